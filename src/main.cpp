@@ -1,0 +1,10 @@
+#include "editor/PlaceholderWindow.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    PlaceholderWindow window;
+    window.show();
+    return app.exec();
+}

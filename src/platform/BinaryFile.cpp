@@ -1,0 +1,113 @@
+#include "platform/BinaryFile.h"
+
+#include "platform/RuntimeError.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+[[noreturn]] void RaiseFromErrno(int errnoValue) { RaiseError(ErrorNumberFromErrno(errnoValue)); }
+
+// A missing folder on the way to a file is "Path not found"; a missing file "File not found".
+[[noreturn]] void RaiseOpenFailure(const std::string& path, int errnoValue) {
+    if (errnoValue == ENOENT) {
+        const auto slash = path.find_last_of('/');
+        const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
+        if (!FolderExists(folder)) RaiseError(err::PathNotFound);
+    }
+    RaiseFromErrno(errnoValue);
+}
+
+class FileDescriptor {
+public:
+    explicit FileDescriptor(int fd) : fd_(fd) {}
+    ~FileDescriptor() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    int get() const { return fd_; }
+    void Close() {
+        const int fd = fd_;
+        fd_ = -1;
+        if (::close(fd) != 0) RaiseFromErrno(errno);
+    }
+
+private:
+    int fd_;
+};
+
+void WriteAll(int fd, std::span<const std::uint8_t> bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            RaiseFromErrno(errno);
+        }
+        done += static_cast<std::size_t>(n);
+    }
+}
+} // namespace
+
+bool FileExists(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+bool FolderExists(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+std::vector<std::uint8_t> ReadFileBytes(const std::string& path) {
+    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (fd.get() < 0) RaiseOpenFailure(path, errno);
+    struct stat st {};
+    if (::fstat(fd.get(), &st) != 0) RaiseFromErrno(errno);
+    if (S_ISDIR(st.st_mode)) RaiseError(err::PathFileAccessError);
+    if (st.st_size > kLargestReadableFile) RaiseError(err::OutOfMemory);
+
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(st.st_size));
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::read(fd.get(), bytes.data() + done, bytes.size() - done);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            RaiseFromErrno(errno);
+        }
+        if (n == 0) break; // the file shrank while we read it
+        done += static_cast<std::size_t>(n);
+    }
+    bytes.resize(done);
+    return bytes;
+}
+
+void WriteFileBytes(const std::string& path, std::span<const std::uint8_t> bytes) {
+    FileDescriptor fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
+    if (fd.get() < 0) RaiseOpenFailure(path, errno);
+    WriteAll(fd.get(), bytes);
+    fd.Close();
+}
+
+void ReplaceFileWithBytes(const std::string& path, std::span<const std::uint8_t> bytes) {
+    std::string staging = path + ".saving-XXXXXX";
+    FileDescriptor fd(::mkstemp(staging.data()));
+    if (fd.get() < 0) RaiseOpenFailure(path, errno);
+    try {
+        // mkstemp makes the file private; give it the mode a newly created file would have.
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        if (::fchmod(fd.get(), 0666 & ~mask) != 0) RaiseFromErrno(errno);
+        WriteAll(fd.get(), bytes);
+        if (::fdatasync(fd.get()) != 0) RaiseFromErrno(errno);
+        fd.Close();
+        if (::rename(staging.c_str(), path.c_str()) != 0) RaiseFromErrno(errno);
+    } catch (...) {
+        ::unlink(staging.c_str());
+        throw;
+    }
+}

@@ -1,0 +1,101 @@
+#include "platform/ByteBuffer.h"
+
+#include "platform/RuntimeError.h"
+
+#include <cstring>
+
+namespace {
+// The layouts address files with signed 32-bit positions.
+constexpr FilePos kLastPosition = 0x7FFFFFFF;
+
+std::size_t OffsetOf(FilePos pos, std::size_t count) {
+    if (pos < 1 || pos > kLastPosition || static_cast<FilePos>(count) > kLastPosition - pos + 1)
+        RaiseError(err::BadRecordNumber);
+    return static_cast<std::size_t>(pos - 1);
+}
+} // namespace
+
+void ByteWriter::PutBytes(FilePos pos, const void* data, std::size_t count) {
+    const std::size_t offset = OffsetOf(pos, count);
+    if (offset + count > bytes_.size()) bytes_.resize(offset + count);
+    if (count > 0) std::memcpy(bytes_.data() + offset, data, count);
+}
+
+void ByteWriter::PutI16(FilePos pos, std::int16_t value) {
+    const auto u = static_cast<std::uint16_t>(value);
+    const std::uint8_t b[2] = {static_cast<std::uint8_t>(u), static_cast<std::uint8_t>(u >> 8)};
+    PutBytes(pos, b, 2);
+}
+
+void ByteWriter::PutI32(FilePos pos, std::int32_t value) {
+    const auto u = static_cast<std::uint32_t>(value);
+    const std::uint8_t b[4] = {static_cast<std::uint8_t>(u), static_cast<std::uint8_t>(u >> 8),
+                               static_cast<std::uint8_t>(u >> 16),
+                               static_cast<std::uint8_t>(u >> 24)};
+    PutBytes(pos, b, 4);
+}
+
+void ByteWriter::PutI16BigEndian(FilePos pos, std::int16_t value) {
+    const auto u = static_cast<std::uint16_t>(value);
+    const std::uint8_t b[2] = {static_cast<std::uint8_t>(u >> 8), static_cast<std::uint8_t>(u)};
+    PutBytes(pos, b, 2);
+}
+
+void ByteWriter::PutI32BigEndian(FilePos pos, std::int32_t value) {
+    const auto u = static_cast<std::uint32_t>(value);
+    const std::uint8_t b[4] = {static_cast<std::uint8_t>(u >> 24),
+                               static_cast<std::uint8_t>(u >> 16),
+                               static_cast<std::uint8_t>(u >> 8), static_cast<std::uint8_t>(u)};
+    PutBytes(pos, b, 4);
+}
+
+void ByteReader::Require(FilePos pos, std::size_t count) const {
+    const std::size_t offset = OffsetOf(pos, count);
+    if (offset > bytes_.size() || count > bytes_.size() - offset)
+        RaiseError(err::InputPastEndOfFile);
+}
+
+void ByteReader::GetBytes(FilePos pos, void* out, std::size_t count) const {
+    Require(pos, count);
+    if (count > 0) std::memcpy(out, bytes_.data() + (pos - 1), count);
+}
+
+std::uint8_t ByteReader::GetU8(FilePos pos) const {
+    Require(pos, 1);
+    return bytes_[static_cast<std::size_t>(pos - 1)];
+}
+
+std::int16_t ByteReader::GetI16(FilePos pos) const {
+    Require(pos, 2);
+    const std::uint8_t* p = bytes_.data() + (pos - 1);
+    return static_cast<std::int16_t>(static_cast<std::uint16_t>(p[0] | (p[1] << 8)));
+}
+
+std::int32_t ByteReader::GetI32(FilePos pos) const {
+    Require(pos, 4);
+    const std::uint8_t* p = bytes_.data() + (pos - 1);
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(p[0]) |
+                                     (static_cast<std::uint32_t>(p[1]) << 8) |
+                                     (static_cast<std::uint32_t>(p[2]) << 16) |
+                                     (static_cast<std::uint32_t>(p[3]) << 24));
+}
+
+std::int16_t ByteReader::GetI16BigEndian(FilePos pos) const {
+    Require(pos, 2);
+    const std::uint8_t* p = bytes_.data() + (pos - 1);
+    return static_cast<std::int16_t>(static_cast<std::uint16_t>((p[0] << 8) | p[1]));
+}
+
+std::int32_t ByteReader::GetI32BigEndian(FilePos pos) const {
+    Require(pos, 4);
+    const std::uint8_t* p = bytes_.data() + (pos - 1);
+    return static_cast<std::int32_t>((static_cast<std::uint32_t>(p[0]) << 24) |
+                                     (static_cast<std::uint32_t>(p[1]) << 16) |
+                                     (static_cast<std::uint32_t>(p[2]) << 8) |
+                                     static_cast<std::uint32_t>(p[3]));
+}
+
+std::string ByteReader::GetText(FilePos pos, std::size_t count) const {
+    Require(pos, count);
+    return std::string(reinterpret_cast<const char*>(bytes_.data() + (pos - 1)), count);
+}

@@ -1,0 +1,33 @@
+#include "platform/ErrorBox.h"
+
+#include "platform/MsgBox.h"
+
+#include <new>
+
+std::string ErrorBoxText(std::string_view procedureName, const RuntimeError& error) {
+    std::string text(procedureName);
+    text += "Error encountered!\r\nErr# ";
+    text += std::to_string(error.number());
+    text += ", ";
+    text += error.description();
+    return text;
+}
+
+void ShowErrorBox(std::string_view procedureName, const RuntimeError& error) {
+    MsgBox(ErrorBoxText(procedureName, error), msgbox::Critical, "Error");
+}
+
+// Must be called from inside a catch block.
+RuntimeError CurrentExceptionAsRuntimeError() {
+    try {
+        throw;
+    } catch (const RuntimeError& e) {
+        return e;
+    } catch (const std::bad_alloc&) {
+        return RuntimeError(err::OutOfMemory);
+    } catch (const std::length_error&) {
+        return RuntimeError(err::OutOfMemory);
+    } catch (const std::exception&) {
+        return RuntimeError(err::InvalidCall);
+    }
+}

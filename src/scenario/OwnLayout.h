@@ -1,0 +1,75 @@
+#pragma once
+
+#include "platform/ByteBuffer.h"
+#include "scenario/Scenario.h"
+
+#include <array>
+#include <cstdint>
+#include <span>
+#include <vector>
+
+// The editor's own file layout, recognised by ">VRS" at position 1.
+namespace own_layout {
+constexpr char kSignature[4] = {'>', 'V', 'R', 'S'};
+
+constexpr FilePos kCountTable = 25;
+constexpr int kCountSlots = 28;
+constexpr FilePos kDirectory = 81;
+
+// Count-table slots: the position of each slot that a reader takes a loop bound from.
+constexpr FilePos kScenNodesSlot = 25;
+constexpr FilePos kScenStringsSlot = 27;
+constexpr FilePos kSectionNodesSlot = 33;
+constexpr FilePos kSectionStringsSlot = 35;
+constexpr FilePos kSectionSignsSlot = 39;
+constexpr FilePos kSectionEntrancesSlot = 41;
+constexpr FilePos kTownNodesSlot = 49;
+constexpr FilePos kTownStringsSlot = 51;
+constexpr FilePos kTownSignsSlot = 55;
+constexpr FilePos kTalkNodesSlot = 63;
+
+constexpr FilePos kTerrainTypes = 1281;
+constexpr FilePos kMonsterTypes = 13569;
+constexpr FilePos kItemTypes = 29953;
+constexpr FilePos kItemPlacementShortcuts = 61953;
+constexpr FilePos kVarTownEntries = 62373;
+constexpr FilePos kSavedItemAreas = 62433;
+constexpr FilePos kEventTimers = 62457;
+constexpr FilePos kSpecialItems = 62537;
+constexpr FilePos kBoats = 62737;
+constexpr FilePos kHorses = 62857;
+constexpr FilePos kScenSpecialNodes = 63077;
+constexpr FilePos kScenStringLengths = 68709;
+
+// Directory entry of an outdoor section and of a town.
+constexpr int kFirstTownEntry = 100;
+inline int SectionEntry(int x, int y, int outdoorWidth) { return x * outdoorWidth + y; }
+inline int TownEntry(int town) { return kFirstTownEntry + town; }
+
+// The old layouts stored 140 or 220 town strings instead of 190.
+constexpr int kTownStringsCount = 189;
+constexpr int kOldTownStringsCount140 = 139;
+constexpr int kOldTownStringsCount220 = 219;
+} // namespace own_layout
+
+using SectionDirectoryTable = std::array<std::int32_t, kSectionDirectorySize>;
+
+// Writers. Each writes at its own positions in the image and moves pos past what it wrote.
+// A text longer than 255 characters raises "Overflow".
+void WriteScenHeader(const Scenario& scen, ByteWriter& file, FilePos& pos);
+void WriteOutdoorSection(const Scenario& scen, ByteWriter& file, int x, int y, FilePos& pos);
+void WriteTown(const Scenario& scen, ByteWriter& file, int town, FilePos& pos);
+
+// The whole file in the order a save writes it. Fills directory with the position less one of
+// every section and town whose entry lies within the directory.
+std::vector<std::uint8_t> WriteScenarioImage(const Scenario& scen, SectionDirectoryTable& directory);
+
+// Readers. Every count and size from the file is checked before it is used: a count larger
+// than its table, a negative list bound or an impossible size raises "Subscript out of
+// range"; a read past the end raises "Input past end of file".
+void ReadScenHeaderV2(Scenario& scen, const ByteReader& file, FilePos& pos);
+void ReadOutdoorSectionV2(Scenario& scen, const ByteReader& file, int x, int y, FilePos& pos);
+void ReadTownV2(Scenario& scen, const ByteReader& file, int town, FilePos& pos);
+
+// Reads a whole file of the own layout into scen: header, then every section and every town.
+void ReadScenarioImageV2(Scenario& scen, std::span<const std::uint8_t> image);

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "platform/MsgBox.h"
+
+#include <deque>
+#include <vector>
+
+// Answers every message box while it lives and records what was shown.
+class MsgBoxRecorder {
+public:
+    MsgBoxRecorder();
+    ~MsgBoxRecorder();
+    MsgBoxRecorder(const MsgBoxRecorder&) = delete;
+    MsgBoxRecorder& operator=(const MsgBoxRecorder&) = delete;
+
+    // Answers given in turn; when none is left the box is answered with OK.
+    void QueueAnswer(MsgBoxResult answer) { answers_.push_back(answer); }
+
+    const std::vector<MsgBoxCall>& Calls() const { return calls_; }
+
+private:
+    std::vector<MsgBoxCall> calls_;
+    std::deque<MsgBoxResult> answers_;
+    MsgBoxHook previous_;
+};
