@@ -11,7 +11,7 @@ cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build --parallel "$jobs"
 ctest --test-dir build --output-on-failure --parallel "$jobs"
 
-cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DVARNO_SANITIZE=ON -DVARNO_BUILD_BENCH=OFF >/dev/null
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVARNO_SANITIZE=ON -DVARNO_BUILD_BENCH=OFF >/dev/null
 cmake --build build-asan --parallel "$jobs"
 ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     ctest --test-dir build-asan --output-on-failure --parallel "$jobs"

@@ -9,7 +9,8 @@ namespace {
 constexpr FilePos kLastPosition = 0x7FFFFFFF;
 
 std::size_t OffsetOf(FilePos pos, std::size_t count) {
-    if (pos < 1 || pos > kLastPosition || static_cast<FilePos>(count) > kLastPosition - pos + 1)
+    if (pos < 1 || pos > kLastPosition ||
+        count > static_cast<std::size_t>(kLastPosition - pos + 1))
         RaiseError(err::BadRecordNumber);
     return static_cast<std::size_t>(pos - 1);
 }

@@ -1,0 +1,131 @@
+#include "platform/BinaryFile.h"
+#include "platform/ErrorBox.h"
+#include "platform/ProgramPaths.h"
+#include "platform/RuntimeError.h"
+#include "platform/TextFile.h"
+
+#include "support/MsgBoxRecorder.h"
+#include "support/TempFolder.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+namespace {
+int ErrorOf(const std::function<void()>& f) {
+    try {
+        f();
+        return 0;
+    } catch (const RuntimeError& e) {
+        return e.number();
+    }
+}
+const std::vector<std::uint8_t> kBytes{1, 2, 3, 0, 255};
+} // namespace
+
+TEST(RuntimeErrors, CarryTheirStandardDescriptions) {
+    const std::pair<int, const char*> known[] = {
+        {6, "Overflow"},        {9, "Subscript out of range"}, {13, "Type mismatch"},
+        {53, "File not found"}, {62, "Input past end of file"}, {70, "Permission denied"},
+        {75, "Path/File access error"}, {76, "Path not found"}};
+    for (const auto& [number, text] : known)
+        EXPECT_EQ(RuntimeError(number).description(), text);
+}
+
+TEST(ErrorBox, NamesTheProcedureAndTheError) {
+    MsgBoxRecorder boxes;
+    EXPECT_FALSE(RunTrapped("LoadThing", [] { RaiseError(53); }));
+    EXPECT_TRUE(RunTrapped("LoadThing", [] {}));
+    EXPECT_FALSE(RunTrapped("Grow", [] { throw std::bad_alloc(); }));
+    ASSERT_EQ(boxes.Calls().size(), 2u);
+    EXPECT_EQ(boxes.Calls()[0].text, "LoadThingError encountered!\r\nErr# 53, File not found");
+    EXPECT_EQ(boxes.Calls()[0].title, "Error");
+    EXPECT_EQ(boxes.Calls()[0].style, msgbox::Critical);
+    EXPECT_EQ(boxes.Calls()[1].text, "GrowError encountered!\r\nErr# 7, Out of memory");
+}
+
+TEST(BinaryFile, MissingFilesAndFoldersHaveTheirOwnErrors) {
+    TempFolder dir;
+    EXPECT_EQ(ErrorOf([&] { ReadFileBytes(dir.File("none.vrs")); }), 53);
+    EXPECT_EQ(ErrorOf([&] { ReadFileBytes(dir.File("no/none.vrs")); }), 76);
+    EXPECT_EQ(ErrorOf([&] { WriteFileBytes(dir.File("no/x.vrs"), kBytes); }), 76);
+    EXPECT_EQ(ErrorOf([&] { ReadFileBytes(dir.Path()); }), 75);
+}
+
+TEST(BinaryFile, WritingEmptiesTheFileFirst) {
+    TempFolder dir;
+    PutFileBytes(dir.File("f"), std::vector<std::uint8_t>(100, 9));
+    WriteFileBytes(dir.File("f"), kBytes);
+    EXPECT_EQ(ReadFileBytes(dir.File("f")), kBytes);
+}
+
+TEST(BinaryFile, ReplacingAFileLeavesOnlyTheNewFile) {
+    TempFolder dir;
+    PutFileText(dir.File("f.vrs"), "old contents");
+    ReplaceFileWithBytes(dir.File("f.vrs"), kBytes);
+    EXPECT_EQ(FileBytes(dir.File("f.vrs")), kBytes);
+    int entries = 0;
+    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.Path()))
+        ++entries;
+    EXPECT_EQ(entries, 1);
+    struct stat st {};
+    ASSERT_EQ(::stat(dir.File("f.vrs").c_str(), &st), 0);
+    EXPECT_NE(st.st_mode & 0044, 0u) << "a saved file is as readable as any new file";
+}
+
+TEST(BinaryFile, AFailedReplaceKeepsTheOldFileAndLeavesNoDebris) {
+    TempFolder dir;
+    std::filesystem::create_directory(dir.File("target"));
+    PutFileText(dir.File("target/inner"), "keep");
+    EXPECT_NE(ErrorOf([&] { ReplaceFileWithBytes(dir.File("target"), kBytes); }), 0);
+    EXPECT_EQ(FileText(dir.File("target/inner")), "keep");
+    int entries = 0;
+    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.Path()))
+        ++entries;
+    EXPECT_EQ(entries, 1);
+}
+
+TEST(TextFile, WritesCrLfAndReadsEitherLineEnd) {
+    TextFileBuilder b;
+    b.WriteLine("one");
+    b.WriteLine("");
+    b.WriteLine("three");
+    EXPECT_EQ(b.Contents(), "one\r\n\r\nthree\r\n");
+    EXPECT_EQ(SplitTextLines("a\r\nb\nc"), (std::vector<std::string>{"a", "b", "c"}));
+    EXPECT_EQ(SplitTextLines("a\r\n"), (std::vector<std::string>{"a"}));
+    EXPECT_EQ(SplitTextLines("a\r\r\n"), (std::vector<std::string>{"a\r"}));
+    EXPECT_TRUE(SplitTextLines("").empty());
+}
+
+TEST(ProgramPaths, MapBackslashPathsUnderTheProgramFolder) {
+    SetProgramFolderForTesting("/opt/editor");
+    EXPECT_EQ(ProgramPath("\\scenario\\fenmarrow\\fenmarrow.vrs"),
+              "/opt/editor/scenario/fenmarrow/fenmarrow.vrs");
+    EXPECT_EQ(ProgramPath("Images\\ter1.bmp"), "/opt/editor/Images/ter1.bmp");
+    SetProgramFolderForTesting("");
+    EXPECT_TRUE(FolderExists(ProgramFolder()));
+}
+
+TEST(ProgramPaths, TheTempSaveFolderIsCreatedPrivate) {
+    TempFolder dir;
+    SetTempSaveFolderForTesting(dir.File("save"));
+    EXPECT_EQ(TempSaveFolder(), dir.File("save"));
+    struct stat st {};
+    ASSERT_EQ(::stat(dir.File("save").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0700u);
+
+    ::chmod(dir.File("save").c_str(), 0755);
+    EXPECT_EQ(ErrorOf([] { TempSaveFolder(); }), 70);
+    std::filesystem::remove(dir.File("save"));
+    std::filesystem::create_directory_symlink(dir.Path(), dir.File("save"));
+    EXPECT_EQ(ErrorOf([] { TempSaveFolder(); }), 70);
+    SetTempSaveFolderForTesting(dir.File("no/save"));
+    EXPECT_EQ(ErrorOf([] { TempSaveFolder(); }), 76);
+    SetTempSaveFolderForTesting("");
+}
+
+TEST(ProgramPaths, PlainFileNames) {
+    EXPECT_TRUE(IsPlainFileName("My Scenario.vrs"));
+    for (const char* bad : {"", ".", "..", "a/b.vrs", "/abs.vrs"})
+        EXPECT_FALSE(IsPlainFileName(bad)) << bad;
+}

@@ -1,0 +1,105 @@
+#include "scenario/FlagNameFile.h"
+
+#include "support/MsgBoxRecorder.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+TEST(FlagNameFile, NoNamesWriteTheFirstLineOnly) {
+    Scenario s;
+    EXPECT_EQ(FlagNameFileContents(s.StuffDoneNames), ">VRD\r\n");
+}
+
+TEST(FlagNameFile, WritesEachNameThatIsSetInFlagThenValueOrder) {
+    Scenario s;
+    s.StuffDoneNames[0].Name = "Door open";
+    s.StuffDoneNames[0].ValueNames[9] = "Broken";
+    s.StuffDoneNames[12].ValueNames[3] = "Met the smith"; // value without a flag name
+    s.StuffDoneNames[299].Name = "Last";
+    EXPECT_EQ(FlagNameFileContents(s.StuffDoneNames), ">VRD\r\n"
+                                                      "0,-1,\"Door open\"\r\n"
+                                                      "0,9,\"Broken\"\r\n"
+                                                      "12,3,\"Met the smith\"\r\n"
+                                                      "299,-1,\"Last\"\r\n");
+}
+
+TEST(FlagNameFile, QuotesAreDoubledAndLineBreaksBecomeBlanks) {
+    Scenario s;
+    s.StuffDoneNames[4].Name = "The \"Red\" Key";
+    s.StuffDoneNames[5].Name = "two\r\nlines";
+    EXPECT_EQ(FlagNameFileContents(s.StuffDoneNames), ">VRD\r\n"
+                                                      "4,-1,\"The \"\"Red\"\" Key\"\r\n"
+                                                      "5,-1,\"two  lines\"\r\n");
+}
+
+TEST(FlagNameFile, NamesSurviveASaveAndALoad) {
+    TempFolder dir;
+    Scenario s;
+    s.StuffDoneNames[0].Name = "Gate";
+    s.StuffDoneNames[7].ValueNames[0] = "Not yet";
+    s.StuffDoneNames[7].ValueNames[9] = "Say \"hi\", friend";
+    s.StuffDoneNames[150].Name = "\xC9t\xE9";
+    MsgBoxRecorder boxes;
+    SaveScenData(s, dir.File("a.vrd"));
+    EXPECT_TRUE(boxes.Calls().empty());
+
+    Scenario read;
+    read.StuffDoneNames[1].Name = "left over";
+    LoadScenData(read, dir.File("a.vrd"));
+    EXPECT_EQ(read.StuffDoneNames, s.StuffDoneNames);
+}
+
+TEST(FlagNameFile, LoadingClearsNamesEvenWithoutAFile) {
+    TempFolder dir;
+    Scenario s;
+    s.StuffDoneNames[3].Name = "old";
+    s.StuffDoneNames[3].ValueNames[2] = "old value";
+    LoadScenData(s, dir.File("missing.vrd"));
+    EXPECT_EQ(s.StuffDoneNames[3], StuffDoneDescription{});
+}
+
+TEST(FlagNameFile, AFirstLineOtherThanTheMarkerIsNotAccepted) {
+    TempFolder dir;
+    for (const char* contents : {">VRD \r\n1,-1,\"x\"\r\n", ">vrd\r\n1,-1,\"x\"\r\n", ""}) {
+        PutFileText(dir.File("f.vrd"), contents);
+        Scenario s;
+        LoadScenData(s, dir.File("f.vrd"));
+        EXPECT_EQ(s.StuffDoneNames[1].Name, "") << contents;
+    }
+}
+
+TEST(FlagNameFile, ReadsLineFeedOnlyFilesAndFilesWithoutDoubledQuotes) {
+    TempFolder dir;
+    PutFileText(dir.File("f.vrd"), ">VRD\n2,-1,\"Plain\"\n2,0,\"Zero\"\n2, 1 ,Bare words\n");
+    Scenario s;
+    LoadScenData(s, dir.File("f.vrd"));
+    EXPECT_EQ(s.StuffDoneNames[2].Name, "Plain");
+    EXPECT_EQ(s.StuffDoneNames[2].ValueNames[0], "Zero");
+    EXPECT_EQ(s.StuffDoneNames[2].ValueNames[1], "Bare words");
+}
+
+TEST(FlagNameFile, AMalformedLineKeepsWhatWasReadBeforeIt) {
+    TempFolder dir;
+    for (const char* bad : {"300,-1,\"out of range\"", "1,10,\"value 10\"", "1,-2,\"x\"",
+                            "one,-1,\"x\"", "1,-1,\"unclosed", "1;-1;\"x\""}) {
+        PutFileText(dir.File("f.vrd"),
+                    std::string(">VRD\r\n0,-1,\"kept\"\r\n") + bad + "\r\n5,-1,\"after\"\r\n");
+        Scenario s;
+        LoadScenData(s, dir.File("f.vrd"));
+        EXPECT_EQ(s.StuffDoneNames[0].Name, "kept") << bad;
+        EXPECT_EQ(s.StuffDoneNames[5].Name, "") << bad;
+    }
+}
+
+TEST(FlagNameFile, AFailedWriteIsReportedAndLeavesTheOldFile) {
+    TempFolder dir;
+    const std::string path = dir.File("sub/names.vrd"); // its folder does not exist
+    Scenario s;
+    s.StuffDoneNames[0].Name = "x";
+    MsgBoxRecorder boxes;
+    SaveScenData(s, path);
+    ASSERT_EQ(boxes.Calls().size(), 1u);
+    EXPECT_EQ(boxes.Calls()[0].title, "Error");
+    EXPECT_EQ(boxes.Calls()[0].text,
+              "SaveScenDataError encountered!\r\nErr# 76, Path not found");
+}

@@ -1,0 +1,96 @@
+#include "scenario/OwnLayout.h"
+
+#include "support/SampleScenario.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+Scenario RoundTrip(const Scenario& original, SectionDirectoryTable* directoryOut = nullptr) {
+    SectionDirectoryTable directory{};
+    const auto image = WriteScenarioImage(original, directory);
+    if (directoryOut) *directoryOut = directory;
+    Scenario read;
+    ReadScenarioImageV2(read, image);
+    return read;
+}
+} // namespace
+
+TEST(OwnLayoutRoundTrip, GivesBackEveryFieldOfEveryRecordFamily) {
+    for (std::uint32_t seed : {1u, 2u, 3u}) {
+        const Scenario original = MakeVariedScenario(3, 2, 4, seed);
+        const Scenario read = RoundTrip(original);
+        // Field groups first, so that a failure says where.
+        EXPECT_EQ(read.TerrainTypes, original.TerrainTypes);
+        EXPECT_EQ(read.MonsterTypes, original.MonsterTypes);
+        EXPECT_EQ(read.ItemTypes, original.ItemTypes);
+        EXPECT_EQ(read.ScenSpecialNodes, original.ScenSpecialNodes);
+        EXPECT_EQ(read.ScenStrings, original.ScenStrings);
+        for (int y = 0; y < 2; ++y)
+            for (int x = 0; x < 3; ++x)
+                EXPECT_EQ(read.OutdoorSections.At(x, y), original.OutdoorSections.At(x, y))
+                    << "section " << x << "," << y;
+        for (int t = 0; t < 4; ++t) {
+            EXPECT_EQ(read.Towns[t], original.Towns[t]) << "town " << t;
+            EXPECT_EQ(read.TownTalks[t], original.TownTalks[t]) << "town " << t;
+        }
+        EXPECT_TRUE(read == original) << "seed " << seed;
+    }
+}
+
+TEST(OwnLayoutRoundTrip, KeepsTextsOfZeroAnd255CharactersAndHighBytes) {
+    Scenario s = MakeMinimalScenario();
+    s.ScenStrings[0] = "";
+    s.ScenStrings[1] = std::string(255, '\xE9');
+    s.ScenStrings[319] = "\x80\x9F\xFF end";
+    s.Towns[0].Strings[189] = std::string(255, 'z');
+    s.TownTalks[0].Nodes[89].Text2 = "\xA0\xFE";
+    const Scenario read = RoundTrip(s);
+    EXPECT_EQ(read.ScenStrings, s.ScenStrings);
+    EXPECT_EQ(read.Towns[0].Strings, s.Towns[0].Strings);
+    EXPECT_EQ(read.TownTalks[0].Nodes[89].Text2, "\xA0\xFE");
+}
+
+TEST(OwnLayoutRoundTrip, PadsAndCutsFixedLengthTexts) {
+    Scenario s = MakeMinimalScenario();
+    s.TerrainTypes[3].Name = "Short";
+    s.MonsterTypes[4].Name = std::string(25, 'M');
+    s.TownTalks[0].Nodes[0].Word1 = "ab";
+    const Scenario read = RoundTrip(s);
+    EXPECT_EQ(read.TerrainTypes[3].Name, "Short" + std::string(25, ' '));
+    EXPECT_EQ(read.MonsterTypes[4].Name, std::string(20, 'M'));
+    EXPECT_EQ(read.TownTalks[0].Nodes[0].Word1, "ab  ");
+}
+
+TEST(OwnLayoutRoundTrip, RecomputesWallGroupsAndIgnoresTheStoredOnes) {
+    Scenario s = MakeMinimalScenario();
+    s.TerrainTypes[7].TerrainSet = 0;
+    s.TerrainTypes[40].TerrainSet = 3;
+    const Scenario read = RoundTrip(s);
+    EXPECT_EQ(read.TerrainTypes[7].TerrainSet, -1);
+    EXPECT_EQ(read.TerrainTypes[40].TerrainSet, 2);
+}
+
+TEST(OwnLayoutRoundTrip, OutdoorStartYComesBackAsTheListLock) {
+    Scenario s = MakeMinimalScenario();
+    s.ListsLocked = 1;
+    s.StartOutdoorLoc = {10, 20};
+    SectionDirectoryTable directory{};
+    const auto image = WriteScenarioImage(s, directory);
+    EXPECT_EQ(image[21], 10); // position 22
+    EXPECT_EQ(image[22], 1);  // position 23
+    Scenario read;
+    ReadScenarioImageV2(read, image);
+    EXPECT_EQ(read.StartOutdoorLoc, (Location{10, 1}));
+    EXPECT_EQ(read.ListsLocked, 1);
+}
+
+TEST(OwnLayoutRoundTrip, WorldsTooWideForTheDirectoryStillSaveWhole) {
+    // Sections from index 300 on and towns from 200 on have no directory entry; the file
+    // still holds them all.
+    Scenario s = MakeVariedScenario(20, 20, 201, 7);
+    SectionDirectoryTable directory{};
+    const Scenario read = RoundTrip(s, &directory);
+    EXPECT_TRUE(read == s);
+    EXPECT_EQ(read.OutdoorSections.At(19, 19), s.OutdoorSections.At(19, 19));
+    EXPECT_EQ(read.Towns[200], s.Towns[200]);
+}
