@@ -94,20 +94,44 @@ void WriteFileBytes(const std::string& path, std::span<const std::uint8_t> bytes
 }
 
 void ReplaceFileWithBytes(const std::string& path, std::span<const std::uint8_t> bytes) {
-    std::string staging = path + ".saving-XXXXXX";
-    FileDescriptor fd(::mkstemp(staging.data()));
-    if (fd.get() < 0) RaiseOpenFailure(path, errno);
-    try {
-        // mkstemp makes the file private; give it the mode a newly created file would have.
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        if (::fchmod(fd.get(), 0666 & ~mask) != 0) RaiseFromErrno(errno);
-        WriteAll(fd.get(), bytes);
-        if (::fdatasync(fd.get()) != 0) RaiseFromErrno(errno);
-        fd.Close();
-        if (::rename(staging.c_str(), path.c_str()) != 0) RaiseFromErrno(errno);
-    } catch (...) {
-        ::unlink(staging.c_str());
-        throw;
+    StagedFileReplacement replacement(path);
+    replacement.Write(bytes);
+    replacement.Commit();
+}
+
+StagedFileReplacement::StagedFileReplacement(const std::string& path)
+    : path_(path), staging_(path + ".saving-XXXXXX") {
+    fd_ = ::mkstemp(staging_.data());
+    if (fd_ < 0) RaiseOpenFailure(path, errno);
+    // mkstemp makes the file private; give it the mode a newly created file would have.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    if (::fchmod(fd_, 0666 & ~mask) != 0) {
+        const int error = errno;
+        ::close(fd_);
+        ::unlink(staging_.c_str());
+        fd_ = -1;
+        RaiseFromErrno(error);
     }
+}
+
+StagedFileReplacement::~StagedFileReplacement() {
+    if (staging_.empty()) return;
+    if (fd_ >= 0) ::close(fd_);
+    ::unlink(staging_.c_str());
+}
+
+void StagedFileReplacement::Write(std::span<const std::uint8_t> bytes) {
+    WriteAll(fd_, bytes);
+    // Let the disk start on it while the caller goes on; Commit waits for the rest.
+    ::sync_file_range(fd_, 0, 0, SYNC_FILE_RANGE_WRITE);
+}
+
+void StagedFileReplacement::Commit() {
+    if (::fdatasync(fd_) != 0) RaiseFromErrno(errno);
+    const int fd = fd_;
+    fd_ = -1;
+    if (::close(fd) != 0) RaiseFromErrno(errno);
+    if (::rename(staging_.c_str(), path_.c_str()) != 0) RaiseFromErrno(errno);
+    staging_.clear();
 }

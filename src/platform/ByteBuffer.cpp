@@ -2,6 +2,7 @@
 
 #include "platform/RuntimeError.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -16,10 +17,22 @@ std::size_t OffsetOf(FilePos pos, std::size_t count) {
 }
 } // namespace
 
+void ByteWriter::Reserve(std::size_t bytes) {
+    if (bytes > bytes_.size()) bytes_.resize(bytes);
+}
+
 void ByteWriter::PutBytes(FilePos pos, const void* data, std::size_t count) {
     const std::size_t offset = OffsetOf(pos, count);
-    if (offset + count > bytes_.size()) bytes_.resize(offset + count);
+    const std::size_t end = offset + count;
+    if (end > bytes_.size()) bytes_.resize(std::max(end, 2 * bytes_.size()));
     if (count > 0) std::memcpy(bytes_.data() + offset, data, count);
+    size_ = std::max(size_, end);
+}
+
+std::vector<std::uint8_t> ByteWriter::TakeBytes() {
+    bytes_.resize(size_);
+    size_ = 0;
+    return std::move(bytes_);
 }
 
 void ByteWriter::PutI16(FilePos pos, std::int16_t value) {

@@ -13,7 +13,9 @@ using FilePos = std::int64_t;
 // to hold them.
 class ByteWriter {
 public:
-    void Reserve(std::size_t bytes) { bytes_.reserve(bytes); }
+    // Makes room for an image of about this size at once, so that writing it does not grow
+    // the storage step by step.
+    void Reserve(std::size_t bytes);
 
     void PutBytes(FilePos pos, const void* data, std::size_t count);
     void PutU8(FilePos pos, std::uint8_t value) { PutBytes(pos, &value, 1); }
@@ -23,11 +25,14 @@ public:
     void PutI32BigEndian(FilePos pos, std::int32_t value);
     void PutText(FilePos pos, std::string_view text) { PutBytes(pos, text.data(), text.size()); }
 
-    const std::vector<std::uint8_t>& Bytes() const { return bytes_; }
-    std::vector<std::uint8_t> TakeBytes() { return std::move(bytes_); }
+    std::span<const std::uint8_t> Bytes() const { return {bytes_.data(), size_}; }
+    std::vector<std::uint8_t> TakeBytes();
 
 private:
+    // The storage runs ahead of the image's size, zero-filled in large steps rather than
+    // field by field.
     std::vector<std::uint8_t> bytes_;
+    std::size_t size_ = 0;
 };
 
 // A file image being read. Every read is checked against the image: a read that would pass

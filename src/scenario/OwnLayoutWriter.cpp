@@ -313,9 +313,42 @@ void WriteTown(const Scenario& scen, ByteWriter& file, int townIndex, FilePos& p
     pos = WriteTextTable(file, out.Pos(), talkTexts);
 }
 
+namespace {
+template <std::size_t N> std::size_t TextBytes(const std::array<std::string, N>& texts) {
+    std::size_t n = N;
+    for (const auto& t : texts)
+        n += t.size();
+    return n;
+}
+
+// The size of the whole image, so that it is allocated once. Only speed depends on it.
+std::size_t ImageSizeEstimate(const Scenario& scen) {
+    std::size_t size = static_cast<std::size_t>(kScenStringLengths) + TextBytes(scen.ScenStrings);
+    for (int y = 0; y < scen.OutdoorSections.Height(); ++y)
+        for (int x = 0; x < scen.OutdoorSections.Width(); ++x) {
+            const auto& s = scen.OutdoorSections.At(x, y);
+            size += 282 + 4 * s.SpecialSpots.size() + 60 * 22 + s.Terrain.Cells().size() +
+                    TextBytes(s.Strings);
+        }
+    for (std::size_t t = 0; t < scen.Towns.size() && t < scen.TownTalks.size(); ++t) {
+        const Town& town = scen.Towns[t];
+        size += 204 + 4 * town.SpecialSpots.size() + 4 * town.Fields.size() +
+                10 * town.PresetItems.size() + 20 * town.Creatures.size() + 100 * 22 +
+                town.Terrain.Cells().size() + TextBytes(town.Strings) + 90 * 20 + 231;
+        for (const auto& p : scen.TownTalks[t].Personalities)
+            size += p.Name.size() + p.LookResponse.size() + p.NameResponse.size() +
+                    p.JobResponse.size() + p.HuhResponse.size();
+        for (const auto& n : scen.TownTalks[t].Nodes)
+            size += n.Text1.size() + n.Text2.size();
+    }
+    return size;
+}
+} // namespace
+
 std::vector<std::uint8_t> WriteScenarioImage(const Scenario& scen,
                                              SectionDirectoryTable& directory) {
     ByteWriter file;
+    file.Reserve(ImageSizeEstimate(scen));
     file.PutText(1, std::string_view(kSignature, 4));
     FilePos pos = 1;
     WriteScenHeader(scen, file, pos);

@@ -1,0 +1,155 @@
+// Reading and writing the largest scenario the model can hold, beside the plain copies that
+// bound what any reader or writer could do with the same bytes.
+#include "platform/MsgBox.h"
+#include "platform/ProgramPaths.h"
+#include "scenario/OwnLayout.h"
+#include "scenario/ScenarioClearing.h"
+#include "scenario/ScenarioSave.h"
+
+#include <benchmark/benchmark.h>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <unistd.h>
+
+namespace {
+std::string LongText(int seed) {
+    std::string s(255, 'a');
+    for (std::size_t i = 0; i < s.size(); ++i)
+        s[i] = static_cast<char>('a' + (seed + i) % 26);
+    return s;
+}
+
+Scenario MakeLargestScenario() {
+    Scenario s;
+    s.OutdoorWidth = 50;
+    s.OutdoorHeight = 50;
+    s.TownCount = 255;
+    for (std::size_t i = 0; i < s.TerrainTypes.size(); ++i)
+        s.TerrainTypes[i].TerrainSet = TerrainSetOf(static_cast<int>(i));
+    for (std::size_t i = 0; i < s.ScenStrings.size(); ++i)
+        s.ScenStrings[i] = LongText(static_cast<int>(i));
+    s.OutdoorSections = OutdoorGrid(50, 50);
+    for (int y = 0; y < 50; ++y)
+        for (int x = 0; x < 50; ++x) {
+            ClearOutdoorSection(s, static_cast<std::int16_t>(x), static_cast<std::int16_t>(y));
+            for (std::size_t i = 0; i < 108; ++i)
+                s.OutdoorSections.At(x, y).Strings[i] = LongText(x + y + static_cast<int>(i));
+        }
+    s.Towns.resize(255);
+    s.TownTalks.resize(255);
+    for (int t = 0; t < 255; ++t) {
+        Town& town = s.Towns[static_cast<std::size_t>(t)];
+        town.Size = 0;
+        town.Terrain = TerrainGrid(64);
+        ClearTown(s, static_cast<std::int16_t>(t));
+        town.SpecialSpots.resize(64);
+        town.Fields.resize(64);
+        town.PresetItems.resize(64);
+        town.Creatures.resize(64);
+        for (std::size_t i = 0; i < town.Strings.size(); ++i)
+            town.Strings[i] = LongText(t + static_cast<int>(i));
+        TownTalk& talk = s.TownTalks[static_cast<std::size_t>(t)];
+        for (auto& p : talk.Personalities)
+            p = {LongText(1), LongText(2), LongText(3), LongText(4), LongText(5)};
+        for (auto& n : talk.Nodes) {
+            n.Text1 = LongText(6);
+            n.Text2 = LongText(7);
+        }
+    }
+    return s;
+}
+
+const Scenario& Largest() {
+    static const Scenario s = MakeLargestScenario();
+    return s;
+}
+
+const std::vector<std::uint8_t>& LargestImage() {
+    static const std::vector<std::uint8_t> image = [] {
+        SectionDirectoryTable dir{};
+        return WriteScenarioImage(Largest(), dir);
+    }();
+    return image;
+}
+
+void SetBytes(benchmark::State& state) {
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
+                            static_cast<std::int64_t>(LargestImage().size()));
+}
+
+void BM_WriteOwnLayoutToMemory(benchmark::State& state) {
+    const Scenario& s = Largest();
+    for (auto _ : state) {
+        SectionDirectoryTable dir{};
+        auto image = WriteScenarioImage(s, dir);
+        benchmark::DoNotOptimize(image.data());
+    }
+    SetBytes(state);
+}
+
+void BM_ReadOwnLayoutFromMemory(benchmark::State& state) {
+    const auto& image = LargestImage();
+    for (auto _ : state) {
+        Scenario s;
+        ReadScenarioImageV2(s, image);
+        benchmark::DoNotOptimize(s.TownCount);
+    }
+    SetBytes(state);
+}
+
+void BM_MemcpySameBytes(benchmark::State& state) {
+    const auto& image = LargestImage();
+    for (auto _ : state) {
+        std::vector<std::uint8_t> copy(image.size());
+        std::memcpy(copy.data(), image.data(), image.size());
+        benchmark::DoNotOptimize(copy.data());
+    }
+    SetBytes(state);
+}
+
+struct SaveFolders {
+    std::string root;
+    SaveFolders() {
+        root = (std::filesystem::temp_directory_path() / "varno-bench").string();
+        std::filesystem::create_directories(root + "/program/scenario");
+        SetProgramFolderForTesting(root + "/program");
+        SetTempSaveFolderForTesting(root + "/save");
+    }
+    ~SaveFolders() { std::filesystem::remove_all(root); }
+};
+
+void BM_SaveScenarioV2(benchmark::State& state) {
+    SaveFolders folders;
+    Scen = Largest();
+    ScenFile.ScenFileName = "Largest.vrs";
+    SetMsgBoxHook([&state](const MsgBoxCall& call) {
+        state.SkipWithError(call.text.c_str());
+        return MsgBoxResult::Ok;
+    });
+    for (auto _ : state)
+        SaveScenarioV2();
+    SetMsgBoxHook({});
+    SetBytes(state);
+}
+
+void BM_FwriteSameBytes(benchmark::State& state) {
+    SaveFolders folders;
+    const auto& image = LargestImage();
+    const std::string path = folders.root + "/plain.bin";
+    for (auto _ : state) {
+        FILE* f = std::fopen(path.c_str(), "wb");
+        std::fwrite(image.data(), 1, image.size(), f);
+        std::fclose(f);
+    }
+    SetBytes(state);
+}
+} // namespace
+
+BENCHMARK(BM_WriteOwnLayoutToMemory)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ReadOwnLayoutFromMemory)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_MemcpySameBytes)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_SaveScenarioV2)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_FwriteSameBytes)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+BENCHMARK_MAIN();
