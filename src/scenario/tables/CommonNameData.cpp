@@ -172,7 +172,7 @@ constexpr std::array<IndexedText, 19> kSkillNameData = {{
 
 static_assert(FitsTable(kSkillNameData, 19));
 
-// The standard labels of dialog buttons. "Leave" stands twice: scenarios refer to both numbers.
+// The standard labels of dialog buttons. "Leave" stands twice (9 and 20) on purpose.
 constexpr std::array<IndexedText, 53> kDialogButtonLabelData = {{
     {0, "Done"},     {1, "OK"},      {2, "Yes"},     {3, "No"},       {4, "Ask"},
     {5, "Keep"},     {6, "Cancel"},  {7, "Buy"},     {8, "Enter"},    {9, "Leave"},

@@ -6,7 +6,8 @@
 using namespace nodetext;
 
 namespace {
-// Every type of this block shows a two-part message.
+// Every type of this block shows a two-part message. The "Affect" types take an amount and a
+// direction in the same fields as the statistic type (98).
 constexpr NodeFieldData IncreaseOrDecrease{"0 - increase, 1 - decrease"};
 
 constexpr std::array<NodeTypeData, 27> kData = {{
