@@ -2,7 +2,10 @@
 
 #include "platform/RuntimeError.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
+#include <dirent.h>
 #include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -134,4 +137,32 @@ void StagedFileReplacement::Commit() {
     if (::close(fd) != 0) RaiseFromErrno(errno);
     if (::rename(staging_.c_str(), path_.c_str()) != 0) RaiseFromErrno(errno);
     staging_.clear();
+}
+
+namespace {
+bool SameIgnoringCase(const std::string& a, const std::string& b) {
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(), [](unsigned char x, unsigned char y) {
+               return std::tolower(x) == std::tolower(y);
+           });
+}
+} // namespace
+
+std::string FindFileIgnoringCase(const std::string& path) {
+    if (FileExists(path)) return path;
+    const auto slash = path.find_last_of('/');
+    const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash);
+    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    DIR* dir = ::opendir(folder.empty() ? "/" : folder.c_str());
+    if (!dir) return path;
+    std::string found = path;
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string candidate = entry->d_name;
+        if (SameIgnoringCase(candidate, name) && FileExists(folder + "/" + candidate)) {
+            found = folder + "/" + candidate;
+            break;
+        }
+    }
+    ::closedir(dir);
+    return found;
 }

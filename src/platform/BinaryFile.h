@@ -43,3 +43,8 @@ private:
 
 bool FileExists(const std::string& path);
 bool FolderExists(const std::string& path);
+
+// The path itself when that file exists; otherwise a file of the same folder whose name differs
+// only in letter case (files made on a system that ignores case), or the path itself when there
+// is none.
+std::string FindFileIgnoringCase(const std::string& path);

@@ -129,3 +129,13 @@ TEST(ProgramPaths, PlainFileNames) {
     for (const char* bad : {"", ".", "..", "a/b.vrs", "/abs.vrs"})
         EXPECT_FALSE(IsPlainFileName(bad)) << bad;
 }
+
+TEST(BinaryFile, SiblingFilesAreFoundWhateverTheirLetterCase) {
+    TempFolder dir;
+    PutFileText(dir.File("Quest.VRD"), "x");
+    EXPECT_EQ(FindFileIgnoringCase(dir.File("Quest.vrd")), dir.File("Quest.VRD"));
+    PutFileText(dir.File("Quest.vrd"), "y"); // the exact name wins when it exists
+    EXPECT_EQ(FindFileIgnoringCase(dir.File("Quest.vrd")), dir.File("Quest.vrd"));
+    EXPECT_EQ(FindFileIgnoringCase(dir.File("none.bmp")), dir.File("none.bmp"));
+    EXPECT_EQ(FindFileIgnoringCase(dir.File("no/none.bmp")), dir.File("no/none.bmp"));
+}
