@@ -86,7 +86,7 @@ void Mountain(Canvas& c, int ox, int oy, int peakX, int peakY, int halfWidth, in
 void WallMass(Canvas& c, int x, int y, int w, int h, int style, int seed) {
     switch (style) {
     case 0:
-        RoughRock(c, x, y, w, h, 0x5E4C3A, seed);
+        RoughRock(c, x, y, w, h, 0x46362A, seed);
         break;
     case 1:
         Bricks(c, x, y, w, h, 0x8A8A90, seed);
