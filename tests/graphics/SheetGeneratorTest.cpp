@@ -1,0 +1,136 @@
+#include "graphics/Drawing.h"
+#include "graphics/GraphicsSheets.h"
+#include "platform/ProgramPaths.h"
+#include "platform/RuntimeError.h"
+#include "sheetgen/Sheets.h"
+#include "support/TempFolder.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <map>
+
+namespace {
+// The least size of each file: a cell for every picture number the editor can reach.
+const std::map<std::string, QSize>& MinimumSizes() {
+    static const std::map<std::string, QSize> sizes = [] {
+        std::map<std::string, QSize> s = {
+            {"marble.bmp", {256, 192}},  {"scenpics.bmp", {160, 192}}, {"dlogpics.bmp", {144, 288}},
+            {"fields.bmp", {224, 324}},  {"objects.bmp", {140, 324}},  {"talkport.bmp", {320, 288}},
+            {"tinyobj.bmp", {180, 234}}, {"terdisp.bmp", {70, 21}},    {"teranim.bmp", {2240, 180}},
+            {"tinyterr.bmp", {60, 180}}, {"buttons.bmp", {1, 1}},      {"dlogbtns.bmp", {1, 1}},
+            {"edstart.bmp", {693, 480}},
+        };
+        for (int i = 1; i <= 10; ++i)
+            s["monst" + std::to_string(i) + ".bmp"] = {84, 360};
+        for (int i = 1; i <= 6; ++i)
+            s["ter" + std::to_string(i) + ".bmp"] = {280, 180};
+        for (const char* cursor :
+             {"pencil", "brush", "spray", "dropper", "area1", "area2", "eraser", "sword"})
+            s[std::string("cursor_") + cursor + ".bmp"] = {16, 16};
+        return s;
+    }();
+    return sizes;
+}
+
+class GeneratedSheets : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        folder_ = new TempFolder;
+        std::filesystem::create_directory(folder_->File("Images"));
+        for (const GeneratedFile& file : GenerateSheets())
+            PutFileBytes(folder_->File("Images/" + file.name), file.bytes);
+    }
+    static void TearDownTestSuite() {
+        delete folder_;
+        folder_ = nullptr;
+    }
+    static TempFolder* folder_;
+};
+TempFolder* GeneratedSheets::folder_ = nullptr;
+
+QImage Load(const TempFolder& folder, const std::string& name) {
+    return LoadBitmapFile(folder.File("Images/" + name));
+}
+} // namespace
+
+TEST_F(GeneratedSheets, EveryFileExistsLoadsAndHoldsItsGrid) {
+    for (const auto& [name, minimum] : MinimumSizes()) {
+        const QImage image = Load(*folder_, name);
+        EXPECT_GE(image.width(), minimum.width()) << name;
+        EXPECT_GE(image.height(), minimum.height()) << name;
+    }
+    EXPECT_EQ(GenerateSheets().size(), MinimumSizes().size());
+}
+
+TEST_F(GeneratedSheets, SameBytesOnEveryRun) {
+    const auto first = GenerateSheets();
+    const auto second = GenerateSheets();
+    ASSERT_EQ(first.size(), second.size());
+    for (std::size_t i = 0; i < first.size(); ++i) {
+        EXPECT_EQ(first[i].name, second[i].name);
+        EXPECT_TRUE(first[i].bytes == second[i].bytes) << first[i].name;
+    }
+}
+
+TEST_F(GeneratedSheets, LoadGraphicsReadsThemFromTheProgramFolder) {
+    SetProgramFolderForTesting(folder_->Path());
+    LoadGraphics();
+    SetProgramFolderForTesting("");
+    EXPECT_EQ(MarblePic.size(), QSize(256, 192));
+    EXPECT_EQ(frmPics.imgTerpics[5].size(), QSize(280, 180));
+    EXPECT_EQ(frmPics.imgMonstpics[9].size(), QSize(84, 360));
+    EXPECT_FALSE(frmPics.iconSword.isNull());
+    EXPECT_FALSE(frmPics.iconPencil.isNull());
+    EXPECT_TRUE(frmPics.imgCustomPics.isNull());
+
+    // Every terrain and standard monster picture now draws something.
+    Surface box(28, 36, 0xFF123456u);
+    for (int n = 0; n < 253; ++n) {
+        box.SetBackColour(0xFF123456u);
+        DrawTerrainPic(box, static_cast<std::int16_t>(n), 0, 0);
+        EXPECT_NE(box.Pixel(27, 35), 0xFF123456u) << n;
+    }
+}
+
+TEST_F(GeneratedSheets, AMissingSheetStopsTheLoading) {
+    TempFolder partial;
+    std::filesystem::copy(folder_->File("Images"), partial.File("Images"));
+    std::filesystem::remove(partial.File("Images/fields.bmp"));
+    SetProgramFolderForTesting(partial.Path());
+    int number = 0;
+    try {
+        LoadGraphics();
+    } catch (const RuntimeError& e) {
+        number = e.number();
+    }
+    SetProgramFolderForTesting("");
+    EXPECT_EQ(number, err::FileNotFound);
+}
+
+TEST_F(GeneratedSheets, OverlayCellsAreWhiteAroundTheirFigures) {
+    const QImage fields = Load(*folder_, "fields.bmp");
+    // Every field cell, the boat and the horse have both see-through and drawn pixels, and
+    // their corners are see-through.
+    std::vector<QPoint> cells;
+    for (std::int16_t cell : FieldPicMap)
+        cells.push_back({(cell % 8) * 28, (cell / 8) * 36});
+    cells.push_back({0, 252});
+    cells.push_back({112, 252});
+    for (const QPoint& at : cells) {
+        int white = 0;
+        for (int y = 0; y < 36; ++y)
+            for (int x = 0; x < 28; ++x)
+                if ((fields.pixel(at.x() + x, at.y() + y) & 0xFFFFFFu) == 0xFFFFFFu) ++white;
+        EXPECT_GT(white, 0) << at.x() << "," << at.y();
+        EXPECT_LT(white, 28 * 36) << at.x() << "," << at.y();
+        EXPECT_EQ(fields.pixel(at.x(), at.y()) & 0xFFFFFFu, 0xFFFFFFu);
+    }
+    // Terrain tiles are opaque: no pure white anywhere on the terrain sheets.
+    for (int sheet = 1; sheet <= 6; ++sheet) {
+        const QImage terrain = Load(*folder_, "ter" + std::to_string(sheet) + ".bmp");
+        for (int y = 0; y < terrain.height(); ++y)
+            for (int x = 0; x < terrain.width(); ++x)
+                ASSERT_NE(terrain.pixel(x, y) & 0xFFFFFFu, 0xFFFFFFu)
+                    << sheet << ":" << x << "," << y;
+    }
+}
