@@ -1,0 +1,98 @@
+#pragma once
+
+#include "platform/ByteBuffer.h"
+#include "scenario/Scenario.h"
+
+#include <array>
+#include <cstdint>
+#include <span>
+#include <string>
+
+// The game's own file layouts, read only: the same records with little-endian (format 0) or
+// big-endian (format 1) 16-bit integers. Format 2 is the editor's own layout; the primitives
+// accept it (little-endian, texts as stored) but the record readers do not.
+namespace game_layout {
+constexpr int kLittleEndian = 0;
+constexpr int kBigEndian = 1;
+constexpr int kOwnLayout = 2;
+
+constexpr std::uint8_t kSignatureLittleEndian[4] = {0x14, 0x28, 0x3C, 0x50};
+constexpr std::uint8_t kSignatureBigEndian[4] = {0x0A, 0x14, 0x1E, 0x28};
+
+// The game tables have room for this many towns.
+constexpr int kMaxTowns = 200;
+constexpr int kMaxOutdoorSide = 50;
+
+// Where the header's scenario texts begin; the outdoor sections follow them.
+constexpr FilePos kScenTexts = 81143;
+} // namespace game_layout
+
+// Size code and hidden flag of each town as the game's header lists them; the town reader
+// takes them from here because the town records do not hold them.
+struct GameTownTables {
+    std::array<std::uint8_t, game_layout::kMaxTowns> Sizes{};
+    std::array<std::uint8_t, game_layout::kMaxTowns> Hidden{};
+};
+
+// Filled by the last game-layout header read; the single-town import reads a town's hidden
+// flag from here.
+extern GameTownTables GameTowns;
+
+// The read primitives over a file image in one of the layouts. Positions are 1-based; a read
+// past the end raises "Input past end of file" (62).
+class GameLayoutFile {
+  public:
+    // scenFormat 0, 1 or 2; anything else raises "Invalid procedure call" (5).
+    GameLayoutFile(const ByteReader& file, int scenFormat);
+
+    int Format() const { return format_; }
+    const ByteReader& Bytes() const { return file_; }
+
+    std::uint8_t ReadScenByte(FilePos pos) const { return file_.GetU8(pos); }
+    std::int16_t ReadScenInt(FilePos pos) const;
+    // At most max bytes, ending before the first zero byte.
+    std::string ReadScenCString(FilePos pos, std::uint8_t max) const;
+    // Exactly n bytes; in the game layouts each "|" becomes a CR LF line break.
+    std::string ReadScenText(FilePos pos, std::uint8_t n) const;
+    // Eleven integers in the game's field order, converted to the editor's node types.
+    SpecialNode ReadScenSpecialNode(FilePos pos) const;
+
+    // An integer stored into a byte field: it must lie in 0..255, else "Overflow" (6).
+    std::uint8_t ReadScenIntAsByte(FilePos pos) const;
+    // Four integers into a rectangle: Left, Top, Right, Bottom in format 0; Top, Left,
+    // Bottom, Right in format 1.
+    AreaRect ReadScenRect(FilePos pos) const;
+
+  private:
+    const ByteReader& file_;
+    int format_;
+};
+
+// The value, which must fit a byte field; else "Overflow" (6).
+std::uint8_t FitByte(int value);
+// The value, which must fit a signed 16-bit field; else "Overflow" (6).
+std::int16_t FitInt16(int value);
+
+// The readers. Each takes the byte order from scenFormat (0 or 1; anything else raises
+// "Invalid procedure call"), fills what the layout holds, sets what it does not hold to fixed
+// values, and checks every count and size before use ("Subscript out of range", 9).
+
+// Reads the fixed-size header at its fixed positions (whatever pos says) and leaves pos at the
+// first outdoor section. Refuses a town count of 0 or above 200 and a world side outside 1..50.
+void ReadScenHeaderV1(Scenario& scen, const ByteReader& file, FilePos& pos, int scenFormat,
+                      GameTownTables& towns);
+
+// Reads the section at pos into OutdoorSections (x, y), which must exist; pos moves past it.
+void ReadOutdoorSectionV1(Scenario& scen, const ByteReader& file, int x, int y, FilePos& pos,
+                          int scenFormat);
+
+// Reads the town at pos, with its dialogue, into Towns and TownTalks at index town, which must
+// exist and be below 200; its size and hidden flag come from towns. pos moves past it.
+void ReadTownV1(Scenario& scen, const ByteReader& file, int town, FilePos& pos, int scenFormat,
+                const GameTownTables& towns);
+
+// Reads a whole file of a game layout into scen: the header, every section row by row, then
+// every town. The town tables the header held are returned in towns.
+void ReadScenarioImageV1(Scenario& scen, std::span<const std::uint8_t> image, int scenFormat,
+                         GameTownTables& towns);
+void ReadScenarioImageV1(Scenario& scen, std::span<const std::uint8_t> image, int scenFormat);

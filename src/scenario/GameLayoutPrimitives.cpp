@@ -1,0 +1,103 @@
+#include "scenario/GameLayout.h"
+
+#include "platform/RuntimeError.h"
+#include "scenario/StrCompat.h"
+
+#include <limits>
+#include <utility>
+
+using namespace game_layout;
+
+GameTownTables GameTowns;
+
+std::uint8_t FitByte(int value) {
+    if (value < 0 || value > 255) RaiseError(err::Overflow);
+    return static_cast<std::uint8_t>(value);
+}
+
+std::int16_t FitInt16(int value) {
+    if (value < std::numeric_limits<std::int16_t>::min() ||
+        value > std::numeric_limits<std::int16_t>::max())
+        RaiseError(err::Overflow);
+    return static_cast<std::int16_t>(value);
+}
+
+GameLayoutFile::GameLayoutFile(const ByteReader& file, int scenFormat)
+    : file_(file), format_(scenFormat) {
+    if (scenFormat != kLittleEndian && scenFormat != kBigEndian && scenFormat != kOwnLayout)
+        RaiseError(err::InvalidCall);
+}
+
+std::int16_t GameLayoutFile::ReadScenInt(FilePos pos) const {
+    return format_ == kBigEndian ? file_.GetI16BigEndian(pos) : file_.GetI16(pos);
+}
+
+std::string GameLayoutFile::ReadScenCString(FilePos pos, std::uint8_t max) const {
+    std::string text;
+    for (FilePos p = pos; p < pos + max; ++p) {
+        const std::uint8_t c = file_.GetU8(p);
+        if (c == 0) break;
+        text.push_back(static_cast<char>(c));
+    }
+    return text;
+}
+
+std::string GameLayoutFile::ReadScenText(FilePos pos, std::uint8_t n) const {
+    std::string text = file_.GetText(pos, n);
+    if (format_ == kOwnLayout) return text;
+    // The game marks line breaks with "|".
+    return Replace(text, "|", "\r\n");
+}
+
+std::uint8_t GameLayoutFile::ReadScenIntAsByte(FilePos pos) const {
+    return FitByte(ReadScenInt(pos));
+}
+
+AreaRect GameLayoutFile::ReadScenRect(FilePos pos) const {
+    AreaRect r;
+    if (format_ == kBigEndian) {
+        r.Top = ReadScenIntAsByte(pos);
+        r.Left = ReadScenIntAsByte(pos + 2);
+        r.Bottom = ReadScenIntAsByte(pos + 4);
+        r.Right = ReadScenIntAsByte(pos + 6);
+    } else {
+        r.Left = ReadScenIntAsByte(pos);
+        r.Top = ReadScenIntAsByte(pos + 2);
+        r.Right = ReadScenIntAsByte(pos + 4);
+        r.Bottom = ReadScenIntAsByte(pos + 6);
+    }
+    return r;
+}
+
+SpecialNode GameLayoutFile::ReadScenSpecialNode(FilePos pos) const {
+    SpecialNode n;
+    // The game keeps the picture before the two messages.
+    std::int16_t* const fields[] = {&n.Type,     &n.StuffDoneA, &n.StuffDoneB, &n.Picture,
+                                    &n.Message1, &n.Message2,   &n.Extra1a,    &n.Extra1b,
+                                    &n.Extra2a,  &n.Extra2b,    &n.JumpTo};
+    for (std::int16_t* field : fields) {
+        *field = ReadScenInt(pos);
+        pos += 2;
+    }
+
+    // The editor numbers some of the game's pictures, sounds and item kinds differently.
+    switch (n.Type) {
+    case 57:
+    case 60:
+        if (n.Extra2b > 3 && n.Extra2b < 1000) n.Extra2b = FitInt16(n.Extra2b + 2);
+        break;
+    case 99:
+    case 100:
+        n.Extra1a = FitInt16(n.Extra1a + 30);
+        break;
+    case 299:
+        // Outside the editor's node types on purpose: the value is kept as read so that it
+        // survives a save; only its two extras are put in the editor's order.
+        std::swap(n.Extra1a, n.Extra1b);
+        if (n.Extra1a == 1 || n.Extra1a == 2) n.Extra1b = FitInt16(n.Extra1b + 30);
+        break;
+    default:
+        break;
+    }
+    return n;
+}

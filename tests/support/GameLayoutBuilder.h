@@ -1,0 +1,160 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Builds files in the game's two layouts, byte by byte from the layout's tables, for the
+// readers' tests. Every record starts out as the game writes an empty one (free slots marked
+// with x 100, no items, no creatures); a test then sets the bytes it is about.
+
+// A block of bytes whose 16-bit integers are in one byte order. Offsets are 0-based.
+class GameBytes {
+  public:
+    GameBytes(std::size_t size, bool bigEndian) : bytes_(size), bigEndian_(bigEndian) {}
+
+    void Byte(std::size_t offset, int value);
+    void Int(std::size_t offset, int value); // -32768..65535, stored as 16 bits
+    void Chars(std::size_t offset, std::string_view text);
+    std::uint8_t ByteAt(std::size_t offset) const { return bytes_.at(offset); }
+    const std::vector<std::uint8_t>& Bytes() const { return bytes_; }
+    bool BigEndian() const { return bigEndian_; }
+
+  private:
+    std::vector<std::uint8_t> bytes_;
+    bool bigEndian_;
+};
+
+// One special node as the game stores it: the picture before the two messages.
+struct GameNode {
+    int type = 0, flagA = 0, flagB = 0, picture = 0, message1 = 0, message2 = 0;
+    int extra1a = 0, extra1b = 0, extra2a = 0, extra2b = 0, jumpTo = 0;
+};
+void PutGameNode(GameBytes& bytes, std::size_t offset, const GameNode& node);
+
+// One outdoor encounter (wandering or special) as the game stores it.
+struct GameEncounter {
+    std::array<int, 10> monsters{};
+    int startNode = 0, winNode = 0, fleeNode = 0;
+    int flags = 0; // written as a 16-bit integer
+    int flagA = 0, flagB = 0;
+};
+
+class GameSectionBuilder {
+  public:
+    static constexpr std::size_t kFixedSize = 4146;
+
+    explicit GameSectionBuilder(bool bigEndian);
+
+    GameBytes record;
+    // 0..107 are the section's strings; text 108 is in the file but not read.
+    std::array<std::string, 109> texts;
+
+    void Terrain(int x, int y, int terrain); // the map is stored column by column
+    void Spot(int slot, int x, int y, int node);
+    void Entrance(int slot, int x, int y, int town);
+    void Sign(int slot, int x, int y);
+    void Wandering(int slot, const GameEncounter& e);
+    void Special(int slot, const GameEncounter& e);
+    void WanderingLoc(int slot, int x, int y);
+    // Written in the byte order's own corner order.
+    void Rect(int slot, int left, int top, int right, int bottom);
+    void Node(int n, const GameNode& node);
+
+    std::vector<std::uint8_t> Bytes() const;
+
+  private:
+    void Encounter(std::size_t offset, const GameEncounter& e);
+};
+
+struct GameCreature {
+    int monster = 0, attitude = 0, x = 0, y = 0, canMove = 0, timeFlag = 0;
+    int flagA = 0, flagB = 0, group = 0, time1 = 0, time2 = 0;
+    int personality = 0, killedNode = 0, portrait = 0;
+};
+
+struct GameTalkNode {
+    int personality = 0, type = 0;
+    std::string word1, word2;
+    std::array<int, 4> extra{};
+};
+
+class GameTownBuilder {
+  public:
+    GameTownBuilder(int size, bool bigEndian);
+
+    int size;
+    GameBytes record; // everything before the texts
+    // 0..119 messages and descriptions, 120..139 sign texts.
+    std::array<std::string, 140> texts;
+    GameBytes talk; // the dialogue's length bytes and nodes
+    // Names, look, name and job responses of personalities 0..9, then Text1 and Text2 of
+    // nodes 0..59 in turn, then the huh responses.
+    std::array<std::string, 170> talkTexts;
+
+    int Side() const;
+    std::size_t TerrainOffset() const { return 3506; }
+    std::size_t RectsOffset() const;
+    std::size_t CreaturesOffset() const;
+    std::size_t TextsOffset() const;
+    int CreatureSlots() const;
+
+    void Terrain(int x, int y, int terrain);
+    void WanderingMonster(int group, int slot, int monster);
+    void Spot(int slot, int x, int y, int node);
+    void Sign(int slot, int x, int y);
+    void Boundary(int left, int top, int right, int bottom);
+    void Rect(int slot, int left, int top, int right, int bottom);
+    void Item(int slot, int x, int y, int item, int charges, int always, int property,
+              int contained);
+    void Field(int slot, int x, int y, int code);
+    void Creature(int slot, const GameCreature& c);
+    void Node(int n, const GameNode& node);
+    void TalkNode(int n, const GameTalkNode& node);
+
+    std::vector<std::uint8_t> Bytes() const;
+};
+
+class GameLayoutBuilder {
+  public:
+    // Positions of the header, 1-based.
+    static constexpr std::size_t kMonsters = 3135, kMonsterSize = 108;
+    static constexpr std::size_t kBoats = 30783, kHorses = 31083, kTransportSize = 10;
+    static constexpr std::size_t kTerrains = 31385, kTerrainSize = 16;
+    static constexpr std::size_t kScenNodes = 35563;
+    static constexpr std::size_t kItems = 41943, kItemSize = 66;
+    static constexpr std::size_t kMonsterNames = 68343, kTerrainNames = 73463;
+    static constexpr std::size_t kTexts = 81143;
+
+    GameLayoutBuilder(bool bigEndian, int width, int height, const std::vector<int>& townSizes);
+
+    // The header at 1-based positions.
+    void Byte(std::size_t pos, int value) { header_.Byte(pos - 1, value); }
+    void Int(std::size_t pos, int value) { header_.Int(pos - 1, value); }
+    void Chars(std::size_t pos, std::string_view text) { header_.Chars(pos - 1, text); }
+    void ScenNode(int n, const GameNode& node);
+    // Saved-item area i (0..2), written in the byte order's own corner order.
+    void SavedItemRect(int i, int left, int top, int right, int bottom);
+
+    // 0..259 are scenario strings; text 260 is in the file but not read.
+    std::array<std::string, 261> texts;
+
+    GameSectionBuilder& Section(int x, int y);
+    GameTownBuilder& Town(int t) { return towns_.at(static_cast<std::size_t>(t)); }
+    int Width() const { return width_; }
+    bool BigEndian() const { return header_.BigEndian(); }
+
+    std::vector<std::uint8_t> Build() const;
+    // Where section (x, y) and town t start in what Build gives, 1-based.
+    std::size_t SectionPos(int x, int y) const;
+    std::size_t TownPos(int t) const;
+
+  private:
+    GameBytes header_;
+    int width_;
+    std::vector<GameSectionBuilder> sections_;
+    std::vector<GameTownBuilder> towns_;
+};
