@@ -1,10 +1,20 @@
-#include "editor/PlaceholderWindow.h"
+#include "editor/frmSplash.h"
+#include "platform/SharedForms.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    PlaceholderWindow window;
-    window.show();
-    return app.exec();
+    // The start-up window closes itself long before the main window; the program ends with
+    // the main window.
+    app.setQuitOnLastWindowClosed(false);
+    int result = 0;
+    {
+        frmSplash splash;
+        if (!splash.Form_Load()) return 0;
+        splash.show();
+        result = app.exec();
+    }
+    UnloadAllForms();
+    return result;
 }

@@ -1,9 +1,0 @@
-#pragma once
-
-#include <QWidget>
-
-// Shown by the program until the main window exists.
-class PlaceholderWindow : public QWidget {
-public:
-    PlaceholderWindow();
-};

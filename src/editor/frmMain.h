@@ -1,0 +1,138 @@
+#pragma once
+
+#include <QMainWindow>
+#include <array>
+#include <cstdint>
+
+class QAction;
+class QFrame;
+class QLabel;
+class QListWidget;
+class QMenu;
+class QPushButton;
+class PictureBox;
+
+constexpr int kToolButtonCount = 53;
+
+// The editor's main window: menus, status lines and the work area (map, palette, tools and the
+// record list).
+class frmMain : public QMainWindow {
+public:
+    frmMain();
+
+    // Set by the start-up sequence; the first activation does the one-time set-up.
+    bool FirstTime = false;
+
+    void Form_Activate();
+    void Form_Paint();
+    void Form_Unload();
+    void Form_Terminate();
+    void HideMapEditor();
+    void picMap_Initialize();
+
+    // Menu handlers.
+    void mnuFileOpen_Click();
+    void mnuFileSave_Click();
+    void mnuFileSaveAs_Click();
+    void mnuFileExit_Click();
+    void mnuHelp_Click();
+    void mnuScenButtons_Click();
+    void mnuScenLockLists_Click();
+    void mnuTownDelete_Click();
+
+    // Controls.
+    PictureBox* background = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    std::array<QLabel*, 6> lblMapcell{};
+    PictureBox* picMap = nullptr;
+    PictureBox* picTerrain = nullptr;
+    QListWidget* List1 = nullptr;
+    QFrame* frmTools = nullptr;
+    std::array<QPushButton*, kToolButtonCount> cmdTool{};
+    PictureBox* picSelTerrain = nullptr;
+    std::array<QLabel*, 2> lblTool{};
+
+    // Menus and their entries.
+    QMenu* mnuFile = nullptr;
+    QMenu* mnuScen = nullptr;
+    QMenu* mnuOut = nullptr;
+    QMenu* mnuTown = nullptr;
+    QAction* mnuFileOpen = nullptr;
+    QAction* mnuFileSave = nullptr;
+    QAction* mnuFileSaveAs = nullptr;
+    QAction* mnuFileNew = nullptr;
+    QAction* mnuFileExit = nullptr;
+    QAction* mnuHelp = nullptr;
+    QAction* mnuScenDetails = nullptr;
+    QAction* mnuScenIntroText = nullptr;
+    QAction* mnuScenTerrain = nullptr;
+    QAction* mnuScenMonsters = nullptr;
+    QAction* mnuScenItems = nullptr;
+    QAction* mnuScenSpecItems = nullptr;
+    QAction* mnuScenNodes = nullptr;
+    QAction* mnuScenText = nullptr;
+    QAction* mnuScenSave = nullptr;
+    QAction* mnuScenBoats = nullptr;
+    QAction* mnuScenHorses = nullptr;
+    QAction* mnuScenEvent = nullptr;
+    QAction* mnuTownVEntry = nullptr;
+    QAction* mnuScenItemsShort = nullptr;
+    QAction* mnuScenButtons = nullptr;
+    QAction* mnuScenStuffDone = nullptr;
+    QAction* mnuScenLockLists = nullptr;
+    QAction* mnuScenDataDump = nullptr;
+    QAction* mnuScenTextDump = nullptr;
+    QAction* mnuOutLoad = nullptr;
+    QAction* mnuOutEdit = nullptr;
+    QAction* mnuOutDetails = nullptr;
+    QAction* mnuOutWandering = nullptr;
+    QAction* mnuOutEncounters = nullptr;
+    QAction* mnuOutNodes = nullptr;
+    QAction* mnuOutText = nullptr;
+    QAction* mnuOutAreaDesc = nullptr;
+    QAction* mnuImportOut = nullptr;
+    QAction* mnuTownLoad = nullptr;
+    QAction* mnuTownEdit = nullptr;
+    QAction* mnuTownDetails = nullptr;
+    QAction* mnuTownWandering = nullptr;
+    QAction* mnuTownNodes = nullptr;
+    QAction* mnuTownText = nullptr;
+    QAction* mnuTownItems = nullptr;
+    QAction* mnuTownMonsters = nullptr;
+    QAction* mnuTownDialogue = nullptr;
+    QAction* mnuTownEvent = nullptr;
+    QAction* mnuTownAreaDesc = nullptr;
+    QAction* mnuTownRandItem = nullptr;
+    QAction* mnuTownCreate = nullptr;
+    QAction* mnuTownImport = nullptr;
+    QAction* mnuTownDelete = nullptr;
+
+    // Window state shared by the tools and panels.
+    std::int32_t ListMode = 0;
+    std::int16_t CurrentTool = 0;
+    std::int16_t ClickStep = 0;
+    std::int16_t HeldSlot = -1;
+    std::int16_t LastItemNum = -1;
+    std::int16_t LastMonstNum = -1;
+    std::int16_t TerrainEditMode = 0;
+    bool MapPainting = false;
+    bool DetailView = true;
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildControls();
+    void BuildMenus();
+    void ShowScenarioState();
+    void ShowNoScenarioState();
+    void WriteOutdoorStatusLine();
+    void WriteTownStatusLine();
+    void SetCaption(const std::string& caption);
+
+    // True once a scenario has been opened; a failed open then keeps it on screen.
+    bool scenarioShown_ = false;
+    bool terminating_ = false;
+};

@@ -1,0 +1,76 @@
+// The main window's menu commands.
+#include "editor/frmMain.h"
+
+#include "platform/HelpWindow.h"
+#include "platform/MsgBox.h"
+#include "platform/ProgramPaths.h"
+#include "platform/TextCodec.h"
+#include "scenario/Scenario.h"
+#include "scenario/ScenarioFileDialog.h"
+#include "scenario/ScenarioLoad.h"
+#include "scenario/ScenarioSave.h"
+
+#include <QLabel>
+#include <QListWidget>
+
+void frmMain::mnuFileOpen_Click() {
+    std::string title;
+    std::string path;
+    OpenScenFile(title, path, 1);
+    if (ScenFile.FileDialogCancelled != 0) return;
+    LoadScenario(title, path);
+    HideMapEditor();
+    if (ScenFile.FileDialogCancelled != 0) {
+        // The scenario that was open before is still in memory: it stays on screen.
+        if (!scenarioShown_) ShowNoScenarioState();
+        return;
+    }
+    ShowScenarioState();
+}
+
+void frmMain::mnuFileSave_Click() { SaveScenarioV2(); }
+
+void frmMain::mnuFileSaveAs_Click() {
+    if (!scenarioShown_) return; // nothing to save yet
+    std::string title;
+    std::string path;
+    OpenScenFile(title, path, 2);
+    if (ScenFile.FileDialogCancelled != 0) return;
+    ScenFile.ScenFileName = title;
+    SaveScenarioV2();
+    SetCaption("Varno Scenario Editor - " + ScenFile.ScenFileName);
+}
+
+void frmMain::mnuFileExit_Click() { Form_Unload(); }
+
+void frmMain::mnuHelp_Click() { ShowHelpFile(ProgramPath("\\Ostravin.hlp")); }
+
+void frmMain::mnuScenButtons_Click() {
+    HideMapEditor();
+    ListMode = 10;
+    List1->clear();
+    for (int i = 0; i < 60; ++i)
+        List1->addItem(QString::number(i) + " - " +
+                       ToQString(Scen.ScenStrings[static_cast<std::size_t>(260 + i)]));
+    List1->show();
+}
+
+void frmMain::mnuScenLockLists_Click() {
+    Scen.ListsLocked = 1;
+    mnuScenLockLists->setEnabled(false);
+}
+
+void frmMain::mnuTownDelete_Click() {
+    if (Scen.TownCount <= 1) {
+        MsgBox("The last town of a scenario cannot be deleted.", msgbox::Exclamation, "Error!");
+        return;
+    }
+    Scen.TownCount = static_cast<std::uint8_t>(Scen.TownCount - 1);
+    Scen.Towns.resize(Scen.TownCount);
+    Scen.TownTalks.resize(Scen.TownCount);
+    if (Scen.CurrentTown >= Scen.TownCount) {
+        Scen.CurrentTown = static_cast<std::uint8_t>(Scen.TownCount - 1);
+        HideMapEditor();
+        WriteTownStatusLine();
+    }
+}

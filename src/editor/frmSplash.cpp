@@ -1,0 +1,75 @@
+#include "editor/frmSplash.h"
+
+#include "editor/frmMain.h"
+#include "graphics/GraphicsSheets.h"
+#include "platform/ErrorBox.h"
+#include "platform/EventPass.h"
+#include "platform/ProgramPaths.h"
+#include "platform/Random.h"
+#include "platform/SharedForms.h"
+#include "platform/SingleInstance.h"
+#include "platform/Surface.h"
+#include "scenario/ScenarioLoad.h"
+#include "scenario/tables/CommonTables.h"
+#include "scenario/tables/EditorTables.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPainter>
+#include <QScreen>
+
+frmSplash::frmSplash() {
+    setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
+    setFixedSize(693, 480);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+    Timer1.setInterval(500);
+    connect(&Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
+}
+
+bool frmSplash::Form_Load() {
+    RandomizeFromClock();
+    if (AnotherInstanceIsRunning()) {
+        close();
+        return false;
+    }
+    QDir::setCurrent(QString::fromStdString(ProgramFolder()));
+    try {
+        picture_ = LoadBitmapFile(ProgramPath("\\Images\\edstart.bmp"));
+    } catch (const RuntimeError&) {
+        // Without its picture the window is plain; start-up goes on.
+    }
+    Timer1.start();
+    return true;
+}
+
+void frmSplash::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    if (!picture_.isNull())
+        painter.drawImage(0, 0, picture_);
+    else
+        painter.fillRect(rect(), Qt::darkGray);
+}
+
+void frmSplash::Timer1_Timer() {
+    // The pass over pending events below may deliver another tick; the sequence runs once.
+    if (sequenceStarted_) return;
+    sequenceStarted_ = true;
+    Timer1.stop();
+
+    InitCommonTables();
+    InitScenEditorTables();
+    // Without its pictures the editor cannot work: say why and end.
+    if (!RunTrapped("LoadGraphics", [] { LoadGraphics(); })) {
+        close();
+        QCoreApplication::exit(1);
+        return;
+    }
+    SetCustomSheetLoader([](const std::string& path) { LoadCustomPics(path); });
+
+    frmMain& main = SharedForm<frmMain>();
+    main.FirstTime = true;
+    DoEvents();
+    main.show();
+    close();
+}

@@ -1,0 +1,5 @@
+#include "platform/EventPass.h"
+
+#include <QCoreApplication>
+
+void DoEvents() { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); }

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QDialog>
+#include <functional>
+#include <typeindex>
+
+// Every window of the program exists as one shared instance, created on first use and kept
+// until it is unloaded. The loaded windows are remembered in the order they were created, so
+// that shutdown can close them from the last to the first.
+
+QWidget* FindLoadedForm(std::type_index type);
+void RegisterLoadedForm(std::type_index type, QWidget* form);
+
+// The shared instance of a window class, created on first use.
+template <class Form> Form& SharedForm() {
+    if (QWidget* existing = FindLoadedForm(typeid(Form))) return *static_cast<Form*>(existing);
+    auto* form = new Form();
+    RegisterLoadedForm(typeid(Form), form);
+    return *form;
+}
+
+template <class Form> bool IsFormLoaded() { return FindLoadedForm(typeid(Form)) != nullptr; }
+
+// Closes and destroys one window; it is created afresh on its next use.
+void UnloadForm(QWidget* form);
+
+// Closes and destroys every loaded window, the last created first.
+void UnloadAllForms();
+void UnloadAllFormsExcept(QWidget* kept);
+
+// A window that the program shows modally. OnOpening runs once for each opening, before the
+// window is seen; it is the place where a dialog loads its working copy.
+class ModalForm : public QDialog {
+public:
+    using QDialog::QDialog;
+    virtual void OnOpening() {}
+};
+
+// Shows the window modally and waits until it closes, then gives pending window events one
+// pass so that the windows it covered repaint before the opener reads the results.
+void ShowModal(ModalForm& form);
+
+// Tests act on a modal window instead of a person: while a hook is installed, ShowModal runs
+// OnOpening, then calls the hook with the window (which sets controls and presses buttons),
+// and never blocks. Returns the previous hook.
+using ModalFormHook = std::function<void(ModalForm&)>;
+ModalFormHook SetModalFormHook(ModalFormHook hook);

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "scenario/Scenario.h"
+
+#include <cstdint>
+#include <functional>
+#include <span>
+#include <string>
+
+// The layout that a file's first four bytes name: 0 the game's layout with little-endian
+// integers, 1 the same with big-endian integers, 2 the editor's own; -1 none of them.
+std::int16_t ScenFormatOfSignature(std::span<const std::uint8_t> file);
+
+// Replaces the current scenario with the one in the file. The file is read whole into a fresh
+// scenario first: only when every step has succeeded does it replace the scenario in memory,
+// together with ScenFileName, ScenFilePath and ScenFormat. A failure is reported in the
+// "LoadScenario" error box, sets FileDialogCancelled to -1 and leaves everything as it was.
+void LoadScenario(const std::string& fileName, const std::string& filePath);
+
+// Each town learns the outdoor section and the place of the entrance that leads into it; the
+// last entrance in the order y, x, entrance wins.
+void LinkTownsToSections(Scenario& scen);
+
+// The game's own two scenarios number their monsters differently from the editor; read in the
+// little-endian game layout they are renumbered by their exact file names.
+void RenumberGameScenarioMonsters(Scenario& scen, const std::string& fileName);
+
+// Loading a scenario also loads its custom picture sheet; the picture layer installs the loader.
+using CustomSheetLoader = std::function<void(const std::string& sheetPath)>;
+void SetCustomSheetLoader(CustomSheetLoader loader);

@@ -1,0 +1,91 @@
+#include "editor/frmMain.h"
+#include "editor/frmSplash.h"
+
+#include "platform/ProgramPaths.h"
+#include "platform/SharedForms.h"
+#include "platform/SingleInstance.h"
+#include "support/MsgBoxRecorder.h"
+#include "support/TempFolder.h"
+
+#include <QApplication>
+#include <QLockFile>
+#include <QProcess>
+#include <sys/stat.h>
+#include <gtest/gtest.h>
+
+TEST(Startup, TheSequenceRunsOnceAndLeavesOnlyTheMainWindow) {
+    SetProgramFolderForTesting(VARNO_APP_DIR);
+    TempFolder dir;
+    SetInstanceLockPathForTesting(dir.File("lock").c_str());
+    MsgBoxRecorder boxes;
+    {
+        frmSplash splash;
+        ASSERT_TRUE(splash.Form_Load());
+        splash.show();
+        splash.Timer1_Timer();
+        splash.Timer1_Timer(); // a late tick
+        EXPECT_FALSE(splash.isVisible());
+        EXPECT_FALSE(splash.Timer1.isActive());
+    }
+    EXPECT_TRUE(boxes.Calls().empty());
+    ASSERT_TRUE(IsFormLoaded<frmMain>());
+    frmMain& main = SharedForm<frmMain>();
+    EXPECT_TRUE(main.isVisible());
+    EXPECT_TRUE(main.FirstTime); // the set-up waits for the first activation
+    int mainWindows = 0;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (dynamic_cast<frmMain*>(w)) ++mainWindows;
+    EXPECT_EQ(mainWindows, 1);
+    UnloadAllForms();
+    EXPECT_FALSE(IsFormLoaded<frmMain>());
+    SetProgramFolderForTesting("");
+}
+
+TEST(Startup, TheSingleInstanceLockIsHeldUntilTheHolderGoes) {
+    TempFolder dir;
+    const std::string path = dir.File("instance.lock");
+    {
+        QLockFile other(QString::fromStdString(path));
+        ASSERT_TRUE(other.tryLock(0));
+        SetInstanceLockPathForTesting(path.c_str());
+        EXPECT_TRUE(AnotherInstanceIsRunning());
+    }
+    EXPECT_FALSE(AnotherInstanceIsRunning());
+    EXPECT_FALSE(AnotherInstanceIsRunning()); // the holder asks again: still itself
+    SetInstanceLockPathForTesting("");
+}
+
+namespace {
+QProcessEnvironment EditorEnvironment(const std::string& runtimeFolder) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("XDG_RUNTIME_DIR", QString::fromStdString(runtimeFolder));
+    return env;
+}
+} // namespace
+
+TEST(Startup, ASecondCopyEndsAtOnceAndAKilledCopyLeavesNoLockBehind) {
+    TempFolder runtime;
+    ::chmod(runtime.Path().c_str(), 0700);
+    QProcess first;
+    first.setProcessEnvironment(EditorEnvironment(runtime.Path()));
+    first.start(VARNO_EDITOR_EXE, {});
+    ASSERT_TRUE(first.waitForStarted());
+    EXPECT_FALSE(first.waitForFinished(2000)) << "the first copy must keep running";
+
+    QProcess second;
+    second.setProcessEnvironment(EditorEnvironment(runtime.Path()));
+    second.start(VARNO_EDITOR_EXE, {});
+    ASSERT_TRUE(second.waitForFinished(10000)) << "the second copy must end by itself";
+    EXPECT_EQ(second.exitCode(), 0);
+
+    first.kill();
+    first.waitForFinished();
+    QProcess third;
+    third.setProcessEnvironment(EditorEnvironment(runtime.Path()));
+    third.start(VARNO_EDITOR_EXE, {});
+    ASSERT_TRUE(third.waitForStarted());
+    EXPECT_FALSE(third.waitForFinished(2000)) << "a killed copy must not block the next one";
+    third.kill();
+    third.waitForFinished();
+}
