@@ -215,6 +215,13 @@ void frmMain::changeEvent(QEvent* event) {
     if (event->type() == QEvent::ActivationChange && isActiveWindow()) Form_Activate();
 }
 
+void frmMain::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // Some desktops activate a new window late or not at all; the one-time set-up must not
+    // wait for it.
+    if (FirstTime) Form_Activate();
+}
+
 void frmMain::Form_Activate() {
     if (FirstTime) {
         const QCursor sword = CursorFromPicture(frmPics.iconSword);
