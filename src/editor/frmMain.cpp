@@ -114,7 +114,7 @@ void frmMain::BuildControls() {
 }
 
 void frmMain::BuildMenus() {
-    auto entry = [this](QMenu* menu, const char* caption) {
+    auto entry = [](QMenu* menu, const char* caption) {
         QAction* action = menu->addAction(caption);
         return action;
     };

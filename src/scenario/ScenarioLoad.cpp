@@ -89,6 +89,17 @@ void RenumberGameScenarioMonsters(Scenario& scen, const std::string& fileName) {
     }
 }
 
+void ReadScenarioFile(Scenario& scen, std::span<const std::uint8_t> file, std::int16_t format,
+                      const std::string& fileName) {
+    if (format == 2)
+        ReadScenarioImageV2(scen, file);
+    else
+        ReadScenarioImageV1(scen, file, format);
+    LinkTownsToSections(scen);
+    if (format == 0) RenumberGameScenarioMonsters(scen, fileName);
+    KeepCurrentAreaInsideTheWorld(scen);
+}
+
 void LoadScenario(const std::string& fileName, const std::string& filePath) {
     // The scenario is big; it is built on the heap and moved into place only when complete.
     auto fresh = std::make_unique<Scenario>();
@@ -103,13 +114,7 @@ void LoadScenario(const std::string& fileName, const std::string& filePath) {
             rejected = true;
             return;
         }
-        if (format == 2)
-            ReadScenarioImageV2(*fresh, file);
-        else
-            ReadScenarioImageV1(*fresh, file, format);
-        LinkTownsToSections(*fresh);
-        if (format == 0) RenumberGameScenarioMonsters(*fresh, fileName);
-        KeepCurrentAreaInsideTheWorld(*fresh);
+        ReadScenarioFile(*fresh, file, format, fileName);
         LoadScenData(*fresh, FindFileIgnoringCase(SiblingPath(filePath, "vrd")));
     });
     if (!read || rejected) {

@@ -17,6 +17,12 @@ std::int16_t ScenFormatOfSignature(std::span<const std::uint8_t> file);
 // "LoadScenario" error box, sets FileDialogCancelled to -1 and leaves everything as it was.
 void LoadScenario(const std::string& fileName, const std::string& filePath);
 
+// Reads a whole scenario file of the given layout from memory into scen, derives the town
+// links, renumbers the game's own monsters and keeps the current area inside the world.
+// Raises the run-time error of the first thing the file gets wrong.
+void ReadScenarioFile(Scenario& scen, std::span<const std::uint8_t> file, std::int16_t format,
+                      const std::string& fileName);
+
 // Each town learns the outdoor section and the place of the entrance that leads into it; the
 // last entrance in the order y, x, entrance wins.
 void LinkTownsToSections(Scenario& scen);

@@ -31,7 +31,8 @@ TEST(Startup, TheSequenceRunsOnceAndLeavesOnlyTheMainWindow) {
     ASSERT_TRUE(IsFormLoaded<frmMain>());
     frmMain& main = SharedForm<frmMain>();
     EXPECT_TRUE(main.isVisible());
-    EXPECT_TRUE(main.FirstTime); // the set-up waits for the first activation
+    EXPECT_FALSE(main.FirstTime); // its one-time set-up is done
+    EXPECT_EQ(main.CurrentTool, 0);
     int mainWindows = 0;
     for (QWidget* w : QApplication::topLevelWidgets())
         if (dynamic_cast<frmMain*>(w)) ++mainWindows;

@@ -1,0 +1,42 @@
+// Feeds arbitrary bytes to the whole read of one scenario layout. The layout's signature is put
+// in front of the input so that every run reaches that layout's readers.
+#include "platform/RuntimeError.h"
+#include "scenario/ScenarioLoad.h"
+#include "scenario/tables/CommonTables.h"
+#include "scenario/tables/EditorTables.h"
+
+#include <cstdint>
+#include <cstring>
+#include <memory>
+#include <vector>
+
+#ifndef FUZZ_LAYOUT
+#error "FUZZ_LAYOUT must name the layout: 0, 1 or 2"
+#endif
+
+namespace {
+const std::uint8_t kSignatures[3][4] = {
+    {0x14, 0x28, 0x3C, 0x50}, {0x0A, 0x14, 0x1E, 0x28}, {'>', 'V', 'R', 'S'}};
+
+bool InitTables() {
+    InitCommonTables();
+    InitScenEditorTables();
+    return true;
+}
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    static const bool tablesReady = InitTables();
+    (void)tablesReady;
+    std::vector<std::uint8_t> file(kSignatures[FUZZ_LAYOUT], kSignatures[FUZZ_LAYOUT] + 4);
+    // Inputs that already start with the signature (the seeds) are taken as they are.
+    if (size >= 4 && std::memcmp(data, kSignatures[FUZZ_LAYOUT], 4) == 0) file.clear();
+    file.insert(file.end(), data, data + size);
+    auto scen = std::make_unique<Scenario>();
+    try {
+        ReadScenarioFile(*scen, file, FUZZ_LAYOUT, FUZZ_LAYOUT == 0 ? "Fenmarrow.vrs" : "F.vrs");
+    } catch (const RuntimeError&) {
+        // A refused file is the expected outcome of most inputs.
+    }
+    return 0;
+}
