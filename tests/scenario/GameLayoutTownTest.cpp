@@ -346,6 +346,36 @@ TEST_P(GameTownTest, TownsFollowOneAnother) {
     EXPECT_EQ(static_cast<std::size_t>(pos), image.size() + 1);
 }
 
+TEST_P(GameTownTest, ATownReadOverAnotherKeepsNothingOfIt) {
+    GameLayoutBuilder full = Builder();
+    GameTownBuilder& busy = full.Town(0);
+    GameCreature c;
+    c.monster = 3;
+    for (int i = 0; i < 20; ++i) {
+        busy.Creature(i, c);
+        busy.Item(i, 1, 1, 7, 2, 1, 1, 1);
+        busy.Spot(i, 2, 2, 2);
+        busy.Field(i, 3, 3, 4);
+    }
+    for (int n = 0; n < 60; ++n)
+        busy.TalkNode(n, {1, 2, "word", "word", {1, 2, 3, 4}});
+    busy.talkTexts.fill("said");
+    busy.texts.fill("text");
+    full.Byte(218, 1);
+    Scenario s = ReadAll(full);
+
+    GameLayoutBuilder plain = Builder();
+    plain.Town(0).texts[0] = "plain";
+    const auto image = plain.Build();
+    FilePos pos = static_cast<FilePos>(plain.TownPos(0));
+    GameTownTables tables;
+    tables.Sizes[0] = 2;
+    ReadTownV1(s, ByteReader(image), 0, pos, Format(), tables);
+    const Scenario fresh = ReadAll(plain);
+    EXPECT_TRUE(s.Towns[0] == fresh.Towns[0]);
+    EXPECT_TRUE(s.TownTalks[0] == fresh.TownTalks[0]);
+}
+
 TEST_P(GameTownTest, ImpossibleSizesAndIndicesAreRefused) {
     GameLayoutBuilder b = Builder();
     b.Byte(18, 3);
