@@ -92,7 +92,8 @@ void ReadTownV1(Scenario& scen, const ByteReader& file, int town, FilePos& pos, 
                 const GameTownTables& towns);
 
 // Reads a whole file of a game layout into scen: the header, every section row by row, then
-// every town. The town tables the header held are returned in towns.
+// every town. The town tables the header held are returned in towns. A failure leaves scen
+// partly filled, so callers read into a scenario of their own and keep it only on success.
 void ReadScenarioImageV1(Scenario& scen, std::span<const std::uint8_t> image, int scenFormat,
                          GameTownTables& towns);
 void ReadScenarioImageV1(Scenario& scen, std::span<const std::uint8_t> image, int scenFormat);

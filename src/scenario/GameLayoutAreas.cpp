@@ -325,8 +325,9 @@ void ReadTownV1(Scenario& scen, const ByteReader& file, int town, FilePos& pos, 
     ClearTown(scen, static_cast<std::int16_t>(town));
     Town& t = scen.Towns[static_cast<std::size_t>(town)];
 
-    t.Size = towns.Sizes[static_cast<std::size_t>(town)];
-    if (t.Size > 2) RaiseError(err::SubscriptOutOfRange);
+    const std::uint8_t size = towns.Sizes[static_cast<std::size_t>(town)];
+    if (size > 2) RaiseError(err::SubscriptOutOfRange);
+    t.Size = size;
     t.Hidden = towns.Hidden[static_cast<std::size_t>(town)];
     t.DayDies = in.ReadScenInt(p);
     t.EventStop = in.ReadScenInt(p + 2);

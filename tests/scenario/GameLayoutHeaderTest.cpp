@@ -451,17 +451,3 @@ TEST_P(GameHeaderTest, EveryCutOfTheHeaderIsAReadPastTheEnd) {
 INSTANTIATE_TEST_SUITE_P(ByteOrders, GameHeaderTest, ::testing::Bool(), [](const auto& info) {
     return info.param ? "BigEndian" : "LittleEndian";
 });
-
-TEST(GameLayoutHeader, RefusesTheEditorsOwnLayoutCode) {
-    GameLayoutBuilder b(false, 1, 1, {2});
-    const auto image = b.Build();
-    Scenario s;
-    FilePos pos = 1;
-    GameTownTables towns;
-    try {
-        ReadScenHeaderV1(s, ByteReader(image), pos, 2, towns);
-        FAIL() << "format 2 was accepted";
-    } catch (const RuntimeError& e) {
-        EXPECT_EQ(e.number(), 5);
-    }
-}
