@@ -1,17 +1,39 @@
 #!/usr/bin/env bash
 # Installs what the build needs, builds everything and runs every test; then builds the tests
-# again under AddressSanitizer and UndefinedBehaviorSanitizer and runs them once more.
+# again under AddressSanitizer and UndefinedBehaviorSanitizer (with clang, together with the
+# fuzz targets of the file readers), runs them once more, and fuzzes each reader for a while.
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/install-deps.sh
 export QT_QPA_PLATFORM=offscreen
 jobs=$(nproc)
+fuzz_seconds=${FUZZ_SECONDS:-60}
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build --parallel "$jobs"
 ctest --test-dir build --output-on-failure --parallel "$jobs"
 
-cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVARNO_SANITIZE=ON -DVARNO_BUILD_BENCH=OFF >/dev/null
+sanitizer_options=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DVARNO_SANITIZE=ON -DVARNO_BUILD_BENCH=OFF)
+fuzz=0
+if command -v clang++ >/dev/null; then
+    sanitizer_options+=(-DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DVARNO_FUZZ=ON)
+    fuzz=1
+fi
+cmake -S . -B build-asan "${sanitizer_options[@]}" >/dev/null
 cmake --build build-asan --parallel "$jobs"
-ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-    ctest --test-dir build-asan --output-on-failure --parallel "$jobs"
+export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+ctest --test-dir build-asan --output-on-failure --parallel "$jobs"
+
+if [ "$fuzz" = 1 ]; then
+    for layout in 0 1 2; do
+        grown=$(mktemp -d)
+        echo "Fuzzing the reader of layout $layout for ${fuzz_seconds}s"
+        # A crash, a hang (over 10 s on one input) or a leak ends the run with an error.
+        ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+            "build-asan/fuzz/fuzz_load_layout$layout" "$grown" "fuzz/corpus/layout$layout" \
+            -max_total_time="$fuzz_seconds" -timeout=10 -rss_limit_mb=4096 -print_final_stats=1 \
+            2>&1 | tail -n 12
+        rm -rf "$grown"
+    done
+fi
