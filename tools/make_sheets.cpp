@@ -1,4 +1,5 @@
 #include "sheetgen/Sheets.h"
+#include "sheetgen/TerrainArt.h"
 
 #include <cstdio>
 #include <fstream>
@@ -10,6 +11,12 @@ int main(int argc, char** argv) {
         std::cerr << "usage: varno-make-sheets <Images folder>\n";
         return 2;
     }
+    // Terrain picture n is drawn for the base scenario's terrain type n; the two must not drift.
+    const auto disagreements = TerrainLooksDisagreeing();
+    for (const std::string& d : disagreements)
+        std::cerr << "terrain table and terrain art disagree on " << d << "\n";
+    if (!disagreements.empty()) return 1;
+
     const std::string folder = argv[1];
     for (const GeneratedFile& file : GenerateSheets()) {
         const std::string path = folder + "/" + file.name;

@@ -3,6 +3,7 @@
 #include "platform/ProgramPaths.h"
 #include "platform/RuntimeError.h"
 #include "sheetgen/Sheets.h"
+#include "sheetgen/TerrainArt.h"
 #include "support/TempFolder.h"
 
 #include <filesystem>
@@ -133,4 +134,15 @@ TEST_F(GeneratedSheets, OverlayCellsAreWhiteAroundTheirFigures) {
                 ASSERT_NE(terrain.pixel(x, y) & 0xFFFFFFu, 0xFFFFFFu)
                     << sheet << ":" << x << "," << y;
     }
+}
+
+TEST(TerrainArtAndTable, EveryBaseTerrainNamesTheLookItsPictureIsDrawnWith) {
+    EXPECT_EQ(TerrainLooksDisagreeing(), std::vector<std::string>{});
+    EXPECT_EQ(TerrainArtLook(5), "cave wall");
+    EXPECT_EQ(TerrainArtLook(7), "cave wall feature");
+    EXPECT_EQ(TerrainArtLook(62), "mountain wall");
+    EXPECT_EQ(TerrainArtLook(193), "ruin");
+    EXPECT_EQ(TerrainArtLook(196), "house");
+    EXPECT_EQ(TerrainArtLook(241), "cave wall feature");
+    EXPECT_EQ(TerrainArtLook(253), "unused");
 }

@@ -1,5 +1,7 @@
 #include "sheetgen/TerrainArt.h"
 
+#include "basescen/BaseData.h"
+
 #include <array>
 
 namespace {
@@ -548,6 +550,54 @@ void DrawTerrainTile(Canvas& c, int ox, int oy, int p) {
         return Dungeon(c, ox, oy, p - 233, p);
     }
     Unused(c, ox, oy);
+}
+
+// Follows the ranges of DrawTerrainTile above; a change there must be made here too.
+std::string TerrainArtLook(int p) {
+    static constexpr const char* kWallLooks[4] = {"cave wall", "stone wall", "dark wall",
+                                                  "mountain wall"};
+    for (int style = 0; style < 4; ++style)
+        for (int shape = 0; shape < 13; ++shape)
+            if (kWallPieces[style][shape] == p) return kWallLooks[style];
+    auto in = [p](int low, int high) { return p >= low && p <= high; };
+    if (in(0, 1)) return "cave floor";
+    if (in(2, 3)) return "grass";
+    if (p == 4) return "flowers";
+    if (in(5, 62))
+        return p < 22 ? "cave wall feature" : p < 36 ? "stone wall feature" : "dark wall feature";
+    struct Range {
+        int low, high;
+        const char* look;
+    };
+    static constexpr Range kRanges[] = {
+        {63, 66, "mountain"},       {67, 69, "hill"},        {70, 74, "liquid"},
+        {75, 78, "shore"},          {79, 81, "road"},        {82, 84, "crossing"},
+        {85, 86, "long table"},     {87, 87, "furniture"},   {88, 89, "double gate"},
+        {90, 93, "forest"},         {94, 99, "tree"},        {100, 100, "sand"},
+        {101, 101, "dirt"},         {102, 105, "boulders"},  {106, 111, "floor"},
+        {112, 115, "fence"},        {116, 119, "stairs"},    {120, 139, "door"},
+        {140, 149, "sign"},         {150, 169, "furniture"}, {170, 186, "cave feature"},
+        {192, 195, "ruin"},         {198, 199, "tent"},      {187, 199, "house"},
+        {200, 204, "cave mouth"},   {205, 206, "crops"},     {207, 212, "house"},
+        {213, 214, "rocky ground"}, {215, 215, "monument"},  {232, 232, "monument"},
+        {236, 236, "monument"},     {216, 231, "landscape"}, {240, 243, "cave wall feature"},
+        {233, 252, "cave feature"},
+    };
+    for (const Range& r : kRanges)
+        if (in(r.low, r.high)) return r.look;
+    return "unused";
+}
+
+std::vector<std::string> TerrainLooksDisagreeing() {
+    std::vector<std::string> disagreements;
+    const auto looks = BaseTerrainLooks();
+    for (int n = 0; n < 256; ++n) {
+        const std::string drawn = TerrainArtLook(n);
+        if (looks[static_cast<std::size_t>(n)] != drawn)
+            disagreements.push_back(std::to_string(n) + ": " + looks[static_cast<std::size_t>(n)] +
+                                    " / " + drawn);
+    }
+    return disagreements;
 }
 
 void DrawAnimatedFrame(Canvas& c, int ox, int oy, int k, int frame) {

@@ -1,0 +1,94 @@
+#include "scenario/TextDump.h"
+
+#include "platform/BinaryFile.h"
+#include "platform/ErrorBox.h"
+#include "platform/TextCodec.h"
+#include "platform/TextFile.h"
+#include "scenario/ScenarioSave.h"
+
+#include <span>
+
+namespace {
+std::string Num(int n) {
+    return std::to_string(n);
+}
+
+void DumpSection(TextFileBuilder& out, const OutdoorSection& section, int x, int y) {
+    out.WriteLine("");
+    out.WriteLine("  Section X = " + Num(x) + ", Y = " + Num(y));
+    out.WriteLine("");
+    for (std::size_t m = 0; m < section.Strings.size(); ++m)
+        out.WriteLine("   Message " + Num(static_cast<int>(m)) + ": " + section.Strings[m]);
+}
+
+void DumpTown(TextFileBuilder& out, const Town& town, const TownTalk& talk, int t) {
+    out.WriteLine("");
+    out.WriteLine("  Town = " + Num(t) + ": " + town.Strings[0]);
+    out.WriteLine("");
+    out.WriteLine("  Town Messages:");
+    for (std::size_t m = 0; m < town.Strings.size(); ++m)
+        out.WriteLine("  Message " + Num(static_cast<int>(m)) + ": " + town.Strings[m]);
+    out.WriteLine("");
+    out.WriteLine("  TownDialogue:");
+    for (std::size_t p = 0; p < talk.Personalities.size(); ++p) {
+        // Personalities are numbered across the whole scenario, ten to a town.
+        const std::string head = "  Personality " + Num(t * 10 + static_cast<int>(p));
+        const Personality& person = talk.Personalities[p];
+        out.WriteLine(head + " name: " + person.Name);
+        out.WriteLine(head + " confused: " + person.HuhResponse);
+        out.WriteLine(head + " look    : " + person.LookResponse);
+        out.WriteLine(head + " ask name: " + person.NameResponse);
+        out.WriteLine(head + " ask job : " + person.JobResponse);
+    }
+    for (std::size_t k = 0; k < talk.Nodes.size(); ++k) {
+        const std::string head = "  Node " + Num(static_cast<int>(k));
+        const TalkingNode& node = talk.Nodes[k];
+        out.WriteLine(head + " person  : " + Num(node.PersonalityNum));
+        out.WriteLine(head + " keywords: " + FixedLengthText(node.Word1, 4) + " " +
+                      FixedLengthText(node.Word2, 4));
+        out.WriteLine(head + " type    : " + Num(node.NodeType));
+        out.WriteLine(head + " text0   : " + node.Text1);
+        out.WriteLine(head + " text1   : " + node.Text2);
+    }
+}
+} // namespace
+
+std::string ScenTextDumpContents(const Scenario& scen) {
+    TextFileBuilder out;
+    out.WriteLine("Scenario text for " + scen.ScenStrings[0]);
+    out.WriteLine("");
+    out.WriteLine("Scenario Text:");
+    out.WriteLine("");
+    for (std::size_t i = 0; i < scen.ScenStrings.size(); ++i)
+        out.WriteLine("   Message " + Num(static_cast<int>(i)) + ": " + scen.ScenStrings[i]);
+
+    out.WriteLine("");
+    out.WriteLine("Outdoor Sections Text:");
+    for (int x = 0; x < scen.OutdoorWidth; ++x)
+        for (int y = 0; y < scen.OutdoorHeight; ++y)
+            DumpSection(out, scen.OutdoorSections.At(x, y), x, y);
+
+    out.WriteLine("");
+    out.WriteLine("Town Text:");
+    out.WriteLine("");
+    if (scen.Towns.size() < scen.TownCount || scen.TownTalks.size() < scen.TownCount)
+        RaiseError(err::SubscriptOutOfRange);
+    for (int t = 0; t < scen.TownCount; ++t)
+        DumpTown(out, scen.Towns[static_cast<std::size_t>(t)],
+                 scen.TownTalks[static_cast<std::size_t>(t)], t);
+    return out.Contents();
+}
+
+std::string TextDumpPath(const std::string& scenarioPath) {
+    return SiblingPath(scenarioPath, "txt");
+}
+
+void ScenTextDump() {
+    RunTrapped("ScenTextDump", [] {
+        if (ScenFile.ScenFilePath.size() < 3) RaiseError(err::InvalidCall);
+        const std::string contents = ScenTextDumpContents(Scen);
+        WriteFileBytes(
+            TextDumpPath(ScenFile.ScenFilePath),
+            std::span(reinterpret_cast<const std::uint8_t*>(contents.data()), contents.size()));
+    });
+}

@@ -1,0 +1,209 @@
+#include "basescen/BaseScenario.h"
+#include "basescen/BaseData.h"
+#include "platform/ProgramPaths.h"
+#include "scenario/NewScenario.h"
+#include "scenario/OwnLayout.h"
+#include "scenario/tables/CommonTables.h"
+#include "support/MsgBoxRecorder.h"
+#include "support/TempFolder.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <set>
+#include <stdexcept>
+
+namespace {
+std::string Trim(const std::string& s) {
+    const auto last = s.find_last_not_of(' ');
+    return last == std::string::npos ? "" : s.substr(0, last + 1);
+}
+
+class BaseScenario : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        InitCommonTables();
+        image_ = new std::vector<std::uint8_t>(BaseScenarioImage());
+        base_ = new Scenario;
+        ReadScenarioImageV2(*base_, *image_);
+    }
+    static void TearDownTestSuite() {
+        delete image_;
+        delete base_;
+    }
+    static const TerrainType& Terrain(int n) { return base_->TerrainTypes[n]; }
+    static std::string Name(int n) { return Trim(Terrain(n).Name); }
+
+    static std::vector<std::uint8_t>* image_;
+    static Scenario* base_;
+};
+std::vector<std::uint8_t>* BaseScenario::image_ = nullptr;
+Scenario* BaseScenario::base_ = nullptr;
+} // namespace
+
+TEST_F(BaseScenario, IsAWholeOwnLayoutFileThatReadsBackAsBuilt) {
+    ASSERT_GE(image_->size(), 4u);
+    EXPECT_EQ(std::string(image_->begin(), image_->begin() + 4), ">VRS");
+    EXPECT_TRUE(*base_ == MakeBaseScenario());
+    EXPECT_EQ(base_->ListsLocked, 0);
+    EXPECT_EQ(base_->TownCount, 1);
+    EXPECT_EQ(base_->ScenStrings[0], "Fenmarrow");
+}
+
+TEST_F(BaseScenario, ANewScenarioStartsFromTheGeneratedFile) {
+    TempFolder program;
+    std::filesystem::create_directories(program.File("scenario/fenmarrow"));
+    PutFileBytes(program.File("scenario/fenmarrow/fenmarrow.vrs"), *image_);
+    SetProgramFolderForTesting(program.Path());
+    const Scenario saved = Scen;
+    const ScenarioFileState savedFile = ScenFile;
+
+    MsgBoxRecorder boxes;
+    NewScenarioChoices choices;
+    choices.ScenName = "Reedholm";
+    choices.FileName = "reedholm";
+    EXPECT_TRUE(CreateScenario(choices));
+    EXPECT_TRUE(boxes.Calls().empty());
+    EXPECT_EQ(Scen.TerrainTypes, base_->TerrainTypes);
+    EXPECT_EQ(Scen.ItemTypes, base_->ItemTypes);
+    EXPECT_EQ(Scen.ScenStrings[4], base_->ScenStrings[4]);
+
+    Scen = saved;
+    ScenFile = savedFile;
+    SetProgramFolderForTesting("");
+}
+
+TEST_F(BaseScenario, FloorsUsedByNewAreasAreOpenGround) {
+    for (int n : {0, 2, 4}) {
+        EXPECT_EQ(Terrain(n).Picture, n);
+        EXPECT_EQ(Terrain(n).Blockage, 0) << n;
+        EXPECT_EQ(Terrain(n).SpecialProperty, 0) << n;
+        EXPECT_EQ(Terrain(n).TerrainSet, -1) << n;
+    }
+    EXPECT_EQ(Name(0), "Cave floor");
+    EXPECT_EQ(Name(2), "Grass");
+    EXPECT_EQ(Name(4), "Grass with flowers");
+}
+
+TEST_F(BaseScenario, WallPiecesBelongToTheirGroupAndBlock) {
+    std::set<std::string> names;
+    for (int style = 0; style < kWallStyleCount; ++style) {
+        const std::string group = Name(WallTerrains[style][0]);
+        for (int shape = 0; shape < kWallShapeCount; ++shape) {
+            const int n = WallTerrains[style][shape];
+            EXPECT_EQ(Terrain(n).TerrainSet, style) << n;
+            EXPECT_EQ(Terrain(n).Blockage, 5) << n;
+            EXPECT_EQ(Name(n).rfind(group, 0), 0u) << n << " " << Name(n);
+            names.insert(Name(n));
+        }
+    }
+    EXPECT_EQ(names.size(), 52u) << "each wall piece has a name of its own";
+    // Wall features among the pieces are walls to look at; 7, 10, 13 and 16 belong to no group,
+    // while 23 and 37 join the stone and dark walls around them.
+    for (int n : {7, 10, 13, 16, 23, 37}) {
+        EXPECT_EQ(Terrain(n).TerrainSet, n == 23 ? 1 : n == 37 ? 2 : -1) << n;
+        EXPECT_EQ(Terrain(n).Blockage, 5) << n;
+        EXPECT_NE(Name(n).find("wall"), std::string::npos) << n;
+    }
+}
+
+TEST_F(BaseScenario, TwoCellTerrainsAreTheHalvesOfOneThing) {
+    for (auto [left, right] : {std::pair{85, 86}, std::pair{88, 89}}) {
+        const std::string l = Name(left);
+        const std::string r = Name(right);
+        ASSERT_NE(l.find(", left half"), std::string::npos) << l;
+        EXPECT_EQ(r, l.substr(0, l.find(", left half")) + ", right half");
+    }
+}
+
+TEST_F(BaseScenario, SignsEntrancesDoorsAndTheEdgeOfTheWorld) {
+    // Beyond the world's edge the map shows terrain 90: it must not pass for open ground.
+    EXPECT_EQ(Name(90), "Forest");
+    EXPECT_NE(Terrain(90).Blockage, 0);
+
+    int signs = 0;
+    int entrances = 0;
+    for (int n = 0; n < 256; ++n) {
+        const TerrainType& t = Terrain(n);
+        if (n <= 252) {
+            EXPECT_EQ(t.Picture, n) << n;
+        }
+        if (t.SpecialProperty == 11) {
+            ++signs;
+            EXPECT_NE(Name(n).find("Sign"), std::string::npos) << n;
+        }
+        if (t.SpecialProperty == 21) {
+            ++entrances;
+            const TerrainType& hidden = Terrain(t.Extra1);
+            EXPECT_NE(hidden.SpecialProperty, 21) << n;
+            EXPECT_EQ(hidden.TerrainSet, -1) << n;
+        }
+        if (t.SpecialProperty == 24) {
+            EXPECT_NE(Name(t.Extra1).find(Name(n).substr(0, 6)), std::string::npos) << n;
+            EXPECT_EQ(t.Extra2, 200) << n;
+        }
+    }
+    EXPECT_GE(signs, 2);
+    EXPECT_GE(entrances, 10);
+}
+
+TEST_F(BaseScenario, MonsterAndItemTablesHoldAStartingSetAndEmptySlots) {
+    const MonsterType& none = base_->MonsterTypes[0];
+    EXPECT_EQ(Trim(none.Name), "");
+    EXPECT_EQ(none.Health, 0);
+    std::set<std::string> monsters;
+    for (const MonsterType& m : base_->MonsterTypes)
+        if (!Trim(m.Name).empty()) {
+            monsters.insert(Trim(m.Name));
+            EXPECT_GE(m.Picture, 0);
+            EXPECT_LE(m.Picture, 174);
+            EXPECT_GT(m.Health, 0) << m.Name;
+            EXPECT_GT(m.AttackDice[0], 0) << m.Name;
+        }
+    EXPECT_GE(monsters.size(), 30u);
+    EXPECT_EQ(Trim(base_->MonsterTypes[255].Name), "");
+
+    std::set<std::string> items;
+    for (const ItemType& it : base_->ItemTypes)
+        if (!Trim(it.Name).empty()) {
+            items.insert(Trim(it.Name));
+            EXPECT_GE(it.ItemKind, 1) << it.Name;
+            EXPECT_LE(it.ItemKind, 24) << it.Name;
+            EXPECT_LE(it.Picture, 122) << it.Name;
+            EXPECT_EQ(it.Identified, it.Magical ? 0 : 1) << it.Name;
+        }
+    EXPECT_GE(items.size(), 30u);
+    EXPECT_EQ(Trim(base_->ItemTypes[499].Name), "");
+    EXPECT_EQ(Trim(base_->ItemTypes[0].Name), "Gold coins");
+}
+
+TEST_F(BaseScenario, StringsSpecialItemsAndRecordsWithoutTargets) {
+    EXPECT_EQ(base_->ScenStrings[12], "Begin journal strs");
+    EXPECT_EQ(base_->ScenStrings[60], "Ferry token");
+    EXPECT_FALSE(base_->ScenStrings[61].empty());
+    EXPECT_EQ(base_->ScenStrings[160], "*Begin special strs");
+    EXPECT_EQ(base_->ScenStrings[161], "*");
+    EXPECT_EQ(base_->ScenStrings[260], DialogButtonLabels[0]);
+    EXPECT_EQ(base_->ScenStrings[312], DialogButtonLabels[52]);
+    for (const SpecialItem& item : base_->SpecialItems)
+        EXPECT_EQ(item.Node, -1);
+    for (const Transport& boat : base_->Boats)
+        EXPECT_EQ(boat.Town, -1);
+    for (std::int16_t node : base_->EventTimerNodes)
+        EXPECT_EQ(node, -1);
+    for (const SpecialNode& node : base_->ScenSpecialNodes)
+        EXPECT_EQ(node.JumpTo, -1);
+}
+
+TEST(BaseData, MalformedTablesAreRefusedWithTheirPlace) {
+    EXPECT_EQ(ParseDataTable("# note\n\n 1 | a b |c\n", 3, "t"),
+              (std::vector<DataRow>{{"1", "a b", "c"}}));
+    try {
+        ParseDataTable("1 | a\n2 | b | c\n", 2, "terrain");
+        FAIL() << "a row with three cells was taken";
+    } catch (const std::runtime_error& e) {
+        EXPECT_STREQ(e.what(), "terrain line 2: 3 cells instead of 2");
+    }
+    EXPECT_THROW(DataNumber("12x", "t"), std::runtime_error);
+    EXPECT_THROW(DataNumber("", "t"), std::runtime_error);
+    EXPECT_EQ(DataNumber("-1", "t"), -1);
+}

@@ -1,0 +1,153 @@
+#include "scenario/TextDump.h"
+
+#include "platform/TextFile.h"
+#include "support/MsgBoxRecorder.h"
+#include "support/SampleScenario.h"
+#include "support/TempFolder.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace {
+std::vector<std::string> DumpLines(const Scenario& s) {
+    return SplitTextLines(ScenTextDumpContents(s));
+}
+
+// The lines from the first that equals `first`, `count` of them.
+std::vector<std::string> LinesFrom(const std::vector<std::string>& lines, const std::string& first,
+                                   std::size_t count) {
+    const auto at = std::find(lines.begin(), lines.end(), first);
+    if (at == lines.end()) return {};
+    const auto n = std::min<std::ptrdiff_t>(static_cast<std::ptrdiff_t>(count), lines.end() - at);
+    return {at, at + n};
+}
+
+Scenario SmallScenario() {
+    Scenario s = MakeMinimalScenario();
+    s.ScenStrings[0] = "Lantern Hill";
+    s.ScenStrings[3] = "m\xE9lanie@example.org";
+    s.OutdoorSections.At(0, 0).Strings[0] = "Moor";
+    s.OutdoorSections.At(0, 0).Strings[100] = "Keep out";
+    Town& town = s.Towns[0];
+    town.Strings[0] = "Hollow";
+    town.Strings[170] = "Inn";
+    TownTalk& talk = s.TownTalks[0];
+    talk.Personalities[1] = Personality{"Odo", "A miller.", "\"Odo.\"", "\"I grind.\"", "Eh?"};
+    talk.Nodes[2] = TalkingNode{1, 3, "grai", "mi", {0, 0, 0, 0}, "Wheat.", ""};
+    return s;
+}
+} // namespace
+
+TEST(TextDump, HeadersLineFormsAndOrderForASmallScenario) {
+    const Scenario s = SmallScenario();
+    const std::string contents = ScenTextDumpContents(s);
+    const auto lines = SplitTextLines(contents);
+    ASSERT_EQ(lines.size(), 1136u);
+    // Every line ends with CR LF, and nothing else breaks a line.
+    EXPECT_EQ(std::count(contents.begin(), contents.end(), '\n'), 1136);
+    EXPECT_EQ(std::count(contents.begin(), contents.end(), '\r'), 1136);
+    EXPECT_EQ(contents.substr(contents.size() - 2), "\r\n");
+
+    EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + 7),
+              (std::vector<std::string>{"Scenario text for Lantern Hill", "", "Scenario Text:", "",
+                                        "   Message 0: Lantern Hill",
+                                        "   Message 1: ", "   Message 2: "}));
+    EXPECT_EQ(lines[7], "   Message 3: m\xE9lanie@example.org");
+    EXPECT_EQ(lines[323], "   Message 319: ");
+    EXPECT_EQ(std::vector<std::string>(lines.begin() + 324, lines.begin() + 331),
+              (std::vector<std::string>{"", "Outdoor Sections Text:", "", "  Section X = 0, Y = 0",
+                                        "", "   Message 0: Moor", "   Message 1: "}));
+    EXPECT_EQ(lines[429], "   Message 100: Keep out");
+    EXPECT_EQ(std::vector<std::string>(lines.begin() + 436, lines.begin() + 444),
+              (std::vector<std::string>{"   Message 107: ", "", "Town Text:", "", "",
+                                        "  Town = 0: Hollow", "", "  Town Messages:"}));
+    EXPECT_EQ(lines[444], "  Message 0: Hollow");
+    EXPECT_EQ(lines[614], "  Message 170: Inn");
+    EXPECT_EQ(std::vector<std::string>(lines.begin() + 633, lines.begin() + 636),
+              (std::vector<std::string>{"  Message 189: ", "", "  TownDialogue:"}));
+
+    EXPECT_EQ(LinesFrom(lines, "  Personality 1 name: Odo", 5),
+              (std::vector<std::string>{
+                  "  Personality 1 name: Odo", "  Personality 1 confused: Eh?",
+                  "  Personality 1 look    : A miller.", "  Personality 1 ask name: \"Odo.\"",
+                  "  Personality 1 ask job : \"I grind.\""}));
+    EXPECT_EQ(lines[636], "  Personality 0 name: Unused");
+    // A short keyword keeps the filler that completes it to four characters.
+    EXPECT_EQ(LinesFrom(lines, "  Node 2 person  : 1", 5),
+              (std::vector<std::string>{"  Node 2 person  : 1", "  Node 2 keywords: grai mi  ",
+                                        "  Node 2 type    : 3", "  Node 2 text0   : Wheat.",
+                                        "  Node 2 text1   : "}));
+    EXPECT_EQ(lines[686], "  Node 0 person  : -1");
+    EXPECT_EQ(lines[687], "  Node 0 keywords: xxxx xxxx");
+    EXPECT_EQ(lines.back(), "  Node 89 text1   : ");
+}
+
+TEST(TextDump, SectionsRunXOuterAndPersonalitiesNumberOnAcrossTowns) {
+    Scenario s = MakeVariedScenario(2, 2, 3, 8);
+    const auto lines = DumpLines(s);
+    std::vector<std::string> sectionHeads;
+    for (const auto& line : lines)
+        if (line.rfind("  Section X = ", 0) == 0) sectionHeads.push_back(line);
+    EXPECT_EQ(sectionHeads,
+              (std::vector<std::string>{"  Section X = 0, Y = 0", "  Section X = 0, Y = 1",
+                                        "  Section X = 1, Y = 0", "  Section X = 1, Y = 1"}));
+    EXPECT_EQ(LinesFrom(lines, "  Personality 20 name: " + s.TownTalks[2].Personalities[0].Name, 1)
+                  .size(),
+              1u);
+    EXPECT_EQ(LinesFrom(lines, "  Personality 29 name: " + s.TownTalks[2].Personalities[9].Name, 1)
+                  .size(),
+              1u);
+}
+
+TEST(TextDump, TheFileNameLosesTheLastThreeCharactersWhateverTheyAre) {
+    EXPECT_EQ(TextDumpPath("/app/scenario/Hill.vrs"), "/app/scenario/Hill.txt");
+    EXPECT_EQ(TextDumpPath("/app/scenario"), "/app/scenatxt");
+}
+
+namespace {
+class TextDumpFile : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        savedScen_ = Scen;
+        savedFile_ = ScenFile;
+        Scen = SmallScenario();
+        ScenFile.ScenFilePath = folder_.File("Hill.vrs");
+    }
+    void TearDown() override {
+        Scen = savedScen_;
+        ScenFile = savedFile_;
+    }
+    TempFolder folder_;
+    Scenario savedScen_;
+    ScenarioFileState savedFile_;
+};
+} // namespace
+
+TEST_F(TextDumpFile, WritesBesideTheScenarioAndOverwritesAnEarlierDump) {
+    PutFileText(folder_.File("Hill.txt"), std::string(200000, 'x'));
+    MsgBoxRecorder boxes;
+    ScenTextDump();
+    EXPECT_TRUE(boxes.Calls().empty());
+    EXPECT_EQ(FileText(folder_.File("Hill.txt")), ScenTextDumpContents(Scen));
+}
+
+TEST_F(TextDumpFile, AFailureShowsTheErrorBoxAndLeavesTheScenarioAlone) {
+    ScenFile.ScenFilePath = folder_.File("missing/Hill.vrs");
+    const Scenario before = Scen;
+    MsgBoxRecorder boxes;
+    ScenTextDump();
+    ASSERT_EQ(boxes.Calls().size(), 1u);
+    EXPECT_EQ(boxes.Calls()[0].text, "ScenTextDumpError encountered!\r\nErr# 76, Path not found");
+    EXPECT_EQ(boxes.Calls()[0].title, "Error");
+    EXPECT_EQ(boxes.Calls()[0].style, msgbox::Critical);
+
+    // A town that the count promises but the scenario lacks.
+    ScenFile.ScenFilePath = folder_.File("Hill.vrs");
+    Scen.TownCount = 2;
+    ScenTextDump();
+    ASSERT_EQ(boxes.Calls().size(), 2u);
+    EXPECT_EQ(boxes.Calls()[1].text,
+              "ScenTextDumpError encountered!\r\nErr# 9, Subscript out of range");
+    Scen.TownCount = 1;
+    EXPECT_TRUE(Scen == before);
+}
