@@ -186,6 +186,8 @@ void frmMain::BuildMenus() {
     connect(mnuFileOpen, &QAction::triggered, this, [this] { mnuFileOpen_Click(); });
     connect(mnuFileSave, &QAction::triggered, this, [this] { mnuFileSave_Click(); });
     connect(mnuFileSaveAs, &QAction::triggered, this, [this] { mnuFileSaveAs_Click(); });
+    connect(mnuFileNew, &QAction::triggered, this, [this] { mnuFileNew_Click(); });
+    connect(mnuScenTextDump, &QAction::triggered, this, [this] { mnuScenTextDump_Click(); });
     connect(mnuFileExit, &QAction::triggered, this, [this] { mnuFileExit_Click(); });
     connect(mnuHelp, &QAction::triggered, this, [this] { mnuHelp_Click(); });
     connect(mnuScenButtons, &QAction::triggered, this, [this] { mnuScenButtons_Click(); });
@@ -200,9 +202,9 @@ void frmMain::BuildMenus() {
 
     // Entries whose windows the editor does not have yet.
     for (QAction* notYet :
-         {mnuFileNew, mnuScenDetails, mnuScenIntroText, mnuScenTerrain, mnuScenMonsters,
+         {mnuScenDetails, mnuScenIntroText, mnuScenTerrain, mnuScenMonsters,
           mnuScenItems, mnuScenSpecItems, mnuScenNodes, mnuScenText, mnuScenSave, mnuScenBoats,
-          mnuScenHorses, mnuScenEvent, mnuTownVEntry, mnuScenStuffDone, mnuScenTextDump,
+          mnuScenHorses, mnuScenEvent, mnuTownVEntry, mnuScenStuffDone,
           mnuOutLoad, mnuOutEdit, mnuOutDetails, mnuOutWandering, mnuOutEncounters, mnuOutNodes,
           mnuOutText, mnuOutAreaDesc, mnuImportOut, mnuTownLoad, mnuTownEdit, mnuTownDetails,
           mnuTownWandering, mnuTownNodes, mnuTownText, mnuTownItems, mnuTownMonsters,

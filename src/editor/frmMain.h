@@ -34,10 +34,12 @@ public:
     void mnuFileOpen_Click();
     void mnuFileSave_Click();
     void mnuFileSaveAs_Click();
+    void mnuFileNew_Click();
     void mnuFileExit_Click();
     void mnuHelp_Click();
     void mnuScenButtons_Click();
     void mnuScenLockLists_Click();
+    void mnuScenTextDump_Click();
     void mnuTownDelete_Click();
 
     // Controls.

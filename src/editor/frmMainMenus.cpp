@@ -1,14 +1,17 @@
 // The main window's menu commands.
 #include "editor/frmMain.h"
 
+#include "editor/frmFileNew.h"
 #include "platform/HelpWindow.h"
 #include "platform/MsgBox.h"
 #include "platform/ProgramPaths.h"
+#include "platform/SharedForms.h"
 #include "platform/TextCodec.h"
 #include "scenario/Scenario.h"
 #include "scenario/ScenarioFileDialog.h"
 #include "scenario/ScenarioLoad.h"
 #include "scenario/ScenarioSave.h"
+#include "scenario/TextDump.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -40,6 +43,17 @@ void frmMain::mnuFileSaveAs_Click() {
     SaveScenarioV2();
     SetCaption("Varno Scenario Editor - " + ScenFile.ScenFileName);
 }
+
+void frmMain::mnuFileNew_Click() {
+    HideMapEditor();
+    frmFileNew& dialog = SharedForm<frmFileNew>();
+    ShowModal(dialog);
+    if (dialog.frmCancel == 2) return;
+    List1->hide();
+    ShowScenarioState();
+}
+
+void frmMain::mnuScenTextDump_Click() { ScenTextDump(); }
 
 void frmMain::mnuFileExit_Click() { Form_Unload(); }
 

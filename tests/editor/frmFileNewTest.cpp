@@ -1,0 +1,198 @@
+#include "editor/frmFileNew.h"
+#include "editor/frmMain.h"
+
+#include "platform/MsgBox.h"
+#include "platform/ProgramPaths.h"
+#include "platform/SharedForms.h"
+#include "scenario/Scenario.h"
+#include "scenario/tables/CommonTables.h"
+#include "scenario/tables/EditorTables.h"
+#include "support/MsgBoxRecorder.h"
+#include "support/SampleScenario.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+class NewScenarioDialogTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        InitCommonTables();
+        InitScenEditorTables();
+        SetProgramFolderForTesting(VARNO_APP_DIR);
+        savedScen_ = Scen;
+        savedFile_ = ScenFile;
+        Scen = MakeVariedScenario(1, 1, 1, 2);
+        ScenFile = {};
+        ScenFile.ScenFileName = "Earlier.vrs";
+    }
+    void TearDown() override {
+        SetModalFormHook({});
+        UnloadAllForms();
+        SetProgramFolderForTesting("");
+        Scen = savedScen_;
+        ScenFile = savedFile_;
+    }
+
+    // Opens the shared dialog as the main window does and lets the action work on it.
+    frmFileNew& Run(const std::function<void(frmFileNew&)>& action) {
+        SetModalFormHook([&action](ModalForm& form) { action(static_cast<frmFileNew&>(form)); });
+        frmFileNew& dialog = SharedForm<frmFileNew>();
+        ShowModal(dialog);
+        SetModalFormHook({});
+        return dialog;
+    }
+
+    MsgBoxRecorder boxes;
+    Scenario savedScen_;
+    ScenarioFileState savedFile_;
+};
+} // namespace
+
+TEST_F(NewScenarioDialogTest, TheFirstUseOffersTheDefaults) {
+    Run([](frmFileNew& d) {
+        EXPECT_EQ(d.txtScenName->text(), "Scenario name");
+        EXPECT_EQ(d.txtFileName->text(), "filename");
+        EXPECT_EQ(d.txtOutWidth->text(), "1");
+        EXPECT_EQ(d.txtOutHeight->text(), "1");
+        EXPECT_TRUE(d.optTownSize[1]->isChecked());
+        EXPECT_FALSE(d.chkGrass->isChecked());
+        d.cmdCancel_Click();
+    });
+    EXPECT_TRUE(boxes.Calls().empty());
+}
+
+TEST_F(NewScenarioDialogTest, ACreatedScenarioKeepsItsSizesForNextTimeButNotItsNames) {
+    frmFileNew& dialog = Run([](frmFileNew& d) {
+        d.txtScenName->setText("Moor Quest");
+        d.txtFileName->setText("moor");
+        d.txtOutWidth->setText("10");
+        d.txtOutWidth_LostFocus();
+        d.txtOutHeight->setText("3");
+        d.txtOutHeight_LostFocus();
+        d.optTownSize[2]->click();
+        d.chkGrass->setChecked(true);
+        d.cmdOK_Click();
+    });
+    ASSERT_EQ(boxes.Calls().size(), 1u);
+    EXPECT_EQ(boxes.Calls()[0].title, "Creating Scenario.");
+    EXPECT_EQ(boxes.Calls()[0].text,
+              "The Scenario Editor is about to create your\r\nnew scenario, which will be ready "
+              "for editing.\r\nThis will take a little while ... be patient.");
+    EXPECT_EQ(boxes.Calls()[0].style, msgbox::Information | msgbox::OkCancel);
+    EXPECT_EQ(dialog.frmCancel, 1);
+    EXPECT_EQ(Scen.OutdoorWidth, 10);
+    EXPECT_EQ(Scen.OutdoorHeight, 3);
+    EXPECT_EQ(Scen.Towns.at(0).Size, 2);
+    EXPECT_EQ(Scen.ScenStrings[0], "Moor Quest");
+    EXPECT_EQ(ScenFile.ScenFileName, "moor.vrs");
+
+    Run([](frmFileNew& d) {
+        EXPECT_EQ(d.txtOutWidth->text(), "10");
+        EXPECT_EQ(d.txtOutHeight->text(), "3");
+        EXPECT_TRUE(d.optTownSize[2]->isChecked());
+        EXPECT_EQ(d.txtScenName->text(), "Scenario name");
+        EXPECT_FALSE(d.chkGrass->isChecked());
+        d.cmdCancel_Click();
+    });
+}
+
+TEST_F(NewScenarioDialogTest, AnOutOfRangeWidthIsRefusedUntilTheBoxIsLeft) {
+    const Scenario earlier = Scen;
+    frmFileNew& dialog = Run([](frmFileNew& d) {
+        for (const char* bad : {"0", "51"}) {
+            MsgBoxRecorder local;
+            d.txtOutWidth->setText(bad);
+            ASSERT_EQ(local.Calls().size(), 1u) << bad;
+            EXPECT_EQ(local.Calls()[0].text, "Outdoor width must be between 1 and 50.");
+            EXPECT_EQ(local.Calls()[0].title, "Error!");
+            d.cmdOK_Click(); // refused without a further box
+            EXPECT_EQ(local.Calls().size(), 1u);
+            d.txtOutWidth_LostFocus();
+            EXPECT_EQ(d.txtOutWidth->text(), "1");
+        }
+        d.txtOutHeight->setText("");
+        d.txtOutHeight_LostFocus(); // an empty box holds no size: the last one comes back
+        EXPECT_EQ(d.txtOutHeight->text(), "1");
+        d.cmdCancel_Click();
+    });
+    EXPECT_EQ(dialog.frmCancel, 2);
+    EXPECT_TRUE(Scen == earlier);
+}
+
+TEST_F(NewScenarioDialogTest, CancellingTheConfirmationCreatesNothing) {
+    const Scenario earlier = Scen;
+    boxes.QueueAnswer(MsgBoxResult::Cancel);
+    frmFileNew& dialog = Run([](frmFileNew& d) { d.cmdOK_Click(); });
+    EXPECT_EQ(dialog.frmCancel, 2);
+    EXPECT_TRUE(Scen == earlier);
+    EXPECT_EQ(ScenFile.ScenFileName, "Earlier.vrs");
+}
+
+TEST_F(NewScenarioDialogTest, AFileNameThatIsAPathIsRefusedAndTheDialogStaysOpen) {
+    Run([](frmFileNew& d) {
+        for (const char* bad : {"", "a/b", "..", "x\\y"}) {
+            MsgBoxRecorder local;
+            d.txtFileName->setText(bad);
+            d.cmdOK_Click();
+            ASSERT_EQ(local.Calls().size(), 1u) << bad;
+            EXPECT_EQ(local.Calls()[0].title, "Error!");
+            EXPECT_EQ(local.Calls()[0].style, msgbox::Exclamation);
+        }
+        d.cmdCancel_Click();
+    });
+}
+
+TEST_F(NewScenarioDialogTest, EscapeAndTheCloseBoxCancelAndEnterActsAsOk) {
+    frmFileNew& dialog = SharedForm<frmFileNew>();
+    dialog.Form_Activate();
+    dialog.show();
+    QTest::keyClick(dialog.txtScenName, Qt::Key_Escape);
+    EXPECT_EQ(dialog.frmCancel, 2);
+
+    dialog.Form_Activate();
+    dialog.show();
+    dialog.close();
+    EXPECT_EQ(dialog.frmCancel, 2) << "a close by the frame is no created scenario";
+
+    boxes.QueueAnswer(MsgBoxResult::Cancel);
+    dialog.Form_Activate();
+    dialog.show();
+    dialog.txtOutWidth->setFocus();
+    QTest::keyClick(dialog.txtOutWidth, Qt::Key_Return);
+    ASSERT_EQ(boxes.Calls().size(), 1u);
+    EXPECT_EQ(boxes.Calls()[0].title, "Creating Scenario.");
+}
+
+TEST_F(NewScenarioDialogTest, FileNewShowsTheNewScenarioAndCancelKeepsTheEarlierOne) {
+    frmMain window;
+    window.FirstTime = true;
+    window.Form_Activate();
+    SetModalFormHook([](ModalForm& form) {
+        auto& d = static_cast<frmFileNew&>(form);
+        d.txtScenName->setText("Fresh");
+        d.txtFileName->setText("fresh");
+        d.cmdOK_Click();
+    });
+    window.mnuFileNew_Click();
+    EXPECT_TRUE(window.mnuScen->isEnabled());
+    EXPECT_TRUE(window.mnuFileSave->isEnabled());
+    EXPECT_EQ(window.Label2->text().left(9), "Town: 0 -");
+    EXPECT_EQ(ScenFile.ScenFileName, "fresh.vrs");
+
+    const Scenario created = Scen;
+    window.List1->show();
+    SetModalFormHook([](ModalForm& form) { static_cast<frmFileNew&>(form).cmdCancel_Click(); });
+    window.mnuFileNew_Click();
+    EXPECT_TRUE(Scen == created);
+    EXPECT_TRUE(window.mnuScen->isEnabled());
+    EXPECT_FALSE(window.List1->isVisibleTo(&window)); // the work area was cleared
+}
