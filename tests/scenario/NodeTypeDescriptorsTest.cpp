@@ -1,6 +1,6 @@
 #include "scenario/tables/CommonTables.h"
 #include "scenario/tables/EditorTables.h"
-#include "scenario/tables/SpecialNodeTypes.h"
+#include "scenario/tables/NodeTypeDescriptors.h"
 
 #include <gtest/gtest.h>
 

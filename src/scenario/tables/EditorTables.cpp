@@ -1,7 +1,7 @@
 #include "scenario/tables/EditorTables.h"
 
 #include "scenario/tables/FillNames.h"
-#include "scenario/tables/SpecialNodeTypes.h"
+#include "scenario/tables/NodeTypeDescriptors.h"
 #include "scenario/tables/TableData.h"
 
 std::array<std::array<std::string, 2>, kToolCount> ToolCaptions;

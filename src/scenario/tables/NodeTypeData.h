@@ -1,6 +1,6 @@
 #pragma once
 
-#include "scenario/tables/SpecialNodeTypes.h"
+#include "scenario/tables/NodeTypeDescriptors.h"
 
 #include <array>
 #include <cstdint>

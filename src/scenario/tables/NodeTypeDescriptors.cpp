@@ -1,4 +1,4 @@
-#include "scenario/tables/SpecialNodeTypes.h"
+#include "scenario/tables/NodeTypeDescriptors.h"
 
 #include "scenario/Scenario.h"
 #include "scenario/tables/NodeTypeData.h"
