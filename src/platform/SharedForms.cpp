@@ -2,6 +2,7 @@
 
 #include "platform/EventPass.h"
 
+#include <QApplication>
 #include <algorithm>
 #include <vector>
 
@@ -61,6 +62,9 @@ ModalFormHook SetModalFormHook(ModalFormHook hook) {
 }
 
 void ShowModal(ModalForm& form) {
+    // A dialog opens centred on the window it was opened from.
+    if (QWidget* opener = QApplication::activeWindow(); opener && opener != &form)
+        form.move(opener->frameGeometry().center() - form.rect().center());
     form.OnOpening();
     if (InstalledHook()) {
         InstalledHook()(form);

@@ -3,6 +3,7 @@
 #include "platform/MsgBox.h"
 #include "platform/PictureBox.h"
 #include "platform/ProgramPaths.h"
+#include "platform/SharedForms.h"
 #include "scenario/OwnLayout.h"
 #include "scenario/tables/CommonTables.h"
 #include "scenario/tables/EditorTables.h"
@@ -12,6 +13,8 @@
 #include "support/TempFolder.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QTextBrowser>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -238,4 +241,35 @@ TEST_F(MainWindowTest, EntriesWithoutTheirWindowsYetCannotBeChosen) {
     EXPECT_FALSE(window->mnuTownRandItem->isVisible());
     EXPECT_TRUE(window->mnuScenButtons->isEnabled());
     EXPECT_TRUE(window->mnuTownDelete->isEnabled());
+}
+
+namespace {
+class OtherWindow : public ModalForm {};
+} // namespace
+
+TEST_F(MainWindowTest, ClosingTheMainWindowUnloadsEveryOtherWindow) {
+    OtherWindow& other = SharedForm<OtherWindow>();
+    other.show();
+    ASSERT_TRUE(IsFormLoaded<OtherWindow>());
+    window->mnuFileExit_Click();
+    EXPECT_FALSE(IsFormLoaded<OtherWindow>());
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(MainWindowTest, HelpShowsTheHelpFileBesideTheProgram) {
+    SetProgramFolderForTesting(VARNO_APP_DIR);
+    window->mnuHelp_Click();
+    EXPECT_TRUE(boxes.Calls().empty());
+    QTextBrowser* help = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* browser = qobject_cast<QTextBrowser*>(w); browser && browser->isVisible())
+            help = browser;
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->toPlainText().contains("File > Open Scenario"));
+    help->close();
+
+    SetProgramFolderForTesting(program.Path()); // no help file there
+    window->mnuHelp_Click();
+    ASSERT_EQ(boxes.Calls().size(), 1u);
+    EXPECT_EQ(boxes.Calls()[0].style, msgbox::Exclamation);
 }
