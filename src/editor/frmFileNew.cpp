@@ -100,6 +100,9 @@ frmFileNew::frmFileNew() {
     cmdOK = new QPushButton("OK", this);
     cmdOK->setGeometry(Twips(6480, 4680, 915, 315));
     cmdOK->setDefault(true);
+    // A click must not take the focus from a size box holding a refused number: leaving the
+    // box would put the last size back and let the click create the scenario.
+    cmdOK->setFocusPolicy(Qt::TabFocus);
     cmdOK->setAutoDefault(true);
     cmdCancel->setAutoDefault(false);
 

@@ -129,7 +129,7 @@ TEST_F(NewScenarioDialogTest, AnOutOfRangeWidthIsRefusedUntilTheBoxIsLeft) {
     EXPECT_TRUE(Scen == earlier);
 }
 
-TEST_F(NewScenarioDialogTest, EnterWhileARefusedWidthIsInTheBoxDoesNothing) {
+TEST_F(NewScenarioDialogTest, EnterOrAClickOnOkWhileARefusedWidthIsInTheBoxDoesNothing) {
     const Scenario earlier = Scen;
     frmFileNew& dialog = SharedForm<frmFileNew>();
     dialog.Form_Activate();
@@ -145,6 +145,9 @@ TEST_F(NewScenarioDialogTest, EnterWhileARefusedWidthIsInTheBoxDoesNothing) {
 
     QTest::keyClick(dialog.txtOutWidth, Qt::Key_Return);
     EXPECT_EQ(boxes.Calls().size(), 1u) << "no confirmation while the width is refused";
+    EXPECT_EQ(dialog.txtOutWidth->text(), "51");
+    QTest::mouseClick(dialog.cmdOK, Qt::LeftButton);
+    EXPECT_EQ(boxes.Calls().size(), 1u) << "a click on OK is refused as well";
     EXPECT_EQ(dialog.txtOutWidth->text(), "51");
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_TRUE(Scen == earlier);
