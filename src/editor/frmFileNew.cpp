@@ -80,7 +80,7 @@ frmFileNew::frmFileNew() {
     AddLabel(this, "Height of outdoors (1..50)", Twips(4200, 2280, 2205, 195));
     txtOutHeight = AddBox(this, 2, Twips(6600, 2280, 615, 315));
     chkGrass = new QCheckBox(this);
-    chkGrass->setGeometry(Twips(1080, 2760, 255, 255));
+    chkGrass->setGeometry(Twips(1080, 2760, 195, 195));
     AddLabel(this,
              "Is your outdoors going to be above ground? If so, the default outdoors will have "
              "grass instead of cave floor. (Click on the button to the left to have the outdoors "
@@ -91,7 +91,7 @@ frmFileNew::frmFileNew() {
     const char* sizes[] = {"Large", "Medium", "Small"};
     for (int i = 0; i < 3; ++i) {
         auto* option = new QRadioButton(sizes[i], this);
-        option->setGeometry(Twips(4560, 3600 + 240 * i, 1200, 225));
+        option->setGeometry(Twips(4560, 3600 + 240 * i, 1200, 195));
         connect(option, &QRadioButton::clicked, this, [this, i] { optTownSize_Click(i); });
         optTownSize[static_cast<std::size_t>(i)] = option;
     }
@@ -100,6 +100,9 @@ frmFileNew::frmFileNew() {
     cmdOK = new QPushButton("OK", this);
     cmdOK->setGeometry(Twips(6480, 4680, 915, 315));
     cmdOK->setDefault(true);
+    // A click must not take the focus from a size box holding a refused number: leaving the
+    // box would put the last size back and let the click create the scenario.
+    cmdOK->setFocusPolicy(Qt::TabFocus);
     cmdOK->setAutoDefault(true);
     cmdCancel->setAutoDefault(false);
 
@@ -184,8 +187,10 @@ NewScenarioChoices frmFileNew::Choices() const {
 }
 
 void frmFileNew::cmdOK_Click() {
-    CommitFocusedBox(this);
+    // Checked before the focused box is settled: settling would put the last accepted size
+    // back silently, and OK would then create a scenario the author did not ask for.
     if (badInput_) return;
+    CommitFocusedBox(this);
     const std::string problem = NewScenarioFileNameProblem(txtFileName->text().toStdString());
     if (!problem.empty()) {
         MsgBox(problem, msgbox::Exclamation, "Error!");

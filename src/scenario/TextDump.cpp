@@ -13,16 +13,20 @@ std::string Num(int n) {
     return std::to_string(n);
 }
 
-void DumpSection(TextFileBuilder& out, const OutdoorSection& section, int x, int y) {
+void DumpSection(TextFileBuilder& out, const Scenario& scen, int x, int y) {
     out.WriteLine("");
     out.WriteLine("  Section X = " + Num(x) + ", Y = " + Num(y));
     out.WriteLine("");
+    const OutdoorSection& section = scen.OutdoorSections.At(x, y);
     for (std::size_t m = 0; m < section.Strings.size(); ++m)
         out.WriteLine("   Message " + Num(static_cast<int>(m)) + ": " + section.Strings[m]);
 }
 
-void DumpTown(TextFileBuilder& out, const Town& town, const TownTalk& talk, int t) {
+void DumpTown(TextFileBuilder& out, const Scenario& scen, int t) {
     out.WriteLine("");
+    const auto index = static_cast<std::size_t>(t);
+    if (index >= scen.Towns.size()) RaiseError(err::SubscriptOutOfRange);
+    const Town& town = scen.Towns[index];
     out.WriteLine("  Town = " + Num(t) + ": " + town.Strings[0]);
     out.WriteLine("");
     out.WriteLine("  Town Messages:");
@@ -30,6 +34,8 @@ void DumpTown(TextFileBuilder& out, const Town& town, const TownTalk& talk, int 
         out.WriteLine("  Message " + Num(static_cast<int>(m)) + ": " + town.Strings[m]);
     out.WriteLine("");
     out.WriteLine("  TownDialogue:");
+    if (index >= scen.TownTalks.size()) RaiseError(err::SubscriptOutOfRange);
+    const TownTalk& talk = scen.TownTalks[index];
     for (std::size_t p = 0; p < talk.Personalities.size(); ++p) {
         // Personalities are numbered across the whole scenario, ten to a town.
         const std::string head = "  Personality " + Num(t * 10 + static_cast<int>(p));
@@ -51,10 +57,9 @@ void DumpTown(TextFileBuilder& out, const Town& town, const TownTalk& talk, int 
         out.WriteLine(head + " text1   : " + node.Text2);
     }
 }
-} // namespace
 
-std::string ScenTextDumpContents(const Scenario& scen) {
-    TextFileBuilder out;
+// A missing town or section ends the dump where it is met.
+void WriteDump(TextFileBuilder& out, const Scenario& scen) {
     out.WriteLine("Scenario text for " + scen.ScenStrings[0]);
     out.WriteLine("");
     out.WriteLine("Scenario Text:");
@@ -66,16 +71,23 @@ std::string ScenTextDumpContents(const Scenario& scen) {
     out.WriteLine("Outdoor Sections Text:");
     for (int x = 0; x < scen.OutdoorWidth; ++x)
         for (int y = 0; y < scen.OutdoorHeight; ++y)
-            DumpSection(out, scen.OutdoorSections.At(x, y), x, y);
+            DumpSection(out, scen, x, y);
 
     out.WriteLine("");
     out.WriteLine("Town Text:");
     out.WriteLine("");
-    if (scen.Towns.size() < scen.TownCount || scen.TownTalks.size() < scen.TownCount)
-        RaiseError(err::SubscriptOutOfRange);
     for (int t = 0; t < scen.TownCount; ++t)
-        DumpTown(out, scen.Towns[static_cast<std::size_t>(t)],
-                 scen.TownTalks[static_cast<std::size_t>(t)], t);
+        DumpTown(out, scen, t);
+}
+
+std::span<const std::uint8_t> Bytes(const std::string& text) {
+    return std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size());
+}
+} // namespace
+
+std::string ScenTextDumpContents(const Scenario& scen) {
+    TextFileBuilder out;
+    WriteDump(out, scen);
     return out.Contents();
 }
 
@@ -86,9 +98,16 @@ std::string TextDumpPath(const std::string& scenarioPath) {
 void ScenTextDump() {
     RunTrapped("ScenTextDump", [] {
         if (ScenFile.ScenFilePath.size() < 3) RaiseError(err::InvalidCall);
-        const std::string contents = ScenTextDumpContents(Scen);
-        WriteFileBytes(
-            TextDumpPath(ScenFile.ScenFilePath),
-            std::span(reinterpret_cast<const std::uint8_t*>(contents.data()), contents.size()));
+        const std::string path = TextDumpPath(ScenFile.ScenFilePath);
+        TextFileBuilder out;
+        try {
+            WriteDump(out, Scen);
+        } catch (...) {
+            // The dump file was opened before its first line: what was written before the
+            // failure stays, and an earlier dump is gone.
+            WriteFileBytes(path, Bytes(out.Contents()));
+            throw;
+        }
+        WriteFileBytes(path, Bytes(out.Contents()));
     });
 }

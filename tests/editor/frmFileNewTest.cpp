@@ -11,6 +11,7 @@
 #include "support/SampleScenario.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -126,6 +127,41 @@ TEST_F(NewScenarioDialogTest, AnOutOfRangeWidthIsRefusedUntilTheBoxIsLeft) {
     });
     EXPECT_EQ(dialog.frmCancel, 2);
     EXPECT_TRUE(Scen == earlier);
+}
+
+TEST_F(NewScenarioDialogTest, EnterOrAClickOnOkWhileARefusedWidthIsInTheBoxDoesNothing) {
+    const Scenario earlier = Scen;
+    frmFileNew& dialog = SharedForm<frmFileNew>();
+    dialog.Form_Activate();
+    dialog.show();
+    dialog.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    dialog.txtOutWidth->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), dialog.txtOutWidth);
+    dialog.txtOutWidth->selectAll();
+    QTest::keyClicks(dialog.txtOutWidth, "51");
+    ASSERT_EQ(boxes.Calls().size(), 1u);
+    EXPECT_EQ(boxes.Calls()[0].text, "Outdoor width must be between 1 and 50.");
+
+    QTest::keyClick(dialog.txtOutWidth, Qt::Key_Return);
+    EXPECT_EQ(boxes.Calls().size(), 1u) << "no confirmation while the width is refused";
+    EXPECT_EQ(dialog.txtOutWidth->text(), "51");
+    QTest::mouseClick(dialog.cmdOK, Qt::LeftButton);
+    EXPECT_EQ(boxes.Calls().size(), 1u) << "a click on OK is refused as well";
+    EXPECT_EQ(dialog.txtOutWidth->text(), "51");
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_TRUE(Scen == earlier);
+    dialog.cmdCancel_Click();
+}
+
+TEST_F(NewScenarioDialogTest, TheGrassBoxAndTheTownSizesHaveTheirPlaces) {
+    frmFileNew& dialog = SharedForm<frmFileNew>();
+    // Places in twips over 15: (1080, 2760, 195, 195) and (4560, 3600 + 240 i, 1200, 195).
+    EXPECT_EQ(dialog.chkGrass->geometry(), QRect(72, 184, 13, 13));
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(dialog.optTownSize[static_cast<std::size_t>(i)]->geometry(),
+                  QRect(304, 240 + 16 * i, 80, 13))
+            << i;
 }
 
 TEST_F(NewScenarioDialogTest, CancellingTheConfirmationCreatesNothing) {

@@ -151,3 +151,28 @@ TEST_F(TextDumpFile, AFailureShowsTheErrorBoxAndLeavesTheScenarioAlone) {
     Scen.TownCount = 1;
     EXPECT_TRUE(Scen == before);
 }
+
+TEST_F(TextDumpFile, AMissingTownOrSectionEndsTheDumpButKeepsWhatWasWritten) {
+    const std::string whole = ScenTextDumpContents(Scen);
+    PutFileText(folder_.File("Hill.txt"), "an earlier dump");
+    MsgBoxRecorder boxes;
+
+    Scen.TownCount = 2;
+    ScenTextDump();
+    ASSERT_EQ(boxes.Calls().size(), 1u);
+    EXPECT_EQ(boxes.Calls()[0].text,
+              "ScenTextDumpError encountered!\r\nErr# 9, Subscript out of range");
+    // Everything up to the blank line that opens the missing town.
+    EXPECT_EQ(FileText(folder_.File("Hill.txt")), whole + "\r\n");
+    Scen.TownCount = 1;
+
+    Scen.OutdoorWidth = 2;
+    ScenTextDump();
+    ASSERT_EQ(boxes.Calls().size(), 2u);
+    EXPECT_EQ(boxes.Calls()[1].text,
+              "ScenTextDumpError encountered!\r\nErr# 9, Subscript out of range");
+    // Section (1, 0) follows section (0, 0): its header lines are written before it is missed.
+    const std::string firstSection = whole.substr(0, whole.find("\r\nTown Text:"));
+    EXPECT_EQ(FileText(folder_.File("Hill.txt")),
+              firstSection + "\r\n  Section X = 1, Y = 0\r\n\r\n");
+}
