@@ -34,8 +34,8 @@ struct GameTownTables {
     std::array<std::uint8_t, game_layout::kMaxTowns> Hidden{};
 };
 
-// Filled by the last game-layout header read; the single-town import reads a town's hidden
-// flag from here.
+// Those of the last game-layout file loaded; a file of the editor's own layout leaves them
+// alone. The single-town import reads a town's hidden flag from here.
 extern GameTownTables GameTowns;
 
 // The read primitives over a file image in one of the layouts. Positions are 1-based; a read

@@ -271,8 +271,10 @@ void ReadOutdoorSectionV1(Scenario& scen, const ByteReader& file, int x, int y, 
     CheckRecordFormat(scenFormat);
     const GameLayoutFile in(file, scenFormat);
     const FilePos p = pos;
-    ClearOutdoorSection(scen, static_cast<std::int16_t>(x), static_cast<std::int16_t>(y));
+    // Checked before the clear, whose 16-bit indices would wrap a far-off x or y onto a
+    // section that exists.
     OutdoorSection& s = scen.OutdoorSections.At(x, y);
+    ClearOutdoorSection(scen, static_cast<std::int16_t>(x), static_cast<std::int16_t>(y));
 
     ReadColumnMajorTerrain(file, p, s.Terrain);
 

@@ -91,10 +91,16 @@ void RenumberGameScenarioMonsters(Scenario& scen, const std::string& fileName) {
 
 void ReadScenarioFile(Scenario& scen, std::span<const std::uint8_t> file, std::int16_t format,
                       const std::string& fileName) {
+    GameTownTables unused;
+    ReadScenarioFile(scen, file, format, fileName, unused);
+}
+
+void ReadScenarioFile(Scenario& scen, std::span<const std::uint8_t> file, std::int16_t format,
+                      const std::string& fileName, GameTownTables& gameTowns) {
     if (format == 2)
         ReadScenarioImageV2(scen, file);
     else
-        ReadScenarioImageV1(scen, file, format);
+        ReadScenarioImageV1(scen, file, format, gameTowns);
     LinkTownsToSections(scen);
     if (format == 0) RenumberGameScenarioMonsters(scen, fileName);
     KeepCurrentAreaInsideTheWorld(scen);
@@ -105,6 +111,8 @@ void LoadScenario(const std::string& fileName, const std::string& filePath) {
     auto fresh = std::make_unique<Scenario>();
     std::int16_t format = -1;
     bool rejected = false;
+    // A file of the editor's own layout leaves the game tables as the last game file set them.
+    GameTownTables gameTowns = GameTowns;
     const bool read = RunTrapped("LoadScenario", [&] {
         const auto file = ReadFileBytes(filePath);
         format = ScenFormatOfSignature(file);
@@ -114,7 +122,7 @@ void LoadScenario(const std::string& fileName, const std::string& filePath) {
             rejected = true;
             return;
         }
-        ReadScenarioFile(*fresh, file, format, fileName);
+        ReadScenarioFile(*fresh, file, format, fileName, gameTowns);
         LoadScenData(*fresh, FindFileIgnoringCase(SiblingPath(filePath, "vrd")));
     });
     if (!read || rejected) {
@@ -122,6 +130,7 @@ void LoadScenario(const std::string& fileName, const std::string& filePath) {
         return;
     }
     Scen = std::move(*fresh);
+    GameTowns = gameTowns;
     ScenFile.ScenFileName = fileName;
     ScenFile.ScenFilePath = filePath;
     ScenFile.ScenFormat = format;

@@ -65,7 +65,7 @@ TEST_P(GameHeaderTest, HeaderValuesAndTownTables) {
     b.Byte(41939, 2);
     b.Byte(41940, 1);
     b.Int(41941, 2);
-    b.Byte(3129, 3);
+    b.Byte(3129, 4);
     const Scenario s = Read(b);
 
     EXPECT_EQ(s.ScenVersion, (std::array<std::uint8_t, 3>{1, 2, 3}));
@@ -74,7 +74,7 @@ TEST_P(GameHeaderTest, HeaderValuesAndTownTables) {
     EXPECT_EQ(s.OutdoorHeight, 2);
     EXPECT_EQ(s.ScenRating, 3);
     EXPECT_EQ(s.ScenIcon, 29);
-    EXPECT_EQ(s.ScenDifficulty, 3);
+    EXPECT_EQ(s.ScenDifficulty, 4);
     EXPECT_EQ(s.ListsLocked, 1);
     EXPECT_EQ(s.StartTownLoc, (Location{25, 26}));
     EXPECT_EQ(s.StartOutdoorSection, (std::array<std::uint8_t, 2>{27, 28}));
@@ -285,11 +285,14 @@ TEST_P(GameHeaderTest, TerrainConversions) {
 
     EXPECT_EQ(s.TerrainTypes[7].SpecialProperty, 1);
     EXPECT_EQ(s.TerrainTypes[7].Extra1, 44);
-    EXPECT_EQ(s.TerrainTypes[10].SpecialProperty, 1);
-    EXPECT_EQ(s.TerrainTypes[10].Extra1, 300);
+    for (int number : {10, 13, 16}) {
+        EXPECT_EQ(s.TerrainTypes[number].SpecialProperty, 1) << "terrain " << number;
+        EXPECT_EQ(s.TerrainTypes[number].Extra1, 300) << "terrain " << number;
+    }
     EXPECT_EQ(s.TerrainTypes[82].SpecialProperty, 25);
     EXPECT_EQ(s.TerrainTypes[83].SpecialProperty, 26);
     EXPECT_EQ(s.TerrainTypes[125].SpecialProperty, 24);
+    EXPECT_EQ(s.TerrainTypes[142].SpecialProperty, 24);
     EXPECT_EQ(s.TerrainTypes[157].SpecialProperty, 24);
     EXPECT_EQ(s.TerrainTypes[84].SpecialProperty, 3);
 
@@ -322,6 +325,10 @@ TEST_P(GameHeaderTest, ItemRecordsAndTheItemsTheLayoutLacks) {
     b.Byte(Item(0, 62), 3);
     b.Byte(Item(0, 63), 0x35);
     b.Byte(Item(1, 63), 0xCA); // only the ignored bits
+    // One flag bit each, so that no two flags can trade bits unseen.
+    const int singleBits[] = {0x01, 0x04, 0x10, 0x20};
+    for (int i = 0; i < 4; ++i)
+        b.Byte(Item(10 + i, 63), singleBits[i]);
     b.Chars(Item(399, 22), "Last");
     const Scenario s = Read(b);
 
@@ -346,6 +353,14 @@ TEST_P(GameHeaderTest, ItemRecordsAndTheItemsTheLayoutLacks) {
     const ItemType& none = s.ItemTypes[1];
     EXPECT_EQ((std::array<int, 4>{none.Identified, none.Magical, none.Cursed, none.ConcealAbility}),
               (std::array<int, 4>{0, 0, 0, 0}));
+    for (int i = 0; i < 4; ++i) {
+        const ItemType& one = s.ItemTypes[10 + i];
+        std::array<int, 4> expected{};
+        expected[static_cast<std::size_t>(i)] = 1;
+        EXPECT_EQ((std::array<int, 4>{one.Identified, one.Magical, one.Cursed, one.ConcealAbility}),
+                  expected)
+            << "flag byte " << singleBits[i];
+    }
     EXPECT_EQ(s.ItemTypes[399].Name, "Last");
 
     ItemType empty;

@@ -267,6 +267,27 @@ TEST_P(GameSectionTest, ASectionOutsideTheWorldIsRefused) {
     }
 }
 
+TEST_P(GameSectionTest, AFarOffSectionIndexLeavesTheSectionsThatExistAlone) {
+    GameLayoutBuilder b = Builder();
+    b.Section(0, 0).texts[0] = "kept";
+    b.Section(0, 0).Spot(0, 4, 5, 6);
+    const auto image = b.Build();
+    Scenario s;
+    ReadScenarioImageV1(s, image, Format());
+    const OutdoorSection before = s.OutdoorSections.At(0, 0);
+    // 65536 and -65536 are 0 once cut to 16 bits.
+    for (auto [x, y] : {std::pair{65536, 0}, {0, 65536}, {-65536, 0}}) {
+        FilePos pos = static_cast<FilePos>(b.SectionPos(0, 0));
+        try {
+            ReadOutdoorSectionV1(s, ByteReader(image), x, y, pos, Format());
+            ADD_FAILURE() << "section " << x << "," << y << " was read";
+        } catch (const RuntimeError& e) {
+            EXPECT_EQ(e.number(), 9);
+        }
+        EXPECT_TRUE(s.OutdoorSections.At(0, 0) == before) << "section " << x << "," << y;
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(ByteOrders, GameSectionTest, ::testing::Bool(), [](const auto& info) {
     return info.param ? "BigEndian" : "LittleEndian";
 });

@@ -180,20 +180,22 @@ TEST_P(GameTownTest, PresetItemsTakeOnlySlotsWithAnItem) {
     b.Town(0).Item(1, 3, 4, 0, -1, 1, 0, 1);
     b.Town(0).Item(5, 70, 5, 600, 12, 0, 1, 0); // beyond the editor's ranges but kept
     b.Town(0).Item(6, 7, 8, -2, 0, 0, 0, 0);
+    b.Town(0).Item(9, 1, 2, 3, 4, 5, 6, 7); // every field its own value
     Town t = Read(b);
     ASSERT_EQ(t.MaxPresetItem(), 7);
     EXPECT_EQ(t.PresetItems[0], (PresetItem{0, 3, 4, -1, 1, 0, 1}));
     EXPECT_EQ(t.PresetItems[1], (PresetItem{600, 70, 5, 12, 0, 1, 0}));
-    EXPECT_EQ(t.PresetItems[2], (PresetItem{-1, 100, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(t.PresetItems[2], (PresetItem{3, 1, 2, 4, 5, 6, 7}));
+    EXPECT_EQ(t.PresetItems[3], (PresetItem{-1, 100, 0, 0, 0, 0, 0}));
 
     for (int i = 10; i < 19; ++i)
         b.Town(0).Item(i, i, i, i, i, 0, 0, 0);
     t = Read(b);
     ASSERT_EQ(t.MaxPresetItem(), 15);
     EXPECT_EQ(t.PresetItems[1], (PresetItem{600, 70, 5, 12, 0, 1, 0}));
-    EXPECT_EQ(t.PresetItems[10], (PresetItem{18, 18, 18, 18, 0, 0, 0}));
+    EXPECT_EQ(t.PresetItems[11], (PresetItem{18, 18, 18, 18, 0, 0, 0}));
     // Entries added by growing carry the default charges.
-    EXPECT_EQ(t.PresetItems[11], (PresetItem{-1, 100, 0, -1, 0, 0, 0}));
+    EXPECT_EQ(t.PresetItems[12], (PresetItem{-1, 100, 0, -1, 0, 0, 0}));
 }
 
 TEST_P(GameTownTest, FieldsAreMappedToTheEditorsKinds) {

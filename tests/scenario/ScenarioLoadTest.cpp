@@ -2,7 +2,9 @@
 
 #include "platform/MsgBox.h"
 #include "scenario/FlagNameFile.h"
+#include "scenario/GameLayout.h"
 #include "scenario/OwnLayout.h"
+#include "support/GameLayoutBuilder.h"
 #include "support/MsgBoxRecorder.h"
 #include "support/SampleScenario.h"
 #include "support/TempFolder.h"
@@ -128,6 +130,53 @@ TEST_F(LoadScenarioTest, AFailureAtAnyStageKeepsTheEarlierScenario) {
     ASSERT_EQ(missing.Calls().size(), 1u);
     EXPECT_EQ(missing.Calls()[0].text, "LoadScenarioError encountered!\r\nErr# 53, File not found");
     ExpectEarlierScenarioKept(earlier);
+}
+
+TEST_F(LoadScenarioTest, OnlyASuccessfulGameFileLoadSetsTheGameTownTables) {
+    const GameTownTables savedTables = GameTowns;
+    GameTowns.Sizes.fill(9);
+    GameTowns.Hidden.fill(9);
+
+    GameLayoutBuilder little(false, 1, 1, {1, 2});
+    little.Byte(218 + 1, 1);
+    PutFileBytes(dir.File("Little.vrs"), little.Build());
+    LoadScenario("Little.vrs", dir.File("Little.vrs"));
+    ASSERT_EQ(ScenFile.ScenFormat, 0);
+    EXPECT_EQ(GameTowns.Sizes[0], 1);
+    EXPECT_EQ(GameTowns.Sizes[1], 2);
+    EXPECT_EQ(GameTowns.Sizes[2], 0);
+    EXPECT_EQ(GameTowns.Hidden[0], 0);
+    EXPECT_EQ(GameTowns.Hidden[1], 1);
+    const GameTownTables afterLittle = GameTowns;
+
+    PutFileBytes(dir.File("Own.vrs"), OwnLayoutFile(MakeVariedScenario(2, 1, 1, 3)));
+    LoadScenario("Own.vrs", dir.File("Own.vrs"));
+    ASSERT_EQ(ScenFile.ScenFormat, 2);
+    EXPECT_EQ(GameTowns.Sizes, afterLittle.Sizes);
+    EXPECT_EQ(GameTowns.Hidden, afterLittle.Hidden);
+
+    GameLayoutBuilder big(true, 1, 1, {0});
+    big.Byte(218, 1);
+    const auto bigFile = big.Build();
+    {
+        MsgBoxRecorder local;
+        PutFileBytes(dir.File("Cut.vrs"),
+                     std::vector<std::uint8_t>(bigFile.begin(), bigFile.end() - 1));
+        LoadScenario("Cut.vrs", dir.File("Cut.vrs"));
+        ASSERT_EQ(local.Calls().size(), 1u);
+        EXPECT_EQ(GameTowns.Sizes, afterLittle.Sizes);
+        EXPECT_EQ(GameTowns.Hidden, afterLittle.Hidden);
+    }
+
+    PutFileBytes(dir.File("Big.vrs"), bigFile);
+    LoadScenario("Big.vrs", dir.File("Big.vrs"));
+    ASSERT_EQ(ScenFile.ScenFormat, 1);
+    EXPECT_EQ(GameTowns.Sizes[0], 0);
+    EXPECT_EQ(GameTowns.Sizes[1], 0);
+    EXPECT_EQ(GameTowns.Hidden[0], 1);
+    EXPECT_EQ(GameTowns.Hidden[1], 0);
+
+    GameTowns = savedTables;
 }
 
 TEST_F(LoadScenarioTest, ACurrentAreaOutsideTheScenarioIsReset) {
