@@ -276,7 +276,7 @@ void DrawTerDispIconArt(Canvas& c, int x, int y, int n) {
         const char* text;
     };
     static constexpr Mark kMarks[] = {
-        {0, 0x2040C0, "N"},  {1, 0x2040C0, "W"},  {2, 0x2040C0, "S"},  {3, 0x2040C0, "E"},
+        {0, 0x2040C0, "N"},  {1, 0x2040C0, "E"},  {2, 0x2040C0, "S"},  {3, 0x2040C0, "W"},
         {4, 0xC07010, "A"},  {5, 0xC01010, "!"},  {14, 0xD03010, "F"}, {15, 0x30A0D0, "C"},
         {16, 0x8030C0, "M"}, {17, 0x8A5A2A, "?"}, {18, 0x208020, "T"}, {19, 0x8A6A2A, "B"},
         {20, 0x6A6A6A, "X"}, {21, 0x404040, "-"}, {22, 0x6A8A20, "D"}, {23, 0x707070, "."},
