@@ -162,3 +162,24 @@ TEST_F(GeneratedSheets, EntryPointMarksNameTheirSides) {
                     << sides[i] << " at " << x << "," << y;
     }
 }
+
+TEST_F(GeneratedSheets, ConveyorMarksPointTheWayTheyCarry) {
+    // Icons 10..13 mark conveyors toward south, west, north and east.
+    const QImage icons = Load(*folder_, "terdisp.bmp");
+    const int ways[4][2] = {{0, 1}, {-1, 0}, {0, -1}, {1, 0}};
+    for (int k = 0; k < 4; ++k) {
+        const int ox = k * 7;
+        const int oy = 7;
+        const QRgb back = icons.pixel(ox, oy);
+        int ahead = 0;
+        int behind = 0;
+        for (int y = 0; y < 7; ++y)
+            for (int x = 0; x < 7; ++x) {
+                if (icons.pixel(ox + x, oy + y) == back) continue;
+                const int along = (x - 3) * ways[k][0] + (y - 3) * ways[k][1];
+                if (along > 0) ++ahead;
+                if (along < 0) ++behind;
+            }
+        EXPECT_GT(ahead, behind) << "icon " << 10 + k;
+    }
+}
