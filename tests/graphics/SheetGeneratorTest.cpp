@@ -2,6 +2,7 @@
 #include "graphics/GraphicsSheets.h"
 #include "platform/ProgramPaths.h"
 #include "platform/RuntimeError.h"
+#include "sheetgen/Canvas.h"
 #include "sheetgen/Sheets.h"
 #include "sheetgen/TerrainArt.h"
 #include "support/TempFolder.h"
@@ -145,4 +146,40 @@ TEST(TerrainArtAndTable, EveryBaseTerrainNamesTheLookItsPictureIsDrawnWith) {
     EXPECT_EQ(TerrainArtLook(196), "house");
     EXPECT_EQ(TerrainArtLook(241), "cave wall feature");
     EXPECT_EQ(TerrainArtLook(253), "unused");
+}
+
+TEST_F(GeneratedSheets, EntryPointMarksNameTheirSides) {
+    // Entry point 0 is the north one, 1 east, 2 south, 3 west; mark i is drawn for point i.
+    const QImage icons = Load(*folder_, "terdisp.bmp");
+    const char* const sides[] = {"N", "E", "S", "W"};
+    for (int i = 0; i < 4; ++i) {
+        Canvas letter(7, 7, 0);
+        letter.Text(2, 1, sides[i], 1);
+        const QRgb back = icons.pixel(i * 7, 0);
+        for (int y = 0; y < 7; ++y)
+            for (int x = 0; x < 7; ++x)
+                EXPECT_EQ(icons.pixel(i * 7 + x, y) != back, letter.Get(x, y) == 1)
+                    << sides[i] << " at " << x << "," << y;
+    }
+}
+
+TEST_F(GeneratedSheets, ConveyorMarksPointTheWayTheyCarry) {
+    // Icons 10..13 mark conveyors toward south, west, north and east.
+    const QImage icons = Load(*folder_, "terdisp.bmp");
+    const int ways[4][2] = {{0, 1}, {-1, 0}, {0, -1}, {1, 0}};
+    for (int k = 0; k < 4; ++k) {
+        const int ox = k * 7;
+        const int oy = 7;
+        const QRgb back = icons.pixel(ox, oy);
+        int ahead = 0;
+        int behind = 0;
+        for (int y = 0; y < 7; ++y)
+            for (int x = 0; x < 7; ++x) {
+                if (icons.pixel(ox + x, oy + y) == back) continue;
+                const int along = (x - 3) * ways[k][0] + (y - 3) * ways[k][1];
+                if (along > 0) ++ahead;
+                if (along < 0) ++behind;
+            }
+        EXPECT_GT(ahead, behind) << "icon " << 10 + k;
+    }
 }

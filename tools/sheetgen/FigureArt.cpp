@@ -276,7 +276,7 @@ void DrawTerDispIconArt(Canvas& c, int x, int y, int n) {
         const char* text;
     };
     static constexpr Mark kMarks[] = {
-        {0, 0x2040C0, "N"},  {1, 0x2040C0, "W"},  {2, 0x2040C0, "S"},  {3, 0x2040C0, "E"},
+        {0, 0x2040C0, "N"},  {1, 0x2040C0, "E"},  {2, 0x2040C0, "S"},  {3, 0x2040C0, "W"},
         {4, 0xC07010, "A"},  {5, 0xC01010, "!"},  {14, 0xD03010, "F"}, {15, 0x30A0D0, "C"},
         {16, 0x8030C0, "M"}, {17, 0x8A5A2A, "?"}, {18, 0x208020, "T"}, {19, 0x8A6A2A, "B"},
         {20, 0x6A6A6A, "X"}, {21, 0x404040, "-"}, {22, 0x6A8A20, "D"}, {23, 0x707070, "."},
@@ -290,11 +290,17 @@ void DrawTerDispIconArt(Canvas& c, int x, int y, int n) {
     }
     if (n >= 10 && n <= 13) { // conveyors: south, west, north, east
         c.Fill(x, y, 7, 7, 0x505060);
-        static constexpr int kTips[4][2] = {{3, 6}, {0, 3}, {3, 0}, {6, 3}};
-        const auto* tip = kTips[n - 10];
-        c.Line(x + 3, y + 3, x + tip[0], y + tip[1], 0xF0E060);
-        c.Line(x + 6 - tip[0], y + 6 - tip[1], x + 3, y + 3, 0xF0E060);
-        c.Set(x + tip[0], y + tip[1], 0xF8F080);
+        static constexpr int kWays[4][2] = {{0, 1}, {-1, 0}, {0, -1}, {1, 0}};
+        const int dx = kWays[n - 10][0];
+        const int dy = kWays[n - 10][1];
+        c.Line(x + 3 - 3 * dx, y + 3 - 3 * dy, x + 3 + 3 * dx, y + 3 + 3 * dy, 0xF0E060);
+        // The head tells the way the belt carries; a bare line would read the same both ways.
+        for (int back = 1; back <= 2; ++back) {
+            const int bx = x + 3 + (3 - back) * dx;
+            const int by = y + 3 + (3 - back) * dy;
+            c.Set(bx - back * dy, by + back * dx, 0xF0E060);
+            c.Set(bx + back * dy, by - back * dx, 0xF0E060);
+        }
         return;
     }
     for (const Mark& m : kMarks)
