@@ -118,7 +118,6 @@ public:
     std::int16_t LastItemNum = -1;
     std::int16_t LastMonstNum = -1;
     std::int16_t TerrainEditMode = 0;
-    bool MapPainting = false;
     bool DetailView = true;
 
 protected:

@@ -1,7 +1,8 @@
 #pragma once
 
-// Random numbers for the tools that scatter things; seeded from the clock at start-up.
-void RandomizeFromClock();
+#include <random>
 
-// A number in [0, 1).
-double Rnd();
+// The program's one source of random numbers, for the tools that scatter things; it is seeded
+// from the clock at start-up.
+std::mt19937& RandomGenerator();
+void RandomizeFromClock();
