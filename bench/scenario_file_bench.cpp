@@ -6,6 +6,8 @@
 #include "scenario/ScenarioClearing.h"
 #include "scenario/ScenarioSave.h"
 
+#include "LongText.h"
+
 #include <benchmark/benchmark.h>
 #include <cstdio>
 #include <cstring>
@@ -13,13 +15,6 @@
 #include <unistd.h>
 
 namespace {
-std::string LongText(int seed) {
-    std::string s(255, 'a');
-    for (std::size_t i = 0; i < s.size(); ++i)
-        s[i] = static_cast<char>('a' + (seed + i) % 26);
-    return s;
-}
-
 Scenario MakeLargestScenario() {
     Scenario s;
     s.OutdoorWidth = 50;

@@ -10,18 +10,13 @@
 #include "support/SampleScenario.h"
 #include "support/TempFolder.h"
 
+#include "LongText.h"
+
 #include <benchmark/benchmark.h>
 #include <cstdio>
 #include <memory>
 
 namespace {
-std::string LongText(int seed) {
-    std::string s(255, 'a');
-    for (std::size_t i = 0; i < s.size(); ++i)
-        s[i] = static_cast<char>('a' + (seed + i) % 26);
-    return s;
-}
-
 struct Files {
     TempFolder folder;
     std::string own = folder.File("largest.vrs");
