@@ -1,5 +1,6 @@
 #include "graphics/PictureNumbering.h"
 
+#include "graphics/StandardMonsterSizes.h"
 #include "scenario/Scenario.h"
 
 #include <algorithm>
@@ -23,34 +24,6 @@ constexpr std::array<std::int16_t, 30> BuildTerDispIcon() {
     for (const auto& [property, icon] : kIcons)
         icons[static_cast<std::size_t>(property)] = static_cast<std::int16_t>(icon);
     return icons;
-}
-
-constexpr int StandardMonsterSize(int picture) {
-    switch (picture) {
-    case 51:
-    case 52:
-    case 53:
-    case 54:
-    case 78:
-    case 114:
-    case 115:
-    case 145:
-        return 3;
-    case 75:
-    case 103:
-    case 107:
-    case 112:
-    case 123:
-    case 143:
-    case 144:
-        return 2;
-    case 120:
-    case 140:
-    case 142:
-        return 4;
-    default:
-        return 1;
-    }
 }
 
 constexpr int TileCount(int sizeCode) {

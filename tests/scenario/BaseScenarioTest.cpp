@@ -1,9 +1,12 @@
 #include "basescen/BaseScenario.h"
 #include "basescen/BaseData.h"
 #include "platform/ProgramPaths.h"
+#include "scenario/GameLayout.h"
 #include "scenario/NewScenario.h"
 #include "scenario/OwnLayout.h"
 #include "scenario/tables/CommonTables.h"
+#include "scenario/tables/EditorTables.h"
+#include "support/GameLayoutBuilder.h"
 #include "support/MsgBoxRecorder.h"
 #include "support/TempFolder.h"
 
@@ -144,6 +147,34 @@ TEST_F(BaseScenario, SignsEntrancesDoorsAndTheEdgeOfTheWorld) {
     }
     EXPECT_GE(signs, 2);
     EXPECT_GE(entrances, 10);
+}
+
+// Reading the game's layouts gives some terrain numbers and pictures a fixed meaning; the base
+// table must hold it already, or a terrain would mean one thing here and another there.
+TEST_F(BaseScenario, TerrainsReadFromTheGameLayoutUnchanged) {
+    InitScenEditorTables();
+    GameLayoutBuilder b(false, 1, 1, {2});
+    for (int i = 0; i < 256; ++i) {
+        const TerrainType& t = Terrain(i);
+        const std::size_t at = GameLayoutBuilder::kTerrains + GameLayoutBuilder::kTerrainSize * i;
+        b.Int(at, t.Picture);
+        std::size_t offset = 2;
+        for (int v : {int{t.Blockage}, int{t.Extra1}, int{t.Extra2}, int{t.SpecialProperty},
+                      int{t.TransformTo}, int{t.FlyOver}, int{t.BoatOver}, int{t.HorseBlocked},
+                      int{t.Light}, int{t.Sound}})
+            b.Byte(at + offset++, v);
+        b.Chars(at + 12, t.ShortcutKey);
+    }
+    Scenario game;
+    ReadScenarioImageV1(game, b.Build(), game_layout::kLittleEndian);
+    for (int i = 0; i < 256; ++i) {
+        TerrainType read = game.TerrainTypes[static_cast<std::size_t>(i)];
+        read.Name = Terrain(i).Name;
+        EXPECT_EQ(int{read.SpecialProperty}, int{Terrain(i).SpecialProperty}) << "terrain " << i;
+        EXPECT_EQ(read.Extra1, Terrain(i).Extra1) << "terrain " << i;
+        EXPECT_EQ(int{read.TransformTo}, int{Terrain(i).TransformTo}) << "terrain " << i;
+        EXPECT_TRUE(read == Terrain(i)) << "terrain " << i;
+    }
 }
 
 TEST_F(BaseScenario, MonsterAndItemTablesHoldAStartingSetAndEmptySlots) {

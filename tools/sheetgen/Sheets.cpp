@@ -1,5 +1,6 @@
 #include "sheetgen/Sheets.h"
 
+#include "graphics/StandardMonsterSizes.h"
 #include "sheetgen/Canvas.h"
 #include "sheetgen/FigureArt.h"
 #include "sheetgen/TerrainArt.h"
@@ -10,35 +11,6 @@ namespace {
 constexpr std::uint32_t kTransparent = 0xFFFFFF;
 constexpr int kTileW = 28;
 constexpr int kTileH = 36;
-
-// Standard monster picture sizes: 1 one tile, 2 two wide, 3 two high, 4 two by two.
-int MonsterSize(int picture) {
-    switch (picture) {
-    case 51:
-    case 52:
-    case 53:
-    case 54:
-    case 78:
-    case 114:
-    case 115:
-    case 145:
-        return 3;
-    case 75:
-    case 103:
-    case 107:
-    case 112:
-    case 123:
-    case 143:
-    case 144:
-        return 2;
-    case 120:
-    case 140:
-    case 142:
-        return 4;
-    default:
-        return 1;
-    }
-}
 
 GeneratedFile File(std::string name, const Canvas& canvas) {
     return {std::move(name), canvas.EncodeBmp()};
@@ -120,7 +92,7 @@ std::vector<GeneratedFile> MonsterSheets() {
                                   Canvas(84, 360, kTransparent), Canvas(84, 360, kTransparent)};
     int tile = 0;
     for (int picture = 0; picture < 175; ++picture) {
-        const int size = MonsterSize(picture);
+        const int size = StandardMonsterSize(picture);
         const int across = size == 2 || size == 4 ? 2 : 1;
         const int down = size == 3 || size == 4 ? 2 : 1;
         // The whole figure first, then cut into its tiles, which may lie far apart.

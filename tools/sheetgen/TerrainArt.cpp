@@ -334,6 +334,22 @@ void Fence(Canvas& c, int ox, int oy, int shape, int seed) {
             c.Fill(ox + x, oy + (shape >= 2 ? 14 : 0), 2, shape >= 2 ? 22 : H, kWood);
 }
 
+// The ground where a town stood: broken walls and rubble, or grass grown over the foundations.
+void TownSite(Canvas& c, int ox, int oy, bool overgrown, int seed) {
+    if (overgrown) {
+        GrassGround(c, ox, oy, seed);
+        c.Frame(ox + 4, oy + 8, 20, 20, Shade(0x9A9AA0, -30));
+        c.Oval(ox + 14, oy + 18, 10, 8, kLeaf);
+        c.Oval(ox + 3, oy + 24, 8, 6, kLeaf);
+        return;
+    }
+    Ground(c, ox, oy, 0xC8A060, seed, 30);
+    Bricks(c, ox + 3, oy + 6, 6, 18, 0x8A8A90, seed);
+    Bricks(c, ox + 3, oy + 20, 16, 6, 0x8A8A90, seed);
+    for (int i = 0; i < 5; ++i)
+        c.Oval(ox + 10 + Noise(i, 12, seed) % 14, oy + 4 + Noise(i, 13, seed) % 26, 4, 3, kRock);
+}
+
 void Unused(Canvas& c, int ox, int oy) {
     for (int y = 0; y < H; ++y)
         for (int x = 0; x < W; ++x)
@@ -407,17 +423,19 @@ void DrawTerrainTile(Canvas& c, int ox, int oy, int p) {
         if (p == 81) c.Oval(ox + 11, oy + 15, 6, 6, kRock);
         return;
     }
-    if (in(82, 84)) { // bridges and a ford
-        WaterGround(c, ox, oy, 0x3A70C0, p, 0);
+    if (p == 82 || p == 83) { // plank walkways, over cave floor and over grass
         if (p == 82)
-            for (int x = 0; x < W; x += 4)
-                c.Fill(ox + x, oy + 10, 3, 16, kWood);
-        else if (p == 83)
-            for (int y = 0; y < H; y += 4)
-                c.Fill(ox + 6, oy + y, 16, 3, kWood);
+            CaveGround(c, ox, oy, p);
         else
-            for (int i = 0; i < 6; ++i)
-                c.Oval(ox + 2 + i * 4, oy + 14 + (i % 2) * 4, 5, 4, kRock);
+            GrassGround(c, ox, oy, p);
+        for (int y = 0; y < H; y += 4)
+            c.Fill(ox + 6, oy + y, 16, 3, kWood);
+        return;
+    }
+    if (p == 84) { // a ford
+        WaterGround(c, ox, oy, 0x3A70C0, p, 0);
+        for (int i = 0; i < 6; ++i)
+            c.Oval(ox + 2 + i * 4, oy + 14 + (i % 2) * 4, 5, 4, kRock);
         return;
     }
     if (p == 85 || p == 86) { // a long table over two cells
@@ -466,6 +484,10 @@ void DrawTerrainTile(Canvas& c, int ox, int oy, int p) {
         return FloorGround(c, ox, oy, kFloors[p - 106], p);
     }
     if (in(112, 115)) return Fence(c, ox, oy, p - 112, p);
+    // What the town entrances of pictures 208 and 210 turn into.
+    if (p == 123 || p == 163) return TownSite(c, ox, oy, p == 163, p);
+    // Doors by their number in the game's layouts, though they sit among signs and furniture.
+    if (p == 142 || p == 157) return Door(c, ox, oy, 0x7A7A70, p == 157 ? 1 : 0);
     if (in(116, 119)) return Dungeon(c, ox, oy, p == 116 ? 1 : (p == 117 ? 0 : 2), p);
     if (in(120, 139)) {
         static constexpr std::uint32_t kDoors[] = {0x8A5A2A, 0x6A6A78, 0x5A2A1A, 0x8A7A3A};
@@ -565,13 +587,16 @@ std::string TerrainArtLook(int p) {
     if (p == 4) return "flowers";
     if (in(5, 62))
         return p < 22 ? "cave wall feature" : p < 36 ? "stone wall feature" : "dark wall feature";
+    if (p == 82 || p == 83) return "walkway";
+    if (p == 123 || p == 163) return "town site";
+    if (p == 142 || p == 157) return "door";
     struct Range {
         int low, high;
         const char* look;
     };
     static constexpr Range kRanges[] = {
         {63, 66, "mountain"},       {67, 69, "hill"},        {70, 74, "liquid"},
-        {75, 78, "shore"},          {79, 81, "road"},        {82, 84, "crossing"},
+        {75, 78, "shore"},          {79, 81, "road"},        {84, 84, "crossing"},
         {85, 86, "long table"},     {87, 87, "furniture"},   {88, 89, "double gate"},
         {90, 93, "forest"},         {94, 99, "tree"},        {100, 100, "sand"},
         {101, 101, "dirt"},         {102, 105, "boulders"},  {106, 111, "floor"},
