@@ -24,7 +24,7 @@
 
 namespace {
 class NewScenarioDialogTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         InitCommonTables();
         InitScenEditorTables();
@@ -52,27 +52,29 @@ protected:
         return dialog;
     }
 
+    // Name, file name, width, height, checked town size, grass.
+    static std::tuple<QString, QString, QString, QString, int, bool> Offered(const frmFileNew& d) {
+        int size = -1;
+        for (int i = 0; i < 3; ++i)
+            if (d.optTownSize[static_cast<std::size_t>(i)]->isChecked()) size = i;
+        return {d.txtScenName->text(),
+                d.txtFileName->text(),
+                d.txtOutWidth->text(),
+                d.txtOutHeight->text(),
+                size,
+                d.chkGrass->isChecked()};
+    }
+
     MsgBoxRecorder boxes;
     Scenario savedScen_;
     ScenarioFileState savedFile_;
 };
 } // namespace
 
-TEST_F(NewScenarioDialogTest, TheFirstUseOffersTheDefaults) {
-    Run([](frmFileNew& d) {
-        EXPECT_EQ(d.txtScenName->text(), "Scenario name");
-        EXPECT_EQ(d.txtFileName->text(), "filename");
-        EXPECT_EQ(d.txtOutWidth->text(), "1");
-        EXPECT_EQ(d.txtOutHeight->text(), "1");
-        EXPECT_TRUE(d.optTownSize[1]->isChecked());
-        EXPECT_FALSE(d.chkGrass->isChecked());
-        d.cmdCancel_Click();
-    });
-    EXPECT_TRUE(boxes.Calls().empty());
-}
-
 TEST_F(NewScenarioDialogTest, ACreatedScenarioKeepsItsSizesForNextTimeButNotItsNames) {
     frmFileNew& dialog = Run([](frmFileNew& d) {
+        EXPECT_EQ(Offered(d), std::tuple(QString("Scenario name"), QString("filename"),
+                                         QString("1"), QString("1"), 1, false));
         d.txtScenName->setText("Moor Quest");
         d.txtFileName->setText("moor");
         d.txtOutWidth->setText("10");
@@ -90,18 +92,14 @@ TEST_F(NewScenarioDialogTest, ACreatedScenarioKeepsItsSizesForNextTimeButNotItsN
               "for editing.\r\nThis will take a little while ... be patient.");
     EXPECT_EQ(boxes.Calls()[0].style, msgbox::Information | msgbox::OkCancel);
     EXPECT_EQ(dialog.frmCancel, 1);
-    EXPECT_EQ(Scen.OutdoorWidth, 10);
-    EXPECT_EQ(Scen.OutdoorHeight, 3);
-    EXPECT_EQ(Scen.Towns.at(0).Size, 2);
+    EXPECT_EQ((std::array<int, 3>{Scen.OutdoorWidth, Scen.OutdoorHeight, Scen.Towns.at(0).Size}),
+              (std::array<int, 3>{10, 3, 2}));
     EXPECT_EQ(Scen.ScenStrings[0], "Moor Quest");
     EXPECT_EQ(ScenFile.ScenFileName, "moor.vrs");
 
     Run([](frmFileNew& d) {
-        EXPECT_EQ(d.txtOutWidth->text(), "10");
-        EXPECT_EQ(d.txtOutHeight->text(), "3");
-        EXPECT_TRUE(d.optTownSize[2]->isChecked());
-        EXPECT_EQ(d.txtScenName->text(), "Scenario name");
-        EXPECT_FALSE(d.chkGrass->isChecked());
+        EXPECT_EQ(Offered(d), std::tuple(QString("Scenario name"), QString("filename"),
+                                         QString("10"), QString("3"), 2, false));
         d.cmdCancel_Click();
     });
 }

@@ -14,16 +14,16 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QTextBrowser>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
+#include <QTextBrowser>
 #include <filesystem>
 #include <gtest/gtest.h>
 
 namespace {
 class MainWindowTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         InitCommonTables();
         InitScenEditorTables();
@@ -58,14 +58,19 @@ protected:
         window->mnuFileOpen_Click();
     }
 
-    bool ScenarioMenusEnabled() const {
-        return window->mnuFileSave->isEnabled() && window->mnuScen->isEnabled() &&
-               window->mnuOut->isEnabled() && window->mnuTown->isEnabled();
+    // Caption, whether the scenario menus are enabled, and the two status lines if shown.
+    std::tuple<QString, std::array<bool, 4>, QString, QString> State() const {
+        const auto shown = [this](QLabel* l) {
+            return l->isVisibleTo(window.get()) ? l->text() : "-";
+        };
+        return {window->windowTitle(),
+                {window->mnuFileSave->isEnabled(), window->mnuScen->isEnabled(),
+                 window->mnuOut->isEnabled(), window->mnuTown->isEnabled()},
+                shown(window->Label1),
+                shown(window->Label2)};
     }
-    bool ScenarioMenusDisabled() const {
-        return !window->mnuFileSave->isEnabled() && !window->mnuScen->isEnabled() &&
-               !window->mnuOut->isEnabled() && !window->mnuTown->isEnabled();
-    }
+    static constexpr std::array<bool, 4> kOn{true, true, true, true};
+    static constexpr std::array<bool, 4> kOff{};
 
     static Scenario NamedScenario(int towns) {
         Scenario s = MakeVariedScenario(2, 2, towns, 31);
@@ -90,19 +95,32 @@ protected:
 } // namespace
 
 TEST_F(MainWindowTest, BeforeAnyScenarioOnlyFileAndHelpCanBeUsed) {
-    EXPECT_EQ(window->windowTitle(), "Varno Scenario Editor - ");
-    EXPECT_TRUE(ScenarioMenusDisabled());
-    EXPECT_TRUE(window->mnuFileOpen->isEnabled());
-    EXPECT_TRUE(window->mnuFileSaveAs->isEnabled());
-    EXPECT_TRUE(window->mnuFileExit->isEnabled());
+    const auto before = std::tuple{QString("Varno Scenario Editor - "), kOff, QString("Outdoors:"),
+                                   QString("Town:")};
+    EXPECT_EQ(State(), before);
+    for (QAction* a : {window->mnuFileOpen, window->mnuFileSaveAs, window->mnuFileExit,
+                       window->mnuScenButtons, window->mnuTownDelete})
+        EXPECT_TRUE(a->isEnabled());
     EXPECT_TRUE(window->mnuHelp->isEnabled());
-    EXPECT_EQ(window->Label1->text(), "Outdoors:");
-    EXPECT_EQ(window->Label2->text(), "Town:");
     EXPECT_FALSE(window->picMap->isVisibleTo(window.get()));
     EXPECT_FALSE(window->List1->isVisibleTo(window.get()));
     EXPECT_EQ(window->lblTool[0]->text(), "Drawing Mode");
     EXPECT_EQ(window->CurrentTool, 0);
     EXPECT_FALSE(window->FirstTime);
+    // Entries whose windows do not exist yet cannot be chosen.
+    for (QAction* a : {window->mnuScenItemsShort, window->mnuScenDataDump, window->mnuTownRandItem})
+        EXPECT_FALSE(a->isEnabled());
+    EXPECT_FALSE(window->mnuTownRandItem->isVisible());
+
+    dialog.Cancel(); // a cancelled open changes nothing
+    window->mnuFileOpen_Click();
+    EXPECT_EQ(State(), before);
+    const std::size_t asked = dialog.Requests().size();
+    dialog.Choose("/any/New.vrs"); // nor does Save As without a scenario
+    window->mnuFileSaveAs_Click();
+    EXPECT_EQ(dialog.Requests().size(), asked);
+    EXPECT_FALSE(std::filesystem::exists(program.File("scenario/New.vrs")));
+    EXPECT_TRUE(boxes.Calls().empty());
 }
 
 TEST_F(MainWindowTest, LaterActivationsOnlyRefreshTheCaption) {
@@ -115,45 +133,23 @@ TEST_F(MainWindowTest, LaterActivationsOnlyRefreshTheCaption) {
     EXPECT_EQ(window->HeldSlot, 3);
 }
 
-TEST_F(MainWindowTest, OpeningAScenarioShowsItsStatusLinesAndMenus) {
+TEST_F(MainWindowTest, OpeningShowsTheScenarioAndARejectedFileKeepsTheEarlierOne) {
+    PutFileText(elsewhere.File("Bad.vrs"), "not a scenario");
+    Open(elsewhere.File("Bad.vrs")); // no earlier scenario: the state without one
+    EXPECT_EQ(State(),
+              std::tuple(QString("Varno Scenario Editor"), kOff, QString("-"), QString("-")));
+
+    const auto quest = std::tuple{QString("Varno Scenario Editor - Quest.vrs"), kOn,
+                                  QString("Outdoors: 1, 0 - Marsh"), QString("Town: 2 - Town2")};
     Open(WriteScenarioFile("Quest.vrs", NamedScenario(3)));
-    EXPECT_TRUE(boxes.Calls().empty());
-    EXPECT_EQ(window->windowTitle(), "Varno Scenario Editor - Quest.vrs");
-    EXPECT_TRUE(ScenarioMenusEnabled());
-    EXPECT_EQ(window->Label1->text(), "Outdoors: 1, 0 - Marsh");
-    EXPECT_EQ(window->Label2->text(), "Town: 2 - Town2");
-    EXPECT_TRUE(window->Label1->isVisibleTo(window.get()));
-    EXPECT_TRUE(window->Label2->isVisibleTo(window.get()));
+    EXPECT_EQ(State(), quest);
     EXPECT_FALSE(window->picMap->isVisibleTo(window.get()));
-}
+    EXPECT_EQ(boxes.Calls().size(), 1u);
 
-TEST_F(MainWindowTest, ARejectedFileWithoutAnEarlierScenarioLeavesNoScenarioState) {
-    PutFileText(elsewhere.File("Bad.vrs"), "not a scenario");
     Open(elsewhere.File("Bad.vrs"));
-    ASSERT_EQ(boxes.Calls().size(), 1u);
-    EXPECT_EQ(window->windowTitle(), "Varno Scenario Editor");
-    EXPECT_TRUE(ScenarioMenusDisabled());
-    EXPECT_FALSE(window->Label1->isVisibleTo(window.get()));
-    EXPECT_FALSE(window->Label2->isVisibleTo(window.get()));
-}
-
-TEST_F(MainWindowTest, ARejectedFileKeepsTheEarlierScenarioOnScreen) {
-    Open(WriteScenarioFile("Quest.vrs", NamedScenario(2)));
-    PutFileText(elsewhere.File("Bad.vrs"), "not a scenario");
-    Open(elsewhere.File("Bad.vrs"));
-    ASSERT_EQ(boxes.Calls().size(), 1u);
-    EXPECT_EQ(window->windowTitle(), "Varno Scenario Editor - Quest.vrs");
-    EXPECT_TRUE(ScenarioMenusEnabled());
-    EXPECT_EQ(window->Label2->text(), "Town: 1 - Town1");
+    EXPECT_EQ(boxes.Calls().size(), 2u);
+    EXPECT_EQ(State(), quest);
     EXPECT_EQ(ScenFile.ScenFileName, "Quest.vrs");
-}
-
-TEST_F(MainWindowTest, ACancelledOpenChangesNothing) {
-    dialog.Cancel();
-    window->mnuFileOpen_Click();
-    EXPECT_TRUE(boxes.Calls().empty());
-    EXPECT_TRUE(ScenarioMenusDisabled());
-    EXPECT_EQ(window->windowTitle(), "Varno Scenario Editor - ");
 }
 
 TEST_F(MainWindowTest, SaveWritesIntoTheScenarioFolderAndSaveAsUnderTheNewName) {
@@ -169,24 +165,14 @@ TEST_F(MainWindowTest, SaveWritesIntoTheScenarioFolderAndSaveAsUnderTheNewName) 
     EXPECT_EQ(ScenFile.ScenFilePath, program.File("scenario/Renamed.vrs"));
     EXPECT_EQ(FileBytes(program.File("scenario/Renamed.vrs")),
               FileBytes(program.File("scenario/Quest.vrs")));
-}
 
-TEST_F(MainWindowTest, AFailedSaveShowsTheSaveErrorBox) {
-    Open(WriteScenarioFile("Quest.vrs", NamedScenario(2)));
     Scen.ScenStrings[3] = std::string(300, 'x');
     window->mnuFileSave_Click();
     ASSERT_EQ(boxes.Calls().size(), 1u);
     EXPECT_EQ(boxes.Calls()[0].text, "SaveScenarioV2Error encountered!\r\nErr# 6, Overflow");
 }
 
-TEST_F(MainWindowTest, SaveAsWithoutAScenarioDoesNothing) {
-    dialog.Choose("/any/New.vrs");
-    window->mnuFileSaveAs_Click();
-    EXPECT_TRUE(dialog.Requests().empty());
-    EXPECT_FALSE(std::filesystem::exists(program.File("scenario/New.vrs")));
-}
-
-TEST_F(MainWindowTest, ButtonCaptionsListsSixtyNumberedLabels) {
+TEST_F(MainWindowTest, ButtonCaptionsListSixtyNumberedLabelsAndLockingGreysItsEntry) {
     Open(WriteScenarioFile("Quest.vrs", NamedScenario(2)));
     Scen.ScenStrings[260] = "OK";
     Scen.ScenStrings[319] = "Leave";
@@ -196,11 +182,8 @@ TEST_F(MainWindowTest, ButtonCaptionsListsSixtyNumberedLabels) {
     EXPECT_EQ(window->List1->item(59)->text(), "59 - Leave");
     EXPECT_EQ(window->ListMode, 10);
     EXPECT_TRUE(window->List1->isVisibleTo(window.get()));
-}
 
-TEST_F(MainWindowTest, LockingTheListsGreysTheEntryAtOnce) {
-    Open(WriteScenarioFile("Quest.vrs", NamedScenario(2)));
-    Scen.ListsLocked = 0;
+    Scen.ListsLocked = 0; // locking the lists greys the entry at once
     window->mnuScenLockLists_Click();
     EXPECT_EQ(Scen.ListsLocked, 1);
     EXPECT_FALSE(window->mnuScenLockLists->isEnabled());
@@ -212,10 +195,9 @@ TEST_F(MainWindowTest, DeleteLastTownKeepsOneTownAndMovesOffADeletedCurrentTown)
     Open(WriteScenarioFile("Quest.vrs", s));
 
     window->mnuTownDelete_Click(); // not the current town: nothing else changes
-    EXPECT_EQ(Scen.TownCount, 2);
-    EXPECT_EQ(Scen.Towns.size(), 2u);
-    EXPECT_EQ(Scen.TownTalks.size(), 2u);
-    EXPECT_EQ(Scen.CurrentTown, 0);
+    EXPECT_EQ((std::array<std::size_t, 4>{Scen.TownCount, Scen.Towns.size(), Scen.TownTalks.size(),
+                                          Scen.CurrentTown}),
+              (std::array<std::size_t, 4>{2, 2, 2, 0}));
     EXPECT_EQ(window->Label2->text(), "Town: 0 - Town0");
 
     Scen.CurrentTown = 1;
@@ -228,19 +210,11 @@ TEST_F(MainWindowTest, DeleteLastTownKeepsOneTownAndMovesOffADeletedCurrentTown)
     EXPECT_TRUE(boxes.Calls().empty());
 
     window->mnuTownDelete_Click(); // the last town stays
-    EXPECT_EQ(Scen.TownCount, 1);
-    EXPECT_EQ(Scen.Towns.size(), 1u);
+    EXPECT_EQ((std::array<std::size_t, 2>{Scen.TownCount, Scen.Towns.size()}),
+              (std::array<std::size_t, 2>{1, 1}));
     ASSERT_EQ(boxes.Calls().size(), 1u);
     EXPECT_EQ(boxes.Calls()[0].title, "Error!");
     EXPECT_EQ(boxes.Calls()[0].style, msgbox::Exclamation);
-}
-
-TEST_F(MainWindowTest, EntriesWithoutTheirWindowsYetCannotBeChosen) {
-    for (QAction* a : {window->mnuScenItemsShort, window->mnuScenDataDump, window->mnuTownRandItem})
-        EXPECT_FALSE(a->isEnabled());
-    EXPECT_FALSE(window->mnuTownRandItem->isVisible());
-    EXPECT_TRUE(window->mnuScenButtons->isEnabled());
-    EXPECT_TRUE(window->mnuTownDelete->isEnabled());
 }
 
 namespace {

@@ -4,6 +4,7 @@
 #include "support/TempFolder.h"
 
 #include <QLabel>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
@@ -11,16 +12,30 @@ constexpr QRgb kGrey = 0xFF808080u;
 constexpr QRgb kBlue = 0xFF0000FFu;
 
 // A source whose every pixel has its own colour, so a test can tell which one landed where.
+QRgb Coded(int x, int y) {
+    return qRgb(x * 9 + 1, y * 7 + 1, 7);
+}
+
 QImage CodedImage(int w, int h) {
     QImage image(w, h, QImage::Format_RGB32);
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x)
-            image.setPixel(x, y, qRgb(x * 9 + 1, y * 7 + 1, 7));
+            image.setPixel(x, y, Coded(x, y));
     return image;
 }
 
-QRgb Coded(int x, int y) {
-    return qRgb(x * 9 + 1, y * 7 + 1, 7);
+std::vector<QRgb> All(const Surface& s) {
+    std::vector<QRgb> pixels;
+    for (int y = 0; y < s.Height(); ++y)
+        for (int x = 0; x < s.Width(); ++x)
+            pixels.push_back(s.Pixel(x, y));
+    return pixels;
+}
+
+int CountNot(const Surface& s, QRgb colour) {
+    const auto pixels = All(s);
+    return static_cast<int>(
+        std::count_if(pixels.begin(), pixels.end(), [colour](QRgb p) { return p != colour; }));
 }
 } // namespace
 
@@ -33,64 +48,33 @@ TEST(TransparentCopy, KeepsTheDestinationExactlyWhereTheSourceIsPureWhite) {
     Surface dest(5, 4, kGrey);
 
     TransparentCopy(dest, 1, 1, source, {0, 0, 3, 2});
-
-    for (int y = 0; y < 4; ++y)
-        for (int x = 0; x < 5; ++x) {
-            QRgb expected = kGrey;
-            if (x == 2 && y == 1) expected = kBlack;
-            if (x == 3 && y == 2) expected = 0xFFFFFFFEu;
-            if (x == 1 && y == 2) expected = 0xFFFEFFFFu;
-            EXPECT_EQ(dest.Pixel(x, y), expected) << x << "," << y;
-        }
-}
-
-TEST(TransparentCopy, AllWhiteChangesNothingAndNoWhiteReplacesEverything) {
-    QImage white(4, 4, QImage::Format_RGB32);
-    white.fill(kWhite);
-    Surface dest(4, 4, kGrey);
-    TransparentCopy(dest, 0, 0, white, {0, 0, 4, 4});
-    for (int y = 0; y < 4; ++y)
-        for (int x = 0; x < 4; ++x)
-            EXPECT_EQ(dest.Pixel(x, y), kGrey);
-
-    const QImage coded = CodedImage(4, 4);
-    TransparentCopy(dest, 0, 0, coded, {0, 0, 4, 4});
-    for (int y = 0; y < 4; ++y)
-        for (int x = 0; x < 4; ++x)
-            EXPECT_EQ(dest.Pixel(x, y), Coded(x, y));
+    const QRgb g = kGrey;
+    EXPECT_EQ(All(dest),
+              (std::vector<QRgb>{g, g,           g, g,           g, g, g, kBlack, g, g, //
+                                 g, 0xFFFEFFFFu, g, 0xFFFFFFFEu, g, g, g, g,      g, g}));
 }
 
 TEST(TransparentCopy, ClipsToSourceAndDestination) {
     const QImage coded = CodedImage(3, 3);
     Surface dest(4, 4, kGrey);
-    // Source rectangle hangs over the right and bottom edges of the sheet, destination over
-    // the left edge of the surface.
+    // Over the right and bottom edges of the sheet, and over the left edge of the surface.
     TransparentCopy(dest, -1, 0, coded, {1, 1, 4, 4});
     EXPECT_EQ(dest.Pixel(0, 0), Coded(2, 1));
     EXPECT_EQ(dest.Pixel(0, 1), Coded(2, 2));
-    EXPECT_EQ(dest.Pixel(1, 0), kGrey); // source x 3 is off the sheet
-    EXPECT_EQ(dest.Pixel(0, 2), kGrey);
+    EXPECT_EQ(CountNot(dest, kGrey), 2);
 }
 
-TEST(CopyBlock, SameSizeCopiesPixelForPixel) {
+TEST(CopyBlock, CopiesPixelForPixelAndStretchesWithoutBlending) {
     const QImage coded = CodedImage(5, 5);
-    Surface dest(3, 3, kGrey);
-    CopyBlock(dest, {1, 1, 2, 2}, coded, {2, 3, 2, 2});
-    EXPECT_EQ(dest.Pixel(0, 0), kGrey);
-    EXPECT_EQ(dest.Pixel(1, 1), Coded(2, 3));
-    EXPECT_EQ(dest.Pixel(2, 1), Coded(3, 3));
-    EXPECT_EQ(dest.Pixel(1, 2), Coded(2, 4));
-    EXPECT_EQ(dest.Pixel(2, 2), Coded(3, 4));
-}
-
-TEST(CopyBlock, StretchingRepeatsPixelsWithoutBlending) {
-    const QImage coded = CodedImage(2, 1);
-    Surface dest(4, 2, kGrey);
-    CopyBlock(dest, {0, 0, 4, 2}, coded, {0, 0, 2, 1});
-    EXPECT_EQ(dest.Pixel(0, 0), Coded(0, 0));
-    EXPECT_EQ(dest.Pixel(1, 0), Coded(0, 0));
-    EXPECT_EQ(dest.Pixel(2, 0), Coded(1, 0));
-    EXPECT_EQ(dest.Pixel(3, 1), Coded(1, 0));
+    Surface same(3, 3, kGrey);
+    CopyBlock(same, {1, 1, 2, 2}, coded, {2, 3, 2, 2});
+    EXPECT_EQ(All(same), (std::vector<QRgb>{kGrey, kGrey, kGrey,             //
+                                            kGrey, Coded(2, 3), Coded(3, 3), //
+                                            kGrey, Coded(2, 4), Coded(3, 4)}));
+    Surface stretched(4, 2, kGrey);
+    CopyBlock(stretched, {0, 0, 4, 2}, coded, {0, 0, 2, 1});
+    const QRgb a = Coded(0, 0), b = Coded(1, 0);
+    EXPECT_EQ(All(stretched), (std::vector<QRgb>{a, a, b, b, a, a, b, b}));
 }
 
 TEST(CopyBlock, ShrinkingDropsPixels) {
@@ -104,47 +88,31 @@ TEST(CopyBlock, ShrinkingDropsPixels) {
         EXPECT_GT(qRed(dest.Pixel(x, 0)), qRed(dest.Pixel(x - 1, 0)));
 }
 
-TEST(CopyBlock, OnlyThePartOnTheSheetIsCopied) {
+TEST(CopyBlock, OnlyThePartOnTheSheetAndTheSurfaceIsCopied) {
     const QImage coded = CodedImage(4, 4);
     struct Case {
         const char* edge;
-        PixelRect source;
-        int copiedW, copiedH;
-        int dx, dy; // where the first copied source pixel (sx, sy) lands
-        int sx, sy;
+        PixelRect dest, source;
+        int copied;
+        int dx, dy, sx, sy; // the source pixel (sx, sy) lands on (dx, dy)
     };
     const Case cases[] = {
-        {"left", {-2, 0, 4, 4}, 2, 4, 2, 0, 0, 0},
-        {"top", {0, -3, 4, 4}, 4, 1, 0, 3, 0, 0},
-        {"right", {2, 0, 4, 4}, 2, 4, 0, 0, 2, 0},
-        {"bottom", {0, 3, 4, 4}, 4, 1, 0, 0, 0, 3},
+        {"left", {0, 0, 4, 4}, {-2, 0, 4, 4}, 2 * 4, 2, 0, 0, 0},
+        {"top", {0, 0, 4, 4}, {0, -3, 4, 4}, 4 * 1, 0, 3, 0, 0},
+        {"right", {0, 0, 4, 4}, {2, 0, 4, 4}, 2 * 4, 0, 0, 2, 0},
+        {"bottom", {0, 0, 4, 4}, {0, 3, 4, 4}, 4 * 1, 0, 0, 0, 3},
+        {"off the sheet", {0, 0, 4, 4}, {10, 10, 4, 4}, 0, 0, 0, -1, -1},
+        {"surface's left", {-2, 1, 4, 4}, {0, 0, 4, 4}, 2 * 3, 0, 1, 2, 0},
     };
     for (const Case& c : cases) {
         Surface dest(4, 4, kGrey);
-        CopyBlock(dest, {0, 0, 4, 4}, coded, c.source);
-        int copied = 0;
-        for (int y = 0; y < 4; ++y)
-            for (int x = 0; x < 4; ++x)
-                if (dest.Pixel(x, y) != kGrey) ++copied;
-        EXPECT_EQ(copied, c.copiedW * c.copiedH) << c.edge;
-        EXPECT_EQ(dest.Pixel(c.dx, c.dy), Coded(c.sx, c.sy)) << c.edge;
+        CopyBlock(dest, c.dest, coded, c.source);
+        EXPECT_EQ(CountNot(dest, kGrey), c.copied) << c.edge;
+        EXPECT_EQ(dest.Pixel(c.dx, c.dy), c.sx < 0 ? kGrey : Coded(c.sx, c.sy)) << c.edge;
     }
-
     Surface dest(4, 4, kGrey);
-    CopyBlock(dest, {0, 0, 4, 4}, coded, {10, 10, 4, 4});
-    EXPECT_EQ(dest.Pixel(0, 0), kGrey);
     CopyBlock(dest, {0, 0, 4, 4}, QImage(), {0, 0, 4, 4});
-    EXPECT_EQ(dest.Pixel(0, 0), kGrey);
-}
-
-TEST(CopyBlock, DestinationPartlyOffTheSurfaceIsClipped) {
-    const QImage coded = CodedImage(4, 4);
-    Surface dest(3, 3, kGrey);
-    CopyBlock(dest, {-2, 1, 4, 4}, coded, {0, 0, 4, 4});
-    EXPECT_EQ(dest.Pixel(0, 1), Coded(2, 0));
-    EXPECT_EQ(dest.Pixel(1, 2), Coded(3, 1));
-    EXPECT_EQ(dest.Pixel(2, 1), kGrey);
-    EXPECT_EQ(dest.Pixel(0, 0), kGrey);
+    EXPECT_EQ(CountNot(dest, kGrey), 0);
 }
 
 TEST(DrawLine, DrawsBothEndsAndClips) {
@@ -193,20 +161,18 @@ TEST(LoadBitmapFile, ReadsABitmapAndReportsMissingOrBrokenFiles) {
     ASSERT_EQ(loaded.size(), QSize(3, 2));
     EXPECT_EQ(loaded.pixel(2, 1) | 0xFF000000u, Coded(2, 1));
 
-    try {
-        LoadBitmapFile(folder.File("none.bmp"));
-        FAIL() << "a missing file loaded";
-    } catch (const RuntimeError& e) {
-        EXPECT_EQ(e.number(), err::FileNotFound);
-    }
+    const auto errorOf = [&folder](const char* name) {
+        try {
+            LoadBitmapFile(folder.File(name));
+        } catch (const RuntimeError& e) {
+            return std::pair{e.number(), e.description()};
+        }
+        return std::pair{0, std::string("loaded")};
+    };
+    EXPECT_EQ(errorOf("none.bmp").first, err::FileNotFound);
     PutFileText(folder.File("broken.bmp"), "BM this is no picture");
-    try {
-        LoadBitmapFile(folder.File("broken.bmp"));
-        FAIL() << "a broken file loaded";
-    } catch (const RuntimeError& e) {
-        EXPECT_EQ(e.number(), kErrInvalidPicture);
-        EXPECT_EQ(e.description(), "Invalid picture");
-    }
+    EXPECT_EQ(errorOf("broken.bmp"),
+              (std::pair{kErrInvalidPicture, std::string("Invalid picture")}));
 }
 
 TEST(PictureBox, SizesItsSurfaceAndKeepsDrawingBetweenPaints) {
