@@ -17,59 +17,50 @@ class NameTablesTest : public testing::Test {
     }
 };
 
-template <typename Table> int CountEmpty(const Table& table) {
-    return static_cast<int>(std::count(table.begin(), table.end(), std::string()));
+template <typename... Tables> int CountEmpty(const Tables&... tables) {
+    return (static_cast<int>(std::count(tables.begin(), tables.end(), std::string())) + ...);
 }
 
-TEST_F(NameTablesTest, DenseTablesAreFilledFromZeroToTheirLastEntry) {
-    EXPECT_EQ(AlchemyNames.front(), "Weak Curing Potion");
-    EXPECT_EQ(AlchemyNames.back(), "Strong Energy Potion");
-    EXPECT_EQ(MageSpellNames.front(), "Weak Light");
-    EXPECT_EQ(MageSpellNames.back(), "Death Arrows");
-    EXPECT_EQ(PriestSpellNames.front(), "Minor Bless");
-    EXPECT_EQ(PriestSpellNames.back(), "Major Cleansing");
-    EXPECT_EQ(SkillNames.front(), "Strength");
-    EXPECT_EQ(SkillNames.back(), "Luck");
-    EXPECT_EQ(DialogButtonLabels.front(), "Done");
-    EXPECT_EQ(DialogButtonLabels.back(), "Stand");
-    EXPECT_EQ(ShopTypeNames.back(), "Magic");
-    EXPECT_EQ(SoundNames.front(), "High Beep");
-    EXPECT_EQ(SoundNames.back(), "No sound");
-    EXPECT_EQ(EnchantNames.back(), "Blessed");
-    EXPECT_EQ(TrapTypeNames.back(), "Dumbfound party");
-    EXPECT_EQ(DamageTypeNames.back(), "Undead");
-
-    // No entry of a dense table may be left out of its data.
-    for (const int empty :
-         {CountEmpty(AlchemyNames), CountEmpty(MageSpellNames), CountEmpty(PriestSpellNames),
-          CountEmpty(SkillNames), CountEmpty(DialogButtonLabels), CountEmpty(ShopTypeNames),
-          CountEmpty(SoundNames), CountEmpty(EnchantNames), CountEmpty(TrapTypeNames),
-          CountEmpty(DamageTypeNames)})
-        EXPECT_EQ(empty, 0);
-}
-
-TEST_F(NameTablesTest, DialogButtonLabelsRepeatLeaveAndHoldTheDigits) {
-    EXPECT_EQ(DialogButtonLabels[9], "Leave");
-    EXPECT_EQ(DialogButtonLabels[20], "Leave");
+TEST_F(NameTablesTest, FirstAndLastEntriesTheGamesSpellingsAndDenseTablesWithoutGaps) {
+    // clang-format off
+    const std::pair<std::string, std::string> entries[] = {
+        {AlchemyNames.front(), "Weak Curing Potion"}, {AlchemyNames.back(), "Strong Energy Potion"},
+        {MageSpellNames.front(), "Weak Light"}, {MageSpellNames.back(), "Death Arrows"},
+        {PriestSpellNames.front(), "Minor Bless"}, {PriestSpellNames.back(), "Major Cleansing"},
+        {SkillNames.front(), "Strength"}, {SkillNames.back(), "Luck"},
+        {DialogButtonLabels.front(), "Done"}, {DialogButtonLabels.back(), "Stand"},
+        {DialogButtonLabels[9], "Leave"}, {DialogButtonLabels[20], "Leave"},
+        {ShopTypeNames.back(), "Magic"}, {SoundNames.front(), "High Beep"},
+        {SoundNames.back(), "No sound"}, {EnchantNames.back(), "Blessed"},
+        {TrapTypeNames.back(), "Dumbfound party"}, {DamageTypeNames.back(), "Undead"},
+        {ItemKindNames[0], "No item"}, {ItemKindNames[24], "Missile (no ammo)"},
+        {ItemKindNames[25], ""}, {ItemAbilityNames.back(), "Heal target"},
+        {PriestSpellNames[35], "Martyrs Shield"}, {ItemAbilityNames[46], "Occassional bless"},
+        {ItemAbilityNames[47], "Occassional haste"}, {ItemAbilityNames[160], "Ressurection balm"},
+        {ItemAbilityNames[79], "Cure/Cause dumfound"}, {SoundNames[36], "SpiderHello"},
+        {SoundNames[22], "Opening music (You cant call this sound)"},
+        {ToolCaptions[0][kToolCaptionColumn], "Drawing Mode"},
+        {ToolCaptions[12][kToolCaptionColumn], "Place wandering monster arrival points"},
+        {ToolCaptions[12][kToolPromptColumn], "First entry point"},
+        {ToolCaptions[31][kToolPromptColumn], "Select creature"},
+        {ToolCaptions[52][kToolCaptionColumn], "Erase Boat/Horse"},
+        {ToolCaptions[52][kToolPromptColumn], "Select location to clear"}};
+    // clang-format on
+    for (std::size_t i = 0; i < std::size(entries); ++i)
+        EXPECT_EQ(entries[i].first, entries[i].second) << "entry " << i;
     for (int digit = 1; digit <= 6; ++digit)
-        EXPECT_EQ(DialogButtonLabels[static_cast<std::size_t>(10 + digit)], std::to_string(digit));
-}
-
-TEST_F(NameTablesTest, TextsKeepTheGamesSpellings) {
-    EXPECT_EQ(PriestSpellNames[35], "Martyrs Shield");
-    EXPECT_EQ(ItemAbilityNames[46], "Occassional bless");
-    EXPECT_EQ(ItemAbilityNames[47], "Occassional haste");
-    EXPECT_EQ(ItemAbilityNames[160], "Ressurection balm");
-    EXPECT_EQ(ItemAbilityNames[79], "Cure/Cause dumfound");
-    EXPECT_EQ(SoundNames[36], "SpiderHello");
-    EXPECT_EQ(SoundNames[22], "Opening music (You cant call this sound)");
+        EXPECT_EQ(DialogButtonLabels[10 + digit], std::to_string(digit));
+    EXPECT_EQ(CountEmpty(AlchemyNames, MageSpellNames, PriestSpellNames, SkillNames,
+                         DialogButtonLabels, ShopTypeNames, SoundNames, EnchantNames, TrapTypeNames,
+                         DamageTypeNames),
+              0);
+    EXPECT_EQ(CountEmpty(ItemKindNames), 1);
 }
 
 TEST_F(NameTablesTest, WallTerrainsMapStyleAndShapeToTerrain) {
     EXPECT_EQ(WallTerrains[0][0], 5);
     EXPECT_EQ(WallTerrains[1][0], 22);
     EXPECT_EQ(WallTerrains[3][12], 62);
-
     // Each style's pieces rise, and the terrains that lie among them belong to no style.
     std::vector<int> pieces;
     for (const auto& style : WallTerrains) {
@@ -82,63 +73,32 @@ TEST_F(NameTablesTest, WallTerrainsMapStyleAndShapeToTerrain) {
     EXPECT_EQ(std::adjacent_find(pieces.begin(), pieces.end()), pieces.end());
 }
 
-TEST_F(NameTablesTest, ToolCaptions) {
-    for (const int tool : {8, 13}) {
-        EXPECT_EQ(ToolCaptions[static_cast<std::size_t>(tool)][kToolCaptionColumn], "");
-        EXPECT_EQ(ToolCaptions[static_cast<std::size_t>(tool)][kToolPromptColumn], "");
+TEST_F(NameTablesTest, ToolsEightAndThirteenAreBlankAndTheFirstFiveHaveNoPrompt) {
+    for (int tool = 0; tool < kToolCount; ++tool) {
+        const bool blank = tool == 8 || tool == 13;
+        EXPECT_EQ(ToolCaptions[tool][kToolCaptionColumn].empty(), blank) << tool;
+        EXPECT_EQ(ToolCaptions[tool][kToolPromptColumn].empty(), blank || tool <= 4) << tool;
     }
-    for (int tool = 0; tool <= 4; ++tool) {
-        EXPECT_NE(ToolCaptions[static_cast<std::size_t>(tool)][kToolCaptionColumn], "");
-        EXPECT_EQ(ToolCaptions[static_cast<std::size_t>(tool)][kToolPromptColumn], "");
-    }
-    for (int tool = 5; tool < kToolCount; ++tool) {
-        if (tool == 8 || tool == 13) continue;
-        EXPECT_NE(ToolCaptions[static_cast<std::size_t>(tool)][kToolCaptionColumn], "") << tool;
-        EXPECT_NE(ToolCaptions[static_cast<std::size_t>(tool)][kToolPromptColumn], "") << tool;
-    }
-
-    EXPECT_EQ(ToolCaptions[0][kToolCaptionColumn], "Drawing Mode");
-    EXPECT_EQ(ToolCaptions[12][kToolCaptionColumn], "Place wandering monster arrival points");
-    EXPECT_EQ(ToolCaptions[12][kToolPromptColumn], "First entry point");
-    EXPECT_EQ(ToolCaptions[31][kToolPromptColumn], "Select creature");
-    EXPECT_EQ(ToolCaptions[52][kToolCaptionColumn], "Erase Boat/Horse");
-    EXPECT_EQ(ToolCaptions[52][kToolPromptColumn], "Select location to clear");
 }
 
-TEST_F(NameTablesTest, ItemKindNamesEndWithAnEmptyEntry) {
-    EXPECT_EQ(ItemKindNames[0], "No item");
-    EXPECT_EQ(ItemKindNames[24], "Missile (no ammo)");
-    EXPECT_EQ(ItemKindNames[25], "");
-    EXPECT_EQ(CountEmpty(ItemKindNames), 1);
-}
-
-TEST_F(NameTablesTest, ItemAbilityNamesAreNamedInSixRunsAndEmptyBetween) {
+TEST_F(NameTablesTest, ItemAbilityNamesAreNamedInSixRunsAndEmptyBetweenEvenAfterARefill) {
+    ItemAbilityNames[20] = "left over";
+    InitScenEditorTables();
     const std::vector<std::pair<int, int>> runs = {{0, 14},    {30, 63},   {70, 94},
                                                    {110, 135}, {150, 161}, {170, 176}};
     for (int ability = 0; ability < static_cast<int>(ItemAbilityNames.size()); ++ability) {
         const bool named = std::any_of(runs.begin(), runs.end(), [ability](const auto& run) {
             return ability >= run.first && ability <= run.second;
         });
-        EXPECT_EQ(ItemAbilityNames[static_cast<std::size_t>(ability)].empty(), !named) << ability;
+        EXPECT_EQ(ItemAbilityNames[ability].empty(), !named) << ability;
     }
-    EXPECT_EQ(ItemAbilityNames.back(), "Heal target");
-}
-
-TEST_F(NameTablesTest, RefillingEmptiesTheGapsBetweenAbilityRuns) {
-    ItemAbilityNames[20] = "left over";
-    InitScenEditorTables();
-    EXPECT_EQ(ItemAbilityNames[20], "");
 }
 
 TEST_F(NameTablesTest, GameFieldKindMapShiftsTheTwoRunsOfFieldCodes) {
     for (int code = 0; code < static_cast<int>(GameFieldKindMap.size()); ++code) {
-        int expected = 0;
-        if (code >= 3 && code <= 8) expected = code - 3;
-        if (code >= 14 && code <= 21) expected = code - 8;
-        EXPECT_EQ(GameFieldKindMap[static_cast<std::size_t>(code)], expected) << code;
+        const int expected = code >= 3 && code <= 8 ? code - 3 : code >= 14 ? code - 8 : 0;
+        EXPECT_EQ(GameFieldKindMap[code], expected) << code;
     }
-    EXPECT_EQ(GameFieldKindMap[2], GameFieldKindMap[3]);
-    EXPECT_EQ(GameFieldKindMap[10], GameFieldKindMap[3]);
 }
 
 TEST_F(NameTablesTest, EditorFillResetsTheTerrainSelections) {
@@ -146,8 +106,7 @@ TEST_F(NameTablesTest, EditorFillResetsTheTerrainSelections) {
     EraseTerrain = 8;
     SelectedTerrain = 9;
     InitScenEditorTables();
-    EXPECT_EQ(PaintTerrain, 0);
-    EXPECT_EQ(EraseTerrain, 0);
-    EXPECT_EQ(SelectedTerrain, 0);
+    EXPECT_EQ((std::array<int, 3>{PaintTerrain, EraseTerrain, SelectedTerrain}),
+              (std::array<int, 3>{}));
 }
 } // namespace

@@ -10,7 +10,9 @@
 #include "support/TempFolder.h"
 
 #include <filesystem>
+#include <functional>
 #include <gtest/gtest.h>
+#include <optional>
 #include <set>
 #include <sys/stat.h>
 
@@ -30,6 +32,20 @@ Scenario WorldOf(int width, int height) {
     s.OutdoorHeight = static_cast<std::uint8_t>(height);
     s.OutdoorSections = OutdoorGrid(width, height);
     return s;
+}
+
+// Named strings at their indices, "*" from firstStar through lastStar, "" from there to last.
+template <typename Strings>
+void ExpectStrings(const Strings& strings, const std::vector<std::pair<int, std::string>>& named,
+                   int firstStar, int lastStar, int last) {
+    for (const auto& [i, text] : named)
+        EXPECT_EQ(strings[i], text) << i;
+    for (int i = firstStar; i <= last; ++i)
+        EXPECT_EQ(strings[i], i <= lastStar ? "*" : "") << i;
+}
+
+template <class... T> std::vector<int> Ints(T... values) {
+    return {static_cast<int>(values)...};
 }
 
 class OutdoorSectionInit : public ::testing::Test {
@@ -104,33 +120,25 @@ TEST_F(OutdoorSectionInit, ClearsTheSectionAndSetsEncountersPointsAndStrings) {
     Scenario s = MakeVariedScenario(2, 1, 1, 3);
     InitOutdoorSection(s, 1, 0, 1);
     const OutdoorSection& sec = s.OutdoorSections.At(1, 0);
-
     EXPECT_EQ(sec.SpecialNodes[0].Type, 7);
     EXPECT_EQ(sec.SpecialSpots.size(), 8u);
     for (const auto& e : sec.TownEntrances)
         EXPECT_EQ(e, (TownEntrance{-1, 100, 0}));
-    for (const auto* list : {&sec.Wandering, &sec.Specials})
-        for (const OutdoorEncounter& e : *list) {
-            EXPECT_EQ(e.Monsters, (std::array<std::uint8_t, 10>{}));
-            EXPECT_EQ(e.StartNode, -1);
-            EXPECT_EQ(e.WinNode, -1);
-            EXPECT_EQ(e.FleeNode, -1);
-            EXPECT_EQ(e.CannotFlee, 0);
-            EXPECT_EQ(e.Forced, 0);
-            EXPECT_EQ(e.StuffDoneA, -1);
-            EXPECT_EQ(e.StuffDoneB, -1);
-        }
+    OutdoorEncounter cleared;
+    cleared.StartNode = cleared.WinNode = cleared.FleeNode = -1;
+    cleared.StuffDoneA = cleared.StuffDoneB = -1;
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(sec.Wandering[i], cleared) << i;
+        EXPECT_EQ(sec.Specials[i], cleared) << i;
+    }
     EXPECT_EQ(sec.WanderingLocs, (std::array<Location, 4>{{{8, 8}, {8, 32}, {32, 32}, {8, 32}}}));
-
-    EXPECT_EQ(sec.Strings[0], "Area name");
-    EXPECT_EQ(sec.Strings[1], "Rectangle 1");
-    EXPECT_EQ(sec.Strings[8], "Rectangle 8");
-    EXPECT_EQ(sec.Strings[9], "Comment");
-    EXPECT_EQ(sec.Strings[10], "*Begin special strs");
-    for (int i = 11; i <= 99; ++i)
-        EXPECT_EQ(sec.Strings[i], "*") << i;
-    for (int i = 100; i <= 107; ++i)
-        EXPECT_EQ(sec.Strings[i], "") << i;
+    ExpectStrings(sec.Strings,
+                  {{0, "Area name"},
+                   {1, "Rectangle 1"},
+                   {8, "Rectangle 8"},
+                   {9, "Comment"},
+                   {10, "*Begin special strs"}},
+                  11, 99, 107);
     EXPECT_THROW(InitOutdoorSection(s, 2, 0, 0), RuntimeError);
 }
 
@@ -164,7 +172,6 @@ TEST(CreateTown, GivesTheHeaderValuesStringsAndClearedLists) {
     Scenario s = MakeVariedScenario(1, 1, 1, 4);
     const Scenario before = s;
     CreateTown(s, 2, "Saltmere", 1, 0);
-
     ASSERT_EQ(s.Towns.size(), 3u);
     ASSERT_EQ(s.TownTalks.size(), 3u);
     EXPECT_EQ(s.TownCount, before.TownCount);
@@ -172,34 +179,24 @@ TEST(CreateTown, GivesTheHeaderValuesStringsAndClearedLists) {
     EXPECT_TRUE(s.TownTalks[0] == before.TownTalks[0]);
 
     const Town& t = s.Towns[2];
-    EXPECT_EQ(t.Hidden, 0);
-    EXPECT_EQ(t.Lighting, 0);
-    EXPECT_EQ(t.Difficulty, 0);
-    EXPECT_EQ(t.DayDies, -1);
-    EXPECT_EQ(t.EventStop, -1);
-    EXPECT_EQ(t.MaxMonsters, 30000);
+    EXPECT_EQ(Ints(t.Hidden, t.Lighting, t.Difficulty, t.DayDies, t.EventStop, t.MaxMonsters,
+                   t.Terrain.At(0, 0), t.Creatures.size(), t.SpecialNodes[0].Type),
+              Ints(0, 0, 0, -1, -1, 30000, 0, 16, 8));
     EXPECT_EQ(t.ExitLocs,
               (std::array<Location, 4>{{{255, 255}, {255, 255}, {255, 255}, {255, 255}}}));
     EXPECT_EQ(t.ExitSpecials, (std::array<std::int16_t, 4>{-1, -1, -1, -1}));
     EXPECT_EQ(t.EntrySpecials, (std::array<std::int16_t, 2>{-1, -1}));
     EXPECT_EQ(t.TimerMoves, (std::array<std::int16_t, 8>{}));
-    for (auto node : t.TimerNodes)
-        EXPECT_EQ(node, -1);
-    EXPECT_EQ(t.Terrain.At(0, 0), 0);
-    EXPECT_EQ(t.Creatures.size(), 16u);
-    EXPECT_EQ(t.SpecialNodes[0].Type, 8);
+    EXPECT_EQ(t.TimerNodes, (std::array<std::int16_t, 8>{-1, -1, -1, -1, -1, -1, -1, -1}));
     EXPECT_EQ(s.TownTalks[2].Personalities[3].Name, "Unused");
-
-    EXPECT_EQ(t.Strings[0], "Saltmere");
-    EXPECT_EQ(t.Strings[1], "Rectangle 1");
-    EXPECT_EQ(t.Strings[16], "Rectangle 16");
-    EXPECT_EQ(t.Strings[17], "Comment 1");
-    EXPECT_EQ(t.Strings[19], "Comment 3");
-    EXPECT_EQ(t.Strings[20], "*Begin special strs");
-    for (int i = 21; i <= 169; ++i)
-        EXPECT_EQ(t.Strings[i], "*") << i;
-    for (int i = 170; i <= 189; ++i)
-        EXPECT_EQ(t.Strings[i], "") << i;
+    ExpectStrings(t.Strings,
+                  {{0, "Saltmere"},
+                   {1, "Rectangle 1"},
+                   {16, "Rectangle 16"},
+                   {17, "Comment 1"},
+                   {19, "Comment 3"},
+                   {20, "*Begin special strs"}},
+                  21, 169, 189);
 }
 
 TEST(CreateTown, RefusesABadSizeOrTerrainWithoutTouchingTheTowns) {
@@ -291,53 +288,42 @@ TEST_F(NewScenario, TakesTheBaseRecordsAndTheAuthorsChoices) {
     MsgBoxRecorder boxes;
     ASSERT_TRUE(CreateScenario(Choices()));
     EXPECT_TRUE(boxes.Calls().empty());
-
     EXPECT_EQ(ScenFile.ScenFileName, "reeds.vrs");
     EXPECT_EQ(ScenFile.ScenFilePath, program_.File("scenario/reeds.vrs"));
     EXPECT_EQ(ScenFile.ScenFormat, 2);
 
-    EXPECT_EQ(Scen.TerrainTypes, base_.TerrainTypes);
-    EXPECT_EQ(Scen.MonsterTypes, base_.MonsterTypes);
-    EXPECT_EQ(Scen.ItemTypes, base_.ItemTypes);
-    EXPECT_EQ(Scen.SpecialItems, base_.SpecialItems);
-    EXPECT_EQ(Scen.ScenSpecialNodes, base_.ScenSpecialNodes);
-    EXPECT_EQ(Scen.Boats, base_.Boats);
-    EXPECT_EQ(Scen.ScenVersion, base_.ScenVersion);
-    EXPECT_EQ(Scen.StartTownLoc, base_.StartTownLoc);
-    EXPECT_EQ(Scen.ScenStrings[0], "The Reed Marches");
-    for (int i = 1; i < 320; ++i)
-        ASSERT_EQ(Scen.ScenStrings[i], base_.ScenStrings[i]) << i;
+    // The base's scenario-wide records, except its name and the flag names.
+    Scenario expected = base_;
+    expected.ScenStrings[0] = "The Reed Marches";
+    EXPECT_TRUE(
+        Scen.TerrainTypes == expected.TerrainTypes && Scen.MonsterTypes == expected.MonsterTypes &&
+        Scen.ItemTypes == expected.ItemTypes && Scen.SpecialItems == expected.SpecialItems &&
+        Scen.Boats == expected.Boats && Scen.ScenSpecialNodes == expected.ScenSpecialNodes &&
+        Scen.ScenVersion == expected.ScenVersion && Scen.StartTownLoc == expected.StartTownLoc);
+    EXPECT_EQ(Scen.ScenStrings, expected.ScenStrings);
     EXPECT_EQ(Scen.StuffDoneNames, namesBefore);
 
-    EXPECT_EQ(Scen.ListsLocked, 0);
-    EXPECT_EQ(Scen.OutdoorWidth, 3);
-    EXPECT_EQ(Scen.OutdoorHeight, 2);
-    EXPECT_EQ(Scen.OutdoorSections.Width(), 3);
-    EXPECT_EQ(Scen.OutdoorSections.Height(), 2);
-    EXPECT_EQ(Scen.OutdoorSections.At(1, 1).Terrain.At(20, 20), 2);
-    EXPECT_EQ(Scen.OutdoorSections.At(1, 1).Terrain.At(20, 46), kGrass.wall);
+    ASSERT_EQ(Ints(Scen.TownCount, Scen.Towns.size(), Scen.TownTalks.size()), Ints(1, 1, 1));
+    EXPECT_EQ(Ints(Scen.ListsLocked, Scen.OutdoorWidth, Scen.OutdoorHeight,
+                   Scen.OutdoorSections.Width(), Scen.OutdoorSections.Height(),
+                   Scen.OutdoorSections.At(1, 1).Terrain.At(20, 20),
+                   Scen.OutdoorSections.At(1, 1).Terrain.At(20, 46), Scen.Towns[0].Size,
+                   Scen.Towns[0].Terrain.At(5, 5), Scen.CurrentTown, Scen.CurrentOutdoorX,
+                   Scen.CurrentOutdoorY),
+              Ints(0, 3, 2, 3, 2, 2, kGrass.wall, 2, 2, 0, 0, 0));
     EXPECT_EQ(Scen.OutdoorSections.At(2, 0).Strings[0], "Area name");
-    EXPECT_EQ(Scen.TownCount, 1);
-    ASSERT_EQ(Scen.Towns.size(), 1u);
-    ASSERT_EQ(Scen.TownTalks.size(), 1u);
-    EXPECT_EQ(Scen.Towns[0].Size, 2);
     EXPECT_EQ(Scen.Towns[0].Strings[0], "Town name");
-    EXPECT_EQ(Scen.Towns[0].Terrain.At(5, 5), 2);
-    EXPECT_EQ(Scen.CurrentTown, 0);
-    EXPECT_EQ(Scen.CurrentOutdoorX, 0);
-    EXPECT_EQ(Scen.CurrentOutdoorY, 0);
-}
 
-TEST_F(NewScenario, CaveChoiceGivesCaveFloorOutdoorsAndInTownZero) {
+    // The cave choice, with a town of size 0.
     NewScenarioChoices c = Choices();
     c.Grass = false;
     c.OutdoorWidth = c.OutdoorHeight = 1;
     c.TownSize = 0;
     ASSERT_TRUE(CreateScenario(c));
-    EXPECT_EQ(Scen.OutdoorSections.At(0, 0).Terrain.At(3, 3), kCave.nw);
-    EXPECT_EQ(Scen.OutdoorSections.At(0, 0).Terrain.At(20, 20), 0);
-    EXPECT_EQ(Scen.Towns[0].Terrain.Side(), 64);
-    EXPECT_EQ(Scen.Towns[0].Terrain.At(63, 63), 0);
+    EXPECT_EQ(Ints(Scen.OutdoorSections.At(0, 0).Terrain.At(3, 3),
+                   Scen.OutdoorSections.At(0, 0).Terrain.At(20, 20), Scen.Towns[0].Terrain.Side(),
+                   Scen.Towns[0].Terrain.At(63, 63)),
+              Ints(kCave.nw, 0, 64, 0));
 }
 
 TEST_F(NewScenario, SavedAndReadBackEqualsItselfWithTheEarlierFlagNames) {
@@ -354,54 +340,38 @@ TEST_F(NewScenario, SavedAndReadBackEqualsItselfWithTheEarlierFlagNames) {
               ">VRD\r\n4,-1,\"Bell rung\"\r\n4,1,\"Once\"\r\n");
 }
 
-TEST_F(NewScenario, AMissingBaseFileIsReportedAndNeitherCreatedNorAnythingChanged) {
-    std::filesystem::remove(BasePath());
+TEST_F(NewScenario, ABaseFileMissingOrNotInTheOwnLayoutIsReportedAndChangesNothing) {
     const Scenario scen = Scen;
     const ScenarioFileState file = ScenFile;
-    MsgBoxRecorder boxes;
-    EXPECT_FALSE(CreateScenario(Choices()));
-    ASSERT_EQ(boxes.Calls().size(), 1u);
-    EXPECT_EQ(boxes.Calls()[0].text, "CreateScenarioError encountered!\r\nErr# 53, File not found");
-    EXPECT_EQ(boxes.Calls()[0].title, "Error");
-    EXPECT_EQ(boxes.Calls()[0].style, msgbox::Critical);
-    EXPECT_FALSE(std::filesystem::exists(BasePath()));
-    ExpectNothingChanged(scen, file);
-
-    std::filesystem::remove(program_.File("scenario/fenmarrow"));
-    EXPECT_FALSE(CreateScenario(Choices()));
-    ASSERT_EQ(boxes.Calls().size(), 2u);
-    EXPECT_EQ(boxes.Calls()[1].text, "CreateScenarioError encountered!\r\nErr# 76, Path not found");
-    EXPECT_FALSE(std::filesystem::exists(program_.File("scenario/fenmarrow")));
-    ExpectNothingChanged(scen, file);
-}
-
-TEST_F(NewScenario, ABaseFileNotInTheOwnLayoutChangesNothing) {
-    const Scenario scen = Scen;
-    const ScenarioFileState file = ScenFile;
-    auto image = FileBytes(BasePath());
-    for (const std::vector<std::uint8_t>& bad :
-         {std::vector<std::uint8_t>{}, std::vector<std::uint8_t>{0x14, 0x28, 0x3C, 0x50, 0, 0},
-          std::vector<std::uint8_t>{'>', 'V', 'R'}}) {
-        PutFileBytes(BasePath(), bad);
+    auto cut = FileBytes(BasePath());
+    cut.resize(20000); // the right signature, cut short in the middle of the records
+    const std::string invalid = "Not a valid Scenario file.";
+    using Bytes = std::vector<std::uint8_t>;
+    const std::pair<std::optional<Bytes>, std::string> cases[] = {
+        {Bytes{}, invalid},
+        {Bytes{0x14, 0x28, 0x3C, 0x50, 0, 0}, invalid},
+        {Bytes{'>', 'V', 'R'}, invalid},
+        {cut, "Err# 62, Input past end of file"},
+        {std::nullopt, "Err# 53, File not found"},  // the base file missing: not created
+        {std::nullopt, "Err# 76, Path not found"}}; // and then its folder
+    for (const auto& [bytes, message] : cases) {
+        if (bytes)
+            PutFileBytes(BasePath(), *bytes);
+        else if (!std::filesystem::remove(BasePath()))
+            std::filesystem::remove(program_.File("scenario/fenmarrow"));
         MsgBoxRecorder boxes;
         EXPECT_FALSE(CreateScenario(Choices()));
         ASSERT_EQ(boxes.Calls().size(), 1u);
-        EXPECT_EQ(boxes.Calls()[0].text,
-                  "CreateScenarioError encountered!\r\nNot a valid Scenario file.");
+        EXPECT_EQ(boxes.Calls()[0].text, "CreateScenarioError encountered!\r\n" + message);
+        EXPECT_EQ(boxes.Calls()[0].title, "Error");
         EXPECT_EQ(boxes.Calls()[0].style, msgbox::Critical);
         ExpectNothingChanged(scen, file);
-        EXPECT_EQ(FileBytes(BasePath()), bad);
+        // The base file stays as it was, and a missing one is not created.
+        EXPECT_EQ(std::filesystem::exists(BasePath()) ? std::optional(FileBytes(BasePath()))
+                                                      : std::nullopt,
+                  bytes);
     }
-
-    // Right signature, but cut short in the middle of the records.
-    image.resize(20000);
-    PutFileBytes(BasePath(), image);
-    MsgBoxRecorder boxes;
-    EXPECT_FALSE(CreateScenario(Choices()));
-    ASSERT_EQ(boxes.Calls().size(), 1u);
-    EXPECT_EQ(boxes.Calls()[0].text,
-              "CreateScenarioError encountered!\r\nErr# 62, Input past end of file");
-    ExpectNothingChanged(scen, file);
+    EXPECT_FALSE(std::filesystem::exists(program_.File("scenario/fenmarrow")));
 }
 
 TEST_F(NewScenario, AReadOnlyBaseFileIsEnoughAndStaysAsItWas) {
@@ -416,17 +386,14 @@ TEST_F(NewScenario, AReadOnlyBaseFileIsEnoughAndStaysAsItWas) {
 TEST_F(NewScenario, RefusesABadFileNameOrWorldSizeAndChangesNothing) {
     const Scenario scen = Scen;
     const ScenarioFileState file = ScenFile;
-    NewScenarioChoices badName = Choices();
-    badName.FileName = "../reeds";
-    NewScenarioChoices tooWide = Choices();
-    tooWide.OutdoorWidth = 51;
-    NewScenarioChoices empty = Choices();
-    empty.OutdoorHeight = 0;
-    NewScenarioChoices badTown = Choices();
-    badTown.TownSize = 3;
-    for (const auto& c : {badName, tooWide, empty, badTown}) {
+    const std::function<void(NewScenarioChoices&)> changes[] = {
+        [](auto& c) { c.FileName = "../reeds"; }, [](auto& c) { c.OutdoorWidth = 51; },
+        [](auto& c) { c.OutdoorHeight = 0; }, [](auto& c) { c.TownSize = 3; }};
+    for (const auto& change : changes) {
+        NewScenarioChoices c = Choices();
+        change(c);
         MsgBoxRecorder boxes;
-        EXPECT_FALSE(CreateScenario(c));
+        EXPECT_FALSE(CreateScenario(c)) << &change - changes;
         ASSERT_EQ(boxes.Calls().size(), 1u);
         EXPECT_EQ(boxes.Calls()[0].text.rfind("CreateScenarioError encountered!\r\nErr# ", 0), 0u);
         ExpectNothingChanged(scen, file);

@@ -1,6 +1,6 @@
+#include "scenario/tables/NodeTypeDescriptors.h"
 #include "scenario/tables/CommonTables.h"
 #include "scenario/tables/EditorTables.h"
-#include "scenario/tables/NodeTypeDescriptors.h"
 
 #include <gtest/gtest.h>
 
@@ -62,24 +62,15 @@ TEST_F(NodeTypeDescriptorsTest, NamesDefineTheSixBlocksOfTypes) {
     EXPECT_EQ(Type(211).Name, "Place Barrels, etc");
 }
 
-TEST_F(NodeTypeDescriptorsTest, UndefinedTypesKeepTheDefault) {
-    for (const int type : {30, 49, 107, 157, 219, 230, 255}) {
+TEST_F(NodeTypeDescriptorsTest, UndefinedTypesKeepTheDefaultAndReservedOnesAreNamedUnused) {
+    for (const int type : {30, 49, 107, 157, 219, 230, 255, 197, 198, 199}) {
         const SpecialNodeTypeInfo& info = Type(type);
-        EXPECT_EQ(info.Name, "") << type;
+        EXPECT_EQ(info.Name, type >= 197 && type <= 199 ? kUnused : "") << type;
         for (int field = nodefield::StuffDoneA; field < nodefield::JumpTo; ++field)
-            EXPECT_EQ(info.Prompts[static_cast<std::size_t>(field)], kUnused) << type;
+            EXPECT_EQ(info.Prompts[field], kUnused) << type;
         EXPECT_EQ(info.Prompts[nodefield::JumpTo], "Special to jump to") << type;
-    }
-}
-
-TEST_F(NodeTypeDescriptorsTest, ReservedTypesAreNamedUnusedAndOtherwiseDefault) {
-    for (const int type : {197, 198, 199}) {
-        SpecialNodeTypeInfo expected = Type(30);
-        expected.Name = kUnused;
-        EXPECT_EQ(Type(type).Name, kUnused);
-        EXPECT_EQ(Type(type).Prompts, expected.Prompts) << type;
-        EXPECT_EQ(Type(type).ButtonFlags, expected.ButtonFlags) << type;
-        EXPECT_EQ(Type(type).ChooserKinds, expected.ChooserKinds) << type;
+        EXPECT_EQ(info.ButtonFlags, Type(30).ButtonFlags) << type;
+        EXPECT_EQ(info.ChooserKinds, Type(30).ChooserKinds) << type;
     }
 }
 
@@ -108,29 +99,20 @@ TEST_F(NodeTypeDescriptorsTest, CreateEditButtons) {
 
 TEST_F(NodeTypeDescriptorsTest, ValueListsOfEachField) {
     std::array<std::vector<CodedList>, 9> lists;
+    // clang-format off
     lists[nodefield::StuffDoneA] = {{16, "1, 2, 6, 9, 10, 22..24, 28, 50..63, 130..156"},
                                     {2, "214, 215"}};
     lists[nodefield::StuffDoneB] = {{17, "1, 2, 6, 9, 10, 23, 24, 28, 50..63, 130..156"},
                                     {2, "215"}};
     lists[nodefield::Message2] = {{14, "58..60"}};
-    lists[nodefield::Extra1a] = {{1, "19, 50, 58..60"},
-                                 {3, "182"},
-                                 {4, "14"},
-                                 {5, "55..57"},
-                                 {7, "99"},
-                                 {8, "100"},
-                                 {9, "103"},
-                                 {10, "63"},
-                                 {12, "229"},
-                                 {13, "196"},
-                                 {14, "51, 133"},
-                                 {15, "17, 131"},
-                                 {16, "23, 134"}};
+    lists[nodefield::Extra1a] = {{1, "19, 50, 58..60"}, {3, "182"}, {4, "14"}, {5, "55..57"},
+                                 {7, "99"}, {8, "100"}, {9, "103"}, {10, "63"}, {12, "229"},
+                                 {13, "196"}, {14, "51, 133"}, {15, "17, 131"}, {16, "23, 134"}};
     lists[nodefield::Extra1b] = {{17, "23, 134"}};
-    lists[nodefield::Extra2a] = {{1, "192"}, {2, "135, 136, 171, 172, 226"},
-                                 {3, "181"}, {5, "55..57"},
-                                 {6, "98"},  {15, "187, 190"}};
+    lists[nodefield::Extra2a] = {{1, "192"}, {2, "135, 136, 171, 172, 226"}, {3, "181"},
+                                 {5, "55..57"}, {6, "98"}, {15, "187, 190"}};
     lists[nodefield::Extra2b] = {{2, "172"}, {11, "81, 176"}};
+    // clang-format on
     for (int type = 0; type < kSpecialNodeTypeCount; ++type)
         for (std::size_t field = 0; field < lists.size(); ++field)
             EXPECT_EQ(Type(type).ChooserKinds[field], ExpectedCode(lists[field], type))
@@ -171,29 +153,14 @@ TEST_F(NodeTypeDescriptorsTest, TellingRowsReadExactly) {
     }
 }
 
-TEST_F(NodeTypeDescriptorsTest, GiveSpellTypesDifferOnlyInTheSpellList) {
-    SpecialNodeTypeInfo priest = Type(100);
-    EXPECT_EQ(Type(99).ChooserKinds[nodefield::Extra1a], chooser::MageSpells);
-    EXPECT_EQ(priest.ChooserKinds[nodefield::Extra1a], chooser::PriestSpells);
-    priest.Name = Type(99).Name;
-    priest.ChooserKinds[nodefield::Extra1a] = chooser::MageSpells;
-    EXPECT_EQ(priest.Prompts, Type(99).Prompts);
-    EXPECT_EQ(priest.ChooserKinds, Type(99).ChooserKinds);
-    EXPECT_EQ(priest.ButtonFlags, Type(99).ButtonFlags);
-    EXPECT_EQ(priest.MessageKind, Type(99).MessageKind);
-}
-
-TEST_F(NodeTypeDescriptorsTest, BothStartGeneralTimerTypesDiffer) {
+TEST_F(NodeTypeDescriptorsTest, TwinTypesAndTheUnusedFlagFieldsOf135) {
+    // The two give-spell types differ only in their name and spell list (checked above).
+    EXPECT_EQ(Type(99).Prompts, Type(100).Prompts);
     EXPECT_EQ(Type(13).Name, "Start General Timer");
     EXPECT_EQ(Type(195).Name, "Start General Timer");
     EXPECT_NE(Type(13).Prompts, Type(195).Prompts);
-}
-
-TEST_F(NodeTypeDescriptorsTest, TerrainTestInTownOffersFlagListsOnUnusedFields) {
     EXPECT_EQ(Type(135).Prompts[nodefield::StuffDoneA], kUnused);
     EXPECT_EQ(Type(135).Prompts[nodefield::StuffDoneB], kUnused);
-    EXPECT_EQ(Type(135).ChooserKinds[nodefield::StuffDoneA], chooser::StuffDoneFlagA);
-    EXPECT_EQ(Type(135).ChooserKinds[nodefield::StuffDoneB], chooser::StuffDoneFlagB);
 }
 
 // The prompts written for the types without a telling row follow the same rules as the
@@ -273,14 +240,10 @@ TEST_F(NodeTypeDescriptorsTest, OutdoorStoreFollowsTheStoreKindShown) {
         EXPECT_EQ(rest.Name, before.Name);
     }
     EXPECT_EQ(Type(kOutdoorStoreType - 1).Prompts, neighbour.Prompts);
-}
-
-TEST_F(NodeTypeDescriptorsTest, RefillRestoresTheOutdoorStoreEntry) {
-    const SpecialNodeTypeInfo filled = Type(kOutdoorStoreType);
+    // A refill of the tables restores the entry.
     ApplyOutdoorStoreKind(0);
-    ASSERT_NE(Type(kOutdoorStoreType).Prompts, filled.Prompts);
     InitScenEditorTables();
-    EXPECT_EQ(Type(kOutdoorStoreType).Prompts, filled.Prompts);
-    EXPECT_EQ(Type(kOutdoorStoreType).ChooserKinds, filled.ChooserKinds);
+    EXPECT_EQ(Type(kOutdoorStoreType).Prompts, before.Prompts);
+    EXPECT_EQ(Type(kOutdoorStoreType).ChooserKinds, before.ChooserKinds);
 }
 } // namespace

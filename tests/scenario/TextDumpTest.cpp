@@ -9,10 +9,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-std::vector<std::string> DumpLines(const Scenario& s) {
-    return SplitTextLines(ScenTextDumpContents(s));
-}
-
 // The lines from the first that equals `first`, `count` of them.
 std::vector<std::string> LinesFrom(const std::vector<std::string>& lines, const std::string& first,
                                    std::size_t count) {
@@ -84,19 +80,18 @@ TEST(TextDump, HeadersLineFormsAndOrderForASmallScenario) {
 
 TEST(TextDump, SectionsRunXOuterAndPersonalitiesNumberOnAcrossTowns) {
     Scenario s = MakeVariedScenario(2, 2, 3, 8);
-    const auto lines = DumpLines(s);
+    const auto lines = SplitTextLines(ScenTextDumpContents(s));
     std::vector<std::string> sectionHeads;
-    for (const auto& line : lines)
-        if (line.rfind("  Section X = ", 0) == 0) sectionHeads.push_back(line);
+    std::copy_if(lines.begin(), lines.end(), std::back_inserter(sectionHeads),
+                 [](const std::string& line) { return line.rfind("  Section X = ", 0) == 0; });
     EXPECT_EQ(sectionHeads,
               (std::vector<std::string>{"  Section X = 0, Y = 0", "  Section X = 0, Y = 1",
                                         "  Section X = 1, Y = 0", "  Section X = 1, Y = 1"}));
-    EXPECT_EQ(LinesFrom(lines, "  Personality 20 name: " + s.TownTalks[2].Personalities[0].Name, 1)
-                  .size(),
-              1u);
-    EXPECT_EQ(LinesFrom(lines, "  Personality 29 name: " + s.TownTalks[2].Personalities[9].Name, 1)
-                  .size(),
-              1u);
+    for (int p : {0, 9})
+        EXPECT_EQ(std::count(lines.begin(), lines.end(),
+                             "  Personality " + std::to_string(20 + p) +
+                                 " name: " + s.TownTalks[2].Personalities[p].Name),
+                  1);
 }
 
 TEST(TextDump, TheFileNameLosesTheLastThreeCharactersWhateverTheyAre) {
@@ -131,9 +126,11 @@ TEST_F(TextDumpFile, WritesBesideTheScenarioAndOverwritesAnEarlierDump) {
     EXPECT_EQ(FileText(folder_.File("Hill.txt")), ScenTextDumpContents(Scen));
 }
 
-TEST_F(TextDumpFile, AFailureShowsTheErrorBoxAndLeavesTheScenarioAlone) {
-    ScenFile.ScenFilePath = folder_.File("missing/Hill.vrs");
+TEST_F(TextDumpFile, AFailureShowsTheErrorBoxKeepsWhatWasWrittenAndLeavesTheScenarioAlone) {
+    const std::string whole = ScenTextDumpContents(Scen);
     const Scenario before = Scen;
+    PutFileText(folder_.File("Hill.txt"), "an earlier dump");
+    ScenFile.ScenFilePath = folder_.File("missing/Hill.vrs");
     MsgBoxRecorder boxes;
     ScenTextDump();
     ASSERT_EQ(boxes.Calls().size(), 1u);
@@ -141,38 +138,22 @@ TEST_F(TextDumpFile, AFailureShowsTheErrorBoxAndLeavesTheScenarioAlone) {
     EXPECT_EQ(boxes.Calls()[0].title, "Error");
     EXPECT_EQ(boxes.Calls()[0].style, msgbox::Critical);
 
-    // A town that the count promises but the scenario lacks.
+    // A town that the count promises but the scenario lacks: everything up to the blank line
+    // that opens the missing town is written.
     ScenFile.ScenFilePath = folder_.File("Hill.vrs");
     Scen.TownCount = 2;
     ScenTextDump();
-    ASSERT_EQ(boxes.Calls().size(), 2u);
-    EXPECT_EQ(boxes.Calls()[1].text,
-              "ScenTextDumpError encountered!\r\nErr# 9, Subscript out of range");
     Scen.TownCount = 1;
     EXPECT_TRUE(Scen == before);
-}
-
-TEST_F(TextDumpFile, AMissingTownOrSectionEndsTheDumpButKeepsWhatWasWritten) {
-    const std::string whole = ScenTextDumpContents(Scen);
-    PutFileText(folder_.File("Hill.txt"), "an earlier dump");
-    MsgBoxRecorder boxes;
-
-    Scen.TownCount = 2;
-    ScenTextDump();
-    ASSERT_EQ(boxes.Calls().size(), 1u);
-    EXPECT_EQ(boxes.Calls()[0].text,
-              "ScenTextDumpError encountered!\r\nErr# 9, Subscript out of range");
-    // Everything up to the blank line that opens the missing town.
     EXPECT_EQ(FileText(folder_.File("Hill.txt")), whole + "\r\n");
-    Scen.TownCount = 1;
-
+    // Section (1, 0) follows section (0, 0): its header lines are written before it is missed.
     Scen.OutdoorWidth = 2;
     ScenTextDump();
-    ASSERT_EQ(boxes.Calls().size(), 2u);
-    EXPECT_EQ(boxes.Calls()[1].text,
-              "ScenTextDumpError encountered!\r\nErr# 9, Subscript out of range");
-    // Section (1, 0) follows section (0, 0): its header lines are written before it is missed.
     const std::string firstSection = whole.substr(0, whole.find("\r\nTown Text:"));
     EXPECT_EQ(FileText(folder_.File("Hill.txt")),
               firstSection + "\r\n  Section X = 1, Y = 0\r\n\r\n");
+    ASSERT_EQ(boxes.Calls().size(), 3u);
+    for (int i : {1, 2})
+        EXPECT_EQ(boxes.Calls()[i].text,
+                  "ScenTextDumpError encountered!\r\nErr# 9, Subscript out of range");
 }

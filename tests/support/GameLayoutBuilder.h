@@ -9,7 +9,7 @@
 
 // Builds files in the game's two layouts, byte by byte from the layout's tables, for the
 // readers' tests. Every record starts out as the game writes an empty one (free slots marked
-// with x 100, no items, no creatures); a test then sets the bytes it is about.
+// with x 100, no items); a test then sets the bytes it is about.
 
 // A block of bytes whose 16-bit integers are in one byte order. Offsets are 0-based.
 class GameBytes {
@@ -19,9 +19,9 @@ class GameBytes {
     void Byte(std::size_t offset, int value);
     void Int(std::size_t offset, int value); // -32768..65535, stored as 16 bits
     void Chars(std::size_t offset, std::string_view text);
-    std::uint8_t ByteAt(std::size_t offset) const { return bytes_.at(offset); }
+    // Four integers in the byte order's own corner order.
+    void Rect(std::size_t offset, int left, int top, int right, int bottom);
     const std::vector<std::uint8_t>& Bytes() const { return bytes_; }
-    bool BigEndian() const { return bigEndian_; }
 
   private:
     std::vector<std::uint8_t> bytes_;
@@ -35,7 +35,6 @@ struct GameNode {
 };
 void PutGameNode(GameBytes& bytes, std::size_t offset, const GameNode& node);
 
-// One outdoor encounter (wandering or special) as the game stores it.
 struct GameEncounter {
     std::array<int, 10> monsters{};
     int startNode = 0, winNode = 0, fleeNode = 0;
@@ -43,31 +42,24 @@ struct GameEncounter {
     int flagA = 0, flagB = 0;
 };
 
-class GameSectionBuilder {
-  public:
-    static constexpr std::size_t kFixedSize = 4146;
-
+struct GameSectionBuilder {
     explicit GameSectionBuilder(bool bigEndian);
 
     GameBytes record;
     // 0..107 are the section's strings; text 108 is in the file but not read.
     std::array<std::string, 109> texts;
 
-    void Terrain(int x, int y, int terrain); // the map is stored column by column
+    void Terrain(int x, int y, int terrain) { record.Byte(48 * x + y, terrain); } // by column
     void Spot(int slot, int x, int y, int node);
     void Entrance(int slot, int x, int y, int town);
     void Sign(int slot, int x, int y);
-    void Wandering(int slot, const GameEncounter& e);
-    void Special(int slot, const GameEncounter& e);
+    void Wandering(int slot, const GameEncounter& e) { Encounter(2398 + 22 * slot, e); }
+    void Special(int slot, const GameEncounter& e) { Encounter(2486 + 22 * slot, e); }
     void WanderingLoc(int slot, int x, int y);
-    // Written in the byte order's own corner order.
-    void Rect(int slot, int left, int top, int right, int bottom);
-    void Node(int n, const GameNode& node);
-
-    std::vector<std::uint8_t> Bytes() const;
-
-  private:
+    void Rect(int slot, int l, int t, int r, int b) { record.Rect(2582 + 8 * slot, l, t, r, b); }
+    void Node(int n, const GameNode& node) { PutGameNode(record, 2826 + 22 * n, node); }
     void Encounter(std::size_t offset, const GameEncounter& e);
+    std::vector<std::uint8_t> Bytes() const;
 };
 
 struct GameCreature {
@@ -82,11 +74,10 @@ struct GameTalkNode {
     std::array<int, 4> extra{};
 };
 
-class GameTownBuilder {
-  public:
+struct GameTownBuilder {
     GameTownBuilder(int size, bool bigEndian);
 
-    int size;
+    int side;         // of the terrain: 64, 48 or 32 by the size code
     GameBytes record; // everything before the texts
     // 0..119 messages and descriptions, 120..139 sign texts.
     std::array<std::string, 140> texts;
@@ -95,26 +86,19 @@ class GameTownBuilder {
     // nodes 0..59 in turn, then the huh responses.
     std::array<std::string, 170> talkTexts;
 
-    int Side() const;
-    std::size_t TerrainOffset() const { return 3506; }
-    std::size_t RectsOffset() const;
-    std::size_t CreaturesOffset() const;
-    std::size_t TextsOffset() const;
-    int CreatureSlots() const;
-
-    void Terrain(int x, int y, int terrain);
-    void WanderingMonster(int group, int slot, int monster);
+    void Terrain(int x, int y, int terrain) { record.Byte(3506 + side * x + y, terrain); }
     void Spot(int slot, int x, int y, int node);
     void Sign(int slot, int x, int y);
-    void Boundary(int left, int top, int right, int bottom);
-    void Rect(int slot, int left, int top, int right, int bottom);
+    void Boundary(int l, int t, int r, int b) { record.Rect(234, l, t, r, b); }
+    void Rect(int slot, int l, int t, int r, int b) {
+        record.Rect(3506 + side * side + 8 * slot, l, t, r, b);
+    }
     void Item(int slot, int x, int y, int item, int charges, int always, int property,
               int contained);
     void Field(int slot, int x, int y, int code);
     void Creature(int slot, const GameCreature& c);
-    void Node(int n, const GameNode& node);
+    void Node(int n, const GameNode& node) { PutGameNode(record, 1300 + 22 * n, node); }
     void TalkNode(int n, const GameTalkNode& node);
-
     std::vector<std::uint8_t> Bytes() const;
 };
 
@@ -124,7 +108,6 @@ class GameLayoutBuilder {
     static constexpr std::size_t kMonsters = 3135, kMonsterSize = 108;
     static constexpr std::size_t kBoats = 30783, kHorses = 31083, kTransportSize = 10;
     static constexpr std::size_t kTerrains = 31385, kTerrainSize = 16;
-    static constexpr std::size_t kScenNodes = 35563;
     static constexpr std::size_t kItems = 41943, kItemSize = 66;
     static constexpr std::size_t kMonsterNames = 68343, kTerrainNames = 73463;
     static constexpr std::size_t kTexts = 81143;
@@ -135,17 +118,17 @@ class GameLayoutBuilder {
     void Byte(std::size_t pos, int value) { header_.Byte(pos - 1, value); }
     void Int(std::size_t pos, int value) { header_.Int(pos - 1, value); }
     void Chars(std::size_t pos, std::string_view text) { header_.Chars(pos - 1, text); }
-    void ScenNode(int n, const GameNode& node);
-    // Saved-item area i (0..2), written in the byte order's own corner order.
-    void SavedItemRect(int i, int left, int top, int right, int bottom);
+    void ScenNode(int n, const GameNode& node) { PutGameNode(header_, 35562 + 22 * n, node); }
+    // Saved-item area i (0..2).
+    void SavedItemRect(int i, int l, int t, int r, int b) {
+        header_.Rect(2896 + 8 * i, l, t, r, b);
+    }
 
     // 0..259 are scenario strings; text 260 is in the file but not read.
     std::array<std::string, 261> texts;
 
-    GameSectionBuilder& Section(int x, int y);
-    GameTownBuilder& Town(int t) { return towns_.at(static_cast<std::size_t>(t)); }
-    int Width() const { return width_; }
-    bool BigEndian() const { return header_.BigEndian(); }
+    GameSectionBuilder& Section(int x, int y) { return sections_.at(y * width_ + x); }
+    GameTownBuilder& Town(int t) { return towns_.at(t); }
 
     std::vector<std::uint8_t> Build() const;
     // Where section (x, y) and town t start in what Build gives, 1-based.
