@@ -104,20 +104,31 @@ TEST_F(NewScenarioDialogTest, ACreatedScenarioKeepsItsSizesForNextTimeButNotItsN
     });
 }
 
-TEST_F(NewScenarioDialogTest, AnOutOfRangeWidthIsRefusedUntilTheBoxIsLeft) {
+TEST_F(NewScenarioDialogTest, AnOutOfRangeSizeIsRefusedUntilTheBoxIsLeft) {
     const Scenario earlier = Scen;
     frmFileNew& dialog = Run([](frmFileNew& d) {
-        for (const char* bad : {"0", "51"}) {
-            MsgBoxRecorder local;
-            d.txtOutWidth->setText(bad);
-            ASSERT_EQ(local.Calls().size(), 1u) << bad;
-            EXPECT_EQ(local.Calls()[0].text, "Outdoor width must be between 1 and 50.");
-            EXPECT_EQ(local.Calls()[0].title, "Error!");
-            d.cmdOK_Click(); // refused without a further box
-            EXPECT_EQ(local.Calls().size(), 1u);
-            d.txtOutWidth_LostFocus();
-            EXPECT_EQ(d.txtOutWidth->text(), "1");
-        }
+        struct SizeBox {
+            QLineEdit* box;
+            void (frmFileNew::*lostFocus)();
+            const char* message;
+        };
+        const SizeBox boxes[] = {
+            {d.txtOutWidth, &frmFileNew::txtOutWidth_LostFocus,
+             "Outdoor width must be between 1 and 50."},
+            {d.txtOutHeight, &frmFileNew::txtOutHeight_LostFocus,
+             "Outdoor height must be between 1 and 50."}};
+        for (const SizeBox& size : boxes)
+            for (const char* bad : {"0", "51"}) {
+                MsgBoxRecorder local;
+                size.box->setText(bad);
+                ASSERT_EQ(local.Calls().size(), 1u) << bad;
+                EXPECT_EQ(local.Calls()[0].text, size.message);
+                EXPECT_EQ(local.Calls()[0].title, "Error!");
+                d.cmdOK_Click(); // refused without a further box
+                EXPECT_EQ(local.Calls().size(), 1u);
+                (d.*size.lostFocus)();
+                EXPECT_EQ(size.box->text(), "1");
+            }
         d.txtOutHeight->setText("");
         d.txtOutHeight_LostFocus(); // an empty box holds no size: the last one comes back
         EXPECT_EQ(d.txtOutHeight->text(), "1");

@@ -179,6 +179,22 @@ TEST_F(LoadScenarioTest, OnlyASuccessfulGameFileLoadSetsTheGameTownTables) {
     GameTowns = savedTables;
 }
 
+TEST_F(LoadScenarioTest, OnlyTheLittleEndianGameLayoutRenumbersAndOnlyUnderTheExactName) {
+    // After the renumbering, monster type 5 takes picture 4; otherwise it keeps the file's 0.
+    const auto typeFivePicture = [this](bool bigEndian, const std::string& name) {
+        PutFileBytes(dir.File(name), GameLayoutBuilder(bigEndian, 1, 1, {1}).Build());
+        LoadScenario(name, dir.File(name));
+        EXPECT_EQ(ScenFile.FileDialogCancelled, 0) << name;
+        return Scen.MonsterTypes[5].Picture;
+    };
+    EXPECT_EQ(typeFivePicture(false, "Fenmarrow.vrs"), 4);
+    EXPECT_EQ(typeFivePicture(false, "fenmarrow.vrs"), 0);
+    EXPECT_EQ(typeFivePicture(true, "Fenmarrow.vrs"), 0);
+    PutFileBytes(dir.File("Fenmarrow.vrs"), OwnLayoutFile(MakeMinimalScenario()));
+    LoadScenario("Fenmarrow.vrs", dir.File("Fenmarrow.vrs"));
+    EXPECT_EQ(Scen.MonsterTypes[5].Picture, 0);
+}
+
 TEST(LinkTownsToSections, TheLastEntranceInOrderWinsAndFreeOrForeignOnesAreSkipped) {
     Scenario s = MakeVariedScenario(2, 2, 3, 3);
     for (int y = 0; y < 2; ++y)
