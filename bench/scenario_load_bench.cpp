@@ -74,8 +74,12 @@ void Load(benchmark::State& state, const std::string& path, std::int16_t format)
     }
 }
 
-void BM_LoadOwnLayoutFile(benchmark::State& state) { Load(state, TheFiles().own, 2); }
-void BM_LoadGameLayoutFile(benchmark::State& state) { Load(state, TheFiles().game, 0); }
+void BM_LoadOwnLayoutFile(benchmark::State& state) {
+    Load(state, TheFiles().own, 2);
+}
+void BM_LoadGameLayoutFile(benchmark::State& state) {
+    Load(state, TheFiles().game, 0);
+}
 
 void Fread(benchmark::State& state, const std::string& path) {
     for (auto _ : state) {
@@ -91,8 +95,12 @@ void Fread(benchmark::State& state, const std::string& path) {
     }
 }
 
-void BM_FreadOwnLayoutFile(benchmark::State& state) { Fread(state, TheFiles().own); }
-void BM_FreadGameLayoutFile(benchmark::State& state) { Fread(state, TheFiles().game); }
+void BM_FreadOwnLayoutFile(benchmark::State& state) {
+    Fread(state, TheFiles().own);
+}
+void BM_FreadGameLayoutFile(benchmark::State& state) {
+    Fread(state, TheFiles().game);
+}
 } // namespace
 
 BENCHMARK(BM_LoadOwnLayoutFile)->Unit(benchmark::kMillisecond)->UseRealTime();

@@ -133,14 +133,18 @@ void frmFileNew::Form_Activate() {
     DrawDialogPicture();
 }
 
-void frmFileNew::DrawDialogPicture() { DrawPictureNumber(picDlogPic->surface(), kDialogPicture); }
+void frmFileNew::DrawDialogPicture() {
+    DrawPictureNumber(picDlogPic->surface(), kDialogPicture);
+}
 
 void frmFileNew::paintEvent(QPaintEvent* event) {
     ModalForm::paintEvent(event);
     DrawDialogPicture();
 }
 
-void frmFileNew::optTownSize_Click(int index) { TownSize = static_cast<std::int16_t>(index); }
+void frmFileNew::optTownSize_Click(int index) {
+    TownSize = static_cast<std::int16_t>(index);
+}
 
 void frmFileNew::txtOutWidth_Change() {
     if (loading_) return;
@@ -216,4 +220,6 @@ void frmFileNew::cmdCancel_Click() {
     done(QDialog::Accepted);
 }
 
-void frmFileNew::reject() { cmdCancel_Click(); }
+void frmFileNew::reject() {
+    cmdCancel_Click();
+}

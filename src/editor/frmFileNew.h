@@ -16,7 +16,7 @@ class PictureBox;
 // The new-scenario dialog: collects the name, file name, size of the outdoors, grass or cave
 // and the size of town 0, asks for confirmation and creates the scenario.
 class frmFileNew : public ModalForm {
-public:
+  public:
     frmFileNew();
 
     // Public members: the size of town 0, and the result (1 created, 2 cancelled).
@@ -46,11 +46,11 @@ public:
     QPushButton* cmdOK = nullptr;
     QPushButton* cmdCancel = nullptr;
 
-protected:
+  protected:
     void reject() override; // Escape and the close box are Cancel
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     void DrawDialogPicture();
 
     bool badInput_ = false;

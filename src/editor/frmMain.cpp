@@ -39,8 +39,8 @@ QLabel* MakeLabel(QWidget* parent, const QString& text, QRect place) {
 QCursor CursorFromPicture(const QImage& picture) {
     if (picture.isNull()) return QCursor(Qt::ArrowCursor);
     QPixmap pixmap = QPixmap::fromImage(picture);
-    pixmap.setMask(QBitmap::fromImage(
-        picture.createMaskFromColor(qRgb(255, 255, 255), Qt::MaskInColor)));
+    pixmap.setMask(
+        QBitmap::fromImage(picture.createMaskFromColor(qRgb(255, 255, 255), Qt::MaskInColor)));
     return QCursor(pixmap, 0, 0);
 }
 } // namespace
@@ -76,9 +76,12 @@ void frmMain::BuildControls() {
 
     Label1 = MakeLabel(background, "Outdoors:", Twips(4440, 0, 4020, 195));
     Label2 = MakeLabel(background, "Town:", Twips(4560, 240, 4020, 195));
-    const std::array<std::pair<int, const char*>, 6> mapCellLabels = {
-        {{4560, "Map Center"}, {5760, "X: 0"}, {6360, "Y: 0"}, {7080, "Location:"},
-         {8040, "X: 0"}, {8640, "Y: 0"}}};
+    const std::array<std::pair<int, const char*>, 6> mapCellLabels = {{{4560, "Map Center"},
+                                                                       {5760, "X: 0"},
+                                                                       {6360, "Y: 0"},
+                                                                       {7080, "Location:"},
+                                                                       {8040, "X: 0"},
+                                                                       {8640, "Y: 0"}}};
     for (std::size_t i = 0; i < mapCellLabels.size(); ++i)
         lblMapcell[i] = MakeLabel(background, mapCellLabels[i].second,
                                   Twips(mapCellLabels[i].first, 480, 1200, 195));
@@ -202,13 +205,14 @@ void frmMain::BuildMenus() {
 
     // Entries whose windows the editor does not have yet.
     for (QAction* notYet :
-         {mnuScenDetails, mnuScenIntroText, mnuScenTerrain, mnuScenMonsters,
-          mnuScenItems, mnuScenSpecItems, mnuScenNodes, mnuScenText, mnuScenSave, mnuScenBoats,
-          mnuScenHorses, mnuScenEvent, mnuTownVEntry, mnuScenStuffDone,
-          mnuOutLoad, mnuOutEdit, mnuOutDetails, mnuOutWandering, mnuOutEncounters, mnuOutNodes,
-          mnuOutText, mnuOutAreaDesc, mnuImportOut, mnuTownLoad, mnuTownEdit, mnuTownDetails,
-          mnuTownWandering, mnuTownNodes, mnuTownText, mnuTownItems, mnuTownMonsters,
-          mnuTownDialogue, mnuTownEvent, mnuTownAreaDesc, mnuTownCreate, mnuTownImport})
+         {mnuScenDetails,   mnuScenIntroText, mnuScenTerrain,  mnuScenMonsters,  mnuScenItems,
+          mnuScenSpecItems, mnuScenNodes,     mnuScenText,     mnuScenSave,      mnuScenBoats,
+          mnuScenHorses,    mnuScenEvent,     mnuTownVEntry,   mnuScenStuffDone, mnuOutLoad,
+          mnuOutEdit,       mnuOutDetails,    mnuOutWandering, mnuOutEncounters, mnuOutNodes,
+          mnuOutText,       mnuOutAreaDesc,   mnuImportOut,    mnuTownLoad,      mnuTownEdit,
+          mnuTownDetails,   mnuTownWandering, mnuTownNodes,    mnuTownText,      mnuTownItems,
+          mnuTownMonsters,  mnuTownDialogue,  mnuTownEvent,    mnuTownAreaDesc,  mnuTownCreate,
+          mnuTownImport})
         notYet->setEnabled(false);
 }
 
@@ -239,7 +243,9 @@ void frmMain::Form_Activate() {
     SetCaption("Varno Scenario Editor - " + ScenFile.ScenFileName);
 }
 
-void frmMain::Form_Paint() { PaintMarbleBackground(background->surface(), kMarbleStyle, background); }
+void frmMain::Form_Paint() {
+    PaintMarbleBackground(background->surface(), kMarbleStyle, background);
+}
 
 void frmMain::picMap_Initialize() {
     DetailView = true;
@@ -309,7 +315,9 @@ void frmMain::closeEvent(QCloseEvent* event) {
     Form_Terminate();
 }
 
-void frmMain::Form_Unload() { close(); }
+void frmMain::Form_Unload() {
+    close();
+}
 
 void frmMain::Form_Terminate() {
     if (terminating_) return;

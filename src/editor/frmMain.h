@@ -17,7 +17,7 @@ constexpr int kToolButtonCount = 53;
 // The editor's main window: menus, status lines and the work area (map, palette, tools and the
 // record list).
 class frmMain : public QMainWindow {
-public:
+  public:
     frmMain();
 
     // Set by the start-up sequence; the first activation does the one-time set-up.
@@ -120,12 +120,12 @@ public:
     std::int16_t TerrainEditMode = 0;
     bool DetailView = true;
 
-protected:
+  protected:
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void BuildControls();
     void BuildMenus();
     void ShowScenarioState();

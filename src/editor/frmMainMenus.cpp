@@ -31,7 +31,9 @@ void frmMain::mnuFileOpen_Click() {
     ShowScenarioState();
 }
 
-void frmMain::mnuFileSave_Click() { SaveScenarioV2(); }
+void frmMain::mnuFileSave_Click() {
+    SaveScenarioV2();
+}
 
 void frmMain::mnuFileSaveAs_Click() {
     if (!scenarioShown_) return; // nothing to save yet
@@ -53,11 +55,17 @@ void frmMain::mnuFileNew_Click() {
     ShowScenarioState();
 }
 
-void frmMain::mnuScenTextDump_Click() { ScenTextDump(); }
+void frmMain::mnuScenTextDump_Click() {
+    ScenTextDump();
+}
 
-void frmMain::mnuFileExit_Click() { Form_Unload(); }
+void frmMain::mnuFileExit_Click() {
+    Form_Unload();
+}
 
-void frmMain::mnuHelp_Click() { ShowHelpFile(ProgramPath("\\Ostravin.hlp")); }
+void frmMain::mnuHelp_Click() {
+    ShowHelpFile(ProgramPath("\\Ostravin.hlp"));
+}
 
 void frmMain::mnuScenButtons_Click() {
     HideMapEditor();

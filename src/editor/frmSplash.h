@@ -6,7 +6,7 @@
 // The start-up window: shows the start-up picture, refuses a second copy of the program, and
 // half a second later fills the tables, loads the pictures and opens the main window.
 class frmSplash : public QWidget {
-public:
+  public:
     frmSplash();
 
     // False when another copy of the program runs: the window has closed and the program ends.
@@ -15,10 +15,10 @@ public:
 
     QTimer Timer1;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     QImage picture_;
     bool sequenceStarted_ = false;
 };

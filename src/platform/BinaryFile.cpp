@@ -5,14 +5,16 @@
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
-#include <dirent.h>
 #include <cstdio>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
-[[noreturn]] void RaiseFromErrno(int errnoValue) { RaiseError(ErrorNumberFromErrno(errnoValue)); }
+[[noreturn]] void RaiseFromErrno(int errnoValue) {
+    RaiseError(ErrorNumberFromErrno(errnoValue));
+}
 
 // A missing folder on the way to a file is "Path not found"; a missing file "File not found".
 [[noreturn]] void RaiseOpenFailure(const std::string& path, int errnoValue) {
@@ -25,7 +27,7 @@ namespace {
 }
 
 class FileDescriptor {
-public:
+  public:
     explicit FileDescriptor(int fd) : fd_(fd) {}
     ~FileDescriptor() {
         if (fd_ >= 0) ::close(fd_);
@@ -39,7 +41,7 @@ public:
         if (::close(fd) != 0) RaiseFromErrno(errno);
     }
 
-private:
+  private:
     int fd_;
 };
 

@@ -26,7 +26,7 @@ void ReplaceFileWithBytes(const std::string& path, std::span<const std::uint8_t>
 // Commit waits until it is on disk and renames it over the path. A replacement that is not
 // committed removes its file and leaves the path untouched.
 class StagedFileReplacement {
-public:
+  public:
     explicit StagedFileReplacement(const std::string& path);
     ~StagedFileReplacement();
     StagedFileReplacement(const StagedFileReplacement&) = delete;
@@ -35,7 +35,7 @@ public:
     void Write(std::span<const std::uint8_t> bytes);
     void Commit();
 
-private:
+  private:
     std::string path_;
     std::string staging_;
     int fd_ = -1;

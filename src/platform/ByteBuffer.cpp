@@ -10,8 +10,7 @@ namespace {
 constexpr FilePos kLastPosition = 0x7FFFFFFF;
 
 std::size_t OffsetOf(FilePos pos, std::size_t count) {
-    if (pos < 1 || pos > kLastPosition ||
-        count > static_cast<std::size_t>(kLastPosition - pos + 1))
+    if (pos < 1 || pos > kLastPosition || count > static_cast<std::size_t>(kLastPosition - pos + 1))
         RaiseError(err::BadRecordNumber);
     return static_cast<std::size_t>(pos - 1);
 }
@@ -88,10 +87,9 @@ std::int16_t ByteReader::GetI16(FilePos pos) const {
 std::int32_t ByteReader::GetI32(FilePos pos) const {
     Require(pos, 4);
     const std::uint8_t* p = bytes_.data() + (pos - 1);
-    return static_cast<std::int32_t>(static_cast<std::uint32_t>(p[0]) |
-                                     (static_cast<std::uint32_t>(p[1]) << 8) |
-                                     (static_cast<std::uint32_t>(p[2]) << 16) |
-                                     (static_cast<std::uint32_t>(p[3]) << 24));
+    return static_cast<std::int32_t>(
+        static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8) |
+        (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[3]) << 24));
 }
 
 std::int16_t ByteReader::GetI16BigEndian(FilePos pos) const {
@@ -103,10 +101,9 @@ std::int16_t ByteReader::GetI16BigEndian(FilePos pos) const {
 std::int32_t ByteReader::GetI32BigEndian(FilePos pos) const {
     Require(pos, 4);
     const std::uint8_t* p = bytes_.data() + (pos - 1);
-    return static_cast<std::int32_t>((static_cast<std::uint32_t>(p[0]) << 24) |
-                                     (static_cast<std::uint32_t>(p[1]) << 16) |
-                                     (static_cast<std::uint32_t>(p[2]) << 8) |
-                                     static_cast<std::uint32_t>(p[3]));
+    return static_cast<std::int32_t>(
+        (static_cast<std::uint32_t>(p[0]) << 24) | (static_cast<std::uint32_t>(p[1]) << 16) |
+        (static_cast<std::uint32_t>(p[2]) << 8) | static_cast<std::uint32_t>(p[3]));
 }
 
 std::string ByteReader::GetText(FilePos pos, std::size_t count) const {

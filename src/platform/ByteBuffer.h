@@ -12,7 +12,7 @@ using FilePos = std::int64_t;
 // A file image being built: writes land at any position, and the image grows (zero-filled)
 // to hold them.
 class ByteWriter {
-public:
+  public:
     // Makes room for an image of about this size at once, so that writing it does not grow
     // the storage step by step.
     void Reserve(std::size_t bytes);
@@ -28,7 +28,7 @@ public:
     std::span<const std::uint8_t> Bytes() const { return {bytes_.data(), size_}; }
     std::vector<std::uint8_t> TakeBytes();
 
-private:
+  private:
     // The storage runs ahead of the image's size, zero-filled in large steps rather than
     // field by field.
     std::vector<std::uint8_t> bytes_;
@@ -38,7 +38,7 @@ private:
 // A file image being read. Every read is checked against the image: a read that would pass
 // its end raises "Input past end of file"; a position below 1 raises "Bad record number".
 class ByteReader {
-public:
+  public:
     explicit ByteReader(std::span<const std::uint8_t> bytes) : bytes_(bytes) {}
 
     std::int64_t Size() const { return static_cast<std::int64_t>(bytes_.size()); }
@@ -54,6 +54,6 @@ public:
     // Raises the end-of-file error unless count bytes are there from pos on.
     void Require(FilePos pos, std::size_t count) const;
 
-private:
+  private:
     std::span<const std::uint8_t> bytes_;
 };

@@ -10,7 +10,7 @@
 // Sequential access to a file image: each call reads or writes at the cursor's position and
 // moves it on. The position is the one the layouts pass from record to record.
 class WriteCursor {
-public:
+  public:
     WriteCursor(ByteWriter& writer, FilePos pos) : writer_(writer), pos_(pos) {}
 
     FilePos Pos() const { return pos_; }
@@ -38,13 +38,13 @@ public:
         Bytes(values.data(), N);
     }
 
-private:
+  private:
     ByteWriter& writer_;
     FilePos pos_;
 };
 
 class ReadCursor {
-public:
+  public:
     ReadCursor(const ByteReader& reader, FilePos pos, bool bigEndian = false)
         : reader_(reader), pos_(pos), bigEndian_(bigEndian) {}
 
@@ -84,7 +84,7 @@ public:
         Bytes(values.data(), N);
     }
 
-private:
+  private:
     const ByteReader& reader_;
     FilePos pos_;
     bool bigEndian_;

@@ -2,4 +2,6 @@
 
 #include <QCoreApplication>
 
-void DoEvents() { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); }
+void DoEvents() {
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}

@@ -33,8 +33,7 @@ FileDialogHook SetFileDialogHook(FileDialogHook hook) {
 
 FileDialogResult ShowFileDialog(const FileDialogRequest& request) {
     if (InstalledHook()) return InstalledHook()(request);
-    if (!qobject_cast<QApplication*>(QCoreApplication::instance()))
-        RaiseError(err::InvalidCall);
+    if (!qobject_cast<QApplication*>(QCoreApplication::instance())) RaiseError(err::InvalidCall);
 
     QFileDialog dialog(QApplication::activeWindow());
     // Qt's own dialog matches name filters without regard to case, so "*.vrs" also lists

@@ -5,10 +5,10 @@
 
 // The open and save-as file dialog. Paths are the system's own (UTF-8) file names.
 struct FileDialogRequest {
-    bool open = true;            // false: save as
+    bool open = true; // false: save as
     std::string initialFolder;
-    std::string filter;          // "Description|pattern", one entry
-    std::string fileName;        // the name the dialog starts with
+    std::string filter;   // "Description|pattern", one entry
+    std::string fileName; // the name the dialog starts with
     bool fileMustExist = false;
 };
 

@@ -9,23 +9,22 @@ namespace {
 const char* const kLostFocusProperty = "varnoLostFocusHandler";
 
 class LostFocusFilter : public QObject {
-public:
+  public:
     LostFocusFilter(QLineEdit* box, std::function<void()> handler)
         : QObject(box), handler_(std::move(handler)) {}
 
     void Run() { handler_(); }
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::FocusOut) {
             const auto reason = static_cast<QFocusEvent*>(event)->reason();
-            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
-                handler_();
+            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) handler_();
         }
         return QObject::eventFilter(watched, event);
     }
 
-private:
+  private:
     std::function<void()> handler_;
 };
 } // namespace

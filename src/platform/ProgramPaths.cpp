@@ -71,5 +71,9 @@ bool IsPlainFileName(std::string_view name) {
            name.find_first_of(std::string_view("/\0", 2)) == std::string_view::npos;
 }
 
-void SetProgramFolderForTesting(const std::string& folder) { ProgramFolderOverride() = folder; }
-void SetTempSaveFolderForTesting(const std::string& folder) { TempFolderOverride() = folder; }
+void SetProgramFolderForTesting(const std::string& folder) {
+    ProgramFolderOverride() = folder;
+}
+void SetTempSaveFolderForTesting(const std::string& folder) {
+    TempFolderOverride() = folder;
+}

@@ -45,7 +45,9 @@ RuntimeError::RuntimeError(int number) : RuntimeError(number, ErrorDescription(n
 RuntimeError::RuntimeError(int number, const std::string& description)
     : std::runtime_error(description), number_(number), description_(description) {}
 
-void RaiseError(int number) { throw RuntimeError(number); }
+void RaiseError(int number) {
+    throw RuntimeError(number);
+}
 
 int ErrorNumberFromErrno(int errnoValue) {
     switch (errnoValue) {

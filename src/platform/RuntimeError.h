@@ -7,14 +7,14 @@
 // ("Err# 53, File not found"). Raised by the file, buffer and model code; caught by the
 // procedure that owns the error box.
 class RuntimeError : public std::runtime_error {
-public:
+  public:
     explicit RuntimeError(int number);
     RuntimeError(int number, const std::string& description);
 
     int number() const { return number_; }
     const std::string& description() const { return description_; }
 
-private:
+  private:
     int number_;
     std::string description_;
 };

@@ -45,7 +45,9 @@ void UnloadForm(QWidget* form) {
     delete form;
 }
 
-void UnloadAllForms() { UnloadAllFormsExcept(nullptr); }
+void UnloadAllForms() {
+    UnloadAllFormsExcept(nullptr);
+}
 
 void UnloadAllFormsExcept(QWidget* kept) {
     for (std::size_t i = LoadedForms().size(); i-- > 0;) {

@@ -19,7 +19,9 @@ template <class Form> Form& SharedForm() {
     return *form;
 }
 
-template <class Form> bool IsFormLoaded() { return FindLoadedForm(typeid(Form)) != nullptr; }
+template <class Form> bool IsFormLoaded() {
+    return FindLoadedForm(typeid(Form)) != nullptr;
+}
 
 // Closes and destroys one window; it is created afresh on its next use.
 void UnloadForm(QWidget* form);
@@ -31,7 +33,7 @@ void UnloadAllFormsExcept(QWidget* kept);
 // A window that the program shows modally. OnOpening runs once for each opening, before the
 // window is seen; it is the place where a dialog loads its working copy.
 class ModalForm : public QDialog {
-public:
+  public:
     using QDialog::QDialog;
     virtual void OnOpening() {}
 };

@@ -20,13 +20,15 @@ QString DefaultLockPath() {
 }
 } // namespace
 
-void SetInstanceLockPathForTesting(const char* path) { LockPathOverride() = path; }
+void SetInstanceLockPathForTesting(const char* path) {
+    LockPathOverride() = path;
+}
 
 bool AnotherInstanceIsRunning() {
     static std::unique_ptr<QLockFile> held;
     if (held) return false;
-    const QString path = LockPathOverride().empty() ? DefaultLockPath()
-                                                    : QString::fromStdString(LockPathOverride());
+    const QString path =
+        LockPathOverride().empty() ? DefaultLockPath() : QString::fromStdString(LockPathOverride());
     auto lock = std::make_unique<QLockFile>(path);
     // A lock left by a copy that was killed names a process that no longer exists; QLockFile
     // takes such a lock over at once.

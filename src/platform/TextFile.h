@@ -7,11 +7,11 @@
 // Sequential text files of single-byte characters: lines are written with CR LF and read with
 // either CR LF or LF.
 class TextFileBuilder {
-public:
+  public:
     void WriteLine(std::string_view line);
     const std::string& Contents() const { return contents_; }
 
-private:
+  private:
     std::string contents_;
 };
 

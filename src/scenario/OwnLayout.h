@@ -43,8 +43,12 @@ constexpr FilePos kScenStringLengths = 68709;
 
 // Directory entry of an outdoor section and of a town.
 constexpr int kFirstTownEntry = 100;
-inline int SectionEntry(int x, int y, int outdoorWidth) { return x * outdoorWidth + y; }
-inline int TownEntry(int town) { return kFirstTownEntry + town; }
+inline int SectionEntry(int x, int y, int outdoorWidth) {
+    return x * outdoorWidth + y;
+}
+inline int TownEntry(int town) {
+    return kFirstTownEntry + town;
+}
 
 // The old layouts stored 140 or 220 town strings instead of 190.
 constexpr int kTownStringsCount = 189;
@@ -62,7 +66,8 @@ void WriteTown(const Scenario& scen, ByteWriter& file, int town, FilePos& pos);
 
 // The whole file in the order a save writes it. Fills directory with the position less one of
 // every section and town whose entry lies within the directory.
-std::vector<std::uint8_t> WriteScenarioImage(const Scenario& scen, SectionDirectoryTable& directory);
+std::vector<std::uint8_t> WriteScenarioImage(const Scenario& scen,
+                                             SectionDirectoryTable& directory);
 
 // Readers. Every count and size from the file is checked before it is used: a count larger
 // than its table, a negative list bound or an impossible size raises "Subscript out of

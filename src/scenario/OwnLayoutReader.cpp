@@ -70,8 +70,8 @@ void ReadTerrainType(ReadCursor& in, TerrainType& t, int number) {
     t.Picture = in.I16();
     t.Extra1 = in.I16();
     t.Extra2 = in.I16();
-    for (std::uint8_t* v : {&t.Blockage, &t.TransformTo, &t.FlyOver, &t.BoatOver,
-                            &t.HorseBlocked, &t.Light, &t.Sound, &t.SpecialProperty})
+    for (std::uint8_t* v : {&t.Blockage, &t.TransformTo, &t.FlyOver, &t.BoatOver, &t.HorseBlocked,
+                            &t.Light, &t.Sound, &t.SpecialProperty})
         *v = in.U8();
     t.ShortcutKey = in.Text(1);
     in.I16(); // the stored wall group is stale by design; it follows from the number
@@ -87,8 +87,8 @@ void ReadMonsterType(ReadCursor& in, MonsterType& m) {
     m.Kind = in.U8();
     m.Level = in.U8();
     m.Health = in.I16();
-    for (std::uint8_t* v : {&m.Armor, &m.Skill, &m.Speed, &m.MageLevel, &m.PriestLevel,
-                            &m.Attitude, &m.Treasure})
+    for (std::uint8_t* v :
+         {&m.Armor, &m.Skill, &m.Speed, &m.MageLevel, &m.PriestLevel, &m.Attitude, &m.Treasure})
         *v = in.U8();
     m.ItemDropped = in.I16();
     m.ChanceDrop = in.I16();
@@ -109,11 +109,11 @@ void ReadItemType(ReadCursor& in, ItemType& it) {
     it.Picture = in.I16();
     it.ItemKind = in.I16();
     it.Value = in.I16();
-    for (std::uint8_t* v : {&it.Weight, &it.Level, &it.Awkwardness, &it.Bonus, &it.Protection,
-                            &it.Charges, &it.WeaponType, &it.MagicUse, &it.Ability,
-                            &it.AbilityStrength, &it.TypeFlag, &it.Reserved, &it.SpecialClass,
-                            &it.TreasureClass, &it.Identified, &it.Magical, &it.Cursed,
-                            &it.ConcealAbility})
+    for (std::uint8_t* v :
+         {&it.Weight, &it.Level, &it.Awkwardness, &it.Bonus, &it.Protection, &it.Charges,
+          &it.WeaponType, &it.MagicUse, &it.Ability, &it.AbilityStrength, &it.TypeFlag,
+          &it.Reserved, &it.SpecialClass, &it.TreasureClass, &it.Identified, &it.Magical,
+          &it.Cursed, &it.ConcealAbility})
         *v = in.U8();
 }
 
@@ -166,7 +166,7 @@ void ReadTalk(ReadCursor& in, TownTalk& talk, int nodeCount) {
     auto texts = ReadTextTable(in, textCount - 1);
     std::size_t k = 0;
     for (auto field : {&Personality::Name, &Personality::HuhResponse, &Personality::LookResponse,
-                        &Personality::NameResponse, &Personality::JobResponse})
+                       &Personality::NameResponse, &Personality::JobResponse})
         for (auto& p : talk.Personalities)
             p.*field = std::move(texts[k++]);
     for (int i = 0; i <= nodeCount; ++i)
@@ -179,10 +179,10 @@ void ReadTalk(ReadCursor& in, TownTalk& talk, int nodeCount) {
 void ReadScenHeaderV2(Scenario& scen, const ByteReader& file, FilePos& pos) {
     ReadCursor in(file, 5);
     in.U8s(scen.ScenVersion);
-    for (std::uint8_t* v : {&scen.TownCount, &scen.OutdoorWidth, &scen.OutdoorHeight,
-                            &scen.ScenRating, &scen.ScenDifficulty, &scen.ScenIcon,
-                            &scen.CurrentTown, &scen.CurrentOutdoorX, &scen.CurrentOutdoorY,
-                            &scen.StartTown})
+    for (std::uint8_t* v :
+         {&scen.TownCount, &scen.OutdoorWidth, &scen.OutdoorHeight, &scen.ScenRating,
+          &scen.ScenDifficulty, &scen.ScenIcon, &scen.CurrentTown, &scen.CurrentOutdoorX,
+          &scen.CurrentOutdoorY, &scen.StartTown})
         *v = in.U8();
     scen.StartTownLoc = ReadLocation(in);
     in.U8s(scen.StartOutdoorSection);

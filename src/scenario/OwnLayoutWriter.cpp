@@ -74,8 +74,8 @@ void WriteMonsterType(WriteCursor& out, const MonsterType& m) {
     out.U8(m.Kind);
     out.U8(m.Level);
     out.I16(m.Health);
-    for (std::uint8_t v : {m.Armor, m.Skill, m.Speed, m.MageLevel, m.PriestLevel, m.Attitude,
-                           m.Treasure})
+    for (std::uint8_t v :
+         {m.Armor, m.Skill, m.Speed, m.MageLevel, m.PriestLevel, m.Attitude, m.Treasure})
         out.U8(v);
     out.I16(m.ItemDropped);
     out.I16(m.ChanceDrop);
@@ -84,8 +84,8 @@ void WriteMonsterType(WriteCursor& out, const MonsterType& m) {
     out.U8s(m.AttackTypes);
     out.U8s(m.AttackDice);
     out.U8s(m.AttackSides);
-    for (std::uint8_t v : {m.BreathWpn, m.BreathStr, m.CreateGenerate, m.CreateExtra,
-                           m.SummonType, m.MagicRes, m.FireRes, m.ColdRes, m.PoisonRes})
+    for (std::uint8_t v : {m.BreathWpn, m.BreathStr, m.CreateGenerate, m.CreateExtra, m.SummonType,
+                           m.MagicRes, m.FireRes, m.ColdRes, m.PoisonRes})
         out.U8(v);
     out.U8s(m.Reserved2);
 }
@@ -96,11 +96,10 @@ void WriteItemType(WriteCursor& out, const ItemType& it) {
     out.I16(it.Picture);
     out.I16(it.ItemKind);
     out.I16(it.Value);
-    for (std::uint8_t v : {it.Weight, it.Level, it.Awkwardness, it.Bonus, it.Protection,
-                           it.Charges, it.WeaponType, it.MagicUse, it.Ability,
-                           it.AbilityStrength, it.TypeFlag, it.Reserved, it.SpecialClass,
-                           it.TreasureClass, it.Identified, it.Magical, it.Cursed,
-                           it.ConcealAbility})
+    for (std::uint8_t v :
+         {it.Weight, it.Level, it.Awkwardness, it.Bonus, it.Protection, it.Charges, it.WeaponType,
+          it.MagicUse, it.Ability, it.AbilityStrength, it.TypeFlag, it.Reserved, it.SpecialClass,
+          it.TreasureClass, it.Identified, it.Magical, it.Cursed, it.ConcealAbility})
         out.U8(v);
 }
 
@@ -115,10 +114,11 @@ void WriteTransports(WriteCursor& out, const std::array<Transport, 24>& list) {
 
 void WriteCountTable(ByteWriter& file) {
     const std::pair<FilePos, std::int16_t> slots[] = {
-        {kScenNodesSlot, 255},      {kScenStringsSlot, 319},    {kSectionNodesSlot, 59},
-        {kSectionStringsSlot, 107}, {kSectionSignsSlot, 15},    {kSectionEntrancesSlot, 7},
-        {kTownNodesSlot, 99},       {kTownStringsSlot, kTownStringsCount},
-        {kTownSignsSlot, 15},       {kTalkNodesSlot, 89}};
+        {kScenNodesSlot, 255},   {kScenStringsSlot, 319},
+        {kSectionNodesSlot, 59}, {kSectionStringsSlot, 107},
+        {kSectionSignsSlot, 15}, {kSectionEntrancesSlot, 7},
+        {kTownNodesSlot, 99},    {kTownStringsSlot, kTownStringsCount},
+        {kTownSignsSlot, 15},    {kTalkNodesSlot, 89}};
     for (FilePos p = kCountTable; p < kCountTable + 2 * kCountSlots; p += 2)
         file.PutI16(p, 0);
     for (const auto& [pos, value] : slots)

@@ -9,7 +9,7 @@
 
 // The outdoor sections of the world, indexed (x, y).
 class OutdoorGrid {
-public:
+  public:
     OutdoorGrid() = default;
     OutdoorGrid(int width, int height)
         : width_(width), height_(height), sections_(static_cast<std::size_t>(width * height)) {}
@@ -20,7 +20,7 @@ public:
     const OutdoorSection& At(int x, int y) const { return sections_[Index(x, y)]; }
     bool operator==(const OutdoorGrid&) const = default;
 
-private:
+  private:
     std::size_t Index(int x, int y) const {
         if (x < 0 || y < 0 || x >= width_ || y >= height_) RaiseError(err::SubscriptOutOfRange);
         return static_cast<std::size_t>(x + width_ * y);

@@ -14,7 +14,9 @@ template <std::size_t N> void ClearNodeFamily(std::array<SpecialNode, N>& nodes,
     nodes[0].Extra1a = 1;
 }
 
-std::vector<SpecialSpot> FreeSpecialSpots() { return std::vector<SpecialSpot>(8, {-1, 100, 0}); }
+std::vector<SpecialSpot> FreeSpecialSpots() {
+    return std::vector<SpecialSpot>(8, {-1, 100, 0});
+}
 
 constexpr int kTownBlockNode = 8;
 constexpr int kOutBlockNode = 7;
@@ -72,8 +74,19 @@ void ClearScenSpecialsAndStrings(Scenario& scen) {
 
 std::int16_t TerrainSetOf(int n) {
     switch (n) {
-    case 5: case 6: case 8: case 9: case 11: case 12: case 14: case 15:
-    case 17: case 18: case 19: case 20: case 21:
+    case 5:
+    case 6:
+    case 8:
+    case 9:
+    case 11:
+    case 12:
+    case 14:
+    case 15:
+    case 17:
+    case 18:
+    case 19:
+    case 20:
+    case 21:
         return 0;
     default:
         break;

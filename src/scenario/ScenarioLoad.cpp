@@ -46,7 +46,9 @@ void KeepCurrentAreaInsideTheWorld(Scenario& scen) {
 }
 } // namespace
 
-void SetCustomSheetLoader(CustomSheetLoader loader) { InstalledSheetLoader() = std::move(loader); }
+void SetCustomSheetLoader(CustomSheetLoader loader) {
+    InstalledSheetLoader() = std::move(loader);
+}
 
 std::int16_t ScenFormatOfSignature(std::span<const std::uint8_t> file) {
     if (file.size() < 4) return -1;
@@ -117,8 +119,8 @@ void LoadScenario(const std::string& fileName, const std::string& filePath) {
         const auto file = ReadFileBytes(filePath);
         format = ScenFormatOfSignature(file);
         if (format < 0) {
-            MsgBox("LoadScenarioError encountered!\r\nNot a valid Scenario file.",
-                   msgbox::Critical, "Error");
+            MsgBox("LoadScenarioError encountered!\r\nNot a valid Scenario file.", msgbox::Critical,
+                   "Error");
             rejected = true;
             return;
         }

@@ -15,8 +15,9 @@ std::int16_t ScenFormatOfSignature(std::span<const std::uint8_t> file);
 
 // Replaces the current scenario with the one in the file. The file is read whole into a fresh
 // scenario first: only when every step has succeeded does it replace the scenario in memory,
-// together with ScenFileName, ScenFilePath and ScenFormat (and GameTowns, for a game layout). A failure is reported in the
-// "LoadScenario" error box, sets FileDialogCancelled to -1 and leaves everything as it was.
+// together with ScenFileName, ScenFilePath and ScenFormat (and GameTowns, for a game layout). A
+// failure is reported in the "LoadScenario" error box, sets FileDialogCancelled to -1 and leaves
+// everything as it was.
 void LoadScenario(const std::string& fileName, const std::string& filePath);
 
 // Reads a whole scenario file of the given layout from memory into scen, derives the town

@@ -109,7 +109,7 @@ struct TownCreature {
 
 // A square grid of terrain numbers indexed (x, y), stored row by row as the files hold it.
 class TerrainGrid {
-public:
+  public:
     TerrainGrid() = default;
     explicit TerrainGrid(int side) : side_(side), cells_(static_cast<std::size_t>(side * side)) {}
 
@@ -120,7 +120,7 @@ public:
     const std::vector<std::uint8_t>& Cells() const { return cells_; }
     bool operator==(const TerrainGrid&) const = default;
 
-private:
+  private:
     std::size_t Index(int x, int y) const {
         if (x < 0 || y < 0 || x >= side_ || y >= side_) RaiseError(err::SubscriptOutOfRange);
         return static_cast<std::size_t>(x + side_ * y);

@@ -11,9 +11,9 @@
 #include <QLockFile>
 #include <QProcess>
 #include <filesystem>
-#include <unistd.h>
-#include <sys/stat.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 TEST(Startup, TheSequenceRunsOnceAndLeavesOnlyTheMainWindow) {
     SetProgramFolderForTesting(VARNO_APP_DIR);

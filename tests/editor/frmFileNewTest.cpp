@@ -112,11 +112,10 @@ TEST_F(NewScenarioDialogTest, AnOutOfRangeSizeIsRefusedUntilTheBoxIsLeft) {
             void (frmFileNew::*lostFocus)();
             const char* message;
         };
-        const SizeBox boxes[] = {
-            {d.txtOutWidth, &frmFileNew::txtOutWidth_LostFocus,
-             "Outdoor width must be between 1 and 50."},
-            {d.txtOutHeight, &frmFileNew::txtOutHeight_LostFocus,
-             "Outdoor height must be between 1 and 50."}};
+        const SizeBox boxes[] = {{d.txtOutWidth, &frmFileNew::txtOutWidth_LostFocus,
+                                  "Outdoor width must be between 1 and 50."},
+                                 {d.txtOutHeight, &frmFileNew::txtOutHeight_LostFocus,
+                                  "Outdoor height must be between 1 and 50."}};
         for (const SizeBox& size : boxes)
             for (const char* bad : {"0", "51"}) {
                 MsgBoxRecorder local;

@@ -23,8 +23,8 @@ TEST(ByteWriter, WritesBothByteOrdersAtOneBasedPositionsAndZeroFillsGaps) {
     w.PutI32BigEndian(11, -1);
     w.PutU8(1, 0x7F);
     const auto bytes = w.TakeBytes();
-    EXPECT_EQ(bytes, (std::vector<std::uint8_t>{0x7F, 0, 0xFE, 0xFF, 4, 3, 2, 1, 0x0A, 0x0B,
-                                                    0xFF, 0xFF, 0xFF, 0xFF}));
+    EXPECT_EQ(bytes, (std::vector<std::uint8_t>{0x7F, 0, 0xFE, 0xFF, 4, 3, 2, 1, 0x0A, 0x0B, 0xFF,
+                                                0xFF, 0xFF, 0xFF}));
     ByteWriter again;
     again.Reserve(100);
     again.PutI32(1, 7);

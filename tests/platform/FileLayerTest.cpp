@@ -24,10 +24,14 @@ const std::vector<std::uint8_t> kBytes{1, 2, 3, 0, 255};
 } // namespace
 
 TEST(RuntimeErrors, CarryTheirStandardDescriptions) {
-    const std::pair<int, const char*> known[] = {
-        {6, "Overflow"},        {9, "Subscript out of range"}, {13, "Type mismatch"},
-        {53, "File not found"}, {62, "Input past end of file"}, {70, "Permission denied"},
-        {75, "Path/File access error"}, {76, "Path not found"}};
+    const std::pair<int, const char*> known[] = {{6, "Overflow"},
+                                                 {9, "Subscript out of range"},
+                                                 {13, "Type mismatch"},
+                                                 {53, "File not found"},
+                                                 {62, "Input past end of file"},
+                                                 {70, "Permission denied"},
+                                                 {75, "Path/File access error"},
+                                                 {76, "Path not found"}};
     for (const auto& [number, text] : known)
         EXPECT_EQ(RuntimeError(number).description(), text);
 }

@@ -100,6 +100,5 @@ TEST(FlagNameFile, AFailedWriteIsReportedAndLeavesTheOldFile) {
     SaveScenData(s, path);
     ASSERT_EQ(boxes.Calls().size(), 1u);
     EXPECT_EQ(boxes.Calls()[0].title, "Error");
-    EXPECT_EQ(boxes.Calls()[0].text,
-              "SaveScenDataError encountered!\r\nErr# 76, Path not found");
+    EXPECT_EQ(boxes.Calls()[0].text, "SaveScenDataError encountered!\r\nErr# 76, Path not found");
 }

@@ -58,8 +58,7 @@ TEST(OwnLayoutHostileInput, EveryTruncationOfSectionsAndTownsEndsInputPastEndOfF
     s.TownTalks.resize(1);
     // The same readers the whole-file read runs, on every cut after the header; the header
     // is read once, as the count table does not change.
-    for (auto length = static_cast<std::size_t>(headerEnd - 1); length < image.size();
-         ++length) {
+    for (auto length = static_cast<std::size_t>(headerEnd - 1); length < image.size(); ++length) {
         const ByteReader cut(std::span(image.data(), length));
         int error = 0;
         try {
@@ -108,11 +107,11 @@ TEST(OwnLayoutHostileInput, BadListBoundsAndTownSizesAreRefused) {
         int expected;
     };
     const Change changes[] = {
-        {section, -1, 9},   // section special spots
-        {town, -1, 9},      // fields
-        {town + 2, -5, 9},  // preset items
-        {town + 4, -1, 9},  // creatures
-        {town + 6, -1, 9},  // town special spots
+        {section, -1, 9},      // section special spots
+        {town, -1, 9},         // fields
+        {town + 2, -5, 9},     // preset items
+        {town + 4, -1, 9},     // creatures
+        {town + 6, -1, 9},     // town special spots
         {town + 4, 30000, 62}, // more creatures than the file holds: nothing is allocated
         {section, 32767, 62},
     };

@@ -10,7 +10,7 @@
 
 namespace {
 class OpenScenFileTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { SetProgramFolderForTesting("/opt/editor"); }
     void TearDown() override { SetProgramFolderForTesting(""); }
     FileDialogScript dialog;

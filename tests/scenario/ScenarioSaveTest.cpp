@@ -16,7 +16,7 @@
 
 namespace {
 class ScenarioSave : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         std::filesystem::create_directory(program_.File("scenario"));
         SetProgramFolderForTesting(program_.Path());
@@ -112,7 +112,8 @@ TEST_F(ScenarioSave, AnUnwritableScenarioFolderFailsAndKeepsTheEarlierFiles) {
     SaveScenarioV2();
     ::chmod(program_.File("scenario").c_str(), 0755);
     ASSERT_EQ(boxes.Calls().size(), 1u);
-    EXPECT_EQ(boxes.Calls()[0].text, "SaveScenarioV2Error encountered!\r\nErr# 70, Permission denied");
+    EXPECT_EQ(boxes.Calls()[0].text,
+              "SaveScenarioV2Error encountered!\r\nErr# 70, Permission denied");
     EXPECT_EQ(FileBytes(ScenarioPath()), earlier);
 }
 
@@ -137,7 +138,8 @@ TEST_F(ScenarioSave, ATempFolderOpenToOthersIsRefused) {
     MsgBoxRecorder boxes;
     SaveScenarioV2();
     ASSERT_EQ(boxes.Calls().size(), 1u);
-    EXPECT_EQ(boxes.Calls()[0].text, "SaveScenarioV2Error encountered!\r\nErr# 70, Permission denied");
+    EXPECT_EQ(boxes.Calls()[0].text,
+              "SaveScenarioV2Error encountered!\r\nErr# 70, Permission denied");
     EXPECT_FALSE(std::filesystem::exists(ScenarioPath()));
 }
 

@@ -10,7 +10,9 @@ FileDialogScript::FileDialogScript() {
     });
 }
 
-FileDialogScript::~FileDialogScript() { SetFileDialogHook(std::move(previous_)); }
+FileDialogScript::~FileDialogScript() {
+    SetFileDialogHook(std::move(previous_));
+}
 
 void FileDialogScript::Choose(const std::string& fullPath) {
     const auto slash = fullPath.find_last_of('/');
@@ -18,4 +20,6 @@ void FileDialogScript::Choose(const std::string& fullPath) {
         false, slash == std::string::npos ? fullPath : fullPath.substr(slash + 1), fullPath});
 }
 
-void FileDialogScript::Cancel() { answers_.push_back(FileDialogResult{}); }
+void FileDialogScript::Cancel() {
+    answers_.push_back(FileDialogResult{});
+}

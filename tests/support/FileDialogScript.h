@@ -9,7 +9,7 @@
 // Answers every file dialog while it lives, in turn, and records what was asked. A dialog
 // with no answer left is cancelled.
 class FileDialogScript {
-public:
+  public:
     FileDialogScript();
     ~FileDialogScript();
     FileDialogScript(const FileDialogScript&) = delete;
@@ -20,7 +20,7 @@ public:
 
     const std::vector<FileDialogRequest>& Requests() const { return requests_; }
 
-private:
+  private:
     std::deque<FileDialogResult> answers_;
     std::vector<FileDialogRequest> requests_;
     FileDialogHook previous_;

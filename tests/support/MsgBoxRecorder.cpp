@@ -10,4 +10,6 @@ MsgBoxRecorder::MsgBoxRecorder() {
     });
 }
 
-MsgBoxRecorder::~MsgBoxRecorder() { SetMsgBoxHook(std::move(previous_)); }
+MsgBoxRecorder::~MsgBoxRecorder() {
+    SetMsgBoxHook(std::move(previous_));
+}

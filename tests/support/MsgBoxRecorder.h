@@ -7,7 +7,7 @@
 
 // Answers every message box while it lives and records what was shown.
 class MsgBoxRecorder {
-public:
+  public:
     MsgBoxRecorder();
     ~MsgBoxRecorder();
     MsgBoxRecorder(const MsgBoxRecorder&) = delete;
@@ -18,7 +18,7 @@ public:
 
     const std::vector<MsgBoxCall>& Calls() const { return calls_; }
 
-private:
+  private:
     std::vector<MsgBoxCall> calls_;
     std::deque<MsgBoxResult> answers_;
     MsgBoxHook previous_;

@@ -6,7 +6,7 @@
 
 namespace {
 class Filler {
-public:
+  public:
     explicit Filler(std::uint32_t seed) : rng_(seed) {}
 
     std::uint8_t U8() { return static_cast<std::uint8_t>(rng_()); }
@@ -51,7 +51,7 @@ public:
     }
     std::uint32_t Below(std::uint32_t n) { return rng_() % n; }
 
-private:
+  private:
     std::mt19937 rng_;
 };
 
@@ -71,8 +71,13 @@ void FillScenarioWide(Scenario& s, Filler& f) {
 
     for (std::size_t i = 0; i < s.TerrainTypes.size(); ++i) {
         auto& t = s.TerrainTypes[i];
-        t = {f.Fixed(30), f.I16(), f.I16(), f.I16(), f.U8(), f.U8(), f.U8(), f.U8(), f.U8(),
-             f.U8(),      f.U8(),  f.U8(),  f.Fixed(1), TerrainSetOf(static_cast<int>(i))};
+        t = {f.Fixed(30), f.I16(),
+             f.I16(),     f.I16(),
+             f.U8(),      f.U8(),
+             f.U8(),      f.U8(),
+             f.U8(),      f.U8(),
+             f.U8(),      f.U8(),
+             f.Fixed(1),  TerrainSetOf(static_cast<int>(i))};
     }
     for (auto& m : s.MonsterTypes) {
         m.Name = f.Fixed(20);
@@ -82,10 +87,10 @@ void FillScenarioWide(Scenario& s, Filler& f) {
         m.Kind = f.U8();
         m.Level = f.U8();
         m.Health = f.I16();
-        for (auto* v : {&m.Armor, &m.Skill, &m.Speed, &m.MageLevel, &m.PriestLevel, &m.Attitude,
-                        &m.Treasure, &m.Poison, &m.SpAbility, &m.BreathWpn, &m.BreathStr,
-                        &m.CreateGenerate, &m.CreateExtra, &m.SummonType, &m.MagicRes,
-                        &m.FireRes, &m.ColdRes, &m.PoisonRes})
+        for (auto* v :
+             {&m.Armor, &m.Skill, &m.Speed, &m.MageLevel, &m.PriestLevel, &m.Attitude, &m.Treasure,
+              &m.Poison, &m.SpAbility, &m.BreathWpn, &m.BreathStr, &m.CreateGenerate,
+              &m.CreateExtra, &m.SummonType, &m.MagicRes, &m.FireRes, &m.ColdRes, &m.PoisonRes})
             *v = f.U8();
         m.ItemDropped = f.I16();
         m.ChanceDrop = f.I16();
@@ -101,10 +106,9 @@ void FillScenarioWide(Scenario& s, Filler& f) {
         it.ItemKind = f.I16();
         it.Value = f.I16();
         for (auto* v : {&it.Weight, &it.Level, &it.Awkwardness, &it.Bonus, &it.Protection,
-                        &it.Charges, &it.WeaponType, &it.MagicUse, &it.Ability,
-                        &it.AbilityStrength, &it.TypeFlag, &it.Reserved, &it.SpecialClass,
-                        &it.TreasureClass, &it.Identified, &it.Magical, &it.Cursed,
-                        &it.ConcealAbility})
+                        &it.Charges, &it.WeaponType, &it.MagicUse, &it.Ability, &it.AbilityStrength,
+                        &it.TypeFlag, &it.Reserved, &it.SpecialClass, &it.TreasureClass,
+                        &it.Identified, &it.Magical, &it.Cursed, &it.ConcealAbility})
             *v = f.U8();
     }
     for (auto& p : s.ItemPlacementShortcuts)
@@ -183,8 +187,8 @@ void FillTown(Town& t, TownTalk& talk, int size, Filler& f) {
         i = {f.I16(), f.U8(), f.U8(), f.I16(), f.U8(), f.U8(), f.U8()};
     t.Creatures.resize(1 + f.Below(30));
     for (auto& c : t.Creatures)
-        c = {f.U8(),  f.U8(),  f.U8(), f.U8(),  f.U8(),  f.U8(),  f.I16(), f.I16(),
-             f.U8(),  f.U8(),  f.U8(), f.I16(), f.I16(), f.I16(), f.U8()};
+        c = {f.U8(), f.U8(), f.U8(), f.U8(),  f.U8(),  f.U8(),  f.I16(), f.I16(),
+             f.U8(), f.U8(), f.U8(), f.I16(), f.I16(), f.I16(), f.U8()};
     for (auto& s : t.Strings)
         s = f.Text();
     t.Terrain = TerrainGrid(TownSide(size));

@@ -6,7 +6,7 @@
 
 // A folder of its own for one test, removed with everything in it when the test ends.
 class TempFolder {
-public:
+  public:
     TempFolder();
     ~TempFolder();
     TempFolder(const TempFolder&) = delete;
@@ -15,7 +15,7 @@ public:
     const std::string& Path() const { return path_; }
     std::string File(const std::string& name) const { return path_ + "/" + name; }
 
-private:
+  private:
     std::string path_;
 };
 
