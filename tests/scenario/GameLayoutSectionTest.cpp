@@ -183,7 +183,10 @@ TEST_P(GameSectionTest, ASectionOutsideTheWorldIsRefusedAndTheOthersLeftAlone) {
     Scenario s = Read(image);
     const OutdoorSection before = s.OutdoorSections.At(0, 0);
     // 65536 and -65536 are 0 once cut to 16 bits.
-    for (auto [x, y] : {std::pair{1, 0}, {0, 1}, {-1, 0}, {65536, 0}, {0, 65536}, {-65536, 0}}) {
+    for (const auto& place :
+         {std::pair{1, 0}, {0, 1}, {-1, 0}, {65536, 0}, {0, 65536}, {-65536, 0}}) {
+        const int x = place.first;
+        const int y = place.second;
         FilePos pos = static_cast<FilePos>(b.SectionPos(0, 0));
         EXPECT_EQ(ErrorOf([&] { ReadOutdoorSectionV1(s, ByteReader(image), x, y, pos, Format()); }),
                   9)

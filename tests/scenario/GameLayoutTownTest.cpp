@@ -279,7 +279,10 @@ TEST_P(GameTownTest, ImpossibleSizesIndicesAndFormatsAreRefused) {
         s.Towns.resize(201);
         s.TownTalks.resize(index == 1 ? 1 : 201);
         FilePos pos = static_cast<FilePos>(good.TownPos(0));
-        EXPECT_EQ(ErrorOf([&] { ReadTownV1(s, ByteReader(image), index, pos, format, towns); }),
+        // Lambdas cannot capture structured bindings on every compiler we build with.
+        const int town = index;
+        const int layout = format;
+        EXPECT_EQ(ErrorOf([&] { ReadTownV1(s, ByteReader(image), town, pos, layout, towns); }),
                   error)
             << "town " << index << ", format " << format;
     }
