@@ -3,6 +3,6 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/install-deps.sh
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVARNO_BUILD_TESTS=OFF >/dev/null
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build --target varno-editor --parallel "$(nproc)"
 exec build/app/varno-editor "$@"
