@@ -47,6 +47,8 @@ QCursor CursorFromPicture(const QImage& picture) {
 
 frmMain::frmMain() {
     setWindowTitle("Varno Scenario Editor");
+    // The program's icon is the first scenario icon of the sheets.
+    if (!ScenPicsPic.isNull()) setWindowIcon(QPixmap::fromImage(ScenPicsPic.copy(0, 0, 32, 32)));
     QFont small = font();
     small.setPixelSize(11);
     setFont(small);
