@@ -98,47 +98,53 @@ void WriteFileBytes(const std::string& path, std::span<const std::uint8_t> bytes
     fd.Close();
 }
 
-void ReplaceFileWithBytes(const std::string& path, std::span<const std::uint8_t> bytes) {
-    StagedFileReplacement replacement(path);
-    replacement.Write(bytes);
-    replacement.Commit();
-}
-
-StagedFileReplacement::StagedFileReplacement(const std::string& path)
-    : path_(path), staging_(path + ".saving-XXXXXX") {
-    fd_ = ::mkstemp(staging_.data());
-    if (fd_ < 0) RaiseOpenFailure(path, errno);
-    // mkstemp makes the file private; give it the mode a newly created file would have.
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    if (::fchmod(fd_, 0666 & ~mask) != 0) {
-        const int error = errno;
-        ::close(fd_);
-        ::unlink(staging_.c_str());
-        fd_ = -1;
-        RaiseFromErrno(error);
+namespace {
+// The new file is made beside the path, written, flushed to disk and renamed over the path; a
+// replacement that is not committed removes its file and leaves the path untouched.
+class StagedFileReplacement {
+  public:
+    explicit StagedFileReplacement(const std::string& path)
+        : path_(path), staging_(path + ".saving-XXXXXX") {
+        fd_ = ::mkstemp(staging_.data());
+        if (fd_ < 0) RaiseOpenFailure(path, errno);
+        // mkstemp makes the file private; give it the mode a newly created file would have.
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        if (::fchmod(fd_, 0666 & ~mask) != 0) {
+            // A constructor that throws gets no destructor: tidy up here.
+            const int error = errno;
+            ::close(fd_);
+            ::unlink(staging_.c_str());
+            RaiseFromErrno(error);
+        }
     }
-}
+    ~StagedFileReplacement() {
+        if (fd_ >= 0) ::close(fd_);
+        if (!committed_) ::unlink(staging_.c_str());
+    }
+    StagedFileReplacement(const StagedFileReplacement&) = delete;
+    StagedFileReplacement& operator=(const StagedFileReplacement&) = delete;
 
-StagedFileReplacement::~StagedFileReplacement() {
-    if (staging_.empty()) return;
-    if (fd_ >= 0) ::close(fd_);
-    ::unlink(staging_.c_str());
-}
+    void WriteAndCommit(std::span<const std::uint8_t> bytes) {
+        WriteAll(fd_, bytes);
+        if (::fdatasync(fd_) != 0) RaiseFromErrno(errno);
+        const int fd = fd_;
+        fd_ = -1;
+        if (::close(fd) != 0) RaiseFromErrno(errno);
+        if (::rename(staging_.c_str(), path_.c_str()) != 0) RaiseFromErrno(errno);
+        committed_ = true;
+    }
 
-void StagedFileReplacement::Write(std::span<const std::uint8_t> bytes) {
-    WriteAll(fd_, bytes);
-    // Let the disk start on it while the caller goes on; Commit waits for the rest.
-    ::sync_file_range(fd_, 0, 0, SYNC_FILE_RANGE_WRITE);
-}
+  private:
+    std::string path_;
+    std::string staging_;
+    int fd_ = -1;
+    bool committed_ = false;
+};
+} // namespace
 
-void StagedFileReplacement::Commit() {
-    if (::fdatasync(fd_) != 0) RaiseFromErrno(errno);
-    const int fd = fd_;
-    fd_ = -1;
-    if (::close(fd) != 0) RaiseFromErrno(errno);
-    if (::rename(staging_.c_str(), path_.c_str()) != 0) RaiseFromErrno(errno);
-    staging_.clear();
+void ReplaceFileWithBytes(const std::string& path, std::span<const std::uint8_t> bytes) {
+    StagedFileReplacement(path).WriteAndCommit(bytes);
 }
 
 namespace {

@@ -21,26 +21,6 @@ void WriteFileBytes(const std::string& path, std::span<const std::uint8_t> bytes
 // that file is renamed over the path. On failure the old file is untouched.
 void ReplaceFileWithBytes(const std::string& path, std::span<const std::uint8_t> bytes);
 
-// The same in steps, for callers with other work to do while the new file reaches the disk:
-// the constructor makes the new file beside the path, Write fills it and starts writing it out,
-// Commit waits until it is on disk and renames it over the path. A replacement that is not
-// committed removes its file and leaves the path untouched.
-class StagedFileReplacement {
-  public:
-    explicit StagedFileReplacement(const std::string& path);
-    ~StagedFileReplacement();
-    StagedFileReplacement(const StagedFileReplacement&) = delete;
-    StagedFileReplacement& operator=(const StagedFileReplacement&) = delete;
-
-    void Write(std::span<const std::uint8_t> bytes);
-    void Commit();
-
-  private:
-    std::string path_;
-    std::string staging_;
-    int fd_ = -1;
-};
-
 bool FileExists(const std::string& path);
 bool FolderExists(const std::string& path);
 

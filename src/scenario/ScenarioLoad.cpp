@@ -25,8 +25,8 @@ std::uint8_t RaisedBy2(std::uint8_t monster) {
     return static_cast<std::uint8_t>(monster + 2);
 }
 
-// Moves monster types first..last up by two places, last first, and gives the two freed
-// slots' first two types their pictures.
+// Moves monster types 5..last up by two places, the last first, and gives types 5 and 6, whose
+// records stay where they were, the pictures of the game's numbering.
 void ShiftMonsterTypes(Scenario& scen, int last) {
     for (int i = last; i >= 5; --i)
         scen.MonsterTypes[static_cast<std::size_t>(i + 2)] =
