@@ -5,6 +5,8 @@
 #include "platform/TextCodec.h"
 
 #include <QApplication>
+#include <QButtonGroup>
+#include <QRadioButton>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,7 +16,7 @@
 
 namespace {
 constexpr std::int16_t kDialogPictureNumber = 816;
-constexpr int kDialogPictureSide = 32;
+constexpr int kDialogPictureSide = 36;
 } // namespace
 
 PictureBox* MakeDialogPicture(QWidget* parent) {
@@ -71,4 +73,15 @@ void ShowLimitedText(QLineEdit* box, const std::string& text, int limit) {
     const QString shown = ToQString(text);
     box->setMaxLength(std::max(limit, static_cast<int>(shown.size())));
     box->setText(shown);
+}
+
+void CheckOption(const std::vector<QRadioButton*>& options, int index) {
+    for (std::size_t i = 0; i < options.size(); ++i) {
+        QRadioButton* option = options[i];
+        // An exclusive group keeps one button checked; lift that while clearing.
+        QButtonGroup* group = option->group();
+        if (group) group->setExclusive(false);
+        option->setChecked(static_cast<int>(i) == index);
+        if (group) group->setExclusive(true);
+    }
 }

@@ -8,12 +8,13 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QRadioButton;
 class QWidget;
 class PictureBox;
 
 // Small pieces that the town and outdoor dialogs share.
 
-// The dialog picture box, 32 x 32 pixels, showing dialog picture 16.
+// The dialog picture box, 36 x 36 pixels, showing dialog picture 16.
 PictureBox* MakeDialogPicture(QWidget* parent);
 void DrawDialogPicture(PictureBox* box);
 
@@ -32,3 +33,6 @@ void SelectRow(QComboBox* list, int row);
 // Shows a stored text whole, even when it is longer than the box lets the author type: the
 // limit holds back typing only.
 void ShowLimitedText(QLineEdit* box, const std::string& text, int limit);
+
+// Checks option index of the group, or none of them for an index outside it.
+void CheckOption(const std::vector<QRadioButton*>& options, int index);

@@ -127,3 +127,11 @@ const std::vector<std::string> kCreatureTimingEntries = {
 int ListRowOf(int value, int count) {
     return value >= 0 && value < count ? value : -1;
 }
+
+std::int16_t KilledNodeAfterEditing(const Town& town, std::int16_t opened, std::int16_t returned) {
+    if (opened != -1 || returned < 0 ||
+        static_cast<std::size_t>(returned) >= town.SpecialNodes.size())
+        return returned;
+    const SpecialNode& node = town.SpecialNodes[static_cast<std::size_t>(returned)];
+    return node.Type == 0 && node.JumpTo == -1 ? std::int16_t{-1} : returned;
+}

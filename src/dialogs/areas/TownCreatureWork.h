@@ -55,3 +55,8 @@ extern const std::vector<std::string> kCreatureTimingEntries;
 // The list row of value v in a list of count rows, or -1 (no selection) when v is not one of
 // them. A stale value thus shows nothing and stays stored.
 int ListRowOf(int value, int count);
+
+// The killed node to keep after the special-node editor returns: a node taken for a new
+// reference that the author left empty (type 0, no jump) is no node at all, so the creature
+// keeps -1 rather than pointing at a free node.
+std::int16_t KilledNodeAfterEditing(const Town& town, std::int16_t opened, std::int16_t returned);
