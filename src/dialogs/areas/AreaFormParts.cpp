@@ -6,11 +6,11 @@
 
 #include <QApplication>
 #include <QButtonGroup>
-#include <QRadioButton>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QStyle>
 #include <algorithm>
 
@@ -40,8 +40,8 @@ QLabel* MakeTitleLabel(QWidget* parent, const QString& text) {
 
 QPushButton* MakeArrowButton(QWidget* parent, bool right) {
     auto* button = new QPushButton(parent);
-    button->setIcon(QApplication::style()->standardIcon(right ? QStyle::SP_ArrowRight
-                                                              : QStyle::SP_ArrowLeft));
+    button->setIcon(
+        QApplication::style()->standardIcon(right ? QStyle::SP_ArrowRight : QStyle::SP_ArrowLeft));
     button->setAutoDefault(false);
     button->setAccessibleName(right ? "Next" : "Previous");
     return button;

@@ -59,8 +59,7 @@ frmCreateTown::frmCreateTown() {
     outer->addLayout(form);
 
     static const char* const sizes[3] = {"Large (64x64)", "Medium (48x48)", "Small (32x32)"};
-    static const char* const terrains[3] = {"Just cave floor", "Plain grass",
-                                            "Grass with flowers"};
+    static const char* const terrains[3] = {"Just cave floor", "Plain grass", "Grass with flowers"};
     auto* frames = new QHBoxLayout;
     frames->addWidget(OptionFrame(this, "Town size:", sizes, optTownSize,
                                   [this](int i) { optTownSize_Click(i); }));

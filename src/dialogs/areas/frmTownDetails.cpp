@@ -143,13 +143,13 @@ void frmTownDetails::BuildControls() {
     for (auto& box : txtExitLoc)
         box = NumberBox(this);
     auto* groups = new QHBoxLayout;
-    groups->addWidget(BoxGroup(this,
-                               "Exit town specials: (These are the numbers of the town special "
-                               "nodes to call when the party tries to leave town in the given "
-                               "direction.)",
-                               {"Top", "Bottom", "Left", "Right"},
-                               {txtExitSpecial[0], txtExitSpecial[1], txtExitSpecial[2],
-                                txtExitSpecial[3]}));
+    groups->addWidget(
+        BoxGroup(this,
+                 "Exit town specials: (These are the numbers of the town special "
+                 "nodes to call when the party tries to leave town in the given "
+                 "direction.)",
+                 {"Top", "Bottom", "Left", "Right"},
+                 {txtExitSpecial[0], txtExitSpecial[1], txtExitSpecial[2], txtExitSpecial[3]}));
     groups->addWidget(BoxGroup(this,
                                "Town entry special node: (Enter the number of the town special "
                                "node to call if the party enters the town when it's still "
@@ -195,7 +195,8 @@ void frmTownDetails::BindBoxes() {
     BindNumber(txtMaxMonsters, &Work.MaxMonsters, {"Monsters", 0, 0, 0, Check::OnChange});
     BindNumber(txtDifficulty, &Work.Difficulty, {"Difficulty", 0, 10, 0, Check::OnChange});
     for (std::size_t i = 0; i < 2; ++i)
-        BindNumber(txtEntrySpecial[i], &Work.EntrySpecials[i], {"Value", -1, 99, 0, Check::OnChange});
+        BindNumber(txtEntrySpecial[i], &Work.EntrySpecials[i],
+                   {"Value", -1, 99, 0, Check::OnChange});
     for (std::size_t i = 0; i < 4; ++i)
         BindNumber(txtExitSpecial[i], &Work.ExitSpecials[i], {"Value", -1, 99, 0, Check::OnChange});
     for (std::size_t i = 0; i < 8; ++i)

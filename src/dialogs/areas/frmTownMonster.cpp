@@ -100,7 +100,8 @@ void frmTownMonster::BuildControls() {
                                      [this](int i) { optAttitude_Click(i); }));
     QGroupBox* movement =
         OptionFrame(this, "Movement", moves, optCanMove, [this](int i) { optCanMove_Click(i); });
-    static_cast<QVBoxLayout*>(movement->layout())->insertWidget(0, new QLabel("Creature can move?"));
+    static_cast<QVBoxLayout*>(movement->layout())
+        ->insertWidget(0, new QLabel("Creature can move?"));
     behaviour->addWidget(movement);
 
     auto* timing = new QGroupBox("Creature timing:", this);
@@ -259,8 +260,8 @@ void frmTownMonster::ShowRecord() {
 void frmTownMonster::ShowPersonalities() {
     FillValueList(lstPersonality, PersonalityEntries(Scen, Work.PersTown));
     // A personality of a town that no longer exists has no row: nothing is selected.
-    SelectRow(lstPersonality, Work.PersSlot < 0 ? 0 : ListRowOf(Work.PersSlot + 1,
-                                                                lstPersonality->count()));
+    SelectRow(lstPersonality,
+              Work.PersSlot < 0 ? 0 : ListRowOf(Work.PersSlot + 1, lstPersonality->count()));
 }
 
 void frmTownMonster::ShowFlagValues() {
