@@ -198,6 +198,8 @@ void frmMain::BuildMenus() {
     connect(mnuScenButtons, &QAction::triggered, this, [this] { mnuScenButtons_Click(); });
     connect(mnuScenLockLists, &QAction::triggered, this, [this] { mnuScenLockLists_Click(); });
     connect(mnuTownDelete, &QAction::triggered, this, [this] { mnuTownDelete_Click(); });
+    connect(mnuImportOut, &QAction::triggered, this, [this] { mnuImportOut_Click(); });
+    connect(mnuTownImport, &QAction::triggered, this, [this] { mnuTownImport_Click(); });
 
     // Entries that can never be chosen.
     mnuScenItemsShort->setEnabled(false);
@@ -211,10 +213,9 @@ void frmMain::BuildMenus() {
           mnuScenSpecItems, mnuScenNodes,     mnuScenText,     mnuScenSave,      mnuScenBoats,
           mnuScenHorses,    mnuScenEvent,     mnuTownVEntry,   mnuScenStuffDone, mnuOutLoad,
           mnuOutEdit,       mnuOutDetails,    mnuOutWandering, mnuOutEncounters, mnuOutNodes,
-          mnuOutText,       mnuOutAreaDesc,   mnuImportOut,    mnuTownLoad,      mnuTownEdit,
-          mnuTownDetails,   mnuTownWandering, mnuTownNodes,    mnuTownText,      mnuTownItems,
-          mnuTownMonsters,  mnuTownDialogue,  mnuTownEvent,    mnuTownAreaDesc,  mnuTownCreate,
-          mnuTownImport})
+          mnuOutText,       mnuOutAreaDesc,   mnuTownLoad,     mnuTownEdit,      mnuTownDetails,
+          mnuTownWandering, mnuTownNodes,     mnuTownText,     mnuTownItems,     mnuTownMonsters,
+          mnuTownDialogue,  mnuTownEvent,     mnuTownAreaDesc, mnuTownCreate})
         notYet->setEnabled(false);
 }
 
