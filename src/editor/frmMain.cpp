@@ -1,5 +1,6 @@
 #include "editor/frmMain.h"
 
+#include "forms/FormLayout.h"
 #include "graphics/Drawing.h"
 #include "graphics/GraphicsSheets.h"
 #include "platform/PictureBox.h"
@@ -20,11 +21,6 @@
 #include <QScreen>
 
 namespace {
-// Places are given in twips; the screen has 15 twips to a pixel.
-QRect Twips(int left, int top, int width, int height) {
-    return QRect(left / 15, top / 15, width / 15, height / 15);
-}
-
 constexpr int kClientWidth = 693;
 constexpr int kClientHeight = 437;
 constexpr int kMarbleStyle = 3;
@@ -49,9 +45,7 @@ frmMain::frmMain() {
     setWindowTitle("Varno Scenario Editor");
     // The program's icon is the first scenario icon of the sheets.
     if (!ScenPicsPic.isNull()) setWindowIcon(QPixmap::fromImage(ScenPicsPic.copy(0, 0, 32, 32)));
-    QFont small = font();
-    small.setPixelSize(11);
-    setFont(small);
+    SetFormFont(this);
     BuildControls();
     BuildMenus();
 
@@ -198,6 +192,8 @@ void frmMain::BuildMenus() {
     connect(mnuScenButtons, &QAction::triggered, this, [this] { mnuScenButtons_Click(); });
     connect(mnuScenLockLists, &QAction::triggered, this, [this] { mnuScenLockLists_Click(); });
     connect(mnuTownDelete, &QAction::triggered, this, [this] { mnuTownDelete_Click(); });
+    connect(mnuImportOut, &QAction::triggered, this, [this] { mnuImportOut_Click(); });
+    connect(mnuTownImport, &QAction::triggered, this, [this] { mnuTownImport_Click(); });
 
     // Entries that can never be chosen.
     mnuScenItemsShort->setEnabled(false);
@@ -211,10 +207,9 @@ void frmMain::BuildMenus() {
           mnuScenSpecItems, mnuScenNodes,     mnuScenText,     mnuScenSave,      mnuScenBoats,
           mnuScenHorses,    mnuScenEvent,     mnuTownVEntry,   mnuScenStuffDone, mnuOutLoad,
           mnuOutEdit,       mnuOutDetails,    mnuOutWandering, mnuOutEncounters, mnuOutNodes,
-          mnuOutText,       mnuOutAreaDesc,   mnuImportOut,    mnuTownLoad,      mnuTownEdit,
-          mnuTownDetails,   mnuTownWandering, mnuTownNodes,    mnuTownText,      mnuTownItems,
-          mnuTownMonsters,  mnuTownDialogue,  mnuTownEvent,    mnuTownAreaDesc,  mnuTownCreate,
-          mnuTownImport})
+          mnuOutText,       mnuOutAreaDesc,   mnuTownLoad,     mnuTownEdit,      mnuTownDetails,
+          mnuTownWandering, mnuTownNodes,     mnuTownText,     mnuTownItems,     mnuTownMonsters,
+          mnuTownDialogue,  mnuTownEvent,     mnuTownAreaDesc, mnuTownCreate})
         notYet->setEnabled(false);
 }
 

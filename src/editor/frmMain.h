@@ -41,6 +41,8 @@ class frmMain : public QMainWindow {
     void mnuScenLockLists_Click();
     void mnuScenTextDump_Click();
     void mnuTownDelete_Click();
+    void mnuImportOut_Click();
+    void mnuTownImport_Click();
 
     // Controls.
     PictureBox* background = nullptr;
