@@ -1,0 +1,201 @@
+#include "dialogs/pictures/frmSelectIcon.h"
+
+#include "graphics/GraphicsSheets.h"
+#include "platform/PictureBox.h"
+#include "platform/SharedForms.h"
+
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <functional>
+#include <gtest/gtest.h>
+#include <tuple>
+
+namespace {
+class PicturePickerTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        savedPics_ = frmPics;
+        savedCustomLoaded_ = CustomPicsLoaded;
+        frmPics.imgCustomPics = QImage();
+        CustomPicsLoaded = 0;
+    }
+    void TearDown() override {
+        SetModalFormHook({});
+        UnloadAllForms();
+        frmPics = savedPics_;
+        CustomPicsLoaded = savedCustomLoaded_;
+    }
+
+    // Opens the shared picker as a caller does; the action plays the author.
+    frmSelectIcon& Pick(std::int32_t set, std::int16_t select,
+                        const std::function<void(frmSelectIcon&)>& action) {
+        SetModalFormHook([&action](ModalForm& form) {
+            form.show();
+            action(static_cast<frmSelectIcon&>(form));
+        });
+        frmSelectIcon& picker = SharedForm<frmSelectIcon>();
+        picker.PictureSet = set;
+        picker.PictureSelect = select;
+        ShowModal(picker);
+        SetModalFormHook({});
+        return picker;
+    }
+
+    // Visible cells, the marked cell (-1 none; the option and the border must agree), arrows.
+    static std::tuple<int, int, bool> Page(const frmSelectIcon& p) {
+        int shown = 0;
+        int marked = -1;
+        for (int i = 0; i < frmSelectIcon::kCells; ++i) {
+            const auto k = static_cast<std::size_t>(i);
+            const bool visible = p.picSelect[k]->isVisibleTo(&p);
+            EXPECT_EQ(visible, p.optSelect[k]->isVisibleTo(&p)) << "slot " << i;
+            if (visible) ++shown;
+            EXPECT_EQ(p.optSelect[k]->isChecked(), p.picSelect[k]->HasBorder()) << "slot " << i;
+            if (p.optSelect[k]->isChecked()) {
+                EXPECT_EQ(marked, -1) << "two cells marked";
+                marked = i;
+            }
+        }
+        const bool arrows = p.cmdScrollLeft->isVisibleTo(&p);
+        EXPECT_EQ(arrows, p.cmdScrollRight->isVisibleTo(&p));
+        return {shown, marked, arrows};
+    }
+
+    static void Click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); }
+
+  private:
+    PictureHolders savedPics_;
+    std::int16_t savedCustomLoaded_ = 0;
+};
+
+TEST_F(PicturePickerTest, OpensOnThePageOfTheCurrentPictureWithItMarked) {
+    struct Row {
+        int set, select, page, shown, marked;
+        bool arrows;
+    };
+    const Row rows[] = {{3, -1, 0, 36, -1, true},
+                        {3, 100, 2, 36, 28, true},
+                        {1, 5, 0, 32, 5, false},
+                        {4, 29, 0, 30, 29, false},
+                        {7, -1, 0, 14, -1, false},
+                        {6, 252, 7, 1, 0, true},
+                        {2, 122, 3, 15, 14, true},
+                        {5, 40, 1, 36, 4, true},
+                        // Below -1 is no picture either.
+                        {3, -5, 0, 36, -1, true}};
+    for (const Row& r : rows) {
+        std::tuple<int, int, bool> seen;
+        int page = -1;
+        Pick(r.set, static_cast<std::int16_t>(r.select), [&](frmSelectIcon& p) {
+            seen = Page(p);
+            page = p.CurrentPage();
+            Click(p.cmdOK);
+        });
+        EXPECT_EQ(page, r.page) << "kind " << r.set << " picture " << r.select;
+        EXPECT_EQ(seen, std::make_tuple(r.shown, r.marked, r.arrows))
+            << "kind " << r.set << " picture " << r.select;
+    }
+}
+
+TEST_F(PicturePickerTest, ArrowsWrapAndTheSelectionComesBackWithItsPage) {
+    std::vector<std::tuple<int, int, int>> pages; // page, cells shown, marked
+    auto note = [&pages](const frmSelectIcon& p) {
+        const auto [shown, marked, arrows] = Page(p);
+        pages.emplace_back(p.CurrentPage(), shown, marked);
+    };
+    frmSelectIcon& picker = Pick(6, -1, [&](frmSelectIcon& p) {
+        Click(p.cmdScrollLeft); // from page 0 to the last page
+        note(p);
+        Click(p.cmdScrollRight); // and round to page 0
+        note(p);
+        Click(p.cmdScrollRight);
+        Click(p.picSelect[3]); // picture 39, by its cell
+        note(p);
+        Click(p.cmdScrollLeft);
+        note(p);
+        Click(p.cmdScrollRight);
+        note(p);
+        Click(p.optSelect[5]); // picture 41, by its button
+        note(p);
+        Click(p.cmdOK);
+    });
+    const std::vector<std::tuple<int, int, int>> expected = {{7, 1, -1},  {0, 36, -1}, {1, 36, 3},
+                                                             {0, 36, -1}, {1, 36, 3},  {1, 36, 5}};
+    EXPECT_EQ(pages, expected);
+    EXPECT_EQ(picker.PictureSelect, 41);
+    EXPECT_FALSE(picker.CancelFlag);
+}
+
+TEST_F(PicturePickerTest, OkWithoutAChoiceGivesBackNone) {
+    frmSelectIcon& picker = Pick(3, -1, [](frmSelectIcon& p) { Click(p.cmdOK); });
+    EXPECT_EQ(picker.PictureSelect, -1);
+    EXPECT_FALSE(picker.CancelFlag);
+    // Enter is OK too; a click on the marked button keeps it marked.
+    picker.CancelFlag = true;
+    Pick(2, 7, [](frmSelectIcon& p) {
+        Click(p.optSelect[7]);
+        QTest::keyClick(&p, Qt::Key_Return);
+    });
+    EXPECT_EQ(std::make_pair(int{picker.PictureSelect}, picker.CancelFlag),
+              std::make_pair(7, false));
+}
+
+TEST_F(PicturePickerTest, CancelEscapeAndTheCloseBoxKeepTheCallersPicture) {
+    const std::function<void(frmSelectIcon&)> ways[] = {
+        [](frmSelectIcon& p) { Click(p.cmdCancel); },
+        [](frmSelectIcon& p) { QTest::keyClick(&p, Qt::Key_Escape); },
+        [](frmSelectIcon& p) { p.close(); }};
+    for (std::size_t w = 0; w < std::size(ways); ++w) {
+        frmSelectIcon& picker = Pick(3, 100, [&](frmSelectIcon& p) {
+            Click(p.picSelect[5]);
+            ways[w](p);
+        });
+        EXPECT_EQ(std::make_pair(int{picker.PictureSelect}, picker.CancelFlag),
+                  std::make_pair(100, true))
+            << "way " << w;
+    }
+    // The next opening starts again from the caller's picture.
+    std::tuple<int, int, bool> seen;
+    Pick(3, 100, [&](frmSelectIcon& p) {
+        seen = Page(p);
+        Click(p.cmdCancel);
+    });
+    EXPECT_EQ(std::get<1>(seen), 28);
+}
+
+TEST_F(PicturePickerTest, CustomPicturesFollowTheSheetHeight) {
+    frmPics.imgCustomPics = QImage(280, 108, QImage::Format_RGB32);
+    frmPics.imgCustomPics.fill(qRgb(10, 20, 30));
+    CustomPicsLoaded = -1;
+    std::tuple<int, int, bool> seen;
+    QRgb drawn = 0;
+    frmSelectIcon& picker = Pick(0, -1, [&](frmSelectIcon& p) {
+        seen = Page(p);
+        drawn = p.picSelect[29]->picture->surface().Pixel(5, 5);
+        Click(p.picSelect[29]);
+        Click(p.cmdOK);
+    });
+    EXPECT_EQ(seen, std::make_tuple(30, -1, false));
+    EXPECT_EQ(drawn, qRgb(10, 20, 30));
+    EXPECT_EQ(picker.PictureSelect, 29);
+
+    // Four rows make pictures 0..39: two pages.
+    frmPics.imgCustomPics = QImage(280, 144, QImage::Format_RGB32);
+    Pick(0, 38, [&](frmSelectIcon& p) {
+        seen = Page(p);
+        Click(p.cmdOK);
+    });
+    EXPECT_EQ(seen, std::make_tuple(4, 2, true));
+
+    // Without a custom sheet there is nothing to show or pick.
+    frmPics.imgCustomPics = QImage();
+    CustomPicsLoaded = 0;
+    Pick(0, 4, [&](frmSelectIcon& p) {
+        seen = Page(p);
+        Click(p.cmdOK);
+    });
+    EXPECT_EQ(seen, std::make_tuple(0, -1, false));
+    EXPECT_EQ(picker.PictureSelect, 4);
+}
+} // namespace

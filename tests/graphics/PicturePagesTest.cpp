@@ -1,0 +1,64 @@
+#include "graphics/PicturePages.h"
+
+#include <gtest/gtest.h>
+#include <tuple>
+
+namespace {
+TEST(PicturePagesTest, EachKindHasItsRangeCellSizeAndPages) {
+    struct Row {
+        int set, max, width, height, lastPage;
+    };
+    const Row rows[] = {{1, 31, 36, 36, 0}, {2, 122, 28, 36, 3}, {3, 172, 28, 36, 4},
+                        {4, 29, 32, 32, 0}, {5, 83, 36, 36, 2},  {6, 252, 28, 36, 7},
+                        {7, 13, 28, 36, 0}, {8, 0, 0, 0, 0},     {-1, 0, 0, 0, 0}};
+    for (const Row& r : rows) {
+        const PictureKindInfo k = PictureKindOf(r.set, 360);
+        EXPECT_EQ(std::make_tuple(k.MaxPicture, k.CellWidth, k.CellHeight,
+                                  LastPictureKindPage(k.MaxPicture)),
+                  std::make_tuple(r.max, r.width, r.height, r.lastPage))
+            << "kind " << r.set;
+    }
+}
+
+TEST(PicturePagesTest, CustomSheetHeightGivesTenPicturesARowRoundedHalvesToEven) {
+    // height / 36 * 10 - 1: 108 -> 29, 0 -> -1, 9 -> 1.5 -> 2, 27 -> 6.5 -> 6.
+    const std::pair<int, int> rows[] = {{108, 29}, {0, -1}, {36, 9},   {9, 2},
+                                        {27, 6},   {4, 0},  {144, 39}, {5, 0}};
+    for (const auto& [height, max] : rows)
+        EXPECT_EQ(CustomSheetMaxPicture(height), max) << "height " << height;
+    EXPECT_EQ(PictureKindOf(0, 108).MaxPicture, 29);
+    EXPECT_EQ(PictureKindOf(0, 108).CellWidth, 28);
+}
+
+TEST(PicturePagesTest, PagesHoldThirtySixAndTheLastIsCutAtTheHighestPicture) {
+    EXPECT_EQ(PicturePageRange(0, 252).First, 0);
+    EXPECT_EQ(PicturePageRange(0, 252).Last, 35);
+    EXPECT_EQ(PicturePageRange(7, 252).First, 252);
+    EXPECT_EQ(PicturePageRange(7, 252).Last, 252);
+    EXPECT_EQ(PicturePageRange(0, 13).Last, 13);
+    // A kind without pictures has an empty page 0.
+    EXPECT_LT(PicturePageRange(0, -1).Last, PicturePageRange(0, -1).First);
+}
+
+TEST(PicturePagesTest, PlaceOfAPictureAndNoneBelowZero) {
+    const std::tuple<int, int, int> rows[] = {{100, 2, 28}, {0, 0, 0},   {35, 0, 35},
+                                              {36, 1, 0},   {-1, 0, -1}, {-7, 0, -1}};
+    for (const auto& [selection, page, cell] : rows) {
+        const PicturePlace p = PlaceOfPicture(static_cast<std::int16_t>(selection));
+        EXPECT_EQ(std::make_pair(int{p.Page}, int{p.Cell}), std::make_pair(page, cell))
+            << "picture " << selection;
+    }
+}
+
+TEST(PicturePagesTest, ArrowsWrapAtBothEnds) {
+    EXPECT_EQ(PreviousPicturePage(0, 252), 7);
+    EXPECT_EQ(NextPicturePage(7, 252), 0);
+    EXPECT_EQ(NextPicturePage(2, 252), 3);
+    EXPECT_EQ(PreviousPicturePage(3, 252), 2);
+    // One page only: both arrows stay on it.
+    EXPECT_EQ(PreviousPicturePage(0, 29), 0);
+    EXPECT_EQ(NextPicturePage(0, 29), 0);
+    // A page beyond the last (a picture above the kind's range) goes back to 0.
+    EXPECT_EQ(NextPicturePage(9, 252), 0);
+}
+} // namespace
