@@ -29,6 +29,9 @@ std::int16_t FirstFreeMessage(Scenario& scen, const MessageFamily& family, std::
 // The first message of the lowest run of `count` free messages; -1 when there is none.
 std::int16_t FirstFreeMessageRun(Scenario& scen, const MessageFamily& family, int count);
 
+// The longest text a message slot holds.
+constexpr int kMaxMessageLength = 255;
+
 // The six lines of a dialog-box node: where the block lies, or why it cannot be edited.
 enum class DialogBlockCheck { Editable, OutOfRange, NotEnoughRoom };
 constexpr int kDialogLineCount = 6;

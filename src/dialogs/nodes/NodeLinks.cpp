@@ -1,5 +1,6 @@
 #include "dialogs/nodes/NodeLinks.h"
 
+#include "graphics/PicturePages.h"
 #include "scenario/tables/NodeTypeDescriptors.h"
 
 namespace {
@@ -51,18 +52,20 @@ bool ShouldUnlinkParent(const NodeWorkingCopy& parent, const GoBackEntry& parent
            link.Family == leftFamily;
 }
 
-PicturePick PicturePickOf(bool custom, std::int16_t pictureKind, std::int16_t customMax) {
-    if (custom) return pictureKind != 0 ? PicturePick{0, 1000, customMax} : PicturePick{};
-    switch (pictureKind) {
-    case 1:
-        return {1, 700, 31};
-    case 2:
-        return {6, 0, 252};
-    case 3:
-        return {3, 400, 172};
-    default:
-        return {};
+PicturePick PicturePickOf(bool custom, std::int16_t pictureKind, int customSheetHeight) {
+    PicturePick pick;
+    if (custom) {
+        if (pictureKind != 0) pick = {kPickCustom, 1000};
+    } else if (pictureKind == 1) {
+        pick = {kPickDialog, 700};
+    } else if (pictureKind == 2) {
+        pick = {kPickTerrain, 0};
+    } else if (pictureKind == 3) {
+        pick = {kPickMonster, 400};
     }
+    if (pick.PictureSet >= 0)
+        pick.MaxPicture = PictureKindOf(pick.PictureSet, customSheetHeight).MaxPicture;
+    return pick;
 }
 
 std::int16_t PreselectedPicture(const PicturePick& pick, std::int16_t value) {

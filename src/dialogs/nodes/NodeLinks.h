@@ -60,7 +60,7 @@ struct PicturePick {
     std::int16_t MaxPicture = 0;  // the largest number the picker offers
 };
 // custom is true for the "Custom" button; pictureKind is the node type's picture kind;
-// customMax is the largest picture of the scenario's custom sheet.
-PicturePick PicturePickOf(bool custom, std::int16_t pictureKind, std::int16_t customMax);
+// customSheetHeight is the height in pixels of the scenario's custom sheet.
+PicturePick PicturePickOf(bool custom, std::int16_t pictureKind, int customSheetHeight);
 // The picker number to mark for a stored picture: -1 when it lies outside the picker's range.
 std::int16_t PreselectedPicture(const PicturePick& pick, std::int16_t value);

@@ -184,10 +184,11 @@ TEST(NodeLinks, PicturesArePickedWithinThePickersRange) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.value);
-        const PicturePick pick = PicturePickOf(c.custom, c.kind, 29);
+        const PicturePick pick = PicturePickOf(c.custom, c.kind, 3 * 36); // 30 custom pictures
         EXPECT_EQ(pick.PictureSet, c.set);
         EXPECT_EQ(PreselectedPicture(pick, c.value), c.preselected);
     }
-    EXPECT_EQ(PicturePickOf(false, 0, 29).PictureSet, -1);
+    EXPECT_EQ(PicturePickOf(false, 0, 108).PictureSet, -1);
+    EXPECT_EQ(PicturePickOf(true, 0, 108).PictureSet, -1);
 }
 } // namespace
