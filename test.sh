@@ -12,6 +12,14 @@ fuzz_seconds=${FUZZ_SECONDS:-60}
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVARNO_BUILD_TESTS=ON >/dev/null
 cmake --build build --parallel "$jobs"
 ctest --test-dir build --no-tests=error --output-on-failure --parallel "$jobs"
+# Each test program also runs once whole, in shuffled order, so that a test that passes only
+# alone or only after another is found.
+run_whole_shuffled() {
+    for program in "$1"/tests/*_tests; do
+        "$program" --gtest_shuffle --gtest_brief=1
+    done
+}
+run_whole_shuffled build
 
 sanitizer_options=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DVARNO_BUILD_TESTS=ON -DVARNO_SANITIZE=ON -DVARNO_BUILD_BENCH=OFF)
 fuzz=0
@@ -24,6 +32,7 @@ cmake --build build-asan --parallel "$jobs"
 export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 ctest --test-dir build-asan --no-tests=error --output-on-failure --parallel "$jobs"
+run_whole_shuffled build-asan
 
 if [ "$fuzz" = 1 ]; then
     for layout in 0 1 2; do

@@ -12,6 +12,56 @@
 #include <unistd.h>
 
 namespace {
+WriteFaults& InstalledFaults() {
+    static WriteFaults faults;
+    return faults;
+}
+
+// The system calls that write, each failing as the installed faults say.
+int OpenForWriting(const char* path, int flags) {
+    if (const int error = InstalledFaults().createError) {
+        errno = error;
+        return -1;
+    }
+    return ::open(path, flags, 0666);
+}
+
+int MakeStagingFile(std::string& pattern) {
+    if (const int error = InstalledFaults().createError) {
+        errno = error;
+        return -1;
+    }
+    return ::mkstemp(pattern.data());
+}
+
+ssize_t WriteSome(int fd, const std::uint8_t* data, std::size_t count) {
+    std::int64_t& room = InstalledFaults().bytesBeforeDiskFull;
+    if (room < 0) return ::write(fd, data, count);
+    if (room == 0) {
+        errno = ENOSPC;
+        return -1;
+    }
+    const ssize_t n = ::write(fd, data, std::min(count, static_cast<std::size_t>(room)));
+    if (n > 0) room -= n;
+    return n;
+}
+
+int SyncData(int fd) {
+    if (const int error = InstalledFaults().syncError) {
+        errno = error;
+        return -1;
+    }
+    return ::fdatasync(fd);
+}
+
+int RenameFile(const char* from, const char* to) {
+    if (const int error = InstalledFaults().renameError) {
+        errno = error;
+        return -1;
+    }
+    return ::rename(from, to);
+}
+
 [[noreturn]] void RaiseFromErrno(int errnoValue) {
     RaiseError(ErrorNumberFromErrno(errnoValue));
 }
@@ -48,7 +98,7 @@ class FileDescriptor {
 void WriteAll(int fd, std::span<const std::uint8_t> bytes) {
     std::size_t done = 0;
     while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        const ssize_t n = WriteSome(fd, bytes.data() + done, bytes.size() - done);
         if (n < 0) {
             if (errno == EINTR) continue;
             RaiseFromErrno(errno);
@@ -92,7 +142,7 @@ std::vector<std::uint8_t> ReadFileBytes(const std::string& path) {
 }
 
 void WriteFileBytes(const std::string& path, std::span<const std::uint8_t> bytes) {
-    FileDescriptor fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
+    FileDescriptor fd(OpenForWriting(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC));
     if (fd.get() < 0) RaiseOpenFailure(path, errno);
     WriteAll(fd.get(), bytes);
     fd.Close();
@@ -105,7 +155,7 @@ class StagedFileReplacement {
   public:
     explicit StagedFileReplacement(const std::string& path)
         : path_(path), staging_(path + ".saving-XXXXXX") {
-        fd_ = ::mkstemp(staging_.data());
+        fd_ = MakeStagingFile(staging_);
         if (fd_ < 0) RaiseOpenFailure(path, errno);
         // mkstemp makes the file private; give it the mode a newly created file would have.
         const mode_t mask = ::umask(0);
@@ -127,11 +177,11 @@ class StagedFileReplacement {
 
     void WriteAndCommit(std::span<const std::uint8_t> bytes) {
         WriteAll(fd_, bytes);
-        if (::fdatasync(fd_) != 0) RaiseFromErrno(errno);
+        if (SyncData(fd_) != 0) RaiseFromErrno(errno);
         const int fd = fd_;
         fd_ = -1;
         if (::close(fd) != 0) RaiseFromErrno(errno);
-        if (::rename(staging_.c_str(), path_.c_str()) != 0) RaiseFromErrno(errno);
+        if (RenameFile(staging_.c_str(), path_.c_str()) != 0) RaiseFromErrno(errno);
         committed_ = true;
     }
 
@@ -173,4 +223,14 @@ std::string FindFileIgnoringCase(const std::string& path) {
     }
     ::closedir(dir);
     return found;
+}
+
+void SetWriteFaultsForTesting(const WriteFaults& faults) {
+    InstalledFaults() = faults;
+}
+
+bool WriteFaultsInstalled() {
+    const WriteFaults& f = InstalledFaults();
+    return f.bytesBeforeDiskFull >= 0 || f.createError != 0 || f.syncError != 0 ||
+           f.renameError != 0;
 }

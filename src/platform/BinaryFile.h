@@ -28,3 +28,18 @@ bool FolderExists(const std::string& path);
 // only in letter case (files made on a system that ignores case), or the path itself when there
 // is none.
 std::string FindFileIgnoringCase(const std::string& path);
+
+// Tests make the disk fail as a full or broken one would, to prove that every write is checked
+// and a failed save keeps the earlier files. Each error is an errno value; 0 is no fault.
+struct WriteFaults {
+    // Writes fail with ENOSPC once this many bytes have been written since the faults were set,
+    // across all files, as on a disk that had this much room left. Negative: no limit.
+    std::int64_t bytesBeforeDiskFull = -1;
+    int createError = 0; // creating or opening a file for writing
+    int syncError = 0;   // flushing a written file to the disk
+    int renameError = 0; // putting a written file in its place
+};
+
+// Installs the faults (all writes from now on see them); a default WriteFaults removes them.
+void SetWriteFaultsForTesting(const WriteFaults& faults);
+bool WriteFaultsInstalled();

@@ -40,6 +40,10 @@ void RegisterLoadedForm(std::type_index type, QWidget* form) {
     });
 }
 
+std::size_t LoadedFormCount() {
+    return LoadedForms().size();
+}
+
 void UnloadForm(QWidget* form) {
     form->close();
     delete form;

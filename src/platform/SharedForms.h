@@ -23,6 +23,9 @@ template <class Form> bool IsFormLoaded() {
     return FindLoadedForm(typeid(Form)) != nullptr;
 }
 
+// How many windows are loaded now.
+std::size_t LoadedFormCount();
+
 // Closes and destroys one window; it is created afresh on its next use.
 void UnloadForm(QWidget* form);
 

@@ -13,6 +13,11 @@ std::string& LockPathOverride() {
     return path;
 }
 
+std::unique_ptr<QLockFile>& HeldLock() {
+    static std::unique_ptr<QLockFile> held;
+    return held;
+}
+
 QString DefaultLockPath() {
     QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (folder.isEmpty()) folder = QDir::tempPath();
@@ -22,10 +27,11 @@ QString DefaultLockPath() {
 
 void SetInstanceLockPathForTesting(const char* path) {
     LockPathOverride() = path;
+    HeldLock().reset();
 }
 
 bool AnotherInstanceIsRunning() {
-    static std::unique_ptr<QLockFile> held;
+    std::unique_ptr<QLockFile>& held = HeldLock();
     if (held) return false;
     const QString path =
         LockPathOverride().empty() ? DefaultLockPath() : QString::fromStdString(LockPathOverride());

@@ -5,5 +5,6 @@
 // when it is killed.
 bool AnotherInstanceIsRunning();
 
-// Tests use a lock file of their own; "" restores the default.
+// Tests use a lock file of their own; "" restores the default. Either lets go of a lock that
+// is held, so that the next test can take one again.
 void SetInstanceLockPathForTesting(const char* path);

@@ -46,8 +46,10 @@ void KeepCurrentAreaInsideTheWorld(Scenario& scen) {
 }
 } // namespace
 
-void SetCustomSheetLoader(CustomSheetLoader loader) {
+CustomSheetLoader SetCustomSheetLoader(CustomSheetLoader loader) {
+    CustomSheetLoader previous = std::move(InstalledSheetLoader());
     InstalledSheetLoader() = std::move(loader);
+    return previous;
 }
 
 std::int16_t ScenFormatOfSignature(std::span<const std::uint8_t> file) {

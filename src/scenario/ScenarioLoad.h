@@ -40,4 +40,5 @@ void RenumberGameScenarioMonsters(Scenario& scen, const std::string& fileName);
 
 // Loading a scenario also loads its custom picture sheet; the picture layer installs the loader.
 using CustomSheetLoader = std::function<void(const std::string& sheetPath)>;
-void SetCustomSheetLoader(CustomSheetLoader loader);
+// Returns the loader installed before.
+CustomSheetLoader SetCustomSheetLoader(CustomSheetLoader loader);

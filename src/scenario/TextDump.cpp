@@ -105,9 +105,10 @@ void ScenTextDump() {
         } catch (...) {
             // The dump file was opened before its first line: what was written before the
             // failure stays, and an earlier dump is gone.
-            WriteFileBytes(path, Bytes(out.Contents()));
+            ReplaceFileWithBytes(path, Bytes(out.Contents()));
             throw;
         }
-        WriteFileBytes(path, Bytes(out.Contents()));
+        // A disk that fails while the dump is written leaves an earlier dump whole.
+        ReplaceFileWithBytes(path, Bytes(out.Contents()));
     });
 }

@@ -41,7 +41,7 @@ TEST(Startup, TheSequenceRunsOnceAndLeavesOnlyTheMainWindow) {
     EXPECT_EQ(mainWindows, 1);
     UnloadAllForms();
     EXPECT_FALSE(IsFormLoaded<frmMain>());
-    SetProgramFolderForTesting("");
+    SetInstanceLockPathForTesting(""); // lets go of the lock while its folder is still there
 }
 
 TEST(Startup, TheSingleInstanceLockIsHeldUntilTheHolderGoes) {

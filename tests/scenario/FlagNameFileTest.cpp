@@ -2,6 +2,9 @@
 
 #include "support/MsgBoxRecorder.h"
 #include "support/TempFolder.h"
+#include "support/WriteFaultScope.h"
+
+#include <cerrno>
 
 #include <gtest/gtest.h>
 
@@ -92,13 +95,36 @@ TEST(FlagNameFile, AMalformedLineKeepsWhatWasReadBeforeIt) {
 }
 
 TEST(FlagNameFile, AFailedWriteIsReportedAndLeavesTheOldFile) {
+    struct Case {
+        const char* what;
+        WriteFaults faults;
+        const char* error;
+    };
+    const Case cases[] = {
+        {"disk full mid-file", {.bytesBeforeDiskFull = 12}, "Err# 61, Disk full"},
+        {"the folder refuses the file", {.createError = EACCES}, "Err# 70, Permission denied"},
+        {"flushing fails", {.syncError = EIO}, "Err# 57, Device I/O error"},
+        {"renaming fails", {.renameError = EIO}, "Err# 57, Device I/O error"},
+    };
     TempFolder dir;
-    const std::string path = dir.File("sub/names.vrd"); // its folder does not exist
+    const std::string path = dir.File("names.vrd");
     Scenario s;
-    s.StuffDoneNames[0].Name = "x";
-    MsgBoxRecorder boxes;
+    s.StuffDoneNames[0].Name = "old";
     SaveScenData(s, path);
-    ASSERT_EQ(boxes.Calls().size(), 1u);
-    EXPECT_EQ(boxes.Calls()[0].title, "Error");
-    EXPECT_EQ(boxes.Calls()[0].text, "SaveScenDataError encountered!\r\nErr# 76, Path not found");
+    const auto old = FileBytes(path);
+    s.StuffDoneNames[0].Name = std::string(200, 'n');
+    for (const Case& c : cases) {
+        MsgBoxRecorder boxes;
+        {
+            WriteFaultScope fault(c.faults);
+            SaveScenData(s, path);
+        }
+        ASSERT_EQ(boxes.Calls().size(), 1u) << c.what;
+        EXPECT_EQ(boxes.Calls()[0].title, "Error");
+        EXPECT_EQ(boxes.Calls()[0].text,
+                  std::string("SaveScenDataError encountered!\r\n") + c.error)
+            << c.what;
+        EXPECT_EQ(FileBytes(path), old) << c.what;
+        EXPECT_EQ(FolderEntries(dir.Path()), std::vector<std::string>{"names.vrd"}) << c.what;
+    }
 }

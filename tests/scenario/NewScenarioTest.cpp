@@ -229,8 +229,6 @@ class NewScenario : public ::testing::Test {
         std::filesystem::create_directories(program_.File("scenario/fenmarrow"));
         SetProgramFolderForTesting(program_.Path());
         SetTempSaveFolderForTesting(temp_.File("save"));
-        savedScen_ = Scen;
-        savedFile_ = ScenFile;
 
         base_ = MakeVariedScenario(1, 1, 1, 11);
         // A base whose lists are unlocked keeps its outdoor start's y through a save.
@@ -247,13 +245,6 @@ class NewScenario : public ::testing::Test {
         ScenFile.ScenFilePath = "/elsewhere/Old.vrs";
         ScenFile.ScenFormat = 0;
     }
-    void TearDown() override {
-        SetProgramFolderForTesting("");
-        SetTempSaveFolderForTesting("");
-        Scen = savedScen_;
-        ScenFile = savedFile_;
-    }
-
     std::string BasePath() const { return program_.File("scenario/fenmarrow/fenmarrow.vrs"); }
 
     static NewScenarioChoices Choices() {
@@ -278,8 +269,6 @@ class NewScenario : public ::testing::Test {
     TempFolder program_;
     TempFolder temp_;
     Scenario base_;
-    Scenario savedScen_;
-    ScenarioFileState savedFile_;
 };
 } // namespace
 

@@ -34,8 +34,6 @@ std::vector<std::uint8_t> OwnLayoutFile(const Scenario& s) {
 class LoadScenarioTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        savedScen_ = Scen;
-        savedFile_ = ScenFile;
         Scen = MakeVariedScenario(1, 2, 2, 21);
         ScenFile.ScenFileName = "Earlier.vrs";
         ScenFile.ScenFilePath = "/somewhere/Earlier.vrs";
@@ -43,12 +41,6 @@ class LoadScenarioTest : public ::testing::Test {
         ScenFile.FileDialogCancelled = 0;
         SetCustomSheetLoader([this](const std::string& path) { sheetsLoaded.push_back(path); });
     }
-    void TearDown() override {
-        SetCustomSheetLoader({});
-        Scen = savedScen_;
-        ScenFile = savedFile_;
-    }
-
     // The current scenario and its file names must be exactly what they were before.
     void ExpectEarlierScenarioKept(const Scenario& earlier) {
         EXPECT_TRUE(Scen == earlier);
@@ -62,8 +54,6 @@ class LoadScenarioTest : public ::testing::Test {
     TempFolder dir;
     MsgBoxRecorder boxes;
     std::vector<std::string> sheetsLoaded;
-    Scenario savedScen_;
-    ScenarioFileState savedFile_;
 };
 } // namespace
 
@@ -151,7 +141,6 @@ TEST_F(LoadScenarioTest, AFailureAtAnyStageKeepsTheEarlierScenario) {
 }
 
 TEST_F(LoadScenarioTest, OnlyASuccessfulGameFileLoadSetsTheGameTownTables) {
-    const GameTownTables savedTables = GameTowns;
     GameTowns.Sizes.fill(9);
     GameTowns.Hidden.fill(9);
     const auto load = [this](const std::vector<std::uint8_t>& bytes) {
@@ -176,7 +165,6 @@ TEST_F(LoadScenarioTest, OnlyASuccessfulGameFileLoadSetsTheGameTownTables) {
     EXPECT_EQ(boxes.Calls().size(), 1u);
     EXPECT_EQ(load(bigFile), (std::array<int, 5>{0, 0, 0, 1, 0}));
     ASSERT_EQ(ScenFile.ScenFormat, 1);
-    GameTowns = savedTables;
 }
 
 TEST_F(LoadScenarioTest, OnlyTheLittleEndianGameLayoutRenumbersAndOnlyUnderTheExactName) {

@@ -7,8 +7,10 @@
 #include "support/MsgBoxRecorder.h"
 #include "support/SampleScenario.h"
 #include "support/TempFolder.h"
+#include "support/WriteFaultScope.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -21,28 +23,17 @@ class ScenarioSave : public ::testing::Test {
         std::filesystem::create_directory(program_.File("scenario"));
         SetProgramFolderForTesting(program_.Path());
         SetTempSaveFolderForTesting(temp_.File("save"));
-        savedScen_ = Scen;
-        savedFile_ = ScenFile;
         Scen = MakeVariedScenario(2, 2, 2, 5);
         Scen.StuffDoneNames[1].Name = "Lever";
         ScenFile = {};
         ScenFile.ScenFileName = "Test.vrs";
     }
-    void TearDown() override {
-        SetProgramFolderForTesting("");
-        SetTempSaveFolderForTesting("");
-        Scen = savedScen_;
-        ScenFile = savedFile_;
-    }
-
     std::string ScenarioPath() const { return program_.File("scenario/Test.vrs"); }
     std::string FlagPath() const { return program_.File("scenario/Test.vrd"); }
     std::string TempPath() const { return temp_.File("save/Test.vrs"); }
 
     TempFolder program_;
     TempFolder temp_;
-    Scenario savedScen_;
-    ScenarioFileState savedFile_;
 };
 
 const std::string kOverflowBox = "SaveScenarioV2Error encountered!\r\nErr# 6, Overflow";
@@ -102,19 +93,45 @@ TEST_F(ScenarioSave, ATextTooLongFailsWithOverflowAndKeepsTheEarlierFiles) {
     EXPECT_EQ(FileBytes(FlagPath()), earlierNames);
 }
 
-TEST_F(ScenarioSave, AnUnwritableScenarioFolderFailsAndKeepsTheEarlierFiles) {
-    if (::geteuid() == 0) GTEST_SKIP() << "the superuser writes into read-only folders";
+TEST_F(ScenarioSave, AFailingDiskIsReportedAndKeepsTheEarlierFiles) {
     SaveScenarioV2();
     const auto earlier = FileBytes(ScenarioPath());
-    ::chmod(program_.File("scenario").c_str(), 0555);
+    const auto earlierNames = FileBytes(FlagPath());
     Scen.ScenStrings[0] = "changed";
-    MsgBoxRecorder boxes;
-    SaveScenarioV2();
-    ::chmod(program_.File("scenario").c_str(), 0755);
-    ASSERT_EQ(boxes.Calls().size(), 1u);
-    EXPECT_EQ(boxes.Calls()[0].text,
-              "SaveScenarioV2Error encountered!\r\nErr# 70, Permission denied");
-    EXPECT_EQ(FileBytes(ScenarioPath()), earlier);
+    Scen.StuffDoneNames[2].Name = "changed";
+    const auto size = static_cast<std::int64_t>(earlier.size());
+    struct Case {
+        const char* what;
+        WriteFaults faults;
+        const char* error;
+    };
+    const Case cases[] = {
+        {"disk full in the kept copy", {.bytesBeforeDiskFull = 1000}, "Err# 61, Disk full"},
+        {"disk full in the scenario file",
+         {.bytesBeforeDiskFull = size + size / 2},
+         "Err# 61, Disk full"},
+        {"an unwritable scenario folder", {.createError = EACCES}, "Err# 70, Permission denied"},
+        {"flushing fails", {.syncError = EIO}, "Err# 57, Device I/O error"},
+        {"renaming fails", {.renameError = EIO}, "Err# 57, Device I/O error"},
+    };
+    for (const Case& c : cases) {
+        MsgBoxRecorder boxes;
+        {
+            WriteFaultScope fault(c.faults);
+            SaveScenarioV2();
+        }
+        ASSERT_EQ(boxes.Calls().size(), 1u) << c.what;
+        EXPECT_EQ(boxes.Calls()[0].text,
+                  std::string("SaveScenarioV2Error encountered!\r\n") + c.error)
+            << c.what;
+        EXPECT_EQ(FileBytes(ScenarioPath()), earlier) << c.what;
+        EXPECT_EQ(FileBytes(FlagPath()), earlierNames) << c.what;
+        EXPECT_EQ(FolderEntries(program_.File("scenario")),
+                  (std::vector<std::string>{"Test.vrd", "Test.vrs"}))
+            << c.what;
+        EXPECT_EQ(FolderEntries(temp_.File("save")), std::vector<std::string>{"Test.vrs"})
+            << c.what;
+    }
 }
 
 TEST_F(ScenarioSave, AScenarioFileThatCannotBeReplacedIsReported) {

@@ -4,6 +4,9 @@
 #include "support/MsgBoxRecorder.h"
 #include "support/SampleScenario.h"
 #include "support/TempFolder.h"
+#include "support/WriteFaultScope.h"
+
+#include <cerrno>
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -103,18 +106,10 @@ namespace {
 class TextDumpFile : public ::testing::Test {
   protected:
     void SetUp() override {
-        savedScen_ = Scen;
-        savedFile_ = ScenFile;
         Scen = SmallScenario();
         ScenFile.ScenFilePath = folder_.File("Hill.vrs");
     }
-    void TearDown() override {
-        Scen = savedScen_;
-        ScenFile = savedFile_;
-    }
     TempFolder folder_;
-    Scenario savedScen_;
-    ScenarioFileState savedFile_;
 };
 } // namespace
 
@@ -156,4 +151,25 @@ TEST_F(TextDumpFile, AFailureShowsTheErrorBoxKeepsWhatWasWrittenAndLeavesTheScen
     for (int i : {1, 2})
         EXPECT_EQ(boxes.Calls()[i].text,
                   "ScenTextDumpError encountered!\r\nErr# 9, Subscript out of range");
+}
+
+TEST_F(TextDumpFile, AFailingDiskIsReportedAndLeavesTheEarlierDumpWhole) {
+    const std::pair<WriteFaults, const char*> cases[] = {
+        {{.bytesBeforeDiskFull = 5000}, "Err# 61, Disk full"},
+        {{.createError = EACCES}, "Err# 70, Permission denied"},
+        {{.syncError = EIO}, "Err# 57, Device I/O error"},
+        {{.renameError = EIO}, "Err# 57, Device I/O error"},
+    };
+    PutFileText(folder_.File("Hill.txt"), "an earlier dump");
+    for (const auto& [faults, error] : cases) {
+        MsgBoxRecorder boxes;
+        {
+            WriteFaultScope fault(faults);
+            ScenTextDump();
+        }
+        ASSERT_EQ(boxes.Calls().size(), 1u) << error;
+        EXPECT_EQ(boxes.Calls()[0].text, std::string("ScenTextDumpError encountered!\r\n") + error);
+        EXPECT_EQ(FileText(folder_.File("Hill.txt")), "an earlier dump") << error;
+        EXPECT_EQ(FolderEntries(folder_.Path()), std::vector<std::string>{"Hill.txt"}) << error;
+    }
 }

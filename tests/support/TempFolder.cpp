@@ -1,5 +1,6 @@
 #include "support/TempFolder.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -44,4 +45,12 @@ void PutFileText(const std::string& path, const std::string& text) {
 std::string FileText(const std::string& path) {
     const auto bytes = FileBytes(path);
     return std::string(bytes.begin(), bytes.end());
+}
+
+std::vector<std::string> FolderEntries(const std::string& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
 }

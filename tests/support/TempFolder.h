@@ -23,3 +23,6 @@ std::vector<std::uint8_t> FileBytes(const std::string& path);
 void PutFileBytes(const std::string& path, const std::vector<std::uint8_t>& bytes);
 void PutFileText(const std::string& path, const std::string& text);
 std::string FileText(const std::string& path);
+
+// The names in a folder, sorted.
+std::vector<std::string> FolderEntries(const std::string& folder);

@@ -1,3 +1,5 @@
+#include "support/GlobalStateGuard.h"
+
 #include <QApplication>
 #include <gtest/gtest.h>
 
@@ -6,5 +8,7 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
+    // Appended after the result printer, so that its failures are printed with the test.
+    ::testing::UnitTest::GetInstance()->listeners().Append(new GlobalStateGuard);
     return RUN_ALL_TESTS();
 }

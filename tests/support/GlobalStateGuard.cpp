@@ -1,0 +1,38 @@
+#include "support/GlobalStateGuard.h"
+
+#include "platform/BinaryFile.h"
+#include "platform/FileDialog.h"
+#include "platform/MsgBox.h"
+#include "platform/ProgramPaths.h"
+#include "platform/SharedForms.h"
+#include "platform/SingleInstance.h"
+
+void GlobalStateGuard::OnTestStart(const ::testing::TestInfo&) {
+    scenario_ = std::make_unique<Scenario>(Scen);
+    file_ = ScenFile;
+    gameTowns_ = GameTowns;
+    sheetLoader_ = SetCustomSheetLoader({});
+    SetCustomSheetLoader(sheetLoader_);
+}
+
+void GlobalStateGuard::OnTestEnd(const ::testing::TestInfo&) {
+    // Failures added here still count for the test that is ending.
+    if (SetMsgBoxHook({})) ADD_FAILURE() << "the test left a message box hook installed";
+    if (SetFileDialogHook({})) ADD_FAILURE() << "the test left a file dialog hook installed";
+    if (SetModalFormHook({})) ADD_FAILURE() << "the test left a modal window hook installed";
+    if (WriteFaultsInstalled()) ADD_FAILURE() << "the test left disk faults installed";
+    SetWriteFaultsForTesting({});
+    if (const std::size_t loaded = LoadedFormCount(); loaded > 0) {
+        ADD_FAILURE() << "the test left " << loaded << " window(s) loaded";
+        UnloadAllForms();
+    }
+
+    Scen = std::move(*scenario_);
+    scenario_.reset();
+    ScenFile = file_;
+    GameTowns = gameTowns_;
+    SetCustomSheetLoader(std::move(sheetLoader_));
+    SetProgramFolderForTesting("");
+    SetTempSaveFolderForTesting("");
+    SetInstanceLockPathForTesting("");
+}

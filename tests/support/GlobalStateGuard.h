@@ -1,0 +1,26 @@
+#pragma once
+
+#include "scenario/GameLayout.h"
+#include "scenario/Scenario.h"
+#include "scenario/ScenarioLoad.h"
+
+#include <gtest/gtest.h>
+#include <memory>
+
+// Every test of every test program runs under this guard (TestMain installs it, so a new test
+// needs nothing to use it). It puts back after each test what the test may have changed: the
+// scenario and its file names, the game-town tables, the program and temporary folders, the
+// custom-sheet loader and the single-instance lock. A test that leaves a test hook installed
+// (message boxes, file dialogs, modal windows, disk faults) or a window loaded fails, because
+// the tests after it would run against them; the guard then removes them.
+class GlobalStateGuard : public ::testing::EmptyTestEventListener {
+  public:
+    void OnTestStart(const ::testing::TestInfo& test) override;
+    void OnTestEnd(const ::testing::TestInfo& test) override;
+
+  private:
+    std::unique_ptr<Scenario> scenario_;
+    ScenarioFileState file_;
+    GameTownTables gameTowns_;
+    CustomSheetLoader sheetLoader_;
+};
