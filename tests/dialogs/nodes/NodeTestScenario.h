@@ -8,14 +8,13 @@
 #include <gtest/gtest.h>
 
 // A scenario of one section and two towns whose node families and message tables are all
-// free; the current town is 1 and the current section (0, 0). The scenario and the name
-// tables (whose entry 229 the node editor rewrites) are put back after each test.
+// free; the current town is 1 and the current section (0, 0). The name tables are filled
+// afresh for each test, since the node editor rewrites entry 229 of the node types.
 class NodeScenarioTest : public ::testing::Test {
   protected:
     void SetUp() override {
         InitCommonTables();
         InitScenEditorTables();
-        saved_ = Scen;
         Scen = MakeMinimalScenario();
         Scen.Towns.push_back(Scen.Towns[0]);
         Scen.TownTalks.push_back(Scen.TownTalks[0]);
@@ -23,11 +22,6 @@ class NodeScenarioTest : public ::testing::Test {
         Scen.CurrentTown = 1;
         FreeEverything();
     }
-    void TearDown() override {
-        Scen = saved_;
-        InitScenEditorTables();
-    }
-
     static void FreeEverything() {
         const SpecialNode free{0, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1};
         Scen.ScenSpecialNodes.fill(free);
@@ -39,6 +33,4 @@ class NodeScenarioTest : public ::testing::Test {
         Scen.OutdoorSections.At(0, 0).Strings.fill("*");
         Scen.ScenStrings.fill("*");
     }
-
-    Scenario saved_;
 };
