@@ -3,6 +3,7 @@
 #include "forms/FormLayout.h"
 #include "graphics/Drawing.h"
 #include "graphics/GraphicsSheets.h"
+#include "map/MapState.h"
 #include "platform/PictureBox.h"
 #include "platform/SharedForms.h"
 #include "platform/TextCodec.h"
@@ -192,6 +193,8 @@ void frmMain::BuildMenus() {
     connect(mnuScenButtons, &QAction::triggered, this, [this] { mnuScenButtons_Click(); });
     connect(mnuScenLockLists, &QAction::triggered, this, [this] { mnuScenLockLists_Click(); });
     connect(mnuTownDelete, &QAction::triggered, this, [this] { mnuTownDelete_Click(); });
+    connect(mnuImportOut, &QAction::triggered, this, [this] { mnuImportOut_Click(); });
+    connect(mnuTownImport, &QAction::triggered, this, [this] { mnuTownImport_Click(); });
 
     // Entries that can never be chosen.
     mnuScenItemsShort->setEnabled(false);
@@ -205,10 +208,9 @@ void frmMain::BuildMenus() {
           mnuScenSpecItems, mnuScenNodes,     mnuScenText,     mnuScenSave,      mnuScenBoats,
           mnuScenHorses,    mnuScenEvent,     mnuTownVEntry,   mnuScenStuffDone, mnuOutLoad,
           mnuOutEdit,       mnuOutDetails,    mnuOutWandering, mnuOutEncounters, mnuOutNodes,
-          mnuOutText,       mnuOutAreaDesc,   mnuImportOut,    mnuTownLoad,      mnuTownEdit,
-          mnuTownDetails,   mnuTownWandering, mnuTownNodes,    mnuTownText,      mnuTownItems,
-          mnuTownMonsters,  mnuTownDialogue,  mnuTownEvent,    mnuTownAreaDesc,  mnuTownCreate,
-          mnuTownImport})
+          mnuOutText,       mnuOutAreaDesc,   mnuTownLoad,     mnuTownEdit,      mnuTownDetails,
+          mnuTownWandering, mnuTownNodes,     mnuTownText,     mnuTownItems,     mnuTownMonsters,
+          mnuTownDialogue,  mnuTownEvent,     mnuTownAreaDesc, mnuTownCreate})
         notYet->setEnabled(false);
 }
 
@@ -244,7 +246,7 @@ void frmMain::Form_Paint() {
 }
 
 void frmMain::picMap_Initialize() {
-    DetailView = true;
+    Map.ZoomView = true;
     CurrentTool = 0;
     lblTool[0]->setText(ToQString(ToolCaptions[0][kToolCaptionColumn]));
     lblTool[1]->setText(ToQString(ToolCaptions[0][kToolPromptColumn]));

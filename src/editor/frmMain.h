@@ -41,6 +41,8 @@ class frmMain : public QMainWindow {
     void mnuScenLockLists_Click();
     void mnuScenTextDump_Click();
     void mnuTownDelete_Click();
+    void mnuImportOut_Click();
+    void mnuTownImport_Click();
 
     // Controls.
     PictureBox* background = nullptr;
@@ -118,7 +120,6 @@ class frmMain : public QMainWindow {
     std::int16_t LastItemNum = -1;
     std::int16_t LastMonstNum = -1;
     std::int16_t TerrainEditMode = 0;
-    bool DetailView = true;
 
   protected:
     void changeEvent(QEvent* event) override;

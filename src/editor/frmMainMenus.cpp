@@ -1,6 +1,7 @@
 // The main window's menu commands.
 #include "editor/frmMain.h"
 
+#include "dialogs/areas/frmImportTown.h"
 #include "editor/frmFileNew.h"
 #include "platform/HelpWindow.h"
 #include "platform/MsgBox.h"
@@ -95,4 +96,22 @@ void frmMain::mnuTownDelete_Click() {
         HideMapEditor();
         WriteTownStatusLine();
     }
+}
+
+void frmMain::mnuImportOut_Click() {
+    frmImportTown& dialog = SharedForm<frmImportTown>();
+    dialog.Context = 3;
+    ShowModal(dialog);
+    if (ScenFile.FileDialogCancelled != 0) return;
+    HideMapEditor();
+    WriteOutdoorStatusLine();
+}
+
+void frmMain::mnuTownImport_Click() {
+    frmImportTown& dialog = SharedForm<frmImportTown>();
+    dialog.Context = 0;
+    ShowModal(dialog);
+    if (ScenFile.FileDialogCancelled != 0) return;
+    HideMapEditor();
+    WriteTownStatusLine();
 }

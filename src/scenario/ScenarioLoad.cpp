@@ -60,17 +60,29 @@ std::int16_t ScenFormatOfSignature(std::span<const std::uint8_t> file) {
     return -1;
 }
 
-void LinkTownsToSections(Scenario& scen) {
+namespace {
+// onlyTown -1 links every town.
+void LinkTowns(Scenario& scen, int onlyTown) {
     for (int y = 0; y < scen.OutdoorHeight; ++y)
         for (int x = 0; x < scen.OutdoorWidth; ++x)
             for (const TownEntrance& e : scen.OutdoorSections.At(x, y).TownEntrances) {
                 if (e.X >= 100 || e.Town < 0 || e.Town >= scen.TownCount) continue;
+                if (onlyTown >= 0 && e.Town != onlyTown) continue;
                 Town& town = scen.Towns[static_cast<std::size_t>(e.Town)];
                 town.SectionX = static_cast<std::uint8_t>(x);
                 town.SectionY = static_cast<std::uint8_t>(y);
                 town.EntranceX = e.X;
                 town.EntranceY = e.Y;
             }
+}
+} // namespace
+
+void LinkTownsToSections(Scenario& scen) {
+    LinkTowns(scen, -1);
+}
+
+void LinkTownToSections(Scenario& scen, int town) {
+    LinkTowns(scen, town);
 }
 
 void RenumberGameScenarioMonsters(Scenario& scen, const std::string& fileName) {

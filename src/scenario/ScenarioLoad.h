@@ -33,6 +33,8 @@ void ReadScenarioFile(Scenario& scen, std::span<const std::uint8_t> file, std::i
 // Each town learns the outdoor section and the place of the entrance that leads into it; the
 // last entrance in the order y, x, entrance wins.
 void LinkTownsToSections(Scenario& scen);
+// The same for one town only; the others keep their links.
+void LinkTownToSections(Scenario& scen, int town);
 
 // The game's own two scenarios number their monsters differently from the editor; read in the
 // little-endian game layout they are renumbered by their exact file names.

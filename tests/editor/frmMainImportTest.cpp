@@ -1,0 +1,127 @@
+#include "dialogs/areas/frmImportTown.h"
+#include "editor/frmMain.h"
+
+#include "platform/ProgramPaths.h"
+#include "platform/SharedForms.h"
+#include "scenario/OwnLayout.h"
+#include "scenario/tables/CommonTables.h"
+#include "scenario/tables/EditorTables.h"
+#include "support/FileDialogScript.h"
+#include "support/MsgBoxRecorder.h"
+#include "support/SampleScenario.h"
+#include "support/TempFolder.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace {
+class MainWindowImportTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        InitCommonTables();
+        InitScenEditorTables();
+        savedScen_ = Scen;
+        savedFile_ = ScenFile;
+        std::filesystem::create_directory(program.File("scenario"));
+        SetProgramFolderForTesting(program.Path());
+        window = std::make_unique<frmMain>();
+        window->FirstTime = true;
+        window->Form_Activate();
+
+        Scenario open = MakeVariedScenario(2, 2, 2, 3);
+        open.CurrentTown = 1;
+        open.CurrentOutdoorX = 1;
+        open.CurrentOutdoorY = 0;
+        Scenario other = MakeVariedScenario(3, 1, 3, 8);
+        other.Towns[2].Strings[0] = "Harbour";
+        other.OutdoorSections.At(2, 0).Strings[0] = "Dunes";
+        SectionDirectoryTable dir{};
+        PutFileBytes(files.File("Open.vrs"), WriteScenarioImage(open, dir));
+        PutFileBytes(files.File("Other.vrs"), WriteScenarioImage(other, dir));
+        dialogs.Choose(files.File("Open.vrs"));
+        window->mnuFileOpen->trigger();
+    }
+    void TearDown() override {
+        SetModalFormHook({});
+        UnloadAllForms();
+        window.reset();
+        SetProgramFolderForTesting("");
+        Scen = savedScen_;
+        ScenFile = savedFile_;
+    }
+
+    // The author enters the numbers and presses OK.
+    static void EnterAndConfirm(frmImportTown& d, const char* first, const char* second) {
+        d.show();
+        d.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
+        for (int i = 0; i < 2; ++i) {
+            QLineEdit* box = d.txtSourceNum[static_cast<std::size_t>(i)];
+            box->setFocus();
+            box->selectAll();
+            QTest::keyClicks(box, i == 0 ? first : second);
+        }
+        QTest::mouseClick(d.cmdOK, Qt::LeftButton);
+    }
+
+    TempFolder program;
+    TempFolder files;
+    FileDialogScript dialogs;
+    MsgBoxRecorder boxes;
+    std::unique_ptr<frmMain> window;
+
+  private:
+    Scenario savedScen_;
+    ScenarioFileState savedFile_;
+};
+
+TEST_F(MainWindowImportTest, ImportingATownOrSectionRefreshesItsStatusLineAndClearsTheWorkArea) {
+    ASSERT_TRUE(window->mnuTownImport->isEnabled());
+    window->List1->show();
+    dialogs.Choose(files.File("Other.vrs"));
+    std::uint8_t context = 99;
+    SetModalFormHook([&](ModalForm& form) {
+        auto& d = static_cast<frmImportTown&>(form);
+        context = d.Context;
+        EnterAndConfirm(d, "2", "0");
+    });
+    window->mnuTownImport->trigger();
+    EXPECT_EQ(context, 0);
+    EXPECT_EQ(window->Label2->text(), "Town: 1 - Harbour");
+    EXPECT_FALSE(window->List1->isVisibleTo(window.get()));
+
+    window->List1->show();
+    dialogs.Choose(files.File("Other.vrs"));
+    window->mnuImportOut->trigger();
+    EXPECT_EQ(context, 3);
+    EXPECT_EQ(window->Label1->text(), "Outdoors: 1, 0 - Dunes");
+    EXPECT_FALSE(window->List1->isVisibleTo(window.get()));
+    EXPECT_TRUE(boxes.Calls().empty());
+}
+
+TEST_F(MainWindowImportTest, ACancelledOrFailedImportLeavesTheWindowAlone) {
+    const QString town = window->Label2->text();
+    window->List1->show();
+    dialogs.Cancel();
+    SetModalFormHook(
+        [](ModalForm& form) { EnterAndConfirm(static_cast<frmImportTown&>(form), "2", "0"); });
+    window->mnuTownImport->trigger();
+    EXPECT_EQ(window->Label2->text(), town);
+    EXPECT_TRUE(window->List1->isVisibleTo(window.get()));
+
+    dialogs.Choose(files.File("Other.vrs")); // it has no town 7
+    SetModalFormHook(
+        [](ModalForm& form) { EnterAndConfirm(static_cast<frmImportTown&>(form), "7", "0"); });
+    window->mnuTownImport->trigger();
+    EXPECT_EQ(window->Label2->text(), town);
+    EXPECT_TRUE(window->List1->isVisibleTo(window.get()));
+    ASSERT_EQ(boxes.Calls().size(), 1u);
+    EXPECT_EQ(boxes.Calls()[0].text, "The chosen scenario file has no town 7.");
+}
+} // namespace
