@@ -1,10 +1,9 @@
 #include "editor/frmSplash.h"
+#include "platform/GuardedApplication.h"
 #include "platform/SharedForms.h"
 
-#include <QApplication>
-
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
+    GuardedApplication app(argc, argv);
     // The start-up window closes itself long before the main window; the program ends with
     // the main window.
     app.setQuitOnLastWindowClosed(false);

@@ -1,8 +1,8 @@
 #include "editor/frmFileNew.h"
 
+#include "forms/FormLayout.h"
 #include "graphics/Drawing.h"
 #include "graphics/GraphicsSheets.h"
-#include "platform/FormControls.h"
 #include "platform/MsgBox.h"
 #include "platform/PictureBox.h"
 #include "platform/TextCodec.h"
@@ -18,10 +18,6 @@
 #include <QRadioButton>
 
 namespace {
-QRect Twips(int left, int top, int width, int height) {
-    return QRect(left / 15, top / 15, width / 15, height / 15);
-}
-
 QLabel* AddLabel(QWidget* parent, const char* text, QRect place) {
     auto* label = new QLabel(text, parent);
     label->setGeometry(place);
@@ -48,12 +44,9 @@ QFrame* AddGroupFrame(QWidget* parent, QRect place) {
 constexpr std::int16_t kDialogPicture = 816;
 } // namespace
 
-frmFileNew::frmFileNew() {
-    setWindowTitle("Varno Scenario Editor");
-    QFont small = font();
-    small.setPixelSize(11);
-    setFont(small);
-    setFixedSize(7560 / 15, 5115 / 15);
+frmFileNew::frmFileNew() : RecordDialog(LoadOn::EveryOpening) {
+    SetFormFont(this);
+    setFixedSize(TwipsSize(7560, 5115));
 
     AddGroupFrame(this, Twips(900, 540, 6360, 1140));
     AddGroupFrame(this, Twips(960, 1740, 6360, 900));
@@ -92,43 +85,35 @@ frmFileNew::frmFileNew() {
     for (int i = 0; i < 3; ++i) {
         auto* option = new QRadioButton(sizes[i], this);
         option->setGeometry(Twips(4560, 3600 + 240 * i, 1200, 195));
-        connect(option, &QRadioButton::clicked, this, [this, i] { optTownSize_Click(i); });
+        Connect(option, &QRadioButton::clicked, [this, i] { optTownSize_Click(i); });
         optTownSize[static_cast<std::size_t>(i)] = option;
     }
-    cmdCancel = new QPushButton("Cancel", this);
-    cmdCancel->setGeometry(Twips(5400, 4680, 915, 315));
-    cmdOK = new QPushButton("OK", this);
-    cmdOK->setGeometry(Twips(6480, 4680, 915, 315));
-    cmdOK->setDefault(true);
+    auto* cancel = new QPushButton("Cancel", this);
+    cancel->setGeometry(Twips(5400, 4680, 915, 315));
+    auto* ok = new QPushButton("OK", this);
+    ok->setGeometry(Twips(6480, 4680, 915, 315));
     // A click must not take the focus from a size box holding a refused number: leaving the
     // box would put the last size back and let the click create the scenario.
-    cmdOK->setFocusPolicy(Qt::TabFocus);
-    cmdOK->setAutoDefault(true);
-    cmdCancel->setAutoDefault(false);
+    ok->setFocusPolicy(Qt::TabFocus);
+    SetButtons(ok, cancel);
 
     setTabOrder(txtScenName, txtFileName);
     setTabOrder(txtFileName, txtOutWidth);
     setTabOrder(txtOutWidth, txtOutHeight);
-    connect(txtOutWidth, &QLineEdit::textChanged, this, [this] { txtOutWidth_Change(); });
-    connect(txtOutHeight, &QLineEdit::textChanged, this, [this] { txtOutHeight_Change(); });
-    OnLostFocus(txtOutWidth, [this] { txtOutWidth_LostFocus(); });
-    OnLostFocus(txtOutHeight, [this] { txtOutHeight_LostFocus(); });
-    connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
-    connect(cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
+    BindNumber(txtOutWidth, &lastWidth_, {"Outdoor width", 1, 50});
+    BindNumber(txtOutHeight, &lastHeight_, {"Outdoor height", 1, 50});
 }
 
-void frmFileNew::Form_Activate() {
+void frmFileNew::LoadRecord() {
     // A closing by the frame's close box must not pass for a created scenario.
     frmCancel = 2;
-    badInput_ = false;
-    loading_ = true;
+}
+
+void frmFileNew::ShowRecord() {
     txtScenName->setText("Scenario name");
     txtFileName->setText("filename");
-    txtOutWidth->setText(QString::number(lastWidth_));
-    txtOutHeight->setText(QString::number(lastHeight_));
     optTownSize[static_cast<std::size_t>(TownSize)]->setChecked(true);
     chkGrass->setChecked(false);
-    loading_ = false;
     txtScenName->setFocus();
     DrawDialogPicture();
 }
@@ -146,39 +131,6 @@ void frmFileNew::optTownSize_Click(int index) {
     TownSize = static_cast<std::int16_t>(index);
 }
 
-void frmFileNew::txtOutWidth_Change() {
-    if (loading_) return;
-    badInput_ = ValidateNumber(FromQString(txtOutWidth->text()), "Outdoor width", 1, 50);
-}
-
-void frmFileNew::txtOutHeight_Change() {
-    if (loading_) return;
-    badInput_ = ValidateNumber(FromQString(txtOutHeight->text()), "Outdoor height", 1, 50);
-}
-
-namespace {
-// Puts the last accepted value back after a rejected entry, or takes the entry as the new
-// accepted value. An empty box holds no size: it gets the last value back too.
-void SettleSizeBox(QLineEdit* box, bool bad, std::int16_t& last) {
-    const auto number = NumberFromBoxText(FromQString(box->text()));
-    if (bad || !number || *number < 1 || *number > 50 || box->text().trimmed().isEmpty()) {
-        box->setText(QString::number(last));
-        return;
-    }
-    last = static_cast<std::int16_t>(*number);
-}
-} // namespace
-
-void frmFileNew::txtOutWidth_LostFocus() {
-    SettleSizeBox(txtOutWidth, badInput_, lastWidth_);
-    badInput_ = false;
-}
-
-void frmFileNew::txtOutHeight_LostFocus() {
-    SettleSizeBox(txtOutHeight, badInput_, lastHeight_);
-    badInput_ = false;
-}
-
 NewScenarioChoices frmFileNew::Choices() const {
     NewScenarioChoices c;
     c.ScenName = FromQString(txtScenName->text());
@@ -190,15 +142,11 @@ NewScenarioChoices frmFileNew::Choices() const {
     return c;
 }
 
-void frmFileNew::cmdOK_Click() {
-    // Checked before the focused box is settled: settling would put the last accepted size
-    // back silently, and OK would then create a scenario the author did not ask for.
-    if (badInput_) return;
-    CommitFocusedBox(this);
+bool frmFileNew::SaveRecord() {
     const std::string problem = NewScenarioFileNameProblem(txtFileName->text().toStdString());
     if (!problem.empty()) {
         MsgBox(problem, msgbox::Exclamation, "Error!");
-        return;
+        return false;
     }
     const MsgBoxResult answer =
         MsgBox("The Scenario Editor is about to create your\r\nnew scenario, which will be ready "
@@ -212,14 +160,9 @@ void frmFileNew::cmdOK_Click() {
     } else {
         frmCancel = 2; // the creation has shown why; the earlier scenario stays
     }
-    done(QDialog::Accepted);
+    return true;
 }
 
-void frmFileNew::cmdCancel_Click() {
+void frmFileNew::Cancelled() {
     frmCancel = 2;
-    done(QDialog::Accepted);
-}
-
-void frmFileNew::reject() {
-    cmdCancel_Click();
 }

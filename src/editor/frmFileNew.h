@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/SharedForms.h"
+#include "forms/RecordDialog.h"
 #include "scenario/NewScenario.h"
 
 #include <array>
@@ -9,13 +9,12 @@
 class QCheckBox;
 class QLabel;
 class QLineEdit;
-class QPushButton;
 class QRadioButton;
 class PictureBox;
 
 // The new-scenario dialog: collects the name, file name, size of the outdoors, grass or cave
 // and the size of town 0, asks for confirmation and creates the scenario.
-class frmFileNew : public ModalForm {
+class frmFileNew : public RecordDialog {
   public:
     frmFileNew();
 
@@ -23,15 +22,7 @@ class frmFileNew : public ModalForm {
     std::int16_t TownSize = 1;
     std::int16_t frmCancel = 0;
 
-    void OnOpening() override { Form_Activate(); }
-    void Form_Activate();
     void optTownSize_Click(int index);
-    void txtOutWidth_Change();
-    void txtOutHeight_Change();
-    void txtOutWidth_LostFocus();
-    void txtOutHeight_LostFocus();
-    void cmdOK_Click();
-    void cmdCancel_Click();
 
     // What the dialog's controls say, as the scenario's creation takes it.
     NewScenarioChoices Choices() const;
@@ -43,18 +34,18 @@ class frmFileNew : public ModalForm {
     QLineEdit* txtOutHeight = nullptr;
     QCheckBox* chkGrass = nullptr;
     std::array<QRadioButton*, 3> optTownSize{};
-    QPushButton* cmdOK = nullptr;
-    QPushButton* cmdCancel = nullptr;
 
   protected:
-    void reject() override; // Escape and the close box are Cancel
+    void LoadRecord() override;
+    void ShowRecord() override;
+    bool SaveRecord() override;
+    void Cancelled() override;
     void paintEvent(QPaintEvent* event) override;
 
   private:
     void DrawDialogPicture();
 
-    bool badInput_ = false;
+    // The last accepted sizes, offered again at the next opening.
     std::int16_t lastWidth_ = 1;
     std::int16_t lastHeight_ = 1;
-    bool loading_ = false;
 };

@@ -1,6 +1,7 @@
 #include "editor/frmMain.h"
 
 #include "editor/RecordList.h"
+#include "forms/FormLayout.h"
 #include "graphics/Drawing.h"
 #include "graphics/GraphicsSheets.h"
 #include "platform/PictureBox.h"
@@ -21,11 +22,6 @@
 #include <QScreen>
 
 namespace {
-// Places are given in twips; the screen has 15 twips to a pixel.
-QRect Twips(int left, int top, int width, int height) {
-    return QRect(left / 15, top / 15, width / 15, height / 15);
-}
-
 constexpr int kClientWidth = 693;
 constexpr int kClientHeight = 437;
 constexpr int kMarbleStyle = 3;
@@ -50,9 +46,7 @@ frmMain::frmMain() {
     setWindowTitle("Varno Scenario Editor");
     // The program's icon is the first scenario icon of the sheets.
     if (!ScenPicsPic.isNull()) setWindowIcon(QPixmap::fromImage(ScenPicsPic.copy(0, 0, 32, 32)));
-    QFont small = font();
-    small.setPixelSize(11);
-    setFont(small);
+    SetFormFont(this);
     BuildControls();
     BuildMenus();
     ConnectRecordList();

@@ -3,6 +3,7 @@
 #include "platform/MsgBox.h"
 
 #include <new>
+#include <stdexcept>
 
 std::string ErrorBoxText(std::string_view procedureName, const RuntimeError& error) {
     std::string text(procedureName);
@@ -27,7 +28,10 @@ RuntimeError CurrentExceptionAsRuntimeError() {
         return RuntimeError(err::OutOfMemory);
     } catch (const std::length_error&) {
         return RuntimeError(err::OutOfMemory);
-    } catch (const std::exception&) {
+    } catch (const std::out_of_range&) {
+        // An index past the end of a table, as a checked subscript reports it.
+        return RuntimeError(err::SubscriptOutOfRange);
+    } catch (...) {
         return RuntimeError(err::InvalidCall);
     }
 }

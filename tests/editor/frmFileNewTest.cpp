@@ -45,7 +45,11 @@ class NewScenarioDialogTest : public ::testing::Test {
 
     // Opens the shared dialog as the main window does and lets the action work on it.
     frmFileNew& Run(const std::function<void(frmFileNew&)>& action) {
-        SetModalFormHook([&action](ModalForm& form) { action(static_cast<frmFileNew&>(form)); });
+        SetModalFormHook([&action](ModalForm& form) {
+            auto& dialog = static_cast<frmFileNew&>(form);
+            ShowActive(dialog);
+            action(dialog);
+        });
         frmFileNew& dialog = SharedForm<frmFileNew>();
         ShowModal(dialog);
         SetModalFormHook({});
@@ -65,6 +69,24 @@ class NewScenarioDialogTest : public ::testing::Test {
                 d.chkGrass->isChecked()};
     }
 
+    // Shows the dialog as the active window, so that keys and focus changes reach it.
+    static void ShowActive(frmFileNew& d) {
+        d.show();
+        d.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
+    }
+
+    // Replaces the box's text by typing, as the author does, then tabs out of it.
+    static void TypeAndLeave(frmFileNew& d, QLineEdit* box, const QString& text) {
+        ShowActive(d);
+        box->setFocus();
+        box->selectAll();
+        if (text.isEmpty()) QTest::keyClick(box, Qt::Key_Backspace);
+        QTest::keyClicks(box, text); // the first key replaces the selected text
+        QTest::keyClick(box, Qt::Key_Tab);
+        ASSERT_NE(QApplication::focusWidget(), box);
+    }
+
     MsgBoxRecorder boxes;
     Scenario savedScen_;
     ScenarioFileState savedFile_;
@@ -77,13 +99,11 @@ TEST_F(NewScenarioDialogTest, ACreatedScenarioKeepsItsSizesForNextTimeButNotItsN
                                          QString("1"), QString("1"), 1, false));
         d.txtScenName->setText("Moor Quest");
         d.txtFileName->setText("moor");
-        d.txtOutWidth->setText("10");
-        d.txtOutWidth_LostFocus();
-        d.txtOutHeight->setText("3");
-        d.txtOutHeight_LostFocus();
-        d.optTownSize[2]->click();
+        TypeAndLeave(d, d.txtOutWidth, "10");
+        TypeAndLeave(d, d.txtOutHeight, "3");
+        QTest::mouseClick(d.optTownSize[2], Qt::LeftButton);
         d.chkGrass->setChecked(true);
-        d.cmdOK_Click();
+        QTest::keyClick(d.txtScenName, Qt::Key_Return);
     });
     ASSERT_EQ(boxes.Calls().size(), 1u);
     EXPECT_EQ(boxes.Calls()[0].title, "Creating Scenario.");
@@ -100,7 +120,7 @@ TEST_F(NewScenarioDialogTest, ACreatedScenarioKeepsItsSizesForNextTimeButNotItsN
     Run([](frmFileNew& d) {
         EXPECT_EQ(Offered(d), std::tuple(QString("Scenario name"), QString("filename"),
                                          QString("10"), QString("3"), 2, false));
-        d.cmdCancel_Click();
+        QTest::keyClick(d.txtScenName, Qt::Key_Escape);
     });
 }
 
@@ -109,29 +129,31 @@ TEST_F(NewScenarioDialogTest, AnOutOfRangeSizeIsRefusedUntilTheBoxIsLeft) {
     frmFileNew& dialog = Run([](frmFileNew& d) {
         struct SizeBox {
             QLineEdit* box;
-            void (frmFileNew::*lostFocus)();
             const char* message;
         };
-        const SizeBox boxes[] = {{d.txtOutWidth, &frmFileNew::txtOutWidth_LostFocus,
-                                  "Outdoor width must be between 1 and 50."},
-                                 {d.txtOutHeight, &frmFileNew::txtOutHeight_LostFocus,
-                                  "Outdoor height must be between 1 and 50."}};
+        const SizeBox boxes[] = {{d.txtOutWidth, "Outdoor width must be between 1 and 50."},
+                                 {d.txtOutHeight, "Outdoor height must be between 1 and 50."}};
+        ShowActive(d);
         for (const SizeBox& size : boxes)
             for (const char* bad : {"0", "51"}) {
                 MsgBoxRecorder local;
-                size.box->setText(bad);
+                size.box->setFocus();
+                size.box->selectAll();
+                QTest::keyClicks(size.box, bad);
                 ASSERT_EQ(local.Calls().size(), 1u) << bad;
                 EXPECT_EQ(local.Calls()[0].text, size.message);
                 EXPECT_EQ(local.Calls()[0].title, "Error!");
-                d.cmdOK_Click(); // refused without a further box
+                QTest::keyClick(size.box, Qt::Key_Return); // refused without a further box
                 EXPECT_EQ(local.Calls().size(), 1u);
-                (d.*size.lostFocus)();
+                EXPECT_TRUE(d.isVisible());
+                QTest::keyClick(size.box, Qt::Key_Tab);
                 EXPECT_EQ(size.box->text(), "1");
             }
-        d.txtOutHeight->setText("");
-        d.txtOutHeight_LostFocus(); // an empty box holds no size: the last one comes back
+        // An empty box holds no size: the last one comes back.
+        MsgBoxRecorder local;
+        TypeAndLeave(d, d.txtOutHeight, "");
         EXPECT_EQ(d.txtOutHeight->text(), "1");
-        d.cmdCancel_Click();
+        QTest::keyClick(d.txtScenName, Qt::Key_Escape);
     });
     EXPECT_EQ(dialog.frmCancel, 2);
     EXPECT_TRUE(Scen == earlier);
@@ -140,10 +162,8 @@ TEST_F(NewScenarioDialogTest, AnOutOfRangeSizeIsRefusedUntilTheBoxIsLeft) {
 TEST_F(NewScenarioDialogTest, EnterOrAClickOnOkWhileARefusedWidthIsInTheBoxDoesNothing) {
     const Scenario earlier = Scen;
     frmFileNew& dialog = SharedForm<frmFileNew>();
-    dialog.Form_Activate();
-    dialog.show();
-    dialog.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    dialog.OnOpening();
+    ShowActive(dialog);
     dialog.txtOutWidth->setFocus();
     ASSERT_EQ(QApplication::focusWidget(), dialog.txtOutWidth);
     dialog.txtOutWidth->selectAll();
@@ -159,7 +179,8 @@ TEST_F(NewScenarioDialogTest, EnterOrAClickOnOkWhileARefusedWidthIsInTheBoxDoesN
     EXPECT_EQ(dialog.txtOutWidth->text(), "51");
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_TRUE(Scen == earlier);
-    dialog.cmdCancel_Click();
+    QTest::keyClick(dialog.txtOutWidth, Qt::Key_Escape);
+    EXPECT_FALSE(dialog.isVisible());
 }
 
 TEST_F(NewScenarioDialogTest, TheGrassBoxAndTheTownSizesHaveTheirPlaces) {
@@ -186,29 +207,29 @@ TEST_F(NewScenarioDialogTest, AFileNameThatIsAPathIsRefusedAndTheDialogStaysOpen
         for (const char* bad : {"", "a/b", "..", "x\\y"}) {
             MsgBoxRecorder local;
             d.txtFileName->setText(bad);
-            d.cmdOK_Click();
+            QTest::keyClick(d.txtFileName, Qt::Key_Return);
             ASSERT_EQ(local.Calls().size(), 1u) << bad;
             EXPECT_EQ(local.Calls()[0].title, "Error!");
             EXPECT_EQ(local.Calls()[0].style, msgbox::Exclamation);
         }
-        d.cmdCancel_Click();
+        QTest::keyClick(d.txtFileName, Qt::Key_Escape);
     });
 }
 
 TEST_F(NewScenarioDialogTest, EscapeAndTheCloseBoxCancelAndEnterActsAsOk) {
     frmFileNew& dialog = SharedForm<frmFileNew>();
-    dialog.Form_Activate();
+    dialog.OnOpening();
     dialog.show();
     QTest::keyClick(dialog.txtScenName, Qt::Key_Escape);
     EXPECT_EQ(dialog.frmCancel, 2);
 
-    dialog.Form_Activate();
+    dialog.OnOpening();
     dialog.show();
     dialog.close();
     EXPECT_EQ(dialog.frmCancel, 2) << "a close by the frame is no created scenario";
 
     boxes.QueueAnswer(MsgBoxResult::Cancel);
-    dialog.Form_Activate();
+    dialog.OnOpening();
     dialog.show();
     dialog.txtOutWidth->setFocus();
     QTest::keyClick(dialog.txtOutWidth, Qt::Key_Return);

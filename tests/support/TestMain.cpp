@@ -1,12 +1,13 @@
+#include "platform/GuardedApplication.h"
 #include "support/GlobalStateGuard.h"
 
-#include <QApplication>
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
     // Tests never need a display; they answer every window through the test hooks.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    // The program's own application object, so that tests see its event dispatch.
+    GuardedApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     // Appended after the result printer, so that its failures are printed with the test.
     ::testing::UnitTest::GetInstance()->listeners().Append(new GlobalStateGuard);

@@ -1,7 +1,7 @@
 #include "dialogs/areas/frmImportTown.h"
 
+#include "forms/FormControls.h"
 #include "graphics/Drawing.h"
-#include "platform/FormControls.h"
 #include "platform/PictureBox.h"
 #include "platform/TextCodec.h"
 #include "scenario/NumericValidator.h"

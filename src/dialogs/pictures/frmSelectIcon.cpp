@@ -1,5 +1,6 @@
 #include "dialogs/pictures/frmSelectIcon.h"
 
+#include "forms/FormLayout.h"
 #include "graphics/Drawing.h"
 #include "graphics/GraphicsSheets.h"
 #include "graphics/PicturePages.h"
@@ -64,9 +65,7 @@ void PickerCell::mousePressEvent(QMouseEvent* event) {
 
 frmSelectIcon::frmSelectIcon() {
     setWindowTitle("Varno Scenario Editor");
-    QFont small = font();
-    small.setPixelSize(11);
-    setFont(small);
+    SetFormFont(this);
     setFixedSize(kDialogWidth, kDialogHeight);
 
     picDlogPic = new PictureBox(this);

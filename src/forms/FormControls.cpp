@@ -1,4 +1,6 @@
-#include "platform/FormControls.h"
+#include "forms/FormControls.h"
+
+#include "forms/HandlerGuard.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -18,8 +20,12 @@ class LostFocusFilter : public QObject {
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::FocusOut) {
+            // The focus has already moved on when the box is told.
+            const QWidget* next = QApplication::focusWidget();
             const auto reason = static_cast<QFocusEvent*>(event)->reason();
-            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) handler_();
+            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason && next &&
+                next->window() == static_cast<QWidget*>(watched)->window())
+                RunGuarded(handler_);
         }
         return QObject::eventFilter(watched, event);
     }

@@ -1,0 +1,11 @@
+#include "forms/HandlerGuard.h"
+
+#include "platform/ErrorBox.h"
+
+void ReportHandlerError() noexcept {
+    try {
+        ShowErrorBox("", CurrentExceptionAsRuntimeError());
+    } catch (...) {
+        // Showing the box failed as well (no memory left): nothing more can be told.
+    }
+}

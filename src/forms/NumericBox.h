@@ -1,0 +1,54 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <variant>
+
+class QLineEdit;
+class RecordDialog;
+
+// How a numeric box is checked: its caption in the validator's messages, its bounds (equal
+// bounds: no range test), what an emptied box shows and its field takes (0, or -1 where a
+// field says so), and when the check runs.
+struct NumberRule {
+    enum class Check {
+        OnChange,   // every change of the text; a rejected box gets its value back when left
+        OnFocusLoss // only when the box is left; a rejected entry is replaced at once
+    };
+    std::string caption;
+    std::int16_t min = 0;
+    std::int16_t max = 0;
+    std::int16_t emptyValue = 0;
+    Check check = Check::OnChange;
+};
+
+// The working-copy field a box edits; its type is its width (byte or 16-bit).
+using NumberField = std::variant<std::uint8_t*, std::int16_t*>;
+
+// A text box bound once to a field of its dialog's working copy. Made by
+// RecordDialog::BindNumber, which connects it; the dialog owns it.
+class NumericBox {
+  public:
+    NumericBox(RecordDialog& dialog, QLineEdit* box, NumberField field, NumberRule rule);
+
+    // Shows the field's value in the box, silently.
+    void Show();
+    // What leaving the box does: a rejected entry gets the field's last good value back,
+    // otherwise the field takes the entry. Returns false when the entry was not taken.
+    bool Commit();
+
+    QLineEdit* box() const { return box_; }
+    const NumberRule& rule() const { return rule_; }
+
+  private:
+    void TextChanged();
+    bool Validate();
+    void PutBack();
+    std::int32_t FieldValue() const;
+    bool Fits(std::int32_t value) const;
+
+    RecordDialog& dialog_;
+    QLineEdit* box_;
+    NumberField field_;
+    NumberRule rule_;
+};

@@ -1,0 +1,81 @@
+#include "forms/RecordDialog.h"
+
+#include "forms/FormControls.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+
+RecordDialog::RecordDialog(LoadOn loadOn) : loadOn_(loadOn) {
+    setWindowTitle("Varno Scenario Editor");
+}
+
+void RecordDialog::OnOpening() {
+    BadInput = false;
+    if (loadOn_ == LoadOn::EveryOpening) NeedLoad = true;
+    if (NeedLoad) LoadAndShow();
+}
+
+void RecordDialog::LoadAndShow() {
+    NeedLoad = false;
+    LoadRecord();
+    const bool wasLoading = Loading;
+    Loading = true;
+    for (const auto& number : numbers_)
+        number->Show();
+    ShowRecord();
+    Loading = wasLoading;
+}
+
+void RecordDialog::cmdOK_Click() {
+    NumericBox* focused = FocusedNumber();
+    if (focused && focused->rule().check == NumberRule::Check::OnFocusLoss) {
+        // Such a box is checked only when it is left; Enter leaves it.
+        if (!focused->Commit()) return;
+    } else {
+        // Checked before the focused box is committed: committing puts the last good value
+        // back into a box holding a rejected entry, and OK would then save what the author
+        // did not see.
+        if (BadInput) return;
+        if (!focused)
+            CommitFocusedBox(this);
+        else if (!focused->Commit())
+            return;
+    }
+    if (BadInput) return;
+    if (!SaveRecord()) return;
+    if (loadOn_ == LoadOn::FirstOpening) NeedLoad = true;
+    done(QDialog::Accepted);
+}
+
+NumericBox* RecordDialog::FocusedNumber() const {
+    const QWidget* focused = QApplication::focusWidget();
+    for (const auto& number : numbers_)
+        if (number->box() == focused) return number.get();
+    return nullptr;
+}
+
+void RecordDialog::cmdCancel_Click() {
+    Cancelled();
+    if (loadOn_ == LoadOn::FirstOpening) NeedLoad = true;
+    done(QDialog::Rejected);
+}
+
+void RecordDialog::reject() {
+    RunGuarded([this] { cmdCancel_Click(); });
+}
+
+void RecordDialog::SetButtons(QPushButton* ok, QPushButton* cancel) {
+    cmdOK = ok;
+    cmdCancel = cancel;
+    ok->setDefault(true);
+    ok->setAutoDefault(true);
+    cancel->setAutoDefault(false);
+    Connect(ok, &QPushButton::clicked, [this] { cmdOK_Click(); });
+    Connect(cancel, &QPushButton::clicked, [this] { cmdCancel_Click(); });
+}
+
+NumericBox& RecordDialog::BindNumber(QLineEdit* box, NumberField field, NumberRule rule) {
+    numbers_.push_back(std::make_unique<NumericBox>(*this, box, field, std::move(rule)));
+    return *numbers_.back();
+}
