@@ -128,7 +128,6 @@ class frmMain : public QMainWindow {
     std::int16_t LastItemNum = -1;
     std::int16_t LastMonstNum = -1;
     std::int16_t TerrainEditMode = 0;
-    bool DetailView = true;
     // Dragging in the record list: the entries where the button went down and under the
     // pointer, and -1 once the pointer moved with the button held (until the next press).
     std::int16_t DragFrom = 0;
