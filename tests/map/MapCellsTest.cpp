@@ -25,40 +25,6 @@ class MapCellsTest : public MapFixture {
     static std::set<Cell> EdgeCells(int piece) {
         return CellsWhere([piece](const MapCell& c) { return c.Edges[piece] != 0; });
     }
-    static void BuildTown(const Scenario& s) {
-        Scen = s;
-        Map.EditMode = static_cast<std::int16_t>(s.Towns[s.CurrentTown].Size);
-        BuildMapCells();
-    }
-
-    // Section terrain that tells its section and cell apart.
-    static std::uint8_t SectionTerrain(int sx, int sy, int x, int y) {
-        return static_cast<std::uint8_t>((sx * 7 + sy * 31 + x * 3 + y * 5) % 89);
-    }
-    static Scenario World(int width, int height) {
-        Scenario s = MakeMinimalScenario();
-        s.OutdoorWidth = static_cast<std::uint8_t>(width);
-        s.OutdoorHeight = static_cast<std::uint8_t>(height);
-        s.OutdoorSections = OutdoorGrid(width, height);
-        for (int sx = 0; sx < width; ++sx)
-            for (int sy = 0; sy < height; ++sy) {
-                ClearOutdoorSection(s, static_cast<std::int16_t>(sx),
-                                    static_cast<std::int16_t>(sy));
-                for (int y = 0; y < kOutdoorSide; ++y)
-                    for (int x = 0; x < kOutdoorSide; ++x)
-                        s.OutdoorSections.At(sx, sy).Terrain.At(x, y) =
-                            SectionTerrain(sx, sy, x, y);
-            }
-        s.StartOutdoorSection = {9, 9};
-        return s;
-    }
-    static void BuildSection(const Scenario& s, int sx, int sy) {
-        Scen = s;
-        Scen.CurrentOutdoorX = static_cast<std::uint8_t>(sx);
-        Scen.CurrentOutdoorY = static_cast<std::uint8_t>(sy);
-        Map.EditMode = kEditOutdoors;
-        BuildMapCells();
-    }
 };
 
 TEST_F(MapCellsTest, EachEditModeSetsItsViewAndAFreshGrid) {
