@@ -138,6 +138,20 @@ TEST_F(NodeEditorTest, EachCategoryListsItsTypesAndAChosenTypeRelabelsTheFields)
     EXPECT_EQ(Scen.ScenSpecialNodes[9].JumpTo, -1); // the fields are not changed by a type
 }
 
+TEST_F(NodeEditorTest, MovingTheFocusOntoTheTypeListChoosesNoType) {
+    Use(2, 3, 4);
+    Open(2, 3, {.editor = [](frmEditSpNode& e) {
+             Click(e.cmdSpType[1]);
+             QTest::keyClick(e.cmdSpType[1], Qt::Key_Tab); // tabs on to the list
+             e.lstNodeType->setFocus(Qt::TabFocusReason);
+             EXPECT_EQ(e.lblNodeType->text(), "Secret Passage");
+             QTest::keyClick(e.lstNodeType, Qt::Key_Down); // a choice made with the keyboard counts
+             EXPECT_NE(e.lblNodeType->text(), "Secret Passage");
+             Click(e.cmdOK);
+         }});
+    EXPECT_GE(Scen.Towns[1].SpecialNodes[3].Type, 50);
+}
+
 TEST_F(NodeEditorTest, AStoreKindChosenFromItsListRelabelsTheOutdoorStoreAtOnce) {
     Use(1, 2, 229);
     Scen.OutdoorSections.At(0, 0).SpecialNodes[2].Extra1a = 0;
