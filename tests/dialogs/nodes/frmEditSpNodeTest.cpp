@@ -243,22 +243,31 @@ TEST_F(NodeEditorTest, AChainIsCreatedThreeDeepAndUnusedLinksAreUndoneOnTheWayBa
 
 TEST_F(NodeEditorTest, GlobalCallsAndTimersLinkIntoTheScenarioFamily) {
     Use(2, 0, 21);
-    Use(0, 0, 4);
     frmEditSpNode& editor =
         Open(2, 0, {.editor = [](frmEditSpNode& e) {
                  Click(e.cmdButton[3]);
                  EXPECT_EQ(e.Label1->text(), "Edit Scenario special node:");
-                 EXPECT_EQ(e.lblNodeNum->text(), "1");
+                 // Town node 0 is being edited, yet scenario node 0 is free to take.
+                 EXPECT_EQ(e.lblNodeNum->text(), "0");
                  ClickType(e, 0, 13); // "Start General Timer"
                  Click(e.cmdButton[1]);
-                 EXPECT_EQ(e.lblNodeNum->text(), "2");
+                 EXPECT_EQ(e.lblNodeNum->text(), "1");
                  EXPECT_EQ(e.Label1->text(), "Edit Scenario special node:");
                  Click(e.cmdOK); // OK at any depth: the bottom of the chain is handed back
              }});
     EXPECT_EQ(editor.NodeNum, 0);
     EXPECT_EQ(editor.NodeSet, 2);
-    EXPECT_EQ(Scen.Towns[1].SpecialNodes[0].JumpTo, 1);
-    EXPECT_EQ(Scen.ScenSpecialNodes[1].Extra1b, 2);
+    EXPECT_EQ(Scen.Towns[1].SpecialNodes[0].JumpTo, 0);
+    EXPECT_EQ(Scen.ScenSpecialNodes[0].Extra1b, 1);
+}
+
+TEST_F(NodeEditorTest, ANodeNumberBeyondTheFamilyIsNotOpened) {
+    bool shown = false;
+    frmEditSpNode& editor = Open(1, 60, {.editor = [&](frmEditSpNode&) { shown = true; }});
+    EXPECT_FALSE(shown);
+    EXPECT_EQ(editor.NodeNum, 60);
+    ASSERT_EQ(boxes.Calls().size(), 1u);
+    EXPECT_EQ(boxes.Calls()[0].text, NodeOutOfRangeText(1, 60));
 }
 
 TEST_F(NodeEditorTest, GoBackAfterTheArrowsMovedOnKeepsTheParentsValidLink) {
