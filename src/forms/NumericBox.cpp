@@ -3,7 +3,7 @@
 #include "forms/FormControls.h"
 #include "forms/HandlerGuard.h"
 #include "forms/RecordDialog.h"
-#include "platform/TextCodec.h"
+#include "platform/qt/QtText.h"
 #include "scenario/NumericValidator.h"
 
 #include <QLineEdit>

@@ -2,7 +2,7 @@
 
 #include "forms/HandlerGuard.h"
 #include "forms/NumericBox.h"
-#include "platform/SharedForms.h"
+#include "platform/qt/SharedForms.h"
 
 #include <memory>
 #include <vector>

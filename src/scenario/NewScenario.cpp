@@ -1,9 +1,9 @@
 #include "scenario/NewScenario.h"
 
-#include "platform/BinaryFile.h"
-#include "platform/ErrorBox.h"
-#include "platform/MsgBox.h"
-#include "platform/ProgramPaths.h"
+#include "platform/core/BinaryFile.h"
+#include "platform/core/ErrorBox.h"
+#include "platform/core/MsgBox.h"
+#include "platform/core/ProgramPaths.h"
 #include "scenario/OwnLayout.h"
 #include "scenario/ScenarioClearing.h"
 #include "scenario/tables/CommonTables.h"

@@ -1,6 +1,6 @@
-#include "platform/ByteBuffer.h"
+#include "platform/core/ByteBuffer.h"
 
-#include "platform/RuntimeError.h"
+#include "platform/core/RuntimeError.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -26,8 +26,7 @@ void ByteWriter::Reserve(std::size_t bytes) {
     const auto begin = reinterpret_cast<std::uintptr_t>(bytes_.data());
     const std::uintptr_t first = (begin + kLargePage - 1) & ~(kLargePage - 1);
     const std::uintptr_t last = (begin + bytes_.capacity()) & ~(kLargePage - 1);
-    if (last > first)
-        ::madvise(reinterpret_cast<void*>(first), last - first, MADV_HUGEPAGE);
+    if (last > first) ::madvise(reinterpret_cast<void*>(first), last - first, MADV_HUGEPAGE);
     bytes_.resize(bytes);
 }
 
