@@ -3,6 +3,7 @@
 #include "forms/FormLayout.h"
 #include "graphics/Drawing.h"
 #include "graphics/GraphicsSheets.h"
+#include "map/MapState.h"
 #include "platform/qt/PictureBox.h"
 #include "platform/qt/QtText.h"
 #include "platform/qt/SharedForms.h"
@@ -245,7 +246,7 @@ void frmMain::Form_Paint() {
 }
 
 void frmMain::picMap_Initialize() {
-    DetailView = true;
+    Map.ZoomView = true;
     CurrentTool = 0;
     lblTool[0]->setText(ToQString(ToolCaptions[0][kToolCaptionColumn]));
     lblTool[1]->setText(ToQString(ToolCaptions[0][kToolPromptColumn]));

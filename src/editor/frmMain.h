@@ -120,7 +120,6 @@ class frmMain : public QMainWindow {
     std::int16_t LastItemNum = -1;
     std::int16_t LastMonstNum = -1;
     std::int16_t TerrainEditMode = 0;
-    bool DetailView = true;
 
   protected:
     void changeEvent(QEvent* event) override;

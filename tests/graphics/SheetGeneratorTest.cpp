@@ -19,7 +19,7 @@ const std::map<std::string, QSize>& MinimumSizes() {
             {"marble.bmp", {256, 192}},  {"scenpics.bmp", {160, 192}}, {"dlogpics.bmp", {144, 288}},
             {"fields.bmp", {224, 324}},  {"objects.bmp", {140, 324}},  {"talkport.bmp", {320, 288}},
             {"tinyobj.bmp", {180, 234}}, {"terdisp.bmp", {70, 21}},    {"teranim.bmp", {2240, 180}},
-            {"tinyterr.bmp", {60, 180}}, {"buttons.bmp", {1, 1}},      {"dlogbtns.bmp", {1, 1}},
+            {"tinyterr.bmp", {60, 216}}, {"buttons.bmp", {1, 1}},      {"dlogbtns.bmp", {1, 1}},
             {"edstart.bmp", {693, 480}},
         };
         for (int i = 1; i <= 10; ++i)
@@ -91,6 +91,13 @@ TEST_F(GeneratedSheets, LoadGraphicsReadsThemFromTheProgramFolder) {
         box.SetBackColour(0xFF123456u);
         DrawTerrainPic(box, static_cast<std::int16_t>(n), 0, 0);
         EXPECT_NE(box.Pixel(27, 35), 0xFF123456u) << n;
+    }
+    // So does every animated terrain in the whole-map view.
+    Surface dot(6, 6, 0xFF123456u);
+    for (int n = 400; n < 500; ++n) {
+        dot.SetBackColour(0xFF123456u);
+        DrawTerrainPicTiny(dot, static_cast<std::int16_t>(n), 0, 0);
+        EXPECT_NE(dot.Pixel(5, 5), 0xFF123456u) << n;
     }
 }
 

@@ -100,13 +100,4 @@ TEST_F(NameTablesTest, GameFieldKindMapShiftsTheTwoRunsOfFieldCodes) {
         EXPECT_EQ(GameFieldKindMap[code], expected) << code;
     }
 }
-
-TEST_F(NameTablesTest, EditorFillResetsTheTerrainSelections) {
-    PaintTerrain = 7;
-    EraseTerrain = 8;
-    SelectedTerrain = 9;
-    InitScenEditorTables();
-    EXPECT_EQ((std::array<int, 3>{PaintTerrain, EraseTerrain, SelectedTerrain}),
-              (std::array<int, 3>{}));
-}
 } // namespace

@@ -63,9 +63,9 @@ Canvas AnimatedFrame(int k, int frame) {
 }
 
 GeneratedFile TinyTerrainSheet() {
-    Canvas c(60, 180, 0);
-    for (int t = 0; t < 300; ++t) {
-        // Tiny terrain 260 and above stands for the animated terrains.
+    // The whole-map view draws the animated terrains 400..499 as tiny terrains 260..359.
+    Canvas c(60, 216, 0);
+    for (int t = 0; t < 360; ++t) {
         const Canvas tile = t >= 260 ? AnimatedFrame(t - 260, 0) : TerrainTile(t);
         TinyFromTile(c, (t % 10) * 6, (t / 10) * 6, tile);
     }

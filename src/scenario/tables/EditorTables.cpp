@@ -13,15 +13,8 @@ std::array<std::string, 7> EnchantNames;
 std::array<std::string, 14> TrapTypeNames;
 std::array<std::string, 8> DamageTypeNames;
 std::array<std::int16_t, 22> GameFieldKindMap{};
-std::uint8_t PaintTerrain = 0;
-std::uint8_t EraseTerrain = 0;
-std::uint8_t SelectedTerrain = 0;
 
 void InitScenEditorTables() {
-    PaintTerrain = 0;
-    EraseTerrain = 0;
-    SelectedTerrain = 0;
-
     GameFieldKindMap = kGameFieldKindData;
 
     for (const ToolCaptionData& tool : kToolCaptionData) {

@@ -5,8 +5,8 @@
 #include <string>
 
 // The vocabulary only the editor needs. Filled once at start-up by InitScenEditorTables, after
-// InitCommonTables; read-only afterwards except the three terrain selections (and entry 229 of
-// SpecialNodeTypes, see SpecialNodeTypes.h).
+// InitCommonTables; read-only afterwards (except entry 229 of SpecialNodeTypes, see
+// SpecialNodeTypes.h).
 
 constexpr int kToolCount = 53;
 constexpr int kToolCaptionColumn = 0;
@@ -25,10 +25,5 @@ extern std::array<std::string, 8> DamageTypeNames;
 // Field code of a town in the game's layout -> FieldKind (0..13).
 extern std::array<std::int16_t, 22> GameFieldKindMap;
 
-// Terrain selections of the map editor.
-extern std::uint8_t PaintTerrain;
-extern std::uint8_t EraseTerrain;
-extern std::uint8_t SelectedTerrain;
-
-// Fills the tables above and SpecialNodeTypes, and resets the terrain selections to 0.
+// Fills the tables above and SpecialNodeTypes.
 void InitScenEditorTables();

@@ -1,0 +1,3 @@
+#include "map/MapState.h"
+
+MapState Map;

@@ -1,0 +1,173 @@
+#include "map/MapRenderPlan.h"
+
+#include "MapFixture.h"
+#include "map/MapView.h"
+#include "map/TerrainPalette.h"
+
+#include <algorithm>
+#include <set>
+
+namespace {
+using D = MapDraw;
+
+class MapRenderPlanTest : public MapFixture {
+  protected:
+    static MapDrawPlan PlanOf(int px, int py, int x, int y) {
+        MapDrawPlan plan;
+        PlanMapCell(plan, px, py, x, y);
+        return plan;
+    }
+    static std::set<std::pair<int, int>> PlacesOf(const MapDrawPlan& plan, MapDraw what) {
+        std::set<std::pair<int, int>> places;
+        for (const MapDrawStep& s : plan)
+            if (s.what == what) places.insert({s.x, s.y});
+        return places;
+    }
+
+    // Cell (10, 10) of a small town carries one of everything a cell can show.
+    static Scenario EverythingOnOneCell() {
+        Scenario s = TownScenario(2);
+        Town& t = s.Towns[0];
+        auto& types = s.TerrainTypes;
+        types[80].Picture = 80;
+        types[80].SpecialProperty = 10;
+        types[80].Extra2 = 7;
+        types[100].Picture = 61;  // special: the strip toward it is drawn
+        types[101].Picture = 401; // special too
+        types[102].Picture = 5;
+        t.Terrain.At(10, 10) = 80;
+        t.Terrain.At(9, 10) = 100;
+        t.Terrain.At(10, 11) = 101;
+        t.Terrain.At(11, 10) = 102;
+        s.StartTown = 0;
+        s.StartTownLoc = {10, 10};
+        t.WanderingLocs[2] = {10, 10};
+        t.EntryPoints[1] = t.EntryPoints[3] = {10, 10};
+        t.SpecialSpots[0] = {0, 10, 10};
+        t.Fields[0] = {13, 10, 10};
+        t.Fields[1] = {2, 10, 10};
+        t.PresetItems[0] = {3, 10, 10};
+        t.PresetItems[1] = {600, 10, 10}; // no such item type: drawn as nothing
+        t.PresetItems[2] = {5, 10, 10};
+        s.ItemTypes[3].Picture = 44;
+        s.ItemTypes[5].Picture = 150;
+        s.MonsterTypes[4].Picture = 120; // two by two
+        s.MonsterTypes[6].Picture = 7;
+        t.Creatures[0].Monster = 4;
+        t.Creatures[0].X = t.Creatures[0].Y = 9;
+        t.Creatures[1].Monster = 6;
+        t.Creatures[1].X = t.Creatures[1].Y = 10;
+        s.Boats[0] = {0, 10, 10, 0};
+        s.Horses[0] = {0, 10, 10, 0};
+        t.AreaRects[0] = {10, 10, 12, 12};
+        t.Boundary = {8, 8, 10, 10};
+        s.SavedItemAreas[0] = {0, 10, 9, 11, 10};
+        return s;
+    }
+};
+
+TEST_F(MapRenderPlanTest, ADetailCellDrawsItsLayersInOrder) {
+    BuildTown(EverythingOnOneCell());
+    const MapDrawPlan expected = {
+        {D::Terrain, 80, 0, 28, 36},  {D::Icon, 27, 0, 49, 65},      {D::Connector, 0, 0, 28, 36},
+        {D::Connector, 3, 0, 28, 36}, {D::Icon, 6, 0, 28, 65},       {D::Icon, 4, 0, 49, 50},
+        {D::Icon, 1, 0, 35, 36},      {D::Icon, 3, 0, 49, 36},       {D::Icon, 5, 0, 49, 57},
+        {D::Field, 2, 0, 28, 36},     {D::Field, 13, 0, 28, 36},     {D::Item, 44, 0, 28, 36},
+        {D::Item, 150, 0, 28, 36},    {D::Creature, 120, 3, 28, 36}, {D::Creature, 7, 0, 28, 36},
+        {D::Horse, 0, 0, 28, 36},     {D::Edge, 2, 0, 28, 36},       {D::Edge, 3, 0, 28, 36},
+        {D::Edge, 4, 0, 28, 36},      {D::Edge, 5, 0, 28, 36},       {D::Edge, 9, 0, 28, 36},
+        {D::Edge, 10, 0, 28, 36}};
+    EXPECT_EQ(PlanOf(28, 36, 10, 10), expected);
+
+    // The same grid seen as an outdoor section: marks and lines, none of the town's objects.
+    Map.EditMode = kEditOutdoors;
+    MapDrawPlan outdoors = expected;
+    std::erase_if(outdoors, [](const MapDrawStep& s) {
+        return s.what == D::Field || s.what == D::Item || s.what == D::Creature ||
+               s.what == D::Horse;
+    });
+    EXPECT_EQ(PlanOf(28, 36, 10, 10), outdoors);
+
+    // The whole view shows the tiny terrain alone.
+    Map.ZoomView = false;
+    EXPECT_EQ(PlanOf(6, 12, 10, 10), (MapDrawPlan{{D::TinyTerrain, 80, 0, 6, 12}}));
+    EXPECT_TRUE(PlanOf(0, 0, 32, 0).empty());
+}
+
+TEST_F(MapRenderPlanTest, ItemsStopAtTheFirstEntryThatNamesNone) {
+    Scenario s = TownScenario(2);
+    s.Towns[0].PresetItems[0] = {-1, 100, 0};
+    s.Towns[0].PresetItems[1] = {4, 3, 3};
+    BuildTown(s);
+    Map.MapCells.At(3, 3).ItemIndexes = {0, 1};
+    Map.MapCells.At(4, 3).ItemIndexes = {1, 40, 1}; // a stale index ends the list too
+    Map.MapCells.At(5, 3).CreatureTiles = {{30, 0}};
+    const auto count = [](const MapDrawPlan& plan, MapDraw what) {
+        return std::ranges::count_if(plan, [what](const MapDrawStep& s) { return s.what == what; });
+    };
+    EXPECT_EQ(count(PlanOf(0, 0, 3, 3), D::Item), 0);
+    EXPECT_EQ(count(PlanOf(0, 0, 4, 3), D::Item), 1);
+    EXPECT_EQ(count(PlanOf(0, 0, 5, 3), D::Creature), 0);
+}
+
+TEST_F(MapRenderPlanTest, TheDetailViewShowsNineByNineCellsAroundTheCentre) {
+    BuildTown(TownScenario(2));
+    const struct {
+        Location centre;
+        std::size_t cells;
+        int firstX, firstY; // pixel of the first drawn cell
+    } rows[] = {
+        {{4, 4}, 81, 0, 0}, {{0, 0}, 25, 112, 144}, {{31, 31}, 25, 0, 0}, {{16, 1}, 54, 0, 108}};
+    for (const auto& row : rows) {
+        Map.MapCenter = row.centre;
+        MapDrawPlan plan;
+        PlanMapView(plan);
+        const auto places = PlacesOf(plan, D::Terrain);
+        EXPECT_EQ(places.size(), row.cells) << int{row.centre.X};
+        EXPECT_EQ(*places.begin(), (std::pair<int, int>{row.firstX, row.firstY}));
+        EXPECT_LE(places.rbegin()->first, 8 * 28);
+    }
+}
+
+TEST_F(MapRenderPlanTest, TheWholeViewDrawsTheTownOrTheSectionWithoutItsBorderRing) {
+    Scenario town = TownScenario(0);
+    town.TerrainTypes[7].Picture = 407;
+    town.Towns[0].Terrain.At(63, 0) = 7;
+    BuildTown(town);
+    Map.ZoomView = false;
+    MapDrawPlan plan;
+    PlanWholeMap(plan);
+    EXPECT_EQ(plan.size(), 64u * 64u);
+    EXPECT_TRUE(std::ranges::count(plan, MapDrawStep{D::TinyTerrain, 407, 0, 378, 0}) == 1);
+
+    Scenario world = World(2, 2);
+    world.TerrainTypes[88].Picture = 288;
+    world.TerrainTypes[90].Picture = 90;
+    world.OutdoorSections.At(1, 0).Terrain.At(0, 0) = 88;
+    BuildSection(world, 1, 0);
+    Map.ZoomView = false;
+    plan.clear();
+    PlanWholeMap(plan);
+    EXPECT_EQ(plan.size(), 48u * 48u);
+    EXPECT_EQ(plan.front(), (MapDrawStep{D::TinyTerrain, 288, 0, 0, 0}));
+    EXPECT_EQ(plan.back().x, 47 * 6);
+    // The ring's terrain 90 (picture 90 here) appears nowhere.
+    EXPECT_EQ(std::ranges::count_if(plan, [](const MapDrawStep& s) { return s.number == 90; }), 0);
+}
+
+TEST_F(MapRenderPlanTest, TerrainIconsOnTheMapAndInThePalette) {
+    const struct {
+        std::uint8_t property;
+        std::int16_t extra2, onMap, inPalette;
+    } rows[] = {{10, 7, 27, 27}, {9, 2, 26, 26},  {9, 12, 25, 25}, {8, 7, 26, 27},
+                {25, 0, -1, 23}, {26, 9, -1, 24}, {11, 0, 17, 17}, {21, 0, 18, 18},
+                {0, 0, -1, -1},  {30, 0, -1, -1}, {255, 0, -1, -1}};
+    for (const auto& row : rows) {
+        TerrainType t;
+        t.SpecialProperty = row.property;
+        t.Extra2 = row.extra2;
+        EXPECT_EQ(MapIconOf(t), row.onMap) << int{row.property};
+        EXPECT_EQ(PaletteIconOf(t), row.inPalette) << int{row.property};
+    }
+}
+} // namespace
