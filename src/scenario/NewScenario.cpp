@@ -2,6 +2,7 @@
 
 #include "platform/core/BinaryFile.h"
 #include "platform/core/ErrorBox.h"
+#include "platform/core/FreedMemory.h"
 #include "platform/core/MsgBox.h"
 #include "platform/core/ProgramPaths.h"
 #include "scenario/OwnLayout.h"
@@ -215,5 +216,7 @@ bool CreateScenario(const NewScenarioChoices& choices) {
     if (!built || notAScenario) return false;
     Scen = std::move(fresh);
     ScenFile = std::move(file);
+    fresh = Scenario{}; // lets go of what the scenario that was open held
+    ReturnFreedMemoryToSystem();
     return true;
 }
