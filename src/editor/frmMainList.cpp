@@ -3,8 +3,8 @@
 #include "editor/RecordList.h"
 #include "editor/frmMain.h"
 
-#include "platform/EventPass.h"
-#include "platform/TextCodec.h"
+#include "platform/qt/EventPass.h"
+#include "platform/qt/QtText.h"
 #include "scenario/RecordListEntries.h"
 #include "scenario/RecordListReorder.h"
 #include "scenario/Scenario.h"

@@ -1,7 +1,7 @@
 #include "editor/frmMain.h"
 
-#include "platform/ProgramPaths.h"
-#include "platform/TextCodec.h"
+#include "platform/core/ProgramPaths.h"
+#include "platform/qt/QtText.h"
 #include "scenario/OwnLayout.h"
 #include "scenario/tables/CommonTables.h"
 #include "scenario/tables/EditorTables.h"
