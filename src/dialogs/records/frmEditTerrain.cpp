@@ -32,8 +32,7 @@ constexpr int kPictureW = 28;
 constexpr int kPictureH = 36;
 
 template <std::size_t N>
-QGroupBox* OptionFrame(QWidget* parent, const char* caption,
-                       std::array<QRadioButton*, N>& options,
+QGroupBox* OptionFrame(QWidget* parent, const char* caption, std::array<QRadioButton*, N>& options,
                        const std::array<const char*, N>& captions) {
     auto* frame = new QGroupBox(caption, parent);
     auto* layout = new QVBoxLayout(frame);
