@@ -1,6 +1,6 @@
 #include "dialogs/records/RecordFormParts.h"
 
-#include "platform/PictureBox.h"
+#include "platform/qt/PictureBox.h"
 
 #include <QApplication>
 #include <QComboBox>

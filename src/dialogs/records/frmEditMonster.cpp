@@ -11,8 +11,8 @@
 #include "forms/FormLayout.h"
 #include "graphics/Drawing.h"
 #include "graphics/GraphicsSheets.h"
-#include "platform/PictureBox.h"
-#include "platform/TextCodec.h"
+#include "platform/qt/PictureBox.h"
+#include "platform/qt/QtText.h"
 #include "scenario/NumericValidator.h"
 #include "scenario/Scenario.h"
 

@@ -3,8 +3,8 @@
 #include "dialogs/records/RecordFormParts.h"
 #include "forms/FormLayout.h"
 #include "graphics/Drawing.h"
-#include "platform/PictureBox.h"
-#include "platform/TextCodec.h"
+#include "platform/qt/PictureBox.h"
+#include "platform/qt/QtText.h"
 #include "scenario/NumericValidator.h"
 
 #include <QGridLayout>

@@ -2,7 +2,7 @@
 
 #include "dialogs/pictures/frmSelectIcon.h"
 #include "graphics/GraphicsSheets.h"
-#include "platform/SharedForms.h"
+#include "platform/qt/SharedForms.h"
 #include "scenario/Scenario.h"
 #include "support/MsgBoxRecorder.h"
 
