@@ -1,9 +1,9 @@
 #include "scenario/FlagNameFile.h"
 
-#include "platform/BinaryFile.h"
-#include "platform/ErrorBox.h"
-#include "platform/StagedFile.h"
-#include "platform/TextFile.h"
+#include "platform/core/BinaryFile.h"
+#include "platform/core/ErrorBox.h"
+#include "platform/core/StagedFile.h"
+#include "platform/core/TextFile.h"
 
 #include <charconv>
 #include <optional>

@@ -1,7 +1,7 @@
 // Faults found by saving and loading as a careful attacker or an unlucky author would: each test
 // is named after the fault it keeps away.
-#include "platform/ProgramPaths.h"
-#include "platform/StagedFile.h"
+#include "platform/core/ProgramPaths.h"
+#include "platform/core/StagedFile.h"
 #include "scenario/FlagNameFile.h"
 #include "scenario/ScenarioFileDialog.h"
 #include "scenario/ScenarioLoad.h"

@@ -1,7 +1,0 @@
-#include "platform/EventPass.h"
-
-#include <QCoreApplication>
-
-void DoEvents() {
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-}

@@ -1,0 +1,7 @@
+#include "platform/qt/EventPass.h"
+
+#include <QCoreApplication>
+
+void DoEvents() {
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
