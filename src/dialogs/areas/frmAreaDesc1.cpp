@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+using namespace area_form;
+
 namespace {
 // Every text of a scenario holds at most 255 characters.
 constexpr int kTextLimit = 255;
