@@ -4,8 +4,10 @@
 #include <array>
 #include <cstdint>
 
+class MapViewBridge;
 class QAction;
 class QFrame;
+class QKeyEvent;
 class QLabel;
 class QListWidget;
 class QMenu;
@@ -43,6 +45,25 @@ class frmMain : public QMainWindow {
     void mnuTownDelete_Click();
     void mnuImportOut_Click();
     void mnuTownImport_Click();
+    void mnuOutEdit_Click();
+    void mnuTownEdit_Click();
+    void mnuScenTerrain_Click();
+
+    // The map view, the terrain palette and the selected-terrain box (frmMainMap.cpp).
+    void picMap_Paint();
+    void picMap_KeyDown(const QKeyEvent& event);
+    void picMap_MouseMove(Qt::MouseButtons buttons, int x, int y);
+    void RebuildAndRedraw();
+    void RefreshTerrainPalette();
+    void RefreshSelTerrain();
+    void SelectDrawTerrainTool();
+    void picTerrain_Paint();
+    void picTerrain_MouseDown(Qt::MouseButton button, int x, int y);
+    void picTerrain_MouseMove(int x, int y);
+    void picSelTerrain_Paint();
+    void picSelTerrain_Click();
+    // What the map's code asks of this window.
+    MapViewBridge* MapBridge = nullptr;
 
     // Controls.
     PictureBox* background = nullptr;
@@ -120,6 +141,7 @@ class frmMain : public QMainWindow {
     std::int16_t LastItemNum = -1;
     std::int16_t LastMonstNum = -1;
     std::int16_t TerrainEditMode = 0;
+    bool MapPainting = false;
 
   protected:
     void changeEvent(QEvent* event) override;
@@ -129,6 +151,7 @@ class frmMain : public QMainWindow {
   private:
     void BuildControls();
     void BuildMenus();
+    void ShowMapEditor(bool outdoors);
     void ShowScenarioState();
     void ShowNoScenarioState();
     void WriteOutdoorStatusLine();
