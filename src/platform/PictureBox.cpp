@@ -17,7 +17,9 @@ void PictureBox::ResizePixels(int width, int height) {
 
 void PictureBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), QColor::fromRgb(surface_.BackColour()));
+    // Only the part the surface does not cover (while a resize is pending) needs the back colour.
+    if (surface_.Width() < width() || surface_.Height() < height())
+        painter.fillRect(rect(), QColor::fromRgb(surface_.BackColour()));
     painter.drawImage(0, 0, surface_.Image());
 }
 

@@ -6,6 +6,9 @@
 #include <QImageReader>
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
+#include <optional>
+#include <vector>
 
 QImage LoadBitmapFile(const std::string& path) {
     const QString file = QString::fromStdString(path);
@@ -58,25 +61,147 @@ void Surface::NotifyChanged() const {
 }
 
 namespace {
-bool SourceHas(const QImage& source, int x, int y) {
-    return x >= 0 && y >= 0 && x < source.width() && y < source.height();
-}
-
-QRgb SourcePixel(const QImage& source, int x, int y) {
-    // Sheets are loaded as RGB32; other formats are read through the slow path.
-    if (source.format() == QImage::Format_RGB32 || source.format() == QImage::Format_ARGB32)
-        return reinterpret_cast<const QRgb*>(source.constScanLine(y))[x] | 0xFF000000u;
-    return source.pixel(x, y) | 0xFF000000u;
-}
-
 void PutPixel(QImage& image, int x, int y, QRgb colour) {
     reinterpret_cast<QRgb*>(image.scanLine(y))[x] = colour | 0xFF000000u;
 }
 
-// The source pixel that covers destination offset i of n when n pixels show m source pixels:
-// the one under the centre of the destination pixel.
-int NearestSourceOffset(int i, int n, int m) {
-    return static_cast<int>((static_cast<long long>(2 * i + 1) * m) / (2LL * n));
+// Rows of 32-bit pixels, addressed once per copy: QImage's per-call checks (and its detach on
+// every non-const scan line) cost more than the copy of a tile row itself.
+class RowView {
+  public:
+    explicit RowView(const QImage& image)
+        : bits_(image.constBits()), stride_(image.bytesPerLine()) {}
+    const QRgb* Row(int y) const {
+        return reinterpret_cast<const QRgb*>(bits_ + static_cast<qsizetype>(y) * stride_);
+    }
+
+  private:
+    const uchar* bits_;
+    qsizetype stride_;
+};
+
+class TargetRows {
+  public:
+    explicit TargetRows(QImage& image) : bits_(image.bits()), stride_(image.bytesPerLine()) {}
+    QRgb* Row(int y) const {
+        return reinterpret_cast<QRgb*>(bits_ + static_cast<qsizetype>(y) * stride_);
+    }
+
+  private:
+    uchar* bits_;
+    qsizetype stride_;
+};
+
+// Sheets are loaded as RGB32 and read as they are stored. Any other format is converted once
+// to the form QImage::pixel reports (premultiplied ARGB), so that every format copies alike.
+const QImage& ReadableSource(const QImage& source, std::optional<QImage>& converted) {
+    if (source.format() == QImage::Format_RGB32 || source.format() == QImage::Format_ARGB32)
+        return source;
+    return converted.emplace(source.convertToFormat(QImage::Format_ARGB32_Premultiplied));
+}
+
+constexpr QRgb kOpaque = 0xFF000000u;
+
+// Loops over a row take four pixels a step, with all loads of a step before its stores, so
+// that the compiler makes each step a few vector instructions.
+constexpr int kStep = 4;
+
+// Copies a row of pixels opaque. QImage keeps the alpha byte of an RGB32 image at 0xFF, so
+// such rows are copied as they are; other sources have the alpha byte forced.
+void CopyRow(const QRgb* in, QRgb* out, int count, bool opaqueSource) {
+    if (opaqueSource) {
+        std::memmove(out, in, static_cast<std::size_t>(count) * sizeof(QRgb));
+        return;
+    }
+    int i = 0;
+    for (; i + kStep <= count; i += kStep) {
+        QRgb step[kStep];
+        for (int k = 0; k < kStep; ++k)
+            step[k] = in[i + k] | kOpaque;
+        for (int k = 0; k < kStep; ++k)
+            out[i + k] = step[k];
+    }
+    for (; i < count; ++i)
+        out[i] = in[i] | kOpaque;
+}
+
+// A pure-white source pixel keeps the destination pixel; the choice is made with masks rather
+// than a branch, so that whole steps are done at once.
+QRgb KeepWhite(QRgb source, QRgb old) {
+    const QRgb pixel = source | kOpaque;
+    const QRgb keep = 0u - static_cast<QRgb>(pixel == kWhite);
+    return (old & keep) | (pixel & ~keep);
+}
+
+void TransparentRow(const QRgb* in, QRgb* out, int count) {
+    int i = 0;
+    for (; i + kStep <= count; i += kStep) {
+        QRgb step[kStep];
+        for (int k = 0; k < kStep; ++k)
+            step[k] = KeepWhite(in[i + k], out[i + k]);
+        for (int k = 0; k < kStep; ++k)
+            out[i + k] = step[k];
+    }
+    for (; i < count; ++i)
+        out[i] = KeepWhite(in[i], out[i]);
+}
+
+// One axis of a copy: the destination run [first, last) that lies on the surface and whose
+// source lies on the sheet.
+struct Axis {
+    int first = 0;
+    int last = 0;
+    bool Empty() const { return first >= last; }
+};
+
+// Clips one axis of an unscaled copy of n pixels from source position s to destination
+// position d, on a surface of dSize and a sheet of sSize pixels. The source of destination
+// pixel p is p + shift.
+Axis ClipUnscaled(long long d, long long n, long long s, int dSize, int sSize, int& shift) {
+    const long long first = std::max({d, 0LL, d - s});
+    const long long last = std::min({d + n, static_cast<long long>(dSize), sSize + d - s});
+    if (first >= last) return {};
+    shift = static_cast<int>(s - d);
+    return {static_cast<int>(first), static_cast<int>(last)};
+}
+
+// Clips one axis of a copy that shows m source pixels from s on n destination pixels from d,
+// and fills map with the source position of each destination pixel of the run, map[0] for
+// the first. A destination pixel shows the source pixel under its centre; that position never
+// decreases along the axis, so the pixels whose source lies on the sheet form one unbroken
+// run. One division finds the first position and the rest follow by stepping, since a
+// division per pixel would cost more than the copy.
+Axis ClipScaled(long long d, int n, long long s, int m, int dSize, int sSize,
+                std::vector<int>& map) {
+    const long long first = std::max(d, 0LL);
+    const long long last = std::min(d + n, static_cast<long long>(dSize));
+    if (first >= last) return {};
+    // The source of destination pixel p is s + ((2 (p - d) + 1) m) / 2n: kept as a quotient
+    // and a remainder that grow by 2m / 2n at each pixel.
+    const long long divisor = 2LL * n;
+    const long long numerator = (2 * (first - d) + 1) * m;
+    long long source = s + numerator / divisor;
+    long long remainder = numerator % divisor;
+    const long long stepWhole = 2LL * m / divisor;
+    const long long stepRest = 2LL * m % divisor;
+    map.clear();
+    int runFirst = -1;
+    int runLast = -1;
+    for (long long p = first; p < last && source < sSize; ++p) {
+        if (source >= 0) {
+            if (runFirst < 0) runFirst = static_cast<int>(p);
+            runLast = static_cast<int>(p) + 1;
+            map.push_back(static_cast<int>(source));
+        }
+        source += stepWhole;
+        remainder += stepRest;
+        if (remainder >= divisor) {
+            remainder -= divisor;
+            ++source;
+        }
+    }
+    if (runFirst < 0) return {};
+    return {runFirst, runLast};
 }
 } // namespace
 
@@ -85,18 +210,53 @@ void CopyBlock(Surface& dest, const PixelRect& destRect, const QImage& source,
     if (destRect.w <= 0 || destRect.h <= 0 || sourceRect.w <= 0 || sourceRect.h <= 0) return;
     if (source.isNull()) return;
     QImage& target = dest.Pixels();
-    const int x0 = std::max(destRect.x, 0);
-    const int y0 = std::max(destRect.y, 0);
-    const int x1 = std::min(destRect.x + destRect.w, target.width());
-    const int y1 = std::min(destRect.y + destRect.h, target.height());
-    if (x0 >= x1 || y0 >= y1) return;
-    for (int y = y0; y < y1; ++y) {
-        const int sy = sourceRect.y + NearestSourceOffset(y - destRect.y, destRect.h, sourceRect.h);
-        for (int x = x0; x < x1; ++x) {
-            const int sx =
-                sourceRect.x + NearestSourceOffset(x - destRect.x, destRect.w, sourceRect.w);
-            if (SourceHas(source, sx, sy)) PutPixel(target, x, y, SourcePixel(source, sx, sy));
+    std::optional<QImage> converted;
+    const QImage& sheet = ReadableSource(source, converted);
+    const bool opaque = sheet.format() == QImage::Format_RGB32;
+    const int width = target.width();
+    const int height = target.height();
+
+    if (destRect.w == sourceRect.w && destRect.h == sourceRect.h) {
+        int shiftX = 0;
+        int shiftY = 0;
+        const Axis xs =
+            ClipUnscaled(destRect.x, destRect.w, sourceRect.x, width, sheet.width(), shiftX);
+        const Axis ys =
+            ClipUnscaled(destRect.y, destRect.h, sourceRect.y, height, sheet.height(), shiftY);
+        if (xs.Empty() || ys.Empty()) return;
+        const RowView from(sheet);
+        const TargetRows to(target);
+        const int count = xs.last - xs.first;
+        for (int y = ys.first; y < ys.last; ++y) {
+            CopyRow(from.Row(y + shiftY) + xs.first + shiftX, to.Row(y) + xs.first, count, opaque);
         }
+        dest.NotifyChanged();
+        return;
+    }
+
+    // Scaled: the source column of every destination column is worked out once per copy.
+    thread_local std::vector<int> columns;
+    thread_local std::vector<int> rows;
+    const Axis xs = ClipScaled(destRect.x, destRect.w, sourceRect.x, sourceRect.w, width,
+                               sheet.width(), columns);
+    const Axis ys = ClipScaled(destRect.y, destRect.h, sourceRect.y, sourceRect.h, height,
+                               sheet.height(), rows);
+    if (xs.Empty() || ys.Empty()) return;
+    const RowView from(sheet);
+    const TargetRows to(target);
+    const int count = xs.last - xs.first;
+    const int* column = columns.data();
+    for (int y = ys.first; y < ys.last; ++y) {
+        const std::size_t row = static_cast<std::size_t>(y - ys.first);
+        QRgb* out = to.Row(y) + xs.first;
+        // A stretched copy shows a source row on several rows: the row above is already done.
+        if (row > 0 && rows[row] == rows[row - 1]) {
+            CopyRow(to.Row(y - 1) + xs.first, out, count, true);
+            continue;
+        }
+        const QRgb* in = from.Row(rows[row]);
+        for (int i = 0; i < count; ++i)
+            out[i] = in[column[i]] | kOpaque;
     }
     dest.NotifyChanged();
 }
@@ -105,17 +265,20 @@ void TransparentCopy(Surface& dest, int x, int y, const QImage& source,
                      const PixelRect& sourceRect) {
     if (sourceRect.w <= 0 || sourceRect.h <= 0 || source.isNull()) return;
     QImage& target = dest.Pixels();
-    for (int j = 0; j < sourceRect.h; ++j) {
-        const int ty = y + j;
-        const int sy = sourceRect.y + j;
-        if (ty < 0 || ty >= target.height()) continue;
-        for (int i = 0; i < sourceRect.w; ++i) {
-            const int tx = x + i;
-            const int sx = sourceRect.x + i;
-            if (tx < 0 || tx >= target.width() || !SourceHas(source, sx, sy)) continue;
-            const QRgb pixel = SourcePixel(source, sx, sy);
-            if (pixel != kWhite) PutPixel(target, tx, ty, pixel);
-        }
+    std::optional<QImage> converted;
+    const QImage& sheet = ReadableSource(source, converted);
+    int shiftX = 0;
+    int shiftY = 0;
+    const Axis xs =
+        ClipUnscaled(x, sourceRect.w, sourceRect.x, target.width(), sheet.width(), shiftX);
+    const Axis ys =
+        ClipUnscaled(y, sourceRect.h, sourceRect.y, target.height(), sheet.height(), shiftY);
+    if (xs.Empty() || ys.Empty()) return;
+    const RowView from(sheet);
+    const TargetRows to(target);
+    const int count = xs.last - xs.first;
+    for (int row = ys.first; row < ys.last; ++row) {
+        TransparentRow(from.Row(row + shiftY) + xs.first + shiftX, to.Row(row) + xs.first, count);
     }
     dest.NotifyChanged();
 }

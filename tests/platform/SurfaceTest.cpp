@@ -115,6 +115,108 @@ TEST(CopyBlock, OnlyThePartOnTheSheetAndTheSurfaceIsCopied) {
     EXPECT_EQ(CountNot(dest, kGrey), 0);
 }
 
+TEST(CopyBlock, ClipsScaledAndUnscaledCopiesAtEveryEdge) {
+    const QImage coded = CodedImage(8, 8);
+    struct Case {
+        const char* edge;
+        PixelRect dest, source;
+        int copied;
+        int dx, dy, sx, sy; // the source pixel (sx, sy) lands on (dx, dy)
+    };
+    const Case cases[] = {
+        {"surface's right", {2, 0, 4, 4}, {0, 0, 4, 4}, 2 * 4, 3, 0, 1, 0},
+        {"surface's bottom", {0, 3, 4, 4}, {0, 0, 4, 4}, 4 * 1, 0, 3, 0, 0},
+        {"surface's top", {0, -2, 4, 4}, {1, 1, 4, 4}, 4 * 2, 0, 0, 1, 3},
+        {"wholly right of the surface", {4, 0, 4, 4}, {0, 0, 4, 4}, 0, 3, 0, -1, -1},
+        // Doubled: destination offset i shows source offset i / 2.
+        {"doubled over the surface's left", {-3, 0, 8, 4}, {0, 0, 4, 2}, 4 * 4, 0, 0, 1, 0},
+        {"doubled over the surface's left, further in",
+         {-3, 0, 8, 4},
+         {0, 0, 4, 2},
+         16,
+         3,
+         3,
+         3,
+         1},
+        {"doubled over the surface's right and bottom",
+         {2, 2, 8, 8},
+         {0, 0, 4, 4},
+         2 * 2,
+         3,
+         3,
+         0,
+         0},
+        {"doubled over the sheet's left", {0, 0, 4, 4}, {-1, 0, 2, 2}, 2 * 4, 2, 0, 0, 0},
+        {"doubled wholly left of the sheet", {0, 0, 4, 4}, {-2, 0, 2, 2}, 0, 0, 0, -1, -1},
+        // Halved: destination offset i shows source offset 2 i + 1.
+        {"halved over the sheet's right and bottom", {0, 0, 4, 4}, {4, 4, 8, 8}, 2 * 2, 1, 1, 7, 7},
+        {"halved over the sheet's top", {0, 0, 4, 4}, {0, -4, 8, 8}, 4 * 2, 0, 2, 1, 1},
+        // Each of the last two destination columns shows source column 3.
+        {"far off the surface", {-1000000000, 0, 1000000002, 4}, {0, 0, 4, 4}, 2 * 4, 1, 0, 3, 0},
+    };
+    for (const Case& c : cases) {
+        Surface dest(4, 4, kGrey);
+        CopyBlock(dest, c.dest, coded, c.source);
+        EXPECT_EQ(CountNot(dest, kGrey), c.copied) << c.edge;
+        EXPECT_EQ(dest.Pixel(c.dx, c.dy), c.sx < 0 ? kGrey : Coded(c.sx, c.sy)) << c.edge;
+    }
+}
+
+TEST(CopyBlock, SheetsOfAnyFormatCopyTheSameColours) {
+    const QImage coded = CodedImage(6, 6);
+    Surface fromRgb32(5, 5, kGrey);
+    CopyBlock(fromRgb32, {-1, 0, 9, 4}, coded, {0, 1, 6, 3});
+    for (const QImage::Format format :
+         {QImage::Format_RGB888, QImage::Format_ARGB32_Premultiplied, QImage::Format_RGB16}) {
+        // Through 16 bits some colours change, so the reference is the converted sheet itself.
+        const QImage sheet = coded.convertToFormat(format);
+        Surface expected(5, 5, kGrey);
+        CopyBlock(expected, {-1, 0, 9, 4}, sheet.convertToFormat(QImage::Format_RGB32),
+                  {0, 1, 6, 3});
+        Surface dest(5, 5, kGrey);
+        CopyBlock(dest, {-1, 0, 9, 4}, sheet, {0, 1, 6, 3});
+        EXPECT_EQ(All(dest), All(expected)) << format;
+    }
+    EXPECT_EQ(CountNot(fromRgb32, kGrey), 5 * 4);
+
+    // The alpha of a sheet that has one is ignored: what is drawn is opaque.
+    QImage translucent(5, 1, QImage::Format_ARGB32);
+    for (int x = 0; x < 5; ++x)
+        translucent.setPixel(x, 0, x == 3 ? 0x00FFFFFFu : 0x80112233u + static_cast<QRgb>(x));
+    Surface copied(5, 1, kGrey);
+    CopyBlock(copied, {0, 0, 5, 1}, translucent, {0, 0, 5, 1});
+    Surface transparent(5, 1, kGrey);
+    TransparentCopy(transparent, 0, 0, translucent, {0, 0, 5, 1});
+    // Read as stored: QImage::pixel would hide a wrong alpha byte on an RGB32 surface.
+    const auto stored = [](const Surface& s, int x) {
+        return reinterpret_cast<const QRgb*>(s.Image().constScanLine(0))[x];
+    };
+    for (int x = 0; x < 5; ++x) {
+        const QRgb opaque = x == 3 ? kWhite : 0xFF112233u + static_cast<QRgb>(x);
+        EXPECT_EQ(stored(copied, x), opaque) << x;
+        EXPECT_EQ(stored(transparent, x), x == 3 ? kGrey : opaque) << x;
+    }
+}
+
+TEST(TransparentCopy, ClipsAtTheSurfacesRightAndBottom) {
+    const QImage coded = CodedImage(4, 4);
+    Surface dest(4, 4, kGrey);
+    TransparentCopy(dest, 2, 3, coded, {0, 0, 4, 4});
+    EXPECT_EQ(dest.Pixel(2, 3), Coded(0, 0));
+    EXPECT_EQ(dest.Pixel(3, 3), Coded(1, 0));
+    EXPECT_EQ(CountNot(dest, kGrey), 2);
+
+    // A row long enough for the copy to work in steps, white only here and there.
+    QImage row(11, 1, QImage::Format_RGB32);
+    for (int x = 0; x < 11; ++x)
+        row.setPixel(x, 0, x % 3 == 1 ? kWhite : Coded(x, 0));
+    Surface wide(12, 1, kGrey);
+    TransparentCopy(wide, 1, 0, row, {0, 0, 11, 1});
+    for (int x = 1; x < 12; ++x)
+        EXPECT_EQ(wide.Pixel(x, 0), (x - 1) % 3 == 1 ? kGrey : Coded(x - 1, 0)) << x;
+    EXPECT_EQ(wide.Pixel(0, 0), kGrey);
+}
+
 TEST(DrawLine, DrawsBothEndsAndClips) {
     Surface dest(5, 5, kGrey);
     DrawLine(dest, 3, 2, 0, 2, kRed);
