@@ -2,6 +2,7 @@
 
 #include "editor/CursorPictures.h"
 #include "editor/MapViewBridge.h"
+#include "editor/RecordList.h"
 #include "forms/FormLayout.h"
 #include "graphics/Drawing.h"
 #include "graphics/GraphicsSheets.h"
@@ -42,6 +43,7 @@ frmMain::frmMain() {
     BuildControls();
     BuildMenus();
     MapBridge = new MapViewBridge(*this);
+    ConnectRecordList();
 
     // The window keeps its designed size; it cannot be resized or maximised.
     setWindowFlags(windowFlags() & ~Qt::WindowMaximizeButtonHint);
@@ -86,7 +88,7 @@ void frmMain::BuildControls() {
     picTerrain->ResizePixels(picTerrain->width(), picTerrain->height());
     picTerrain->SetBackColour(qRgb(255, 255, 255));
 
-    List1 = new QListWidget(background);
+    List1 = new RecordList(background);
     List1->setGeometry(Twips(120, 0, 4155, 6105));
 
     frmTools = new QFrame(background);
@@ -200,12 +202,10 @@ void frmMain::BuildMenus() {
 
     // Entries whose windows the editor does not have yet.
     for (QAction* notYet :
-         {mnuScenDetails,  mnuScenIntroText, mnuScenMonsters,  mnuScenItems, mnuScenSpecItems,
-          mnuScenNodes,    mnuScenText,      mnuScenSave,      mnuScenBoats, mnuScenHorses,
-          mnuScenEvent,    mnuTownVEntry,    mnuScenStuffDone, mnuOutLoad,   mnuOutDetails,
-          mnuOutWandering, mnuOutEncounters, mnuOutNodes,      mnuOutText,   mnuOutAreaDesc,
-          mnuTownLoad,     mnuTownDetails,   mnuTownWandering, mnuTownNodes, mnuTownText,
-          mnuTownItems,    mnuTownMonsters,  mnuTownDialogue,  mnuTownEvent, mnuTownAreaDesc,
+         {mnuScenDetails,   mnuScenIntroText, mnuScenSave,      mnuScenBoats, mnuScenHorses,
+          mnuScenEvent,     mnuTownVEntry,    mnuScenStuffDone, mnuOutLoad,   mnuOutDetails,
+          mnuOutWandering,  mnuOutEncounters, mnuOutAreaDesc,   mnuTownLoad,  mnuTownDetails,
+          mnuTownWandering, mnuTownItems,     mnuTownMonsters,  mnuTownEvent, mnuTownAreaDesc,
           mnuTownCreate})
         notYet->setEnabled(false);
 }
