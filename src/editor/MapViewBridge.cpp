@@ -3,7 +3,7 @@
 #include "editor/frmMain.h"
 #include "map/MapRenderer.h"
 #include "map/MapView.h"
-#include "platform/PictureBox.h"
+#include "platform/qt/PictureBox.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

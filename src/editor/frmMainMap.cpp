@@ -9,9 +9,9 @@
 #include "map/MapRenderer.h"
 #include "map/MapView.h"
 #include "map/TerrainPalette.h"
-#include "platform/EventPass.h"
-#include "platform/PictureBox.h"
-#include "platform/TextCodec.h"
+#include "platform/qt/EventPass.h"
+#include "platform/qt/PictureBox.h"
+#include "platform/qt/QtText.h"
 #include "scenario/Scenario.h"
 #include "scenario/tables/EditorTables.h"
 

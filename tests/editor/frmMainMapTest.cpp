@@ -1,7 +1,7 @@
 #include "editor/frmMain.h"
 
 #include "map/MapState.h"
-#include "platform/PictureBox.h"
+#include "platform/qt/PictureBox.h"
 #include "scenario/NewScenario.h"
 #include "scenario/ScenarioClearing.h"
 #include "scenario/tables/CommonTables.h"
