@@ -1,7 +1,7 @@
 #include "editor/MapViewBridge.h"
 
 #include "editor/frmMain.h"
-#include "map/MapRenderer.h"
+#include "map/render/MapRenderer.h"
 #include "map/MapView.h"
 #include "platform/qt/PictureBox.h"
 

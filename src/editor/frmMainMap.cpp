@@ -6,7 +6,7 @@
 #include "graphics/Drawing.h"
 #include "graphics/GraphicsSheets.h"
 #include "map/MapCells.h"
-#include "map/MapRenderer.h"
+#include "map/render/MapRenderer.h"
 #include "map/MapView.h"
 #include "map/TerrainPalette.h"
 #include "platform/qt/EventPass.h"

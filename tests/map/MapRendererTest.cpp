@@ -1,4 +1,4 @@
-#include "map/MapRenderer.h"
+#include "map/render/MapRenderer.h"
 
 #include "MapFixture.h"
 #include "graphics/GraphicsSheets.h"

@@ -1,4 +1,4 @@
-#include "map/MapRenderer.h"
+#include "map/render/MapRenderer.h"
 
 #include "graphics/Drawing.h"
 
