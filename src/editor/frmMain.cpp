@@ -208,6 +208,7 @@ void frmMain::BuildMenus() {
           mnuTownWandering, mnuTownItems,     mnuTownMonsters,  mnuTownEvent, mnuTownAreaDesc,
           mnuTownCreate})
         notYet->setEnabled(false);
+    ConnectTownMenus();
 }
 
 void frmMain::changeEvent(QEvent* event) {
