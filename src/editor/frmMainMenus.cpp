@@ -76,6 +76,8 @@ void frmMain::mnuScenButtons_Click() {
         List1->addItem(QString::number(i) + " - " +
                        ToQString(Scen.ScenStrings[static_cast<std::size_t>(260 + i)]));
     List1->show();
+    // A hidden list keeps its scroll position through a refill.
+    List1->scrollToTop();
 }
 
 void frmMain::mnuScenLockLists_Click() {
