@@ -11,8 +11,10 @@
 #include <benchmark/benchmark.h>
 #include <cstdio>
 #include <cstring>
+#include <fcntl.h>
 #include <filesystem>
 #include <memory>
+#include <stdexcept>
 #include <unistd.h>
 
 namespace {
@@ -74,12 +76,14 @@ void SetBytes(benchmark::State& state) {
                             static_cast<std::int64_t>(LargestImage().size()));
 }
 
+// Encoding into an image whose storage the previous save left, as every save but the first does.
 void BM_WriteOwnLayoutToMemory(benchmark::State& state) {
     const Scenario& s = Largest();
+    ByteWriter image;
     for (auto _ : state) {
         SectionDirectoryTable dir{};
-        auto image = WriteScenarioImage(s, dir);
-        benchmark::DoNotOptimize(image.data());
+        const auto bytes = WriteScenarioImage(s, dir, image);
+        benchmark::DoNotOptimize(bytes.data());
     }
     SetBytes(state);
 }
@@ -120,15 +124,21 @@ void BM_MemcpyIntoWarmBuffer(benchmark::State& state) {
     SetBytes(state);
 }
 
+// A scratch folder of this run's own, so that two runs at once never touch each other's files.
 struct SaveFolders {
     std::string root;
     SaveFolders() {
-        root = (std::filesystem::temp_directory_path() / "varno-bench").string();
+        root = (std::filesystem::temp_directory_path() / "varno-bench-XXXXXX").string();
+        if (!::mkdtemp(root.data())) throw std::runtime_error("cannot make a scratch folder");
         std::filesystem::create_directories(root + "/program/scenario");
         SetProgramFolderForTesting(root + "/program");
         SetTempSaveFolderForTesting(root + "/save");
     }
-    ~SaveFolders() { std::filesystem::remove_all(root); }
+    ~SaveFolders() {
+        SetProgramFolderForTesting("");
+        SetTempSaveFolderForTesting("");
+        std::filesystem::remove_all(root);
+    }
 };
 
 void BM_SaveScenarioV2(benchmark::State& state) {
@@ -142,6 +152,28 @@ void BM_SaveScenarioV2(benchmark::State& state) {
     for (auto _ : state)
         SaveScenarioV2();
     SetMsgBoxHook({});
+    SetBytes(state);
+}
+
+// What a save must at least do: write the bytes once into a new file and flush them to disk.
+void BM_WriteNewFileAndSync(benchmark::State& state) {
+    SaveFolders folders;
+    const auto& image = LargestImage();
+    const std::string path = folders.root + "/program/scenario/plain.bin";
+    for (auto _ : state) {
+        state.PauseTiming();
+        std::filesystem::remove(path);
+        state.ResumeTiming();
+        const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+        std::size_t done = 0;
+        while (done < image.size()) {
+            const ssize_t n = ::write(fd, image.data() + done, image.size() - done);
+            if (n <= 0) break;
+            done += static_cast<std::size_t>(n);
+        }
+        ::fdatasync(fd);
+        ::close(fd);
+    }
     SetBytes(state);
 }
 
@@ -163,6 +195,7 @@ BENCHMARK(BM_ReadOwnLayoutFromMemory)->Unit(benchmark::kMillisecond)->UseRealTim
 BENCHMARK(BM_MemcpySameBytes)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_MemcpyIntoWarmBuffer)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_SaveScenarioV2)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_WriteNewFileAndSync)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_FwriteSameBytes)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 BENCHMARK_MAIN();

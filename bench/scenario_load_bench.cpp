@@ -25,7 +25,8 @@ struct Files {
     Files() {
         InitCommonTables();
         InitScenEditorTables();
-        // The own layout: 50 x 50 sections and 255 large towns, every text at its longest.
+        // The own layout: 50 x 50 sections and 255 large towns, every text at its longest, the
+        // talk texts too.
         auto s = std::make_unique<Scenario>(MakeVariedScenario(50, 50, 255, 77));
         for (auto& t : s->ScenStrings)
             t = LongText(1);
@@ -39,6 +40,13 @@ struct Files {
             town.Terrain = TerrainGrid(64);
             for (auto& t : town.Strings)
                 t = LongText(static_cast<int>(i));
+            TownTalk& talk = s->TownTalks[i];
+            for (auto& p : talk.Personalities)
+                p = {LongText(1), LongText(2), LongText(3), LongText(4), LongText(5)};
+            for (auto& n : talk.Nodes) {
+                n.Text1 = LongText(6);
+                n.Text2 = LongText(7);
+            }
         }
         SectionDirectoryTable dir{};
         PutFileBytes(own, WriteScenarioImage(*s, dir));

@@ -18,45 +18,39 @@ std::size_t OffsetOf(FilePos pos, std::size_t count) {
 }
 } // namespace
 
-void ByteWriter::Reserve(std::size_t bytes) {
-    if (bytes <= bytes_.size()) return;
-    bytes_.reserve(bytes);
-    // A large image is filled in one go: large pages spare the system a fault every 4 KiB.
+void ByteWriter::Reallocate(std::size_t capacity) {
+    // Left uninitialised on purpose: every byte of the image is written before it is read.
+    std::unique_ptr<std::uint8_t[]> storage(new std::uint8_t[capacity]);
+    // A large image gets large pages: they spare the system a fault every 4 KiB.
     constexpr std::uintptr_t kLargePage = 2 * 1024 * 1024;
-    const auto begin = reinterpret_cast<std::uintptr_t>(bytes_.data());
+    const auto begin = reinterpret_cast<std::uintptr_t>(storage.get());
     const std::uintptr_t first = (begin + kLargePage - 1) & ~(kLargePage - 1);
-    const std::uintptr_t last = (begin + bytes_.capacity()) & ~(kLargePage - 1);
-    if (last > first)
-        ::madvise(reinterpret_cast<void*>(first), last - first, MADV_HUGEPAGE);
-    bytes_.resize(bytes);
+    const std::uintptr_t last = (begin + capacity) & ~(kLargePage - 1);
+    if (last > first) ::madvise(reinterpret_cast<void*>(first), last - first, MADV_HUGEPAGE);
+    if (size_ > 0) std::memcpy(storage.get(), storage_.get(), size_);
+    storage_ = std::move(storage);
+    capacity_ = capacity;
 }
 
-void ByteWriter::PutBytes(FilePos pos, const void* data, std::size_t count) {
+void ByteWriter::Reserve(std::size_t bytes) {
+    bytes = std::min(bytes, static_cast<std::size_t>(kLastPosition));
+    if (bytes > capacity_) Reallocate(bytes);
+}
+
+std::uint8_t* ByteWriter::GrowFor(FilePos pos, std::size_t count) {
     const std::size_t offset = OffsetOf(pos, count);
     const std::size_t end = offset + count;
-    if (end > bytes_.size()) bytes_.resize(std::max(end, 2 * bytes_.size()));
-    if (count > 0) std::memcpy(bytes_.data() + offset, data, count);
+    if (end > capacity_)
+        Reallocate(std::min(std::max(end, 2 * capacity_), static_cast<std::size_t>(kLastPosition)));
+    if (offset > size_) std::memset(storage_.get() + size_, 0, offset - size_);
     size_ = std::max(size_, end);
+    return storage_.get() + offset;
 }
 
 std::vector<std::uint8_t> ByteWriter::TakeBytes() {
-    bytes_.resize(size_);
+    std::vector<std::uint8_t> bytes(storage_.get(), storage_.get() + size_);
     size_ = 0;
-    return std::move(bytes_);
-}
-
-void ByteWriter::PutI16(FilePos pos, std::int16_t value) {
-    const auto u = static_cast<std::uint16_t>(value);
-    const std::uint8_t b[2] = {static_cast<std::uint8_t>(u), static_cast<std::uint8_t>(u >> 8)};
-    PutBytes(pos, b, 2);
-}
-
-void ByteWriter::PutI32(FilePos pos, std::int32_t value) {
-    const auto u = static_cast<std::uint32_t>(value);
-    const std::uint8_t b[4] = {static_cast<std::uint8_t>(u), static_cast<std::uint8_t>(u >> 8),
-                               static_cast<std::uint8_t>(u >> 16),
-                               static_cast<std::uint8_t>(u >> 24)};
-    PutBytes(pos, b, 4);
+    return bytes;
 }
 
 void ByteWriter::PutI16BigEndian(FilePos pos, std::int16_t value) {

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
+#include <cstring>
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
@@ -9,29 +12,64 @@
 // Positions are 1-based byte positions, as the file layouts count them.
 using FilePos = std::int64_t;
 
-// A file image being built: writes land at any position, and the image grows (zero-filled)
-// to hold them.
+// A file image being built: writes land at any position, and the image grows to hold them; a
+// gap that a write leaves behind the image's end reads as zeros.
+//
+// The storage is not cleared when it is allocated or reused, so that an image costs one pass
+// over its bytes; a writer kept from one image to the next reuses its storage.
 class ByteWriter {
   public:
+    ByteWriter() = default;
+    ByteWriter(const ByteWriter&) = delete;
+    ByteWriter& operator=(const ByteWriter&) = delete;
+
     // Makes room for an image of about this size at once, so that writing it does not grow
     // the storage step by step.
     void Reserve(std::size_t bytes);
+    // Starts a new image in the same storage.
+    void Clear() { size_ = 0; }
 
-    void PutBytes(FilePos pos, const void* data, std::size_t count);
-    void PutU8(FilePos pos, std::uint8_t value) { PutBytes(pos, &value, 1); }
-    void PutI16(FilePos pos, std::int16_t value);
-    void PutI32(FilePos pos, std::int32_t value);
+    void PutBytes(FilePos pos, const void* data, std::size_t count) {
+        if (count > 0) std::memcpy(Room(pos, count), data, count);
+    }
+    void PutU8(FilePos pos, std::uint8_t value) { *Room(pos, 1) = value; }
+    void PutI16(FilePos pos, std::int16_t value) {
+        const auto u = static_cast<std::uint16_t>(value);
+        std::uint8_t* p = Room(pos, 2);
+        p[0] = static_cast<std::uint8_t>(u);
+        p[1] = static_cast<std::uint8_t>(u >> 8);
+    }
+    void PutI32(FilePos pos, std::int32_t value) {
+        const auto u = static_cast<std::uint32_t>(value);
+        std::uint8_t* p = Room(pos, 4);
+        p[0] = static_cast<std::uint8_t>(u);
+        p[1] = static_cast<std::uint8_t>(u >> 8);
+        p[2] = static_cast<std::uint8_t>(u >> 16);
+        p[3] = static_cast<std::uint8_t>(u >> 24);
+    }
     void PutI16BigEndian(FilePos pos, std::int16_t value);
     void PutI32BigEndian(FilePos pos, std::int32_t value);
     void PutText(FilePos pos, std::string_view text) { PutBytes(pos, text.data(), text.size()); }
 
-    std::span<const std::uint8_t> Bytes() const { return {bytes_.data(), size_}; }
+    std::span<const std::uint8_t> Bytes() const { return {storage_.get(), size_}; }
     std::vector<std::uint8_t> TakeBytes();
 
   private:
-    // The storage runs ahead of the image's size, zero-filled in large steps rather than
-    // field by field.
-    std::vector<std::uint8_t> bytes_;
+    // Where count bytes at pos go. Writing at or before the image's end within the storage is
+    // the common case and stays inline; everything else takes the slow path.
+    std::uint8_t* Room(FilePos pos, std::size_t count) {
+        const auto offset = static_cast<std::uint64_t>(pos - 1);
+        if (pos >= 1 && offset <= size_ && count <= capacity_ - offset) {
+            size_ = std::max<std::size_t>(size_, static_cast<std::size_t>(offset + count));
+            return storage_.get() + offset;
+        }
+        return GrowFor(pos, count);
+    }
+    std::uint8_t* GrowFor(FilePos pos, std::size_t count);
+    void Reallocate(std::size_t capacity);
+
+    std::unique_ptr<std::uint8_t[]> storage_;
+    std::size_t capacity_ = 0; // never more than the layouts can address
     std::size_t size_ = 0;
 };
 

@@ -5,8 +5,10 @@
 void WriteCursor::FixedText(std::string_view text, std::size_t length) {
     const std::size_t kept = std::min(text.size(), length);
     Bytes(text.data(), kept);
-    if (kept < length) {
-        const std::string blanks(length - kept, ' ');
-        Bytes(blanks.data(), blanks.size());
+    static constexpr char kBlanks[] = "                                ";
+    for (std::size_t left = length - kept; left > 0;) {
+        const std::size_t n = std::min(left, sizeof kBlanks - 1);
+        Bytes(kBlanks, n);
+        left -= n;
     }
 }

@@ -2,6 +2,7 @@
 
 #include "platform/BinaryFile.h"
 #include "platform/ErrorBox.h"
+#include "platform/FreedMemory.h"
 #include "platform/MsgBox.h"
 #include "platform/ProgramPaths.h"
 #include "scenario/OwnLayout.h"
@@ -215,5 +216,7 @@ bool CreateScenario(const NewScenarioChoices& choices) {
     if (!built || notAScenario) return false;
     Scen = std::move(fresh);
     ScenFile = std::move(file);
+    fresh = Scenario{}; // lets go of what the scenario that was open held
+    ReturnFreedMemoryToSystem();
     return true;
 }

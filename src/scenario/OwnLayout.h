@@ -64,8 +64,12 @@ void WriteScenHeader(const Scenario& scen, ByteWriter& file, FilePos& pos);
 void WriteOutdoorSection(const Scenario& scen, ByteWriter& file, int x, int y, FilePos& pos);
 void WriteTown(const Scenario& scen, ByteWriter& file, int town, FilePos& pos);
 
-// The whole file in the order a save writes it. Fills directory with the position less one of
-// every section and town whose entry lies within the directory.
+// The whole file in the order a save writes it, built in image (whose storage is reused) and
+// returned as its bytes. Fills directory with the position less one of every section and town
+// whose entry lies within the directory.
+std::span<const std::uint8_t>
+WriteScenarioImage(const Scenario& scen, SectionDirectoryTable& directory, ByteWriter& image);
+// The same as a copy of its own.
 std::vector<std::uint8_t> WriteScenarioImage(const Scenario& scen,
                                              SectionDirectoryTable& directory);
 

@@ -345,9 +345,9 @@ std::size_t ImageSizeEstimate(const Scenario& scen) {
 }
 } // namespace
 
-std::vector<std::uint8_t> WriteScenarioImage(const Scenario& scen,
-                                             SectionDirectoryTable& directory) {
-    ByteWriter file;
+std::span<const std::uint8_t>
+WriteScenarioImage(const Scenario& scen, SectionDirectoryTable& directory, ByteWriter& file) {
+    file.Clear();
     file.Reserve(ImageSizeEstimate(scen));
     file.PutText(1, std::string_view(kSignature, 4));
     FilePos pos = 1;
@@ -367,5 +367,12 @@ std::vector<std::uint8_t> WriteScenarioImage(const Scenario& scen,
     }
     for (int k = 0; k < kSectionDirectorySize; ++k)
         file.PutI32(kDirectory + 4 * k, directory[static_cast<std::size_t>(k)]);
+    return file.Bytes();
+}
+
+std::vector<std::uint8_t> WriteScenarioImage(const Scenario& scen,
+                                             SectionDirectoryTable& directory) {
+    ByteWriter file;
+    WriteScenarioImage(scen, directory, file);
     return file.TakeBytes();
 }

@@ -2,6 +2,7 @@
 
 #include "platform/BinaryFile.h"
 #include "platform/ErrorBox.h"
+#include "platform/FreedMemory.h"
 #include "platform/MsgBox.h"
 #include "scenario/FlagNameFile.h"
 #include "scenario/GameLayout.h"
@@ -143,9 +144,14 @@ void LoadScenario(const std::string& fileName, const std::string& filePath) {
     });
     if (!read || rejected) {
         ScenFile.FileDialogCancelled = -1;
+        fresh.reset();
+        ReturnFreedMemoryToSystem();
         return;
     }
     Scen = std::move(*fresh);
+    // What is left in fresh is the scenario that was open before.
+    fresh.reset();
+    ReturnFreedMemoryToSystem();
     GameTowns = gameTowns;
     ScenFile.ScenFileName = fileName;
     ScenFile.ScenFilePath = filePath;

@@ -18,7 +18,9 @@ void SaveScenarioV2() {
         if (!IsPlainFileName(ScenFile.ScenFileName)) RaiseError(err::BadFileName);
         const std::string tempPath = TempSaveFolder() + "/" + ScenFile.ScenFileName;
 
-        const auto image = WriteScenarioImage(Scen, ScenFile.SectionDirectory);
+        // The image's storage is kept from one save to the next.
+        static ByteWriter buffer;
+        const auto image = WriteScenarioImage(Scen, ScenFile.SectionDirectory, buffer);
         WriteFileBytes(tempPath, image);
         ReplaceFileWithBytes(ScenFile.ScenFilePath, image);
     });

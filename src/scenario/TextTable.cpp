@@ -4,17 +4,17 @@
 
 FilePos WriteTextTable(ByteWriter& file, FilePos tablePos,
                        const std::vector<const std::string*>& texts) {
-    std::vector<std::uint8_t> lengths(texts.size());
-    FilePos textPos = tablePos + static_cast<FilePos>(texts.size());
-    for (std::size_t i = 0; i < texts.size(); ++i) {
-        const std::string& text = *texts[i];
-        if (text.size() > 255) RaiseError(err::Overflow);
-        lengths[i] = static_cast<std::uint8_t>(text.size());
-        file.PutText(textPos, text);
-        textPos += static_cast<FilePos>(text.size());
+    // The lengths first, then the texts: the image grows in one sequential pass.
+    FilePos pos = tablePos;
+    for (const std::string* text : texts) {
+        if (text->size() > 255) RaiseError(err::Overflow);
+        file.PutU8(pos++, static_cast<std::uint8_t>(text->size()));
     }
-    file.PutBytes(tablePos, lengths.data(), lengths.size());
-    return textPos;
+    for (const std::string* text : texts) {
+        file.PutText(pos, *text);
+        pos += static_cast<FilePos>(text->size());
+    }
+    return pos;
 }
 
 std::vector<std::string> ReadTextTable(ReadCursor& cursor, int count) {

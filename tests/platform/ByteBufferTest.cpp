@@ -34,6 +34,20 @@ TEST(ByteWriter, WritesBothByteOrdersAtOneBasedPositionsAndZeroFillsGaps) {
     EXPECT_EQ(ErrorOf([&] { again.PutU8(0, 1); }), 63);
 }
 
+TEST(ByteWriter, AReusedWriterShowsNothingOfTheEarlierImage) {
+    ByteWriter w;
+    w.Reserve(8);
+    w.PutI32(1, -1);
+    w.PutI32(5, -1);
+    w.Clear();
+    w.PutU8(2, 9);  // the gap before it and
+    w.PutU8(20, 8); // the one beyond the old storage read as zeros
+    std::vector<std::uint8_t> expected(20, 0);
+    expected[1] = 9;
+    expected[19] = 8;
+    EXPECT_EQ(std::vector<std::uint8_t>(w.Bytes().begin(), w.Bytes().end()), expected);
+}
+
 TEST(ByteReader, ReadsBothByteOrdersAndSignedValues) {
     const std::vector<std::uint8_t> bytes{0xFE, 0xFF, 0x04, 0x03, 0x02, 0x81};
     const ByteReader r(bytes);

@@ -1,0 +1,46 @@
+#include "dialogs/records/RecordFormParts.h"
+
+#include "platform/PictureBox.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+
+QLabel* MakeLabel(const QString& text, QWidget* parent) {
+    return new QLabel(text, parent);
+}
+
+QLineEdit* MakeBox(QWidget* parent, int maxLength) {
+    auto* box = new QLineEdit(parent);
+    box->setMaxLength(maxLength);
+    return box;
+}
+
+PictureBox* MakePictureBox(QWidget* parent, int width, int height) {
+    auto* box = new PictureBox(parent);
+    box->ResizePixels(width, height);
+    box->setFixedSize(width, height);
+    return box;
+}
+
+QPushButton* MakeArrowButton(QWidget* parent, bool right) {
+    auto* button = new QPushButton(parent);
+    button->setIcon(QApplication::style()->standardIcon(right ? QStyle::SP_ArrowRight
+                                                              : QStyle::SP_ArrowLeft));
+    button->setAutoDefault(false);
+    return button;
+}
+
+QComboBox* MakeValueList(QWidget* parent, std::span<const char* const> entries) {
+    auto* list = new QComboBox(parent);
+    for (const char* entry : entries)
+        list->addItem(QString::fromLatin1(entry));
+    return list;
+}
+
+void SelectValue(QComboBox* list, int value) {
+    list->setCurrentIndex(value >= 0 && value < list->count() ? value : -1);
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+#include <initializer_list>
+#include <span>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+class PictureBox;
+
+// Small builders shared by the record editors' windows.
+
+QLabel* MakeLabel(const QString& text, QWidget* parent);
+QLineEdit* MakeBox(QWidget* parent, int maxLength = 6);
+// A picture box of width x height pixels.
+PictureBox* MakePictureBox(QWidget* parent, int width, int height);
+// The two arrow buttons: pictures, no text.
+QPushButton* MakeArrowButton(QWidget* parent, bool right);
+
+// A drop-down list whose entry index is the value it stands for.
+QComboBox* MakeValueList(QWidget* parent, std::span<const char* const> entries);
+// Selects the value's entry, or none when the list has no entry for it.
+void SelectValue(QComboBox* list, int value);
+
+// Text shown for a number in a box or label.
+inline QString Decimal(int value) {
+    return QString::number(value);
+}

@@ -1,0 +1,238 @@
+#include "dialogs/records/frmEditMonstAbility.h"
+
+#include "dialogs/records/RecordEditorLists.h"
+#include "dialogs/records/RecordFormParts.h"
+#include "dialogs/records/frmEditMonster.h"
+#include "forms/FormControls.h"
+#include "forms/FormLayout.h"
+#include "graphics/Drawing.h"
+#include "platform/PictureBox.h"
+#include "platform/TextCodec.h"
+#include "scenario/NumericValidator.h"
+#include "scenario/Scenario.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+constexpr int kPictureW = 28;
+constexpr int kPictureH = 36;
+
+frmEditMonster& Editor() {
+    return SharedForm<frmEditMonster>();
+}
+
+void ShowResistance(std::array<QCheckBox*, 2>& boxes, std::uint8_t value) {
+    boxes[0]->setChecked(value == 1);
+    boxes[1]->setChecked(value == 2);
+}
+} // namespace
+
+frmEditMonstAbility::frmEditMonstAbility() : RecordDialog(LoadOn::EveryOpening) {
+    SetFormFont(this);
+    BuildControls();
+
+    BindNumber(txtPoison, &copy_.Poison, {"Poison", 0, 8});
+    BindNumber(txtBreathStr, &copy_.BreathStr, {"Breath strength", 0, 40});
+    BindNumber(txtChanceDrop, &copy_.ChanceDrop, {"Chance of dropping", -1, 100});
+    // Not bound: its check changes with the create/generate entry chosen.
+    Connect(txtCreateExtra, &QLineEdit::textChanged, [this] { txtCreateExtra_Change(); });
+    OnLostFocus(txtCreateExtra, [this] { RunGuarded([&] { txtCreateExtra_LostFocus(); }); });
+
+    const auto storeEntry = [this](QComboBox* list, std::int16_t& field) {
+        Connect(list, &QComboBox::activated, [this, &field](int index) {
+            if (Loading || index < 0) return;
+            field = static_cast<std::int16_t>(index);
+        });
+    };
+    storeEntry(lstBreathWpn, copy_.BreathWpn);
+    storeEntry(lstSpAbility, copy_.SpAbility);
+    storeEntry(lstSummonType, copy_.SummonType);
+    Connect(lstItemDropped, &QComboBox::activated, [this](int index) {
+        if (Loading || index < 0) return;
+        copy_.ItemDropped = static_cast<std::int16_t>(index);
+    });
+    Connect(lstCreateGenerate, &QComboBox::activated,
+            [this](int index) { lstCreateGenerate_Click(index); });
+    for (int r = 0; r < 4; ++r)
+        for (int box = 0; box < 2; ++box)
+            Connect(ResistanceBoxes(r)[static_cast<std::size_t>(box)], &QCheckBox::clicked,
+                    [this, r, box] { chkResistance_Click(r, box); });
+}
+
+void frmEditMonstAbility::BuildControls() {
+    auto* page = new QGridLayout(this);
+    picDlogPic = MakePictureBox(this, kPictureW, kPictureH);
+    page->addWidget(picDlogPic, 0, 0, Qt::AlignTop);
+    auto* heading = new QHBoxLayout;
+    heading->addWidget(MakeLabel("Edit Monster Abilities", this));
+    heading->addStretch();
+    heading->addWidget(MakeLabel("Monster number:", this));
+    lblMonsterNumber = MakeLabel("", this);
+    heading->addWidget(lblMonsterNumber);
+    page->addLayout(heading, 0, 1, 1, 2);
+
+    auto* values = new QGridLayout;
+    page->addLayout(values, 1, 1);
+    int row = 0;
+    const auto add = [&](const QString& label, QWidget* control) {
+        values->addWidget(MakeLabel(label, this), row, 0);
+        values->addWidget(control, row++, 1);
+    };
+    txtPoison = MakeBox(this);
+    add("Monster Poison: (0 - 8)", txtPoison);
+    lstBreathWpn = MakeValueList(this, BreathWeaponEntries);
+    add("Breath Weapon Type:", lstBreathWpn);
+    txtBreathStr = MakeBox(this);
+    add("Monster Breath Weapon strength (0 - 40):", txtBreathStr);
+    values->addWidget(
+        MakeLabel(" Note: 0 - no breath weapon, damage is 1-8 times strength", this), row++, 0,
+        1, 2);
+    lstSpAbility = MakeValueList(this, MonsterAbilityEntries);
+    add("Special ability:", lstSpAbility);
+    lstCreateGenerate = MakeValueList(this, CreateGenerateEntries);
+    add("Create monsters/fields:", lstCreateGenerate);
+    lblCreateExtra = MakeLabel("Unused", this);
+    txtCreateExtra = MakeBox(this);
+    values->addWidget(lblCreateExtra, row, 0);
+    values->addWidget(txtCreateExtra, row++, 1);
+    lstSummonType = MakeValueList(this, SummonTypeEntries);
+    add("Summon Type:", lstSummonType);
+    values->addWidget(MakeLabel("Special treasure:", this), row++, 0, 1, 2);
+    lstItemDropped = new QComboBox(this);
+    lstItemDropped->setMaxVisibleItems(20);
+    add("Item to drop when killed:", lstItemDropped);
+    txtChanceDrop = MakeBox(this);
+    add("Chance of dropping: (0 - 100)", txtChanceDrop);
+
+    auto* resistances = new QGroupBox("Monster Resistances:", this);
+    auto* boxes = new QVBoxLayout(resistances);
+    const char* captions[4][2] = {{"Resist Magic", "Immune to Magic"},
+                                  {"Resist Fire", "Immune to Fire"},
+                                  {"Resist Cold", "Immune to Cold"},
+                                  {"Resist Poison", "Immune to Poison"}};
+    for (int r = 0; r < 4; ++r)
+        for (std::size_t box = 0; box < 2; ++box) {
+            auto* check = new QCheckBox(captions[r][box], resistances);
+            ResistanceBoxes(r)[box] = check;
+            boxes->addWidget(check);
+        }
+    page->addWidget(resistances, 1, 2, Qt::AlignTop);
+
+    auto* buttons = new QHBoxLayout;
+    auto* ok = new QPushButton("OK", this);
+    auto* cancel = new QPushButton("Cancel", this);
+    buttons->addStretch();
+    buttons->addWidget(cancel);
+    buttons->addWidget(ok);
+    page->addLayout(buttons, 2, 0, 1, 3);
+    SetButtons(ok, cancel);
+}
+
+std::array<QCheckBox*, 2>& frmEditMonstAbility::ResistanceBoxes(int resistance) {
+    switch (resistance) {
+    case 0:
+        return chkMagicRes;
+    case 1:
+        return chkFireRes;
+    case 2:
+        return chkColdRes;
+    default:
+        return chkPoisonRes;
+    }
+}
+
+std::uint8_t& frmEditMonstAbility::Resistance(int resistance) {
+    switch (resistance) {
+    case 0:
+        return copy_.MagicRes;
+    case 1:
+        return copy_.FireRes;
+    case 2:
+        return copy_.ColdRes;
+    default:
+        return copy_.PoisonRes;
+    }
+}
+
+void frmEditMonstAbility::FillItemList() {
+    // Item names may have changed since the last opening.
+    lstItemDropped->clear();
+    for (std::size_t i = 0; i < Scen.ItemTypes.size(); ++i)
+        lstItemDropped->addItem(Decimal(static_cast<int>(i)) + "- " +
+                                ToQString(Scen.ItemTypes[i].Name));
+}
+
+void frmEditMonstAbility::LoadAbilities() {
+    FillItemList();
+    const frmEditMonster& editor = Editor();
+    copy_ = LoadAbilityCopy(editor.MonstNum, editor);
+}
+
+void frmEditMonstAbility::ShowAbilities() {
+    const bool wasLoading = Loading;
+    Loading = true;
+    DrawMonsterPic(picDlogPic->surface(), Editor().Pict);
+    picDlogPic->Refresh();
+    lblMonsterNumber->setText(Decimal(copy_.MonstNum));
+    SelectValue(lstBreathWpn, copy_.BreathWpn);
+    SelectValue(lstSpAbility, copy_.SpAbility);
+    SelectValue(lstCreateGenerate, copy_.CreateGenerate);
+    // Showing the entry does not choose it: the prompt stays "Unused" until the author does.
+    lblCreateExtra->setText("Unused");
+    txtCreateExtra->setText(Decimal(copy_.CreateExtra));
+    SelectValue(lstItemDropped, copy_.ItemDropped);
+    SelectValue(lstSummonType, copy_.SummonType);
+    for (int r = 0; r < 4; ++r)
+        ShowResistance(ResistanceBoxes(r), Resistance(r));
+    Loading = wasLoading;
+}
+
+void frmEditMonstAbility::SaveAbilities() {
+    SaveAbilityCopy(copy_, Editor());
+}
+
+void frmEditMonstAbility::lstCreateGenerate_Click(int index) {
+    if (Loading || index < 0) return;
+    copy_.CreateGenerate = static_cast<std::int16_t>(index);
+    std::string prompt;
+    ChooseCreateGenerate(copy_.CreateGenerate, createRule_, prompt);
+    lblCreateExtra->setText(ToQString(prompt));
+}
+
+void frmEditMonstAbility::txtCreateExtra_Change() {
+    if (Loading) return;
+    const CreateExtraRule check = CreateExtraCheck(createRule_);
+    BadInput = ValidateNumber(FromQString(txtCreateExtra->text()), check.Caption, check.Min,
+                              check.Max);
+}
+
+void frmEditMonstAbility::txtCreateExtra_LostFocus() {
+    const QString text = txtCreateExtra->text().trimmed();
+    const auto number = NumberFromBoxText(FromQString(text));
+    if (!BadInput && text.isEmpty()) copy_.CreateExtra = 0;
+    else if (!BadInput && number && *number >= 0 && *number <= 255)
+        copy_.CreateExtra = static_cast<std::int16_t>(*number);
+    // A rejected entry gets the copy's value back without a second check: the value may
+    // predate the rule now in force, and the record holds it already.
+    const bool wasLoading = Loading;
+    Loading = true;
+    txtCreateExtra->setText(Decimal(copy_.CreateExtra));
+    Loading = wasLoading;
+    BadInput = false;
+}
+
+void frmEditMonstAbility::chkResistance_Click(int resistance, int box) {
+    if (Loading) return;
+    auto& boxes = ResistanceBoxes(resistance);
+    const bool checked = boxes[static_cast<std::size_t>(box)]->isChecked();
+    Resistance(resistance) = ResistanceAfterClick(box, checked);
+    if (checked) boxes[static_cast<std::size_t>(1 - box)]->setChecked(false);
+}

@@ -1,0 +1,387 @@
+#include "dialogs/records/frmEditMonster.h"
+
+#include "dialogs/records/OptionGroup.h"
+#include "dialogs/records/PicturePicking.h"
+#include "dialogs/records/RecordEditorLists.h"
+#include "dialogs/records/RecordFormParts.h"
+#include "dialogs/records/RecordStepping.h"
+#include "dialogs/records/frmEditMonstAbility.h"
+#include "dialogs/records/frmMonstPicSize.h"
+#include "forms/FormControls.h"
+#include "forms/FormLayout.h"
+#include "graphics/Drawing.h"
+#include "graphics/GraphicsSheets.h"
+#include "platform/PictureBox.h"
+#include "platform/TextCodec.h"
+#include "scenario/NumericValidator.h"
+#include "scenario/Scenario.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace {
+constexpr int kPictureW = 28;
+constexpr int kPictureH = 36;
+constexpr int kPortraitSide = 36;
+
+QString Trimmed(const std::string& text) {
+    return ToQString(text).trimmed();
+}
+} // namespace
+
+frmEditMonster::frmEditMonster() : RecordDialog(LoadOn::FirstOpening) {
+    SetFormFont(this);
+    BuildControls();
+
+    BindNumber(txtLevel, &Level, {"Level", 0, 40});
+    BindNumber(txtHealth, &Health, {"Health", 1, 2500});
+    BindNumber(txtArmor, &Armor, {"Armor", 0, 50});
+    BindNumber(txtSkill, &Skill, {"Skill", 0, 40});
+    BindNumber(txtSpeed, &Speed, {"Speed", 1, 12});
+    BindNumber(txtMagic, &MageLevel, {"Magic spells", 0, 7});
+    BindNumber(txtPriest, &PriestLevel, {"Priest spells", 0, 7});
+    BindNumber(txtTreasure, &Treasure, {"Treasure", 0, 4});
+
+    // The attack boxes are not bound: leaving a dice box also settles that attack's sides.
+    for (int i = 0; i < 3; ++i) {
+        const auto at = static_cast<std::size_t>(i);
+        Connect(txtAttackDice[at], &QLineEdit::textChanged, [this, i] { txtAttackDice_Change(i); });
+        Connect(txtAttackDSide[at], &QLineEdit::textChanged,
+                [this, i] { txtAttackDSide_Change(i); });
+        OnLostFocus(txtAttackDice[at], [this, i] { RunGuarded([&] { txtAttackDice_LostFocus(i); }); });
+        OnLostFocus(txtAttackDSide[at],
+                    [this, i] { RunGuarded([&] { txtAttackDSide_LostFocus(i); }); });
+    }
+    OnLostFocus(txtName, [this] { RunGuarded([&] { txtName_LostFocus(); }); });
+
+    Connect(lstType, &QComboBox::activated, [this](int index) { lstType_Click(index); });
+    for (int i = 0; i < 2; ++i)
+        Connect(lstAttack[static_cast<std::size_t>(i)], &QComboBox::activated,
+                [this, i](int entry) { lstAttack_Click(i, entry); });
+    for (int i = 0; i < 4; ++i)
+        Connect(optAttitude[static_cast<std::size_t>(i)], &QRadioButton::clicked,
+                [this, i] { optAttitude_Click(i); });
+    Connect(cmdScrollLeft, &QPushButton::clicked, [this] { cmdScrollLeft_Click(); });
+    Connect(cmdScrollRight, &QPushButton::clicked, [this] { cmdScrollRight_Click(); });
+    Connect(cmdAbilities, &QPushButton::clicked, [this] { cmdAbilities_Click(); });
+    Connect(cmdPicPicture, &QPushButton::clicked, [this] { cmdPicPicture_Click(); });
+    Connect(cmdPicCustom, &QPushButton::clicked, [this] { cmdPicCustom_Click(); });
+    Connect(cmdSelectTalk, &QPushButton::clicked, [this] { cmdSelectTalk_Click(); });
+    Connect(cmdTalkCustom, &QPushButton::clicked, [this] { cmdTalkCustom_Click(); });
+}
+
+void frmEditMonster::BuildControls() {
+    auto* page = new QVBoxLayout(this);
+
+    auto* heading = new QHBoxLayout;
+    heading->addWidget(MakeLabel("Edit Monster Stastics", this));
+    heading->addStretch();
+    heading->addWidget(MakeLabel("Monster number:", this));
+    lblMonstNum = MakeLabel("", this);
+    heading->addWidget(lblMonstNum);
+    page->addLayout(heading);
+
+    auto* nameRow = new QHBoxLayout;
+    nameRow->addWidget(MakeLabel("Monster type name", this));
+    txtName = MakeBox(this, 30);
+    nameRow->addWidget(txtName, 1);
+    page->addLayout(nameRow);
+
+    auto* columns = new QHBoxLayout;
+    page->addLayout(columns);
+
+    // Pictures.
+    auto* pictures = new QVBoxLayout;
+    columns->addLayout(pictures);
+    pictures->addWidget(MakeLabel("Monster picture:", this));
+    auto* pictRow = new QHBoxLayout;
+    picMonster = MakePictureBox(this, kPictureW, kPictureH);
+    pictRow->addWidget(picMonster);
+    lblPict = MakeLabel("000", this);
+    pictRow->addWidget(lblPict);
+    pictRow->addStretch();
+    pictures->addLayout(pictRow);
+    auto* sizeRow = new QHBoxLayout;
+    sizeRow->addWidget(MakeLabel("Width =", this));
+    lblPicWidth = MakeLabel("", this);
+    sizeRow->addWidget(lblPicWidth);
+    sizeRow->addWidget(MakeLabel("Height =", this));
+    lblPicHeight = MakeLabel("", this);
+    sizeRow->addWidget(lblPicHeight);
+    pictures->addLayout(sizeRow);
+    cmdPicPicture = new QPushButton("Select Icon", this);
+    cmdPicCustom = new QPushButton("Custom", this);
+    pictures->addWidget(cmdPicPicture);
+    pictures->addWidget(cmdPicCustom);
+    pictures->addSpacing(8);
+    pictures->addWidget(MakeLabel("Default talking picture:", this));
+    picTalkingPic = MakePictureBox(this, kPortraitSide, kPortraitSide);
+    pictures->addWidget(picTalkingPic);
+    cmdSelectTalk = new QPushButton("Choose", this);
+    cmdTalkCustom = new QPushButton("Custom", this);
+    pictures->addWidget(cmdSelectTalk);
+    pictures->addWidget(cmdTalkCustom);
+    pictures->addStretch();
+
+    // Single values.
+    auto* values = new QGridLayout;
+    columns->addLayout(values);
+    int row = 0;
+    const auto addBox = [&](const char* label, QLineEdit*& box) {
+        values->addWidget(MakeLabel(label, this), row, 0);
+        box = MakeBox(this);
+        values->addWidget(box, row++, 1);
+    };
+    addBox("Monster level: (0 - 40)", txtLevel);
+    addBox("Monster health: (1 - 2500)", txtHealth);
+    addBox("Monster armor (0 - 50)", txtArmor);
+    addBox("Monster skill: (0 - 40)", txtSkill);
+    addBox("Monster speed (1 - 12)", txtSpeed);
+    addBox("Monster magic spells: (0 - 7)", txtMagic);
+    addBox("Monster priest spells: (0 - 7)", txtPriest);
+    addBox("Monster treasure (0 - 4)", txtTreasure);
+    values->addWidget(MakeLabel("Monster type:", this), row, 0);
+    lstType = MakeValueList(this, MonsterKindEntries);
+    values->addWidget(lstType, row++, 1);
+
+    auto* attitude = new QGroupBox("Default attitude:", this);
+    auto* attitudeLayout = new QVBoxLayout(attitude);
+    for (std::size_t i = 0; i < optAttitude.size(); ++i) {
+        optAttitude[i] = new QRadioButton(MonsterAttitudeEntries[i], attitude);
+        attitudeLayout->addWidget(optAttitude[i]);
+    }
+    attitudeLayout->addWidget(MakeLabel("Attitude creature has when you place it.", attitude));
+    values->addWidget(attitude, row++, 0, 1, 2);
+    values->setRowStretch(row, 1);
+
+    // Attacks.
+    auto* combat = new QGroupBox("Hand to Hand Combat:", this);
+    auto* attacks = new QGridLayout(combat);
+    columns->addWidget(combat);
+    int line = 0;
+    attacks->addWidget(MakeLabel("Attack 1 type:", combat), line, 0);
+    lstAttack[0] = MakeValueList(combat, MonsterAttackEntries);
+    attacks->addWidget(lstAttack[0], line++, 1);
+    attacks->addWidget(MakeLabel("Attack #2,3 type:", combat), line, 0);
+    lstAttack[1] = MakeValueList(combat, MonsterAttackEntries);
+    attacks->addWidget(lstAttack[1], line++, 1);
+    for (int i = 0; i < 3; ++i) {
+        const auto at = static_cast<std::size_t>(i);
+        attacks->addWidget(
+            MakeLabel(QString("Attack %1 number of dice (0 - 20)").arg(i + 1), combat), line, 0);
+        txtAttackDice[at] = MakeBox(combat);
+        attacks->addWidget(txtAttackDice[at], line++, 1);
+        attacks->addWidget(
+            MakeLabel(QString("Attack %1 number of sides (1 - 50)").arg(i + 1), combat), line, 0);
+        txtAttackDSide[at] = MakeBox(combat);
+        attacks->addWidget(txtAttackDSide[at], line++, 1);
+    }
+    attacks->setRowStretch(line, 1);
+
+    auto* buttons = new QHBoxLayout;
+    cmdScrollLeft = MakeArrowButton(this, false);
+    cmdScrollRight = MakeArrowButton(this, true);
+    cmdAbilities = new QPushButton("Abilities", this);
+    cmdAbilities->setAutoDefault(false);
+    buttons->addWidget(cmdScrollLeft);
+    buttons->addWidget(cmdScrollRight);
+    buttons->addWidget(cmdAbilities);
+    buttons->addStretch();
+    auto* ok = new QPushButton("OK", this);
+    auto* cancel = new QPushButton("Cancel", this);
+    buttons->addWidget(cancel);
+    buttons->addWidget(ok);
+    page->addLayout(buttons);
+    SetButtons(ok, cancel);
+
+    for (QPushButton* button : {cmdPicPicture, cmdPicCustom, cmdSelectTalk, cmdTalkCustom})
+        button->setAutoDefault(false);
+}
+
+void frmEditMonster::LoadMonster() {
+    NeedLoad = false;
+    // The custom sheet may have come or gone with another scenario since the last opening.
+    cmdPicCustom->setEnabled(CustomPicsLoaded != 0);
+    cmdTalkCustom->setEnabled(CustomPicsLoaded != 0);
+
+    LoadMonsterCopy(Scen.MonsterTypes.at(static_cast<std::size_t>(MonstNum)), *this);
+    picSize_ = ComputePicSize(Pict);
+}
+
+void frmEditMonster::ShowMonster() {
+    const bool wasLoading = Loading;
+    Loading = true;
+    lblMonstNum->setText(Decimal(MonstNum));
+    txtName->setText(Trimmed(Name));
+    ShowPicture();
+    SelectValue(lstType, Kind);
+    SelectValue(lstAttack[0], AttackTypes[0]);
+    SelectValue(lstAttack[1], AttackTypes[1]);
+    for (std::size_t i = 0; i < 3; ++i) {
+        txtAttackDice[i]->setText(Decimal(AttackDice[i]));
+        txtAttackDSide[i]->setText(Decimal(AttackSides[i]));
+    }
+    ShowTalkingPicture();
+    SelectOption(optAttitude, Attitude);
+    Loading = wasLoading;
+}
+
+void frmEditMonster::SaveMonster() {
+    SaveMonsterCopy(*this, Scen.MonsterTypes.at(static_cast<std::size_t>(MonstNum)));
+}
+
+void frmEditMonster::ShowPicture() {
+    lblPict->setText(Decimal(Pict));
+    lblPicWidth->setText(Decimal(picSize_.Width));
+    lblPicHeight->setText(Decimal(picSize_.Height));
+    DrawMonsterPic(picMonster->surface(), Pict);
+    picMonster->Refresh();
+}
+
+void frmEditMonster::ShowTalkingPicture() {
+    DrawPortraitPic(picTalkingPic->surface(), TalkPict);
+    picTalkingPic->Refresh();
+}
+
+void frmEditMonster::Step(int delta) {
+    if (BadInput) return;
+    ::CommitFocusedBox(this);
+    if (BadInput) return;
+    SaveMonster();
+    MonstNum = WrapStep(MonstNum, delta, kFirstEditableMonster, kLastMonster);
+    LoadAndShow();
+}
+
+void frmEditMonster::cmdScrollLeft_Click() {
+    Step(-1);
+}
+
+void frmEditMonster::cmdScrollRight_Click() {
+    Step(+1);
+}
+
+void frmEditMonster::cmdAbilities_Click() {
+    if (Loading) return;
+    // What the abilities dialog saves stays in the public members until this dialog saves.
+    ShowModal(SharedForm<frmEditMonstAbility>());
+}
+
+void frmEditMonster::cmdPicPicture_Click() {
+    if (Loading) return;
+    const PickedPicture picked = PickPicture(picture_set::Monster, StandardPickerSelection(Pict));
+    if (picked.Select <= -1) return;
+    Pict = picked.Select;
+    picSize_ = ComputePicSize(Pict);
+    ShowPicture();
+}
+
+void frmEditMonster::cmdPicCustom_Click() {
+    if (Loading) return;
+    frmMonstPicSize& sizeDialog = SharedForm<frmMonstPicSize>();
+    std::int16_t select = -1;
+    if (const auto start = CustomPickerStart(Pict)) {
+        select = start->Index;
+        sizeDialog.PicWidth = start->Size.Width;
+        sizeDialog.PicHeight = start->Size.Height;
+    }
+    const PickedPicture picked = PickPicture(picture_set::Custom, select);
+    if (picked.Cancelled) return;
+    ShowModal(sizeDialog);
+    if (picked.Select <= -1) return;
+    Pict = CustomMonsterPicture(picked.Select, {sizeDialog.PicWidth, sizeDialog.PicHeight});
+    // The labels show the size the stored number stands for, which is the size entered
+    // whenever that was a size a custom picture can have.
+    picSize_ = ComputePicSize(Pict);
+    ShowPicture();
+}
+
+void frmEditMonster::cmdSelectTalk_Click() {
+    if (Loading) return;
+    const PickedPicture picked = PickPicture(picture_set::Portrait, TalkPickerSelection(TalkPict));
+    if (picked.Select <= -1) return;
+    TalkPict = picked.Select;
+    ShowTalkingPicture();
+}
+
+void frmEditMonster::cmdTalkCustom_Click() {
+    if (Loading) return;
+    const PickedPicture picked =
+        PickPicture(picture_set::Custom, TalkCustomPickerSelection(TalkPict));
+    if (picked.Select <= -1) return;
+    TalkPict = static_cast<std::int16_t>(picked.Select + 1000);
+    ShowTalkingPicture();
+}
+
+void frmEditMonster::lstType_Click(int index) {
+    if (Loading || index < 0) return;
+    Kind = static_cast<std::uint8_t>(index);
+}
+
+void frmEditMonster::lstAttack_Click(int index, int entry) {
+    if (Loading || entry < 0) return;
+    AttackTypes[static_cast<std::size_t>(index)] = static_cast<std::int16_t>(entry);
+}
+
+void frmEditMonster::optAttitude_Click(int index) {
+    if (Loading) return;
+    Attitude = static_cast<std::uint8_t>(index);
+}
+
+void frmEditMonster::txtName_LostFocus() {
+    Name = FromQString(txtName->text());
+}
+
+void frmEditMonster::txtAttackDice_Change(int index) {
+    if (Loading) return;
+    BadInput = ValidateNumber(FromQString(txtAttackDice[static_cast<std::size_t>(index)]->text()),
+                              "Attack dice", 0, 20);
+}
+
+void frmEditMonster::txtAttackDSide_Change(int index) {
+    if (Loading) return;
+    BadInput = ValidateNumber(FromQString(txtAttackDSide[static_cast<std::size_t>(index)]->text()),
+                              "Attack dice sides", 0, 50);
+}
+
+// Shows the copy's value; a changed text is checked like any change, so after a rejected entry
+// the error flag becomes the restored value's verdict.
+void frmEditMonster::ShowAttackBox(QLineEdit* box, std::int16_t value) {
+    const QString good = Decimal(value);
+    if (box->text() != good) box->setText(good);
+}
+
+void frmEditMonster::txtAttackDice_LostFocus(int index) {
+    const auto i = static_cast<std::size_t>(index);
+    QLineEdit* box = txtAttackDice[i];
+    const QString text = box->text().trimmed();
+    const auto number = NumberFromBoxText(FromQString(text));
+    if (BadInput || (!text.isEmpty() && !number)) {
+        ShowAttackBox(box, AttackDice[i]);
+        return;
+    }
+    SettleAttackDice(*this, index,
+                     text.isEmpty() ? std::nullopt
+                                    : std::optional<std::int16_t>(static_cast<std::int16_t>(*number)));
+    ShowAttackBox(box, AttackDice[i]);
+    ShowAttackBox(txtAttackDSide[i], AttackSides[i]);
+}
+
+void frmEditMonster::txtAttackDSide_LostFocus(int index) {
+    const auto i = static_cast<std::size_t>(index);
+    QLineEdit* box = txtAttackDSide[i];
+    const QString text = box->text().trimmed();
+    const auto number = NumberFromBoxText(FromQString(text));
+    if (BadInput || (!text.isEmpty() && !number)) {
+        ShowAttackBox(box, AttackSides[i]);
+        return;
+    }
+    AttackSides[i] = text.isEmpty() ? std::int16_t{0} : static_cast<std::int16_t>(*number);
+    ShowAttackBox(box, AttackSides[i]);
+}

@@ -1,0 +1,90 @@
+#pragma once
+
+#include "dialogs/records/MonsterEditing.h"
+#include "forms/RecordDialog.h"
+
+#include <array>
+#include <cstdint>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class PictureBox;
+
+// The monster type editor: one monster type at a time, with its attacks, pictures and picture
+// size; its abilities are edited in frmEditMonstAbility through the public members.
+class frmEditMonster : public RecordDialog, public MonsterCopy {
+  public:
+    frmEditMonster();
+
+    // Public members: the monster type being edited; the working copy (Pict and the ability
+    // members come from MonsterCopy).
+    std::int16_t MonstNum = kFirstEditableMonster;
+
+    void LoadMonster();
+    void ShowMonster();
+    void SaveMonster();
+
+    void cmdScrollLeft_Click();
+    void cmdScrollRight_Click();
+    void cmdAbilities_Click();
+    void cmdPicPicture_Click();
+    void cmdPicCustom_Click();
+    void cmdSelectTalk_Click();
+    void cmdTalkCustom_Click();
+    void lstType_Click(int index);
+    void lstAttack_Click(int index, int entry);
+    void optAttitude_Click(int index);
+    void txtName_LostFocus();
+    void txtAttackDice_Change(int index);
+    void txtAttackDice_LostFocus(int index);
+    void txtAttackDSide_Change(int index);
+    void txtAttackDSide_LostFocus(int index);
+
+    QLabel* lblMonstNum = nullptr;
+    QLineEdit* txtName = nullptr;
+    PictureBox* picMonster = nullptr;
+    QLabel* lblPict = nullptr;
+    QLabel* lblPicWidth = nullptr;
+    QLabel* lblPicHeight = nullptr;
+    PictureBox* picTalkingPic = nullptr;
+    QComboBox* lstType = nullptr;
+    std::array<QComboBox*, 2> lstAttack{};
+    QLineEdit* txtLevel = nullptr;
+    QLineEdit* txtHealth = nullptr;
+    QLineEdit* txtArmor = nullptr;
+    QLineEdit* txtSkill = nullptr;
+    QLineEdit* txtSpeed = nullptr;
+    QLineEdit* txtMagic = nullptr;
+    QLineEdit* txtPriest = nullptr;
+    QLineEdit* txtTreasure = nullptr;
+    std::array<QLineEdit*, 3> txtAttackDice{};
+    std::array<QLineEdit*, 3> txtAttackDSide{};
+    std::array<QRadioButton*, 4> optAttitude{};
+    QPushButton* cmdAbilities = nullptr;
+    QPushButton* cmdPicPicture = nullptr;
+    QPushButton* cmdPicCustom = nullptr;
+    QPushButton* cmdSelectTalk = nullptr;
+    QPushButton* cmdTalkCustom = nullptr;
+    QPushButton* cmdScrollLeft = nullptr;
+    QPushButton* cmdScrollRight = nullptr;
+
+  protected:
+    void LoadRecord() override { LoadMonster(); }
+    void ShowRecord() override { ShowMonster(); }
+    bool SaveRecord() override {
+        SaveMonster();
+        return true;
+    }
+
+  private:
+    void BuildControls();
+    void ShowPicture();
+    void ShowTalkingPicture();
+    void ShowAttackBox(QLineEdit* box, std::int16_t value);
+    void Step(int delta);
+
+    MonsterPicSize picSize_;
+};

@@ -1,0 +1,200 @@
+#include "dialogs/records/MonsterEditing.h"
+#include "dialogs/records/MonsterAbilityEditing.h"
+#include "dialogs/records/RecordStepping.h"
+
+#include "scenario/NumericValidator.h"
+#include "support/MsgBoxRecorder.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+MonsterType SampleMonster() {
+    MonsterType m;
+    m.Name = "Goblin chief        ";
+    m.Picture = 42;
+    m.Reserved1 = 0x1234;
+    m.TalkPicture = 7;
+    m.Kind = 6;
+    m.Level = 5;
+    m.Health = 30;
+    m.Speed = 4;
+    m.AttackTypes = {1, 2, 9};
+    m.AttackDice = {2, 0, 1};
+    m.AttackSides = {6, 0, 4};
+    m.ItemDropped = -1;
+    m.ChanceDrop = 20;
+    m.CreateGenerate = 11;
+    m.CreateExtra = 40;
+    m.FireRes = 2;
+    m.Reserved2 = {7, 8, 9};
+    return m;
+}
+} // namespace
+
+TEST(MonsterCopy, HealthBelowOneAndNoSpeedAreShownAndSavedAsOne) {
+    for (std::int16_t health : {std::int16_t{0}, std::int16_t{-5}}) {
+        MonsterType record = SampleMonster();
+        record.Health = health;
+        record.Speed = 0;
+        MonsterCopy copy;
+        LoadMonsterCopy(record, copy);
+        EXPECT_EQ(copy.Health, 1);
+        EXPECT_EQ(copy.Speed, 1);
+        SaveMonsterCopy(copy, record);
+        EXPECT_EQ(record.Health, 1);
+        EXPECT_EQ(record.Speed, 1);
+    }
+}
+
+TEST(MonsterCopy, SaveWritesEditedFieldsAndKeepsTheOthers) {
+    const MonsterType original = SampleMonster();
+    MonsterType record = original;
+    MonsterCopy copy;
+    LoadMonsterCopy(record, copy);
+    SaveMonsterCopy(copy, record);
+    EXPECT_EQ(record, original);
+
+    copy.Name = "A name of twenty-five ch";
+    copy.Pict = 2007;
+    copy.AttackDice[1] = 20;
+    copy.CreateExtra = 200;
+    SaveMonsterCopy(copy, record);
+    EXPECT_EQ(record.Name, "A name of twenty-fiv");
+    EXPECT_EQ(record.Picture, 2007);
+    EXPECT_EQ(record.AttackDice[1], 20);
+    EXPECT_EQ(record.AttackTypes[2], 9); // the third attack has no control
+    EXPECT_EQ(record.CreateExtra, 200);
+    EXPECT_EQ(record.Reserved1, 0x1234);
+    EXPECT_EQ(record.Reserved2, original.Reserved2);
+
+    copy.Name = "Rat";
+    SaveMonsterCopy(copy, record);
+    EXPECT_EQ(record.Name, "Rat                 ");
+}
+
+TEST(MonsterPictures, SizeOfEveryKindOfPicture) {
+    struct Case {
+        std::int16_t pict;
+        MonsterPicSize size;
+    };
+    const Case cases[] = {
+        {0, {1, 1}},    {51, {1, 2}},   {75, {2, 1}},   {120, {2, 2}},  {1007, {1, 1}},
+        {2007, {2, 1}}, {3007, {1, 2}}, {4007, {2, 2}}, {5003, {2, 2}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(ComputePicSize(c.pict), c.size) << c.pict;
+}
+
+TEST(MonsterPictures, PictureBeyondTheStandardTableIsOneTileNotReadPastIt) {
+    for (std::int16_t pict : {std::int16_t{175}, std::int16_t{999}, std::int16_t{-1}})
+        EXPECT_EQ(ComputePicSize(pict), (MonsterPicSize{1, 1})) << pict;
+}
+
+TEST(MonsterPictures, PictureBeyondThePickersRangeMarksNothing) {
+    EXPECT_EQ(StandardPickerSelection(0), 0);
+    EXPECT_EQ(StandardPickerSelection(172), 172);
+    EXPECT_EQ(StandardPickerSelection(173), -1);
+    EXPECT_EQ(StandardPickerSelection(299), -1);
+    EXPECT_EQ(StandardPickerSelection(1007), -1);
+}
+
+TEST(MonsterPictures, CustomPictureNumberFollowsItsSize) {
+    EXPECT_EQ(CustomMonsterPicture(7, {1, 1}), 1007);
+    EXPECT_EQ(CustomMonsterPicture(7, {2, 1}), 2007);
+    EXPECT_EQ(CustomMonsterPicture(7, {1, 2}), 3007);
+    EXPECT_EQ(CustomMonsterPicture(7, {2, 2}), 4007);
+    EXPECT_EQ(CustomMonsterPicture(7, {0, 0}), 4007);
+
+    EXPECT_FALSE(CustomPickerStart(999));
+    const auto start = CustomPickerStart(3012);
+    ASSERT_TRUE(start);
+    EXPECT_EQ(start->Index, 12);
+    EXPECT_EQ(start->Size, (MonsterPicSize{1, 2}));
+
+    EXPECT_EQ(TalkPickerSelection(12), 12);
+    EXPECT_EQ(TalkPickerSelection(1012), -1);
+    EXPECT_EQ(TalkCustomPickerSelection(1012), 12);
+    EXPECT_EQ(TalkCustomPickerSelection(12), -1);
+}
+
+TEST(MonsterAttacks, DiceDecideTheSides) {
+    struct Case {
+        std::optional<std::int16_t> dice;
+        std::int16_t sidesBefore;
+        std::int16_t diceAfter;
+        std::int16_t sidesAfter;
+    };
+    const Case cases[] = {
+        {std::nullopt, 6, 0, 0},
+        {0, 6, 0, 0},
+        {3, 0, 3, 1},
+        {3, 8, 3, 8},
+    };
+    for (const Case& c : cases) {
+        MonsterCopy copy;
+        copy.AttackSides[1] = c.sidesBefore;
+        SettleAttackDice(copy, 1, c.dice);
+        EXPECT_EQ(copy.AttackDice[1], c.diceAfter);
+        EXPECT_EQ(copy.AttackSides[1], c.sidesAfter);
+        EXPECT_EQ(copy.AttackSides[0], 0);
+    }
+}
+
+TEST(RecordArrows, StepWrapsAtBothEnds) {
+    EXPECT_EQ(WrapStep(255, +1, 1, 255), 1);
+    EXPECT_EQ(WrapStep(1, -1, 1, 255), 255);
+    EXPECT_EQ(WrapStep(0, -1, 0, 499), 499);
+    EXPECT_EQ(WrapStep(10, +1, 0, 499), 11);
+}
+
+TEST(MonsterAbilities, CreateGenerateEntriesSetThePromptAndTheRule) {
+    CreateExtraRule rule;
+    std::string prompt;
+    ChooseCreateGenerate(11, rule, prompt);
+    EXPECT_EQ(prompt, "Number of creature to summon");
+    EXPECT_EQ(rule, (CreateExtraRule{"Creature number", 0, 255}));
+    ChooseCreateGenerate(8, rule, prompt);
+    EXPECT_EQ(prompt, "Unused");
+    EXPECT_EQ(rule, (CreateExtraRule{"Creature number", 0, 255}));
+    ChooseCreateGenerate(1, rule, prompt);
+    EXPECT_EQ(rule, (CreateExtraRule{"Percentage", 1, 100}));
+    EXPECT_EQ(prompt, "Percentage chance (1-100%)");
+    ChooseCreateGenerate(15, rule, prompt);
+    EXPECT_EQ(rule, (CreateExtraRule{"Special number", 0, 255}));
+    EXPECT_EQ(prompt, "Number of special to call");
+}
+
+TEST(MonsterAbilities, CreateExtraStoredInAByteIsValidatedUpTo255) {
+    const CreateExtraRule check = CreateExtraCheck(CreateExtraRule{});
+    EXPECT_EQ(check.Min, 0);
+    EXPECT_EQ(check.Max, 255);
+    MsgBoxRecorder boxes;
+    EXPECT_TRUE(ValidateNumber("300", check.Caption, check.Min, check.Max));
+    EXPECT_FALSE(ValidateNumber("255", check.Caption, check.Min, check.Max));
+    EXPECT_EQ(boxes.Calls().size(), 1u);
+    const CreateExtraRule percentage{"Percentage", 1, 100};
+    EXPECT_EQ(CreateExtraCheck(percentage), percentage);
+}
+
+TEST(MonsterAbilities, CopyGoesBackIntoTheMembersAsLoaded) {
+    MonsterType record = SampleMonster();
+    MonsterCopy members;
+    LoadMonsterCopy(record, members);
+    MonsterAbilityCopy copy = LoadAbilityCopy(12, members);
+    EXPECT_EQ(copy.MonstNum, 12);
+    EXPECT_EQ(copy.ItemDropped, -1);
+    EXPECT_EQ(copy.FireRes, 2);
+    const MonsterAbilityMembers before = members;
+    SaveAbilityCopy(copy, members);
+    EXPECT_EQ(static_cast<MonsterAbilityMembers&>(members), before);
+
+    copy.CreateExtra = 255;
+    copy.Poison = 8;
+    SaveAbilityCopy(copy, members);
+    EXPECT_EQ(members.CreateExtra, 255);
+    EXPECT_EQ(members.Poison, 8);
+
+    EXPECT_EQ(ResistanceAfterClick(0, true), 1);
+    EXPECT_EQ(ResistanceAfterClick(1, true), 2);
+    EXPECT_EQ(ResistanceAfterClick(1, false), 0);
+}

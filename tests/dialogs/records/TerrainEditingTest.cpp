@@ -1,0 +1,116 @@
+#include "dialogs/records/TerrainEditing.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+TerrainType SampleTerrain(std::uint8_t property, std::int16_t extra1, std::int16_t extra2) {
+    TerrainType t;
+    t.Name = "Oak door                      ";
+    t.Picture = 140;
+    t.Extra1 = extra1;
+    t.Extra2 = extra2;
+    t.Blockage = 5;
+    t.TransformTo = 131;
+    t.FlyOver = 1;
+    t.Light = 2;
+    t.Sound = 1;
+    t.SpecialProperty = property;
+    t.ShortcutKey = "d";
+    t.TerrainSet = 3;
+    return t;
+}
+} // namespace
+
+TEST(TerrainCopy, NoSoundIs99InTheEditorOnlyForDoorsAndQuickfire) {
+    struct Case {
+        std::uint8_t property;
+        std::int16_t stored;
+        std::int16_t shown;
+    };
+    const Case cases[] = {{24, 200, 99}, {27, 200, 99}, {24, 5, 5}, {1, 200, 200}, {22, 200, 200}};
+    for (const Case& c : cases) {
+        const TerrainType original = SampleTerrain(c.property, 12, c.stored);
+        const TerrainCopy copy = LoadTerrainCopy(original);
+        EXPECT_EQ(copy.Extra[1], c.shown) << int(c.property);
+        TerrainType record = original;
+        SaveTerrainCopy(copy, 100, record);
+        EXPECT_EQ(record, original) << int(c.property);
+    }
+}
+
+TEST(TerrainCopy, GameTerrainTypesTakeOnlyTheShortcutKey) {
+    const TerrainType original = SampleTerrain(24, 12, 200);
+    TerrainCopy copy = LoadTerrainCopy(original);
+    copy.Name = "Renamed";
+    copy.Picture = 7;
+    copy.ShortcutKey = 'x';
+    TerrainType record = original;
+    SaveTerrainCopy(copy, 90, record);
+    EXPECT_EQ(record.Name, original.Name);
+    EXPECT_EQ(record.Picture, 140);
+    EXPECT_EQ(record.ShortcutKey, "x");
+    SaveTerrainCopy(copy, 91, record);
+    EXPECT_EQ(record.Name, "Renamed                       ");
+    EXPECT_EQ(record.Picture, 7);
+}
+
+TEST(TerrainCopy, ValuesThePropertyDoesNotUseAreStoredAsZero) {
+    TerrainCopy copy = LoadTerrainCopy(SampleTerrain(2, 40, 3));
+    copy.SpecialProperty = 11;
+    TerrainType record;
+    SaveTerrainCopy(copy, 120, record);
+    EXPECT_EQ(record.Extra1, 0);
+    EXPECT_EQ(record.Extra2, 0);
+    copy.SpecialProperty = 7;
+    SaveTerrainCopy(copy, 120, record);
+    EXPECT_EQ(record.Extra1, 40);
+    EXPECT_EQ(record.Extra2, 0);
+}
+
+TEST(TerrainCopy, EmptyShortcutKeyIsABlank) {
+    TerrainType record = SampleTerrain(0, 0, 0);
+    record.ShortcutKey = "";
+    EXPECT_EQ(LoadTerrainCopy(record).ShortcutKey, ' ');
+}
+
+TEST(TerrainExtraValues, RulesFollowTheSpecialProperty) {
+    using List = ExtraValueRule::PickList;
+    const auto door = ExtraValueRules(24);
+    EXPECT_EQ(door[0].List, List::Terrain);
+    EXPECT_EQ(door[1].Prompt, "Number of sound (99 - no sound)");
+    EXPECT_TRUE(door[1].SoundRule);
+    EXPECT_EQ(door[1].Max, 200);
+
+    const auto poison = ExtraValueRules(5);
+    EXPECT_EQ(poison[0].Caption, "Strength");
+    EXPECT_EQ(poison[0].Min, 1);
+    EXPECT_EQ(poison[1].Min, 0);
+    EXPECT_EQ(poison[1].List, List::None);
+
+    for (int property : {0, 11, 14, 20, 25, 26, 28, 255}) {
+        const auto rules = ExtraValueRules(static_cast<std::uint8_t>(property));
+        EXPECT_TRUE(rules[0].Unused() && rules[1].Unused()) << property;
+        EXPECT_EQ(rules[0].Prompt, "Unused");
+    }
+    EXPECT_TRUE(ExtraValueRules(23)[1].Unused());
+    EXPECT_EQ(ExtraValueRules(23)[0].Caption, "Special Node");
+}
+
+TEST(TerrainExtraValues, PickListShowsOnlyValuesItHas) {
+    using List = ExtraValueRule::PickList;
+    EXPECT_EQ(PickListEntry(List::Sound, 99), 99);
+    EXPECT_EQ(PickListEntry(List::Sound, 100), -1);
+    EXPECT_EQ(PickListEntry(List::Terrain, 255), 255);
+    EXPECT_EQ(PickListEntry(List::Terrain, -1), -1);
+}
+
+TEST(TerrainPictures, EachPickerStartsOnItsOwnKindOfPicture) {
+    EXPECT_EQ(TerrainPickerSelection(252), 252);
+    EXPECT_EQ(TerrainPickerSelection(253), -1);
+    EXPECT_EQ(TerrainPickerSelection(405), -1);
+    EXPECT_EQ(AnimatedPickerSelection(413), 13);
+    EXPECT_EQ(AnimatedPickerSelection(414), -1);
+    EXPECT_EQ(CustomTerrainSelection(1007), 7);
+    EXPECT_EQ(CustomTerrainSelection(2007), 7);
+    EXPECT_EQ(CustomTerrainSelection(999), -1);
+}
