@@ -3,6 +3,7 @@
 #include "forms/FormControls.h"
 #include "forms/HandlerGuard.h"
 #include "forms/RecordDialog.h"
+#include "platform/MsgBox.h"
 #include "platform/TextCodec.h"
 #include "scenario/NumericValidator.h"
 
@@ -67,6 +68,8 @@ bool NumericBox::Commit() {
     // A lone "-", or a number the field cannot hold, is no value: the last good one stays.
     if (!number || !Fits(*number)) {
         PutBack();
+        if (!number && !rule_.notNumericMessage.empty())
+            MsgBox(rule_.notNumericMessage, msgbox::Exclamation, "Error!");
         return false;
     }
     if (text.isEmpty()) {
@@ -78,6 +81,7 @@ bool NumericBox::Commit() {
     std::visit(
         [&](auto* field) { *field = static_cast<std::remove_pointer_t<decltype(field)>>(*number); },
         field_);
+    if (committed_) committed_();
     return true;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <variant>
 
@@ -20,6 +21,9 @@ struct NumberRule {
     std::int16_t max = 0;
     std::int16_t emptyValue = 0;
     Check check = Check::OnChange;
+    // Shown (titled "Error!") when the box is left holding no number that the check let
+    // through, such as a lone "-"; empty: the last good value comes back silently.
+    std::string notNumericMessage = {};
 };
 
 // The working-copy field a box edits; its type is its width (byte or 16-bit).
@@ -37,6 +41,14 @@ class NumericBox {
     // otherwise the field takes the entry. Returns false when the entry was not taken.
     bool Commit();
 
+    // Runs after the field has taken a value from the box.
+    void OnCommitted(std::function<void()> handler) { committed_ = std::move(handler); }
+    // New bounds for the checks to come (a field whose meaning follows another field).
+    void SetBounds(std::int16_t min, std::int16_t max) {
+        rule_.min = min;
+        rule_.max = max;
+    }
+
     QLineEdit* box() const { return box_; }
     const NumberRule& rule() const { return rule_; }
 
@@ -51,4 +63,5 @@ class NumericBox {
     QLineEdit* box_;
     NumberField field_;
     NumberRule rule_;
+    std::function<void()> committed_;
 };

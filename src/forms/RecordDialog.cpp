@@ -13,7 +13,8 @@ RecordDialog::RecordDialog(LoadOn loadOn) : loadOn_(loadOn) {
 void RecordDialog::OnOpening() {
     BadInput = false;
     if (loadOn_ == LoadOn::EveryOpening) NeedLoad = true;
-    if (NeedLoad) LoadAndShow();
+    if (NeedLoad) OpeningLoad();
+    if (ClosingOnOpening()) NeedLoad = true;
 }
 
 void RecordDialog::LoadAndShow() {
@@ -23,29 +24,47 @@ void RecordDialog::LoadAndShow() {
     Loading = true;
     for (const auto& number : numbers_)
         number->Show();
+    for (const auto& list : lists_)
+        list->Show();
     ShowRecord();
     Loading = wasLoading;
 }
 
 void RecordDialog::cmdOK_Click() {
+    if (!CommitBeforeAction()) return;
+    if (!SaveRecord()) return;
+    Accepted();
+    if (loadOn_ == LoadOn::FirstOpening) NeedLoad = true;
+    done(QDialog::Accepted);
+}
+
+void RecordDialog::StepRecord(int step) {
+    if (!CommitBeforeAction()) return;
+    if (!SaveRecord()) return;
+    const int count = RecordCount();
+    int number = RecordNumber() + step;
+    if (number < 0) number = count - 1;
+    if (number >= count) number = 0;
+    SetRecordNumber(number);
+    LoadAndShow();
+}
+
+bool RecordDialog::CommitBeforeAction() {
     NumericBox* focused = FocusedNumber();
     if (focused && focused->rule().check == NumberRule::Check::OnFocusLoss) {
         // Such a box is checked only when it is left; Enter leaves it.
-        if (!focused->Commit()) return;
+        if (!focused->Commit()) return false;
     } else {
         // Checked before the focused box is committed: committing puts the last good value
-        // back into a box holding a rejected entry, and OK would then save what the author
-        // did not see.
-        if (BadInput) return;
+        // back into a box holding a rejected entry, and the button would then save what the
+        // author did not see.
+        if (BadInput) return false;
         if (!focused)
             CommitFocusedBox(this);
         else if (!focused->Commit())
-            return;
+            return false;
     }
-    if (BadInput) return;
-    if (!SaveRecord()) return;
-    if (loadOn_ == LoadOn::FirstOpening) NeedLoad = true;
-    done(QDialog::Accepted);
+    return !BadInput;
 }
 
 NumericBox* RecordDialog::FocusedNumber() const {
@@ -73,6 +92,18 @@ void RecordDialog::SetButtons(QPushButton* ok, QPushButton* cancel) {
     cancel->setAutoDefault(false);
     Connect(ok, &QPushButton::clicked, [this] { cmdOK_Click(); });
     Connect(cancel, &QPushButton::clicked, [this] { cmdCancel_Click(); });
+}
+
+ValueList& RecordDialog::BindList(QComboBox* list, NumberField field, QString noneEntry) {
+    lists_.push_back(std::make_unique<ValueList>(*this, list, field, std::move(noneEntry)));
+    return *lists_.back();
+}
+
+void RecordDialog::SetArrows(QPushButton* left, QPushButton* right) {
+    left->setAutoDefault(false);
+    right->setAutoDefault(false);
+    Connect(left, &QPushButton::clicked, [this] { cmdScrollLeft_Click(); });
+    Connect(right, &QPushButton::clicked, [this] { cmdScrollRight_Click(); });
 }
 
 NumericBox& RecordDialog::BindNumber(QLineEdit* box, NumberField field, NumberRule rule) {

@@ -2,11 +2,13 @@
 
 #include "forms/HandlerGuard.h"
 #include "forms/NumericBox.h"
+#include "forms/ValueList.h"
 #include "platform/SharedForms.h"
 
 #include <memory>
 #include <vector>
 
+class QComboBox;
 class QLineEdit;
 class QPushButton;
 
@@ -29,9 +31,17 @@ class QPushButton;
 //   OK (cmdOK_Click, Enter): nothing while BadInput is set; commits the focused box as if it
 //     had lost the focus (a box checked on leaving is checked now, before BadInput); nothing
 //     if that entry was rejected or BadInput is set; SaveRecord (false: stays open); closes;
-//   Cancel (cmdCancel_Click, Esc, the frame's close box): Cancelled, then closes.
-// A record step (arrow buttons) is built on the same parts: nothing while BadInput is set,
-// commit the focused box, SaveRecord, step the record number, LoadAndShow.
+//   Cancel (cmdCancel_Click, Esc, the frame's close box): Cancelled, then closes;
+//   the record arrows (SetArrows; cmdScrollLeft_Click, cmdScrollRight_Click): as OK up to
+//     SaveRecord, then the record number steps by one within RecordCount, wrapping around at
+//     both ends, and the record is loaded and shown;
+//   value lists (BindList): filled once by the dialog, shown with the numeric boxes;
+//   a dialog that cannot be used after all calls CloseOnOpening from LoadRecord or
+//     OpeningLoad, and is then not seen; its working copy is loaded again at the next opening.
+// A dialog may also supply:
+//   OpeningLoad  what an opening that loads does (by default LoadAndShow);
+//   Accepted     what OK does after SaveRecord, before the dialog closes;
+//   RecordCount, RecordNumber, SetRecordNumber  for the record arrows.
 // Opening from ShowModal is an opening; Qt's window activation (after a message box, or on
 // returning from a child dialog) is not, and reloads nothing.
 class RecordDialog : public ModalForm {
@@ -48,6 +58,8 @@ class RecordDialog : public ModalForm {
     void OnOpening() final;
     void cmdOK_Click();
     void cmdCancel_Click();
+    void cmdScrollLeft_Click() { StepRecord(-1); }
+    void cmdScrollRight_Click() { StepRecord(1); }
 
     QPushButton* cmdOK = nullptr;
     QPushButton* cmdCancel = nullptr;
@@ -59,6 +71,11 @@ class RecordDialog : public ModalForm {
     virtual void ShowRecord() = 0;
     virtual bool SaveRecord() = 0;
     virtual void Cancelled() {}
+    virtual void OpeningLoad() { LoadAndShow(); }
+    virtual void Accepted() {}
+    virtual int RecordCount() const { return 1; }
+    virtual int RecordNumber() const { return 0; }
+    virtual void SetRecordNumber(int) {}
 
     // Clears NeedLoad, loads the working copy and shows it; also what a record step does.
     void LoadAndShow();
@@ -66,6 +83,10 @@ class RecordDialog : public ModalForm {
     // OK answers Enter and Cancel answers Esc.
     void SetButtons(QPushButton* ok, QPushButton* cancel);
     NumericBox& BindNumber(QLineEdit* box, NumberField field, NumberRule rule);
+    // A value list of the field; noneEntry, when given, is the leading entry for -1.
+    ValueList& BindList(QComboBox* list, NumberField field, QString noneEntry = {});
+    // The record arrows: left steps back, right steps on.
+    void SetArrows(QPushButton* left, QPushButton* right);
 
     template <class Sender, class Signal, class Handler>
     QMetaObject::Connection Connect(Sender* sender, Signal signal, Handler handler) {
@@ -78,7 +99,11 @@ class RecordDialog : public ModalForm {
   private:
     // The bound numeric box that has the focus, if one has.
     NumericBox* FocusedNumber() const;
+    // Takes over the focused box before a button acts; false when the button must not act.
+    bool CommitBeforeAction();
+    void StepRecord(int step);
 
     LoadOn loadOn_;
     std::vector<std::unique_ptr<NumericBox>> numbers_;
+    std::vector<std::unique_ptr<ValueList>> lists_;
 };

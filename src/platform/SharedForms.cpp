@@ -72,7 +72,9 @@ void ShowModal(ModalForm& form) {
     if (QWidget* opener = QApplication::activeWindow(); opener && opener != &form)
         form.move(opener->frameGeometry().center() - form.rect().center());
     form.OnOpening();
-    if (InstalledHook()) {
+    if (form.TakeCloseOnOpening()) {
+        form.hide();
+    } else if (InstalledHook()) {
         InstalledHook()(form);
         form.hide();
     } else {

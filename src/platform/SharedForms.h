@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <functional>
 #include <typeindex>
+#include <utility>
 
 // Every window of the program exists as one shared instance, created on first use and kept
 // until it is unloaded. The loaded windows are remembered in the order they were created, so
@@ -39,6 +40,15 @@ class ModalForm : public QDialog {
   public:
     using QDialog::QDialog;
     virtual void OnOpening() {}
+
+    // Asked for by OnOpening: the window closes at once, without being seen (a dialog that
+    // has told the author why it cannot be used).
+    void CloseOnOpening() { closeOnOpening_ = true; }
+    bool ClosingOnOpening() const { return closeOnOpening_; }
+    bool TakeCloseOnOpening() { return std::exchange(closeOnOpening_, false); }
+
+  private:
+    bool closeOnOpening_ = false;
 };
 
 // Shows the window modally and waits until it closes, then gives pending window events one

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QPlainTextEdit>
+#include <string>
+
+// A multi-line text box. Its length limit holds for typing and pasting only: a text set by code
+// is shown whole. Line breaks are kept in the model as CR LF, as the files hold them; Tab moves
+// on to the next control.
+class MultiLineBox : public QPlainTextEdit {
+  public:
+    MultiLineBox(int maxLength, QWidget* parent);
+
+    // The text in the model's Windows-1252 bytes.
+    void SetModelText(const std::string& text);
+    std::string ModelText() const;
+
+  private:
+    void Edited();
+
+    int maxLength_;
+    bool settingText_ = false;
+    // The text as it was before the last edit, put back when an edit makes it too long.
+    QString accepted_;
+};
