@@ -73,7 +73,8 @@ void frmEditSpNode::BuildControls() {
     }
     lstNodeType = new QListWidget(this);
     lstNodeType->setFixedHeight(6 * lstNodeType->fontMetrics().height() + 8);
-    Connect(lstNodeType, &QListWidget::currentRowChanged, [this] { lstNodeType_Click(); });
+    // A choice is a selection: the focus alone makes an entry current without choosing it.
+    Connect(lstNodeType, &QListWidget::itemSelectionChanged, [this] { lstNodeType_Click(); });
     auto* typeColumn = new QVBoxLayout();
     typeColumn->addLayout(typeRow);
     typeColumn->addLayout(categories);

@@ -98,8 +98,9 @@ void frmEditSpNode::cmdSpType_Click(int index) {
 
 void frmEditSpNode::lstNodeType_Click() {
     if (Loading) return;
-    const QListWidgetItem* entry = lstNodeType->currentItem();
-    if (!entry) return;
+    const QList<QListWidgetItem*> selected = lstNodeType->selectedItems();
+    if (selected.isEmpty()) return;
+    const QListWidgetItem* entry = selected.front();
     Copy.CurrentType = static_cast<std::int16_t>(entry->data(Qt::UserRole).toInt());
     lblNodeType->setText(ToQString(TypeInfo().Name));
     SetupNodeType();

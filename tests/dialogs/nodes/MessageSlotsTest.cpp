@@ -42,32 +42,6 @@ TEST_F(MessageSlotsTest, SixLinesNeedSixFreeSlotsInARow) {
     for (int m = 0; m <= 99; ++m)
         MessageText(Scen, family, m) = (m >= 3 && m <= 8) ? "*free" : "used";
     EXPECT_EQ(FirstFreeMessageRun(Scen, family, 6), 3);
-
-    EXPECT_EQ(CheckDialogBlock(family, 94), DialogBlockCheck::Editable);
-    EXPECT_EQ(CheckDialogBlock(family, 95), DialogBlockCheck::NotEnoughRoom);
-    EXPECT_EQ(CheckDialogBlock(family, 100), DialogBlockCheck::OutOfRange);
-    EXPECT_EQ(CheckDialogBlock(family, -2), DialogBlockCheck::OutOfRange);
 }
 
-TEST_F(MessageSlotsTest, TheSecondMessageIsAlwaysFoundAboveTheFirst) {
-    const MessageFamily family = MessageFamilyOf(2);
-    MessageText(Scen, family, 0) = "used";
-    TwoMessages found = FindTwoMessages(Scen, family, -1, -1);
-    EXPECT_EQ(found.Number[0], 1);
-    EXPECT_EQ(found.Number[1], 2);
-    EXPECT_FALSE(found.PassedIn[0]);
-
-    found = FindTwoMessages(Scen, family, 5, -1);
-    EXPECT_EQ(found.Number[1], 6);
-    EXPECT_TRUE(found.PassedIn[0]);
-    EXPECT_FALSE(found.PassedIn[1]);
-
-    for (int m = 0; m <= 149; ++m)
-        MessageText(Scen, family, m) = m == 40 ? "*" : "used";
-    found = FindTwoMessages(Scen, family, -1, -1);
-    EXPECT_EQ(found.Number[0], 40);
-    EXPECT_EQ(found.Number[1], -1);
-    found = FindTwoMessages(Scen, family, 300, -1);
-    EXPECT_EQ(found.Number[1], -1);
-}
 } // namespace

@@ -149,17 +149,6 @@ TEST(NodeLinks, LinkButtonsFollowTheirFieldIntoTheRightFamily) {
     }
 }
 
-TEST(NodeLinks, TheGoBackStackRefusesAnEntryBeyondItsCapacity) {
-    GoBackStack stack;
-    stack.Reset(7, 2);
-    for (int i = 0; i < GoBackStack::kCapacity; ++i)
-        ASSERT_TRUE(stack.Push({static_cast<std::int16_t>(i), 2, 3}));
-    EXPECT_FALSE(stack.Push({999, 2, 3}));
-    EXPECT_EQ(stack.Depth(), GoBackStack::kCapacity);
-    EXPECT_EQ(stack.Pop().Node, GoBackStack::kCapacity - 1);
-    EXPECT_EQ(stack.Bottom().Node, 0);
-}
-
 TEST(NodeLinks, GoingBackUnlinksTheParentOnlyWhileItStillNamesTheChildLeft) {
     NodeWorkingCopy parent{21, {}};
     parent.NodeData[9] = 4;

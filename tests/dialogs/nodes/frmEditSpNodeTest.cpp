@@ -138,6 +138,20 @@ TEST_F(NodeEditorTest, EachCategoryListsItsTypesAndAChosenTypeRelabelsTheFields)
     EXPECT_EQ(Scen.ScenSpecialNodes[9].JumpTo, -1); // the fields are not changed by a type
 }
 
+TEST_F(NodeEditorTest, MovingTheFocusOntoTheTypeListChoosesNoType) {
+    Use(2, 3, 4);
+    Open(2, 3, {.editor = [](frmEditSpNode& e) {
+             Click(e.cmdSpType[1]);
+             QTest::keyClick(e.cmdSpType[1], Qt::Key_Tab); // tabs on to the list
+             e.lstNodeType->setFocus(Qt::TabFocusReason);
+             EXPECT_EQ(e.lblNodeType->text(), "Secret Passage");
+             QTest::keyClick(e.lstNodeType, Qt::Key_Down); // a choice made with the keyboard counts
+             EXPECT_NE(e.lblNodeType->text(), "Secret Passage");
+             Click(e.cmdOK);
+         }});
+    EXPECT_GE(Scen.Towns[1].SpecialNodes[3].Type, 50);
+}
+
 TEST_F(NodeEditorTest, AStoreKindChosenFromItsListRelabelsTheOutdoorStoreAtOnce) {
     Use(1, 2, 229);
     Scen.OutdoorSections.At(0, 0).SpecialNodes[2].Extra1a = 0;
@@ -229,22 +243,31 @@ TEST_F(NodeEditorTest, AChainIsCreatedThreeDeepAndUnusedLinksAreUndoneOnTheWayBa
 
 TEST_F(NodeEditorTest, GlobalCallsAndTimersLinkIntoTheScenarioFamily) {
     Use(2, 0, 21);
-    Use(0, 0, 4);
     frmEditSpNode& editor =
         Open(2, 0, {.editor = [](frmEditSpNode& e) {
                  Click(e.cmdButton[3]);
                  EXPECT_EQ(e.Label1->text(), "Edit Scenario special node:");
-                 EXPECT_EQ(e.lblNodeNum->text(), "1");
+                 // Town node 0 is being edited, yet scenario node 0 is free to take.
+                 EXPECT_EQ(e.lblNodeNum->text(), "0");
                  ClickType(e, 0, 13); // "Start General Timer"
                  Click(e.cmdButton[1]);
-                 EXPECT_EQ(e.lblNodeNum->text(), "2");
+                 EXPECT_EQ(e.lblNodeNum->text(), "1");
                  EXPECT_EQ(e.Label1->text(), "Edit Scenario special node:");
                  Click(e.cmdOK); // OK at any depth: the bottom of the chain is handed back
              }});
     EXPECT_EQ(editor.NodeNum, 0);
     EXPECT_EQ(editor.NodeSet, 2);
-    EXPECT_EQ(Scen.Towns[1].SpecialNodes[0].JumpTo, 1);
-    EXPECT_EQ(Scen.ScenSpecialNodes[1].Extra1b, 2);
+    EXPECT_EQ(Scen.Towns[1].SpecialNodes[0].JumpTo, 0);
+    EXPECT_EQ(Scen.ScenSpecialNodes[0].Extra1b, 1);
+}
+
+TEST_F(NodeEditorTest, ANodeNumberBeyondTheFamilyIsNotOpened) {
+    bool shown = false;
+    frmEditSpNode& editor = Open(1, 60, {.editor = [&](frmEditSpNode&) { shown = true; }});
+    EXPECT_FALSE(shown);
+    EXPECT_EQ(editor.NodeNum, 60);
+    ASSERT_EQ(boxes.Calls().size(), 1u);
+    EXPECT_EQ(boxes.Calls()[0].text, NodeOutOfRangeText(1, 60));
 }
 
 TEST_F(NodeEditorTest, GoBackAfterTheArrowsMovedOnKeepsTheParentsValidLink) {
