@@ -1,5 +1,6 @@
 #include "editor/frmMain.h"
 
+#include "editor/RecordList.h"
 #include "forms/FormLayout.h"
 #include "graphics/Drawing.h"
 #include "graphics/GraphicsSheets.h"
@@ -49,6 +50,7 @@ frmMain::frmMain() {
     SetFormFont(this);
     BuildControls();
     BuildMenus();
+    ConnectRecordList();
 
     // The window keeps its designed size; it cannot be resized or maximised.
     setWindowFlags(windowFlags() & ~Qt::WindowMaximizeButtonHint);
@@ -93,7 +95,7 @@ void frmMain::BuildControls() {
     picTerrain->ResizePixels(picTerrain->width(), picTerrain->height());
     picTerrain->SetBackColour(qRgb(255, 255, 255));
 
-    List1 = new QListWidget(background);
+    List1 = new RecordList(background);
     List1->setGeometry(Twips(120, 0, 4155, 6105));
 
     frmTools = new QFrame(background);
@@ -204,13 +206,11 @@ void frmMain::BuildMenus() {
 
     // Entries whose windows the editor does not have yet.
     for (QAction* notYet :
-         {mnuScenDetails,   mnuScenIntroText, mnuScenTerrain,  mnuScenMonsters,  mnuScenItems,
-          mnuScenSpecItems, mnuScenNodes,     mnuScenText,     mnuScenSave,      mnuScenBoats,
-          mnuScenHorses,    mnuScenEvent,     mnuTownVEntry,   mnuScenStuffDone, mnuOutLoad,
-          mnuOutEdit,       mnuOutDetails,    mnuOutWandering, mnuOutEncounters, mnuOutNodes,
-          mnuOutText,       mnuOutAreaDesc,   mnuTownLoad,     mnuTownEdit,      mnuTownDetails,
-          mnuTownWandering, mnuTownNodes,     mnuTownText,     mnuTownItems,     mnuTownMonsters,
-          mnuTownDialogue,  mnuTownEvent,     mnuTownAreaDesc, mnuTownCreate})
+         {mnuScenDetails,  mnuScenIntroText, mnuScenTerrain,  mnuScenSave,      mnuScenBoats,
+          mnuScenHorses,   mnuScenEvent,     mnuTownVEntry,   mnuScenStuffDone, mnuOutLoad,
+          mnuOutEdit,      mnuOutDetails,    mnuOutWandering, mnuOutEncounters, mnuOutAreaDesc,
+          mnuTownLoad,     mnuTownEdit,      mnuTownDetails,  mnuTownWandering, mnuTownItems,
+          mnuTownMonsters, mnuTownEvent,     mnuTownAreaDesc, mnuTownCreate})
         notYet->setEnabled(false);
 }
 

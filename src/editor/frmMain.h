@@ -44,6 +44,14 @@ class frmMain : public QMainWindow {
     void mnuImportOut_Click();
     void mnuTownImport_Click();
 
+    // The record list.
+    void ListCommand(std::int32_t mode);
+    void FillList();
+    void List1_DblClick();
+    void List1_MouseDown(Qt::MouseButton button);
+    void List1_MouseMove(Qt::MouseButtons buttons);
+    void List1_MouseUp(Qt::MouseButton button);
+
     // Controls.
     PictureBox* background = nullptr;
     QLabel* Label1 = nullptr;
@@ -120,6 +128,11 @@ class frmMain : public QMainWindow {
     std::int16_t LastItemNum = -1;
     std::int16_t LastMonstNum = -1;
     std::int16_t TerrainEditMode = 0;
+    // Dragging in the record list: the entries where the button went down and under the
+    // pointer, and -1 once the pointer moved with the button held (until the next press).
+    std::int16_t DragFrom = 0;
+    std::int16_t DragTo = 0;
+    std::int16_t Dragging = 0;
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -128,6 +141,7 @@ class frmMain : public QMainWindow {
   private:
     void BuildControls();
     void BuildMenus();
+    void ConnectRecordList();
     void ShowScenarioState();
     void ShowNoScenarioState();
     void WriteOutdoorStatusLine();

@@ -69,15 +69,7 @@ void frmMain::mnuHelp_Click() {
 }
 
 void frmMain::mnuScenButtons_Click() {
-    HideMapEditor();
-    ListMode = 10;
-    List1->clear();
-    for (int i = 0; i < 60; ++i)
-        List1->addItem(QString::number(i) + " - " +
-                       ToQString(Scen.ScenStrings[static_cast<std::size_t>(260 + i)]));
-    List1->show();
-    // A hidden list keeps its scroll position through a refill.
-    List1->scrollToTop();
+    ListCommand(10);
 }
 
 void frmMain::mnuScenLockLists_Click() {

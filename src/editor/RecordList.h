@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QListWidget>
+#include <functional>
+
+// The main window's record list: a list box that reports the author's mouse actions after it
+// has moved its own selection, so that the window sees the entry under the pointer.
+class RecordList : public QListWidget {
+  public:
+    explicit RecordList(QWidget* parent);
+
+    std::function<void(Qt::MouseButton)> mouseDown;
+    std::function<void(Qt::MouseButtons)> mouseMove;
+    std::function<void(Qt::MouseButton)> mouseUp;
+    std::function<void()> doubleClick;
+
+  protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+};

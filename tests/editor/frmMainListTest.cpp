@@ -1,0 +1,133 @@
+#include "editor/frmMain.h"
+
+#include "platform/ProgramPaths.h"
+#include "platform/TextCodec.h"
+#include "scenario/OwnLayout.h"
+#include "scenario/tables/CommonTables.h"
+#include "scenario/tables/EditorTables.h"
+#include "support/FileDialogScript.h"
+#include "support/MsgBoxRecorder.h"
+#include "support/SampleScenario.h"
+#include "support/TempFolder.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QTest>
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace {
+class RecordListPanelTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        InitCommonTables();
+        InitScenEditorTables();
+        std::filesystem::create_directory(program.File("scenario"));
+        SetProgramFolderForTesting(program.Path());
+        window = std::make_unique<frmMain>();
+        window->FirstTime = true;
+        window->Form_Activate();
+        Scenario s = MakeVariedScenario(1, 1, 1, 6);
+        s.ListsLocked = 0;
+        for (int i = 0; i < 8; ++i) {
+            s.ItemTypes[static_cast<std::size_t>(i)].Name = "item" + std::to_string(i);
+            s.MonsterTypes[static_cast<std::size_t>(i)].Name = "monster" + std::to_string(i);
+        }
+        SectionDirectoryTable dir{};
+        PutFileBytes(files.File("List.vrs"), WriteScenarioImage(s, dir));
+        dialogs.Choose(files.File("List.vrs"));
+        window->mnuFileOpen->trigger();
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    }
+    void TearDown() override {
+        window.reset();
+        SetProgramFolderForTesting("");
+    }
+
+    QListWidget& List() { return *window->List1; }
+    QPoint At(int row) {
+        List().scrollToItem(List().item(row));
+        return List().visualItemRect(List().item(row)).center();
+    }
+    void Send(QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons held, QPoint pos) {
+        QWidget* viewport = List().viewport();
+        QMouseEvent event(type, pos, viewport->mapToGlobal(pos), button, held, Qt::NoModifier);
+        QApplication::sendEvent(viewport, &event);
+    }
+    // Presses on one entry, moves the pointer to another with the button held, releases.
+    void Drag(int from, int to, Qt::MouseButton button = Qt::LeftButton) {
+        Send(QEvent::MouseButtonPress, button, button, At(from));
+        Send(QEvent::MouseMove, Qt::NoButton, button, At(to));
+        Send(QEvent::MouseButtonRelease, button, Qt::NoButton, At(to));
+    }
+    QString Entry(int row) { return List().item(row)->text(); }
+
+    TempFolder program;
+    TempFolder files;
+    FileDialogScript dialogs;
+    MsgBoxRecorder boxes;
+    std::unique_ptr<frmMain> window;
+};
+
+TEST_F(RecordListPanelTest, TheListCommandsShowTheirTables) {
+    const std::pair<QAction*, int> commands[] = {
+        {window->mnuTownDialogue, 100}, {window->mnuScenItems, 500}, {window->mnuOutNodes, 60},
+        {window->mnuOutText, 108},      {window->mnuScenNodes, 256}, {window->mnuScenText, 320},
+        {window->mnuTownNodes, 100},    {window->mnuTownText, 190},  {window->mnuScenSpecItems, 50},
+        {window->mnuScenMonsters, 255}, {window->mnuScenButtons, 60}};
+    for (const auto& [action, count] : commands) {
+        ASSERT_TRUE(action->isEnabled()) << action->text().toStdString();
+        action->trigger();
+        EXPECT_TRUE(List().isVisible());
+        EXPECT_EQ(List().count(), count) << action->text().toStdString();
+    }
+    EXPECT_EQ(window->ListMode, 10);
+    EXPECT_EQ(Entry(59), "59 - " + ToQString(Scen.ScenStrings[319]));
+    window->mnuScenMonsters->trigger();
+    EXPECT_EQ(window->ListMode, 9);
+    EXPECT_EQ(Entry(0), "1 - monster1");
+}
+
+TEST_F(RecordListPanelTest, DraggingAnItemOntoAnotherMovesItAndSelectsIt) {
+    window->mnuScenItems->trigger();
+    Drag(5, 2);
+    EXPECT_EQ(Scen.ItemTypes[3].Name.substr(0, 5), "item5");
+    EXPECT_EQ(Entry(3).trimmed(), "3 - item5");
+    EXPECT_EQ(List().currentRow(), 3);
+    Drag(2, 5);
+    EXPECT_EQ(Scen.ItemTypes[5].Name.substr(0, 5), "item2");
+    EXPECT_EQ(List().currentRow(), 5);
+
+    // The right button moves nothing; a locked list refuses silently.
+    const Scenario before = Scen;
+    Drag(6, 1, Qt::RightButton);
+    EXPECT_TRUE(Scen == before);
+    window->mnuScenLockLists->trigger();
+    Drag(6, 1);
+    window->mnuScenMonsters->trigger();
+    Drag(6, 1);
+    EXPECT_EQ(Scen.ItemTypes, before.ItemTypes);
+    EXPECT_EQ(Scen.MonsterTypes, before.MonsterTypes);
+    EXPECT_TRUE(boxes.Calls().empty());
+
+    // Lists that cannot be reordered ignore the drag.
+    window->mnuScenText->trigger();
+    Drag(6, 1);
+    EXPECT_EQ(Scen.ScenStrings, before.ScenStrings);
+}
+
+TEST_F(RecordListPanelTest, ADoubleClickWithoutAnEntryOrWithoutAnEditorDoesNothing) {
+    window->mnuScenNodes->trigger();
+    const Scenario before = Scen;
+    List().setCurrentRow(-1);
+    QTest::mouseDClick(List().viewport(), Qt::LeftButton, {}, QPoint(-5, -5));
+    EXPECT_TRUE(List().isVisible());
+    QTest::mouseDClick(List().viewport(), Qt::LeftButton, {}, At(4));
+    EXPECT_TRUE(List().isVisible());
+    EXPECT_EQ(List().currentRow(), 4);
+    EXPECT_TRUE(Scen == before);
+}
+} // namespace
