@@ -3,7 +3,10 @@
 #include "editor/RecordList.h"
 #include "editor/frmMain.h"
 
+#include "dialogs/nodes/frmEditSpNode.h"
+#include "dialogs/records/frmEditMonster.h"
 #include "platform/EventPass.h"
+#include "platform/SharedForms.h"
 #include "platform/TextCodec.h"
 #include "scenario/RecordListEntries.h"
 #include "scenario/RecordListReorder.h"
@@ -18,13 +21,39 @@ bool AllowsDragging(std::int32_t mode) {
     return mode == 0 || mode == 1 || mode == 2 || mode == 4 || mode == 6 || mode == 9;
 }
 
+// The node family that the special-node editor edits for a node list.
+std::int32_t NodeSetOfListMode(std::int32_t mode) {
+    return mode == 2 ? 1 : mode == 4 ? 0 : 2;
+}
+
 // Whether the program has an editor for the records of the list mode.
-bool HasListEditor(std::int32_t /*mode*/) {
-    return false;
+bool HasListEditor(std::int32_t mode) {
+    return mode == 2 || mode == 4 || mode == 6 || mode == 9;
 }
 
 // Opens the editor of list entry index in the given mode and waits until it closes.
-void OpenListEditor(std::int32_t /*mode*/, int /*index*/) {}
+void OpenListEditor(std::int32_t mode, int index) {
+    switch (mode) {
+    case 2:
+    case 4:
+    case 6: {
+        frmEditSpNode& editor = SharedForm<frmEditSpNode>();
+        editor.NodeSet = NodeSetOfListMode(mode);
+        editor.NodeNum = static_cast<std::int16_t>(index);
+        ShowModal(editor);
+        break;
+    }
+    case 9: {
+        // List index k shows monster type k + 1.
+        frmEditMonster& editor = SharedForm<frmEditMonster>();
+        editor.MonstNum = static_cast<std::int16_t>(index + 1);
+        ShowModal(editor);
+        break;
+    }
+    default:
+        break;
+    }
+}
 } // namespace
 
 void frmMain::ConnectRecordList() {
