@@ -5,9 +5,9 @@
 
 #include "dialogs/nodes/frmEditSpNode.h"
 #include "dialogs/records/frmEditMonster.h"
-#include "platform/EventPass.h"
-#include "platform/SharedForms.h"
-#include "platform/TextCodec.h"
+#include "platform/qt/EventPass.h"
+#include "platform/qt/QtText.h"
+#include "platform/qt/SharedForms.h"
 #include "scenario/RecordListEntries.h"
 #include "scenario/RecordListReorder.h"
 #include "scenario/Scenario.h"

@@ -2,9 +2,9 @@
 #include "dialogs/records/frmEditMonster.h"
 #include "editor/frmMain.h"
 
-#include "platform/ProgramPaths.h"
-#include "platform/SharedForms.h"
-#include "platform/TextCodec.h"
+#include "platform/core/ProgramPaths.h"
+#include "platform/qt/QtText.h"
+#include "platform/qt/SharedForms.h"
 #include "scenario/OwnLayout.h"
 #include "scenario/tables/CommonTables.h"
 #include "scenario/tables/EditorTables.h"
