@@ -1,14 +1,15 @@
 // The main window's map view, terrain palette and selected-terrain box, and the menu commands
 // that show them.
 #include "editor/CursorPictures.h"
+#include "editor/RecordEditorOpeners.h"
 #include "editor/frmMain.h"
 
 #include "graphics/Drawing.h"
 #include "graphics/GraphicsSheets.h"
 #include "map/MapCells.h"
-#include "map/render/MapRenderer.h"
 #include "map/MapView.h"
 #include "map/TerrainPalette.h"
+#include "map/render/MapRenderer.h"
 #include "platform/qt/EventPass.h"
 #include "platform/qt/PictureBox.h"
 #include "platform/qt/QtText.h"
@@ -145,9 +146,12 @@ void frmMain::picTerrain_MouseDown(Qt::MouseButton button, int x, int y) {
     const auto terrain = PaletteTerrainAt(x, y);
     if (!terrain) return;
     if (TerrainEditMode == 1) {
-        // The terrain-type editor opens here once the editor has it; until then the click
-        // only marks the terrain.
         Map.SelectedTerrain = *terrain;
+        OpenTerrainTypeEditor(*terrain);
+        // The editor may have changed the terrain's picture or its icon.
+        picTerrain_Paint();
+        picTerrain->Refresh();
+        DoEvents();
         return;
     }
     if (ChoosePaletteTerrain(*terrain, CurrentTool)) SelectDrawTerrainTool();

@@ -1,7 +1,10 @@
+#include "dialogs/records/frmEditTerrain.h"
 #include "editor/frmMain.h"
 
+#include "graphics/GraphicsSheets.h"
 #include "map/MapState.h"
 #include "platform/qt/PictureBox.h"
+#include "platform/qt/SharedForms.h"
 #include "scenario/NewScenario.h"
 #include "scenario/ScenarioClearing.h"
 #include "scenario/tables/CommonTables.h"
@@ -158,9 +161,27 @@ TEST_F(MainWindowMapTest, PaletteClicksChooseTheTerrainOrMarkItInTerrainEditMode
     MoveOver(palette, {5 * 17 + 8, 8});
     EXPECT_EQ(palette->toolTip(), "5: Cave wall");
 
+    // In terrain edit mode a click opens the terrain's editor; the palette shows the edit.
     window->mnuScenTerrain->trigger();
+    int opened = -1;
+    SetModalFormHook([&opened](ModalForm& form) {
+        auto& editor = dynamic_cast<frmEditTerrain&>(form);
+        opened = editor.TerrNum;
+        Scen.TerrainTypes[2].SpecialProperty = 11; // as if saved by the editor
+        form.close();
+    });
+    const QImage savedIcons = frmPics.imgTerDisp;
+    frmPics.imgTerDisp = QImage(70, 21, QImage::Format_RGB32);
+    frmPics.imgTerDisp.fill(Qt::red);
+    const QRgb beforeIcon = window->picTerrain->surface().Pixel(2 * 17 + 1 + 9, 1 + 9);
     QTest::mouseClick(palette, Qt::LeftButton, {}, {2 * 17 + 5, 5}); // terrain 2
+    SetModalFormHook({});
+    UnloadAllForms();
+    EXPECT_EQ(opened, 2);
     EXPECT_EQ((std::array<int, 3>{Map.SelectedTerrain, Map.PaintTerrain, Map.EraseTerrain}),
               (std::array<int, 3>{2, 40, 0}));
+    EXPECT_NE(beforeIcon, 0xFFFF0000u);
+    EXPECT_EQ(window->picTerrain->surface().Pixel(2 * 17 + 1 + 9, 1 + 9), 0xFFFF0000u);
+    frmPics.imgTerDisp = savedIcons;
 }
 } // namespace
