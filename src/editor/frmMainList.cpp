@@ -1,6 +1,7 @@
 // The main window's record list: filling it by list mode, opening the record editor of a
 // double-clicked entry, and reordering tables by dragging one entry onto another.
 #include "editor/RecordList.h"
+#include "editor/TextListEditors.h"
 #include "editor/frmMain.h"
 
 #include "dialogs/nodes/frmEditSpNode.h"
@@ -28,7 +29,7 @@ std::int32_t NodeSetOfListMode(std::int32_t mode) {
 
 // Whether the program has an editor for the records of the list mode.
 bool HasListEditor(std::int32_t mode) {
-    return mode == 2 || mode == 4 || mode == 6 || mode == 9;
+    return mode == 2 || mode == 4 || mode == 6 || mode == 9 || HasTextListEditor(mode);
 }
 
 // Opens the editor of list entry index in the given mode and waits until it closes.
@@ -51,6 +52,7 @@ void OpenListEditor(std::int32_t mode, int index) {
         break;
     }
     default:
+        OpenTextListEditor(mode, index);
         break;
     }
 }
