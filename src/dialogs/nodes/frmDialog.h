@@ -39,9 +39,7 @@ class frmDialog : public RecordDialog {
     bool SaveRecord() override;
     int RecordCount() const override { return 10; }
     int RecordNumber() const override { return Personality; }
-    void SetRecordNumber(int number) override {
-        Personality = static_cast<std::int16_t>(number);
-    }
+    void SetRecordNumber(int number) override { Personality = static_cast<std::int16_t>(number); }
 
   private:
     // The boxes' texts into the working copy, as leaving each box does.

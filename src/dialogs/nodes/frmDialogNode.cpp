@@ -225,8 +225,8 @@ void frmDialogNode::SetPrompts() {
         prompt->setText(ToQString(prompts.Prompt[i]));
         const bool unused = prompts.Prompt[i] == kUnusedPrompt;
         QPalette colours = prompt->palette();
-        colours.setColor(QPalette::Window, unused ? palette().color(QPalette::Dark)
-                                                  : QColor(0, 255, 255));
+        colours.setColor(QPalette::Window,
+                         unused ? palette().color(QPalette::Dark) : QColor(0, 255, 255));
         prompt->setPalette(colours);
         if (unused && i < kTalkExtraCount) {
             Copy.Extra[i] = 0;

@@ -19,9 +19,10 @@ frmSetSpecial::frmSetSpecial() : RecordDialog(LoadOn::EveryOpening) {
     picDlogPic = AddDialogPicture(this);
     head->addWidget(picDlogPic, 0, 0, 2, 1, Qt::AlignTop);
     head->addWidget(AddTitleLabel(this, "Set Special"), 0, 1);
-    auto* question = new QLabel(
-        "What special node should be called when this space is entered/examined?", this);
+    auto* question =
+        new QLabel("What special node should be called when this space is entered/examined?", this);
     question->setWordWrap(true);
+    question->setFixedWidth(240);
     head->addWidget(question, 1, 1);
     head->setColumnStretch(1, 1);
 
@@ -45,7 +46,6 @@ frmSetSpecial::frmSetSpecial() : RecordDialog(LoadOn::EveryOpening) {
     page->addLayout(head);
     page->addLayout(entry);
     page->addLayout(buttons);
-    page->setFixedWidth(300);
     page->setSizeConstraint(QLayout::SetFixedSize);
 }
 
@@ -54,13 +54,12 @@ SpecialSpot* frmSetSpecial::Spot() {
     if (EditingOutdoors()) {
         if (Scen.CurrentOutdoorX < Scen.OutdoorSections.Width() &&
             Scen.CurrentOutdoorY < Scen.OutdoorSections.Height())
-            spots = &Scen.OutdoorSections.At(Scen.CurrentOutdoorX, Scen.CurrentOutdoorY)
-                         .SpecialSpots;
+            spots =
+                &Scen.OutdoorSections.At(Scen.CurrentOutdoorX, Scen.CurrentOutdoorY).SpecialSpots;
     } else if (Scen.CurrentTown < Scen.Towns.size()) {
         spots = &Scen.Towns[Scen.CurrentTown].SpecialSpots;
     }
-    if (!spots || Special < 0 || static_cast<std::size_t>(Special) >= spots->size())
-        return nullptr;
+    if (!spots || Special < 0 || static_cast<std::size_t>(Special) >= spots->size()) return nullptr;
     return &(*spots)[static_cast<std::size_t>(Special)];
 }
 

@@ -1,5 +1,5 @@
-#include "dialogs/nodes/DialogueHarness.h"
 #include "dialogs/nodes/frmDialogNode.h"
+#include "dialogs/nodes/DialogueHarness.h"
 
 #include "forms/MultiLineBox.h"
 
@@ -138,8 +138,8 @@ TEST_F(TalkingNodeEditorTest, EnterInAnExtraBoxChecksTheEntryBeforeSaving) {
             const char* text;
             bool accepted;
         };
-        for (const Entry e : {Entry{2, "41", false}, Entry{2, "4", false},
-                              Entry{3, "31", false}, Entry{3, "7", false}}) {
+        for (const Entry e : {Entry{2, "41", false}, Entry{2, "4", false}, Entry{3, "31", false},
+                              Entry{3, "7", false}}) {
             d.txtExtra[static_cast<std::size_t>(e.extra)]->setFocus();
             d.txtExtra[static_cast<std::size_t>(e.extra)]->selectAll();
             QTest::keyClicks(d.txtExtra[static_cast<std::size_t>(e.extra)], e.text);
@@ -164,11 +164,11 @@ TEST_F(TalkingNodeEditorTest, PickListsSelectOnlyValuesThatHaveAnEntry) {
         int selected;
     };
     const Case cases[] = {
-        {22, {49, 0, 0, 0}, 0, 50, 49},     {22, {50, 0, 0, 0}, 0, 50, -1},
-        {6, {1, 0, 0, 0}, 0, 2, 1},         {6, {2, 0, 0, 0}, 0, 2, -1}, // 2 towns
-        {24, {0, 5, 0, 0}, 1, 2, -1},       {7, {0, 499, 0, 0}, 1, 500, 499},
-        {9, {0, 61, 0, 0}, 1, 62, 61},      {11, {0, 19, 0, 0}, 1, 20, 19},
-        {17, {-1, 0, 0, 0}, 0, 7, -1},      {1, {300, 0, 0, 0}, 1, 0, -1},
+        {22, {49, 0, 0, 0}, 0, 50, 49}, {22, {50, 0, 0, 0}, 0, 50, -1},
+        {6, {1, 0, 0, 0}, 0, 2, 1},     {6, {2, 0, 0, 0}, 0, 2, -1}, // 2 towns
+        {24, {0, 5, 0, 0}, 1, 2, -1},   {7, {0, 499, 0, 0}, 1, 500, 499},
+        {9, {0, 61, 0, 0}, 1, 62, 61},  {11, {0, 19, 0, 0}, 1, 20, 19},
+        {17, {-1, 0, 0, 0}, 0, 7, -1},  {1, {300, 0, 0, 0}, 1, 0, -1},
         {19, {0, 40, 9, 0}, 2, 10, 9},
     };
     for (const Case& c : cases) {
@@ -242,7 +242,7 @@ TEST_F(TalkingNodeEditorTest, CreateEditOpensTheTownOrScenarioNodeOfExtraA) {
     FamilyNode(Scen, 2, 0).Type = 1;
     for (const Case c : {Case{29, 0, 2, -1, 1}, Case{29, 17, 2, 17, 17}, Case{30, 0, 0, -1, 1}}) {
         SCOPED_TRACE(c.type * 100 + c.a);
-        Typed(11, c.type, {c.a, 0, 0, 0});
+        Typed(11, c.type, {c.a, 0, 0, 0}).Text1.clear();
         OpenNode(
             11,
             [&](frmDialogNode& d) {

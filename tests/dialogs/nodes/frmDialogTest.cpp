@@ -1,5 +1,5 @@
-#include "dialogs/nodes/DialogueHarness.h"
 #include "dialogs/nodes/frmDialog.h"
+#include "dialogs/nodes/DialogueHarness.h"
 
 #include "forms/MultiLineBox.h"
 
