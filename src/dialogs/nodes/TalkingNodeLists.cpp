@@ -76,7 +76,7 @@ std::vector<std::string> PickListEntries(const Scenario& scen, int kind) {
     return entries;
 }
 
-std::vector<std::string> FlagValueEntries(const Scenario& scen, std::int16_t flag) {
+std::vector<std::string> PickListFlagValues(const Scenario& scen, std::int16_t flag) {
     std::vector<std::string> entries;
     if (flag < 0 || flag >= kFlagCount) return entries;
     const auto& names = scen.StuffDoneNames[static_cast<std::size_t>(flag)].ValueNames;

@@ -20,7 +20,7 @@ std::int16_t PersonalityOfEntry(int entry, std::uint8_t town);
 // The entries of a pick list of the given kind (talklist), entry n standing for value n.
 std::vector<std::string> PickListEntries(const Scenario& scen, int kind);
 // The ten value names of a flag, or nothing for a number that names no flag.
-std::vector<std::string> FlagValueEntries(const Scenario& scen, std::int16_t flag);
+std::vector<std::string> PickListFlagValues(const Scenario& scen, std::int16_t flag);
 
 // A keyword as stored: exactly four characters, padded with blanks or cut.
 std::string FitKeyword(std::string word);

@@ -241,7 +241,7 @@ void frmDialogNode::FillChooseList(int index, int kind) {
     FillPickList(index, PickListEntries(Scen, kind));
     if (kind == talklist::Flags && index + 1 < kTalkPickListCount)
         FillPickList(index + 1,
-                     FlagValueEntries(Scen, Copy.Extra[static_cast<std::size_t>(index)]));
+                     PickListFlagValues(Scen, Copy.Extra[static_cast<std::size_t>(index)]));
 }
 
 void frmDialogNode::FillPickList(int index, std::vector<std::string> entries) {
