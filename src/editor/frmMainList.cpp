@@ -3,7 +3,10 @@
 #include "editor/RecordList.h"
 #include "editor/frmMain.h"
 
+#include "dialogs/nodes/frmEditSpNode.h"
+
 #include "platform/EventPass.h"
+#include "platform/SharedForms.h"
 #include "platform/TextCodec.h"
 #include "scenario/RecordListEntries.h"
 #include "scenario/RecordListReorder.h"
@@ -18,13 +21,25 @@ bool AllowsDragging(std::int32_t mode) {
     return mode == 0 || mode == 1 || mode == 2 || mode == 4 || mode == 6 || mode == 9;
 }
 
+// The node family of a list of special nodes (0 scenario, 1 outdoor, 2 town); -1 otherwise.
+std::int32_t NodeFamilyOfList(std::int32_t mode) {
+    return mode == 4 ? 0 : mode == 2 ? 1 : mode == 6 ? 2 : -1;
+}
+
 // Whether the program has an editor for the records of the list mode.
-bool HasListEditor(std::int32_t /*mode*/) {
-    return false;
+bool HasListEditor(std::int32_t mode) {
+    return NodeFamilyOfList(mode) >= 0;
 }
 
 // Opens the editor of list entry index in the given mode and waits until it closes.
-void OpenListEditor(std::int32_t /*mode*/, int /*index*/) {}
+void OpenListEditor(std::int32_t mode, int index) {
+    if (const std::int32_t family = NodeFamilyOfList(mode); family >= 0) {
+        frmEditSpNode& editor = SharedForm<frmEditSpNode>();
+        editor.NodeSet = family;
+        editor.NodeNum = static_cast<std::int16_t>(index);
+        ShowModal(editor);
+    }
+}
 } // namespace
 
 void frmMain::ConnectRecordList() {

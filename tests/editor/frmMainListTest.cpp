@@ -1,5 +1,8 @@
 #include "editor/frmMain.h"
 
+#include "dialogs/nodes/frmEditSpNode.h"
+#include "platform/SharedForms.h"
+
 #include "platform/ProgramPaths.h"
 #include "platform/TextCodec.h"
 #include "scenario/OwnLayout.h"
@@ -14,6 +17,7 @@
 #include <QApplication>
 #include <QListWidget>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QTest>
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -120,7 +124,7 @@ TEST_F(RecordListPanelTest, DraggingAnItemOntoAnotherMovesItAndSelectsIt) {
 }
 
 TEST_F(RecordListPanelTest, ADoubleClickWithoutAnEntryOrWithoutAnEditorDoesNothing) {
-    window->mnuScenNodes->trigger();
+    window->mnuScenText->trigger();
     const Scenario before = Scen;
     List().setCurrentRow(-1);
     QTest::mouseDClick(List().viewport(), Qt::LeftButton, {}, QPoint(-5, -5));
@@ -129,5 +133,29 @@ TEST_F(RecordListPanelTest, ADoubleClickWithoutAnEntryOrWithoutAnEditorDoesNothi
     EXPECT_TRUE(List().isVisible());
     EXPECT_EQ(List().currentRow(), 4);
     EXPECT_TRUE(Scen == before);
+}
+
+TEST_F(RecordListPanelTest, ADoubleClickOnASpecialNodeOpensItInTheNodeEditor) {
+    const std::pair<QAction*, std::int32_t> lists[] = {
+        {window->mnuScenNodes, 0}, {window->mnuOutNodes, 1}, {window->mnuTownNodes, 2}};
+    for (const auto& [action, family] : lists) {
+        action->trigger();
+        std::int32_t openedFamily = -1;
+        std::int16_t openedNode = -1;
+        SetModalFormHook([&](ModalForm& form) {
+            auto& editor = dynamic_cast<frmEditSpNode&>(form);
+            openedFamily = editor.NodeSet;
+            openedNode = editor.NodeNum;
+            editor.show();
+            QTest::mouseClick(editor.cmdCancel, Qt::LeftButton);
+        });
+        QTest::mouseDClick(List().viewport(), Qt::LeftButton, {}, At(4));
+        SetModalFormHook({});
+        EXPECT_EQ(openedFamily, family);
+        EXPECT_EQ(openedNode, 4);
+        EXPECT_TRUE(List().isVisible()); // filled again afterwards
+        EXPECT_EQ(List().currentRow(), 4);
+    }
+    UnloadAllForms();
 }
 } // namespace
