@@ -1,6 +1,6 @@
 // The picture copies the drawing code makes, each beside a QPainter::drawImage of the same
 // rectangle into the same surface, so that one run gives the ratios.
-#include "platform/Surface.h"
+#include "platform/qt/Surface.h"
 
 #include <QPainter>
 #include <benchmark/benchmark.h>

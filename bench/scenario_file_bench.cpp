@@ -1,7 +1,7 @@
 // Reading and writing the largest scenario the model can hold, beside the plain copies that
 // bound what any reader or writer could do with the same bytes.
-#include "platform/MsgBox.h"
-#include "platform/ProgramPaths.h"
+#include "platform/core/MsgBox.h"
+#include "platform/core/ProgramPaths.h"
 #include "scenario/OwnLayout.h"
 #include "scenario/ScenarioClearing.h"
 #include "scenario/ScenarioSave.h"

@@ -1,6 +1,6 @@
 // Loading the largest scenario from a file, in the editor's own layout and in the game's
 // little-endian layout, beside one plain read of the same file.
-#include "platform/BinaryFile.h"
+#include "platform/core/BinaryFile.h"
 #include "scenario/OwnLayout.h"
 #include "scenario/ScenarioClearing.h"
 #include "scenario/ScenarioLoad.h"

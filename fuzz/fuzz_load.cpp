@@ -1,6 +1,6 @@
 // Feeds arbitrary bytes to the whole read of one scenario layout. The layout's signature is put
 // in front of the input so that every run reaches that layout's readers.
-#include "platform/RuntimeError.h"
+#include "platform/core/RuntimeError.h"
 #include "scenario/ScenarioLoad.h"
 #include "scenario/tables/CommonTables.h"
 #include "scenario/tables/EditorTables.h"

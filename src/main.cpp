@@ -1,9 +1,11 @@
 #include "editor/frmSplash.h"
-#include "platform/GuardedApplication.h"
-#include "platform/SharedForms.h"
+#include "platform/qt/GuardedApplication.h"
+#include "platform/qt/QtPlatform.h"
+#include "platform/qt/SharedForms.h"
 
 int main(int argc, char** argv) {
     GuardedApplication app(argc, argv);
+    InstallQtPlatform();
     // The start-up window closes itself long before the main window; the program ends with
     // the main window.
     app.setQuitOnLastWindowClosed(false);

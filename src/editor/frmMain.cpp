@@ -5,9 +5,9 @@
 #include "graphics/Drawing.h"
 #include "graphics/GraphicsSheets.h"
 #include "map/MapState.h"
-#include "platform/PictureBox.h"
-#include "platform/SharedForms.h"
-#include "platform/TextCodec.h"
+#include "platform/qt/PictureBox.h"
+#include "platform/qt/QtText.h"
+#include "platform/qt/SharedForms.h"
 #include "scenario/Scenario.h"
 #include "scenario/tables/EditorTables.h"
 

@@ -4,10 +4,10 @@
 #include "editor/frmMain.h"
 
 #include "dialogs/nodes/frmEditSpNode.h"
-
-#include "platform/EventPass.h"
-#include "platform/SharedForms.h"
-#include "platform/TextCodec.h"
+#include "dialogs/records/frmEditMonster.h"
+#include "platform/qt/EventPass.h"
+#include "platform/qt/QtText.h"
+#include "platform/qt/SharedForms.h"
 #include "scenario/RecordListEntries.h"
 #include "scenario/RecordListReorder.h"
 #include "scenario/Scenario.h"
@@ -21,23 +21,37 @@ bool AllowsDragging(std::int32_t mode) {
     return mode == 0 || mode == 1 || mode == 2 || mode == 4 || mode == 6 || mode == 9;
 }
 
-// The node family of a list of special nodes (0 scenario, 1 outdoor, 2 town); -1 otherwise.
-std::int32_t NodeFamilyOfList(std::int32_t mode) {
-    return mode == 4 ? 0 : mode == 2 ? 1 : mode == 6 ? 2 : -1;
+// The node family that the special-node editor edits for a node list.
+std::int32_t NodeSetOfListMode(std::int32_t mode) {
+    return mode == 2 ? 1 : mode == 4 ? 0 : 2;
 }
 
 // Whether the program has an editor for the records of the list mode.
 bool HasListEditor(std::int32_t mode) {
-    return NodeFamilyOfList(mode) >= 0;
+    return mode == 2 || mode == 4 || mode == 6 || mode == 9;
 }
 
 // Opens the editor of list entry index in the given mode and waits until it closes.
 void OpenListEditor(std::int32_t mode, int index) {
-    if (const std::int32_t family = NodeFamilyOfList(mode); family >= 0) {
+    switch (mode) {
+    case 2:
+    case 4:
+    case 6: {
         frmEditSpNode& editor = SharedForm<frmEditSpNode>();
-        editor.NodeSet = family;
+        editor.NodeSet = NodeSetOfListMode(mode);
         editor.NodeNum = static_cast<std::int16_t>(index);
         ShowModal(editor);
+        break;
+    }
+    case 9: {
+        // List index k shows monster type k + 1.
+        frmEditMonster& editor = SharedForm<frmEditMonster>();
+        editor.MonstNum = static_cast<std::int16_t>(index + 1);
+        ShowModal(editor);
+        break;
+    }
+    default:
+        break;
     }
 }
 } // namespace

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/PictureBox.h"
+#include "platform/qt/PictureBox.h"
 
 class QLabel;
 class QWidget;

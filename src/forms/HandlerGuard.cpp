@@ -1,6 +1,6 @@
 #include "forms/HandlerGuard.h"
 
-#include "platform/ErrorBox.h"
+#include "platform/core/ErrorBox.h"
 
 void ReportHandlerError() noexcept {
     try {

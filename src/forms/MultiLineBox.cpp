@@ -1,6 +1,6 @@
 #include "forms/MultiLineBox.h"
 
-#include "platform/TextCodec.h"
+#include "platform/qt/QtText.h"
 
 #include <algorithm>
 

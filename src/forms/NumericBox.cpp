@@ -3,8 +3,8 @@
 #include "forms/FormControls.h"
 #include "forms/HandlerGuard.h"
 #include "forms/RecordDialog.h"
-#include "platform/MsgBox.h"
-#include "platform/TextCodec.h"
+#include "platform/core/MsgBox.h"
+#include "platform/qt/QtText.h"
 #include "scenario/NumericValidator.h"
 
 #include <QLineEdit>

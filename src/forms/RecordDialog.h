@@ -3,7 +3,7 @@
 #include "forms/HandlerGuard.h"
 #include "forms/NumericBox.h"
 #include "forms/ValueList.h"
-#include "platform/SharedForms.h"
+#include "platform/qt/SharedForms.h"
 
 #include <memory>
 #include <vector>

@@ -2,7 +2,7 @@
 
 #include "forms/HandlerGuard.h"
 #include "forms/RecordDialog.h"
-#include "platform/TextCodec.h"
+#include "platform/qt/QtText.h"
 
 #include <QComboBox>
 

@@ -2,7 +2,7 @@
 
 #include "graphics/GraphicsSheets.h"
 #include "graphics/PictureNumbering.h"
-#include "platform/PictureBox.h"
+#include "platform/qt/PictureBox.h"
 
 #include <limits>
 

@@ -1,7 +1,7 @@
 #include "graphics/GraphicsSheets.h"
 
-#include "platform/ProgramPaths.h"
-#include "platform/Surface.h"
+#include "platform/core/ProgramPaths.h"
+#include "platform/qt/Surface.h"
 
 PictureHolders frmPics;
 QImage MarblePic;

@@ -1,8 +1,8 @@
 #include "scenario/FlagNameFile.h"
 
-#include "platform/BinaryFile.h"
-#include "platform/ErrorBox.h"
-#include "platform/TextFile.h"
+#include "platform/core/BinaryFile.h"
+#include "platform/core/ErrorBox.h"
+#include "platform/core/TextFile.h"
 
 #include <charconv>
 #include <optional>

@@ -1,6 +1,6 @@
 #include "scenario/GameLayout.h"
 
-#include "platform/RuntimeError.h"
+#include "platform/core/RuntimeError.h"
 #include "scenario/ScenarioClearing.h"
 #include "scenario/tables/CommonTables.h"
 

@@ -1,6 +1,6 @@
 #include "scenario/NumericValidator.h"
 
-#include "platform/MsgBox.h"
+#include "platform/core/MsgBox.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/ByteBuffer.h"
+#include "platform/core/ByteBuffer.h"
 #include "scenario/Scenario.h"
 
 #include <array>

@@ -1,7 +1,7 @@
 #include "scenario/OwnLayout.h"
 
-#include "platform/ByteCursor.h"
-#include "platform/RuntimeError.h"
+#include "platform/core/ByteCursor.h"
+#include "platform/core/RuntimeError.h"
 #include "scenario/ScenarioClearing.h"
 #include "scenario/TextTable.h"
 

@@ -1,9 +1,9 @@
 #include "scenario/ScenarioFileDialog.h"
 
-#include "platform/ErrorBox.h"
-#include "platform/FileDialog.h"
-#include "platform/MsgBox.h"
-#include "platform/ProgramPaths.h"
+#include "platform/core/ErrorBox.h"
+#include "platform/core/FileDialog.h"
+#include "platform/core/MsgBox.h"
+#include "platform/core/ProgramPaths.h"
 #include "scenario/Scenario.h"
 
 #include <algorithm>

@@ -1,8 +1,8 @@
 #include "scenario/ScenarioImport.h"
 
-#include "platform/BinaryFile.h"
-#include "platform/ErrorBox.h"
-#include "platform/MsgBox.h"
+#include "platform/core/BinaryFile.h"
+#include "platform/core/ErrorBox.h"
+#include "platform/core/MsgBox.h"
 #include "scenario/GameLayout.h"
 #include "scenario/OwnLayout.h"
 #include "scenario/ScenarioLoad.h"

@@ -1,9 +1,9 @@
 #include "scenario/ScenarioLoad.h"
 
-#include "platform/BinaryFile.h"
-#include "platform/ErrorBox.h"
-#include "platform/FreedMemory.h"
-#include "platform/MsgBox.h"
+#include "platform/core/BinaryFile.h"
+#include "platform/core/ErrorBox.h"
+#include "platform/core/FreedMemory.h"
+#include "platform/core/MsgBox.h"
 #include "scenario/FlagNameFile.h"
 #include "scenario/GameLayout.h"
 #include "scenario/OwnLayout.h"

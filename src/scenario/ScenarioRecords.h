@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/RuntimeError.h"
+#include "platform/core/RuntimeError.h"
 
 #include <array>
 #include <cstdint>

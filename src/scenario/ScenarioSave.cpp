@@ -1,8 +1,8 @@
 #include "scenario/ScenarioSave.h"
 
-#include "platform/BinaryFile.h"
-#include "platform/ErrorBox.h"
-#include "platform/ProgramPaths.h"
+#include "platform/core/BinaryFile.h"
+#include "platform/core/ErrorBox.h"
+#include "platform/core/ProgramPaths.h"
 #include "scenario/FlagNameFile.h"
 #include "scenario/OwnLayout.h"
 

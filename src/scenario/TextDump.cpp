@@ -1,9 +1,9 @@
 #include "scenario/TextDump.h"
 
-#include "platform/BinaryFile.h"
-#include "platform/ErrorBox.h"
-#include "platform/TextCodec.h"
-#include "platform/TextFile.h"
+#include "platform/core/BinaryFile.h"
+#include "platform/core/ErrorBox.h"
+#include "platform/core/TextCodec.h"
+#include "platform/core/TextFile.h"
 #include "scenario/ScenarioSave.h"
 
 #include <span>

@@ -1,6 +1,6 @@
 #include "scenario/TextTable.h"
 
-#include "platform/RuntimeError.h"
+#include "platform/core/RuntimeError.h"
 
 FilePos WriteTextTable(ByteWriter& file, FilePos tablePos,
                        const std::vector<const std::string*>& texts) {

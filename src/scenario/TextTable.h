@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/ByteCursor.h"
+#include "platform/core/ByteCursor.h"
 
 #include <string>
 #include <vector>

@@ -1,9 +1,9 @@
 #include "editor/frmMain.h"
 #include "editor/frmSplash.h"
 
-#include "platform/ProgramPaths.h"
-#include "platform/SharedForms.h"
-#include "platform/SingleInstance.h"
+#include "platform/core/ProgramPaths.h"
+#include "platform/qt/SharedForms.h"
+#include "platform/qt/SingleInstance.h"
 #include "support/MsgBoxRecorder.h"
 #include "support/TempFolder.h"
 

@@ -1,8 +1,8 @@
 #include "dialogs/areas/frmImportTown.h"
 #include "editor/frmMain.h"
 
-#include "platform/ProgramPaths.h"
-#include "platform/SharedForms.h"
+#include "platform/core/ProgramPaths.h"
+#include "platform/qt/SharedForms.h"
 #include "scenario/OwnLayout.h"
 #include "scenario/tables/CommonTables.h"
 #include "scenario/tables/EditorTables.h"

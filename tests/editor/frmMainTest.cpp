@@ -1,9 +1,9 @@
 #include "editor/frmMain.h"
 
-#include "platform/MsgBox.h"
-#include "platform/PictureBox.h"
-#include "platform/ProgramPaths.h"
-#include "platform/SharedForms.h"
+#include "platform/core/MsgBox.h"
+#include "platform/core/ProgramPaths.h"
+#include "platform/qt/PictureBox.h"
+#include "platform/qt/SharedForms.h"
 #include "scenario/OwnLayout.h"
 #include "scenario/tables/CommonTables.h"
 #include "scenario/tables/EditorTables.h"

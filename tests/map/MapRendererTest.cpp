@@ -2,7 +2,7 @@
 
 #include "MapFixture.h"
 #include "graphics/GraphicsSheets.h"
-#include "platform/Surface.h"
+#include "platform/qt/Surface.h"
 
 namespace {
 constexpr QRgb kGrey = 0xFF808080u;

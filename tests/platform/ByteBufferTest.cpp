@@ -1,6 +1,6 @@
-#include "platform/ByteBuffer.h"
-#include "platform/ByteCursor.h"
-#include "platform/RuntimeError.h"
+#include "platform/core/ByteBuffer.h"
+#include "platform/core/ByteCursor.h"
+#include "platform/core/RuntimeError.h"
 
 #include <gtest/gtest.h>
 

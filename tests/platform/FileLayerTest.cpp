@@ -1,8 +1,8 @@
-#include "platform/BinaryFile.h"
-#include "platform/ErrorBox.h"
-#include "platform/ProgramPaths.h"
-#include "platform/RuntimeError.h"
-#include "platform/TextFile.h"
+#include "platform/core/BinaryFile.h"
+#include "platform/core/ErrorBox.h"
+#include "platform/core/ProgramPaths.h"
+#include "platform/core/RuntimeError.h"
+#include "platform/core/TextFile.h"
 
 #include "support/MsgBoxRecorder.h"
 #include "support/TempFolder.h"

@@ -1,5 +1,5 @@
-#include "platform/GuardedApplication.h"
-#include "platform/RuntimeError.h"
+#include "platform/qt/GuardedApplication.h"
+#include "platform/core/RuntimeError.h"
 #include "support/MsgBoxRecorder.h"
 
 #include <QEvent>

@@ -1,6 +1,6 @@
-#include "platform/Surface.h"
-#include "platform/PictureBox.h"
-#include "platform/RuntimeError.h"
+#include "platform/qt/Surface.h"
+#include "platform/core/RuntimeError.h"
+#include "platform/qt/PictureBox.h"
 #include "support/TempFolder.h"
 
 #include <QLabel>

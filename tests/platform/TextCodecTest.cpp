@@ -1,4 +1,5 @@
-#include "platform/TextCodec.h"
+#include "platform/core/TextCodec.h"
+#include "platform/qt/QtText.h"
 
 #include <QString>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "basescen/BaseScenario.h"
 #include "basescen/BaseData.h"
-#include "platform/ProgramPaths.h"
+#include "platform/core/ProgramPaths.h"
 #include "scenario/GameLayout.h"
 #include "scenario/NewScenario.h"
 #include "scenario/OwnLayout.h"

@@ -1,7 +1,7 @@
 #include "scenario/NewScenario.h"
 
-#include "platform/ByteBuffer.h"
-#include "platform/ProgramPaths.h"
+#include "platform/core/ByteBuffer.h"
+#include "platform/core/ProgramPaths.h"
 #include "scenario/OwnLayout.h"
 #include "scenario/ScenarioSave.h"
 #include "scenario/tables/CommonTables.h"

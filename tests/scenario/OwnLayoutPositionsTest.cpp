@@ -1,6 +1,6 @@
 #include "scenario/OwnLayout.h"
 
-#include "platform/ByteBuffer.h"
+#include "platform/core/ByteBuffer.h"
 #include "support/SampleScenario.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #include "scenario/ScenarioFileDialog.h"
 
-#include "platform/MsgBox.h"
-#include "platform/ProgramPaths.h"
+#include "platform/core/MsgBox.h"
+#include "platform/core/ProgramPaths.h"
 #include "scenario/Scenario.h"
 #include "support/FileDialogScript.h"
 #include "support/MsgBoxRecorder.h"

@@ -1,6 +1,6 @@
 #include "scenario/ScenarioLoad.h"
 
-#include "platform/MsgBox.h"
+#include "platform/core/MsgBox.h"
 #include "scenario/FlagNameFile.h"
 #include "scenario/GameLayout.h"
 #include "scenario/OwnLayout.h"

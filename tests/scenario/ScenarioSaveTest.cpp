@@ -1,8 +1,8 @@
 #include "scenario/ScenarioSave.h"
 
-#include "platform/ByteBuffer.h"
-#include "platform/MsgBox.h"
-#include "platform/ProgramPaths.h"
+#include "platform/core/ByteBuffer.h"
+#include "platform/core/MsgBox.h"
+#include "platform/core/ProgramPaths.h"
 #include "scenario/OwnLayout.h"
 #include "support/MsgBoxRecorder.h"
 #include "support/SampleScenario.h"

@@ -1,6 +1,6 @@
 #include "scenario/TextDump.h"
 
-#include "platform/TextFile.h"
+#include "platform/core/TextFile.h"
 #include "support/MsgBoxRecorder.h"
 #include "support/SampleScenario.h"
 #include "support/TempFolder.h"

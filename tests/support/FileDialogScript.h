@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/FileDialog.h"
+#include "platform/core/FileDialog.h"
 
 #include <deque>
 #include <string>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/RuntimeError.h"
+#include "platform/core/RuntimeError.h"
 #include "scenario/GameLayout.h"
 #include "scenario/tables/CommonTables.h"
 #include "scenario/tables/EditorTables.h"

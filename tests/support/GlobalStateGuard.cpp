@@ -1,11 +1,11 @@
 #include "support/GlobalStateGuard.h"
 
-#include "platform/BinaryFile.h"
-#include "platform/FileDialog.h"
-#include "platform/MsgBox.h"
-#include "platform/ProgramPaths.h"
-#include "platform/SharedForms.h"
-#include "platform/SingleInstance.h"
+#include "platform/core/BinaryFile.h"
+#include "platform/core/FileDialog.h"
+#include "platform/core/MsgBox.h"
+#include "platform/core/ProgramPaths.h"
+#include "platform/qt/SharedForms.h"
+#include "platform/qt/SingleInstance.h"
 
 void GlobalStateGuard::OnTestStart(const ::testing::TestInfo&) {
     scenario_ = std::make_unique<Scenario>(Scen);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/MsgBox.h"
+#include "platform/core/MsgBox.h"
 
 #include <deque>
 #include <vector>

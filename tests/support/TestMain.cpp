@@ -1,4 +1,5 @@
-#include "platform/GuardedApplication.h"
+#include "platform/qt/GuardedApplication.h"
+#include "platform/qt/QtPlatform.h"
 #include "support/GlobalStateGuard.h"
 
 #include <gtest/gtest.h>
@@ -8,6 +9,7 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     // The program's own application object, so that tests see its event dispatch.
     GuardedApplication app(argc, argv);
+    InstallQtPlatform();
     ::testing::InitGoogleTest(&argc, argv);
     // Appended after the result printer, so that its failures are printed with the test.
     ::testing::UnitTest::GetInstance()->listeners().Append(new GlobalStateGuard);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/BinaryFile.h"
+#include "platform/core/BinaryFile.h"
 
 // Makes the disk fail as the faults say while it lives.
 class WriteFaultScope {

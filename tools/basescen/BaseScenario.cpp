@@ -1,7 +1,7 @@
 #include "basescen/BaseScenario.h"
 
 #include "basescen/BaseData.h"
-#include "platform/TextCodec.h"
+#include "platform/core/TextCodec.h"
 #include "scenario/NewScenario.h"
 #include "scenario/OwnLayout.h"
 #include "scenario/ScenarioClearing.h"

@@ -1,9 +1,10 @@
 #include "dialogs/areas/frmImportTown.h"
 
 #include "forms/FormControls.h"
+#include "forms/FormLayout.h"
 #include "graphics/Drawing.h"
-#include "platform/PictureBox.h"
-#include "platform/TextCodec.h"
+#include "platform/qt/PictureBox.h"
+#include "platform/qt/QtText.h"
 #include "scenario/NumericValidator.h"
 #include "scenario/Scenario.h"
 #include "scenario/ScenarioFileDialog.h"
@@ -29,9 +30,7 @@ QLabel* AddLabel(QWidget* parent, const char* text, QRect place) {
 
 frmImportTown::frmImportTown() {
     setWindowTitle("Varno Scenario Editor");
-    QFont small = font();
-    small.setPixelSize(11);
-    setFont(small);
+    SetFormFont(this);
     setFixedSize(kDialogWidth, kDialogHeight);
 
     picDlogPic = new PictureBox(this);

@@ -5,8 +5,8 @@
 #include "forms/DialogParts.h"
 #include "forms/FormLayout.h"
 #include "graphics/GraphicsSheets.h"
-#include "platform/MsgBox.h"
-#include "platform/TextCodec.h"
+#include "platform/core/MsgBox.h"
+#include "platform/qt/QtText.h"
 #include "scenario/tables/NodeTypeDescriptors.h"
 
 #include <QComboBox>

@@ -6,8 +6,8 @@
 #include "dialogs/nodes/frmEditText6.h"
 #include "dialogs/pictures/frmSelectIcon.h"
 #include "graphics/GraphicsSheets.h"
-#include "platform/MsgBox.h"
-#include "platform/SharedForms.h"
+#include "platform/core/MsgBox.h"
+#include "platform/qt/SharedForms.h"
 #include "scenario/tables/NodeTypeDescriptors.h"
 
 #include <QLineEdit>

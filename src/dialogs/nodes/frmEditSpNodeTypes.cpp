@@ -3,7 +3,7 @@
 #include "dialogs/nodes/NodeTypePresentation.h"
 #include "dialogs/nodes/frmEditSpNode.h"
 
-#include "platform/TextCodec.h"
+#include "platform/qt/QtText.h"
 #include "scenario/tables/NodeTypeDescriptors.h"
 
 #include <QComboBox>

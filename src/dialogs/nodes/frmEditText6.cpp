@@ -4,8 +4,8 @@
 #include "forms/DialogParts.h"
 #include "forms/FormLayout.h"
 #include "forms/MultiLineBox.h"
-#include "platform/MsgBox.h"
-#include "platform/SharedForms.h"
+#include "platform/core/MsgBox.h"
+#include "platform/qt/SharedForms.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

@@ -4,8 +4,8 @@
 #include "graphics/Drawing.h"
 #include "graphics/GraphicsSheets.h"
 #include "graphics/PicturePages.h"
-#include "platform/EventPass.h"
-#include "platform/PictureBox.h"
+#include "platform/qt/EventPass.h"
+#include "platform/qt/PictureBox.h"
 
 #include <QLabel>
 #include <QMouseEvent>

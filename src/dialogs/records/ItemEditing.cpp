@@ -1,6 +1,6 @@
 #include "dialogs/records/ItemEditing.h"
 
-#include "platform/TextCodec.h"
+#include "platform/core/TextCodec.h"
 
 ItemCopy LoadItemCopy(const ItemType& record) {
     ItemCopy copy;

@@ -1,7 +1,7 @@
 #include "dialogs/records/MonsterEditing.h"
 
 #include "graphics/PictureNumbering.h"
-#include "platform/TextCodec.h"
+#include "platform/core/TextCodec.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include "dialogs/records/RecordFormParts.h"
 
-#include "platform/PictureBox.h"
+#include "platform/qt/PictureBox.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -28,8 +28,8 @@ PictureBox* MakePictureBox(QWidget* parent, int width, int height) {
 
 QPushButton* MakeArrowButton(QWidget* parent, bool right) {
     auto* button = new QPushButton(parent);
-    button->setIcon(QApplication::style()->standardIcon(right ? QStyle::SP_ArrowRight
-                                                              : QStyle::SP_ArrowLeft));
+    button->setIcon(
+        QApplication::style()->standardIcon(right ? QStyle::SP_ArrowRight : QStyle::SP_ArrowLeft));
     button->setAutoDefault(false);
     return button;
 }

@@ -1,6 +1,6 @@
 #include "dialogs/records/TerrainEditing.h"
 
-#include "platform/TextCodec.h"
+#include "platform/core/TextCodec.h"
 
 namespace {
 bool StoresNoSoundAs200(std::uint8_t property) {

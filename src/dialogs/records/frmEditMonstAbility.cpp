@@ -6,8 +6,8 @@
 #include "forms/FormControls.h"
 #include "forms/FormLayout.h"
 #include "graphics/Drawing.h"
-#include "platform/PictureBox.h"
-#include "platform/TextCodec.h"
+#include "platform/qt/PictureBox.h"
+#include "platform/qt/QtText.h"
 #include "scenario/NumericValidator.h"
 #include "scenario/Scenario.h"
 
@@ -92,9 +92,8 @@ void frmEditMonstAbility::BuildControls() {
     add("Breath Weapon Type:", lstBreathWpn);
     txtBreathStr = MakeBox(this);
     add("Monster Breath Weapon strength (0 - 40):", txtBreathStr);
-    values->addWidget(
-        MakeLabel(" Note: 0 - no breath weapon, damage is 1-8 times strength", this), row++, 0,
-        1, 2);
+    values->addWidget(MakeLabel(" Note: 0 - no breath weapon, damage is 1-8 times strength", this),
+                      row++, 0, 1, 2);
     lstSpAbility = MakeValueList(this, MonsterAbilityEntries);
     add("Special ability:", lstSpAbility);
     lstCreateGenerate = MakeValueList(this, CreateGenerateEntries);
@@ -210,14 +209,15 @@ void frmEditMonstAbility::lstCreateGenerate_Click(int index) {
 void frmEditMonstAbility::txtCreateExtra_Change() {
     if (Loading) return;
     const CreateExtraRule check = CreateExtraCheck(createRule_);
-    BadInput = ValidateNumber(FromQString(txtCreateExtra->text()), check.Caption, check.Min,
-                              check.Max);
+    BadInput =
+        ValidateNumber(FromQString(txtCreateExtra->text()), check.Caption, check.Min, check.Max);
 }
 
 void frmEditMonstAbility::txtCreateExtra_LostFocus() {
     const QString text = txtCreateExtra->text().trimmed();
     const auto number = NumberFromBoxText(FromQString(text));
-    if (!BadInput && text.isEmpty()) copy_.CreateExtra = 0;
+    if (!BadInput && text.isEmpty())
+        copy_.CreateExtra = 0;
     else if (!BadInput && number && *number >= 0 && *number <= 255)
         copy_.CreateExtra = static_cast<std::int16_t>(*number);
     // A rejected entry gets the copy's value back without a second check: the value may

@@ -11,8 +11,8 @@
 #include "forms/FormLayout.h"
 #include "graphics/Drawing.h"
 #include "graphics/GraphicsSheets.h"
-#include "platform/PictureBox.h"
-#include "platform/TextCodec.h"
+#include "platform/qt/PictureBox.h"
+#include "platform/qt/QtText.h"
 #include "scenario/NumericValidator.h"
 #include "scenario/Scenario.h"
 
@@ -55,7 +55,8 @@ frmEditMonster::frmEditMonster() : RecordDialog(LoadOn::FirstOpening) {
         Connect(txtAttackDice[at], &QLineEdit::textChanged, [this, i] { txtAttackDice_Change(i); });
         Connect(txtAttackDSide[at], &QLineEdit::textChanged,
                 [this, i] { txtAttackDSide_Change(i); });
-        OnLostFocus(txtAttackDice[at], [this, i] { RunGuarded([&] { txtAttackDice_LostFocus(i); }); });
+        OnLostFocus(txtAttackDice[at],
+                    [this, i] { RunGuarded([&] { txtAttackDice_LostFocus(i); }); });
         OnLostFocus(txtAttackDSide[at],
                     [this, i] { RunGuarded([&] { txtAttackDSide_LostFocus(i); }); });
     }
@@ -367,8 +368,9 @@ void frmEditMonster::txtAttackDice_LostFocus(int index) {
         return;
     }
     SettleAttackDice(*this, index,
-                     text.isEmpty() ? std::nullopt
-                                    : std::optional<std::int16_t>(static_cast<std::int16_t>(*number)));
+                     text.isEmpty()
+                         ? std::nullopt
+                         : std::optional<std::int16_t>(static_cast<std::int16_t>(*number)));
     ShowAttackBox(box, AttackDice[i]);
     ShowAttackBox(txtAttackDSide[i], AttackSides[i]);
 }

@@ -9,9 +9,9 @@
 #include "forms/FormLayout.h"
 #include "graphics/Drawing.h"
 #include "graphics/GraphicsSheets.h"
-#include "platform/MsgBox.h"
-#include "platform/PictureBox.h"
-#include "platform/TextCodec.h"
+#include "platform/core/MsgBox.h"
+#include "platform/qt/PictureBox.h"
+#include "platform/qt/QtText.h"
 #include "scenario/NumericValidator.h"
 #include "scenario/Scenario.h"
 #include "scenario/tables/EditorTables.h"
@@ -32,8 +32,7 @@ constexpr int kPictureW = 28;
 constexpr int kPictureH = 36;
 
 template <std::size_t N>
-QGroupBox* OptionFrame(QWidget* parent, const char* caption,
-                       std::array<QRadioButton*, N>& options,
+QGroupBox* OptionFrame(QWidget* parent, const char* caption, std::array<QRadioButton*, N>& options,
                        const std::array<const char*, N>& captions) {
     auto* frame = new QGroupBox(caption, parent);
     auto* layout = new QVBoxLayout(frame);

@@ -3,8 +3,8 @@
 #include "dialogs/records/RecordFormParts.h"
 #include "forms/FormLayout.h"
 #include "graphics/Drawing.h"
-#include "platform/PictureBox.h"
-#include "platform/TextCodec.h"
+#include "platform/qt/PictureBox.h"
+#include "platform/qt/QtText.h"
 #include "scenario/NumericValidator.h"
 
 #include <QGridLayout>
@@ -33,8 +33,8 @@ frmMonstPicSize::frmMonstPicSize() : RecordDialog(LoadOn::EveryOpening) {
     picDlogPic = MakePictureBox(this, kDialogPictureSide, kDialogPictureSide);
     page->addWidget(picDlogPic, 0, 0, 2, 1, Qt::AlignTop);
     page->addWidget(MakeLabel("Custom Monster Picture Size", this), 0, 1, 1, 2);
-    page->addWidget(MakeLabel("Enter Width and Height for custom monster picture.", this), 1, 1,
-                    1, 2);
+    page->addWidget(MakeLabel("Enter Width and Height for custom monster picture.", this), 1, 1, 1,
+                    2);
     page->addWidget(MakeLabel("Width:", this), 2, 1);
     txtPicWidth = MakeBox(this, 6);
     page->addWidget(txtPicWidth, 2, 2);

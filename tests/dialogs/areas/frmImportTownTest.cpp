@@ -1,6 +1,6 @@
 #include "dialogs/areas/frmImportTown.h"
 
-#include "platform/SharedForms.h"
+#include "platform/qt/SharedForms.h"
 #include "scenario/OwnLayout.h"
 #include "scenario/tables/CommonTables.h"
 #include "scenario/tables/EditorTables.h"

@@ -5,7 +5,7 @@
 #include "dialogs/nodes/frmEditText2.h"
 #include "dialogs/nodes/frmEditText6.h"
 #include "dialogs/pictures/frmSelectIcon.h"
-#include "platform/SharedForms.h"
+#include "platform/qt/SharedForms.h"
 #include "support/MsgBoxRecorder.h"
 
 #include <QAbstractButton>

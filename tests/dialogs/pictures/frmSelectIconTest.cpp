@@ -1,8 +1,8 @@
 #include "dialogs/pictures/frmSelectIcon.h"
 
 #include "graphics/GraphicsSheets.h"
-#include "platform/PictureBox.h"
-#include "platform/SharedForms.h"
+#include "platform/qt/PictureBox.h"
+#include "platform/qt/SharedForms.h"
 
 #include <QPushButton>
 #include <QRadioButton>

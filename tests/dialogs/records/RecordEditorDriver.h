@@ -2,7 +2,7 @@
 
 #include "dialogs/pictures/frmSelectIcon.h"
 #include "graphics/GraphicsSheets.h"
-#include "platform/SharedForms.h"
+#include "platform/qt/SharedForms.h"
 #include "scenario/Scenario.h"
 #include "support/MsgBoxRecorder.h"
 
@@ -26,9 +26,8 @@ class RecordEditorTest : public ::testing::Test {
 
     // The next opening of a Form runs action on it.
     template <class Form> void When(std::function<void(Form&)> action) {
-        script_.push_back({typeid(Form), [action](ModalForm& form) {
-                               action(static_cast<Form&>(form));
-                           }});
+        script_.push_back(
+            {typeid(Form), [action](ModalForm& form) { action(static_cast<Form&>(form)); }});
     }
 
     // Opens the shared Form modally after prepare has set its public members.

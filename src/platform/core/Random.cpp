@@ -1,4 +1,4 @@
-#include "platform/Random.h"
+#include "platform/core/Random.h"
 
 #include <chrono>
 

@@ -1,7 +1,5 @@
-#include "platform/TextCodec.h"
+#include "platform/core/TextCodec.h"
 
-#include <QList>
-#include <QString>
 #include <array>
 #include <cstdint>
 
@@ -12,6 +10,7 @@ constexpr std::array<char16_t, 32> kHighControlBlock = {
     0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+} // namespace
 
 char32_t CodePointOfByte(unsigned char byte) {
     if (byte >= 0x80 && byte <= 0x9F) return kHighControlBlock[byte - 0x80];
@@ -25,6 +24,7 @@ char ByteOfCodePoint(char32_t cp) {
     return '?';
 }
 
+namespace {
 void AppendUtf8(std::string& out, char32_t cp) {
     if (cp < 0x80) {
         out += static_cast<char>(cp);
@@ -94,22 +94,6 @@ std::string Utf8FromCp1252(std::string_view cp1252) {
     out.reserve(cp1252.size());
     for (char c : cp1252)
         AppendUtf8(out, CodePointOfByte(static_cast<unsigned char>(c)));
-    return out;
-}
-
-QString ToQString(std::string_view cp1252) {
-    QString out;
-    out.reserve(static_cast<qsizetype>(cp1252.size()));
-    for (char c : cp1252)
-        out += QChar(static_cast<char16_t>(CodePointOfByte(static_cast<unsigned char>(c))));
-    return out;
-}
-
-std::string FromQString(const QString& text) {
-    std::string out;
-    out.reserve(static_cast<std::size_t>(text.size()));
-    for (char32_t cp : text.toUcs4())
-        out += ByteOfCodePoint(cp);
     return out;
 }
 

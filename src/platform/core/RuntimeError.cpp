@@ -1,4 +1,4 @@
-#include "platform/RuntimeError.h"
+#include "platform/core/RuntimeError.h"
 
 #include <cerrno>
 

@@ -1,17 +1,10 @@
-#include "platform/MsgBox.h"
+#include "platform/qt/QtPlatform.h"
 
-#include "platform/TextCodec.h"
+#include "platform/qt/QtText.h"
 
-#include <QApplication>
 #include <QMessageBox>
-#include <cstdio>
 
 namespace {
-MsgBoxHook& InstalledHook() {
-    static MsgBoxHook hook;
-    return hook;
-}
-
 QMessageBox::Icon IconOf(int style) {
     switch (style & msgbox::IconMask) {
     case msgbox::Critical:
@@ -27,34 +20,11 @@ QMessageBox::Icon IconOf(int style) {
     }
 }
 
-MsgBoxResult DefaultAnswer(int style) {
-    switch (style & msgbox::ButtonsMask) {
-    case msgbox::YesNo:
-    case msgbox::YesNoCancel:
-        return MsgBoxResult::Yes;
-    default:
-        return MsgBoxResult::Ok;
-    }
-}
 } // namespace
 
-MsgBoxHook SetMsgBoxHook(MsgBoxHook hook) {
-    MsgBoxHook previous = std::move(InstalledHook());
-    InstalledHook() = std::move(hook);
-    return previous;
-}
-
-MsgBoxResult MsgBox(const std::string& text, int style, const std::string& title) {
-    if (InstalledHook()) return InstalledHook()(MsgBoxCall{text, style, title});
-
-    // Without a window system (the command-line generators) the message still reaches a person.
-    if (!qobject_cast<QApplication*>(QCoreApplication::instance())) {
-        std::fprintf(stderr, "%s: %s\n", Utf8FromCp1252(title).c_str(),
-                     Utf8FromCp1252(text).c_str());
-        return DefaultAnswer(style);
-    }
-
-    QMessageBox box(IconOf(style), ToQString(title), ToQString(text));
+MsgBoxResult ShowQtMsgBox(const MsgBoxCall& call) {
+    const int style = call.style;
+    QMessageBox box(IconOf(style), ToQString(call.title), ToQString(call.text));
     switch (style & msgbox::ButtonsMask) {
     case msgbox::OkCancel:
         box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);

@@ -1,6 +1,6 @@
-#include "platform/GuardedApplication.h"
+#include "platform/qt/GuardedApplication.h"
 
-#include "platform/ErrorBox.h"
+#include "platform/core/ErrorBox.h"
 
 GuardedApplication::GuardedApplication(int& argc, char** argv) : QApplication(argc, argv) {}
 

@@ -1,4 +1,4 @@
-#include "platform/ByteCursor.h"
+#include "platform/core/ByteCursor.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "platform/SingleInstance.h"
+#include "platform/qt/SingleInstance.h"
 
 #include <QDir>
 #include <QLockFile>

@@ -34,3 +34,7 @@ MsgBoxResult MsgBox(const std::string& text, int style, const std::string& title
 // and shows nothing. Returns the previous hook.
 using MsgBoxHook = std::function<MsgBoxResult(const MsgBoxCall&)>;
 MsgBoxHook SetMsgBoxHook(MsgBoxHook hook);
+
+// The window system's message box, installed at start-up (InstallQtPlatform). Without one the
+// message is printed on the error output and the default button is taken.
+void SetMsgBoxImplementation(MsgBoxHook implementation);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/PixelRect.h"
+#include "platform/core/PixelRect.h"
 
 #include <QImage>
 #include <functional>

@@ -1,6 +1,6 @@
-#include "platform/ByteBuffer.h"
+#include "platform/core/ByteBuffer.h"
 
-#include "platform/RuntimeError.h"
+#include "platform/core/RuntimeError.h"
 
 #include <algorithm>
 #include <cstdint>

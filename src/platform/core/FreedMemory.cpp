@@ -1,4 +1,4 @@
-#include "platform/FreedMemory.h"
+#include "platform/core/FreedMemory.h"
 
 #include <malloc.h>
 

@@ -1,17 +1,10 @@
-#include "platform/FileDialog.h"
-
-#include "platform/RuntimeError.h"
+#include "platform/qt/QtPlatform.h"
 
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 
 namespace {
-FileDialogHook& InstalledHook() {
-    static FileDialogHook hook;
-    return hook;
-}
-
 // "Description|pattern" becomes Qt's "Description (pattern)" unless the description already
 // names its pattern.
 QString QtFilter(const std::string& filter) {
@@ -25,16 +18,7 @@ QString QtFilter(const std::string& filter) {
 }
 } // namespace
 
-FileDialogHook SetFileDialogHook(FileDialogHook hook) {
-    FileDialogHook previous = std::move(InstalledHook());
-    InstalledHook() = std::move(hook);
-    return previous;
-}
-
-FileDialogResult ShowFileDialog(const FileDialogRequest& request) {
-    if (InstalledHook()) return InstalledHook()(request);
-    if (!qobject_cast<QApplication*>(QCoreApplication::instance())) RaiseError(err::InvalidCall);
-
+FileDialogResult ShowQtFileDialog(const FileDialogRequest& request) {
     QFileDialog dialog(QApplication::activeWindow());
     // Qt's own dialog matches name filters without regard to case, so "*.vrs" also lists
     // files ending ".VRS" on a case-sensitive file system.

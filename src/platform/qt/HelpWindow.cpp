@@ -1,8 +1,8 @@
-#include "platform/HelpWindow.h"
+#include "platform/qt/HelpWindow.h"
 
-#include "platform/BinaryFile.h"
-#include "platform/MsgBox.h"
-#include "platform/RuntimeError.h"
+#include "platform/core/BinaryFile.h"
+#include "platform/core/MsgBox.h"
+#include "platform/core/RuntimeError.h"
 
 #include <QPointer>
 #include <QTextBrowser>

@@ -1,4 +1,4 @@
-#include "platform/EventPass.h"
+#include "platform/qt/EventPass.h"
 
 #include <QCoreApplication>
 

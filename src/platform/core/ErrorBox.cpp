@@ -1,6 +1,6 @@
-#include "platform/ErrorBox.h"
+#include "platform/core/ErrorBox.h"
 
-#include "platform/MsgBox.h"
+#include "platform/core/MsgBox.h"
 
 #include <new>
 #include <stdexcept>

@@ -1,6 +1,6 @@
-#include "platform/Surface.h"
+#include "platform/qt/Surface.h"
 
-#include "platform/RuntimeError.h"
+#include "platform/core/RuntimeError.h"
 
 #include <QFileInfo>
 #include <QImageReader>

@@ -1,6 +1,6 @@
-#include "platform/BinaryFile.h"
+#include "platform/core/BinaryFile.h"
 
-#include "platform/RuntimeError.h"
+#include "platform/core/RuntimeError.h"
 
 #include <algorithm>
 #include <cctype>

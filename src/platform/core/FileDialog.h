@@ -24,3 +24,7 @@ FileDialogResult ShowFileDialog(const FileDialogRequest& request);
 // Tests answer the dialog with a path or a cancel instead of a person. Returns the previous hook.
 using FileDialogHook = std::function<FileDialogResult(const FileDialogRequest&)>;
 FileDialogHook SetFileDialogHook(FileDialogHook hook);
+
+// The window system's file dialog, installed at start-up (InstallQtPlatform). Without one,
+// ShowFileDialog raises "Invalid procedure call or argument".
+void SetFileDialogImplementation(FileDialogHook implementation);

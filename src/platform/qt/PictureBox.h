@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Surface.h"
+#include "platform/qt/Surface.h"
 
 #include <QWidget>
 

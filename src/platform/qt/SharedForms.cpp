@@ -1,6 +1,6 @@
-#include "platform/SharedForms.h"
+#include "platform/qt/SharedForms.h"
 
-#include "platform/EventPass.h"
+#include "platform/qt/EventPass.h"
 
 #include <QApplication>
 #include <algorithm>

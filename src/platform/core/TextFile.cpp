@@ -1,6 +1,6 @@
-#include "platform/TextFile.h"
+#include "platform/core/TextFile.h"
 
-#include "platform/BinaryFile.h"
+#include "platform/core/BinaryFile.h"
 
 void TextFileBuilder::WriteLine(std::string_view line) {
     contents_ += line;

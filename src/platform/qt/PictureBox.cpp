@@ -1,4 +1,4 @@
-#include "platform/PictureBox.h"
+#include "platform/qt/PictureBox.h"
 
 #include <QLabel>
 #include <QPainter>

@@ -1,6 +1,6 @@
-#include "platform/ProgramPaths.h"
+#include "platform/core/ProgramPaths.h"
 
-#include "platform/RuntimeError.h"
+#include "platform/core/RuntimeError.h"
 
 #include <cerrno>
 #include <climits>

@@ -1,0 +1,6 @@
+#include "platform/qt/QtPlatform.h"
+
+void InstallQtPlatform() {
+    SetMsgBoxImplementation(ShowQtMsgBox);
+    SetFileDialogImplementation(ShowQtFileDialog);
+}
