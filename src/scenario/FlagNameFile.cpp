@@ -2,6 +2,7 @@
 
 #include "platform/core/BinaryFile.h"
 #include "platform/core/ErrorBox.h"
+#include "platform/core/StagedFile.h"
 #include "platform/core/TextFile.h"
 
 #include <charconv>
@@ -10,6 +11,13 @@
 
 namespace {
 constexpr const char* kFirstLine = ">VRD";
+
+// The names are typed into boxes that take at most 30 characters for a flag and 50 for a
+// value. The longest line is the flag and value numbers ("299,-1," at most 7 characters), the
+// name with every character a doubled quote, its two quotes, and CR LF.
+constexpr std::int64_t kLongestLine(int nameLength) {
+    return 7 + 2 * nameLength + 2 + 2;
+}
 
 // A quote inside a name is doubled so that the reader can tell it from the closing quote;
 // a line break would split the record, so it becomes a blank.
@@ -94,6 +102,9 @@ std::optional<NameRecord> ParseNameLine(std::string_view line) {
 }
 } // namespace
 
+const std::int64_t kLargestFlagNameFile =
+    6 + 300 * (kLongestLine(30) + 10 * kLongestLine(50)); // 354 306 bytes
+
 std::string FlagNameFileContents(const std::array<StuffDoneDescription, 300>& names) {
     TextFileBuilder file;
     file.WriteLine(kFirstLine);
@@ -106,26 +117,47 @@ std::string FlagNameFileContents(const std::array<StuffDoneDescription, 300>& na
     return file.Contents();
 }
 
-void SaveScenData(const Scenario& scen, const std::string& path) {
+std::unique_ptr<StagedFile> StageScenData(const Scenario& scen, const std::string& path) {
+    std::unique_ptr<StagedFile> staged;
     RunTrapped("SaveScenData", [&] {
         const std::string contents = FlagNameFileContents(scen.StuffDoneNames);
-        ReplaceFileWithBytes(path, std::span(reinterpret_cast<const std::uint8_t*>(contents.data()),
-                                             contents.size()));
+        auto file = std::make_unique<StagedFile>(path);
+        file->Write(
+            std::span(reinterpret_cast<const std::uint8_t*>(contents.data()), contents.size()));
+        staged = std::move(file);
     });
+    return staged;
+}
+
+void SaveScenData(const Scenario& scen, const std::string& path) {
+    const auto staged = StageScenData(scen, path);
+    if (staged) RunTrapped("SaveScenData", [&] { staged->Commit(); });
 }
 
 void LoadScenData(Scenario& scen, const std::string& path) {
     scen.StuffDoneNames.fill(StuffDoneDescription{});
-    std::vector<std::string> lines;
+    std::vector<std::uint8_t> bytes;
     try {
-        lines = ReadTextFileLines(path);
+        bytes = ReadFileBytes(path, kLargestFlagNameFile);
     } catch (...) {
         return;
     }
-    if (lines.empty() || lines.front() != kFirstLine) return;
-    for (std::size_t k = 1; k < lines.size(); ++k) {
-        if (TrimBlanks(lines[k]).empty()) continue;
-        const auto record = ParseNameLine(lines[k]);
+    // Line by line over the bytes: a file of many short lines must not become as many strings.
+    const std::string_view contents(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    bool first = true;
+    for (std::size_t start = 0; start < contents.size();) {
+        std::size_t end = contents.find('\n', start);
+        if (end == std::string_view::npos) end = contents.size();
+        std::string_view line = contents.substr(start, end - start);
+        start = end + 1;
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        if (first) {
+            if (line != kFirstLine) return;
+            first = false;
+            continue;
+        }
+        if (TrimBlanks(line).empty()) continue;
+        const auto record = ParseNameLine(line);
         if (!record || record->flag < 0 || record->flag > 299 || record->value < -1 ||
             record->value > 9)
             return;

@@ -48,8 +48,7 @@ void ShowNotAScenarioBox() {
 
 std::string NewScenarioFileNameProblem(std::string_view fileName) {
     if (fileName.empty()) return "Please give the new scenario a file name.";
-    if (fileName.find_first_of("/\\") != std::string_view::npos ||
-        fileName.find("..") != std::string_view::npos)
+    if (!IsPlainFileName(fileName) || fileName.find("..") != std::string_view::npos)
         return "The file name must name a file in the scenario folder: it may not contain "
                "\"/\", \"\\\" or \"..\".";
     const bool control = std::any_of(fileName.begin(), fileName.end(), [](char c) {
@@ -191,7 +190,7 @@ bool CreateScenario(const NewScenarioChoices& choices) {
 
         file.ScenFormat = 2;
         file.ScenFileName = choices.FileName + ".vrs";
-        file.ScenFilePath = ProgramPath("\\scenario\\" + file.ScenFileName);
+        file.ScenFilePath = ScenarioFolderFile(file.ScenFileName);
         fresh.ScenStrings[0] = choices.ScenName;
         fresh.OutdoorWidth = static_cast<std::uint8_t>(choices.OutdoorWidth);
         fresh.OutdoorHeight = static_cast<std::uint8_t>(choices.OutdoorHeight);

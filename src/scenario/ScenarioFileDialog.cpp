@@ -33,6 +33,8 @@ void OpenScenFile(std::string& title, std::string& path, std::int16_t mode) {
             ScenFile.FileDialogCancelled = -1;
             return;
         }
+        // The name is saved under in the scenario folder: it must be a plain file name.
+        if (!IsPlainFileName(result.fileTitle)) RaiseError(err::BadFileName);
         title = result.fileTitle;
         if (!HasScenarioExtension(title)) {
             MsgBox("File extension must be '.vrs'.", msgbox::Exclamation, "Error!");

@@ -4,6 +4,7 @@
 #include "platform/core/ErrorBox.h"
 #include "platform/core/FreedMemory.h"
 #include "platform/core/MsgBox.h"
+#include "platform/core/ProgramPaths.h"
 #include "scenario/FlagNameFile.h"
 #include "scenario/GameLayout.h"
 #include "scenario/OwnLayout.h"
@@ -131,6 +132,8 @@ void LoadScenario(const std::string& fileName, const std::string& filePath) {
     // A file of the editor's own layout leaves the game tables as the last game file set them.
     GameTownTables gameTowns = GameTowns;
     const bool read = RunTrapped("LoadScenario", [&] {
+        // A later save writes under this name into the scenario folder.
+        if (!IsPlainFileName(fileName)) RaiseError(err::BadFileName);
         const auto file = ReadFileBytes(filePath);
         format = ScenFormatOfSignature(file);
         if (format < 0) {

@@ -1,10 +1,12 @@
 #include "scenario/ScenarioSave.h"
 
-#include "platform/core/BinaryFile.h"
 #include "platform/core/ErrorBox.h"
 #include "platform/core/ProgramPaths.h"
+#include "platform/core/StagedFile.h"
 #include "scenario/FlagNameFile.h"
 #include "scenario/OwnLayout.h"
+
+#include <memory>
 
 std::string SiblingPath(const std::string& scenarioPath, const char* extension) {
     const std::size_t keep = scenarioPath.size() >= 3 ? scenarioPath.size() - 3 : 0;
@@ -12,17 +14,24 @@ std::string SiblingPath(const std::string& scenarioPath, const char* extension) 
 }
 
 void SaveScenarioV2() {
-    const bool saved = RunTrapped("SaveScenarioV2", [] {
-        ScenFile.ScenFilePath = ProgramPath("\\scenario\\" + ScenFile.ScenFileName);
-        // The name comes from the file dialog; it must not lead out of the scenario folder.
-        if (!IsPlainFileName(ScenFile.ScenFileName)) RaiseError(err::BadFileName);
-        const std::string tempPath = TempSaveFolder() + "/" + ScenFile.ScenFileName;
-
+    // Both files are written and flushed beside the old ones before either replaces its old
+    // file, so that a save that fails leaves the scenario file and its flag names as a pair.
+    std::unique_ptr<StagedFile> scenario;
+    std::span<const std::uint8_t> image;
+    const bool staged = RunTrapped("SaveScenarioV2", [&] {
+        // The name comes from a file dialog or a file; it must not lead out of the folder.
+        ScenFile.ScenFilePath = ScenarioFolderFile(ScenFile.ScenFileName);
+        const std::string keptCopy = TempSaveFolder() + "/" + ScenFile.ScenFileName;
         // The image's storage is kept from one save to the next.
         static ByteWriter buffer;
-        const auto image = WriteScenarioImage(Scen, ScenFile.SectionDirectory, buffer);
-        WriteFileBytes(tempPath, image);
-        ReplaceFileWithBytes(ScenFile.ScenFilePath, image);
+        image = WriteScenarioImage(Scen, ScenFile.SectionDirectory, buffer);
+        scenario = std::make_unique<StagedFile>(ScenFile.ScenFilePath);
+        scenario->Write(image);
+        KeepCopyOfStagedFile(*scenario, image, keptCopy);
     });
-    if (saved) SaveScenData(Scen, SiblingPath(ScenFile.ScenFilePath, "vrd"));
+    if (!staged) return;
+    const auto names = StageScenData(Scen, SiblingPath(ScenFile.ScenFilePath, "vrd"));
+    if (!names) return;
+    if (RunTrapped("SaveScenarioV2", [&] { scenario->Commit(); }))
+        RunTrapped("SaveScenData", [&] { names->Commit(); });
 }

@@ -130,7 +130,8 @@ TEST(ProgramPaths, TheTempSaveFolderIsCreatedPrivate) {
 
 TEST(ProgramPaths, PlainFileNames) {
     EXPECT_TRUE(IsPlainFileName("My Scenario.vrs"));
-    for (const char* bad : {"", ".", "..", "a/b.vrs", "/abs.vrs"})
+    for (const std::string& bad : std::vector<std::string>{
+             "", ".", "..", "a/b.vrs", "/abs.vrs", "..\\..\\x.vrs", "a\\b", std::string("a\0b", 3)})
         EXPECT_FALSE(IsPlainFileName(bad)) << bad;
 }
 
@@ -142,4 +143,12 @@ TEST(BinaryFile, SiblingFilesAreFoundWhateverTheirLetterCase) {
     EXPECT_EQ(FindFileIgnoringCase(dir.File("Quest.vrd")), dir.File("Quest.vrd"));
     EXPECT_EQ(FindFileIgnoringCase(dir.File("none.bmp")), dir.File("none.bmp"));
     EXPECT_EQ(FindFileIgnoringCase(dir.File("no/none.bmp")), dir.File("no/none.bmp"));
+}
+
+TEST(BinaryFile, ReadingAPipeIsRefusedAtOnceInsteadOfWaitingForAWriter) {
+    TempFolder dir;
+    ASSERT_EQ(::mkfifo(dir.File("pipe").c_str(), 0600), 0);
+    EXPECT_EQ(ErrorOf([&] { ReadFileBytes(dir.File("pipe")); }), 75);
+    PutFileText(dir.File("big"), "12345");
+    EXPECT_EQ(ErrorOf([&] { ReadFileBytes(dir.File("big"), 4); }), 7);
 }

@@ -106,10 +106,7 @@ TEST_F(ScenarioSave, AFailingDiskIsReportedAndKeepsTheEarlierFiles) {
         const char* error;
     };
     const Case cases[] = {
-        {"disk full in the kept copy", {.bytesBeforeDiskFull = 1000}, "Err# 61, Disk full"},
-        {"disk full in the scenario file",
-         {.bytesBeforeDiskFull = size + size / 2},
-         "Err# 61, Disk full"},
+        {"disk full in the scenario file", {.bytesBeforeDiskFull = size / 2}, "Err# 61, Disk full"},
         {"an unwritable scenario folder", {.createError = EACCES}, "Err# 70, Permission denied"},
         {"flushing fails", {.syncError = EIO}, "Err# 57, Device I/O error"},
         {"renaming fails", {.renameError = EIO}, "Err# 57, Device I/O error"},

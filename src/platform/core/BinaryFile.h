@@ -11,14 +11,17 @@
 // Files larger than this are refused as "Out of memory" before anything is allocated.
 constexpr std::int64_t kLargestReadableFile = std::int64_t{1} << 30;
 
-std::vector<std::uint8_t> ReadFileBytes(const std::string& path);
+// Only a regular file is read: anything else (a folder, a pipe, a device) is refused with
+// "Path/File access error" at once, without waiting on it. A file larger than largest is
+// refused as "Out of memory".
+std::vector<std::uint8_t> ReadFileBytes(const std::string& path,
+                                        std::int64_t largest = kLargestReadableFile);
 
 // Creates or empties the file and writes the bytes, checking every write.
 void WriteFileBytes(const std::string& path, std::span<const std::uint8_t> bytes);
 
 // Replaces the file with the bytes so that at every moment the path holds either the whole old
-// file or the whole new one: the bytes go to a new file beside it, are flushed to disk, and
-// that file is renamed over the path. On failure the old file is untouched.
+// file or the whole new one (see StagedFile). On failure the old file is untouched.
 void ReplaceFileWithBytes(const std::string& path, std::span<const std::uint8_t> bytes);
 
 bool FileExists(const std::string& path);

@@ -28,13 +28,39 @@ std::string FolderOfRunningProgram() {
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
+bool IsOwnPrivateFolder(const struct stat& st) {
+    return S_ISDIR(st.st_mode) && st.st_uid == ::geteuid() && (st.st_mode & 0077) == 0;
+}
+
 // Makes sure the folder exists and is this user's own and private.
 void EnsurePrivateFolder(const std::string& folder) {
     if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) RaiseError(err::PathNotFound);
     struct stat st {};
     if (::lstat(folder.c_str(), &st) != 0) RaiseError(err::PathNotFound);
-    if (!S_ISDIR(st.st_mode) || st.st_uid != ::getuid() || (st.st_mode & 0077) != 0)
-        RaiseError(err::PermissionDenied);
+    if (!IsOwnPrivateFolder(st)) RaiseError(err::PermissionDenied);
+}
+
+// Creates the folder and any missing folder above it, each private; whether the folder is then
+// this user's own and private. A folder of the user's own that is open to others is closed.
+bool MadePrivate(const std::string& folder) {
+    for (std::size_t slash = folder.find('/', 1); slash != std::string::npos;
+         slash = folder.find('/', slash + 1))
+        ::mkdir(folder.substr(0, slash).c_str(), 0700);
+    ::mkdir(folder.c_str(), 0700);
+    struct stat st {};
+    if (::lstat(folder.c_str(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != ::geteuid())
+        return false;
+    if ((st.st_mode & 0077) != 0 && ::chmod(folder.c_str(), 0700) != 0) return false;
+    return true;
+}
+
+std::string AbsoluteEnvironmentFolder(const char* variable) {
+    const char* value = std::getenv(variable);
+    if (!value || *value != '/') return "";
+    std::string folder = value;
+    while (folder.size() > 1 && folder.back() == '/')
+        folder.pop_back();
+    return folder;
 }
 } // namespace
 
@@ -57,18 +83,30 @@ std::string TempSaveFolder() {
         EnsurePrivateFolder(TempFolderOverride());
         return TempFolderOverride();
     }
-    const char* tmp = std::getenv("TMPDIR");
-    std::string base = tmp && *tmp == '/' ? tmp : "/tmp";
-    while (base.size() > 1 && base.back() == '/')
-        base.pop_back();
-    const std::string folder = base + "/varno-editor-" + std::to_string(::getuid());
-    EnsurePrivateFolder(folder);
-    return folder;
+    // A folder in a shared place such as /tmp could be made first by another user, who could
+    // then block every save or read the copies.
+    const std::string runtime = AbsoluteEnvironmentFolder("XDG_RUNTIME_DIR");
+    struct stat st {};
+    if (!runtime.empty() && ::lstat(runtime.c_str(), &st) == 0 && IsOwnPrivateFolder(st) &&
+        MadePrivate(runtime + "/varno-editor"))
+        return runtime + "/varno-editor";
+    std::string cache = AbsoluteEnvironmentFolder("XDG_CACHE_HOME");
+    if (cache.empty()) {
+        const std::string home = AbsoluteEnvironmentFolder("HOME");
+        if (!home.empty()) cache = home + "/.cache";
+    }
+    if (!cache.empty() && MadePrivate(cache + "/varno-editor")) return cache + "/varno-editor";
+    RaiseError(err::PermissionDenied);
 }
 
 bool IsPlainFileName(std::string_view name) {
     return !name.empty() && name != "." && name != ".." &&
-           name.find_first_of(std::string_view("/\0", 2)) == std::string_view::npos;
+           name.find_first_of(std::string_view("/\\\0", 3)) == std::string_view::npos;
+}
+
+std::string ScenarioFolderFile(const std::string& name) {
+    if (!IsPlainFileName(name)) RaiseError(err::BadFileName);
+    return ProgramFolder() + "/scenario/" + name;
 }
 
 void SetProgramFolderForTesting(const std::string& folder) {

@@ -62,6 +62,7 @@ int ErrorNumberFromErrno(int errnoValue) {
         return err::PermissionDenied;
     case ENOSPC:
     case EDQUOT:
+    case EFBIG: // past the file-size limit: no more room for this file
         return err::DiskFull;
     case EIO:
         return err::DeviceIoError;

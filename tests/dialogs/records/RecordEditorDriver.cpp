@@ -63,8 +63,10 @@ void RecordEditorTest::Type(QLineEdit* box, const QString& text) {
     box->setFocus();
     box->selectAll();
     // Typing over the selection replaces it at the first key, as the author's typing does.
-    if (text.isEmpty()) QTest::keyClick(box, Qt::Key_Backspace);
-    else QTest::keyClicks(box, text);
+    if (text.isEmpty())
+        QTest::keyClick(box, Qt::Key_Backspace);
+    else
+        QTest::keyClicks(box, text);
 }
 
 void RecordEditorTest::Leave(QLineEdit* box) {

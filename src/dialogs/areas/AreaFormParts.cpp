@@ -1,0 +1,87 @@
+#include "dialogs/areas/AreaFormParts.h"
+
+#include "graphics/Drawing.h"
+#include "platform/PictureBox.h"
+#include "platform/TextCodec.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <algorithm>
+
+namespace {
+constexpr std::int16_t kDialogPictureNumber = 816;
+constexpr int kDialogPictureSide = 36;
+} // namespace
+
+PictureBox* MakeDialogPicture(QWidget* parent) {
+    auto* box = new PictureBox(parent);
+    box->ResizePixels(kDialogPictureSide, kDialogPictureSide);
+    DrawDialogPicture(box);
+    return box;
+}
+
+void DrawDialogPicture(PictureBox* box) {
+    DrawPictureNumber(box->surface(), kDialogPictureNumber);
+}
+
+QLabel* MakeTitleLabel(QWidget* parent, const QString& text) {
+    auto* label = new QLabel(text, parent);
+    QFont bold = label->font();
+    bold.setBold(true);
+    label->setFont(bold);
+    return label;
+}
+
+QPushButton* MakeArrowButton(QWidget* parent, bool right) {
+    auto* button = new QPushButton(parent);
+    button->setIcon(
+        QApplication::style()->standardIcon(right ? QStyle::SP_ArrowRight : QStyle::SP_ArrowLeft));
+    button->setAutoDefault(false);
+    button->setAccessibleName(right ? "Next" : "Previous");
+    return button;
+}
+
+QComboBox* MakeValueList(QWidget* parent) {
+    auto* list = new QComboBox(parent);
+    list->setMaxVisibleItems(20);
+    return list;
+}
+
+void FillValueList(QComboBox* list, const std::vector<std::string>& entries) {
+    QStringList rows;
+    rows.reserve(static_cast<qsizetype>(entries.size()));
+    for (const std::string& entry : entries)
+        rows.push_back(ToQString(entry));
+    const QSignalBlocker quiet(list);
+    list->clear();
+    list->addItems(rows);
+    list->setCurrentIndex(-1);
+}
+
+void SelectRow(QComboBox* list, int row) {
+    const QSignalBlocker quiet(list);
+    list->setCurrentIndex(row >= 0 && row < list->count() ? row : -1);
+}
+
+void ShowLimitedText(QLineEdit* box, const std::string& text, int limit) {
+    const QString shown = ToQString(text);
+    box->setMaxLength(std::max(limit, static_cast<int>(shown.size())));
+    box->setText(shown);
+}
+
+void CheckOption(const std::vector<QRadioButton*>& options, int index) {
+    for (std::size_t i = 0; i < options.size(); ++i) {
+        QRadioButton* option = options[i];
+        // An exclusive group keeps one button checked; lift that while clearing.
+        QButtonGroup* group = option->group();
+        if (group) group->setExclusive(false);
+        option->setChecked(static_cast<int>(i) == index);
+        if (group) group->setExclusive(true);
+    }
+}

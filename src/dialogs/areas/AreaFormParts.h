@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+#include <string>
+#include <vector>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QWidget;
+class PictureBox;
+
+// Small pieces that the town and outdoor dialogs share.
+
+// The dialog picture box, 36 x 36 pixels, showing dialog picture 16.
+PictureBox* MakeDialogPicture(QWidget* parent);
+void DrawDialogPicture(PictureBox* box);
+
+// The dialog's own title, a label inside the window (the title bar reads the program's name).
+QLabel* MakeTitleLabel(QWidget* parent, const QString& text);
+
+// A left or right arrow button for stepping through records or pages.
+QPushButton* MakeArrowButton(QWidget* parent, bool right);
+
+// A drop-down list whose row is the value.
+QComboBox* MakeValueList(QWidget* parent);
+void FillValueList(QComboBox* list, const std::vector<std::string>& entries);
+// Selects the row, or nothing when row is not one of the list's rows (a stale value).
+void SelectRow(QComboBox* list, int row);
+
+// Shows a stored text whole, even when it is longer than the box lets the author type: the
+// limit holds back typing only.
+void ShowLimitedText(QLineEdit* box, const std::string& text, int limit);
+
+// Checks option index of the group, or none of them for an index outside it.
+void CheckOption(const std::vector<QRadioButton*>& options, int index);

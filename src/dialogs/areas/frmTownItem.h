@@ -1,0 +1,56 @@
+#pragma once
+
+#include "dialogs/areas/PresetItemWork.h"
+#include "forms/RecordDialog.h"
+
+#include <cstdint>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class PictureBox;
+
+// One preset item of the current town: its type, charges and three flags. Opened by the map
+// tools for one item (Context false: every row is an item type) or from the Town menu to
+// browse the list with the arrows (Context true: "No Item" first, which frees the slot).
+class frmTownItem : public RecordDialog {
+  public:
+    frmTownItem();
+
+    std::int16_t ItemNum = 0;
+    bool Context = false;
+
+    PresetItemWork Work;
+
+    void lstItem_Click();
+    void chkAlwaysHere_Click();
+    void chkProperty_Click();
+    void chkContainedIn_Click();
+    void cmdScrollLeft_Click();
+    void cmdScrollRight_Click();
+
+    PictureBox* picDlogPic = nullptr;
+    QLabel* lblItemNum = nullptr;
+    std::array<QLabel*, 2> lblLoc{};
+    QComboBox* lstItem = nullptr;
+    QLineEdit* txtCharges = nullptr;
+    QCheckBox* chkAlwaysHere = nullptr;
+    QCheckBox* chkProperty = nullptr;
+    QCheckBox* chkContainedIn = nullptr;
+    QPushButton* cmdScrollLeft = nullptr;
+    QPushButton* cmdScrollRight = nullptr;
+
+  protected:
+    void LoadRecord() override;
+    void ShowRecord() override;
+    bool SaveRecord() override;
+    void done(int result) override;
+
+  private:
+    void DrawItemPicture();
+    void StepItem(int step);
+
+    bool listsFilled_ = false;
+};

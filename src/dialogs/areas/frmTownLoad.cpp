@@ -1,0 +1,67 @@
+#include "dialogs/areas/frmTownLoad.h"
+
+#include "dialogs/areas/AreaFormParts.h"
+#include "dialogs/areas/TownChoice.h"
+#include "forms/FormLayout.h"
+#include "forms/HandlerGuard.h"
+#include "platform/PictureBox.h"
+#include "scenario/Scenario.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+frmTownLoad::frmTownLoad() {
+    setWindowTitle("Varno Scenario Editor");
+    SetFormFont(this);
+    auto* outer = new QVBoxLayout(this);
+    auto* top = new QHBoxLayout;
+    picDlogPic = MakeDialogPicture(this);
+    top->addWidget(picDlogPic);
+    top->addWidget(MakeTitleLabel(this, "Pick Town to Edit"));
+    top->addStretch();
+    outer->addLayout(top);
+    outer->addWidget(new QLabel("Edit which Town?", this));
+    lstTown = MakeValueList(this);
+    lstTown->setMinimumWidth(260);
+    outer->addWidget(lstTown);
+    cmdOK = new QPushButton("OK", this);
+    cmdOK->setDefault(true);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdOK);
+    outer->addLayout(buttons);
+    ConnectGuarded(lstTown, &QComboBox::activated, this, [this] { lstTown_Click(); });
+    ConnectGuarded(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
+}
+
+void frmTownLoad::OnOpening() {
+    RunGuarded([this] {
+        Loading = true;
+        FillValueList(lstTown, TownChoiceEntries(Scen));
+        ShowCurrentTown();
+    });
+}
+
+void frmTownLoad::ShowCurrentTown() {
+    Loading = true;
+    ChosenTown = Scen.CurrentTown;
+    SelectRow(lstTown, ChosenTown);
+    Loading = false;
+}
+
+void frmTownLoad::lstTown_Click() {
+    if (Loading || lstTown->currentIndex() < 0) return;
+    ChosenTown = static_cast<std::int16_t>(lstTown->currentIndex());
+}
+
+void frmTownLoad::SetCurrentTown() {
+    Scen.CurrentTown = static_cast<std::uint8_t>(ChosenTown);
+}
+
+void frmTownLoad::cmdOK_Click() {
+    SetCurrentTown();
+    done(QDialog::Accepted);
+}

@@ -1,0 +1,277 @@
+#include "dialogs/records/frmEditItem.h"
+
+#include "dialogs/records/PicturePicking.h"
+#include "dialogs/records/RecordEditorLists.h"
+#include "dialogs/records/RecordFormParts.h"
+#include "dialogs/records/RecordStepping.h"
+#include "dialogs/records/frmEditItemAbility.h"
+#include "forms/FormControls.h"
+#include "forms/FormLayout.h"
+#include "graphics/Drawing.h"
+#include "graphics/GraphicsSheets.h"
+#include "platform/MsgBox.h"
+#include "platform/PictureBox.h"
+#include "platform/TextCodec.h"
+#include "scenario/Scenario.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+constexpr int kPictureW = 28;
+constexpr int kPictureH = 36;
+
+// Sets a flag while a picker or the abilities dialog is open, as the dialog's loading flag.
+class LoadingScope {
+  public:
+    explicit LoadingScope(bool& flag) : flag_(flag), was_(flag) { flag_ = true; }
+    ~LoadingScope() { flag_ = was_; }
+    LoadingScope(const LoadingScope&) = delete;
+    LoadingScope& operator=(const LoadingScope&) = delete;
+
+  private:
+    bool& flag_;
+    bool was_;
+};
+} // namespace
+
+frmEditItem::frmEditItem() : RecordDialog(LoadOn::FirstOpening) {
+    SetFormFont(this);
+    BuildControls();
+
+    BindNumber(txtValue, &Value, {"Value", 0, 10000});
+    BindNumber(txtWeight, &Weight, {"Weight", 0, 250});
+    BindNumber(txtLevel, &Level, {"Level", 0, 50});
+    BindNumber(txtAwkwardness, &Awkwardness, {"Awkwardness", 0, 20});
+    BindNumber(txtBonus, &Bonus, {"Bonus", 0, 10});
+    // Stored in an unsigned byte: an accepted "-1" or lone "-" gets the last value back.
+    BindNumber(txtProtection, &Protection, {"Protection", -10, 20});
+    BindNumber(txtCharges, &Charges, {"Charges", 0, 100});
+    BindNumber(txtTypeFlag, &TypeFlag, {"Type Flag", 0, 255});
+    BindNumber(txtSpecClass, &SpecialClass, {"Special Class", 0, 100});
+
+    OnLostFocus(txtName, [this] { RunGuarded([&] { txtName_LostFocus(); }); });
+    OnLostFocus(txtUnidName, [this] { RunGuarded([&] { txtUnidName_LostFocus(); }); });
+    Connect(lstType, &QComboBox::activated, [this](int index) {
+        if (!Loading && index >= 0) ItemKind = static_cast<std::int16_t>(index);
+    });
+    Connect(lstWpnType, &QComboBox::activated, [this](int index) {
+        if (!Loading && index >= 0) WeaponType = static_cast<std::uint8_t>(index + 1);
+    });
+    Connect(lstTreasureType, &QComboBox::activated, [this](int index) {
+        if (!Loading && index >= 0) TreasureType = static_cast<std::uint8_t>(index);
+    });
+    const auto flag = [this](QCheckBox* box, std::uint8_t& field) {
+        Connect(box, &QCheckBox::clicked, [this, box, &field] {
+            if (!Loading) field = box->isChecked() ? 1 : 0;
+        });
+    };
+    flag(chkIdentified, Identified);
+    flag(chkMagical, Magical);
+    flag(chkCursed, Cursed);
+    flag(chkConcealAbility, ConcealAbility);
+    Connect(cmdPictSelect, &QPushButton::clicked, [this] { cmdPictSelect_Click(); });
+    Connect(cmdCustomPic, &QPushButton::clicked, [this] { cmdCustomPic_Click(); });
+    Connect(cmdAbilities, &QPushButton::clicked, [this] { cmdAbilities_Click(); });
+    Connect(cmdScrollLeft, &QPushButton::clicked, [this] { cmdScrollLeft_Click(); });
+    Connect(cmdScrollRight, &QPushButton::clicked, [this] { cmdScrollRight_Click(); });
+}
+
+void frmEditItem::BuildControls() {
+    auto* page = new QVBoxLayout(this);
+    auto* heading = new QHBoxLayout;
+    heading->addWidget(MakeLabel("Edit an Item Type.", this));
+    heading->addStretch();
+    heading->addWidget(MakeLabel("Item Number:", this));
+    lblItemNum = MakeLabel("", this);
+    heading->addWidget(lblItemNum);
+    page->addLayout(heading);
+
+    auto* columns = new QHBoxLayout;
+    page->addLayout(columns);
+    auto* left = new QGridLayout;
+    columns->addLayout(left, 1);
+    int row = 0;
+    const auto add = [&](const char* label, QWidget* control) {
+        left->addWidget(MakeLabel(label, this), row, 0);
+        left->addWidget(control, row++, 1);
+    };
+    txtName = MakeBox(this, kItemNameLength);
+    add("Item full name:", txtName);
+    txtUnidName = MakeBox(this, kItemUnidNameLength);
+    add("Item unidentified name:", txtUnidName);
+    lstType = MakeValueList(this, ItemKindEntries);
+    add("Item Use:", lstType);
+    lstWpnType = MakeValueList(this, WeaponTypeEntries);
+    add("Weapon type:", lstWpnType);
+    lstTreasureType = MakeValueList(this, TreasureClassEntries);
+    add("Item treasure class:", lstTreasureType);
+    left->addWidget(MakeLabel("Item picture:", this), row, 0);
+    auto* pictRow = new QHBoxLayout;
+    picItem = MakePictureBox(this, kPictureW, kPictureH);
+    pictRow->addWidget(picItem);
+    lblPict = MakeLabel("", this);
+    pictRow->addWidget(lblPict);
+    cmdPictSelect = new QPushButton("Select Icon", this);
+    cmdCustomPic = new QPushButton("Custom", this);
+    pictRow->addWidget(cmdPictSelect);
+    pictRow->addWidget(cmdCustomPic);
+    pictRow->addStretch();
+    left->addLayout(pictRow, row++, 1);
+    auto* others = new QGroupBox("Other properties:", this);
+    auto* checks = new QVBoxLayout(others);
+    chkIdentified = new QCheckBox("Always Identified", others);
+    chkMagical = new QCheckBox("Magical", others);
+    chkCursed = new QCheckBox("Cursed", others);
+    chkConcealAbility = new QCheckBox("Conceal Ability", others);
+    for (QCheckBox* box : {chkIdentified, chkMagical, chkCursed, chkConcealAbility})
+        checks->addWidget(box);
+    left->addWidget(others, row++, 0, 1, 2);
+    left->setRowStretch(row, 1);
+
+    auto* right = new QGridLayout;
+    columns->addLayout(right);
+    int line = 0;
+    const auto addBox = [&](const char* label, QLineEdit*& box) {
+        right->addWidget(MakeLabel(label, this), line, 0);
+        box = MakeBox(this);
+        right->addWidget(box, line++, 1);
+    };
+    addBox("Value (0 - 10000):", txtValue);
+    addBox("Weight (0 - 250):", txtWeight);
+    addBox("Item level (0 - 50):", txtLevel);
+    addBox("Awkwardness (0 - 20):", txtAwkwardness);
+    addBox("Bonus (0 - 10):", txtBonus);
+    addBox("Protection (-10 - 20):", txtProtection);
+    addBox("Charges (0 - 100):", txtCharges);
+    addBox("Type Flag (0 - 255):", txtTypeFlag);
+    addBox("Special class (0 - 100):", txtSpecClass);
+    right->setRowStretch(line, 1);
+
+    auto* buttons = new QHBoxLayout;
+    cmdScrollLeft = MakeArrowButton(this, false);
+    cmdScrollRight = MakeArrowButton(this, true);
+    cmdAbilities = new QPushButton("Abilities", this);
+    buttons->addWidget(cmdScrollLeft);
+    buttons->addWidget(cmdScrollRight);
+    buttons->addWidget(cmdAbilities);
+    buttons->addStretch();
+    auto* ok = new QPushButton("OK", this);
+    auto* cancel = new QPushButton("Cancel", this);
+    buttons->addWidget(cancel);
+    buttons->addWidget(ok);
+    page->addLayout(buttons);
+    SetButtons(ok, cancel);
+    for (QPushButton* button : {cmdPictSelect, cmdCustomPic, cmdAbilities})
+        button->setAutoDefault(false);
+}
+
+void frmEditItem::LoadItem() {
+    NeedLoad = false;
+    cmdCustomPic->setEnabled(CustomPicsLoaded != 0);
+    static_cast<ItemCopy&>(*this) =
+        LoadItemCopy(Scen.ItemTypes.at(static_cast<std::size_t>(ItemNum)));
+}
+
+void frmEditItem::ShowPicture() {
+    lblPict->setText(Decimal(Pict));
+    picItem->Clear();
+    DrawItemPic(picItem->surface(), Pict);
+    picItem->Refresh();
+}
+
+void frmEditItem::ShowItem() {
+    const bool wasLoading = Loading;
+    Loading = true;
+    lblItemNum->setText(Decimal(ItemNum));
+    ShowPicture();
+    txtName->setText(ToQString(ItemName).trimmed());
+    txtUnidName->setText(ToQString(UnidName).trimmed());
+    NormaliseItemKind(*this);
+    SelectValue(lstType, ItemKind);
+    SelectValue(lstWpnType, WeaponType - 1);
+    SelectValue(lstTreasureType, TreasureType);
+    chkIdentified->setChecked(Identified != 0);
+    chkMagical->setChecked(Magical != 0);
+    chkCursed->setChecked(Cursed != 0);
+    chkConcealAbility->setChecked(ConcealAbility != 0);
+    Loading = wasLoading;
+}
+
+void frmEditItem::SaveItem() {
+    SaveItemCopy(*this, Scen.ItemTypes.at(static_cast<std::size_t>(ItemNum)));
+}
+
+bool frmEditItem::ChargesMissing() {
+    if (!NeedsCharges(*this)) return false;
+    MsgBox("An item with the specialty class selected\nmust have at least one charge.",
+           msgbox::OkOnly + msgbox::Exclamation, "Error!");
+    BadInput = true;
+    return true;
+}
+
+bool frmEditItem::SaveRecord() {
+    if (ChargesMissing()) return false;
+    SaveItem();
+    return true;
+}
+
+void frmEditItem::Step(int delta) {
+    if (BadInput) return;
+    ::CommitFocusedBox(this);
+    if (BadInput || ChargesMissing()) return;
+    SaveItem();
+    ItemNum = WrapStep(ItemNum, delta, 0, kLastItem);
+    LoadAndShow();
+}
+
+void frmEditItem::cmdScrollLeft_Click() {
+    Step(-1);
+}
+
+void frmEditItem::cmdScrollRight_Click() {
+    Step(+1);
+}
+
+void frmEditItem::cmdPictSelect_Click() {
+    LoadingScope loading(Loading);
+    const PickedPicture picked = PickPicture(picture_set::Item, ItemPickerSelection(Pict));
+    if (picked.Select <= -1) return;
+    Pict = picked.Select;
+    ShowPicture();
+}
+
+void frmEditItem::cmdCustomPic_Click() {
+    LoadingScope loading(Loading);
+    const PickedPicture picked = PickPicture(picture_set::Custom, CustomItemSelection(Pict));
+    if (picked.Select <= -1) return;
+    Pict = static_cast<std::int16_t>(picked.Select + kCustomItemBase);
+    ShowPicture();
+}
+
+void frmEditItem::cmdAbilities_Click() {
+    LoadingScope loading(Loading);
+    const std::string refusal = AbilitiesRefusal(ItemKind);
+    if (!refusal.empty()) {
+        MsgBox(refusal, msgbox::OkOnly + msgbox::Exclamation, "Error!");
+        return;
+    }
+    // The abilities dialog writes the use, ability and strength members on OK; nothing shown
+    // here depends on them.
+    ShowModal(SharedForm<frmEditItemAbility>());
+}
+
+void frmEditItem::txtName_LostFocus() {
+    ItemName = FromQString(txtName->text());
+}
+
+void frmEditItem::txtUnidName_LostFocus() {
+    UnidName = FromQString(txtUnidName->text());
+}

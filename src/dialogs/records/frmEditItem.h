@@ -1,0 +1,74 @@
+#pragma once
+
+#include "dialogs/records/ItemEditing.h"
+#include "forms/RecordDialog.h"
+
+#include <cstdint>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class PictureBox;
+
+// The item type editor: one of the 500 item types at a time. Its special ability, strength and
+// use are edited in frmEditItemAbility through the public members.
+class frmEditItem : public RecordDialog, public ItemCopy {
+  public:
+    frmEditItem();
+
+    // Public member: the item type being edited (the working copy comes from ItemCopy).
+    std::int16_t ItemNum = 0;
+
+    void LoadItem();
+    void ShowItem();
+    void SaveItem();
+
+    void cmdScrollLeft_Click();
+    void cmdScrollRight_Click();
+    void cmdAbilities_Click();
+    void cmdPictSelect_Click();
+    void cmdCustomPic_Click();
+    void txtName_LostFocus();
+    void txtUnidName_LostFocus();
+
+    QLabel* lblItemNum = nullptr;
+    QLineEdit* txtName = nullptr;
+    QLineEdit* txtUnidName = nullptr;
+    QLabel* lblPict = nullptr;
+    PictureBox* picItem = nullptr;
+    QComboBox* lstType = nullptr;
+    QLineEdit* txtValue = nullptr;
+    QLineEdit* txtWeight = nullptr;
+    QLineEdit* txtLevel = nullptr;
+    QLineEdit* txtAwkwardness = nullptr;
+    QLineEdit* txtBonus = nullptr;
+    QLineEdit* txtProtection = nullptr;
+    QLineEdit* txtCharges = nullptr;
+    QComboBox* lstWpnType = nullptr;
+    QLineEdit* txtTypeFlag = nullptr;
+    QLineEdit* txtSpecClass = nullptr;
+    QComboBox* lstTreasureType = nullptr;
+    QCheckBox* chkIdentified = nullptr;
+    QCheckBox* chkMagical = nullptr;
+    QCheckBox* chkCursed = nullptr;
+    QCheckBox* chkConcealAbility = nullptr;
+    QPushButton* cmdPictSelect = nullptr;
+    QPushButton* cmdCustomPic = nullptr;
+    QPushButton* cmdAbilities = nullptr;
+    QPushButton* cmdScrollLeft = nullptr;
+    QPushButton* cmdScrollRight = nullptr;
+
+  protected:
+    void LoadRecord() override { LoadItem(); }
+    void ShowRecord() override { ShowItem(); }
+    bool SaveRecord() override;
+
+  private:
+    void BuildControls();
+    void ShowPicture();
+    // Refuses a save of an item whose ability uses up charges but that has none.
+    bool ChargesMissing();
+    void Step(int delta);
+};

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <sys/types.h>
+
+// The system calls through which the file modules write, each failing as the test faults
+// installed with SetWriteFaultsForTesting say, and the helpers that turn their failures into
+// the run-time errors the author is shown. Used by the file modules only.
+namespace file_calls {
+int OpenForWriting(const char* path, int flags, mode_t mode);
+// mkstemp on the pattern, which ends in XXXXXX.
+int MakeUniqueFile(std::string& pattern);
+int SyncData(int fd);
+int Rename(const char* from, const char* to);
+int Link(const char* existing, const char* added);
+
+// Writes every byte or raises the error (61 when the disk is full). A write past the
+// file-size limit fails with an error instead of ending the program by signal.
+void WriteAll(int fd, std::span<const std::uint8_t> bytes);
+
+[[noreturn]] void RaiseFromErrno(int errnoValue);
+// A missing folder on the way to a file is "Path not found"; a missing file "File not found".
+[[noreturn]] void RaiseOpenFailure(const std::string& path, int errnoValue);
+
+// Closes the file when it goes, unless Close was called, which reports a failure.
+class FileDescriptor {
+  public:
+    explicit FileDescriptor(int fd) : fd_(fd) {}
+    ~FileDescriptor();
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    int get() const { return fd_; }
+    void Close();
+
+  private:
+    int fd_;
+};
+} // namespace file_calls
