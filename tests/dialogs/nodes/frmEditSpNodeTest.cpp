@@ -191,6 +191,18 @@ TEST_F(NodeEditorTest, AFlagChosenFillsThePartBListWithItsValueNames) {
     EXPECT_EQ(Scen.ScenSpecialNodes[1].StuffDoneB, 3);
 }
 
+TEST_F(NodeEditorTest, ClickingIntoAFieldSelectsItsNumberSoThatTypingReplacesIt) {
+    Use(2, 1, 4);
+    Scen.Towns[1].SpecialNodes[1].Extra1a = 123;
+    Open(2, 1, {.editor = [](frmEditSpNode& e) {
+             QTest::mouseClick(e.txtData[5], Qt::LeftButton, {}, QPoint(3, 5));
+             QCoreApplication::processEvents();
+             QTest::keyClicks(e.txtData[5], "8");
+             EXPECT_EQ(e.txtData[5]->text(), "8");
+             Click(e.cmdCancel);
+         }});
+}
+
 TEST_F(NodeEditorTest, AnEmptiedPictureBoxHoldsZeroAndAnyOtherEmptiedBoxMinusOne) {
     Use(2, 1, 4);
     Scen.Towns[1].SpecialNodes[1].Picture = 9;
