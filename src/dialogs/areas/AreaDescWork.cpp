@@ -1,6 +1,6 @@
 #include "dialogs/areas/AreaDescWork.h"
 
-#include "platform/RuntimeError.h"
+#include "platform/core/RuntimeError.h"
 
 namespace {
 void CheckSlot(AreaOwner owner, std::int16_t areaNum) {

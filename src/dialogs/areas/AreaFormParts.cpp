@@ -1,8 +1,8 @@
 #include "dialogs/areas/AreaFormParts.h"
 
 #include "graphics/Drawing.h"
-#include "platform/PictureBox.h"
-#include "platform/TextCodec.h"
+#include "platform/qt/PictureBox.h"
+#include "platform/qt/QtText.h"
 
 #include <QApplication>
 #include <QButtonGroup>

@@ -1,6 +1,6 @@
 #include "dialogs/areas/TownChoice.h"
 
-#include "platform/MsgBox.h"
+#include "platform/core/MsgBox.h"
 #include "scenario/NewScenario.h"
 
 std::vector<std::string> TownChoiceEntries(const Scenario& scen) {

@@ -2,8 +2,8 @@
 
 #include "dialogs/areas/AreaFormParts.h"
 #include "forms/FormLayout.h"
-#include "platform/PictureBox.h"
-#include "platform/TextCodec.h"
+#include "platform/qt/PictureBox.h"
+#include "platform/qt/QtText.h"
 #include "scenario/Scenario.h"
 
 #include <QGridLayout>

@@ -4,8 +4,8 @@
 #include "dialogs/areas/TownChoice.h"
 #include "forms/FormLayout.h"
 #include "forms/HandlerGuard.h"
-#include "platform/PictureBox.h"
-#include "platform/TextCodec.h"
+#include "platform/qt/PictureBox.h"
+#include "platform/qt/QtText.h"
 #include "scenario/Scenario.h"
 
 #include <QButtonGroup>

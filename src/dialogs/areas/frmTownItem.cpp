@@ -4,7 +4,7 @@
 #include "forms/FormControls.h"
 #include "forms/FormLayout.h"
 #include "graphics/Drawing.h"
-#include "platform/PictureBox.h"
+#include "platform/qt/PictureBox.h"
 #include "scenario/Scenario.h"
 
 #include <QCheckBox>

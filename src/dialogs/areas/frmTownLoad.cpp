@@ -4,7 +4,7 @@
 #include "dialogs/areas/TownChoice.h"
 #include "forms/FormLayout.h"
 #include "forms/HandlerGuard.h"
-#include "platform/PictureBox.h"
+#include "platform/qt/PictureBox.h"
 #include "scenario/Scenario.h"
 
 #include <QComboBox>

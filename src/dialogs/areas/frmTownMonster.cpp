@@ -5,8 +5,8 @@
 #include "forms/FormControls.h"
 #include "forms/FormLayout.h"
 #include "graphics/Drawing.h"
-#include "platform/PictureBox.h"
-#include "platform/TextCodec.h"
+#include "platform/qt/PictureBox.h"
+#include "platform/qt/QtText.h"
 #include "scenario/NumericValidator.h"
 #include "scenario/Scenario.h"
 

@@ -2,7 +2,7 @@
 
 #include "dialogs/areas/AreaFormParts.h"
 #include "forms/FormLayout.h"
-#include "platform/PictureBox.h"
+#include "platform/qt/PictureBox.h"
 #include "scenario/Scenario.h"
 
 #include <QComboBox>

@@ -9,9 +9,9 @@
 #include "forms/FormLayout.h"
 #include "graphics/Drawing.h"
 #include "graphics/GraphicsSheets.h"
-#include "platform/MsgBox.h"
-#include "platform/PictureBox.h"
-#include "platform/TextCodec.h"
+#include "platform/core/MsgBox.h"
+#include "platform/qt/PictureBox.h"
+#include "platform/qt/QtText.h"
 #include "scenario/Scenario.h"
 
 #include <QCheckBox>

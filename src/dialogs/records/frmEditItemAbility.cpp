@@ -6,9 +6,9 @@
 #include "forms/FormControls.h"
 #include "forms/FormLayout.h"
 #include "graphics/Drawing.h"
-#include "platform/MsgBox.h"
-#include "platform/PictureBox.h"
-#include "platform/TextCodec.h"
+#include "platform/core/MsgBox.h"
+#include "platform/qt/PictureBox.h"
+#include "platform/qt/QtText.h"
 #include "scenario/NumericValidator.h"
 
 #include <QComboBox>

@@ -3,7 +3,7 @@
 #include "dialogs/areas/TownDetailsWork.h"
 #include "dialogs/areas/TownWanderingWork.h"
 
-#include "platform/RuntimeError.h"
+#include "platform/core/RuntimeError.h"
 #include "support/MsgBoxRecorder.h"
 #include "support/SampleScenario.h"
 

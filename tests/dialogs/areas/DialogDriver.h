@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/SharedForms.h"
+#include "platform/qt/SharedForms.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
