@@ -212,6 +212,7 @@ void frmMain::BuildMenus() {
           mnuTownLoad,     mnuTownEdit,      mnuTownDetails,  mnuTownWandering, mnuTownItems,
           mnuTownMonsters, mnuTownEvent,     mnuTownAreaDesc, mnuTownCreate})
         notYet->setEnabled(false);
+    ConnectTownMenus();
 }
 
 void frmMain::changeEvent(QEvent* event) {

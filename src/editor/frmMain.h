@@ -43,6 +43,16 @@ class frmMain : public QMainWindow {
     void mnuTownDelete_Click();
     void mnuImportOut_Click();
     void mnuTownImport_Click();
+    // The town dialogs' menu entries (frmMainTown.cpp).
+    void ConnectTownMenus();
+    void mnuTownLoad_Click();
+    void mnuTownCreate_Click();
+    void mnuTownDetails_Click();
+    void mnuTownWandering_Click();
+    void mnuTownMonsters_Click();
+    void mnuTownItems_Click();
+    void mnuTownAreaDesc_Click();
+    void mnuOutAreaDesc_Click();
 
     // The record list.
     void ListCommand(std::int32_t mode);
@@ -148,6 +158,7 @@ class frmMain : public QMainWindow {
     void WriteOutdoorStatusLine();
     void WriteTownStatusLine();
     void SetCaption(const std::string& caption);
+    void RefreshMapAfterDialog();
 
     // True once a scenario has been opened; a failed open then keeps it on screen.
     bool scenarioShown_ = false;

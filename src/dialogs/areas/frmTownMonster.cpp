@@ -21,6 +21,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+using namespace area_form;
+
 namespace {
 constexpr int kPortraitSide = 36;
 constexpr std::int16_t kCustomPictureBase = 1000;
