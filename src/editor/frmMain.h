@@ -4,8 +4,10 @@
 #include <array>
 #include <cstdint>
 
+class MapViewBridge;
 class QAction;
 class QFrame;
+class QKeyEvent;
 class QLabel;
 class QListWidget;
 class QMenu;
@@ -43,6 +45,26 @@ class frmMain : public QMainWindow {
     void mnuTownDelete_Click();
     void mnuImportOut_Click();
     void mnuTownImport_Click();
+    void mnuOutEdit_Click();
+    void mnuTownEdit_Click();
+    void mnuScenTerrain_Click();
+
+    // The map view, the terrain palette and the selected-terrain box (frmMainMap.cpp).
+    void picMap_Paint();
+    void picMap_KeyDown(const QKeyEvent& event);
+    void picMap_MouseMove(Qt::MouseButtons buttons, int x, int y);
+    void RebuildAndRedraw();
+    void RefreshTerrainPalette();
+    void RefreshSelTerrain();
+    void SelectDrawTerrainTool();
+    void picTerrain_Paint();
+    void picTerrain_MouseDown(Qt::MouseButton button, int x, int y);
+    void picTerrain_MouseMove(int x, int y);
+    void picSelTerrain_Paint();
+    void picSelTerrain_Click();
+    // What the map's code asks of this window.
+    MapViewBridge* MapBridge = nullptr;
+
     // The town dialogs' menu entries (frmMainTown.cpp).
     void ConnectTownMenus();
     void mnuTownLoad_Click();
@@ -138,6 +160,7 @@ class frmMain : public QMainWindow {
     std::int16_t LastItemNum = -1;
     std::int16_t LastMonstNum = -1;
     std::int16_t TerrainEditMode = 0;
+    bool MapPainting = false;
     // Dragging in the record list: the entries where the button went down and under the
     // pointer, and -1 once the pointer moved with the button held (until the next press).
     std::int16_t DragFrom = 0;
@@ -152,6 +175,7 @@ class frmMain : public QMainWindow {
   private:
     void BuildControls();
     void BuildMenus();
+    void ShowMapEditor(bool outdoors);
     void ConnectRecordList();
     void ShowScenarioState();
     void ShowNoScenarioState();

@@ -36,7 +36,7 @@ void frmMain::ConnectTownMenus() {
 void frmMain::RefreshMapAfterDialog() {
     if (!picMap->isVisible()) return;
     BuildMapCells();
-    picMap->update();
+    picMap_Paint();
     picMap->setFocus();
 }
 
