@@ -2,6 +2,7 @@
 
 #include "platform/core/MsgBox.h"
 #include "platform/core/ProgramPaths.h"
+#include "platform/qt/HelpWindow.h"
 #include "platform/qt/PictureBox.h"
 #include "platform/qt/SharedForms.h"
 #include "scenario/OwnLayout.h"
@@ -14,9 +15,13 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTest>
 #include <QTextBrowser>
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -123,14 +128,27 @@ TEST_F(MainWindowTest, BeforeAnyScenarioOnlyFileAndHelpCanBeUsed) {
     EXPECT_TRUE(boxes.Calls().empty());
 }
 
-TEST_F(MainWindowTest, LaterActivationsOnlyRefreshTheCaption) {
+TEST_F(MainWindowTest, WindowActivationsAfterTheFirstShowingChangeNothing) {
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     window->CurrentTool = 7;
-    window->HeldSlot = 3;
-    ScenFile.ScenFileName = "Later.vrs";
-    window->Form_Activate();
-    EXPECT_EQ(window->windowTitle(), "Varno Scenario Editor - Later.vrs");
+    PutFileText(elsewhere.File("Bad.vrs"), "not a scenario");
+    dialog.Choose(elsewhere.File("Bad.vrs"));
+    QTest::keyClick(window.get(), Qt::Key_O, Qt::ControlModifier);
+    ASSERT_EQ(boxes.Calls().size(), 1u);
+    const auto noScenario =
+        std::tuple(QString("Varno Scenario Editor"), kOff, QString("-"), QString("-"));
+    EXPECT_EQ(State(), noScenario);
+
+    // A message box or another program takes the activation and gives it back.
+    QWidget other;
+    other.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    other.close();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    EXPECT_EQ(State(), noScenario);
     EXPECT_EQ(window->CurrentTool, 7);
-    EXPECT_EQ(window->HeldSlot, 3);
 }
 
 TEST_F(MainWindowTest, OpeningShowsTheScenarioAndARejectedFileKeepsTheEarlierOne) {
@@ -189,6 +207,23 @@ TEST_F(MainWindowTest, ButtonCaptionsListSixtyNumberedLabelsAndLockingGreysItsEn
     EXPECT_FALSE(window->mnuScenLockLists->isEnabled());
 }
 
+TEST_F(MainWindowTest, AButtonCaptionListChosenAgainShowsItsFirstRow) {
+    Open(WriteScenarioFile("Quest.vrs", NamedScenario(2)));
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    window->mnuScenButtons->trigger();
+    QListWidget* list = window->List1;
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_End);
+    ASSERT_GT(list->verticalScrollBar()->value(), 0);
+
+    window->mnuScenButtons->trigger();
+    QApplication::processEvents(); // the list lays its rows out at the next pass
+    EXPECT_EQ(list->verticalScrollBar()->value(), 0);
+    EXPECT_EQ(list->itemAt(2, 2), list->item(0));
+    EXPECT_EQ(list->currentRow(), -1);
+}
+
 TEST_F(MainWindowTest, DeleteLastTownKeepsOneTownAndMovesOffADeletedCurrentTown) {
     Scenario s = NamedScenario(3);
     s.CurrentTown = 0;
@@ -234,12 +269,14 @@ TEST_F(MainWindowTest, HelpShowsTheHelpFileBesideTheProgram) {
     SetProgramFolderForTesting(VARNO_APP_DIR);
     window->mnuHelp_Click();
     EXPECT_TRUE(boxes.Calls().empty());
-    QTextBrowser* help = nullptr;
+    QDialog* help = nullptr;
     for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* browser = qobject_cast<QTextBrowser*>(w); browser && browser->isVisible())
-            help = browser;
+        if (auto* dialog = qobject_cast<QDialog*>(w); dialog && dialog->isVisible()) help = dialog;
     ASSERT_NE(help, nullptr);
-    EXPECT_TRUE(help->toPlainText().contains("File > Open Scenario"));
+    EXPECT_TRUE(help->findChild<QTextBrowser*>()->toPlainText().contains("File > Open Scenario"));
+    // It opens beside the main window, as far as the screen allows.
+    EXPECT_EQ(QRect(help->pos(), help->size()),
+              HelpWindowPlace(window->screen()->availableGeometry(), window->frameGeometry()));
     help->close();
 
     SetProgramFolderForTesting(program.Path()); // no help file there
