@@ -3,7 +3,7 @@
 // of the same size into the same surface.
 #include "graphics/GraphicsSheets.h"
 #include "map/MapCells.h"
-#include "map/MapRenderer.h"
+#include "map/render/MapRenderer.h"
 #include "map/MapState.h"
 #include "platform/core/ProgramPaths.h"
 #include "platform/qt/Surface.h"

@@ -1,5 +1,7 @@
 #include "editor/frmMain.h"
 
+#include "editor/CursorPictures.h"
+#include "editor/MapViewBridge.h"
 #include "editor/RecordList.h"
 #include "forms/FormLayout.h"
 #include "graphics/Drawing.h"
@@ -12,7 +14,6 @@
 #include "scenario/tables/EditorTables.h"
 
 #include <QApplication>
-#include <QBitmap>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QLabel>
@@ -32,15 +33,6 @@ QLabel* MakeLabel(QWidget* parent, const QString& text, QRect place) {
     label->setGeometry(place);
     return label;
 }
-
-// A cursor from a cursor picture: its white is transparent.
-QCursor CursorFromPicture(const QImage& picture) {
-    if (picture.isNull()) return QCursor(Qt::ArrowCursor);
-    QPixmap pixmap = QPixmap::fromImage(picture);
-    pixmap.setMask(
-        QBitmap::fromImage(picture.createMaskFromColor(qRgb(255, 255, 255), Qt::MaskInColor)));
-    return QCursor(pixmap, 0, 0);
-}
 } // namespace
 
 frmMain::frmMain() {
@@ -50,6 +42,7 @@ frmMain::frmMain() {
     SetFormFont(this);
     BuildControls();
     BuildMenus();
+    MapBridge = new MapViewBridge(*this);
     ConnectRecordList();
 
     // The window keeps its designed size; it cannot be resized or maximised.
@@ -197,6 +190,9 @@ void frmMain::BuildMenus() {
     connect(mnuTownDelete, &QAction::triggered, this, [this] { mnuTownDelete_Click(); });
     connect(mnuImportOut, &QAction::triggered, this, [this] { mnuImportOut_Click(); });
     connect(mnuTownImport, &QAction::triggered, this, [this] { mnuTownImport_Click(); });
+    connect(mnuOutEdit, &QAction::triggered, this, [this] { mnuOutEdit_Click(); });
+    connect(mnuTownEdit, &QAction::triggered, this, [this] { mnuTownEdit_Click(); });
+    connect(mnuScenTerrain, &QAction::triggered, this, [this] { mnuScenTerrain_Click(); });
 
     // Entries that can never be chosen.
     mnuScenItemsShort->setEnabled(false);
@@ -206,23 +202,21 @@ void frmMain::BuildMenus() {
 
     // Entries whose windows the editor does not have yet.
     for (QAction* notYet :
-         {mnuScenDetails,  mnuScenIntroText, mnuScenTerrain,  mnuScenSave,      mnuScenBoats,
-          mnuScenHorses,   mnuScenEvent,     mnuTownVEntry,   mnuScenStuffDone, mnuOutLoad,
-          mnuOutEdit,      mnuOutDetails,    mnuOutWandering, mnuOutEncounters, mnuOutAreaDesc,
-          mnuTownLoad,     mnuTownEdit,      mnuTownDetails,  mnuTownWandering, mnuTownItems,
-          mnuTownMonsters, mnuTownEvent,     mnuTownAreaDesc, mnuTownCreate})
+         {mnuScenDetails,   mnuScenIntroText, mnuScenSave,      mnuScenBoats, mnuScenHorses,
+          mnuScenEvent,     mnuTownVEntry,    mnuScenStuffDone, mnuOutLoad,   mnuOutDetails,
+          mnuOutWandering,  mnuOutEncounters, mnuOutAreaDesc,   mnuTownLoad,  mnuTownDetails,
+          mnuTownWandering, mnuTownItems,     mnuTownMonsters,  mnuTownEvent, mnuTownAreaDesc,
+          mnuTownCreate})
         notYet->setEnabled(false);
-}
-
-void frmMain::changeEvent(QEvent* event) {
-    QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow()) Form_Activate();
+    ConnectTownMenus();
 }
 
 void frmMain::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    // Some desktops activate a new window late or not at all; the one-time set-up must not
-    // wait for it.
+    // The set-up runs at the first showing only. Qt's window activation is no opening: it also
+    // comes back after every message box and every switch between programs, and would then
+    // overwrite the caption that the last command set. Every command that changes what the
+    // caption shows sets it itself.
     if (FirstTime) Form_Activate();
 }
 

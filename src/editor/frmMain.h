@@ -4,8 +4,10 @@
 #include <array>
 #include <cstdint>
 
+class MapViewBridge;
 class QAction;
 class QFrame;
+class QKeyEvent;
 class QLabel;
 class QListWidget;
 class QMenu;
@@ -20,7 +22,7 @@ class frmMain : public QMainWindow {
   public:
     frmMain();
 
-    // Set by the start-up sequence; the first activation does the one-time set-up.
+    // Set by the start-up sequence; the first showing does the one-time set-up.
     bool FirstTime = false;
 
     void Form_Activate();
@@ -43,6 +45,36 @@ class frmMain : public QMainWindow {
     void mnuTownDelete_Click();
     void mnuImportOut_Click();
     void mnuTownImport_Click();
+    void mnuOutEdit_Click();
+    void mnuTownEdit_Click();
+    void mnuScenTerrain_Click();
+
+    // The map view, the terrain palette and the selected-terrain box (frmMainMap.cpp).
+    void picMap_Paint();
+    void picMap_KeyDown(const QKeyEvent& event);
+    void picMap_MouseMove(Qt::MouseButtons buttons, int x, int y);
+    void RebuildAndRedraw();
+    void RefreshTerrainPalette();
+    void RefreshSelTerrain();
+    void SelectDrawTerrainTool();
+    void picTerrain_Paint();
+    void picTerrain_MouseDown(Qt::MouseButton button, int x, int y);
+    void picTerrain_MouseMove(int x, int y);
+    void picSelTerrain_Paint();
+    void picSelTerrain_Click();
+    // What the map's code asks of this window.
+    MapViewBridge* MapBridge = nullptr;
+
+    // The town dialogs' menu entries (frmMainTown.cpp).
+    void ConnectTownMenus();
+    void mnuTownLoad_Click();
+    void mnuTownCreate_Click();
+    void mnuTownDetails_Click();
+    void mnuTownWandering_Click();
+    void mnuTownMonsters_Click();
+    void mnuTownItems_Click();
+    void mnuTownAreaDesc_Click();
+    void mnuOutAreaDesc_Click();
 
     // The record list.
     void ListCommand(std::int32_t mode);
@@ -128,6 +160,7 @@ class frmMain : public QMainWindow {
     std::int16_t LastItemNum = -1;
     std::int16_t LastMonstNum = -1;
     std::int16_t TerrainEditMode = 0;
+    bool MapPainting = false;
     // Dragging in the record list: the entries where the button went down and under the
     // pointer, and -1 once the pointer moved with the button held (until the next press).
     std::int16_t DragFrom = 0;
@@ -135,19 +168,20 @@ class frmMain : public QMainWindow {
     std::int16_t Dragging = 0;
 
   protected:
-    void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
   private:
     void BuildControls();
     void BuildMenus();
+    void ShowMapEditor(bool outdoors);
     void ConnectRecordList();
     void ShowScenarioState();
     void ShowNoScenarioState();
     void WriteOutdoorStatusLine();
     void WriteTownStatusLine();
     void SetCaption(const std::string& caption);
+    void RefreshMapAfterDialog();
 
     // True once a scenario has been opened; a failed open then keeps it on screen.
     bool scenarioShown_ = false;

@@ -1,5 +1,6 @@
 // The main window's record list: filling it by list mode, opening the record editor of a
 // double-clicked entry, and reordering tables by dragging one entry onto another.
+#include "editor/RecordEditorOpeners.h"
 #include "editor/RecordList.h"
 #include "editor/frmMain.h"
 
@@ -28,12 +29,15 @@ std::int32_t NodeSetOfListMode(std::int32_t mode) {
 
 // Whether the program has an editor for the records of the list mode.
 bool HasListEditor(std::int32_t mode) {
-    return mode == 2 || mode == 4 || mode == 6 || mode == 9;
+    return mode == 1 || mode == 2 || mode == 4 || mode == 6 || mode == 9;
 }
 
 // Opens the editor of list entry index in the given mode and waits until it closes.
 void OpenListEditor(std::int32_t mode, int index) {
     switch (mode) {
+    case 1:
+        OpenItemTypeEditor(static_cast<std::int16_t>(index));
+        break;
     case 2:
     case 4:
     case 6: {
@@ -75,6 +79,9 @@ void frmMain::ListCommand(std::int32_t mode) {
     HideMapEditor();
     ListMode = mode;
     FillList();
+    // A hidden list keeps its scroll position through a refill; a list command starts at the
+    // first row.
+    List1->scrollToTop();
 }
 
 void frmMain::FillList() {

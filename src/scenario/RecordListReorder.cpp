@@ -1,7 +1,6 @@
 #include "scenario/RecordListReorder.h"
 
 #include <algorithm>
-#include <span>
 #include <type_traits>
 
 namespace {

@@ -49,11 +49,16 @@ void ClearTown(Scenario& scen, std::int16_t townIndex) {
     ClearNodeFamily(town.SpecialNodes, kTownBlockNode);
     town.Strings.fill(std::string());
 
-    TownTalk& talk = scen.TownTalks[static_cast<std::size_t>(townIndex)];
+    scen.TownTalks[static_cast<std::size_t>(townIndex)] = ClearedTownTalk();
+}
+
+TownTalk ClearedTownTalk() {
+    TownTalk talk;
     for (Personality& p : talk.Personalities)
         p = Personality{"Unused", "", "", "", ""};
     for (TalkingNode& node : talk.Nodes)
         node = TalkingNode{-1, 0, "xxxx", "xxxx", {0, 0, 0, 0}, "", ""};
+    return talk;
 }
 
 void ClearOutdoorSection(Scenario& scen, std::int16_t x, std::int16_t y) {

@@ -8,6 +8,9 @@
 // Size, terrain and the other header values stay as they were.
 void ClearTown(Scenario& scen, std::int16_t town);
 
+// A town's dialogue with every personality and talking node unused.
+TownTalk ClearedTownTalk();
+
 // Cleared values of an outdoor section; wandering points, encounters and terrain stay.
 void ClearOutdoorSection(Scenario& scen, std::int16_t x, std::int16_t y);
 

@@ -5,11 +5,11 @@
 #include "platform/core/MsgBox.h"
 #include "scenario/GameLayout.h"
 #include "scenario/OwnLayout.h"
+#include "scenario/ScenarioClearing.h"
 #include "scenario/ScenarioLoad.h"
 
 #include <memory>
 #include <optional>
-#include <span>
 
 namespace {
 // What the import needs of the other file: its layout, the counts of its header, where its
@@ -122,15 +122,6 @@ class SourceWalk {
     std::unique_ptr<Scenario> scratch_;
     FilePos pos_;
 };
-
-TownTalk ClearedTownTalk() {
-    TownTalk talk;
-    for (Personality& p : talk.Personalities)
-        p = Personality{"Unused", "", "", "", ""};
-    for (TalkingNode& node : talk.Nodes)
-        node = TalkingNode{-1, 0, "xxxx", "xxxx", {0, 0, 0, 0}, "", ""};
-    return talk;
-}
 
 // Runs the import with its error trap: a run-time failure is shown in the "ImportTown" box.
 // Any failure or refusal leaves the flag at -1.

@@ -1,4 +1,4 @@
-#include "map/MapRenderer.h"
+#include "map/render/MapRenderer.h"
 
 #include "MapFixture.h"
 #include "graphics/GraphicsSheets.h"
@@ -67,6 +67,51 @@ TEST_F(MapRendererTest, ACellShowsTerrainThenOverlaysThenItsBorderLines) {
     EXPECT_EQ(at(14, 5), 0xFFFFFFFFu);
     EXPECT_EQ(pic.Pixel(27, 36), kGrey); // nothing outside the cell
     EXPECT_EQ(pic.Pixel(28, 35), kGrey);
+}
+
+// Sheets whose pictures are white in a checker pattern, so that every overlay shows through
+// every other.
+QImage CheckeredSheet(int w, int h, int tag) {
+    QImage image = CodedSheet(w, h, tag);
+    for (int y = 0; y < h; ++y)
+        for (int x = (y + tag) % 2; x < w; x += 2 + tag % 3)
+            image.setPixel(x, y, qRgb(255, 255, 255));
+    return image;
+}
+
+TEST_F(MapRendererTest, ACrowdedCellLooksAsIfEachOverlayWereDrawnInTurn) {
+    frmPics.imgFieldpics = CheckeredSheet(224, 324, 9);
+    frmPics.imgObjectpics = CheckeredSheet(140, 324, 6);
+    frmPics.imgMonstpics[6] = CheckeredSheet(84, 360, 1);
+    Scenario s = TownScenario(2);
+    Town& t = s.Towns[0];
+    t.Fields[0] = {0, 3, 3};
+    t.Fields[1] = {13, 3, 3};
+    t.Fields[2] = {5, 3, 3};
+    t.PresetItems[0] = {2, 3, 3};
+    s.ItemTypes[2].Picture = 7;
+    s.MonsterTypes[9].Picture = 120; // tiles 131..134 on the seventh monster sheet
+    t.Creatures[0].Monster = 9;
+    t.Creatures[0].X = t.Creatures[0].Y = 2;
+    s.Horses[0] = {0, 3, 3, 0};
+    BuildTown(s);
+
+    const auto oneByOne = [] {
+        Surface pic(56, 72, kGrey);
+        MapDrawPlan plan;
+        PlanMapCell(plan, 28, 36, 3, 3);
+        for (const MapDrawStep& step : plan)
+            DrawMapPlan(pic, {step});
+        return pic.Image();
+    };
+    Surface pic(56, 72, kGrey);
+    DrawMapCell(pic, 28, 36, 3, 3);
+    EXPECT_EQ(pic.Image(), oneByOne());
+
+    // A changed sheet is drawn from, not the composite of the sheet before.
+    frmPics.imgFieldpics = CheckeredSheet(224, 324, 4);
+    DrawMapCell(pic, 28, 36, 3, 3);
+    EXPECT_EQ(pic.Image(), oneByOne());
 }
 
 TEST_F(MapRendererTest, ViewsLeaveWhatTheyDoNotDraw) {

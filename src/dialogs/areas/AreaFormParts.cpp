@@ -19,6 +19,7 @@ constexpr std::int16_t kDialogPictureNumber = 816;
 constexpr int kDialogPictureSide = 36;
 } // namespace
 
+namespace area_form {
 PictureBox* MakeDialogPicture(QWidget* parent) {
     auto* box = new PictureBox(parent);
     box->ResizePixels(kDialogPictureSide, kDialogPictureSide);
@@ -85,3 +86,4 @@ void CheckOption(const std::vector<QRadioButton*>& options, int index) {
         if (group) group->setExclusive(true);
     }
 }
+} // namespace area_form

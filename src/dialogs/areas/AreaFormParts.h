@@ -13,6 +13,7 @@ class QWidget;
 class PictureBox;
 
 // Small pieces that the town and outdoor dialogs share.
+namespace area_form {
 
 // The dialog picture box, 36 x 36 pixels, showing dialog picture 16.
 PictureBox* MakeDialogPicture(QWidget* parent);
@@ -36,3 +37,4 @@ void ShowLimitedText(QLineEdit* box, const std::string& text, int limit);
 
 // Checks option index of the group, or none of them for an index outside it.
 void CheckOption(const std::vector<QRadioButton*>& options, int index);
+} // namespace area_form

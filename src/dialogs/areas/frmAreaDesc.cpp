@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+using namespace area_form;
+
 namespace {
 constexpr int kDescriptionLimit = 30;
 }

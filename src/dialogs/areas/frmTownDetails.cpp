@@ -18,6 +18,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+using namespace area_form;
+
 namespace {
 constexpr int kNameLimit = 30;
 

@@ -17,6 +17,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+using namespace area_form;
+
 frmTownItem::frmTownItem() : RecordDialog(LoadOn::EveryOpening) {
     SetFormFont(this);
     auto* outer = new QVBoxLayout(this);
@@ -83,8 +85,7 @@ frmTownItem::frmTownItem() : RecordDialog(LoadOn::EveryOpening) {
     Connect(chkAlwaysHere, &QCheckBox::clicked, [this] { chkAlwaysHere_Click(); });
     Connect(chkProperty, &QCheckBox::clicked, [this] { chkProperty_Click(); });
     Connect(chkContainedIn, &QCheckBox::clicked, [this] { chkContainedIn_Click(); });
-    Connect(cmdScrollLeft, &QPushButton::clicked, [this] { cmdScrollLeft_Click(); });
-    Connect(cmdScrollRight, &QPushButton::clicked, [this] { cmdScrollRight_Click(); });
+    SetArrows(cmdScrollLeft, cmdScrollRight);
 }
 
 void frmTownItem::done(int result) {
@@ -142,25 +143,8 @@ void frmTownItem::chkContainedIn_Click() {
     if (!Loading) Work.Contained = chkContainedIn->isChecked() ? 1 : 0;
 }
 
-void frmTownItem::StepItem(int step) {
-    if (BadInput) return;
-    ::CommitFocusedBox(this);
-    if (BadInput) return;
-    SaveRecord();
-    const int last = Scen.Towns.at(Scen.CurrentTown).MaxPresetItem();
-    int next = ItemNum + step;
-    if (next < 0) next = last;
-    if (next > last) next = 0;
-    ItemNum = static_cast<std::int16_t>(next);
-    LoadAndShow();
-}
-
-void frmTownItem::cmdScrollLeft_Click() {
-    StepItem(-1);
-}
-
-void frmTownItem::cmdScrollRight_Click() {
-    StepItem(+1);
+int frmTownItem::RecordCount() const {
+    return Scen.Towns.at(Scen.CurrentTown).MaxPresetItem() + 1;
 }
 
 bool frmTownItem::SaveRecord() {

@@ -28,8 +28,6 @@ class frmTownItem : public RecordDialog {
     void chkAlwaysHere_Click();
     void chkProperty_Click();
     void chkContainedIn_Click();
-    void cmdScrollLeft_Click();
-    void cmdScrollRight_Click();
 
     PictureBox* picDlogPic = nullptr;
     QLabel* lblItemNum = nullptr;
@@ -47,10 +45,12 @@ class frmTownItem : public RecordDialog {
     void ShowRecord() override;
     bool SaveRecord() override;
     void done(int result) override;
+    int RecordCount() const override;
+    int RecordNumber() const override { return ItemNum; }
+    void SetRecordNumber(int number) override { ItemNum = static_cast<std::int16_t>(number); }
 
   private:
     void DrawItemPicture();
-    void StepItem(int step);
 
     bool listsFilled_ = false;
 };

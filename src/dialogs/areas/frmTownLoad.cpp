@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+using namespace area_form;
+
 frmTownLoad::frmTownLoad() {
     setWindowTitle("Varno Scenario Editor");
     SetFormFont(this);

@@ -1,6 +1,7 @@
 #include "dialogs/areas/frmTownMonster.h"
 
 #include "dialogs/areas/AreaFormParts.h"
+#include "dialogs/nodes/frmEditSpNode.h"
 #include "dialogs/pictures/frmSelectIcon.h"
 #include "forms/FormControls.h"
 #include "forms/FormLayout.h"
@@ -21,11 +22,14 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+using namespace area_form;
+
 namespace {
 constexpr int kPortraitSide = 36;
 constexpr std::int16_t kCustomPictureBase = 1000;
 constexpr std::int32_t kPortraitKind = 5;
 constexpr std::int32_t kCustomKind = 0;
+constexpr std::int32_t kTownNodes = 2;
 
 QLabel* Wrapped(QWidget* parent, const char* text) {
     auto* label = new QLabel(text, parent);
@@ -186,9 +190,13 @@ void frmTownMonster::BuildControls() {
     BindNumber(txtExtra[1], &Work.TimeEvent, {"Value", 0, 20, 0, Check::OnFocusLoss});
     killedNode_ =
         &BindNumber(txtKilledSpnode, &Work.KilledNode, {"Value", -1, 99, 0, Check::OnFocusLoss});
-    for (int i = 0; i < 2; ++i)
-        OnLostFocus(txtStuffDone[static_cast<std::size_t>(i)],
-                    [this, i] { txtStuffDone_LostFocus(i); });
+    for (int i = 0; i < 2; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        // An emptied flag box means no flag.
+        BindNumber(txtStuffDone[k], &FlagField(i),
+                   {"Stuffdone flag", -1, std::int16_t(i == 0 ? 299 : 9), -1, Check::OnFocusLoss})
+            .OnCommitted([this, i] { txtStuffDone_Committed(i); });
+    }
 
     Connect(lstMonster, &QComboBox::activated, [this] { lstMonster_Click(); });
     Connect(lstTown, &QComboBox::activated, [this] { lstTown_Click(); });
@@ -200,8 +208,7 @@ void frmTownMonster::BuildControls() {
     Connect(cmdTalkPic, &QPushButton::clicked, [this] { cmdTalkPic_Click(); });
     Connect(cmdTalkCustom, &QPushButton::clicked, [this] { cmdTalkCustom_Click(); });
     Connect(cmdButton, &QPushButton::clicked, [this] { cmdButton_Click(); });
-    Connect(cmdScrollLeft, &QPushButton::clicked, [this] { cmdScrollLeft_Click(); });
-    Connect(cmdScrollRight, &QPushButton::clicked, [this] { cmdScrollRight_Click(); });
+    SetArrows(cmdScrollLeft, cmdScrollRight);
 }
 
 void frmTownMonster::FillLists() {
@@ -250,8 +257,6 @@ void frmTownMonster::ShowRecord() {
     SelectRow(lstSpecEncounterGrp, Work.EncounterGroup);
     SelectRow(lstHere, Work.TimeFlag);
     ShowTimingFields();
-    for (std::size_t i = 0; i < 2; ++i)
-        txtStuffDone[i]->setText(QString::number(FlagField(static_cast<int>(i))));
     SelectRow(lstChoose[0], Work.StuffDoneA);
     ShowFlagValues();
     SelectRow(lstChoose[1], Work.StuffDoneB);
@@ -333,34 +338,30 @@ void frmTownMonster::lstChoose_Click(int index) {
     if (index == 0) ShowFlagValues();
 }
 
-void frmTownMonster::txtStuffDone_LostFocus(int index) {
-    if (Loading) return;
-    QLineEdit* box = txtStuffDone[static_cast<std::size_t>(index)];
-    std::int16_t& field = FlagField(index);
-    BadInput = ValidateNumber(FromQString(box->text()), "Stuffdone flag", -1, index == 0 ? 299 : 9);
-    // An empty box, or a lone "-", means no flag.
-    const std::optional<std::int32_t> number =
-        BadInput ? std::nullopt : NumberFromBoxText(FromQString(box->text()));
-    if (!BadInput)
-        field = box->text().trimmed().isEmpty() || !number ? std::int16_t{-1}
-                                                           : static_cast<std::int16_t>(*number);
-    box->setText(QString::number(field));
-    if (BadInput) return;
-    if (index == 0) {
-        if (field == -1) {
-            Work.StuffDoneB = -1;
-            txtStuffDone[1]->setText("-1");
-        }
-        SelectRow(lstChoose[0], field);
-        ShowFlagValues();
+void frmTownMonster::txtStuffDone_Committed(int index) {
+    if (index == 1) {
         SelectRow(lstChoose[1], Work.StuffDoneB);
-    } else {
-        SelectRow(lstChoose[1], field);
+        return;
     }
+    if (Work.StuffDoneA == -1) {
+        Work.StuffDoneB = -1;
+        txtStuffDone[1]->setText("-1");
+    }
+    SelectRow(lstChoose[0], Work.StuffDoneA);
+    ShowFlagValues();
+    SelectRow(lstChoose[1], Work.StuffDoneB);
 }
 
 void frmTownMonster::cmdButton_Click() {
-    // Opens the special-node editor once it is part of the program.
+    if (Loading) return;
+    const std::int16_t opened = Work.KilledNode;
+    frmEditSpNode& editor = SharedForm<frmEditSpNode>();
+    editor.NodeSet = kTownNodes;
+    editor.NodeNum = opened;
+    ShowModal(editor);
+    Work.KilledNode =
+        KilledNodeAfterEditing(Scen.Towns.at(Scen.CurrentTown), opened, editor.NodeNum);
+    killedNode_->Show();
 }
 
 void frmTownMonster::cmdTalkPic_Click() {
@@ -391,25 +392,8 @@ void frmTownMonster::cmdTalkCustom_Click() {
     }
 }
 
-void frmTownMonster::StepCreature(int step) {
-    if (BadInput) return;
-    ::CommitFocusedBox(this);
-    if (BadInput) return;
-    SaveRecord();
-    const int last = Scen.Towns.at(Scen.CurrentTown).MaxCreature();
-    int next = MonstNum + step;
-    if (next < 0) next = last;
-    if (next > last) next = 0;
-    MonstNum = static_cast<std::int16_t>(next);
-    LoadAndShow();
-}
-
-void frmTownMonster::cmdScrollLeft_Click() {
-    StepCreature(-1);
-}
-
-void frmTownMonster::cmdScrollRight_Click() {
-    StepCreature(+1);
+int frmTownMonster::RecordCount() const {
+    return Scen.Towns.at(Scen.CurrentTown).MaxCreature() + 1;
 }
 
 bool frmTownMonster::SaveRecord() {

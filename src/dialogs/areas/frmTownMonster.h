@@ -36,10 +36,7 @@ class frmTownMonster : public RecordDialog {
     void lstHere_Click();
     void lstSpecEncounterGrp_Click();
     void cmdButton_Click();
-    void txtStuffDone_LostFocus(int index);
     void lstChoose_Click(int index);
-    void cmdScrollLeft_Click();
-    void cmdScrollRight_Click();
 
     PictureBox* picDlogPic = nullptr;
     QLabel* lblMonstNum = nullptr;
@@ -68,6 +65,9 @@ class frmTownMonster : public RecordDialog {
     void ShowRecord() override;
     bool SaveRecord() override;
     void done(int result) override;
+    int RecordCount() const override;
+    int RecordNumber() const override { return MonstNum; }
+    void SetRecordNumber(int number) override { MonstNum = static_cast<std::int16_t>(number); }
 
   private:
     void BuildControls();
@@ -76,7 +76,7 @@ class frmTownMonster : public RecordDialog {
     void ShowPersonalities();
     void ShowFlagValues();
     void DrawMonsterPicture();
-    void StepCreature(int step);
+    void txtStuffDone_Committed(int index);
     std::int16_t& FlagField(int index);
 
     bool listsFilled_ = false;

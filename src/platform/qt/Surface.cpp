@@ -61,10 +61,6 @@ void Surface::NotifyChanged() const {
 }
 
 namespace {
-void PutPixel(QImage& image, int x, int y, QRgb colour) {
-    reinterpret_cast<QRgb*>(image.scanLine(y))[x] = colour | 0xFF000000u;
-}
-
 // Rows of 32-bit pixels, addressed once per copy: QImage's per-call checks (and its detach on
 // every non-const scan line) cost more than the copy of a tile row itself.
 class RowView {
@@ -285,6 +281,10 @@ void TransparentCopy(Surface& dest, int x, int y, const QImage& source,
 
 void DrawLine(Surface& dest, int x1, int y1, int x2, int y2, QRgb colour) {
     QImage& target = dest.Pixels();
+    if (target.isNull()) return;
+    const TargetRows to(target);
+    const int width = target.width();
+    const int height = target.height();
     const int dx = std::abs(x2 - x1);
     const int dy = -std::abs(y2 - y1);
     const int sx = x1 < x2 ? 1 : -1;
@@ -293,7 +293,7 @@ void DrawLine(Surface& dest, int x1, int y1, int x2, int y2, QRgb colour) {
     int x = x1;
     int y = y1;
     for (;;) {
-        if (target.valid(x, y)) PutPixel(target, x, y, colour);
+        if (x >= 0 && y >= 0 && x < width && y < height) to.Row(y)[x] = colour | 0xFF000000u;
         if (x == x2 && y == y2) break;
         const int twice = 2 * error;
         if (twice >= dy) {

@@ -1,9 +1,11 @@
 #include "dialogs/areas/frmAreaDesc.h"
+#include "dialogs/areas/frmAreaDesc1.h"
 #include "dialogs/areas/frmCreateTown.h"
 #include "dialogs/areas/frmTownLoad.h"
 #include "dialogs/areas/frmTownWandering.h"
 
 #include "dialogs/areas/DialogDriver.h"
+#include "map/MapState.h"
 #include "support/MsgBoxRecorder.h"
 #include "support/SampleScenario.h"
 
@@ -242,4 +244,33 @@ TEST_F(TownListDialogsTest, NewTownAtTheLimitIsRefusedWithAMessage) {
     EXPECT_EQ(Scen, before);
     ASSERT_EQ(boxes.Calls().size(), 1u);
     EXPECT_EQ(boxes.Calls()[0].style, msgbox::Exclamation);
+}
+
+TEST_F(TownListDialogsTest, NewRectangleDescriptionOkStoresAndCancelErases) {
+    const std::int16_t savedMode = Map.EditMode;
+    struct Case {
+        std::int16_t editMode;
+        bool ok;
+    };
+    for (const Case c : {Case{1, true}, Case{1, false}, Case{3, true}, Case{3, false}}) {
+        const bool town = c.editMode != 3;
+        Map.EditMode = c.editMode;
+        AreaRect& rect =
+            town ? Scen.Towns[1].AreaRects[9] : Scen.OutdoorSections.At(0, 0).AreaRects[5];
+        std::string& text =
+            town ? Scen.Towns[1].Strings[10] : Scen.OutdoorSections.At(0, 0).Strings[6];
+        rect = AreaRect{4, 4, 8, 8};
+        text = "Old";
+        OpenDialog<frmAreaDesc1>([town](frmAreaDesc1& d) { d.AreaNum = town ? 9 : 5; },
+                                 [&](frmAreaDesc1& d) {
+                                     EXPECT_EQ(d.txtArea->text(), "Old");
+                                     TypeInto(d.txtArea, QString(300, 'n'), false);
+                                     EXPECT_EQ(d.txtArea->text().size(), 255);
+                                     QTest::keyClick(d.txtArea,
+                                                     c.ok ? Qt::Key_Return : Qt::Key_Escape);
+                                 });
+        EXPECT_EQ(text, c.ok ? std::string(255, 'n') : "Old") << c.editMode;
+        EXPECT_EQ(rect, (c.ok ? AreaRect{4, 4, 8, 8} : AreaRect{})) << c.editMode;
+    }
+    Map.EditMode = savedMode;
 }

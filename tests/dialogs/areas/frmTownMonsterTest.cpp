@@ -1,6 +1,7 @@
 #include "dialogs/areas/frmTownMonster.h"
 
 #include "dialogs/areas/DialogDriver.h"
+#include "dialogs/nodes/frmEditSpNode.h"
 #include "dialogs/pictures/frmSelectIcon.h"
 #include "support/MsgBoxRecorder.h"
 #include "support/SampleScenario.h"
@@ -213,4 +214,38 @@ TEST_F(TownMonsterTest, CustomPortraitIsStoredAboveAThousandAndPreselected) {
     SetModalFormHook({});
     Click(d.cmdOK);
     EXPECT_EQ(Creature(0).Portrait, 5);
+}
+
+TEST_F(TownMonsterTest, CancelledNewKilledNodeKeepsMinusOneWhileThatNodeIsFree) {
+    for (SpecialNode& node : Scen.Towns[1].SpecialNodes)
+        node = SpecialNode{0, -1, 0, -1, -1, -1, 0, 0, 0, 0, -1};
+    Scen.Towns[1].SpecialNodes[15].Type = 5; // the creature's existing node
+    Creature(0).KilledNode = -1;
+    std::int16_t offered = -2;
+    Qt::Key answer = Qt::Key_Return;
+    Edit(false, 0, [&](frmTownMonster& d) {
+        SetModalFormHook([&](ModalForm& form) {
+            auto& editor = static_cast<frmEditSpNode&>(form);
+            EXPECT_EQ(editor.NodeSet, 2);
+            offered = editor.NodeNum;
+            form.show();
+            QTest::keyClick(&form, answer);
+        });
+        Click(d.cmdButton); // OK on the new node without giving it a type
+        EXPECT_GE(offered, 0);
+        EXPECT_EQ(d.txtKilledSpnode->text(), "-1");
+        answer = Qt::Key_Escape;
+        Click(d.cmdButton);
+        EXPECT_GE(offered, 0) << "the editor took a free node for the new reference";
+        EXPECT_EQ(d.txtKilledSpnode->text(), "-1");
+        d.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
+        TypeInto(d.txtKilledSpnode, "15");
+        Click(d.cmdButton);
+        EXPECT_EQ(offered, 15);
+        EXPECT_EQ(d.txtKilledSpnode->text(), "15") << "an existing node is kept";
+        SetModalFormHook({});
+        Click(d.cmdOK);
+    });
+    EXPECT_EQ(Creature(0).KilledNode, 15);
 }

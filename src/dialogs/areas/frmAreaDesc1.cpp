@@ -1,0 +1,65 @@
+#include "dialogs/areas/frmAreaDesc1.h"
+
+#include "dialogs/areas/AreaDescWork.h"
+#include "dialogs/areas/AreaFormParts.h"
+#include "forms/FormLayout.h"
+#include "map/MapState.h"
+#include "platform/qt/PictureBox.h"
+#include "platform/qt/QtText.h"
+#include "scenario/Scenario.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using namespace area_form;
+
+namespace {
+// Every text of a scenario holds at most 255 characters.
+constexpr int kTextLimit = 255;
+} // namespace
+
+frmAreaDesc1::frmAreaDesc1() : RecordDialog(LoadOn::EveryOpening) {
+    SetFormFont(this);
+    auto* outer = new QVBoxLayout(this);
+    auto* top = new QHBoxLayout;
+    picDlogPic = MakeDialogPicture(this);
+    top->addWidget(picDlogPic);
+    top->addWidget(MakeTitleLabel(this, "Enter the area's description:"));
+    top->addStretch();
+    outer->addLayout(top);
+    txtArea = new QLineEdit(this);
+    txtArea->setMinimumWidth(300);
+    outer->addWidget(txtArea);
+    auto* note = new QLabel("Maximum length of 30 characters. To edit later, select Edit Area "
+                            "Descriptions from the Town/Outdoor menu.",
+                            this);
+    note->setWordWrap(true);
+    outer->addWidget(note);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    auto* ok = new QPushButton("OK", this);
+    auto* cancel = new QPushButton("Cancel", this);
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    outer->addLayout(buttons);
+    SetButtons(ok, cancel);
+}
+
+void frmAreaDesc1::ShowRecord() {
+    const AreaOwner owner = AreaOwnerOfEditMode(Map.EditMode);
+    ShowLimitedText(txtArea, CurrentAreaText(Scen, owner, AreaNum), kTextLimit);
+    txtArea->setFocus();
+}
+
+bool frmAreaDesc1::SaveRecord() {
+    CurrentAreaText(Scen, AreaOwnerOfEditMode(Map.EditMode), AreaNum) =
+        FromQString(txtArea->text());
+    return true;
+}
+
+void frmAreaDesc1::Cancelled() {
+    CurrentAreaRect(Scen, AreaOwnerOfEditMode(Map.EditMode), AreaNum) = AreaRect{};
+}

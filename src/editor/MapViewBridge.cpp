@@ -1,0 +1,52 @@
+#include "editor/MapViewBridge.h"
+
+#include "editor/frmMain.h"
+#include "map/render/MapRenderer.h"
+#include "map/MapView.h"
+#include "platform/qt/PictureBox.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+MapViewBridge::MapViewBridge(frmMain& main) : QObject(&main), main_(main) {
+    // The palette's tool tip and the map's coordinate labels follow the pointer, pressed or not.
+    main_.picMap->setMouseTracking(true);
+    main_.picTerrain->setMouseTracking(true);
+    // A click on the map gives it the keyboard, for scrolling with the keypad.
+    main_.picMap->setFocusPolicy(Qt::ClickFocus);
+    for (QWidget* box :
+         {static_cast<QWidget*>(main_.picMap), static_cast<QWidget*>(main_.picTerrain),
+          static_cast<QWidget*>(main_.picSelTerrain)})
+        box->installEventFilter(this);
+}
+
+void MapViewBridge::RedrawCell(int x, int y) {
+    const auto place = CellPlaceInView(x, y);
+    if (!place) return;
+    DrawMapCell(main_.picMap->surface(), place->X, place->Y, x, y);
+    main_.picMap->Refresh();
+}
+
+void MapViewBridge::RedrawView() {
+    main_.picMap_Paint();
+}
+
+bool MapViewBridge::eventFilter(QObject* watched, QEvent* event) {
+    const auto* mouse = dynamic_cast<const QMouseEvent*>(event);
+    const QPoint at = mouse ? mouse->position().toPoint() : QPoint();
+    if (watched == main_.picMap) {
+        if (event->type() == QEvent::KeyPress)
+            main_.picMap_KeyDown(*static_cast<QKeyEvent*>(event));
+        else if (event->type() == QEvent::MouseMove)
+            main_.picMap_MouseMove(mouse->buttons(), at.x(), at.y());
+    } else if (watched == main_.picTerrain) {
+        if (event->type() == QEvent::MouseButtonPress)
+            main_.picTerrain_MouseDown(mouse->button(), at.x(), at.y());
+        else if (event->type() == QEvent::MouseMove)
+            main_.picTerrain_MouseMove(at.x(), at.y());
+    } else if (watched == main_.picSelTerrain) {
+        if (event->type() == QEvent::MouseButtonRelease && main_.picSelTerrain->rect().contains(at))
+            main_.picSelTerrain_Click();
+    }
+    return QObject::eventFilter(watched, event);
+}

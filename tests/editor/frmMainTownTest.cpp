@@ -1,0 +1,135 @@
+#include "dialogs/areas/frmAreaDesc.h"
+#include "dialogs/areas/frmCreateTown.h"
+#include "dialogs/areas/frmTownDetails.h"
+#include "dialogs/areas/frmTownItem.h"
+#include "dialogs/areas/frmTownLoad.h"
+#include "dialogs/areas/frmTownMonster.h"
+#include "dialogs/areas/frmTownWandering.h"
+#include "editor/frmMain.h"
+
+#include "dialogs/areas/DialogDriver.h"
+#include "platform/qt/PictureBox.h"
+#include "platform/qt/SharedForms.h"
+#include "scenario/tables/CommonTables.h"
+#include "scenario/tables/EditorTables.h"
+#include "support/MsgBoxRecorder.h"
+#include "support/SampleScenario.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <typeinfo>
+
+namespace {
+class MainWindowTownTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        InitCommonTables();
+        InitScenEditorTables();
+        Scen = MakeVariedScenario(1, 1, 3, 31);
+        Scen.CurrentTown = 1;
+        Scen.CurrentOutdoorX = Scen.CurrentOutdoorY = 0;
+        for (std::size_t t = 0; t < 3; ++t)
+            Scen.Towns[t].Strings[0] = "Town" + std::to_string(t);
+        window = std::make_unique<frmMain>();
+    }
+    void TearDown() override {
+        SetModalFormHook({});
+        UnloadAllForms();
+        window.reset();
+    }
+
+    // Triggers the menu entry; the hook plays the author on whatever dialog it opens and
+    // notes the dialogs opened.
+    void Choose(QAction* entry, const std::function<void(ModalForm&)>& author) {
+        SetModalFormHook([&](ModalForm& form) {
+            opened.push_back(typeid(form).name());
+            form.show();
+            form.activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+            author(form);
+        });
+        ASSERT_TRUE(entry->isEnabled());
+        entry->trigger();
+        SetModalFormHook({});
+    }
+
+    std::unique_ptr<frmMain> window;
+    std::vector<std::string> opened;
+    MsgBoxRecorder boxes;
+};
+} // namespace
+
+TEST_F(MainWindowTownTest, TownChoiceCreationAndDetailsRefreshTheTownLine) {
+    Choose(window->mnuTownLoad, [](ModalForm& form) {
+        auto& d = static_cast<frmTownLoad&>(form);
+        ChooseRow(d.lstTown, 2);
+        Click(d.cmdOK);
+    });
+    EXPECT_EQ(window->Label2->text(), "Town: 2 - Town2");
+    EXPECT_FALSE(window->picMap->isVisibleTo(window.get()));
+
+    Choose(window->mnuTownCreate,
+           [](ModalForm& form) { Click(static_cast<frmCreateTown&>(form).cmdCancel); });
+    EXPECT_EQ(Scen.TownCount, 3);
+    EXPECT_EQ(window->Label2->text(), "Town: 2 - Town2") << "written after a Cancel too";
+    Choose(window->mnuTownCreate,
+           [](ModalForm& form) { Click(static_cast<frmCreateTown&>(form).cmdOK); });
+    EXPECT_EQ(window->Label2->text(), "Town: 3 - Town Name");
+
+    Choose(window->mnuTownDetails, [](ModalForm& form) {
+        auto& d = static_cast<frmTownDetails&>(form);
+        TypeInto(d.txtTownName, "Renamed");
+        Click(d.cmdOK);
+    });
+    EXPECT_EQ(window->Label2->text(), "Town: 3 - Renamed");
+}
+
+TEST_F(MainWindowTownTest, BrowsingEntriesOpenAtTheFirstRecordAndEndInTheMapContext) {
+    bool browsing = false;
+    std::int16_t first = -1;
+    Choose(window->mnuTownMonsters, [&](ModalForm& form) {
+        auto& d = static_cast<frmTownMonster&>(form);
+        browsing = d.Context;
+        first = d.MonstNum;
+        Click(d.cmdCancel);
+    });
+    EXPECT_TRUE(browsing);
+    EXPECT_EQ(first, 0);
+    EXPECT_FALSE(SharedForm<frmTownMonster>().Context);
+
+    Choose(window->mnuTownItems, [&](ModalForm& form) {
+        auto& d = static_cast<frmTownItem&>(form);
+        browsing = d.Context;
+        first = d.ItemNum;
+        Click(d.cmdCancel);
+    });
+    EXPECT_TRUE(browsing);
+    EXPECT_EQ(first, 0);
+    EXPECT_FALSE(SharedForm<frmTownItem>().Context);
+
+    Scen.Towns[1].Creatures.clear();
+    opened.clear();
+    window->mnuTownMonsters->trigger();
+    EXPECT_TRUE(opened.empty()) << "a town without creature slots has nothing to browse";
+    EXPECT_TRUE(boxes.Calls().empty());
+}
+
+TEST_F(MainWindowTownTest, AreaDescriptionsFollowTheMenuAndWanderingOpensPlainly) {
+    std::vector<std::int16_t> contexts;
+    const auto note = [&](ModalForm& form) {
+        auto& d = static_cast<frmAreaDesc&>(form);
+        contexts.push_back(d.Context);
+        Click(d.cmdCancel);
+    };
+    Choose(window->mnuOutAreaDesc, note);
+    Choose(window->mnuTownAreaDesc, note);
+    EXPECT_EQ(contexts, (std::vector<std::int16_t>{0, 1}));
+    Choose(window->mnuTownWandering,
+           [](ModalForm& form) { Click(static_cast<frmTownWandering&>(form).cmdCancel); });
+    EXPECT_EQ(opened.back(), typeid(frmTownWandering).name());
+}
