@@ -211,15 +211,12 @@ void frmMain::BuildMenus() {
     ConnectTownMenus();
 }
 
-void frmMain::changeEvent(QEvent* event) {
-    QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow()) Form_Activate();
-}
-
 void frmMain::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    // Some desktops activate a new window late or not at all; the one-time set-up must not
-    // wait for it.
+    // The set-up runs at the first showing only. Qt's window activation is no opening: it also
+    // comes back after every message box and every switch between programs, and would then
+    // overwrite the caption that the last command set. Every command that changes what the
+    // caption shows sets it itself.
     if (FirstTime) Form_Activate();
 }
 

@@ -22,7 +22,7 @@ class frmMain : public QMainWindow {
   public:
     frmMain();
 
-    // Set by the start-up sequence; the first activation does the one-time set-up.
+    // Set by the start-up sequence; the first showing does the one-time set-up.
     bool FirstTime = false;
 
     void Form_Activate();
@@ -168,7 +168,6 @@ class frmMain : public QMainWindow {
     std::int16_t Dragging = 0;
 
   protected:
-    void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 

@@ -79,6 +79,9 @@ void frmMain::ListCommand(std::int32_t mode) {
     HideMapEditor();
     ListMode = mode;
     FillList();
+    // A hidden list keeps its scroll position through a refill; a list command starts at the
+    // first row.
+    List1->scrollToTop();
 }
 
 void frmMain::FillList() {

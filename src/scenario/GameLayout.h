@@ -52,6 +52,9 @@ class GameLayoutFile {
     std::int16_t ReadScenInt(FilePos pos) const;
     // At most max bytes, ending before the first zero byte.
     std::string ReadScenCString(FilePos pos, std::uint8_t max) const;
+    // A fixed-length text field: the text as ReadScenCString reads it, blank-padded to its
+    // length, as the editor holds such texts whatever layout they came from.
+    std::string ReadScenFixedText(FilePos pos, std::uint8_t length) const;
     // Exactly n bytes; in the game layouts each "|" becomes a CR LF line break.
     std::string ReadScenText(FilePos pos, std::uint8_t n) const;
     // Eleven integers in the game's field order, converted to the editor's node types.

@@ -241,8 +241,8 @@ FilePos ReadTalk(const GameLayoutFile& in, FilePos q, TownTalk& talk) {
         TalkingNode& node = talk.Nodes[static_cast<std::size_t>(n)];
         node.PersonalityNum = in.ReadScenInt(at);
         node.NodeType = in.ReadScenInt(at + 2);
-        node.Word1 = in.ReadScenCString(at + 4, 4);
-        node.Word2 = in.ReadScenCString(at + 8, 4);
+        node.Word1 = in.ReadScenFixedText(at + 4, 4);
+        node.Word2 = in.ReadScenFixedText(at + 8, 4);
         for (int e = 0; e < 4; ++e)
             node.Extra[static_cast<std::size_t>(e)] = in.ReadScenInt(at + 12 + 2 * e);
         // The editor's shop numbers start 30 above the game's.

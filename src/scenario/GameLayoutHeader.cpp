@@ -1,6 +1,7 @@
 #include "scenario/GameLayout.h"
 
 #include "platform/core/RuntimeError.h"
+#include "platform/core/TextCodec.h"
 #include "scenario/ScenarioClearing.h"
 #include "scenario/tables/CommonTables.h"
 
@@ -123,7 +124,7 @@ void ReadTerrain(const GameLayoutFile& in, FilePos at, TerrainType& t) {
     t.HorseBlocked = in.ReadScenByte(at + 9);
     t.Light = in.ReadScenByte(at + 10);
     t.Sound = in.ReadScenByte(at + 11);
-    t.ShortcutKey = in.ReadScenCString(at + 12, 1);
+    t.ShortcutKey = in.ReadScenFixedText(at + 12, 1);
 }
 
 // The editor gives some terrain numbers special properties that the game hard-codes.
@@ -196,8 +197,8 @@ void ReadItem(const GameLayoutFile& in, FilePos at, ItemType& it) {
     it.Value = in.ReadScenInt(at + 16);
     it.Weight = in.ReadScenByte(at + 18);
     it.SpecialClass = in.ReadScenByte(at + 19);
-    it.Name = in.ReadScenCString(at + 22, 25);
-    it.UnidName = in.ReadScenCString(at + 47, 15);
+    it.Name = in.ReadScenFixedText(at + 22, 25);
+    it.UnidName = in.ReadScenFixedText(at + 47, 15);
     it.TreasureClass = in.ReadScenByte(at + 62);
     const std::uint8_t flags = in.ReadScenByte(at + 63);
     it.Identified = (flags & 0x01) ? 1 : 0;
@@ -209,8 +210,8 @@ void ReadItem(const GameLayoutFile& in, FilePos at, ItemType& it) {
 
 ItemType EmptyItemType() {
     ItemType it;
-    it.Name = "Empty";
-    it.UnidName = "Empty";
+    it.Name = FixedLengthText("Empty", 25);
+    it.UnidName = FixedLengthText("Empty", 15);
     it.WeaponType = 1;
     return it;
 }
@@ -320,10 +321,10 @@ void ReadScenHeaderV1(Scenario& scen, const ByteReader& file, FilePos& pos, int 
 
     for (int i = 0; i < 256; ++i)
         scen.MonsterTypes[static_cast<std::size_t>(i)].Name =
-            in.ReadScenCString(kMonsterNames + 20 * i, 20);
+            in.ReadScenFixedText(kMonsterNames + 20 * i, 20);
     for (int i = 0; i < 256; ++i)
         scen.TerrainTypes[static_cast<std::size_t>(i)].Name =
-            in.ReadScenCString(kTerrainNames + 30 * i, 30);
+            in.ReadScenFixedText(kTerrainNames + 30 * i, 30);
 
     ReadScenTexts(in, scen, pos);
 }

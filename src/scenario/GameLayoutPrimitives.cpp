@@ -1,6 +1,7 @@
 #include "scenario/GameLayout.h"
 
 #include "platform/core/RuntimeError.h"
+#include "platform/core/TextCodec.h"
 #include "scenario/StrCompat.h"
 
 #include <limits>
@@ -40,6 +41,10 @@ std::string GameLayoutFile::ReadScenCString(FilePos pos, std::uint8_t max) const
         text.push_back(static_cast<char>(c));
     }
     return text;
+}
+
+std::string GameLayoutFile::ReadScenFixedText(FilePos pos, std::uint8_t length) const {
+    return FixedLengthText(ReadScenCString(pos, length), length);
 }
 
 std::string GameLayoutFile::ReadScenText(FilePos pos, std::uint8_t n) const {

@@ -17,6 +17,8 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
+#include <QScrollBar>
+#include <QTest>
 #include <QTextBrowser>
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -123,14 +125,27 @@ TEST_F(MainWindowTest, BeforeAnyScenarioOnlyFileAndHelpCanBeUsed) {
     EXPECT_TRUE(boxes.Calls().empty());
 }
 
-TEST_F(MainWindowTest, LaterActivationsOnlyRefreshTheCaption) {
+TEST_F(MainWindowTest, WindowActivationsAfterTheFirstShowingChangeNothing) {
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     window->CurrentTool = 7;
-    window->HeldSlot = 3;
-    ScenFile.ScenFileName = "Later.vrs";
-    window->Form_Activate();
-    EXPECT_EQ(window->windowTitle(), "Varno Scenario Editor - Later.vrs");
+    PutFileText(elsewhere.File("Bad.vrs"), "not a scenario");
+    dialog.Choose(elsewhere.File("Bad.vrs"));
+    QTest::keyClick(window.get(), Qt::Key_O, Qt::ControlModifier);
+    ASSERT_EQ(boxes.Calls().size(), 1u);
+    const auto noScenario =
+        std::tuple(QString("Varno Scenario Editor"), kOff, QString("-"), QString("-"));
+    EXPECT_EQ(State(), noScenario);
+
+    // A message box or another program takes the activation and gives it back.
+    QWidget other;
+    other.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    other.close();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    EXPECT_EQ(State(), noScenario);
     EXPECT_EQ(window->CurrentTool, 7);
-    EXPECT_EQ(window->HeldSlot, 3);
 }
 
 TEST_F(MainWindowTest, OpeningShowsTheScenarioAndARejectedFileKeepsTheEarlierOne) {
@@ -187,6 +202,23 @@ TEST_F(MainWindowTest, ButtonCaptionsListSixtyNumberedLabelsAndLockingGreysItsEn
     window->mnuScenLockLists_Click();
     EXPECT_EQ(Scen.ListsLocked, 1);
     EXPECT_FALSE(window->mnuScenLockLists->isEnabled());
+}
+
+TEST_F(MainWindowTest, AButtonCaptionListChosenAgainShowsItsFirstRow) {
+    Open(WriteScenarioFile("Quest.vrs", NamedScenario(2)));
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    window->mnuScenButtons->trigger();
+    QListWidget* list = window->List1;
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_End);
+    ASSERT_GT(list->verticalScrollBar()->value(), 0);
+
+    window->mnuScenButtons->trigger();
+    QApplication::processEvents(); // the list lays its rows out at the next pass
+    EXPECT_EQ(list->verticalScrollBar()->value(), 0);
+    EXPECT_EQ(list->itemAt(2, 2), list->item(0));
+    EXPECT_EQ(list->currentRow(), -1);
 }
 
 TEST_F(MainWindowTest, DeleteLastTownKeepsOneTownAndMovesOffADeletedCurrentTown) {

@@ -130,7 +130,7 @@ TEST_P(GameHeaderTest, MonsterRecordConversions) {
     const Scenario s = Read(b);
 
     const MonsterType& m = s.MonsterTypes[1];
-    EXPECT_EQ(m.Name, "Goblin");
+    EXPECT_EQ(m.Name, "Goblin              "); // held blank-padded to its 20 characters
     EXPECT_EQ(m.AttackDice, (std::array<std::uint8_t, 3>{2, 0, 25}));
     EXPECT_EQ(m.AttackSides, (std::array<std::uint8_t, 3>{10, 5, 99}));
     EXPECT_EQ(m.AttackTypes, (std::array<std::uint8_t, 3>{7, 9, 9}));
@@ -189,12 +189,12 @@ TEST_P(GameHeaderTest, TerrainConversions) {
     const Scenario s = Read(b);
 
     const TerrainType& t = s.TerrainTypes[1];
-    EXPECT_EQ(t.Name, "Grass");
+    EXPECT_EQ(t.Name, "Grass" + std::string(25, ' '));
     EXPECT_EQ(Ints(t.Blockage, t.Extra1, t.Extra2, t.TransformTo, t.FlyOver, t.BoatOver,
                    t.HorseBlocked, t.Light, t.Sound),
               Ints(5, 6, 7, 9, 10, 11, 12, 13, 14));
     EXPECT_EQ(t.ShortcutKey, "g");
-    EXPECT_EQ(s.TerrainTypes[2].ShortcutKey, "");
+    EXPECT_EQ(s.TerrainTypes[2].ShortcutKey, " ");
     for (auto [number, special, extra1] : {std::tuple{7, 1, 44},
                                            {10, 1, 300},
                                            {13, 1, 300},
@@ -250,8 +250,8 @@ TEST_P(GameHeaderTest, ItemRecordsAndTheItemsTheLayoutLacks) {
                    it.MagicUse, it.Picture, it.Ability, it.AbilityStrength, it.TypeFlag, it.Value,
                    it.Weight, it.SpecialClass, it.TreasureClass),
               Ints(1, 40, 50, 60, 70, 80, 90, 100, 110, 120, 130, 1500, 18, 19, 3));
-    EXPECT_EQ(it.Name, "Broadsword of the North");
-    EXPECT_EQ(it.UnidName, "Sword");
+    EXPECT_EQ(it.Name, "Broadsword of the North  ");
+    EXPECT_EQ(it.UnidName, "Sword          ");
     const std::vector<int> flags[] = {{1, 1, 1, 1}, {0, 0, 0, 0}, {1, 0, 0, 0},
                                       {0, 1, 0, 0}, {0, 0, 1, 0}, {0, 0, 0, 1}};
     for (int i = 0; i < 6; ++i) {
@@ -259,9 +259,10 @@ TEST_P(GameHeaderTest, ItemRecordsAndTheItemsTheLayoutLacks) {
         EXPECT_EQ(Ints(one.Identified, one.Magical, one.Cursed, one.ConcealAbility), flags[i])
             << "flag byte " << flagBytes[i];
     }
-    EXPECT_EQ(s.ItemTypes[399].Name, "Last");
+    EXPECT_EQ(s.ItemTypes[399].Name, "Last" + std::string(21, ' '));
     ItemType empty;
-    empty.Name = empty.UnidName = "Empty";
+    empty.Name = "Empty" + std::string(20, ' ');
+    empty.UnidName = "Empty" + std::string(10, ' ');
     empty.WeaponType = 1;
     for (int i = 400; i < 500; ++i)
         ASSERT_EQ(s.ItemTypes[i], empty) << "item " << i;

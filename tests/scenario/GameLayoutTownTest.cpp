@@ -218,7 +218,8 @@ TEST_P(GameTownTest, StringsNodesAndDialogueInTheirOrder) {
                                             talk.Personalities[0].HuhResponse,
                                             talk.Personalities[9].HuhResponse,
                                             talk.Nodes[60].Text1};
-    EXPECT_EQ(texts, (std::vector<std::string>{"shop", "buy", "name", "abcd", "xxxx", "d0", "d9",
+    // A keyword shorter than its four characters is held blank-padded.
+    EXPECT_EQ(texts, (std::vector<std::string>{"shop", "buy ", "name", "abcd", "xxxx", "d0", "d9",
                                                "d10", "d20", "d30", "d39", "d40", "d41",
                                                "two\r\nlines", "d159", "d160", "d169", ""}));
 }

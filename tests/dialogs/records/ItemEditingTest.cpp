@@ -1,8 +1,6 @@
 #include "dialogs/records/ItemEditing.h"
 #include "dialogs/records/ItemAbilityEditing.h"
 
-#include "scenario/tables/EditorTables.h"
-
 #include <gtest/gtest.h>
 
 namespace {
@@ -42,15 +40,6 @@ TEST(ItemCopy, SaveWritesBackWhatWasLoadedAndCutsTheNames) {
     EXPECT_EQ(record.Reserved, 77);
 }
 
-TEST(ItemCopy, KindTwentyFiveBecomesMissileWithoutAmmunition) {
-    ItemType record = SampleItem();
-    record.ItemKind = 25;
-    ItemCopy copy = LoadItemCopy(record);
-    NormaliseItemKind(copy);
-    SaveItemCopy(copy, record);
-    EXPECT_EQ(record.ItemKind, 24);
-}
-
 TEST(ItemCopy, UsedUpAbilitiesNeedACharge) {
     struct Case {
         std::uint8_t ability;
@@ -65,18 +54,6 @@ TEST(ItemCopy, UsedUpAbilitiesNeedACharge) {
         copy.Charges = c.charges;
         EXPECT_EQ(NeedsCharges(copy), c.refused) << int(c.ability);
     }
-}
-
-TEST(ItemCopy, PickersAndAbilitiesByKind) {
-    EXPECT_EQ(ItemPickerSelection(153), -1);
-    EXPECT_EQ(ItemPickerSelection(44), 44);
-    EXPECT_EQ(CustomItemSelection(153), 3);
-    EXPECT_EQ(CustomItemSelection(44), -1);
-    EXPECT_EQ(AbilitiesRefusal(0),
-              "You must give the item a type before\n you can choose its abilities.");
-    EXPECT_EQ(AbilitiesRefusal(3), "Gold and food cannot be given special abilities.");
-    EXPECT_EQ(AbilitiesRefusal(11), AbilitiesRefusal(3));
-    EXPECT_EQ(AbilitiesRefusal(20), "");
 }
 
 TEST(ItemAbilities, CategoriesAcceptTheirKinds) {
@@ -107,25 +84,4 @@ TEST(ItemAbilities, StrengthCaptionAndCheckFollowTheAbility) {
     EXPECT_EQ(StrengthCheckFor(63).Caption, "Sp. Node Number");
     EXPECT_EQ(StrengthCheckFor(120).Caption, "Monster Number");
     EXPECT_EQ(StrengthCheckFor(1).Max, 10);
-}
-
-TEST(ItemAbilities, NoAbilityIsSavedWithoutStrength) {
-    ItemCopy editor = LoadItemCopy(SampleItem());
-    ItemAbilityCopy copy = LoadItemAbilityCopy(17, editor);
-    EXPECT_EQ(copy.ItemNum, 17);
-    EXPECT_EQ(copy.Strength, 4);
-    copy.Ability = 0;
-    copy.Uses = 3;
-    SaveItemAbilityCopy(copy, editor);
-    EXPECT_EQ(editor.SpAbility, 0);
-    EXPECT_EQ(editor.SpAbilityStr, 0);
-    EXPECT_EQ(editor.ItemUses, 3);
-}
-
-TEST(ItemAbilities, NumbersBeyondTheNameTablesShowNoName) {
-    InitScenEditorTables();
-    EXPECT_EQ(ItemAbilityName(176), "Heal target");
-    EXPECT_EQ(ItemAbilityName(177), "");
-    EXPECT_EQ(ItemKindName(24), "Missile (no ammo)");
-    EXPECT_EQ(ItemKindName(200), "");
 }

@@ -1,6 +1,5 @@
 #include "dialogs/records/MonsterEditing.h"
 #include "dialogs/records/MonsterAbilityEditing.h"
-#include "dialogs/records/RecordStepping.h"
 
 #include "scenario/NumericValidator.h"
 #include "support/MsgBoxRecorder.h"
@@ -30,21 +29,6 @@ MonsterType SampleMonster() {
     return m;
 }
 } // namespace
-
-TEST(MonsterCopy, HealthBelowOneAndNoSpeedAreShownAndSavedAsOne) {
-    for (std::int16_t health : {std::int16_t{0}, std::int16_t{-5}}) {
-        MonsterType record = SampleMonster();
-        record.Health = health;
-        record.Speed = 0;
-        MonsterCopy copy;
-        LoadMonsterCopy(record, copy);
-        EXPECT_EQ(copy.Health, 1);
-        EXPECT_EQ(copy.Speed, 1);
-        SaveMonsterCopy(copy, record);
-        EXPECT_EQ(record.Health, 1);
-        EXPECT_EQ(record.Speed, 1);
-    }
-}
 
 TEST(MonsterCopy, SaveWritesEditedFieldsAndKeepsTheOthers) {
     const MonsterType original = SampleMonster();
@@ -115,36 +99,6 @@ TEST(MonsterPictures, CustomPictureNumberFollowsItsSize) {
     EXPECT_EQ(TalkPickerSelection(1012), -1);
     EXPECT_EQ(TalkCustomPickerSelection(1012), 12);
     EXPECT_EQ(TalkCustomPickerSelection(12), -1);
-}
-
-TEST(MonsterAttacks, DiceDecideTheSides) {
-    struct Case {
-        std::optional<std::int16_t> dice;
-        std::int16_t sidesBefore;
-        std::int16_t diceAfter;
-        std::int16_t sidesAfter;
-    };
-    const Case cases[] = {
-        {std::nullopt, 6, 0, 0},
-        {0, 6, 0, 0},
-        {3, 0, 3, 1},
-        {3, 8, 3, 8},
-    };
-    for (const Case& c : cases) {
-        MonsterCopy copy;
-        copy.AttackSides[1] = c.sidesBefore;
-        SettleAttackDice(copy, 1, c.dice);
-        EXPECT_EQ(copy.AttackDice[1], c.diceAfter);
-        EXPECT_EQ(copy.AttackSides[1], c.sidesAfter);
-        EXPECT_EQ(copy.AttackSides[0], 0);
-    }
-}
-
-TEST(RecordArrows, StepWrapsAtBothEnds) {
-    EXPECT_EQ(WrapStep(255, +1, 1, 255), 1);
-    EXPECT_EQ(WrapStep(1, -1, 1, 255), 255);
-    EXPECT_EQ(WrapStep(0, -1, 0, 499), 499);
-    EXPECT_EQ(WrapStep(10, +1, 0, 499), 11);
 }
 
 TEST(MonsterAbilities, CreateGenerateEntriesSetThePromptAndTheRule) {

@@ -38,35 +38,6 @@ TEST(TerrainCopy, NoSoundIs99InTheEditorOnlyForDoorsAndQuickfire) {
     }
 }
 
-TEST(TerrainCopy, GameTerrainTypesTakeOnlyTheShortcutKey) {
-    const TerrainType original = SampleTerrain(24, 12, 200);
-    TerrainCopy copy = LoadTerrainCopy(original);
-    copy.Name = "Renamed";
-    copy.Picture = 7;
-    copy.ShortcutKey = 'x';
-    TerrainType record = original;
-    SaveTerrainCopy(copy, 90, record);
-    EXPECT_EQ(record.Name, original.Name);
-    EXPECT_EQ(record.Picture, 140);
-    EXPECT_EQ(record.ShortcutKey, "x");
-    SaveTerrainCopy(copy, 91, record);
-    EXPECT_EQ(record.Name, "Renamed                       ");
-    EXPECT_EQ(record.Picture, 7);
-}
-
-TEST(TerrainCopy, ValuesThePropertyDoesNotUseAreStoredAsZero) {
-    TerrainCopy copy = LoadTerrainCopy(SampleTerrain(2, 40, 3));
-    copy.SpecialProperty = 11;
-    TerrainType record;
-    SaveTerrainCopy(copy, 120, record);
-    EXPECT_EQ(record.Extra1, 0);
-    EXPECT_EQ(record.Extra2, 0);
-    copy.SpecialProperty = 7;
-    SaveTerrainCopy(copy, 120, record);
-    EXPECT_EQ(record.Extra1, 40);
-    EXPECT_EQ(record.Extra2, 0);
-}
-
 TEST(TerrainCopy, EmptyShortcutKeyIsABlank) {
     TerrainType record = SampleTerrain(0, 0, 0);
     record.ShortcutKey = "";
@@ -94,14 +65,6 @@ TEST(TerrainExtraValues, RulesFollowTheSpecialProperty) {
     }
     EXPECT_TRUE(ExtraValueRules(23)[1].Unused());
     EXPECT_EQ(ExtraValueRules(23)[0].Caption, "Special Node");
-}
-
-TEST(TerrainExtraValues, PickListShowsOnlyValuesItHas) {
-    using List = ExtraValueRule::PickList;
-    EXPECT_EQ(PickListEntry(List::Sound, 99), 99);
-    EXPECT_EQ(PickListEntry(List::Sound, 100), -1);
-    EXPECT_EQ(PickListEntry(List::Terrain, 255), 255);
-    EXPECT_EQ(PickListEntry(List::Terrain, -1), -1);
 }
 
 TEST(TerrainPictures, EachPickerStartsOnItsOwnKindOfPicture) {
