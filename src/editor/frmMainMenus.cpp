@@ -65,7 +65,7 @@ void frmMain::mnuFileExit_Click() {
 }
 
 void frmMain::mnuHelp_Click() {
-    ShowHelpFile(ProgramPath("\\Ostravin.hlp"));
+    ShowHelpFile(ProgramPath("\\Ostravin.hlp"), this);
 }
 
 void frmMain::mnuScenButtons_Click() {

@@ -23,6 +23,8 @@ frmSplash::frmSplash() {
     setFixedSize(693, 480);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
+    // Half a second exactly: Qt's default coarse timers may fire up to 5% early or late.
+    Timer1.setTimerType(Qt::PreciseTimer);
     Timer1.setInterval(500);
     connect(&Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
 }

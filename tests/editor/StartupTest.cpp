@@ -23,6 +23,10 @@ TEST(Startup, TheSequenceRunsOnceAndLeavesOnlyTheMainWindow) {
     {
         frmSplash splash;
         ASSERT_TRUE(splash.Form_Load());
+        // The delay is half a second, kept to the millisecond.
+        EXPECT_TRUE(splash.Timer1.isActive());
+        EXPECT_EQ(splash.Timer1.interval(), 500);
+        EXPECT_EQ(splash.Timer1.timerType(), Qt::PreciseTimer);
         splash.show();
         splash.Timer1_Timer();
         splash.Timer1_Timer(); // a late tick

@@ -2,6 +2,7 @@
 
 #include "platform/core/MsgBox.h"
 #include "platform/core/ProgramPaths.h"
+#include "platform/qt/HelpWindow.h"
 #include "platform/qt/PictureBox.h"
 #include "platform/qt/SharedForms.h"
 #include "scenario/OwnLayout.h"
@@ -14,9 +15,11 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBrowser>
@@ -266,12 +269,14 @@ TEST_F(MainWindowTest, HelpShowsTheHelpFileBesideTheProgram) {
     SetProgramFolderForTesting(VARNO_APP_DIR);
     window->mnuHelp_Click();
     EXPECT_TRUE(boxes.Calls().empty());
-    QTextBrowser* help = nullptr;
+    QDialog* help = nullptr;
     for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* browser = qobject_cast<QTextBrowser*>(w); browser && browser->isVisible())
-            help = browser;
+        if (auto* dialog = qobject_cast<QDialog*>(w); dialog && dialog->isVisible()) help = dialog;
     ASSERT_NE(help, nullptr);
-    EXPECT_TRUE(help->toPlainText().contains("File > Open Scenario"));
+    EXPECT_TRUE(help->findChild<QTextBrowser*>()->toPlainText().contains("File > Open Scenario"));
+    // It opens beside the main window, as far as the screen allows.
+    EXPECT_EQ(QRect(help->pos(), help->size()),
+              HelpWindowPlace(window->screen()->availableGeometry(), window->frameGeometry()));
     help->close();
 
     SetProgramFolderForTesting(program.Path()); // no help file there

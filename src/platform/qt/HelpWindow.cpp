@@ -4,12 +4,55 @@
 #include "platform/core/MsgBox.h"
 #include "platform/core/RuntimeError.h"
 
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QGuiApplication>
 #include <QPointer>
+#include <QPushButton>
+#include <QScreen>
 #include <QTextBrowser>
+#include <QVBoxLayout>
+#include <QWidget>
+#include <algorithm>
 
-void ShowHelpFile(const std::string& path) {
+namespace {
+constexpr int kPreferredWidth = 640;
+constexpr int kPreferredHeight = 560;
+constexpr int kReadableWidth = 320;
+
+// A dialog, so that Esc closes it; it is shown without blocking, beside the editor.
+QDialog* MakeHelpWindow() {
+    auto* window = new QDialog();
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setWindowTitle("Varno Scenario Editor Help");
+    auto* text = new QTextBrowser(window);
+    text->setOpenExternalLinks(false);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, window);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, window, &QDialog::close);
+    auto* layout = new QVBoxLayout(window);
+    layout->addWidget(text);
+    layout->addWidget(buttons);
+    return window;
+}
+} // namespace
+
+QRect HelpWindowPlace(const QRect& available, const QRect& beside) {
+    const int roomRight = available.right() - beside.right();
+    const int roomLeft = beside.left() - available.left();
+    const bool right = roomRight >= roomLeft;
+    const int widest = std::min(kPreferredWidth, available.width());
+    const int width =
+        std::clamp(right ? roomRight : roomLeft, std::min(kReadableWidth, widest), widest);
+    const int height = std::min(kPreferredHeight, available.height());
+    const int left = std::clamp(right ? beside.right() + 1 : beside.left() - width,
+                                available.left(), available.right() + 1 - width);
+    const int top = std::clamp(beside.top(), available.top(), available.bottom() + 1 - height);
+    return {left, top, width, height};
+}
+
+void ShowHelpFile(const std::string& path, const QWidget* beside) {
     // The window goes with its own close; the next Help makes a new one.
-    static QPointer<QTextBrowser> window;
+    static QPointer<QDialog> window;
     std::vector<std::uint8_t> bytes;
     try {
         bytes = ReadFileBytes(path);
@@ -19,14 +62,20 @@ void ShowHelpFile(const std::string& path) {
         return;
     }
     if (!window) {
-        window = new QTextBrowser();
-        window->setAttribute(Qt::WA_DeleteOnClose);
-        window->setWindowTitle("Varno Scenario Editor Help");
-        window->setOpenExternalLinks(false);
-        window->resize(640, 560);
+        window = MakeHelpWindow();
+        const QScreen* screen = beside ? beside->screen() : QGuiApplication::primaryScreen();
+        const QRect available = screen ? screen->availableGeometry() : QRect();
+        if (available.isValid()) {
+            const QRect place = HelpWindowPlace(
+                available, beside ? beside->frameGeometry() : QRect(available.topLeft(), QSize()));
+            window->resize(place.size());
+            window->move(place.topLeft());
+        } else {
+            window->resize(kPreferredWidth, kPreferredHeight);
+        }
     }
-    window->setHtml(QString::fromUtf8(reinterpret_cast<const char*>(bytes.data()),
-                                      static_cast<qsizetype>(bytes.size())));
+    window->findChild<QTextBrowser*>()->setHtml(QString::fromUtf8(
+        reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size())));
     window->show();
     window->raise();
 }

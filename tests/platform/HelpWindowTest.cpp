@@ -1,0 +1,72 @@
+#include "platform/qt/HelpWindow.h"
+
+#include "support/MsgBoxRecorder.h"
+#include "support/TempFolder.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+#include <QTextBrowser>
+#include <gtest/gtest.h>
+
+TEST(HelpWindowPlace, BesideTheWindowWhereTheScreenHasRoom) {
+    const QRect fullHd(0, 0, 1920, 1040);
+    struct Case {
+        const char* screen;
+        QRect available, beside, expected;
+    };
+    const Case cases[] = {
+        {"wide, editor centred", fullHd, {613, 280, 694, 480}, {1307, 280, 613, 560}},
+        {"laptop, editor centred", {0, 0, 1366, 728}, {336, 124, 694, 480}, {1030, 124, 336, 560}},
+        {"wide, editor at the right edge", fullHd, {1226, 0, 694, 480}, {586, 0, 640, 560}},
+        {"second screen", {1920, 0, 1280, 1024}, {2000, 100, 694, 480}, {2694, 100, 506, 560}},
+        // No room on either side: a readable width inside the screen, over the editor.
+        {"small", {0, 0, 800, 600}, {53, 60, 694, 480}, {480, 40, 320, 560}},
+        {"tiny", {0, 0, 300, 200}, {0, 0, 694, 480}, {0, 0, 300, 200}},
+        {"no window to go beside", fullHd, {0, 0, 0, 0}, {0, 0, 640, 560}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(HelpWindowPlace(c.available, c.beside), c.expected) << c.screen;
+}
+
+namespace {
+QDialog* ShownHelpWindow() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* dialog = qobject_cast<QDialog*>(w);
+            dialog && dialog->isVisible() && dialog->windowTitle() == "Varno Scenario Editor Help")
+            return dialog;
+    return nullptr;
+}
+} // namespace
+
+TEST(HelpWindow, ClosesWithEscapeOrItsCloseButton) {
+    TempFolder folder;
+    PutFileText(folder.File("help.hlp"), "<h1>Help</h1><p>Open a scenario.</p>");
+    QWidget editor;
+    editor.setGeometry(40, 40, 300, 200);
+    editor.show();
+    MsgBoxRecorder boxes;
+
+    for (const bool byButton : {false, true}) {
+        ShowHelpFile(folder.File("help.hlp"), &editor);
+        QPointer<QDialog> help = ShownHelpWindow();
+        ASSERT_NE(help, nullptr);
+        EXPECT_TRUE(help->findChild<QTextBrowser*>()->toPlainText().contains("Open a scenario."));
+        help->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(help));
+        if (byButton) {
+            QPushButton* close = help->findChild<QPushButton*>();
+            ASSERT_NE(close, nullptr);
+            EXPECT_EQ(close->text(), "Close");
+            QTest::mouseClick(close, Qt::LeftButton);
+        } else {
+            QTest::keyClick(help->findChild<QTextBrowser*>(), Qt::Key_Escape);
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_TRUE(help.isNull()) << (byButton ? "Close" : "Esc");
+        EXPECT_EQ(ShownHelpWindow(), nullptr);
+    }
+    EXPECT_TRUE(boxes.Calls().empty());
+}
