@@ -129,6 +129,8 @@ void frmEditSpNode::BuildControls() {
         if (i < kNodeFieldCount - 1) {
             auto* list = new QComboBox(this);
             list->setMinimumWidth(260);
+            // Without this the style opens a list of 500 entries as tall as the screen.
+            list->setStyleSheet("QComboBox { combobox-popup: 0; }");
             list->setMaxVisibleItems(20);
             QSizePolicy policy = list->sizePolicy();
             policy.setRetainSizeWhenHidden(true);
