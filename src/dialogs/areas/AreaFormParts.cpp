@@ -1,5 +1,6 @@
 #include "dialogs/areas/AreaFormParts.h"
 
+#include "forms/DialogParts.h"
 #include "graphics/Drawing.h"
 #include "platform/qt/PictureBox.h"
 #include "platform/qt/QtText.h"
@@ -14,29 +15,12 @@
 #include <QStyle>
 #include <algorithm>
 
-namespace {
-constexpr std::int16_t kDialogPictureNumber = 816;
-constexpr int kDialogPictureSide = 36;
-} // namespace
-
 namespace area_form {
-PictureBox* MakeDialogPicture(QWidget* parent) {
+PictureBox* MakeRecordPicture(QWidget* parent) {
     auto* box = new PictureBox(parent);
-    box->ResizePixels(kDialogPictureSide, kDialogPictureSide);
-    DrawDialogPicture(box);
+    box->ResizePixels(DialogPictureBox::kSide, DialogPictureBox::kSide);
+    DrawPictureNumber(box->surface(), DialogPictureBox::kPictureNumber);
     return box;
-}
-
-void DrawDialogPicture(PictureBox* box) {
-    DrawPictureNumber(box->surface(), kDialogPictureNumber);
-}
-
-QLabel* MakeTitleLabel(QWidget* parent, const QString& text) {
-    auto* label = new QLabel(text, parent);
-    QFont bold = label->font();
-    bold.setBold(true);
-    label->setFont(bold);
-    return label;
 }
 
 QPushButton* MakeArrowButton(QWidget* parent, bool right) {

@@ -15,12 +15,9 @@ class PictureBox;
 // Small pieces that the town and outdoor dialogs share.
 namespace area_form {
 
-// The dialog picture box, 36 x 36 pixels, showing dialog picture 16.
-PictureBox* MakeDialogPicture(QWidget* parent);
-void DrawDialogPicture(PictureBox* box);
-
-// The dialog's own title, a label inside the window (the title bar reads the program's name).
-QLabel* MakeTitleLabel(QWidget* parent, const QString& text);
+// The dialog picture box of a dialog that also draws its record's picture there: it starts
+// with dialog picture 16, which the record's picture then replaces.
+PictureBox* MakeRecordPicture(QWidget* parent);
 
 // A left or right arrow button for stepping through records or pages.
 QPushButton* MakeArrowButton(QWidget* parent, bool right);

@@ -1,6 +1,7 @@
 #include "dialogs/areas/frmAreaDesc.h"
 
 #include "dialogs/areas/AreaFormParts.h"
+#include "forms/DialogParts.h"
 #include "forms/FormLayout.h"
 #include "platform/qt/PictureBox.h"
 #include "platform/qt/QtText.h"
@@ -23,10 +24,10 @@ frmAreaDesc::frmAreaDesc() : RecordDialog(LoadOn::EveryOpening) {
     SetFormFont(this);
     auto* outer = new QVBoxLayout(this);
     auto* top = new QHBoxLayout;
-    picDlogPic = MakeDialogPicture(this);
+    picDlogPic = AddDialogPicture(this);
     top->addWidget(picDlogPic);
-    Label1[0] = MakeTitleLabel(this, "Outdoor area descriptions");
-    Label1[1] = MakeTitleLabel(this, "Town area descriptions");
+    Label1[0] = AddTitleLabel(this, "Outdoor area descriptions");
+    Label1[1] = AddTitleLabel(this, "Town area descriptions");
     top->addWidget(Label1[0]);
     top->addWidget(Label1[1]);
     top->addStretch();

@@ -2,6 +2,7 @@
 
 #include "dialogs/areas/AreaDescWork.h"
 #include "dialogs/areas/AreaFormParts.h"
+#include "forms/DialogParts.h"
 #include "forms/FormLayout.h"
 #include "map/MapState.h"
 #include "platform/qt/PictureBox.h"
@@ -25,9 +26,9 @@ frmAreaDesc1::frmAreaDesc1() : RecordDialog(LoadOn::EveryOpening) {
     SetFormFont(this);
     auto* outer = new QVBoxLayout(this);
     auto* top = new QHBoxLayout;
-    picDlogPic = MakeDialogPicture(this);
+    picDlogPic = AddDialogPicture(this);
     top->addWidget(picDlogPic);
-    top->addWidget(MakeTitleLabel(this, "Enter the area's description:"));
+    top->addWidget(AddTitleLabel(this, "Enter the area's description:"));
     top->addStretch();
     outer->addLayout(top);
     txtArea = new QLineEdit(this);

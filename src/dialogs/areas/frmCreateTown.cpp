@@ -2,6 +2,7 @@
 
 #include "dialogs/areas/AreaFormParts.h"
 #include "dialogs/areas/TownChoice.h"
+#include "forms/DialogParts.h"
 #include "forms/FormLayout.h"
 #include "forms/HandlerGuard.h"
 #include "platform/qt/PictureBox.h"
@@ -46,9 +47,9 @@ frmCreateTown::frmCreateTown() {
     SetFormFont(this);
     auto* outer = new QVBoxLayout(this);
     auto* top = new QHBoxLayout;
-    picDlogPic = MakeDialogPicture(this);
+    picDlogPic = AddDialogPicture(this);
     top->addWidget(picDlogPic);
-    top->addWidget(MakeTitleLabel(this, "Create New Town"));
+    top->addWidget(AddTitleLabel(this, "Create New Town"));
     top->addStretch();
     outer->addLayout(top);
 

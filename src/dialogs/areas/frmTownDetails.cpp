@@ -1,6 +1,7 @@
 #include "dialogs/areas/frmTownDetails.h"
 
 #include "dialogs/areas/AreaFormParts.h"
+#include "forms/DialogParts.h"
 #include "forms/FormControls.h"
 #include "forms/FormLayout.h"
 #include "platform/qt/PictureBox.h"
@@ -62,9 +63,9 @@ void frmTownDetails::BuildControls() {
     SetFormFont(this);
     auto* outer = new QVBoxLayout(this);
     auto* top = new QHBoxLayout;
-    picDlogPic = MakeDialogPicture(this);
+    picDlogPic = AddDialogPicture(this);
     top->addWidget(picDlogPic);
-    top->addWidget(MakeTitleLabel(this, "Town Details"));
+    top->addWidget(AddTitleLabel(this, "Town Details"));
     top->addStretch();
     outer->addLayout(top);
 

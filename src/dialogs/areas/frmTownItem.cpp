@@ -1,6 +1,7 @@
 #include "dialogs/areas/frmTownItem.h"
 
 #include "dialogs/areas/AreaFormParts.h"
+#include "forms/DialogParts.h"
 #include "forms/FormControls.h"
 #include "forms/FormLayout.h"
 #include "graphics/Drawing.h"
@@ -23,9 +24,9 @@ frmTownItem::frmTownItem() : RecordDialog(LoadOn::EveryOpening) {
     SetFormFont(this);
     auto* outer = new QVBoxLayout(this);
     auto* top = new QHBoxLayout;
-    picDlogPic = MakeDialogPicture(this);
+    picDlogPic = MakeRecordPicture(this);
     top->addWidget(picDlogPic);
-    top->addWidget(MakeTitleLabel(this, "Editing Preset Item"));
+    top->addWidget(AddTitleLabel(this, "Editing Preset Item"));
     top->addStretch();
     outer->addLayout(top);
 

@@ -2,6 +2,7 @@
 
 #include "dialogs/areas/AreaFormParts.h"
 #include "dialogs/areas/TownChoice.h"
+#include "forms/DialogParts.h"
 #include "forms/FormLayout.h"
 #include "forms/HandlerGuard.h"
 #include "platform/qt/PictureBox.h"
@@ -20,9 +21,9 @@ frmTownLoad::frmTownLoad() {
     SetFormFont(this);
     auto* outer = new QVBoxLayout(this);
     auto* top = new QHBoxLayout;
-    picDlogPic = MakeDialogPicture(this);
+    picDlogPic = AddDialogPicture(this);
     top->addWidget(picDlogPic);
-    top->addWidget(MakeTitleLabel(this, "Pick Town to Edit"));
+    top->addWidget(AddTitleLabel(this, "Pick Town to Edit"));
     top->addStretch();
     outer->addLayout(top);
     outer->addWidget(new QLabel("Edit which Town?", this));

@@ -3,6 +3,7 @@
 #include "dialogs/areas/AreaFormParts.h"
 #include "dialogs/nodes/frmEditSpNode.h"
 #include "dialogs/pictures/frmSelectIcon.h"
+#include "forms/DialogParts.h"
 #include "forms/FormControls.h"
 #include "forms/FormLayout.h"
 #include "graphics/Drawing.h"
@@ -70,10 +71,10 @@ void frmTownMonster::BuildControls() {
     SetFormFont(this);
     auto* outer = new QVBoxLayout(this);
     auto* top = new QHBoxLayout;
-    picDlogPic = MakeDialogPicture(this);
+    picDlogPic = MakeRecordPicture(this);
     top->addWidget(picDlogPic);
     auto* heading = new QVBoxLayout;
-    heading->addWidget(MakeTitleLabel(this, "Editing a townperson/monster"));
+    heading->addWidget(AddTitleLabel(this, "Editing a townperson/monster"));
     heading->addWidget(Wrapped(this, "Enter the information for this monster/townperson. You "
                                      "only need to worry about the talking section if this is "
                                      "not a hostile monster."));

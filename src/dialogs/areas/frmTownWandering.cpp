@@ -1,6 +1,7 @@
 #include "dialogs/areas/frmTownWandering.h"
 
 #include "dialogs/areas/AreaFormParts.h"
+#include "forms/DialogParts.h"
 #include "forms/FormLayout.h"
 #include "platform/qt/PictureBox.h"
 #include "scenario/Scenario.h"
@@ -18,10 +19,10 @@ frmTownWandering::frmTownWandering() : RecordDialog(LoadOn::EveryOpening) {
     SetFormFont(this);
     auto* outer = new QVBoxLayout(this);
     auto* top = new QHBoxLayout;
-    picDlogPic = MakeDialogPicture(this);
+    picDlogPic = AddDialogPicture(this);
     top->addWidget(picDlogPic);
     auto* heading = new QVBoxLayout;
-    heading->addWidget(MakeTitleLabel(this, "Town Wandering Monsters"));
+    heading->addWidget(AddTitleLabel(this, "Town Wandering Monsters"));
     auto* note = new QLabel("Wandering monsters in towns appear in groups of up to five. There "
                             "are four different wandering and special encounter slots. To edit "
                             "the others, use the arrow buttons.",

@@ -10,12 +10,14 @@
 #include "scenario/tables/NodeTypeDescriptors.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -28,6 +30,23 @@ constexpr FieldGroup kFieldGroups[] = {
     {"Stuff Done Flags:", 0}, {"Message1, Message2, Pict:", 2},
     {"Extra 1a and 1b:", 5},  {"Extra 2a and 2b:", 7},
     {"Jump To:", 9},
+};
+
+// Entering a field box selects its number, so that typing replaces it. The selection is made
+// once the event that brought the focus is over: a mouse press would place the caret after it.
+class SelectOnFocus : public QObject {
+  public:
+    using QObject::QObject;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::FocusIn)
+            if (auto* box = qobject_cast<QLineEdit*>(watched))
+                QTimer::singleShot(0, box, [box] {
+                    if (box->hasFocus()) box->setSelection(0, 9);
+                });
+        return QObject::eventFilter(watched, event);
+    }
 };
 
 QPushButton* KeepPlaceWhenHidden(QPushButton* button) {
@@ -80,6 +99,7 @@ void frmEditSpNode::BuildControls() {
     typeColumn->addLayout(categories);
     typeColumn->addWidget(lstNodeType);
 
+    auto* selectOnFocus = new SelectOnFocus(this);
     auto* grid = new QGridLayout();
     grid->setVerticalSpacing(2);
     int row = 0;
@@ -104,10 +124,13 @@ void frmEditSpNode::BuildControls() {
         grid->addWidget(lblPrompt[f], row, 0);
         txtData[f] = new QLineEdit(this);
         txtData[f]->setFixedWidth(64);
+        txtData[f]->installEventFilter(selectOnFocus);
         grid->addWidget(txtData[f], row, 1);
         if (i < kNodeFieldCount - 1) {
             auto* list = new QComboBox(this);
             list->setMinimumWidth(260);
+            // Without this the style opens a list of 500 entries as tall as the screen.
+            list->setStyleSheet("QComboBox { combobox-popup: 0; }");
             list->setMaxVisibleItems(20);
             QSizePolicy policy = list->sizePolicy();
             policy.setRetainSizeWhenHidden(true);

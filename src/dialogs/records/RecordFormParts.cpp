@@ -41,6 +41,10 @@ QComboBox* MakeValueList(QWidget* parent, std::span<const char* const> entries) 
     return list;
 }
 
+std::vector<std::string> EntryTexts(std::span<const char* const> entries) {
+    return {entries.begin(), entries.end()};
+}
+
 void SelectValue(QComboBox* list, int value) {
     list->setCurrentIndex(value >= 0 && value < list->count() ? value : -1);
 }

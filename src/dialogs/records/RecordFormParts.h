@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <initializer_list>
 #include <span>
+#include <string>
+#include <vector>
 
 class QComboBox;
 class QLabel;
@@ -23,6 +25,8 @@ QPushButton* MakeArrowButton(QWidget* parent, bool right);
 
 // A drop-down list whose entry index is the value it stands for.
 QComboBox* MakeValueList(QWidget* parent, std::span<const char* const> entries);
+// A list's fixed entries as the kit's value lists take them.
+std::vector<std::string> EntryTexts(std::span<const char* const> entries);
 // Selects the value's entry, or none when the list has no entry for it.
 void SelectValue(QComboBox* list, int value);
 

@@ -3,7 +3,6 @@
 #include "dialogs/records/PicturePicking.h"
 #include "dialogs/records/RecordEditorLists.h"
 #include "dialogs/records/RecordFormParts.h"
-#include "dialogs/records/RecordStepping.h"
 #include "dialogs/records/frmEditItemAbility.h"
 #include "forms/FormControls.h"
 #include "forms/FormLayout.h"
@@ -59,14 +58,11 @@ frmEditItem::frmEditItem() : RecordDialog(LoadOn::FirstOpening) {
 
     OnLostFocus(txtName, [this] { RunGuarded([&] { txtName_LostFocus(); }); });
     OnLostFocus(txtUnidName, [this] { RunGuarded([&] { txtUnidName_LostFocus(); }); });
-    Connect(lstType, &QComboBox::activated, [this](int index) {
-        if (!Loading && index >= 0) ItemKind = static_cast<std::int16_t>(index);
-    });
+    BindList(lstType, &ItemKind).Fill(EntryTexts(ItemKindEntries));
+    BindList(lstTreasureType, &TreasureType).Fill(EntryTexts(TreasureClassEntries));
+    // Weapon type n is entry n - 1: no weapon (0) has no entry.
     Connect(lstWpnType, &QComboBox::activated, [this](int index) {
         if (!Loading && index >= 0) WeaponType = static_cast<std::uint8_t>(index + 1);
-    });
-    Connect(lstTreasureType, &QComboBox::activated, [this](int index) {
-        if (!Loading && index >= 0) TreasureType = static_cast<std::uint8_t>(index);
     });
     const auto flag = [this](QCheckBox* box, std::uint8_t& field) {
         Connect(box, &QCheckBox::clicked, [this, box, &field] {
@@ -80,8 +76,7 @@ frmEditItem::frmEditItem() : RecordDialog(LoadOn::FirstOpening) {
     Connect(cmdPictSelect, &QPushButton::clicked, [this] { cmdPictSelect_Click(); });
     Connect(cmdCustomPic, &QPushButton::clicked, [this] { cmdCustomPic_Click(); });
     Connect(cmdAbilities, &QPushButton::clicked, [this] { cmdAbilities_Click(); });
-    Connect(cmdScrollLeft, &QPushButton::clicked, [this] { cmdScrollLeft_Click(); });
-    Connect(cmdScrollRight, &QPushButton::clicked, [this] { cmdScrollRight_Click(); });
+    SetArrows(cmdScrollLeft, cmdScrollRight);
 }
 
 void frmEditItem::BuildControls() {
@@ -107,11 +102,11 @@ void frmEditItem::BuildControls() {
     add("Item full name:", txtName);
     txtUnidName = MakeBox(this, kItemUnidNameLength);
     add("Item unidentified name:", txtUnidName);
-    lstType = MakeValueList(this, ItemKindEntries);
+    lstType = new QComboBox(this);
     add("Item Use:", lstType);
     lstWpnType = MakeValueList(this, WeaponTypeEntries);
     add("Weapon type:", lstWpnType);
-    lstTreasureType = MakeValueList(this, TreasureClassEntries);
+    lstTreasureType = new QComboBox(this);
     add("Item treasure class:", lstTreasureType);
     left->addWidget(MakeLabel("Item picture:", this), row, 0);
     auto* pictRow = new QHBoxLayout;
@@ -178,6 +173,8 @@ void frmEditItem::LoadItem() {
     cmdCustomPic->setEnabled(CustomPicsLoaded != 0);
     static_cast<ItemCopy&>(*this) =
         LoadItemCopy(Scen.ItemTypes.at(static_cast<std::size_t>(ItemNum)));
+    // Shown, and saved, as the kind the list has.
+    NormaliseItemKind(*this);
 }
 
 void frmEditItem::ShowPicture() {
@@ -194,10 +191,7 @@ void frmEditItem::ShowItem() {
     ShowPicture();
     txtName->setText(ToQString(ItemName).trimmed());
     txtUnidName->setText(ToQString(UnidName).trimmed());
-    NormaliseItemKind(*this);
-    SelectValue(lstType, ItemKind);
     SelectValue(lstWpnType, WeaponType - 1);
-    SelectValue(lstTreasureType, TreasureType);
     chkIdentified->setChecked(Identified != 0);
     chkMagical->setChecked(Magical != 0);
     chkCursed->setChecked(Cursed != 0);
@@ -221,23 +215,6 @@ bool frmEditItem::SaveRecord() {
     if (ChargesMissing()) return false;
     SaveItem();
     return true;
-}
-
-void frmEditItem::Step(int delta) {
-    if (BadInput) return;
-    ::CommitFocusedBox(this);
-    if (BadInput || ChargesMissing()) return;
-    SaveItem();
-    ItemNum = WrapStep(ItemNum, delta, 0, kLastItem);
-    LoadAndShow();
-}
-
-void frmEditItem::cmdScrollLeft_Click() {
-    Step(-1);
-}
-
-void frmEditItem::cmdScrollRight_Click() {
-    Step(+1);
 }
 
 void frmEditItem::cmdPictSelect_Click() {

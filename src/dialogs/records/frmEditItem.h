@@ -25,8 +25,6 @@ class frmEditItem : public RecordDialog, public ItemCopy {
     void ShowItem();
     void SaveItem();
 
-    void cmdScrollLeft_Click();
-    void cmdScrollRight_Click();
     void cmdAbilities_Click();
     void cmdPictSelect_Click();
     void cmdCustomPic_Click();
@@ -64,11 +62,13 @@ class frmEditItem : public RecordDialog, public ItemCopy {
     void LoadRecord() override { LoadItem(); }
     void ShowRecord() override { ShowItem(); }
     bool SaveRecord() override;
+    int RecordCount() const override { return kLastItem + 1; }
+    int RecordNumber() const override { return ItemNum; }
+    void SetRecordNumber(int number) override { ItemNum = static_cast<std::int16_t>(number); }
 
   private:
     void BuildControls();
     void ShowPicture();
     // Refuses a save of an item whose ability uses up charges but that has none.
     bool ChargesMissing();
-    void Step(int delta);
 };

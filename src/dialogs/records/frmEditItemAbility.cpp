@@ -42,9 +42,7 @@ frmEditItemAbility::frmEditItemAbility() : RecordDialog(LoadOn::EveryOpening) {
                 [this, i] { cmdSpAbility_Click(i); });
     Connect(lstSpAbility, &QListWidget::currentRowChanged,
             [this](int row) { lstSpAbility_Click(row); });
-    Connect(lstItemUses, &QComboBox::activated, [this](int index) {
-        if (!Loading && index >= 0) copy_.Uses = static_cast<std::uint8_t>(index);
-    });
+    BindList(lstItemUses, &copy_.Uses).Fill(EntryTexts(ItemUseEntries));
 }
 
 void frmEditItemAbility::BuildControls() {
@@ -90,7 +88,7 @@ void frmEditItemAbility::BuildControls() {
     txtAbilityStrength = MakeBox(this);
     strength->addWidget(txtAbilityStrength, 1, 0);
     strength->addWidget(MakeLabel("Item use properties:", this), 0, 1);
-    lstItemUses = MakeValueList(this, ItemUseEntries);
+    lstItemUses = new QComboBox(this);
     strength->addWidget(lstItemUses, 1, 1);
     page->addWidget(
         MakeLabel("To set no ability, click Weapon Ability and set No special ability.", this));
@@ -122,7 +120,6 @@ void frmEditItemAbility::ShowAbility() {
     lstSpAbility->clear();
     lblSpecAbility->setText(ToQString(ItemAbilityName(copy_.Ability)));
     txtAbilityStrength->setText(Decimal(copy_.Strength));
-    SelectValue(lstItemUses, copy_.Uses);
     Label6->setText(ToQString(StrengthCaption(copy_.Ability)));
     Loading = wasLoading;
 }

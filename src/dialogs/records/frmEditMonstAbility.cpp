@@ -46,21 +46,13 @@ frmEditMonstAbility::frmEditMonstAbility() : RecordDialog(LoadOn::EveryOpening) 
     Connect(txtCreateExtra, &QLineEdit::textChanged, [this] { txtCreateExtra_Change(); });
     OnLostFocus(txtCreateExtra, [this] { RunGuarded([&] { txtCreateExtra_LostFocus(); }); });
 
-    const auto storeEntry = [this](QComboBox* list, std::int16_t& field) {
-        Connect(list, &QComboBox::activated, [this, &field](int index) {
-            if (Loading || index < 0) return;
-            field = static_cast<std::int16_t>(index);
-        });
-    };
-    storeEntry(lstBreathWpn, copy_.BreathWpn);
-    storeEntry(lstSpAbility, copy_.SpAbility);
-    storeEntry(lstSummonType, copy_.SummonType);
-    Connect(lstItemDropped, &QComboBox::activated, [this](int index) {
-        if (Loading || index < 0) return;
-        copy_.ItemDropped = static_cast<std::int16_t>(index);
-    });
-    Connect(lstCreateGenerate, &QComboBox::activated,
-            [this](int index) { lstCreateGenerate_Click(index); });
+    BindList(lstBreathWpn, &copy_.BreathWpn).Fill(EntryTexts(BreathWeaponEntries));
+    BindList(lstSpAbility, &copy_.SpAbility).Fill(EntryTexts(MonsterAbilityEntries));
+    BindList(lstSummonType, &copy_.SummonType).Fill(EntryTexts(SummonTypeEntries));
+    itemList_ = &BindList(lstItemDropped, &copy_.ItemDropped);
+    ValueList& createGenerate = BindList(lstCreateGenerate, &copy_.CreateGenerate);
+    createGenerate.Fill(EntryTexts(CreateGenerateEntries));
+    createGenerate.OnChosen([this] { lstCreateGenerate_Click(); });
     for (int r = 0; r < 4; ++r)
         for (int box = 0; box < 2; ++box)
             Connect(ResistanceBoxes(r)[static_cast<std::size_t>(box)], &QCheckBox::clicked,
@@ -88,21 +80,21 @@ void frmEditMonstAbility::BuildControls() {
     };
     txtPoison = MakeBox(this);
     add("Monster Poison: (0 - 8)", txtPoison);
-    lstBreathWpn = MakeValueList(this, BreathWeaponEntries);
+    lstBreathWpn = new QComboBox(this);
     add("Breath Weapon Type:", lstBreathWpn);
     txtBreathStr = MakeBox(this);
     add("Monster Breath Weapon strength (0 - 40):", txtBreathStr);
     values->addWidget(MakeLabel(" Note: 0 - no breath weapon, damage is 1-8 times strength", this),
                       row++, 0, 1, 2);
-    lstSpAbility = MakeValueList(this, MonsterAbilityEntries);
+    lstSpAbility = new QComboBox(this);
     add("Special ability:", lstSpAbility);
-    lstCreateGenerate = MakeValueList(this, CreateGenerateEntries);
+    lstCreateGenerate = new QComboBox(this);
     add("Create monsters/fields:", lstCreateGenerate);
     lblCreateExtra = MakeLabel("Unused", this);
     txtCreateExtra = MakeBox(this);
     values->addWidget(lblCreateExtra, row, 0);
     values->addWidget(txtCreateExtra, row++, 1);
-    lstSummonType = MakeValueList(this, SummonTypeEntries);
+    lstSummonType = new QComboBox(this);
     add("Summon Type:", lstSummonType);
     values->addWidget(MakeLabel("Special treasure:", this), row++, 0, 1, 2);
     lstItemDropped = new QComboBox(this);
@@ -163,10 +155,10 @@ std::uint8_t& frmEditMonstAbility::Resistance(int resistance) {
 
 void frmEditMonstAbility::FillItemList() {
     // Item names may have changed since the last opening.
-    lstItemDropped->clear();
+    std::vector<std::string> rows;
     for (std::size_t i = 0; i < Scen.ItemTypes.size(); ++i)
-        lstItemDropped->addItem(Decimal(static_cast<int>(i)) + "- " +
-                                ToQString(Scen.ItemTypes[i].Name));
+        rows.push_back(std::to_string(i) + "- " + Scen.ItemTypes[i].Name);
+    itemList_->Fill(rows);
 }
 
 void frmEditMonstAbility::LoadAbilities() {
@@ -181,14 +173,9 @@ void frmEditMonstAbility::ShowAbilities() {
     DrawMonsterPic(picDlogPic->surface(), Editor().Pict);
     picDlogPic->Refresh();
     lblMonsterNumber->setText(Decimal(copy_.MonstNum));
-    SelectValue(lstBreathWpn, copy_.BreathWpn);
-    SelectValue(lstSpAbility, copy_.SpAbility);
-    SelectValue(lstCreateGenerate, copy_.CreateGenerate);
     // Showing the entry does not choose it: the prompt stays "Unused" until the author does.
     lblCreateExtra->setText("Unused");
     txtCreateExtra->setText(Decimal(copy_.CreateExtra));
-    SelectValue(lstItemDropped, copy_.ItemDropped);
-    SelectValue(lstSummonType, copy_.SummonType);
     for (int r = 0; r < 4; ++r)
         ShowResistance(ResistanceBoxes(r), Resistance(r));
     Loading = wasLoading;
@@ -198,9 +185,7 @@ void frmEditMonstAbility::SaveAbilities() {
     SaveAbilityCopy(copy_, Editor());
 }
 
-void frmEditMonstAbility::lstCreateGenerate_Click(int index) {
-    if (Loading || index < 0) return;
-    copy_.CreateGenerate = static_cast<std::int16_t>(index);
+void frmEditMonstAbility::lstCreateGenerate_Click() {
     std::string prompt;
     ChooseCreateGenerate(copy_.CreateGenerate, createRule_, prompt);
     lblCreateExtra->setText(ToQString(prompt));

@@ -22,7 +22,7 @@ class frmEditMonstAbility : public RecordDialog {
     void ShowAbilities();
     void SaveAbilities();
 
-    void lstCreateGenerate_Click(int index);
+    void lstCreateGenerate_Click();
     void txtCreateExtra_Change();
     void txtCreateExtra_LostFocus();
     // Resistance r (0 magic, 1 fire, 2 cold, 3 poison), box 0 resist or 1 immune.
@@ -62,6 +62,7 @@ class frmEditMonstAbility : public RecordDialog {
     std::uint8_t& Resistance(int resistance);
 
     MonsterAbilityCopy copy_;
+    ValueList* itemList_ = nullptr;
     // Lasts from one opening to the next: only choosing an entry changes it.
     CreateExtraRule createRule_;
 };

@@ -4,7 +4,6 @@
 #include "dialogs/records/PicturePicking.h"
 #include "dialogs/records/RecordEditorLists.h"
 #include "dialogs/records/RecordFormParts.h"
-#include "dialogs/records/RecordStepping.h"
 #include "dialogs/records/frmEditMonstAbility.h"
 #include "dialogs/records/frmMonstPicSize.h"
 #include "forms/FormControls.h"
@@ -62,15 +61,14 @@ frmEditMonster::frmEditMonster() : RecordDialog(LoadOn::FirstOpening) {
     }
     OnLostFocus(txtName, [this] { RunGuarded([&] { txtName_LostFocus(); }); });
 
-    Connect(lstType, &QComboBox::activated, [this](int index) { lstType_Click(index); });
-    for (int i = 0; i < 2; ++i)
-        Connect(lstAttack[static_cast<std::size_t>(i)], &QComboBox::activated,
-                [this, i](int entry) { lstAttack_Click(i, entry); });
+    BindList(lstType, &Kind).Fill(EntryTexts(MonsterKindEntries));
+    // The third attack's type has no list: it keeps what the record holds.
+    for (std::size_t i = 0; i < 2; ++i)
+        BindList(lstAttack[i], &AttackTypes[i]).Fill(EntryTexts(MonsterAttackEntries));
     for (int i = 0; i < 4; ++i)
         Connect(optAttitude[static_cast<std::size_t>(i)], &QRadioButton::clicked,
                 [this, i] { optAttitude_Click(i); });
-    Connect(cmdScrollLeft, &QPushButton::clicked, [this] { cmdScrollLeft_Click(); });
-    Connect(cmdScrollRight, &QPushButton::clicked, [this] { cmdScrollRight_Click(); });
+    SetArrows(cmdScrollLeft, cmdScrollRight);
     Connect(cmdAbilities, &QPushButton::clicked, [this] { cmdAbilities_Click(); });
     Connect(cmdPicPicture, &QPushButton::clicked, [this] { cmdPicPicture_Click(); });
     Connect(cmdPicCustom, &QPushButton::clicked, [this] { cmdPicCustom_Click(); });
@@ -149,7 +147,7 @@ void frmEditMonster::BuildControls() {
     addBox("Monster priest spells: (0 - 7)", txtPriest);
     addBox("Monster treasure (0 - 4)", txtTreasure);
     values->addWidget(MakeLabel("Monster type:", this), row, 0);
-    lstType = MakeValueList(this, MonsterKindEntries);
+    lstType = new QComboBox(this);
     values->addWidget(lstType, row++, 1);
 
     auto* attitude = new QGroupBox("Default attitude:", this);
@@ -168,10 +166,10 @@ void frmEditMonster::BuildControls() {
     columns->addWidget(combat);
     int line = 0;
     attacks->addWidget(MakeLabel("Attack 1 type:", combat), line, 0);
-    lstAttack[0] = MakeValueList(combat, MonsterAttackEntries);
+    lstAttack[0] = new QComboBox(combat);
     attacks->addWidget(lstAttack[0], line++, 1);
     attacks->addWidget(MakeLabel("Attack #2,3 type:", combat), line, 0);
-    lstAttack[1] = MakeValueList(combat, MonsterAttackEntries);
+    lstAttack[1] = new QComboBox(combat);
     attacks->addWidget(lstAttack[1], line++, 1);
     for (int i = 0; i < 3; ++i) {
         const auto at = static_cast<std::size_t>(i);
@@ -222,9 +220,6 @@ void frmEditMonster::ShowMonster() {
     lblMonstNum->setText(Decimal(MonstNum));
     txtName->setText(Trimmed(Name));
     ShowPicture();
-    SelectValue(lstType, Kind);
-    SelectValue(lstAttack[0], AttackTypes[0]);
-    SelectValue(lstAttack[1], AttackTypes[1]);
     for (std::size_t i = 0; i < 3; ++i) {
         txtAttackDice[i]->setText(Decimal(AttackDice[i]));
         txtAttackDSide[i]->setText(Decimal(AttackSides[i]));
@@ -249,23 +244,6 @@ void frmEditMonster::ShowPicture() {
 void frmEditMonster::ShowTalkingPicture() {
     DrawPortraitPic(picTalkingPic->surface(), TalkPict);
     picTalkingPic->Refresh();
-}
-
-void frmEditMonster::Step(int delta) {
-    if (BadInput) return;
-    ::CommitFocusedBox(this);
-    if (BadInput) return;
-    SaveMonster();
-    MonstNum = WrapStep(MonstNum, delta, kFirstEditableMonster, kLastMonster);
-    LoadAndShow();
-}
-
-void frmEditMonster::cmdScrollLeft_Click() {
-    Step(-1);
-}
-
-void frmEditMonster::cmdScrollRight_Click() {
-    Step(+1);
 }
 
 void frmEditMonster::cmdAbilities_Click() {
@@ -318,16 +296,6 @@ void frmEditMonster::cmdTalkCustom_Click() {
     if (picked.Select <= -1) return;
     TalkPict = static_cast<std::int16_t>(picked.Select + 1000);
     ShowTalkingPicture();
-}
-
-void frmEditMonster::lstType_Click(int index) {
-    if (Loading || index < 0) return;
-    Kind = static_cast<std::uint8_t>(index);
-}
-
-void frmEditMonster::lstAttack_Click(int index, int entry) {
-    if (Loading || entry < 0) return;
-    AttackTypes[static_cast<std::size_t>(index)] = static_cast<std::int16_t>(entry);
 }
 
 void frmEditMonster::optAttitude_Click(int index) {

@@ -27,15 +27,11 @@ class frmEditMonster : public RecordDialog, public MonsterCopy {
     void ShowMonster();
     void SaveMonster();
 
-    void cmdScrollLeft_Click();
-    void cmdScrollRight_Click();
     void cmdAbilities_Click();
     void cmdPicPicture_Click();
     void cmdPicCustom_Click();
     void cmdSelectTalk_Click();
     void cmdTalkCustom_Click();
-    void lstType_Click(int index);
-    void lstAttack_Click(int index, int entry);
     void optAttitude_Click(int index);
     void txtName_LostFocus();
     void txtAttackDice_Change(int index);
@@ -78,13 +74,16 @@ class frmEditMonster : public RecordDialog, public MonsterCopy {
         SaveMonster();
         return true;
     }
+    // The arrows step through monster types 1..255; type 0 is never offered.
+    int RecordCount() const override { return kLastMonster; }
+    int RecordNumber() const override { return MonstNum - 1; }
+    void SetRecordNumber(int number) override { MonstNum = static_cast<std::int16_t>(number + 1); }
 
   private:
     void BuildControls();
     void ShowPicture();
     void ShowTalkingPicture();
     void ShowAttackBox(QLineEdit* box, std::int16_t value);
-    void Step(int delta);
 
     MonsterPicSize picSize_;
 };

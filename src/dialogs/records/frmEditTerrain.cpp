@@ -4,7 +4,6 @@
 #include "dialogs/records/PicturePicking.h"
 #include "dialogs/records/RecordEditorLists.h"
 #include "dialogs/records/RecordFormParts.h"
-#include "dialogs/records/RecordStepping.h"
 #include "forms/FormControls.h"
 #include "forms/FormLayout.h"
 #include "graphics/Drawing.h"
@@ -60,12 +59,10 @@ frmEditTerrain::frmEditTerrain() : RecordDialog(LoadOn::FirstOpening) {
     OnLostFocus(txtName, [this] { RunGuarded([&] { txtName_LostFocus(); }); });
     OnLostFocus(txtShortcutKey, [this] { RunGuarded([&] { txtShortcutKey_LostFocus(); }); });
 
-    Connect(lstSpProperty, &QComboBox::activated,
-            [this](int index) { lstSpProperty_Click(index); });
-    Connect(lstTransform, &QComboBox::activated, [this](int index) {
-        if (Loading || index < 0) return;
-        copy_.TransformTo = static_cast<std::uint8_t>(index);
-    });
+    ValueList& properties = BindList(lstSpProperty, &copy_.SpecialProperty);
+    properties.Fill(EntryTexts(SpecialPropertyEntries));
+    properties.OnChosen([this] { lstSpProperty_Click(); });
+    transformList_ = &BindList(lstTransform, &copy_.TransformTo);
     for (std::size_t i = 0; i < optBlockage.size(); ++i)
         Connect(optBlockage[i], &QRadioButton::clicked, [this, i] {
             if (!Loading) copy_.Blockage = static_cast<std::uint8_t>(i);
@@ -86,8 +83,7 @@ frmEditTerrain::frmEditTerrain() : RecordDialog(LoadOn::FirstOpening) {
     Connect(cmdPicPicture, &QPushButton::clicked, [this] { cmdPicPicture_Click(); });
     Connect(cmdPicAnimated, &QPushButton::clicked, [this] { cmdPicAnimated_Click(); });
     Connect(cmdPicCustom, &QPushButton::clicked, [this] { cmdPicCustom_Click(); });
-    Connect(cmdScrollLeft, &QPushButton::clicked, [this] { cmdScrollLeft_Click(); });
-    Connect(cmdScrollRight, &QPushButton::clicked, [this] { cmdScrollRight_Click(); });
+    SetArrows(cmdScrollLeft, cmdScrollRight);
 }
 
 void frmEditTerrain::BuildControls() {
@@ -151,7 +147,7 @@ void frmEditTerrain::BuildControls() {
     lstTransform->setMaxVisibleItems(20);
     right->addWidget(lstTransform, row++, 1, 1, 2);
     right->addWidget(MakeLabel("Special property:", this), row, 0);
-    lstSpProperty = MakeValueList(this, SpecialPropertyEntries);
+    lstSpProperty = new QComboBox(this);
     right->addWidget(lstSpProperty, row++, 1, 1, 2);
     right->addWidget(MakeLabel("Extra values:", this), row++, 0);
     for (std::size_t i = 0; i < 2; ++i) {
@@ -189,14 +185,13 @@ void frmEditTerrain::done(int result) {
 
 void frmEditTerrain::FillPickLists() {
     listsFilled_ = true;
-    lstTransform->clear();
+    std::vector<std::string> terrains;
+    for (std::size_t n = 0; n < Scen.TerrainTypes.size(); ++n)
+        terrains.push_back(std::to_string(n) + " - " + Scen.TerrainTypes[n].Name);
+    transformList_->Fill(terrains);
     lstChoose[0]->clear();
-    for (std::size_t n = 0; n < Scen.TerrainTypes.size(); ++n) {
-        const QString entry =
-            Decimal(static_cast<int>(n)) + " - " + ToQString(Scen.TerrainTypes[n].Name);
-        lstTransform->addItem(entry);
-        lstChoose[0]->addItem(entry);
-    }
+    for (const std::string& entry : terrains)
+        lstChoose[0]->addItem(ToQString(entry));
     lstChoose[1]->clear();
     for (std::size_t n = 0; n < SoundNames.size(); ++n)
         lstChoose[1]->addItem(Decimal(static_cast<int>(n)) + " - " + ToQString(SoundNames[n]));
@@ -231,8 +226,6 @@ void frmEditTerrain::ShowTerrain() {
     chkHorseBlock->setChecked(copy_.HorseBlocked != 0);
     SelectOption(optSound, copy_.Sound);
     txtShortcutKey->setText(ToQString(std::string(1, copy_.ShortcutKey)));
-    SelectValue(lstTransform, copy_.TransformTo);
-    SelectValue(lstSpProperty, copy_.SpecialProperty);
     for (std::size_t i = 0; i < 2; ++i)
         txtExtra[i]->setText(Decimal(copy_.Extra[i]));
     lblTerrSet->setText("Terrain Set: " + Decimal(copy_.TerrainSet));
@@ -259,23 +252,6 @@ void frmEditTerrain::ShowSpPropertyFields() {
 
 void frmEditTerrain::SaveTerrain() {
     SaveTerrainCopy(copy_, TerrNum, Scen.TerrainTypes.at(static_cast<std::size_t>(TerrNum)));
-}
-
-void frmEditTerrain::Step(int delta) {
-    if (BadInput) return;
-    ::CommitFocusedBox(this);
-    if (BadInput) return;
-    SaveTerrain();
-    TerrNum = WrapStep(TerrNum, delta, 0, kLastTerrain);
-    LoadAndShow();
-}
-
-void frmEditTerrain::cmdScrollLeft_Click() {
-    Step(-1);
-}
-
-void frmEditTerrain::cmdScrollRight_Click() {
-    Step(+1);
 }
 
 void frmEditTerrain::SetPicture(std::int16_t picture) {
@@ -320,11 +296,9 @@ void frmEditTerrain::chkAnim_Click() {
     SetPicture(static_cast<std::int16_t>(copy_.Picture + step));
 }
 
-void frmEditTerrain::lstSpProperty_Click(int index) {
-    if (Loading || index < 0) return;
+void frmEditTerrain::lstSpProperty_Click() {
     // The extra values stay: under the new property they are checked when next typed, and
     // an unused one is stored as 0.
-    copy_.SpecialProperty = static_cast<std::uint8_t>(index);
     ShowSpPropertyFields();
 }
 

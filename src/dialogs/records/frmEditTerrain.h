@@ -28,13 +28,11 @@ class frmEditTerrain : public RecordDialog {
     void ShowSpPropertyFields();
     void SaveTerrain();
 
-    void cmdScrollLeft_Click();
-    void cmdScrollRight_Click();
     void cmdPicPicture_Click();
     void cmdPicAnimated_Click();
     void cmdPicCustom_Click();
     void chkAnim_Click();
-    void lstSpProperty_Click(int index);
+    void lstSpProperty_Click();
     void lstChoose_Click(int index, int entry);
     void txtExtra_Change(int index);
     void txtExtra_LostFocus(int index);
@@ -75,15 +73,18 @@ class frmEditTerrain : public RecordDialog {
         return true;
     }
     void done(int result) override;
+    int RecordCount() const override { return kLastTerrain + 1; }
+    int RecordNumber() const override { return TerrNum; }
+    void SetRecordNumber(int number) override { TerrNum = static_cast<std::int16_t>(number); }
 
   private:
     void BuildControls();
     void FillPickLists();
     void ShowPicture();
     void SetPicture(std::int16_t picture);
-    void Step(int delta);
 
     TerrainCopy copy_;
+    ValueList* transformList_ = nullptr;
     // The pick lists are filled once for each opening, as the dialog is loaded.
     bool listsFilled_ = false;
 };

@@ -191,6 +191,18 @@ TEST_F(NodeEditorTest, AFlagChosenFillsThePartBListWithItsValueNames) {
     EXPECT_EQ(Scen.ScenSpecialNodes[1].StuffDoneB, 3);
 }
 
+TEST_F(NodeEditorTest, ClickingIntoAFieldSelectsItsNumberSoThatTypingReplacesIt) {
+    Use(2, 1, 4);
+    Scen.Towns[1].SpecialNodes[1].Extra1a = 123;
+    Open(2, 1, {.editor = [](frmEditSpNode& e) {
+             QTest::mouseClick(e.txtData[5], Qt::LeftButton, {}, QPoint(3, 5));
+             QCoreApplication::processEvents();
+             QTest::keyClicks(e.txtData[5], "8");
+             EXPECT_EQ(e.txtData[5]->text(), "8");
+             Click(e.cmdCancel);
+         }});
+}
+
 TEST_F(NodeEditorTest, AnEmptiedPictureBoxHoldsZeroAndAnyOtherEmptiedBoxMinusOne) {
     Use(2, 1, 4);
     Scen.Towns[1].SpecialNodes[1].Picture = 9;
@@ -361,25 +373,33 @@ TEST_F(NodeEditorTest, PicturesArePickedFromTheKindOfTheNodesType) {
     struct Case {
         std::int16_t type;
         std::int16_t stored;
+        bool custom;
         std::int32_t pickerKind;
         std::int16_t marked;
         int pick;
         std::int16_t result;
     };
     const Case cases[] = {
-        {56, 12, 6, 12, 20, 20},  // terrain picture
-        {55, 3, 1, -1, 5, 705},   // a dialog picture below 700 marks nothing
-        {55, 800, 1, -1, 5, 705}, // nor one beyond the picker's pictures
-        {57, 401, 3, 1, 2, 402},  // monster picture
+        {56, 12, false, 6, 12, 20, 20},  // terrain picture
+        {55, 3, false, 1, -1, 5, 705},   // a dialog picture below 700 marks nothing
+        {55, 800, false, 1, -1, 5, 705}, // nor one beyond the picker's pictures
+        {57, 401, false, 3, 1, 2, 402},  // monster picture
+        {55, 1003, true, 0, 3, 7, 1007}, // a picture of the scenario's own sheet
     };
+    // A custom sheet of three rows: pictures 0..29.
+    const QImage sheetBefore = frmPics.imgCustomPics;
+    const std::int16_t loadedBefore = CustomPicsLoaded;
+    frmPics.imgCustomPics = QImage(280, 3 * 36, QImage::Format_RGB32);
+    frmPics.imgCustomPics.fill(Qt::white);
+    CustomPicsLoaded = -1;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.stored);
         Use(0, 3, c.type);
         Scen.ScenSpecialNodes[3].Picture = c.stored;
         Open(0, 3,
              {.editor =
-                  [](frmEditSpNode& e) {
-                      Click(e.cmdPict);
+                  [&c](frmEditSpNode& e) {
+                      Click(c.custom ? e.cmdPictCustom : e.cmdPict);
                       ShowActive(e);
                       Click(e.cmdOK);
                   },
@@ -392,5 +412,7 @@ TEST_F(NodeEditorTest, PicturesArePickedFromTheKindOfTheNodesType) {
                   }});
         EXPECT_EQ(Scen.ScenSpecialNodes[3].Picture, c.result);
     }
+    frmPics.imgCustomPics = sheetBefore;
+    CustomPicsLoaded = loadedBefore;
 }
 } // namespace

@@ -56,9 +56,15 @@ TEST_F(TerrainEditorTest, DoorShowsNoSoundAs99AndStoresItAs200) {
     Edit(120, [](frmEditTerrain& d) {
         Choose(d.lstChoose[1], 5);
         EXPECT_EQ(d.txtExtra[1]->text(), "5");
+        Choose(d.lstTransform, 7);
+        Click(d.optSound[2]);
+        Click(d.chkBoatOver);
         Click(d.cmdOK);
     });
     EXPECT_EQ(Terrain(120).Extra2, 5);
+    EXPECT_EQ(Terrain(120).TransformTo, 7);
+    EXPECT_EQ(Terrain(120).Sound, 2);
+    EXPECT_EQ(Terrain(120).BoatOver, 1);
 }
 
 TEST_F(TerrainEditorTest, ArrowsSaveAndWrapBetween0And255) {
