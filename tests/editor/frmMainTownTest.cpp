@@ -7,12 +7,12 @@
 #include "dialogs/areas/frmTownWandering.h"
 #include "editor/frmMain.h"
 
-#include "dialogs/areas/DialogDriver.h"
 #include "map/MapState.h"
 #include "platform/qt/PictureBox.h"
 #include "platform/qt/SharedForms.h"
 #include "scenario/tables/CommonTables.h"
 #include "scenario/tables/EditorTables.h"
+#include "support/DialogDriver.h"
 #include "support/MsgBoxRecorder.h"
 #include "support/SampleScenario.h"
 
