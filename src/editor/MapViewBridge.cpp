@@ -1,8 +1,8 @@
 #include "editor/MapViewBridge.h"
 
 #include "editor/frmMain.h"
-#include "map/render/MapRenderer.h"
 #include "map/MapView.h"
+#include "map/render/MapRenderer.h"
 #include "platform/qt/PictureBox.h"
 
 #include <QKeyEvent>
@@ -32,6 +32,16 @@ void MapViewBridge::RedrawView() {
 }
 
 bool MapViewBridge::eventFilter(QObject* watched, QEvent* event) {
+    // Only input reaches the window; other events also come while the window is destroyed.
+    switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::MouseMove:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+        break;
+    default:
+        return QObject::eventFilter(watched, event);
+    }
     const auto* mouse = dynamic_cast<const QMouseEvent*>(event);
     const QPoint at = mouse ? mouse->position().toPoint() : QPoint();
     if (watched == main_.picMap) {
