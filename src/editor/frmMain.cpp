@@ -43,6 +43,7 @@ frmMain::frmMain() {
     BuildControls();
     BuildMenus();
     MapBridge = new MapViewBridge(*this);
+    SetUpToolButtons();
     ConnectRecordList();
 
     // The window keeps its designed size; it cannot be resized or maximised.
