@@ -65,13 +65,15 @@ class MainWindowToolsTest : public ::testing::Test {
         QTest::mouseClick(window->cmdTool[static_cast<std::size_t>(tool)], Qt::LeftButton);
     }
     QRgb CursorColour() const { return window->picMap->cursor().pixmap().toImage().pixel(1, 1); }
-    void Mouse(QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held) {
+    void Mouse(QEvent::Type type, QPointF at, Qt::MouseButton button, Qt::MouseButtons held) {
         QMouseEvent event(type, at, window->picMap->mapToGlobal(at), button, held, Qt::NoModifier);
         QApplication::sendEvent(window->picMap, &event);
     }
-    void Press(QPoint at) { Mouse(QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton); }
-    void DragTo(QPoint at) { Mouse(QEvent::MouseMove, at, Qt::NoButton, Qt::LeftButton); }
-    void Release(QPoint at) { Mouse(QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton); }
+    void Press(QPointF at) { Mouse(QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton); }
+    void DragTo(QPointF at) { Mouse(QEvent::MouseMove, at, Qt::NoButton, Qt::LeftButton); }
+    void Release(QPointF at) {
+        Mouse(QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
+    }
     static int TerrainAt(int x, int y) { return Scen.Towns[0].Terrain.At(x, y); }
 
     std::unique_ptr<frmMain> window;
@@ -138,9 +140,15 @@ TEST_F(MainWindowToolsTest, PressAndDragPaintTheCellsUnderThePointer) {
     EXPECT_EQ(TerrainAt(4, 0), 0);
     EXPECT_EQ(window->lblMapcell[4]->text(), "X: 4");
 
-    // A press on the margin or with the right button changes nothing.
+    // A press on the margin, just left of the picture or with the right button changes nothing.
     Press({9 * 28 + 1, 40});
+    Mouse(QEvent::MouseButtonPress, QPointF(-0.4, 80.0), Qt::LeftButton, Qt::LeftButton);
     Mouse(QEvent::MouseButtonPress, {5, 80}, Qt::RightButton, Qt::RightButton);
+    Press({28 + 5, 4 * 36 + 5});
+    DragTo(QPointF(-0.4, 4 * 36 + 5.0)); // rounds down to the cell left of the picture
+    Release(QPointF(-0.4, 4 * 36 + 5.0));
+    EXPECT_EQ(TerrainAt(1, 4), 3);
+    EXPECT_EQ(TerrainAt(0, 4), 0);
     EXPECT_EQ(TerrainAt(9, 1), 0);
     EXPECT_EQ(TerrainAt(0, 2), 0);
 
