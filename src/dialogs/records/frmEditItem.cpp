@@ -81,13 +81,7 @@ frmEditItem::frmEditItem() : RecordDialog(LoadOn::FirstOpening) {
 
 void frmEditItem::BuildControls() {
     auto* page = new QVBoxLayout(this);
-    auto* heading = new QHBoxLayout;
-    heading->addWidget(MakeLabel("Edit an Item Type.", this));
-    heading->addStretch();
-    heading->addWidget(MakeLabel("Item Number:", this));
-    lblItemNum = MakeLabel("", this);
-    heading->addWidget(lblItemNum);
-    page->addLayout(heading);
+    page->addLayout(MakeHeading(this, "Edit an Item Type.", "Item Number:", lblItemNum));
 
     auto* columns = new QHBoxLayout;
     page->addLayout(columns);
@@ -150,20 +144,12 @@ void frmEditItem::BuildControls() {
     addBox("Special class (0 - 100):", txtSpecClass);
     right->setRowStretch(line, 1);
 
-    auto* buttons = new QHBoxLayout;
     cmdScrollLeft = MakeArrowButton(this, false);
     cmdScrollRight = MakeArrowButton(this, true);
     cmdAbilities = new QPushButton("Abilities", this);
-    buttons->addWidget(cmdScrollLeft);
-    buttons->addWidget(cmdScrollRight);
-    buttons->addWidget(cmdAbilities);
-    buttons->addStretch();
-    auto* ok = new QPushButton("OK", this);
-    auto* cancel = new QPushButton("Cancel", this);
-    buttons->addWidget(cancel);
-    buttons->addWidget(ok);
-    page->addLayout(buttons);
-    SetButtons(ok, cancel);
+    const ButtonRow buttons = MakeButtonRow(this, {cmdScrollLeft, cmdScrollRight, cmdAbilities});
+    page->addLayout(buttons.Row);
+    SetButtons(buttons.Ok, buttons.Cancel);
     for (QPushButton* button : {cmdPictSelect, cmdCustomPic, cmdAbilities})
         button->setAutoDefault(false);
 }

@@ -79,13 +79,7 @@ frmEditMonster::frmEditMonster() : RecordDialog(LoadOn::FirstOpening) {
 void frmEditMonster::BuildControls() {
     auto* page = new QVBoxLayout(this);
 
-    auto* heading = new QHBoxLayout;
-    heading->addWidget(MakeLabel("Edit Monster Stastics", this));
-    heading->addStretch();
-    heading->addWidget(MakeLabel("Monster number:", this));
-    lblMonstNum = MakeLabel("", this);
-    heading->addWidget(lblMonstNum);
-    page->addLayout(heading);
+    page->addLayout(MakeHeading(this, "Edit Monster Stastics", "Monster number:", lblMonstNum));
 
     auto* nameRow = new QHBoxLayout;
     nameRow->addWidget(MakeLabel("Monster type name", this));
@@ -184,21 +178,13 @@ void frmEditMonster::BuildControls() {
     }
     attacks->setRowStretch(line, 1);
 
-    auto* buttons = new QHBoxLayout;
     cmdScrollLeft = MakeArrowButton(this, false);
     cmdScrollRight = MakeArrowButton(this, true);
     cmdAbilities = new QPushButton("Abilities", this);
     cmdAbilities->setAutoDefault(false);
-    buttons->addWidget(cmdScrollLeft);
-    buttons->addWidget(cmdScrollRight);
-    buttons->addWidget(cmdAbilities);
-    buttons->addStretch();
-    auto* ok = new QPushButton("OK", this);
-    auto* cancel = new QPushButton("Cancel", this);
-    buttons->addWidget(cancel);
-    buttons->addWidget(ok);
-    page->addLayout(buttons);
-    SetButtons(ok, cancel);
+    const ButtonRow buttons = MakeButtonRow(this, {cmdScrollLeft, cmdScrollRight, cmdAbilities});
+    page->addLayout(buttons.Row);
+    SetButtons(buttons.Ok, buttons.Cancel);
 
     for (QPushButton* button : {cmdPicPicture, cmdPicCustom, cmdSelectTalk, cmdTalkCustom})
         button->setAutoDefault(false);

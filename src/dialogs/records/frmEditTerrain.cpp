@@ -88,13 +88,7 @@ frmEditTerrain::frmEditTerrain() : RecordDialog(LoadOn::FirstOpening) {
 
 void frmEditTerrain::BuildControls() {
     auto* page = new QVBoxLayout(this);
-    auto* heading = new QHBoxLayout;
-    heading->addWidget(MakeLabel("Edit Terrain Type", this));
-    heading->addStretch();
-    heading->addWidget(MakeLabel("Terrain number:", this));
-    lblTerrNum = MakeLabel("", this);
-    heading->addWidget(lblTerrNum);
-    page->addLayout(heading);
+    page->addLayout(MakeHeading(this, "Edit Terrain Type", "Terrain number:", lblTerrNum));
 
     auto* nameRow = new QHBoxLayout;
     nameRow->addWidget(MakeLabel("Terrain type name:", this));
@@ -164,18 +158,11 @@ void frmEditTerrain::BuildControls() {
     right->setRowStretch(row, 1);
     right->setColumnStretch(2, 1);
 
-    auto* buttons = new QHBoxLayout;
     cmdScrollLeft = MakeArrowButton(this, false);
     cmdScrollRight = MakeArrowButton(this, true);
-    buttons->addWidget(cmdScrollLeft);
-    buttons->addWidget(cmdScrollRight);
-    buttons->addStretch();
-    auto* ok = new QPushButton("OK", this);
-    auto* cancel = new QPushButton("Cancel", this);
-    buttons->addWidget(cancel);
-    buttons->addWidget(ok);
-    page->addLayout(buttons);
-    SetButtons(ok, cancel);
+    const ButtonRow buttons = MakeButtonRow(this, {cmdScrollLeft, cmdScrollRight});
+    page->addLayout(buttons.Row);
+    SetButtons(buttons.Ok, buttons.Cancel);
 }
 
 void frmEditTerrain::done(int result) {
