@@ -46,6 +46,17 @@ QHBoxLayout* MakeHeading(QWidget* parent, const QString& caption, const QString&
     return heading;
 }
 
+QHBoxLayout* MakePictureRow(QWidget* parent, PictureBox*& picture, QLabel*& number) {
+    constexpr int kPictureW = 28;
+    constexpr int kPictureH = 36;
+    auto* row = new QHBoxLayout;
+    picture = MakePictureBox(parent, kPictureW, kPictureH);
+    row->addWidget(picture);
+    number = MakeLabel("", parent);
+    row->addWidget(number);
+    return row;
+}
+
 ButtonRow MakeButtonRow(QWidget* parent, std::initializer_list<QPushButton*> leading) {
     ButtonRow buttons;
     buttons.Row = new QHBoxLayout;

@@ -37,6 +37,10 @@ struct ButtonRow {
 };
 ButtonRow MakeButtonRow(QWidget* parent, std::initializer_list<QPushButton*> leading = {});
 
+// The row of a record's picture: its picture box, of the size of an item, monster or terrain
+// picture, then the label that shows its number. The caller adds what follows them.
+QHBoxLayout* MakePictureRow(QWidget* parent, PictureBox*& picture, QLabel*& number);
+
 // A drop-down list whose entry index is the value it stands for.
 QComboBox* MakeValueList(QWidget* parent, std::span<const char* const> entries);
 // A list's fixed entries as the kit's value lists take them.

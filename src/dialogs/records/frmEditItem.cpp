@@ -24,8 +24,6 @@
 #include <QVBoxLayout>
 
 namespace {
-constexpr int kPictureW = 28;
-constexpr int kPictureH = 36;
 
 // Sets a flag while a picker or the abilities dialog is open, as the dialog's loading flag.
 class LoadingScope {
@@ -103,11 +101,7 @@ void frmEditItem::BuildControls() {
     lstTreasureType = new QComboBox(this);
     add("Item treasure class:", lstTreasureType);
     left->addWidget(MakeLabel("Item picture:", this), row, 0);
-    auto* pictRow = new QHBoxLayout;
-    picItem = MakePictureBox(this, kPictureW, kPictureH);
-    pictRow->addWidget(picItem);
-    lblPict = MakeLabel("", this);
-    pictRow->addWidget(lblPict);
+    QHBoxLayout* pictRow = MakePictureRow(this, picItem, lblPict);
     cmdPictSelect = new QPushButton("Select Icon", this);
     cmdCustomPic = new QPushButton("Custom", this);
     pictRow->addWidget(cmdPictSelect);

@@ -26,8 +26,6 @@
 #include <QVBoxLayout>
 
 namespace {
-constexpr int kPictureW = 28;
-constexpr int kPictureH = 36;
 constexpr int kPortraitSide = 36;
 
 QString Trimmed(const std::string& text) {
@@ -94,11 +92,7 @@ void frmEditMonster::BuildControls() {
     auto* pictures = new QVBoxLayout;
     columns->addLayout(pictures);
     pictures->addWidget(MakeLabel("Monster picture:", this));
-    auto* pictRow = new QHBoxLayout;
-    picMonster = MakePictureBox(this, kPictureW, kPictureH);
-    pictRow->addWidget(picMonster);
-    lblPict = MakeLabel("000", this);
-    pictRow->addWidget(lblPict);
+    QHBoxLayout* pictRow = MakePictureRow(this, picMonster, lblPict);
     pictRow->addStretch();
     pictures->addLayout(pictRow);
     auto* sizeRow = new QHBoxLayout;

@@ -27,8 +27,6 @@
 #include <QVBoxLayout>
 
 namespace {
-constexpr int kPictureW = 28;
-constexpr int kPictureH = 36;
 
 template <std::size_t N>
 QGroupBox* OptionFrame(QWidget* parent, const char* caption, std::array<QRadioButton*, N>& options,
@@ -102,11 +100,7 @@ void frmEditTerrain::BuildControls() {
     auto* left = new QVBoxLayout;
     columns->addLayout(left);
     left->addWidget(MakeLabel("Terrain picture:", this));
-    auto* pictRow = new QHBoxLayout;
-    picTerrain = MakePictureBox(this, kPictureW, kPictureH);
-    pictRow->addWidget(picTerrain);
-    lblPict = MakeLabel("", this);
-    pictRow->addWidget(lblPict);
+    QHBoxLayout* pictRow = MakePictureRow(this, picTerrain, lblPict);
     chkAnim = new QCheckBox("Animated", this);
     pictRow->addWidget(chkAnim);
     pictRow->addStretch();
