@@ -7,6 +7,7 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <cmath>
 
 MapViewBridge::MapViewBridge(frmMain& main) : QObject(&main), main_(main) {
     // The palette's tool tip and the map's coordinate labels follow the pointer, pressed or not.
@@ -43,7 +44,10 @@ bool MapViewBridge::eventFilter(QObject* watched, QEvent* event) {
         return QObject::eventFilter(watched, event);
     }
     const auto* mouse = dynamic_cast<const QMouseEvent*>(event);
-    const QPoint at = mouse ? mouse->position().toPoint() : QPoint();
+    // Whole pixels rounded down, as the map's cell arithmetic expects (toPoint would round).
+    const QPoint at = mouse ? QPoint(static_cast<int>(std::floor(mouse->position().x())),
+                                     static_cast<int>(std::floor(mouse->position().y())))
+                            : QPoint();
     if (watched == main_.picMap) {
         if (event->type() == QEvent::KeyPress)
             main_.picMap_KeyDown(*static_cast<QKeyEvent*>(event));
