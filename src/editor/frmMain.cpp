@@ -209,6 +209,7 @@ void frmMain::BuildMenus() {
           mnuTownCreate})
         notYet->setEnabled(false);
     ConnectTownMenus();
+    ConnectOutdoorMenus();
 }
 
 void frmMain::showEvent(QShowEvent* event) {
