@@ -1,12 +1,13 @@
 #include "editor/MapViewBridge.h"
 
 #include "editor/frmMain.h"
-#include "map/render/MapRenderer.h"
 #include "map/MapView.h"
+#include "map/render/MapRenderer.h"
 #include "platform/qt/PictureBox.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <cmath>
 
 MapViewBridge::MapViewBridge(frmMain& main) : QObject(&main), main_(main) {
     // The palette's tool tip and the map's coordinate labels follow the pointer, pressed or not.
@@ -32,8 +33,21 @@ void MapViewBridge::RedrawView() {
 }
 
 bool MapViewBridge::eventFilter(QObject* watched, QEvent* event) {
+    // Only input reaches the window; other events also come while the window is destroyed.
+    switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::MouseMove:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+        break;
+    default:
+        return QObject::eventFilter(watched, event);
+    }
     const auto* mouse = dynamic_cast<const QMouseEvent*>(event);
-    const QPoint at = mouse ? mouse->position().toPoint() : QPoint();
+    // Whole pixels rounded down, as the map's cell arithmetic expects (toPoint would round).
+    const QPoint at = mouse ? QPoint(static_cast<int>(std::floor(mouse->position().x())),
+                                     static_cast<int>(std::floor(mouse->position().y())))
+                            : QPoint();
     if (watched == main_.picMap) {
         if (event->type() == QEvent::KeyPress)
             main_.picMap_KeyDown(*static_cast<QKeyEvent*>(event));

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "map/tools/ToolState.h"
+
 #include <QMainWindow>
 #include <array>
 #include <cstdint>
 
+class MapToolHost;
 class MapViewBridge;
 class QAction;
 class QFrame;
@@ -64,6 +67,12 @@ class frmMain : public QMainWindow {
     void picSelTerrain_Click();
     // What the map's code asks of this window.
     MapViewBridge* MapBridge = nullptr;
+
+    // The tool buttons and the presses on the map (frmMainTools.cpp).
+    void SetUpToolButtons();
+    void cmdTool_Click(int index);
+    void picMap_MouseDown(Qt::MouseButtons buttons, int x, int y);
+    MapToolHost* ToolHostImpl = nullptr;
 
     // The town dialogs' menu entries (frmMainTown.cpp).
     void ConnectTownMenus();
@@ -162,9 +171,10 @@ class frmMain : public QMainWindow {
 
     // Window state shared by the tools and panels.
     std::int32_t ListMode = 0;
-    std::int16_t CurrentTool = 0;
-    std::int16_t ClickStep = 0;
-    std::int16_t HeldSlot = -1;
+    // The map tools keep these; the window reads and resets them under its own names.
+    std::int16_t& CurrentTool = Tools.CurrentTool;
+    std::int16_t& ClickStep = Tools.ClickStep;
+    std::int16_t& HeldSlot = Tools.HeldSlot;
     std::int16_t LastItemNum = -1;
     std::int16_t LastMonstNum = -1;
     std::int16_t TerrainEditMode = 0;

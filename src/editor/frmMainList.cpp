@@ -2,6 +2,7 @@
 // double-clicked entry, and reordering tables by dragging one entry onto another.
 #include "editor/RecordEditorOpeners.h"
 #include "editor/RecordList.h"
+#include "editor/TextListEditors.h"
 #include "editor/frmMain.h"
 
 #include "dialogs/nodes/frmEditSpNode.h"
@@ -29,7 +30,8 @@ std::int32_t NodeSetOfListMode(std::int32_t mode) {
 
 // Whether the program has an editor for the records of the list mode.
 bool HasListEditor(std::int32_t mode) {
-    return mode == 1 || mode == 2 || mode == 4 || mode == 6 || mode == 9;
+    return mode == 1 || mode == 2 || mode == 4 || mode == 6 || mode == 8 || mode == 9 ||
+           HasTextListEditor(mode);
 }
 
 // Opens the editor of list entry index in the given mode and waits until it closes.
@@ -47,6 +49,9 @@ void OpenListEditor(std::int32_t mode, int index) {
         ShowModal(editor);
         break;
     }
+    case 8:
+        OpenSpecialItemEditor(static_cast<std::int16_t>(index));
+        break;
     case 9: {
         // List index k shows monster type k + 1.
         frmEditMonster& editor = SharedForm<frmEditMonster>();
@@ -55,6 +60,7 @@ void OpenListEditor(std::int32_t mode, int index) {
         break;
     }
     default:
+        OpenTextListEditor(mode, index);
         break;
     }
 }

@@ -1,6 +1,7 @@
 // The main window's map view, terrain palette and selected-terrain box, and the menu commands
 // that show them.
 #include "editor/CursorPictures.h"
+#include "editor/MapToolHost.h"
 #include "editor/RecordEditorOpeners.h"
 #include "editor/frmMain.h"
 
@@ -9,6 +10,7 @@
 #include "map/MapCells.h"
 #include "map/MapView.h"
 #include "map/TerrainPalette.h"
+#include "map/tools/ToolDispatch.h"
 #include "map/render/MapRenderer.h"
 #include "platform/qt/EventPass.h"
 #include "platform/qt/PictureBox.h"
@@ -95,7 +97,7 @@ void frmMain::picMap_KeyDown(const QKeyEvent& event) {
     picMap->setFocus();
 }
 
-void frmMain::picMap_MouseMove(Qt::MouseButtons, int x, int y) {
+void frmMain::picMap_MouseMove(Qt::MouseButtons buttons, int x, int y) {
     const ViewCell cell = ViewCellAtPixel(x, y);
     // Moves within one cell change nothing, the labels included.
     if (cell == Map.MouseCell) return;
@@ -104,6 +106,7 @@ void frmMain::picMap_MouseMove(Qt::MouseButtons, int x, int y) {
     const auto [labelX, labelY] = MouseLabelNumbers(cell);
     lblMapcell[4]->setText(QString("X: %1").arg(labelX));
     lblMapcell[5]->setText(QString("Y: %1").arg(labelY));
+    ContinueStroke(buttons == Qt::LeftButton, *ToolHostImpl);
 }
 
 void frmMain::RebuildAndRedraw() {

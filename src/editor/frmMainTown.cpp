@@ -9,7 +9,6 @@
 #include "dialogs/areas/frmTownLoad.h"
 #include "dialogs/areas/frmTownMonster.h"
 #include "dialogs/areas/frmTownWandering.h"
-#include "map/MapCells.h"
 #include "platform/qt/PictureBox.h"
 #include "platform/qt/SharedForms.h"
 #include "scenario/Scenario.h"
@@ -35,8 +34,7 @@ void frmMain::ConnectTownMenus() {
 
 void frmMain::RefreshMapAfterDialog() {
     if (!picMap->isVisible()) return;
-    BuildMapCells();
-    picMap_Paint();
+    RebuildAndRedraw();
     picMap->setFocus();
 }
 

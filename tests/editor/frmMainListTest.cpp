@@ -1,4 +1,8 @@
+#include "dialogs/nodes/frmDialog.h"
+#include "dialogs/nodes/frmDialogNode.h"
+#include "dialogs/nodes/frmEditShortText.h"
 #include "dialogs/nodes/frmEditSpNode.h"
+#include "dialogs/nodes/frmEditText.h"
 #include "dialogs/records/frmEditMonster.h"
 #include "editor/frmMain.h"
 
@@ -139,6 +143,14 @@ struct OpenedEditors {
                 opened.push_back({"node", e->NodeSet, e->NodeNum});
             else if (auto* m = dynamic_cast<frmEditMonster*>(&form))
                 opened.push_back({"monster", 0, m->MonstNum});
+            else if (auto* p = dynamic_cast<frmDialog*>(&form))
+                opened.push_back({"personality", 0, p->Personality});
+            else if (auto* d = dynamic_cast<frmDialogNode*>(&form))
+                opened.push_back({"talk", 0, d->DialogNum});
+            else if (auto* t = dynamic_cast<frmEditText*>(&form))
+                opened.push_back({"text", t->TextType, t->TextNum});
+            else if (auto* b = dynamic_cast<frmEditShortText*>(&form))
+                opened.push_back({"label", b->Context, b->TextNum});
             form.reject();
         });
     }
@@ -177,9 +189,30 @@ TEST_F(RecordListPanelTest, ADoubleClickOpensTheRecordsEditorAndSelectsTheEntryA
     EXPECT_EQ(editors.opened.size(), 1u);
 }
 
+TEST_F(RecordListPanelTest, DialogueTextAndLabelListsOpenTheirEditors) {
+    OpenedEditors editors;
+    const std::pair<QAction*, int> lists[] = {
+        {window->mnuTownDialogue, 9}, {window->mnuTownDialogue, 10}, {window->mnuTownDialogue, 99},
+        {window->mnuOutText, 107},    {window->mnuScenText, 319},    {window->mnuTownText, 20},
+        {window->mnuScenButtons, 59}};
+    for (const auto& [action, row] : lists) {
+        action->trigger();
+        QTest::mouseDClick(List().viewport(), Qt::LeftButton, {}, At(row));
+        EXPECT_EQ(List().currentRow(), row);
+    }
+    using Opened = std::tuple<std::string, int, int>;
+    EXPECT_EQ(editors.opened, (std::vector<Opened>{{"personality", 0, 9},
+                                                   {"talk", 0, 0},
+                                                   {"talk", 0, 89},
+                                                   {"text", 1, 107},
+                                                   {"text", 0, 319},
+                                                   {"text", 2, 20},
+                                                   {"label", 0, 59}}));
+}
+
 TEST_F(RecordListPanelTest, ADoubleClickWithoutAnEntryOrWithoutAnEditorDoesNothing) {
     OpenedEditors editors;
-    window->mnuScenText->trigger();
+    window->mnuScenSpecItems->trigger();
     const Scenario before = Scen;
     List().setCurrentRow(-1);
     QTest::mouseDClick(List().viewport(), Qt::LeftButton, {}, QPoint(-5, -5));

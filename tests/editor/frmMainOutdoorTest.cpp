@@ -4,7 +4,7 @@
 #include "dialogs/areas/frmVarTownEntry.h"
 #include "editor/frmMain.h"
 
-#include "dialogs/areas/DialogDriver.h"
+#include "support/DialogDriver.h"
 #include "platform/qt/PictureBox.h"
 #include "platform/qt/SharedForms.h"
 #include "scenario/tables/CommonTables.h"

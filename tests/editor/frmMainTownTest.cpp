@@ -7,11 +7,12 @@
 #include "dialogs/areas/frmTownWandering.h"
 #include "editor/frmMain.h"
 
-#include "dialogs/areas/DialogDriver.h"
+#include "map/MapState.h"
 #include "platform/qt/PictureBox.h"
 #include "platform/qt/SharedForms.h"
 #include "scenario/tables/CommonTables.h"
 #include "scenario/tables/EditorTables.h"
+#include "support/DialogDriver.h"
 #include "support/MsgBoxRecorder.h"
 #include "support/SampleScenario.h"
 
@@ -132,4 +133,27 @@ TEST_F(MainWindowTownTest, AreaDescriptionsFollowTheMenuAndWanderingOpensPlainly
     Choose(window->mnuTownWandering,
            [](ModalForm& form) { Click(static_cast<frmTownWandering&>(form).cmdCancel); });
     EXPECT_EQ(opened.back(), typeid(frmTownWandering).name());
+}
+
+TEST_F(MainWindowTownTest, AreaDescriptionsRebuildTheMapOnShow) {
+    const MapState savedMap = Map;
+    Town& town = Scen.Towns[1];
+    town.AreaRects.fill(AreaRect{});
+    town.AreaRects[0] = {2, 3, 9, 9};
+    window->show();
+    window->mnuTownEdit->trigger();
+    ASSERT_TRUE(window->picMap->isVisible());
+    const auto areaEdges = [] {
+        const auto& edges = Map.MapCells.At(5, 3).Edges; // on the top side
+        return edges[kAreaEdges + kEdgeLeft] + edges[kAreaEdges + kEdgeRight];
+    };
+    EXPECT_NE(areaEdges(), 0);
+    Choose(window->mnuTownAreaDesc, [](ModalForm& form) {
+        auto& d = static_cast<frmAreaDesc&>(form);
+        Click(d.cmdDelete[0]);
+        Click(d.cmdOK);
+    });
+    EXPECT_EQ(areaEdges(), 0) << "the deleted rectangle is gone from the map";
+    EXPECT_EQ(window->focusWidget(), window->picMap);
+    Map = savedMap;
 }

@@ -20,7 +20,7 @@ const std::map<std::string, QSize>& MinimumSizes() {
             {"fields.bmp", {224, 324}},  {"objects.bmp", {140, 324}},  {"talkport.bmp", {320, 288}},
             {"tinyobj.bmp", {180, 234}}, {"terdisp.bmp", {70, 21}},    {"teranim.bmp", {2240, 180}},
             {"tinyterr.bmp", {60, 216}}, {"buttons.bmp", {1, 1}},      {"dlogbtns.bmp", {1, 1}},
-            {"edstart.bmp", {693, 480}},
+            {"edstart.bmp", {693, 480}}, {"toolbtns.bmp", {176, 98}},
         };
         for (int i = 1; i <= 10; ++i)
             s["monst" + std::to_string(i) + ".bmp"] = {84, 360};

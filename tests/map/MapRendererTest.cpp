@@ -114,6 +114,30 @@ TEST_F(MapRendererTest, ACrowdedCellLooksAsIfEachOverlayWereDrawnInTurn) {
     EXPECT_EQ(pic.Image(), oneByOne());
 }
 
+TEST_F(MapRendererTest, TheWholeViewDrawsEveryDotAsItsOwnCopyWould) {
+    Scenario s = TownScenario(2);
+    for (int t = 0; t < 256; ++t)
+        s.TerrainTypes[static_cast<std::size_t>(t)].Picture =
+            static_cast<std::int16_t>(t % 3 == 0   ? 400 + t % 100
+                                      : t % 3 == 1 ? t
+                                                   : 1000 + t);
+    for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 32; ++x)
+            s.Towns[0].Terrain.At(x, y) = static_cast<std::uint8_t>((x * 5 + y * 11) % 256);
+    BuildTown(s);
+    Map.ZoomView = false;
+    // A surface smaller than the view: the dots on its edge are cut.
+    Surface whole(100, 99, kGrey);
+    DrawWholeMap(whole);
+    Surface reference(100, 99, kGrey);
+    MapDrawPlan plan;
+    PlanWholeMap(plan);
+    for (const MapDrawStep& step : plan)
+        DrawMapPlan(reference, {step});
+    EXPECT_EQ(whole.Image(), reference.Image());
+    EXPECT_NE(whole.Pixel(99, 98), kGrey);
+}
+
 TEST_F(MapRendererTest, ViewsLeaveWhatTheyDoNotDraw) {
     Scenario s = TownScenario(2);
     s.TerrainTypes[0].Picture = 12;

@@ -4,6 +4,7 @@
 #include "sheetgen/Canvas.h"
 #include "sheetgen/FigureArt.h"
 #include "sheetgen/TerrainArt.h"
+#include "sheetgen/ToolButtonArt.h"
 
 #include <array>
 
@@ -280,5 +281,6 @@ std::vector<GeneratedFile> GenerateSheets() {
     files.push_back(TinyTerrainSheet());
     files.push_back(StartPicture());
     Append(files, CursorPictures());
+    files.push_back(File("toolbtns.bmp", ToolButtonSheet()));
     return files;
 }

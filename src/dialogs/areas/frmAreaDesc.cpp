@@ -45,6 +45,10 @@ frmAreaDesc::frmAreaDesc() : RecordDialog(LoadOn::EveryOpening) {
         txtArea[row]->setMinimumWidth(260);
         cmdDelete[row] = new QPushButton("Delete", this);
         cmdDelete[row]->setAutoDefault(false);
+        // Rows keep their places whether or not their rectangle can be deleted.
+        QSizePolicy keepPlace = cmdDelete[row]->sizePolicy();
+        keepPlace.setRetainSizeWhenHidden(true);
+        cmdDelete[row]->setSizePolicy(keepPlace);
         rows->addWidget(lblArea[row], i + 1, 0);
         rows->addWidget(txtArea[row], i + 1, 1);
         rows->addWidget(cmdDelete[row], i + 1, 2);

@@ -3,7 +3,7 @@
 #include "dialogs/areas/frmSetTown.h"
 #include "dialogs/areas/frmVarTownEntry.h"
 
-#include "dialogs/areas/DialogDriver.h"
+#include "support/DialogDriver.h"
 #include "platform/qt/QtText.h"
 #include "support/MsgBoxRecorder.h"
 #include "support/SampleScenario.h"

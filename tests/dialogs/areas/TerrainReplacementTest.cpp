@@ -1,7 +1,7 @@
 #include "dialogs/areas/TerrainReplacement.h"
 #include "dialogs/areas/frmReplaceTerrain.h"
 
-#include "dialogs/areas/DialogDriver.h"
+#include "support/DialogDriver.h"
 #include "map/MapCells.h"
 #include "map/MapState.h"
 #include "platform/qt/QtText.h"

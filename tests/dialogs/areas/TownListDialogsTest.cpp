@@ -4,8 +4,8 @@
 #include "dialogs/areas/frmTownLoad.h"
 #include "dialogs/areas/frmTownWandering.h"
 
-#include "dialogs/areas/DialogDriver.h"
 #include "map/MapState.h"
+#include "support/DialogDriver.h"
 #include "support/MsgBoxRecorder.h"
 #include "support/SampleScenario.h"
 

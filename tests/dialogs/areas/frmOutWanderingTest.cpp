@@ -1,6 +1,6 @@
 #include "dialogs/areas/frmOutWandering.h"
 
-#include "dialogs/areas/DialogDriver.h"
+#include "support/DialogDriver.h"
 #include "dialogs/nodes/frmEditSpNode.h"
 #include "platform/qt/QtText.h"
 #include "support/MsgBoxRecorder.h"

@@ -1,6 +1,6 @@
 #include "dialogs/areas/frmTownDetails.h"
 
-#include "dialogs/areas/DialogDriver.h"
+#include "support/DialogDriver.h"
 #include "support/MsgBoxRecorder.h"
 #include "support/SampleScenario.h"
 

@@ -1,8 +1,8 @@
 #include "dialogs/areas/frmTownMonster.h"
 
-#include "dialogs/areas/DialogDriver.h"
 #include "dialogs/nodes/frmEditSpNode.h"
 #include "dialogs/pictures/frmSelectIcon.h"
+#include "support/DialogDriver.h"
 #include "support/MsgBoxRecorder.h"
 #include "support/SampleScenario.h"
 

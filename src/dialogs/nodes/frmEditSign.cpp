@@ -1,0 +1,81 @@
+#include "dialogs/nodes/frmEditSign.h"
+
+#include "dialogs/nodes/StringSlots.h"
+#include "forms/DialogParts.h"
+#include "forms/FormLayout.h"
+#include "forms/MultiLineBox.h"
+#include "graphics/Drawing.h"
+#include "map/MapState.h"
+#include "platform/qt/PictureBox.h"
+#include "scenario/Scenario.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+constexpr int kSignLimit = 255;
+
+// The sign picture: base terrain picture 227 at full size, drawn whenever the box is painted.
+class SignPictureBox : public PictureBox {
+  public:
+    static constexpr std::int16_t kSignPicture = 227;
+
+    explicit SignPictureBox(QWidget* parent) : PictureBox(parent) { ResizePixels(28, 36); }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override {
+        DrawBaseTerrainPic(surface(), kSignPicture, 0, 0, 0);
+        PictureBox::paintEvent(event);
+    }
+};
+} // namespace
+
+frmEditSign::frmEditSign() : RecordDialog(LoadOn::EveryOpening) {
+    SetFormFont(this);
+    auto* head = new QGridLayout();
+    picDlog = new SignPictureBox(this);
+    head->addWidget(picDlog, 0, 0, 2, 1, Qt::AlignTop);
+    head->addWidget(AddTitleLabel(this, "Editing Sign"), 0, 1);
+    head->addWidget(new QLabel("Sign number:", this), 1, 1, Qt::AlignRight);
+    lblSignNum = new QLabel(this);
+    lblSignNum->setMinimumWidth(40);
+    head->addWidget(lblSignNum, 1, 2);
+    head->setColumnStretch(1, 1);
+
+    txtSign = new MultiLineBox(kSignLimit, this);
+    txtSign->setFixedSize(380, 5 * txtSign->fontMetrics().height() + 10);
+
+    auto* buttons = new QHBoxLayout();
+    buttons->addStretch(1);
+    auto* cancel = new QPushButton("Cancel", this);
+    auto* ok = new QPushButton("OK", this);
+    SetButtons(ok, cancel);
+    buttons->addWidget(cancel);
+    buttons->addWidget(ok);
+
+    auto* page = new QVBoxLayout(this);
+    page->addLayout(head);
+    page->addWidget(txtSign);
+    page->addLayout(buttons);
+    page->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void frmEditSign::LoadRecord() {
+    outdoors_ = EditingOutdoors();
+    SignIndex = SignText(Scen, outdoors_, SignNum) ? SignStringIndex(outdoors_, SignNum) : -1;
+}
+
+void frmEditSign::ShowRecord() {
+    lblSignNum->setText(QString::number(SignNum));
+    const std::string* text = SignText(Scen, outdoors_, SignNum);
+    txtSign->SetModelText(text ? *text : std::string());
+    txtSign->setEnabled(text != nullptr);
+}
+
+bool frmEditSign::SaveRecord() {
+    if (std::string* text = SignText(Scen, outdoors_, SignNum)) *text = txtSign->ModelText();
+    return true;
+}

@@ -1,0 +1,109 @@
+#include "editor/MapToolHost.h"
+
+#include "dialogs/areas/frmReplaceTerrain.h"
+#include "dialogs/areas/frmSetTown.h"
+
+#include "editor/CursorPictures.h"
+#include "editor/MapViewBridge.h"
+#include "editor/frmMain.h"
+#include "forms/HandlerGuard.h"
+#include "graphics/GraphicsSheets.h"
+#include "map/tools/ToolDispatch.h"
+#include "platform/qt/EventPass.h"
+#include "platform/qt/PictureBox.h"
+#include "platform/qt/QtText.h"
+#include "platform/qt/SharedForms.h"
+
+#include <QLabel>
+#include <QMouseEvent>
+#include <cmath>
+
+namespace {
+const QImage& CursorPicture(ToolCursor cursor) {
+    switch (cursor) {
+    case ToolCursor::Pencil:
+        return frmPics.iconPencil;
+    case ToolCursor::Brush:
+        return frmPics.iconBrush;
+    case ToolCursor::Spray:
+        return frmPics.iconSpray;
+    case ToolCursor::Dropper:
+        return frmPics.iconDropper;
+    case ToolCursor::Area1:
+        return frmPics.iconArea1;
+    case ToolCursor::Area2:
+        return frmPics.iconArea2;
+    case ToolCursor::Eraser:
+        return frmPics.iconEraser;
+    case ToolCursor::Sword:
+    case ToolCursor::Unchanged:
+        break;
+    }
+    return frmPics.iconSword;
+}
+} // namespace
+
+MapToolHost::MapToolHost(frmMain& main) : QObject(&main), main_(main) {
+    main_.picMap->installEventFilter(this);
+}
+
+void MapToolHost::RedrawCell(int x, int y) {
+    main_.MapBridge->RedrawCell(x, y);
+}
+
+void MapToolHost::RedrawView() {
+    main_.MapBridge->RedrawView();
+}
+
+void MapToolHost::SelectDrawTerrainTool() {
+    main_.SelectDrawTerrainTool();
+}
+
+void MapToolHost::ShowToolPrompt(const std::string& prompt) {
+    main_.lblTool[1]->setText(ToQString(prompt));
+}
+
+void MapToolHost::SetMapCursor(ToolCursor cursor) {
+    if (cursor == ToolCursor::Unchanged) return;
+    main_.picMap->setCursor(CursorFromPicture(CursorPicture(cursor)));
+}
+
+void MapToolHost::RefreshSelTerrain() {
+    main_.picSelTerrain_Paint();
+    main_.picSelTerrain->Refresh();
+}
+
+void MapToolHost::PassEvents() {
+    DoEvents();
+}
+
+void MapToolHost::PlaceSign(int, int) {}
+void MapToolHost::PlaceTownEntrance(int, int) {}
+void MapToolHost::EditAreaRect(int) {}
+void MapToolHost::EditPresetItem(int) {}
+void MapToolHost::EditTownCreature(int) {}
+void MapToolHost::EditSign(int) {}
+int MapToolHost::EditSpecialNode(int node, int) {
+    return node;
+}
+void MapToolHost::SetSpecial(int) {}
+void MapToolHost::SetTownEntrance(int slot) {
+    frmSetTown& dialog = SharedForm<frmSetTown>();
+    dialog.OutTown = static_cast<std::int16_t>(slot);
+    ShowModal(dialog);
+}
+
+void MapToolHost::ReplaceTerrain() {
+    ShowModal(SharedForm<frmReplaceTerrain>());
+}
+
+bool MapToolHost::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == main_.picMap && event->type() == QEvent::MouseButtonPress) {
+        const auto* mouse = static_cast<const QMouseEvent*>(event);
+        // Whole pixels, rounded down.
+        const int x = static_cast<int>(std::floor(mouse->position().x()));
+        const int y = static_cast<int>(std::floor(mouse->position().y()));
+        RunGuarded([&] { main_.picMap_MouseDown(mouse->buttons(), x, y); });
+    }
+    return QObject::eventFilter(watched, event);
+}

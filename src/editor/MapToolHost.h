@@ -1,0 +1,44 @@
+#pragma once
+
+#include "map/tools/ToolHost.h"
+
+#include <QObject>
+
+class frmMain;
+
+// The main window's side of the map tools: routes presses on the map picture to the tools,
+// and carries out what the tools ask of the window (labels, cursor, redraws, dialogs).
+class MapToolHost : public QObject, public ToolHost {
+  public:
+    explicit MapToolHost(frmMain& main);
+
+    void RedrawCell(int x, int y) override;
+    void RedrawView() override;
+    void SelectDrawTerrainTool() override;
+    void ShowToolPrompt(const std::string& prompt) override;
+    void SetMapCursor(ToolCursor cursor) override;
+    void RefreshSelTerrain() override;
+    void PassEvents() override;
+
+    // The sign editor, the town-entrance dialog, the dialogs of the placement tools and the
+    // terrain replacement are wired here as each of them comes into the program; until then
+    // the call changes nothing.
+    void PlaceSign(int x, int y) override;
+    void PlaceTownEntrance(int x, int y) override;
+    void EditAreaRect(int slot) override;
+    void EditPresetItem(int index) override;
+    void EditTownCreature(int index) override;
+    void EditSign(int index) override;
+    int EditSpecialNode(int node, int nodeSet) override;
+    void SetSpecial(int spot) override;
+    void SetTownEntrance(int slot) override;
+    void ReplaceTerrain() override;
+    // Whether ReplaceTerrain opens its dialog; the button stays disabled while it does not.
+    static bool CanReplaceTerrain() { return true; }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    frmMain& main_;
+};

@@ -1,0 +1,3 @@
+#include "map/tools/ToolState.h"
+
+ToolState Tools;

@@ -1,0 +1,161 @@
+#include "map/tools/ToolDispatch.h"
+#include "map/MapView.h"
+#include "map/ToolFixture.h"
+#include "map/tools/ToolTable.h"
+
+namespace {
+class ToolDispatchTest : public ToolFixture {
+  protected:
+    void Press(int px, int py) { MapMouseDown(true, px, py, host); }
+    // A move with the left button held onto the view cell under (px, py).
+    void Drag(int px, int py) {
+        Map.MouseCell = ViewCellAtPixel(px, py);
+        ContinueStroke(true, host);
+    }
+};
+
+TEST_F(ToolDispatchTest, PressesActOnTheCellUnderThePointerAndNeverBeyondTheDrawnCells) {
+    BlankTown();
+    Map.MapCenter = {4, 4};
+    Map.SelectedTerrain = 3;
+    Press(0, 0);
+    Press(251, 323);
+    EXPECT_EQ(PaintedCells(), (CellSet{{0, 0}, {8, 8}}));
+    // The 4-pixel margin right of and below the cells, and pixels left of or above the picture,
+    // give no cell, though the grid goes on beyond the view.
+    for (const auto& [px, py] : std::vector<std::pair<int, int>>{
+             {9 * 28, 10}, {10, 9 * 36 + 3}, {-1, 10}, {10, -1}, {-40, -40}, {400, 400}})
+        Press(px, py);
+    EXPECT_EQ(PaintedCells(), (CellSet{{0, 0}, {8, 8}}));
+
+    BlankSection(); // the whole view of a section starts at its first cell inside the border
+    Map.ZoomView = false;
+    const CellSet border = PaintedCells();
+    Press(0, 0);
+    Press(48 * 6, 5); // the margin right of the 48 cells
+    CellSet expected = border;
+    expected.emplace(1, 1);
+    EXPECT_EQ(PaintedCells(), expected);
+}
+
+TEST_F(ToolDispatchTest, TheStrokeTerrainIsChosenAtThePress) {
+    struct Case {
+        const char* name;
+        int tool;
+        int cellTerrain;
+        int selected;
+        int expected;
+    };
+    const Case cases[] = {
+        {"same terrain clears", 0, 3, 3, 2},         {"other terrain paints", 0, 4, 3, 3},
+        {"same wall style clears", 0, 5, 14, 2},     {"a wall ornament is put down", 0, 5, 13, 13},
+        {"another wall style paints", 0, 5, 22, 22}, {"other tools take the selection", 1, 3, 3, 3},
+    };
+    for (const Case& c : cases) {
+        BlankTown();
+        Map.MapCenter = {4, 4};
+        Map.EraseTerrain = 2;
+        Tools.CurrentTool = static_cast<std::int16_t>(c.tool);
+        Map.SelectedTerrain = static_cast<std::uint8_t>(c.selected);
+        Map.MapCells.At(4, 4).Terrain = static_cast<std::uint8_t>(c.cellTerrain);
+        Map.MouseCell = {4, 4};
+        EXPECT_EQ(ChoosePaintTerrain(), c.expected) << c.name;
+    }
+    // Beyond the grid nothing is read and nothing matches.
+    Map.MouseCell = {9, 0};
+    Map.SelectedTerrain = 0;
+    EXPECT_EQ(ChoosePaintTerrain(), 0);
+}
+
+TEST_F(ToolDispatchTest, DragsRepeatTheBrushesAndKeepThePressTerrain) {
+    BlankTown();
+    Map.MapCenter = {4, 4};
+    Map.SelectedTerrain = 3;
+    Map.EraseTerrain = 2;
+    Map.MapCells.At(0, 0).Terrain = 3;
+    Press(5, 5); // clears (0, 0): the stroke keeps clearing
+    Drag(30, 5);
+    Drag(-30, 5); // leaves the picture: nothing
+    Drag(300, 5); // onto the margin: nothing
+    Drag(60, 5);  // re-enters
+    EXPECT_EQ(TerrainAt(0, 0), 2);
+    EXPECT_EQ(TerrainAt(1, 0), 2);
+    EXPECT_EQ(TerrainAt(2, 0), 2);
+    EXPECT_EQ(PaintedCells().size(), 3u);
+
+    // Tools beyond 4 do not repeat, nor do sign terrains, nor a drag without the left button.
+    BlankTown();
+    Map.MapCenter = {4, 4};
+    Tools.CurrentTool = 9;
+    Map.EraseTerrain = 2;
+    Press(2 * 28, 2 * 36);
+    Drag(6 * 28, 6 * 36);
+    EXPECT_EQ(PaintedCells().size(), 25u);
+    Tools.CurrentTool = 0;
+    Scen.TerrainTypes[40].SpecialProperty = 11;
+    Map.SelectedTerrain = Map.PaintTerrain = 40;
+    Drag(8 * 28, 8 * 36);
+    Map.SelectedTerrain = Map.PaintTerrain = 3;
+    Map.MouseCell = {7, 7};
+    ContinueStroke(false, host);
+    EXPECT_EQ(PaintedCells().size(), 25u);
+}
+
+TEST_F(ToolDispatchTest, TheEyedropperPicksAndTheNextClickPaints) {
+    BlankTown();
+    Map.MapCenter = {4, 4};
+    Map.MapCells.At(2, 2).Terrain = 70;
+    Tools.CurrentTool = 5;
+    Press(2 * 28, 2 * 36);
+    EXPECT_EQ(Map.SelectedTerrain, 70);
+    EXPECT_EQ(host.selTerrainRefreshes, 1);
+    EXPECT_EQ(Tools.CurrentTool, 0);
+    Press(5 * 28, 5 * 36);
+    EXPECT_EQ(TerrainAt(5, 5), 70);
+}
+
+TEST_F(ToolDispatchTest, ABusyToolIsNotRunAgainByAClickDuringItsDialog) {
+    BlankTown();
+    Map.MapCenter = {4, 4};
+    Scen.TerrainTypes[40].SpecialProperty = 11;
+    Map.SelectedTerrain = 40;
+    host.onDialog = [this] {
+        Press(6 * 28, 6 * 36);
+        Drag(7 * 28, 7 * 36);
+    };
+    Press(3 * 28, 3 * 36);
+    EXPECT_EQ(host.signsPlaced, (std::vector<std::pair<int, int>>{{3, 3}}));
+    EXPECT_EQ(PaintedCells(), (CellSet{{3, 3}}));
+    EXPECT_FALSE(Tools.Busy);
+    host.onDialog = nullptr;
+    Press(6 * 28, 6 * 36); // free again afterwards
+    EXPECT_EQ(PaintedCells().size(), 2u);
+}
+
+TEST_F(ToolDispatchTest, ButtonsVisibilityCursorsAndTheSignRule) {
+    for (int tool = 0; tool < kMapToolCount; ++tool) {
+        const bool town = tool <= 18 || tool >= 20;
+        const bool outdoors = tool <= 19 || tool == 49;
+        EXPECT_EQ(ToolShownIn(tool, false), town) << tool;
+        EXPECT_EQ(ToolShownIn(tool, true), outdoors) << tool;
+    }
+    // Every place of the 8 x 7 grid holds one button but the three empty ones.
+    CellSet places;
+    for (const ToolInfo& t : MapTools())
+        places.emplace(t.Row, t.Column);
+    EXPECT_EQ(places.size(), 53u);
+    for (const auto& empty : {std::pair{2, 7}, std::pair{3, 6}, std::pair{5, 6}})
+        EXPECT_FALSE(places.contains(empty));
+    EXPECT_EQ(MapTools()[8].Cursor, ToolCursor::Unchanged);
+    EXPECT_EQ(MapTools()[13].Cursor, ToolCursor::Unchanged);
+    EXPECT_EQ(MapTools()[6].Cursor, ToolCursor::Area1);
+
+    Scen.TerrainTypes[40].SpecialProperty = 21;
+    Map.SelectedTerrain = 40;
+    for (int tool : {1, 2, 3, 4})
+        EXPECT_EQ(ToolForButton(tool), 0);
+    EXPECT_EQ(ToolForButton(5), 5);
+    Map.SelectedTerrain = 3;
+    EXPECT_EQ(ToolForButton(3), 3);
+}
+} // namespace
