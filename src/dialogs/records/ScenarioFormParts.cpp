@@ -11,6 +11,8 @@ void ShowWholeText(QLineEdit* box, const std::string& text, int limit) {
     const QString shown = ToQString(text);
     box->setMaxLength(std::max(limit, static_cast<int>(shown.size())));
     box->setText(shown);
+    // A long text is shown from its beginning.
+    box->setCursorPosition(0);
 }
 
 std::string BoxText(const QLineEdit* box) {

@@ -50,6 +50,7 @@ void frmEditSpItem::BuildControls() {
     txtSpItemName->setMaxLength(kNameLimit);
     txtDescription = new QLineEdit(this);
     txtDescription->setMaxLength(kScenStringLimit);
+    txtDescription->setMinimumWidth(360);
     chkFlag1 = new QCheckBox(this);
     chkFlag2 = new QCheckBox("Special item can be used", this);
     txtSpNode = new QLineEdit(this);

@@ -53,6 +53,7 @@ frmScenDet::frmScenDet() : RecordDialog(LoadOn::EveryOpening) {
 
 void frmScenDet::BuildControls() {
     SetFormFont(this);
+    setMinimumWidth(520);
     auto* outer = new QVBoxLayout(this);
     auto* top = new QHBoxLayout;
     picDlogPic = AddDialogPicture(this);

@@ -155,7 +155,8 @@ std::array<Transport, frmTransport::kCount>* frmTransport::Stored() {
 void frmTransport::LoadRecord() {
     const bool horses = TransportType == 1;
     for (std::size_t k = 0; k < lblLabel1.size(); ++k) {
-        lblLabel1[k]->setVisible(!horses);
+        // The boats have no note: its empty label takes no room.
+        lblLabel1[k]->setVisible(!horses && !lblLabel1[k]->text().isEmpty());
         lblLabel2[k]->setVisible(horses);
     }
     std::vector<std::string> towns;
