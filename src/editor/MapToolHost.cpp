@@ -75,9 +75,7 @@ void MapToolHost::PassEvents() {
 
 void MapToolHost::PlaceSign(int, int) {}
 void MapToolHost::PlaceTownEntrance(int, int) {}
-void MapToolHost::EditAreaRect(int) {}
-void MapToolHost::EditPresetItem(int) {}
-void MapToolHost::EditTownCreature(int) {}
+// EditAreaRect, EditPresetItem and EditTownCreature: MapToolHostTown.cpp.
 void MapToolHost::EditSign(int) {}
 int MapToolHost::EditSpecialNode(int node, int) {
     return node;

@@ -1,6 +1,7 @@
 #include "editor/RecordEditorOpeners.h"
 
 #include "dialogs/records/frmEditItem.h"
+#include "dialogs/records/frmEditSpItem.h"
 #include "dialogs/records/frmEditTerrain.h"
 #include "platform/qt/SharedForms.h"
 
@@ -13,5 +14,11 @@ void OpenItemTypeEditor(std::int16_t itemNum) {
 void OpenTerrainTypeEditor(std::uint8_t terrNum) {
     frmEditTerrain& editor = SharedForm<frmEditTerrain>();
     editor.TerrNum = terrNum;
+    ShowModal(editor);
+}
+
+void OpenSpecialItemEditor(std::int16_t spItemNum) {
+    frmEditSpItem& editor = SharedForm<frmEditSpItem>();
+    editor.SpItemNum = spItemNum;
     ShowModal(editor);
 }

@@ -9,3 +9,5 @@
 void OpenItemTypeEditor(std::int16_t itemNum);
 // Terrain types 0..255, from the palette in terrain edit mode.
 void OpenTerrainTypeEditor(std::uint8_t terrNum);
+// Special items 0..49, from the special item list.
+void OpenSpecialItemEditor(std::int16_t spItemNum);

@@ -3,6 +3,7 @@
 #include "editor/CursorPictures.h"
 #include "editor/MapViewBridge.h"
 #include "editor/RecordList.h"
+#include "editor/ScenarioRecordMenus.h"
 #include "forms/FormLayout.h"
 #include "graphics/Drawing.h"
 #include "graphics/GraphicsSheets.h"
@@ -203,13 +204,12 @@ void frmMain::BuildMenus() {
 
     // Entries whose windows the editor does not have yet.
     for (QAction* notYet :
-         {mnuScenDetails,   mnuScenIntroText, mnuScenSave,      mnuScenBoats, mnuScenHorses,
-          mnuScenEvent,     mnuTownVEntry,    mnuScenStuffDone, mnuOutLoad,   mnuOutDetails,
-          mnuOutWandering,  mnuOutEncounters, mnuOutAreaDesc,   mnuTownLoad,  mnuTownDetails,
-          mnuTownWandering, mnuTownItems,     mnuTownMonsters,  mnuTownEvent, mnuTownAreaDesc,
-          mnuTownCreate})
+         {mnuTownVEntry, mnuOutLoad, mnuOutDetails, mnuOutWandering, mnuOutEncounters,
+          mnuOutAreaDesc, mnuTownLoad, mnuTownDetails, mnuTownWandering, mnuTownItems,
+          mnuTownMonsters, mnuTownAreaDesc, mnuTownCreate})
         notYet->setEnabled(false);
     ConnectTownMenus();
+    ConnectScenarioRecordMenus(*this);
 }
 
 void frmMain::showEvent(QShowEvent* event) {

@@ -30,7 +30,8 @@ std::int32_t NodeSetOfListMode(std::int32_t mode) {
 
 // Whether the program has an editor for the records of the list mode.
 bool HasListEditor(std::int32_t mode) {
-    return mode == 1 || mode == 2 || mode == 4 || mode == 6 || mode == 9 || HasTextListEditor(mode);
+    return mode == 1 || mode == 2 || mode == 4 || mode == 6 || mode == 8 || mode == 9 ||
+           HasTextListEditor(mode);
 }
 
 // Opens the editor of list entry index in the given mode and waits until it closes.
@@ -48,6 +49,9 @@ void OpenListEditor(std::int32_t mode, int index) {
         ShowModal(editor);
         break;
     }
+    case 8:
+        OpenSpecialItemEditor(static_cast<std::int16_t>(index));
+        break;
     case 9: {
         // List index k shows monster type k + 1.
         frmEditMonster& editor = SharedForm<frmEditMonster>();

@@ -1,0 +1,30 @@
+#include "dialogs/records/ScenarioFormParts.h"
+
+#include "platform/qt/QtText.h"
+
+#include <QBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <algorithm>
+
+void ShowWholeText(QLineEdit* box, const std::string& text, int limit) {
+    const QString shown = ToQString(text);
+    box->setMaxLength(std::max(limit, static_cast<int>(shown.size())));
+    box->setText(shown);
+    // A long text is shown from its beginning.
+    box->setCursorPosition(0);
+}
+
+std::string BoxText(const QLineEdit* box) {
+    return FromQString(box->text());
+}
+
+void AddOkCancel(QWidget* dialog, QBoxLayout* layout, QPushButton*& ok, QPushButton*& cancel) {
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    ok = new QPushButton("OK", dialog);
+    cancel = new QPushButton("Cancel", dialog);
+    row->addWidget(ok);
+    row->addWidget(cancel);
+    layout->addLayout(row);
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+
+class QBoxLayout;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+// Small pieces shared by the dialogs of the scenario's own records.
+
+// The longest text a scenario string holds; longer typing is refused as it is typed.
+constexpr int kScenStringLimit = 255;
+
+// Shows a stored text whole, even when it is longer than the box lets the author type: the
+// limit holds back typing only.
+void ShowWholeText(QLineEdit* box, const std::string& text, int limit);
+// The box's text in the model's bytes.
+std::string BoxText(const QLineEdit* box);
+
+// Adds OK and Cancel at the right of a row at the foot of the layout.
+void AddOkCancel(QWidget* dialog, QBoxLayout* layout, QPushButton*& ok, QPushButton*& cancel);
