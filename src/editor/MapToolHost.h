@@ -34,7 +34,7 @@ class MapToolHost : public QObject, public ToolHost {
     void SetTownEntrance(int slot) override;
     void ReplaceTerrain() override;
     // Whether ReplaceTerrain opens its dialog; the button stays disabled while it does not.
-    static bool CanReplaceTerrain() { return false; }
+    static bool CanReplaceTerrain() { return true; }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
