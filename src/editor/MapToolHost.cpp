@@ -73,16 +73,6 @@ void MapToolHost::PassEvents() {
     DoEvents();
 }
 
-void MapToolHost::PlaceSign(int, int) {}
-void MapToolHost::PlaceTownEntrance(int, int) {}
-void MapToolHost::EditAreaRect(int) {}
-void MapToolHost::EditPresetItem(int) {}
-void MapToolHost::EditTownCreature(int) {}
-void MapToolHost::EditSign(int) {}
-int MapToolHost::EditSpecialNode(int node, int) {
-    return node;
-}
-void MapToolHost::SetSpecial(int) {}
 void MapToolHost::SetTownEntrance(int) {}
 void MapToolHost::ReplaceTerrain() {}
 

@@ -20,7 +20,7 @@ class MapToolHost : public QObject, public ToolHost {
     void RefreshSelTerrain() override;
     void PassEvents() override;
 
-    // The sign editor, the town-entrance dialog, the dialogs of the placement tools and the
+    // The dialogs of the placement tools (MapToolDialogs.cpp). The town-entrance dialog and the
     // terrain replacement are wired here as each of them comes into the program; until then
     // the call changes nothing.
     void PlaceSign(int x, int y) override;
