@@ -77,7 +77,9 @@ void MapToolHost::SetTownEntrance(int) {}
 void MapToolHost::ReplaceTerrain() {}
 
 bool MapToolHost::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == main_.picMap && event->type() == QEvent::MouseButtonPress) {
+    // Only presses reach the window: other events also come while the window is destroyed.
+    // The filter watches the map picture alone.
+    if (event->type() == QEvent::MouseButtonPress) {
         const auto* mouse = static_cast<const QMouseEvent*>(event);
         // Whole pixels, rounded down.
         const int x = static_cast<int>(std::floor(mouse->position().x()));

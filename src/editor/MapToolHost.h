@@ -20,9 +20,9 @@ class MapToolHost : public QObject, public ToolHost {
     void RefreshSelTerrain() override;
     void PassEvents() override;
 
-    // The dialogs of the placement tools (MapToolDialogs.cpp). The town-entrance dialog and the
-    // terrain replacement are wired here as each of them comes into the program; until then
-    // the call changes nothing.
+    // The dialogs of the placement tools (MapToolHostNodes.cpp, MapToolHostTown.cpp). The
+    // town-entrance dialog and the terrain replacement are wired here as each of them comes
+    // into the program; until then the call changes nothing.
     void PlaceSign(int x, int y) override;
     void PlaceTownEntrance(int x, int y) override;
     void EditAreaRect(int slot) override;

@@ -1,10 +1,12 @@
 #include "dialogs/areas/frmAreaDesc.h"
+#include "dialogs/areas/frmAreaDesc1.h"
 #include "dialogs/areas/frmCreateTown.h"
 #include "dialogs/areas/frmTownDetails.h"
 #include "dialogs/areas/frmTownItem.h"
 #include "dialogs/areas/frmTownLoad.h"
 #include "dialogs/areas/frmTownMonster.h"
 #include "dialogs/areas/frmTownWandering.h"
+#include "editor/MapToolHost.h"
 #include "editor/frmMain.h"
 
 #include "map/MapState.h"
@@ -156,4 +158,38 @@ TEST_F(MainWindowTownTest, AreaDescriptionsRebuildTheMapOnShow) {
     EXPECT_EQ(areaEdges(), 0) << "the deleted rectangle is gone from the map";
     EXPECT_EQ(window->focusWidget(), window->picMap);
     Map = savedMap;
+}
+
+TEST_F(MainWindowTownTest, PlacementToolsOpenOneRecordInTheMapContext) {
+    ASSERT_NE(window->ToolHostImpl, nullptr);
+    SharedForm<frmTownMonster>().Context = true; // left over from browsing would show arrows
+    std::vector<std::string> seen;
+    const auto note = [&seen](ModalForm& form) {
+        if (auto* d = dynamic_cast<frmTownMonster*>(&form)) {
+            seen.push_back("creature " + std::to_string(d->MonstNum) +
+                           (d->cmdScrollLeft->isVisible() ? " arrows" : ""));
+            Click(d->cmdCancel);
+        } else if (auto* d = dynamic_cast<frmTownItem*>(&form)) {
+            seen.push_back("item " + std::to_string(d->ItemNum) + " rows " +
+                           std::to_string(d->lstItem->count()));
+            Click(d->cmdCancel);
+        } else if (auto* d = dynamic_cast<frmAreaDesc1*>(&form)) {
+            seen.push_back("area " + std::to_string(d->AreaNum));
+            Click(d->cmdCancel);
+        }
+    };
+    SetModalFormHook([&](ModalForm& form) {
+        form.show();
+        note(form);
+    });
+    const MapState savedMap = Map;
+    Map.EditMode = Scen.Towns[1].Size;
+    Scen.Towns[1].AreaRects[4] = {1, 1, 5, 5};
+    window->ToolHostImpl->EditTownCreature(0);
+    window->ToolHostImpl->EditPresetItem(0);
+    window->ToolHostImpl->EditAreaRect(4);
+    SetModalFormHook({});
+    Map = savedMap;
+    EXPECT_EQ(seen, (std::vector<std::string>{"creature 0", "item 0 rows 500", "area 4"}));
+    EXPECT_EQ(Scen.Towns[1].AreaRects[4], AreaRect{}) << "Cancel takes the new rectangle away";
 }

@@ -5,6 +5,7 @@
 
 #include <QLabel>
 #include <algorithm>
+#include <array>
 #include <gtest/gtest.h>
 
 namespace {
@@ -54,16 +55,6 @@ TEST(TransparentCopy, KeepsTheDestinationExactlyWhereTheSourceIsPureWhite) {
                                  g, 0xFFFEFFFFu, g, 0xFFFFFFFEu, g, g, g, g,      g, g}));
 }
 
-TEST(TransparentCopy, ClipsToSourceAndDestination) {
-    const QImage coded = CodedImage(3, 3);
-    Surface dest(4, 4, kGrey);
-    // Over the right and bottom edges of the sheet, and over the left edge of the surface.
-    TransparentCopy(dest, -1, 0, coded, {1, 1, 4, 4});
-    EXPECT_EQ(dest.Pixel(0, 0), Coded(2, 1));
-    EXPECT_EQ(dest.Pixel(0, 1), Coded(2, 2));
-    EXPECT_EQ(CountNot(dest, kGrey), 2);
-}
-
 TEST(CopyBlock, CopiesPixelForPixelAndStretchesWithoutBlending) {
     const QImage coded = CodedImage(5, 5);
     Surface same(3, 3, kGrey);
@@ -88,75 +79,45 @@ TEST(CopyBlock, ShrinkingDropsPixels) {
         EXPECT_GT(qRed(dest.Pixel(x, 0)), qRed(dest.Pixel(x - 1, 0)));
 }
 
-TEST(CopyBlock, OnlyThePartOnTheSheetAndTheSurfaceIsCopied) {
+TEST(CopyBlock, ClipsScaledAndUnscaledCopiesAtEveryEdgeOfTheSheetAndTheSurface) {
     const QImage coded = CodedImage(4, 4);
+    const QImage big = CodedImage(8, 8);
     struct Case {
         const char* edge;
+        const QImage& sheet;
         PixelRect dest, source;
         int copied;
-        int dx, dy, sx, sy; // the source pixel (sx, sy) lands on (dx, dy)
+        int dx, dy, sx, sy; // the source pixel (sx, sy) lands on (dx, dy); sx < 0: nothing
     };
+    // clang-format off
     const Case cases[] = {
-        {"left", {0, 0, 4, 4}, {-2, 0, 4, 4}, 2 * 4, 2, 0, 0, 0},
-        {"top", {0, 0, 4, 4}, {0, -3, 4, 4}, 4 * 1, 0, 3, 0, 0},
-        {"right", {0, 0, 4, 4}, {2, 0, 4, 4}, 2 * 4, 0, 0, 2, 0},
-        {"bottom", {0, 0, 4, 4}, {0, 3, 4, 4}, 4 * 1, 0, 0, 0, 3},
-        {"off the sheet", {0, 0, 4, 4}, {10, 10, 4, 4}, 0, 0, 0, -1, -1},
-        {"surface's left", {-2, 1, 4, 4}, {0, 0, 4, 4}, 2 * 3, 0, 1, 2, 0},
-    };
-    for (const Case& c : cases) {
-        Surface dest(4, 4, kGrey);
-        CopyBlock(dest, c.dest, coded, c.source);
-        EXPECT_EQ(CountNot(dest, kGrey), c.copied) << c.edge;
-        EXPECT_EQ(dest.Pixel(c.dx, c.dy), c.sx < 0 ? kGrey : Coded(c.sx, c.sy)) << c.edge;
-    }
-    Surface dest(4, 4, kGrey);
-    CopyBlock(dest, {0, 0, 4, 4}, QImage(), {0, 0, 4, 4});
-    EXPECT_EQ(CountNot(dest, kGrey), 0);
-}
-
-TEST(CopyBlock, ClipsScaledAndUnscaledCopiesAtEveryEdge) {
-    const QImage coded = CodedImage(8, 8);
-    struct Case {
-        const char* edge;
-        PixelRect dest, source;
-        int copied;
-        int dx, dy, sx, sy; // the source pixel (sx, sy) lands on (dx, dy)
-    };
-    const Case cases[] = {
-        {"surface's right", {2, 0, 4, 4}, {0, 0, 4, 4}, 2 * 4, 3, 0, 1, 0},
-        {"surface's bottom", {0, 3, 4, 4}, {0, 0, 4, 4}, 4 * 1, 0, 3, 0, 0},
-        {"surface's top", {0, -2, 4, 4}, {1, 1, 4, 4}, 4 * 2, 0, 0, 1, 3},
-        {"wholly right of the surface", {4, 0, 4, 4}, {0, 0, 4, 4}, 0, 3, 0, -1, -1},
+        {"sheet's left", coded, {0, 0, 4, 4}, {-2, 0, 4, 4}, 2 * 4, 2, 0, 0, 0},
+        {"sheet's top", coded, {0, 0, 4, 4}, {0, -3, 4, 4}, 4 * 1, 0, 3, 0, 0},
+        {"sheet's right", coded, {0, 0, 4, 4}, {2, 0, 4, 4}, 2 * 4, 0, 0, 2, 0},
+        {"sheet's bottom", coded, {0, 0, 4, 4}, {0, 3, 4, 4}, 4 * 1, 0, 0, 0, 3},
+        {"off the sheet", coded, {0, 0, 4, 4}, {10, 10, 4, 4}, 0, 0, 0, -1, -1},
+        {"no sheet", QImage(), {0, 0, 4, 4}, {0, 0, 4, 4}, 0, 0, 0, -1, -1},
+        {"surface's left", coded, {-2, 1, 4, 4}, {0, 0, 4, 4}, 2 * 3, 0, 1, 2, 0},
+        {"surface's right", big, {2, 0, 4, 4}, {0, 0, 4, 4}, 2 * 4, 3, 0, 1, 0},
+        {"surface's bottom", big, {0, 3, 4, 4}, {0, 0, 4, 4}, 4 * 1, 0, 3, 0, 0},
+        {"surface's top", big, {0, -2, 4, 4}, {1, 1, 4, 4}, 4 * 2, 0, 0, 1, 3},
+        {"wholly right of the surface", big, {4, 0, 4, 4}, {0, 0, 4, 4}, 0, 3, 0, -1, -1},
         // Doubled: destination offset i shows source offset i / 2.
-        {"doubled over the surface's left", {-3, 0, 8, 4}, {0, 0, 4, 2}, 4 * 4, 0, 0, 1, 0},
-        {"doubled over the surface's left, further in",
-         {-3, 0, 8, 4},
-         {0, 0, 4, 2},
-         16,
-         3,
-         3,
-         3,
-         1},
-        {"doubled over the surface's right and bottom",
-         {2, 2, 8, 8},
-         {0, 0, 4, 4},
-         2 * 2,
-         3,
-         3,
-         0,
-         0},
-        {"doubled over the sheet's left", {0, 0, 4, 4}, {-1, 0, 2, 2}, 2 * 4, 2, 0, 0, 0},
-        {"doubled wholly left of the sheet", {0, 0, 4, 4}, {-2, 0, 2, 2}, 0, 0, 0, -1, -1},
+        {"doubled over the surface's left", big, {-3, 0, 8, 4}, {0, 0, 4, 2}, 4 * 4, 0, 0, 1, 0},
+        {"doubled over the surface's left, further in", big, {-3, 0, 8, 4}, {0, 0, 4, 2}, 16, 3, 3, 3, 1},
+        {"doubled over the surface's right and bottom", big, {2, 2, 8, 8}, {0, 0, 4, 4}, 2 * 2, 3, 3, 0, 0},
+        {"doubled over the sheet's left", big, {0, 0, 4, 4}, {-1, 0, 2, 2}, 2 * 4, 2, 0, 0, 0},
+        {"doubled wholly left of the sheet", big, {0, 0, 4, 4}, {-2, 0, 2, 2}, 0, 0, 0, -1, -1},
         // Halved: destination offset i shows source offset 2 i + 1.
-        {"halved over the sheet's right and bottom", {0, 0, 4, 4}, {4, 4, 8, 8}, 2 * 2, 1, 1, 7, 7},
-        {"halved over the sheet's top", {0, 0, 4, 4}, {0, -4, 8, 8}, 4 * 2, 0, 2, 1, 1},
+        {"halved over the sheet's right and bottom", big, {0, 0, 4, 4}, {4, 4, 8, 8}, 2 * 2, 1, 1, 7, 7},
+        {"halved over the sheet's top", big, {0, 0, 4, 4}, {0, -4, 8, 8}, 4 * 2, 0, 2, 1, 1},
         // Each of the last two destination columns shows source column 3.
-        {"far off the surface", {-1000000000, 0, 1000000002, 4}, {0, 0, 4, 4}, 2 * 4, 1, 0, 3, 0},
+        {"far off the surface", big, {-1000000000, 0, 1000000002, 4}, {0, 0, 4, 4}, 2 * 4, 1, 0, 3, 0},
     };
+    // clang-format on
     for (const Case& c : cases) {
         Surface dest(4, 4, kGrey);
-        CopyBlock(dest, c.dest, coded, c.source);
+        CopyBlock(dest, c.dest, c.sheet, c.source);
         EXPECT_EQ(CountNot(dest, kGrey), c.copied) << c.edge;
         EXPECT_EQ(dest.Pixel(c.dx, c.dy), c.sx < 0 ? kGrey : Coded(c.sx, c.sy)) << c.edge;
     }
@@ -198,13 +159,25 @@ TEST(CopyBlock, SheetsOfAnyFormatCopyTheSameColours) {
     }
 }
 
-TEST(TransparentCopy, ClipsAtTheSurfacesRightAndBottom) {
-    const QImage coded = CodedImage(4, 4);
-    Surface dest(4, 4, kGrey);
-    TransparentCopy(dest, 2, 3, coded, {0, 0, 4, 4});
-    EXPECT_EQ(dest.Pixel(2, 3), Coded(0, 0));
-    EXPECT_EQ(dest.Pixel(3, 3), Coded(1, 0));
-    EXPECT_EQ(CountNot(dest, kGrey), 2);
+TEST(TransparentCopy, ClipsAtEveryEdgeAndCopiesLongRowsWhole) {
+    struct Case {
+        const char* edge;
+        int sheetSide, x, y;
+        PixelRect source;
+        std::array<std::array<int, 4>, 2> landings; // (dx, dy) shows the source pixel (sx, sy)
+    };
+    const Case cases[] = {
+        // Over the right and bottom edges of the sheet, and over the left edge of the surface.
+        {"sheet's end, surface's left", 3, -1, 0, {1, 1, 4, 4}, {{{0, 0, 2, 1}, {0, 1, 2, 2}}}},
+        {"surface's right and bottom", 4, 2, 3, {0, 0, 4, 4}, {{{2, 3, 0, 0}, {3, 3, 1, 0}}}},
+    };
+    for (const Case& c : cases) {
+        Surface dest(4, 4, kGrey);
+        TransparentCopy(dest, c.x, c.y, CodedImage(c.sheetSide, c.sheetSide), c.source);
+        for (const auto& [dx, dy, sx, sy] : c.landings)
+            EXPECT_EQ(dest.Pixel(dx, dy), Coded(sx, sy)) << c.edge;
+        EXPECT_EQ(CountNot(dest, kGrey), 2) << c.edge;
+    }
 
     // A row long enough for the copy to work in steps, white only here and there.
     QImage row(11, 1, QImage::Format_RGB32);

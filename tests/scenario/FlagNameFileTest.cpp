@@ -8,31 +8,22 @@
 
 #include <gtest/gtest.h>
 
-TEST(FlagNameFile, NoNamesWriteTheFirstLineOnly) {
+TEST(FlagNameFile, WritesEachNameThatIsSetInFlagThenValueOrderQuotedOnOneLine) {
     Scenario s;
     EXPECT_EQ(FlagNameFileContents(s.StuffDoneNames), ">VRD\r\n");
-}
-
-TEST(FlagNameFile, WritesEachNameThatIsSetInFlagThenValueOrder) {
-    Scenario s;
     s.StuffDoneNames[0].Name = "Door open";
     s.StuffDoneNames[0].ValueNames[9] = "Broken";
+    s.StuffDoneNames[4].Name = "The \"Red\" Key";
+    s.StuffDoneNames[5].Name = "two\r\nlines";
     s.StuffDoneNames[12].ValueNames[3] = "Met the smith"; // value without a flag name
     s.StuffDoneNames[299].Name = "Last";
     EXPECT_EQ(FlagNameFileContents(s.StuffDoneNames), ">VRD\r\n"
                                                       "0,-1,\"Door open\"\r\n"
                                                       "0,9,\"Broken\"\r\n"
+                                                      "4,-1,\"The \"\"Red\"\" Key\"\r\n"
+                                                      "5,-1,\"two  lines\"\r\n"
                                                       "12,3,\"Met the smith\"\r\n"
                                                       "299,-1,\"Last\"\r\n");
-}
-
-TEST(FlagNameFile, QuotesAreDoubledAndLineBreaksBecomeBlanks) {
-    Scenario s;
-    s.StuffDoneNames[4].Name = "The \"Red\" Key";
-    s.StuffDoneNames[5].Name = "two\r\nlines";
-    EXPECT_EQ(FlagNameFileContents(s.StuffDoneNames), ">VRD\r\n"
-                                                      "4,-1,\"The \"\"Red\"\" Key\"\r\n"
-                                                      "5,-1,\"two  lines\"\r\n");
 }
 
 TEST(FlagNameFile, NamesSurviveASaveAndALoad) {

@@ -93,33 +93,8 @@ TEST_F(NodePresentationTest, ValueListsNumberTheirEntriesByTheValueTheyStandFor)
     EXPECT_EQ(ChooserSelection(-1, 19), -1);
 }
 
-TEST_F(NodePresentationTest, AnOutdoorStoreRelabelsItsFieldsByStoreKind) {
-    struct Case {
-        std::int16_t storeKind;
-        const char* prompt6;
-        const char* prompt7;
-        const char* prompt8;
-        std::int16_t chooser6;
-    };
-    const char* cost = "Cost adjust (0 - 6, lower = cheaper)";
-    const Case cases[] = {
-        {0, "Number of first item in store", "Number of items in store (1 - 40)", cost, 1},
-        {3, "Number of first recipe in store", "Number of recipes in store (1 - 19)", cost, 9},
-        {5, "Which shop (0 - 4)", "Unused", cost, 0},
-        {7, "Unused", "Unused", "Unused", 0},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.storeKind);
-        NodeWorkingCopy copy{229, {}};
-        copy.NodeData[5] = c.storeKind;
-        const SpecialNodeTypeInfo& info = PresentedNodeType(copy);
-        EXPECT_EQ(info.Prompts[6], c.prompt6);
-        EXPECT_EQ(info.Prompts[7], c.prompt7);
-        EXPECT_EQ(info.Prompts[8], c.prompt8);
-        EXPECT_EQ(info.ChooserKinds[6], c.chooser6);
-        // The rewrite stays in the shared table for every later reader.
-        EXPECT_EQ(SpecialNodeTypes[229].Prompts[6], c.prompt6);
-    }
+// The store kinds themselves are checked with the type table and in the node editor.
+TEST_F(NodePresentationTest, ANegativeTypeIsPresentedAndKeptAsNoSpecial) {
     NodeWorkingCopy negative{-4, {}};
     EXPECT_EQ(&PresentedNodeType(negative), &SpecialNodeTypes[0]);
     EXPECT_EQ(negative.CurrentType, 0);

@@ -3,43 +3,6 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-ItemType SampleItem() {
-    ItemType item;
-    item.Name = "Flaming sword            ";
-    item.UnidName = "Sword          ";
-    item.Picture = 153;
-    item.ItemKind = 1;
-    item.Value = 900;
-    item.Level = 12;
-    item.Charges = 0;
-    item.WeaponType = 1;
-    item.MagicUse = 2;
-    item.Ability = 1;
-    item.AbilityStrength = 4;
-    item.TypeFlag = 200;
-    item.Reserved = 77;
-    item.TreasureClass = 3;
-    item.Magical = 1;
-    return item;
-}
-} // namespace
-
-TEST(ItemCopy, SaveWritesBackWhatWasLoadedAndCutsTheNames) {
-    const ItemType original = SampleItem();
-    ItemCopy copy = LoadItemCopy(original);
-    ItemType record = original;
-    SaveItemCopy(copy, record);
-    EXPECT_EQ(record, original);
-
-    copy.ItemName = "A name that is longer than 25";
-    copy.UnidName = "Short";
-    SaveItemCopy(copy, record);
-    EXPECT_EQ(record.Name, "A name that is longer tha");
-    EXPECT_EQ(record.UnidName, "Short          ");
-    EXPECT_EQ(record.Reserved, 77);
-}
-
 TEST(ItemCopy, UsedUpAbilitiesNeedACharge) {
     struct Case {
         std::uint8_t ability;
@@ -72,16 +35,4 @@ TEST(ItemAbilities, CategoriesAcceptTheirKinds) {
             EXPECT_EQ(CategoryAccepts(category, kinds[k]), accepted[category][k])
                 << category << " kind " << int(kinds[k]);
     EXPECT_EQ(CategoryRefusal(5), "You can only give an ability of this sort to\na missile item.");
-}
-
-TEST(ItemAbilities, StrengthCaptionAndCheckFollowTheAbility) {
-    EXPECT_EQ(StrengthCaption(150), "Not used.");
-    EXPECT_EQ(StrengthCaption(161), "Not used.");
-    EXPECT_EQ(StrengthCaption(119), "Monster # to summon.");
-    EXPECT_EQ(StrengthCaption(120), "Monster # to summon.");
-    EXPECT_EQ(StrengthCaption(63), "Ability strength - 1-10.");
-    EXPECT_EQ(StrengthCheckFor(63).Max, 255);
-    EXPECT_EQ(StrengthCheckFor(63).Caption, "Sp. Node Number");
-    EXPECT_EQ(StrengthCheckFor(120).Caption, "Monster Number");
-    EXPECT_EQ(StrengthCheckFor(1).Max, 10);
 }

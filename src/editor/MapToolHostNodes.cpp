@@ -1,10 +1,8 @@
-// The dialogs the map tools open, shown modally with the members each expects. The tools read
-// the records back themselves once the dialog has closed.
+// The sign and special-node dialogs and the records made with them that the map tools open,
+// shown modally with the members each expects (the town dialogs: MapToolHostTown.cpp). The
+// tools read the records back themselves once the dialog has closed.
 #include "editor/MapToolHost.h"
 
-#include "dialogs/areas/frmAreaDesc1.h"
-#include "dialogs/areas/frmTownItem.h"
-#include "dialogs/areas/frmTownMonster.h"
 #include "dialogs/nodes/frmEditSign.h"
 #include "dialogs/nodes/frmEditSpNode.h"
 #include "dialogs/nodes/frmSetSpecial.h"
@@ -17,26 +15,6 @@ void MapToolHost::PlaceSign(int x, int y) {
 
 void MapToolHost::PlaceTownEntrance(int x, int y) {
     ::PlaceTownEntrance(x, y, *this);
-}
-
-void MapToolHost::EditAreaRect(int slot) {
-    frmAreaDesc1& dialog = SharedForm<frmAreaDesc1>();
-    dialog.AreaNum = static_cast<std::int16_t>(slot);
-    ShowModal(dialog);
-}
-
-void MapToolHost::EditPresetItem(int index) {
-    frmTownItem& dialog = SharedForm<frmTownItem>();
-    dialog.Context = false;
-    dialog.ItemNum = static_cast<std::int16_t>(index);
-    ShowModal(dialog);
-}
-
-void MapToolHost::EditTownCreature(int index) {
-    frmTownMonster& dialog = SharedForm<frmTownMonster>();
-    dialog.Context = false;
-    dialog.MonstNum = static_cast<std::int16_t>(index);
-    ShowModal(dialog);
 }
 
 void MapToolHost::EditSign(int index) {
