@@ -1,5 +1,8 @@
 #include "editor/MapToolHost.h"
 
+#include "dialogs/areas/frmReplaceTerrain.h"
+#include "dialogs/areas/frmSetTown.h"
+
 #include "editor/CursorPictures.h"
 #include "editor/MapViewBridge.h"
 #include "editor/frmMain.h"
@@ -9,6 +12,7 @@
 #include "platform/qt/EventPass.h"
 #include "platform/qt/PictureBox.h"
 #include "platform/qt/QtText.h"
+#include "platform/qt/SharedForms.h"
 
 #include <QLabel>
 #include <QMouseEvent>
@@ -73,8 +77,15 @@ void MapToolHost::PassEvents() {
     DoEvents();
 }
 
-void MapToolHost::SetTownEntrance(int) {}
-void MapToolHost::ReplaceTerrain() {}
+void MapToolHost::SetTownEntrance(int slot) {
+    frmSetTown& dialog = SharedForm<frmSetTown>();
+    dialog.OutTown = static_cast<std::int16_t>(slot);
+    ShowModal(dialog);
+}
+
+void MapToolHost::ReplaceTerrain() {
+    ShowModal(SharedForm<frmReplaceTerrain>());
+}
 
 bool MapToolHost::eventFilter(QObject* watched, QEvent* event) {
     // Only presses reach the window: other events also come while the window is destroyed.

@@ -86,6 +86,14 @@ class frmMain : public QMainWindow {
     void mnuTownAreaDesc_Click();
     void mnuOutAreaDesc_Click();
 
+    // The outdoor dialogs' menu entries and the variable town entries (frmMainOutdoor.cpp).
+    void ConnectOutdoorMenus();
+    void mnuOutLoad_Click();
+    void mnuOutDetails_Click();
+    void mnuOutWandering_Click();
+    void mnuOutEncounters_Click();
+    void mnuTownVEntry_Click();
+
     // The record list.
     void ListCommand(std::int32_t mode);
     void FillList();
