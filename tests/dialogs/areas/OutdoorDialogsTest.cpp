@@ -92,7 +92,7 @@ TEST_F(OutdoorDialogsTest, DetailsRenameOnOkOnly) {
     }
 }
 
-TEST_F(OutdoorDialogsTest, TownEntranceListAndChoice) {
+TEST_F(OutdoorDialogsTest, TownEntranceChoiceKeepsAStaleTownUntilAnotherIsChosen) {
     Scen.CurrentOutdoorX = Scen.CurrentOutdoorY = 0;
     auto& entrances = Scen.OutdoorSections.At(0, 0).TownEntrances;
     entrances[2] = {0, 5, 6};
