@@ -77,14 +77,6 @@ void MapToolHost::PassEvents() {
     DoEvents();
 }
 
-void MapToolHost::PlaceSign(int, int) {}
-void MapToolHost::PlaceTownEntrance(int, int) {}
-// EditAreaRect, EditPresetItem and EditTownCreature: MapToolHostTown.cpp.
-void MapToolHost::EditSign(int) {}
-int MapToolHost::EditSpecialNode(int node, int) {
-    return node;
-}
-void MapToolHost::SetSpecial(int) {}
 void MapToolHost::SetTownEntrance(int slot) {
     frmSetTown& dialog = SharedForm<frmSetTown>();
     dialog.OutTown = static_cast<std::int16_t>(slot);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "map/objects/ObjectState.h"
 #include "map/tools/ToolState.h"
 
 #include <QMainWindow>
@@ -175,8 +176,8 @@ class frmMain : public QMainWindow {
     std::int16_t& CurrentTool = Tools.CurrentTool;
     std::int16_t& ClickStep = Tools.ClickStep;
     std::int16_t& HeldSlot = Tools.HeldSlot;
-    std::int16_t LastItemNum = -1;
-    std::int16_t LastMonstNum = -1;
+    std::int16_t& LastItemNum = Objects.LastItemNum;
+    std::int16_t& LastMonstNum = Objects.LastMonstNum;
     std::int16_t TerrainEditMode = 0;
     bool MapPainting = false;
     // Dragging in the record list: the entries where the button went down and under the
