@@ -1,5 +1,8 @@
 #include "editor/MapToolHost.h"
 
+#include "dialogs/areas/frmReplaceTerrain.h"
+#include "dialogs/areas/frmSetTown.h"
+
 #include "editor/CursorPictures.h"
 #include "editor/MapViewBridge.h"
 #include "editor/frmMain.h"
@@ -9,6 +12,7 @@
 #include "platform/qt/EventPass.h"
 #include "platform/qt/PictureBox.h"
 #include "platform/qt/QtText.h"
+#include "platform/qt/SharedForms.h"
 
 #include <QLabel>
 #include <QMouseEvent>
@@ -73,19 +77,20 @@ void MapToolHost::PassEvents() {
     DoEvents();
 }
 
-void MapToolHost::PlaceSign(int, int) {}
-void MapToolHost::PlaceTownEntrance(int, int) {}
-// EditAreaRect, EditPresetItem and EditTownCreature: MapToolHostTown.cpp.
-void MapToolHost::EditSign(int) {}
-int MapToolHost::EditSpecialNode(int node, int) {
-    return node;
+void MapToolHost::SetTownEntrance(int slot) {
+    frmSetTown& dialog = SharedForm<frmSetTown>();
+    dialog.OutTown = static_cast<std::int16_t>(slot);
+    ShowModal(dialog);
 }
-void MapToolHost::SetSpecial(int) {}
-void MapToolHost::SetTownEntrance(int) {}
-void MapToolHost::ReplaceTerrain() {}
+
+void MapToolHost::ReplaceTerrain() {
+    ShowModal(SharedForm<frmReplaceTerrain>());
+}
 
 bool MapToolHost::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == main_.picMap && event->type() == QEvent::MouseButtonPress) {
+    // Only presses reach the window: other events also come while the window is destroyed.
+    // The filter watches the map picture alone.
+    if (event->type() == QEvent::MouseButtonPress) {
         const auto* mouse = static_cast<const QMouseEvent*>(event);
         // Whole pixels, rounded down.
         const int x = static_cast<int>(std::floor(mouse->position().x()));

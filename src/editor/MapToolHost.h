@@ -20,9 +20,8 @@ class MapToolHost : public QObject, public ToolHost {
     void RefreshSelTerrain() override;
     void PassEvents() override;
 
-    // The sign editor, the town-entrance dialog, the dialogs of the placement tools and the
-    // terrain replacement are wired here as each of them comes into the program; until then
-    // the call changes nothing.
+    // The dialogs of the placement tools (MapToolHostNodes.cpp, MapToolHostTown.cpp; the town
+    // entrance here) and the terrain replacement.
     void PlaceSign(int x, int y) override;
     void PlaceTownEntrance(int x, int y) override;
     void EditAreaRect(int slot) override;
@@ -34,7 +33,7 @@ class MapToolHost : public QObject, public ToolHost {
     void SetTownEntrance(int slot) override;
     void ReplaceTerrain() override;
     // Whether ReplaceTerrain opens its dialog; the button stays disabled while it does not.
-    static bool CanReplaceTerrain() { return false; }
+    static bool CanReplaceTerrain() { return true; }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -210,6 +210,7 @@ void frmMain::BuildMenus() {
         notYet->setEnabled(false);
     ConnectTownMenus();
     ConnectScenarioRecordMenus(*this);
+    ConnectOutdoorMenus();
 }
 
 void frmMain::showEvent(QShowEvent* event) {

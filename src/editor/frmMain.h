@@ -1,5 +1,6 @@
 #pragma once
 
+#include "map/objects/ObjectState.h"
 #include "map/tools/ToolState.h"
 
 #include <QMainWindow>
@@ -85,6 +86,14 @@ class frmMain : public QMainWindow {
     void mnuTownAreaDesc_Click();
     void mnuOutAreaDesc_Click();
 
+    // The outdoor dialogs' menu entries and the variable town entries (frmMainOutdoor.cpp).
+    void ConnectOutdoorMenus();
+    void mnuOutLoad_Click();
+    void mnuOutDetails_Click();
+    void mnuOutWandering_Click();
+    void mnuOutEncounters_Click();
+    void mnuTownVEntry_Click();
+
     // The record list.
     void ListCommand(std::int32_t mode);
     void FillList();
@@ -167,8 +176,8 @@ class frmMain : public QMainWindow {
     std::int16_t& CurrentTool = Tools.CurrentTool;
     std::int16_t& ClickStep = Tools.ClickStep;
     std::int16_t& HeldSlot = Tools.HeldSlot;
-    std::int16_t LastItemNum = -1;
-    std::int16_t LastMonstNum = -1;
+    std::int16_t& LastItemNum = Objects.LastItemNum;
+    std::int16_t& LastMonstNum = Objects.LastMonstNum;
     std::int16_t TerrainEditMode = 0;
     bool MapPainting = false;
     // Dragging in the record list: the entries where the button went down and under the

@@ -168,7 +168,8 @@ void BuildOutdoorCells() {
     }
     for (std::size_t i = 0; i < section.TownEntrances.size(); ++i) {
         const TownEntrance& entrance = section.TownEntrances[i];
-        if (entrance.X != kFreeX)
+        // An entrance to a town the scenario does not have leads nowhere.
+        if (entrance.X != kFreeX && entrance.Town < Scen.TownCount)
             if (MapCell* cell = shifted(entrance.X, entrance.Y))
                 cell->EntranceIndex = static_cast<std::int16_t>(i);
     }

@@ -1,3 +1,4 @@
+#include "dialogs/areas/frmReplaceTerrain.h"
 #include "editor/frmMain.h"
 
 #include "graphics/GraphicsSheets.h"
@@ -8,6 +9,7 @@
 #include "scenario/ScenarioClearing.h"
 #include "scenario/tables/CommonTables.h"
 #include "scenario/tables/EditorTables.h"
+#include "support/DialogDriver.h"
 #include "support/SampleScenario.h"
 
 #include <QAction>
@@ -54,6 +56,7 @@ class MainWindowToolsTest : public ::testing::Test {
         Map.MapCenter = {4, 4};
     }
     void TearDown() override {
+        UnloadAllForms();
         window.reset();
         frmPics.iconPencil = savedPencil_;
         frmPics.iconBrush = savedBrush_;
@@ -118,10 +121,20 @@ TEST_F(MainWindowToolsTest, OneShotButtonsLeaveTheCurrentToolAlone) {
     ClickTool(8);
     EXPECT_TRUE(Map.ZoomView);
     EXPECT_EQ(window->CurrentTool, 2);
-    // The terrain replacement waits for its dialog: its button cannot be clicked yet.
-    EXPECT_FALSE(window->cmdTool[13]->isEnabled());
+    // The terrain replacement opens its dialog; the map shows the result afterwards.
+    SetModalFormHook([](ModalForm& form) {
+        auto& d = static_cast<frmReplaceTerrain&>(form);
+        d.show();
+        d.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
+        ChooseRow(d.lstTerrain[1], 5);
+        Click(d.cmdOK);
+    });
     ClickTool(13);
+    SetModalFormHook({});
     EXPECT_EQ(window->CurrentTool, 2);
+    EXPECT_EQ(Scen.Towns[0].Terrain.At(63, 0), 5);
+    EXPECT_EQ(Map.MapCells.At(63, 0).Terrain, 5);
 }
 
 TEST_F(MainWindowToolsTest, PressAndDragPaintTheCellsUnderThePointer) {

@@ -259,6 +259,7 @@ TEST_F(MapCellsTest, OutdoorMarksAreShiftedIntoTheBorderedGrid) {
     section.SpecialSpots[2] = {3, 10, 11};
     section.SignLocs[7] = {4, 5};
     section.TownEntrances[6] = {2, 20, 21};
+    s.TownCount = 3; // an entrance to a town beyond the list is not marked
     section.AreaRects[0] = {0, 0, 2, 2};
     BuildSection(s, 1, 0);
 

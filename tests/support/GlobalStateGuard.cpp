@@ -10,6 +10,9 @@
 void GlobalStateGuard::OnTestStart(const ::testing::TestInfo&) {
     scenario_ = std::make_unique<Scenario>(Scen);
     file_ = ScenFile;
+    map_ = std::make_unique<MapState>(Map);
+    objects_ = Objects;
+    tools_ = Tools;
     gameTowns_ = GameTowns;
     sheetLoader_ = SetCustomSheetLoader({});
     SetCustomSheetLoader(sheetLoader_);
@@ -30,6 +33,10 @@ void GlobalStateGuard::OnTestEnd(const ::testing::TestInfo&) {
     Scen = std::move(*scenario_);
     scenario_.reset();
     ScenFile = file_;
+    Map = std::move(*map_);
+    map_.reset();
+    Objects = objects_;
+    Tools = tools_;
     GameTowns = gameTowns_;
     SetCustomSheetLoader(std::move(sheetLoader_));
     SetProgramFolderForTesting("");

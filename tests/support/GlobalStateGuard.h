@@ -1,5 +1,8 @@
 #pragma once
 
+#include "map/MapState.h"
+#include "map/objects/ObjectState.h"
+#include "map/tools/ToolState.h"
 #include "scenario/GameLayout.h"
 #include "scenario/Scenario.h"
 #include "scenario/ScenarioLoad.h"
@@ -9,8 +12,9 @@
 
 // Every test of every test program runs under this guard (TestMain installs it, so a new test
 // needs nothing to use it). It puts back after each test what the test may have changed: the
-// scenario and its file names, the game-town tables, the program and temporary folders, the
-// custom-sheet loader and the single-instance lock. A test that leaves a test hook installed
+// scenario and its file names, the map editor's state (grid, view, objects and tools), the
+// game-town tables, the program and temporary folders, the custom-sheet loader and the
+// single-instance lock. A test that leaves a test hook installed
 // (message boxes, file dialogs, modal windows, disk faults) or a window loaded fails, because
 // the tests after it would run against them; the guard then removes them.
 class GlobalStateGuard : public ::testing::EmptyTestEventListener {
@@ -20,6 +24,9 @@ class GlobalStateGuard : public ::testing::EmptyTestEventListener {
 
   private:
     std::unique_ptr<Scenario> scenario_;
+    std::unique_ptr<MapState> map_;
+    ObjectState objects_;
+    ToolState tools_;
     ScenarioFileState file_;
     GameTownTables gameTowns_;
     CustomSheetLoader sheetLoader_;

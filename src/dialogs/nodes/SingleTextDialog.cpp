@@ -1,5 +1,6 @@
 #include "dialogs/nodes/SingleTextDialog.h"
 
+#include "dialogs/nodes/NodeDialogParts.h"
 #include "forms/DialogParts.h"
 #include "forms/FormLayout.h"
 #include "forms/MultiLineBox.h"
@@ -12,16 +13,11 @@
 
 SingleTextDialog::SingleTextDialog(int maxLength) : RecordDialog(LoadOn::EveryOpening) {
     SetFormFont(this);
-    auto* head = new QGridLayout();
     picDlogPic = AddDialogPicture(this);
-    head->addWidget(picDlogPic, 0, 0, 2, 1, Qt::AlignTop);
-    head->addWidget(AddTitleLabel(this, "Editing text:"), 0, 1);
-    lblNumberCaption = new QLabel("Text number:", this);
-    head->addWidget(lblNumberCaption, 1, 1, Qt::AlignRight);
-    lblTextNum = new QLabel(this);
-    lblTextNum->setMinimumWidth(40);
-    head->addWidget(lblTextNum, 1, 2);
-    head->setColumnStretch(1, 1);
+    const NumberedHeading heading =
+        MakeNumberedHeading(this, picDlogPic, "Editing text:", "Text number:");
+    lblNumberCaption = heading.Caption;
+    lblTextNum = heading.Number;
 
     txtText = new MultiLineBox(maxLength, this);
     txtText->setFixedSize(420, 6 * txtText->fontMetrics().height() + 10);
@@ -37,14 +33,11 @@ SingleTextDialog::SingleTextDialog(int maxLength) : RecordDialog(LoadOn::EveryOp
     Connect(cmdClear, &QPushButton::clicked, [this] { cmdClear_Click(); });
     buttons->addWidget(cmdClear);
     buttons->addStretch(1);
-    auto* cancel = new QPushButton("Cancel", this);
-    auto* ok = new QPushButton("OK", this);
-    SetButtons(ok, cancel);
-    buttons->addWidget(cancel);
-    buttons->addWidget(ok);
+    const CancelOk pair = AddCancelOk(this, buttons);
+    SetButtons(pair.Ok, pair.Cancel);
 
     auto* page = new QVBoxLayout(this);
-    page->addLayout(head);
+    page->addLayout(heading.Grid);
     page->addWidget(txtText);
     page->addLayout(buttons);
     page->setSizeConstraint(QLayout::SetFixedSize);

@@ -1,5 +1,6 @@
 #include "dialogs/nodes/frmDialog.h"
 
+#include "dialogs/nodes/NodeDialogParts.h"
 #include "forms/DialogParts.h"
 #include "forms/FormLayout.h"
 #include "forms/MultiLineBox.h"
@@ -61,11 +62,8 @@ frmDialog::frmDialog() : RecordDialog(LoadOn::EveryOpening) {
     buttons->addWidget(cmdScrollLeft);
     buttons->addWidget(cmdScrollRight);
     buttons->addStretch(1);
-    auto* cancel = new QPushButton("Cancel", this);
-    auto* ok = new QPushButton("OK", this);
-    SetButtons(ok, cancel);
-    buttons->addWidget(cancel);
-    buttons->addWidget(ok);
+    const CancelOk pair = AddCancelOk(this, buttons);
+    SetButtons(pair.Ok, pair.Cancel);
 
     auto* page = new QVBoxLayout(this);
     page->addLayout(head);

@@ -1,5 +1,6 @@
 #include "dialogs/nodes/frmDialogNode.h"
 
+#include "dialogs/nodes/NodeDialogParts.h"
 #include "dialogs/nodes/TalkingNodeLists.h"
 #include "dialogs/nodes/frmEditSpNode.h"
 #include "forms/DialogParts.h"
@@ -154,11 +155,8 @@ void frmDialogNode::BuildControls() {
     buttons->addWidget(cmdScrollLeft);
     buttons->addWidget(cmdScrollRight);
     buttons->addStretch(1);
-    auto* cancel = new QPushButton("Cancel", this);
-    auto* ok = new QPushButton("OK", this);
-    SetButtons(ok, cancel);
-    buttons->addWidget(cancel);
-    buttons->addWidget(ok);
+    const CancelOk pair = AddCancelOk(this, buttons);
+    SetButtons(pair.Ok, pair.Cancel);
 
     auto* page = new QVBoxLayout(this);
     page->addLayout(head);

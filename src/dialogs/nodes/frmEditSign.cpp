@@ -1,5 +1,6 @@
 #include "dialogs/nodes/frmEditSign.h"
 
+#include "dialogs/nodes/NodeDialogParts.h"
 #include "dialogs/nodes/StringSlots.h"
 #include "forms/DialogParts.h"
 #include "forms/FormLayout.h"
@@ -35,29 +36,21 @@ class SignPictureBox : public PictureBox {
 
 frmEditSign::frmEditSign() : RecordDialog(LoadOn::EveryOpening) {
     SetFormFont(this);
-    auto* head = new QGridLayout();
     picDlog = new SignPictureBox(this);
-    head->addWidget(picDlog, 0, 0, 2, 1, Qt::AlignTop);
-    head->addWidget(AddTitleLabel(this, "Editing Sign"), 0, 1);
-    head->addWidget(new QLabel("Sign number:", this), 1, 1, Qt::AlignRight);
-    lblSignNum = new QLabel(this);
-    lblSignNum->setMinimumWidth(40);
-    head->addWidget(lblSignNum, 1, 2);
-    head->setColumnStretch(1, 1);
+    const NumberedHeading heading =
+        MakeNumberedHeading(this, picDlog, "Editing Sign", "Sign number:");
+    lblSignNum = heading.Number;
 
     txtSign = new MultiLineBox(kSignLimit, this);
     txtSign->setFixedSize(380, 5 * txtSign->fontMetrics().height() + 10);
 
     auto* buttons = new QHBoxLayout();
     buttons->addStretch(1);
-    auto* cancel = new QPushButton("Cancel", this);
-    auto* ok = new QPushButton("OK", this);
-    SetButtons(ok, cancel);
-    buttons->addWidget(cancel);
-    buttons->addWidget(ok);
+    const CancelOk pair = AddCancelOk(this, buttons);
+    SetButtons(pair.Ok, pair.Cancel);
 
     auto* page = new QVBoxLayout(this);
-    page->addLayout(head);
+    page->addLayout(heading.Grid);
     page->addWidget(txtSign);
     page->addLayout(buttons);
     page->setSizeConstraint(QLayout::SetFixedSize);

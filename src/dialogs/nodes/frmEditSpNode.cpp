@@ -1,5 +1,6 @@
 #include "dialogs/nodes/frmEditSpNode.h"
 
+#include "dialogs/nodes/NodeDialogParts.h"
 #include "dialogs/nodes/NodeTypePresentation.h"
 
 #include "forms/DialogParts.h"
@@ -186,11 +187,9 @@ void frmEditSpNode::BuildControls() {
     cmdGoBack->setAutoDefault(false);
     Connect(cmdGoBack, &QPushButton::clicked, [this] { cmdGoBack_Click(); });
     buttons->addWidget(cmdGoBack);
-    auto* cancel = KeepPlaceWhenHidden(new QPushButton("Cancel", this));
-    auto* ok = new QPushButton("OK", this);
-    SetButtons(ok, cancel);
-    buttons->addWidget(cancel);
-    buttons->addWidget(ok);
+    const CancelOk pair = AddCancelOk(this, buttons);
+    KeepPlaceWhenHidden(pair.Cancel);
+    SetButtons(pair.Ok, pair.Cancel);
 
     auto* page = new QVBoxLayout(this);
     page->addLayout(top);

@@ -1,5 +1,6 @@
 #include "dialogs/nodes/frmEditText2.h"
 
+#include "dialogs/nodes/NodeDialogParts.h"
 #include "dialogs/nodes/frmEditSpNode.h"
 #include "forms/DialogParts.h"
 #include "forms/FormLayout.h"
@@ -15,18 +16,13 @@
 
 frmEditText2::frmEditText2() : RecordDialog(LoadOn::EveryOpening) {
     SetFormFont(this);
-    auto* head = new QGridLayout();
     picDlogPic = AddDialogPicture(this);
-    head->addWidget(picDlogPic, 0, 0, 2, 1, Qt::AlignTop);
-    head->addWidget(AddTitleLabel(this, "Editing Special Message:"), 0, 1);
-    head->addWidget(new QLabel("Text number:", this), 1, 1, Qt::AlignRight);
-    lblTextNum = new QLabel(this);
-    lblTextNum->setMinimumWidth(40);
-    head->addWidget(lblTextNum, 1, 2);
-    head->setColumnStretch(1, 1);
+    const NumberedHeading heading =
+        MakeNumberedHeading(this, picDlogPic, "Editing Special Message:", "Text number:");
+    lblTextNum = heading.Number;
 
     auto* page = new QVBoxLayout(this);
-    page->addLayout(head);
+    page->addLayout(heading.Grid);
     auto* note = new QLabel("This encounter may have one or two pieces of text appear. You may "
                             "leave one or both blank.",
                             this);
@@ -42,11 +38,8 @@ frmEditText2::frmEditText2() : RecordDialog(LoadOn::EveryOpening) {
     }
     auto* buttons = new QHBoxLayout();
     buttons->addStretch(1);
-    auto* cancel = new QPushButton("Cancel", this);
-    auto* ok = new QPushButton("OK", this);
-    SetButtons(ok, cancel);
-    buttons->addWidget(cancel);
-    buttons->addWidget(ok);
+    const CancelOk pair = AddCancelOk(this, buttons);
+    SetButtons(pair.Ok, pair.Cancel);
     page->addLayout(buttons);
     page->setSizeConstraint(QLayout::SetFixedSize);
 }

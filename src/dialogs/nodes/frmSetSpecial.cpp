@@ -1,5 +1,6 @@
 #include "dialogs/nodes/frmSetSpecial.h"
 
+#include "dialogs/nodes/NodeDialogParts.h"
 #include "dialogs/nodes/NodeStorage.h"
 #include "forms/DialogParts.h"
 #include "forms/FormLayout.h"
@@ -36,11 +37,8 @@ frmSetSpecial::frmSetSpecial() : RecordDialog(LoadOn::EveryOpening) {
 
     auto* buttons = new QHBoxLayout();
     buttons->addStretch(1);
-    auto* cancel = new QPushButton("Cancel", this);
-    auto* ok = new QPushButton("OK", this);
-    SetButtons(ok, cancel);
-    buttons->addWidget(cancel);
-    buttons->addWidget(ok);
+    const CancelOk pair = AddCancelOk(this, buttons);
+    SetButtons(pair.Ok, pair.Cancel);
 
     auto* page = new QVBoxLayout(this);
     page->addLayout(head);

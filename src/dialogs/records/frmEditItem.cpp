@@ -24,8 +24,6 @@
 #include <QVBoxLayout>
 
 namespace {
-constexpr int kPictureW = 28;
-constexpr int kPictureH = 36;
 
 // Sets a flag while a picker or the abilities dialog is open, as the dialog's loading flag.
 class LoadingScope {
@@ -81,13 +79,7 @@ frmEditItem::frmEditItem() : RecordDialog(LoadOn::FirstOpening) {
 
 void frmEditItem::BuildControls() {
     auto* page = new QVBoxLayout(this);
-    auto* heading = new QHBoxLayout;
-    heading->addWidget(MakeLabel("Edit an Item Type.", this));
-    heading->addStretch();
-    heading->addWidget(MakeLabel("Item Number:", this));
-    lblItemNum = MakeLabel("", this);
-    heading->addWidget(lblItemNum);
-    page->addLayout(heading);
+    page->addLayout(MakeHeading(this, "Edit an Item Type.", "Item Number:", lblItemNum));
 
     auto* columns = new QHBoxLayout;
     page->addLayout(columns);
@@ -109,11 +101,7 @@ void frmEditItem::BuildControls() {
     lstTreasureType = new QComboBox(this);
     add("Item treasure class:", lstTreasureType);
     left->addWidget(MakeLabel("Item picture:", this), row, 0);
-    auto* pictRow = new QHBoxLayout;
-    picItem = MakePictureBox(this, kPictureW, kPictureH);
-    pictRow->addWidget(picItem);
-    lblPict = MakeLabel("", this);
-    pictRow->addWidget(lblPict);
+    QHBoxLayout* pictRow = MakePictureRow(this, picItem, lblPict);
     cmdPictSelect = new QPushButton("Select Icon", this);
     cmdCustomPic = new QPushButton("Custom", this);
     pictRow->addWidget(cmdPictSelect);
@@ -150,20 +138,12 @@ void frmEditItem::BuildControls() {
     addBox("Special class (0 - 100):", txtSpecClass);
     right->setRowStretch(line, 1);
 
-    auto* buttons = new QHBoxLayout;
     cmdScrollLeft = MakeArrowButton(this, false);
     cmdScrollRight = MakeArrowButton(this, true);
     cmdAbilities = new QPushButton("Abilities", this);
-    buttons->addWidget(cmdScrollLeft);
-    buttons->addWidget(cmdScrollRight);
-    buttons->addWidget(cmdAbilities);
-    buttons->addStretch();
-    auto* ok = new QPushButton("OK", this);
-    auto* cancel = new QPushButton("Cancel", this);
-    buttons->addWidget(cancel);
-    buttons->addWidget(ok);
-    page->addLayout(buttons);
-    SetButtons(ok, cancel);
+    const ButtonRow buttons = MakeButtonRow(this, {cmdScrollLeft, cmdScrollRight, cmdAbilities});
+    page->addLayout(buttons.Row);
+    SetButtons(buttons.Ok, buttons.Cancel);
     for (QPushButton* button : {cmdPictSelect, cmdCustomPic, cmdAbilities})
         button->setAutoDefault(false);
 }

@@ -93,14 +93,9 @@ void frmEditItemAbility::BuildControls() {
     page->addWidget(
         MakeLabel("To set no ability, click Weapon Ability and set No special ability.", this));
 
-    auto* buttons = new QHBoxLayout;
-    auto* ok = new QPushButton("OK", this);
-    auto* cancel = new QPushButton("Cancel", this);
-    buttons->addStretch();
-    buttons->addWidget(cancel);
-    buttons->addWidget(ok);
-    page->addLayout(buttons);
-    SetButtons(ok, cancel);
+    const ButtonRow buttons = MakeButtonRow(this);
+    page->addLayout(buttons.Row);
+    SetButtons(buttons.Ok, buttons.Cancel);
 }
 
 void frmEditItemAbility::LoadAbility() {

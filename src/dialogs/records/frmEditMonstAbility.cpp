@@ -18,7 +18,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -63,12 +62,8 @@ void frmEditMonstAbility::BuildControls() {
     auto* page = new QGridLayout(this);
     picDlogPic = MakePictureBox(this, kPictureW, kPictureH);
     page->addWidget(picDlogPic, 0, 0, Qt::AlignTop);
-    auto* heading = new QHBoxLayout;
-    heading->addWidget(MakeLabel("Edit Monster Abilities", this));
-    heading->addStretch();
-    heading->addWidget(MakeLabel("Monster number:", this));
-    lblMonsterNumber = MakeLabel("", this);
-    heading->addWidget(lblMonsterNumber);
+    QHBoxLayout* heading =
+        MakeHeading(this, "Edit Monster Abilities", "Monster number:", lblMonsterNumber);
     page->addLayout(heading, 0, 1, 1, 2);
 
     auto* values = new QGridLayout;
@@ -117,14 +112,9 @@ void frmEditMonstAbility::BuildControls() {
         }
     page->addWidget(resistances, 1, 2, Qt::AlignTop);
 
-    auto* buttons = new QHBoxLayout;
-    auto* ok = new QPushButton("OK", this);
-    auto* cancel = new QPushButton("Cancel", this);
-    buttons->addStretch();
-    buttons->addWidget(cancel);
-    buttons->addWidget(ok);
-    page->addLayout(buttons, 2, 0, 1, 3);
-    SetButtons(ok, cancel);
+    const ButtonRow buttons = MakeButtonRow(this);
+    page->addLayout(buttons.Row, 2, 0, 1, 3);
+    SetButtons(buttons.Ok, buttons.Cancel);
 }
 
 std::array<QCheckBox*, 2>& frmEditMonstAbility::ResistanceBoxes(int resistance) {

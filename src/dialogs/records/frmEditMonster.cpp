@@ -26,8 +26,6 @@
 #include <QVBoxLayout>
 
 namespace {
-constexpr int kPictureW = 28;
-constexpr int kPictureH = 36;
 constexpr int kPortraitSide = 36;
 
 QString Trimmed(const std::string& text) {
@@ -79,13 +77,7 @@ frmEditMonster::frmEditMonster() : RecordDialog(LoadOn::FirstOpening) {
 void frmEditMonster::BuildControls() {
     auto* page = new QVBoxLayout(this);
 
-    auto* heading = new QHBoxLayout;
-    heading->addWidget(MakeLabel("Edit Monster Stastics", this));
-    heading->addStretch();
-    heading->addWidget(MakeLabel("Monster number:", this));
-    lblMonstNum = MakeLabel("", this);
-    heading->addWidget(lblMonstNum);
-    page->addLayout(heading);
+    page->addLayout(MakeHeading(this, "Edit Monster Stastics", "Monster number:", lblMonstNum));
 
     auto* nameRow = new QHBoxLayout;
     nameRow->addWidget(MakeLabel("Monster type name", this));
@@ -100,11 +92,7 @@ void frmEditMonster::BuildControls() {
     auto* pictures = new QVBoxLayout;
     columns->addLayout(pictures);
     pictures->addWidget(MakeLabel("Monster picture:", this));
-    auto* pictRow = new QHBoxLayout;
-    picMonster = MakePictureBox(this, kPictureW, kPictureH);
-    pictRow->addWidget(picMonster);
-    lblPict = MakeLabel("000", this);
-    pictRow->addWidget(lblPict);
+    QHBoxLayout* pictRow = MakePictureRow(this, picMonster, lblPict);
     pictRow->addStretch();
     pictures->addLayout(pictRow);
     auto* sizeRow = new QHBoxLayout;
@@ -184,21 +172,13 @@ void frmEditMonster::BuildControls() {
     }
     attacks->setRowStretch(line, 1);
 
-    auto* buttons = new QHBoxLayout;
     cmdScrollLeft = MakeArrowButton(this, false);
     cmdScrollRight = MakeArrowButton(this, true);
     cmdAbilities = new QPushButton("Abilities", this);
     cmdAbilities->setAutoDefault(false);
-    buttons->addWidget(cmdScrollLeft);
-    buttons->addWidget(cmdScrollRight);
-    buttons->addWidget(cmdAbilities);
-    buttons->addStretch();
-    auto* ok = new QPushButton("OK", this);
-    auto* cancel = new QPushButton("Cancel", this);
-    buttons->addWidget(cancel);
-    buttons->addWidget(ok);
-    page->addLayout(buttons);
-    SetButtons(ok, cancel);
+    const ButtonRow buttons = MakeButtonRow(this, {cmdScrollLeft, cmdScrollRight, cmdAbilities});
+    page->addLayout(buttons.Row);
+    SetButtons(buttons.Ok, buttons.Cancel);
 
     for (QPushButton* button : {cmdPicPicture, cmdPicCustom, cmdSelectTalk, cmdTalkCustom})
         button->setAutoDefault(false);

@@ -27,8 +27,6 @@
 #include <QVBoxLayout>
 
 namespace {
-constexpr int kPictureW = 28;
-constexpr int kPictureH = 36;
 
 template <std::size_t N>
 QGroupBox* OptionFrame(QWidget* parent, const char* caption, std::array<QRadioButton*, N>& options,
@@ -88,13 +86,7 @@ frmEditTerrain::frmEditTerrain() : RecordDialog(LoadOn::FirstOpening) {
 
 void frmEditTerrain::BuildControls() {
     auto* page = new QVBoxLayout(this);
-    auto* heading = new QHBoxLayout;
-    heading->addWidget(MakeLabel("Edit Terrain Type", this));
-    heading->addStretch();
-    heading->addWidget(MakeLabel("Terrain number:", this));
-    lblTerrNum = MakeLabel("", this);
-    heading->addWidget(lblTerrNum);
-    page->addLayout(heading);
+    page->addLayout(MakeHeading(this, "Edit Terrain Type", "Terrain number:", lblTerrNum));
 
     auto* nameRow = new QHBoxLayout;
     nameRow->addWidget(MakeLabel("Terrain type name:", this));
@@ -108,11 +100,7 @@ void frmEditTerrain::BuildControls() {
     auto* left = new QVBoxLayout;
     columns->addLayout(left);
     left->addWidget(MakeLabel("Terrain picture:", this));
-    auto* pictRow = new QHBoxLayout;
-    picTerrain = MakePictureBox(this, kPictureW, kPictureH);
-    pictRow->addWidget(picTerrain);
-    lblPict = MakeLabel("", this);
-    pictRow->addWidget(lblPict);
+    QHBoxLayout* pictRow = MakePictureRow(this, picTerrain, lblPict);
     chkAnim = new QCheckBox("Animated", this);
     pictRow->addWidget(chkAnim);
     pictRow->addStretch();
@@ -164,18 +152,11 @@ void frmEditTerrain::BuildControls() {
     right->setRowStretch(row, 1);
     right->setColumnStretch(2, 1);
 
-    auto* buttons = new QHBoxLayout;
     cmdScrollLeft = MakeArrowButton(this, false);
     cmdScrollRight = MakeArrowButton(this, true);
-    buttons->addWidget(cmdScrollLeft);
-    buttons->addWidget(cmdScrollRight);
-    buttons->addStretch();
-    auto* ok = new QPushButton("OK", this);
-    auto* cancel = new QPushButton("Cancel", this);
-    buttons->addWidget(cancel);
-    buttons->addWidget(ok);
-    page->addLayout(buttons);
-    SetButtons(ok, cancel);
+    const ButtonRow buttons = MakeButtonRow(this, {cmdScrollLeft, cmdScrollRight});
+    page->addLayout(buttons.Row);
+    SetButtons(buttons.Ok, buttons.Cancel);
 }
 
 void frmEditTerrain::done(int result) {

@@ -11,7 +11,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 
 namespace {
 constexpr std::int16_t kDialogPicture = 816;
@@ -41,14 +40,9 @@ frmMonstPicSize::frmMonstPicSize() : RecordDialog(LoadOn::EveryOpening) {
     page->addWidget(MakeLabel("Height:", this), 3, 1);
     txtPicHeight = MakeBox(this, 6);
     page->addWidget(txtPicHeight, 3, 2);
-    auto* buttons = new QHBoxLayout;
-    auto* ok = new QPushButton("OK", this);
-    auto* cancel = new QPushButton("Cancel", this);
-    buttons->addStretch();
-    buttons->addWidget(cancel);
-    buttons->addWidget(ok);
-    page->addLayout(buttons, 4, 0, 1, 3);
-    SetButtons(ok, cancel);
+    const ButtonRow buttons = MakeButtonRow(this);
+    page->addLayout(buttons.Row, 4, 0, 1, 3);
+    SetButtons(buttons.Ok, buttons.Cancel);
 
     Connect(txtPicWidth, &QLineEdit::textChanged, [this] { txtPicWidth_Change(); });
     Connect(txtPicHeight, &QLineEdit::textChanged, [this] { txtPicHeight_Change(); });

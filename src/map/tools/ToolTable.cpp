@@ -1,5 +1,6 @@
 #include "map/tools/ToolTable.h"
 
+#include "map/tools/PlacementTools.h"
 #include "map/tools/TerrainTools.h"
 
 namespace {
@@ -69,6 +70,9 @@ std::array<ToolInfo, kMapToolCount> tools = {{
 } // namespace
 
 const std::array<ToolInfo, kMapToolCount>& MapTools() {
+    // The placement tools' actions live beside the object records they change.
+    static const bool placementInstalled = (InstallPlacementTools(), true);
+    (void)placementInstalled;
     return tools;
 }
 

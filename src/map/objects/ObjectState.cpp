@@ -1,0 +1,3 @@
+#include "map/objects/ObjectState.h"
+
+ObjectState Objects;

@@ -1,0 +1,137 @@
+#include "dialogs/areas/TerrainReplacement.h"
+#include "dialogs/areas/frmReplaceTerrain.h"
+
+#include "support/DialogDriver.h"
+#include "map/MapCells.h"
+#include "map/MapState.h"
+#include "platform/qt/QtText.h"
+#include "support/MsgBoxRecorder.h"
+#include "support/SampleScenario.h"
+
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+namespace {
+constexpr std::uint8_t kFrom = 7;
+constexpr std::uint8_t kTo = 9;
+
+class TerrainReplacementTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        savedMap_ = Map;
+        Scen = MakeVariedScenario(3, 3, 2, 51);
+        Scen.CurrentOutdoorX = Scen.CurrentOutdoorY = 1;
+        Scen.CurrentTown = 1;
+        Scen.Towns[1].Size = 2;
+        Scen.Towns[1].Terrain = TerrainGrid(TownSide(2));
+        for (auto* grid : {&section().Terrain, &Scen.Towns[1].Terrain})
+            std::fill(grid->Cells().begin(), grid->Cells().end(), std::uint8_t{1});
+        // The neighbouring sections, shown in the grid's border ring, hold the terrain too.
+        for (auto [x, y] : {std::pair{0, 1}, {2, 1}, {1, 0}, {1, 2}})
+            std::fill(Scen.OutdoorSections.At(x, y).Terrain.Cells().begin(),
+                      Scen.OutdoorSections.At(x, y).Terrain.Cells().end(), kFrom);
+    }
+    void TearDown() override {
+        UnloadAllForms();
+        Map = savedMap_;
+    }
+
+    void Edit(std::int16_t mode) {
+        Map.EditMode = mode;
+        BuildMapCells();
+    }
+    OutdoorSection& section() { return Scen.OutdoorSections.At(1, 1); }
+
+    // Counts the draws and answers them in turn from the script, repeating its last answer.
+    PercentDraw Script(std::vector<int> answers) {
+        return [this, answers] {
+            const std::size_t i = std::min(draws.size(), answers.size() - 1);
+            draws.push_back(answers[i]);
+            return answers[i];
+        };
+    }
+    std::vector<int> draws;
+
+  private:
+    MapState savedMap_;
+};
+} // namespace
+
+TEST_F(TerrainReplacementTest, OneDrawPerMatchingCellInColumnOrder) {
+    Edit(kEditSmallTown);
+    TerrainGrid& town = Scen.Towns[1].Terrain;
+    town.At(0, 5) = town.At(3, 0) = town.At(3, 31) = town.At(31, 31) = kFrom;
+    struct Case {
+        int percent;
+        std::vector<int> answers;
+        std::vector<bool> changed; // (0,5), (3,0), (3,31), (31,31)
+    };
+    const Case cases[] = {
+        {100, {99}, {true, true, true, true}},
+        {0, {0}, {false, false, false, false}},
+        {50, {49, 50, 0, 99}, {true, false, true, false}},
+    };
+    const Location cells[] = {{0, 5}, {3, 0}, {3, 31}, {31, 31}};
+    for (const Case& c : cases) {
+        const TerrainGrid before = town;
+        draws.clear();
+        ReplaceTerrainRandomly(Scen, kFrom, kTo, c.percent, Script(c.answers));
+        EXPECT_EQ(draws.size(), 4u) << "one draw per matching cell, whatever the outcome";
+        for (std::size_t i = 0; i < 4; ++i) {
+            const std::uint8_t want = c.changed[i] ? kTo : kFrom;
+            EXPECT_EQ(town.At(cells[i].X, cells[i].Y), want) << c.percent << " cell " << i;
+            EXPECT_EQ(Map.MapCells.At(cells[i].X, cells[i].Y).Terrain, want);
+        }
+        town = before;
+        BuildMapCells();
+    }
+}
+
+TEST_F(TerrainReplacementTest, OutdoorsCoversTheWholeSectionButNeverTheBorderRing) {
+    Edit(kEditOutdoors);
+    section().Terrain.At(0, 0) = section().Terrain.At(47, 47) = kFrom;
+    const MapCellGrid before = Map.MapCells;
+    ASSERT_EQ(before.At(0, 10).Terrain, kFrom) << "the border shows the neighbour's terrain";
+    EXPECT_EQ(ReplaceTerrainRandomly(Scen, kFrom, kTo, 100, Script({0})), 2);
+    EXPECT_EQ(section().Terrain.At(47, 47), kTo);
+    EXPECT_EQ(Map.MapCells.At(1, 1).Terrain, kTo);
+    EXPECT_EQ(Map.MapCells.At(48, 48).Terrain, kTo);
+    for (int i = 0; i < 50; ++i)
+        for (auto [x, y] : {std::pair{0, i}, {49, i}, {i, 0}, {i, 49}})
+            EXPECT_EQ(Map.MapCells.At(x, y).Terrain, before.At(x, y).Terrain) << x << "," << y;
+    EXPECT_EQ(Scen.OutdoorSections.At(1, 0).Terrain.At(0, 47), kFrom);
+}
+
+TEST_F(TerrainReplacementTest, DialogStartsAtTerrainZeroAndChecksThePercentage) {
+    Edit(kEditSmallTown);
+    Scen.Towns[1].Terrain.At(2, 2) = 0;
+    MsgBoxRecorder boxes;
+    OpenDialog<frmReplaceTerrain>(
+        [](frmReplaceTerrain&) {},
+        [&](frmReplaceTerrain& d) {
+            EXPECT_EQ(d.lstTerrain[0]->currentIndex(), -1)
+                << "no choice until the author makes one";
+            EXPECT_EQ(FromQString(d.lstTerrain[0]->itemText(kFrom)), Scen.TerrainTypes[kFrom].Name);
+            EXPECT_EQ(d.txtPct->text(), "100");
+            TypeInto(d.txtPct, "101", false);
+            ASSERT_EQ(boxes.Calls().size(), 1u);
+            EXPECT_EQ(boxes.Calls().back().text, "Percentage must be between 0 and 100.");
+            QTest::keyClick(d.txtPct, Qt::Key_Return);
+            EXPECT_TRUE(d.isVisible()) << "OK waits for an accepted entry";
+            TypeInto(d.txtPct, "100");
+            ChooseRow(d.lstTerrain[1], kTo);
+            Click(d.cmdOK);
+        });
+    EXPECT_EQ(Scen.Towns[1].Terrain.At(2, 2), kTo) << "terrain 0 is the untouched from-list";
+    EXPECT_EQ(Scen.Towns[1].Terrain.At(2, 3), 1);
+    // The next opening starts afresh; Cancel changes nothing.
+    const TerrainGrid before = Scen.Towns[1].Terrain;
+    OpenDialog<frmReplaceTerrain>([](frmReplaceTerrain&) {},
+                                  [](frmReplaceTerrain& d) {
+                                      EXPECT_EQ(d.txtPct->text(), "100");
+                                      EXPECT_EQ(d.lstTerrain[1]->currentIndex(), -1);
+                                      ChooseRow(d.lstTerrain[0], 1);
+                                      Click(d.cmdCancel);
+                                  });
+    EXPECT_EQ(Scen.Towns[1].Terrain, before);
+}

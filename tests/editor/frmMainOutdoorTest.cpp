@@ -1,0 +1,92 @@
+#include "dialogs/areas/frmOutDetails.h"
+#include "dialogs/areas/frmOutLoad.h"
+#include "dialogs/areas/frmOutWandering.h"
+#include "dialogs/areas/frmVarTownEntry.h"
+#include "editor/frmMain.h"
+
+#include "support/DialogDriver.h"
+#include "platform/qt/PictureBox.h"
+#include "platform/qt/SharedForms.h"
+#include "scenario/tables/CommonTables.h"
+#include "scenario/tables/EditorTables.h"
+#include "support/MsgBoxRecorder.h"
+#include "support/SampleScenario.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+class MainWindowOutdoorTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        InitCommonTables();
+        InitScenEditorTables();
+        Scen = MakeVariedScenario(2, 2, 2, 33);
+        Scen.CurrentOutdoorX = Scen.CurrentOutdoorY = 0;
+        Scen.OutdoorSections.At(1, 0).Strings[0] = "East";
+        window = std::make_unique<frmMain>();
+    }
+    void TearDown() override {
+        SetModalFormHook({});
+        UnloadAllForms();
+        window.reset();
+    }
+
+    void Choose(QAction* entry, const std::function<void(ModalForm&)>& author) {
+        SetModalFormHook([&](ModalForm& form) {
+            form.show();
+            form.activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+            author(form);
+        });
+        ASSERT_TRUE(entry->isEnabled());
+        entry->trigger();
+        SetModalFormHook({});
+    }
+
+    std::unique_ptr<frmMain> window;
+    MsgBoxRecorder boxes;
+};
+} // namespace
+
+TEST_F(MainWindowOutdoorTest, SectionChoiceAndRenameRefreshTheOutdoorLine) {
+    Choose(window->mnuOutLoad, [](ModalForm& form) {
+        auto& d = static_cast<frmOutLoad&>(form);
+        ChooseRow(d.cmbOutSection, 2);
+        Click(d.cmdOK);
+    });
+    EXPECT_EQ(window->Label1->text(), "Outdoors: 1, 0 - East");
+    EXPECT_FALSE(window->picMap->isVisibleTo(window.get()));
+    Choose(window->mnuOutDetails, [](ModalForm& form) {
+        auto& d = static_cast<frmOutDetails&>(form);
+        TypeInto(d.txtOutName, "Far East");
+        Click(d.cmdOK);
+    });
+    EXPECT_EQ(window->Label1->text(), "Outdoors: 1, 0 - Far East");
+}
+
+TEST_F(MainWindowOutdoorTest, EncounterEntriesChooseTheSetAndVariableEntriesOpen) {
+    struct Case {
+        QAction* frmMain::*entry;
+        std::int16_t context;
+    };
+    for (const Case c : {Case{&frmMain::mnuOutWandering, 0}, Case{&frmMain::mnuOutEncounters, 1}}) {
+        std::int16_t seen = -1;
+        Choose(window.get()->*c.entry, [&seen](ModalForm& form) {
+            auto& d = static_cast<frmOutWandering&>(form);
+            seen = d.Context;
+            Click(d.cmdCancel);
+        });
+        EXPECT_EQ(seen, c.context);
+    }
+    bool opened = false;
+    Choose(window->mnuTownVEntry, [&opened](ModalForm& form) {
+        auto* d = dynamic_cast<frmVarTownEntry*>(&form);
+        opened = d != nullptr;
+        if (d) Click(d->cmdCancel);
+    });
+    EXPECT_TRUE(opened);
+}

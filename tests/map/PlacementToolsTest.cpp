@@ -1,0 +1,199 @@
+#include "map/MapView.h"
+#include "map/PlacementFixture.h"
+#include "map/objects/TownObjects.h"
+#include "map/tools/ToolDispatch.h"
+
+namespace {
+using PlacementToolsTest = PlacementFixture;
+using Opened = std::vector<std::pair<std::string, int>>;
+
+TEST_F(PlacementToolsTest, EntryPointsMoveTheirOwnMarkOnly) {
+    BlankTown();
+    CurrentTown().EntryPoints[0] = {3, 4};
+    CurrentTown().EntryPoints[3] = {3, 4};
+    BuildMapCells();
+    Click(21, 10, 12); // west
+    EXPECT_EQ(CurrentTown().EntryPoints[3], (Location{10, 12}));
+    EXPECT_EQ(Cell(3, 4).EntryMark[3], 0);
+    EXPECT_EQ(Cell(3, 4).EntryMark[0], -1);
+    EXPECT_EQ(Cell(10, 12).EntryMark[3], -1);
+    EXPECT_EQ(Tools.CurrentTool, 0);
+    // North 20, east 23, south 22: points 0, 1, 2.
+    for (const auto& [tool, point] : {std::pair{20, 0}, {23, 1}, {22, 2}}) {
+        Click(tool, 30, 31);
+        EXPECT_EQ(CurrentTown().EntryPoints[static_cast<std::size_t>(point)], (Location{30, 31}));
+    }
+}
+
+TEST_F(PlacementToolsTest, ArrivalPointsTakeFourClicksAndStoreSectionCells) {
+    BlankSection();
+    Section().WanderingLocs.fill({100, 0});
+    BuildMapCells();
+    const std::vector<std::string> prompts = {"Second entry point", "Third entry point",
+                                              "Fourth entry point"};
+    for (int k = 0; k < 4; ++k) {
+        Click(12, 5 + k, 7);
+        EXPECT_EQ(Section().WanderingLocs[static_cast<std::size_t>(k)],
+                  (Location{static_cast<std::uint8_t>(4 + k), 6}));
+        if (k < 3) {
+            EXPECT_EQ(dialogs.prompt, prompts[static_cast<std::size_t>(k)]);
+        }
+    }
+    EXPECT_EQ(Tools.CurrentTool, 0);
+    EXPECT_EQ(Tools.ClickStep, 0);
+    Click(12, 20, 20); // point 0 moves and its old cell loses the mark
+    EXPECT_EQ(Cell(5, 7).WanderMark, 0);
+    EXPECT_EQ(Cell(20, 20).WanderMark, -1);
+}
+
+TEST_F(PlacementToolsTest, CreaturesAreRefusedOnTheOuterRowsAndColumns) {
+    BlankTown();
+    MonsterPictures();
+    AnswerCreature(1);
+    for (const auto& [x, y] : {std::pair{0, 5}, {5, 0}, {63, 5}, {5, 63}}) {
+        Click(28, x, y);
+        Click(30, x, y);
+    }
+    EXPECT_EQ(Texts(boxes),
+              std::vector<std::string>(8, "Must not put creatures this close to the edge."));
+    EXPECT_TRUE(dialogs.opened.empty());
+    Click(28, 1, 1);
+    EXPECT_EQ(CurrentTown().Creatures[0].X, 1);
+    EXPECT_EQ(dialogs.views, 1);
+}
+
+TEST_F(PlacementToolsTest, EditItemsOpensEachItemOfTheCellInTurn) {
+    BlankTown();
+    AnswerItem(1);
+    for (int i = 0; i < 3; ++i)
+        Click(24, 9, 9);
+    dialogs.opened.clear();
+    Click(25, 9, 9);
+    Click(25, 2, 2);
+    EXPECT_EQ(dialogs.opened, (Opened{{"item", 0}, {"item", 1}, {"item", 2}}));
+}
+
+TEST_F(PlacementToolsTest, CopiedNodeIsPastedOnEveryEmptyCell) {
+    BlankTown();
+    Click(15, 3, 3); // no spot here
+    Click(16, 8, 8);
+    EXPECT_EQ(Cell(8, 8).SpotIndex, -1);
+    PasteSpecialOn(3, 3, 12);
+    Click(15, 3, 3);
+    Click(16, 8, 8);
+    Click(16, 9, 8);
+    EXPECT_EQ(CurrentTown().SpecialSpots[Cell(9, 8).SpotIndex].Node, 12);
+    EXPECT_EQ(CurrentTown().SpecialSpots[Cell(8, 8).SpotIndex].Node, 12);
+}
+
+TEST_F(PlacementToolsTest, SaveAreasRunOutWithTheFourLineMessage) {
+    BlankTown();
+    Click(48, 2, 2);
+    Click(48, 6, 5);
+    EXPECT_EQ(Scen.SavedItemAreas[0], (SavedItemArea{0, 2, 2, 6, 5}));
+    EXPECT_EQ(Cell(2, 3).Edges[kSavedItemEdges + kEdgeUp], -1);
+    for (SavedItemArea& area : Scen.SavedItemAreas)
+        area.Town = 1;
+    Click(48, 2, 2);
+    EXPECT_EQ(Texts(boxes),
+              std::vector<std::string>{"You can have only four saved items areas in the\r\n"
+                                       "sceario.  You'll need to reset the town on one of the\r\n"
+                                       "save areas to -1 from the Scenario menu before\r\n"
+                                       "you can place another."});
+    EXPECT_EQ(Tools.ClickStep, 0);
+}
+
+TEST_F(PlacementToolsTest, ClearFieldsFreesEveryKindAndPlaceReusesTheFirstEntry) {
+    BlankTown();
+    Click(32, 4, 4); // web
+    Click(33, 4, 4); // crate
+    Click(45, 5, 5); // rubble
+    Click(46, 4, 4);
+    EXPECT_EQ(CurrentTown().Fields[0], (TownField{0, 100, 0}));
+    EXPECT_EQ(CurrentTown().Fields[1], (TownField{0, 100, 0}));
+    EXPECT_EQ(Cell(4, 4).FieldIndex[1], -1);
+    Click(32, 7, 7);
+    EXPECT_EQ(CurrentTown().Fields[0], (TownField{0, 7, 7}));
+    EXPECT_EQ(Cell(5, 5).FieldIndex[13], 2);
+}
+
+TEST_F(PlacementToolsTest, StartLocationsInATownAndOutdoorsAreSeparate) {
+    BlankTown();
+    Scen.CurrentTown = 0;
+    Scen.StartOutdoorLoc = {1, 2};
+    Click(49, 20, 30);
+    EXPECT_EQ(Scen.StartTown, 0);
+    EXPECT_EQ(Scen.StartTownLoc, (Location{20, 30}));
+    EXPECT_EQ(Cell(20, 30).StartMark, -1);
+    EXPECT_EQ(Scen.StartOutdoorLoc, (Location{1, 2}));
+
+    Scenario world = World(3, 2);
+    BuildSection(world, 2, 1);
+    Click(49, 10, 20);
+    EXPECT_EQ(Scen.StartOutdoorSection, (std::array<std::uint8_t, 2>{2, 1}));
+    EXPECT_EQ(Scen.StartOutdoorLoc, (Location{9, 19}));
+    EXPECT_EQ(Cell(10, 20).StartMark, -1);
+}
+
+TEST_F(PlacementToolsTest, TheBorderRingOutdoorsTakesNoTool) {
+    BlankSection();
+    Map.MapCenter = {4, 4};
+    Tools.CurrentTool = 49;
+    Scen.StartOutdoorLoc = {7, 7};
+    const Scenario before = Scen;
+    MapMouseDown(true, 5, 5, dialogs); // grid cell (0, 0)
+    EXPECT_TRUE(Scen == before);
+    MapMouseDown(true, 28 + 5, 36 + 5, dialogs);
+    EXPECT_EQ(Scen.StartOutdoorLoc, (Location{0, 0}));
+}
+
+TEST_F(PlacementToolsTest, SignAndTownToolsRefuseOtherTerrain) {
+    BlankSection();
+    Click(10, 5, 5);
+    Click(19, 5, 5);
+    EXPECT_EQ(Texts(boxes),
+              (std::vector<std::string>{"This space is not a sign.", "This space is not a town."}));
+    EXPECT_TRUE(dialogs.opened.empty());
+}
+
+// Faults the tools guard against, one test each.
+
+TEST_F(PlacementToolsTest, EditSignOnSignTerrainWithoutASignOpensNothing) {
+    BlankTown();
+    Scen.TerrainTypes[0].SpecialProperty = 11;
+    Click(10, 5, 5);
+    EXPECT_TRUE(dialogs.opened.empty());
+    EXPECT_TRUE(boxes.Calls().empty());
+}
+
+TEST_F(PlacementToolsTest, SetSaveAreaDoesNotReplaceTheCopiedNode) {
+    BlankTown();
+    PasteSpecialOn(3, 3, 12);
+    Click(15, 3, 3);
+    Click(48, 1, 1);
+    Click(48, 2, 2);
+    Click(16, 8, 8);
+    EXPECT_EQ(CurrentTown().SpecialSpots[Cell(8, 8).SpotIndex].Node, 12);
+}
+
+TEST_F(PlacementToolsTest, EditMonstersFreesOnlyTheCreatureRemovedInTheEditor) {
+    BlankTown();
+    MonsterPictures();
+    AnswerCreature(4);
+    Click(28, 10, 10);
+    AnswerCreature(1);
+    Click(28, 11, 11);
+    Click(28, 11, 11);
+    dialogs.opened.clear();
+    // The author removes the first creature; the others stay.
+    dialogs.answers["creature"] = [](int i) {
+        if (i == 0) CurrentTown().Creatures[0].Monster = 0;
+    };
+    Click(29, 11, 11);
+    EXPECT_EQ(dialogs.opened, (Opened{{"creature", 0}, {"creature", 1}, {"creature", 2}}));
+    EXPECT_EQ(CurrentTown().Creatures[0].X, 100);
+    EXPECT_EQ(CurrentTown().Creatures[1].X, 11);
+    EXPECT_EQ(CurrentTown().Creatures[2].X, 11);
+    EXPECT_EQ(Cell(11, 11).CreatureTiles.size(), 2u);
+}
+} // namespace
