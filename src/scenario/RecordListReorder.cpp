@@ -1,7 +1,6 @@
 #include "scenario/RecordListReorder.h"
 
 #include <algorithm>
-#include <type_traits>
 
 namespace {
 // Where a record of the moved range goes: F < T moves F to T and F+1..T one place up; F > T
@@ -30,28 +29,10 @@ class Move {
             std::rotate(at(to_ + 1), at(from_), at(from_ + 1));
     }
 
-    // A stored number that named a record of the table names it again after the move.
-    template <class N> void Follow(N& number) const {
-        if constexpr (std::is_signed_v<N>)
-            if (number < 0) return;
-        number = static_cast<N>(NewIndexOf(static_cast<int>(number)));
-    }
-
   private:
     int from_;
     int to_;
 };
-
-template <std::size_t N> void MoveNodes(std::array<SpecialNode, N>& nodes, const Move& move) {
-    move.Apply(nodes);
-    for (SpecialNode& node : nodes)
-        if (node.JumpTo < static_cast<int>(N)) move.Follow(node.JumpTo);
-}
-
-void FollowSpots(std::vector<SpecialSpot>& spots, int tableSize, const Move& move) {
-    for (SpecialSpot& spot : spots)
-        if (spot.Node < tableSize) move.Follow(spot.Node);
-}
 
 bool CurrentTownExists(const Scenario& scen) {
     return scen.CurrentTown < scen.Towns.size() && scen.CurrentTown < scen.TownTalks.size();
@@ -67,6 +48,9 @@ bool InTable(int from, int to, int size) {
 }
 } // namespace
 
+// Only whole records move: every number that named a record (placed items, creatures, spots,
+// jumps, personalities) keeps its value and now names whatever record sits there. Authors rely on
+// this, and on locking the item and monster lists once a game may hold their numbers.
 ListDrop DropListEntry(Scenario& scen, std::int32_t listMode, int from, int to) {
     if (from == to) return {};
     switch (listMode) {
@@ -85,9 +69,6 @@ ListDrop DropListEntry(Scenario& scen, std::int32_t listMode, int from, int to) 
             return {};
         const Move move(from, to);
         move.Apply(scen.ItemTypes);
-        for (Town& town : scen.Towns)
-            for (PresetItem& item : town.PresetItems)
-                if (item.Item < static_cast<int>(scen.ItemTypes.size())) move.Follow(item.Item);
         return {true, move.Destination()};
     }
     case 9: {
@@ -97,9 +78,6 @@ ListDrop DropListEntry(Scenario& scen, std::int32_t listMode, int from, int to) 
             return {};
         const Move move(from + 1, to + 1);
         move.Apply(scen.MonsterTypes);
-        for (Town& town : scen.Towns)
-            for (TownCreature& creature : town.Creatures)
-                move.Follow(creature.Monster);
         return {true, move.Destination() - 1};
     }
     case 2: {
@@ -109,14 +87,13 @@ ListDrop DropListEntry(Scenario& scen, std::int32_t listMode, int from, int to) 
         const int size = static_cast<int>(section.SpecialNodes.size());
         if (!InTable(from, to, size)) return {};
         const Move move(from, to);
-        MoveNodes(section.SpecialNodes, move);
-        FollowSpots(section.SpecialSpots, size, move);
+        move.Apply(section.SpecialNodes);
         return {true, move.Destination()};
     }
     case 4: {
         if (!InTable(from, to, static_cast<int>(scen.ScenSpecialNodes.size()))) return {};
         const Move move(from, to);
-        MoveNodes(scen.ScenSpecialNodes, move);
+        move.Apply(scen.ScenSpecialNodes);
         return {true, move.Destination()};
     }
     case 6: {
@@ -125,8 +102,7 @@ ListDrop DropListEntry(Scenario& scen, std::int32_t listMode, int from, int to) 
         const int size = static_cast<int>(town.SpecialNodes.size());
         if (!InTable(from, to, size)) return {};
         const Move move(from, to);
-        MoveNodes(town.SpecialNodes, move);
-        FollowSpots(town.SpecialSpots, size, move);
+        move.Apply(town.SpecialNodes);
         return {true, move.Destination()};
     }
     default:

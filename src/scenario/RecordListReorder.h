@@ -12,9 +12,7 @@
 // town (6), and monster types (9, list index = type - 1, so type 0 never moves). Item and
 // monster types refuse while the scenario's lists are locked.
 //
-// The records that name a moved record by its number follow it: placed items (item types),
-// town creatures (monster types), the special spots of the node's own area and the jump fields
-// of the nodes of the same table (special nodes). Other numbers are left as they are.
+// Only whole records move: no number that named a moved record is rewritten anywhere.
 
 struct ListDrop {
     bool moved = false;

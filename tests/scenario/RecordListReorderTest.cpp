@@ -54,25 +54,25 @@ class RecordListReorderTest : public ::testing::Test {
     Scenario s;
 };
 
-TEST_F(RecordListReorderTest, ItemTypesMoveWithThePlacedItemsThatNameThem) {
+TEST_F(RecordListReorderTest, ItemTypesMoveAndNoNumberThatNamedThemIsRewritten) {
     // Item 5 onto item 2: it becomes item 3, items 3 and 4 become 4 and 5.
     ListDrop drop = DropListEntry(s, 1, 5, 2);
     EXPECT_EQ(std::make_pair(drop.moved, drop.selectIndex), std::make_pair(true, 3));
     EXPECT_EQ(Names(s.ItemTypes, 1, 6),
               (std::vector<std::string>{"item1", "item2", "item5", "item3", "item4", "item6"}));
     for (const Town& t : s.Towns)
-        EXPECT_EQ(PlacedItems(t), (std::vector<int>{2, 4, 3, 6, -1}));
-    EXPECT_EQ(s.MonsterTypes[1].ItemDropped, 5) << "no other number is rewritten";
+        EXPECT_EQ(PlacedItems(t), (std::vector<int>{2, 3, 5, 6, -1}));
+    EXPECT_EQ(s.MonsterTypes[1].ItemDropped, 5);
 
     // Item 2 onto item 5: it becomes item 5, items 3..5 become 2..4.
     drop = DropListEntry(s, 1, 2, 5);
     EXPECT_EQ(std::make_pair(drop.moved, drop.selectIndex), std::make_pair(true, 5));
     EXPECT_EQ(Names(s.ItemTypes, 1, 6),
               (std::vector<std::string>{"item1", "item5", "item3", "item4", "item2", "item6"}));
-    EXPECT_EQ(PlacedItems(s.Towns[0]), (std::vector<int>{5, 3, 2, 6, -1}));
+    EXPECT_EQ(PlacedItems(s.Towns[0]), (std::vector<int>{2, 3, 5, 6, -1}));
 }
 
-TEST_F(RecordListReorderTest, MonsterTypesMoveWithTheTownCreaturesAndTypeZeroStays) {
+TEST_F(RecordListReorderTest, MonsterTypesMoveWithoutTheirCreaturesAndTypeZeroStays) {
     // List index k is monster type k + 1: type 5 onto type 2 becomes type 3.
     const ListDrop drop = DropListEntry(s, 9, 4, 1);
     EXPECT_EQ(std::make_pair(drop.moved, drop.selectIndex), std::make_pair(true, 2));
@@ -80,10 +80,10 @@ TEST_F(RecordListReorderTest, MonsterTypesMoveWithTheTownCreaturesAndTypeZeroSta
               (std::vector<std::string>{"monster0", "monster1", "monster2", "monster5", "monster3",
                                         "monster4", "monster6"}));
     for (const Town& t : s.Towns)
-        EXPECT_EQ(Creatures(t), (std::vector<int>{0, 2, 3, 7}));
+        EXPECT_EQ(Creatures(t), (std::vector<int>{0, 2, 5, 7}));
 }
 
-TEST_F(RecordListReorderTest, SpecialNodesMoveWithTheSpotsOfTheirAreaAndTheJumpsOfTheirTable) {
+TEST_F(RecordListReorderTest, SpecialNodesMoveAndSpotsAndJumpsKeepTheirNumbers) {
     Town& town = s.Towns[1];
     for (int n = 0; n < 8; ++n)
         town.SpecialNodes[static_cast<std::size_t>(n)].Extra1a = static_cast<std::int16_t>(n);
@@ -102,14 +102,14 @@ TEST_F(RecordListReorderTest, SpecialNodesMoveWithTheSpotsOfTheirAreaAndTheJumps
     for (int n = 0; n < 8; ++n)
         order.push_back(town.SpecialNodes[static_cast<std::size_t>(n)].Extra1a);
     EXPECT_EQ(order, (std::vector<int>{0, 1, 2, 6, 3, 4, 5, 7}));
-    EXPECT_EQ(town.SpecialNodes[0].JumpTo, 3);
-    EXPECT_EQ(town.SpecialNodes[3].JumpTo, 4); // the moved node's own jump follows node 3
+    EXPECT_EQ(town.SpecialNodes[0].JumpTo, 6);
+    EXPECT_EQ(town.SpecialNodes[3].JumpTo, 3); // the moved node's own jump is kept as it was
     EXPECT_EQ(town.SpecialNodes[7].JumpTo, -1);
-    EXPECT_EQ(town.SpecialSpots[0].Node, 3);
+    EXPECT_EQ(town.SpecialSpots[0].Node, 6);
     EXPECT_EQ(town.SpecialSpots[1].Node, 2);
     EXPECT_EQ(town.SpecialSpots[2].Node, -1);
-    EXPECT_EQ(town.Creatures[1].KilledNode, 6) << "no other number is rewritten";
-    EXPECT_TRUE(s.Towns[0] == otherTown) << "another town's spots name its own nodes";
+    EXPECT_EQ(town.Creatures[1].KilledNode, 6);
+    EXPECT_TRUE(s.Towns[0] == otherTown);
 
     // The section's nodes and spots, and the scenario's nodes.
     OutdoorSection& section = s.OutdoorSections.At(1, 0);
@@ -118,13 +118,13 @@ TEST_F(RecordListReorderTest, SpecialNodesMoveWithTheSpotsOfTheirAreaAndTheJumps
     section.SpecialNodes[59].JumpTo = 1;
     EXPECT_EQ(DropListEntry(s, 2, 1, 59).selectIndex, 59);
     EXPECT_EQ(section.SpecialNodes[59].Extra1a, 111);
-    EXPECT_EQ(section.SpecialSpots[0].Node, 59);
-    EXPECT_EQ(section.SpecialNodes[58].JumpTo, 59);
+    EXPECT_EQ(section.SpecialSpots[0].Node, 1);
+    EXPECT_EQ(section.SpecialNodes[58].JumpTo, 1);
     s.ScenSpecialNodes[255].Extra1a = 255;
     s.ScenSpecialNodes[0].JumpTo = 255;
     EXPECT_EQ(DropListEntry(s, 4, 255, 0).selectIndex, 1);
     EXPECT_EQ(s.ScenSpecialNodes[1].Extra1a, 255);
-    EXPECT_EQ(s.ScenSpecialNodes[0].JumpTo, 1);
+    EXPECT_EQ(s.ScenSpecialNodes[0].JumpTo, 255);
 }
 
 TEST_F(RecordListReorderTest, TalkingNodesMoveButPersonalitiesDoNot) {
