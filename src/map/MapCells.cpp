@@ -126,7 +126,7 @@ void BuildOutdoorCells() {
     const int sy = Scen.CurrentOutdoorY;
     const OutdoorSection& section = world.At(sx, sy);
     const int last = Map.MapCells.Side() - 1;
-    const auto edge = [&world](int x, int y, int cx, int cy) -> std::uint8_t {
+    const auto edge = [&](int x, int y, int cx, int cy) -> std::uint8_t {
         if (x < 0 || y < 0 || x >= world.Width() || y >= world.Height()) return kBeyondTheWorld;
         return world.At(x, y).Terrain.At(cx, cy);
     };

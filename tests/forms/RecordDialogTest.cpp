@@ -35,7 +35,7 @@ class SampleDialog : public RecordDialog {
         BindNumber(txtLevel, &copy.level, {"Level", 0, 50});
         BindNumber(txtNode, &copy.node, {"Node", -1, 99, -1});
         BindNumber(txtExtra, &copy.extra, {"Extra", 0, 100, 0, NumberRule::Check::OnFocusLoss});
-        Connect(txtName, &QLineEdit::textChanged, [this](const QString& text) {
+        Connect(txtName, &QLineEdit::textChanged, [](const QString& text) {
             if (text == "boom") throw std::out_of_range("no such slot");
         });
     }

@@ -214,7 +214,9 @@ TEST_F(MapCellsTest, CreaturePicturesCoverTheirCellsAndStopAtTheGridsEdge) {
 
 TEST_F(MapCellsTest, OutdoorBorderRingShowsTheNeighboursOr90BeyondTheWorld) {
     const Scenario world = World(3, 4);
-    for (const auto& [sx, sy] : std::vector<Cell>{{1, 1}, {0, 0}, {2, 0}, {0, 3}, {2, 3}}) {
+    for (const Cell& section : std::vector<Cell>{{1, 1}, {0, 0}, {2, 0}, {0, 3}, {2, 3}}) {
+        const int sx = section.first;
+        const int sy = section.second;
         BuildSection(world, sx, sy);
         const auto ring = [&](int i, int side) -> int {
             switch (side) {

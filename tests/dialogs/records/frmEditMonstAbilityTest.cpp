@@ -30,7 +30,7 @@ class MonsterAbilityTest : public RecordEditorTest {
 TEST_F(MonsterAbilityTest, CreateGenerateEntryChoosesThePromptAndTheCheck) {
     Scen.MonsterTypes[30].CreateGenerate = 11;
     Scen.MonsterTypes[30].CreateExtra = 40;
-    const MonsterAbilityMembers members = Abilities([this](frmEditMonstAbility& a) {
+    const MonsterAbilityMembers members = Abilities([](frmEditMonstAbility& a) {
         // Showing a stored summon does not choose it.
         EXPECT_EQ(a.lblCreateExtra->text(), "Unused");
         EXPECT_EQ(a.lstCreateGenerate->currentText(), "Summon (20% chance)");

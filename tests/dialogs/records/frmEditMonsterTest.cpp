@@ -50,7 +50,7 @@ class MonsterEditorTest : public RecordEditorTest {
 
 TEST_F(MonsterEditorTest, ShowsTheRecordAndSavesEditsOnOk) {
     Scen.ListsLocked = 1; // the lock concerns the order of the list, not its records
-    Edit(20, [this](frmEditMonster& d) {
+    Edit(20, [](frmEditMonster& d) {
         EXPECT_EQ(d.lblMonstNum->text(), "20");
         EXPECT_EQ(d.txtName->text(), "Ogre  chief");
         EXPECT_EQ(d.lblPict->text(), "51");
