@@ -172,11 +172,11 @@ void frmDialogNode::OpeningLoad() {
     QStringList entries;
     for (const std::string& entry : PersonalityEntries(Scen))
         entries.push_back(ToQString(entry));
-    const bool wasLoading = Loading;
-    Loading = true;
-    lstPersonality->clear();
-    lstPersonality->addItems(entries);
-    Loading = wasLoading;
+    {
+        const LoadingScope loading(Loading);
+        lstPersonality->clear();
+        lstPersonality->addItems(entries);
+    }
     LoadAndShow();
 }
 
@@ -200,8 +200,7 @@ void frmDialogNode::ShowRecord() {
 }
 
 void frmDialogNode::SetPrompts() {
-    const bool wasLoading = Loading;
-    Loading = true;
+    const LoadingScope loading(Loading);
     const TalkPrompts prompts = PromptsOfTalkType(Scen, Copy.NodeType);
     for (QComboBox* list : lstChoose)
         list->hide();
@@ -232,7 +231,6 @@ void frmDialogNode::SetPrompts() {
         }
     }
     cmdButton->setVisible(prompts.CallsNode);
-    Loading = wasLoading;
 }
 
 void frmDialogNode::FillChooseList(int index, int kind) {
