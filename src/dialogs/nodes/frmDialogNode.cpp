@@ -149,11 +149,8 @@ void frmDialogNode::BuildControls() {
     texts->setColumnStretch(2, 1);
 
     auto* buttons = new QHBoxLayout();
-    cmdScrollLeft = new QPushButton("<", this);
-    cmdScrollRight = new QPushButton(">", this);
+    AddArrows(this, buttons, cmdScrollLeft, cmdScrollRight);
     SetArrows(cmdScrollLeft, cmdScrollRight);
-    buttons->addWidget(cmdScrollLeft);
-    buttons->addWidget(cmdScrollRight);
     buttons->addStretch(1);
     const CancelOk pair = AddCancelOk(this, buttons);
     SetButtons(pair.Ok, pair.Cancel);
