@@ -44,6 +44,20 @@ class QPushButton;
 //   RecordCount, RecordNumber, SetRecordNumber  for the record arrows.
 // Opening from ShowModal is an opening; Qt's window activation (after a message box, or on
 // returning from a child dialog) is not, and reloads nothing.
+// Sets a dialog's Loading flag for as long as it lives and then gives the flag back the value
+// it had, so that controls filled by code do not act as if the author had changed them.
+class LoadingScope {
+  public:
+    explicit LoadingScope(bool& flag) : flag_(flag), was_(flag) { flag_ = true; }
+    ~LoadingScope() { flag_ = was_; }
+    LoadingScope(const LoadingScope&) = delete;
+    LoadingScope& operator=(const LoadingScope&) = delete;
+
+  private:
+    bool& flag_;
+    bool was_;
+};
+
 class RecordDialog : public ModalForm {
   public:
     enum class LoadOn { EveryOpening, FirstOpening };

@@ -22,6 +22,13 @@ NumberedHeading MakeNumberedHeading(QWidget* dialog, QWidget* picture, const cha
     return heading;
 }
 
+void AddArrows(QWidget* dialog, QBoxLayout* row, QPushButton*& left, QPushButton*& right) {
+    left = new QPushButton("<", dialog);
+    right = new QPushButton(">", dialog);
+    row->addWidget(left);
+    row->addWidget(right);
+}
+
 CancelOk AddCancelOk(QWidget* dialog, QBoxLayout* row) {
     CancelOk buttons;
     buttons.Cancel = new QPushButton("Cancel", dialog);

@@ -18,6 +18,9 @@ struct NumberedHeading {
 NumberedHeading MakeNumberedHeading(QWidget* dialog, QWidget* picture, const char* title,
                                     const char* numberCaption);
 
+// The record arrows "<" and ">" at the end of row.
+void AddArrows(QWidget* dialog, QBoxLayout* row, QPushButton*& left, QPushButton*& right);
+
 // Cancel and OK at the end of row. Cancel is made first, so Tab reaches it before OK.
 struct CancelOk {
     QPushButton* Ok = nullptr;

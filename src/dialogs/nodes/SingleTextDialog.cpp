@@ -23,11 +23,8 @@ SingleTextDialog::SingleTextDialog(int maxLength) : RecordDialog(LoadOn::EveryOp
     txtText->setFixedSize(420, 6 * txtText->fontMetrics().height() + 10);
 
     auto* buttons = new QHBoxLayout();
-    cmdScrollLeft = new QPushButton("<", this);
-    cmdScrollRight = new QPushButton(">", this);
+    AddArrows(this, buttons, cmdScrollLeft, cmdScrollRight);
     SetArrows(cmdScrollLeft, cmdScrollRight);
-    buttons->addWidget(cmdScrollLeft);
-    buttons->addWidget(cmdScrollRight);
     cmdClear = new QPushButton("Clear", this);
     cmdClear->setAutoDefault(false);
     Connect(cmdClear, &QPushButton::clicked, [this] { cmdClear_Click(); });

@@ -56,11 +56,8 @@ frmDialog::frmDialog() : RecordDialog(LoadOn::EveryOpening) {
     fields->setColumnMinimumWidth(0, 110);
 
     auto* buttons = new QHBoxLayout();
-    cmdScrollLeft = new QPushButton("<", this);
-    cmdScrollRight = new QPushButton(">", this);
+    AddArrows(this, buttons, cmdScrollLeft, cmdScrollRight);
     SetArrows(cmdScrollLeft, cmdScrollRight);
-    buttons->addWidget(cmdScrollLeft);
-    buttons->addWidget(cmdScrollRight);
     buttons->addStretch(1);
     const CancelOk pair = AddCancelOk(this, buttons);
     SetButtons(pair.Ok, pair.Cancel);

@@ -149,11 +149,8 @@ void frmDialogNode::BuildControls() {
     texts->setColumnStretch(2, 1);
 
     auto* buttons = new QHBoxLayout();
-    cmdScrollLeft = new QPushButton("<", this);
-    cmdScrollRight = new QPushButton(">", this);
+    AddArrows(this, buttons, cmdScrollLeft, cmdScrollRight);
     SetArrows(cmdScrollLeft, cmdScrollRight);
-    buttons->addWidget(cmdScrollLeft);
-    buttons->addWidget(cmdScrollRight);
     buttons->addStretch(1);
     const CancelOk pair = AddCancelOk(this, buttons);
     SetButtons(pair.Ok, pair.Cancel);
@@ -172,11 +169,11 @@ void frmDialogNode::OpeningLoad() {
     QStringList entries;
     for (const std::string& entry : PersonalityEntries(Scen))
         entries.push_back(ToQString(entry));
-    const bool wasLoading = Loading;
-    Loading = true;
-    lstPersonality->clear();
-    lstPersonality->addItems(entries);
-    Loading = wasLoading;
+    {
+        const LoadingScope loading(Loading);
+        lstPersonality->clear();
+        lstPersonality->addItems(entries);
+    }
     LoadAndShow();
 }
 
@@ -200,8 +197,7 @@ void frmDialogNode::ShowRecord() {
 }
 
 void frmDialogNode::SetPrompts() {
-    const bool wasLoading = Loading;
-    Loading = true;
+    const LoadingScope loading(Loading);
     const TalkPrompts prompts = PromptsOfTalkType(Scen, Copy.NodeType);
     for (QComboBox* list : lstChoose)
         list->hide();
@@ -232,7 +228,6 @@ void frmDialogNode::SetPrompts() {
         }
     }
     cmdButton->setVisible(prompts.CallsNode);
-    Loading = wasLoading;
 }
 
 void frmDialogNode::FillChooseList(int index, int kind) {

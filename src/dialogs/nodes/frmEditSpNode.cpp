@@ -177,11 +177,8 @@ void frmEditSpNode::BuildControls() {
     }
 
     auto* buttons = new QHBoxLayout();
-    cmdScrollLeft = new QPushButton("<", this);
-    cmdScrollRight = new QPushButton(">", this);
+    AddArrows(this, buttons, cmdScrollLeft, cmdScrollRight);
     SetArrows(cmdScrollLeft, cmdScrollRight);
-    buttons->addWidget(cmdScrollLeft);
-    buttons->addWidget(cmdScrollRight);
     buttons->addStretch(1);
     cmdGoBack = KeepPlaceWhenHidden(new QPushButton("Go Back", this));
     cmdGoBack->setAutoDefault(false);

@@ -56,8 +56,7 @@ void frmEditSpNode::cmdGoBack_Click() {
     NodeNum = parent.Node;
     NodeSet = parent.Family;
     LoadAndShow();
-    const bool wasLoading = Loading;
-    Loading = true;
+    const LoadingScope loading(Loading);
     if (!childInUse && ShouldUnlinkParent(Copy, parent, leftNode, leftFamily)) {
         const int field = LinkOfButton(parent.Button, Copy.CurrentType, NodeSet).Field;
         Copy.NodeData[static_cast<std::size_t>(field)] = -1;
@@ -65,7 +64,6 @@ void frmEditSpNode::cmdGoBack_Click() {
         SaveNode();
     }
     SetChainButtons();
-    Loading = wasLoading;
 }
 
 void frmEditSpNode::cmdMessage_Click() {

@@ -29,8 +29,7 @@ const SpecialNodeTypeInfo& frmEditSpNode::TypeInfo() const {
 }
 
 void frmEditSpNode::SetupNodeType() {
-    const bool wasLoading = Loading;
-    Loading = true;
+    const LoadingScope loading(Loading);
     const SpecialNodeTypeInfo& info = PresentedNodeType(Copy);
     cmdMessage->setVisible(info.ButtonFlags[nodebutton::Message] != 0);
     cmdPict->setVisible(info.PictureKind != 0);
@@ -59,7 +58,6 @@ void frmEditSpNode::SetupNodeType() {
         if (!lstChoose[i]->isHidden())
             lstChoose[i]->setCurrentIndex(ChooserSelection(
                 Copy.NodeData[i], static_cast<std::size_t>(lstChoose[i]->count())));
-    Loading = wasLoading;
 }
 
 void frmEditSpNode::FillChooser(int field, std::int16_t kind, std::vector<std::string> entries) {

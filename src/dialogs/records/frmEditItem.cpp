@@ -23,21 +23,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace {
-
-// Sets a flag while a picker or the abilities dialog is open, as the dialog's loading flag.
-class LoadingScope {
-  public:
-    explicit LoadingScope(bool& flag) : flag_(flag), was_(flag) { flag_ = true; }
-    ~LoadingScope() { flag_ = was_; }
-    LoadingScope(const LoadingScope&) = delete;
-    LoadingScope& operator=(const LoadingScope&) = delete;
-
-  private:
-    bool& flag_;
-    bool was_;
-};
-} // namespace
+namespace {} // namespace
 
 frmEditItem::frmEditItem() : RecordDialog(LoadOn::FirstOpening) {
     SetFormFont(this);
@@ -165,8 +151,7 @@ void frmEditItem::ShowPicture() {
 }
 
 void frmEditItem::ShowItem() {
-    const bool wasLoading = Loading;
-    Loading = true;
+    const LoadingScope loading(Loading);
     lblItemNum->setText(Decimal(ItemNum));
     ShowPicture();
     txtName->setText(ToQString(ItemName).trimmed());
@@ -176,7 +161,6 @@ void frmEditItem::ShowItem() {
     chkMagical->setChecked(Magical != 0);
     chkCursed->setChecked(Cursed != 0);
     chkConcealAbility->setChecked(ConcealAbility != 0);
-    Loading = wasLoading;
 }
 
 void frmEditItem::SaveItem() {

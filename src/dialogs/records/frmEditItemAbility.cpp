@@ -104,8 +104,7 @@ void frmEditItemAbility::LoadAbility() {
 }
 
 void frmEditItemAbility::ShowAbility() {
-    const bool wasLoading = Loading;
-    Loading = true;
+    const LoadingScope loading(Loading);
     lblItemNum->setText(Decimal(copy_.ItemNum));
     lblType->setText(ToQString(ItemKindName(copy_.Kind)));
     picItem->Clear();
@@ -116,7 +115,6 @@ void frmEditItemAbility::ShowAbility() {
     lblSpecAbility->setText(ToQString(ItemAbilityName(copy_.Ability)));
     txtAbilityStrength->setText(Decimal(copy_.Strength));
     Label6->setText(ToQString(StrengthCaption(copy_.Ability)));
-    Loading = wasLoading;
 }
 
 void frmEditItemAbility::SaveAbility() {
@@ -162,9 +160,9 @@ void frmEditItemAbility::txtAbilityStrength_LostFocus() {
         copy_.Strength = static_cast<std::uint8_t>(*number);
     // A rejected entry gets the copy's value back without a second check: a strength kept
     // from another ability may not pass this one's.
-    const bool wasLoading = Loading;
-    Loading = true;
-    txtAbilityStrength->setText(Decimal(copy_.Strength));
-    Loading = wasLoading;
+    {
+        const LoadingScope loading(Loading);
+        txtAbilityStrength->setText(Decimal(copy_.Strength));
+    }
     BadInput = false;
 }

@@ -158,8 +158,7 @@ void frmEditMonstAbility::LoadAbilities() {
 }
 
 void frmEditMonstAbility::ShowAbilities() {
-    const bool wasLoading = Loading;
-    Loading = true;
+    const LoadingScope loading(Loading);
     DrawMonsterPic(picDlogPic->surface(), Editor().Pict);
     picDlogPic->Refresh();
     lblMonsterNumber->setText(Decimal(copy_.MonstNum));
@@ -168,7 +167,6 @@ void frmEditMonstAbility::ShowAbilities() {
     txtCreateExtra->setText(Decimal(copy_.CreateExtra));
     for (int r = 0; r < 4; ++r)
         ShowResistance(ResistanceBoxes(r), Resistance(r));
-    Loading = wasLoading;
 }
 
 void frmEditMonstAbility::SaveAbilities() {
@@ -197,10 +195,10 @@ void frmEditMonstAbility::txtCreateExtra_LostFocus() {
         copy_.CreateExtra = static_cast<std::int16_t>(*number);
     // A rejected entry gets the copy's value back without a second check: the value may
     // predate the rule now in force, and the record holds it already.
-    const bool wasLoading = Loading;
-    Loading = true;
-    txtCreateExtra->setText(Decimal(copy_.CreateExtra));
-    Loading = wasLoading;
+    {
+        const LoadingScope loading(Loading);
+        txtCreateExtra->setText(Decimal(copy_.CreateExtra));
+    }
     BadInput = false;
 }
 

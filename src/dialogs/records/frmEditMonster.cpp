@@ -195,8 +195,7 @@ void frmEditMonster::LoadMonster() {
 }
 
 void frmEditMonster::ShowMonster() {
-    const bool wasLoading = Loading;
-    Loading = true;
+    const LoadingScope loading(Loading);
     lblMonstNum->setText(Decimal(MonstNum));
     txtName->setText(Trimmed(Name));
     ShowPicture();
@@ -206,7 +205,6 @@ void frmEditMonster::ShowMonster() {
     }
     ShowTalkingPicture();
     SelectOption(optAttitude, Attitude);
-    Loading = wasLoading;
 }
 
 void frmEditMonster::SaveMonster() {

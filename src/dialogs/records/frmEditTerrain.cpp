@@ -194,8 +194,7 @@ void frmEditTerrain::ShowPicture() {
 }
 
 void frmEditTerrain::ShowTerrain() {
-    const bool wasLoading = Loading;
-    Loading = true;
+    const LoadingScope loading(Loading);
     lblTerrNum->setText(Decimal(TerrNum));
     txtName->setText(ToQString(copy_.Name).trimmed());
     chkAnim->setVisible(copy_.Picture >= kCustomTerrainBase);
@@ -211,12 +210,10 @@ void frmEditTerrain::ShowTerrain() {
         txtExtra[i]->setText(Decimal(copy_.Extra[i]));
     lblTerrSet->setText("Terrain Set: " + Decimal(copy_.TerrainSet));
     ShowSpPropertyFields();
-    Loading = wasLoading;
 }
 
 void frmEditTerrain::ShowSpPropertyFields() {
-    const bool wasLoading = Loading;
-    Loading = true;
+    const LoadingScope loading(Loading);
     for (QComboBox* list : lstChoose)
         list->hide();
     const auto rules = ExtraValueRules(copy_.SpecialProperty);
@@ -228,7 +225,6 @@ void frmEditTerrain::ShowSpPropertyFields() {
         shown->setCurrentIndex(PickListEntry(list, copy_.Extra[i]));
         shown->show();
     }
-    Loading = wasLoading;
 }
 
 void frmEditTerrain::SaveTerrain() {
@@ -264,11 +260,9 @@ void frmEditTerrain::cmdPicCustom_Click() {
         PickPicture(picture_set::Custom, CustomTerrainSelection(copy_.Picture));
     if (picked.Cancelled || picked.Select <= -1) return;
     SetPicture(static_cast<std::int16_t>(picked.Select + kCustomTerrainBase));
-    const bool wasLoading = Loading;
-    Loading = true;
+    const LoadingScope loading(Loading);
     chkAnim->setChecked(false);
     chkAnim->show();
-    Loading = wasLoading;
 }
 
 void frmEditTerrain::chkAnim_Click() {
@@ -318,10 +312,10 @@ void frmEditTerrain::txtExtra_LostFocus(int index) {
         copy_.Extra[i] = static_cast<std::int16_t>(*number);
     // A rejected entry gets the copy's value back without a second check: the stored value
     // may predate the property now chosen, and the record holds it already.
-    const bool wasLoading = Loading;
-    Loading = true;
-    box->setText(Decimal(copy_.Extra[i]));
-    Loading = wasLoading;
+    {
+        const LoadingScope loading(Loading);
+        box->setText(Decimal(copy_.Extra[i]));
+    }
     BadInput = false;
     const auto list = ExtraValueRules(copy_.SpecialProperty)[i].List;
     if (list != ExtraValueRule::PickList::None)

@@ -49,11 +49,11 @@ frmMonstPicSize::frmMonstPicSize() : RecordDialog(LoadOn::EveryOpening) {
 }
 
 void frmMonstPicSize::ShowSize() {
-    const bool wasLoading = Loading;
-    Loading = true;
-    txtPicWidth->setText(Decimal(PicWidth));
-    txtPicHeight->setText(Decimal(PicHeight));
-    Loading = wasLoading;
+    {
+        const LoadingScope loading(Loading);
+        txtPicWidth->setText(Decimal(PicWidth));
+        txtPicHeight->setText(Decimal(PicHeight));
+    }
     DrawPictureNumber(picDlogPic->surface(), kDialogPicture);
 }
 
