@@ -202,12 +202,6 @@ void frmMain::BuildMenus() {
     mnuTownRandItem->setVisible(false);
     mnuTownRandItem->setEnabled(false);
 
-    // Entries whose windows the editor does not have yet.
-    for (QAction* notYet :
-         {mnuTownVEntry, mnuOutLoad, mnuOutDetails, mnuOutWandering, mnuOutEncounters,
-          mnuOutAreaDesc, mnuTownLoad, mnuTownDetails, mnuTownWandering, mnuTownItems,
-          mnuTownMonsters, mnuTownAreaDesc, mnuTownCreate})
-        notYet->setEnabled(false);
     ConnectTownMenus();
     ConnectScenarioRecordMenus(*this);
     ConnectOutdoorMenus();

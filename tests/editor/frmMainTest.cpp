@@ -24,6 +24,7 @@
 #include <QTest>
 #include <QTextBrowser>
 #include <filesystem>
+#include <set>
 #include <gtest/gtest.h>
 
 namespace {
@@ -168,6 +169,22 @@ TEST_F(MainWindowTest, OpeningShowsTheScenarioAndARejectedFileKeepsTheEarlierOne
     EXPECT_EQ(boxes.Calls().size(), 2u);
     EXPECT_EQ(State(), quest);
     EXPECT_EQ(ScenFile.ScenFileName, "Quest.vrs");
+}
+
+TEST_F(MainWindowTest, WithAScenarioOpenEveryMenuEntryButTheTwoWithoutAWindowCanBeChosen) {
+    Scenario unlocked = NamedScenario(2);
+    unlocked.ListsLocked = 0;
+    Open(WriteScenarioFile("Quest.vrs", unlocked));
+    const std::set<QAction*> never = {window->mnuScenItemsShort, window->mnuScenDataDump,
+                                      window->mnuTownRandItem};
+    std::vector<std::string> greyed;
+    for (QMenu* menu : {window->mnuFile, window->mnuScen, window->mnuOut, window->mnuTown}) {
+        EXPECT_TRUE(menu->isEnabled()) << menu->title().toStdString();
+        for (QAction* a : menu->actions())
+            if (!a->isSeparator() && !never.count(a) && !a->isEnabled())
+                greyed.push_back(a->text().toStdString());
+    }
+    EXPECT_EQ(greyed, std::vector<std::string>{});
 }
 
 TEST_F(MainWindowTest, SaveWritesIntoTheScenarioFolderAndSaveAsUnderTheNewName) {
