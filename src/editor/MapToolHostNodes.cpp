@@ -3,9 +3,9 @@
 // tools read the records back themselves once the dialog has closed.
 #include "editor/MapToolHost.h"
 
+#include "dialogs/nodes/SpecialSpotNodeDialog.h"
 #include "dialogs/nodes/frmEditSign.h"
 #include "dialogs/nodes/frmEditSpNode.h"
-#include "dialogs/nodes/frmSetSpecial.h"
 #include "map/objects/AreaObjects.h"
 #include "platform/qt/SharedForms.h"
 

@@ -1,6 +1,6 @@
+#include "dialogs/nodes/SpecialSpotNodeDialog.h"
 #include "dialogs/nodes/frmEditSign.h"
 #include "dialogs/nodes/frmEditSpNode.h"
-#include "dialogs/nodes/frmSetSpecial.h"
 #include "editor/frmMain.h"
 #include "map/MapState.h"
 #include "map/tools/ToolState.h"

@@ -1,8 +1,8 @@
 #include "dialogs/nodes/DialogueHarness.h"
+#include "dialogs/nodes/SpecialSpotNodeDialog.h"
 #include "dialogs/nodes/frmEditShortText.h"
 #include "dialogs/nodes/frmEditSign.h"
 #include "dialogs/nodes/frmEditText.h"
-#include "dialogs/nodes/frmSetSpecial.h"
 
 #include "forms/MultiLineBox.h"
 
