@@ -3,7 +3,7 @@
 // tools read the records back themselves once the dialog has closed.
 #include "editor/MapToolHost.h"
 
-#include "dialogs/nodes/SpecialSpotNodeDialog.h"
+#include "dialogs/nodes/SpotNodeNumberDialog.h"
 #include "dialogs/nodes/frmEditSign.h"
 #include "dialogs/nodes/frmEditSpNode.h"
 #include "map/objects/AreaObjects.h"

@@ -1,4 +1,4 @@
-#include "dialogs/nodes/SpecialSpotNodeDialog.h"
+#include "dialogs/nodes/SpotNodeNumberDialog.h"
 #include "dialogs/nodes/frmEditSign.h"
 #include "dialogs/nodes/frmEditSpNode.h"
 #include "editor/frmMain.h"

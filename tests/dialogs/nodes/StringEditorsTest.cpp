@@ -1,5 +1,5 @@
 #include "dialogs/nodes/DialogueHarness.h"
-#include "dialogs/nodes/SpecialSpotNodeDialog.h"
+#include "dialogs/nodes/SpotNodeNumberDialog.h"
 #include "dialogs/nodes/frmEditShortText.h"
 #include "dialogs/nodes/frmEditSign.h"
 #include "dialogs/nodes/frmEditText.h"

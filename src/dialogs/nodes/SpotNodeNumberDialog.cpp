@@ -1,4 +1,4 @@
-#include "dialogs/nodes/SpecialSpotNodeDialog.h"
+#include "dialogs/nodes/SpotNodeNumberDialog.h"
 
 #include "dialogs/nodes/NodeDialogParts.h"
 #include "dialogs/nodes/NodeStorage.h"
