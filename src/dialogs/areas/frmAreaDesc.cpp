@@ -77,7 +77,7 @@ AreaOwner frmAreaDesc::Owner() const {
 }
 
 void frmAreaDesc::LoadRecord() {
-    Work = LoadAreas(Scen, Owner());
+    Work = LoadAreaDescCopy(Scen, Owner());
     Work.Page = 0;
 }
 
@@ -122,6 +122,6 @@ void frmAreaDesc::cmdScrollRight_Click() {
 
 bool frmAreaDesc::SaveRecord() {
     TakeRowTexts();
-    SaveAreas(Scen, Owner(), Work);
+    SaveAreaDescCopy(Scen, Owner(), Work);
     return true;
 }

@@ -1,6 +1,6 @@
 #include "dialogs/areas/frmAreaDesc1.h"
 
-#include "dialogs/areas/AreaDescWork.h"
+#include "dialogs/areas/AreaDescCopy.h"
 #include "dialogs/areas/AreaFormParts.h"
 #include "forms/DialogParts.h"
 #include "forms/FormLayout.h"

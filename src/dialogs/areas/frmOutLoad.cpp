@@ -1,7 +1,7 @@
 #include "dialogs/areas/frmOutLoad.h"
 
 #include "dialogs/areas/AreaFormParts.h"
-#include "dialogs/areas/OutdoorWork.h"
+#include "dialogs/areas/OutdoorChoice.h"
 #include "forms/DialogParts.h"
 #include "forms/FormLayout.h"
 #include "forms/HandlerGuard.h"

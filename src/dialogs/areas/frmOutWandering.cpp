@@ -1,7 +1,7 @@
 #include "dialogs/areas/frmOutWandering.h"
 
 #include "dialogs/areas/AreaFormParts.h"
-#include "dialogs/areas/TownWanderingWork.h"
+#include "dialogs/areas/TownWanderingCopy.h"
 #include "dialogs/nodes/frmEditSpNode.h"
 #include "forms/DialogParts.h"
 #include "forms/FormLayout.h"
@@ -131,9 +131,7 @@ void frmOutWandering::OpeningLoad() {
     const auto entries = WanderingMonsterEntries(Scen);
     for (QComboBox* list : lstMonster)
         FillValueList(list, entries);
-    Work.Encounters = {};
-    if (const auto* set = EncounterSet(CurrentSection(), Context)) Work.Encounters = *set;
-    Work.Current = 0;
+    Work = LoadEncounterCopy(CurrentSection(), Context);
     LoadAndShow();
 }
 
@@ -157,7 +155,7 @@ bool frmOutWandering::SaveRecord() {
 }
 
 void frmOutWandering::Accepted() {
-    if (auto* set = EncounterSet(CurrentSection(), Context)) *set = Work.Encounters;
+    SaveEncounterCopy(Work, CurrentSection(), Context);
 }
 
 void frmOutWandering::chkFlee_Click() {

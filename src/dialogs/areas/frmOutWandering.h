@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialogs/areas/OutdoorWork.h"
+#include "dialogs/areas/EncounterCopy.h"
 #include "forms/RecordDialog.h"
 
 #include <array>
@@ -21,7 +21,7 @@ class frmOutWandering : public RecordDialog {
     frmOutWandering();
 
     std::int16_t Context = 0;
-    EncounterWork Work;
+    EncounterCopy Work;
 
     void chkFlee_Click();
     void chkForce_Click();

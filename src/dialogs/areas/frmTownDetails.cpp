@@ -210,7 +210,7 @@ void frmTownDetails::BindBoxes() {
 }
 
 void frmTownDetails::LoadRecord() {
-    Work = LoadTownDetails(Scen.Towns.at(Scen.CurrentTown));
+    Work = LoadTownDetailsCopy(Scen.Towns.at(Scen.CurrentTown));
 }
 
 void frmTownDetails::ShowRecord() {
@@ -243,6 +243,6 @@ void frmTownDetails::txtTownName_LostFocus() {
 
 bool frmTownDetails::SaveRecord() {
     Work.Name = FromQString(txtTownName->text());
-    SaveTownDetails(Work, Scen.Towns.at(Scen.CurrentTown));
+    SaveTownDetailsCopy(Work, Scen.Towns.at(Scen.CurrentTown));
     return true;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialogs/areas/TownDetailsWork.h"
+#include "dialogs/areas/TownDetailsCopy.h"
 #include "forms/RecordDialog.h"
 
 #include <array>
@@ -18,7 +18,7 @@ class frmTownDetails : public RecordDialog {
   public:
     frmTownDetails();
 
-    TownDetailsWork Work;
+    TownDetailsCopy Work;
 
     void chkHidden_Click();
     void optLight_Click(int index);

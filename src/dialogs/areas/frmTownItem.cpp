@@ -103,7 +103,7 @@ void frmTownItem::LoadRecord() {
         listsFilled_ = true;
     }
     const Town& town = Scen.Towns.at(Scen.CurrentTown);
-    Work = LoadPresetItem(town.PresetItems.at(static_cast<std::size_t>(ItemNum)), Context);
+    Work = LoadPresetItemCopy(town.PresetItems.at(static_cast<std::size_t>(ItemNum)), Context);
 }
 
 void frmTownItem::DrawItemPicture() {
@@ -150,6 +150,6 @@ int frmTownItem::RecordCount() const {
 
 bool frmTownItem::SaveRecord() {
     Town& town = Scen.Towns.at(Scen.CurrentTown);
-    SavePresetItem(Work, town.PresetItems.at(static_cast<std::size_t>(ItemNum)), Context);
+    SavePresetItemCopy(Work, town.PresetItems.at(static_cast<std::size_t>(ItemNum)), Context);
     return true;
 }

@@ -235,7 +235,7 @@ void frmTownMonster::LoadRecord() {
         cmdScrollRight->setVisible(Context);
     }
     const Town& town = Scen.Towns.at(Scen.CurrentTown);
-    Work = LoadCreature(town.Creatures.at(static_cast<std::size_t>(MonstNum)));
+    Work = LoadTownCreatureCopy(town.Creatures.at(static_cast<std::size_t>(MonstNum)));
 }
 
 void frmTownMonster::DrawMonsterPicture() {
@@ -399,6 +399,6 @@ int frmTownMonster::RecordCount() const {
 
 bool frmTownMonster::SaveRecord() {
     Town& town = Scen.Towns.at(Scen.CurrentTown);
-    SaveCreature(Work, town.Creatures.at(static_cast<std::size_t>(MonstNum)));
+    SaveTownCreatureCopy(Work, town.Creatures.at(static_cast<std::size_t>(MonstNum)));
     return true;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialogs/areas/TownCreatureWork.h"
+#include "dialogs/areas/TownCreatureCopy.h"
 #include "forms/RecordDialog.h"
 
 #include <array>
@@ -24,7 +24,7 @@ class frmTownMonster : public RecordDialog {
     bool Context = false;
     std::int16_t MonstNum = 0;
 
-    CreatureWork Work;
+    TownCreatureCopy Work;
 
     void lstMonster_Click();
     void optAttitude_Click(int index);

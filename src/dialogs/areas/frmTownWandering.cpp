@@ -66,7 +66,7 @@ void frmTownWandering::LoadRecord() {
     const auto entries = WanderingMonsterEntries(Scen);
     for (QComboBox* list : lstMonster)
         FillValueList(list, entries);
-    Work = LoadWandering(Scen.Towns.at(Scen.CurrentTown));
+    Work = LoadTownWanderingCopy(Scen.Towns.at(Scen.CurrentTown));
     Work.CurrentGroup = 0;
 }
 
@@ -96,6 +96,6 @@ void frmTownWandering::cmdScrollRight_Click() {
 }
 
 bool frmTownWandering::SaveRecord() {
-    SaveWandering(Work, Scen.Towns.at(Scen.CurrentTown));
+    SaveTownWanderingCopy(Work, Scen.Towns.at(Scen.CurrentTown));
     return true;
 }

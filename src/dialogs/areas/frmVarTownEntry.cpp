@@ -1,7 +1,6 @@
 #include "dialogs/areas/frmVarTownEntry.h"
 
 #include "dialogs/areas/AreaFormParts.h"
-#include "dialogs/areas/OutdoorWork.h"
 #include "dialogs/areas/TownChoice.h"
 #include "forms/DialogParts.h"
 #include "forms/FormLayout.h"

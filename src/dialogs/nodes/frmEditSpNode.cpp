@@ -230,7 +230,7 @@ void frmEditSpNode::LoadRecord() {
         GoBack.SetPendingNode(NodeNum);
     }
     MaxNode = MaxNodeOf(NodeSet);
-    Copy = CopyOfNode(FamilyNode(Scen, NodeSet, NodeNum));
+    Copy = LoadNodeCopy(FamilyNode(Scen, NodeSet, NodeNum));
     nodeShown_ = true;
 }
 
@@ -246,7 +246,7 @@ void frmEditSpNode::ShowRecord() {
 }
 
 void frmEditSpNode::SaveNode() {
-    FamilyNode(Scen, NodeSet, NodeNum) = NodeOfCopy(Copy);
+    FamilyNode(Scen, NodeSet, NodeNum) = SaveNodeCopy(Copy);
 }
 
 bool frmEditSpNode::SaveRecord() {

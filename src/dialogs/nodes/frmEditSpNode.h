@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dialogs/nodes/NodeCopy.h"
 #include "dialogs/nodes/NodeLinks.h"
 #include "dialogs/nodes/NodeStorage.h"
 #include "forms/RecordDialog.h"
@@ -32,7 +33,7 @@ class frmEditSpNode : public RecordDialog {
     std::int32_t NodeSet = 0;
 
     // The working copy and the chain of parents, public for the message editors and tests.
-    NodeWorkingCopy Copy;
+    NodeCopy Copy;
     GoBackStack GoBack;
     std::int16_t MaxNode = 255;
 

@@ -100,7 +100,7 @@ void frmEditItemAbility::BuildControls() {
 
 void frmEditItemAbility::LoadAbility() {
     const frmEditItem& editor = Editor();
-    copy_ = LoadItemAbilityCopy(editor.ItemNum, editor);
+    copy_ = LoadItemAbilityCopy(editor.ItemNum, editor.Copy);
 }
 
 void frmEditItemAbility::ShowAbility() {
@@ -118,7 +118,7 @@ void frmEditItemAbility::ShowAbility() {
 }
 
 void frmEditItemAbility::SaveAbility() {
-    SaveItemAbilityCopy(copy_, Editor());
+    SaveItemAbilityCopy(copy_, Editor().Copy);
 }
 
 void frmEditItemAbility::cmdSpAbility_Click(int index) {

@@ -154,12 +154,12 @@ void frmEditMonstAbility::FillItemList() {
 void frmEditMonstAbility::LoadAbilities() {
     FillItemList();
     const frmEditMonster& editor = Editor();
-    copy_ = LoadAbilityCopy(editor.MonstNum, editor);
+    copy_ = LoadMonsterAbilityCopy(editor.MonstNum, editor.Copy);
 }
 
 void frmEditMonstAbility::ShowAbilities() {
     const LoadingScope loading(Loading);
-    DrawMonsterPic(picDlogPic->surface(), Editor().Pict);
+    DrawMonsterPic(picDlogPic->surface(), Editor().Copy.Pict);
     picDlogPic->Refresh();
     lblMonsterNumber->setText(Decimal(copy_.MonstNum));
     // Showing the entry does not choose it: the prompt stays "Unused" until the author does.
@@ -170,7 +170,7 @@ void frmEditMonstAbility::ShowAbilities() {
 }
 
 void frmEditMonstAbility::SaveAbilities() {
-    SaveAbilityCopy(copy_, Editor());
+    SaveMonsterAbilityCopy(copy_, Editor().Copy);
 }
 
 void frmEditMonstAbility::lstCreateGenerate_Click() {

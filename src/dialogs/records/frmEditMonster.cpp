@@ -37,14 +37,14 @@ frmEditMonster::frmEditMonster() : RecordDialog(LoadOn::FirstOpening) {
     SetFormFont(this);
     BuildControls();
 
-    BindNumber(txtLevel, &Level, {"Level", 0, 40});
-    BindNumber(txtHealth, &Health, {"Health", 1, 2500});
-    BindNumber(txtArmor, &Armor, {"Armor", 0, 50});
-    BindNumber(txtSkill, &Skill, {"Skill", 0, 40});
-    BindNumber(txtSpeed, &Speed, {"Speed", 1, 12});
-    BindNumber(txtMagic, &MageLevel, {"Magic spells", 0, 7});
-    BindNumber(txtPriest, &PriestLevel, {"Priest spells", 0, 7});
-    BindNumber(txtTreasure, &Treasure, {"Treasure", 0, 4});
+    BindNumber(txtLevel, &Copy.Level, {"Level", 0, 40});
+    BindNumber(txtHealth, &Copy.Health, {"Health", 1, 2500});
+    BindNumber(txtArmor, &Copy.Armor, {"Armor", 0, 50});
+    BindNumber(txtSkill, &Copy.Skill, {"Skill", 0, 40});
+    BindNumber(txtSpeed, &Copy.Speed, {"Speed", 1, 12});
+    BindNumber(txtMagic, &Copy.MageLevel, {"Magic spells", 0, 7});
+    BindNumber(txtPriest, &Copy.PriestLevel, {"Priest spells", 0, 7});
+    BindNumber(txtTreasure, &Copy.Treasure, {"Treasure", 0, 4});
 
     // The attack boxes are not bound: leaving a dice box also settles that attack's sides.
     for (int i = 0; i < 3; ++i) {
@@ -59,10 +59,10 @@ frmEditMonster::frmEditMonster() : RecordDialog(LoadOn::FirstOpening) {
     }
     OnLostFocus(txtName, [this] { RunGuarded([&] { txtName_LostFocus(); }); });
 
-    BindList(lstType, &Kind).Fill(EntryTexts(MonsterKindEntries));
+    BindList(lstType, &Copy.Kind).Fill(EntryTexts(MonsterKindEntries));
     // The third attack's type has no list: it keeps what the record holds.
     for (std::size_t i = 0; i < 2; ++i)
-        BindList(lstAttack[i], &AttackTypes[i]).Fill(EntryTexts(MonsterAttackEntries));
+        BindList(lstAttack[i], &Copy.AttackTypes[i]).Fill(EntryTexts(MonsterAttackEntries));
     for (int i = 0; i < 4; ++i)
         Connect(optAttitude[static_cast<std::size_t>(i)], &QRadioButton::clicked,
                 [this, i] { optAttitude_Click(i); });
@@ -190,37 +190,37 @@ void frmEditMonster::LoadMonster() {
     cmdPicCustom->setEnabled(CustomPicsLoaded != 0);
     cmdTalkCustom->setEnabled(CustomPicsLoaded != 0);
 
-    LoadMonsterCopy(Scen.MonsterTypes.at(static_cast<std::size_t>(MonstNum)), *this);
-    picSize_ = ComputePicSize(Pict);
+    LoadMonsterCopy(Scen.MonsterTypes.at(static_cast<std::size_t>(MonstNum)), Copy);
+    picSize_ = ComputePicSize(Copy.Pict);
 }
 
 void frmEditMonster::ShowMonster() {
     const LoadingScope loading(Loading);
     lblMonstNum->setText(Decimal(MonstNum));
-    txtName->setText(Trimmed(Name));
+    txtName->setText(Trimmed(Copy.Name));
     ShowPicture();
     for (std::size_t i = 0; i < 3; ++i) {
-        txtAttackDice[i]->setText(Decimal(AttackDice[i]));
-        txtAttackDSide[i]->setText(Decimal(AttackSides[i]));
+        txtAttackDice[i]->setText(Decimal(Copy.AttackDice[i]));
+        txtAttackDSide[i]->setText(Decimal(Copy.AttackSides[i]));
     }
     ShowTalkingPicture();
-    SelectOption(optAttitude, Attitude);
+    SelectOption(optAttitude, Copy.Attitude);
 }
 
 void frmEditMonster::SaveMonster() {
-    SaveMonsterCopy(*this, Scen.MonsterTypes.at(static_cast<std::size_t>(MonstNum)));
+    SaveMonsterCopy(Copy, Scen.MonsterTypes.at(static_cast<std::size_t>(MonstNum)));
 }
 
 void frmEditMonster::ShowPicture() {
-    lblPict->setText(Decimal(Pict));
+    lblPict->setText(Decimal(Copy.Pict));
     lblPicWidth->setText(Decimal(picSize_.Width));
     lblPicHeight->setText(Decimal(picSize_.Height));
-    DrawMonsterPic(picMonster->surface(), Pict);
+    DrawMonsterPic(picMonster->surface(), Copy.Pict);
     picMonster->Refresh();
 }
 
 void frmEditMonster::ShowTalkingPicture() {
-    DrawPortraitPic(picTalkingPic->surface(), TalkPict);
+    DrawPortraitPic(picTalkingPic->surface(), Copy.TalkPict);
     picTalkingPic->Refresh();
 }
 
@@ -232,10 +232,11 @@ void frmEditMonster::cmdAbilities_Click() {
 
 void frmEditMonster::cmdPicPicture_Click() {
     if (Loading) return;
-    const PickedPicture picked = PickPicture(picture_set::Monster, StandardPickerSelection(Pict));
+    const PickedPicture picked =
+        PickPicture(picture_set::Monster, StandardPickerSelection(Copy.Pict));
     if (picked.Select <= -1) return;
-    Pict = picked.Select;
-    picSize_ = ComputePicSize(Pict);
+    Copy.Pict = picked.Select;
+    picSize_ = ComputePicSize(Copy.Pict);
     ShowPicture();
 }
 
@@ -243,7 +244,7 @@ void frmEditMonster::cmdPicCustom_Click() {
     if (Loading) return;
     frmMonstPicSize& sizeDialog = SharedForm<frmMonstPicSize>();
     std::int16_t select = -1;
-    if (const auto start = CustomPickerStart(Pict)) {
+    if (const auto start = CustomPickerStart(Copy.Pict)) {
         select = start->Index;
         sizeDialog.PicWidth = start->Size.Width;
         sizeDialog.PicHeight = start->Size.Height;
@@ -252,37 +253,38 @@ void frmEditMonster::cmdPicCustom_Click() {
     if (picked.Cancelled) return;
     ShowModal(sizeDialog);
     if (picked.Select <= -1) return;
-    Pict = CustomMonsterPicture(picked.Select, {sizeDialog.PicWidth, sizeDialog.PicHeight});
+    Copy.Pict = CustomMonsterPicture(picked.Select, {sizeDialog.PicWidth, sizeDialog.PicHeight});
     // The labels show the size the stored number stands for, which is the size entered
     // whenever that was a size a custom picture can have.
-    picSize_ = ComputePicSize(Pict);
+    picSize_ = ComputePicSize(Copy.Pict);
     ShowPicture();
 }
 
 void frmEditMonster::cmdSelectTalk_Click() {
     if (Loading) return;
-    const PickedPicture picked = PickPicture(picture_set::Portrait, TalkPickerSelection(TalkPict));
+    const PickedPicture picked =
+        PickPicture(picture_set::Portrait, TalkPickerSelection(Copy.TalkPict));
     if (picked.Select <= -1) return;
-    TalkPict = picked.Select;
+    Copy.TalkPict = picked.Select;
     ShowTalkingPicture();
 }
 
 void frmEditMonster::cmdTalkCustom_Click() {
     if (Loading) return;
     const PickedPicture picked =
-        PickPicture(picture_set::Custom, TalkCustomPickerSelection(TalkPict));
+        PickPicture(picture_set::Custom, TalkCustomPickerSelection(Copy.TalkPict));
     if (picked.Select <= -1) return;
-    TalkPict = static_cast<std::int16_t>(picked.Select + 1000);
+    Copy.TalkPict = static_cast<std::int16_t>(picked.Select + 1000);
     ShowTalkingPicture();
 }
 
 void frmEditMonster::optAttitude_Click(int index) {
     if (Loading) return;
-    Attitude = static_cast<std::uint8_t>(index);
+    Copy.Attitude = static_cast<std::uint8_t>(index);
 }
 
 void frmEditMonster::txtName_LostFocus() {
-    Name = FromQString(txtName->text());
+    Copy.Name = FromQString(txtName->text());
 }
 
 void frmEditMonster::txtAttackDice_Change(int index) {
@@ -310,15 +312,15 @@ void frmEditMonster::txtAttackDice_LostFocus(int index) {
     const QString text = box->text().trimmed();
     const auto number = NumberFromBoxText(FromQString(text));
     if (BadInput || (!text.isEmpty() && !number)) {
-        ShowAttackBox(box, AttackDice[i]);
+        ShowAttackBox(box, Copy.AttackDice[i]);
         return;
     }
-    SettleAttackDice(*this, index,
+    SettleAttackDice(Copy, index,
                      text.isEmpty()
                          ? std::nullopt
                          : std::optional<std::int16_t>(static_cast<std::int16_t>(*number)));
-    ShowAttackBox(box, AttackDice[i]);
-    ShowAttackBox(txtAttackDSide[i], AttackSides[i]);
+    ShowAttackBox(box, Copy.AttackDice[i]);
+    ShowAttackBox(txtAttackDSide[i], Copy.AttackSides[i]);
 }
 
 void frmEditMonster::txtAttackDSide_LostFocus(int index) {
@@ -327,9 +329,9 @@ void frmEditMonster::txtAttackDSide_LostFocus(int index) {
     const QString text = box->text().trimmed();
     const auto number = NumberFromBoxText(FromQString(text));
     if (BadInput || (!text.isEmpty() && !number)) {
-        ShowAttackBox(box, AttackSides[i]);
+        ShowAttackBox(box, Copy.AttackSides[i]);
         return;
     }
-    AttackSides[i] = text.isEmpty() ? std::int16_t{0} : static_cast<std::int16_t>(*number);
-    ShowAttackBox(box, AttackSides[i]);
+    Copy.AttackSides[i] = text.isEmpty() ? std::int16_t{0} : static_cast<std::int16_t>(*number);
+    ShowAttackBox(box, Copy.AttackSides[i]);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialogs/records/MonsterEditing.h"
+#include "dialogs/records/MonsterCopy.h"
 #include "forms/RecordDialog.h"
 
 #include <array>
@@ -15,13 +15,13 @@ class PictureBox;
 
 // The monster type editor: one monster type at a time, with its attacks, pictures and picture
 // size; its abilities are edited in frmEditMonstAbility through the public members.
-class frmEditMonster : public RecordDialog, public MonsterCopy {
+class frmEditMonster : public RecordDialog {
   public:
     frmEditMonster();
 
-    // Public members: the monster type being edited; the working copy (Pict and the ability
-    // members come from MonsterCopy).
+    // Public members: the monster type being edited and its working copy.
     std::int16_t MonstNum = kFirstEditableMonster;
+    MonsterCopy Copy;
 
     void LoadMonster();
     void ShowMonster();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialogs/records/TerrainEditing.h"
+#include "dialogs/records/TerrainCopy.h"
 #include "forms/RecordDialog.h"
 
 #include <array>
