@@ -56,18 +56,11 @@ frmAreaDesc::frmAreaDesc() : RecordDialog(LoadOn::EveryOpening) {
     }
     outer->addLayout(rows);
 
-    auto* buttons = new QHBoxLayout;
     cmdScrollLeft = MakeArrowButton(this, false);
     cmdScrollRight = MakeArrowButton(this, true);
-    buttons->addWidget(cmdScrollLeft);
-    buttons->addWidget(cmdScrollRight);
-    buttons->addStretch();
-    auto* ok = new QPushButton("OK", this);
-    auto* cancel = new QPushButton("Cancel", this);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    outer->addLayout(buttons);
-    SetButtons(ok, cancel);
+    const FootRow foot = MakeFootRow(this, Closing::OkCancel, {cmdScrollLeft, cmdScrollRight});
+    outer->addLayout(foot.Row);
+    SetButtons(foot.Ok, foot.Cancel);
     Connect(cmdScrollLeft, &QPushButton::clicked, [this] { cmdScrollLeft_Click(); });
     Connect(cmdScrollRight, &QPushButton::clicked, [this] { cmdScrollRight_Click(); });
 }

@@ -47,14 +47,9 @@ frmReplaceTerrain::frmReplaceTerrain() : RecordDialog(LoadOn::EveryOpening) {
     BindNumber(txtPct, &Percent, {"Percentage", 0, 100});
     outer->addLayout(form);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    auto* ok = new QPushButton("OK", this);
-    auto* cancel = new QPushButton("Cancel", this);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    outer->addLayout(buttons);
-    SetButtons(ok, cancel);
+    const FootRow foot = MakeFootRow(this, Closing::OkCancel);
+    outer->addLayout(foot.Row);
+    SetButtons(foot.Ok, foot.Cancel);
 }
 
 void frmReplaceTerrain::LoadRecord() {

@@ -62,12 +62,8 @@ frmTownDetails::frmTownDetails() : RecordDialog(LoadOn::EveryOpening) {
 void frmTownDetails::BuildControls() {
     SetFormFont(this);
     auto* outer = new QVBoxLayout(this);
-    auto* top = new QHBoxLayout;
     picDlogPic = AddDialogPicture(this);
-    top->addWidget(picDlogPic);
-    top->addWidget(AddTitleLabel(this, "Town Details"));
-    top->addStretch();
-    outer->addLayout(top);
+    outer->addLayout(MakeTitleRow(this, picDlogPic, "Town Details"));
 
     auto* facts = new QHBoxLayout;
     lblTownNum = new QLabel(this);
@@ -178,17 +174,12 @@ void frmTownDetails::BuildControls() {
     exitColumn->addLayout(exitRow);
     outer->addWidget(exits);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    auto* ok = new QPushButton("OK", this);
-    auto* cancel = new QPushButton("Cancel", this);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    outer->addLayout(buttons);
-    SetButtons(ok, cancel);
+    const FootRow foot = MakeFootRow(this, Closing::OkCancel);
+    outer->addLayout(foot.Row);
+    SetButtons(foot.Ok, foot.Cancel);
     // A click must not take the focus from a box holding a refused number: leaving the box
     // would put the last good value back and let the click go on as if nothing was wrong.
-    ok->setFocusPolicy(Qt::TabFocus);
+    foot.Ok->setFocusPolicy(Qt::TabFocus);
 
     Connect(chkHidden, &QCheckBox::clicked, [this] { chkHidden_Click(); });
     OnLostFocus(txtTownName, [this] { txtTownName_LostFocus(); });

@@ -23,12 +23,8 @@ using namespace area_form;
 frmTownItem::frmTownItem() : RecordDialog(LoadOn::EveryOpening) {
     SetFormFont(this);
     auto* outer = new QVBoxLayout(this);
-    auto* top = new QHBoxLayout;
     picDlogPic = MakeRecordPicture(this);
-    top->addWidget(picDlogPic);
-    top->addWidget(AddTitleLabel(this, "Editing Preset Item"));
-    top->addStretch();
-    outer->addLayout(top);
+    outer->addLayout(MakeTitleRow(this, picDlogPic, "Editing Preset Item"));
 
     auto* grid = new QGridLayout;
     lblItemNum = new QLabel(this);
@@ -63,21 +59,14 @@ frmTownItem::frmTownItem() : RecordDialog(LoadOn::EveryOpening) {
         flagColumn->addWidget(box);
     outer->addWidget(flags);
 
-    auto* buttons = new QHBoxLayout;
     cmdScrollLeft = MakeArrowButton(this, false);
     cmdScrollRight = MakeArrowButton(this, true);
-    buttons->addWidget(cmdScrollLeft);
-    buttons->addWidget(cmdScrollRight);
-    buttons->addStretch();
-    auto* ok = new QPushButton("OK", this);
-    auto* cancel = new QPushButton("Cancel", this);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    outer->addLayout(buttons);
-    SetButtons(ok, cancel);
+    const FootRow foot = MakeFootRow(this, Closing::OkCancel, {cmdScrollLeft, cmdScrollRight});
+    outer->addLayout(foot.Row);
+    SetButtons(foot.Ok, foot.Cancel);
     // A click must not take the focus from a box holding a refused number: leaving the box
     // would put the last good value back and let the click go on as if nothing was wrong.
-    ok->setFocusPolicy(Qt::TabFocus);
+    foot.Ok->setFocusPolicy(Qt::TabFocus);
     cmdScrollLeft->setFocusPolicy(Qt::TabFocus);
     cmdScrollRight->setFocusPolicy(Qt::TabFocus);
 

@@ -172,18 +172,11 @@ void frmTownMonster::BuildControls() {
     events->setColumnStretch(0, 1);
     outer->addLayout(events);
 
-    auto* buttons = new QHBoxLayout;
     cmdScrollLeft = MakeArrowButton(this, false);
     cmdScrollRight = MakeArrowButton(this, true);
-    buttons->addWidget(cmdScrollLeft);
-    buttons->addWidget(cmdScrollRight);
-    buttons->addStretch();
-    auto* ok = new QPushButton("OK", this);
-    auto* cancel = new QPushButton("Cancel", this);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    outer->addLayout(buttons);
-    SetButtons(ok, cancel);
+    const FootRow foot = MakeFootRow(this, Closing::OkCancel, {cmdScrollLeft, cmdScrollRight});
+    outer->addLayout(foot.Row);
+    SetButtons(foot.Ok, foot.Cancel);
 
     using Check = NumberRule::Check;
     // The day is kept in a byte: a larger day would be cut on saving.

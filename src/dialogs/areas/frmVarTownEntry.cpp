@@ -61,14 +61,9 @@ frmVarTownEntry::frmVarTownEntry() : RecordDialog(LoadOn::EveryOpening) {
     hint->setWordWrap(true);
     outer->addWidget(hint);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    auto* ok = new QPushButton("OK", this);
-    auto* cancel = new QPushButton("Cancel", this);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    outer->addLayout(buttons);
-    SetButtons(ok, cancel);
+    const FootRow foot = MakeFootRow(this, Closing::OkCancel);
+    outer->addLayout(foot.Row);
+    SetButtons(foot.Ok, foot.Cancel);
 }
 
 void frmVarTownEntry::LoadRecord() {

@@ -1,6 +1,5 @@
 #include "dialogs/nodes/frmDialogNode.h"
 
-#include "dialogs/nodes/NodeDialogParts.h"
 #include "dialogs/nodes/TalkingNodeLists.h"
 #include "dialogs/nodes/frmEditSpNode.h"
 #include "forms/DialogParts.h"
@@ -148,19 +147,19 @@ void frmDialogNode::BuildControls() {
     }
     texts->setColumnStretch(2, 1);
 
-    auto* buttons = new QHBoxLayout();
-    AddArrows(this, buttons, cmdScrollLeft, cmdScrollRight);
+    const SignArrows arrows = MakeSignArrows(this);
+    cmdScrollLeft = arrows.Left;
+    cmdScrollRight = arrows.Right;
     SetArrows(cmdScrollLeft, cmdScrollRight);
-    buttons->addStretch(1);
-    const CancelOk pair = AddCancelOk(this, buttons);
-    SetButtons(pair.Ok, pair.Cancel);
+    const FootRow foot = MakeFootRow(this, Closing::CancelOk, {cmdScrollLeft, cmdScrollRight});
+    SetButtons(foot.Ok, foot.Cancel);
 
     auto* page = new QVBoxLayout(this);
     page->addLayout(head);
     page->addLayout(who);
     page->addLayout(extras);
     page->addLayout(texts);
-    page->addLayout(buttons);
+    page->addLayout(foot.Row);
     page->setSizeConstraint(QLayout::SetFixedSize);
 }
 

@@ -1,6 +1,5 @@
 #include "dialogs/nodes/frmEditSpNode.h"
 
-#include "dialogs/nodes/NodeDialogParts.h"
 #include "dialogs/nodes/NodeTypePresentation.h"
 
 #include "forms/DialogParts.h"
@@ -176,23 +175,23 @@ void frmEditSpNode::BuildControls() {
         fields_[f]->OnCommitted([this, i] { txtData_Committed(i); });
     }
 
-    auto* buttons = new QHBoxLayout();
-    AddArrows(this, buttons, cmdScrollLeft, cmdScrollRight);
+    const SignArrows arrows = MakeSignArrows(this);
+    cmdScrollLeft = arrows.Left;
+    cmdScrollRight = arrows.Right;
     SetArrows(cmdScrollLeft, cmdScrollRight);
-    buttons->addStretch(1);
     cmdGoBack = KeepPlaceWhenHidden(new QPushButton("Go Back", this));
     cmdGoBack->setAutoDefault(false);
     Connect(cmdGoBack, &QPushButton::clicked, [this] { cmdGoBack_Click(); });
-    buttons->addWidget(cmdGoBack);
-    const CancelOk pair = AddCancelOk(this, buttons);
-    KeepPlaceWhenHidden(pair.Cancel);
-    SetButtons(pair.Ok, pair.Cancel);
+    const FootRow foot =
+        MakeFootRow(this, Closing::CancelOk, {cmdScrollLeft, cmdScrollRight}, {cmdGoBack});
+    KeepPlaceWhenHidden(foot.Cancel);
+    SetButtons(foot.Ok, foot.Cancel);
 
     auto* page = new QVBoxLayout(this);
     page->addLayout(top);
     page->addLayout(typeColumn);
     page->addLayout(grid);
-    page->addLayout(buttons);
+    page->addLayout(foot.Row);
     page->setSizeConstraint(QLayout::SetFixedSize);
 }
 

@@ -4,6 +4,7 @@
 #include "dialogs/records/RecordEditorLists.h"
 #include "dialogs/records/RecordFormParts.h"
 #include "dialogs/records/frmEditItemAbility.h"
+#include "forms/DialogParts.h"
 #include "forms/FormControls.h"
 #include "forms/FormLayout.h"
 #include "graphics/Drawing.h"
@@ -127,7 +128,8 @@ void frmEditItem::BuildControls() {
     cmdScrollLeft = MakeArrowButton(this, false);
     cmdScrollRight = MakeArrowButton(this, true);
     cmdAbilities = new QPushButton("Abilities", this);
-    const ButtonRow buttons = MakeButtonRow(this, {cmdScrollLeft, cmdScrollRight, cmdAbilities});
+    const FootRow buttons =
+        MakeFootRow(this, Closing::CancelOkTabOk, {cmdScrollLeft, cmdScrollRight, cmdAbilities});
     page->addLayout(buttons.Row);
     SetButtons(buttons.Ok, buttons.Cancel);
     for (QPushButton* button : {cmdPictSelect, cmdCustomPic, cmdAbilities})

@@ -3,6 +3,7 @@
 #include "dialogs/records/RecordEditorLists.h"
 #include "dialogs/records/RecordFormParts.h"
 #include "dialogs/records/frmEditItem.h"
+#include "forms/DialogParts.h"
 #include "forms/FormControls.h"
 #include "forms/FormLayout.h"
 #include "graphics/Drawing.h"
@@ -93,7 +94,7 @@ void frmEditItemAbility::BuildControls() {
     page->addWidget(
         MakeLabel("To set no ability, click Weapon Ability and set No special ability.", this));
 
-    const ButtonRow buttons = MakeButtonRow(this);
+    const FootRow buttons = MakeFootRow(this, Closing::CancelOkTabOk);
     page->addLayout(buttons.Row);
     SetButtons(buttons.Ok, buttons.Cancel);
 }

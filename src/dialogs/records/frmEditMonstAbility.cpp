@@ -3,6 +3,7 @@
 #include "dialogs/records/RecordEditorLists.h"
 #include "dialogs/records/RecordFormParts.h"
 #include "dialogs/records/frmEditMonster.h"
+#include "forms/DialogParts.h"
 #include "forms/FormControls.h"
 #include "forms/FormLayout.h"
 #include "graphics/Drawing.h"
@@ -112,7 +113,7 @@ void frmEditMonstAbility::BuildControls() {
         }
     page->addWidget(resistances, 1, 2, Qt::AlignTop);
 
-    const ButtonRow buttons = MakeButtonRow(this);
+    const FootRow buttons = MakeFootRow(this, Closing::CancelOkTabOk);
     page->addLayout(buttons.Row, 2, 0, 1, 3);
     SetButtons(buttons.Ok, buttons.Cancel);
 }

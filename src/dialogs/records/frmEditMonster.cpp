@@ -6,6 +6,7 @@
 #include "dialogs/records/RecordFormParts.h"
 #include "dialogs/records/frmEditMonstAbility.h"
 #include "dialogs/records/frmMonstPicSize.h"
+#include "forms/DialogParts.h"
 #include "forms/FormControls.h"
 #include "forms/FormLayout.h"
 #include "graphics/Drawing.h"
@@ -176,7 +177,8 @@ void frmEditMonster::BuildControls() {
     cmdScrollRight = MakeArrowButton(this, true);
     cmdAbilities = new QPushButton("Abilities", this);
     cmdAbilities->setAutoDefault(false);
-    const ButtonRow buttons = MakeButtonRow(this, {cmdScrollLeft, cmdScrollRight, cmdAbilities});
+    const FootRow buttons =
+        MakeFootRow(this, Closing::CancelOkTabOk, {cmdScrollLeft, cmdScrollRight, cmdAbilities});
     page->addLayout(buttons.Row);
     SetButtons(buttons.Ok, buttons.Cancel);
 

@@ -35,12 +35,8 @@ void frmEditSaveItem::BuildControls() {
     SetFormFont(this);
     setMinimumWidth(560);
     auto* outer = new QVBoxLayout(this);
-    auto* top = new QHBoxLayout;
     picDlogPic = AddDialogPicture(this);
-    top->addWidget(picDlogPic);
-    top->addWidget(AddTitleLabel(this, "Save Items Rectangles"));
-    top->addStretch();
-    outer->addLayout(top);
+    outer->addLayout(MakeTitleRow(this, picDlogPic, "Save Items Rectangles"));
     outer->addWidget(
         Wrapped(this, "There can be areas in towns where items left there are remembered, even "
                       "after the party leaves town. Enter the numbers of the towns where items "
@@ -66,10 +62,9 @@ void frmEditSaveItem::BuildControls() {
               "rectangle, the item will still be there when they get back. If the item is not "
               "inside the rectangle, it is lost. Note that the three towns must be different."));
 
-    QPushButton* ok = nullptr;
-    QPushButton* cancel = nullptr;
-    AddOkCancel(this, outer, ok, cancel);
-    SetButtons(ok, cancel);
+    const FootRow foot = MakeFootRow(this, Closing::OkCancel);
+    outer->addLayout(foot.Row);
+    SetButtons(foot.Ok, foot.Cancel);
 }
 
 void frmEditSaveItem::LoadRecord() {

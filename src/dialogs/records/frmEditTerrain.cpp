@@ -4,6 +4,7 @@
 #include "dialogs/records/PicturePicking.h"
 #include "dialogs/records/RecordEditorLists.h"
 #include "dialogs/records/RecordFormParts.h"
+#include "forms/DialogParts.h"
 #include "forms/FormControls.h"
 #include "forms/FormLayout.h"
 #include "graphics/Drawing.h"
@@ -154,7 +155,8 @@ void frmEditTerrain::BuildControls() {
 
     cmdScrollLeft = MakeArrowButton(this, false);
     cmdScrollRight = MakeArrowButton(this, true);
-    const ButtonRow buttons = MakeButtonRow(this, {cmdScrollLeft, cmdScrollRight});
+    const FootRow buttons =
+        MakeFootRow(this, Closing::CancelOkTabOk, {cmdScrollLeft, cmdScrollRight});
     page->addLayout(buttons.Row);
     SetButtons(buttons.Ok, buttons.Cancel);
 }

@@ -84,10 +84,9 @@ void frmEventTimers::BuildControls() {
               "have special nodes called too often ... it slows the game. Also, the time between "
               "events must be a multiple of 10."));
 
-    QPushButton* ok = nullptr;
-    QPushButton* cancel = nullptr;
-    AddOkCancel(this, outer, ok, cancel);
-    SetButtons(ok, cancel);
+    const FootRow foot = MakeFootRow(this, Closing::OkCancel);
+    outer->addLayout(foot.Row);
+    SetButtons(foot.Ok, foot.Cancel);
 }
 
 void frmEventTimers::LoadRecord() {

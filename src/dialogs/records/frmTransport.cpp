@@ -121,16 +121,11 @@ void frmTransport::BuildControls() {
     }
     outer->addLayout(grid);
 
-    auto* foot = new QHBoxLayout;
     cmdScrollLeft = MakeArrowButton(this, false);
     cmdScrollRight = MakeArrowButton(this, true);
-    foot->addWidget(cmdScrollLeft);
-    foot->addWidget(cmdScrollRight);
-    outer->addLayout(foot);
-    QPushButton* ok = nullptr;
-    QPushButton* cancel = nullptr;
-    AddOkCancel(this, foot, ok, cancel);
-    SetButtons(ok, cancel);
+    const FootRow foot = MakeFootRow(this, Closing::OkCancel, {cmdScrollLeft, cmdScrollRight});
+    outer->addLayout(foot.Row);
+    SetButtons(foot.Ok, foot.Cancel);
     // The arrows turn pages of the working copy: they save nothing, unlike record arrows.
     Connect(cmdScrollLeft, &QPushButton::clicked, [this] { TurnPage(-1); });
     Connect(cmdScrollRight, &QPushButton::clicked, [this] { TurnPage(1); });
