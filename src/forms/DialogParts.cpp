@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
+#include <QVBoxLayout>
 
 DialogPictureBox::DialogPictureBox(QWidget* parent) : PictureBox(parent) {
     ResizePixels(kSide, kSide);
@@ -30,12 +31,31 @@ QLabel* AddTitleLabel(QWidget* dialog, const char* text) {
     return title;
 }
 
+QLabel* WrappedLabel(QWidget* parent, const char* text) {
+    auto* label = new QLabel(text, parent);
+    label->setWordWrap(true);
+    return label;
+}
+
 QHBoxLayout* MakeTitleRow(QWidget* dialog, QWidget* picture, const char* title) {
     auto* row = new QHBoxLayout;
     row->addWidget(picture);
     row->addWidget(AddTitleLabel(dialog, title));
     row->addStretch();
     return row;
+}
+
+NotedTitle MakeNotedTitleRow(QWidget* dialog, QWidget* picture, const char* title,
+                             const char* note) {
+    NotedTitle heading;
+    heading.Row = new QHBoxLayout;
+    heading.Row->addWidget(picture);
+    auto* column = new QVBoxLayout;
+    heading.Title = AddTitleLabel(dialog, title);
+    column->addWidget(heading.Title);
+    column->addWidget(WrappedLabel(dialog, note));
+    heading.Row->addLayout(column, 1);
+    return heading;
 }
 
 NumberedHeading MakeNumberedHeading(QWidget* dialog, QWidget* picture, const char* title,

@@ -32,10 +32,22 @@ DialogPictureBox* AddDialogPicture(QWidget* dialog);
 // The dialog's own title, a label inside the window (the title bar names the program).
 QLabel* AddTitleLabel(QWidget* dialog, const char* text);
 
+// A label whose text wraps within the width the layout gives it.
+QLabel* WrappedLabel(QWidget* parent, const char* text);
+
 // ---- Headings
 
 // The title row: the picture at the left, the title beside it, the rest of the row free.
 QHBoxLayout* MakeTitleRow(QWidget* dialog, QWidget* picture, const char* title);
+
+// The title row of a dialog with a note under its title: the picture at the left; beside it the
+// title and, below the title, the note, wrapped, taking the rest of the row.
+struct NotedTitle {
+    QHBoxLayout* Row = nullptr;
+    QLabel* Title = nullptr;
+};
+NotedTitle MakeNotedTitleRow(QWidget* dialog, QWidget* picture, const char* title,
+                             const char* note);
 
 // The heading of a numbered dialog: picture at the left over two rows, the title beside it
 // and, below the title, numberCaption at the right with the label that shows the number.

@@ -31,20 +31,13 @@ OutdoorSection& CurrentSection() {
 frmOutWandering::frmOutWandering() : RecordDialog(LoadOn::FirstOpening) {
     SetFormFont(this);
     auto* outer = new QVBoxLayout(this);
-    auto* top = new QHBoxLayout;
     picDlogPic = AddDialogPicture(this);
-    top->addWidget(picDlogPic);
-    auto* heading = new QVBoxLayout;
-    Label1 = AddTitleLabel(this, "Outdoor Wandering Encounter:");
-    heading->addWidget(Label1);
-    auto* note = new QLabel("Enter the characteristics for this outdoor encounter. There are "
-                            "four different wandering and special encounter slots. To edit the "
-                            "others, use the arrow buttons.",
-                            this);
-    note->setWordWrap(true);
-    heading->addWidget(note);
-    top->addLayout(heading, 1);
-    outer->addLayout(top);
+    const NotedTitle heading = MakeNotedTitleRow(
+        this, picDlogPic, "Outdoor Wandering Encounter:",
+        "Enter the characteristics for this outdoor encounter. There are four different wandering "
+        "and special encounter slots. To edit the others, use the arrow buttons.");
+    Label1 = heading.Title;
+    outer->addLayout(heading.Row);
 
     auto* number = new QHBoxLayout;
     number->addWidget(new QLabel("Encounter number:", this));

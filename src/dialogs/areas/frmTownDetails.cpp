@@ -24,12 +24,6 @@ using namespace area_form;
 namespace {
 constexpr int kNameLimit = 30;
 
-QLabel* WrappedLabel(QWidget* parent, const char* text) {
-    auto* label = new QLabel(text, parent);
-    label->setWordWrap(true);
-    return label;
-}
-
 QLineEdit* NumberBox(QWidget* parent) {
     auto* box = new QLineEdit(parent);
     box->setMaximumWidth(60);

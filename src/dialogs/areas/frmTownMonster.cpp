@@ -32,12 +32,6 @@ constexpr std::int32_t kPortraitKind = 5;
 constexpr std::int32_t kCustomKind = 0;
 constexpr std::int32_t kTownNodes = 2;
 
-QLabel* Wrapped(QWidget* parent, const char* text) {
-    auto* label = new QLabel(text, parent);
-    label->setWordWrap(true);
-    return label;
-}
-
 template <std::size_t N, class Handler>
 QGroupBox* OptionFrame(QWidget* parent, const char* title, const char* const (&captions)[N],
                        std::array<QRadioButton*, N>& options, Handler handler) {
@@ -70,16 +64,12 @@ frmTownMonster::frmTownMonster() : RecordDialog(LoadOn::EveryOpening) {
 void frmTownMonster::BuildControls() {
     SetFormFont(this);
     auto* outer = new QVBoxLayout(this);
-    auto* top = new QHBoxLayout;
     picDlogPic = MakeRecordPicture(this);
-    top->addWidget(picDlogPic);
-    auto* heading = new QVBoxLayout;
-    heading->addWidget(AddTitleLabel(this, "Editing a townperson/monster"));
-    heading->addWidget(Wrapped(this, "Enter the information for this monster/townperson. You "
-                                     "only need to worry about the talking section if this is "
-                                     "not a hostile monster."));
-    top->addLayout(heading, 1);
-    outer->addLayout(top);
+    const NotedTitle heading =
+        MakeNotedTitleRow(this, picDlogPic, "Editing a townperson/monster",
+                          "Enter the information for this monster/townperson. You only need to "
+                          "worry about the talking section if this is not a hostile monster.");
+    outer->addLayout(heading.Row);
 
     auto* identity = new QGridLayout;
     lblMonstNum = new QLabel(this);
@@ -154,13 +144,14 @@ void frmTownMonster::BuildControls() {
     cmdButton->setAutoDefault(false);
     events->addWidget(new QLabel("Special Encounter Group", this), 0, 0);
     events->addWidget(lstSpecEncounterGrp, 0, 1);
-    events->addWidget(Wrapped(this, "Number of special encounter to call when creature is "
-                                    "killed (-1 - none)"),
+    events->addWidget(WrappedLabel(this, "Number of special encounter to call when creature is "
+                                         "killed (-1 - none)"),
                       1, 0);
     events->addWidget(txtKilledSpnode, 1, 1);
     events->addWidget(cmdButton, 1, 2);
-    events->addWidget(Wrapped(this, "Stuff Done flag creatures life is linked to (0 - alive, 1 "
-                                    "- dead): if either flag is -1 this is ignored"),
+    events->addWidget(WrappedLabel(this,
+                                   "Stuff Done flag creatures life is linked to (0 - alive, 1 "
+                                   "- dead): if either flag is -1 this is ignored"),
                       2, 0, 1, 3);
     for (std::size_t i = 0; i < 2; ++i) {
         txtStuffDone[i] = new QLineEdit(this);

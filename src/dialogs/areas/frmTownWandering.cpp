@@ -18,19 +18,12 @@ using namespace area_form;
 frmTownWandering::frmTownWandering() : RecordDialog(LoadOn::EveryOpening) {
     SetFormFont(this);
     auto* outer = new QVBoxLayout(this);
-    auto* top = new QHBoxLayout;
     picDlogPic = AddDialogPicture(this);
-    top->addWidget(picDlogPic);
-    auto* heading = new QVBoxLayout;
-    heading->addWidget(AddTitleLabel(this, "Town Wandering Monsters"));
-    auto* note = new QLabel("Wandering monsters in towns appear in groups of up to five. There "
-                            "are four different wandering and special encounter slots. To edit "
-                            "the others, use the arrow buttons.",
-                            this);
-    note->setWordWrap(true);
-    heading->addWidget(note);
-    top->addLayout(heading, 1);
-    outer->addLayout(top);
+    const NotedTitle heading = MakeNotedTitleRow(
+        this, picDlogPic, "Town Wandering Monsters",
+        "Wandering monsters in towns appear in groups of up to five. There are four different "
+        "wandering and special encounter slots. To edit the others, use the arrow buttons.");
+    outer->addLayout(heading.Row);
 
     auto* form = new QFormLayout;
     lblEncNum = new QLabel(this);

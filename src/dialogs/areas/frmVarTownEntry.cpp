@@ -19,20 +19,13 @@ using namespace area_form;
 frmVarTownEntry::frmVarTownEntry() : RecordDialog(LoadOn::EveryOpening) {
     SetFormFont(this);
     auto* outer = new QVBoxLayout(this);
-    auto* top = new QHBoxLayout;
     picDlogPic = AddDialogPicture(this);
-    top->addWidget(picDlogPic);
-    auto* heading = new QVBoxLayout;
-    heading->addWidget(AddTitleLabel(this, "Variable Town Entry"));
-    auto* note = new QLabel(
-        "When the party enters a town, you can have the exact town entered vary, depending on "
-        "circumstances. To do this, specify a town number below, and the Stuff Done flag to add "
-        "to the town number when that town is entered.",
-        this);
-    note->setWordWrap(true);
-    heading->addWidget(note);
-    top->addLayout(heading, 1);
-    outer->addLayout(top);
+    const NotedTitle heading = MakeNotedTitleRow(
+        this, picDlogPic, "Variable Town Entry",
+        "When the party enters a town, you can have the exact town entered vary, "
+        "depending on circumstances. To do this, specify a town number below, and "
+        "the Stuff Done flag to add to the town number when that town is entered.");
+    outer->addLayout(heading.Row);
 
     auto* rows = new QGridLayout;
     rows->addWidget(new QLabel("Town entered", this), 0, 0);

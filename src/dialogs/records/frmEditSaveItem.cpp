@@ -12,13 +12,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace {
-QLabel* Wrapped(QWidget* parent, const char* text) {
-    auto* label = new QLabel(text, parent);
-    label->setWordWrap(true);
-    return label;
-}
-} // namespace
+namespace {} // namespace
 
 frmEditSaveItem::frmEditSaveItem() : RecordDialog(LoadOn::EveryOpening) {
     BuildControls();
@@ -37,11 +31,11 @@ void frmEditSaveItem::BuildControls() {
     auto* outer = new QVBoxLayout(this);
     picDlogPic = AddDialogPicture(this);
     outer->addLayout(MakeTitleRow(this, picDlogPic, "Save Items Rectangles"));
-    outer->addWidget(
-        Wrapped(this, "There can be areas in towns where items left there are remembered, even "
-                      "after the party leaves town. Enter the numbers of the towns where items "
-                      "are saved (-1 means no area), and the rectangles where the items are "
-                      "remembered."));
+    outer->addWidget(WrappedLabel(
+        this, "There can be areas in towns where items left there are remembered, even "
+              "after the party leaves town. Enter the numbers of the towns where items "
+              "are saved (-1 means no area), and the rectangles where the items are "
+              "remembered."));
 
     auto* grid = new QGridLayout;
     const char* headers[kColumns] = {"Town #", "Left", "Top", "Right", "Bottom"};
@@ -57,7 +51,7 @@ void frmEditSaveItem::BuildControls() {
         }
     }
     outer->addLayout(grid);
-    outer->addWidget(Wrapped(
+    outer->addWidget(WrappedLabel(
         this, "If the party leaves the given town wih an item on the ground inside the given "
               "rectangle, the item will still be there when they get back. If the item is not "
               "inside the rectangle, it is lost. Note that the three towns must be different."));

@@ -19,12 +19,6 @@
 #include <vector>
 
 namespace {
-QLabel* Wrapped(QWidget* parent, const char* text) {
-    auto* label = new QLabel(text, parent);
-    label->setWordWrap(true);
-    return label;
-}
-
 // The label texts of one kind: title, explanation, note, and the row caption.
 struct KindTexts {
     const char* title;
@@ -84,10 +78,10 @@ void frmTransport::BuildControls() {
     top->addWidget(lblLabel2[0]);
     top->addStretch();
     outer->addLayout(top);
-    lblLabel1[1] = Wrapped(this, kBoatTexts.explanation);
-    lblLabel2[1] = Wrapped(this, kHorseTexts.explanation);
-    lblLabel1[2] = Wrapped(this, kBoatTexts.note);
-    lblLabel2[2] = Wrapped(this, kHorseTexts.note);
+    lblLabel1[1] = WrappedLabel(this, kBoatTexts.explanation);
+    lblLabel2[1] = WrappedLabel(this, kHorseTexts.explanation);
+    lblLabel1[2] = WrappedLabel(this, kBoatTexts.note);
+    lblLabel2[2] = WrappedLabel(this, kHorseTexts.note);
     for (std::size_t k = 1; k <= 2; ++k) {
         outer->addWidget(lblLabel1[k]);
         outer->addWidget(lblLabel2[k]);
@@ -97,7 +91,7 @@ void frmTransport::BuildControls() {
     const char* headings[] = {"Town to start in", "X Location in town", "Y Location in town",
                               "Not Party Property"};
     for (int c = 0; c < 4; ++c)
-        grid->addWidget(Wrapped(this, headings[c]), 0, c + 2);
+        grid->addWidget(WrappedLabel(this, headings[c]), 0, c + 2);
     for (std::size_t i = 0; i < kRows; ++i) {
         const int row = static_cast<int>(i) + 1;
         lblLabel1[i + 3] = new QLabel(kBoatTexts.row, this);
