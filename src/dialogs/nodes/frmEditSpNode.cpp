@@ -62,7 +62,7 @@ frmEditSpNode::frmEditSpNode() : RecordDialog(LoadOn::FirstOpening) {
     BuildControls();
 }
 
-void frmEditSpNode::BuildControls() {
+QGridLayout* frmEditSpNode::BuildHeading() {
     auto* top = new QGridLayout();
     picDlogPic = AddDialogPicture(this);
     top->addWidget(picDlogPic, 0, 0, 2, 1, Qt::AlignTop);
@@ -75,7 +75,10 @@ void frmEditSpNode::BuildControls() {
     top->addWidget(new QLabel("Enter properties for this special  encounter node.", this), 1, 1, 1,
                    3);
     top->setColumnStretch(1, 1);
+    return top;
+}
 
+QVBoxLayout* frmEditSpNode::BuildTypeChoice() {
     auto* typeRow = new QHBoxLayout();
     typeRow->addWidget(new QLabel("Special type:", this));
     lblNodeType = new QLabel(this);
@@ -98,7 +101,10 @@ void frmEditSpNode::BuildControls() {
     typeColumn->addLayout(typeRow);
     typeColumn->addLayout(categories);
     typeColumn->addWidget(lstNodeType);
+    return typeColumn;
+}
 
+QGridLayout* frmEditSpNode::BuildFieldGrid() {
     auto* selectOnFocus = new SelectOnFocus(this);
     auto* grid = new QGridLayout();
     grid->setVerticalSpacing(2);
@@ -106,11 +112,7 @@ void frmEditSpNode::BuildControls() {
     const auto nextGroup = [&](int field) {
         for (const FieldGroup& group : kFieldGroups)
             if (group.firstField == field) {
-                auto* caption = new QLabel(group.caption, this);
-                QFont bold = caption->font();
-                bold.setBold(true);
-                caption->setFont(bold);
-                grid->addWidget(caption, row++, 0, 1, 4);
+                grid->addWidget(AddTitleLabel(this, group.caption), row++, 0, 1, 4);
             }
     };
     for (int i = 0; i < kNodeFieldCount; ++i) {
@@ -142,7 +144,13 @@ void frmEditSpNode::BuildControls() {
         }
         ++row;
     }
-    const auto addFieldButton = [&](QPushButton* button, int field, int column) {
+    AddFieldButtons(grid);
+    BindFields();
+    return grid;
+}
+
+void frmEditSpNode::AddFieldButtons(QGridLayout* grid) {
+    const auto addFieldButton = [this, grid](QPushButton* button, int field, int column) {
         button->setAutoDefault(false);
         KeepPlaceWhenHidden(button);
         int r = 0, c = 0, rs = 0, cs = 0;
@@ -165,7 +173,9 @@ void frmEditSpNode::BuildControls() {
     Connect(cmdMessage, &QPushButton::clicked, [this] { cmdMessage_Click(); });
     Connect(cmdPict, &QPushButton::clicked, [this] { cmdPict_Click(); });
     Connect(cmdPictCustom, &QPushButton::clicked, [this] { cmdPictCustom_Click(); });
+}
 
+void frmEditSpNode::BindFields() {
     for (int i = 0; i < kNodeFieldCount; ++i) {
         const auto f = static_cast<std::size_t>(i);
         // Every field of a node may hold -1 for "none"; the picture holds 0 when emptied.
@@ -174,7 +184,9 @@ void frmEditSpNode::BuildControls() {
         fields_[f] = &BindNumber(txtData[f], &Copy.NodeData[f], rule);
         fields_[f]->OnCommitted([this, i] { txtData_Committed(i); });
     }
+}
 
+QHBoxLayout* frmEditSpNode::BuildFoot() {
     const SignArrows arrows = MakeSignArrows(this);
     cmdScrollLeft = arrows.Left;
     cmdScrollRight = arrows.Right;
@@ -186,12 +198,19 @@ void frmEditSpNode::BuildControls() {
         MakeFootRow(this, Closing::CancelOk, {cmdScrollLeft, cmdScrollRight}, {cmdGoBack});
     KeepPlaceWhenHidden(foot.Cancel);
     SetButtons(foot.Ok, foot.Cancel);
+    return foot.Row;
+}
 
+void frmEditSpNode::BuildControls() {
+    QGridLayout* top = BuildHeading();
+    QVBoxLayout* typeColumn = BuildTypeChoice();
+    QGridLayout* grid = BuildFieldGrid();
+    QHBoxLayout* buttons = BuildFoot();
     auto* page = new QVBoxLayout(this);
     page->addLayout(top);
     page->addLayout(typeColumn);
     page->addLayout(grid);
-    page->addLayout(foot.Row);
+    page->addLayout(buttons);
     page->setSizeConstraint(QLayout::SetFixedSize);
 }
 

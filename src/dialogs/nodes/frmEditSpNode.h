@@ -11,10 +11,13 @@
 #include <vector>
 
 class QComboBox;
+class QGridLayout;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
+class QVBoxLayout;
 class PictureBox;
 struct SpecialNodeTypeInfo;
 
@@ -76,6 +79,12 @@ class frmEditSpNode : public RecordDialog {
 
   private:
     void BuildControls();
+    QGridLayout* BuildHeading();
+    QVBoxLayout* BuildTypeChoice();
+    QGridLayout* BuildFieldGrid();
+    void AddFieldButtons(QGridLayout* grid);
+    void BindFields();
+    QHBoxLayout* BuildFoot();
     void SetupNodeType();
     void FillChooser(int field, std::int16_t kind, std::vector<std::string> entries);
     void txtData_Committed(int field);
