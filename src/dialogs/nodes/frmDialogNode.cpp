@@ -67,7 +67,7 @@ frmDialogNode::frmDialogNode() : RecordDialog(LoadOn::FirstOpening) {
     BuildControls();
 }
 
-void frmDialogNode::BuildControls() {
+QGridLayout* frmDialogNode::BuildHeading() {
     auto* head = new QGridLayout();
     picDlogPic = AddDialogPicture(this);
     head->addWidget(picDlogPic, 0, 0, Qt::AlignTop);
@@ -77,7 +77,10 @@ void frmDialogNode::BuildControls() {
     lblNodeNum->setMinimumWidth(40);
     head->addWidget(lblNodeNum, 0, 3);
     head->setColumnStretch(1, 1);
+    return head;
+}
 
+QGridLayout* frmDialogNode::BuildKeyRows() {
     auto* who = new QGridLayout();
     who->addWidget(new QLabel("For Personality:", this), 0, 0);
     lstPersonality = DropDown(this, 260);
@@ -102,7 +105,10 @@ void frmDialogNode::BuildControls() {
     std::vector<std::string> names(kTalkingNodeTypeNames.begin(), kTalkingNodeTypeNames.end());
     types_->Fill(names);
     types_->OnChosen([this] { lstType_Click(); });
+    return who;
+}
 
+QGridLayout* frmDialogNode::BuildExtraValues() {
     auto* extras = new QGridLayout();
     extras->addWidget(new QLabel("Extra values:", this), 0, 0, 1, 4);
     static const char* const kLetters[kTalkExtraCount] = {"A", "B", "C", "D"};
@@ -133,7 +139,10 @@ void frmDialogNode::BuildControls() {
     Connect(cmdButton, &QPushButton::clicked, [this] { cmdButton_Click(); });
     extras->addWidget(cmdButton, 1, 4);
     extras->setColumnStretch(3, 1);
+    return extras;
+}
 
+QGridLayout* frmDialogNode::BuildMessages() {
     auto* texts = new QGridLayout();
     static const char* const kMessageCaptions[2] = {"Message 1:", "Message 2:"};
     for (int i = 0; i < 2; ++i) {
@@ -146,20 +155,31 @@ void frmDialogNode::BuildControls() {
         texts->addWidget(txtText[t], 2 * i + 1, 0, 1, 3);
     }
     texts->setColumnStretch(2, 1);
+    return texts;
+}
 
+QHBoxLayout* frmDialogNode::BuildFoot() {
     const SignArrows arrows = MakeSignArrows(this);
     cmdScrollLeft = arrows.Left;
     cmdScrollRight = arrows.Right;
     SetArrows(cmdScrollLeft, cmdScrollRight);
     const FootRow foot = MakeFootRow(this, Closing::CancelOk, {cmdScrollLeft, cmdScrollRight});
     SetButtons(foot.Ok, foot.Cancel);
+    return foot.Row;
+}
 
+void frmDialogNode::BuildControls() {
+    QGridLayout* head = BuildHeading();
+    QGridLayout* who = BuildKeyRows();
+    QGridLayout* extras = BuildExtraValues();
+    QGridLayout* texts = BuildMessages();
+    QHBoxLayout* buttons = BuildFoot();
     auto* page = new QVBoxLayout(this);
     page->addLayout(head);
     page->addLayout(who);
     page->addLayout(extras);
     page->addLayout(texts);
-    page->addLayout(foot.Row);
+    page->addLayout(buttons);
     page->setSizeConstraint(QLayout::SetFixedSize);
 }
 
