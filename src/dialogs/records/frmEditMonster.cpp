@@ -88,10 +88,26 @@ void frmEditMonster::BuildControls() {
 
     auto* columns = new QHBoxLayout;
     page->addLayout(columns);
+    columns->addLayout(BuildPictures());
+    columns->addLayout(BuildValues());
+    columns->addWidget(BuildAttacks());
 
-    // Pictures.
+    cmdScrollLeft = MakeArrowButton(this, false);
+    cmdScrollRight = MakeArrowButton(this, true);
+    cmdAbilities = new QPushButton("Abilities", this);
+    cmdAbilities->setAutoDefault(false);
+    const FootRow buttons =
+        MakeFootRow(this, Closing::CancelOkTabOk, {cmdScrollLeft, cmdScrollRight, cmdAbilities});
+    page->addLayout(buttons.Row);
+    SetButtons(buttons.Ok, buttons.Cancel);
+
+    for (QPushButton* button : {cmdPicPicture, cmdPicCustom, cmdSelectTalk, cmdTalkCustom})
+        button->setAutoDefault(false);
+}
+
+// The pictures column: the monster's picture and its size, and its talking picture.
+QVBoxLayout* frmEditMonster::BuildPictures() {
     auto* pictures = new QVBoxLayout;
-    columns->addLayout(pictures);
     pictures->addWidget(MakeLabel("Monster picture:", this));
     QHBoxLayout* pictRow = MakePictureRow(this, picMonster, lblPict);
     pictRow->addStretch();
@@ -117,10 +133,12 @@ void frmEditMonster::BuildControls() {
     pictures->addWidget(cmdSelectTalk);
     pictures->addWidget(cmdTalkCustom);
     pictures->addStretch();
+    return pictures;
+}
 
-    // Single values.
+// The single values and the default attitude.
+QGridLayout* frmEditMonster::BuildValues() {
     auto* values = new QGridLayout;
-    columns->addLayout(values);
     int row = 0;
     const auto addBox = [&](const char* label, QLineEdit*& box) {
         values->addWidget(MakeLabel(label, this), row, 0);
@@ -148,11 +166,13 @@ void frmEditMonster::BuildControls() {
     attitudeLayout->addWidget(MakeLabel("Attitude creature has when you place it.", attitude));
     values->addWidget(attitude, row++, 0, 1, 2);
     values->setRowStretch(row, 1);
+    return values;
+}
 
-    // Attacks.
+// The hand to hand attacks.
+QGroupBox* frmEditMonster::BuildAttacks() {
     auto* combat = new QGroupBox("Hand to Hand Combat:", this);
     auto* attacks = new QGridLayout(combat);
-    columns->addWidget(combat);
     int line = 0;
     attacks->addWidget(MakeLabel("Attack 1 type:", combat), line, 0);
     lstAttack[0] = new QComboBox(combat);
@@ -172,18 +192,7 @@ void frmEditMonster::BuildControls() {
         attacks->addWidget(txtAttackDSide[at], line++, 1);
     }
     attacks->setRowStretch(line, 1);
-
-    cmdScrollLeft = MakeArrowButton(this, false);
-    cmdScrollRight = MakeArrowButton(this, true);
-    cmdAbilities = new QPushButton("Abilities", this);
-    cmdAbilities->setAutoDefault(false);
-    const FootRow buttons =
-        MakeFootRow(this, Closing::CancelOkTabOk, {cmdScrollLeft, cmdScrollRight, cmdAbilities});
-    page->addLayout(buttons.Row);
-    SetButtons(buttons.Ok, buttons.Cancel);
-
-    for (QPushButton* button : {cmdPicPicture, cmdPicCustom, cmdSelectTalk, cmdTalkCustom})
-        button->setAutoDefault(false);
+    return combat;
 }
 
 void frmEditMonster::LoadMonster() {

@@ -7,10 +7,13 @@
 #include <cstdint>
 
 class QComboBox;
+class QGridLayout;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QVBoxLayout;
 class PictureBox;
 
 // The monster type editor: one monster type at a time, with its attacks, pictures and picture
@@ -81,6 +84,9 @@ class frmEditMonster : public RecordDialog {
 
   private:
     void BuildControls();
+    QVBoxLayout* BuildPictures();
+    QGridLayout* BuildValues();
+    QGroupBox* BuildAttacks();
     void ShowPicture();
     void ShowTalkingPicture();
     void ShowAttackBox(QLineEdit* box, std::int16_t value);
