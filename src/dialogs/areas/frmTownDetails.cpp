@@ -59,6 +59,23 @@ void frmTownDetails::BuildControls() {
     picDlogPic = AddDialogPicture(this);
     outer->addLayout(MakeTitleRow(this, picDlogPic, "Town Details"));
 
+    AddTownFacts(outer);
+    AddTimingAndLighting(outer);
+    AddExits(outer);
+
+    const FootRow foot = MakeFootRow(this, Closing::OkCancel);
+    outer->addLayout(foot.Row);
+    SetButtons(foot.Ok, foot.Cancel);
+    // A click must not take the focus from a box holding a refused number: leaving the box
+    // would put the last good value back and let the click go on as if nothing was wrong.
+    foot.Ok->setFocusPolicy(Qt::TabFocus);
+
+    Connect(chkHidden, &QCheckBox::clicked, [this] { chkHidden_Click(); });
+    OnLostFocus(txtTownName, [this] { txtTownName_LostFocus(); });
+}
+
+// The town's number, size and place, its name and whether it is hidden.
+void frmTownDetails::AddTownFacts(QVBoxLayout* outer) {
     auto* facts = new QHBoxLayout;
     lblTownNum = new QLabel(this);
     lblTownSize = new QLabel(this);
@@ -92,7 +109,10 @@ void frmTownDetails::BuildControls() {
                               "visible with a special encounter.)",
                               this);
     outer->addWidget(chkHidden);
+}
 
+// When the town dies, how hard it is, and its lighting.
+void frmTownDetails::AddTimingAndLighting(QVBoxLayout* outer) {
     auto* grid = new QGridLayout;
     int row = 0;
     const auto addRow = [&](const char* text, QLineEdit*& box) {
@@ -128,7 +148,10 @@ void frmTownDetails::BuildControls() {
     middle->addLayout(grid, 2);
     middle->addWidget(lighting, 1);
     outer->addLayout(middle);
+}
 
+// The special nodes of the exits and the entry, and the exit locations.
+void frmTownDetails::AddExits(QVBoxLayout* outer) {
     for (auto& box : txtExitSpecial)
         box = NumberBox(this);
     for (auto& box : txtEntrySpecial)
@@ -167,16 +190,6 @@ void frmTownDetails::BuildControls() {
     }
     exitColumn->addLayout(exitRow);
     outer->addWidget(exits);
-
-    const FootRow foot = MakeFootRow(this, Closing::OkCancel);
-    outer->addLayout(foot.Row);
-    SetButtons(foot.Ok, foot.Cancel);
-    // A click must not take the focus from a box holding a refused number: leaving the box
-    // would put the last good value back and let the click go on as if nothing was wrong.
-    foot.Ok->setFocusPolicy(Qt::TabFocus);
-
-    Connect(chkHidden, &QCheckBox::clicked, [this] { chkHidden_Click(); });
-    OnLostFocus(txtTownName, [this] { txtTownName_LostFocus(); });
 }
 
 void frmTownDetails::BindBoxes() {

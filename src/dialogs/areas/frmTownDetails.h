@@ -9,6 +9,7 @@ class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
+class QVBoxLayout;
 class PictureBox;
 
 // The header values of the current town: name, hidden flag, lighting, difficulty, monster
@@ -47,5 +48,8 @@ class frmTownDetails : public RecordDialog {
 
   private:
     void BuildControls();
+    void AddTownFacts(QVBoxLayout* outer);
+    void AddTimingAndLighting(QVBoxLayout* outer);
+    void AddExits(QVBoxLayout* outer);
     void BindBoxes();
 };
