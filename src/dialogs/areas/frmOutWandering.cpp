@@ -39,6 +39,20 @@ frmOutWandering::frmOutWandering() : RecordDialog(LoadOn::FirstOpening) {
     Label1 = heading.Title;
     outer->addLayout(heading.Row);
 
+    AddMonsters(outer);
+    AddNodes(outer);
+    AddTraits(outer);
+
+    cmdScrollLeft = MakeArrowButton(this, false);
+    cmdScrollRight = MakeArrowButton(this, true);
+    const FootRow foot = MakeFootRow(this, Closing::OkCancel, {cmdScrollLeft, cmdScrollRight});
+    outer->addLayout(foot.Row);
+    SetButtons(foot.Ok, foot.Cancel);
+    SetArrows(cmdScrollLeft, cmdScrollRight);
+}
+
+// The encounter's number and its ten monster lists.
+void frmOutWandering::AddMonsters(QVBoxLayout* outer) {
     auto* number = new QHBoxLayout;
     number->addWidget(new QLabel("Encounter number:", this));
     lblEncNumber = new QLabel(this);
@@ -61,7 +75,10 @@ frmOutWandering::frmOutWandering() : RecordDialog(LoadOn::FirstOpening) {
         BindList(list, &Work.Shown.Monsters[static_cast<std::size_t>(i)]);
     }
     outer->addWidget(monsters);
+}
 
+// The special nodes called when the encounter starts, is won or is fled.
+void frmOutWandering::AddNodes(QVBoxLayout* outer) {
     auto* nodes = new QGridLayout;
     const char* nodeCaptions[] = {"Special called when enc. starts",
                                   "Special called when party wins",
@@ -79,7 +96,10 @@ frmOutWandering::frmOutWandering() : RecordDialog(LoadOn::FirstOpening) {
         Connect(cmdSpNode[k], &QPushButton::clicked, [this, j] { cmdSpNode_Click(j); });
     }
     outer->addLayout(nodes);
+}
 
+// Whether the monsters can flee and the encounter is forced, and the flag that ends it.
+void frmOutWandering::AddTraits(QVBoxLayout* outer) {
     auto* traits = new QGroupBox("Advanced encounter traits:", this);
     auto* traitRows = new QVBoxLayout(traits);
     chkFlee = new QCheckBox("Monsters can't flee party", this);
@@ -99,13 +119,6 @@ frmOutWandering::frmOutWandering() : RecordDialog(LoadOn::FirstOpening) {
         BindNumber(txtSDFlag[p], parts[p], {"Value", -1, 255});
     }
     outer->addLayout(flag);
-
-    cmdScrollLeft = MakeArrowButton(this, false);
-    cmdScrollRight = MakeArrowButton(this, true);
-    const FootRow foot = MakeFootRow(this, Closing::OkCancel, {cmdScrollLeft, cmdScrollRight});
-    outer->addLayout(foot.Row);
-    SetButtons(foot.Ok, foot.Cancel);
-    SetArrows(cmdScrollLeft, cmdScrollRight);
 }
 
 std::array<std::int16_t*, 3> frmOutWandering::NodeFields() {

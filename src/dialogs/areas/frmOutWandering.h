@@ -10,6 +10,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QVBoxLayout;
 class PictureBox;
 
 // The four wandering encounters (Context 0) or the four special encounters (Context 1) of the
@@ -50,6 +51,9 @@ class frmOutWandering : public RecordDialog {
     void SetRecordNumber(int number) override { Work.Current = static_cast<std::int16_t>(number); }
 
   private:
+    void AddMonsters(QVBoxLayout* outer);
+    void AddNodes(QVBoxLayout* outer);
+    void AddTraits(QVBoxLayout* outer);
     std::array<std::int16_t*, 3> NodeFields();
     std::array<NumericBox*, 3> nodeBoxes_{};
 };
