@@ -71,6 +71,34 @@ void frmTownMonster::BuildControls() {
                           "worry about the talking section if this is not a hostile monster.");
     outer->addLayout(heading.Row);
 
+    AddIdentity(outer);
+    AddBehaviour(outer);
+    AddTalking(outer);
+    AddEvents(outer);
+
+    cmdScrollLeft = MakeArrowButton(this, false);
+    cmdScrollRight = MakeArrowButton(this, true);
+    const FootRow foot = MakeFootRow(this, Closing::OkCancel, {cmdScrollLeft, cmdScrollRight});
+    outer->addLayout(foot.Row);
+    SetButtons(foot.Ok, foot.Cancel);
+
+    BindBoxes();
+
+    Connect(lstMonster, &QComboBox::activated, [this] { lstMonster_Click(); });
+    Connect(lstTown, &QComboBox::activated, [this] { lstTown_Click(); });
+    Connect(lstPersonality, &QComboBox::activated, [this] { lstPersonality_Click(); });
+    Connect(lstHere, &QComboBox::activated, [this] { lstHere_Click(); });
+    Connect(lstSpecEncounterGrp, &QComboBox::activated, [this] { lstSpecEncounterGrp_Click(); });
+    Connect(lstChoose[0], &QComboBox::activated, [this] { lstChoose_Click(0); });
+    Connect(lstChoose[1], &QComboBox::activated, [this] { lstChoose_Click(1); });
+    Connect(cmdTalkPic, &QPushButton::clicked, [this] { cmdTalkPic_Click(); });
+    Connect(cmdTalkCustom, &QPushButton::clicked, [this] { cmdTalkCustom_Click(); });
+    Connect(cmdButton, &QPushButton::clicked, [this] { cmdButton_Click(); });
+    SetArrows(cmdScrollLeft, cmdScrollRight);
+}
+
+// The creature's number, place and type.
+void frmTownMonster::AddIdentity(QVBoxLayout* outer) {
     auto* identity = new QGridLayout;
     lblMonstNum = new QLabel(this);
     lstMonster = MakeValueList(this);
@@ -86,7 +114,10 @@ void frmTownMonster::BuildControls() {
     identity->addWidget(new QLabel("Creature type:", this), 1, 0);
     identity->addWidget(lstMonster, 1, 1, 1, 6);
     outer->addLayout(identity);
+}
 
+// Its attitude, whether it moves, and when it is there.
+void frmTownMonster::AddBehaviour(QVBoxLayout* outer) {
     static const char* const attitudes[4] = {"Friendly, Docile", "Hostile, Type A",
                                              "Friendly, Will Fight", "Hostile, Type B"};
     static const char* const moves[2] = {"No", "Yes"};
@@ -115,7 +146,10 @@ void frmTownMonster::BuildControls() {
     lblExtra[1]->setText("Event code (0 - no event)");
     behaviour->addWidget(timing);
     outer->addLayout(behaviour);
+}
 
+// Who it is when the party talks to it.
+void frmTownMonster::AddTalking(QVBoxLayout* outer) {
     auto* talking = new QGroupBox("Talking to this creature:", this);
     auto* talkGrid = new QGridLayout(talking);
     lstTown = MakeValueList(talking);
@@ -135,7 +169,10 @@ void frmTownMonster::BuildControls() {
     talkGrid->addWidget(cmdTalkPic, 0, 4);
     talkGrid->addWidget(cmdTalkCustom, 1, 4);
     outer->addWidget(talking);
+}
 
+// Its encounter group, its death node and the flags its life is linked to.
+void frmTownMonster::AddEvents(QVBoxLayout* outer) {
     auto* events = new QGridLayout;
     lstSpecEncounterGrp = MakeValueList(this);
     txtKilledSpnode = new QLineEdit(this);
@@ -162,13 +199,10 @@ void frmTownMonster::BuildControls() {
     }
     events->setColumnStretch(0, 1);
     outer->addLayout(events);
+}
 
-    cmdScrollLeft = MakeArrowButton(this, false);
-    cmdScrollRight = MakeArrowButton(this, true);
-    const FootRow foot = MakeFootRow(this, Closing::OkCancel, {cmdScrollLeft, cmdScrollRight});
-    outer->addLayout(foot.Row);
-    SetButtons(foot.Ok, foot.Cancel);
-
+// Binds the number boxes to the working copy.
+void frmTownMonster::BindBoxes() {
     using Check = NumberRule::Check;
     // The day is kept in a byte: a larger day would be cut on saving.
     BindNumber(txtExtra[0], &Work.TimeDay, {"Value", 0, 255, 0, Check::OnFocusLoss});
@@ -182,18 +216,6 @@ void frmTownMonster::BuildControls() {
                    {"Stuffdone flag", -1, std::int16_t(i == 0 ? 299 : 9), -1, Check::OnFocusLoss})
             .OnCommitted([this, i] { txtStuffDone_Committed(i); });
     }
-
-    Connect(lstMonster, &QComboBox::activated, [this] { lstMonster_Click(); });
-    Connect(lstTown, &QComboBox::activated, [this] { lstTown_Click(); });
-    Connect(lstPersonality, &QComboBox::activated, [this] { lstPersonality_Click(); });
-    Connect(lstHere, &QComboBox::activated, [this] { lstHere_Click(); });
-    Connect(lstSpecEncounterGrp, &QComboBox::activated, [this] { lstSpecEncounterGrp_Click(); });
-    Connect(lstChoose[0], &QComboBox::activated, [this] { lstChoose_Click(0); });
-    Connect(lstChoose[1], &QComboBox::activated, [this] { lstChoose_Click(1); });
-    Connect(cmdTalkPic, &QPushButton::clicked, [this] { cmdTalkPic_Click(); });
-    Connect(cmdTalkCustom, &QPushButton::clicked, [this] { cmdTalkCustom_Click(); });
-    Connect(cmdButton, &QPushButton::clicked, [this] { cmdButton_Click(); });
-    SetArrows(cmdScrollLeft, cmdScrollRight);
 }
 
 void frmTownMonster::FillLists() {

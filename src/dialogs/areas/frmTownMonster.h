@@ -11,6 +11,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QVBoxLayout;
 class PictureBox;
 
 // One creature placed in the current town: its monster type, attitude, movement, timing,
@@ -71,6 +72,11 @@ class frmTownMonster : public RecordDialog {
 
   private:
     void BuildControls();
+    void AddIdentity(QVBoxLayout* outer);
+    void AddBehaviour(QVBoxLayout* outer);
+    void AddTalking(QVBoxLayout* outer);
+    void AddEvents(QVBoxLayout* outer);
+    void BindBoxes();
     void FillLists();
     void ShowTimingFields();
     void ShowPersonalities();
