@@ -152,7 +152,7 @@ constexpr std::size_t kPiece = 64 * 1024;
 // Only the line being read and one piece of the file are held at a time.
 class NameLineCursor {
   public:
-    explicit NameLineCursor(const std::string& path) : file_(path) {}
+    explicit NameLineCursor(const std::string& path) : file_(path), buffer_(kPiece) {}
 
     // The next line, or none at the end of the file. A line longer than kLongestNameLine, or
     // one that reaches past kFlagNameBytesRead, ends the reading as a malformed line does.
