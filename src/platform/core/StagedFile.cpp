@@ -85,7 +85,8 @@ bool IsStagingNameOf(std::string_view entry, const std::string& prefix, const st
 // Any file's staging name: the prefix's dot, eight hexadecimal digits and dot, or an older
 // version's infix, then the unique part.
 bool IsAnyStagingName(std::string_view entry) {
-    if (entry.size() <= kUniquePartLength || !IsUniquePart(entry.substr(entry.size() - 6)))
+    if (entry.size() <= kUniquePartLength ||
+        !IsUniquePart(entry.substr(entry.size() - kUniquePartLength)))
         return false;
     const std::string_view start = entry.substr(0, entry.size() - kUniquePartLength);
     if (start.size() == 10 && start.front() == '.' && start.back() == '.') {
@@ -97,8 +98,8 @@ bool IsAnyStagingName(std::string_view entry) {
     return start.size() > infix.size() && start.substr(start.size() - infix.size()) == infix;
 }
 
-// Staging files left by a save that never finished, as the test names them: ours, and regular
-// files.
+// Removes the staging files that a save which never finished left in the folder, as isStaging
+// picks them by name: regular files of this user only.
 template <typename IsStaging>
 void RemoveStaleFiles(const std::string& folder, IsStaging isStaging) {
     DIR* dir = ::opendir(folder.c_str());
