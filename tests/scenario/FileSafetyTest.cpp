@@ -16,8 +16,10 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
+#include <functional>
 #include <future>
 #include <gtest/gtest.h>
+#include <iostream>
 #include <linux/fs.h>
 #include <optional>
 #include <sys/ioctl.h>
@@ -190,22 +192,6 @@ TEST_F(FileSafety, StagingFilesLeftByACrashAreRemovedByTheNextSaveOrStart) {
     }
 }
 
-TEST_F(FileSafety, AReadOnlyScenarioOrFlagNameFileIsNotReplaced) {
-    SaveEarlierFiles();
-    for (const std::string& path : {ScenarioPath(), FlagPath()}) {
-        ::chmod(path.c_str(), 0444);
-        MsgBoxRecorder boxes;
-        SaveScenarioV2();
-        const std::string box = path == ScenarioPath() ? kBox : kNamesBox;
-        EXPECT_EQ(Box(boxes), std::vector<std::string>{box + "Err# 75, Path/File access error"});
-        ExpectEarlierFiles(path);
-        EXPECT_EQ(ModeOf(path), 0444u);
-        ::chmod(path.c_str(), 0644);
-    }
-    EXPECT_EQ(FolderEntries(program_.File("scenario")),
-              (std::vector<std::string>{"Test.vrd", "Test.vrs"}));
-}
-
 TEST_F(FileSafety, SavingKeepsTheFileModeAndALinkToTheScenarioFile) {
     SaveScenarioV2();
     ::chmod(ScenarioPath().c_str(), 0600);
@@ -340,19 +326,6 @@ TEST_F(FileSafety, AFlagNameFileThatCannotTakeItsPlaceLeavesTheOldScenarioFile) 
     }
 }
 
-TEST_F(FileSafety, AFolderInTheFlagNameFilesPlaceIsRefusedBeforeTheScenarioFileIsReplaced) {
-    SaveEarlierFiles();
-    fs::remove(FlagPath());
-    fs::create_directory(FlagPath());
-    MsgBoxRecorder boxes;
-    SaveScenarioV2();
-    EXPECT_EQ(Box(boxes), std::vector<std::string>{kNamesBox + "Err# 75, Path/File access error"});
-    EXPECT_EQ(FileBytes(ScenarioPath()), earlier_);
-    EXPECT_TRUE(fs::is_directory(FlagPath()));
-    EXPECT_EQ(FolderEntries(program_.File("scenario")),
-              (std::vector<std::string>{"Test.vrd", "Test.vrs"}));
-}
-
 namespace {
 // Marks the file immutable, or unmarks it; false where the file system or the user's rights
 // do not allow it.
@@ -368,17 +341,52 @@ bool SetImmutable(const std::string& path, bool on) {
 }
 } // namespace
 
-TEST_F(FileSafety, AnImmutableScenarioOrFlagNameFileLeavesBothFilesAsTheyWere) {
+// Either file of the pair may refuse to be replaced; the save then leaves both as they were.
+TEST_F(FileSafety, AFileThatRefusesReplacementLeavesBothFilesAsTheyWere) {
+    struct Case {
+        const char* what;
+        bool flagNameFile;                             // which file refuses, else the scenario file
+        std::function<bool(const std::string&)> block; // false: the machine cannot do it
+        std::function<void(const std::string&)> unblock;
+        const char* error;
+    };
+    const auto readOnly = [](const std::string& p) { return ::chmod(p.c_str(), 0444) == 0; };
+    const auto writable = [](const std::string& p) { ::chmod(p.c_str(), 0644); };
+    const auto immutable = [](const std::string& p) { return SetImmutable(p, true); };
+    const auto mutableAgain = [](const std::string& p) { SetImmutable(p, false); };
+    const auto folder = [](const std::string& p) {
+        return fs::remove(p) && fs::create_directory(p);
+    };
+    const auto file = [this](const std::string& p) {
+        fs::remove(p);
+        PutFileBytes(p, earlierNames_);
+    };
+    const Case cases[] = {
+        {"read-only scenario file", false, readOnly, writable, "Err# 75, Path/File access error"},
+        {"read-only flag-name file", true, readOnly, writable, "Err# 75, Path/File access error"},
+        {"immutable scenario file", false, immutable, mutableAgain, "Err# 70, Permission denied"},
+        {"immutable flag-name file", true, immutable, mutableAgain, "Err# 70, Permission denied"},
+        {"folder in the flag-name file's place", true, folder, file,
+         "Err# 75, Path/File access error"},
+    };
     SaveEarlierFiles();
-    for (const std::string& path : {ScenarioPath(), FlagPath()}) {
-        if (!SetImmutable(path, true)) GTEST_SKIP() << "this machine cannot mark files immutable";
+    for (const Case& c : cases) {
+        const std::string path = c.flagNameFile ? FlagPath() : ScenarioPath();
+        if (!c.block(path)) {
+            std::cout << "skipped, this machine cannot make a " << c.what << "\n";
+            continue;
+        }
+        const mode_t mode = ModeOf(path);
         MsgBoxRecorder boxes;
         SaveScenarioV2();
-        SetImmutable(path, false);
-        const std::string box = path == ScenarioPath() ? kBox : kNamesBox;
-        EXPECT_EQ(Box(boxes), std::vector<std::string>{box + "Err# 70, Permission denied"});
-        ExpectEarlierFiles(path);
+        EXPECT_EQ(ModeOf(path), mode) << c.what; // the refused file is left alone, folder too
+        c.unblock(path);
+        EXPECT_EQ(Box(boxes),
+                  std::vector<std::string>{(c.flagNameFile ? kNamesBox : kBox) + c.error})
+            << c.what;
+        ExpectEarlierFiles(c.what);
         EXPECT_EQ(FolderEntries(program_.File("scenario")),
-                  (std::vector<std::string>{"Test.vrd", "Test.vrs"}));
+                  (std::vector<std::string>{"Test.vrd", "Test.vrs"}))
+            << c.what;
     }
 }
