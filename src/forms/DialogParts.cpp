@@ -73,6 +73,22 @@ NumberedHeading MakeNumberedHeading(QWidget* dialog, QWidget* picture, const cha
     return heading;
 }
 
+TitleNumberHeading MakeTitleNumberHeading(QWidget* dialog, QWidget* picture, const char* title,
+                                          const char* numberCaption, const char* note) {
+    TitleNumberHeading heading;
+    heading.Grid = new QGridLayout();
+    heading.Grid->addWidget(picture, 0, 0, note ? 2 : 1, 1, Qt::AlignTop);
+    heading.Title = AddTitleLabel(dialog, title);
+    heading.Grid->addWidget(heading.Title, 0, 1);
+    heading.Grid->addWidget(new QLabel(numberCaption, dialog), 0, 2, Qt::AlignRight);
+    heading.Number = new QLabel(dialog);
+    heading.Number->setMinimumWidth(40);
+    heading.Grid->addWidget(heading.Number, 0, 3);
+    if (note) heading.Grid->addWidget(new QLabel(note, dialog), 1, 1, 1, 3);
+    heading.Grid->setColumnStretch(1, 1);
+    return heading;
+}
+
 QHBoxLayout* MakeHeading(QWidget* parent, const QString& caption, const QString& numberCaption,
                          QLabel*& number) {
     auto* heading = new QHBoxLayout;

@@ -59,6 +59,17 @@ struct NumberedHeading {
 NumberedHeading MakeNumberedHeading(QWidget* dialog, QWidget* picture, const char* title,
                                     const char* numberCaption);
 
+// The heading of a dialog whose number stands on the title's row: picture at the left, the
+// title, then numberCaption and the label that shows the number at the right; the note, when
+// there is one, below them, with the picture beside both rows.
+struct TitleNumberHeading {
+    QGridLayout* Grid = nullptr;
+    QLabel* Title = nullptr;
+    QLabel* Number = nullptr;
+};
+TitleNumberHeading MakeTitleNumberHeading(QWidget* dialog, QWidget* picture, const char* title,
+                                          const char* numberCaption, const char* note = nullptr);
+
 // The heading row of a record editor: the caption at the left; at the right numberCaption and
 // the label that shows the record's number, given back in number.
 QHBoxLayout* MakeHeading(QWidget* parent, const QString& caption, const QString& numberCaption,

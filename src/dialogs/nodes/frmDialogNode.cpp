@@ -68,16 +68,11 @@ frmDialogNode::frmDialogNode() : RecordDialog(LoadOn::FirstOpening) {
 }
 
 QGridLayout* frmDialogNode::BuildHeading() {
-    auto* head = new QGridLayout();
     picDlogPic = AddDialogPicture(this);
-    head->addWidget(picDlogPic, 0, 0, Qt::AlignTop);
-    head->addWidget(AddTitleLabel(this, "Edit Character Dialog"), 0, 1);
-    head->addWidget(new QLabel("Node number :", this), 0, 2, Qt::AlignRight);
-    lblNodeNum = new QLabel(this);
-    lblNodeNum->setMinimumWidth(40);
-    head->addWidget(lblNodeNum, 0, 3);
-    head->setColumnStretch(1, 1);
-    return head;
+    const TitleNumberHeading heading =
+        MakeTitleNumberHeading(this, picDlogPic, "Edit Character Dialog", "Node number :");
+    lblNodeNum = heading.Number;
+    return heading.Grid;
 }
 
 QGridLayout* frmDialogNode::BuildKeyRows() {

@@ -63,19 +63,13 @@ frmEditSpNode::frmEditSpNode() : RecordDialog(LoadOn::FirstOpening) {
 }
 
 QGridLayout* frmEditSpNode::BuildHeading() {
-    auto* top = new QGridLayout();
     picDlogPic = AddDialogPicture(this);
-    top->addWidget(picDlogPic, 0, 0, 2, 1, Qt::AlignTop);
-    Label1 = AddTitleLabel(this, "Edit Scenario special node:");
-    top->addWidget(Label1, 0, 1);
-    top->addWidget(new QLabel("Node number :", this), 0, 2, Qt::AlignRight);
-    lblNodeNum = new QLabel(this);
-    lblNodeNum->setMinimumWidth(40);
-    top->addWidget(lblNodeNum, 0, 3);
-    top->addWidget(new QLabel("Enter properties for this special  encounter node.", this), 1, 1, 1,
-                   3);
-    top->setColumnStretch(1, 1);
-    return top;
+    const TitleNumberHeading heading =
+        MakeTitleNumberHeading(this, picDlogPic, "Edit Scenario special node:", "Node number :",
+                               "Enter properties for this special  encounter node.");
+    Label1 = heading.Title;
+    lblNodeNum = heading.Number;
+    return heading.Grid;
 }
 
 QVBoxLayout* frmEditSpNode::BuildTypeChoice() {
