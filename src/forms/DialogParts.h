@@ -110,8 +110,8 @@ enum class Closing {
 };
 
 // The foot row: the leading buttons at the left, the free space, the trailing buttons, then
-// OK and Cancel. The buttons passed in are made before OK and Cancel, so Tab reaches them
-// first.
+// OK and Cancel, which are made here. The caller has made the buttons it passes, so Tab reaches
+// them before OK and Cancel.
 struct FootRow {
     QHBoxLayout* Row = nullptr;
     QPushButton* Ok = nullptr;
