@@ -3,8 +3,6 @@
 #include "map/tools/PlacementTools.h"
 #include "map/tools/TerrainTools.h"
 
-#include <algorithm>
-
 namespace {
 // A click with a tool that acts from its button (Change View, Replace Terrain).
 void NoMapAction(int, int, ToolHost&) {}
@@ -69,10 +67,13 @@ constexpr std::array<ToolInfo, kMapToolCount> kTools = {{
     {"Place Horse", 4, 5, Sword, kTown, PlaceTransportTool<1>},
     {"Delete Boat/Horse", 4, 7, Sword, kTown, DeleteTransportTool},
 }};
-// Every tool has its button's place and its map action, written out above, not filled in later.
-static_assert(std::ranges::all_of(kTools, [](const ToolInfo& tool) {
-    return tool.ToolTip != nullptr && tool.Apply != nullptr;
-}));
+// Every tool has its tip and its map action written out above, none filled in later.
+constexpr bool EveryToolIsWhole() {
+    for (const ToolInfo& tool : kTools)
+        if (tool.ToolTip == nullptr || tool.Apply == nullptr) return false;
+    return true;
+}
+static_assert(EveryToolIsWhole());
 } // namespace
 
 const std::array<ToolInfo, kMapToolCount>& MapTools() {
