@@ -156,6 +156,8 @@ BENCHMARK(BM_MinimalProgramWindow)->UseManualTime()->Iterations(20)->Unit(benchm
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The offscreen platform's notices would bury the results.
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
     const std::string part = argc > 1 ? argv[1] : "";
     if (part == "--run-editor-startup") return RunEditorStartup(argc, argv);
     if (part == "--run-minimal-program") return RunMinimalProgram(argc, argv);
