@@ -3,11 +3,14 @@
 #include <QDialog>
 #include <QTest>
 #include <QVBoxLayout>
+#include <array>
 #include <gtest/gtest.h>
+#include <utility>
 
-// The list measures each text once but must size itself exactly as QComboBox does, at every
-// step where QComboBox measures again or keeps what it measured: filled before and after its
-// first showing, emptied, and after a change of font.
+// The lists measure each text once in their window but must size themselves exactly as
+// QComboBox does, at every step where QComboBox measures again or keeps what it measured:
+// filled before and after the first showing, emptied, after a change of font, and beside a
+// list of the same window that shows the same texts in another font.
 TEST(DropDownList, SizesItselfAsAComboBoxDoes) {
     const QString longText(200, QChar('w'));
     const QStringList entrySets[] = {
@@ -19,37 +22,52 @@ TEST(DropDownList, SizesItselfAsAComboBoxDoes) {
     for (const QStringList& entries : entrySets) {
         SCOPED_TRACE(entries.join('|').left(60).toStdString());
         QDialog dialog;
-        QFont small = dialog.font();
-        small.setPixelSize(11);
-        dialog.setFont(small);
+        QFont font = dialog.font();
+        font.setPixelSize(11);
+        dialog.setFont(font);
         auto* column = new QVBoxLayout(&dialog);
-        auto* ours = new DropDownList(&dialog);
-        auto* plain = new QComboBox(&dialog);
-        column->addWidget(ours);
-        column->addWidget(plain);
-        const auto expectSameHints = [ours, plain](const char* step) {
+        // Pairs of our list and a plain one; the second pair has a larger font of its own.
+        std::array<std::pair<QComboBox*, QComboBox*>, 2> pairs;
+        for (auto& [ours, plain] : pairs) {
+            ours = new DropDownList(&dialog);
+            plain = new QComboBox(&dialog);
+            column->addWidget(ours);
+            column->addWidget(plain);
+        }
+        QFont larger = font;
+        larger.setPixelSize(14);
+        pairs[1].first->setFont(larger);
+        pairs[1].second->setFont(larger);
+        const auto forEach = [&pairs](const auto& act) {
+            for (auto& [ours, plain] : pairs) {
+                act(ours);
+                act(plain);
+            }
+        };
+        const auto expectSameHints = [&pairs](const char* step) {
             SCOPED_TRACE(step);
-            EXPECT_EQ(ours->sizeHint(), plain->sizeHint());
-            EXPECT_EQ(ours->minimumSizeHint(), plain->minimumSizeHint());
+            for (const auto& [ours, plain] : pairs) {
+                EXPECT_EQ(ours->sizeHint(), plain->sizeHint());
+                EXPECT_EQ(ours->minimumSizeHint(), plain->minimumSizeHint());
+            }
         };
         expectSameHints("empty");
-        for (QComboBox* list : {static_cast<QComboBox*>(ours), plain})
-            list->addItems(entries);
+        forEach([&entries](QComboBox* list) { list->addItems(entries); });
         expectSameHints("filled");
         dialog.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
         expectSameHints("shown");
-        EXPECT_EQ(ours->size(), plain->size());
-        for (QComboBox* list : {static_cast<QComboBox*>(ours), plain}) {
+        for (const auto& [ours, plain] : pairs)
+            EXPECT_EQ(ours->size(), plain->size());
+        forEach([&entries](QComboBox* list) {
             list->clear();
             list->addItems(QStringList{"refilled"} + entries + entries);
-        }
+        });
         expectSameHints("refilled after showing");
-        small.setPixelSize(15);
-        dialog.setFont(small);
+        font.setPixelSize(15);
+        dialog.setFont(font);
         expectSameHints("font changed");
-        for (QComboBox* list : {static_cast<QComboBox*>(ours), plain})
-            list->clear();
+        forEach([](QComboBox* list) { list->clear(); });
         expectSameHints("emptied");
     }
 }

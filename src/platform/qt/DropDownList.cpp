@@ -9,7 +9,7 @@
 #include <cmath>
 
 namespace {
-// The entry widths that the lists of one window have measured, by font.
+// The entry widths that the lists of one window have measured, by font and resolution.
 class MeasuredWidths : public QObject {
   public:
     using QObject::QObject;
@@ -21,7 +21,8 @@ QHash<QString, int>& WidthsIn(QWidget* window, const QFont& font) {
     for (QObject* child : window->children())
         if ((widths = dynamic_cast<MeasuredWidths*>(child))) break;
     if (!widths) widths = new MeasuredWidths(window);
-    return widths->byFont[font.key()];
+    // A window moved to a screen of another resolution measures afresh.
+    return widths->byFont[font.key() + '@' + QString::number(window->logicalDpiX())];
 }
 } // namespace
 
