@@ -283,7 +283,8 @@ std::vector<std::uint8_t> BitmapBytes(const BitmapShape& b) {
     put(static_cast<std::uint32_t>(stride * b.height), 4);
     put(2835, 4);
     put(3780, 4);
-    put(0, 8);
+    put(0, 4); // colours used
+    put(0, 4); // colours important
     bytes.resize(offset, 0xEE);
     for (int r = 0; r < b.height; ++r) {
         const int y = b.topDown ? r : b.height - 1 - r;
