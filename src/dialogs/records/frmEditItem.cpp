@@ -170,7 +170,7 @@ void frmEditItem::SaveItem() {
 
 bool frmEditItem::ChargesMissing() {
     if (!NeedsCharges(*this)) return false;
-    MsgBox("An item with the specialty class selected\nmust have at least one charge.",
+    MsgBox("An item with the specialty class selected\r\nmust have at least one charge.",
            msgbox::OkOnly + msgbox::Exclamation, "Error!");
     BadInput = true;
     return true;

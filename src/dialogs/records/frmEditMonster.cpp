@@ -152,7 +152,8 @@ void frmEditMonster::BuildControls() {
     // Attacks.
     auto* combat = new QGroupBox("Hand to Hand Combat:", this);
     auto* attacks = new QGridLayout(combat);
-    columns->addWidget(combat);
+    // As tall as its rows, not as the column of values beside it.
+    columns->addWidget(combat, 0, Qt::AlignTop);
     int line = 0;
     attacks->addWidget(MakeLabel("Attack 1 type:", combat), line, 0);
     lstAttack[0] = new DropDownList(combat);
@@ -171,7 +172,6 @@ void frmEditMonster::BuildControls() {
         txtAttackDSide[at] = MakeBox(combat);
         attacks->addWidget(txtAttackDSide[at], line++, 1);
     }
-    attacks->setRowStretch(line, 1);
 
     cmdScrollLeft = MakeArrowButton(this, false);
     cmdScrollRight = MakeArrowButton(this, true);
