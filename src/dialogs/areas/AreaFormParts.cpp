@@ -1,5 +1,6 @@
 #include "dialogs/areas/AreaFormParts.h"
 
+#include "platform/qt/DropDownList.h"
 #include "platform/qt/QtText.h"
 
 #include <QButtonGroup>
@@ -10,7 +11,7 @@
 
 namespace area_form {
 QComboBox* MakeValueList(QWidget* parent) {
-    auto* list = new QComboBox(parent);
+    auto* list = new DropDownList(parent);
     list->setMaxVisibleItems(20);
     return list;
 }

@@ -66,9 +66,6 @@ void frmTownDetails::BuildControls() {
     const FootRow foot = MakeFootRow(this, Closing::OkCancel);
     outer->addLayout(foot.Row);
     SetButtons(foot.Ok, foot.Cancel);
-    // A click must not take the focus from a box holding a refused number: leaving the box
-    // would put the last good value back and let the click go on as if nothing was wrong.
-    foot.Ok->setFocusPolicy(Qt::TabFocus);
 
     Connect(chkHidden, &QCheckBox::clicked, [this] { chkHidden_Click(); });
     OnLostFocus(txtTownName, [this] { txtTownName_LostFocus(); });

@@ -64,11 +64,6 @@ frmTownItem::frmTownItem() : RecordDialog(LoadOn::EveryOpening) {
     const FootRow foot = MakeFootRow(this, Closing::OkCancel, {cmdScrollLeft, cmdScrollRight});
     outer->addLayout(foot.Row);
     SetButtons(foot.Ok, foot.Cancel);
-    // A click must not take the focus from a box holding a refused number: leaving the box
-    // would put the last good value back and let the click go on as if nothing was wrong.
-    foot.Ok->setFocusPolicy(Qt::TabFocus);
-    cmdScrollLeft->setFocusPolicy(Qt::TabFocus);
-    cmdScrollRight->setFocusPolicy(Qt::TabFocus);
 
     BindNumber(txtCharges, &Work.Charges, {"Charges", -1, 1000, 0, NumberRule::Check::OnChange});
     Connect(lstItem, &QComboBox::activated, [this] { lstItem_Click(); });

@@ -1,6 +1,7 @@
 #include "dialogs/nodes/frmEditSpNode.h"
 
 #include "dialogs/nodes/NodeTypePresentation.h"
+#include "platform/qt/DropDownList.h"
 
 #include "forms/DialogParts.h"
 #include "forms/FormLayout.h"
@@ -123,7 +124,7 @@ QGridLayout* frmEditSpNode::BuildFieldGrid() {
         txtData[f]->installEventFilter(selectOnFocus);
         grid->addWidget(txtData[f], row, 1);
         if (i < kNodeFieldCount - 1) {
-            auto* list = new QComboBox(this);
+            auto* list = new DropDownList(this);
             list->setMinimumWidth(260);
             // Without this the style opens a list of 500 entries as tall as the screen.
             list->setStyleSheet("QComboBox { combobox-popup: 0; }");

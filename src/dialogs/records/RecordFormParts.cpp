@@ -1,5 +1,7 @@
 #include "dialogs/records/RecordFormParts.h"
 
+#include "platform/qt/DropDownList.h"
+
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,7 +17,7 @@ QLineEdit* MakeBox(QWidget* parent, int maxLength) {
 }
 
 QComboBox* MakeValueList(QWidget* parent, std::span<const char* const> entries) {
-    auto* list = new QComboBox(parent);
+    auto* list = new DropDownList(parent);
     for (const char* entry : entries)
         list->addItem(QString::fromLatin1(entry));
     return list;

@@ -11,6 +11,7 @@
 #include "forms/FormLayout.h"
 #include "graphics/Drawing.h"
 #include "graphics/GraphicsSheets.h"
+#include "platform/qt/DropDownList.h"
 #include "platform/qt/PictureBox.h"
 #include "platform/qt/QtText.h"
 #include "scenario/NumericValidator.h"
@@ -90,7 +91,8 @@ void frmEditMonster::BuildControls() {
     page->addLayout(columns);
     columns->addLayout(BuildPictures());
     columns->addLayout(BuildValues());
-    columns->addWidget(BuildAttacks());
+    // The attacks are as tall as their rows, not as the column of values beside them.
+    columns->addWidget(BuildAttacks(), 0, Qt::AlignTop);
 
     cmdScrollLeft = MakeArrowButton(this, false);
     cmdScrollRight = MakeArrowButton(this, true);
@@ -154,7 +156,7 @@ QGridLayout* frmEditMonster::BuildValues() {
     addBox("Monster priest spells: (0 - 7)", txtPriest);
     addBox("Monster treasure (0 - 4)", txtTreasure);
     values->addWidget(MakeLabel("Monster type:", this), row, 0);
-    lstType = new QComboBox(this);
+    lstType = new DropDownList(this);
     values->addWidget(lstType, row++, 1);
 
     auto* attitude = new QGroupBox("Default attitude:", this);
@@ -175,10 +177,10 @@ QGroupBox* frmEditMonster::BuildAttacks() {
     auto* attacks = new QGridLayout(combat);
     int line = 0;
     attacks->addWidget(MakeLabel("Attack 1 type:", combat), line, 0);
-    lstAttack[0] = new QComboBox(combat);
+    lstAttack[0] = new DropDownList(combat);
     attacks->addWidget(lstAttack[0], line++, 1);
     attacks->addWidget(MakeLabel("Attack #2,3 type:", combat), line, 0);
-    lstAttack[1] = new QComboBox(combat);
+    lstAttack[1] = new DropDownList(combat);
     attacks->addWidget(lstAttack[1], line++, 1);
     for (int i = 0; i < 3; ++i) {
         const auto at = static_cast<std::size_t>(i);
@@ -191,7 +193,6 @@ QGroupBox* frmEditMonster::BuildAttacks() {
         txtAttackDSide[at] = MakeBox(combat);
         attacks->addWidget(txtAttackDSide[at], line++, 1);
     }
-    attacks->setRowStretch(line, 1);
     return combat;
 }
 
