@@ -1,5 +1,5 @@
 #include "map/MapView.h"
-#include "map/PlacementFixture.h"
+#include "map/MapFixture.h"
 #include "map/objects/TownObjects.h"
 #include "map/tools/ToolDispatch.h"
 
@@ -36,7 +36,7 @@ TEST_F(PlacementToolsTest, ArrivalPointsTakeFourClicksAndStoreSectionCells) {
         EXPECT_EQ(Section().WanderingLocs[static_cast<std::size_t>(k)],
                   (Location{static_cast<std::uint8_t>(4 + k), 6}));
         if (k < 3) {
-            EXPECT_EQ(dialogs.prompt, prompts[static_cast<std::size_t>(k)]);
+            EXPECT_EQ(host.prompt, prompts[static_cast<std::size_t>(k)]);
         }
     }
     EXPECT_EQ(Tools.CurrentTool, 0);
@@ -56,10 +56,10 @@ TEST_F(PlacementToolsTest, CreaturesAreRefusedOnTheOuterRowsAndColumns) {
     }
     EXPECT_EQ(Texts(boxes),
               std::vector<std::string>(8, "Must not put creatures this close to the edge."));
-    EXPECT_TRUE(dialogs.opened.empty());
+    EXPECT_TRUE(host.opened.empty());
     Click(28, 1, 1);
     EXPECT_EQ(CurrentTown().Creatures[0].X, 1);
-    EXPECT_EQ(dialogs.views, 1);
+    EXPECT_EQ(host.views, 1);
 }
 
 TEST_F(PlacementToolsTest, EditItemsOpensEachItemOfTheCellInTurn) {
@@ -67,10 +67,10 @@ TEST_F(PlacementToolsTest, EditItemsOpensEachItemOfTheCellInTurn) {
     AnswerItem(1);
     for (int i = 0; i < 3; ++i)
         Click(24, 9, 9);
-    dialogs.opened.clear();
+    host.opened.clear();
     Click(25, 9, 9);
     Click(25, 2, 2);
-    EXPECT_EQ(dialogs.opened, (Opened{{"item", 0}, {"item", 1}, {"item", 2}}));
+    EXPECT_EQ(host.opened, (Opened{{"item", 0}, {"item", 1}, {"item", 2}}));
 }
 
 TEST_F(PlacementToolsTest, CopiedNodeIsPastedOnEveryEmptyCell) {
@@ -141,9 +141,9 @@ TEST_F(PlacementToolsTest, TheBorderRingOutdoorsTakesNoTool) {
     Tools.CurrentTool = 49;
     Scen.StartOutdoorLoc = {7, 7};
     const Scenario before = Scen;
-    MapMouseDown(true, 5, 5, dialogs); // grid cell (0, 0)
+    MapMouseDown(true, 5, 5, host); // grid cell (0, 0)
     EXPECT_TRUE(Scen == before);
-    MapMouseDown(true, 28 + 5, 36 + 5, dialogs);
+    MapMouseDown(true, 28 + 5, 36 + 5, host);
     EXPECT_EQ(Scen.StartOutdoorLoc, (Location{0, 0}));
 }
 
@@ -153,7 +153,7 @@ TEST_F(PlacementToolsTest, SignAndTownToolsRefuseOtherTerrain) {
     Click(19, 5, 5);
     EXPECT_EQ(Texts(boxes),
               (std::vector<std::string>{"This space is not a sign.", "This space is not a town."}));
-    EXPECT_TRUE(dialogs.opened.empty());
+    EXPECT_TRUE(host.opened.empty());
 }
 
 // Faults the tools guard against, one test each.
@@ -162,7 +162,7 @@ TEST_F(PlacementToolsTest, EditSignOnSignTerrainWithoutASignOpensNothing) {
     BlankTown();
     Scen.TerrainTypes[0].SpecialProperty = 11;
     Click(10, 5, 5);
-    EXPECT_TRUE(dialogs.opened.empty());
+    EXPECT_TRUE(host.opened.empty());
     EXPECT_TRUE(boxes.Calls().empty());
 }
 
@@ -184,13 +184,13 @@ TEST_F(PlacementToolsTest, EditMonstersFreesOnlyTheCreatureRemovedInTheEditor) {
     AnswerCreature(1);
     Click(28, 11, 11);
     Click(28, 11, 11);
-    dialogs.opened.clear();
+    host.opened.clear();
     // The author removes the first creature; the others stay.
-    dialogs.answers["creature"] = [](int i) {
+    host.answers["creature"] = [](int i) {
         if (i == 0) CurrentTown().Creatures[0].Monster = 0;
     };
     Click(29, 11, 11);
-    EXPECT_EQ(dialogs.opened, (Opened{{"creature", 0}, {"creature", 1}, {"creature", 2}}));
+    EXPECT_EQ(host.opened, (Opened{{"creature", 0}, {"creature", 1}, {"creature", 2}}));
     EXPECT_EQ(CurrentTown().Creatures[0].X, 100);
     EXPECT_EQ(CurrentTown().Creatures[1].X, 11);
     EXPECT_EQ(CurrentTown().Creatures[2].X, 11);
