@@ -30,15 +30,30 @@ TEST_F(MapObjectsTest, FullFixedListsShowTheirLimitAndChangeNothing) {
         std::function<void(ToolHost&)> act;
         std::string message;
     } cases[] = {
-        {false, [] { CurrentTown().AreaRects.fill({1, 1, 2, 2}); }, rect,
-         town + rects + "areas before you can place more."},
-        {true, [] { Section().AreaRects.fill({1, 1, 2, 2}); }, rect,
-         section + rects + "area before you can place more."},
-        {false, [] { CurrentTown().SignLocs.fill({5, 5}); }, sign,
-         town + signs + "signs before you can place more."},
-        {true, [] { std::fill_n(Section().SignLocs.begin(), 8, Location{5, 5}); }, sign,
-         section + signs + "signs before you can place more."},
-        {true, [] { Section().TownEntrances.fill({0, 5, 5}); },
+        {false,
+         [] {
+             CurrentTown().AreaRects.fill({1, 1, 2, 2});
+         },
+         rect, town + rects + "areas before you can place more."},
+        {true,
+         [] {
+             Section().AreaRects.fill({1, 1, 2, 2});
+         },
+         rect, section + rects + "area before you can place more."},
+        {false,
+         [] {
+             CurrentTown().SignLocs.fill({5, 5});
+         },
+         sign, town + signs + "signs before you can place more."},
+        {true,
+         [] {
+             std::fill_n(Section().SignLocs.begin(), 8, Location{5, 5});
+         },
+         sign, section + signs + "signs before you can place more."},
+        {true,
+         [] {
+             Section().TownEntrances.fill({0, 5, 5});
+         },
          [](ToolHost& h) { PlaceTownEntrance(9, 9, h); },
          section + "locations with town entrances.  You'll need to erase some \r\ntowns before "
                    "you can place more."},
@@ -186,9 +201,7 @@ TEST_F(MapObjectsTest, SpecialSpotsArePastedReusedAndFollowTheNodeEditor) {
 TEST_F(MapObjectsTest, TownEntrancesRecordTheirPlaceInTheTownAssignedLast) {
     TwoTownsOutdoors();
     const auto choose = [this](int town) {
-        host.answers["entrance"] = [town](int slot) {
-            Section().TownEntrances[slot].Town = town;
-        };
+        host.answers["entrance"] = [town](int slot) { Section().TownEntrances[slot].Town = town; };
     };
     choose(0);
     PlaceTownEntrance(5, 6, host);

@@ -1,5 +1,5 @@
-#include "map/MapView.h"
 #include "map/MapFixture.h"
+#include "map/MapView.h"
 #include "map/objects/TownObjects.h"
 #include "map/tools/ToolDispatch.h"
 

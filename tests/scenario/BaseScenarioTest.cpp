@@ -8,8 +8,8 @@
 
 #include <gtest/gtest.h>
 #include <set>
-#include <tuple>
 #include <stdexcept>
+#include <tuple>
 
 namespace {
 std::string Trim(const std::string& s) {
@@ -72,7 +72,8 @@ TEST_F(BaseScenario, WallPiecesBelongToTheirGroupAndBlock) {
 
 TEST_F(BaseScenario, FloorsTwoCellTerrainsSignsEntrancesDoorsAndTheEdgeOfTheWorld) {
     // The floors of new areas are open ground.
-    for (const auto& [n, name] : {std::pair{0, "Cave floor"}, {2, "Grass"}, {4, "Grass with flowers"}})
+    for (const auto& [n, name] :
+         {std::pair{0, "Cave floor"}, {2, "Grass"}, {4, "Grass with flowers"}})
         EXPECT_EQ((std::tuple{Name(n), int{Terrain(n).Blockage}, int{Terrain(n).SpecialProperty},
                               int{Terrain(n).TerrainSet}}),
                   (std::tuple{std::string(name), 0, 0, -1}));

@@ -379,4 +379,3 @@ TEST_F(NewScenario, BadChoicesAndABaseFileMissingOrNotInTheOwnLayoutAreReportedA
     }
     EXPECT_FALSE(std::filesystem::exists(program_.File("scenario/fenmarrow")));
 }
-

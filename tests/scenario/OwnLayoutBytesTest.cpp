@@ -91,79 +91,18 @@ TEST(OwnLayoutBytes, HeaderCountTableAndDirectory) {
 
 TEST(OwnLayoutBytes, ScenarioWideRecords) {
     Scenario s = ZeroScenario();
-    TerrainType& t = s.TerrainTypes[7];
-    t.Name = "Moor";
-    t.Picture = 0x0A01;
-    t.Extra1 = 0x0B02;
-    t.Extra2 = -2;
-    t.Blockage = 0x11;
-    t.TransformTo = 0x12;
-    t.FlyOver = 0x13;
-    t.BoatOver = 0x14;
-    t.HorseBlocked = 0x15;
-    t.Light = 0x16;
-    t.Sound = 0x17;
-    t.SpecialProperty = 0x18;
-    t.ShortcutKey = "q";
-    t.TerrainSet = 0x0C03;
-
-    MonsterType& m = s.MonsterTypes[9];
-    m.Name = "Ogre";
-    m.Picture = 0x0A01;
-    m.Reserved1 = 0x0B02;
-    m.TalkPicture = 0x0C03;
-    m.Kind = 0x21;
-    m.Level = 0x22;
-    m.Health = 0x0D04;
-    m.Armor = 0x23;
-    m.Skill = 0x24;
-    m.Speed = 0x25;
-    m.MageLevel = 0x26;
-    m.PriestLevel = 0x27;
-    m.Attitude = 0x28;
-    m.Treasure = 0x29;
-    m.ItemDropped = 0x0E05;
-    m.ChanceDrop = 0x0F06;
-    m.Poison = 0x2A;
-    m.SpAbility = 0x2B;
-    m.AttackTypes = {0x31, 0x32, 0x33};
-    m.AttackDice = {0x34, 0x35, 0x36};
-    m.AttackSides = {0x37, 0x38, 0x39};
-    m.BreathWpn = 0x41;
-    m.BreathStr = 0x42;
-    m.CreateGenerate = 0x43;
-    m.CreateExtra = 0x44;
-    m.SummonType = 0x45;
-    m.MagicRes = 0x46;
-    m.FireRes = 0x47;
-    m.ColdRes = 0x48;
-    m.PoisonRes = 0x49;
-    m.Reserved2 = {0x4A, 0x4B, 0x4C};
-
-    ItemType& it = s.ItemTypes[499];
-    it.Name = "Sword";
-    it.UnidName = "Blade";
-    it.Picture = 0x0A01;
-    it.ItemKind = 0x0B02;
-    it.Value = 0x0C03;
-    it.Weight = 0x51;
-    it.Level = 0x52;
-    it.Awkwardness = 0x53;
-    it.Bonus = 0x54;
-    it.Protection = 0x55;
-    it.Charges = 0x56;
-    it.WeaponType = 0x57;
-    it.MagicUse = 0x58;
-    it.Ability = 0x59;
-    it.AbilityStrength = 0x5A;
-    it.TypeFlag = 0x5B;
-    it.Reserved = 0x5C;
-    it.SpecialClass = 0x5D;
-    it.TreasureClass = 0x5E;
-    it.Identified = 0x5F;
-    it.Magical = 0x60;
-    it.Cursed = 0x61;
-    it.ConcealAbility = 0x62;
+    // Every field its own value, in the order the records declare them.
+    // clang-format off
+    s.TerrainTypes[7] = {"Moor", 0x0A01, 0x0B02, -2, 0x11, 0x12, 0x13,
+                         0x14, 0x15, 0x16, 0x17, 0x18, "q", 0x0C03};
+    s.ItemTypes[499] = {"Sword", "Blade", 0x0A01, 0x0B02, 0x0C03, 0x51, 0x52, 0x53,
+                        0x54, 0x55, 0x56, 0x57, 0x58, 0x59, 0x5A, 0x5B,
+                        0x5C, 0x5D, 0x5E, 0x5F, 0x60, 0x61, 0x62};
+    s.MonsterTypes[9] = {"Ogre", 0x0A01, 0x0B02, 0x0C03, 0x21, 0x22, 0x0D04, 0x23, 0x24, 0x25,
+                         0x26, 0x27, 0x28, 0x29, 0x0E05, 0x0F06, 0x2A, 0x2B,
+                         {0x31, 0x32, 0x33}, {0x34, 0x35, 0x36}, {0x37, 0x38, 0x39},
+                         0x41, 0x42, 0x43, 0x44, 0x45, 0x46, 0x47, 0x48, 0x49, {0x4A, 0x4B, 0x4C}};
+    // clang-format on
 
     for (std::size_t i = 0; i < 21; ++i)
         s.ItemPlacementShortcuts[9].Values[i] = static_cast<std::int16_t>(0x2000 + i);
