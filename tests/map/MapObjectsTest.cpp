@@ -23,53 +23,39 @@ TEST_F(MapObjectsTest, FullFixedListsShowTheirLimitAndChangeNothing) {
         PlaceAreaRect(r, h);
     };
     const auto sign = [](ToolHost& h) { PlaceSign(9, 9, h); };
-    // The section stores 16 sign positions but has texts for the first 8 only.
-    const struct {
-        bool outdoors;
-        std::function<void()> fill;
-        std::function<void(ToolHost&)> act;
-        std::string message;
-    } cases[] = {
-        {false,
-         [] {
-             CurrentTown().AreaRects.fill({1, 1, 2, 2});
-         },
-         rect, town + rects + "areas before you can place more."},
-        {true,
-         [] {
-             Section().AreaRects.fill({1, 1, 2, 2});
-         },
-         rect, section + rects + "area before you can place more."},
-        {false,
-         [] {
-             CurrentTown().SignLocs.fill({5, 5});
-         },
-         sign, town + signs + "signs before you can place more."},
-        {true,
-         [] {
-             std::fill_n(Section().SignLocs.begin(), 8, Location{5, 5});
-         },
-         sign, section + signs + "signs before you can place more."},
-        {true,
-         [] {
-             Section().TownEntrances.fill({0, 5, 5});
-         },
-         [](ToolHost& h) { PlaceTownEntrance(9, 9, h); },
-         section + "locations with town entrances.  You'll need to erase some \r\ntowns before "
-                   "you can place more."},
-    };
-    for (const auto& c : cases) {
-        c.outdoors ? BlankSection() : BlankTown();
-        c.fill();
+    const auto entrance = [](ToolHost& h) { PlaceTownEntrance(9, 9, h); };
+    const auto expectFull = [this](bool outdoors, const std::function<void(ToolHost&)>& act,
+                                   const std::string& message, const std::function<void()>& fill) {
+        outdoors ? BlankSection() : BlankTown();
+        fill();
         BuildMapCells();
         const Scenario before = Scen;
         const MapCellGrid grid = Map.MapCells;
         MsgBoxRecorder recorder;
-        c.act(host);
-        EXPECT_EQ(Texts(recorder), std::vector<std::string>{c.message});
-        EXPECT_TRUE(Scen == before && Map.MapCells == grid) << c.message;
+        act(host);
+        EXPECT_EQ(Texts(recorder), std::vector<std::string>{message});
+        EXPECT_TRUE(Scen == before && Map.MapCells == grid) << message;
         EXPECT_TRUE(host.opened.empty());
-    }
+    };
+    expectFull(false, rect, town + rects + "areas before you can place more.", [] {
+        CurrentTown().AreaRects.fill({1, 1, 2, 2});
+    });
+    expectFull(true, rect, section + rects + "area before you can place more.", [] {
+        Section().AreaRects.fill({1, 1, 2, 2});
+    });
+    expectFull(false, sign, town + signs + "signs before you can place more.", [] {
+        CurrentTown().SignLocs.fill({5, 5});
+    });
+    // The section stores 16 sign positions but has texts for the first 8 only.
+    expectFull(true, sign, section + signs + "signs before you can place more.", [] {
+        std::fill_n(Section().SignLocs.begin(), 8, Location{5, 5});
+    });
+    expectFull(true, entrance,
+               section + "locations with town entrances.  You'll need to erase some \r\ntowns "
+                         "before you can place more.",
+               [] {
+                   Section().TownEntrances.fill({0, 5, 5});
+               });
 }
 
 TEST_F(MapObjectsTest, AreaRectanglesStoreSectionCellsAndACancelledDescriptionLeavesTheSlotFree) {
