@@ -5,6 +5,7 @@
 #include "sheetgen/Canvas.h"
 #include "sheetgen/Sheets.h"
 #include "sheetgen/TerrainArt.h"
+#include "support/ErrorOf.h"
 #include "support/TempFolder.h"
 
 #include <filesystem>
@@ -106,12 +107,7 @@ TEST_F(GeneratedSheets, AMissingSheetStopsTheLoading) {
     std::filesystem::copy(folder_->File("Images"), partial.File("Images"));
     std::filesystem::remove(partial.File("Images/fields.bmp"));
     SetProgramFolderForTesting(partial.Path());
-    int number = 0;
-    try {
-        LoadGraphics();
-    } catch (const RuntimeError& e) {
-        number = e.number();
-    }
+    const int number = ErrorOf([] { LoadGraphics(); });
     SetProgramFolderForTesting("");
     EXPECT_EQ(number, err::FileNotFound);
 }

@@ -2,20 +2,12 @@
 // edges those do not reach.
 #include "platform/core/ByteBuffer.h"
 #include "platform/core/RuntimeError.h"
+#include "support/ErrorOf.h"
 
 #include <functional>
 #include <gtest/gtest.h>
 
-namespace {
-int ErrorOf(const std::function<void()>& f) {
-    try {
-        f();
-        return 0;
-    } catch (const RuntimeError& e) {
-        return e.number();
-    }
-}
-} // namespace
+namespace {} // namespace
 
 TEST(ByteWriter, WritesAtOneBasedPositionsZeroFillsGapsAndAReusedOneShowsNothingEarlier) {
     ByteWriter w;

@@ -3,6 +3,7 @@
 #include "platform/core/ProgramPaths.h"
 #include "platform/core/RuntimeError.h"
 #include "platform/core/TextFile.h"
+#include "support/ErrorOf.h"
 
 #include "support/MsgBoxRecorder.h"
 #include "support/TempFolder.h"
@@ -12,14 +13,6 @@
 #include <sys/stat.h>
 
 namespace {
-int ErrorOf(const std::function<void()>& f) {
-    try {
-        f();
-        return 0;
-    } catch (const RuntimeError& e) {
-        return e.number();
-    }
-}
 const std::vector<std::uint8_t> kBytes{1, 2, 3, 0, 255};
 } // namespace
 

@@ -2,6 +2,7 @@
 #include "platform/core/RuntimeError.h"
 #include "platform/qt/PictureBox.h"
 #include "support/CodedSheets.h"
+#include "support/ErrorOf.h"
 #include "support/TempFolder.h"
 
 #include <QLabel>
@@ -219,18 +220,10 @@ TEST(LoadBitmapFile, ReadsABitmapAndReportsMissingOrBrokenFiles) {
     ASSERT_EQ(loaded.size(), QSize(3, 2));
     EXPECT_EQ(loaded.pixel(2, 1) | 0xFF000000u, Coded(2, 1));
 
-    const auto errorOf = [&folder](const char* name) {
-        try {
-            LoadBitmapFile(folder.File(name));
-        } catch (const RuntimeError& e) {
-            return std::pair{e.number(), e.description()};
-        }
-        return std::pair{0, std::string("loaded")};
-    };
-    EXPECT_EQ(errorOf("none.bmp").first, err::FileNotFound);
+    EXPECT_EQ(ErrorOf([&] { LoadBitmapFile(folder.File("none.bmp")); }), err::FileNotFound);
     PutFileText(folder.File("broken.bmp"), "BM this is no picture");
-    EXPECT_EQ(errorOf("broken.bmp"),
-              (std::pair{kErrInvalidPicture, std::string("Invalid picture")}));
+    EXPECT_EQ(ErrorOf([&] { LoadBitmapFile(folder.File("broken.bmp")); }), kErrInvalidPicture);
+    EXPECT_EQ(RuntimeError(kErrInvalidPicture).description(), "Invalid picture");
 }
 
 TEST(PictureBox, SizesItsSurfaceAndKeepsDrawingBetweenPaints) {

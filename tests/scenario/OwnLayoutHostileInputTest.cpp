@@ -1,6 +1,7 @@
 #include "scenario/OwnLayout.h"
 
 #include "platform/core/ByteBuffer.h"
+#include "support/ErrorOf.h"
 #include "support/SampleScenario.h"
 
 #include <gtest/gtest.h>
@@ -17,13 +18,8 @@ std::vector<std::uint8_t> SmallImage(SectionDirectoryTable* dirOut = nullptr) {
 
 // The error number that reading the image raises, or 0 when it reads.
 int ReadError(const std::vector<std::uint8_t>& image) {
-    try {
-        Scenario s;
-        ReadScenarioImageV2(s, image);
-        return 0;
-    } catch (const RuntimeError& e) {
-        return e.number();
-    }
+    Scenario s;
+    return ErrorOf([&] { ReadScenarioImageV2(s, image); });
 }
 
 } // namespace
@@ -48,15 +44,13 @@ TEST(OwnLayoutHostileInput, EveryTruncationEndsInputPastEndOfFile) {
     s.TownTalks.resize(1);
     for (auto length = static_cast<std::size_t>(headerEnd - 1); length < image.size(); ++length) {
         const ByteReader cut(std::span(image.data(), length));
-        int error = 0;
-        try {
-            FilePos pos = headerEnd;
-            ReadOutdoorSectionV2(s, cut, 0, 0, pos);
-            ReadTownV2(s, cut, 0, pos);
-        } catch (const RuntimeError& e) {
-            error = e.number();
-        }
-        ASSERT_EQ(error, 62) << "cut at " << length;
+        FilePos pos = headerEnd;
+        ASSERT_EQ(ErrorOf([&] {
+                      ReadOutdoorSectionV2(s, cut, 0, 0, pos);
+                      ReadTownV2(s, cut, 0, pos);
+                  }),
+                  62)
+            << "cut at " << length;
     }
 }
 
