@@ -124,6 +124,10 @@ TEST_F(MapRendererTest, ViewsLeaveWhatTheyDoNotDraw) {
     EXPECT_EQ(view.Pixel(112, 144), Coded(56, 36, 10));
     EXPECT_EQ(view.Pixel(251, 323), Coded(83, 71, 10));
     EXPECT_EQ(view.Pixel(252, 324), kGrey);
+    Map.ZoomView = false; // the whole town, every cell of it
+    Surface town(200, 200, kGrey);
+    DrawWholeMap(town);
+    EXPECT_EQ(CountNot(town, kGrey), 192 * 192);
 
     Scenario world = World(1, 1);
     world.TerrainTypes[SectionTerrain(0, 0, 0, 0)].Picture = 499;
