@@ -27,25 +27,30 @@ class NodeTypeDescriptorsTest : public testing::Test {
     }
 };
 
-// How many types have a non-zero value in each column: a type added to or lost from any list
-// changes a count, and the rows below pin the codes the lists give.
+// How many types have a non-zero value in each column, and the sum of each column's codes: a
+// type added to or lost from any list, or given another code, changes a count or a sum; the
+// rows below pin whole entries.
 TEST_F(NodeTypeDescriptorsTest, NamesKindsButtonsAndValueListsAsTheTypesNeed) {
-    int named = 0, dialogs = 0, pictures = 0;
+    int named = 0, dialogs = 0, pictures = 0, pictureSum = 0;
     std::array<int, 3> buttons{};
-    std::array<int, 9> choosers{};
+    std::array<int, 9> choosers{}, chooserSums{};
     for (int type = 0; type < kSpecialNodeTypeCount; ++type) {
         const SpecialNodeTypeInfo& info = Type(type);
         named += !info.Name.empty();
         dialogs += info.MessageKind != 0;
         pictures += info.PictureKind != 0;
+        pictureSum += info.PictureKind;
         for (std::size_t i = 0; i < 3; ++i)
             buttons[i] += info.ButtonFlags[i] != 0;
-        for (std::size_t i = 0; i < 9; ++i)
+        for (std::size_t i = 0; i < 9; ++i) {
             choosers[i] += info.ChooserKinds[i] != 0;
+            chooserSums[i] += info.ChooserKinds[i];
+        }
     }
-    EXPECT_EQ(Ints(named, dialogs, pictures), Ints(152, 9, 8));
+    EXPECT_EQ(Ints(named, dialogs, pictures, pictureSum), Ints(152, 9, 8, 16));
     EXPECT_EQ(buttons, (std::array<int, 3>{98, 34, 15}));
     EXPECT_EQ(choosers, (std::array<int, 9>{52, 50, 0, 3, 0, 22, 2, 13, 3}));
+    EXPECT_EQ(chooserSums, (std::array<int, 9>{804, 835, 0, 42, 0, 176, 34, 65, 24}));
     // type, message kind, picture kind, the three buttons, the nine value lists
     const std::vector<std::vector<int>> rows = {
         {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0},
