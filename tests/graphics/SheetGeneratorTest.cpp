@@ -78,7 +78,6 @@ TEST_F(GeneratedSheets, SameBytesOnEveryRun) {
 TEST_F(GeneratedSheets, LoadGraphicsReadsThemFromTheProgramFolder) {
     SetProgramFolderForTesting(folder_->Path());
     LoadGraphics();
-    SetProgramFolderForTesting("");
     EXPECT_EQ(MarblePic.size(), QSize(256, 192));
     EXPECT_EQ(frmPics.imgTerpics[5].size(), QSize(280, 180));
     EXPECT_EQ(frmPics.imgMonstpics[9].size(), QSize(84, 360));
@@ -108,7 +107,6 @@ TEST_F(GeneratedSheets, AMissingSheetStopsTheLoading) {
     std::filesystem::remove(partial.File("Images/fields.bmp"));
     SetProgramFolderForTesting(partial.Path());
     const int number = ErrorOf([] { LoadGraphics(); });
-    SetProgramFolderForTesting("");
     EXPECT_EQ(number, err::FileNotFound);
 }
 

@@ -23,15 +23,11 @@
 #include <utility>
 #include <vector>
 
-// Starts each test with a fresh map state and puts the program's back afterwards (the
-// scenario is put back by the guard every test runs under).
+// Starts each test with a fresh map state (the guard every test runs under puts the program's
+// scenario and map, object and tool states back afterwards).
 class MapFixture : public ::testing::Test {
   protected:
-    void SetUp() override {
-        savedMap_ = Map;
-        Map = MapState{};
-    }
-    void TearDown() override { Map = std::move(savedMap_); }
+    void SetUp() override { Map = MapState{}; }
 
     // A scenario with town 0 of the size (0 large, 1 medium, 2 small) as the current town,
     // every list of it free, and the scenario's start in another town.
@@ -82,9 +78,6 @@ class MapFixture : public ::testing::Test {
         Map.EditMode = kEditOutdoors;
         BuildMapCells();
     }
-
-  private:
-    MapState savedMap_;
 };
 
 // Records what the map asks its window to redraw.
@@ -166,12 +159,7 @@ class ToolFixture : public MapFixture {
     void SetUp() override {
         MapFixture::SetUp();
         InitCommonTables();
-        savedTools_ = Tools;
         Tools = ToolState{};
-    }
-    void TearDown() override {
-        Tools = savedTools_;
-        MapFixture::TearDown();
     }
 
     static void BlankTown(std::int16_t size = 0) {
@@ -203,14 +191,10 @@ class ToolFixture : public MapFixture {
     }
 
     ScriptedToolHost host;
-
-  private:
-    ToolState savedTools_;
 };
 
 class PlacementFixture : public ToolFixture {
   protected:
-    // The test guard puts the program's object state back afterwards.
     void SetUp() override {
         ToolFixture::SetUp();
         Objects = ObjectState{};

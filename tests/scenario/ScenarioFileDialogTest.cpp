@@ -12,7 +12,6 @@ namespace {
 class OpenScenFileTest : public ::testing::Test {
   protected:
     void SetUp() override { SetProgramFolderForTesting("/opt/editor"); }
-    void TearDown() override { SetProgramFolderForTesting(""); }
     FileDialogScript dialog;
     MsgBoxRecorder boxes;
     std::string title = "before";

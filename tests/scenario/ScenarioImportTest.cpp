@@ -35,9 +35,6 @@ class ImportTest : public ::testing::Test {
     void SetUp() override {
         InitCommonTables();
         InitScenEditorTables();
-        savedScen_ = Scen;
-        savedFile_ = ScenFile;
-        savedGameTowns_ = GameTowns;
         // The open scenario: its current town is 1, its current section (1, 1); one entrance,
         // in section (0, 1), leads into town 1.
         Scen = MakeVariedScenario(2, 2, 3, 7);
@@ -60,22 +57,12 @@ class ImportTest : public ::testing::Test {
         ownPath = folder.File("Other.vrs");
         PutFileBytes(ownPath, OwnLayoutFile(source, sourceDirectory));
     }
-    void TearDown() override {
-        Scen = savedScen_;
-        ScenFile = savedFile_;
-        GameTowns = savedGameTowns_;
-    }
 
     TempFolder folder;
     MsgBoxRecorder boxes;
     Scenario source;
     SectionDirectoryTable sourceDirectory{};
     std::string ownPath;
-
-  private:
-    Scenario savedScen_;
-    ScenarioFileState savedFile_;
-    GameTownTables savedGameTowns_;
 };
 
 TEST_F(ImportTest, ATownOfTheEditorsLayoutReplacesTheCurrentTownWithoutItsDialogue) {
