@@ -6,6 +6,7 @@
 #include "scenario/ScenarioSave.h"
 #include "scenario/tables/CommonTables.h"
 #include "support/MsgBoxRecorder.h"
+#include "support/OwnLayoutImage.h"
 #include "support/SampleScenario.h"
 #include "support/TempFolder.h"
 
@@ -233,8 +234,7 @@ class NewScenario : public ::testing::Test {
         // A base whose lists are unlocked keeps its outdoor start's y through a save.
         base_.ListsLocked = 0;
         base_.StartOutdoorLoc.Y = 0;
-        SectionDirectoryTable dir{};
-        PutFileBytes(BasePath(), WriteScenarioImage(base_, dir));
+        PutFileBytes(BasePath(), OwnLayoutImage(base_));
 
         Scen = MakeVariedScenario(2, 1, 2, 12);
         Scen.StuffDoneNames[4].Name = "Bell rung";

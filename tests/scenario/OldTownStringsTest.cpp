@@ -1,6 +1,7 @@
 #include "scenario/OwnLayout.h"
 
 #include "platform/core/ByteBuffer.h"
+#include "support/OwnLayoutImage.h"
 #include "support/SampleScenario.h"
 
 #include <gtest/gtest.h>
@@ -11,7 +12,7 @@ namespace {
 std::vector<std::uint8_t> ImageWithTownStringCount(int storedCount) {
     Scenario s = MakeMinimalScenario();
     SectionDirectoryTable dir{};
-    auto image = WriteScenarioImage(s, dir);
+    auto image = OwnLayoutImage(s, &dir);
     const FilePos town = dir[100] + 1;
     const FilePos lengths = town + 6113 - 190 - 1800 - 231;
     // Cut the file at the town strings and write a table of storedCount + 1 texts "s<i>".

@@ -2,6 +2,7 @@
 // field and compared with the bytes its layout table prescribes, so that a field swapped or
 // mis-sized the same way in the writer and the reader cannot pass.
 #include "scenario/OwnLayout.h"
+#include "support/OwnLayoutImage.h"
 
 #include <gtest/gtest.h>
 #include <sstream>
@@ -52,11 +53,6 @@ Scenario ZeroScenario() {
     return s;
 }
 
-std::vector<std::uint8_t> Image(const Scenario& s) {
-    SectionDirectoryTable dir{};
-    return WriteScenarioImage(s, dir);
-}
-
 const SpecialNode kNode{0x0A01, 0x0B02, 0x0C03, 0x0D04, 0x0E05, 0x0F06,
                         0x1007, 0x1108, 0x1209, 0x130A, -1};
 constexpr const char* kNodeBytes =
@@ -77,7 +73,7 @@ TEST(OwnLayoutBytes, HeaderCountTableAndDirectory) {
     s.StartOutdoorSection = {0x14, 0x15};
     s.StartOutdoorLoc = {0x16, 0x17};
     s.ListsLocked = 1;
-    const auto image = Image(s);
+    const auto image = OwnLayoutImage(s);
     EXPECT_EQ(Slice(image, 1, 80), Hex("3e 56 52 53  51 52 53  01 01 01  0b 0c 0d  0e 0f 10  11 "
                                        "12 13  14 15  16 01 00 "
                                        "ff 00 3f 01 00 00 00 00 3b 00 6b 00 00 00 0f 00 07 00 "
@@ -116,7 +112,7 @@ TEST(OwnLayoutBytes, ScenarioWideRecords) {
     s.ScenSpecialNodes[255] = kNode;
     s.ScenStrings[0] = "Vale";
     s.ScenStrings[319] = "End";
-    const auto image = Image(s);
+    const auto image = OwnLayoutImage(s);
 
     const std::string blanks16(16 * 3, ' ');
     const struct {
@@ -168,7 +164,7 @@ TEST(OwnLayoutBytes, OutdoorSectionRecord) {
     o.Terrain.At(5, 1) = 0x5B;
     o.Strings[1] = "Cave";
     o.Strings[107] = "Ford";
-    const auto image = Image(s);
+    const auto image = OwnLayoutImage(s);
 
     const auto expected =
         Record(4026, {{0, "00 00"},
@@ -225,7 +221,7 @@ TEST(OwnLayoutBytes, TownRecordAndItsTalk) {
     talk.Personalities[2].NameResponse = "M";
     talk.Personalities[2].JobResponse = "J";
     talk.Nodes[1] = {0x2111, 0x2212, "ab", "wxyz", {0x2313, 0x2414, 0x2515, 0x2616}, "t1", "t2x"};
-    const auto image = Image(s);
+    const auto image = OwnLayoutImage(s);
 
     auto expected =
         Record(5789, {{0, "01 00 02 00 03 00 00 00  02 41  01 13 02 14 03 15 04 16 05 17"},

@@ -2,6 +2,7 @@
 
 #include "platform/core/ByteBuffer.h"
 #include "support/ErrorOf.h"
+#include "support/OwnLayoutImage.h"
 #include "support/SampleScenario.h"
 
 #include <gtest/gtest.h>
@@ -10,10 +11,7 @@ namespace {
 std::vector<std::uint8_t> SmallImage(SectionDirectoryTable* dirOut = nullptr) {
     Scenario s = MakeVariedScenario(1, 1, 1, 11);
     s.Towns[0] = MakeMinimalScenario().Towns[0]; // a small town keeps the file short
-    SectionDirectoryTable dir{};
-    auto image = WriteScenarioImage(s, dir);
-    if (dirOut) *dirOut = dir;
-    return image;
+    return OwnLayoutImage(s, dirOut);
 }
 
 // The error number that reading the image raises, or 0 when it reads.

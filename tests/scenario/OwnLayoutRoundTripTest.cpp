@@ -1,16 +1,15 @@
 #include "scenario/OwnLayout.h"
 
 #include "platform/core/ByteBuffer.h"
+#include "support/OwnLayoutImage.h"
 #include "support/SampleScenario.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 Scenario RoundTrip(const Scenario& original) {
-    SectionDirectoryTable directory{};
-    const auto image = WriteScenarioImage(original, directory);
     Scenario read;
-    ReadScenarioImageV2(read, image);
+    ReadScenarioImageV2(read, OwnLayoutImage(original));
     return read;
 }
 } // namespace

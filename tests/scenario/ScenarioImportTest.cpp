@@ -6,6 +6,7 @@
 #include "scenario/tables/EditorTables.h"
 #include "support/GameLayoutBuilder.h"
 #include "support/MsgBoxRecorder.h"
+#include "support/OwnLayoutImage.h"
 #include "support/SampleScenario.h"
 #include "support/TempFolder.h"
 
@@ -13,14 +14,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-std::vector<std::uint8_t> OwnLayoutFile(const Scenario& s, SectionDirectoryTable& dir) {
-    return WriteScenarioImage(s, dir);
-}
-std::vector<std::uint8_t> OwnLayoutFile(const Scenario& s) {
-    SectionDirectoryTable dir{};
-    return WriteScenarioImage(s, dir);
-}
-
 TownTalk ClearedTalk() {
     TownTalk talk;
     for (Personality& p : talk.Personalities)
@@ -55,7 +48,7 @@ class ImportTest : public ::testing::Test {
         // directory entries of (1, 0) and (0, 2) are one and the same.
         source = MakeVariedScenario(2, 4, 5, 99);
         ownPath = folder.File("Other.vrs");
-        PutFileBytes(ownPath, OwnLayoutFile(source, sourceDirectory));
+        PutFileBytes(ownPath, OwnLayoutImage(source, &sourceDirectory));
     }
 
     TempFolder folder;
@@ -190,7 +183,7 @@ TEST_F(ImportTest, EveryRefusalAndFailureLeavesTheScenarioAsItWasAndReportsIt) {
          },
          "ImportTownError encountered!\r\nErr# 9, Subscript out of range", "Error"},
     };
-    const std::vector<std::uint8_t> saved = OwnLayoutFile(Scen);
+    const std::vector<std::uint8_t> saved = OwnLayoutImage(Scen);
     const Scenario before = Scen;
     const GameTownTables gameTowns = GameTowns;
     for (const Row& r : rows) {
@@ -201,7 +194,7 @@ TEST_F(ImportTest, EveryRefusalAndFailureLeavesTheScenarioAsItWasAndReportsIt) {
         ASSERT_EQ(boxes.Calls().size(), shown + 1) << r.what;
         EXPECT_EQ(boxes.Calls().back().text, r.text) << r.what;
         EXPECT_EQ(boxes.Calls().back().title, r.title) << r.what;
-        EXPECT_TRUE(OwnLayoutFile(Scen) == saved) << r.what;
+        EXPECT_TRUE(OwnLayoutImage(Scen) == saved) << r.what;
         EXPECT_TRUE(Scen == before) << r.what;
         EXPECT_TRUE(GameTowns.Sizes == gameTowns.Sizes) << r.what;
         EXPECT_EQ(ScenFile.ScenFormat, 1) << r.what;
