@@ -47,6 +47,8 @@ TEST(BinaryFile, MissingFilesAndFoldersHaveTheirOwnErrors) {
     EXPECT_EQ(ErrorOf([&] { ReadFileBytes(dir.File("no/none.vrs")); }), 76);
     EXPECT_EQ(ErrorOf([&] { WriteFileBytes(dir.File("no/x.vrs"), kBytes); }), 76);
     EXPECT_EQ(ErrorOf([&] { ReadFileBytes(dir.Path()); }), 75);
+    PutFileText(dir.File("big"), "12345");
+    EXPECT_EQ(ErrorOf([&] { ReadFileBytes(dir.File("big"), 4); }), 7);
     PutFileBytes(dir.File("f"), std::vector<std::uint8_t>(100, 9));
     WriteFileBytes(dir.File("f"), kBytes); // writing empties the file first
     EXPECT_EQ(ReadFileBytes(dir.File("f")), kBytes);
