@@ -353,13 +353,6 @@ TEST_F(FileSafety, LoadingDoesNotHangOnAPipeInAFilesPlace) {
                               "LoadScenarioError encountered!\r\nErr# 75, Path/File access error"});
 }
 
-TEST_F(FileSafety, AFlagNameFileOfManyBlankLinesIsStillReadToItsNames) {
-    PutFileText(FlagPath(), ">VRD\r\n" + std::string(20 << 20, '\n') + "0,-1,\"Gate\"\r\n");
-    Scenario s;
-    LoadScenData(s, FlagPath());
-    EXPECT_EQ(s.StuffDoneNames[0].Name, "Gate");
-}
-
 TEST_F(FileSafety, StagingFilesLeftByACrashAreRemovedByTheNextSaveOrStart) {
     const std::string folder = program_.File("scenario/");
     const std::vector<std::string> thisName = {
