@@ -53,18 +53,11 @@ TEST(Drawing, EachPictureKindLandsFromItsSheetOrNotAtAll) {
                Custom(54);
                DrawCustomPic(s, 15, 0, 0, 0);
            });
-    // Tiles 131..134 of monst7, halved, the lower row at 18; tile 132 overlaps the first by a
-    // column, so the last column stays white.
-    Expect("monster 2 x 2", 28, 36,
-           {{0, 0, Coded(57, 37, 26)}, {13, 0, Coded(57, 73, 26)}, {0, 35, Coded(57, 143, 26)}},
-           kWhite, 27 * 36, [](Surface& s) { DrawMonsterPic(s, 120); });
     Expect("custom monster 2 x 2 from y 17", 28, 36, {{0, 17, Coded(113, 37, 12)}, {0, 35, kWhite}},
            kGrey, 28 * 36, [](Surface& s) {
                Custom(72);
                DrawMonsterPic(s, 4012);
            });
-    Expect("monster two high, white beside", 28, 36, {{0, 0, kWhite}, {7, 18, Coded(57, 145, 22)}},
-           kWhite, 14 * 36, [](Surface& s) { DrawMonsterPic(s, 52); });
     Expect("no monster", 28, 36, {}, kWhite, 0, [](Surface& s) { DrawMonsterPic(s, 200); });
     Expect(
         "tiny item on white", 28, 36,
