@@ -169,18 +169,6 @@ TEST_F(ScenarioSave, SavingAScenarioOpenedElsewhereWritesIntoTheScenarioFolder) 
     EXPECT_TRUE(std::filesystem::exists(ScenarioPath()));
 }
 
-TEST_F(ScenarioSave, AScenarioFileThatCannotBeReplacedIsReported) {
-    std::filesystem::create_directory(ScenarioPath()); // a folder in the file's place
-    MsgBoxRecorder boxes;
-    SaveScenarioV2();
-    ASSERT_EQ(boxes.Calls().size(), 1u);
-    EXPECT_EQ(boxes.Calls()[0].text,
-              "SaveScenarioV2Error encountered!\r\nErr# 75, Path/File access error");
-    EXPECT_FALSE(std::filesystem::exists(FlagPath()));
-    // Nothing but the folder that was there is left in the scenario folder.
-    EXPECT_EQ(FolderEntries(program_.File("scenario")), std::vector<std::string>{"Test.vrs"});
-}
-
 // Every way a save can fail: the box names the failure and the file it fell on, and the
 // earlier pair of files, the temporary copy and the folders stay as they were.
 TEST_F(FileSafety, AFailedSaveIsReportedAndLeavesTheEarlierPairOfFiles) {
@@ -284,16 +272,24 @@ TEST_F(FileSafety, AFailedSaveIsReportedAndLeavesTheEarlierPairOfFiles) {
             << c.what;
     }
 
-    // A first save whose flag-name file cannot take its place leaves no scenario file either.
-    fs::remove(ScenarioPath());
-    fs::remove(FlagPath());
-    MsgBoxRecorder boxes;
-    {
-        WriteFaultScope fault({.renameError = EACCES, .renameOnto = FlagPath()});
-        SaveScenarioV2();
+    // A first save that fails leaves nothing new: a folder in the scenario file's place stays
+    // alone, and a flag-name file that cannot take its place takes the scenario file with it.
+    for (const bool folderInPlace : {true, false}) {
+        fs::remove(ScenarioPath());
+        fs::remove(FlagPath());
+        if (folderInPlace) fs::create_directory(ScenarioPath());
+        MsgBoxRecorder boxes;
+        {
+            WriteFaultScope fault(
+                folderInPlace ? WriteFaults{}
+                              : WriteFaults{.renameError = EACCES, .renameOnto = FlagPath()});
+            SaveScenarioV2();
+        }
+        EXPECT_EQ(Box(boxes),
+                  std::vector<std::string>{folderInPlace ? kBox + access : kNamesBox + denied});
+        EXPECT_EQ(ScenarioFolder(), folderInPlace ? std::vector<std::string>{"Test.vrs"}
+                                                  : std::vector<std::string>{});
     }
-    EXPECT_EQ(Box(boxes), std::vector<std::string>{kNamesBox + denied});
-    EXPECT_TRUE(ScenarioFolder().empty());
 }
 
 TEST_F(FileSafety, ANameWithBackslashesCannotSaveOutsideTheScenarioFolder) {
