@@ -4,9 +4,9 @@
 #include "graphics/GraphicsSheets.h"
 #include "map/MapCells.h"
 #include "map/MapView.h"
+#include "map/ToolHost.h"
 #include "map/render/MapRenderer.h"
 #include "map/tools/ToolDispatch.h"
-#include "map/tools/ToolHost.h"
 #include "map/tools/ToolState.h"
 #include "platform/core/ProgramPaths.h"
 #include "platform/qt/Surface.h"
@@ -86,7 +86,7 @@ void DragMoves(benchmark::State& state, bool zoom) {
     const CellSize cell = ViewCellSize();
     const int cells = zoom ? 9 : 64;
     const int row = (zoom ? 4 : 32) * cell.Height + 1;
-    MapMouseDown(true, 1, row, host);
+    MapMouseDown(true, ViewCellAtPixel(1, row), host);
     int i = 0;
     for (auto _ : state) {
         i = (i + 1) % cells;

@@ -1,5 +1,5 @@
 #include "graphics/Drawing.h"
-#include "support/CodedPictureHolders.h"
+#include "support/qt/CodedPictureHolders.h"
 #include "support/MsgBoxRecorder.h"
 #include "support/TempFolder.h"
 

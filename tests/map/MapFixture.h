@@ -5,7 +5,7 @@
 #include "map/MapState.h"
 #include "map/objects/AreaObjects.h"
 #include "map/objects/ObjectState.h"
-#include "map/tools/ToolHost.h"
+#include "map/ToolHost.h"
 #include "map/tools/ToolState.h"
 #include "map/tools/ToolTable.h"
 #include "scenario/NewScenario.h"

@@ -1,7 +1,7 @@
 #include "platform/qt/Surface.h"
 #include "platform/core/RuntimeError.h"
 #include "platform/qt/PictureBox.h"
-#include "support/CodedSheets.h"
+#include "support/qt/CodedSheets.h"
 #include "support/ErrorOf.h"
 #include "support/TempFolder.h"
 

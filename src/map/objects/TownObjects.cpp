@@ -2,9 +2,9 @@
 
 #include "map/MapCells.h"
 #include "map/MapState.h"
+#include "map/ToolHost.h"
 #include "map/objects/ObjectLists.h"
 #include "map/objects/ObjectState.h"
-#include "map/tools/ToolHost.h"
 #include "scenario/Scenario.h"
 
 namespace {

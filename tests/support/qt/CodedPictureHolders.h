@@ -1,7 +1,7 @@
 #pragma once
 
 #include "graphics/GraphicsSheets.h"
-#include "support/CodedSheets.h"
+#include "support/qt/CodedSheets.h"
 
 // Fills the program's picture holders with coded sheets of the real sizes (sheet tags: marble 1,
 // animated terrain 2, tiny terrain 3, dialog 4, portraits 5, objects 6, tiny objects 7, icons 8,

@@ -1,7 +1,7 @@
 #include "map/render/MapRenderer.h"
 
-#include "MapFixture.h"
-#include "support/CodedPictureHolders.h"
+#include "map/MapFixture.h"
+#include "support/qt/CodedPictureHolders.h"
 
 namespace {
 constexpr QRgb kGrey = 0xFF808080u;
