@@ -13,17 +13,26 @@ class MapObjectsTest : public PlacementFixture {
     }
 };
 
-TEST_F(MapObjectsTest, FullFixedListsShowTheirLimitAndChangeNothing) {
+// The resizable lists once stopped one growth short of their bound with a run-time error box.
+TEST_F(MapObjectsTest, FullListsShowTheirLimitAndChangeNothing) {
     const std::string rects = "area rectangles.  You'll need to erase some \r\n";
     const std::string signs = "locations with signs.  You'll need to erase some \r\n";
     const std::string town = "Each town can have at most 16\r\n";
     const std::string section = "Each outdoor section can have at most 8\r\n";
+    // A signed 16-bit upper bound: at most 32768 entries.
+    constexpr std::size_t kMost = 32768;
+    const std::string most = "Each town can have at most 32768\r\n";
+    const std::string erase = "  You'll need to erase some \r\n";
     const auto rect = [](ToolHost& h) {
         AreaRect r{3, 3, 4, 4};
         PlaceAreaRect(r, h);
     };
     const auto sign = [](ToolHost& h) { PlaceSign(9, 9, h); };
     const auto entrance = [](ToolHost& h) { PlaceTownEntrance(9, 9, h); };
+    const auto field = [](ToolHost&) { PlaceField(9, 9, 1); };
+    const auto item = [](ToolHost& h) { PlaceItem(9, 9, h); };
+    const auto creature = [](ToolHost& h) { PlaceMonster(9, 9, h); };
+    const auto spot = [](ToolHost&) { PasteSpecial(9, 9, 3); };
     const auto expectFull = [this](bool outdoors, const std::function<void(ToolHost&)>& act,
                                    const std::string& message, const std::function<void()>& fill) {
         outdoors ? BlankSection() : BlankTown();
@@ -55,6 +64,24 @@ TEST_F(MapObjectsTest, FullFixedListsShowTheirLimitAndChangeNothing) {
                          "before you can place more.",
                [] {
                    Section().TownEntrances.fill({0, 5, 5});
+               });
+    expectFull(false, field,
+               most + "fields and objects." + erase + "of them before you can place more.", [] {
+                   CurrentTown().Fields.assign(kMost, TownField{0, 5, 5});
+               });
+    expectFull(false, item, most + "preset items." + erase + "items before you can place more.",
+               [] {
+                   CurrentTown().PresetItems.assign(kMost, PresetItem{3, 5, 5});
+               });
+    expectFull(false, creature,
+               most + "creatures." + erase + "creatures before you can place more.", [] {
+                   CurrentTown().Creatures.assign(kMost, TownCreature{1, 5, 5});
+               });
+    expectFull(true, spot,
+               "Each outdoor section can have at most 32768\r\nspecial spots." + erase +
+                   "special spots before you can place more.",
+               [] {
+                   Section().SpecialSpots.assign(kMost, SpecialSpot{3, 5, 5});
                });
 }
 
@@ -103,6 +130,17 @@ TEST_F(MapObjectsTest, PresetItemsGrowByEightAndACancelledEditorFreesTheSlot) {
     DupItem(4, 4);
     EXPECT_EQ(items[9].Item, 7);
     EXPECT_EQ(Cell(4, 4).ItemIndexes, std::vector<std::int16_t>{9});
+}
+
+TEST_F(MapObjectsTest, AListGrowsUpToItsSignedSixteenBitBound) {
+    BlankTown();
+    CurrentTown().Fields.assign(32760, TownField{0, 5, 5});
+    BuildMapCells();
+    PlaceField(9, 9, 1);
+    const auto& fields = CurrentTown().Fields;
+    ASSERT_EQ(fields.size(), 32768u);
+    EXPECT_EQ(fields[32760], (TownField{1, 9, 9}));
+    EXPECT_EQ(fields[32767], (TownField{-1, 100, 0}));
 }
 
 TEST_F(MapObjectsTest, FieldsOneOfEachKindOnACell) {
