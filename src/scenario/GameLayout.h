@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/core/ByteBuffer.h"
+#include "platform/core/ByteSource.h"
 #include "scenario/Scenario.h"
 
 #include <array>
@@ -55,8 +56,11 @@ class GameLayoutFile {
     // A fixed-length text field: the text as ReadScenCString reads it, blank-padded to its
     // length, as the editor holds such texts whatever layout they came from.
     std::string ReadScenFixedText(FilePos pos, std::uint8_t length) const;
+    void ReadScenFixedTextInto(std::string& text, FilePos pos, std::uint8_t length) const;
     // Exactly n bytes; in the game layouts each "|" becomes a CR LF line break.
     std::string ReadScenText(FilePos pos, std::uint8_t n) const;
+    // The same into a text that exists, which keeps its storage when that is large enough.
+    void ReadScenTextInto(std::string& text, FilePos pos, std::uint8_t n) const;
     // Eleven integers in the game's field order, converted to the editor's node types.
     SpecialNode ReadScenSpecialNode(FilePos pos) const;
 
@@ -67,7 +71,7 @@ class GameLayoutFile {
     AreaRect ReadScenRect(FilePos pos) const;
 
   private:
-    const ByteReader& file_;
+    ByteReader file_;
     int format_;
 };
 
@@ -79,6 +83,28 @@ std::int16_t FitInt16(int value);
 // The readers. Each takes the byte order from scenFormat (0 or 1; anything else raises
 // "Invalid procedure call"), fills what the layout holds, sets what it does not hold to fixed
 // values, and checks every count and size before use ("Subscript out of range", 9).
+
+// Each part of the file (the header, a section, a town, a town's dialogue) is read through a
+// reader of its own bytes only, so that a part that claims more than it holds fails at that
+// part instead of reading on into the next. Its length comes from its own length table.
+
+// How long the header, the section, the town or its dialogue that starts at the source's
+// position is. A town's size code is its entry in towns.
+std::size_t ScenHeaderV1Extent(ByteSource& source);
+std::size_t OutdoorSectionV1Extent(ByteSource& source);
+std::size_t TownV1Extent(ByteSource& source, int town, const GameTownTables& towns);
+std::size_t TownTalkV1Extent(ByteSource& source);
+
+// The part readers, each given the bytes of its part (the header's from position 1 on).
+void ReadScenHeaderV1(Scenario& scen, const ByteReader& header, int scenFormat,
+                      GameTownTables& towns);
+void ReadOutdoorSectionV1(Scenario& scen, const ByteReader& section, int x, int y, int scenFormat);
+// Clears the town first; its dialogue is read next, from the part after it.
+void ReadTownV1(Scenario& scen, const ByteReader& townPart, int town, int scenFormat,
+                const GameTownTables& towns);
+void ReadTownTalkV1(Scenario& scen, const ByteReader& talk, int town, int scenFormat);
+
+// The same parts in a whole file image:
 
 // Reads the fixed-size header at its fixed positions (whatever pos says) and leaves pos at the
 // first outdoor section. Refuses a town count of 0 or above 200 and a world side outside 1..50.
@@ -94,9 +120,11 @@ void ReadOutdoorSectionV1(Scenario& scen, const ByteReader& file, int x, int y, 
 void ReadTownV1(Scenario& scen, const ByteReader& file, int town, FilePos& pos, int scenFormat,
                 const GameTownTables& towns);
 
-// Reads a whole file of a game layout into scen: the header, every section row by row, then
-// every town. The town tables the header held are returned in towns. A failure leaves scen
-// partly filled, so callers read into a scenario of their own and keep it only on success.
+// Reads a whole file of a game layout into scen, one part at a time from the source: the
+// header, every section row by row, then every town. The town tables the header held are
+// returned in towns. A failure leaves scen partly filled, so callers read into a scenario of
+// their own and keep it only on success.
+void ReadScenarioImageV1(Scenario& scen, ByteSource& source, int scenFormat, GameTownTables& towns);
 void ReadScenarioImageV1(Scenario& scen, std::span<const std::uint8_t> image, int scenFormat,
                          GameTownTables& towns);
 void ReadScenarioImageV1(Scenario& scen, std::span<const std::uint8_t> image, int scenFormat);

@@ -124,7 +124,7 @@ void ReadTerrain(const GameLayoutFile& in, FilePos at, TerrainType& t) {
     t.HorseBlocked = in.ReadScenByte(at + 9);
     t.Light = in.ReadScenByte(at + 10);
     t.Sound = in.ReadScenByte(at + 11);
-    t.ShortcutKey = in.ReadScenFixedText(at + 12, 1);
+    in.ReadScenFixedTextInto(t.ShortcutKey, at + 12, 1);
 }
 
 // The editor gives some terrain numbers special properties that the game hard-codes.
@@ -197,8 +197,8 @@ void ReadItem(const GameLayoutFile& in, FilePos at, ItemType& it) {
     it.Value = in.ReadScenInt(at + 16);
     it.Weight = in.ReadScenByte(at + 18);
     it.SpecialClass = in.ReadScenByte(at + 19);
-    it.Name = in.ReadScenFixedText(at + 22, 25);
-    it.UnidName = in.ReadScenFixedText(at + 47, 15);
+    in.ReadScenFixedTextInto(it.Name, at + 22, 25);
+    in.ReadScenFixedTextInto(it.UnidName, at + 47, 15);
     it.TreasureClass = in.ReadScenByte(at + 62);
     const std::uint8_t flags = in.ReadScenByte(at + 63);
     it.Identified = (flags & 0x01) ? 1 : 0;
@@ -216,14 +216,13 @@ ItemType EmptyItemType() {
     return it;
 }
 
-void ReadScenTexts(const GameLayoutFile& in, Scenario& scen, FilePos& pos) {
+void ReadScenTexts(const GameLayoutFile& in, Scenario& scen) {
     FilePos p = kScenTexts;
     for (int j = 0; j < kScenTextsRead; ++j) {
         const std::uint8_t length = in.ReadScenByte(kTextLengths + j);
-        scen.ScenStrings[static_cast<std::size_t>(j)] = in.ReadScenText(p, length);
+        in.ReadScenTextInto(scen.ScenStrings[static_cast<std::size_t>(j)], p, length);
         p += length;
     }
-    pos = p + in.ReadScenByte(kTextLengths + kScenTextsRead);
 
     scen.ScenStrings[10] = kDeathMessage1;
     scen.ScenStrings[11] = kDeathMessage2;
@@ -233,7 +232,23 @@ void ReadScenTexts(const GameLayoutFile& in, Scenario& scen, FilePos& pos) {
 }
 } // namespace
 
+std::size_t ScenHeaderV1Extent(ByteSource& source) {
+    // The fixed positions, then the texts; the length table holds one more text than is read.
+    PartExtent part(source);
+    part.Add(static_cast<std::size_t>(kScenTexts - 1));
+    part.AddTextLengths(static_cast<std::size_t>(kTextLengths - 1), kScenTextsRead + 1);
+    return part.Size();
+}
+
 void ReadScenHeaderV1(Scenario& scen, const ByteReader& file, FilePos& pos, int scenFormat,
+                      GameTownTables& towns) {
+    ByteSource source(file.Bytes(), file.First());
+    const ByteReader header = source.Take(ScenHeaderV1Extent(source));
+    ReadScenHeaderV1(scen, header, scenFormat, towns);
+    pos = header.End();
+}
+
+void ReadScenHeaderV1(Scenario& scen, const ByteReader& file, int scenFormat,
                       GameTownTables& towns) {
     if (scenFormat != kLittleEndian && scenFormat != kBigEndian) RaiseError(err::InvalidCall);
     const GameLayoutFile in(file, scenFormat);
@@ -320,11 +335,11 @@ void ReadScenHeaderV1(Scenario& scen, const ByteReader& file, FilePos& pos, int 
         scen.ItemTypes[i] = EmptyItemType();
 
     for (int i = 0; i < 256; ++i)
-        scen.MonsterTypes[static_cast<std::size_t>(i)].Name =
-            in.ReadScenFixedText(kMonsterNames + 20 * i, 20);
+        in.ReadScenFixedTextInto(scen.MonsterTypes[static_cast<std::size_t>(i)].Name,
+                                 kMonsterNames + 20 * i, 20);
     for (int i = 0; i < 256; ++i)
-        scen.TerrainTypes[static_cast<std::size_t>(i)].Name =
-            in.ReadScenFixedText(kTerrainNames + 30 * i, 30);
+        in.ReadScenFixedTextInto(scen.TerrainTypes[static_cast<std::size_t>(i)].Name,
+                                 kTerrainNames + 30 * i, 30);
 
-    ReadScenTexts(in, scen, pos);
+    ReadScenTexts(in, scen);
 }

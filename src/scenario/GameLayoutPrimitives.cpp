@@ -44,14 +44,35 @@ std::string GameLayoutFile::ReadScenCString(FilePos pos, std::uint8_t max) const
 }
 
 std::string GameLayoutFile::ReadScenFixedText(FilePos pos, std::uint8_t length) const {
-    return FixedLengthText(ReadScenCString(pos, length), length);
+    std::string text;
+    ReadScenFixedTextInto(text, pos, length);
+    return text;
+}
+
+void GameLayoutFile::ReadScenFixedTextInto(std::string& text, FilePos pos,
+                                           std::uint8_t length) const {
+    // Byte by byte, as a text that ends before its field may end before the file does.
+    std::size_t kept = 0;
+    while (kept < length && file_.GetU8(pos + static_cast<FilePos>(kept)) != 0)
+        ++kept;
+    text.assign(reinterpret_cast<const char*>(file_.At(pos, kept)), kept);
+    text.resize(length, ' ');
 }
 
 std::string GameLayoutFile::ReadScenText(FilePos pos, std::uint8_t n) const {
-    std::string text = file_.GetText(pos, n);
-    if (format_ == kOwnLayout) return text;
+    std::string text;
+    ReadScenTextInto(text, pos, n);
+    return text;
+}
+
+void GameLayoutFile::ReadScenTextInto(std::string& text, FilePos pos, std::uint8_t n) const {
+    const auto* bytes = reinterpret_cast<const char*>(file_.At(pos, n));
+    const std::string_view stored(bytes, n);
     // The game marks line breaks with "|".
-    return Replace(text, "|", "\r\n");
+    if (format_ == kOwnLayout || stored.find('|') == std::string_view::npos)
+        text.assign(stored);
+    else
+        text = Replace(stored, "|", "\r\n");
 }
 
 std::uint8_t GameLayoutFile::ReadScenIntAsByte(FilePos pos) const {

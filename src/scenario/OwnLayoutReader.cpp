@@ -5,6 +5,8 @@
 #include "scenario/ScenarioClearing.h"
 #include "scenario/TextTable.h"
 
+#include <algorithm>
+
 using namespace own_layout;
 
 namespace {
@@ -66,21 +68,21 @@ OutdoorEncounter ReadEncounter(ReadCursor& in) {
 }
 
 void ReadTerrainType(ReadCursor& in, TerrainType& t, int number) {
-    t.Name = in.Text(30);
+    in.TextInto(t.Name, 30);
     t.Picture = in.I16();
     t.Extra1 = in.I16();
     t.Extra2 = in.I16();
     for (std::uint8_t* v : {&t.Blockage, &t.TransformTo, &t.FlyOver, &t.BoatOver, &t.HorseBlocked,
                             &t.Light, &t.Sound, &t.SpecialProperty})
         *v = in.U8();
-    t.ShortcutKey = in.Text(1);
+    in.TextInto(t.ShortcutKey, 1);
     in.I16(); // the stored wall group is stale by design; it follows from the number
     t.TerrainSet = TerrainSetOf(number);
     in.U8();
 }
 
 void ReadMonsterType(ReadCursor& in, MonsterType& m) {
-    m.Name = in.Text(20);
+    in.TextInto(m.Name, 20);
     m.Picture = in.I16();
     m.Reserved1 = in.I16();
     m.TalkPicture = in.I16();
@@ -104,8 +106,8 @@ void ReadMonsterType(ReadCursor& in, MonsterType& m) {
 }
 
 void ReadItemType(ReadCursor& in, ItemType& it) {
-    it.Name = in.Text(25);
-    it.UnidName = in.Text(15);
+    in.TextInto(it.Name, 25);
+    in.TextInto(it.UnidName, 15);
     it.Picture = in.I16();
     it.ItemKind = in.I16();
     it.Value = in.I16();
@@ -126,29 +128,15 @@ void ReadTransports(ReadCursor& in, std::array<Transport, 24>& list) {
     }
 }
 
-int SlotCount(const ByteReader& file, FilePos slot, int largest) {
-    return CheckedCount(file.GetI16(slot), largest);
-}
-
-// Puts the stored town texts into the 190 strings, accepting the two older string counts.
-void PlaceTownStrings(Town& town, std::vector<std::string>&& texts, int count) {
-    if (count == kOldTownStringsCount140) {
-        for (int i = 0; i < 120; ++i)
-            town.Strings[i] = std::move(texts[i]);
-        for (int i = 120; i < 170; ++i)
-            town.Strings[i].assign(1, '*');
-        for (int i = 120; i < 140; ++i)
-            town.Strings[i + 50] = std::move(texts[i]);
-    } else if (count == kOldTownStringsCount220) {
-        for (int i = 0; i < 170; ++i)
-            town.Strings[i] = std::move(texts[i]);
-        for (int i = 200; i < 220; ++i)
-            town.Strings[i - 30] = std::move(texts[i]);
-    } else {
-        if (count > kTownStringsCount) RaiseError(err::SubscriptOutOfRange);
-        for (int i = 0; i <= count; ++i)
-            town.Strings[i] = std::move(texts[i]);
+// Where each stored town text goes among the 190 strings: the two older string counts put
+// their message and sign texts apart; null for a text that has no place.
+std::string* TownStringOf(Town& town, int count, std::size_t text) {
+    if (count == kOldTownStringsCount140) return &town.Strings[text < 120 ? text : text + 50];
+    if (count == kOldTownStringsCount220) {
+        if (text < 170) return &town.Strings[text];
+        return text < 200 ? nullptr : &town.Strings[text - 30];
     }
+    return &town.Strings[text];
 }
 
 void ReadTalk(ReadCursor& in, TownTalk& talk, int nodeCount) {
@@ -156,27 +144,83 @@ void ReadTalk(ReadCursor& in, TownTalk& talk, int nodeCount) {
         TalkingNode& n = talk.Nodes[i];
         n.PersonalityNum = in.I16();
         n.NodeType = in.I16();
-        n.Word1 = in.Text(4);
-        n.Word2 = in.Text(4);
+        in.TextInto(n.Word1, 4);
+        in.TextInto(n.Word2, 4);
         for (auto& v : n.Extra)
             v = in.I16();
     }
     // Ten personality texts of five kinds, then Text1 and Text2 of each node, then one more.
-    const int textCount = (nodeCount + 1) * 2 + 51;
-    auto texts = ReadTextTable(in, textCount - 1);
-    std::size_t k = 0;
-    for (auto field : {&Personality::Name, &Personality::HuhResponse, &Personality::LookResponse,
-                       &Personality::NameResponse, &Personality::JobResponse})
-        for (auto& p : talk.Personalities)
-            p.*field = std::move(texts[k++]);
-    for (int i = 0; i <= nodeCount; ++i)
-        talk.Nodes[i].Text1 = std::move(texts[k++]);
-    for (int i = 0; i <= nodeCount; ++i)
-        talk.Nodes[i].Text2 = std::move(texts[k++]);
+    static constexpr std::string Personality::*kKinds[] = {
+        &Personality::Name, &Personality::HuhResponse, &Personality::LookResponse,
+        &Personality::NameResponse, &Personality::JobResponse};
+    const auto nodes = static_cast<std::size_t>(nodeCount + 1);
+    const std::size_t personalityTexts = 5 * talk.Personalities.size();
+    ReadTextTable(in, static_cast<int>(nodes * 2 + 51) - 1, [&](std::size_t k) -> std::string* {
+        if (k < personalityTexts) return &(talk.Personalities[k % 10].*kKinds[k / 10]);
+        k -= personalityTexts;
+        if (k < nodes) return &talk.Nodes[k].Text1;
+        if (k < 2 * nodes) return &talk.Nodes[k - nodes].Text2;
+        return nullptr;
+    });
+}
+
+// The count as a reader takes it, for finding a part's length only: a count that its reader
+// refuses is refused before anything that depends on it is read.
+std::size_t Entries(std::int16_t upperBound, int largest) {
+    return static_cast<std::size_t>(std::clamp<int>(upperBound, -1, largest) + 1);
 }
 } // namespace
 
-void ReadScenHeaderV2(Scenario& scen, const ByteReader& file, FilePos& pos) {
+OwnLayoutCounts ReadOwnLayoutCounts(const ByteReader& header) {
+    OwnLayoutCounts c;
+    c.sectionNodes = header.GetI16(kSectionNodesSlot);
+    c.sectionStrings = header.GetI16(kSectionStringsSlot);
+    c.sectionSigns = header.GetI16(kSectionSignsSlot);
+    c.sectionEntrances = header.GetI16(kSectionEntrancesSlot);
+    c.townNodes = header.GetI16(kTownNodesSlot);
+    c.townStrings = header.GetI16(kTownStringsSlot);
+    c.townSigns = header.GetI16(kTownSignsSlot);
+    c.talkNodes = header.GetI16(kTalkNodesSlot);
+    return c;
+}
+
+std::size_t ScenHeaderV2Extent(ByteSource& source) {
+    PartExtent part(source);
+    const std::int16_t strings = part.I16At(static_cast<std::size_t>(kScenStringsSlot - 1));
+    part.Add(static_cast<std::size_t>(kScenStringLengths - 1));
+    part.AddTextTable(Entries(strings, 319));
+    return part.Size();
+}
+
+std::size_t OutdoorSectionV2Extent(ByteSource& source, const OwnLayoutCounts& counts) {
+    PartExtent part(source);
+    const std::int16_t maxSpot = part.I16At(0);
+    part.Add(2 + 8 * 4 + 4 * 2 + 8 * 22 + 2 * Entries(counts.sectionSigns, 15) +
+             4 * Entries(counts.sectionEntrances, 7) + 4 * Entries(maxSpot, 32767) +
+             22 * Entries(counts.sectionNodes, 59) + kOutdoorSide * kOutdoorSide);
+    part.AddTextTable(Entries(counts.sectionStrings, 107));
+    return part.Size();
+}
+
+std::size_t TownV2Extent(ByteSource& source, const OwnLayoutCounts& counts) {
+    PartExtent part(source);
+    const std::int16_t maxField = part.I16At(0);
+    const std::int16_t maxItem = part.I16At(2);
+    const std::int16_t maxCreature = part.I16At(4);
+    const std::int16_t maxSpot = part.I16At(6);
+    const std::uint8_t size = part.U8At(8);
+    const std::size_t side = size <= 2 ? static_cast<std::size_t>(TownSide(size)) : 0;
+    part.Add(172 + 2 * Entries(counts.townSigns, 15) + 4 * Entries(maxSpot, 32767) +
+             4 * Entries(maxField, 32767) + 10 * Entries(maxItem, 32767) +
+             20 * Entries(maxCreature, 32767) + 22 * Entries(counts.townNodes, 99) + side * side);
+    part.AddTextTable(Entries(counts.townStrings, kOldTownStringsCount220));
+    const std::size_t talkNodes = Entries(counts.talkNodes, 89);
+    part.Add(20 * talkNodes);
+    part.AddTextTable(talkNodes * 2 + 51);
+    return part.Size();
+}
+
+void ReadScenHeaderV2(Scenario& scen, const ByteReader& file) {
     ReadCursor in(file, 5);
     in.U8s(scen.ScenVersion);
     for (std::uint8_t* v :
@@ -225,21 +269,19 @@ void ReadScenHeaderV2(Scenario& scen, const ByteReader& file, FilePos& pos) {
     ReadTransports(in, scen.Horses);
 
     in.Seek(kScenSpecialNodes);
-    const int nodeCount = SlotCount(file, kScenNodesSlot, 255);
+    const int nodeCount = CheckedCount(file.GetI16(kScenNodesSlot), 255);
     for (int i = 0; i <= nodeCount; ++i)
         scen.ScenSpecialNodes[i] = ReadNode(in);
 
     in.Seek(kScenStringLengths);
-    const int stringCount = SlotCount(file, kScenStringsSlot, 319);
-    auto texts = ReadTextTable(in, stringCount);
-    for (int i = 0; i <= stringCount; ++i)
-        scen.ScenStrings[i] = std::move(texts[i]);
-    pos = in.Pos();
+    const int stringCount = CheckedCount(file.GetI16(kScenStringsSlot), 319);
+    ReadTextTable(in, stringCount, [&](std::size_t i) { return &scen.ScenStrings[i]; });
 }
 
-void ReadOutdoorSectionV2(Scenario& scen, const ByteReader& file, int x, int y, FilePos& pos) {
+void ReadOutdoorSectionV2(Scenario& scen, const ByteReader& section, const OwnLayoutCounts& counts,
+                          int x, int y) {
     OutdoorSection& s = scen.OutdoorSections.At(x, y);
-    ReadCursor in(file, pos);
+    ReadCursor in(section);
     const std::int16_t maxSpot = in.I16();
     for (auto& r : s.AreaRects)
         r = ReadRect(in);
@@ -249,31 +291,29 @@ void ReadOutdoorSectionV2(Scenario& scen, const ByteReader& file, int x, int y, 
         e = ReadEncounter(in);
     for (auto& e : s.Specials)
         e = ReadEncounter(in);
-    const int signCount = SlotCount(file, kSectionSignsSlot, 15);
+    const int signCount = CheckedCount(counts.sectionSigns, 15);
     for (int i = 0; i <= signCount; ++i)
         s.SignLocs[i] = ReadLocation(in);
-    const int entranceCount = SlotCount(file, kSectionEntrancesSlot, 7);
+    const int entranceCount = CheckedCount(counts.sectionEntrances, 7);
     for (int i = 0; i <= entranceCount; ++i) {
         s.TownEntrances[i].Town = in.I16();
         s.TownEntrances[i].X = in.U8();
         s.TownEntrances[i].Y = in.U8();
     }
     s.SpecialSpots = ReadSpots(in, maxSpot);
-    const int nodeCount = SlotCount(file, kSectionNodesSlot, 59);
+    const int nodeCount = CheckedCount(counts.sectionNodes, 59);
     for (int i = 0; i <= nodeCount; ++i)
         s.SpecialNodes[i] = ReadNode(in);
     in.Bytes(s.Terrain.Cells().data(), s.Terrain.Cells().size());
-    const int stringCount = SlotCount(file, kSectionStringsSlot, 107);
-    auto texts = ReadTextTable(in, stringCount);
-    for (int i = 0; i <= stringCount; ++i)
-        s.Strings[i] = std::move(texts[i]);
-    pos = in.Pos();
+    ReadTextTable(in, CheckedCount(counts.sectionStrings, 107),
+                  [&](std::size_t i) { return &s.Strings[i]; });
 }
 
-void ReadTownV2(Scenario& scen, const ByteReader& file, int townIndex, FilePos& pos) {
+void ReadTownV2(Scenario& scen, const ByteReader& town, const OwnLayoutCounts& counts,
+                int townIndex) {
     ClearTown(scen, static_cast<std::int16_t>(townIndex));
     Town& t = scen.Towns[static_cast<std::size_t>(townIndex)];
-    ReadCursor in(file, pos);
+    ReadCursor in(town);
     const std::int16_t maxField = in.I16();
     const std::int16_t maxItem = in.I16();
     const std::int16_t maxCreature = in.I16();
@@ -302,7 +342,7 @@ void ReadTownV2(Scenario& scen, const ByteReader& file, int townIndex, FilePos& 
         in.U8s(g.Monsters);
     for (auto& l : t.WanderingLocs)
         l = ReadLocation(in);
-    const int signCount = SlotCount(file, kTownSignsSlot, 15);
+    const int signCount = CheckedCount(counts.townSigns, 15);
     for (int i = 0; i <= signCount; ++i)
         t.SignLocs[i] = ReadLocation(in);
 
@@ -338,36 +378,78 @@ void ReadTownV2(Scenario& scen, const ByteReader& file, int townIndex, FilePos& 
         c.StuffDoneB = in.I16();
         c.Reserved = in.U8();
     }
-    const int nodeCount = SlotCount(file, kTownNodesSlot, 99);
+    const int nodeCount = CheckedCount(counts.townNodes, 99);
     for (int i = 0; i <= nodeCount; ++i)
         t.SpecialNodes[i] = ReadNode(in);
 
     t.Terrain = TerrainGrid(side);
     in.Bytes(t.Terrain.Cells().data(), t.Terrain.Cells().size());
 
-    const std::int16_t stringCount = file.GetI16(kTownStringsSlot);
+    const std::int16_t stringCount = counts.townStrings;
     if (stringCount < -1 ||
         (stringCount > kTownStringsCount && stringCount != kOldTownStringsCount220))
         RaiseError(err::SubscriptOutOfRange);
-    PlaceTownStrings(t, ReadTextTable(in, stringCount), stringCount);
+    if (stringCount == kOldTownStringsCount140)
+        for (int i = 120; i < 170; ++i)
+            t.Strings[i].assign(1, '*');
+    ReadTextTable(in, stringCount, [&](std::size_t i) { return TownStringOf(t, stringCount, i); });
 
     ReadTalk(in, scen.TownTalks[static_cast<std::size_t>(townIndex)],
-             SlotCount(file, kTalkNodesSlot, 89));
-    pos = in.Pos();
+             CheckedCount(counts.talkNodes, 89));
 }
 
-void ReadScenarioImageV2(Scenario& scen, std::span<const std::uint8_t> image) {
-    const ByteReader file(image);
-    FilePos pos = 1;
-    ReadScenHeaderV2(scen, file, pos);
+void ReadScenHeaderV2(Scenario& scen, const ByteReader& file, FilePos& pos) {
+    ByteSource source(file.Bytes(), file.First());
+    const ByteReader header = source.Take(ScenHeaderV2Extent(source));
+    ReadScenHeaderV2(scen, header);
+    pos = header.End();
+}
+
+namespace {
+// A part of a whole image: found from pos on and read, pos moved past it.
+template <class Extent, class Read>
+void ReadPartOfImage(const ByteReader& file, FilePos& pos, Extent&& extent, Read&& read) {
+    const OwnLayoutCounts counts = ReadOwnLayoutCounts(file);
+    const ByteReader rest = file.Slice(pos, ~std::size_t{0});
+    ByteSource source(rest.Bytes(), rest.First());
+    const ByteReader part = source.Take(extent(source, counts));
+    read(part, counts);
+    pos = part.End();
+}
+} // namespace
+
+void ReadOutdoorSectionV2(Scenario& scen, const ByteReader& file, int x, int y, FilePos& pos) {
+    ReadPartOfImage(file, pos, OutdoorSectionV2Extent,
+                    [&](const ByteReader& part, const OwnLayoutCounts& counts) {
+                        ReadOutdoorSectionV2(scen, part, counts, x, y);
+                    });
+}
+
+void ReadTownV2(Scenario& scen, const ByteReader& file, int town, FilePos& pos) {
+    ReadPartOfImage(file, pos, TownV2Extent,
+                    [&](const ByteReader& part, const OwnLayoutCounts& counts) {
+                        ReadTownV2(scen, part, counts, town);
+                    });
+}
+
+void ReadScenarioImageV2(Scenario& scen, ByteSource& source) {
+    const ByteReader header = source.Take(ScenHeaderV2Extent(source));
+    ReadScenHeaderV2(scen, header);
+    const OwnLayoutCounts counts = ReadOwnLayoutCounts(header);
     const int width = scen.OutdoorWidth;
     const int height = scen.OutdoorHeight;
     scen.OutdoorSections = OutdoorGrid(width, height);
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
-            ReadOutdoorSectionV2(scen, file, x, y, pos);
+            ReadOutdoorSectionV2(scen, source.Take(OutdoorSectionV2Extent(source, counts)), counts,
+                                 x, y);
     scen.Towns.assign(scen.TownCount, Town{});
     scen.TownTalks.assign(scen.TownCount, TownTalk{});
     for (int t = 0; t < scen.TownCount; ++t)
-        ReadTownV2(scen, file, t, pos);
+        ReadTownV2(scen, source.Take(TownV2Extent(source, counts)), counts, t);
+}
+
+void ReadScenarioImageV2(Scenario& scen, std::span<const std::uint8_t> image) {
+    ByteSource source(image);
+    ReadScenarioImageV2(scen, source);
 }
