@@ -44,14 +44,13 @@ std::size_t CheckedListSize(ReadCursor& in, std::int16_t upperBound, std::size_t
     return size;
 }
 
-std::vector<SpecialSpot> ReadSpots(ReadCursor& in, std::int16_t upperBound) {
-    std::vector<SpecialSpot> spots(CheckedListSize(in, upperBound, 4, in.Pos()));
+void ReadSpots(ReadCursor& in, std::int16_t upperBound, std::vector<SpecialSpot>& spots) {
+    spots.resize(CheckedListSize(in, upperBound, 4, in.Pos()));
     for (auto& s : spots) {
         s.Node = in.I16();
         s.X = in.U8();
         s.Y = in.U8();
     }
-    return spots;
 }
 
 OutdoorEncounter ReadEncounter(ReadCursor& in) {
@@ -300,7 +299,7 @@ void ReadOutdoorSectionV2(Scenario& scen, const ByteReader& section, const OwnLa
         s.TownEntrances[i].X = in.U8();
         s.TownEntrances[i].Y = in.U8();
     }
-    s.SpecialSpots = ReadSpots(in, maxSpot);
+    ReadSpots(in, maxSpot, s.SpecialSpots);
     const int nodeCount = CheckedCount(counts.sectionNodes, 59);
     for (int i = 0; i <= nodeCount; ++i)
         s.SpecialNodes[i] = ReadNode(in);
@@ -346,7 +345,7 @@ void ReadTownV2(Scenario& scen, const ByteReader& town, const OwnLayoutCounts& c
     for (int i = 0; i <= signCount; ++i)
         t.SignLocs[i] = ReadLocation(in);
 
-    t.SpecialSpots = ReadSpots(in, maxSpot);
+    ReadSpots(in, maxSpot, t.SpecialSpots);
     t.Fields.assign(CheckedListSize(in, maxField, 4, in.Pos()), TownField{});
     for (auto& f : t.Fields) {
         f.FieldKind = in.I16();
@@ -382,7 +381,7 @@ void ReadTownV2(Scenario& scen, const ByteReader& town, const OwnLayoutCounts& c
     for (int i = 0; i <= nodeCount; ++i)
         t.SpecialNodes[i] = ReadNode(in);
 
-    t.Terrain = TerrainGrid(side);
+    if (t.Terrain.Side() != side) t.Terrain = TerrainGrid(side);
     in.Bytes(t.Terrain.Cells().data(), t.Terrain.Cells().size());
 
     const std::int16_t stringCount = counts.townStrings;
@@ -438,13 +437,15 @@ void ReadScenarioImageV2(Scenario& scen, ByteSource& source) {
     const OwnLayoutCounts counts = ReadOwnLayoutCounts(header);
     const int width = scen.OutdoorWidth;
     const int height = scen.OutdoorHeight;
-    scen.OutdoorSections = OutdoorGrid(width, height);
+    // A scenario read before keeps the storage of its sections, towns and texts for this one.
+    if (scen.OutdoorSections.Width() != width || scen.OutdoorSections.Height() != height)
+        scen.OutdoorSections = OutdoorGrid(width, height);
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
             ReadOutdoorSectionV2(scen, source.Take(OutdoorSectionV2Extent(source, counts)), counts,
                                  x, y);
-    scen.Towns.assign(scen.TownCount, Town{});
-    scen.TownTalks.assign(scen.TownCount, TownTalk{});
+    scen.Towns.resize(scen.TownCount);
+    scen.TownTalks.resize(scen.TownCount);
     for (int t = 0; t < scen.TownCount; ++t)
         ReadTownV2(scen, source.Take(TownV2Extent(source, counts)), counts, t);
 }
