@@ -10,14 +10,16 @@
 using namespace own_layout;
 
 namespace {
-Location ReadLocation(ReadCursor& in) {
+Location ReadLocation(ReadCursor& cursor) {
+    RecordReader in = cursor.Record(2);
     Location l;
     l.X = in.U8();
     l.Y = in.U8();
     return l;
 }
 
-AreaRect ReadRect(ReadCursor& in) {
+AreaRect ReadRect(ReadCursor& cursor) {
+    RecordReader in = cursor.Record(4);
     AreaRect r;
     r.Left = in.U8();
     r.Top = in.U8();
@@ -26,11 +28,20 @@ AreaRect ReadRect(ReadCursor& in) {
     return r;
 }
 
-SpecialNode ReadNode(ReadCursor& in) {
+SpecialNode ReadNode(ReadCursor& cursor) {
+    RecordReader in = cursor.Record(22);
     SpecialNode n;
-    for (std::int16_t* v : {&n.Type, &n.StuffDoneA, &n.StuffDoneB, &n.Message1, &n.Message2,
-                            &n.Picture, &n.Extra1a, &n.Extra1b, &n.Extra2a, &n.Extra2b, &n.JumpTo})
-        *v = in.I16();
+    n.Type = in.I16();
+    n.StuffDoneA = in.I16();
+    n.StuffDoneB = in.I16();
+    n.Message1 = in.I16();
+    n.Message2 = in.I16();
+    n.Picture = in.I16();
+    n.Extra1a = in.I16();
+    n.Extra1b = in.I16();
+    n.Extra2a = in.I16();
+    n.Extra2b = in.I16();
+    n.JumpTo = in.I16();
     return n;
 }
 
@@ -47,13 +58,15 @@ std::size_t CheckedListSize(ReadCursor& in, std::int16_t upperBound, std::size_t
 void ReadSpots(ReadCursor& in, std::int16_t upperBound, std::vector<SpecialSpot>& spots) {
     spots.resize(CheckedListSize(in, upperBound, 4, in.Pos()));
     for (auto& s : spots) {
-        s.Node = in.I16();
-        s.X = in.U8();
-        s.Y = in.U8();
+        RecordReader r = in.Record(4);
+        s.Node = r.I16();
+        s.X = r.U8();
+        s.Y = r.U8();
     }
 }
 
-OutdoorEncounter ReadEncounter(ReadCursor& in) {
+OutdoorEncounter ReadEncounter(ReadCursor& cursor) {
+    RecordReader in = cursor.Record(22);
     OutdoorEncounter e;
     in.U8s(e.Monsters);
     e.StartNode = in.I16();
@@ -66,21 +79,28 @@ OutdoorEncounter ReadEncounter(ReadCursor& in) {
     return e;
 }
 
-void ReadTerrainType(ReadCursor& in, TerrainType& t, int number) {
+void ReadTerrainType(ReadCursor& cursor, TerrainType& t, int number) {
+    RecordReader in = cursor.Record(48);
     in.TextInto(t.Name, 30);
     t.Picture = in.I16();
     t.Extra1 = in.I16();
     t.Extra2 = in.I16();
-    for (std::uint8_t* v : {&t.Blockage, &t.TransformTo, &t.FlyOver, &t.BoatOver, &t.HorseBlocked,
-                            &t.Light, &t.Sound, &t.SpecialProperty})
-        *v = in.U8();
+    t.Blockage = in.U8();
+    t.TransformTo = in.U8();
+    t.FlyOver = in.U8();
+    t.BoatOver = in.U8();
+    t.HorseBlocked = in.U8();
+    t.Light = in.U8();
+    t.Sound = in.U8();
+    t.SpecialProperty = in.U8();
     in.TextInto(t.ShortcutKey, 1);
     in.I16(); // the stored wall group is stale by design; it follows from the number
     t.TerrainSet = TerrainSetOf(number);
     in.U8();
 }
 
-void ReadMonsterType(ReadCursor& in, MonsterType& m) {
+void ReadMonsterType(ReadCursor& cursor, MonsterType& m) {
+    RecordReader in = cursor.Record(64);
     in.TextInto(m.Name, 20);
     m.Picture = in.I16();
     m.Reserved1 = in.I16();
@@ -88,9 +108,13 @@ void ReadMonsterType(ReadCursor& in, MonsterType& m) {
     m.Kind = in.U8();
     m.Level = in.U8();
     m.Health = in.I16();
-    for (std::uint8_t* v :
-         {&m.Armor, &m.Skill, &m.Speed, &m.MageLevel, &m.PriestLevel, &m.Attitude, &m.Treasure})
-        *v = in.U8();
+    m.Armor = in.U8();
+    m.Skill = in.U8();
+    m.Speed = in.U8();
+    m.MageLevel = in.U8();
+    m.PriestLevel = in.U8();
+    m.Attitude = in.U8();
+    m.Treasure = in.U8();
     m.ItemDropped = in.I16();
     m.ChanceDrop = in.I16();
     m.Poison = in.U8();
@@ -98,32 +122,52 @@ void ReadMonsterType(ReadCursor& in, MonsterType& m) {
     in.U8s(m.AttackTypes);
     in.U8s(m.AttackDice);
     in.U8s(m.AttackSides);
-    for (std::uint8_t* v : {&m.BreathWpn, &m.BreathStr, &m.CreateGenerate, &m.CreateExtra,
-                            &m.SummonType, &m.MagicRes, &m.FireRes, &m.ColdRes, &m.PoisonRes})
-        *v = in.U8();
+    m.BreathWpn = in.U8();
+    m.BreathStr = in.U8();
+    m.CreateGenerate = in.U8();
+    m.CreateExtra = in.U8();
+    m.SummonType = in.U8();
+    m.MagicRes = in.U8();
+    m.FireRes = in.U8();
+    m.ColdRes = in.U8();
+    m.PoisonRes = in.U8();
     in.U8s(m.Reserved2);
 }
 
-void ReadItemType(ReadCursor& in, ItemType& it) {
+void ReadItemType(ReadCursor& cursor, ItemType& it) {
+    RecordReader in = cursor.Record(64);
     in.TextInto(it.Name, 25);
     in.TextInto(it.UnidName, 15);
     it.Picture = in.I16();
     it.ItemKind = in.I16();
     it.Value = in.I16();
-    for (std::uint8_t* v :
-         {&it.Weight, &it.Level, &it.Awkwardness, &it.Bonus, &it.Protection, &it.Charges,
-          &it.WeaponType, &it.MagicUse, &it.Ability, &it.AbilityStrength, &it.TypeFlag,
-          &it.Reserved, &it.SpecialClass, &it.TreasureClass, &it.Identified, &it.Magical,
-          &it.Cursed, &it.ConcealAbility})
-        *v = in.U8();
+    it.Weight = in.U8();
+    it.Level = in.U8();
+    it.Awkwardness = in.U8();
+    it.Bonus = in.U8();
+    it.Protection = in.U8();
+    it.Charges = in.U8();
+    it.WeaponType = in.U8();
+    it.MagicUse = in.U8();
+    it.Ability = in.U8();
+    it.AbilityStrength = in.U8();
+    it.TypeFlag = in.U8();
+    it.Reserved = in.U8();
+    it.SpecialClass = in.U8();
+    it.TreasureClass = in.U8();
+    it.Identified = in.U8();
+    it.Magical = in.U8();
+    it.Cursed = in.U8();
+    it.ConcealAbility = in.U8();
 }
 
 void ReadTransports(ReadCursor& in, std::array<Transport, 24>& list) {
     for (auto& t : list) {
-        t.Town = in.I16();
-        t.X = in.U8();
-        t.Y = in.U8();
-        t.NotProperty = in.U8();
+        RecordReader r = in.Record(5);
+        t.Town = r.I16();
+        t.X = r.U8();
+        t.Y = r.U8();
+        t.NotProperty = r.U8();
     }
 }
 
@@ -141,12 +185,13 @@ std::string* TownStringOf(Town& town, int count, std::size_t text) {
 void ReadTalk(ReadCursor& in, TownTalk& talk, int nodeCount) {
     for (int i = 0; i <= nodeCount; ++i) {
         TalkingNode& n = talk.Nodes[i];
-        n.PersonalityNum = in.I16();
-        n.NodeType = in.I16();
-        in.TextInto(n.Word1, 4);
-        in.TextInto(n.Word2, 4);
+        RecordReader r = in.Record(20);
+        n.PersonalityNum = r.I16();
+        n.NodeType = r.I16();
+        r.TextInto(n.Word1, 4);
+        r.TextInto(n.Word2, 4);
         for (auto& v : n.Extra)
-            v = in.I16();
+            v = r.I16();
     }
     // Ten personality texts of five kinds, then Text1 and Text2 of each node, then one more.
     static constexpr std::string Personality::*kKinds[] = {
@@ -222,11 +267,16 @@ std::size_t TownV2Extent(ByteSource& source, const OwnLayoutCounts& counts) {
 void ReadScenHeaderV2(Scenario& scen, const ByteReader& file) {
     ReadCursor in(file, 5);
     in.U8s(scen.ScenVersion);
-    for (std::uint8_t* v :
-         {&scen.TownCount, &scen.OutdoorWidth, &scen.OutdoorHeight, &scen.ScenRating,
-          &scen.ScenDifficulty, &scen.ScenIcon, &scen.CurrentTown, &scen.CurrentOutdoorX,
-          &scen.CurrentOutdoorY, &scen.StartTown})
-        *v = in.U8();
+    scen.TownCount = in.U8();
+    scen.OutdoorWidth = in.U8();
+    scen.OutdoorHeight = in.U8();
+    scen.ScenRating = in.U8();
+    scen.ScenDifficulty = in.U8();
+    scen.ScenIcon = in.U8();
+    scen.CurrentTown = in.U8();
+    scen.CurrentOutdoorX = in.U8();
+    scen.CurrentOutdoorY = in.U8();
+    scen.StartTown = in.U8();
     scen.StartTownLoc = ReadLocation(in);
     in.U8s(scen.StartOutdoorSection);
     scen.StartOutdoorLoc = ReadLocation(in);
@@ -242,9 +292,11 @@ void ReadScenHeaderV2(Scenario& scen, const ByteReader& file) {
         ReadMonsterType(in, m);
     for (auto& it : scen.ItemTypes)
         ReadItemType(in, it);
-    for (auto& s : scen.ItemPlacementShortcuts)
+    for (auto& s : scen.ItemPlacementShortcuts) {
+        RecordReader r = in.Record(2 * s.Values.size());
         for (auto& v : s.Values)
-            v = in.I16();
+            v = r.I16();
+    }
     for (auto& v : scen.VarTownEntries) {
         v.Town = in.I16();
         v.StuffDoneA = in.I16();
@@ -252,17 +304,20 @@ void ReadScenHeaderV2(Scenario& scen, const ByteReader& file) {
     }
     for (auto& a : scen.SavedItemAreas) {
         a.Town = in.I16();
-        for (std::uint8_t* v : {&a.Left, &a.Top, &a.Right, &a.Bottom})
-            *v = in.U8();
+        a.Left = in.U8();
+        a.Top = in.U8();
+        a.Right = in.U8();
+        a.Bottom = in.U8();
     }
     for (std::size_t i = 0; i < scen.EventTimerMoves.size(); ++i) {
         scen.EventTimerMoves[i] = in.I16();
         scen.EventTimerNodes[i] = in.I16();
     }
     for (auto& s : scen.SpecialItems) {
-        s.Node = in.I16();
-        s.StartsWith = in.U8();
-        s.Usable = in.U8();
+        RecordReader r = in.Record(4);
+        s.Node = r.I16();
+        s.StartsWith = r.U8();
+        s.Usable = r.U8();
     }
     ReadTransports(in, scen.Boats);
     ReadTransports(in, scen.Horses);
@@ -320,8 +375,11 @@ void ReadTownV2(Scenario& scen, const ByteReader& town, const OwnLayoutCounts& c
     t.Size = in.U8();
     const int side = TownSide(t.Size);
     t.Hidden = in.U8();
-    for (std::int16_t* v : {&t.Lighting, &t.Difficulty, &t.DayDies, &t.EventStop, &t.MaxMonsters})
-        *v = in.I16();
+    t.Lighting = in.I16();
+    t.Difficulty = in.I16();
+    t.DayDies = in.I16();
+    t.EventStop = in.I16();
+    t.MaxMonsters = in.I16();
     for (auto& v : t.EntrySpecials)
         v = in.I16();
     for (auto& v : t.ExitSpecials)
@@ -348,34 +406,40 @@ void ReadTownV2(Scenario& scen, const ByteReader& town, const OwnLayoutCounts& c
     ReadSpots(in, maxSpot, t.SpecialSpots);
     t.Fields.assign(CheckedListSize(in, maxField, 4, in.Pos()), TownField{});
     for (auto& f : t.Fields) {
-        f.FieldKind = in.I16();
-        f.X = in.U8();
-        f.Y = in.U8();
+        RecordReader r = in.Record(4);
+        f.FieldKind = r.I16();
+        f.X = r.U8();
+        f.Y = r.U8();
     }
     t.PresetItems.assign(CheckedListSize(in, maxItem, 10, in.Pos()), PresetItem{});
     for (auto& it : t.PresetItems) {
-        it.Item = in.I16();
-        it.X = in.U8();
-        it.Y = in.U8();
-        it.Charges = in.I16();
-        it.AlwaysHere = in.U8();
-        it.Property = in.U8();
-        it.Contained = in.U8();
-        in.U8();
+        RecordReader r = in.Record(10);
+        it.Item = r.I16();
+        it.X = r.U8();
+        it.Y = r.U8();
+        it.Charges = r.I16();
+        it.AlwaysHere = r.U8();
+        it.Property = r.U8();
+        it.Contained = r.U8();
     }
     t.Creatures.assign(CheckedListSize(in, maxCreature, 20, in.Pos()), TownCreature{});
     for (auto& c : t.Creatures) {
-        for (std::uint8_t* v : {&c.Monster, &c.X, &c.Y, &c.Attitude, &c.CanMove, &c.TimeFlag})
-            *v = in.U8();
-        c.PersonalityNum = in.I16();
-        c.Portrait = in.I16();
-        c.TimeValue1 = in.U8();
-        c.TimeValue2 = in.U8();
-        c.EncounterGroup = in.U8();
-        c.KilledNode = in.I16();
-        c.StuffDoneA = in.I16();
-        c.StuffDoneB = in.I16();
-        c.Reserved = in.U8();
+        RecordReader r = in.Record(20);
+        c.Monster = r.U8();
+        c.X = r.U8();
+        c.Y = r.U8();
+        c.Attitude = r.U8();
+        c.CanMove = r.U8();
+        c.TimeFlag = r.U8();
+        c.PersonalityNum = r.I16();
+        c.Portrait = r.I16();
+        c.TimeValue1 = r.U8();
+        c.TimeValue2 = r.U8();
+        c.EncounterGroup = r.U8();
+        c.KilledNode = r.I16();
+        c.StuffDoneA = r.I16();
+        c.StuffDoneB = r.I16();
+        c.Reserved = r.U8();
     }
     const int nodeCount = CheckedCount(counts.townNodes, 99);
     for (int i = 0; i <= nodeCount; ++i)
