@@ -46,8 +46,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         signed_.insert(signed_.end(), data, data + size);
         file = signed_;
     }
-    // Every input is read into a fresh scenario built where the last one was, so that the
-    // large record is not mapped and cleared anew for each input.
+    // Every input is read into a fresh scenario built in the same place, so that the large
+    // record is not mapped and cleared anew for each input.
     static std::optional<Scenario> scen;
     scen.emplace();
     try {
@@ -55,5 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } catch (const RuntimeError&) {
         // A refused file is the expected outcome of most inputs.
     }
+    // Everything the input took is given back before the next, as a leak check expects.
+    scen.reset();
     return 0;
 }

@@ -39,6 +39,22 @@ struct GameTownTables {
 // alone. The single-town import reads a town's hidden flag from here.
 extern GameTownTables GameTowns;
 
+// One record of a fixed size in a game layout, whose bytes were checked as a whole: its fields
+// are read at their offsets without a check each, as every offset a reader uses lies inside
+// the record (the layout tests prove each byte for byte).
+class GameRecord {
+  public:
+    GameRecord(const std::uint8_t* bytes, bool bigEndian) : p_(bytes), bigEndian_(bigEndian) {}
+    std::uint8_t Byte(int offset) const { return p_[offset]; }
+    std::int16_t Int(int offset) const {
+        return bigEndian_ ? ByteReader::BigI16(p_ + offset) : ByteReader::LittleI16(p_ + offset);
+    }
+
+  private:
+    const std::uint8_t* p_;
+    bool bigEndian_;
+};
+
 // The read primitives over a file image in one of the layouts. Positions are 1-based; a read
 // past the end raises "Input past end of file" (62).
 class GameLayoutFile {
@@ -50,6 +66,10 @@ class GameLayoutFile {
     const ByteReader& Bytes() const { return file_; }
 
     std::uint8_t ReadScenByte(FilePos pos) const { return file_.GetU8(pos); }
+    // The record of size bytes at pos, checked once.
+    GameRecord Record(FilePos pos, std::size_t size) const {
+        return GameRecord(file_.At(pos, size), format_ == game_layout::kBigEndian);
+    }
     std::int16_t ReadScenInt(FilePos pos) const;
     // At most max bytes, ending before the first zero byte.
     std::string ReadScenCString(FilePos pos, std::uint8_t max) const;

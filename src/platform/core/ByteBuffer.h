@@ -93,6 +93,12 @@ class ByteReader {
     // just after them.
     ByteReader Slice(FilePos pos, std::size_t count) const;
 
+    // Whether the count bytes at pos are all there.
+    bool Has(FilePos pos, std::size_t count) const {
+        const auto offset = static_cast<std::uint64_t>(pos - first_);
+        return pos >= first_ && offset <= bytes_.size() && count <= bytes_.size() - offset;
+    }
+
     // The count bytes at pos, checked.
     const std::uint8_t* At(FilePos pos, std::size_t count) const {
         const auto offset = static_cast<std::uint64_t>(pos - first_);
