@@ -132,7 +132,12 @@ class TextRun {
         in_.ReadScenTextInto(text, pos_, length);
         pos_ += length;
     }
-    void Skip() { pos_ += in_.ReadScenByte(lengths_ + index_++); }
+    // A text that is not used; its bytes must still be there, as they belong to the part.
+    void Skip() {
+        const std::uint8_t length = in_.ReadScenByte(lengths_ + index_++);
+        in_.Bytes().Require(pos_, length);
+        pos_ += length;
+    }
     FilePos Pos() const { return pos_; }
 
   private:
@@ -310,6 +315,7 @@ void ReadOutdoorSectionV1(Scenario& scen, const ByteReader& file, int x, int y, 
     TextRun texts(in, p + kSectionTextLengths, p + kSectionTexts);
     for (int j = 0; j < kSectionTextsRead; ++j)
         texts.NextInto(s.Strings[static_cast<std::size_t>(j)]);
+    texts.Skip();
 }
 
 void ReadTownV1(Scenario& scen, const ByteReader& file, int town, int scenFormat,

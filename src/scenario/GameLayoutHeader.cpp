@@ -226,6 +226,8 @@ void ReadScenTexts(const GameLayoutFile& in, Scenario& scen) {
         in.ReadScenTextInto(scen.ScenStrings[static_cast<std::size_t>(j)], p, length);
         p += length;
     }
+    // The table's last text is not used; its bytes still belong to the header.
+    in.Bytes().Require(p, in.ReadScenByte(kTextLengths + kScenTextsRead));
 
     scen.ScenStrings[10] = kDeathMessage1;
     scen.ScenStrings[11] = kDeathMessage2;

@@ -24,17 +24,22 @@ bool FolderExists(const std::string& path) {
     return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
-std::vector<std::uint8_t> ReadFileBytes(const std::string& path, std::int64_t largest) {
-    // Opened without blocking: a pipe or a device in the file's place would otherwise wait
-    // forever for a writer. Anything but a regular file is refused.
+int file_calls::OpenFileForReading(const std::string& path, std::int64_t largest,
+                                   std::int64_t& size) {
     FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
     if (fd.get() < 0) RaiseOpenFailure(path, errno);
     struct stat st {};
     if (::fstat(fd.get(), &st) != 0) RaiseFromErrno(errno);
     if (!S_ISREG(st.st_mode)) RaiseError(err::PathFileAccessError);
     if (st.st_size > largest) RaiseError(err::OutOfMemory);
+    size = st.st_size;
+    return fd.Release();
+}
 
-    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(st.st_size));
+std::vector<std::uint8_t> ReadFileBytes(const std::string& path, std::int64_t largest) {
+    std::int64_t size = 0;
+    FileDescriptor fd(OpenFileForReading(path, largest, size));
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
     std::size_t done = 0;
     while (done < bytes.size()) {
         const ssize_t n = ::read(fd.get(), bytes.data() + done, bytes.size() - done);

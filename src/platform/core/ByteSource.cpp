@@ -6,8 +6,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace file_calls;
@@ -22,18 +20,8 @@ ByteSource::ByteSource(std::span<const std::uint8_t> image, FilePos first)
     : pos_(first), next_(image.data()), ready_(image.size()) {}
 
 ByteSource::ByteSource(const std::string& path, std::int64_t largest) {
-    // Opened without blocking: a pipe or a device in the file's place would otherwise wait
-    // forever for a writer. Anything but a regular file is refused.
-    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
-    if (fd.get() < 0) RaiseOpenFailure(path, errno);
-    struct stat st {};
-    if (::fstat(fd.get(), &st) != 0) RaiseFromErrno(errno);
-    if (!S_ISREG(st.st_mode)) RaiseError(err::PathFileAccessError);
-    if (st.st_size > largest) RaiseError(err::OutOfMemory);
     // What the file held when it was opened is what is read, even if it grows meanwhile.
-    unread_ = st.st_size;
-    fd_ = ::dup(fd.get());
-    if (fd_ < 0) RaiseFromErrno(errno);
+    fd_ = OpenFileForReading(path, largest, unread_);
 }
 
 ByteSource::~ByteSource() {

@@ -4,6 +4,7 @@
 #include <span>
 #include <string>
 #include <sys/types.h>
+#include <utility>
 
 // The system calls through which the file modules write, each failing as the test faults
 // installed with SetWriteFaultsForTesting say, and the helpers that turn their failures into
@@ -24,6 +25,12 @@ void WriteAll(int fd, std::span<const std::uint8_t> bytes);
 // A missing folder on the way to a file is "Path not found"; a missing file "File not found".
 [[noreturn]] void RaiseOpenFailure(const std::string& path, int errnoValue);
 
+// Opens a regular file for reading and gives its descriptor and size. Opened without blocking:
+// a pipe or a device in the file's place would otherwise wait forever for a writer. Anything but
+// a regular file is refused with "Path/File access error", a file larger than largest with
+// "Out of memory".
+int OpenFileForReading(const std::string& path, std::int64_t largest, std::int64_t& size);
+
 // Closes the file when it goes, unless Close was called, which reports a failure.
 class FileDescriptor {
   public:
@@ -33,6 +40,8 @@ class FileDescriptor {
     FileDescriptor& operator=(const FileDescriptor&) = delete;
     int get() const { return fd_; }
     void Close();
+    // Hands the file over to the caller, who closes it.
+    int Release() { return std::exchange(fd_, -1); }
 
   private:
     int fd_;
