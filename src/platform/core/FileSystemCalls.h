@@ -4,7 +4,6 @@
 #include <span>
 #include <string>
 #include <sys/types.h>
-#include <utility>
 
 // The system calls through which the file modules write, each failing as the test faults
 // installed with SetWriteFaultsForTesting say, and the helpers that turn their failures into
@@ -40,8 +39,12 @@ class FileDescriptor {
     FileDescriptor& operator=(const FileDescriptor&) = delete;
     int get() const { return fd_; }
     void Close();
-    // Hands the file over to the caller, who closes it.
-    int Release() { return std::exchange(fd_, -1); }
+    // Hands the open file over to the caller, who closes it.
+    int Release() {
+        const int fd = fd_;
+        fd_ = -1;
+        return fd;
+    }
 
   private:
     int fd_;
