@@ -5,6 +5,7 @@
 #include "sheetgen/Canvas.h"
 #include "sheetgen/Sheets.h"
 #include "sheetgen/TerrainArt.h"
+#include "support/ErrorOf.h"
 #include "support/TempFolder.h"
 
 #include <filesystem>
@@ -77,7 +78,6 @@ TEST_F(GeneratedSheets, SameBytesOnEveryRun) {
 TEST_F(GeneratedSheets, LoadGraphicsReadsThemFromTheProgramFolder) {
     SetProgramFolderForTesting(folder_->Path());
     LoadGraphics();
-    SetProgramFolderForTesting("");
     EXPECT_EQ(MarblePic.size(), QSize(256, 192));
     EXPECT_EQ(frmPics.imgTerpics[5].size(), QSize(280, 180));
     EXPECT_EQ(frmPics.imgMonstpics[9].size(), QSize(84, 360));
@@ -106,13 +106,7 @@ TEST_F(GeneratedSheets, AMissingSheetStopsTheLoading) {
     std::filesystem::copy(folder_->File("Images"), partial.File("Images"));
     std::filesystem::remove(partial.File("Images/fields.bmp"));
     SetProgramFolderForTesting(partial.Path());
-    int number = 0;
-    try {
-        LoadGraphics();
-    } catch (const RuntimeError& e) {
-        number = e.number();
-    }
-    SetProgramFolderForTesting("");
+    const int number = ErrorOf([] { LoadGraphics(); });
     EXPECT_EQ(number, err::FileNotFound);
 }
 

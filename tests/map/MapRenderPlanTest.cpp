@@ -129,32 +129,6 @@ TEST_F(MapRenderPlanTest, TheDetailViewShowsNineByNineCellsAroundTheCentre) {
     }
 }
 
-TEST_F(MapRenderPlanTest, TheWholeViewDrawsTheTownOrTheSectionWithoutItsBorderRing) {
-    Scenario town = TownScenario(0);
-    town.TerrainTypes[7].Picture = 407;
-    town.Towns[0].Terrain.At(63, 0) = 7;
-    BuildTown(town);
-    Map.ZoomView = false;
-    MapDrawPlan plan;
-    PlanWholeMap(plan);
-    EXPECT_EQ(plan.size(), 64u * 64u);
-    EXPECT_TRUE(std::ranges::count(plan, MapDrawStep{D::TinyTerrain, 407, 0, 378, 0}) == 1);
-
-    Scenario world = World(2, 2);
-    world.TerrainTypes[88].Picture = 288;
-    world.TerrainTypes[90].Picture = 90;
-    world.OutdoorSections.At(1, 0).Terrain.At(0, 0) = 88;
-    BuildSection(world, 1, 0);
-    Map.ZoomView = false;
-    plan.clear();
-    PlanWholeMap(plan);
-    EXPECT_EQ(plan.size(), 48u * 48u);
-    EXPECT_EQ(plan.front(), (MapDrawStep{D::TinyTerrain, 288, 0, 0, 0}));
-    EXPECT_EQ(plan.back().x, 47 * 6);
-    // The ring's terrain 90 (picture 90 here) appears nowhere.
-    EXPECT_EQ(std::ranges::count_if(plan, [](const MapDrawStep& s) { return s.number == 90; }), 0);
-}
-
 TEST_F(MapRenderPlanTest, TerrainIconsOnTheMapAndInThePalette) {
     const struct {
         std::uint8_t property;

@@ -1,5 +1,5 @@
 #include "map/tools/TerrainPainting.h"
-#include "map/ToolFixture.h"
+#include "map/MapFixture.h"
 
 #include <vector>
 

@@ -1,5 +1,5 @@
 #include "map/tools/TerrainTools.h"
-#include "map/ToolFixture.h"
+#include "map/MapFixture.h"
 #include "map/tools/ToolDispatch.h"
 #include "platform/core/Random.h"
 

@@ -1,6 +1,6 @@
 #include "map/tools/ToolDispatch.h"
+#include "map/MapFixture.h"
 #include "map/MapView.h"
-#include "map/ToolFixture.h"
 #include "map/tools/ToolTable.h"
 
 namespace {

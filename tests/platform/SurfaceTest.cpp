@@ -1,6 +1,8 @@
 #include "platform/qt/Surface.h"
 #include "platform/core/RuntimeError.h"
 #include "platform/qt/PictureBox.h"
+#include "support/qt/CodedSheets.h"
+#include "support/ErrorOf.h"
 #include "support/TempFolder.h"
 
 #include <QImageReader>
@@ -13,19 +15,6 @@ namespace {
 constexpr QRgb kGrey = 0xFF808080u;
 constexpr QRgb kBlue = 0xFF0000FFu;
 
-// A source whose every pixel has its own colour, so a test can tell which one landed where.
-QRgb Coded(int x, int y) {
-    return qRgb(x * 9 + 1, y * 7 + 1, 7);
-}
-
-QImage CodedImage(int w, int h) {
-    QImage image(w, h, QImage::Format_RGB32);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            image.setPixel(x, y, Coded(x, y));
-    return image;
-}
-
 std::vector<QRgb> All(const Surface& s) {
     std::vector<QRgb> pixels;
     for (int y = 0; y < s.Height(); ++y)
@@ -34,11 +23,6 @@ std::vector<QRgb> All(const Surface& s) {
     return pixels;
 }
 
-int CountNot(const Surface& s, QRgb colour) {
-    const auto pixels = All(s);
-    return static_cast<int>(
-        std::count_if(pixels.begin(), pixels.end(), [colour](QRgb p) { return p != colour; }));
-}
 } // namespace
 
 TEST(TransparentCopy, KeepsTheDestinationExactlyWhereTheSourceIsPureWhite) {
@@ -57,7 +41,7 @@ TEST(TransparentCopy, KeepsTheDestinationExactlyWhereTheSourceIsPureWhite) {
 }
 
 TEST(CopyBlock, CopiesPixelForPixelAndStretchesWithoutBlending) {
-    const QImage coded = CodedImage(5, 5);
+    const QImage coded = CodedSheet(5, 5);
     Surface same(3, 3, kGrey);
     CopyBlock(same, {1, 1, 2, 2}, coded, {2, 3, 2, 2});
     EXPECT_EQ(All(same), (std::vector<QRgb>{kGrey, kGrey, kGrey,             //
@@ -71,7 +55,7 @@ TEST(CopyBlock, CopiesPixelForPixelAndStretchesWithoutBlending) {
 
 TEST(CopyBlock, ShrinkingDropsPixels) {
     // 28 wide to 16 wide, as small terrain is drawn: every pixel is one of the source's.
-    const QImage coded = CodedImage(28, 36);
+    const QImage coded = CodedSheet(28, 36);
     Surface dest(16, 16, kGrey);
     CopyBlock(dest, {0, 0, 16, 16}, coded, {0, 0, 28, 36});
     EXPECT_EQ(dest.Pixel(0, 0), Coded(0, 1));
@@ -81,8 +65,8 @@ TEST(CopyBlock, ShrinkingDropsPixels) {
 }
 
 TEST(CopyBlock, ClipsScaledAndUnscaledCopiesAtEveryEdgeOfTheSheetAndTheSurface) {
-    const QImage coded = CodedImage(4, 4);
-    const QImage big = CodedImage(8, 8);
+    const QImage coded = CodedSheet(4, 4);
+    const QImage big = CodedSheet(8, 8);
     struct Case {
         const char* edge;
         const QImage& sheet;
@@ -125,7 +109,7 @@ TEST(CopyBlock, ClipsScaledAndUnscaledCopiesAtEveryEdgeOfTheSheetAndTheSurface) 
 }
 
 TEST(CopyBlock, SheetsOfAnyFormatCopyTheSameColours) {
-    const QImage coded = CodedImage(6, 6);
+    const QImage coded = CodedSheet(6, 6);
     Surface fromRgb32(5, 5, kGrey);
     CopyBlock(fromRgb32, {-1, 0, 9, 4}, coded, {0, 1, 6, 3});
     for (const QImage::Format format :
@@ -174,7 +158,7 @@ TEST(TransparentCopy, ClipsAtEveryEdgeAndCopiesLongRowsWhole) {
     };
     for (const Case& c : cases) {
         Surface dest(4, 4, kGrey);
-        TransparentCopy(dest, c.x, c.y, CodedImage(c.sheetSide, c.sheetSide), c.source);
+        TransparentCopy(dest, c.x, c.y, CodedSheet(c.sheetSide, c.sheetSide), c.source);
         for (const auto& [dx, dy, sx, sy] : c.landings)
             EXPECT_EQ(dest.Pixel(dx, dy), Coded(sx, sy)) << c.edge;
         EXPECT_EQ(CountNot(dest, kGrey), 2) << c.edge;
@@ -204,7 +188,7 @@ TEST(DrawLine, DrawsBothEndsAndClips) {
 }
 
 TEST(TileBlock, RepeatsTheTileAcrossTheArea) {
-    const QImage coded = CodedImage(4, 4);
+    const QImage coded = CodedSheet(4, 4);
     Surface dest(5, 3, kGrey);
     TileBlock(dest, {0, 0, 5, 3}, coded, {1, 1, 2, 2});
     EXPECT_EQ(dest.Pixel(0, 0), Coded(1, 1));
@@ -231,24 +215,21 @@ TEST(Surface, BackColourClearsAndResizeKeepsWhatFits) {
 
 TEST(LoadBitmapFile, ReadsABitmapAndReportsMissingOrBrokenFiles) {
     TempFolder folder;
-    QImage image = CodedImage(3, 2);
+    QImage image = CodedSheet(3, 2);
     ASSERT_TRUE(image.save(QString::fromStdString(folder.File("a.bmp")), "BMP"));
     const QImage loaded = LoadBitmapFile(folder.File("a.bmp"));
     ASSERT_EQ(loaded.size(), QSize(3, 2));
     EXPECT_EQ(loaded.pixel(2, 1) | 0xFF000000u, Coded(2, 1));
 
-    const auto errorOf = [&folder](const char* name) {
-        try {
-            LoadBitmapFile(folder.File(name));
-        } catch (const RuntimeError& e) {
-            return std::pair{e.number(), e.description()};
-        }
-        return std::pair{0, std::string("loaded")};
-    };
-    EXPECT_EQ(errorOf("none.bmp").first, err::FileNotFound);
+    EXPECT_EQ(ErrorOf([&] { LoadBitmapFile(folder.File("none.bmp")); }), err::FileNotFound);
     PutFileText(folder.File("broken.bmp"), "BM this is no picture");
-    EXPECT_EQ(errorOf("broken.bmp"),
-              (std::pair{kErrInvalidPicture, std::string("Invalid picture")}));
+    try {
+        LoadBitmapFile(folder.File("broken.bmp"));
+        ADD_FAILURE() << "a broken picture was loaded";
+    } catch (const RuntimeError& e) {
+        EXPECT_EQ(std::pair(e.number(), e.description()),
+                  std::pair(kErrInvalidPicture, std::string("Invalid picture")));
+    }
 }
 
 namespace {

@@ -1,19 +1,15 @@
 #include "basescen/BaseScenario.h"
 #include "basescen/BaseData.h"
-#include "platform/core/ProgramPaths.h"
 #include "scenario/GameLayout.h"
-#include "scenario/NewScenario.h"
 #include "scenario/OwnLayout.h"
 #include "scenario/tables/CommonTables.h"
 #include "scenario/tables/EditorTables.h"
 #include "support/GameLayoutBuilder.h"
-#include "support/MsgBoxRecorder.h"
-#include "support/TempFolder.h"
 
-#include <filesystem>
 #include <gtest/gtest.h>
 #include <set>
 #include <stdexcept>
+#include <tuple>
 
 namespace {
 std::string Trim(const std::string& s) {
@@ -52,41 +48,6 @@ TEST_F(BaseScenario, IsAWholeOwnLayoutFileThatReadsBackAsBuilt) {
     EXPECT_EQ(base_->ScenStrings[0], "Fenmarrow");
 }
 
-TEST_F(BaseScenario, ANewScenarioStartsFromTheGeneratedFile) {
-    TempFolder program;
-    std::filesystem::create_directories(program.File("scenario/fenmarrow"));
-    PutFileBytes(program.File("scenario/fenmarrow/fenmarrow.vrs"), *image_);
-    SetProgramFolderForTesting(program.Path());
-    const Scenario saved = Scen;
-    const ScenarioFileState savedFile = ScenFile;
-
-    MsgBoxRecorder boxes;
-    NewScenarioChoices choices;
-    choices.ScenName = "Reedholm";
-    choices.FileName = "reedholm";
-    EXPECT_TRUE(CreateScenario(choices));
-    EXPECT_TRUE(boxes.Calls().empty());
-    EXPECT_EQ(Scen.TerrainTypes, base_->TerrainTypes);
-    EXPECT_EQ(Scen.ItemTypes, base_->ItemTypes);
-    EXPECT_EQ(Scen.ScenStrings[4], base_->ScenStrings[4]);
-
-    Scen = saved;
-    ScenFile = savedFile;
-    SetProgramFolderForTesting("");
-}
-
-TEST_F(BaseScenario, FloorsUsedByNewAreasAreOpenGround) {
-    for (int n : {0, 2, 4}) {
-        EXPECT_EQ(Terrain(n).Picture, n);
-        EXPECT_EQ(Terrain(n).Blockage, 0) << n;
-        EXPECT_EQ(Terrain(n).SpecialProperty, 0) << n;
-        EXPECT_EQ(Terrain(n).TerrainSet, -1) << n;
-    }
-    EXPECT_EQ(Name(0), "Cave floor");
-    EXPECT_EQ(Name(2), "Grass");
-    EXPECT_EQ(Name(4), "Grass with flowers");
-}
-
 TEST_F(BaseScenario, WallPiecesBelongToTheirGroupAndBlock) {
     std::set<std::string> names;
     for (int style = 0; style < kWallStyleCount; ++style) {
@@ -109,16 +70,18 @@ TEST_F(BaseScenario, WallPiecesBelongToTheirGroupAndBlock) {
     }
 }
 
-TEST_F(BaseScenario, TwoCellTerrainsAreTheHalvesOfOneThing) {
-    for (auto [left, right] : {std::pair{85, 86}, std::pair{88, 89}}) {
+TEST_F(BaseScenario, FloorsTwoCellTerrainsSignsEntrancesDoorsAndTheEdgeOfTheWorld) {
+    // The floors of new areas are open ground.
+    for (const auto& [n, name] :
+         {std::pair{0, "Cave floor"}, {2, "Grass"}, {4, "Grass with flowers"}})
+        EXPECT_EQ((std::tuple{Name(n), int{Terrain(n).Blockage}, int{Terrain(n).SpecialProperty},
+                              int{Terrain(n).TerrainSet}}),
+                  (std::tuple{std::string(name), 0, 0, -1}));
+    for (const auto& [left, right] : {std::pair{85, 86}, std::pair{88, 89}}) {
         const std::string l = Name(left);
-        const std::string r = Name(right);
         ASSERT_NE(l.find(", left half"), std::string::npos) << l;
-        EXPECT_EQ(r, l.substr(0, l.find(", left half")) + ", right half");
+        EXPECT_EQ(Name(right), l.substr(0, l.find(", left half")) + ", right half");
     }
-}
-
-TEST_F(BaseScenario, SignsEntrancesDoorsAndTheEdgeOfTheWorld) {
     // Beyond the world's edge the map shows terrain 90: it must not pass for open ground.
     EXPECT_EQ(Name(90), "Forest");
     EXPECT_NE(Terrain(90).Blockage, 0);

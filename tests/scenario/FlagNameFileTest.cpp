@@ -5,6 +5,9 @@
 #include "support/WriteFaultScope.h"
 
 #include <cerrno>
+#include <filesystem>
+#include <optional>
+#include <tuple>
 
 #include <gtest/gtest.h>
 
@@ -43,45 +46,40 @@ TEST(FlagNameFile, NamesSurviveASaveAndALoad) {
     EXPECT_EQ(read.StuffDoneNames, s.StuffDoneNames);
 }
 
-TEST(FlagNameFile, LoadingClearsNamesEvenWithoutAFile) {
+// What a load keeps of a file: names before the first line it cannot read, nothing without the
+// marker line or the file, and whatever the earlier scenario's names were, they are gone.
+TEST(FlagNameFile, ReadingKeepsTheNamesOfTheWellFormedLinesBeforeAnyOther) {
+    using Names = std::vector<std::tuple<int, int, std::string>>; // flag, value (-1: its name)
+    const std::string kept = ">VRD\r\n0,-1,\"kept\"\r\n";
+    const std::pair<std::optional<std::string>, Names> rows[] = {
+        {std::nullopt, {{3, -1, ""}, {3, 2, ""}}},
+        {">VRD \r\n1,-1,\"x\"\r\n", {{1, -1, ""}}},
+        {">vrd\r\n1,-1,\"x\"\r\n", {{1, -1, ""}}},
+        {"", {{1, -1, ""}}},
+        {">VRD\n2,-1,\"Plain\"\n2,0,\"Zero\"\n2, 1 ,Bare words\n",
+         {{2, -1, "Plain"}, {2, 0, "Zero"}, {2, 1, "Bare words"}}},
+        {">VRD\r\n" + std::string(20 << 20, '\n') + "0,-1,\"Gate\"\r\n", {{0, -1, "Gate"}}},
+        {kept + "300,-1,\"out of range\"\r\n5,-1,\"after\"\r\n", {{0, -1, "kept"}, {5, -1, ""}}},
+        {kept + "1,10,\"value 10\"\r\n5,-1,\"after\"\r\n", {{0, -1, "kept"}, {5, -1, ""}}},
+        {kept + "1,-2,\"x\"\r\n5,-1,\"after\"\r\n", {{0, -1, "kept"}, {5, -1, ""}}},
+        {kept + "one,-1,\"x\"\r\n5,-1,\"after\"\r\n", {{0, -1, "kept"}, {5, -1, ""}}},
+        {kept + "1,-1,\"unclosed\r\n5,-1,\"after\"\r\n", {{0, -1, "kept"}, {5, -1, ""}}},
+        {kept + "1;-1;\"x\"\r\n5,-1,\"after\"\r\n", {{0, -1, "kept"}, {5, -1, ""}}},
+    };
     TempFolder dir;
-    Scenario s;
-    s.StuffDoneNames[3].Name = "old";
-    s.StuffDoneNames[3].ValueNames[2] = "old value";
-    LoadScenData(s, dir.File("missing.vrd"));
-    EXPECT_EQ(s.StuffDoneNames[3], StuffDoneDescription{});
-}
-
-TEST(FlagNameFile, AFirstLineOtherThanTheMarkerIsNotAccepted) {
-    TempFolder dir;
-    for (const char* contents : {">VRD \r\n1,-1,\"x\"\r\n", ">vrd\r\n1,-1,\"x\"\r\n", ""}) {
-        PutFileText(dir.File("f.vrd"), contents);
+    for (const auto& [contents, names] : rows) {
+        SCOPED_TRACE(contents ? contents->substr(0, 40) : "no file");
+        std::filesystem::remove(dir.File("f.vrd"));
+        if (contents) PutFileText(dir.File("f.vrd"), *contents);
         Scenario s;
+        s.StuffDoneNames[3].Name = "old";
+        s.StuffDoneNames[3].ValueNames[2] = "old value";
         LoadScenData(s, dir.File("f.vrd"));
-        EXPECT_EQ(s.StuffDoneNames[1].Name, "") << contents;
-    }
-}
-
-TEST(FlagNameFile, ReadsLineFeedOnlyFilesAndFilesWithoutDoubledQuotes) {
-    TempFolder dir;
-    PutFileText(dir.File("f.vrd"), ">VRD\n2,-1,\"Plain\"\n2,0,\"Zero\"\n2, 1 ,Bare words\n");
-    Scenario s;
-    LoadScenData(s, dir.File("f.vrd"));
-    EXPECT_EQ(s.StuffDoneNames[2].Name, "Plain");
-    EXPECT_EQ(s.StuffDoneNames[2].ValueNames[0], "Zero");
-    EXPECT_EQ(s.StuffDoneNames[2].ValueNames[1], "Bare words");
-}
-
-TEST(FlagNameFile, AMalformedLineKeepsWhatWasReadBeforeIt) {
-    TempFolder dir;
-    for (const char* bad : {"300,-1,\"out of range\"", "1,10,\"value 10\"", "1,-2,\"x\"",
-                            "one,-1,\"x\"", "1,-1,\"unclosed", "1;-1;\"x\""}) {
-        PutFileText(dir.File("f.vrd"),
-                    std::string(">VRD\r\n0,-1,\"kept\"\r\n") + bad + "\r\n5,-1,\"after\"\r\n");
-        Scenario s;
-        LoadScenData(s, dir.File("f.vrd"));
-        EXPECT_EQ(s.StuffDoneNames[0].Name, "kept") << bad;
-        EXPECT_EQ(s.StuffDoneNames[5].Name, "") << bad;
+        for (const auto& [flag, value, name] : names) {
+            const StuffDoneDescription& d = s.StuffDoneNames[static_cast<std::size_t>(flag)];
+            EXPECT_EQ(value < 0 ? d.Name : d.ValueNames[static_cast<std::size_t>(value)], name)
+                << flag << "," << value;
+        }
     }
 }
 

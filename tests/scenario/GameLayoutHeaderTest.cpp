@@ -121,6 +121,7 @@ TEST_P(GameHeaderTest, MonsterRecordConversions) {
     for (int offset : {46, 47, 49, 50, 51, 52, 53, 54, 55, 98, 99, 100, 101, 102})
         b.Byte(Monster(1, offset), 100 + offset);
     b.Chars(GameLayoutBuilder::kMonsterNames + 20, "Goblin");
+    b.Chars(GameLayoutBuilder::kMonsterNames + 40, std::string(20, 'M')); // no zero byte
     const int pictures[] = {3, 4, 999, 1000, 2003};
     for (int i = 0; i < 5; ++i)
         b.Int(Monster(10 + i, 106), pictures[i]);
@@ -130,7 +131,9 @@ TEST_P(GameHeaderTest, MonsterRecordConversions) {
     const Scenario s = Read(b);
 
     const MonsterType& m = s.MonsterTypes[1];
-    EXPECT_EQ(m.Name, "Goblin              "); // held blank-padded to its 20 characters
+    // Held blank-padded to its 20 characters, as the editor's own layout holds it.
+    EXPECT_EQ(m.Name, "Goblin              ");
+    EXPECT_EQ(s.MonsterTypes[2].Name, std::string(20, 'M'));
     EXPECT_EQ(m.AttackDice, (std::array<std::uint8_t, 3>{2, 0, 25}));
     EXPECT_EQ(m.AttackSides, (std::array<std::uint8_t, 3>{10, 5, 99}));
     EXPECT_EQ(m.AttackTypes, (std::array<std::uint8_t, 3>{7, 9, 9}));
@@ -330,25 +333,6 @@ TEST_P(GameHeaderTest, ImpossibleCountsSizesAndValuesThatDoNotFitTheirFieldsAreR
     EXPECT_EQ(errorWith([](GameLayoutBuilder& b) { b.Int(Monster(3, 40), -50); }), 6);
     EXPECT_EQ(errorWith([](GameLayoutBuilder& b) { b.Int(Monster(3, 42), 25599); }), 0);
     EXPECT_EQ(errorWith([](GameLayoutBuilder& b) { b.Byte(Monster(3, 97), 0x80); }), 6);
-}
-
-TEST_P(GameHeaderTest, EveryCutOfTheHeaderIsAReadPastTheEnd) {
-    GameLayoutBuilder b = Builder();
-    b.texts[0] = "abc";
-    b.texts[260] = "def";
-    const auto image = b.Build();
-    // Text 260 is only stepped over: a cut inside it is left for the first section to find.
-    const auto end = b.SectionPos(0, 0) - 1 - b.texts[260].size();
-    for (std::size_t length = 0; length < end; ++length) {
-        // Every length near the fields that are read one by one; a sample of the long runs.
-        if (length > 500 && length < 81000 && length % 97 != 0) continue;
-        Scenario s;
-        FilePos pos = 1;
-        const int error = ErrorOf([&] {
-            ReadScenHeaderV1(s, ByteReader(std::span(image.data(), length)), pos, Format(), towns);
-        });
-        ASSERT_EQ(error, 62) << "cut at " << length;
-    }
 }
 
 INSTANTIATE_BYTE_ORDERS(GameHeaderTest);

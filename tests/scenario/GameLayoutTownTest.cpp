@@ -179,6 +179,7 @@ TEST_P(GameTownTest, StringsNodesAndDialogueInTheirOrder) {
     town.Node(99, {.type = 299, .extra1a = 7, .extra1b = 1, .jumpTo = 3});
     town.TalkNode(0, {-2, 9, "shop", "buy", {1, 5, 2, 3}});
     town.TalkNode(1, {5, 8, "name", "abcd", {1, 5, 2, 3}});
+    town.TalkNode(2, {5, 8, "", "a", {}});
     town.TalkNode(59, {9, 10, "ab", "cd", {0, -40, 0, 0}});
     for (int j = 0; j < 170; ++j)
         town.talkTexts[j] = "d" + std::to_string(j);
@@ -204,6 +205,7 @@ TEST_P(GameTownTest, StringsNodesAndDialogueInTheirOrder) {
                                             talk.Nodes[0].Word2,
                                             talk.Nodes[1].Word1,
                                             talk.Nodes[1].Word2,
+                                            talk.Nodes[2].Word1 + "|" + talk.Nodes[2].Word2,
                                             talk.Nodes[89].Word1,
                                             talk.Personalities[0].Name,
                                             talk.Personalities[9].Name,
@@ -219,8 +221,8 @@ TEST_P(GameTownTest, StringsNodesAndDialogueInTheirOrder) {
                                             talk.Personalities[9].HuhResponse,
                                             talk.Nodes[60].Text1};
     // A keyword shorter than its four characters is held blank-padded.
-    EXPECT_EQ(texts, (std::vector<std::string>{"shop", "buy ", "name", "abcd", "xxxx", "d0", "d9",
-                                               "d10", "d20", "d30", "d39", "d40", "d41",
+    EXPECT_EQ(texts, (std::vector<std::string>{"shop", "buy ", "name", "abcd", "    |a   ", "xxxx",
+                                               "d0", "d9", "d10", "d20", "d30", "d39", "d40", "d41",
                                                "two\r\nlines", "d159", "d160", "d169", ""}));
 }
 

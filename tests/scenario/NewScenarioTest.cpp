@@ -6,6 +6,7 @@
 #include "scenario/ScenarioSave.h"
 #include "scenario/tables/CommonTables.h"
 #include "support/MsgBoxRecorder.h"
+#include "support/OwnLayoutImage.h"
 #include "support/SampleScenario.h"
 #include "support/TempFolder.h"
 
@@ -233,8 +234,7 @@ class NewScenario : public ::testing::Test {
         // A base whose lists are unlocked keeps its outdoor start's y through a save.
         base_.ListsLocked = 0;
         base_.StartOutdoorLoc.Y = 0;
-        SectionDirectoryTable dir{};
-        PutFileBytes(BasePath(), WriteScenarioImage(base_, dir));
+        PutFileBytes(BasePath(), OwnLayoutImage(base_));
 
         Scen = MakeVariedScenario(2, 1, 2, 12);
         Scen.StuffDoneNames[4].Name = "Bell rung";
@@ -273,9 +273,12 @@ class NewScenario : public ::testing::Test {
 
 TEST_F(NewScenario, TakesTheBaseRecordsAndTheAuthorsChoices) {
     const auto namesBefore = Scen.StuffDoneNames;
+    const auto image = FileBytes(BasePath());
+    ASSERT_EQ(::chmod(BasePath().c_str(), 0444), 0); // a read-only base is enough
     MsgBoxRecorder boxes;
     ASSERT_TRUE(CreateScenario(Choices()));
     EXPECT_TRUE(boxes.Calls().empty());
+    EXPECT_EQ(FileBytes(BasePath()), image);
     EXPECT_EQ(ScenFile.ScenFileName, "reeds.vrs");
     EXPECT_EQ(ScenFile.ScenFilePath, program_.File("scenario/reeds.vrs"));
     EXPECT_EQ(ScenFile.ScenFormat, 2);
@@ -328,9 +331,29 @@ TEST_F(NewScenario, SavedAndReadBackEqualsItselfWithTheEarlierFlagNames) {
               ">VRD\r\n4,-1,\"Bell rung\"\r\n4,1,\"Once\"\r\n");
 }
 
-TEST_F(NewScenario, ABaseFileMissingOrNotInTheOwnLayoutIsReportedAndChangesNothing) {
+TEST_F(NewScenario, BadChoicesAndABaseFileMissingOrNotInTheOwnLayoutAreReportedAndChangeNothing) {
     const Scenario scen = Scen;
     const ScenarioFileState file = ScenFile;
+    const auto expectRefused = [&](const NewScenarioChoices& c, const std::string& message) {
+        MsgBoxRecorder boxes;
+        EXPECT_FALSE(CreateScenario(c));
+        ASSERT_EQ(boxes.Calls().size(), 1u);
+        EXPECT_EQ(boxes.Calls()[0].text.rfind("CreateScenarioError encountered!\r\n" + message, 0),
+                  0u);
+        EXPECT_EQ(boxes.Calls()[0].title, "Error");
+        EXPECT_EQ(boxes.Calls()[0].style, msgbox::Critical);
+        ExpectNothingChanged(scen, file);
+    };
+    const std::function<void(NewScenarioChoices&)> changes[] = {
+        [](auto& c) { c.FileName = "../reeds"; }, [](auto& c) { c.OutdoorWidth = 51; },
+        [](auto& c) { c.OutdoorHeight = 0; }, [](auto& c) { c.TownSize = 3; }};
+    for (const auto& change : changes) {
+        SCOPED_TRACE(&change - changes);
+        NewScenarioChoices c = Choices();
+        change(c);
+        expectRefused(c, "Err# ");
+    }
+
     auto cut = FileBytes(BasePath());
     cut.resize(20000); // the right signature, cut short in the middle of the records
     const std::string invalid = "Not a valid Scenario file.";
@@ -343,47 +366,16 @@ TEST_F(NewScenario, ABaseFileMissingOrNotInTheOwnLayoutIsReportedAndChangesNothi
         {std::nullopt, "Err# 53, File not found"},  // the base file missing: not created
         {std::nullopt, "Err# 76, Path not found"}}; // and then its folder
     for (const auto& [bytes, message] : cases) {
+        SCOPED_TRACE(message);
         if (bytes)
             PutFileBytes(BasePath(), *bytes);
         else if (!std::filesystem::remove(BasePath()))
             std::filesystem::remove(program_.File("scenario/fenmarrow"));
-        MsgBoxRecorder boxes;
-        EXPECT_FALSE(CreateScenario(Choices()));
-        ASSERT_EQ(boxes.Calls().size(), 1u);
-        EXPECT_EQ(boxes.Calls()[0].text, "CreateScenarioError encountered!\r\n" + message);
-        EXPECT_EQ(boxes.Calls()[0].title, "Error");
-        EXPECT_EQ(boxes.Calls()[0].style, msgbox::Critical);
-        ExpectNothingChanged(scen, file);
+        expectRefused(Choices(), message);
         // The base file stays as it was, and a missing one is not created.
         EXPECT_EQ(std::filesystem::exists(BasePath()) ? std::optional(FileBytes(BasePath()))
                                                       : std::nullopt,
                   bytes);
     }
     EXPECT_FALSE(std::filesystem::exists(program_.File("scenario/fenmarrow")));
-}
-
-TEST_F(NewScenario, AReadOnlyBaseFileIsEnoughAndStaysAsItWas) {
-    const auto image = FileBytes(BasePath());
-    ASSERT_EQ(::chmod(BasePath().c_str(), 0444), 0);
-    MsgBoxRecorder boxes;
-    EXPECT_TRUE(CreateScenario(Choices()));
-    EXPECT_TRUE(boxes.Calls().empty());
-    EXPECT_EQ(FileBytes(BasePath()), image);
-}
-
-TEST_F(NewScenario, RefusesABadFileNameOrWorldSizeAndChangesNothing) {
-    const Scenario scen = Scen;
-    const ScenarioFileState file = ScenFile;
-    const std::function<void(NewScenarioChoices&)> changes[] = {
-        [](auto& c) { c.FileName = "../reeds"; }, [](auto& c) { c.OutdoorWidth = 51; },
-        [](auto& c) { c.OutdoorHeight = 0; }, [](auto& c) { c.TownSize = 3; }};
-    for (const auto& change : changes) {
-        NewScenarioChoices c = Choices();
-        change(c);
-        MsgBoxRecorder boxes;
-        EXPECT_FALSE(CreateScenario(c)) << &change - changes;
-        ASSERT_EQ(boxes.Calls().size(), 1u);
-        EXPECT_EQ(boxes.Calls()[0].text.rfind("CreateScenarioError encountered!\r\nErr# ", 0), 0u);
-        ExpectNothingChanged(scen, file);
-    }
 }

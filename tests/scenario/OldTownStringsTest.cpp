@@ -1,6 +1,7 @@
 #include "scenario/OwnLayout.h"
 
 #include "platform/core/ByteBuffer.h"
+#include "support/OwnLayoutImage.h"
 #include "support/SampleScenario.h"
 
 #include <gtest/gtest.h>
@@ -11,7 +12,7 @@ namespace {
 std::vector<std::uint8_t> ImageWithTownStringCount(int storedCount) {
     Scenario s = MakeMinimalScenario();
     SectionDirectoryTable dir{};
-    auto image = WriteScenarioImage(s, dir);
+    auto image = OwnLayoutImage(s, &dir);
     const FilePos town = dir[100] + 1;
     const FilePos lengths = town + 6113 - 190 - 1800 - 231;
     // Cut the file at the town strings and write a table of storedCount + 1 texts "s<i>".
@@ -34,32 +35,21 @@ std::vector<std::uint8_t> ImageWithTownStringCount(int storedCount) {
 }
 } // namespace
 
-TEST(OldTownStrings, A140StringTownGetsItsSignTextsAndStarredMessages) {
-    Scenario s;
-    ReadScenarioImageV2(s, ImageWithTownStringCount(139));
-    const Town& t = s.Towns[0];
-    EXPECT_EQ(t.Strings[0], "s0");
-    EXPECT_EQ(t.Strings[119], "s119");
-    for (int i = 120; i < 170; ++i)
-        EXPECT_EQ(t.Strings[i], "*") << i;
-    EXPECT_EQ(t.Strings[170], "s120");
-    EXPECT_EQ(t.Strings[189], "s139");
-    EXPECT_EQ(s.TownTalks[0].Personalities[0].Name, "Unused"); // the talk follows intact
-}
-
-TEST(OldTownStrings, A220StringTownSkipsItsThirtyExtraTexts) {
-    Scenario s;
-    ReadScenarioImageV2(s, ImageWithTownStringCount(219));
-    const Town& t = s.Towns[0];
-    EXPECT_EQ(t.Strings[169], "s169");
-    EXPECT_EQ(t.Strings[170], "s200");
-    EXPECT_EQ(t.Strings[189], "s219");
-    EXPECT_EQ(s.TownTalks[0].Personalities[9].Name, "Unused");
-}
-
-TEST(OldTownStrings, FewerStringsLeaveTheRestEmpty) {
-    Scenario s;
-    ReadScenarioImageV2(s, ImageWithTownStringCount(10));
-    EXPECT_EQ(s.Towns[0].Strings[10], "s10");
-    EXPECT_EQ(s.Towns[0].Strings[11], "");
+// 140 strings: messages 0..119, the editor's starred slots, then the signs; 220: thirty extra
+// texts skipped; fewer: the rest left empty. The talk follows intact.
+TEST(OldTownStrings, TownsWithOtherStringCountsGetTheirTextsInTheEditorsSlots) {
+    const std::pair<int, std::vector<std::pair<int, std::string>>> rows[] = {
+        {139, {{0, "s0"}, {119, "s119"}, {120, "*"}, {169, "*"}, {170, "s120"}, {189, "s139"}}},
+        {219, {{169, "s169"}, {170, "s200"}, {189, "s219"}}},
+        {10, {{10, "s10"}, {11, ""}}},
+    };
+    for (const auto& [count, strings] : rows) {
+        Scenario s;
+        ReadScenarioImageV2(s, ImageWithTownStringCount(count));
+        for (const auto& [i, text] : strings)
+            EXPECT_EQ(s.Towns[0].Strings[i], text) << count << ": " << i;
+        for (int i = 121; count == 139 && i < 169; ++i)
+            EXPECT_EQ(s.Towns[0].Strings[i], "*") << i;
+        EXPECT_EQ(s.TownTalks[0].Personalities[9].Name, "Unused") << count;
+    }
 }

@@ -2,6 +2,7 @@
 // field and compared with the bytes its layout table prescribes, so that a field swapped or
 // mis-sized the same way in the writer and the reader cannot pass.
 #include "scenario/OwnLayout.h"
+#include "support/OwnLayoutImage.h"
 
 #include <gtest/gtest.h>
 #include <sstream>
@@ -52,11 +53,6 @@ Scenario ZeroScenario() {
     return s;
 }
 
-std::vector<std::uint8_t> Image(const Scenario& s) {
-    SectionDirectoryTable dir{};
-    return WriteScenarioImage(s, dir);
-}
-
 const SpecialNode kNode{0x0A01, 0x0B02, 0x0C03, 0x0D04, 0x0E05, 0x0F06,
                         0x1007, 0x1108, 0x1209, 0x130A, -1};
 constexpr const char* kNodeBytes =
@@ -77,7 +73,7 @@ TEST(OwnLayoutBytes, HeaderCountTableAndDirectory) {
     s.StartOutdoorSection = {0x14, 0x15};
     s.StartOutdoorLoc = {0x16, 0x17};
     s.ListsLocked = 1;
-    const auto image = Image(s);
+    const auto image = OwnLayoutImage(s);
     EXPECT_EQ(Slice(image, 1, 80), Hex("3e 56 52 53  51 52 53  01 01 01  0b 0c 0d  0e 0f 10  11 "
                                        "12 13  14 15  16 01 00 "
                                        "ff 00 3f 01 00 00 00 00 3b 00 6b 00 00 00 0f 00 07 00 "
@@ -91,79 +87,18 @@ TEST(OwnLayoutBytes, HeaderCountTableAndDirectory) {
 
 TEST(OwnLayoutBytes, ScenarioWideRecords) {
     Scenario s = ZeroScenario();
-    TerrainType& t = s.TerrainTypes[7];
-    t.Name = "Moor";
-    t.Picture = 0x0A01;
-    t.Extra1 = 0x0B02;
-    t.Extra2 = -2;
-    t.Blockage = 0x11;
-    t.TransformTo = 0x12;
-    t.FlyOver = 0x13;
-    t.BoatOver = 0x14;
-    t.HorseBlocked = 0x15;
-    t.Light = 0x16;
-    t.Sound = 0x17;
-    t.SpecialProperty = 0x18;
-    t.ShortcutKey = "q";
-    t.TerrainSet = 0x0C03;
-
-    MonsterType& m = s.MonsterTypes[9];
-    m.Name = "Ogre";
-    m.Picture = 0x0A01;
-    m.Reserved1 = 0x0B02;
-    m.TalkPicture = 0x0C03;
-    m.Kind = 0x21;
-    m.Level = 0x22;
-    m.Health = 0x0D04;
-    m.Armor = 0x23;
-    m.Skill = 0x24;
-    m.Speed = 0x25;
-    m.MageLevel = 0x26;
-    m.PriestLevel = 0x27;
-    m.Attitude = 0x28;
-    m.Treasure = 0x29;
-    m.ItemDropped = 0x0E05;
-    m.ChanceDrop = 0x0F06;
-    m.Poison = 0x2A;
-    m.SpAbility = 0x2B;
-    m.AttackTypes = {0x31, 0x32, 0x33};
-    m.AttackDice = {0x34, 0x35, 0x36};
-    m.AttackSides = {0x37, 0x38, 0x39};
-    m.BreathWpn = 0x41;
-    m.BreathStr = 0x42;
-    m.CreateGenerate = 0x43;
-    m.CreateExtra = 0x44;
-    m.SummonType = 0x45;
-    m.MagicRes = 0x46;
-    m.FireRes = 0x47;
-    m.ColdRes = 0x48;
-    m.PoisonRes = 0x49;
-    m.Reserved2 = {0x4A, 0x4B, 0x4C};
-
-    ItemType& it = s.ItemTypes[499];
-    it.Name = "Sword";
-    it.UnidName = "Blade";
-    it.Picture = 0x0A01;
-    it.ItemKind = 0x0B02;
-    it.Value = 0x0C03;
-    it.Weight = 0x51;
-    it.Level = 0x52;
-    it.Awkwardness = 0x53;
-    it.Bonus = 0x54;
-    it.Protection = 0x55;
-    it.Charges = 0x56;
-    it.WeaponType = 0x57;
-    it.MagicUse = 0x58;
-    it.Ability = 0x59;
-    it.AbilityStrength = 0x5A;
-    it.TypeFlag = 0x5B;
-    it.Reserved = 0x5C;
-    it.SpecialClass = 0x5D;
-    it.TreasureClass = 0x5E;
-    it.Identified = 0x5F;
-    it.Magical = 0x60;
-    it.Cursed = 0x61;
-    it.ConcealAbility = 0x62;
+    // Every field its own value, in the order the records declare them.
+    // clang-format off
+    s.TerrainTypes[7] = {"Moor", 0x0A01, 0x0B02, -2, 0x11, 0x12, 0x13,
+                         0x14, 0x15, 0x16, 0x17, 0x18, "q", 0x0C03};
+    s.ItemTypes[499] = {"Sword", "Blade", 0x0A01, 0x0B02, 0x0C03, 0x51, 0x52, 0x53,
+                        0x54, 0x55, 0x56, 0x57, 0x58, 0x59, 0x5A, 0x5B,
+                        0x5C, 0x5D, 0x5E, 0x5F, 0x60, 0x61, 0x62};
+    s.MonsterTypes[9] = {"Ogre", 0x0A01, 0x0B02, 0x0C03, 0x21, 0x22, 0x0D04, 0x23, 0x24, 0x25,
+                         0x26, 0x27, 0x28, 0x29, 0x0E05, 0x0F06, 0x2A, 0x2B,
+                         {0x31, 0x32, 0x33}, {0x34, 0x35, 0x36}, {0x37, 0x38, 0x39},
+                         0x41, 0x42, 0x43, 0x44, 0x45, 0x46, 0x47, 0x48, 0x49, {0x4A, 0x4B, 0x4C}};
+    // clang-format on
 
     for (std::size_t i = 0; i < 21; ++i)
         s.ItemPlacementShortcuts[9].Values[i] = static_cast<std::int16_t>(0x2000 + i);
@@ -177,7 +112,7 @@ TEST(OwnLayoutBytes, ScenarioWideRecords) {
     s.ScenSpecialNodes[255] = kNode;
     s.ScenStrings[0] = "Vale";
     s.ScenStrings[319] = "End";
-    const auto image = Image(s);
+    const auto image = OwnLayoutImage(s);
 
     const std::string blanks16(16 * 3, ' ');
     const struct {
@@ -229,7 +164,7 @@ TEST(OwnLayoutBytes, OutdoorSectionRecord) {
     o.Terrain.At(5, 1) = 0x5B;
     o.Strings[1] = "Cave";
     o.Strings[107] = "Ford";
-    const auto image = Image(s);
+    const auto image = OwnLayoutImage(s);
 
     const auto expected =
         Record(4026, {{0, "00 00"},
@@ -286,7 +221,7 @@ TEST(OwnLayoutBytes, TownRecordAndItsTalk) {
     talk.Personalities[2].NameResponse = "M";
     talk.Personalities[2].JobResponse = "J";
     talk.Nodes[1] = {0x2111, 0x2212, "ab", "wxyz", {0x2313, 0x2414, 0x2515, 0x2616}, "t1", "t2x"};
-    const auto image = Image(s);
+    const auto image = OwnLayoutImage(s);
 
     auto expected =
         Record(5789, {{0, "01 00 02 00 03 00 00 00  02 41  01 13 02 14 03 15 04 16 05 17"},

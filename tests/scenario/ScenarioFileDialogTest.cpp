@@ -12,7 +12,6 @@ namespace {
 class OpenScenFileTest : public ::testing::Test {
   protected:
     void SetUp() override { SetProgramFolderForTesting("/opt/editor"); }
-    void TearDown() override { SetProgramFolderForTesting(""); }
     FileDialogScript dialog;
     MsgBoxRecorder boxes;
     std::string title = "before";
@@ -20,30 +19,22 @@ class OpenScenFileTest : public ::testing::Test {
 };
 } // namespace
 
-TEST_F(OpenScenFileTest, OpenAsksForAnExistingScenarioFileInTheScenarioFolder) {
-    dialog.Choose("/home/a/Quest.VRS");
-    OpenScenFile(title, path, 1);
-    EXPECT_EQ(ScenFile.FileDialogCancelled, 0);
-    EXPECT_EQ(title, "Quest.VRS");
-    EXPECT_EQ(path, "/home/a/Quest.VRS");
+TEST_F(OpenScenFileTest, OpenAsksForAnExistingScenarioFileSaveAsForAnyInTheScenarioFolder) {
+    for (const std::int16_t mode : {1, 2}) {
+        dialog.Choose("/home/a/Quest.VRS");
+        OpenScenFile(title, path, mode);
+        EXPECT_EQ(ScenFile.FileDialogCancelled, 0);
+        EXPECT_EQ(title, "Quest.VRS");
+        EXPECT_EQ(path, "/home/a/Quest.VRS");
+        const FileDialogRequest& r = dialog.Requests().back();
+        EXPECT_EQ(r.open, mode == 1);
+        EXPECT_EQ(r.fileMustExist, mode == 1);
+        EXPECT_EQ(r.initialFolder, "/opt/editor/scenario");
+        EXPECT_EQ(r.filter, "Varno Scenario (*.vrs)|*.vrs");
+        EXPECT_EQ(r.fileName, "");
+    }
+    EXPECT_EQ(dialog.Requests().size(), 2u);
     EXPECT_TRUE(boxes.Calls().empty());
-    ASSERT_EQ(dialog.Requests().size(), 1u);
-    const FileDialogRequest& r = dialog.Requests()[0];
-    EXPECT_TRUE(r.open);
-    EXPECT_TRUE(r.fileMustExist);
-    EXPECT_EQ(r.initialFolder, "/opt/editor/scenario");
-    EXPECT_EQ(r.filter, "Varno Scenario (*.vrs)|*.vrs");
-    EXPECT_EQ(r.fileName, "");
-}
-
-TEST_F(OpenScenFileTest, SaveAsAsksNothingAboutExistingFiles) {
-    dialog.Choose("/opt/editor/scenario/new.vrs");
-    OpenScenFile(title, path, 2);
-    EXPECT_EQ(ScenFile.FileDialogCancelled, 0);
-    EXPECT_EQ(title, "new.vrs");
-    ASSERT_EQ(dialog.Requests().size(), 1u);
-    EXPECT_FALSE(dialog.Requests()[0].open);
-    EXPECT_FALSE(dialog.Requests()[0].fileMustExist);
 }
 
 TEST_F(OpenScenFileTest, AWrongExtensionGivesOneMessageInEitherMode) {

@@ -6,6 +6,7 @@
 #include "scenario/tables/EditorTables.h"
 #include "support/GameLayoutBuilder.h"
 #include "support/MsgBoxRecorder.h"
+#include "support/OwnLayoutImage.h"
 #include "support/SampleScenario.h"
 #include "support/TempFolder.h"
 
@@ -13,14 +14,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-std::vector<std::uint8_t> OwnLayoutFile(const Scenario& s, SectionDirectoryTable& dir) {
-    return WriteScenarioImage(s, dir);
-}
-std::vector<std::uint8_t> OwnLayoutFile(const Scenario& s) {
-    SectionDirectoryTable dir{};
-    return WriteScenarioImage(s, dir);
-}
-
 TownTalk ClearedTalk() {
     TownTalk talk;
     for (Personality& p : talk.Personalities)
@@ -35,9 +28,6 @@ class ImportTest : public ::testing::Test {
     void SetUp() override {
         InitCommonTables();
         InitScenEditorTables();
-        savedScen_ = Scen;
-        savedFile_ = ScenFile;
-        savedGameTowns_ = GameTowns;
         // The open scenario: its current town is 1, its current section (1, 1); one entrance,
         // in section (0, 1), leads into town 1.
         Scen = MakeVariedScenario(2, 2, 3, 7);
@@ -58,12 +48,7 @@ class ImportTest : public ::testing::Test {
         // directory entries of (1, 0) and (0, 2) are one and the same.
         source = MakeVariedScenario(2, 4, 5, 99);
         ownPath = folder.File("Other.vrs");
-        PutFileBytes(ownPath, OwnLayoutFile(source, sourceDirectory));
-    }
-    void TearDown() override {
-        Scen = savedScen_;
-        ScenFile = savedFile_;
-        GameTowns = savedGameTowns_;
+        PutFileBytes(ownPath, OwnLayoutImage(source, &sourceDirectory));
     }
 
     TempFolder folder;
@@ -71,11 +56,6 @@ class ImportTest : public ::testing::Test {
     Scenario source;
     SectionDirectoryTable sourceDirectory{};
     std::string ownPath;
-
-  private:
-    Scenario savedScen_;
-    ScenarioFileState savedFile_;
-    GameTownTables savedGameTowns_;
 };
 
 TEST_F(ImportTest, ATownOfTheEditorsLayoutReplacesTheCurrentTownWithoutItsDialogue) {
@@ -203,7 +183,7 @@ TEST_F(ImportTest, EveryRefusalAndFailureLeavesTheScenarioAsItWasAndReportsIt) {
          },
          "ImportTownError encountered!\r\nErr# 9, Subscript out of range", "Error"},
     };
-    const std::vector<std::uint8_t> saved = OwnLayoutFile(Scen);
+    const std::vector<std::uint8_t> saved = OwnLayoutImage(Scen);
     const Scenario before = Scen;
     const GameTownTables gameTowns = GameTowns;
     for (const Row& r : rows) {
@@ -214,7 +194,7 @@ TEST_F(ImportTest, EveryRefusalAndFailureLeavesTheScenarioAsItWasAndReportsIt) {
         ASSERT_EQ(boxes.Calls().size(), shown + 1) << r.what;
         EXPECT_EQ(boxes.Calls().back().text, r.text) << r.what;
         EXPECT_EQ(boxes.Calls().back().title, r.title) << r.what;
-        EXPECT_TRUE(OwnLayoutFile(Scen) == saved) << r.what;
+        EXPECT_TRUE(OwnLayoutImage(Scen) == saved) << r.what;
         EXPECT_TRUE(Scen == before) << r.what;
         EXPECT_TRUE(GameTowns.Sizes == gameTowns.Sizes) << r.what;
         EXPECT_EQ(ScenFile.ScenFormat, 1) << r.what;

@@ -6,6 +6,7 @@
 #include "scenario/OwnLayout.h"
 #include "support/GameLayoutBuilder.h"
 #include "support/MsgBoxRecorder.h"
+#include "support/OwnLayoutImage.h"
 #include "support/SampleScenario.h"
 #include "support/TempFolder.h"
 
@@ -24,11 +25,6 @@ std::vector<int> Monsters(const Town& town) {
     for (const auto& c : town.Creatures)
         monsters.push_back(c.Monster);
     return monsters;
-}
-
-std::vector<std::uint8_t> OwnLayoutFile(const Scenario& s) {
-    SectionDirectoryTable dir{};
-    return WriteScenarioImage(s, dir);
 }
 
 class LoadScenarioTest : public ::testing::Test {
@@ -75,7 +71,7 @@ TEST_F(LoadScenarioTest, AnOwnLayoutFileReplacesTheScenarioWithItsNamesAndSheet)
     saved.CurrentTown = 2;
     saved.CurrentOutdoorX = 1;
     saved.CurrentOutdoorY = 1;
-    PutFileBytes(dir.File("Quest.vrs"), OwnLayoutFile(saved));
+    PutFileBytes(dir.File("Quest.vrs"), OwnLayoutImage(saved));
     Scenario names;
     names.StuffDoneNames[9].Name = "Bell rung";
     SaveScenData(names, dir.File("Quest.vrd"));
@@ -95,14 +91,14 @@ TEST_F(LoadScenarioTest, AnOwnLayoutFileReplacesTheScenarioWithItsNamesAndSheet)
     // A current town or section outside the scenario becomes 0 and (0, 0).
     saved.CurrentTown = 3;
     saved.CurrentOutdoorY = 2;
-    PutFileBytes(dir.File("Quest.vrs"), OwnLayoutFile(saved));
+    PutFileBytes(dir.File("Quest.vrs"), OwnLayoutImage(saved));
     LoadScenario("Quest.vrs", dir.File("Quest.vrs"));
     EXPECT_EQ((std::array<int, 3>{Scen.CurrentTown, Scen.CurrentOutdoorX, Scen.CurrentOutdoorY}),
               (std::array<int, 3>{0, 0, 0}));
 }
 
 TEST_F(LoadScenarioTest, SiblingFilesAreFoundInAnotherLetterCase) {
-    PutFileBytes(dir.File("Quest.vrs"), OwnLayoutFile(MakeMinimalScenario()));
+    PutFileBytes(dir.File("Quest.vrs"), OwnLayoutImage(MakeMinimalScenario()));
     PutFileText(dir.File("QUEST.VRD"), ">VRD\r\n0,-1,\"Found\"\r\n");
     PutFileText(dir.File("quest.BMP"), "");
     LoadScenario("Quest.vrs", dir.File("Quest.vrs"));
@@ -112,7 +108,7 @@ TEST_F(LoadScenarioTest, SiblingFilesAreFoundInAnotherLetterCase) {
 
 TEST_F(LoadScenarioTest, AFailureAtAnyStageKeepsTheEarlierScenario) {
     const Scenario earlier = Scen;
-    const auto good = OwnLayoutFile(MakeVariedScenario(2, 1, 2, 8));
+    const auto good = OwnLayoutImage(MakeVariedScenario(2, 1, 2, 8));
     const auto cut = [&good](std::size_t n) {
         return std::vector<std::uint8_t>(good.begin(), good.begin() + static_cast<long>(n));
     };
@@ -157,7 +153,7 @@ TEST_F(LoadScenarioTest, OnlyASuccessfulGameFileLoadSetsTheGameTownTables) {
     GameLayoutBuilder big(true, 1, 1, {0});
     big.Byte(218, 1);
     auto bigFile = big.Build();
-    EXPECT_EQ(load(OwnLayoutFile(MakeVariedScenario(2, 1, 1, 3))),
+    EXPECT_EQ(load(OwnLayoutImage(MakeVariedScenario(2, 1, 1, 3))),
               (std::array<int, 5>{1, 2, 0, 0, 1}));
     ASSERT_EQ(ScenFile.ScenFormat, 2);
     EXPECT_EQ(load(std::vector<std::uint8_t>(bigFile.begin(), bigFile.end() - 1)),
@@ -178,7 +174,7 @@ TEST_F(LoadScenarioTest, OnlyTheLittleEndianGameLayoutRenumbersAndOnlyUnderTheEx
     EXPECT_EQ(typeFivePicture(false, "Fenmarrow.vrs"), 4);
     EXPECT_EQ(typeFivePicture(false, "fenmarrow.vrs"), 0);
     EXPECT_EQ(typeFivePicture(true, "Fenmarrow.vrs"), 0);
-    PutFileBytes(dir.File("Fenmarrow.vrs"), OwnLayoutFile(MakeMinimalScenario()));
+    PutFileBytes(dir.File("Fenmarrow.vrs"), OwnLayoutImage(MakeMinimalScenario()));
     LoadScenario("Fenmarrow.vrs", dir.File("Fenmarrow.vrs"));
     EXPECT_EQ(Scen.MonsterTypes[5].Picture, 0);
 }

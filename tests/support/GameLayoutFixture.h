@@ -4,20 +4,11 @@
 #include "scenario/GameLayout.h"
 #include "scenario/tables/CommonTables.h"
 #include "scenario/tables/EditorTables.h"
+#include "support/ErrorOf.h"
 #include "support/GameLayoutBuilder.h"
 
 #include <functional>
 #include <gtest/gtest.h>
-
-// The number of the error that action raises, or 0 when it raises none.
-inline int ErrorOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const RuntimeError& e) {
-        return e.number();
-    }
-    return 0;
-}
 
 // Several fields side by side, so that one comparison shows them all.
 template <class... T> std::vector<int> Ints(T... values) {

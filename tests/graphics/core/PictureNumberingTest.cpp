@@ -165,14 +165,12 @@ TEST(PictureNumbering, SpecialTerrainPictures) {
     for (int p : {60, 67, 94, 101, 116, 198, 205, 213, 214, 216, 245, 400, 403, -1})
         EXPECT_FALSE(IsSpecialTerrainPicture(p)) << p;
 
-    const Scenario saved = Scen;
     Scen.TerrainTypes[80].Picture = 90;
     Scen.TerrainTypes[81].Picture = 94;
     EXPECT_TRUE(IsSpecialTerrainPic(80));
     EXPECT_FALSE(IsSpecialTerrainPic(81));
     EXPECT_FALSE(IsSpecialTerrainPic(256));
     EXPECT_FALSE(IsSpecialTerrainPic(-1));
-    Scen = saved;
 }
 
 TEST(PictureNumbering, EdgePiecesMarbleTilesAndTheCustomSheetPath) {

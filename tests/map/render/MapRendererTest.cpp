@@ -1,46 +1,21 @@
 #include "map/render/MapRenderer.h"
 
-#include "graphics/GraphicsSheets.h"
 #include "map/MapFixture.h"
-#include "platform/qt/Surface.h"
+#include "support/qt/CodedPictureHolders.h"
 
 namespace {
 constexpr QRgb kGrey = 0xFF808080u;
 constexpr QRgb kDot = 0xFF102030u;
 
-// A sheet whose pixels tell their own position and sheet, so a test can tell which landed where.
-QRgb Coded(int x, int y, int tag) {
-    return qRgb(x % 256, y % 256, tag * 4 + x / 256);
-}
-QImage CodedSheet(int w, int h, int tag) {
-    QImage image(w, h, QImage::Format_RGB32);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            image.setPixel(x, y, Coded(x, y, tag));
-    return image;
-}
-
 class MapRendererTest : public MapFixture {
   protected:
     void SetUp() override {
         MapFixture::SetUp();
-        savedPics_ = frmPics;
-        for (int i = 0; i < 6; ++i)
-            frmPics.imgTerpics[static_cast<std::size_t>(i)] = CodedSheet(280, 180, 10 + i);
-        frmPics.imgTinyTerr = CodedSheet(60, 216, 3);
-        frmPics.imgTerDisp = CodedSheet(70, 21, 8);
         // Overlays are white but for one dot, so the terrain shows around it.
-        frmPics.imgFieldpics = QImage(224, 324, QImage::Format_RGB32);
         frmPics.imgFieldpics.fill(Qt::white);
         frmPics.imgFieldpics.setPixel(140 + 3, 4, kDot); // field kind 0, cell 5
     }
-    void TearDown() override {
-        frmPics = savedPics_;
-        MapFixture::TearDown();
-    }
-
-  private:
-    PictureHolders savedPics_;
+    CodedSheetsScope sheets;
 };
 
 TEST_F(MapRendererTest, ACellShowsTerrainThenOverlaysThenItsBorderLines) {
@@ -149,6 +124,10 @@ TEST_F(MapRendererTest, ViewsLeaveWhatTheyDoNotDraw) {
     EXPECT_EQ(view.Pixel(112, 144), Coded(56, 36, 10));
     EXPECT_EQ(view.Pixel(251, 323), Coded(83, 71, 10));
     EXPECT_EQ(view.Pixel(252, 324), kGrey);
+    Map.ZoomView = false; // the whole town, every cell of it
+    Surface town(200, 200, kGrey);
+    DrawWholeMap(town);
+    EXPECT_EQ(CountNot(town, kGrey), 192 * 192);
 
     Scenario world = World(1, 1);
     world.TerrainTypes[SectionTerrain(0, 0, 0, 0)].Picture = 499;
