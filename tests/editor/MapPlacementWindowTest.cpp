@@ -61,7 +61,7 @@ class MapPlacementWindowTest : public ::testing::Test {
             if (action)
                 action(form);
             else
-                Click(static_cast<RecordDialog&>(form).cmdCancel);
+                if (auto* d = OpenedAs<RecordDialog>(form)) Click(d->cmdCancel);
         });
         const QPointF at(x * 28 + 5, y * 36 + 5);
         QMouseEvent press(QEvent::MouseButtonPress, at, window->picMap->mapToGlobal(at),
@@ -77,7 +77,9 @@ class MapPlacementWindowTest : public ::testing::Test {
 TEST_F(MapPlacementWindowTest, SignsAreMadeByTheirTerrainAndEditedWithTheSignTool) {
     MsgBoxRecorder boxes;
     Map.SelectedTerrain = kSign;
-    ClickCell(0, 2, 3, [](ModalForm& f) { Click(static_cast<frmEditSign&>(f).cmdOK); });
+    ClickCell(0, 2, 3, [](ModalForm& f) {
+                if (auto* w = OpenedAs<frmEditSign>(f)) Click(w->cmdOK);
+            });
     EXPECT_EQ(Scen.Towns[0].SignLocs[0], (Location{2, 3}));
     ClickCell(10, 2, 3);
     ClickCell(10, 5, 5); // no sign terrain here
@@ -91,7 +93,9 @@ TEST_F(MapPlacementWindowTest, SpecialSpotsTakeTheNodeChosenInTheirDialogs) {
     ClickCell(14, 4, 4); // a cancelled new node makes no spot
     EXPECT_EQ(Map.MapCells.At(4, 4).SpotIndex, -1);
     ClickCell(18, 4, 4, [](ModalForm& f) {
-        auto& d = static_cast<frmSetSpecial&>(f);
+        auto* dFound = OpenedAs<frmSetSpecial>(f);
+        if (!dFound) return;
+        auto& d = *dFound;
         TypeInto(d.txtSpecNum, "5");
         Click(d.cmdOK);
     });

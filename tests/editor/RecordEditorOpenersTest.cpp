@@ -1,4 +1,5 @@
 #include "dialogs/records/frmEditItem.h"
+#include "support/DialogDriver.h"
 #include "editor/frmMain.h"
 
 #include "platform/core/ProgramPaths.h"
@@ -57,7 +58,9 @@ class RecordEditorOpenersTest : public ::testing::Test {
 TEST_F(RecordEditorOpenersTest, DoubleClickOnAnItemOpensItsEditorAndTheListShowsTheEdit) {
     int opened = -1;
     SetModalFormHook([&opened](ModalForm& form) {
-        auto& editor = dynamic_cast<frmEditItem&>(form);
+        auto* editorFound = OpenedAs<frmEditItem>(form);
+        if (!editorFound) return;
+        auto& editor = *editorFound;
         opened = editor.ItemNum;
         form.show();
         form.activateWindow();

@@ -1,4 +1,5 @@
 #include "dialogs/records/frmEditSaveItem.h"
+#include "support/DialogDriver.h"
 #include "dialogs/records/frmEditSpItem.h"
 #include "dialogs/records/frmEventTimers.h"
 #include "dialogs/records/frmScenDet.h"
@@ -120,7 +121,9 @@ TEST_F(ScenarioRecordMenusTest, WhatIsTypedInEachEditorIsInTheSavedFiles) {
     QListWidget& list = *window->List1;
     list.scrollToItem(list.item(4));
     SetModalFormHook([](ModalForm& form) {
-        auto& d = dynamic_cast<frmEditSpItem&>(form);
+        auto* dFound = OpenedAs<frmEditSpItem>(form);
+        if (!dFound) return;
+        auto& d = *dFound;
         EXPECT_EQ(d.SpItemNum, 4);
         form.show();
         form.activateWindow();

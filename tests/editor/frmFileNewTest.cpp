@@ -1,4 +1,5 @@
 #include "editor/frmFileNew.h"
+#include "support/DialogDriver.h"
 #include "editor/frmMain.h"
 
 #include "platform/core/MsgBox.h"
@@ -46,7 +47,9 @@ class NewScenarioDialogTest : public ::testing::Test {
     // Opens the shared dialog as the main window does and lets the action work on it.
     frmFileNew& Run(const std::function<void(frmFileNew&)>& action) {
         SetModalFormHook([&action](ModalForm& form) {
-            auto& dialog = static_cast<frmFileNew&>(form);
+            auto* dialogFound = OpenedAs<frmFileNew>(form);
+            if (!dialogFound) return;
+            auto& dialog = *dialogFound;
             ShowActive(dialog);
             action(dialog);
         });
@@ -242,7 +245,9 @@ TEST_F(NewScenarioDialogTest, FileNewShowsTheNewScenarioAndCancelKeepsTheEarlier
     window.FirstTime = true;
     window.Form_Activate();
     SetModalFormHook([](ModalForm& form) {
-        auto& d = static_cast<frmFileNew&>(form);
+        auto* dFound = OpenedAs<frmFileNew>(form);
+        if (!dFound) return;
+        auto& d = *dFound;
         d.txtScenName->setText("Fresh");
         d.txtFileName->setText("fresh");
         d.cmdOK_Click();
@@ -255,7 +260,9 @@ TEST_F(NewScenarioDialogTest, FileNewShowsTheNewScenarioAndCancelKeepsTheEarlier
 
     const Scenario created = Scen;
     window.List1->show();
-    SetModalFormHook([](ModalForm& form) { static_cast<frmFileNew&>(form).cmdCancel_Click(); });
+    SetModalFormHook([](ModalForm& form) {
+        if (auto* d = OpenedAs<frmFileNew>(form)) Click(d->cmdCancel);
+    });
     window.mnuFileNew_Click();
     EXPECT_TRUE(Scen == created);
     EXPECT_TRUE(window.mnuScen->isEnabled());

@@ -1,4 +1,5 @@
 #include "dialogs/areas/frmImportTown.h"
+#include "support/DialogDriver.h"
 #include "editor/frmMain.h"
 
 #include "platform/core/ProgramPaths.h"
@@ -87,7 +88,9 @@ TEST_F(MainWindowImportTest, ImportingATownOrSectionRefreshesItsStatusLineAndCle
     dialogs.Choose(files.File("Other.vrs"));
     std::uint8_t context = 99;
     SetModalFormHook([&](ModalForm& form) {
-        auto& d = static_cast<frmImportTown&>(form);
+        auto* dFound = OpenedAs<frmImportTown>(form);
+        if (!dFound) return;
+        auto& d = *dFound;
         context = d.Context;
         EnterAndConfirm(d, "2", "0");
     });
@@ -110,14 +113,18 @@ TEST_F(MainWindowImportTest, ACancelledOrFailedImportLeavesTheWindowAlone) {
     window->List1->show();
     dialogs.Cancel();
     SetModalFormHook(
-        [](ModalForm& form) { EnterAndConfirm(static_cast<frmImportTown&>(form), "2", "0"); });
+        [](ModalForm& form) {
+            if (auto* d = OpenedAs<frmImportTown>(form)) EnterAndConfirm(*d, "2", "0");
+        });
     window->mnuTownImport->trigger();
     EXPECT_EQ(window->Label2->text(), town);
     EXPECT_TRUE(window->List1->isVisibleTo(window.get()));
 
     dialogs.Choose(files.File("Other.vrs")); // it has no town 7
     SetModalFormHook(
-        [](ModalForm& form) { EnterAndConfirm(static_cast<frmImportTown&>(form), "7", "0"); });
+        [](ModalForm& form) {
+            if (auto* d = OpenedAs<frmImportTown>(form)) EnterAndConfirm(*d, "7", "0");
+        });
     window->mnuTownImport->trigger();
     EXPECT_EQ(window->Label2->text(), town);
     EXPECT_TRUE(window->List1->isVisibleTo(window.get()));

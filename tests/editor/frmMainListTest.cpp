@@ -1,4 +1,5 @@
 #include "dialogs/nodes/frmDialog.h"
+#include "support/DialogDriver.h"
 #include "dialogs/nodes/frmDialogNode.h"
 #include "dialogs/nodes/frmEditShortText.h"
 #include "dialogs/nodes/frmEditSpNode.h"
@@ -151,6 +152,8 @@ struct OpenedEditors {
                 opened.push_back({"text", t->TextType, t->TextNum});
             else if (auto* b = dynamic_cast<frmEditShortText*>(&form))
                 opened.push_back({"label", b->Context, b->TextNum});
+            else
+                opened.push_back({ClassName(typeid(form)), 0, 0});
             form.reject();
         });
     }

@@ -1,4 +1,5 @@
 #include "dialogs/records/frmEditTerrain.h"
+#include "support/DialogDriver.h"
 #include "editor/frmMain.h"
 
 #include "graphics/GraphicsSheets.h"
@@ -165,7 +166,9 @@ TEST_F(MainWindowMapTest, PaletteClicksChooseTheTerrainOrMarkItInTerrainEditMode
     window->mnuScenTerrain->trigger();
     int opened = -1;
     SetModalFormHook([&opened](ModalForm& form) {
-        auto& editor = dynamic_cast<frmEditTerrain&>(form);
+        auto* editorFound = OpenedAs<frmEditTerrain>(form);
+        if (!editorFound) return;
+        auto& editor = *editorFound;
         opened = editor.TerrNum;
         Scen.TerrainTypes[2].SpecialProperty = 11; // as if saved by the editor
         form.close();

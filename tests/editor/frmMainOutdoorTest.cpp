@@ -54,14 +54,18 @@ class MainWindowOutdoorTest : public ::testing::Test {
 
 TEST_F(MainWindowOutdoorTest, SectionChoiceAndRenameRefreshTheOutdoorLine) {
     Choose(window->mnuOutLoad, [](ModalForm& form) {
-        auto& d = static_cast<frmOutLoad&>(form);
+        auto* dFound = OpenedAs<frmOutLoad>(form);
+        if (!dFound) return;
+        auto& d = *dFound;
         ChooseRow(d.cmbOutSection, 2);
         Click(d.cmdOK);
     });
     EXPECT_EQ(window->Label1->text(), "Outdoors: 1, 0 - East");
     EXPECT_FALSE(window->picMap->isVisibleTo(window.get()));
     Choose(window->mnuOutDetails, [](ModalForm& form) {
-        auto& d = static_cast<frmOutDetails&>(form);
+        auto* dFound = OpenedAs<frmOutDetails>(form);
+        if (!dFound) return;
+        auto& d = *dFound;
         TypeInto(d.txtOutName, "Far East");
         Click(d.cmdOK);
     });
@@ -76,7 +80,9 @@ TEST_F(MainWindowOutdoorTest, EncounterEntriesChooseTheSetAndVariableEntriesOpen
     for (const Case c : {Case{&frmMain::mnuOutWandering, 0}, Case{&frmMain::mnuOutEncounters, 1}}) {
         std::int16_t seen = -1;
         Choose(window.get()->*c.entry, [&seen](ModalForm& form) {
-            auto& d = static_cast<frmOutWandering&>(form);
+            auto* dFound = OpenedAs<frmOutWandering>(form);
+            if (!dFound) return;
+            auto& d = *dFound;
             seen = d.Context;
             Click(d.cmdCancel);
         });

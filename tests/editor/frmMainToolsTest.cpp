@@ -123,7 +123,9 @@ TEST_F(MainWindowToolsTest, OneShotButtonsLeaveTheCurrentToolAlone) {
     EXPECT_EQ(window->CurrentTool, 2);
     // The terrain replacement opens its dialog; the map shows the result afterwards.
     SetModalFormHook([](ModalForm& form) {
-        auto& d = static_cast<frmReplaceTerrain&>(form);
+        auto* dFound = OpenedAs<frmReplaceTerrain>(form);
+        if (!dFound) return;
+        auto& d = *dFound;
         d.show();
         d.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&d));

@@ -69,7 +69,9 @@ class MainWindowTownTest : public ::testing::Test {
 
 TEST_F(MainWindowTownTest, TownChoiceCreationAndDetailsRefreshTheTownLine) {
     Choose(window->mnuTownLoad, [](ModalForm& form) {
-        auto& d = static_cast<frmTownLoad&>(form);
+        auto* dFound = OpenedAs<frmTownLoad>(form);
+        if (!dFound) return;
+        auto& d = *dFound;
         ChooseRow(d.lstTown, 2);
         Click(d.cmdOK);
     });
@@ -77,15 +79,21 @@ TEST_F(MainWindowTownTest, TownChoiceCreationAndDetailsRefreshTheTownLine) {
     EXPECT_FALSE(window->picMap->isVisibleTo(window.get()));
 
     Choose(window->mnuTownCreate,
-           [](ModalForm& form) { Click(static_cast<frmCreateTown&>(form).cmdCancel); });
+           [](ModalForm& form) {
+                if (auto* w = OpenedAs<frmCreateTown>(form)) Click(w->cmdCancel);
+            });
     EXPECT_EQ(Scen.TownCount, 3);
     EXPECT_EQ(window->Label2->text(), "Town: 2 - Town2") << "written after a Cancel too";
     Choose(window->mnuTownCreate,
-           [](ModalForm& form) { Click(static_cast<frmCreateTown&>(form).cmdOK); });
+           [](ModalForm& form) {
+                if (auto* w = OpenedAs<frmCreateTown>(form)) Click(w->cmdOK);
+            });
     EXPECT_EQ(window->Label2->text(), "Town: 3 - Town Name");
 
     Choose(window->mnuTownDetails, [](ModalForm& form) {
-        auto& d = static_cast<frmTownDetails&>(form);
+        auto* dFound = OpenedAs<frmTownDetails>(form);
+        if (!dFound) return;
+        auto& d = *dFound;
         TypeInto(d.txtTownName, "Renamed");
         Click(d.cmdOK);
     });
@@ -96,7 +104,9 @@ TEST_F(MainWindowTownTest, BrowsingEntriesOpenAtTheFirstRecordAndEndInTheMapCont
     bool browsing = false;
     std::int16_t first = -1;
     Choose(window->mnuTownMonsters, [&](ModalForm& form) {
-        auto& d = static_cast<frmTownMonster&>(form);
+        auto* dFound = OpenedAs<frmTownMonster>(form);
+        if (!dFound) return;
+        auto& d = *dFound;
         browsing = d.Context;
         first = d.MonstNum;
         Click(d.cmdCancel);
@@ -106,7 +116,9 @@ TEST_F(MainWindowTownTest, BrowsingEntriesOpenAtTheFirstRecordAndEndInTheMapCont
     EXPECT_FALSE(SharedForm<frmTownMonster>().Context);
 
     Choose(window->mnuTownItems, [&](ModalForm& form) {
-        auto& d = static_cast<frmTownItem&>(form);
+        auto* dFound = OpenedAs<frmTownItem>(form);
+        if (!dFound) return;
+        auto& d = *dFound;
         browsing = d.Context;
         first = d.ItemNum;
         Click(d.cmdCancel);
@@ -125,7 +137,9 @@ TEST_F(MainWindowTownTest, BrowsingEntriesOpenAtTheFirstRecordAndEndInTheMapCont
 TEST_F(MainWindowTownTest, AreaDescriptionsFollowTheMenuAndWanderingOpensPlainly) {
     std::vector<std::int16_t> contexts;
     const auto note = [&](ModalForm& form) {
-        auto& d = static_cast<frmAreaDesc&>(form);
+        auto* dFound = OpenedAs<frmAreaDesc>(form);
+        if (!dFound) return;
+        auto& d = *dFound;
         contexts.push_back(d.Context);
         Click(d.cmdCancel);
     };
@@ -133,7 +147,9 @@ TEST_F(MainWindowTownTest, AreaDescriptionsFollowTheMenuAndWanderingOpensPlainly
     Choose(window->mnuTownAreaDesc, note);
     EXPECT_EQ(contexts, (std::vector<std::int16_t>{0, 1}));
     Choose(window->mnuTownWandering,
-           [](ModalForm& form) { Click(static_cast<frmTownWandering&>(form).cmdCancel); });
+           [](ModalForm& form) {
+                if (auto* w = OpenedAs<frmTownWandering>(form)) Click(w->cmdCancel);
+            });
     EXPECT_EQ(opened.back(), typeid(frmTownWandering).name());
 }
 
@@ -151,7 +167,9 @@ TEST_F(MainWindowTownTest, AreaDescriptionsRebuildTheMapOnShow) {
     };
     EXPECT_NE(areaEdges(), 0);
     Choose(window->mnuTownAreaDesc, [](ModalForm& form) {
-        auto& d = static_cast<frmAreaDesc&>(form);
+        auto* dFound = OpenedAs<frmAreaDesc>(form);
+        if (!dFound) return;
+        auto& d = *dFound;
         Click(d.cmdDelete[0]);
         Click(d.cmdOK);
     });

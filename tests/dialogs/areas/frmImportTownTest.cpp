@@ -1,4 +1,5 @@
 #include "dialogs/areas/frmImportTown.h"
+#include "support/DialogDriver.h"
 
 #include "platform/qt/SharedForms.h"
 #include "scenario/OwnLayout.h"
@@ -49,7 +50,7 @@ class ImportDialogTest : public ::testing::Test {
             form.show();
             form.activateWindow();
             ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
-            action(static_cast<frmImportTown&>(form));
+            if (auto* d = OpenedAs<frmImportTown>(form)) action(*d);
         });
         frmImportTown& dialog = SharedForm<frmImportTown>();
         dialog.Context = context;

@@ -194,7 +194,9 @@ TEST_F(TownMonsterTest, StalePersonalityTownShowsNoSelectionAndIsKept) {
 TEST_F(TownMonsterTest, CustomPortraitIsStoredAboveAThousandAndPreselected) {
     std::int16_t offered = -2;
     SetModalFormHook([&offered](ModalForm& form) {
-        auto& picker = static_cast<frmSelectIcon&>(form);
+        auto* pickerFound = OpenedAs<frmSelectIcon>(form);
+        if (!pickerFound) return;
+        auto& picker = *pickerFound;
         offered = picker.PictureSelect;
         picker.PictureSelect = 5;
     });
@@ -225,7 +227,9 @@ TEST_F(TownMonsterTest, CancelledNewKilledNodeKeepsMinusOneWhileThatNodeIsFree) 
     Qt::Key answer = Qt::Key_Return;
     Edit(false, 0, [&](frmTownMonster& d) {
         SetModalFormHook([&](ModalForm& form) {
-            auto& editor = static_cast<frmEditSpNode&>(form);
+            auto* editorFound = OpenedAs<frmEditSpNode>(form);
+            if (!editorFound) return;
+            auto& editor = *editorFound;
             EXPECT_EQ(editor.NodeSet, 2);
             offered = editor.NodeNum;
             form.show();

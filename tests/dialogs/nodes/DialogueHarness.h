@@ -31,8 +31,12 @@ class DialogueTest : public NodeScenarioTest {
                std::function<void(frmEditSpNode&)> nodeEditor = {}) {
         SetModalFormHook([act, nodeEditor](ModalForm& form) {
             ShowActive(form);
-            if (auto* f = dynamic_cast<Form*>(&form)) act(*f);
-            if (auto* e = dynamic_cast<frmEditSpNode*>(&form); e && nodeEditor) nodeEditor(*e);
+            if (auto* f = dynamic_cast<Form*>(&form))
+                act(*f);
+            else if (auto* e = dynamic_cast<frmEditSpNode*>(&form); e && nodeEditor)
+                nodeEditor(*e);
+            else
+                ADD_FAILURE() << "unexpected window " << ClassName(typeid(form));
         });
         Form& form = SharedForm<Form>();
         ShowModal(form);

@@ -1,4 +1,5 @@
 #include "dialogs/pictures/frmSelectIcon.h"
+#include "support/DialogDriver.h"
 
 #include "graphics/GraphicsSheets.h"
 #include "platform/qt/PictureBox.h"
@@ -32,7 +33,7 @@ class PicturePickerTest : public ::testing::Test {
                         const std::function<void(frmSelectIcon&)>& action) {
         SetModalFormHook([&action](ModalForm& form) {
             form.show();
-            action(static_cast<frmSelectIcon&>(form));
+            if (auto* d = OpenedAs<frmSelectIcon>(form)) action(*d);
         });
         frmSelectIcon& picker = SharedForm<frmSelectIcon>();
         picker.PictureSet = set;
