@@ -1,4 +1,7 @@
 // What every dialog built on the record-dialog base promises, walked over one table of them.
+#include "dialogs/areas/frmTownItem.h"
+#include "dialogs/areas/frmTownMonster.h"
+#include "dialogs/areas/frmVarTownEntry.h"
 #include "dialogs/records/frmEditItem.h"
 #include "dialogs/records/frmEditMonster.h"
 #include "dialogs/records/frmEditSpItem.h"
@@ -109,6 +112,46 @@ std::vector<ContractRow> Rows() {
         "special item", 0, 49, [](frmEditSpItem& d, int id) { d.SpItemNum = static_cast<std::int16_t>(id); },
         [](const frmEditSpItem& d) { return d.SpItemNum; },
         {{"node", "Value", -1, 255, BOX(frmEditSpItem, txtSpNode), STORED(Scen.SpecialItems[AT(id)].Node)}}));
+    // The town's lists, browsed from the Town menu.
+    const int lastItem = Scen.Towns[AT(Scen.CurrentTown)].MaxPresetItem();
+    for (PresetItem& item : Scen.Towns[AT(Scen.CurrentTown)].PresetItems)
+        item.Item = 3; // an item, so that the slot is kept
+    rows.push_back(Dialog<frmTownItem>(
+        "town item", 0, lastItem,
+        [](frmTownItem& d, int id) {
+            d.Context = true;
+            d.ItemNum = static_cast<std::int16_t>(id);
+        },
+        [](const frmTownItem& d) { return d.ItemNum; },
+        {{"charges", "Charges", -1, 1000, BOX(frmTownItem, txtCharges),
+          STORED(Scen.Towns[AT(Scen.CurrentTown)].PresetItems[AT(id)].Charges)}}));
+    const int lastCreature = Scen.Towns[AT(Scen.CurrentTown)].MaxCreature();
+    for (TownCreature& creature : Scen.Towns[AT(Scen.CurrentTown)].Creatures) {
+        creature.Monster = 5; // a creature that shows both timing boxes
+        creature.TimeFlag = 1;
+    }
+    rows.push_back(Dialog<frmTownMonster>(
+        "town creature", 0, lastCreature,
+        [](frmTownMonster& d, int id) {
+            d.Context = true;
+            d.MonstNum = static_cast<std::int16_t>(id);
+        },
+        [](const frmTownMonster& d) { return d.MonstNum; },
+        {{"day", "Value", 0, 255, BOX(frmTownMonster, txtExtra[0]),
+          STORED(Scen.Towns[AT(Scen.CurrentTown)].Creatures[AT(id)].TimeValue1)},
+         {"event", "Value", 0, 20, BOX(frmTownMonster, txtExtra[1]),
+          STORED(Scen.Towns[AT(Scen.CurrentTown)].Creatures[AT(id)].TimeValue2)},
+         {"killed node", "Value", -1, 99, BOX(frmTownMonster, txtKilledSpnode),
+          STORED(Scen.Towns[AT(Scen.CurrentTown)].Creatures[AT(id)].KilledNode)}}));
+    for (VarTownEntry& entry : Scen.VarTownEntries)
+        entry.Town = 0; // an entrance whose flag is kept
+    rows.push_back(Dialog<frmVarTownEntry>(
+        "varying town entrance", 0, 0, [](frmVarTownEntry&, int) {},
+        [](const frmVarTownEntry&) { return 0; },
+        {{"flag A", "Value", 0, 299, BOX(frmVarTownEntry, txtStuffDoneA[3]),
+          STORED(Scen.VarTownEntries[AT(id + 3)].StuffDoneA)},
+         {"flag B", "Value", 0, 9, BOX(frmVarTownEntry, txtStuffDoneB[3]),
+          STORED(Scen.VarTownEntries[AT(id + 3)].StuffDoneB)}}));
     return rows;
 }
 
@@ -118,6 +161,7 @@ class RecordDialogContractTest : public ::testing::Test {
         InitCommonTables();
         InitScenEditorTables();
         Scen = MakeVariedScenario(1, 1, 1, 11);
+        Scen.CurrentTown = 0;
     }
     void TearDown() override { UnloadAllForms(); }
 
