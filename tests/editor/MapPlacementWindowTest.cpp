@@ -1,4 +1,5 @@
 #include "dialogs/nodes/SpotNodeNumberDialog.h"
+#include "support/MainWindowFixture.h"
 #include "dialogs/nodes/frmEditSign.h"
 #include "dialogs/nodes/frmEditSpNode.h"
 #include "editor/frmMain.h"
@@ -24,24 +25,16 @@ namespace {
 constexpr int kSign = 120; // a terrain outside the walls, made a sign
 
 // The placement tools in the main window, clicked on the map and answered in their dialogs.
-class MapPlacementWindowTest : public ::testing::Test {
+class MapPlacementWindowTest : public MainWindowFixture {
   protected:
     void SetUp() override {
-        InitCommonTables();
-        InitScenEditorTables();
+        MainWindowFixture::SetUp();
         Scen = MakeMinimalScenario();
         CreateTown(Scen, 0, "Large", 0, 0);
         Scen.TerrainTypes[kSign].SpecialProperty = 11;
-        window = std::make_unique<frmMain>();
-        window->FirstTime = true;
-        window->show();
-        window->Form_Activate();
+        Start();
         window->mnuTownEdit->trigger();
         Map.MapCenter = {4, 4}; // view cell (i, j) shows grid cell (i, j)
-    }
-    void TearDown() override {
-        UnloadAllForms();
-        window.reset();
     }
 
     // A click with the tool on grid cell (x, y); the modal dialog it opens is answered by the
@@ -70,7 +63,6 @@ class MapPlacementWindowTest : public ::testing::Test {
         SetModalFormHook({});
     }
 
-    std::unique_ptr<frmMain> window;
     std::vector<std::string> opened;
 };
 

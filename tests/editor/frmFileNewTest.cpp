@@ -30,8 +30,6 @@ class NewScenarioDialogTest : public ::testing::Test {
         InitCommonTables();
         InitScenEditorTables();
         SetProgramFolderForTesting(VARNO_APP_DIR);
-        savedScen_ = Scen;
-        savedFile_ = ScenFile;
         Scen = MakeVariedScenario(1, 1, 1, 2);
         ScenFile = {};
         ScenFile.ScenFileName = "Earlier.vrs";
@@ -39,9 +37,6 @@ class NewScenarioDialogTest : public ::testing::Test {
     void TearDown() override {
         SetModalFormHook({});
         UnloadAllForms();
-        SetProgramFolderForTesting("");
-        Scen = savedScen_;
-        ScenFile = savedFile_;
     }
 
     // Opens the shared dialog as the main window does and lets the action work on it.
@@ -91,8 +86,6 @@ class NewScenarioDialogTest : public ::testing::Test {
     }
 
     MsgBoxRecorder boxes;
-    Scenario savedScen_;
-    ScenarioFileState savedFile_;
 };
 } // namespace
 

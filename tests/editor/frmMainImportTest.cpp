@@ -1,4 +1,5 @@
 #include "dialogs/areas/frmImportTown.h"
+#include "support/MainWindowFixture.h"
 #include "support/DialogDriver.h"
 #include "editor/frmMain.h"
 
@@ -22,17 +23,10 @@
 #include <gtest/gtest.h>
 
 namespace {
-class MainWindowImportTest : public ::testing::Test {
+class MainWindowImportTest : public MainWindowFixture {
   protected:
     void SetUp() override {
-        InitCommonTables();
-        InitScenEditorTables();
-        savedScen_ = Scen;
-        savedFile_ = ScenFile;
-        std::filesystem::create_directory(program.File("scenario"));
-        SetProgramFolderForTesting(program.Path());
-        window = std::make_unique<frmMain>();
-        window->FirstTime = true;
+        MainWindowFixture::SetUp();
         window->Form_Activate();
 
         Scenario open = MakeVariedScenario(2, 2, 2, 3);
@@ -50,11 +44,7 @@ class MainWindowImportTest : public ::testing::Test {
     }
     void TearDown() override {
         SetModalFormHook({});
-        UnloadAllForms();
-        window.reset();
-        SetProgramFolderForTesting("");
-        Scen = savedScen_;
-        ScenFile = savedFile_;
+        MainWindowFixture::TearDown();
     }
 
     // The author enters the numbers and presses OK.
@@ -71,15 +61,7 @@ class MainWindowImportTest : public ::testing::Test {
         QTest::mouseClick(d.cmdOK, Qt::LeftButton);
     }
 
-    TempFolder program;
-    TempFolder files;
-    FileDialogScript dialogs;
     MsgBoxRecorder boxes;
-    std::unique_ptr<frmMain> window;
-
-  private:
-    Scenario savedScen_;
-    ScenarioFileState savedFile_;
 };
 
 TEST_F(MainWindowImportTest, ImportingATownOrSectionRefreshesItsStatusLineAndClearsTheWorkArea) {

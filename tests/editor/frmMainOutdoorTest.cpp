@@ -1,4 +1,5 @@
 #include "dialogs/areas/frmOutDetails.h"
+#include "support/MainWindowFixture.h"
 #include "dialogs/areas/frmOutLoad.h"
 #include "dialogs/areas/frmOutWandering.h"
 #include "dialogs/areas/frmVarTownEntry.h"
@@ -19,20 +20,17 @@
 #include <gtest/gtest.h>
 
 namespace {
-class MainWindowOutdoorTest : public ::testing::Test {
+class MainWindowOutdoorTest : public MainWindowFixture {
   protected:
     void SetUp() override {
-        InitCommonTables();
-        InitScenEditorTables();
+        MainWindowFixture::SetUp();
         Scen = MakeVariedScenario(2, 2, 2, 33);
         Scen.CurrentOutdoorX = Scen.CurrentOutdoorY = 0;
         Scen.OutdoorSections.At(1, 0).Strings[0] = "East";
-        window = std::make_unique<frmMain>();
     }
     void TearDown() override {
         SetModalFormHook({});
-        UnloadAllForms();
-        window.reset();
+        MainWindowFixture::TearDown();
     }
 
     void Choose(QAction* entry, const std::function<void(ModalForm&)>& author) {
@@ -47,7 +45,6 @@ class MainWindowOutdoorTest : public ::testing::Test {
         SetModalFormHook({});
     }
 
-    std::unique_ptr<frmMain> window;
     MsgBoxRecorder boxes;
 };
 } // namespace

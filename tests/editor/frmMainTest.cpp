@@ -1,4 +1,5 @@
 #include "editor/frmMain.h"
+#include "support/MainWindowFixture.h"
 
 #include "platform/core/MsgBox.h"
 #include "platform/core/ProgramPaths.h"
@@ -28,28 +29,13 @@
 #include <gtest/gtest.h>
 
 namespace {
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public MainWindowFixture {
   protected:
     void SetUp() override {
-        InitCommonTables();
-        InitScenEditorTables();
-        savedScen_ = Scen;
-        savedFile_ = ScenFile;
+        MainWindowFixture::SetUp();
         Scen = Scenario{};
         ScenFile = {};
-        std::filesystem::create_directory(program.File("scenario"));
-        SetProgramFolderForTesting(program.Path());
-        SetTempSaveFolderForTesting(temp.File("save"));
-        window = std::make_unique<frmMain>();
-        window->FirstTime = true;
         window->Form_Activate();
-    }
-    void TearDown() override {
-        window.reset();
-        SetProgramFolderForTesting("");
-        SetTempSaveFolderForTesting("");
-        Scen = savedScen_;
-        ScenFile = savedFile_;
     }
 
     // A scenario file of the editor's own layout in a folder of the test.
@@ -89,14 +75,9 @@ class MainWindowTest : public ::testing::Test {
         return s;
     }
 
-    TempFolder program;
-    TempFolder temp;
     TempFolder elsewhere;
     FileDialogScript dialog;
     MsgBoxRecorder boxes;
-    std::unique_ptr<frmMain> window;
-    Scenario savedScen_;
-    ScenarioFileState savedFile_;
 };
 } // namespace
 

@@ -1,4 +1,5 @@
 #include "dialogs/areas/frmAreaDesc.h"
+#include "support/MainWindowFixture.h"
 #include "dialogs/areas/frmAreaDesc1.h"
 #include "dialogs/areas/frmCreateTown.h"
 #include "dialogs/areas/frmTownDetails.h"
@@ -28,22 +29,19 @@
 #include <typeinfo>
 
 namespace {
-class MainWindowTownTest : public ::testing::Test {
+class MainWindowTownTest : public MainWindowFixture {
   protected:
     void SetUp() override {
-        InitCommonTables();
-        InitScenEditorTables();
+        MainWindowFixture::SetUp();
         Scen = MakeVariedScenario(1, 1, 3, 31);
         Scen.CurrentTown = 1;
         Scen.CurrentOutdoorX = Scen.CurrentOutdoorY = 0;
         for (std::size_t t = 0; t < 3; ++t)
             Scen.Towns[t].Strings[0] = "Town" + std::to_string(t);
-        window = std::make_unique<frmMain>();
     }
     void TearDown() override {
         SetModalFormHook({});
-        UnloadAllForms();
-        window.reset();
+        MainWindowFixture::TearDown();
     }
 
     // Triggers the menu entry; the hook plays the author on whatever dialog it opens and
@@ -61,7 +59,6 @@ class MainWindowTownTest : public ::testing::Test {
         SetModalFormHook({});
     }
 
-    std::unique_ptr<frmMain> window;
     std::vector<std::string> opened;
     MsgBoxRecorder boxes;
 };

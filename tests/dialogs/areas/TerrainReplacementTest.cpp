@@ -18,7 +18,6 @@ constexpr std::uint8_t kTo = 9;
 class TerrainReplacementTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        savedMap_ = Map;
         Scen = MakeVariedScenario(3, 3, 2, 51);
         Scen.CurrentOutdoorX = Scen.CurrentOutdoorY = 1;
         Scen.CurrentTown = 1;
@@ -33,7 +32,6 @@ class TerrainReplacementTest : public ::testing::Test {
     }
     void TearDown() override {
         UnloadAllForms();
-        Map = savedMap_;
     }
 
     void Edit(std::int16_t mode) {
@@ -51,9 +49,6 @@ class TerrainReplacementTest : public ::testing::Test {
         };
     }
     std::vector<int> draws;
-
-  private:
-    MapState savedMap_;
 };
 } // namespace
 

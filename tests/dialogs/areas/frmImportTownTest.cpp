@@ -24,8 +24,6 @@ class ImportDialogTest : public ::testing::Test {
     void SetUp() override {
         InitCommonTables();
         InitScenEditorTables();
-        savedScen_ = Scen;
-        savedFile_ = ScenFile;
         Scen = MakeVariedScenario(2, 2, 2, 5);
         Scen.CurrentTown = 1;
         Scen.CurrentOutdoorX = 0;
@@ -39,8 +37,6 @@ class ImportDialogTest : public ::testing::Test {
     void TearDown() override {
         SetModalFormHook({});
         UnloadAllForms();
-        Scen = savedScen_;
-        ScenFile = savedFile_;
     }
 
     // Opens the shared dialog as the main window does, shown and active, and lets the action
@@ -83,10 +79,6 @@ class ImportDialogTest : public ::testing::Test {
     FileDialogScript files;
     Scenario source;
     std::string path;
-
-  private:
-    Scenario savedScen_;
-    ScenarioFileState savedFile_;
 };
 
 TEST_F(ImportDialogTest, ATownNumberAndAFileReplaceTheCurrentTown) {
