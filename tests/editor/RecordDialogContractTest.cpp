@@ -1,4 +1,5 @@
 // What every dialog built on the record-dialog base promises, walked over one table of them.
+#include "dialogs/areas/frmTownDetails.h"
 #include "dialogs/areas/frmTownItem.h"
 #include "dialogs/areas/frmTownMonster.h"
 #include "dialogs/areas/frmVarTownEntry.h"
@@ -112,6 +113,14 @@ std::vector<ContractRow> Rows() {
         "special item", 0, 49, [](frmEditSpItem& d, int id) { d.SpItemNum = static_cast<std::int16_t>(id); },
         [](const frmEditSpItem& d) { return d.SpItemNum; },
         {{"node", "Value", -1, 255, BOX(frmEditSpItem, txtSpNode), STORED(Scen.SpecialItems[AT(id)].Node)}}));
+    rows.push_back(Dialog<frmTownDetails>(
+        "town details", 0, 0, [](frmTownDetails&, int) {}, [](const frmTownDetails&) { return 0; },
+        {{"event", "Event", -1, 9, BOX(frmTownDetails, txtEventStop),
+          STORED(Scen.Towns[AT(Scen.CurrentTown + id)].EventStop)},
+         {"difficulty", "Difficulty", 0, 10, BOX(frmTownDetails, txtDifficulty),
+          STORED(Scen.Towns[AT(Scen.CurrentTown + id)].Difficulty)},
+         {"exit node", "Value", -1, 99, BOX(frmTownDetails, txtExitSpecial[2]),
+          STORED(Scen.Towns[AT(Scen.CurrentTown + id)].ExitSpecials[2])}}));
     // The town's lists, browsed from the Town menu.
     const int lastItem = Scen.Towns[AT(Scen.CurrentTown)].MaxPresetItem();
     for (PresetItem& item : Scen.Towns[AT(Scen.CurrentTown)].PresetItems)

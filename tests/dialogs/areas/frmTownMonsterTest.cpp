@@ -100,16 +100,6 @@ TEST_F(TownMonsterTest, ChoosingATypeTakesItsAttitudeAndTypeZeroFreesTheSlot) {
     EXPECT_EQ(Creature(1).Y, 0);
 }
 
-TEST_F(TownMonsterTest, CancelStoresNothing) {
-    const TownCreature before = Creature(0);
-    Edit(false, 0, [](frmTownMonster& d) {
-        ChooseRow(d.lstMonster, 3);
-        TypeInto(d.txtKilledSpnode, "44");
-        QTest::keyClick(d.txtKilledSpnode, Qt::Key_Escape);
-    });
-    EXPECT_EQ(Creature(0), before);
-}
-
 TEST_F(TownMonsterTest, ArrowsSaveAndWrapAroundTheList) {
     Edit(true, 0, [this](frmTownMonster& d) {
         ASSERT_TRUE(d.cmdScrollLeft->isVisibleTo(&d));
@@ -160,18 +150,6 @@ TEST_F(TownMonsterTest, RejectedNumbersArePutBackAndBlockOk) {
         EXPECT_FALSE(d.isVisible());
     });
     EXPECT_EQ(Creature(0).KilledNode, 16);
-}
-
-TEST_F(TownMonsterTest, DayAboveAByteIsRefusedRatherThanCut) {
-    Creature(0).TimeFlag = 1;
-    Edit(false, 0, [this](frmTownMonster& d) {
-        TypeInto(d.txtExtra[0], "300");
-        ASSERT_EQ(boxes.Calls().size(), 1u);
-        EXPECT_EQ(boxes.Calls()[0].text, "Value must be between 0 and 255.");
-        TypeInto(d.txtExtra[0], "255");
-        Click(d.cmdOK);
-    });
-    EXPECT_EQ(Creature(0).TimeValue1, 255);
 }
 
 TEST_F(TownMonsterTest, StalePersonalityTownShowsNoSelectionAndIsKept) {
