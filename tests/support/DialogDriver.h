@@ -123,6 +123,18 @@ class WindowScript {
     ModalFormHook previous_;
 };
 
+// Opens this very window modally, as its opener does, and runs the action while it is shown.
+inline void OpenWindow(ModalForm& form, const std::function<void()>& action) {
+    const ModalFormHook previous = SetModalFormHook([&](ModalForm& shown) {
+        EXPECT_EQ(&shown, &form) << "opened " << ClassName(typeid(shown));
+        if (&shown != &form) return;
+        ShowActive(form);
+        action();
+    });
+    ShowModal(form);
+    SetModalFormHook(previous);
+}
+
 // Opens the shared Form as its opener does, after setup, and runs the action on it.
 template <class Form>
 Form& OpenDialog(const std::function<void(Form&)>& setup,

@@ -42,23 +42,8 @@ class ImportDialogTest : public ::testing::Test {
     // Opens the shared dialog as the main window does, shown and active, and lets the action
     // play the author.
     frmImportTown& Run(std::uint8_t context, const std::function<void(frmImportTown&)>& action) {
-        SetModalFormHook([&action](ModalForm& form) {
-            form.show();
-            form.activateWindow();
-            ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
-            if (auto* d = OpenedAs<frmImportTown>(form)) action(*d);
-        });
-        frmImportTown& dialog = SharedForm<frmImportTown>();
-        dialog.Context = context;
-        ShowModal(dialog);
-        SetModalFormHook({});
-        return dialog;
-    }
-
-    static void Type(QLineEdit* box, const char* text) {
-        box->setFocus();
-        box->selectAll();
-        QTest::keyClicks(box, text);
+        return OpenDialog<frmImportTown>([context](frmImportTown& d) { d.Context = context; },
+                                         action);
     }
 
     // Which controls of the two modes show: boxes, then the three label pairs.
