@@ -44,16 +44,6 @@ class DialogueTest : public NodeScenarioTest {
         return form;
     }
 
-    // Picks a row of a drop-down list with the mouse, as the author does.
-    static void Choose(QComboBox* list, int row) {
-        list->showPopup();
-        auto* view = list->view();
-        const QModelIndex index = view->model()->index(row, 0);
-        view->scrollTo(index);
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
-                          QPoint(4, view->visualRect(index).center().y()));
-    }
-
     static void PressEnter(QWidget* focused) { QTest::keyClick(focused, Qt::Key_Return); }
 
     MsgBoxRecorder boxes;
