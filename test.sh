@@ -45,4 +45,12 @@ if [ "$fuzz" = 1 ]; then
             2>&1 | tail -n 12
         rm -rf "$grown"
     done
+    grown=$(mktemp -d)
+    echo "Fuzzing the round trip through a save for ${fuzz_seconds}s"
+    ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+        build-asan/fuzz/fuzz_round_trip "$grown" fuzz/corpus/layout0 fuzz/corpus/layout1 \
+        fuzz/corpus/layout2 fuzz/corpus/flagnames \
+        -max_total_time="$fuzz_seconds" -timeout=10 -rss_limit_mb=4096 -print_final_stats=1 \
+        2>&1 | tail -n 12
+    rm -rf "$grown"
 fi

@@ -5,6 +5,7 @@
 #include "platform/core/ErrorBox.h"
 #include "platform/core/ProgramPaths.h"
 #include "platform/core/Random.h"
+#include "platform/core/StagedFile.h"
 #include "platform/qt/EventPass.h"
 #include "platform/qt/SharedForms.h"
 #include "platform/qt/SingleInstance.h"
@@ -36,6 +37,9 @@ bool frmSplash::Form_Load() {
         return false;
     }
     QDir::setCurrent(QString::fromStdString(ProgramFolder()));
+    // A save cut short (the program ended mid-save) leaves staged files beside the scenarios;
+    // with no other copy running, none of them belongs to a save in progress.
+    RemoveStagingLeftovers(ProgramFolder() + "/scenario");
     try {
         picture_ = LoadBitmapFile(ProgramPath("\\Images\\edstart.bmp"));
     } catch (const RuntimeError&) {

@@ -5,9 +5,12 @@
 #include "platform/core/StagedFile.h"
 #include "platform/core/TextFile.h"
 
+#include <algorithm>
 #include <charconv>
+#include <cstring>
 #include <optional>
 #include <span>
+#include <vector>
 
 namespace {
 constexpr const char* kFirstLine = ">VRD";
@@ -15,7 +18,7 @@ constexpr const char* kFirstLine = ">VRD";
 // The names are typed into boxes that take at most 30 characters for a flag and 50 for a
 // value. The longest line is the flag and value numbers ("299,-1," at most 7 characters), the
 // name with every character a doubled quote, its two quotes, and CR LF.
-constexpr std::int64_t kLongestLine(int nameLength) {
+constexpr std::int64_t kLongestLine(std::int64_t nameLength) {
     return 7 + 2 * nameLength + 2 + 2;
 }
 
@@ -82,6 +85,7 @@ std::optional<NameRecord> ParseNameLine(std::string_view line) {
     line = TrimBlanks(line);
     if (line.empty() || line.front() != '"') {
         record.name = std::string(line);
+        std::replace(record.name.begin(), record.name.end(), '\r', ' ');
         return record;
     }
     std::size_t i = 1;
@@ -95,15 +99,14 @@ std::optional<NameRecord> ParseNameLine(std::string_view line) {
             }
             break;
         }
-        record.name += line[i++];
+        // A carriage return inside a line is kept as the writer would write it.
+        record.name += line[i] == '\r' ? ' ' : line[i];
+        ++i;
     }
     if (!TrimBlanks(line.substr(i + 1)).empty()) return std::nullopt;
     return record;
 }
 } // namespace
-
-const std::int64_t kLargestFlagNameFile =
-    6 + 300 * (kLongestLine(30) + 10 * kLongestLine(50)); // 354 306 bytes
 
 std::string FlagNameFileContents(const std::array<StuffDoneDescription, 300>& names) {
     TextFileBuilder file;
@@ -134,37 +137,96 @@ void SaveScenData(const Scenario& scen, const std::string& path) {
     if (staged) RunTrapped("SaveScenData", [&] { staged->Commit(); });
 }
 
+namespace {
+// The longest line that can carry a name the reader keeps: the whole budget of characters in
+// one name, every character a doubled quote. A longer line is a read error, so that a line
+// without an end is never gathered whole.
+constexpr std::size_t kLongestNameLine =
+    static_cast<std::size_t>(kLongestLine(kKeptNameCharacters));
+// Past this many bytes the reader stops, keeping what it read: no file the writer makes comes
+// near it, and a huge file of blank lines does not keep the load busy.
+constexpr std::int64_t kFlagNameBytesRead = std::int64_t{64} << 20;
+constexpr std::size_t kPiece = 64 * 1024;
+
+// The file's lines, each handed out as a view bounded to that line, without its line end.
+// Only the line being read and one piece of the file are held at a time.
+class NameLineCursor {
+  public:
+    explicit NameLineCursor(const std::string& path) : file_(path), buffer_(kPiece) {}
+
+    // The next line, or none at the end of the file. A line longer than kLongestNameLine, or
+    // one that reaches past kFlagNameBytesRead, ends the reading as a malformed line does.
+    std::optional<std::string_view> Next() {
+        for (;;) {
+            const char* begin = buffer_.data() + start_;
+            const auto* newline = static_cast<const char*>(std::memchr(begin, '\n', end_ - start_));
+            if (newline || (atEnd_ && start_ < end_)) {
+                const std::size_t length =
+                    newline ? static_cast<std::size_t>(newline - begin) : end_ - start_;
+                start_ += newline ? length + 1 : length;
+                std::string_view line(begin, length);
+                if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+                return line;
+            }
+            if (atEnd_ || cut_ || end_ - start_ > kLongestNameLine) return std::nullopt;
+            ReadPiece();
+        }
+    }
+
+  private:
+    void ReadPiece() {
+        // The unread part of a line moves to the front, so that the buffer holds one line
+        // and one piece at most.
+        std::memmove(buffer_.data(), buffer_.data() + start_, end_ - start_);
+        end_ -= start_;
+        start_ = 0;
+        const auto room =
+            static_cast<std::size_t>(std::min<std::int64_t>(kPiece, kFlagNameBytesRead - read_));
+        if (room == 0) {
+            cut_ = true;
+            return;
+        }
+        if (buffer_.size() < end_ + room) buffer_.resize(end_ + room);
+        const std::size_t n =
+            file_.Read(std::span(reinterpret_cast<std::uint8_t*>(buffer_.data()) + end_, room));
+        atEnd_ = n == 0;
+        end_ += n;
+        read_ += static_cast<std::int64_t>(n);
+    }
+
+    FileInPieces file_;
+    std::vector<char> buffer_;
+    std::size_t start_ = 0;
+    std::size_t end_ = 0;
+    std::int64_t read_ = 0;
+    bool atEnd_ = false;
+    bool cut_ = false;
+};
+} // namespace
+
 void LoadScenData(Scenario& scen, const std::string& path) {
     scen.StuffDoneNames.fill(StuffDoneDescription{});
-    std::vector<std::uint8_t> bytes;
     try {
-        bytes = ReadFileBytes(path, kLargestFlagNameFile);
-    } catch (...) {
-        return;
-    }
-    // Line by line over the bytes: a file of many short lines must not become as many strings.
-    const std::string_view contents(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-    bool first = true;
-    for (std::size_t start = 0; start < contents.size();) {
-        std::size_t end = contents.find('\n', start);
-        if (end == std::string_view::npos) end = contents.size();
-        std::string_view line = contents.substr(start, end - start);
-        start = end + 1;
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        if (first) {
-            if (line != kFirstLine) return;
-            first = false;
-            continue;
+        NameLineCursor lines(path);
+        const auto first = lines.Next();
+        if (!first || *first != kFirstLine) return;
+        std::int64_t kept = 0;
+        while (const auto line = lines.Next()) {
+            if (TrimBlanks(*line).empty()) continue;
+            const auto record = ParseNameLine(*line);
+            if (!record || record->flag < 0 || record->flag > 299 || record->value < -1 ||
+                record->value > 9)
+                return;
+            auto& flag = scen.StuffDoneNames[static_cast<std::size_t>(record->flag)];
+            std::string& name = record->value == -1
+                                    ? flag.Name
+                                    : flag.ValueNames[static_cast<std::size_t>(record->value)];
+            kept += static_cast<std::int64_t>(record->name.size()) -
+                    static_cast<std::int64_t>(name.size());
+            if (kept > kKeptNameCharacters) return; // past what the names can hold
+            name = std::move(record->name);
         }
-        if (TrimBlanks(line).empty()) continue;
-        const auto record = ParseNameLine(line);
-        if (!record || record->flag < 0 || record->flag > 299 || record->value < -1 ||
-            record->value > 9)
-            return;
-        auto& flag = scen.StuffDoneNames[static_cast<std::size_t>(record->flag)];
-        if (record->value == -1)
-            flag.Name = record->name;
-        else
-            flag.ValueNames[static_cast<std::size_t>(record->value)] = record->name;
+    } catch (...) {
+        // A file that cannot be read leaves the names read so far.
     }
 }

@@ -2,6 +2,7 @@
 
 #include "scenario/Scenario.h"
 
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -20,10 +21,13 @@ void SaveScenData(const Scenario& scen, const std::string& path);
 // replaces when committed. A failure is reported in the "SaveScenData" error box and gives null.
 std::unique_ptr<StagedFile> StageScenData(const Scenario& scen, const std::string& path);
 
-// The largest flag-name file that the names can give, in bytes; a larger file is refused whole.
-extern const std::int64_t kLargestFlagNameFile;
+// The most characters that the names together keep: every name as long as its box allows.
+// What the reader keeps bounds what the writer writes, so whatever is read can be saved and
+// read back the same.
+constexpr std::int64_t kKeptNameCharacters = 300 * (30 + 10 * 50);
 
 // Clears every name, then reads what the file holds. Never reports anything: a missing or
-// malformed file leaves the names read so far and the others empty; a file larger than any the
-// names can give leaves them all empty.
+// malformed file leaves the names read so far and the others empty. A name that would take the
+// names past kKeptNameCharacters, or a line longer than any such name needs, ends the reading
+// in the same way, as does a file of more than 64 MB; blank lines are passed over.
 void LoadScenData(Scenario& scen, const std::string& path);

@@ -32,6 +32,8 @@ void SaveScenarioV2() {
     if (!staged) return;
     const auto names = StageScenData(Scen, SiblingPath(ScenFile.ScenFilePath, "vrd"));
     if (!names) return;
-    if (RunTrapped("SaveScenarioV2", [&] { scenario->Commit(); }))
-        RunTrapped("SaveScenData", [&] { names->Commit(); });
+    // The scenario file is replaced first, its old file kept aside until the flag names are in
+    // place too, so that a failure leaves both files old or both new.
+    if (!RunTrapped("SaveScenarioV2", [&] { scenario->CommitKeepingOld(); })) return;
+    if (!RunTrapped("SaveScenData", [&] { names->Commit(); })) scenario->PutOldBack();
 }

@@ -19,10 +19,14 @@ TEST(Startup, TheSequenceRunsOnceAndLeavesOnlyTheMainWindow) {
     SetProgramFolderForTesting(VARNO_APP_DIR);
     TempFolder dir;
     SetInstanceLockPathForTesting(dir.File("lock").c_str());
+    // A staged file that a save cut short left beside the scenarios goes at start.
+    const std::string leftover = std::string(VARNO_APP_DIR) + "/scenario/.0123abcd.Zz9Yy8";
+    PutFileText(leftover, "staged");
     MsgBoxRecorder boxes;
     {
         frmSplash splash;
         ASSERT_TRUE(splash.Form_Load());
+        EXPECT_FALSE(std::filesystem::exists(leftover));
         // The delay is half a second, kept to the millisecond.
         EXPECT_TRUE(splash.Timer1.isActive());
         EXPECT_EQ(splash.Timer1.interval(), 500);

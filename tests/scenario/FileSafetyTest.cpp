@@ -16,9 +16,13 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
+#include <functional>
 #include <future>
 #include <gtest/gtest.h>
+#include <iostream>
+#include <linux/fs.h>
 #include <optional>
+#include <sys/ioctl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -150,60 +154,42 @@ TEST_F(FileSafety, LoadingDoesNotHangOnAPipeInAFilesPlace) {
                               "LoadScenarioError encountered!\r\nErr# 75, Path/File access error"});
 }
 
-TEST_F(FileSafety, AFlagNameFileOfBlankLinesIsRefusedBeyondTheLargestValidSize) {
-    // The longest names, every character a quote, give a file within the bound.
-    Scenario longest;
-    for (auto& flag : longest.StuffDoneNames) {
-        flag.Name = std::string(30, '"');
-        flag.ValueNames.fill(std::string(50, '"'));
-    }
-    EXPECT_LE(static_cast<std::int64_t>(FlagNameFileContents(longest.StuffDoneNames).size()),
-              kLargestFlagNameFile);
-
-    const std::string head = ">VRD\r\n0,-1,\"Gate\"\r\n";
-    for (const std::int64_t size : {kLargestFlagNameFile, kLargestFlagNameFile + 1}) {
-        PutFileText(FlagPath(),
-                    head + std::string(static_cast<std::size_t>(size) - head.size(), '\n'));
-        Scenario s;
-        LoadScenData(s, FlagPath());
-        EXPECT_EQ(s.StuffDoneNames[0].Name, size == kLargestFlagNameFile ? "Gate" : "") << size;
-    }
+TEST_F(FileSafety, AFlagNameFileOfManyBlankLinesIsStillReadToItsNames) {
+    PutFileText(FlagPath(), ">VRD\r\n" + std::string(20 << 20, '\n') + "0,-1,\"Gate\"\r\n");
+    Scenario s;
+    LoadScenData(s, FlagPath());
+    EXPECT_EQ(s.StuffDoneNames[0].Name, "Gate");
 }
 
-TEST_F(FileSafety, StagingFilesLeftByACrashAreRemovedByTheNextSaveOfThatName) {
+TEST_F(FileSafety, StagingFilesLeftByACrashAreRemovedByTheNextSaveOrStart) {
     const std::string folder = program_.File("scenario/");
-    const std::string ours[] = {"Test.vrs.saving-AbC123", StagingNamePrefix("Test.vrs") + "Zz9Yy8",
-                                "Test.vrd.saving-x1Y2z3", StagingNamePrefix("Test.vrd") + "q0W9e8"};
-    const std::string others[] = {"Other.vrs.saving-AbC123",
-                                  StagingNamePrefix("Other.vrs") + "Qq1Ww2",
-                                  "Test.vrs.saving-toolong", "Test.vrs.saving-", "notes.txt"};
-    for (const std::string& name : ours)
-        PutFileText(folder + name, std::string(1000, 's'));
-    for (const std::string& name : others)
-        PutFileText(folder + name, "keep");
-    fs::create_directory(folder + StagingNamePrefix("Test.vrs") + "Dir123");
-    SaveScenarioV2();
-    std::vector<std::string> expected(std::begin(others), std::end(others));
-    expected.insert(expected.end(),
-                    {StagingNamePrefix("Test.vrs") + "Dir123", "Test.vrd", "Test.vrs"});
-    std::sort(expected.begin(), expected.end());
-    EXPECT_EQ(FolderEntries(folder), expected);
-}
-
-TEST_F(FileSafety, AReadOnlyScenarioOrFlagNameFileIsNotReplaced) {
-    SaveEarlierFiles();
-    for (const std::string& path : {ScenarioPath(), FlagPath()}) {
-        ::chmod(path.c_str(), 0444);
-        MsgBoxRecorder boxes;
-        SaveScenarioV2();
-        const std::string box = path == ScenarioPath() ? kBox : kNamesBox;
-        EXPECT_EQ(Box(boxes), std::vector<std::string>{box + "Err# 75, Path/File access error"});
-        ExpectEarlierFiles(path);
-        EXPECT_EQ(ModeOf(path), 0444u);
-        ::chmod(path.c_str(), 0644);
+    const std::vector<std::string> thisName = {
+        "Test.vrs.saving-AbC123", StagingNamePrefix("Test.vrs") + "Zz9Yy8",
+        "Test.vrd.saving-x1Y2z3", StagingNamePrefix("Test.vrd") + "q0W9e8"};
+    const std::vector<std::string> otherName = {"Other.vrs.saving-AbC123",
+                                                StagingNamePrefix("Other.vrs") + "Qq1Ww2"};
+    const std::string notOurs[] = {"Test.vrs.saving-toolong", "Test.vrs.saving-", "notes.txt",
+                                   ".0000000g.AbC123", ".00000000.AbC12"};
+    const std::string folderOfOurs = StagingNamePrefix("Test.vrs") + "Dir123";
+    for (const bool atStart : {false, true}) {
+        for (const auto& names : {thisName, otherName})
+            for (const std::string& name : names)
+                PutFileText(folder + name, std::string(1000, 's'));
+        for (const std::string& name : notOurs)
+            PutFileText(folder + name, "keep");
+        fs::create_directories(folder + folderOfOurs);
+        std::vector<std::string> expected(std::begin(notOurs), std::end(notOurs));
+        expected.push_back(folderOfOurs);
+        if (atStart) {
+            RemoveStagingLeftovers(folder);
+        } else {
+            SaveScenarioV2();
+            expected.insert(expected.end(), otherName.begin(), otherName.end());
+        }
+        expected.insert(expected.end(), {"Test.vrd", "Test.vrs"});
+        std::sort(expected.begin(), expected.end());
+        EXPECT_EQ(FolderEntries(folder), expected) << (atStart ? "at start" : "at save");
     }
-    EXPECT_EQ(FolderEntries(program_.File("scenario")),
-              (std::vector<std::string>{"Test.vrd", "Test.vrs"}));
 }
 
 TEST_F(FileSafety, SavingKeepsTheFileModeAndALinkToTheScenarioFile) {
@@ -296,4 +282,111 @@ TEST_F(FileSafety, AWritePastTheFileSizeLimitIsReportedInsteadOfEndingTheProgram
     ::setrlimit(RLIMIT_FSIZE, &old);
     EXPECT_EQ(Box(boxes), std::vector<std::string>{kBox + "Err# 61, Disk full"});
     ExpectEarlierFiles("file-size limit");
+}
+
+TEST_F(FileSafety, AFlagNameFileThatCannotTakeItsPlaceLeavesTheOldScenarioFile) {
+    struct Case {
+        const char* what;
+        bool firstSave;
+        WriteFaults faults;
+        const char* error;
+    };
+    const Case cases[] = {
+        {"second replace fails",
+         false,
+         {.renameError = EIO, .renameOnto = FlagPath()},
+         "Err# 57, Device I/O error"},
+        {"second replace fails where files take no second name",
+         false,
+         {.renameError = EIO, .renameOnto = FlagPath(), .linkError = EPERM},
+         "Err# 57, Device I/O error"},
+        {"second replace of a first save fails",
+         true,
+         {.renameError = EACCES, .renameOnto = FlagPath()},
+         "Err# 70, Permission denied"},
+    };
+    for (const Case& c : cases) {
+        fs::remove(ScenarioPath());
+        fs::remove(FlagPath());
+        if (!c.firstSave) SaveEarlierFiles();
+        MsgBoxRecorder boxes;
+        {
+            WriteFaultScope fault(c.faults);
+            SaveScenarioV2();
+        }
+        EXPECT_EQ(Box(boxes), std::vector<std::string>{kNamesBox + c.error}) << c.what;
+        if (c.firstSave) {
+            EXPECT_TRUE(FolderEntries(program_.File("scenario")).empty()) << c.what;
+            continue;
+        }
+        ExpectEarlierFiles(c.what);
+        EXPECT_EQ(FolderEntries(program_.File("scenario")),
+                  (std::vector<std::string>{"Test.vrd", "Test.vrs"}))
+            << c.what;
+    }
+}
+
+namespace {
+// Marks the file immutable, or unmarks it; false where the file system or the user's rights
+// do not allow it.
+bool SetImmutable(const std::string& path, bool on) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return false;
+    int flags = 0;
+    bool done = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+    flags = on ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL;
+    done = done && ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+    ::close(fd);
+    return done;
+}
+} // namespace
+
+// Either file of the pair may refuse to be replaced; the save then leaves both as they were.
+TEST_F(FileSafety, AFileThatRefusesReplacementLeavesBothFilesAsTheyWere) {
+    struct Case {
+        const char* what;
+        bool flagNameFile;                             // which file refuses, else the scenario file
+        std::function<bool(const std::string&)> block; // false: the machine cannot do it
+        std::function<void(const std::string&)> unblock;
+        const char* error;
+    };
+    const auto readOnly = [](const std::string& p) { return ::chmod(p.c_str(), 0444) == 0; };
+    const auto writable = [](const std::string& p) { ::chmod(p.c_str(), 0644); };
+    const auto immutable = [](const std::string& p) { return SetImmutable(p, true); };
+    const auto mutableAgain = [](const std::string& p) { SetImmutable(p, false); };
+    const auto folder = [](const std::string& p) {
+        return fs::remove(p) && fs::create_directory(p);
+    };
+    const auto file = [this](const std::string& p) {
+        fs::remove(p);
+        PutFileBytes(p, earlierNames_);
+    };
+    const Case cases[] = {
+        {"read-only scenario file", false, readOnly, writable, "Err# 75, Path/File access error"},
+        {"read-only flag-name file", true, readOnly, writable, "Err# 75, Path/File access error"},
+        {"immutable scenario file", false, immutable, mutableAgain, "Err# 70, Permission denied"},
+        {"immutable flag-name file", true, immutable, mutableAgain, "Err# 70, Permission denied"},
+        {"folder in the flag-name file's place", true, folder, file,
+         "Err# 75, Path/File access error"},
+    };
+    SaveEarlierFiles();
+    for (const Case& c : cases) {
+        const std::string path = c.flagNameFile ? FlagPath() : ScenarioPath();
+        if (!c.block(path)) {
+            std::cout << "skipped, this machine cannot make a " << c.what << "\n";
+            continue;
+        }
+        const mode_t mode = ModeOf(path);
+        MsgBoxRecorder boxes;
+        SaveScenarioV2();
+        EXPECT_EQ(ModeOf(path), mode) << c.what; // the refused file is left alone, folder too
+        c.unblock(path);
+        EXPECT_EQ(Box(boxes),
+                  std::vector<std::string>{(c.flagNameFile ? kNamesBox : kBox) + c.error})
+            << c.what;
+        ExpectEarlierFiles(c.what);
+        EXPECT_EQ(FolderEntries(program_.File("scenario")),
+                  (std::vector<std::string>{"Test.vrd", "Test.vrs"}))
+            << c.what;
+    }
 }

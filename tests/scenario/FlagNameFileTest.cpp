@@ -119,3 +119,42 @@ TEST(FlagNameFile, AFailedWriteIsReportedAndLeavesTheOldFile) {
         EXPECT_EQ(FolderEntries(dir.Path()), std::vector<std::string>{"names.vrd"}) << c.what;
     }
 }
+
+TEST(FlagNameFile, WhatTheReaderKeepsIsSavedSoThatItReadsBackTheSame) {
+    // Every name at its box's length, bare and full of quotes, which the writer doubles.
+    std::string full = ">VRD\r\n";
+    for (int i = 0; i < 300; ++i) {
+        full += std::to_string(i) + ",-1,a" + std::string(29, '"') + "\r\n";
+        for (int j = 0; j < 10; ++j)
+            full +=
+                std::to_string(i) + "," + std::to_string(j) + ",b" + std::string(49, '"') + "\r\n";
+    }
+    struct Case {
+        const char* what;
+        std::string file;
+        int flag;             // a flag whose name is checked
+        const char* expected; // its name once read
+    };
+    const Case cases[] = {
+        {"every name full of quotes", full, 299, nullptr},
+        {"a name past what the names can keep ends the reading",
+         full + "7,-1,\"" + std::string(31, 'x') + "\"\r\n300,-1,x\r\n", 7, nullptr},
+        {"a line without an end past any name's length",
+         ">VRD\r\n0,-1,kept\r\n1,-1," + std::string(24 << 20, 'x'), 1, ""},
+        {"a carriage return inside a name", ">VRD\r\n0,-1,a\rb\r\n0,0,\"c\rd\"\r\n", 0, "a b"},
+    };
+    TempFolder dir;
+    for (const Case& c : cases) {
+        PutFileText(dir.File("f.vrd"), c.file);
+        Scenario read;
+        LoadScenData(read, dir.File("f.vrd"));
+        const std::string expected = c.expected ? c.expected : "a" + std::string(29, '"');
+        EXPECT_EQ(read.StuffDoneNames[static_cast<std::size_t>(c.flag)].Name, expected) << c.what;
+        EXPECT_NE(read.StuffDoneNames[0], StuffDoneDescription{}) << c.what;
+
+        SaveScenData(read, dir.File("f.vrd"));
+        Scenario again;
+        LoadScenData(again, dir.File("f.vrd"));
+        EXPECT_EQ(again.StuffDoneNames, read.StuffDoneNames) << c.what;
+    }
+}

@@ -1,8 +1,14 @@
 #include "scenario/OwnLayout.h"
 
 #include "platform/core/ByteBuffer.h"
+#include "platform/core/RuntimeError.h"
+#include "scenario/ScenarioImport.h"
+#include "scenario/ScenarioLoad.h"
+#include "support/MsgBoxRecorder.h"
 #include "support/SampleScenario.h"
+#include "support/TempFolder.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace {
@@ -94,4 +100,82 @@ TEST(OwnLayoutRoundTrip, DirectoryEntriesPointAtTheSectionsAndTowns) {
         ReadTownV2(probe, ByteReader(image), 0, pos);
         EXPECT_EQ(probe.Towns[0], s.Towns[t]) << t;
     }
+}
+
+namespace {
+// The corpus files with the layout each is read as, then copies of them with one byte damaged
+// here and there, for the readers to accept or refuse.
+struct Input {
+    std::int16_t layout;
+    std::vector<std::uint8_t> bytes;
+};
+std::vector<Input> CorpusAndDamagedCopies() {
+    std::vector<Input> inputs;
+    std::uint32_t random = 12345;
+    for (std::int16_t layout = 0; layout < 3; ++layout)
+        for (const auto& entry : std::filesystem::directory_iterator(VARNO_FUZZ_CORPUS "/layout" +
+                                                                     std::to_string(layout))) {
+            const auto bytes = FileBytes(entry.path().string());
+            inputs.push_back({layout, bytes});
+            for (int copy = 0; copy < 30; ++copy) {
+                auto damaged = bytes;
+                random = random * 1103515245u + 12345u;
+                damaged[4 + (random >> 8) % (damaged.size() - 4)] ^=
+                    static_cast<std::uint8_t>(1u << (random % 8));
+                inputs.push_back({layout, std::move(damaged)});
+            }
+        }
+    return inputs;
+}
+
+// The scenario saved in the own layout and read again, as a save and a later load would.
+Scenario SavedAndLoaded(const Scenario& scen) {
+    SectionDirectoryTable directory{};
+    const auto image = WriteScenarioImage(scen, directory);
+    Scenario read;
+    ReadScenarioFile(read, image, 2, "Other.vrs");
+    return read;
+}
+
+// What a save keeps of the scenario: the own layout stores the lock flag where the y of the
+// outdoor start would go, so that y comes back as the flag.
+Scenario AsSaved(Scenario scen) {
+    scen.StartOutdoorLoc.Y = scen.ListsLocked;
+    return scen;
+}
+} // namespace
+
+// Whatever a reader accepts, from any layout and however damaged, the writer writes back: a
+// second load gives the same scenario. So too for towns and sections that an import accepted.
+TEST(OwnLayoutRoundTrip, WhatAnyReaderAcceptsComesBackTheSameAfterASave) {
+    TempFolder dir;
+    int loaded = 0;
+    int imported = 0;
+    MsgBoxRecorder boxes;
+    for (const Input& input : CorpusAndDamagedCopies()) {
+        Scenario read;
+        try {
+            ReadScenarioFile(read, input.bytes, input.layout, "Other.vrs");
+        } catch (const RuntimeError&) {
+            continue;
+        }
+        ++loaded;
+        EXPECT_TRUE(SavedAndLoaded(read) == AsSaved(read)) << "layout " << input.layout;
+
+        Scen = MakeVariedScenario(2, 2, 2, 7);
+        Scen.CurrentTown = 1;
+        Scen.CurrentOutdoorX = 1;
+        Scen.CurrentOutdoorY = 1;
+        PutFileBytes(dir.File("source.vrs"), input.bytes);
+        ScenFile.FileDialogCancelled = 0;
+        ImportTown(0, dir.File("source.vrs"));
+        ImportOutdoorSection(0, 0, dir.File("source.vrs"));
+        if (ScenFile.FileDialogCancelled == -1) continue;
+        ++imported;
+        EXPECT_TRUE(SavedAndLoaded(Scen) == AsSaved(Scen))
+            << "imported from layout " << input.layout;
+    }
+    // Enough of the damaged copies load for the property to be tried on them.
+    EXPECT_GT(loaded, 40);
+    EXPECT_GT(imported, 40);
 }

@@ -136,7 +136,8 @@ TEST_F(ScenarioSave, AScenarioFileThatCannotBeReplacedIsReported) {
     MsgBoxRecorder boxes;
     SaveScenarioV2();
     ASSERT_EQ(boxes.Calls().size(), 1u);
-    EXPECT_EQ(boxes.Calls()[0].text.rfind("SaveScenarioV2Error encountered!\r\nErr# ", 0), 0u);
+    EXPECT_EQ(boxes.Calls()[0].text,
+              "SaveScenarioV2Error encountered!\r\nErr# 75, Path/File access error");
     EXPECT_FALSE(std::filesystem::exists(FlagPath()));
     // Nothing but the folder that was there is left in the scenario folder.
     EXPECT_EQ(FolderEntries(program_.File("scenario")), std::vector<std::string>{"Test.vrs"});

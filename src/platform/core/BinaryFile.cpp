@@ -24,29 +24,53 @@ bool FolderExists(const std::string& path) {
     return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
-std::vector<std::uint8_t> ReadFileBytes(const std::string& path, std::int64_t largest) {
-    // Opened without blocking: a pipe or a device in the file's place would otherwise wait
-    // forever for a writer. Anything but a regular file is refused.
+namespace {
+// Opened without blocking: a pipe or a device in the file's place would otherwise wait forever
+// for a writer. Anything but a regular file is refused.
+int OpenRegularFile(const std::string& path, struct stat& st) {
     FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
     if (fd.get() < 0) RaiseOpenFailure(path, errno);
-    struct stat st {};
     if (::fstat(fd.get(), &st) != 0) RaiseFromErrno(errno);
     if (!S_ISREG(st.st_mode)) RaiseError(err::PathFileAccessError);
+    return fd.Release();
+}
+
+std::size_t ReadSome(int fd, std::uint8_t* out, std::size_t count) {
+    for (;;) {
+        const ssize_t n = ::read(fd, out, count);
+        if (n >= 0) return static_cast<std::size_t>(n);
+        if (errno != EINTR) RaiseFromErrno(errno);
+    }
+}
+} // namespace
+
+std::vector<std::uint8_t> ReadFileBytes(const std::string& path, std::int64_t largest) {
+    struct stat st {};
+    const FileDescriptor fd(OpenRegularFile(path, st));
     if (st.st_size > largest) RaiseError(err::OutOfMemory);
 
     std::vector<std::uint8_t> bytes(static_cast<std::size_t>(st.st_size));
     std::size_t done = 0;
     while (done < bytes.size()) {
-        const ssize_t n = ::read(fd.get(), bytes.data() + done, bytes.size() - done);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            RaiseFromErrno(errno);
-        }
+        const std::size_t n = ReadSome(fd.get(), bytes.data() + done, bytes.size() - done);
         if (n == 0) break; // the file shrank while we read it
-        done += static_cast<std::size_t>(n);
+        done += n;
     }
     bytes.resize(done);
     return bytes;
+}
+
+FileInPieces::FileInPieces(const std::string& path) {
+    struct stat st {};
+    fd_ = OpenRegularFile(path, st);
+}
+
+FileInPieces::~FileInPieces() {
+    ::close(fd_);
+}
+
+std::size_t FileInPieces::Read(std::span<std::uint8_t> out) {
+    return ReadSome(fd_, out.data(), out.size());
 }
 
 void WriteFileBytes(const std::string& path, std::span<const std::uint8_t> bytes) {

@@ -17,6 +17,21 @@ constexpr std::int64_t kLargestReadableFile = std::int64_t{1} << 30;
 std::vector<std::uint8_t> ReadFileBytes(const std::string& path,
                                         std::int64_t largest = kLargestReadableFile);
 
+// A regular file read piece by piece, for readers that keep less than the file holds. Refused
+// as ReadFileBytes refuses it.
+class FileInPieces {
+  public:
+    explicit FileInPieces(const std::string& path);
+    ~FileInPieces();
+    FileInPieces(const FileInPieces&) = delete;
+    FileInPieces& operator=(const FileInPieces&) = delete;
+    // Reads up to out.size() bytes into out; 0 at the end of the file.
+    std::size_t Read(std::span<std::uint8_t> out);
+
+  private:
+    int fd_;
+};
+
 // Creates or empties the file and writes the bytes, checking every write.
 void WriteFileBytes(const std::string& path, std::span<const std::uint8_t> bytes);
 
@@ -41,6 +56,10 @@ struct WriteFaults {
     int createError = 0; // creating or opening a file for writing
     int syncError = 0;   // flushing a written file to the disk
     int renameError = 0; // putting a written file in its place
+    // When set, only renames onto this path fail with renameError, so that a test can fail the
+    // second of two replacements and see the first one undone.
+    std::string renameOnto{};
+    int linkError = 0; // giving a file a second name
 };
 
 // Installs the faults (all writes from now on see them); a default WriteFaults removes them.

@@ -67,12 +67,14 @@ int SyncData(int fd) {
 }
 
 int Rename(const char* from, const char* to) {
-    if (Fails(InstalledFaults().renameError)) return -1;
+    const WriteFaults& faults = InstalledFaults();
+    if ((faults.renameOnto.empty() || faults.renameOnto == to) && Fails(faults.renameError))
+        return -1;
     return ::rename(from, to);
 }
 
 int Link(const char* existing, const char* added) {
-    if (Fails(InstalledFaults().createError)) return -1;
+    if (Fails(InstalledFaults().createError) || Fails(InstalledFaults().linkError)) return -1;
     return ::link(existing, added);
 }
 
@@ -120,5 +122,5 @@ void SetWriteFaultsForTesting(const WriteFaults& faults) {
 bool WriteFaultsInstalled() {
     const WriteFaults& f = InstalledFaults();
     return f.bytesBeforeDiskFull >= 0 || f.createError != 0 || f.syncError != 0 ||
-           f.renameError != 0;
+           f.renameError != 0 || f.linkError != 0;
 }

@@ -33,6 +33,12 @@ class FileDescriptor {
     FileDescriptor& operator=(const FileDescriptor&) = delete;
     int get() const { return fd_; }
     void Close();
+    // Hands the open file over to the caller, who closes it.
+    int Release() {
+        const int fd = fd_;
+        fd_ = -1;
+        return fd;
+    }
 
   private:
     int fd_;

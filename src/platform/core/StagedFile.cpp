@@ -1,5 +1,6 @@
 #include "platform/core/StagedFile.h"
 
+#include "platform/core/BinaryFile.h"
 #include "platform/core/FileSystemCalls.h"
 #include "platform/core/RuntimeError.h"
 
@@ -81,15 +82,31 @@ bool IsStagingNameOf(std::string_view entry, const std::string& prefix, const st
     return false;
 }
 
-// Staging files of this name left by a save that never finished: ours, and regular files.
-void RemoveStaleStagingFiles(const std::string& folder, const std::string& name) {
-    const std::string prefix = StagingNamePrefix(name);
-    const std::string old = name + kOldStagingInfix;
+// Any file's staging name: the prefix's dot, eight hexadecimal digits and dot, or an older
+// version's infix, then the unique part.
+bool IsAnyStagingName(std::string_view entry) {
+    if (entry.size() <= kUniquePartLength ||
+        !IsUniquePart(entry.substr(entry.size() - kUniquePartLength)))
+        return false;
+    const std::string_view start = entry.substr(0, entry.size() - kUniquePartLength);
+    if (start.size() == 10 && start.front() == '.' && start.back() == '.') {
+        for (char c : start.substr(1, 8))
+            if (!std::isxdigit(static_cast<unsigned char>(c))) return false;
+        return true;
+    }
+    const std::string_view infix(kOldStagingInfix);
+    return start.size() > infix.size() && start.substr(start.size() - infix.size()) == infix;
+}
+
+// Removes the staging files that a save which never finished left in the folder, as isStaging
+// picks them by name: regular files of this user only.
+template <typename IsStaging>
+void RemoveStaleFiles(const std::string& folder, IsStaging isStaging) {
     DIR* dir = ::opendir(folder.c_str());
     if (!dir) return;
     std::vector<std::string> stale;
     while (const dirent* entry = ::readdir(dir)) {
-        if (!IsStagingNameOf(entry->d_name, prefix, old)) continue;
+        if (!isStaging(std::string_view(entry->d_name))) continue;
         const std::string path = folder + "/" + entry->d_name;
         struct stat st {};
         if (::lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == ::geteuid())
@@ -98,6 +115,13 @@ void RemoveStaleStagingFiles(const std::string& folder, const std::string& name)
     ::closedir(dir);
     for (const std::string& path : stale)
         ::unlink(path.c_str());
+}
+
+void RemoveStaleStagingFiles(const std::string& folder, const std::string& name) {
+    const std::string prefix = StagingNamePrefix(name);
+    const std::string old = name + kOldStagingInfix;
+    RemoveStaleFiles(folder,
+                     [&](std::string_view entry) { return IsStagingNameOf(entry, prefix, old); });
 }
 
 mode_t NewFileMode() {
@@ -133,8 +157,10 @@ StagedFile::StagedFile(const std::string& path) : target_(FollowLinks(path)) {
     const std::string name = NameOf(target_);
     mode_t mode = NewFileMode();
     struct stat st {};
-    if (::stat(target_.c_str(), &st) == 0 && S_ISREG(st.st_mode)) {
-        if (!ModeLetsUserWrite(st)) RaiseError(err::PathFileAccessError);
+    if (::stat(target_.c_str(), &st) == 0) {
+        // Renaming over a folder or a device would fail only when the file is committed,
+        // perhaps after the other file of a pair was replaced: refuse it now.
+        if (!S_ISREG(st.st_mode) || !ModeLetsUserWrite(st)) RaiseError(err::PathFileAccessError);
         mode = st.st_mode & 07777;
     }
     RemoveStaleStagingFiles(folder, name);
@@ -154,6 +180,7 @@ StagedFile::StagedFile(const std::string& path) : target_(FollowLinks(path)) {
 StagedFile::~StagedFile() {
     if (fd_ >= 0) ::close(fd_);
     if (!committed_) ::unlink(staging_.c_str());
+    if (!kept_.empty()) ::unlink(kept_.c_str()); // the pair is complete: the old file goes
 }
 
 void StagedFile::Write(std::span<const std::uint8_t> bytes, bool flush) {
@@ -161,14 +188,79 @@ void StagedFile::Write(std::span<const std::uint8_t> bytes, bool flush) {
     if (flush && SyncData(fd_) != 0) RaiseFromErrno(errno);
 }
 
+void StagedFile::CloseStaging() {
+    if (fd_ < 0) return;
+    const int fd = fd_;
+    fd_ = -1;
+    if (::close(fd) != 0) RaiseFromErrno(errno);
+}
+
 void StagedFile::Commit() {
-    if (fd_ >= 0) {
-        const int fd = fd_;
-        fd_ = -1;
-        if (::close(fd) != 0) RaiseFromErrno(errno);
-    }
+    CloseStaging();
     if (Rename(staging_.c_str(), target_.c_str()) != 0) RaiseFromErrno(errno);
     committed_ = true;
+}
+
+namespace {
+// A flushed copy of the file under a new staging name of its own, for a folder where a file
+// cannot have a second name.
+std::string CopyUnderStagingName(const std::string& path, const std::string& prefix) {
+    const std::vector<std::uint8_t> bytes = ReadFileBytes(path);
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) RaiseFromErrno(errno);
+    std::string copy = prefix + std::string(kUniquePartLength, 'X');
+    FileDescriptor fd(MakeUniqueFile(copy));
+    if (fd.get() < 0) RaiseFromErrno(errno);
+    try {
+        if (::fchmod(fd.get(), st.st_mode & 07777) != 0) RaiseFromErrno(errno);
+        WriteAll(fd.get(), bytes);
+        if (SyncData(fd.get()) != 0) RaiseFromErrno(errno);
+        fd.Close();
+    } catch (...) {
+        ::unlink(copy.c_str());
+        throw;
+    }
+    return copy;
+}
+
+// The file under a second name, a new staging name beside it; the path keeps the file.
+std::string SecondName(const std::string& path) {
+    const std::string prefix = FolderOf(path) + "/" + StagingNamePrefix(NameOf(path));
+    for (int attempt = 0; attempt < 10; ++attempt) {
+        const std::string second = prefix + UniquePart();
+        if (Link(path.c_str(), second.c_str()) == 0) return second;
+        if (errno != EEXIST) break;
+    }
+    return CopyUnderStagingName(path, prefix);
+}
+} // namespace
+
+void StagedFile::CommitKeepingOld() {
+    CloseStaging();
+    struct stat st {};
+    replacedNothing_ = ::lstat(target_.c_str(), &st) != 0 && errno == ENOENT;
+    if (!replacedNothing_) kept_ = SecondName(target_);
+    if (Rename(staging_.c_str(), target_.c_str()) != 0) {
+        const int error = errno;
+        ::unlink(kept_.c_str());
+        kept_.clear();
+        RaiseFromErrno(error);
+    }
+    committed_ = true;
+}
+
+void StagedFile::PutOldBack() noexcept {
+    if (!committed_) return;
+    if (replacedNothing_)
+        ::unlink(target_.c_str());
+    else if (!kept_.empty())
+        Rename(kept_.c_str(), target_.c_str());
+    kept_.clear(); // put back, or else left under its second name rather than removed
+    replacedNothing_ = false;
+}
+
+void RemoveStagingLeftovers(const std::string& folder) {
+    RemoveStaleFiles(folder, IsAnyStagingName);
 }
 
 void KeepCopyOfStagedFile(const StagedFile& staged, std::span<const std::uint8_t> bytes,

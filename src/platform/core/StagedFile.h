@@ -9,12 +9,15 @@
 // or the whole new one at every moment. A staged file that is not committed is removed.
 //
 // Several staged files can be written before any is committed, so that a save of two files
-// replaces neither when either cannot be written.
+// replaces neither when either cannot be written. Two files are replaced as a pair by
+// committing the first with CommitKeepingOld and putting its old file back when the second
+// cannot be committed.
 class StagedFile {
   public:
     // Stages a replacement for path. A symbolic link at path is followed: the file it names is
     // replaced and the link stays. An existing file that its mode does not let the user write
-    // is refused with "Path/File access error", as copying over it would be. Staging files that
+    // is refused with "Path/File access error", as copying over it would be, and so is anything
+    // but a regular file in its place (a folder, a pipe, a device). Staging files that
     // an earlier save of the same name left behind (the program ended mid-save) are removed.
     // The staging file gets the mode of the file it replaces, or that of a new file.
     explicit StagedFile(const std::string& path);
@@ -26,16 +29,31 @@ class StagedFile {
     void Write(std::span<const std::uint8_t> bytes, bool flush = true);
     // Renames the staging file over the target.
     void Commit();
+    // The same, but the file it replaces stays reachable under a second staging name until
+    // PutOldBack, or until this object goes.
+    void CommitKeepingOld();
+    // Undoes CommitKeepingOld: the old file takes its place again, or the new one is removed
+    // when there was none. Should even that fail, the old file stays under its second name.
+    void PutOldBack() noexcept;
 
     const std::string& TargetPath() const { return target_; }
     const std::string& StagingPath() const { return staging_; }
 
   private:
+    void CloseStaging();
+
     std::string target_;
     std::string staging_;
+    std::string kept_; // the replaced file's second name while it is kept
+    bool replacedNothing_ = false;
     int fd_ = -1;
     bool committed_ = false;
 };
+
+// Removes what saves that never finished left in the folder: regular files of this user with a
+// staging name (StagingNamePrefix followed by a unique part, or an older version's
+// NAME.saving-XXXXXX). Nothing else is touched.
+void RemoveStagingLeftovers(const std::string& folder);
 
 // Puts a spare copy of a staged file's bytes at path (replacing what is there): a second name
 // for the staged file when both lie on one file system, so that its bytes are not written
