@@ -1,5 +1,4 @@
 #include "dialogs/nodes/SpotNodeNumberDialog.h"
-#include "support/MainWindowFixture.h"
 #include "dialogs/nodes/frmEditSign.h"
 #include "dialogs/nodes/frmEditSpNode.h"
 #include "editor/frmMain.h"
@@ -10,6 +9,7 @@
 #include "scenario/tables/CommonTables.h"
 #include "scenario/tables/EditorTables.h"
 #include "support/DialogDriver.h"
+#include "support/MainWindowFixture.h"
 #include "support/MsgBoxRecorder.h"
 #include "support/SampleScenario.h"
 
@@ -53,8 +53,8 @@ class MapPlacementWindowTest : public MainWindowFixture {
                 opened.push_back("spot " + std::to_string(d->Special));
             if (action)
                 action(form);
-            else
-                if (auto* d = OpenedAs<RecordDialog>(form)) Click(d->cmdCancel);
+            else if (auto* d = OpenedAs<RecordDialog>(form))
+                Click(d->cmdCancel);
         });
         const QPointF at(x * 28 + 5, y * 36 + 5);
         QMouseEvent press(QEvent::MouseButtonPress, at, window->picMap->mapToGlobal(at),
@@ -70,8 +70,8 @@ TEST_F(MapPlacementWindowTest, SignsAreMadeByTheirTerrainAndEditedWithTheSignToo
     MsgBoxRecorder boxes;
     Map.SelectedTerrain = kSign;
     ClickCell(0, 2, 3, [](ModalForm& f) {
-                if (auto* w = OpenedAs<frmEditSign>(f)) Click(w->cmdOK);
-            });
+        if (auto* w = OpenedAs<frmEditSign>(f)) Click(w->cmdOK);
+    });
     EXPECT_EQ(Scen.Towns[0].SignLocs[0], (Location{2, 3}));
     ClickCell(10, 2, 3);
     ClickCell(10, 5, 5); // no sign terrain here

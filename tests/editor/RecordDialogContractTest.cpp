@@ -1,4 +1,8 @@
 // What every dialog built on the record-dialog base promises, walked over one table of them.
+// A dialog with bound boxes or record arrows is one row here. Not rows: the dialogs whose
+// arrows keep edits in a working copy until OK (the outdoor encounters), and those whose boxes
+// are bound by the node type or whose OK acts elsewhere (node and talk editors, the new-scenario
+// dialog, the terrain replacement, the spot's node number); their own tests cover them.
 #include "dialogs/areas/frmTownDetails.h"
 #include "dialogs/areas/frmTownItem.h"
 #include "dialogs/areas/frmTownMonster.h"
@@ -43,9 +47,9 @@ struct ContractRow {
 
 #define BOX(Form, member) [](ModalForm& d) { return static_cast<Form&>(d).member; }
 // The field of record id, read and written.
-#define STORED(expr)                                                                           \
-    [](int id) { return int(expr); }, [](int id, int value) {                                 \
-        expr = static_cast<std::remove_reference_t<decltype(expr)>>(value);                    \
+#define STORED(expr)                                                                               \
+    [](int id) { return int(expr); }, [](int id, int value) {                                      \
+        expr = static_cast<std::remove_reference_t<decltype(expr)>>(value);                        \
     }
 #define AT(i) static_cast<std::size_t>(i)
 
@@ -60,8 +64,9 @@ ContractRow Dialog(std::string name, int first, int last, std::function<void(For
     // The checked cast has placed the row's class behind every window these are given.
     row.id = [id](ModalForm& d) { return id(static_cast<Form&>(d)); };
     row.arrow = [](ModalForm& d, bool right) {
-        if constexpr (requires(Form& f) { f.cmdScrollRight; })
-            return right ? static_cast<Form&>(d).cmdScrollRight : static_cast<Form&>(d).cmdScrollLeft;
+        if constexpr (requires(Form & f) { f.cmdScrollRight; })
+            return right ? static_cast<Form&>(d).cmdScrollRight
+                         : static_cast<Form&>(d).cmdScrollLeft;
         return static_cast<QPushButton*>(nullptr);
     };
     row.button = [](ModalForm& d, bool ok) {
@@ -79,25 +84,36 @@ std::vector<ContractRow> Rows() {
             d.ItemNum = static_cast<std::int16_t>(id);
         },
         [](const frmEditItem& d) { return d.ItemNum; },
-        {{"value", "Value", 0, 10000, BOX(frmEditItem, txtValue), STORED(Scen.ItemTypes[AT(id)].Value)},
-         {"weight", "Weight", 0, 250, BOX(frmEditItem, txtWeight), STORED(Scen.ItemTypes[AT(id)].Weight)},
-         {"level", "Level", 0, 50, BOX(frmEditItem, txtLevel), STORED(Scen.ItemTypes[AT(id)].Level)},
+        {{"value", "Value", 0, 10000, BOX(frmEditItem, txtValue),
+          STORED(Scen.ItemTypes[AT(id)].Value)},
+         {"weight", "Weight", 0, 250, BOX(frmEditItem, txtWeight),
+          STORED(Scen.ItemTypes[AT(id)].Weight)},
+         {"level", "Level", 0, 50, BOX(frmEditItem, txtLevel),
+          STORED(Scen.ItemTypes[AT(id)].Level)},
          {"awkwardness", "Awkwardness", 0, 20, BOX(frmEditItem, txtAwkwardness),
           STORED(Scen.ItemTypes[AT(id)].Awkwardness)},
-         {"bonus", "Bonus", 0, 10, BOX(frmEditItem, txtBonus), STORED(Scen.ItemTypes[AT(id)].Bonus)},
-         {"charges", "Charges", 0, 100, BOX(frmEditItem, txtCharges), STORED(Scen.ItemTypes[AT(id)].Charges)},
+         {"bonus", "Bonus", 0, 10, BOX(frmEditItem, txtBonus),
+          STORED(Scen.ItemTypes[AT(id)].Bonus)},
+         {"charges", "Charges", 0, 100, BOX(frmEditItem, txtCharges),
+          STORED(Scen.ItemTypes[AT(id)].Charges)},
          {"type flag", "Type Flag", 0, 255, BOX(frmEditItem, txtTypeFlag),
           STORED(Scen.ItemTypes[AT(id)].TypeFlag)},
          {"special class", "Special Class", 0, 100, BOX(frmEditItem, txtSpecClass),
           STORED(Scen.ItemTypes[AT(id)].SpecialClass)}}));
     rows.push_back(Dialog<frmEditMonster>(
-        "monster", 1, 255, [](frmEditMonster& d, int id) { d.MonstNum = static_cast<std::int16_t>(id); },
+        "monster", 1, 255,
+        [](frmEditMonster& d, int id) { d.MonstNum = static_cast<std::int16_t>(id); },
         [](const frmEditMonster& d) { return d.MonstNum; },
-        {{"level", "Level", 0, 40, BOX(frmEditMonster, txtLevel), STORED(Scen.MonsterTypes[AT(id)].Level)},
-         {"health", "Health", 1, 2500, BOX(frmEditMonster, txtHealth), STORED(Scen.MonsterTypes[AT(id)].Health)},
-         {"armor", "Armor", 0, 50, BOX(frmEditMonster, txtArmor), STORED(Scen.MonsterTypes[AT(id)].Armor)},
-         {"skill", "Skill", 0, 40, BOX(frmEditMonster, txtSkill), STORED(Scen.MonsterTypes[AT(id)].Skill)},
-         {"speed", "Speed", 1, 12, BOX(frmEditMonster, txtSpeed), STORED(Scen.MonsterTypes[AT(id)].Speed)},
+        {{"level", "Level", 0, 40, BOX(frmEditMonster, txtLevel),
+          STORED(Scen.MonsterTypes[AT(id)].Level)},
+         {"health", "Health", 1, 2500, BOX(frmEditMonster, txtHealth),
+          STORED(Scen.MonsterTypes[AT(id)].Health)},
+         {"armor", "Armor", 0, 50, BOX(frmEditMonster, txtArmor),
+          STORED(Scen.MonsterTypes[AT(id)].Armor)},
+         {"skill", "Skill", 0, 40, BOX(frmEditMonster, txtSkill),
+          STORED(Scen.MonsterTypes[AT(id)].Skill)},
+         {"speed", "Speed", 1, 12, BOX(frmEditMonster, txtSpeed),
+          STORED(Scen.MonsterTypes[AT(id)].Speed)},
          {"magic", "Magic spells", 0, 7, BOX(frmEditMonster, txtMagic),
           STORED(Scen.MonsterTypes[AT(id)].MageLevel)},
          {"priest", "Priest spells", 0, 7, BOX(frmEditMonster, txtPriest),
@@ -105,14 +121,17 @@ std::vector<ContractRow> Rows() {
          {"treasure", "Treasure", 0, 4, BOX(frmEditMonster, txtTreasure),
           STORED(Scen.MonsterTypes[AT(id)].Treasure)}}));
     rows.push_back(Dialog<frmEditTerrain>(
-        "terrain", 0, 255, [](frmEditTerrain& d, int id) { d.TerrNum = static_cast<std::int16_t>(id); },
+        "terrain", 0, 255,
+        [](frmEditTerrain& d, int id) { d.TerrNum = static_cast<std::int16_t>(id); },
         [](const frmEditTerrain& d) { return d.TerrNum; },
         {{"light", "Light radius", 0, 8, BOX(frmEditTerrain, txtLight),
           STORED(Scen.TerrainTypes[AT(id)].Light)}}));
     rows.push_back(Dialog<frmEditSpItem>(
-        "special item", 0, 49, [](frmEditSpItem& d, int id) { d.SpItemNum = static_cast<std::int16_t>(id); },
+        "special item", 0, 49,
+        [](frmEditSpItem& d, int id) { d.SpItemNum = static_cast<std::int16_t>(id); },
         [](const frmEditSpItem& d) { return d.SpItemNum; },
-        {{"node", "Value", -1, 255, BOX(frmEditSpItem, txtSpNode), STORED(Scen.SpecialItems[AT(id)].Node)}}));
+        {{"node", "Value", -1, 255, BOX(frmEditSpItem, txtSpNode),
+          STORED(Scen.SpecialItems[AT(id)].Node)}}));
     rows.push_back(Dialog<frmTownDetails>(
         "town details", 0, 0, [](frmTownDetails&, int) {}, [](const frmTownDetails&) { return 0; },
         {{"event", "Event", -1, 9, BOX(frmTownDetails, txtEventStop),
@@ -214,7 +233,8 @@ TEST_F(RecordDialogContractTest, EveryRecordDialogKeepsTheContract) {
                     const std::vector<std::string> shown = NewMessages();
                     EXPECT_FALSE(shown.empty()) << wrong;
                     for (const std::string& text : shown)
-                        EXPECT_EQ(text, wrong < -1 ? "Values less than -1 are not accepted." : refusal)
+                        EXPECT_EQ(text,
+                                  wrong < -1 ? "Values less than -1 are not accepted." : refusal)
                             << wrong;
                     EXPECT_EQ(box->text(), kept) << wrong;
                 }
@@ -235,7 +255,8 @@ TEST_F(RecordDialogContractTest, EveryRecordDialogKeepsTheContract) {
                 Click(row.button(d, ok));
             });
             for (const BoundBox& b : row.boxes)
-                EXPECT_EQ(b.stored(id), ok ? b.max : b.min) << b.name << (ok ? " after OK" : " after Cancel");
+                EXPECT_EQ(b.stored(id), ok ? b.max : b.min)
+                    << b.name << (ok ? " after OK" : " after Cancel");
         }
         EXPECT_TRUE(NewMessages().empty());
         if (row.first == row.last) continue;

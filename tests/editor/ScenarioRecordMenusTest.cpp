@@ -1,11 +1,11 @@
 #include "dialogs/records/frmEditSaveItem.h"
-#include "support/DialogDriver.h"
 #include "dialogs/records/frmEditSpItem.h"
 #include "dialogs/records/frmEventTimers.h"
 #include "dialogs/records/frmScenDet.h"
 #include "dialogs/records/frmScenIntroText.h"
 #include "dialogs/records/frmStuffDone.h"
 #include "dialogs/records/frmTransport.h"
+#include "support/DialogDriver.h"
 #include "support/MainWindowFixture.h"
 #include "support/SampleScenario.h"
 

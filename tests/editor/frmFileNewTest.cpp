@@ -1,6 +1,6 @@
 #include "editor/frmFileNew.h"
-#include "support/DialogDriver.h"
 #include "editor/frmMain.h"
+#include "support/DialogDriver.h"
 
 #include "platform/core/MsgBox.h"
 #include "platform/core/ProgramPaths.h"

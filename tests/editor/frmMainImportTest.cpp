@@ -1,7 +1,7 @@
 #include "dialogs/areas/frmImportTown.h"
-#include "support/MainWindowFixture.h"
-#include "support/DialogDriver.h"
 #include "editor/frmMain.h"
+#include "support/DialogDriver.h"
+#include "support/MainWindowFixture.h"
 
 #include "platform/core/ProgramPaths.h"
 #include "platform/qt/SharedForms.h"
@@ -94,19 +94,17 @@ TEST_F(MainWindowImportTest, ACancelledOrFailedImportLeavesTheWindowAlone) {
     const QString town = window->Label2->text();
     window->List1->show();
     dialogs.Cancel();
-    SetModalFormHook(
-        [](ModalForm& form) {
-            if (auto* d = OpenedAs<frmImportTown>(form)) EnterAndConfirm(*d, "2", "0");
-        });
+    SetModalFormHook([](ModalForm& form) {
+        if (auto* d = OpenedAs<frmImportTown>(form)) EnterAndConfirm(*d, "2", "0");
+    });
     window->mnuTownImport->trigger();
     EXPECT_EQ(window->Label2->text(), town);
     EXPECT_TRUE(window->List1->isVisibleTo(window.get()));
 
     dialogs.Choose(files.File("Other.vrs")); // it has no town 7
-    SetModalFormHook(
-        [](ModalForm& form) {
-            if (auto* d = OpenedAs<frmImportTown>(form)) EnterAndConfirm(*d, "7", "0");
-        });
+    SetModalFormHook([](ModalForm& form) {
+        if (auto* d = OpenedAs<frmImportTown>(form)) EnterAndConfirm(*d, "7", "0");
+    });
     window->mnuTownImport->trigger();
     EXPECT_EQ(window->Label2->text(), town);
     EXPECT_TRUE(window->List1->isVisibleTo(window.get()));

@@ -1,12 +1,12 @@
 #include "dialogs/nodes/frmDialog.h"
-#include "support/MainWindowFixture.h"
-#include "support/DialogDriver.h"
 #include "dialogs/nodes/frmDialogNode.h"
 #include "dialogs/nodes/frmEditShortText.h"
 #include "dialogs/nodes/frmEditSpNode.h"
 #include "dialogs/nodes/frmEditText.h"
 #include "dialogs/records/frmEditMonster.h"
 #include "editor/frmMain.h"
+#include "support/DialogDriver.h"
+#include "support/MainWindowFixture.h"
 
 #include "platform/core/ProgramPaths.h"
 #include "platform/qt/QtText.h"
@@ -211,6 +211,7 @@ TEST_F(RecordListPanelTest, ADoubleClickWithoutAnEntryDoesNothingAndOnASpecialIt
     QTest::mouseDClick(List().viewport(), Qt::LeftButton, {}, At(4));
     EXPECT_EQ(List().currentRow(), 4);
     EXPECT_TRUE(Scen == before);
-    EXPECT_EQ(editors.opened, (std::vector<std::tuple<std::string, int, int>>{{"frmEditSpItem", 0, 0}}));
+    EXPECT_EQ(editors.opened,
+              (std::vector<std::tuple<std::string, int, int>>{{"frmEditSpItem", 0, 0}}));
 }
 } // namespace

@@ -1,7 +1,7 @@
 #include "dialogs/records/frmEditTerrain.h"
-#include "support/MainWindowFixture.h"
-#include "support/DialogDriver.h"
 #include "editor/frmMain.h"
+#include "support/DialogDriver.h"
+#include "support/MainWindowFixture.h"
 
 #include "graphics/GraphicsSheets.h"
 #include "map/MapState.h"
@@ -55,7 +55,6 @@ class MainWindowMapTest : public MainWindowFixture {
                          Qt::NoModifier);
         QApplication::sendEvent(w, &move);
     }
-
 };
 
 TEST_F(MainWindowMapTest, TerrainCommandsShowTheMapPaletteAndTheToolsOfTheArea) {

@@ -1,15 +1,15 @@
 #include "dialogs/areas/frmOutDetails.h"
-#include "support/MainWindowFixture.h"
 #include "dialogs/areas/frmOutLoad.h"
 #include "dialogs/areas/frmOutWandering.h"
 #include "dialogs/areas/frmVarTownEntry.h"
 #include "editor/frmMain.h"
+#include "support/MainWindowFixture.h"
 
-#include "support/DialogDriver.h"
 #include "platform/qt/PictureBox.h"
 #include "platform/qt/SharedForms.h"
 #include "scenario/tables/CommonTables.h"
 #include "scenario/tables/EditorTables.h"
+#include "support/DialogDriver.h"
 #include "support/MsgBoxRecorder.h"
 #include "support/SampleScenario.h"
 

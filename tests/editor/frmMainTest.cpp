@@ -25,8 +25,8 @@
 #include <QTest>
 #include <QTextBrowser>
 #include <filesystem>
-#include <set>
 #include <gtest/gtest.h>
+#include <set>
 
 namespace {
 class MainWindowTest : public MainWindowFixture {

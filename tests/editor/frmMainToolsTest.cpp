@@ -1,6 +1,6 @@
 #include "dialogs/areas/frmReplaceTerrain.h"
-#include "support/MainWindowFixture.h"
 #include "editor/frmMain.h"
+#include "support/MainWindowFixture.h"
 
 #include "graphics/GraphicsSheets.h"
 #include "map/MapState.h"
@@ -70,7 +70,6 @@ class MainWindowToolsTest : public MainWindowFixture {
         Mouse(QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
     }
     static int TerrainAt(int x, int y) { return Scen.Towns[0].Terrain.At(x, y); }
-
 
   private:
     QImage savedPencil_;

@@ -1,5 +1,4 @@
 #include "dialogs/areas/frmAreaDesc.h"
-#include "support/MainWindowFixture.h"
 #include "dialogs/areas/frmAreaDesc1.h"
 #include "dialogs/areas/frmCreateTown.h"
 #include "dialogs/areas/frmTownDetails.h"
@@ -9,6 +8,7 @@
 #include "dialogs/areas/frmTownWandering.h"
 #include "editor/MapToolHost.h"
 #include "editor/frmMain.h"
+#include "support/MainWindowFixture.h"
 
 #include "map/MapState.h"
 #include "platform/qt/PictureBox.h"
@@ -75,16 +75,14 @@ TEST_F(MainWindowTownTest, TownChoiceCreationAndDetailsRefreshTheTownLine) {
     EXPECT_EQ(window->Label2->text(), "Town: 2 - Town2");
     EXPECT_FALSE(window->picMap->isVisibleTo(window.get()));
 
-    Choose(window->mnuTownCreate,
-           [](ModalForm& form) {
-                if (auto* w = OpenedAs<frmCreateTown>(form)) Click(w->cmdCancel);
-            });
+    Choose(window->mnuTownCreate, [](ModalForm& form) {
+        if (auto* w = OpenedAs<frmCreateTown>(form)) Click(w->cmdCancel);
+    });
     EXPECT_EQ(Scen.TownCount, 3);
     EXPECT_EQ(window->Label2->text(), "Town: 2 - Town2") << "written after a Cancel too";
-    Choose(window->mnuTownCreate,
-           [](ModalForm& form) {
-                if (auto* w = OpenedAs<frmCreateTown>(form)) Click(w->cmdOK);
-            });
+    Choose(window->mnuTownCreate, [](ModalForm& form) {
+        if (auto* w = OpenedAs<frmCreateTown>(form)) Click(w->cmdOK);
+    });
     EXPECT_EQ(window->Label2->text(), "Town: 3 - Town Name");
 
     Choose(window->mnuTownDetails, [](ModalForm& form) {
@@ -143,10 +141,9 @@ TEST_F(MainWindowTownTest, AreaDescriptionsFollowTheMenuAndWanderingOpensPlainly
     Choose(window->mnuOutAreaDesc, note);
     Choose(window->mnuTownAreaDesc, note);
     EXPECT_EQ(contexts, (std::vector<std::int16_t>{0, 1}));
-    Choose(window->mnuTownWandering,
-           [](ModalForm& form) {
-                if (auto* w = OpenedAs<frmTownWandering>(form)) Click(w->cmdCancel);
-            });
+    Choose(window->mnuTownWandering, [](ModalForm& form) {
+        if (auto* w = OpenedAs<frmTownWandering>(form)) Click(w->cmdCancel);
+    });
     EXPECT_EQ(opened.back(), typeid(frmTownWandering).name());
 }
 

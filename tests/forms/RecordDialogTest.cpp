@@ -69,8 +69,6 @@ class SampleDialog : public RecordDialog {
 
 class RecordDialogTest : public ::testing::Test {
   protected:
-
-
     std::vector<std::string> Shown() const { return boxes.Texts(); }
 
     Record record;

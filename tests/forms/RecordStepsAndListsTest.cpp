@@ -71,8 +71,6 @@ class TableDialog : public RecordDialog {
 
 class RecordStepsTest : public ::testing::Test {
   protected:
-
-
     std::array<Entry, 3> table{{{1, 0}, {2, 7}, {3, -1}}};
     MsgBoxRecorder boxes;
 };

@@ -68,8 +68,9 @@ class WindowScript {
     }
     ~WindowScript() {
         SetModalFormHook(std::move(previous_));
-        EXPECT_TRUE(steps_.empty()) << steps_.size() << " expected window(s) never opened, the first "
-                                    << (steps_.empty() ? "" : steps_.front().name);
+        EXPECT_TRUE(steps_.empty())
+            << steps_.size() << " expected window(s) never opened, the first "
+            << (steps_.empty() ? "" : steps_.front().name);
     }
     WindowScript(const WindowScript&) = delete;
     WindowScript& operator=(const WindowScript&) = delete;

@@ -3,8 +3,8 @@
 #include "dialogs/areas/frmSetTown.h"
 #include "dialogs/areas/frmVarTownEntry.h"
 
-#include "support/DialogDriver.h"
 #include "platform/qt/QtText.h"
+#include "support/DialogDriver.h"
 #include "support/MsgBoxRecorder.h"
 #include "support/SampleScenario.h"
 
@@ -157,4 +157,3 @@ TEST_F(OutdoorDialogsTest, VarTownEntriesShowBoxesForTownsAndStoreMinusOneWithou
     EXPECT_EQ(Scen.VarTownEntries[2], (VarTownEntry{1, 40, 4}));
     EXPECT_EQ(Scen.VarTownEntries[3], (VarTownEntry{9, 1, 1})) << "a stale town is kept";
 }
-

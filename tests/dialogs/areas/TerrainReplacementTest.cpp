@@ -1,10 +1,10 @@
 #include "dialogs/areas/TerrainReplacement.h"
 #include "dialogs/areas/frmReplaceTerrain.h"
 
-#include "support/DialogDriver.h"
 #include "map/MapCells.h"
 #include "map/MapState.h"
 #include "platform/qt/QtText.h"
+#include "support/DialogDriver.h"
 #include "support/MsgBoxRecorder.h"
 #include "support/SampleScenario.h"
 
@@ -30,9 +30,7 @@ class TerrainReplacementTest : public ::testing::Test {
             std::fill(Scen.OutdoorSections.At(x, y).Terrain.Cells().begin(),
                       Scen.OutdoorSections.At(x, y).Terrain.Cells().end(), kFrom);
     }
-    void TearDown() override {
-        UnloadAllForms();
-    }
+    void TearDown() override { UnloadAllForms(); }
 
     void Edit(std::int16_t mode) {
         Map.EditMode = mode;

@@ -1,8 +1,8 @@
 #include "dialogs/areas/frmOutWandering.h"
 
-#include "support/DialogDriver.h"
 #include "dialogs/nodes/frmEditSpNode.h"
 #include "platform/qt/QtText.h"
+#include "support/DialogDriver.h"
 #include "support/MsgBoxRecorder.h"
 #include "support/SampleScenario.h"
 

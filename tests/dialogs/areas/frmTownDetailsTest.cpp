@@ -109,4 +109,3 @@ TEST_F(TownDetailsTest, RangesAreCheckedAsTyped) {
     }
     EXPECT_EQ(town(), before);
 }
-
