@@ -36,11 +36,8 @@ class MainWindowImportTest : public MainWindowFixture {
         Scenario other = MakeVariedScenario(3, 1, 3, 8);
         other.Towns[2].Strings[0] = "Harbour";
         other.OutdoorSections.At(2, 0).Strings[0] = "Dunes";
-        SectionDirectoryTable dir{};
-        PutFileBytes(files.File("Open.vrs"), WriteScenarioImage(open, dir));
-        PutFileBytes(files.File("Other.vrs"), WriteScenarioImage(other, dir));
-        dialogs.Choose(files.File("Open.vrs"));
-        window->mnuFileOpen->trigger();
+        WriteScenario(other, "Other.vrs");
+        OpenFile(WriteScenario(open, "Open.vrs"));
     }
     void TearDown() override {
         SetModalFormHook({});

@@ -2,12 +2,12 @@
 
 #include "editor/frmMain.h"
 #include "platform/core/ProgramPaths.h"
-#include "scenario/OwnLayout.h"
 #include "scenario/tables/CommonTables.h"
 #include "scenario/tables/EditorTables.h"
 #include "support/DialogDriver.h"
 #include "support/FileDialogScript.h"
 #include "support/MsgBoxRecorder.h"
+#include "support/SampleScenario.h"
 #include "support/TempFolder.h"
 
 #include <QAction>
@@ -41,8 +41,7 @@ class MainWindowFixture : public ::testing::Test {
 
     // The scenario in a file of the editor's own layout, in the test's file folder.
     std::string WriteScenario(const Scenario& s, const std::string& name = "Test.vrs") {
-        SectionDirectoryTable dir{};
-        PutFileBytes(files.File(name), WriteScenarioImage(s, dir));
+        WriteScenarioFile(files.File(name), s);
         return files.File(name);
     }
     // Opens the file through File > Open.

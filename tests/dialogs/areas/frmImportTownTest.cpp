@@ -31,8 +31,7 @@ class ImportDialogTest : public ::testing::Test {
         ScenFile.FileDialogCancelled = 0;
         source = MakeVariedScenario(2, 3, 4, 17);
         path = folder.File("Other.vrs");
-        SectionDirectoryTable dir{};
-        PutFileBytes(path, WriteScenarioImage(source, dir));
+        WriteScenarioFile(path, source);
     }
     void TearDown() override {
         SetModalFormHook({});
