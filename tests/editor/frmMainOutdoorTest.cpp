@@ -87,7 +87,7 @@ TEST_F(MainWindowOutdoorTest, EncounterEntriesChooseTheSetAndVariableEntriesOpen
     }
     bool opened = false;
     Choose(window->mnuTownVEntry, [&opened](ModalForm& form) {
-        auto* d = dynamic_cast<frmVarTownEntry*>(&form);
+        auto* d = OpenedAs<frmVarTownEntry>(form);
         opened = d != nullptr;
         if (d) Click(d->cmdCancel);
     });

@@ -188,6 +188,8 @@ TEST_F(MainWindowTownTest, PlacementToolsOpenOneRecordInTheMapContext) {
         } else if (auto* d = dynamic_cast<frmAreaDesc1*>(&form)) {
             seen.push_back("area " + std::to_string(d->AreaNum));
             Click(d->cmdCancel);
+        } else {
+            seen.push_back(ClassName(typeid(form)));
         }
     };
     SetModalFormHook([&](ModalForm& form) {
