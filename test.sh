@@ -35,15 +35,20 @@ ctest --test-dir build-asan --no-tests=error --output-on-failure --parallel "$jo
 run_whole_shuffled build-asan
 
 if [ "$fuzz" = 1 ]; then
-    for layout in 0 1 2; do
-        grown=$(mktemp -d)
-        echo "Fuzzing the reader of layout $layout for ${fuzz_seconds}s"
-        # A crash, a hang (over 10 s on one input) or a leak ends the run with an error.
-        ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
-            "build-asan/fuzz/fuzz_load_layout$layout" "$grown" "fuzz/corpus/layout$layout" \
-            -max_total_time="$fuzz_seconds" -timeout=10 -rss_limit_mb=4096 -print_final_stats=1 \
-            2>&1 | tail -n 12
-        rm -rf "$grown"
+    # The whole-file readers, then the readers of one part of a file (header, section, town).
+    for target in load part; do
+        for layout in 0 1 2; do
+            corpus="fuzz/corpus/layout$layout"
+            [ "$target" = part ] && corpus="fuzz/corpus/part_layout$layout"
+            grown=$(mktemp -d)
+            echo "Fuzzing the $target reader of layout $layout for ${fuzz_seconds}s"
+            # A crash, a hang (over 10 s on one input) or a leak ends the run with an error.
+            ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+                "build-asan/fuzz/fuzz_${target}_layout$layout" "$grown" "$corpus" \
+                -max_total_time="$fuzz_seconds" -timeout=10 -rss_limit_mb=4096 \
+                -print_final_stats=1 2>&1 | tail -n 12
+            rm -rf "$grown"
+        done
     done
     grown=$(mktemp -d)
     echo "Fuzzing the round trip through a save for ${fuzz_seconds}s"

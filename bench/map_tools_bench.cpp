@@ -1,12 +1,14 @@
 // The map tools: one mouse-move of a large-brush drag, with every written cell redrawn, beside
 // one full repaint of the zoomed view. The drag crosses the whole width of a 64 x 64 town one
-// cell per move, in the whole view (every cell shown) and across the detail view.
+// cell per move, in the whole view (every cell shown) and across the detail view. Every crossing
+// starts on the unpainted town, so that each move paints over grass and wall pieces and rejoins
+// the walls it meets, as a first stroke does.
 #include "graphics/GraphicsSheets.h"
 #include "map/MapCells.h"
 #include "map/MapView.h"
+#include "map/ToolHost.h"
 #include "map/render/MapRenderer.h"
 #include "map/tools/ToolDispatch.h"
-#include "map/tools/ToolHost.h"
 #include "map/tools/ToolState.h"
 #include "platform/core/ProgramPaths.h"
 #include "platform/qt/Surface.h"
@@ -48,8 +50,8 @@ class DrawingHost : public ToolHost {
 
 // A large town of grass with wall pieces of every style strewn over it, so that the brush
 // rejoins walls as it goes.
-void UseLargeTown() {
-    static const bool ready = [] {
+const TerrainGrid& UnpaintedTown() {
+    static const TerrainGrid town = [] {
         SetProgramFolderForTesting(VARNO_APP_DIR);
         LoadGraphics();
         InitCommonTables();
@@ -67,32 +69,46 @@ void UseLargeTown() {
             for (int x = 0; x < 64; ++x)
                 Scen.Towns[0].Terrain.At(x, y) =
                     static_cast<std::uint8_t>((x * 7 + y * 3) % 11 == 0 ? 5 + (x + y) % 58 : 2);
-        return true;
+        return Scen.Towns[0].Terrain;
     }();
-    (void)ready;
-    Map.EditMode = kEditLargeTown;
-    BuildMapCells();
-    Tools.CurrentTool = 1;
-    Map.SelectedTerrain = Map.PaintTerrain = 70;
+    return town;
 }
 
-// One move per iteration, the pointer crossing the row of the view's middle cell.
+// Puts the unpainted town back, with its grid and its picture as the view shows it.
+void RestoreTown(Surface& pic) {
+    Scen.Towns[0].Terrain = UnpaintedTown();
+    Map.EditMode = kEditLargeTown;
+    BuildMapCells();
+    pic.Clear();
+    DrawMapView(pic);
+}
+
+// One move per iteration, the pointer crossing the row of the view's middle cell. The press
+// on the first cell of each crossing, and the town's restoring before it, are not timed.
 void DragMoves(benchmark::State& state, bool zoom) {
-    UseLargeTown();
+    UnpaintedTown();
     Map.ZoomView = zoom;
+    Tools.CurrentTool = 1;
+    Map.SelectedTerrain = Map.PaintTerrain = 70;
     const auto size = MapPictureSize();
     Surface pic(size->X, size->Y);
     DrawingHost host(pic);
     const CellSize cell = ViewCellSize();
     const int cells = zoom ? 9 : 64;
     const int row = (zoom ? 4 : 32) * cell.Height + 1;
-    MapMouseDown(true, 1, row, host);
-    int i = 0;
+    int next = cells; // the first iteration starts a crossing
     for (auto _ : state) {
-        i = (i + 1) % cells;
-        Map.MouseCell = ViewCellAtPixel(i * cell.Width + 1, row);
+        if (next == cells) {
+            state.PauseTiming();
+            RestoreTown(pic);
+            MapMouseDown(true, ViewCellAtPixel(1, row), host);
+            state.ResumeTiming();
+            next = 1;
+        }
+        Map.MouseCell = ViewCellAtPixel(next * cell.Width + 1, row);
         ContinueStroke(true, host);
         benchmark::DoNotOptimize(pic.Pixels().constBits());
+        ++next;
     }
 }
 
@@ -107,9 +123,10 @@ void BM_LargeBrushMoveDetailView(benchmark::State& state) {
 BENCHMARK(BM_LargeBrushMoveDetailView);
 
 void BM_ZoomedFullRepaint(benchmark::State& state) {
-    UseLargeTown();
+    UnpaintedTown();
     Map.ZoomView = true;
     Surface pic(256, 328);
+    RestoreTown(pic);
     for (auto _ : state) {
         pic.Clear();
         DrawMapView(pic);

@@ -7,7 +7,8 @@
 
 #include <cstdint>
 #include <cstring>
-#include <memory>
+#include <optional>
+#include <span>
 #include <vector>
 
 #ifndef FUZZ_LAYOUT
@@ -37,15 +38,24 @@ bool InitTables() {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const bool tablesReady = InitTables();
     (void)tablesReady;
-    std::vector<std::uint8_t> file(kSignatures[FUZZ_LAYOUT], kSignatures[FUZZ_LAYOUT] + 4);
     // Inputs that already start with the signature (the seeds) are taken as they are.
-    if (size >= 4 && std::memcmp(data, kSignatures[FUZZ_LAYOUT], 4) == 0) file.clear();
-    file.insert(file.end(), data, data + size);
-    auto scen = std::make_unique<Scenario>();
+    std::span<const std::uint8_t> file(data, size);
+    std::vector<std::uint8_t> signed_;
+    if (size < 4 || std::memcmp(data, kSignatures[FUZZ_LAYOUT], 4) != 0) {
+        signed_.assign(kSignatures[FUZZ_LAYOUT], kSignatures[FUZZ_LAYOUT] + 4);
+        signed_.insert(signed_.end(), data, data + size);
+        file = signed_;
+    }
+    // Every input is read into a fresh scenario built in the same place, so that the large
+    // record is not mapped and cleared anew for each input.
+    static std::optional<Scenario> scen;
+    scen.emplace();
     try {
         ReadScenarioFile(*scen, file, FUZZ_LAYOUT, FileNameChosenBy(data, size));
     } catch (const RuntimeError&) {
         // A refused file is the expected outcome of most inputs.
     }
+    // Everything the input took is given back before the next, as a leak check expects.
+    scen.reset();
     return 0;
 }

@@ -6,17 +6,13 @@
 #include "editor/CursorPictures.h"
 #include "editor/MapViewBridge.h"
 #include "editor/frmMain.h"
-#include "forms/HandlerGuard.h"
 #include "graphics/GraphicsSheets.h"
-#include "map/tools/ToolDispatch.h"
 #include "platform/qt/EventPass.h"
 #include "platform/qt/PictureBox.h"
 #include "platform/qt/QtText.h"
 #include "platform/qt/SharedForms.h"
 
 #include <QLabel>
-#include <QMouseEvent>
-#include <cmath>
 
 namespace {
 const QImage& CursorPicture(ToolCursor cursor) {
@@ -43,9 +39,7 @@ const QImage& CursorPicture(ToolCursor cursor) {
 }
 } // namespace
 
-MapToolHost::MapToolHost(frmMain& main) : QObject(&main), main_(main) {
-    main_.picMap->installEventFilter(this);
-}
+MapToolHost::MapToolHost(frmMain& main) : QObject(&main), main_(main) {}
 
 void MapToolHost::RedrawCell(int x, int y) {
     main_.MapBridge->RedrawCell(x, y);
@@ -85,17 +79,4 @@ void MapToolHost::SetTownEntrance(int slot) {
 
 void MapToolHost::ReplaceTerrain() {
     ShowModal(SharedForm<frmReplaceTerrain>());
-}
-
-bool MapToolHost::eventFilter(QObject* watched, QEvent* event) {
-    // Only presses reach the window: other events also come while the window is destroyed.
-    // The filter watches the map picture alone.
-    if (event->type() == QEvent::MouseButtonPress) {
-        const auto* mouse = static_cast<const QMouseEvent*>(event);
-        // Whole pixels, rounded down.
-        const int x = static_cast<int>(std::floor(mouse->position().x()));
-        const int y = static_cast<int>(std::floor(mouse->position().y()));
-        RunGuarded([&] { main_.picMap_MouseDown(mouse->buttons(), x, y); });
-    }
-    return QObject::eventFilter(watched, event);
 }

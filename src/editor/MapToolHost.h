@@ -1,13 +1,13 @@
 #pragma once
 
-#include "map/tools/ToolHost.h"
+#include "map/ToolHost.h"
 
 #include <QObject>
 
 class frmMain;
 
-// The main window's side of the map tools: routes presses on the map picture to the tools,
-// and carries out what the tools ask of the window (labels, cursor, redraws, dialogs).
+// The main window's side of the map tools: carries out what the tools ask of the window (labels,
+// cursor, redraws, dialogs). Presses on the map picture reach the tools through MapViewBridge.
 class MapToolHost : public QObject, public ToolHost {
   public:
     explicit MapToolHost(frmMain& main);
@@ -34,9 +34,6 @@ class MapToolHost : public QObject, public ToolHost {
     void ReplaceTerrain() override;
     // Whether ReplaceTerrain opens its dialog; the button stays disabled while it does not.
     static bool CanReplaceTerrain() { return true; }
-
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     frmMain& main_;

@@ -1,6 +1,7 @@
 #include "editor/MapViewBridge.h"
 
 #include "editor/frmMain.h"
+#include "forms/HandlerGuard.h"
 #include "map/MapView.h"
 #include "map/render/MapRenderer.h"
 #include "platform/qt/PictureBox.h"
@@ -44,16 +45,24 @@ bool MapViewBridge::eventFilter(QObject* watched, QEvent* event) {
         return QObject::eventFilter(watched, event);
     }
     const auto* mouse = dynamic_cast<const QMouseEvent*>(event);
-    // Whole pixels rounded down, as the map's cell arithmetic expects (toPoint would round).
+    if (watched == main_.picMap) {
+        if (event->type() == QEvent::KeyPress) {
+            main_.picMap_KeyDown(*static_cast<QKeyEvent*>(event));
+            return QObject::eventFilter(watched, event);
+        }
+        // The one place where a position on the map becomes a view cell, for presses and moves.
+        const ViewCell cell = ViewCellAtPixel(mouse->position().x(), mouse->position().y());
+        if (event->type() == QEvent::MouseButtonPress)
+            RunGuarded([&] { main_.picMap_MouseDown(mouse->buttons(), cell); });
+        else if (event->type() == QEvent::MouseMove)
+            main_.picMap_MouseMove(mouse->buttons(), cell);
+        return QObject::eventFilter(watched, event);
+    }
+    // Whole pixels rounded down (toPoint would round).
     const QPoint at = mouse ? QPoint(static_cast<int>(std::floor(mouse->position().x())),
                                      static_cast<int>(std::floor(mouse->position().y())))
                             : QPoint();
-    if (watched == main_.picMap) {
-        if (event->type() == QEvent::KeyPress)
-            main_.picMap_KeyDown(*static_cast<QKeyEvent*>(event));
-        else if (event->type() == QEvent::MouseMove)
-            main_.picMap_MouseMove(mouse->buttons(), at.x(), at.y());
-    } else if (watched == main_.picTerrain) {
+    if (watched == main_.picTerrain) {
         if (event->type() == QEvent::MouseButtonPress)
             main_.picTerrain_MouseDown(mouse->button(), at.x(), at.y());
         else if (event->type() == QEvent::MouseMove)

@@ -7,8 +7,9 @@
 class frmMain;
 
 // Joins the main window's map picture box, terrain palette and selected-terrain box to the map
-// module: routes their mouse and key events to the window's handlers, and carries out the
-// redraws that the map's code asks for.
+// module: routes their mouse and key events to the window's handlers (the map picture's presses
+// and moves as the view cell under the pointer), and carries out the redraws that the map's
+// code asks for.
 class MapViewBridge : public QObject, public MapHost {
   public:
     explicit MapViewBridge(frmMain& main);

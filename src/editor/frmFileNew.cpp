@@ -92,9 +92,6 @@ frmFileNew::frmFileNew() : RecordDialog(LoadOn::EveryOpening) {
     cancel->setGeometry(Twips(5400, 4680, 915, 315));
     auto* ok = new QPushButton("OK", this);
     ok->setGeometry(Twips(6480, 4680, 915, 315));
-    // A click must not take the focus from a size box holding a refused number: leaving the
-    // box would put the last size back and let the click create the scenario.
-    ok->setFocusPolicy(Qt::TabFocus);
     SetButtons(ok, cancel);
 
     setTabOrder(txtScenName, txtFileName);

@@ -48,7 +48,11 @@ frmMain::frmMain() {
     ConnectRecordList();
 
     // The window keeps its designed size; it cannot be resized or maximised.
-    setWindowFlags(windowFlags() & ~Qt::WindowMaximizeButtonHint);
+    // Without the customise hint a window manager decorates the frame as it likes, maximise
+    // button included; with it, it shows only the parts named here.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();

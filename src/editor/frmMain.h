@@ -17,6 +17,7 @@ class QListWidget;
 class QMenu;
 class QPushButton;
 class PictureBox;
+struct ViewCell;
 
 constexpr int kToolButtonCount = 53;
 
@@ -56,7 +57,7 @@ class frmMain : public QMainWindow {
     // The map view, the terrain palette and the selected-terrain box (frmMainMap.cpp).
     void picMap_Paint();
     void picMap_KeyDown(const QKeyEvent& event);
-    void picMap_MouseMove(Qt::MouseButtons buttons, int x, int y);
+    void picMap_MouseMove(Qt::MouseButtons buttons, ViewCell cell);
     void RebuildAndRedraw();
     void RefreshTerrainPalette();
     void RefreshSelTerrain();
@@ -72,7 +73,7 @@ class frmMain : public QMainWindow {
     // The tool buttons and the presses on the map (frmMainTools.cpp).
     void SetUpToolButtons();
     void cmdTool_Click(int index);
-    void picMap_MouseDown(Qt::MouseButtons buttons, int x, int y);
+    void picMap_MouseDown(Qt::MouseButtons buttons, ViewCell cell);
     MapToolHost* ToolHostImpl = nullptr;
 
     // The town dialogs' menu entries (frmMainTown.cpp).

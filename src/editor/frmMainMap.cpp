@@ -10,8 +10,8 @@
 #include "map/MapCells.h"
 #include "map/MapView.h"
 #include "map/TerrainPalette.h"
-#include "map/tools/ToolDispatch.h"
 #include "map/render/MapRenderer.h"
+#include "map/tools/ToolDispatch.h"
 #include "platform/qt/EventPass.h"
 #include "platform/qt/PictureBox.h"
 #include "platform/qt/QtText.h"
@@ -97,8 +97,7 @@ void frmMain::picMap_KeyDown(const QKeyEvent& event) {
     picMap->setFocus();
 }
 
-void frmMain::picMap_MouseMove(Qt::MouseButtons buttons, int x, int y) {
-    const ViewCell cell = ViewCellAtPixel(x, y);
+void frmMain::picMap_MouseMove(Qt::MouseButtons buttons, ViewCell cell) {
     // Moves within one cell change nothing, the labels included.
     if (cell == Map.MouseCell) return;
     Map.MouseCell = cell;

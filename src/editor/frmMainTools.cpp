@@ -88,6 +88,6 @@ void frmMain::cmdTool_Click(int index) {
     picMap->setFocus();
 }
 
-void frmMain::picMap_MouseDown(Qt::MouseButtons buttons, int x, int y) {
-    MapMouseDown(buttons == Qt::LeftButton, x, y, *ToolHostImpl);
+void frmMain::picMap_MouseDown(Qt::MouseButtons buttons, ViewCell cell) {
+    MapMouseDown(buttons == Qt::LeftButton, cell, *ToolHostImpl);
 }

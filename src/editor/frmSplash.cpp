@@ -16,6 +16,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFontDatabase>
 #include <QPainter>
 #include <QScreen>
 
@@ -46,7 +47,16 @@ bool frmSplash::Form_Load() {
         // Without its picture the window is plain; start-up goes on.
     }
     Timer1.start();
+    // The main window is the first window with text: the first text makes Qt read the whole
+    // system font configuration, which would otherwise delay the main window. That reading
+    // does not need this window, so it runs beside it during the half second; Qt's font
+    // database waits for it if it is asked before it is done.
+    fontSetUp_ = std::thread([] { QFontDatabase::families(); });
     return true;
+}
+
+frmSplash::~frmSplash() {
+    if (fontSetUp_.joinable()) fontSetUp_.join();
 }
 
 void frmSplash::paintEvent(QPaintEvent*) {

@@ -24,7 +24,7 @@ void NumericBox::Show() {
 }
 
 void NumericBox::TextChanged() {
-    if (dialog_.Loading || rule_.check != NumberRule::Check::OnChange) return;
+    if (dialog_.Loading || rule_.check == NumberRule::Check::OnFocusLoss) return;
     Validate();
 }
 
@@ -59,7 +59,7 @@ bool NumericBox::Commit() {
             return false;
         }
     } else if (dialog_.BadInput) {
-        PutBack();
+        if (rule_.check == NumberRule::Check::OnChange) PutBack();
         return false;
     }
     const QString text = box_->text().trimmed();

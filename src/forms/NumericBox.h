@@ -13,8 +13,9 @@ class RecordDialog;
 // field says so), and when the check runs.
 struct NumberRule {
     enum class Check {
-        OnChange,   // every change of the text; a rejected box gets its value back when left
-        OnFocusLoss // only when the box is left; a rejected entry is replaced at once
+        OnChange,     // every change of the text; a rejected box gets its value back when left
+        OnChangeKept, // every change of the text; a rejected entry stays when the box is left
+        OnFocusLoss   // only when the box is left; a rejected entry is replaced at once
     };
     std::string caption;
     std::int16_t min = 0;

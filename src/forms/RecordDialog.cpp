@@ -84,9 +84,19 @@ void RecordDialog::reject() {
     RunGuarded([this] { cmdCancel_Click(); });
 }
 
+namespace {
+// A mouse click on OK or an arrow leaves the focus where it is, so that the click acts as Enter
+// does: a box holding a rejected entry keeps it and the button does nothing, instead of the box
+// getting its last good value back on losing the focus and the button going on with that.
+void KeepFocusOnClick(QPushButton* button) {
+    button->setFocusPolicy(Qt::TabFocus);
+}
+} // namespace
+
 void RecordDialog::SetButtons(QPushButton* ok, QPushButton* cancel) {
     cmdOK = ok;
     cmdCancel = cancel;
+    KeepFocusOnClick(ok);
     ok->setDefault(true);
     ok->setAutoDefault(true);
     cancel->setAutoDefault(false);
@@ -102,6 +112,8 @@ ValueList& RecordDialog::BindList(QComboBox* list, NumberField field, QString no
 void RecordDialog::SetArrows(QPushButton* left, QPushButton* right) {
     left->setAutoDefault(false);
     right->setAutoDefault(false);
+    KeepFocusOnClick(left);
+    KeepFocusOnClick(right);
     Connect(left, &QPushButton::clicked, [this] { cmdScrollLeft_Click(); });
     Connect(right, &QPushButton::clicked, [this] { cmdScrollRight_Click(); });
 }

@@ -31,6 +31,7 @@ class QPushButton;
 //   OK (cmdOK_Click, Enter): nothing while BadInput is set; commits the focused box as if it
 //     had lost the focus (a box checked on leaving is checked now, before BadInput); nothing
 //     if that entry was rejected or BadInput is set; SaveRecord (false: stays open); closes;
+//     a mouse click on OK or an arrow takes no focus, so it does exactly what Enter does;
 //   Cancel (cmdCancel_Click, Esc, the frame's close box): Cancelled, then closes;
 //   the record arrows (SetArrows; cmdScrollLeft_Click, cmdScrollRight_Click): as OK up to
 //     SaveRecord, then the record number steps by one within RecordCount, wrapping around at

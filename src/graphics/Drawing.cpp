@@ -1,7 +1,7 @@
 #include "graphics/Drawing.h"
 
 #include "graphics/GraphicsSheets.h"
-#include "graphics/PictureNumbering.h"
+#include "graphics/core/PictureNumbering.h"
 #include "platform/qt/PictureBox.h"
 
 #include <limits>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "graphics/PictureNumbering.h"
+#include "graphics/core/PictureNumbering.h"
 
 #include <QImage>
 #include <array>

@@ -1,6 +1,6 @@
 #include "map/MapCells.h"
 
-#include "graphics/PictureNumbering.h"
+#include "graphics/core/PictureNumbering.h"
 #include "map/MapHost.h"
 #include "scenario/Scenario.h"
 

@@ -1,6 +1,6 @@
 #include "map/MapRenderPlan.h"
 
-#include "graphics/PictureNumbering.h"
+#include "graphics/core/PictureNumbering.h"
 #include "map/MapView.h"
 #include "map/TerrainPalette.h"
 #include "scenario/Scenario.h"

@@ -1,8 +1,8 @@
 #include "map/MapView.h"
 
-#include "graphics/PictureNumbering.h"
-
 #include <algorithm>
+#include <cmath>
+#include <limits>
 
 namespace {
 constexpr int kPictureMargin = 4;
@@ -66,10 +66,14 @@ std::optional<PixelPoint> CellPlaceInView(int x, int y) {
     return PixelPoint{i * size.Width, j * size.Height};
 }
 
-ViewCell ViewCellAtPixel(int px, int py) {
+ViewCell ViewCellAtPixel(double px, double py) {
     const CellSize size = ViewCellSize();
-    return {static_cast<std::int16_t>(FloorDiv(px, size.Width)),
-            static_cast<std::int16_t>(FloorDiv(py, size.Height))};
+    const auto cell = [](double pixel, int width) {
+        constexpr double kLowest = std::numeric_limits<std::int16_t>::min();
+        constexpr double kHighest = std::numeric_limits<std::int16_t>::max();
+        return static_cast<std::int16_t>(std::clamp(std::floor(pixel / width), kLowest, kHighest));
+    };
+    return {cell(px, size.Width), cell(py, size.Height)};
 }
 
 std::pair<int, int> GridCellOfViewCell(ViewCell cell) {

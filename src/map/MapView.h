@@ -29,8 +29,9 @@ CellSize ViewCellSize();
 // the cell (beyond the 9 x 9 cells of the detail view, or the outdoor border ring).
 std::optional<PixelPoint> CellPlaceInView(int x, int y);
 
-// The view cell under a pixel of the picture box, rounding down (also left of and above it).
-ViewCell ViewCellAtPixel(int px, int py);
+// The view cell under a point of the picture box, in pixels and fractions of one, rounding down
+// (also left of and above it). The one place where a position on the map becomes a cell.
+ViewCell ViewCellAtPixel(double px, double py);
 // The grid cell that a view cell shows.
 std::pair<int, int> GridCellOfViewCell(ViewCell cell);
 

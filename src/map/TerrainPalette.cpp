@@ -1,6 +1,6 @@
 #include "map/TerrainPalette.h"
 
-#include "graphics/PictureNumbering.h"
+#include "graphics/core/PictureNumbering.h"
 #include "scenario/Scenario.h"
 
 namespace {

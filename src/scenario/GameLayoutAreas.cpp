@@ -94,11 +94,11 @@ constexpr TownField kFreeField{-1, 100, 0};
 // The game stores a map column by column; the grid keeps it row by row.
 void ReadColumnMajorTerrain(const ByteReader& file, FilePos at, TerrainGrid& grid) {
     const int side = grid.Side();
-    std::vector<std::uint8_t> columns(static_cast<std::size_t>(side * side));
-    file.GetBytes(at, columns.data(), columns.size());
+    const std::uint8_t* columns = file.At(at, static_cast<std::size_t>(side * side));
+    std::uint8_t* rows = grid.Cells().data();
     for (int x = 0; x < side; ++x)
         for (int y = 0; y < side; ++y)
-            grid.At(x, y) = columns[static_cast<std::size_t>(side * x + y)];
+            rows[side * y + x] = columns[side * x + y];
 }
 
 Location ReadLocation(const GameLayoutFile& in, FilePos at) {
@@ -127,13 +127,17 @@ class TextRun {
     TextRun(const GameLayoutFile& in, FilePos lengths, FilePos texts)
         : in_(in), lengths_(lengths), pos_(texts) {}
 
-    std::string Next() {
+    void NextInto(std::string& text) {
         const std::uint8_t length = in_.ReadScenByte(lengths_ + index_++);
-        std::string text = in_.ReadScenText(pos_, length);
+        in_.ReadScenTextInto(text, pos_, length);
         pos_ += length;
-        return text;
     }
-    void Skip() { pos_ += in_.ReadScenByte(lengths_ + index_++); }
+    // A text that is not used; its bytes must still be there, as they belong to the part.
+    void Skip() {
+        const std::uint8_t length = in_.ReadScenByte(lengths_ + index_++);
+        in_.Bytes().Require(pos_, length);
+        pos_ += length;
+    }
     FilePos Pos() const { return pos_; }
 
   private:
@@ -234,15 +238,14 @@ AreaRect ReadTownAreaRect(const GameLayoutFile& in, FilePos at) {
     return AreaRect{v[1], v[0], v[3], v[2]};
 }
 
-// Returns the position after the dialogue's last text.
-FilePos ReadTalk(const GameLayoutFile& in, FilePos q, TownTalk& talk) {
+void ReadTalk(const GameLayoutFile& in, FilePos q, TownTalk& talk) {
     for (int n = 0; n < kTalkNodesRead; ++n) {
         const FilePos at = q + kTalkNodes + kTalkNodeSize * n;
         TalkingNode& node = talk.Nodes[static_cast<std::size_t>(n)];
         node.PersonalityNum = in.ReadScenInt(at);
         node.NodeType = in.ReadScenInt(at + 2);
-        node.Word1 = in.ReadScenFixedText(at + 4, 4);
-        node.Word2 = in.ReadScenFixedText(at + 8, 4);
+        in.ReadScenFixedTextInto(node.Word1, at + 4, 4);
+        in.ReadScenFixedTextInto(node.Word2, at + 8, 4);
         for (int e = 0; e < 4; ++e)
             node.Extra[static_cast<std::size_t>(e)] = in.ReadScenInt(at + 12 + 2 * e);
         // The editor's shop numbers start 30 above the game's.
@@ -253,24 +256,22 @@ FilePos ReadTalk(const GameLayoutFile& in, FilePos q, TownTalk& talk) {
     for (auto field : {&Personality::Name, &Personality::LookResponse, &Personality::NameResponse,
                        &Personality::JobResponse})
         for (Personality& p : talk.Personalities)
-            p.*field = texts.Next();
+            texts.NextInto(p.*field);
     for (int n = 0; n < kTalkNodesRead; ++n) {
         TalkingNode& node = talk.Nodes[static_cast<std::size_t>(n)];
-        node.Text1 = texts.Next();
-        node.Text2 = texts.Next();
+        texts.NextInto(node.Text1);
+        texts.NextInto(node.Text2);
     }
     for (Personality& p : talk.Personalities)
-        p.HuhResponse = texts.Next();
+        texts.NextInto(p.HuhResponse);
     static_assert(4 * 10 + 2 * kTalkNodesRead + 10 == kTalkTextCount);
-    return texts.Pos();
 }
 } // namespace
 
-void ReadOutdoorSectionV1(Scenario& scen, const ByteReader& file, int x, int y, FilePos& pos,
-                          int scenFormat) {
+void ReadOutdoorSectionV1(Scenario& scen, const ByteReader& file, int x, int y, int scenFormat) {
     CheckRecordFormat(scenFormat);
     const GameLayoutFile in(file, scenFormat);
-    const FilePos p = pos;
+    const FilePos p = file.First();
     // Checked before the clear, whose 16-bit indices would wrap a far-off x or y onto a
     // section that exists.
     OutdoorSection& s = scen.OutdoorSections.At(x, y);
@@ -313,17 +314,16 @@ void ReadOutdoorSectionV1(Scenario& scen, const ByteReader& file, int x, int y, 
     s.Strings.fill(std::string());
     TextRun texts(in, p + kSectionTextLengths, p + kSectionTexts);
     for (int j = 0; j < kSectionTextsRead; ++j)
-        s.Strings[static_cast<std::size_t>(j)] = texts.Next();
+        texts.NextInto(s.Strings[static_cast<std::size_t>(j)]);
     texts.Skip();
-    pos = texts.Pos();
 }
 
-void ReadTownV1(Scenario& scen, const ByteReader& file, int town, FilePos& pos, int scenFormat,
+void ReadTownV1(Scenario& scen, const ByteReader& file, int town, int scenFormat,
                 const GameTownTables& towns) {
     CheckRecordFormat(scenFormat);
     if (town < 0 || town >= kMaxTowns) RaiseError(err::SubscriptOutOfRange);
     const GameLayoutFile in(file, scenFormat);
-    const FilePos p = pos;
+    const FilePos p = file.First();
     ClearTown(scen, static_cast<std::int16_t>(town));
     Town& t = scen.Towns[static_cast<std::size_t>(town)];
 
@@ -388,33 +388,98 @@ void ReadTownV1(Scenario& scen, const ByteReader& file, int town, FilePos& pos, 
     // The game has 120 message texts and 20 sign texts; the editor's slots in between are free.
     TextRun texts(in, p + kTownTextLengths, p + kTownTextStart[t.Size]);
     for (int j = 0; j < kTownMessagesRead; ++j)
-        t.Strings[static_cast<std::size_t>(j)] = texts.Next();
+        texts.NextInto(t.Strings[static_cast<std::size_t>(j)]);
     for (int j = kTownMessagesRead; j < kFirstTownSignText; ++j)
-        t.Strings[static_cast<std::size_t>(j)] = "*";
+        t.Strings[static_cast<std::size_t>(j)].assign(1, '*');
     for (int j = kTownMessagesRead; j < kTownTextsRead; ++j)
-        t.Strings[static_cast<std::size_t>(j - kTownMessagesRead + kFirstTownSignText)] =
-            texts.Next();
-
-    pos = ReadTalk(in, texts.Pos(), scen.TownTalks[static_cast<std::size_t>(town)]);
+        texts.NextInto(
+            t.Strings[static_cast<std::size_t>(j - kTownMessagesRead + kFirstTownSignText)]);
 }
 
-void ReadScenarioImageV1(Scenario& scen, std::span<const std::uint8_t> image, int scenFormat,
+void ReadTownTalkV1(Scenario& scen, const ByteReader& talk, int town, int scenFormat) {
+    CheckRecordFormat(scenFormat);
+    if (town < 0 || static_cast<std::size_t>(town) >= scen.TownTalks.size())
+        RaiseError(err::SubscriptOutOfRange);
+    ReadTalk(GameLayoutFile(talk, scenFormat), talk.First(),
+             scen.TownTalks[static_cast<std::size_t>(town)]);
+}
+
+std::size_t OutdoorSectionV1Extent(ByteSource& source) {
+    // The fixed record, then its texts; the length table holds one more text than is read.
+    PartExtent part(source);
+    part.Add(static_cast<std::size_t>(kSectionTexts));
+    part.AddTextLengths(static_cast<std::size_t>(kSectionTextLengths), kSectionTextsRead + 1);
+    return part.Size();
+}
+
+std::size_t TownV1Extent(ByteSource& source, int town, const GameTownTables& towns) {
+    PartExtent part(source);
+    const std::uint8_t size =
+        town >= 0 && town < kMaxTowns ? towns.Sizes[static_cast<std::size_t>(town)] : 0;
+    // A size the reader refuses is refused before anything is read.
+    part.Add(static_cast<std::size_t>(kTownTextStart[size <= 2 ? size : 0]));
+    part.AddTextLengths(static_cast<std::size_t>(kTownTextLengths), kTownTextsRead);
+    return part.Size();
+}
+
+std::size_t TownTalkV1Extent(ByteSource& source) {
+    PartExtent part(source);
+    part.Add(static_cast<std::size_t>(kTalkTexts));
+    part.AddTextLengths(0, kTalkTextCount);
+    return part.Size();
+}
+
+namespace {
+// A part of a whole image: found from pos on and read, pos moved past it.
+template <class Extent, class Read>
+void ReadPartOfImage(const ByteReader& file, FilePos& pos, Extent&& extent, Read&& read) {
+    const ByteReader rest = file.Slice(pos, ~std::size_t{0});
+    ByteSource source(rest.Bytes(), rest.First());
+    const ByteReader part = source.Take(extent(source));
+    read(part);
+    pos = part.End();
+}
+} // namespace
+
+void ReadOutdoorSectionV1(Scenario& scen, const ByteReader& file, int x, int y, FilePos& pos,
+                          int scenFormat) {
+    ReadPartOfImage(file, pos, OutdoorSectionV1Extent, [&](const ByteReader& section) {
+        ReadOutdoorSectionV1(scen, section, x, y, scenFormat);
+    });
+}
+
+void ReadTownV1(Scenario& scen, const ByteReader& file, int town, FilePos& pos, int scenFormat,
+                const GameTownTables& towns) {
+    ReadPartOfImage(
+        file, pos, [&](ByteSource& source) { return TownV1Extent(source, town, towns); },
+        [&](const ByteReader& part) { ReadTownV1(scen, part, town, scenFormat, towns); });
+    ReadPartOfImage(file, pos, TownTalkV1Extent,
+                    [&](const ByteReader& talk) { ReadTownTalkV1(scen, talk, town, scenFormat); });
+}
+
+void ReadScenarioImageV1(Scenario& scen, ByteSource& source, int scenFormat,
                          GameTownTables& towns) {
-    const ByteReader file(image);
-    FilePos pos = 1;
-    ReadScenHeaderV1(scen, file, pos, scenFormat, towns);
+    ReadScenHeaderV1(scen, source.Take(ScenHeaderV1Extent(source)), scenFormat, towns);
     const int width = scen.OutdoorWidth;
     const int height = scen.OutdoorHeight;
     scen.OutdoorSections = OutdoorGrid(width, height);
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
-            ReadOutdoorSectionV1(scen, file, x, y, pos, scenFormat);
+            ReadOutdoorSectionV1(scen, source.Take(OutdoorSectionV1Extent(source)), x, y,
+                                 scenFormat);
     scen.Towns.assign(scen.TownCount, Town{});
     scen.TownTalks.assign(scen.TownCount, TownTalk{});
-    for (int t = 0; t < scen.TownCount; ++t)
-        ReadTownV1(scen, file, t, pos, scenFormat, towns);
+    for (int t = 0; t < scen.TownCount; ++t) {
+        ReadTownV1(scen, source.Take(TownV1Extent(source, t, towns)), t, scenFormat, towns);
+        ReadTownTalkV1(scen, source.Take(TownTalkV1Extent(source)), t, scenFormat);
+    }
 }
 
+void ReadScenarioImageV1(Scenario& scen, std::span<const std::uint8_t> image, int scenFormat,
+                         GameTownTables& towns) {
+    ByteSource source(image);
+    ReadScenarioImageV1(scen, source, scenFormat, towns);
+}
 void ReadScenarioImageV1(Scenario& scen, std::span<const std::uint8_t> image, int scenFormat) {
     GameTownTables towns;
     ReadScenarioImageV1(scen, image, scenFormat, towns);

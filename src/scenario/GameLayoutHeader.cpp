@@ -56,32 +56,33 @@ constexpr std::string_view kDeathMessage2 =
 static_assert(kDeathMessage1.size() == 202 && kDeathMessage2.size() == 113);
 
 void ReadMonster(const GameLayoutFile& in, FilePos at, MonsterType& m) {
-    m.Level = in.ReadScenByte(at + 1);
-    m.Health = in.ReadScenInt(at + 28);
-    m.Armor = in.ReadScenByte(at + 36);
-    m.Skill = in.ReadScenByte(at + 37);
+    const GameRecord r = in.Record(at, kMonsterSize);
+    m.Level = r.Byte(1);
+    m.Health = r.Int(28);
+    m.Armor = r.Byte(36);
+    m.Skill = r.Byte(37);
     for (int k = 0; k < 3; ++k) {
         // dice * 100 + sides
-        const int attack = in.ReadScenInt(at + 38 + 2 * k);
+        const int attack = r.Int(38 + 2 * k);
         m.AttackDice[k] = FitByte(attack / 100);
         m.AttackSides[k] = FitByte(attack % 100);
     }
-    m.AttackTypes[0] = in.ReadScenByte(at + 44);
-    m.AttackTypes[1] = m.AttackTypes[2] = in.ReadScenByte(at + 45);
-    m.Kind = in.ReadScenByte(at + 46);
-    m.Speed = in.ReadScenByte(at + 47);
-    m.MageLevel = in.ReadScenByte(at + 49);
-    m.PriestLevel = in.ReadScenByte(at + 50);
-    m.BreathStr = in.ReadScenByte(at + 51);
-    m.BreathWpn = in.ReadScenByte(at + 52);
-    m.Treasure = in.ReadScenByte(at + 53);
-    m.SpAbility = in.ReadScenByte(at + 54);
-    m.Poison = in.ReadScenByte(at + 55);
-    m.ItemDropped = in.ReadScenInt(at + 60);
-    m.ChanceDrop = in.ReadScenInt(at + 62);
+    m.AttackTypes[0] = r.Byte(44);
+    m.AttackTypes[1] = m.AttackTypes[2] = r.Byte(45);
+    m.Kind = r.Byte(46);
+    m.Speed = r.Byte(47);
+    m.MageLevel = r.Byte(49);
+    m.PriestLevel = r.Byte(50);
+    m.BreathStr = r.Byte(51);
+    m.BreathWpn = r.Byte(52);
+    m.Treasure = r.Byte(53);
+    m.SpAbility = r.Byte(54);
+    m.Poison = r.Byte(55);
+    m.ItemDropped = r.Int(60);
+    m.ChanceDrop = r.Int(62);
 
     // Two bits per resistance, the higher bit winning.
-    const std::uint8_t resist = in.ReadScenByte(at + 95);
+    const std::uint8_t resist = r.Byte(95);
     std::uint8_t* const resistances[] = {&m.MagicRes, &m.FireRes, &m.ColdRes, &m.PoisonRes};
     for (int r = 0; r < 4; ++r) {
         std::uint8_t value = 0;
@@ -89,15 +90,15 @@ void ReadMonster(const GameLayoutFile& in, FilePos at, MonsterType& m) {
         if (resist & (2u << (2 * r))) value = 2;
         *resistances[r] = value;
     }
-    m.Reserved1 = FitInt16(in.ReadScenByte(at + 96) + 256 * in.ReadScenByte(at + 97));
+    m.Reserved1 = FitInt16(r.Byte(96) + 256 * r.Byte(97));
     m.Reserved2.fill(0);
-    m.CreateGenerate = in.ReadScenByte(at + 98);
-    m.CreateExtra = in.ReadScenByte(at + 99);
-    m.Attitude = in.ReadScenByte(at + 100);
-    m.SummonType = in.ReadScenByte(at + 101);
-    m.TalkPicture = in.ReadScenByte(at + 102);
+    m.CreateGenerate = r.Byte(98);
+    m.CreateExtra = r.Byte(99);
+    m.Attitude = r.Byte(100);
+    m.SummonType = r.Byte(101);
+    m.TalkPicture = r.Byte(102);
     // The editor's monster sheet has two more pictures before the game's fifth.
-    const std::int16_t picture = in.ReadScenInt(at + 106);
+    const std::int16_t picture = r.Int(106);
     m.Picture = picture > 3 && picture < 1000 ? static_cast<std::int16_t>(picture + 2) : picture;
 }
 
@@ -113,18 +114,19 @@ void ReadTransports(const GameLayoutFile& in, FilePos first, std::array<Transpor
 }
 
 void ReadTerrain(const GameLayoutFile& in, FilePos at, TerrainType& t) {
-    t.Picture = in.ReadScenInt(at);
-    t.Blockage = in.ReadScenByte(at + 2);
-    t.Extra1 = in.ReadScenByte(at + 3);
-    t.Extra2 = in.ReadScenByte(at + 4);
-    t.SpecialProperty = in.ReadScenByte(at + 5);
-    t.TransformTo = in.ReadScenByte(at + 6);
-    t.FlyOver = in.ReadScenByte(at + 7);
-    t.BoatOver = in.ReadScenByte(at + 8);
-    t.HorseBlocked = in.ReadScenByte(at + 9);
-    t.Light = in.ReadScenByte(at + 10);
-    t.Sound = in.ReadScenByte(at + 11);
-    t.ShortcutKey = in.ReadScenFixedText(at + 12, 1);
+    const GameRecord r = in.Record(at, kTerrainSize);
+    t.Picture = r.Int(0);
+    t.Blockage = r.Byte(2);
+    t.Extra1 = r.Byte(3);
+    t.Extra2 = r.Byte(4);
+    t.SpecialProperty = r.Byte(5);
+    t.TransformTo = r.Byte(6);
+    t.FlyOver = r.Byte(7);
+    t.BoatOver = r.Byte(8);
+    t.HorseBlocked = r.Byte(9);
+    t.Light = r.Byte(10);
+    t.Sound = r.Byte(11);
+    in.ReadScenFixedTextInto(t.ShortcutKey, at + 12, 1);
 }
 
 // The editor gives some terrain numbers special properties that the game hard-codes.
@@ -178,29 +180,30 @@ void ReadTerrains(const GameLayoutFile& in, Scenario& scen) {
 }
 
 void ReadItem(const GameLayoutFile& in, FilePos at, ItemType& it) {
+    const GameRecord r = in.Record(at, kItemSize);
     // The editor has no kind 12 of the game's; the game's 16 is the editor's 12.
-    std::int16_t kind = in.ReadScenInt(at);
+    std::int16_t kind = r.Int(0);
     if (kind == 16) kind = 12;
     if (kind > 15) --kind;
     it.ItemKind = kind;
-    it.Level = in.ReadScenByte(at + 2);
-    it.Awkwardness = in.ReadScenByte(at + 4);
-    it.Bonus = in.ReadScenByte(at + 5);
-    it.Protection = in.ReadScenByte(at + 6);
-    it.Charges = in.ReadScenByte(at + 7);
-    it.WeaponType = in.ReadScenByte(at + 8);
-    it.MagicUse = in.ReadScenByte(at + 9);
-    it.Picture = in.ReadScenByte(at + 10);
-    it.Ability = in.ReadScenByte(at + 11);
-    it.AbilityStrength = in.ReadScenByte(at + 12);
-    it.TypeFlag = in.ReadScenByte(at + 13);
-    it.Value = in.ReadScenInt(at + 16);
-    it.Weight = in.ReadScenByte(at + 18);
-    it.SpecialClass = in.ReadScenByte(at + 19);
-    it.Name = in.ReadScenFixedText(at + 22, 25);
-    it.UnidName = in.ReadScenFixedText(at + 47, 15);
-    it.TreasureClass = in.ReadScenByte(at + 62);
-    const std::uint8_t flags = in.ReadScenByte(at + 63);
+    it.Level = r.Byte(2);
+    it.Awkwardness = r.Byte(4);
+    it.Bonus = r.Byte(5);
+    it.Protection = r.Byte(6);
+    it.Charges = r.Byte(7);
+    it.WeaponType = r.Byte(8);
+    it.MagicUse = r.Byte(9);
+    it.Picture = r.Byte(10);
+    it.Ability = r.Byte(11);
+    it.AbilityStrength = r.Byte(12);
+    it.TypeFlag = r.Byte(13);
+    it.Value = r.Int(16);
+    it.Weight = r.Byte(18);
+    it.SpecialClass = r.Byte(19);
+    in.ReadScenFixedTextInto(it.Name, at + 22, 25);
+    in.ReadScenFixedTextInto(it.UnidName, at + 47, 15);
+    it.TreasureClass = r.Byte(62);
+    const std::uint8_t flags = r.Byte(63);
     it.Identified = (flags & 0x01) ? 1 : 0;
     it.Magical = (flags & 0x04) ? 1 : 0;
     it.Cursed = (flags & 0x10) ? 1 : 0;
@@ -216,14 +219,15 @@ ItemType EmptyItemType() {
     return it;
 }
 
-void ReadScenTexts(const GameLayoutFile& in, Scenario& scen, FilePos& pos) {
+void ReadScenTexts(const GameLayoutFile& in, Scenario& scen) {
     FilePos p = kScenTexts;
     for (int j = 0; j < kScenTextsRead; ++j) {
         const std::uint8_t length = in.ReadScenByte(kTextLengths + j);
-        scen.ScenStrings[static_cast<std::size_t>(j)] = in.ReadScenText(p, length);
+        in.ReadScenTextInto(scen.ScenStrings[static_cast<std::size_t>(j)], p, length);
         p += length;
     }
-    pos = p + in.ReadScenByte(kTextLengths + kScenTextsRead);
+    // The table's last text is not used; its bytes still belong to the header.
+    in.Bytes().Require(p, in.ReadScenByte(kTextLengths + kScenTextsRead));
 
     scen.ScenStrings[10] = kDeathMessage1;
     scen.ScenStrings[11] = kDeathMessage2;
@@ -233,7 +237,23 @@ void ReadScenTexts(const GameLayoutFile& in, Scenario& scen, FilePos& pos) {
 }
 } // namespace
 
+std::size_t ScenHeaderV1Extent(ByteSource& source) {
+    // The fixed positions, then the texts; the length table holds one more text than is read.
+    PartExtent part(source);
+    part.Add(static_cast<std::size_t>(kScenTexts - 1));
+    part.AddTextLengths(static_cast<std::size_t>(kTextLengths - 1), kScenTextsRead + 1);
+    return part.Size();
+}
+
 void ReadScenHeaderV1(Scenario& scen, const ByteReader& file, FilePos& pos, int scenFormat,
+                      GameTownTables& towns) {
+    ByteSource source(file.Bytes(), file.First());
+    const ByteReader header = source.Take(ScenHeaderV1Extent(source));
+    ReadScenHeaderV1(scen, header, scenFormat, towns);
+    pos = header.End();
+}
+
+void ReadScenHeaderV1(Scenario& scen, const ByteReader& file, int scenFormat,
                       GameTownTables& towns) {
     if (scenFormat != kLittleEndian && scenFormat != kBigEndian) RaiseError(err::InvalidCall);
     const GameLayoutFile in(file, scenFormat);
@@ -305,9 +325,9 @@ void ReadScenHeaderV1(Scenario& scen, const ByteReader& file, FilePos& pos, int 
             in.ReadScenSpecialNode(kScenNodes + kNodeSize * i);
     for (int i = 0; i < 10; ++i) {
         auto& values = scen.ItemPlacementShortcuts[static_cast<std::size_t>(i)].Values;
+        const GameRecord r = in.Record(kShortcuts + kShortcutSize * i, 42);
         for (int v = 0; v < 21; ++v)
-            values[static_cast<std::size_t>(v)] =
-                in.ReadScenInt(kShortcuts + kShortcutSize * i + 2 * v);
+            values[static_cast<std::size_t>(v)] = r.Int(2 * v);
     }
 
     scen.CurrentOutdoorX = in.ReadScenByte(kCurrentSection);
@@ -320,11 +340,11 @@ void ReadScenHeaderV1(Scenario& scen, const ByteReader& file, FilePos& pos, int 
         scen.ItemTypes[i] = EmptyItemType();
 
     for (int i = 0; i < 256; ++i)
-        scen.MonsterTypes[static_cast<std::size_t>(i)].Name =
-            in.ReadScenFixedText(kMonsterNames + 20 * i, 20);
+        in.ReadScenFixedTextInto(scen.MonsterTypes[static_cast<std::size_t>(i)].Name,
+                                 kMonsterNames + 20 * i, 20);
     for (int i = 0; i < 256; ++i)
-        scen.TerrainTypes[static_cast<std::size_t>(i)].Name =
-            in.ReadScenFixedText(kTerrainNames + 30 * i, 30);
+        in.ReadScenFixedTextInto(scen.TerrainTypes[static_cast<std::size_t>(i)].Name,
+                                 kTerrainNames + 30 * i, 30);
 
-    ReadScenTexts(in, scen, pos);
+    ReadScenTexts(in, scen);
 }

@@ -4,6 +4,7 @@
 #include "platform/core/TextCodec.h"
 #include "scenario/StrCompat.h"
 
+#include <cstring>
 #include <limits>
 #include <utility>
 
@@ -44,14 +45,42 @@ std::string GameLayoutFile::ReadScenCString(FilePos pos, std::uint8_t max) const
 }
 
 std::string GameLayoutFile::ReadScenFixedText(FilePos pos, std::uint8_t length) const {
-    return FixedLengthText(ReadScenCString(pos, length), length);
+    std::string text;
+    ReadScenFixedTextInto(text, pos, length);
+    return text;
+}
+
+void GameLayoutFile::ReadScenFixedTextInto(std::string& text, FilePos pos,
+                                           std::uint8_t length) const {
+    std::size_t kept = 0;
+    if (file_.Has(pos, length)) {
+        const std::uint8_t* field = file_.At(pos, length);
+        const void* end = std::memchr(field, 0, length);
+        kept =
+            end ? static_cast<std::size_t>(static_cast<const std::uint8_t*>(end) - field) : length;
+    } else {
+        // Byte by byte, as a text that ends before its field may end before the file does.
+        while (kept < length && file_.GetU8(pos + static_cast<FilePos>(kept)) != 0)
+            ++kept;
+    }
+    text.assign(reinterpret_cast<const char*>(file_.At(pos, kept)), kept);
+    text.resize(length, ' ');
 }
 
 std::string GameLayoutFile::ReadScenText(FilePos pos, std::uint8_t n) const {
-    std::string text = file_.GetText(pos, n);
-    if (format_ == kOwnLayout) return text;
+    std::string text;
+    ReadScenTextInto(text, pos, n);
+    return text;
+}
+
+void GameLayoutFile::ReadScenTextInto(std::string& text, FilePos pos, std::uint8_t n) const {
+    const auto* bytes = reinterpret_cast<const char*>(file_.At(pos, n));
+    const std::string_view stored(bytes, n);
     // The game marks line breaks with "|".
-    return Replace(text, "|", "\r\n");
+    if (format_ == kOwnLayout || stored.find('|') == std::string_view::npos)
+        text.assign(stored);
+    else
+        text = Replace(stored, "|", "\r\n");
 }
 
 std::uint8_t GameLayoutFile::ReadScenIntAsByte(FilePos pos) const {
@@ -80,10 +109,9 @@ SpecialNode GameLayoutFile::ReadScenSpecialNode(FilePos pos) const {
     std::int16_t* const fields[] = {&n.Type,     &n.StuffDoneA, &n.StuffDoneB, &n.Picture,
                                     &n.Message1, &n.Message2,   &n.Extra1a,    &n.Extra1b,
                                     &n.Extra2a,  &n.Extra2b,    &n.JumpTo};
-    for (std::int16_t* field : fields) {
-        *field = ReadScenInt(pos);
-        pos += 2;
-    }
+    const GameRecord record = Record(pos, 22);
+    for (int k = 0; k < 11; ++k)
+        *fields[k] = record.Int(2 * k);
 
     // The editor numbers some of the game's pictures, sounds and item kinds differently.
     switch (n.Type) {

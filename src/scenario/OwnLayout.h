@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/core/ByteBuffer.h"
+#include "platform/core/ByteSource.h"
 #include "scenario/Scenario.h"
 
 #include <array>
@@ -76,9 +77,46 @@ std::vector<std::uint8_t> WriteScenarioImage(const Scenario& scen,
 // Readers. Every count and size from the file is checked before it is used: a count larger
 // than its table, a negative list bound or an impossible size raises "Subscript out of
 // range"; a read past the end raises "Input past end of file".
+//
+// Each part of the file (the header, a section, a town with its dialogue) is read through a
+// reader of its own bytes only, so that a part that claims more than it holds fails at that
+// part instead of reading on into the next. Its length comes from its own size fields.
+
+// The loop bounds that the header's count table gives every section and town, as stored; each
+// is checked where it is used.
+struct OwnLayoutCounts {
+    std::int16_t sectionNodes = 0;
+    std::int16_t sectionStrings = 0;
+    std::int16_t sectionSigns = 0;
+    std::int16_t sectionEntrances = 0;
+    std::int16_t townNodes = 0;
+    std::int16_t townStrings = 0;
+    std::int16_t townSigns = 0;
+    std::int16_t talkNodes = 0;
+};
+OwnLayoutCounts ReadOwnLayoutCounts(const ByteReader& header);
+
+// How long the header, the section or the town that starts at the source's position is.
+std::size_t ScenHeaderV2Extent(ByteSource& source);
+std::size_t OutdoorSectionV2Extent(ByteSource& source, const OwnLayoutCounts& counts);
+std::size_t TownV2Extent(ByteSource& source, const OwnLayoutCounts& counts);
+
+// The part readers, each given the bytes of its part (the header's from position 1 on).
+void ReadScenHeaderV2(Scenario& scen, const ByteReader& header);
+void ReadOutdoorSectionV2(Scenario& scen, const ByteReader& section, const OwnLayoutCounts& counts,
+                          int x, int y);
+void ReadTownV2(Scenario& scen, const ByteReader& town, const OwnLayoutCounts& counts,
+                int townIndex);
+
+// The same parts in a whole file image: the part at pos (the header at its fixed positions)
+// is found and read, and pos moves past it.
 void ReadScenHeaderV2(Scenario& scen, const ByteReader& file, FilePos& pos);
 void ReadOutdoorSectionV2(Scenario& scen, const ByteReader& file, int x, int y, FilePos& pos);
 void ReadTownV2(Scenario& scen, const ByteReader& file, int town, FilePos& pos);
 
-// Reads a whole file of the own layout into scen: header, then every section and every town.
+// Reads a whole file of the own layout into scen: header, then every section and every town,
+// one part at a time from the source. A load reads into a fresh scenario; one that held a world
+// of the same shape before lends this one the storage of its records and texts (what the
+// file's counts leave out of a section then keeps what it held).
+void ReadScenarioImageV2(Scenario& scen, ByteSource& source);
 void ReadScenarioImageV2(Scenario& scen, std::span<const std::uint8_t> image);

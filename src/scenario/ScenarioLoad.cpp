@@ -1,6 +1,7 @@
 #include "scenario/ScenarioLoad.h"
 
 #include "platform/core/BinaryFile.h"
+#include "platform/core/ByteSource.h"
 #include "platform/core/ErrorBox.h"
 #include "platform/core/FreedMemory.h"
 #include "platform/core/MsgBox.h"
@@ -115,6 +116,12 @@ void ReadScenarioFile(Scenario& scen, std::span<const std::uint8_t> file, std::i
 
 void ReadScenarioFile(Scenario& scen, std::span<const std::uint8_t> file, std::int16_t format,
                       const std::string& fileName, GameTownTables& gameTowns) {
+    ByteSource source(file);
+    ReadScenarioFile(scen, source, format, fileName, gameTowns);
+}
+
+void ReadScenarioFile(Scenario& scen, ByteSource& file, std::int16_t format,
+                      const std::string& fileName, GameTownTables& gameTowns) {
     if (format == 2)
         ReadScenarioImageV2(scen, file);
     else
@@ -134,8 +141,8 @@ void LoadScenario(const std::string& fileName, const std::string& filePath) {
     const bool read = RunTrapped("LoadScenario", [&] {
         // A later save writes under this name into the scenario folder.
         if (!IsPlainFileName(fileName)) RaiseError(err::BadFileName);
-        const auto file = ReadFileBytes(filePath);
-        format = ScenFormatOfSignature(file);
+        ByteSource file(filePath);
+        format = ScenFormatOfSignature(file.Ahead(4).Bytes());
         if (format < 0) {
             MsgBox("LoadScenarioError encountered!\r\nNot a valid Scenario file.", msgbox::Critical,
                    "Error");

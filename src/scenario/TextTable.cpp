@@ -17,18 +17,6 @@ FilePos WriteTextTable(ByteWriter& file, FilePos tablePos,
     return pos;
 }
 
-std::vector<std::string> ReadTextTable(ReadCursor& cursor, int count) {
-    if (count < -1) RaiseError(err::SubscriptOutOfRange);
-    const auto n = static_cast<std::size_t>(count + 1);
-    std::vector<std::uint8_t> lengths(n);
-    cursor.Bytes(lengths.data(), n);
-    std::vector<std::string> texts;
-    texts.reserve(n);
-    for (std::uint8_t length : lengths)
-        texts.push_back(cursor.Text(length));
-    return texts;
-}
-
 int CheckedCount(std::int16_t storedCount, int largest) {
     if (storedCount < -1 || storedCount > largest) RaiseError(err::SubscriptOutOfRange);
     return storedCount;

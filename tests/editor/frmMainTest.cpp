@@ -24,6 +24,7 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBrowser>
+#include <QVBoxLayout>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <set>
@@ -247,6 +248,36 @@ TEST_F(MainWindowTest, ClosingTheMainWindowUnloadsEveryOtherWindow) {
     window->mnuFileExit_Click();
     EXPECT_FALSE(IsFormLoaded<OtherWindow>());
     EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(MainWindowTest, TheMainWindowKeepsItsSizeAndOffersNoMaximiseButton) {
+    window->show();
+    const Qt::WindowFlags flags = window->windowFlags();
+    // Without the customise hint a window manager heeds none of the button hints.
+    EXPECT_TRUE(flags.testFlag(Qt::CustomizeWindowHint));
+    EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint));
+    EXPECT_TRUE(flags.testFlag(Qt::WindowMinimizeButtonHint));
+    EXPECT_TRUE(flags.testFlag(Qt::WindowCloseButtonHint));
+    EXPECT_EQ(window->minimumSize(), window->maximumSize());
+}
+
+// A dialog never shown before was placed by a default size, near the main window's corner.
+TEST_F(MainWindowTest, ADialogOpensCentredOverTheMainWindow) {
+    window->show();
+    window->move(40, 30);
+    ModalForm dialog;
+    auto* rows = new QVBoxLayout(&dialog);
+    rows->addWidget(new QLabel("Two short lines", &dialog));
+    rows->addWidget(new QLabel("of text", &dialog));
+    QRect shown;
+    SetModalFormHook([&](ModalForm& form) {
+        form.show();
+        shown = form.frameGeometry();
+    });
+    ShowModal(dialog);
+    SetModalFormHook({});
+    const QPoint offset = shown.center() - window->frameGeometry().center();
+    EXPECT_LE(offset.manhattanLength(), 4) << offset.x() << "," << offset.y();
 }
 
 TEST_F(MainWindowTest, HelpShowsTheHelpFileBesideTheProgram) {

@@ -122,19 +122,31 @@ TEST_F(RecordDialogTest, AnEmptiedBoxShowsAndTakesItsEmptyValue) {
     EXPECT_EQ(record, Record{});
 }
 
-TEST_F(RecordDialogTest, EnterTakesTheValueTypedJustBeforeItButNotARejectedOne) {
-    SampleDialog dialog(record, RecordDialog::LoadOn::EveryOpening);
-    OpenWindow(dialog, [&] {
-        Type(dialog.txtLevel, "99");
-        QTest::keyClick(dialog.txtLevel, Qt::Key_Return);
-        EXPECT_TRUE(dialog.isVisible()) << "OK refused while the entry is rejected";
-        EXPECT_EQ(dialog.txtLevel->text(), "99");
-        Type(dialog.txtLevel, "40");
-        QTest::keyClick(dialog.txtLevel, Qt::Key_Return);
-    });
-    EXPECT_EQ(Shown(), std::vector<std::string>{"Level must be between 0 and 50."});
-    EXPECT_EQ(record.level, 40);
-    EXPECT_FALSE(dialog.isVisible());
+// A mouse click on OK once took the focus from a box holding a rejected entry, which put the
+// last good value back, and the dialog closed with it; the click now acts as Enter does.
+TEST_F(RecordDialogTest, NeitherEnterNorAClickOnOkClosesOverARejectedEntry) {
+    for (const bool click : {false, true}) {
+        SCOPED_TRACE(click ? "click" : "Enter");
+        record = {};
+        SampleDialog dialog(record, RecordDialog::LoadOn::EveryOpening);
+        const auto press = [&] {
+            if (click)
+                QTest::mouseClick(dialog.cmdOK, Qt::LeftButton);
+            else
+                QTest::keyClick(dialog.txtLevel, Qt::Key_Return);
+        };
+        OpenWindow(dialog, [&] {
+            Type(dialog.txtLevel, "99");
+            press();
+            EXPECT_TRUE(dialog.isVisible()) << "OK refused while the entry is rejected";
+            EXPECT_EQ(dialog.txtLevel->text(), "99");
+            Type(dialog.txtLevel, "40"); // typed just before OK: not lost
+            press();
+        });
+        EXPECT_EQ(record.level, 40);
+        EXPECT_FALSE(dialog.isVisible());
+    }
+    EXPECT_EQ(Shown(), std::vector<std::string>(2, "Level must be between 0 and 50."));
 }
 
 TEST_F(RecordDialogTest, EscapeAndTheCloseBoxCancelWithoutSaving) {

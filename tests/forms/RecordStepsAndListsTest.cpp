@@ -87,8 +87,9 @@ TEST_F(RecordStepsTest, TheArrowsSaveTheEntryLeftAndWrapAtBothEnds) {
         EXPECT_EQ(dialog.number, 0);
         EXPECT_EQ(dialog.txtSize->text(), "9");
         Type(dialog.txtSize, "77");                      // refused as it is typed
-        QTest::mouseClick(dialog.right, Qt::LeftButton); // leaving puts 9 back, then it steps
-        EXPECT_EQ(dialog.number, 1);
+        QTest::mouseClick(dialog.right, Qt::LeftButton); // as Enter: no step, the entry stays
+        EXPECT_EQ(dialog.number, 0);
+        EXPECT_EQ(dialog.txtSize->text(), "77");
         QTest::mouseClick(dialog.cmdCancel, Qt::LeftButton);
     });
     EXPECT_EQ(table[0].size, 9);

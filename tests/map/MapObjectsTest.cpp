@@ -13,9 +13,14 @@ class MapObjectsTest : public PlacementFixture {
     }
 };
 
-TEST_F(MapObjectsTest, FullFixedListsShowTheirLimitAndChangeNothing) {
+// The resizable lists once stopped one growth short of their bound with a run-time error box.
+TEST_F(MapObjectsTest, FullListsShowTheirLimitAndChangeNothing) {
     const std::string rects = "area rectangles.  You'll need to erase some \r\n";
     const std::string signs = "locations with signs.  You'll need to erase some \r\n";
+    // A signed 16-bit upper bound: at most 32768 entries.
+    constexpr std::size_t kMost = 32768;
+    const std::string town = "Each town can have at most 32768\r\n";
+    const std::string erase = "  You'll need to erase some \r\n";
     struct Case {
         bool outdoors;
         std::function<void(PlacementHost&)> fill, act;
@@ -60,6 +65,31 @@ TEST_F(MapObjectsTest, FullFixedListsShowTheirLimitAndChangeNothing) {
          [](PlacementHost& h) { PlaceTownEntrance(9, 9, h); },
          "Each outdoor section can have at most 8\r\nlocations with town entrances.  You'll need "
          "to erase some \r\ntowns before you can place more."},
+        {false,
+         [](PlacementHost&) {
+             CurrentTown().Fields.assign(kMost, TownField{0, 5, 5});
+         },
+         [](PlacementHost&) { PlaceField(9, 9, 1); },
+         town + "fields and objects." + erase + "of them before you can place more."},
+        {false,
+         [](PlacementHost&) {
+             CurrentTown().PresetItems.assign(kMost, PresetItem{3, 5, 5});
+         },
+         [](PlacementHost& h) { PlaceItem(9, 9, h); },
+         town + "preset items." + erase + "items before you can place more."},
+        {false,
+         [](PlacementHost&) {
+             CurrentTown().Creatures.assign(kMost, TownCreature{1, 5, 5});
+         },
+         [](PlacementHost& h) { PlaceMonster(9, 9, h); },
+         town + "creatures." + erase + "creatures before you can place more."},
+        {true,
+         [](PlacementHost&) {
+             Section().SpecialSpots.assign(kMost, SpecialSpot{3, 5, 5});
+         },
+         [](PlacementHost&) { PasteSpecial(9, 9, 3); },
+         "Each outdoor section can have at most 32768\r\nspecial spots." + erase +
+             "special spots before you can place more."},
     };
     for (const Case& c : cases) {
         c.outdoors ? BlankSection() : BlankTown();
@@ -120,6 +150,17 @@ TEST_F(MapObjectsTest, PresetItemsGrowByEightAndACancelledEditorFreesTheSlot) {
     DupItem(4, 4);
     EXPECT_EQ(items[9].Item, 7);
     EXPECT_EQ(Cell(4, 4).ItemIndexes, std::vector<std::int16_t>{9});
+}
+
+TEST_F(MapObjectsTest, AListGrowsUpToItsSignedSixteenBitBound) {
+    BlankTown();
+    CurrentTown().Fields.assign(32760, TownField{0, 5, 5});
+    BuildMapCells();
+    PlaceField(9, 9, 1);
+    const auto& fields = CurrentTown().Fields;
+    ASSERT_EQ(fields.size(), 32768u);
+    EXPECT_EQ(fields[32760], (TownField{1, 9, 9}));
+    EXPECT_EQ(fields[32767], (TownField{-1, 100, 0}));
 }
 
 TEST_F(MapObjectsTest, FieldsOneOfEachKindOnACell) {

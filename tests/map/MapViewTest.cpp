@@ -49,7 +49,8 @@ TEST_F(MapViewTest, PixelsToCellsAndTheNumbersOfTheLabels) {
     Map.ZoomView = true;
     EXPECT_EQ(ViewCellAtPixel(0, 0), (ViewCell{0, 0}));
     EXPECT_EQ(ViewCellAtPixel(251, 323), (ViewCell{8, 8}));
-    EXPECT_EQ(ViewCellAtPixel(-1, -37), (ViewCell{-1, -2})); // rounding down
+    EXPECT_EQ(ViewCellAtPixel(-1, -37), (ViewCell{-1, -2}));     // rounding down
+    EXPECT_EQ(ViewCellAtPixel(-0.25, 35.75), (ViewCell{-1, 0})); // fractions too, never rounded up
     EXPECT_EQ(GridCellOfViewCell({4, 4}), (Cell{25, 25}));
     EXPECT_EQ(CenterLabelNumbers(), (Cell{24, 24}));
     EXPECT_EQ(MouseLabelNumbers({4, 4}), (Cell{24, 24}));

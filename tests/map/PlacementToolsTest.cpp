@@ -141,9 +141,9 @@ TEST_F(PlacementToolsTest, TheBorderRingOutdoorsTakesNoTool) {
     Tools.CurrentTool = 49;
     Scen.StartOutdoorLoc = {7, 7};
     const Scenario before = Scen;
-    MapMouseDown(true, 5, 5, dialogs); // grid cell (0, 0)
+    MapMouseDown(true, ViewCellAtPixel(5, 5), dialogs); // grid cell (0, 0)
     EXPECT_TRUE(Scen == before);
-    MapMouseDown(true, 28 + 5, 36 + 5, dialogs);
+    MapMouseDown(true, ViewCellAtPixel(28 + 5, 36 + 5), dialogs);
     EXPECT_EQ(Scen.StartOutdoorLoc, (Location{0, 0}));
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "map/tools/ToolHost.h"
+#include "map/ToolHost.h"
 #include "map/tools/ToolState.h"
 
 #include <functional>

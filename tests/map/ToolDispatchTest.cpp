@@ -6,7 +6,7 @@
 namespace {
 class ToolDispatchTest : public ToolFixture {
   protected:
-    void Press(int px, int py) { MapMouseDown(true, px, py, host); }
+    void Press(int px, int py) { MapMouseDown(true, ViewCellAtPixel(px, py), host); }
     // A move with the left button held onto the view cell under (px, py).
     void Drag(int px, int py) {
         Map.MouseCell = ViewCellAtPixel(px, py);

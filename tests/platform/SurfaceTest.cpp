@@ -3,6 +3,7 @@
 #include "platform/qt/PictureBox.h"
 #include "support/TempFolder.h"
 
+#include <QImageReader>
 #include <QLabel>
 #include <algorithm>
 #include <array>
@@ -248,6 +249,92 @@ TEST(LoadBitmapFile, ReadsABitmapAndReportsMissingOrBrokenFiles) {
     PutFileText(folder.File("broken.bmp"), "BM this is no picture");
     EXPECT_EQ(errorOf("broken.bmp"),
               (std::pair{kErrInvalidPicture, std::string("Invalid picture")}));
+}
+
+namespace {
+// A 24-bit bitmap file of the coded image, written field by field.
+struct BitmapShape {
+    int width, height;
+    bool topDown = false;
+    int gapBeforePixels = 0;
+    int droppedTailBytes = 0;
+    int bitCount = 24;
+};
+
+std::vector<std::uint8_t> BitmapBytes(const BitmapShape& b) {
+    std::vector<std::uint8_t> bytes;
+    const auto put = [&bytes](std::uint32_t value, int width) {
+        for (int i = 0; i < width; ++i)
+            bytes.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
+    };
+    const int stride = (b.width * 3 + 3) / 4 * 4;
+    const std::uint32_t offset = 54 + static_cast<std::uint32_t>(b.gapBeforePixels);
+    bytes.push_back('B');
+    bytes.push_back('M');
+    put(offset + static_cast<std::uint32_t>(stride * b.height), 4);
+    put(0, 4);
+    put(offset, 4);
+    put(40, 4);
+    put(static_cast<std::uint32_t>(b.width), 4);
+    put(static_cast<std::uint32_t>(b.topDown ? -b.height : b.height), 4);
+    put(1, 2);
+    put(static_cast<std::uint32_t>(b.bitCount), 2);
+    put(0, 4);
+    put(static_cast<std::uint32_t>(stride * b.height), 4);
+    put(2835, 4);
+    put(3780, 4);
+    put(0, 4); // colours used
+    put(0, 4); // colours important
+    bytes.resize(offset, 0xEE);
+    for (int r = 0; r < b.height; ++r) {
+        const int y = b.topDown ? r : b.height - 1 - r;
+        for (int x = 0; x < b.width; ++x)
+            put(Coded(x, y) & 0xFFFFFFu, 3);
+        bytes.resize(bytes.size() + static_cast<std::size_t>(stride - b.width * 3), 0xEE);
+    }
+    bytes.resize(bytes.size() - static_cast<std::size_t>(b.droppedTailBytes));
+    return bytes;
+}
+} // namespace
+
+// The sheets' own reader must give what the general picture reader gives, for every row
+// padding, both row orders, a gap before the pixels, and the files it leaves to that reader.
+TEST(LoadBitmapFile, GivesThePixelsOfTheGeneralReader) {
+    const BitmapShape shapes[] = {
+        {1, 2},
+        {2, 3},
+        {3, 2},
+        {4, 1},
+        {3, 2, true},
+        {2, 2, false, 6},
+        {3, 3, false, 0, 1},
+        {3, 3, true, 0, 5},
+        {2, 2, false, 0, 0, 32},
+    };
+    TempFolder folder;
+    for (const BitmapShape& shape : shapes) {
+        SCOPED_TRACE(testing::Message()
+                     << shape.width << "x" << shape.height << " top-down " << shape.topDown
+                     << " gap " << shape.gapBeforePixels << " dropped " << shape.droppedTailBytes
+                     << " bits " << shape.bitCount);
+        const std::string path = folder.File("shape.bmp");
+        PutFileBytes(path, BitmapBytes(shape));
+        const QImage expected =
+            QImageReader(QString::fromStdString(path)).read().convertToFormat(QImage::Format_RGB32);
+        try {
+            const QImage loaded = LoadBitmapFile(path);
+            // The general reader leaves the pixels of missing rows undefined.
+            if (shape.droppedTailBytes == 0)
+                EXPECT_EQ(loaded, expected);
+            else
+                EXPECT_EQ(loaded.size(), expected.size());
+            EXPECT_EQ(loaded.dotsPerMeterX(), expected.dotsPerMeterX());
+            EXPECT_EQ(loaded.dotsPerMeterY(), expected.dotsPerMeterY());
+        } catch (const RuntimeError& e) {
+            EXPECT_TRUE(expected.isNull());
+            EXPECT_EQ(e.number(), kErrInvalidPicture);
+        }
+    }
 }
 
 TEST(PictureBox, SizesItsSurfaceAndKeepsDrawingBetweenPaints) {

@@ -52,6 +52,38 @@ TEST_P(GameHostileInputTest, EveryCutOfSectionsAndTownsIsAReadPastTheEnd) {
     }
 }
 
+// Each part is read from its own bytes: one byte short of them, the section, the town and its
+// dialogue fail even where the next part's bytes follow.
+TEST_P(GameHostileInputTest, APartReadsNothingBeyondItsOwnBytes) {
+    const auto image = Sample().Build();
+    Scenario s;
+    FilePos pos = 1;
+    ReadScenHeaderV1(s, ByteReader(image), pos, Format(), towns);
+    s.OutdoorSections = OutdoorGrid(1, 1);
+    s.Towns.resize(1);
+    s.TownTalks.resize(1);
+    const ByteReader rest = ByteReader(image).Slice(pos, image.size());
+    ByteSource source(rest.Bytes(), pos);
+    const ByteReader section = source.Take(OutdoorSectionV1Extent(source));
+    const ByteReader town = source.Take(TownV1Extent(source, 0, towns));
+    const ByteReader talk = source.Take(TownTalkV1Extent(source));
+    ASSERT_EQ(talk.End(), static_cast<FilePos>(image.size()) + 1);
+    const auto shortOf = [](const ByteReader& part) {
+        return part.Slice(part.First(), static_cast<std::size_t>(part.Size()) - 1);
+    };
+    for (bool cut : {false, true}) {
+        const int expected = cut ? 62 : 0;
+        EXPECT_EQ(ErrorOf([&] {
+                      ReadOutdoorSectionV1(s, cut ? shortOf(section) : section, 0, 0, Format());
+                  }),
+                  expected);
+        EXPECT_EQ(ErrorOf([&] { ReadTownV1(s, cut ? shortOf(town) : town, 0, Format(), towns); }),
+                  expected);
+        EXPECT_EQ(ErrorOf([&] { ReadTownTalkV1(s, cut ? shortOf(talk) : talk, 0, Format()); }),
+                  expected);
+    }
+}
+
 TEST_P(GameHostileInputTest, RandomDamageEndsInAnErrorOrAModel) {
     const auto image = Sample().Build();
     const std::size_t bodyStart = 81142 - 400; // damage the header's end and everything after

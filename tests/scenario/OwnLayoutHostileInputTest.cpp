@@ -3,6 +3,7 @@
 #include "platform/core/ByteBuffer.h"
 #include "support/SampleScenario.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -20,6 +21,15 @@ int ReadError(const std::vector<std::uint8_t>& image) {
     try {
         Scenario s;
         ReadScenarioImageV2(s, image);
+        return 0;
+    } catch (const RuntimeError& e) {
+        return e.number();
+    }
+}
+
+int ErrorOf(const std::function<void()>& read) {
+    try {
+        read();
         return 0;
     } catch (const RuntimeError& e) {
         return e.number();
@@ -69,6 +79,39 @@ TEST(OwnLayoutHostileInput, EveryTruncationOfSectionsAndTownsEndsInputPastEndOfF
             error = e.number();
         }
         ASSERT_EQ(error, 62) << "cut at " << length;
+    }
+}
+
+// Each part is read from its own bytes: one byte short of them, the section fails even though
+// the town's bytes follow, and so does the town before the file's end.
+TEST(OwnLayoutHostileInput, APartReadsNothingBeyondItsOwnBytes) {
+    SectionDirectoryTable dir{};
+    const auto image = SmallImage(&dir);
+    const ByteReader file(image);
+    const OwnLayoutCounts counts = ReadOwnLayoutCounts(file);
+    const FilePos section = dir[0] + 1;
+    const FilePos town = dir[100] + 1;
+    const auto sectionSize = static_cast<std::size_t>(town - section);
+    const auto townSize = image.size() - static_cast<std::size_t>(town - 1);
+    Scenario s;
+    ReadScenHeaderV2(s, file.Slice(1, static_cast<std::size_t>(section - 1)));
+    s.OutdoorSections = OutdoorGrid(1, 1);
+    s.Towns.resize(1);
+    s.TownTalks.resize(1);
+    for (std::size_t less : {0, 1}) {
+        const int expected = less ? 62 : 0;
+        EXPECT_EQ(ErrorOf([&] {
+                      ReadOutdoorSectionV2(s, file.Slice(section, sectionSize - less), counts, 0,
+                                           0);
+                  }),
+                  expected);
+        EXPECT_EQ(ErrorOf([&] { ReadTownV2(s, file.Slice(town, townSize - less), counts, 0); }),
+                  expected);
+        EXPECT_EQ(ErrorOf([&] {
+                      ReadScenHeaderV2(s,
+                                       file.Slice(1, static_cast<std::size_t>(section - 1) - less));
+                  }),
+                  expected);
     }
 }
 

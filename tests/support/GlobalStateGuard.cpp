@@ -4,8 +4,6 @@
 #include "platform/core/FileDialog.h"
 #include "platform/core/MsgBox.h"
 #include "platform/core/ProgramPaths.h"
-#include "platform/qt/SharedForms.h"
-#include "platform/qt/SingleInstance.h"
 
 void GlobalStateGuard::OnTestStart(const ::testing::TestInfo&) {
     scenario_ = std::make_unique<Scenario>(Scen);
@@ -19,17 +17,19 @@ void GlobalStateGuard::OnTestStart(const ::testing::TestInfo&) {
 }
 
 void GlobalStateGuard::OnTestEnd(const ::testing::TestInfo&) {
+    CheckHooksRemoved();
+    RestoreState();
+}
+
+void GlobalStateGuard::CheckHooksRemoved() {
     // Failures added here still count for the test that is ending.
     if (SetMsgBoxHook({})) ADD_FAILURE() << "the test left a message box hook installed";
     if (SetFileDialogHook({})) ADD_FAILURE() << "the test left a file dialog hook installed";
-    if (SetModalFormHook({})) ADD_FAILURE() << "the test left a modal window hook installed";
     if (WriteFaultsInstalled()) ADD_FAILURE() << "the test left disk faults installed";
     SetWriteFaultsForTesting({});
-    if (const std::size_t loaded = LoadedFormCount(); loaded > 0) {
-        ADD_FAILURE() << "the test left " << loaded << " window(s) loaded";
-        UnloadAllForms();
-    }
+}
 
+void GlobalStateGuard::RestoreState() {
     Scen = std::move(*scenario_);
     scenario_.reset();
     ScenFile = file_;
@@ -41,5 +41,4 @@ void GlobalStateGuard::OnTestEnd(const ::testing::TestInfo&) {
     SetCustomSheetLoader(std::move(sheetLoader_));
     SetProgramFolderForTesting("");
     SetTempSaveFolderForTesting("");
-    SetInstanceLockPathForTesting("");
 }

@@ -10,17 +10,23 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-// Every test of every test program runs under this guard (TestMain installs it, so a new test
-// needs nothing to use it). It puts back after each test what the test may have changed: the
-// scenario and its file names, the map editor's state (grid, view, objects and tools), the
-// game-town tables, the program and temporary folders, the custom-sheet loader and the
-// single-instance lock. A test that leaves a test hook installed
-// (message boxes, file dialogs, modal windows, disk faults) or a window loaded fails, because
-// the tests after it would run against them; the guard then removes them.
+// Every test of every test program runs under this guard (the test mains install it, so a new
+// test needs nothing to use it). It puts back after each test what the test may have changed:
+// the scenario and its file names, the map editor's state (grid, view, objects and tools), the
+// game-town tables, the program and temporary folders and the custom-sheet loader. A test that
+// leaves a test hook installed (message boxes, file dialogs, disk faults) fails, because the
+// tests after it would run against them; the guard then removes them. The test programs of the
+// windows use QtStateGuard, which adds the windows' own state.
 class GlobalStateGuard : public ::testing::EmptyTestEventListener {
   public:
     void OnTestStart(const ::testing::TestInfo& test) override;
     void OnTestEnd(const ::testing::TestInfo& test) override;
+
+  protected:
+    // Fails the ending test for each hook it left installed, and removes the hooks.
+    void CheckHooksRemoved();
+    // Puts back the state saved when the test started.
+    void RestoreState();
 
   private:
     std::unique_ptr<Scenario> scenario_;

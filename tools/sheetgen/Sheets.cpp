@@ -1,6 +1,6 @@
 #include "sheetgen/Sheets.h"
 
-#include "graphics/StandardMonsterSizes.h"
+#include "graphics/core/StandardMonsterSizes.h"
 #include "sheetgen/Canvas.h"
 #include "sheetgen/FigureArt.h"
 #include "sheetgen/TerrainArt.h"

@@ -2,6 +2,7 @@
 
 #include "forms/DialogParts.h"
 #include "graphics/Drawing.h"
+#include "platform/qt/DropDownList.h"
 #include "platform/qt/PictureBox.h"
 #include "platform/qt/QtText.h"
 
@@ -33,7 +34,7 @@ QPushButton* MakeArrowButton(QWidget* parent, bool right) {
 }
 
 QComboBox* MakeValueList(QWidget* parent) {
-    auto* list = new QComboBox(parent);
+    auto* list = new DropDownList(parent);
     list->setMaxVisibleItems(20);
     return list;
 }

@@ -186,9 +186,6 @@ void frmTownDetails::BuildControls() {
     buttons->addWidget(cancel);
     outer->addLayout(buttons);
     SetButtons(ok, cancel);
-    // A click must not take the focus from a box holding a refused number: leaving the box
-    // would put the last good value back and let the click go on as if nothing was wrong.
-    ok->setFocusPolicy(Qt::TabFocus);
 
     Connect(chkHidden, &QCheckBox::clicked, [this] { chkHidden_Click(); });
     OnLostFocus(txtTownName, [this] { txtTownName_LostFocus(); });

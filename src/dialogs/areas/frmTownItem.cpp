@@ -75,11 +75,6 @@ frmTownItem::frmTownItem() : RecordDialog(LoadOn::EveryOpening) {
     buttons->addWidget(cancel);
     outer->addLayout(buttons);
     SetButtons(ok, cancel);
-    // A click must not take the focus from a box holding a refused number: leaving the box
-    // would put the last good value back and let the click go on as if nothing was wrong.
-    ok->setFocusPolicy(Qt::TabFocus);
-    cmdScrollLeft->setFocusPolicy(Qt::TabFocus);
-    cmdScrollRight->setFocusPolicy(Qt::TabFocus);
 
     BindNumber(txtCharges, &Work.Charges, {"Charges", -1, 1000, 0, NumberRule::Check::OnChange});
     Connect(lstItem, &QComboBox::activated, [this] { lstItem_Click(); });

@@ -35,21 +35,32 @@ frmVarTownEntry::frmVarTownEntry() : RecordDialog(LoadOn::EveryOpening) {
     top->addLayout(heading, 1);
     outer->addLayout(top);
 
+    // Each flag heading wraps over its own narrow column of boxes, with room between the two,
+    // so that the headings do not read as one line.
     auto* rows = new QGridLayout;
-    rows->addWidget(new QLabel("Town entered", this), 0, 0);
-    rows->addWidget(new QLabel("Stuff Done Flag to add X", this), 0, 1);
-    rows->addWidget(new QLabel("Stuff Done Flag to add Y", this), 0, 2);
+    rows->setHorizontalSpacing(16);
+    rows->addWidget(new QLabel("Town entered", this), 0, 0, Qt::AlignBottom);
+    const char* const flagHeadings[] = {"Stuff Done Flag to add X", "Stuff Done Flag to add Y"};
+    for (int column = 1; column <= 2; ++column) {
+        auto* heading = new QLabel(flagHeadings[column - 1], this);
+        heading->setWordWrap(true);
+        heading->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+        rows->addWidget(heading, 0, column);
+        rows->setColumnMinimumWidth(column, 100);
+    }
     for (int i = 0; i < 10; ++i) {
         const auto k = static_cast<std::size_t>(i);
         lstTownNum[k] = MakeValueList(this);
         lstTownNum[k]->setMinimumWidth(220);
         txtStuffDoneA[k] = new QLineEdit(this);
         txtStuffDoneB[k] = new QLineEdit(this);
-        txtStuffDoneA[k]->hide();
-        txtStuffDoneB[k]->hide();
+        for (QLineEdit* box : {txtStuffDoneA[k], txtStuffDoneB[k]}) {
+            box->setFixedWidth(60);
+            box->hide();
+        }
         rows->addWidget(lstTownNum[k], i + 1, 0);
-        rows->addWidget(txtStuffDoneA[k], i + 1, 1);
-        rows->addWidget(txtStuffDoneB[k], i + 1, 2);
+        rows->addWidget(txtStuffDoneA[k], i + 1, 1, Qt::AlignHCenter);
+        rows->addWidget(txtStuffDoneB[k], i + 1, 2, Qt::AlignHCenter);
         townLists_[k] = &BindList(lstTownNum[k], &Work[k].Town, "Not Assigned");
         townLists_[k]->OnChosen([this, i] { lstTownNum_Click(i); });
         BindNumber(txtStuffDoneA[k], &Work[k].StuffDoneA, {"Value", 0, 299});

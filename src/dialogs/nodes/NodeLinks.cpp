@@ -1,6 +1,6 @@
 #include "dialogs/nodes/NodeLinks.h"
 
-#include "graphics/PicturePages.h"
+#include "graphics/core/PicturePages.h"
 #include "scenario/tables/NodeTypeDescriptors.h"
 
 namespace {

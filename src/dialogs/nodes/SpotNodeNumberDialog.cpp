@@ -33,7 +33,9 @@ frmSetSpecial::frmSetSpecial() : RecordDialog(LoadOn::EveryOpening) {
     txtSpecNum->setFixedWidth(60);
     entry->addWidget(txtSpecNum);
     entry->addStretch(1);
-    number_ = &BindNumber(txtSpecNum, &SpecNum, {"Value", 0, 99});
+    // A rejected number stays in the box until the author corrects it; OK does nothing till then.
+    number_ =
+        &BindNumber(txtSpecNum, &SpecNum, {"Value", 0, 99, 0, NumberRule::Check::OnChangeKept});
 
     auto* buttons = new QHBoxLayout();
     buttons->addStretch(1);

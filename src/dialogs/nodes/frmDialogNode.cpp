@@ -7,6 +7,7 @@
 #include "forms/FormControls.h"
 #include "forms/FormLayout.h"
 #include "forms/MultiLineBox.h"
+#include "platform/qt/DropDownList.h"
 #include "platform/qt/QtText.h"
 #include "platform/qt/SharedForms.h"
 #include "scenario/Scenario.h"
@@ -53,7 +54,7 @@ QLabel* PromptLabel(QWidget* parent) {
 }
 
 QComboBox* DropDown(QWidget* parent, int width) {
-    auto* list = new QComboBox(parent);
+    auto* list = new DropDownList(parent);
     list->setMinimumWidth(width);
     list->setMaxVisibleItems(20);
     QSizePolicy policy = list->sizePolicy();

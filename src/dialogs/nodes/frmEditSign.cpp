@@ -66,6 +66,8 @@ void frmEditSign::ShowRecord() {
     const std::string* text = SignText(Scen, outdoors_, SignNum);
     txtSign->SetModelText(text ? *text : std::string());
     txtSign->setEnabled(text != nullptr);
+    // The author types straight away at every opening, whatever had the focus when it closed.
+    if (text) txtSign->setFocus();
 }
 
 bool frmEditSign::SaveRecord() {

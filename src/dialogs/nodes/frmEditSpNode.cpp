@@ -2,6 +2,7 @@
 
 #include "dialogs/nodes/NodeDialogParts.h"
 #include "dialogs/nodes/NodeTypePresentation.h"
+#include "platform/qt/DropDownList.h"
 
 #include "forms/DialogParts.h"
 #include "forms/FormLayout.h"
@@ -128,7 +129,7 @@ void frmEditSpNode::BuildControls() {
         txtData[f]->installEventFilter(selectOnFocus);
         grid->addWidget(txtData[f], row, 1);
         if (i < kNodeFieldCount - 1) {
-            auto* list = new QComboBox(this);
+            auto* list = new DropDownList(this);
             list->setMinimumWidth(260);
             // Without this the style opens a list of 500 entries as tall as the screen.
             list->setStyleSheet("QComboBox { combobox-popup: 0; }");

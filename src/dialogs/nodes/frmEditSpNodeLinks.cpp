@@ -47,9 +47,10 @@ void frmEditSpNode::cmdButton_Click(int index) {
 void frmEditSpNode::cmdGoBack_Click() {
     if (Loading || BadInput || GoBack.Depth() == 0) return;
     const bool childInUse = !(Copy.NodeData[nodefield::JumpTo] == -1 && Copy.CurrentType == 0);
-    // An unused child is stored as a free node: a node made for the link stays free, and a
-    // node the author freed after stepping to it with the arrows is freed.
-    SaveNode();
+    // An unused child is not saved, so a node made for the link stays in storage as it was. A
+    // node that storage still holds in use is saved all the same: the author freed it, and
+    // leaving it would lose that.
+    if (childInUse || !IsFreeNode(FamilyNode(Scen, NodeSet, NodeNum))) SaveNode();
     const std::int16_t leftNode = NodeNum;
     const std::int32_t leftFamily = NodeSet;
     const GoBackEntry parent = GoBack.Pop();

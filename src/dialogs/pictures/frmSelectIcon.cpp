@@ -3,7 +3,7 @@
 #include "forms/FormLayout.h"
 #include "graphics/Drawing.h"
 #include "graphics/GraphicsSheets.h"
-#include "graphics/PicturePages.h"
+#include "graphics/core/PicturePages.h"
 #include "platform/qt/EventPass.h"
 #include "platform/qt/PictureBox.h"
 

@@ -59,7 +59,7 @@ bool CategoryAccepts(int index, std::uint8_t kind) {
 }
 
 std::string CategoryRefusal(int index) {
-    return std::string("You can only give an ability of this sort to\n") +
+    return std::string("You can only give an ability of this sort to\r\n") +
            AbilityCategoryAt(index).RefusalEnd;
 }
 

@@ -72,7 +72,7 @@ std::int16_t CustomItemSelection(std::int16_t pict) {
 }
 
 std::string AbilitiesRefusal(std::int16_t kind) {
-    if (kind == 0) return "You must give the item a type before\n you can choose its abilities.";
+    if (kind == 0) return "You must give the item a type before\r\n you can choose its abilities.";
     if (kind == 3 || kind == 11) return "Gold and food cannot be given special abilities.";
     return {};
 }

@@ -1,6 +1,6 @@
 #include "dialogs/records/MonsterEditing.h"
 
-#include "graphics/PictureNumbering.h"
+#include "graphics/core/PictureNumbering.h"
 #include "platform/core/TextCodec.h"
 
 #include <algorithm>

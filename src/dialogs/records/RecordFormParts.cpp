@@ -1,5 +1,6 @@
 #include "dialogs/records/RecordFormParts.h"
 
+#include "platform/qt/DropDownList.h"
 #include "platform/qt/PictureBox.h"
 
 #include <QApplication>
@@ -71,7 +72,7 @@ ButtonRow MakeButtonRow(QWidget* parent, std::initializer_list<QPushButton*> lea
 }
 
 QComboBox* MakeValueList(QWidget* parent, std::span<const char* const> entries) {
-    auto* list = new QComboBox(parent);
+    auto* list = new DropDownList(parent);
     for (const char* entry : entries)
         list->addItem(QString::fromLatin1(entry));
     return list;

@@ -9,6 +9,7 @@
 #include "graphics/Drawing.h"
 #include "graphics/GraphicsSheets.h"
 #include "platform/core/MsgBox.h"
+#include "platform/qt/DropDownList.h"
 #include "platform/qt/PictureBox.h"
 #include "platform/qt/QtText.h"
 #include "scenario/Scenario.h"
@@ -80,11 +81,11 @@ void frmEditItem::BuildControls() {
     add("Item full name:", txtName);
     txtUnidName = MakeBox(this, kItemUnidNameLength);
     add("Item unidentified name:", txtUnidName);
-    lstType = new QComboBox(this);
+    lstType = new DropDownList(this);
     add("Item Use:", lstType);
     lstWpnType = MakeValueList(this, WeaponTypeEntries);
     add("Weapon type:", lstWpnType);
-    lstTreasureType = new QComboBox(this);
+    lstTreasureType = new DropDownList(this);
     add("Item treasure class:", lstTreasureType);
     left->addWidget(MakeLabel("Item picture:", this), row, 0);
     QHBoxLayout* pictRow = MakePictureRow(this, picItem, lblPict);
@@ -169,7 +170,7 @@ void frmEditItem::SaveItem() {
 
 bool frmEditItem::ChargesMissing() {
     if (!NeedsCharges(*this)) return false;
-    MsgBox("An item with the specialty class selected\nmust have at least one charge.",
+    MsgBox("An item with the specialty class selected\r\nmust have at least one charge.",
            msgbox::OkOnly + msgbox::Exclamation, "Error!");
     BadInput = true;
     return true;

@@ -7,6 +7,7 @@
 #include "forms/FormLayout.h"
 #include "graphics/Drawing.h"
 #include "platform/core/MsgBox.h"
+#include "platform/qt/DropDownList.h"
 #include "platform/qt/PictureBox.h"
 #include "platform/qt/QtText.h"
 #include "scenario/NumericValidator.h"
@@ -88,7 +89,7 @@ void frmEditItemAbility::BuildControls() {
     txtAbilityStrength = MakeBox(this);
     strength->addWidget(txtAbilityStrength, 1, 0);
     strength->addWidget(MakeLabel("Item use properties:", this), 0, 1);
-    lstItemUses = new QComboBox(this);
+    lstItemUses = new DropDownList(this);
     strength->addWidget(lstItemUses, 1, 1);
     page->addWidget(
         MakeLabel("To set no ability, click Weapon Ability and set No special ability.", this));

@@ -6,6 +6,7 @@
 #include "forms/FormControls.h"
 #include "forms/FormLayout.h"
 #include "graphics/Drawing.h"
+#include "platform/qt/DropDownList.h"
 #include "platform/qt/PictureBox.h"
 #include "platform/qt/QtText.h"
 #include "scenario/NumericValidator.h"
@@ -75,24 +76,24 @@ void frmEditMonstAbility::BuildControls() {
     };
     txtPoison = MakeBox(this);
     add("Monster Poison: (0 - 8)", txtPoison);
-    lstBreathWpn = new QComboBox(this);
+    lstBreathWpn = new DropDownList(this);
     add("Breath Weapon Type:", lstBreathWpn);
     txtBreathStr = MakeBox(this);
     add("Monster Breath Weapon strength (0 - 40):", txtBreathStr);
     values->addWidget(MakeLabel(" Note: 0 - no breath weapon, damage is 1-8 times strength", this),
                       row++, 0, 1, 2);
-    lstSpAbility = new QComboBox(this);
+    lstSpAbility = new DropDownList(this);
     add("Special ability:", lstSpAbility);
-    lstCreateGenerate = new QComboBox(this);
+    lstCreateGenerate = new DropDownList(this);
     add("Create monsters/fields:", lstCreateGenerate);
     lblCreateExtra = MakeLabel("Unused", this);
     txtCreateExtra = MakeBox(this);
     values->addWidget(lblCreateExtra, row, 0);
     values->addWidget(txtCreateExtra, row++, 1);
-    lstSummonType = new QComboBox(this);
+    lstSummonType = new DropDownList(this);
     add("Summon Type:", lstSummonType);
     values->addWidget(MakeLabel("Special treasure:", this), row++, 0, 1, 2);
-    lstItemDropped = new QComboBox(this);
+    lstItemDropped = new DropDownList(this);
     lstItemDropped->setMaxVisibleItems(20);
     add("Item to drop when killed:", lstItemDropped);
     txtChanceDrop = MakeBox(this);

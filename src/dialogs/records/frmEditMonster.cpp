@@ -10,6 +10,7 @@
 #include "forms/FormLayout.h"
 #include "graphics/Drawing.h"
 #include "graphics/GraphicsSheets.h"
+#include "platform/qt/DropDownList.h"
 #include "platform/qt/PictureBox.h"
 #include "platform/qt/QtText.h"
 #include "scenario/NumericValidator.h"
@@ -135,7 +136,7 @@ void frmEditMonster::BuildControls() {
     addBox("Monster priest spells: (0 - 7)", txtPriest);
     addBox("Monster treasure (0 - 4)", txtTreasure);
     values->addWidget(MakeLabel("Monster type:", this), row, 0);
-    lstType = new QComboBox(this);
+    lstType = new DropDownList(this);
     values->addWidget(lstType, row++, 1);
 
     auto* attitude = new QGroupBox("Default attitude:", this);
@@ -151,13 +152,14 @@ void frmEditMonster::BuildControls() {
     // Attacks.
     auto* combat = new QGroupBox("Hand to Hand Combat:", this);
     auto* attacks = new QGridLayout(combat);
-    columns->addWidget(combat);
+    // As tall as its rows, not as the column of values beside it.
+    columns->addWidget(combat, 0, Qt::AlignTop);
     int line = 0;
     attacks->addWidget(MakeLabel("Attack 1 type:", combat), line, 0);
-    lstAttack[0] = new QComboBox(combat);
+    lstAttack[0] = new DropDownList(combat);
     attacks->addWidget(lstAttack[0], line++, 1);
     attacks->addWidget(MakeLabel("Attack #2,3 type:", combat), line, 0);
-    lstAttack[1] = new QComboBox(combat);
+    lstAttack[1] = new DropDownList(combat);
     attacks->addWidget(lstAttack[1], line++, 1);
     for (int i = 0; i < 3; ++i) {
         const auto at = static_cast<std::size_t>(i);
@@ -170,7 +172,6 @@ void frmEditMonster::BuildControls() {
         txtAttackDSide[at] = MakeBox(combat);
         attacks->addWidget(txtAttackDSide[at], line++, 1);
     }
-    attacks->setRowStretch(line, 1);
 
     cmdScrollLeft = MakeArrowButton(this, false);
     cmdScrollRight = MakeArrowButton(this, true);

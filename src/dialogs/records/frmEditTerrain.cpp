@@ -9,6 +9,7 @@
 #include "graphics/Drawing.h"
 #include "graphics/GraphicsSheets.h"
 #include "platform/core/MsgBox.h"
+#include "platform/qt/DropDownList.h"
 #include "platform/qt/PictureBox.h"
 #include "platform/qt/QtText.h"
 #include "scenario/NumericValidator.h"
@@ -131,17 +132,17 @@ void frmEditTerrain::BuildControls() {
     txtShortcutKey = MakeBox(this, 1);
     right->addWidget(txtShortcutKey, row++, 1);
     right->addWidget(MakeLabel("Transform to what?", this), row, 0);
-    lstTransform = new QComboBox(this);
+    lstTransform = new DropDownList(this);
     lstTransform->setMaxVisibleItems(20);
     right->addWidget(lstTransform, row++, 1, 1, 2);
     right->addWidget(MakeLabel("Special property:", this), row, 0);
-    lstSpProperty = new QComboBox(this);
+    lstSpProperty = new DropDownList(this);
     right->addWidget(lstSpProperty, row++, 1, 1, 2);
     right->addWidget(MakeLabel("Extra values:", this), row++, 0);
     for (std::size_t i = 0; i < 2; ++i) {
         lblExtra[i] = MakeLabel("Unused", this);
         txtExtra[i] = MakeBox(this);
-        lstChoose[i] = new QComboBox(this);
+        lstChoose[i] = new DropDownList(this);
         lstChoose[i]->setMaxVisibleItems(20);
         right->addWidget(lblExtra[i], row, 0);
         right->addWidget(txtExtra[i], row, 1);

@@ -5,6 +5,7 @@
 #include "forms/DialogParts.h"
 #include "forms/FormControls.h"
 #include "forms/FormLayout.h"
+#include "platform/qt/DropDownList.h"
 #include "scenario/Scenario.h"
 
 #include <QCheckBox>
@@ -103,7 +104,7 @@ void frmTransport::BuildControls() {
         lblLabel1[i + 3] = new QLabel(kBoatTexts.row, this);
         lblLabel2[i + 3] = new QLabel(kHorseTexts.row, this);
         lblTransNum[i] = new QLabel(this);
-        lstTown[i] = new QComboBox(this);
+        lstTown[i] = new DropDownList(this);
         txtXcoord[i] = new QLineEdit(this);
         txtYcoord[i] = new QLineEdit(this);
         chkProperty[i] = new QCheckBox(this);

@@ -2,8 +2,8 @@
 
 #include "map/MapCells.h"
 #include "map/MapState.h"
+#include "map/ToolHost.h"
 #include "map/objects/ObjectLists.h"
-#include "map/tools/ToolHost.h"
 #include "scenario/Scenario.h"
 
 namespace {
@@ -93,6 +93,7 @@ void PlaceSign(int x, int y, ToolHost& host) {
 void PlaceOrEditSpecial(int x, int y, ToolHost& host) {
     const std::int16_t had = CellAt(x, y).SpotIndex;
     const std::int16_t s = had >= 0 ? had : FindSpecialAt();
+    if (s < 0) return;
     const std::int16_t old = Spot(s).Node;
     const int n = host.EditSpecialNode(old, EditingOutdoors() ? kNodeSetSection : kNodeSetTown);
     host.PassEvents();
@@ -108,6 +109,7 @@ void PlaceOrEditSpecial(int x, int y, ToolHost& host) {
 void SetSpecial(int x, int y, ToolHost& host) {
     const std::int16_t had = CellAt(x, y).SpotIndex;
     const std::int16_t s = had >= 0 ? had : FindSpecialAt();
+    if (s < 0) return;
     host.SetSpecial(s);
     host.PassEvents();
     // What counts is the node the author chose, not the one the spot ran before.
@@ -128,6 +130,7 @@ void SetSpecial(int x, int y, ToolHost& host) {
 void PasteSpecial(int x, int y, std::int16_t node) {
     if (node < 0 || CellAt(x, y).SpotIndex >= 0) return;
     const std::int16_t s = FindSpecialAt();
+    if (s < 0) return;
     Spot(s).Node = node;
     TieSpotToCell(s, x, y);
 }

@@ -4,24 +4,38 @@
 #include "platform/core/MsgBox.h"
 #include "scenario/Scenario.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace {
-constexpr int kGrowth = 8;
+constexpr std::size_t kGrowth = 8;
 constexpr int kTownSigns = 16;
 constexpr int kSectionSigns = 8;
 
+// A list's upper bound is a signed 16-bit value in the file, so it holds at most 32768 entries.
+constexpr std::size_t kMostEntries = std::size_t{std::numeric_limits<std::int16_t>::max()} + 1;
+
+// What the author is told when a list is full: what the list holds, in two line parts.
+struct ListName {
+    const char* second;
+    const char* third;
+};
+
 // The first entry the predicate calls free; otherwise the list grows by 8 entries made by
-// fresh() and the first of them is the result.
+// fresh(), or by as many as its bound leaves, and the first of them is the result. A list at
+// its bound gets the limit message and -1.
 template <class T, class IsFree, class Fresh>
-std::int16_t FindOrGrow(std::vector<T>& list, IsFree isFree, Fresh fresh) {
+std::int16_t FindOrGrow(std::vector<T>& list, IsFree isFree, Fresh fresh, ListName name) {
     for (std::size_t i = 0; i < list.size(); ++i)
         if (isFree(list[i])) return static_cast<std::int16_t>(i);
     const std::size_t first = list.size();
-    // The upper bound is a signed 16-bit value in the file.
-    if (first + kGrowth > static_cast<std::size_t>(std::numeric_limits<std::int16_t>::max()))
-        RaiseError(err::SubscriptOutOfRange);
-    list.resize(first + kGrowth, fresh());
+    if (first >= kMostEntries) {
+        ShowLimitMessage(EditingOutdoors() ? "Each outdoor section can have at most "
+                                           : "Each town can have at most ",
+                         static_cast<int>(kMostEntries), name.second, name.third);
+        return -1;
+    }
+    list.resize(std::min(first + kGrowth, kMostEntries), fresh());
     return static_cast<std::int16_t>(first);
 }
 } // namespace
@@ -43,7 +57,8 @@ std::int16_t FindFreeField() {
         CurrentTownRecord().Fields, [](const TownField& f) { return f.X == kFreeSlotX; },
         [] {
             return TownField{-1, kFreeSlotX, 0};
-        });
+        },
+        {"fields and objects.  You'll need to erase some ", "of them before you can place more."});
 }
 
 std::int16_t FindFreeItemSlot() {
@@ -55,7 +70,8 @@ std::int16_t FindFreeItemSlot() {
             p.X = kFreeSlotX;
             p.Charges = -1;
             return p;
-        });
+        },
+        {"preset items.  You'll need to erase some ", "items before you can place more."});
 }
 
 std::int16_t FindFreeMonsterSlot() {
@@ -67,7 +83,8 @@ std::int16_t FindFreeMonsterSlot() {
             c.PersonalityNum = c.Portrait = c.KilledNode = -1;
             c.StuffDoneA = c.StuffDoneB = -1;
             return c;
-        });
+        },
+        {"creatures.  You'll need to erase some ", "creatures before you can place more."});
 }
 
 std::int16_t FindFreeSignSlot() {
@@ -89,7 +106,8 @@ std::int16_t FindSpecialAt() {
         spots, [](const SpecialSpot& s) { return s.Node < 0; },
         [] {
             return SpecialSpot{-1, kFreeSlotX, 0};
-        });
+        },
+        {"special spots.  You'll need to erase some ", "special spots before you can place more."});
 }
 
 std::int16_t FindFreeBoatHorse(int kind) {

@@ -6,7 +6,9 @@
 #include <string>
 
 // The lists of the area being edited and their free-slot finders. A resizable list with no
-// free entry grows by 8 initialised entries, and the first new one is the result.
+// free entry grows by 8 initialised entries, and the first new one is the result; at 32768
+// entries, the most a signed 16-bit upper bound allows, the finder shows the limit message
+// and returns -1.
 
 constexpr std::uint8_t kFreeSlotX = 100;
 

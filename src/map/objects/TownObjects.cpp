@@ -2,9 +2,9 @@
 
 #include "map/MapCells.h"
 #include "map/MapState.h"
+#include "map/ToolHost.h"
 #include "map/objects/ObjectLists.h"
 #include "map/objects/ObjectState.h"
-#include "map/tools/ToolHost.h"
 #include "scenario/Scenario.h"
 
 namespace {
@@ -46,6 +46,7 @@ void PlaceField(int x, int y, int kind) {
     auto& mark = cell.FieldIndex[static_cast<std::size_t>(kind)];
     if (mark >= 0) return;
     const std::int16_t i = FindFreeField();
+    if (i < 0) return;
     CurrentTownRecord().Fields[static_cast<std::size_t>(i)] = {static_cast<std::int16_t>(kind),
                                                                StoredCoord(x), StoredCoord(y)};
     mark = i;
@@ -54,6 +55,7 @@ void PlaceField(int x, int y, int kind) {
 void PlaceItem(int x, int y, ToolHost& host) {
     CellAt(x, y); // a cell outside the grid raises before any record changes
     const std::int16_t i = FindFreeItemSlot();
+    if (i < 0) return;
     auto* item = &CurrentTownRecord().PresetItems[static_cast<std::size_t>(i)];
     item->X = StoredCoord(x);
     item->Y = StoredCoord(y);
@@ -76,6 +78,7 @@ void DupItem(int x, int y) {
     if (!source || source->X == kFreeSlotX || source->Item < 0) return;
     const PresetItem copy = *source;
     const std::int16_t i = FindFreeItemSlot();
+    if (i < 0) return;
     PresetItem& item = items[static_cast<std::size_t>(i)];
     item = copy;
     item.X = StoredCoord(x);
@@ -99,6 +102,7 @@ void EraseItems(int x, int y) {
 void PlaceMonster(int x, int y, ToolHost& host) {
     CellAt(x, y); // a cell outside the grid raises before any record changes
     const std::int16_t i = FindFreeMonsterSlot();
+    if (i < 0) return;
     auto* creature = &CurrentTownRecord().Creatures[static_cast<std::size_t>(i)];
     creature->X = StoredCoord(x);
     creature->Y = StoredCoord(y);
@@ -121,6 +125,7 @@ void DupMonster(int x, int y) {
     if (!source || source->X == kFreeSlotX || source->Monster == 0) return;
     TownCreature copy = *source;
     const std::int16_t i = FindFreeMonsterSlot();
+    if (i < 0) return;
     copy.X = StoredCoord(x);
     copy.Y = StoredCoord(y);
     // The slot's own unused byte is not the source's to give.

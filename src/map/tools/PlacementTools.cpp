@@ -2,13 +2,12 @@
 
 #include "map/MapCells.h"
 #include "map/MapState.h"
+#include "map/ToolHost.h"
 #include "map/objects/AreaObjects.h"
 #include "map/objects/ObjectLists.h"
 #include "map/objects/ObjectState.h"
 #include "map/objects/TownObjects.h"
-#include "map/tools/ToolHost.h"
 #include "map/tools/ToolState.h"
-#include "map/tools/ToolTable.h"
 #include "scenario/Scenario.h"
 
 #include <array>
@@ -17,7 +16,6 @@
 namespace {
 constexpr std::uint8_t kSignProperty = 11;
 constexpr std::uint8_t kTownEntranceProperty = 21;
-constexpr int kFirstFieldTool = 32;
 constexpr const char* kSecondCornerPrompt = "Select lower right corner.";
 constexpr std::array<const char*, 3> kArrivalPrompts = {"Second entry point", "Third entry point",
                                                         "Fourth entry point"};
@@ -50,7 +48,14 @@ bool SecondCorner(int x, int y, bool newCursor, ToolHost& host) {
     return r.Right >= r.Left && r.Bottom >= r.Top;
 }
 
-void EditSign(int x, int y, ToolHost& host) {
+bool AwayFromEdge(int x, int y) {
+    if (x != 0 && y != 0 && x != Map.MapMax && y != Map.MapMax) return true;
+    ShowToolError("Must not put creatures this close to the edge.");
+    return false;
+}
+} // namespace
+
+void EditSignTool(int x, int y, ToolHost& host) {
     if (PropertyAt(x, y) != kSignProperty) {
         ShowToolError("This space is not a sign.");
         return;
@@ -60,14 +65,14 @@ void EditSign(int x, int y, ToolHost& host) {
     if (n >= 0) host.EditSign(n);
 }
 
-void AreaDescription(int x, int y, ToolHost& host) {
+void AreaDescriptionTool(int x, int y, ToolHost& host) {
     if (!SecondCorner(x, y, true, host)) return;
     AreaRect rect = Tools.ClickRect;
     PlaceAreaRect(rect, host);
     RepaintView(host);
 }
 
-void WanderingMonsters(int x, int y, ToolHost& host) {
+void WanderingMonstersTool(int x, int y, ToolHost& host) {
     const int k = Tools.ClickStep;
     if (k < 0 || k > 3) {
         Tools.ClickStep = 0;
@@ -101,7 +106,7 @@ void PlaceEditSpecialTool(int x, int y, ToolHost& host) {
     host.RedrawCell(x, y);
 }
 
-void CopySpecial(int x, int y, ToolHost& host) {
+void CopySpecialTool(int x, int y, ToolHost& host) {
     const std::int16_t s = Map.MapCells.At(x, y).SpotIndex;
     const auto& spots =
         EditingOutdoors() ? CurrentSectionRecord().SpecialSpots : CurrentTownRecord().SpecialSpots;
@@ -126,7 +131,7 @@ void SetSpecialTool(int x, int y, ToolHost& host) {
     host.RedrawCell(x, y);
 }
 
-void SetTownEntrance(int x, int y, ToolHost& host) {
+void SetTownEntranceTool(int x, int y, ToolHost& host) {
     if (PropertyAt(x, y) != kTownEntranceProperty) {
         ShowToolError("This space is not a town.");
         return;
@@ -134,11 +139,12 @@ void SetTownEntrance(int x, int y, ToolHost& host) {
     PlaceTownEntrance(x, y, host);
 }
 
-template <int Point> void SetEntry(int x, int y, ToolHost& host) {
-    Location& entry = CurrentTownRecord().EntryPoints[Point];
-    if (MapCell* old = Map.MapCells.Find(entry.X, entry.Y)) old->EntryMark[Point] = 0;
+void SetEntryPoint(int x, int y, int point, ToolHost& host) {
+    const auto p = static_cast<std::size_t>(point);
+    Location& entry = CurrentTownRecord().EntryPoints.at(p);
+    if (MapCell* old = Map.MapCells.Find(entry.X, entry.Y)) old->EntryMark.at(p) = 0;
     entry = {static_cast<std::uint8_t>(x), static_cast<std::uint8_t>(y)};
-    Map.MapCells.At(x, y).EntryMark[Point] = -1;
+    Map.MapCells.At(x, y).EntryMark.at(p) = -1;
     RepaintView(host);
     host.SelectDrawTerrainTool();
 }
@@ -148,7 +154,7 @@ void PlaceItemTool(int x, int y, ToolHost& host) {
     host.RedrawCell(x, y);
 }
 
-void EditItems(int x, int y, ToolHost& host) {
+void EditItemsTool(int x, int y, ToolHost& host) {
     const std::vector<std::int16_t> items = Map.MapCells.At(x, y).ItemIndexes;
     for (const std::int16_t i : items) {
         host.EditPresetItem(i);
@@ -167,12 +173,6 @@ void EraseItemsTool(int x, int y, ToolHost& host) {
     host.RedrawCell(x, y);
 }
 
-bool AwayFromEdge(int x, int y) {
-    if (x != 0 && y != 0 && x != Map.MapMax && y != Map.MapMax) return true;
-    ShowToolError("Must not put creatures this close to the edge.");
-    return false;
-}
-
 void PlaceMonsterTool(int x, int y, ToolHost& host) {
     if (!AwayFromEdge(x, y)) return;
     PlaceMonster(x, y, host);
@@ -185,7 +185,7 @@ void DupMonsterTool(int x, int y, ToolHost& host) {
     RepaintView(host);
 }
 
-void EditMonsters(int x, int y, ToolHost& host) {
+void EditMonstersTool(int x, int y, ToolHost& host) {
     // The creatures on the cell as they are now: an erase rebuilds the cell's tiles, so the
     // loop never reads them again.
     std::vector<std::int16_t> creatures;
@@ -207,16 +207,12 @@ void EraseMonstersTool(int x, int y, ToolHost& host) {
     RepaintView(host);
 }
 
-template <int Kind> void PlaceFieldTool(int x, int y, ToolHost& host) {
-    PlaceField(x, y, Kind);
+void PlaceFieldOfKind(int x, int y, int kind, ToolHost& host) {
+    PlaceField(x, y, kind);
     host.RedrawCell(x, y);
 }
 
-template <int... Kinds> void InstallFieldTools(std::integer_sequence<int, Kinds...>) {
-    (SetToolHandler(kFirstFieldTool + Kinds, PlaceFieldTool<Kinds>), ...);
-}
-
-void ClearFields(int x, int y, ToolHost& host) {
+void ClearFieldsTool(int x, int y, ToolHost& host) {
     MapCell& cell = Map.MapCells.At(x, y);
     auto& fields = CurrentTownRecord().Fields;
     for (std::int16_t& index : cell.FieldIndex) {
@@ -228,14 +224,14 @@ void ClearFields(int x, int y, ToolHost& host) {
     host.RedrawCell(x, y);
 }
 
-void TownBoundaries(int x, int y, ToolHost& host) {
+void TownBoundariesTool(int x, int y, ToolHost& host) {
     if (!SecondCorner(x, y, true, host)) return;
     CurrentTownRecord().Boundary = Tools.ClickRect;
     MarkTownBoundaryEdges(Tools.ClickRect);
     RepaintView(host);
 }
 
-void SetSaveArea(int x, int y, ToolHost& host) {
+void SetSaveAreaTool(int x, int y, ToolHost& host) {
     Objects.SaveAreaSlot = -1;
     for (std::size_t i = 0; i < Scen.SavedItemAreas.size(); ++i)
         if (Scen.SavedItemAreas[i].Town < 0) {
@@ -257,7 +253,7 @@ void SetSaveArea(int x, int y, ToolHost& host) {
     RepaintView(host);
 }
 
-void SetStartLocation(int x, int y, ToolHost& host) {
+void SetStartLocationTool(int x, int y, ToolHost& host) {
     if (EditingOutdoors()) {
         Scen.StartOutdoorSection = {Scen.CurrentOutdoorX, Scen.CurrentOutdoorY};
         Scen.StartOutdoorLoc = {StoredCoord(x), StoredCoord(y)};
@@ -270,45 +266,12 @@ void SetStartLocation(int x, int y, ToolHost& host) {
     RepaintView(host);
 }
 
-template <int Kind> void PlaceTransportTool(int x, int y, ToolHost& host) {
-    PlaceBoatOrHorse(x, y, Kind);
+void PlaceTransportOfKind(int x, int y, int kind, ToolHost& host) {
+    PlaceBoatOrHorse(x, y, kind);
     host.RedrawCell(x, y);
 }
 
 void DeleteTransportTool(int x, int y, ToolHost& host) {
     DeleteBoatOrHorse(x, y);
     host.RedrawCell(x, y);
-}
-} // namespace
-
-void InstallPlacementTools() {
-    SetToolHandler(10, EditSign);
-    SetToolHandler(11, AreaDescription);
-    SetToolHandler(12, WanderingMonsters);
-    SetToolHandler(14, PlaceEditSpecialTool);
-    SetToolHandler(15, CopySpecial);
-    SetToolHandler(16, PasteSpecialTool);
-    SetToolHandler(17, EraseSpecialTool);
-    SetToolHandler(18, SetSpecialTool);
-    SetToolHandler(19, SetTownEntrance);
-    SetToolHandler(20, SetEntry<0>);
-    SetToolHandler(21, SetEntry<3>);
-    SetToolHandler(22, SetEntry<2>);
-    SetToolHandler(23, SetEntry<1>);
-    SetToolHandler(24, PlaceItemTool);
-    SetToolHandler(25, EditItems);
-    SetToolHandler(26, DupItemTool);
-    SetToolHandler(27, EraseItemsTool);
-    SetToolHandler(28, PlaceMonsterTool);
-    SetToolHandler(29, EditMonsters);
-    SetToolHandler(30, DupMonsterTool);
-    SetToolHandler(31, EraseMonstersTool);
-    InstallFieldTools(std::make_integer_sequence<int, kFieldKinds>{});
-    SetToolHandler(46, ClearFields);
-    SetToolHandler(47, TownBoundaries);
-    SetToolHandler(48, SetSaveArea);
-    SetToolHandler(49, SetStartLocation);
-    SetToolHandler(50, PlaceTransportTool<0>);
-    SetToolHandler(51, PlaceTransportTool<1>);
-    SetToolHandler(52, DeleteTransportTool);
 }

@@ -1,9 +1,9 @@
 #include "map/tools/TerrainTools.h"
 
 #include "map/MapState.h"
+#include "map/ToolHost.h"
 #include "map/tools/MapObjectErase.h"
 #include "map/tools/TerrainPainting.h"
-#include "map/tools/ToolHost.h"
 #include "map/tools/ToolState.h"
 #include "platform/core/Random.h"
 #include "scenario/Scenario.h"

@@ -2,7 +2,7 @@
 
 #include "map/MapState.h"
 #include "map/MapView.h"
-#include "map/tools/ToolHost.h"
+#include "map/ToolHost.h"
 #include "map/tools/ToolState.h"
 #include "map/tools/ToolTable.h"
 #include "scenario/Scenario.h"
@@ -69,9 +69,9 @@ void ApplyToolAtCell(ToolHost& host) {
     MapTools()[static_cast<std::size_t>(tool)].Apply(x, y, host);
 }
 
-void MapMouseDown(bool leftAlone, int px, int py, ToolHost& host) {
+void MapMouseDown(bool leftAlone, ViewCell cell, ToolHost& host) {
     if (!leftAlone || Tools.Busy) return;
-    Map.MouseCell = ViewCellAtPixel(px, py);
+    Map.MouseCell = cell;
     Map.CellPixelSize = ViewCellSize();
     Map.PaintTerrain = ChoosePaintTerrain();
     ApplyToolAtCell(host);

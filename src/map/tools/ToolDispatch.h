@@ -1,5 +1,7 @@
 #pragma once
 
+#include "map/MapState.h"
+
 #include <cstdint>
 #include <optional>
 #include <utility>
@@ -21,9 +23,9 @@ std::uint8_t ChoosePaintTerrain();
 // and no tool is running already.
 void ApplyToolAtCell(ToolHost& host);
 
-// A press at pixel (px, py) of the map picture; leftAlone is whether the left button alone went
-// down. Sets the mouse cell, chooses the stroke's terrain and applies the tool once.
-void MapMouseDown(bool leftAlone, int px, int py, ToolHost& host);
+// A press on view cell `cell` of the map picture; leftAlone is whether the left button alone
+// went down. Sets the mouse cell, chooses the stroke's terrain and applies the tool once.
+void MapMouseDown(bool leftAlone, ViewCell cell, ToolHost& host);
 
 // After a move onto a new cell (Map.MouseCell already set): the brush tools 0..4 repeat while
 // the left button alone is held, unless the selected terrain is a sign or town entrance.

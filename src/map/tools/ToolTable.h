@@ -1,6 +1,6 @@
 #pragma once
 
-#include "map/tools/ToolHost.h"
+#include "map/ToolHost.h"
 
 #include <array>
 
@@ -30,12 +30,9 @@ struct ToolInfo {
     ToolHandler Apply;
 };
 
+// The table is constant data, whole from the start: every tool's handler is written in it.
 const std::array<ToolInfo, kMapToolCount>& MapTools();
 
 // Whether the tool's button is shown outdoors (true) or in a town (false); false for a number
 // that is no tool.
 bool ToolShownIn(int tool, bool outdoors);
-
-// Replaces a placement tool's handler. Placement tools do nothing on the map until the code that
-// carries them out installs itself here.
-void SetToolHandler(int tool, ToolHandler handler);

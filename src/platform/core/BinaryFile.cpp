@@ -44,6 +44,15 @@ std::size_t ReadSome(int fd, std::uint8_t* out, std::size_t count) {
 }
 } // namespace
 
+int file_calls::OpenFileForReading(const std::string& path, std::int64_t largest,
+                                   std::int64_t& size) {
+    struct stat st {};
+    FileDescriptor fd(OpenRegularFile(path, st));
+    if (st.st_size > largest) RaiseError(err::OutOfMemory);
+    size = st.st_size;
+    return fd.Release();
+}
+
 std::vector<std::uint8_t> ReadFileBytes(const std::string& path, std::int64_t largest) {
     struct stat st {};
     const FileDescriptor fd(OpenRegularFile(path, st));

@@ -67,51 +67,13 @@ void ByteWriter::PutI32BigEndian(FilePos pos, std::int32_t value) {
     PutBytes(pos, b, 4);
 }
 
-void ByteReader::Require(FilePos pos, std::size_t count) const {
-    const std::size_t offset = OffsetOf(pos, count);
-    if (offset > bytes_.size() || count > bytes_.size() - offset)
-        RaiseError(err::InputPastEndOfFile);
+void ByteReader::RaiseOutside(FilePos pos, std::size_t count) const {
+    OffsetOf(pos, count);
+    RaiseError(err::InputPastEndOfFile);
 }
 
-void ByteReader::GetBytes(FilePos pos, void* out, std::size_t count) const {
-    Require(pos, count);
-    if (count > 0) std::memcpy(out, bytes_.data() + (pos - 1), count);
-}
-
-std::uint8_t ByteReader::GetU8(FilePos pos) const {
-    Require(pos, 1);
-    return bytes_[static_cast<std::size_t>(pos - 1)];
-}
-
-std::int16_t ByteReader::GetI16(FilePos pos) const {
-    Require(pos, 2);
-    const std::uint8_t* p = bytes_.data() + (pos - 1);
-    return static_cast<std::int16_t>(static_cast<std::uint16_t>(p[0] | (p[1] << 8)));
-}
-
-std::int32_t ByteReader::GetI32(FilePos pos) const {
-    Require(pos, 4);
-    const std::uint8_t* p = bytes_.data() + (pos - 1);
-    return static_cast<std::int32_t>(
-        static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8) |
-        (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[3]) << 24));
-}
-
-std::int16_t ByteReader::GetI16BigEndian(FilePos pos) const {
-    Require(pos, 2);
-    const std::uint8_t* p = bytes_.data() + (pos - 1);
-    return static_cast<std::int16_t>(static_cast<std::uint16_t>((p[0] << 8) | p[1]));
-}
-
-std::int32_t ByteReader::GetI32BigEndian(FilePos pos) const {
-    Require(pos, 4);
-    const std::uint8_t* p = bytes_.data() + (pos - 1);
-    return static_cast<std::int32_t>(
-        (static_cast<std::uint32_t>(p[0]) << 24) | (static_cast<std::uint32_t>(p[1]) << 16) |
-        (static_cast<std::uint32_t>(p[2]) << 8) | static_cast<std::uint32_t>(p[3]));
-}
-
-std::string ByteReader::GetText(FilePos pos, std::size_t count) const {
-    Require(pos, count);
-    return std::string(reinterpret_cast<const char*>(bytes_.data() + (pos - 1)), count);
+ByteReader ByteReader::Slice(FilePos pos, std::size_t count) const {
+    const std::uint8_t* start = At(pos, 0);
+    const auto offset = static_cast<std::size_t>(start - bytes_.data());
+    return ByteReader(bytes_.subspan(offset, std::min(count, bytes_.size() - offset)), pos);
 }

@@ -73,25 +73,76 @@ class ByteWriter {
     std::size_t size_ = 0;
 };
 
-// A file image being read. Every read is checked against the image: a read that would pass
-// its end raises "Input past end of file"; a position below 1 raises "Bad record number".
+// A file image being read, whole or one part of it: the bytes stand at their file positions
+// first, first + 1, ... Every read is checked against them: a read that would pass their end,
+// or reach before the part they hold, raises "Input past end of file"; a position below 1
+// raises "Bad record number".
 class ByteReader {
   public:
-    explicit ByteReader(std::span<const std::uint8_t> bytes) : bytes_(bytes) {}
+    explicit ByteReader(std::span<const std::uint8_t> bytes, FilePos first = 1)
+        : bytes_(bytes), first_(first) {}
 
     std::int64_t Size() const { return static_cast<std::int64_t>(bytes_.size()); }
+    FilePos First() const { return first_; }
+    // The position after the last byte.
+    FilePos End() const { return first_ + Size(); }
+    std::span<const std::uint8_t> Bytes() const { return bytes_; }
 
-    void GetBytes(FilePos pos, void* out, std::size_t count) const;
-    std::uint8_t GetU8(FilePos pos) const;
-    std::int16_t GetI16(FilePos pos) const;
-    std::int32_t GetI32(FilePos pos) const;
-    std::int16_t GetI16BigEndian(FilePos pos) const;
-    std::int32_t GetI32BigEndian(FilePos pos) const;
-    std::string GetText(FilePos pos, std::size_t count) const;
+    // The count bytes from pos on as a reader of their own, cut where these bytes end, so
+    // that nothing read through it can reach beyond them. pos must lie within these bytes or
+    // just after them.
+    ByteReader Slice(FilePos pos, std::size_t count) const;
+
+    // Whether the count bytes at pos are all there.
+    bool Has(FilePos pos, std::size_t count) const {
+        const auto offset = static_cast<std::uint64_t>(pos - first_);
+        return pos >= first_ && offset <= bytes_.size() && count <= bytes_.size() - offset;
+    }
+
+    // The count bytes at pos, checked.
+    const std::uint8_t* At(FilePos pos, std::size_t count) const {
+        const auto offset = static_cast<std::uint64_t>(pos - first_);
+        if (pos >= first_ && offset <= bytes_.size() && count <= bytes_.size() - offset)
+            return bytes_.data() + offset;
+        RaiseOutside(pos, count);
+    }
+
+    void GetBytes(FilePos pos, void* out, std::size_t count) const {
+        const std::uint8_t* p = At(pos, count);
+        if (count > 0) std::memcpy(out, p, count);
+    }
+    std::uint8_t GetU8(FilePos pos) const { return *At(pos, 1); }
+    std::int16_t GetI16(FilePos pos) const { return LittleI16(At(pos, 2)); }
+    std::int32_t GetI32(FilePos pos) const { return LittleI32(At(pos, 4)); }
+    std::int16_t GetI16BigEndian(FilePos pos) const { return BigI16(At(pos, 2)); }
+    std::int32_t GetI32BigEndian(FilePos pos) const { return BigI32(At(pos, 4)); }
+    std::string GetText(FilePos pos, std::size_t count) const {
+        return std::string(reinterpret_cast<const char*>(At(pos, count)), count);
+    }
 
     // Raises the end-of-file error unless count bytes are there from pos on.
-    void Require(FilePos pos, std::size_t count) const;
+    void Require(FilePos pos, std::size_t count) const { At(pos, count); }
+
+    static std::int16_t LittleI16(const std::uint8_t* p) {
+        return static_cast<std::int16_t>(static_cast<std::uint16_t>(p[0] | (p[1] << 8)));
+    }
+    static std::int32_t LittleI32(const std::uint8_t* p) {
+        return static_cast<std::int32_t>(
+            static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8) |
+            (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[3]) << 24));
+    }
+    static std::int16_t BigI16(const std::uint8_t* p) {
+        return static_cast<std::int16_t>(static_cast<std::uint16_t>((p[0] << 8) | p[1]));
+    }
+    static std::int32_t BigI32(const std::uint8_t* p) {
+        return static_cast<std::int32_t>(
+            (static_cast<std::uint32_t>(p[0]) << 24) | (static_cast<std::uint32_t>(p[1]) << 16) |
+            (static_cast<std::uint32_t>(p[2]) << 8) | static_cast<std::uint32_t>(p[3]));
+    }
 
   private:
+    [[noreturn]] void RaiseOutside(FilePos pos, std::size_t count) const;
+
     std::span<const std::uint8_t> bytes_;
+    FilePos first_;
 };

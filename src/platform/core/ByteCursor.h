@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -43,10 +44,41 @@ class WriteCursor {
     FilePos pos_;
 };
 
+// Reads at the cursor's position and moves it on. A cursor over one part of a file (a slice
+// of the file's reader) cannot read beyond that part: a read past it is an error of the part.
+// One record of a fixed size whose bytes were checked as a whole: its fields are read one after
+// the other without a check each, as the reader of a record reads exactly its size (the layout
+// tests prove each byte for byte). A file's thousands of small fields then cost one check per
+// record instead of one each.
+class RecordReader {
+  public:
+    explicit RecordReader(const std::uint8_t* bytes) : p_(bytes) {}
+
+    std::uint8_t U8() { return *p_++; }
+    std::int16_t I16() {
+        const std::int16_t v = ByteReader::LittleI16(p_);
+        p_ += 2;
+        return v;
+    }
+    void TextInto(std::string& text, std::size_t length) {
+        text.assign(reinterpret_cast<const char*>(p_), length);
+        p_ += length;
+    }
+    template <std::size_t N> void U8s(std::array<std::uint8_t, N>& values) {
+        std::memcpy(values.data(), p_, N);
+        p_ += N;
+    }
+
+  private:
+    const std::uint8_t* p_;
+};
+
 class ReadCursor {
   public:
     ReadCursor(const ByteReader& reader, FilePos pos, bool bigEndian = false)
         : reader_(reader), pos_(pos), bigEndian_(bigEndian) {}
+    // From the first byte of the part on.
+    explicit ReadCursor(const ByteReader& part) : ReadCursor(part, part.First()) {}
 
     FilePos Pos() const { return pos_; }
     void Seek(FilePos pos) { pos_ = pos; }
@@ -56,36 +88,42 @@ class ReadCursor {
     // Raises the end-of-file error unless count bytes remain from the cursor on.
     void Require(std::size_t count) const { reader_.Require(pos_, count); }
 
-    std::uint8_t U8() {
-        const auto v = reader_.GetU8(pos_);
-        pos_ += 1;
-        return v;
+    // The next count bytes, checked; the cursor moves past them.
+    const std::uint8_t* Take(std::size_t count) {
+        const std::uint8_t* p = reader_.At(pos_, count);
+        pos_ += static_cast<FilePos>(count);
+        return p;
     }
+
+    // The next record of size bytes, checked once.
+    RecordReader Record(std::size_t size) { return RecordReader(Take(size)); }
+
+    std::uint8_t U8() { return *Take(1); }
     std::int16_t I16() {
-        const auto v = bigEndian_ ? reader_.GetI16BigEndian(pos_) : reader_.GetI16(pos_);
-        pos_ += 2;
-        return v;
+        const std::uint8_t* p = Take(2);
+        return bigEndian_ ? ByteReader::BigI16(p) : ByteReader::LittleI16(p);
     }
     std::int32_t I32() {
-        const auto v = bigEndian_ ? reader_.GetI32BigEndian(pos_) : reader_.GetI32(pos_);
-        pos_ += 4;
-        return v;
+        const std::uint8_t* p = Take(4);
+        return bigEndian_ ? ByteReader::BigI32(p) : ByteReader::LittleI32(p);
     }
     void Bytes(void* out, std::size_t count) {
-        reader_.GetBytes(pos_, out, count);
-        pos_ += static_cast<FilePos>(count);
+        const std::uint8_t* p = Take(count);
+        if (count > 0) std::memcpy(out, p, count);
     }
     std::string Text(std::size_t length) {
-        auto t = reader_.GetText(pos_, length);
-        pos_ += static_cast<FilePos>(length);
-        return t;
+        return std::string(reinterpret_cast<const char*>(Take(length)), length);
+    }
+    // The same into a text that already exists, whose storage is kept when it is large enough.
+    void TextInto(std::string& text, std::size_t length) {
+        text.assign(reinterpret_cast<const char*>(Take(length)), length);
     }
     template <std::size_t N> void U8s(std::array<std::uint8_t, N>& values) {
         Bytes(values.data(), N);
     }
 
   private:
-    const ByteReader& reader_;
+    ByteReader reader_;
     FilePos pos_;
     bool bigEndian_;
 };

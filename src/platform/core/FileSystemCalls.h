@@ -24,6 +24,12 @@ void WriteAll(int fd, std::span<const std::uint8_t> bytes);
 // A missing folder on the way to a file is "Path not found"; a missing file "File not found".
 [[noreturn]] void RaiseOpenFailure(const std::string& path, int errnoValue);
 
+// Opens a regular file for reading and gives its descriptor and size. Opened without blocking:
+// a pipe or a device in the file's place would otherwise wait forever for a writer. Anything but
+// a regular file is refused with "Path/File access error", a file larger than largest with
+// "Out of memory".
+int OpenFileForReading(const std::string& path, std::int64_t largest, std::int64_t& size);
+
 // Closes the file when it goes, unless Close was called, which reports a failure.
 class FileDescriptor {
   public:

@@ -3,6 +3,8 @@
 #include "platform/qt/EventPass.h"
 
 #include <QApplication>
+#include <QLayout>
+#include <QMainWindow>
 #include <algorithm>
 #include <vector>
 
@@ -20,6 +22,23 @@ std::vector<LoadedForm>& LoadedForms() {
 ModalFormHook& InstalledHook() {
     static ModalFormHook hook;
     return hook;
+}
+
+// The program's main window; the active window while none is shown.
+QWidget* MainWindow() {
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (qobject_cast<QMainWindow*>(window) && window->isVisible()) return window;
+    return QApplication::activeWindow();
+}
+
+// A dialog opens centred over the main window. Its size is known only once its layout has run:
+// a dialog never shown before would otherwise be placed by a default size.
+void CentreOverMainWindow(ModalForm& form) {
+    const QWidget* main = MainWindow();
+    if (!main || main == &form) return;
+    if (QLayout* layout = form.layout()) layout->activate();
+    if (!form.testAttribute(Qt::WA_Resized)) form.adjustSize();
+    form.move(main->frameGeometry().center() - QPoint(form.width() / 2, form.height() / 2));
 }
 } // namespace
 
@@ -68,13 +87,14 @@ ModalFormHook SetModalFormHook(ModalFormHook hook) {
 }
 
 void ShowModal(ModalForm& form) {
-    // A dialog opens centred on the window it was opened from.
-    if (QWidget* opener = QApplication::activeWindow(); opener && opener != &form)
-        form.move(opener->frameGeometry().center() - form.rect().center());
     form.OnOpening();
     if (form.TakeCloseOnOpening()) {
         form.hide();
-    } else if (InstalledHook()) {
+        DoEvents();
+        return;
+    }
+    CentreOverMainWindow(form);
+    if (InstalledHook()) {
         InstalledHook()(form);
         form.hide();
     } else {

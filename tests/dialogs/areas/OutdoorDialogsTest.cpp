@@ -9,6 +9,7 @@
 #include "support/SampleScenario.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <gtest/gtest.h>
 
@@ -156,4 +157,24 @@ TEST_F(OutdoorDialogsTest, VarTownEntriesShowBoxesForTownsAndStoreMinusOneWithou
     EXPECT_EQ(Scen.VarTownEntries[1], (VarTownEntry{-1, -1, -1}));
     EXPECT_EQ(Scen.VarTownEntries[2], (VarTownEntry{1, 40, 4}));
     EXPECT_EQ(Scen.VarTownEntries[3], (VarTownEntry{9, 1, 1})) << "a stale town is kept";
+}
+
+// The two flag headings once stood side by side and read as one line over both columns.
+TEST_F(OutdoorDialogsTest, VarTownEntryFlagHeadingsStandApartOverTheirOwnColumns) {
+    Scen.VarTownEntries.fill({-1, -1, -1});
+    Scen.VarTownEntries[0] = {0, 1, 1};
+    Open<frmVarTownEntry>([](frmVarTownEntry& d) {
+        QRect headings[2];
+        for (const QLabel* label : d.findChildren<QLabel*>())
+            for (int i = 0; i < 2; ++i)
+                if (label->text() == QString("Stuff Done Flag to add ") + "XY"[i])
+                    headings[i] = label->geometry();
+        const QLineEdit* boxes[] = {d.txtStuffDoneA[0], d.txtStuffDoneB[0]};
+        for (int i = 0; i < 2; ++i) {
+            const int middle = boxes[i]->geometry().center().x();
+            EXPECT_TRUE(headings[i].left() <= middle && middle <= headings[i].right()) << i;
+        }
+        EXPECT_GE(headings[1].left() - headings[0].right(), 12);
+        Click(d.cmdCancel);
+    });
 }

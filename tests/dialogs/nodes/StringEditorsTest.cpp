@@ -6,6 +6,7 @@
 
 #include "forms/MultiLineBox.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 
@@ -171,6 +172,23 @@ TEST_F(StringEditorTest, SignsEditTheirSlotOfTheTownOrSection) {
     EXPECT_EQ(Scen.Towns[1].Strings[173], "Beware of dogs");
 }
 
+// From the second opening on, the focus stayed on the button that had closed the editor, and
+// text typed straight away was lost.
+TEST_F(StringEditorTest, TextTypedStraightAwayReachesTheSignAtEveryOpening) {
+    Map.EditMode = kEditSmallTown;
+    SharedForm<frmEditSign>().SignNum = 3;
+    for (const char* typed : {"Inn", "Bar"}) {
+        Scen.Towns[1].Strings[173] = "";
+        Open<frmEditSign>([typed](frmEditSign& s) {
+            QWidget* focused = QApplication::focusWidget();
+            ASSERT_NE(focused, nullptr);
+            QTest::keyClicks(focused, typed);
+            EXPECT_EQ(s.txtSign->ModelText(), typed);
+            Click(s.cmdCancel);
+        });
+    }
+}
+
 TEST_F(StringEditorTest, SpecialSpotNumbersAreCheckedAgainstTheAreasNodes) {
     Scen.Towns[1].SpecialSpots = {{-1, 4, 4}, {12, 5, 5}};
     Scen.OutdoorSections.At(0, 0).SpecialSpots = {{7, 1, 1}};
@@ -210,15 +228,21 @@ TEST_F(StringEditorTest, SpecialSpotNumbersAreCheckedAgainstTheAreasNodes) {
                                                         : Scen.Towns[1].SpecialSpots;
         EXPECT_EQ(spots[static_cast<std::size_t>(c.spot)].Node, c.stored);
     }
-    // A free spot opens showing 0; a rejected entry left gets the last good number back, and
-    // Cancel stores nothing.
+}
+
+// Leaving the box once put the last good number back, and a click on OK then stored it.
+TEST_F(StringEditorTest, ASpotNumberRejectedThenLeftIsNotStoredByAClickOnOk) {
     Map.EditMode = kEditSmallTown;
-    Scen.Towns[1].SpecialSpots[0].Node = -1;
+    Scen.Towns[1].SpecialSpots = {{-1, 4, 4}};
+    SharedForm<frmSetSpecial>().Special = 0;
     Open<frmSetSpecial>([](frmSetSpecial& s) {
-        EXPECT_EQ(s.txtSpecNum->text(), "0");
+        EXPECT_EQ(s.txtSpecNum->text(), "0"); // a free spot
         TypeInto(s.txtSpecNum, "5");
         TypeInto(s.txtSpecNum, "500");
-        EXPECT_EQ(s.txtSpecNum->text(), "5");
+        EXPECT_EQ(s.txtSpecNum->text(), "500");
+        Click(s.cmdOK);
+        EXPECT_TRUE(s.isVisible());
+        EXPECT_EQ(s.txtSpecNum->text(), "500");
         Click(s.cmdCancel);
     });
     EXPECT_EQ(Scen.Towns[1].SpecialSpots[0].Node, -1);

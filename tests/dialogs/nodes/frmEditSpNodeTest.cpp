@@ -253,6 +253,32 @@ TEST_F(NodeEditorTest, AChainIsCreatedThreeDeepAndUnusedLinksAreUndoneOnTheWayBa
     EXPECT_TRUE(IsFreeNode(nodes[5]));
 }
 
+// Go Back once saved a child left unused, which turned a free node's picture -1 into 0. A child
+// that storage holds in use and the author freed is still saved: else the freeing were lost.
+TEST_F(NodeEditorTest, GoBackLeavesAnUnusedChildAsStoredUnlessTheAuthorFreedIt) {
+    for (const bool inUse : {false, true}) {
+        SCOPED_TRACE(inUse);
+        FreeEverything();
+        for (std::int16_t n = 0; n <= 2; ++n)
+            Use(2, n, 4, n == 2 && inUse ? 3 : -1);
+        if (inUse) Use(2, 3, 4);
+        const SpecialNode stored = Scen.Towns[1].SpecialNodes[3];
+        Open(2, 2, {.editor = [inUse](frmEditSpNode& e) {
+                 Click(e.cmdButton[3]);
+                 EXPECT_EQ(e.lblNodeNum->text(), "3");
+                 if (inUse) ClickType(e, 0, 0); // "No Special": the author frees the node
+                 Click(e.cmdGoBack);
+                 Click(e.cmdOK);
+             }});
+        const SpecialNode& child = Scen.Towns[1].SpecialNodes[3];
+        if (inUse)
+            EXPECT_TRUE(IsFreeNode(child));
+        else
+            EXPECT_EQ(child, stored);
+        EXPECT_EQ(Scen.Towns[1].SpecialNodes[2].JumpTo, -1);
+    }
+}
+
 TEST_F(NodeEditorTest, GlobalCallsAndTimersLinkIntoTheScenarioFamily) {
     Use(2, 0, 21);
     frmEditSpNode& editor =

@@ -34,5 +34,6 @@ TEST(ItemAbilities, CategoriesAcceptTheirKinds) {
         for (int k = 0; k < 7; ++k)
             EXPECT_EQ(CategoryAccepts(category, kinds[k]), accepted[category][k])
                 << category << " kind " << int(kinds[k]);
-    EXPECT_EQ(CategoryRefusal(5), "You can only give an ability of this sort to\na missile item.");
+    EXPECT_EQ(CategoryRefusal(5),
+              "You can only give an ability of this sort to\r\na missile item.");
 }

@@ -80,7 +80,8 @@ TEST_F(ItemAbilityTest, CategoriesFillTheListOrAreRefusedForTheKind) {
         if (c.refusalEnd) {
             ASSERT_EQ(local.Calls().size(), 1u);
             EXPECT_EQ(local.Calls()[0].text,
-                      std::string("You can only give an ability of this sort to\n") + c.refusalEnd);
+                      std::string("You can only give an ability of this sort to\r\n") +
+                          c.refusalEnd);
             EXPECT_EQ(members.SpAbility, 40);
         } else {
             EXPECT_TRUE(local.Calls().empty());

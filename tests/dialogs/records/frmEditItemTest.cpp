@@ -131,7 +131,7 @@ TEST_F(ItemEditorTest, AbilitiesOnlyForKindsThatCanHaveThem) {
         const char* refusal;
     };
     const Case cases[] = {
-        {0, "You must give the item a type before\n you can choose its abilities."},
+        {0, "You must give the item a type before\r\n you can choose its abilities."},
         {3, "Gold and food cannot be given special abilities."},
         {11, "Gold and food cannot be given special abilities."},
     };
@@ -176,8 +176,9 @@ TEST_F(ItemEditorTest, UsedUpAbilityWithoutChargesCannotBeSaved) {
         if (ability == 85) {
             // After the refusal OK does nothing, silently, until a box is typed in again.
             ASSERT_EQ(local.Calls().size(), 1u);
-            EXPECT_EQ(local.Calls()[0].text,
-                      "An item with the specialty class selected\nmust have at least one charge.");
+            EXPECT_EQ(
+                local.Calls()[0].text,
+                "An item with the specialty class selected\r\nmust have at least one charge.");
             EXPECT_EQ(Item(40).Charges, 1);
         } else {
             EXPECT_TRUE(local.Calls().empty()) << ability;

@@ -5,6 +5,7 @@
 #include "dialogs/records/frmMonstPicSize.h"
 
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
 #include <QTest>
@@ -93,6 +94,18 @@ TEST_F(MonsterEditorTest, NoHealthOrSpeedIsShownAndSavedAsOne) {
     });
     EXPECT_EQ(Monster(20).Health, 1);
     EXPECT_EQ(Monster(20).Speed, 1);
+}
+
+// The attack frame once stretched to the height of the column beside it.
+TEST_F(MonsterEditorTest, TheHandToHandFrameIsNoTallerThanWhatItHolds) {
+    Edit(20, [](frmEditMonster& d) {
+        const QGroupBox* frame = nullptr;
+        for (const QGroupBox* box : d.findChildren<QGroupBox*>())
+            if (box->title() == "Hand to Hand Combat:") frame = box;
+        ASSERT_NE(frame, nullptr);
+        EXPECT_LE(frame->height(), frame->sizeHint().height());
+        Click(d.cmdCancel);
+    });
 }
 
 TEST_F(MonsterEditorTest, AttackDiceDecideTheSides) {

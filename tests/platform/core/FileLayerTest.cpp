@@ -1,4 +1,5 @@
 #include "platform/core/BinaryFile.h"
+#include "platform/core/ByteSource.h"
 #include "platform/core/ErrorBox.h"
 #include "platform/core/ProgramPaths.h"
 #include "platform/core/RuntimeError.h"
@@ -54,6 +55,33 @@ TEST(BinaryFile, MissingFilesAndFoldersHaveTheirOwnErrors) {
     EXPECT_EQ(ErrorOf([&] { ReadFileBytes(dir.File("no/none.vrs")); }), 76);
     EXPECT_EQ(ErrorOf([&] { WriteFileBytes(dir.File("no/x.vrs"), kBytes); }), 76);
     EXPECT_EQ(ErrorOf([&] { ReadFileBytes(dir.Path()); }), 75);
+    EXPECT_EQ(ErrorOf([&] { ByteSource source(dir.File("none.vrs")); }), 53);
+    EXPECT_EQ(ErrorOf([&] { ByteSource source(dir.File("no/none.vrs")); }), 76);
+    EXPECT_EQ(ErrorOf([&] { ByteSource source(dir.Path()); }), 75);
+}
+
+// Parts smaller and larger than what one read from the disk brings, looked ahead at and taken:
+// each holds the file's own bytes at their positions, and the last is cut where the file ends.
+TEST(BinaryFile, AFileReadPartByPartGivesEveryByteOnceAtItsPosition) {
+    TempFolder dir;
+    std::vector<std::uint8_t> file(2'600'000);
+    for (std::size_t i = 0; i < file.size(); ++i)
+        file[i] = static_cast<std::uint8_t>(i * 7 + i / 251);
+    PutFileBytes(dir.File("f"), file);
+    ByteSource source(dir.File("f"));
+    FilePos pos = 1;
+    for (std::size_t size : {std::size_t{3}, std::size_t{1'000'000}, std::size_t{1'500'000},
+                             std::size_t{0}, std::size_t{90'000}, std::size_t{200'000}}) {
+        EXPECT_EQ(source.Ahead(size).First(), pos);
+        const ByteReader part = source.Take(size);
+        const auto expected = std::min<std::size_t>(size, file.size() - (pos - 1));
+        ASSERT_EQ(part.Size(), static_cast<std::int64_t>(expected)) << "part at " << pos;
+        EXPECT_TRUE(std::equal(part.Bytes().begin(), part.Bytes().end(), file.begin() + (pos - 1)))
+            << "part at " << pos;
+        pos += part.Size();
+        EXPECT_EQ(source.Pos(), pos);
+    }
+    EXPECT_EQ(pos, static_cast<FilePos>(file.size()) + 1);
 }
 
 TEST(BinaryFile, WritingEmptiesTheFileFirst) {
@@ -151,4 +179,6 @@ TEST(BinaryFile, ReadingAPipeIsRefusedAtOnceInsteadOfWaitingForAWriter) {
     EXPECT_EQ(ErrorOf([&] { ReadFileBytes(dir.File("pipe")); }), 75);
     PutFileText(dir.File("big"), "12345");
     EXPECT_EQ(ErrorOf([&] { ReadFileBytes(dir.File("big"), 4); }), 7);
+    EXPECT_EQ(ErrorOf([&] { ByteSource source(dir.File("pipe")); }), 75);
+    EXPECT_EQ(ErrorOf([&] { ByteSource source(dir.File("big"), 4); }), 7);
 }

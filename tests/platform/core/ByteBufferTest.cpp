@@ -75,6 +75,22 @@ TEST(ByteReader, EveryReadPastTheEndOrBeforeTheStartIsAnError) {
     EXPECT_EQ(ErrorOf([&] { empty.Require(1, 0); }), 0);
 }
 
+// A part's reader keeps file positions and reaches neither before nor past its own bytes,
+// though the file holds bytes on both sides.
+TEST(ByteReader, ASliceReadsOnlyItsOwnBytesAtTheirFilePositions) {
+    const std::vector<std::uint8_t> bytes{1, 2, 3, 4, 5, 6};
+    const ByteReader part = ByteReader(bytes).Slice(3, 2);
+    EXPECT_EQ(part.First(), 3);
+    EXPECT_EQ(part.End(), 5);
+    EXPECT_EQ(part.GetI16(3), 0x0403);
+    EXPECT_EQ(ErrorOf([&] { part.GetU8(5); }), 62);
+    EXPECT_EQ(ErrorOf([&] { part.GetI16(4); }), 62);
+    EXPECT_EQ(ErrorOf([&] { part.GetU8(2); }), 62);
+    EXPECT_EQ(ErrorOf([&] { part.GetU8(0); }), 63);
+    EXPECT_EQ(ByteReader(bytes).Slice(5, 9).End(), 7); // cut where the file ends
+    EXPECT_EQ(ErrorOf([&] { ByteReader(bytes).Slice(8, 1); }), 62);
+}
+
 TEST(ByteCursor, MovesOnByWhatItReadsAndPadsFixedTexts) {
     ByteWriter w;
     WriteCursor out(w, 1);

@@ -1,6 +1,6 @@
-#include "graphics/PictureNumbering.h"
+#include "graphics/core/PictureNumbering.h"
 
-#include "graphics/StandardMonsterSizes.h"
+#include "graphics/core/StandardMonsterSizes.h"
 #include "scenario/Scenario.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 #include "map/render/MapRenderer.h"
 
-#include "MapFixture.h"
 #include "graphics/GraphicsSheets.h"
+#include "map/MapFixture.h"
 #include "platform/qt/Surface.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "graphics/PictureNumbering.h"
+#include "graphics/core/PictureNumbering.h"
 #include "scenario/Scenario.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "graphics/PicturePages.h"
+#include "graphics/core/PicturePages.h"
 
 #include <algorithm>
 #include <cmath>
