@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dialogs/nodes/NodeStorage.h"
 #include "scenario/Scenario.h"
 #include "scenario/tables/CommonTables.h"
 #include "scenario/tables/EditorTables.h"
@@ -32,5 +33,10 @@ class NodeScenarioTest : public ::testing::Test {
         }
         Scen.OutdoorSections.At(0, 0).Strings.fill("*");
         Scen.ScenStrings.fill("*");
+    }
+    static void Use(std::int32_t family, int node, std::int16_t type, std::int16_t jumpTo = -1) {
+        SpecialNode& stored = FamilyNode(Scen, family, node);
+        stored.Type = type;
+        stored.JumpTo = jumpTo;
     }
 };
