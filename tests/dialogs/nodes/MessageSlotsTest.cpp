@@ -10,8 +10,7 @@ TEST_F(MessageSlotsTest, EachFamilyAllocatesInItsOwnMessageRange) {
     struct Case {
         std::int32_t family;
         std::int16_t last;
-        std::string* firstString;
-        std::string* lastString;
+        std::string *firstString, *lastString;
     };
     const Case cases[] = {
         {0, 99, &Scen.ScenStrings[160], &Scen.ScenStrings[259]},
@@ -36,12 +35,11 @@ TEST_F(MessageSlotsTest, EachFamilyAllocatesInItsOwnMessageRange) {
 
 TEST_F(MessageSlotsTest, SixLinesNeedSixFreeSlotsInARow) {
     const MessageFamily family = MessageFamilyOf(0);
-    for (int m = 0; m <= 99; ++m)
-        MessageText(Scen, family, m) = (m < 9 && m % 2 == 0) ? "*" : "used";
-    EXPECT_EQ(FirstFreeMessageRun(Scen, family, 6), -1);
-    for (int m = 0; m <= 99; ++m)
-        MessageText(Scen, family, m) = (m >= 3 && m <= 8) ? "*free" : "used";
-    EXPECT_EQ(FirstFreeMessageRun(Scen, family, 6), 3);
+    for (const auto& [free, first] : {std::pair{"*", -1}, {"*free", 3}}) {
+        for (int m = 0; m <= 99; ++m)
+            MessageText(Scen, family, m) =
+                (first < 0 ? m < 9 && m % 2 == 0 : m >= 3 && m <= 8) ? free : "used";
+        EXPECT_EQ(FirstFreeMessageRun(Scen, family, 6), first);
+    }
 }
-
 } // namespace

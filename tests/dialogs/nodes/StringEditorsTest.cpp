@@ -178,8 +178,8 @@ TEST_F(StringEditorTest, SpecialSpotNumbersAreCheckedAgainstTheAreasNodes) {
         std::int16_t stored;
     };
     const Case cases[] = {
-        {kEditSmallTown, 0, "0", "100", "99", 99},   {kEditSmallTown, 1, "12", "-1", "", 0},
-        {kEditOutdoors, 0, "7", "60", "59", 59},     {kEditOutdoors, 0, "59", "-1", "3", 3},
+        {kEditSmallTown, 0, "0", "100", "99", 99},     {kEditSmallTown, 1, "12", "-1", "", 0},
+        {kEditOutdoors, 0, "7", "60", "59", 59},       {kEditOutdoors, 0, "59", "-1", "3", 3},
         {kEditSmallTown, 0, "99", "500", nullptr, 99},
     };
     for (const Case& c : cases) {
@@ -188,20 +188,21 @@ TEST_F(StringEditorTest, SpecialSpotNumbersAreCheckedAgainstTheAreasNodes) {
         const std::size_t before = boxes.Calls().size();
         OpenDialog<frmSetSpecial>([&](frmSetSpecial& s) { s.Special = c.spot; },
                                   [&](frmSetSpecial& s) {
-            EXPECT_EQ(s.txtSpecNum->text(), c.shown);
-            TypeInto(s.txtSpecNum, "5");
-            TypeInto(s.txtSpecNum, c.rejected);
-            ASSERT_GT(boxes.Calls().size(), before);
-            EXPECT_EQ(boxes.Calls().back().text, std::string("Value must be between 0 and ") +
-                                                     (c.editMode == kEditOutdoors ? "59." : "99."));
-            Enter(s.txtSpecNum, c.rejected);
-            Click(s.cmdOK);
-            EXPECT_TRUE(s.isVisible());
-            EXPECT_EQ(s.txtSpecNum->text(), c.rejected);
-            if (!c.accepted) return Click(s.cmdCancel);
-            Enter(s.txtSpecNum, c.accepted);
-            EXPECT_FALSE(s.isVisible());
-        });
+                                      EXPECT_EQ(s.txtSpecNum->text(), c.shown);
+                                      TypeInto(s.txtSpecNum, "5");
+                                      TypeInto(s.txtSpecNum, c.rejected);
+                                      ASSERT_GT(boxes.Calls().size(), before);
+                                      EXPECT_EQ(boxes.Calls().back().text,
+                                                std::string("Value must be between 0 and ") +
+                                                    (c.editMode == kEditOutdoors ? "59." : "99."));
+                                      Enter(s.txtSpecNum, c.rejected);
+                                      Click(s.cmdOK);
+                                      EXPECT_TRUE(s.isVisible());
+                                      EXPECT_EQ(s.txtSpecNum->text(), c.rejected);
+                                      if (!c.accepted) return Click(s.cmdCancel);
+                                      Enter(s.txtSpecNum, c.accepted);
+                                      EXPECT_FALSE(s.isVisible());
+                                  });
         const auto& spots = c.editMode == kEditOutdoors ? Scen.OutdoorSections.At(0, 0).SpecialSpots
                                                         : Scen.Towns[1].SpecialSpots;
         EXPECT_EQ(spots[static_cast<std::size_t>(c.spot)].Node, c.stored);

@@ -123,8 +123,8 @@ TEST_F(TalkingNodeEditorTest, EnterInAnExtraBoxChecksTheEntryBeforeSaving) {
     Typed(7, 3, {10, 2, 5, 8});
     Scen.Towns[1].Boundary = {5, 8, 40, 30};
     OpenNode(7, [this](frmDialogNode& d) {
-        const std::pair<std::size_t, const char*> entries[] = {{2, "41"}, {2, "4"}, {3, "31"},
-                                                                {3, "7"}};
+        const std::pair<std::size_t, const char*> entries[] = {
+            {2, "41"}, {2, "4"}, {3, "31"}, {3, "7"}};
         for (const auto& entry : entries) {
             Enter(d.txtExtra[entry.first], entry.second);
             EXPECT_TRUE(d.isVisible()) << entry.second;

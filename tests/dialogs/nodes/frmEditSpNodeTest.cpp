@@ -88,7 +88,8 @@ TEST_F(NodeEditorTest, MinusOneEditsTheFirstFreeNodeAndNoFreeNodeOrOneBeyondOpen
     EXPECT_EQ(NotOpened(At(1, 60)).NodeNum, 60);
     ASSERT_EQ(boxes.Calls().size(), 2u);
     EXPECT_EQ(boxes.Calls()[0].title, "Error");
-    EXPECT_EQ(boxes.Texts(), (std::vector<std::string>{kNoFreeNodeText, NodeOutOfRangeText(1, 60)}));
+    EXPECT_EQ(boxes.Texts(),
+              (std::vector<std::string>{kNoFreeNodeText, NodeOutOfRangeText(1, 60)}));
 }
 
 TEST_F(NodeEditorTest, EachCategoryListsItsTypesAndAChosenTypeRelabelsTheFields) {
@@ -234,7 +235,7 @@ TEST_F(NodeEditorTest, GoBackLeavesAnUnusedChildAsStoredUnlessTheAuthorFreedIt) 
         Edit(2, 2, [kind](frmEditSpNode& e) {
             Click(e.cmdButton[3]);
             EXPECT_EQ(e.lblNodeNum->text(), "3");
-            if (kind == Freed) ClickType(e, 0, 0); // "No Special": the author frees the node
+            if (kind == Freed) ClickType(e, 0, 0);        // "No Special": the author frees the node
             if (kind == MovedOn) Click(e.cmdScrollRight); // node 4, free and left so
             Click(e.cmdGoBack);
             Click(e.cmdOK);
