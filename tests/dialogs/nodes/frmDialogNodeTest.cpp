@@ -37,26 +37,12 @@ QStringList Entries(QComboBox* list, std::initializer_list<int> rows) {
     return texts;
 }
 
-TEST_F(TalkingNodeEditorTest, ArrowsSaveFirstAndWrapThroughTheNinetyNodes) {
+// The arrows save first and wrap through the ninety nodes; keywords are four characters and an
+// emptied one becomes "xxxx".
+TEST_F(TalkingNodeEditorTest, ArrowsSaveFirstAndWrapAndPersonalitiesAreNumberedByTown) {
+    Typed(0, 0);
     Typed(89, 0).Text1 = "Last node";
     OpenNode(0, [](frmDialogNode& d) {
-        TypeInto(d.txtWord[0], "hi");
-        Click(d.cmdScrollLeft);
-        EXPECT_EQ(d.lblNodeNum->text(), "89");
-        EXPECT_EQ(d.txtText[0]->ModelText(), "Last node");
-        Click(d.cmdScrollRight);
-        EXPECT_EQ(d.DialogNum, 0);
-        EXPECT_EQ(d.txtWord[0]->text(), "hi  ");
-        Click(d.cmdCancel);
-    });
-    EXPECT_EQ(Node(0).Word1, "hi  ");
-    EXPECT_EQ(Node(89).Text1, "Last node");
-}
-
-// Keywords are four characters and an emptied one becomes "xxxx".
-TEST_F(TalkingNodeEditorTest, PersonalitiesAreNumberedByTheCurrentTownAndKeywordsPadded) {
-    Typed(3, 0);
-    OpenNode(3, [](frmDialogNode& d) {
         ASSERT_EQ(d.lstPersonality->count(), 12);
         EXPECT_EQ(Entries(d.lstPersonality, {0, 1, 7}),
                   (QStringList{"-2 - Everybody", "-1 - Unused", "15 - Per5"}));
@@ -66,20 +52,28 @@ TEST_F(TalkingNodeEditorTest, PersonalitiesAreNumberedByTheCurrentTownAndKeyword
         TypeInto(d.txtWord[0], "");
         EXPECT_EQ(d.txtWord[0]->text(), "xxxx");
         TypeInto(d.txtWord[1], "ab");
-        Click(d.cmdOK);
+        Click(d.cmdScrollLeft);
+        EXPECT_EQ(d.lblNodeNum->text(), "89");
+        EXPECT_EQ(d.txtText[0]->ModelText(), "Last node");
+        Click(d.cmdScrollRight);
+        EXPECT_EQ(d.DialogNum, 0);
+        EXPECT_EQ(d.txtWord[1]->text(), "ab  ");
+        Click(d.cmdCancel);
     });
-    EXPECT_EQ(Node(3).PersonalityNum, 15);
-    EXPECT_EQ(Node(3).Word1 + Node(3).Word2, "xxxxab  ");
-    OpenNode(3, [](frmDialogNode& d) {
+    EXPECT_EQ(Node(0).PersonalityNum, 15);
+    EXPECT_EQ(Node(0).Word1 + Node(0).Word2, "xxxxab  ");
+    EXPECT_EQ(Node(89).Text1, "Last node");
+    OpenNode(0, [](frmDialogNode& d) {
         ChooseRow(d.lstPersonality, 0);
         Click(d.cmdOK);
     });
-    EXPECT_EQ(Node(3).PersonalityNum, -2);
+    EXPECT_EQ(Node(0).PersonalityNum, -2);
 }
 
-TEST_F(TalkingNodeEditorTest, FlagListsFollowPartAAndAChosenFlagRefillsTheValues) {
+// A rejected extra gets its value back and blocks OK until corrected.
+TEST_F(TalkingNodeEditorTest, FlagListsFollowPartAAndRejectedExtrasBlockOk) {
     Typed(5, 1, {12, 3, 7, 0});
-    OpenNode(5, [](frmDialogNode& d) {
+    OpenNode(5, [this](frmDialogNode& d) {
         EXPECT_EQ(d.lblPrompt[0]->text() + "|" + d.lblPrompt[3]->text(),
                   "Stuff Done flag Part A|Unused");
         ASSERT_FALSE(d.lstChoose[0]->isHidden());
@@ -91,27 +85,19 @@ TEST_F(TalkingNodeEditorTest, FlagListsFollowPartAAndAChosenFlagRefillsTheValues
         ChooseRow(d.lstChoose[0], 40);
         EXPECT_EQ(d.txtExtra[0]->text(), "40");
         EXPECT_EQ(d.lstChoose[1]->itemText(3), "3 - F40v3");
-        Click(d.cmdOK);
-    });
-    EXPECT_EQ(Node(5).Extra, (Extras{40, 3, 7, 0}));
-}
-
-TEST_F(TalkingNodeEditorTest, ARejectedExtraGetsItsValueBackAndBlocksOkUntilCorrected) {
-    Typed(6, 1, {12, 3, 0, 0});
-    OpenNode(6, [this](frmDialogNode& d) {
         TypeInto(d.txtExtra[0], "300");
-        EXPECT_EQ(d.txtExtra[0]->text(), "12");
+        EXPECT_EQ(d.txtExtra[0]->text(), "40");
         Click(d.cmdOK);
         EXPECT_TRUE(d.isVisible());
         TypeInto(d.txtExtra[2], "-");
-        EXPECT_EQ(d.txtExtra[2]->text(), "0");
+        EXPECT_EQ(d.txtExtra[2]->text(), "7");
         EXPECT_EQ(boxes.Texts(), (std::vector<std::string>{"Value must be between 0 and 299.",
                                                            "Value must be numeric."}));
         TypeInto(d.txtExtra[0], "20");
         Click(d.cmdOK);
         EXPECT_FALSE(d.isVisible());
     });
-    EXPECT_EQ(Node(6).Extra[0], 20);
+    EXPECT_EQ(Node(5).Extra, (Extras{20, 3, 7, 0}));
 }
 
 // Saving used to convert whatever the focused box held; now it is checked like a box left.
