@@ -150,9 +150,14 @@ TEST_F(NodeEditorTest, AStoreKindChosenFromItsListRelabelsTheOutdoorStoreAtOnce)
     EXPECT_EQ(Scen.OutdoorSections.At(0, 0).SpecialNodes[2].Extra2b, 12);
 }
 
-TEST_F(NodeEditorTest, AFlagChosenFillsThePartBListWithItsValueNames) {
+// A flag chosen fills the part B list with its value names. A click into a box selects its
+// number, so typing replaces it; an emptied picture box holds 0 and any other emptied box -1.
+TEST_F(NodeEditorTest, FlagListsAndClickedOrEmptiedBoxes) {
     Use(0, 1, 55);
     Scen.StuffDoneNames[12].ValueNames[3] = "Opened";
+    SpecialNode& node = Scen.ScenSpecialNodes[1];
+    node.Picture = node.Extra2a = 9;
+    node.Extra1a = 123;
     Edit(0, 1, [](frmEditSpNode& e) {
         EXPECT_EQ(e.lstChoose[1]->count(), 0); // flag -1 has no values
         Choose(e.lstChoose[0], 12);
@@ -160,20 +165,6 @@ TEST_F(NodeEditorTest, AFlagChosenFillsThePartBListWithItsValueNames) {
         EXPECT_EQ(e.lstChoose[1]->itemText(3), "3 - Opened");
         TypeInto(e.txtData[1], "3");
         EXPECT_EQ(e.lstChoose[1]->currentIndex(), 3);
-        Click(e.cmdOK);
-    });
-    EXPECT_EQ(Scen.ScenSpecialNodes[1].StuffDoneA, 12);
-    EXPECT_EQ(Scen.ScenSpecialNodes[1].StuffDoneB, 3);
-}
-
-// A click into a box selects its number, so typing replaces it; an emptied picture box holds
-// 0 and any other emptied box -1.
-TEST_F(NodeEditorTest, ClickedBoxesAreRetypedAndEmptiedOnesHoldTheirNoValue) {
-    Use(2, 1, 4);
-    SpecialNode& node = Scen.Towns[1].SpecialNodes[1];
-    node.Picture = node.Extra2a = 9;
-    node.Extra1a = 123;
-    Edit(2, 1, [](frmEditSpNode& e) {
         QTest::mouseClick(e.txtData[5], Qt::LeftButton, {}, QPoint(3, 5));
         QCoreApplication::processEvents();
         QTest::keyClicks(e.txtData[5], "8");
@@ -183,9 +174,7 @@ TEST_F(NodeEditorTest, ClickedBoxesAreRetypedAndEmptiedOnesHoldTheirNoValue) {
         EXPECT_EQ(e.txtData[4]->text() + e.txtData[7]->text(), "0-1");
         Click(e.cmdOK);
     });
-    EXPECT_EQ(node.Picture, 0);
-    EXPECT_EQ(node.Extra2a, -1);
-    EXPECT_EQ(node.Extra1a, 8);
+    EXPECT_EQ(node, (SpecialNode{55, 12, 3, -1, -1, 0, 8, -1, -1, -1, -1}));
 }
 
 TEST_F(NodeEditorTest, AChainIsCreatedThreeDeepAndUnusedLinksAreUndoneOnTheWayBack) {
