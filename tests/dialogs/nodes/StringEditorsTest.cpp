@@ -135,16 +135,16 @@ TEST_F(StringEditorTest, SignsEditTheirSlotOfTheTownOrSection) {
         Map.EditMode = c.editMode;
         if (c.slot) *c.slot = "Beware";
         const Scenario before = Scen;
+        // Typed straight away: from the second opening on, the focus once stayed on the button
+        // that had closed the editor, and the text was lost.
         OpenDialog<frmEditSign>([&](frmEditSign& s) { s.SignNum = c.sign; },
                                 [&](frmEditSign& s) {
                                     EXPECT_EQ(s.lblSignNum->text(), QString::number(c.sign));
-                                    EXPECT_EQ(s.txtSign->ModelText(), c.slot ? "Beware" : "");
-                                    // Typed straight away: from the second opening on, the focus
-                                    // once stayed on the
-                                    // button that had closed the editor, and the text was lost.
-                                    QTest::keyClick(QApplication::focusWidget(), Qt::Key_End,
-                                                    Qt::ControlModifier);
-                                    QTest::keyClicks(QApplication::focusWidget(), " of dogs");
+                                    QWidget* focused = QApplication::focusWidget();
+                                    QTest::keyClick(focused, Qt::Key_End, Qt::ControlModifier);
+                                    QTest::keyClicks(focused, " of dogs");
+                                    EXPECT_EQ(s.txtSign->ModelText(),
+                                              c.slot ? "Beware of dogs" : "");
                                     Click(c.ok ? s.cmdOK : s.cmdCancel);
                                 });
         if (c.slot && c.ok)
