@@ -3,7 +3,6 @@
 #include "dialogs/nodes/NodeStorage.h"
 #include "dialogs/nodes/NodeTestScenario.h"
 #include "dialogs/nodes/NodeTypePresentation.h"
-#include "support/GameLayoutFixture.h"
 
 #include <gtest/gtest.h>
 

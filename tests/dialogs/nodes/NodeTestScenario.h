@@ -4,6 +4,7 @@
 #include "scenario/Scenario.h"
 #include "scenario/tables/CommonTables.h"
 #include "scenario/tables/EditorTables.h"
+#include "support/GameLayoutFixture.h"
 #include "support/SampleScenario.h"
 
 #include <gtest/gtest.h>

@@ -22,9 +22,12 @@ void ClickType(frmEditSpNode& e, int category, int entry) {
                       e.lstNodeType->visualItemRect(item).center());
 }
 
-// The node shown and its link field, as "node/link".
+// The node shown, its link field, the depth of the chain and which of Go Back and Cancel show.
 QString Shown(const frmEditSpNode& e) {
-    return e.lblNodeNum->text() + "/" + e.txtData[9]->text();
+    return QString("%1/%2 d%3%4%5")
+        .arg(e.lblNodeNum->text(), e.txtData[9]->text())
+        .arg(e.GoBack.Depth())
+        .arg(e.cmdGoBack->isVisible() ? " back" : "", e.cmdCancel->isVisible() ? " cancel" : "");
 }
 
 TEST_F(NodeEditorTest, EachFamilyWrapsItsArrowsSavesOnEnterAndHandsBackTheNodeOpenedOn) {
@@ -44,10 +47,9 @@ TEST_F(NodeEditorTest, EachFamilyWrapsItsArrowsSavesOnEnterAndHandsBackTheNodeOp
             EXPECT_EQ(e.lblNodeType->text(), "Play a Sound");
             Enter(e.txtData[5], "7"); // the typed value is not lost
         });
-        EXPECT_EQ(FamilyNode(Scen, family, MaxNodeOf(family)).StuffDoneA, 4);
-        EXPECT_EQ(FamilyNode(Scen, family, 1).Extra1a, 7);
-        EXPECT_EQ(editor.NodeNum, 0);
-        EXPECT_FALSE(editor.isVisible());
+        EXPECT_EQ(Ints(FamilyNode(Scen, family, MaxNodeOf(family)).StuffDoneA,
+                       FamilyNode(Scen, family, 1).Extra1a, editor.NodeNum, editor.isVisible()),
+                  Ints(4, 7, 0, false));
     }
 }
 
@@ -132,8 +134,7 @@ TEST_F(NodeEditorTest, AStoreKindChosenFromItsListRelabelsTheOutdoorStoreAtOnce)
     Scen.OutdoorSections.At(0, 0).SpecialNodes[2].Extra1a = 0;
     Edit(1, 2, [](frmEditSpNode& e) {
         EXPECT_EQ(e.lblPrompt[6]->text(), "Number of first item in store");
-        EXPECT_EQ(e.lstChoose[6]->count(), 500);
-        EXPECT_FALSE(e.lstChoose[6]->isHidden());
+        EXPECT_EQ(Ints(e.lstChoose[6]->count(), e.lstChoose[6]->isHidden()), Ints(500, false));
         Choose(e.lstChoose[5], 5);
         EXPECT_EQ(e.txtData[5]->text(), "5");
         EXPECT_EQ(e.lblPrompt[6]->text(), "Which shop (0 - 4)");
@@ -146,8 +147,8 @@ TEST_F(NodeEditorTest, AStoreKindChosenFromItsListRelabelsTheOutdoorStoreAtOnce)
         TypeInto(e.txtData[8], "12"); // an unused field still takes a value
         Click(e.cmdOK);
     });
-    EXPECT_EQ(Scen.OutdoorSections.At(0, 0).SpecialNodes[2].Extra1a, 7);
-    EXPECT_EQ(Scen.OutdoorSections.At(0, 0).SpecialNodes[2].Extra2b, 12);
+    const SpecialNode& store = Scen.OutdoorSections.At(0, 0).SpecialNodes[2];
+    EXPECT_EQ(Ints(store.Extra1a, store.Extra2b), Ints(7, 12));
 }
 
 // A flag chosen fills the part B list with its value names. A click into a box selects its
@@ -182,30 +183,23 @@ TEST_F(NodeEditorTest, AChainIsCreatedThreeDeepAndUnusedLinksAreUndoneOnTheWayBa
         Use(2, n, 4);
     frmEditSpNode& editor = Edit(2, 2, [](frmEditSpNode& e) {
         Click(e.cmdButton[3]);
-        EXPECT_EQ(e.lblNodeNum->text(), "3");
-        EXPECT_TRUE(e.cmdGoBack->isVisible());
-        EXPECT_FALSE(e.cmdCancel->isVisible());
+        EXPECT_EQ(Shown(e), "3/-1 d1 back");
         ClickType(e, 0, 4); // node 3 is used
         Click(e.cmdButton[3]);
         Click(e.cmdButton[3]); // node 4 gets the link to 5, so it is used too
-        EXPECT_EQ(e.lblNodeNum->text(), "5");
-        EXPECT_EQ(e.GoBack.Depth(), 3);
+        EXPECT_EQ(Shown(e), "5/-1 d3 back");
         Click(e.cmdGoBack); // 5 was left unused: 4 loses its link
-        EXPECT_EQ(Shown(e), "4/-1");
+        EXPECT_EQ(Shown(e), "4/-1 d2 back");
         Click(e.cmdGoBack); // now 4 is unused as well
-        EXPECT_EQ(Shown(e), "3/-1");
+        EXPECT_EQ(Shown(e), "3/-1 d1 back");
         Click(e.cmdGoBack); // 3 has a type: 2 keeps its link
-        EXPECT_EQ(Shown(e), "2/3");
-        EXPECT_FALSE(e.cmdGoBack->isVisible());
-        EXPECT_TRUE(e.cmdCancel->isVisible());
+        EXPECT_EQ(Shown(e), "2/3 d0 cancel");
         Click(e.cmdOK);
     });
-    EXPECT_EQ(editor.NodeNum, 2);
     const auto& nodes = Scen.Towns[1].SpecialNodes;
-    EXPECT_EQ(nodes[2].JumpTo, 3);
+    EXPECT_EQ(Ints(editor.NodeNum, nodes[2].JumpTo, IsFreeNode(nodes[4]), IsFreeNode(nodes[5])),
+              Ints(2, 3, true, true));
     EXPECT_EQ(nodes[3], (SpecialNode{4, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1}));
-    EXPECT_TRUE(IsFreeNode(nodes[4]));
-    EXPECT_TRUE(IsFreeNode(nodes[5]));
 }
 
 // Go Back once saved a child left unused, which turned a free node's picture -1 into 0. A child
@@ -241,27 +235,23 @@ TEST_F(NodeEditorTest, GlobalCallsAndTimersLinkIntoTheScenarioFamily) {
     Use(2, 0, 21);
     frmEditSpNode& editor = Edit(2, 0, [](frmEditSpNode& e) {
         Click(e.cmdButton[3]);
-        EXPECT_EQ(e.Label1->text(), "Edit Scenario special node:");
         // Town node 0 is being edited, yet scenario node 0 is free to take.
-        EXPECT_EQ(e.lblNodeNum->text(), "0");
+        EXPECT_EQ(e.Label1->text() + Shown(e), "Edit Scenario special node:0/-1 d1 back");
         ClickType(e, 0, 13); // "Start General Timer"
         Click(e.cmdButton[1]);
-        EXPECT_EQ(e.lblNodeNum->text(), "1");
-        EXPECT_EQ(e.Label1->text(), "Edit Scenario special node:");
+        EXPECT_EQ(e.Label1->text() + Shown(e), "Edit Scenario special node:1/-1 d2 back");
         Click(e.cmdOK); // OK at any depth: the bottom of the chain is handed back
     });
-    EXPECT_EQ(editor.NodeNum, 0);
-    EXPECT_EQ(editor.NodeSet, 2);
-    EXPECT_EQ(Scen.Towns[1].SpecialNodes[0].JumpTo, 0);
-    EXPECT_EQ(Scen.ScenSpecialNodes[0].Extra1b, 1);
+    EXPECT_EQ(Ints(editor.NodeNum, editor.NodeSet, Scen.Towns[1].SpecialNodes[0].JumpTo,
+                   Scen.ScenSpecialNodes[0].Extra1b),
+              Ints(0, 2, 0, 1));
 }
 
 TEST_F(NodeEditorTest, ALinkBeyondItsFamilyIsNeitherStoredNorFollowed) {
     Use(2, 1, 4, 150); // only a damaged file holds such a link
     Edit(2, 1, [this](frmEditSpNode& e) {
         Click(e.cmdButton[3]);
-        EXPECT_EQ(e.lblNodeNum->text(), "1");
-        EXPECT_EQ(e.GoBack.Depth(), 0);
+        EXPECT_EQ(Ints(e.lblNodeNum->text().toInt(), e.GoBack.Depth()), Ints(1, 0));
         TypeInto(e.txtData[9], "5");
         TypeInto(e.txtData[9], "100");
         EXPECT_EQ(boxes.Texts(), (std::vector<std::string>{NodeOutOfRangeText(2, 150),
@@ -279,11 +269,9 @@ TEST_F(NodeEditorTest, TheGoBackStackRefusesA257thLink) {
     Edit(0, 0, [this](frmEditSpNode& e) {
         for (int i = 0; i < GoBackStack::kCapacity; ++i)
             Click(e.cmdButton[3]);
-        EXPECT_EQ(e.GoBack.Depth(), 256);
-        EXPECT_TRUE(boxes.Calls().empty());
+        EXPECT_EQ(Ints(e.GoBack.Depth(), boxes.Calls().size()), Ints(256, 0));
         Click(e.cmdButton[3]);
-        EXPECT_EQ(boxes.Calls().size(), 1u);
-        EXPECT_EQ(e.GoBack.Depth(), 256);
+        EXPECT_EQ(Ints(e.GoBack.Depth(), boxes.Calls().size()), Ints(256, 1));
         EXPECT_EQ(e.lblNodeNum->text(), "0");
         Click(e.cmdGoBack);
         EXPECT_EQ(e.lblNodeNum->text(), "255");
@@ -304,10 +292,9 @@ TEST_F(NodeEditorTest, TheMessageButtonHandsTheFreeSlotsItUsedBackToTheNode) {
         EXPECT_EQ(e.txtData[2]->text() + e.txtData[3]->text(), "01");
         Click(e.cmdOK);
     });
-    EXPECT_EQ(Scen.Towns[1].Strings[20], "Hello");
-    EXPECT_EQ(Scen.Towns[1].Strings[21], "There");
-    EXPECT_EQ(Scen.Towns[1].SpecialNodes[1].Message1, 0);
-    EXPECT_EQ(Scen.Towns[1].SpecialNodes[1].Message2, 1);
+    const Town& town = Scen.Towns[1];
+    EXPECT_EQ(town.Strings[20] + "|" + town.Strings[21], "Hello|There");
+    EXPECT_EQ(Ints(town.SpecialNodes[1].Message1, town.SpecialNodes[1].Message2), Ints(0, 1));
 }
 
 TEST_F(NodeEditorTest, PicturesArePickedFromTheKindOfTheNodesType) {
