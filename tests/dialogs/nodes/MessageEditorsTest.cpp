@@ -27,10 +27,8 @@ TEST_F(MessageEditorTest, TwoMessagesTakeFreeSlotsAndTheSecondOneAboveAPassedFir
         QTest::keyClicks(t.txtText[1], "Only the second");
         Click(t.cmdOK);
     });
-    EXPECT_EQ(editor.Mess0, -1);
-    EXPECT_EQ(editor.Mess1, 1);
-    EXPECT_EQ(Scen.Towns[1].Strings[20], "*");
-    EXPECT_EQ(Scen.Towns[1].Strings[21], "Only the second");
+    EXPECT_EQ(Ints(editor.Mess0, editor.Mess1), Ints(-1, 1));
+    EXPECT_EQ(Scen.Towns[1].Strings[20] + "|" + Scen.Towns[1].Strings[21], "*|Only the second");
 
     Scen.ScenStrings[165] = "*old text";
     OpenText<frmEditText2>(0, 5, -1, [](frmEditText2& t) {
@@ -39,10 +37,9 @@ TEST_F(MessageEditorTest, TwoMessagesTakeFreeSlotsAndTheSecondOneAboveAPassedFir
         QTest::keyClicks(t.txtText[1], "Above");
         Click(t.cmdOK);
     });
-    EXPECT_EQ(editor.Mess0, -1);
-    EXPECT_EQ(editor.Mess1, 6);
-    EXPECT_EQ(Scen.ScenStrings[165], "*old text"); // the old text stays in the table
-    EXPECT_EQ(Scen.ScenStrings[166], "Above");
+    EXPECT_EQ(Ints(editor.Mess0, editor.Mess1), Ints(-1, 6));
+    // The old text stays in the table.
+    EXPECT_EQ(Scen.ScenStrings[165] + "|" + Scen.ScenStrings[166], "*old text|Above");
 }
 
 TEST_F(MessageEditorTest, OneFreeSlotServesTheFirstMessageAndNoneClosesTheEditor) {
@@ -51,13 +48,11 @@ TEST_F(MessageEditorTest, OneFreeSlotServesTheFirstMessageAndNoneClosesTheEditor
     frmEditText2& editor = OpenText<frmEditText2>(2, -1, -1, [this](frmEditText2& t) {
         EXPECT_EQ(boxes.Texts(), std::vector<std::string>{"No more text fields available.\r\n\r\n"
                                                           "You may have to clear some."});
-        EXPECT_TRUE(t.txtText[0]->isVisible());
-        EXPECT_FALSE(t.txtText[1]->isVisible());
+        EXPECT_EQ(Ints(t.txtText[0]->isVisible(), t.txtText[1]->isVisible()), Ints(true, false));
         QTest::keyClicks(t.txtText[0], "Last one");
         Click(t.cmdOK);
     });
-    EXPECT_EQ(editor.Mess0, 40);
-    EXPECT_EQ(editor.Mess1, -1);
+    EXPECT_EQ(Ints(editor.Mess0, editor.Mess1), Ints(40, -1));
 
     OpenText<frmEditText2>(2, -1, -1, {});
     EXPECT_EQ(boxes.Calls().back().title, "Error");
@@ -72,8 +67,7 @@ TEST_F(MessageEditorTest, ASecondMessageBeyondTheFamilyIsHiddenAndLeftAlone) {
         EXPECT_FALSE(t.txtText[1]->isVisible()); // town messages end at 149
         Click(t.cmdOK);
     });
-    EXPECT_EQ(editor.Mess0, 2);
-    EXPECT_EQ(editor.Mess1, 150);
+    EXPECT_EQ(Ints(editor.Mess0, editor.Mess1), Ints(2, 150));
     EXPECT_EQ(Scen.Towns[1].Strings, before);
 }
 
