@@ -150,12 +150,14 @@ TEST_F(TalkingNodeEditorTest, PickListsSelectOnlyValuesThatHaveAnEntry) {
 
 TEST_F(TalkingNodeEditorTest, TheNodeTypeDecidesWhichExtrasAreKept) {
     Typed(9, 7, {3, 250, 20, 0});
+    Typed(10, 40, {1, 2, 3, 4}).PersonalityNum = 35; // another town's personality
     OpenNode(9, [](frmDialogNode& d) {
         EXPECT_EQ(d.lblPrompt[4]->text(), "Name of shop");
         ChooseRow(d.lstType, 1);
         // Kept, although type 1 takes 0..9.
         EXPECT_EQ(d.txtExtra[1]->text() + " " + d.txtExtra[2]->text(), "250 20");
-        Click(d.cmdScrollRight);
+        Click(d.cmdScrollRight); // node 10: a stored type or personality without an entry
+        EXPECT_EQ(Ints(d.lstType->currentIndex(), d.lstPersonality->currentIndex()), Ints(-1, -1));
         Click(d.cmdScrollLeft);
         ChooseRow(d.lstType, 0);
         for (QLineEdit* extra : d.txtExtra)
@@ -170,18 +172,8 @@ TEST_F(TalkingNodeEditorTest, TheNodeTypeDecidesWhichExtrasAreKept) {
     });
     EXPECT_EQ(Node(9).NodeType, 1);
     EXPECT_EQ(Node(9).Extra, (Extras{3, 250, 20, 0}));
-}
-
-TEST_F(TalkingNodeEditorTest, AStoredTypeOrPersonalityWithoutAnEntryOpensAndSavesExtrasAsZero) {
-    Typed(10, 40, {1, 2, 3, 4}).PersonalityNum = 35; // another town's personality
-    OpenNode(10, [](frmDialogNode& d) {
-        EXPECT_EQ(d.lstType->currentIndex(), -1);
-        EXPECT_EQ(d.lstPersonality->currentIndex(), -1);
-        Click(d.cmdOK);
-    });
-    EXPECT_EQ(Node(10).NodeType, 40);
-    EXPECT_EQ(Node(10).PersonalityNum, 35);
-    EXPECT_EQ(Node(10).Extra, Extras{});
+    EXPECT_EQ(Ints(Node(10).NodeType, Node(10).PersonalityNum), Ints(40, 35));
+    EXPECT_EQ(Node(10).Extra, Extras{}); // saved as zero
 }
 
 // A new node (A = 0) gets the first free node of its family (node 0 is in use) and the node
