@@ -95,42 +95,21 @@ TEST(OwnLayoutHostileInput, CountsBoundsSizesAndHeaderValuesOutsideTheirTablesAr
         FilePos pos;
         int bytes, value, expected;
     };
+    // clang-format off
     const Change changes[] = {
         // the count table
-        {25, 2, 256, 9},
-        {27, 2, 320, 9},
-        {33, 2, 60, 9},
-        {35, 2, 108, 9},
-        {39, 2, 16, 9},
-        {41, 2, 8, 9},
-        {49, 2, 100, 9},
-        {51, 2, 190, 9},
-        {51, 2, 220, 9},
-        {55, 2, 16, 9},
-        {63, 2, 90, 9},
-        {63, 2, 32767, 9},
-        {25, 2, -2, 9},
-        {27, 2, -2, 9},
-        {33, 2, -2, 9},
-        {51, 2, -2, 9},
-        {63, 2, -2, 9},
+        {25, 2, 256, 9}, {27, 2, 320, 9}, {33, 2, 60, 9}, {35, 2, 108, 9}, {39, 2, 16, 9},
+        {41, 2, 8, 9}, {49, 2, 100, 9}, {51, 2, 190, 9}, {51, 2, 220, 9}, {55, 2, 16, 9},
+        {63, 2, 90, 9}, {63, 2, 32767, 9}, {25, 2, -2, 9}, {27, 2, -2, 9}, {33, 2, -2, 9},
+        {51, 2, -2, 9}, {63, 2, -2, 9},
         // town count, world width and height
-        {8, 1, 0, 9},
-        {9, 1, 0, 9},
-        {9, 1, 51, 9},
-        {10, 1, 0, 9},
-        {10, 1, 200, 9},
+        {8, 1, 0, 9}, {9, 1, 0, 9}, {9, 1, 51, 9}, {10, 1, 0, 9}, {10, 1, 200, 9},
         // section spots; town fields, items, creatures, spots and size
-        {section, 2, -1, 9},
-        {town, 2, -1, 9},
-        {town + 2, 2, -5, 9},
-        {town + 4, 2, -1, 9},
-        {town + 6, 2, -1, 9},
-        {town + 8, 1, 3, 9},
+        {section, 2, -1, 9}, {town, 2, -1, 9}, {town + 2, 2, -5, 9}, {town + 4, 2, -1, 9},
+        {town + 6, 2, -1, 9}, {town + 8, 1, 3, 9},
         // more than the file holds: nothing is allocated
-        {town + 4, 2, 30000, 62},
-        {section, 2, 32767, 62},
-    };
+        {town + 4, 2, 30000, 62}, {section, 2, 32767, 62}};
+    // clang-format on
     for (const auto& c : changes) {
         auto bad = image;
         bad[static_cast<std::size_t>(c.pos - 1)] = static_cast<std::uint8_t>(c.value);
@@ -143,10 +122,7 @@ TEST(OwnLayoutHostileInput, CountsBoundsSizesAndHeaderValuesOutsideTheirTablesAr
 TEST(OwnLayoutHostileInput, RandomDamageNeverCrashes) {
     const auto image = SmallImage();
     std::uint32_t state = 12345;
-    auto next = [&state] {
-        state = state * 1664525u + 1013904223u;
-        return state >> 8;
-    };
+    auto next = [&state] { return (state = state * 1664525u + 1013904223u) >> 8; };
     for (int round = 0; round < 300; ++round) {
         auto bad = image;
         for (int k = 0; k < 8; ++k)
