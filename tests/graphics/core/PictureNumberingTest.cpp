@@ -8,13 +8,15 @@ using S = Sheet;
 PicCopy Copy(S sheet, int index, PixelRect source, PixelRect dest) {
     return {sheet, index, source, dest};
 }
+template <class... T> std::vector<int> Ints(T... values) {
+    return {static_cast<int>(values)...};
+}
 } // namespace
 
 TEST(PictureNumbering, QuotientsRoundDownAndRemaindersKeepTheSign) {
-    EXPECT_EQ(FloorDiv(49, 10), 4);
-    EXPECT_EQ(FloorDiv(-1, 10), -1);
-    EXPECT_EQ(FloorDiv(-10, 10), -1);
-    EXPECT_EQ(SignedMod(-1, 10), -1);
+    EXPECT_EQ(
+        (std::vector{FloorDiv(49, 10), FloorDiv(-1, 10), FloorDiv(-10, 10), SignedMod(-1, 10)}),
+        (std::vector{4, -1, -1, -1}));
 }
 
 // Every field of the copy: sheet, sheet index, source rectangle and destination.
@@ -53,27 +55,25 @@ TEST(PictureNumbering, SingleCopies) {
     for (std::size_t i = 0; i < std::size(rows); ++i)
         EXPECT_EQ(rows[i].first, rows[i].second) << "row " << i;
     // Numbers without a picture. Base terrain exists only in the full and small sizes.
-    const std::optional<PicCopy> none[] = {
-        TerrainPicCopy(-1, 0, 0, 0),    TerrainPicCopy(300, 0, 0, 0),
-        TerrainPicCopy(399, 0, 0, 0),   TerrainPicCopy(500, 0, 0, 0),
-        TerrainPicCopy(999, 0, 0, 0),   TerrainPicCopy(3000, 0, 0, 0),
-        BaseTerrainCopy(10, 0, 0, 2),   TerrainPicTinyCopy(-3, 0, 0),
-        TerrainPicTinyCopy(350, 0, 0),  CreatureTileCopy(-2, 0, 0, 0),
-        CreatureTileCopy(175, 0, 0, 0), ItemOnMapCopy(-1, 0, 0),
-        ItemOnMapCopy(130, 0, 0),       ItemOnMapCopy(123, 0, 0),
-        ItemOnMapCopy(149, 0, 0),       TerDispIconCopy(-1, 0, 0),
-        FieldPicCopy(-1, 0, 0),         FieldPicCopy(14, 0, 0),
-        CellQuarterCopy(4, 0, 0)};
+    // clang-format off
+    const std::optional<PicCopy> none[] = {TerrainPicCopy(-1, 0, 0, 0), TerrainPicCopy(300, 0, 0, 0),
+        TerrainPicCopy(399, 0, 0, 0), TerrainPicCopy(500, 0, 0, 0), TerrainPicCopy(999, 0, 0, 0),
+        TerrainPicCopy(3000, 0, 0, 0), BaseTerrainCopy(10, 0, 0, 2), TerrainPicTinyCopy(-3, 0, 0),
+        TerrainPicTinyCopy(350, 0, 0), CreatureTileCopy(-2, 0, 0, 0), CreatureTileCopy(175, 0, 0, 0),
+        ItemOnMapCopy(-1, 0, 0), ItemOnMapCopy(130, 0, 0), ItemOnMapCopy(123, 0, 0),
+        ItemOnMapCopy(149, 0, 0), TerDispIconCopy(-1, 0, 0), FieldPicCopy(-1, 0, 0),
+        FieldPicCopy(14, 0, 0), CellQuarterCopy(4, 0, 0)};
+    // clang-format on
     for (std::size_t i = 0; i < std::size(none); ++i)
         EXPECT_FALSE(none[i]) << "row " << i;
 }
 
 TEST(PictureNumbering, MonsterTableFromTheRunningCounter) {
-    const std::pair<int, MonsterPic> rows[] = {
-        {0, {1, 0}},     {50, {1, 50}},   {51, {3, 51}},   {52, {3, 53}},
-        {55, {1, 59}},   {75, {2, 79}},   {78, {3, 83}},   {120, {4, 131}},
-        {140, {4, 155}}, {142, {4, 160}}, {145, {3, 168}}, {174, {1, 198}},
-    };
+    // clang-format off
+    const std::pair<int, MonsterPic> rows[] = {{0, {1, 0}}, {50, {1, 50}}, {51, {3, 51}},
+        {52, {3, 53}}, {55, {1, 59}}, {75, {2, 79}}, {78, {3, 83}}, {120, {4, 131}},
+        {140, {4, 155}}, {142, {4, 160}}, {145, {3, 168}}, {174, {1, 198}}};
+    // clang-format on
     for (const auto& [picture, info] : rows)
         EXPECT_EQ(MonsterPicInfo[static_cast<std::size_t>(picture)], info) << picture;
     const MonsterPic& last = MonsterPicInfo.back();
@@ -143,10 +143,11 @@ TEST(PictureNumbering, ItemAndPortraitPreviews) {
 
 TEST(PictureNumbering, DialogPictureNumbers) {
     using K = PictureNumberKind;
-    EXPECT_EQ(PictureNumberDispatch(816), (PictureNumberTarget{K::Dialog, 16}));
-    EXPECT_EQ(PictureNumberDispatch(400), (PictureNumberTarget{K::Monster, 0}));
-    EXPECT_EQ(PictureNumberDispatch(572), (PictureNumberTarget{K::Monster, 172}));
-    EXPECT_EQ(PictureNumberDispatch(252), (PictureNumberTarget{K::Terrain, 252}));
+    // clang-format off
+    for (const auto& [n, target] : {std::pair<int, PictureNumberTarget>{816, {K::Dialog, 16}},
+             {400, {K::Monster, 0}}, {572, {K::Monster, 172}}, {252, {K::Terrain, 252}}})
+        // clang-format on
+        EXPECT_EQ(PictureNumberDispatch(n), target) << n;
     for (int none : {253, 300, 399, 573, 600, 799})
         EXPECT_EQ(PictureNumberDispatch(none).kind, K::Nothing) << none;
 }
@@ -167,27 +168,23 @@ TEST(PictureNumbering, SpecialTerrainPictures) {
 
     Scen.TerrainTypes[80].Picture = 90;
     Scen.TerrainTypes[81].Picture = 94;
-    EXPECT_TRUE(IsSpecialTerrainPic(80));
-    EXPECT_FALSE(IsSpecialTerrainPic(81));
-    EXPECT_FALSE(IsSpecialTerrainPic(256));
-    EXPECT_FALSE(IsSpecialTerrainPic(-1));
+    EXPECT_EQ((std::vector{IsSpecialTerrainPic(80), IsSpecialTerrainPic(81),
+                           IsSpecialTerrainPic(256), IsSpecialTerrainPic(-1)}),
+              (std::vector{true, false, false, false}));
 }
 
 TEST(PictureNumbering, EdgePiecesMarbleTilesAndTheCustomSheetPath) {
     EXPECT_EQ(CellRectEdgeLine(2, 28, 0), (EdgeLine{41, 17, 55, 17, 0xFF0000}));
     EXPECT_EQ(CellRectEdgeLine(7, 0, 0), (EdgeLine{14, 18, 14, 36, 0xFFFFFF}));
     EXPECT_EQ(CellRectEdgeLine(9, 0, 0), (EdgeLine{12, 16, 12, -1, 0xFFFF00}));
-    EXPECT_FALSE(CellRectEdgeLine(12, 0, 0));
-    EXPECT_FALSE(CellRectEdgeLine(-1, 0, 0));
+    EXPECT_FALSE(CellRectEdgeLine(12, 0, 0) || CellRectEdgeLine(-1, 0, 0));
 
     EXPECT_EQ(MarbleTileSource(3), (PixelRect{192, 0, 64, 64}));
     EXPECT_EQ(MarbleTileSource(6), (PixelRect{128, 64, 64, 64}));
     // Halves round to the even count: 96 and 160 pixels both take two tiles.
     for (const auto& [extent, tiles] : {std::pair{96, 2}, {160, 2}, {161, 3}, {31, 0}})
         EXPECT_EQ(MarbleTileCount(extent), tiles) << extent;
-    EXPECT_TRUE(MarbleStyleWhitensLabels(6));
-    EXPECT_FALSE(MarbleStyleWhitensLabels(3));
-
-    EXPECT_EQ(CustomSheetPathFor("/f/Abc.vrs"), "/f/Abc.bmp");
-    EXPECT_EQ(CustomSheetPathFor("/f/Abc.x"), "/f/Abbmp");
+    EXPECT_EQ(Ints(MarbleStyleWhitensLabels(6), MarbleStyleWhitensLabels(3)), Ints(1, 0));
+    EXPECT_EQ((std::vector{CustomSheetPathFor("/f/Abc.vrs"), CustomSheetPathFor("/f/Abc.x")}),
+              (std::vector<std::string>{"/f/Abc.bmp", "/f/Abbmp"}));
 }
