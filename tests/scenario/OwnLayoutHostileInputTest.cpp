@@ -21,29 +21,35 @@ int ReadError(const std::vector<std::uint8_t>& image) {
     return ErrorOf([&] { ReadScenarioImageV2(s, image); });
 }
 
+template <class... T> std::vector<int> Ints(T... values) {
+    return {static_cast<int>(values)...};
+}
 } // namespace
 
-TEST(OwnLayoutHostileInput, EveryTruncationEndsInputPastEndOfFile) {
-    const auto image = SmallImage();
+// Each part is read from its own bytes: one byte short of them, the section fails even though
+// the town's bytes follow, and so does the town before the file's end.
+TEST(OwnLayoutHostileInput, EveryTruncationEndsInputPastEndOfFileAndAPartReadsOnlyItsOwnBytes) {
+    SectionDirectoryTable dir{};
+    const auto image = SmallImage(&dir);
     ASSERT_EQ(ReadError(image), 0);
-    Scenario s;
-    FilePos headerEnd = 1;
-    ReadScenHeaderV2(s, ByteReader(image), headerEnd);
+    const ByteReader file(image);
+    const FilePos section = dir[0] + 1, town = dir[100] + 1;
     // Every length through the header's own fields and the scenario texts; the long run of
     // fixed records between them is read by the same few routines, so a sample of it does.
-    for (std::size_t length = 0; length < static_cast<std::size_t>(headerEnd - 1); ++length) {
-        if (length > 1400 && length < 68600 && length % 61 != 0) continue;
+    for (std::size_t length = 0; length + 1 < static_cast<std::size_t>(section);
+         length += length < 1400 || length > 68600 ? 1 : 61)
         ASSERT_EQ(ReadError({image.begin(), image.begin() + static_cast<std::ptrdiff_t>(length)}),
                   62)
             << "cut at " << length;
-    }
     // After the header (read once) the section and town readers meet every cut.
+    Scenario s;
+    ReadScenHeaderV2(s, file.Slice(1, static_cast<std::size_t>(section - 1)));
     s.OutdoorSections = OutdoorGrid(1, 1);
     s.Towns.resize(1);
     s.TownTalks.resize(1);
-    for (auto length = static_cast<std::size_t>(headerEnd - 1); length < image.size(); ++length) {
+    for (auto length = static_cast<std::size_t>(section - 1); length < image.size(); ++length) {
         const ByteReader cut(std::span(image.data(), length));
-        FilePos pos = headerEnd;
+        FilePos pos = section;
         ASSERT_EQ(ErrorOf([&] {
                       ReadOutdoorSectionV2(s, cut, 0, 0, pos);
                       ReadTownV2(s, cut, 0, pos);
@@ -51,39 +57,21 @@ TEST(OwnLayoutHostileInput, EveryTruncationEndsInputPastEndOfFile) {
                   62)
             << "cut at " << length;
     }
-}
 
-// Each part is read from its own bytes: one byte short of them, the section fails even though
-// the town's bytes follow, and so does the town before the file's end.
-TEST(OwnLayoutHostileInput, APartReadsNothingBeyondItsOwnBytes) {
-    SectionDirectoryTable dir{};
-    const auto image = SmallImage(&dir);
-    const ByteReader file(image);
     const OwnLayoutCounts counts = ReadOwnLayoutCounts(file);
-    const FilePos section = dir[0] + 1;
-    const FilePos town = dir[100] + 1;
     const auto sectionSize = static_cast<std::size_t>(town - section);
     const auto townSize = image.size() - static_cast<std::size_t>(town - 1);
-    Scenario s;
-    ReadScenHeaderV2(s, file.Slice(1, static_cast<std::size_t>(section - 1)));
-    s.OutdoorSections = OutdoorGrid(1, 1);
-    s.Towns.resize(1);
-    s.TownTalks.resize(1);
-    for (std::size_t less : {0, 1}) {
-        const int expected = less ? 62 : 0;
-        EXPECT_EQ(ErrorOf([&] {
-                      ReadOutdoorSectionV2(s, file.Slice(section, sectionSize - less), counts, 0,
-                                           0);
-                  }),
-                  expected);
-        EXPECT_EQ(ErrorOf([&] { ReadTownV2(s, file.Slice(town, townSize - less), counts, 0); }),
-                  expected);
-        EXPECT_EQ(ErrorOf([&] {
-                      ReadScenHeaderV2(s,
-                                       file.Slice(1, static_cast<std::size_t>(section - 1) - less));
-                  }),
-                  expected);
-    }
+    for (std::size_t less : {0, 1})
+        EXPECT_EQ(
+            Ints(ErrorOf([&] {
+                     ReadOutdoorSectionV2(s, file.Slice(section, sectionSize - less), counts, 0, 0);
+                 }),
+                 ErrorOf([&] { ReadTownV2(s, file.Slice(town, townSize - less), counts, 0); }),
+                 ErrorOf([&] {
+                     ReadScenHeaderV2(s,
+                                      file.Slice(1, static_cast<std::size_t>(section - 1) - less));
+                 })),
+            less ? Ints(62, 62, 62) : Ints(0, 0, 0));
 }
 
 TEST(OwnLayoutHostileInput, CountsBoundsSizesAndHeaderValuesOutsideTheirTablesAreRefused) {
