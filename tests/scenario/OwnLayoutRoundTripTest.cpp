@@ -44,17 +44,14 @@ TEST(OwnLayoutRoundTrip, TextsKeepTheirBytesFixedOnesArePaddedAndDerivedValuesRe
     s.TerrainTypes[40].TerrainSet = 3;
     s.ListsLocked = 1; // stored in the outdoor start's y
     s.StartOutdoorLoc = {10, 20};
-    const Scenario read = RoundTrip(s);
-    EXPECT_EQ(read.ScenStrings, s.ScenStrings);
-    EXPECT_EQ(read.Towns[0].Strings, s.Towns[0].Strings);
-    EXPECT_EQ(read.TownTalks[0].Nodes[89].Text2, "\xA0\xFE");
-    EXPECT_EQ(read.TerrainTypes[3].Name, "Short" + std::string(25, ' '));
-    EXPECT_EQ(read.MonsterTypes[4].Name, std::string(20, 'M'));
-    EXPECT_EQ(read.TownTalks[0].Nodes[0].Word1, "ab  ");
-    EXPECT_EQ(read.TerrainTypes[7].TerrainSet, -1);
-    EXPECT_EQ(read.TerrainTypes[40].TerrainSet, 2);
-    EXPECT_EQ(read.StartOutdoorLoc, (Location{10, 1}));
-    EXPECT_EQ(read.ListsLocked, 1);
+    Scenario expected = s;
+    expected.TerrainTypes[3].Name = "Short" + std::string(25, ' ');
+    expected.MonsterTypes[4].Name = std::string(20, 'M');
+    expected.TownTalks[0].Nodes[0].Word1 = "ab  ";
+    expected.TerrainTypes[7].TerrainSet = -1;
+    expected.TerrainTypes[40].TerrainSet = 2;
+    expected.StartOutdoorLoc = {10, 1};
+    EXPECT_TRUE(RoundTrip(s) == expected);
 }
 
 // In a world taller than wide, (1, 0) and (0, 2) both land on entry 2; (0, 2) is written later.
