@@ -58,8 +58,12 @@ TEST_P(GameTownTest, HeaderFieldsOfATown) {
     // clang-format on
     b.Town(0).Sign(0, 1, 2);
     b.Town(0).Sign(14, 3, 4);
+    b.Town(0).Boundary(1, 2, 31, 30);
+    b.Town(0).Rect(0, 3, 4, 5, 6);
     b.Byte(218, 1);
     const Town t = ReadTown(b);
+    EXPECT_EQ((std::vector{t.Boundary, t.AreaRects[0]}),
+              (std::vector<AreaRect>{{1, 2, 31, 30}, {3, 4, 5, 6}}));
 
     EXPECT_EQ(Ints(t.DayDies, t.EventStop, t.Lighting, t.MaxMonsters, t.TimerMoves[7],
                    t.TimerNodes[7], t.Difficulty, t.Hidden),
@@ -77,18 +81,12 @@ TEST_P(GameTownTest, HeaderFieldsOfATown) {
     EXPECT_EQ(t.EntrySpecials, (std::array<std::int16_t, 2>{4, -1}));
 }
 
-TEST_P(GameTownTest, BoundaryAndAreaRectangles) {
-    GameLayoutBuilder b = Builder();
-    b.Town(0).Boundary(1, 2, 31, 30);
-    b.Town(0).Rect(0, 3, 4, 5, 6);
-    const Town t = ReadTown(b);
-    EXPECT_EQ(Corners(t.Boundary), Ints(1, 2, 31, 30));
-    EXPECT_EQ(Corners(t.AreaRects[0]), Ints(3, 4, 5, 6));
-
-    GameLayoutBuilder above = Builder();
+TEST_P(GameTownTest, RectangleCornersAboveAByte) {
+    GameLayoutBuilder above = Builder(), wide = Builder(), negative = Builder();
     above.Town(0).Rect(15, 0, 300, 31, 255);
-    GameLayoutBuilder wide = Builder();
     wide.Town(0).Boundary(0x0105, 0, 0, 0);
+    negative.Town(0).Rect(1, -1, 0, 0, 0);
+    EXPECT_EQ(ReadError(negative), 6);
     if (Big()) {
         // The big-endian files' stray values above a byte are dropped.
         EXPECT_EQ(Corners(ReadTown(above).AreaRects[15]), Ints(0, 0, 31, 255));
@@ -97,8 +95,6 @@ TEST_P(GameTownTest, BoundaryAndAreaRectangles) {
         EXPECT_EQ(ReadError(above), 6);
         EXPECT_EQ(ReadTown(wide).Boundary.Left, 5); // only the low byte is read
     }
-    b.Town(0).Rect(1, -1, 0, 0, 0);
-    EXPECT_EQ(ReadError(b), 6);
 }
 
 TEST_P(GameTownTest, SpotsItemsAndFieldsArePackedIntoListsThatGrowByEight) {
