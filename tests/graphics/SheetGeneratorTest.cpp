@@ -72,7 +72,7 @@ TEST_F(GeneratedSheets, EveryFileExistsLoadsHoldsItsGridAndIsTheSameOnEveryRun) 
                            }));
 }
 
-TEST_F(GeneratedSheets, LoadGraphicsReadsThemFromTheProgramFolderAndEveryPictureDraws) {
+TEST_F(GeneratedSheets, LoadGraphicsReadsThemFromTheProgramFolderEveryPictureDrawsAndNoneMayLack) {
     SetProgramFolderForTesting(folder_->Path());
     LoadGraphics();
     EXPECT_EQ((std::vector{MarblePic.size(), frmPics.imgTerpics[5].size(),
@@ -92,9 +92,7 @@ TEST_F(GeneratedSheets, LoadGraphicsReadsThemFromTheProgramFolderAndEveryPicture
         EXPECT_TRUE((n >= 253 || box.Pixel(27, 35) != back) && (n < 400 || dot.Pixel(5, 5) != back))
             << n;
     }
-}
-
-TEST_F(GeneratedSheets, AMissingSheetStopsTheLoading) {
+    // A missing sheet stops the loading.
     TempFolder partial;
     std::filesystem::copy(folder_->File("Images"), partial.File("Images"));
     std::filesystem::remove(partial.File("Images/fields.bmp"));
