@@ -89,7 +89,7 @@ struct TellingRow {
     std::array<std::string, 10> prompts;
 };
 
-TEST_F(NodeTypeDescriptorsTest, TellingRowsReadExactly) {
+TEST_F(NodeTypeDescriptorsTest, TellingRowsAndTwinTypesReadExactly) {
     // clang-format off
     const std::vector<TellingRow> rows = {
     {1, "Set Flag", {{"Stuff Done Flag Part A", "Stuff Done Flag Part B", "First part of message", "Second part of message", "Unused", "Value to change to", "Unused", "Unused", "Unused", "Special to jump to"}}},
@@ -115,16 +115,14 @@ TEST_F(NodeTypeDescriptorsTest, TellingRowsReadExactly) {
         EXPECT_EQ(Type(row.type).Name, row.name);
         EXPECT_EQ(Type(row.type).Prompts, row.prompts) << row.type;
     }
-}
-
-TEST_F(NodeTypeDescriptorsTest, TwinTypesAndTheUnusedFlagFieldsOf135) {
-    // The two give-spell types differ only in their name and spell list (checked above).
+    // Twin types: the two give-spell types differ only in their name and spell list (checked
+    // above); the two general timers share their name only. 135 leaves its flag fields unused.
     EXPECT_EQ(Type(99).Prompts, Type(100).Prompts);
-    EXPECT_EQ(Type(13).Name, "Start General Timer");
-    EXPECT_EQ(Type(195).Name, "Start General Timer");
+    EXPECT_EQ(
+        (std::vector{Type(13).Name, Type(195).Name, Type(135).Prompts[nodefield::StuffDoneA],
+                     Type(135).Prompts[nodefield::StuffDoneB]}),
+        (std::vector<std::string>{"Start General Timer", "Start General Timer", kUnused, kUnused}));
     EXPECT_NE(Type(13).Prompts, Type(195).Prompts);
-    EXPECT_EQ(Type(135).Prompts[nodefield::StuffDoneA], kUnused);
-    EXPECT_EQ(Type(135).Prompts[nodefield::StuffDoneB], kUnused);
 }
 
 // The prompts written for the types without a telling row follow the same rules as the
@@ -164,11 +162,10 @@ TEST_F(NodeTypeDescriptorsTest, OutdoorStoreFollowsTheStoreKindShown) {
         {1, {"Number of first spell in store", "Number of spells in store (1 - 40)", cost}, 7},
         {2, {"Number of first spell in store", "Number of spells in store (1 - 40)", cost}, 8},
         {3, {"Number of first recipe in store", "Number of recipes in store (1 - 19)", cost}, 9},
-        {4, {none, none, cost}, 0},
-        {5, {"Which shop (0 - 4)", none, cost}, 0},
-        {6, {none, none, none}, 0},
-        {-1, {none, none, none}, 0},
-        {32767, {none, none, none}, 0}};
+        // clang-format off
+        {4, {none, none, cost}, 0}, {5, {"Which shop (0 - 4)", none, cost}, 0},
+        {6, {none, none, none}, 0}, {-1, {none, none, none}, 0}, {32767, {none, none, none}, 0}};
+    // clang-format on
     const SpecialNodeTypeInfo before = Type(kOutdoorStoreType);
     const SpecialNodeTypeInfo neighbour = Type(kOutdoorStoreType - 1);
     // Each kind is applied after a different one, so that nothing of the previous kind survives.
