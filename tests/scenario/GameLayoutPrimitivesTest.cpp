@@ -83,7 +83,8 @@ TEST_P(GameNodeTest, SoundPictureAndShopNumbersMoveAndType299SwapsItsFirstExtras
     const std::array<int, 7> cases[] = {{57, 0, 0, 3, 0, 0, 3}, {57, 0, 0, 4, 0, 0, 6},
         {60, 0, 0, 999, 0, 0, 1001}, {57, 0, 0, 1000, 0, 0, 1000}, {58, 0, 0, 4, 0, 0, 4},
         {99, 5, 0, 0, 35, 0, 0}, {100, -40, 0, 0, -10, 0, 0}, {299, 5, 2, 0, 2, 35, 0},
-        {299, 5, 3, 0, 3, 5, 0}, {229, 5, 2, 0, 5, 2, 0}}; // 229: a type of the editor's own, left alone
+        {299, 5, 3, 0, 3, 5, 0},
+        {229, 5, 2, 0, 5, 2, 0}}; // a type of the editor's own: left alone
     // clang-format on
     for (const auto& c : cases) {
         const SpecialNode n = RoundTripNode(

@@ -56,10 +56,11 @@ TEST(PictureNumbering, SingleCopies) {
         EXPECT_EQ(rows[i].first, rows[i].second) << "row " << i;
     // Numbers without a picture. Base terrain exists only in the full and small sizes.
     // clang-format off
-    const std::optional<PicCopy> none[] = {TerrainPicCopy(-1, 0, 0, 0), TerrainPicCopy(300, 0, 0, 0),
-        TerrainPicCopy(399, 0, 0, 0), TerrainPicCopy(500, 0, 0, 0), TerrainPicCopy(999, 0, 0, 0),
-        TerrainPicCopy(3000, 0, 0, 0), BaseTerrainCopy(10, 0, 0, 2), TerrainPicTinyCopy(-3, 0, 0),
-        TerrainPicTinyCopy(350, 0, 0), CreatureTileCopy(-2, 0, 0, 0), CreatureTileCopy(175, 0, 0, 0),
+    const std::optional<PicCopy> none[] = {TerrainPicCopy(-1, 0, 0, 0),
+        TerrainPicCopy(300, 0, 0, 0), TerrainPicCopy(399, 0, 0, 0), TerrainPicCopy(500, 0, 0, 0),
+        TerrainPicCopy(999, 0, 0, 0), TerrainPicCopy(3000, 0, 0, 0), BaseTerrainCopy(10, 0, 0, 2),
+        TerrainPicTinyCopy(-3, 0, 0), TerrainPicTinyCopy(350, 0, 0), CreatureTileCopy(-2, 0, 0, 0),
+        CreatureTileCopy(175, 0, 0, 0),
         ItemOnMapCopy(-1, 0, 0), ItemOnMapCopy(130, 0, 0), ItemOnMapCopy(123, 0, 0),
         ItemOnMapCopy(149, 0, 0), TerDispIconCopy(-1, 0, 0), FieldPicCopy(-1, 0, 0),
         FieldPicCopy(14, 0, 0), CellQuarterCopy(4, 0, 0)};
