@@ -39,7 +39,7 @@ TEST_P(GameHeaderTest, HeaderValuesAndTownTables) {
     EXPECT_EQ(Ints(s.Towns[1].Size, s.Towns[1].Hidden, s.Towns[2].Terrain.Side()), Ints(1, 1, 32));
 }
 
-TEST_P(GameHeaderTest, SmallScenarioWideRecords) {
+TEST_P(GameHeaderTest, SmallScenarioWideRecordsAndTheFirstTwentyFourBoatsAndHorses) {
     GameLayoutBuilder b = Builder();
     Lay(b, 2435, "-1w @18 8w 290w 0w @56 299w 9w"); // the towns of entries 0 and 9, their flags
     b.SavedItemRect(0, 1, 2, 3, 4);
@@ -48,7 +48,14 @@ TEST_P(GameHeaderTest, SmallScenarioWideRecords) {
     Lay(b, 2921, "5w 0w -1w @8 0w 1w 10w 11w 2w 12w 100w -1w @206 255w");
     Lay(b, 35481 + 2 * 19, "1019w @2 -1w @40 18w");
     Lay(b, 41195 + 44 * 9 + 40, "-7w 99w"); // then the unkept last integer
+    // Boats 0, 23 and 24, which is not read; horse 5.
+    Lay(b, GameLayoutBuilder::kBoats, "10 11 @6 3w @9 1 @230 12 13 @236 -1w @239 0 99 99 @246 99w");
+    Lay(b, GameLayoutBuilder::kHorses + 50, "20 21 @6 4w @9 1");
     const Scenario s = Read(b);
+    EXPECT_EQ(s.Boats[0], (Transport{3, 10, 11, 1}));
+    EXPECT_EQ(s.Boats[23], (Transport{-1, 12, 13, 0}));
+    EXPECT_EQ(s.Horses[5], (Transport{4, 20, 21, 1}));
+    EXPECT_EQ(s.Horses[0], (Transport{0, 0, 0, 0}));
 
     EXPECT_EQ(s.VarTownEntries[0], (VarTownEntry{-1, 290, 0}));
     EXPECT_EQ(s.VarTownEntries[9], (VarTownEntry{8, 299, 9}));
@@ -62,17 +69,6 @@ TEST_P(GameHeaderTest, SmallScenarioWideRecords) {
     EXPECT_EQ(Ints(s.SpecialItems[49].Node, s.EventTimerMoves[19], s.EventTimerNodes[0],
                    s.EventTimerNodes[19], s.ItemPlacementShortcuts[9].Values[20]),
               Ints(255, 1019, -1, 18, -7));
-}
-
-TEST_P(GameHeaderTest, BoatsAndHorsesFirstTwentyFourOnly) {
-    GameLayoutBuilder b = Builder();
-    Lay(b, GameLayoutBuilder::kBoats, "10 11 @6 3w @9 1 @230 12 13 @236 -1w @239 0 99 99 @246 99w");
-    Lay(b, GameLayoutBuilder::kHorses + 50, "20 21 @6 4w @9 1");
-    const Scenario s = Read(b);
-    EXPECT_EQ(s.Boats[0], (Transport{3, 10, 11, 1}));
-    EXPECT_EQ(s.Boats[23], (Transport{-1, 12, 13, 0}));
-    EXPECT_EQ(s.Horses[5], (Transport{4, 20, 21, 1}));
-    EXPECT_EQ(s.Horses[0], (Transport{0, 0, 0, 0}));
 }
 
 TEST_P(GameHeaderTest, MonsterRecordConversions) {
