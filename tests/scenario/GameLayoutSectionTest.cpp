@@ -45,15 +45,25 @@ TEST_P(GameSectionTest, TerrainByColumnSignsPointsAndRectangles) {
     EXPECT_EQ(ReadError(b), 6);
 }
 
-TEST_P(GameSectionTest, SpecialSpotsArePackedAndOffMapSlotsStayFree) {
+TEST_P(GameSectionTest,
+       SpecialSpotsArePackedOffMapSlotsStayFreeAndEntrancesOfUnknownTownsAreFreed) {
     GameLayoutBuilder b = Builder();
     GameSectionBuilder& sec = b.Section(0, 0);
     sec.Spot(2, 5, 7, 33);
     sec.Spot(3, 60, 3, 34); // in use but off the map
     sec.Spot(4, 3, 48, 35); // likewise
     sec.Spot(5, 47, 47, 255);
-    sec.Spot(6, 101, 0, 36); // above 100 is unused too
+    sec.Spot(6, 101, 0, 36);    // above 100 is unused too
+    sec.Entrance(0, 100, 5, 1); // free slot: its town byte means nothing
+    sec.Entrance(1, 10, 20, 1);
+    sec.Entrance(2, 11, 21, 2); // the town count: no such town
+    sec.Entrance(3, 12, 22, 255);
+    sec.Entrance(4, 70, 23, 0); // off the map, but it fits its field
     OutdoorSection s = ReadSection(b);
+    // clang-format off
+    EXPECT_EQ(s.TownEntrances, (std::array<TownEntrance, 8>{{{-1, 100, 5}, {1, 10, 20},
+        {-1, 100, 0}, {-1, 100, 0}, {0, 70, 23}, {-1, 100, 0}, {-1, 100, 0}, {-1, 100, 0}}}));
+    // clang-format on
     ASSERT_EQ(s.MaxSpecialSpot(), 7);
     // clang-format off
     EXPECT_EQ(s.SpecialSpots, (std::vector<SpecialSpot>{{33, 5, 7}, kFreeSpot, kFreeSpot,
@@ -67,21 +77,6 @@ TEST_P(GameSectionTest, SpecialSpotsArePackedAndOffMapSlotsStayFree) {
     ASSERT_EQ(s.MaxSpecialSpot(), 23);
     EXPECT_EQ(s.SpecialSpots[17], (SpecialSpot{17, 17, 17}));
     EXPECT_EQ(s.SpecialSpots[18], kFreeSpot);
-}
-
-TEST_P(GameSectionTest, TownEntrancesOfUnknownTownsAreFreed) {
-    GameLayoutBuilder b = Builder();
-    GameSectionBuilder& sec = b.Section(0, 0);
-    sec.Entrance(0, 100, 5, 1); // free slot: its town byte means nothing
-    sec.Entrance(1, 10, 20, 1);
-    sec.Entrance(2, 11, 21, 2); // the town count: no such town
-    sec.Entrance(3, 12, 22, 255);
-    sec.Entrance(4, 70, 23, 0); // off the map, but it fits its field
-    const OutdoorSection s = ReadSection(b);
-    // clang-format off
-    EXPECT_EQ(s.TownEntrances, (std::array<TownEntrance, 8>{{{-1, 100, 5}, {1, 10, 20},
-        {-1, 100, 0}, {-1, 100, 0}, {0, 70, 23}, {-1, 100, 0}, {-1, 100, 0}, {-1, 100, 0}}}));
-    // clang-format on
 }
 
 TEST_P(GameSectionTest, EncountersAndTheirFlags) {

@@ -97,7 +97,7 @@ TEST_P(GameTownTest, RectangleCornersAboveAByte) {
     }
 }
 
-TEST_P(GameTownTest, SpotsItemsAndFieldsArePackedIntoListsThatGrowByEight) {
+TEST_P(GameTownTest, SpotsItemsFieldsAndCreaturesArePackedIntoListsThatGrowByEight) {
     GameLayoutBuilder b = Builder();
     GameTownBuilder& town = b.Town(0);
     town.Spot(3, 60, 70, 99); // no range test
@@ -109,8 +109,14 @@ TEST_P(GameTownTest, SpotsItemsAndFieldsArePackedIntoListsThatGrowByEight) {
     const int codes[] = {0, 3, -4, 8, 14, 21, 1};
     for (int i = 0; i < 7; ++i)
         town.Field(i, i, 2 * i, codes[i]);
+    GameCreature c{200, 3, 10, 11, 1, 7, 299, 9, 10, 20, 21, 13, 99, 1005};
+    town.Creature(4, c);
     Town t = ReadTown(b);
-    EXPECT_EQ(Ints(t.MaxSpecialSpot(), t.MaxPresetItem(), t.MaxField()), Ints(7, 7, 7));
+    ASSERT_EQ(Ints(t.MaxSpecialSpot(), t.MaxPresetItem(), t.MaxField(), t.MaxCreature()),
+              Ints(7, 7, 7, 15));
+    EXPECT_EQ(t.Creatures[0],
+              (TownCreature{200, 10, 11, 3, 1, 7, 13, 1005, 20, 21, 10, 99, 299, 9}));
+    EXPECT_EQ(Ints(t.Creatures[1].Monster, t.Creatures[1].CanMove), Ints(0, 1)); // as cleared
     EXPECT_EQ(std::vector(t.SpecialSpots.begin(), t.SpecialSpots.begin() + 3),
               (std::vector<SpecialSpot>{{99, 60, 70}, {1, 0, 0}, {-1, 100, 0}}));
     EXPECT_EQ(std::vector(t.PresetItems.begin(), t.PresetItems.begin() + 4),
@@ -129,8 +135,16 @@ TEST_P(GameTownTest, SpotsItemsAndFieldsArePackedIntoListsThatGrowByEight) {
         town.Spot(i, i, i, i);
     for (int i = 10; i < 19; ++i)
         town.Item(i, i, i, i, i, 0, 0, 0);
+    for (int i = 0; i < 17; ++i) {
+        c.monster = i + 1;
+        town.Creature(i, c);
+    }
     t = ReadTown(b);
-    EXPECT_EQ(Ints(t.MaxSpecialSpot(), t.MaxPresetItem()), Ints(55, 15));
+    ASSERT_EQ(Ints(t.MaxSpecialSpot(), t.MaxPresetItem(), t.MaxCreature()), Ints(55, 15, 23));
+    EXPECT_EQ(t.Creatures[16].Monster, 17);
+    const TownCreature grown{0, 100, 0, 0, 0, 0, -1, 0, 0, 0, 0, -1, -1, -1};
+    EXPECT_EQ(t.Creatures[17], grown);
+    EXPECT_EQ(t.Creatures[23], grown);
     // Entries added by growing carry the default charges.
     EXPECT_EQ(std::vector(t.SpecialSpots.begin() + 49, t.SpecialSpots.begin() + 51),
               (std::vector<SpecialSpot>{{49, 49, 49}, {-1, 100, 0}}));
@@ -139,28 +153,6 @@ TEST_P(GameTownTest, SpotsItemsAndFieldsArePackedIntoListsThatGrowByEight) {
 
     town.Field(49, 0, 0, 22);
     EXPECT_EQ(ReadError(b), 9);
-}
-
-TEST_P(GameTownTest, CreaturesArePackedAndEveryFieldIsRead) {
-    GameLayoutBuilder b = Builder();
-    GameCreature c{200, 3, 10, 11, 1, 7, 299, 9, 10, 20, 21, 13, 99, 1005};
-    b.Town(0).Creature(4, c);
-    Town t = ReadTown(b);
-    ASSERT_EQ(t.MaxCreature(), 15);
-    EXPECT_EQ(t.Creatures[0],
-              (TownCreature{200, 10, 11, 3, 1, 7, 13, 1005, 20, 21, 10, 99, 299, 9}));
-    EXPECT_EQ(Ints(t.Creatures[1].Monster, t.Creatures[1].CanMove), Ints(0, 1)); // as cleared
-
-    for (int i = 0; i < 17; ++i) {
-        c.monster = i + 1;
-        b.Town(0).Creature(i, c);
-    }
-    t = ReadTown(b);
-    ASSERT_EQ(t.MaxCreature(), 23);
-    EXPECT_EQ(t.Creatures[16].Monster, 17);
-    const TownCreature grown{0, 100, 0, 0, 0, 0, -1, 0, 0, 0, 0, -1, -1, -1};
-    EXPECT_EQ(t.Creatures[17], grown);
-    EXPECT_EQ(t.Creatures[23], grown);
 }
 
 TEST_P(GameTownTest, StringsNodesAndDialogueInTheirOrder) {
