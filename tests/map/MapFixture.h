@@ -3,9 +3,9 @@
 #include "map/MapCells.h"
 #include "map/MapHost.h"
 #include "map/MapState.h"
+#include "map/ToolHost.h"
 #include "map/objects/AreaObjects.h"
 #include "map/objects/ObjectState.h"
-#include "map/ToolHost.h"
 #include "map/tools/ToolState.h"
 #include "map/tools/ToolTable.h"
 #include "scenario/NewScenario.h"
@@ -22,6 +22,9 @@
 #include <string>
 #include <utility>
 #include <vector>
+
+using CellSet = std::set<std::pair<int, int>>;
+using Opened = std::vector<std::pair<std::string, int>>;
 
 // Starts each test with a fresh map state (the guard every test runs under puts the program's
 // scenario and map, object and tool states back afterwards).
@@ -43,18 +46,17 @@ class MapFixture : public ::testing::Test {
             area.Town = -1;
         return s;
     }
-
     static void BuildTown(const Scenario& s) {
         Scen = s;
         Map.EditMode = static_cast<std::int16_t>(s.Towns[s.CurrentTown].Size);
         BuildMapCells();
     }
-
     // Section terrain that tells its section and cell apart.
     static std::uint8_t SectionTerrain(int sx, int sy, int x, int y) {
         return static_cast<std::uint8_t>((sx * 7 + sy * 31 + x * 3 + y * 5) % 89);
     }
-    static Scenario World(int width, int height) {
+    // A world whose terrain is SectionTerrain, or `fill` when given.
+    static Scenario World(int width, int height, int fill = -1) {
         Scenario s = MakeMinimalScenario();
         s.OutdoorWidth = static_cast<std::uint8_t>(width);
         s.OutdoorHeight = static_cast<std::uint8_t>(height);
@@ -66,7 +68,8 @@ class MapFixture : public ::testing::Test {
                 for (int y = 0; y < kOutdoorSide; ++y)
                     for (int x = 0; x < kOutdoorSide; ++x)
                         s.OutdoorSections.At(sx, sy).Terrain.At(x, y) =
-                            SectionTerrain(sx, sy, x, y);
+                            fill >= 0 ? static_cast<std::uint8_t>(fill)
+                                      : SectionTerrain(sx, sy, x, y);
             }
         s.StartOutdoorSection = {9, 9};
         return s;
@@ -78,33 +81,74 @@ class MapFixture : public ::testing::Test {
         Map.EditMode = kEditOutdoors;
         BuildMapCells();
     }
-};
-
-// Records what the map asks its window to redraw.
-struct RecordingHost : MapHost {
-    std::vector<std::pair<int, int>> cells;
-    int views = 0;
-    void RedrawCell(int x, int y) override { cells.emplace_back(x, y); }
-    void RedrawView() override { ++views; }
+    static const MapCell& Cell(int x, int y) { return Map.MapCells.At(x, y); }
+    static int TerrainAt(int x, int y) { return Cell(x, y).Terrain; }
+    // The cells of the grid that pass the test.
+    template <class Test> static CellSet CellsWhere(Test test) {
+        CellSet found;
+        for (int y = 0; y < Map.MapCells.Side(); ++y)
+            for (int x = 0; x < Map.MapCells.Side(); ++x)
+                if (test(Cell(x, y))) found.emplace(x, y);
+        return found;
+    }
+    // One character per cell of [x0, x1] x [y0, y1], rows joined by '/'.
+    template <class Char> static std::string Picture(int x0, int y0, int x1, int y1, Char ch) {
+        std::string text;
+        for (int y = y0; y <= y1; ++y)
+            for (int x = x0; x <= x1 + 1; ++x)
+                text += x > x1 ? '/' : static_cast<char>(ch(Cell(x, y)));
+        text.pop_back();
+        return text;
+    }
+    // What the grid marks, in row order, as "x,y:" and a code a mark: S start, W arrival, E entry
+    // point, p spot, s sign, e town entrance (outdoors), and in a town f field kind=index,
+    // i item, c creature.tile, b boat, h horse; all but S and W with their numbers.
+    static std::string Marks() {
+        std::string text;
+        const bool town = Map.EditMode != kEditOutdoors;
+        for (int y = 0; y < Map.MapCells.Side(); ++y)
+            for (int x = 0; x < Map.MapCells.Side(); ++x) {
+                const MapCell& c = Cell(x, y);
+                std::string codes = std::string(c.StartMark ? "S" : "") + (c.WanderMark ? "W" : "");
+                for (int i = 0; i < 4; ++i)
+                    if (c.EntryMark[i]) codes += "E" + std::to_string(i);
+                for (const auto& [code, index] : {std::pair{'p', c.SpotIndex},
+                                                  {'s', c.SignIndex},
+                                                  {town ? '-' : 'e', c.EntranceIndex}})
+                    if (index >= 0 && code != '-') codes += code + std::to_string(index);
+                for (int kind = 0; kind < kFieldKinds && town; ++kind)
+                    if (c.FieldIndex[kind] >= 0)
+                        codes +=
+                            "f" + std::to_string(kind) + "=" + std::to_string(c.FieldIndex[kind]);
+                for (const std::int16_t item : c.ItemIndexes)
+                    codes += "i" + std::to_string(item);
+                for (const CreatureTile& t : c.CreatureTiles)
+                    codes += "c" + std::to_string(t.Creature) + "." + std::to_string(t.Tile);
+                if (town && c.TransportMark >= 0) codes += c.TransportMark ? "h" : "b";
+                if (!codes.empty())
+                    text += (text.empty() ? "" : " ") + std::to_string(x) + "," +
+                            std::to_string(y) + ":" + codes;
+            }
+        return text;
+    }
+    // '.' for terrain 0, '#' for any other.
+    static std::string Painted(int x0, int y0, int x1, int y1) {
+        return Picture(x0, y0, x1, y1, [](const MapCell& c) { return c.Terrain ? '#' : '.'; });
+    }
 };
 
 // A tool host that records what the tools ask of the window. Every dialog opening is recorded
 // in order with the record number it was opened with, and answered by the script given for
 // that dialog, if any, then by onDialog.
 struct ScriptedToolHost : ToolHost {
-    std::vector<std::pair<int, int>> cells;
+    std::vector<std::pair<int, int>> cells, signsPlaced, entrancesPlaced;
     std::set<std::pair<int, int>> redrawn;
-    int views = 0;
-    int drawToolSelections = 0;
-    int selTerrainRefreshes = 0;
+    int views = 0, drawToolSelections = 0, selTerrainRefreshes = 0, specialNodeResult = -1;
     std::string prompt;
     ToolCursor cursor = ToolCursor::Unchanged;
-    std::vector<std::pair<int, int>> signsPlaced;
-    std::vector<std::pair<int, int>> entrancesPlaced;
-    std::vector<std::pair<std::string, int>> opened;
+    Opened opened;
     std::map<std::string, std::function<void(int)>> answers;
     std::function<void()> onDialog;
-    int specialNodeResult = -1;
 
     void RedrawCell(int x, int y) override {
         cells.emplace_back(x, y);
@@ -120,27 +164,22 @@ struct ScriptedToolHost : ToolHost {
     void SetMapCursor(ToolCursor c) override { cursor = c; }
     void RefreshSelTerrain() override { ++selTerrainRefreshes; }
     void PassEvents() override {}
-    void PlaceSign(int x, int y) override {
-        signsPlaced.emplace_back(x, y);
-        Dialog();
-    }
-    void PlaceTownEntrance(int x, int y) override {
-        entrancesPlaced.emplace_back(x, y);
-        Dialog();
-    }
+    void PlaceSign(int x, int y) override { Placed(signsPlaced, x, y); }
+    void PlaceTownEntrance(int x, int y) override { Placed(entrancesPlaced, x, y); }
     void EditAreaRect(int slot) override { Open("area", slot); }
     void EditPresetItem(int index) override { Open("item", index); }
     void EditTownCreature(int index) override { Open("creature", index); }
     void EditSign(int index) override { Open("sign", index); }
-    int EditSpecialNode(int node, int) override {
-        Open("node", node);
-        return specialNodeResult;
-    }
+    int EditSpecialNode(int node, int) override { return Open("node", node), specialNodeResult; }
     void SetSpecial(int spot) override { Open("spot", spot); }
     void SetTownEntrance(int slot) override { Open("entrance", slot); }
     void ReplaceTerrain() override { Dialog(); }
 
   private:
+    void Placed(std::vector<std::pair<int, int>>& list, int x, int y) {
+        list.emplace_back(x, y);
+        Dialog();
+    }
     void Open(const std::string& dialog, int number) {
         opened.emplace_back(dialog, number);
         if (auto it = answers.find(dialog); it != answers.end()) it->second(number);
@@ -151,55 +190,30 @@ struct ScriptedToolHost : ToolHost {
     }
 };
 
-using CellSet = std::set<std::pair<int, int>>;
-
-// A map fixture whose areas hold terrain 0 everywhere, with the tools' state fresh.
+// A map fixture for the tools, with their state and the objects' state fresh; BlankTown and
+// BlankSection give areas holding terrain 0 everywhere.
 class ToolFixture : public MapFixture {
   protected:
     void SetUp() override {
         MapFixture::SetUp();
         InitCommonTables();
         Tools = ToolState{};
+        Objects = ObjectState{};
     }
-
     static void BlankTown(std::int16_t size = 0) {
         Scenario s = TownScenario(size);
-        TerrainGrid& grid = s.Towns[0].Terrain;
-        for (int y = 0; y < grid.Side(); ++y)
-            for (int x = 0; x < grid.Side(); ++x)
-                grid.At(x, y) = 0;
+        for (auto& t : s.Towns[0].Terrain.Cells())
+            t = 0;
         BuildTown(s);
     }
-    static void BlankSection() {
-        Scenario s = World(1, 1);
-        for (int y = 0; y < kOutdoorSide; ++y)
-            for (int x = 0; x < kOutdoorSide; ++x)
-                s.OutdoorSections.At(0, 0).Terrain.At(x, y) = 0;
-        BuildSection(s, 0, 0);
-    }
-    static int TerrainAt(int x, int y) { return Map.MapCells.At(x, y).Terrain; }
+    static void BlankSection() { BuildSection(World(1, 1, 0), 0, 0); }
     // The grid cells that hold something other than terrain 0.
     static CellSet PaintedCells() {
-        CellSet painted;
-        for (int y = 0; y < Map.MapCells.Side(); ++y)
-            for (int x = 0; x < Map.MapCells.Side(); ++x)
-                if (TerrainAt(x, y) != 0) painted.emplace(x, y);
-        return painted;
+        return CellsWhere([](const MapCell& c) { return c.Terrain != 0; });
     }
     static std::uint8_t Wall(int style, int shape) {
         return WallTerrains[static_cast<std::size_t>(style)][static_cast<std::size_t>(shape)];
     }
-
-    ScriptedToolHost host;
-};
-
-class PlacementFixture : public ToolFixture {
-  protected:
-    void SetUp() override {
-        ToolFixture::SetUp();
-        Objects = ObjectState{};
-    }
-
     void Click(int tool, int x, int y) {
         Tools.CurrentTool = static_cast<std::int16_t>(tool);
         MapTools()[static_cast<std::size_t>(tool)].Apply(x, y, host);
@@ -208,7 +222,6 @@ class PlacementFixture : public ToolFixture {
     static OutdoorSection& Section() {
         return Scen.OutdoorSections.At(Scen.CurrentOutdoorX, Scen.CurrentOutdoorY);
     }
-    static const MapCell& Cell(int x, int y) { return Map.MapCells.At(x, y); }
     // A spot on the cell running a node that is in use.
     static void PasteSpecialOn(int x, int y, std::int16_t node) {
         CurrentTown().SpecialNodes[static_cast<std::size_t>(node)].Type = 5;
@@ -221,14 +234,15 @@ class PlacementFixture : public ToolFixture {
     }
     void AnswerCreature(std::uint8_t monster) {
         host.answers["creature"] = [monster](int i) {
-            Scen.Towns[Scen.CurrentTown].Creatures[static_cast<std::size_t>(i)].Monster = monster;
+            CurrentTown().Creatures[static_cast<std::size_t>(i)].Monster = monster;
         };
     }
     void AnswerItem(std::int16_t item) {
         host.answers["item"] = [item](int i) {
-            Scen.Towns[Scen.CurrentTown].PresetItems[static_cast<std::size_t>(i)].Item = item;
+            CurrentTown().PresetItems[static_cast<std::size_t>(i)].Item = item;
         };
     }
+    // The texts of the error boxes shown so far.
     static std::vector<std::string> Texts(const MsgBoxRecorder& boxes) {
         std::vector<std::string> texts;
         for (const MsgBoxCall& call : boxes.Calls()) {
@@ -238,5 +252,6 @@ class PlacementFixture : public ToolFixture {
         return texts;
     }
 
+    ScriptedToolHost host;
     MsgBoxRecorder boxes;
 };
