@@ -181,7 +181,6 @@ TEST_F(MapCellsTest, OutdoorMarksAreShiftedIntoTheBorderedGrid) {
 }
 
 TEST_F(MapCellsTest, SetCellTerrainWritesGridAndRecordInsideTheEditBoundsOnly) {
-    ScriptedToolHost host;
     BuildSection(World(2, 2), 1, 1);
     const OutdoorGrid before = Scen.OutdoorSections;
     for (const auto& [x, y] : CellSet{{0, 5}, {49, 5}, {5, 0}, {5, 49}, {50, 5}, {-1, 5}})
@@ -193,6 +192,6 @@ TEST_F(MapCellsTest, SetCellTerrainWritesGridAndRecordInsideTheEditBoundsOnly) {
     EXPECT_TRUE(SetCellTerrain(201, 31, 0, host));
     EXPECT_FALSE(SetCellTerrain(201, 32, 0, host));
     EXPECT_TRUE(Scen.Towns[0].Terrain.At(31, 0) == 201 && TerrainAt(31, 0) == 201);
-    EXPECT_EQ(host.cells, (std::vector<std::pair<int, int>>{{1, 48}, {31, 0}}));
+    EXPECT_EQ(host.redrawn, (CellSet{{1, 48}, {31, 0}}));
 }
 } // namespace

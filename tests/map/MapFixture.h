@@ -15,6 +15,8 @@
 #include "support/MsgBoxRecorder.h"
 #include "support/SampleScenario.h"
 
+#include <algorithm>
+#include <array>
 #include <functional>
 #include <gtest/gtest.h>
 #include <map>
@@ -24,13 +26,69 @@
 #include <vector>
 
 using CellSet = std::set<std::pair<int, int>>;
-using Opened = std::vector<std::pair<std::string, int>>;
+using Strings = std::vector<std::string>;
+inline std::string Str(long n) {
+    return std::to_string(n);
+}
 
-// Starts each test with a fresh map state (the guard every test runs under puts the program's
-// scenario and map, object and tool states back afterwards).
+// A tool host that records what the tools ask of the window. Every dialog opening is recorded
+// in order as "name number" (placings as "name at x,y"), and answered by the script given for
+// that dialog, if any, then by onDialog.
+struct ScriptedToolHost : ToolHost {
+    CellSet redrawn;
+    int views = 0, drawToolSelections = 0, selTerrainRefreshes = 0, specialNodeResult = -1;
+    std::string prompt;
+    ToolCursor cursor = ToolCursor::Unchanged;
+    Strings opened;
+    std::map<std::string, std::function<void(int)>> answers;
+    std::function<void()> onDialog;
+
+    void RedrawCell(int x, int y) override { redrawn.emplace(x, y); }
+    void RedrawView() override { ++views; }
+    void SelectDrawTerrainTool() override {
+        ++drawToolSelections;
+        Tools.CurrentTool = 0;
+        cursor = ToolCursor::Pencil;
+    }
+    void ShowToolPrompt(const std::string& text) override { prompt = text; }
+    void SetMapCursor(ToolCursor c) override { cursor = c; }
+    void RefreshSelTerrain() override { ++selTerrainRefreshes; }
+    void PassEvents() override {}
+    void PlaceSign(int x, int y) override { Open("sign at " + Str(x) + "," + Str(y), kNone); }
+    void PlaceTownEntrance(int x, int y) override {
+        Open("town at " + Str(x) + "," + Str(y), kNone);
+    }
+    void EditAreaRect(int slot) override { Open("area", slot); }
+    void EditPresetItem(int index) override { Open("item", index); }
+    void EditTownCreature(int index) override { Open("creature", index); }
+    void EditSign(int index) override { Open("sign", index); }
+    int EditSpecialNode(int node, int) override {
+        Open("node", node);
+        return specialNodeResult;
+    }
+    void SetSpecial(int spot) override { Open("spot", spot); }
+    void SetTownEntrance(int slot) override { Open("entrance", slot); }
+    void ReplaceTerrain() override { Open("replace", kNone); }
+
+  private:
+    static constexpr int kNone = -99999;
+    void Open(const std::string& dialog, int number) {
+        opened.push_back(number == kNone ? dialog : dialog + " " + Str(number));
+        if (auto it = answers.find(dialog); it != answers.end()) it->second(number);
+        if (onDialog) onDialog();
+    }
+};
+
+// Starts each test with fresh map, tool and object states (the guard every test runs under
+// puts the program's scenario and those states back afterwards).
 class MapFixture : public ::testing::Test {
   protected:
-    void SetUp() override { Map = MapState{}; }
+    void SetUp() override {
+        Map = MapState{};
+        InitCommonTables();
+        Tools = ToolState{};
+        Objects = ObjectState{};
+    }
 
     // A scenario with town 0 of the size (0 large, 1 medium, 2 small) as the current town,
     // every list of it free, and the scenario's start in another town.
@@ -81,6 +139,17 @@ class MapFixture : public ::testing::Test {
         Map.EditMode = kEditOutdoors;
         BuildMapCells();
     }
+    // Areas holding terrain 0 everywhere (the section's border ring holds 90).
+    static void BlankTown(std::int16_t size = 0) {
+        Scenario s = TownScenario(size);
+        std::ranges::fill(s.Towns[0].Terrain.Cells(), 0);
+        BuildTown(s);
+    }
+    static void BlankSection() { BuildSection(World(1, 1, 0), 0, 0); }
+    static Town& CurrentTown() { return Scen.Towns[Scen.CurrentTown]; }
+    static OutdoorSection& Section() {
+        return Scen.OutdoorSections.At(Scen.CurrentOutdoorX, Scen.CurrentOutdoorY);
+    }
     static const MapCell& Cell(int x, int y) { return Map.MapCells.At(x, y); }
     static int TerrainAt(int x, int y) { return Cell(x, y).Terrain; }
     // The cells of the grid that pass the test.
@@ -91,6 +160,9 @@ class MapFixture : public ::testing::Test {
                 if (test(Cell(x, y))) found.emplace(x, y);
         return found;
     }
+    static CellSet PaintedCells() {
+        return CellsWhere([](const MapCell& c) { return c.Terrain != 0; });
+    }
     // One character per cell of [x0, x1] x [y0, y1], rows joined by '/'.
     template <class Char> static std::string Picture(int x0, int y0, int x1, int y1, Char ch) {
         std::string text;
@@ -99,6 +171,10 @@ class MapFixture : public ::testing::Test {
                 text += x > x1 ? '/' : static_cast<char>(ch(Cell(x, y)));
         text.pop_back();
         return text;
+    }
+    // '.' for terrain 0, '#' for any other.
+    static std::string Painted(int x0, int y0, int x1, int y1) {
+        return Picture(x0, y0, x1, y1, [](const MapCell& c) { return c.Terrain ? '#' : '.'; });
     }
     // What the grid marks, in row order, as "x,y:" and a code a mark: S start, W arrival, E entry
     // point, p spot, s sign, e town entrance (outdoors), and in a town f field kind=index,
@@ -111,121 +187,33 @@ class MapFixture : public ::testing::Test {
                 const MapCell& c = Cell(x, y);
                 std::string codes = std::string(c.StartMark ? "S" : "") + (c.WanderMark ? "W" : "");
                 for (int i = 0; i < 4; ++i)
-                    if (c.EntryMark[i]) codes += "E" + std::to_string(i);
+                    if (c.EntryMark[i]) codes += "E" + Str(i);
                 for (const auto& [code, index] : {std::pair{'p', c.SpotIndex},
                                                   {'s', c.SignIndex},
                                                   {town ? '-' : 'e', c.EntranceIndex}})
-                    if (index >= 0 && code != '-') codes += code + std::to_string(index);
+                    if (index >= 0 && code != '-') codes += code + Str(index);
                 for (int kind = 0; kind < kFieldKinds && town; ++kind)
                     if (c.FieldIndex[kind] >= 0)
-                        codes +=
-                            "f" + std::to_string(kind) + "=" + std::to_string(c.FieldIndex[kind]);
+                        codes += "f" + Str(kind) + "=" + Str(c.FieldIndex[kind]);
                 for (const std::int16_t item : c.ItemIndexes)
-                    codes += "i" + std::to_string(item);
+                    codes += "i" + Str(item);
                 for (const CreatureTile& t : c.CreatureTiles)
-                    codes += "c" + std::to_string(t.Creature) + "." + std::to_string(t.Tile);
+                    codes += "c" + Str(t.Creature) + "." + Str(t.Tile);
                 if (town && c.TransportMark >= 0) codes += c.TransportMark ? "h" : "b";
                 if (!codes.empty())
-                    text += (text.empty() ? "" : " ") + std::to_string(x) + "," +
-                            std::to_string(y) + ":" + codes;
+                    text += (text.empty() ? "" : " ") + Str(x) + "," + Str(y) + ":" + codes;
             }
         return text;
-    }
-    // '.' for terrain 0, '#' for any other.
-    static std::string Painted(int x0, int y0, int x1, int y1) {
-        return Picture(x0, y0, x1, y1, [](const MapCell& c) { return c.Terrain ? '#' : '.'; });
-    }
-};
-
-// A tool host that records what the tools ask of the window. Every dialog opening is recorded
-// in order with the record number it was opened with, and answered by the script given for
-// that dialog, if any, then by onDialog.
-struct ScriptedToolHost : ToolHost {
-    std::vector<std::pair<int, int>> cells, signsPlaced, entrancesPlaced;
-    std::set<std::pair<int, int>> redrawn;
-    int views = 0, drawToolSelections = 0, selTerrainRefreshes = 0, specialNodeResult = -1;
-    std::string prompt;
-    ToolCursor cursor = ToolCursor::Unchanged;
-    Opened opened;
-    std::map<std::string, std::function<void(int)>> answers;
-    std::function<void()> onDialog;
-
-    void RedrawCell(int x, int y) override {
-        cells.emplace_back(x, y);
-        redrawn.emplace(x, y);
-    }
-    void RedrawView() override { ++views; }
-    void SelectDrawTerrainTool() override {
-        ++drawToolSelections;
-        Tools.CurrentTool = 0;
-        cursor = ToolCursor::Pencil;
-    }
-    void ShowToolPrompt(const std::string& text) override { prompt = text; }
-    void SetMapCursor(ToolCursor c) override { cursor = c; }
-    void RefreshSelTerrain() override { ++selTerrainRefreshes; }
-    void PassEvents() override {}
-    void PlaceSign(int x, int y) override { Placed(signsPlaced, x, y); }
-    void PlaceTownEntrance(int x, int y) override { Placed(entrancesPlaced, x, y); }
-    void EditAreaRect(int slot) override { Open("area", slot); }
-    void EditPresetItem(int index) override { Open("item", index); }
-    void EditTownCreature(int index) override { Open("creature", index); }
-    void EditSign(int index) override { Open("sign", index); }
-    int EditSpecialNode(int node, int) override { return Open("node", node), specialNodeResult; }
-    void SetSpecial(int spot) override { Open("spot", spot); }
-    void SetTownEntrance(int slot) override { Open("entrance", slot); }
-    void ReplaceTerrain() override { Dialog(); }
-
-  private:
-    void Placed(std::vector<std::pair<int, int>>& list, int x, int y) {
-        list.emplace_back(x, y);
-        Dialog();
-    }
-    void Open(const std::string& dialog, int number) {
-        opened.emplace_back(dialog, number);
-        if (auto it = answers.find(dialog); it != answers.end()) it->second(number);
-        Dialog();
-    }
-    void Dialog() {
-        if (onDialog) onDialog();
-    }
-};
-
-// A map fixture for the tools, with their state and the objects' state fresh; BlankTown and
-// BlankSection give areas holding terrain 0 everywhere.
-class ToolFixture : public MapFixture {
-  protected:
-    void SetUp() override {
-        MapFixture::SetUp();
-        InitCommonTables();
-        Tools = ToolState{};
-        Objects = ObjectState{};
-    }
-    static void BlankTown(std::int16_t size = 0) {
-        Scenario s = TownScenario(size);
-        for (auto& t : s.Towns[0].Terrain.Cells())
-            t = 0;
-        BuildTown(s);
-    }
-    static void BlankSection() { BuildSection(World(1, 1, 0), 0, 0); }
-    // The grid cells that hold something other than terrain 0.
-    static CellSet PaintedCells() {
-        return CellsWhere([](const MapCell& c) { return c.Terrain != 0; });
     }
     static std::uint8_t Wall(int style, int shape) {
         return WallTerrains[static_cast<std::size_t>(style)][static_cast<std::size_t>(shape)];
     }
-    void Click(int tool, int x, int y) {
-        Tools.CurrentTool = static_cast<std::int16_t>(tool);
-        MapTools()[static_cast<std::size_t>(tool)].Apply(x, y, host);
-    }
-    static Town& CurrentTown() { return Scen.Towns[Scen.CurrentTown]; }
-    static OutdoorSection& Section() {
-        return Scen.OutdoorSections.At(Scen.CurrentOutdoorX, Scen.CurrentOutdoorY);
-    }
-    // A spot on the cell running a node that is in use.
-    static void PasteSpecialOn(int x, int y, std::int16_t node) {
-        CurrentTown().SpecialNodes[static_cast<std::size_t>(node)].Type = 5;
-        PasteSpecial(x, y, node);
+    // Applies each {tool, x, y} in turn.
+    void Click(std::initializer_list<std::array<int, 3>> clicks) {
+        for (const auto& [tool, x, y] : clicks) {
+            Tools.CurrentTool = static_cast<std::int16_t>(tool);
+            MapTools()[static_cast<std::size_t>(tool)].Apply(x, y, host);
+        }
     }
     // Monster types 1 and 4 draw one tile and two by two tiles.
     static void MonsterPictures() {
@@ -243,8 +231,8 @@ class ToolFixture : public MapFixture {
         };
     }
     // The texts of the error boxes shown so far.
-    static std::vector<std::string> Texts(const MsgBoxRecorder& boxes) {
-        std::vector<std::string> texts;
+    Strings Texts() const {
+        Strings texts;
         for (const MsgBoxCall& call : boxes.Calls()) {
             EXPECT_EQ(call.title, "Error!");
             texts.push_back(call.text);

@@ -4,7 +4,7 @@
 #include <vector>
 
 namespace {
-using TerrainPaintingTest = ToolFixture;
+using TerrainPaintingTest = MapFixture;
 
 TEST_F(TerrainPaintingTest, TwoCellTerrainsSetTheirPartnerAndClearItWhenOverpainted) {
     BlankTown();

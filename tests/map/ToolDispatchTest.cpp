@@ -3,8 +3,10 @@
 #include "map/MapView.h"
 #include "map/tools/ToolTable.h"
 
+#include <tuple>
+
 namespace {
-class ToolDispatchTest : public ToolFixture {
+class ToolDispatchTest : public MapFixture {
   protected:
     // A town whose detail view shows cells 0..8 from the pixel (0, 0).
     static void ViewedTown() {
@@ -38,24 +40,32 @@ TEST_F(ToolDispatchTest, PressesActOnTheCellUnderThePointerAndNeverBeyondTheDraw
     Press(48 * 6, 5); // the margin right of the 48 cells
     EXPECT_EQ(Painted(0, 0, 3, 2), "####/##../#...");
     EXPECT_EQ(PaintedCells().size(), 197u);
+    // In the detail view the border ring takes no tool.
+    BlankSection();
+    Map.ZoomView = true;
+    Map.MapCenter = {4, 4};
+    Tools.CurrentTool = 49;
+    Scen.StartOutdoorLoc = {7, 7};
+    Press(5, 5); // grid cell (0, 0)
+    EXPECT_EQ(Scen.StartOutdoorLoc, (Location{7, 7}));
+    Press(28 + 5, 36 + 5);
+    EXPECT_EQ(Scen.StartOutdoorLoc, (Location{0, 0}));
 }
 
 TEST_F(ToolDispatchTest, TheStrokeTerrainIsChosenAtThePress) {
-    const struct {
-        const char* name;
-        int tool, cellTerrain, selected, expected;
-    } cases[] = {
+    // The tool, the cell's terrain, the selected terrain and the stroke's.
+    const std::tuple<const char*, int, int, int, int> cases[] = {
         {"same terrain clears", 0, 3, 3, 2},         {"other terrain paints", 0, 4, 3, 3},
         {"same wall style clears", 0, 5, 14, 2},     {"a wall ornament is put down", 0, 5, 13, 13},
         {"another wall style paints", 0, 5, 22, 22}, {"other tools take the selection", 1, 3, 3, 3},
     };
-    for (const auto& c : cases) {
+    for (const auto& [name, tool, cellTerrain, selected, expected] : cases) {
         ViewedTown();
-        Tools.CurrentTool = static_cast<std::int16_t>(c.tool);
-        Map.SelectedTerrain = static_cast<std::uint8_t>(c.selected);
-        Map.MapCells.At(4, 4).Terrain = static_cast<std::uint8_t>(c.cellTerrain);
+        Tools.CurrentTool = static_cast<std::int16_t>(tool);
+        Map.SelectedTerrain = static_cast<std::uint8_t>(selected);
+        Map.MapCells.At(4, 4).Terrain = static_cast<std::uint8_t>(cellTerrain);
         Map.MouseCell = {4, 4};
-        EXPECT_EQ(ChoosePaintTerrain(), c.expected) << c.name;
+        EXPECT_EQ(ChoosePaintTerrain(), expected) << name;
     }
     // Beyond the grid nothing is read and nothing matches.
     Map.MouseCell = {9, 0};
@@ -94,8 +104,8 @@ TEST_F(ToolDispatchTest, TheEyedropperPicksAndTheNextClickPaints) {
     Map.MapCells.At(2, 2).Terrain = 70;
     Tools.CurrentTool = 5;
     PressCell(2, 2);
-    EXPECT_EQ(Map.SelectedTerrain, 70);
-    EXPECT_TRUE(host.selTerrainRefreshes == 1 && Tools.CurrentTool == 0);
+    EXPECT_TRUE(Map.SelectedTerrain == 70 && host.selTerrainRefreshes == 1 &&
+                Tools.CurrentTool == 0);
     PressCell(5, 5);
     EXPECT_EQ(TerrainAt(5, 5), 70);
 }
@@ -109,7 +119,7 @@ TEST_F(ToolDispatchTest, ABusyToolIsNotRunAgainByAClickDuringItsDialog) {
         Drag(7 * 28, 7 * 36);
     };
     PressCell(3, 3);
-    EXPECT_EQ(host.signsPlaced, (std::vector<std::pair<int, int>>{{3, 3}}));
+    EXPECT_EQ(host.opened, Strings{"sign at 3,3"});
     EXPECT_EQ(PaintedCells(), (CellSet{{3, 3}}));
     EXPECT_FALSE(Tools.Busy);
     host.onDialog = nullptr;
