@@ -1,15 +1,12 @@
 #pragma once
 
 #include "map/MapCells.h"
-#include "map/MapHost.h"
 #include "map/MapState.h"
 #include "map/ToolHost.h"
-#include "map/objects/AreaObjects.h"
 #include "map/objects/ObjectState.h"
 #include "map/tools/ToolState.h"
 #include "map/tools/ToolTable.h"
 #include "scenario/NewScenario.h"
-#include "scenario/Scenario.h"
 #include "scenario/ScenarioClearing.h"
 #include "scenario/tables/CommonTables.h"
 #include "support/MsgBoxRecorder.h"
@@ -22,14 +19,11 @@
 #include <map>
 #include <set>
 #include <string>
-#include <utility>
 #include <vector>
 
 using CellSet = std::set<std::pair<int, int>>;
 using Strings = std::vector<std::string>;
-inline std::string Str(long n) {
-    return std::to_string(n);
-}
+inline const auto Str = [](long n) { return std::to_string(n); };
 
 // A tool host that records what the tools ask of the window. Every dialog opening is recorded
 // in order as "name number" (placings as "name at x,y"), and answered by the script given for
@@ -185,23 +179,22 @@ class MapFixture : public ::testing::Test {
         for (int y = 0; y < Map.MapCells.Side(); ++y)
             for (int x = 0; x < Map.MapCells.Side(); ++x) {
                 const MapCell& c = Cell(x, y);
-                std::string codes = std::string(c.StartMark ? "S" : "") + (c.WanderMark ? "W" : "");
+                std::string m = std::string(c.StartMark ? "S" : "") + (c.WanderMark ? "W" : "");
+                const auto add = [&m](bool on, const std::string& code) { m += on ? code : ""; };
                 for (int i = 0; i < 4; ++i)
-                    if (c.EntryMark[i]) codes += "E" + Str(i);
-                for (const auto& [code, index] : {std::pair{'p', c.SpotIndex},
-                                                  {'s', c.SignIndex},
-                                                  {town ? '-' : 'e', c.EntranceIndex}})
-                    if (index >= 0 && code != '-') codes += code + Str(index);
-                for (int kind = 0; kind < kFieldKinds && town; ++kind)
-                    if (c.FieldIndex[kind] >= 0)
-                        codes += "f" + Str(kind) + "=" + Str(c.FieldIndex[kind]);
+                    add(c.EntryMark[i], "E" + Str(i));
+                add(c.SpotIndex >= 0, "p" + Str(c.SpotIndex));
+                add(c.SignIndex >= 0, "s" + Str(c.SignIndex));
+                add(!town && c.EntranceIndex >= 0, "e" + Str(c.EntranceIndex));
+                for (int k = 0; k < kFieldKinds; ++k)
+                    add(town && c.FieldIndex[k] >= 0, "f" + Str(k) + "=" + Str(c.FieldIndex[k]));
                 for (const std::int16_t item : c.ItemIndexes)
-                    codes += "i" + Str(item);
+                    add(true, "i" + Str(item));
                 for (const CreatureTile& t : c.CreatureTiles)
-                    codes += "c" + Str(t.Creature) + "." + Str(t.Tile);
-                if (town && c.TransportMark >= 0) codes += c.TransportMark ? "h" : "b";
-                if (!codes.empty())
-                    text += (text.empty() ? "" : " ") + Str(x) + "," + Str(y) + ":" + codes;
+                    add(true, "c" + Str(t.Creature) + "." + Str(t.Tile));
+                add(town && c.TransportMark >= 0, c.TransportMark ? "h" : "b");
+                text +=
+                    m.empty() ? "" : (text.empty() ? "" : " ") + Str(x) + "," + Str(y) + ":" + m;
             }
         return text;
     }

@@ -31,31 +31,26 @@ TEST_F(TerrainPaintingTest, TwoCellTerrainsSetTheirPartnerAndClearItWhenOverpain
     EXPECT_EQ(Section().Terrain.At(0, 4), 89);
 }
 
-// Shapes of a few wall figures, in every style: each cell painted in turn, then every cell's
-// piece checked.
+// Wall figures in every style: the '.' cells of the picture of (9, 9) to (11, 11) are left
+// bare, the others painted with walls in turn; then each shows its piece as a hex digit.
 TEST_F(TerrainPaintingTest, WallsJoinTheirNeighbours) {
-    const struct {
-        const char* name;
-        std::vector<std::pair<int, int>> cells;
-        std::vector<int> shapes; // the piece of each cell once all are painted
-    } figures[] = {
-        {"lone", {{10, 10}}, {6}},
-        {"row", {{10, 10}, {11, 10}, {12, 10}}, {6, 5, 4}},
-        {"column", {{10, 9}, {10, 10}, {10, 11}}, {6, 7, 8}},
-        {"corner", {{10, 10}, {11, 10}, {10, 11}}, {6, 4, 8}},
-        {"cross", {{10, 10}, {10, 9}, {10, 11}, {9, 10}, {11, 10}}, {10, 6, 8, 6, 4}},
-        {"block",
-         {{9, 9}, {10, 9}, {11, 9}, {9, 10}, {11, 10}, {9, 11}, {10, 11}, {11, 11}, {10, 10}},
-         {6, 5, 4, 7, 3, 8, 1, 2, 0}},
-    };
     for (int style = 0; style < 4; ++style)
-        for (const auto& f : figures) {
+        for (const std::string figure : {".../.6./...", ".../654/...", ".6./.7./.8.", "64./8../...",
+                                         ".6./6a4/.8.", "654/703/812"}) {
             BlankTown();
-            for (const auto& [x, y] : f.cells)
-                PaintTerrainAt(Wall(style, 0), x, y, host);
-            for (std::size_t i = 0; i < f.cells.size(); ++i)
-                EXPECT_EQ(TerrainAt(f.cells[i].first, f.cells[i].second), Wall(style, f.shapes[i]))
-                    << f.name << " style " << style << " cell " << i;
+            for (std::size_t i = 0; i < figure.size(); ++i)
+                if (figure[i] != '.' && figure[i] != '/')
+                    PaintTerrainAt(Wall(style, 0), 9 + static_cast<int>(i % 4),
+                                   9 + static_cast<int>(i / 4), host);
+            EXPECT_EQ(Picture(9, 9, 11, 11,
+                              [style](const MapCell& c) {
+                                  for (int shape = 0; shape < kWallShapeCount; ++shape)
+                                      if (c.Terrain == Wall(style, shape))
+                                          return "0123456789abcdef"[shape];
+                                  return c.Terrain ? '?' : '.';
+                              }),
+                      figure)
+                << "style " << style;
         }
     // Painting beside a wall reshapes it; of the 3 x 3 block around the new wall only the walls
     // are rewritten and redrawn; clearing the new wall gives the old one back its lone piece.
