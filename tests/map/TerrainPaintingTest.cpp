@@ -1,7 +1,7 @@
 #include "map/tools/TerrainPainting.h"
 #include "map/MapFixture.h"
 
-#include <vector>
+#include <tuple>
 
 namespace {
 using TerrainPaintingTest = MapFixture;
@@ -65,13 +65,9 @@ TEST_F(TerrainPaintingTest, WallsJoinTheirNeighbours) {
 }
 
 TEST_F(TerrainPaintingTest, JoinRulesBetweenStylesAndPictures) {
-    const struct {
-        const char* name;
-        int style;   // of the wall at (10, 10)
-        int westSet; // TerrainSet and picture of terrain 100, put at (9, 10)
-        int westPicture;
-        int expectedShape; // 4 when the west cell joins, 6 when not
-    } cases[] = {
+    // The style of the wall at (10, 10); TerrainSet and picture of terrain 100 west of it; the
+    // wall's shape: 4 when the west cell joins, 6 when not.
+    const std::tuple<const char*, int, int, int, int> cases[] = {
         {"style 2 joins style 1", 2, 1, 0, 4},
         {"style 1 does not join style 2", 1, 2, 0, 6},
         {"picture 241 never joins style 2", 2, 1, 241, 6},
@@ -82,16 +78,15 @@ TEST_F(TerrainPaintingTest, JoinRulesBetweenStylesAndPictures) {
         {"picture 405 joins any", 3, -1, 405, 4},
         {"pictures 88..120 join style 0", 0, -1, 120, 4},
         {"pictures 5..17 join style 0 only", 1, -1, 10, 6},
-        {"pictures 59..66 join style 3", 3, -1, 59, 4},
-    };
-    for (const auto& c : cases) {
+        {"pictures 59..66 join style 3", 3, -1, 59, 4}};
+    for (const auto& [name, style, westSet, westPicture, shape] : cases) {
         BlankTown();
-        Scen.TerrainTypes[100].TerrainSet = static_cast<std::int16_t>(c.westSet);
-        Scen.TerrainTypes[100].Picture = static_cast<std::int16_t>(c.westPicture);
+        Scen.TerrainTypes[100].TerrainSet = static_cast<std::int16_t>(westSet);
+        Scen.TerrainTypes[100].Picture = static_cast<std::int16_t>(westPicture);
         Map.MapCells.At(9, 10).Terrain = 100;
-        Map.MapCells.At(10, 10).Terrain = Wall(c.style, 0);
+        Map.MapCells.At(10, 10).Terrain = Wall(style, 0);
         AdjustWallTerrainAt(10, 10, host);
-        EXPECT_EQ(TerrainAt(10, 10), Wall(c.style, c.expectedShape)) << c.name;
+        EXPECT_EQ(TerrainAt(10, 10), Wall(style, shape)) << name;
     }
 }
 
