@@ -64,13 +64,8 @@ QImage Dotted() {
 } // namespace
 
 TEST(TransparentCopy, KeepsTheDestinationWherePureWhiteAndClipsAtEveryEdge) {
-    struct Case {
-        int w, h, x, y;
-        PixelRect source;
-        const char* shown;
-    };
     // clang-format off
-    const Case cases[] = {
+    const std::tuple<int, int, int, int, PixelRect, const char*> cases[] = {
         {5, 4, 1, 1, {0, 0, 3, 3}, ".......... ..00..20.. ....1121.. ..fffffffe12fffeffff.."},
         {4, 4, -1, 0, {9, 1, 4, 4}, "a1...... a2...... ........ ........"}, // the sheet's end, the surface's left
         {4, 4, 2, 3, {2, 0, 4, 4}, "........ ........ ........ ....2030"}, // the surface's right and bottom
@@ -78,20 +73,16 @@ TEST(TransparentCopy, KeepsTheDestinationWherePureWhiteAndClipsAtEveryEdge) {
     };
     // clang-format on
     for (const QImage& sheet : InEveryFormat(Dotted()))
-        for (const Case& c : cases) {
-            Surface dest(c.w, c.h, kGrey);
-            TransparentCopy(dest, c.x, c.y, sheet, c.source);
-            EXPECT_EQ(Shown(dest), c.shown) << sheet.format() << " at " << c.x << "," << c.y;
+        for (const auto& [w, h, x, y, source, shown] : cases) {
+            Surface dest(w, h, kGrey);
+            TransparentCopy(dest, x, y, sheet, source);
+            EXPECT_EQ(Shown(dest), shown) << sheet.format() << " at " << x << "," << y;
         }
 }
 
 TEST(CopyBlock, CopiesPixelForPixelOrStretchedWithoutBlendingAndClipsAtEveryEdge) {
-    struct Case {
-        PixelRect dest, source;
-        const char* shown;
-    };
     // clang-format off
-    const Case cases[] = {
+    const std::tuple<PixelRect, PixelRect, const char*> cases[] = {
         {{1, 1, 2, 2}, {2, 3, 2, 2}, "........ ..2333.. ..2434.. ........"}, // pixel for pixel
         {{0, 0, 4, 2}, {0, 0, 2, 1}, "00001010 00001010 ........ ........"}, // stretched
         {{0, 0, 4, 4}, {0, 0, 4, 4}, "00102030 01112131 02122232 03132333"},
@@ -119,10 +110,10 @@ TEST(CopyBlock, CopiesPixelForPixelOrStretchedWithoutBlendingAndClipsAtEveryEdge
     };
     // clang-format on
     for (const QImage& sheet : InEveryFormat(CodedSheet(8, 8)))
-        for (const Case& c : cases) {
+        for (const auto& [to, from, shown] : cases) {
             Surface dest(4, 4, kGrey);
-            CopyBlock(dest, c.dest, sheet, c.source);
-            EXPECT_EQ(Shown(dest), c.shown) << sheet.format() << " " << &c - cases;
+            CopyBlock(dest, to, sheet, from);
+            EXPECT_EQ(Shown(dest), shown) << sheet.format() << " to " << to.x << "," << to.y;
         }
     Surface dest(4, 4, kGrey);
     CopyBlock(dest, {0, 0, 4, 4}, QImage(), {0, 0, 4, 4}); // no sheet
