@@ -1,7 +1,6 @@
 #include "platform/qt/Surface.h"
 #include "platform/core/RuntimeError.h"
 #include "platform/qt/PictureBox.h"
-#include "support/ErrorOf.h"
 #include "support/TempFolder.h"
 #include "support/qt/CodedSheets.h"
 
