@@ -102,13 +102,17 @@ TEST(TextFile, WritesCrLfAndReadsEitherLineEnd) {
     EXPECT_EQ(SplitTextLines(""), Lines{});
 }
 
-TEST(ProgramPaths, MapBackslashPathsUnderTheProgramFolder) {
+TEST(ProgramPaths, MapBackslashPathsUnderTheProgramFolderAndRefuseAllButPlainFileNames) {
     SetProgramFolderForTesting("/opt/editor");
     EXPECT_EQ(ProgramPath("\\scenario\\fenmarrow\\fenmarrow.vrs"),
               "/opt/editor/scenario/fenmarrow/fenmarrow.vrs");
     EXPECT_EQ(ProgramPath("Images\\ter1.bmp"), "/opt/editor/Images/ter1.bmp");
     SetProgramFolderForTesting("");
     EXPECT_TRUE(FolderExists(ProgramFolder()));
+    EXPECT_TRUE(IsPlainFileName("My Scenario.vrs"));
+    for (const std::string& bad : std::vector<std::string>{
+             "", ".", "..", "a/b.vrs", "/abs.vrs", "..\\..\\x.vrs", "a\\b", std::string("a\0b", 3)})
+        EXPECT_FALSE(IsPlainFileName(bad)) << bad;
 }
 
 TEST(ProgramPaths, TheTempSaveFolderIsCreatedPrivate) {
@@ -127,13 +131,6 @@ TEST(ProgramPaths, TheTempSaveFolderIsCreatedPrivate) {
     SetTempSaveFolderForTesting(dir.File("no/save"));
     EXPECT_EQ(ErrorOf([] { TempSaveFolder(); }), 76);
     SetTempSaveFolderForTesting("");
-}
-
-TEST(ProgramPaths, PlainFileNames) {
-    EXPECT_TRUE(IsPlainFileName("My Scenario.vrs"));
-    for (const std::string& bad : std::vector<std::string>{
-             "", ".", "..", "a/b.vrs", "/abs.vrs", "..\\..\\x.vrs", "a\\b", std::string("a\0b", 3)})
-        EXPECT_FALSE(IsPlainFileName(bad)) << bad;
 }
 
 TEST(BinaryFile, SiblingFilesAreFoundWhateverTheirLetterCase) {
