@@ -84,10 +84,13 @@ TEST(BinaryFile, ReplacingAFileLeavesOnlyTheNewFileAndAFailedReplaceOnlyTheOld) 
     PutFileText(dir.File("target/inner"), "keep");
     EXPECT_NE(ErrorOf([&] { ReplaceFileWithBytes(dir.File("target"), kBytes); }), 0);
     EXPECT_EQ(FileText(dir.File("target/inner")), "keep");
-    EXPECT_EQ(FolderEntries(dir.Path()), (std::vector<std::string>{"f.vrs", "target"}));
-    struct stat st {};
-    ASSERT_EQ(::stat(dir.File("f.vrs").c_str(), &st), 0);
-    EXPECT_NE(st.st_mode & 0044, 0u) << "a saved file is as readable as any new file";
+    ReplaceFileWithBytes(dir.File("new.vrs"), kBytes);
+    EXPECT_EQ(FolderEntries(dir.Path()), (std::vector<std::string>{"f.vrs", "new.vrs", "target"}));
+    using std::filesystem::perms;
+    EXPECT_NE(std::filesystem::status(dir.File("new.vrs")).permissions() &
+                  (perms::group_read | perms::others_read),
+              perms::none)
+        << "a saved file is as readable as any new file";
 }
 
 TEST(TextFile, WritesCrLfAndReadsEitherLineEnd) {
@@ -119,9 +122,8 @@ TEST(ProgramPaths, TheTempSaveFolderIsCreatedPrivate) {
     TempFolder dir;
     SetTempSaveFolderForTesting(dir.File("save"));
     EXPECT_EQ(TempSaveFolder(), dir.File("save"));
-    struct stat st {};
-    ASSERT_EQ(::stat(dir.File("save").c_str(), &st), 0);
-    EXPECT_EQ(st.st_mode & 0777, 0700u);
+    EXPECT_EQ(std::filesystem::status(dir.File("save")).permissions(),
+              std::filesystem::perms::owner_all);
 
     ::chmod(dir.File("save").c_str(), 0755);
     EXPECT_EQ(ErrorOf([] { TempSaveFolder(); }), 70);
