@@ -20,7 +20,6 @@ constexpr QRgb kBlue = 0xFF0000FFu;
 // digits, the grey back colour "..", white "WW", red "RR", blue "BB", any other value as stored.
 // Read as stored: QImage::pixel would hide a wrong alpha byte on an RGB32 surface.
 std::string Shown(const Surface& s) {
-    static const char digit[] = "0123456789abcdefghijklmnopqrstuvwxyz";
     const std::map<QRgb, std::string> named{
         {kGrey, ".."}, {kWhite, "WW"}, {kRed, "RR"}, {kBlue, "BB"}};
     std::string text;
@@ -28,9 +27,10 @@ std::string Shown(const Surface& s) {
         for (int x = 0; x < s.Width(); ++x) {
             const QRgb p = reinterpret_cast<const QRgb*>(s.Image().constScanLine(y))[x];
             const bool coded = (p & 0xFF0000FFu) == kBlack && qRed(p) < 36 && qGreen(p) < 36;
-            text += named.count(p) ? named.at(p)
-                    : coded        ? std::string{digit[qRed(p)], digit[qGreen(p)]}
-                                   : QString::number(p, 16).toStdString();
+            const QString other =
+                coded ? QString::number(qRed(p), 36) + QString::number(qGreen(p), 36)
+                      : QString::number(p, 16);
+            text += named.count(p) ? named.at(p) : other.toStdString();
         }
     return text;
 }
