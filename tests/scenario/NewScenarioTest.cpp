@@ -5,6 +5,7 @@
 #include "scenario/OwnLayout.h"
 #include "scenario/ScenarioSave.h"
 #include "scenario/tables/CommonTables.h"
+#include "support/Ints.h"
 #include "support/OwnLayoutImage.h"
 #include "support/SampleScenario.h"
 #include "support/ShownBoxes.h"
@@ -49,10 +50,6 @@ template <std::size_t N, class T> std::array<T, N> Filled(const T& value) {
     std::array<T, N> a;
     a.fill(value);
     return a;
-}
-
-template <class... T> std::vector<int> Ints(T... values) {
-    return {static_cast<int>(values)...};
 }
 
 // The pieces at the rows and columns where the walls begin and end, one character each:
