@@ -1,6 +1,6 @@
 #include "scenario/FlagNameFile.h"
 
-#include "support/MsgBoxRecorder.h"
+#include "support/ShownBoxes.h"
 #include "support/TempFolder.h"
 #include "support/WriteFaultScope.h"
 
@@ -31,19 +31,17 @@ TEST(FlagNameFile, WritesEachNameThatIsSetInFlagThenValueOrderQuotedOnOneLine) {
 
 TEST(FlagNameFile, NamesSurviveASaveAndALoad) {
     TempFolder dir;
-    Scenario s;
+    Scenario s, read;
     s.StuffDoneNames[0].Name = "Gate";
     s.StuffDoneNames[7].ValueNames[0] = "Not yet";
     s.StuffDoneNames[7].ValueNames[9] = "Say \"hi\", friend";
     s.StuffDoneNames[150].Name = "\xC9t\xE9";
     MsgBoxRecorder boxes;
     SaveScenData(s, dir.File("a.vrd"));
-    EXPECT_TRUE(boxes.Calls().empty());
-
-    Scenario read;
     read.StuffDoneNames[1].Name = "left over";
     LoadScenData(read, dir.File("a.vrd"));
     EXPECT_EQ(read.StuffDoneNames, s.StuffDoneNames);
+    EXPECT_EQ(Shown(boxes), Boxes{});
 }
 
 // What a load keeps of a file: names before the first line it cannot read, nothing without the
@@ -84,16 +82,11 @@ TEST(FlagNameFile, ReadingKeepsTheNamesOfTheWellFormedLinesBeforeAnyOther) {
 }
 
 TEST(FlagNameFile, AFailedWriteIsReportedAndLeavesTheOldFile) {
-    struct Case {
-        const char* what;
-        WriteFaults faults;
-        const char* error;
-    };
-    const Case cases[] = {
-        {"disk full mid-file", {.bytesBeforeDiskFull = 12}, "Err# 61, Disk full"},
-        {"the folder refuses the file", {.createError = EACCES}, "Err# 70, Permission denied"},
-        {"flushing fails", {.syncError = EIO}, "Err# 57, Device I/O error"},
-        {"renaming fails", {.renameError = EIO}, "Err# 57, Device I/O error"},
+    const std::pair<WriteFaults, std::string> cases[] = {
+        {{.bytesBeforeDiskFull = 12}, "Err# 61, Disk full"},
+        {{.createError = EACCES}, "Err# 70, Permission denied"},
+        {{.syncError = EIO}, "Err# 57, Device I/O error"},
+        {{.renameError = EIO}, "Err# 57, Device I/O error"},
     };
     TempFolder dir;
     const std::string path = dir.File("names.vrd");
@@ -102,19 +95,15 @@ TEST(FlagNameFile, AFailedWriteIsReportedAndLeavesTheOldFile) {
     SaveScenData(s, path);
     const auto old = FileBytes(path);
     s.StuffDoneNames[0].Name = std::string(200, 'n');
-    for (const Case& c : cases) {
+    for (const auto& [faults, error] : cases) {
         MsgBoxRecorder boxes;
         {
-            WriteFaultScope fault(c.faults);
+            WriteFaultScope fault(faults);
             SaveScenData(s, path);
         }
-        ASSERT_EQ(boxes.Calls().size(), 1u) << c.what;
-        EXPECT_EQ(boxes.Calls()[0].title, "Error");
-        EXPECT_EQ(boxes.Calls()[0].text,
-                  std::string("SaveScenDataError encountered!\r\n") + c.error)
-            << c.what;
-        EXPECT_EQ(FileBytes(path), old) << c.what;
-        EXPECT_EQ(FolderEntries(dir.Path()), std::vector<std::string>{"names.vrd"}) << c.what;
+        EXPECT_EQ(Shown(boxes), Boxes{"Error|16|SaveScenDataError encountered!\r\n" + error});
+        EXPECT_EQ(FileBytes(path), old) << error;
+        EXPECT_EQ(FolderEntries(dir.Path()), Boxes{"names.vrd"}) << error;
     }
 }
 
