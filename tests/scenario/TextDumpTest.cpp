@@ -1,8 +1,8 @@
 #include "scenario/TextDump.h"
 
 #include "platform/core/TextFile.h"
-#include "support/MsgBoxRecorder.h"
 #include "support/SampleScenario.h"
+#include "support/ShownBoxes.h"
 #include "support/TempFolder.h"
 #include "support/WriteFaultScope.h"
 
@@ -113,25 +113,15 @@ class TextDumpFile : public ::testing::Test {
 };
 } // namespace
 
-TEST_F(TextDumpFile, WritesBesideTheScenarioAndOverwritesAnEarlierDump) {
+TEST_F(TextDumpFile, WritesBesideTheScenarioAndAFailureKeepsWhatWasWrittenAndTheScenario) {
     PutFileText(folder_.File("Hill.txt"), std::string(200000, 'x'));
     MsgBoxRecorder boxes;
     ScenTextDump();
-    EXPECT_TRUE(boxes.Calls().empty());
-    EXPECT_EQ(FileText(folder_.File("Hill.txt")), ScenTextDumpContents(Scen));
-}
-
-TEST_F(TextDumpFile, AFailureShowsTheErrorBoxKeepsWhatWasWrittenAndLeavesTheScenarioAlone) {
     const std::string whole = ScenTextDumpContents(Scen);
+    EXPECT_EQ(FileText(folder_.File("Hill.txt")), whole); // overwriting an earlier dump
     const Scenario before = Scen;
-    PutFileText(folder_.File("Hill.txt"), "an earlier dump");
     ScenFile.ScenFilePath = folder_.File("missing/Hill.vrs");
-    MsgBoxRecorder boxes;
     ScenTextDump();
-    ASSERT_EQ(boxes.Calls().size(), 1u);
-    EXPECT_EQ(boxes.Calls()[0].text, "ScenTextDumpError encountered!\r\nErr# 76, Path not found");
-    EXPECT_EQ(boxes.Calls()[0].title, "Error");
-    EXPECT_EQ(boxes.Calls()[0].style, msgbox::Critical);
 
     // A town that the count promises but the scenario lacks: everything up to the blank line
     // that opens the missing town is written.
@@ -147,14 +137,13 @@ TEST_F(TextDumpFile, AFailureShowsTheErrorBoxKeepsWhatWasWrittenAndLeavesTheScen
     const std::string firstSection = whole.substr(0, whole.find("\r\nTown Text:"));
     EXPECT_EQ(FileText(folder_.File("Hill.txt")),
               firstSection + "\r\n  Section X = 1, Y = 0\r\n\r\n");
-    ASSERT_EQ(boxes.Calls().size(), 3u);
-    for (int i : {1, 2})
-        EXPECT_EQ(boxes.Calls()[i].text,
-                  "ScenTextDumpError encountered!\r\nErr# 9, Subscript out of range");
+    const std::string box = "Error|16|ScenTextDumpError encountered!\r\nErr# ";
+    EXPECT_EQ(Shown(boxes), (Boxes{box + "76, Path not found", box + "9, Subscript out of range",
+                                   box + "9, Subscript out of range"}));
 }
 
 TEST_F(TextDumpFile, AFailingDiskIsReportedAndLeavesTheEarlierDumpWhole) {
-    const std::pair<WriteFaults, const char*> cases[] = {
+    const std::pair<WriteFaults, std::string> cases[] = {
         {{.bytesBeforeDiskFull = 5000}, "Err# 61, Disk full"},
         {{.createError = EACCES}, "Err# 70, Permission denied"},
         {{.syncError = EIO}, "Err# 57, Device I/O error"},
@@ -167,9 +156,8 @@ TEST_F(TextDumpFile, AFailingDiskIsReportedAndLeavesTheEarlierDumpWhole) {
             WriteFaultScope fault(faults);
             ScenTextDump();
         }
-        ASSERT_EQ(boxes.Calls().size(), 1u) << error;
-        EXPECT_EQ(boxes.Calls()[0].text, std::string("ScenTextDumpError encountered!\r\n") + error);
+        EXPECT_EQ(Shown(boxes), Boxes{"Error|16|ScenTextDumpError encountered!\r\n" + error});
         EXPECT_EQ(FileText(folder_.File("Hill.txt")), "an earlier dump") << error;
-        EXPECT_EQ(FolderEntries(folder_.Path()), std::vector<std::string>{"Hill.txt"}) << error;
+        EXPECT_EQ(FolderEntries(folder_.Path()), Boxes{"Hill.txt"}) << error;
     }
 }
