@@ -223,19 +223,9 @@ class NewScenario : public ::testing::Test {
     }
     std::string BasePath() const { return program_.File("scenario/fenmarrow/fenmarrow.vrs"); }
 
-    static NewScenarioChoices Choices() {
-        NewScenarioChoices c;
-        c.ScenName = "The Reed Marches";
-        c.FileName = "reeds";
-        c.OutdoorWidth = 3;
-        c.OutdoorHeight = 2;
-        c.Grass = true;
-        c.TownSize = 2;
-        return c;
-    }
+    static NewScenarioChoices Choices() { return {"The Reed Marches", "reeds", 3, 2, true, 2}; }
 
-    TempFolder program_;
-    TempFolder temp_;
+    TempFolder program_, temp_;
     Scenario base_;
 };
 } // namespace
@@ -282,11 +272,7 @@ TEST_F(NewScenario, TakesTheBaseRecordsAndTheAuthorsChoicesAndSavesWithTheEarlie
               ">VRD\r\n4,-1,\"Bell rung\"\r\n4,1,\"Once\"\r\n");
 
     // The cave choice, with a town of size 0.
-    NewScenarioChoices c = Choices();
-    c.Grass = false;
-    c.OutdoorWidth = c.OutdoorHeight = 1;
-    c.TownSize = 0;
-    ASSERT_TRUE(CreateScenario(c));
+    ASSERT_TRUE(CreateScenario({"Cave", "cave", 1, 1, false, 0}));
     EXPECT_EQ(Ints(Scen.OutdoorSections.At(0, 0).Terrain.At(3, 3),
                    Scen.OutdoorSections.At(0, 0).Terrain.At(20, 20), Scen.Towns[0].Terrain.Side(),
                    Scen.Towns[0].Terrain.At(63, 63)),
