@@ -96,30 +96,19 @@ class FileSafety : public ::testing::Test {
     }
     // Puts the block in place (false: this machine cannot), or takes it away.
     bool SetBlock(Block block, const std::string& path, bool on) {
-        switch (block) {
-        case Block::None:
-            return true;
-        case Block::TooLongText:
-            std::swap(Scen.TownTalks[1].Nodes[4].Text2, swapText_);
-            return true;
-        case Block::SmallFileLimit: {
-            rlimit limit{};
-            if (::getrlimit(RLIMIT_FSIZE, &limit) != 0) return false;
-            if (on) limitBefore_ = limit.rlim_cur;
-            limit.rlim_cur = on ? 4096 : limitBefore_;
-            return ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
-        }
-        case Block::ReadOnly:
-            return ::chmod(path.c_str(), on ? 0444 : 0644) == 0;
-        case Block::Immutable:
-            return SetImmutable(path, on);
-        case Block::FolderInPlace:
-            if (on) return fs::remove(path) && fs::create_directory(path);
-            fs::remove(path);
-            PutFileBytes(path, earlierNames_);
-            return true;
-        }
-        return false;
+        if (block == Block::TooLongText) std::swap(Scen.TownTalks[1].Nodes[4].Text2, swapText_);
+        if (block == Block::ReadOnly) return ::chmod(path.c_str(), on ? 0444 : 0644) == 0;
+        if (block == Block::Immutable) return SetImmutable(path, on);
+        if (block == Block::FolderInPlace && on)
+            return fs::remove(path) && fs::create_directory(path);
+        if (block == Block::FolderInPlace)
+            fs::remove(path) ? PutFileBytes(path, earlierNames_) : void();
+        rlimit limit{};
+        if (block != Block::SmallFileLimit) return true;
+        if (::getrlimit(RLIMIT_FSIZE, &limit) != 0) return false;
+        if (on) limitBefore_ = limit.rlim_cur;
+        limit.rlim_cur = on ? 4096 : limitBefore_;
+        return ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
     }
 
     TempFolder program_, temp_;
