@@ -12,7 +12,6 @@
 #include "support/TempFolder.h"
 
 #include <filesystem>
-#include <functional>
 #include <gtest/gtest.h>
 #include <optional>
 #include <set>
@@ -286,28 +285,26 @@ TEST_F(NewScenario, BadChoicesAndABaseFileMissingOrNotInTheOwnLayoutAreReportedA
     const Bytes good = FileBytes(BasePath());
     const Bytes cut(good.begin(), good.begin() + 20000); // cut in the middle of the records
     const std::string invalid = "Not a valid Scenario file.";
-    const auto same = [](NewScenarioChoices&) {};
-    const std::tuple<std::function<void(NewScenarioChoices&)>, std::optional<Bytes>, std::string>
-        rows[] = {{[](auto& c) { c.FileName = "../reeds"; }, good, "Err# "},
-                  {[](auto& c) { c.OutdoorWidth = 51; }, good, "Err# "},
-                  {[](auto& c) { c.OutdoorHeight = 0; }, good, "Err# "},
-                  {[](auto& c) { c.TownSize = 3; }, good, "Err# "},
-                  {same, Bytes{}, invalid},
-                  {same, Bytes{0x14, 0x28, 0x3C, 0x50, 0, 0}, invalid},
-                  {same, Bytes{'>', 'V', 'R'}, invalid},
-                  {same, cut, "Err# 62, Input past end of file"},
-                  {same, std::nullopt, "Err# 53, File not found"},  // the base file missing
-                  {same, std::nullopt, "Err# 76, Path not found"}}; // and then its folder
-    for (const auto& [change, bytes, message] : rows) {
+    const NewScenarioChoices ok = Choices();
+    const std::tuple<NewScenarioChoices, std::optional<Bytes>, std::string> rows[] = {
+        {{"N", "../reeds", 3, 2, true, 2}, good, "Err# "},
+        {{"N", "reeds", 51, 2, true, 2}, good, "Err# "},
+        {{"N", "reeds", 3, 0, true, 2}, good, "Err# "},
+        {{"N", "reeds", 3, 2, true, 3}, good, "Err# "},
+        {ok, Bytes{}, invalid},
+        {ok, Bytes{0x14, 0x28, 0x3C, 0x50, 0, 0}, invalid},
+        {ok, Bytes{'>', 'V', 'R'}, invalid},
+        {ok, cut, "Err# 62, Input past end of file"},
+        {ok, std::nullopt, "Err# 53, File not found"},  // the base file missing
+        {ok, std::nullopt, "Err# 76, Path not found"}}; // and then its folder
+    for (const auto& [choices, bytes, message] : rows) {
         SCOPED_TRACE(message);
         if (bytes)
             PutFileBytes(BasePath(), *bytes);
         else if (!std::filesystem::remove(BasePath()))
             std::filesystem::remove(program_.File("scenario/fenmarrow"));
-        NewScenarioChoices c = Choices();
-        change(c);
         MsgBoxRecorder boxes;
-        EXPECT_FALSE(CreateScenario(c));
+        EXPECT_FALSE(CreateScenario(choices));
         const Boxes shown = Shown(boxes);
         ASSERT_EQ(shown.size(), 1u);
         EXPECT_EQ(shown[0].rfind("Error|16|CreateScenarioError encountered!\r\n" + message, 0), 0u);
