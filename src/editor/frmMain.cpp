@@ -34,6 +34,11 @@ QLabel* MakeLabel(QWidget* parent, const QString& text, QRect place) {
     label->setGeometry(place);
     return label;
 }
+
+// An entry of a menu, under its caption.
+QAction* AddEntry(QMenu* menu, const char* caption) {
+    return menu->addAction(caption);
+}
 } // namespace
 
 frmMain::frmMain() {
@@ -115,75 +120,97 @@ void frmMain::BuildControls() {
 }
 
 void frmMain::BuildMenus() {
-    auto entry = [](QMenu* menu, const char* caption) {
-        QAction* action = menu->addAction(caption);
-        return action;
-    };
-
-    mnuFile = menuBar()->addMenu("&File");
-    mnuFileOpen = entry(mnuFile, "&Open Scenario");
-    mnuFileOpen->setShortcut(QKeySequence("Ctrl+O"));
-    mnuFileSave = entry(mnuFile, "&Save Scenario");
-    mnuFileSave->setShortcut(QKeySequence("Ctrl+S"));
-    mnuFileSaveAs = entry(mnuFile, "Save &As...");
-    mnuFileNew = entry(mnuFile, "&New Scenario");
-    mnuFileExit = entry(mnuFile, "E&xit");
-
-    mnuScen = menuBar()->addMenu("&Scenario");
-    mnuScenDetails = entry(mnuScen, "ScenarioDetails");
-    mnuScenIntroText = entry(mnuScen, "Scenario Intro Text");
-    mnuScen->addSeparator();
-    mnuScenTerrain = entry(mnuScen, "Edit Terrain Types");
-    mnuScenMonsters = entry(mnuScen, "Edit Monsters");
-    mnuScenItems = entry(mnuScen, "Edit Items");
-    mnuScenSpecItems = entry(mnuScen, "Edit Special Items");
-    mnuScenNodes = entry(mnuScen, "Edit Special Nodes");
-    mnuScenText = entry(mnuScen, "Edit Scenario Text");
-    mnuScenSave = entry(mnuScen, "Edit Saved Items Rectangles");
-    mnuScenBoats = entry(mnuScen, "Edit Boats");
-    mnuScenHorses = entry(mnuScen, "Edit Horses");
-    mnuScenEvent = entry(mnuScen, "Edit Scenario Event Timers");
-    mnuTownVEntry = entry(mnuScen, "Set Variable Town Entry");
-    mnuScenItemsShort = entry(mnuScen, "Edit Item Placement Shortcuts");
-    mnuScenButtons = entry(mnuScen, "Edit Button Captions");
-    mnuScenStuffDone = entry(mnuScen, "Edit Stuff Done Descriptions");
-    mnuScen->addSeparator();
-    mnuScenLockLists = entry(mnuScen, "Lock Monster and Item lists");
-    mnuScenDataDump = entry(mnuScen, "Write Data to Text File");
-    mnuScenTextDump = entry(mnuScen, "Do Full Text Dump");
-
-    mnuOut = menuBar()->addMenu("&Outdoors");
-    mnuOutLoad = entry(mnuOut, "Load New Section");
-    mnuOutEdit = entry(mnuOut, "Edit Outdoor Terrain");
-    mnuOutDetails = entry(mnuOut, "Outdoor Details");
-    mnuOutWandering = entry(mnuOut, "Outdoor Wandering Monsters");
-    mnuOutEncounters = entry(mnuOut, "Outdoor Special Encounters");
-    mnuOutNodes = entry(mnuOut, "Edit Special Nodes");
-    mnuOutText = entry(mnuOut, "Edit Outdoor Text");
-    mnuOutAreaDesc = entry(mnuOut, "Edit Area Descriptions");
-    mnuOut->addSeparator();
-    mnuImportOut = entry(mnuOut, "Import Outdoor Section");
-
-    mnuTown = menuBar()->addMenu("&Town");
-    mnuTownLoad = entry(mnuTown, "Load Another Town");
-    mnuTownEdit = entry(mnuTown, "Edit Town Terrain");
-    mnuTownDetails = entry(mnuTown, "Town Details");
-    mnuTownWandering = entry(mnuTown, "Town Wandering Monsters");
-    mnuTownNodes = entry(mnuTown, "Edit Special Nodes");
-    mnuTownText = entry(mnuTown, "Edit Town Text");
-    mnuTownItems = entry(mnuTown, "Town Items");
-    mnuTownMonsters = entry(mnuTown, "Town Monsters");
-    mnuTownDialogue = entry(mnuTown, "Edit Town Dialogue");
-    mnuTownEvent = entry(mnuTown, "Set Town Event Timers");
-    mnuTownAreaDesc = entry(mnuTown, "Edit Area Descriptions");
-    mnuTownRandItem = entry(mnuTown, "Add Random Items");
-    mnuTown->addSeparator();
-    mnuTownCreate = entry(mnuTown, "Create New Town");
-    mnuTownImport = entry(mnuTown, "Import Town");
-    mnuTownDelete = entry(mnuTown, "Delete Last Town");
-
+    BuildFileMenu();
+    BuildScenarioMenu();
+    BuildOutdoorMenu();
+    BuildTownMenu();
     mnuHelp = menuBar()->addAction("&Help");
 
+    ConnectMenus();
+
+    // Entries that can never be chosen.
+    mnuScenItemsShort->setEnabled(false);
+    mnuScenDataDump->setEnabled(false);
+    mnuTownRandItem->setVisible(false);
+    mnuTownRandItem->setEnabled(false);
+
+    ConnectTownMenus();
+    ConnectScenarioRecordMenus(*this);
+    ConnectOutdoorMenus();
+}
+
+void frmMain::BuildFileMenu() {
+    mnuFile = menuBar()->addMenu("&File");
+    mnuFileOpen = AddEntry(mnuFile, "&Open Scenario");
+    mnuFileOpen->setShortcut(QKeySequence("Ctrl+O"));
+    mnuFileSave = AddEntry(mnuFile, "&Save Scenario");
+    mnuFileSave->setShortcut(QKeySequence("Ctrl+S"));
+    mnuFileSaveAs = AddEntry(mnuFile, "Save &As...");
+    mnuFileNew = AddEntry(mnuFile, "&New Scenario");
+    mnuFileExit = AddEntry(mnuFile, "E&xit");
+}
+
+void frmMain::BuildScenarioMenu() {
+    mnuScen = menuBar()->addMenu("&Scenario");
+    mnuScenDetails = AddEntry(mnuScen, "ScenarioDetails");
+    mnuScenIntroText = AddEntry(mnuScen, "Scenario Intro Text");
+    mnuScen->addSeparator();
+    mnuScenTerrain = AddEntry(mnuScen, "Edit Terrain Types");
+    mnuScenMonsters = AddEntry(mnuScen, "Edit Monsters");
+    mnuScenItems = AddEntry(mnuScen, "Edit Items");
+    mnuScenSpecItems = AddEntry(mnuScen, "Edit Special Items");
+    mnuScenNodes = AddEntry(mnuScen, "Edit Special Nodes");
+    mnuScenText = AddEntry(mnuScen, "Edit Scenario Text");
+    mnuScenSave = AddEntry(mnuScen, "Edit Saved Items Rectangles");
+    mnuScenBoats = AddEntry(mnuScen, "Edit Boats");
+    mnuScenHorses = AddEntry(mnuScen, "Edit Horses");
+    mnuScenEvent = AddEntry(mnuScen, "Edit Scenario Event Timers");
+    mnuTownVEntry = AddEntry(mnuScen, "Set Variable Town Entry");
+    mnuScenItemsShort = AddEntry(mnuScen, "Edit Item Placement Shortcuts");
+    mnuScenButtons = AddEntry(mnuScen, "Edit Button Captions");
+    mnuScenStuffDone = AddEntry(mnuScen, "Edit Stuff Done Descriptions");
+    mnuScen->addSeparator();
+    mnuScenLockLists = AddEntry(mnuScen, "Lock Monster and Item lists");
+    mnuScenDataDump = AddEntry(mnuScen, "Write Data to Text File");
+    mnuScenTextDump = AddEntry(mnuScen, "Do Full Text Dump");
+}
+
+void frmMain::BuildOutdoorMenu() {
+    mnuOut = menuBar()->addMenu("&Outdoors");
+    mnuOutLoad = AddEntry(mnuOut, "Load New Section");
+    mnuOutEdit = AddEntry(mnuOut, "Edit Outdoor Terrain");
+    mnuOutDetails = AddEntry(mnuOut, "Outdoor Details");
+    mnuOutWandering = AddEntry(mnuOut, "Outdoor Wandering Monsters");
+    mnuOutEncounters = AddEntry(mnuOut, "Outdoor Special Encounters");
+    mnuOutNodes = AddEntry(mnuOut, "Edit Special Nodes");
+    mnuOutText = AddEntry(mnuOut, "Edit Outdoor Text");
+    mnuOutAreaDesc = AddEntry(mnuOut, "Edit Area Descriptions");
+    mnuOut->addSeparator();
+    mnuImportOut = AddEntry(mnuOut, "Import Outdoor Section");
+}
+
+void frmMain::BuildTownMenu() {
+    mnuTown = menuBar()->addMenu("&Town");
+    mnuTownLoad = AddEntry(mnuTown, "Load Another Town");
+    mnuTownEdit = AddEntry(mnuTown, "Edit Town Terrain");
+    mnuTownDetails = AddEntry(mnuTown, "Town Details");
+    mnuTownWandering = AddEntry(mnuTown, "Town Wandering Monsters");
+    mnuTownNodes = AddEntry(mnuTown, "Edit Special Nodes");
+    mnuTownText = AddEntry(mnuTown, "Edit Town Text");
+    mnuTownItems = AddEntry(mnuTown, "Town Items");
+    mnuTownMonsters = AddEntry(mnuTown, "Town Monsters");
+    mnuTownDialogue = AddEntry(mnuTown, "Edit Town Dialogue");
+    mnuTownEvent = AddEntry(mnuTown, "Set Town Event Timers");
+    mnuTownAreaDesc = AddEntry(mnuTown, "Edit Area Descriptions");
+    mnuTownRandItem = AddEntry(mnuTown, "Add Random Items");
+    mnuTown->addSeparator();
+    mnuTownCreate = AddEntry(mnuTown, "Create New Town");
+    mnuTownImport = AddEntry(mnuTown, "Import Town");
+    mnuTownDelete = AddEntry(mnuTown, "Delete Last Town");
+}
+
+// The entries whose handlers live with the main window itself.
+void frmMain::ConnectMenus() {
     connect(mnuFileOpen, &QAction::triggered, this, [this] { mnuFileOpen_Click(); });
     connect(mnuFileSave, &QAction::triggered, this, [this] { mnuFileSave_Click(); });
     connect(mnuFileSaveAs, &QAction::triggered, this, [this] { mnuFileSaveAs_Click(); });
@@ -199,16 +226,6 @@ void frmMain::BuildMenus() {
     connect(mnuOutEdit, &QAction::triggered, this, [this] { mnuOutEdit_Click(); });
     connect(mnuTownEdit, &QAction::triggered, this, [this] { mnuTownEdit_Click(); });
     connect(mnuScenTerrain, &QAction::triggered, this, [this] { mnuScenTerrain_Click(); });
-
-    // Entries that can never be chosen.
-    mnuScenItemsShort->setEnabled(false);
-    mnuScenDataDump->setEnabled(false);
-    mnuTownRandItem->setVisible(false);
-    mnuTownRandItem->setEnabled(false);
-
-    ConnectTownMenus();
-    ConnectScenarioRecordMenus(*this);
-    ConnectOutdoorMenus();
 }
 
 void frmMain::showEvent(QShowEvent* event) {

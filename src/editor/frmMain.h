@@ -194,6 +194,11 @@ class frmMain : public QMainWindow {
   private:
     void BuildControls();
     void BuildMenus();
+    void BuildFileMenu();
+    void BuildScenarioMenu();
+    void BuildOutdoorMenu();
+    void BuildTownMenu();
+    void ConnectMenus();
     void ShowMapEditor(bool outdoors);
     void ConnectRecordList();
     void ShowScenarioState();

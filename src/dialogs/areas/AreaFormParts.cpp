@@ -1,38 +1,15 @@
 #include "dialogs/areas/AreaFormParts.h"
 
-#include "forms/DialogParts.h"
-#include "graphics/Drawing.h"
 #include "platform/qt/DropDownList.h"
-#include "platform/qt/PictureBox.h"
 #include "platform/qt/QtText.h"
 
-#include <QApplication>
 #include <QButtonGroup>
 #include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QStyle>
 #include <algorithm>
 
 namespace area_form {
-PictureBox* MakeRecordPicture(QWidget* parent) {
-    auto* box = new PictureBox(parent);
-    box->ResizePixels(DialogPictureBox::kSide, DialogPictureBox::kSide);
-    DrawPictureNumber(box->surface(), DialogPictureBox::kPictureNumber);
-    return box;
-}
-
-QPushButton* MakeArrowButton(QWidget* parent, bool right) {
-    auto* button = new QPushButton(parent);
-    button->setIcon(
-        QApplication::style()->standardIcon(right ? QStyle::SP_ArrowRight : QStyle::SP_ArrowLeft));
-    button->setAutoDefault(false);
-    button->setAccessibleName(right ? "Next" : "Previous");
-    return button;
-}
-
 QComboBox* MakeValueList(QWidget* parent) {
     auto* list = new DropDownList(parent);
     list->setMaxVisibleItems(20);

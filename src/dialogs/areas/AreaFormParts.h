@@ -5,22 +5,12 @@
 #include <vector>
 
 class QComboBox;
-class QLabel;
 class QLineEdit;
-class QPushButton;
 class QRadioButton;
 class QWidget;
-class PictureBox;
 
 // Small pieces that the town and outdoor dialogs share.
 namespace area_form {
-
-// The dialog picture box of a dialog that also draws its record's picture there: it starts
-// with dialog picture 16, which the record's picture then replaces.
-PictureBox* MakeRecordPicture(QWidget* parent);
-
-// A left or right arrow button for stepping through records or pages.
-QPushButton* MakeArrowButton(QWidget* parent, bool right);
 
 // A drop-down list whose row is the value.
 QComboBox* MakeValueList(QWidget* parent);

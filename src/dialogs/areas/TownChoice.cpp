@@ -32,3 +32,9 @@ bool AppendNewTown(Scenario& scen, const std::string& name, std::int16_t size,
     scen.TownCount = static_cast<std::uint8_t>(index + 1);
     return true;
 }
+
+void SaveVarTownEntries(std::array<VarTownEntry, 10> entries, Scenario& scen) {
+    for (VarTownEntry& entry : entries)
+        if (entry.Town < 0) entry.StuffDoneA = entry.StuffDoneB = -1;
+    scen.VarTownEntries = entries;
+}

@@ -2,6 +2,7 @@
 
 #include "scenario/Scenario.h"
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -18,3 +19,6 @@ std::vector<std::string> TownChoiceEntries(const Scenario& scen);
 // and the error goes on to the caller. Returns whether the town was made.
 bool AppendNewTown(Scenario& scen, const std::string& name, std::int16_t size,
                    std::int16_t terrain);
+
+// Stores the ten variable town entries; an entry without a town keeps no flag.
+void SaveVarTownEntries(std::array<VarTownEntry, 10> entries, Scenario& scen);

@@ -56,18 +56,11 @@ frmAreaDesc::frmAreaDesc() : RecordDialog(LoadOn::EveryOpening) {
     }
     outer->addLayout(rows);
 
-    auto* buttons = new QHBoxLayout;
     cmdScrollLeft = MakeArrowButton(this, false);
     cmdScrollRight = MakeArrowButton(this, true);
-    buttons->addWidget(cmdScrollLeft);
-    buttons->addWidget(cmdScrollRight);
-    buttons->addStretch();
-    auto* ok = new QPushButton("OK", this);
-    auto* cancel = new QPushButton("Cancel", this);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    outer->addLayout(buttons);
-    SetButtons(ok, cancel);
+    const FootRow foot = MakeFootRow(this, Closing::OkCancel, {cmdScrollLeft, cmdScrollRight});
+    outer->addLayout(foot.Row);
+    SetButtons(foot.Ok, foot.Cancel);
     Connect(cmdScrollLeft, &QPushButton::clicked, [this] { cmdScrollLeft_Click(); });
     Connect(cmdScrollRight, &QPushButton::clicked, [this] { cmdScrollRight_Click(); });
 }
@@ -77,7 +70,7 @@ AreaOwner frmAreaDesc::Owner() const {
 }
 
 void frmAreaDesc::LoadRecord() {
-    Work = LoadAreas(Scen, Owner());
+    Work = LoadAreaDescCopy(Scen, Owner());
     Work.Page = 0;
 }
 
@@ -122,6 +115,6 @@ void frmAreaDesc::cmdScrollRight_Click() {
 
 bool frmAreaDesc::SaveRecord() {
     TakeRowTexts();
-    SaveAreas(Scen, Owner(), Work);
+    SaveAreaDescCopy(Scen, Owner(), Work);
     return true;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialogs/areas/AreaDescWork.h"
+#include "dialogs/areas/AreaDescCopy.h"
 #include "forms/RecordDialog.h"
 
 #include <array>
@@ -20,7 +20,7 @@ class frmAreaDesc : public RecordDialog {
 
     std::int16_t Context = 1;
 
-    AreaDescWork Work;
+    AreaDescCopy Work;
 
     void cmdDelete_Click(int row);
     void cmdScrollLeft_Click();

@@ -1,6 +1,6 @@
 #include "dialogs/areas/frmAreaDesc1.h"
 
-#include "dialogs/areas/AreaDescWork.h"
+#include "dialogs/areas/AreaDescCopy.h"
 #include "dialogs/areas/AreaFormParts.h"
 #include "forms/DialogParts.h"
 #include "forms/FormLayout.h"
@@ -25,12 +25,8 @@ constexpr int kTextLimit = 255;
 frmAreaDesc1::frmAreaDesc1() : RecordDialog(LoadOn::EveryOpening) {
     SetFormFont(this);
     auto* outer = new QVBoxLayout(this);
-    auto* top = new QHBoxLayout;
     picDlogPic = AddDialogPicture(this);
-    top->addWidget(picDlogPic);
-    top->addWidget(AddTitleLabel(this, "Enter the area's description:"));
-    top->addStretch();
-    outer->addLayout(top);
+    outer->addLayout(MakeTitleRow(this, picDlogPic, "Enter the area's description:"));
     txtArea = new QLineEdit(this);
     txtArea->setMinimumWidth(300);
     outer->addWidget(txtArea);
@@ -39,14 +35,9 @@ frmAreaDesc1::frmAreaDesc1() : RecordDialog(LoadOn::EveryOpening) {
                             this);
     note->setWordWrap(true);
     outer->addWidget(note);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    auto* ok = new QPushButton("OK", this);
-    auto* cancel = new QPushButton("Cancel", this);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    outer->addLayout(buttons);
-    SetButtons(ok, cancel);
+    const FootRow foot = MakeFootRow(this, Closing::OkCancel);
+    outer->addLayout(foot.Row);
+    SetButtons(foot.Ok, foot.Cancel);
 }
 
 void frmAreaDesc1::ShowRecord() {

@@ -46,12 +46,8 @@ frmCreateTown::frmCreateTown() {
     setWindowTitle("Varno Scenario Editor");
     SetFormFont(this);
     auto* outer = new QVBoxLayout(this);
-    auto* top = new QHBoxLayout;
     picDlogPic = AddDialogPicture(this);
-    top->addWidget(picDlogPic);
-    top->addWidget(AddTitleLabel(this, "Create New Town"));
-    top->addStretch();
-    outer->addLayout(top);
+    outer->addLayout(MakeTitleRow(this, picDlogPic, "Create New Town"));
 
     auto* form = new QFormLayout;
     lblTownNum = new QLabel(this);
@@ -74,15 +70,12 @@ frmCreateTown::frmCreateTown() {
     note->setWordWrap(true);
     outer->addWidget(note);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    cmdOK = new QPushButton("OK", this);
-    cmdCancel = new QPushButton("Cancel", this);
+    const FootRow foot = MakeFootRow(this, Closing::OkCancel);
+    cmdOK = foot.Ok;
+    cmdCancel = foot.Cancel;
     cmdOK->setDefault(true);
     cmdCancel->setAutoDefault(false);
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(cmdCancel);
-    outer->addLayout(buttons);
+    outer->addLayout(foot.Row);
 
     ConnectGuarded(txtTownName, &QLineEdit::textChanged, this, [this] { txtTownName_Change(); });
     ConnectGuarded(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });

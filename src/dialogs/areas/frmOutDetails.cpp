@@ -23,12 +23,8 @@ constexpr int kNameLength = 30;
 frmOutDetails::frmOutDetails() : RecordDialog(LoadOn::EveryOpening) {
     SetFormFont(this);
     auto* outer = new QVBoxLayout(this);
-    auto* top = new QHBoxLayout;
     picDlogPic = AddDialogPicture(this);
-    top->addWidget(picDlogPic);
-    top->addWidget(AddTitleLabel(this, "Outdoor Details"));
-    top->addStretch();
-    outer->addLayout(top);
+    outer->addLayout(MakeTitleRow(this, picDlogPic, "Outdoor Details"));
     auto* form = new QFormLayout;
     form->addRow(new QLabel("Coordinates:", this));
     for (std::size_t i = 0; i < 2; ++i)
@@ -40,14 +36,9 @@ frmOutDetails::frmOutDetails() : RecordDialog(LoadOn::EveryOpening) {
     txtOutName->setMinimumWidth(220);
     form->addRow("Section Name:", txtOutName);
     outer->addLayout(form);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    auto* ok = new QPushButton("OK", this);
-    auto* cancel = new QPushButton("Cancel", this);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    outer->addLayout(buttons);
-    SetButtons(ok, cancel);
+    const FootRow foot = MakeFootRow(this, Closing::OkCancel);
+    outer->addLayout(foot.Row);
+    SetButtons(foot.Ok, foot.Cancel);
 }
 
 void frmOutDetails::LoadRecord() {

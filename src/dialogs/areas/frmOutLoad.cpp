@@ -1,7 +1,7 @@
 #include "dialogs/areas/frmOutLoad.h"
 
 #include "dialogs/areas/AreaFormParts.h"
-#include "dialogs/areas/OutdoorWork.h"
+#include "dialogs/areas/OutdoorChoice.h"
 #include "forms/DialogParts.h"
 #include "forms/FormLayout.h"
 #include "forms/HandlerGuard.h"
@@ -21,12 +21,8 @@ frmOutLoad::frmOutLoad() {
     setWindowTitle("Varno Scenario Editor");
     SetFormFont(this);
     auto* outer = new QVBoxLayout(this);
-    auto* top = new QHBoxLayout;
     picDlogPic = AddDialogPicture(this);
-    top->addWidget(picDlogPic);
-    top->addWidget(AddTitleLabel(this, "Edit Which Outdoor Section?"));
-    top->addStretch();
-    outer->addLayout(top);
+    outer->addLayout(MakeTitleRow(this, picDlogPic, "Edit Which Outdoor Section?"));
     cmbOutSection = MakeValueList(this);
     cmbOutSection->setMinimumWidth(260);
     outer->addWidget(cmbOutSection);
@@ -36,12 +32,10 @@ frmOutLoad::frmOutLoad() {
     size->addRow("World width:", lblOutSize[0]);
     size->addRow("World height:", lblOutSize[1]);
     outer->addLayout(size);
-    cmdOK = new QPushButton("OK", this);
+    const FootRow foot = MakeFootRow(this, Closing::OkOnly);
+    cmdOK = foot.Ok;
     cmdOK->setDefault(true);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdOK);
-    outer->addLayout(buttons);
+    outer->addLayout(foot.Row);
     ConnectGuarded(cmbOutSection, &QComboBox::currentIndexChanged, this,
                    [this] { cmbOutSection_Click(); });
     ConnectGuarded(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });

@@ -1,7 +1,7 @@
 #include "dialogs/areas/frmOutWandering.h"
 
 #include "dialogs/areas/AreaFormParts.h"
-#include "dialogs/areas/TownWanderingWork.h"
+#include "dialogs/areas/TownWanderingCopy.h"
 #include "dialogs/nodes/frmEditSpNode.h"
 #include "forms/DialogParts.h"
 #include "forms/FormLayout.h"
@@ -31,21 +31,28 @@ OutdoorSection& CurrentSection() {
 frmOutWandering::frmOutWandering() : RecordDialog(LoadOn::FirstOpening) {
     SetFormFont(this);
     auto* outer = new QVBoxLayout(this);
-    auto* top = new QHBoxLayout;
     picDlogPic = AddDialogPicture(this);
-    top->addWidget(picDlogPic);
-    auto* heading = new QVBoxLayout;
-    Label1 = AddTitleLabel(this, "Outdoor Wandering Encounter:");
-    heading->addWidget(Label1);
-    auto* note = new QLabel("Enter the characteristics for this outdoor encounter. There are "
-                            "four different wandering and special encounter slots. To edit the "
-                            "others, use the arrow buttons.",
-                            this);
-    note->setWordWrap(true);
-    heading->addWidget(note);
-    top->addLayout(heading, 1);
-    outer->addLayout(top);
+    const NotedTitle heading = MakeNotedTitleRow(
+        this, picDlogPic, "Outdoor Wandering Encounter:",
+        "Enter the characteristics for this outdoor encounter. There are four different wandering "
+        "and special encounter slots. To edit the others, use the arrow buttons.");
+    Label1 = heading.Title;
+    outer->addLayout(heading.Row);
 
+    AddMonsters(outer);
+    AddNodes(outer);
+    AddTraits(outer);
+
+    cmdScrollLeft = MakeArrowButton(this, false);
+    cmdScrollRight = MakeArrowButton(this, true);
+    const FootRow foot = MakeFootRow(this, Closing::OkCancel, {cmdScrollLeft, cmdScrollRight});
+    outer->addLayout(foot.Row);
+    SetButtons(foot.Ok, foot.Cancel);
+    SetArrows(cmdScrollLeft, cmdScrollRight);
+}
+
+// The encounter's number and its ten monster lists.
+void frmOutWandering::AddMonsters(QVBoxLayout* outer) {
     auto* number = new QHBoxLayout;
     number->addWidget(new QLabel("Encounter number:", this));
     lblEncNumber = new QLabel(this);
@@ -68,7 +75,10 @@ frmOutWandering::frmOutWandering() : RecordDialog(LoadOn::FirstOpening) {
         BindList(list, &Work.Shown.Monsters[static_cast<std::size_t>(i)]);
     }
     outer->addWidget(monsters);
+}
 
+// The special nodes called when the encounter starts, is won or is fled.
+void frmOutWandering::AddNodes(QVBoxLayout* outer) {
     auto* nodes = new QGridLayout;
     const char* nodeCaptions[] = {"Special called when enc. starts",
                                   "Special called when party wins",
@@ -86,7 +96,10 @@ frmOutWandering::frmOutWandering() : RecordDialog(LoadOn::FirstOpening) {
         Connect(cmdSpNode[k], &QPushButton::clicked, [this, j] { cmdSpNode_Click(j); });
     }
     outer->addLayout(nodes);
+}
 
+// Whether the monsters can flee and the encounter is forced, and the flag that ends it.
+void frmOutWandering::AddTraits(QVBoxLayout* outer) {
     auto* traits = new QGroupBox("Advanced encounter traits:", this);
     auto* traitRows = new QVBoxLayout(traits);
     chkFlee = new QCheckBox("Monsters can't flee party", this);
@@ -106,20 +119,6 @@ frmOutWandering::frmOutWandering() : RecordDialog(LoadOn::FirstOpening) {
         BindNumber(txtSDFlag[p], parts[p], {"Value", -1, 255});
     }
     outer->addLayout(flag);
-
-    auto* buttons = new QHBoxLayout;
-    cmdScrollLeft = MakeArrowButton(this, false);
-    cmdScrollRight = MakeArrowButton(this, true);
-    buttons->addWidget(cmdScrollLeft);
-    buttons->addWidget(cmdScrollRight);
-    buttons->addStretch();
-    auto* ok = new QPushButton("OK", this);
-    auto* cancel = new QPushButton("Cancel", this);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    outer->addLayout(buttons);
-    SetButtons(ok, cancel);
-    SetArrows(cmdScrollLeft, cmdScrollRight);
 }
 
 std::array<std::int16_t*, 3> frmOutWandering::NodeFields() {
@@ -131,9 +130,7 @@ void frmOutWandering::OpeningLoad() {
     const auto entries = WanderingMonsterEntries(Scen);
     for (QComboBox* list : lstMonster)
         FillValueList(list, entries);
-    Work.Encounters = {};
-    if (const auto* set = EncounterSet(CurrentSection(), Context)) Work.Encounters = *set;
-    Work.Current = 0;
+    Work = LoadEncounterCopy(CurrentSection(), Context);
     LoadAndShow();
 }
 
@@ -157,7 +154,7 @@ bool frmOutWandering::SaveRecord() {
 }
 
 void frmOutWandering::Accepted() {
-    if (auto* set = EncounterSet(CurrentSection(), Context)) *set = Work.Encounters;
+    SaveEncounterCopy(Work, CurrentSection(), Context);
 }
 
 void frmOutWandering::chkFlee_Click() {

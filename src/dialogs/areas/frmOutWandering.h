@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialogs/areas/OutdoorWork.h"
+#include "dialogs/areas/EncounterCopy.h"
 #include "forms/RecordDialog.h"
 
 #include <array>
@@ -10,6 +10,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QVBoxLayout;
 class PictureBox;
 
 // The four wandering encounters (Context 0) or the four special encounters (Context 1) of the
@@ -21,7 +22,7 @@ class frmOutWandering : public RecordDialog {
     frmOutWandering();
 
     std::int16_t Context = 0;
-    EncounterWork Work;
+    EncounterCopy Work;
 
     void chkFlee_Click();
     void chkForce_Click();
@@ -50,6 +51,9 @@ class frmOutWandering : public RecordDialog {
     void SetRecordNumber(int number) override { Work.Current = static_cast<std::int16_t>(number); }
 
   private:
+    void AddMonsters(QVBoxLayout* outer);
+    void AddNodes(QVBoxLayout* outer);
+    void AddTraits(QVBoxLayout* outer);
     std::array<std::int16_t*, 3> NodeFields();
     std::array<NumericBox*, 3> nodeBoxes_{};
 };

@@ -20,18 +20,12 @@ using namespace area_form;
 frmReplaceTerrain::frmReplaceTerrain() : RecordDialog(LoadOn::EveryOpening) {
     SetFormFont(this);
     auto* outer = new QVBoxLayout(this);
-    auto* top = new QHBoxLayout;
     picDlogPic = AddDialogPicture(this);
-    top->addWidget(picDlogPic);
-    auto* heading = new QVBoxLayout;
-    heading->addWidget(AddTitleLabel(this, "Change Terrain Randomly"));
-    auto* note = new QLabel("Select a terrain type and another terrain type to turn it into. "
-                            "Also give a percentage chance of changing it (0-100). ",
-                            this);
-    note->setWordWrap(true);
-    heading->addWidget(note);
-    top->addLayout(heading, 1);
-    outer->addLayout(top);
+    const NotedTitle heading =
+        MakeNotedTitleRow(this, picDlogPic, "Change Terrain Randomly",
+                          "Select a terrain type and another terrain type to turn it into. Also "
+                          "give a percentage chance of changing it (0-100). ");
+    outer->addLayout(heading.Row);
 
     auto* form = new QFormLayout;
     const char* captions[] = {"Change this terrain type:", "To this terrain type:"};
@@ -47,14 +41,9 @@ frmReplaceTerrain::frmReplaceTerrain() : RecordDialog(LoadOn::EveryOpening) {
     BindNumber(txtPct, &Percent, {"Percentage", 0, 100});
     outer->addLayout(form);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    auto* ok = new QPushButton("OK", this);
-    auto* cancel = new QPushButton("Cancel", this);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    outer->addLayout(buttons);
-    SetButtons(ok, cancel);
+    const FootRow foot = MakeFootRow(this, Closing::OkCancel);
+    outer->addLayout(foot.Row);
+    SetButtons(foot.Ok, foot.Cancel);
 }
 
 void frmReplaceTerrain::LoadRecord() {

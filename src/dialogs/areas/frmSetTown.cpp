@@ -29,12 +29,8 @@ TownEntrance& Entrance(std::int16_t slot) {
 frmSetTown::frmSetTown() : RecordDialog(LoadOn::EveryOpening) {
     SetFormFont(this);
     auto* outer = new QVBoxLayout(this);
-    auto* top = new QHBoxLayout;
     picDlogPic = AddDialogPicture(this);
-    top->addWidget(picDlogPic);
-    top->addWidget(AddTitleLabel(this, "Entrance to what town?"));
-    top->addStretch();
-    outer->addLayout(top);
+    outer->addLayout(MakeTitleRow(this, picDlogPic, "Entrance to what town?"));
     auto* question = new QLabel(
         "What town do you want the party to end up in when they walk into this space?", this);
     question->setWordWrap(true);
@@ -43,14 +39,9 @@ frmSetTown::frmSetTown() : RecordDialog(LoadOn::EveryOpening) {
     lstTown->setMinimumWidth(260);
     outer->addWidget(lstTown);
     towns_ = &BindList(lstTown, &ChosenTown, "Not Assigned");
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    auto* ok = new QPushButton("OK", this);
-    auto* cancel = new QPushButton("Cancel", this);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    outer->addLayout(buttons);
-    SetButtons(ok, cancel);
+    const FootRow foot = MakeFootRow(this, Closing::OkCancel);
+    outer->addLayout(foot.Row);
+    SetButtons(foot.Ok, foot.Cancel);
 }
 
 void frmSetTown::LoadRecord() {

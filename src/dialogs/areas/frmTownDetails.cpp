@@ -24,12 +24,6 @@ using namespace area_form;
 namespace {
 constexpr int kNameLimit = 30;
 
-QLabel* WrappedLabel(QWidget* parent, const char* text) {
-    auto* label = new QLabel(text, parent);
-    label->setWordWrap(true);
-    return label;
-}
-
 QLineEdit* NumberBox(QWidget* parent) {
     auto* box = new QLineEdit(parent);
     box->setMaximumWidth(60);
@@ -62,13 +56,23 @@ frmTownDetails::frmTownDetails() : RecordDialog(LoadOn::EveryOpening) {
 void frmTownDetails::BuildControls() {
     SetFormFont(this);
     auto* outer = new QVBoxLayout(this);
-    auto* top = new QHBoxLayout;
     picDlogPic = AddDialogPicture(this);
-    top->addWidget(picDlogPic);
-    top->addWidget(AddTitleLabel(this, "Town Details"));
-    top->addStretch();
-    outer->addLayout(top);
+    outer->addLayout(MakeTitleRow(this, picDlogPic, "Town Details"));
 
+    AddTownFacts(outer);
+    AddTimingAndLighting(outer);
+    AddExits(outer);
+
+    const FootRow foot = MakeFootRow(this, Closing::OkCancel);
+    outer->addLayout(foot.Row);
+    SetButtons(foot.Ok, foot.Cancel);
+
+    Connect(chkHidden, &QCheckBox::clicked, [this] { chkHidden_Click(); });
+    OnLostFocus(txtTownName, [this] { txtTownName_LostFocus(); });
+}
+
+// The town's number, size and place, its name and whether it is hidden.
+void frmTownDetails::AddTownFacts(QVBoxLayout* outer) {
     auto* facts = new QHBoxLayout;
     lblTownNum = new QLabel(this);
     lblTownSize = new QLabel(this);
@@ -102,7 +106,10 @@ void frmTownDetails::BuildControls() {
                               "visible with a special encounter.)",
                               this);
     outer->addWidget(chkHidden);
+}
 
+// When the town dies, how hard it is, and its lighting.
+void frmTownDetails::AddTimingAndLighting(QVBoxLayout* outer) {
     auto* grid = new QGridLayout;
     int row = 0;
     const auto addRow = [&](const char* text, QLineEdit*& box) {
@@ -138,7 +145,10 @@ void frmTownDetails::BuildControls() {
     middle->addLayout(grid, 2);
     middle->addWidget(lighting, 1);
     outer->addLayout(middle);
+}
 
+// The special nodes of the exits and the entry, and the exit locations.
+void frmTownDetails::AddExits(QVBoxLayout* outer) {
     for (auto& box : txtExitSpecial)
         box = NumberBox(this);
     for (auto& box : txtEntrySpecial)
@@ -177,18 +187,6 @@ void frmTownDetails::BuildControls() {
     }
     exitColumn->addLayout(exitRow);
     outer->addWidget(exits);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    auto* ok = new QPushButton("OK", this);
-    auto* cancel = new QPushButton("Cancel", this);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    outer->addLayout(buttons);
-    SetButtons(ok, cancel);
-
-    Connect(chkHidden, &QCheckBox::clicked, [this] { chkHidden_Click(); });
-    OnLostFocus(txtTownName, [this] { txtTownName_LostFocus(); });
 }
 
 void frmTownDetails::BindBoxes() {
@@ -207,7 +205,7 @@ void frmTownDetails::BindBoxes() {
 }
 
 void frmTownDetails::LoadRecord() {
-    Work = LoadTownDetails(Scen.Towns.at(Scen.CurrentTown));
+    Work = LoadTownDetailsCopy(Scen.Towns.at(Scen.CurrentTown));
 }
 
 void frmTownDetails::ShowRecord() {
@@ -240,6 +238,6 @@ void frmTownDetails::txtTownName_LostFocus() {
 
 bool frmTownDetails::SaveRecord() {
     Work.Name = FromQString(txtTownName->text());
-    SaveTownDetails(Work, Scen.Towns.at(Scen.CurrentTown));
+    SaveTownDetailsCopy(Work, Scen.Towns.at(Scen.CurrentTown));
     return true;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialogs/areas/TownDetailsWork.h"
+#include "dialogs/areas/TownDetailsCopy.h"
 #include "forms/RecordDialog.h"
 
 #include <array>
@@ -9,6 +9,7 @@ class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
+class QVBoxLayout;
 class PictureBox;
 
 // The header values of the current town: name, hidden flag, lighting, difficulty, monster
@@ -18,7 +19,7 @@ class frmTownDetails : public RecordDialog {
   public:
     frmTownDetails();
 
-    TownDetailsWork Work;
+    TownDetailsCopy Work;
 
     void chkHidden_Click();
     void optLight_Click(int index);
@@ -47,5 +48,8 @@ class frmTownDetails : public RecordDialog {
 
   private:
     void BuildControls();
+    void AddTownFacts(QVBoxLayout* outer);
+    void AddTimingAndLighting(QVBoxLayout* outer);
+    void AddExits(QVBoxLayout* outer);
     void BindBoxes();
 };

@@ -23,12 +23,8 @@ using namespace area_form;
 frmTownItem::frmTownItem() : RecordDialog(LoadOn::EveryOpening) {
     SetFormFont(this);
     auto* outer = new QVBoxLayout(this);
-    auto* top = new QHBoxLayout;
     picDlogPic = MakeRecordPicture(this);
-    top->addWidget(picDlogPic);
-    top->addWidget(AddTitleLabel(this, "Editing Preset Item"));
-    top->addStretch();
-    outer->addLayout(top);
+    outer->addLayout(MakeTitleRow(this, picDlogPic, "Editing Preset Item"));
 
     auto* grid = new QGridLayout;
     lblItemNum = new QLabel(this);
@@ -63,18 +59,11 @@ frmTownItem::frmTownItem() : RecordDialog(LoadOn::EveryOpening) {
         flagColumn->addWidget(box);
     outer->addWidget(flags);
 
-    auto* buttons = new QHBoxLayout;
     cmdScrollLeft = MakeArrowButton(this, false);
     cmdScrollRight = MakeArrowButton(this, true);
-    buttons->addWidget(cmdScrollLeft);
-    buttons->addWidget(cmdScrollRight);
-    buttons->addStretch();
-    auto* ok = new QPushButton("OK", this);
-    auto* cancel = new QPushButton("Cancel", this);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    outer->addLayout(buttons);
-    SetButtons(ok, cancel);
+    const FootRow foot = MakeFootRow(this, Closing::OkCancel, {cmdScrollLeft, cmdScrollRight});
+    outer->addLayout(foot.Row);
+    SetButtons(foot.Ok, foot.Cancel);
 
     BindNumber(txtCharges, &Work.Charges, {"Charges", -1, 1000, 0, NumberRule::Check::OnChange});
     Connect(lstItem, &QComboBox::activated, [this] { lstItem_Click(); });
@@ -98,7 +87,7 @@ void frmTownItem::LoadRecord() {
         listsFilled_ = true;
     }
     const Town& town = Scen.Towns.at(Scen.CurrentTown);
-    Work = LoadPresetItem(town.PresetItems.at(static_cast<std::size_t>(ItemNum)), Context);
+    Work = LoadPresetItemCopy(town.PresetItems.at(static_cast<std::size_t>(ItemNum)), Context);
 }
 
 void frmTownItem::DrawItemPicture() {
@@ -145,6 +134,6 @@ int frmTownItem::RecordCount() const {
 
 bool frmTownItem::SaveRecord() {
     Town& town = Scen.Towns.at(Scen.CurrentTown);
-    SavePresetItem(Work, town.PresetItems.at(static_cast<std::size_t>(ItemNum)), Context);
+    SavePresetItemCopy(Work, town.PresetItems.at(static_cast<std::size_t>(ItemNum)), Context);
     return true;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialogs/areas/PresetItemWork.h"
+#include "dialogs/areas/PresetItemCopy.h"
 #include "forms/RecordDialog.h"
 
 #include <cstdint>
@@ -22,7 +22,7 @@ class frmTownItem : public RecordDialog {
     std::int16_t ItemNum = 0;
     bool Context = false;
 
-    PresetItemWork Work;
+    PresetItemCopy Work;
 
     void lstItem_Click();
     void chkAlwaysHere_Click();

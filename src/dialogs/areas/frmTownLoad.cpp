@@ -20,22 +20,16 @@ frmTownLoad::frmTownLoad() {
     setWindowTitle("Varno Scenario Editor");
     SetFormFont(this);
     auto* outer = new QVBoxLayout(this);
-    auto* top = new QHBoxLayout;
     picDlogPic = AddDialogPicture(this);
-    top->addWidget(picDlogPic);
-    top->addWidget(AddTitleLabel(this, "Pick Town to Edit"));
-    top->addStretch();
-    outer->addLayout(top);
+    outer->addLayout(MakeTitleRow(this, picDlogPic, "Pick Town to Edit"));
     outer->addWidget(new QLabel("Edit which Town?", this));
     lstTown = MakeValueList(this);
     lstTown->setMinimumWidth(260);
     outer->addWidget(lstTown);
-    cmdOK = new QPushButton("OK", this);
+    const FootRow foot = MakeFootRow(this, Closing::OkOnly);
+    cmdOK = foot.Ok;
     cmdOK->setDefault(true);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdOK);
-    outer->addLayout(buttons);
+    outer->addLayout(foot.Row);
     ConnectGuarded(lstTown, &QComboBox::activated, this, [this] { lstTown_Click(); });
     ConnectGuarded(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
 }

@@ -32,12 +32,6 @@ constexpr std::int32_t kPortraitKind = 5;
 constexpr std::int32_t kCustomKind = 0;
 constexpr std::int32_t kTownNodes = 2;
 
-QLabel* Wrapped(QWidget* parent, const char* text) {
-    auto* label = new QLabel(text, parent);
-    label->setWordWrap(true);
-    return label;
-}
-
 template <std::size_t N, class Handler>
 QGroupBox* OptionFrame(QWidget* parent, const char* title, const char* const (&captions)[N],
                        std::array<QRadioButton*, N>& options, Handler handler) {
@@ -70,17 +64,41 @@ frmTownMonster::frmTownMonster() : RecordDialog(LoadOn::EveryOpening) {
 void frmTownMonster::BuildControls() {
     SetFormFont(this);
     auto* outer = new QVBoxLayout(this);
-    auto* top = new QHBoxLayout;
     picDlogPic = MakeRecordPicture(this);
-    top->addWidget(picDlogPic);
-    auto* heading = new QVBoxLayout;
-    heading->addWidget(AddTitleLabel(this, "Editing a townperson/monster"));
-    heading->addWidget(Wrapped(this, "Enter the information for this monster/townperson. You "
-                                     "only need to worry about the talking section if this is "
-                                     "not a hostile monster."));
-    top->addLayout(heading, 1);
-    outer->addLayout(top);
+    const NotedTitle heading =
+        MakeNotedTitleRow(this, picDlogPic, "Editing a townperson/monster",
+                          "Enter the information for this monster/townperson. You only need to "
+                          "worry about the talking section if this is not a hostile monster.");
+    outer->addLayout(heading.Row);
 
+    AddIdentity(outer);
+    AddBehaviour(outer);
+    AddTalking(outer);
+    AddEvents(outer);
+
+    cmdScrollLeft = MakeArrowButton(this, false);
+    cmdScrollRight = MakeArrowButton(this, true);
+    const FootRow foot = MakeFootRow(this, Closing::OkCancel, {cmdScrollLeft, cmdScrollRight});
+    outer->addLayout(foot.Row);
+    SetButtons(foot.Ok, foot.Cancel);
+
+    BindBoxes();
+
+    Connect(lstMonster, &QComboBox::activated, [this] { lstMonster_Click(); });
+    Connect(lstTown, &QComboBox::activated, [this] { lstTown_Click(); });
+    Connect(lstPersonality, &QComboBox::activated, [this] { lstPersonality_Click(); });
+    Connect(lstHere, &QComboBox::activated, [this] { lstHere_Click(); });
+    Connect(lstSpecEncounterGrp, &QComboBox::activated, [this] { lstSpecEncounterGrp_Click(); });
+    Connect(lstChoose[0], &QComboBox::activated, [this] { lstChoose_Click(0); });
+    Connect(lstChoose[1], &QComboBox::activated, [this] { lstChoose_Click(1); });
+    Connect(cmdTalkPic, &QPushButton::clicked, [this] { cmdTalkPic_Click(); });
+    Connect(cmdTalkCustom, &QPushButton::clicked, [this] { cmdTalkCustom_Click(); });
+    Connect(cmdButton, &QPushButton::clicked, [this] { cmdButton_Click(); });
+    SetArrows(cmdScrollLeft, cmdScrollRight);
+}
+
+// The creature's number, place and type.
+void frmTownMonster::AddIdentity(QVBoxLayout* outer) {
     auto* identity = new QGridLayout;
     lblMonstNum = new QLabel(this);
     lstMonster = MakeValueList(this);
@@ -96,7 +114,10 @@ void frmTownMonster::BuildControls() {
     identity->addWidget(new QLabel("Creature type:", this), 1, 0);
     identity->addWidget(lstMonster, 1, 1, 1, 6);
     outer->addLayout(identity);
+}
 
+// Its attitude, whether it moves, and when it is there.
+void frmTownMonster::AddBehaviour(QVBoxLayout* outer) {
     static const char* const attitudes[4] = {"Friendly, Docile", "Hostile, Type A",
                                              "Friendly, Will Fight", "Hostile, Type B"};
     static const char* const moves[2] = {"No", "Yes"};
@@ -125,7 +146,10 @@ void frmTownMonster::BuildControls() {
     lblExtra[1]->setText("Event code (0 - no event)");
     behaviour->addWidget(timing);
     outer->addLayout(behaviour);
+}
 
+// Who it is when the party talks to it.
+void frmTownMonster::AddTalking(QVBoxLayout* outer) {
     auto* talking = new QGroupBox("Talking to this creature:", this);
     auto* talkGrid = new QGridLayout(talking);
     lstTown = MakeValueList(talking);
@@ -145,7 +169,10 @@ void frmTownMonster::BuildControls() {
     talkGrid->addWidget(cmdTalkPic, 0, 4);
     talkGrid->addWidget(cmdTalkCustom, 1, 4);
     outer->addWidget(talking);
+}
 
+// Its encounter group, its death node and the flags its life is linked to.
+void frmTownMonster::AddEvents(QVBoxLayout* outer) {
     auto* events = new QGridLayout;
     lstSpecEncounterGrp = MakeValueList(this);
     txtKilledSpnode = new QLineEdit(this);
@@ -154,13 +181,14 @@ void frmTownMonster::BuildControls() {
     cmdButton->setAutoDefault(false);
     events->addWidget(new QLabel("Special Encounter Group", this), 0, 0);
     events->addWidget(lstSpecEncounterGrp, 0, 1);
-    events->addWidget(Wrapped(this, "Number of special encounter to call when creature is "
-                                    "killed (-1 - none)"),
+    events->addWidget(WrappedLabel(this, "Number of special encounter to call when creature is "
+                                         "killed (-1 - none)"),
                       1, 0);
     events->addWidget(txtKilledSpnode, 1, 1);
     events->addWidget(cmdButton, 1, 2);
-    events->addWidget(Wrapped(this, "Stuff Done flag creatures life is linked to (0 - alive, 1 "
-                                    "- dead): if either flag is -1 this is ignored"),
+    events->addWidget(WrappedLabel(this,
+                                   "Stuff Done flag creatures life is linked to (0 - alive, 1 "
+                                   "- dead): if either flag is -1 this is ignored"),
                       2, 0, 1, 3);
     for (std::size_t i = 0; i < 2; ++i) {
         txtStuffDone[i] = new QLineEdit(this);
@@ -171,20 +199,10 @@ void frmTownMonster::BuildControls() {
     }
     events->setColumnStretch(0, 1);
     outer->addLayout(events);
+}
 
-    auto* buttons = new QHBoxLayout;
-    cmdScrollLeft = MakeArrowButton(this, false);
-    cmdScrollRight = MakeArrowButton(this, true);
-    buttons->addWidget(cmdScrollLeft);
-    buttons->addWidget(cmdScrollRight);
-    buttons->addStretch();
-    auto* ok = new QPushButton("OK", this);
-    auto* cancel = new QPushButton("Cancel", this);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    outer->addLayout(buttons);
-    SetButtons(ok, cancel);
-
+// Binds the number boxes to the working copy.
+void frmTownMonster::BindBoxes() {
     using Check = NumberRule::Check;
     // The day is kept in a byte: a larger day would be cut on saving.
     BindNumber(txtExtra[0], &Work.TimeDay, {"Value", 0, 255, 0, Check::OnFocusLoss});
@@ -198,18 +216,6 @@ void frmTownMonster::BuildControls() {
                    {"Stuffdone flag", -1, std::int16_t(i == 0 ? 299 : 9), -1, Check::OnFocusLoss})
             .OnCommitted([this, i] { txtStuffDone_Committed(i); });
     }
-
-    Connect(lstMonster, &QComboBox::activated, [this] { lstMonster_Click(); });
-    Connect(lstTown, &QComboBox::activated, [this] { lstTown_Click(); });
-    Connect(lstPersonality, &QComboBox::activated, [this] { lstPersonality_Click(); });
-    Connect(lstHere, &QComboBox::activated, [this] { lstHere_Click(); });
-    Connect(lstSpecEncounterGrp, &QComboBox::activated, [this] { lstSpecEncounterGrp_Click(); });
-    Connect(lstChoose[0], &QComboBox::activated, [this] { lstChoose_Click(0); });
-    Connect(lstChoose[1], &QComboBox::activated, [this] { lstChoose_Click(1); });
-    Connect(cmdTalkPic, &QPushButton::clicked, [this] { cmdTalkPic_Click(); });
-    Connect(cmdTalkCustom, &QPushButton::clicked, [this] { cmdTalkCustom_Click(); });
-    Connect(cmdButton, &QPushButton::clicked, [this] { cmdButton_Click(); });
-    SetArrows(cmdScrollLeft, cmdScrollRight);
 }
 
 void frmTownMonster::FillLists() {
@@ -235,7 +241,7 @@ void frmTownMonster::LoadRecord() {
         cmdScrollRight->setVisible(Context);
     }
     const Town& town = Scen.Towns.at(Scen.CurrentTown);
-    Work = LoadCreature(town.Creatures.at(static_cast<std::size_t>(MonstNum)));
+    Work = LoadTownCreatureCopy(town.Creatures.at(static_cast<std::size_t>(MonstNum)));
 }
 
 void frmTownMonster::DrawMonsterPicture() {
@@ -399,6 +405,6 @@ int frmTownMonster::RecordCount() const {
 
 bool frmTownMonster::SaveRecord() {
     Town& town = Scen.Towns.at(Scen.CurrentTown);
-    SaveCreature(Work, town.Creatures.at(static_cast<std::size_t>(MonstNum)));
+    SaveTownCreatureCopy(Work, town.Creatures.at(static_cast<std::size_t>(MonstNum)));
     return true;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialogs/areas/TownCreatureWork.h"
+#include "dialogs/areas/TownCreatureCopy.h"
 #include "forms/RecordDialog.h"
 
 #include <array>
@@ -11,6 +11,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QVBoxLayout;
 class PictureBox;
 
 // One creature placed in the current town: its monster type, attitude, movement, timing,
@@ -24,7 +25,7 @@ class frmTownMonster : public RecordDialog {
     bool Context = false;
     std::int16_t MonstNum = 0;
 
-    CreatureWork Work;
+    TownCreatureCopy Work;
 
     void lstMonster_Click();
     void optAttitude_Click(int index);
@@ -71,6 +72,11 @@ class frmTownMonster : public RecordDialog {
 
   private:
     void BuildControls();
+    void AddIdentity(QVBoxLayout* outer);
+    void AddBehaviour(QVBoxLayout* outer);
+    void AddTalking(QVBoxLayout* outer);
+    void AddEvents(QVBoxLayout* outer);
+    void BindBoxes();
     void FillLists();
     void ShowTimingFields();
     void ShowPersonalities();

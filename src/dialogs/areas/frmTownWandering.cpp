@@ -18,19 +18,12 @@ using namespace area_form;
 frmTownWandering::frmTownWandering() : RecordDialog(LoadOn::EveryOpening) {
     SetFormFont(this);
     auto* outer = new QVBoxLayout(this);
-    auto* top = new QHBoxLayout;
     picDlogPic = AddDialogPicture(this);
-    top->addWidget(picDlogPic);
-    auto* heading = new QVBoxLayout;
-    heading->addWidget(AddTitleLabel(this, "Town Wandering Monsters"));
-    auto* note = new QLabel("Wandering monsters in towns appear in groups of up to five. There "
-                            "are four different wandering and special encounter slots. To edit "
-                            "the others, use the arrow buttons.",
-                            this);
-    note->setWordWrap(true);
-    heading->addWidget(note);
-    top->addLayout(heading, 1);
-    outer->addLayout(top);
+    const NotedTitle heading = MakeNotedTitleRow(
+        this, picDlogPic, "Town Wandering Monsters",
+        "Wandering monsters in towns appear in groups of up to five. There are four different "
+        "wandering and special encounter slots. To edit the others, use the arrow buttons.");
+    outer->addLayout(heading.Row);
 
     auto* form = new QFormLayout;
     lblEncNum = new QLabel(this);
@@ -45,18 +38,11 @@ frmTownWandering::frmTownWandering() : RecordDialog(LoadOn::EveryOpening) {
     }
     outer->addLayout(form);
 
-    auto* buttons = new QHBoxLayout;
     cmdScrollLeft = MakeArrowButton(this, false);
     cmdScrollRight = MakeArrowButton(this, true);
-    buttons->addWidget(cmdScrollLeft);
-    buttons->addWidget(cmdScrollRight);
-    buttons->addStretch();
-    auto* ok = new QPushButton("OK", this);
-    auto* cancel = new QPushButton("Cancel", this);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    outer->addLayout(buttons);
-    SetButtons(ok, cancel);
+    const FootRow foot = MakeFootRow(this, Closing::OkCancel, {cmdScrollLeft, cmdScrollRight});
+    outer->addLayout(foot.Row);
+    SetButtons(foot.Ok, foot.Cancel);
     Connect(cmdScrollLeft, &QPushButton::clicked, [this] { cmdScrollLeft_Click(); });
     Connect(cmdScrollRight, &QPushButton::clicked, [this] { cmdScrollRight_Click(); });
 }
@@ -66,7 +52,7 @@ void frmTownWandering::LoadRecord() {
     const auto entries = WanderingMonsterEntries(Scen);
     for (QComboBox* list : lstMonster)
         FillValueList(list, entries);
-    Work = LoadWandering(Scen.Towns.at(Scen.CurrentTown));
+    Work = LoadTownWanderingCopy(Scen.Towns.at(Scen.CurrentTown));
     Work.CurrentGroup = 0;
 }
 
@@ -96,6 +82,6 @@ void frmTownWandering::cmdScrollRight_Click() {
 }
 
 bool frmTownWandering::SaveRecord() {
-    SaveWandering(Work, Scen.Towns.at(Scen.CurrentTown));
+    SaveTownWanderingCopy(Work, Scen.Towns.at(Scen.CurrentTown));
     return true;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialogs/areas/TownWanderingWork.h"
+#include "dialogs/areas/TownWanderingCopy.h"
 #include "forms/RecordDialog.h"
 
 #include <array>
@@ -16,7 +16,7 @@ class frmTownWandering : public RecordDialog {
   public:
     frmTownWandering();
 
-    WanderingWork Work;
+    TownWanderingCopy Work;
 
     void lstMonster_Click(int slot);
     void cmdScrollLeft_Click();

@@ -1,7 +1,6 @@
 #include "dialogs/areas/frmVarTownEntry.h"
 
 #include "dialogs/areas/AreaFormParts.h"
-#include "dialogs/areas/OutdoorWork.h"
 #include "dialogs/areas/TownChoice.h"
 #include "forms/DialogParts.h"
 #include "forms/FormLayout.h"
@@ -20,20 +19,13 @@ using namespace area_form;
 frmVarTownEntry::frmVarTownEntry() : RecordDialog(LoadOn::EveryOpening) {
     SetFormFont(this);
     auto* outer = new QVBoxLayout(this);
-    auto* top = new QHBoxLayout;
     picDlogPic = AddDialogPicture(this);
-    top->addWidget(picDlogPic);
-    auto* heading = new QVBoxLayout;
-    heading->addWidget(AddTitleLabel(this, "Variable Town Entry"));
-    auto* note = new QLabel(
-        "When the party enters a town, you can have the exact town entered vary, depending on "
-        "circumstances. To do this, specify a town number below, and the Stuff Done flag to add "
-        "to the town number when that town is entered.",
-        this);
-    note->setWordWrap(true);
-    heading->addWidget(note);
-    top->addLayout(heading, 1);
-    outer->addLayout(top);
+    const NotedTitle heading = MakeNotedTitleRow(
+        this, picDlogPic, "Variable Town Entry",
+        "When the party enters a town, you can have the exact town entered vary, "
+        "depending on circumstances. To do this, specify a town number below, and "
+        "the Stuff Done flag to add to the town number when that town is entered.");
+    outer->addLayout(heading.Row);
 
     // Each flag heading wraps over its own narrow column of boxes, with room between the two,
     // so that the headings do not read as one line.
@@ -73,14 +65,9 @@ frmVarTownEntry::frmVarTownEntry() : RecordDialog(LoadOn::EveryOpening) {
     hint->setWordWrap(true);
     outer->addWidget(hint);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    auto* ok = new QPushButton("OK", this);
-    auto* cancel = new QPushButton("Cancel", this);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    outer->addLayout(buttons);
-    SetButtons(ok, cancel);
+    const FootRow foot = MakeFootRow(this, Closing::OkCancel);
+    outer->addLayout(foot.Row);
+    SetButtons(foot.Ok, foot.Cancel);
 }
 
 void frmVarTownEntry::LoadRecord() {

@@ -44,7 +44,7 @@ GoBackEntry GoBackStack::Pop() {
     return entries_[static_cast<std::size_t>(depth_)];
 }
 
-bool ShouldUnlinkParent(const NodeWorkingCopy& parent, const GoBackEntry& parentEntry,
+bool ShouldUnlinkParent(const NodeCopy& parent, const GoBackEntry& parentEntry,
                         std::int16_t leftNode, std::int32_t leftFamily) {
     const NodeLink link = LinkOfButton(parentEntry.Button, parent.CurrentType, parentEntry.Family);
     return parentEntry.Button >= 1 && parentEntry.Button <= 3 &&

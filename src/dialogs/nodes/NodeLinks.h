@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dialogs/nodes/NodeCopy.h"
 #include "dialogs/nodes/NodeStorage.h"
 
 #include <array>
@@ -50,7 +51,7 @@ class GoBackStack {
 // Going back from a child that was left unused takes the link out of the parent, but only
 // while the parent's field still names that child: an arrow may have moved the editor on to
 // another node since the link was followed.
-bool ShouldUnlinkParent(const NodeWorkingCopy& parent, const GoBackEntry& parentEntry,
+bool ShouldUnlinkParent(const NodeCopy& parent, const GoBackEntry& parentEntry,
                         std::int16_t leftNode, std::int32_t leftFamily);
 
 // The picture picker's view of a node's picture field.

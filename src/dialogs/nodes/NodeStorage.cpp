@@ -58,22 +58,6 @@ std::int16_t NodeReferenceOrNone(const Scenario& scen, std::int32_t family, std:
     return IsFreeNode(stored) ? std::int16_t{-1} : node;
 }
 
-NodeWorkingCopy CopyOfNode(const SpecialNode& node) {
-    return {node.Type,
-            {node.StuffDoneA, node.StuffDoneB, node.Message1, node.Message2, node.Picture,
-             node.Extra1a, node.Extra1b, node.Extra2a, node.Extra2b, node.JumpTo}};
-}
-
-SpecialNode NodeOfCopy(const NodeWorkingCopy& copy) {
-    auto data = copy.NodeData;
-    if (data[9] == -1 && copy.CurrentType == 0) {
-        data.fill(-1);
-        data[4] = 0;
-    }
-    return {copy.CurrentType, data[0], data[1], data[2], data[3], data[4],
-            data[5],          data[6], data[7], data[8], data[9]};
-}
-
 const char* const kNoFreeNodeText =
     "You can't create a new special encounter\r\nbecause there are no more free special "
     "nodes.\r\n\r\nTo free a special node, set its Type to No Special\r\nand set its 'Jump to "

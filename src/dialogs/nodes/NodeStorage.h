@@ -2,11 +2,10 @@
 
 #include "scenario/Scenario.h"
 
-#include <array>
 #include <cstdint>
 #include <string>
 
-// Where the special nodes of each family live, and the node editor's working copy of one node.
+// Where the special nodes of each family live.
 // Node numbers count from 0 within their family.
 
 namespace nodefamily {
@@ -33,20 +32,6 @@ std::int16_t FirstFreeNode(Scenario& scen, std::int32_t family, std::int16_t ski
 // What an opener may store as a reference to the node the editor handed back: the node
 // itself, or -1 when it names no node or a free one.
 std::int16_t NodeReferenceOrNone(const Scenario& scen, std::int32_t family, std::int16_t node);
-
-// The node editor's copy of one node: its type, and its other ten fields in record order.
-constexpr int kNodeFieldCount = 10;
-struct NodeWorkingCopy {
-    std::int16_t CurrentType = 0;
-    std::array<std::int16_t, kNodeFieldCount> NodeData{};
-    bool operator==(const NodeWorkingCopy&) const = default;
-};
-
-NodeWorkingCopy CopyOfNode(const SpecialNode& node);
-
-// The node to store for the working copy. A copy of type 0 that jumps nowhere frees the node:
-// it is stored with -1 in every field but the picture, which gets 0, whatever was typed.
-SpecialNode NodeOfCopy(const NodeWorkingCopy& copy);
 
 // The two lines of the message shown when no free node is left.
 extern const char* const kNoFreeNodeText;

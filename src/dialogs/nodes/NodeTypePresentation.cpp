@@ -107,7 +107,7 @@ int ChooserSelection(std::int16_t value, std::size_t entryCount) {
     return value > -1 && static_cast<std::size_t>(value) < entryCount ? value : -1;
 }
 
-const SpecialNodeTypeInfo& PresentedNodeType(NodeWorkingCopy& copy) {
+const SpecialNodeTypeInfo& PresentedNodeType(NodeCopy& copy) {
     if (copy.CurrentType < 0) copy.CurrentType = 0;
     if (copy.CurrentType >= kSpecialNodeTypeCount) {
         // Only a damaged file holds a type beyond the table: its fields are labelled as those

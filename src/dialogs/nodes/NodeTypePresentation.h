@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dialogs/nodes/NodeCopy.h"
 #include "dialogs/nodes/NodeStorage.h"
 #include "scenario/tables/NodeTypeDescriptors.h"
 
@@ -34,4 +35,4 @@ int ChooserSelection(std::int16_t value, std::size_t entryCount);
 // Makes the copy presentable and returns the descriptor of its type: a stored negative type is
 // shown (and saved) as type 0, and an outdoor store relabels the shared descriptor of its type
 // from its store kind.
-const SpecialNodeTypeInfo& PresentedNodeType(NodeWorkingCopy& copy);
+const SpecialNodeTypeInfo& PresentedNodeType(NodeCopy& copy);

@@ -1,6 +1,5 @@
 #include "dialogs/nodes/SingleTextDialog.h"
 
-#include "dialogs/nodes/NodeDialogParts.h"
 #include "forms/DialogParts.h"
 #include "forms/FormLayout.h"
 #include "forms/MultiLineBox.h"
@@ -22,21 +21,21 @@ SingleTextDialog::SingleTextDialog(int maxLength) : RecordDialog(LoadOn::EveryOp
     txtText = new MultiLineBox(maxLength, this);
     txtText->setFixedSize(420, 6 * txtText->fontMetrics().height() + 10);
 
-    auto* buttons = new QHBoxLayout();
-    AddArrows(this, buttons, cmdScrollLeft, cmdScrollRight);
+    const SignArrows arrows = MakeSignArrows(this);
+    cmdScrollLeft = arrows.Left;
+    cmdScrollRight = arrows.Right;
     SetArrows(cmdScrollLeft, cmdScrollRight);
     cmdClear = new QPushButton("Clear", this);
     cmdClear->setAutoDefault(false);
     Connect(cmdClear, &QPushButton::clicked, [this] { cmdClear_Click(); });
-    buttons->addWidget(cmdClear);
-    buttons->addStretch(1);
-    const CancelOk pair = AddCancelOk(this, buttons);
-    SetButtons(pair.Ok, pair.Cancel);
+    const FootRow foot =
+        MakeFootRow(this, Closing::CancelOk, {cmdScrollLeft, cmdScrollRight, cmdClear});
+    SetButtons(foot.Ok, foot.Cancel);
 
     auto* page = new QVBoxLayout(this);
     page->addLayout(heading.Grid);
     page->addWidget(txtText);
-    page->addLayout(buttons);
+    page->addLayout(foot.Row);
     page->setSizeConstraint(QLayout::SetFixedSize);
 }
 

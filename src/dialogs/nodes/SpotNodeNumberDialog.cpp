@@ -1,6 +1,5 @@
 #include "dialogs/nodes/SpotNodeNumberDialog.h"
 
-#include "dialogs/nodes/NodeDialogParts.h"
 #include "dialogs/nodes/NodeStorage.h"
 #include "forms/DialogParts.h"
 #include "forms/FormLayout.h"
@@ -37,15 +36,13 @@ frmSetSpecial::frmSetSpecial() : RecordDialog(LoadOn::EveryOpening) {
     number_ =
         &BindNumber(txtSpecNum, &SpecNum, {"Value", 0, 99, 0, NumberRule::Check::OnChangeKept});
 
-    auto* buttons = new QHBoxLayout();
-    buttons->addStretch(1);
-    const CancelOk pair = AddCancelOk(this, buttons);
-    SetButtons(pair.Ok, pair.Cancel);
+    const FootRow foot = MakeFootRow(this, Closing::CancelOk);
+    SetButtons(foot.Ok, foot.Cancel);
 
     auto* page = new QVBoxLayout(this);
     page->addLayout(head);
     page->addLayout(entry);
-    page->addLayout(buttons);
+    page->addLayout(foot.Row);
     page->setSizeConstraint(QLayout::SetFixedSize);
 }
 

@@ -1,6 +1,5 @@
 #include "dialogs/nodes/frmDialog.h"
 
-#include "dialogs/nodes/NodeDialogParts.h"
 #include "forms/DialogParts.h"
 #include "forms/FormLayout.h"
 #include "forms/MultiLineBox.h"
@@ -55,17 +54,17 @@ frmDialog::frmDialog() : RecordDialog(LoadOn::EveryOpening) {
     }
     fields->setColumnMinimumWidth(0, 110);
 
-    auto* buttons = new QHBoxLayout();
-    AddArrows(this, buttons, cmdScrollLeft, cmdScrollRight);
+    const SignArrows arrows = MakeSignArrows(this);
+    cmdScrollLeft = arrows.Left;
+    cmdScrollRight = arrows.Right;
     SetArrows(cmdScrollLeft, cmdScrollRight);
-    buttons->addStretch(1);
-    const CancelOk pair = AddCancelOk(this, buttons);
-    SetButtons(pair.Ok, pair.Cancel);
+    const FootRow foot = MakeFootRow(this, Closing::CancelOk, {cmdScrollLeft, cmdScrollRight});
+    SetButtons(foot.Ok, foot.Cancel);
 
     auto* page = new QVBoxLayout(this);
     page->addLayout(head);
     page->addLayout(fields);
-    page->addLayout(buttons);
+    page->addLayout(foot.Row);
     page->setSizeConstraint(QLayout::SetFixedSize);
 }
 

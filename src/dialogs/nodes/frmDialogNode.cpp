@@ -1,6 +1,5 @@
 #include "dialogs/nodes/frmDialogNode.h"
 
-#include "dialogs/nodes/NodeDialogParts.h"
 #include "dialogs/nodes/TalkingNodeLists.h"
 #include "dialogs/nodes/frmEditSpNode.h"
 #include "forms/DialogParts.h"
@@ -69,17 +68,15 @@ frmDialogNode::frmDialogNode() : RecordDialog(LoadOn::FirstOpening) {
     BuildControls();
 }
 
-void frmDialogNode::BuildControls() {
-    auto* head = new QGridLayout();
+QGridLayout* frmDialogNode::BuildHeading() {
     picDlogPic = AddDialogPicture(this);
-    head->addWidget(picDlogPic, 0, 0, Qt::AlignTop);
-    head->addWidget(AddTitleLabel(this, "Edit Character Dialog"), 0, 1);
-    head->addWidget(new QLabel("Node number :", this), 0, 2, Qt::AlignRight);
-    lblNodeNum = new QLabel(this);
-    lblNodeNum->setMinimumWidth(40);
-    head->addWidget(lblNodeNum, 0, 3);
-    head->setColumnStretch(1, 1);
+    const TitleNumberHeading heading =
+        MakeTitleNumberHeading(this, picDlogPic, "Edit Character Dialog", "Node number :");
+    lblNodeNum = heading.Number;
+    return heading.Grid;
+}
 
+QGridLayout* frmDialogNode::BuildKeyRows() {
     auto* who = new QGridLayout();
     who->addWidget(new QLabel("For Personality:", this), 0, 0);
     lstPersonality = DropDown(this, 260);
@@ -104,7 +101,10 @@ void frmDialogNode::BuildControls() {
     std::vector<std::string> names(kTalkingNodeTypeNames.begin(), kTalkingNodeTypeNames.end());
     types_->Fill(names);
     types_->OnChosen([this] { lstType_Click(); });
+    return who;
+}
 
+QGridLayout* frmDialogNode::BuildExtraValues() {
     auto* extras = new QGridLayout();
     extras->addWidget(new QLabel("Extra values:", this), 0, 0, 1, 4);
     static const char* const kLetters[kTalkExtraCount] = {"A", "B", "C", "D"};
@@ -135,7 +135,10 @@ void frmDialogNode::BuildControls() {
     Connect(cmdButton, &QPushButton::clicked, [this] { cmdButton_Click(); });
     extras->addWidget(cmdButton, 1, 4);
     extras->setColumnStretch(3, 1);
+    return extras;
+}
 
+QGridLayout* frmDialogNode::BuildMessages() {
     auto* texts = new QGridLayout();
     static const char* const kMessageCaptions[2] = {"Message 1:", "Message 2:"};
     for (int i = 0; i < 2; ++i) {
@@ -148,14 +151,25 @@ void frmDialogNode::BuildControls() {
         texts->addWidget(txtText[t], 2 * i + 1, 0, 1, 3);
     }
     texts->setColumnStretch(2, 1);
+    return texts;
+}
 
-    auto* buttons = new QHBoxLayout();
-    AddArrows(this, buttons, cmdScrollLeft, cmdScrollRight);
+QHBoxLayout* frmDialogNode::BuildFoot() {
+    const SignArrows arrows = MakeSignArrows(this);
+    cmdScrollLeft = arrows.Left;
+    cmdScrollRight = arrows.Right;
     SetArrows(cmdScrollLeft, cmdScrollRight);
-    buttons->addStretch(1);
-    const CancelOk pair = AddCancelOk(this, buttons);
-    SetButtons(pair.Ok, pair.Cancel);
+    const FootRow foot = MakeFootRow(this, Closing::CancelOk, {cmdScrollLeft, cmdScrollRight});
+    SetButtons(foot.Ok, foot.Cancel);
+    return foot.Row;
+}
 
+void frmDialogNode::BuildControls() {
+    QGridLayout* head = BuildHeading();
+    QGridLayout* who = BuildKeyRows();
+    QGridLayout* extras = BuildExtraValues();
+    QGridLayout* texts = BuildMessages();
+    QHBoxLayout* buttons = BuildFoot();
     auto* page = new QVBoxLayout(this);
     page->addLayout(head);
     page->addLayout(who);

@@ -10,6 +10,8 @@
 #include <vector>
 
 class QComboBox;
+class QGridLayout;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -60,6 +62,11 @@ class frmDialogNode : public RecordDialog {
 
   private:
     void BuildControls();
+    QGridLayout* BuildHeading();
+    QGridLayout* BuildKeyRows();
+    QGridLayout* BuildExtraValues();
+    QGridLayout* BuildMessages();
+    QHBoxLayout* BuildFoot();
     void SetPrompts();
     void FillChooseList(int index, int kind);
     void FillPickList(int index, std::vector<std::string> entries);

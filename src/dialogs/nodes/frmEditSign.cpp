@@ -1,6 +1,5 @@
 #include "dialogs/nodes/frmEditSign.h"
 
-#include "dialogs/nodes/NodeDialogParts.h"
 #include "dialogs/nodes/StringSlots.h"
 #include "forms/DialogParts.h"
 #include "forms/FormLayout.h"
@@ -44,15 +43,13 @@ frmEditSign::frmEditSign() : RecordDialog(LoadOn::EveryOpening) {
     txtSign = new MultiLineBox(kSignLimit, this);
     txtSign->setFixedSize(380, 5 * txtSign->fontMetrics().height() + 10);
 
-    auto* buttons = new QHBoxLayout();
-    buttons->addStretch(1);
-    const CancelOk pair = AddCancelOk(this, buttons);
-    SetButtons(pair.Ok, pair.Cancel);
+    const FootRow foot = MakeFootRow(this, Closing::CancelOk);
+    SetButtons(foot.Ok, foot.Cancel);
 
     auto* page = new QVBoxLayout(this);
     page->addLayout(heading.Grid);
     page->addWidget(txtSign);
-    page->addLayout(buttons);
+    page->addLayout(foot.Row);
     page->setSizeConstraint(QLayout::SetFixedSize);
 }
 

@@ -1,6 +1,5 @@
 #include "dialogs/nodes/frmEditSpNode.h"
 
-#include "dialogs/nodes/NodeDialogParts.h"
 #include "dialogs/nodes/NodeTypePresentation.h"
 #include "platform/qt/DropDownList.h"
 
@@ -64,20 +63,17 @@ frmEditSpNode::frmEditSpNode() : RecordDialog(LoadOn::FirstOpening) {
     BuildControls();
 }
 
-void frmEditSpNode::BuildControls() {
-    auto* top = new QGridLayout();
+QGridLayout* frmEditSpNode::BuildHeading() {
     picDlogPic = AddDialogPicture(this);
-    top->addWidget(picDlogPic, 0, 0, 2, 1, Qt::AlignTop);
-    Label1 = AddTitleLabel(this, "Edit Scenario special node:");
-    top->addWidget(Label1, 0, 1);
-    top->addWidget(new QLabel("Node number :", this), 0, 2, Qt::AlignRight);
-    lblNodeNum = new QLabel(this);
-    lblNodeNum->setMinimumWidth(40);
-    top->addWidget(lblNodeNum, 0, 3);
-    top->addWidget(new QLabel("Enter properties for this special  encounter node.", this), 1, 1, 1,
-                   3);
-    top->setColumnStretch(1, 1);
+    const TitleNumberHeading heading =
+        MakeTitleNumberHeading(this, picDlogPic, "Edit Scenario special node:", "Node number :",
+                               "Enter properties for this special  encounter node.");
+    Label1 = heading.Title;
+    lblNodeNum = heading.Number;
+    return heading.Grid;
+}
 
+QVBoxLayout* frmEditSpNode::BuildTypeChoice() {
     auto* typeRow = new QHBoxLayout();
     typeRow->addWidget(new QLabel("Special type:", this));
     lblNodeType = new QLabel(this);
@@ -100,7 +96,10 @@ void frmEditSpNode::BuildControls() {
     typeColumn->addLayout(typeRow);
     typeColumn->addLayout(categories);
     typeColumn->addWidget(lstNodeType);
+    return typeColumn;
+}
 
+QGridLayout* frmEditSpNode::BuildFieldGrid() {
     auto* selectOnFocus = new SelectOnFocus(this);
     auto* grid = new QGridLayout();
     grid->setVerticalSpacing(2);
@@ -108,11 +107,7 @@ void frmEditSpNode::BuildControls() {
     const auto nextGroup = [&](int field) {
         for (const FieldGroup& group : kFieldGroups)
             if (group.firstField == field) {
-                auto* caption = new QLabel(group.caption, this);
-                QFont bold = caption->font();
-                bold.setBold(true);
-                caption->setFont(bold);
-                grid->addWidget(caption, row++, 0, 1, 4);
+                grid->addWidget(AddTitleLabel(this, group.caption), row++, 0, 1, 4);
             }
     };
     for (int i = 0; i < kNodeFieldCount; ++i) {
@@ -144,7 +139,13 @@ void frmEditSpNode::BuildControls() {
         }
         ++row;
     }
-    const auto addFieldButton = [&](QPushButton* button, int field, int column) {
+    AddFieldButtons(grid);
+    BindFields();
+    return grid;
+}
+
+void frmEditSpNode::AddFieldButtons(QGridLayout* grid) {
+    const auto addFieldButton = [this, grid](QPushButton* button, int field, int column) {
         button->setAutoDefault(false);
         KeepPlaceWhenHidden(button);
         int r = 0, c = 0, rs = 0, cs = 0;
@@ -167,7 +168,9 @@ void frmEditSpNode::BuildControls() {
     Connect(cmdMessage, &QPushButton::clicked, [this] { cmdMessage_Click(); });
     Connect(cmdPict, &QPushButton::clicked, [this] { cmdPict_Click(); });
     Connect(cmdPictCustom, &QPushButton::clicked, [this] { cmdPictCustom_Click(); });
+}
 
+void frmEditSpNode::BindFields() {
     for (int i = 0; i < kNodeFieldCount; ++i) {
         const auto f = static_cast<std::size_t>(i);
         // Every field of a node may hold -1 for "none"; the picture holds 0 when emptied.
@@ -176,19 +179,28 @@ void frmEditSpNode::BuildControls() {
         fields_[f] = &BindNumber(txtData[f], &Copy.NodeData[f], rule);
         fields_[f]->OnCommitted([this, i] { txtData_Committed(i); });
     }
+}
 
-    auto* buttons = new QHBoxLayout();
-    AddArrows(this, buttons, cmdScrollLeft, cmdScrollRight);
+QHBoxLayout* frmEditSpNode::BuildFoot() {
+    const SignArrows arrows = MakeSignArrows(this);
+    cmdScrollLeft = arrows.Left;
+    cmdScrollRight = arrows.Right;
     SetArrows(cmdScrollLeft, cmdScrollRight);
-    buttons->addStretch(1);
     cmdGoBack = KeepPlaceWhenHidden(new QPushButton("Go Back", this));
     cmdGoBack->setAutoDefault(false);
     Connect(cmdGoBack, &QPushButton::clicked, [this] { cmdGoBack_Click(); });
-    buttons->addWidget(cmdGoBack);
-    const CancelOk pair = AddCancelOk(this, buttons);
-    KeepPlaceWhenHidden(pair.Cancel);
-    SetButtons(pair.Ok, pair.Cancel);
+    const FootRow foot =
+        MakeFootRow(this, Closing::CancelOk, {cmdScrollLeft, cmdScrollRight}, {cmdGoBack});
+    KeepPlaceWhenHidden(foot.Cancel);
+    SetButtons(foot.Ok, foot.Cancel);
+    return foot.Row;
+}
 
+void frmEditSpNode::BuildControls() {
+    QGridLayout* top = BuildHeading();
+    QVBoxLayout* typeColumn = BuildTypeChoice();
+    QGridLayout* grid = BuildFieldGrid();
+    QHBoxLayout* buttons = BuildFoot();
     auto* page = new QVBoxLayout(this);
     page->addLayout(top);
     page->addLayout(typeColumn);
@@ -231,7 +243,7 @@ void frmEditSpNode::LoadRecord() {
         GoBack.SetPendingNode(NodeNum);
     }
     MaxNode = MaxNodeOf(NodeSet);
-    Copy = CopyOfNode(FamilyNode(Scen, NodeSet, NodeNum));
+    Copy = LoadNodeCopy(FamilyNode(Scen, NodeSet, NodeNum));
     nodeShown_ = true;
 }
 
@@ -247,7 +259,7 @@ void frmEditSpNode::ShowRecord() {
 }
 
 void frmEditSpNode::SaveNode() {
-    FamilyNode(Scen, NodeSet, NodeNum) = NodeOfCopy(Copy);
+    FamilyNode(Scen, NodeSet, NodeNum) = SaveNodeCopy(Copy);
 }
 
 bool frmEditSpNode::SaveRecord() {

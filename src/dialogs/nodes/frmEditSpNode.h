@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dialogs/nodes/NodeCopy.h"
 #include "dialogs/nodes/NodeLinks.h"
 #include "dialogs/nodes/NodeStorage.h"
 #include "forms/RecordDialog.h"
@@ -10,10 +11,13 @@
 #include <vector>
 
 class QComboBox;
+class QGridLayout;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
+class QVBoxLayout;
 class PictureBox;
 struct SpecialNodeTypeInfo;
 
@@ -32,7 +36,7 @@ class frmEditSpNode : public RecordDialog {
     std::int32_t NodeSet = 0;
 
     // The working copy and the chain of parents, public for the message editors and tests.
-    NodeWorkingCopy Copy;
+    NodeCopy Copy;
     GoBackStack GoBack;
     std::int16_t MaxNode = 255;
 
@@ -75,6 +79,12 @@ class frmEditSpNode : public RecordDialog {
 
   private:
     void BuildControls();
+    QGridLayout* BuildHeading();
+    QVBoxLayout* BuildTypeChoice();
+    QGridLayout* BuildFieldGrid();
+    void AddFieldButtons(QGridLayout* grid);
+    void BindFields();
+    QHBoxLayout* BuildFoot();
     void SetupNodeType();
     void FillChooser(int field, std::int16_t kind, std::vector<std::string> entries);
     void txtData_Committed(int field);

@@ -1,6 +1,5 @@
 #include "dialogs/nodes/frmEditText6.h"
 
-#include "dialogs/nodes/NodeDialogParts.h"
 #include "dialogs/nodes/frmEditSpNode.h"
 #include "forms/DialogParts.h"
 #include "forms/FormLayout.h"
@@ -28,11 +27,9 @@ frmEditText6::frmEditText6() : RecordDialog(LoadOn::EveryOpening) {
         box->setFixedSize(460, 3 * box->fontMetrics().height() + 10);
         page->addWidget(box);
     }
-    auto* buttons = new QHBoxLayout();
-    buttons->addStretch(1);
-    const CancelOk pair = AddCancelOk(this, buttons);
-    SetButtons(pair.Ok, pair.Cancel);
-    page->addLayout(buttons);
+    const FootRow foot = MakeFootRow(this, Closing::CancelOk);
+    SetButtons(foot.Ok, foot.Cancel);
+    page->addLayout(foot.Row);
     page->setSizeConstraint(QLayout::SetFixedSize);
 }
 

@@ -2,9 +2,7 @@
 
 #include "platform/qt/QtText.h"
 
-#include <QBoxLayout>
 #include <QLineEdit>
-#include <QPushButton>
 #include <algorithm>
 
 void ShowWholeText(QLineEdit* box, const std::string& text, int limit) {
@@ -17,14 +15,4 @@ void ShowWholeText(QLineEdit* box, const std::string& text, int limit) {
 
 std::string BoxText(const QLineEdit* box) {
     return FromQString(box->text());
-}
-
-void AddOkCancel(QWidget* dialog, QBoxLayout* layout, QPushButton*& ok, QPushButton*& cancel) {
-    auto* row = new QHBoxLayout;
-    row->addStretch();
-    ok = new QPushButton("OK", dialog);
-    cancel = new QPushButton("Cancel", dialog);
-    row->addWidget(ok);
-    row->addWidget(cancel);
-    layout->addLayout(row);
 }

@@ -2,10 +2,7 @@
 
 #include <string>
 
-class QBoxLayout;
 class QLineEdit;
-class QPushButton;
-class QWidget;
 
 // Small pieces shared by the dialogs of the scenario's own records.
 
@@ -17,6 +14,3 @@ constexpr int kScenStringLimit = 255;
 void ShowWholeText(QLineEdit* box, const std::string& text, int limit);
 // The box's text in the model's bytes.
 std::string BoxText(const QLineEdit* box);
-
-// Adds OK and Cancel at the right of a row at the foot of the layout.
-void AddOkCancel(QWidget* dialog, QBoxLayout* layout, QPushButton*& ok, QPushButton*& cancel);

@@ -4,6 +4,7 @@
 #include "dialogs/records/RecordEditorLists.h"
 #include "dialogs/records/RecordFormParts.h"
 #include "dialogs/records/frmEditItemAbility.h"
+#include "forms/DialogParts.h"
 #include "forms/FormControls.h"
 #include "forms/FormLayout.h"
 #include "graphics/Drawing.h"
@@ -30,34 +31,34 @@ frmEditItem::frmEditItem() : RecordDialog(LoadOn::FirstOpening) {
     SetFormFont(this);
     BuildControls();
 
-    BindNumber(txtValue, &Value, {"Value", 0, 10000});
-    BindNumber(txtWeight, &Weight, {"Weight", 0, 250});
-    BindNumber(txtLevel, &Level, {"Level", 0, 50});
-    BindNumber(txtAwkwardness, &Awkwardness, {"Awkwardness", 0, 20});
-    BindNumber(txtBonus, &Bonus, {"Bonus", 0, 10});
+    BindNumber(txtValue, &Copy.Value, {"Value", 0, 10000});
+    BindNumber(txtWeight, &Copy.Weight, {"Weight", 0, 250});
+    BindNumber(txtLevel, &Copy.Level, {"Level", 0, 50});
+    BindNumber(txtAwkwardness, &Copy.Awkwardness, {"Awkwardness", 0, 20});
+    BindNumber(txtBonus, &Copy.Bonus, {"Bonus", 0, 10});
     // Stored in an unsigned byte: an accepted "-1" or lone "-" gets the last value back.
-    BindNumber(txtProtection, &Protection, {"Protection", -10, 20});
-    BindNumber(txtCharges, &Charges, {"Charges", 0, 100});
-    BindNumber(txtTypeFlag, &TypeFlag, {"Type Flag", 0, 255});
-    BindNumber(txtSpecClass, &SpecialClass, {"Special Class", 0, 100});
+    BindNumber(txtProtection, &Copy.Protection, {"Protection", -10, 20});
+    BindNumber(txtCharges, &Copy.Charges, {"Charges", 0, 100});
+    BindNumber(txtTypeFlag, &Copy.TypeFlag, {"Type Flag", 0, 255});
+    BindNumber(txtSpecClass, &Copy.SpecialClass, {"Special Class", 0, 100});
 
     OnLostFocus(txtName, [this] { RunGuarded([&] { txtName_LostFocus(); }); });
     OnLostFocus(txtUnidName, [this] { RunGuarded([&] { txtUnidName_LostFocus(); }); });
-    BindList(lstType, &ItemKind).Fill(EntryTexts(ItemKindEntries));
-    BindList(lstTreasureType, &TreasureType).Fill(EntryTexts(TreasureClassEntries));
+    BindList(lstType, &Copy.ItemKind).Fill(EntryTexts(ItemKindEntries));
+    BindList(lstTreasureType, &Copy.TreasureType).Fill(EntryTexts(TreasureClassEntries));
     // Weapon type n is entry n - 1: no weapon (0) has no entry.
     Connect(lstWpnType, &QComboBox::activated, [this](int index) {
-        if (!Loading && index >= 0) WeaponType = static_cast<std::uint8_t>(index + 1);
+        if (!Loading && index >= 0) Copy.WeaponType = static_cast<std::uint8_t>(index + 1);
     });
     const auto flag = [this](QCheckBox* box, std::uint8_t& field) {
         Connect(box, &QCheckBox::clicked, [this, box, &field] {
             if (!Loading) field = box->isChecked() ? 1 : 0;
         });
     };
-    flag(chkIdentified, Identified);
-    flag(chkMagical, Magical);
-    flag(chkCursed, Cursed);
-    flag(chkConcealAbility, ConcealAbility);
+    flag(chkIdentified, Copy.Identified);
+    flag(chkMagical, Copy.Magical);
+    flag(chkCursed, Copy.Cursed);
+    flag(chkConcealAbility, Copy.ConcealAbility);
     Connect(cmdPictSelect, &QPushButton::clicked, [this] { cmdPictSelect_Click(); });
     Connect(cmdCustomPic, &QPushButton::clicked, [this] { cmdCustomPic_Click(); });
     Connect(cmdAbilities, &QPushButton::clicked, [this] { cmdAbilities_Click(); });
@@ -128,7 +129,8 @@ void frmEditItem::BuildControls() {
     cmdScrollLeft = MakeArrowButton(this, false);
     cmdScrollRight = MakeArrowButton(this, true);
     cmdAbilities = new QPushButton("Abilities", this);
-    const ButtonRow buttons = MakeButtonRow(this, {cmdScrollLeft, cmdScrollRight, cmdAbilities});
+    const FootRow buttons =
+        MakeFootRow(this, Closing::CancelOkTabOk, {cmdScrollLeft, cmdScrollRight, cmdAbilities});
     page->addLayout(buttons.Row);
     SetButtons(buttons.Ok, buttons.Cancel);
     for (QPushButton* button : {cmdPictSelect, cmdCustomPic, cmdAbilities})
@@ -138,16 +140,15 @@ void frmEditItem::BuildControls() {
 void frmEditItem::LoadItem() {
     NeedLoad = false;
     cmdCustomPic->setEnabled(CustomPicsLoaded != 0);
-    static_cast<ItemCopy&>(*this) =
-        LoadItemCopy(Scen.ItemTypes.at(static_cast<std::size_t>(ItemNum)));
+    Copy = LoadItemCopy(Scen.ItemTypes.at(static_cast<std::size_t>(ItemNum)));
     // Shown, and saved, as the kind the list has.
-    NormaliseItemKind(*this);
+    NormaliseItemKind(Copy);
 }
 
 void frmEditItem::ShowPicture() {
-    lblPict->setText(Decimal(Pict));
+    lblPict->setText(Decimal(Copy.Pict));
     picItem->Clear();
-    DrawItemPic(picItem->surface(), Pict);
+    DrawItemPic(picItem->surface(), Copy.Pict);
     picItem->Refresh();
 }
 
@@ -155,21 +156,21 @@ void frmEditItem::ShowItem() {
     const LoadingScope loading(Loading);
     lblItemNum->setText(Decimal(ItemNum));
     ShowPicture();
-    txtName->setText(ToQString(ItemName).trimmed());
-    txtUnidName->setText(ToQString(UnidName).trimmed());
-    SelectValue(lstWpnType, WeaponType - 1);
-    chkIdentified->setChecked(Identified != 0);
-    chkMagical->setChecked(Magical != 0);
-    chkCursed->setChecked(Cursed != 0);
-    chkConcealAbility->setChecked(ConcealAbility != 0);
+    txtName->setText(ToQString(Copy.ItemName).trimmed());
+    txtUnidName->setText(ToQString(Copy.UnidName).trimmed());
+    SelectValue(lstWpnType, Copy.WeaponType - 1);
+    chkIdentified->setChecked(Copy.Identified != 0);
+    chkMagical->setChecked(Copy.Magical != 0);
+    chkCursed->setChecked(Copy.Cursed != 0);
+    chkConcealAbility->setChecked(Copy.ConcealAbility != 0);
 }
 
 void frmEditItem::SaveItem() {
-    SaveItemCopy(*this, Scen.ItemTypes.at(static_cast<std::size_t>(ItemNum)));
+    SaveItemCopy(Copy, Scen.ItemTypes.at(static_cast<std::size_t>(ItemNum)));
 }
 
 bool frmEditItem::ChargesMissing() {
-    if (!NeedsCharges(*this)) return false;
+    if (!NeedsCharges(Copy)) return false;
     MsgBox("An item with the specialty class selected\r\nmust have at least one charge.",
            msgbox::OkOnly + msgbox::Exclamation, "Error!");
     BadInput = true;
@@ -184,23 +185,23 @@ bool frmEditItem::SaveRecord() {
 
 void frmEditItem::cmdPictSelect_Click() {
     LoadingScope loading(Loading);
-    const PickedPicture picked = PickPicture(picture_set::Item, ItemPickerSelection(Pict));
+    const PickedPicture picked = PickPicture(picture_set::Item, ItemPickerSelection(Copy.Pict));
     if (picked.Select <= -1) return;
-    Pict = picked.Select;
+    Copy.Pict = picked.Select;
     ShowPicture();
 }
 
 void frmEditItem::cmdCustomPic_Click() {
     LoadingScope loading(Loading);
-    const PickedPicture picked = PickPicture(picture_set::Custom, CustomItemSelection(Pict));
+    const PickedPicture picked = PickPicture(picture_set::Custom, CustomItemSelection(Copy.Pict));
     if (picked.Select <= -1) return;
-    Pict = static_cast<std::int16_t>(picked.Select + kCustomItemBase);
+    Copy.Pict = static_cast<std::int16_t>(picked.Select + kCustomItemBase);
     ShowPicture();
 }
 
 void frmEditItem::cmdAbilities_Click() {
     LoadingScope loading(Loading);
-    const std::string refusal = AbilitiesRefusal(ItemKind);
+    const std::string refusal = AbilitiesRefusal(Copy.ItemKind);
     if (!refusal.empty()) {
         MsgBox(refusal, msgbox::OkOnly + msgbox::Exclamation, "Error!");
         return;
@@ -211,9 +212,9 @@ void frmEditItem::cmdAbilities_Click() {
 }
 
 void frmEditItem::txtName_LostFocus() {
-    ItemName = FromQString(txtName->text());
+    Copy.ItemName = FromQString(txtName->text());
 }
 
 void frmEditItem::txtUnidName_LostFocus() {
-    UnidName = FromQString(txtUnidName->text());
+    Copy.UnidName = FromQString(txtUnidName->text());
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialogs/records/ItemEditing.h"
+#include "dialogs/records/ItemCopy.h"
 #include "forms/RecordDialog.h"
 
 #include <cstdint>
@@ -14,12 +14,13 @@ class PictureBox;
 
 // The item type editor: one of the 500 item types at a time. Its special ability, strength and
 // use are edited in frmEditItemAbility through the public members.
-class frmEditItem : public RecordDialog, public ItemCopy {
+class frmEditItem : public RecordDialog {
   public:
     frmEditItem();
 
-    // Public member: the item type being edited (the working copy comes from ItemCopy).
+    // Public members: the item type being edited and its working copy.
     std::int16_t ItemNum = 0;
+    ItemCopy Copy;
 
     void LoadItem();
     void ShowItem();

@@ -3,6 +3,7 @@
 #include "dialogs/records/RecordEditorLists.h"
 #include "dialogs/records/RecordFormParts.h"
 #include "dialogs/records/frmEditItem.h"
+#include "forms/DialogParts.h"
 #include "forms/FormControls.h"
 #include "forms/FormLayout.h"
 #include "graphics/Drawing.h"
@@ -94,14 +95,14 @@ void frmEditItemAbility::BuildControls() {
     page->addWidget(
         MakeLabel("To set no ability, click Weapon Ability and set No special ability.", this));
 
-    const ButtonRow buttons = MakeButtonRow(this);
+    const FootRow buttons = MakeFootRow(this, Closing::CancelOkTabOk);
     page->addLayout(buttons.Row);
     SetButtons(buttons.Ok, buttons.Cancel);
 }
 
 void frmEditItemAbility::LoadAbility() {
     const frmEditItem& editor = Editor();
-    copy_ = LoadItemAbilityCopy(editor.ItemNum, editor);
+    copy_ = LoadItemAbilityCopy(editor.ItemNum, editor.Copy);
 }
 
 void frmEditItemAbility::ShowAbility() {
@@ -119,7 +120,7 @@ void frmEditItemAbility::ShowAbility() {
 }
 
 void frmEditItemAbility::SaveAbility() {
-    SaveItemAbilityCopy(copy_, Editor());
+    SaveItemAbilityCopy(copy_, Editor().Copy);
 }
 
 void frmEditItemAbility::cmdSpAbility_Click(int index) {

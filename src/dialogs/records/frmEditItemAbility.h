@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialogs/records/ItemAbilityEditing.h"
+#include "dialogs/records/ItemAbilityCopy.h"
 #include "forms/RecordDialog.h"
 
 #include <array>

@@ -3,6 +3,7 @@
 #include "dialogs/records/RecordEditorLists.h"
 #include "dialogs/records/RecordFormParts.h"
 #include "dialogs/records/frmEditMonster.h"
+#include "forms/DialogParts.h"
 #include "forms/FormControls.h"
 #include "forms/FormLayout.h"
 #include "graphics/Drawing.h"
@@ -113,7 +114,7 @@ void frmEditMonstAbility::BuildControls() {
         }
     page->addWidget(resistances, 1, 2, Qt::AlignTop);
 
-    const ButtonRow buttons = MakeButtonRow(this);
+    const FootRow buttons = MakeFootRow(this, Closing::CancelOkTabOk);
     page->addLayout(buttons.Row, 2, 0, 1, 3);
     SetButtons(buttons.Ok, buttons.Cancel);
 }
@@ -155,12 +156,12 @@ void frmEditMonstAbility::FillItemList() {
 void frmEditMonstAbility::LoadAbilities() {
     FillItemList();
     const frmEditMonster& editor = Editor();
-    copy_ = LoadAbilityCopy(editor.MonstNum, editor);
+    copy_ = LoadMonsterAbilityCopy(editor.MonstNum, editor.Copy);
 }
 
 void frmEditMonstAbility::ShowAbilities() {
     const LoadingScope loading(Loading);
-    DrawMonsterPic(picDlogPic->surface(), Editor().Pict);
+    DrawMonsterPic(picDlogPic->surface(), Editor().Copy.Pict);
     picDlogPic->Refresh();
     lblMonsterNumber->setText(Decimal(copy_.MonstNum));
     // Showing the entry does not choose it: the prompt stays "Unused" until the author does.
@@ -171,7 +172,7 @@ void frmEditMonstAbility::ShowAbilities() {
 }
 
 void frmEditMonstAbility::SaveAbilities() {
-    SaveAbilityCopy(copy_, Editor());
+    SaveMonsterAbilityCopy(copy_, Editor().Copy);
 }
 
 void frmEditMonstAbility::lstCreateGenerate_Click() {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialogs/records/MonsterAbilityEditing.h"
+#include "dialogs/records/MonsterAbilityCopy.h"
 #include "forms/RecordDialog.h"
 
 #include <array>

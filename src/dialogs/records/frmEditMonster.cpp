@@ -6,6 +6,7 @@
 #include "dialogs/records/RecordFormParts.h"
 #include "dialogs/records/frmEditMonstAbility.h"
 #include "dialogs/records/frmMonstPicSize.h"
+#include "forms/DialogParts.h"
 #include "forms/FormControls.h"
 #include "forms/FormLayout.h"
 #include "graphics/Drawing.h"
@@ -38,14 +39,14 @@ frmEditMonster::frmEditMonster() : RecordDialog(LoadOn::FirstOpening) {
     SetFormFont(this);
     BuildControls();
 
-    BindNumber(txtLevel, &Level, {"Level", 0, 40});
-    BindNumber(txtHealth, &Health, {"Health", 1, 2500});
-    BindNumber(txtArmor, &Armor, {"Armor", 0, 50});
-    BindNumber(txtSkill, &Skill, {"Skill", 0, 40});
-    BindNumber(txtSpeed, &Speed, {"Speed", 1, 12});
-    BindNumber(txtMagic, &MageLevel, {"Magic spells", 0, 7});
-    BindNumber(txtPriest, &PriestLevel, {"Priest spells", 0, 7});
-    BindNumber(txtTreasure, &Treasure, {"Treasure", 0, 4});
+    BindNumber(txtLevel, &Copy.Level, {"Level", 0, 40});
+    BindNumber(txtHealth, &Copy.Health, {"Health", 1, 2500});
+    BindNumber(txtArmor, &Copy.Armor, {"Armor", 0, 50});
+    BindNumber(txtSkill, &Copy.Skill, {"Skill", 0, 40});
+    BindNumber(txtSpeed, &Copy.Speed, {"Speed", 1, 12});
+    BindNumber(txtMagic, &Copy.MageLevel, {"Magic spells", 0, 7});
+    BindNumber(txtPriest, &Copy.PriestLevel, {"Priest spells", 0, 7});
+    BindNumber(txtTreasure, &Copy.Treasure, {"Treasure", 0, 4});
 
     // The attack boxes are not bound: leaving a dice box also settles that attack's sides.
     for (int i = 0; i < 3; ++i) {
@@ -60,10 +61,10 @@ frmEditMonster::frmEditMonster() : RecordDialog(LoadOn::FirstOpening) {
     }
     OnLostFocus(txtName, [this] { RunGuarded([&] { txtName_LostFocus(); }); });
 
-    BindList(lstType, &Kind).Fill(EntryTexts(MonsterKindEntries));
+    BindList(lstType, &Copy.Kind).Fill(EntryTexts(MonsterKindEntries));
     // The third attack's type has no list: it keeps what the record holds.
     for (std::size_t i = 0; i < 2; ++i)
-        BindList(lstAttack[i], &AttackTypes[i]).Fill(EntryTexts(MonsterAttackEntries));
+        BindList(lstAttack[i], &Copy.AttackTypes[i]).Fill(EntryTexts(MonsterAttackEntries));
     for (int i = 0; i < 4; ++i)
         Connect(optAttitude[static_cast<std::size_t>(i)], &QRadioButton::clicked,
                 [this, i] { optAttitude_Click(i); });
@@ -88,10 +89,27 @@ void frmEditMonster::BuildControls() {
 
     auto* columns = new QHBoxLayout;
     page->addLayout(columns);
+    columns->addLayout(BuildPictures());
+    columns->addLayout(BuildValues());
+    // The attacks are as tall as their rows, not as the column of values beside them.
+    columns->addWidget(BuildAttacks(), 0, Qt::AlignTop);
 
-    // Pictures.
+    cmdScrollLeft = MakeArrowButton(this, false);
+    cmdScrollRight = MakeArrowButton(this, true);
+    cmdAbilities = new QPushButton("Abilities", this);
+    cmdAbilities->setAutoDefault(false);
+    const FootRow buttons =
+        MakeFootRow(this, Closing::CancelOkTabOk, {cmdScrollLeft, cmdScrollRight, cmdAbilities});
+    page->addLayout(buttons.Row);
+    SetButtons(buttons.Ok, buttons.Cancel);
+
+    for (QPushButton* button : {cmdPicPicture, cmdPicCustom, cmdSelectTalk, cmdTalkCustom})
+        button->setAutoDefault(false);
+}
+
+// The pictures column: the monster's picture and its size, and its talking picture.
+QVBoxLayout* frmEditMonster::BuildPictures() {
     auto* pictures = new QVBoxLayout;
-    columns->addLayout(pictures);
     pictures->addWidget(MakeLabel("Monster picture:", this));
     QHBoxLayout* pictRow = MakePictureRow(this, picMonster, lblPict);
     pictRow->addStretch();
@@ -117,10 +135,12 @@ void frmEditMonster::BuildControls() {
     pictures->addWidget(cmdSelectTalk);
     pictures->addWidget(cmdTalkCustom);
     pictures->addStretch();
+    return pictures;
+}
 
-    // Single values.
+// The single values and the default attitude.
+QGridLayout* frmEditMonster::BuildValues() {
     auto* values = new QGridLayout;
-    columns->addLayout(values);
     int row = 0;
     const auto addBox = [&](const char* label, QLineEdit*& box) {
         values->addWidget(MakeLabel(label, this), row, 0);
@@ -148,12 +168,13 @@ void frmEditMonster::BuildControls() {
     attitudeLayout->addWidget(MakeLabel("Attitude creature has when you place it.", attitude));
     values->addWidget(attitude, row++, 0, 1, 2);
     values->setRowStretch(row, 1);
+    return values;
+}
 
-    // Attacks.
+// The hand to hand attacks.
+QGroupBox* frmEditMonster::BuildAttacks() {
     auto* combat = new QGroupBox("Hand to Hand Combat:", this);
     auto* attacks = new QGridLayout(combat);
-    // As tall as its rows, not as the column of values beside it.
-    columns->addWidget(combat, 0, Qt::AlignTop);
     int line = 0;
     attacks->addWidget(MakeLabel("Attack 1 type:", combat), line, 0);
     lstAttack[0] = new DropDownList(combat);
@@ -172,17 +193,7 @@ void frmEditMonster::BuildControls() {
         txtAttackDSide[at] = MakeBox(combat);
         attacks->addWidget(txtAttackDSide[at], line++, 1);
     }
-
-    cmdScrollLeft = MakeArrowButton(this, false);
-    cmdScrollRight = MakeArrowButton(this, true);
-    cmdAbilities = new QPushButton("Abilities", this);
-    cmdAbilities->setAutoDefault(false);
-    const ButtonRow buttons = MakeButtonRow(this, {cmdScrollLeft, cmdScrollRight, cmdAbilities});
-    page->addLayout(buttons.Row);
-    SetButtons(buttons.Ok, buttons.Cancel);
-
-    for (QPushButton* button : {cmdPicPicture, cmdPicCustom, cmdSelectTalk, cmdTalkCustom})
-        button->setAutoDefault(false);
+    return combat;
 }
 
 void frmEditMonster::LoadMonster() {
@@ -191,37 +202,37 @@ void frmEditMonster::LoadMonster() {
     cmdPicCustom->setEnabled(CustomPicsLoaded != 0);
     cmdTalkCustom->setEnabled(CustomPicsLoaded != 0);
 
-    LoadMonsterCopy(Scen.MonsterTypes.at(static_cast<std::size_t>(MonstNum)), *this);
-    picSize_ = ComputePicSize(Pict);
+    LoadMonsterCopy(Scen.MonsterTypes.at(static_cast<std::size_t>(MonstNum)), Copy);
+    picSize_ = ComputePicSize(Copy.Pict);
 }
 
 void frmEditMonster::ShowMonster() {
     const LoadingScope loading(Loading);
     lblMonstNum->setText(Decimal(MonstNum));
-    txtName->setText(Trimmed(Name));
+    txtName->setText(Trimmed(Copy.Name));
     ShowPicture();
     for (std::size_t i = 0; i < 3; ++i) {
-        txtAttackDice[i]->setText(Decimal(AttackDice[i]));
-        txtAttackDSide[i]->setText(Decimal(AttackSides[i]));
+        txtAttackDice[i]->setText(Decimal(Copy.AttackDice[i]));
+        txtAttackDSide[i]->setText(Decimal(Copy.AttackSides[i]));
     }
     ShowTalkingPicture();
-    SelectOption(optAttitude, Attitude);
+    SelectOption(optAttitude, Copy.Attitude);
 }
 
 void frmEditMonster::SaveMonster() {
-    SaveMonsterCopy(*this, Scen.MonsterTypes.at(static_cast<std::size_t>(MonstNum)));
+    SaveMonsterCopy(Copy, Scen.MonsterTypes.at(static_cast<std::size_t>(MonstNum)));
 }
 
 void frmEditMonster::ShowPicture() {
-    lblPict->setText(Decimal(Pict));
+    lblPict->setText(Decimal(Copy.Pict));
     lblPicWidth->setText(Decimal(picSize_.Width));
     lblPicHeight->setText(Decimal(picSize_.Height));
-    DrawMonsterPic(picMonster->surface(), Pict);
+    DrawMonsterPic(picMonster->surface(), Copy.Pict);
     picMonster->Refresh();
 }
 
 void frmEditMonster::ShowTalkingPicture() {
-    DrawPortraitPic(picTalkingPic->surface(), TalkPict);
+    DrawPortraitPic(picTalkingPic->surface(), Copy.TalkPict);
     picTalkingPic->Refresh();
 }
 
@@ -233,10 +244,11 @@ void frmEditMonster::cmdAbilities_Click() {
 
 void frmEditMonster::cmdPicPicture_Click() {
     if (Loading) return;
-    const PickedPicture picked = PickPicture(picture_set::Monster, StandardPickerSelection(Pict));
+    const PickedPicture picked =
+        PickPicture(picture_set::Monster, StandardPickerSelection(Copy.Pict));
     if (picked.Select <= -1) return;
-    Pict = picked.Select;
-    picSize_ = ComputePicSize(Pict);
+    Copy.Pict = picked.Select;
+    picSize_ = ComputePicSize(Copy.Pict);
     ShowPicture();
 }
 
@@ -244,7 +256,7 @@ void frmEditMonster::cmdPicCustom_Click() {
     if (Loading) return;
     frmMonstPicSize& sizeDialog = SharedForm<frmMonstPicSize>();
     std::int16_t select = -1;
-    if (const auto start = CustomPickerStart(Pict)) {
+    if (const auto start = CustomPickerStart(Copy.Pict)) {
         select = start->Index;
         sizeDialog.PicWidth = start->Size.Width;
         sizeDialog.PicHeight = start->Size.Height;
@@ -253,37 +265,38 @@ void frmEditMonster::cmdPicCustom_Click() {
     if (picked.Cancelled) return;
     ShowModal(sizeDialog);
     if (picked.Select <= -1) return;
-    Pict = CustomMonsterPicture(picked.Select, {sizeDialog.PicWidth, sizeDialog.PicHeight});
+    Copy.Pict = CustomMonsterPicture(picked.Select, {sizeDialog.PicWidth, sizeDialog.PicHeight});
     // The labels show the size the stored number stands for, which is the size entered
     // whenever that was a size a custom picture can have.
-    picSize_ = ComputePicSize(Pict);
+    picSize_ = ComputePicSize(Copy.Pict);
     ShowPicture();
 }
 
 void frmEditMonster::cmdSelectTalk_Click() {
     if (Loading) return;
-    const PickedPicture picked = PickPicture(picture_set::Portrait, TalkPickerSelection(TalkPict));
+    const PickedPicture picked =
+        PickPicture(picture_set::Portrait, TalkPickerSelection(Copy.TalkPict));
     if (picked.Select <= -1) return;
-    TalkPict = picked.Select;
+    Copy.TalkPict = picked.Select;
     ShowTalkingPicture();
 }
 
 void frmEditMonster::cmdTalkCustom_Click() {
     if (Loading) return;
     const PickedPicture picked =
-        PickPicture(picture_set::Custom, TalkCustomPickerSelection(TalkPict));
+        PickPicture(picture_set::Custom, TalkCustomPickerSelection(Copy.TalkPict));
     if (picked.Select <= -1) return;
-    TalkPict = static_cast<std::int16_t>(picked.Select + 1000);
+    Copy.TalkPict = static_cast<std::int16_t>(picked.Select + 1000);
     ShowTalkingPicture();
 }
 
 void frmEditMonster::optAttitude_Click(int index) {
     if (Loading) return;
-    Attitude = static_cast<std::uint8_t>(index);
+    Copy.Attitude = static_cast<std::uint8_t>(index);
 }
 
 void frmEditMonster::txtName_LostFocus() {
-    Name = FromQString(txtName->text());
+    Copy.Name = FromQString(txtName->text());
 }
 
 void frmEditMonster::txtAttackDice_Change(int index) {
@@ -311,15 +324,15 @@ void frmEditMonster::txtAttackDice_LostFocus(int index) {
     const QString text = box->text().trimmed();
     const auto number = NumberFromBoxText(FromQString(text));
     if (BadInput || (!text.isEmpty() && !number)) {
-        ShowAttackBox(box, AttackDice[i]);
+        ShowAttackBox(box, Copy.AttackDice[i]);
         return;
     }
-    SettleAttackDice(*this, index,
+    SettleAttackDice(Copy, index,
                      text.isEmpty()
                          ? std::nullopt
                          : std::optional<std::int16_t>(static_cast<std::int16_t>(*number)));
-    ShowAttackBox(box, AttackDice[i]);
-    ShowAttackBox(txtAttackDSide[i], AttackSides[i]);
+    ShowAttackBox(box, Copy.AttackDice[i]);
+    ShowAttackBox(txtAttackDSide[i], Copy.AttackSides[i]);
 }
 
 void frmEditMonster::txtAttackDSide_LostFocus(int index) {
@@ -328,9 +341,9 @@ void frmEditMonster::txtAttackDSide_LostFocus(int index) {
     const QString text = box->text().trimmed();
     const auto number = NumberFromBoxText(FromQString(text));
     if (BadInput || (!text.isEmpty() && !number)) {
-        ShowAttackBox(box, AttackSides[i]);
+        ShowAttackBox(box, Copy.AttackSides[i]);
         return;
     }
-    AttackSides[i] = text.isEmpty() ? std::int16_t{0} : static_cast<std::int16_t>(*number);
-    ShowAttackBox(box, AttackSides[i]);
+    Copy.AttackSides[i] = text.isEmpty() ? std::int16_t{0} : static_cast<std::int16_t>(*number);
+    ShowAttackBox(box, Copy.AttackSides[i]);
 }

@@ -1,27 +1,30 @@
 #pragma once
 
-#include "dialogs/records/MonsterEditing.h"
+#include "dialogs/records/MonsterCopy.h"
 #include "forms/RecordDialog.h"
 
 #include <array>
 #include <cstdint>
 
 class QComboBox;
+class QGridLayout;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QVBoxLayout;
 class PictureBox;
 
 // The monster type editor: one monster type at a time, with its attacks, pictures and picture
 // size; its abilities are edited in frmEditMonstAbility through the public members.
-class frmEditMonster : public RecordDialog, public MonsterCopy {
+class frmEditMonster : public RecordDialog {
   public:
     frmEditMonster();
 
-    // Public members: the monster type being edited; the working copy (Pict and the ability
-    // members come from MonsterCopy).
+    // Public members: the monster type being edited and its working copy.
     std::int16_t MonstNum = kFirstEditableMonster;
+    MonsterCopy Copy;
 
     void LoadMonster();
     void ShowMonster();
@@ -81,6 +84,9 @@ class frmEditMonster : public RecordDialog, public MonsterCopy {
 
   private:
     void BuildControls();
+    QVBoxLayout* BuildPictures();
+    QGridLayout* BuildValues();
+    QGroupBox* BuildAttacks();
     void ShowPicture();
     void ShowTalkingPicture();
     void ShowAttackBox(QLineEdit* box, std::int16_t value);

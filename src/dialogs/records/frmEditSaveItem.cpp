@@ -12,13 +12,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace {
-QLabel* Wrapped(QWidget* parent, const char* text) {
-    auto* label = new QLabel(text, parent);
-    label->setWordWrap(true);
-    return label;
-}
-} // namespace
+namespace {} // namespace
 
 frmEditSaveItem::frmEditSaveItem() : RecordDialog(LoadOn::EveryOpening) {
     BuildControls();
@@ -35,17 +29,13 @@ void frmEditSaveItem::BuildControls() {
     SetFormFont(this);
     setMinimumWidth(560);
     auto* outer = new QVBoxLayout(this);
-    auto* top = new QHBoxLayout;
     picDlogPic = AddDialogPicture(this);
-    top->addWidget(picDlogPic);
-    top->addWidget(AddTitleLabel(this, "Save Items Rectangles"));
-    top->addStretch();
-    outer->addLayout(top);
-    outer->addWidget(
-        Wrapped(this, "There can be areas in towns where items left there are remembered, even "
-                      "after the party leaves town. Enter the numbers of the towns where items "
-                      "are saved (-1 means no area), and the rectangles where the items are "
-                      "remembered."));
+    outer->addLayout(MakeTitleRow(this, picDlogPic, "Save Items Rectangles"));
+    outer->addWidget(WrappedLabel(
+        this, "There can be areas in towns where items left there are remembered, even "
+              "after the party leaves town. Enter the numbers of the towns where items "
+              "are saved (-1 means no area), and the rectangles where the items are "
+              "remembered."));
 
     auto* grid = new QGridLayout;
     const char* headers[kColumns] = {"Town #", "Left", "Top", "Right", "Bottom"};
@@ -61,15 +51,14 @@ void frmEditSaveItem::BuildControls() {
         }
     }
     outer->addLayout(grid);
-    outer->addWidget(Wrapped(
+    outer->addWidget(WrappedLabel(
         this, "If the party leaves the given town wih an item on the ground inside the given "
               "rectangle, the item will still be there when they get back. If the item is not "
               "inside the rectangle, it is lost. Note that the three towns must be different."));
 
-    QPushButton* ok = nullptr;
-    QPushButton* cancel = nullptr;
-    AddOkCancel(this, outer, ok, cancel);
-    SetButtons(ok, cancel);
+    const FootRow foot = MakeFootRow(this, Closing::OkCancel);
+    outer->addLayout(foot.Row);
+    SetButtons(foot.Ok, foot.Cancel);
 }
 
 void frmEditSaveItem::LoadRecord() {

@@ -37,12 +37,8 @@ void frmEditSpItem::BuildControls() {
     SetFormFont(this);
     setMinimumWidth(520);
     auto* outer = new QVBoxLayout(this);
-    auto* top = new QHBoxLayout;
     picDlogPic = AddDialogPicture(this);
-    top->addWidget(picDlogPic);
-    top->addWidget(AddTitleLabel(this, "Edit Special Items"));
-    top->addStretch();
-    outer->addLayout(top);
+    outer->addLayout(MakeTitleRow(this, picDlogPic, "Edit Special Items"));
 
     auto* grid = new QGridLayout;
     lblSpItemNum = new QLabel(this);
@@ -71,16 +67,11 @@ void frmEditSpItem::BuildControls() {
     grid->addWidget(cmdButton, 5, 2);
     outer->addLayout(grid);
 
-    auto* foot = new QHBoxLayout;
     cmdScrollLeft = MakeArrowButton(this, false);
     cmdScrollRight = MakeArrowButton(this, true);
-    foot->addWidget(cmdScrollLeft);
-    foot->addWidget(cmdScrollRight);
-    outer->addLayout(foot);
-    QPushButton* ok = nullptr;
-    QPushButton* cancel = nullptr;
-    AddOkCancel(this, foot, ok, cancel);
-    SetButtons(ok, cancel);
+    const FootRow foot = MakeFootRow(this, Closing::OkCancel, {cmdScrollLeft, cmdScrollRight});
+    outer->addLayout(foot.Row);
+    SetButtons(foot.Ok, foot.Cancel);
     SetArrows(cmdScrollLeft, cmdScrollRight);
 
     Connect(chkFlag1, &QCheckBox::clicked, [this] { chkFlag1_Click(); });

@@ -4,6 +4,7 @@
 #include "dialogs/records/PicturePicking.h"
 #include "dialogs/records/RecordEditorLists.h"
 #include "dialogs/records/RecordFormParts.h"
+#include "forms/DialogParts.h"
 #include "forms/FormControls.h"
 #include "forms/FormLayout.h"
 #include "graphics/Drawing.h"
@@ -98,8 +99,20 @@ void frmEditTerrain::BuildControls() {
     auto* columns = new QHBoxLayout;
     page->addLayout(columns);
 
+    columns->addLayout(BuildPictureColumn());
+    columns->addLayout(BuildPropertyGrid(), 1);
+
+    cmdScrollLeft = MakeArrowButton(this, false);
+    cmdScrollRight = MakeArrowButton(this, true);
+    const FootRow buttons =
+        MakeFootRow(this, Closing::CancelOkTabOk, {cmdScrollLeft, cmdScrollRight});
+    page->addLayout(buttons.Row);
+    SetButtons(buttons.Ok, buttons.Cancel);
+}
+
+// The terrain's picture, how it blocks, and the sound of a step on it.
+QVBoxLayout* frmEditTerrain::BuildPictureColumn() {
     auto* left = new QVBoxLayout;
-    columns->addLayout(left);
     left->addWidget(MakeLabel("Terrain picture:", this));
     QHBoxLayout* pictRow = MakePictureRow(this, picTerrain, lblPict);
     chkAnim = new QCheckBox("Animated", this);
@@ -116,9 +129,12 @@ void frmEditTerrain::BuildControls() {
     left->addWidget(OptionFrame(this, "Terrain blockage:", optBlockage, BlockageEntries));
     left->addWidget(OptionFrame(this, "Step on sound:", optSound, StepSoundEntries));
     left->addStretch();
+    return left;
+}
 
+// What can cross it, its light, key, transformation, special property and extra values.
+QGridLayout* frmEditTerrain::BuildPropertyGrid() {
     auto* right = new QGridLayout;
-    columns->addLayout(right, 1);
     int row = 0;
     chkFlyOver = new QCheckBox("Can fly over?", this);
     chkBoatOver = new QCheckBox("Can boat over?", this);
@@ -152,12 +168,7 @@ void frmEditTerrain::BuildControls() {
     right->addWidget(lblTerrSet, row++, 0, 1, 3);
     right->setRowStretch(row, 1);
     right->setColumnStretch(2, 1);
-
-    cmdScrollLeft = MakeArrowButton(this, false);
-    cmdScrollRight = MakeArrowButton(this, true);
-    const ButtonRow buttons = MakeButtonRow(this, {cmdScrollLeft, cmdScrollRight});
-    page->addLayout(buttons.Row);
-    SetButtons(buttons.Ok, buttons.Cancel);
+    return right;
 }
 
 void frmEditTerrain::done(int result) {

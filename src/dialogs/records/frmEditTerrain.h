@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialogs/records/TerrainEditing.h"
+#include "dialogs/records/TerrainCopy.h"
 #include "forms/RecordDialog.h"
 
 #include <array>
@@ -8,10 +8,12 @@
 
 class QCheckBox;
 class QComboBox;
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QVBoxLayout;
 class PictureBox;
 
 // The terrain type editor: one of the 256 terrain types at a time, with its picture and the
@@ -79,6 +81,8 @@ class frmEditTerrain : public RecordDialog {
 
   private:
     void BuildControls();
+    QVBoxLayout* BuildPictureColumn();
+    QGridLayout* BuildPropertyGrid();
     void FillPickLists();
     void ShowPicture();
     void SetPicture(std::int16_t picture);

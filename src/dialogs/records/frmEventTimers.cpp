@@ -15,12 +15,6 @@
 #include <QVBoxLayout>
 
 namespace {
-QLabel* Wrapped(QWidget* parent, const char* text) {
-    auto* label = new QLabel(text, parent);
-    label->setWordWrap(true);
-    return label;
-}
-
 Town& CurrentTown() {
     return Scen.Towns.at(Scen.CurrentTown);
 }
@@ -49,11 +43,11 @@ void frmEventTimers::BuildControls() {
     top->addWidget(lblLabel2[0]);
     top->addStretch();
     outer->addLayout(top);
-    lblLabel1[1] = Wrapped(
+    lblLabel1[1] = WrappedLabel(
         this, "At certain time intervals, you can have a scenario special node be called. Enter "
               "below the number of moves between each calling of the special node, and the "
               "number of the node to call. Press the Create/Edit button to make a new special.");
-    lblLabel2[1] = Wrapped(
+    lblLabel2[1] = WrappedLabel(
         this, "At certain time intervals, you can have a town special node be called. Enter "
               "below the number of moves between each calling of the special node, and the "
               "number of the node to call. Press the Create/Edit button to make a new special.");
@@ -61,9 +55,9 @@ void frmEventTimers::BuildControls() {
     outer->addWidget(lblLabel2[1]);
 
     auto* grid = new QGridLayout;
-    grid->addWidget(Wrapped(this, "Number of moves between each call"), 0, 0);
-    lblLabel1[2] = Wrapped(this, "Scenario special node to call");
-    lblLabel2[2] = Wrapped(this, "Town special node to call");
+    grid->addWidget(WrappedLabel(this, "Number of moves between each call"), 0, 0);
+    lblLabel1[2] = WrappedLabel(this, "Scenario special node to call");
+    lblLabel2[2] = WrappedLabel(this, "Town special node to call");
     grid->addWidget(lblLabel1[2], 0, 1);
     grid->addWidget(lblLabel2[2], 0, 1);
     for (std::size_t i = 0; i < kRows; ++i) {
@@ -79,15 +73,14 @@ void frmEventTimers::BuildControls() {
         Connect(cmdButton[i], &QPushButton::clicked, [this, index] { cmdButton_Click(index); });
     }
     outer->addLayout(grid);
-    outer->addWidget(Wrapped(
+    outer->addWidget(WrappedLabel(
         this, "Note: If you leave the time between calls at 0, no special node is called. Don't "
               "have special nodes called too often ... it slows the game. Also, the time between "
               "events must be a multiple of 10."));
 
-    QPushButton* ok = nullptr;
-    QPushButton* cancel = nullptr;
-    AddOkCancel(this, outer, ok, cancel);
-    SetButtons(ok, cancel);
+    const FootRow foot = MakeFootRow(this, Closing::OkCancel);
+    outer->addLayout(foot.Row);
+    SetButtons(foot.Ok, foot.Cancel);
 }
 
 void frmEventTimers::LoadRecord() {

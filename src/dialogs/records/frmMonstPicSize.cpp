@@ -1,6 +1,7 @@
 #include "dialogs/records/frmMonstPicSize.h"
 
 #include "dialogs/records/RecordFormParts.h"
+#include "forms/DialogParts.h"
 #include "forms/FormLayout.h"
 #include "graphics/Drawing.h"
 #include "platform/qt/PictureBox.h"
@@ -40,7 +41,7 @@ frmMonstPicSize::frmMonstPicSize() : RecordDialog(LoadOn::EveryOpening) {
     page->addWidget(MakeLabel("Height:", this), 3, 1);
     txtPicHeight = MakeBox(this, 6);
     page->addWidget(txtPicHeight, 3, 2);
-    const ButtonRow buttons = MakeButtonRow(this);
+    const FootRow buttons = MakeFootRow(this, Closing::CancelOkTabOk);
     page->addLayout(buttons.Row, 4, 0, 1, 3);
     SetButtons(buttons.Ok, buttons.Cancel);
 

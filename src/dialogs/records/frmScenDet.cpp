@@ -55,12 +55,8 @@ void frmScenDet::BuildControls() {
     SetFormFont(this);
     setMinimumWidth(520);
     auto* outer = new QVBoxLayout(this);
-    auto* top = new QHBoxLayout;
     picDlogPic = AddDialogPicture(this);
-    top->addWidget(picDlogPic);
-    top->addWidget(AddTitleLabel(this, "Scenario Details"));
-    top->addStretch();
-    outer->addLayout(top);
+    outer->addLayout(MakeTitleRow(this, picDlogPic, "Scenario Details"));
 
     auto* grid = new QGridLayout;
     int row = 0;
@@ -107,10 +103,9 @@ void frmScenDet::BuildControls() {
                 [this, index] { optDifficulty_Click(index); });
     }
 
-    QPushButton* ok = nullptr;
-    QPushButton* cancel = nullptr;
-    AddOkCancel(this, outer, ok, cancel);
-    SetButtons(ok, cancel);
+    const FootRow foot = MakeFootRow(this, Closing::OkCancel);
+    outer->addLayout(foot.Row);
+    SetButtons(foot.Ok, foot.Cancel);
 }
 
 void frmScenDet::ShowRecord() {

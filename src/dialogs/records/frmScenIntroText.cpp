@@ -54,10 +54,9 @@ void frmScenIntroText::BuildControls() {
     outer->addLayout(iconRow);
     Connect(cmdSelectIcon, &QPushButton::clicked, [this] { cmdSelectIcon_Click(); });
 
-    QPushButton* ok = nullptr;
-    QPushButton* cancel = nullptr;
-    AddOkCancel(this, outer, ok, cancel);
-    SetButtons(ok, cancel);
+    const FootRow foot = MakeFootRow(this, Closing::OkCancel);
+    outer->addLayout(foot.Row);
+    SetButtons(foot.Ok, foot.Cancel);
 }
 
 void frmScenIntroText::ShowRecord() {

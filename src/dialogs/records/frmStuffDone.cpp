@@ -43,12 +43,8 @@ void frmStuffDone::BuildControls() {
     SetFormFont(this);
     setModal(false);
     auto* outer = new QVBoxLayout(this);
-    auto* top = new QHBoxLayout;
     picDlogPic = AddDialogPicture(this);
-    top->addWidget(picDlogPic);
-    top->addWidget(AddTitleLabel(this, "Stuff Done Flag Descriptions"));
-    top->addStretch();
-    outer->addLayout(top);
+    outer->addLayout(MakeTitleRow(this, picDlogPic, "Stuff Done Flag Descriptions"));
 
     auto* flagRow = new QHBoxLayout;
     cmdScrollLeft = MakeArrowButton(this, false);
@@ -79,10 +75,9 @@ void frmStuffDone::BuildControls() {
     }
     outer->addLayout(grid);
 
-    QPushButton* ok = nullptr;
-    QPushButton* cancel = nullptr;
-    AddOkCancel(this, outer, ok, cancel);
-    SetButtons(ok, cancel);
+    const FootRow foot = MakeFootRow(this, Closing::OkCancel);
+    outer->addLayout(foot.Row);
+    SetButtons(foot.Ok, foot.Cancel);
     SetArrows(cmdScrollLeft, cmdScrollRight);
     Connect(lblSD1, &QLineEdit::textChanged, [this] { lblSD1_Change(); });
     OnLostFocus(lblSD1, [this] { lblSD1_LostFocus(); });

@@ -20,12 +20,6 @@
 #include <vector>
 
 namespace {
-QLabel* Wrapped(QWidget* parent, const char* text) {
-    auto* label = new QLabel(text, parent);
-    label->setWordWrap(true);
-    return label;
-}
-
 // The label texts of one kind: title, explanation, note, and the row caption.
 struct KindTexts {
     const char* title;
@@ -85,10 +79,10 @@ void frmTransport::BuildControls() {
     top->addWidget(lblLabel2[0]);
     top->addStretch();
     outer->addLayout(top);
-    lblLabel1[1] = Wrapped(this, kBoatTexts.explanation);
-    lblLabel2[1] = Wrapped(this, kHorseTexts.explanation);
-    lblLabel1[2] = Wrapped(this, kBoatTexts.note);
-    lblLabel2[2] = Wrapped(this, kHorseTexts.note);
+    lblLabel1[1] = WrappedLabel(this, kBoatTexts.explanation);
+    lblLabel2[1] = WrappedLabel(this, kHorseTexts.explanation);
+    lblLabel1[2] = WrappedLabel(this, kBoatTexts.note);
+    lblLabel2[2] = WrappedLabel(this, kHorseTexts.note);
     for (std::size_t k = 1; k <= 2; ++k) {
         outer->addWidget(lblLabel1[k]);
         outer->addWidget(lblLabel2[k]);
@@ -98,7 +92,7 @@ void frmTransport::BuildControls() {
     const char* headings[] = {"Town to start in", "X Location in town", "Y Location in town",
                               "Not Party Property"};
     for (int c = 0; c < 4; ++c)
-        grid->addWidget(Wrapped(this, headings[c]), 0, c + 2);
+        grid->addWidget(WrappedLabel(this, headings[c]), 0, c + 2);
     for (std::size_t i = 0; i < kRows; ++i) {
         const int row = static_cast<int>(i) + 1;
         lblLabel1[i + 3] = new QLabel(kBoatTexts.row, this);
@@ -122,16 +116,11 @@ void frmTransport::BuildControls() {
     }
     outer->addLayout(grid);
 
-    auto* foot = new QHBoxLayout;
     cmdScrollLeft = MakeArrowButton(this, false);
     cmdScrollRight = MakeArrowButton(this, true);
-    foot->addWidget(cmdScrollLeft);
-    foot->addWidget(cmdScrollRight);
-    outer->addLayout(foot);
-    QPushButton* ok = nullptr;
-    QPushButton* cancel = nullptr;
-    AddOkCancel(this, foot, ok, cancel);
-    SetButtons(ok, cancel);
+    const FootRow foot = MakeFootRow(this, Closing::OkCancel, {cmdScrollLeft, cmdScrollRight});
+    outer->addLayout(foot.Row);
+    SetButtons(foot.Ok, foot.Cancel);
     // The arrows turn pages of the working copy: they save nothing, unlike record arrows.
     Connect(cmdScrollLeft, &QPushButton::clicked, [this] { TurnPage(-1); });
     Connect(cmdScrollRight, &QPushButton::clicked, [this] { TurnPage(1); });

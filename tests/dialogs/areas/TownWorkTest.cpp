@@ -1,6 +1,6 @@
-#include "dialogs/areas/AreaDescWork.h"
+#include "dialogs/areas/AreaDescCopy.h"
 #include "dialogs/areas/TownChoice.h"
-#include "dialogs/areas/TownCreatureWork.h"
+#include "dialogs/areas/TownCreatureCopy.h"
 
 #include "platform/core/RuntimeError.h"
 #include "support/SampleScenario.h"
@@ -9,7 +9,7 @@
 
 // What the window tests do not reach: every timing, failures, and slots past an area's end.
 
-TEST(TownCreatureWork, TimingClearsTheValuesItDoesNotUse) {
+TEST(TownCreatureCopy, TimingClearsTheValuesItDoesNotUse) {
     struct Case {
         std::uint8_t flag;
         std::uint8_t day, event;
@@ -18,8 +18,8 @@ TEST(TownCreatureWork, TimingClearsTheValuesItDoesNotUse) {
                           {4, 0, 0}, {5, 0, 0},  {6, 0, 9},  {7, 0, 9}};
     for (const Case& c : cases) {
         TownCreature record{12, 5, 6, 1, 1, c.flag, -1, -1, 40, 9, 0, -1, -1, -1, 0};
-        CreatureWork work = LoadCreature(record);
-        SaveCreature(work, record);
+        TownCreatureCopy work = LoadTownCreatureCopy(record);
+        SaveTownCreatureCopy(work, record);
         EXPECT_EQ(record.TimeValue1, c.day) << int(c.flag);
         EXPECT_EQ(record.TimeValue2, c.event) << int(c.flag);
         EXPECT_EQ(work.TimeDay, c.day) << "the working copy is cleared as well";
@@ -34,7 +34,7 @@ TEST(TownChoice, AFailedCreationLeavesTheTownsAsTheyWere) {
     EXPECT_EQ(scen, before);
 }
 
-TEST(AreaDescWork, OutdoorsHasNoNinthSlot) {
+TEST(AreaDescCopy, OutdoorsHasNoNinthSlot) {
     Scenario scen = MakeVariedScenario(1, 1, 1, 7);
     scen.CurrentOutdoorX = scen.CurrentOutdoorY = 0;
     scen.CurrentTown = 0;

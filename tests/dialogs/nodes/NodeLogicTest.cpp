@@ -1,3 +1,4 @@
+#include "dialogs/nodes/NodeCopy.h"
 #include "dialogs/nodes/NodeLinks.h"
 #include "dialogs/nodes/NodeStorage.h"
 #include "dialogs/nodes/NodeTestScenario.h"
@@ -42,11 +43,11 @@ TEST_F(NodeStorageTest, TheSearchRepairsNegativeTypesOnlyUpToTheNodeItTakes) {
 }
 
 TEST_F(NodeStorageTest, SavingACopyOfTypeZeroThatJumpsNowhereStoresAFreeNode) {
-    NodeWorkingCopy copy{0, {1, 2, 3, 4, 5, 6, 7, 8, 9, -1}};
-    EXPECT_EQ(NodeOfCopy(copy), (SpecialNode{0, -1, -1, -1, -1, 0, -1, -1, -1, -1, -1}));
+    NodeCopy copy{0, {1, 2, 3, 4, 5, 6, 7, 8, 9, -1}};
+    EXPECT_EQ(SaveNodeCopy(copy), (SpecialNode{0, -1, -1, -1, -1, 0, -1, -1, -1, -1, -1}));
     copy.NodeData[9] = 3;
-    EXPECT_EQ(NodeOfCopy(copy), (SpecialNode{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 3}));
-    EXPECT_EQ(CopyOfNode(NodeOfCopy(copy)), copy);
+    EXPECT_EQ(SaveNodeCopy(copy), (SpecialNode{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 3}));
+    EXPECT_EQ(LoadNodeCopy(SaveNodeCopy(copy)), copy);
 }
 
 TEST_F(NodeStorageTest, AReferenceToAFreeOrMissingNodeIsNone) {
@@ -95,7 +96,7 @@ TEST_F(NodePresentationTest, ValueListsNumberTheirEntriesByTheValueTheyStandFor)
 
 // The store kinds themselves are checked with the type table and in the node editor.
 TEST_F(NodePresentationTest, ANegativeTypeIsPresentedAndKeptAsNoSpecial) {
-    NodeWorkingCopy negative{-4, {}};
+    NodeCopy negative{-4, {}};
     EXPECT_EQ(&PresentedNodeType(negative), &SpecialNodeTypes[0]);
     EXPECT_EQ(negative.CurrentType, 0);
 }
@@ -125,7 +126,7 @@ TEST(NodeLinks, LinkButtonsFollowTheirFieldIntoTheRightFamily) {
 }
 
 TEST(NodeLinks, GoingBackUnlinksTheParentOnlyWhileItStillNamesTheChildLeft) {
-    NodeWorkingCopy parent{21, {}};
+    NodeCopy parent{21, {}};
     parent.NodeData[9] = 4;
     const GoBackEntry entry{2, 2, 3};
     EXPECT_TRUE(ShouldUnlinkParent(parent, entry, 4, 0));  // type 21 jumps into the scenario

@@ -1,5 +1,5 @@
-#include "dialogs/records/ItemEditing.h"
-#include "dialogs/records/ItemAbilityEditing.h"
+#include "dialogs/records/ItemAbilityCopy.h"
+#include "dialogs/records/ItemCopy.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "dialogs/records/MonsterEditing.h"
-#include "dialogs/records/MonsterAbilityEditing.h"
+#include "dialogs/records/MonsterAbilityCopy.h"
+#include "dialogs/records/MonsterCopy.h"
 
 #include <gtest/gtest.h>
 

@@ -26,7 +26,7 @@ class ItemAbilityTest : public RecordEditorTest {
         Open<frmEditItem>([](frmEditItem& d) { d.ItemNum = 40; },
                           [&members](frmEditItem& d) {
                               Click(d.cmdAbilities);
-                              members = d;
+                              members = d.Copy;
                               Click(d.cmdCancel);
                           });
         return members;

@@ -214,9 +214,9 @@ TEST_F(ItemEditorTest, AbilityChangesReachTheRecordOnlyWithTheEditorsSave) {
     When<frmEditItemAbility>(chooseWeaponAbility);
     Edit(40, [](frmEditItem& d) {
         Click(d.cmdAbilities);
-        EXPECT_EQ(d.SpAbility, 1);
-        EXPECT_EQ(d.SpAbilityStr, 9);
-        EXPECT_EQ(d.ItemUses, 3);
+        EXPECT_EQ(d.Copy.SpAbility, 1);
+        EXPECT_EQ(d.Copy.SpAbilityStr, 9);
+        EXPECT_EQ(d.Copy.ItemUses, 3);
         Click(d.cmdCancel);
     });
     EXPECT_EQ(Item(40), before);

@@ -19,7 +19,7 @@ class MonsterAbilityTest : public RecordEditorTest {
         Open<frmEditMonster>([](frmEditMonster& d) { d.MonstNum = 30; },
                              [&members](frmEditMonster& d) {
                                  Click(d.cmdAbilities);
-                                 members = d;
+                                 members = d.Copy;
                                  Click(d.cmdCancel);
                              });
         return members;

@@ -284,7 +284,7 @@ TEST_F(MonsterEditorTest, AbilitiesReachTheRecordOnlyWithTheEditorsSave) {
     When<frmEditMonstAbility>(changePoison);
     Edit(20, [](frmEditMonster& d) {
         Click(d.cmdAbilities);
-        EXPECT_EQ(d.Poison, 6);
+        EXPECT_EQ(d.Copy.Poison, 6);
         Click(d.cmdCancel);
     });
     EXPECT_EQ(Monster(20), before);

@@ -1,4 +1,4 @@
-#include "dialogs/areas/AreaDescWork.h"
+#include "dialogs/areas/AreaDescCopy.h"
 
 #include "platform/core/RuntimeError.h"
 
@@ -36,8 +36,8 @@ std::string AreaCornerText(const AreaRect& rect) {
     return "X = " + std::to_string(rect.Left) + ", Y = " + std::to_string(rect.Top);
 }
 
-AreaDescWork LoadAreas(const Scenario& scen, AreaOwner owner) {
-    AreaDescWork work;
+AreaDescCopy LoadAreaDescCopy(const Scenario& scen, AreaOwner owner) {
+    AreaDescCopy work;
     for (std::int16_t i = 0; i < AreaSlotCount(owner); ++i) {
         work.AreaRects[static_cast<std::size_t>(i)] = RectOf(scen, owner, i);
         work.AreaTexts[static_cast<std::size_t>(i)] = TextOf(scen, owner, i);
@@ -45,7 +45,7 @@ AreaDescWork LoadAreas(const Scenario& scen, AreaOwner owner) {
     return work;
 }
 
-void SaveAreas(Scenario& scen, AreaOwner owner, const AreaDescWork& work) {
+void SaveAreaDescCopy(Scenario& scen, AreaOwner owner, const AreaDescCopy& work) {
     for (std::int16_t i = 0; i < AreaSlotCount(owner); ++i) {
         CurrentAreaRect(scen, owner, i) = work.AreaRects[static_cast<std::size_t>(i)];
         CurrentAreaText(scen, owner, i) = work.AreaTexts[static_cast<std::size_t>(i)];

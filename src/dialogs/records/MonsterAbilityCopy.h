@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialogs/records/MonsterEditing.h"
+#include "dialogs/records/MonsterCopy.h"
 
 #include <cstdint>
 #include <string>
@@ -25,8 +25,9 @@ struct MonsterAbilityCopy {
     bool operator==(const MonsterAbilityCopy&) const = default;
 };
 
-MonsterAbilityCopy LoadAbilityCopy(std::int16_t monstNum, const MonsterAbilityMembers& members);
-void SaveAbilityCopy(const MonsterAbilityCopy& copy, MonsterAbilityMembers& members);
+MonsterAbilityCopy LoadMonsterAbilityCopy(std::int16_t monstNum,
+                                          const MonsterAbilityMembers& members);
+void SaveMonsterAbilityCopy(const MonsterAbilityCopy& copy, MonsterAbilityMembers& members);
 
 // How the create/generate value box is checked. It is set only by choosing a create/generate
 // entry and lasts from one opening of the dialog to the next.

@@ -1,6 +1,6 @@
-#include "dialogs/records/MonsterAbilityEditing.h"
+#include "dialogs/records/MonsterAbilityCopy.h"
 
-MonsterAbilityCopy LoadAbilityCopy(std::int16_t monstNum, const MonsterAbilityMembers& m) {
+MonsterAbilityCopy LoadMonsterAbilityCopy(std::int16_t monstNum, const MonsterAbilityMembers& m) {
     MonsterAbilityCopy copy;
     copy.MonstNum = monstNum;
     copy.Poison = m.Poison;
@@ -19,7 +19,7 @@ MonsterAbilityCopy LoadAbilityCopy(std::int16_t monstNum, const MonsterAbilityMe
     return copy;
 }
 
-void SaveAbilityCopy(const MonsterAbilityCopy& copy, MonsterAbilityMembers& m) {
+void SaveMonsterAbilityCopy(const MonsterAbilityCopy& copy, MonsterAbilityMembers& m) {
     m.Poison = static_cast<std::uint8_t>(copy.Poison);
     m.BreathWpn = static_cast<std::uint8_t>(copy.BreathWpn);
     m.BreathStr = static_cast<std::uint8_t>(copy.BreathStr);

@@ -1,7 +1,7 @@
-#include "dialogs/areas/TownCreatureWork.h"
+#include "dialogs/areas/TownCreatureCopy.h"
 
-CreatureWork LoadCreature(const TownCreature& record) {
-    CreatureWork work;
+TownCreatureCopy LoadTownCreatureCopy(const TownCreature& record) {
+    TownCreatureCopy work;
     work.Type = record.Monster;
     work.X = record.X;
     work.Y = record.Y;
@@ -22,7 +22,7 @@ CreatureWork LoadCreature(const TownCreature& record) {
     return work;
 }
 
-void SaveCreature(CreatureWork& work, TownCreature& record) {
+void SaveTownCreatureCopy(TownCreatureCopy& work, TownCreature& record) {
     record.Monster = work.Type;
     if (work.Type == 0) {
         record.X = 100;

@@ -1,4 +1,4 @@
-#include "dialogs/records/TerrainEditing.h"
+#include "dialogs/records/TerrainCopy.h"
 
 #include "platform/core/TextCodec.h"
 

@@ -1,11 +1,11 @@
-#include "dialogs/areas/TownDetailsWork.h"
+#include "dialogs/areas/TownDetailsCopy.h"
 
 namespace {
 constexpr std::uint8_t kUnsetExit = 255;
 }
 
-TownDetailsWork LoadTownDetails(const Town& town) {
-    TownDetailsWork work;
+TownDetailsCopy LoadTownDetailsCopy(const Town& town) {
+    TownDetailsCopy work;
     work.Name = town.Strings[0];
     work.Size = town.Size;
     work.Hidden = town.Hidden;
@@ -28,7 +28,7 @@ TownDetailsWork LoadTownDetails(const Town& town) {
     return work;
 }
 
-void SaveTownDetails(const TownDetailsWork& work, Town& town) {
+void SaveTownDetailsCopy(const TownDetailsCopy& work, Town& town) {
     const auto exitByte = [](std::int16_t value) {
         return value == -1 ? kUnsetExit : static_cast<std::uint8_t>(value);
     };

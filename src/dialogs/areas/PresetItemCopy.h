@@ -9,7 +9,7 @@
 // The working copy of one preset item of the current town. In the browse context (the Town
 // menu's list) an item type of -1 stands for no item; in the map context every slot shows an
 // item type, so an absent item is offered as type 0.
-struct PresetItemWork {
+struct PresetItemCopy {
     std::int16_t Item = -1;
     std::int16_t X = 0;
     std::int16_t Y = 0;
@@ -19,10 +19,10 @@ struct PresetItemWork {
     std::uint8_t Contained = 0;
 };
 
-PresetItemWork LoadPresetItem(const PresetItem& record, bool browse);
+PresetItemCopy LoadPresetItemCopy(const PresetItem& record, bool browse);
 
 // Writes the working copy into the record; in the browse context "no item" frees the slot.
-void SavePresetItem(const PresetItemWork& work, PresetItem& record, bool browse);
+void SavePresetItemCopy(const PresetItemCopy& work, PresetItem& record, bool browse);
 
 // The item list: "n- name" for n = 0..499, with "No Item" first in the browse context.
 std::vector<std::string> PresetItemEntries(const Scenario& scen, bool browse);

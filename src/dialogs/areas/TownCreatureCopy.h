@@ -8,7 +8,7 @@
 
 // The working copy of one placed creature of the current town, as the creature editor holds it.
 // The personality number is split into its town and slot while the dialog edits it.
-struct CreatureWork {
+struct TownCreatureCopy {
     std::uint8_t Type = 0;
     std::uint8_t X = 0;
     std::uint8_t Y = 0;
@@ -26,11 +26,11 @@ struct CreatureWork {
     std::int16_t StuffDoneB = -1;
 };
 
-CreatureWork LoadCreature(const TownCreature& record);
+TownCreatureCopy LoadTownCreatureCopy(const TownCreature& record);
 
 // Writes the working copy into the record. A creature without a type frees its slot; the
 // timing values that the timing does not use are cleared in the working copy too.
-void SaveCreature(CreatureWork& work, TownCreature& record);
+void SaveTownCreatureCopy(TownCreatureCopy& work, TownCreature& record);
 
 // Which timing boxes a timing uses.
 enum class TimingFields { None, DayAndEvent, EventOnly };

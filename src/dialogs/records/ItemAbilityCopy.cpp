@@ -1,4 +1,4 @@
-#include "dialogs/records/ItemAbilityEditing.h"
+#include "dialogs/records/ItemAbilityCopy.h"
 
 #include "scenario/tables/EditorTables.h"
 

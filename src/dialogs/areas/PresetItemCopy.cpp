@@ -1,11 +1,11 @@
-#include "dialogs/areas/PresetItemWork.h"
+#include "dialogs/areas/PresetItemCopy.h"
 
 namespace {
 constexpr int kItemTypeCount = 500;
 }
 
-PresetItemWork LoadPresetItem(const PresetItem& record, bool browse) {
-    PresetItemWork work;
+PresetItemCopy LoadPresetItemCopy(const PresetItem& record, bool browse) {
+    PresetItemCopy work;
     work.Item = record.Item;
     if (!browse && work.Item < 0) work.Item = 0;
     work.X = record.X;
@@ -18,7 +18,7 @@ PresetItemWork LoadPresetItem(const PresetItem& record, bool browse) {
     return work;
 }
 
-void SavePresetItem(const PresetItemWork& work, PresetItem& record, bool browse) {
+void SavePresetItemCopy(const PresetItemCopy& work, PresetItem& record, bool browse) {
     if (browse && work.Item == -1) {
         record.X = 100;
         record.Y = 0;

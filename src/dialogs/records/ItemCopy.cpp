@@ -1,4 +1,4 @@
-#include "dialogs/records/ItemEditing.h"
+#include "dialogs/records/ItemCopy.h"
 
 #include "platform/core/TextCodec.h"
 

@@ -24,14 +24,14 @@ bool IsAreaPlaced(const AreaRect& rect);
 std::string AreaCornerText(const AreaRect& rect);
 
 // The working copy of the list of rectangles; outdoors only entries 0..7 are used.
-struct AreaDescWork {
+struct AreaDescCopy {
     std::array<AreaRect, 16> AreaRects{};
     std::array<std::string, 16> AreaTexts;
     std::int16_t Page = 0;
 };
 
-AreaDescWork LoadAreas(const Scenario& scen, AreaOwner owner);
-void SaveAreas(Scenario& scen, AreaOwner owner, const AreaDescWork& work);
+AreaDescCopy LoadAreaDescCopy(const Scenario& scen, AreaOwner owner);
+void SaveAreaDescCopy(Scenario& scen, AreaOwner owner, const AreaDescCopy& work);
 
 // The page after moving by step (-1 or +1), wrapping between the two pages of a town.
 std::int16_t TurnAreaPage(std::int16_t page, int step);

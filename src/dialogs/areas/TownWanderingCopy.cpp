@@ -1,13 +1,13 @@
-#include "dialogs/areas/TownWanderingWork.h"
+#include "dialogs/areas/TownWanderingCopy.h"
 
-WanderingWork LoadWandering(const Town& town) {
-    WanderingWork work;
+TownWanderingCopy LoadTownWanderingCopy(const Town& town) {
+    TownWanderingCopy work;
     for (std::size_t g = 0; g < 4; ++g)
         work.Monsters[g] = town.WanderingGroups[g].Monsters;
     return work;
 }
 
-void SaveWandering(const WanderingWork& work, Town& town) {
+void SaveTownWanderingCopy(const TownWanderingCopy& work, Town& town) {
     for (std::size_t g = 0; g < 4; ++g)
         town.WanderingGroups[g].Monsters = work.Monsters[g];
 }

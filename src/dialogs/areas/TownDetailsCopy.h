@@ -8,7 +8,7 @@
 
 // The working copy of the current town's header values, as the town details dialog edits it.
 // An unset exit location coordinate (stored 255) is held as -1.
-struct TownDetailsWork {
+struct TownDetailsCopy {
     std::string Name;
     std::uint8_t Size = 0;
     std::int16_t DayDies = 0;
@@ -26,9 +26,9 @@ struct TownDetailsWork {
     std::uint8_t EntranceY = 0;
 };
 
-TownDetailsWork LoadTownDetails(const Town& town);
+TownDetailsCopy LoadTownDetailsCopy(const Town& town);
 // Writes back what the dialog edits; size, section and place in the section stay as they are.
-void SaveTownDetails(const TownDetailsWork& work, Town& town);
+void SaveTownDetailsCopy(const TownDetailsCopy& work, Town& town);
 
 // "64x64", "48x48", "32x32" for sizes 0..2; "" for any other size.
 std::string TownSizeText(std::uint8_t size);

@@ -1,4 +1,4 @@
-#include "dialogs/records/MonsterEditing.h"
+#include "dialogs/records/MonsterCopy.h"
 
 #include "graphics/core/PictureNumbering.h"
 #include "platform/core/TextCodec.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialogs/records/ItemEditing.h"
+#include "dialogs/records/ItemCopy.h"
 
 #include <cstdint>
 #include <string>
