@@ -158,6 +158,7 @@ TEST_F(FileSafety, AFailedSaveIsReportedAndLeavesTheEarlierPairOfFiles) {
     Scen.ScenStrings[0] = Scen.StuffDoneNames[1].Name = "changed";
     const auto size = static_cast<std::int64_t>(OwnLayoutImage(Scen).size());
     const std::string flags = FlagPath();
+    const WriteFaults noLink{.renameError = EIO, .renameOnto = flags, .linkError = EPERM};
     struct Case {
         const char* what;
         bool names; // the failure falls on the flag-name file, else the scenario file
@@ -172,17 +173,9 @@ TEST_F(FileSafety, AFailedSaveIsReportedAndLeavesTheEarlierPairOfFiles) {
         {"renaming fails", false, {.renameError = EIO}, Block::None, kIo},
         {"a text too long", false, {}, Block::TooLongText, "Err# 6, Overflow"},
         {"past the file-size limit", false, {}, Block::SmallFileLimit, kDiskFull},
-        {"disk full in flag names",
-         true,
-         {.bytesBeforeDiskFull = size + 8},
-         Block::None,
-         kDiskFull},
-        {"flag names' replace", true, {.renameError = EIO, .renameOnto = flags}, Block::None, kIo},
-        {"... and no second names",
-         true,
-         {.renameError = EIO, .renameOnto = flags, .linkError = EPERM},
-         Block::None,
-         kIo},
+        {"names: disk full", true, {.bytesBeforeDiskFull = size + 8}, Block::None, kDiskFull},
+        {"names: replace fails", true, {.renameError = EIO, .renameOnto = flags}, Block::None, kIo},
+        {"names: ... no second names", true, noLink, Block::None, kIo},
         {"read-only scenario file", false, {}, Block::ReadOnly, kAccess},
         {"read-only flag-name file", true, {}, Block::ReadOnly, kAccess},
         {"immutable scenario file", false, {}, Block::Immutable, kDenied},
