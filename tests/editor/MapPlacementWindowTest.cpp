@@ -9,6 +9,7 @@
 #include "scenario/tables/CommonTables.h"
 #include "scenario/tables/EditorTables.h"
 #include "support/DialogDriver.h"
+#include "support/MainWindowFixture.h"
 #include "support/MsgBoxRecorder.h"
 #include "support/SampleScenario.h"
 
@@ -24,24 +25,16 @@ namespace {
 constexpr int kSign = 120; // a terrain outside the walls, made a sign
 
 // The placement tools in the main window, clicked on the map and answered in their dialogs.
-class MapPlacementWindowTest : public ::testing::Test {
+class MapPlacementWindowTest : public MainWindowFixture {
   protected:
     void SetUp() override {
-        InitCommonTables();
-        InitScenEditorTables();
+        MainWindowFixture::SetUp();
         Scen = MakeMinimalScenario();
         CreateTown(Scen, 0, "Large", 0, 0);
         Scen.TerrainTypes[kSign].SpecialProperty = 11;
-        window = std::make_unique<frmMain>();
-        window->FirstTime = true;
-        window->show();
-        window->Form_Activate();
+        Start();
         window->mnuTownEdit->trigger();
         Map.MapCenter = {4, 4}; // view cell (i, j) shows grid cell (i, j)
-    }
-    void TearDown() override {
-        UnloadAllForms();
-        window.reset();
     }
 
     // A click with the tool on grid cell (x, y); the modal dialog it opens is answered by the
@@ -60,8 +53,8 @@ class MapPlacementWindowTest : public ::testing::Test {
                 opened.push_back("spot " + std::to_string(d->Special));
             if (action)
                 action(form);
-            else
-                Click(static_cast<RecordDialog&>(form).cmdCancel);
+            else if (auto* d = OpenedAs<RecordDialog>(form))
+                Click(d->cmdCancel);
         });
         const QPointF at(x * 28 + 5, y * 36 + 5);
         QMouseEvent press(QEvent::MouseButtonPress, at, window->picMap->mapToGlobal(at),
@@ -70,14 +63,15 @@ class MapPlacementWindowTest : public ::testing::Test {
         SetModalFormHook({});
     }
 
-    std::unique_ptr<frmMain> window;
     std::vector<std::string> opened;
 };
 
 TEST_F(MapPlacementWindowTest, SignsAreMadeByTheirTerrainAndEditedWithTheSignTool) {
     MsgBoxRecorder boxes;
     Map.SelectedTerrain = kSign;
-    ClickCell(0, 2, 3, [](ModalForm& f) { Click(static_cast<frmEditSign&>(f).cmdOK); });
+    ClickCell(0, 2, 3, [](ModalForm& f) {
+        if (auto* w = OpenedAs<frmEditSign>(f)) Click(w->cmdOK);
+    });
     EXPECT_EQ(Scen.Towns[0].SignLocs[0], (Location{2, 3}));
     ClickCell(10, 2, 3);
     ClickCell(10, 5, 5); // no sign terrain here
@@ -91,7 +85,9 @@ TEST_F(MapPlacementWindowTest, SpecialSpotsTakeTheNodeChosenInTheirDialogs) {
     ClickCell(14, 4, 4); // a cancelled new node makes no spot
     EXPECT_EQ(Map.MapCells.At(4, 4).SpotIndex, -1);
     ClickCell(18, 4, 4, [](ModalForm& f) {
-        auto& d = static_cast<frmSetSpecial&>(f);
+        auto* dFound = OpenedAs<frmSetSpecial>(f);
+        if (!dFound) return;
+        auto& d = *dFound;
         TypeInto(d.txtSpecNum, "5");
         Click(d.cmdOK);
     });

@@ -1,15 +1,6 @@
 #include "dialogs/records/frmEditItem.h"
-#include "editor/frmMain.h"
-
-#include "platform/core/ProgramPaths.h"
-#include "platform/qt/SharedForms.h"
-#include "scenario/OwnLayout.h"
-#include "scenario/tables/CommonTables.h"
-#include "scenario/tables/EditorTables.h"
-#include "support/FileDialogScript.h"
-#include "support/MsgBoxRecorder.h"
+#include "support/MainWindowFixture.h"
 #include "support/SampleScenario.h"
-#include "support/TempFolder.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -20,44 +11,29 @@
 #include <gtest/gtest.h>
 
 namespace {
-class RecordEditorOpenersTest : public ::testing::Test {
+class RecordEditorOpenersTest : public MainWindowFixture {
   protected:
     void SetUp() override {
-        InitCommonTables();
-        InitScenEditorTables();
-        std::filesystem::create_directory(program.File("scenario"));
-        SetProgramFolderForTesting(program.Path());
-        window = std::make_unique<frmMain>();
-        window->FirstTime = true;
-        window->Form_Activate();
+        MainWindowFixture::SetUp();
         Scenario s = MakeVariedScenario(1, 1, 1, 3);
         s.ItemTypes[7].Name = "Rope                     ";
-        SectionDirectoryTable dir{};
-        PutFileBytes(files.File("Openers.vrs"), WriteScenarioImage(s, dir));
-        dialogs.Choose(files.File("Openers.vrs"));
-        window->mnuFileOpen->trigger();
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        StartWith(s);
     }
     void TearDown() override {
         SetModalFormHook({});
-        UnloadAllForms();
-        window.reset();
-        SetProgramFolderForTesting("");
+        MainWindowFixture::TearDown();
     }
 
-    TempFolder program;
-    TempFolder files;
-    FileDialogScript dialogs;
     MsgBoxRecorder boxes;
-    std::unique_ptr<frmMain> window;
 };
 } // namespace
 
 TEST_F(RecordEditorOpenersTest, DoubleClickOnAnItemOpensItsEditorAndTheListShowsTheEdit) {
     int opened = -1;
     SetModalFormHook([&opened](ModalForm& form) {
-        auto& editor = dynamic_cast<frmEditItem&>(form);
+        auto* editorFound = OpenedAs<frmEditItem>(form);
+        if (!editorFound) return;
+        auto& editor = *editorFound;
         opened = editor.ItemNum;
         form.show();
         form.activateWindow();

@@ -5,17 +5,9 @@
 #include "dialogs/records/frmScenIntroText.h"
 #include "dialogs/records/frmStuffDone.h"
 #include "dialogs/records/frmTransport.h"
-#include "editor/frmMain.h"
-
-#include "platform/core/ProgramPaths.h"
-#include "platform/qt/SharedForms.h"
-#include "scenario/OwnLayout.h"
-#include "scenario/tables/CommonTables.h"
-#include "scenario/tables/EditorTables.h"
-#include "support/FileDialogScript.h"
-#include "support/MsgBoxRecorder.h"
+#include "support/DialogDriver.h"
+#include "support/MainWindowFixture.h"
 #include "support/SampleScenario.h"
-#include "support/TempFolder.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -29,71 +21,26 @@
 #include <gtest/gtest.h>
 
 namespace {
-class ScenarioRecordMenusTest : public ::testing::Test {
+class ScenarioRecordMenusTest : public MainWindowFixture {
   protected:
     void SetUp() override {
-        InitCommonTables();
-        InitScenEditorTables();
-        std::filesystem::create_directory(program.File("scenario"));
-        SetProgramFolderForTesting(program.Path());
-        SetTempSaveFolderForTesting(temp.File("save"));
-        window = std::make_unique<frmMain>();
-        window->FirstTime = true;
-        window->Form_Activate();
+        MainWindowFixture::SetUp();
         Scenario s = MakeVariedScenario(1, 1, 2, 6);
         s.CurrentTown = 1;
         s.Horses[3] = {-1, 0, 0, 0};
         s.Boats[1] = {0, 4, 4, 0};
-        SectionDirectoryTable dir{};
-        PutFileBytes(files.File("Rec.vrs"), WriteScenarioImage(s, dir));
-        Reopen(files.File("Rec.vrs"));
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-    }
-    void TearDown() override {
-        SetModalFormHook({});
-        UnloadAllForms();
-        window.reset();
-        SetProgramFolderForTesting("");
-        SetTempSaveFolderForTesting("");
-    }
-
-    void Reopen(const std::string& path) {
-        dialogs.Choose(path);
-        window->mnuFileOpen->trigger();
+        StartWith(s, "Rec.vrs");
     }
 
     // Chooses the menu entry; the author types into the dialog it opens and presses OK.
     template <class Form> void Edit(QAction* entry, std::function<void(Form&)> author) {
-        int opened = 0;
-        SetModalFormHook([&](ModalForm& form) {
-            ++opened;
-            form.show();
-            form.activateWindow();
-            ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
-            auto* dialog = dynamic_cast<Form*>(&form);
-            ASSERT_NE(dialog, nullptr) << typeid(form).name();
-            author(*dialog);
-            QTest::mouseClick(dialog->cmdOK, Qt::LeftButton);
+        Choose<Form>(entry, [&author](Form& d) {
+            author(d);
+            Click(d.cmdOK);
         });
-        ASSERT_TRUE(entry->isEnabled()) << entry->text().toStdString();
-        entry->trigger();
-        SetModalFormHook({});
-        EXPECT_EQ(opened, 1);
     }
 
-    static void Type(QLineEdit* box, const QString& text) {
-        box->setFocus();
-        box->selectAll();
-        QTest::keyClicks(box, text);
-    }
-
-    TempFolder program;
-    TempFolder temp;
-    TempFolder files;
-    FileDialogScript dialogs;
     MsgBoxRecorder boxes;
-    std::unique_ptr<frmMain> window;
 };
 } // namespace
 
@@ -120,7 +67,9 @@ TEST_F(ScenarioRecordMenusTest, WhatIsTypedInEachEditorIsInTheSavedFiles) {
     QListWidget& list = *window->List1;
     list.scrollToItem(list.item(4));
     SetModalFormHook([](ModalForm& form) {
-        auto& d = dynamic_cast<frmEditSpItem&>(form);
+        auto* dFound = OpenedAs<frmEditSpItem>(form);
+        if (!dFound) return;
+        auto& d = *dFound;
         EXPECT_EQ(d.SpItemNum, 4);
         form.show();
         form.activateWindow();
@@ -145,7 +94,7 @@ TEST_F(ScenarioRecordMenusTest, WhatIsTypedInEachEditorIsInTheSavedFiles) {
     const std::string saved = ScenFile.ScenFilePath;
     ASSERT_TRUE(std::filesystem::exists(saved));
     Scen = Scenario{};
-    Reopen(saved);
+    OpenFile(saved);
     EXPECT_TRUE(boxes.Calls().empty());
     EXPECT_EQ(Scen.ScenStrings[3], "me@vale");
     EXPECT_EQ(Scen.ScenDifficulty, 2) << "the rating's byte";

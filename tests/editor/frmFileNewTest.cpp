@@ -1,5 +1,6 @@
 #include "editor/frmFileNew.h"
 #include "editor/frmMain.h"
+#include "support/DialogDriver.h"
 
 #include "platform/core/MsgBox.h"
 #include "platform/core/ProgramPaths.h"
@@ -29,8 +30,6 @@ class NewScenarioDialogTest : public ::testing::Test {
         InitCommonTables();
         InitScenEditorTables();
         SetProgramFolderForTesting(VARNO_APP_DIR);
-        savedScen_ = Scen;
-        savedFile_ = ScenFile;
         Scen = MakeVariedScenario(1, 1, 1, 2);
         ScenFile = {};
         ScenFile.ScenFileName = "Earlier.vrs";
@@ -38,15 +37,14 @@ class NewScenarioDialogTest : public ::testing::Test {
     void TearDown() override {
         SetModalFormHook({});
         UnloadAllForms();
-        SetProgramFolderForTesting("");
-        Scen = savedScen_;
-        ScenFile = savedFile_;
     }
 
     // Opens the shared dialog as the main window does and lets the action work on it.
     frmFileNew& Run(const std::function<void(frmFileNew&)>& action) {
         SetModalFormHook([&action](ModalForm& form) {
-            auto& dialog = static_cast<frmFileNew&>(form);
+            auto* dialogFound = OpenedAs<frmFileNew>(form);
+            if (!dialogFound) return;
+            auto& dialog = *dialogFound;
             ShowActive(dialog);
             action(dialog);
         });
@@ -88,8 +86,6 @@ class NewScenarioDialogTest : public ::testing::Test {
     }
 
     MsgBoxRecorder boxes;
-    Scenario savedScen_;
-    ScenarioFileState savedFile_;
 };
 } // namespace
 
@@ -242,7 +238,9 @@ TEST_F(NewScenarioDialogTest, FileNewShowsTheNewScenarioAndCancelKeepsTheEarlier
     window.FirstTime = true;
     window.Form_Activate();
     SetModalFormHook([](ModalForm& form) {
-        auto& d = static_cast<frmFileNew&>(form);
+        auto* dFound = OpenedAs<frmFileNew>(form);
+        if (!dFound) return;
+        auto& d = *dFound;
         d.txtScenName->setText("Fresh");
         d.txtFileName->setText("fresh");
         d.cmdOK_Click();
@@ -255,7 +253,9 @@ TEST_F(NewScenarioDialogTest, FileNewShowsTheNewScenarioAndCancelKeepsTheEarlier
 
     const Scenario created = Scen;
     window.List1->show();
-    SetModalFormHook([](ModalForm& form) { static_cast<frmFileNew&>(form).cmdCancel_Click(); });
+    SetModalFormHook([](ModalForm& form) {
+        if (auto* d = OpenedAs<frmFileNew>(form)) Click(d->cmdCancel);
+    });
     window.mnuFileNew_Click();
     EXPECT_TRUE(Scen == created);
     EXPECT_TRUE(window.mnuScen->isEnabled());

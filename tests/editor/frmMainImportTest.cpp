@@ -1,5 +1,7 @@
 #include "dialogs/areas/frmImportTown.h"
 #include "editor/frmMain.h"
+#include "support/DialogDriver.h"
+#include "support/MainWindowFixture.h"
 
 #include "platform/core/ProgramPaths.h"
 #include "platform/qt/SharedForms.h"
@@ -21,17 +23,10 @@
 #include <gtest/gtest.h>
 
 namespace {
-class MainWindowImportTest : public ::testing::Test {
+class MainWindowImportTest : public MainWindowFixture {
   protected:
     void SetUp() override {
-        InitCommonTables();
-        InitScenEditorTables();
-        savedScen_ = Scen;
-        savedFile_ = ScenFile;
-        std::filesystem::create_directory(program.File("scenario"));
-        SetProgramFolderForTesting(program.Path());
-        window = std::make_unique<frmMain>();
-        window->FirstTime = true;
+        MainWindowFixture::SetUp();
         window->Form_Activate();
 
         Scenario open = MakeVariedScenario(2, 2, 2, 3);
@@ -41,19 +36,12 @@ class MainWindowImportTest : public ::testing::Test {
         Scenario other = MakeVariedScenario(3, 1, 3, 8);
         other.Towns[2].Strings[0] = "Harbour";
         other.OutdoorSections.At(2, 0).Strings[0] = "Dunes";
-        SectionDirectoryTable dir{};
-        PutFileBytes(files.File("Open.vrs"), WriteScenarioImage(open, dir));
-        PutFileBytes(files.File("Other.vrs"), WriteScenarioImage(other, dir));
-        dialogs.Choose(files.File("Open.vrs"));
-        window->mnuFileOpen->trigger();
+        WriteScenario(other, "Other.vrs");
+        OpenFile(WriteScenario(open, "Open.vrs"));
     }
     void TearDown() override {
         SetModalFormHook({});
-        UnloadAllForms();
-        window.reset();
-        SetProgramFolderForTesting("");
-        Scen = savedScen_;
-        ScenFile = savedFile_;
+        MainWindowFixture::TearDown();
     }
 
     // The author enters the numbers and presses OK.
@@ -70,15 +58,7 @@ class MainWindowImportTest : public ::testing::Test {
         QTest::mouseClick(d.cmdOK, Qt::LeftButton);
     }
 
-    TempFolder program;
-    TempFolder files;
-    FileDialogScript dialogs;
     MsgBoxRecorder boxes;
-    std::unique_ptr<frmMain> window;
-
-  private:
-    Scenario savedScen_;
-    ScenarioFileState savedFile_;
 };
 
 TEST_F(MainWindowImportTest, ImportingATownOrSectionRefreshesItsStatusLineAndClearsTheWorkArea) {
@@ -87,7 +67,9 @@ TEST_F(MainWindowImportTest, ImportingATownOrSectionRefreshesItsStatusLineAndCle
     dialogs.Choose(files.File("Other.vrs"));
     std::uint8_t context = 99;
     SetModalFormHook([&](ModalForm& form) {
-        auto& d = static_cast<frmImportTown&>(form);
+        auto* dFound = OpenedAs<frmImportTown>(form);
+        if (!dFound) return;
+        auto& d = *dFound;
         context = d.Context;
         EnterAndConfirm(d, "2", "0");
     });
@@ -109,15 +91,17 @@ TEST_F(MainWindowImportTest, ACancelledOrFailedImportLeavesTheWindowAlone) {
     const QString town = window->Label2->text();
     window->List1->show();
     dialogs.Cancel();
-    SetModalFormHook(
-        [](ModalForm& form) { EnterAndConfirm(static_cast<frmImportTown&>(form), "2", "0"); });
+    SetModalFormHook([](ModalForm& form) {
+        if (auto* d = OpenedAs<frmImportTown>(form)) EnterAndConfirm(*d, "2", "0");
+    });
     window->mnuTownImport->trigger();
     EXPECT_EQ(window->Label2->text(), town);
     EXPECT_TRUE(window->List1->isVisibleTo(window.get()));
 
     dialogs.Choose(files.File("Other.vrs")); // it has no town 7
-    SetModalFormHook(
-        [](ModalForm& form) { EnterAndConfirm(static_cast<frmImportTown&>(form), "7", "0"); });
+    SetModalFormHook([](ModalForm& form) {
+        if (auto* d = OpenedAs<frmImportTown>(form)) EnterAndConfirm(*d, "7", "0");
+    });
     window->mnuTownImport->trigger();
     EXPECT_EQ(window->Label2->text(), town);
     EXPECT_TRUE(window->List1->isVisibleTo(window.get()));

@@ -5,6 +5,8 @@
 #include "dialogs/nodes/frmEditText.h"
 #include "dialogs/records/frmEditMonster.h"
 #include "editor/frmMain.h"
+#include "support/DialogDriver.h"
+#include "support/MainWindowFixture.h"
 
 #include "platform/core/ProgramPaths.h"
 #include "platform/qt/QtText.h"
@@ -26,15 +28,10 @@
 #include <gtest/gtest.h>
 
 namespace {
-class RecordListPanelTest : public ::testing::Test {
+class RecordListPanelTest : public MainWindowFixture {
   protected:
     void SetUp() override {
-        InitCommonTables();
-        InitScenEditorTables();
-        std::filesystem::create_directory(program.File("scenario"));
-        SetProgramFolderForTesting(program.Path());
-        window = std::make_unique<frmMain>();
-        window->FirstTime = true;
+        MainWindowFixture::SetUp();
         window->Form_Activate();
         Scenario s = MakeVariedScenario(1, 1, 1, 6);
         s.ListsLocked = 0;
@@ -42,18 +39,13 @@ class RecordListPanelTest : public ::testing::Test {
             s.ItemTypes[static_cast<std::size_t>(i)].Name = "item" + std::to_string(i);
             s.MonsterTypes[static_cast<std::size_t>(i)].Name = "monster" + std::to_string(i);
         }
-        SectionDirectoryTable dir{};
-        PutFileBytes(files.File("List.vrs"), WriteScenarioImage(s, dir));
-        dialogs.Choose(files.File("List.vrs"));
-        window->mnuFileOpen->trigger();
+        OpenFile(WriteScenario(s, "List.vrs"));
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     }
     void TearDown() override {
         SetModalFormHook({});
-        UnloadAllForms();
-        window.reset();
-        SetProgramFolderForTesting("");
+        MainWindowFixture::TearDown();
     }
 
     QListWidget& List() { return *window->List1; }
@@ -81,11 +73,7 @@ class RecordListPanelTest : public ::testing::Test {
     }
     QString Entry(int row) { return List().item(row)->text(); }
 
-    TempFolder program;
-    TempFolder files;
-    FileDialogScript dialogs;
     MsgBoxRecorder boxes;
-    std::unique_ptr<frmMain> window;
 };
 
 TEST_F(RecordListPanelTest, TheListCommandsShowTheirTables) {
@@ -151,6 +139,8 @@ struct OpenedEditors {
                 opened.push_back({"text", t->TextType, t->TextNum});
             else if (auto* b = dynamic_cast<frmEditShortText*>(&form))
                 opened.push_back({"label", b->Context, b->TextNum});
+            else
+                opened.push_back({ClassName(typeid(form)), 0, 0});
             form.reject();
         });
     }
@@ -210,17 +200,18 @@ TEST_F(RecordListPanelTest, DialogueTextAndLabelListsOpenTheirEditors) {
                                                    {"label", 0, 59}}));
 }
 
-TEST_F(RecordListPanelTest, ADoubleClickWithoutAnEntryOrWithoutAnEditorDoesNothing) {
+TEST_F(RecordListPanelTest, ADoubleClickWithoutAnEntryDoesNothingAndOnASpecialItemOpensItsEditor) {
     OpenedEditors editors;
     window->mnuScenSpecItems->trigger();
     const Scenario before = Scen;
     List().setCurrentRow(-1);
     QTest::mouseDClick(List().viewport(), Qt::LeftButton, {}, QPoint(-5, -5));
     EXPECT_TRUE(List().isVisible());
+    EXPECT_TRUE(editors.opened.empty());
     QTest::mouseDClick(List().viewport(), Qt::LeftButton, {}, At(4));
-    EXPECT_TRUE(List().isVisible());
     EXPECT_EQ(List().currentRow(), 4);
     EXPECT_TRUE(Scen == before);
-    EXPECT_TRUE(editors.opened.empty());
+    EXPECT_EQ(editors.opened,
+              (std::vector<std::tuple<std::string, int, int>>{{"frmEditSpItem", 0, 0}}));
 }
 } // namespace

@@ -1,5 +1,7 @@
 #include "dialogs/records/frmEditTerrain.h"
 #include "editor/frmMain.h"
+#include "support/DialogDriver.h"
+#include "support/MainWindowFixture.h"
 
 #include "graphics/GraphicsSheets.h"
 #include "map/MapState.h"
@@ -24,12 +26,10 @@
 
 namespace {
 // The map editor of the main window, driven through its menu entries and widget events.
-class MainWindowMapTest : public ::testing::Test {
+class MainWindowMapTest : public MainWindowFixture {
   protected:
     void SetUp() override {
-        InitCommonTables();
-        InitScenEditorTables();
-        savedMap_ = Map;
+        MainWindowFixture::SetUp();
         Map = MapState{};
         Scen = MakeMinimalScenario();
         CreateTown(Scen, 0, "Large", 0, 0);
@@ -40,14 +40,7 @@ class MainWindowMapTest : public ::testing::Test {
             for (std::int16_t y = 0; y < 2; ++y)
                 ClearOutdoorSection(Scen, x, y);
         Scen.TerrainTypes[40].SpecialProperty = 11; // a sign terrain
-        window = std::make_unique<frmMain>();
-        window->FirstTime = true;
-        window->show();
-        window->Form_Activate();
-    }
-    void TearDown() override {
-        window.reset();
-        Map = savedMap_;
+        Start();
     }
 
     bool Shown(const QWidget* w) const { return w->isVisibleTo(window.get()); }
@@ -62,11 +55,6 @@ class MainWindowMapTest : public ::testing::Test {
                          Qt::NoModifier);
         QApplication::sendEvent(w, &move);
     }
-
-    std::unique_ptr<frmMain> window;
-
-  private:
-    MapState savedMap_;
 };
 
 TEST_F(MainWindowMapTest, TerrainCommandsShowTheMapPaletteAndTheToolsOfTheArea) {
@@ -165,7 +153,9 @@ TEST_F(MainWindowMapTest, PaletteClicksChooseTheTerrainOrMarkItInTerrainEditMode
     window->mnuScenTerrain->trigger();
     int opened = -1;
     SetModalFormHook([&opened](ModalForm& form) {
-        auto& editor = dynamic_cast<frmEditTerrain&>(form);
+        auto* editorFound = OpenedAs<frmEditTerrain>(form);
+        if (!editorFound) return;
+        auto& editor = *editorFound;
         opened = editor.TerrNum;
         Scen.TerrainTypes[2].SpecialProperty = 11; // as if saved by the editor
         form.close();

@@ -3,12 +3,13 @@
 #include "dialogs/areas/frmOutWandering.h"
 #include "dialogs/areas/frmVarTownEntry.h"
 #include "editor/frmMain.h"
+#include "support/MainWindowFixture.h"
 
-#include "support/DialogDriver.h"
 #include "platform/qt/PictureBox.h"
 #include "platform/qt/SharedForms.h"
 #include "scenario/tables/CommonTables.h"
 #include "scenario/tables/EditorTables.h"
+#include "support/DialogDriver.h"
 #include "support/MsgBoxRecorder.h"
 #include "support/SampleScenario.h"
 
@@ -19,20 +20,17 @@
 #include <gtest/gtest.h>
 
 namespace {
-class MainWindowOutdoorTest : public ::testing::Test {
+class MainWindowOutdoorTest : public MainWindowFixture {
   protected:
     void SetUp() override {
-        InitCommonTables();
-        InitScenEditorTables();
+        MainWindowFixture::SetUp();
         Scen = MakeVariedScenario(2, 2, 2, 33);
         Scen.CurrentOutdoorX = Scen.CurrentOutdoorY = 0;
         Scen.OutdoorSections.At(1, 0).Strings[0] = "East";
-        window = std::make_unique<frmMain>();
     }
     void TearDown() override {
         SetModalFormHook({});
-        UnloadAllForms();
-        window.reset();
+        MainWindowFixture::TearDown();
     }
 
     void Choose(QAction* entry, const std::function<void(ModalForm&)>& author) {
@@ -47,21 +45,24 @@ class MainWindowOutdoorTest : public ::testing::Test {
         SetModalFormHook({});
     }
 
-    std::unique_ptr<frmMain> window;
     MsgBoxRecorder boxes;
 };
 } // namespace
 
 TEST_F(MainWindowOutdoorTest, SectionChoiceAndRenameRefreshTheOutdoorLine) {
     Choose(window->mnuOutLoad, [](ModalForm& form) {
-        auto& d = static_cast<frmOutLoad&>(form);
+        auto* dFound = OpenedAs<frmOutLoad>(form);
+        if (!dFound) return;
+        auto& d = *dFound;
         ChooseRow(d.cmbOutSection, 2);
         Click(d.cmdOK);
     });
     EXPECT_EQ(window->Label1->text(), "Outdoors: 1, 0 - East");
     EXPECT_FALSE(window->picMap->isVisibleTo(window.get()));
     Choose(window->mnuOutDetails, [](ModalForm& form) {
-        auto& d = static_cast<frmOutDetails&>(form);
+        auto* dFound = OpenedAs<frmOutDetails>(form);
+        if (!dFound) return;
+        auto& d = *dFound;
         TypeInto(d.txtOutName, "Far East");
         Click(d.cmdOK);
     });
@@ -76,7 +77,9 @@ TEST_F(MainWindowOutdoorTest, EncounterEntriesChooseTheSetAndVariableEntriesOpen
     for (const Case c : {Case{&frmMain::mnuOutWandering, 0}, Case{&frmMain::mnuOutEncounters, 1}}) {
         std::int16_t seen = -1;
         Choose(window.get()->*c.entry, [&seen](ModalForm& form) {
-            auto& d = static_cast<frmOutWandering&>(form);
+            auto* dFound = OpenedAs<frmOutWandering>(form);
+            if (!dFound) return;
+            auto& d = *dFound;
             seen = d.Context;
             Click(d.cmdCancel);
         });
@@ -84,7 +87,7 @@ TEST_F(MainWindowOutdoorTest, EncounterEntriesChooseTheSetAndVariableEntriesOpen
     }
     bool opened = false;
     Choose(window->mnuTownVEntry, [&opened](ModalForm& form) {
-        auto* d = dynamic_cast<frmVarTownEntry*>(&form);
+        auto* d = OpenedAs<frmVarTownEntry>(form);
         opened = d != nullptr;
         if (d) Click(d->cmdCancel);
     });

@@ -1,4 +1,5 @@
 #include "editor/frmMain.h"
+#include "support/MainWindowFixture.h"
 
 #include "platform/core/MsgBox.h"
 #include "platform/core/ProgramPaths.h"
@@ -29,40 +30,13 @@
 #include <set>
 
 namespace {
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public MainWindowFixture {
   protected:
     void SetUp() override {
-        InitCommonTables();
-        InitScenEditorTables();
-        savedScen_ = Scen;
-        savedFile_ = ScenFile;
+        MainWindowFixture::SetUp();
         Scen = Scenario{};
         ScenFile = {};
-        std::filesystem::create_directory(program.File("scenario"));
-        SetProgramFolderForTesting(program.Path());
-        SetTempSaveFolderForTesting(temp.File("save"));
-        window = std::make_unique<frmMain>();
-        window->FirstTime = true;
         window->Form_Activate();
-    }
-    void TearDown() override {
-        window.reset();
-        SetProgramFolderForTesting("");
-        SetTempSaveFolderForTesting("");
-        Scen = savedScen_;
-        ScenFile = savedFile_;
-    }
-
-    // A scenario file of the editor's own layout in a folder of the test.
-    std::string WriteScenarioFile(const std::string& name, const Scenario& s) {
-        SectionDirectoryTable dir{};
-        PutFileBytes(elsewhere.File(name), WriteScenarioImage(s, dir));
-        return elsewhere.File(name);
-    }
-
-    void Open(const std::string& path) {
-        dialog.Choose(path);
-        window->mnuFileOpen_Click();
     }
 
     // Caption, whether the scenario menus are enabled, and the two status lines if shown.
@@ -90,14 +64,7 @@ class MainWindowTest : public ::testing::Test {
         return s;
     }
 
-    TempFolder program;
-    TempFolder temp;
-    TempFolder elsewhere;
-    FileDialogScript dialog;
     MsgBoxRecorder boxes;
-    std::unique_ptr<frmMain> window;
-    Scenario savedScen_;
-    ScenarioFileState savedFile_;
 };
 } // namespace
 
@@ -119,13 +86,13 @@ TEST_F(MainWindowTest, BeforeAnyScenarioOnlyFileAndHelpCanBeUsed) {
         EXPECT_FALSE(a->isEnabled());
     EXPECT_FALSE(window->mnuTownRandItem->isVisible());
 
-    dialog.Cancel(); // a cancelled open changes nothing
+    dialogs.Cancel(); // a cancelled open changes nothing
     window->mnuFileOpen_Click();
     EXPECT_EQ(State(), before);
-    const std::size_t asked = dialog.Requests().size();
-    dialog.Choose("/any/New.vrs"); // nor does Save As without a scenario
+    const std::size_t asked = dialogs.Requests().size();
+    dialogs.Choose("/any/New.vrs"); // nor does Save As without a scenario
     window->mnuFileSaveAs_Click();
-    EXPECT_EQ(dialog.Requests().size(), asked);
+    EXPECT_EQ(dialogs.Requests().size(), asked);
     EXPECT_FALSE(std::filesystem::exists(program.File("scenario/New.vrs")));
     EXPECT_TRUE(boxes.Calls().empty());
 }
@@ -134,8 +101,8 @@ TEST_F(MainWindowTest, WindowActivationsAfterTheFirstShowingChangeNothing) {
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     window->CurrentTool = 7;
-    PutFileText(elsewhere.File("Bad.vrs"), "not a scenario");
-    dialog.Choose(elsewhere.File("Bad.vrs"));
+    PutFileText(files.File("Bad.vrs"), "not a scenario");
+    dialogs.Choose(files.File("Bad.vrs"));
     QTest::keyClick(window.get(), Qt::Key_O, Qt::ControlModifier);
     ASSERT_EQ(boxes.Calls().size(), 1u);
     const auto noScenario =
@@ -154,19 +121,19 @@ TEST_F(MainWindowTest, WindowActivationsAfterTheFirstShowingChangeNothing) {
 }
 
 TEST_F(MainWindowTest, OpeningShowsTheScenarioAndARejectedFileKeepsTheEarlierOne) {
-    PutFileText(elsewhere.File("Bad.vrs"), "not a scenario");
-    Open(elsewhere.File("Bad.vrs")); // no earlier scenario: the state without one
+    PutFileText(files.File("Bad.vrs"), "not a scenario");
+    OpenFile(files.File("Bad.vrs")); // no earlier scenario: the state without one
     EXPECT_EQ(State(),
               std::tuple(QString("Varno Scenario Editor"), kOff, QString("-"), QString("-")));
 
     const auto quest = std::tuple{QString("Varno Scenario Editor - Quest.vrs"), kOn,
                                   QString("Outdoors: 1, 0 - Marsh"), QString("Town: 2 - Town2")};
-    Open(WriteScenarioFile("Quest.vrs", NamedScenario(3)));
+    OpenFile(WriteScenario(NamedScenario(3), "Quest.vrs"));
     EXPECT_EQ(State(), quest);
     EXPECT_FALSE(window->picMap->isVisibleTo(window.get()));
     EXPECT_EQ(boxes.Calls().size(), 1u);
 
-    Open(elsewhere.File("Bad.vrs"));
+    OpenFile(files.File("Bad.vrs"));
     EXPECT_EQ(boxes.Calls().size(), 2u);
     EXPECT_EQ(State(), quest);
     EXPECT_EQ(ScenFile.ScenFileName, "Quest.vrs");
@@ -175,7 +142,7 @@ TEST_F(MainWindowTest, OpeningShowsTheScenarioAndARejectedFileKeepsTheEarlierOne
 TEST_F(MainWindowTest, WithAScenarioOpenEveryMenuEntryButTheTwoWithoutAWindowCanBeChosen) {
     Scenario unlocked = NamedScenario(2);
     unlocked.ListsLocked = 0;
-    Open(WriteScenarioFile("Quest.vrs", unlocked));
+    OpenFile(WriteScenario(unlocked, "Quest.vrs"));
     const std::set<QAction*> never = {window->mnuScenItemsShort, window->mnuScenDataDump,
                                       window->mnuTownRandItem};
     std::vector<std::string> greyed;
@@ -189,12 +156,12 @@ TEST_F(MainWindowTest, WithAScenarioOpenEveryMenuEntryButTheTwoWithoutAWindowCan
 }
 
 TEST_F(MainWindowTest, SaveWritesIntoTheScenarioFolderAndSaveAsUnderTheNewName) {
-    Open(WriteScenarioFile("Quest.vrs", NamedScenario(2)));
+    OpenFile(WriteScenario(NamedScenario(2), "Quest.vrs"));
     window->mnuFileSave_Click();
     EXPECT_TRUE(std::filesystem::exists(program.File("scenario/Quest.vrs")));
     EXPECT_TRUE(std::filesystem::exists(program.File("scenario/Quest.vrd")));
 
-    dialog.Choose("/any/folder/Renamed.vrs");
+    dialogs.Choose("/any/folder/Renamed.vrs");
     window->mnuFileSaveAs_Click();
     EXPECT_TRUE(boxes.Calls().empty());
     EXPECT_EQ(window->windowTitle(), "Varno Scenario Editor - Renamed.vrs");
@@ -209,7 +176,7 @@ TEST_F(MainWindowTest, SaveWritesIntoTheScenarioFolderAndSaveAsUnderTheNewName) 
 }
 
 TEST_F(MainWindowTest, ButtonCaptionsListSixtyNumberedLabelsAndLockingGreysItsEntry) {
-    Open(WriteScenarioFile("Quest.vrs", NamedScenario(2)));
+    OpenFile(WriteScenario(NamedScenario(2), "Quest.vrs"));
     Scen.ScenStrings[260] = "OK";
     Scen.ScenStrings[319] = "Leave";
     window->mnuScenButtons_Click();
@@ -226,7 +193,7 @@ TEST_F(MainWindowTest, ButtonCaptionsListSixtyNumberedLabelsAndLockingGreysItsEn
 }
 
 TEST_F(MainWindowTest, AButtonCaptionListChosenAgainShowsItsFirstRow) {
-    Open(WriteScenarioFile("Quest.vrs", NamedScenario(2)));
+    OpenFile(WriteScenario(NamedScenario(2), "Quest.vrs"));
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     window->mnuScenButtons->trigger();
@@ -245,7 +212,7 @@ TEST_F(MainWindowTest, AButtonCaptionListChosenAgainShowsItsFirstRow) {
 TEST_F(MainWindowTest, DeleteLastTownKeepsOneTownAndMovesOffADeletedCurrentTown) {
     Scenario s = NamedScenario(3);
     s.CurrentTown = 0;
-    Open(WriteScenarioFile("Quest.vrs", s));
+    OpenFile(WriteScenario(s, "Quest.vrs"));
 
     window->mnuTownDelete_Click(); // not the current town: nothing else changes
     EXPECT_EQ((std::array<std::size_t, 4>{Scen.TownCount, Scen.Towns.size(), Scen.TownTalks.size(),

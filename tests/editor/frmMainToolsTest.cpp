@@ -1,5 +1,6 @@
 #include "dialogs/areas/frmReplaceTerrain.h"
 #include "editor/frmMain.h"
+#include "support/MainWindowFixture.h"
 
 #include "graphics/GraphicsSheets.h"
 #include "map/MapState.h"
@@ -29,13 +30,10 @@ QImage Solid(QRgb colour) {
 }
 
 // The tool buttons and the map's mouse input, driven through widget events.
-class MainWindowToolsTest : public ::testing::Test {
+class MainWindowToolsTest : public MainWindowFixture {
   protected:
     void SetUp() override {
-        InitCommonTables();
-        InitScenEditorTables();
-        savedMap_ = Map;
-        savedTools_ = Tools;
+        MainWindowFixture::SetUp();
         savedPencil_ = frmPics.iconPencil;
         savedBrush_ = frmPics.iconBrush;
         frmPics.iconPencil = Solid(qRgb(0, 200, 0));
@@ -45,10 +43,7 @@ class MainWindowToolsTest : public ::testing::Test {
         Scen = MakeMinimalScenario();
         CreateTown(Scen, 0, "Large", 0, 0);
         Scen.TerrainTypes[40].SpecialProperty = 11; // a sign terrain
-        window = std::make_unique<frmMain>();
-        window->FirstTime = true;
-        window->show();
-        window->Form_Activate();
+        Start();
         window->mnuTownEdit->trigger();
         for (int y = 0; y < 64; ++y)
             for (int x = 0; x < 64; ++x)
@@ -56,12 +51,9 @@ class MainWindowToolsTest : public ::testing::Test {
         Map.MapCenter = {4, 4};
     }
     void TearDown() override {
-        UnloadAllForms();
-        window.reset();
+        MainWindowFixture::TearDown();
         frmPics.iconPencil = savedPencil_;
         frmPics.iconBrush = savedBrush_;
-        Map = savedMap_;
-        Tools = savedTools_;
     }
 
     void ClickTool(int tool) {
@@ -79,11 +71,7 @@ class MainWindowToolsTest : public ::testing::Test {
     }
     static int TerrainAt(int x, int y) { return Scen.Towns[0].Terrain.At(x, y); }
 
-    std::unique_ptr<frmMain> window;
-
   private:
-    MapState savedMap_;
-    ToolState savedTools_;
     QImage savedPencil_;
     QImage savedBrush_;
 };
@@ -123,7 +111,9 @@ TEST_F(MainWindowToolsTest, OneShotButtonsLeaveTheCurrentToolAlone) {
     EXPECT_EQ(window->CurrentTool, 2);
     // The terrain replacement opens its dialog; the map shows the result afterwards.
     SetModalFormHook([](ModalForm& form) {
-        auto& d = static_cast<frmReplaceTerrain&>(form);
+        auto* dFound = OpenedAs<frmReplaceTerrain>(form);
+        if (!dFound) return;
+        auto& d = *dFound;
         d.show();
         d.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&d));

@@ -8,6 +8,7 @@
 #include "dialogs/areas/frmTownWandering.h"
 #include "editor/MapToolHost.h"
 #include "editor/frmMain.h"
+#include "support/MainWindowFixture.h"
 
 #include "map/MapState.h"
 #include "platform/qt/PictureBox.h"
@@ -28,22 +29,19 @@
 #include <typeinfo>
 
 namespace {
-class MainWindowTownTest : public ::testing::Test {
+class MainWindowTownTest : public MainWindowFixture {
   protected:
     void SetUp() override {
-        InitCommonTables();
-        InitScenEditorTables();
+        MainWindowFixture::SetUp();
         Scen = MakeVariedScenario(1, 1, 3, 31);
         Scen.CurrentTown = 1;
         Scen.CurrentOutdoorX = Scen.CurrentOutdoorY = 0;
         for (std::size_t t = 0; t < 3; ++t)
             Scen.Towns[t].Strings[0] = "Town" + std::to_string(t);
-        window = std::make_unique<frmMain>();
     }
     void TearDown() override {
         SetModalFormHook({});
-        UnloadAllForms();
-        window.reset();
+        MainWindowFixture::TearDown();
     }
 
     // Triggers the menu entry; the hook plays the author on whatever dialog it opens and
@@ -61,7 +59,6 @@ class MainWindowTownTest : public ::testing::Test {
         SetModalFormHook({});
     }
 
-    std::unique_ptr<frmMain> window;
     std::vector<std::string> opened;
     MsgBoxRecorder boxes;
 };
@@ -69,23 +66,29 @@ class MainWindowTownTest : public ::testing::Test {
 
 TEST_F(MainWindowTownTest, TownChoiceCreationAndDetailsRefreshTheTownLine) {
     Choose(window->mnuTownLoad, [](ModalForm& form) {
-        auto& d = static_cast<frmTownLoad&>(form);
+        auto* dFound = OpenedAs<frmTownLoad>(form);
+        if (!dFound) return;
+        auto& d = *dFound;
         ChooseRow(d.lstTown, 2);
         Click(d.cmdOK);
     });
     EXPECT_EQ(window->Label2->text(), "Town: 2 - Town2");
     EXPECT_FALSE(window->picMap->isVisibleTo(window.get()));
 
-    Choose(window->mnuTownCreate,
-           [](ModalForm& form) { Click(static_cast<frmCreateTown&>(form).cmdCancel); });
+    Choose(window->mnuTownCreate, [](ModalForm& form) {
+        if (auto* w = OpenedAs<frmCreateTown>(form)) Click(w->cmdCancel);
+    });
     EXPECT_EQ(Scen.TownCount, 3);
     EXPECT_EQ(window->Label2->text(), "Town: 2 - Town2") << "written after a Cancel too";
-    Choose(window->mnuTownCreate,
-           [](ModalForm& form) { Click(static_cast<frmCreateTown&>(form).cmdOK); });
+    Choose(window->mnuTownCreate, [](ModalForm& form) {
+        if (auto* w = OpenedAs<frmCreateTown>(form)) Click(w->cmdOK);
+    });
     EXPECT_EQ(window->Label2->text(), "Town: 3 - Town Name");
 
     Choose(window->mnuTownDetails, [](ModalForm& form) {
-        auto& d = static_cast<frmTownDetails&>(form);
+        auto* dFound = OpenedAs<frmTownDetails>(form);
+        if (!dFound) return;
+        auto& d = *dFound;
         TypeInto(d.txtTownName, "Renamed");
         Click(d.cmdOK);
     });
@@ -96,7 +99,9 @@ TEST_F(MainWindowTownTest, BrowsingEntriesOpenAtTheFirstRecordAndEndInTheMapCont
     bool browsing = false;
     std::int16_t first = -1;
     Choose(window->mnuTownMonsters, [&](ModalForm& form) {
-        auto& d = static_cast<frmTownMonster&>(form);
+        auto* dFound = OpenedAs<frmTownMonster>(form);
+        if (!dFound) return;
+        auto& d = *dFound;
         browsing = d.Context;
         first = d.MonstNum;
         Click(d.cmdCancel);
@@ -106,7 +111,9 @@ TEST_F(MainWindowTownTest, BrowsingEntriesOpenAtTheFirstRecordAndEndInTheMapCont
     EXPECT_FALSE(SharedForm<frmTownMonster>().Context);
 
     Choose(window->mnuTownItems, [&](ModalForm& form) {
-        auto& d = static_cast<frmTownItem&>(form);
+        auto* dFound = OpenedAs<frmTownItem>(form);
+        if (!dFound) return;
+        auto& d = *dFound;
         browsing = d.Context;
         first = d.ItemNum;
         Click(d.cmdCancel);
@@ -125,15 +132,18 @@ TEST_F(MainWindowTownTest, BrowsingEntriesOpenAtTheFirstRecordAndEndInTheMapCont
 TEST_F(MainWindowTownTest, AreaDescriptionsFollowTheMenuAndWanderingOpensPlainly) {
     std::vector<std::int16_t> contexts;
     const auto note = [&](ModalForm& form) {
-        auto& d = static_cast<frmAreaDesc&>(form);
+        auto* dFound = OpenedAs<frmAreaDesc>(form);
+        if (!dFound) return;
+        auto& d = *dFound;
         contexts.push_back(d.Context);
         Click(d.cmdCancel);
     };
     Choose(window->mnuOutAreaDesc, note);
     Choose(window->mnuTownAreaDesc, note);
     EXPECT_EQ(contexts, (std::vector<std::int16_t>{0, 1}));
-    Choose(window->mnuTownWandering,
-           [](ModalForm& form) { Click(static_cast<frmTownWandering&>(form).cmdCancel); });
+    Choose(window->mnuTownWandering, [](ModalForm& form) {
+        if (auto* w = OpenedAs<frmTownWandering>(form)) Click(w->cmdCancel);
+    });
     EXPECT_EQ(opened.back(), typeid(frmTownWandering).name());
 }
 
@@ -151,7 +161,9 @@ TEST_F(MainWindowTownTest, AreaDescriptionsRebuildTheMapOnShow) {
     };
     EXPECT_NE(areaEdges(), 0);
     Choose(window->mnuTownAreaDesc, [](ModalForm& form) {
-        auto& d = static_cast<frmAreaDesc&>(form);
+        auto* dFound = OpenedAs<frmAreaDesc>(form);
+        if (!dFound) return;
+        auto& d = *dFound;
         Click(d.cmdDelete[0]);
         Click(d.cmdOK);
     });
@@ -176,6 +188,8 @@ TEST_F(MainWindowTownTest, PlacementToolsOpenOneRecordInTheMapContext) {
         } else if (auto* d = dynamic_cast<frmAreaDesc1*>(&form)) {
             seen.push_back("area " + std::to_string(d->AreaNum));
             Click(d->cmdCancel);
+        } else {
+            seen.push_back(ClassName(typeid(form)));
         }
     };
     SetModalFormHook([&](ModalForm& form) {

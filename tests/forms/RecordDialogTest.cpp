@@ -1,5 +1,6 @@
 #include "forms/RecordDialog.h"
 
+#include "support/DialogDriver.h"
 #include "support/MsgBoxRecorder.h"
 
 #include <QApplication>
@@ -68,33 +69,7 @@ class SampleDialog : public RecordDialog {
 
 class RecordDialogTest : public ::testing::Test {
   protected:
-    void TearDown() override { SetModalFormHook({}); }
-
-    // Opens the dialog as an opener does; the action works on it through keys and focus.
-    void Open(SampleDialog& dialog, const std::function<void()>& action) {
-        SetModalFormHook([&](ModalForm&) {
-            dialog.show();
-            dialog.activateWindow();
-            ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
-            action();
-        });
-        ShowModal(dialog);
-        SetModalFormHook({});
-    }
-
-    static void Type(QLineEdit* box, const QString& text) {
-        box->setFocus();
-        box->selectAll();
-        if (text.isEmpty()) QTest::keyClick(box, Qt::Key_Backspace);
-        QTest::keyClicks(box, text);
-    }
-
-    std::vector<std::string> Shown() const {
-        std::vector<std::string> texts;
-        for (const auto& call : boxes.Calls())
-            texts.push_back(call.text);
-        return texts;
-    }
+    std::vector<std::string> Shown() const { return boxes.Texts(); }
 
     Record record;
     MsgBoxRecorder boxes;
@@ -118,17 +93,14 @@ TEST_F(RecordDialogTest, LeavingABoxTakesAnAcceptedEntryAndPutsBackARejectedOne)
         record = {};
         SampleDialog dialog(record, RecordDialog::LoadOn::EveryOpening);
         MsgBoxRecorder local;
-        Open(dialog, [&] {
+        OpenWindow(dialog, [&] {
             EXPECT_EQ(dialog.txtLevel->text(), "3");
             Type(dialog.txtLevel, c.typed);
             QTest::keyClick(dialog.txtLevel, Qt::Key_Tab);
             EXPECT_EQ(dialog.txtLevel->text(), c.shownAfterLeaving) << c.typed;
             QTest::mouseClick(dialog.cmdOK, Qt::LeftButton);
         });
-        std::vector<std::string> messages;
-        for (const auto& call : local.Calls())
-            messages.push_back(call.text);
-        EXPECT_EQ(messages, c.messages) << c.typed;
+        EXPECT_EQ(local.Texts(), c.messages) << c.typed;
         EXPECT_EQ(record, c.saved) << c.typed;
         EXPECT_FALSE(dialog.isVisible());
     }
@@ -136,7 +108,7 @@ TEST_F(RecordDialogTest, LeavingABoxTakesAnAcceptedEntryAndPutsBackARejectedOne)
 
 TEST_F(RecordDialogTest, AnEmptiedBoxShowsAndTakesItsEmptyValue) {
     SampleDialog dialog(record, RecordDialog::LoadOn::EveryOpening);
-    Open(dialog, [&] {
+    OpenWindow(dialog, [&] {
         Type(dialog.txtNode, "");
         QTest::keyClick(dialog.txtNode, Qt::Key_Tab);
         EXPECT_EQ(dialog.txtNode->text(), "-1");
@@ -163,7 +135,7 @@ TEST_F(RecordDialogTest, NeitherEnterNorAClickOnOkClosesOverARejectedEntry) {
             else
                 QTest::keyClick(dialog.txtLevel, Qt::Key_Return);
         };
-        Open(dialog, [&] {
+        OpenWindow(dialog, [&] {
             Type(dialog.txtLevel, "99");
             press();
             EXPECT_TRUE(dialog.isVisible()) << "OK refused while the entry is rejected";
@@ -179,11 +151,11 @@ TEST_F(RecordDialogTest, NeitherEnterNorAClickOnOkClosesOverARejectedEntry) {
 
 TEST_F(RecordDialogTest, EscapeAndTheCloseBoxCancelWithoutSaving) {
     SampleDialog dialog(record, RecordDialog::LoadOn::EveryOpening);
-    Open(dialog, [&] {
+    OpenWindow(dialog, [&] {
         Type(dialog.txtLevel, "20");
         QTest::keyClick(dialog.txtLevel, Qt::Key_Escape);
     });
-    Open(dialog, [&] {
+    OpenWindow(dialog, [&] {
         EXPECT_EQ(dialog.txtLevel->text(), "3") << "each opening loads the record again";
         Type(dialog.txtLevel, "20");
         dialog.close();
@@ -196,13 +168,13 @@ TEST_F(RecordDialogTest, EscapeAndTheCloseBoxCancelWithoutSaving) {
 TEST_F(RecordDialogTest, OpeningIsSilentAndClearsTheErrorFlag) {
     record.level = 200; // a stored value beyond the box's bounds is shown without a message
     SampleDialog dialog(record, RecordDialog::LoadOn::EveryOpening);
-    Open(dialog, [&] {
+    OpenWindow(dialog, [&] {
         EXPECT_EQ(dialog.txtLevel->text(), "200");
         Type(dialog.txtLevel, "77");
         EXPECT_TRUE(dialog.BadInput);
         QTest::keyClick(dialog.txtLevel, Qt::Key_Escape);
     });
-    Open(dialog, [&] {
+    OpenWindow(dialog, [&] {
         EXPECT_FALSE(dialog.BadInput);
         QTest::keyClick(dialog.txtNode, Qt::Key_Return);
     });
@@ -212,7 +184,7 @@ TEST_F(RecordDialogTest, OpeningIsSilentAndClearsTheErrorFlag) {
 
 TEST_F(RecordDialogTest, ABoxCheckedOnLeavingIsReplacedAtOnceAndBlocksOkUntilLeftAccepted) {
     SampleDialog dialog(record, RecordDialog::LoadOn::EveryOpening);
-    Open(dialog, [&] {
+    OpenWindow(dialog, [&] {
         Type(dialog.txtExtra, "300");
         EXPECT_TRUE(boxes.Calls().empty()) << "no check while typing";
         QTest::keyClick(dialog.txtExtra, Qt::Key_Tab);
@@ -232,7 +204,7 @@ TEST_F(RecordDialogTest, ABoxCheckedOnLeavingIsReplacedAtOnceAndBlocksOkUntilLef
 
 TEST_F(RecordDialogTest, ADialogLoadedOnItsFirstOpeningKeepsItsWorkingCopyUntilClosed) {
     SampleDialog dialog(record, RecordDialog::LoadOn::FirstOpening);
-    Open(dialog, [&] {
+    OpenWindow(dialog, [&] {
         Type(dialog.txtLevel, "9");
         QTest::keyClick(dialog.txtLevel, Qt::Key_Tab);
         // A message box or a child window takes the activation and gives it back.
@@ -247,7 +219,7 @@ TEST_F(RecordDialogTest, ADialogLoadedOnItsFirstOpeningKeepsItsWorkingCopyUntilC
         QTest::keyClick(dialog.txtLevel, Qt::Key_Escape);
     });
     record.level = 11;
-    Open(dialog, [&] {
+    OpenWindow(dialog, [&] {
         EXPECT_EQ(dialog.txtLevel->text(), "11") << "a closed dialog loads afresh";
         QTest::keyClick(dialog.txtLevel, Qt::Key_Escape);
     });
@@ -256,7 +228,7 @@ TEST_F(RecordDialogTest, ADialogLoadedOnItsFirstOpeningKeepsItsWorkingCopyUntilC
 
 TEST_F(RecordDialogTest, AnErrorInAHandlerIsReportedWithItsNumberAndTheDialogGoesOn) {
     SampleDialog dialog(record, RecordDialog::LoadOn::EveryOpening);
-    Open(dialog, [&] {
+    OpenWindow(dialog, [&] {
         Type(dialog.txtName, "boom");
         dialog.throwOnSave = true;
         QTest::mouseClick(dialog.cmdOK, Qt::LeftButton);

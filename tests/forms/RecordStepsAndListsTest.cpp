@@ -1,6 +1,7 @@
 #include "forms/MultiLineBox.h"
 #include "forms/RecordDialog.h"
 
+#include "support/DialogDriver.h"
 #include "support/MsgBoxRecorder.h"
 
 #include <QComboBox>
@@ -70,25 +71,6 @@ class TableDialog : public RecordDialog {
 
 class RecordStepsTest : public ::testing::Test {
   protected:
-    void TearDown() override { SetModalFormHook({}); }
-
-    void Open(TableDialog& dialog, const std::function<void()>& action) {
-        SetModalFormHook([&](ModalForm&) {
-            dialog.show();
-            dialog.activateWindow();
-            ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
-            action();
-        });
-        ShowModal(dialog);
-        SetModalFormHook({});
-    }
-
-    static void Type(QLineEdit* box, const QString& text) {
-        box->setFocus();
-        box->selectAll();
-        QTest::keyClicks(box, text);
-    }
-
     std::array<Entry, 3> table{{{1, 0}, {2, 7}, {3, -1}}};
     MsgBoxRecorder boxes;
 };
@@ -96,7 +78,7 @@ class RecordStepsTest : public ::testing::Test {
 
 TEST_F(RecordStepsTest, TheArrowsSaveTheEntryLeftAndWrapAtBothEnds) {
     TableDialog dialog(table);
-    Open(dialog, [&] {
+    OpenWindow(dialog, [&] {
         Type(dialog.txtSize, "9");
         QTest::mouseClick(dialog.left, Qt::LeftButton); // the click takes the typed value over
         EXPECT_EQ(dialog.number, 2);
@@ -116,7 +98,7 @@ TEST_F(RecordStepsTest, TheArrowsSaveTheEntryLeftAndWrapAtBothEnds) {
 
 TEST_F(RecordStepsTest, AValueListSelectsByValueAndKeepsAValueItDoesNotList) {
     TableDialog dialog(table);
-    Open(dialog, [&] {
+    OpenWindow(dialog, [&] {
         EXPECT_EQ(dialog.lstTown->currentIndex(), 1); // town 0, after "Not Assigned"
         EXPECT_EQ(dialog.lstTown->itemText(0), "Not Assigned");
         dialog.lstTown->setFocus();
@@ -135,11 +117,11 @@ TEST_F(RecordStepsTest, ADialogThatClosesOnOpeningIsNotSeenAndLoadsAgainNextTime
     TableDialog dialog(table);
     dialog.refuse = true;
     bool seen = false;
-    Open(dialog, [&] { seen = true; });
+    OpenWindow(dialog, [&] { seen = true; });
     EXPECT_FALSE(seen);
     EXPECT_FALSE(dialog.isVisible());
     dialog.refuse = false;
-    Open(dialog, [&] {
+    OpenWindow(dialog, [&] {
         seen = true;
         QTest::keyClick(dialog.txtSize, Qt::Key_Escape);
     });

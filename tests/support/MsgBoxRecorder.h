@@ -3,6 +3,7 @@
 #include "platform/core/MsgBox.h"
 
 #include <deque>
+#include <string>
 #include <vector>
 
 // Answers every message box while it lives and records what was shown.
@@ -17,6 +18,13 @@ class MsgBoxRecorder {
     void QueueAnswer(MsgBoxResult answer) { answers_.push_back(answer); }
 
     const std::vector<MsgBoxCall>& Calls() const { return calls_; }
+    // The texts shown, in turn.
+    std::vector<std::string> Texts() const {
+        std::vector<std::string> texts;
+        for (const MsgBoxCall& call : calls_)
+            texts.push_back(call.text);
+        return texts;
+    }
 
   private:
     std::vector<MsgBoxCall> calls_;

@@ -1,6 +1,8 @@
 #include "support/SampleScenario.h"
 
+#include "scenario/OwnLayout.h"
 #include "scenario/ScenarioClearing.h"
+#include "support/TempFolder.h"
 
 #include <random>
 
@@ -252,4 +254,9 @@ Scenario MakeMinimalScenario() {
     s.Towns[0].Terrain = TerrainGrid(32);
     ClearTown(s, 0);
     return s;
+}
+
+void WriteScenarioFile(const std::string& path, const Scenario& s) {
+    SectionDirectoryTable dir{};
+    PutFileBytes(path, WriteScenarioImage(s, dir));
 }

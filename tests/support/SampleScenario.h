@@ -3,6 +3,7 @@
 #include "scenario/Scenario.h"
 
 #include <cstdint>
+#include <string>
 
 // A scenario whose every stored field holds a varied, non-default value (texts of 0 to 255
 // characters with bytes above 127 among them), shaped so that writing and reading it back
@@ -13,3 +14,6 @@ Scenario MakeVariedScenario(int outdoorWidth, int outdoorHeight, int townCount,
 
 // The smallest valid scenario: one section and one small town, all cleared.
 Scenario MakeMinimalScenario();
+
+// Writes the scenario to the path in the editor's own layout.
+void WriteScenarioFile(const std::string& path, const Scenario& s);

@@ -178,38 +178,3 @@ TEST_F(OutdoorDialogsTest, VarTownEntryFlagHeadingsStandApartOverTheirOwnColumns
         Click(d.cmdCancel);
     });
 }
-
-TEST_F(OutdoorDialogsTest, VarTownEntryFlagRanges) {
-    Scen.VarTownEntries[0] = {0, 5, 5};
-    struct Case {
-        bool partA;
-        const char* typed;
-        const char* message; // null: accepted
-    };
-    const Case cases[] = {
-        {true, "299", nullptr},
-        {true, "300", "Value must be between 0 and 299."},
-        {true, "-1", "Value must be between 0 and 299."},
-        {false, "9", nullptr},
-        {false, "10", "Value must be between 0 and 9."},
-        {true, "", nullptr}, // an emptied box takes 0
-    };
-    for (const Case& c : cases) {
-        const std::size_t shown = boxes.Calls().size();
-        Open<frmVarTownEntry>([&](frmVarTownEntry& d) {
-            QLineEdit* box = c.partA ? d.txtStuffDoneA[0] : d.txtStuffDoneB[0];
-            TypeInto(box, c.typed, false);
-            QTest::keyClick(box, Qt::Key_Return);
-            if (c.message) {
-                ASSERT_GT(boxes.Calls().size(), shown) << c.typed;
-                EXPECT_EQ(boxes.Calls().back().text, c.message);
-                EXPECT_TRUE(d.isVisible()) << "OK waits for an accepted entry";
-                Click(d.cmdCancel);
-            }
-        });
-        if (!c.message) {
-            EXPECT_EQ(boxes.Calls().size(), shown) << c.typed;
-        }
-    }
-    EXPECT_EQ(Scen.VarTownEntries[0], (VarTownEntry{0, 0, 9}));
-}

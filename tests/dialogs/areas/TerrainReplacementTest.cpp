@@ -1,10 +1,10 @@
 #include "dialogs/areas/TerrainReplacement.h"
 #include "dialogs/areas/frmReplaceTerrain.h"
 
-#include "support/DialogDriver.h"
 #include "map/MapCells.h"
 #include "map/MapState.h"
 #include "platform/qt/QtText.h"
+#include "support/DialogDriver.h"
 #include "support/MsgBoxRecorder.h"
 #include "support/SampleScenario.h"
 
@@ -18,7 +18,6 @@ constexpr std::uint8_t kTo = 9;
 class TerrainReplacementTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        savedMap_ = Map;
         Scen = MakeVariedScenario(3, 3, 2, 51);
         Scen.CurrentOutdoorX = Scen.CurrentOutdoorY = 1;
         Scen.CurrentTown = 1;
@@ -31,10 +30,7 @@ class TerrainReplacementTest : public ::testing::Test {
             std::fill(Scen.OutdoorSections.At(x, y).Terrain.Cells().begin(),
                       Scen.OutdoorSections.At(x, y).Terrain.Cells().end(), kFrom);
     }
-    void TearDown() override {
-        UnloadAllForms();
-        Map = savedMap_;
-    }
+    void TearDown() override { UnloadAllForms(); }
 
     void Edit(std::int16_t mode) {
         Map.EditMode = mode;
@@ -51,9 +47,6 @@ class TerrainReplacementTest : public ::testing::Test {
         };
     }
     std::vector<int> draws;
-
-  private:
-    MapState savedMap_;
 };
 } // namespace
 

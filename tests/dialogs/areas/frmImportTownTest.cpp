@@ -1,4 +1,5 @@
 #include "dialogs/areas/frmImportTown.h"
+#include "support/DialogDriver.h"
 
 #include "platform/qt/SharedForms.h"
 #include "scenario/OwnLayout.h"
@@ -23,8 +24,6 @@ class ImportDialogTest : public ::testing::Test {
     void SetUp() override {
         InitCommonTables();
         InitScenEditorTables();
-        savedScen_ = Scen;
-        savedFile_ = ScenFile;
         Scen = MakeVariedScenario(2, 2, 2, 5);
         Scen.CurrentTown = 1;
         Scen.CurrentOutdoorX = 0;
@@ -32,36 +31,18 @@ class ImportDialogTest : public ::testing::Test {
         ScenFile.FileDialogCancelled = 0;
         source = MakeVariedScenario(2, 3, 4, 17);
         path = folder.File("Other.vrs");
-        SectionDirectoryTable dir{};
-        PutFileBytes(path, WriteScenarioImage(source, dir));
+        WriteScenarioFile(path, source);
     }
     void TearDown() override {
         SetModalFormHook({});
         UnloadAllForms();
-        Scen = savedScen_;
-        ScenFile = savedFile_;
     }
 
     // Opens the shared dialog as the main window does, shown and active, and lets the action
     // play the author.
     frmImportTown& Run(std::uint8_t context, const std::function<void(frmImportTown&)>& action) {
-        SetModalFormHook([&action](ModalForm& form) {
-            form.show();
-            form.activateWindow();
-            ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
-            action(static_cast<frmImportTown&>(form));
-        });
-        frmImportTown& dialog = SharedForm<frmImportTown>();
-        dialog.Context = context;
-        ShowModal(dialog);
-        SetModalFormHook({});
-        return dialog;
-    }
-
-    static void Type(QLineEdit* box, const char* text) {
-        box->setFocus();
-        box->selectAll();
-        QTest::keyClicks(box, text);
+        return OpenDialog<frmImportTown>([context](frmImportTown& d) { d.Context = context; },
+                                         action);
     }
 
     // Which controls of the two modes show: boxes, then the three label pairs.
@@ -82,10 +63,6 @@ class ImportDialogTest : public ::testing::Test {
     FileDialogScript files;
     Scenario source;
     std::string path;
-
-  private:
-    Scenario savedScen_;
-    ScenarioFileState savedFile_;
 };
 
 TEST_F(ImportDialogTest, ATownNumberAndAFileReplaceTheCurrentTown) {

@@ -1,8 +1,8 @@
 #include "dialogs/areas/frmOutWandering.h"
 
-#include "support/DialogDriver.h"
 #include "dialogs/nodes/frmEditSpNode.h"
 #include "platform/qt/QtText.h"
+#include "support/DialogDriver.h"
 #include "support/MsgBoxRecorder.h"
 #include "support/SampleScenario.h"
 
@@ -115,7 +115,9 @@ TEST_F(OutWanderingTest, NewNodeLeftFreeKeepsMinusOneAndEditsSurvive) {
         Click(d.cmdScrollLeft); // encounter 2
         ChooseRow(d.lstMonster[3], 9);
         SetModalFormHook([&](ModalForm& form) {
-            auto& editor = static_cast<frmEditSpNode&>(form);
+            auto* editorFound = OpenedAs<frmEditSpNode>(form);
+            if (!editorFound) return;
+            auto& editor = *editorFound;
             EXPECT_EQ(editor.NodeSet, 1);
             offered = editor.NodeNum;
             form.show();

@@ -74,28 +74,6 @@ TEST_F(TownItemTest, BrowseContextOffersNoItemWhichFreesTheSlot) {
     EXPECT_EQ(Item(0).Y, 0);
 }
 
-TEST_F(TownItemTest, ChargesAcceptMinusOneToAThousand) {
-    struct Case {
-        const char* typed;
-        bool refused;
-    };
-    const Case cases[] = {{"1000", false}, {"-1", false}, {"1001", true}, {"-2", true}};
-    for (const Case& c : cases) {
-        Edit(false, 0, [&](frmTownItem& d) {
-            TypeInto(d.txtCharges, c.typed, false);
-            EXPECT_EQ(d.BadInput, c.refused) << c.typed;
-            Click(d.cmdOK);
-            EXPECT_EQ(d.isVisible(), c.refused) << c.typed;
-            if (c.refused) Click(d.cmdCancel);
-        });
-        if (!c.refused) {
-            EXPECT_EQ(Item(0).Charges, QString(c.typed).toInt());
-        }
-    }
-    ASSERT_EQ(boxes.Calls().size(), 2u);
-    EXPECT_EQ(boxes.Calls()[0].text, "Charges must be between -1 and 1000.");
-}
-
 TEST_F(TownItemTest, ArrowsSaveFlagsAndWrap) {
     Edit(true, 0, [this](frmTownItem& d) {
         Click(d.chkProperty);

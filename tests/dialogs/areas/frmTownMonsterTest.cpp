@@ -100,16 +100,6 @@ TEST_F(TownMonsterTest, ChoosingATypeTakesItsAttitudeAndTypeZeroFreesTheSlot) {
     EXPECT_EQ(Creature(1).Y, 0);
 }
 
-TEST_F(TownMonsterTest, CancelStoresNothing) {
-    const TownCreature before = Creature(0);
-    Edit(false, 0, [](frmTownMonster& d) {
-        ChooseRow(d.lstMonster, 3);
-        TypeInto(d.txtKilledSpnode, "44");
-        QTest::keyClick(d.txtKilledSpnode, Qt::Key_Escape);
-    });
-    EXPECT_EQ(Creature(0), before);
-}
-
 TEST_F(TownMonsterTest, ArrowsSaveAndWrapAroundTheList) {
     Edit(true, 0, [this](frmTownMonster& d) {
         ASSERT_TRUE(d.cmdScrollLeft->isVisibleTo(&d));
@@ -162,18 +152,6 @@ TEST_F(TownMonsterTest, RejectedNumbersArePutBackAndBlockOk) {
     EXPECT_EQ(Creature(0).KilledNode, 16);
 }
 
-TEST_F(TownMonsterTest, DayAboveAByteIsRefusedRatherThanCut) {
-    Creature(0).TimeFlag = 1;
-    Edit(false, 0, [this](frmTownMonster& d) {
-        TypeInto(d.txtExtra[0], "300");
-        ASSERT_EQ(boxes.Calls().size(), 1u);
-        EXPECT_EQ(boxes.Calls()[0].text, "Value must be between 0 and 255.");
-        TypeInto(d.txtExtra[0], "255");
-        Click(d.cmdOK);
-    });
-    EXPECT_EQ(Creature(0).TimeValue1, 255);
-}
-
 TEST_F(TownMonsterTest, StalePersonalityTownShowsNoSelectionAndIsKept) {
     Creature(0).PersonalityNum = 95; // town 9 does not exist
     Edit(false, 0, [](frmTownMonster& d) {
@@ -194,7 +172,9 @@ TEST_F(TownMonsterTest, StalePersonalityTownShowsNoSelectionAndIsKept) {
 TEST_F(TownMonsterTest, CustomPortraitIsStoredAboveAThousandAndPreselected) {
     std::int16_t offered = -2;
     SetModalFormHook([&offered](ModalForm& form) {
-        auto& picker = static_cast<frmSelectIcon&>(form);
+        auto* pickerFound = OpenedAs<frmSelectIcon>(form);
+        if (!pickerFound) return;
+        auto& picker = *pickerFound;
         offered = picker.PictureSelect;
         picker.PictureSelect = 5;
     });
@@ -225,7 +205,9 @@ TEST_F(TownMonsterTest, CancelledNewKilledNodeKeepsMinusOneWhileThatNodeIsFree) 
     Qt::Key answer = Qt::Key_Return;
     Edit(false, 0, [&](frmTownMonster& d) {
         SetModalFormHook([&](ModalForm& form) {
-            auto& editor = static_cast<frmEditSpNode&>(form);
+            auto* editorFound = OpenedAs<frmEditSpNode>(form);
+            if (!editorFound) return;
+            auto& editor = *editorFound;
             EXPECT_EQ(editor.NodeSet, 2);
             offered = editor.NodeNum;
             form.show();

@@ -31,23 +31,17 @@ class DialogueTest : public NodeScenarioTest {
                std::function<void(frmEditSpNode&)> nodeEditor = {}) {
         SetModalFormHook([act, nodeEditor](ModalForm& form) {
             ShowActive(form);
-            if (auto* f = dynamic_cast<Form*>(&form)) act(*f);
-            if (auto* e = dynamic_cast<frmEditSpNode*>(&form); e && nodeEditor) nodeEditor(*e);
+            if (auto* f = dynamic_cast<Form*>(&form))
+                act(*f);
+            else if (auto* e = dynamic_cast<frmEditSpNode*>(&form); e && nodeEditor)
+                nodeEditor(*e);
+            else
+                ADD_FAILURE() << "unexpected window " << ClassName(typeid(form));
         });
         Form& form = SharedForm<Form>();
         ShowModal(form);
         SetModalFormHook({});
         return form;
-    }
-
-    // Picks a row of a drop-down list with the mouse, as the author does.
-    static void Choose(QComboBox* list, int row) {
-        list->showPopup();
-        auto* view = list->view();
-        const QModelIndex index = view->model()->index(row, 0);
-        view->scrollTo(index);
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
-                          QPoint(4, view->visualRect(index).center().y()));
     }
 
     static void PressEnter(QWidget* focused) { QTest::keyClick(focused, Qt::Key_Return); }

@@ -6,6 +6,7 @@
 #include "dialogs/nodes/frmEditText6.h"
 #include "dialogs/pictures/frmSelectIcon.h"
 #include "platform/qt/SharedForms.h"
+#include "support/DialogDriver.h"
 #include "support/MsgBoxRecorder.h"
 
 #include <QAbstractButton>
@@ -13,26 +14,6 @@
 #include <QLineEdit>
 #include <QTest>
 #include <functional>
-
-// Shows a window as the active one, so that keys and focus changes reach it.
-inline void ShowActive(QWidget& window) {
-    window.show();
-    window.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-}
-
-// Replaces a box's text by typing, as the author does, then tabs out of it.
-inline void TypeInto(QLineEdit* box, const QString& text) {
-    box->setFocus();
-    box->selectAll();
-    if (text.isEmpty()) QTest::keyClick(box, Qt::Key_Backspace);
-    QTest::keyClicks(box, text);
-    QTest::keyClick(box, Qt::Key_Tab);
-}
-
-inline void Click(QAbstractButton* button) {
-    QTest::mouseClick(button, Qt::LeftButton);
-}
 
 // Runs the node editor and the windows it opens as its openers do, each window handed to the
 // action for its kind while it is shown.
@@ -56,10 +37,14 @@ class NodeEditorTest : public NodeScenarioTest {
             ShowActive(form);
             if (auto* e = dynamic_cast<frmEditSpNode*>(&form); e && script_.editor)
                 script_.editor(*e);
-            if (auto* t = dynamic_cast<frmEditText2*>(&form); t && script_.text2) script_.text2(*t);
-            if (auto* t = dynamic_cast<frmEditText6*>(&form); t && script_.text6) script_.text6(*t);
-            if (auto* p = dynamic_cast<frmSelectIcon*>(&form); p && script_.picker)
+            else if (auto* t = dynamic_cast<frmEditText2*>(&form); t && script_.text2)
+                script_.text2(*t);
+            else if (auto* t6 = dynamic_cast<frmEditText6*>(&form); t6 && script_.text6)
+                script_.text6(*t6);
+            else if (auto* p = dynamic_cast<frmSelectIcon*>(&form); p && script_.picker)
                 script_.picker(*p);
+            else
+                ADD_FAILURE() << "unexpected window " << ClassName(typeid(form));
         });
     }
 

@@ -65,12 +65,12 @@ TEST_F(TalkingNodeEditorTest, PersonalityListNumbersTheCurrentTownsPersonalities
         EXPECT_EQ(d.lstPersonality->itemText(1), "-1 - Unused");
         EXPECT_EQ(d.lstPersonality->itemText(7), "15 - Per5");
         EXPECT_EQ(d.lstPersonality->currentIndex(), 4); // 12
-        Choose(d.lstPersonality, 7);
+        ChooseRow(d.lstPersonality, 7);
         Click(d.cmdOK);
     });
     EXPECT_EQ(Node(3).PersonalityNum, 15);
     OpenNode(3, [](frmDialogNode& d) {
-        Choose(d.lstPersonality, 0);
+        ChooseRow(d.lstPersonality, 0);
         Click(d.cmdOK);
     });
     EXPECT_EQ(Node(3).PersonalityNum, -2);
@@ -101,7 +101,7 @@ TEST_F(TalkingNodeEditorTest, FlagListsFollowPartAAndAChosenFlagRefillsTheValues
         EXPECT_EQ(d.lstChoose[0]->itemText(13), "13 - ");
         EXPECT_EQ(d.lstChoose[1]->itemText(3), "3 - F12v3");
         EXPECT_EQ(d.lstChoose[1]->currentIndex(), 3);
-        Choose(d.lstChoose[0], 40);
+        ChooseRow(d.lstChoose[0], 40);
         EXPECT_EQ(d.txtExtra[0]->text(), "40");
         EXPECT_EQ(d.lstChoose[1]->itemText(3), "3 - F40v3");
         Click(d.cmdOK);
@@ -196,15 +196,15 @@ TEST_F(TalkingNodeEditorTest, TheNodeTypeDecidesWhichExtrasAreKept) {
     Typed(9, 7, {3, 250, 20, 0});
     OpenNode(9, [](frmDialogNode& d) {
         EXPECT_EQ(d.lblPrompt[4]->text(), "Name of shop");
-        Choose(d.lstType, 1);
+        ChooseRow(d.lstType, 1);
         EXPECT_EQ(d.txtExtra[1]->text(), "250"); // kept, although type 1 takes 0..9
         EXPECT_EQ(d.txtExtra[2]->text(), "20");
         Click(d.cmdScrollRight);
         Click(d.cmdScrollLeft);
-        Choose(d.lstType, 0);
+        ChooseRow(d.lstType, 0);
         for (QLineEdit* extra : d.txtExtra)
             EXPECT_EQ(extra->text(), "0");
-        Choose(d.lstType, 8);
+        ChooseRow(d.lstType, 8);
         for (QLabel* prompt : d.lblPrompt)
             EXPECT_EQ(prompt->text(), "Unused");
         for (QComboBox* list : d.lstChoose)

@@ -1,4 +1,5 @@
 #include "dialogs/pictures/frmSelectIcon.h"
+#include "support/DialogDriver.h"
 
 #include "graphics/GraphicsSheets.h"
 #include "platform/qt/PictureBox.h"
@@ -30,16 +31,12 @@ class PicturePickerTest : public ::testing::Test {
     // Opens the shared picker as a caller does; the action plays the author.
     frmSelectIcon& Pick(std::int32_t set, std::int16_t select,
                         const std::function<void(frmSelectIcon&)>& action) {
-        SetModalFormHook([&action](ModalForm& form) {
-            form.show();
-            action(static_cast<frmSelectIcon&>(form));
-        });
-        frmSelectIcon& picker = SharedForm<frmSelectIcon>();
-        picker.PictureSet = set;
-        picker.PictureSelect = select;
-        ShowModal(picker);
-        SetModalFormHook({});
-        return picker;
+        return OpenDialog<frmSelectIcon>(
+            [&](frmSelectIcon& p) {
+                p.PictureSet = set;
+                p.PictureSelect = select;
+            },
+            action);
     }
 
     // Visible cells, the marked cell (-1 none; the option and the border must agree), arrows.

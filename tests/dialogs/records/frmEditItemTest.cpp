@@ -90,20 +90,6 @@ TEST_F(ItemEditorTest, OldMissileKindAndNoWeaponTypeAreShownAsTheListsCan) {
     EXPECT_EQ(Item(40).WeaponType, 0);
 }
 
-TEST_F(ItemEditorTest, ArrowsSaveAndWrapBetween0And499AndCancelKeepsTheRest) {
-    Edit(0, [](frmEditItem& d) {
-        Type(d.txtBonus, "5");
-        Click(d.cmdScrollLeft);
-        EXPECT_EQ(d.lblItemNum->text(), "499");
-        Click(d.cmdScrollRight);
-        EXPECT_EQ(d.lblItemNum->text(), "0");
-        EXPECT_EQ(d.txtBonus->text(), "5");
-        Type(d.txtBonus, "6");
-        Click(d.cmdCancel);
-    });
-    EXPECT_EQ(Item(0).Bonus, 5);
-}
-
 TEST_F(ItemEditorTest, ProtectionTheByteCannotHoldGetsItsValueBack) {
     Item(40).Protection = 4;
     Edit(40, [this](frmEditItem& d) {

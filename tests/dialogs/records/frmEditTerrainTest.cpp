@@ -67,21 +67,6 @@ TEST_F(TerrainEditorTest, DoorShowsNoSoundAs99AndStoresItAs200) {
     EXPECT_EQ(Terrain(120).BoatOver, 1);
 }
 
-TEST_F(TerrainEditorTest, ArrowsSaveAndWrapBetween0And255) {
-    Edit(0, [](frmEditTerrain& d) {
-        Type(d.txtShortcutKey, "q");
-        Click(d.cmdScrollLeft);
-        EXPECT_EQ(d.lblTerrNum->text(), "255");
-        Type(d.txtLight, "3");
-        Click(d.cmdScrollRight);
-        EXPECT_EQ(d.lblTerrNum->text(), "0");
-        EXPECT_EQ(d.txtShortcutKey->text(), "q");
-        Click(d.cmdCancel);
-    });
-    EXPECT_EQ(Terrain(0).ShortcutKey, "q");
-    EXPECT_EQ(Terrain(255).Light, 3);
-}
-
 TEST_F(TerrainEditorTest, GameTerrainKeepsEverythingButTheShortcutKey) {
     const TerrainType before = Terrain(90);
     Edit(90, [](frmEditTerrain& d) {

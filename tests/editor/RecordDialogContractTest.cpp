@@ -1,0 +1,284 @@
+// What every dialog built on the record-dialog base promises, walked over one table of them.
+// A dialog with bound boxes or record arrows is one row here. Not rows: the dialogs whose
+// arrows keep edits in a working copy until OK (the outdoor encounters), and those whose boxes
+// are bound by the node type or whose OK acts elsewhere (node and talk editors, the new-scenario
+// dialog, the terrain replacement, the spot's node number); their own tests cover them.
+#include "dialogs/areas/frmTownDetails.h"
+#include "dialogs/areas/frmTownItem.h"
+#include "dialogs/areas/frmTownMonster.h"
+#include "dialogs/areas/frmVarTownEntry.h"
+#include "dialogs/records/frmEditItem.h"
+#include "dialogs/records/frmEditMonster.h"
+#include "dialogs/records/frmEditSpItem.h"
+#include "dialogs/records/frmEditTerrain.h"
+#include "scenario/tables/CommonTables.h"
+#include "scenario/tables/EditorTables.h"
+#include "support/DialogDriver.h"
+#include "support/MsgBoxRecorder.h"
+#include "support/SampleScenario.h"
+
+#include <QPushButton>
+
+namespace {
+// A box bound to a field of the record: how to find it, its caption and bounds, and where OK
+// stores it for record id.
+struct BoundBox {
+    std::string name;
+    std::string caption;
+    int min;
+    int max;
+    std::function<QLineEdit*(ModalForm&)> box;
+    std::function<int(int id)> stored;
+    std::function<void(int id, int value)> store;
+};
+
+// A dialog opened on record id of the sample scenario; first and last are the ids the record
+// arrows wrap between (equal: the dialog has no arrows).
+struct ContractRow {
+    std::string name;
+    int first;
+    int last;
+    std::function<void(int id, const std::function<void(ModalForm&)>&)> open;
+    std::function<int(ModalForm&)> id;
+    std::function<QPushButton*(ModalForm&, bool right)> arrow;
+    std::function<QPushButton*(ModalForm&, bool ok)> button;
+    std::vector<BoundBox> boxes;
+};
+
+#define BOX(Form, member) [](ModalForm& d) { return static_cast<Form&>(d).member; }
+// The field of record id, read and written.
+#define STORED(expr)                                                                               \
+    [](int id) { return int(expr); }, [](int id, int value) {                                      \
+        expr = static_cast<std::remove_reference_t<decltype(expr)>>(value);                        \
+    }
+#define AT(i) static_cast<std::size_t>(i)
+
+template <class Form>
+ContractRow Dialog(std::string name, int first, int last, std::function<void(Form&, int)> at,
+                   std::function<int(const Form&)> id, std::vector<BoundBox> boxes) {
+    ContractRow row{std::move(name), first, last, {}, {}, {}, {}, std::move(boxes)};
+    row.open = [at](int record, const std::function<void(ModalForm&)>& action) {
+        WindowScript script;
+        script.Open<Form>([&](Form& d) { at(d, record); }, [&](Form& d) { action(d); });
+    };
+    // The checked cast has placed the row's class behind every window these are given.
+    row.id = [id](ModalForm& d) { return id(static_cast<Form&>(d)); };
+    row.arrow = [](ModalForm& d, bool right) {
+        if constexpr (requires(Form & f) { f.cmdScrollRight; })
+            return right ? static_cast<Form&>(d).cmdScrollRight
+                         : static_cast<Form&>(d).cmdScrollLeft;
+        return static_cast<QPushButton*>(nullptr);
+    };
+    row.button = [](ModalForm& d, bool ok) {
+        return ok ? static_cast<Form&>(d).cmdOK : static_cast<Form&>(d).cmdCancel;
+    };
+    return row;
+}
+
+std::vector<ContractRow> Rows() {
+    std::vector<ContractRow> rows;
+    rows.push_back(Dialog<frmEditItem>(
+        "item", 0, 499,
+        [](frmEditItem& d, int id) {
+            Scen.ItemTypes[AT(id)].Ability = 0; // no ability that asks for charges
+            d.ItemNum = static_cast<std::int16_t>(id);
+        },
+        [](const frmEditItem& d) { return d.ItemNum; },
+        {{"value", "Value", 0, 10000, BOX(frmEditItem, txtValue),
+          STORED(Scen.ItemTypes[AT(id)].Value)},
+         {"weight", "Weight", 0, 250, BOX(frmEditItem, txtWeight),
+          STORED(Scen.ItemTypes[AT(id)].Weight)},
+         {"level", "Level", 0, 50, BOX(frmEditItem, txtLevel),
+          STORED(Scen.ItemTypes[AT(id)].Level)},
+         {"awkwardness", "Awkwardness", 0, 20, BOX(frmEditItem, txtAwkwardness),
+          STORED(Scen.ItemTypes[AT(id)].Awkwardness)},
+         {"bonus", "Bonus", 0, 10, BOX(frmEditItem, txtBonus),
+          STORED(Scen.ItemTypes[AT(id)].Bonus)},
+         {"charges", "Charges", 0, 100, BOX(frmEditItem, txtCharges),
+          STORED(Scen.ItemTypes[AT(id)].Charges)},
+         {"type flag", "Type Flag", 0, 255, BOX(frmEditItem, txtTypeFlag),
+          STORED(Scen.ItemTypes[AT(id)].TypeFlag)},
+         {"special class", "Special Class", 0, 100, BOX(frmEditItem, txtSpecClass),
+          STORED(Scen.ItemTypes[AT(id)].SpecialClass)}}));
+    rows.push_back(Dialog<frmEditMonster>(
+        "monster", 1, 255,
+        [](frmEditMonster& d, int id) { d.MonstNum = static_cast<std::int16_t>(id); },
+        [](const frmEditMonster& d) { return d.MonstNum; },
+        {{"level", "Level", 0, 40, BOX(frmEditMonster, txtLevel),
+          STORED(Scen.MonsterTypes[AT(id)].Level)},
+         {"health", "Health", 1, 2500, BOX(frmEditMonster, txtHealth),
+          STORED(Scen.MonsterTypes[AT(id)].Health)},
+         {"armor", "Armor", 0, 50, BOX(frmEditMonster, txtArmor),
+          STORED(Scen.MonsterTypes[AT(id)].Armor)},
+         {"skill", "Skill", 0, 40, BOX(frmEditMonster, txtSkill),
+          STORED(Scen.MonsterTypes[AT(id)].Skill)},
+         {"speed", "Speed", 1, 12, BOX(frmEditMonster, txtSpeed),
+          STORED(Scen.MonsterTypes[AT(id)].Speed)},
+         {"magic", "Magic spells", 0, 7, BOX(frmEditMonster, txtMagic),
+          STORED(Scen.MonsterTypes[AT(id)].MageLevel)},
+         {"priest", "Priest spells", 0, 7, BOX(frmEditMonster, txtPriest),
+          STORED(Scen.MonsterTypes[AT(id)].PriestLevel)},
+         {"treasure", "Treasure", 0, 4, BOX(frmEditMonster, txtTreasure),
+          STORED(Scen.MonsterTypes[AT(id)].Treasure)}}));
+    rows.push_back(Dialog<frmEditTerrain>(
+        "terrain", 0, 255,
+        [](frmEditTerrain& d, int id) { d.TerrNum = static_cast<std::int16_t>(id); },
+        [](const frmEditTerrain& d) { return d.TerrNum; },
+        {{"light", "Light radius", 0, 8, BOX(frmEditTerrain, txtLight),
+          STORED(Scen.TerrainTypes[AT(id)].Light)}}));
+    rows.push_back(Dialog<frmEditSpItem>(
+        "special item", 0, 49,
+        [](frmEditSpItem& d, int id) { d.SpItemNum = static_cast<std::int16_t>(id); },
+        [](const frmEditSpItem& d) { return d.SpItemNum; },
+        {{"node", "Value", -1, 255, BOX(frmEditSpItem, txtSpNode),
+          STORED(Scen.SpecialItems[AT(id)].Node)}}));
+    rows.push_back(Dialog<frmTownDetails>(
+        "town details", 0, 0, [](frmTownDetails&, int) {}, [](const frmTownDetails&) { return 0; },
+        {{"event", "Event", -1, 9, BOX(frmTownDetails, txtEventStop),
+          STORED(Scen.Towns[AT(Scen.CurrentTown + id)].EventStop)},
+         {"difficulty", "Difficulty", 0, 10, BOX(frmTownDetails, txtDifficulty),
+          STORED(Scen.Towns[AT(Scen.CurrentTown + id)].Difficulty)},
+         {"exit node", "Value", -1, 99, BOX(frmTownDetails, txtExitSpecial[2]),
+          STORED(Scen.Towns[AT(Scen.CurrentTown + id)].ExitSpecials[2])}}));
+    // The town's lists, browsed from the Town menu.
+    const int lastItem = Scen.Towns[AT(Scen.CurrentTown)].MaxPresetItem();
+    for (PresetItem& item : Scen.Towns[AT(Scen.CurrentTown)].PresetItems)
+        item.Item = 3; // an item, so that the slot is kept
+    rows.push_back(Dialog<frmTownItem>(
+        "town item", 0, lastItem,
+        [](frmTownItem& d, int id) {
+            d.Context = true;
+            d.ItemNum = static_cast<std::int16_t>(id);
+        },
+        [](const frmTownItem& d) { return d.ItemNum; },
+        {{"charges", "Charges", -1, 1000, BOX(frmTownItem, txtCharges),
+          STORED(Scen.Towns[AT(Scen.CurrentTown)].PresetItems[AT(id)].Charges)}}));
+    const int lastCreature = Scen.Towns[AT(Scen.CurrentTown)].MaxCreature();
+    for (TownCreature& creature : Scen.Towns[AT(Scen.CurrentTown)].Creatures) {
+        creature.Monster = 5; // a creature that shows both timing boxes
+        creature.TimeFlag = 1;
+    }
+    rows.push_back(Dialog<frmTownMonster>(
+        "town creature", 0, lastCreature,
+        [](frmTownMonster& d, int id) {
+            d.Context = true;
+            d.MonstNum = static_cast<std::int16_t>(id);
+        },
+        [](const frmTownMonster& d) { return d.MonstNum; },
+        {{"day", "Value", 0, 255, BOX(frmTownMonster, txtExtra[0]),
+          STORED(Scen.Towns[AT(Scen.CurrentTown)].Creatures[AT(id)].TimeValue1)},
+         {"event", "Value", 0, 20, BOX(frmTownMonster, txtExtra[1]),
+          STORED(Scen.Towns[AT(Scen.CurrentTown)].Creatures[AT(id)].TimeValue2)},
+         {"killed node", "Value", -1, 99, BOX(frmTownMonster, txtKilledSpnode),
+          STORED(Scen.Towns[AT(Scen.CurrentTown)].Creatures[AT(id)].KilledNode)}}));
+    for (VarTownEntry& entry : Scen.VarTownEntries)
+        entry.Town = 0; // an entrance whose flag is kept
+    rows.push_back(Dialog<frmVarTownEntry>(
+        "varying town entrance", 0, 0, [](frmVarTownEntry&, int) {},
+        [](const frmVarTownEntry&) { return 0; },
+        {{"flag A", "Value", 0, 299, BOX(frmVarTownEntry, txtStuffDoneA[3]),
+          STORED(Scen.VarTownEntries[AT(id + 3)].StuffDoneA)},
+         {"flag B", "Value", 0, 9, BOX(frmVarTownEntry, txtStuffDoneB[3]),
+          STORED(Scen.VarTownEntries[AT(id + 3)].StuffDoneB)}}));
+    return rows;
+}
+
+class RecordDialogContractTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        InitCommonTables();
+        InitScenEditorTables();
+        Scen = MakeVariedScenario(1, 1, 1, 11);
+        Scen.CurrentTown = 0;
+    }
+    void TearDown() override { UnloadAllForms(); }
+
+    // The messages shown since the previous call.
+    std::vector<std::string> NewMessages() {
+        std::vector<std::string> texts = boxes.Texts();
+        texts.erase(texts.begin(), texts.begin() + static_cast<std::ptrdiff_t>(seen_));
+        seen_ = boxes.Calls().size();
+        return texts;
+    }
+
+    MsgBoxRecorder boxes;
+
+  private:
+    std::size_t seen_ = 0;
+};
+} // namespace
+
+TEST_F(RecordDialogContractTest, EveryRecordDialogKeepsTheContract) {
+    for (const ContractRow& row : Rows()) {
+        SCOPED_TRACE(row.name);
+        const int id = row.last;
+        // Stored values within the bounds, that no check refuses on the way.
+        for (const BoundBox& b : row.boxes)
+            for (int record : {row.first, row.last})
+                b.store(record, (b.min + b.max) / 2);
+        // The opening shows the record; each box refuses min - 1 and max + 1 with its message
+        // and keeps its value, and takes min; OK stores what the boxes hold.
+        row.open(id, [&](ModalForm& d) {
+            for (const BoundBox& b : row.boxes) {
+                SCOPED_TRACE(b.name);
+                QLineEdit* box = b.box(d);
+                EXPECT_EQ(box->text(), QString::number(b.stored(id)));
+                const QString kept = box->text();
+                const std::string refusal = b.caption + " must be between " +
+                                            std::to_string(b.min) + " and " +
+                                            std::to_string(b.max) + ".";
+                for (int wrong : {b.min - 1, b.max + 1}) {
+                    TypeInto(box, QString::number(wrong));
+                    // Each keystroke past the bound is refused again.
+                    const std::vector<std::string> shown = NewMessages();
+                    EXPECT_FALSE(shown.empty()) << wrong;
+                    for (const std::string& text : shown)
+                        EXPECT_EQ(text,
+                                  wrong < -1 ? "Values less than -1 are not accepted." : refusal)
+                            << wrong;
+                    EXPECT_EQ(box->text(), kept) << wrong;
+                }
+                TypeInto(box, QString::number(b.max));
+                TypeInto(box, QString::number(b.min));
+                EXPECT_TRUE(NewMessages().empty());
+            }
+            Click(row.button(d, true));
+        });
+        for (const BoundBox& b : row.boxes)
+            EXPECT_EQ(b.stored(id), b.min) << b.name;
+
+        // The largest values are taken too; Cancel stores nothing of them.
+        for (bool ok : {false, true}) {
+            row.open(id, [&](ModalForm& d) {
+                for (const BoundBox& b : row.boxes)
+                    TypeInto(b.box(d), QString::number(b.max));
+                Click(row.button(d, ok));
+            });
+            for (const BoundBox& b : row.boxes)
+                EXPECT_EQ(b.stored(id), ok ? b.max : b.min)
+                    << b.name << (ok ? " after OK" : " after Cancel");
+        }
+        EXPECT_TRUE(NewMessages().empty());
+        if (row.first == row.last) continue;
+
+        // Both arrows wrap at the ends, and save the record before they step.
+        const BoundBox& b = row.boxes.front();
+        row.open(row.first, [&](ModalForm& d) {
+            Click(row.arrow(d, false));
+            EXPECT_EQ(row.id(d), row.last);
+            // The record holds max since the OK above.
+            Type(b.box(d), QString::number(b.min));
+            Click(row.arrow(d, true));
+            EXPECT_EQ(row.id(d), row.first);
+            EXPECT_EQ(b.stored(row.last), b.min);
+            Click(row.arrow(d, false));
+            EXPECT_EQ(b.box(d)->text(), QString::number(b.min));
+            Type(b.box(d), QString::number(b.max));
+            Click(row.arrow(d, false));
+            EXPECT_EQ(row.id(d), row.last - 1);
+            EXPECT_EQ(b.stored(row.last), b.max);
+            Click(row.button(d, false));
+        });
+        EXPECT_TRUE(NewMessages().empty());
+    }
+}
