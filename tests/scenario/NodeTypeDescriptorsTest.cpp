@@ -2,6 +2,8 @@
 #include "scenario/tables/CommonTables.h"
 #include "scenario/tables/EditorTables.h"
 
+#include "support/Ints.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -12,10 +14,6 @@
 
 namespace {
 constexpr const char* kUnused = "Unused";
-
-template <class... T> std::vector<int> Ints(T... values) {
-    return {static_cast<int>(values)...};
-}
 
 class NodeTypeDescriptorsTest : public testing::Test {
   protected:

@@ -2,6 +2,7 @@
 
 #include "platform/core/ByteBuffer.h"
 #include "support/ErrorOf.h"
+#include "support/Ints.h"
 #include "support/OwnLayoutImage.h"
 #include "support/SampleScenario.h"
 
@@ -21,9 +22,6 @@ int ReadError(const std::vector<std::uint8_t>& image) {
     return ErrorOf([&] { ReadScenarioImageV2(s, image); });
 }
 
-template <class... T> std::vector<int> Ints(T... values) {
-    return {static_cast<int>(values)...};
-}
 } // namespace
 
 // Each part is read from its own bytes: one byte short of them, the section fails even though

@@ -1,15 +1,14 @@
 #include "graphics/core/PictureNumbering.h"
 #include "scenario/Scenario.h"
 
+#include "support/Ints.h"
+
 #include <gtest/gtest.h>
 
 namespace {
 using S = Sheet;
 PicCopy Copy(S sheet, int index, PixelRect source, PixelRect dest) {
     return {sheet, index, source, dest};
-}
-template <class... T> std::vector<int> Ints(T... values) {
-    return {static_cast<int>(values)...};
 }
 } // namespace
 
