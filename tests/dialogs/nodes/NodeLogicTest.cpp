@@ -3,6 +3,8 @@
 #include "dialogs/nodes/NodeStorage.h"
 #include "dialogs/nodes/NodeTestScenario.h"
 #include "dialogs/nodes/NodeTypePresentation.h"
+#include "platform/core/RuntimeError.h"
+#include "support/ErrorOf.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 #include "scenario/Scenario.h"
 #include "scenario/tables/CommonTables.h"
 #include "scenario/tables/EditorTables.h"
-#include "support/GameLayoutFixture.h"
+#include "support/Ints.h"
 #include "support/SampleScenario.h"
 
 #include <gtest/gtest.h>
