@@ -55,19 +55,15 @@ TEST_F(NodeEditorTest, EachFamilyWrapsItsArrowsSavesOnEnterAndHandsBackTheNodeOp
 
 // Cancel hands back the node shown, except one taken for a new reference and left free.
 TEST_F(NodeEditorTest, CancelHandsBackTheNodeShownUnlessTakenForANewReferenceAndLeftFree) {
-    struct Row {
-        std::int16_t opened;
-        bool right;
-        std::int16_t handed;
-    };
-    for (const Row r : {Row{7, true, 8}, Row{3, false, 3}, Row{-1, false, -1}}) {
-        SCOPED_TRACE(r.opened);
-        frmEditSpNode& editor = Edit(2, r.opened, [&](frmEditSpNode& e) {
-            if (r.right) Click(e.cmdScrollRight);
+    const std::int16_t rows[][3] = {{7, 1, 8}, {3, 0, 3}, {-1, 0, -1}}; // opened, right, handed
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r[0]);
+        frmEditSpNode& editor = Edit(2, r[0], [&](frmEditSpNode& e) {
+            if (r[1]) Click(e.cmdScrollRight);
             TypeInto(e.txtData[5], "3"); // typed, but the type stays "No Special"
             QTest::keyClick(e.txtData[0], Qt::Key_Escape);
         });
-        EXPECT_EQ(editor.NodeNum, r.handed);
+        EXPECT_EQ(editor.NodeNum, r[2]);
     }
     EXPECT_EQ(Scen.Towns[1].SpecialNodes[0].Extra1a, -1);
 }
@@ -301,10 +297,7 @@ TEST_F(NodeEditorTest, PicturesArePickedFromTheKindOfTheNodesType) {
     struct Case {
         std::int16_t type, stored;
         bool custom;
-        std::int32_t pickerKind;
-        std::int16_t marked;
-        int pick;
-        std::int16_t result;
+        int pickerKind, marked, pick, result;
     };
     const Case cases[] = {
         {56, 12, false, 6, 12, 20, 20},  // terrain picture
