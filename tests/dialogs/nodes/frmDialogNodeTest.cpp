@@ -180,15 +180,12 @@ TEST_F(TalkingNodeEditorTest, TheNodeTypeDecidesWhichExtrasAreKept) {
 // editor's OK hands it back; its Cancel on a node taken for a new call hands back none.
 TEST_F(TalkingNodeEditorTest, CreateEditOpensTheTownOrScenarioNodeOfExtraA) {
     struct Case {
-        std::int16_t type, a;
-        std::int32_t family;
-        bool ok;
-        std::int16_t back;
+        std::int16_t type, a, family, ok, back;
     };
     FamilyNode(Scen, 0, 0).Type = 1;
     FamilyNode(Scen, 2, 0).Type = 1;
-    for (const Case c : {Case{29, 0, 2, true, 1}, Case{29, 17, 2, true, 17},
-                         Case{30, 0, 0, true, 1}, Case{29, 0, 2, false, -1}}) {
+    for (const Case c :
+         {Case{29, 0, 2, 1, 1}, {29, 17, 2, 1, 17}, {30, 0, 0, 1, 1}, {29, 0, 2, 0, -1}}) {
         SCOPED_TRACE(c.type * 100 + c.a);
         Typed(11, c.type, {c.a, 0, 0, 0}).Text1.clear();
         WindowScript script;
