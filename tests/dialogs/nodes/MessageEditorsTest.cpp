@@ -21,7 +21,7 @@ class MessageEditorTest : public NodeWindowTest {
     }
 };
 
-TEST_F(MessageEditorTest, TwoMessagesTakeFreeSlotsAndTheSecondOneAboveAPassedFirst) {
+TEST_F(MessageEditorTest, TwoMessagesTakeFreeSlotsAboveAPassedFirstWithinTheFamily) {
     frmEditText2& editor = OpenText<frmEditText2>(2, -1, -1, [](frmEditText2& t) {
         EXPECT_EQ(t.lblTextNum->text(), " 0");
         QTest::keyClicks(t.txtText[1], "Only the second");
@@ -40,6 +40,16 @@ TEST_F(MessageEditorTest, TwoMessagesTakeFreeSlotsAndTheSecondOneAboveAPassedFir
     EXPECT_EQ(Ints(editor.Mess0, editor.Mess1), Ints(-1, 6));
     // The old text stays in the table.
     EXPECT_EQ(Scen.ScenStrings[165] + "|" + Scen.ScenStrings[166], "*old text|Above");
+
+    // A second message beyond the family is hidden and left alone.
+    Scen.Towns[1].Strings[22] = "First";
+    const auto before = Scen.Towns[1].Strings;
+    OpenText<frmEditText2>(2, 2, 150, [](frmEditText2& t) {
+        EXPECT_FALSE(t.txtText[1]->isVisible()); // town messages end at 149
+        Click(t.cmdOK);
+    });
+    EXPECT_EQ(Ints(editor.Mess0, editor.Mess1), Ints(2, 150));
+    EXPECT_EQ(Scen.Towns[1].Strings, before);
 }
 
 TEST_F(MessageEditorTest, OneFreeSlotServesTheFirstMessageAndNoneClosesTheEditor) {
@@ -58,17 +68,6 @@ TEST_F(MessageEditorTest, OneFreeSlotServesTheFirstMessageAndNoneClosesTheEditor
     EXPECT_EQ(boxes.Calls().back().title, "Error");
     EXPECT_EQ(boxes.Calls().back().text, "There are not enough text nodes for this dialog.\r\n\r\n"
                                          "To free up some slots use Edit Text and click 'Clear'.");
-}
-
-TEST_F(MessageEditorTest, ASecondMessageBeyondTheFamilyIsHiddenAndLeftAlone) {
-    Scen.Towns[1].Strings[22] = "First";
-    const auto before = Scen.Towns[1].Strings;
-    frmEditText2& editor = OpenText<frmEditText2>(2, 2, 150, [](frmEditText2& t) {
-        EXPECT_FALSE(t.txtText[1]->isVisible()); // town messages end at 149
-        Click(t.cmdOK);
-    });
-    EXPECT_EQ(Ints(editor.Mess0, editor.Mess1), Ints(2, 150));
-    EXPECT_EQ(Scen.Towns[1].Strings, before);
 }
 
 TEST_F(MessageEditorTest, SixLinesFillTheFirstFreeBlockOfSix) {
