@@ -58,10 +58,8 @@ TEST_F(ItemEditorTest, ShowsTheRecordAndSavesEditsOnOk) {
     Scen.ListsLocked = 1; // the lock concerns the order of the list, not its records
     ItemType expected = Item();
     Edit([](frmEditItem& d) {
-        EXPECT_EQ(d.txtName->text(), "Broad sword");
-        EXPECT_EQ(d.txtUnidName->text(), "Sword");
-        EXPECT_EQ(d.lstType->currentText(), "1-Handed weapon");
-        EXPECT_EQ(d.lstWpnType->currentText(), "Edged");
+        EXPECT_EQ(Shown({d.txtName, d.txtUnidName, d.lstType, d.lstWpnType}),
+                  (std::vector<QString>{"Broad sword", "Sword", "1-Handed weapon", "Edged"}));
         EXPECT_EQ(d.lstTreasureType->currentIndex(), 2);
         EXPECT_TRUE(d.chkMagical->isChecked());
         Type(d.txtName, "A very long name for a sword");
@@ -110,11 +108,8 @@ TEST_F(ItemEditorTest, CustomPictureIsStoredFrom150) {
             Click(p.cmdCancel);
         });
     Edit([](frmEditItem& d) {
-        Click(d.cmdCustomPic);
-        EXPECT_EQ(d.lblPict->text(), "153");
-        Click(d.cmdCustomPic);
-        Click(d.cmdPictSelect);
-        EXPECT_EQ(d.lblPict->text(), "153");
+        EXPECT_EQ(ShownAfterClicks(d.lblPict, {d.cmdCustomPic, d.cmdCustomPic, d.cmdPictSelect}),
+                  (std::vector<QString>(3, "153")));
         Click(d.cmdOK);
     });
     EXPECT_EQ(Item().Picture, 153);
@@ -196,12 +191,10 @@ TEST_F(ItemEditorTest, AbilityChangesReachTheRecordOnlyWithTheEditorsSave) {
 
 TEST_F(ItemEditorTest, AbilitiesOpenWithAnEmptyListAndTheCurrentAbilityNamed) {
     Abilities(9, 119, 30, [](frmEditItemAbility& a) {
-        EXPECT_EQ(a.lblItemName->text(), "Wand of storms");
-        EXPECT_EQ(a.lblType->text(), "Wand");
         EXPECT_EQ(a.lstSpAbility->count(), 0);
-        EXPECT_EQ(a.lblSpecAbility->text(), "Summoning");
-        EXPECT_EQ(a.Label6->text(), "Monster # to summon.");
-        EXPECT_EQ(a.lstItemUses->currentText(), "Harm using PC");
+        EXPECT_EQ(Shown({a.lblItemName, a.lblType, a.lblSpecAbility, a.Label6, a.lstItemUses}),
+                  (std::vector<QString>{"Wand of storms", "Wand", "Summoning",
+                                        "Monster # to summon.", "Harm using PC"}));
         Click(a.cmdSpAbility[3]);
         EXPECT_EQ(a.Label6->text(), "Ability strength - 1-10.");
         Click(a.cmdCancel);
@@ -266,29 +259,30 @@ TEST_F(ItemEditorTest, StrengthIsCheckedByTheAbilityCurrentWhileTyping) {
 }
 
 TEST_F(ItemEditorTest, NoAbilityHasNoStrengthEmptyStrengthIsZeroAndCancelWritesNothing) {
-    const auto pair = [](const ItemEditorMembers& m) {
-        return std::make_tuple(int{m.SpAbility}, int{m.SpAbilityStr}, int{m.ItemUses});
-    };
-    EXPECT_EQ(pair(Abilities(2, 5, 6,
-                             [](frmEditItemAbility& a) {
-                                 Click(a.cmdSpAbility[0]);
-                                 EXPECT_EQ(a.txtAbilityStrength->text(), "6");
-                                 Click(a.cmdOK);
-                             })),
-              std::make_tuple(0, 0, 1));
-    EXPECT_EQ(pair(Abilities(2, 5, 6,
-                             [](frmEditItemAbility& a) {
-                                 TypeInto(a.txtAbilityStrength, "");
-                                 EXPECT_EQ(a.txtAbilityStrength->text(), "0");
-                                 Click(a.cmdOK);
-                             })),
-              std::make_tuple(5, 0, 1));
-    EXPECT_EQ(pair(Abilities(1, 5, 6,
-                             [](frmEditItemAbility& a) {
-                                 Click(a.cmdSpAbility[0]);
-                                 Choose(a.lstItemUses, 2);
-                                 Type(a.txtAbilityStrength, "9");
-                                 Click(a.cmdCancel);
-                             })),
-              std::make_tuple(5, 6, 1));
+    using Action = std::function<void(frmEditItemAbility&)>;
+    const std::pair<Action, std::tuple<int, int, int>> cases[] = {
+        {[](frmEditItemAbility& a) {
+             Click(a.cmdSpAbility[0]);
+             EXPECT_EQ(a.txtAbilityStrength->text(), "6");
+             Click(a.cmdOK);
+         },
+         {0, 0, 1}},
+        {[](frmEditItemAbility& a) {
+             TypeInto(a.txtAbilityStrength, "");
+             EXPECT_EQ(a.txtAbilityStrength->text(), "0");
+             Click(a.cmdOK);
+         },
+         {5, 0, 1}},
+        {[](frmEditItemAbility& a) {
+             Click(a.cmdSpAbility[0]);
+             Choose(a.lstItemUses, 2);
+             Type(a.txtAbilityStrength, "9");
+             Click(a.cmdCancel);
+         },
+         {5, 6, 1}}};
+    for (const auto& [action, expected] : cases) {
+        const ItemEditorMembers m = Abilities(2, 5, 6, action);
+        EXPECT_EQ(std::make_tuple(int{m.SpAbility}, int{m.SpAbilityStr}, int{m.ItemUses}),
+                  expected);
+    }
 }

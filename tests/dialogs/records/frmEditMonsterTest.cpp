@@ -58,7 +58,7 @@ class MonsterEditorTest : public RecordEditorTest {
         When<frmMonstPicSize>(std::move(size));
     }
     static std::vector<QString> Pict(frmEditMonster& d) {
-        return {d.lblPict->text(), d.lblPicWidth->text(), d.lblPicHeight->text()};
+        return Shown({d.lblPict, d.lblPicWidth, d.lblPicHeight});
     }
 };
 } // namespace
@@ -67,10 +67,9 @@ TEST_F(MonsterEditorTest, ShowsTheRecordAndSavesEditsOnOk) {
     Scen.ListsLocked = 1; // the lock concerns the order of the list, not its records
     MonsterType expected = Monster();
     Edit([](frmEditMonster& d) {
-        EXPECT_EQ(d.txtName->text(), "Ogre  chief");
-        EXPECT_EQ(Pict(d), (std::vector<QString>{"51", "1", "2"}));
-        EXPECT_EQ(d.lstType->currentText(), "Giant");
-        EXPECT_EQ(d.lstAttack[0]->currentText(), "Clubs");
+        EXPECT_EQ(
+            Shown({d.txtName, d.lblPict, d.lblPicWidth, d.lblPicHeight, d.lstType, d.lstAttack[0]}),
+            (std::vector<QString>{"Ogre  chief", "51", "1", "2", "Giant", "Clubs"}));
         EXPECT_TRUE(d.optAttitude[3]->isChecked());
         Type(d.txtName, "Ogre king");
         Choose(d.lstType, 2);
@@ -91,8 +90,7 @@ TEST_F(MonsterEditorTest, NoHealthOrSpeedIsOneAndAttackDiceDecideTheSides) {
     Monster().Health = 0;
     Monster().Speed = 0;
     Edit([](frmEditMonster& d) {
-        EXPECT_EQ(std::make_pair(d.txtHealth->text(), d.txtSpeed->text()),
-                  std::make_pair(QString("1"), QString("1")));
+        EXPECT_EQ(Shown({d.txtHealth, d.txtSpeed}), (std::vector<QString>{"1", "1"}));
         // The attack frame once stretched to the height of the column beside it.
         const QGroupBox* frame = nullptr;
         for (const QGroupBox* box : d.findChildren<QGroupBox*>())
@@ -103,9 +101,8 @@ TEST_F(MonsterEditorTest, NoHealthOrSpeedIsOneAndAttackDiceDecideTheSides) {
         TypeInto(d.txtAttackDice[2], "3");
         TypeInto(d.txtAttackDice[1], "");
         EXPECT_EQ(d.txtAttackDice[1]->text(), "0");
-        const std::vector<QString> sides = {
-            d.txtAttackDSide[0]->text(), d.txtAttackDSide[1]->text(), d.txtAttackDSide[2]->text()};
-        EXPECT_EQ(sides, (std::vector<QString>{"0", "0", "1"}));
+        EXPECT_EQ(Shown({d.txtAttackDSide[0], d.txtAttackDSide[1], d.txtAttackDSide[2]}),
+                  (std::vector<QString>{"0", "0", "1"}));
         Click(d.cmdOK);
     });
     EXPECT_EQ(std::make_pair(int{Monster().Health}, int{Monster().Speed}), std::make_pair(1, 1));
@@ -134,14 +131,12 @@ TEST_F(MonsterEditorTest, CancelledPickerChangesNothingAndCancelledSizeKeepsTheO
     Monster().Picture = 3005;
     CancelPicker();
     PickCustom(9, [](frmMonstPicSize& s) {
-        EXPECT_EQ(std::make_pair(s.txtPicWidth->text(), s.txtPicHeight->text()),
-                  std::make_pair(QString("1"), QString("2")));
+        EXPECT_EQ(Shown({s.txtPicWidth, s.txtPicHeight}), (std::vector<QString>{"1", "2"}));
         Click(s.cmdCancel);
     });
     Edit([](frmEditMonster& d) {
-        Click(d.cmdPicCustom);
-        EXPECT_EQ(d.lblPict->text(), "3005");
-        Click(d.cmdPicCustom);
+        EXPECT_EQ(ShownAfterClicks(d.lblPict, {d.cmdPicCustom, d.cmdPicCustom}),
+                  (std::vector<QString>{"3005", "3009"}));
         Click(d.cmdOK);
     });
     EXPECT_EQ(Monster().Picture, 3009);

@@ -43,13 +43,11 @@ class TerrainEditorTest : public RecordEditorTest {
 
 TEST_F(TerrainEditorTest, DoorShowsNoSoundAs99AndStoresItAs200) {
     Edit([](frmEditTerrain& d) {
-        EXPECT_EQ(d.txtName->text(), "Oak door");
-        EXPECT_EQ(d.lblExtra[1]->text(), "Number of sound (99 - no sound)");
-        EXPECT_EQ(d.txtExtra[1]->text(), "99");
+        EXPECT_EQ(Shown({d.txtName, d.lblExtra[1], d.txtExtra[1], d.lstChoose[1], d.lblTerrSet}),
+                  (std::vector<QString>{"Oak door", "Number of sound (99 - no sound)", "99",
+                                        "99 - No sound", "Terrain Set: 4"}));
         EXPECT_TRUE(d.lstChoose[1]->isVisibleTo(&d));
-        EXPECT_EQ(d.lstChoose[1]->currentText(), "99 - No sound");
         EXPECT_EQ(d.lstChoose[0]->currentIndex(), 120);
-        EXPECT_EQ(d.lblTerrSet->text(), "Terrain Set: 4");
         Click(d.cmdOK);
     });
     TerrainType expected = Terrain();
@@ -148,15 +146,9 @@ TEST_F(TerrainEditorTest, CustomPictureAnimatedAndBack) {
     Edit([](frmEditTerrain& d) {
         EXPECT_FALSE(d.chkAnim->isVisibleTo(&d));
         Click(d.cmdPicCustom);
-        EXPECT_EQ(d.lblPict->text(), "1007");
-        EXPECT_TRUE(d.chkAnim->isVisibleTo(&d));
-        EXPECT_FALSE(d.chkAnim->isChecked());
-        Click(d.chkAnim);
-        EXPECT_EQ(d.lblPict->text(), "2007");
-        Click(d.cmdPicCustom);
-        EXPECT_EQ(d.lblPict->text(), "2007");
-        Click(d.cmdPicPicture);
-        EXPECT_EQ(d.lblPict->text(), "30");
+        EXPECT_TRUE(d.chkAnim->isVisibleTo(&d) && !d.chkAnim->isChecked());
+        EXPECT_EQ(ShownAfterClicks(d.lblPict, {d.chkAnim, d.cmdPicCustom, d.cmdPicPicture}),
+                  (std::vector<QString>{"2007", "2007", "30"}));
         EXPECT_FALSE(d.chkAnim->isVisibleTo(&d));
         Click(d.cmdOK);
     });
