@@ -32,16 +32,15 @@ TEST(ItemAbilities, CategoriesAcceptTheirKinds) {
 }
 
 TEST(MonsterCopy, SaveWritesEditedFieldsAndKeepsTheOthers) {
-    MonsterType original;
-    original.Name = "Goblin chief        ";
-    original.Picture = 42;
-    original.Reserved1 = 0x1234;
-    original.Health = 30;
-    original.Speed = 4;
-    original.AttackTypes = {1, 2, 9};
-    original.AttackDice = {2, 0, 1};
-    original.CreateGenerate = 11;
-    original.Reserved2 = {7, 8, 9};
+    const MonsterType original{.Name = "Goblin chief        ",
+                               .Picture = 42,
+                               .Reserved1 = 0x1234,
+                               .Health = 30,
+                               .Speed = 4,
+                               .AttackTypes = {1, 2, 9},
+                               .AttackDice = {2, 0, 1},
+                               .CreateGenerate = 11,
+                               .Reserved2 = {7, 8, 9}};
     MonsterType record = original;
     MonsterCopy copy;
     LoadMonsterCopy(record, copy);
@@ -117,14 +116,13 @@ TEST(TerrainCopy, NoSoundIs99InTheEditorOnlyForDoorsAndQuickfire) {
     const std::tuple<int, int, int> cases[] = {
         {24, 200, 99}, {27, 200, 99}, {24, 5, 5}, {1, 200, 200}, {22, 200, 200}};
     for (const auto& [property, stored, shown] : cases) {
-        TerrainType original;
-        original.Name = "Oak door                      ";
-        original.Picture = 140;
-        original.Extra1 = 12;
-        original.Extra2 = static_cast<std::int16_t>(stored);
-        original.TransformTo = 131;
-        original.SpecialProperty = static_cast<std::uint8_t>(property);
-        original.ShortcutKey = "d";
+        const TerrainType original{.Name = "Oak door                      ",
+                                   .Picture = 140,
+                                   .Extra1 = 12,
+                                   .Extra2 = static_cast<std::int16_t>(stored),
+                                   .TransformTo = 131,
+                                   .SpecialProperty = static_cast<std::uint8_t>(property),
+                                   .ShortcutKey = "d"};
         const TerrainCopy copy = LoadTerrainCopy(original);
         EXPECT_EQ(copy.Extra[1], shown) << property;
         TerrainType record = original;

@@ -17,18 +17,16 @@ class ItemEditorTest : public RecordEditorTest {
   protected:
     void SetUp() override {
         RecordEditorTest::SetUp();
-        ItemType sword;
-        sword.Name = "Broad sword              ";
-        sword.UnidName = "Sword          ";
-        sword.Picture = 12;
-        sword.ItemKind = 1;
-        sword.WeaponType = 1;
-        sword.Ability = 1;
-        sword.AbilityStrength = 3;
-        sword.Reserved = 99;
-        sword.TreasureClass = 2;
-        sword.Magical = 1;
-        Item() = sword;
+        Item() = {.Name = "Broad sword              ",
+                  .UnidName = "Sword          ",
+                  .Picture = 12,
+                  .ItemKind = 1,
+                  .WeaponType = 1,
+                  .Ability = 1,
+                  .AbilityStrength = 3,
+                  .Reserved = 99,
+                  .TreasureClass = 2,
+                  .Magical = 1};
     }
     void Edit(std::function<void(frmEditItem&)> action) {
         Open<frmEditItem>([](frmEditItem& d) { d.ItemNum = 40; }, std::move(action));

@@ -19,23 +19,21 @@ class MonsterEditorTest : public RecordEditorTest {
   protected:
     void SetUp() override {
         RecordEditorTest::SetUp();
-        MonsterType m;
-        m.Name = "Ogre  chief         ";
-        m.Picture = 51;
-        m.TalkPicture = 4;
-        m.Kind = 9;
-        m.Health = 90;
-        m.Speed = 5;
-        m.Attitude = 3;
-        m.AttackTypes = {6, 1, 9};
-        m.AttackDice = {3, 1, 0};
-        m.AttackSides = {8, 4, 0};
-        m.ItemDropped = -1;
-        m.ChanceDrop = 10;
-        m.ColdRes = 2;
-        m.CreateGenerate = 11;
-        m.CreateExtra = 40;
-        Monster() = m;
+        Monster() = {.Name = "Ogre  chief         ",
+                     .Picture = 51,
+                     .TalkPicture = 4,
+                     .Kind = 9,
+                     .Health = 90,
+                     .Speed = 5,
+                     .Attitude = 3,
+                     .ItemDropped = -1,
+                     .ChanceDrop = 10,
+                     .AttackTypes = {6, 1, 9},
+                     .AttackDice = {3, 1, 0},
+                     .AttackSides = {8, 4, 0},
+                     .CreateGenerate = 11,
+                     .CreateExtra = 40,
+                     .ColdRes = 2};
     }
     void Edit(std::function<void(frmEditMonster&)> action) {
         Open<frmEditMonster>([](frmEditMonster& d) { d.MonstNum = 20; }, std::move(action));
