@@ -59,8 +59,6 @@ class PicturePickerTest : public ::testing::Test {
         return {shown, marked, arrows};
     }
 
-    static void Click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); }
-
   private:
     PictureHolders savedPics_;
     std::int16_t savedCustomLoaded_ = 0;
@@ -81,18 +79,13 @@ TEST_F(PicturePickerTest, OpensOnThePageOfTheCurrentPictureWithItMarked) {
                         {5, 40, 1, 36, 4, true},
                         // Below -1 is no picture either.
                         {3, -5, 0, 36, -1, true}};
-    for (const Row& r : rows) {
-        std::tuple<int, int, bool> seen;
-        int page = -1;
-        Pick(r.set, static_cast<std::int16_t>(r.select), [&](frmSelectIcon& p) {
-            seen = Page(p);
-            page = p.CurrentPage();
+    for (const Row& r : rows)
+        Pick(r.set, static_cast<std::int16_t>(r.select), [&r](frmSelectIcon& p) {
+            EXPECT_EQ(std::tuple_cat(std::make_tuple(p.CurrentPage()), Page(p)),
+                      std::make_tuple(r.page, r.shown, r.marked, r.arrows))
+                << "kind " << r.set << " picture " << r.select;
             Click(p.cmdOK);
         });
-        EXPECT_EQ(page, r.page) << "kind " << r.set << " picture " << r.select;
-        EXPECT_EQ(seen, std::make_tuple(r.shown, r.marked, r.arrows))
-            << "kind " << r.set << " picture " << r.select;
-    }
 }
 
 TEST_F(PicturePickerTest, ArrowsWrapAndTheSelectionComesBackWithItsPage) {
@@ -126,8 +119,8 @@ TEST_F(PicturePickerTest, ArrowsWrapAndTheSelectionComesBackWithItsPage) {
 
 TEST_F(PicturePickerTest, OkWithoutAChoiceGivesBackNone) {
     frmSelectIcon& picker = Pick(3, -1, [](frmSelectIcon& p) { Click(p.cmdOK); });
-    EXPECT_EQ(picker.PictureSelect, -1);
-    EXPECT_FALSE(picker.CancelFlag);
+    EXPECT_EQ(std::make_pair(int{picker.PictureSelect}, picker.CancelFlag),
+              std::make_pair(-1, false));
     // Enter is OK too; a click on the marked button keeps it marked.
     picker.CancelFlag = true;
     Pick(2, 7, [](frmSelectIcon& p) {
@@ -153,46 +146,34 @@ TEST_F(PicturePickerTest, CancelEscapeAndTheCloseBoxKeepTheCallersPicture) {
             << "way " << w;
     }
     // The next opening starts again from the caller's picture.
-    std::tuple<int, int, bool> seen;
-    Pick(3, 100, [&](frmSelectIcon& p) {
-        seen = Page(p);
+    Pick(3, 100, [](frmSelectIcon& p) {
+        EXPECT_EQ(std::get<1>(Page(p)), 28);
         Click(p.cmdCancel);
     });
-    EXPECT_EQ(std::get<1>(seen), 28);
 }
 
 TEST_F(PicturePickerTest, CustomPicturesFollowTheSheetHeight) {
     frmPics.imgCustomPics = QImage(280, 108, QImage::Format_RGB32);
     frmPics.imgCustomPics.fill(qRgb(10, 20, 30));
     CustomPicsLoaded = -1;
-    std::tuple<int, int, bool> seen;
     QRgb drawn = 0;
-    frmSelectIcon& picker = Pick(0, -1, [&](frmSelectIcon& p) {
-        seen = Page(p);
+    frmSelectIcon& picker = Pick(0, -1, [&drawn](frmSelectIcon& p) {
+        EXPECT_EQ(Page(p), std::make_tuple(30, -1, false));
         drawn = p.picSelect[29]->picture->surface().Pixel(5, 5);
         Click(p.picSelect[29]);
         Click(p.cmdOK);
     });
-    EXPECT_EQ(seen, std::make_tuple(30, -1, false));
     EXPECT_EQ(drawn, qRgb(10, 20, 30));
     EXPECT_EQ(picker.PictureSelect, 29);
-
-    // Four rows make pictures 0..39: two pages.
-    frmPics.imgCustomPics = QImage(280, 144, QImage::Format_RGB32);
-    Pick(0, 38, [&](frmSelectIcon& p) {
-        seen = Page(p);
-        Click(p.cmdOK);
-    });
-    EXPECT_EQ(seen, std::make_tuple(4, 2, true));
-
-    // Without a custom sheet there is nothing to show or pick.
-    frmPics.imgCustomPics = QImage();
-    CustomPicsLoaded = 0;
-    Pick(0, 4, [&](frmSelectIcon& p) {
-        seen = Page(p);
-        Click(p.cmdOK);
-    });
-    EXPECT_EQ(seen, std::make_tuple(0, -1, false));
+    // Four rows make pictures 0..39: two pages. Without a sheet there is nothing to pick.
+    for (int rows : {4, 0}) {
+        frmPics.imgCustomPics = rows ? QImage(280, 36 * rows, QImage::Format_RGB32) : QImage();
+        CustomPicsLoaded = rows ? -1 : 0;
+        Pick(0, rows ? 38 : 4, [rows](frmSelectIcon& p) {
+            EXPECT_EQ(Page(p), rows ? std::make_tuple(4, 2, true) : std::make_tuple(0, -1, false));
+            Click(p.cmdOK);
+        });
+    }
     EXPECT_EQ(picker.PictureSelect, 4);
 }
 } // namespace
