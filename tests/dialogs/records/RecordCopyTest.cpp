@@ -35,11 +35,19 @@ TEST(MonsterCopy, SaveWritesEditedFieldsAndKeepsTheOthers) {
     const MonsterType original{.Name = "Goblin chief        ",
                                .Picture = 42,
                                .Reserved1 = 0x1234,
+                               .TalkPicture = 7,
+                               .Kind = 6,
+                               .Level = 5,
                                .Health = 30,
                                .Speed = 4,
+                               .ItemDropped = -1,
+                               .ChanceDrop = 20,
                                .AttackTypes = {1, 2, 9},
                                .AttackDice = {2, 0, 1},
+                               .AttackSides = {6, 0, 4},
                                .CreateGenerate = 11,
+                               .CreateExtra = 40,
+                               .FireRes = 2,
                                .Reserved2 = {7, 8, 9}};
     MonsterType record = original;
     MonsterCopy copy;
@@ -120,9 +128,14 @@ TEST(TerrainCopy, NoSoundIs99InTheEditorOnlyForDoorsAndQuickfire) {
                                    .Picture = 140,
                                    .Extra1 = 12,
                                    .Extra2 = static_cast<std::int16_t>(stored),
+                                   .Blockage = 5,
                                    .TransformTo = 131,
+                                   .FlyOver = 1,
+                                   .Light = 2,
+                                   .Sound = 1,
                                    .SpecialProperty = static_cast<std::uint8_t>(property),
-                                   .ShortcutKey = "d"};
+                                   .ShortcutKey = "d",
+                                   .TerrainSet = 3};
         const TerrainCopy copy = LoadTerrainCopy(original);
         EXPECT_EQ(copy.Extra[1], shown) << property;
         TerrainType record = original;

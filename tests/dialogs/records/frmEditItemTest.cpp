@@ -190,8 +190,9 @@ TEST_F(ItemEditorTest, AbilityChangesReachTheRecordOnlyWithTheEditorsSave) {
 TEST_F(ItemEditorTest, AbilitiesOpenWithAnEmptyListAndTheCurrentAbilityNamed) {
     Abilities(9, 119, 30, [](frmEditItemAbility& a) {
         EXPECT_EQ(a.lstSpAbility->count(), 0);
-        EXPECT_EQ(Shown({a.lblItemName, a.lblType, a.lblSpecAbility, a.Label6, a.lstItemUses}),
-                  (std::vector<QString>{"Wand of storms", "Wand", "Summoning",
+        EXPECT_EQ(Shown({a.lblItemNum, a.lblItemName, a.lblType, a.lblSpecAbility, a.Label6,
+                         a.lstItemUses}),
+                  (std::vector<QString>{"40", "Wand of storms", "Wand", "Summoning",
                                         "Monster # to summon.", "Harm using PC"}));
         Click(a.cmdSpAbility[3]);
         EXPECT_EQ(a.Label6->text(), "Ability strength - 1-10.");
