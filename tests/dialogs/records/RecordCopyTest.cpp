@@ -49,9 +49,11 @@ TEST(MonsterCopy, SaveWritesEditedFieldsAndKeepsTheOthers) {
                                .CreateExtra = 40,
                                .FireRes = 2,
                                .Reserved2 = {7, 8, 9}};
-    MonsterType record = original;
+    // Saved over a record that holds only what no control shows, every field comes back.
+    MonsterType record{
+        .Name = "", .Reserved1 = 0x1234, .AttackTypes = {0, 0, 9}, .Reserved2 = {7, 8, 9}};
     MonsterCopy copy;
-    LoadMonsterCopy(record, copy);
+    LoadMonsterCopy(original, copy);
     SaveMonsterCopy(copy, record);
     EXPECT_EQ(record, original);
 
