@@ -1,4 +1,5 @@
 #include "RecordEditorDriver.h"
+#include "support/Ints.h"
 
 #include "dialogs/records/frmEditSaveItem.h"
 #include "dialogs/records/frmScenDet.h"
@@ -46,7 +47,7 @@ TEST_F(ScenarioDetailsTest, ShowsTheHeaderBytesUnderTheirDialogNamesAndStoresEve
         Type(d.txtCredit1, QString(300, 'c'));
         QTest::keyClick(d.txtName, Qt::Key_Return);
     });
-    EXPECT_EQ(std::make_pair(int{Scen.ScenDifficulty}, int{Scen.ScenRating}), std::make_pair(3, 0));
+    EXPECT_EQ(Ints(Scen.ScenDifficulty, Scen.ScenRating), (std::vector<int>{3, 0}));
     EXPECT_EQ(Scen.ScenVersion, (Version{1, 0, 0}));
     EXPECT_EQ(Scen.ScenStrings[0], "The Vale");
     EXPECT_EQ(Scen.ScenStrings[1], std::string(255, 'c')) << "texts stop at 255 as typed";

@@ -1,4 +1,5 @@
 #include "RecordEditorDriver.h"
+#include "support/Ints.h"
 
 #include "dialogs/nodes/frmEditSpNode.h"
 #include "dialogs/records/frmEditSaveItem.h"
@@ -107,8 +108,8 @@ TEST_F(ScenarioTablesTest, TownTimersEditTheCurrentTownWithTownNodes) {
         Click(d.cmdOK);
     });
     EXPECT_EQ(offered, 10);
-    EXPECT_EQ(std::make_pair(int{Scen.Towns[1].TimerMoves[7]}, int{Scen.Towns[1].TimerNodes[7]}),
-              std::make_pair(25, 10));
+    EXPECT_EQ(Ints(Scen.Towns[1].TimerMoves[7], Scen.Towns[1].TimerNodes[7]),
+              (std::vector<int>{25, 10}));
     EXPECT_EQ(Scen.EventTimerMoves, scenarioMoves);
 }
 
@@ -130,7 +131,7 @@ TEST_F(ScenarioTablesTest, CancelOnANewNodeLeavesNoReferenceToAFreeNode) {
         EXPECT_EQ(d.txtSpNode[2]->text(), "-1");
         Click(d.cmdOK);
     });
-    EXPECT_EQ(std::make_pair(int{offered}, int{Scen.EventTimerNodes[2]}), std::make_pair(40, -1));
+    EXPECT_EQ(Ints(offered, Scen.EventTimerNodes[2]), (std::vector<int>{40, -1}));
 
     Scen.SpecialItems[4].Node = -1;
     offered = -1;
@@ -140,7 +141,7 @@ TEST_F(ScenarioTablesTest, CancelOnANewNodeLeavesNoReferenceToAFreeNode) {
         EXPECT_EQ(d.txtSpNode->text(), "-1");
         Click(d.cmdOK);
     });
-    EXPECT_EQ(std::make_pair(int{offered}, int{Scen.SpecialItems[4].Node}), std::make_pair(40, -1));
+    EXPECT_EQ(Ints(offered, Scen.SpecialItems[4].Node), (std::vector<int>{40, -1}));
 }
 
 TEST_F(ScenarioTablesTest, SpecialItemTextsAreScenarioStringsSavedOnEachStep) {

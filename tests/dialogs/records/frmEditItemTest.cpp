@@ -1,4 +1,5 @@
 #include "RecordEditorDriver.h"
+#include "support/Ints.h"
 
 #include "dialogs/records/frmEditItem.h"
 #include "dialogs/records/frmEditItemAbility.h"
@@ -93,8 +94,8 @@ TEST_F(ItemEditorTest, ValuesTheListsOrTheByteCannotHoldAreKept) {
         EXPECT_EQ(d.txtProtection->text(), "4");
         Click(d.cmdOK);
     });
-    EXPECT_EQ(std::make_tuple(int{Item().ItemKind}, int{Item().WeaponType}, int{Item().Protection}),
-              std::make_tuple(24, 0, 4));
+    EXPECT_EQ(Ints(Item().ItemKind, Item().WeaponType, Item().Protection),
+              (std::vector<int>{24, 0, 4}));
 }
 
 TEST_F(ItemEditorTest, CustomPictureIsStoredFrom150) {
@@ -174,17 +175,15 @@ TEST_F(ItemEditorTest, AbilityChangesReachTheRecordOnlyWithTheEditorsSave) {
         });
         Edit([ok](frmEditItem& d) {
             Click(d.cmdAbilities);
-            EXPECT_EQ(std::make_tuple(int{d.Copy.SpAbility}, int{d.Copy.SpAbilityStr},
-                                      int{d.Copy.ItemUses}),
-                      std::make_tuple(1, 9, 3));
+            EXPECT_EQ(Ints(d.Copy.SpAbility, d.Copy.SpAbilityStr, d.Copy.ItemUses),
+                      (std::vector<int>{1, 9, 3}));
             Click(ok ? d.cmdOK : d.cmdCancel);
         });
         if (!ok) {
             EXPECT_EQ(Item(), before);
         }
     }
-    EXPECT_EQ(std::make_pair(int{Item().AbilityStrength}, int{Item().MagicUse}),
-              std::make_pair(9, 3));
+    EXPECT_EQ(Ints(Item().AbilityStrength, Item().MagicUse), (std::vector<int>{9, 3}));
 }
 
 TEST_F(ItemEditorTest, AbilitiesOpenWithAnEmptyListAndTheCurrentAbilityNamed) {

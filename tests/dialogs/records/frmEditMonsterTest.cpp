@@ -1,4 +1,5 @@
 #include "RecordEditorDriver.h"
+#include "support/Ints.h"
 
 #include "dialogs/records/frmEditMonstAbility.h"
 #include "dialogs/records/frmEditMonster.h"
@@ -103,7 +104,7 @@ TEST_F(MonsterEditorTest, NoHealthOrSpeedIsOneAndAttackDiceDecideTheSides) {
                   (std::vector<QString>{"0", "0", "1"}));
         Click(d.cmdOK);
     });
-    EXPECT_EQ(std::make_pair(int{Monster().Health}, int{Monster().Speed}), std::make_pair(1, 1));
+    EXPECT_EQ(Ints(Monster().Health, Monster().Speed), (std::vector<int>{1, 1}));
     EXPECT_EQ(Monster().AttackDice, (std::array<std::uint8_t, 3>{0, 0, 3}));
     EXPECT_EQ(Monster().AttackSides, (std::array<std::uint8_t, 3>{0, 0, 1}));
 }
@@ -160,7 +161,7 @@ TEST_F(MonsterEditorTest, TalkingPicturesStandardAndCustom) {
     });
     EXPECT_EQ(Monster().TalkPicture, 12);
     When<frmSelectIcon>([](frmSelectIcon& p) {
-        EXPECT_EQ(std::make_pair(int{p.PictureSet}, int{p.PictureSelect}), std::make_pair(0, -1));
+        EXPECT_EQ(Ints(p.PictureSet, p.PictureSelect), (std::vector<int>{0, -1}));
         QTest::mouseClick(p.picSelect[3], Qt::LeftButton);
         Click(p.cmdOK);
     });
@@ -246,8 +247,7 @@ TEST_F(MonsterEditorTest, CreateGenerateEntryChoosesThePromptAndTheCheck) {
     EXPECT_EQ(Messages(), (std::vector<std::string>{"Creature number must be between 0 and 255.",
                                                     "Percentage must be between 1 and 100.",
                                                     "Percentage must be between 1 and 100."}));
-    EXPECT_EQ(std::make_pair(int{members.CreateGenerate}, int{members.CreateExtra}),
-              std::make_pair(1, 100));
+    EXPECT_EQ(Ints(members.CreateGenerate, members.CreateExtra), (std::vector<int>{1, 100}));
 }
 
 TEST_F(MonsterEditorTest, ResistancesAreResistOrImmuneAndNoDroppedItemIsKept) {
@@ -264,7 +264,6 @@ TEST_F(MonsterEditorTest, ResistancesAreResistOrImmuneAndNoDroppedItemIsKept) {
         Click(a.cmdOK);
     });
     EXPECT_TRUE(Messages().empty());
-    EXPECT_EQ(std::make_tuple(int{members.ColdRes}, int{members.MagicRes}, int{members.ItemDropped},
-                              int{members.ChanceDrop}),
-              std::make_tuple(1, 0, -1, -1));
+    EXPECT_EQ(Ints(members.ColdRes, members.MagicRes, members.ItemDropped, members.ChanceDrop),
+              (std::vector<int>{1, 0, -1, -1}));
 }

@@ -1,4 +1,5 @@
 #include "RecordEditorDriver.h"
+#include "support/Ints.h"
 
 #include "dialogs/records/frmEditTerrain.h"
 
@@ -98,8 +99,7 @@ TEST_F(TerrainEditorTest, SoundAbove99IsRefusedAfterTheValidator) {
         Click(d.cmdOK);
     });
     // Property 1 maps nothing: the 99 shown is stored as it is.
-    EXPECT_EQ(std::make_pair(int{Terrain().SpecialProperty}, int{Terrain().Extra2}),
-              std::make_pair(1, 99));
+    EXPECT_EQ(Ints(Terrain().SpecialProperty, Terrain().Extra2), (std::vector<int>{1, 99}));
 }
 
 TEST_F(TerrainEditorTest, ExtraValuesStayAcrossPropertiesAndUnusedOnesAreStoredAsZero) {
@@ -116,9 +116,8 @@ TEST_F(TerrainEditorTest, ExtraValuesStayAcrossPropertiesAndUnusedOnesAreStoredA
         EXPECT_EQ(d.txtExtra[0]->text(), "0");
         Click(d.cmdOK);
     });
-    EXPECT_EQ(std::make_tuple(int{Terrain().SpecialProperty}, int{Terrain().Extra1},
-                              int{Terrain().Extra2}),
-              std::make_tuple(11, 0, 0));
+    EXPECT_EQ(Ints(Terrain().SpecialProperty, Terrain().Extra1, Terrain().Extra2),
+              (std::vector<int>{11, 0, 0}));
 }
 
 TEST_F(TerrainEditorTest, EmptyBoxesBecomeZeroOrGetTheirValueBack) {
@@ -132,8 +131,8 @@ TEST_F(TerrainEditorTest, EmptyBoxesBecomeZeroOrGetTheirValueBack) {
         EXPECT_EQ(Extras(d), (std::vector<QString>{"3", "0"}));
         Click(d.cmdOK);
     });
-    EXPECT_EQ(std::make_tuple(int{Terrain().Light}, int{Terrain().Extra1}, int{Terrain().Extra2}),
-              std::make_tuple(0, 3, 0));
+    EXPECT_EQ(Ints(Terrain().Light, Terrain().Extra1, Terrain().Extra2),
+              (std::vector<int>{0, 3, 0}));
 }
 
 TEST_F(TerrainEditorTest, CustomPictureAnimatedAndBack) {
@@ -160,7 +159,7 @@ TEST_F(TerrainEditorTest, StaticCustomAfterAnimatedShowsTheBoxUnchecked) {
     Terrain(121).Picture = 1004;
     Terrain(122).Picture = 405;
     When<frmSelectIcon>([](frmSelectIcon& p) {
-        EXPECT_EQ(std::make_pair(int{p.PictureSet}, int{p.PictureSelect}), std::make_pair(7, 5));
+        EXPECT_EQ(Ints(p.PictureSet, p.PictureSelect), (std::vector<int>{7, 5}));
         Click(p.cmdCancel);
     });
     Edit([](frmEditTerrain& d) {
