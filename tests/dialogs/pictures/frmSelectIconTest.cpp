@@ -90,60 +90,57 @@ TEST_F(PicturePickerTest, OpensOnThePageOfTheCurrentPictureWithItMarked) {
 
 TEST_F(PicturePickerTest, ArrowsWrapAndTheSelectionComesBackWithItsPage) {
     std::vector<std::tuple<int, int, int>> pages; // page, cells shown, marked
-    auto note = [&pages](const frmSelectIcon& p) {
-        const auto [shown, marked, arrows] = Page(p);
-        pages.emplace_back(p.CurrentPage(), shown, marked);
-    };
-    frmSelectIcon& picker = Pick(6, -1, [&](frmSelectIcon& p) {
-        Click(p.cmdScrollLeft); // from page 0 to the last page
-        note(p);
-        Click(p.cmdScrollRight); // and round to page 0
-        note(p);
-        Click(p.cmdScrollRight);
-        Click(p.picSelect[3]); // picture 39, by its cell
-        note(p);
-        Click(p.cmdScrollLeft);
-        note(p);
-        Click(p.cmdScrollRight);
-        note(p);
-        Click(p.optSelect[5]); // picture 41, by its button
-        note(p);
+    frmSelectIcon& picker = Pick(6, -1, [&pages](frmSelectIcon& p) {
+        // To the last page and round to page 0; picture 39 by its cell; back and forth;
+        // picture 41 by its button.
+        const std::vector<std::vector<QWidget*>> steps = {
+            {p.cmdScrollLeft}, {p.cmdScrollRight}, {p.cmdScrollRight, p.picSelect[3]},
+            {p.cmdScrollLeft}, {p.cmdScrollRight}, {p.optSelect[5]}};
+        for (const auto& clicks : steps) {
+            for (QWidget* w : clicks)
+                Click(w);
+            const auto [shown, marked, arrows] = Page(p);
+            pages.emplace_back(p.CurrentPage(), shown, marked);
+        }
         Click(p.cmdOK);
     });
     const std::vector<std::tuple<int, int, int>> expected = {{7, 1, -1},  {0, 36, -1}, {1, 36, 3},
                                                              {0, 36, -1}, {1, 36, 3},  {1, 36, 5}};
     EXPECT_EQ(pages, expected);
-    EXPECT_EQ(picker.PictureSelect, 41);
-    EXPECT_FALSE(picker.CancelFlag);
+    EXPECT_EQ(std::make_pair(int{picker.PictureSelect}, picker.CancelFlag),
+              std::make_pair(41, false));
 }
 
-TEST_F(PicturePickerTest, OkWithoutAChoiceGivesBackNone) {
-    frmSelectIcon& picker = Pick(3, -1, [](frmSelectIcon& p) { Click(p.cmdOK); });
-    EXPECT_EQ(std::make_pair(int{picker.PictureSelect}, picker.CancelFlag),
-              std::make_pair(-1, false));
-    // Enter is OK too; a click on the marked button keeps it marked.
-    picker.CancelFlag = true;
-    Pick(2, 7, [](frmSelectIcon& p) {
-        Click(p.optSelect[7]);
-        QTest::keyClick(&p, Qt::Key_Return);
-    });
-    EXPECT_EQ(std::make_pair(int{picker.PictureSelect}, picker.CancelFlag),
-              std::make_pair(7, false));
-}
-
-TEST_F(PicturePickerTest, CancelEscapeAndTheCloseBoxKeepTheCallersPicture) {
-    const std::function<void(frmSelectIcon&)> ways[] = {
-        [](frmSelectIcon& p) { Click(p.cmdCancel); },
-        [](frmSelectIcon& p) { QTest::keyClick(&p, Qt::Key_Escape); },
-        [](frmSelectIcon& p) { p.close(); }};
-    for (std::size_t w = 0; w < std::size(ways); ++w) {
-        frmSelectIcon& picker = Pick(3, 100, [&](frmSelectIcon& p) {
-            Click(p.picSelect[5]);
-            ways[w](p);
-        });
+// OK (or Enter) gives back the choice, none included; a click on the marked button keeps it
+// marked. Cancel, Escape and the close box keep the caller's picture.
+TEST_F(PicturePickerTest, OkGivesBackTheChoiceAndTheOtherWaysOutKeepTheCallersPicture) {
+    struct Row {
+        int set, select;
+        std::function<void(frmSelectIcon&)> act;
+        int given;
+        bool cancelled;
+    };
+    const Row rows[] = {
+        {3, -1, [](frmSelectIcon& p) { Click(p.cmdOK); }, -1, false},
+        {2, 7,
+         [](frmSelectIcon& p) {
+             Click(p.optSelect[7]);
+             QTest::keyClick(&p, Qt::Key_Return);
+         },
+         7, false},
+        {3, 100, [](frmSelectIcon& p) { Click(p.cmdCancel); }, 100, true},
+        {3, 100, [](frmSelectIcon& p) { QTest::keyClick(&p, Qt::Key_Escape); }, 100, true},
+        {3, 100, [](frmSelectIcon& p) { p.close(); }, 100, true}};
+    for (const Row& r : rows) {
+        SharedForm<frmSelectIcon>().CancelFlag = !r.cancelled;
+        frmSelectIcon& picker =
+            Pick(r.set, static_cast<std::int16_t>(r.select), [&r](frmSelectIcon& p) {
+                if (r.cancelled) Click(p.picSelect[5]); // a choice that is then dropped
+                r.act(p);
+            });
         EXPECT_EQ(std::make_pair(int{picker.PictureSelect}, picker.CancelFlag),
-                  std::make_pair(100, true))
-            << "way " << w;
+                  std::make_pair(r.given, r.cancelled))
+            << r.set << " " << r.select;
     }
     // The next opening starts again from the caller's picture.
     Pick(3, 100, [](frmSelectIcon& p) {
