@@ -109,7 +109,15 @@ TEST_F(MonsterEditorTest, NoHealthOrSpeedIsOneAndAttackDiceDecideTheSides) {
     EXPECT_EQ(Monster().AttackSides, (std::array<std::uint8_t, 3>{0, 0, 1}));
 }
 
+// The custom number follows the size entered; a cancelled picker changes nothing and a
+// cancelled size keeps the old size.
 TEST_F(MonsterEditorTest, CustomPictureTakesItsNumberFromTheSizeEntered) {
+    Monster().Picture = 3005;
+    CancelPicker();
+    PickCustom(9, [](frmMonstPicSize& s) {
+        EXPECT_EQ(Shown({s.txtPicWidth, s.txtPicHeight}), (std::vector<QString>{"1", "2"}));
+        Click(s.cmdCancel);
+    });
     PickCustom(7, [](frmMonstPicSize& s) {
         Type(s.txtPicWidth, "2");
         Type(s.txtPicHeight, "1");
@@ -117,29 +125,14 @@ TEST_F(MonsterEditorTest, CustomPictureTakesItsNumberFromTheSizeEntered) {
     });
     PickPicture(120);
     Edit([](frmEditMonster& d) {
-        Click(d.cmdPicCustom);
+        EXPECT_EQ(ShownAfterClicks(d.lblPict, {d.cmdPicCustom, d.cmdPicCustom, d.cmdPicCustom}),
+                  (std::vector<QString>{"3005", "3009", "2007"}));
         EXPECT_EQ(Pict(d), (std::vector<QString>{"2007", "2", "1"}));
         Click(d.cmdPicPicture);
         EXPECT_EQ(Pict(d), (std::vector<QString>{"120", "2", "2"}));
         Click(d.cmdOK);
     });
     EXPECT_EQ(Monster().Picture, 120);
-}
-
-TEST_F(MonsterEditorTest, CancelledPickerChangesNothingAndCancelledSizeKeepsTheOldSize) {
-    Monster().Picture = 3005;
-    CancelPicker();
-    PickCustom(9, [](frmMonstPicSize& s) {
-        EXPECT_EQ(Shown({s.txtPicWidth, s.txtPicHeight}), (std::vector<QString>{"1", "2"}));
-        Click(s.cmdCancel);
-    });
-    Edit([](frmEditMonster& d) {
-        EXPECT_EQ(ShownAfterClicks(d.lblPict, {d.cmdPicCustom, d.cmdPicCustom}),
-                  (std::vector<QString>{"3005", "3009"}));
-        Click(d.cmdOK);
-    });
-    EXPECT_EQ(Monster().Picture, 3009);
-
     // A picture beyond the picker's range opens it with nothing marked.
     When<frmSelectIcon>([](frmSelectIcon& p) {
         EXPECT_EQ(p.PictureSelect, -1);
