@@ -36,9 +36,6 @@ class TerrainEditorTest : public RecordEditorTest {
         Terrain().Extra1 = static_cast<std::int16_t>(extra1);
         Terrain().Extra2 = static_cast<std::int16_t>(extra2);
     }
-    static std::vector<QString> Extras(frmEditTerrain& d) {
-        return {d.txtExtra[0]->text(), d.txtExtra[1]->text()};
-    }
 };
 } // namespace
 
@@ -128,7 +125,7 @@ TEST_F(TerrainEditorTest, EmptyBoxesBecomeZeroOrGetTheirValueBack) {
             TypeInto(box, "");
         EXPECT_EQ(Messages(), std::vector<std::string>{"Strength must be between 1 and 8."});
         EXPECT_EQ(d.txtLight->text(), "0");
-        EXPECT_EQ(Extras(d), (std::vector<QString>{"3", "0"}));
+        EXPECT_EQ(Shown({d.txtExtra[0], d.txtExtra[1]}), (std::vector<QString>{"3", "0"}));
         Click(d.cmdOK);
     });
     EXPECT_EQ(Ints(Terrain().Light, Terrain().Extra1, Terrain().Extra2),
