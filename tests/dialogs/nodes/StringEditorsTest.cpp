@@ -55,7 +55,7 @@ TEST_F(StringEditorTest, TextArrowsStoreTheShownTextAndWrapAtEachTablesEnd) {
 }
 
 // Clear frees a slot only when stored; a free slot's text shows as stored.
-TEST_F(StringEditorTest, ClearFreesASlotOnlyWhenStored) {
+TEST_F(StringEditorTest, ClearFreesASlotOnlyWhenStoredAndTypingIsLimited) {
     Scen.ScenStrings[170] = "A message";
     Scen.ScenStrings[171] = "*free";
     for (const bool ok : {false, true}) {
@@ -68,9 +68,8 @@ TEST_F(StringEditorTest, ClearFreesASlotOnlyWhenStored) {
         });
         EXPECT_EQ(Scen.ScenStrings[170], ok ? "*" : "A message");
     }
-}
 
-TEST_F(StringEditorTest, TextsAreLimitedAsTypedButALongerStoredTextIsKeptWhole) {
+    // Texts are limited as typed, but a longer stored text is kept whole.
     const std::string stored(300, 's');
     Scen.Towns[1].Strings[5] = stored;
     Scen.Towns[1].Strings[6] = "";
