@@ -1,32 +1,16 @@
-#include "editor/frmMain.h"
-#include "support/MainWindowFixture.h"
-
-#include "platform/core/MsgBox.h"
-#include "platform/core/ProgramPaths.h"
 #include "platform/qt/HelpWindow.h"
 #include "platform/qt/PictureBox.h"
-#include "platform/qt/SharedForms.h"
 #include "scenario/OwnLayout.h"
-#include "scenario/tables/CommonTables.h"
-#include "scenario/tables/EditorTables.h"
-#include "support/FileDialogScript.h"
-#include "support/MsgBoxRecorder.h"
-#include "support/SampleScenario.h"
-#include "support/TempFolder.h"
+#include "support/MainWindowFixture.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QDialog>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QScreen>
 #include <QScrollBar>
-#include <QTest>
 #include <QTextBrowser>
 #include <QVBoxLayout>
-#include <filesystem>
-#include <gtest/gtest.h>
 #include <set>
 
 namespace {
@@ -76,11 +60,10 @@ TEST_F(MainWindowTest, BeforeAnyScenarioOnlyFileAndHelpCanBeUsed) {
                        window->mnuScenButtons, window->mnuTownDelete})
         EXPECT_TRUE(a->isEnabled());
     EXPECT_TRUE(window->mnuHelp->isEnabled());
-    EXPECT_FALSE(window->picMap->isVisibleTo(window.get()));
-    EXPECT_FALSE(window->List1->isVisibleTo(window.get()));
-    EXPECT_EQ(window->lblTool[0]->text(), "Drawing Mode");
-    EXPECT_EQ(window->CurrentTool, 0);
-    EXPECT_FALSE(window->FirstTime);
+    EXPECT_EQ((std::tuple(window->picMap->isVisibleTo(window.get()),
+                          window->List1->isVisibleTo(window.get()), window->lblTool[0]->text(),
+                          window->CurrentTool, window->FirstTime)),
+              std::tuple(false, false, QString("Drawing Mode"), 0, false));
     // Entries whose windows do not exist yet cannot be chosen.
     for (QAction* a : {window->mnuScenItemsShort, window->mnuScenDataDump, window->mnuTownRandItem})
         EXPECT_FALSE(a->isEnabled());
@@ -223,8 +206,8 @@ TEST_F(MainWindowTest, DeleteLastTownKeepsOneTownAndMovesOffADeletedCurrentTown)
     Scen.CurrentTown = 1;
     window->List1->show();
     window->mnuTownDelete_Click(); // the current town: the one before it becomes current
-    EXPECT_EQ(Scen.TownCount, 1);
-    EXPECT_EQ(Scen.CurrentTown, 0);
+    EXPECT_EQ((std::array<std::size_t, 2>{Scen.TownCount, Scen.CurrentTown}),
+              (std::array<std::size_t, 2>{1, 0}));
     EXPECT_EQ(window->Label2->text(), "Town: 0 - Town0");
     EXPECT_FALSE(window->List1->isVisibleTo(window.get()));
     EXPECT_TRUE(boxes.Calls().empty());
@@ -233,8 +216,8 @@ TEST_F(MainWindowTest, DeleteLastTownKeepsOneTownAndMovesOffADeletedCurrentTown)
     EXPECT_EQ((std::array<std::size_t, 2>{Scen.TownCount, Scen.Towns.size()}),
               (std::array<std::size_t, 2>{1, 1}));
     ASSERT_EQ(boxes.Calls().size(), 1u);
-    EXPECT_EQ(boxes.Calls()[0].title, "Error!");
-    EXPECT_EQ(boxes.Calls()[0].style, msgbox::Exclamation);
+    EXPECT_EQ(std::pair(boxes.Calls()[0].title, boxes.Calls()[0].style),
+              std::pair(std::string("Error!"), msgbox::Exclamation));
 }
 
 namespace {
@@ -254,10 +237,9 @@ TEST_F(MainWindowTest, TheMainWindowKeepsItsSizeAndOffersNoMaximiseButton) {
     window->show();
     const Qt::WindowFlags flags = window->windowFlags();
     // Without the customise hint a window manager heeds none of the button hints.
-    EXPECT_TRUE(flags.testFlag(Qt::CustomizeWindowHint));
-    EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint));
-    EXPECT_TRUE(flags.testFlag(Qt::WindowMinimizeButtonHint));
-    EXPECT_TRUE(flags.testFlag(Qt::WindowCloseButtonHint));
+    EXPECT_EQ(flags & (Qt::CustomizeWindowHint | Qt::WindowMaximizeButtonHint |
+                       Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+              Qt::CustomizeWindowHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     EXPECT_EQ(window->minimumSize(), window->maximumSize());
 }
 
