@@ -116,11 +116,24 @@ TEST_F(NewScenarioDialogTest, TheGrassBoxAndTheTownSizesHaveTheirPlaces) {
             << i;
 }
 
-TEST_F(NewScenarioDialogTest, CancellingTheConfirmationCreatesNothing) {
+// Escape and the close box cancel; Enter acts as OK, whose confirmation can be cancelled.
+TEST_F(NewScenarioDialogTest, CancellingTheDialogOrItsConfirmationCreatesNothing) {
     const Scenario earlier = Scen;
+    const std::function<void(frmFileNew&)> ways[] = {
+        [](frmFileNew& d) { QTest::keyClick(d.txtScenName, Qt::Key_Escape); },
+        [](frmFileNew& d) { d.close(); },
+        [](frmFileNew& d) {
+            d.txtOutWidth->setFocus();
+            QTest::keyClick(d.txtOutWidth, Qt::Key_Return);
+        },
+        [](frmFileNew& d) { Click(d.cmdOK); }};
     boxes.QueueAnswer(MsgBoxResult::Cancel);
-    frmFileNew& dialog = Run([](frmFileNew& d) { Click(d.cmdOK); });
-    EXPECT_EQ(dialog.frmCancel, 2);
+    boxes.QueueAnswer(MsgBoxResult::Cancel);
+    for (const auto& way : ways)
+        EXPECT_EQ(Run(way).frmCancel, 2);
+    EXPECT_EQ(boxes.Calls().size(), 2u);
+    for (const MsgBoxCall& call : boxes.Calls())
+        EXPECT_EQ(call.title, "Creating Scenario.");
     EXPECT_TRUE(Scen == earlier);
     EXPECT_EQ(ScenFile.ScenFileName, "Earlier.vrs");
 }
@@ -137,25 +150,6 @@ TEST_F(NewScenarioDialogTest, AFileNameThatIsAPathIsRefusedAndTheDialogStaysOpen
         }
         QTest::keyClick(d.txtFileName, Qt::Key_Escape);
     });
-}
-
-TEST_F(NewScenarioDialogTest, EscapeAndTheCloseBoxCancelAndEnterActsAsOk) {
-    frmFileNew& dialog = SharedForm<frmFileNew>();
-    dialog.OnOpening();
-    dialog.show();
-    QTest::keyClick(dialog.txtScenName, Qt::Key_Escape);
-    EXPECT_EQ(dialog.frmCancel, 2);
-    dialog.OnOpening();
-    dialog.show();
-    dialog.close();
-    EXPECT_EQ(dialog.frmCancel, 2) << "a close by the frame is no created scenario";
-    boxes.QueueAnswer(MsgBoxResult::Cancel);
-    dialog.OnOpening();
-    dialog.show();
-    dialog.txtOutWidth->setFocus();
-    QTest::keyClick(dialog.txtOutWidth, Qt::Key_Return);
-    EXPECT_EQ(boxes.Texts().size(), 1u);
-    EXPECT_EQ(boxes.Calls().at(0).title, "Creating Scenario.");
 }
 
 TEST_F(NewScenarioDialogTest, FileNewShowsTheNewScenarioAndCancelKeepsTheEarlierOne) {
