@@ -80,19 +80,18 @@ TEST_F(MainWindowTest, BeforeAnyScenarioOnlyFileAndHelpCanBeUsed) {
     EXPECT_TRUE(boxes.Calls().empty());
 }
 
-TEST_F(MainWindowTest, WindowActivationsAfterTheFirstShowingChangeNothing) {
+// Activations after the first showing (a message box or another program taking the activation
+// and giving it back) change nothing.
+TEST_F(MainWindowTest, OpeningShowsTheScenarioAndARejectedFileKeepsTheEarlierOne) {
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     window->CurrentTool = 7;
     PutFileText(files.File("Bad.vrs"), "not a scenario");
-    dialogs.Choose(files.File("Bad.vrs"));
+    dialogs.Choose(files.File("Bad.vrs")); // no earlier scenario: the state without one
     QTest::keyClick(window.get(), Qt::Key_O, Qt::ControlModifier);
-    ASSERT_EQ(boxes.Calls().size(), 1u);
     const auto noScenario =
         std::tuple(QString("Varno Scenario Editor"), kOff, QString("-"), QString("-"));
     EXPECT_EQ(State(), noScenario);
-
-    // A message box or another program takes the activation and gives it back.
     QWidget other;
     other.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
@@ -101,19 +100,11 @@ TEST_F(MainWindowTest, WindowActivationsAfterTheFirstShowingChangeNothing) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     EXPECT_EQ(State(), noScenario);
     EXPECT_EQ(window->CurrentTool, 7);
-}
-
-TEST_F(MainWindowTest, OpeningShowsTheScenarioAndARejectedFileKeepsTheEarlierOne) {
-    PutFileText(files.File("Bad.vrs"), "not a scenario");
-    OpenFile(files.File("Bad.vrs")); // no earlier scenario: the state without one
-    EXPECT_EQ(State(),
-              std::tuple(QString("Varno Scenario Editor"), kOff, QString("-"), QString("-")));
 
     const auto quest = std::tuple{QString("Varno Scenario Editor - Quest.vrs"), kOn,
                                   QString("Outdoors: 1, 0 - Marsh"), QString("Town: 2 - Town2")};
     OpenFile(WriteScenario(NamedScenario(3), "Quest.vrs"));
     EXPECT_EQ(State(), quest);
-    EXPECT_FALSE(window->picMap->isVisibleTo(window.get()));
     EXPECT_EQ(boxes.Calls().size(), 1u);
 
     OpenFile(files.File("Bad.vrs"));
@@ -158,38 +149,32 @@ TEST_F(MainWindowTest, SaveWritesIntoTheScenarioFolderAndSaveAsUnderTheNewName) 
     EXPECT_EQ(boxes.Calls()[0].text, "SaveScenarioV2Error encountered!\r\nErr# 6, Overflow");
 }
 
+// The list chosen again shows its first row, none selected.
 TEST_F(MainWindowTest, ButtonCaptionsListSixtyNumberedLabelsAndLockingGreysItsEntry) {
     OpenFile(WriteScenario(NamedScenario(2), "Quest.vrs"));
     Scen.ScenStrings[260] = "OK";
     Scen.ScenStrings[319] = "Leave";
-    window->mnuScenButtons_Click();
-    ASSERT_EQ(window->List1->count(), 60);
-    EXPECT_EQ(window->List1->item(0)->text(), "0 - OK");
-    EXPECT_EQ(window->List1->item(59)->text(), "59 - Leave");
-    EXPECT_EQ(window->ListMode, 10);
-    EXPECT_TRUE(window->List1->isVisibleTo(window.get()));
-
-    Scen.ListsLocked = 0; // locking the lists greys the entry at once
-    window->mnuScenLockLists_Click();
-    EXPECT_EQ(Scen.ListsLocked, 1);
-    EXPECT_FALSE(window->mnuScenLockLists->isEnabled());
-}
-
-TEST_F(MainWindowTest, AButtonCaptionListChosenAgainShowsItsFirstRow) {
-    OpenFile(WriteScenario(NamedScenario(2), "Quest.vrs"));
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     window->mnuScenButtons->trigger();
     QListWidget* list = window->List1;
+    ASSERT_EQ(list->count(), 60);
+    EXPECT_EQ(list->item(0)->text(), "0 - OK");
+    EXPECT_EQ(list->item(59)->text(), "59 - Leave");
+    EXPECT_EQ(window->ListMode, 10);
     list->setFocus();
     QTest::keyClick(list, Qt::Key_End);
     ASSERT_GT(list->verticalScrollBar()->value(), 0);
-
     window->mnuScenButtons->trigger();
     QApplication::processEvents(); // the list lays its rows out at the next pass
     EXPECT_EQ(list->verticalScrollBar()->value(), 0);
     EXPECT_EQ(list->itemAt(2, 2), list->item(0));
     EXPECT_EQ(list->currentRow(), -1);
+
+    Scen.ListsLocked = 0; // locking the lists greys the entry at once
+    window->mnuScenLockLists_Click();
+    EXPECT_EQ(Scen.ListsLocked, 1);
+    EXPECT_FALSE(window->mnuScenLockLists->isEnabled());
 }
 
 TEST_F(MainWindowTest, DeleteLastTownKeepsOneTownAndMovesOffADeletedCurrentTown) {
