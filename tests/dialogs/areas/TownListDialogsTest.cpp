@@ -84,85 +84,59 @@ TEST_F(TownListDialogsTest, OutdoorsHasOnePageOfEight) {
     EXPECT_EQ(section.Strings[8], "Lake");
 }
 
-TEST_F(TownListDialogsTest, DeleteKeepsTheDescriptionAndOnlyOkFreesTheSlot) {
-    Areas(1, [](frmAreaDesc& d) {
-        Click(d.cmdDelete[0]);
-        EXPECT_EQ(Rows(d).first[0], "Not yet placed");
-        Click(d.cmdCancel);
-    });
-    EXPECT_EQ(town().AreaRects[0], (AreaRect{2, 3, 9, 9}));
-    const std::string text = town().Strings[1];
-    Areas(1, [](frmAreaDesc& d) {
-        Click(d.cmdDelete[0]);
-        Click(d.cmdOK);
-    });
-    EXPECT_EQ(town().AreaRects[0], AreaRect{});
-    EXPECT_EQ(town().Strings[1], text);
-}
-
-TEST_F(TownListDialogsTest, TypedDescriptionsSurvivePagingAndOnlyOkStoresThem) {
-    const auto typeAndPage = [](frmAreaDesc& d) {
-        TypeInto(d.txtArea[2], "Market");
-        Click(d.cmdScrollRight);
-        TypeInto(d.txtArea[0], "Gate");
-        Click(d.cmdScrollLeft);
-        EXPECT_EQ(d.txtArea[2]->text(), "Market");
-    };
-    const Town before = town();
-    Areas(1, [&](frmAreaDesc& d) {
-        typeAndPage(d);
-        Click(d.cmdCancel);
-    });
-    EXPECT_EQ(town(), before);
-    Areas(1, [&](frmAreaDesc& d) {
-        typeAndPage(d);
-        Click(d.cmdOK);
-    });
-    EXPECT_EQ(town().Strings[3], "Market");
-    EXPECT_EQ(town().Strings[9], "Gate");
-}
-
-TEST_F(TownListDialogsTest, DescriptionBoxesStopTypingAtThirtyButShowLongerTextsWhole) {
+TEST_F(TownListDialogsTest, DeleteAndTypedDescriptionsSurvivePagingAndOnlyOkStoresThem) {
     const std::string longText(40, 'w');
     town().Strings[2] = longText;
-    Areas(1, [&](frmAreaDesc& d) {
-        EXPECT_EQ(d.txtArea[1]->text().size(), 40);
-        TypeInto(d.txtArea[0], QString(35, 'a'));
-        EXPECT_EQ(d.txtArea[0]->text().size(), 30);
-        Click(d.cmdOK);
-    });
-    EXPECT_EQ(town().Strings[2], longText);
+    const Town before = town();
+    for (bool ok : {false, true}) {
+        Areas(1, [ok](frmAreaDesc& d) {
+            Click(d.cmdDelete[0]);
+            EXPECT_EQ(Rows(d).first[0], "Not yet placed");
+            EXPECT_EQ(d.txtArea[1]->text().size(), 40) << "a longer text shows whole";
+            TypeInto(d.txtArea[4], QString(35, 'a'));
+            EXPECT_EQ(d.txtArea[4]->text().size(), 30) << "typing stops at thirty";
+            TypeInto(d.txtArea[2], "Market");
+            Click(d.cmdScrollRight);
+            TypeInto(d.txtArea[0], "Gate");
+            Click(d.cmdScrollLeft);
+            EXPECT_EQ(d.txtArea[2]->text(), "Market");
+            Click(ok ? d.cmdOK : d.cmdCancel);
+        });
+        EXPECT_EQ(town() == before, !ok) << "Cancel stores nothing";
+    }
+    Town want = before;
+    want.AreaRects[0] = AreaRect{};
+    want.Strings[3] = "Market";
+    want.Strings[5] = std::string(30, 'a');
+    want.Strings[9] = "Gate";
+    EXPECT_EQ(town(), want) << "the deleted area keeps its text, the long text stays whole";
 }
 
 TEST_F(TownListDialogsTest, WanderingGroupsAreHeldTogetherAndWrap) {
     const Town before = town();
-    const auto edit = [](frmTownWandering& d) {
-        EXPECT_EQ(d.lblEncNum->text(), "0");
-        Click(d.cmdScrollLeft);
-        EXPECT_EQ(d.lblEncNum->text(), "3");
-        Click(d.cmdScrollRight);
-        Click(d.cmdScrollRight);
-        ChooseRow(d.lstMonster[2], 0);
-        ChooseRow(d.lstMonster[3], 200);
-        Click(d.cmdScrollRight);
-        Click(d.cmdScrollLeft);
-        EXPECT_EQ(d.lstMonster[3]->currentIndex(), 200);
-        EXPECT_EQ(d.lstMonster[3]->itemText(200).left(7), " 200 - ");
-    };
-    OpenDialog<frmTownWandering>([](frmTownWandering&) {},
-                                 [&](frmTownWandering& d) {
-                                     edit(d);
-                                     Click(d.cmdCancel);
-                                 });
-    EXPECT_EQ(town(), before);
-    OpenDialog<frmTownWandering>([](frmTownWandering&) {},
-                                 [&](frmTownWandering& d) {
-                                     edit(d);
-                                     Click(d.cmdOK);
-                                 });
-    EXPECT_EQ(town().WanderingGroups[1].Monsters[2], 0);
-    EXPECT_EQ(town().WanderingGroups[1].Monsters[3], 200);
-    EXPECT_EQ(town().WanderingGroups[0], before.WanderingGroups[0]);
+    for (bool ok : {false, true}) {
+        OpenDialog<frmTownWandering>([](frmTownWandering&) {},
+                                     [ok](frmTownWandering& d) {
+                                         EXPECT_EQ(d.lblEncNum->text(), "0");
+                                         Click(d.cmdScrollLeft);
+                                         EXPECT_EQ(d.lblEncNum->text(), "3");
+                                         Click(d.cmdScrollRight);
+                                         Click(d.cmdScrollRight);
+                                         ChooseRow(d.lstMonster[2], 0);
+                                         ChooseRow(d.lstMonster[3], 200);
+                                         Click(d.cmdScrollRight);
+                                         Click(d.cmdScrollLeft);
+                                         EXPECT_EQ(d.lstMonster[3]->currentIndex(), 200);
+                                         EXPECT_EQ(d.lstMonster[3]->itemText(200).left(7),
+                                                   " 200 - ");
+                                         Click(ok ? d.cmdOK : d.cmdCancel);
+                                     });
+        EXPECT_EQ(town() == before, !ok) << "Cancel stores nothing";
+    }
+    Town want = before;
+    want.WanderingGroups[1].Monsters[2] = 0;
+    want.WanderingGroups[1].Monsters[3] = 200;
+    EXPECT_EQ(town(), want);
 }
 
 TEST_F(TownListDialogsTest, TownChoiceOpensOnTheCurrentTown) {
