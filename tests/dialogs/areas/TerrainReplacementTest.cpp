@@ -53,28 +53,28 @@ class TerrainReplacementTest : public ::testing::Test {
 TEST_F(TerrainReplacementTest, OneDrawPerMatchingCellInColumnOrder) {
     Edit(kEditSmallTown);
     TerrainGrid& town = Scen.Towns[1].Terrain;
-    town.At(0, 5) = town.At(3, 0) = town.At(3, 31) = town.At(31, 31) = kFrom;
+    const Location cells[] = {{0, 5}, {3, 0}, {3, 31}, {31, 31}};
+    for (Location at : cells)
+        town.At(at.X, at.Y) = kFrom;
+    const TerrainGrid before = town;
     struct Case {
         int percent;
         std::vector<int> answers;
-        std::vector<bool> changed; // (0,5), (3,0), (3,31), (31,31)
+        std::vector<int> want; // the four cells, in the map grid too
     };
-    const Case cases[] = {
-        {100, {99}, {true, true, true, true}},
-        {0, {0}, {false, false, false, false}},
-        {50, {49, 50, 0, 99}, {true, false, true, false}},
-    };
-    const Location cells[] = {{0, 5}, {3, 0}, {3, 31}, {31, 31}};
-    for (const Case& c : cases) {
-        const TerrainGrid before = town;
+    for (const Case& c :
+         {Case{100, {99}, {kTo, kTo, kTo, kTo}}, Case{0, {0}, {kFrom, kFrom, kFrom, kFrom}},
+          Case{50, {49, 50, 0, 99}, {kTo, kFrom, kTo, kFrom}}}) {
         draws.clear();
         ReplaceTerrainRandomly(Scen, kFrom, kTo, c.percent, Script(c.answers));
         EXPECT_EQ(draws.size(), 4u) << "one draw per matching cell, whatever the outcome";
-        for (std::size_t i = 0; i < 4; ++i) {
-            const std::uint8_t want = c.changed[i] ? kTo : kFrom;
-            EXPECT_EQ(town.At(cells[i].X, cells[i].Y), want) << c.percent << " cell " << i;
-            EXPECT_EQ(Map.MapCells.At(cells[i].X, cells[i].Y).Terrain, want);
+        std::vector<int> stored, shown;
+        for (Location at : cells) {
+            stored.push_back(town.At(at.X, at.Y));
+            shown.push_back(Map.MapCells.At(at.X, at.Y).Terrain);
         }
+        EXPECT_EQ(stored, c.want) << c.percent;
+        EXPECT_EQ(shown, c.want) << c.percent;
         town = before;
         BuildMapCells();
     }

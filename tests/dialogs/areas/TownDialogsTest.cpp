@@ -1,13 +1,19 @@
-// What each town record dialog adds to the record-dialog contract: its own controls, stale
-// references, free slots, and the node and picture pickers it opens.
+// The town's windows. For the record dialogs only what they add to the record-dialog contract:
+// their own controls, stale references, free slots, and the node and picture pickers.
 #include "dialogs/areas/AreaDescCopy.h"
 #include "dialogs/areas/TownChoice.h"
 #include "dialogs/areas/TownCreatureCopy.h"
+#include "dialogs/areas/frmAreaDesc.h"
+#include "dialogs/areas/frmAreaDesc1.h"
+#include "dialogs/areas/frmCreateTown.h"
 #include "dialogs/areas/frmTownDetails.h"
 #include "dialogs/areas/frmTownItem.h"
+#include "dialogs/areas/frmTownLoad.h"
 #include "dialogs/areas/frmTownMonster.h"
+#include "dialogs/areas/frmTownWandering.h"
 #include "dialogs/nodes/frmEditSpNode.h"
 #include "dialogs/pictures/frmSelectIcon.h"
+#include "map/MapState.h"
 #include "platform/core/RuntimeError.h"
 #include "support/DialogDriver.h"
 #include "support/MsgBoxRecorder.h"
@@ -36,6 +42,11 @@ class TownDialogsTest : public ::testing::Test {
         t.Size = 1, t.Lighting = 0, t.Difficulty = 4, t.DayDies = 100, t.EventStop = 2;
         t.ExitLocs = {Location{255, 255}, Location{10, 20}, Location{255, 255}, Location{0, 47}};
         t.SectionX = 3, t.EntranceX = 17;
+        t.AreaRects.fill(AreaRect{});
+        t.AreaRects[0] = {2, 3, 9, 9};
+        t.AreaRects[3] = {0, 0, 0, 1};
+        t.AreaRects[9] = {12, 14, 20, 20};
+        Scen.CurrentOutdoorX = Scen.CurrentOutdoorY = 0;
         Scen.MonsterTypes[12].Attitude = 1;
         Scen.MonsterTypes[30].Attitude = 2;
         Scen.StuffDoneNames[120].ValueNames[3] = "slain";
@@ -48,6 +59,16 @@ class TownDialogsTest : public ::testing::Test {
     }
     void Item(bool context, std::int16_t n, const std::function<void(frmTownItem&)>& act) {
         OpenDialog<frmTownItem>([&](frmTownItem& d) { d.Context = context, d.ItemNum = n; }, act);
+    }
+    void Areas(std::int16_t context, const std::function<void(frmAreaDesc&)>& action) {
+        OpenDialog<frmAreaDesc>([context](frmAreaDesc& d) { d.Context = context; }, action);
+    }
+    // The corner labels of the rows, marked + where the row offers Delete.
+    static QStringList Rows(const frmAreaDesc& d) {
+        QStringList rows;
+        for (std::size_t i = 0; i < kAreaRowsPerPage; ++i)
+            rows.push_back(d.lblArea[i]->text() + (d.cmdDelete[i]->isVisibleTo(&d) ? " +" : ""));
+        return rows;
     }
     static int Checked(const std::array<QRadioButton*, 4>& options) {
         for (std::size_t i = 0; i < options.size(); ++i)
@@ -309,6 +330,205 @@ TEST_F(TownDialogsTest, CreatureNewKilledNodeLeftFreeKeepsMinusOne) {
         Click(d.cmdOK);
     });
     EXPECT_EQ(Creature(0).KilledNode, 15);
+}
+
+TEST_F(TownDialogsTest, AreaPagesShowPlacedSlotsAndWrap) {
+    Areas(1, [](frmAreaDesc& d) {
+        EXPECT_TRUE(d.Label1[1]->isVisibleTo(&d));
+        EXPECT_FALSE(d.Label1[0]->isVisibleTo(&d));
+        const QString none = "Not yet placed";
+        EXPECT_EQ(Rows(d), (QStringList{"X = 2, Y = 3 +", none, none, "X = 0, Y = 0 +", none, none,
+                                        none, none}));
+        Click(d.cmdScrollRight);
+        EXPECT_EQ(Rows(d)[1], "X = 12, Y = 14 +");
+        Click(d.cmdScrollRight);
+        EXPECT_EQ(Rows(d)[0], "X = 2, Y = 3 +");
+        Click(d.cmdScrollLeft);
+        EXPECT_EQ(Rows(d)[1], "X = 12, Y = 14 +") << "left of page 0 is page 1";
+        Click(d.cmdCancel);
+    });
+}
+
+TEST_F(TownDialogsTest, OutdoorsHasOnePageOfEight) {
+    OutdoorSection& section = Scen.OutdoorSections.At(0, 0);
+    section.AreaRects.fill(AreaRect{});
+    section.AreaRects[7] = {40, 41, 44, 44};
+    section.Strings[8] = "Marsh";
+    Areas(0, [](frmAreaDesc& d) {
+        EXPECT_FALSE(d.cmdScrollLeft->isVisibleTo(&d));
+        EXPECT_FALSE(d.cmdScrollRight->isVisibleTo(&d));
+        EXPECT_TRUE(d.Label1[0]->isVisibleTo(&d));
+        EXPECT_EQ(Rows(d)[7], "X = 40, Y = 41 +");
+        EXPECT_EQ(d.txtArea[7]->text(), "Marsh");
+        TypeInto(d.txtArea[7], "Lake");
+        Click(d.cmdOK);
+    });
+    EXPECT_EQ(section.Strings[8], "Lake");
+}
+
+TEST_F(TownDialogsTest, DeleteAndTypedDescriptionsSurvivePagingAndOnlyOkStoresThem) {
+    const std::string longText(40, 'w');
+    town().Strings[2] = longText;
+    const Town before = town();
+    for (bool ok : {false, true}) {
+        Areas(1, [ok](frmAreaDesc& d) {
+            Click(d.cmdDelete[0]);
+            EXPECT_EQ(Rows(d)[0], "Not yet placed");
+            EXPECT_EQ(d.txtArea[1]->text().size(), 40) << "a longer text shows whole";
+            TypeInto(d.txtArea[4], QString(35, 'a'));
+            EXPECT_EQ(d.txtArea[4]->text().size(), 30) << "typing stops at thirty";
+            TypeInto(d.txtArea[2], "Market");
+            Click(d.cmdScrollRight);
+            TypeInto(d.txtArea[0], "Gate");
+            Click(d.cmdScrollLeft);
+            EXPECT_EQ(d.txtArea[2]->text(), "Market");
+            Click(ok ? d.cmdOK : d.cmdCancel);
+        });
+        EXPECT_EQ(town() == before, !ok) << "Cancel stores nothing";
+    }
+    Town want = before;
+    want.AreaRects[0] = AreaRect{};
+    want.Strings[3] = "Market";
+    want.Strings[5] = std::string(30, 'a');
+    want.Strings[9] = "Gate";
+    EXPECT_EQ(town(), want) << "the deleted area keeps its text, the long text stays whole";
+}
+
+TEST_F(TownDialogsTest, WanderingGroupsAreHeldTogetherAndWrap) {
+    const Town before = town();
+    for (bool ok : {false, true}) {
+        OpenDialog<frmTownWandering>([](frmTownWandering&) {},
+                                     [ok](frmTownWandering& d) {
+                                         EXPECT_EQ(d.lblEncNum->text(), "0");
+                                         Click(d.cmdScrollLeft);
+                                         EXPECT_EQ(d.lblEncNum->text(), "3");
+                                         Click(d.cmdScrollRight);
+                                         Click(d.cmdScrollRight);
+                                         ChooseRow(d.lstMonster[2], 0);
+                                         ChooseRow(d.lstMonster[3], 200);
+                                         Click(d.cmdScrollRight);
+                                         Click(d.cmdScrollLeft);
+                                         EXPECT_EQ(d.lstMonster[3]->currentIndex(), 200);
+                                         EXPECT_EQ(d.lstMonster[3]->itemText(200).left(7),
+                                                   " 200 - ");
+                                         Click(ok ? d.cmdOK : d.cmdCancel);
+                                     });
+        EXPECT_EQ(town() == before, !ok) << "Cancel stores nothing";
+    }
+    Town want = before;
+    want.WanderingGroups[1].Monsters[2] = 0;
+    want.WanderingGroups[1].Monsters[3] = 200;
+    EXPECT_EQ(town(), want);
+}
+
+TEST_F(TownDialogsTest, TownChoiceOpensOnTheCurrentTown) {
+    Scen.Towns[0].Strings[0] = "Fort";
+    OpenDialog<frmTownLoad>([](frmTownLoad&) {},
+                            [](frmTownLoad& d) {
+                                EXPECT_EQ(d.lstTown->count(), 3);
+                                EXPECT_EQ(d.lstTown->itemText(0), " 0 - Fort");
+                                EXPECT_EQ(d.lstTown->currentIndex(), 1);
+                                Click(d.cmdOK);
+                            });
+    EXPECT_EQ(Scen.CurrentTown, 1);
+    OpenDialog<frmTownLoad>([](frmTownLoad&) {},
+                            [](frmTownLoad& d) {
+                                ChooseRow(d.lstTown, 2);
+                                Click(d.cmdOK);
+                            });
+    EXPECT_EQ(Scen.CurrentTown, 2);
+}
+
+TEST_F(TownDialogsTest, NewTownOfEachSizeAndTerrain) {
+    const std::uint8_t floors[] = {0, 2, 4};
+    for (int size = 0; size < 3; ++size) {
+        for (int terrain = 0; terrain < 3; ++terrain) {
+            const int number = Scen.TownCount;
+            OpenDialog<frmCreateTown>([](frmCreateTown&) {},
+                                      [&](frmCreateTown& d) {
+                                          EXPECT_EQ(d.lblTownNum->text(), QString::number(number));
+                                          EXPECT_TRUE(d.optTownSize[1]->isChecked());
+                                          EXPECT_TRUE(d.optTerrain[0]->isChecked());
+                                          EXPECT_TRUE(d.txtTownName->text().isEmpty());
+                                          Click(d.optTownSize[static_cast<std::size_t>(size)]);
+                                          Click(d.optTerrain[static_cast<std::size_t>(terrain)]);
+                                          TypeInto(d.txtTownName,
+                                                   "Town " + QString::number(number));
+                                          QTest::keyClick(d.txtTownName, Qt::Key_Return);
+                                      });
+            ASSERT_EQ(Scen.TownCount, number + 1);
+            EXPECT_EQ(Scen.CurrentTown, number);
+            const Town& made = Scen.Towns[static_cast<std::size_t>(number)];
+            EXPECT_EQ(made.Size, size);
+            EXPECT_EQ(made.Terrain.At(1, 1), floors[terrain]);
+            EXPECT_EQ(made.Strings[0], "Town " + std::to_string(number));
+        }
+    }
+}
+
+TEST_F(TownDialogsTest, NewTownUntypedNameAndEmptiedName) {
+    OpenDialog<frmCreateTown>([](frmCreateTown&) {}, [](frmCreateTown& d) { Click(d.cmdOK); });
+    ASSERT_EQ(Scen.TownCount, 4);
+    EXPECT_EQ(Scen.Towns[3].Strings[0], "Town Name");
+    EXPECT_EQ(Scen.Towns[3].Size, 1);
+    EXPECT_EQ(Scen.Towns[3].Terrain.At(0, 0), 0);
+    OpenDialog<frmCreateTown>([](frmCreateTown&) {},
+                              [](frmCreateTown& d) {
+                                  TypeInto(d.txtTownName, "x", false);
+                                  QTest::keyClick(d.txtTownName, Qt::Key_Backspace);
+                                  Click(d.cmdOK);
+                              });
+    EXPECT_EQ(Scen.Towns[4].Strings[0], "");
+    const Scenario before = Scen;
+    OpenDialog<frmCreateTown>(
+        [](frmCreateTown&) {},
+        [](frmCreateTown& d) { QTest::keyClick(d.txtTownName, Qt::Key_Escape); });
+    EXPECT_EQ(Scen, before);
+}
+
+TEST_F(TownDialogsTest, NewTownAtTheLimitIsRefusedWithAMessage) {
+    Scen.Towns.resize(200);
+    Scen.TownTalks.resize(200);
+    Scen.TownCount = 200;
+    const Scenario before = Scen;
+    OpenDialog<frmCreateTown>([](frmCreateTown&) {},
+                              [](frmCreateTown& d) {
+                                  EXPECT_EQ(d.lblTownNum->text(), "200");
+                                  Click(d.cmdOK);
+                                  EXPECT_FALSE(d.isVisible());
+                              });
+    EXPECT_EQ(Scen, before);
+    ASSERT_EQ(boxes.Calls().size(), 1u);
+    EXPECT_EQ(boxes.Calls()[0].style, msgbox::Exclamation);
+}
+
+TEST_F(TownDialogsTest, NewRectangleDescriptionOkStoresAndCancelErases) {
+    const std::int16_t savedMode = Map.EditMode;
+    struct Case {
+        std::int16_t editMode;
+        bool ok;
+    };
+    for (const Case c : {Case{1, true}, Case{1, false}, Case{3, true}, Case{3, false}}) {
+        const bool town = c.editMode != 3;
+        Map.EditMode = c.editMode;
+        AreaRect& rect =
+            town ? Scen.Towns[1].AreaRects[9] : Scen.OutdoorSections.At(0, 0).AreaRects[5];
+        std::string& text =
+            town ? Scen.Towns[1].Strings[10] : Scen.OutdoorSections.At(0, 0).Strings[6];
+        rect = AreaRect{4, 4, 8, 8};
+        text = "Old";
+        OpenDialog<frmAreaDesc1>([town](frmAreaDesc1& d) { d.AreaNum = town ? 9 : 5; },
+                                 [&](frmAreaDesc1& d) {
+                                     EXPECT_EQ(d.txtArea->text(), "Old");
+                                     TypeInto(d.txtArea, QString(300, 'n'), false);
+                                     EXPECT_EQ(d.txtArea->text().size(), 255);
+                                     QTest::keyClick(d.txtArea,
+                                                     c.ok ? Qt::Key_Return : Qt::Key_Escape);
+                                 });
+        EXPECT_EQ(text, c.ok ? std::string(255, 'n') : "Old") << c.editMode;
+        EXPECT_EQ(rect, (c.ok ? AreaRect{4, 4, 8, 8} : AreaRect{})) << c.editMode;
+    }
+    Map.EditMode = savedMode;
 }
 
 // The working copies and town choice outside the windows: every timing, failures, and slots
