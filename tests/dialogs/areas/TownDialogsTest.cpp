@@ -70,6 +70,9 @@ class TownDialogsTest : public ::testing::Test {
             rows.push_back(d.lblArea[i]->text() + (d.cmdDelete[i]->isVisibleTo(&d) ? " +" : ""));
         return rows;
     }
+    void NewTown(const std::function<void(frmCreateTown&)>& action) {
+        OpenDialog<frmCreateTown>([](frmCreateTown&) {}, action);
+    }
     static int Checked(const std::array<QRadioButton*, 4>& options) {
         for (std::size_t i = 0; i < options.size(); ++i)
             if (options[i]->isChecked()) return static_cast<int>(i);
@@ -439,64 +442,46 @@ TEST_F(TownDialogsTest, TownChoiceOpensOnTheCurrentTown) {
     EXPECT_EQ(Scen.CurrentTown, 2);
 }
 
-TEST_F(TownDialogsTest, NewTownOfEachSizeAndTerrain) {
-    const std::uint8_t floors[] = {0, 2, 4};
-    for (int size = 0; size < 3; ++size) {
-        for (int terrain = 0; terrain < 3; ++terrain) {
-            const int number = Scen.TownCount;
-            OpenDialog<frmCreateTown>([](frmCreateTown&) {},
-                                      [&](frmCreateTown& d) {
-                                          EXPECT_EQ(d.lblTownNum->text(), QString::number(number));
-                                          EXPECT_TRUE(d.optTownSize[1]->isChecked());
-                                          EXPECT_TRUE(d.optTerrain[0]->isChecked());
-                                          EXPECT_TRUE(d.txtTownName->text().isEmpty());
-                                          Click(d.optTownSize[static_cast<std::size_t>(size)]);
-                                          Click(d.optTerrain[static_cast<std::size_t>(terrain)]);
-                                          TypeInto(d.txtTownName,
-                                                   "Town " + QString::number(number));
-                                          QTest::keyClick(d.txtTownName, Qt::Key_Return);
-                                      });
-            ASSERT_EQ(Scen.TownCount, number + 1);
-            EXPECT_EQ(Scen.CurrentTown, number);
-            const Town& made = Scen.Towns[static_cast<std::size_t>(number)];
-            EXPECT_EQ(made.Size, size);
-            EXPECT_EQ(made.Terrain.At(1, 1), floors[terrain]);
-            EXPECT_EQ(made.Strings[0], "Town " + std::to_string(number));
-        }
+TEST_F(TownDialogsTest, NewTownTakesSizeTerrainAndNameEscapeAndTheLimitMakeNone) {
+    struct Case {
+        int size, terrain;
+        const char* typed; // null: untouched; the box is left by Backspace after one more key
+        std::string name;
+        int floor;
+    };
+    for (const Case& c : {Case{0, 1, "Keep", "Keep", 2}, Case{2, 2, "", "", 4},
+                          Case{1, 0, nullptr, "Town Name", 0}}) {
+        const int number = Scen.TownCount;
+        NewTown([&c, number](frmCreateTown& d) {
+            EXPECT_EQ((QStringList{d.lblTownNum->text(), d.txtTownName->text()}),
+                      (QStringList{QString::number(number), ""}));
+            EXPECT_TRUE(d.optTownSize[1]->isChecked() && d.optTerrain[0]->isChecked());
+            Click(d.optTownSize[static_cast<std::size_t>(c.size)]);
+            Click(d.optTerrain[static_cast<std::size_t>(c.terrain)]);
+            if (c.typed) {
+                Type(d.txtTownName, QString(c.typed) + "x");
+                QTest::keyClick(d.txtTownName, Qt::Key_Backspace);
+            }
+            QTest::keyClick(d.txtTownName, Qt::Key_Return);
+        });
+        ASSERT_EQ(Scen.TownCount, number + 1);
+        const Town& made = Scen.Towns[static_cast<std::size_t>(number)];
+        EXPECT_EQ(made.Strings[0], c.name);
+        EXPECT_EQ((std::vector<int>{Scen.CurrentTown, made.Size, made.Terrain.At(1, 1)}),
+                  (std::vector<int>{number, c.size, c.floor}));
     }
-}
-
-TEST_F(TownDialogsTest, NewTownUntypedNameAndEmptiedName) {
-    OpenDialog<frmCreateTown>([](frmCreateTown&) {}, [](frmCreateTown& d) { Click(d.cmdOK); });
-    ASSERT_EQ(Scen.TownCount, 4);
-    EXPECT_EQ(Scen.Towns[3].Strings[0], "Town Name");
-    EXPECT_EQ(Scen.Towns[3].Size, 1);
-    EXPECT_EQ(Scen.Towns[3].Terrain.At(0, 0), 0);
-    OpenDialog<frmCreateTown>([](frmCreateTown&) {},
-                              [](frmCreateTown& d) {
-                                  TypeInto(d.txtTownName, "x", false);
-                                  QTest::keyClick(d.txtTownName, Qt::Key_Backspace);
-                                  Click(d.cmdOK);
-                              });
-    EXPECT_EQ(Scen.Towns[4].Strings[0], "");
-    const Scenario before = Scen;
-    OpenDialog<frmCreateTown>(
-        [](frmCreateTown&) {},
-        [](frmCreateTown& d) { QTest::keyClick(d.txtTownName, Qt::Key_Escape); });
+    Scenario before = Scen;
+    NewTown([](frmCreateTown& d) { QTest::keyClick(d.txtTownName, Qt::Key_Escape); });
     EXPECT_EQ(Scen, before);
-}
-
-TEST_F(TownDialogsTest, NewTownAtTheLimitIsRefusedWithAMessage) {
     Scen.Towns.resize(200);
     Scen.TownTalks.resize(200);
     Scen.TownCount = 200;
-    const Scenario before = Scen;
-    OpenDialog<frmCreateTown>([](frmCreateTown&) {},
-                              [](frmCreateTown& d) {
-                                  EXPECT_EQ(d.lblTownNum->text(), "200");
-                                  Click(d.cmdOK);
-                                  EXPECT_FALSE(d.isVisible());
-                              });
+    before = Scen;
+    NewTown([](frmCreateTown& d) {
+        EXPECT_EQ(d.lblTownNum->text(), "200");
+        Click(d.cmdOK);
+        EXPECT_FALSE(d.isVisible());
+    });
     EXPECT_EQ(Scen, before);
     ASSERT_EQ(boxes.Calls().size(), 1u);
     EXPECT_EQ(boxes.Calls()[0].style, msgbox::Exclamation);
