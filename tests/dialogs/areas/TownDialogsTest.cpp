@@ -70,8 +70,8 @@ class TownDialogsTest : public ::testing::Test {
             rows.push_back(d.lblArea[i]->text() + (d.cmdDelete[i]->isVisibleTo(&d) ? " +" : ""));
         return rows;
     }
-    void NewTown(const std::function<void(frmCreateTown&)>& action) {
-        OpenDialog<frmCreateTown>([](frmCreateTown&) {}, action);
+    template <class Form> static void Open(const std::function<void(Form&)>& action) {
+        OpenDialog<Form>([](Form&) {}, action);
     }
     static int Checked(const std::array<QRadioButton*, 4>& options) {
         for (std::size_t i = 0; i < options.size(); ++i)
@@ -132,21 +132,18 @@ TEST_F(TownDialogsTest, DetailsCheckRangesAsTypedAndOkWaits) {
     };
     const Town before = town();
     for (const Case& c : cases) {
-        OpenDialog<frmTownDetails>([](frmTownDetails&) {},
-                                   [&](frmTownDetails& d) {
-                                       QLineEdit* box = c.single ? d.*c.single : d.txtExitLoc[0];
-                                       const QString good = box->text();
-                                       TypeInto(box, c.typed, false);
-                                       ASSERT_FALSE(boxes.Calls().empty()) << c.typed;
-                                       EXPECT_EQ(boxes.Calls().back().text, c.message);
-                                       QTest::keyClick(box, Qt::Key_Return);
-                                       EXPECT_TRUE(d.isVisible())
-                                           << "OK waits for an accepted entry";
-                                       QTest::keyClick(box, Qt::Key_Tab);
-                                       EXPECT_EQ(box->text(), good)
-                                           << "leaving puts the last good value back";
-                                       Click(d.cmdOK);
-                                   });
+        Open<frmTownDetails>([&](frmTownDetails& d) {
+            QLineEdit* box = c.single ? d.*c.single : d.txtExitLoc[0];
+            const QString good = box->text();
+            TypeInto(box, c.typed, false);
+            ASSERT_FALSE(boxes.Calls().empty()) << c.typed;
+            EXPECT_EQ(boxes.Calls().back().text, c.message);
+            QTest::keyClick(box, Qt::Key_Return);
+            EXPECT_TRUE(d.isVisible()) << "OK waits for an accepted entry";
+            QTest::keyClick(box, Qt::Key_Tab);
+            EXPECT_EQ(box->text(), good) << "leaving puts the last good value back";
+            Click(d.cmdOK);
+        });
     }
     EXPECT_EQ(town(), before);
 }
@@ -400,22 +397,20 @@ TEST_F(TownDialogsTest, DeleteAndTypedDescriptionsSurvivePagingAndOnlyOkStoresTh
 TEST_F(TownDialogsTest, WanderingGroupsAreHeldTogetherAndWrap) {
     const Town before = town();
     for (bool ok : {false, true}) {
-        OpenDialog<frmTownWandering>([](frmTownWandering&) {},
-                                     [ok](frmTownWandering& d) {
-                                         EXPECT_EQ(d.lblEncNum->text(), "0");
-                                         Click(d.cmdScrollLeft);
-                                         EXPECT_EQ(d.lblEncNum->text(), "3");
-                                         Click(d.cmdScrollRight);
-                                         Click(d.cmdScrollRight);
-                                         ChooseRow(d.lstMonster[2], 0);
-                                         ChooseRow(d.lstMonster[3], 200);
-                                         Click(d.cmdScrollRight);
-                                         Click(d.cmdScrollLeft);
-                                         EXPECT_EQ(d.lstMonster[3]->currentIndex(), 200);
-                                         EXPECT_EQ(d.lstMonster[3]->itemText(200).left(7),
-                                                   " 200 - ");
-                                         Click(ok ? d.cmdOK : d.cmdCancel);
-                                     });
+        Open<frmTownWandering>([ok](frmTownWandering& d) {
+            EXPECT_EQ(d.lblEncNum->text(), "0");
+            Click(d.cmdScrollLeft);
+            EXPECT_EQ(d.lblEncNum->text(), "3");
+            Click(d.cmdScrollRight);
+            Click(d.cmdScrollRight);
+            ChooseRow(d.lstMonster[2], 0);
+            ChooseRow(d.lstMonster[3], 200);
+            Click(d.cmdScrollRight);
+            Click(d.cmdScrollLeft);
+            EXPECT_EQ(d.lstMonster[3]->currentIndex(), 200);
+            EXPECT_EQ(d.lstMonster[3]->itemText(200).left(7), " 200 - ");
+            Click(ok ? d.cmdOK : d.cmdCancel);
+        });
         EXPECT_EQ(town() == before, !ok) << "Cancel stores nothing";
     }
     Town want = before;
@@ -426,20 +421,16 @@ TEST_F(TownDialogsTest, WanderingGroupsAreHeldTogetherAndWrap) {
 
 TEST_F(TownDialogsTest, TownChoiceOpensOnTheCurrentTown) {
     Scen.Towns[0].Strings[0] = "Fort";
-    OpenDialog<frmTownLoad>([](frmTownLoad&) {},
-                            [](frmTownLoad& d) {
-                                EXPECT_EQ(d.lstTown->count(), 3);
-                                EXPECT_EQ(d.lstTown->itemText(0), " 0 - Fort");
-                                EXPECT_EQ(d.lstTown->currentIndex(), 1);
-                                Click(d.cmdOK);
-                            });
-    EXPECT_EQ(Scen.CurrentTown, 1);
-    OpenDialog<frmTownLoad>([](frmTownLoad&) {},
-                            [](frmTownLoad& d) {
-                                ChooseRow(d.lstTown, 2);
-                                Click(d.cmdOK);
-                            });
-    EXPECT_EQ(Scen.CurrentTown, 2);
+    for (int row : {-1, 2}) {
+        Open<frmTownLoad>([row](frmTownLoad& d) {
+            EXPECT_EQ(d.lstTown->count(), 3);
+            EXPECT_EQ(d.lstTown->itemText(0), " 0 - Fort");
+            EXPECT_EQ(d.lstTown->currentIndex(), 1);
+            if (row >= 0) ChooseRow(d.lstTown, row);
+            Click(d.cmdOK);
+        });
+        EXPECT_EQ(Scen.CurrentTown, row < 0 ? 1 : row);
+    }
 }
 
 TEST_F(TownDialogsTest, NewTownTakesSizeTerrainAndNameEscapeAndTheLimitMakeNone) {
@@ -452,7 +443,7 @@ TEST_F(TownDialogsTest, NewTownTakesSizeTerrainAndNameEscapeAndTheLimitMakeNone)
     for (const Case& c : {Case{0, 1, "Keep", "Keep", 2}, Case{2, 2, "", "", 4},
                           Case{1, 0, nullptr, "Town Name", 0}}) {
         const int number = Scen.TownCount;
-        NewTown([&c, number](frmCreateTown& d) {
+        Open<frmCreateTown>([&c, number](frmCreateTown& d) {
             EXPECT_EQ((QStringList{d.lblTownNum->text(), d.txtTownName->text()}),
                       (QStringList{QString::number(number), ""}));
             EXPECT_TRUE(d.optTownSize[1]->isChecked() && d.optTerrain[0]->isChecked());
@@ -471,13 +462,13 @@ TEST_F(TownDialogsTest, NewTownTakesSizeTerrainAndNameEscapeAndTheLimitMakeNone)
                   (std::vector<int>{number, c.size, c.floor}));
     }
     Scenario before = Scen;
-    NewTown([](frmCreateTown& d) { QTest::keyClick(d.txtTownName, Qt::Key_Escape); });
+    Open<frmCreateTown>([](frmCreateTown& d) { QTest::keyClick(d.txtTownName, Qt::Key_Escape); });
     EXPECT_EQ(Scen, before);
     Scen.Towns.resize(200);
     Scen.TownTalks.resize(200);
     Scen.TownCount = 200;
     before = Scen;
-    NewTown([](frmCreateTown& d) {
+    Open<frmCreateTown>([](frmCreateTown& d) {
         EXPECT_EQ(d.lblTownNum->text(), "200");
         Click(d.cmdOK);
         EXPECT_FALSE(d.isVisible());
