@@ -510,19 +510,16 @@ TEST_F(TownDialogsTest, NewRectangleDescriptionOkStoresAndCancelErases) {
 // The working copies and town choice outside the windows: every timing, failures, and slots
 // past an area's end.
 TEST(TownCreatureCopy, TimingClearsTheValuesItDoesNotUse) {
-    struct Case {
-        std::uint8_t flag;
-        std::uint8_t day, event;
-    };
-    const Case cases[] = {{0, 0, 0}, {1, 40, 9}, {2, 40, 9}, {3, 0, 0},
-                          {4, 0, 0}, {5, 0, 0},  {6, 0, 9},  {7, 0, 9}};
-    for (const Case& c : cases) {
-        TownCreature record{12, 5, 6, 1, 1, c.flag, -1, -1, 40, 9, 0, -1, -1, -1, 0};
+    // Each timing flag with the day and event it keeps of 40 and 9.
+    const std::uint8_t cases[][3] = {{0, 0, 0}, {1, 40, 9}, {2, 40, 9}, {3, 0, 0},
+                                     {4, 0, 0}, {5, 0, 0},  {6, 0, 9},  {7, 0, 9}};
+    for (const auto& c : cases) {
+        TownCreature record{12, 5, 6, 1, 1, c[0], -1, -1, 40, 9, 0, -1, -1, -1, 0};
         TownCreatureCopy work = LoadTownCreatureCopy(record);
         SaveTownCreatureCopy(work, record);
-        EXPECT_EQ(record.TimeValue1, c.day) << int(c.flag);
-        EXPECT_EQ(record.TimeValue2, c.event) << int(c.flag);
-        EXPECT_EQ(work.TimeDay, c.day) << "the working copy is cleared as well";
+        EXPECT_EQ((std::vector<int>{record.TimeValue1, record.TimeValue2, work.TimeDay}),
+                  (std::vector<int>{c[1], c[2], c[1]}))
+            << int(c[0]) << ": the working copy is cleared as well";
     }
 }
 
