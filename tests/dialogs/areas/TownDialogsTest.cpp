@@ -73,11 +73,6 @@ class TownDialogsTest : public ::testing::Test {
     template <class Form> static void Open(const std::function<void(Form&)>& action) {
         OpenDialog<Form>([](Form&) {}, action);
     }
-    static int Checked(const std::array<QRadioButton*, 4>& options) {
-        for (std::size_t i = 0; i < options.size(); ++i)
-            if (options[i]->isChecked()) return static_cast<int>(i);
-        return -1;
-    }
     Town& town() { return Scen.Towns[1]; }
     TownCreature& Creature(std::size_t i) { return town().Creatures[i]; }
     PresetItem& Preset(std::size_t i) { return town().PresetItems[i]; }
@@ -87,26 +82,23 @@ class TownDialogsTest : public ::testing::Test {
 
 TEST_F(TownDialogsTest, DetailsShowUnsetExitsAsMinusOneAndStoreEdits) {
     Town want = town();
-    OpenDialog<frmTownDetails>(
-        [](frmTownDetails&) {},
-        [](frmTownDetails& d) {
-            EXPECT_EQ(
-                (QStringList{d.lblTownNum->text(), d.lblTownSize->text(), d.lblOutSect[0]->text(),
-                             d.lblOutLoc[0]->text(), d.txtExitLoc[0]->text(),
-                             d.txtExitLoc[1]->text(), d.txtExitLoc[2]->text()}),
-                (QStringList{"1", "48x48", "3", "17", "-1", "-1", "10"}));
-            EXPECT_TRUE(d.optLight[0]->isChecked());
-            TypeInto(d.txtTownName, "Harbour");
-            Click(d.chkHidden);
-            Click(d.optLight[1]);
-            TypeInto(d.txtExitLoc[2], "-1");
-            TypeInto(d.txtExitLoc[7], "30");
-            TypeInto(d.txtDayDies, "32767");
-            TypeInto(d.txtMaxMonsters, "-1");
-            TypeInto(d.txtEntrySpecial[1], "");
-            EXPECT_EQ(d.txtEntrySpecial[1]->text(), "0") << "an emptied box shows 0";
-            Click(d.cmdOK);
-        });
+    Open<frmTownDetails>([](frmTownDetails& d) {
+        EXPECT_EQ((QStringList{d.lblTownNum->text(), d.lblTownSize->text(), d.lblOutSect[0]->text(),
+                               d.lblOutLoc[0]->text(), d.txtExitLoc[0]->text(),
+                               d.txtExitLoc[1]->text(), d.txtExitLoc[2]->text()}),
+                  (QStringList{"1", "48x48", "3", "17", "-1", "-1", "10"}));
+        EXPECT_TRUE(d.optLight[0]->isChecked());
+        TypeInto(d.txtTownName, "Harbour");
+        Click(d.chkHidden);
+        Click(d.optLight[1]);
+        TypeInto(d.txtExitLoc[2], "-1");
+        TypeInto(d.txtExitLoc[7], "30");
+        TypeInto(d.txtDayDies, "32767");
+        TypeInto(d.txtMaxMonsters, "-1");
+        TypeInto(d.txtEntrySpecial[1], "");
+        EXPECT_EQ(d.txtEntrySpecial[1]->text(), "0") << "an emptied box shows 0";
+        Click(d.cmdOK);
+    });
     want.Strings[0] = "Harbour";
     want.Hidden = want.Hidden ? 0 : 1;
     want.Lighting = 1;
@@ -219,7 +211,7 @@ TEST_F(TownDialogsTest, CreatureTypeBringsItsAttitudeAndTypeZeroFreesTheSlot) {
     Monster(false, 1, [](frmTownMonster& d) {
         Click(d.optAttitude[3]);
         ChooseRow(d.lstMonster, 30);
-        EXPECT_EQ(Checked(d.optAttitude), 2) << "the type's own attitude wins";
+        EXPECT_TRUE(d.optAttitude[2]->isChecked()) << "the type's own attitude wins";
         Click(d.cmdOK);
     });
     EXPECT_EQ(Creature(1).Monster, 30);
@@ -480,30 +472,26 @@ TEST_F(TownDialogsTest, NewTownTakesSizeTerrainAndNameEscapeAndTheLimitMakeNone)
 
 TEST_F(TownDialogsTest, NewRectangleDescriptionOkStoresAndCancelErases) {
     const std::int16_t savedMode = Map.EditMode;
-    struct Case {
-        std::int16_t editMode;
-        bool ok;
-    };
-    for (const Case c : {Case{1, true}, Case{1, false}, Case{3, true}, Case{3, false}}) {
-        const bool town = c.editMode != 3;
-        Map.EditMode = c.editMode;
-        AreaRect& rect =
-            town ? Scen.Towns[1].AreaRects[9] : Scen.OutdoorSections.At(0, 0).AreaRects[5];
-        std::string& text =
-            town ? Scen.Towns[1].Strings[10] : Scen.OutdoorSections.At(0, 0).Strings[6];
-        rect = AreaRect{4, 4, 8, 8};
-        text = "Old";
-        OpenDialog<frmAreaDesc1>([town](frmAreaDesc1& d) { d.AreaNum = town ? 9 : 5; },
-                                 [&](frmAreaDesc1& d) {
-                                     EXPECT_EQ(d.txtArea->text(), "Old");
-                                     TypeInto(d.txtArea, QString(300, 'n'), false);
-                                     EXPECT_EQ(d.txtArea->text().size(), 255);
-                                     QTest::keyClick(d.txtArea,
-                                                     c.ok ? Qt::Key_Return : Qt::Key_Escape);
-                                 });
-        EXPECT_EQ(text, c.ok ? std::string(255, 'n') : "Old") << c.editMode;
-        EXPECT_EQ(rect, (c.ok ? AreaRect{4, 4, 8, 8} : AreaRect{})) << c.editMode;
-    }
+    for (std::int16_t mode : {1, 3}) // a town, then outdoors
+        for (bool ok : {true, false}) {
+            Map.EditMode = mode;
+            const bool inTown = mode != 3;
+            OutdoorSection& outdoors = Scen.OutdoorSections.At(0, 0);
+            AreaRect& rect = inTown ? town().AreaRects[9] : outdoors.AreaRects[5];
+            std::string& text = inTown ? town().Strings[10] : outdoors.Strings[6];
+            rect = AreaRect{4, 4, 8, 8};
+            text = "Old";
+            OpenDialog<frmAreaDesc1>([inTown](frmAreaDesc1& d) { d.AreaNum = inTown ? 9 : 5; },
+                                     [ok](frmAreaDesc1& d) {
+                                         EXPECT_EQ(d.txtArea->text(), "Old");
+                                         TypeInto(d.txtArea, QString(300, 'n'), false);
+                                         EXPECT_EQ(d.txtArea->text().size(), 255);
+                                         QTest::keyClick(d.txtArea,
+                                                         ok ? Qt::Key_Return : Qt::Key_Escape);
+                                     });
+            EXPECT_EQ(text, ok ? std::string(255, 'n') : "Old") << mode;
+            EXPECT_EQ(rect, (ok ? AreaRect{4, 4, 8, 8} : AreaRect{})) << mode;
+        }
     Map.EditMode = savedMode;
 }
 
