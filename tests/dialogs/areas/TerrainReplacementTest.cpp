@@ -98,33 +98,27 @@ TEST_F(TerrainReplacementTest, OutdoorsCoversTheWholeSectionButNeverTheBorderRin
 TEST_F(TerrainReplacementTest, DialogStartsAtTerrainZeroAndChecksThePercentage) {
     Edit(kEditSmallTown);
     Scen.Towns[1].Terrain.At(2, 2) = 0;
+    TerrainGrid want = Scen.Towns[1].Terrain;
     MsgBoxRecorder boxes;
-    OpenDialog<frmReplaceTerrain>(
-        [](frmReplaceTerrain&) {},
-        [&](frmReplaceTerrain& d) {
-            EXPECT_EQ(d.lstTerrain[0]->currentIndex(), -1)
-                << "no choice until the author makes one";
-            EXPECT_EQ(FromQString(d.lstTerrain[0]->itemText(kFrom)), Scen.TerrainTypes[kFrom].Name);
-            EXPECT_EQ(d.txtPct->text(), "100");
-            TypeInto(d.txtPct, "101", false);
-            ASSERT_EQ(boxes.Calls().size(), 1u);
-            EXPECT_EQ(boxes.Calls().back().text, "Percentage must be between 0 and 100.");
-            QTest::keyClick(d.txtPct, Qt::Key_Return);
-            EXPECT_TRUE(d.isVisible()) << "OK waits for an accepted entry";
-            TypeInto(d.txtPct, "100");
-            ChooseRow(d.lstTerrain[1], kTo);
-            Click(d.cmdOK);
-        });
-    EXPECT_EQ(Scen.Towns[1].Terrain.At(2, 2), kTo) << "terrain 0 is the untouched from-list";
-    EXPECT_EQ(Scen.Towns[1].Terrain.At(2, 3), 1);
-    // The next opening starts afresh; Cancel changes nothing.
-    const TerrainGrid before = Scen.Towns[1].Terrain;
-    OpenDialog<frmReplaceTerrain>([](frmReplaceTerrain&) {},
-                                  [](frmReplaceTerrain& d) {
-                                      EXPECT_EQ(d.txtPct->text(), "100");
-                                      EXPECT_EQ(d.lstTerrain[1]->currentIndex(), -1);
-                                      ChooseRow(d.lstTerrain[0], 1);
-                                      Click(d.cmdCancel);
-                                  });
-    EXPECT_EQ(Scen.Towns[1].Terrain, before);
+    for (bool ok : {true, false}) { // each opening starts afresh; Cancel changes nothing
+        OpenDialog<frmReplaceTerrain>(
+            [](frmReplaceTerrain&) {},
+            [&](frmReplaceTerrain& d) {
+                EXPECT_EQ(d.lstTerrain[0]->currentIndex(), -1) << "no choice until the author's";
+                EXPECT_EQ(d.lstTerrain[1]->currentIndex(), -1);
+                EXPECT_EQ(FromQString(d.lstTerrain[0]->itemText(kFrom)),
+                          Scen.TerrainTypes[kFrom].Name);
+                EXPECT_EQ(d.txtPct->text(), "100");
+                TypeInto(d.txtPct, "101", false);
+                EXPECT_EQ(boxes.Texts().back(), "Percentage must be between 0 and 100.");
+                QTest::keyClick(d.txtPct, Qt::Key_Return);
+                EXPECT_TRUE(d.isVisible()) << "OK waits for an accepted entry";
+                TypeInto(d.txtPct, "100");
+                ChooseRow(d.lstTerrain[1], kTo);
+                Click(ok ? d.cmdOK : d.cmdCancel);
+            });
+        want.At(2, 2) = kTo; // terrain 0 is the untouched from-list
+        EXPECT_EQ(Scen.Towns[1].Terrain, want);
+    }
+    EXPECT_EQ(boxes.Calls().size(), 2u);
 }
