@@ -79,20 +79,15 @@ TEST_F(OutdoorDialogsTest, DetailsRenameOnOkOnly) {
     Scen.CurrentOutdoorY = 2;
     std::string& name = Scen.OutdoorSections.At(1, 2).Strings[0];
     name = "Old Moor";
-    struct Case {
-        const char* typed;
-        bool ok;
-        const char* stored;
-    };
-    for (const Case c :
-         {Case{"Fen", false, "Old Moor"}, Case{"Fen", true, "Fen"}, Case{"", true, ""}}) {
+    // What is typed, and what is stored: Cancel where the name is kept, otherwise OK.
+    for (const auto& c : {std::pair{"Fen", "Old Moor"}, {"Fen", "Fen"}, {"", ""}}) {
         Open<frmOutDetails>([&c](frmOutDetails& d) {
-            EXPECT_EQ(d.lblOutCoord[0]->text(), "1");
-            EXPECT_EQ(d.lblOutCoord[1]->text(), "2");
-            TypeInto(d.txtOutName, c.typed, false);
-            Click(c.ok ? d.cmdOK : d.cmdCancel);
+            EXPECT_EQ(QStringList({d.lblOutCoord[0]->text(), d.lblOutCoord[1]->text()}),
+                      QStringList({"1", "2"}));
+            TypeInto(d.txtOutName, c.first, false);
+            Click(std::string(c.second) == "Old Moor" ? d.cmdCancel : d.cmdOK);
         });
-        EXPECT_EQ(name, c.stored) << c.typed << c.ok;
+        EXPECT_EQ(name, c.second) << c.first;
     }
 }
 
