@@ -131,20 +131,23 @@ TEST_F(OutdoorDialogsTest, VarTownEntriesShowBoxesForTownsAndStoreMinusOneWithou
     Scen.VarTownEntries[2] = {-1, 40, 4};
     Scen.VarTownEntries[3] = {9, 1, 1}; // beyond the last town
     auto want = Scen.VarTownEntries;
-    Open<frmVarTownEntry>([](frmVarTownEntry& d) {
-        EXPECT_EQ(FromQString(d.lstTownNum[0]->itemText(1)), TownRow(0));
-        std::vector<std::pair<bool, int>> shown;
-        for (std::size_t i = 0; i < 4; ++i)
-            shown.emplace_back(d.txtStuffDoneA[i]->isVisibleTo(&d),
-                               d.lstTownNum[i]->currentIndex());
-        EXPECT_EQ(shown, (std::vector<std::pair<bool, int>>{
-                             {true, 1}, {true, 3}, {false, 0}, {true, -1}}));
-        ChooseRow(d.lstTownNum[1], 0);
-        EXPECT_FALSE(d.txtStuffDoneB[1]->isVisibleTo(&d)) << "hidden at once";
-        ChooseRow(d.lstTownNum[2], 2);
-        EXPECT_EQ(d.txtStuffDoneA[2]->text(), "40") << "the parts the entry held";
-        Click(d.cmdOK);
-    });
+    for (bool ok : {false, true}) {
+        Open<frmVarTownEntry>([ok](frmVarTownEntry& d) {
+            EXPECT_EQ(FromQString(d.lstTownNum[0]->itemText(1)), TownRow(0));
+            std::vector<std::pair<bool, int>> shown;
+            for (std::size_t i = 0; i < 4; ++i)
+                shown.emplace_back(d.txtStuffDoneA[i]->isVisibleTo(&d),
+                                   d.lstTownNum[i]->currentIndex());
+            EXPECT_EQ(shown, (std::vector<std::pair<bool, int>>{
+                                 {true, 1}, {true, 3}, {false, 0}, {true, -1}}));
+            ChooseRow(d.lstTownNum[1], 0);
+            EXPECT_FALSE(d.txtStuffDoneB[1]->isVisibleTo(&d)) << "hidden at once";
+            ChooseRow(d.lstTownNum[2], 2);
+            EXPECT_EQ(d.txtStuffDoneA[2]->text(), "40") << "the parts the entry held";
+            Click(ok ? d.cmdOK : d.cmdCancel);
+        });
+        EXPECT_EQ(Scen.VarTownEntries == want, !ok) << "Cancel stores nothing";
+    }
     want[1] = {-1, -1, -1};
     want[2] = {1, 40, 4};
     EXPECT_EQ(Scen.VarTownEntries, want) << "a stale town is kept";
