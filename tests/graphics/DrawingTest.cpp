@@ -1,7 +1,7 @@
 #include "graphics/Drawing.h"
-#include "support/qt/CodedPictureHolders.h"
 #include "support/MsgBoxRecorder.h"
 #include "support/TempFolder.h"
+#include "support/qt/CodedPictureHolders.h"
 
 #include <QLabel>
 #include <functional>
@@ -31,13 +31,14 @@ void Custom(int h) {
 } // namespace
 
 TEST(Drawing, EachPictureKindLandsFromItsSheetOrNotAtAll) {
+    // clang-format off
     Expect("terrain", 60, 80,
            {{2, 3, Coded(252, 144, 15)}, {29, 38, Coded(279, 179, 15)}, {30, 3, kGrey}}, kGrey,
            28 * 36, [](Surface& s) { DrawTerrainPic(s, 299, 2, 3); });
     Expect("small terrain", 16, 16, {{0, 0, Coded(0, 1, 11)}}, kGrey, 256,
            [](Surface& s) { DrawTerrainPicSmall(s, 50, 0, 0); });
-    Expect("tiny terrain 265", 6, 6, {{0, 0, Coded(30, 156, 3)}, {5, 5, Coded(35, 161, 3)}}, kGrey,
-           36, [](Surface& s) { DrawTerrainPicTiny(s, 405, 0, 0); });
+    Expect("tiny terrain 265", 6, 6, {{0, 0, Coded(30, 156, 3)}, {5, 5, Coded(35, 161, 3)}},
+           kGrey, 36, [](Surface& s) { DrawTerrainPicTiny(s, 405, 0, 0); });
     // Numbers without any picture are the numbering's business; here, sheets that are
     // missing or end too soon.
     Expect("off the sheets", 40, 40, {}, kGrey, 0, [](Surface& s) {
@@ -49,42 +50,28 @@ TEST(Drawing, EachPictureKindLandsFromItsSheetOrNotAtAll) {
     });
     Expect("custom cut at the sheet's bottom", 40, 40,
            {{0, 0, Coded(140, 36, 12)}, {27, 17, Coded(167, 53, 12)}}, kGrey, 28 * 18,
-           [](Surface& s) {
-               Custom(54);
-               DrawCustomPic(s, 15, 0, 0, 0);
-           });
-    Expect("custom monster 2 x 2 from y 17", 28, 36, {{0, 17, Coded(113, 37, 12)}, {0, 35, kWhite}},
-           kGrey, 28 * 36, [](Surface& s) {
-               Custom(72);
-               DrawMonsterPic(s, 4012);
-           });
+           [](Surface& s) { Custom(54); DrawCustomPic(s, 15, 0, 0, 0); });
+    Expect("custom monster 2 x 2 from y 17", 28, 36,
+           {{0, 17, Coded(113, 37, 12)}, {0, 35, kWhite}}, kGrey, 28 * 36,
+           [](Surface& s) { Custom(72); DrawMonsterPic(s, 4012); });
     Expect("no monster", 28, 36, {}, kWhite, 0, [](Surface& s) { DrawMonsterPic(s, 200); });
-    Expect(
-        "tiny item on white", 28, 36,
-        {{0, 0, kWhite}, {5, 9, Coded(90, 72, 7)}, {22, 26, Coded(107, 89, 7)}, {23, 27, kWhite}},
-        kWhite, 18 * 18, [](Surface& s) { DrawItemPic(s, 45); });
+    Expect("tiny item on white", 28, 36, {{0, 0, kWhite}, {5, 9, Coded(90, 72, 7)},
+           {22, 26, Coded(107, 89, 7)}, {23, 27, kWhite}}, kWhite, 18 * 18,
+           [](Surface& s) { DrawItemPic(s, 45); });
     Expect("object", 28, 36, {{0, 0, Coded(56, 0, 6)}}, kGrey, 28 * 36,
            [](Surface& s) { DrawItemPic(s, 2); });
     Expect("no item clears", 28, 36, {}, kGrey, 0, [](Surface& s) {
-        DrawItemPic(s, 2);
-        DrawItemPic(s, -1);
-        DrawItemPic(s, 2);
-        DrawItemPic(s, 140);
-    });
+        for (int item : {2, -1, 2, 140}) DrawItemPic(s, item); });
     Expect("portrait 0 is 89, scaled", 36, 36,
            {{0, 0, Coded(288, 256, 5)}, {35, 35, Coded(319, 287, 5)}}, kGrey, 36 * 36,
            [](Surface& s) { DrawPortraitPic(s, 0); });
     Expect("custom portrait without a sheet clears", 36, 36, {}, kGrey, 0, [](Surface& s) {
-        DrawPortraitPic(s, 0);
-        DrawPortraitPic(s, 1000);
-    });
+        DrawPortraitPic(s, 0); DrawPortraitPic(s, 1000); });
     Expect("custom portrait", 36, 36, {{4, 0, Coded(28, 0, 12)}, {3, 0, kGrey}}, kGrey, 28 * 36,
-           [](Surface& s) {
-               Custom(36);
-               DrawPortraitPic(s, 1001);
-           });
-    Expect("dialog picture number", 36, 36, {{0, 0, Coded(0, 144, 4)}, {35, 35, Coded(35, 179, 4)}},
-           kGrey, 36 * 36, [](Surface& s) { DrawPictureNumber(s, 816); });
+           [](Surface& s) { Custom(36); DrawPortraitPic(s, 1001); });
+    Expect("dialog picture number", 36, 36,
+           {{0, 0, Coded(0, 144, 4)}, {35, 35, Coded(35, 179, 4)}}, kGrey, 36 * 36,
+           [](Surface& s) { DrawPictureNumber(s, 816); });
     Expect("monster picture number", 36, 36, {{0, 0, Coded(0, 0, 20)}}, kWhite, 28 * 36,
            [](Surface& s) { DrawPictureNumber(s, 400); });
     Expect("map icon", 28, 36, {{20, 35, Coded(62, 6, 8)}}, kGrey, 21 * 7,
@@ -95,29 +82,25 @@ TEST(Drawing, EachPictureKindLandsFromItsSheetOrNotAtAll) {
            {{33, 9, Coded(90, 72, 7)}, {34, 9, kGrey}, {32, 9, kGrey}}, kGrey, 18 * 18 - 1,
            [](Surface& s) {
                frmPics.imgTinyobjpics.setPixel(91, 72, kWhite);
-               DrawItemOnMap(s, 45, 28, 0);
-           });
+               DrawItemOnMap(s, 45, 28, 0); });
     Expect("field: the map shows through white", 28, 36, {{3, 4, kRed}}, kGrey, 1, [](Surface& s) {
         frmPics.imgFieldpics.fill(kWhite);
         frmPics.imgFieldpics.setPixel(5 * 28 + 3, 4, kRed); // one dot in the web's cell
-        DrawFieldPic(s, 0, 0, 0);
-    });
+        DrawFieldPic(s, 0, 0, 0); });
     Expect("rectangle edges", 30, 40,
            {{27, 17, kRed}, {13, 35, kRed}, {28, 18, kWhite}, {14, 17, kRed}, {0, 16, kYellow}},
            kGrey, 61, [](Surface& s) {
-               for (std::int16_t piece : {2, 3, 6, 8})
-                   DrawCellRectEdges(s, piece, 0, 0);
-           });
+               for (std::int16_t piece : {2, 3, 6, 8}) DrawCellRectEdges(s, piece, 0, 0); });
     Expect("transparent blt, then an empty and a too wide rectangle", 4, 4,
            {{0, 0, kGrey}, {1, 1, Coded(2, 2, 3)}}, kGrey, 3, [](Surface& s) {
                QImage source = CodedSheet(4, 4, 3);
                source.setPixel(1, 1, kWhite);
                TransparentBlt(s, source, {1, 1, 3, 3}, 0, 0);
                TransparentBlt(s, source, {3, 3, 1, 1}, 0, 0);
-               TransparentBlt(s, source, {0, 0, 40000, 2}, 0, 0); // wider than 16 bits allow
-           });
-    Expect("marble", 100, 150, {{0, 0, Coded(192, 0, 1)}, {99, 149, Coded(192 + 35, 21, 1)}}, kGrey,
-           100 * 150, [](Surface& s) { PaintMarbleBackground(s, 3, nullptr); });
+               TransparentBlt(s, source, {0, 0, 40000, 2}, 0, 0); }); // wider than 16 bits allow
+    Expect("marble", 100, 150, {{0, 0, Coded(192, 0, 1)}, {99, 149, Coded(192 + 35, 21, 1)}},
+           kGrey, 100 * 150, [](Surface& s) { PaintMarbleBackground(s, 3, nullptr); });
+    // clang-format on
 }
 
 TEST(Drawing, OnlyTheDarkMarbleStylesWhitenTheLabels) {

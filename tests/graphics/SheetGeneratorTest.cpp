@@ -13,28 +13,6 @@
 #include <map>
 
 namespace {
-// The least size of each file: a cell for every picture number the editor can reach.
-const std::map<std::string, QSize>& MinimumSizes() {
-    static const std::map<std::string, QSize> sizes = [] {
-        std::map<std::string, QSize> s = {
-            {"marble.bmp", {256, 192}},  {"scenpics.bmp", {160, 192}}, {"dlogpics.bmp", {144, 288}},
-            {"fields.bmp", {224, 324}},  {"objects.bmp", {140, 324}},  {"talkport.bmp", {320, 288}},
-            {"tinyobj.bmp", {180, 234}}, {"terdisp.bmp", {70, 21}},    {"teranim.bmp", {2240, 180}},
-            {"tinyterr.bmp", {60, 216}}, {"buttons.bmp", {1, 1}},      {"dlogbtns.bmp", {1, 1}},
-            {"edstart.bmp", {693, 480}}, {"toolbtns.bmp", {176, 98}},
-        };
-        for (int i = 1; i <= 10; ++i)
-            s["monst" + std::to_string(i) + ".bmp"] = {84, 360};
-        for (int i = 1; i <= 6; ++i)
-            s["ter" + std::to_string(i) + ".bmp"] = {280, 180};
-        for (const char* cursor :
-             {"pencil", "brush", "spray", "dropper", "area1", "area2", "eraser", "sword"})
-            s[std::string("cursor_") + cursor + ".bmp"] = {16, 16};
-        return s;
-    }();
-    return sizes;
-}
-
 class GeneratedSheets : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
@@ -47,90 +25,102 @@ class GeneratedSheets : public ::testing::Test {
         delete folder_;
         folder_ = nullptr;
     }
+    static QImage Load(const std::string& name) {
+        return LoadBitmapFile(folder_->File("Images/" + name));
+    }
     static TempFolder* folder_;
 };
 TempFolder* GeneratedSheets::folder_ = nullptr;
 
-QImage Load(const TempFolder& folder, const std::string& name) {
-    return LoadBitmapFile(folder.File("Images/" + name));
+// The 7 x 7 mark whose corner is at (x, y): '#' where a pixel differs from the corner's.
+std::string Mark(const std::function<int(int, int)>& pixel, int x, int y) {
+    std::string rows;
+    for (int dy = 0; dy < 7; ++dy)
+        for (int dx = 0; dx < 7; ++dx)
+            rows += pixel(x + dx, y + dy) != pixel(x, y) ? '#' : '.';
+    return rows;
 }
 } // namespace
 
-TEST_F(GeneratedSheets, EveryFileExistsLoadsAndHoldsItsGrid) {
-    for (const auto& [name, minimum] : MinimumSizes()) {
-        const QImage image = Load(*folder_, name);
-        EXPECT_GE(image.width(), minimum.width()) << name;
-        EXPECT_GE(image.height(), minimum.height()) << name;
+// Each file holds at least a cell for every picture number the editor can reach, and the
+// generator gives the same bytes on every run.
+TEST_F(GeneratedSheets, EveryFileExistsLoadsHoldsItsGridAndIsTheSameOnEveryRun) {
+    // clang-format off
+    std::map<std::string, QSize> sizes = {{"marble.bmp", {256, 192}}, {"scenpics.bmp", {160, 192}},
+        {"dlogpics.bmp", {144, 288}}, {"fields.bmp", {224, 324}}, {"objects.bmp", {140, 324}},
+        {"talkport.bmp", {320, 288}}, {"tinyobj.bmp", {180, 234}}, {"terdisp.bmp", {70, 21}},
+        {"teranim.bmp", {2240, 180}}, {"tinyterr.bmp", {60, 216}}, {"buttons.bmp", {1, 1}},
+        {"dlogbtns.bmp", {1, 1}}, {"edstart.bmp", {693, 480}}, {"toolbtns.bmp", {176, 98}}};
+    // clang-format on
+    for (int i = 1; i <= 10; ++i)
+        sizes["monst" + std::to_string(i) + ".bmp"] = {84, 360};
+    for (int i = 1; i <= 6; ++i)
+        sizes["ter" + std::to_string(i) + ".bmp"] = {280, 180};
+    for (const char* cursor :
+         {"pencil", "brush", "spray", "dropper", "area1", "area2", "eraser", "sword"})
+        sizes[std::string("cursor_") + cursor + ".bmp"] = {16, 16};
+    for (const auto& [name, minimum] : sizes) {
+        const QImage image = Load(name);
+        EXPECT_TRUE(image.width() >= minimum.width() && image.height() >= minimum.height())
+            << name << " is " << image.width() << " x " << image.height();
     }
-    EXPECT_EQ(GenerateSheets().size(), MinimumSizes().size());
+    const auto first = GenerateSheets(), second = GenerateSheets();
+    EXPECT_EQ(first.size(), sizes.size());
+    EXPECT_TRUE(std::equal(first.begin(), first.end(), second.begin(), second.end(),
+                           [](const GeneratedFile& a, const GeneratedFile& b) {
+                               return a.name == b.name && a.bytes == b.bytes;
+                           }));
 }
 
-TEST_F(GeneratedSheets, SameBytesOnEveryRun) {
-    const auto first = GenerateSheets();
-    const auto second = GenerateSheets();
-    ASSERT_EQ(first.size(), second.size());
-    for (std::size_t i = 0; i < first.size(); ++i) {
-        EXPECT_EQ(first[i].name, second[i].name);
-        EXPECT_TRUE(first[i].bytes == second[i].bytes) << first[i].name;
-    }
-}
-
-TEST_F(GeneratedSheets, LoadGraphicsReadsThemFromTheProgramFolder) {
+TEST_F(GeneratedSheets, LoadGraphicsReadsThemFromTheProgramFolderEveryPictureDrawsAndNoneMayLack) {
     SetProgramFolderForTesting(folder_->Path());
     LoadGraphics();
-    EXPECT_EQ(MarblePic.size(), QSize(256, 192));
-    EXPECT_EQ(frmPics.imgTerpics[5].size(), QSize(280, 180));
-    EXPECT_EQ(frmPics.imgMonstpics[9].size(), QSize(84, 360));
-    EXPECT_FALSE(frmPics.iconSword.isNull());
-    EXPECT_FALSE(frmPics.iconPencil.isNull());
+    EXPECT_EQ((std::vector{MarblePic.size(), frmPics.imgTerpics[5].size(),
+                           frmPics.imgMonstpics[9].size()}),
+              (std::vector<QSize>{{256, 192}, {280, 180}, {84, 360}}));
+    EXPECT_FALSE(frmPics.iconSword.isNull() || frmPics.iconPencil.isNull());
     EXPECT_TRUE(frmPics.imgCustomPics.isNull());
-
-    // Every terrain and standard monster picture now draws something.
-    Surface box(28, 36, 0xFF123456u);
-    for (int n = 0; n < 253; ++n) {
-        box.SetBackColour(0xFF123456u);
-        DrawTerrainPic(box, static_cast<std::int16_t>(n), 0, 0);
-        EXPECT_NE(box.Pixel(27, 35), 0xFF123456u) << n;
+    // Every terrain and standard monster picture, and every animated terrain in the whole-map
+    // view, draws something.
+    const QRgb back = 0xFF123456u;
+    Surface box(28, 36, back), dot(6, 6, back);
+    for (int n = 0; n < 500; ++n) {
+        box.SetBackColour(back);
+        dot.SetBackColour(back);
+        if (n < 253) DrawTerrainPic(box, static_cast<std::int16_t>(n), 0, 0);
+        if (n >= 400) DrawTerrainPicTiny(dot, static_cast<std::int16_t>(n), 0, 0);
+        EXPECT_TRUE((n >= 253 || box.Pixel(27, 35) != back) && (n < 400 || dot.Pixel(5, 5) != back))
+            << n;
     }
-    // So does every animated terrain in the whole-map view.
-    Surface dot(6, 6, 0xFF123456u);
-    for (int n = 400; n < 500; ++n) {
-        dot.SetBackColour(0xFF123456u);
-        DrawTerrainPicTiny(dot, static_cast<std::int16_t>(n), 0, 0);
-        EXPECT_NE(dot.Pixel(5, 5), 0xFF123456u) << n;
-    }
-}
-
-TEST_F(GeneratedSheets, AMissingSheetStopsTheLoading) {
+    // A missing sheet stops the loading.
     TempFolder partial;
     std::filesystem::copy(folder_->File("Images"), partial.File("Images"));
     std::filesystem::remove(partial.File("Images/fields.bmp"));
     SetProgramFolderForTesting(partial.Path());
-    const int number = ErrorOf([] { LoadGraphics(); });
-    EXPECT_EQ(number, err::FileNotFound);
+    EXPECT_EQ(ErrorOf([] { LoadGraphics(); }), err::FileNotFound);
 }
 
-TEST_F(GeneratedSheets, OverlayCellsAreWhiteAroundTheirFigures) {
-    const QImage fields = Load(*folder_, "fields.bmp");
+TEST_F(GeneratedSheets, OverlayCellsAreWhiteAroundTheirFiguresAndTerrainIsOpaque) {
+    const QImage fields = Load("fields.bmp");
     // Every field cell, the boat and the horse have both see-through and drawn pixels, and
     // their corners are see-through.
-    std::vector<QPoint> cells;
+    std::vector<QPoint> cells = {{0, 252}, {112, 252}};
     for (std::int16_t cell : FieldPicMap)
         cells.push_back({(cell % 8) * 28, (cell / 8) * 36});
-    cells.push_back({0, 252});
-    cells.push_back({112, 252});
+    const auto white = [&fields](int x, int y) {
+        return (fields.pixel(x, y) & 0xFFFFFFu) == 0xFFFFFFu;
+    };
     for (const QPoint& at : cells) {
-        int white = 0;
+        int count = 0;
         for (int y = 0; y < 36; ++y)
             for (int x = 0; x < 28; ++x)
-                if ((fields.pixel(at.x() + x, at.y() + y) & 0xFFFFFFu) == 0xFFFFFFu) ++white;
-        EXPECT_GT(white, 0) << at.x() << "," << at.y();
-        EXPECT_LT(white, 28 * 36) << at.x() << "," << at.y();
-        EXPECT_EQ(fields.pixel(at.x(), at.y()) & 0xFFFFFFu, 0xFFFFFFu);
+                count += white(at.x() + x, at.y() + y);
+        EXPECT_TRUE(count > 0 && count < 28 * 36 && white(at.x(), at.y()))
+            << at.x() << "," << at.y();
     }
     // Terrain tiles are opaque: no pure white anywhere on the terrain sheets.
     for (int sheet = 1; sheet <= 6; ++sheet) {
-        const QImage terrain = Load(*folder_, "ter" + std::to_string(sheet) + ".bmp");
+        const QImage terrain = Load("ter" + std::to_string(sheet) + ".bmp");
         for (int y = 0; y < terrain.height(); ++y)
             for (int x = 0; x < terrain.width(); ++x)
                 ASSERT_NE(terrain.pixel(x, y) & 0xFFFFFFu, 0xFFFFFFu)
@@ -140,47 +130,31 @@ TEST_F(GeneratedSheets, OverlayCellsAreWhiteAroundTheirFigures) {
 
 TEST(TerrainArtAndTable, EveryBaseTerrainNamesTheLookItsPictureIsDrawnWith) {
     EXPECT_EQ(TerrainLooksDisagreeing(), std::vector<std::string>{});
-    EXPECT_EQ(TerrainArtLook(5), "cave wall");
-    EXPECT_EQ(TerrainArtLook(7), "cave wall feature");
-    EXPECT_EQ(TerrainArtLook(62), "mountain wall");
-    EXPECT_EQ(TerrainArtLook(193), "ruin");
-    EXPECT_EQ(TerrainArtLook(196), "house");
-    EXPECT_EQ(TerrainArtLook(241), "cave wall feature");
-    EXPECT_EQ(TerrainArtLook(253), "unused");
+    std::vector<std::string> looks;
+    for (int picture : {5, 7, 62, 193, 196, 241, 253})
+        looks.push_back(TerrainArtLook(picture));
+    EXPECT_EQ(looks, (std::vector<std::string>{"cave wall", "cave wall feature", "mountain wall",
+                                               "ruin", "house", "cave wall feature", "unused"}));
 }
 
-TEST_F(GeneratedSheets, EntryPointMarksNameTheirSides) {
-    // Entry point 0 is the north one, 1 east, 2 south, 3 west; mark i is drawn for point i.
-    const QImage icons = Load(*folder_, "terdisp.bmp");
+// Marks 0..3 name the entry points north, east, south and west; marks 10..13 point along
+// conveyors toward south, west, north and east.
+TEST_F(GeneratedSheets, EntryPointMarksNameTheirSidesAndConveyorMarksPointTheirWay) {
+    const QImage icons = Load("terdisp.bmp");
+    const auto sheet = [&icons](int x, int y) { return static_cast<int>(icons.pixel(x, y)); };
     const char* const sides[] = {"N", "E", "S", "W"};
+    const int ways[4][2] = {{0, 1}, {-1, 0}, {0, -1}, {1, 0}};
     for (int i = 0; i < 4; ++i) {
         Canvas letter(7, 7, 0);
         letter.Text(2, 1, sides[i], 1);
-        const QRgb back = icons.pixel(i * 7, 0);
-        for (int y = 0; y < 7; ++y)
-            for (int x = 0; x < 7; ++x)
-                EXPECT_EQ(icons.pixel(i * 7 + x, y) != back, letter.Get(x, y) == 1)
-                    << sides[i] << " at " << x << "," << y;
-    }
-}
-
-TEST_F(GeneratedSheets, ConveyorMarksPointTheWayTheyCarry) {
-    // Icons 10..13 mark conveyors toward south, west, north and east.
-    const QImage icons = Load(*folder_, "terdisp.bmp");
-    const int ways[4][2] = {{0, 1}, {-1, 0}, {0, -1}, {1, 0}};
-    for (int k = 0; k < 4; ++k) {
-        const int ox = k * 7;
-        const int oy = 7;
-        const QRgb back = icons.pixel(ox, oy);
+        EXPECT_EQ(Mark(sheet, i * 7, 0), Mark([&](int x, int y) { return letter.Get(x, y); }, 0, 0))
+            << sides[i];
+        const std::string conveyor = Mark(sheet, i * 7, 7);
         int ahead = 0;
-        int behind = 0;
-        for (int y = 0; y < 7; ++y)
-            for (int x = 0; x < 7; ++x) {
-                if (icons.pixel(ox + x, oy + y) == back) continue;
-                const int along = (x - 3) * ways[k][0] + (y - 3) * ways[k][1];
-                if (along > 0) ++ahead;
-                if (along < 0) ++behind;
-            }
-        EXPECT_GT(ahead, behind) << "icon " << 10 + k;
+        for (int k = 0; k < 49; ++k) {
+            const int along = (k % 7 - 3) * ways[i][0] + (k / 7 - 3) * ways[i][1];
+            ahead += conveyor[k] == '#' ? (along > 0) - (along < 0) : 0;
+        }
+        EXPECT_GT(ahead, 0) << "icon " << 10 + i;
     }
 }

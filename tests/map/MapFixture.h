@@ -1,33 +1,88 @@
 #pragma once
 
 #include "map/MapCells.h"
-#include "map/MapHost.h"
 #include "map/MapState.h"
-#include "map/objects/AreaObjects.h"
-#include "map/objects/ObjectState.h"
 #include "map/ToolHost.h"
+#include "map/objects/ObjectState.h"
 #include "map/tools/ToolState.h"
 #include "map/tools/ToolTable.h"
 #include "scenario/NewScenario.h"
-#include "scenario/Scenario.h"
 #include "scenario/ScenarioClearing.h"
 #include "scenario/tables/CommonTables.h"
 #include "support/MsgBoxRecorder.h"
 #include "support/SampleScenario.h"
 
+#include <algorithm>
+#include <array>
 #include <functional>
 #include <gtest/gtest.h>
 #include <map>
 #include <set>
 #include <string>
-#include <utility>
 #include <vector>
 
-// Starts each test with a fresh map state (the guard every test runs under puts the program's
-// scenario and map, object and tool states back afterwards).
+using CellSet = std::set<std::pair<int, int>>;
+using Strings = std::vector<std::string>;
+inline const auto Str = [](long n) { return std::to_string(n); };
+
+// A tool host that records what the tools ask of the window. Every dialog opening is recorded
+// in order as "name number" (placings as "name at x,y"), and answered by the script given for
+// that dialog, if any, then by onDialog.
+struct ScriptedToolHost : ToolHost {
+    CellSet redrawn;
+    int views = 0, drawToolSelections = 0, selTerrainRefreshes = 0, specialNodeResult = -1;
+    std::string prompt;
+    ToolCursor cursor = ToolCursor::Unchanged;
+    Strings opened;
+    std::map<std::string, std::function<void(int)>> answers;
+    std::function<void()> onDialog;
+
+    void RedrawCell(int x, int y) override { redrawn.emplace(x, y); }
+    void RedrawView() override { ++views; }
+    void SelectDrawTerrainTool() override {
+        ++drawToolSelections;
+        Tools.CurrentTool = 0;
+        cursor = ToolCursor::Pencil;
+    }
+    void ShowToolPrompt(const std::string& text) override { prompt = text; }
+    void SetMapCursor(ToolCursor c) override { cursor = c; }
+    void RefreshSelTerrain() override { ++selTerrainRefreshes; }
+    void PassEvents() override {}
+    void PlaceSign(int x, int y) override { Open("sign at " + Str(x) + "," + Str(y), kNone); }
+    void PlaceTownEntrance(int x, int y) override {
+        Open("town at " + Str(x) + "," + Str(y), kNone);
+    }
+    void EditAreaRect(int slot) override { Open("area", slot); }
+    void EditPresetItem(int index) override { Open("item", index); }
+    void EditTownCreature(int index) override { Open("creature", index); }
+    void EditSign(int index) override { Open("sign", index); }
+    int EditSpecialNode(int node, int) override {
+        Open("node", node);
+        return specialNodeResult;
+    }
+    void SetSpecial(int spot) override { Open("spot", spot); }
+    void SetTownEntrance(int slot) override { Open("entrance", slot); }
+    void ReplaceTerrain() override { Open("replace", kNone); }
+
+  private:
+    static constexpr int kNone = -99999;
+    void Open(const std::string& dialog, int number) {
+        opened.push_back(number == kNone ? dialog : dialog + " " + Str(number));
+        if (auto it = answers.find(dialog); it != answers.end()) it->second(number);
+        if (onDialog) onDialog();
+    }
+};
+
+// Starts each test with fresh map, tool and object states (the guard every test runs under
+// puts the program's scenario and those states back afterwards).
 class MapFixture : public ::testing::Test {
   protected:
-    void SetUp() override { Map = MapState{}; }
+    void SetUp() override {
+        Map = MapState{};
+        InitCommonTables();
+        Tools = ToolState{};
+        Objects = ObjectState{};
+    }
 
     // A scenario with town 0 of the size (0 large, 1 medium, 2 small) as the current town,
     // every list of it free, and the scenario's start in another town.
@@ -43,18 +98,17 @@ class MapFixture : public ::testing::Test {
             area.Town = -1;
         return s;
     }
-
     static void BuildTown(const Scenario& s) {
         Scen = s;
         Map.EditMode = static_cast<std::int16_t>(s.Towns[s.CurrentTown].Size);
         BuildMapCells();
     }
-
     // Section terrain that tells its section and cell apart.
     static std::uint8_t SectionTerrain(int sx, int sy, int x, int y) {
         return static_cast<std::uint8_t>((sx * 7 + sy * 31 + x * 3 + y * 5) % 89);
     }
-    static Scenario World(int width, int height) {
+    // A world whose terrain is SectionTerrain, or `fill` when given.
+    static Scenario World(int width, int height, int fill = -1) {
         Scenario s = MakeMinimalScenario();
         s.OutdoorWidth = static_cast<std::uint8_t>(width);
         s.OutdoorHeight = static_cast<std::uint8_t>(height);
@@ -66,7 +120,8 @@ class MapFixture : public ::testing::Test {
                 for (int y = 0; y < kOutdoorSide; ++y)
                     for (int x = 0; x < kOutdoorSide; ++x)
                         s.OutdoorSections.At(sx, sy).Terrain.At(x, y) =
-                            SectionTerrain(sx, sy, x, y);
+                            fill >= 0 ? static_cast<std::uint8_t>(fill)
+                                      : SectionTerrain(sx, sy, x, y);
             }
         s.StartOutdoorSection = {9, 9};
         return s;
@@ -78,141 +133,80 @@ class MapFixture : public ::testing::Test {
         Map.EditMode = kEditOutdoors;
         BuildMapCells();
     }
-};
-
-// Records what the map asks its window to redraw.
-struct RecordingHost : MapHost {
-    std::vector<std::pair<int, int>> cells;
-    int views = 0;
-    void RedrawCell(int x, int y) override { cells.emplace_back(x, y); }
-    void RedrawView() override { ++views; }
-};
-
-// A tool host that records what the tools ask of the window. Every dialog opening is recorded
-// in order with the record number it was opened with, and answered by the script given for
-// that dialog, if any, then by onDialog.
-struct ScriptedToolHost : ToolHost {
-    std::vector<std::pair<int, int>> cells;
-    std::set<std::pair<int, int>> redrawn;
-    int views = 0;
-    int drawToolSelections = 0;
-    int selTerrainRefreshes = 0;
-    std::string prompt;
-    ToolCursor cursor = ToolCursor::Unchanged;
-    std::vector<std::pair<int, int>> signsPlaced;
-    std::vector<std::pair<int, int>> entrancesPlaced;
-    std::vector<std::pair<std::string, int>> opened;
-    std::map<std::string, std::function<void(int)>> answers;
-    std::function<void()> onDialog;
-    int specialNodeResult = -1;
-
-    void RedrawCell(int x, int y) override {
-        cells.emplace_back(x, y);
-        redrawn.emplace(x, y);
-    }
-    void RedrawView() override { ++views; }
-    void SelectDrawTerrainTool() override {
-        ++drawToolSelections;
-        Tools.CurrentTool = 0;
-        cursor = ToolCursor::Pencil;
-    }
-    void ShowToolPrompt(const std::string& text) override { prompt = text; }
-    void SetMapCursor(ToolCursor c) override { cursor = c; }
-    void RefreshSelTerrain() override { ++selTerrainRefreshes; }
-    void PassEvents() override {}
-    void PlaceSign(int x, int y) override {
-        signsPlaced.emplace_back(x, y);
-        Dialog();
-    }
-    void PlaceTownEntrance(int x, int y) override {
-        entrancesPlaced.emplace_back(x, y);
-        Dialog();
-    }
-    void EditAreaRect(int slot) override { Open("area", slot); }
-    void EditPresetItem(int index) override { Open("item", index); }
-    void EditTownCreature(int index) override { Open("creature", index); }
-    void EditSign(int index) override { Open("sign", index); }
-    int EditSpecialNode(int node, int) override {
-        Open("node", node);
-        return specialNodeResult;
-    }
-    void SetSpecial(int spot) override { Open("spot", spot); }
-    void SetTownEntrance(int slot) override { Open("entrance", slot); }
-    void ReplaceTerrain() override { Dialog(); }
-
-  private:
-    void Open(const std::string& dialog, int number) {
-        opened.emplace_back(dialog, number);
-        if (auto it = answers.find(dialog); it != answers.end()) it->second(number);
-        Dialog();
-    }
-    void Dialog() {
-        if (onDialog) onDialog();
-    }
-};
-
-using CellSet = std::set<std::pair<int, int>>;
-
-// A map fixture whose areas hold terrain 0 everywhere, with the tools' state fresh.
-class ToolFixture : public MapFixture {
-  protected:
-    void SetUp() override {
-        MapFixture::SetUp();
-        InitCommonTables();
-        Tools = ToolState{};
-    }
-
+    // Areas holding terrain 0 everywhere (the section's border ring holds 90).
     static void BlankTown(std::int16_t size = 0) {
         Scenario s = TownScenario(size);
-        TerrainGrid& grid = s.Towns[0].Terrain;
-        for (int y = 0; y < grid.Side(); ++y)
-            for (int x = 0; x < grid.Side(); ++x)
-                grid.At(x, y) = 0;
+        std::ranges::fill(s.Towns[0].Terrain.Cells(), 0);
         BuildTown(s);
     }
-    static void BlankSection() {
-        Scenario s = World(1, 1);
-        for (int y = 0; y < kOutdoorSide; ++y)
-            for (int x = 0; x < kOutdoorSide; ++x)
-                s.OutdoorSections.At(0, 0).Terrain.At(x, y) = 0;
-        BuildSection(s, 0, 0);
-    }
-    static int TerrainAt(int x, int y) { return Map.MapCells.At(x, y).Terrain; }
-    // The grid cells that hold something other than terrain 0.
-    static CellSet PaintedCells() {
-        CellSet painted;
-        for (int y = 0; y < Map.MapCells.Side(); ++y)
-            for (int x = 0; x < Map.MapCells.Side(); ++x)
-                if (TerrainAt(x, y) != 0) painted.emplace(x, y);
-        return painted;
-    }
-    static std::uint8_t Wall(int style, int shape) {
-        return WallTerrains[static_cast<std::size_t>(style)][static_cast<std::size_t>(shape)];
-    }
-
-    ScriptedToolHost host;
-};
-
-class PlacementFixture : public ToolFixture {
-  protected:
-    void SetUp() override {
-        ToolFixture::SetUp();
-        Objects = ObjectState{};
-    }
-
-    void Click(int tool, int x, int y) {
-        Tools.CurrentTool = static_cast<std::int16_t>(tool);
-        MapTools()[static_cast<std::size_t>(tool)].Apply(x, y, host);
-    }
+    static void BlankSection() { BuildSection(World(1, 1, 0), 0, 0); }
     static Town& CurrentTown() { return Scen.Towns[Scen.CurrentTown]; }
     static OutdoorSection& Section() {
         return Scen.OutdoorSections.At(Scen.CurrentOutdoorX, Scen.CurrentOutdoorY);
     }
     static const MapCell& Cell(int x, int y) { return Map.MapCells.At(x, y); }
-    // A spot on the cell running a node that is in use.
-    static void PasteSpecialOn(int x, int y, std::int16_t node) {
-        CurrentTown().SpecialNodes[static_cast<std::size_t>(node)].Type = 5;
-        PasteSpecial(x, y, node);
+    static int TerrainAt(int x, int y) { return Cell(x, y).Terrain; }
+    // The cells of the grid that pass the test.
+    template <class Test> static CellSet CellsWhere(Test test) {
+        CellSet found;
+        for (int y = 0; y < Map.MapCells.Side(); ++y)
+            for (int x = 0; x < Map.MapCells.Side(); ++x)
+                if (test(Cell(x, y))) found.emplace(x, y);
+        return found;
+    }
+    static CellSet PaintedCells() {
+        return CellsWhere([](const MapCell& c) { return c.Terrain != 0; });
+    }
+    // One character per cell of [x0, x1] x [y0, y1], rows joined by '/'.
+    template <class Char> static std::string Picture(int x0, int y0, int x1, int y1, Char ch) {
+        std::string text;
+        for (int y = y0; y <= y1; ++y)
+            for (int x = x0; x <= x1 + 1; ++x)
+                text += x > x1 ? '/' : static_cast<char>(ch(Cell(x, y)));
+        text.pop_back();
+        return text;
+    }
+    // '.' for terrain 0, '#' for any other.
+    static std::string Painted(int x0, int y0, int x1, int y1) {
+        return Picture(x0, y0, x1, y1, [](const MapCell& c) { return c.Terrain ? '#' : '.'; });
+    }
+    // What the grid marks, in row order, as "x,y:" and a code a mark: S start, W arrival, E entry
+    // point, p spot, s sign, e town entrance (outdoors), and in a town f field kind=index,
+    // i item, c creature.tile, b boat, h horse; all but S and W with their numbers.
+    static std::string Marks() {
+        std::string text;
+        const bool town = Map.EditMode != kEditOutdoors;
+        for (int y = 0; y < Map.MapCells.Side(); ++y)
+            for (int x = 0; x < Map.MapCells.Side(); ++x) {
+                const MapCell& c = Cell(x, y);
+                std::string m = std::string(c.StartMark ? "S" : "") + (c.WanderMark ? "W" : "");
+                const auto add = [&m](bool on, const std::string& code) { m += on ? code : ""; };
+                for (int i = 0; i < 4; ++i)
+                    add(c.EntryMark[i], "E" + Str(i));
+                add(c.SpotIndex >= 0, "p" + Str(c.SpotIndex));
+                add(c.SignIndex >= 0, "s" + Str(c.SignIndex));
+                add(!town && c.EntranceIndex >= 0, "e" + Str(c.EntranceIndex));
+                for (int k = 0; k < kFieldKinds; ++k)
+                    add(town && c.FieldIndex[k] >= 0, "f" + Str(k) + "=" + Str(c.FieldIndex[k]));
+                for (const std::int16_t item : c.ItemIndexes)
+                    add(true, "i" + Str(item));
+                for (const CreatureTile& t : c.CreatureTiles)
+                    add(true, "c" + Str(t.Creature) + "." + Str(t.Tile));
+                add(town && c.TransportMark >= 0, c.TransportMark ? "h" : "b");
+                text +=
+                    m.empty() ? "" : (text.empty() ? "" : " ") + Str(x) + "," + Str(y) + ":" + m;
+            }
+        return text;
+    }
+    static std::uint8_t Wall(int style, int shape) {
+        return WallTerrains[static_cast<std::size_t>(style)][static_cast<std::size_t>(shape)];
+    }
+    // Applies each {tool, x, y} in turn.
+    void Click(std::initializer_list<std::array<int, 3>> clicks) {
+        for (const auto& [tool, x, y] : clicks) {
+            Tools.CurrentTool = static_cast<std::int16_t>(tool);
+            MapTools()[static_cast<std::size_t>(tool)].Apply(x, y, host);
+        }
     }
     // Monster types 1 and 4 draw one tile and two by two tiles.
     static void MonsterPictures() {
@@ -221,16 +215,17 @@ class PlacementFixture : public ToolFixture {
     }
     void AnswerCreature(std::uint8_t monster) {
         host.answers["creature"] = [monster](int i) {
-            Scen.Towns[Scen.CurrentTown].Creatures[static_cast<std::size_t>(i)].Monster = monster;
+            CurrentTown().Creatures[static_cast<std::size_t>(i)].Monster = monster;
         };
     }
     void AnswerItem(std::int16_t item) {
         host.answers["item"] = [item](int i) {
-            Scen.Towns[Scen.CurrentTown].PresetItems[static_cast<std::size_t>(i)].Item = item;
+            CurrentTown().PresetItems[static_cast<std::size_t>(i)].Item = item;
         };
     }
-    static std::vector<std::string> Texts(const MsgBoxRecorder& boxes) {
-        std::vector<std::string> texts;
+    // The texts of the error boxes shown so far.
+    Strings Texts() const {
+        Strings texts;
         for (const MsgBoxCall& call : boxes.Calls()) {
             EXPECT_EQ(call.title, "Error!");
             texts.push_back(call.text);
@@ -238,5 +233,6 @@ class PlacementFixture : public ToolFixture {
         return texts;
     }
 
+    ScriptedToolHost host;
     MsgBoxRecorder boxes;
 };

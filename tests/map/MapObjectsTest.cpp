@@ -3,155 +3,110 @@
 #include "map/objects/TownObjects.h"
 
 namespace {
-class MapObjectsTest : public PlacementFixture {
-  protected:
-    // Two towns and one section whose every cell holds terrain 0.
-    void TwoTownsOutdoors() {
-        BlankSection();
-        Scen.TownCount = 2;
-        Scen.Towns.resize(2);
-    }
-};
+using MapObjectsTest = MapFixture;
 
 // The resizable lists once stopped one growth short of their bound with a run-time error box.
 TEST_F(MapObjectsTest, FullListsShowTheirLimitAndChangeNothing) {
-    const std::string rects = "area rectangles.  You'll need to erase some \r\n";
-    const std::string signs = "locations with signs.  You'll need to erase some \r\n";
-    const std::string town = "Each town can have at most 16\r\n";
-    const std::string section = "Each outdoor section can have at most 8\r\n";
-    // A signed 16-bit upper bound: at most 32768 entries.
-    constexpr std::size_t kMost = 32768;
-    const std::string most = "Each town can have at most 32768\r\n";
-    const std::string erase = "  You'll need to erase some \r\n";
-    const auto rect = [](ToolHost& h) {
-        AreaRect r{3, 3, 4, 4};
-        PlaceAreaRect(r, h);
-    };
-    const auto sign = [](ToolHost& h) { PlaceSign(9, 9, h); };
-    const auto entrance = [](ToolHost& h) { PlaceTownEntrance(9, 9, h); };
-    const auto field = [](ToolHost&) { PlaceField(9, 9, 1); };
-    const auto item = [](ToolHost& h) { PlaceItem(9, 9, h); };
-    const auto creature = [](ToolHost& h) { PlaceMonster(9, 9, h); };
-    const auto spot = [](ToolHost&) { PasteSpecial(9, 9, 3); };
-    const auto expectFull = [this](bool outdoors, const std::function<void(ToolHost&)>& act,
-                                   const std::string& message, const std::function<void()>& fill) {
+    constexpr std::size_t kMost = 32768; // a signed 16-bit upper bound
+    const struct {
+        char list; // upper case outdoors
+        int most;
+        const char *what, *erase;
+    } rows[] = {{'r', 16, "area rectangles", "areas"},
+                {'R', 8, "area rectangles", "area"},
+                {'s', 16, "locations with signs", "signs"},
+                {'S', 8, "locations with signs", "signs"},
+                {'E', 8, "locations with town entrances", "towns"},
+                {'f', 32768, "fields and objects", "of them"},
+                {'i', 32768, "preset items", "items"},
+                {'c', 32768, "creatures", "creatures"},
+                {'P', 32768, "special spots", "special spots"}};
+    for (const auto& r : rows) {
+        const bool outdoors = std::isupper(r.list);
         outdoors ? BlankSection() : BlankTown();
-        fill();
+        Town& t = CurrentTown();
+        OutdoorSection& o = Section();
+        if (r.list == 'r') t.AreaRects.fill({1, 1, 2, 2});
+        if (r.list == 'R') o.AreaRects.fill({1, 1, 2, 2});
+        if (r.list == 's') t.SignLocs.fill({5, 5});
+        // The section stores 16 sign positions but has texts for the first 8 only.
+        if (r.list == 'S') std::fill_n(o.SignLocs.begin(), 8, Location{5, 5});
+        if (r.list == 'E') o.TownEntrances.fill({0, 5, 5});
+        if (r.list == 'f') t.Fields.assign(kMost, TownField{0, 5, 5});
+        if (r.list == 'i') t.PresetItems.assign(kMost, PresetItem{3, 5, 5});
+        if (r.list == 'c') t.Creatures.assign(kMost, TownCreature{1, 5, 5});
+        if (r.list == 'P') o.SpecialSpots.assign(kMost, SpecialSpot{3, 5, 5});
         BuildMapCells();
         const Scenario before = Scen;
         const MapCellGrid grid = Map.MapCells;
         MsgBoxRecorder recorder;
-        act(host);
-        EXPECT_EQ(Texts(recorder), std::vector<std::string>{message});
-        EXPECT_TRUE(Scen == before && Map.MapCells == grid) << message;
-        EXPECT_TRUE(host.opened.empty());
-    };
-    expectFull(false, rect, town + rects + "areas before you can place more.", [] {
-        CurrentTown().AreaRects.fill({1, 1, 2, 2});
-    });
-    expectFull(true, rect, section + rects + "area before you can place more.", [] {
-        Section().AreaRects.fill({1, 1, 2, 2});
-    });
-    expectFull(false, sign, town + signs + "signs before you can place more.", [] {
-        CurrentTown().SignLocs.fill({5, 5});
-    });
-    // The section stores 16 sign positions but has texts for the first 8 only.
-    expectFull(true, sign, section + signs + "signs before you can place more.", [] {
-        std::fill_n(Section().SignLocs.begin(), 8, Location{5, 5});
-    });
-    expectFull(true, entrance,
-               section + "locations with town entrances.  You'll need to erase some \r\ntowns "
-                         "before you can place more.",
-               [] {
-                   Section().TownEntrances.fill({0, 5, 5});
-               });
-    expectFull(false, field,
-               most + "fields and objects." + erase + "of them before you can place more.", [] {
-                   CurrentTown().Fields.assign(kMost, TownField{0, 5, 5});
-               });
-    expectFull(false, item, most + "preset items." + erase + "items before you can place more.",
-               [] {
-                   CurrentTown().PresetItems.assign(kMost, PresetItem{3, 5, 5});
-               });
-    expectFull(false, creature,
-               most + "creatures." + erase + "creatures before you can place more.", [] {
-                   CurrentTown().Creatures.assign(kMost, TownCreature{1, 5, 5});
-               });
-    expectFull(true, spot,
-               "Each outdoor section can have at most 32768\r\nspecial spots." + erase +
-                   "special spots before you can place more.",
-               [] {
-                   Section().SpecialSpots.assign(kMost, SpecialSpot{3, 5, 5});
-               });
+        AreaRect rect{3, 3, 4, 4};
+        if (std::tolower(r.list) == 'r') PlaceAreaRect(rect, host);
+        if (std::tolower(r.list) == 's') PlaceSign(9, 9, host);
+        if (r.list == 'E') PlaceTownEntrance(9, 9, host);
+        if (r.list == 'f') PlaceField(9, 9, 1);
+        if (r.list == 'i') PlaceItem(9, 9, host);
+        if (r.list == 'c') PlaceMonster(9, 9, host);
+        if (r.list == 'P') PasteSpecial(9, 9, 3);
+        ASSERT_EQ(recorder.Calls().size(), 1u) << r.what;
+        EXPECT_EQ(recorder.Calls()[0].title, "Error!");
+        EXPECT_EQ(recorder.Calls()[0].text,
+                  std::string(outdoors ? "Each outdoor section" : "Each town") +
+                      " can have at most " + Str(r.most) + "\r\n" + r.what +
+                      ".  You'll need to erase some \r\n" + r.erase +
+                      " before you can place more.");
+        EXPECT_TRUE(Scen == before && Map.MapCells == grid && host.opened.empty()) << r.what;
+    }
 }
 
 TEST_F(MapObjectsTest, AreaRectanglesStoreSectionCellsAndACancelledDescriptionLeavesTheSlotFree) {
     BlankSection();
-    AreaRect r{1, 1, 48, 48};
+    AreaRect r{1, 1, 48, 48}, cancelled{5, 5, 9, 9}, again{2, 2, 3, 3}, town{1, 1, 48, 48};
     PlaceAreaRect(r, host);
     EXPECT_EQ(Section().AreaRects[0], (AreaRect{0, 0, 47, 47}));
-    EXPECT_EQ(Cell(1, 20).Edges[kAreaEdges + kEdgeUp], -1);
     host.answers["area"] = [](int slot) { Section().AreaRects[slot] = {}; };
-    AreaRect cancelled{5, 5, 9, 9};
     PlaceAreaRect(cancelled, host);
     EXPECT_EQ(cancelled, AreaRect{});
-    EXPECT_EQ(Cell(5, 7).Edges[kAreaEdges + kEdgeUp], 0);
+    EXPECT_TRUE(Cell(1, 20).Edges[kAreaEdges + kEdgeUp] && !Cell(5, 7).Edges[kAreaEdges + kEdgeUp]);
     Section().AreaRects[0] = {};
     host.answers.erase("area");
-    AreaRect again{2, 2, 3, 3};
     PlaceAreaRect(again, host);
     EXPECT_EQ(Section().AreaRects[0], (AreaRect{1, 1, 2, 2})); // the lowest free slot
-    EXPECT_EQ(host.opened,
-              (std::vector<std::pair<std::string, int>>{{"area", 0}, {"area", 1}, {"area", 0}}));
-
+    EXPECT_EQ(host.opened, (Strings{"area 0", "area 1", "area 0"}));
     BlankTown();
-    AreaRect town{1, 1, 48, 48};
     PlaceAreaRect(town, host);
     EXPECT_EQ(CurrentTown().AreaRects[0], (AreaRect{1, 1, 48, 48}));
 }
 
-TEST_F(MapObjectsTest, PresetItemsGrowByEightAndACancelledEditorFreesTheSlot) {
+TEST_F(MapObjectsTest, ListsGrowByEightUpToTheirSignedSixteenBitBound) {
     BlankTown();
-    DupItem(3, 3); // nothing placed yet
-    PlaceItem(3, 3, host);
+    DupItem(3, 3);         // nothing placed yet
+    PlaceItem(3, 3, host); // cancelled: the slot is free again
     EXPECT_EQ(CurrentTown().PresetItems[0].X, 100);
-    EXPECT_TRUE(Cell(3, 3).ItemIndexes.empty());
     EXPECT_EQ(Objects.LastItemNum, -1);
     AnswerItem(7);
     for (int i = 0; i < 9; ++i)
         PlaceItem(3, 3, host);
-    const auto& items = CurrentTown().PresetItems;
-    ASSERT_EQ(items.size(), 16u);
-    EXPECT_EQ(items[0].X, 3);
-    for (std::size_t i = 9; i < 16; ++i)
-        EXPECT_TRUE(items[i].Item == -1 && items[i].Charges == -1 && items[i].X == 100);
-    EXPECT_EQ(Cell(3, 3).ItemIndexes.size(), 9u);
     EXPECT_EQ(Objects.LastItemNum, 8);
     DupItem(4, 4);
-    EXPECT_EQ(items[9].Item, 7);
-    EXPECT_EQ(Cell(4, 4).ItemIndexes, std::vector<std::int16_t>{9});
-}
-
-TEST_F(MapObjectsTest, AListGrowsUpToItsSignedSixteenBitBound) {
-    BlankTown();
-    CurrentTown().Fields.assign(32760, TownField{0, 5, 5});
-    BuildMapCells();
-    PlaceField(9, 9, 1);
-    const auto& fields = CurrentTown().Fields;
-    ASSERT_EQ(fields.size(), 32768u);
-    EXPECT_EQ(fields[32760], (TownField{1, 9, 9}));
-    EXPECT_EQ(fields[32767], (TownField{-1, 100, 0}));
-}
-
-TEST_F(MapObjectsTest, FieldsOneOfEachKindOnACell) {
-    BlankTown();
-    PlaceField(5, 6, 0);
+    const auto& items = CurrentTown().PresetItems;
+    ASSERT_EQ(items.size(), 16u);
+    for (std::size_t i = 10; i < 16; ++i)
+        EXPECT_TRUE(items[i].Item == -1 && items[i].Charges == -1 && items[i].X == 100);
+    EXPECT_TRUE(items[0].X == 3 && items[9].Item == 7);
+    EXPECT_EQ(Marks(), "3,3:i0i1i2i3i4i5i6i7i8 4,4:i9");
+    PlaceField(5, 6, 0); // one field of each kind on a cell
     PlaceField(5, 6, 0);
     PlaceField(5, 6, 13);
-    EXPECT_EQ(Cell(5, 6).FieldIndex[0], 0);
-    EXPECT_EQ(Cell(5, 6).FieldIndex[13], 1);
     EXPECT_EQ(CurrentTown().Fields[1], (TownField{13, 5, 6}));
     EXPECT_EQ(CurrentTown().Fields[2].X, 100);
+    EXPECT_EQ(Marks(), "3,3:i0i1i2i3i4i5i6i7i8 4,4:i9 5,6:f0=0f13=1");
+    // A list one short of its bound grows by that one entry.
+    CurrentTown().Fields.assign(32767, TownField{0, 5, 5});
+    BuildMapCells();
+    PlaceField(9, 9, 1);
+    ASSERT_EQ(CurrentTown().Fields.size(), 32768u);
+    EXPECT_EQ(CurrentTown().Fields[32767], (TownField{1, 9, 9}));
 }
 
 TEST_F(MapObjectsTest, CreaturesCoverTheirCellsAndAnyCoveredCellErasesThem) {
@@ -161,21 +116,18 @@ TEST_F(MapObjectsTest, CreaturesCoverTheirCellsAndAnyCoveredCellErasesThem) {
     PlaceMonster(10, 10, host); // two by two: 10..11 x 10..11
     AnswerCreature(1);
     PlaceMonster(11, 11, host); // shares the lower right cell
-    EXPECT_EQ(Cell(11, 11).CreatureTiles.size(), 2u);
-    DupMonster(62, 62); // the copy is a one-tile creature
+    DupMonster(62, 62);         // the copy is a one-tile creature
+    EXPECT_EQ(Marks(), "10,10:c0.0 11,10:c0.1 10,11:c0.2 11,11:c0.3c1.0 62,62:c2.0");
     EXPECT_EQ(CurrentTown().Creatures[2].Monster, 1);
-    EXPECT_EQ(Objects.LastMonstNum, 2);
     EraseMonsters(11, 11);
-    for (std::size_t i = 0; i < 2; ++i) {
-        EXPECT_EQ(CurrentTown().Creatures[i].X, 100);
-        EXPECT_EQ(CurrentTown().Creatures[i].PersonalityNum, -1);
-    }
-    EXPECT_TRUE(Cell(10, 10).CreatureTiles.empty());
-    EXPECT_EQ(Cell(62, 62).CreatureTiles.size(), 1u);
+    for (int i : {0, 1})
+        EXPECT_TRUE(CurrentTown().Creatures[i].X == 100 &&
+                    CurrentTown().Creatures[i].PersonalityNum == -1);
     AnswerCreature(0); // cancelled
     PlaceMonster(20, 20, host);
     EXPECT_EQ(CurrentTown().Creatures[0].X, 100);
     EXPECT_EQ(Objects.LastMonstNum, 2);
+    EXPECT_EQ(Marks(), "62,62:c2.0");
 }
 
 TEST_F(MapObjectsTest, SpecialSpotsArePastedReusedAndFollowTheNodeEditor) {
@@ -193,61 +145,52 @@ TEST_F(MapObjectsTest, SpecialSpotsArePastedReusedAndFollowTheNodeEditor) {
     EXPECT_EQ(CurrentTown().SpecialSpots[0], (SpecialSpot{-1, 100, 0}));
     host.specialNodeResult = 12;
     PlaceOrEditSpecial(7, 8, host); // takes the freed spot
-    EXPECT_EQ(Cell(7, 8).SpotIndex, 0);
-    host.specialNodeResult = 30; // an unused node makes no spot
+    host.specialNodeResult = 30;    // an unused node makes no spot
     PlaceOrEditSpecial(9, 9, host);
-    EXPECT_EQ(Cell(9, 9).SpotIndex, -1);
     nodes[12].Type = 0; // the author cleared the node in the editor
     PlaceOrEditSpecial(4, 4, host);
-    EXPECT_EQ(Cell(4, 4).SpotIndex, -1);
-    EXPECT_EQ(host.opened.back(), (std::pair<std::string, int>{"node", 12}));
+    EXPECT_EQ(host.opened, (Strings{"node -1", "node -1", "node 12"}));
+    EXPECT_EQ(Marks(), "7,8:p0");
     // A spot set to no node is freed in full, not kept for the node it ran before, and a new
     // spot given an unused node leaves no half-made spot behind.
     nodes[12].Type = 5;
     PasteSpecial(5, 5, 12);
-    const int slot = Cell(5, 5).SpotIndex;
-    ASSERT_GE(slot, 0);
     host.answers["spot"] = [](int s) { CurrentTown().SpecialSpots[s].Node = -1; };
     SetSpecial(5, 5, host);
-    EXPECT_EQ(CurrentTown().SpecialSpots[slot], (SpecialSpot{-1, 100, 0}));
-    EXPECT_EQ(Cell(5, 5).SpotIndex, -1);
+    EXPECT_EQ(CurrentTown().SpecialSpots[1], (SpecialSpot{-1, 100, 0}));
     host.answers["spot"] = [](int s) { CurrentTown().SpecialSpots[s].Node = 40; };
     SetSpecial(6, 6, host);
-    EXPECT_EQ(Cell(6, 6).SpotIndex, -1);
+    EXPECT_EQ(Marks(), "7,8:p0");
     for (const SpecialSpot& spot : CurrentTown().SpecialSpots)
         EXPECT_TRUE(spot.Node != 40 && spot.X != 6) << spot.Node;
-
     BlankSection();
     PasteSpecial(1, 48, 2);
     EXPECT_EQ(Section().SpecialSpots[0], (SpecialSpot{2, 0, 47}));
 }
 
 TEST_F(MapObjectsTest, TownEntrancesRecordTheirPlaceInTheTownAssignedLast) {
-    TwoTownsOutdoors();
-    const auto choose = [this](int town) {
+    BlankSection();
+    Scen.TownCount = 2;
+    Scen.Towns.resize(2);
+    const auto place = [this](int town, int x, int y) {
         host.answers["entrance"] = [town](int slot) { Section().TownEntrances[slot].Town = town; };
+        PlaceTownEntrance(x, y, host);
     };
-    choose(0);
-    PlaceTownEntrance(5, 6, host);
+    place(0, 5, 6);
     EXPECT_EQ(Section().TownEntrances[0], (TownEntrance{0, 4, 5}));
     EXPECT_EQ(Scen.Towns[0].EntranceX, 4);
-    choose(1);
-    PlaceTownEntrance(5, 6, host); // the same slot, another town
-    EXPECT_EQ(Scen.Towns[0].EntranceX, 0);
-    EXPECT_EQ(Scen.Towns[1].EntranceY, 5);
-    choose(-1);
-    PlaceTownEntrance(5, 6, host);
+    place(1, 5, 6); // the same slot, another town
+    EXPECT_TRUE(Scen.Towns[0].EntranceX == 0 && Scen.Towns[1].EntranceY == 5);
+    place(-1, 5, 6);
     EXPECT_EQ(Section().TownEntrances[0], (TownEntrance{-1, 100, 0}));
     EXPECT_EQ(Scen.Towns[1].EntranceY, 0);
-    EXPECT_EQ(Cell(5, 6).EntranceIndex, -1);
     // An entrance naming no town is neither marked nor recorded.
-    choose(9);
-    PlaceTownEntrance(8, 8, host);
-    EXPECT_EQ(Cell(8, 8).EntranceIndex, -1);
+    place(9, 8, 8);
     EXPECT_EQ(Section().TownEntrances[1].X, 100);
+    EXPECT_EQ(Marks(), "1,1:W"); // the cleared section's arrival points
     Section().TownEntrances[0] = {7, 4, 4};
     BuildMapCells();
-    EXPECT_EQ(Cell(5, 5).EntranceIndex, -1);
+    EXPECT_EQ(Marks(), "1,1:W");
 }
 
 TEST_F(MapObjectsTest, AHorseReplacesTheBoatOnItsCell) {
@@ -255,48 +198,34 @@ TEST_F(MapObjectsTest, AHorseReplacesTheBoatOnItsCell) {
     PlaceBoatOrHorse(6, 7, 0);
     PlaceBoatOrHorse(6, 7, 1);
     EXPECT_EQ(Scen.Boats[0].Town, -1);
-    EXPECT_EQ(Scen.Horses[0], (Transport{0, 6, 7, 0}));
-    EXPECT_EQ(Cell(6, 7).TransportMark, 1);
     // A full boat list does not cost the cell its horse.
-    for (Transport& boat : Scen.Boats)
-        boat = {0, 30, 30, 0};
+    Scen.Boats.fill({0, 30, 30, 0});
     PlaceBoatOrHorse(6, 7, 0);
-    EXPECT_EQ(Texts(boxes).size(), 1u);
+    EXPECT_EQ(Texts().size(), 1u);
     EXPECT_EQ(Scen.Horses[0], (Transport{0, 6, 7, 0}));
-    EXPECT_EQ(Cell(6, 7).TransportMark, 1);
+    EXPECT_EQ(Marks(), "6,7:h");
     DeleteBoatOrHorse(6, 7);
     EXPECT_EQ(Scen.Horses[0].Town, -1);
-    EXPECT_EQ(Cell(6, 7).TransportMark, -1);
+    EXPECT_EQ(Marks(), "");
 }
 
-TEST_F(MapObjectsTest, DuplicateOfAnErasedItemOrCreatureMakesNothing) {
+TEST_F(MapObjectsTest, ErasingFreesTheCellsOwnObjectsAndTheirDuplicatesMakeNothing) {
     BlankTown();
     MonsterPictures();
     AnswerItem(2);
     AnswerCreature(1);
-    PlaceItem(3, 3, host);
+    for (const int xy : {1, 1, 4, 4})
+        PlaceItem(xy, xy, host);
     PlaceMonster(5, 5, host);
-    EraseItems(3, 3);
+    EraseItems(4, 4); // not the first of the list
+    const auto& items = CurrentTown().PresetItems;
+    EXPECT_TRUE(items[0].X == 1 && items[1].X == 1 && items[2].X == 100 && items[3].Item == -1);
+    EraseItems(1, 1);
     EraseMonsters(5, 5);
     const Scenario before = Scen;
     DupItem(8, 8);
     DupMonster(9, 9);
     EXPECT_TRUE(Scen == before);
-    EXPECT_TRUE(Cell(8, 8).ItemIndexes.empty() && Cell(9, 9).CreatureTiles.empty());
+    EXPECT_EQ(Marks(), "");
 }
-
-TEST_F(MapObjectsTest, EraseItemsFreesTheCellsOwnItemsNotTheFirstOfTheList) {
-    BlankTown();
-    AnswerItem(2);
-    PlaceItem(1, 1, host);
-    PlaceItem(1, 1, host);
-    PlaceItem(4, 4, host);
-    PlaceItem(4, 4, host);
-    EraseItems(4, 4);
-    EXPECT_EQ(CurrentTown().PresetItems[0].X, 1);
-    EXPECT_EQ(CurrentTown().PresetItems[1].X, 1);
-    EXPECT_EQ(CurrentTown().PresetItems[2].X, 100);
-    EXPECT_EQ(CurrentTown().PresetItems[3].Item, -1);
-}
-
 } // namespace

@@ -1,117 +1,92 @@
 #include "map/tools/TerrainPainting.h"
 #include "map/MapFixture.h"
 
-#include <vector>
+#include <tuple>
 
 namespace {
-class TerrainPaintingTest : public ToolFixture {};
+using TerrainPaintingTest = MapFixture;
 
 TEST_F(TerrainPaintingTest, TwoCellTerrainsSetTheirPartnerAndClearItWhenOverpainted) {
     BlankTown();
     Map.EraseTerrain = 2;
     PaintTerrainAt(85, 10, 10, host);
-    EXPECT_EQ(TerrainAt(11, 10), 86);
     PaintTerrainAt(89, 20, 10, host);
-    EXPECT_EQ(TerrainAt(19, 10), 88);
+    EXPECT_TRUE(TerrainAt(11, 10) == 86 && TerrainAt(19, 10) == 88);
     EXPECT_EQ(Scen.Towns[0].Terrain.At(19, 10), 88); // the record follows the grid
-
     // Over the left half: the right half gets the erase terrain and no wall is joined, so
     // the wall beside it keeps its piece.
     Map.MapCells.At(10, 11).Terrain = 5;
     host = {};
     PaintTerrainAt(3, 10, 10, host);
-    EXPECT_EQ(TerrainAt(11, 10), 2);
-    EXPECT_EQ(TerrainAt(10, 11), 5);
-    EXPECT_EQ(host.cells, (std::vector<std::pair<int, int>>{{10, 10}, {11, 10}}));
     PaintTerrainAt(3, 20, 10, host); // over the right half
-    EXPECT_EQ(TerrainAt(19, 10), 2);
-
+    EXPECT_TRUE(TerrainAt(11, 10) == 2 && TerrainAt(19, 10) == 2 && TerrainAt(10, 11) == 5);
+    EXPECT_EQ(host.redrawn, (CellSet{{10, 10}, {11, 10}, {19, 10}, {20, 10}}));
     // A partner beyond EditBounds is not written: the last town column, column 48 outdoors.
     PaintTerrainAt(85, 63, 5, host);
     EXPECT_EQ(TerrainAt(63, 5), 85);
     BlankSection();
-    const int border = TerrainAt(49, 5);
     PaintTerrainAt(85, 48, 5, host);
-    EXPECT_EQ(TerrainAt(49, 5), border);
-    const int west = TerrainAt(0, 5);
     PaintTerrainAt(89, 1, 5, host);
-    EXPECT_EQ(TerrainAt(0, 5), west); // the border ring stays as built
-    EXPECT_EQ(Scen.OutdoorSections.At(0, 0).Terrain.At(0, 4), 89);
+    EXPECT_TRUE(TerrainAt(49, 5) == 90 && TerrainAt(0, 5) == 90); // the border stays as built
+    EXPECT_EQ(Section().Terrain.At(0, 4), 89);
 }
 
-// Shapes of a few wall figures, in every style: each cell painted in turn, then every cell's
-// piece checked.
+// Wall figures in every style: the '.' cells of the picture of (9, 9) to (11, 11) are left
+// bare, the others painted with walls in turn; then each shows its piece as a hex digit.
 TEST_F(TerrainPaintingTest, WallsJoinTheirNeighbours) {
-    struct Figure {
-        const char* name;
-        std::vector<std::pair<int, int>> cells;
-        std::vector<int> shapes; // the piece of each cell once all are painted
-    };
-    const std::vector<Figure> figures = {
-        {"lone", {{10, 10}}, {6}},
-        {"row", {{10, 10}, {11, 10}, {12, 10}}, {6, 5, 4}},
-        {"column", {{10, 9}, {10, 10}, {10, 11}}, {6, 7, 8}},
-        {"corner", {{10, 10}, {11, 10}, {10, 11}}, {6, 4, 8}},
-        {"cross", {{10, 10}, {10, 9}, {10, 11}, {9, 10}, {11, 10}}, {10, 6, 8, 6, 4}},
-        {"block",
-         {{9, 9}, {10, 9}, {11, 9}, {9, 10}, {11, 10}, {9, 11}, {10, 11}, {11, 11}, {10, 10}},
-         {6, 5, 4, 7, 3, 8, 1, 2, 0}},
-    };
     for (int style = 0; style < 4; ++style)
-        for (const Figure& f : figures) {
+        for (const std::string figure : {".../.6./...", ".../654/...", ".6./.7./.8.", "64./8../...",
+                                         ".6./6a4/.8.", "654/703/812"}) {
             BlankTown();
-            for (const auto& [x, y] : f.cells)
-                PaintTerrainAt(Wall(style, 0), x, y, host);
-            for (std::size_t i = 0; i < f.cells.size(); ++i)
-                EXPECT_EQ(TerrainAt(f.cells[i].first, f.cells[i].second), Wall(style, f.shapes[i]))
-                    << f.name << " style " << style << " cell " << i;
+            for (std::size_t i = 0; i < figure.size(); ++i)
+                if (figure[i] != '.' && figure[i] != '/')
+                    PaintTerrainAt(Wall(style, 0), 9 + static_cast<int>(i % 4),
+                                   9 + static_cast<int>(i / 4), host);
+            EXPECT_EQ(Picture(9, 9, 11, 11,
+                              [style](const MapCell& c) {
+                                  for (int shape = 0; shape < kWallShapeCount; ++shape)
+                                      if (c.Terrain == Wall(style, shape))
+                                          return "0123456789abcdef"[shape];
+                                  return c.Terrain ? '?' : '.';
+                              }),
+                      figure)
+                << "style " << style;
         }
-}
-
-TEST_F(TerrainPaintingTest, PaintingBesideAWallReshapesIt) {
+    // Painting beside a wall reshapes it; of the 3 x 3 block around the new wall only the walls
+    // are rewritten and redrawn; clearing the new wall gives the old one back its lone piece.
     BlankTown();
     PaintTerrainAt(Wall(0, 0), 10, 10, host);
-    EXPECT_EQ(TerrainAt(10, 10), Wall(0, 6));
     host = {};
     PaintTerrainAt(Wall(0, 0), 9, 10, host);
-    EXPECT_EQ(TerrainAt(10, 10), Wall(0, 4)); // now joined on its west side
-    // Of the 3 x 3 block around the new wall only the walls are rewritten and redrawn.
+    EXPECT_EQ(TerrainAt(10, 10), Wall(0, 4));
     EXPECT_EQ(host.redrawn, (CellSet{{9, 10}, {10, 10}}));
-    // Clearing the new wall gives the old one back its lone piece.
     PaintTerrainAt(0, 9, 10, host);
     EXPECT_EQ(TerrainAt(10, 10), Wall(0, 6));
 }
 
 TEST_F(TerrainPaintingTest, JoinRulesBetweenStylesAndPictures) {
-    struct Case {
-        const char* name;
-        int style;         // of the wall at (10, 10)
-        int westTerrain;   // put at (9, 10) before the wall is painted
-        int westSet;       // its TerrainSet
-        int westPicture;   // its picture
-        int expectedShape; // 4 when the west cell joins, 6 when not
-    };
-    const Case cases[] = {
-        {"style 2 joins style 1", 2, 100, 1, 0, 4},
-        {"style 1 does not join style 2", 1, 100, 2, 0, 6},
-        {"picture 241 never joins style 2", 2, 100, 1, 241, 6},
-        {"picture 241 joins style 0", 0, 100, -1, 241, 4},
-        {"picture 193 joins style 1", 1, 100, -1, 193, 4},
-        {"picture 193 stops style 0", 0, 100, -1, 193, 6},
-        {"the same style joins", 3, 100, 3, 0, 4},
-        {"picture 405 joins any", 3, 100, -1, 405, 4},
-        {"pictures 88..120 join style 0", 0, 100, -1, 120, 4},
-        {"pictures 5..17 join style 0 only", 1, 100, -1, 10, 6},
-        {"pictures 59..66 join style 3", 3, 100, -1, 59, 4},
-    };
-    for (const Case& c : cases) {
+    // The style of the wall at (10, 10); TerrainSet and picture of terrain 100 west of it; the
+    // wall's shape: 4 when the west cell joins, 6 when not.
+    const std::tuple<const char*, int, int, int, int> cases[] = {
+        {"style 2 joins style 1", 2, 1, 0, 4},
+        {"style 1 does not join style 2", 1, 2, 0, 6},
+        {"picture 241 never joins style 2", 2, 1, 241, 6},
+        {"picture 241 joins style 0", 0, -1, 241, 4},
+        {"picture 193 joins style 1", 1, -1, 193, 4},
+        {"picture 193 stops style 0", 0, -1, 193, 6},
+        {"the same style joins", 3, 3, 0, 4},
+        {"picture 405 joins any", 3, -1, 405, 4},
+        {"pictures 88..120 join style 0", 0, -1, 120, 4},
+        {"pictures 5..17 join style 0 only", 1, -1, 10, 6},
+        {"pictures 59..66 join style 3", 3, -1, 59, 4}};
+    for (const auto& [name, style, westSet, westPicture, shape] : cases) {
         BlankTown();
-        Scen.TerrainTypes[100].TerrainSet = static_cast<std::int16_t>(c.westSet);
-        Scen.TerrainTypes[100].Picture = static_cast<std::int16_t>(c.westPicture);
-        Map.MapCells.At(9, 10).Terrain = static_cast<std::uint8_t>(c.westTerrain);
-        Map.MapCells.At(10, 10).Terrain = Wall(c.style, 0);
+        Scen.TerrainTypes[100].TerrainSet = static_cast<std::int16_t>(westSet);
+        Scen.TerrainTypes[100].Picture = static_cast<std::int16_t>(westPicture);
+        Map.MapCells.At(9, 10).Terrain = 100;
+        Map.MapCells.At(10, 10).Terrain = Wall(style, 0);
         AdjustWallTerrainAt(10, 10, host);
-        EXPECT_EQ(TerrainAt(10, 10), Wall(c.style, c.expectedShape)) << c.name;
+        EXPECT_EQ(TerrainAt(10, 10), Wall(style, shape)) << name;
     }
 }
 
@@ -122,27 +97,25 @@ TEST_F(TerrainPaintingTest, AllButTheSouthEastJoinedGivesShapeTwelveWhateverTheT
         for (int dx = -1; dx <= 1; ++dx)
             for (int dy = -1; dy <= 1; ++dy)
                 Map.MapCells.At(10 + dx, 10 + dy).Terrain = 22;
-        Map.MapCells.At(11, 11).Terrain = 0;
-        Map.MapCells.At(10, 10).Terrain = static_cast<std::uint8_t>(centre);
-        AdjustWallTerrainAt(10, 10, host);
-        EXPECT_EQ(TerrainAt(10, 10), Wall(1, 12)) << centre;
         // Fully surrounded, 23 keeps itself while another wall becomes the full piece.
-        Map.MapCells.At(11, 11).Terrain = 22;
-        Map.MapCells.At(10, 10).Terrain = static_cast<std::uint8_t>(centre);
-        AdjustWallTerrainAt(10, 10, host);
-        EXPECT_EQ(TerrainAt(10, 10), centre == 23 ? 23 : Wall(1, 0));
+        for (const int southEast : {0, 22}) {
+            Map.MapCells.At(11, 11).Terrain = static_cast<std::uint8_t>(southEast);
+            Map.MapCells.At(10, 10).Terrain = static_cast<std::uint8_t>(centre);
+            AdjustWallTerrainAt(10, 10, host);
+            EXPECT_EQ(TerrainAt(10, 10), southEast == 0 ? Wall(1, 12)
+                                         : centre == 23 ? 23
+                                                        : Wall(1, 0))
+                << centre << " " << southEast;
+        }
     }
 }
 
 TEST_F(TerrainPaintingTest, TheOutdoorBorderCountsAsJoinedAndIsNeverWritten) {
     BlankSection();
-    const auto before = Map.MapCells.At(0, 1).Terrain;
     PaintTerrainAt(Wall(1, 0), 1, 1, host);
     EXPECT_EQ(TerrainAt(1, 1), Wall(1, 2)); // N and W join (border), E and S do not
-    EXPECT_EQ(TerrainAt(0, 1), before);
-    const int border = TerrainAt(0, 5);
     PaintTerrainAt(Wall(1, 0), 0, 5, host); // the border itself
-    EXPECT_EQ(TerrainAt(0, 5), border);
+    EXPECT_TRUE(TerrainAt(0, 1) == 90 && TerrainAt(0, 5) == 90);
     EXPECT_FALSE(host.redrawn.contains({0, 5}));
 }
 } // namespace

@@ -3,10 +3,19 @@
 #include "map/MapView.h"
 #include "map/tools/ToolTable.h"
 
+#include <tuple>
+
 namespace {
-class ToolDispatchTest : public ToolFixture {
+class ToolDispatchTest : public MapFixture {
   protected:
+    // A town whose detail view shows cells 0..8 from the pixel (0, 0).
+    static void ViewedTown() {
+        BlankTown();
+        Map.MapCenter = {4, 4};
+        Map.EraseTerrain = 2;
+    }
     void Press(int px, int py) { MapMouseDown(true, ViewCellAtPixel(px, py), host); }
+    void PressCell(int x, int y) { Press(x * 28, y * 36); }
     // A move with the left button held onto the view cell under (px, py).
     void Drag(int px, int py) {
         Map.MouseCell = ViewCellAtPixel(px, py);
@@ -15,51 +24,48 @@ class ToolDispatchTest : public ToolFixture {
 };
 
 TEST_F(ToolDispatchTest, PressesActOnTheCellUnderThePointerAndNeverBeyondTheDrawnCells) {
-    BlankTown();
-    Map.MapCenter = {4, 4};
+    ViewedTown();
     Map.SelectedTerrain = 3;
     Press(0, 0);
     Press(251, 323);
-    EXPECT_EQ(PaintedCells(), (CellSet{{0, 0}, {8, 8}}));
     // The 4-pixel margin right of and below the cells, and pixels left of or above the picture,
     // give no cell, though the grid goes on beyond the view.
-    for (const auto& [px, py] : std::vector<std::pair<int, int>>{
-             {9 * 28, 10}, {10, 9 * 36 + 3}, {-1, 10}, {10, -1}, {-40, -40}, {400, 400}})
+    for (const auto& [px, py] :
+         CellSet{{9 * 28, 10}, {10, 9 * 36 + 3}, {-1, 10}, {10, -1}, {-40, -40}, {400, 400}})
         Press(px, py);
     EXPECT_EQ(PaintedCells(), (CellSet{{0, 0}, {8, 8}}));
-
     BlankSection(); // the whole view of a section starts at its first cell inside the border
     Map.ZoomView = false;
-    const CellSet border = PaintedCells();
     Press(0, 0);
     Press(48 * 6, 5); // the margin right of the 48 cells
-    CellSet expected = border;
-    expected.emplace(1, 1);
-    EXPECT_EQ(PaintedCells(), expected);
+    EXPECT_EQ(Painted(0, 0, 3, 2), "####/##../#...");
+    EXPECT_EQ(PaintedCells().size(), 197u);
+    // In the detail view the border ring takes no tool.
+    BlankSection();
+    Map.ZoomView = true;
+    Map.MapCenter = {4, 4};
+    Tools.CurrentTool = 49;
+    Scen.StartOutdoorLoc = {7, 7};
+    Press(5, 5); // grid cell (0, 0)
+    EXPECT_EQ(Scen.StartOutdoorLoc, (Location{7, 7}));
+    Press(28 + 5, 36 + 5);
+    EXPECT_EQ(Scen.StartOutdoorLoc, (Location{0, 0}));
 }
 
 TEST_F(ToolDispatchTest, TheStrokeTerrainIsChosenAtThePress) {
-    struct Case {
-        const char* name;
-        int tool;
-        int cellTerrain;
-        int selected;
-        int expected;
-    };
-    const Case cases[] = {
+    // The tool, the cell's terrain, the selected terrain and the stroke's.
+    const std::tuple<const char*, int, int, int, int> cases[] = {
         {"same terrain clears", 0, 3, 3, 2},         {"other terrain paints", 0, 4, 3, 3},
         {"same wall style clears", 0, 5, 14, 2},     {"a wall ornament is put down", 0, 5, 13, 13},
         {"another wall style paints", 0, 5, 22, 22}, {"other tools take the selection", 1, 3, 3, 3},
     };
-    for (const Case& c : cases) {
-        BlankTown();
-        Map.MapCenter = {4, 4};
-        Map.EraseTerrain = 2;
-        Tools.CurrentTool = static_cast<std::int16_t>(c.tool);
-        Map.SelectedTerrain = static_cast<std::uint8_t>(c.selected);
-        Map.MapCells.At(4, 4).Terrain = static_cast<std::uint8_t>(c.cellTerrain);
+    for (const auto& [name, tool, cellTerrain, selected, expected] : cases) {
+        ViewedTown();
+        Tools.CurrentTool = static_cast<std::int16_t>(tool);
+        Map.SelectedTerrain = static_cast<std::uint8_t>(selected);
+        Map.MapCells.At(4, 4).Terrain = static_cast<std::uint8_t>(cellTerrain);
         Map.MouseCell = {4, 4};
-        EXPECT_EQ(ChoosePaintTerrain(), c.expected) << c.name;
+        EXPECT_EQ(ChoosePaintTerrain(), expected) << name;
     }
     // Beyond the grid nothing is read and nothing matches.
     Map.MouseCell = {9, 0};
@@ -68,27 +74,19 @@ TEST_F(ToolDispatchTest, TheStrokeTerrainIsChosenAtThePress) {
 }
 
 TEST_F(ToolDispatchTest, DragsRepeatTheBrushesAndKeepThePressTerrain) {
-    BlankTown();
-    Map.MapCenter = {4, 4};
+    ViewedTown();
     Map.SelectedTerrain = 3;
-    Map.EraseTerrain = 2;
     Map.MapCells.At(0, 0).Terrain = 3;
     Press(5, 5); // clears (0, 0): the stroke keeps clearing
     Drag(30, 5);
     Drag(-30, 5); // leaves the picture: nothing
     Drag(300, 5); // onto the margin: nothing
     Drag(60, 5);  // re-enters
-    EXPECT_EQ(TerrainAt(0, 0), 2);
-    EXPECT_EQ(TerrainAt(1, 0), 2);
-    EXPECT_EQ(TerrainAt(2, 0), 2);
-    EXPECT_EQ(PaintedCells().size(), 3u);
-
+    EXPECT_EQ(Picture(0, 0, 3, 1, [](const MapCell& c) { return '0' + c.Terrain; }), "2220/0000");
     // Tools beyond 4 do not repeat, nor do sign terrains, nor a drag without the left button.
-    BlankTown();
-    Map.MapCenter = {4, 4};
+    ViewedTown();
     Tools.CurrentTool = 9;
-    Map.EraseTerrain = 2;
-    Press(2 * 28, 2 * 36);
+    PressCell(2, 2);
     Drag(6 * 28, 6 * 36);
     EXPECT_EQ(PaintedCells().size(), 25u);
     Tools.CurrentTool = 0;
@@ -102,42 +100,37 @@ TEST_F(ToolDispatchTest, DragsRepeatTheBrushesAndKeepThePressTerrain) {
 }
 
 TEST_F(ToolDispatchTest, TheEyedropperPicksAndTheNextClickPaints) {
-    BlankTown();
-    Map.MapCenter = {4, 4};
+    ViewedTown();
     Map.MapCells.At(2, 2).Terrain = 70;
     Tools.CurrentTool = 5;
-    Press(2 * 28, 2 * 36);
-    EXPECT_EQ(Map.SelectedTerrain, 70);
-    EXPECT_EQ(host.selTerrainRefreshes, 1);
-    EXPECT_EQ(Tools.CurrentTool, 0);
-    Press(5 * 28, 5 * 36);
+    PressCell(2, 2);
+    EXPECT_TRUE(Map.SelectedTerrain == 70 && host.selTerrainRefreshes == 1 &&
+                Tools.CurrentTool == 0);
+    PressCell(5, 5);
     EXPECT_EQ(TerrainAt(5, 5), 70);
 }
 
 TEST_F(ToolDispatchTest, ABusyToolIsNotRunAgainByAClickDuringItsDialog) {
-    BlankTown();
-    Map.MapCenter = {4, 4};
+    ViewedTown();
     Scen.TerrainTypes[40].SpecialProperty = 11;
     Map.SelectedTerrain = 40;
     host.onDialog = [this] {
-        Press(6 * 28, 6 * 36);
+        PressCell(6, 6);
         Drag(7 * 28, 7 * 36);
     };
-    Press(3 * 28, 3 * 36);
-    EXPECT_EQ(host.signsPlaced, (std::vector<std::pair<int, int>>{{3, 3}}));
+    PressCell(3, 3);
+    EXPECT_EQ(host.opened, Strings{"sign at 3,3"});
     EXPECT_EQ(PaintedCells(), (CellSet{{3, 3}}));
     EXPECT_FALSE(Tools.Busy);
     host.onDialog = nullptr;
-    Press(6 * 28, 6 * 36); // free again afterwards
+    PressCell(6, 6); // free again afterwards
     EXPECT_EQ(PaintedCells().size(), 2u);
 }
 
 TEST_F(ToolDispatchTest, ButtonsVisibilityCursorsAndTheSignRule) {
     for (int tool = 0; tool < kMapToolCount; ++tool) {
-        const bool town = tool <= 18 || tool >= 20;
-        const bool outdoors = tool <= 19 || tool == 49;
-        EXPECT_EQ(ToolShownIn(tool, false), town) << tool;
-        EXPECT_EQ(ToolShownIn(tool, true), outdoors) << tool;
+        EXPECT_EQ(ToolShownIn(tool, false), tool <= 18 || tool >= 20) << tool;
+        EXPECT_EQ(ToolShownIn(tool, true), tool <= 19 || tool == 49) << tool;
     }
     // Every place of the 8 x 7 grid holds one button but the three empty ones.
     CellSet places;
@@ -149,7 +142,6 @@ TEST_F(ToolDispatchTest, ButtonsVisibilityCursorsAndTheSignRule) {
     EXPECT_EQ(MapTools()[8].Cursor, ToolCursor::Unchanged);
     EXPECT_EQ(MapTools()[13].Cursor, ToolCursor::Unchanged);
     EXPECT_EQ(MapTools()[6].Cursor, ToolCursor::Area1);
-
     Scen.TerrainTypes[40].SpecialProperty = 21;
     Map.SelectedTerrain = 40;
     for (int tool : {1, 2, 3, 4})

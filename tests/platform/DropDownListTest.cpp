@@ -3,9 +3,7 @@
 #include <QDialog>
 #include <QTest>
 #include <QVBoxLayout>
-#include <array>
 #include <gtest/gtest.h>
-#include <utility>
 
 // The lists measure each text once in their window but must size themselves exactly as
 // QComboBox does, at every step where QComboBox measures again or keeps what it measured:
@@ -13,61 +11,50 @@
 // list of the same window that shows the same texts in another font.
 TEST(DropDownList, SizesItselfAsAComboBoxDoes) {
     const QString longText(200, QChar('w'));
-    const QStringList entrySets[] = {
-        {},
-        {"a"},
-        {"short", "a much longer entry", "short", "short"},
-        {longText, "x", longText, " padded "},
-    };
-    for (const QStringList& entries : entrySets) {
+    for (const QStringList& entries : {QStringList{},
+                                       QStringList{"a"},
+                                       {"short", "a much longer entry", "short", "short"},
+                                       {longText, "x", longText, " padded "}}) {
         SCOPED_TRACE(entries.join('|').left(60).toStdString());
         QDialog dialog;
         QFont font = dialog.font();
         font.setPixelSize(11);
         dialog.setFont(font);
         auto* column = new QVBoxLayout(&dialog);
-        // Pairs of our list and a plain one; the second pair has a larger font of its own.
-        std::array<std::pair<QComboBox*, QComboBox*>, 2> pairs;
-        for (auto& [ours, plain] : pairs) {
-            ours = new DropDownList(&dialog);
-            plain = new QComboBox(&dialog);
-            column->addWidget(ours);
-            column->addWidget(plain);
+        // Ours, a plain one, and the same again with a larger font of their own.
+        std::vector<QComboBox*> lists;
+        for (int i = 0; i < 4; ++i) {
+            column->addWidget(lists.emplace_back(i % 2 ? new QComboBox : new DropDownList));
+            if (i < 2) continue;
+            QFont larger = font;
+            larger.setPixelSize(14);
+            lists.back()->setFont(larger);
         }
-        QFont larger = font;
-        larger.setPixelSize(14);
-        pairs[1].first->setFont(larger);
-        pairs[1].second->setFont(larger);
-        const auto forEach = [&pairs](const auto& act) {
-            for (auto& [ours, plain] : pairs) {
-                act(ours);
-                act(plain);
-            }
+        // What the lists of one kind (ours 0, plain 1) measure, and their sizes.
+        const auto measured = [&lists](std::size_t kind) {
+            std::vector<QSize> all;
+            for (std::size_t i = kind; i < lists.size(); i += 2)
+                all.insert(all.end(),
+                           {lists[i]->sizeHint(), lists[i]->minimumSizeHint(), lists[i]->size()});
+            return all;
         };
-        const auto expectSameHints = [&pairs](const char* step) {
-            SCOPED_TRACE(step);
-            for (const auto& [ours, plain] : pairs) {
-                EXPECT_EQ(ours->sizeHint(), plain->sizeHint());
-                EXPECT_EQ(ours->minimumSizeHint(), plain->minimumSizeHint());
-            }
-        };
-        expectSameHints("empty");
-        forEach([&entries](QComboBox* list) { list->addItems(entries); });
-        expectSameHints("filled");
+        EXPECT_EQ(measured(0), measured(1)) << "empty";
+        for (QComboBox* list : lists)
+            list->addItems(entries);
+        EXPECT_EQ(measured(0), measured(1)) << "filled";
         dialog.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
-        expectSameHints("shown");
-        for (const auto& [ours, plain] : pairs)
-            EXPECT_EQ(ours->size(), plain->size());
-        forEach([&entries](QComboBox* list) {
+        EXPECT_EQ(measured(0), measured(1)) << "shown";
+        for (QComboBox* list : lists) {
             list->clear();
             list->addItems(QStringList{"refilled"} + entries + entries);
-        });
-        expectSameHints("refilled after showing");
+        }
+        EXPECT_EQ(measured(0), measured(1)) << "refilled after showing";
         font.setPixelSize(15);
         dialog.setFont(font);
-        expectSameHints("font changed");
-        forEach([](QComboBox* list) { list->clear(); });
-        expectSameHints("emptied");
+        EXPECT_EQ(measured(0), measured(1)) << "font changed";
+        for (QComboBox* list : lists)
+            list->clear();
+        EXPECT_EQ(measured(0), measured(1)) << "emptied";
     }
 }

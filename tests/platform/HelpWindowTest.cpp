@@ -13,11 +13,7 @@
 
 TEST(HelpWindowPlace, BesideTheWindowWhereTheScreenHasRoom) {
     const QRect fullHd(0, 0, 1920, 1040);
-    struct Case {
-        const char* screen;
-        QRect available, beside, expected;
-    };
-    const Case cases[] = {
+    const std::tuple<const char*, QRect, QRect, QRect> cases[] = {
         {"wide, editor centred", fullHd, {613, 280, 694, 480}, {1307, 280, 613, 560}},
         {"laptop, editor centred", {0, 0, 1366, 728}, {336, 124, 694, 480}, {1030, 124, 336, 560}},
         {"wide, editor at the right edge", fullHd, {1226, 0, 694, 480}, {586, 0, 640, 560}},
@@ -27,19 +23,9 @@ TEST(HelpWindowPlace, BesideTheWindowWhereTheScreenHasRoom) {
         {"tiny", {0, 0, 300, 200}, {0, 0, 694, 480}, {0, 0, 300, 200}},
         {"no window to go beside", fullHd, {0, 0, 0, 0}, {0, 0, 640, 560}},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(HelpWindowPlace(c.available, c.beside), c.expected) << c.screen;
+    for (const auto& [screen, available, beside, expected] : cases)
+        EXPECT_EQ(HelpWindowPlace(available, beside), expected) << screen;
 }
-
-namespace {
-QDialog* ShownHelpWindow() {
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* dialog = qobject_cast<QDialog*>(w);
-            dialog && dialog->isVisible() && dialog->windowTitle() == "Varno Scenario Editor Help")
-            return dialog;
-    return nullptr;
-}
-} // namespace
 
 TEST(HelpWindow, ClosesWithEscapeOrItsCloseButton) {
     TempFolder folder;
@@ -51,22 +37,20 @@ TEST(HelpWindow, ClosesWithEscapeOrItsCloseButton) {
 
     for (const bool byButton : {false, true}) {
         ShowHelpFile(folder.File("help.hlp"), &editor);
-        QPointer<QDialog> help = ShownHelpWindow();
+        QPointer<QDialog> help;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->isVisible() && w->windowTitle() == "Varno Scenario Editor Help")
+                help = qobject_cast<QDialog*>(w);
         ASSERT_NE(help, nullptr);
-        EXPECT_TRUE(help->findChild<QTextBrowser*>()->toPlainText().contains("Open a scenario."));
+        auto* text = help->findChild<QTextBrowser*>();
+        EXPECT_TRUE(text->toPlainText().contains("Open a scenario."));
         help->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(help));
-        if (byButton) {
-            QPushButton* close = help->findChild<QPushButton*>();
-            ASSERT_NE(close, nullptr);
-            EXPECT_EQ(close->text(), "Close");
-            QTest::mouseClick(close, Qt::LeftButton);
-        } else {
-            QTest::keyClick(help->findChild<QTextBrowser*>(), Qt::Key_Escape);
-        }
+        QPushButton* close = help->findChild<QPushButton*>();
+        ASSERT_TRUE(close && close->text() == "Close");
+        byButton ? QTest::mouseClick(close, Qt::LeftButton) : QTest::keyClick(text, Qt::Key_Escape);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         EXPECT_TRUE(help.isNull()) << (byButton ? "Close" : "Esc");
-        EXPECT_EQ(ShownHelpWindow(), nullptr);
     }
     EXPECT_TRUE(boxes.Calls().empty());
 }

@@ -1,6 +1,6 @@
 #include "scenario/FlagNameFile.h"
 
-#include "support/MsgBoxRecorder.h"
+#include "support/ShownBoxes.h"
 #include "support/TempFolder.h"
 #include "support/WriteFaultScope.h"
 
@@ -31,19 +31,17 @@ TEST(FlagNameFile, WritesEachNameThatIsSetInFlagThenValueOrderQuotedOnOneLine) {
 
 TEST(FlagNameFile, NamesSurviveASaveAndALoad) {
     TempFolder dir;
-    Scenario s;
+    Scenario s, read;
     s.StuffDoneNames[0].Name = "Gate";
     s.StuffDoneNames[7].ValueNames[0] = "Not yet";
     s.StuffDoneNames[7].ValueNames[9] = "Say \"hi\", friend";
     s.StuffDoneNames[150].Name = "\xC9t\xE9";
     MsgBoxRecorder boxes;
     SaveScenData(s, dir.File("a.vrd"));
-    EXPECT_TRUE(boxes.Calls().empty());
-
-    Scenario read;
     read.StuffDoneNames[1].Name = "left over";
     LoadScenData(read, dir.File("a.vrd"));
     EXPECT_EQ(read.StuffDoneNames, s.StuffDoneNames);
+    EXPECT_EQ(Shown(boxes), Boxes{});
 }
 
 // What a load keeps of a file: names before the first line it cannot read, nothing without the
@@ -51,21 +49,19 @@ TEST(FlagNameFile, NamesSurviveASaveAndALoad) {
 TEST(FlagNameFile, ReadingKeepsTheNamesOfTheWellFormedLinesBeforeAnyOther) {
     using Names = std::vector<std::tuple<int, int, std::string>>; // flag, value (-1: its name)
     const std::string kept = ">VRD\r\n0,-1,\"kept\"\r\n";
-    const std::pair<std::optional<std::string>, Names> rows[] = {
+    std::vector<std::pair<std::optional<std::string>, Names>> rows = {
         {std::nullopt, {{3, -1, ""}, {3, 2, ""}}},
         {">VRD \r\n1,-1,\"x\"\r\n", {{1, -1, ""}}},
         {">vrd\r\n1,-1,\"x\"\r\n", {{1, -1, ""}}},
         {"", {{1, -1, ""}}},
         {">VRD\n2,-1,\"Plain\"\n2,0,\"Zero\"\n2, 1 ,Bare words\n",
          {{2, -1, "Plain"}, {2, 0, "Zero"}, {2, 1, "Bare words"}}},
-        {">VRD\r\n" + std::string(20 << 20, '\n') + "0,-1,\"Gate\"\r\n", {{0, -1, "Gate"}}},
-        {kept + "300,-1,\"out of range\"\r\n5,-1,\"after\"\r\n", {{0, -1, "kept"}, {5, -1, ""}}},
-        {kept + "1,10,\"value 10\"\r\n5,-1,\"after\"\r\n", {{0, -1, "kept"}, {5, -1, ""}}},
-        {kept + "1,-2,\"x\"\r\n5,-1,\"after\"\r\n", {{0, -1, "kept"}, {5, -1, ""}}},
-        {kept + "one,-1,\"x\"\r\n5,-1,\"after\"\r\n", {{0, -1, "kept"}, {5, -1, ""}}},
-        {kept + "1,-1,\"unclosed\r\n5,-1,\"after\"\r\n", {{0, -1, "kept"}, {5, -1, ""}}},
-        {kept + "1;-1;\"x\"\r\n5,-1,\"after\"\r\n", {{0, -1, "kept"}, {5, -1, ""}}},
-    };
+        {">VRD\r\n" + std::string(20 << 20, '\n') + "0,-1,\"Gate\"\r\n", {{0, -1, "Gate"}}}};
+    // A line that cannot be read ends the reading.
+    for (const char* bad : {"300,-1,\"out of range\"", "1,10,\"value 10\"", "1,-2,\"x\"",
+                            "one,-1,\"x\"", "1,-1,\"unclosed", "1;-1;\"x\""})
+        rows.push_back({">VRD\r\n0,-1,\"kept\"\r\n" + std::string(bad) + "\r\n5,-1,\"after\"\r\n",
+                        {{0, -1, "kept"}, {5, -1, ""}}});
     TempFolder dir;
     for (const auto& [contents, names] : rows) {
         SCOPED_TRACE(contents ? contents->substr(0, 40) : "no file");
@@ -84,16 +80,11 @@ TEST(FlagNameFile, ReadingKeepsTheNamesOfTheWellFormedLinesBeforeAnyOther) {
 }
 
 TEST(FlagNameFile, AFailedWriteIsReportedAndLeavesTheOldFile) {
-    struct Case {
-        const char* what;
-        WriteFaults faults;
-        const char* error;
-    };
-    const Case cases[] = {
-        {"disk full mid-file", {.bytesBeforeDiskFull = 12}, "Err# 61, Disk full"},
-        {"the folder refuses the file", {.createError = EACCES}, "Err# 70, Permission denied"},
-        {"flushing fails", {.syncError = EIO}, "Err# 57, Device I/O error"},
-        {"renaming fails", {.renameError = EIO}, "Err# 57, Device I/O error"},
+    const std::pair<WriteFaults, std::string> cases[] = {
+        {{.bytesBeforeDiskFull = 12}, "Err# 61, Disk full"},
+        {{.createError = EACCES}, "Err# 70, Permission denied"},
+        {{.syncError = EIO}, "Err# 57, Device I/O error"},
+        {{.renameError = EIO}, "Err# 57, Device I/O error"},
     };
     TempFolder dir;
     const std::string path = dir.File("names.vrd");
@@ -102,19 +93,15 @@ TEST(FlagNameFile, AFailedWriteIsReportedAndLeavesTheOldFile) {
     SaveScenData(s, path);
     const auto old = FileBytes(path);
     s.StuffDoneNames[0].Name = std::string(200, 'n');
-    for (const Case& c : cases) {
+    for (const auto& [faults, error] : cases) {
         MsgBoxRecorder boxes;
         {
-            WriteFaultScope fault(c.faults);
+            WriteFaultScope fault(faults);
             SaveScenData(s, path);
         }
-        ASSERT_EQ(boxes.Calls().size(), 1u) << c.what;
-        EXPECT_EQ(boxes.Calls()[0].title, "Error");
-        EXPECT_EQ(boxes.Calls()[0].text,
-                  std::string("SaveScenDataError encountered!\r\n") + c.error)
-            << c.what;
-        EXPECT_EQ(FileBytes(path), old) << c.what;
-        EXPECT_EQ(FolderEntries(dir.Path()), std::vector<std::string>{"names.vrd"}) << c.what;
+        EXPECT_EQ(Shown(boxes), Boxes{"Error|16|SaveScenDataError encountered!\r\n" + error});
+        EXPECT_EQ(FileBytes(path), old) << error;
+        EXPECT_EQ(FolderEntries(dir.Path()), Boxes{"names.vrd"}) << error;
     }
 }
 
@@ -127,32 +114,26 @@ TEST(FlagNameFile, WhatTheReaderKeepsIsSavedSoThatItReadsBackTheSame) {
             full +=
                 std::to_string(i) + "," + std::to_string(j) + ",b" + std::string(49, '"') + "\r\n";
     }
-    struct Case {
-        const char* what;
-        std::string file;
-        int flag;             // a flag whose name is checked
-        const char* expected; // its name once read
-    };
-    const Case cases[] = {
-        {"every name full of quotes", full, 299, nullptr},
-        {"a name past what the names can keep ends the reading",
-         full + "7,-1,\"" + std::string(31, 'x') + "\"\r\n300,-1,x\r\n", 7, nullptr},
-        {"a line without an end past any name's length",
-         ">VRD\r\n0,-1,kept\r\n1,-1," + std::string(24 << 20, 'x'), 1, ""},
-        {"a carriage return inside a name", ">VRD\r\n0,-1,a\rb\r\n0,0,\"c\rd\"\r\n", 0, "a b"},
+    const std::string quoted = "a" + std::string(29, '"');
+    // The file, a flag whose name is checked, and its name once read.
+    const std::tuple<std::string, int, std::string> cases[] = {
+        {full, 299, quoted}, // every name full of quotes
+        // A name past what the names can keep ends the reading.
+        {full + "7,-1,\"" + std::string(31, 'x') + "\"\r\n300,-1,x\r\n", 7, quoted},
+        // A line without an end past any name's length.
+        {">VRD\r\n0,-1,kept\r\n1,-1," + std::string(24 << 20, 'x'), 1, ""},
+        {">VRD\r\n0,-1,a\rb\r\n0,0,\"c\rd\"\r\n", 0, "a b"}, // a carriage return in a name
     };
     TempFolder dir;
-    for (const Case& c : cases) {
-        PutFileText(dir.File("f.vrd"), c.file);
-        Scenario read;
+    for (const auto& [file, flag, name] : cases) {
+        SCOPED_TRACE(flag);
+        PutFileText(dir.File("f.vrd"), file);
+        Scenario read, again;
         LoadScenData(read, dir.File("f.vrd"));
-        const std::string expected = c.expected ? c.expected : "a" + std::string(29, '"');
-        EXPECT_EQ(read.StuffDoneNames[static_cast<std::size_t>(c.flag)].Name, expected) << c.what;
-        EXPECT_NE(read.StuffDoneNames[0], StuffDoneDescription{}) << c.what;
-
+        EXPECT_EQ(read.StuffDoneNames[static_cast<std::size_t>(flag)].Name, name);
+        EXPECT_NE(read.StuffDoneNames[0], StuffDoneDescription{});
         SaveScenData(read, dir.File("f.vrd"));
-        Scenario again;
         LoadScenData(again, dir.File("f.vrd"));
-        EXPECT_EQ(again.StuffDoneNames, read.StuffDoneNames) << c.what;
+        EXPECT_EQ(again.StuffDoneNames, read.StuffDoneNames);
     }
 }

@@ -16,15 +16,12 @@ SpecialNode RoundTripNode(const GameNode& node, bool bigEndian) {
 } // namespace
 
 TEST(Replace, ReplacesEveryOccurrenceLeftToRight) {
-    const std::array<std::string, 4> cases[] = {
-        {"a|b|c", "|", "\r\n", "a\r\nb\r\nc"},
-        {"||", "|", "\r\n", "\r\n\r\n"},
-        {"aaaa", "aa", "b", "bb"},
-        {"aaa", "aa", "b", "ba"},
+    // clang-format off
+    const std::array<std::string, 4> cases[] = {{"a|b|c", "|", "\r\n", "a\r\nb\r\nc"},
+        {"||", "|", "\r\n", "\r\n\r\n"}, {"aaaa", "aa", "b", "bb"}, {"aaa", "aa", "b", "ba"},
         {"x|y", "|", "||", "x||y"}, // the replacement is not searched again
-        {"ab", "abc", "z", "ab"},
-        {"", "|", "z", ""},
-        {"abc", "", "z", "abc"}};
+        {"ab", "abc", "z", "ab"}, {"", "|", "z", ""}, {"abc", "", "z", "abc"}};
+    // clang-format on
     for (const auto& [text, find, with, expected] : cases)
         EXPECT_EQ(Replace(text, find, with), expected) << text << " " << find;
 }
@@ -39,35 +36,37 @@ TEST(GameLayoutPrimitives, IntegersInBothByteOrdersAndTheFormatsThatExist) {
     EXPECT_EQ(Ints(GameLayoutFile(file, 0).ReadScenInt(1), GameLayoutFile(file, 0).ReadScenInt(3),
                    GameLayoutFile(file, 2).ReadScenInt(1), GameLayoutFile(file, 1).ReadScenInt(1)),
               Ints(1, -2, 1, 256));
-    EXPECT_EQ(ErrorOf([&] { GameLayoutFile(file, 0).ReadScenInt(4); }), 62);
-    EXPECT_EQ(ErrorOf([&] { GameLayoutFile(file, 3); }), 5);
-    EXPECT_EQ(ErrorOf([&] { GameLayoutFile(file, -1); }), 5);
+    EXPECT_EQ(Ints(ErrorOf([&] { GameLayoutFile(file, 0).ReadScenInt(4); }),
+                   ErrorOf([&] { GameLayoutFile(file, 3); }),
+                   ErrorOf([&] { GameLayoutFile(file, -1); })),
+              Ints(62, 5, 5));
 
     // Integers given to byte fields must fit a byte.
     const auto bytes = Bytes(std::string("\xFF\x00\x00\x01\xFF\xFF", 6));
     const ByteReader byteFile(bytes);
     const GameLayoutFile in(byteFile, 0);
-    EXPECT_EQ(in.ReadScenIntAsByte(1), 255);
-    EXPECT_EQ(ErrorOf([&] { in.ReadScenIntAsByte(3); }), 6);
-    EXPECT_EQ(ErrorOf([&] { in.ReadScenIntAsByte(5); }), 6);
+    EXPECT_EQ(Ints(in.ReadScenIntAsByte(1), ErrorOf([&] { in.ReadScenIntAsByte(3); }),
+                   ErrorOf([&] { in.ReadScenIntAsByte(5); })),
+              Ints(255, 6, 6));
 }
 
 TEST(GameLayoutPrimitives, TextsStopAtZeroOrTheirLimitAndTurnBarsIntoLineBreaksInTheGameLayouts) {
     const auto bytes = Bytes(std::string("AB\0CDEFG", 8));
     const ByteReader file(bytes);
     const GameLayoutFile in(file, 0);
-    EXPECT_EQ(in.ReadScenCString(1, 30), "AB");
-    EXPECT_EQ(in.ReadScenCString(4, 3), "CDE");
-    EXPECT_EQ(in.ReadScenCString(4, 0), "");
+    EXPECT_EQ((std::vector{in.ReadScenCString(1, 30), in.ReadScenCString(4, 3),
+                           in.ReadScenCString(4, 0)}),
+              (std::vector<std::string>{"AB", "CDE", ""}));
     // A text that runs to the end of the file without its zero is a read past the end.
     EXPECT_EQ(ErrorOf([&] { in.ReadScenCString(4, 30); }), 62);
 
     const auto bars = Bytes("one|two||");
     const ByteReader barFile(bars);
-    EXPECT_EQ(GameLayoutFile(barFile, 0).ReadScenText(1, 9), "one\r\ntwo\r\n\r\n");
-    EXPECT_EQ(GameLayoutFile(barFile, 1).ReadScenText(1, 4), "one\r\n");
-    EXPECT_EQ(GameLayoutFile(barFile, 2).ReadScenText(1, 9), "one|two||");
-    EXPECT_EQ(GameLayoutFile(barFile, 0).ReadScenText(5, 0), "");
+    const auto text = [&barFile](int format, FilePos pos, int n) {
+        return GameLayoutFile(barFile, format).ReadScenText(pos, static_cast<std::uint8_t>(n));
+    };
+    EXPECT_EQ((std::vector{text(0, 1, 9), text(1, 1, 4), text(2, 1, 9), text(0, 5, 0)}),
+              (std::vector<std::string>{"one\r\ntwo\r\n\r\n", "one\r\n", "one|two||", ""}));
     EXPECT_EQ(ErrorOf([&] { GameLayoutFile(barFile, 0).ReadScenText(5, 6); }), 62);
 }
 
@@ -80,12 +79,13 @@ TEST_P(GameNodeTest, FieldsComeInTheGamesOrder) {
 
 TEST_P(GameNodeTest, SoundPictureAndShopNumbersMoveAndType299SwapsItsFirstExtras) {
     // type, extra1a, extra1b, extra2b as written; the same three as read
-    const std::array<int, 7> cases[] = {
-        {57, 0, 0, 3, 0, 0, 3},       {57, 0, 0, 4, 0, 0, 6},   {60, 0, 0, 999, 0, 0, 1001},
-        {57, 0, 0, 1000, 0, 0, 1000}, {58, 0, 0, 4, 0, 0, 4},   {99, 5, 0, 0, 35, 0, 0},
-        {100, -40, 0, 0, -10, 0, 0},  {299, 5, 2, 0, 2, 35, 0}, {299, 5, 3, 0, 3, 5, 0},
-        {229, 5, 2, 0, 5, 2, 0}, // a type of the editor's own: left alone
-    };
+    // clang-format off
+    const std::array<int, 7> cases[] = {{57, 0, 0, 3, 0, 0, 3}, {57, 0, 0, 4, 0, 0, 6},
+        {60, 0, 0, 999, 0, 0, 1001}, {57, 0, 0, 1000, 0, 0, 1000}, {58, 0, 0, 4, 0, 0, 4},
+        {99, 5, 0, 0, 35, 0, 0}, {100, -40, 0, 0, -10, 0, 0}, {299, 5, 2, 0, 2, 35, 0},
+        {299, 5, 3, 0, 3, 5, 0},
+        {229, 5, 2, 0, 5, 2, 0}}; // a type of the editor's own: left alone
+    // clang-format on
     for (const auto& c : cases) {
         const SpecialNode n = RoundTripNode(
             {.type = c[0], .extra1a = c[1], .extra1b = c[2], .extra2b = c[3]}, GetParam());

@@ -29,16 +29,15 @@ TEST_P(GameSectionTest, TerrainByColumnSignsPointsAndRectangles) {
     const TerrainGrid& t = s.Terrain;
     EXPECT_EQ(Ints(t.At(0, 1), t.At(1, 0), t.At(47, 46), t.At(46, 47), t.At(0, 0)),
               Ints(11, 12, 13, 14, 0));
-    EXPECT_EQ(s.SignLocs[0], (Location{1, 2}));
-    EXPECT_EQ(s.SignLocs[7], (Location{3, 4}));
-    for (int i = 8; i < 16; ++i)
-        EXPECT_EQ(s.SignLocs[i], (Location{100, 0}));
-    EXPECT_EQ(s.WanderingLocs[3], (Location{5, 6}));
-    EXPECT_EQ(s.WanderingLocs[0], (Location{100, 0}));
-    const AreaRect& r0 = s.AreaRects[0];
-    const AreaRect& r7 = s.AreaRects[7];
-    EXPECT_EQ(Ints(r0.Left, r0.Top, r0.Right, r0.Bottom, r7.Left, r7.Top, r7.Right, r7.Bottom),
-              Ints(1, 2, 3, 4, 0, 47, 255, 70));
+    EXPECT_EQ(std::vector(s.SignLocs.begin() + 8, s.SignLocs.end()),
+              (std::vector<Location>(8, {100, 0})));
+    // clang-format off
+    EXPECT_EQ((std::vector{s.SignLocs[0], s.SignLocs[5], s.SignLocs[7], s.WanderingLocs[3],
+                           s.WanderingLocs[0]}),
+              (std::vector<Location>{{1, 2}, {100, 0}, {3, 4}, {5, 6}, {100, 0}}));
+    // clang-format on
+    EXPECT_EQ((std::vector{s.AreaRects[0], s.AreaRects[7]}),
+              (std::vector<AreaRect>{{1, 2, 3, 4}, {0, 47, 255, 70}}));
 
     b.Section(0, 0).Rect(3, 0, 0, 256, 0);
     EXPECT_EQ(ReadError(b), 6);
@@ -46,20 +45,30 @@ TEST_P(GameSectionTest, TerrainByColumnSignsPointsAndRectangles) {
     EXPECT_EQ(ReadError(b), 6);
 }
 
-TEST_P(GameSectionTest, SpecialSpotsArePackedAndOffMapSlotsStayFree) {
+TEST_P(GameSectionTest,
+       SpecialSpotsArePackedOffMapSlotsStayFreeAndEntrancesOfUnknownTownsAreFreed) {
     GameLayoutBuilder b = Builder();
     GameSectionBuilder& sec = b.Section(0, 0);
     sec.Spot(2, 5, 7, 33);
     sec.Spot(3, 60, 3, 34); // in use but off the map
     sec.Spot(4, 3, 48, 35); // likewise
     sec.Spot(5, 47, 47, 255);
-    sec.Spot(6, 101, 0, 36); // above 100 is unused too
+    sec.Spot(6, 101, 0, 36);    // above 100 is unused too
+    sec.Entrance(0, 100, 5, 1); // free slot: its town byte means nothing
+    sec.Entrance(1, 10, 20, 1);
+    sec.Entrance(2, 11, 21, 2); // the town count: no such town
+    sec.Entrance(3, 12, 22, 255);
+    sec.Entrance(4, 70, 23, 0); // off the map, but it fits its field
     OutdoorSection s = ReadSection(b);
+    // clang-format off
+    EXPECT_EQ(s.TownEntrances, (std::array<TownEntrance, 8>{{{-1, 100, 5}, {1, 10, 20},
+        {-1, 100, 0}, {-1, 100, 0}, {0, 70, 23}, {-1, 100, 0}, {-1, 100, 0}, {-1, 100, 0}}}));
+    // clang-format on
     ASSERT_EQ(s.MaxSpecialSpot(), 7);
-    EXPECT_EQ(s.SpecialSpots[0], (SpecialSpot{33, 5, 7}));
-    EXPECT_EQ(s.SpecialSpots[3], (SpecialSpot{255, 47, 47}));
-    for (int k : {1, 2, 4, 5, 6, 7})
-        EXPECT_EQ(s.SpecialSpots[k], kFreeSpot) << k;
+    // clang-format off
+    EXPECT_EQ(s.SpecialSpots, (std::vector<SpecialSpot>{{33, 5, 7}, kFreeSpot, kFreeSpot,
+        {255, 47, 47}, kFreeSpot, kFreeSpot, kFreeSpot, kFreeSpot}));
+    // clang-format on
 
     // The list grows by eight as the town's lists do, up to all 18 slots.
     for (int i = 0; i < 18; ++i)
@@ -68,21 +77,6 @@ TEST_P(GameSectionTest, SpecialSpotsArePackedAndOffMapSlotsStayFree) {
     ASSERT_EQ(s.MaxSpecialSpot(), 23);
     EXPECT_EQ(s.SpecialSpots[17], (SpecialSpot{17, 17, 17}));
     EXPECT_EQ(s.SpecialSpots[18], kFreeSpot);
-}
-
-TEST_P(GameSectionTest, TownEntrancesOfUnknownTownsAreFreed) {
-    GameLayoutBuilder b = Builder();
-    GameSectionBuilder& sec = b.Section(0, 0);
-    sec.Entrance(0, 100, 5, 1); // free slot: its town byte means nothing
-    sec.Entrance(1, 10, 20, 1);
-    sec.Entrance(2, 11, 21, 2); // the town count: no such town
-    sec.Entrance(3, 12, 22, 255);
-    sec.Entrance(4, 70, 23, 0); // off the map, but it fits its field
-    const OutdoorSection s = ReadSection(b);
-    const TownEntrance expected[] = {{-1, 100, 5}, {1, 10, 20},  {-1, 100, 0}, {-1, 100, 0},
-                                     {0, 70, 23},  {-1, 100, 0}, {-1, 100, 0}, {-1, 100, 0}};
-    for (int i = 0; i < 8; ++i)
-        EXPECT_EQ(s.TownEntrances[i], expected[i]) << i;
 }
 
 TEST_P(GameSectionTest, EncountersAndTheirFlags) {
@@ -97,76 +91,58 @@ TEST_P(GameSectionTest, EncountersAndTheirFlags) {
         sec.Wandering(i, e);
         sec.Special(i, e);
     }
-    const OutdoorSection s = ReadSection(b);
-    const OutdoorEncounter& w = s.Wandering[0];
-    EXPECT_EQ(Ints(w.Monsters[9], w.StartNode, w.WinNode, w.FleeNode, w.StuffDoneA, w.StuffDoneB),
-              Ints(253, 1, -1, 59, 299, 9));
-    EXPECT_EQ(s.Specials[0], s.Wandering[0]);
-    const std::vector<int> expected[] = {{0, 0}, {1, 0}, {0, 1}, {1, 1}};
+    Scenario all = Read(b);
+    const OutdoorSection& s = all.OutdoorSections.At(0, 0);
+    EXPECT_EQ(s.Wandering[0],
+              (OutdoorEncounter{
+                  {250, 251, 252, 253, 254, 255, 250, 251, 252, 253}, 1, -1, 59, 0, 0, 299, 9}));
+    std::vector<int> seen;
     for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(Ints(s.Wandering[i].CannotFlee, s.Wandering[i].Forced), expected[i]) << i;
-        EXPECT_EQ(Ints(s.Specials[i].CannotFlee, s.Specials[i].Forced), expected[i]) << i;
+        EXPECT_EQ(s.Specials[i], s.Wandering[i]) << i;
+        seen.push_back(10 * s.Wandering[i].CannotFlee + s.Wandering[i].Forced);
     }
-    // In the little-endian files a special encounter's flag is its first byte only.
+    EXPECT_EQ(seen, Ints(0, 10, 1, 11));
+    // In the little-endian files a special encounter's flag is its first byte only; and no flag
+    // survives from the section read before.
     GameLayoutBuilder stray = Builder();
     stray.Section(0, 0).Wandering(0, {.flags = 0x010B});
     stray.Section(0, 0).Special(0, {.flags = 0x010B});
-    const OutdoorSection t = ReadSection(stray);
-    EXPECT_EQ(Ints(t.Wandering[0].CannotFlee, t.Wandering[0].Forced), Ints(0, 0));
-    EXPECT_EQ(Ints(t.Specials[0].CannotFlee, t.Specials[0].Forced),
-              Big() ? Ints(0, 0) : Ints(1, 1));
+    FilePos pos = static_cast<FilePos>(stray.SectionPos(0, 0));
+    ReadOutdoorSectionV1(all, ByteReader(stray.Build()), 0, 0, pos, Format());
+    const OutdoorEncounter* w = s.Wandering.data();
+    const OutdoorEncounter* sp = s.Specials.data();
+    EXPECT_EQ(Ints(w[0].CannotFlee, w[0].Forced, sp[0].CannotFlee, sp[0].Forced, w[3].CannotFlee,
+                   w[3].Forced, sp[3].CannotFlee, sp[3].Forced),
+              Ints(0, 0, !Big(), !Big(), 0, 0, 0, 0));
 }
 
-TEST_P(GameSectionTest, FlagsDoNotDependOnTheSectionReadBefore) {
-    GameLayoutBuilder b = Builder();
-    b.Section(0, 0).Wandering(1, {.flags = 11});
-    b.Section(0, 0).Special(1, {.flags = 11});
-    Scenario s = Read(b);
-    b.Section(0, 0).Wandering(1, {.flags = 1});
-    b.Section(0, 0).Special(1, {.flags = 10});
-    FilePos pos = static_cast<FilePos>(b.SectionPos(0, 0));
-    ReadOutdoorSectionV1(s, ByteReader(b.Build()), 0, 0, pos, Format());
-    const OutdoorSection& o = s.OutdoorSections.At(0, 0);
-    EXPECT_EQ(Ints(o.Wandering[1].CannotFlee, o.Wandering[1].Forced, o.Specials[1].CannotFlee,
-                   o.Specials[1].Forced),
-              Ints(1, 0, 0, 1));
-}
-
-TEST_P(GameSectionTest, NodesTextsAndTheNextPosition) {
-    GameLayoutBuilder b = Builder();
+TEST_P(GameSectionTest, NodesTextsSectionsRowByRowAndTheNextPosition) {
+    GameLayoutBuilder b(Big(), 3, 2, {2});
     GameSectionBuilder& sec = b.Section(0, 0);
     sec.Node(59, {.type = 60, .picture = 7, .message1 = 2, .extra2b = 10, .jumpTo = 59});
-    sec.texts[0] = "North Woods";
     sec.texts[99] = "a|b";
     sec.texts[107] = std::string(255, 'z');
-    sec.texts[108] = "not read";
+    for (int y = 0; y < 2; ++y)
+        for (int x = 0; x < 3; ++x) {
+            b.Section(x, y).texts[0] = std::to_string(x) + "," + std::to_string(y);
+            b.Section(x, y).texts[108] = std::string(x + 3 * y, '.'); // not read
+        }
     const auto image = b.Build();
     Scenario s = Read(image);
     const OutdoorSection& o = s.OutdoorSections.At(0, 0);
     EXPECT_EQ(o.SpecialNodes[59], (SpecialNode{60, 0, 0, 2, 0, 7, 0, 0, 0, 12, 59}));
     EXPECT_EQ(o.SpecialNodes[0], (SpecialNode{}));
-    EXPECT_EQ(o.Strings[0], "North Woods");
     EXPECT_EQ(o.Strings[99], "a\r\nb");
     EXPECT_EQ(o.Strings[107], std::string(255, 'z'));
-
-    FilePos pos = static_cast<FilePos>(b.SectionPos(0, 0));
-    ReadOutdoorSectionV1(s, ByteReader(image), 0, 0, pos, Format());
-    EXPECT_EQ(static_cast<std::size_t>(pos), b.TownPos(0));
-}
-
-TEST_P(GameSectionTest, SectionsAreStoredRowByRow) {
-    GameLayoutBuilder b(Big(), 3, 2, {2});
-    for (int y = 0; y < 2; ++y)
-        for (int x = 0; x < 3; ++x) {
-            b.Section(x, y).texts[0] = std::to_string(x) + "," + std::to_string(y);
-            b.Section(x, y).texts[108] = std::string(x + 3 * y, '.');
-        }
-    const Scenario s = Read(b);
     ASSERT_EQ(Ints(s.OutdoorSections.Width(), s.OutdoorSections.Height()), Ints(3, 2));
     for (int y = 0; y < 2; ++y)
         for (int x = 0; x < 3; ++x)
             EXPECT_EQ(s.OutdoorSections.At(x, y).Strings[0],
                       std::to_string(x) + "," + std::to_string(y));
+
+    FilePos pos = static_cast<FilePos>(b.SectionPos(2, 1));
+    ReadOutdoorSectionV1(s, ByteReader(image), 0, 0, pos, Format());
+    EXPECT_EQ(static_cast<std::size_t>(pos), b.TownPos(0));
 }
 
 TEST_P(GameSectionTest, ASectionOutsideTheWorldIsRefusedAndTheOthersLeftAlone) {

@@ -1,4 +1,5 @@
 #include "support/GameLayoutFixture.h"
+#include "support/GameRecordLiteral.h"
 
 namespace {
 class GameTownTest : public GameLayoutTest {
@@ -11,81 +12,81 @@ std::vector<int> Corners(const AreaRect& r) {
 }
 } // namespace
 
-TEST_P(GameTownTest, TheSizeCodeDecidesTerrainCreaturesAndWhereTextsStart) {
+TEST_P(GameTownTest, TheSizeCodeDecidesTerrainCreaturesAndWhereTextsStartAndTownsFollowOneAnother) {
     const int sides[] = {64, 48, 32}, slots[] = {60, 40, 30};
     const std::size_t textStarts[] = {9562, 7106, 5446};
+    GameLayoutBuilder b = Builder({0, 1, 2});
     for (int size = 0; size < 3; ++size) {
-        GameLayoutBuilder b = Builder({size});
-        GameTownBuilder& town = b.Town(0);
+        GameTownBuilder& town = b.Town(size);
         ASSERT_EQ(town.record.Bytes().size(), textStarts[size]);
         const int n = sides[size];
         town.record.Byte(3506 + 1, 21); // column 0, row 1
         town.record.Byte(3506 + n, 22); // column 1, row 0
         town.Terrain(n - 1, n - 2, 23);
         town.Creature(slots[size] - 1, {.monster = 9});
-        town.texts[0] = "Town";
+        town.texts[0] = "Town " + std::to_string(size);
         town.texts[139] = "last sign";
-        const Town t = ReadTown(b);
+        town.talkTexts[169] = std::string(10 * size + 1, 'h');
+    }
+    const auto image = b.Build();
+    Scenario s = Read(image);
+    for (int size = 0; size < 3; ++size) {
+        const Town& t = s.Towns[size];
+        const int n = sides[size];
         ASSERT_EQ(t.Terrain.Side(), n);
         EXPECT_EQ(Ints(t.Size, t.Terrain.At(0, 1), t.Terrain.At(1, 0), t.Terrain.At(n - 1, n - 2),
                        t.Creatures[0].Monster),
                   Ints(size, 21, 22, 23, 9));
-        EXPECT_EQ(t.Strings[0], "Town");
+        EXPECT_EQ(t.Strings[0], "Town " + std::to_string(size));
         EXPECT_EQ(t.Strings[189], "last sign");
+    }
+    for (int t = 1; t < 3; ++t) {
+        FilePos pos = static_cast<FilePos>(b.TownPos(t));
+        ReadTownV1(s, ByteReader(image), t, pos, Format(), towns);
+        EXPECT_EQ(static_cast<std::size_t>(pos), t == 1 ? b.TownPos(2) : image.size() + 1);
     }
 }
 
 TEST_P(GameTownTest, HeaderFieldsOfATown) {
     GameLayoutBuilder b = Builder();
-    GameBytes& r = b.Town(0).record;
-    for (auto [offset, value] :
-         {std::pair{0, -1}, {2, 9}, {208, 3}, {882, 30}, {1084, 4}, {1086, -1}, {3504, 10}})
-        r.Int(offset, value);
-    for (int a = 0; a < 4; ++a)
-        for (int g = 0; g < 4; ++g)
-            r.Byte(4 + 4 * a + g, 10 * g + a + 1); // wandering group g, monster a
-    r.Byte(20, 5);
-    r.Byte(27, 6);
-    for (int i = 0; i < 8; ++i) {
-        r.Byte(210 + i, 40 + i);      // entry points
-        r.Byte(218 + i, 250 + i % 6); // exit locations
-        r.Int(1088 + 2 * i, 100 * i);
-        r.Int(1104 + 2 * i, i);
-    }
-    for (int i = 0; i < 4; ++i)
-        r.Int(226 + 2 * i, i - 1);
+    // Day, event, the wandering groups by monster then group, wandering places, lighting,
+    // entry points, exits, their specials, most monsters, entry specials, timers, difficulty.
+    // clang-format off
+    Lay(b.Town(0).record, 0, "-1w 9w 1 11 21 31 2 12 22 32 3 13 23 33 4 14 24 34 5 @27 6 @208 3w "
+        "40 41 42 43 44 45 46 47 250 251 252 253 254 255 250 251 -1w 0w 1w 2w @882 30w @1084 4w "
+        "-1w 0w 100w 200w 300w 400w 500w 600w 700w 0w 1w 2w 3w 4w 5w 6w 7w @3504 10w");
+    // clang-format on
     b.Town(0).Sign(0, 1, 2);
     b.Town(0).Sign(14, 3, 4);
+    b.Town(0).Boundary(1, 2, 31, 30);
+    b.Town(0).Rect(0, 3, 4, 5, 6);
     b.Byte(218, 1);
     const Town t = ReadTown(b);
+    EXPECT_EQ((std::vector{t.Boundary, t.AreaRects[0]}),
+              (std::vector<AreaRect>{{1, 2, 31, 30}, {3, 4, 5, 6}}));
 
     EXPECT_EQ(Ints(t.DayDies, t.EventStop, t.Lighting, t.MaxMonsters, t.TimerMoves[7],
                    t.TimerNodes[7], t.Difficulty, t.Hidden),
               Ints(-1, 9, 3, 30, 700, 7, 10, 1));
     EXPECT_EQ(t.WanderingGroups[0].Monsters, (std::array<std::uint8_t, 4>{1, 2, 3, 4}));
     EXPECT_EQ(t.WanderingGroups[3].Monsters, (std::array<std::uint8_t, 4>{31, 32, 33, 34}));
-    const std::pair<Location, Location> locs[] = {
-        {t.WanderingLocs[0], {5, 0}}, {t.WanderingLocs[3], {100, 6}}, {t.EntryPoints[0], {40, 41}},
-        {t.EntryPoints[3], {46, 47}}, {t.ExitLocs[0], {250, 251}},    {t.ExitLocs[2], {254, 255}},
-        {t.SignLocs[0], {1, 2}},      {t.SignLocs[14], {3, 4}},       {t.SignLocs[15], {100, 0}}};
-    for (std::size_t i = 0; i < std::size(locs); ++i)
-        EXPECT_EQ(locs[i].first, locs[i].second) << "location " << i;
+    const std::vector<Location> locs = {t.WanderingLocs[0], t.WanderingLocs[3], t.EntryPoints[0],
+                                        t.EntryPoints[3],   t.ExitLocs[0],      t.ExitLocs[2],
+                                        t.SignLocs[0],      t.SignLocs[14],     t.SignLocs[15]};
+    // clang-format off
+    EXPECT_EQ(locs, (std::vector<Location>{{5, 0}, {100, 6}, {40, 41}, {46, 47}, {250, 251},
+                                           {254, 255}, {1, 2}, {3, 4}, {100, 0}}));
+    // clang-format on
     EXPECT_EQ(t.ExitSpecials, (std::array<std::int16_t, 4>{-1, 0, 1, 2}));
     EXPECT_EQ(t.EntrySpecials, (std::array<std::int16_t, 2>{4, -1}));
 }
 
-TEST_P(GameTownTest, BoundaryAndAreaRectangles) {
-    GameLayoutBuilder b = Builder();
-    b.Town(0).Boundary(1, 2, 31, 30);
-    b.Town(0).Rect(0, 3, 4, 5, 6);
-    const Town t = ReadTown(b);
-    EXPECT_EQ(Corners(t.Boundary), Ints(1, 2, 31, 30));
-    EXPECT_EQ(Corners(t.AreaRects[0]), Ints(3, 4, 5, 6));
-
-    GameLayoutBuilder above = Builder();
+TEST_P(GameTownTest, RectangleCornersAboveAByte) {
+    GameLayoutBuilder above = Builder(), wide = Builder(), negative = Builder();
     above.Town(0).Rect(15, 0, 300, 31, 255);
-    GameLayoutBuilder wide = Builder();
     wide.Town(0).Boundary(0x0105, 0, 0, 0);
+    negative.Town(0).Rect(1, -1, 0, 0, 0);
+    EXPECT_EQ(ReadError(negative), 6);
     if (Big()) {
         // The big-endian files' stray values above a byte are dropped.
         EXPECT_EQ(Corners(ReadTown(above).AreaRects[15]), Ints(0, 0, 31, 255));
@@ -94,11 +95,9 @@ TEST_P(GameTownTest, BoundaryAndAreaRectangles) {
         EXPECT_EQ(ReadError(above), 6);
         EXPECT_EQ(ReadTown(wide).Boundary.Left, 5); // only the low byte is read
     }
-    b.Town(0).Rect(1, -1, 0, 0, 0);
-    EXPECT_EQ(ReadError(b), 6);
 }
 
-TEST_P(GameTownTest, SpotsItemsAndFieldsArePackedIntoListsThatGrowByEight) {
+TEST_P(GameTownTest, SpotsItemsFieldsAndCreaturesArePackedIntoListsThatGrowByEight) {
     GameLayoutBuilder b = Builder();
     GameTownBuilder& town = b.Town(0);
     town.Spot(3, 60, 70, 99); // no range test
@@ -110,64 +109,50 @@ TEST_P(GameTownTest, SpotsItemsAndFieldsArePackedIntoListsThatGrowByEight) {
     const int codes[] = {0, 3, -4, 8, 14, 21, 1};
     for (int i = 0; i < 7; ++i)
         town.Field(i, i, 2 * i, codes[i]);
+    GameCreature c{200, 3, 10, 11, 1, 7, 299, 9, 10, 20, 21, 13, 99, 1005};
+    town.Creature(4, c);
     Town t = ReadTown(b);
-    EXPECT_EQ(Ints(t.MaxSpecialSpot(), t.MaxPresetItem(), t.MaxField()), Ints(7, 7, 7));
-    EXPECT_EQ(t.SpecialSpots[0], (SpecialSpot{99, 60, 70}));
-    EXPECT_EQ(t.SpecialSpots[1], (SpecialSpot{1, 0, 0}));
-    EXPECT_EQ(t.SpecialSpots[2], (SpecialSpot{-1, 100, 0}));
-    EXPECT_EQ(t.PresetItems[0], (PresetItem{0, 3, 4, -1, 1, 0, 1}));
-    EXPECT_EQ(t.PresetItems[1], (PresetItem{600, 70, 5, 12, 0, 1, 0}));
-    EXPECT_EQ(t.PresetItems[2], (PresetItem{3, 1, 2, 4, 5, 6, 7}));
-    EXPECT_EQ(t.PresetItems[3], (PresetItem{-1, 100, 0, 0, 0, 0, 0}));
+    ASSERT_EQ(Ints(t.MaxSpecialSpot(), t.MaxPresetItem(), t.MaxField(), t.MaxCreature()),
+              Ints(7, 7, 7, 15));
+    EXPECT_EQ(t.Creatures[0],
+              (TownCreature{200, 10, 11, 3, 1, 7, 13, 1005, 20, 21, 10, 99, 299, 9}));
+    EXPECT_EQ(Ints(t.Creatures[1].Monster, t.Creatures[1].CanMove), Ints(0, 1)); // as cleared
+    EXPECT_EQ(std::vector(t.SpecialSpots.begin(), t.SpecialSpots.begin() + 3),
+              (std::vector<SpecialSpot>{{99, 60, 70}, {1, 0, 0}, {-1, 100, 0}}));
+    EXPECT_EQ(std::vector(t.PresetItems.begin(), t.PresetItems.begin() + 4),
+              // clang-format off
+              (std::vector<PresetItem>{{0, 3, 4, -1, 1, 0, 1}, {600, 70, 5, 12, 0, 1, 0},
+                                       {3, 1, 2, 4, 5, 6, 7}, {-1, 100, 0, 0, 0, 0, 0}}));
+    // clang-format on
     // Game field codes map to the editor's kinds; 1 is no field.
-    EXPECT_EQ(t.Fields[0], (TownField{0, 1, 2}));
-    EXPECT_EQ(t.Fields[1], (TownField{5, 3, 6}));
-    EXPECT_EQ(t.Fields[2], (TownField{6, 4, 8}));
-    EXPECT_EQ(t.Fields[3], (TownField{13, 5, 10}));
-    EXPECT_EQ(t.Fields[4], (TownField{GameFieldKindMap[1], 6, 12}));
-    EXPECT_EQ(t.Fields[5], (TownField{-1, 100, 0}));
+    EXPECT_EQ(std::vector(t.Fields.begin(), t.Fields.begin() + 6),
+              // clang-format off
+              (std::vector<TownField>{{0, 1, 2}, {5, 3, 6}, {6, 4, 8}, {13, 5, 10},
+                                      {GameFieldKindMap[1], 6, 12}, {-1, 100, 0}}));
+    // clang-format on
 
     for (int i = 0; i < 50; ++i)
         town.Spot(i, i, i, i);
     for (int i = 10; i < 19; ++i)
         town.Item(i, i, i, i, i, 0, 0, 0);
+    for (int i = 0; i < 17; ++i) {
+        c.monster = i + 1;
+        town.Creature(i, c);
+    }
     t = ReadTown(b);
-    EXPECT_EQ(Ints(t.MaxSpecialSpot(), t.MaxPresetItem()), Ints(55, 15));
-    EXPECT_EQ(t.SpecialSpots[49], (SpecialSpot{49, 49, 49}));
-    EXPECT_EQ(t.SpecialSpots[50], (SpecialSpot{-1, 100, 0}));
-    EXPECT_EQ(t.PresetItems[11], (PresetItem{18, 18, 18, 18, 0, 0, 0}));
+    ASSERT_EQ(Ints(t.MaxSpecialSpot(), t.MaxPresetItem(), t.MaxCreature()), Ints(55, 15, 23));
+    EXPECT_EQ(t.Creatures[16].Monster, 17);
+    const TownCreature grown{0, 100, 0, 0, 0, 0, -1, 0, 0, 0, 0, -1, -1, -1};
+    EXPECT_EQ(t.Creatures[17], grown);
+    EXPECT_EQ(t.Creatures[23], grown);
     // Entries added by growing carry the default charges.
-    EXPECT_EQ(t.PresetItems[12], (PresetItem{-1, 100, 0, -1, 0, 0, 0}));
+    EXPECT_EQ(std::vector(t.SpecialSpots.begin() + 49, t.SpecialSpots.begin() + 51),
+              (std::vector<SpecialSpot>{{49, 49, 49}, {-1, 100, 0}}));
+    EXPECT_EQ(std::vector(t.PresetItems.begin() + 11, t.PresetItems.begin() + 13),
+              (std::vector<PresetItem>{{18, 18, 18, 18, 0, 0, 0}, {-1, 100, 0, -1, 0, 0, 0}}));
 
     town.Field(49, 0, 0, 22);
     EXPECT_EQ(ReadError(b), 9);
-}
-
-TEST_P(GameTownTest, CreaturesArePackedAndEveryFieldIsRead) {
-    GameLayoutBuilder b = Builder();
-    GameCreature c{200, 3, 10, 11, 1, 7, 299, 9, 10, 20, 21, 13, 99, 1005};
-    b.Town(0).Creature(4, c);
-    Town t = ReadTown(b);
-    ASSERT_EQ(t.MaxCreature(), 15);
-    const TownCreature& k = t.Creatures[0];
-    EXPECT_EQ(Ints(k.Monster, k.Attitude, k.X, k.Y, k.CanMove, k.TimeFlag, k.StuffDoneA,
-                   k.StuffDoneB, k.EncounterGroup, k.TimeValue1, k.TimeValue2, k.PersonalityNum,
-                   k.KilledNode, k.Portrait),
-              Ints(200, 3, 10, 11, 1, 7, 299, 9, 10, 20, 21, 13, 99, 1005));
-    EXPECT_EQ(Ints(t.Creatures[1].Monster, t.Creatures[1].CanMove), Ints(0, 1)); // as cleared
-
-    for (int i = 0; i < 17; ++i) {
-        c.monster = i + 1;
-        b.Town(0).Creature(i, c);
-    }
-    t = ReadTown(b);
-    ASSERT_EQ(t.MaxCreature(), 23);
-    EXPECT_EQ(t.Creatures[16].Monster, 17);
-    TownCreature grown;
-    grown.X = 100;
-    grown.PersonalityNum = grown.KilledNode = grown.StuffDoneA = grown.StuffDoneB = -1;
-    EXPECT_EQ(t.Creatures[17], grown);
-    EXPECT_EQ(t.Creatures[23], grown);
 }
 
 TEST_P(GameTownTest, StringsNodesAndDialogueInTheirOrder) {
@@ -189,58 +174,27 @@ TEST_P(GameTownTest, StringsNodesAndDialogueInTheirOrder) {
     const TownTalk& talk = s.TownTalks.at(0);
 
     // The editor's extra slots 120..169 stay free; the signs follow them.
-    const std::pair<int, std::string> strings[] = {
-        {0, "t0"},  {20, "line\r\nline"}, {119, "t119"}, {120, "*"},
-        {169, "*"}, {170, "t120"},        {189, "t139"}};
-    for (const auto& [j, text] : strings)
-        EXPECT_EQ(t.Strings[j], text) << j;
+    EXPECT_EQ((std::vector{t.Strings[0], t.Strings[20], t.Strings[119], t.Strings[120],
+                           t.Strings[169], t.Strings[170], t.Strings[189]}),
+              (std::vector<std::string>{"t0", "line\r\nline", "t119", "*", "*", "t120", "t139"}));
     EXPECT_EQ(t.SpecialNodes[99], (SpecialNode{299, 0, 0, 0, 0, 0, 1, 37, 0, 0, 3}));
 
     EXPECT_EQ(Ints(talk.Nodes[0].PersonalityNum, talk.Nodes[0].NodeType, talk.Nodes[1].Extra[1],
-                   talk.Nodes[59].Extra[1], talk.Nodes[60].PersonalityNum),
-              Ints(-2, 9, 5, -10, -1));
-    EXPECT_EQ(talk.Nodes[0].Extra, (std::array<std::int16_t, 4>{1, 35, 2, 3}));
+                   talk.Nodes[59].Extra[1], talk.Nodes[60].PersonalityNum, talk.Nodes[0].Extra[1]),
+              Ints(-2, 9, 5, -10, -1, 35));
     // Keywords without a terminating zero end after four characters.
-    const std::vector<std::string> texts = {talk.Nodes[0].Word1,
-                                            talk.Nodes[0].Word2,
-                                            talk.Nodes[1].Word1,
-                                            talk.Nodes[1].Word2,
-                                            talk.Nodes[2].Word1 + "|" + talk.Nodes[2].Word2,
-                                            talk.Nodes[89].Word1,
-                                            talk.Personalities[0].Name,
-                                            talk.Personalities[9].Name,
-                                            talk.Personalities[0].LookResponse,
-                                            talk.Personalities[0].NameResponse,
-                                            talk.Personalities[0].JobResponse,
-                                            talk.Personalities[9].JobResponse,
-                                            talk.Nodes[0].Text1,
-                                            talk.Nodes[0].Text2,
-                                            talk.Nodes[2].Text2,
-                                            talk.Nodes[59].Text2,
-                                            talk.Personalities[0].HuhResponse,
-                                            talk.Personalities[9].HuhResponse,
-                                            talk.Nodes[60].Text1};
+    const TalkingNode* n = talk.Nodes.data();
+    const Personality* p = talk.Personalities.data();
+    // clang-format off
+    const std::vector<std::string> texts = {n[0].Word1, n[0].Word2, n[1].Word1, n[1].Word2,
+        n[2].Word1 + "|" + n[2].Word2, n[89].Word1, p[0].Name, p[9].Name, p[0].LookResponse,
+        p[0].NameResponse, p[0].JobResponse, p[9].JobResponse, n[0].Text1, n[0].Text2, n[2].Text2,
+        n[59].Text2, p[0].HuhResponse, p[9].HuhResponse, n[60].Text1};
+    // clang-format on
     // A keyword shorter than its four characters is held blank-padded.
     EXPECT_EQ(texts, (std::vector<std::string>{"shop", "buy ", "name", "abcd", "    |a   ", "xxxx",
                                                "d0", "d9", "d10", "d20", "d30", "d39", "d40", "d41",
                                                "two\r\nlines", "d159", "d160", "d169", ""}));
-}
-
-TEST_P(GameTownTest, TownsFollowOneAnother) {
-    GameLayoutBuilder b = Builder({0, 1, 2});
-    for (int t = 0; t < 3; ++t) {
-        b.Town(t).texts[0] = "town " + std::to_string(t);
-        b.Town(t).talkTexts[169] = std::string(10 * t + 1, 'h');
-    }
-    const auto image = b.Build();
-    Scenario s = Read(image);
-    for (int t = 0; t < 3; ++t)
-        EXPECT_EQ(s.Towns[t].Strings[0], "town " + std::to_string(t));
-    for (int t = 1; t < 3; ++t) {
-        FilePos pos = static_cast<FilePos>(b.TownPos(t));
-        ReadTownV1(s, ByteReader(image), t, pos, Format(), towns);
-        EXPECT_EQ(static_cast<std::size_t>(pos), t == 1 ? b.TownPos(2) : image.size() + 1);
-    }
 }
 
 TEST_P(GameTownTest, ATownReadOverAnotherKeepsNothingOfIt) {

@@ -2,19 +2,18 @@
 #include "scenario/tables/CommonTables.h"
 #include "scenario/tables/EditorTables.h"
 
+#include "support/Ints.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <array>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
 constexpr const char* kUnused = "Unused";
-
-template <class... T> std::vector<int> Ints(T... values) {
-    return {static_cast<int>(values)...};
-}
 
 class NodeTypeDescriptorsTest : public testing::Test {
   protected:
@@ -22,36 +21,40 @@ class NodeTypeDescriptorsTest : public testing::Test {
         InitCommonTables();
         InitScenEditorTables();
     }
-    static const SpecialNodeTypeInfo& Type(int type) {
-        return SpecialNodeTypes[static_cast<std::size_t>(type)];
-    }
 };
+
+const SpecialNodeTypeInfo& Type(int type) {
+    return SpecialNodeTypes[static_cast<std::size_t>(type)];
+}
+
+// One type's codes side by side: message kind, picture kind, the three buttons, the nine lists.
+std::vector<int> Codes(int type) {
+    const SpecialNodeTypeInfo& info = SpecialNodeTypes[static_cast<std::size_t>(type)];
+    std::vector<int> codes{type, info.MessageKind, info.PictureKind};
+    codes.insert(codes.end(), info.ButtonFlags.begin(), info.ButtonFlags.end());
+    codes.insert(codes.end(), info.ChooserKinds.begin(), info.ChooserKinds.end());
+    return codes;
+}
 
 // How many types have a non-zero value in each column, and the sum of each column's codes: a
 // type added to or lost from any list, or given another code, changes a count or a sum; the
 // rows below pin whole entries.
 TEST_F(NodeTypeDescriptorsTest, NamesKindsButtonsAndValueListsAsTheTypesNeed) {
-    int named = 0, dialogs = 0, pictures = 0, pictureSum = 0;
-    std::array<int, 3> buttons{};
-    std::array<int, 9> choosers{}, chooserSums{};
+    int named = 0;
+    std::vector<int> nonZero(15), sums(15);
     for (int type = 0; type < kSpecialNodeTypeCount; ++type) {
-        const SpecialNodeTypeInfo& info = Type(type);
-        named += !info.Name.empty();
-        dialogs += info.MessageKind != 0;
-        pictures += info.PictureKind != 0;
-        pictureSum += info.PictureKind;
-        for (std::size_t i = 0; i < 3; ++i)
-            buttons[i] += info.ButtonFlags[i] != 0;
-        for (std::size_t i = 0; i < 9; ++i) {
-            choosers[i] += info.ChooserKinds[i] != 0;
-            chooserSums[i] += info.ChooserKinds[i];
+        named += !Type(type).Name.empty();
+        const std::vector<int> codes = Codes(type);
+        for (std::size_t k = 1; k < codes.size(); ++k) {
+            nonZero[k] += codes[k] != 0;
+            sums[k] += codes[k];
         }
     }
-    EXPECT_EQ(Ints(named, dialogs, pictures, pictureSum), Ints(152, 9, 8, 16));
-    EXPECT_EQ(buttons, (std::array<int, 3>{98, 34, 15}));
-    EXPECT_EQ(choosers, (std::array<int, 9>{52, 50, 0, 3, 0, 22, 2, 13, 3}));
-    EXPECT_EQ(chooserSums, (std::array<int, 9>{804, 835, 0, 42, 0, 176, 34, 65, 24}));
+    EXPECT_EQ(named, 152);
+    EXPECT_EQ(nonZero, Ints(0, 9, 8, 98, 34, 15, 52, 50, 0, 3, 0, 22, 2, 13, 3));
+    EXPECT_EQ(sums, Ints(0, 9, 16, 98, 34, 15, 804, 835, 0, 42, 0, 176, 34, 65, 24));
     // type, message kind, picture kind, the three buttons, the nine value lists
+    // clang-format off
     const std::vector<std::vector<int>> rows = {
         {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0},
         {14, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 4, 0, 0, 0},
@@ -63,30 +66,23 @@ TEST_F(NodeTypeDescriptorsTest, NamesKindsButtonsAndValueListsAsTheTypesNeed) {
         {172, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 2, 2},
         {189, 1, 2, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0},
         {215, 0, 0, 1, 0, 0, 2, 2, 0, 0, 0, 0, 0, 0, 0},
-        {229, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 12, 0, 0, 0},
-    };
-    for (const auto& row : rows) {
-        const SpecialNodeTypeInfo& info = Type(row[0]);
-        std::vector<int> got{row[0], info.MessageKind, info.PictureKind};
-        got.insert(got.end(), info.ButtonFlags.begin(), info.ButtonFlags.end());
-        got.insert(got.end(), info.ChooserKinds.begin(), info.ChooserKinds.end());
-        EXPECT_EQ(got, row);
-    }
-    EXPECT_EQ(Type(15).Name, "Change Horse Possesion");
-    EXPECT_EQ(Type(24).Name, "Ritual of Sancify Block");
-    EXPECT_EQ(Type(211).Name, "Place Barrels, etc");
+        {229, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 12, 0, 0, 0}};
+    // clang-format on
+    for (const auto& row : rows)
+        EXPECT_EQ(Codes(row[0]), row);
+    EXPECT_EQ((std::vector{Type(15).Name, Type(24).Name, Type(211).Name}),
+              (std::vector<std::string>{"Change Horse Possesion", "Ritual of Sancify Block",
+                                        "Place Barrels, etc"}));
 }
 
 TEST_F(NodeTypeDescriptorsTest, UndefinedTypesKeepTheDefaultAndReservedOnesAreNamedUnused) {
+    std::array<std::string, 10> unusedPrompts;
+    unusedPrompts.fill(kUnused);
+    unusedPrompts[nodefield::JumpTo] = "Special to jump to";
     for (const int type : {30, 49, 107, 157, 219, 230, 255, 197, 198, 199}) {
-        const SpecialNodeTypeInfo& info = Type(type);
-        EXPECT_EQ(info.Name, type >= 197 && type <= 199 ? kUnused : "") << type;
-        for (int field = nodefield::StuffDoneA; field < nodefield::JumpTo; ++field)
-            EXPECT_EQ(info.Prompts[field], kUnused) << type;
-        EXPECT_EQ(info.Prompts[nodefield::JumpTo], "Special to jump to") << type;
-        EXPECT_EQ(Ints(info.MessageKind, info.PictureKind), Ints(0, 0)) << type;
-        EXPECT_EQ(info.ButtonFlags, (std::array<std::int16_t, 3>{})) << type;
-        EXPECT_EQ(info.ChooserKinds, (std::array<std::int16_t, 9>{})) << type;
+        EXPECT_EQ(Type(type).Name, type >= 197 && type <= 199 ? kUnused : "") << type;
+        EXPECT_EQ(Type(type).Prompts, unusedPrompts) << type;
+        EXPECT_EQ(Codes(type), Ints(type, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0));
     }
 }
 
@@ -96,7 +92,7 @@ struct TellingRow {
     std::array<std::string, 10> prompts;
 };
 
-TEST_F(NodeTypeDescriptorsTest, TellingRowsReadExactly) {
+TEST_F(NodeTypeDescriptorsTest, TellingRowsAndTwinTypesReadExactly) {
     // clang-format off
     const std::vector<TellingRow> rows = {
     {1, "Set Flag", {{"Stuff Done Flag Part A", "Stuff Done Flag Part B", "First part of message", "Second part of message", "Unused", "Value to change to", "Unused", "Unused", "Unused", "Special to jump to"}}},
@@ -122,99 +118,81 @@ TEST_F(NodeTypeDescriptorsTest, TellingRowsReadExactly) {
         EXPECT_EQ(Type(row.type).Name, row.name);
         EXPECT_EQ(Type(row.type).Prompts, row.prompts) << row.type;
     }
-}
-
-TEST_F(NodeTypeDescriptorsTest, TwinTypesAndTheUnusedFlagFieldsOf135) {
-    // The two give-spell types differ only in their name and spell list (checked above).
+    // Twin types: the two give-spell types differ only in their name and spell list (checked
+    // above); the two general timers share their name only. 135 leaves its flag fields unused.
     EXPECT_EQ(Type(99).Prompts, Type(100).Prompts);
-    EXPECT_EQ(Type(13).Name, "Start General Timer");
-    EXPECT_EQ(Type(195).Name, "Start General Timer");
+    EXPECT_EQ(
+        (std::vector{Type(13).Name, Type(195).Name, Type(135).Prompts[nodefield::StuffDoneA],
+                     Type(135).Prompts[nodefield::StuffDoneB]}),
+        (std::vector<std::string>{"Start General Timer", "Start General Timer", kUnused, kUnused}));
     EXPECT_NE(Type(13).Prompts, Type(195).Prompts);
-    EXPECT_EQ(Type(135).Prompts[nodefield::StuffDoneA], kUnused);
-    EXPECT_EQ(Type(135).Prompts[nodefield::StuffDoneB], kUnused);
 }
 
 // The prompts written for the types without a telling row follow the same rules as the
 // telling rows: what a field offers or opens, its label says.
 TEST_F(NodeTypeDescriptorsTest, FieldsThatOfferSomethingAreLabelled) {
-    const std::vector<int> flagFieldsLeftUnlabelled = {135, 154};
+    using namespace nodefield;
+    std::vector<std::pair<int, int>> mislabelled; // type, field
     for (int type = 0; type < kSpecialNodeTypeCount; ++type) {
         const SpecialNodeTypeInfo& info = Type(type);
-        const bool flagsLabelled =
-            std::count(flagFieldsLeftUnlabelled.begin(), flagFieldsLeftUnlabelled.end(), type) == 0;
-        if (flagsLabelled && info.ChooserKinds[nodefield::StuffDoneA] == chooser::StuffDoneFlagA) {
-            EXPECT_EQ(info.Prompts[nodefield::StuffDoneA], "Stuff Done Flag Part A") << type;
-        }
-        if (flagsLabelled && info.ChooserKinds[nodefield::StuffDoneB] == chooser::StuffDoneFlagB) {
-            EXPECT_EQ(info.Prompts[nodefield::StuffDoneB], "Stuff Done Flag Part B") << type;
-        }
-        for (std::size_t field = nodefield::Message1; field < nodefield::JumpTo; ++field) {
-            if (info.ChooserKinds[field] != chooser::None) {
-                EXPECT_NE(info.Prompts[field], kUnused) << "type " << type << ", field " << field;
-            }
-        }
-        if (info.ButtonFlags[nodebutton::Message] != 0) {
-            const bool dialog = info.MessageKind == messagekind::Dialog;
-            EXPECT_EQ(info.Prompts[nodefield::Message1],
-                      dialog ? "Number of first message in dialog" : "First part of message")
-                << type;
-        }
-        if (info.ButtonFlags[nodebutton::Extra1b] != 0) {
-            EXPECT_NE(info.Prompts[nodefield::Extra1b], kUnused) << type;
-        }
-        if (info.ButtonFlags[nodebutton::Extra2b] != 0) {
-            EXPECT_NE(info.Prompts[nodefield::Extra2b], kUnused) << type;
-        }
+        const auto& prompt = info.Prompts;
+        const auto check = [&](bool offered, int field, bool labelled) {
+            if (offered && !labelled) mislabelled.emplace_back(type, field);
+        };
+        const bool flags = type != 135 && type != 154;
+        check(flags && info.ChooserKinds[StuffDoneA] == chooser::StuffDoneFlagA, StuffDoneA,
+              prompt[StuffDoneA] == "Stuff Done Flag Part A");
+        check(flags && info.ChooserKinds[StuffDoneB] == chooser::StuffDoneFlagB, StuffDoneB,
+              prompt[StuffDoneB] == "Stuff Done Flag Part B");
+        for (int field = Message1; field < JumpTo; ++field)
+            check(info.ChooserKinds[field] != chooser::None, field, prompt[field] != kUnused);
+        check(info.ButtonFlags[nodebutton::Message] != 0, Message1,
+              prompt[Message1] == (info.MessageKind == messagekind::Dialog
+                                       ? "Number of first message in dialog"
+                                       : "First part of message"));
+        check(info.ButtonFlags[nodebutton::Extra1b] != 0, Extra1b, prompt[Extra1b] != kUnused);
+        check(info.ButtonFlags[nodebutton::Extra2b] != 0, Extra2b, prompt[Extra2b] != kUnused);
     }
+    EXPECT_EQ(mislabelled, (std::vector<std::pair<int, int>>{}));
 }
 
-struct StoreRow {
-    std::int16_t storeKind;
-    std::string extra1b;
-    std::int16_t extra1bChooser;
-    std::string extra2a;
-    std::string extra2b;
-};
-
 TEST_F(NodeTypeDescriptorsTest, OutdoorStoreFollowsTheStoreKindShown) {
-    const std::string cost = "Cost adjust (0 - 6, lower = cheaper)";
-    const std::vector<StoreRow> rows = {
-        {0, "Number of first item in store", 1, "Number of items in store (1 - 40)", cost},
-        {1, "Number of first spell in store", 7, "Number of spells in store (1 - 40)", cost},
-        {2, "Number of first spell in store", 8, "Number of spells in store (1 - 40)", cost},
-        {3, "Number of first recipe in store", 9, "Number of recipes in store (1 - 19)", cost},
-        {4, kUnused, 0, kUnused, cost},
-        {5, "Which shop (0 - 4)", 0, kUnused, cost},
-        {6, kUnused, 0, kUnused, kUnused},
-        {-1, kUnused, 0, kUnused, kUnused},
-        {32767, kUnused, 0, kUnused, kUnused},
-    };
+    using namespace nodefield;
+    const std::string cost = "Cost adjust (0 - 6, lower = cheaper)", none = kUnused;
+    // store kind; the prompts of extra 1b, 2a and 2b; the value list of extra 1b
+    const std::tuple<int, std::vector<std::string>, int> rows[] = {
+        {0, {"Number of first item in store", "Number of items in store (1 - 40)", cost}, 1},
+        {1, {"Number of first spell in store", "Number of spells in store (1 - 40)", cost}, 7},
+        {2, {"Number of first spell in store", "Number of spells in store (1 - 40)", cost}, 8},
+        {3, {"Number of first recipe in store", "Number of recipes in store (1 - 19)", cost}, 9},
+        // clang-format off
+        {4, {none, none, cost}, 0}, {5, {"Which shop (0 - 4)", none, cost}, 0},
+        {6, {none, none, none}, 0}, {-1, {none, none, none}, 0}, {32767, {none, none, none}, 0}};
+    // clang-format on
     const SpecialNodeTypeInfo before = Type(kOutdoorStoreType);
     const SpecialNodeTypeInfo neighbour = Type(kOutdoorStoreType - 1);
     // Each kind is applied after a different one, so that nothing of the previous kind survives.
-    for (const StoreRow& row : rows) {
-        const SpecialNodeTypeInfo& store = ApplyOutdoorStoreKind(row.storeKind);
+    for (const auto& [kind, prompts, list] : rows) {
+        const SpecialNodeTypeInfo& store = ApplyOutdoorStoreKind(static_cast<std::int16_t>(kind));
         EXPECT_EQ(&store, &Type(kOutdoorStoreType));
-        EXPECT_EQ(store.Prompts[nodefield::Extra1b], row.extra1b) << row.storeKind;
-        EXPECT_EQ(store.ChooserKinds[nodefield::Extra1b], row.extra1bChooser) << row.storeKind;
-        EXPECT_EQ(store.Prompts[nodefield::Extra2a], row.extra2a) << row.storeKind;
-        EXPECT_EQ(store.Prompts[nodefield::Extra2b], row.extra2b) << row.storeKind;
-
+        EXPECT_EQ(
+            (std::vector{store.Prompts[Extra1b], store.Prompts[Extra2a], store.Prompts[Extra2b]}),
+            prompts)
+            << kind;
+        EXPECT_EQ(store.ChooserKinds[Extra1b], list) << kind;
         // Only those four parts of entry 229 change.
         SpecialNodeTypeInfo rest = store;
-        rest.Prompts[nodefield::Extra1b] = before.Prompts[nodefield::Extra1b];
-        rest.Prompts[nodefield::Extra2a] = before.Prompts[nodefield::Extra2a];
-        rest.Prompts[nodefield::Extra2b] = before.Prompts[nodefield::Extra2b];
-        rest.ChooserKinds[nodefield::Extra1b] = before.ChooserKinds[nodefield::Extra1b];
-        EXPECT_EQ(rest.Prompts, before.Prompts);
-        EXPECT_EQ(rest.ChooserKinds, before.ChooserKinds);
-        EXPECT_EQ(rest.Name, before.Name);
+        for (int field : {Extra1b, Extra2a, Extra2b})
+            rest.Prompts[field] = before.Prompts[field];
+        rest.ChooserKinds[Extra1b] = before.ChooserKinds[Extra1b];
+        EXPECT_EQ(std::tie(rest.Prompts, rest.ChooserKinds, rest.Name),
+                  std::tie(before.Prompts, before.ChooserKinds, before.Name));
     }
     EXPECT_EQ(Type(kOutdoorStoreType - 1).Prompts, neighbour.Prompts);
     // A refill of the tables restores the entry.
     ApplyOutdoorStoreKind(0);
     InitScenEditorTables();
-    EXPECT_EQ(Type(kOutdoorStoreType).Prompts, before.Prompts);
-    EXPECT_EQ(Type(kOutdoorStoreType).ChooserKinds, before.ChooserKinds);
+    EXPECT_EQ(std::tie(Type(kOutdoorStoreType).Prompts, Type(kOutdoorStoreType).ChooserKinds),
+              std::tie(before.Prompts, before.ChooserKinds));
 }
 } // namespace

@@ -1,6 +1,6 @@
 #include "scenario/NumericValidator.h"
 
-#include "support/MsgBoxRecorder.h"
+#include "support/ShownBoxes.h"
 
 #include <gtest/gtest.h>
 
@@ -18,6 +18,7 @@ TEST(ValidateNumber, ShowsOneBoxExactlyWhenItRejects) {
     const std::string numeric = "Level must be numeric.";
     const std::string belowMinusOne = "Values less than -1 are not accepted.";
     const std::string aboveMaxInt = "Value larger than MaxInt.";
+    const std::string exclamation = std::to_string(msgbox::OkOnly + msgbox::Exclamation) + "|";
     // clang-format off
     const ValidationCase cases[] = {
         // The empty text and a lone "-" are 0 and -1 in the range test only.
@@ -45,11 +46,8 @@ TEST(ValidateNumber, ShowsOneBoxExactlyWhenItRejects) {
                      std::to_string(c.max));
         MsgBoxRecorder boxes;
         EXPECT_EQ(ValidateNumber(c.value, "Level", c.min, c.max), !c.message.empty());
-        ASSERT_EQ(boxes.Calls().size(), c.message.empty() ? 0u : 1u);
-        if (c.message.empty()) continue;
-        EXPECT_EQ(boxes.Calls()[0].text, c.message);
-        EXPECT_EQ(boxes.Calls()[0].title, "Error!");
-        EXPECT_EQ(boxes.Calls()[0].style, msgbox::OkOnly + msgbox::Exclamation);
+        EXPECT_EQ(Shown(boxes),
+                  c.message.empty() ? Boxes{} : Boxes{"Error!|" + exclamation + c.message});
     }
 }
 

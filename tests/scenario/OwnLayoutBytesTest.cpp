@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 #include <sstream>
+#include <tuple>
 
 namespace {
 // "01 0a ff" as bytes.
@@ -39,12 +40,10 @@ std::vector<std::uint8_t> Record(std::size_t size, std::initializer_list<Patch> 
     return record;
 }
 
-// One section of 1 x 1 and one town of size 2, every field zero and every text empty.
-Scenario ZeroScenario() {
-    Scenario s;
-    s.TownCount = 1;
-    s.OutdoorWidth = 1;
-    s.OutdoorHeight = 1;
+// The scenario with one section of 1 x 1 and one town of size 2, every other field zero and
+// every text empty.
+Scenario ZeroScenario(Scenario s = {}) {
+    s.TownCount = s.OutdoorWidth = s.OutdoorHeight = 1;
     s.OutdoorSections = OutdoorGrid(1, 1);
     s.Towns.resize(1);
     s.Towns[0].Size = 2;
@@ -74,12 +73,12 @@ TEST(OwnLayoutBytes, HeaderCountTableAndDirectory) {
     s.StartOutdoorLoc = {0x16, 0x17};
     s.ListsLocked = 1;
     const auto image = OwnLayoutImage(s);
-    EXPECT_EQ(Slice(image, 1, 80), Hex("3e 56 52 53  51 52 53  01 01 01  0b 0c 0d  0e 0f 10  11 "
-                                       "12 13  14 15  16 01 00 "
-                                       "ff 00 3f 01 00 00 00 00 3b 00 6b 00 00 00 0f 00 07 00 "
-                                       "00 00 00 00 00 00 63 00 bd 00 00 00 0f 00 00 00 00 00 "
-                                       "00 00 59 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 "
-                                       "00 00"));
+    // clang-format off
+    EXPECT_EQ(Slice(image, 1, 80), Hex("3e 56 52 53  51 52 53  01 01 01  0b 0c 0d  0e 0f 10  11 12 "
+        "13  14 15  16 01 00  ff 00 3f 01 00 00 00 00 3b 00 6b 00 00 00 0f 00 07 00 00 00 00 00 00 "
+        "00 63 00 bd 00 00 00 0f 00 00 00 00 00 00 00 59 00 00 00 00 00 00 00 00 00 00 00 00 00 00 "
+        "00 00 00"));
+    // clang-format on
     // The section follows the 320 empty scenario texts; the town follows the section.
     EXPECT_EQ(Slice(image, 81, 4), Hex("a4 0d 01 00"));
     EXPECT_EQ(Slice(image, 81 + 400, 4), Hex("52 1d 01 00"));
@@ -114,38 +113,30 @@ TEST(OwnLayoutBytes, ScenarioWideRecords) {
     s.ScenStrings[319] = "End";
     const auto image = OwnLayoutImage(s);
 
-    const std::string blanks16(16 * 3, ' ');
-    const struct {
-        const char* family;
-        FilePos pos;
-        std::vector<std::uint8_t> bytes;
-    } cases[] = {
-        {"TerrainType", 1281 + 7 * 48,
-         Hex("4d 6f 6f 72 20 20 20 20 20 20 20 20 20 20 20 20 20 20 20 20 20 20 20 20 20 20 20 "
-             "20 20 20  01 0a 02 0b fe ff  11 12 13 14 15 16 17 18  71  03 0c  00")},
-        {"MonsterType", 13569 + 9 * 64,
-         Hex("4f 67 72 65 20 20 20 20 20 20 20 20 20 20 20 20 20 20 20 20  01 0a 02 0b 03 0c  "
-             "21 22  04 0d  23 24 25 26 27 28 29  05 0e 06 0f  2a 2b  31 32 33 34 35 36 37 38 "
-             "39  41 42 43 44 45 46 47 48 49  4a 4b 4c")},
-        {"ItemType", 29953 + 499 * 64,
-         Hex("53 77 6f 72 64 20 20 20 20 20 20 20 20 20 20 20 20 20 20 20 20 20 20 20 20  "
-             "42 6c 61 64 65 20 20 20 20 20 20 20 20 20 20  01 0a 02 0b 03 0c  51 52 53 54 55 "
-             "56 57 58 59 5a 5b 5c 5d 5e 5f 60 61 62")},
-        {"ItemPlacementShortcut", 61953 + 9 * 42,
-         Hex("00 20 01 20 02 20 03 20 04 20 05 20 06 20 07 20 08 20 09 20 0a 20 0b 20 0c 20 0d "
-             "20 0e 20 0f 20 10 20 11 20 12 20 13 20 14 20")},
+    const std::tuple<const char*, FilePos, std::vector<std::uint8_t>> cases[] = {
+        // clang-format off
+        {"TerrainType", 1281 + 7 * 48, Hex("4d 6f 6f 72 20 20 20 20 20 20 20 20 20 20 20 20 20 20 "
+            "20 20 20 20 20 20 20 20 20 20 20 20  01 0a 02 0b fe ff  11 12 13 14 15 16 17 18  71  "
+            "03 0c  00")},
+        {"MonsterType", 13569 + 9 * 64, Hex("4f 67 72 65 20 20 20 20 20 20 20 20 20 20 20 20 20 20 "
+            "20 20  01 0a 02 0b 03 0c  21 22  04 0d  23 24 25 26 27 28 29  05 0e 06 0f  2a 2b  31 "
+            "32 33 34 35 36 37 38 39  41 42 43 44 45 46 47 48 49  4a 4b 4c")},
+        {"ItemType", 29953 + 499 * 64, Hex("53 77 6f 72 64 20 20 20 20 20 20 20 20 20 20 20 20 20 "
+            "20 20 20 20 20 20 20  42 6c 61 64 65 20 20 20 20 20 20 20 20 20 20  01 0a 02 0b 03 "
+            "0c  51 52 53 54 55 56 57 58 59 5a 5b 5c 5d 5e 5f 60 61 62")},
+        {"ItemPlacementShortcut", 61953 + 9 * 42, Hex("00 20 01 20 02 20 03 20 04 20 05 20 06 20 "
+            "07 20 08 20 09 20 0a 20 0b 20 0c 20 0d 20 0e 20 0f 20 10 20 11 20 12 20 13 20 14 20")},
         {"VarTownEntry", 62373 + 9 * 6, Hex("01 0a 02 0b 03 0c")},
         {"SavedItemArea", 62433 + 3 * 6, Hex("01 0a 11 12 13 14")},
         {"event timer", 62457 + 19 * 4, Hex("01 0a 02 0b")},
         {"SpecialItem", 62537 + 49 * 4, Hex("01 0a 11 12")},
-        {"boat", 62737 + 23 * 5, Hex("01 0a 11 12 13")},
-        {"horse", 62857, Hex("02 0b 21 22 23")},
+        {"boat", 62737 + 23 * 5, Hex("01 0a 11 12 13")}, {"horse", 62857, Hex("02 0b 21 22 23")},
         {"SpecialNode", 63077 + 255 * 22, Hex(kNodeBytes)},
         {"scenario text lengths", 68709, Record(320, {{0, "04"}, {319, "03"}})},
-        {"scenario texts", 69029, Hex("56 61 6c 65 45 6e 64")},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(Slice(image, c.pos, c.bytes.size()), c.bytes) << c.family;
+        {"scenario texts", 69029, Hex("56 61 6c 65 45 6e 64")}};
+    // clang-format on
+    for (const auto& [family, pos, bytes] : cases)
+        EXPECT_EQ(Slice(image, pos, bytes.size()), bytes) << family;
 }
 
 TEST(OwnLayoutBytes, OutdoorSectionRecord) {
@@ -166,20 +157,13 @@ TEST(OwnLayoutBytes, OutdoorSectionRecord) {
     o.Strings[107] = "Ford";
     const auto image = OwnLayoutImage(s);
 
-    const auto expected =
-        Record(4026, {{0, "00 00"},
-                      {6, "21 22 23 24"},
-                      {40, "25 26"},
-                      {86, "01 02 03 04 05 06 07 08 09 0a  11 0b 12 0c 13 0d  31 32  14 0e 15 0f"},
-                      {213, "33 00 00 17 10"},
-                      {248, "27 28"},
-                      {278, "18 11 29 2a"},
-                      {282, "19 12 2b 2c"},
-                      {286 + 59 * 22, kNodeBytes},
-                      {1606 + 5 + 48, "5b"},
-                      {3910 + 1, "04"},
-                      {3910 + 107, "04"},
-                      {4018, "43 61 76 65 46 6f 72 64"}});
+    // clang-format off
+    const auto expected = Record(4026, {{0, "00 00"}, {6, "21 22 23 24"}, {40, "25 26"},
+        {86, "01 02 03 04 05 06 07 08 09 0a  11 0b 12 0c 13 0d  31 32  14 0e 15 0f"},
+        {213, "33 00 00 17 10"}, {248, "27 28"}, {278, "18 11 29 2a"}, {282, "19 12 2b 2c"},
+        {286 + 59 * 22, kNodeBytes}, {1606 + 5 + 48, "5b"}, {3910 + 1, "04"}, {3910 + 107, "04"},
+        {4018, "43 61 76 65 46 6f 72 64"}});
+    // clang-format on
     EXPECT_EQ(Slice(image, 69029, expected.size()), expected);
     EXPECT_EQ(Slice(image, 81 + 400, 4), Hex("5e 1d 01 00")); // the town follows directly
 }
@@ -223,30 +207,18 @@ TEST(OwnLayoutBytes, TownRecordAndItsTalk) {
     talk.Nodes[1] = {0x2111, 0x2212, "ab", "wxyz", {0x2313, 0x2414, 0x2515, 0x2616}, "t1", "t2x"};
     const auto image = OwnLayoutImage(s);
 
-    auto expected =
-        Record(5789, {{0, "01 00 02 00 03 00 00 00  02 41  01 13 02 14 03 15 04 16 05 17"},
-                      {20, "06 18 07 19  08 1a 09 1b 0a 1c 0b 1d  42 43 44 45"},
-                      {96, "46 47 48 49  4a 4b"},
-                      {114, "4c 4d"},
-                      {130, "0c 1e  0d 1f"},
-                      {152, "51 52 53 54"},
-                      {168, "55 56"},
-                      {202, "57 58  01 0a 21 22  02 0b 23 24"},
-                      {216, "03 0c 25 26 04 0d 27 28 29 00"},
-                      {246, "31 32 33 34 35 36 05 0e 06 0f 37 38 39 07 10 08 11 09 12 3a"},
-                      {326 + 99 * 22, kNodeBytes},
-                      {2526 + 3 + 32 * 2, "5a"},
-                      {3550, "04"},
-                      {3550 + 189, "04"},
-                      {3740, "4b 65 65 70 53 69 67 6e"},
-                      {5548 + 2, "01"},
-                      {5548 + 12, "01"},
-                      {5548 + 22, "01"},
-                      {5548 + 32, "01"},
-                      {5548 + 42, "01"},
-                      {5548 + 51, "02"},
-                      {5548 + 141, "03"},
-                      {5779, "4e 48 4c 4d 4a 74 31 74 32 78"}});
+    // clang-format off
+    auto expected = Record(5789, {
+        {0, "01 00 02 00 03 00 00 00  02 41  01 13 02 14 03 15 04 16 05 17"},
+        {20, "06 18 07 19  08 1a 09 1b 0a 1c 0b 1d  42 43 44 45"}, {96, "46 47 48 49  4a 4b"},
+        {114, "4c 4d"}, {130, "0c 1e  0d 1f"}, {152, "51 52 53 54"}, {168, "55 56"},
+        {202, "57 58  01 0a 21 22  02 0b 23 24"}, {216, "03 0c 25 26 04 0d 27 28 29 00"},
+        {246, "31 32 33 34 35 36 05 0e 06 0f 37 38 39 07 10 08 11 09 12 3a"},
+        {326 + 99 * 22, kNodeBytes}, {2526 + 3 + 32 * 2, "5a"}, {3550, "04"}, {3550 + 189, "04"},
+        {3740, "4b 65 65 70 53 69 67 6e"}, {5548 + 2, "01"}, {5548 + 12, "01"}, {5548 + 22, "01"},
+        {5548 + 32, "01"}, {5548 + 42, "01"}, {5548 + 51, "02"}, {5548 + 141, "03"},
+        {5779, "4e 48 4c 4d 4a 74 31 74 32 78"}});
+    // clang-format on
     // Empty keywords are stored as four blanks each.
     for (std::size_t node = 0; node < 90; ++node)
         for (std::size_t k = 4; k < 12; ++k)

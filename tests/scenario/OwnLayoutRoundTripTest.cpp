@@ -44,17 +44,14 @@ TEST(OwnLayoutRoundTrip, TextsKeepTheirBytesFixedOnesArePaddedAndDerivedValuesRe
     s.TerrainTypes[40].TerrainSet = 3;
     s.ListsLocked = 1; // stored in the outdoor start's y
     s.StartOutdoorLoc = {10, 20};
-    const Scenario read = RoundTrip(s);
-    EXPECT_EQ(read.ScenStrings, s.ScenStrings);
-    EXPECT_EQ(read.Towns[0].Strings, s.Towns[0].Strings);
-    EXPECT_EQ(read.TownTalks[0].Nodes[89].Text2, "\xA0\xFE");
-    EXPECT_EQ(read.TerrainTypes[3].Name, "Short" + std::string(25, ' '));
-    EXPECT_EQ(read.MonsterTypes[4].Name, std::string(20, 'M'));
-    EXPECT_EQ(read.TownTalks[0].Nodes[0].Word1, "ab  ");
-    EXPECT_EQ(read.TerrainTypes[7].TerrainSet, -1);
-    EXPECT_EQ(read.TerrainTypes[40].TerrainSet, 2);
-    EXPECT_EQ(read.StartOutdoorLoc, (Location{10, 1}));
-    EXPECT_EQ(read.ListsLocked, 1);
+    Scenario expected = s;
+    expected.TerrainTypes[3].Name = "Short" + std::string(25, ' ');
+    expected.MonsterTypes[4].Name = std::string(20, 'M');
+    expected.TownTalks[0].Nodes[0].Word1 = "ab  ";
+    expected.TerrainTypes[7].TerrainSet = -1;
+    expected.TerrainTypes[40].TerrainSet = 2;
+    expected.StartOutdoorLoc = {10, 1};
+    EXPECT_TRUE(RoundTrip(s) == expected);
 }
 
 // In a world taller than wide, (1, 0) and (0, 2) both land on entry 2; (0, 2) is written later.
@@ -76,8 +73,8 @@ TEST(OwnLayoutRoundTrip, DirectoryEntriesPointAtTheSectionsAndTowns) {
 }
 
 namespace {
-// The corpus files with the layout each is read as, then copies of them with one byte damaged
-// here and there, for the readers to accept or refuse.
+// The corpus files with the layout each is read as, then copies of them with one to four bits
+// flipped here and there, for the readers to accept or refuse.
 struct Input {
     std::int16_t layout;
     std::vector<std::uint8_t> bytes;
@@ -90,11 +87,13 @@ std::vector<Input> CorpusAndDamagedCopies() {
                                                                      std::to_string(layout))) {
             const auto bytes = FileBytes(entry.path().string());
             inputs.push_back({layout, bytes});
-            for (int copy = 0; copy < 30; ++copy) {
+            for (int copy = 0; copy < 60; ++copy) {
                 auto damaged = bytes;
-                random = random * 1103515245u + 12345u;
-                damaged[4 + (random >> 8) % (damaged.size() - 4)] ^=
-                    static_cast<std::uint8_t>(1u << (random % 8));
+                for (int flip = 0; flip <= copy % 4; ++flip) {
+                    random = random * 1103515245u + 12345u;
+                    damaged[4 + (random >> 8) % (damaged.size() - 4)] ^=
+                        static_cast<std::uint8_t>(1u << (random % 8));
+                }
                 inputs.push_back({layout, std::move(damaged)});
             }
         }
@@ -125,8 +124,10 @@ TEST(OwnLayoutRoundTrip, WhatAnyReaderAcceptsComesBackTheSameAfterASave) {
     MsgBoxRecorder boxes;
     for (const Input& input : CorpusAndDamagedCopies()) {
         Scenario read;
-        if (ErrorOf([&] { ReadScenarioFile(read, input.bytes, input.layout, "Other.vrs"); }) != 0)
-            continue;
+        const int error =
+            ErrorOf([&] { ReadScenarioFile(read, input.bytes, input.layout, "Other.vrs"); });
+        EXPECT_TRUE(error == 0 || error == 6 || error == 9 || error == 62) << error;
+        if (error != 0) continue;
         ++loaded;
         EXPECT_TRUE(SavedAndLoaded(read) == AsSaved(read)) << "layout " << input.layout;
 

@@ -5,6 +5,7 @@
 #include "support/SampleScenario.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace {
 class RecordListEntriesTest : public ::testing::Test {
@@ -13,17 +14,11 @@ class RecordListEntriesTest : public ::testing::Test {
         InitCommonTables();
         InitScenEditorTables();
         s = MakeVariedScenario(2, 2, 3, 12);
-        s.CurrentTown = 1;
-        s.CurrentOutdoorX = 1;
-        s.CurrentOutdoorY = 0;
+        std::tie(s.CurrentTown, s.CurrentOutdoorX, s.CurrentOutdoorY) = std::tuple(1, 1, 0);
         TownTalk& talk = s.TownTalks[1];
         talk.Personalities[3].Name = "Ada";
-        talk.Nodes[4].PersonalityNum = -2;
-        talk.Nodes[4].Word1 = "look";
-        talk.Nodes[4].Word2 = "xxxx";
-        talk.Nodes[89].PersonalityNum = 17;
-        talk.Nodes[89].Word1 = "gold";
-        talk.Nodes[89].Word2 = "  ab";
+        talk.Nodes[4] = TalkingNode{-2, 1, "look", "xxxx", {0, 0, 0, 0}, "a", "b"};
+        talk.Nodes[89] = TalkingNode{17, 2, "gold", "  ab", {0, 0, 0, 0}, "c", "d"};
         s.ItemTypes[7].Name = "Sword";
         s.ItemTypes[8].Name = "  Long blade, padded     ";
         OutdoorSection& section = s.OutdoorSections.At(1, 0);
@@ -81,14 +76,14 @@ TEST_F(RecordListEntriesTest, EachModeListsItsTableInItsFormat) {
 }
 
 TEST_F(RecordListEntriesTest, NoEntriesForAnUnknownModeOrAnAreaThatDoesNotExist) {
-    EXPECT_TRUE(RecordListEntries(s, 12).empty());
-    EXPECT_TRUE(RecordListEntries(s, -1).empty());
-    s.CurrentTown = 3;
-    for (int mode : {0, 6, 7})
+    s.CurrentTown = 3; // the town's lists go, the section's stay, and the other way round
+    for (int mode : {12, -1, 0, 6, 7})
         EXPECT_TRUE(RecordListEntries(s, mode).empty()) << mode;
-    s.CurrentOutdoorX = 2;
+    EXPECT_EQ(RecordListEntries(s, 2).size(), 60u);
+    std::tie(s.CurrentTown, s.CurrentOutdoorX) = std::tuple(1, 2);
     for (int mode : {2, 3})
         EXPECT_TRUE(RecordListEntries(s, mode).empty()) << mode;
+    EXPECT_EQ(RecordListEntries(s, 6).size(), 100u);
     EXPECT_EQ(RecordListEntries(s, 1).size(), 500u);
 }
 } // namespace

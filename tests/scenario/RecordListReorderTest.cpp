@@ -1,15 +1,16 @@
 #include "scenario/RecordListReorder.h"
 
+#include "support/Ints.h"
 #include "support/SampleScenario.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-// The names of records first..last, which the tests give distinct values.
-template <class Table> std::vector<std::string> Names(const Table& table, int first, int last) {
-    std::vector<std::string> names;
+// The names of records first..last, which the tests give distinct values, one space between.
+template <class Table> std::string Names(const Table& table, int first, int last) {
+    std::string names;
     for (int i = first; i <= last; ++i)
-        names.push_back(table[static_cast<std::size_t>(i)].Name);
+        names += (i > first ? " " : "") + table[static_cast<std::size_t>(i)].Name;
     return names;
 }
 
@@ -28,13 +29,11 @@ class RecordListReorderTest : public ::testing::Test {
         // Placed items and creatures in both towns naming types 2..5 and none.
         for (Town& town : s.Towns) {
             town.PresetItems.resize(5);
-            const std::int16_t items[] = {2, 3, 5, 6, -1};
-            for (std::size_t k = 0; k < 5; ++k)
-                town.PresetItems[k].Item = items[k];
             town.Creatures.resize(4);
-            const std::uint8_t monsters[] = {0, 2, 5, 7};
+            for (std::size_t k = 0; k < 5; ++k)
+                town.PresetItems[k].Item = std::array<std::int16_t, 5>{2, 3, 5, 6, -1}[k];
             for (std::size_t k = 0; k < 4; ++k)
-                town.Creatures[k].Monster = monsters[k];
+                town.Creatures[k].Monster = std::array<std::uint8_t, 4>{0, 2, 5, 7}[k];
         }
         s.MonsterTypes[1].ItemDropped = 5;
     }
@@ -54,33 +53,25 @@ class RecordListReorderTest : public ::testing::Test {
     Scenario s;
 };
 
-TEST_F(RecordListReorderTest, ItemTypesMoveAndNoNumberThatNamedThemIsRewritten) {
+TEST_F(RecordListReorderTest, TypesMoveAndNoNumberThatNamedThemIsRewritten) {
     // Item 5 onto item 2: it becomes item 3, items 3 and 4 become 4 and 5.
     ListDrop drop = DropListEntry(s, 1, 5, 2);
-    EXPECT_EQ(std::make_pair(drop.moved, drop.selectIndex), std::make_pair(true, 3));
-    EXPECT_EQ(Names(s.ItemTypes, 1, 6),
-              (std::vector<std::string>{"item1", "item2", "item5", "item3", "item4", "item6"}));
-    for (const Town& t : s.Towns)
-        EXPECT_EQ(PlacedItems(t), (std::vector<int>{2, 3, 5, 6, -1}));
-    EXPECT_EQ(s.MonsterTypes[1].ItemDropped, 5);
-
+    EXPECT_EQ(std::pair(drop.moved, drop.selectIndex), std::pair(true, 3));
+    EXPECT_EQ(Names(s.ItemTypes, 1, 6), "item1 item2 item5 item3 item4 item6");
     // Item 2 onto item 5: it becomes item 5, items 3..5 become 2..4.
     drop = DropListEntry(s, 1, 2, 5);
-    EXPECT_EQ(std::make_pair(drop.moved, drop.selectIndex), std::make_pair(true, 5));
-    EXPECT_EQ(Names(s.ItemTypes, 1, 6),
-              (std::vector<std::string>{"item1", "item5", "item3", "item4", "item2", "item6"}));
-    EXPECT_EQ(PlacedItems(s.Towns[0]), (std::vector<int>{2, 3, 5, 6, -1}));
-}
-
-TEST_F(RecordListReorderTest, MonsterTypesMoveWithoutTheirCreaturesAndTypeZeroStays) {
-    // List index k is monster type k + 1: type 5 onto type 2 becomes type 3.
-    const ListDrop drop = DropListEntry(s, 9, 4, 1);
-    EXPECT_EQ(std::make_pair(drop.moved, drop.selectIndex), std::make_pair(true, 2));
+    EXPECT_EQ(std::pair(drop.moved, drop.selectIndex), std::pair(true, 5));
+    EXPECT_EQ(Names(s.ItemTypes, 1, 6), "item1 item5 item3 item4 item2 item6");
+    // List index k is monster type k + 1: type 5 onto type 2 becomes type 3; type 0 stays.
+    drop = DropListEntry(s, 9, 4, 1);
+    EXPECT_EQ(std::pair(drop.moved, drop.selectIndex), std::pair(true, 2));
     EXPECT_EQ(Names(s.MonsterTypes, 0, 6),
-              (std::vector<std::string>{"monster0", "monster1", "monster2", "monster5", "monster3",
-                                        "monster4", "monster6"}));
-    for (const Town& t : s.Towns)
-        EXPECT_EQ(Creatures(t), (std::vector<int>{0, 2, 5, 7}));
+              "monster0 monster1 monster2 monster5 monster3 monster4 monster6");
+    for (const Town& t : s.Towns) {
+        EXPECT_EQ(PlacedItems(t), Ints(2, 3, 5, 6, -1));
+        EXPECT_EQ(Creatures(t), Ints(0, 2, 5, 7));
+    }
+    EXPECT_EQ(s.MonsterTypes[1].ItemDropped, 5);
 }
 
 TEST_F(RecordListReorderTest, SpecialNodesMoveAndSpotsAndJumpsKeepTheirNumbers) {
@@ -95,20 +86,17 @@ TEST_F(RecordListReorderTest, SpecialNodesMoveAndSpotsAndJumpsKeepTheirNumbers) 
     s.Towns[0].SpecialSpots = {{6, 1, 1}};
     const Town otherTown = s.Towns[0];
 
-    // Node 6 onto node 2 becomes node 3.
-    const ListDrop drop = DropListEntry(s, 6, 6, 2);
-    EXPECT_EQ(drop.selectIndex, 3);
+    // Node 6 onto node 2 becomes node 3; the moved node's own jump is kept as it was.
+    EXPECT_EQ(DropListEntry(s, 6, 6, 2).selectIndex, 3);
     std::vector<int> order;
     for (int n = 0; n < 8; ++n)
         order.push_back(town.SpecialNodes[static_cast<std::size_t>(n)].Extra1a);
-    EXPECT_EQ(order, (std::vector<int>{0, 1, 2, 6, 3, 4, 5, 7}));
-    EXPECT_EQ(town.SpecialNodes[0].JumpTo, 6);
-    EXPECT_EQ(town.SpecialNodes[3].JumpTo, 3); // the moved node's own jump is kept as it was
-    EXPECT_EQ(town.SpecialNodes[7].JumpTo, -1);
-    EXPECT_EQ(town.SpecialSpots[0].Node, 6);
-    EXPECT_EQ(town.SpecialSpots[1].Node, 2);
-    EXPECT_EQ(town.SpecialSpots[2].Node, -1);
-    EXPECT_EQ(town.Creatures[1].KilledNode, 6);
+    EXPECT_EQ(order, Ints(0, 1, 2, 6, 3, 4, 5, 7));
+    const auto& nodes = town.SpecialNodes;
+    const auto& spots = town.SpecialSpots;
+    EXPECT_EQ(Ints(nodes[0].JumpTo, nodes[3].JumpTo, nodes[7].JumpTo, spots[0].Node, spots[1].Node,
+                   spots[2].Node, town.Creatures[1].KilledNode),
+              Ints(6, 3, -1, 6, 2, -1, 6));
     EXPECT_TRUE(s.Towns[0] == otherTown);
 
     // The section's nodes and spots, and the scenario's nodes.
@@ -116,15 +104,14 @@ TEST_F(RecordListReorderTest, SpecialNodesMoveAndSpotsAndJumpsKeepTheirNumbers) 
     section.SpecialSpots = {{1, 4, 4}};
     section.SpecialNodes[1].Extra1a = 111;
     section.SpecialNodes[59].JumpTo = 1;
-    EXPECT_EQ(DropListEntry(s, 2, 1, 59).selectIndex, 59);
-    EXPECT_EQ(section.SpecialNodes[59].Extra1a, 111);
-    EXPECT_EQ(section.SpecialSpots[0].Node, 1);
-    EXPECT_EQ(section.SpecialNodes[58].JumpTo, 1);
     s.ScenSpecialNodes[255].Extra1a = 255;
     s.ScenSpecialNodes[0].JumpTo = 255;
+    EXPECT_EQ(DropListEntry(s, 2, 1, 59).selectIndex, 59);
+    EXPECT_EQ(Ints(section.SpecialNodes[59].Extra1a, section.SpecialSpots[0].Node,
+                   section.SpecialNodes[58].JumpTo),
+              Ints(111, 1, 1));
     EXPECT_EQ(DropListEntry(s, 4, 255, 0).selectIndex, 1);
-    EXPECT_EQ(s.ScenSpecialNodes[1].Extra1a, 255);
-    EXPECT_EQ(s.ScenSpecialNodes[0].JumpTo, 255);
+    EXPECT_EQ(Ints(s.ScenSpecialNodes[1].Extra1a, s.ScenSpecialNodes[0].JumpTo), Ints(255, 255));
 }
 
 TEST_F(RecordListReorderTest, TalkingNodesMoveButPersonalitiesDoNot) {
@@ -138,10 +125,10 @@ TEST_F(RecordListReorderTest, TalkingNodesMoveButPersonalitiesDoNot) {
     EXPECT_TRUE(talk == before);
     // Node 5 (entry 15) onto node 1 (entry 11) becomes node 2 (entry 12).
     EXPECT_EQ(DropListEntry(s, 0, 15, 11).selectIndex, 12);
-    std::vector<std::string> words;
+    std::string words;
     for (int n = 0; n < 6; ++n)
-        words.push_back(talk.Nodes[static_cast<std::size_t>(n)].Word1);
-    EXPECT_EQ(words, (std::vector<std::string>{"w0xx", "w1xx", "w5xx", "w2xx", "w3xx", "w4xx"}));
+        words += talk.Nodes[static_cast<std::size_t>(n)].Word1 + " ";
+    EXPECT_EQ(words, "w0xx w1xx w5xx w2xx w3xx w4xx ");
 }
 
 TEST_F(RecordListReorderTest, RefusedDropsChangeNothing) {

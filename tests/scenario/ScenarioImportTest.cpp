@@ -5,13 +5,15 @@
 #include "scenario/tables/CommonTables.h"
 #include "scenario/tables/EditorTables.h"
 #include "support/GameLayoutBuilder.h"
-#include "support/MsgBoxRecorder.h"
+#include "support/Ints.h"
 #include "support/OwnLayoutImage.h"
 #include "support/SampleScenario.h"
+#include "support/ShownBoxes.h"
 #include "support/TempFolder.h"
 
 #include <functional>
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace {
 TownTalk ClearedTalk() {
@@ -58,45 +60,34 @@ class ImportTest : public ::testing::Test {
     std::string ownPath;
 };
 
-TEST_F(ImportTest, ATownOfTheEditorsLayoutReplacesTheCurrentTownWithoutItsDialogue) {
+TEST_F(ImportTest, ATownOrSectionOfTheEditorsLayoutReplacesTheCurrentOneAndNothingElse) {
     const Scenario before = Scen;
     ImportTown(3, ownPath);
-
     Town expected = source.Towns[3];
-    expected.SectionX = 0; // derived again from the open scenario's entrance
-    expected.SectionY = 1;
-    expected.EntranceX = 5;
-    expected.EntranceY = 6;
+    // Where it lies is derived again from the open scenario's entrance.
+    std::tie(expected.SectionX, expected.SectionY, expected.EntranceX, expected.EntranceY) =
+        std::tuple(0, 1, 5, 6);
     EXPECT_TRUE(Scen.Towns[1] == expected);
-    EXPECT_TRUE(Scen.TownTalks[1] == ClearedTalk());
+    EXPECT_TRUE(Scen.TownTalks[1] == ClearedTalk()); // without its dialogue
     EXPECT_NE(source.TownTalks[3].Personalities[0].Name, "Unused");
-    // Everything else stays as it was.
+    // A section is found in file order, whose entries for (1, 0) and (0, 2) are one.
+    ASSERT_EQ(own_layout::SectionEntry(1, 0, 2), own_layout::SectionEntry(0, 2, 2));
+    for (const auto& [x, y] : {std::pair{1, 0}, {0, 2}, {1, 3}, {0, 0}}) {
+        ImportOutdoorSection(static_cast<std::int16_t>(x), static_cast<std::int16_t>(y), ownPath);
+        EXPECT_TRUE(Scen.OutdoorSections.At(1, 1) == source.OutdoorSections.At(x, y)) << x << y;
+    }
     Scenario rest = Scen;
     rest.Towns[1] = before.Towns[1];
     rest.TownTalks[1] = before.TownTalks[1];
-    EXPECT_TRUE(rest == before);
-    EXPECT_EQ(std::make_pair(ScenFile.FileDialogCancelled, ScenFile.ScenFormat),
-              std::make_pair(std::int16_t{0}, std::int16_t{2}));
-    EXPECT_TRUE(boxes.Calls().empty());
-}
-
-TEST_F(ImportTest, ASectionOfTheEditorsLayoutIsFoundInFileOrderAndReplacesTheCurrentOne) {
-    ASSERT_EQ(own_layout::SectionEntry(1, 0, 2), own_layout::SectionEntry(0, 2, 2));
-    const Scenario before = Scen;
-    for (const auto& [x, y] : {std::pair{1, 0}, {0, 2}, {1, 3}, {0, 0}}) {
-        ImportOutdoorSection(static_cast<std::int16_t>(x), static_cast<std::int16_t>(y), ownPath);
-        EXPECT_TRUE(Scen.OutdoorSections.At(1, 1) == source.OutdoorSections.At(x, y))
-            << x << ", " << y;
-    }
-    Scenario rest = Scen;
     rest.OutdoorSections.At(1, 1) = before.OutdoorSections.At(1, 1);
     EXPECT_TRUE(rest == before);
-    EXPECT_EQ(ScenFile.FileDialogCancelled, 0);
-    EXPECT_TRUE(boxes.Calls().empty());
+    EXPECT_EQ(Ints(ScenFile.FileDialogCancelled, ScenFile.ScenFormat), Ints(0, 2));
+    EXPECT_EQ(Shown(boxes), Boxes{});
 }
 
 TEST_F(ImportTest, TownsAndSectionsOfBothGameLayouts) {
     for (const bool big : {false, true}) {
+        SCOPED_TRACE(big);
         GameLayoutBuilder b(big, 3, 2, {2, 0, 1});
         for (int y = 0; y < 2; ++y)
             for (int x = 0; x < 3; ++x) {
@@ -114,25 +105,20 @@ TEST_F(ImportTest, TownsAndSectionsOfBothGameLayouts) {
 
         ImportTown(2, path);
         const Town& town = Scen.Towns[1];
-        EXPECT_EQ(std::make_tuple(int{town.Size}, town.Terrain.Side(), int{town.Terrain.At(1, 1)},
-                                  town.Strings[0], int{town.Hidden}),
-                  std::make_tuple(1, 48, 52, std::string("Town 2"), 1))
-            << big;
-        EXPECT_TRUE(Scen.TownTalks[1] == ClearedTalk()) << big;
-        EXPECT_EQ(GameTowns.Sizes[1], 1) << big;
-        EXPECT_EQ(std::make_tuple(int{town.SectionX}, int{town.SectionY}, int{town.EntranceX}),
-                  std::make_tuple(0, 1, 5));
-
+        EXPECT_EQ(
+            std::tuple(town.Strings[0],
+                       Ints(town.Size, town.Terrain.Side(), town.Terrain.At(1, 1), town.Hidden,
+                            GameTowns.Sizes[1], town.SectionX, town.SectionY, town.EntranceX)),
+            std::tuple("Town 2", Ints(1, 48, 52, 1, 1, 0, 1, 5)));
+        EXPECT_TRUE(Scen.TownTalks[1] == ClearedTalk());
         // (2, 1) comes after 3 * 1 + 2 sections.
         ImportOutdoorSection(2, 1, path);
         const OutdoorSection& section = Scen.OutdoorSections.At(1, 1);
-        EXPECT_EQ(std::make_pair(int{section.Terrain.At(0, 0)}, section.Strings[0]),
-                  std::make_pair(6, std::string("Section 21")))
-            << big;
-        EXPECT_EQ(ScenFile.ScenFormat, big ? 1 : 0);
-        EXPECT_EQ(ScenFile.FileDialogCancelled, 0);
+        EXPECT_EQ(std::tuple(section.Strings[0], Ints(section.Terrain.At(0, 0), ScenFile.ScenFormat,
+                                                      ScenFile.FileDialogCancelled)),
+                  std::tuple("Section 21", Ints(6, big ? 1 : 0, 0)));
     }
-    EXPECT_TRUE(boxes.Calls().empty());
+    EXPECT_EQ(Shown(boxes), Boxes{});
 }
 
 TEST_F(ImportTest, EveryRefusalAndFailureLeavesTheScenarioAsItWasAndReportsIt) {
@@ -149,55 +135,45 @@ TEST_F(ImportTest, EveryRefusalAndFailureLeavesTheScenarioAsItWasAndReportsIt) {
     game.resize(b.SectionPos(2, 1) + 10);
     PutFileBytes(cutGame, game);
 
-    const std::string notValid = "LoadScenarioError encountered!\r\nNot a valid Scenario file.";
-    struct Row {
-        const char* what;
-        std::function<void()> import;
-        std::string text;
-        std::string title;
+    const auto town = [](int n, std::string path) { return [=] { ImportTown(n, path); }; };
+    const auto section = [](int x, int y, std::string path) {
+        return [=] { ImportOutdoorSection(x, y, path); };
     };
-    const Row rows[] = {
-        {"no layout, town", [&] { ImportTown(0, notScenario); }, notValid, "Error"},
-        {"no layout, section", [&] { ImportOutdoorSection(0, 0, notScenario); }, notValid, "Error"},
-        {"town count", [&] { ImportTown(5, ownPath); }, "The chosen scenario file has no town 5.",
-         "Error!"},
-        {"town -1", [&] { ImportTown(-1, ownPath); }, "The chosen scenario file has no town -1.",
-         "Error!"},
-        {"width", [&] { ImportOutdoorSection(2, 0, ownPath); },
-         "The chosen scenario file has no outdoor section 2, 0.", "Error!"},
-        {"height", [&] { ImportOutdoorSection(0, 4, ownPath); },
-         "The chosen scenario file has no outdoor section 0, 4.", "Error!"},
-        {"x -1", [&] { ImportOutdoorSection(-1, 0, ownPath); },
-         "The chosen scenario file has no outdoor section -1, 0.", "Error!"},
-        {"cut town", [&] { ImportTown(3, cutOwn); },
-         "ImportTownError encountered!\r\nErr# 62, Input past end of file", "Error"},
-        {"cut section", [&] { ImportOutdoorSection(2, 1, cutGame); },
-         "ImportTownError encountered!\r\nErr# 62, Input past end of file", "Error"},
-        {"missing file", [&] { ImportTown(0, folder.File("Gone.vrs")); },
-         "ImportTownError encountered!\r\nErr# 53, File not found", "Error"},
-        {"no current town",
-         [&] {
-             Scen.CurrentTown = 3;
+    const std::string notValid =
+        "Error|16|LoadScenarioError encountered!\r\nNot a valid Scenario file.";
+    const std::string failed = "Error|16|ImportTownError encountered!\r\nErr# ";
+    const std::string noSuch = "Error!|48|The chosen scenario file has no ";
+    const std::pair<std::function<void()>, std::string> rows[] = {
+        {town(0, notScenario), notValid},
+        {section(0, 0, notScenario), notValid},
+        {town(5, ownPath), noSuch + "town 5."},
+        {town(-1, ownPath), noSuch + "town -1."},
+        {section(2, 0, ownPath), noSuch + "outdoor section 2, 0."},
+        {section(0, 4, ownPath), noSuch + "outdoor section 0, 4."},
+        {section(-1, 0, ownPath), noSuch + "outdoor section -1, 0."},
+        {town(3, cutOwn), failed + "62, Input past end of file"},
+        {section(2, 1, cutGame), failed + "62, Input past end of file"},
+        {town(0, folder.File("Gone.vrs")), failed + "53, File not found"},
+        {[&] {
+             Scen.CurrentTown = 3; // no such town in the open scenario
              ImportTown(0, ownPath);
              Scen.CurrentTown = 1;
          },
-         "ImportTownError encountered!\r\nErr# 9, Subscript out of range", "Error"},
+         failed + "9, Subscript out of range"},
     };
     const std::vector<std::uint8_t> saved = OwnLayoutImage(Scen);
     const Scenario before = Scen;
     const GameTownTables gameTowns = GameTowns;
-    for (const Row& r : rows) {
+    for (const auto& [import, box] : rows) {
+        SCOPED_TRACE(box);
         ScenFile.FileDialogCancelled = 0;
-        const std::size_t shown = boxes.Calls().size();
-        r.import();
-        EXPECT_EQ(ScenFile.FileDialogCancelled, -1) << r.what;
-        ASSERT_EQ(boxes.Calls().size(), shown + 1) << r.what;
-        EXPECT_EQ(boxes.Calls().back().text, r.text) << r.what;
-        EXPECT_EQ(boxes.Calls().back().title, r.title) << r.what;
-        EXPECT_TRUE(OwnLayoutImage(Scen) == saved) << r.what;
-        EXPECT_TRUE(Scen == before) << r.what;
-        EXPECT_TRUE(GameTowns.Sizes == gameTowns.Sizes) << r.what;
-        EXPECT_EQ(ScenFile.ScenFormat, 1) << r.what;
+        MsgBoxRecorder local;
+        import();
+        EXPECT_EQ(Shown(local), Boxes{box});
+        EXPECT_TRUE(OwnLayoutImage(Scen) == saved);
+        EXPECT_TRUE(Scen == before);
+        EXPECT_TRUE(GameTowns.Sizes == gameTowns.Sizes);
+        EXPECT_EQ(Ints(ScenFile.FileDialogCancelled, ScenFile.ScenFormat), Ints(-1, 1));
     }
 }
 } // namespace

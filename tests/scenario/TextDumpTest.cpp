@@ -1,8 +1,8 @@
 #include "scenario/TextDump.h"
 
 #include "platform/core/TextFile.h"
-#include "support/MsgBoxRecorder.h"
 #include "support/SampleScenario.h"
+#include "support/ShownBoxes.h"
 #include "support/TempFolder.h"
 #include "support/WriteFaultScope.h"
 
@@ -12,13 +12,18 @@
 #include <gtest/gtest.h>
 
 namespace {
-// The lines from the first that equals `first`, `count` of them.
-std::vector<std::string> LinesFrom(const std::vector<std::string>& lines, const std::string& first,
-                                   std::size_t count) {
-    const auto at = std::find(lines.begin(), lines.end(), first);
-    if (at == lines.end()) return {};
-    const auto n = std::min<std::ptrdiff_t>(static_cast<std::ptrdiff_t>(count), lines.end() - at);
-    return {at, at + n};
+// The lines from the first that equals `first`, `count` of them, joined by '|'.
+std::string LinesFrom(const std::vector<std::string>& lines, const std::string& first,
+                      std::ptrdiff_t count) {
+    auto at = std::find(lines.begin(), lines.end(), first);
+    std::string joined;
+    for (; count-- > 0 && at != lines.end(); ++at)
+        joined += *at + "|";
+    return joined;
+}
+// Lines [from, to) joined by '|'.
+std::string Lines(const std::vector<std::string>& lines, std::size_t from, std::size_t to) {
+    return LinesFrom({lines.begin() + from, lines.begin() + to}, lines[from], to - from);
 }
 
 Scenario SmallScenario() {
@@ -47,37 +52,26 @@ TEST(TextDump, HeadersLineFormsAndOrderForASmallScenario) {
     EXPECT_EQ(std::count(contents.begin(), contents.end(), '\r'), 1136);
     EXPECT_EQ(contents.substr(contents.size() - 2), "\r\n");
 
-    EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + 7),
-              (std::vector<std::string>{"Scenario text for Lantern Hill", "", "Scenario Text:", "",
-                                        "   Message 0: Lantern Hill",
-                                        "   Message 1: ", "   Message 2: "}));
-    EXPECT_EQ(lines[7], "   Message 3: m\xE9lanie@example.org");
+    EXPECT_EQ(Lines(lines, 0, 8), "Scenario text for Lantern Hill||Scenario Text:||   Message 0: "
+                                  "Lantern Hill|   Message 1: |   Message 2: |   Message 3: "
+                                  "m\xE9lanie@example.org|");
     EXPECT_EQ(lines[323], "   Message 319: ");
-    EXPECT_EQ(std::vector<std::string>(lines.begin() + 324, lines.begin() + 331),
-              (std::vector<std::string>{"", "Outdoor Sections Text:", "", "  Section X = 0, Y = 0",
-                                        "", "   Message 0: Moor", "   Message 1: "}));
+    EXPECT_EQ(Lines(lines, 324, 331), "|Outdoor Sections Text:||  Section X = 0, Y = 0||   "
+                                      "Message 0: Moor|   Message 1: |");
     EXPECT_EQ(lines[429], "   Message 100: Keep out");
-    EXPECT_EQ(std::vector<std::string>(lines.begin() + 436, lines.begin() + 444),
-              (std::vector<std::string>{"   Message 107: ", "", "Town Text:", "", "",
-                                        "  Town = 0: Hollow", "", "  Town Messages:"}));
-    EXPECT_EQ(lines[444], "  Message 0: Hollow");
+    EXPECT_EQ(Lines(lines, 436, 445), "   Message 107: ||Town Text:|||  Town = 0: Hollow||  Town "
+                                      "Messages:|  Message 0: Hollow|");
     EXPECT_EQ(lines[614], "  Message 170: Inn");
-    EXPECT_EQ(std::vector<std::string>(lines.begin() + 633, lines.begin() + 636),
-              (std::vector<std::string>{"  Message 189: ", "", "  TownDialogue:"}));
-
+    EXPECT_EQ(Lines(lines, 633, 637),
+              "  Message 189: ||  TownDialogue:|  Personality 0 name: Unused|");
     EXPECT_EQ(LinesFrom(lines, "  Personality 1 name: Odo", 5),
-              (std::vector<std::string>{
-                  "  Personality 1 name: Odo", "  Personality 1 confused: Eh?",
-                  "  Personality 1 look    : A miller.", "  Personality 1 ask name: \"Odo.\"",
-                  "  Personality 1 ask job : \"I grind.\""}));
-    EXPECT_EQ(lines[636], "  Personality 0 name: Unused");
+              "  Personality 1 name: Odo|  Personality 1 confused: Eh?|  Personality 1 look    : A "
+              "miller.|  Personality 1 ask name: \"Odo.\"|  Personality 1 ask job : \"I grind.\"|");
     // A short keyword keeps the filler that completes it to four characters.
     EXPECT_EQ(LinesFrom(lines, "  Node 2 person  : 1", 5),
-              (std::vector<std::string>{"  Node 2 person  : 1", "  Node 2 keywords: grai mi  ",
-                                        "  Node 2 type    : 3", "  Node 2 text0   : Wheat.",
-                                        "  Node 2 text1   : "}));
-    EXPECT_EQ(lines[686], "  Node 0 person  : -1");
-    EXPECT_EQ(lines[687], "  Node 0 keywords: xxxx xxxx");
+              "  Node 2 person  : 1|  Node 2 keywords: grai mi  |  Node 2 type    : 3|  Node 2 "
+              "text0   : Wheat.|  Node 2 text1   : |");
+    EXPECT_EQ(Lines(lines, 686, 688), "  Node 0 person  : -1|  Node 0 keywords: xxxx xxxx|");
     EXPECT_EQ(lines.back(), "  Node 89 text1   : ");
 }
 
@@ -113,25 +107,15 @@ class TextDumpFile : public ::testing::Test {
 };
 } // namespace
 
-TEST_F(TextDumpFile, WritesBesideTheScenarioAndOverwritesAnEarlierDump) {
+TEST_F(TextDumpFile, WritesBesideTheScenarioAndAFailureKeepsWhatWasWrittenAndTheScenario) {
     PutFileText(folder_.File("Hill.txt"), std::string(200000, 'x'));
     MsgBoxRecorder boxes;
     ScenTextDump();
-    EXPECT_TRUE(boxes.Calls().empty());
-    EXPECT_EQ(FileText(folder_.File("Hill.txt")), ScenTextDumpContents(Scen));
-}
-
-TEST_F(TextDumpFile, AFailureShowsTheErrorBoxKeepsWhatWasWrittenAndLeavesTheScenarioAlone) {
     const std::string whole = ScenTextDumpContents(Scen);
+    EXPECT_EQ(FileText(folder_.File("Hill.txt")), whole); // overwriting an earlier dump
     const Scenario before = Scen;
-    PutFileText(folder_.File("Hill.txt"), "an earlier dump");
     ScenFile.ScenFilePath = folder_.File("missing/Hill.vrs");
-    MsgBoxRecorder boxes;
     ScenTextDump();
-    ASSERT_EQ(boxes.Calls().size(), 1u);
-    EXPECT_EQ(boxes.Calls()[0].text, "ScenTextDumpError encountered!\r\nErr# 76, Path not found");
-    EXPECT_EQ(boxes.Calls()[0].title, "Error");
-    EXPECT_EQ(boxes.Calls()[0].style, msgbox::Critical);
 
     // A town that the count promises but the scenario lacks: everything up to the blank line
     // that opens the missing town is written.
@@ -147,14 +131,13 @@ TEST_F(TextDumpFile, AFailureShowsTheErrorBoxKeepsWhatWasWrittenAndLeavesTheScen
     const std::string firstSection = whole.substr(0, whole.find("\r\nTown Text:"));
     EXPECT_EQ(FileText(folder_.File("Hill.txt")),
               firstSection + "\r\n  Section X = 1, Y = 0\r\n\r\n");
-    ASSERT_EQ(boxes.Calls().size(), 3u);
-    for (int i : {1, 2})
-        EXPECT_EQ(boxes.Calls()[i].text,
-                  "ScenTextDumpError encountered!\r\nErr# 9, Subscript out of range");
+    const std::string box = "Error|16|ScenTextDumpError encountered!\r\nErr# ";
+    EXPECT_EQ(Shown(boxes), (Boxes{box + "76, Path not found", box + "9, Subscript out of range",
+                                   box + "9, Subscript out of range"}));
 }
 
 TEST_F(TextDumpFile, AFailingDiskIsReportedAndLeavesTheEarlierDumpWhole) {
-    const std::pair<WriteFaults, const char*> cases[] = {
+    const std::pair<WriteFaults, std::string> cases[] = {
         {{.bytesBeforeDiskFull = 5000}, "Err# 61, Disk full"},
         {{.createError = EACCES}, "Err# 70, Permission denied"},
         {{.syncError = EIO}, "Err# 57, Device I/O error"},
@@ -167,9 +150,8 @@ TEST_F(TextDumpFile, AFailingDiskIsReportedAndLeavesTheEarlierDumpWhole) {
             WriteFaultScope fault(faults);
             ScenTextDump();
         }
-        ASSERT_EQ(boxes.Calls().size(), 1u) << error;
-        EXPECT_EQ(boxes.Calls()[0].text, std::string("ScenTextDumpError encountered!\r\n") + error);
+        EXPECT_EQ(Shown(boxes), Boxes{"Error|16|ScenTextDumpError encountered!\r\n" + error});
         EXPECT_EQ(FileText(folder_.File("Hill.txt")), "an earlier dump") << error;
-        EXPECT_EQ(FolderEntries(folder_.Path()), std::vector<std::string>{"Hill.txt"}) << error;
+        EXPECT_EQ(FolderEntries(folder_.Path()), Boxes{"Hill.txt"}) << error;
     }
 }

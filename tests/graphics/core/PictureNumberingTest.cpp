@@ -1,6 +1,8 @@
 #include "graphics/core/PictureNumbering.h"
 #include "scenario/Scenario.h"
 
+#include "support/Ints.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -11,10 +13,9 @@ PicCopy Copy(S sheet, int index, PixelRect source, PixelRect dest) {
 } // namespace
 
 TEST(PictureNumbering, QuotientsRoundDownAndRemaindersKeepTheSign) {
-    EXPECT_EQ(FloorDiv(49, 10), 4);
-    EXPECT_EQ(FloorDiv(-1, 10), -1);
-    EXPECT_EQ(FloorDiv(-10, 10), -1);
-    EXPECT_EQ(SignedMod(-1, 10), -1);
+    EXPECT_EQ(
+        (std::vector{FloorDiv(49, 10), FloorDiv(-1, 10), FloorDiv(-10, 10), SignedMod(-1, 10)}),
+        (std::vector{4, -1, -1, -1}));
 }
 
 // Every field of the copy: sheet, sheet index, source rectangle and destination.
@@ -53,27 +54,26 @@ TEST(PictureNumbering, SingleCopies) {
     for (std::size_t i = 0; i < std::size(rows); ++i)
         EXPECT_EQ(rows[i].first, rows[i].second) << "row " << i;
     // Numbers without a picture. Base terrain exists only in the full and small sizes.
-    const std::optional<PicCopy> none[] = {
-        TerrainPicCopy(-1, 0, 0, 0),    TerrainPicCopy(300, 0, 0, 0),
-        TerrainPicCopy(399, 0, 0, 0),   TerrainPicCopy(500, 0, 0, 0),
-        TerrainPicCopy(999, 0, 0, 0),   TerrainPicCopy(3000, 0, 0, 0),
-        BaseTerrainCopy(10, 0, 0, 2),   TerrainPicTinyCopy(-3, 0, 0),
-        TerrainPicTinyCopy(350, 0, 0),  CreatureTileCopy(-2, 0, 0, 0),
-        CreatureTileCopy(175, 0, 0, 0), ItemOnMapCopy(-1, 0, 0),
-        ItemOnMapCopy(130, 0, 0),       ItemOnMapCopy(123, 0, 0),
-        ItemOnMapCopy(149, 0, 0),       TerDispIconCopy(-1, 0, 0),
-        FieldPicCopy(-1, 0, 0),         FieldPicCopy(14, 0, 0),
-        CellQuarterCopy(4, 0, 0)};
+    // clang-format off
+    const std::optional<PicCopy> none[] = {TerrainPicCopy(-1, 0, 0, 0),
+        TerrainPicCopy(300, 0, 0, 0), TerrainPicCopy(399, 0, 0, 0), TerrainPicCopy(500, 0, 0, 0),
+        TerrainPicCopy(999, 0, 0, 0), TerrainPicCopy(3000, 0, 0, 0), BaseTerrainCopy(10, 0, 0, 2),
+        TerrainPicTinyCopy(-3, 0, 0), TerrainPicTinyCopy(350, 0, 0), CreatureTileCopy(-2, 0, 0, 0),
+        CreatureTileCopy(175, 0, 0, 0),
+        ItemOnMapCopy(-1, 0, 0), ItemOnMapCopy(130, 0, 0), ItemOnMapCopy(123, 0, 0),
+        ItemOnMapCopy(149, 0, 0), TerDispIconCopy(-1, 0, 0), FieldPicCopy(-1, 0, 0),
+        FieldPicCopy(14, 0, 0), CellQuarterCopy(4, 0, 0)};
+    // clang-format on
     for (std::size_t i = 0; i < std::size(none); ++i)
         EXPECT_FALSE(none[i]) << "row " << i;
 }
 
 TEST(PictureNumbering, MonsterTableFromTheRunningCounter) {
-    const std::pair<int, MonsterPic> rows[] = {
-        {0, {1, 0}},     {50, {1, 50}},   {51, {3, 51}},   {52, {3, 53}},
-        {55, {1, 59}},   {75, {2, 79}},   {78, {3, 83}},   {120, {4, 131}},
-        {140, {4, 155}}, {142, {4, 160}}, {145, {3, 168}}, {174, {1, 198}},
-    };
+    // clang-format off
+    const std::pair<int, MonsterPic> rows[] = {{0, {1, 0}}, {50, {1, 50}}, {51, {3, 51}},
+        {52, {3, 53}}, {55, {1, 59}}, {75, {2, 79}}, {78, {3, 83}}, {120, {4, 131}},
+        {140, {4, 155}}, {142, {4, 160}}, {145, {3, 168}}, {174, {1, 198}}};
+    // clang-format on
     for (const auto& [picture, info] : rows)
         EXPECT_EQ(MonsterPicInfo[static_cast<std::size_t>(picture)], info) << picture;
     const MonsterPic& last = MonsterPicInfo.back();
@@ -116,15 +116,11 @@ TEST(PictureNumbering, MonsterPreviewTiles) {
 }
 
 TEST(PictureNumbering, ItemAndPortraitPreviews) {
-    const ItemPreviewPlan tiny = ItemPicPlan(45);
-    EXPECT_TRUE(tiny.whiteFirst);
-    EXPECT_EQ(tiny.copy->dest, (PixelRect{5, 9, 18, 18}));
-    const ItemPreviewPlan object = ItemPicPlan(3);
-    EXPECT_FALSE(object.clear || object.whiteFirst);
-    for (int unused : {-1, 123, 149}) {
-        EXPECT_TRUE(ItemPicPlan(unused).clear) << unused;
-        EXPECT_FALSE(ItemPicPlan(unused).copy) << unused;
-    }
+    EXPECT_TRUE(ItemPicPlan(45).whiteFirst);
+    EXPECT_EQ(ItemPicPlan(45).copy->dest, (PixelRect{5, 9, 18, 18}));
+    EXPECT_FALSE(ItemPicPlan(3).clear || ItemPicPlan(3).whiteFirst);
+    for (int unused : {-1, 123, 149})
+        EXPECT_TRUE(ItemPicPlan(unused).clear && !ItemPicPlan(unused).copy) << unused;
 
     // Portrait 0 (and any negative number) is portrait 89.
     for (const auto& [n, source] : {std::pair<int, PixelRect>{0, {288, 256, 32, 32}},
@@ -133,20 +129,20 @@ TEST(PictureNumbering, ItemAndPortraitPreviews) {
                                     {12, {32, 32, 32, 32}}})
         EXPECT_EQ(PortraitPicPlan(n, false).copy, Copy(S::TalkPort, 0, source, {0, 0, 36, 36}))
             << n;
-    PortraitPlan plan = PortraitPicPlan(1003, true);
-    EXPECT_TRUE(plan.clear);
-    EXPECT_EQ(plan.copy, Copy(S::Custom, 0, {84, 0, 28, 36}, {4, 0, 28, 36}));
-    plan = PortraitPicPlan(1003, false);
-    EXPECT_TRUE(plan.clear);
-    EXPECT_FALSE(plan.copy);
+    // A custom portrait draws only while a custom sheet is loaded; the box is cleared either way.
+    EXPECT_TRUE(PortraitPicPlan(1003, true).clear && PortraitPicPlan(1003, false).clear);
+    EXPECT_EQ(PortraitPicPlan(1003, true).copy,
+              Copy(S::Custom, 0, {84, 0, 28, 36}, {4, 0, 28, 36}));
+    EXPECT_FALSE(PortraitPicPlan(1003, false).copy);
 }
 
 TEST(PictureNumbering, DialogPictureNumbers) {
     using K = PictureNumberKind;
-    EXPECT_EQ(PictureNumberDispatch(816), (PictureNumberTarget{K::Dialog, 16}));
-    EXPECT_EQ(PictureNumberDispatch(400), (PictureNumberTarget{K::Monster, 0}));
-    EXPECT_EQ(PictureNumberDispatch(572), (PictureNumberTarget{K::Monster, 172}));
-    EXPECT_EQ(PictureNumberDispatch(252), (PictureNumberTarget{K::Terrain, 252}));
+    // clang-format off
+    for (const auto& [n, target] : {std::pair<int, PictureNumberTarget>{816, {K::Dialog, 16}},
+             {400, {K::Monster, 0}}, {572, {K::Monster, 172}}, {252, {K::Terrain, 252}}})
+        // clang-format on
+        EXPECT_EQ(PictureNumberDispatch(n), target) << n;
     for (int none : {253, 300, 399, 573, 600, 799})
         EXPECT_EQ(PictureNumberDispatch(none).kind, K::Nothing) << none;
 }
@@ -167,27 +163,23 @@ TEST(PictureNumbering, SpecialTerrainPictures) {
 
     Scen.TerrainTypes[80].Picture = 90;
     Scen.TerrainTypes[81].Picture = 94;
-    EXPECT_TRUE(IsSpecialTerrainPic(80));
-    EXPECT_FALSE(IsSpecialTerrainPic(81));
-    EXPECT_FALSE(IsSpecialTerrainPic(256));
-    EXPECT_FALSE(IsSpecialTerrainPic(-1));
+    EXPECT_EQ((std::vector{IsSpecialTerrainPic(80), IsSpecialTerrainPic(81),
+                           IsSpecialTerrainPic(256), IsSpecialTerrainPic(-1)}),
+              (std::vector{true, false, false, false}));
 }
 
 TEST(PictureNumbering, EdgePiecesMarbleTilesAndTheCustomSheetPath) {
     EXPECT_EQ(CellRectEdgeLine(2, 28, 0), (EdgeLine{41, 17, 55, 17, 0xFF0000}));
     EXPECT_EQ(CellRectEdgeLine(7, 0, 0), (EdgeLine{14, 18, 14, 36, 0xFFFFFF}));
     EXPECT_EQ(CellRectEdgeLine(9, 0, 0), (EdgeLine{12, 16, 12, -1, 0xFFFF00}));
-    EXPECT_FALSE(CellRectEdgeLine(12, 0, 0));
-    EXPECT_FALSE(CellRectEdgeLine(-1, 0, 0));
+    EXPECT_FALSE(CellRectEdgeLine(12, 0, 0) || CellRectEdgeLine(-1, 0, 0));
 
     EXPECT_EQ(MarbleTileSource(3), (PixelRect{192, 0, 64, 64}));
     EXPECT_EQ(MarbleTileSource(6), (PixelRect{128, 64, 64, 64}));
     // Halves round to the even count: 96 and 160 pixels both take two tiles.
     for (const auto& [extent, tiles] : {std::pair{96, 2}, {160, 2}, {161, 3}, {31, 0}})
         EXPECT_EQ(MarbleTileCount(extent), tiles) << extent;
-    EXPECT_TRUE(MarbleStyleWhitensLabels(6));
-    EXPECT_FALSE(MarbleStyleWhitensLabels(3));
-
-    EXPECT_EQ(CustomSheetPathFor("/f/Abc.vrs"), "/f/Abc.bmp");
-    EXPECT_EQ(CustomSheetPathFor("/f/Abc.x"), "/f/Abbmp");
+    EXPECT_EQ(Ints(MarbleStyleWhitensLabels(6), MarbleStyleWhitensLabels(3)), Ints(1, 0));
+    EXPECT_EQ((std::vector{CustomSheetPathFor("/f/Abc.vrs"), CustomSheetPathFor("/f/Abc.x")}),
+              (std::vector<std::string>{"/f/Abc.bmp", "/f/Abbmp"}));
 }

@@ -33,12 +33,11 @@ TEST(PicturePagesTest, CustomSheetHeightGivesTenPicturesARowRoundedHalvesToEven)
 
 // The window test pages through a kind of eight pages; these are the ends it cannot reach.
 TEST(PicturePagesTest, PlacesBelowZeroAndPagesBeyondTheKind) {
-    EXPECT_EQ(PlaceOfPicture(-7).Cell, -1);
-    EXPECT_EQ(PlaceOfPicture(-7).Page, 0);
     EXPECT_LT(PicturePageRange(0, -1).Last, PicturePageRange(0, -1).First);
-    EXPECT_EQ(PreviousPicturePage(0, 29), 0);
-    EXPECT_EQ(NextPicturePage(0, 29), 0);
     // A page beyond the last (a picture above the kind's range) goes back to 0.
-    EXPECT_EQ(NextPicturePage(9, 252), 0);
+    EXPECT_EQ((std::vector<int>{PlaceOfPicture(-7).Cell, PlaceOfPicture(-7).Page,
+                                PreviousPicturePage(0, 29), NextPicturePage(0, 29),
+                                NextPicturePage(9, 252)}),
+              (std::vector<int>{-1, 0, 0, 0, 0}));
 }
 } // namespace

@@ -6,6 +6,8 @@
 namespace {
 constexpr QRgb kGrey = 0xFF808080u;
 constexpr QRgb kDot = 0xFF102030u;
+constexpr QRgb kWhite = 0xFFFFFFFFu;
+using Pixels = std::vector<QRgb>;
 
 class MapRendererTest : public MapFixture {
   protected:
@@ -14,6 +16,13 @@ class MapRendererTest : public MapFixture {
         // Overlays are white but for one dot, so the terrain shows around it.
         frmPics.imgFieldpics.fill(Qt::white);
         frmPics.imgFieldpics.setPixel(140 + 3, 4, kDot); // field kind 0, cell 5
+    }
+    // The pixels of the surface at the points x0, y0, x1, y1 and so on.
+    static Pixels At(const Surface& pic, std::vector<int> points) {
+        Pixels pixels;
+        for (std::size_t i = 0; i + 1 < points.size(); i += 2)
+            pixels.push_back(pic.Pixel(points[i], points[i + 1]));
+        return pixels;
     }
     CodedSheetsScope sheets;
 };
@@ -26,22 +35,15 @@ TEST_F(MapRendererTest, ACellShowsTerrainThenOverlaysThenItsBorderLines) {
     s.Towns[0].AreaRects[0] = {10, 10, 12, 12}; // corner: right and lower halves
     s.Towns[0].Boundary = {8, 8, 10, 10};       // corner: left and upper halves, shifted
     BuildTown(s);
-
     Surface pic(84, 108, kGrey);
     DrawMapCell(pic, 28, 36, 10, 10);
-    const auto at = [&pic](int x, int y) { return pic.Pixel(28 + x, 36 + y); };
-    const QRgb red = 0xFFFF0000u;
-    EXPECT_EQ(at(0, 0), Coded(0, 108, 11));
-    EXPECT_EQ(at(27, 35), Coded(27, 143, 11));
-    EXPECT_EQ(at(3, 4), kDot);
-    EXPECT_EQ(at(4, 4), Coded(4, 112, 11));
-    EXPECT_EQ(at(20, 17), red);
-    EXPECT_EQ(at(13, 30), red);
-    EXPECT_EQ(at(5, 17), Coded(5, 125, 11)); // no left half of the area line
-    EXPECT_EQ(at(5, 18), 0xFFFFFFFFu);       // the boundary's left half, one pixel lower
-    EXPECT_EQ(at(14, 5), 0xFFFFFFFFu);
-    EXPECT_EQ(pic.Pixel(27, 36), kGrey); // nothing outside the cell
-    EXPECT_EQ(pic.Pixel(28, 35), kGrey);
+    // Terrain corners, the field's dot beside terrain, the area's red halves, no left half of
+    // the area line, the boundary's left half one pixel lower and its upper half, and nothing
+    // outside the cell.
+    EXPECT_EQ(At(pic, {28, 36, 55, 71, 31, 40, 32, 40, 48, 53, 41,
+                       66, 33, 53, 33, 54, 42, 41, 27, 36, 28, 35}),
+              (Pixels{Coded(0, 108, 11), Coded(27, 143, 11), kDot, Coded(4, 112, 11), 0xFFFF0000u,
+                      0xFFFF0000u, Coded(5, 125, 11), kWhite, kWhite, kGrey, kGrey}));
 }
 
 // Sheets whose pictures are white in a checker pattern, so that every overlay shows through
@@ -60,17 +62,13 @@ TEST_F(MapRendererTest, ACrowdedCellLooksAsIfEachOverlayWereDrawnInTurn) {
     frmPics.imgMonstpics[6] = CheckeredSheet(84, 360, 1);
     Scenario s = TownScenario(2);
     Town& t = s.Towns[0];
-    t.Fields[0] = {0, 3, 3};
-    t.Fields[1] = {13, 3, 3};
-    t.Fields[2] = {5, 3, 3};
+    t.Fields = {{0, 3, 3}, {13, 3, 3}, {5, 3, 3}};
     t.PresetItems[0] = {2, 3, 3};
     s.ItemTypes[2].Picture = 7;
     s.MonsterTypes[9].Picture = 120; // tiles 131..134 on the seventh monster sheet
-    t.Creatures[0].Monster = 9;
-    t.Creatures[0].X = t.Creatures[0].Y = 2;
+    t.Creatures = {{9, 2, 2}};
     s.Horses[0] = {0, 3, 3, 0};
     BuildTown(s);
-
     const auto oneByOne = [] {
         Surface pic(56, 72, kGrey);
         MapDrawPlan plan;
@@ -82,7 +80,6 @@ TEST_F(MapRendererTest, ACrowdedCellLooksAsIfEachOverlayWereDrawnInTurn) {
     Surface pic(56, 72, kGrey);
     DrawMapCell(pic, 28, 36, 3, 3);
     EXPECT_EQ(pic.Image(), oneByOne());
-
     // A changed sheet is drawn from, not the composite of the sheet before.
     frmPics.imgFieldpics = CheckeredSheet(224, 324, 4);
     DrawMapCell(pic, 28, 36, 3, 3);
@@ -102,9 +99,8 @@ TEST_F(MapRendererTest, TheWholeViewDrawsEveryDotAsItsOwnCopyWould) {
     BuildTown(s);
     Map.ZoomView = false;
     // A surface smaller than the view: the dots on its edge are cut.
-    Surface whole(100, 99, kGrey);
+    Surface whole(100, 99, kGrey), reference(100, 99, kGrey);
     DrawWholeMap(whole);
-    Surface reference(100, 99, kGrey);
     MapDrawPlan plan;
     PlanWholeMap(plan);
     for (const MapDrawStep& step : plan)
@@ -118,26 +114,20 @@ TEST_F(MapRendererTest, ViewsLeaveWhatTheyDoNotDraw) {
     s.TerrainTypes[0].Picture = 12;
     BuildTown(s);
     Map.MapCenter = {0, 0};
-    Surface view(256, 328, kGrey);
+    Surface view(256, 328, kGrey), town(200, 200, kGrey), whole(292, 292, kGrey);
     DrawMapView(view);
-    EXPECT_EQ(view.Pixel(111, 143), kGrey);
-    EXPECT_EQ(view.Pixel(112, 144), Coded(56, 36, 10));
-    EXPECT_EQ(view.Pixel(251, 323), Coded(83, 71, 10));
-    EXPECT_EQ(view.Pixel(252, 324), kGrey);
+    EXPECT_EQ(At(view, {111, 143, 112, 144, 251, 323, 252, 324}),
+              (Pixels{kGrey, Coded(56, 36, 10), Coded(83, 71, 10), kGrey}));
     Map.ZoomView = false; // the whole town, every cell of it
-    Surface town(200, 200, kGrey);
     DrawWholeMap(town);
     EXPECT_EQ(CountNot(town, kGrey), 192 * 192);
-
     Scenario world = World(1, 1);
-    world.TerrainTypes[SectionTerrain(0, 0, 0, 0)].Picture = 499;
+    world.TerrainTypes[SectionTerrain(0, 0, 0, 0)].Picture = 499; // animated 99: tiny 359
     BuildSection(world, 0, 0);
     Map.ZoomView = false;
-    Surface whole(292, 292, kGrey);
     DrawWholeMap(whole);
-    EXPECT_EQ(whole.Pixel(0, 0), Coded(54, 210, 3)); // animated 99: tiny terrain 359
-    EXPECT_EQ(whole.Pixel(5, 5), Coded(59, 215, 3));
+    EXPECT_EQ(At(whole, {0, 0, 5, 5, 288, 0}),
+              (Pixels{Coded(54, 210, 3), Coded(59, 215, 3), kGrey}));
     EXPECT_NE(whole.Pixel(287, 287), kGrey);
-    EXPECT_EQ(whole.Pixel(288, 0), kGrey);
 }
 } // namespace

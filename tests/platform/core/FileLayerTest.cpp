@@ -5,7 +5,6 @@
 #include "platform/core/RuntimeError.h"
 #include "platform/core/TextFile.h"
 #include "support/ErrorOf.h"
-
 #include "support/MsgBoxRecorder.h"
 #include "support/TempFolder.h"
 
@@ -18,16 +17,13 @@ const std::vector<std::uint8_t> kBytes{1, 2, 3, 0, 255};
 } // namespace
 
 TEST(RuntimeErrors, CarryTheirStandardDescriptions) {
-    const std::pair<int, const char*> known[] = {{6, "Overflow"},
-                                                 {9, "Subscript out of range"},
-                                                 {13, "Type mismatch"},
-                                                 {53, "File not found"},
-                                                 {62, "Input past end of file"},
-                                                 {70, "Permission denied"},
-                                                 {75, "Path/File access error"},
-                                                 {76, "Path not found"}};
-    for (const auto& [number, text] : known)
+    // clang-format off
+    for (const auto& [number, text] : std::vector<std::pair<int, std::string>>{
+             {6, "Overflow"}, {9, "Subscript out of range"}, {13, "Type mismatch"},
+             {53, "File not found"}, {62, "Input past end of file"}, {70, "Permission denied"},
+             {75, "Path/File access error"}, {76, "Path not found"}})
         EXPECT_EQ(RuntimeError(number).description(), text);
+    // clang-format on
 }
 
 TEST(ErrorBox, NamesTheProcedureAndTheError) {
@@ -35,27 +31,23 @@ TEST(ErrorBox, NamesTheProcedureAndTheError) {
     EXPECT_FALSE(RunTrapped("LoadThing", [] { RaiseError(53); }));
     EXPECT_TRUE(RunTrapped("LoadThing", [] {}));
     EXPECT_FALSE(RunTrapped("Grow", [] { throw std::bad_alloc(); }));
-    ASSERT_EQ(boxes.Calls().size(), 2u);
-    EXPECT_EQ(boxes.Calls()[0].text, "LoadThingError encountered!\r\nErr# 53, File not found");
-    EXPECT_EQ(boxes.Calls()[0].title, "Error");
-    EXPECT_EQ(boxes.Calls()[0].style, msgbox::Critical);
-    EXPECT_EQ(boxes.Calls()[1].text, "GrowError encountered!\r\nErr# 7, Out of memory");
+    ASSERT_EQ(boxes.Texts(),
+              (std::vector<std::string>{"LoadThingError encountered!\r\nErr# 53, File not found",
+                                        "GrowError encountered!\r\nErr# 7, Out of memory"}));
+    EXPECT_EQ(std::pair(boxes.Calls()[0].title, boxes.Calls()[0].style),
+              std::pair(std::string("Error"), static_cast<int>(msgbox::Critical)));
 }
 
-TEST(BinaryFile, MissingFilesAndFoldersHaveTheirOwnErrors) {
+TEST(BinaryFile, MissingFilesFoldersPipesAndOversizedFilesHaveTheirOwnErrors) {
     TempFolder dir;
-    EXPECT_EQ(ErrorOf([&] { ReadFileBytes(dir.File("none.vrs")); }), 53);
-    EXPECT_EQ(ErrorOf([&] { ReadFileBytes(dir.File("no/none.vrs")); }), 76);
-    EXPECT_EQ(ErrorOf([&] { WriteFileBytes(dir.File("no/x.vrs"), kBytes); }), 76);
-    EXPECT_EQ(ErrorOf([&] { ReadFileBytes(dir.Path()); }), 75);
-    EXPECT_EQ(ErrorOf([&] { ByteSource source(dir.File("none.vrs")); }), 53);
-    EXPECT_EQ(ErrorOf([&] { ByteSource source(dir.File("no/none.vrs")); }), 76);
-    EXPECT_EQ(ErrorOf([&] { ByteSource source(dir.Path()); }), 75);
     PutFileText(dir.File("big"), "12345");
-    EXPECT_EQ(ErrorOf([&] { ReadFileBytes(dir.File("big"), 4); }), 7);
-    EXPECT_EQ(ErrorOf([&] { ByteSource source(dir.File("big"), 4); }), 7);
     ASSERT_EQ(::mkfifo(dir.File("pipe").c_str(), 0600), 0); // refused at once, not waited on
-    EXPECT_EQ(ErrorOf([&] { ByteSource source(dir.File("pipe")); }), 75);
+    for (const auto& c : std::vector<std::pair<std::string, int>>{
+             {"none.vrs", 53}, {"no/none.vrs", 76}, {"", 75}, {"big", 7}, {"pipe", 75}}) {
+        EXPECT_EQ(ErrorOf([&] { ReadFileBytes(dir.File(c.first), 4); }), c.second) << c.first;
+        EXPECT_EQ(ErrorOf([&] { ByteSource source(dir.File(c.first), 4); }), c.second) << c.first;
+    }
+    EXPECT_EQ(ErrorOf([&] { WriteFileBytes(dir.File("no/x.vrs"), kBytes); }), 76);
     PutFileBytes(dir.File("f"), std::vector<std::uint8_t>(100, 9));
     WriteFileBytes(dir.File("f"), kBytes); // writing empties the file first
     EXPECT_EQ(ReadFileBytes(dir.File("f")), kBytes);
@@ -70,19 +62,15 @@ TEST(BinaryFile, AFileReadPartByPartGivesEveryByteOnceAtItsPosition) {
         file[i] = static_cast<std::uint8_t>(i * 7 + i / 251);
     PutFileBytes(dir.File("f"), file);
     ByteSource source(dir.File("f"));
-    FilePos pos = 1;
-    for (std::size_t size : {std::size_t{3}, std::size_t{1'000'000}, std::size_t{1'500'000},
-                             std::size_t{0}, std::size_t{90'000}, std::size_t{200'000}}) {
-        EXPECT_EQ(source.Ahead(size).First(), pos);
+    std::vector<std::uint8_t> read;
+    for (const std::size_t size : {3, 1'000'000, 1'500'000, 0, 90'000, 200'000}) {
+        EXPECT_EQ(source.Ahead(size).First(), source.Pos());
         const ByteReader part = source.Take(size);
-        const auto expected = std::min<std::size_t>(size, file.size() - (pos - 1));
-        ASSERT_EQ(part.Size(), static_cast<std::int64_t>(expected)) << "part at " << pos;
-        EXPECT_TRUE(std::equal(part.Bytes().begin(), part.Bytes().end(), file.begin() + (pos - 1)))
-            << "part at " << pos;
-        pos += part.Size();
-        EXPECT_EQ(source.Pos(), pos);
+        ASSERT_EQ(part.First(), static_cast<FilePos>(read.size()) + 1);
+        read.insert(read.end(), part.Bytes().begin(), part.Bytes().end());
+        EXPECT_EQ(source.Pos(), part.End());
     }
-    EXPECT_EQ(pos, static_cast<FilePos>(file.size()) + 1);
+    EXPECT_EQ(read, file);
 }
 
 TEST(BinaryFile, ReplacingAFileLeavesOnlyTheNewFileAndAFailedReplaceOnlyTheOld) {
@@ -94,40 +82,46 @@ TEST(BinaryFile, ReplacingAFileLeavesOnlyTheNewFileAndAFailedReplaceOnlyTheOld) 
     PutFileText(dir.File("target/inner"), "keep");
     EXPECT_NE(ErrorOf([&] { ReplaceFileWithBytes(dir.File("target"), kBytes); }), 0);
     EXPECT_EQ(FileText(dir.File("target/inner")), "keep");
-    EXPECT_EQ(FolderEntries(dir.Path()), (std::vector<std::string>{"f.vrs", "target"}));
-    struct stat st {};
-    ASSERT_EQ(::stat(dir.File("f.vrs").c_str(), &st), 0);
-    EXPECT_NE(st.st_mode & 0044, 0u) << "a saved file is as readable as any new file";
+    ReplaceFileWithBytes(dir.File("new.vrs"), kBytes);
+    EXPECT_EQ(FolderEntries(dir.Path()), (std::vector<std::string>{"f.vrs", "new.vrs", "target"}));
+    using std::filesystem::perms;
+    EXPECT_NE(std::filesystem::status(dir.File("new.vrs")).permissions() &
+                  (perms::group_read | perms::others_read),
+              perms::none)
+        << "a saved file is as readable as any new file";
 }
 
 TEST(TextFile, WritesCrLfAndReadsEitherLineEnd) {
     TextFileBuilder b;
-    b.WriteLine("one");
-    b.WriteLine("");
-    b.WriteLine("three");
+    for (const char* line : {"one", "", "three"})
+        b.WriteLine(line);
     EXPECT_EQ(b.Contents(), "one\r\n\r\nthree\r\n");
-    EXPECT_EQ(SplitTextLines("a\r\nb\nc"), (std::vector<std::string>{"a", "b", "c"}));
-    EXPECT_EQ(SplitTextLines("a\r\n"), (std::vector<std::string>{"a"}));
-    EXPECT_EQ(SplitTextLines("a\r\r\n"), (std::vector<std::string>{"a\r"}));
-    EXPECT_TRUE(SplitTextLines("").empty());
+    using Lines = std::vector<std::string>;
+    EXPECT_EQ(SplitTextLines("a\r\nb\nc"), (Lines{"a", "b", "c"}));
+    EXPECT_EQ(SplitTextLines("a\r\n"), (Lines{"a"}));
+    EXPECT_EQ(SplitTextLines("a\r\r\n"), (Lines{"a\r"}));
+    EXPECT_EQ(SplitTextLines(""), Lines{});
 }
 
-TEST(ProgramPaths, MapBackslashPathsUnderTheProgramFolder) {
+TEST(ProgramPaths, MapBackslashPathsUnderTheProgramFolderAndRefuseAllButPlainFileNames) {
     SetProgramFolderForTesting("/opt/editor");
     EXPECT_EQ(ProgramPath("\\scenario\\fenmarrow\\fenmarrow.vrs"),
               "/opt/editor/scenario/fenmarrow/fenmarrow.vrs");
     EXPECT_EQ(ProgramPath("Images\\ter1.bmp"), "/opt/editor/Images/ter1.bmp");
     SetProgramFolderForTesting("");
     EXPECT_TRUE(FolderExists(ProgramFolder()));
+    EXPECT_TRUE(IsPlainFileName("My Scenario.vrs"));
+    for (const std::string& bad : std::vector<std::string>{
+             "", ".", "..", "a/b.vrs", "/abs.vrs", "..\\..\\x.vrs", "a\\b", std::string("a\0b", 3)})
+        EXPECT_FALSE(IsPlainFileName(bad)) << bad;
 }
 
 TEST(ProgramPaths, TheTempSaveFolderIsCreatedPrivate) {
     TempFolder dir;
     SetTempSaveFolderForTesting(dir.File("save"));
     EXPECT_EQ(TempSaveFolder(), dir.File("save"));
-    struct stat st {};
-    ASSERT_EQ(::stat(dir.File("save").c_str(), &st), 0);
-    EXPECT_EQ(st.st_mode & 0777, 0700u);
+    EXPECT_EQ(std::filesystem::status(dir.File("save")).permissions(),
+              std::filesystem::perms::owner_all);
 
     ::chmod(dir.File("save").c_str(), 0755);
     EXPECT_EQ(ErrorOf([] { TempSaveFolder(); }), 70);
@@ -137,13 +131,6 @@ TEST(ProgramPaths, TheTempSaveFolderIsCreatedPrivate) {
     SetTempSaveFolderForTesting(dir.File("no/save"));
     EXPECT_EQ(ErrorOf([] { TempSaveFolder(); }), 76);
     SetTempSaveFolderForTesting("");
-}
-
-TEST(ProgramPaths, PlainFileNames) {
-    EXPECT_TRUE(IsPlainFileName("My Scenario.vrs"));
-    for (const std::string& bad : std::vector<std::string>{
-             "", ".", "..", "a/b.vrs", "/abs.vrs", "..\\..\\x.vrs", "a\\b", std::string("a\0b", 3)})
-        EXPECT_FALSE(IsPlainFileName(bad)) << bad;
 }
 
 TEST(BinaryFile, SiblingFilesAreFoundWhateverTheirLetterCase) {
