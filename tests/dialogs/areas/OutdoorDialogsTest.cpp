@@ -7,6 +7,7 @@
 
 #include "platform/qt/QtText.h"
 #include "support/DialogDriver.h"
+#include "support/Ints.h"
 #include "support/MsgBoxRecorder.h"
 #include "support/SampleScenario.h"
 
@@ -51,13 +52,11 @@ TEST_F(OutdoorDialogsTest, SectionListRunsDownEachColumn) {
         ChooseRow(d.cmbOutSection, 3);
         Click(d.cmdOK);
     });
-    EXPECT_EQ(Scen.CurrentOutdoorX, 1);
-    EXPECT_EQ(Scen.CurrentOutdoorY, 0);
+    EXPECT_EQ(Ints(Scen.CurrentOutdoorX, Scen.CurrentOutdoorY), Ints(1, 0));
     // OK without a choice keeps the section; so does the frame's close box.
     for (bool ok : {true, false}) {
         Open<frmOutLoad>([ok](frmOutLoad& d) { ok ? Click(d.cmdOK) : (void)d.close(); });
-        EXPECT_EQ(Scen.CurrentOutdoorX, 1);
-        EXPECT_EQ(Scen.CurrentOutdoorY, 0);
+        EXPECT_EQ(Ints(Scen.CurrentOutdoorX, Scen.CurrentOutdoorY), Ints(1, 0));
     }
 }
 
@@ -70,8 +69,7 @@ TEST_F(OutdoorDialogsTest, LastSectionOfTheLargestWorldIsRow2499) {
         EXPECT_EQ(d.cmbOutSection->currentIndex(), 2499);
         Click(d.cmdOK);
     });
-    EXPECT_EQ(Scen.CurrentOutdoorX, 49);
-    EXPECT_EQ(Scen.CurrentOutdoorY, 49);
+    EXPECT_EQ(Ints(Scen.CurrentOutdoorX, Scen.CurrentOutdoorY), Ints(49, 49));
 }
 
 TEST_F(OutdoorDialogsTest, DetailsRenameOnOkOnly) {
@@ -239,8 +237,7 @@ TEST_F(OutWanderingTest, SpecialSetIsTheOneWritten) {
         QTest::keyClick(d.txtSpNode[2], Qt::Key_Return);
     });
     EXPECT_EQ(section().Wandering, wandering);
-    EXPECT_EQ(section().Specials[0].CannotFlee, 1);
-    EXPECT_EQ(section().Specials[0].FleeNode, 0);
+    EXPECT_EQ(Ints(section().Specials[0].CannotFlee, section().Specials[0].FleeNode), Ints(1, 0));
 }
 
 TEST_F(OutWanderingTest, NodesAndFlagsTakeMinusOneTo255) {
@@ -256,8 +253,8 @@ TEST_F(OutWanderingTest, NodesAndFlagsTakeMinusOneTo255) {
         }
         Click(d.cmdOK);
     });
-    EXPECT_EQ(section().Wandering[0].WinNode, -1);
-    EXPECT_EQ(section().Wandering[0].StuffDoneA, -1);
+    EXPECT_EQ(Ints(section().Wandering[0].WinNode, section().Wandering[0].StuffDoneA),
+              Ints(-1, -1));
 }
 
 TEST_F(OutWanderingTest, NewNodeLeftFreeKeepsMinusOneAndEditsSurvive) {
@@ -287,6 +284,5 @@ TEST_F(OutWanderingTest, NewNodeLeftFreeKeepsMinusOneAndEditsSurvive) {
         EXPECT_EQ(offered, (std::vector<int>{1, 0})) << "the first free node for a new one";
         Click(d.cmdOK);
     });
-    EXPECT_EQ(section().Wandering[2].WinNode, 0);
-    EXPECT_EQ(section().Wandering[2].Monsters[3], 9);
+    EXPECT_EQ(Ints(section().Wandering[2].WinNode, section().Wandering[2].Monsters[3]), Ints(0, 9));
 }

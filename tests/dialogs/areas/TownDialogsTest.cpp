@@ -16,6 +16,7 @@
 #include "map/MapState.h"
 #include "platform/core/RuntimeError.h"
 #include "support/DialogDriver.h"
+#include "support/Ints.h"
 #include "support/MsgBoxRecorder.h"
 #include "support/SampleScenario.h"
 
@@ -172,8 +173,7 @@ TEST_F(TownDialogsTest, ItemBrowsingOffersNoItemWhichFreesTheSlot) {
         ChooseRow(d.lstItem, 0);
         Click(d.cmdOK);
     });
-    EXPECT_EQ(Preset(0).X, 100);
-    EXPECT_EQ(Preset(0).Y, 0);
+    EXPECT_EQ(Ints(Preset(0).X, Preset(0).Y), Ints(100, 0));
     Preset(2) = {-1, 100, 0, 3, 1, 1, 1};
     Item(true, 2, [](frmTownItem& d) { Click(d.cmdOK); });
     EXPECT_EQ(Preset(2), (PresetItem{-1, 100, 0, -1, 0, 0, 0}));
@@ -214,15 +214,12 @@ TEST_F(TownDialogsTest, CreatureTypeBringsItsAttitudeAndTypeZeroFreesTheSlot) {
         EXPECT_TRUE(d.optAttitude[2]->isChecked()) << "the type's own attitude wins";
         Click(d.cmdOK);
     });
-    EXPECT_EQ(Creature(1).Monster, 30);
-    EXPECT_EQ(Creature(1).Attitude, 2);
-    EXPECT_EQ(Creature(1).X, 8);
+    EXPECT_EQ(Ints(Creature(1).Monster, Creature(1).Attitude, Creature(1).X), Ints(30, 2, 8));
     Monster(false, 1, [](frmTownMonster& d) {
         ChooseRow(d.lstMonster, 0);
         Click(d.cmdOK);
     });
-    EXPECT_EQ(Creature(1).X, 100);
-    EXPECT_EQ(Creature(1).Y, 0);
+    EXPECT_EQ(Ints(Creature(1).X, Creature(1).Y), Ints(100, 0));
 }
 
 TEST_F(TownDialogsTest, CreatureBrowsingReachesFreeSlotsAndKeepsThemFree) {
@@ -257,8 +254,7 @@ TEST_F(TownDialogsTest, CreatureFlagsFillTheValueListAndMinusOneForcesFlagB) {
         EXPECT_EQ(d.txtStuffDone[1]->text(), "3");
         Click(d.cmdOK);
     });
-    EXPECT_EQ(Creature(0).StuffDoneA, 120);
-    EXPECT_EQ(Creature(0).StuffDoneB, 3);
+    EXPECT_EQ(Ints(Creature(0).StuffDoneA, Creature(0).StuffDoneB), Ints(120, 3));
 }
 
 TEST_F(TownDialogsTest, CreatureStalePersonalityTownShowsNoSelectionAndIsKept) {
@@ -450,8 +446,8 @@ TEST_F(TownDialogsTest, NewTownTakesSizeTerrainAndNameEscapeAndTheLimitMakeNone)
         ASSERT_EQ(Scen.TownCount, number + 1);
         const Town& made = Scen.Towns[static_cast<std::size_t>(number)];
         EXPECT_EQ(made.Strings[0], c.name);
-        EXPECT_EQ((std::vector<int>{Scen.CurrentTown, made.Size, made.Terrain.At(1, 1)}),
-                  (std::vector<int>{number, c.size, c.floor}));
+        EXPECT_EQ(Ints(Scen.CurrentTown, made.Size, made.Terrain.At(1, 1)),
+                  Ints(number, c.size, c.floor));
     }
     Scenario before = Scen;
     Open<frmCreateTown>([](frmCreateTown& d) { QTest::keyClick(d.txtTownName, Qt::Key_Escape); });
