@@ -320,7 +320,7 @@ TEST_F(TownDialogsTest, CreatureNewKilledNodeLeftFreeKeepsMinusOne) {
     EXPECT_EQ(Creature(0).KilledNode, 15);
 }
 
-TEST_F(TownDialogsTest, AreaPagesShowPlacedSlotsAndWrap) {
+TEST_F(TownDialogsTest, AreaPagesShowPlacedSlotsAndWrapOutdoorsHasOneOfEight) {
     Areas(1, [](frmAreaDesc& d) {
         EXPECT_TRUE(d.Label1[1]->isVisibleTo(&d));
         EXPECT_FALSE(d.Label1[0]->isVisibleTo(&d));
@@ -335,9 +335,7 @@ TEST_F(TownDialogsTest, AreaPagesShowPlacedSlotsAndWrap) {
         EXPECT_EQ(Rows(d)[1], "X = 12, Y = 14 +") << "left of page 0 is page 1";
         Click(d.cmdCancel);
     });
-}
-
-TEST_F(TownDialogsTest, OutdoorsHasOnePageOfEight) {
+    // Outdoors has one page of eight.
     OutdoorSection& section = Scen.OutdoorSections.At(0, 0);
     section.AreaRects.fill(AreaRect{});
     section.AreaRects[7] = {40, 41, 44, 44};
