@@ -52,6 +52,10 @@ struct ContractRow {
         expr = static_cast<std::remove_reference_t<decltype(expr)>>(value);                        \
     }
 #define AT(i) static_cast<std::size_t>(i)
+#define ITEM(field) STORED(Scen.ItemTypes[AT(id)].field)
+#define MONSTER(field) STORED(Scen.MonsterTypes[AT(id)].field)
+#define TOWN(field) STORED(Scen.Towns[AT(Scen.CurrentTown + id)].field)
+#define CREATURE(field) STORED(Scen.Towns[AT(Scen.CurrentTown)].Creatures[AT(id)].field)
 
 template <class Form>
 ContractRow Dialog(std::string name, int first, int last, std::function<void(Form&, int)> at,
@@ -84,42 +88,27 @@ std::vector<ContractRow> Rows() {
             d.ItemNum = static_cast<std::int16_t>(id);
         },
         [](const frmEditItem& d) { return d.ItemNum; },
-        {{"value", "Value", 0, 10000, BOX(frmEditItem, txtValue),
-          STORED(Scen.ItemTypes[AT(id)].Value)},
-         {"weight", "Weight", 0, 250, BOX(frmEditItem, txtWeight),
-          STORED(Scen.ItemTypes[AT(id)].Weight)},
-         {"level", "Level", 0, 50, BOX(frmEditItem, txtLevel),
-          STORED(Scen.ItemTypes[AT(id)].Level)},
-         {"awkwardness", "Awkwardness", 0, 20, BOX(frmEditItem, txtAwkwardness),
-          STORED(Scen.ItemTypes[AT(id)].Awkwardness)},
-         {"bonus", "Bonus", 0, 10, BOX(frmEditItem, txtBonus),
-          STORED(Scen.ItemTypes[AT(id)].Bonus)},
-         {"charges", "Charges", 0, 100, BOX(frmEditItem, txtCharges),
-          STORED(Scen.ItemTypes[AT(id)].Charges)},
-         {"type flag", "Type Flag", 0, 255, BOX(frmEditItem, txtTypeFlag),
-          STORED(Scen.ItemTypes[AT(id)].TypeFlag)},
+        {{"value", "Value", 0, 10000, BOX(frmEditItem, txtValue), ITEM(Value)},
+         {"weight", "Weight", 0, 250, BOX(frmEditItem, txtWeight), ITEM(Weight)},
+         {"level", "Level", 0, 50, BOX(frmEditItem, txtLevel), ITEM(Level)},
+         {"awkwardness", "Awkwardness", 0, 20, BOX(frmEditItem, txtAwkwardness), ITEM(Awkwardness)},
+         {"bonus", "Bonus", 0, 10, BOX(frmEditItem, txtBonus), ITEM(Bonus)},
+         {"charges", "Charges", 0, 100, BOX(frmEditItem, txtCharges), ITEM(Charges)},
+         {"type flag", "Type Flag", 0, 255, BOX(frmEditItem, txtTypeFlag), ITEM(TypeFlag)},
          {"special class", "Special Class", 0, 100, BOX(frmEditItem, txtSpecClass),
-          STORED(Scen.ItemTypes[AT(id)].SpecialClass)}}));
+          ITEM(SpecialClass)}}));
     rows.push_back(Dialog<frmEditMonster>(
         "monster", 1, 255,
         [](frmEditMonster& d, int id) { d.MonstNum = static_cast<std::int16_t>(id); },
         [](const frmEditMonster& d) { return d.MonstNum; },
-        {{"level", "Level", 0, 40, BOX(frmEditMonster, txtLevel),
-          STORED(Scen.MonsterTypes[AT(id)].Level)},
-         {"health", "Health", 1, 2500, BOX(frmEditMonster, txtHealth),
-          STORED(Scen.MonsterTypes[AT(id)].Health)},
-         {"armor", "Armor", 0, 50, BOX(frmEditMonster, txtArmor),
-          STORED(Scen.MonsterTypes[AT(id)].Armor)},
-         {"skill", "Skill", 0, 40, BOX(frmEditMonster, txtSkill),
-          STORED(Scen.MonsterTypes[AT(id)].Skill)},
-         {"speed", "Speed", 1, 12, BOX(frmEditMonster, txtSpeed),
-          STORED(Scen.MonsterTypes[AT(id)].Speed)},
-         {"magic", "Magic spells", 0, 7, BOX(frmEditMonster, txtMagic),
-          STORED(Scen.MonsterTypes[AT(id)].MageLevel)},
-         {"priest", "Priest spells", 0, 7, BOX(frmEditMonster, txtPriest),
-          STORED(Scen.MonsterTypes[AT(id)].PriestLevel)},
-         {"treasure", "Treasure", 0, 4, BOX(frmEditMonster, txtTreasure),
-          STORED(Scen.MonsterTypes[AT(id)].Treasure)}}));
+        {{"level", "Level", 0, 40, BOX(frmEditMonster, txtLevel), MONSTER(Level)},
+         {"health", "Health", 1, 2500, BOX(frmEditMonster, txtHealth), MONSTER(Health)},
+         {"armor", "Armor", 0, 50, BOX(frmEditMonster, txtArmor), MONSTER(Armor)},
+         {"skill", "Skill", 0, 40, BOX(frmEditMonster, txtSkill), MONSTER(Skill)},
+         {"speed", "Speed", 1, 12, BOX(frmEditMonster, txtSpeed), MONSTER(Speed)},
+         {"magic", "Magic spells", 0, 7, BOX(frmEditMonster, txtMagic), MONSTER(MageLevel)},
+         {"priest", "Priest spells", 0, 7, BOX(frmEditMonster, txtPriest), MONSTER(PriestLevel)},
+         {"treasure", "Treasure", 0, 4, BOX(frmEditMonster, txtTreasure), MONSTER(Treasure)}}));
     rows.push_back(Dialog<frmEditTerrain>(
         "terrain", 0, 255,
         [](frmEditTerrain& d, int id) { d.TerrNum = static_cast<std::int16_t>(id); },
@@ -134,12 +123,10 @@ std::vector<ContractRow> Rows() {
           STORED(Scen.SpecialItems[AT(id)].Node)}}));
     rows.push_back(Dialog<frmTownDetails>(
         "town details", 0, 0, [](frmTownDetails&, int) {}, [](const frmTownDetails&) { return 0; },
-        {{"event", "Event", -1, 9, BOX(frmTownDetails, txtEventStop),
-          STORED(Scen.Towns[AT(Scen.CurrentTown + id)].EventStop)},
-         {"difficulty", "Difficulty", 0, 10, BOX(frmTownDetails, txtDifficulty),
-          STORED(Scen.Towns[AT(Scen.CurrentTown + id)].Difficulty)},
+        {{"event", "Event", -1, 9, BOX(frmTownDetails, txtEventStop), TOWN(EventStop)},
+         {"difficulty", "Difficulty", 0, 10, BOX(frmTownDetails, txtDifficulty), TOWN(Difficulty)},
          {"exit node", "Value", -1, 99, BOX(frmTownDetails, txtExitSpecial[2]),
-          STORED(Scen.Towns[AT(Scen.CurrentTown + id)].ExitSpecials[2])}}));
+          TOWN(ExitSpecials[2])}}));
     // The town's lists, browsed from the Town menu.
     const int lastItem = Scen.Towns[AT(Scen.CurrentTown)].MaxPresetItem();
     for (PresetItem& item : Scen.Towns[AT(Scen.CurrentTown)].PresetItems)
@@ -165,12 +152,10 @@ std::vector<ContractRow> Rows() {
             d.MonstNum = static_cast<std::int16_t>(id);
         },
         [](const frmTownMonster& d) { return d.MonstNum; },
-        {{"day", "Value", 0, 255, BOX(frmTownMonster, txtExtra[0]),
-          STORED(Scen.Towns[AT(Scen.CurrentTown)].Creatures[AT(id)].TimeValue1)},
-         {"event", "Value", 0, 20, BOX(frmTownMonster, txtExtra[1]),
-          STORED(Scen.Towns[AT(Scen.CurrentTown)].Creatures[AT(id)].TimeValue2)},
+        {{"day", "Value", 0, 255, BOX(frmTownMonster, txtExtra[0]), CREATURE(TimeValue1)},
+         {"event", "Value", 0, 20, BOX(frmTownMonster, txtExtra[1]), CREATURE(TimeValue2)},
          {"killed node", "Value", -1, 99, BOX(frmTownMonster, txtKilledSpnode),
-          STORED(Scen.Towns[AT(Scen.CurrentTown)].Creatures[AT(id)].KilledNode)}}));
+          CREATURE(KilledNode)}}));
     for (VarTownEntry& entry : Scen.VarTownEntries)
         entry.Town = 0; // an entrance whose flag is kept
     rows.push_back(Dialog<frmVarTownEntry>(

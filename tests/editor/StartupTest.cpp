@@ -28,9 +28,9 @@ TEST(Startup, TheSequenceRunsOnceAndLeavesOnlyTheMainWindow) {
         ASSERT_TRUE(splash.Form_Load());
         EXPECT_FALSE(std::filesystem::exists(leftover));
         // The delay is half a second, kept to the millisecond.
-        EXPECT_TRUE(splash.Timer1.isActive());
-        EXPECT_EQ(splash.Timer1.interval(), 500);
-        EXPECT_EQ(splash.Timer1.timerType(), Qt::PreciseTimer);
+        EXPECT_EQ(std::tuple(splash.Timer1.isActive(), splash.Timer1.interval(),
+                             splash.Timer1.timerType()),
+                  std::tuple(true, 500, Qt::PreciseTimer));
         splash.show();
         splash.Timer1_Timer();
         splash.Timer1_Timer(); // a late tick
@@ -40,9 +40,9 @@ TEST(Startup, TheSequenceRunsOnceAndLeavesOnlyTheMainWindow) {
     EXPECT_TRUE(boxes.Calls().empty());
     ASSERT_TRUE(IsFormLoaded<frmMain>());
     frmMain& main = SharedForm<frmMain>();
-    EXPECT_TRUE(main.isVisible());
-    EXPECT_FALSE(main.FirstTime); // its one-time set-up is done
-    EXPECT_EQ(main.CurrentTool, 0);
+    // Shown, its one-time set-up done.
+    EXPECT_EQ(std::tuple(main.isVisible(), main.FirstTime, int(main.CurrentTool)),
+              std::tuple(true, false, 0));
     int mainWindows = 0;
     for (QWidget* w : QApplication::topLevelWidgets())
         if (dynamic_cast<frmMain*>(w)) ++mainWindows;
@@ -67,11 +67,13 @@ TEST(Startup, TheSingleInstanceLockIsHeldUntilTheHolderGoes) {
 }
 
 namespace {
-QProcessEnvironment EditorEnvironment(const std::string& runtimeFolder) {
+// Starts the editor program with its runtime folder there.
+void StartEditor(QProcess& copy, const std::string& runtimeFolder) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("QT_QPA_PLATFORM", "offscreen");
     env.insert("XDG_RUNTIME_DIR", QString::fromStdString(runtimeFolder));
-    return env;
+    copy.setProcessEnvironment(env);
+    copy.start(VARNO_EDITOR_EXE, {});
 }
 } // namespace
 
@@ -79,8 +81,7 @@ TEST(Startup, ASecondCopyEndsAtOnceAndAKilledCopyLeavesNoLockBehind) {
     TempFolder runtime;
     ::chmod(runtime.Path().c_str(), 0700);
     QProcess first;
-    first.setProcessEnvironment(EditorEnvironment(runtime.Path()));
-    first.start(VARNO_EDITOR_EXE, {});
+    StartEditor(first, runtime.Path());
     ASSERT_TRUE(first.waitForStarted());
     // The first copy holds its lock once its start-up window has loaded; on a busy machine
     // that can take a while.
@@ -91,16 +92,14 @@ TEST(Startup, ASecondCopyEndsAtOnceAndAKilledCopyLeavesNoLockBehind) {
     EXPECT_EQ(first.state(), QProcess::Running) << "the first copy must keep running";
 
     QProcess second;
-    second.setProcessEnvironment(EditorEnvironment(runtime.Path()));
-    second.start(VARNO_EDITOR_EXE, {});
+    StartEditor(second, runtime.Path());
     ASSERT_TRUE(second.waitForFinished(30000)) << "the second copy must end by itself";
     EXPECT_EQ(second.exitCode(), 0);
 
     first.kill();
     first.waitForFinished();
     QProcess third;
-    third.setProcessEnvironment(EditorEnvironment(runtime.Path()));
-    third.start(VARNO_EDITOR_EXE, {});
+    StartEditor(third, runtime.Path());
     ASSERT_TRUE(third.waitForStarted());
     EXPECT_FALSE(third.waitForFinished(2000)) << "a killed copy must not block the next one";
     third.kill();

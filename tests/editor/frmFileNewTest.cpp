@@ -1,27 +1,12 @@
 #include "editor/frmFileNew.h"
-#include "editor/frmMain.h"
-#include "support/DialogDriver.h"
+#include "support/MainWindowFixture.h"
 
-#include "platform/core/MsgBox.h"
-#include "platform/core/ProgramPaths.h"
-#include "platform/qt/SharedForms.h"
-#include "scenario/Scenario.h"
-#include "scenario/tables/CommonTables.h"
-#include "scenario/tables/EditorTables.h"
-#include "support/MsgBoxRecorder.h"
-#include "support/SampleScenario.h"
-
-#include <QAction>
-#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTest>
-#include <gtest/gtest.h>
 
 namespace {
 class NewScenarioDialogTest : public ::testing::Test {
@@ -38,22 +23,10 @@ class NewScenarioDialogTest : public ::testing::Test {
         SetModalFormHook({});
         UnloadAllForms();
     }
-
     // Opens the shared dialog as the main window does and lets the action work on it.
-    frmFileNew& Run(const std::function<void(frmFileNew&)>& action) {
-        SetModalFormHook([&action](ModalForm& form) {
-            auto* dialogFound = OpenedAs<frmFileNew>(form);
-            if (!dialogFound) return;
-            auto& dialog = *dialogFound;
-            ShowActive(dialog);
-            action(dialog);
-        });
-        frmFileNew& dialog = SharedForm<frmFileNew>();
-        ShowModal(dialog);
-        SetModalFormHook({});
-        return dialog;
+    static frmFileNew& Run(const std::function<void(frmFileNew&)>& action) {
+        return OpenDialog<frmFileNew>([](frmFileNew&) {}, action);
     }
-
     // Name, file name, width, height, checked town size, grass.
     static std::tuple<QString, QString, QString, QString, int, bool> Offered(const frmFileNew& d) {
         int size = -1;
@@ -66,25 +39,6 @@ class NewScenarioDialogTest : public ::testing::Test {
                 size,
                 d.chkGrass->isChecked()};
     }
-
-    // Shows the dialog as the active window, so that keys and focus changes reach it.
-    static void ShowActive(frmFileNew& d) {
-        d.show();
-        d.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
-    }
-
-    // Replaces the box's text by typing, as the author does, then tabs out of it.
-    static void TypeAndLeave(frmFileNew& d, QLineEdit* box, const QString& text) {
-        ShowActive(d);
-        box->setFocus();
-        box->selectAll();
-        if (text.isEmpty()) QTest::keyClick(box, Qt::Key_Backspace);
-        QTest::keyClicks(box, text); // the first key replaces the selected text
-        QTest::keyClick(box, Qt::Key_Tab);
-        ASSERT_NE(QApplication::focusWidget(), box);
-    }
-
     MsgBoxRecorder boxes;
 };
 } // namespace
@@ -95,8 +49,8 @@ TEST_F(NewScenarioDialogTest, ACreatedScenarioKeepsItsSizesForNextTimeButNotItsN
                                          QString("1"), QString("1"), 1, false));
         d.txtScenName->setText("Moor Quest");
         d.txtFileName->setText("moor");
-        TypeAndLeave(d, d.txtOutWidth, "10");
-        TypeAndLeave(d, d.txtOutHeight, "3");
+        TypeInto(d.txtOutWidth, "10");
+        TypeInto(d.txtOutHeight, "3");
         QTest::mouseClick(d.optTownSize[2], Qt::LeftButton);
         d.chkGrass->setChecked(true);
         QTest::keyClick(d.txtScenName, Qt::Key_Return);
@@ -112,7 +66,6 @@ TEST_F(NewScenarioDialogTest, ACreatedScenarioKeepsItsSizesForNextTimeButNotItsN
               (std::array<int, 3>{10, 3, 2}));
     EXPECT_EQ(Scen.ScenStrings[0], "Moor Quest");
     EXPECT_EQ(ScenFile.ScenFileName, "moor.vrs");
-
     Run([](frmFileNew& d) {
         EXPECT_EQ(Offered(d), std::tuple(QString("Scenario name"), QString("filename"),
                                          QString("10"), QString("3"), 2, false));
@@ -120,63 +73,37 @@ TEST_F(NewScenarioDialogTest, ACreatedScenarioKeepsItsSizesForNextTimeButNotItsN
     });
 }
 
+// Neither Enter nor a click on OK goes on while a refused size is in the box; leaving it puts
+// the last size back.
 TEST_F(NewScenarioDialogTest, AnOutOfRangeSizeIsRefusedUntilTheBoxIsLeft) {
     const Scenario earlier = Scen;
     frmFileNew& dialog = Run([](frmFileNew& d) {
-        struct SizeBox {
-            QLineEdit* box;
-            const char* message;
-        };
-        const SizeBox boxes[] = {{d.txtOutWidth, "Outdoor width must be between 1 and 50."},
-                                 {d.txtOutHeight, "Outdoor height must be between 1 and 50."}};
-        ShowActive(d);
-        for (const SizeBox& size : boxes)
+        const std::pair<QLineEdit*, const char*> sizes[] = {
+            {d.txtOutWidth, "Outdoor width must be between 1 and 50."},
+            {d.txtOutHeight, "Outdoor height must be between 1 and 50."}};
+        for (const auto& [box, message] : sizes)
             for (const char* bad : {"0", "51"}) {
+                SCOPED_TRACE(bad);
                 MsgBoxRecorder local;
-                size.box->setFocus();
-                size.box->selectAll();
-                QTest::keyClicks(size.box, bad);
-                ASSERT_EQ(local.Calls().size(), 1u) << bad;
-                EXPECT_EQ(local.Calls()[0].text, size.message);
-                EXPECT_EQ(local.Calls()[0].title, "Error!");
-                QTest::keyClick(size.box, Qt::Key_Return); // refused without a further box
-                EXPECT_EQ(local.Calls().size(), 1u);
+                Type(box, bad);
+                EXPECT_EQ(local.Texts(), std::vector<std::string>{message});
+                EXPECT_EQ(local.Calls().at(0).title, "Error!");
+                QTest::keyClick(box, Qt::Key_Return);
+                QTest::mouseClick(d.cmdOK, Qt::LeftButton);
+                EXPECT_EQ(local.Calls().size(), 1u) << "no confirmation while the size is refused";
+                EXPECT_EQ(box->text(), bad);
                 EXPECT_TRUE(d.isVisible());
-                QTest::keyClick(size.box, Qt::Key_Tab);
-                EXPECT_EQ(size.box->text(), "1");
+                box->setFocus();
+                Leave(box);
+                EXPECT_EQ(box->text(), "1");
             }
-        // An empty box holds no size: the last one comes back.
-        MsgBoxRecorder local;
-        TypeAndLeave(d, d.txtOutHeight, "");
+        MsgBoxRecorder local; // an empty box holds no size: the last one comes back
+        TypeInto(d.txtOutHeight, "");
         EXPECT_EQ(d.txtOutHeight->text(), "1");
         QTest::keyClick(d.txtScenName, Qt::Key_Escape);
     });
     EXPECT_EQ(dialog.frmCancel, 2);
     EXPECT_TRUE(Scen == earlier);
-}
-
-TEST_F(NewScenarioDialogTest, EnterOrAClickOnOkWhileARefusedWidthIsInTheBoxDoesNothing) {
-    const Scenario earlier = Scen;
-    frmFileNew& dialog = SharedForm<frmFileNew>();
-    dialog.OnOpening();
-    ShowActive(dialog);
-    dialog.txtOutWidth->setFocus();
-    ASSERT_EQ(QApplication::focusWidget(), dialog.txtOutWidth);
-    dialog.txtOutWidth->selectAll();
-    QTest::keyClicks(dialog.txtOutWidth, "51");
-    ASSERT_EQ(boxes.Calls().size(), 1u);
-    EXPECT_EQ(boxes.Calls()[0].text, "Outdoor width must be between 1 and 50.");
-
-    QTest::keyClick(dialog.txtOutWidth, Qt::Key_Return);
-    EXPECT_EQ(boxes.Calls().size(), 1u) << "no confirmation while the width is refused";
-    EXPECT_EQ(dialog.txtOutWidth->text(), "51");
-    QTest::mouseClick(dialog.cmdOK, Qt::LeftButton);
-    EXPECT_EQ(boxes.Calls().size(), 1u) << "a click on OK is refused as well";
-    EXPECT_EQ(dialog.txtOutWidth->text(), "51");
-    EXPECT_TRUE(dialog.isVisible());
-    EXPECT_TRUE(Scen == earlier);
-    QTest::keyClick(dialog.txtOutWidth, Qt::Key_Escape);
-    EXPECT_FALSE(dialog.isVisible());
 }
 
 TEST_F(NewScenarioDialogTest, TheGrassBoxAndTheTownSizesHaveTheirPlaces) {
@@ -189,11 +116,24 @@ TEST_F(NewScenarioDialogTest, TheGrassBoxAndTheTownSizesHaveTheirPlaces) {
             << i;
 }
 
-TEST_F(NewScenarioDialogTest, CancellingTheConfirmationCreatesNothing) {
+// Escape and the close box cancel; Enter acts as OK, whose confirmation can be cancelled.
+TEST_F(NewScenarioDialogTest, CancellingTheDialogOrItsConfirmationCreatesNothing) {
     const Scenario earlier = Scen;
+    const std::function<void(frmFileNew&)> ways[] = {
+        [](frmFileNew& d) { QTest::keyClick(d.txtScenName, Qt::Key_Escape); },
+        [](frmFileNew& d) { d.close(); },
+        [](frmFileNew& d) {
+            d.txtOutWidth->setFocus();
+            QTest::keyClick(d.txtOutWidth, Qt::Key_Return);
+        },
+        [](frmFileNew& d) { Click(d.cmdOK); }};
     boxes.QueueAnswer(MsgBoxResult::Cancel);
-    frmFileNew& dialog = Run([](frmFileNew& d) { d.cmdOK_Click(); });
-    EXPECT_EQ(dialog.frmCancel, 2);
+    boxes.QueueAnswer(MsgBoxResult::Cancel);
+    for (const auto& way : ways)
+        EXPECT_EQ(Run(way).frmCancel, 2);
+    EXPECT_EQ(boxes.Calls().size(), 2u);
+    for (const MsgBoxCall& call : boxes.Calls())
+        EXPECT_EQ(call.title, "Creating Scenario.");
     EXPECT_TRUE(Scen == earlier);
     EXPECT_EQ(ScenFile.ScenFileName, "Earlier.vrs");
 }
@@ -212,51 +152,28 @@ TEST_F(NewScenarioDialogTest, AFileNameThatIsAPathIsRefusedAndTheDialogStaysOpen
     });
 }
 
-TEST_F(NewScenarioDialogTest, EscapeAndTheCloseBoxCancelAndEnterActsAsOk) {
-    frmFileNew& dialog = SharedForm<frmFileNew>();
-    dialog.OnOpening();
-    dialog.show();
-    QTest::keyClick(dialog.txtScenName, Qt::Key_Escape);
-    EXPECT_EQ(dialog.frmCancel, 2);
-
-    dialog.OnOpening();
-    dialog.show();
-    dialog.close();
-    EXPECT_EQ(dialog.frmCancel, 2) << "a close by the frame is no created scenario";
-
-    boxes.QueueAnswer(MsgBoxResult::Cancel);
-    dialog.OnOpening();
-    dialog.show();
-    dialog.txtOutWidth->setFocus();
-    QTest::keyClick(dialog.txtOutWidth, Qt::Key_Return);
-    ASSERT_EQ(boxes.Calls().size(), 1u);
-    EXPECT_EQ(boxes.Calls()[0].title, "Creating Scenario.");
-}
-
 TEST_F(NewScenarioDialogTest, FileNewShowsTheNewScenarioAndCancelKeepsTheEarlierOne) {
     frmMain window;
     window.FirstTime = true;
     window.Form_Activate();
-    SetModalFormHook([](ModalForm& form) {
-        auto* dFound = OpenedAs<frmFileNew>(form);
-        if (!dFound) return;
-        auto& d = *dFound;
-        d.txtScenName->setText("Fresh");
-        d.txtFileName->setText("fresh");
-        d.cmdOK_Click();
-    });
-    window.mnuFileNew_Click();
+    {
+        WindowScript script;
+        script.When<frmFileNew>([](frmFileNew& d) {
+            d.txtScenName->setText("Fresh");
+            d.txtFileName->setText("fresh");
+            Click(d.cmdOK);
+        });
+        window.mnuFileNew->trigger();
+    }
     EXPECT_TRUE(window.mnuScen->isEnabled());
     EXPECT_TRUE(window.mnuFileSave->isEnabled());
     EXPECT_EQ(window.Label2->text().left(9), "Town: 0 -");
     EXPECT_EQ(ScenFile.ScenFileName, "fresh.vrs");
-
     const Scenario created = Scen;
     window.List1->show();
-    SetModalFormHook([](ModalForm& form) {
-        if (auto* d = OpenedAs<frmFileNew>(form)) Click(d->cmdCancel);
-    });
-    window.mnuFileNew_Click();
+    WindowScript script;
+    script.When<frmFileNew>([](frmFileNew& d) { Click(d.cmdCancel); });
+    window.mnuFileNew->trigger();
     EXPECT_TRUE(Scen == created);
     EXPECT_TRUE(window.mnuScen->isEnabled());
     EXPECT_FALSE(window.List1->isVisibleTo(&window)); // the work area was cleared

@@ -4,28 +4,11 @@
 #include "dialogs/nodes/frmEditSpNode.h"
 #include "dialogs/nodes/frmEditText.h"
 #include "dialogs/records/frmEditMonster.h"
-#include "editor/frmMain.h"
-#include "support/DialogDriver.h"
+#include "platform/qt/QtText.h"
 #include "support/MainWindowFixture.h"
 
-#include "platform/core/ProgramPaths.h"
-#include "platform/qt/QtText.h"
-#include "platform/qt/SharedForms.h"
-#include "scenario/OwnLayout.h"
-#include "scenario/tables/CommonTables.h"
-#include "scenario/tables/EditorTables.h"
-#include "support/FileDialogScript.h"
-#include "support/MsgBoxRecorder.h"
-#include "support/SampleScenario.h"
-#include "support/TempFolder.h"
-
-#include <QAction>
-#include <QApplication>
 #include <QListWidget>
 #include <QMouseEvent>
-#include <QTest>
-#include <filesystem>
-#include <gtest/gtest.h>
 
 namespace {
 class RecordListPanelTest : public MainWindowFixture {
@@ -148,22 +131,38 @@ struct OpenedEditors {
     std::vector<std::tuple<std::string, int, int>> opened;
 };
 
+// Each list opens its record's editor on the entry double-clicked, and shows the entry
+// selected again; a double click off the entries opens nothing.
 TEST_F(RecordListPanelTest, ADoubleClickOpensTheRecordsEditorAndSelectsTheEntryAgain) {
     OpenedEditors editors;
-    const std::pair<QAction*, int> lists[] = {{window->mnuOutNodes, 3},
-                                              {window->mnuScenNodes, 200},
-                                              {window->mnuTownNodes, 99},
-                                              {window->mnuScenMonsters, 0}};
+    const std::pair<QAction*, int> lists[] = {
+        {window->mnuOutNodes, 3},      {window->mnuScenNodes, 200},  {window->mnuTownNodes, 99},
+        {window->mnuScenMonsters, 0},  {window->mnuTownDialogue, 9}, {window->mnuTownDialogue, 10},
+        {window->mnuTownDialogue, 99}, {window->mnuOutText, 107},    {window->mnuScenText, 319},
+        {window->mnuTownText, 20},     {window->mnuScenButtons, 59}, {window->mnuScenSpecItems, 4}};
+    const Scenario before = Scen;
     for (const auto& [action, row] : lists) {
         action->trigger();
+        List().setCurrentRow(-1);
+        QTest::mouseDClick(List().viewport(), Qt::LeftButton, {}, QPoint(-5, -5));
         QTest::mouseDClick(List().viewport(), Qt::LeftButton, {}, At(row));
         EXPECT_TRUE(List().isVisible());
-        EXPECT_EQ(List().currentRow(), row);
+        EXPECT_EQ(List().currentRow(), row) << action->text().toStdString();
     }
     using Opened = std::tuple<std::string, int, int>;
-    EXPECT_EQ(editors.opened,
-              (std::vector<Opened>{Opened{"node", 1, 3}, Opened{"node", 0, 200},
-                                   Opened{"node", 2, 99}, Opened{"monster", 0, 1}}));
+    EXPECT_EQ(editors.opened, (std::vector<Opened>{{"node", 1, 3},
+                                                   {"node", 0, 200},
+                                                   {"node", 2, 99},
+                                                   {"monster", 0, 1},
+                                                   {"personality", 0, 9},
+                                                   {"talk", 0, 0},
+                                                   {"talk", 0, 89},
+                                                   {"text", 1, 107},
+                                                   {"text", 0, 319},
+                                                   {"text", 2, 20},
+                                                   {"label", 0, 59},
+                                                   {"frmEditSpItem", 0, 0}}));
+    EXPECT_TRUE(Scen == before);
 
     // A double click whose first press moved the pointer with the button held opens nothing;
     // the next one, whose press does not move, opens the editor again.
@@ -177,41 +176,5 @@ TEST_F(RecordListPanelTest, ADoubleClickOpensTheRecordsEditorAndSelectsTheEntryA
     Send(QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, entry);
     DoubleClickAfterPress(entry);
     EXPECT_EQ(editors.opened.size(), 1u);
-}
-
-TEST_F(RecordListPanelTest, DialogueTextAndLabelListsOpenTheirEditors) {
-    OpenedEditors editors;
-    const std::pair<QAction*, int> lists[] = {
-        {window->mnuTownDialogue, 9}, {window->mnuTownDialogue, 10}, {window->mnuTownDialogue, 99},
-        {window->mnuOutText, 107},    {window->mnuScenText, 319},    {window->mnuTownText, 20},
-        {window->mnuScenButtons, 59}};
-    for (const auto& [action, row] : lists) {
-        action->trigger();
-        QTest::mouseDClick(List().viewport(), Qt::LeftButton, {}, At(row));
-        EXPECT_EQ(List().currentRow(), row);
-    }
-    using Opened = std::tuple<std::string, int, int>;
-    EXPECT_EQ(editors.opened, (std::vector<Opened>{{"personality", 0, 9},
-                                                   {"talk", 0, 0},
-                                                   {"talk", 0, 89},
-                                                   {"text", 1, 107},
-                                                   {"text", 0, 319},
-                                                   {"text", 2, 20},
-                                                   {"label", 0, 59}}));
-}
-
-TEST_F(RecordListPanelTest, ADoubleClickWithoutAnEntryDoesNothingAndOnASpecialItemOpensItsEditor) {
-    OpenedEditors editors;
-    window->mnuScenSpecItems->trigger();
-    const Scenario before = Scen;
-    List().setCurrentRow(-1);
-    QTest::mouseDClick(List().viewport(), Qt::LeftButton, {}, QPoint(-5, -5));
-    EXPECT_TRUE(List().isVisible());
-    EXPECT_TRUE(editors.opened.empty());
-    QTest::mouseDClick(List().viewport(), Qt::LeftButton, {}, At(4));
-    EXPECT_EQ(List().currentRow(), 4);
-    EXPECT_TRUE(Scen == before);
-    EXPECT_EQ(editors.opened,
-              (std::vector<std::tuple<std::string, int, int>>{{"frmEditSpItem", 0, 0}}));
 }
 } // namespace

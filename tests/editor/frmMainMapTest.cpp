@@ -1,36 +1,42 @@
+// The map editor of the main window: its views, palette, tools and placements, driven through
+// its menu entries and widget events.
+#include "dialogs/areas/frmReplaceTerrain.h"
+#include "dialogs/nodes/SpotNodeNumberDialog.h"
+#include "dialogs/nodes/frmEditSign.h"
+#include "dialogs/nodes/frmEditSpNode.h"
 #include "dialogs/records/frmEditTerrain.h"
-#include "editor/frmMain.h"
-#include "support/DialogDriver.h"
-#include "support/MainWindowFixture.h"
-
 #include "graphics/GraphicsSheets.h"
 #include "map/MapState.h"
+#include "map/tools/ToolState.h"
 #include "platform/qt/PictureBox.h"
-#include "platform/qt/SharedForms.h"
 #include "scenario/NewScenario.h"
 #include "scenario/ScenarioClearing.h"
-#include "scenario/tables/CommonTables.h"
-#include "scenario/tables/EditorTables.h"
-#include "support/SampleScenario.h"
+#include "support/MainWindowFixture.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QTest>
-#include <gtest/gtest.h>
-#include <memory>
 
 namespace {
-// The map editor of the main window, driven through its menu entries and widget events.
+constexpr int kSign = 120; // a terrain outside the walls, made a sign
+
+QImage Solid(QRgb colour) {
+    QImage image(4, 4, QImage::Format_RGB32);
+    image.fill(colour);
+    return image;
+}
+
 class MainWindowMapTest : public MainWindowFixture {
   protected:
     void SetUp() override {
         MainWindowFixture::SetUp();
+        savedIcons_ = {frmPics.iconPencil, frmPics.iconBrush};
+        frmPics.iconPencil = Solid(qRgb(0, 200, 0));
+        frmPics.iconBrush = Solid(qRgb(200, 0, 0));
         Map = MapState{};
+        Tools = ToolState{};
         Scen = MakeMinimalScenario();
         CreateTown(Scen, 0, "Large", 0, 0);
         CreateTown(Scen, 1, "Medium", 1, 0);
@@ -39,8 +45,21 @@ class MainWindowMapTest : public MainWindowFixture {
         for (std::int16_t x = 0; x < 2; ++x)
             for (std::int16_t y = 0; y < 2; ++y)
                 ClearOutdoorSection(Scen, x, y);
-        Scen.TerrainTypes[40].SpecialProperty = 11; // a sign terrain
+        Scen.TerrainTypes[40].SpecialProperty = 11; // sign terrains
+        Scen.TerrainTypes[kSign].SpecialProperty = 11;
         Start();
+    }
+    void TearDown() override {
+        MainWindowFixture::TearDown();
+        std::tie(frmPics.iconPencil, frmPics.iconBrush) = savedIcons_;
+    }
+    // Town 0 in the detail view, all terrain 0, view cell (i, j) showing grid cell (i, j).
+    void EditTown() {
+        window->mnuTownEdit->trigger();
+        for (int y = 0; y < 64; ++y)
+            for (int x = 0; x < 64; ++x)
+                Map.MapCells.At(x, y).Terrain = Scen.Towns[0].Terrain.At(x, y) = 0;
+        Map.MapCenter = {4, 4};
     }
 
     bool Shown(const QWidget* w) const { return w->isVisibleTo(window.get()); }
@@ -55,6 +74,28 @@ class MainWindowMapTest : public MainWindowFixture {
                          Qt::NoModifier);
         QApplication::sendEvent(w, &move);
     }
+    void ClickTool(int tool) {
+        QTest::mouseClick(window->cmdTool[static_cast<std::size_t>(tool)], Qt::LeftButton);
+    }
+    QRgb CursorColour() const { return window->picMap->cursor().pixmap().toImage().pixel(1, 1); }
+    void Mouse(QEvent::Type type, QPointF at, Qt::MouseButton button, Qt::MouseButtons held) {
+        QMouseEvent event(type, at, window->picMap->mapToGlobal(at), button, held, Qt::NoModifier);
+        QApplication::sendEvent(window->picMap, &event);
+    }
+    void Press(QPointF at) { Mouse(QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton); }
+    void DragTo(QPointF at) { Mouse(QEvent::MouseMove, at, Qt::NoButton, Qt::LeftButton); }
+    void Release(QPointF at) {
+        Mouse(QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
+    }
+    // A click with the tool on grid cell (x, y).
+    void ClickCell(int tool, int x, int y) {
+        ClickTool(tool);
+        Press({x * 28 + 5.0, y * 36 + 5.0});
+    }
+    static int TerrainAt(int x, int y) { return Scen.Towns[0].Terrain.At(x, y); }
+
+  private:
+    std::pair<QImage, QImage> savedIcons_;
 };
 
 TEST_F(MainWindowMapTest, TerrainCommandsShowTheMapPaletteAndTheToolsOfTheArea) {
@@ -152,26 +193,138 @@ TEST_F(MainWindowMapTest, PaletteClicksChooseTheTerrainOrMarkItInTerrainEditMode
     // In terrain edit mode a click opens the terrain's editor; the palette shows the edit.
     window->mnuScenTerrain->trigger();
     int opened = -1;
-    SetModalFormHook([&opened](ModalForm& form) {
-        auto* editorFound = OpenedAs<frmEditTerrain>(form);
-        if (!editorFound) return;
-        auto& editor = *editorFound;
+    WindowScript script;
+    script.When<frmEditTerrain>([&opened](frmEditTerrain& editor) {
         opened = editor.TerrNum;
         Scen.TerrainTypes[2].SpecialProperty = 11; // as if saved by the editor
-        form.close();
+        editor.close();
     });
     const QImage savedIcons = frmPics.imgTerDisp;
     frmPics.imgTerDisp = QImage(70, 21, QImage::Format_RGB32);
     frmPics.imgTerDisp.fill(Qt::red);
     const QRgb beforeIcon = window->picTerrain->surface().Pixel(2 * 17 + 1 + 9, 1 + 9);
     QTest::mouseClick(palette, Qt::LeftButton, {}, {2 * 17 + 5, 5}); // terrain 2
-    SetModalFormHook({});
-    UnloadAllForms();
     EXPECT_EQ(opened, 2);
     EXPECT_EQ((std::array<int, 3>{Map.SelectedTerrain, Map.PaintTerrain, Map.EraseTerrain}),
               (std::array<int, 3>{2, 40, 0}));
     EXPECT_NE(beforeIcon, 0xFFFF0000u);
     EXPECT_EQ(window->picTerrain->surface().Pixel(2 * 17 + 1 + 9, 1 + 9), 0xFFFF0000u);
     frmPics.imgTerDisp = savedIcons;
+}
+
+TEST_F(MainWindowMapTest, AButtonSelectsItsToolWithCaptionPromptAndCursor) {
+    EditTown();
+    EXPECT_EQ(window->cmdTool[1]->toolTip(), "Lg. Paint");
+    ClickTool(1);
+    EXPECT_EQ(window->CurrentTool, 1);
+    EXPECT_EQ(window->lblTool[0]->text(), QString::fromStdString(ToolCaptions[1][0]));
+    EXPECT_EQ(CursorColour(), qRgb(200, 0, 0));
+    // With a sign terrain selected the brushes and sprays give way to Draw Terrain.
+    Map.SelectedTerrain = 40;
+    ClickTool(3);
+    EXPECT_EQ(window->CurrentTool, 0);
+    EXPECT_EQ(window->lblTool[0]->text(), "Drawing Mode");
+    EXPECT_EQ(CursorColour(), qRgb(0, 200, 0));
+    // A rectangle's first corner is forgotten by any button.
+    ClickCell(6, 1, 1);
+    EXPECT_EQ(window->ClickStep, 1);
+    EXPECT_EQ(window->lblTool[1]->text(), "Select lower right corner.");
+    ClickTool(6);
+    EXPECT_EQ(window->ClickStep, 0);
+}
+
+TEST_F(MainWindowMapTest, OneShotButtonsLeaveTheCurrentToolAlone) {
+    EditTown();
+    ClickTool(2);
+    ClickTool(8);
+    EXPECT_FALSE(Map.ZoomView);
+    EXPECT_EQ(window->picMap->size(), QSize(388, 388));
+    EXPECT_EQ(window->lblTool[0]->text(), "");
+    ClickTool(8);
+    EXPECT_TRUE(Map.ZoomView);
+    // The terrain replacement opens its dialog; the map shows the result afterwards.
+    {
+        WindowScript script;
+        script.When<frmReplaceTerrain>([](frmReplaceTerrain& d) {
+            ChooseRow(d.lstTerrain[1], 5);
+            Click(d.cmdOK);
+        });
+        ClickTool(13);
+    }
+    EXPECT_EQ(window->CurrentTool, 2);
+    EXPECT_EQ(std::pair(int(Scen.Towns[0].Terrain.At(63, 0)), int(Map.MapCells.At(63, 0).Terrain)),
+              std::pair(5, 5));
+}
+
+TEST_F(MainWindowMapTest, PressAndDragPaintTheCellsUnderThePointer) {
+    EditTown();
+    Map.SelectedTerrain = 3;
+    Press({5, 5});
+    DragTo({20, 5});         // the same cell: nothing more
+    DragTo({28 + 5, 5});     // the next cell
+    DragTo({-10, 5});        // out of the picture
+    DragTo({9 * 28 + 2, 5}); // onto the margin
+    DragTo({2 * 28 + 5, 5});
+    Release({2 * 28 + 5, 5});
+    Mouse(QEvent::MouseMove, {4 * 28 + 5, 5}, Qt::NoButton, Qt::NoButton);
+    EXPECT_EQ(window->lblMapcell[4]->text(), "X: 4");
+    // A press on the margin, just left of the picture or with the right button changes nothing.
+    Press({9 * 28 + 1, 40});
+    Mouse(QEvent::MouseButtonPress, QPointF(-0.4, 80.0), Qt::LeftButton, Qt::LeftButton);
+    Mouse(QEvent::MouseButtonPress, {5, 80}, Qt::RightButton, Qt::RightButton);
+    Press({28 + 5, 4 * 36 + 5});
+    DragTo(QPointF(-0.4, 4 * 36 + 5.0)); // rounds down to the cell left of the picture
+    Release(QPointF(-0.4, 4 * 36 + 5.0));
+    EXPECT_EQ(
+        (std::vector<int>{TerrainAt(0, 0), TerrainAt(1, 0), TerrainAt(2, 0), TerrainAt(4, 0),
+                          TerrainAt(1, 4), TerrainAt(0, 4), TerrainAt(9, 1), TerrainAt(0, 2)}),
+        (std::vector<int>{3, 3, 3, 0, 3, 0, 0, 0}));
+    // The large brush from a button, then a press in the middle of the view.
+    ClickCell(1, 4, 4);
+    int painted = 0;
+    for (int y = 0; y < 64; ++y)
+        for (int x = 0; x < 64; ++x)
+            painted += TerrainAt(x, y) == 3;
+    EXPECT_EQ(painted, 69 + 2); // the disc around (4, 4) covers the third of the first cells
+}
+
+TEST_F(MainWindowMapTest, SignsAreMadeByTheirTerrainAndEditedWithTheSignTool) {
+    EditTown();
+    MsgBoxRecorder boxes;
+    Map.SelectedTerrain = kSign;
+    WindowScript script;
+    script.When<frmEditSign>([](frmEditSign& d) {
+        EXPECT_EQ(d.SignNum, 0);
+        Click(d.cmdOK);
+    });
+    ClickCell(0, 2, 3);
+    EXPECT_EQ(Scen.Towns[0].SignLocs[0], (Location{2, 3}));
+    script.When<frmEditSign>([](frmEditSign& d) {
+        EXPECT_EQ(d.SignNum, 0);
+        Click(d.cmdCancel);
+    });
+    ClickCell(10, 2, 3);
+    ClickCell(10, 5, 5); // no sign terrain here
+    EXPECT_EQ(boxes.Texts(), std::vector<std::string>{"This space is not a sign."});
+}
+
+TEST_F(MainWindowMapTest, SpecialSpotsTakeTheNodeChosenInTheirDialogs) {
+    EditTown();
+    Scen.Towns[0].SpecialNodes[5].Type = 3;
+    WindowScript script;
+    script.When<frmEditSpNode>([](frmEditSpNode& d) {
+        EXPECT_EQ(d.NodeSet, 2);
+        Click(d.cmdCancel);
+    });
+    ClickCell(14, 4, 4); // a cancelled new node makes no spot
+    EXPECT_EQ(Map.MapCells.At(4, 4).SpotIndex, -1);
+    script.When<frmSetSpecial>([](frmSetSpecial& d) {
+        EXPECT_EQ(d.Special, 0);
+        TypeInto(d.txtSpecNum, "5");
+        Click(d.cmdOK);
+    });
+    ClickCell(18, 4, 4);
+    EXPECT_EQ(Scen.Towns[0].SpecialSpots[0], (SpecialSpot{5, 4, 4}));
+    EXPECT_EQ(Map.MapCells.At(4, 4).SpotIndex, 0);
 }
 } // namespace

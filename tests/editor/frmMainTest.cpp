@@ -1,32 +1,16 @@
-#include "editor/frmMain.h"
-#include "support/MainWindowFixture.h"
-
-#include "platform/core/MsgBox.h"
-#include "platform/core/ProgramPaths.h"
 #include "platform/qt/HelpWindow.h"
 #include "platform/qt/PictureBox.h"
-#include "platform/qt/SharedForms.h"
 #include "scenario/OwnLayout.h"
-#include "scenario/tables/CommonTables.h"
-#include "scenario/tables/EditorTables.h"
-#include "support/FileDialogScript.h"
-#include "support/MsgBoxRecorder.h"
-#include "support/SampleScenario.h"
-#include "support/TempFolder.h"
+#include "support/MainWindowFixture.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QDialog>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QScreen>
 #include <QScrollBar>
-#include <QTest>
 #include <QTextBrowser>
 #include <QVBoxLayout>
-#include <filesystem>
-#include <gtest/gtest.h>
 #include <set>
 
 namespace {
@@ -76,11 +60,10 @@ TEST_F(MainWindowTest, BeforeAnyScenarioOnlyFileAndHelpCanBeUsed) {
                        window->mnuScenButtons, window->mnuTownDelete})
         EXPECT_TRUE(a->isEnabled());
     EXPECT_TRUE(window->mnuHelp->isEnabled());
-    EXPECT_FALSE(window->picMap->isVisibleTo(window.get()));
-    EXPECT_FALSE(window->List1->isVisibleTo(window.get()));
-    EXPECT_EQ(window->lblTool[0]->text(), "Drawing Mode");
-    EXPECT_EQ(window->CurrentTool, 0);
-    EXPECT_FALSE(window->FirstTime);
+    EXPECT_EQ((std::tuple(window->picMap->isVisibleTo(window.get()),
+                          window->List1->isVisibleTo(window.get()), window->lblTool[0]->text(),
+                          window->CurrentTool, window->FirstTime)),
+              std::tuple(false, false, QString("Drawing Mode"), 0, false));
     // Entries whose windows do not exist yet cannot be chosen.
     for (QAction* a : {window->mnuScenItemsShort, window->mnuScenDataDump, window->mnuTownRandItem})
         EXPECT_FALSE(a->isEnabled());
@@ -97,19 +80,18 @@ TEST_F(MainWindowTest, BeforeAnyScenarioOnlyFileAndHelpCanBeUsed) {
     EXPECT_TRUE(boxes.Calls().empty());
 }
 
-TEST_F(MainWindowTest, WindowActivationsAfterTheFirstShowingChangeNothing) {
+// Activations after the first showing (a message box or another program taking the activation
+// and giving it back) change nothing.
+TEST_F(MainWindowTest, OpeningShowsTheScenarioAndARejectedFileKeepsTheEarlierOne) {
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     window->CurrentTool = 7;
     PutFileText(files.File("Bad.vrs"), "not a scenario");
-    dialogs.Choose(files.File("Bad.vrs"));
+    dialogs.Choose(files.File("Bad.vrs")); // no earlier scenario: the state without one
     QTest::keyClick(window.get(), Qt::Key_O, Qt::ControlModifier);
-    ASSERT_EQ(boxes.Calls().size(), 1u);
     const auto noScenario =
         std::tuple(QString("Varno Scenario Editor"), kOff, QString("-"), QString("-"));
     EXPECT_EQ(State(), noScenario);
-
-    // A message box or another program takes the activation and gives it back.
     QWidget other;
     other.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
@@ -118,19 +100,11 @@ TEST_F(MainWindowTest, WindowActivationsAfterTheFirstShowingChangeNothing) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     EXPECT_EQ(State(), noScenario);
     EXPECT_EQ(window->CurrentTool, 7);
-}
-
-TEST_F(MainWindowTest, OpeningShowsTheScenarioAndARejectedFileKeepsTheEarlierOne) {
-    PutFileText(files.File("Bad.vrs"), "not a scenario");
-    OpenFile(files.File("Bad.vrs")); // no earlier scenario: the state without one
-    EXPECT_EQ(State(),
-              std::tuple(QString("Varno Scenario Editor"), kOff, QString("-"), QString("-")));
 
     const auto quest = std::tuple{QString("Varno Scenario Editor - Quest.vrs"), kOn,
                                   QString("Outdoors: 1, 0 - Marsh"), QString("Town: 2 - Town2")};
     OpenFile(WriteScenario(NamedScenario(3), "Quest.vrs"));
     EXPECT_EQ(State(), quest);
-    EXPECT_FALSE(window->picMap->isVisibleTo(window.get()));
     EXPECT_EQ(boxes.Calls().size(), 1u);
 
     OpenFile(files.File("Bad.vrs"));
@@ -175,38 +149,32 @@ TEST_F(MainWindowTest, SaveWritesIntoTheScenarioFolderAndSaveAsUnderTheNewName) 
     EXPECT_EQ(boxes.Calls()[0].text, "SaveScenarioV2Error encountered!\r\nErr# 6, Overflow");
 }
 
+// The list chosen again shows its first row, none selected.
 TEST_F(MainWindowTest, ButtonCaptionsListSixtyNumberedLabelsAndLockingGreysItsEntry) {
     OpenFile(WriteScenario(NamedScenario(2), "Quest.vrs"));
     Scen.ScenStrings[260] = "OK";
     Scen.ScenStrings[319] = "Leave";
-    window->mnuScenButtons_Click();
-    ASSERT_EQ(window->List1->count(), 60);
-    EXPECT_EQ(window->List1->item(0)->text(), "0 - OK");
-    EXPECT_EQ(window->List1->item(59)->text(), "59 - Leave");
-    EXPECT_EQ(window->ListMode, 10);
-    EXPECT_TRUE(window->List1->isVisibleTo(window.get()));
-
-    Scen.ListsLocked = 0; // locking the lists greys the entry at once
-    window->mnuScenLockLists_Click();
-    EXPECT_EQ(Scen.ListsLocked, 1);
-    EXPECT_FALSE(window->mnuScenLockLists->isEnabled());
-}
-
-TEST_F(MainWindowTest, AButtonCaptionListChosenAgainShowsItsFirstRow) {
-    OpenFile(WriteScenario(NamedScenario(2), "Quest.vrs"));
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     window->mnuScenButtons->trigger();
     QListWidget* list = window->List1;
+    ASSERT_EQ(list->count(), 60);
+    EXPECT_EQ(list->item(0)->text(), "0 - OK");
+    EXPECT_EQ(list->item(59)->text(), "59 - Leave");
+    EXPECT_EQ(window->ListMode, 10);
     list->setFocus();
     QTest::keyClick(list, Qt::Key_End);
     ASSERT_GT(list->verticalScrollBar()->value(), 0);
-
     window->mnuScenButtons->trigger();
     QApplication::processEvents(); // the list lays its rows out at the next pass
     EXPECT_EQ(list->verticalScrollBar()->value(), 0);
     EXPECT_EQ(list->itemAt(2, 2), list->item(0));
     EXPECT_EQ(list->currentRow(), -1);
+
+    Scen.ListsLocked = 0; // locking the lists greys the entry at once
+    window->mnuScenLockLists_Click();
+    EXPECT_EQ(Scen.ListsLocked, 1);
+    EXPECT_FALSE(window->mnuScenLockLists->isEnabled());
 }
 
 TEST_F(MainWindowTest, DeleteLastTownKeepsOneTownAndMovesOffADeletedCurrentTown) {
@@ -223,8 +191,8 @@ TEST_F(MainWindowTest, DeleteLastTownKeepsOneTownAndMovesOffADeletedCurrentTown)
     Scen.CurrentTown = 1;
     window->List1->show();
     window->mnuTownDelete_Click(); // the current town: the one before it becomes current
-    EXPECT_EQ(Scen.TownCount, 1);
-    EXPECT_EQ(Scen.CurrentTown, 0);
+    EXPECT_EQ((std::array<std::size_t, 2>{Scen.TownCount, Scen.CurrentTown}),
+              (std::array<std::size_t, 2>{1, 0}));
     EXPECT_EQ(window->Label2->text(), "Town: 0 - Town0");
     EXPECT_FALSE(window->List1->isVisibleTo(window.get()));
     EXPECT_TRUE(boxes.Calls().empty());
@@ -233,8 +201,8 @@ TEST_F(MainWindowTest, DeleteLastTownKeepsOneTownAndMovesOffADeletedCurrentTown)
     EXPECT_EQ((std::array<std::size_t, 2>{Scen.TownCount, Scen.Towns.size()}),
               (std::array<std::size_t, 2>{1, 1}));
     ASSERT_EQ(boxes.Calls().size(), 1u);
-    EXPECT_EQ(boxes.Calls()[0].title, "Error!");
-    EXPECT_EQ(boxes.Calls()[0].style, msgbox::Exclamation);
+    EXPECT_EQ(std::pair(boxes.Calls()[0].title, boxes.Calls()[0].style),
+              std::pair(std::string("Error!"), msgbox::Exclamation));
 }
 
 namespace {
@@ -254,10 +222,9 @@ TEST_F(MainWindowTest, TheMainWindowKeepsItsSizeAndOffersNoMaximiseButton) {
     window->show();
     const Qt::WindowFlags flags = window->windowFlags();
     // Without the customise hint a window manager heeds none of the button hints.
-    EXPECT_TRUE(flags.testFlag(Qt::CustomizeWindowHint));
-    EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint));
-    EXPECT_TRUE(flags.testFlag(Qt::WindowMinimizeButtonHint));
-    EXPECT_TRUE(flags.testFlag(Qt::WindowCloseButtonHint));
+    EXPECT_EQ(flags & (Qt::CustomizeWindowHint | Qt::WindowMaximizeButtonHint |
+                       Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+              Qt::CustomizeWindowHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     EXPECT_EQ(window->minimumSize(), window->maximumSize());
 }
 

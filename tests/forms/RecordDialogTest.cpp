@@ -1,14 +1,11 @@
 #include "forms/RecordDialog.h"
-
+#include "forms/MultiLineBox.h"
 #include "support/DialogDriver.h"
 #include "support/MsgBoxRecorder.h"
 
-#include <QApplication>
-#include <QLineEdit>
 #include <QPushButton>
-#include <QTest>
 #include <QVBoxLayout>
-#include <gtest/gtest.h>
+#include <array>
 #include <stdexcept>
 
 namespace {
@@ -16,26 +13,34 @@ struct Record {
     std::uint8_t level = 3;
     std::int16_t node = 7;
     std::int16_t extra = 5;
+    std::int16_t town = 0;
     bool operator==(const Record&) const = default;
 };
 
-// A dialog with one box of each kind the kit offers, over a record of the test's own.
+// A dialog with one box of each kind the kit offers, over a table of three records of the
+// test's own, stepped through with the arrows; its value list's first entry stands for no town.
 class SampleDialog : public RecordDialog {
   public:
-    SampleDialog(Record& record, LoadOn loadOn) : RecordDialog(loadOn), record_(record) {
+    SampleDialog(std::array<Record, 3>& table, LoadOn loadOn)
+        : RecordDialog(loadOn), table_(table) {
         auto* layout = new QVBoxLayout(this);
         for (QLineEdit** box : {&txtLevel, &txtNode, &txtExtra, &txtName}) {
             *box = new QLineEdit(this);
             layout->addWidget(*box);
         }
+        lstTown = new QComboBox(this);
+        left = new QPushButton("<", this);
+        right = new QPushButton(">", this);
         auto* ok = new QPushButton("OK", this);
         auto* cancel = new QPushButton("Cancel", this);
-        layout->addWidget(ok);
-        layout->addWidget(cancel);
+        for (QWidget* w : std::initializer_list<QWidget*>{lstTown, left, right, ok, cancel})
+            layout->addWidget(w);
         SetButtons(ok, cancel);
+        SetArrows(left, right);
         BindNumber(txtLevel, &copy.level, {"Level", 0, 50});
         BindNumber(txtNode, &copy.node, {"Node", -1, 99, -1});
         BindNumber(txtExtra, &copy.extra, {"Extra", 0, 100, 0, NumberRule::Check::OnFocusLoss});
+        BindList(lstTown, &copy.town, "Not Assigned").Fill({" 0 - Harbour", " 1 - Fort"});
         Connect(txtName, &QLineEdit::textChanged, [](const QString& text) {
             if (text == "boom") throw std::out_of_range("no such slot");
         });
@@ -45,81 +50,81 @@ class SampleDialog : public RecordDialog {
     QLineEdit* txtNode = nullptr;
     QLineEdit* txtExtra = nullptr;
     QLineEdit* txtName = nullptr;
+    QComboBox* lstTown = nullptr;
+    QPushButton* left = nullptr;
+    QPushButton* right = nullptr;
     Record copy;
+    int number = 0;
     int loads = 0;
     int cancels = 0;
     bool throwOnSave = false;
+    bool refuse = false; // the record cannot be edited after all
 
   protected:
     void LoadRecord() override {
         ++loads;
-        copy = record_;
+        if (refuse) CloseOnOpening();
+        copy = table_[static_cast<std::size_t>(number)];
     }
     void ShowRecord() override { txtLevel->setFocus(); }
     bool SaveRecord() override {
         if (throwOnSave) throw std::out_of_range("vector::at");
-        record_ = copy;
+        table_[static_cast<std::size_t>(number)] = copy;
         return true;
     }
     void Cancelled() override { ++cancels; }
+    int RecordCount() const override { return 3; }
+    int RecordNumber() const override { return number; }
+    void SetRecordNumber(int n) override { number = n; }
 
   private:
-    Record& record_;
+    std::array<Record, 3>& table_;
 };
 
 class RecordDialogTest : public ::testing::Test {
   protected:
     std::vector<std::string> Shown() const { return boxes.Texts(); }
 
-    Record record;
+    std::array<Record, 3> table{};
+    Record& record = table[0];
     MsgBoxRecorder boxes;
 };
 } // namespace
 
 TEST_F(RecordDialogTest, LeavingABoxTakesAnAcceptedEntryAndPutsBackARejectedOne) {
+    // The box, what is typed, what it shows once left, the messages and the record saved by OK.
+    // An emptied box takes its empty value; a lone minus sign is no number: the last one stays.
     struct Case {
+        QLineEdit* SampleDialog::*box;
         const char* typed;
         const char* shownAfterLeaving;
         std::vector<std::string> messages;
         Record saved;
     };
     const Case cases[] = {
-        {"12", "12", {}, {12, 7, 5}},
-        {"51", "3", {"Level must be between 0 and 50."}, {3, 7, 5}},
-        {"x", "3", {"Level must be numeric."}, {3, 7, 5}},
-        {"", "0", {}, {0, 7, 5}},
+        {&SampleDialog::txtLevel, "12", "12", {}, {12, 7, 5}},
+        {&SampleDialog::txtLevel, "51", "3", {"Level must be between 0 and 50."}, {3, 7, 5}},
+        {&SampleDialog::txtLevel, "x", "3", {"Level must be numeric."}, {3, 7, 5}},
+        {&SampleDialog::txtLevel, "", "0", {}, {0, 7, 5}},
+        {&SampleDialog::txtNode, "", "-1", {}, {3, -1, 5}},
+        {&SampleDialog::txtNode, "-", "7", {}, {3, 7, 5}},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
         record = {};
-        SampleDialog dialog(record, RecordDialog::LoadOn::EveryOpening);
+        SampleDialog dialog(table, RecordDialog::LoadOn::EveryOpening);
+        QLineEdit* box = dialog.*c.box;
         MsgBoxRecorder local;
         OpenWindow(dialog, [&] {
             EXPECT_EQ(dialog.txtLevel->text(), "3");
-            Type(dialog.txtLevel, c.typed);
-            QTest::keyClick(dialog.txtLevel, Qt::Key_Tab);
-            EXPECT_EQ(dialog.txtLevel->text(), c.shownAfterLeaving) << c.typed;
+            TypeInto(box, c.typed);
+            EXPECT_EQ(box->text(), c.shownAfterLeaving);
             QTest::mouseClick(dialog.cmdOK, Qt::LeftButton);
         });
-        EXPECT_EQ(local.Texts(), c.messages) << c.typed;
-        EXPECT_EQ(record, c.saved) << c.typed;
+        EXPECT_EQ(local.Texts(), c.messages);
+        EXPECT_EQ(record, c.saved);
         EXPECT_FALSE(dialog.isVisible());
     }
-}
-
-TEST_F(RecordDialogTest, AnEmptiedBoxShowsAndTakesItsEmptyValue) {
-    SampleDialog dialog(record, RecordDialog::LoadOn::EveryOpening);
-    OpenWindow(dialog, [&] {
-        Type(dialog.txtNode, "");
-        QTest::keyClick(dialog.txtNode, Qt::Key_Tab);
-        EXPECT_EQ(dialog.txtNode->text(), "-1");
-        EXPECT_EQ(dialog.copy.node, -1);
-        Type(dialog.txtNode, "-"); // accepted while typing, but no number: the last one stays
-        QTest::keyClick(dialog.txtNode, Qt::Key_Tab);
-        EXPECT_EQ(dialog.txtNode->text(), "-1");
-        QTest::keyClick(dialog.txtName, Qt::Key_Escape);
-    });
-    EXPECT_TRUE(boxes.Calls().empty());
-    EXPECT_EQ(record, Record{});
 }
 
 // A mouse click on OK once took the focus from a box holding a rejected entry, which put the
@@ -128,7 +133,7 @@ TEST_F(RecordDialogTest, NeitherEnterNorAClickOnOkClosesOverARejectedEntry) {
     for (const bool click : {false, true}) {
         SCOPED_TRACE(click ? "click" : "Enter");
         record = {};
-        SampleDialog dialog(record, RecordDialog::LoadOn::EveryOpening);
+        SampleDialog dialog(table, RecordDialog::LoadOn::EveryOpening);
         const auto press = [&] {
             if (click)
                 QTest::mouseClick(dialog.cmdOK, Qt::LeftButton);
@@ -149,25 +154,11 @@ TEST_F(RecordDialogTest, NeitherEnterNorAClickOnOkClosesOverARejectedEntry) {
     EXPECT_EQ(Shown(), std::vector<std::string>(2, "Level must be between 0 and 50."));
 }
 
-TEST_F(RecordDialogTest, EscapeAndTheCloseBoxCancelWithoutSaving) {
-    SampleDialog dialog(record, RecordDialog::LoadOn::EveryOpening);
-    OpenWindow(dialog, [&] {
-        Type(dialog.txtLevel, "20");
-        QTest::keyClick(dialog.txtLevel, Qt::Key_Escape);
-    });
-    OpenWindow(dialog, [&] {
-        EXPECT_EQ(dialog.txtLevel->text(), "3") << "each opening loads the record again";
-        Type(dialog.txtLevel, "20");
-        dialog.close();
-    });
-    EXPECT_EQ(dialog.cancels, 2);
-    EXPECT_EQ(record, Record{});
-    EXPECT_FALSE(dialog.isVisible());
-}
-
-TEST_F(RecordDialogTest, OpeningIsSilentAndClearsTheErrorFlag) {
-    record.level = 200; // a stored value beyond the box's bounds is shown without a message
-    SampleDialog dialog(record, RecordDialog::LoadOn::EveryOpening);
+// Escape and the close box cancel without saving; each opening loads the record again, silent
+// about a stored value beyond the box's bounds, and clears the error flag.
+TEST_F(RecordDialogTest, CancellingSavesNothingAndOpeningIsSilentAndClearsTheErrorFlag) {
+    record.level = 200;
+    SampleDialog dialog(table, RecordDialog::LoadOn::EveryOpening);
     OpenWindow(dialog, [&] {
         EXPECT_EQ(dialog.txtLevel->text(), "200");
         Type(dialog.txtLevel, "77");
@@ -176,14 +167,19 @@ TEST_F(RecordDialogTest, OpeningIsSilentAndClearsTheErrorFlag) {
     });
     OpenWindow(dialog, [&] {
         EXPECT_FALSE(dialog.BadInput);
-        QTest::keyClick(dialog.txtNode, Qt::Key_Return);
+        EXPECT_EQ(dialog.txtLevel->text(), "200");
+        Type(dialog.txtLevel, "20");
+        dialog.close();
     });
+    EXPECT_EQ(dialog.cancels, 2);
+    EXPECT_EQ(record, (Record{200, 7, 5}));
+    OpenWindow(dialog, [&] { QTest::keyClick(dialog.txtNode, Qt::Key_Return); });
     EXPECT_EQ(Shown(), std::vector<std::string>{"Level must be between 0 and 50."});
     EXPECT_FALSE(dialog.isVisible());
 }
 
 TEST_F(RecordDialogTest, ABoxCheckedOnLeavingIsReplacedAtOnceAndBlocksOkUntilLeftAccepted) {
-    SampleDialog dialog(record, RecordDialog::LoadOn::EveryOpening);
+    SampleDialog dialog(table, RecordDialog::LoadOn::EveryOpening);
     OpenWindow(dialog, [&] {
         Type(dialog.txtExtra, "300");
         EXPECT_TRUE(boxes.Calls().empty()) << "no check while typing";
@@ -203,7 +199,7 @@ TEST_F(RecordDialogTest, ABoxCheckedOnLeavingIsReplacedAtOnceAndBlocksOkUntilLef
 }
 
 TEST_F(RecordDialogTest, ADialogLoadedOnItsFirstOpeningKeepsItsWorkingCopyUntilClosed) {
-    SampleDialog dialog(record, RecordDialog::LoadOn::FirstOpening);
+    SampleDialog dialog(table, RecordDialog::LoadOn::FirstOpening);
     OpenWindow(dialog, [&] {
         Type(dialog.txtLevel, "9");
         QTest::keyClick(dialog.txtLevel, Qt::Key_Tab);
@@ -227,7 +223,7 @@ TEST_F(RecordDialogTest, ADialogLoadedOnItsFirstOpeningKeepsItsWorkingCopyUntilC
 }
 
 TEST_F(RecordDialogTest, AnErrorInAHandlerIsReportedWithItsNumberAndTheDialogGoesOn) {
-    SampleDialog dialog(record, RecordDialog::LoadOn::EveryOpening);
+    SampleDialog dialog(table, RecordDialog::LoadOn::EveryOpening);
     OpenWindow(dialog, [&] {
         Type(dialog.txtName, "boom");
         dialog.throwOnSave = true;
@@ -243,4 +239,75 @@ TEST_F(RecordDialogTest, AnErrorInAHandlerIsReportedWithItsNumberAndTheDialogGoe
         EXPECT_EQ(call.title, "Error");
     }
     EXPECT_EQ(record.level, 4);
+}
+
+TEST_F(RecordDialogTest, TheArrowsSaveTheEntryLeftAndWrapAtBothEnds) {
+    table = {{{1, 7, 5, 0}, {2, 7, 5, 7}, {3, 7, 5, -1}}};
+    SampleDialog dialog(table, RecordDialog::LoadOn::FirstOpening);
+    OpenWindow(dialog, [&] {
+        Type(dialog.txtLevel, "9");
+        QTest::mouseClick(dialog.left, Qt::LeftButton); // the click takes the typed value over
+        EXPECT_EQ(dialog.number, 2);
+        EXPECT_EQ(dialog.txtLevel->text(), "3");
+        QTest::mouseClick(dialog.right, Qt::LeftButton);
+        EXPECT_EQ(dialog.number, 0);
+        EXPECT_EQ(dialog.txtLevel->text(), "9");
+        Type(dialog.txtLevel, "77");                     // refused as it is typed
+        QTest::mouseClick(dialog.right, Qt::LeftButton); // as Enter: no step, the entry stays
+        EXPECT_EQ(dialog.number, 0);
+        EXPECT_EQ(dialog.txtLevel->text(), "77");
+        QTest::mouseClick(dialog.cmdCancel, Qt::LeftButton);
+    });
+    EXPECT_EQ(table[0].level, 9);
+    EXPECT_EQ(boxes.Calls().size(), 1u);
+}
+
+TEST_F(RecordDialogTest, AValueListSelectsByValueAndKeepsAValueItDoesNotList) {
+    table = {{{1, 7, 5, 0}, {2, 7, 5, 7}, {3, 7, 5, -1}}};
+    SampleDialog dialog(table, RecordDialog::LoadOn::FirstOpening);
+    OpenWindow(dialog, [&] {
+        EXPECT_EQ(dialog.lstTown->currentIndex(), 1); // town 0, after "Not Assigned"
+        EXPECT_EQ(dialog.lstTown->itemText(0), "Not Assigned");
+        dialog.lstTown->setFocus();
+        QTest::keyClick(dialog.lstTown, Qt::Key_Home); // the author chooses no town
+        QTest::mouseClick(dialog.right, Qt::LeftButton);
+        EXPECT_EQ(dialog.lstTown->currentIndex(), -1); // town 7 is not listed
+        QTest::mouseClick(dialog.right, Qt::LeftButton);
+        EXPECT_EQ(dialog.lstTown->currentIndex(), 0);
+        QTest::mouseClick(dialog.cmdOK, Qt::LeftButton);
+    });
+    EXPECT_EQ(table[0].town, -1);
+    EXPECT_EQ(table[1].town, 7);
+}
+
+TEST_F(RecordDialogTest, ADialogThatClosesOnOpeningIsNotSeenAndLoadsAgainNextTime) {
+    table = {{{1, 7, 5, 0}, {2, 7, 5, 7}, {3, 7, 5, -1}}};
+    SampleDialog dialog(table, RecordDialog::LoadOn::FirstOpening);
+    dialog.refuse = true;
+    bool seen = false;
+    OpenWindow(dialog, [&] { seen = true; });
+    EXPECT_FALSE(seen);
+    EXPECT_FALSE(dialog.isVisible());
+    dialog.refuse = false;
+    OpenWindow(dialog, [&] {
+        seen = true;
+        QTest::keyClick(dialog.txtLevel, Qt::Key_Escape);
+    });
+    EXPECT_TRUE(seen);
+    EXPECT_EQ(dialog.loads, 2);
+}
+
+TEST(MultiLineBox, TheLimitHoldsForTypingButATextSetByCodeIsShownWhole) {
+    MultiLineBox box(10, nullptr);
+    box.SetModelText("one\r\ntwo");
+    EXPECT_EQ(box.toPlainText(), "one\ntwo");
+    box.setFocus();
+    box.moveCursor(QTextCursor::End);
+    QTest::keyClicks(&box, "abcdef"); // 8 bytes held, room for 2 more
+    EXPECT_EQ(box.ModelText(), "one\r\ntwoab");
+    box.SetModelText(std::string(20, 'x'));
+    EXPECT_EQ(box.ModelText().size(), 20u);
+    box.moveCursor(QTextCursor::End);
+    QTest::keyClick(&box, Qt::Key_Backspace); // shortening is always allowed
+    EXPECT_EQ(box.ModelText().size(), 19u);
 }

@@ -59,8 +59,6 @@ class PicturePickerTest : public ::testing::Test {
         return {shown, marked, arrows};
     }
 
-    static void Click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); }
-
   private:
     PictureHolders savedPics_;
     std::int16_t savedCustomLoaded_ = 0;
@@ -81,118 +79,98 @@ TEST_F(PicturePickerTest, OpensOnThePageOfTheCurrentPictureWithItMarked) {
                         {5, 40, 1, 36, 4, true},
                         // Below -1 is no picture either.
                         {3, -5, 0, 36, -1, true}};
-    for (const Row& r : rows) {
-        std::tuple<int, int, bool> seen;
-        int page = -1;
-        Pick(r.set, static_cast<std::int16_t>(r.select), [&](frmSelectIcon& p) {
-            seen = Page(p);
-            page = p.CurrentPage();
+    for (const Row& r : rows)
+        Pick(r.set, static_cast<std::int16_t>(r.select), [&r](frmSelectIcon& p) {
+            EXPECT_EQ(std::tuple_cat(std::make_tuple(p.CurrentPage()), Page(p)),
+                      std::make_tuple(r.page, r.shown, r.marked, r.arrows))
+                << "kind " << r.set << " picture " << r.select;
             Click(p.cmdOK);
         });
-        EXPECT_EQ(page, r.page) << "kind " << r.set << " picture " << r.select;
-        EXPECT_EQ(seen, std::make_tuple(r.shown, r.marked, r.arrows))
-            << "kind " << r.set << " picture " << r.select;
-    }
 }
 
 TEST_F(PicturePickerTest, ArrowsWrapAndTheSelectionComesBackWithItsPage) {
     std::vector<std::tuple<int, int, int>> pages; // page, cells shown, marked
-    auto note = [&pages](const frmSelectIcon& p) {
-        const auto [shown, marked, arrows] = Page(p);
-        pages.emplace_back(p.CurrentPage(), shown, marked);
-    };
-    frmSelectIcon& picker = Pick(6, -1, [&](frmSelectIcon& p) {
-        Click(p.cmdScrollLeft); // from page 0 to the last page
-        note(p);
-        Click(p.cmdScrollRight); // and round to page 0
-        note(p);
-        Click(p.cmdScrollRight);
-        Click(p.picSelect[3]); // picture 39, by its cell
-        note(p);
-        Click(p.cmdScrollLeft);
-        note(p);
-        Click(p.cmdScrollRight);
-        note(p);
-        Click(p.optSelect[5]); // picture 41, by its button
-        note(p);
+    frmSelectIcon& picker = Pick(6, -1, [&pages](frmSelectIcon& p) {
+        // To the last page and round to page 0; picture 39 by its cell; back and forth;
+        // picture 41 by its button.
+        const std::vector<std::vector<QWidget*>> steps = {
+            {p.cmdScrollLeft}, {p.cmdScrollRight}, {p.cmdScrollRight, p.picSelect[3]},
+            {p.cmdScrollLeft}, {p.cmdScrollRight}, {p.optSelect[5]}};
+        for (const auto& clicks : steps) {
+            for (QWidget* w : clicks)
+                Click(w);
+            const auto [shown, marked, arrows] = Page(p);
+            pages.emplace_back(p.CurrentPage(), shown, marked);
+        }
         Click(p.cmdOK);
     });
     const std::vector<std::tuple<int, int, int>> expected = {{7, 1, -1},  {0, 36, -1}, {1, 36, 3},
                                                              {0, 36, -1}, {1, 36, 3},  {1, 36, 5}};
     EXPECT_EQ(pages, expected);
-    EXPECT_EQ(picker.PictureSelect, 41);
-    EXPECT_FALSE(picker.CancelFlag);
-}
-
-TEST_F(PicturePickerTest, OkWithoutAChoiceGivesBackNone) {
-    frmSelectIcon& picker = Pick(3, -1, [](frmSelectIcon& p) { Click(p.cmdOK); });
-    EXPECT_EQ(picker.PictureSelect, -1);
-    EXPECT_FALSE(picker.CancelFlag);
-    // Enter is OK too; a click on the marked button keeps it marked.
-    picker.CancelFlag = true;
-    Pick(2, 7, [](frmSelectIcon& p) {
-        Click(p.optSelect[7]);
-        QTest::keyClick(&p, Qt::Key_Return);
-    });
     EXPECT_EQ(std::make_pair(int{picker.PictureSelect}, picker.CancelFlag),
-              std::make_pair(7, false));
+              std::make_pair(41, false));
 }
 
-TEST_F(PicturePickerTest, CancelEscapeAndTheCloseBoxKeepTheCallersPicture) {
-    const std::function<void(frmSelectIcon&)> ways[] = {
-        [](frmSelectIcon& p) { Click(p.cmdCancel); },
-        [](frmSelectIcon& p) { QTest::keyClick(&p, Qt::Key_Escape); },
-        [](frmSelectIcon& p) { p.close(); }};
-    for (std::size_t w = 0; w < std::size(ways); ++w) {
-        frmSelectIcon& picker = Pick(3, 100, [&](frmSelectIcon& p) {
-            Click(p.picSelect[5]);
-            ways[w](p);
-        });
+// OK (or Enter) gives back the choice, none included; a click on the marked button keeps it
+// marked. Cancel, Escape and the close box keep the caller's picture.
+TEST_F(PicturePickerTest, OkGivesBackTheChoiceAndTheOtherWaysOutKeepTheCallersPicture) {
+    struct Row {
+        int set, select;
+        std::function<void(frmSelectIcon&)> act;
+        int given;
+        bool cancelled;
+    };
+    const Row rows[] = {
+        {3, -1, [](frmSelectIcon& p) { Click(p.cmdOK); }, -1, false},
+        {2, 7,
+         [](frmSelectIcon& p) {
+             Click(p.optSelect[7]);
+             QTest::keyClick(&p, Qt::Key_Return);
+         },
+         7, false},
+        {3, 100, [](frmSelectIcon& p) { Click(p.cmdCancel); }, 100, true},
+        {3, 100, [](frmSelectIcon& p) { QTest::keyClick(&p, Qt::Key_Escape); }, 100, true},
+        {3, 100, [](frmSelectIcon& p) { p.close(); }, 100, true}};
+    for (const Row& r : rows) {
+        SharedForm<frmSelectIcon>().CancelFlag = !r.cancelled;
+        frmSelectIcon& picker =
+            Pick(r.set, static_cast<std::int16_t>(r.select), [&r](frmSelectIcon& p) {
+                if (r.cancelled) Click(p.picSelect[5]); // a choice that is then dropped
+                r.act(p);
+            });
         EXPECT_EQ(std::make_pair(int{picker.PictureSelect}, picker.CancelFlag),
-                  std::make_pair(100, true))
-            << "way " << w;
+                  std::make_pair(r.given, r.cancelled))
+            << r.set << " " << r.select;
     }
     // The next opening starts again from the caller's picture.
-    std::tuple<int, int, bool> seen;
-    Pick(3, 100, [&](frmSelectIcon& p) {
-        seen = Page(p);
+    Pick(3, 100, [](frmSelectIcon& p) {
+        EXPECT_EQ(std::get<1>(Page(p)), 28);
         Click(p.cmdCancel);
     });
-    EXPECT_EQ(std::get<1>(seen), 28);
 }
 
 TEST_F(PicturePickerTest, CustomPicturesFollowTheSheetHeight) {
     frmPics.imgCustomPics = QImage(280, 108, QImage::Format_RGB32);
     frmPics.imgCustomPics.fill(qRgb(10, 20, 30));
     CustomPicsLoaded = -1;
-    std::tuple<int, int, bool> seen;
     QRgb drawn = 0;
-    frmSelectIcon& picker = Pick(0, -1, [&](frmSelectIcon& p) {
-        seen = Page(p);
+    frmSelectIcon& picker = Pick(0, -1, [&drawn](frmSelectIcon& p) {
+        EXPECT_EQ(Page(p), std::make_tuple(30, -1, false));
         drawn = p.picSelect[29]->picture->surface().Pixel(5, 5);
         Click(p.picSelect[29]);
         Click(p.cmdOK);
     });
-    EXPECT_EQ(seen, std::make_tuple(30, -1, false));
     EXPECT_EQ(drawn, qRgb(10, 20, 30));
     EXPECT_EQ(picker.PictureSelect, 29);
-
-    // Four rows make pictures 0..39: two pages.
-    frmPics.imgCustomPics = QImage(280, 144, QImage::Format_RGB32);
-    Pick(0, 38, [&](frmSelectIcon& p) {
-        seen = Page(p);
-        Click(p.cmdOK);
-    });
-    EXPECT_EQ(seen, std::make_tuple(4, 2, true));
-
-    // Without a custom sheet there is nothing to show or pick.
-    frmPics.imgCustomPics = QImage();
-    CustomPicsLoaded = 0;
-    Pick(0, 4, [&](frmSelectIcon& p) {
-        seen = Page(p);
-        Click(p.cmdOK);
-    });
-    EXPECT_EQ(seen, std::make_tuple(0, -1, false));
+    // Four rows make pictures 0..39: two pages. Without a sheet there is nothing to pick.
+    for (int rows : {4, 0}) {
+        frmPics.imgCustomPics = rows ? QImage(280, 36 * rows, QImage::Format_RGB32) : QImage();
+        CustomPicsLoaded = rows ? -1 : 0;
+        Pick(0, rows ? 38 : 4, [rows](frmSelectIcon& p) {
+            EXPECT_EQ(Page(p), rows ? std::make_tuple(4, 2, true) : std::make_tuple(0, -1, false));
+            Click(p.cmdOK);
+        });
+    }
     EXPECT_EQ(picker.PictureSelect, 4);
 }
 } // namespace

@@ -36,3 +36,24 @@ void RecordEditorTest::PickPicture(int picture) {
 void RecordEditorTest::CancelPicker() {
     When<frmSelectIcon>([](frmSelectIcon& picker) { Click(picker.cmdCancel); });
 }
+
+std::vector<QString> Shown(std::initializer_list<const QWidget*> controls) {
+    std::vector<QString> texts;
+    for (const QWidget* c : controls) {
+        if (const auto* label = qobject_cast<const QLabel*>(c)) texts.push_back(label->text());
+        if (const auto* box = qobject_cast<const QLineEdit*>(c)) texts.push_back(box->text());
+        if (const auto* list = qobject_cast<const QComboBox*>(c))
+            texts.push_back(list->currentText());
+    }
+    return texts;
+}
+
+std::vector<QString> ShownAfterClicks(const QWidget* label,
+                                      std::initializer_list<QWidget*> clicks) {
+    std::vector<QString> texts;
+    for (QWidget* c : clicks) {
+        Click(c);
+        texts.push_back(Shown({label}).front());
+    }
+    return texts;
+}

@@ -6,6 +6,8 @@
 #include "support/DialogDriver.h"
 #include "support/MsgBoxRecorder.h"
 
+#include <QComboBox>
+#include <QLabel>
 #include <QPushButton>
 #include <functional>
 #include <optional>
@@ -44,3 +46,8 @@ class RecordEditorTest : public ::testing::Test {
     PictureHolders savedPics_;
     std::int16_t savedCustomLoaded_ = 0;
 };
+
+// What the controls show: a label's or a box's text, a list's current entry.
+std::vector<QString> Shown(std::initializer_list<const QWidget*> controls);
+// Clicks each control in turn and notes what the label shows after each click.
+std::vector<QString> ShownAfterClicks(const QWidget* label, std::initializer_list<QWidget*> clicks);

@@ -1,4 +1,5 @@
 #include "RecordEditorDriver.h"
+#include "support/Ints.h"
 
 #include "dialogs/records/frmEditSaveItem.h"
 #include "dialogs/records/frmScenDet.h"
@@ -7,17 +8,17 @@
 
 #include <QLabel>
 #include <QRadioButton>
-#include <QTest>
 
 namespace {
 class ScenarioDetailsTest : public RecordEditorTest {
   protected:
-    frmScenDet& Details(std::function<void(frmScenDet&)> action) {
-        return Open<frmScenDet>([](frmScenDet&) {}, std::move(action));
+    void Details(std::function<void(frmScenDet&)> action) {
+        Open<frmScenDet>([](frmScenDet&) {}, std::move(action));
     }
-    frmScenIntroText& Intro(std::function<void(frmScenIntroText&)> action) {
-        return Open<frmScenIntroText>([](frmScenIntroText&) {}, std::move(action));
+    void Intro(std::function<void(frmScenIntroText&)> action) {
+        Open<frmScenIntroText>([](frmScenIntroText&) {}, std::move(action));
     }
+    using Version = std::array<std::uint8_t, 3>;
 };
 
 // The flag-name window, opened as the menu opens it, and active.
@@ -35,10 +36,9 @@ TEST_F(ScenarioDetailsTest, ShowsTheHeaderBytesUnderTheirDialogNamesAndStoresEve
     Scen.ScenDifficulty = 1; // the byte the dialog shows as the rating
     Scen.ScenStrings[10] = "You died.";
     Details([](frmScenDet& d) {
-        EXPECT_EQ(d.txtVersion[0]->text(), " 1");
-        EXPECT_EQ(d.txtVersion[1]->text(), " 0");
-        EXPECT_TRUE(d.optDifficulty[2]->isChecked());
-        EXPECT_TRUE(d.optRating[1]->isChecked());
+        EXPECT_EQ(std::make_pair(d.txtVersion[0]->text(), d.txtVersion[1]->text()),
+                  std::make_pair(QString(" 1"), QString(" 0")));
+        EXPECT_TRUE(d.optDifficulty[2]->isChecked() && d.optRating[1]->isChecked());
         EXPECT_EQ(d.txtDeath[0]->text(), "You died.");
         Click(d.optRating[3]);     // "NC-17"
         Click(d.optDifficulty[0]); // "Low Level (1-8)"
@@ -47,9 +47,8 @@ TEST_F(ScenarioDetailsTest, ShowsTheHeaderBytesUnderTheirDialogNamesAndStoresEve
         Type(d.txtCredit1, QString(300, 'c'));
         QTest::keyClick(d.txtName, Qt::Key_Return);
     });
-    EXPECT_EQ(Scen.ScenDifficulty, 3);
-    EXPECT_EQ(Scen.ScenRating, 0);
-    EXPECT_EQ(Scen.ScenVersion, (std::array<std::uint8_t, 3>{1, 0, 0}));
+    EXPECT_EQ(Ints(Scen.ScenDifficulty, Scen.ScenRating), (std::vector<int>{3, 0}));
+    EXPECT_EQ(Scen.ScenVersion, (Version{1, 0, 0}));
     EXPECT_EQ(Scen.ScenStrings[0], "The Vale");
     EXPECT_EQ(Scen.ScenStrings[1], std::string(255, 'c')) << "texts stop at 255 as typed";
     EXPECT_EQ(Scen.ScenStrings[10], "You died.");
@@ -70,22 +69,19 @@ TEST_F(ScenarioDetailsTest, ARefusedVersionKeepsTheDialogOpenUntilCorrected) {
             EXPECT_FALSE(d.isVisible());
         });
         EXPECT_EQ(Messages().size(), before + 1);
-        EXPECT_EQ(Scen.ScenVersion, (std::array<std::uint8_t, 3>{1, 25, 3}));
+        EXPECT_EQ(Scen.ScenVersion, (Version{1, 25, 3}));
     }
-}
-
-TEST_F(ScenarioDetailsTest, OkRechecksEveryVersionBoxNotOnlyTheLastChanged) {
-    Scen.ScenVersion = {1, 2, 3};
+    // OK checks every box again, not only the last changed.
     Details([this](frmScenDet& d) {
         Type(d.txtVersion[0], "300");
         Type(d.txtVersion[1], "4"); // clears the error flag that the first box set
-        ASSERT_EQ(Messages().size(), 1u);
+        const std::size_t before = Messages().size();
         Click(d.cmdOK);
         EXPECT_TRUE(d.isVisible());
-        EXPECT_EQ(Messages().size(), 2u) << "the first box is refused again";
+        EXPECT_EQ(Messages().size(), before + 1) << "the first box is refused again";
         Click(d.cmdCancel);
     });
-    EXPECT_EQ(Scen.ScenVersion, (std::array<std::uint8_t, 3>{1, 2, 3}));
+    EXPECT_EQ(Scen.ScenVersion, (Version{1, 25, 3}));
 }
 
 TEST_F(ScenarioDetailsTest, IntroIconFromThePickerIsDroppedByCancelAndKeptByOk) {
@@ -100,7 +96,6 @@ TEST_F(ScenarioDetailsTest, IntroIconFromThePickerIsDroppedByCancelAndKeptByOk) 
     });
     EXPECT_EQ(Scen.ScenIcon, 3);
     EXPECT_NE(Scen.ScenStrings[9], "Beware.");
-
     Intro([this](frmScenIntroText& d) {
         CancelPicker();
         Click(d.cmdSelectIcon);
@@ -119,17 +114,15 @@ TEST_F(ScenarioDetailsTest, FlagNamesWrapSaveOnEachStepAndJumpByNumber) {
     EXPECT_EQ(names.lblSD1->text(), "0");
     Type(names.txtSD1, "First");
     Click(names.cmdScrollLeft);
-    EXPECT_EQ(names.lblSD1->text(), "299");
-    EXPECT_EQ(names.txtSD1->text(), "Last");
+    EXPECT_EQ(std::make_pair(names.lblSD1->text(), names.txtSD1->text()),
+              std::make_pair(QString("299"), QString("Last")));
     EXPECT_EQ(Scen.StuffDoneNames[0].Name, "First");
     Click(names.cmdScrollRight);
     EXPECT_EQ(names.lblSD1->text(), "0");
-
     Type(names.lblSD1, "300");
     EXPECT_EQ(names.lblSD1->text(), "0") << "a refused number never stays";
     ASSERT_EQ(Messages().size(), 1u);
-    Type(names.lblSD1, "5");
-    Leave(names.lblSD1);
+    TypeInto(names.lblSD1, "5");
     EXPECT_EQ(names.txtSD2[3]->text(), "three");
     Click(names.cmdDelete[3]);
     EXPECT_TRUE(names.txtSD2[3]->text().isEmpty());
@@ -139,7 +132,6 @@ TEST_F(ScenarioDetailsTest, FlagNamesWrapSaveOnEachStepAndJumpByNumber) {
     EXPECT_FALSE(names.isVisible());
     EXPECT_TRUE(Scen.StuffDoneNames[5].ValueNames[3].empty());
     EXPECT_TRUE(Scen.StuffDoneNames[6].Name.empty());
-
     EXPECT_EQ(OpenFlagNames().lblSD1->text(), "0") << "each opening starts at flag 0";
     Click(names.cmdOK);
 }
@@ -150,7 +142,6 @@ TEST_F(ScenarioDetailsTest, FlagNamesStayUsableBesideTheMainWindowAndAModalDialo
     frmStuffDone& names = OpenFlagNames();
     EXPECT_FALSE(names.isModal());
     Type(names.txtSD1, "typed, not saved");
-
     // Another window of the program takes the focus: coming back shows the stored names.
     mainWindow.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&mainWindow));
@@ -158,7 +149,6 @@ TEST_F(ScenarioDetailsTest, FlagNamesStayUsableBesideTheMainWindowAndAModalDialo
     names.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&names));
     EXPECT_EQ(names.txtSD1->text(), "set elsewhere");
-
     // A modal dialog opened while the names are open works, and the names stay open.
     Open<frmEditSaveItem>([](frmEditSaveItem&) {},
                           [](frmEditSaveItem& d) {

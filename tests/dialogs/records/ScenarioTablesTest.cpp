@@ -1,4 +1,5 @@
 #include "RecordEditorDriver.h"
+#include "support/Ints.h"
 
 #include "dialogs/nodes/frmEditSpNode.h"
 #include "dialogs/records/frmEditSaveItem.h"
@@ -38,16 +39,21 @@ class ScenarioTablesTest : public RecordEditorTest {
         Scen.ScenSpecialNodes[40] = kFreeNode;
         Scen.Towns[1].SpecialNodes[10] = kFreeNode;
     }
-    frmEventTimers& Timers(std::int32_t type, std::function<void(frmEventTimers&)> action) {
-        return Open<frmEventTimers>([type](frmEventTimers& d) { d.EventType = type; },
-                                    std::move(action));
+    void Timers(std::int32_t type, std::function<void(frmEventTimers&)> action) {
+        Open<frmEventTimers>([type](frmEventTimers& d) { d.EventType = type; }, std::move(action));
     }
-    frmTransport& Transports(std::int16_t type, std::function<void(frmTransport&)> action) {
-        return Open<frmTransport>([type](frmTransport& d) { d.TransportType = type; },
-                                  std::move(action));
+    // The scenario timers show ten rows under their labels, a town's eight under its own.
+    static void ExpectRows(frmEventTimers& d, int type) {
+        EXPECT_EQ(d.lblLabel1[0]->isVisible(), type == 0);
+        EXPECT_EQ(d.lblLabel2[0]->isVisible(), type == 2);
+        for (int i = 0; i < frmEventTimers::kRows; ++i)
+            EXPECT_EQ(d.txtMoves[static_cast<std::size_t>(i)]->isVisible(), i < (type ? 8 : 10));
     }
-    frmEditSpItem& EditSpItem(std::int16_t n, std::function<void(frmEditSpItem&)> action) {
-        return Open<frmEditSpItem>([n](frmEditSpItem& d) { d.SpItemNum = n; }, std::move(action));
+    void Transports(std::function<void(frmTransport&)> action) {
+        Open<frmTransport>([](frmTransport& d) { d.TransportType = 1; }, std::move(action));
+    }
+    void EditSpItem(std::int16_t n, std::function<void(frmEditSpItem&)> action) {
+        Open<frmEditSpItem>([n](frmEditSpItem& d) { d.SpItemNum = n; }, std::move(action));
     }
 };
 } // namespace
@@ -55,53 +61,28 @@ class ScenarioTablesTest : public RecordEditorTest {
 TEST_F(ScenarioTablesTest, SavedItemAreasTakeTypedValuesAndRefuseWhatABoxCannotHold) {
     Scen.SavedItemAreas[0] = {-1, 0, 0, 0, 0};
     const auto stored = Scen.SavedItemAreas;
-    Open<frmEditSaveItem>([](frmEditSaveItem&) {},
-                          [this](frmEditSaveItem& d) {
-                              EXPECT_EQ(d.txtData[0]->text(), "-1");
-                              const char* typed[] = {"5", "10", "12", "20", "22"};
-                              for (std::size_t k = 0; k < 5; ++k)
-                                  Type(d.txtData[10 + k], typed[k]);
-                              Type(d.txtData[1], "");
-                              Leave(d.txtData[1]);
-                              EXPECT_EQ(d.txtData[1]->text(), "0");
-                              // A side is a byte: 256 is refused, and the box gets its value back.
-                              for (const char* refused : {"abc", "256"}) {
-                                  Type(d.txtData[13], refused);
-                                  Leave(d.txtData[13]);
-                                  EXPECT_EQ(d.txtData[13]->text(), "20");
-                              }
-                              // One message for each refused key: "a", "ab", "abc", "256".
-                              EXPECT_EQ(Messages().size(), 4u);
-                              Click(d.cmdCancel);
-                          });
-    EXPECT_EQ(Scen.SavedItemAreas, stored) << "Cancel stores nothing";
-
-    Open<frmEditSaveItem>([](frmEditSaveItem&) {},
-                          [](frmEditSaveItem& d) {
-                              const char* typed[] = {"5", "10", "12", "20", "22"};
-                              for (std::size_t k = 0; k < 5; ++k)
-                                  Type(d.txtData[10 + k], typed[k]);
-                              QTest::keyClick(d.txtData[14], Qt::Key_Return);
-                          });
+    for (bool ok : {false, true})
+        Open<frmEditSaveItem>([](frmEditSaveItem&) {},
+                              [this, ok, &stored](frmEditSaveItem& d) {
+                                  const char* typed[] = {"5", "10", "12", "20", "22"};
+                                  for (std::size_t k = 0; k < 5; ++k)
+                                      Type(d.txtData[10 + k], typed[k]);
+                                  if (ok) return QTest::keyClick(d.txtData[14], Qt::Key_Return);
+                                  EXPECT_EQ(d.txtData[0]->text(), "-1");
+                                  TypeInto(d.txtData[1], "");
+                                  EXPECT_EQ(d.txtData[1]->text(), "0");
+                                  // A side is a byte: 256 is refused; the box gets its value back.
+                                  for (const char* refused : {"abc", "256"}) {
+                                      TypeInto(d.txtData[13], refused);
+                                      EXPECT_EQ(d.txtData[13]->text(), "20");
+                                  }
+                                  // One message for each refused key: "a", "ab", "abc", "256".
+                                  EXPECT_EQ(Messages().size(), 4u);
+                                  Click(d.cmdCancel);
+                                  EXPECT_EQ(Scen.SavedItemAreas, stored) << "Cancel stores nothing";
+                              });
     EXPECT_EQ(Scen.SavedItemAreas[2], (SavedItemArea{5, 10, 12, 20, 22}));
     EXPECT_EQ(Scen.SavedItemAreas[0], stored[0]);
-}
-
-TEST_F(ScenarioTablesTest, TimerSetsShowTheirRowsAndLabels) {
-    struct Case {
-        std::int32_t type;
-        int rows;
-    };
-    for (const Case c : {Case{0, 10}, Case{2, 8}}) {
-        SCOPED_TRACE(c.type);
-        Timers(c.type, [c](frmEventTimers& d) {
-            EXPECT_EQ(d.lblLabel1[0]->isVisible(), c.type == 0);
-            EXPECT_EQ(d.lblLabel2[0]->isVisible(), c.type == 2);
-            for (int i = 0; i < frmEventTimers::kRows; ++i)
-                EXPECT_EQ(d.txtMoves[static_cast<std::size_t>(i)]->isVisible(), i < c.rows) << i;
-            Click(d.cmdCancel);
-        });
-    }
 }
 
 TEST_F(ScenarioTablesTest, TownTimersEditTheCurrentTownWithTownNodes) {
@@ -110,6 +91,7 @@ TEST_F(ScenarioTablesTest, TownTimersEditTheCurrentTownWithTownNodes) {
     const auto scenarioMoves = Scen.EventTimerMoves;
     std::int16_t offered = -1;
     Timers(2, [&](frmEventTimers& d) {
+        ExpectRows(d, 2);
         Type(d.txtMoves[7], "25"); // not a multiple of 10, stored all the same
         Type(d.txtSpNode[7], "-1");
         When<frmEditSpNode>([&](frmEditSpNode& e) {
@@ -122,8 +104,8 @@ TEST_F(ScenarioTablesTest, TownTimersEditTheCurrentTownWithTownNodes) {
         Click(d.cmdOK);
     });
     EXPECT_EQ(offered, 10);
-    EXPECT_EQ(Scen.Towns[1].TimerMoves[7], 25);
-    EXPECT_EQ(Scen.Towns[1].TimerNodes[7], offered);
+    EXPECT_EQ(Ints(Scen.Towns[1].TimerMoves[7], Scen.Towns[1].TimerNodes[7]),
+              (std::vector<int>{25, 10}));
     EXPECT_EQ(Scen.EventTimerMoves, scenarioMoves);
 }
 
@@ -140,13 +122,13 @@ TEST_F(ScenarioTablesTest, CancelOnANewNodeLeavesNoReferenceToAFreeNode) {
     Scen.EventTimerNodes[2] = -1;
     std::int16_t offered = -1;
     Timers(0, [&](frmEventTimers& d) {
+        ExpectRows(d, 0);
         cancelNewNode(offered);
         Click(d.cmdButton[2]);
         EXPECT_EQ(d.txtSpNode[2]->text(), "-1");
         Click(d.cmdOK);
     });
-    EXPECT_EQ(offered, 40);
-    EXPECT_EQ(Scen.EventTimerNodes[2], -1);
+    EXPECT_EQ(Ints(offered, Scen.EventTimerNodes[2]), (std::vector<int>{40, -1}));
 
     Scen.SpecialItems[4].Node = -1;
     offered = -1;
@@ -156,8 +138,7 @@ TEST_F(ScenarioTablesTest, CancelOnANewNodeLeavesNoReferenceToAFreeNode) {
         EXPECT_EQ(d.txtSpNode->text(), "-1");
         Click(d.cmdOK);
     });
-    EXPECT_EQ(offered, 40);
-    EXPECT_EQ(Scen.SpecialItems[4].Node, -1);
+    EXPECT_EQ(Ints(offered, Scen.SpecialItems[4].Node), (std::vector<int>{40, -1}));
 }
 
 TEST_F(ScenarioTablesTest, SpecialItemTextsAreScenarioStringsSavedOnEachStep) {
@@ -192,7 +173,7 @@ TEST_F(ScenarioTablesTest, TransportPagesWrapAndCoordinatesFollowTheTownSize) {
     Scen.Horses[20] = {200, 7, 8, 0}; // names no town of the scenario
     const auto stored = Scen.Horses;
     const auto boats = Scen.Boats;
-    Transports(1, [this](frmTransport& d) {
+    Transports([this](frmTransport& d) {
         EXPECT_TRUE(d.lblLabel2[2]->isVisible()) << "the horse note";
         EXPECT_FALSE(d.txtXcoord[0]->isVisible());
         Click(d.cmdScrollLeft);
@@ -207,8 +188,7 @@ TEST_F(ScenarioTablesTest, TransportPagesWrapAndCoordinatesFollowTheTownSize) {
         for (const Case c : {Case{0, "47", false}, Case{0, "48", true}, Case{1, "31", false},
                              Case{1, "32", true}}) {
             const QString before = d.txtXcoord[c.row]->text();
-            Type(d.txtXcoord[c.row], c.typed);
-            Leave(d.txtXcoord[c.row]);
+            TypeInto(d.txtXcoord[c.row], c.typed);
             EXPECT_EQ(d.txtXcoord[c.row]->text(), c.refused ? before : c.typed) << c.typed;
         }
         EXPECT_EQ(Messages().size(), 2u);
@@ -224,10 +204,9 @@ TEST_F(ScenarioTablesTest, TransportPagesWrapAndCoordinatesFollowTheTownSize) {
     });
     EXPECT_EQ(Scen.Horses, stored) << "Cancel writes nothing";
 
-    Transports(1, [](frmTransport& d) {
+    Transports([](frmTransport& d) {
         Click(d.cmdScrollLeft);
-        Type(d.txtYcoord[0], "");
-        Leave(d.txtYcoord[0]);
+        TypeInto(d.txtYcoord[0], "");
         EXPECT_EQ(d.txtYcoord[0]->text(), "0");
         Choose(d.lstTown[1], 0);
         Click(d.cmdOK);

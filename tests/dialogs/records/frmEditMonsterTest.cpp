@@ -1,179 +1,145 @@
 #include "RecordEditorDriver.h"
+#include "support/Ints.h"
 
 #include "dialogs/records/frmEditMonstAbility.h"
 #include "dialogs/records/frmEditMonster.h"
 #include "dialogs/records/frmMonstPicSize.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
-#include <QTest>
 
 namespace {
-MonsterType& Monster(int n) {
-    return Scen.MonsterTypes[static_cast<std::size_t>(n)];
+MonsterType& Monster() {
+    return Scen.MonsterTypes[20];
 }
 
 class MonsterEditorTest : public RecordEditorTest {
   protected:
     void SetUp() override {
         RecordEditorTest::SetUp();
-        MonsterType m;
-        m.Name = "Ogre  chief         ";
-        m.Picture = 51;
-        m.TalkPicture = 4;
-        m.Kind = 9;
-        m.Level = 12;
-        m.Health = 90;
-        m.Armor = 6;
-        m.Skill = 8;
-        m.Speed = 5;
-        m.Attitude = 3;
-        m.Treasure = 2;
-        m.AttackTypes = {6, 1, 9};
-        m.AttackDice = {3, 1, 0};
-        m.AttackSides = {8, 4, 0};
-        m.ItemDropped = -1;
-        m.ChanceDrop = 10;
-        m.FireRes = 2;
-        m.CreateGenerate = 11;
-        m.CreateExtra = 40;
-        Monster(20) = m;
+        Monster() = {.Name = "Ogre  chief         ",
+                     .Picture = 51,
+                     .TalkPicture = 4,
+                     .Kind = 9,
+                     .Health = 90,
+                     .Speed = 5,
+                     .Attitude = 3,
+                     .ItemDropped = -1,
+                     .ChanceDrop = 10,
+                     .AttackTypes = {6, 1, 9},
+                     .AttackDice = {3, 1, 0},
+                     .AttackSides = {8, 4, 0},
+                     .CreateGenerate = 11,
+                     .CreateExtra = 40,
+                     .ColdRes = 2};
     }
-
-    frmEditMonster& Edit(std::int16_t number, std::function<void(frmEditMonster&)> action) {
-        return Open<frmEditMonster>([number](frmEditMonster& d) { d.MonstNum = number; },
-                                    std::move(action));
+    void Edit(std::function<void(frmEditMonster&)> action) {
+        Open<frmEditMonster>([](frmEditMonster& d) { d.MonstNum = 20; }, std::move(action));
+    }
+    // The editor opens the monster's abilities and is then cancelled; returns the members as
+    // the abilities dialog left them.
+    MonsterAbilityMembers Abilities(std::function<void(frmEditMonstAbility&)> action) {
+        When<frmEditMonstAbility>(std::move(action));
+        MonsterAbilityMembers members;
+        Edit([&members](frmEditMonster& d) {
+            Click(d.cmdAbilities);
+            members = d.Copy;
+            Click(d.cmdCancel);
+        });
+        return members;
+    }
+    // The picker's custom picture, then the size dialog answered by action.
+    void PickCustom(int picture, std::function<void(frmMonstPicSize&)> size) {
+        PickPicture(picture);
+        When<frmMonstPicSize>(std::move(size));
+    }
+    static std::vector<QString> Pict(frmEditMonster& d) {
+        return Shown({d.lblPict, d.lblPicWidth, d.lblPicHeight});
     }
 };
 } // namespace
 
 TEST_F(MonsterEditorTest, ShowsTheRecordAndSavesEditsOnOk) {
     Scen.ListsLocked = 1; // the lock concerns the order of the list, not its records
-    Edit(20, [](frmEditMonster& d) {
-        EXPECT_EQ(d.lblMonstNum->text(), "20");
-        EXPECT_EQ(d.txtName->text(), "Ogre  chief");
-        EXPECT_EQ(d.lblPict->text(), "51");
-        EXPECT_EQ(d.lblPicWidth->text(), "1");
-        EXPECT_EQ(d.lblPicHeight->text(), "2");
-        EXPECT_EQ(d.txtHealth->text(), "90");
-        EXPECT_EQ(d.lstType->currentText(), "Giant");
-        EXPECT_EQ(d.lstAttack[0]->currentText(), "Clubs");
+    MonsterType expected = Monster();
+    Edit([](frmEditMonster& d) {
+        EXPECT_EQ(
+            Shown({d.txtName, d.lblPict, d.lblPicWidth, d.lblPicHeight, d.lstType, d.lstAttack[0]}),
+            (std::vector<QString>{"Ogre  chief", "51", "1", "2", "Giant", "Clubs"}));
         EXPECT_TRUE(d.optAttitude[3]->isChecked());
-        EXPECT_EQ(d.txtAttackDSide[0]->text(), "8");
-
-        Type(d.txtLevel, "40");
-        Leave(d.txtLevel);
         Type(d.txtName, "Ogre king");
         Choose(d.lstType, 2);
         Choose(d.lstAttack[1], 5);
         Click(d.optAttitude[1]);
-        Type(d.txtTreasure, "4");
-        QTest::keyClick(d.txtTreasure, Qt::Key_Return);
+        QTest::keyClick(d.txtName, Qt::Key_Return);
     });
-    const MonsterType& m = Monster(20);
-    EXPECT_EQ(m.Level, 40);
-    EXPECT_EQ(m.Treasure, 4);
-    EXPECT_EQ(m.Name, "Ogre king           ");
-    EXPECT_EQ(m.Kind, 2);
-    EXPECT_EQ(m.AttackTypes[1], 5);
-    EXPECT_EQ(m.AttackTypes[2], 9);
-    EXPECT_EQ(m.Attitude, 1);
+    expected.Name = "Ogre king           ";
+    expected.Kind = 2;
+    expected.AttackTypes[1] = 5; // the third attack type has no control and is kept
+    expected.Attitude = 1;
+    EXPECT_EQ(Monster(), expected);
     EXPECT_EQ(Scen.ListsLocked, 1);
     EXPECT_TRUE(Messages().empty());
 }
 
-TEST_F(MonsterEditorTest, NoHealthOrSpeedIsShownAndSavedAsOne) {
-    Monster(20).Health = 0;
-    Monster(20).Speed = 0;
-    Edit(20, [](frmEditMonster& d) {
-        EXPECT_EQ(d.txtHealth->text(), "1");
-        EXPECT_EQ(d.txtSpeed->text(), "1");
-        Click(d.cmdOK);
-    });
-    EXPECT_EQ(Monster(20).Health, 1);
-    EXPECT_EQ(Monster(20).Speed, 1);
-}
-
-// The attack frame once stretched to the height of the column beside it.
-TEST_F(MonsterEditorTest, TheHandToHandFrameIsNoTallerThanWhatItHolds) {
-    Edit(20, [](frmEditMonster& d) {
+TEST_F(MonsterEditorTest, NoHealthOrSpeedIsOneAndAttackDiceDecideTheSides) {
+    Monster().Health = 0;
+    Monster().Speed = 0;
+    Edit([](frmEditMonster& d) {
+        EXPECT_EQ(Shown({d.txtHealth, d.txtSpeed}), (std::vector<QString>{"1", "1"}));
+        // The attack frame once stretched to the height of the column beside it.
         const QGroupBox* frame = nullptr;
         for (const QGroupBox* box : d.findChildren<QGroupBox*>())
             if (box->title() == "Hand to Hand Combat:") frame = box;
         ASSERT_NE(frame, nullptr);
         EXPECT_LE(frame->height(), frame->sizeHint().height());
-        Click(d.cmdCancel);
-    });
-}
-
-TEST_F(MonsterEditorTest, AttackDiceDecideTheSides) {
-    Edit(20, [](frmEditMonster& d) {
-        Type(d.txtAttackDice[0], "0");
-        Leave(d.txtAttackDice[0]);
-        EXPECT_EQ(d.txtAttackDSide[0]->text(), "0");
-        Type(d.txtAttackDice[2], "3");
-        Leave(d.txtAttackDice[2]);
-        EXPECT_EQ(d.txtAttackDSide[2]->text(), "1");
-        Type(d.txtAttackDice[1], "");
-        Leave(d.txtAttackDice[1]);
+        TypeInto(d.txtAttackDice[0], "0");
+        TypeInto(d.txtAttackDice[2], "3");
+        TypeInto(d.txtAttackDice[1], "");
         EXPECT_EQ(d.txtAttackDice[1]->text(), "0");
-        EXPECT_EQ(d.txtAttackDSide[1]->text(), "0");
+        EXPECT_EQ(Shown({d.txtAttackDSide[0], d.txtAttackDSide[1], d.txtAttackDSide[2]}),
+                  (std::vector<QString>{"0", "0", "1"}));
         Click(d.cmdOK);
     });
-    EXPECT_EQ(Monster(20).AttackDice, (std::array<std::uint8_t, 3>{0, 0, 3}));
-    EXPECT_EQ(Monster(20).AttackSides, (std::array<std::uint8_t, 3>{0, 0, 1}));
+    EXPECT_EQ(Ints(Monster().Health, Monster().Speed), (std::vector<int>{1, 1}));
+    EXPECT_EQ(Monster().AttackDice, (std::array<std::uint8_t, 3>{0, 0, 3}));
+    EXPECT_EQ(Monster().AttackSides, (std::array<std::uint8_t, 3>{0, 0, 1}));
 }
 
+// The custom number follows the size entered; a cancelled picker changes nothing and a
+// cancelled size keeps the old size.
 TEST_F(MonsterEditorTest, CustomPictureTakesItsNumberFromTheSizeEntered) {
-    PickPicture(7);
-    When<frmMonstPicSize>([](frmMonstPicSize& s) {
+    Monster().Picture = 3005;
+    CancelPicker();
+    PickCustom(9, [](frmMonstPicSize& s) {
+        EXPECT_EQ(Shown({s.txtPicWidth, s.txtPicHeight}), (std::vector<QString>{"1", "2"}));
+        Click(s.cmdCancel);
+    });
+    PickCustom(7, [](frmMonstPicSize& s) {
         Type(s.txtPicWidth, "2");
         Type(s.txtPicHeight, "1");
         Click(s.cmdOK);
     });
     PickPicture(120);
-    Edit(20, [](frmEditMonster& d) {
-        Click(d.cmdPicCustom);
-        EXPECT_EQ(d.lblPict->text(), "2007");
-        EXPECT_EQ(d.lblPicWidth->text(), "2");
-        EXPECT_EQ(d.lblPicHeight->text(), "1");
+    Edit([](frmEditMonster& d) {
+        EXPECT_EQ(ShownAfterClicks(d.lblPict, {d.cmdPicCustom, d.cmdPicCustom, d.cmdPicCustom}),
+                  (std::vector<QString>{"3005", "3009", "2007"}));
+        EXPECT_EQ(Pict(d), (std::vector<QString>{"2007", "2", "1"}));
         Click(d.cmdPicPicture);
-        EXPECT_EQ(d.lblPict->text(), "120");
-        EXPECT_EQ(d.lblPicWidth->text(), "2");
-        EXPECT_EQ(d.lblPicHeight->text(), "2");
+        EXPECT_EQ(Pict(d), (std::vector<QString>{"120", "2", "2"}));
         Click(d.cmdOK);
     });
-    EXPECT_EQ(Monster(20).Picture, 120);
-}
-
-TEST_F(MonsterEditorTest, CancelledPickerChangesNothingAndCancelledSizeKeepsTheOldSize) {
-    Monster(20).Picture = 3005;
-    CancelPicker();
-    PickPicture(9);
-    When<frmMonstPicSize>([](frmMonstPicSize& s) {
-        EXPECT_EQ(s.txtPicWidth->text(), "1");
-        EXPECT_EQ(s.txtPicHeight->text(), "2");
-        Click(s.cmdCancel);
-    });
-    Edit(20, [](frmEditMonster& d) {
-        Click(d.cmdPicCustom);
-        EXPECT_EQ(d.lblPict->text(), "3005");
-        Click(d.cmdPicCustom);
-        EXPECT_EQ(d.lblPict->text(), "3009");
-        Click(d.cmdOK);
-    });
-    EXPECT_EQ(Monster(20).Picture, 3009);
-}
-
-TEST_F(MonsterEditorTest, PictureBeyondThePickersRangeOpensItWithNothingMarked) {
-    Monster(20).Picture = 200;
+    EXPECT_EQ(Monster().Picture, 120);
+    // A picture beyond the picker's range opens it with nothing marked.
     When<frmSelectIcon>([](frmSelectIcon& p) {
         EXPECT_EQ(p.PictureSelect, -1);
         Click(p.cmdCancel);
     });
-    Edit(20, [](frmEditMonster& d) {
+    Monster().Picture = 200;
+    Edit([](frmEditMonster& d) {
         Click(d.cmdPicPicture);
         EXPECT_EQ(d.lblPict->text(), "200");
         Click(d.cmdCancel);
@@ -182,78 +148,115 @@ TEST_F(MonsterEditorTest, PictureBeyondThePickersRangeOpensItWithNothingMarked) 
 
 TEST_F(MonsterEditorTest, TalkingPicturesStandardAndCustom) {
     PickPicture(12);
-    Edit(20, [](frmEditMonster& d) {
+    Edit([](frmEditMonster& d) {
         Click(d.cmdSelectTalk);
         Click(d.cmdOK);
     });
-    EXPECT_EQ(Monster(20).TalkPicture, 12);
+    EXPECT_EQ(Monster().TalkPicture, 12);
     When<frmSelectIcon>([](frmSelectIcon& p) {
-        EXPECT_EQ(p.PictureSet, 0);
-        EXPECT_EQ(p.PictureSelect, -1);
+        EXPECT_EQ(Ints(p.PictureSet, p.PictureSelect), (std::vector<int>{0, -1}));
         QTest::mouseClick(p.picSelect[3], Qt::LeftButton);
         Click(p.cmdOK);
     });
-    Edit(20, [](frmEditMonster& d) {
+    Edit([](frmEditMonster& d) {
         Click(d.cmdTalkCustom);
         Click(d.cmdOK);
     });
-    EXPECT_EQ(Monster(20).TalkPicture, 1003);
+    EXPECT_EQ(Monster().TalkPicture, 1003);
 }
 
-TEST_F(MonsterEditorTest, SizeDialogChecksBothBoxesOnOkNotOnlyTheLastTyped) {
-    PickPicture(4);
-    When<frmMonstPicSize>([this](frmMonstPicSize& s) {
+TEST_F(MonsterEditorTest, SizeDialogChecksBothBoxesOnOkAndARefusalDoesNotBlockTheEditor) {
+    PickCustom(4, [this](frmMonstPicSize& s) {
         Type(s.txtPicWidth, "5");
-        Type(s.txtPicHeight, "1");
+        Type(s.txtPicHeight, "1"); // the width is refused again on OK, not only the last typed
         Click(s.cmdOK);
         EXPECT_TRUE(s.isVisible());
-        EXPECT_EQ(Messages(), (std::vector<std::string>{"Width must be between 1 and 2.",
-                                                        "Width must be between 1 and 2."}));
+        EXPECT_EQ(Messages(), std::vector<std::string>(2, "Width must be between 1 and 2."));
         Type(s.txtPicWidth, "1");
         Click(s.cmdOK);
         EXPECT_FALSE(s.isVisible());
     });
-    Edit(20, [](frmEditMonster& d) {
-        Click(d.cmdPicCustom);
-        Click(d.cmdOK);
-    });
-    EXPECT_EQ(Monster(20).Picture, 1004);
-}
-
-TEST_F(MonsterEditorTest, RefusedSizeDoesNotBlockTheEditorsOk) {
-    PickPicture(4);
-    When<frmMonstPicSize>([](frmMonstPicSize& s) {
-        Type(s.txtPicWidth, "9");
-        Click(s.cmdCancel);
-    });
-    Edit(20, [](frmEditMonster& d) {
-        Click(d.cmdPicCustom);
-        Type(d.txtLevel, "7");
-        Click(d.cmdOK);
-        EXPECT_FALSE(d.isVisible());
-    });
-    EXPECT_EQ(Monster(20).Level, 7);
+    std::vector<int> stored;
+    for (int i = 0; i < 2; ++i) {
+        if (i == 1)
+            PickCustom(5, [](frmMonstPicSize& s) {
+                Type(s.txtPicWidth, "9");
+                Click(s.cmdCancel);
+            });
+        Edit([](frmEditMonster& d) {
+            Click(d.cmdPicCustom);
+            Type(d.txtLevel, "7");
+            Click(d.cmdOK);
+            EXPECT_FALSE(d.isVisible());
+        });
+        stored.push_back(Monster().Picture);
+    }
+    EXPECT_EQ(stored, (std::vector<int>{1004, 1005}));
+    EXPECT_EQ(Monster().Level, 7);
 }
 
 TEST_F(MonsterEditorTest, AbilitiesReachTheRecordOnlyWithTheEditorsSave) {
-    const MonsterType before = Monster(20);
-    const auto changePoison = [](frmEditMonstAbility& a) {
-        EXPECT_EQ(a.lblMonsterNumber->text(), "20");
-        Type(a.txtPoison, "6");
-        Click(a.cmdOK);
-    };
-    When<frmEditMonstAbility>(changePoison);
-    Edit(20, [](frmEditMonster& d) {
-        Click(d.cmdAbilities);
-        EXPECT_EQ(d.Copy.Poison, 6);
-        Click(d.cmdCancel);
+    const MonsterType before = Monster();
+    for (bool ok : {false, true}) {
+        When<frmEditMonstAbility>([](frmEditMonstAbility& a) {
+            EXPECT_EQ(a.lblMonsterNumber->text(), "20");
+            Type(a.txtPoison, "6");
+            Click(a.cmdOK);
+        });
+        Edit([ok](frmEditMonster& d) {
+            Click(d.cmdAbilities);
+            EXPECT_EQ(d.Copy.Poison, 6);
+            Click(ok ? d.cmdOK : d.cmdCancel);
+        });
+        EXPECT_EQ(Monster().Poison, ok ? 6 : before.Poison);
+    }
+    // Cancel in the abilities leaves the editor's members.
+    const MonsterAbilityMembers members = Abilities([](frmEditMonstAbility& a) {
+        Choose(a.lstBreathWpn, 2);
+        Type(a.txtBreathStr, "30");
+        Click(a.chkFireRes[0]);
+        Click(a.cmdCancel);
     });
-    EXPECT_EQ(Monster(20), before);
+    MonsterCopy copy;
+    LoadMonsterCopy(Monster(), copy);
+    EXPECT_EQ(members, static_cast<const MonsterAbilityMembers&>(copy));
+}
 
-    When<frmEditMonstAbility>(changePoison);
-    Edit(20, [](frmEditMonster& d) {
-        Click(d.cmdAbilities);
-        Click(d.cmdOK);
+TEST_F(MonsterEditorTest, CreateGenerateEntryChoosesThePromptAndTheCheck) {
+    const MonsterAbilityMembers members = Abilities([](frmEditMonstAbility& a) {
+        // Showing a stored summon does not choose it.
+        EXPECT_EQ(a.lblCreateExtra->text(), "Unused");
+        EXPECT_EQ(a.lstCreateGenerate->currentText(), "Summon (20% chance)");
+        Choose(a.lstCreateGenerate, 11);
+        EXPECT_EQ(a.lblCreateExtra->text(), "Number of creature to summon");
+        TypeInto(a.txtCreateExtra, "300");
+        EXPECT_EQ(a.txtCreateExtra->text(), "40");
+        Choose(a.lstCreateGenerate, 1);
+        EXPECT_EQ(a.lblCreateExtra->text(), "Percentage chance (1-100%)");
+        for (const char* typed : {"0", "101", "100"})
+            Type(a.txtCreateExtra, typed);
+        Click(a.cmdOK);
     });
-    EXPECT_EQ(Monster(20).Poison, 6);
+    EXPECT_EQ(Messages(), (std::vector<std::string>{"Creature number must be between 0 and 255.",
+                                                    "Percentage must be between 1 and 100.",
+                                                    "Percentage must be between 1 and 100."}));
+    EXPECT_EQ(Ints(members.CreateGenerate, members.CreateExtra), (std::vector<int>{1, 100}));
+}
+
+TEST_F(MonsterEditorTest, ResistancesAreResistOrImmuneAndNoDroppedItemIsKept) {
+    const MonsterAbilityMembers members = Abilities([](frmEditMonstAbility& a) {
+        EXPECT_TRUE(a.chkColdRes[1]->isChecked());
+        Click(a.chkColdRes[0]);
+        EXPECT_EQ(std::make_pair(a.chkColdRes[0]->isChecked(), a.chkColdRes[1]->isChecked()),
+                  std::make_pair(true, false));
+        Click(a.chkMagicRes[1]);
+        Click(a.chkMagicRes[1]);
+        EXPECT_EQ(a.lstItemDropped->currentIndex(), -1);
+        EXPECT_EQ(a.lstItemDropped->count(), 500);
+        Type(a.txtChanceDrop, "-1");
+        Click(a.cmdOK);
+    });
+    EXPECT_TRUE(Messages().empty());
+    EXPECT_EQ(Ints(members.ColdRes, members.MagicRes, members.ItemDropped, members.ChanceDrop),
+              (std::vector<int>{1, 0, -1, -1}));
 }

@@ -1,4 +1,5 @@
 #include "RecordEditorDriver.h"
+#include "support/Ints.h"
 
 #include "dialogs/records/frmEditTerrain.h"
 
@@ -6,10 +7,9 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QRadioButton>
-#include <QTest>
 
 namespace {
-TerrainType& Terrain(int n) {
+TerrainType& Terrain(int n = 120) {
     return Scen.TerrainTypes[static_cast<std::size_t>(n)];
 }
 
@@ -17,43 +17,41 @@ class TerrainEditorTest : public RecordEditorTest {
   protected:
     void SetUp() override {
         RecordEditorTest::SetUp();
-        TerrainType door;
-        door.Name = "  Oak door                    ";
-        door.Picture = 140;
-        door.Extra1 = 120;
-        door.Extra2 = 200;
-        door.Blockage = 5;
-        door.SpecialProperty = 24;
-        door.ShortcutKey = "d";
-        door.TerrainSet = 4;
-        Terrain(120) = door;
+        Terrain() = {.Name = "  Oak door                    ",
+                     .Picture = 140,
+                     .Extra1 = 120,
+                     .Extra2 = 200,
+                     .Blockage = 5,
+                     .SpecialProperty = 24,
+                     .ShortcutKey = "d",
+                     .TerrainSet = 4};
     }
-
-    frmEditTerrain& Edit(std::int16_t number, std::function<void(frmEditTerrain&)> action) {
-        return Open<frmEditTerrain>([number](frmEditTerrain& d) { d.TerrNum = number; },
-                                    std::move(action));
+    void Edit(std::function<void(frmEditTerrain&)> action, std::int16_t number = 120) {
+        Open<frmEditTerrain>([number](frmEditTerrain& d) { d.TerrNum = number; },
+                             std::move(action));
     }
-
-    // Sets the property as the author does, by choosing it in its list.
-    static void Property(frmEditTerrain& d, int property) { Choose(d.lstSpProperty, property); }
+    // The property as the author sets it, by choosing it in its list, and the extra values.
+    void Property(int property, int extra1, int extra2) {
+        Terrain().SpecialProperty = static_cast<std::uint8_t>(property);
+        Terrain().Extra1 = static_cast<std::int16_t>(extra1);
+        Terrain().Extra2 = static_cast<std::int16_t>(extra2);
+    }
 };
 } // namespace
 
 TEST_F(TerrainEditorTest, DoorShowsNoSoundAs99AndStoresItAs200) {
-    Edit(120, [](frmEditTerrain& d) {
-        EXPECT_EQ(d.txtName->text(), "Oak door");
-        EXPECT_EQ(d.lblExtra[1]->text(), "Number of sound (99 - no sound)");
-        EXPECT_EQ(d.txtExtra[1]->text(), "99");
+    Edit([](frmEditTerrain& d) {
+        EXPECT_EQ(Shown({d.txtName, d.lblExtra[1], d.txtExtra[1], d.lstChoose[1], d.lblTerrSet}),
+                  (std::vector<QString>{"Oak door", "Number of sound (99 - no sound)", "99",
+                                        "99 - No sound", "Terrain Set: 4"}));
         EXPECT_TRUE(d.lstChoose[1]->isVisibleTo(&d));
-        EXPECT_EQ(d.lstChoose[1]->currentText(), "99 - No sound");
         EXPECT_EQ(d.lstChoose[0]->currentIndex(), 120);
-        EXPECT_EQ(d.lblTerrSet->text(), "Terrain Set: 4");
         Click(d.cmdOK);
     });
-    EXPECT_EQ(Terrain(120).Extra2, 200);
-    EXPECT_EQ(Terrain(120).Name, "Oak door                      ");
-
-    Edit(120, [](frmEditTerrain& d) {
+    TerrainType expected = Terrain();
+    EXPECT_EQ(Terrain().Extra2, 200);
+    EXPECT_EQ(Terrain().Name, "Oak door                      ");
+    Edit([](frmEditTerrain& d) {
         Choose(d.lstChoose[1], 5);
         EXPECT_EQ(d.txtExtra[1]->text(), "5");
         Choose(d.lstTransform, 7);
@@ -61,28 +59,30 @@ TEST_F(TerrainEditorTest, DoorShowsNoSoundAs99AndStoresItAs200) {
         Click(d.chkBoatOver);
         Click(d.cmdOK);
     });
-    EXPECT_EQ(Terrain(120).Extra2, 5);
-    EXPECT_EQ(Terrain(120).TransformTo, 7);
-    EXPECT_EQ(Terrain(120).Sound, 2);
-    EXPECT_EQ(Terrain(120).BoatOver, 1);
+    expected.Extra2 = 5;
+    expected.TransformTo = 7;
+    expected.Sound = 2;
+    expected.BoatOver = 1;
+    EXPECT_EQ(Terrain(), expected);
 }
 
 TEST_F(TerrainEditorTest, GameTerrainKeepsEverythingButTheShortcutKey) {
-    const TerrainType before = Terrain(90);
-    Edit(90, [](frmEditTerrain& d) {
-        Type(d.txtName, "Renamed");
-        Click(d.optBlockage[0]);
-        Type(d.txtShortcutKey, "");
-        Click(d.cmdOK);
-    });
-    TerrainType expected = before;
+    TerrainType expected = Terrain(90);
+    Edit(
+        [](frmEditTerrain& d) {
+            Type(d.txtName, "Renamed");
+            Click(d.optBlockage[0]);
+            Type(d.txtShortcutKey, "");
+            Click(d.cmdOK);
+        },
+        90);
     expected.ShortcutKey = " ";
     EXPECT_EQ(Terrain(90), expected);
 }
 
 TEST_F(TerrainEditorTest, SoundAbove99IsRefusedAfterTheValidator) {
-    Edit(120, [this](frmEditTerrain& d) {
-        Property(d, 1);
+    Edit([this](frmEditTerrain& d) {
+        Choose(d.lstSpProperty, 1);
         EXPECT_EQ(d.lblExtra[1]->text(), "Number of sound (200 - no sound)");
         Type(d.txtExtra[1], "150");
         EXPECT_EQ(Messages(), std::vector<std::string>{"Sound number must be 0-99."});
@@ -96,52 +96,40 @@ TEST_F(TerrainEditorTest, SoundAbove99IsRefusedAfterTheValidator) {
         Click(d.cmdOK);
     });
     // Property 1 maps nothing: the 99 shown is stored as it is.
-    EXPECT_EQ(Terrain(120).SpecialProperty, 1);
-    EXPECT_EQ(Terrain(120).Extra2, 99);
+    EXPECT_EQ(Ints(Terrain().SpecialProperty, Terrain().Extra2), (std::vector<int>{1, 99}));
 }
 
 TEST_F(TerrainEditorTest, ExtraValuesStayAcrossPropertiesAndUnusedOnesAreStoredAsZero) {
-    Terrain(120).SpecialProperty = 5;
-    Terrain(120).Extra1 = 3;
-    Terrain(120).Extra2 = 100;
-    Edit(120, [](frmEditTerrain& d) {
+    Property(5, 3, 100);
+    Edit([](frmEditTerrain& d) {
         EXPECT_FALSE(d.lstChoose[1]->isVisibleTo(&d));
-        Property(d, 1);
+        Choose(d.lstSpProperty, 1);
         EXPECT_EQ(d.txtExtra[1]->text(), "100");
         EXPECT_TRUE(d.lstChoose[1]->isVisibleTo(&d));
         EXPECT_EQ(d.lstChoose[1]->currentIndex(), -1);
-        Property(d, 11);
+        Choose(d.lstSpProperty, 11);
         EXPECT_EQ(d.lblExtra[0]->text(), "Unused");
         Type(d.txtExtra[0], "7");
         EXPECT_EQ(d.txtExtra[0]->text(), "0");
         Click(d.cmdOK);
     });
-    EXPECT_EQ(Terrain(120).SpecialProperty, 11);
-    EXPECT_EQ(Terrain(120).Extra1, 0);
-    EXPECT_EQ(Terrain(120).Extra2, 0);
+    EXPECT_EQ(Ints(Terrain().SpecialProperty, Terrain().Extra1, Terrain().Extra2),
+              (std::vector<int>{11, 0, 0}));
 }
 
 TEST_F(TerrainEditorTest, EmptyBoxesBecomeZeroOrGetTheirValueBack) {
-    Terrain(120).SpecialProperty = 5;
-    Terrain(120).Extra1 = 3;
-    Terrain(120).Extra2 = 40;
-    Terrain(120).Light = 2;
-    Edit(120, [this](frmEditTerrain& d) {
-        Type(d.txtLight, "");
-        Leave(d.txtLight);
-        EXPECT_EQ(d.txtLight->text(), "0");
-        Type(d.txtExtra[1], "");
-        Leave(d.txtExtra[1]);
-        EXPECT_EQ(d.txtExtra[1]->text(), "0");
-        Type(d.txtExtra[0], "");
+    Property(5, 3, 40);
+    Terrain().Light = 2;
+    Edit([this](frmEditTerrain& d) {
+        for (QLineEdit* box : {d.txtLight, d.txtExtra[1], d.txtExtra[0]})
+            TypeInto(box, "");
         EXPECT_EQ(Messages(), std::vector<std::string>{"Strength must be between 1 and 8."});
-        Leave(d.txtExtra[0]);
-        EXPECT_EQ(d.txtExtra[0]->text(), "3");
+        EXPECT_EQ(d.txtLight->text(), "0");
+        EXPECT_EQ(Shown({d.txtExtra[0], d.txtExtra[1]}), (std::vector<QString>{"3", "0"}));
         Click(d.cmdOK);
     });
-    EXPECT_EQ(Terrain(120).Light, 0);
-    EXPECT_EQ(Terrain(120).Extra1, 3);
-    EXPECT_EQ(Terrain(120).Extra2, 0);
+    EXPECT_EQ(Ints(Terrain().Light, Terrain().Extra1, Terrain().Extra2),
+              (std::vector<int>{0, 3, 0}));
 }
 
 TEST_F(TerrainEditorTest, CustomPictureAnimatedAndBack) {
@@ -151,22 +139,16 @@ TEST_F(TerrainEditorTest, CustomPictureAnimatedAndBack) {
         Click(p.cmdCancel);
     });
     PickPicture(30);
-    Edit(120, [](frmEditTerrain& d) {
+    Edit([](frmEditTerrain& d) {
         EXPECT_FALSE(d.chkAnim->isVisibleTo(&d));
         Click(d.cmdPicCustom);
-        EXPECT_EQ(d.lblPict->text(), "1007");
-        EXPECT_TRUE(d.chkAnim->isVisibleTo(&d));
-        EXPECT_FALSE(d.chkAnim->isChecked());
-        Click(d.chkAnim);
-        EXPECT_EQ(d.lblPict->text(), "2007");
-        Click(d.cmdPicCustom);
-        EXPECT_EQ(d.lblPict->text(), "2007");
-        Click(d.cmdPicPicture);
-        EXPECT_EQ(d.lblPict->text(), "30");
+        EXPECT_TRUE(d.chkAnim->isVisibleTo(&d) && !d.chkAnim->isChecked());
+        EXPECT_EQ(ShownAfterClicks(d.lblPict, {d.chkAnim, d.cmdPicCustom, d.cmdPicPicture}),
+                  (std::vector<QString>{"2007", "2007", "30"}));
         EXPECT_FALSE(d.chkAnim->isVisibleTo(&d));
         Click(d.cmdOK);
     });
-    EXPECT_EQ(Terrain(120).Picture, 30);
+    EXPECT_EQ(Terrain().Picture, 30);
 }
 
 TEST_F(TerrainEditorTest, StaticCustomAfterAnimatedShowsTheBoxUnchecked) {
@@ -174,17 +156,19 @@ TEST_F(TerrainEditorTest, StaticCustomAfterAnimatedShowsTheBoxUnchecked) {
     Terrain(121).Picture = 1004;
     Terrain(122).Picture = 405;
     When<frmSelectIcon>([](frmSelectIcon& p) {
-        EXPECT_EQ(p.PictureSet, 7);
-        EXPECT_EQ(p.PictureSelect, 5);
+        EXPECT_EQ(Ints(p.PictureSet, p.PictureSelect), (std::vector<int>{7, 5}));
         Click(p.cmdCancel);
     });
-    Edit(120, [](frmEditTerrain& d) {
-        EXPECT_TRUE(d.chkAnim->isChecked());
-        Click(d.cmdScrollRight);
-        EXPECT_TRUE(d.chkAnim->isVisibleTo(&d));
-        EXPECT_FALSE(d.chkAnim->isChecked());
-        Click(d.cmdScrollRight);
-        EXPECT_FALSE(d.chkAnim->isVisibleTo(&d));
+    Edit([](frmEditTerrain& d) {
+        // Shown, checked: animated, static custom, not custom.
+        std::vector<std::pair<bool, bool>> anim;
+        for (int step = 0; step < 3; ++step) {
+            if (step) Click(d.cmdScrollRight);
+            anim.emplace_back(d.chkAnim->isVisibleTo(&d), d.chkAnim->isChecked());
+        }
+        EXPECT_EQ(anim[0], std::make_pair(true, true));
+        EXPECT_EQ(anim[1], std::make_pair(true, false));
+        EXPECT_FALSE(anim[2].first);
         Click(d.cmdPicAnimated);
         EXPECT_EQ(d.lblPict->text(), "405");
         Click(d.cmdCancel);
