@@ -1,13 +1,17 @@
 #include "dialogs/areas/frmOutDetails.h"
 #include "dialogs/areas/frmOutLoad.h"
+#include "dialogs/areas/frmOutWandering.h"
 #include "dialogs/areas/frmSetTown.h"
 #include "dialogs/areas/frmVarTownEntry.h"
+#include "dialogs/nodes/frmEditSpNode.h"
 
 #include "platform/qt/QtText.h"
 #include "support/DialogDriver.h"
+#include "support/Ints.h"
 #include "support/MsgBoxRecorder.h"
 #include "support/SampleScenario.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -43,23 +47,18 @@ TEST_F(OutdoorDialogsTest, SectionListRunsDownEachColumn) {
                   "0,2 - " + Scen.OutdoorSections.At(0, 2).Strings[0]);
         EXPECT_EQ(FromQString(d.cmbOutSection->itemText(3)),
                   "1,0 - " + Scen.OutdoorSections.At(1, 0).Strings[0]);
-        EXPECT_EQ(d.lblOutSize[0]->text(), "2");
-        EXPECT_EQ(d.lblOutSize[1]->text(), "3");
+        EXPECT_EQ(QStringList({d.lblOutSize[0]->text(), d.lblOutSize[1]->text()}),
+                  QStringList({"2", "3"}));
         ChooseRow(d.cmbOutSection, 3);
         Click(d.cmdOK);
     });
-    EXPECT_EQ(Scen.CurrentOutdoorX, 1);
-    EXPECT_EQ(Scen.CurrentOutdoorY, 0);
+    EXPECT_EQ(Ints(Scen.CurrentOutdoorX, Scen.CurrentOutdoorY), Ints(1, 0));
     // OK without a choice keeps the section; so does the frame's close box.
     for (bool ok : {true, false}) {
         Open<frmOutLoad>([ok](frmOutLoad& d) { ok ? Click(d.cmdOK) : (void)d.close(); });
-        EXPECT_EQ(Scen.CurrentOutdoorX, 1);
-        EXPECT_EQ(Scen.CurrentOutdoorY, 0);
+        EXPECT_EQ(Ints(Scen.CurrentOutdoorX, Scen.CurrentOutdoorY), Ints(1, 0));
     }
-}
-
-TEST_F(OutdoorDialogsTest, LastSectionOfTheLargestWorldIsRow2499) {
-    Scen = MakeMinimalScenario();
+    // The last section of the largest world is row 2499.
     Scen.OutdoorWidth = Scen.OutdoorHeight = 50;
     Scen.OutdoorSections = OutdoorGrid(50, 50);
     Scen.CurrentOutdoorX = Scen.CurrentOutdoorY = 49;
@@ -67,8 +66,7 @@ TEST_F(OutdoorDialogsTest, LastSectionOfTheLargestWorldIsRow2499) {
         EXPECT_EQ(d.cmbOutSection->currentIndex(), 2499);
         Click(d.cmdOK);
     });
-    EXPECT_EQ(Scen.CurrentOutdoorX, 49);
-    EXPECT_EQ(Scen.CurrentOutdoorY, 49);
+    EXPECT_EQ(Ints(Scen.CurrentOutdoorX, Scen.CurrentOutdoorY), Ints(49, 49));
 }
 
 TEST_F(OutdoorDialogsTest, DetailsRenameOnOkOnly) {
@@ -76,20 +74,15 @@ TEST_F(OutdoorDialogsTest, DetailsRenameOnOkOnly) {
     Scen.CurrentOutdoorY = 2;
     std::string& name = Scen.OutdoorSections.At(1, 2).Strings[0];
     name = "Old Moor";
-    struct Case {
-        const char* typed;
-        bool ok;
-        const char* stored;
-    };
-    for (const Case c :
-         {Case{"Fen", false, "Old Moor"}, Case{"Fen", true, "Fen"}, Case{"", true, ""}}) {
+    // What is typed, and what is stored: Cancel where the name is kept, otherwise OK.
+    for (const auto& c : {std::pair{"Fen", "Old Moor"}, {"Fen", "Fen"}, {"", ""}}) {
         Open<frmOutDetails>([&c](frmOutDetails& d) {
-            EXPECT_EQ(d.lblOutCoord[0]->text(), "1");
-            EXPECT_EQ(d.lblOutCoord[1]->text(), "2");
-            TypeInto(d.txtOutName, c.typed, false);
-            Click(c.ok ? d.cmdOK : d.cmdCancel);
+            EXPECT_EQ(QStringList({d.lblOutCoord[0]->text(), d.lblOutCoord[1]->text()}),
+                      QStringList({"1", "2"}));
+            TypeInto(d.txtOutName, c.first, false);
+            Click(std::string(c.second) == "Old Moor" ? d.cmdCancel : d.cmdOK);
         });
-        EXPECT_EQ(name, c.stored) << c.typed << c.ok;
+        EXPECT_EQ(name, c.second) << c.first;
     }
 }
 
@@ -132,31 +125,27 @@ TEST_F(OutdoorDialogsTest, VarTownEntriesShowBoxesForTownsAndStoreMinusOneWithou
     Scen.VarTownEntries[1] = {2, 299, 9};
     Scen.VarTownEntries[2] = {-1, 40, 4};
     Scen.VarTownEntries[3] = {9, 1, 1}; // beyond the last town
-    const auto before = Scen.VarTownEntries;
-    Open<frmVarTownEntry>([](frmVarTownEntry& d) {
-        EXPECT_EQ(FromQString(d.lstTownNum[0]->itemText(1)), TownRow(0));
-        const bool boxesShown[] = {true, true, false, true};
-        const int rows[] = {1, 3, 0, -1};
-        for (std::size_t i = 0; i < 4; ++i) {
-            EXPECT_EQ(d.txtStuffDoneA[i]->isVisibleTo(&d), boxesShown[i]) << i;
-            EXPECT_EQ(d.lstTownNum[i]->currentIndex(), rows[i]) << i;
-        }
-        ChooseRow(d.lstTownNum[1], 0);
-        EXPECT_FALSE(d.txtStuffDoneB[1]->isVisibleTo(&d)) << "hidden at once";
-        Click(d.cmdCancel);
-    });
-    EXPECT_EQ(Scen.VarTownEntries, before);
-    Open<frmVarTownEntry>([](frmVarTownEntry& d) {
-        ChooseRow(d.lstTownNum[1], 0);
-        ChooseRow(d.lstTownNum[2], 2);
-        EXPECT_TRUE(d.txtStuffDoneA[2]->isVisibleTo(&d));
-        EXPECT_EQ(d.txtStuffDoneA[2]->text(), "40") << "the parts the entry held";
-        Click(d.cmdOK);
-    });
-    EXPECT_EQ(Scen.VarTownEntries[0], (VarTownEntry{0, 12, 3}));
-    EXPECT_EQ(Scen.VarTownEntries[1], (VarTownEntry{-1, -1, -1}));
-    EXPECT_EQ(Scen.VarTownEntries[2], (VarTownEntry{1, 40, 4}));
-    EXPECT_EQ(Scen.VarTownEntries[3], (VarTownEntry{9, 1, 1})) << "a stale town is kept";
+    auto want = Scen.VarTownEntries;
+    for (bool ok : {false, true}) {
+        Open<frmVarTownEntry>([ok](frmVarTownEntry& d) {
+            EXPECT_EQ(FromQString(d.lstTownNum[0]->itemText(1)), TownRow(0));
+            std::vector<std::pair<bool, int>> shown;
+            for (std::size_t i = 0; i < 4; ++i)
+                shown.emplace_back(d.txtStuffDoneA[i]->isVisibleTo(&d),
+                                   d.lstTownNum[i]->currentIndex());
+            EXPECT_EQ(shown, (std::vector<std::pair<bool, int>>{
+                                 {true, 1}, {true, 3}, {false, 0}, {true, -1}}));
+            ChooseRow(d.lstTownNum[1], 0);
+            EXPECT_FALSE(d.txtStuffDoneB[1]->isVisibleTo(&d)) << "hidden at once";
+            ChooseRow(d.lstTownNum[2], 2);
+            EXPECT_EQ(d.txtStuffDoneA[2]->text(), "40") << "the parts the entry held";
+            Click(ok ? d.cmdOK : d.cmdCancel);
+        });
+        EXPECT_EQ(Scen.VarTownEntries == want, !ok) << "Cancel stores nothing";
+    }
+    want[1] = {-1, -1, -1};
+    want[2] = {1, 40, 4};
+    EXPECT_EQ(Scen.VarTownEntries, want) << "a stale town is kept";
 }
 
 // The two flag headings once stood side by side and read as one line over both columns.
@@ -177,4 +166,120 @@ TEST_F(OutdoorDialogsTest, VarTownEntryFlagHeadingsStandApartOverTheirOwnColumns
         EXPECT_GE(headings[1].left() - headings[0].right(), 12);
         Click(d.cmdCancel);
     });
+}
+
+// The wandering and special encounters of a section keep edits in a working copy until OK.
+class OutWanderingTest : public OutdoorDialogsTest {
+  protected:
+    void SetUp() override {
+        Scen = MakeVariedScenario(2, 2, 2, 31);
+        Scen.CurrentOutdoorX = 1;
+        Scen.CurrentOutdoorY = 0;
+        for (std::size_t e = 0; e < 4; ++e) {
+            OutdoorEncounter& w = section().Wandering[e];
+            w = {};
+            w.Monsters[0] = static_cast<std::uint8_t>(10 + e);
+            w.StartNode = static_cast<std::int16_t>(e);
+            w.StuffDoneA = 20;
+            section().Specials[e] = w;
+            section().Specials[e].Monsters[0] = static_cast<std::uint8_t>(50 + e);
+        }
+    }
+    void Edit(std::int16_t context, const std::function<void(frmOutWandering&)>& a) {
+        OpenDialog<frmOutWandering>([context](frmOutWandering& d) { d.Context = context; }, a);
+    }
+    OutdoorSection& section() { return Scen.OutdoorSections.At(1, 0); }
+};
+
+TEST_F(OutWanderingTest, ArrowsWrapAndKeepEditsUntilCancel) {
+    const OutdoorSection before = section();
+    Edit(0, [](frmOutWandering& d) {
+        EXPECT_EQ(d.Label1->text(), "Outdoor Wandering Encounter:");
+        EXPECT_EQ(FromQString(d.lstMonster[0]->itemText(0)), " 0 - " + Scen.MonsterTypes[0].Name);
+        EXPECT_EQ(d.lstMonster[0]->currentIndex(), 10);
+        Click(d.cmdScrollLeft);
+        EXPECT_EQ(d.lblEncNumber->text(), "3") << "left of encounter 0 is encounter 3";
+        Click(d.cmdScrollRight);
+        Click(d.cmdScrollRight);
+        ChooseRow(d.lstMonster[9], 17);
+        TypeInto(d.txtSDFlag[1], "255");
+        Click(d.chkForce);
+        Click(d.cmdScrollRight);
+        EXPECT_EQ(d.lstMonster[9]->currentIndex(), 0);
+        EXPECT_FALSE(d.chkForce->isChecked());
+        Click(d.cmdScrollLeft);
+        EXPECT_EQ(d.lblEncNumber->text(), "1");
+        EXPECT_EQ(d.lstMonster[9]->currentIndex(), 17) << "edits of encounter 1 are kept";
+        EXPECT_EQ(d.txtSDFlag[1]->text(), "255");
+        EXPECT_TRUE(d.chkForce->isChecked());
+        for (int i = 0; i < 3; ++i)
+            Click(d.cmdScrollRight);
+        EXPECT_EQ(d.lblEncNumber->text(), "0") << "right of encounter 3 is encounter 0";
+        Click(d.cmdCancel);
+    });
+    EXPECT_EQ(section(), before);
+}
+
+TEST_F(OutWanderingTest, SpecialSetIsTheOneWritten) {
+    const auto wandering = section().Wandering;
+    Edit(1, [](frmOutWandering& d) {
+        EXPECT_EQ(d.Label1->text(), "Outdoor Special Encounter:");
+        EXPECT_EQ(d.lstMonster[0]->currentIndex(), 50);
+        Click(d.chkFlee);
+        TypeInto(d.txtSpNode[2], "", false);
+        Click(d.cmdScrollRight);
+        EXPECT_EQ(d.lstMonster[0]->currentIndex(), 51);
+        Click(d.cmdScrollLeft);
+        EXPECT_EQ(d.txtSpNode[2]->text(), "0") << "an emptied box takes 0";
+        QTest::keyClick(d.txtSpNode[2], Qt::Key_Return);
+    });
+    EXPECT_EQ(section().Wandering, wandering);
+    EXPECT_EQ(Ints(section().Specials[0].CannotFlee, section().Specials[0].FleeNode), Ints(1, 0));
+}
+
+TEST_F(OutWanderingTest, NodesAndFlagsTakeMinusOneTo255) {
+    Edit(0, [this](frmOutWandering& d) {
+        for (QLineEdit* box : {d.txtSpNode[1], d.txtSDFlag[0]}) {
+            const std::size_t shown = boxes.Calls().size();
+            TypeInto(box, "256", false);
+            ASSERT_EQ(boxes.Calls().size(), shown + 1);
+            EXPECT_EQ(boxes.Calls().back().text, "Value must be between -1 and 255.");
+            QTest::keyClick(box, Qt::Key_Return);
+            EXPECT_TRUE(d.isVisible()) << "OK waits for an accepted entry";
+            TypeInto(box, "-1");
+        }
+        Click(d.cmdOK);
+    });
+    EXPECT_EQ(Ints(section().Wandering[0].WinNode, section().Wandering[0].StuffDoneA),
+              Ints(-1, -1));
+}
+
+TEST_F(OutWanderingTest, NewNodeLeftFreeKeepsMinusOneAndEditsSurvive) {
+    for (SpecialNode& node : section().SpecialNodes)
+        node = SpecialNode{0, -1, 0, -1, -1, -1, 0, 0, 0, 0, -1};
+    section().SpecialNodes[0].Type = 5;
+    section().Wandering[2].WinNode = -1;
+    Edit(0, [](frmOutWandering& d) {
+        Click(d.cmdScrollLeft);
+        Click(d.cmdScrollLeft); // encounter 2
+        ChooseRow(d.lstMonster[3], 9);
+        std::vector<int> offered;
+        WindowScript editors; // OK without giving the node a type
+        for (int i = 0; i < 2; ++i)
+            editors.When<frmEditSpNode>([&offered](frmEditSpNode& e) {
+                EXPECT_EQ(e.NodeSet, 1);
+                offered.push_back(e.NodeNum);
+                QTest::keyClick(&e, Qt::Key_Return);
+            });
+        Click(d.cmdSpNode[1]);
+        EXPECT_EQ(d.txtSpNode[1]->text(), "-1") << "a still-free new node is no node";
+        EXPECT_EQ(d.lblEncNumber->text(), "2");
+        EXPECT_EQ(d.lstMonster[3]->currentIndex(), 9);
+        TypeInto(d.txtSpNode[1], "0");
+        Click(d.cmdSpNode[1]);
+        EXPECT_EQ(d.txtSpNode[1]->text(), "0") << "an existing node is kept";
+        EXPECT_EQ(offered, (std::vector<int>{1, 0})) << "the first free node for a new one";
+        Click(d.cmdOK);
+    });
+    EXPECT_EQ(Ints(section().Wandering[2].WinNode, section().Wandering[2].Monsters[3]), Ints(0, 9));
 }

@@ -53,28 +53,28 @@ class TerrainReplacementTest : public ::testing::Test {
 TEST_F(TerrainReplacementTest, OneDrawPerMatchingCellInColumnOrder) {
     Edit(kEditSmallTown);
     TerrainGrid& town = Scen.Towns[1].Terrain;
-    town.At(0, 5) = town.At(3, 0) = town.At(3, 31) = town.At(31, 31) = kFrom;
+    const Location cells[] = {{0, 5}, {3, 0}, {3, 31}, {31, 31}};
+    for (Location at : cells)
+        town.At(at.X, at.Y) = kFrom;
+    const TerrainGrid before = town;
     struct Case {
         int percent;
         std::vector<int> answers;
-        std::vector<bool> changed; // (0,5), (3,0), (3,31), (31,31)
+        std::vector<int> want; // the four cells, in the map grid too
     };
-    const Case cases[] = {
-        {100, {99}, {true, true, true, true}},
-        {0, {0}, {false, false, false, false}},
-        {50, {49, 50, 0, 99}, {true, false, true, false}},
-    };
-    const Location cells[] = {{0, 5}, {3, 0}, {3, 31}, {31, 31}};
-    for (const Case& c : cases) {
-        const TerrainGrid before = town;
+    for (const Case& c :
+         {Case{100, {99}, {kTo, kTo, kTo, kTo}}, Case{0, {0}, {kFrom, kFrom, kFrom, kFrom}},
+          Case{50, {49, 50, 0, 99}, {kTo, kFrom, kTo, kFrom}}}) {
         draws.clear();
         ReplaceTerrainRandomly(Scen, kFrom, kTo, c.percent, Script(c.answers));
         EXPECT_EQ(draws.size(), 4u) << "one draw per matching cell, whatever the outcome";
-        for (std::size_t i = 0; i < 4; ++i) {
-            const std::uint8_t want = c.changed[i] ? kTo : kFrom;
-            EXPECT_EQ(town.At(cells[i].X, cells[i].Y), want) << c.percent << " cell " << i;
-            EXPECT_EQ(Map.MapCells.At(cells[i].X, cells[i].Y).Terrain, want);
+        std::vector<int> stored, shown;
+        for (Location at : cells) {
+            stored.push_back(town.At(at.X, at.Y));
+            shown.push_back(Map.MapCells.At(at.X, at.Y).Terrain);
         }
+        EXPECT_EQ(stored, c.want) << c.percent;
+        EXPECT_EQ(shown, c.want) << c.percent;
         town = before;
         BuildMapCells();
     }
@@ -98,33 +98,27 @@ TEST_F(TerrainReplacementTest, OutdoorsCoversTheWholeSectionButNeverTheBorderRin
 TEST_F(TerrainReplacementTest, DialogStartsAtTerrainZeroAndChecksThePercentage) {
     Edit(kEditSmallTown);
     Scen.Towns[1].Terrain.At(2, 2) = 0;
+    TerrainGrid want = Scen.Towns[1].Terrain;
     MsgBoxRecorder boxes;
-    OpenDialog<frmReplaceTerrain>(
-        [](frmReplaceTerrain&) {},
-        [&](frmReplaceTerrain& d) {
-            EXPECT_EQ(d.lstTerrain[0]->currentIndex(), -1)
-                << "no choice until the author makes one";
-            EXPECT_EQ(FromQString(d.lstTerrain[0]->itemText(kFrom)), Scen.TerrainTypes[kFrom].Name);
-            EXPECT_EQ(d.txtPct->text(), "100");
-            TypeInto(d.txtPct, "101", false);
-            ASSERT_EQ(boxes.Calls().size(), 1u);
-            EXPECT_EQ(boxes.Calls().back().text, "Percentage must be between 0 and 100.");
-            QTest::keyClick(d.txtPct, Qt::Key_Return);
-            EXPECT_TRUE(d.isVisible()) << "OK waits for an accepted entry";
-            TypeInto(d.txtPct, "100");
-            ChooseRow(d.lstTerrain[1], kTo);
-            Click(d.cmdOK);
-        });
-    EXPECT_EQ(Scen.Towns[1].Terrain.At(2, 2), kTo) << "terrain 0 is the untouched from-list";
-    EXPECT_EQ(Scen.Towns[1].Terrain.At(2, 3), 1);
-    // The next opening starts afresh; Cancel changes nothing.
-    const TerrainGrid before = Scen.Towns[1].Terrain;
-    OpenDialog<frmReplaceTerrain>([](frmReplaceTerrain&) {},
-                                  [](frmReplaceTerrain& d) {
-                                      EXPECT_EQ(d.txtPct->text(), "100");
-                                      EXPECT_EQ(d.lstTerrain[1]->currentIndex(), -1);
-                                      ChooseRow(d.lstTerrain[0], 1);
-                                      Click(d.cmdCancel);
-                                  });
-    EXPECT_EQ(Scen.Towns[1].Terrain, before);
+    for (bool ok : {true, false}) { // each opening starts afresh; Cancel changes nothing
+        OpenDialog<frmReplaceTerrain>(
+            [](frmReplaceTerrain&) {},
+            [&](frmReplaceTerrain& d) {
+                EXPECT_EQ(d.lstTerrain[0]->currentIndex(), -1) << "no choice until the author's";
+                EXPECT_EQ(d.lstTerrain[1]->currentIndex(), -1);
+                EXPECT_EQ(FromQString(d.lstTerrain[0]->itemText(kFrom)),
+                          Scen.TerrainTypes[kFrom].Name);
+                EXPECT_EQ(d.txtPct->text(), "100");
+                TypeInto(d.txtPct, "101", false);
+                EXPECT_EQ(boxes.Texts().back(), "Percentage must be between 0 and 100.");
+                QTest::keyClick(d.txtPct, Qt::Key_Return);
+                EXPECT_TRUE(d.isVisible()) << "OK waits for an accepted entry";
+                TypeInto(d.txtPct, "100");
+                ChooseRow(d.lstTerrain[1], kTo);
+                Click(ok ? d.cmdOK : d.cmdCancel);
+            });
+        want.At(2, 2) = kTo; // terrain 0 is the untouched from-list
+        EXPECT_EQ(Scen.Towns[1].Terrain, want);
+    }
+    EXPECT_EQ(boxes.Calls().size(), 2u);
 }

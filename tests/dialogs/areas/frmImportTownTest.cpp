@@ -1,10 +1,10 @@
 #include "dialogs/areas/frmImportTown.h"
-#include "support/DialogDriver.h"
 
 #include "platform/qt/SharedForms.h"
 #include "scenario/OwnLayout.h"
 #include "scenario/tables/CommonTables.h"
 #include "scenario/tables/EditorTables.h"
+#include "support/DialogDriver.h"
 #include "support/FileDialogScript.h"
 #include "support/MsgBoxRecorder.h"
 #include "support/SampleScenario.h"
@@ -12,10 +12,7 @@
 
 #include <QApplication>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
-#include <QTest>
-#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -29,31 +26,19 @@ class ImportDialogTest : public ::testing::Test {
         Scen.CurrentOutdoorX = 0;
         Scen.CurrentOutdoorY = 1;
         ScenFile.FileDialogCancelled = 0;
-        source = MakeVariedScenario(2, 3, 4, 17);
-        path = folder.File("Other.vrs");
         WriteScenarioFile(path, source);
     }
-    void TearDown() override {
-        SetModalFormHook({});
-        UnloadAllForms();
-    }
+    void TearDown() override { UnloadAllForms(); }
 
-    // Opens the shared dialog as the main window does, shown and active, and lets the action
-    // play the author.
-    frmImportTown& Run(std::uint8_t context, const std::function<void(frmImportTown&)>& action) {
-        return OpenDialog<frmImportTown>([context](frmImportTown& d) { d.Context = context; },
-                                         action);
+    void Run(std::uint8_t context, const std::function<void(frmImportTown&)>& action) {
+        OpenDialog<frmImportTown>([context](frmImportTown& d) { d.Context = context; }, action);
     }
-
-    // Which controls of the two modes show: boxes, then the three label pairs.
+    // Which controls of the two modes show: boxes, then the three label pairs, then the note.
     static std::vector<bool> Shown(const frmImportTown& d) {
         std::vector<bool> shown;
-        for (QWidget* w :
-             {static_cast<QWidget*>(d.txtSourceNum[0]), static_cast<QWidget*>(d.txtSourceNum[1]),
-              static_cast<QWidget*>(d.Label1[0]), static_cast<QWidget*>(d.Label1[1]),
-              static_cast<QWidget*>(d.Label2[0]), static_cast<QWidget*>(d.Label2[1]),
-              static_cast<QWidget*>(d.Label4[0]), static_cast<QWidget*>(d.Label4[1]),
-              static_cast<QWidget*>(d.Label3)})
+        for (const QWidget* w : std::initializer_list<const QWidget*>{
+                 d.txtSourceNum[0], d.txtSourceNum[1], d.Label1[0], d.Label1[1], d.Label2[0],
+                 d.Label2[1], d.Label4[0], d.Label4[1], d.Label3})
             shown.push_back(w->isVisibleTo(&d));
         return shown;
     }
@@ -61,20 +46,18 @@ class ImportDialogTest : public ::testing::Test {
     TempFolder folder;
     MsgBoxRecorder boxes;
     FileDialogScript files;
-    Scenario source;
-    std::string path;
+    Scenario source = MakeVariedScenario(2, 3, 4, 17);
+    std::string path = folder.File("Other.vrs");
 };
 
 TEST_F(ImportDialogTest, ATownNumberAndAFileReplaceTheCurrentTown) {
     files.Choose(path);
-    std::vector<bool> shown;
-    Run(0, [&](frmImportTown& d) {
-        shown = Shown(d);
+    Run(0, [](frmImportTown& d) {
+        EXPECT_EQ(Shown(d), (std::vector<bool>{1, 0, 1, 0, 1, 0, 1, 0, 1}));
         EXPECT_EQ(d.Label1[0]->text(), "Import Town");
         Type(d.txtSourceNum[0], "3");
-        QTest::mouseClick(d.cmdOK, Qt::LeftButton);
+        Click(d.cmdOK);
     });
-    EXPECT_EQ(shown, (std::vector<bool>{true, false, true, false, true, false, true, false, true}));
     ASSERT_EQ(files.Requests().size(), 1u);
     EXPECT_TRUE(files.Requests()[0].open);
     EXPECT_EQ(Scen.Towns[1].Strings, source.Towns[3].Strings);
@@ -85,74 +68,62 @@ TEST_F(ImportDialogTest, ATownNumberAndAFileReplaceTheCurrentTown) {
 
 TEST_F(ImportDialogTest, ASectionsXAndYReplaceTheCurrentSection) {
     files.Choose(path);
-    std::vector<bool> shown;
-    Run(3, [&](frmImportTown& d) {
-        shown = Shown(d);
+    Run(3, [](frmImportTown& d) {
+        EXPECT_EQ(Shown(d), (std::vector<bool>{1, 1, 0, 1, 0, 1, 0, 1, 1}));
         Type(d.txtSourceNum[0], "1");
         QTest::keyClick(d.txtSourceNum[0], Qt::Key_Tab);
         ASSERT_EQ(QApplication::focusWidget(), d.txtSourceNum[1]);
         Type(d.txtSourceNum[1], "2");
         QTest::keyClick(d.txtSourceNum[1], Qt::Key_Return);
     });
-    EXPECT_EQ(shown, (std::vector<bool>{true, true, false, true, false, true, false, true, true}));
     EXPECT_TRUE(Scen.OutdoorSections.At(0, 1) == source.OutdoorSections.At(1, 2));
     EXPECT_EQ(ScenFile.FileDialogCancelled, 0);
 }
 
 TEST_F(ImportDialogTest, ARefusedNumberBlocksOkAndComesBackAsTheLastGoodOne) {
     const Scenario before = Scen;
-    Run(0, [&](frmImportTown& d) {
+    Run(0, [this](frmImportTown& d) {
         Type(d.txtSourceNum[0], "2");
         QTest::keyClicks(d.txtSourceNum[0], "x");
-        ASSERT_EQ(boxes.Calls().size(), 1u);
-        EXPECT_EQ(boxes.Calls()[0].text, "Value must be numeric.");
-        QTest::mouseClick(d.cmdOK, Qt::LeftButton);
+        EXPECT_EQ(boxes.Texts(), (std::vector<std::string>{"Value must be numeric."}));
+        Click(d.cmdOK);
         QTest::keyClick(d.txtSourceNum[0], Qt::Key_Return);
         EXPECT_TRUE(files.Requests().empty()) << "OK does nothing while the entry is refused";
         EXPECT_TRUE(d.isVisible());
-        // Leaving the box puts the last good number back; an emptied box becomes 0.
-        QTest::keyClick(d.txtSourceNum[0], Qt::Key_Tab);
-        EXPECT_EQ(d.txtSourceNum[0]->text(), "0");
-        Type(d.txtSourceNum[0], "2");
-        QTest::keyClick(d.txtSourceNum[0], Qt::Key_Backspace);
-        QTest::keyClick(d.txtSourceNum[0], Qt::Key_Tab);
-        EXPECT_EQ(d.txtSourceNum[0]->text(), "0");
-        Type(d.txtSourceNum[0], "-");
-        QTest::keyClick(d.txtSourceNum[0], Qt::Key_Tab);
-        EXPECT_EQ(d.txtSourceNum[0]->text(), "0");
-        QTest::mouseClick(d.cmdCancel, Qt::LeftButton);
+        // Leaving puts the last good number back; an emptied box and a lone sign become 0.
+        for (const char* typed : {"2x", "", "-"}) {
+            if (*typed != '2') Type(d.txtSourceNum[0], typed);
+            QTest::keyClick(d.txtSourceNum[0], Qt::Key_Tab);
+            EXPECT_EQ(d.txtSourceNum[0]->text(), "0") << typed;
+        }
+        Click(d.cmdCancel);
     });
     EXPECT_TRUE(files.Requests().empty());
     EXPECT_TRUE(Scen == before);
 }
 
-TEST_F(ImportDialogTest, ACancelledFileDialogClosesAndImportsNothing) {
+TEST_F(ImportDialogTest, ACancelledFileDialogClosesImportsNothingAndTheNextOpeningStartsAtZero) {
     const Scenario before = Scen;
     files.Cancel();
-    bool open = true;
-    Run(0, [&](frmImportTown& d) {
+    Run(3, [](frmImportTown& d) {
         Type(d.txtSourceNum[0], "1");
-        QTest::mouseClick(d.cmdOK, Qt::LeftButton);
-        open = d.isVisible();
+        Type(d.txtSourceNum[1], "1");
+        Click(d.cmdOK);
+        EXPECT_FALSE(d.isVisible());
     });
-    EXPECT_FALSE(open);
     EXPECT_EQ(files.Requests().size(), 1u);
     EXPECT_EQ(ScenFile.FileDialogCancelled, -1);
     EXPECT_TRUE(Scen == before);
-}
-
-TEST_F(ImportDialogTest, EveryOpeningStartsFromZero) {
     Run(3, [](frmImportTown& d) {
+        EXPECT_EQ(QStringList({d.txtSourceNum[0]->text(), d.txtSourceNum[1]->text()}),
+                  QStringList({"0", "0"}));
         Type(d.txtSourceNum[0], "4");
-        Type(d.txtSourceNum[1], "5");
-        QTest::keyClick(d.txtSourceNum[1], Qt::Key_Escape);
+        QTest::keyClick(d.txtSourceNum[0], Qt::Key_Escape);
     });
-    std::pair<QString, QString> texts;
-    Run(3, [&](frmImportTown& d) {
-        texts = {d.txtSourceNum[0]->text(), d.txtSourceNum[1]->text()};
+    Run(3, [](frmImportTown& d) {
+        EXPECT_EQ(d.txtSourceNum[0]->text(), "0") << "after Escape too";
         d.close();
     });
-    EXPECT_EQ(texts, std::make_pair(QString("0"), QString("0")));
-    EXPECT_TRUE(files.Requests().empty());
+    EXPECT_EQ(files.Requests().size(), 1u);
 }
 } // namespace

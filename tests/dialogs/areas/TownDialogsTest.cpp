@@ -1,0 +1,524 @@
+// The town's windows. For the record dialogs only what they add to the record-dialog contract:
+// their own controls, stale references, free slots, and the node and picture pickers.
+#include "dialogs/areas/AreaDescCopy.h"
+#include "dialogs/areas/TownChoice.h"
+#include "dialogs/areas/TownCreatureCopy.h"
+#include "dialogs/areas/frmAreaDesc.h"
+#include "dialogs/areas/frmAreaDesc1.h"
+#include "dialogs/areas/frmCreateTown.h"
+#include "dialogs/areas/frmTownDetails.h"
+#include "dialogs/areas/frmTownItem.h"
+#include "dialogs/areas/frmTownLoad.h"
+#include "dialogs/areas/frmTownMonster.h"
+#include "dialogs/areas/frmTownWandering.h"
+#include "dialogs/nodes/frmEditSpNode.h"
+#include "dialogs/pictures/frmSelectIcon.h"
+#include "map/MapState.h"
+#include "platform/core/RuntimeError.h"
+#include "support/DialogDriver.h"
+#include "support/Ints.h"
+#include "support/MsgBoxRecorder.h"
+#include "support/SampleScenario.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <gtest/gtest.h>
+
+namespace {
+class TownDialogsTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        Scen = MakeVariedScenario(1, 1, 3, 11);
+        Scen.CurrentTown = 1;
+        // A placed hostile creature with every field set, a fresh map slot, and a free slot.
+        town().Creatures = {{12, 5, 6, 1, 1, 6, 24, 7, 40, 9, 2, 15, 120, 3, 0},
+                            {0, 8, 9, 0, 0, 0, -1, -1, 0, 0, 0, -1, -1, -1, 0},
+                            {0, 100, 0, 0, 0, 0, -1, -1, 0, 0, 0, -1, -1, -1, 0}};
+        // An item, one just placed by the map tool, and a free slot.
+        town().PresetItems = {
+            {7, 4, 5, 12, 1, 0, 1}, {-1, 9, 9, -1, 0, 0, 0}, {-1, 100, 0, 3, 1, 1, 1}};
+        Town& t = town(); // details within their bounds
+        t.Size = 1, t.Lighting = 0, t.Difficulty = 4, t.DayDies = 100, t.EventStop = 2;
+        t.ExitLocs = {Location{255, 255}, Location{10, 20}, Location{255, 255}, Location{0, 47}};
+        t.SectionX = 3, t.EntranceX = 17;
+        t.AreaRects.fill(AreaRect{});
+        t.AreaRects[0] = {2, 3, 9, 9};
+        t.AreaRects[3] = {0, 0, 0, 1};
+        t.AreaRects[9] = {12, 14, 20, 20};
+        Scen.CurrentOutdoorX = Scen.CurrentOutdoorY = 0;
+        Scen.MonsterTypes[12].Attitude = 1;
+        Scen.MonsterTypes[30].Attitude = 2;
+        Scen.StuffDoneNames[120].ValueNames[3] = "slain";
+    }
+    void TearDown() override { UnloadAllForms(); }
+
+    void Monster(bool context, std::int16_t n, const std::function<void(frmTownMonster&)>& act) {
+        OpenDialog<frmTownMonster>([&](frmTownMonster& d) { d.Context = context, d.MonstNum = n; },
+                                   act);
+    }
+    void Item(bool context, std::int16_t n, const std::function<void(frmTownItem&)>& act) {
+        OpenDialog<frmTownItem>([&](frmTownItem& d) { d.Context = context, d.ItemNum = n; }, act);
+    }
+    void Areas(std::int16_t context, const std::function<void(frmAreaDesc&)>& action) {
+        OpenDialog<frmAreaDesc>([context](frmAreaDesc& d) { d.Context = context; }, action);
+    }
+    // The corner labels of the rows, marked + where the row offers Delete.
+    static QStringList Rows(const frmAreaDesc& d) {
+        QStringList rows;
+        for (std::size_t i = 0; i < kAreaRowsPerPage; ++i)
+            rows.push_back(d.lblArea[i]->text() + (d.cmdDelete[i]->isVisibleTo(&d) ? " +" : ""));
+        return rows;
+    }
+    template <class Form> static void Open(const std::function<void(Form&)>& action) {
+        OpenDialog<Form>([](Form&) {}, action);
+    }
+    Town& town() { return Scen.Towns[1]; }
+    TownCreature& Creature(std::size_t i) { return town().Creatures[i]; }
+    PresetItem& Preset(std::size_t i) { return town().PresetItems[i]; }
+    MsgBoxRecorder boxes;
+};
+} // namespace
+
+TEST_F(TownDialogsTest, DetailsShowUnsetExitsAsMinusOneAndStoreEdits) {
+    Town want = town();
+    Open<frmTownDetails>([](frmTownDetails& d) {
+        EXPECT_EQ((QStringList{d.lblTownNum->text(), d.lblTownSize->text(), d.lblOutSect[0]->text(),
+                               d.lblOutLoc[0]->text(), d.txtExitLoc[0]->text(),
+                               d.txtExitLoc[1]->text(), d.txtExitLoc[2]->text()}),
+                  (QStringList{"1", "48x48", "3", "17", "-1", "-1", "10"}));
+        EXPECT_TRUE(d.optLight[0]->isChecked());
+        TypeInto(d.txtTownName, "Harbour");
+        Click(d.chkHidden);
+        Click(d.optLight[1]);
+        TypeInto(d.txtExitLoc[2], "-1");
+        TypeInto(d.txtExitLoc[7], "30");
+        TypeInto(d.txtDayDies, "32767");
+        TypeInto(d.txtMaxMonsters, "-1");
+        TypeInto(d.txtEntrySpecial[1], "");
+        EXPECT_EQ(d.txtEntrySpecial[1]->text(), "0") << "an emptied box shows 0";
+        Click(d.cmdOK);
+    });
+    want.Strings[0] = "Harbour";
+    want.Hidden = want.Hidden ? 0 : 1;
+    want.Lighting = 1;
+    want.ExitLocs[1] = {255, 20};
+    want.ExitLocs[3] = {0, 30};
+    want.DayDies = 32767;
+    want.MaxMonsters = -1;
+    want.EntrySpecials[1] = 0;
+    EXPECT_EQ(town(), want);
+    EXPECT_TRUE(boxes.Calls().empty());
+}
+
+TEST_F(TownDialogsTest, DetailsCheckRangesAsTypedAndOkWaits) {
+    struct Case {
+        QLineEdit* frmTownDetails::*single; // null: the first exit box
+        const char* typed;
+        const char* message;
+    };
+    const Case cases[] = {
+        {nullptr, "48", "Value must be between -1 and 47."},
+        {&frmTownDetails::txtDifficulty, "-", "Difficulty must be between 0 and 10."},
+        {&frmTownDetails::txtDayDies, "40000", "Value larger than MaxInt."},
+    };
+    const Town before = town();
+    for (const Case& c : cases) {
+        Open<frmTownDetails>([&](frmTownDetails& d) {
+            QLineEdit* box = c.single ? d.*c.single : d.txtExitLoc[0];
+            const QString good = box->text();
+            TypeInto(box, c.typed, false);
+            ASSERT_FALSE(boxes.Calls().empty()) << c.typed;
+            EXPECT_EQ(boxes.Calls().back().text, c.message);
+            QTest::keyClick(box, Qt::Key_Return);
+            EXPECT_TRUE(d.isVisible()) << "OK waits for an accepted entry";
+            QTest::keyClick(box, Qt::Key_Tab);
+            EXPECT_EQ(box->text(), good) << "leaving puts the last good value back";
+            Click(d.cmdOK);
+        });
+    }
+    EXPECT_EQ(town(), before);
+}
+
+TEST_F(TownDialogsTest, ItemMapContextListsTypesOnlyAndANewSlotTakesTypeZero) {
+    Item(false, 1, [](frmTownItem& d) {
+        EXPECT_EQ(d.lstItem->count(), 500);
+        EXPECT_FALSE(d.cmdScrollRight->isVisibleTo(&d));
+        EXPECT_EQ(d.lstItem->currentIndex(), 0);
+        Click(d.cmdOK);
+    });
+    EXPECT_EQ(Preset(1), (PresetItem{0, 9, 9, -1, 0, 0, 0}));
+    Preset(1).Item = -1;
+    Item(false, 1, [](frmTownItem& d) { Click(d.cmdCancel); });
+    EXPECT_EQ(Preset(1).Item, -1) << "Cancel leaves the slot for the map tool to free";
+}
+
+TEST_F(TownDialogsTest, ItemBrowsingOffersNoItemWhichFreesTheSlot) {
+    Item(true, 0, [this](frmTownItem& d) {
+        EXPECT_EQ(d.lstItem->currentIndex(), 8) << "item type 7 after \"No Item\"";
+        Click(d.chkProperty);
+        Click(d.cmdScrollLeft); // to the free slot 2
+        EXPECT_EQ(Preset(0).Property, 1);
+        EXPECT_EQ(d.lstItem->count(), 501);
+        EXPECT_EQ(d.lstItem->itemText(0), "No Item");
+        EXPECT_EQ(d.lstItem->currentIndex(), 0);
+        EXPECT_EQ(d.txtCharges->text(), "-1");
+        EXPECT_FALSE(d.chkAlwaysHere->isChecked());
+        EXPECT_EQ(d.lblLoc[0]->text(), "100");
+        ChooseRow(d.lstItem, 4);
+        Click(d.cmdScrollRight);
+        EXPECT_EQ(Preset(2).Item, 3);
+        EXPECT_EQ(Preset(2).X, 100) << "a free slot stays free for the map tools";
+        ChooseRow(d.lstItem, 0);
+        Click(d.cmdOK);
+    });
+    EXPECT_EQ(Ints(Preset(0).X, Preset(0).Y), Ints(100, 0));
+    Preset(2) = {-1, 100, 0, 3, 1, 1, 1};
+    Item(true, 2, [](frmTownItem& d) { Click(d.cmdOK); });
+    EXPECT_EQ(Preset(2), (PresetItem{-1, 100, 0, -1, 0, 0, 0}));
+    Preset(0).Item = 612; // a stale type shows no choice and is kept
+    Item(true, 0, [](frmTownItem& d) {
+        EXPECT_EQ(d.lstItem->currentIndex(), -1);
+        Click(d.cmdOK);
+    });
+    EXPECT_EQ(Preset(0).Item, 612);
+}
+
+TEST_F(TownDialogsTest, CreatureShowsItsFieldsAndOkStoresTheEdits) {
+    Monster(false, 0, [](frmTownMonster& d) {
+        EXPECT_EQ((std::vector<int>{d.lblLoc[0]->text().toInt(), d.lstMonster->currentIndex(),
+                                    d.lstTown->currentIndex(), d.lstPersonality->currentIndex(),
+                                    d.lstHere->currentIndex()}),
+                  (std::vector<int>{5, 12, 3, 5, 6}))
+            << "town 2 after \"Not Assigned\"";
+        EXPECT_EQ(d.lstPersonality->itemText(5).left(5), "24 - ");
+        EXPECT_FALSE(d.txtExtra[0]->isVisibleTo(&d)) << "an event timing has no day";
+        EXPECT_EQ(d.lstChoose[1]->currentText(), "3 - slain");
+        EXPECT_FALSE(d.cmdScrollLeft->isVisibleTo(&d)) << "no arrows in the map context";
+        ChooseRow(d.lstHere, 2); // Disappear on given day
+        EXPECT_EQ(d.lblExtra[0]->text(), "Day creature disappears");
+        TypeInto(d.txtExtra[0], "200");
+        ChooseRow(d.lstSpecEncounterGrp, 10);
+        Click(d.optCanMove[0]);
+        Click(d.cmdOK);
+    });
+    EXPECT_EQ(Creature(0), (TownCreature{12, 5, 6, 1, 0, 2, 24, 7, 200, 9, 10, 15, 120, 3, 0}));
+    EXPECT_TRUE(boxes.Calls().empty());
+}
+
+TEST_F(TownDialogsTest, CreatureTypeBringsItsAttitudeAndTypeZeroFreesTheSlot) {
+    Monster(false, 1, [](frmTownMonster& d) {
+        Click(d.optAttitude[3]);
+        ChooseRow(d.lstMonster, 30);
+        EXPECT_TRUE(d.optAttitude[2]->isChecked()) << "the type's own attitude wins";
+        Click(d.cmdOK);
+    });
+    EXPECT_EQ(Ints(Creature(1).Monster, Creature(1).Attitude, Creature(1).X), Ints(30, 2, 8));
+    Monster(false, 1, [](frmTownMonster& d) {
+        ChooseRow(d.lstMonster, 0);
+        Click(d.cmdOK);
+    });
+    EXPECT_EQ(Ints(Creature(1).X, Creature(1).Y), Ints(100, 0));
+}
+
+TEST_F(TownDialogsTest, CreatureBrowsingReachesFreeSlotsAndKeepsThemFree) {
+    Monster(true, 0, [this](frmTownMonster& d) {
+        Click(d.cmdScrollLeft);
+        EXPECT_EQ(d.lblLoc[0]->text(), "100");
+        ChooseRow(d.lstMonster, 5);
+        Click(d.cmdScrollRight);
+        EXPECT_EQ(Creature(2).Monster, 5);
+        EXPECT_EQ(Creature(2).X, 100) << "a free slot stays free for the map tools";
+        Click(d.cmdCancel);
+    });
+}
+
+TEST_F(TownDialogsTest, CreatureFlagsFillTheValueListAndMinusOneForcesFlagB) {
+    Monster(false, 0, [this](frmTownMonster& d) {
+        TypeInto(d.txtStuffDone[0], "-1");
+        EXPECT_EQ(d.txtStuffDone[1]->text(), "-1");
+        EXPECT_EQ(d.lstChoose[1]->count(), 0);
+        TypeInto(d.txtStuffDone[0], "120");
+        EXPECT_EQ(d.lstChoose[0]->currentIndex(), 120);
+        EXPECT_EQ(d.lstChoose[1]->count(), 10);
+        TypeInto(d.txtStuffDone[1], "");
+        EXPECT_EQ(d.txtStuffDone[1]->text(), "-1") << "an emptied flag box means no flag";
+        TypeInto(d.txtStuffDone[1], "10");
+        EXPECT_EQ(boxes.Texts(),
+                  (std::vector<std::string>{"Stuffdone flag must be between -1 and 9."}));
+        EXPECT_EQ(d.txtStuffDone[1]->text(), "-1");
+        Click(d.cmdOK);
+        EXPECT_TRUE(d.isVisible()) << "OK waits for an accepted entry";
+        ChooseRow(d.lstChoose[1], 3);
+        EXPECT_EQ(d.txtStuffDone[1]->text(), "3");
+        Click(d.cmdOK);
+    });
+    EXPECT_EQ(Ints(Creature(0).StuffDoneA, Creature(0).StuffDoneB), Ints(120, 3));
+}
+
+TEST_F(TownDialogsTest, CreatureStalePersonalityTownShowsNoSelectionAndIsKept) {
+    Creature(0).PersonalityNum = 95; // town 9 does not exist
+    Monster(false, 0, [](frmTownMonster& d) {
+        EXPECT_EQ((std::vector<int>{d.lstTown->currentIndex(), d.lstPersonality->count(),
+                                    d.lstPersonality->currentIndex()}),
+                  (std::vector<int>{-1, 1, -1}));
+        Click(d.cmdOK);
+    });
+    EXPECT_EQ(Creature(0).PersonalityNum, 95);
+    Monster(false, 0, [](frmTownMonster& d) {
+        ChooseRow(d.lstTown, 3);
+        ChooseRow(d.lstPersonality, 4);
+        Click(d.cmdOK);
+    });
+    EXPECT_EQ(Creature(0).PersonalityNum, 23);
+}
+
+TEST_F(TownDialogsTest, CreatureCustomPortraitIsStoredAboveAThousandAndPreselected) {
+    Monster(false, 0, [](frmTownMonster& d) {
+        std::vector<int> offered;
+        WindowScript pickers;
+        for (int i = 0; i < 3; ++i)
+            pickers.When<frmSelectIcon>([&offered](frmSelectIcon& p) {
+                offered.push_back(p.PictureSelect);
+                p.PictureSelect = 5;
+            });
+        Click(d.cmdTalkCustom);
+        EXPECT_EQ(d.Work.FacialPic, 1005);
+        Click(d.cmdTalkCustom);
+        Click(d.cmdTalkPic);
+        EXPECT_EQ(offered, (std::vector<int>{-1, 5, -1})) << "a custom picture is no portrait";
+        Click(d.cmdOK);
+    });
+    EXPECT_EQ(Creature(0).Portrait, 5);
+}
+
+TEST_F(TownDialogsTest, CreatureNewKilledNodeLeftFreeKeepsMinusOne) {
+    for (SpecialNode& node : town().SpecialNodes)
+        node = SpecialNode{0, -1, 0, -1, -1, -1, 0, 0, 0, 0, -1};
+    town().SpecialNodes[15].Type = 5; // the creature's existing node
+    Creature(0).KilledNode = -1;
+    Monster(false, 0, [](frmTownMonster& d) {
+        std::vector<int> offered;
+        WindowScript editors;
+        for (Qt::Key key : {Qt::Key_Return, Qt::Key_Escape, Qt::Key_Escape})
+            editors.When<frmEditSpNode>([&offered, key](frmEditSpNode& e) {
+                EXPECT_EQ(e.NodeSet, 2);
+                offered.push_back(e.NodeNum);
+                QTest::keyClick(&e, key);
+            });
+        Click(d.cmdButton); // OK on the new node without giving it a type
+        EXPECT_EQ(d.txtKilledSpnode->text(), "-1");
+        Click(d.cmdButton);
+        EXPECT_EQ(d.txtKilledSpnode->text(), "-1");
+        TypeInto(d.txtKilledSpnode, "15");
+        Click(d.cmdButton);
+        EXPECT_EQ(d.txtKilledSpnode->text(), "15") << "an existing node is kept";
+        EXPECT_EQ(offered, (std::vector<int>{0, 0, 15})) << "a free node for a new reference";
+        Click(d.cmdOK);
+    });
+    EXPECT_EQ(Creature(0).KilledNode, 15);
+}
+
+TEST_F(TownDialogsTest, AreaPagesShowPlacedSlotsAndWrapOutdoorsHasOneOfEight) {
+    Areas(1, [](frmAreaDesc& d) {
+        EXPECT_TRUE(d.Label1[1]->isVisibleTo(&d));
+        EXPECT_FALSE(d.Label1[0]->isVisibleTo(&d));
+        const QString none = "Not yet placed";
+        EXPECT_EQ(Rows(d), (QStringList{"X = 2, Y = 3 +", none, none, "X = 0, Y = 0 +", none, none,
+                                        none, none}));
+        Click(d.cmdScrollRight);
+        EXPECT_EQ(Rows(d)[1], "X = 12, Y = 14 +");
+        Click(d.cmdScrollRight);
+        EXPECT_EQ(Rows(d)[0], "X = 2, Y = 3 +");
+        Click(d.cmdScrollLeft);
+        EXPECT_EQ(Rows(d)[1], "X = 12, Y = 14 +") << "left of page 0 is page 1";
+        Click(d.cmdCancel);
+    });
+    // Outdoors has one page of eight.
+    OutdoorSection& section = Scen.OutdoorSections.At(0, 0);
+    section.AreaRects.fill(AreaRect{});
+    section.AreaRects[7] = {40, 41, 44, 44};
+    section.Strings[8] = "Marsh";
+    Areas(0, [](frmAreaDesc& d) {
+        EXPECT_FALSE(d.cmdScrollLeft->isVisibleTo(&d));
+        EXPECT_FALSE(d.cmdScrollRight->isVisibleTo(&d));
+        EXPECT_TRUE(d.Label1[0]->isVisibleTo(&d));
+        EXPECT_EQ(Rows(d)[7], "X = 40, Y = 41 +");
+        EXPECT_EQ(d.txtArea[7]->text(), "Marsh");
+        TypeInto(d.txtArea[7], "Lake");
+        Click(d.cmdOK);
+    });
+    EXPECT_EQ(section.Strings[8], "Lake");
+}
+
+TEST_F(TownDialogsTest, DeleteAndTypedDescriptionsSurvivePagingAndOnlyOkStoresThem) {
+    const std::string longText(40, 'w');
+    town().Strings[2] = longText;
+    const Town before = town();
+    for (bool ok : {false, true}) {
+        Areas(1, [ok](frmAreaDesc& d) {
+            Click(d.cmdDelete[0]);
+            EXPECT_EQ(Rows(d)[0], "Not yet placed");
+            EXPECT_EQ(d.txtArea[1]->text().size(), 40) << "a longer text shows whole";
+            TypeInto(d.txtArea[4], QString(35, 'a'));
+            EXPECT_EQ(d.txtArea[4]->text().size(), 30) << "typing stops at thirty";
+            TypeInto(d.txtArea[2], "Market");
+            Click(d.cmdScrollRight);
+            TypeInto(d.txtArea[0], "Gate");
+            Click(d.cmdScrollLeft);
+            EXPECT_EQ(d.txtArea[2]->text(), "Market");
+            Click(ok ? d.cmdOK : d.cmdCancel);
+        });
+        EXPECT_EQ(town() == before, !ok) << "Cancel stores nothing";
+    }
+    Town want = before;
+    want.AreaRects[0] = AreaRect{};
+    want.Strings[3] = "Market";
+    want.Strings[5] = std::string(30, 'a');
+    want.Strings[9] = "Gate";
+    EXPECT_EQ(town(), want) << "the deleted area keeps its text, the long text stays whole";
+}
+
+TEST_F(TownDialogsTest, WanderingGroupsAreHeldTogetherAndWrap) {
+    const Town before = town();
+    for (bool ok : {false, true}) {
+        Open<frmTownWandering>([ok](frmTownWandering& d) {
+            EXPECT_EQ(d.lblEncNum->text(), "0");
+            Click(d.cmdScrollLeft);
+            EXPECT_EQ(d.lblEncNum->text(), "3");
+            Click(d.cmdScrollRight);
+            Click(d.cmdScrollRight);
+            ChooseRow(d.lstMonster[2], 0);
+            ChooseRow(d.lstMonster[3], 200);
+            Click(d.cmdScrollRight);
+            Click(d.cmdScrollLeft);
+            EXPECT_EQ(d.lstMonster[3]->currentIndex(), 200);
+            EXPECT_EQ(d.lstMonster[3]->itemText(200).left(7), " 200 - ");
+            Click(ok ? d.cmdOK : d.cmdCancel);
+        });
+        EXPECT_EQ(town() == before, !ok) << "Cancel stores nothing";
+    }
+    Town want = before;
+    want.WanderingGroups[1].Monsters[2] = 0;
+    want.WanderingGroups[1].Monsters[3] = 200;
+    EXPECT_EQ(town(), want);
+}
+
+TEST_F(TownDialogsTest, TownChoiceOpensOnTheCurrentTown) {
+    Scen.Towns[0].Strings[0] = "Fort";
+    for (int row : {-1, 2}) {
+        Open<frmTownLoad>([row](frmTownLoad& d) {
+            EXPECT_EQ(d.lstTown->count(), 3);
+            EXPECT_EQ(d.lstTown->itemText(0), " 0 - Fort");
+            EXPECT_EQ(d.lstTown->currentIndex(), 1);
+            if (row >= 0) ChooseRow(d.lstTown, row);
+            Click(d.cmdOK);
+        });
+        EXPECT_EQ(Scen.CurrentTown, row < 0 ? 1 : row);
+    }
+}
+
+TEST_F(TownDialogsTest, NewTownTakesSizeTerrainAndNameEscapeAndTheLimitMakeNone) {
+    struct Case {
+        int size, terrain;
+        const char* typed; // null: untouched; the box is left by Backspace after one more key
+        std::string name;
+        int floor;
+    };
+    for (const Case& c : {Case{0, 1, "Keep", "Keep", 2}, Case{2, 2, "", "", 4},
+                          Case{1, 0, nullptr, "Town Name", 0}}) {
+        const int number = Scen.TownCount;
+        Open<frmCreateTown>([&c, number](frmCreateTown& d) {
+            EXPECT_EQ((QStringList{d.lblTownNum->text(), d.txtTownName->text()}),
+                      (QStringList{QString::number(number), ""}));
+            EXPECT_TRUE(d.optTownSize[1]->isChecked() && d.optTerrain[0]->isChecked());
+            Click(d.optTownSize[static_cast<std::size_t>(c.size)]);
+            Click(d.optTerrain[static_cast<std::size_t>(c.terrain)]);
+            if (c.typed) {
+                Type(d.txtTownName, QString(c.typed) + "x");
+                QTest::keyClick(d.txtTownName, Qt::Key_Backspace);
+            }
+            QTest::keyClick(d.txtTownName, Qt::Key_Return);
+        });
+        ASSERT_EQ(Scen.TownCount, number + 1);
+        const Town& made = Scen.Towns[static_cast<std::size_t>(number)];
+        EXPECT_EQ(made.Strings[0], c.name);
+        EXPECT_EQ(Ints(Scen.CurrentTown, made.Size, made.Terrain.At(1, 1)),
+                  Ints(number, c.size, c.floor));
+    }
+    Scenario before = Scen;
+    Open<frmCreateTown>([](frmCreateTown& d) { QTest::keyClick(d.txtTownName, Qt::Key_Escape); });
+    EXPECT_EQ(Scen, before);
+    Scen.Towns.resize(200);
+    Scen.TownTalks.resize(200);
+    Scen.TownCount = 200;
+    before = Scen;
+    Open<frmCreateTown>([](frmCreateTown& d) {
+        EXPECT_EQ(d.lblTownNum->text(), "200");
+        Click(d.cmdOK);
+        EXPECT_FALSE(d.isVisible());
+    });
+    EXPECT_EQ(Scen, before);
+    ASSERT_EQ(boxes.Calls().size(), 1u);
+    EXPECT_EQ(boxes.Calls()[0].style, msgbox::Exclamation);
+}
+
+TEST_F(TownDialogsTest, NewRectangleDescriptionOkStoresAndCancelErases) {
+    const std::int16_t savedMode = Map.EditMode;
+    for (std::int16_t mode : {1, 3}) // a town, then outdoors
+        for (bool ok : {true, false}) {
+            Map.EditMode = mode;
+            const bool inTown = mode != 3;
+            OutdoorSection& outdoors = Scen.OutdoorSections.At(0, 0);
+            AreaRect& rect = inTown ? town().AreaRects[9] : outdoors.AreaRects[5];
+            std::string& text = inTown ? town().Strings[10] : outdoors.Strings[6];
+            rect = AreaRect{4, 4, 8, 8};
+            text = "Old";
+            OpenDialog<frmAreaDesc1>([inTown](frmAreaDesc1& d) { d.AreaNum = inTown ? 9 : 5; },
+                                     [ok](frmAreaDesc1& d) {
+                                         EXPECT_EQ(d.txtArea->text(), "Old");
+                                         TypeInto(d.txtArea, QString(300, 'n'), false);
+                                         EXPECT_EQ(d.txtArea->text().size(), 255);
+                                         QTest::keyClick(d.txtArea,
+                                                         ok ? Qt::Key_Return : Qt::Key_Escape);
+                                     });
+            EXPECT_EQ(text, ok ? std::string(255, 'n') : "Old") << mode;
+            EXPECT_EQ(rect, (ok ? AreaRect{4, 4, 8, 8} : AreaRect{})) << mode;
+        }
+    Map.EditMode = savedMode;
+}
+
+// The working copies and town choice outside the windows: every timing, failures, and slots
+// past an area's end.
+TEST(TownCreatureCopy, TimingClearsTheValuesItDoesNotUse) {
+    // Each timing flag with the day and event it keeps of 40 and 9.
+    const std::uint8_t cases[][3] = {{0, 0, 0}, {1, 40, 9}, {2, 40, 9}, {3, 0, 0},
+                                     {4, 0, 0}, {5, 0, 0},  {6, 0, 9},  {7, 0, 9}};
+    for (const auto& c : cases) {
+        TownCreature record{12, 5, 6, 1, 1, c[0], -1, -1, 40, 9, 0, -1, -1, -1, 0};
+        TownCreatureCopy work = LoadTownCreatureCopy(record);
+        SaveTownCreatureCopy(work, record);
+        EXPECT_EQ((std::vector<int>{record.TimeValue1, record.TimeValue2, work.TimeDay}),
+                  (std::vector<int>{c[1], c[2], c[1]}))
+            << int(c[0]) << ": the working copy is cleared as well";
+    }
+}
+
+TEST(TownChoice, AFailedCreationLeavesTheTownsAsTheyWere) {
+    Scenario scen = MakeVariedScenario(1, 1, 2, 5);
+    const Scenario before = scen;
+    EXPECT_THROW(AppendNewTown(scen, "Bad", 3, 0), RuntimeError);
+    EXPECT_THROW(AppendNewTown(scen, "Bad", 0, 7), RuntimeError);
+    EXPECT_EQ(scen, before);
+}
+
+TEST(AreaDescCopy, OutdoorsHasNoNinthSlot) {
+    Scenario scen = MakeVariedScenario(1, 1, 1, 7);
+    scen.CurrentOutdoorX = scen.CurrentOutdoorY = 0;
+    scen.CurrentTown = 0;
+    EXPECT_THROW(CurrentAreaRect(scen, AreaOwner::Outdoors, 8), RuntimeError);
+    EXPECT_THROW(CurrentAreaText(scen, AreaOwner::Town, 16), RuntimeError);
+    EXPECT_EQ(&CurrentAreaText(scen, AreaOwner::Outdoors, 7),
+              &scen.OutdoorSections.At(0, 0).Strings[8]);
+}
