@@ -1,8 +1,6 @@
 #include "dialogs/nodes/MessageSlots.h"
-#include "dialogs/nodes/NodeCopy.h"
-#include "dialogs/nodes/NodeLinks.h"
-#include "dialogs/nodes/NodeTestScenario.h"
 #include "dialogs/nodes/NodeTypePresentation.h"
+#include "dialogs/nodes/NodeWindows.h"
 #include "support/ErrorOf.h"
 
 namespace {

@@ -30,21 +30,6 @@ class TalkingNodeEditorTest : public NodeWindowTest {
     }
 };
 
-// A list as the author sees it: hidden, or its size, the entry selected and its text.
-QString Seen(const QComboBox* list) {
-    if (list->isHidden()) return "hidden";
-    const int row = list->currentIndex();
-    return QString("%1 #%2 %3").arg(list->count()).arg(row).arg(list->currentText()).trimmed();
-}
-
-// The texts of the boxes or labels, joined with "|".
-template <class Widgets> QString Joined(const Widgets& widgets) {
-    QStringList texts;
-    for (const auto* widget : widgets)
-        texts << widget->text();
-    return texts.join('|');
-}
-
 // The arrows save first and wrap through the ninety nodes; keywords are four characters and an
 // emptied one becomes "xxxx"; personalities are numbered by town.
 TEST_F(TalkingNodeEditorTest, ArrowsSaveFirstAndWrapAndPersonalitiesAreNumberedByTown) {
