@@ -75,27 +75,22 @@ using NodePresentationTest = NodeScenarioTest;
 TEST_F(NodePresentationTest, ValueListsNumberTheirEntriesByTheValueTheyStandFor) {
     Scen.StuffDoneNames[12].ValueNames[3] = "Opened";
     Scen.Towns[1].Strings[0] = "Harbour";
-    struct Case {
-        std::int16_t kind, flag;
-        std::size_t count, probe;
-        std::string text;
-    };
-    const Case cases[] = {
+    // kind, flag, entry count, entry probed, its text
+    using Row = std::tuple<std::int16_t, std::int16_t, std::size_t, std::size_t, std::string>;
+    // clang-format off
+    const Row cases[] = {
         {chooser::Statistics, 0, 19, 5, "5 - " + SkillNames[5]},
         {chooser::ItemTypes, 0, 500, 499, "499 - " + Scen.ItemTypes[499].Name},
-        {chooser::StoreTypes, 0, 6, 2, ShopTypeNames[2]},
-        {chooser::TownLighting, 0, 4, 3, "Totally Dark"},
-        {chooser::Towns, 0, 2, 1, "1 - Harbour"},
-        {chooser::StuffDoneFlagB, 12, 10, 3, "3 - Opened"},
-        {chooser::DialogButtonLabels, 0, 60, 0, "0 - " + Scen.ScenStrings[260]},
-        {chooser::StuffDoneFlagB, 300, 0, 0, ""},
-        {chooser::StuffDoneFlagB, -1, 0, 0, ""},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.kind);
-        const auto entries = ChooserEntries(Scen, c.kind, c.flag);
-        ASSERT_EQ(entries.size(), c.count);
-        EXPECT_EQ(c.count ? entries[c.probe] : "", c.text);
+        {chooser::StoreTypes, 0, 6, 2, ShopTypeNames[2]}, {chooser::Towns, 0, 2, 1, "1 - Harbour"},
+        {chooser::TownLighting, 0, 4, 3, "Totally Dark"}, {chooser::StuffDoneFlagB, -1, 0, 0, ""},
+        {chooser::StuffDoneFlagB, 12, 10, 3, "3 - Opened"}, {chooser::StuffDoneFlagB, 300, 0, 0, ""},
+        {chooser::DialogButtonLabels, 0, 60, 0, "0 - " + Scen.ScenStrings[260]}};
+    // clang-format on
+    for (const auto& [kind, flag, count, probe, text] : cases) {
+        SCOPED_TRACE(kind);
+        const auto entries = ChooserEntries(Scen, kind, flag);
+        ASSERT_EQ(entries.size(), count);
+        EXPECT_EQ(count ? entries[probe] : "", text);
     }
     Scen.TownCount = 0;
     EXPECT_TRUE(ChooserEntries(Scen, chooser::Towns, 0).empty());

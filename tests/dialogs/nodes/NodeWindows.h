@@ -44,19 +44,15 @@ class NodeScenarioTest : public ::testing::Test {
     }
 };
 
-// Opens the node, talk and text windows as their openers do, through a WindowScript; puts back
-// the map's edit mode, which the sign and special-spot dialogs read.
+// Opens the node, talk and text windows as their openers do, through a WindowScript, in a small
+// town's edit mode, which the sign and special-spot dialogs read (the test guard puts it back).
 class NodeWindowTest : public NodeScenarioTest {
   protected:
     void SetUp() override {
         NodeScenarioTest::SetUp();
-        editMode_ = Map.EditMode;
         Map.EditMode = kEditSmallTown;
     }
-    void TearDown() override {
-        UnloadAllForms();
-        Map.EditMode = editMode_;
-    }
+    void TearDown() override { UnloadAllForms(); }
     // Sets up the shared Form and shows it modally; any window opening fails the test.
     template <class Form> static Form& NotOpened(const std::function<void(Form&)>& setup) {
         WindowScript none;
@@ -66,10 +62,7 @@ class NodeWindowTest : public NodeScenarioTest {
         return form;
     }
     static std::function<void(frmEditSpNode&)> At(std::int32_t family, std::int16_t node) {
-        return [=](frmEditSpNode& e) {
-            e.NodeSet = family;
-            e.NodeNum = node;
-        };
+        return [=](frmEditSpNode& e) { e.NodeSet = family, e.NodeNum = node; };
     }
     // Opens the node editor on the node; windows it opens follow the script's steps.
     static frmEditSpNode& Edit(std::int32_t family, std::int16_t node,
@@ -83,9 +76,6 @@ class NodeWindowTest : public NodeScenarioTest {
     }
 
     MsgBoxRecorder boxes;
-
-  private:
-    std::int16_t editMode_ = 0;
 };
 
 // A list as the author sees it: hidden, or its size, the entry selected and its text.

@@ -27,8 +27,6 @@ class StringEditorTest : public NodeWindowTest {
         OpenDialog<frmEditText>([=](frmEditText& t) { t.TextType = type, t.TextNum = number; },
                                 std::move(act));
     }
-    // The messages a node holds after the editor.
-    static std::vector<int> Held(const frmEditText2& t) { return Ints(t.Mess0, t.Mess1); }
 };
 
 // Types at the end of a multi-line box's text.
@@ -45,7 +43,7 @@ TEST_F(StringEditorTest, TwoMessagesTakeFreeSlotsAboveAPassedFirstWithinTheFamil
         QTest::keyClicks(t.txtText[1], "Only the second");
         Click(t.cmdOK);
     });
-    EXPECT_EQ(Held(editor), Ints(-1, 1));
+    EXPECT_EQ(Ints(editor.Mess0, editor.Mess1), Ints(-1, 1));
     EXPECT_EQ(town[20] + "|" + town[21], "*|Only the second");
 
     Scen.ScenStrings[165] = "*old text";
@@ -55,7 +53,7 @@ TEST_F(StringEditorTest, TwoMessagesTakeFreeSlotsAboveAPassedFirstWithinTheFamil
         QTest::keyClicks(t.txtText[1], "Above");
         Click(t.cmdOK);
     });
-    EXPECT_EQ(Held(editor), Ints(-1, 6));
+    EXPECT_EQ(Ints(editor.Mess0, editor.Mess1), Ints(-1, 6));
     // The old text stays in the table.
     EXPECT_EQ(Scen.ScenStrings[165] + "|" + Scen.ScenStrings[166], "*old text|Above");
 
@@ -66,7 +64,7 @@ TEST_F(StringEditorTest, TwoMessagesTakeFreeSlotsAboveAPassedFirstWithinTheFamil
         EXPECT_FALSE(t.txtText[1]->isVisible()); // town messages end at 149
         Click(t.cmdOK);
     });
-    EXPECT_EQ(Held(editor), Ints(2, 150));
+    EXPECT_EQ(Ints(editor.Mess0, editor.Mess1), Ints(2, 150));
     EXPECT_EQ(town, before);
 }
 
@@ -80,7 +78,7 @@ TEST_F(StringEditorTest, OneFreeSlotServesTheFirstMessageAndNoneClosesTheEditor)
         QTest::keyClicks(t.txtText[0], "Last one");
         Click(t.cmdOK);
     });
-    EXPECT_EQ(Held(editor), Ints(40, -1));
+    EXPECT_EQ(Ints(editor.Mess0, editor.Mess1), Ints(40, -1));
     OpenText<frmEditText2>(2, -1, -1, {});
     EXPECT_EQ(boxes.Calls().back().title + ": " + boxes.Calls().back().text,
               "Error: There are not enough text nodes for this dialog.\r\n\r\n"
@@ -240,18 +238,17 @@ TEST_F(StringEditorTest, SignsEditTheirSlotOfTheTownOrSection) {
 TEST_F(StringEditorTest, SpecialSpotNumbersAreCheckedAgainstTheAreasNodes) {
     Scen.Towns[1].SpecialSpots = {{-1, 4, 4}, {12, 5, 5}};
     Scen.OutdoorSections.At(0, 0).SpecialSpots = {{7, 1, 1}};
+    // Edit mode, spot, the node stored, the number shown, one rejected (typed after "5": the
+    // validator refuses it) and one accepted (nullptr: Cancel).
     struct Case {
-        std::int16_t editMode, spot;
-        const char* shown;
-        const char* rejected; // typed after "5": the validator refuses it
-        const char* accepted; // nullptr: Cancel
-        std::int16_t stored;
+        std::int16_t editMode, spot, stored;
+        const char *shown, *rejected, *accepted;
     };
-    const Case cases[] = {
-        {kEditSmallTown, 0, "0", "100", "99", 99},     {kEditSmallTown, 1, "12", "-1", "", 0},
-        {kEditOutdoors, 0, "7", "60", "59", 59},       {kEditOutdoors, 0, "59", "-1", "3", 3},
-        {kEditSmallTown, 0, "99", "500", nullptr, 99},
-    };
+    const Case cases[] = {{kEditSmallTown, 0, 99, "0", "100", "99"},
+                          {kEditSmallTown, 1, 0, "12", "-1", ""},
+                          {kEditOutdoors, 0, 59, "7", "60", "59"},
+                          {kEditOutdoors, 0, 3, "59", "-1", "3"},
+                          {kEditSmallTown, 0, 99, "99", "500", nullptr}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.rejected);
         Map.EditMode = c.editMode;
