@@ -66,14 +66,15 @@ TEST_F(StringEditorTest, TwoMessagesTakeFreeSlotsAboveAPassedFirstWithinTheFamil
     });
     EXPECT_EQ(Ints(editor.Mess0, editor.Mess1), Ints(2, 150));
     EXPECT_EQ(town, before);
-}
 
-TEST_F(StringEditorTest, OneFreeSlotServesTheFirstMessageAndNoneClosesTheEditor) {
+    // One free slot serves the first message, and none closes the editor.
     Scen.Towns[1].Strings.fill("used");
     Scen.Towns[1].Strings[60] = "*";
-    frmEditText2& editor = OpenText<frmEditText2>(2, -1, -1, [this](frmEditText2& t) {
-        EXPECT_EQ(boxes.Texts(), std::vector<std::string>{"No more text fields available.\r\n\r\n"
-                                                          "You may have to clear some."});
+    OpenText<frmEditText2>(2, -1, -1, [this](frmEditText2& t) {
+        // The first came with the second message beyond the family.
+        EXPECT_EQ(boxes.Texts(),
+                  std::vector<std::string>(
+                      2, "No more text fields available.\r\n\r\nYou may have to clear some."));
         EXPECT_EQ(Ints(t.txtText[0]->isVisible(), t.txtText[1]->isVisible()), Ints(true, false));
         QTest::keyClicks(t.txtText[0], "Last one");
         Click(t.cmdOK);
@@ -118,18 +119,16 @@ TEST_F(StringEditorTest, SixLinesFillTheFirstFreeBlockOfSixWithinTheFamily) {
               "WarningErrorWarning");
 }
 
-TEST_F(StringEditorTest, TextArrowsStoreTheShownTextAndWrapAtEachTablesEnd) {
+TEST_F(StringEditorTest, TextArrowsWrapAtEachTablesEndClearFreesAndTypingIsLimited) {
     const std::tuple<std::int32_t, std::string*, std::int16_t> cases[] = {
         {0, Scen.ScenStrings.data(), 319},
         {1, Scen.OutdoorSections.At(0, 0).Strings.data(), 107},
         {2, Scen.Towns[1].Strings.data(), 189}};
-    for (const auto& c : cases) {
-        std::string* strings = std::get<1>(c);
-        const std::int16_t last = std::get<2>(c);
+    for (const auto& [type, strings, last] : cases) {
         SCOPED_TRACE(last);
         strings[last] = "last";
         strings[0] = "first";
-        EditText(std::get<0>(c), last, [&](frmEditText& t) {
+        EditText(type, last, [last = last](frmEditText& t) {
             EXPECT_EQ(t.lblTextNum->text(), QString::number(last));
             Append(t.txtText, "!");
             Click(t.cmdScrollRight);
@@ -142,11 +141,9 @@ TEST_F(StringEditorTest, TextArrowsStoreTheShownTextAndWrapAtEachTablesEnd) {
         });
         EXPECT_EQ(strings[last] + "|" + strings[0], "last!|first"); // 0 kept as it was
     }
-}
 
-// Clear frees a slot only when stored; a free slot's text shows as stored. Texts are limited
-// as typed, but a longer stored text is kept whole.
-TEST_F(StringEditorTest, ClearFreesASlotOnlyWhenStoredAndTypingIsLimited) {
+    // Clear frees a slot only when stored; a free slot's text shows as stored. Texts are
+    // limited as typed, but a longer stored text is kept whole.
     Scen.ScenStrings[170] = "A message";
     Scen.ScenStrings[171] = "*free";
     for (const bool ok : {false, true}) {

@@ -4,7 +4,6 @@
 #include "dialogs/pictures/frmSelectIcon.h"
 #include "forms/MultiLineBox.h"
 #include "graphics/GraphicsSheets.h"
-#include "scenario/tables/NodeTypeDescriptors.h"
 
 #include <QListWidget>
 #include <QRadioButton>
@@ -29,7 +28,7 @@ QString Shown(const frmEditSpNode& e) {
         .arg(e.cmdGoBack->isVisible() ? " back" : "", e.cmdCancel->isVisible() ? " cancel" : "");
 }
 
-TEST_F(NodeEditorTest, EachFamilyWrapsItsArrowsSavesOnEnterAndHandsBackTheNodeOpenedOn) {
+TEST_F(NodeEditorTest, EachFamilyWrapsItsArrowsSavesOnEnterAndCancelHandsBackTheNodeShown) {
     const char* rows[] = {"Scenario special node:255", "Outdoor special node:59",
                           "Town special node:99"};
     for (const std::int32_t family : {0, 1, 2}) {
@@ -50,12 +49,11 @@ TEST_F(NodeEditorTest, EachFamilyWrapsItsArrowsSavesOnEnterAndHandsBackTheNodeOp
                        FamilyNode(Scen, family, 1).Extra1a, editor.NodeNum, editor.isVisible()),
                   Ints(4, 7, 0, false));
     }
-}
 
-// Cancel hands back the node shown, except one taken for a new reference and left free.
-TEST_F(NodeEditorTest, CancelHandsBackTheNodeShownUnlessTakenForANewReferenceAndLeftFree) {
-    const std::int16_t rows[][3] = {{7, 1, 8}, {3, 0, 3}, {-1, 0, -1}}; // opened, right, handed
-    for (const auto& r : rows) {
+    // Cancel hands back the node shown, except one taken for a new reference and left free.
+    FreeEverything();
+    const std::int16_t cancels[][3] = {{7, 1, 8}, {3, 0, 3}, {-1, 0, -1}}; // opened, right, handed
+    for (const auto& r : cancels) {
         SCOPED_TRACE(r[0]);
         frmEditSpNode& editor = Edit(2, r[0], [&](frmEditSpNode& e) {
             if (r[1]) Click(e.cmdScrollRight);
