@@ -48,17 +48,15 @@ TEST_F(NodeStorageTest, EachFamilyFindsItsFreeNodesAndMessagesInItsOwnStorage) {
     EXPECT_EQ(Scen.Towns[0].SpecialNodes[0].Type, 0);
 }
 
-TEST_F(NodeStorageTest, TheSearchRepairsNegativeTypesOnlyUpToTheNodeItTakes) {
+TEST_F(NodeStorageTest, TheSearchRepairsNegativeTypesAndFreeNodesAreStoredAndReferencedAsNone) {
     Scen.ScenSpecialNodes[0] = {-3, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1};
     Scen.ScenSpecialNodes[1].Type = 2;
     Scen.ScenSpecialNodes[3].Type = -1;
     EXPECT_EQ(FirstFreeNode(Scen, 0, 0), 2);
     EXPECT_EQ(Ints(Scen.ScenSpecialNodes[0].Type, Scen.ScenSpecialNodes[3].Type), Ints(0, -1));
-}
 
-// A copy of type 0 that jumps nowhere is stored as a free node; a reference to a free or
-// missing node is none.
-TEST_F(NodeStorageTest, FreeNodesAreStoredAndReferencedAsNone) {
+    // A copy of type 0 that jumps nowhere is stored as a free node; a reference to a free or
+    // missing node is none.
     NodeCopy copy{0, {1, 2, 3, 4, 5, 6, 7, 8, 9, -1}};
     EXPECT_EQ(SaveNodeCopy(copy), (SpecialNode{0, -1, -1, -1, -1, 0, -1, -1, -1, -1, -1}));
     copy.NodeData[9] = 3;
@@ -70,9 +68,8 @@ TEST_F(NodeStorageTest, FreeNodesAreStoredAndReferencedAsNone) {
               Ints(4, -1, -1, -1));
 }
 
-using NodePresentationTest = NodeScenarioTest;
-
-TEST_F(NodePresentationTest, ValueListsNumberTheirEntriesByTheValueTheyStandFor) {
+// A negative type is presented and kept as no special.
+TEST_F(NodeStorageTest, ValueListsNumberTheirEntriesByTheValueTheyStandForAndTypesArePresented) {
     Scen.StuffDoneNames[12].ValueNames[3] = "Opened";
     Scen.Towns[1].Strings[0] = "Harbour";
     // kind, flag, entry count, entry probed, its text
@@ -96,10 +93,7 @@ TEST_F(NodePresentationTest, ValueListsNumberTheirEntriesByTheValueTheyStandFor)
     EXPECT_TRUE(ChooserEntries(Scen, chooser::Towns, 0).empty());
     EXPECT_EQ(Ints(ChooserSelection(5, 19), ChooserSelection(19, 19), ChooserSelection(-1, 19)),
               Ints(5, -1, -1));
-}
-
-// The store kinds themselves are checked with the type table and in the node editor.
-TEST_F(NodePresentationTest, ANegativeTypeIsPresentedAndKeptAsNoSpecial) {
+    // The store kinds themselves are checked with the type table and in the node editor.
     NodeCopy negative{-4, {}};
     EXPECT_EQ(&PresentedNodeType(negative), &SpecialNodeTypes[0]);
     EXPECT_EQ(negative.CurrentType, 0);
@@ -108,7 +102,7 @@ TEST_F(NodePresentationTest, ANegativeTypeIsPresentedAndKeptAsNoSpecial) {
     EXPECT_EQ(Ints(outSpecs.FirstType, outSpecs.LastType), Ints(225, 229));
 }
 
-TEST(NodeLinks, LinkButtonsFollowTheirFieldIntoTheRightFamily) {
+TEST(NodeLinks, LinksFollowTheirFieldIntoTheRightFamilyAndAreUndoneOnlyForTheChildLeft) {
     // button, type, field, family
     const int cases[][4] = {
         {1, 13, 6, 0}, {1, 14, 6, 2}, {2, 13, 8, 2}, {3, 21, 9, 0}, {3, 13, 9, 2}};
@@ -117,9 +111,7 @@ TEST(NodeLinks, LinkButtonsFollowTheirFieldIntoTheRightFamily) {
         const NodeLink link = LinkOfButton(c[0], static_cast<std::int16_t>(c[1]), 2);
         EXPECT_EQ(Ints(link.Field, link.Family), Ints(c[2], c[3]));
     }
-}
-
-TEST(NodeLinks, GoingBackUnlinksTheParentOnlyWhileItStillNamesTheChildLeft) {
+    // Going back unlinks the parent only while it still names the child left.
     NodeCopy parent{21, {}};
     parent.NodeData[9] = 4;
     const GoBackEntry entry{2, 2, 3};

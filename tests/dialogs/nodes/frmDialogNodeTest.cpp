@@ -179,57 +179,47 @@ TEST_F(TalkingNodeEditorTest, CreateEditOpensTheTownOrScenarioNodeOfExtraA) {
     EXPECT_TRUE(IsFreeNode(Scen.Towns[1].SpecialNodes[1]));
 }
 
-class PersonalityEditorTest : public NodeWindowTest {
-  protected:
-    void SetUp() override {
-        NodeWindowTest::SetUp();
-        Scen.Towns.resize(5, Town(Scen.Towns[0]));
-        Scen.TownTalks.resize(5, TownTalk(Scen.TownTalks[0]));
-        Scen.TownCount = 5;
-        Scen.CurrentTown = 4; // the number shown is town * 10 + slot
-        for (std::size_t slot = 0; slot < 10; ++slot)
-            Slot(slot).Name = "Person " + std::to_string(slot);
-    }
-    static Personality& Slot(std::size_t slot) { return Scen.TownTalks[4].Personalities[slot]; }
-    static void OpenSlot(std::int16_t slot, std::function<void(frmDialog&)> act) {
-        OpenDialog<frmDialog>([slot](frmDialog& d) { d.Personality = slot; }, std::move(act));
-    }
-};
-
-// The arrows save first and wrap within the town's ten slots; Cancel keeps what they saved.
-// Typing is limited, but a longer stored text is kept whole; OK stores the boxes.
-TEST_F(PersonalityEditorTest,
-       ArrowsSaveFirstAndWrapAndOkOrCancelDecideTheRestWhileTypingIsLimited) {
-    Slot(9).LookResponse = "A tall man.\r\nHe waves.";
-    OpenSlot(0, [](frmDialog& d) {
-        EXPECT_EQ(d.lblPersonality->text(), "40");
-        TypeInto(d.txtName, "First");
-        Click(d.cmdScrollLeft);
-        EXPECT_EQ(QString::number(d.Personality) + " " + d.lblPersonality->text() + " " +
-                      d.txtName->text() + " " + d.txtLookResponse->ModelText().c_str(),
-                  "9 49 Person 9 A tall man.\r\nHe waves.");
-        TypeInto(d.txtName, "Last");
-        d.txtJobResponse->setFocus();
-        QTest::keyClicks(d.txtJobResponse, "I bake.");
-        Click(d.cmdScrollRight);
-        EXPECT_EQ(QString::number(d.Personality) + " " + d.txtName->text(), "0 First");
-        TypeInto(d.txtName, "Not kept");
-        Click(d.cmdCancel);
-    });
-    EXPECT_EQ(Slot(0).Name + "|" + Slot(9).Name + "|" + Slot(9).JobResponse, "First|Last|I bake.");
+// The personality editor: the arrows save first and wrap within the town's ten slots, whose
+// numbers are town * 10 + slot; Cancel keeps what they saved. Typing is limited, but a longer
+// stored text is kept whole; OK stores the boxes.
+TEST_F(TalkingNodeEditorTest, PersonalityArrowsSaveFirstAndWrapWhileTypingIsLimited) {
+    const auto slot = [](std::size_t n) -> Personality& {
+        return Scen.TownTalks[1].Personalities[n];
+    };
+    slot(9).Name = "Person 9";
+    slot(9).LookResponse = "A tall man.\r\nHe waves.";
+    OpenDialog<frmDialog>(
+        [](frmDialog& d) { d.Personality = 0; },
+        [](frmDialog& d) {
+            EXPECT_EQ(d.lblPersonality->text(), "10");
+            TypeInto(d.txtName, "First");
+            Click(d.cmdScrollLeft);
+            EXPECT_EQ(QString::number(d.Personality) + " " + d.lblPersonality->text() + " " +
+                          d.txtName->text() + " " + d.txtLookResponse->ModelText().c_str(),
+                      "9 19 Person 9 A tall man.\r\nHe waves.");
+            TypeInto(d.txtName, "Last");
+            d.txtJobResponse->setFocus();
+            QTest::keyClicks(d.txtJobResponse, "I bake.");
+            Click(d.cmdScrollRight);
+            EXPECT_EQ(QString::number(d.Personality) + " " + d.txtName->text(), "0 First");
+            TypeInto(d.txtName, "Not kept");
+            Click(d.cmdCancel);
+        });
+    EXPECT_EQ(slot(0).Name + "|" + slot(9).Name + "|" + slot(9).JobResponse, "First|Last|I bake.");
 
     const std::string longName(40, 'n');
-    Slot(5).Name = longName;
-    Slot(6).Name = "";
-    OpenSlot(5, [&](frmDialog& d) {
-        EXPECT_EQ(d.txtName->text().size(), 40);
-        Click(d.cmdScrollRight); // stores slot 5 as shown
-        Type(d.txtName, QString(35, 'x'));
-        d.txtHuhResponse->setFocus();
-        QTest::keyClicks(d.txtHuhResponse, QString(260, 'h'));
-        Click(d.cmdOK);
-    });
-    EXPECT_EQ(Slot(5).Name + "|" + Slot(6).Name + "|" + Slot(6).HuhResponse,
+    slot(5).Name = longName;
+    slot(6).Name = "";
+    OpenDialog<frmDialog>([](frmDialog& d) { d.Personality = 5; },
+                          [](frmDialog& d) {
+                              EXPECT_EQ(d.txtName->text().size(), 40);
+                              Click(d.cmdScrollRight); // stores slot 5 as shown
+                              Type(d.txtName, QString(35, 'x'));
+                              d.txtHuhResponse->setFocus();
+                              QTest::keyClicks(d.txtHuhResponse, QString(260, 'h'));
+                              Click(d.cmdOK);
+                          });
+    EXPECT_EQ(slot(5).Name + "|" + slot(6).Name + "|" + slot(6).HuhResponse,
               longName + "|" + std::string(30, 'x') + "|" + std::string(255, 'h'));
 }
 } // namespace

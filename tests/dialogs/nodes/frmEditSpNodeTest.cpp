@@ -263,7 +263,7 @@ TEST_F(NodeEditorTest, ALinkBeyondItsFamilyOrTheGoBackStackIsNotFollowed) {
     });
 }
 
-TEST_F(NodeEditorTest, TheMessageButtonHandsTheFreeSlotsItUsedBackToTheNode) {
+TEST_F(NodeEditorTest, TheMessageAndPictureButtonsHandWhatTheirWindowsChoseToTheNode) {
     Use(2, 1, 54); // "One-Time Text Message": two messages
     WindowScript script;
     script.When<frmEditText2>([](frmEditText2& t) {
@@ -278,11 +278,9 @@ TEST_F(NodeEditorTest, TheMessageButtonHandsTheFreeSlotsItUsedBackToTheNode) {
     const Town& town = Scen.Towns[1];
     EXPECT_EQ(town.Strings[20] + "|" + town.Strings[21], "Hello|There");
     EXPECT_EQ(Ints(town.SpecialNodes[1].Message1, town.SpecialNodes[1].Message2), Ints(0, 1));
-}
 
-// The picker opens on the picture kind of the node's type (the ranges it marks are checked
-// with the picking rules) and the pick is stored in that kind's numbering.
-TEST_F(NodeEditorTest, PicturesArePickedFromTheKindOfTheNodesType) {
+    // The picker opens on the picture kind of the node's type (the ranges it marks are checked
+    // with the picking rules) and the pick is stored in that kind's numbering.
     // type, stored, custom, picker kind, marked, picked, stored then
     const int cases[][7] = {
         {56, 12, 0, 6, 12, 20, 20},   // terrain picture
