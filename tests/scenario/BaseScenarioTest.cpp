@@ -7,9 +7,6 @@
 #include "support/GameLayoutBuilder.h"
 
 #include <gtest/gtest.h>
-#include <set>
-#include <stdexcept>
-#include <tuple>
 
 namespace {
 std::string Trim(const std::string& s) {

@@ -4,10 +4,7 @@
 #include "support/TempFolder.h"
 #include "support/WriteFaultScope.h"
 
-#include <cerrno>
 #include <filesystem>
-#include <optional>
-#include <tuple>
 
 #include <gtest/gtest.h>
 

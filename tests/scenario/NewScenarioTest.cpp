@@ -1,8 +1,6 @@
 #include "scenario/NewScenario.h"
 
-#include "platform/core/ByteBuffer.h"
 #include "platform/core/ProgramPaths.h"
-#include "scenario/OwnLayout.h"
 #include "scenario/ScenarioSave.h"
 #include "scenario/tables/CommonTables.h"
 #include "support/Ints.h"
@@ -13,10 +11,6 @@
 
 #include <filesystem>
 #include <gtest/gtest.h>
-#include <optional>
-#include <set>
-#include <sys/stat.h>
-#include <tuple>
 
 namespace {
 // Wall pieces as the shared wall table numbers them, written out here so that a mix-up of

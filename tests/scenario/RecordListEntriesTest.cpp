@@ -5,7 +5,6 @@
 #include "support/SampleScenario.h"
 
 #include <gtest/gtest.h>
-#include <tuple>
 
 namespace {
 class RecordListEntriesTest : public ::testing::Test {

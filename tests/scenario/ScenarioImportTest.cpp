@@ -1,7 +1,6 @@
 #include "scenario/ScenarioImport.h"
 
 #include "scenario/GameLayout.h"
-#include "scenario/OwnLayout.h"
 #include "scenario/tables/CommonTables.h"
 #include "scenario/tables/EditorTables.h"
 #include "support/GameLayoutBuilder.h"
@@ -11,9 +10,7 @@
 #include "support/ShownBoxes.h"
 #include "support/TempFolder.h"
 
-#include <functional>
 #include <gtest/gtest.h>
-#include <tuple>
 
 namespace {
 TownTalk ClearedTalk() {

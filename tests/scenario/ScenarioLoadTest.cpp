@@ -2,7 +2,6 @@
 
 #include "scenario/FlagNameFile.h"
 #include "scenario/GameLayout.h"
-#include "scenario/OwnLayout.h"
 #include "support/GameLayoutBuilder.h"
 #include "support/Ints.h"
 #include "support/OwnLayoutImage.h"
@@ -12,7 +11,6 @@
 
 #include <filesystem>
 #include <gtest/gtest.h>
-#include <optional>
 
 namespace {
 using Bytes = std::vector<std::uint8_t>;

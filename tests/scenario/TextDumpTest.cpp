@@ -6,9 +6,7 @@
 #include "support/TempFolder.h"
 #include "support/WriteFaultScope.h"
 
-#include <cerrno>
 
-#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace {
