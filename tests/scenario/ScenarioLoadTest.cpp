@@ -5,6 +5,7 @@
 #include "support/GameLayoutBuilder.h"
 #include "support/Ints.h"
 #include "support/OwnLayoutImage.h"
+#include "support/RecordColumns.h"
 #include "support/SampleScenario.h"
 #include "support/ShownBoxes.h"
 #include "support/TempFolder.h"
@@ -16,10 +17,7 @@ namespace {
 using Bytes = std::vector<std::uint8_t>;
 
 std::vector<int> Monsters(const Town& town) {
-    std::vector<int> monsters;
-    for (const auto& c : town.Creatures)
-        monsters.push_back(c.Monster);
-    return monsters;
+    return Column(town.Creatures, &TownCreature::Monster);
 }
 void SetMonsters(Town& town, const std::vector<int>& monsters) {
     town.Creatures.resize(monsters.size());
