@@ -119,13 +119,10 @@ TEST_F(OutdoorSectionInit, ClearsTheSectionAndSetsEncountersPointsAndStrings) {
     EXPECT_EQ(sec.Wandering, Filled<4>(cleared));
     EXPECT_EQ(sec.Specials, Filled<4>(cleared));
     EXPECT_EQ(sec.WanderingLocs, (std::array<Location, 4>{{{8, 8}, {8, 32}, {32, 32}, {8, 32}}}));
-    ExpectStrings(sec.Strings,
-                  {{0, "Area name"},
-                   {1, "Rectangle 1"},
-                   {8, "Rectangle 8"},
-                   {9, "Comment"},
-                   {10, "*Begin special strs"}},
-                  11, 99, 107);
+    // clang-format off
+    ExpectStrings(sec.Strings, {{0, "Area name"}, {1, "Rectangle 1"}, {8, "Rectangle 8"},
+                                {9, "Comment"}, {10, "*Begin special strs"}}, 11, 99, 107);
+    // clang-format on
     EXPECT_THROW(InitOutdoorSection(s, 2, 0, 0), RuntimeError);
 }
 
@@ -169,14 +166,10 @@ TEST(CreateTown, GivesTheHeaderValuesStringsAndClearedListsAndRefusesABadSizeOrT
     EXPECT_EQ(t.TimerMoves, Filled<8>(std::int16_t{0}));
     EXPECT_EQ(t.TimerNodes, Filled<8>(std::int16_t{-1}));
     EXPECT_EQ(s.TownTalks[2].Personalities[3].Name, "Unused");
-    ExpectStrings(t.Strings,
-                  {{0, "Saltmere"},
-                   {1, "Rectangle 1"},
-                   {16, "Rectangle 16"},
-                   {17, "Comment 1"},
-                   {19, "Comment 3"},
-                   {20, "*Begin special strs"}},
-                  21, 169, 189);
+    // clang-format off
+    ExpectStrings(t.Strings, {{0, "Saltmere"}, {1, "Rectangle 1"}, {16, "Rectangle 16"},
+                  {17, "Comment 1"}, {19, "Comment 3"}, {20, "*Begin special strs"}}, 21, 169, 189);
+    // clang-format on
 }
 
 TEST(NewScenarioFileName, RefusesNamesThatLeaveTheScenarioFolder) {

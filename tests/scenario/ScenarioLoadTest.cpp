@@ -101,12 +101,11 @@ TEST_F(LoadScenarioTest, AFailureAtAnyStageKeepsTheEarlierScenario) {
     const std::string pastEnd = "Err# 62, Input past end of file";
     // No file; no known layout; cut in the header, in a section and in the last town.
     const std::pair<std::optional<Bytes>, std::string> rows[] = {
-        {std::nullopt, "Err# 53, File not found"},
-        {Bytes{}, noLayout},
-        {Bytes{'>', 'V', 'S', 'R', ' ', 'a'}, noLayout},
-        {cut(30), pastEnd},
-        {cut(70000), pastEnd},
+        // clang-format off
+        {std::nullopt, "Err# 53, File not found"}, {Bytes{}, noLayout},
+        {Bytes{'>', 'V', 'S', 'R', ' ', 'a'}, noLayout}, {cut(30), pastEnd}, {cut(70000), pastEnd},
         {cut(good.size() - 1), pastEnd}};
+    // clang-format on
     for (const auto& [bytes, message] : rows) {
         SCOPED_TRACE(message);
         MsgBoxRecorder local;
