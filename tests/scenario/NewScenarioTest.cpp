@@ -274,13 +274,13 @@ TEST_F(NewScenario, BadChoicesAndABaseFileMissingOrNotInTheOwnLayoutAreReportedA
     const std::string invalid = "Not a valid Scenario file.";
     const NewScenarioChoices ok = Choices();
     const std::tuple<NewScenarioChoices, std::optional<Bytes>, std::string> rows[] = {
+        // clang-format off
         {{"N", "../reeds", 3, 2, true, 2}, good, "Err# "},
         {{"N", "reeds", 51, 2, true, 2}, good, "Err# "},
         {{"N", "reeds", 3, 0, true, 2}, good, "Err# "},
-        {{"N", "reeds", 3, 2, true, 3}, good, "Err# "},
-        {ok, Bytes{}, invalid},
-        {ok, Bytes{0x14, 0x28, 0x3C, 0x50, 0, 0}, invalid},
-        {ok, Bytes{'>', 'V', 'R'}, invalid},
+        {{"N", "reeds", 3, 2, true, 3}, good, "Err# "}, {ok, Bytes{}, invalid},
+        {ok, Bytes{0x14, 0x28, 0x3C, 0x50, 0, 0}, invalid}, {ok, Bytes{'>', 'V', 'R'}, invalid},
+        // clang-format on
         {ok, cut, "Err# 62, Input past end of file"},
         {ok, std::nullopt, "Err# 53, File not found"},  // the base file missing
         {ok, std::nullopt, "Err# 76, Path not found"}}; // and then its folder
