@@ -134,10 +134,9 @@ TEST_P(GameHeaderTest, TerrainConversions) {
                   Ints(special, extra1))
             << "terrain " << number;
     // 82, 83 and 125 show picture 0 but are no longer plain once converted.
-    std::vector<int> transforms, sets;
-    for (int i = 200; i < 208; ++i)
-        transforms.push_back(s.TerrainTypes[i].TransformTo);
-    EXPECT_EQ(transforms, Ints(101, 102, 0, 104, 105, 106, 77, 77));
+    EXPECT_EQ(Column(std::span(s.TerrainTypes).subspan(200, 8), &TerrainType::TransformTo),
+              Ints(101, 102, 0, 104, 105, 106, 77, 77));
+    std::vector<int> sets;
     for (int number : {4, 5, 7, 16, 21, 22, 49, 62, 63})
         sets.push_back(s.TerrainTypes[number].TerrainSet);
     EXPECT_EQ(sets, Ints(-1, 0, -1, -1, 0, 1, 2, 3, -1));
