@@ -1,10 +1,6 @@
-#include "map/MapView.h"
 
 #include "MapFixture.h"
 #include "map/TerrainPalette.h"
-
-#include <optional>
-#include <tuple>
 
 namespace {
 using XY = std::pair<int, int>;
