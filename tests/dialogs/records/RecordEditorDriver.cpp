@@ -37,6 +37,13 @@ void RecordEditorTest::CancelPicker() {
     When<frmSelectIcon>([](frmSelectIcon& picker) { Click(picker.cmdCancel); });
 }
 
+Texts RecordEditorTest::NewMessages() {
+    Texts texts = boxes.Texts();
+    texts.erase(texts.begin(), texts.begin() + static_cast<std::ptrdiff_t>(seen_));
+    seen_ = boxes.Calls().size();
+    return texts;
+}
+
 std::vector<QString> Shown(std::initializer_list<const QWidget*> controls) {
     std::vector<QString> texts;
     for (const QWidget* c : controls) {

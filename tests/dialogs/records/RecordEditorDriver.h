@@ -4,15 +4,13 @@
 #include "graphics/GraphicsSheets.h"
 #include "scenario/Scenario.h"
 #include "support/DialogDriver.h"
+#include "support/Ints.h"
 #include "support/MsgBoxRecorder.h"
 
-#include <QComboBox>
-#include <QLabel>
-#include <QPushButton>
-#include <functional>
+#include <QtWidgets>
 #include <optional>
-#include <string>
-#include <vector>
+
+using Texts = std::vector<std::string>;
 
 // The record editors over a varied scenario and a custom sheet of three rows (pictures 0..29):
 // each opened window is answered by the next action given for its class.
@@ -37,7 +35,8 @@ class RecordEditorTest : public ::testing::Test {
     void PickPicture(int picture);
     // The picker closes with Cancel.
     void CancelPicker();
-    std::vector<std::string> Messages() const { return boxes.Texts(); }
+    // The messages shown since the previous call.
+    Texts NewMessages();
 
     MsgBoxRecorder boxes;
 
@@ -45,6 +44,7 @@ class RecordEditorTest : public ::testing::Test {
     std::optional<WindowScript> script_;
     PictureHolders savedPics_;
     std::int16_t savedCustomLoaded_ = 0;
+    std::size_t seen_ = 0;
 };
 
 // What the controls show: a label's or a box's text, a list's current entry.

@@ -1,33 +1,13 @@
 #include "RecordEditorDriver.h"
-#include "support/Ints.h"
-
 #include "dialogs/nodes/frmEditSpNode.h"
 #include "dialogs/records/frmEditSaveItem.h"
 #include "dialogs/records/frmEditSpItem.h"
 #include "dialogs/records/frmEventTimers.h"
 #include "dialogs/records/frmTransport.h"
-
 #include "support/SampleScenario.h"
-
-#include <QCheckBox>
-#include <QLabel>
-#include <QListWidget>
-#include <QTest>
 
 namespace {
 const SpecialNode kFreeNode{0, -1, -1, -1, -1, 0, -1, -1, -1, -1, -1};
-
-// Gives the node shown in the special-node editor a type, so that it is no longer free, and
-// closes the editor with OK; or leaves it untouched and closes with Cancel.
-void GiveNodeAType(frmEditSpNode& e) {
-    QTest::mouseClick(e.cmdSpType[0], Qt::LeftButton);
-    QListWidgetItem* item = e.lstNodeType->item(1);
-    ASSERT_NE(item, nullptr);
-    e.lstNodeType->scrollToItem(item);
-    QTest::mouseClick(e.lstNodeType->viewport(), Qt::LeftButton, {},
-                      e.lstNodeType->visualItemRect(item).center());
-    QTest::mouseClick(e.cmdOK, Qt::LeftButton);
-}
 
 class ScenarioTablesTest : public RecordEditorTest {
   protected:
@@ -49,11 +29,26 @@ class ScenarioTablesTest : public RecordEditorTest {
         for (int i = 0; i < frmEventTimers::kRows; ++i)
             EXPECT_EQ(d.txtMoves[static_cast<std::size_t>(i)]->isVisible(), i < (type ? 8 : 10));
     }
+    void EditSpItem(std::int16_t n, std::function<void(frmEditSpItem&)> action) {
+        Open<frmEditSpItem>([n](frmEditSpItem& d) { d.SpItemNum = n; }, std::move(action));
+    }
     void Transports(std::function<void(frmTransport&)> action) {
         Open<frmTransport>([](frmTransport& d) { d.TransportType = 1; }, std::move(action));
     }
-    void EditSpItem(std::int16_t n, std::function<void(frmEditSpItem&)> action) {
-        Open<frmEditSpItem>([n](frmEditSpItem& d) { d.SpItemNum = n; }, std::move(action));
+    // The node editor for the button's new node in family set: offered notes the node, and
+    // the node is given a type (the editor closes with OK) or left free (Escape).
+    void NewNode(int set, std::int16_t& offered, bool giveType) {
+        When<frmEditSpNode>([set, &offered, giveType](frmEditSpNode& e) {
+            EXPECT_EQ(e.NodeSet, set);
+            offered = e.NodeNum;
+            if (!giveType) return QTest::keyClick(&e, Qt::Key_Escape);
+            Click(e.cmdSpType[0]);
+            QListWidgetItem* item = e.lstNodeType->item(1);
+            ASSERT_NE(item, nullptr);
+            QTest::mouseClick(e.lstNodeType->viewport(), Qt::LeftButton, {},
+                              e.lstNodeType->visualItemRect(item).center());
+            Click(e.cmdOK);
+        });
     }
 };
 } // namespace
@@ -77,7 +72,7 @@ TEST_F(ScenarioTablesTest, SavedItemAreasTakeTypedValuesAndRefuseWhatABoxCannotH
                                       EXPECT_EQ(d.txtData[13]->text(), "20");
                                   }
                                   // One message for each refused key: "a", "ab", "abc", "256".
-                                  EXPECT_EQ(Messages().size(), 4u);
+                                  EXPECT_EQ(NewMessages().size(), 4u);
                                   Click(d.cmdCancel);
                                   EXPECT_EQ(Scen.SavedItemAreas, stored) << "Cancel stores nothing";
                               });
@@ -85,7 +80,9 @@ TEST_F(ScenarioTablesTest, SavedItemAreasTakeTypedValuesAndRefuseWhatABoxCannotH
     EXPECT_EQ(Scen.SavedItemAreas[0], stored[0]);
 }
 
-TEST_F(ScenarioTablesTest, TownTimersEditTheCurrentTownWithTownNodes) {
+// The button's new node: named in the row once it has a type; a node left free (Cancel in
+// the node editor) must not be named.
+TEST_F(ScenarioTablesTest, TimerAndSpecialItemNodeButtonsNameOnlyANodeInUse) {
     Scen.CurrentTown = 1;
     Scen.EventTimerMoves[15] = 77;
     const auto scenarioMoves = Scen.EventTimerMoves;
@@ -94,59 +91,40 @@ TEST_F(ScenarioTablesTest, TownTimersEditTheCurrentTownWithTownNodes) {
         ExpectRows(d, 2);
         Type(d.txtMoves[7], "25"); // not a multiple of 10, stored all the same
         Type(d.txtSpNode[7], "-1");
-        When<frmEditSpNode>([&](frmEditSpNode& e) {
-            EXPECT_EQ(e.NodeSet, 2);
-            offered = e.NodeNum;
-            GiveNodeAType(e);
-        });
+        NewNode(2, offered, true);
         Click(d.cmdButton[7]);
         EXPECT_EQ(d.txtSpNode[7]->text(), QString::number(offered));
         Click(d.cmdOK);
     });
-    EXPECT_EQ(offered, 10);
-    EXPECT_EQ(Ints(Scen.Towns[1].TimerMoves[7], Scen.Towns[1].TimerNodes[7]),
-              (std::vector<int>{25, 10}));
+    const Town& town = Scen.Towns[1];
+    EXPECT_EQ(Ints(offered, town.TimerMoves[7], town.TimerNodes[7]), Ints(10, 25, 10));
     EXPECT_EQ(Scen.EventTimerMoves, scenarioMoves);
-}
 
-// Cancel in the node editor on a node made for the row: the node is still free, so the row
-// must not name it.
-TEST_F(ScenarioTablesTest, CancelOnANewNodeLeavesNoReferenceToAFreeNode) {
-    const auto cancelNewNode = [this](std::int16_t& offered) {
-        When<frmEditSpNode>([&offered](frmEditSpNode& e) {
-            EXPECT_EQ(e.NodeSet, 0);
-            offered = e.NodeNum;
-            QTest::keyClick(&e, Qt::Key_Escape);
-        });
-    };
     Scen.EventTimerNodes[2] = -1;
-    std::int16_t offered = -1;
     Timers(0, [&](frmEventTimers& d) {
         ExpectRows(d, 0);
-        cancelNewNode(offered);
+        NewNode(0, offered, false);
         Click(d.cmdButton[2]);
         EXPECT_EQ(d.txtSpNode[2]->text(), "-1");
         Click(d.cmdOK);
     });
-    EXPECT_EQ(Ints(offered, Scen.EventTimerNodes[2]), (std::vector<int>{40, -1}));
-
+    EXPECT_EQ(Ints(offered, Scen.EventTimerNodes[2]), Ints(40, -1));
     Scen.SpecialItems[4].Node = -1;
     offered = -1;
     EditSpItem(4, [&](frmEditSpItem& d) {
-        cancelNewNode(offered);
+        NewNode(0, offered, false);
         Click(d.cmdButton);
         EXPECT_EQ(d.txtSpNode->text(), "-1");
         Click(d.cmdOK);
     });
-    EXPECT_EQ(Ints(offered, Scen.SpecialItems[4].Node), (std::vector<int>{40, -1}));
+    EXPECT_EQ(Ints(offered, Scen.SpecialItems[4].Node), Ints(40, -1));
 }
 
 TEST_F(ScenarioTablesTest, SpecialItemTextsAreScenarioStringsSavedOnEachStep) {
     Scen.SpecialItems[7] = {12, 1, 0};
     Scen.ScenStrings[74] = "Key";
     EditSpItem(7, [](frmEditSpItem& d) {
-        EXPECT_EQ(d.txtSpItemName->text(), "Key");
-        EXPECT_TRUE(d.chkFlag1->isChecked());
+        EXPECT_TRUE(d.txtSpItemName->text() == "Key" && d.chkFlag1->isChecked());
         Click(d.chkFlag2);
         Click(d.cmdOK);
     });
@@ -178,20 +156,17 @@ TEST_F(ScenarioTablesTest, TransportPagesWrapAndCoordinatesFollowTheTownSize) {
         EXPECT_FALSE(d.txtXcoord[0]->isVisible());
         Click(d.cmdScrollLeft);
         EXPECT_EQ(d.lblTransNum[0]->text(), "18");
-        EXPECT_EQ(d.lstTown[0]->currentIndex(), 2);
-        EXPECT_EQ(d.lstTown[2]->currentIndex(), -1) << "no entry for a town that does not exist";
-        struct Case {
-            std::size_t row;
-            const char* typed;
-            bool refused;
-        };
-        for (const Case c : {Case{0, "47", false}, Case{0, "48", true}, Case{1, "31", false},
-                             Case{1, "32", true}}) {
-            const QString before = d.txtXcoord[c.row]->text();
-            TypeInto(d.txtXcoord[c.row], c.typed);
-            EXPECT_EQ(d.txtXcoord[c.row]->text(), c.refused ? before : c.typed) << c.typed;
+        // No entry for a town that does not exist.
+        EXPECT_EQ(Ints(d.lstTown[0]->currentIndex(), d.lstTown[2]->currentIndex()), Ints(2, -1));
+        // Row, typed, refused.
+        const std::tuple<std::size_t, const char*, bool> cases[] = {
+            {0, "47", false}, {0, "48", true}, {1, "31", false}, {1, "32", true}};
+        for (const auto& [row, typed, refused] : cases) {
+            const QString before = d.txtXcoord[row]->text();
+            TypeInto(d.txtXcoord[row], typed);
+            EXPECT_EQ(d.txtXcoord[row]->text(), refused ? before : typed) << typed;
         }
-        EXPECT_EQ(Messages().size(), 2u);
+        EXPECT_EQ(NewMessages().size(), 2u);
         Choose(d.lstTown[1], 0); // "Not Assigned"
         EXPECT_FALSE(d.txtXcoord[1]->isVisible());
         Choose(d.lstTown[1], 3);
@@ -211,9 +186,9 @@ TEST_F(ScenarioTablesTest, TransportPagesWrapAndCoordinatesFollowTheTownSize) {
         Choose(d.lstTown[1], 0);
         Click(d.cmdOK);
     });
-    EXPECT_EQ(Scen.Horses[18], (Transport{1, 5, 0, 0}));
-    EXPECT_EQ(Scen.Horses[19], (Transport{-1, 0, 0, 0}));
-    EXPECT_EQ(Scen.Horses[20], (Transport{200, 7, 8, 0})) << "a stored town without entry is kept";
-    EXPECT_EQ(Scen.Horses[0], (Transport{-1, 0, 0, 0}));
+    // A stored town without entry is kept.
+    EXPECT_EQ(
+        (std::vector<Transport>{Scen.Horses[18], Scen.Horses[19], Scen.Horses[20], Scen.Horses[0]}),
+        (std::vector<Transport>{{1, 5, 0, 0}, {-1, 0, 0, 0}, {200, 7, 8, 0}, {-1, 0, 0, 0}}));
     EXPECT_EQ(Scen.Boats, boats);
 }
