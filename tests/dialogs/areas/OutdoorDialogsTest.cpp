@@ -1,35 +1,16 @@
+#include "AreaDialogTest.h"
 #include "dialogs/areas/frmOutDetails.h"
 #include "dialogs/areas/frmOutLoad.h"
 #include "dialogs/areas/frmOutWandering.h"
 #include "dialogs/areas/frmSetTown.h"
 #include "dialogs/areas/frmVarTownEntry.h"
 #include "dialogs/nodes/frmEditSpNode.h"
-
 #include "platform/qt/QtText.h"
-#include "support/DialogDriver.h"
-#include "support/Ints.h"
-#include "support/MsgBoxRecorder.h"
-#include "support/SampleScenario.h"
-
-#include <QCheckBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <gtest/gtest.h>
 
 namespace {
-class OutdoorDialogsTest : public ::testing::Test {
+class OutdoorDialogsTest : public AreaDialogTest {
   protected:
     void SetUp() override { Scen = MakeVariedScenario(2, 3, 3, 41); }
-    void TearDown() override { UnloadAllForms(); }
-
-    template <class Form>
-    Form& Open(
-        const std::function<void(Form&)>& action,
-        const std::function<void(Form&)>& setup = [](Form&) {}) {
-        return OpenDialog<Form>(setup, action);
-    }
-    MsgBoxRecorder boxes;
 };
 
 std::string TownRow(int t) {
@@ -41,14 +22,12 @@ TEST_F(OutdoorDialogsTest, SectionListRunsDownEachColumn) {
     Scen.CurrentOutdoorX = 0;
     Scen.CurrentOutdoorY = 1;
     Open<frmOutLoad>([](frmOutLoad& d) {
-        EXPECT_EQ(d.cmbOutSection->count(), 6);
-        EXPECT_EQ(d.cmbOutSection->currentIndex(), 1);
+        EXPECT_EQ(Ints(d.cmbOutSection->count(), d.cmbOutSection->currentIndex()), Ints(6, 1));
         EXPECT_EQ(FromQString(d.cmbOutSection->itemText(2)),
                   "0,2 - " + Scen.OutdoorSections.At(0, 2).Strings[0]);
         EXPECT_EQ(FromQString(d.cmbOutSection->itemText(3)),
                   "1,0 - " + Scen.OutdoorSections.At(1, 0).Strings[0]);
-        EXPECT_EQ(QStringList({d.lblOutSize[0]->text(), d.lblOutSize[1]->text()}),
-                  QStringList({"2", "3"}));
+        EXPECT_EQ(Shown({d.lblOutSize[0], d.lblOutSize[1]}), QStringList({"2", "3"}));
         ChooseRow(d.cmbOutSection, 3);
         Click(d.cmdOK);
     });
@@ -77,8 +56,7 @@ TEST_F(OutdoorDialogsTest, DetailsRenameOnOkOnly) {
     // What is typed, and what is stored: Cancel where the name is kept, otherwise OK.
     for (const auto& c : {std::pair{"Fen", "Old Moor"}, {"Fen", "Fen"}, {"", ""}}) {
         Open<frmOutDetails>([&c](frmOutDetails& d) {
-            EXPECT_EQ(QStringList({d.lblOutCoord[0]->text(), d.lblOutCoord[1]->text()}),
-                      QStringList({"1", "2"}));
+            EXPECT_EQ(Shown({d.lblOutCoord[0], d.lblOutCoord[1]}), QStringList({"1", "2"}));
             TypeInto(d.txtOutName, c.first, false);
             Click(std::string(c.second) == "Old Moor" ? d.cmdCancel : d.cmdOK);
         });
@@ -92,29 +70,21 @@ TEST_F(OutdoorDialogsTest, TownEntranceChoiceKeepsAStaleTownUntilAnotherIsChosen
     entrances[2] = {0, 5, 6};
     entrances[3] = {-1, 100, 0};
     entrances[4] = {7, 8, 9}; // a town the scenario no longer has
-    struct Case {
-        std::int16_t slot;
-        int shownRow;  // -1: no selection
-        int chosenRow; // -1: no choice, then the button
-        bool ok;
-        std::int16_t stored;
-    };
-    const Case cases[] = {
-        {2, 1, 3, true, 2},   {2, 3, 0, true, -1}, {3, 0, 2, false, -1},
-        {4, -1, -1, true, 7}, {4, -1, 1, true, 0},
-    };
-    for (const Case& c : cases) {
+    // Slot; row shown (-1: none); row chosen (-1: none, then the button); OK; town stored.
+    const int cases[][5] = {
+        {2, 1, 3, 1, 2}, {2, 3, 0, 1, -1}, {3, 0, 2, 0, -1}, {4, -1, -1, 1, 7}, {4, -1, 1, 1, 0}};
+    for (const auto& c : cases) {
         Open<frmSetTown>(
             [&c](frmSetTown& d) {
-                EXPECT_EQ(d.lstTown->count(), 4);
+                EXPECT_EQ(Ints(d.lstTown->count(), d.lstTown->currentIndex()), Ints(4, c[1]))
+                    << c[0];
                 EXPECT_EQ(d.lstTown->itemText(0), "Not Assigned");
                 EXPECT_EQ(FromQString(d.lstTown->itemText(3)), TownRow(2));
-                EXPECT_EQ(d.lstTown->currentIndex(), c.shownRow) << c.slot;
-                if (c.chosenRow >= 0) ChooseRow(d.lstTown, c.chosenRow);
-                Click(c.ok ? d.cmdOK : d.cmdCancel);
+                if (c[2] >= 0) ChooseRow(d.lstTown, c[2]);
+                Click(c[3] ? d.cmdOK : d.cmdCancel);
             },
-            [&c](frmSetTown& d) { d.OutTown = c.slot; });
-        EXPECT_EQ(entrances[static_cast<std::size_t>(c.slot)].Town, c.stored) << c.slot;
+            [&c](frmSetTown& d) { d.OutTown = static_cast<std::int16_t>(c[0]); });
+        EXPECT_EQ(entrances[static_cast<std::size_t>(c[0])].Town, c[4]) << c[0];
     }
     EXPECT_EQ(entrances[2].X, 5) << "the place is the opener's to set";
 }
@@ -143,8 +113,7 @@ TEST_F(OutdoorDialogsTest, VarTownEntriesShowBoxesForTownsAndStoreMinusOneWithou
         });
         EXPECT_EQ(Scen.VarTownEntries == want, !ok) << "Cancel stores nothing";
     }
-    want[1] = {-1, -1, -1};
-    want[2] = {1, 40, 4};
+    want[1] = {-1, -1, -1}, want[2] = {1, 40, 4};
     EXPECT_EQ(Scen.VarTownEntries, want) << "a stale town is kept";
 }
 
@@ -173,20 +142,17 @@ class OutWanderingTest : public OutdoorDialogsTest {
   protected:
     void SetUp() override {
         Scen = MakeVariedScenario(2, 2, 2, 31);
-        Scen.CurrentOutdoorX = 1;
-        Scen.CurrentOutdoorY = 0;
+        Scen.CurrentOutdoorX = 1, Scen.CurrentOutdoorY = 0;
         for (std::size_t e = 0; e < 4; ++e) {
             OutdoorEncounter& w = section().Wandering[e];
-            w = {};
-            w.Monsters[0] = static_cast<std::uint8_t>(10 + e);
-            w.StartNode = static_cast<std::int16_t>(e);
-            w.StuffDoneA = 20;
+            w = {}, w.Monsters[0] = static_cast<std::uint8_t>(10 + e);
+            w.StartNode = static_cast<std::int16_t>(e), w.StuffDoneA = 20;
             section().Specials[e] = w;
             section().Specials[e].Monsters[0] = static_cast<std::uint8_t>(50 + e);
         }
     }
     void Edit(std::int16_t context, const std::function<void(frmOutWandering&)>& a) {
-        OpenDialog<frmOutWandering>([context](frmOutWandering& d) { d.Context = context; }, a);
+        Open<frmOutWandering>(a, [context](frmOutWandering& d) { d.Context = context; });
     }
     OutdoorSection& section() { return Scen.OutdoorSections.At(1, 0); }
 };
@@ -205,13 +171,11 @@ TEST_F(OutWanderingTest, ArrowsWrapAndKeepEditsUntilCancel) {
         TypeInto(d.txtSDFlag[1], "255");
         Click(d.chkForce);
         Click(d.cmdScrollRight);
-        EXPECT_EQ(d.lstMonster[9]->currentIndex(), 0);
-        EXPECT_FALSE(d.chkForce->isChecked());
+        EXPECT_EQ(Ints(d.lstMonster[9]->currentIndex(), d.chkForce->isChecked()), Ints(0, 0));
         Click(d.cmdScrollLeft);
-        EXPECT_EQ(d.lblEncNumber->text(), "1");
-        EXPECT_EQ(d.lstMonster[9]->currentIndex(), 17) << "edits of encounter 1 are kept";
-        EXPECT_EQ(d.txtSDFlag[1]->text(), "255");
-        EXPECT_TRUE(d.chkForce->isChecked());
+        // The edits of encounter 1 are kept.
+        EXPECT_EQ(Shown({d.lblEncNumber, d.txtSDFlag[1]}), QStringList({"1", "255"}));
+        EXPECT_EQ(Ints(d.lstMonster[9]->currentIndex(), d.chkForce->isChecked()), Ints(17, 1));
         for (int i = 0; i < 3; ++i)
             Click(d.cmdScrollRight);
         EXPECT_EQ(d.lblEncNumber->text(), "0") << "right of encounter 3 is encounter 0";

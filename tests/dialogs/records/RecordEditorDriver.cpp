@@ -44,20 +44,8 @@ Texts RecordEditorTest::NewMessages() {
     return texts;
 }
 
-std::vector<QString> Shown(std::initializer_list<const QWidget*> controls) {
-    std::vector<QString> texts;
-    for (const QWidget* c : controls) {
-        if (const auto* label = qobject_cast<const QLabel*>(c)) texts.push_back(label->text());
-        if (const auto* box = qobject_cast<const QLineEdit*>(c)) texts.push_back(box->text());
-        if (const auto* list = qobject_cast<const QComboBox*>(c))
-            texts.push_back(list->currentText());
-    }
-    return texts;
-}
-
-std::vector<QString> ShownAfterClicks(const QWidget* label,
-                                      std::initializer_list<QWidget*> clicks) {
-    std::vector<QString> texts;
+QStringList ShownAfterClicks(const QWidget* label, std::initializer_list<QWidget*> clicks) {
+    QStringList texts;
     for (QWidget* c : clicks) {
         Click(c);
         texts.push_back(Shown({label}).front());

@@ -6,6 +6,7 @@
 #include "support/DialogDriver.h"
 #include "support/Ints.h"
 #include "support/MsgBoxRecorder.h"
+#include "support/ShownControls.h"
 
 #include <QtWidgets>
 #include <optional>
@@ -47,7 +48,5 @@ class RecordEditorTest : public ::testing::Test {
     std::size_t seen_ = 0;
 };
 
-// What the controls show: a label's or a box's text, a list's current entry.
-std::vector<QString> Shown(std::initializer_list<const QWidget*> controls);
 // Clicks each control in turn and notes what the label shows after each click.
-std::vector<QString> ShownAfterClicks(const QWidget* label, std::initializer_list<QWidget*> clicks);
+QStringList ShownAfterClicks(const QWidget* label, std::initializer_list<QWidget*> clicks);

@@ -32,7 +32,7 @@ TEST_F(ScenarioDetailsTest, ShowsTheHeaderBytesUnderTheirDialogNamesAndStoresEve
     Scen.ScenStrings[10] = "You died.";
     Details([](frmScenDet& d) {
         EXPECT_EQ(Shown({d.txtVersion[0], d.txtVersion[1], d.txtDeath[0]}),
-                  (std::vector<QString>{" 1", " 0", "You died."}));
+                  (QStringList{" 1", " 0", "You died."}));
         EXPECT_TRUE(d.optDifficulty[2]->isChecked() && d.optRating[1]->isChecked());
         Click(d.optRating[3]);     // "NC-17"
         Click(d.optDifficulty[0]); // "Low Level (1-8)"
@@ -101,7 +101,7 @@ TEST_F(ScenarioDetailsTest, FlagNamesWrapSaveOnEachStepAndJumpByNumber) {
     EXPECT_EQ(names.lblSD1->text(), "0");
     Type(names.txtSD1, "First");
     Click(names.cmdScrollLeft);
-    EXPECT_EQ(Shown({names.lblSD1, names.txtSD1}), (std::vector<QString>{"299", "Last"}));
+    EXPECT_EQ(Shown({names.lblSD1, names.txtSD1}), (QStringList{"299", "Last"}));
     EXPECT_EQ(Scen.StuffDoneNames[0].Name, "First");
     Click(names.cmdScrollRight);
     EXPECT_EQ(names.lblSD1->text(), "0");

@@ -44,7 +44,7 @@ TEST_F(ItemEditorTest, ShowsTheRecordAndSavesEditsOnOk) {
     ItemType expected = Item();
     Edit([](frmEditItem& d) {
         EXPECT_EQ(Shown({d.txtName, d.txtUnidName, d.lstType, d.lstWpnType}),
-                  (std::vector<QString>{"Broad sword", "Sword", "1-Handed weapon", "Edged"}));
+                  (QStringList{"Broad sword", "Sword", "1-Handed weapon", "Edged"}));
         EXPECT_TRUE(d.lstTreasureType->currentIndex() == 2 && d.chkMagical->isChecked());
         Type(d.txtName, "A very long name for a sword");
         Type(d.txtUnidName, "Blade of the north");
@@ -86,7 +86,7 @@ TEST_F(ItemEditorTest, CustomPictureIsStoredFrom150) {
         });
     Edit([](frmEditItem& d) {
         EXPECT_EQ(ShownAfterClicks(d.lblPict, {d.cmdCustomPic, d.cmdCustomPic, d.cmdPictSelect}),
-                  (std::vector<QString>(3, "153")));
+                  QStringList(3, "153"));
         Click(d.cmdOK);
     });
     EXPECT_EQ(Item().Picture, 153);
@@ -155,8 +155,8 @@ TEST_F(ItemEditorTest, AbilitiesOpenWithAnEmptyListAndTheCurrentAbilityNamed) {
         EXPECT_EQ(a.lstSpAbility->count(), 0);
         EXPECT_EQ(Shown({a.lblItemNum, a.lblItemName, a.lblType, a.lblSpecAbility, a.Label6,
                          a.lstItemUses}),
-                  (std::vector<QString>{"40", "Wand of storms", "Wand", "Summoning",
-                                        "Monster # to summon.", "Harm using PC"}));
+                  (QStringList{"40", "Wand of storms", "Wand", "Summoning", "Monster # to summon.",
+                               "Harm using PC"}));
         Click(a.cmdSpAbility[3]);
         EXPECT_EQ(a.Label6->text(), "Ability strength - 1-10.");
         Click(a.cmdCancel);
@@ -165,8 +165,8 @@ TEST_F(ItemEditorTest, AbilitiesOpenWithAnEmptyListAndTheCurrentAbilityNamed) {
     for (auto [kind, ability] : {std::pair<std::int16_t, std::uint8_t>{1, 200}, {120, 5}})
         Abilities(kind, ability, 0, [kind](frmEditItemAbility& a) {
             EXPECT_EQ(Shown({a.lblType, a.lblSpecAbility}),
-                      kind == 1 ? (std::vector<QString>{"1-Handed weapon", ""})
-                                : (std::vector<QString>{"", "Giant slayer"}));
+                      kind == 1 ? (QStringList{"1-Handed weapon", ""})
+                                : (QStringList{"", "Giant slayer"}));
             Click(a.cmdCancel);
         });
 }
@@ -188,8 +188,7 @@ TEST_F(ItemEditorTest, AbilityCategoriesFillTheListOrAreRefusedForTheKind) {
         const ItemEditorMembers members = Abilities(c.kind, 40, 2, [&c](frmEditItemAbility& a) {
             Click(a.cmdSpAbility[static_cast<std::size_t>(c.category)]);
             EXPECT_EQ(a.lstSpAbility->count(), c.entries);
-            EXPECT_EQ(Shown({a.Label6, a.lblSpecAbility}),
-                      (std::vector<QString>{c.caption, c.ability}));
+            EXPECT_EQ(Shown({a.Label6, a.lblSpecAbility}), (QStringList{c.caption, c.ability}));
             Click(a.cmdOK);
         });
         const std::string refusal = "You can only give an ability of this sort to\r\n";

@@ -38,7 +38,7 @@ class MonsterEditorTest : public RecordEditorTest {
         PickPicture(picture);
         When<frmMonstPicSize>(std::move(size));
     }
-    static std::vector<QString> Pict(frmEditMonster& d) {
+    static QStringList Pict(frmEditMonster& d) {
         return Shown({d.lblPict, d.lblPicWidth, d.lblPicHeight});
     }
 };
@@ -50,7 +50,7 @@ TEST_F(MonsterEditorTest, ShowsTheRecordAndSavesEditsOnOk) {
     Edit([](frmEditMonster& d) {
         EXPECT_EQ(
             Shown({d.txtName, d.lblPict, d.lblPicWidth, d.lblPicHeight, d.lstType, d.lstAttack[0]}),
-            (std::vector<QString>{"Ogre  chief", "51", "1", "2", "Giant", "Clubs"}));
+            (QStringList{"Ogre  chief", "51", "1", "2", "Giant", "Clubs"}));
         EXPECT_TRUE(d.optAttitude[3]->isChecked());
         Type(d.txtName, "Ogre king");
         Choose(d.lstType, 2);
@@ -68,7 +68,7 @@ TEST_F(MonsterEditorTest, ShowsTheRecordAndSavesEditsOnOk) {
 TEST_F(MonsterEditorTest, NoHealthOrSpeedIsOneAndAttackDiceDecideTheSides) {
     Monster().Health = Monster().Speed = 0;
     Edit([](frmEditMonster& d) {
-        EXPECT_EQ(Shown({d.txtHealth, d.txtSpeed}), (std::vector<QString>{"1", "1"}));
+        EXPECT_EQ(Shown({d.txtHealth, d.txtSpeed}), (QStringList{"1", "1"}));
         // The attack frame once stretched to the height of the column beside it.
         const QGroupBox* frame = nullptr;
         for (const QGroupBox* box : d.findChildren<QGroupBox*>())
@@ -80,7 +80,7 @@ TEST_F(MonsterEditorTest, NoHealthOrSpeedIsOneAndAttackDiceDecideTheSides) {
         TypeInto(d.txtAttackDice[1], "");
         EXPECT_EQ(Shown({d.txtAttackDice[1], d.txtAttackDSide[0], d.txtAttackDSide[1],
                          d.txtAttackDSide[2]}),
-                  (std::vector<QString>{"0", "0", "0", "1"}));
+                  (QStringList{"0", "0", "0", "1"}));
         Click(d.cmdOK);
     });
     const MonsterType& m = Monster();
@@ -95,7 +95,7 @@ TEST_F(MonsterEditorTest, CustomPictureTakesItsNumberFromTheSizeEntered) {
     Monster().Picture = 3005;
     CancelPicker();
     PickCustom(9, [](frmMonstPicSize& s) {
-        EXPECT_EQ(Shown({s.txtPicWidth, s.txtPicHeight}), (std::vector<QString>{"1", "2"}));
+        EXPECT_EQ(Shown({s.txtPicWidth, s.txtPicHeight}), (QStringList{"1", "2"}));
         Click(s.cmdCancel);
     });
     PickCustom(7, [](frmMonstPicSize& s) {
@@ -106,10 +106,10 @@ TEST_F(MonsterEditorTest, CustomPictureTakesItsNumberFromTheSizeEntered) {
     PickPicture(120);
     Edit([](frmEditMonster& d) {
         EXPECT_EQ(ShownAfterClicks(d.lblPict, {d.cmdPicCustom, d.cmdPicCustom, d.cmdPicCustom}),
-                  (std::vector<QString>{"3005", "3009", "2007"}));
-        EXPECT_EQ(Pict(d), (std::vector<QString>{"2007", "2", "1"}));
+                  (QStringList{"3005", "3009", "2007"}));
+        EXPECT_EQ(Pict(d), (QStringList{"2007", "2", "1"}));
         Click(d.cmdPicPicture);
-        EXPECT_EQ(Pict(d), (std::vector<QString>{"120", "2", "2"}));
+        EXPECT_EQ(Pict(d), (QStringList{"120", "2", "2"}));
         Click(d.cmdOK);
     });
     EXPECT_EQ(Monster().Picture, 120);
@@ -206,7 +206,7 @@ TEST_F(MonsterEditorTest, CreateGenerateEntryChoosesThePromptAndTheCheck) {
     const MonsterAbilityMembers members = Abilities([](frmEditMonstAbility& a) {
         // Showing a stored summon does not choose it.
         EXPECT_EQ(Shown({a.lblCreateExtra, a.lstCreateGenerate}),
-                  (std::vector<QString>{"Unused", "Summon (20% chance)"}));
+                  (QStringList{"Unused", "Summon (20% chance)"}));
         Choose(a.lstCreateGenerate, 11);
         EXPECT_EQ(a.lblCreateExtra->text(), "Number of creature to summon");
         TypeInto(a.txtCreateExtra, "300");

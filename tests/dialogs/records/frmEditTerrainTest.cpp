@@ -30,8 +30,8 @@ class TerrainEditorTest : public RecordEditorTest {
 TEST_F(TerrainEditorTest, DoorShowsNoSoundAs99AndStoresItAs200) {
     Edit([](frmEditTerrain& d) {
         EXPECT_EQ(Shown({d.txtName, d.lblExtra[1], d.txtExtra[1], d.lstChoose[1], d.lblTerrSet}),
-                  (std::vector<QString>{"Oak door", "Number of sound (99 - no sound)", "99",
-                                        "99 - No sound", "Terrain Set: 4"}));
+                  (QStringList{"Oak door", "Number of sound (99 - no sound)", "99", "99 - No sound",
+                               "Terrain Set: 4"}));
         EXPECT_TRUE(d.lstChoose[1]->isVisibleTo(&d) && d.lstChoose[0]->currentIndex() == 120);
         Click(d.cmdOK);
     });
@@ -106,8 +106,7 @@ TEST_F(TerrainEditorTest, EmptyBoxesBecomeZeroOrGetTheirValueBack) {
         for (QLineEdit* box : {d.txtLight, d.txtExtra[1], d.txtExtra[0]})
             TypeInto(box, "");
         EXPECT_EQ(NewMessages(), Texts{"Strength must be between 1 and 8."});
-        EXPECT_EQ(Shown({d.txtLight, d.txtExtra[0], d.txtExtra[1]}),
-                  (std::vector<QString>{"0", "3", "0"}));
+        EXPECT_EQ(Shown({d.txtLight, d.txtExtra[0], d.txtExtra[1]}), (QStringList{"0", "3", "0"}));
         Click(d.cmdOK);
     });
     EXPECT_EQ(Ints(Terrain().Light, Terrain().Extra1, Terrain().Extra2), Ints(0, 3, 0));
@@ -125,7 +124,7 @@ TEST_F(TerrainEditorTest, CustomPictureAnimatedAndBack) {
         Click(d.cmdPicCustom);
         EXPECT_TRUE(d.chkAnim->isVisibleTo(&d) && !d.chkAnim->isChecked());
         EXPECT_EQ(ShownAfterClicks(d.lblPict, {d.chkAnim, d.cmdPicCustom, d.cmdPicPicture}),
-                  (std::vector<QString>{"2007", "2007", "30"}));
+                  (QStringList{"2007", "2007", "30"}));
         EXPECT_FALSE(d.chkAnim->isVisibleTo(&d));
         Click(d.cmdOK);
     });
