@@ -31,6 +31,9 @@ class RecordEditorTest : public ::testing::Test {
         script_.emplace();
         return form;
     }
+    template <class Form> Form& Open(std::function<void(Form&)> action) {
+        return Open<Form>([](Form&) {}, std::move(action));
+    }
 
     // The picker pages forward to the picture, marks it and closes with OK.
     void PickPicture(int picture);

@@ -7,12 +7,6 @@
 namespace {
 class ScenarioDetailsTest : public RecordEditorTest {
   protected:
-    void Details(std::function<void(frmScenDet&)> action) {
-        Open<frmScenDet>([](frmScenDet&) {}, std::move(action));
-    }
-    void Intro(std::function<void(frmScenIntroText&)> action) {
-        Open<frmScenIntroText>([](frmScenIntroText&) {}, std::move(action));
-    }
     static std::vector<int> Version() { return {Scen.ScenVersion.begin(), Scen.ScenVersion.end()}; }
 };
 
@@ -30,7 +24,7 @@ TEST_F(ScenarioDetailsTest, ShowsTheHeaderBytesUnderTheirDialogNamesAndStoresEve
     Scen.ScenRating = 2;     // the byte the dialog shows as the difficulty
     Scen.ScenDifficulty = 1; // the byte the dialog shows as the rating
     Scen.ScenStrings[10] = "You died.";
-    Details([](frmScenDet& d) {
+    Open<frmScenDet>([](frmScenDet& d) {
         EXPECT_EQ(Shown({d.txtVersion[0], d.txtVersion[1], d.txtDeath[0]}),
                   (QStringList{" 1", " 0", "You died."}));
         EXPECT_TRUE(d.optDifficulty[2]->isChecked() && d.optRating[1]->isChecked());
@@ -52,7 +46,7 @@ TEST_F(ScenarioDetailsTest, ARefusedVersionKeepsTheDialogOpenUntilCorrected) {
     for (const char* refused : {"256", "x"}) {
         SCOPED_TRACE(refused);
         Scen.ScenVersion = {1, 2, 3};
-        Details([&](frmScenDet& d) {
+        Open<frmScenDet>([&](frmScenDet& d) {
             Type(d.txtVersion[1], refused);
             QTest::keyClick(d.txtVersion[1], Qt::Key_Return);
             EXPECT_TRUE(d.isVisible());
@@ -65,7 +59,7 @@ TEST_F(ScenarioDetailsTest, ARefusedVersionKeepsTheDialogOpenUntilCorrected) {
         EXPECT_EQ(Version(), Ints(1, 25, 3));
     }
     // OK checks every box again, not only the last changed.
-    Details([this](frmScenDet& d) {
+    Open<frmScenDet>([this](frmScenDet& d) {
         Type(d.txtVersion[0], "300");
         Type(d.txtVersion[1], "4"); // clears the error flag that the first box set
         NewMessages();
@@ -81,7 +75,7 @@ TEST_F(ScenarioDetailsTest, IntroIconFromThePickerIsDroppedByCancelAndKeptByOk) 
     Scen.ScenIcon = 3;
     for (bool ok : {false, true}) {
         ok ? CancelPicker() : PickPicture(12);
-        Intro([ok](frmScenIntroText& d) {
+        Open<frmScenIntroText>([ok](frmScenIntroText& d) {
             EXPECT_EQ(d.lblScenIcon->text(), "3");
             Click(d.cmdSelectIcon);
             EXPECT_EQ(d.lblScenIcon->text(), ok ? "3" : "12");
@@ -136,11 +130,10 @@ TEST_F(ScenarioDetailsTest, FlagNamesStayUsableBesideTheMainWindowAndAModalDialo
     ASSERT_TRUE(QTest::qWaitForWindowActive(&names));
     EXPECT_EQ(names.txtSD1->text(), "set elsewhere");
     // A modal dialog opened while the names are open works, and the names stay open.
-    Open<frmEditSaveItem>([](frmEditSaveItem&) {},
-                          [](frmEditSaveItem& d) {
-                              Type(d.txtData[0], "4");
-                              Click(d.cmdOK);
-                          });
+    Open<frmEditSaveItem>([](frmEditSaveItem& d) {
+        Type(d.txtData[0], "4");
+        Click(d.cmdOK);
+    });
     EXPECT_EQ(Scen.SavedItemAreas[0].Town, 4);
     EXPECT_TRUE(names.isVisible());
     names.activateWindow();

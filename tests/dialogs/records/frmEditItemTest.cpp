@@ -62,12 +62,9 @@ TEST_F(ItemEditorTest, ShowsTheRecordAndSavesEditsOnOk) {
 }
 
 TEST_F(ItemEditorTest, ValuesTheListsOrTheByteCannotHoldAreKept) {
-    Item().ItemKind = 25; // an old missile kind
-    Item().WeaponType = 0;
-    Item().Protection = 4;
+    Item().ItemKind = 25, Item().WeaponType = 0, Item().Protection = 4; // an old missile kind
     Edit([this](frmEditItem& d) {
-        EXPECT_EQ(d.lstType->currentText(), "Missile (no ammo)");
-        EXPECT_EQ(d.lstWpnType->currentIndex(), -1);
+        EXPECT_EQ(Shown({d.lstType, d.lstWpnType}), QStringList({"Missile (no ammo)", ""}));
         Type(d.txtProtection, "-1");
         EXPECT_TRUE(NewMessages().empty());
         Leave(d.txtProtection);
@@ -150,27 +147,6 @@ TEST_F(ItemEditorTest, AbilityChangesReachTheRecordOnlyWithTheEditorsSave) {
     EXPECT_EQ(Ints(Item().Ability, Item().AbilityStrength, Item().MagicUse), Ints(1, 9, 3));
 }
 
-TEST_F(ItemEditorTest, AbilitiesOpenWithAnEmptyListAndTheCurrentAbilityNamed) {
-    Abilities(9, 119, 30, [](frmEditItemAbility& a) {
-        EXPECT_EQ(a.lstSpAbility->count(), 0);
-        EXPECT_EQ(Shown({a.lblItemNum, a.lblItemName, a.lblType, a.lblSpecAbility, a.Label6,
-                         a.lstItemUses}),
-                  (QStringList{"40", "Wand of storms", "Wand", "Summoning", "Monster # to summon.",
-                               "Harm using PC"}));
-        Click(a.cmdSpAbility[3]);
-        EXPECT_EQ(a.Label6->text(), "Ability strength - 1-10.");
-        Click(a.cmdCancel);
-    });
-    // Stored numbers beyond the name tables show no name.
-    for (auto [kind, ability] : {std::pair<std::int16_t, std::uint8_t>{1, 200}, {120, 5}})
-        Abilities(kind, ability, 0, [kind](frmEditItemAbility& a) {
-            EXPECT_EQ(Shown({a.lblType, a.lblSpecAbility}),
-                      kind == 1 ? (QStringList{"1-Handed weapon", ""})
-                                : (QStringList{"", "Giant slayer"}));
-            Click(a.cmdCancel);
-        });
-}
-
 TEST_F(ItemEditorTest, AbilityCategoriesFillTheListOrAreRefusedForTheKind) {
     struct Case {
         std::int16_t kind;
@@ -197,18 +173,36 @@ TEST_F(ItemEditorTest, AbilityCategoriesFillTheListOrAreRefusedForTheKind) {
     }
 }
 
-TEST_F(ItemEditorTest, StrengthIsCheckedByTheAbilityCurrentWhileTyping) {
+// The abilities open with an empty list and the current ability named, which checks the
+// strength typed; a later change of ability does not check it again.
+TEST_F(ItemEditorTest, AbilitiesOpenOnTheCurrentAbilityWhichChecksTheStrengthTyped) {
     for (std::uint8_t ability : {std::uint8_t{63}, std::uint8_t{119}, std::uint8_t{40}}) {
-        const ItemEditorMembers members = Abilities(9, ability, 5, [](frmEditItemAbility& a) {
+        const auto action = [ability](frmEditItemAbility& a) {
+            EXPECT_EQ(a.lstSpAbility->count(), 0);
+            if (ability == 119) {
+                EXPECT_EQ(Shown({a.lblItemNum, a.lblItemName, a.lblType, a.lblSpecAbility, a.Label6,
+                                 a.lstItemUses}),
+                          (QStringList{"40", "Wand of storms", "Wand", "Summoning",
+                                       "Monster # to summon.", "Harm using PC"}));
+            }
             TypeInto(a.txtAbilityStrength, "200");
-            // A later change of ability does not check the strength again.
             Click(a.cmdSpAbility[3]);
+            EXPECT_EQ(a.Label6->text(), "Ability strength - 1-10.");
             Click(a.cmdOK);
-        });
+        };
+        const ItemEditorMembers members = Abilities(9, ability, 5, action);
         const bool accepted = ability != 40;
         EXPECT_EQ(NewMessages().empty(), accepted) << int(ability);
         EXPECT_EQ(Ints(members.SpAbilityStr, members.SpAbility), Ints(accepted ? 200 : 5, 110));
     }
+    // Stored numbers beyond the name tables show no name.
+    for (auto [kind, ability] : {std::pair<std::int16_t, std::uint8_t>{1, 200}, {120, 5}})
+        Abilities(kind, ability, 0, [kind](frmEditItemAbility& a) {
+            EXPECT_EQ(Shown({a.lblType, a.lblSpecAbility}),
+                      kind == 1 ? (QStringList{"1-Handed weapon", ""})
+                                : (QStringList{"", "Giant slayer"}));
+            Click(a.cmdCancel);
+        });
 }
 
 // No ability, OK: no strength. An emptied strength, OK: 0. Another use and strength, Cancel:

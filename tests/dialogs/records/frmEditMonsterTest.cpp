@@ -202,7 +202,9 @@ TEST_F(MonsterEditorTest, AbilitiesReachTheRecordOnlyWithTheEditorsSave) {
     EXPECT_EQ(members, static_cast<const MonsterAbilityMembers&>(copy));
 }
 
-TEST_F(MonsterEditorTest, CreateGenerateEntryChoosesThePromptAndTheCheck) {
+// The create/generate entry chooses the prompt and the check; resistances are resist or
+// immune; no dropped item is kept.
+TEST_F(MonsterEditorTest, AbilityEntriesChooseTheirPromptsAndChecks) {
     const MonsterAbilityMembers members = Abilities([](frmEditMonstAbility& a) {
         // Showing a stored summon does not choose it.
         EXPECT_EQ(Shown({a.lblCreateExtra, a.lstCreateGenerate}),
@@ -215,16 +217,6 @@ TEST_F(MonsterEditorTest, CreateGenerateEntryChoosesThePromptAndTheCheck) {
         EXPECT_EQ(a.lblCreateExtra->text(), "Percentage chance (1-100%)");
         for (const char* typed : {"0", "101", "100"})
             Type(a.txtCreateExtra, typed);
-        Click(a.cmdOK);
-    });
-    EXPECT_EQ(NewMessages(), (Texts{"Creature number must be between 0 and 255.",
-                                    "Percentage must be between 1 and 100.",
-                                    "Percentage must be between 1 and 100."}));
-    EXPECT_EQ(Ints(members.CreateGenerate, members.CreateExtra), Ints(1, 100));
-}
-
-TEST_F(MonsterEditorTest, ResistancesAreResistOrImmuneAndNoDroppedItemIsKept) {
-    const MonsterAbilityMembers members = Abilities([](frmEditMonstAbility& a) {
         EXPECT_TRUE(a.chkColdRes[1]->isChecked());
         Click(a.chkColdRes[0]);
         EXPECT_TRUE(a.chkColdRes[0]->isChecked() && !a.chkColdRes[1]->isChecked());
@@ -234,7 +226,10 @@ TEST_F(MonsterEditorTest, ResistancesAreResistOrImmuneAndNoDroppedItemIsKept) {
         Type(a.txtChanceDrop, "-1");
         Click(a.cmdOK);
     });
-    EXPECT_TRUE(NewMessages().empty());
-    EXPECT_EQ(Ints(members.ColdRes, members.MagicRes, members.ItemDropped, members.ChanceDrop),
-              Ints(1, 0, -1, -1));
+    EXPECT_EQ(NewMessages(), (Texts{"Creature number must be between 0 and 255.",
+                                    "Percentage must be between 1 and 100.",
+                                    "Percentage must be between 1 and 100."}));
+    EXPECT_EQ(Ints(members.CreateGenerate, members.CreateExtra, members.ColdRes, members.MagicRes,
+                   members.ItemDropped, members.ChanceDrop),
+              Ints(1, 100, 1, 0, -1, -1));
 }
