@@ -345,10 +345,9 @@ TEST_F(TownDialogsTest, WanderingGroupsAreHeldTogetherAndWrap) {
     for (bool ok : {false, true}) {
         Open<frmTownWandering>([ok](frmTownWandering& d) {
             EXPECT_EQ(d.lblEncNum->text(), "0");
-            Click(d.cmdScrollLeft);
-            EXPECT_EQ(d.lblEncNum->text(), "3");
-            Click(d.cmdScrollRight);
-            Click(d.cmdScrollRight);
+            EXPECT_EQ(ShownAfterClicks(d.lblEncNum,
+                                       {d.cmdScrollLeft, d.cmdScrollRight, d.cmdScrollRight}),
+                      QStringList({"3", "0", "1"}));
             ChooseRow(d.lstMonster[2], 0);
             ChooseRow(d.lstMonster[3], 200);
             Click(d.cmdScrollRight);
@@ -376,32 +375,28 @@ TEST_F(TownDialogsTest, TownChoiceOpensOnTheCurrentTown) {
 }
 
 TEST_F(TownDialogsTest, NewTownTakesSizeTerrainAndNameEscapeAndTheLimitMakeNone) {
-    struct Case {
-        int size, terrain;
-        const char* typed; // null: untouched; the box is left by Backspace after one more key
-        std::string name;
-        int floor;
-    };
-    for (const Case& c : {Case{0, 1, "Keep", "Keep", 2}, Case{2, 2, "", "", 4},
-                          Case{1, 0, nullptr, "Town Name", 0}}) {
+    // Size, terrain, what is typed (null: nothing; the box is left by Backspace after one more
+    // key), the name stored and the floor made.
+    const std::tuple<std::size_t, std::size_t, const char*, std::string, int> cases[] = {
+        {0, 1, "Keep", "Keep", 2}, {2, 2, "", "", 4}, {1, 0, nullptr, "Town Name", 0}};
+    for (const auto& [size, terrain, typed, name, floor] : cases) {
         const int number = Scen.TownCount;
-        Open<frmCreateTown>([&c, number](frmCreateTown& d) {
-            EXPECT_EQ(Shown({d.lblTownNum, d.txtTownName}),
-                      QStringList({QString::number(number), ""}));
-            EXPECT_TRUE(d.optTownSize[1]->isChecked() && d.optTerrain[0]->isChecked());
-            Click(d.optTownSize[static_cast<std::size_t>(c.size)]);
-            Click(d.optTerrain[static_cast<std::size_t>(c.terrain)]);
-            if (c.typed) {
-                Type(d.txtTownName, QString(c.typed) + "x");
-                QTest::keyClick(d.txtTownName, Qt::Key_Backspace);
-            }
-            QTest::keyClick(d.txtTownName, Qt::Key_Return);
-        });
+        Open<frmCreateTown>(
+            [size = size, terrain = terrain, typed = typed, number](frmCreateTown& d) {
+                EXPECT_EQ(Shown({d.lblTownNum, d.txtTownName}),
+                          QStringList({QString::number(number), ""}));
+                EXPECT_TRUE(d.optTownSize[1]->isChecked() && d.optTerrain[0]->isChecked());
+                Click(d.optTownSize[size]);
+                Click(d.optTerrain[terrain]);
+                if (typed) Type(d.txtTownName, QString(typed) + "x");
+                if (typed) QTest::keyClick(d.txtTownName, Qt::Key_Backspace);
+                QTest::keyClick(d.txtTownName, Qt::Key_Return);
+            });
         ASSERT_EQ(Scen.TownCount, number + 1);
         const Town& made = Scen.Towns[static_cast<std::size_t>(number)];
-        EXPECT_EQ(made.Strings[0], c.name);
+        EXPECT_EQ(made.Strings[0], name);
         EXPECT_EQ(Ints(Scen.CurrentTown, made.Size, made.Terrain.At(1, 1)),
-                  Ints(number, c.size, c.floor));
+                  Ints(number, size, floor));
     }
     Scenario before = Scen;
     Open<frmCreateTown>([](frmCreateTown& d) { QTest::keyClick(d.txtTownName, Qt::Key_Escape); });
@@ -452,8 +447,7 @@ TEST(TownCreatureCopy, TimingClearsTheValuesItDoesNotUse) {
         TownCreature record{12, 5, 6, 1, 1, c[0], -1, -1, 40, 9, 0, -1, -1, -1, 0};
         TownCreatureCopy work = LoadTownCreatureCopy(record);
         SaveTownCreatureCopy(work, record);
-        EXPECT_EQ((std::vector<int>{record.TimeValue1, record.TimeValue2, work.TimeDay}),
-                  (std::vector<int>{c[1], c[2], c[1]}))
+        EXPECT_EQ(Ints(record.TimeValue1, record.TimeValue2, work.TimeDay), Ints(c[1], c[2], c[1]))
             << int(c[0]) << ": the working copy is cleared as well";
     }
 }

@@ -43,12 +43,3 @@ Texts RecordEditorTest::NewMessages() {
     seen_ = boxes.Calls().size();
     return texts;
 }
-
-QStringList ShownAfterClicks(const QWidget* label, std::initializer_list<QWidget*> clicks) {
-    QStringList texts;
-    for (QWidget* c : clicks) {
-        Click(c);
-        texts.push_back(Shown({label}).front());
-    }
-    return texts;
-}

@@ -50,6 +50,3 @@ class RecordEditorTest : public ::testing::Test {
     std::int16_t savedCustomLoaded_ = 0;
     std::size_t seen_ = 0;
 };
-
-// Clicks each control in turn and notes what the label shows after each click.
-QStringList ShownAfterClicks(const QWidget* label, std::initializer_list<QWidget*> clicks);
