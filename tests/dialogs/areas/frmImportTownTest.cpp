@@ -47,8 +47,7 @@ TEST_F(ImportDialogTest, ATownNumberAndAFileReplaceTheCurrentTown) {
     EXPECT_TRUE(files.Requests().size() == 1u && files.Requests()[0].open);
     EXPECT_EQ(Scen.Towns[1].Strings, source.Towns[3].Strings);
     EXPECT_EQ(Scen.TownTalks[1].Personalities[0].Name, "Unused");
-    EXPECT_EQ(ScenFile.FileDialogCancelled, 0);
-    EXPECT_TRUE(boxes.Calls().empty());
+    EXPECT_TRUE(ScenFile.FileDialogCancelled == 0 && boxes.Calls().empty());
 }
 
 TEST_F(ImportDialogTest, ASectionsXAndYReplaceTheCurrentSection) {
@@ -61,8 +60,8 @@ TEST_F(ImportDialogTest, ASectionsXAndYReplaceTheCurrentSection) {
         Type(d.txtSourceNum[1], "2");
         QTest::keyClick(d.txtSourceNum[1], Qt::Key_Return);
     });
-    EXPECT_TRUE(Scen.OutdoorSections.At(0, 1) == source.OutdoorSections.At(1, 2));
-    EXPECT_EQ(ScenFile.FileDialogCancelled, 0);
+    EXPECT_TRUE(Scen.OutdoorSections.At(0, 1) == source.OutdoorSections.At(1, 2) &&
+                ScenFile.FileDialogCancelled == 0);
 }
 
 TEST_F(ImportDialogTest, ARefusedNumberBlocksOkAndComesBackAsTheLastGoodOne) {
@@ -73,8 +72,7 @@ TEST_F(ImportDialogTest, ARefusedNumberBlocksOkAndComesBackAsTheLastGoodOne) {
         EXPECT_EQ(boxes.Texts(), (std::vector<std::string>{"Value must be numeric."}));
         Click(d.cmdOK);
         QTest::keyClick(d.txtSourceNum[0], Qt::Key_Return);
-        EXPECT_TRUE(files.Requests().empty()) << "OK does nothing while the entry is refused";
-        EXPECT_TRUE(d.isVisible());
+        EXPECT_TRUE(files.Requests().empty() && d.isVisible()) << "OK waits for a good entry";
         // Leaving puts the last good number back; an emptied box and a lone sign become 0.
         for (const char* typed : {"2x", "", "-"}) {
             if (*typed != '2') Type(d.txtSourceNum[0], typed);
@@ -83,8 +81,7 @@ TEST_F(ImportDialogTest, ARefusedNumberBlocksOkAndComesBackAsTheLastGoodOne) {
         }
         Click(d.cmdCancel);
     });
-    EXPECT_TRUE(files.Requests().empty());
-    EXPECT_TRUE(Scen == before);
+    EXPECT_TRUE(files.Requests().empty() && Scen == before);
 }
 
 TEST_F(ImportDialogTest, ACancelledFileDialogClosesImportsNothingAndTheNextOpeningStartsAtZero) {
@@ -96,8 +93,7 @@ TEST_F(ImportDialogTest, ACancelledFileDialogClosesImportsNothingAndTheNextOpeni
         Click(d.cmdOK);
         EXPECT_FALSE(d.isVisible());
     });
-    EXPECT_EQ(files.Requests().size(), 1u);
-    EXPECT_EQ(ScenFile.FileDialogCancelled, -1);
+    EXPECT_EQ(Ints(files.Requests().size(), ScenFile.FileDialogCancelled), Ints(1, -1));
     EXPECT_TRUE(Scen == before);
     Run(3, [](frmImportTown& d) {
         EXPECT_EQ(Shown({d.txtSourceNum[0], d.txtSourceNum[1]}), QStringList({"0", "0"}));

@@ -121,8 +121,8 @@ TEST(TerrainCopy, ExtraValueRulesAndPickerSelections) {
         EXPECT_TRUE(rules[0].Unused() && rules[1].Unused()) << property;
         EXPECT_EQ(rules[0].Prompt, "Unused");
     }
-    EXPECT_TRUE(ExtraValueRules(23)[1].Unused());
-    EXPECT_EQ(ExtraValueRules(23)[0].Caption, "Special Node");
+    EXPECT_TRUE(ExtraValueRules(23)[1].Unused() &&
+                ExtraValueRules(23)[0].Caption == "Special Node");
     EXPECT_EQ(Ints(TerrainPickerSelection(252), TerrainPickerSelection(253),
                    TerrainPickerSelection(405), AnimatedPickerSelection(413),
                    AnimatedPickerSelection(414), CustomTerrainSelection(1007),

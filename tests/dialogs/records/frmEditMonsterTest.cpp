@@ -61,8 +61,7 @@ TEST_F(MonsterEditorTest, ShowsTheRecordAndSavesEditsOnOk) {
     expected.Name = "Ogre king           ", expected.Kind = 2, expected.Attitude = 1;
     expected.AttackTypes[1] = 5; // the third attack type has no control and is kept
     EXPECT_EQ(Monster(), expected);
-    EXPECT_EQ(Scen.ListsLocked, 1);
-    EXPECT_TRUE(NewMessages().empty());
+    EXPECT_TRUE(Scen.ListsLocked == 1 && NewMessages().empty());
 }
 
 TEST_F(MonsterEditorTest, NoHealthOrSpeedIsOneAndAttackDiceDecideTheSides) {
