@@ -4,7 +4,6 @@
 #include "dialogs/records/frmEditSpItem.h"
 #include "dialogs/records/frmEventTimers.h"
 #include "dialogs/records/frmTransport.h"
-#include "support/SampleScenario.h"
 
 namespace {
 const SpecialNode kFreeNode{0, -1, -1, -1, -1, 0, -1, -1, -1, -1, -1};
