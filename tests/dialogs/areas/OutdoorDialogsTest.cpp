@@ -19,8 +19,7 @@ std::string TownRow(int t) {
 } // namespace
 
 TEST_F(OutdoorDialogsTest, SectionListRunsDownEachColumn) {
-    Scen.CurrentOutdoorX = 0;
-    Scen.CurrentOutdoorY = 1;
+    Scen.CurrentOutdoorX = 0, Scen.CurrentOutdoorY = 1;
     Open<frmOutLoad>([](frmOutLoad& d) {
         EXPECT_EQ(Ints(d.cmbOutSection->count(), d.cmbOutSection->currentIndex()), Ints(6, 1));
         EXPECT_EQ(FromQString(d.cmbOutSection->itemText(2)),
@@ -49,8 +48,7 @@ TEST_F(OutdoorDialogsTest, SectionListRunsDownEachColumn) {
 }
 
 TEST_F(OutdoorDialogsTest, DetailsRenameOnOkOnly) {
-    Scen.CurrentOutdoorX = 1;
-    Scen.CurrentOutdoorY = 2;
+    Scen.CurrentOutdoorX = 1, Scen.CurrentOutdoorY = 2;
     std::string& name = Scen.OutdoorSections.At(1, 2).Strings[0];
     name = "Old Moor";
     // What is typed, and what is stored: Cancel where the name is kept, otherwise OK.

@@ -10,8 +10,6 @@ namespace {
 class PicturePickerTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        savedPics_ = frmPics;
-        savedCustomLoaded_ = CustomPicsLoaded;
         frmPics.imgCustomPics = QImage();
         CustomPicsLoaded = 0;
     }
@@ -53,8 +51,8 @@ class PicturePickerTest : public ::testing::Test {
     }
 
   private:
-    PictureHolders savedPics_;
-    std::int16_t savedCustomLoaded_ = 0;
+    const PictureHolders savedPics_ = frmPics;
+    const std::int16_t savedCustomLoaded_ = CustomPicsLoaded;
 };
 
 TEST_F(PicturePickerTest, OpensOnThePageOfTheCurrentPictureWithItMarked) {
