@@ -93,6 +93,19 @@ TEST_F(OutdoorDialogsTest, VarTownEntriesShowBoxesForTownsAndStoreMinusOneWithou
     auto want = Scen.VarTownEntries;
     for (bool ok : {false, true}) {
         Open<frmVarTownEntry>([ok](frmVarTownEntry& d) {
+            // The two flag headings once stood side by side and read as one line over both
+            // columns.
+            QRect headings[2];
+            for (const QLabel* label : d.findChildren<QLabel*>())
+                for (int i = 0; i < 2; ++i)
+                    if (label->text() == QString("Stuff Done Flag to add ") + "XY"[i])
+                        headings[i] = label->geometry();
+            for (const QLineEdit* box : {d.txtStuffDoneA[0], d.txtStuffDoneB[0]}) {
+                const int middle = box->geometry().center().x();
+                const QRect& heading = headings[box == d.txtStuffDoneB[0]];
+                EXPECT_TRUE(heading.left() <= middle && middle <= heading.right());
+            }
+            EXPECT_GE(headings[1].left() - headings[0].right(), 12);
             EXPECT_EQ(FromQString(d.lstTownNum[0]->itemText(1)), TownRow(0));
             std::vector<std::pair<bool, int>> shown;
             for (std::size_t i = 0; i < 4; ++i)
@@ -110,26 +123,6 @@ TEST_F(OutdoorDialogsTest, VarTownEntriesShowBoxesForTownsAndStoreMinusOneWithou
     }
     want[1] = {-1, -1, -1}, want[2] = {1, 40, 4};
     EXPECT_EQ(Scen.VarTownEntries, want) << "a stale town is kept";
-}
-
-// The two flag headings once stood side by side and read as one line over both columns.
-TEST_F(OutdoorDialogsTest, VarTownEntryFlagHeadingsStandApartOverTheirOwnColumns) {
-    Scen.VarTownEntries.fill({-1, -1, -1});
-    Scen.VarTownEntries[0] = {0, 1, 1};
-    Open<frmVarTownEntry>([](frmVarTownEntry& d) {
-        QRect headings[2];
-        for (const QLabel* label : d.findChildren<QLabel*>())
-            for (int i = 0; i < 2; ++i)
-                if (label->text() == QString("Stuff Done Flag to add ") + "XY"[i])
-                    headings[i] = label->geometry();
-        const QLineEdit* boxes[] = {d.txtStuffDoneA[0], d.txtStuffDoneB[0]};
-        for (int i = 0; i < 2; ++i) {
-            const int middle = boxes[i]->geometry().center().x();
-            EXPECT_TRUE(headings[i].left() <= middle && middle <= headings[i].right()) << i;
-        }
-        EXPECT_GE(headings[1].left() - headings[0].right(), 12);
-        Click(d.cmdCancel);
-    });
 }
 
 // The wandering and special encounters of a section keep edits in a working copy until OK.
@@ -196,7 +189,13 @@ TEST_F(OutWanderingTest, SpecialSetIsTheOneWritten) {
     EXPECT_EQ(Ints(section().Specials[0].CannotFlee, section().Specials[0].FleeNode), Ints(1, 0));
 }
 
-TEST_F(OutWanderingTest, NodesAndFlagsTakeMinusOneTo255) {
+// Nodes and flags take -1 to 255; a new node left free is no node, and edits survive the node
+// editor.
+TEST_F(OutWanderingTest, NodesAndFlagsTakeMinusOneTo255AndANewNodeLeftFreeIsNone) {
+    for (SpecialNode& node : section().SpecialNodes)
+        node = SpecialNode{0, -1, 0, -1, -1, -1, 0, 0, 0, 0, -1};
+    section().SpecialNodes[0].Type = 5;
+    section().Wandering[2].WinNode = -1;
     Edit(0, [this](frmOutWandering& d) {
         for (QLineEdit* box : {d.txtSpNode[1], d.txtSDFlag[0]}) {
             const std::size_t shown = boxes.Calls().size();
@@ -205,18 +204,6 @@ TEST_F(OutWanderingTest, NodesAndFlagsTakeMinusOneTo255) {
             EXPECT_EQ(boxes.Calls().back().text, "Value must be between -1 and 255.");
             TypeInto(box, "-1");
         }
-        Click(d.cmdOK);
-    });
-    EXPECT_EQ(Ints(section().Wandering[0].WinNode, section().Wandering[0].StuffDoneA),
-              Ints(-1, -1));
-}
-
-TEST_F(OutWanderingTest, NewNodeLeftFreeKeepsMinusOneAndEditsSurvive) {
-    for (SpecialNode& node : section().SpecialNodes)
-        node = SpecialNode{0, -1, 0, -1, -1, -1, 0, 0, 0, 0, -1};
-    section().SpecialNodes[0].Type = 5;
-    section().Wandering[2].WinNode = -1;
-    Edit(0, [](frmOutWandering& d) {
         Click(d.cmdScrollLeft);
         Click(d.cmdScrollLeft); // encounter 2
         ChooseRow(d.lstMonster[3], 9);
@@ -238,5 +225,7 @@ TEST_F(OutWanderingTest, NewNodeLeftFreeKeepsMinusOneAndEditsSurvive) {
         EXPECT_EQ(offered, (std::vector<int>{1, 0})) << "the first free node for a new one";
         Click(d.cmdOK);
     });
-    EXPECT_EQ(Ints(section().Wandering[2].WinNode, section().Wandering[2].Monsters[3]), Ints(0, 9));
+    const auto& w = section().Wandering;
+    EXPECT_EQ(Ints(w[0].WinNode, w[0].StuffDoneA, w[2].WinNode, w[2].Monsters[3]),
+              Ints(-1, -1, 0, 9));
 }

@@ -273,21 +273,7 @@ TEST_F(TownDialogsTest, CreatureNewKilledNodeLeftFreeKeepsMinusOne) {
     EXPECT_EQ(Creature(0).KilledNode, 15);
 }
 
-TEST_F(TownDialogsTest, AreaPagesShowPlacedSlotsAndWrapOutdoorsHasOneOfEight) {
-    Areas(1, [](frmAreaDesc& d) {
-        EXPECT_TRUE(d.Label1[1]->isVisibleTo(&d) && !d.Label1[0]->isVisibleTo(&d));
-        const QString none = "Not yet placed";
-        EXPECT_EQ(Rows(d), (QStringList{"X = 2, Y = 3 +", none, none, "X = 0, Y = 0 +", none, none,
-                                        none, none}));
-        Click(d.cmdScrollRight);
-        EXPECT_EQ(Rows(d)[1], "X = 12, Y = 14 +");
-        Click(d.cmdScrollRight);
-        EXPECT_EQ(Rows(d)[0], "X = 2, Y = 3 +");
-        Click(d.cmdScrollLeft);
-        EXPECT_EQ(Rows(d)[1], "X = 12, Y = 14 +") << "left of page 0 is page 1";
-        Click(d.cmdCancel);
-    });
-    // Outdoors has one page of eight.
+TEST_F(TownDialogsTest, OutdoorsHasOneAreaPageOfEight) {
     OutdoorSection& section = Scen.OutdoorSections.At(0, 0);
     section.AreaRects.fill(AreaRect{});
     section.AreaRects[7] = {40, 41, 44, 44}, section.Strings[8] = "Marsh";
@@ -302,14 +288,27 @@ TEST_F(TownDialogsTest, AreaPagesShowPlacedSlotsAndWrapOutdoorsHasOneOfEight) {
     EXPECT_EQ(section.Strings[8], "Lake");
 }
 
-TEST_F(TownDialogsTest, DeleteAndTypedDescriptionsSurvivePagingAndOnlyOkStoresThem) {
+// The town's pages show the placed slots and wrap; deletions and typed descriptions survive
+// paging, and only OK stores them.
+TEST_F(TownDialogsTest, AreaPagesWrapAndKeepEditsUntilOk) {
     const std::string longText(40, 'w');
     town().Strings[2] = longText;
     const Town before = town();
     for (bool ok : {false, true}) {
         Areas(1, [ok](frmAreaDesc& d) {
+            EXPECT_TRUE(d.Label1[1]->isVisibleTo(&d) && !d.Label1[0]->isVisibleTo(&d));
+            const QString none = "Not yet placed";
+            EXPECT_EQ(Rows(d), (QStringList{"X = 2, Y = 3 +", none, none, "X = 0, Y = 0 +", none,
+                                            none, none, none}));
+            QStringList second; // left of page 0 is page 1
+            for (QPushButton* arrow :
+                 {d.cmdScrollLeft, d.cmdScrollRight, d.cmdScrollRight, d.cmdScrollLeft}) {
+                Click(arrow);
+                second += Rows(d)[1];
+            }
+            EXPECT_EQ(second, QStringList({"X = 12, Y = 14 +", none, "X = 12, Y = 14 +", none}));
             Click(d.cmdDelete[0]);
-            EXPECT_EQ(Rows(d)[0], "Not yet placed");
+            EXPECT_EQ(Rows(d)[0], none);
             EXPECT_EQ(d.txtArea[1]->text().size(), 40) << "a longer text shows whole";
             TypeInto(d.txtArea[4], QString(35, 'a'));
             EXPECT_EQ(d.txtArea[4]->text().size(), 30) << "typing stops at thirty";
