@@ -194,8 +194,7 @@ TEST_F(OutWanderingTest, SpecialSetIsTheOneWritten) {
 TEST_F(OutWanderingTest, NodesAndFlagsTakeMinusOneTo255AndANewNodeLeftFreeIsNone) {
     for (SpecialNode& node : section().SpecialNodes)
         node = SpecialNode{0, -1, 0, -1, -1, -1, 0, 0, 0, 0, -1};
-    section().SpecialNodes[0].Type = 5;
-    section().Wandering[2].WinNode = -1;
+    section().SpecialNodes[0].Type = 5, section().Wandering[2].WinNode = -1;
     Edit(0, [this](frmOutWandering& d) {
         for (QLineEdit* box : {d.txtSpNode[1], d.txtSDFlag[0]}) {
             const std::size_t shown = boxes.Calls().size();

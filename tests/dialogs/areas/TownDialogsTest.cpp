@@ -21,8 +21,7 @@ namespace {
 class TownDialogsTest : public AreaDialogTest {
   protected:
     void SetUp() override {
-        Scen = MakeVariedScenario(1, 1, 3, 11);
-        Scen.CurrentTown = 1;
+        Scen = MakeVariedScenario(1, 1, 3, 11), Scen.CurrentTown = 1;
         // A placed hostile creature with every field set, a fresh map slot, and a free slot.
         town().Creatures = {{12, 5, 6, 1, 1, 6, 24, 7, 40, 9, 2, 15, 120, 3, 0},
                             {0, 8, 9, 0, 0, 0, -1, -1, 0, 0, 0, -1, -1, -1, 0},
@@ -249,8 +248,7 @@ TEST_F(TownDialogsTest, CreatureCustomPortraitIsStoredAboveAThousandAndPreselect
 TEST_F(TownDialogsTest, CreatureNewKilledNodeLeftFreeKeepsMinusOne) {
     for (SpecialNode& node : town().SpecialNodes)
         node = SpecialNode{0, -1, 0, -1, -1, -1, 0, 0, 0, 0, -1};
-    town().SpecialNodes[15].Type = 5; // the creature's existing node
-    Creature(0).KilledNode = -1;
+    town().SpecialNodes[15].Type = 5, Creature(0).KilledNode = -1; // 15: the creature's node
     Monster(false, 0, [](frmTownMonster& d) {
         std::vector<int> offered;
         WindowScript editors;

@@ -9,15 +9,11 @@
 namespace {
 class PicturePickerTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        frmPics.imgCustomPics = QImage();
-        CustomPicsLoaded = 0;
-    }
+    void SetUp() override { frmPics.imgCustomPics = QImage(), CustomPicsLoaded = 0; }
     void TearDown() override {
         SetModalFormHook({});
         UnloadAllForms();
-        frmPics = savedPics_;
-        CustomPicsLoaded = savedCustomLoaded_;
+        frmPics = savedPics_, CustomPicsLoaded = savedCustomLoaded_;
     }
 
     // Opens the shared picker as a caller does; the action plays the author.

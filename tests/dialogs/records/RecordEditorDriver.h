@@ -30,8 +30,7 @@ class RecordEditorTest : public ::testing::Test {
     void TearDown() override {
         script_.reset();
         UnloadAllForms();
-        frmPics = savedPics_;
-        CustomPicsLoaded = savedCustomLoaded_;
+        frmPics = savedPics_, CustomPicsLoaded = savedCustomLoaded_;
     }
 
     // The next opening of a Form runs action on it.

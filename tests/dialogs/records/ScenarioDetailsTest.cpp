@@ -86,8 +86,7 @@ TEST_F(ScenarioDetailsTest, IntroIconFromThePickerIsDroppedByCancelAndKeptByOk) 
 }
 
 TEST_F(ScenarioDetailsTest, FlagNamesWrapSaveOnEachStepAndJumpByNumber) {
-    Scen.StuffDoneNames[299].Name = "Last";
-    Scen.StuffDoneNames[5].ValueNames[3] = "three";
+    Scen.StuffDoneNames[299].Name = "Last", Scen.StuffDoneNames[5].ValueNames[3] = "three";
     frmStuffDone& names = OpenFlagNames();
     EXPECT_EQ(names.lblSD1->text(), "0");
     Type(names.txtSD1, "First");

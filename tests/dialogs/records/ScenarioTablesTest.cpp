@@ -12,11 +12,9 @@ class ScenarioTablesTest : public RecordEditorTest {
   protected:
     void SetUp() override {
         RecordEditorTest::SetUp();
-        Scen = MakeVariedScenario(1, 1, 3, 7);
-        Scen.CurrentTown = 0;
+        Scen = MakeVariedScenario(1, 1, 3, 7), Scen.CurrentTown = 0;
         // One free node in each family for "Create/Edit" to take.
-        Scen.ScenSpecialNodes[40] = kFreeNode;
-        Scen.Towns[1].SpecialNodes[10] = kFreeNode;
+        Scen.ScenSpecialNodes[40] = Scen.Towns[1].SpecialNodes[10] = kFreeNode;
     }
     void Timers(std::int32_t type, std::function<void(frmEventTimers&)> action) {
         Open<frmEventTimers>([type](frmEventTimers& d) { d.EventType = type; }, std::move(action));
@@ -42,10 +40,8 @@ class ScenarioTablesTest : public RecordEditorTest {
             offered = e.NodeNum;
             if (!giveType) return QTest::keyClick(&e, Qt::Key_Escape);
             Click(e.cmdSpType[0]);
-            QListWidgetItem* item = e.lstNodeType->item(1);
-            ASSERT_NE(item, nullptr);
-            QTest::mouseClick(e.lstNodeType->viewport(), Qt::LeftButton, {},
-                              e.lstNodeType->visualItemRect(item).center());
+            e.lstNodeType->setFocus();
+            QTest::keyClick(e.lstNodeType, Qt::Key_End);
             Click(e.cmdOK);
         });
     }
@@ -115,8 +111,7 @@ TEST_F(ScenarioTablesTest, TimerAndSpecialItemNodeButtonsNameOnlyANodeInUse) {
 }
 
 TEST_F(ScenarioTablesTest, SpecialItemTextsAreScenarioStringsSavedOnEachStep) {
-    Scen.SpecialItems[7] = {12, 1, 0};
-    Scen.ScenStrings[74] = "Key";
+    Scen.SpecialItems[7] = {12, 1, 0}, Scen.ScenStrings[74] = "Key";
     EditSpItem(7, [](frmEditSpItem& d) {
         EXPECT_TRUE(d.txtSpItemName->text() == "Key" && d.chkFlag1->isChecked());
         Click(d.chkFlag2);

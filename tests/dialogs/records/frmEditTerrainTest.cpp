@@ -132,9 +132,7 @@ TEST_F(TerrainEditorTest, CustomPictureAnimatedAndBack) {
 }
 
 TEST_F(TerrainEditorTest, StaticCustomAfterAnimatedShowsTheBoxUnchecked) {
-    Terrain(120).Picture = 2003;
-    Terrain(121).Picture = 1004;
-    Terrain(122).Picture = 405;
+    Terrain(120).Picture = 2003, Terrain(121).Picture = 1004, Terrain(122).Picture = 405;
     When<frmSelectIcon>([](frmSelectIcon& p) {
         EXPECT_EQ(Ints(p.PictureSet, p.PictureSelect), Ints(7, 5));
         Click(p.cmdCancel);
