@@ -47,24 +47,22 @@ TEST_F(TerrainReplacementTest, OneDrawPerMatchingCellInColumnOrder) {
     for (Location at : cells)
         town.At(at.X, at.Y) = kFrom;
     const TerrainGrid before = town;
-    struct Case {
-        int percent;
-        std::vector<int> answers;
-        std::vector<int> want; // the four cells, in the map grid too
-    };
-    for (const Case& c :
-         {Case{100, {99}, {kTo, kTo, kTo, kTo}}, Case{0, {0}, {kFrom, kFrom, kFrom, kFrom}},
-          Case{50, {49, 50, 0, 99}, {kTo, kFrom, kTo, kFrom}}}) {
+    // The percentage, the draws answered, and the four cells after, in the map grid too.
+    const std::tuple<int, std::vector<int>, std::vector<int>> cases[] = {
+        {100, {99}, {kTo, kTo, kTo, kTo}},
+        {0, {0}, {kFrom, kFrom, kFrom, kFrom}},
+        {50, {49, 50, 0, 99}, {kTo, kFrom, kTo, kFrom}}};
+    for (const auto& [percent, answers, want] : cases) {
         draws.clear();
-        ReplaceTerrainRandomly(Scen, kFrom, kTo, c.percent, Script(c.answers));
+        ReplaceTerrainRandomly(Scen, kFrom, kTo, percent, Script(answers));
         EXPECT_EQ(draws.size(), 4u) << "one draw per matching cell, whatever the outcome";
         std::vector<int> stored, shown;
         for (Location at : cells) {
             stored.push_back(town.At(at.X, at.Y));
             shown.push_back(Map.MapCells.At(at.X, at.Y).Terrain);
         }
-        EXPECT_EQ(stored, c.want) << c.percent;
-        EXPECT_EQ(shown, c.want) << c.percent;
+        EXPECT_EQ(stored, want) << percent;
+        EXPECT_EQ(shown, want) << percent;
         town = before;
         BuildMapCells();
     }
