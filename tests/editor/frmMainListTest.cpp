@@ -9,6 +9,7 @@
 
 #include <QListWidget>
 #include <QMouseEvent>
+#include <QScrollBar>
 
 namespace {
 class RecordListPanelTest : public MainWindowFixture {
@@ -73,6 +74,15 @@ TEST_F(RecordListPanelTest, TheListCommandsShowTheirTables) {
     }
     EXPECT_EQ(window->ListMode, 10);
     EXPECT_EQ(Entry(59), "59 - " + ToQString(Scen.ScenStrings[319]));
+    // The list chosen again shows its first row, none selected.
+    List().setFocus();
+    QTest::keyClick(&List(), Qt::Key_End);
+    ASSERT_GT(List().verticalScrollBar()->value(), 0);
+    window->mnuScenButtons->trigger();
+    QApplication::processEvents(); // the list lays its rows out at the next pass
+    EXPECT_EQ(
+        std::tuple(List().verticalScrollBar()->value(), List().itemAt(2, 2), List().currentRow()),
+        std::tuple(0, List().item(0), -1));
     window->mnuScenMonsters->trigger();
     EXPECT_EQ(window->ListMode, 9);
     EXPECT_EQ(Entry(0), "1 - monster1");
@@ -93,6 +103,7 @@ TEST_F(RecordListPanelTest, DraggingAnItemOntoAnotherMovesItAndSelectsIt) {
     Drag(6, 1, Qt::RightButton);
     EXPECT_TRUE(Scen == before);
     window->mnuScenLockLists->trigger();
+    EXPECT_FALSE(window->mnuScenLockLists->isEnabled()); // locking greys the entry at once
     Drag(6, 1);
     window->mnuScenMonsters->trigger();
     Drag(6, 1);
@@ -110,25 +121,28 @@ TEST_F(RecordListPanelTest, DraggingAnItemOntoAnotherMovesItAndSelectsIt) {
 struct OpenedEditors {
     OpenedEditors() {
         SetModalFormHook([this](ModalForm& form) {
+            const auto note = [this](std::string what, int a, int b) {
+                opened += what + " " + std::to_string(a) + " " + std::to_string(b) + "; ";
+            };
             if (auto* e = dynamic_cast<frmEditSpNode*>(&form))
-                opened.push_back({"node", e->NodeSet, e->NodeNum});
+                note("node", e->NodeSet, e->NodeNum);
             else if (auto* m = dynamic_cast<frmEditMonster*>(&form))
-                opened.push_back({"monster", 0, m->MonstNum});
+                note("monster", 0, m->MonstNum);
             else if (auto* p = dynamic_cast<frmDialog*>(&form))
-                opened.push_back({"personality", 0, p->Personality});
+                note("personality", 0, p->Personality);
             else if (auto* d = dynamic_cast<frmDialogNode*>(&form))
-                opened.push_back({"talk", 0, d->DialogNum});
+                note("talk", 0, d->DialogNum);
             else if (auto* t = dynamic_cast<frmEditText*>(&form))
-                opened.push_back({"text", t->TextType, t->TextNum});
+                note("text", t->TextType, t->TextNum);
             else if (auto* b = dynamic_cast<frmEditShortText*>(&form))
-                opened.push_back({"label", b->Context, b->TextNum});
+                note("label", b->Context, b->TextNum);
             else
-                opened.push_back({ClassName(typeid(form)), 0, 0});
+                note(ClassName(typeid(form)), 0, 0);
             form.reject();
         });
     }
     ~OpenedEditors() { SetModalFormHook({}); }
-    std::vector<std::tuple<std::string, int, int>> opened;
+    std::string opened;
 };
 
 // Each list opens its record's editor on the entry double-clicked, and shows the entry
@@ -149,19 +163,9 @@ TEST_F(RecordListPanelTest, ADoubleClickOpensTheRecordsEditorAndSelectsTheEntryA
         EXPECT_TRUE(List().isVisible());
         EXPECT_EQ(List().currentRow(), row) << action->text().toStdString();
     }
-    using Opened = std::tuple<std::string, int, int>;
-    EXPECT_EQ(editors.opened, (std::vector<Opened>{{"node", 1, 3},
-                                                   {"node", 0, 200},
-                                                   {"node", 2, 99},
-                                                   {"monster", 0, 1},
-                                                   {"personality", 0, 9},
-                                                   {"talk", 0, 0},
-                                                   {"talk", 0, 89},
-                                                   {"text", 1, 107},
-                                                   {"text", 0, 319},
-                                                   {"text", 2, 20},
-                                                   {"label", 0, 59},
-                                                   {"frmEditSpItem", 0, 0}}));
+    EXPECT_EQ(editors.opened, "node 1 3; node 0 200; node 2 99; monster 0 1; personality 0 9; "
+                              "talk 0 0; talk 0 89; text 1 107; text 0 319; text 2 20; "
+                              "label 0 59; frmEditSpItem 0 0; ");
     EXPECT_TRUE(Scen == before);
 
     // A double click whose first press moved the pointer with the button held opens nothing;
@@ -172,9 +176,9 @@ TEST_F(RecordListPanelTest, ADoubleClickOpensTheRecordsEditorAndSelectsTheEntryA
     Send(QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, entry);
     Send(QEvent::MouseMove, Qt::NoButton, Qt::LeftButton, entry + QPoint(0, 1));
     DoubleClickAfterPress(entry);
-    EXPECT_TRUE(editors.opened.empty());
+    EXPECT_EQ(editors.opened, "");
     Send(QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, entry);
     DoubleClickAfterPress(entry);
-    EXPECT_EQ(editors.opened.size(), 1u);
+    EXPECT_EQ(editors.opened, "node 0 5; ");
 }
 } // namespace
