@@ -21,12 +21,14 @@
 #include "dialogs/records/frmStuffDone.h"
 #include "dialogs/records/frmTransport.h"
 #include "editor/MapToolHost.h"
+#include "editor/frmFileNew.h"
 #include "map/MapState.h"
 #include "platform/qt/PictureBox.h"
 #include "support/MainWindowFixture.h"
 
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -91,6 +93,24 @@ TEST_F(MainWindowMenuTest, ChoosingCreatingAndRenamingAreasRefreshTheStatusLines
     Edit<frmOutDetails>(window->mnuOutDetails,
                         [](frmOutDetails& d) { TypeInto(d.txtOutName, "Far East"); });
     EXPECT_EQ(Status(), "Outdoors: 1, 0 - Far East | Town: 3 - Renamed");
+}
+
+TEST_F(MainWindowMenuTest, FileNewShowsTheNewScenarioAndCancelKeepsIt) {
+    SetProgramFolderForTesting(VARNO_APP_DIR); // where the new scenario's base records are
+    window->Form_Activate();
+    Edit<frmFileNew>(window->mnuFileNew, [](frmFileNew& d) {
+        d.txtScenName->setText("Fresh");
+        d.txtFileName->setText("fresh");
+    });
+    EXPECT_EQ(std::tuple(window->mnuScen->isEnabled(), window->mnuFileSave->isEnabled(),
+                         window->Label2->text().left(9), ScenFile.ScenFileName),
+              std::tuple(true, true, QString("Town: 0 -"), std::string("fresh.vrs")));
+    const Scenario created = Scen;
+    window->List1->show();
+    Choose<frmFileNew>(window->mnuFileNew, [](frmFileNew& d) { Click(d.cmdCancel); });
+    EXPECT_TRUE(Scen == created);
+    EXPECT_TRUE(window->mnuScen->isEnabled());
+    EXPECT_FALSE(window->List1->isVisibleTo(window.get())); // the work area was cleared
 }
 
 // Each entry opens its own window with the context the entry stands for; the browsing
