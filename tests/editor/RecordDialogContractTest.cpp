@@ -41,17 +41,26 @@ struct ContractRow {
     std::vector<BoundBox> boxes;
 };
 
-#define BOX(Form, member) [](RecordDialog& d) { return static_cast<Form&>(d).member; }
-// The field of record id, read and written.
-#define STORED(expr)                                                                               \
-    [](int id) { return int(expr); }, [](int id, int value) {                                      \
-        expr = static_cast<std::remove_reference_t<decltype(expr)>>(value);                        \
-    }
+template <class T> void Put(T& field, int value) {
+    field = static_cast<T>(value);
+}
+// The box of the dialog Form, its caption and bounds, and the field of record id where OK
+// stores it.
+// clang-format off
+#define BOUND(Form, box, caption, min, max, field)                                                 \
+    BoundBox{#box, caption, min, max, [](RecordDialog& d) { return static_cast<Form&>(d).box; },   \
+             [](int id) { return int(field); }, [](int id, int value) { Put(field, value); }}
+// clang-format on
 #define AT(i) static_cast<std::size_t>(i)
-#define ITEM(field) STORED(Scen.ItemTypes[AT(id)].field)
-#define MONSTER(field) STORED(Scen.MonsterTypes[AT(id)].field)
-#define TOWN(field) STORED(Scen.Towns[AT(Scen.CurrentTown + id)].field)
-#define CREATURE(field) STORED(Scen.Towns[AT(Scen.CurrentTown)].Creatures[AT(id)].field)
+#define ITEM(box, caption, max, field)                                                             \
+    BOUND(frmEditItem, box, caption, 0, max, Scen.ItemTypes[AT(id)].field)
+#define MONSTER(box, caption, min, max, field)                                                     \
+    BOUND(frmEditMonster, box, caption, min, max, Scen.MonsterTypes[AT(id)].field)
+#define TOWN(box, caption, min, max, field)                                                        \
+    BOUND(frmTownDetails, box, caption, min, max, Scen.Towns[AT(Scen.CurrentTown + id)].field)
+#define CREATURE(box, min, max, field)                                                             \
+    BOUND(frmTownMonster, box, "Value", min, max,                                                  \
+          Scen.Towns[AT(Scen.CurrentTown)].Creatures[AT(id)].field)
 
 // The dialog of class Form, its record number in num (none: it shows one record), opened in
 // the browsing context where it has one.
@@ -92,54 +101,41 @@ std::vector<ContractRow> Rows() {
         entry.Town = 0; // an entrance whose flag is kept
     return {
         Dialog("item", 0, 499, &frmEditItem::ItemNum,
-               {{"value", "Value", 0, 10000, BOX(frmEditItem, txtValue), ITEM(Value)},
-                {"weight", "Weight", 0, 250, BOX(frmEditItem, txtWeight), ITEM(Weight)},
-                {"level", "Level", 0, 50, BOX(frmEditItem, txtLevel), ITEM(Level)},
-                {"awkwardness", "Awkwardness", 0, 20, BOX(frmEditItem, txtAwkwardness),
-                 ITEM(Awkwardness)},
-                {"bonus", "Bonus", 0, 10, BOX(frmEditItem, txtBonus), ITEM(Bonus)},
-                {"charges", "Charges", 0, 100, BOX(frmEditItem, txtCharges), ITEM(Charges)},
-                {"type flag", "Type Flag", 0, 255, BOX(frmEditItem, txtTypeFlag), ITEM(TypeFlag)},
-                {"special class", "Special Class", 0, 100, BOX(frmEditItem, txtSpecClass),
-                 ITEM(SpecialClass)}}),
-        Dialog(
-            "monster", 1, 255, &frmEditMonster::MonstNum,
-            {{"level", "Level", 0, 40, BOX(frmEditMonster, txtLevel), MONSTER(Level)},
-             {"health", "Health", 1, 2500, BOX(frmEditMonster, txtHealth), MONSTER(Health)},
-             {"armor", "Armor", 0, 50, BOX(frmEditMonster, txtArmor), MONSTER(Armor)},
-             {"skill", "Skill", 0, 40, BOX(frmEditMonster, txtSkill), MONSTER(Skill)},
-             {"speed", "Speed", 1, 12, BOX(frmEditMonster, txtSpeed), MONSTER(Speed)},
-             {"magic", "Magic spells", 0, 7, BOX(frmEditMonster, txtMagic), MONSTER(MageLevel)},
-             {"priest", "Priest spells", 0, 7, BOX(frmEditMonster, txtPriest),
-              MONSTER(PriestLevel)},
-             {"treasure", "Treasure", 0, 4, BOX(frmEditMonster, txtTreasure), MONSTER(Treasure)}}),
+               {ITEM(txtValue, "Value", 10000, Value), ITEM(txtWeight, "Weight", 250, Weight),
+                ITEM(txtLevel, "Level", 50, Level), ITEM(txtBonus, "Bonus", 10, Bonus),
+                ITEM(txtAwkwardness, "Awkwardness", 20, Awkwardness),
+                ITEM(txtCharges, "Charges", 100, Charges),
+                ITEM(txtTypeFlag, "Type Flag", 255, TypeFlag),
+                ITEM(txtSpecClass, "Special Class", 100, SpecialClass)}),
+        Dialog("monster", 1, 255, &frmEditMonster::MonstNum,
+               {MONSTER(txtLevel, "Level", 0, 40, Level),
+                MONSTER(txtHealth, "Health", 1, 2500, Health),
+                MONSTER(txtArmor, "Armor", 0, 50, Armor), MONSTER(txtSkill, "Skill", 0, 40, Skill),
+                MONSTER(txtSpeed, "Speed", 1, 12, Speed),
+                MONSTER(txtMagic, "Magic spells", 0, 7, MageLevel),
+                MONSTER(txtPriest, "Priest spells", 0, 7, PriestLevel),
+                MONSTER(txtTreasure, "Treasure", 0, 4, Treasure)}),
         Dialog("terrain", 0, 255, &frmEditTerrain::TerrNum,
-               {{"light", "Light radius", 0, 8, BOX(frmEditTerrain, txtLight),
-                 STORED(Scen.TerrainTypes[AT(id)].Light)}}),
+               {BOUND(frmEditTerrain, txtLight, "Light radius", 0, 8,
+                      Scen.TerrainTypes[AT(id)].Light)}),
         Dialog("special item", 0, 49, &frmEditSpItem::SpItemNum,
-               {{"node", "Value", -1, 255, BOX(frmEditSpItem, txtSpNode),
-                 STORED(Scen.SpecialItems[AT(id)].Node)}}),
-        Dialog<frmTownDetails>(
-            "town details", 0, 0, nullptr,
-            {{"event", "Event", -1, 9, BOX(frmTownDetails, txtEventStop), TOWN(EventStop)},
-             {"difficulty", "Difficulty", 0, 10, BOX(frmTownDetails, txtDifficulty),
-              TOWN(Difficulty)},
-             {"exit node", "Value", -1, 99, BOX(frmTownDetails, txtExitSpecial[2]),
-              TOWN(ExitSpecials[2])}}),
+               {BOUND(frmEditSpItem, txtSpNode, "Value", -1, 255, Scen.SpecialItems[AT(id)].Node)}),
+        Dialog<frmTownDetails>("town details", 0, 0, nullptr,
+                               {TOWN(txtEventStop, "Event", -1, 9, EventStop),
+                                TOWN(txtDifficulty, "Difficulty", 0, 10, Difficulty),
+                                TOWN(txtExitSpecial[2], "Value", -1, 99, ExitSpecials[2])}),
         // The town's lists, browsed from the Town menu.
         Dialog("town item", 0, town.MaxPresetItem(), &frmTownItem::ItemNum,
-               {{"charges", "Charges", -1, 1000, BOX(frmTownItem, txtCharges),
-                 STORED(Scen.Towns[AT(Scen.CurrentTown)].PresetItems[AT(id)].Charges)}}),
+               {BOUND(frmTownItem, txtCharges, "Charges", -1, 1000,
+                      Scen.Towns[AT(Scen.CurrentTown)].PresetItems[AT(id)].Charges)}),
         Dialog("town creature", 0, town.MaxCreature(), &frmTownMonster::MonstNum,
-               {{"day", "Value", 0, 255, BOX(frmTownMonster, txtExtra[0]), CREATURE(TimeValue1)},
-                {"event", "Value", 0, 20, BOX(frmTownMonster, txtExtra[1]), CREATURE(TimeValue2)},
-                {"killed node", "Value", -1, 99, BOX(frmTownMonster, txtKilledSpnode),
-                 CREATURE(KilledNode)}}),
+               {CREATURE(txtExtra[0], 0, 255, TimeValue1), CREATURE(txtExtra[1], 0, 20, TimeValue2),
+                CREATURE(txtKilledSpnode, -1, 99, KilledNode)}),
         Dialog<frmVarTownEntry>("varying town entrance", 0, 0, nullptr,
-                                {{"flag A", "Value", 0, 299, BOX(frmVarTownEntry, txtStuffDoneA[3]),
-                                  STORED(Scen.VarTownEntries[AT(id + 3)].StuffDoneA)},
-                                 {"flag B", "Value", 0, 9, BOX(frmVarTownEntry, txtStuffDoneB[3]),
-                                  STORED(Scen.VarTownEntries[AT(id + 3)].StuffDoneB)}})};
+                                {BOUND(frmVarTownEntry, txtStuffDoneA[3], "Value", 0, 299,
+                                       Scen.VarTownEntries[AT(id + 3)].StuffDoneA),
+                                 BOUND(frmVarTownEntry, txtStuffDoneB[3], "Value", 0, 9,
+                                       Scen.VarTownEntries[AT(id + 3)].StuffDoneB)})};
 }
 
 class RecordDialogContractTest : public ::testing::Test {
@@ -183,13 +179,12 @@ TEST_F(RecordDialogContractTest, EveryRecordDialogKeepsTheContract) {
                                             std::to_string(b.max) + ".";
                 for (int wrong : {b.min - 1, b.max + 1}) {
                     TypeInto(box, QString::number(wrong));
-                    // Each keystroke past the bound is refused again.
+                    // Each keystroke past the bound is refused again, at least one.
                     const std::vector<std::string> shown = NewMessages();
-                    EXPECT_FALSE(shown.empty()) << wrong;
-                    for (const std::string& text : shown)
-                        EXPECT_EQ(text,
-                                  wrong < -1 ? "Values less than -1 are not accepted." : refusal)
-                            << wrong;
+                    EXPECT_EQ(shown,
+                              std::vector<std::string>(
+                                  std::max<std::size_t>(shown.size(), 1),
+                                  wrong < -1 ? "Values less than -1 are not accepted." : refusal));
                     EXPECT_EQ(box->text(), kept) << wrong;
                 }
                 TypeInto(box, QString::number(b.max));
