@@ -55,9 +55,9 @@ class MainWindowMapTest : public MainWindowFixture {
     // Town 0 in the detail view, all terrain 0, view cell (i, j) showing grid cell (i, j).
     void EditTown() {
         window->mnuTownEdit->trigger();
-        for (int y = 0; y < 64; ++y)
-            for (int x = 0; x < 64; ++x)
-                Map.MapCells.At(x, y).Terrain = Scen.Towns[0].Terrain.At(x, y) = 0;
+        Scen.Towns[0].Terrain.Cells().assign(64 * 64, 0);
+        for (MapCell& cell : Map.MapCells.Cells())
+            cell.Terrain = 0;
         Map.MapCenter = {4, 4};
     }
 
@@ -76,12 +76,7 @@ class MainWindowMapTest : public MainWindowFixture {
     QString Labels(int first) const {
         return window->lblMapcell[first]->text() + " " + window->lblMapcell[first + 1]->text();
     }
-    void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::KeypadModifier) {
-        QTest::keyClick(window->picMap, key, modifiers);
-    }
-    void ClickTool(int tool) {
-        QTest::mouseClick(window->cmdTool[static_cast<std::size_t>(tool)], Qt::LeftButton);
-    }
+    void ClickTool(std::size_t tool) { QTest::mouseClick(window->cmdTool[tool], Qt::LeftButton); }
     QRgb CursorColour() const { return window->picMap->cursor().pixmap().toImage().pixel(1, 1); }
     void Mouse(QEvent::Type type, QPointF at, Qt::MouseButton button = Qt::NoButton,
                Qt::MouseButtons held = Qt::NoButton, QWidget* w = nullptr) {
@@ -93,7 +88,7 @@ class MainWindowMapTest : public MainWindowFixture {
     void Press(QPointF at) { Mouse(QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton); }
     void DragTo(QPointF at) { Mouse(QEvent::MouseMove, at, Qt::NoButton, Qt::LeftButton); }
     // A click with the tool on grid cell (x, y).
-    void ClickCell(int tool, int x, int y) {
+    void ClickCell(std::size_t tool, int x, int y) {
         ClickTool(tool);
         Press({x * 28 + 5.0, y * 36 + 5.0});
     }
@@ -134,26 +129,26 @@ TEST_F(MainWindowMapTest, TheLabelsFollowThePointerAndTheKeypadScrollsWithinTheL
     EXPECT_EQ(window->lblMapcell[4]->text(), "unchanged");
 
     window->mnuTownEdit->trigger(); // town 0, 64 cells a side
-    Key(Qt::Key_6);
+    QTest::keyClick(window->picMap, Qt::Key_6, Qt::KeypadModifier);
     EXPECT_EQ(Map.MapCenter, (Location{33, 32}));
     EXPECT_EQ(Labels(1), "X: 33 Y: 32");
-    Key(Qt::Key_Home); // keypad 7 with Num Lock off
+    QTest::keyClick(window->picMap, Qt::Key_Home, Qt::KeypadModifier); // keypad 7 with Num Lock off
     EXPECT_EQ(Map.MapCenter, (Location{32, 31}));
-    Key(Qt::Key_6, Qt::KeypadModifier | Qt::ShiftModifier);
-    Key(Qt::Key_6, Qt::NoModifier); // the digit row is not the keypad
+    QTest::keyClick(window->picMap, Qt::Key_6, Qt::KeypadModifier | Qt::ShiftModifier);
+    QTest::keyClick(window->picMap, Qt::Key_6, Qt::NoModifier); // the digit row is not the keypad
     EXPECT_EQ(Map.MapCenter, (Location{32, 31}));
 
     // At the limit nothing moves and nothing is repainted.
     Map.MapCenter = {59, 30};
     window->lblMapcell[1]->setText("unchanged");
-    Key(Qt::Key_6);
+    QTest::keyClick(window->picMap, Qt::Key_6, Qt::KeypadModifier);
     EXPECT_EQ(Map.MapCenter, (Location{59, 30}));
     EXPECT_EQ(window->lblMapcell[1]->text(), "unchanged");
-    Key(Qt::Key_5);
+    QTest::keyClick(window->picMap, Qt::Key_5, Qt::KeypadModifier);
     EXPECT_EQ(Map.MapCenter, (Location{32, 32}));
 
     Map.ZoomView = false; // the whole view does not scroll
-    Key(Qt::Key_4);
+    QTest::keyClick(window->picMap, Qt::Key_4, Qt::KeypadModifier);
     EXPECT_EQ(Map.MapCenter, (Location{32, 32}));
 }
 
