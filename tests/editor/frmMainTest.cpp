@@ -51,9 +51,8 @@ TEST_F(MainWindowTest, BeforeAnyScenarioOnlyFileAndHelpCanBeUsed) {
     const std::string before = "Varno Scenario Editor -  | 0000 | Outdoors: | Town:";
     EXPECT_EQ(State(), before);
     for (QAction* a : {window->mnuFileOpen, window->mnuFileSaveAs, window->mnuFileExit,
-                       window->mnuScenButtons, window->mnuTownDelete})
+                       window->mnuHelp, window->mnuScenButtons, window->mnuTownDelete})
         EXPECT_TRUE(a->isEnabled());
-    EXPECT_TRUE(window->mnuHelp->isEnabled());
     EXPECT_EQ((std::tuple(window->picMap->isVisibleTo(window.get()),
                           window->List1->isVisibleTo(window.get()), window->lblTool[0]->text(),
                           window->CurrentTool, window->FirstTime)),
@@ -75,8 +74,9 @@ TEST_F(MainWindowTest, BeforeAnyScenarioOnlyFileAndHelpCanBeUsed) {
 }
 
 // Activations after the first showing (a message box or another program taking the activation
-// and giving it back) change nothing.
-TEST_F(MainWindowTest, OpeningShowsTheScenarioAndARejectedFileKeepsTheEarlierOne) {
+// and giving it back) change nothing. Save writes into the scenario folder, Save As under the
+// new name.
+TEST_F(MainWindowTest, OpeningShowsTheScenarioARejectedFileKeepsItAndSaveWritesIt) {
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     window->CurrentTool = 7;
@@ -104,6 +104,17 @@ TEST_F(MainWindowTest, OpeningShowsTheScenarioAndARejectedFileKeepsTheEarlierOne
     EXPECT_EQ(boxes.Calls().size(), 2u);
     EXPECT_EQ(State(), quest);
     EXPECT_EQ(ScenFile.ScenFileName, "Quest.vrs");
+
+    window->mnuFileSave_Click();
+    EXPECT_TRUE(std::filesystem::exists(program.File("scenario/Quest.vrs")));
+    EXPECT_TRUE(std::filesystem::exists(program.File("scenario/Quest.vrd")));
+    dialogs.Choose("/any/folder/Renamed.vrs");
+    window->mnuFileSaveAs_Click();
+    EXPECT_EQ(boxes.Calls().size(), 2u);
+    EXPECT_EQ(window->windowTitle(), "Varno Scenario Editor - Renamed.vrs");
+    EXPECT_EQ(ScenFile.ScenFilePath, program.File("scenario/Renamed.vrs"));
+    EXPECT_EQ(FileBytes(program.File("scenario/Renamed.vrs")),
+              FileBytes(program.File("scenario/Quest.vrs")));
 }
 
 TEST_F(MainWindowTest, WithAScenarioOpenEveryMenuEntryButTheTwoWithoutAWindowCanBeChosen) {
@@ -120,21 +131,6 @@ TEST_F(MainWindowTest, WithAScenarioOpenEveryMenuEntryButTheTwoWithoutAWindowCan
                 greyed.push_back(a->text().toStdString());
     }
     EXPECT_EQ(greyed, std::vector<std::string>{});
-}
-
-TEST_F(MainWindowTest, SaveWritesIntoTheScenarioFolderAndSaveAsUnderTheNewName) {
-    OpenFile(WriteScenario(NamedScenario(2), "Quest.vrs"));
-    window->mnuFileSave_Click();
-    EXPECT_TRUE(std::filesystem::exists(program.File("scenario/Quest.vrs")));
-    EXPECT_TRUE(std::filesystem::exists(program.File("scenario/Quest.vrd")));
-
-    dialogs.Choose("/any/folder/Renamed.vrs");
-    window->mnuFileSaveAs_Click();
-    EXPECT_TRUE(boxes.Calls().empty());
-    EXPECT_EQ(window->windowTitle(), "Varno Scenario Editor - Renamed.vrs");
-    EXPECT_EQ(ScenFile.ScenFilePath, program.File("scenario/Renamed.vrs"));
-    EXPECT_EQ(FileBytes(program.File("scenario/Renamed.vrs")),
-              FileBytes(program.File("scenario/Quest.vrs")));
 }
 
 TEST_F(MainWindowTest, DeleteLastTownKeepsOneTownAndMovesOffADeletedCurrentTown) {
