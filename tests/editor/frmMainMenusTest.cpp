@@ -117,26 +117,23 @@ TEST_F(MainWindowMenuTest, FileNewShowsTheNewScenarioAndCancelKeepsIt) {
 // entries start at the first record and leave the map context behind.
 TEST_F(MainWindowMenuTest, EachEntryOpensItsWindowInItsContext) {
     std::vector<int> seen;
-    const auto see = [&]<class Form>(QAction* entry, int (*value)(Form&)) {
-        Choose<Form>(entry, [&](Form& d) {
-            seen.push_back(value(d));
-            Click(d.cmdCancel);
-        });
+    const auto note = [&seen](int value, QPushButton* cancel) {
+        seen.push_back(value);
+        Click(cancel);
     };
-    see(
-        window->mnuTownMonsters, +[](frmTownMonster& d) { return d.Context * 10 + d.MonstNum; });
-    see(
-        window->mnuTownItems, +[](frmTownItem& d) { return d.Context * 10 + d.ItemNum; });
+    Choose<frmTownMonster>(window->mnuTownMonsters, [&](frmTownMonster& d) {
+        note(d.Context * 10 + d.MonstNum, d.cmdCancel);
+    });
+    Choose<frmTownItem>(window->mnuTownItems,
+                        [&](frmTownItem& d) { note(d.Context * 10 + d.ItemNum, d.cmdCancel); });
     for (QAction* entry : {window->mnuOutAreaDesc, window->mnuTownAreaDesc})
-        see(
-            entry, +[](frmAreaDesc& d) { return int(d.Context); });
+        Choose<frmAreaDesc>(entry, [&](frmAreaDesc& d) { note(d.Context, d.cmdCancel); });
     for (QAction* entry : {window->mnuOutWandering, window->mnuOutEncounters})
-        see(
-            entry, +[](frmOutWandering& d) { return int(d.Context); });
-    see(
-        window->mnuTownWandering, +[](frmTownWandering&) { return -1; });
-    see(
-        window->mnuTownVEntry, +[](frmVarTownEntry&) { return -2; });
+        Choose<frmOutWandering>(entry, [&](frmOutWandering& d) { note(d.Context, d.cmdCancel); });
+    Choose<frmTownWandering>(window->mnuTownWandering,
+                             [&](frmTownWandering& d) { note(-1, d.cmdCancel); });
+    Choose<frmVarTownEntry>(window->mnuTownVEntry,
+                            [&](frmVarTownEntry& d) { note(-2, d.cmdCancel); });
     EXPECT_EQ(seen, (std::vector<int>{10, 10, 0, 1, 0, 1, -1, -2}));
     EXPECT_FALSE(SharedForm<frmTownMonster>().Context);
     EXPECT_FALSE(SharedForm<frmTownItem>().Context);
@@ -169,21 +166,18 @@ TEST_F(MainWindowMenuTest, PlacementToolsOpenOneRecordInTheMapContext) {
     ASSERT_NE(window->ToolHostImpl, nullptr);
     SharedForm<frmTownMonster>().Context = true; // left over from browsing would show arrows
     std::vector<std::string> seen;
+    const auto note = [&seen](std::string what, int number, QPushButton* cancel) {
+        seen.push_back(what + std::to_string(number));
+        Click(cancel);
+    };
     WindowScript script;
-    script.When<frmTownMonster>([&seen](frmTownMonster& d) {
-        seen.push_back("creature " + std::to_string(d.MonstNum) +
-                       (d.cmdScrollLeft->isVisible() ? " arrows" : ""));
-        Click(d.cmdCancel);
+    script.When<frmTownMonster>([&](frmTownMonster& d) {
+        note(d.cmdScrollLeft->isVisible() ? "arrows " : "creature ", d.MonstNum, d.cmdCancel);
     });
-    script.When<frmTownItem>([&seen](frmTownItem& d) {
-        seen.push_back("item " + std::to_string(d.ItemNum) + " rows " +
-                       std::to_string(d.lstItem->count()));
-        Click(d.cmdCancel);
+    script.When<frmTownItem>([&](frmTownItem& d) {
+        note("item " + std::to_string(d.ItemNum) + " rows ", d.lstItem->count(), d.cmdCancel);
     });
-    script.When<frmAreaDesc1>([&seen](frmAreaDesc1& d) {
-        seen.push_back("area " + std::to_string(d.AreaNum));
-        Click(d.cmdCancel);
-    });
+    script.When<frmAreaDesc1>([&](frmAreaDesc1& d) { note("area ", d.AreaNum, d.cmdCancel); });
     const MapState savedMap = Map;
     Map.EditMode = Scen.Towns[1].Size;
     Scen.Towns[1].AreaRects[4] = {1, 1, 5, 5};
