@@ -196,13 +196,15 @@ TEST_F(ItemEditorTest, AbilitiesOpenOnTheCurrentAbilityWhichChecksTheStrengthTyp
         EXPECT_EQ(Ints(members.SpAbilityStr, members.SpAbility), Ints(accepted ? 200 : 5, 110));
     }
     // Stored numbers beyond the name tables show no name.
-    for (auto [kind, ability] : {std::pair<std::int16_t, std::uint8_t>{1, 200}, {120, 5}})
+    for (auto [kindShown, ability] : {std::pair<std::int16_t, std::uint8_t>{1, 200}, {120, 5}}) {
+        const std::int16_t kind = kindShown;
         Abilities(kind, ability, 0, [kind](frmEditItemAbility& a) {
             EXPECT_EQ(Shown({a.lblType, a.lblSpecAbility}),
                       kind == 1 ? (QStringList{"1-Handed weapon", ""})
                                 : (QStringList{"", "Giant slayer"}));
             Click(a.cmdCancel);
         });
+    }
 }
 
 // No ability, OK: no strength. An emptied strength, OK: 0. Another use and strength, Cancel:
