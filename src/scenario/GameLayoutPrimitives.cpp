@@ -4,6 +4,7 @@
 #include "platform/core/TextCodec.h"
 #include "scenario/StrCompat.h"
 
+#include <algorithm>
 #include <cstring>
 #include <limits>
 #include <utility>
@@ -76,8 +77,10 @@ std::string GameLayoutFile::ReadScenText(FilePos pos, std::uint8_t n) const {
 void GameLayoutFile::ReadScenTextInto(std::string& text, FilePos pos, std::uint8_t n) const {
     const auto* bytes = reinterpret_cast<const char*>(file_.At(pos, n));
     const std::string_view stored(bytes, n);
-    // The game marks line breaks with "|".
-    if (format_ == kOwnLayout || stored.find('|') == std::string_view::npos)
+    // The game marks line breaks with "|". A text whose line breaks would take it past the 255
+    // characters a saved text can hold keeps its bars, so that whatever opens can be saved again.
+    const auto bars = static_cast<std::size_t>(std::count(stored.begin(), stored.end(), '|'));
+    if (format_ == kOwnLayout || bars == 0 || stored.size() + bars > 255)
         text.assign(stored);
     else
         text = Replace(stored, "|", "\r\n");

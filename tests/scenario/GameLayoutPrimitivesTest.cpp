@@ -68,6 +68,15 @@ TEST(GameLayoutPrimitives, TextsStopAtZeroOrTheirLimitAndTurnBarsIntoLineBreaksI
     EXPECT_EQ((std::vector{text(0, 1, 9), text(1, 1, 4), text(2, 1, 9), text(0, 5, 0)}),
               (std::vector<std::string>{"one\r\ntwo\r\n\r\n", "one\r\n", "one|two||", ""}));
     EXPECT_EQ(ErrorOf([&] { GameLayoutFile(barFile, 0).ReadScenText(5, 6); }), 62);
+
+    // Line breaks that would take a text past 255 characters, which no save could write, are
+    // left as bars; 254 characters with one bar still fit.
+    for (const auto& [length, converted] : {std::pair{254, true}, std::pair{255, false}}) {
+        const auto longText = Bytes(std::string(static_cast<std::size_t>(length) - 1, 'x') + "|");
+        const ByteReader longFile(longText);
+        const std::string read = GameLayoutFile(longFile, 0).ReadScenText(1, static_cast<std::uint8_t>(longText.size()));
+        EXPECT_EQ(read.size(), static_cast<std::size_t>(length + (converted ? 1 : 0))) << length;
+    }
 }
 
 class GameNodeTest : public ::testing::TestWithParam<bool> {};
