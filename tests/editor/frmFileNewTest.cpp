@@ -37,7 +37,7 @@ class NewScenarioDialogTest : public ::testing::Test {
 } // namespace
 
 TEST_F(NewScenarioDialogTest, ACreatedScenarioKeepsItsSizesForNextTimeButNotItsNames) {
-    frmFileNew& dialog = Run([](frmFileNew& d) {
+    frmFileNew& dialog = Run([](auto& d) {
         EXPECT_EQ(Offered(d), "Scenario name|filename|1x1 010");
         // Places in twips over 15: (1080, 2760, 195, 195) and (4560, 3600 + 240 i, 1200, 195).
         EXPECT_EQ(
@@ -63,7 +63,7 @@ TEST_F(NewScenarioDialogTest, ACreatedScenarioKeepsItsSizesForNextTimeButNotItsN
     EXPECT_EQ(std::tuple(int(dialog.frmCancel), Scen.OutdoorWidth, Scen.OutdoorHeight,
                          int(Scen.Towns.at(0).Size), Scen.ScenStrings[0], ScenFile.ScenFileName),
               std::tuple(1, 10, 3, 2, std::string("Moor Quest"), std::string("moor.vrs")));
-    Run([](frmFileNew& d) {
+    Run([](auto& d) {
         EXPECT_EQ(Offered(d), "Scenario name|filename|10x3 001");
         QTest::keyClick(d.txtScenName, Qt::Key_Escape);
     });
@@ -73,7 +73,7 @@ TEST_F(NewScenarioDialogTest, ACreatedScenarioKeepsItsSizesForNextTimeButNotItsN
 // the last size back. A file name that is a path is refused and the dialog stays open.
 TEST_F(NewScenarioDialogTest, AnOutOfRangeSizeOrAFileNameThatIsAPathIsRefused) {
     const Scenario earlier = Scen;
-    frmFileNew& dialog = Run([](frmFileNew& d) {
+    frmFileNew& dialog = Run([](auto& d) {
         const std::pair<QLineEdit*, const char*> sizes[] = {
             {d.txtOutWidth, "Outdoor width must be between 1 and 50."},
             {d.txtOutHeight, "Outdoor height must be between 1 and 50."}};

@@ -8,7 +8,6 @@
 #include "support/MainWindowFixture.h"
 
 #include <QListWidget>
-#include <QMouseEvent>
 #include <QScrollBar>
 
 namespace {

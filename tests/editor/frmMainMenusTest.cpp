@@ -77,28 +77,27 @@ class MainWindowMenuTest : public MainWindowFixture {
 
 TEST_F(MainWindowMenuTest, ChoosingCreatingAndRenamingAreasRefreshTheStatusLines) {
     window->picMap->show();
-    Edit<frmTownLoad>(window->mnuTownLoad, [](frmTownLoad& d) { ChooseRow(d.lstTown, 2); });
+    Edit<frmTownLoad>(window->mnuTownLoad, [](auto& d) { ChooseRow(d.lstTown, 2); });
     EXPECT_EQ(Status(), "Outdoors: | Town: 2 - Town2");
     window->Label2->setText("stale");
-    Choose<frmCreateTown>(window->mnuTownCreate, [](frmCreateTown& d) { Click(d.cmdCancel); });
+    Choose<frmCreateTown>(window->mnuTownCreate, [](auto& d) { Click(d.cmdCancel); });
     EXPECT_EQ(Scen.TownCount, 3);
     EXPECT_EQ(Status(), "Outdoors: | Town: 2 - Town2") << "written after a Cancel too";
-    Edit<frmCreateTown>(window->mnuTownCreate, [](frmCreateTown&) {});
+    Edit<frmCreateTown>(window->mnuTownCreate, [](auto&) {});
     EXPECT_EQ(Status(), "Outdoors: | Town: 3 - Town Name");
     Edit<frmTownDetails>(window->mnuTownDetails,
-                         [](frmTownDetails& d) { TypeInto(d.txtTownName, "Renamed"); });
+                         [](auto& d) { TypeInto(d.txtTownName, "Renamed"); });
     window->picMap->show();
-    Edit<frmOutLoad>(window->mnuOutLoad, [](frmOutLoad& d) { ChooseRow(d.cmbOutSection, 2); });
+    Edit<frmOutLoad>(window->mnuOutLoad, [](auto& d) { ChooseRow(d.cmbOutSection, 2); });
     EXPECT_EQ(Status(), "Outdoors: 1, 0 - East | Town: 3 - Renamed");
-    Edit<frmOutDetails>(window->mnuOutDetails,
-                        [](frmOutDetails& d) { TypeInto(d.txtOutName, "Far East"); });
+    Edit<frmOutDetails>(window->mnuOutDetails, [](auto& d) { TypeInto(d.txtOutName, "Far East"); });
     EXPECT_EQ(Status(), "Outdoors: 1, 0 - Far East | Town: 3 - Renamed");
 }
 
 TEST_F(MainWindowMenuTest, FileNewShowsTheNewScenarioAndCancelKeepsIt) {
     SetProgramFolderForTesting(VARNO_APP_DIR); // where the new scenario's base records are
     window->Form_Activate();
-    Edit<frmFileNew>(window->mnuFileNew, [](frmFileNew& d) {
+    Edit<frmFileNew>(window->mnuFileNew, [](auto& d) {
         d.txtScenName->setText("Fresh");
         d.txtFileName->setText("fresh");
     });
@@ -107,7 +106,7 @@ TEST_F(MainWindowMenuTest, FileNewShowsTheNewScenarioAndCancelKeepsIt) {
               std::tuple(true, true, QString("Town: 0 -"), std::string("fresh.vrs")));
     const Scenario created = Scen;
     window->List1->show();
-    Choose<frmFileNew>(window->mnuFileNew, [](frmFileNew& d) { Click(d.cmdCancel); });
+    Choose<frmFileNew>(window->mnuFileNew, [](auto& d) { Click(d.cmdCancel); });
     EXPECT_TRUE(Scen == created);
     EXPECT_TRUE(window->mnuScen->isEnabled());
     EXPECT_FALSE(window->List1->isVisibleTo(window.get())); // the work area was cleared
@@ -121,19 +120,16 @@ TEST_F(MainWindowMenuTest, EachEntryOpensItsWindowInItsContext) {
         seen.push_back(value);
         Click(cancel);
     };
-    Choose<frmTownMonster>(window->mnuTownMonsters, [&](frmTownMonster& d) {
-        note(d.Context * 10 + d.MonstNum, d.cmdCancel);
-    });
+    Choose<frmTownMonster>(window->mnuTownMonsters,
+                           [&](auto& d) { note(d.Context * 10 + d.MonstNum, d.cmdCancel); });
     Choose<frmTownItem>(window->mnuTownItems,
-                        [&](frmTownItem& d) { note(d.Context * 10 + d.ItemNum, d.cmdCancel); });
+                        [&](auto& d) { note(d.Context * 10 + d.ItemNum, d.cmdCancel); });
     for (QAction* entry : {window->mnuOutAreaDesc, window->mnuTownAreaDesc})
-        Choose<frmAreaDesc>(entry, [&](frmAreaDesc& d) { note(d.Context, d.cmdCancel); });
+        Choose<frmAreaDesc>(entry, [&](auto& d) { note(d.Context, d.cmdCancel); });
     for (QAction* entry : {window->mnuOutWandering, window->mnuOutEncounters})
-        Choose<frmOutWandering>(entry, [&](frmOutWandering& d) { note(d.Context, d.cmdCancel); });
-    Choose<frmTownWandering>(window->mnuTownWandering,
-                             [&](frmTownWandering& d) { note(-1, d.cmdCancel); });
-    Choose<frmVarTownEntry>(window->mnuTownVEntry,
-                            [&](frmVarTownEntry& d) { note(-2, d.cmdCancel); });
+        Choose<frmOutWandering>(entry, [&](auto& d) { note(d.Context, d.cmdCancel); });
+    Choose<frmTownWandering>(window->mnuTownWandering, [&](auto& d) { note(-1, d.cmdCancel); });
+    Choose<frmVarTownEntry>(window->mnuTownVEntry, [&](auto& d) { note(-2, d.cmdCancel); });
     EXPECT_EQ(seen, (std::vector<int>{10, 10, 0, 1, 0, 1, -1, -2}));
     EXPECT_FALSE(SharedForm<frmTownMonster>().Context);
     EXPECT_FALSE(SharedForm<frmTownItem>().Context);
@@ -156,7 +152,7 @@ TEST_F(MainWindowMenuTest, AreaDescriptionsRebuildTheMapOnShow) {
         return edges[kAreaEdges + kEdgeLeft] + edges[kAreaEdges + kEdgeRight];
     };
     EXPECT_NE(areaEdges(), 0);
-    Edit<frmAreaDesc>(window->mnuTownAreaDesc, [](frmAreaDesc& d) { Click(d.cmdDelete[0]); });
+    Edit<frmAreaDesc>(window->mnuTownAreaDesc, [](auto& d) { Click(d.cmdDelete[0]); });
     EXPECT_EQ(areaEdges(), 0) << "the deleted rectangle is gone from the map";
     EXPECT_EQ(window->focusWidget(), window->picMap);
     Map = savedMap;
@@ -171,13 +167,13 @@ TEST_F(MainWindowMenuTest, PlacementToolsOpenOneRecordInTheMapContext) {
         Click(cancel);
     };
     WindowScript script;
-    script.When<frmTownMonster>([&](frmTownMonster& d) {
+    script.When<frmTownMonster>([&](auto& d) {
         note(d.cmdScrollLeft->isVisible() ? "arrows " : "creature ", d.MonstNum, d.cmdCancel);
     });
-    script.When<frmTownItem>([&](frmTownItem& d) {
+    script.When<frmTownItem>([&](auto& d) {
         note("item " + std::to_string(d.ItemNum) + " rows ", d.lstItem->count(), d.cmdCancel);
     });
-    script.When<frmAreaDesc1>([&](frmAreaDesc1& d) { note("area ", d.AreaNum, d.cmdCancel); });
+    script.When<frmAreaDesc1>([&](auto& d) { note("area ", d.AreaNum, d.cmdCancel); });
     const MapState savedMap = Map;
     Map.EditMode = Scen.Towns[1].Size;
     Scen.Towns[1].AreaRects[4] = {1, 1, 5, 5};
@@ -203,7 +199,7 @@ TEST_F(MainWindowMenuTest, ImportingRefreshesTheStatusLineUnlessCancelledOrRefus
     const auto import = [&](QAction* entry, const char* number, const char* file) {
         window->List1->show();
         file ? dialogs.Choose(files.File(file)) : dialogs.Cancel();
-        Edit<frmImportTown>(entry, [&](frmImportTown& d) {
+        Edit<frmImportTown>(entry, [&](auto& d) {
             contexts.push_back(d.Context);
             Type(d.txtSourceNum[0], number);
             Type(d.txtSourceNum[1], "0");
@@ -230,32 +226,29 @@ TEST_F(MainWindowMenuTest, WhatIsTypedInEachEditorIsInTheSavedFiles) {
     s.Boats[1] = {0, 4, 4, 0};
     s.ItemTypes[7].Name = "Rope                     ";
     StartWith(s, "Rec.vrs");
-    Edit<frmScenDet>(window->mnuScenDetails, [](frmScenDet& d) {
+    Edit<frmScenDet>(window->mnuScenDetails, [](auto& d) {
         Type(d.txtContact, "me@vale");
         QTest::mouseClick(d.optRating[2], Qt::LeftButton, {}, QPoint(6, 6));
     });
     Edit<frmScenIntroText>(window->mnuScenIntroText,
-                           [](frmScenIntroText& d) { Type(d.txtIntroText[2], "Third line"); });
-    Edit<frmEditSaveItem>(window->mnuScenSave,
-                          [](frmEditSaveItem& d) { Type(d.txtData[3], "200"); });
-    Edit<frmEventTimers>(window->mnuScenEvent,
-                         [](frmEventTimers& d) { Type(d.txtMoves[9], "90"); });
-    Edit<frmEventTimers>(window->mnuTownEvent,
-                         [](frmEventTimers& d) { Type(d.txtMoves[0], "30"); });
-    Edit<frmTransport>(window->mnuScenBoats, [](frmTransport& d) { Type(d.txtXcoord[1], "9"); });
-    Edit<frmTransport>(window->mnuScenHorses, [](frmTransport& d) {
+                           [](auto& d) { Type(d.txtIntroText[2], "Third line"); });
+    Edit<frmEditSaveItem>(window->mnuScenSave, [](auto& d) { Type(d.txtData[3], "200"); });
+    Edit<frmEventTimers>(window->mnuScenEvent, [](auto& d) { Type(d.txtMoves[9], "90"); });
+    Edit<frmEventTimers>(window->mnuTownEvent, [](auto& d) { Type(d.txtMoves[0], "30"); });
+    Edit<frmTransport>(window->mnuScenBoats, [](auto& d) { Type(d.txtXcoord[1], "9"); });
+    Edit<frmTransport>(window->mnuScenHorses, [](auto& d) {
         d.lstTown[3]->setFocus();
         QTest::keyClick(d.lstTown[3], Qt::Key_Down); // "Not Assigned" to town 0
     });
     window->mnuScenSpecItems->trigger();
-    OpenRow<frmEditSpItem>(4, [](frmEditSpItem& d) {
+    OpenRow<frmEditSpItem>(4, [](auto& d) {
         EXPECT_EQ(d.SpItemNum, 4);
         Type(d.txtSpItemName, "Amulet");
         QTest::mouseClick(d.cmdOK, Qt::LeftButton);
     });
     // A double-clicked item opens its editor; the list shows the edit, the entry selected.
     window->mnuScenItems->trigger();
-    OpenRow<frmEditItem>(7, [](frmEditItem& d) {
+    OpenRow<frmEditItem>(7, [](auto& d) {
         EXPECT_EQ(std::pair(int(d.ItemNum), d.txtName->text()), std::pair(7, QString("Rope")));
         Type(d.txtName, "Silk rope");
         QTest::keyClick(d.txtName, Qt::Key_Return);

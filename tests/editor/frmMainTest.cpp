@@ -2,11 +2,9 @@
 #include "platform/qt/PictureBox.h"
 #include "support/MainWindowFixture.h"
 
-#include <QDialog>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
-#include <QScreen>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 #include <set>
