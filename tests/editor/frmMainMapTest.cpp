@@ -192,16 +192,16 @@ TEST_F(MainWindowMapTest, PaletteClicksChooseTheTerrainOrMarkItInTerrainEditMode
 TEST_F(MainWindowMapTest, AButtonSelectsItsToolAndOneShotButtonsLeaveTheToolAlone) {
     EditTown();
     EXPECT_EQ(window->cmdTool[1]->toolTip(), "Lg. Paint");
+    // The tool, its caption and the cursor.
+    const auto tool = [this] {
+        return std::tuple(int(window->CurrentTool), window->lblTool[0]->text(), CursorColour());
+    };
     ClickTool(1);
-    EXPECT_EQ(window->CurrentTool, 1);
-    EXPECT_EQ(window->lblTool[0]->text(), QString::fromStdString(ToolCaptions[1][0]));
-    EXPECT_EQ(CursorColour(), qRgb(200, 0, 0));
+    EXPECT_EQ(tool(), std::tuple(1, QString::fromStdString(ToolCaptions[1][0]), qRgb(200, 0, 0)));
     // With a sign terrain selected the brushes and sprays give way to Draw Terrain.
     Map.SelectedTerrain = 40;
     ClickTool(3);
-    EXPECT_EQ(window->CurrentTool, 0);
-    EXPECT_EQ(window->lblTool[0]->text(), "Drawing Mode");
-    EXPECT_EQ(CursorColour(), qRgb(0, 200, 0));
+    EXPECT_EQ(tool(), std::tuple(0, QString("Drawing Mode"), qRgb(0, 200, 0)));
     // A rectangle's first corner is forgotten by any button.
     ClickCell(6, 1, 1);
     EXPECT_EQ(window->ClickStep, 1);
@@ -210,9 +210,8 @@ TEST_F(MainWindowMapTest, AButtonSelectsItsToolAndOneShotButtonsLeaveTheToolAlon
     EXPECT_EQ(window->ClickStep, 0);
 
     ClickTool(8); // the whole view, and back
-    EXPECT_FALSE(Map.ZoomView);
-    EXPECT_EQ(window->picMap->size(), QSize(388, 388));
-    EXPECT_EQ(window->lblTool[0]->text(), "");
+    EXPECT_EQ(std::tuple(Map.ZoomView, window->picMap->size(), window->lblTool[0]->text()),
+              std::tuple(false, QSize(388, 388), QString("")));
     ClickTool(8);
     EXPECT_TRUE(Map.ZoomView);
     // The terrain replacement opens its dialog; the map shows the result afterwards.
