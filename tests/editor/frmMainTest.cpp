@@ -343,11 +343,7 @@ TEST_F(MainWindowTest, ImportingRefreshesTheStatusLineUnlessCancelledOrRefused) 
     other.Towns[2].Strings[0] = "Harbour";
     other.OutdoorSections.At(2, 0).Strings[0] = "Dunes";
     WriteScenario(other, "Other.vrs");
-    Scenario open = MakeVariedScenario(2, 2, 2, 3);
-    open.CurrentTown = 1;
-    open.CurrentOutdoorX = 1;
-    open.CurrentOutdoorY = 0;
-    StartWith(open, "Open.vrs");
+    StartWith(Scen, "Open.vrs");
     std::vector<int> contexts;
     const auto import = [&](QAction* entry, const char* number, const char* file) {
         window->List1->show();
@@ -365,7 +361,7 @@ TEST_F(MainWindowTest, ImportingRefreshesTheStatusLineUnlessCancelledOrRefused) 
     EXPECT_EQ(import(window->mnuTownImport, "7", "Other.vrs"), before); // it has no town 7
     EXPECT_EQ(boxes.Texts(), std::vector<std::string>{"The chosen scenario file has no town 7."});
     EXPECT_EQ(import(window->mnuTownImport, "2", "Other.vrs"),
-              before.substr(0, before.find(" | ")) + " | Town: 1 - Harbour");
+              "Outdoors: 1, 0 - East | Town: 1 - Harbour");
     EXPECT_EQ(import(window->mnuImportOut, "2", "Other.vrs"),
               "Outdoors: 1, 0 - Dunes | Town: 1 - Harbour");
     EXPECT_EQ(contexts, (std::vector<int>{0, 0, 0, 3}));
@@ -373,12 +369,10 @@ TEST_F(MainWindowTest, ImportingRefreshesTheStatusLineUnlessCancelledOrRefused) 
 }
 
 TEST_F(MainWindowTest, WhatIsTypedInEachEditorIsInTheSavedFiles) {
-    Scenario s = MakeVariedScenario(1, 1, 2, 6);
-    s.CurrentTown = 1;
-    s.Horses[3] = {-1, 0, 0, 0};
-    s.Boats[1] = {0, 4, 4, 0};
-    s.ItemTypes[7].Name = "Rope                     ";
-    StartWith(s, "Rec.vrs");
+    Scen.Horses[3] = {-1, 0, 0, 0};
+    Scen.Boats[1] = {0, 4, 4, 0};
+    Scen.ItemTypes[7].Name = "Rope                     ";
+    StartWith(Scen, "Rec.vrs");
     Edit<frmScenDet>(window->mnuScenDetails, [](auto& d) {
         Type(d.txtContact, "me@vale");
         QTest::mouseClick(d.optRating[2], Qt::LeftButton, {}, QPoint(6, 6));
