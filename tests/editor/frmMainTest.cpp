@@ -500,7 +500,6 @@ TEST_F(MainWindowTest, OpeningShowsTheScenarioARejectedFileKeepsItAndSaveWritesI
 }
 
 TEST_F(MainWindowTest, WithAScenarioOpenEveryMenuEntryButTheTwoWithoutAWindowCanBeChosen) {
-    window->Form_Activate();
     Scen.ListsLocked = 0;
     OpenFile(WriteScenario(Scen, "Quest.vrs"));
     const std::set<QAction*> never = {window->mnuScenItemsShort, window->mnuScenDataDump,
@@ -516,7 +515,6 @@ TEST_F(MainWindowTest, WithAScenarioOpenEveryMenuEntryButTheTwoWithoutAWindowCan
 }
 
 TEST_F(MainWindowTest, DeleteLastTownKeepsOneTownAndMovesOffADeletedCurrentTown) {
-    window->Form_Activate();
     Scen.CurrentTown = 0;
     OpenFile(WriteScenario(Scen, "Quest.vrs"));
     // The town count, the towns and talks held, the current town and the town line.
@@ -569,7 +567,6 @@ TEST_F(MainWindowTest, ADialogOpensCentredOverTheMainWindow) {
 }
 
 TEST_F(MainWindowTest, HelpShowsTheHelpFileBesideTheProgram) {
-    window->Form_Activate();
     SetProgramFolderForTesting(VARNO_APP_DIR);
     window->mnuHelp_Click();
     EXPECT_TRUE(boxes.Calls().empty());
