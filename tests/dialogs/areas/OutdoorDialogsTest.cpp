@@ -1,35 +1,16 @@
+#include "AreaDialogTest.h"
 #include "dialogs/areas/frmOutDetails.h"
 #include "dialogs/areas/frmOutLoad.h"
 #include "dialogs/areas/frmOutWandering.h"
 #include "dialogs/areas/frmSetTown.h"
 #include "dialogs/areas/frmVarTownEntry.h"
 #include "dialogs/nodes/frmEditSpNode.h"
-
 #include "platform/qt/QtText.h"
-#include "support/DialogDriver.h"
-#include "support/Ints.h"
-#include "support/MsgBoxRecorder.h"
-#include "support/SampleScenario.h"
-
-#include <QCheckBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <gtest/gtest.h>
 
 namespace {
-class OutdoorDialogsTest : public ::testing::Test {
+class OutdoorDialogsTest : public AreaDialogTest {
   protected:
     void SetUp() override { Scen = MakeVariedScenario(2, 3, 3, 41); }
-    void TearDown() override { UnloadAllForms(); }
-
-    template <class Form>
-    Form& Open(
-        const std::function<void(Form&)>& action,
-        const std::function<void(Form&)>& setup = [](Form&) {}) {
-        return OpenDialog<Form>(setup, action);
-    }
-    MsgBoxRecorder boxes;
 };
 
 std::string TownRow(int t) {
@@ -38,17 +19,14 @@ std::string TownRow(int t) {
 } // namespace
 
 TEST_F(OutdoorDialogsTest, SectionListRunsDownEachColumn) {
-    Scen.CurrentOutdoorX = 0;
-    Scen.CurrentOutdoorY = 1;
+    Scen.CurrentOutdoorX = 0, Scen.CurrentOutdoorY = 1;
     Open<frmOutLoad>([](frmOutLoad& d) {
-        EXPECT_EQ(d.cmbOutSection->count(), 6);
-        EXPECT_EQ(d.cmbOutSection->currentIndex(), 1);
+        EXPECT_EQ(Ints(d.cmbOutSection->count(), d.cmbOutSection->currentIndex()), Ints(6, 1));
         EXPECT_EQ(FromQString(d.cmbOutSection->itemText(2)),
                   "0,2 - " + Scen.OutdoorSections.At(0, 2).Strings[0]);
         EXPECT_EQ(FromQString(d.cmbOutSection->itemText(3)),
                   "1,0 - " + Scen.OutdoorSections.At(1, 0).Strings[0]);
-        EXPECT_EQ(QStringList({d.lblOutSize[0]->text(), d.lblOutSize[1]->text()}),
-                  QStringList({"2", "3"}));
+        EXPECT_EQ(Shown({d.lblOutSize[0], d.lblOutSize[1]}), QStringList({"2", "3"}));
         ChooseRow(d.cmbOutSection, 3);
         Click(d.cmdOK);
     });
@@ -70,15 +48,13 @@ TEST_F(OutdoorDialogsTest, SectionListRunsDownEachColumn) {
 }
 
 TEST_F(OutdoorDialogsTest, DetailsRenameOnOkOnly) {
-    Scen.CurrentOutdoorX = 1;
-    Scen.CurrentOutdoorY = 2;
+    Scen.CurrentOutdoorX = 1, Scen.CurrentOutdoorY = 2;
     std::string& name = Scen.OutdoorSections.At(1, 2).Strings[0];
     name = "Old Moor";
     // What is typed, and what is stored: Cancel where the name is kept, otherwise OK.
     for (const auto& c : {std::pair{"Fen", "Old Moor"}, {"Fen", "Fen"}, {"", ""}}) {
         Open<frmOutDetails>([&c](frmOutDetails& d) {
-            EXPECT_EQ(QStringList({d.lblOutCoord[0]->text(), d.lblOutCoord[1]->text()}),
-                      QStringList({"1", "2"}));
+            EXPECT_EQ(Shown({d.lblOutCoord[0], d.lblOutCoord[1]}), QStringList({"1", "2"}));
             TypeInto(d.txtOutName, c.first, false);
             Click(std::string(c.second) == "Old Moor" ? d.cmdCancel : d.cmdOK);
         });
@@ -89,45 +65,47 @@ TEST_F(OutdoorDialogsTest, DetailsRenameOnOkOnly) {
 TEST_F(OutdoorDialogsTest, TownEntranceChoiceKeepsAStaleTownUntilAnotherIsChosen) {
     Scen.CurrentOutdoorX = Scen.CurrentOutdoorY = 0;
     auto& entrances = Scen.OutdoorSections.At(0, 0).TownEntrances;
-    entrances[2] = {0, 5, 6};
-    entrances[3] = {-1, 100, 0};
+    entrances[2] = {0, 5, 6}, entrances[3] = {-1, 100, 0};
     entrances[4] = {7, 8, 9}; // a town the scenario no longer has
-    struct Case {
-        std::int16_t slot;
-        int shownRow;  // -1: no selection
-        int chosenRow; // -1: no choice, then the button
-        bool ok;
-        std::int16_t stored;
-    };
-    const Case cases[] = {
-        {2, 1, 3, true, 2},   {2, 3, 0, true, -1}, {3, 0, 2, false, -1},
-        {4, -1, -1, true, 7}, {4, -1, 1, true, 0},
-    };
-    for (const Case& c : cases) {
+    // Slot; row shown (-1: none); row chosen (-1: none, then the button); OK; town stored.
+    const int cases[][5] = {
+        {2, 1, 3, 1, 2}, {2, 3, 0, 1, -1}, {3, 0, 2, 0, -1}, {4, -1, -1, 1, 7}, {4, -1, 1, 1, 0}};
+    for (const auto& c : cases) {
         Open<frmSetTown>(
             [&c](frmSetTown& d) {
-                EXPECT_EQ(d.lstTown->count(), 4);
+                EXPECT_EQ(Ints(d.lstTown->count(), d.lstTown->currentIndex()), Ints(4, c[1]))
+                    << c[0];
                 EXPECT_EQ(d.lstTown->itemText(0), "Not Assigned");
                 EXPECT_EQ(FromQString(d.lstTown->itemText(3)), TownRow(2));
-                EXPECT_EQ(d.lstTown->currentIndex(), c.shownRow) << c.slot;
-                if (c.chosenRow >= 0) ChooseRow(d.lstTown, c.chosenRow);
-                Click(c.ok ? d.cmdOK : d.cmdCancel);
+                if (c[2] >= 0) ChooseRow(d.lstTown, c[2]);
+                Click(c[3] ? d.cmdOK : d.cmdCancel);
             },
-            [&c](frmSetTown& d) { d.OutTown = c.slot; });
-        EXPECT_EQ(entrances[static_cast<std::size_t>(c.slot)].Town, c.stored) << c.slot;
+            [&c](frmSetTown& d) { d.OutTown = static_cast<std::int16_t>(c[0]); });
+        EXPECT_EQ(entrances[static_cast<std::size_t>(c[0])].Town, c[4]) << c[0];
     }
     EXPECT_EQ(entrances[2].X, 5) << "the place is the opener's to set";
 }
 
 TEST_F(OutdoorDialogsTest, VarTownEntriesShowBoxesForTownsAndStoreMinusOneWithout) {
     Scen.VarTownEntries.fill({-1, -1, -1});
-    Scen.VarTownEntries[0] = {0, 12, 3};
-    Scen.VarTownEntries[1] = {2, 299, 9};
-    Scen.VarTownEntries[2] = {-1, 40, 4};
-    Scen.VarTownEntries[3] = {9, 1, 1}; // beyond the last town
+    Scen.VarTownEntries[0] = {0, 12, 3}, Scen.VarTownEntries[1] = {2, 299, 9};
+    Scen.VarTownEntries[2] = {-1, 40, 4}, Scen.VarTownEntries[3] = {9, 1, 1}; // 9: no town
     auto want = Scen.VarTownEntries;
     for (bool ok : {false, true}) {
         Open<frmVarTownEntry>([ok](frmVarTownEntry& d) {
+            // The two flag headings once stood side by side and read as one line over both
+            // columns.
+            QRect headings[2];
+            for (const QLabel* label : d.findChildren<QLabel*>())
+                for (int i = 0; i < 2; ++i)
+                    if (label->text() == QString("Stuff Done Flag to add ") + "XY"[i])
+                        headings[i] = label->geometry();
+            for (const QLineEdit* box : {d.txtStuffDoneA[0], d.txtStuffDoneB[0]}) {
+                const int middle = box->geometry().center().x();
+                const QRect& heading = headings[box == d.txtStuffDoneB[0]];
+                EXPECT_TRUE(heading.left() <= middle && middle <= heading.right());
+            }
+            EXPECT_GE(headings[1].left() - headings[0].right(), 12);
             EXPECT_EQ(FromQString(d.lstTownNum[0]->itemText(1)), TownRow(0));
             std::vector<std::pair<bool, int>> shown;
             for (std::size_t i = 0; i < 4; ++i)
@@ -143,29 +121,8 @@ TEST_F(OutdoorDialogsTest, VarTownEntriesShowBoxesForTownsAndStoreMinusOneWithou
         });
         EXPECT_EQ(Scen.VarTownEntries == want, !ok) << "Cancel stores nothing";
     }
-    want[1] = {-1, -1, -1};
-    want[2] = {1, 40, 4};
+    want[1] = {-1, -1, -1}, want[2] = {1, 40, 4};
     EXPECT_EQ(Scen.VarTownEntries, want) << "a stale town is kept";
-}
-
-// The two flag headings once stood side by side and read as one line over both columns.
-TEST_F(OutdoorDialogsTest, VarTownEntryFlagHeadingsStandApartOverTheirOwnColumns) {
-    Scen.VarTownEntries.fill({-1, -1, -1});
-    Scen.VarTownEntries[0] = {0, 1, 1};
-    Open<frmVarTownEntry>([](frmVarTownEntry& d) {
-        QRect headings[2];
-        for (const QLabel* label : d.findChildren<QLabel*>())
-            for (int i = 0; i < 2; ++i)
-                if (label->text() == QString("Stuff Done Flag to add ") + "XY"[i])
-                    headings[i] = label->geometry();
-        const QLineEdit* boxes[] = {d.txtStuffDoneA[0], d.txtStuffDoneB[0]};
-        for (int i = 0; i < 2; ++i) {
-            const int middle = boxes[i]->geometry().center().x();
-            EXPECT_TRUE(headings[i].left() <= middle && middle <= headings[i].right()) << i;
-        }
-        EXPECT_GE(headings[1].left() - headings[0].right(), 12);
-        Click(d.cmdCancel);
-    });
 }
 
 // The wandering and special encounters of a section keep edits in a working copy until OK.
@@ -173,20 +130,17 @@ class OutWanderingTest : public OutdoorDialogsTest {
   protected:
     void SetUp() override {
         Scen = MakeVariedScenario(2, 2, 2, 31);
-        Scen.CurrentOutdoorX = 1;
-        Scen.CurrentOutdoorY = 0;
+        Scen.CurrentOutdoorX = 1, Scen.CurrentOutdoorY = 0;
         for (std::size_t e = 0; e < 4; ++e) {
             OutdoorEncounter& w = section().Wandering[e];
-            w = {};
-            w.Monsters[0] = static_cast<std::uint8_t>(10 + e);
-            w.StartNode = static_cast<std::int16_t>(e);
-            w.StuffDoneA = 20;
+            w = {}, w.Monsters[0] = static_cast<std::uint8_t>(10 + e);
+            w.StartNode = static_cast<std::int16_t>(e), w.StuffDoneA = 20;
             section().Specials[e] = w;
             section().Specials[e].Monsters[0] = static_cast<std::uint8_t>(50 + e);
         }
     }
     void Edit(std::int16_t context, const std::function<void(frmOutWandering&)>& a) {
-        OpenDialog<frmOutWandering>([context](frmOutWandering& d) { d.Context = context; }, a);
+        Open<frmOutWandering>(a, [context](frmOutWandering& d) { d.Context = context; });
     }
     OutdoorSection& section() { return Scen.OutdoorSections.At(1, 0); }
 };
@@ -197,24 +151,22 @@ TEST_F(OutWanderingTest, ArrowsWrapAndKeepEditsUntilCancel) {
         EXPECT_EQ(d.Label1->text(), "Outdoor Wandering Encounter:");
         EXPECT_EQ(FromQString(d.lstMonster[0]->itemText(0)), " 0 - " + Scen.MonsterTypes[0].Name);
         EXPECT_EQ(d.lstMonster[0]->currentIndex(), 10);
-        Click(d.cmdScrollLeft);
-        EXPECT_EQ(d.lblEncNumber->text(), "3") << "left of encounter 0 is encounter 3";
-        Click(d.cmdScrollRight);
-        Click(d.cmdScrollRight);
+        // Left of encounter 0 is encounter 3, right of 3 is 0.
+        EXPECT_EQ(
+            ShownAfterClicks(d.lblEncNumber, {d.cmdScrollLeft, d.cmdScrollRight, d.cmdScrollRight}),
+            QStringList({"3", "0", "1"}));
         ChooseRow(d.lstMonster[9], 17);
         TypeInto(d.txtSDFlag[1], "255");
         Click(d.chkForce);
         Click(d.cmdScrollRight);
-        EXPECT_EQ(d.lstMonster[9]->currentIndex(), 0);
-        EXPECT_FALSE(d.chkForce->isChecked());
+        EXPECT_EQ(Ints(d.lstMonster[9]->currentIndex(), d.chkForce->isChecked()), Ints(0, 0));
         Click(d.cmdScrollLeft);
-        EXPECT_EQ(d.lblEncNumber->text(), "1");
-        EXPECT_EQ(d.lstMonster[9]->currentIndex(), 17) << "edits of encounter 1 are kept";
-        EXPECT_EQ(d.txtSDFlag[1]->text(), "255");
-        EXPECT_TRUE(d.chkForce->isChecked());
-        for (int i = 0; i < 3; ++i)
-            Click(d.cmdScrollRight);
-        EXPECT_EQ(d.lblEncNumber->text(), "0") << "right of encounter 3 is encounter 0";
+        // The edits of encounter 1 are kept.
+        EXPECT_EQ(Shown({d.lblEncNumber, d.txtSDFlag[1]}), QStringList({"1", "255"}));
+        EXPECT_EQ(Ints(d.lstMonster[9]->currentIndex(), d.chkForce->isChecked()), Ints(17, 1));
+        EXPECT_EQ(ShownAfterClicks(d.lblEncNumber,
+                                   {d.cmdScrollRight, d.cmdScrollRight, d.cmdScrollRight}),
+                  QStringList({"2", "3", "0"}));
         Click(d.cmdCancel);
     });
     EXPECT_EQ(section(), before);
@@ -237,29 +189,20 @@ TEST_F(OutWanderingTest, SpecialSetIsTheOneWritten) {
     EXPECT_EQ(Ints(section().Specials[0].CannotFlee, section().Specials[0].FleeNode), Ints(1, 0));
 }
 
-TEST_F(OutWanderingTest, NodesAndFlagsTakeMinusOneTo255) {
+// Nodes and flags take -1 to 255; a new node left free is no node, and edits survive the node
+// editor.
+TEST_F(OutWanderingTest, NodesAndFlagsTakeMinusOneTo255AndANewNodeLeftFreeIsNone) {
+    for (SpecialNode& node : section().SpecialNodes)
+        node = SpecialNode{0, -1, 0, -1, -1, -1, 0, 0, 0, 0, -1};
+    section().SpecialNodes[0].Type = 5, section().Wandering[2].WinNode = -1;
     Edit(0, [this](frmOutWandering& d) {
         for (QLineEdit* box : {d.txtSpNode[1], d.txtSDFlag[0]}) {
             const std::size_t shown = boxes.Calls().size();
             TypeInto(box, "256", false);
             ASSERT_EQ(boxes.Calls().size(), shown + 1);
             EXPECT_EQ(boxes.Calls().back().text, "Value must be between -1 and 255.");
-            QTest::keyClick(box, Qt::Key_Return);
-            EXPECT_TRUE(d.isVisible()) << "OK waits for an accepted entry";
             TypeInto(box, "-1");
         }
-        Click(d.cmdOK);
-    });
-    EXPECT_EQ(Ints(section().Wandering[0].WinNode, section().Wandering[0].StuffDoneA),
-              Ints(-1, -1));
-}
-
-TEST_F(OutWanderingTest, NewNodeLeftFreeKeepsMinusOneAndEditsSurvive) {
-    for (SpecialNode& node : section().SpecialNodes)
-        node = SpecialNode{0, -1, 0, -1, -1, -1, 0, 0, 0, 0, -1};
-    section().SpecialNodes[0].Type = 5;
-    section().Wandering[2].WinNode = -1;
-    Edit(0, [](frmOutWandering& d) {
         Click(d.cmdScrollLeft);
         Click(d.cmdScrollLeft); // encounter 2
         ChooseRow(d.lstMonster[3], 9);
@@ -281,5 +224,7 @@ TEST_F(OutWanderingTest, NewNodeLeftFreeKeepsMinusOneAndEditsSurvive) {
         EXPECT_EQ(offered, (std::vector<int>{1, 0})) << "the first free node for a new one";
         Click(d.cmdOK);
     });
-    EXPECT_EQ(Ints(section().Wandering[2].WinNode, section().Wandering[2].Monsters[3]), Ints(0, 9));
+    const auto& w = section().Wandering;
+    EXPECT_EQ(Ints(w[0].WinNode, w[0].StuffDoneA, w[2].WinNode, w[2].Monsters[3]),
+              Ints(-1, -1, 0, 9));
 }

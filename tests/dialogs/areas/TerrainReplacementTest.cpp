@@ -1,27 +1,19 @@
 #include "dialogs/areas/TerrainReplacement.h"
+#include "AreaDialogTest.h"
 #include "dialogs/areas/frmReplaceTerrain.h"
-
 #include "map/MapCells.h"
 #include "map/MapState.h"
 #include "platform/qt/QtText.h"
-#include "support/DialogDriver.h"
-#include "support/MsgBoxRecorder.h"
-#include "support/SampleScenario.h"
-
-#include <QPushButton>
-#include <gtest/gtest.h>
 
 namespace {
-constexpr std::uint8_t kFrom = 7;
-constexpr std::uint8_t kTo = 9;
+constexpr std::uint8_t kFrom = 7, kTo = 9;
 
-class TerrainReplacementTest : public ::testing::Test {
+class TerrainReplacementTest : public AreaDialogTest {
   protected:
     void SetUp() override {
         Scen = MakeVariedScenario(3, 3, 2, 51);
         Scen.CurrentOutdoorX = Scen.CurrentOutdoorY = 1;
-        Scen.CurrentTown = 1;
-        Scen.Towns[1].Size = 2;
+        Scen.CurrentTown = 1, Scen.Towns[1].Size = 2;
         Scen.Towns[1].Terrain = TerrainGrid(TownSide(2));
         for (auto* grid : {&section().Terrain, &Scen.Towns[1].Terrain})
             std::fill(grid->Cells().begin(), grid->Cells().end(), std::uint8_t{1});
@@ -30,8 +22,6 @@ class TerrainReplacementTest : public ::testing::Test {
             std::fill(Scen.OutdoorSections.At(x, y).Terrain.Cells().begin(),
                       Scen.OutdoorSections.At(x, y).Terrain.Cells().end(), kFrom);
     }
-    void TearDown() override { UnloadAllForms(); }
-
     void Edit(std::int16_t mode) {
         Map.EditMode = mode;
         BuildMapCells();
@@ -57,24 +47,22 @@ TEST_F(TerrainReplacementTest, OneDrawPerMatchingCellInColumnOrder) {
     for (Location at : cells)
         town.At(at.X, at.Y) = kFrom;
     const TerrainGrid before = town;
-    struct Case {
-        int percent;
-        std::vector<int> answers;
-        std::vector<int> want; // the four cells, in the map grid too
-    };
-    for (const Case& c :
-         {Case{100, {99}, {kTo, kTo, kTo, kTo}}, Case{0, {0}, {kFrom, kFrom, kFrom, kFrom}},
-          Case{50, {49, 50, 0, 99}, {kTo, kFrom, kTo, kFrom}}}) {
+    // The percentage, the draws answered, and the four cells after, in the map grid too.
+    const std::tuple<int, std::vector<int>, std::vector<int>> cases[] = {
+        {100, {99}, {kTo, kTo, kTo, kTo}},
+        {0, {0}, {kFrom, kFrom, kFrom, kFrom}},
+        {50, {49, 50, 0, 99}, {kTo, kFrom, kTo, kFrom}}};
+    for (const auto& [percent, answers, want] : cases) {
         draws.clear();
-        ReplaceTerrainRandomly(Scen, kFrom, kTo, c.percent, Script(c.answers));
+        ReplaceTerrainRandomly(Scen, kFrom, kTo, percent, Script(answers));
         EXPECT_EQ(draws.size(), 4u) << "one draw per matching cell, whatever the outcome";
         std::vector<int> stored, shown;
         for (Location at : cells) {
             stored.push_back(town.At(at.X, at.Y));
             shown.push_back(Map.MapCells.At(at.X, at.Y).Terrain);
         }
-        EXPECT_EQ(stored, c.want) << c.percent;
-        EXPECT_EQ(shown, c.want) << c.percent;
+        EXPECT_EQ(stored, want) << percent;
+        EXPECT_EQ(shown, want) << percent;
         town = before;
         BuildMapCells();
     }
@@ -86,9 +74,9 @@ TEST_F(TerrainReplacementTest, OutdoorsCoversTheWholeSectionButNeverTheBorderRin
     const MapCellGrid before = Map.MapCells;
     ASSERT_EQ(before.At(0, 10).Terrain, kFrom) << "the border shows the neighbour's terrain";
     EXPECT_EQ(ReplaceTerrainRandomly(Scen, kFrom, kTo, 100, Script({0})), 2);
-    EXPECT_EQ(section().Terrain.At(47, 47), kTo);
-    EXPECT_EQ(Map.MapCells.At(1, 1).Terrain, kTo);
-    EXPECT_EQ(Map.MapCells.At(48, 48).Terrain, kTo);
+    EXPECT_EQ(Ints(section().Terrain.At(47, 47), Map.MapCells.At(1, 1).Terrain,
+                   Map.MapCells.At(48, 48).Terrain),
+              Ints(kTo, kTo, kTo));
     for (int i = 0; i < 50; ++i)
         for (auto [x, y] : {std::pair{0, i}, {49, i}, {i, 0}, {i, 49}})
             EXPECT_EQ(Map.MapCells.At(x, y).Terrain, before.At(x, y).Terrain) << x << "," << y;
@@ -99,24 +87,20 @@ TEST_F(TerrainReplacementTest, DialogStartsAtTerrainZeroAndChecksThePercentage) 
     Edit(kEditSmallTown);
     Scen.Towns[1].Terrain.At(2, 2) = 0;
     TerrainGrid want = Scen.Towns[1].Terrain;
-    MsgBoxRecorder boxes;
     for (bool ok : {true, false}) { // each opening starts afresh; Cancel changes nothing
-        OpenDialog<frmReplaceTerrain>(
-            [](frmReplaceTerrain&) {},
-            [&](frmReplaceTerrain& d) {
-                EXPECT_EQ(d.lstTerrain[0]->currentIndex(), -1) << "no choice until the author's";
-                EXPECT_EQ(d.lstTerrain[1]->currentIndex(), -1);
-                EXPECT_EQ(FromQString(d.lstTerrain[0]->itemText(kFrom)),
-                          Scen.TerrainTypes[kFrom].Name);
-                EXPECT_EQ(d.txtPct->text(), "100");
-                TypeInto(d.txtPct, "101", false);
-                EXPECT_EQ(boxes.Texts().back(), "Percentage must be between 0 and 100.");
-                QTest::keyClick(d.txtPct, Qt::Key_Return);
-                EXPECT_TRUE(d.isVisible()) << "OK waits for an accepted entry";
-                TypeInto(d.txtPct, "100");
-                ChooseRow(d.lstTerrain[1], kTo);
-                Click(ok ? d.cmdOK : d.cmdCancel);
-            });
+        Open<frmReplaceTerrain>([&](frmReplaceTerrain& d) {
+            // No choice until the author's.
+            EXPECT_EQ(Shown({d.lstTerrain[0], d.lstTerrain[1], d.txtPct}),
+                      QStringList({"", "", "100"}));
+            EXPECT_EQ(FromQString(d.lstTerrain[0]->itemText(kFrom)), Scen.TerrainTypes[kFrom].Name);
+            TypeInto(d.txtPct, "101", false);
+            EXPECT_EQ(boxes.Texts().back(), "Percentage must be between 0 and 100.");
+            QTest::keyClick(d.txtPct, Qt::Key_Return);
+            EXPECT_TRUE(d.isVisible()) << "OK waits for an accepted entry";
+            TypeInto(d.txtPct, "100");
+            ChooseRow(d.lstTerrain[1], kTo);
+            Click(ok ? d.cmdOK : d.cmdCancel);
+        });
         want.At(2, 2) = kTo; // terrain 0 is the untouched from-list
         EXPECT_EQ(Scen.Towns[1].Terrain, want);
     }

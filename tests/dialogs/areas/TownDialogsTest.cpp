@@ -1,5 +1,6 @@
 // The town's windows. For the record dialogs only what they add to the record-dialog contract:
 // their own controls, stale references, free slots, and the node and picture pickers.
+#include "AreaDialogTest.h"
 #include "dialogs/areas/AreaDescCopy.h"
 #include "dialogs/areas/TownChoice.h"
 #include "dialogs/areas/TownCreatureCopy.h"
@@ -15,23 +16,12 @@
 #include "dialogs/pictures/frmSelectIcon.h"
 #include "map/MapState.h"
 #include "platform/core/RuntimeError.h"
-#include "support/DialogDriver.h"
-#include "support/Ints.h"
-#include "support/MsgBoxRecorder.h"
-#include "support/SampleScenario.h"
-
-#include <QCheckBox>
-#include <QLabel>
-#include <QPushButton>
-#include <QRadioButton>
-#include <gtest/gtest.h>
 
 namespace {
-class TownDialogsTest : public ::testing::Test {
+class TownDialogsTest : public AreaDialogTest {
   protected:
     void SetUp() override {
-        Scen = MakeVariedScenario(1, 1, 3, 11);
-        Scen.CurrentTown = 1;
+        Scen = MakeVariedScenario(1, 1, 3, 11), Scen.CurrentTown = 1;
         // A placed hostile creature with every field set, a fresh map slot, and a free slot.
         town().Creatures = {{12, 5, 6, 1, 1, 6, 24, 7, 40, 9, 2, 15, 120, 3, 0},
                             {0, 8, 9, 0, 0, 0, -1, -1, 0, 0, 0, -1, -1, -1, 0},
@@ -44,25 +34,20 @@ class TownDialogsTest : public ::testing::Test {
         t.ExitLocs = {Location{255, 255}, Location{10, 20}, Location{255, 255}, Location{0, 47}};
         t.SectionX = 3, t.EntranceX = 17;
         t.AreaRects.fill(AreaRect{});
-        t.AreaRects[0] = {2, 3, 9, 9};
-        t.AreaRects[3] = {0, 0, 0, 1};
+        t.AreaRects[0] = {2, 3, 9, 9}, t.AreaRects[3] = {0, 0, 0, 1},
         t.AreaRects[9] = {12, 14, 20, 20};
         Scen.CurrentOutdoorX = Scen.CurrentOutdoorY = 0;
-        Scen.MonsterTypes[12].Attitude = 1;
-        Scen.MonsterTypes[30].Attitude = 2;
+        Scen.MonsterTypes[12].Attitude = 1, Scen.MonsterTypes[30].Attitude = 2;
         Scen.StuffDoneNames[120].ValueNames[3] = "slain";
     }
-    void TearDown() override { UnloadAllForms(); }
-
     void Monster(bool context, std::int16_t n, const std::function<void(frmTownMonster&)>& act) {
-        OpenDialog<frmTownMonster>([&](frmTownMonster& d) { d.Context = context, d.MonstNum = n; },
-                                   act);
+        Open<frmTownMonster>(act, [&](frmTownMonster& d) { d.Context = context, d.MonstNum = n; });
     }
     void Item(bool context, std::int16_t n, const std::function<void(frmTownItem&)>& act) {
-        OpenDialog<frmTownItem>([&](frmTownItem& d) { d.Context = context, d.ItemNum = n; }, act);
+        Open<frmTownItem>(act, [&](frmTownItem& d) { d.Context = context, d.ItemNum = n; });
     }
     void Areas(std::int16_t context, const std::function<void(frmAreaDesc&)>& action) {
-        OpenDialog<frmAreaDesc>([context](frmAreaDesc& d) { d.Context = context; }, action);
+        Open<frmAreaDesc>(action, [context](frmAreaDesc& d) { d.Context = context; });
     }
     // The corner labels of the rows, marked + where the row offers Delete.
     static QStringList Rows(const frmAreaDesc& d) {
@@ -71,24 +56,25 @@ class TownDialogsTest : public ::testing::Test {
             rows.push_back(d.lblArea[i]->text() + (d.cmdDelete[i]->isVisibleTo(&d) ? " +" : ""));
         return rows;
     }
-    template <class Form> static void Open(const std::function<void(Form&)>& action) {
-        OpenDialog<Form>([](Form&) {}, action);
-    }
     Town& town() { return Scen.Towns[1]; }
     TownCreature& Creature(std::size_t i) { return town().Creatures[i]; }
     PresetItem& Preset(std::size_t i) { return town().PresetItems[i]; }
-    MsgBoxRecorder boxes;
 };
 } // namespace
 
-TEST_F(TownDialogsTest, DetailsShowUnsetExitsAsMinusOneAndStoreEdits) {
+TEST_F(TownDialogsTest, DetailsShowUnsetExitsAsMinusOneCheckRangesAndStoreEdits) {
     Town want = town();
     Open<frmTownDetails>([](frmTownDetails& d) {
-        EXPECT_EQ((QStringList{d.lblTownNum->text(), d.lblTownSize->text(), d.lblOutSect[0]->text(),
-                               d.lblOutLoc[0]->text(), d.txtExitLoc[0]->text(),
-                               d.txtExitLoc[1]->text(), d.txtExitLoc[2]->text()}),
+        EXPECT_EQ(Shown({d.lblTownNum, d.lblTownSize, d.lblOutSect[0], d.lblOutLoc[0],
+                         d.txtExitLoc[0], d.txtExitLoc[1], d.txtExitLoc[2]}),
                   (QStringList{"1", "48x48", "3", "17", "-1", "-1", "10"}));
         EXPECT_TRUE(d.optLight[0]->isChecked());
+        // The boxes' own ranges, checked as typed; leaving puts the last good value back.
+        TypeInto(d.txtExitLoc[0], "48");
+        TypeInto(d.txtDifficulty, "-");
+        TypeInto(d.txtDayDies, "40000");
+        EXPECT_EQ(Shown({d.txtExitLoc[0], d.txtDifficulty, d.txtDayDies}),
+                  QStringList({"-1", "4", "100"}));
         TypeInto(d.txtTownName, "Harbour");
         Click(d.chkHidden);
         Click(d.optLight[1]);
@@ -100,58 +86,26 @@ TEST_F(TownDialogsTest, DetailsShowUnsetExitsAsMinusOneAndStoreEdits) {
         EXPECT_EQ(d.txtEntrySpecial[1]->text(), "0") << "an emptied box shows 0";
         Click(d.cmdOK);
     });
-    want.Strings[0] = "Harbour";
-    want.Hidden = want.Hidden ? 0 : 1;
-    want.Lighting = 1;
-    want.ExitLocs[1] = {255, 20};
-    want.ExitLocs[3] = {0, 30};
-    want.DayDies = 32767;
-    want.MaxMonsters = -1;
-    want.EntrySpecials[1] = 0;
+    want.Strings[0] = "Harbour", want.Hidden = want.Hidden ? 0 : 1, want.Lighting = 1;
+    want.ExitLocs[1] = {255, 20}, want.ExitLocs[3] = {0, 30};
+    want.DayDies = 32767, want.MaxMonsters = -1, want.EntrySpecials[1] = 0;
     EXPECT_EQ(town(), want);
-    EXPECT_TRUE(boxes.Calls().empty());
-}
-
-TEST_F(TownDialogsTest, DetailsCheckRangesAsTypedAndOkWaits) {
-    struct Case {
-        QLineEdit* frmTownDetails::*single; // null: the first exit box
-        const char* typed;
-        const char* message;
-    };
-    const Case cases[] = {
-        {nullptr, "48", "Value must be between -1 and 47."},
-        {&frmTownDetails::txtDifficulty, "-", "Difficulty must be between 0 and 10."},
-        {&frmTownDetails::txtDayDies, "40000", "Value larger than MaxInt."},
-    };
-    const Town before = town();
-    for (const Case& c : cases) {
-        Open<frmTownDetails>([&](frmTownDetails& d) {
-            QLineEdit* box = c.single ? d.*c.single : d.txtExitLoc[0];
-            const QString good = box->text();
-            TypeInto(box, c.typed, false);
-            ASSERT_FALSE(boxes.Calls().empty()) << c.typed;
-            EXPECT_EQ(boxes.Calls().back().text, c.message);
-            QTest::keyClick(box, Qt::Key_Return);
-            EXPECT_TRUE(d.isVisible()) << "OK waits for an accepted entry";
-            QTest::keyClick(box, Qt::Key_Tab);
-            EXPECT_EQ(box->text(), good) << "leaving puts the last good value back";
-            Click(d.cmdOK);
-        });
-    }
-    EXPECT_EQ(town(), before);
+    EXPECT_EQ(boxes.Texts(), (std::vector<std::string>{"Value must be between -1 and 47.",
+                                                       "Difficulty must be between 0 and 10.",
+                                                       "Value larger than MaxInt."}));
 }
 
 TEST_F(TownDialogsTest, ItemMapContextListsTypesOnlyAndANewSlotTakesTypeZero) {
-    Item(false, 1, [](frmTownItem& d) {
-        EXPECT_EQ(d.lstItem->count(), 500);
-        EXPECT_FALSE(d.cmdScrollRight->isVisibleTo(&d));
-        EXPECT_EQ(d.lstItem->currentIndex(), 0);
-        Click(d.cmdOK);
-    });
-    EXPECT_EQ(Preset(1), (PresetItem{0, 9, 9, -1, 0, 0, 0}));
-    Preset(1).Item = -1;
-    Item(false, 1, [](frmTownItem& d) { Click(d.cmdCancel); });
-    EXPECT_EQ(Preset(1).Item, -1) << "Cancel leaves the slot for the map tool to free";
+    for (bool ok : {true, false}) {
+        Item(false, 1, [ok](frmTownItem& d) {
+            EXPECT_EQ(Ints(d.cmdScrollRight->isVisibleTo(&d), d.lstItem->currentIndex()),
+                      Ints(0, 0));
+            Click(ok ? d.cmdOK : d.cmdCancel);
+        });
+        // Cancel leaves the slot for the map tool to free.
+        EXPECT_EQ(Preset(1), (PresetItem{std::int16_t(ok - 1), 9, 9, -1, 0, 0, 0}));
+        Preset(1).Item = -1;
+    }
 }
 
 TEST_F(TownDialogsTest, ItemBrowsingOffersNoItemWhichFreesTheSlot) {
@@ -159,17 +113,13 @@ TEST_F(TownDialogsTest, ItemBrowsingOffersNoItemWhichFreesTheSlot) {
         EXPECT_EQ(d.lstItem->currentIndex(), 8) << "item type 7 after \"No Item\"";
         Click(d.chkProperty);
         Click(d.cmdScrollLeft); // to the free slot 2
-        EXPECT_EQ(Preset(0).Property, 1);
-        EXPECT_EQ(d.lstItem->count(), 501);
-        EXPECT_EQ(d.lstItem->itemText(0), "No Item");
-        EXPECT_EQ(d.lstItem->currentIndex(), 0);
-        EXPECT_EQ(d.txtCharges->text(), "-1");
+        EXPECT_EQ(Ints(Preset(0).Property, d.lstItem->count()), Ints(1, 501));
+        EXPECT_EQ(Shown({d.lstItem, d.txtCharges, d.lblLoc[0]}),
+                  QStringList({"No Item", "-1", "100"}));
         EXPECT_FALSE(d.chkAlwaysHere->isChecked());
-        EXPECT_EQ(d.lblLoc[0]->text(), "100");
         ChooseRow(d.lstItem, 4);
         Click(d.cmdScrollRight);
-        EXPECT_EQ(Preset(2).Item, 3);
-        EXPECT_EQ(Preset(2).X, 100) << "a free slot stays free for the map tools";
+        EXPECT_EQ(Ints(Preset(2).Item, Preset(2).X), Ints(3, 100)) << "a free slot stays free";
         ChooseRow(d.lstItem, 0);
         Click(d.cmdOK);
     });
@@ -187,15 +137,15 @@ TEST_F(TownDialogsTest, ItemBrowsingOffersNoItemWhichFreesTheSlot) {
 
 TEST_F(TownDialogsTest, CreatureShowsItsFieldsAndOkStoresTheEdits) {
     Monster(false, 0, [](frmTownMonster& d) {
-        EXPECT_EQ((std::vector<int>{d.lblLoc[0]->text().toInt(), d.lstMonster->currentIndex(),
-                                    d.lstTown->currentIndex(), d.lstPersonality->currentIndex(),
-                                    d.lstHere->currentIndex()}),
-                  (std::vector<int>{5, 12, 3, 5, 6}))
+        EXPECT_EQ(Ints(d.lblLoc[0]->text().toInt(), d.lstMonster->currentIndex(),
+                       d.lstTown->currentIndex(), d.lstPersonality->currentIndex(),
+                       d.lstHere->currentIndex()),
+                  Ints(5, 12, 3, 5, 6))
             << "town 2 after \"Not Assigned\"";
-        EXPECT_EQ(d.lstPersonality->itemText(5).left(5), "24 - ");
+        EXPECT_EQ(
+            QStringList({d.lstPersonality->itemText(5).left(5), d.lstChoose[1]->currentText()}),
+            QStringList({"24 - ", "3 - slain"}));
         EXPECT_FALSE(d.txtExtra[0]->isVisibleTo(&d)) << "an event timing has no day";
-        EXPECT_EQ(d.lstChoose[1]->currentText(), "3 - slain");
-        EXPECT_FALSE(d.cmdScrollLeft->isVisibleTo(&d)) << "no arrows in the map context";
         ChooseRow(d.lstHere, 2); // Disappear on given day
         EXPECT_EQ(d.lblExtra[0]->text(), "Day creature disappears");
         TypeInto(d.txtExtra[0], "200");
@@ -207,6 +157,7 @@ TEST_F(TownDialogsTest, CreatureShowsItsFieldsAndOkStoresTheEdits) {
     EXPECT_TRUE(boxes.Calls().empty());
 }
 
+// Type 0 frees the slot on the map, but browsing keeps a free slot free for the map tools.
 TEST_F(TownDialogsTest, CreatureTypeBringsItsAttitudeAndTypeZeroFreesTheSlot) {
     Monster(false, 1, [](frmTownMonster& d) {
         Click(d.optAttitude[3]);
@@ -220,16 +171,12 @@ TEST_F(TownDialogsTest, CreatureTypeBringsItsAttitudeAndTypeZeroFreesTheSlot) {
         Click(d.cmdOK);
     });
     EXPECT_EQ(Ints(Creature(1).X, Creature(1).Y), Ints(100, 0));
-}
-
-TEST_F(TownDialogsTest, CreatureBrowsingReachesFreeSlotsAndKeepsThemFree) {
     Monster(true, 0, [this](frmTownMonster& d) {
         Click(d.cmdScrollLeft);
         EXPECT_EQ(d.lblLoc[0]->text(), "100");
         ChooseRow(d.lstMonster, 5);
         Click(d.cmdScrollRight);
-        EXPECT_EQ(Creature(2).Monster, 5);
-        EXPECT_EQ(Creature(2).X, 100) << "a free slot stays free for the map tools";
+        EXPECT_EQ(Ints(Creature(2).Monster, Creature(2).X), Ints(5, 100));
         Click(d.cmdCancel);
     });
 }
@@ -237,19 +184,15 @@ TEST_F(TownDialogsTest, CreatureBrowsingReachesFreeSlotsAndKeepsThemFree) {
 TEST_F(TownDialogsTest, CreatureFlagsFillTheValueListAndMinusOneForcesFlagB) {
     Monster(false, 0, [this](frmTownMonster& d) {
         TypeInto(d.txtStuffDone[0], "-1");
-        EXPECT_EQ(d.txtStuffDone[1]->text(), "-1");
-        EXPECT_EQ(d.lstChoose[1]->count(), 0);
+        EXPECT_EQ(Ints(d.txtStuffDone[1]->text().toInt(), d.lstChoose[1]->count()), Ints(-1, 0));
         TypeInto(d.txtStuffDone[0], "120");
-        EXPECT_EQ(d.lstChoose[0]->currentIndex(), 120);
-        EXPECT_EQ(d.lstChoose[1]->count(), 10);
+        EXPECT_EQ(Ints(d.lstChoose[0]->currentIndex(), d.lstChoose[1]->count()), Ints(120, 10));
         TypeInto(d.txtStuffDone[1], "");
         EXPECT_EQ(d.txtStuffDone[1]->text(), "-1") << "an emptied flag box means no flag";
         TypeInto(d.txtStuffDone[1], "10");
         EXPECT_EQ(boxes.Texts(),
                   (std::vector<std::string>{"Stuffdone flag must be between -1 and 9."}));
         EXPECT_EQ(d.txtStuffDone[1]->text(), "-1");
-        Click(d.cmdOK);
-        EXPECT_TRUE(d.isVisible()) << "OK waits for an accepted entry";
         ChooseRow(d.lstChoose[1], 3);
         EXPECT_EQ(d.txtStuffDone[1]->text(), "3");
         Click(d.cmdOK);
@@ -260,9 +203,9 @@ TEST_F(TownDialogsTest, CreatureFlagsFillTheValueListAndMinusOneForcesFlagB) {
 TEST_F(TownDialogsTest, CreatureStalePersonalityTownShowsNoSelectionAndIsKept) {
     Creature(0).PersonalityNum = 95; // town 9 does not exist
     Monster(false, 0, [](frmTownMonster& d) {
-        EXPECT_EQ((std::vector<int>{d.lstTown->currentIndex(), d.lstPersonality->count(),
-                                    d.lstPersonality->currentIndex()}),
-                  (std::vector<int>{-1, 1, -1}));
+        EXPECT_EQ(Ints(d.lstTown->currentIndex(), d.lstPersonality->count(),
+                       d.lstPersonality->currentIndex()),
+                  Ints(-1, 1, -1));
         Click(d.cmdOK);
     });
     EXPECT_EQ(Creature(0).PersonalityNum, 95);
@@ -287,7 +230,7 @@ TEST_F(TownDialogsTest, CreatureCustomPortraitIsStoredAboveAThousandAndPreselect
         EXPECT_EQ(d.Work.FacialPic, 1005);
         Click(d.cmdTalkCustom);
         Click(d.cmdTalkPic);
-        EXPECT_EQ(offered, (std::vector<int>{-1, 5, -1})) << "a custom picture is no portrait";
+        EXPECT_EQ(offered, Ints(-1, 5, -1)) << "a custom picture is no portrait";
         Click(d.cmdOK);
     });
     EXPECT_EQ(Creature(0).Portrait, 5);
@@ -296,8 +239,7 @@ TEST_F(TownDialogsTest, CreatureCustomPortraitIsStoredAboveAThousandAndPreselect
 TEST_F(TownDialogsTest, CreatureNewKilledNodeLeftFreeKeepsMinusOne) {
     for (SpecialNode& node : town().SpecialNodes)
         node = SpecialNode{0, -1, 0, -1, -1, -1, 0, 0, 0, 0, -1};
-    town().SpecialNodes[15].Type = 5; // the creature's existing node
-    Creature(0).KilledNode = -1;
+    town().SpecialNodes[15].Type = 5, Creature(0).KilledNode = -1; // 15: the creature's node
     Monster(false, 0, [](frmTownMonster& d) {
         std::vector<int> offered;
         WindowScript editors;
@@ -314,35 +256,18 @@ TEST_F(TownDialogsTest, CreatureNewKilledNodeLeftFreeKeepsMinusOne) {
         TypeInto(d.txtKilledSpnode, "15");
         Click(d.cmdButton);
         EXPECT_EQ(d.txtKilledSpnode->text(), "15") << "an existing node is kept";
-        EXPECT_EQ(offered, (std::vector<int>{0, 0, 15})) << "a free node for a new reference";
+        EXPECT_EQ(offered, Ints(0, 0, 15)) << "a free node for a new reference";
         Click(d.cmdOK);
     });
     EXPECT_EQ(Creature(0).KilledNode, 15);
 }
 
-TEST_F(TownDialogsTest, AreaPagesShowPlacedSlotsAndWrapOutdoorsHasOneOfEight) {
-    Areas(1, [](frmAreaDesc& d) {
-        EXPECT_TRUE(d.Label1[1]->isVisibleTo(&d));
-        EXPECT_FALSE(d.Label1[0]->isVisibleTo(&d));
-        const QString none = "Not yet placed";
-        EXPECT_EQ(Rows(d), (QStringList{"X = 2, Y = 3 +", none, none, "X = 0, Y = 0 +", none, none,
-                                        none, none}));
-        Click(d.cmdScrollRight);
-        EXPECT_EQ(Rows(d)[1], "X = 12, Y = 14 +");
-        Click(d.cmdScrollRight);
-        EXPECT_EQ(Rows(d)[0], "X = 2, Y = 3 +");
-        Click(d.cmdScrollLeft);
-        EXPECT_EQ(Rows(d)[1], "X = 12, Y = 14 +") << "left of page 0 is page 1";
-        Click(d.cmdCancel);
-    });
-    // Outdoors has one page of eight.
+TEST_F(TownDialogsTest, OutdoorsHasOneAreaPageOfEight) {
     OutdoorSection& section = Scen.OutdoorSections.At(0, 0);
     section.AreaRects.fill(AreaRect{});
-    section.AreaRects[7] = {40, 41, 44, 44};
-    section.Strings[8] = "Marsh";
+    section.AreaRects[7] = {40, 41, 44, 44}, section.Strings[8] = "Marsh";
     Areas(0, [](frmAreaDesc& d) {
-        EXPECT_FALSE(d.cmdScrollLeft->isVisibleTo(&d));
-        EXPECT_FALSE(d.cmdScrollRight->isVisibleTo(&d));
+        EXPECT_FALSE(d.cmdScrollLeft->isVisibleTo(&d) || d.cmdScrollRight->isVisibleTo(&d));
         EXPECT_TRUE(d.Label1[0]->isVisibleTo(&d));
         EXPECT_EQ(Rows(d)[7], "X = 40, Y = 41 +");
         EXPECT_EQ(d.txtArea[7]->text(), "Marsh");
@@ -352,14 +277,27 @@ TEST_F(TownDialogsTest, AreaPagesShowPlacedSlotsAndWrapOutdoorsHasOneOfEight) {
     EXPECT_EQ(section.Strings[8], "Lake");
 }
 
-TEST_F(TownDialogsTest, DeleteAndTypedDescriptionsSurvivePagingAndOnlyOkStoresThem) {
+// The town's pages show the placed slots and wrap; deletions and typed descriptions survive
+// paging, and only OK stores them.
+TEST_F(TownDialogsTest, AreaPagesWrapAndKeepEditsUntilOk) {
     const std::string longText(40, 'w');
     town().Strings[2] = longText;
     const Town before = town();
     for (bool ok : {false, true}) {
         Areas(1, [ok](frmAreaDesc& d) {
+            EXPECT_TRUE(d.Label1[1]->isVisibleTo(&d) && !d.Label1[0]->isVisibleTo(&d));
+            const QString none = "Not yet placed";
+            EXPECT_EQ(Rows(d), (QStringList{"X = 2, Y = 3 +", none, none, "X = 0, Y = 0 +", none,
+                                            none, none, none}));
+            QStringList second; // left of page 0 is page 1
+            for (QPushButton* arrow :
+                 {d.cmdScrollLeft, d.cmdScrollRight, d.cmdScrollRight, d.cmdScrollLeft}) {
+                Click(arrow);
+                second += Rows(d)[1];
+            }
+            EXPECT_EQ(second, QStringList({"X = 12, Y = 14 +", none, "X = 12, Y = 14 +", none}));
             Click(d.cmdDelete[0]);
-            EXPECT_EQ(Rows(d)[0], "Not yet placed");
+            EXPECT_EQ(Rows(d)[0], none);
             EXPECT_EQ(d.txtArea[1]->text().size(), 40) << "a longer text shows whole";
             TypeInto(d.txtArea[4], QString(35, 'a'));
             EXPECT_EQ(d.txtArea[4]->text().size(), 30) << "typing stops at thirty";
@@ -374,9 +312,7 @@ TEST_F(TownDialogsTest, DeleteAndTypedDescriptionsSurvivePagingAndOnlyOkStoresTh
     }
     Town want = before;
     want.AreaRects[0] = AreaRect{};
-    want.Strings[3] = "Market";
-    want.Strings[5] = std::string(30, 'a');
-    want.Strings[9] = "Gate";
+    want.Strings[3] = "Market", want.Strings[5] = std::string(30, 'a'), want.Strings[9] = "Gate";
     EXPECT_EQ(town(), want) << "the deleted area keeps its text, the long text stays whole";
 }
 
@@ -385,10 +321,9 @@ TEST_F(TownDialogsTest, WanderingGroupsAreHeldTogetherAndWrap) {
     for (bool ok : {false, true}) {
         Open<frmTownWandering>([ok](frmTownWandering& d) {
             EXPECT_EQ(d.lblEncNum->text(), "0");
-            Click(d.cmdScrollLeft);
-            EXPECT_EQ(d.lblEncNum->text(), "3");
-            Click(d.cmdScrollRight);
-            Click(d.cmdScrollRight);
+            EXPECT_EQ(ShownAfterClicks(d.lblEncNum,
+                                       {d.cmdScrollLeft, d.cmdScrollRight, d.cmdScrollRight}),
+                      QStringList({"3", "0", "1"}));
             ChooseRow(d.lstMonster[2], 0);
             ChooseRow(d.lstMonster[3], 200);
             Click(d.cmdScrollRight);
@@ -400,59 +335,49 @@ TEST_F(TownDialogsTest, WanderingGroupsAreHeldTogetherAndWrap) {
         EXPECT_EQ(town() == before, !ok) << "Cancel stores nothing";
     }
     Town want = before;
-    want.WanderingGroups[1].Monsters[2] = 0;
-    want.WanderingGroups[1].Monsters[3] = 200;
+    want.WanderingGroups[1].Monsters[2] = 0, want.WanderingGroups[1].Monsters[3] = 200;
     EXPECT_EQ(town(), want);
 }
 
+// Choosing a town is the main window's test; OK without a choice keeps the town.
 TEST_F(TownDialogsTest, TownChoiceOpensOnTheCurrentTown) {
     Scen.Towns[0].Strings[0] = "Fort";
-    for (int row : {-1, 2}) {
-        Open<frmTownLoad>([row](frmTownLoad& d) {
-            EXPECT_EQ(d.lstTown->count(), 3);
-            EXPECT_EQ(d.lstTown->itemText(0), " 0 - Fort");
-            EXPECT_EQ(d.lstTown->currentIndex(), 1);
-            if (row >= 0) ChooseRow(d.lstTown, row);
-            Click(d.cmdOK);
-        });
-        EXPECT_EQ(Scen.CurrentTown, row < 0 ? 1 : row);
-    }
+    Open<frmTownLoad>([](frmTownLoad& d) {
+        EXPECT_EQ(Ints(d.lstTown->count(), d.lstTown->currentIndex()), Ints(3, 1));
+        EXPECT_EQ(d.lstTown->itemText(0), " 0 - Fort");
+        Click(d.cmdOK);
+    });
+    EXPECT_EQ(Scen.CurrentTown, 1);
 }
 
 TEST_F(TownDialogsTest, NewTownTakesSizeTerrainAndNameEscapeAndTheLimitMakeNone) {
-    struct Case {
-        int size, terrain;
-        const char* typed; // null: untouched; the box is left by Backspace after one more key
-        std::string name;
-        int floor;
-    };
-    for (const Case& c : {Case{0, 1, "Keep", "Keep", 2}, Case{2, 2, "", "", 4},
-                          Case{1, 0, nullptr, "Town Name", 0}}) {
+    // Size, terrain, what is typed (null: nothing; the box is left by Backspace after one more
+    // key), the name stored and the floor made.
+    const std::tuple<std::size_t, std::size_t, const char*, std::string, int> cases[] = {
+        {0, 1, "Keep", "Keep", 2}, {2, 2, "", "", 4}, {1, 0, nullptr, "Town Name", 0}};
+    for (const auto& [size, terrain, typed, name, floor] : cases) {
         const int number = Scen.TownCount;
-        Open<frmCreateTown>([&c, number](frmCreateTown& d) {
-            EXPECT_EQ((QStringList{d.lblTownNum->text(), d.txtTownName->text()}),
-                      (QStringList{QString::number(number), ""}));
-            EXPECT_TRUE(d.optTownSize[1]->isChecked() && d.optTerrain[0]->isChecked());
-            Click(d.optTownSize[static_cast<std::size_t>(c.size)]);
-            Click(d.optTerrain[static_cast<std::size_t>(c.terrain)]);
-            if (c.typed) {
-                Type(d.txtTownName, QString(c.typed) + "x");
-                QTest::keyClick(d.txtTownName, Qt::Key_Backspace);
-            }
-            QTest::keyClick(d.txtTownName, Qt::Key_Return);
-        });
+        Open<frmCreateTown>(
+            [size = size, terrain = terrain, typed = typed, number](frmCreateTown& d) {
+                EXPECT_EQ(Shown({d.lblTownNum, d.txtTownName}),
+                          QStringList({QString::number(number), ""}));
+                EXPECT_TRUE(d.optTownSize[1]->isChecked() && d.optTerrain[0]->isChecked());
+                Click(d.optTownSize[size]);
+                Click(d.optTerrain[terrain]);
+                if (typed) Type(d.txtTownName, QString(typed) + "x");
+                if (typed) QTest::keyClick(d.txtTownName, Qt::Key_Backspace);
+                QTest::keyClick(d.txtTownName, Qt::Key_Return);
+            });
         ASSERT_EQ(Scen.TownCount, number + 1);
         const Town& made = Scen.Towns[static_cast<std::size_t>(number)];
-        EXPECT_EQ(made.Strings[0], c.name);
+        EXPECT_EQ(made.Strings[0], name);
         EXPECT_EQ(Ints(Scen.CurrentTown, made.Size, made.Terrain.At(1, 1)),
-                  Ints(number, c.size, c.floor));
+                  Ints(number, size, floor));
     }
     Scenario before = Scen;
     Open<frmCreateTown>([](frmCreateTown& d) { QTest::keyClick(d.txtTownName, Qt::Key_Escape); });
     EXPECT_EQ(Scen, before);
-    Scen.Towns.resize(200);
-    Scen.TownTalks.resize(200);
-    Scen.TownCount = 200;
+    Scen.Towns.resize(200), Scen.TownTalks.resize(200), Scen.TownCount = 200;
     before = Scen;
     Open<frmCreateTown>([](frmCreateTown& d) {
         EXPECT_EQ(d.lblTownNum->text(), "200");
@@ -473,16 +398,15 @@ TEST_F(TownDialogsTest, NewRectangleDescriptionOkStoresAndCancelErases) {
             OutdoorSection& outdoors = Scen.OutdoorSections.At(0, 0);
             AreaRect& rect = inTown ? town().AreaRects[9] : outdoors.AreaRects[5];
             std::string& text = inTown ? town().Strings[10] : outdoors.Strings[6];
-            rect = AreaRect{4, 4, 8, 8};
-            text = "Old";
-            OpenDialog<frmAreaDesc1>([inTown](frmAreaDesc1& d) { d.AreaNum = inTown ? 9 : 5; },
-                                     [ok](frmAreaDesc1& d) {
-                                         EXPECT_EQ(d.txtArea->text(), "Old");
-                                         TypeInto(d.txtArea, QString(300, 'n'), false);
-                                         EXPECT_EQ(d.txtArea->text().size(), 255);
-                                         QTest::keyClick(d.txtArea,
-                                                         ok ? Qt::Key_Return : Qt::Key_Escape);
-                                     });
+            rect = AreaRect{4, 4, 8, 8}, text = "Old";
+            Open<frmAreaDesc1>(
+                [ok](frmAreaDesc1& d) {
+                    EXPECT_EQ(d.txtArea->text(), "Old");
+                    TypeInto(d.txtArea, QString(300, 'n'), false);
+                    EXPECT_EQ(d.txtArea->text().size(), 255);
+                    QTest::keyClick(d.txtArea, ok ? Qt::Key_Return : Qt::Key_Escape);
+                },
+                [inTown](frmAreaDesc1& d) { d.AreaNum = inTown ? 9 : 5; });
             EXPECT_EQ(text, ok ? std::string(255, 'n') : "Old") << mode;
             EXPECT_EQ(rect, (ok ? AreaRect{4, 4, 8, 8} : AreaRect{})) << mode;
         }
@@ -499,8 +423,7 @@ TEST(TownCreatureCopy, TimingClearsTheValuesItDoesNotUse) {
         TownCreature record{12, 5, 6, 1, 1, c[0], -1, -1, 40, 9, 0, -1, -1, -1, 0};
         TownCreatureCopy work = LoadTownCreatureCopy(record);
         SaveTownCreatureCopy(work, record);
-        EXPECT_EQ((std::vector<int>{record.TimeValue1, record.TimeValue2, work.TimeDay}),
-                  (std::vector<int>{c[1], c[2], c[1]}))
+        EXPECT_EQ(Ints(record.TimeValue1, record.TimeValue2, work.TimeDay), Ints(c[1], c[2], c[1]))
             << int(c[0]) << ": the working copy is cleared as well";
     }
 }

@@ -1,40 +1,27 @@
 #include "dialogs/areas/frmImportTown.h"
-
-#include "platform/qt/SharedForms.h"
+#include "AreaDialogTest.h"
 #include "scenario/OwnLayout.h"
 #include "scenario/tables/CommonTables.h"
 #include "scenario/tables/EditorTables.h"
-#include "support/DialogDriver.h"
 #include "support/FileDialogScript.h"
-#include "support/MsgBoxRecorder.h"
-#include "support/SampleScenario.h"
 #include "support/TempFolder.h"
 
-#include <QApplication>
-#include <QLabel>
-#include <QPushButton>
-#include <gtest/gtest.h>
-
 namespace {
-class ImportDialogTest : public ::testing::Test {
+class ImportDialogTest : public AreaDialogTest {
   protected:
     void SetUp() override {
         InitCommonTables();
         InitScenEditorTables();
         Scen = MakeVariedScenario(2, 2, 2, 5);
-        Scen.CurrentTown = 1;
-        Scen.CurrentOutdoorX = 0;
-        Scen.CurrentOutdoorY = 1;
+        Scen.CurrentTown = 1, Scen.CurrentOutdoorX = 0, Scen.CurrentOutdoorY = 1;
         ScenFile.FileDialogCancelled = 0;
         WriteScenarioFile(path, source);
     }
-    void TearDown() override { UnloadAllForms(); }
-
     void Run(std::uint8_t context, const std::function<void(frmImportTown&)>& action) {
-        OpenDialog<frmImportTown>([context](frmImportTown& d) { d.Context = context; }, action);
+        Open<frmImportTown>(action, [context](frmImportTown& d) { d.Context = context; });
     }
     // Which controls of the two modes show: boxes, then the three label pairs, then the note.
-    static std::vector<bool> Shown(const frmImportTown& d) {
+    static std::vector<bool> Visible(const frmImportTown& d) {
         std::vector<bool> shown;
         for (const QWidget* w : std::initializer_list<const QWidget*>{
                  d.txtSourceNum[0], d.txtSourceNum[1], d.Label1[0], d.Label1[1], d.Label2[0],
@@ -44,7 +31,6 @@ class ImportDialogTest : public ::testing::Test {
     }
 
     TempFolder folder;
-    MsgBoxRecorder boxes;
     FileDialogScript files;
     Scenario source = MakeVariedScenario(2, 3, 4, 17);
     std::string path = folder.File("Other.vrs");
@@ -53,31 +39,29 @@ class ImportDialogTest : public ::testing::Test {
 TEST_F(ImportDialogTest, ATownNumberAndAFileReplaceTheCurrentTown) {
     files.Choose(path);
     Run(0, [](frmImportTown& d) {
-        EXPECT_EQ(Shown(d), (std::vector<bool>{1, 0, 1, 0, 1, 0, 1, 0, 1}));
+        EXPECT_EQ(Visible(d), (std::vector<bool>{1, 0, 1, 0, 1, 0, 1, 0, 1}));
         EXPECT_EQ(d.Label1[0]->text(), "Import Town");
         Type(d.txtSourceNum[0], "3");
         Click(d.cmdOK);
     });
-    ASSERT_EQ(files.Requests().size(), 1u);
-    EXPECT_TRUE(files.Requests()[0].open);
+    EXPECT_TRUE(files.Requests().size() == 1u && files.Requests()[0].open);
     EXPECT_EQ(Scen.Towns[1].Strings, source.Towns[3].Strings);
     EXPECT_EQ(Scen.TownTalks[1].Personalities[0].Name, "Unused");
-    EXPECT_EQ(ScenFile.FileDialogCancelled, 0);
-    EXPECT_TRUE(boxes.Calls().empty());
+    EXPECT_TRUE(ScenFile.FileDialogCancelled == 0 && boxes.Calls().empty());
 }
 
 TEST_F(ImportDialogTest, ASectionsXAndYReplaceTheCurrentSection) {
     files.Choose(path);
     Run(3, [](frmImportTown& d) {
-        EXPECT_EQ(Shown(d), (std::vector<bool>{1, 1, 0, 1, 0, 1, 0, 1, 1}));
+        EXPECT_EQ(Visible(d), (std::vector<bool>{1, 1, 0, 1, 0, 1, 0, 1, 1}));
         Type(d.txtSourceNum[0], "1");
         QTest::keyClick(d.txtSourceNum[0], Qt::Key_Tab);
         ASSERT_EQ(QApplication::focusWidget(), d.txtSourceNum[1]);
         Type(d.txtSourceNum[1], "2");
         QTest::keyClick(d.txtSourceNum[1], Qt::Key_Return);
     });
-    EXPECT_TRUE(Scen.OutdoorSections.At(0, 1) == source.OutdoorSections.At(1, 2));
-    EXPECT_EQ(ScenFile.FileDialogCancelled, 0);
+    EXPECT_TRUE(Scen.OutdoorSections.At(0, 1) == source.OutdoorSections.At(1, 2) &&
+                ScenFile.FileDialogCancelled == 0);
 }
 
 TEST_F(ImportDialogTest, ARefusedNumberBlocksOkAndComesBackAsTheLastGoodOne) {
@@ -88,8 +72,7 @@ TEST_F(ImportDialogTest, ARefusedNumberBlocksOkAndComesBackAsTheLastGoodOne) {
         EXPECT_EQ(boxes.Texts(), (std::vector<std::string>{"Value must be numeric."}));
         Click(d.cmdOK);
         QTest::keyClick(d.txtSourceNum[0], Qt::Key_Return);
-        EXPECT_TRUE(files.Requests().empty()) << "OK does nothing while the entry is refused";
-        EXPECT_TRUE(d.isVisible());
+        EXPECT_TRUE(files.Requests().empty() && d.isVisible()) << "OK waits for a good entry";
         // Leaving puts the last good number back; an emptied box and a lone sign become 0.
         for (const char* typed : {"2x", "", "-"}) {
             if (*typed != '2') Type(d.txtSourceNum[0], typed);
@@ -98,8 +81,7 @@ TEST_F(ImportDialogTest, ARefusedNumberBlocksOkAndComesBackAsTheLastGoodOne) {
         }
         Click(d.cmdCancel);
     });
-    EXPECT_TRUE(files.Requests().empty());
-    EXPECT_TRUE(Scen == before);
+    EXPECT_TRUE(files.Requests().empty() && Scen == before);
 }
 
 TEST_F(ImportDialogTest, ACancelledFileDialogClosesImportsNothingAndTheNextOpeningStartsAtZero) {
@@ -111,12 +93,10 @@ TEST_F(ImportDialogTest, ACancelledFileDialogClosesImportsNothingAndTheNextOpeni
         Click(d.cmdOK);
         EXPECT_FALSE(d.isVisible());
     });
-    EXPECT_EQ(files.Requests().size(), 1u);
-    EXPECT_EQ(ScenFile.FileDialogCancelled, -1);
+    EXPECT_EQ(Ints(files.Requests().size(), ScenFile.FileDialogCancelled), Ints(1, -1));
     EXPECT_TRUE(Scen == before);
     Run(3, [](frmImportTown& d) {
-        EXPECT_EQ(QStringList({d.txtSourceNum[0]->text(), d.txtSourceNum[1]->text()}),
-                  QStringList({"0", "0"}));
+        EXPECT_EQ(Shown({d.txtSourceNum[0], d.txtSourceNum[1]}), QStringList({"0", "0"}));
         Type(d.txtSourceNum[0], "4");
         QTest::keyClick(d.txtSourceNum[0], Qt::Key_Escape);
     });

@@ -1,46 +1,33 @@
 #include "dialogs/pictures/frmSelectIcon.h"
-#include "support/DialogDriver.h"
-
 #include "graphics/GraphicsSheets.h"
 #include "platform/qt/PictureBox.h"
-#include "platform/qt/SharedForms.h"
+#include "support/DialogDriver.h"
+#include "support/Ints.h"
 
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTest>
-#include <functional>
-#include <gtest/gtest.h>
-#include <tuple>
+#include <QtWidgets>
 
 namespace {
 class PicturePickerTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        savedPics_ = frmPics;
-        savedCustomLoaded_ = CustomPicsLoaded;
-        frmPics.imgCustomPics = QImage();
-        CustomPicsLoaded = 0;
-    }
+    void SetUp() override { frmPics.imgCustomPics = QImage(), CustomPicsLoaded = 0; }
     void TearDown() override {
         SetModalFormHook({});
         UnloadAllForms();
-        frmPics = savedPics_;
-        CustomPicsLoaded = savedCustomLoaded_;
+        frmPics = savedPics_, CustomPicsLoaded = savedCustomLoaded_;
     }
 
     // Opens the shared picker as a caller does; the action plays the author.
-    frmSelectIcon& Pick(std::int32_t set, std::int16_t select,
+    frmSelectIcon& Pick(std::int32_t set, int select,
                         const std::function<void(frmSelectIcon&)>& action) {
-        return OpenDialog<frmSelectIcon>(
-            [&](frmSelectIcon& p) {
-                p.PictureSet = set;
-                p.PictureSelect = select;
-            },
-            action);
+        const auto setup = [&](frmSelectIcon& p) {
+            p.PictureSet = set, p.PictureSelect = static_cast<std::int16_t>(select);
+        };
+        return OpenDialog<frmSelectIcon>(setup, action);
     }
 
-    // Visible cells, the marked cell (-1 none; the option and the border must agree), arrows.
-    static std::tuple<int, int, bool> Page(const frmSelectIcon& p) {
+    // The page, its visible cells, the marked cell (-1 none; the option and the border must
+    // agree), and whether it shows arrows.
+    static std::vector<int> Page(const frmSelectIcon& p) {
         int shown = 0;
         int marked = -1;
         for (int i = 0; i < frmSelectIcon::kCells; ++i) {
@@ -56,40 +43,28 @@ class PicturePickerTest : public ::testing::Test {
         }
         const bool arrows = p.cmdScrollLeft->isVisibleTo(&p);
         EXPECT_EQ(arrows, p.cmdScrollRight->isVisibleTo(&p));
-        return {shown, marked, arrows};
+        return Ints(p.CurrentPage(), shown, marked, arrows);
     }
 
   private:
-    PictureHolders savedPics_;
-    std::int16_t savedCustomLoaded_ = 0;
+    const PictureHolders savedPics_ = frmPics;
+    const std::int16_t savedCustomLoaded_ = CustomPicsLoaded;
 };
 
 TEST_F(PicturePickerTest, OpensOnThePageOfTheCurrentPictureWithItMarked) {
-    struct Row {
-        int set, select, page, shown, marked;
-        bool arrows;
-    };
-    const Row rows[] = {{3, -1, 0, 36, -1, true},
-                        {3, 100, 2, 36, 28, true},
-                        {1, 5, 0, 32, 5, false},
-                        {4, 29, 0, 30, 29, false},
-                        {7, -1, 0, 14, -1, false},
-                        {6, 252, 7, 1, 0, true},
-                        {2, 122, 3, 15, 14, true},
-                        {5, 40, 1, 36, 4, true},
-                        // Below -1 is no picture either.
-                        {3, -5, 0, 36, -1, true}};
-    for (const Row& r : rows)
-        Pick(r.set, static_cast<std::int16_t>(r.select), [&r](frmSelectIcon& p) {
-            EXPECT_EQ(std::tuple_cat(std::make_tuple(p.CurrentPage()), Page(p)),
-                      std::make_tuple(r.page, r.shown, r.marked, r.arrows))
-                << "kind " << r.set << " picture " << r.select;
+    // Kind and picture (below -1 is no picture either), then the page as Page gives it.
+    const int rows[][6] = {{3, -1, 0, 36, -1, 1},  {3, 100, 2, 36, 28, 1}, {1, 5, 0, 32, 5, 0},
+                           {4, 29, 0, 30, 29, 0},  {7, -1, 0, 14, -1, 0},  {6, 252, 7, 1, 0, 1},
+                           {2, 122, 3, 15, 14, 1}, {5, 40, 1, 36, 4, 1},   {3, -5, 0, 36, -1, 1}};
+    for (const auto& r : rows)
+        Pick(r[0], r[1], [&r](frmSelectIcon& p) {
+            EXPECT_EQ(Page(p), Ints(r[2], r[3], r[4], r[5])) << "kind " << r[0] << " " << r[1];
             Click(p.cmdOK);
         });
 }
 
 TEST_F(PicturePickerTest, ArrowsWrapAndTheSelectionComesBackWithItsPage) {
-    std::vector<std::tuple<int, int, int>> pages; // page, cells shown, marked
+    std::vector<std::vector<int>> pages;
     frmSelectIcon& picker = Pick(6, -1, [&pages](frmSelectIcon& p) {
         // To the last page and round to page 0; picture 39 by its cell; back and forth;
         // picture 41 by its button.
@@ -99,52 +74,42 @@ TEST_F(PicturePickerTest, ArrowsWrapAndTheSelectionComesBackWithItsPage) {
         for (const auto& clicks : steps) {
             for (QWidget* w : clicks)
                 Click(w);
-            const auto [shown, marked, arrows] = Page(p);
-            pages.emplace_back(p.CurrentPage(), shown, marked);
+            pages.push_back(Page(p));
         }
         Click(p.cmdOK);
     });
-    const std::vector<std::tuple<int, int, int>> expected = {{7, 1, -1},  {0, 36, -1}, {1, 36, 3},
-                                                             {0, 36, -1}, {1, 36, 3},  {1, 36, 5}};
-    EXPECT_EQ(pages, expected);
-    EXPECT_EQ(std::make_pair(int{picker.PictureSelect}, picker.CancelFlag),
-              std::make_pair(41, false));
+    EXPECT_EQ(pages, (std::vector<std::vector<int>>{{7, 1, -1, 1},
+                                                    {0, 36, -1, 1},
+                                                    {1, 36, 3, 1},
+                                                    {0, 36, -1, 1},
+                                                    {1, 36, 3, 1},
+                                                    {1, 36, 5, 1}}));
+    EXPECT_EQ(Ints(picker.PictureSelect, picker.CancelFlag), Ints(41, false));
 }
 
 // OK (or Enter) gives back the choice, none included; a click on the marked button keeps it
 // marked. Cancel, Escape and the close box keep the caller's picture.
 TEST_F(PicturePickerTest, OkGivesBackTheChoiceAndTheOtherWaysOutKeepTheCallersPicture) {
-    struct Row {
-        int set, select;
-        std::function<void(frmSelectIcon&)> act;
-        int given;
-        bool cancelled;
-    };
-    const Row rows[] = {
-        {3, -1, [](frmSelectIcon& p) { Click(p.cmdOK); }, -1, false},
-        {2, 7,
-         [](frmSelectIcon& p) {
-             Click(p.optSelect[7]);
-             QTest::keyClick(&p, Qt::Key_Return);
-         },
-         7, false},
-        {3, 100, [](frmSelectIcon& p) { Click(p.cmdCancel); }, 100, true},
-        {3, 100, [](frmSelectIcon& p) { QTest::keyClick(&p, Qt::Key_Escape); }, 100, true},
-        {3, 100, [](frmSelectIcon& p) { p.close(); }, 100, true}};
-    for (const Row& r : rows) {
-        SharedForm<frmSelectIcon>().CancelFlag = !r.cancelled;
-        frmSelectIcon& picker =
-            Pick(r.set, static_cast<std::int16_t>(r.select), [&r](frmSelectIcon& p) {
-                if (r.cancelled) Click(p.picSelect[5]); // a choice that is then dropped
-                r.act(p);
-            });
-        EXPECT_EQ(std::make_pair(int{picker.PictureSelect}, picker.CancelFlag),
-                  std::make_pair(r.given, r.cancelled))
-            << r.set << " " << r.select;
+    // Kind, picture, way out (OK; Enter on 7 chosen; Cancel; Escape; close box), picture given.
+    const int rows[][4] = {
+        {3, -1, 0, -1}, {2, 7, 1, 7}, {3, 100, 2, 100}, {3, 100, 3, 100}, {3, 100, 4, 100}};
+    for (const auto& r : rows) {
+        const int way = r[2];
+        SharedForm<frmSelectIcon>().CancelFlag = way < 2;
+        frmSelectIcon& picker = Pick(r[0], r[1], [way](frmSelectIcon& p) {
+            if (way == 1) Click(p.optSelect[7]);
+            if (way >= 2) Click(p.picSelect[5]); // a choice that is then dropped
+            if (way == 0) Click(p.cmdOK);
+            if (way == 1) QTest::keyClick(&p, Qt::Key_Return);
+            if (way == 2) Click(p.cmdCancel);
+            if (way == 3) QTest::keyClick(&p, Qt::Key_Escape);
+            if (way == 4) p.close();
+        });
+        EXPECT_EQ(Ints(picker.PictureSelect, picker.CancelFlag), Ints(r[3], way >= 2)) << way;
     }
     // The next opening starts again from the caller's picture.
     Pick(3, 100, [](frmSelectIcon& p) {
-        EXPECT_EQ(std::get<1>(Page(p)), 28);
+        EXPECT_EQ(Page(p)[2], 28);
         Click(p.cmdCancel);
     });
 }
@@ -155,7 +120,7 @@ TEST_F(PicturePickerTest, CustomPicturesFollowTheSheetHeight) {
     CustomPicsLoaded = -1;
     QRgb drawn = 0;
     frmSelectIcon& picker = Pick(0, -1, [&drawn](frmSelectIcon& p) {
-        EXPECT_EQ(Page(p), std::make_tuple(30, -1, false));
+        EXPECT_EQ(Page(p), Ints(0, 30, -1, false));
         drawn = p.picSelect[29]->picture->surface().Pixel(5, 5);
         Click(p.picSelect[29]);
         Click(p.cmdOK);
@@ -167,7 +132,7 @@ TEST_F(PicturePickerTest, CustomPicturesFollowTheSheetHeight) {
         frmPics.imgCustomPics = rows ? QImage(280, 36 * rows, QImage::Format_RGB32) : QImage();
         CustomPicsLoaded = rows ? -1 : 0;
         Pick(0, rows ? 38 : 4, [rows](frmSelectIcon& p) {
-            EXPECT_EQ(Page(p), rows ? std::make_tuple(4, 2, true) : std::make_tuple(0, -1, false));
+            EXPECT_EQ(Page(p), rows ? Ints(1, 4, 2, true) : Ints(0, 0, -1, false));
             Click(p.cmdOK);
         });
     }

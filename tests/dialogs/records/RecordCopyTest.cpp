@@ -3,6 +3,7 @@
 #include "dialogs/records/MonsterAbilityCopy.h"
 #include "dialogs/records/MonsterCopy.h"
 #include "dialogs/records/TerrainCopy.h"
+#include "support/Ints.h"
 
 #include <gtest/gtest.h>
 
@@ -27,28 +28,15 @@ TEST(ItemAbilities, CategoriesAcceptTheirKinds) {
         for (int k = 0; k < 7; ++k)
             EXPECT_EQ(CategoryAccepts(category, kinds[k]), accepted[category][k] == '1')
                 << category << " kind " << int(kinds[k]);
-    EXPECT_EQ(CategoryRefusal(5),
-              "You can only give an ability of this sort to\r\na missile item.");
 }
 
 TEST(MonsterCopy, SaveWritesEditedFieldsAndKeepsTheOthers) {
-    const MonsterType original{.Name = "Goblin chief        ",
-                               .Picture = 42,
-                               .Reserved1 = 0x1234,
-                               .TalkPicture = 7,
-                               .Kind = 6,
-                               .Level = 5,
-                               .Health = 30,
-                               .Speed = 4,
-                               .ItemDropped = -1,
-                               .ChanceDrop = 20,
-                               .AttackTypes = {1, 2, 9},
-                               .AttackDice = {2, 0, 1},
-                               .AttackSides = {6, 0, 4},
-                               .CreateGenerate = 11,
-                               .CreateExtra = 40,
-                               .FireRes = 2,
-                               .Reserved2 = {7, 8, 9}};
+    MonsterType original{.Name = "Goblin chief        ", .Reserved1 = 0x1234};
+    original.Picture = 42, original.TalkPicture = 7, original.Kind = 6, original.Level = 5;
+    original.Health = 30, original.Speed = 4, original.ItemDropped = -1, original.ChanceDrop = 20;
+    original.AttackTypes = {1, 2, 9}, original.AttackDice = {2, 0, 1};
+    original.AttackSides = {6, 0, 4}, original.CreateGenerate = 11, original.CreateExtra = 40;
+    original.FireRes = 2, original.Reserved2 = {7, 8, 9};
     // Saved over a record that holds only what no control shows, every field comes back.
     MonsterType record{
         .Name = "", .Reserved1 = 0x1234, .AttackTypes = {0, 0, 9}, .Reserved2 = {7, 8, 9}};
@@ -58,56 +46,35 @@ TEST(MonsterCopy, SaveWritesEditedFieldsAndKeepsTheOthers) {
     EXPECT_EQ(record, original);
 
     copy.Name = "A name of twenty-five ch";
-    copy.Pict = 2007;
-    copy.AttackDice[1] = 20;
-    copy.CreateExtra = 200;
+    copy.Pict = 2007, copy.AttackDice[1] = 20, copy.CreateExtra = 200;
     SaveMonsterCopy(copy, record);
     MonsterType expected = original; // the third attack type has no control
     expected.Name = "A name of twenty-fiv";
-    expected.Picture = 2007;
-    expected.AttackDice[1] = 20;
-    expected.CreateExtra = 200;
+    expected.Picture = 2007, expected.AttackDice[1] = 20, expected.CreateExtra = 200;
     EXPECT_EQ(record, expected);
-    copy.Name = "Rat";
-    SaveMonsterCopy(copy, record);
-    EXPECT_EQ(record.Name, "Rat                 ");
 }
 
 TEST(MonsterPictures, SizesAndPickerSelections) {
-    const std::pair<std::int16_t, MonsterPicSize> sizes[] = {
-        {0, {1, 1}},
-        {51, {1, 2}},
-        {75, {2, 1}},
-        {120, {2, 2}},
-        {1007, {1, 1}},
-        {2007, {2, 1}},
-        {3007, {1, 2}},
-        {4007, {2, 2}},
-        {5003, {2, 2}},
-        // Beyond the standard table: one tile, not a read past it.
-        {175, {1, 1}},
-        {999, {1, 1}},
-        {-1, {1, 1}}};
-    for (const auto& [pict, size] : sizes)
-        EXPECT_EQ(ComputePicSize(pict), size) << pict;
-    const std::int16_t picts[] = {0, 172, 173, 299, 1007};
-    std::vector<int> selected;
-    for (std::int16_t pict : picts)
-        selected.push_back(StandardPickerSelection(pict));
-    EXPECT_EQ(selected, (std::vector<int>{0, 172, -1, -1, -1}));
-
+    // Width and height as two digits; beyond the standard table one tile, not a read past it.
+    std::vector<int> sizes;
+    for (std::int16_t pict : {0, 51, 75, 120, 1007, 2007, 3007, 4007, 5003, 175, 999, -1})
+        sizes.push_back(ComputePicSize(pict).Width * 10 + ComputePicSize(pict).Height);
+    EXPECT_EQ(sizes, Ints(11, 12, 21, 22, 11, 21, 12, 22, 22, 11, 11, 11));
+    EXPECT_EQ(Ints(StandardPickerSelection(0), StandardPickerSelection(172),
+                   StandardPickerSelection(173), StandardPickerSelection(299),
+                   StandardPickerSelection(1007)),
+              Ints(0, 172, -1, -1, -1));
     std::vector<int> custom;
     for (MonsterPicSize size : {MonsterPicSize{1, 1}, {2, 1}, {1, 2}, {2, 2}, {0, 0}})
         custom.push_back(CustomMonsterPicture(7, size));
-    EXPECT_EQ(custom, (std::vector<int>{1007, 2007, 3007, 4007, 4007}));
+    EXPECT_EQ(custom, Ints(1007, 2007, 3007, 4007, 4007));
     EXPECT_FALSE(CustomPickerStart(999));
     const auto start = CustomPickerStart(3012);
     ASSERT_TRUE(start);
-    EXPECT_EQ(std::make_pair(int{start->Index}, start->Size),
-              std::make_pair(12, MonsterPicSize{1, 2}));
-    EXPECT_EQ((std::vector<int>{TalkPickerSelection(12), TalkPickerSelection(1012),
-                                TalkCustomPickerSelection(1012), TalkCustomPickerSelection(12)}),
-              (std::vector<int>{12, -1, 12, -1}));
+    EXPECT_EQ(Ints(start->Index, start->Size.Width, start->Size.Height), Ints(12, 1, 2));
+    EXPECT_EQ(Ints(TalkPickerSelection(12), TalkPickerSelection(1012),
+                   TalkCustomPickerSelection(1012), TalkCustomPickerSelection(12)),
+              Ints(12, -1, 12, -1));
 }
 
 TEST(MonsterAbilities, CreateGenerateEntriesSetThePromptAndTheRule) {
@@ -126,18 +93,12 @@ TEST(TerrainCopy, NoSoundIs99InTheEditorOnlyForDoorsAndQuickfire) {
     const std::tuple<int, int, int> cases[] = {
         {24, 200, 99}, {27, 200, 99}, {24, 5, 5}, {1, 200, 200}, {22, 200, 200}};
     for (const auto& [property, stored, shown] : cases) {
-        const TerrainType original{.Name = "Oak door                      ",
-                                   .Picture = 140,
-                                   .Extra1 = 12,
-                                   .Extra2 = static_cast<std::int16_t>(stored),
-                                   .Blockage = 5,
-                                   .TransformTo = 131,
-                                   .FlyOver = 1,
-                                   .Light = 2,
-                                   .Sound = 1,
-                                   .SpecialProperty = static_cast<std::uint8_t>(property),
-                                   .ShortcutKey = "d",
-                                   .TerrainSet = 3};
+        TerrainType original;
+        original.Name = "Oak door                      ", original.Picture = 140;
+        original.Extra1 = 12, original.Extra2 = static_cast<std::int16_t>(stored);
+        original.Blockage = 5, original.TransformTo = 131, original.FlyOver = 1;
+        original.Light = 2, original.Sound = 1, original.ShortcutKey = "d";
+        original.SpecialProperty = static_cast<std::uint8_t>(property), original.TerrainSet = 3;
         const TerrainCopy copy = LoadTerrainCopy(original);
         EXPECT_EQ(copy.Extra[1], shown) << property;
         TerrainType record = original;
@@ -155,11 +116,11 @@ TEST(TerrainCopy, ExtraValueRulesAndPickerSelections) {
         EXPECT_TRUE(rules[0].Unused() && rules[1].Unused()) << property;
         EXPECT_EQ(rules[0].Prompt, "Unused");
     }
-    EXPECT_TRUE(ExtraValueRules(23)[1].Unused());
-    EXPECT_EQ(ExtraValueRules(23)[0].Caption, "Special Node");
-    EXPECT_EQ((std::vector<int>{TerrainPickerSelection(252), TerrainPickerSelection(253),
-                                TerrainPickerSelection(405), AnimatedPickerSelection(413),
-                                AnimatedPickerSelection(414), CustomTerrainSelection(1007),
-                                CustomTerrainSelection(2007), CustomTerrainSelection(999)}),
-              (std::vector<int>{252, -1, -1, 13, -1, 7, 7, -1}));
+    EXPECT_TRUE(ExtraValueRules(23)[1].Unused() &&
+                ExtraValueRules(23)[0].Caption == "Special Node");
+    EXPECT_EQ(Ints(TerrainPickerSelection(252), TerrainPickerSelection(253),
+                   TerrainPickerSelection(405), AnimatedPickerSelection(413),
+                   AnimatedPickerSelection(414), CustomTerrainSelection(1007),
+                   CustomTerrainSelection(2007), CustomTerrainSelection(999)),
+              Ints(252, -1, -1, 13, -1, 7, 7, -1));
 }

@@ -2,24 +2,36 @@
 
 #include "dialogs/pictures/frmSelectIcon.h"
 #include "graphics/GraphicsSheets.h"
-#include "scenario/Scenario.h"
-#include "support/DialogDriver.h"
+#include "scenario/tables/CommonTables.h"
+#include "scenario/tables/EditorTables.h"
+#include "support/Ints.h"
 #include "support/MsgBoxRecorder.h"
+#include "support/SampleScenario.h"
+#include "support/ShownControls.h"
 
-#include <QComboBox>
-#include <QLabel>
-#include <QPushButton>
-#include <functional>
+#include <QtWidgets>
 #include <optional>
-#include <string>
-#include <vector>
+
+using Texts = std::vector<std::string>;
 
 // The record editors over a varied scenario and a custom sheet of three rows (pictures 0..29):
 // each opened window is answered by the next action given for its class.
 class RecordEditorTest : public ::testing::Test {
   protected:
-    void SetUp() override;
-    void TearDown() override;
+    void SetUp() override {
+        InitCommonTables();
+        InitScenEditorTables();
+        Scen = MakeVariedScenario(1, 1, 1, 7);
+        frmPics.imgCustomPics = QImage(280, 108, QImage::Format_RGB32);
+        frmPics.imgCustomPics.fill(qRgb(10, 20, 30));
+        CustomPicsLoaded = -1;
+        script_.emplace();
+    }
+    void TearDown() override {
+        script_.reset();
+        UnloadAllForms();
+        frmPics = savedPics_, CustomPicsLoaded = savedCustomLoaded_;
+    }
 
     // The next opening of a Form runs action on it.
     template <class Form> void When(std::function<void(Form&)> action) {
@@ -32,22 +44,36 @@ class RecordEditorTest : public ::testing::Test {
         script_.emplace();
         return form;
     }
+    template <class Form> Form& Open(std::function<void(Form&)> action) {
+        return Open<Form>([](Form&) {}, std::move(action));
+    }
 
     // The picker pages forward to the picture, marks it and closes with OK.
-    void PickPicture(int picture);
-    // The picker closes with Cancel.
-    void CancelPicker();
-    std::vector<std::string> Messages() const { return boxes.Texts(); }
+    void PickPicture(int picture) {
+        When<frmSelectIcon>([picture](frmSelectIcon& picker) {
+            for (int page = 0; page < picture / frmSelectIcon::kCells; ++page)
+                Click(picker.cmdScrollRight);
+            const auto cell = static_cast<std::size_t>(picture % frmSelectIcon::kCells);
+            QTest::mouseClick(picker.picSelect[cell], Qt::LeftButton);
+            Click(picker.cmdOK);
+        });
+    }
+    void CancelPicker() {
+        When<frmSelectIcon>([](frmSelectIcon& p) { Click(p.cmdCancel); });
+    }
+    // The messages shown since the previous call.
+    Texts NewMessages() {
+        Texts texts = boxes.Texts();
+        texts.erase(texts.begin(), texts.begin() + static_cast<std::ptrdiff_t>(seen_));
+        seen_ = boxes.Calls().size();
+        return texts;
+    }
 
     MsgBoxRecorder boxes;
 
   private:
     std::optional<WindowScript> script_;
-    PictureHolders savedPics_;
-    std::int16_t savedCustomLoaded_ = 0;
+    const PictureHolders savedPics_ = frmPics;
+    const std::int16_t savedCustomLoaded_ = CustomPicsLoaded;
+    std::size_t seen_ = 0;
 };
-
-// What the controls show: a label's or a box's text, a list's current entry.
-std::vector<QString> Shown(std::initializer_list<const QWidget*> controls);
-// Clicks each control in turn and notes what the label shows after each click.
-std::vector<QString> ShownAfterClicks(const QWidget* label, std::initializer_list<QWidget*> clicks);

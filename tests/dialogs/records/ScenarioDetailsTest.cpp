@@ -1,24 +1,13 @@
 #include "RecordEditorDriver.h"
-#include "support/Ints.h"
-
 #include "dialogs/records/frmEditSaveItem.h"
 #include "dialogs/records/frmScenDet.h"
 #include "dialogs/records/frmScenIntroText.h"
 #include "dialogs/records/frmStuffDone.h"
 
-#include <QLabel>
-#include <QRadioButton>
-
 namespace {
 class ScenarioDetailsTest : public RecordEditorTest {
   protected:
-    void Details(std::function<void(frmScenDet&)> action) {
-        Open<frmScenDet>([](frmScenDet&) {}, std::move(action));
-    }
-    void Intro(std::function<void(frmScenIntroText&)> action) {
-        Open<frmScenIntroText>([](frmScenIntroText&) {}, std::move(action));
-    }
-    using Version = std::array<std::uint8_t, 3>;
+    static std::vector<int> Version() { return {Scen.ScenVersion.begin(), Scen.ScenVersion.end()}; }
 };
 
 // The flag-name window, opened as the menu opens it, and active.
@@ -35,11 +24,10 @@ TEST_F(ScenarioDetailsTest, ShowsTheHeaderBytesUnderTheirDialogNamesAndStoresEve
     Scen.ScenRating = 2;     // the byte the dialog shows as the difficulty
     Scen.ScenDifficulty = 1; // the byte the dialog shows as the rating
     Scen.ScenStrings[10] = "You died.";
-    Details([](frmScenDet& d) {
-        EXPECT_EQ(std::make_pair(d.txtVersion[0]->text(), d.txtVersion[1]->text()),
-                  std::make_pair(QString(" 1"), QString(" 0")));
+    Open<frmScenDet>([](frmScenDet& d) {
+        EXPECT_EQ(Shown({d.txtVersion[0], d.txtVersion[1], d.txtDeath[0]}),
+                  (QStringList{" 1", " 0", "You died."}));
         EXPECT_TRUE(d.optDifficulty[2]->isChecked() && d.optRating[1]->isChecked());
-        EXPECT_EQ(d.txtDeath[0]->text(), "You died.");
         Click(d.optRating[3]);     // "NC-17"
         Click(d.optDifficulty[0]); // "Low Level (1-8)"
         Type(d.txtVersion[2], ""); // an emptied box is stored as 0
@@ -47,19 +35,16 @@ TEST_F(ScenarioDetailsTest, ShowsTheHeaderBytesUnderTheirDialogNamesAndStoresEve
         Type(d.txtCredit1, QString(300, 'c'));
         QTest::keyClick(d.txtName, Qt::Key_Return);
     });
-    EXPECT_EQ(Ints(Scen.ScenDifficulty, Scen.ScenRating), (std::vector<int>{3, 0}));
-    EXPECT_EQ(Scen.ScenVersion, (Version{1, 0, 0}));
-    EXPECT_EQ(Scen.ScenStrings[0], "The Vale");
+    EXPECT_EQ(Ints(Scen.ScenDifficulty, Scen.ScenRating, Scen.ScenVersion[2]), Ints(3, 0, 0));
+    EXPECT_EQ(Scen.ScenStrings[0] + "|" + Scen.ScenStrings[10], "The Vale|You died.");
     EXPECT_EQ(Scen.ScenStrings[1], std::string(255, 'c')) << "texts stop at 255 as typed";
-    EXPECT_EQ(Scen.ScenStrings[10], "You died.");
 }
 
 TEST_F(ScenarioDetailsTest, ARefusedVersionKeepsTheDialogOpenUntilCorrected) {
     for (const char* refused : {"256", "x"}) {
         SCOPED_TRACE(refused);
         Scen.ScenVersion = {1, 2, 3};
-        const std::size_t before = Messages().size();
-        Details([&](frmScenDet& d) {
+        Open<frmScenDet>([&](frmScenDet& d) {
             Type(d.txtVersion[1], refused);
             QTest::keyClick(d.txtVersion[1], Qt::Key_Return);
             EXPECT_TRUE(d.isVisible());
@@ -68,60 +53,51 @@ TEST_F(ScenarioDetailsTest, ARefusedVersionKeepsTheDialogOpenUntilCorrected) {
             QTest::keyClick(d.txtVersion[1], Qt::Key_Return);
             EXPECT_FALSE(d.isVisible());
         });
-        EXPECT_EQ(Messages().size(), before + 1);
-        EXPECT_EQ(Scen.ScenVersion, (Version{1, 25, 3}));
+        EXPECT_EQ(NewMessages().size(), 1u);
+        EXPECT_EQ(Version(), Ints(1, 25, 3));
     }
     // OK checks every box again, not only the last changed.
-    Details([this](frmScenDet& d) {
+    Open<frmScenDet>([this](frmScenDet& d) {
         Type(d.txtVersion[0], "300");
         Type(d.txtVersion[1], "4"); // clears the error flag that the first box set
-        const std::size_t before = Messages().size();
+        NewMessages();
         Click(d.cmdOK);
         EXPECT_TRUE(d.isVisible());
-        EXPECT_EQ(Messages().size(), before + 1) << "the first box is refused again";
+        EXPECT_EQ(NewMessages().size(), 1u) << "the first box is refused again";
         Click(d.cmdCancel);
     });
-    EXPECT_EQ(Scen.ScenVersion, (Version{1, 25, 3}));
+    EXPECT_EQ(Version(), Ints(1, 25, 3));
 }
 
 TEST_F(ScenarioDetailsTest, IntroIconFromThePickerIsDroppedByCancelAndKeptByOk) {
     Scen.ScenIcon = 3;
-    Intro([this](frmScenIntroText& d) {
-        EXPECT_EQ(d.lblScenIcon->text(), "3");
-        PickPicture(12);
-        Click(d.cmdSelectIcon);
-        EXPECT_EQ(d.lblScenIcon->text(), "12");
-        Type(d.txtIntroText[5], "Beware.");
-        Click(d.cmdCancel);
-    });
-    EXPECT_EQ(Scen.ScenIcon, 3);
-    EXPECT_NE(Scen.ScenStrings[9], "Beware.");
-    Intro([this](frmScenIntroText& d) {
-        CancelPicker();
-        Click(d.cmdSelectIcon);
-        EXPECT_EQ(d.lblScenIcon->text(), "3");
-        Type(d.txtIntroText[0], "Welcome.");
-        Click(d.cmdOK);
-    });
-    EXPECT_EQ(Scen.ScenIcon, 3);
-    EXPECT_EQ(Scen.ScenStrings[4], "Welcome.");
+    for (bool ok : {false, true}) {
+        ok ? CancelPicker() : PickPicture(12);
+        Open<frmScenIntroText>([ok](frmScenIntroText& d) {
+            EXPECT_EQ(d.lblScenIcon->text(), "3");
+            Click(d.cmdSelectIcon);
+            EXPECT_EQ(d.lblScenIcon->text(), ok ? "3" : "12");
+            Type(d.txtIntroText[ok ? 0 : 5], "Welcome.");
+            Click(ok ? d.cmdOK : d.cmdCancel);
+        });
+        EXPECT_EQ(Scen.ScenIcon, 3);
+    }
+    EXPECT_TRUE(Scen.ScenStrings[4] == "Welcome." && Scen.ScenStrings[9] != "Welcome.");
 }
 
 TEST_F(ScenarioDetailsTest, FlagNamesWrapSaveOnEachStepAndJumpByNumber) {
-    Scen.StuffDoneNames[299].Name = "Last";
-    Scen.StuffDoneNames[5].ValueNames[3] = "three";
+    Scen.StuffDoneNames[299].Name = "Last", Scen.StuffDoneNames[5].ValueNames[3] = "three";
     frmStuffDone& names = OpenFlagNames();
     EXPECT_EQ(names.lblSD1->text(), "0");
     Type(names.txtSD1, "First");
     Click(names.cmdScrollLeft);
-    EXPECT_EQ(std::make_pair(names.lblSD1->text(), names.txtSD1->text()),
-              std::make_pair(QString("299"), QString("Last")));
+    EXPECT_EQ(Shown({names.lblSD1, names.txtSD1}), (QStringList{"299", "Last"}));
     EXPECT_EQ(Scen.StuffDoneNames[0].Name, "First");
     Click(names.cmdScrollRight);
     EXPECT_EQ(names.lblSD1->text(), "0");
     Type(names.lblSD1, "300");
     EXPECT_EQ(names.lblSD1->text(), "0") << "a refused number never stays";
-    ASSERT_EQ(Messages().size(), 1u);
+    ASSERT_EQ(NewMessages().size(), 1u);
     TypeInto(names.lblSD1, "5");
     EXPECT_EQ(names.txtSD2[3]->text(), "three");
     Click(names.cmdDelete[3]);
@@ -130,8 +106,8 @@ TEST_F(ScenarioDetailsTest, FlagNamesWrapSaveOnEachStepAndJumpByNumber) {
     Type(names.txtSD1, "not kept");
     Click(names.cmdCancel);
     EXPECT_FALSE(names.isVisible());
-    EXPECT_TRUE(Scen.StuffDoneNames[5].ValueNames[3].empty());
-    EXPECT_TRUE(Scen.StuffDoneNames[6].Name.empty());
+    EXPECT_TRUE(Scen.StuffDoneNames[5].ValueNames[3].empty() &&
+                Scen.StuffDoneNames[6].Name.empty());
     EXPECT_EQ(OpenFlagNames().lblSD1->text(), "0") << "each opening starts at flag 0";
     Click(names.cmdOK);
 }
@@ -150,11 +126,10 @@ TEST_F(ScenarioDetailsTest, FlagNamesStayUsableBesideTheMainWindowAndAModalDialo
     ASSERT_TRUE(QTest::qWaitForWindowActive(&names));
     EXPECT_EQ(names.txtSD1->text(), "set elsewhere");
     // A modal dialog opened while the names are open works, and the names stay open.
-    Open<frmEditSaveItem>([](frmEditSaveItem&) {},
-                          [](frmEditSaveItem& d) {
-                              Type(d.txtData[0], "4");
-                              Click(d.cmdOK);
-                          });
+    Open<frmEditSaveItem>([](frmEditSaveItem& d) {
+        Type(d.txtData[0], "4");
+        Click(d.cmdOK);
+    });
     EXPECT_EQ(Scen.SavedItemAreas[0].Town, 4);
     EXPECT_TRUE(names.isVisible());
     names.activateWindow();

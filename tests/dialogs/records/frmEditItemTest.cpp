@@ -1,13 +1,6 @@
-#include "RecordEditorDriver.h"
-#include "support/Ints.h"
-
 #include "dialogs/records/frmEditItem.h"
+#include "RecordEditorDriver.h"
 #include "dialogs/records/frmEditItemAbility.h"
-
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLabel>
-#include <QListWidget>
 
 namespace {
 ItemType& Item() {
@@ -18,30 +11,23 @@ class ItemEditorTest : public RecordEditorTest {
   protected:
     void SetUp() override {
         RecordEditorTest::SetUp();
-        Item() = {.Name = "Broad sword              ",
-                  .UnidName = "Sword          ",
-                  .Picture = 12,
-                  .ItemKind = 1,
-                  .WeaponType = 1,
-                  .Ability = 1,
-                  .AbilityStrength = 3,
-                  .Reserved = 99,
-                  .TreasureClass = 2,
-                  .Magical = 1};
+        ItemType& i = Item() = ItemType{};
+        i.Name = "Broad sword              ", i.UnidName = "Sword          ", i.Picture = 12;
+        i.ItemKind = i.WeaponType = i.Ability = i.Magical = 1;
+        i.AbilityStrength = 3, i.Reserved = 99, i.TreasureClass = 2;
     }
     void Edit(std::function<void(frmEditItem&)> action) {
         Open<frmEditItem>([](frmEditItem& d) { d.ItemNum = 40; }, std::move(action));
     }
     // Opens the abilities of item 40 (kind, ability, strength) from its editor, which is then
-    // cancelled; returns what the abilities dialog wrote into the editor's members.
+    // cancelled; returns what the abilities dialog wrote into the editor's members. Without an
+    // action the abilities are expected to be refused.
     ItemEditorMembers Abilities(std::int16_t kind, std::uint8_t ability, std::uint8_t strength,
                                 std::function<void(frmEditItemAbility&)> action) {
-        Item().ItemKind = kind;
-        Item().Ability = ability;
-        Item().AbilityStrength = strength;
-        Item().MagicUse = 1;
-        Item().Name = "Wand of storms           ";
-        When<frmEditItemAbility>(std::move(action));
+        ItemType& i = Item();
+        i.ItemKind = kind, i.Ability = ability, i.AbilityStrength = strength, i.MagicUse = 1;
+        i.Name = "Wand of storms           ";
+        if (action) When<frmEditItemAbility>(std::move(action));
         ItemEditorMembers members;
         Edit([&members](frmEditItem& d) {
             Click(d.cmdAbilities);
@@ -58,89 +44,71 @@ TEST_F(ItemEditorTest, ShowsTheRecordAndSavesEditsOnOk) {
     ItemType expected = Item();
     Edit([](frmEditItem& d) {
         EXPECT_EQ(Shown({d.txtName, d.txtUnidName, d.lstType, d.lstWpnType}),
-                  (std::vector<QString>{"Broad sword", "Sword", "1-Handed weapon", "Edged"}));
-        EXPECT_EQ(d.lstTreasureType->currentIndex(), 2);
-        EXPECT_TRUE(d.chkMagical->isChecked());
+                  (QStringList{"Broad sword", "Sword", "1-Handed weapon", "Edged"}));
+        EXPECT_TRUE(d.lstTreasureType->currentIndex() == 2 && d.chkMagical->isChecked());
         Type(d.txtName, "A very long name for a sword");
         Type(d.txtUnidName, "Blade of the north");
         Choose(d.lstWpnType, 2);
         Choose(d.lstTreasureType, 4);
         Click(d.chkCursed);
-        Type(d.txtWeight, "");
-        Leave(d.txtWeight);
+        TypeInto(d.txtWeight, "");
         EXPECT_EQ(d.txtWeight->text(), "0");
         QTest::keyClick(d.txtValue, Qt::Key_Return);
     });
-    expected.Name = "A very long name for a sw";
-    expected.UnidName = "Blade of the no";
-    expected.WeaponType = 3;
-    expected.TreasureClass = 4;
-    expected.Cursed = 1;
-    expected.Weight = 0;
+    expected.Name = "A very long name for a sw", expected.UnidName = "Blade of the no";
+    expected.WeaponType = 3, expected.TreasureClass = 4, expected.Cursed = 1, expected.Weight = 0;
     EXPECT_EQ(Item(), expected);
     EXPECT_EQ(Scen.ListsLocked, 1);
 }
 
 TEST_F(ItemEditorTest, ValuesTheListsOrTheByteCannotHoldAreKept) {
-    Item().ItemKind = 25; // an old missile kind
-    Item().WeaponType = 0;
-    Item().Protection = 4;
+    Item().ItemKind = 25, Item().WeaponType = 0, Item().Protection = 4; // an old missile kind
     Edit([this](frmEditItem& d) {
-        EXPECT_EQ(d.lstType->currentText(), "Missile (no ammo)");
-        EXPECT_EQ(d.lstWpnType->currentIndex(), -1);
+        EXPECT_EQ(Shown({d.lstType, d.lstWpnType}), QStringList({"Missile (no ammo)", ""}));
         Type(d.txtProtection, "-1");
-        EXPECT_TRUE(Messages().empty());
+        EXPECT_TRUE(NewMessages().empty());
         Leave(d.txtProtection);
         EXPECT_EQ(d.txtProtection->text(), "4");
         Click(d.cmdOK);
     });
-    EXPECT_EQ(Ints(Item().ItemKind, Item().WeaponType, Item().Protection),
-              (std::vector<int>{24, 0, 4}));
+    EXPECT_EQ(Ints(Item().ItemKind, Item().WeaponType, Item().Protection), Ints(24, 0, 4));
 }
 
 TEST_F(ItemEditorTest, CustomPictureIsStoredFrom150) {
     PickPicture(3);
     for (int set : {0, 2})
         When<frmSelectIcon>([set](frmSelectIcon& p) {
-            EXPECT_EQ(p.PictureSet, set);
-            EXPECT_EQ(p.PictureSelect, set == 0 ? 3 : -1);
+            EXPECT_EQ(Ints(p.PictureSet, p.PictureSelect), Ints(set, set == 0 ? 3 : -1));
             Click(p.cmdCancel);
         });
     Edit([](frmEditItem& d) {
         EXPECT_EQ(ShownAfterClicks(d.lblPict, {d.cmdCustomPic, d.cmdCustomPic, d.cmdPictSelect}),
-                  (std::vector<QString>(3, "153")));
+                  QStringList(3, "153"));
         Click(d.cmdOK);
     });
     EXPECT_EQ(Item().Picture, 153);
 }
 
 TEST_F(ItemEditorTest, AbilitiesOnlyForKindsThatCanHaveThem) {
-    const std::pair<std::int16_t, const char*> cases[] = {
+    const std::string food = "Gold and food cannot be given special abilities.";
+    const std::pair<std::int16_t, std::string> cases[] = {
         {0, "You must give the item a type before\r\n you can choose its abilities."},
-        {3, "Gold and food cannot be given special abilities."},
-        {11, "Gold and food cannot be given special abilities."},
-        {20, nullptr}};
+        {3, food},
+        {11, food},
+        {20, ""}};
     for (const auto& [kind, refusal] : cases) {
-        Item().ItemKind = kind;
-        MsgBoxRecorder local;
-        if (!refusal) When<frmEditItemAbility>([](frmEditItemAbility& a) { Click(a.cmdCancel); });
-        Edit([](frmEditItem& d) {
-            Click(d.cmdAbilities);
-            Click(d.cmdCancel);
-        });
-        ASSERT_EQ(local.Calls().size(), refusal ? 1u : 0u) << kind;
-        if (!refusal) continue;
-        EXPECT_EQ(local.Calls()[0].text, refusal);
-        EXPECT_EQ(local.Calls()[0].title, "Error!");
+        Abilities(kind, 1, 0,
+                  refusal.empty() ? [](frmEditItemAbility& a) { Click(a.cmdCancel); }
+                                  : std::function<void(frmEditItemAbility&)>{});
+        EXPECT_EQ(NewMessages(), refusal.empty() ? Texts{} : Texts{refusal}) << kind;
     }
+    EXPECT_EQ(boxes.Calls().back().title, "Error!");
 }
 
 TEST_F(ItemEditorTest, UsedUpAbilityWithoutChargesCannotBeSaved) {
     for (int ability : {85, 69, 170}) {
         Item().Ability = static_cast<std::uint8_t>(ability);
-        Item().Charges = 0;
-        Item().Bonus = 0;
-        MsgBoxRecorder local;
+        Item().Charges = Item().Bonus = 0;
         Edit([ability](frmEditItem& d) {
             Type(d.txtBonus, "2");
             Click(d.cmdScrollRight); // the arrow saves, with the same check
@@ -151,14 +119,10 @@ TEST_F(ItemEditorTest, UsedUpAbilityWithoutChargesCannotBeSaved) {
             Type(d.txtCharges, "1");
             Click(d.cmdOK);
         });
-        EXPECT_EQ(local.Texts(),
-                  ability == 85 ? std::vector<std::string>{"An item with the specialty class "
-                                                           "selected\r\nmust have at least one "
-                                                           "charge."}
-                                : std::vector<std::string>{});
-        EXPECT_EQ(std::make_pair(int{Item().Bonus}, int{Item().Charges}),
-                  std::make_pair(2, ability == 85 ? 1 : 0))
-            << ability;
+        EXPECT_EQ(NewMessages(), ability == 85 ? Texts{"An item with the specialty class selected"
+                                                       "\r\nmust have at least one charge."}
+                                               : Texts{});
+        EXPECT_EQ(Ints(Item().Bonus, Item().Charges), Ints(2, ability == 85)) << ability;
     }
 }
 
@@ -175,47 +139,19 @@ TEST_F(ItemEditorTest, AbilityChangesReachTheRecordOnlyWithTheEditorsSave) {
         });
         Edit([ok](frmEditItem& d) {
             Click(d.cmdAbilities);
-            EXPECT_EQ(Ints(d.Copy.SpAbility, d.Copy.SpAbilityStr, d.Copy.ItemUses),
-                      (std::vector<int>{1, 9, 3}));
+            EXPECT_EQ(Ints(d.Copy.SpAbility, d.Copy.SpAbilityStr, d.Copy.ItemUses), Ints(1, 9, 3));
             Click(ok ? d.cmdOK : d.cmdCancel);
         });
-        if (!ok) {
-            EXPECT_EQ(Item(), before);
-        }
+        EXPECT_EQ(Item() == before, !ok);
     }
-    EXPECT_EQ(Ints(Item().AbilityStrength, Item().MagicUse), (std::vector<int>{9, 3}));
-}
-
-TEST_F(ItemEditorTest, AbilitiesOpenWithAnEmptyListAndTheCurrentAbilityNamed) {
-    Abilities(9, 119, 30, [](frmEditItemAbility& a) {
-        EXPECT_EQ(a.lstSpAbility->count(), 0);
-        EXPECT_EQ(Shown({a.lblItemNum, a.lblItemName, a.lblType, a.lblSpecAbility, a.Label6,
-                         a.lstItemUses}),
-                  (std::vector<QString>{"40", "Wand of storms", "Wand", "Summoning",
-                                        "Monster # to summon.", "Harm using PC"}));
-        Click(a.cmdSpAbility[3]);
-        EXPECT_EQ(a.Label6->text(), "Ability strength - 1-10.");
-        Click(a.cmdCancel);
-    });
-    // Stored numbers beyond the name tables show no name.
-    Abilities(1, 200, 0, [](frmEditItemAbility& a) {
-        EXPECT_EQ(a.lblSpecAbility->text(), "");
-        Click(a.cmdCancel);
-    });
-    Abilities(120, 5, 0, [](frmEditItemAbility& a) {
-        EXPECT_EQ(a.lblType->text(), "");
-        Click(a.cmdCancel);
-    });
+    EXPECT_EQ(Ints(Item().Ability, Item().AbilityStrength, Item().MagicUse), Ints(1, 9, 3));
 }
 
 TEST_F(ItemEditorTest, AbilityCategoriesFillTheListOrAreRefusedForTheKind) {
     struct Case {
         std::int16_t kind;
-        int category;
-        int entries; // 0: refused
-        const char* firstAbility;
-        const char* caption;
-        const char* refusalEnd;
+        int category, entries; // 0: refused
+        const char *ability, *caption, *refusalEnd;
     };
     const Case cases[] = {
         {1, 0, 15, "No special ability", "Ability strength - 1-10.", nullptr},
@@ -225,62 +161,64 @@ TEST_F(ItemEditorTest, AbilityCategoriesFillTheListOrAreRefusedForTheKind) {
         {13, 0, 0, "Intelligence", "Ability strength - 0-10.", "a melee weapon."},
     };
     for (const Case& c : cases) {
-        MsgBoxRecorder local;
         const ItemEditorMembers members = Abilities(c.kind, 40, 2, [&c](frmEditItemAbility& a) {
             Click(a.cmdSpAbility[static_cast<std::size_t>(c.category)]);
             EXPECT_EQ(a.lstSpAbility->count(), c.entries);
-            EXPECT_EQ(a.Label6->text(), c.caption);
-            EXPECT_EQ(a.lblSpecAbility->text(), c.firstAbility);
+            EXPECT_EQ(Shown({a.Label6, a.lblSpecAbility}), (QStringList{c.caption, c.ability}));
             Click(a.cmdOK);
         });
-        const std::string prefix = "You can only give an ability of this sort to\r\n";
-        EXPECT_EQ(local.Texts(), c.refusalEnd ? std::vector<std::string>{prefix + c.refusalEnd}
-                                              : std::vector<std::string>{});
+        const std::string refusal = "You can only give an ability of this sort to\r\n";
+        EXPECT_EQ(NewMessages(), c.refusalEnd ? Texts{refusal + c.refusalEnd} : Texts{});
         EXPECT_EQ(members.SpAbility == 40, c.refusalEnd != nullptr) << c.kind;
     }
 }
 
-TEST_F(ItemEditorTest, StrengthIsCheckedByTheAbilityCurrentWhileTyping) {
+// The abilities open with an empty list and the current ability named, which checks the
+// strength typed; a later change of ability does not check it again.
+TEST_F(ItemEditorTest, AbilitiesOpenOnTheCurrentAbilityWhichChecksTheStrengthTyped) {
     for (std::uint8_t ability : {std::uint8_t{63}, std::uint8_t{119}, std::uint8_t{40}}) {
-        MsgBoxRecorder local;
-        const ItemEditorMembers members = Abilities(9, ability, 5, [](frmEditItemAbility& a) {
+        const auto action = [ability](frmEditItemAbility& a) {
+            EXPECT_EQ(a.lstSpAbility->count(), 0);
+            if (ability == 119) {
+                EXPECT_EQ(Shown({a.lblItemNum, a.lblItemName, a.lblType, a.lblSpecAbility, a.Label6,
+                                 a.lstItemUses}),
+                          (QStringList{"40", "Wand of storms", "Wand", "Summoning",
+                                       "Monster # to summon.", "Harm using PC"}));
+            }
             TypeInto(a.txtAbilityStrength, "200");
-            // A later change of ability does not check the strength again.
             Click(a.cmdSpAbility[3]);
+            EXPECT_EQ(a.Label6->text(), "Ability strength - 1-10.");
             Click(a.cmdOK);
-        });
+        };
+        const ItemEditorMembers members = Abilities(9, ability, 5, action);
         const bool accepted = ability != 40;
-        EXPECT_EQ(local.Calls().empty(), accepted) << int(ability);
-        EXPECT_EQ(members.SpAbilityStr, accepted ? 200 : 5) << int(ability);
-        EXPECT_EQ(members.SpAbility, 110);
+        EXPECT_EQ(NewMessages().empty(), accepted) << int(ability);
+        EXPECT_EQ(Ints(members.SpAbilityStr, members.SpAbility), Ints(accepted ? 200 : 5, 110));
+    }
+    // Stored numbers beyond the name tables show no name.
+    for (auto [kindShown, ability] : {std::pair<std::int16_t, std::uint8_t>{1, 200}, {120, 5}}) {
+        const std::int16_t kind = kindShown;
+        Abilities(kind, ability, 0, [kind](frmEditItemAbility& a) {
+            EXPECT_EQ(Shown({a.lblType, a.lblSpecAbility}),
+                      kind == 1 ? (QStringList{"1-Handed weapon", ""})
+                                : (QStringList{"", "Giant slayer"}));
+            Click(a.cmdCancel);
+        });
     }
 }
 
+// No ability, OK: no strength. An emptied strength, OK: 0. Another use and strength, Cancel:
+// nothing written.
 TEST_F(ItemEditorTest, NoAbilityHasNoStrengthEmptyStrengthIsZeroAndCancelWritesNothing) {
-    using Action = std::function<void(frmEditItemAbility&)>;
-    const std::pair<Action, std::tuple<int, int, int>> cases[] = {
-        {[](frmEditItemAbility& a) {
-             Click(a.cmdSpAbility[0]);
-             EXPECT_EQ(a.txtAbilityStrength->text(), "6");
-             Click(a.cmdOK);
-         },
-         {0, 0, 1}},
-        {[](frmEditItemAbility& a) {
-             TypeInto(a.txtAbilityStrength, "");
-             EXPECT_EQ(a.txtAbilityStrength->text(), "0");
-             Click(a.cmdOK);
-         },
-         {5, 0, 1}},
-        {[](frmEditItemAbility& a) {
-             Click(a.cmdSpAbility[0]);
-             Choose(a.lstItemUses, 2);
-             Type(a.txtAbilityStrength, "9");
-             Click(a.cmdCancel);
-         },
-         {5, 6, 1}}};
-    for (const auto& [action, expected] : cases) {
-        const ItemEditorMembers m = Abilities(2, 5, 6, action);
-        EXPECT_EQ(std::make_tuple(int{m.SpAbility}, int{m.SpAbilityStr}, int{m.ItemUses}),
-                  expected);
+    const std::vector<int> expected[] = {{0, 0, 1}, {5, 0, 1}, {5, 6, 1}};
+    for (int way = 0; way < 3; ++way) {
+        const ItemEditorMembers m = Abilities(2, 5, 6, [way](frmEditItemAbility& a) {
+            if (way != 1) Click(a.cmdSpAbility[0]);
+            if (way == 1) TypeInto(a.txtAbilityStrength, "");
+            EXPECT_EQ(a.txtAbilityStrength->text(), way == 1 ? "0" : "6");
+            if (way == 2) Choose(a.lstItemUses, 2), Type(a.txtAbilityStrength, "9");
+            Click(way == 2 ? a.cmdCancel : a.cmdOK);
+        });
+        EXPECT_EQ(Ints(m.SpAbility, m.SpAbilityStr, m.ItemUses), expected[way]) << way;
     }
 }

@@ -1,15 +1,7 @@
-#include "RecordEditorDriver.h"
-#include "support/Ints.h"
-
-#include "dialogs/records/frmEditMonstAbility.h"
 #include "dialogs/records/frmEditMonster.h"
+#include "RecordEditorDriver.h"
+#include "dialogs/records/frmEditMonstAbility.h"
 #include "dialogs/records/frmMonstPicSize.h"
-
-#include <QCheckBox>
-#include <QComboBox>
-#include <QGroupBox>
-#include <QLabel>
-#include <QRadioButton>
 
 namespace {
 MonsterType& Monster() {
@@ -20,21 +12,11 @@ class MonsterEditorTest : public RecordEditorTest {
   protected:
     void SetUp() override {
         RecordEditorTest::SetUp();
-        Monster() = {.Name = "Ogre  chief         ",
-                     .Picture = 51,
-                     .TalkPicture = 4,
-                     .Kind = 9,
-                     .Health = 90,
-                     .Speed = 5,
-                     .Attitude = 3,
-                     .ItemDropped = -1,
-                     .ChanceDrop = 10,
-                     .AttackTypes = {6, 1, 9},
-                     .AttackDice = {3, 1, 0},
-                     .AttackSides = {8, 4, 0},
-                     .CreateGenerate = 11,
-                     .CreateExtra = 40,
-                     .ColdRes = 2};
+        MonsterType& m = Monster() = MonsterType{};
+        m.Name = "Ogre  chief         ", m.Picture = 51, m.TalkPicture = 4, m.Kind = 9;
+        m.Health = 90, m.Speed = 5, m.Attitude = 3, m.ItemDropped = -1, m.ChanceDrop = 10;
+        m.AttackTypes = {6, 1, 9}, m.AttackDice = {3, 1, 0}, m.AttackSides = {8, 4, 0};
+        m.CreateGenerate = 11, m.CreateExtra = 40, m.ColdRes = 2;
     }
     void Edit(std::function<void(frmEditMonster&)> action) {
         Open<frmEditMonster>([](frmEditMonster& d) { d.MonstNum = 20; }, std::move(action));
@@ -56,9 +38,6 @@ class MonsterEditorTest : public RecordEditorTest {
         PickPicture(picture);
         When<frmMonstPicSize>(std::move(size));
     }
-    static std::vector<QString> Pict(frmEditMonster& d) {
-        return Shown({d.lblPict, d.lblPicWidth, d.lblPicHeight});
-    }
 };
 } // namespace
 
@@ -68,7 +47,7 @@ TEST_F(MonsterEditorTest, ShowsTheRecordAndSavesEditsOnOk) {
     Edit([](frmEditMonster& d) {
         EXPECT_EQ(
             Shown({d.txtName, d.lblPict, d.lblPicWidth, d.lblPicHeight, d.lstType, d.lstAttack[0]}),
-            (std::vector<QString>{"Ogre  chief", "51", "1", "2", "Giant", "Clubs"}));
+            (QStringList{"Ogre  chief", "51", "1", "2", "Giant", "Clubs"}));
         EXPECT_TRUE(d.optAttitude[3]->isChecked());
         Type(d.txtName, "Ogre king");
         Choose(d.lstType, 2);
@@ -76,20 +55,16 @@ TEST_F(MonsterEditorTest, ShowsTheRecordAndSavesEditsOnOk) {
         Click(d.optAttitude[1]);
         QTest::keyClick(d.txtName, Qt::Key_Return);
     });
-    expected.Name = "Ogre king           ";
-    expected.Kind = 2;
+    expected.Name = "Ogre king           ", expected.Kind = 2, expected.Attitude = 1;
     expected.AttackTypes[1] = 5; // the third attack type has no control and is kept
-    expected.Attitude = 1;
     EXPECT_EQ(Monster(), expected);
-    EXPECT_EQ(Scen.ListsLocked, 1);
-    EXPECT_TRUE(Messages().empty());
+    EXPECT_TRUE(Scen.ListsLocked == 1 && NewMessages().empty());
 }
 
 TEST_F(MonsterEditorTest, NoHealthOrSpeedIsOneAndAttackDiceDecideTheSides) {
-    Monster().Health = 0;
-    Monster().Speed = 0;
+    Monster().Health = Monster().Speed = 0;
     Edit([](frmEditMonster& d) {
-        EXPECT_EQ(Shown({d.txtHealth, d.txtSpeed}), (std::vector<QString>{"1", "1"}));
+        EXPECT_EQ(Shown({d.txtHealth, d.txtSpeed}), (QStringList{"1", "1"}));
         // The attack frame once stretched to the height of the column beside it.
         const QGroupBox* frame = nullptr;
         for (const QGroupBox* box : d.findChildren<QGroupBox*>())
@@ -99,14 +74,15 @@ TEST_F(MonsterEditorTest, NoHealthOrSpeedIsOneAndAttackDiceDecideTheSides) {
         TypeInto(d.txtAttackDice[0], "0");
         TypeInto(d.txtAttackDice[2], "3");
         TypeInto(d.txtAttackDice[1], "");
-        EXPECT_EQ(d.txtAttackDice[1]->text(), "0");
-        EXPECT_EQ(Shown({d.txtAttackDSide[0], d.txtAttackDSide[1], d.txtAttackDSide[2]}),
-                  (std::vector<QString>{"0", "0", "1"}));
+        EXPECT_EQ(Shown({d.txtAttackDice[1], d.txtAttackDSide[0], d.txtAttackDSide[1],
+                         d.txtAttackDSide[2]}),
+                  (QStringList{"0", "0", "0", "1"}));
         Click(d.cmdOK);
     });
-    EXPECT_EQ(Ints(Monster().Health, Monster().Speed), (std::vector<int>{1, 1}));
-    EXPECT_EQ(Monster().AttackDice, (std::array<std::uint8_t, 3>{0, 0, 3}));
-    EXPECT_EQ(Monster().AttackSides, (std::array<std::uint8_t, 3>{0, 0, 1}));
+    const MonsterType& m = Monster();
+    EXPECT_EQ(Ints(m.Health, m.Speed, m.AttackDice[0], m.AttackDice[1], m.AttackDice[2],
+                   m.AttackSides[0], m.AttackSides[1], m.AttackSides[2]),
+              Ints(1, 1, 0, 0, 3, 0, 0, 1));
 }
 
 // The custom number follows the size entered; a cancelled picker changes nothing and a
@@ -115,7 +91,7 @@ TEST_F(MonsterEditorTest, CustomPictureTakesItsNumberFromTheSizeEntered) {
     Monster().Picture = 3005;
     CancelPicker();
     PickCustom(9, [](frmMonstPicSize& s) {
-        EXPECT_EQ(Shown({s.txtPicWidth, s.txtPicHeight}), (std::vector<QString>{"1", "2"}));
+        EXPECT_EQ(Shown({s.txtPicWidth, s.txtPicHeight}), (QStringList{"1", "2"}));
         Click(s.cmdCancel);
     });
     PickCustom(7, [](frmMonstPicSize& s) {
@@ -126,10 +102,12 @@ TEST_F(MonsterEditorTest, CustomPictureTakesItsNumberFromTheSizeEntered) {
     PickPicture(120);
     Edit([](frmEditMonster& d) {
         EXPECT_EQ(ShownAfterClicks(d.lblPict, {d.cmdPicCustom, d.cmdPicCustom, d.cmdPicCustom}),
-                  (std::vector<QString>{"3005", "3009", "2007"}));
-        EXPECT_EQ(Pict(d), (std::vector<QString>{"2007", "2", "1"}));
+                  (QStringList{"3005", "3009", "2007"}));
+        EXPECT_EQ(Shown({d.lblPict, d.lblPicWidth, d.lblPicHeight}),
+                  (QStringList{"2007", "2", "1"}));
         Click(d.cmdPicPicture);
-        EXPECT_EQ(Pict(d), (std::vector<QString>{"120", "2", "2"}));
+        EXPECT_EQ(Shown({d.lblPict, d.lblPicWidth, d.lblPicHeight}),
+                  (QStringList{"120", "2", "2"}));
         Click(d.cmdOK);
     });
     EXPECT_EQ(Monster().Picture, 120);
@@ -154,7 +132,7 @@ TEST_F(MonsterEditorTest, TalkingPicturesStandardAndCustom) {
     });
     EXPECT_EQ(Monster().TalkPicture, 12);
     When<frmSelectIcon>([](frmSelectIcon& p) {
-        EXPECT_EQ(Ints(p.PictureSet, p.PictureSelect), (std::vector<int>{0, -1}));
+        EXPECT_EQ(Ints(p.PictureSet, p.PictureSelect), Ints(0, -1));
         QTest::mouseClick(p.picSelect[3], Qt::LeftButton);
         Click(p.cmdOK);
     });
@@ -171,7 +149,7 @@ TEST_F(MonsterEditorTest, SizeDialogChecksBothBoxesOnOkAndARefusalDoesNotBlockTh
         Type(s.txtPicHeight, "1"); // the width is refused again on OK, not only the last typed
         Click(s.cmdOK);
         EXPECT_TRUE(s.isVisible());
-        EXPECT_EQ(Messages(), std::vector<std::string>(2, "Width must be between 1 and 2."));
+        EXPECT_EQ(NewMessages(), Texts(2, "Width must be between 1 and 2."));
         Type(s.txtPicWidth, "1");
         Click(s.cmdOK);
         EXPECT_FALSE(s.isVisible());
@@ -191,7 +169,7 @@ TEST_F(MonsterEditorTest, SizeDialogChecksBothBoxesOnOkAndARefusalDoesNotBlockTh
         });
         stored.push_back(Monster().Picture);
     }
-    EXPECT_EQ(stored, (std::vector<int>{1004, 1005}));
+    EXPECT_EQ(stored, Ints(1004, 1005));
     EXPECT_EQ(Monster().Level, 7);
 }
 
@@ -222,11 +200,13 @@ TEST_F(MonsterEditorTest, AbilitiesReachTheRecordOnlyWithTheEditorsSave) {
     EXPECT_EQ(members, static_cast<const MonsterAbilityMembers&>(copy));
 }
 
-TEST_F(MonsterEditorTest, CreateGenerateEntryChoosesThePromptAndTheCheck) {
+// The create/generate entry chooses the prompt and the check; resistances are resist or
+// immune; no dropped item is kept.
+TEST_F(MonsterEditorTest, AbilityEntriesChooseTheirPromptsAndChecks) {
     const MonsterAbilityMembers members = Abilities([](frmEditMonstAbility& a) {
         // Showing a stored summon does not choose it.
-        EXPECT_EQ(a.lblCreateExtra->text(), "Unused");
-        EXPECT_EQ(a.lstCreateGenerate->currentText(), "Summon (20% chance)");
+        EXPECT_EQ(Shown({a.lblCreateExtra, a.lstCreateGenerate}),
+                  (QStringList{"Unused", "Summon (20% chance)"}));
         Choose(a.lstCreateGenerate, 11);
         EXPECT_EQ(a.lblCreateExtra->text(), "Number of creature to summon");
         TypeInto(a.txtCreateExtra, "300");
@@ -235,28 +215,19 @@ TEST_F(MonsterEditorTest, CreateGenerateEntryChoosesThePromptAndTheCheck) {
         EXPECT_EQ(a.lblCreateExtra->text(), "Percentage chance (1-100%)");
         for (const char* typed : {"0", "101", "100"})
             Type(a.txtCreateExtra, typed);
-        Click(a.cmdOK);
-    });
-    EXPECT_EQ(Messages(), (std::vector<std::string>{"Creature number must be between 0 and 255.",
-                                                    "Percentage must be between 1 and 100.",
-                                                    "Percentage must be between 1 and 100."}));
-    EXPECT_EQ(Ints(members.CreateGenerate, members.CreateExtra), (std::vector<int>{1, 100}));
-}
-
-TEST_F(MonsterEditorTest, ResistancesAreResistOrImmuneAndNoDroppedItemIsKept) {
-    const MonsterAbilityMembers members = Abilities([](frmEditMonstAbility& a) {
         EXPECT_TRUE(a.chkColdRes[1]->isChecked());
         Click(a.chkColdRes[0]);
-        EXPECT_EQ(std::make_pair(a.chkColdRes[0]->isChecked(), a.chkColdRes[1]->isChecked()),
-                  std::make_pair(true, false));
+        EXPECT_TRUE(a.chkColdRes[0]->isChecked() && !a.chkColdRes[1]->isChecked());
         Click(a.chkMagicRes[1]);
         Click(a.chkMagicRes[1]);
-        EXPECT_EQ(a.lstItemDropped->currentIndex(), -1);
-        EXPECT_EQ(a.lstItemDropped->count(), 500);
+        EXPECT_EQ(Ints(a.lstItemDropped->currentIndex(), a.lstItemDropped->count()), Ints(-1, 500));
         Type(a.txtChanceDrop, "-1");
         Click(a.cmdOK);
     });
-    EXPECT_TRUE(Messages().empty());
-    EXPECT_EQ(Ints(members.ColdRes, members.MagicRes, members.ItemDropped, members.ChanceDrop),
-              (std::vector<int>{1, 0, -1, -1}));
+    EXPECT_EQ(NewMessages(), (Texts{"Creature number must be between 0 and 255.",
+                                    "Percentage must be between 1 and 100.",
+                                    "Percentage must be between 1 and 100."}));
+    EXPECT_EQ(Ints(members.CreateGenerate, members.CreateExtra, members.ColdRes, members.MagicRes,
+                   members.ItemDropped, members.ChanceDrop),
+              Ints(1, 100, 1, 0, -1, -1));
 }
