@@ -34,8 +34,7 @@ TEST(Startup, TheSequenceRunsOnceAndLeavesOnlyTheMainWindow) {
         splash.show();
         splash.Timer1_Timer();
         splash.Timer1_Timer(); // a late tick
-        EXPECT_FALSE(splash.isVisible());
-        EXPECT_FALSE(splash.Timer1.isActive());
+        EXPECT_EQ(std::pair(splash.isVisible(), splash.Timer1.isActive()), std::pair(false, false));
     }
     EXPECT_TRUE(boxes.Calls().empty());
     ASSERT_TRUE(IsFormLoaded<frmMain>());
@@ -66,22 +65,19 @@ TEST(Startup, TheSingleInstanceLockIsHeldUntilTheHolderGoes) {
     SetInstanceLockPathForTesting("");
 }
 
-namespace {
-// Starts the editor program with its runtime folder there.
-void StartEditor(QProcess& copy, const std::string& runtimeFolder) {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("QT_QPA_PLATFORM", "offscreen");
-    env.insert("XDG_RUNTIME_DIR", QString::fromStdString(runtimeFolder));
-    copy.setProcessEnvironment(env);
-    copy.start(VARNO_EDITOR_EXE, {});
-}
-} // namespace
-
 TEST(Startup, ASecondCopyEndsAtOnceAndAKilledCopyLeavesNoLockBehind) {
     TempFolder runtime;
     ::chmod(runtime.Path().c_str(), 0700);
+    // Starts the editor program with its runtime folder there.
+    const auto start = [](QProcess& copy, const std::string& runtimeFolder) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        env.insert("XDG_RUNTIME_DIR", QString::fromStdString(runtimeFolder));
+        copy.setProcessEnvironment(env);
+        copy.start(VARNO_EDITOR_EXE, {});
+    };
     QProcess first;
-    StartEditor(first, runtime.Path());
+    start(first, runtime.Path());
     ASSERT_TRUE(first.waitForStarted());
     // The first copy holds its lock once its start-up window has loaded; on a busy machine
     // that can take a while.
@@ -92,14 +88,14 @@ TEST(Startup, ASecondCopyEndsAtOnceAndAKilledCopyLeavesNoLockBehind) {
     EXPECT_EQ(first.state(), QProcess::Running) << "the first copy must keep running";
 
     QProcess second;
-    StartEditor(second, runtime.Path());
+    start(second, runtime.Path());
     ASSERT_TRUE(second.waitForFinished(30000)) << "the second copy must end by itself";
     EXPECT_EQ(second.exitCode(), 0);
 
     first.kill();
     first.waitForFinished();
     QProcess third;
-    StartEditor(third, runtime.Path());
+    start(third, runtime.Path());
     ASSERT_TRUE(third.waitForStarted());
     EXPECT_FALSE(third.waitForFinished(2000)) << "a killed copy must not block the next one";
     third.kill();

@@ -12,10 +12,8 @@
 #include "scenario/ScenarioClearing.h"
 #include "support/MainWindowFixture.h"
 
-#include <QFrame>
 #include <QLabel>
 #include <QListWidget>
-#include <QMouseEvent>
 #include <QPushButton>
 
 namespace {
@@ -177,7 +175,7 @@ TEST_F(MainWindowMapTest, PaletteClicksChooseTheTerrainOrMarkItInTerrainEditMode
     window->mnuScenTerrain->trigger();
     int opened = -1;
     WindowScript script;
-    script.When<frmEditTerrain>([&opened](frmEditTerrain& editor) {
+    script.When<frmEditTerrain>([&opened](auto& editor) {
         opened = editor.TerrNum;
         Scen.TerrainTypes[2].SpecialProperty = 11; // as if saved by the editor
         editor.close();
@@ -194,16 +192,16 @@ TEST_F(MainWindowMapTest, PaletteClicksChooseTheTerrainOrMarkItInTerrainEditMode
 TEST_F(MainWindowMapTest, AButtonSelectsItsToolAndOneShotButtonsLeaveTheToolAlone) {
     EditTown();
     EXPECT_EQ(window->cmdTool[1]->toolTip(), "Lg. Paint");
+    // The tool, its caption and the cursor.
+    const auto tool = [this] {
+        return std::tuple(int(window->CurrentTool), window->lblTool[0]->text(), CursorColour());
+    };
     ClickTool(1);
-    EXPECT_EQ(window->CurrentTool, 1);
-    EXPECT_EQ(window->lblTool[0]->text(), QString::fromStdString(ToolCaptions[1][0]));
-    EXPECT_EQ(CursorColour(), qRgb(200, 0, 0));
+    EXPECT_EQ(tool(), std::tuple(1, QString::fromStdString(ToolCaptions[1][0]), qRgb(200, 0, 0)));
     // With a sign terrain selected the brushes and sprays give way to Draw Terrain.
     Map.SelectedTerrain = 40;
     ClickTool(3);
-    EXPECT_EQ(window->CurrentTool, 0);
-    EXPECT_EQ(window->lblTool[0]->text(), "Drawing Mode");
-    EXPECT_EQ(CursorColour(), qRgb(0, 200, 0));
+    EXPECT_EQ(tool(), std::tuple(0, QString("Drawing Mode"), qRgb(0, 200, 0)));
     // A rectangle's first corner is forgotten by any button.
     ClickCell(6, 1, 1);
     EXPECT_EQ(window->ClickStep, 1);
@@ -212,14 +210,13 @@ TEST_F(MainWindowMapTest, AButtonSelectsItsToolAndOneShotButtonsLeaveTheToolAlon
     EXPECT_EQ(window->ClickStep, 0);
 
     ClickTool(8); // the whole view, and back
-    EXPECT_FALSE(Map.ZoomView);
-    EXPECT_EQ(window->picMap->size(), QSize(388, 388));
-    EXPECT_EQ(window->lblTool[0]->text(), "");
+    EXPECT_EQ(std::tuple(Map.ZoomView, window->picMap->size(), window->lblTool[0]->text()),
+              std::tuple(false, QSize(388, 388), QString("")));
     ClickTool(8);
     EXPECT_TRUE(Map.ZoomView);
     // The terrain replacement opens its dialog; the map shows the result afterwards.
     WindowScript script;
-    script.When<frmReplaceTerrain>([](frmReplaceTerrain& d) {
+    script.When<frmReplaceTerrain>([](auto& d) {
         ChooseRow(d.lstTerrain[1], 5);
         Click(d.cmdOK);
     });
@@ -258,13 +255,13 @@ TEST_F(MainWindowMapTest, SignsAndSpecialSpotsTakeWhatTheirDialogsChose) {
     MsgBoxRecorder boxes;
     Map.SelectedTerrain = kSign;
     WindowScript script;
-    script.When<frmEditSign>([](frmEditSign& d) {
+    script.When<frmEditSign>([](auto& d) {
         EXPECT_EQ(d.SignNum, 0);
         Click(d.cmdOK);
     });
     ClickCell(0, 2, 3); // a sign terrain makes a sign
     EXPECT_EQ(Scen.Towns[0].SignLocs[0], (Location{2, 3}));
-    script.When<frmEditSign>([](frmEditSign& d) {
+    script.When<frmEditSign>([](auto& d) {
         EXPECT_EQ(d.SignNum, 0);
         Click(d.cmdCancel);
     });
@@ -273,13 +270,13 @@ TEST_F(MainWindowMapTest, SignsAndSpecialSpotsTakeWhatTheirDialogsChose) {
     EXPECT_EQ(boxes.Texts(), std::vector<std::string>{"This space is not a sign."});
 
     Scen.Towns[0].SpecialNodes[5].Type = 3;
-    script.When<frmEditSpNode>([](frmEditSpNode& d) {
+    script.When<frmEditSpNode>([](auto& d) {
         EXPECT_EQ(d.NodeSet, 2);
         Click(d.cmdCancel);
     });
     ClickCell(14, 4, 4); // a cancelled new node makes no spot
     EXPECT_EQ(Map.MapCells.At(4, 4).SpotIndex, -1);
-    script.When<frmSetSpecial>([](frmSetSpecial& d) {
+    script.When<frmSetSpecial>([](auto& d) {
         EXPECT_EQ(d.Special, 0);
         TypeInto(d.txtSpecNum, "5");
         Click(d.cmdOK);

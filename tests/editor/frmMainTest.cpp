@@ -1,27 +1,72 @@
+// The main window: its menus, status lines and files, and the dialogs its entries open, answered
+// as the author.
+#include "dialogs/areas/frmAreaDesc.h"
+#include "dialogs/areas/frmAreaDesc1.h"
+#include "dialogs/areas/frmCreateTown.h"
+#include "dialogs/areas/frmImportTown.h"
+#include "dialogs/areas/frmOutDetails.h"
+#include "dialogs/areas/frmOutLoad.h"
+#include "dialogs/areas/frmOutWandering.h"
+#include "dialogs/areas/frmTownDetails.h"
+#include "dialogs/areas/frmTownItem.h"
+#include "dialogs/areas/frmTownLoad.h"
+#include "dialogs/areas/frmTownMonster.h"
+#include "dialogs/areas/frmTownWandering.h"
+#include "dialogs/areas/frmVarTownEntry.h"
+#include "dialogs/nodes/frmDialog.h"
+#include "dialogs/nodes/frmDialogNode.h"
+#include "dialogs/nodes/frmEditShortText.h"
+#include "dialogs/nodes/frmEditSpNode.h"
+#include "dialogs/nodes/frmEditText.h"
+#include "dialogs/records/frmEditItem.h"
+#include "dialogs/records/frmEditMonster.h"
+#include "dialogs/records/frmEditSaveItem.h"
+#include "dialogs/records/frmEditSpItem.h"
+#include "dialogs/records/frmEventTimers.h"
+#include "dialogs/records/frmScenDet.h"
+#include "dialogs/records/frmScenIntroText.h"
+#include "dialogs/records/frmStuffDone.h"
+#include "dialogs/records/frmTransport.h"
+#include "editor/MapToolHost.h"
+#include "editor/frmFileNew.h"
+#include "map/MapState.h"
 #include "platform/qt/HelpWindow.h"
 #include "platform/qt/PictureBox.h"
+#include "platform/qt/QtText.h"
 #include "support/MainWindowFixture.h"
 
-#include <QDialog>
+#include <QCheckBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
-#include <QScreen>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 #include <set>
 
 namespace {
+// Without a file: the scenario set in place, the window not yet activated.
 class MainWindowTest : public MainWindowFixture {
   protected:
     void SetUp() override {
         MainWindowFixture::SetUp();
-        Scen = Scenario{};
         ScenFile = {};
-        window->Form_Activate();
+        Scen = MakeVariedScenario(2, 2, 3, 31);
+        Scen.CurrentTown = 1;
+        Scen.CurrentOutdoorX = 1;
+        Scen.CurrentOutdoorY = 0;
+        Scen.OutdoorSections.At(1, 0).Strings[0] = "East";
+        for (std::size_t t = 0; t < 3; ++t)
+            Scen.Towns[t].Strings[0] = "Town" + std::to_string(t);
     }
-
-    // Caption, whether Save and the scenario menus are enabled, and the status lines if shown.
+    void TearDown() override {
+        SetModalFormHook({});
+        MainWindowFixture::TearDown();
+    }
+    // Caption, whether Save and the scenario menus are enabled, the status lines if shown, and
+    // whether the map and the list are shown.
     std::string State() const {
         std::string s = window->windowTitle().toStdString() + " | ";
         for (QObject* entry : std::initializer_list<QObject*>{window->mnuFileSave, window->mnuScen,
@@ -29,34 +74,361 @@ class MainWindowTest : public MainWindowFixture {
             s += entry->property("enabled").toBool() ? '1' : '0';
         for (QLabel* l : {window->Label1, window->Label2})
             s += " | " + (l->isVisibleTo(window.get()) ? l->text().toStdString() : "-");
-        return s;
+        return s + (window->picMap->isVisibleTo(window.get()) ? " | map" : "") +
+               (window->List1->isVisibleTo(window.get()) ? " | list" : "");
     }
 
-    static Scenario NamedScenario(int towns) {
-        Scenario s = MakeVariedScenario(2, 2, towns, 31);
-        s.CurrentTown = static_cast<std::uint8_t>(towns - 1);
-        s.CurrentOutdoorX = 1;
-        s.CurrentOutdoorY = 0;
-        s.OutdoorSections.At(1, 0).Strings[0] = "Marsh";
-        for (int t = 0; t < towns; ++t)
-            s.Towns[static_cast<std::size_t>(t)].Strings[0] = "Town" + std::to_string(t);
-        return s;
+    // Double-clicks the row of the list shown, the editor it opens answered by the author.
+    template <class Form> void OpenRow(int row, std::function<void(Form&)> author) {
+        WindowScript script;
+        script.When<Form>(std::move(author));
+        QTest::mouseDClick(List().viewport(), Qt::LeftButton, {}, At(row));
     }
+    // Chooses the entry; the author types into the dialog it opens and presses OK.
+    template <class Form> void Edit(QAction* entry, std::function<void(Form&)> author) {
+        Choose<Form>(entry, [&author](Form& d) {
+            author(d);
+            Click(d.cmdOK);
+        });
+    }
+    // What the new-scenario dialog offers: name, file name, width x height, which town size is
+    // checked, and grass.
+    static std::string Offered(const frmFileNew& d) {
+        QString offered = d.txtScenName->text() + "|" + d.txtFileName->text() + "|" +
+                          d.txtOutWidth->text() + "x" + d.txtOutHeight->text() + " ";
+        for (const QRadioButton* size : d.optTownSize)
+            offered += size->isChecked() ? "1" : "0";
+        return offered.toStdString() + (d.chkGrass->isChecked() ? " grass" : "");
+    }
+    // The scenario opened with its lists unlocked, its first items and monster 1 named, the
+    // window shown.
+    void OpenLists() {
+        Scen.CurrentTown = 0;
+        Scen.ListsLocked = 0;
+        for (std::size_t i = 0; i < 8; ++i)
+            Scen.ItemTypes[i].Name = "item" + std::to_string(i);
+        Scen.MonsterTypes[1].Name = "monster1";
+        StartWith(Scen, "List.vrs");
+    }
+    QListWidget& List() { return *window->List1; }
+    QPoint At(int row) {
+        List().scrollToItem(List().item(row));
+        return List().visualItemRect(List().item(row)).center();
+    }
+    void Send(QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons held, QPoint pos) {
+        QWidget* viewport = List().viewport();
+        QMouseEvent event(type, pos, viewport->mapToGlobal(pos), button, held, Qt::NoModifier);
+        QApplication::sendEvent(viewport, &event);
+    }
+    // Presses on one entry, moves the pointer to another with the button held, releases.
+    void Drag(int from, int to, Qt::MouseButton button = Qt::LeftButton) {
+        Send(QEvent::MouseButtonPress, button, button, At(from));
+        Send(QEvent::MouseMove, Qt::NoButton, button, At(to));
+        Send(QEvent::MouseButtonRelease, button, Qt::NoButton, At(to));
+    }
+    // The rest of a double click whose first press has been sent: release, the second press
+    // (which arrives as the double click) and its release.
+    void DoubleClickAfterPress(QPoint pos) {
+        Send(QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, pos);
+        Send(QEvent::MouseButtonDblClick, Qt::LeftButton, Qt::LeftButton, pos);
+        Send(QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, pos);
+    }
+    QString Entry(int row) { return List().item(row)->text(); }
 
     MsgBoxRecorder boxes;
 };
 } // namespace
 
+TEST_F(MainWindowTest, ChoosingCreatingAndRenamingAreasRefreshTheStatusLines) {
+    window->picMap->show();
+    Edit<frmTownLoad>(window->mnuTownLoad, [](auto& d) { ChooseRow(d.lstTown, 2); });
+    const std::string idle = "Varno Scenario Editor | 0000 | "; // the window not yet activated
+    EXPECT_EQ(State(), idle + "Outdoors: | Town: 2 - Town2");
+    window->Label2->setText("stale");
+    Choose<frmCreateTown>(window->mnuTownCreate, [](auto& d) { Click(d.cmdCancel); });
+    EXPECT_EQ(Scen.TownCount, 3);
+    EXPECT_EQ(State(), idle + "Outdoors: | Town: 2 - Town2") << "written after a Cancel too";
+    Edit<frmCreateTown>(window->mnuTownCreate, [](auto&) {});
+    EXPECT_EQ(State(), idle + "Outdoors: | Town: 3 - Town Name");
+    Edit<frmTownDetails>(window->mnuTownDetails,
+                         [](auto& d) { TypeInto(d.txtTownName, "Renamed"); });
+    window->picMap->show();
+    Edit<frmOutLoad>(window->mnuOutLoad, [](auto& d) { ChooseRow(d.cmbOutSection, 2); });
+    EXPECT_EQ(State(), idle + "Outdoors: 1, 0 - East | Town: 3 - Renamed");
+    Edit<frmOutDetails>(window->mnuOutDetails, [](auto& d) { TypeInto(d.txtOutName, "Far East"); });
+    EXPECT_EQ(State(), idle + "Outdoors: 1, 0 - Far East | Town: 3 - Renamed");
+}
+
+// A created scenario is shown; the dialog offers its sizes again next time but not its names,
+// and Cancel keeps the scenario.
+TEST_F(MainWindowTest, FileNewShowsTheNewScenarioAndKeepsItsSizesForNextTime) {
+    SetProgramFolderForTesting(VARNO_APP_DIR); // where the new scenario's base records are
+    window->Form_Activate();
+    Choose<frmFileNew>(window->mnuFileNew, [](auto& d) {
+        EXPECT_EQ(Offered(d), "Scenario name|filename|1x1 010");
+        // Places in twips over 15: (1080, 2760, 195, 195) and (4560, 3600 + 240 i, 1200, 195).
+        EXPECT_EQ(
+            (std::vector<QRect>{d.chkGrass->geometry(), d.optTownSize[0]->geometry(),
+                                d.optTownSize[1]->geometry(), d.optTownSize[2]->geometry()}),
+            (std::vector<QRect>{
+                {72, 184, 13, 13}, {304, 240, 80, 13}, {304, 256, 80, 13}, {304, 272, 80, 13}}));
+        d.txtScenName->setText("Moor Quest");
+        d.txtFileName->setText("moor");
+        TypeInto(d.txtOutWidth, "10");
+        TypeInto(d.txtOutHeight, "3");
+        QTest::mouseClick(d.optTownSize[2], Qt::LeftButton);
+        d.chkGrass->setChecked(true);
+        QTest::keyClick(d.txtScenName, Qt::Key_Return);
+    });
+    ASSERT_EQ(boxes.Calls().size(), 1u);
+    EXPECT_EQ(std::tuple(boxes.Calls()[0].title, boxes.Calls()[0].text, boxes.Calls()[0].style),
+              std::tuple(std::string("Creating Scenario."),
+                         std::string("The Scenario Editor is about to create your\r\nnew scenario, "
+                                     "which will be ready for editing.\r\nThis will take a little "
+                                     "while ... be patient."),
+                         msgbox::Information | msgbox::OkCancel));
+    EXPECT_EQ(std::tuple(Scen.OutdoorWidth, Scen.OutdoorHeight, int(Scen.Towns.at(0).Size),
+                         Scen.ScenStrings[0]),
+              std::tuple(10, 3, 2, std::string("Moor Quest")));
+    const std::string shown = "Varno Scenario Editor - moor.vrs | 1111 | Outdoors: 0, 0 - Area "
+                              "name | Town: 0 - Town name";
+    EXPECT_EQ(State(), shown);
+    const Scenario created = Scen;
+    window->List1->show();
+    Choose<frmFileNew>(window->mnuFileNew, [](auto& d) {
+        EXPECT_EQ(Offered(d), "Scenario name|filename|10x3 001");
+        Click(d.cmdCancel);
+    });
+    EXPECT_TRUE(Scen == created);
+    EXPECT_EQ(State(), shown); // the work area was cleared
+}
+
+// Neither Enter nor a click on OK goes on while a refused size is in the box; leaving it puts
+// the last size back. A file name that is a path is refused and the dialog stays open.
+TEST_F(MainWindowTest, FileNewRefusesAnOutOfRangeSizeOrAFileNameThatIsAPath) {
+    const Scenario earlier = Scen;
+    Choose<frmFileNew>(window->mnuFileNew, [](auto& d) {
+        const std::pair<QLineEdit*, const char*> sizes[] = {
+            {d.txtOutWidth, "Outdoor width must be between 1 and 50."},
+            {d.txtOutHeight, "Outdoor height must be between 1 and 50."}};
+        for (const auto& [box, message] : sizes)
+            for (const char* bad : {"0", "51"}) {
+                SCOPED_TRACE(bad);
+                MsgBoxRecorder local;
+                Type(box, bad);
+                EXPECT_EQ(local.Texts(), std::vector<std::string>{message});
+                EXPECT_EQ(local.Calls().at(0).title, "Error!");
+                QTest::keyClick(box, Qt::Key_Return);
+                QTest::mouseClick(d.cmdOK, Qt::LeftButton);
+                EXPECT_EQ(local.Calls().size(), 1u) << "no confirmation while the size is refused";
+                EXPECT_EQ(box->text(), bad);
+                EXPECT_TRUE(d.isVisible());
+                box->setFocus();
+                Leave(box);
+                EXPECT_EQ(box->text(), "1");
+            }
+        MsgBoxRecorder quiet; // an empty box holds no size: the last one comes back
+        TypeInto(d.txtOutHeight, "");
+        EXPECT_EQ(d.txtOutHeight->text(), "1");
+        for (const char* bad : {"", "a/b", "..", "x\\y"}) {
+            MsgBoxRecorder local;
+            d.txtFileName->setText(bad);
+            QTest::keyClick(d.txtFileName, Qt::Key_Return);
+            ASSERT_EQ(local.Calls().size(), 1u) << bad;
+            EXPECT_EQ(std::tuple(local.Calls()[0].title, local.Calls()[0].style, d.isVisible()),
+                      std::tuple(std::string("Error!"), msgbox::Exclamation, true));
+        }
+        QTest::keyClick(d.txtScenName, Qt::Key_Escape);
+    });
+    EXPECT_TRUE(Scen == earlier);
+}
+
+// Enter acts as OK, whose confirmation can be cancelled.
+TEST_F(MainWindowTest, CancellingTheNewScenariosConfirmationCreatesNothing) {
+    const Scenario earlier = Scen;
+    ScenFile.ScenFileName = "Earlier.vrs";
+    boxes.QueueAnswer(MsgBoxResult::Cancel);
+    boxes.QueueAnswer(MsgBoxResult::Cancel);
+    Choose<frmFileNew>(window->mnuFileNew, [](auto& d) {
+        d.txtOutWidth->setFocus();
+        QTest::keyClick(d.txtOutWidth, Qt::Key_Return);
+    });
+    Choose<frmFileNew>(window->mnuFileNew, [](auto& d) { Click(d.cmdOK); });
+    EXPECT_EQ(boxes.Texts().size(), 2u);
+    for (const MsgBoxCall& call : boxes.Calls())
+        EXPECT_EQ(call.title, "Creating Scenario.");
+    EXPECT_TRUE(Scen == earlier);
+    EXPECT_EQ(ScenFile.ScenFileName, "Earlier.vrs");
+}
+
+// Each entry opens its own window with the context the entry stands for; the browsing
+// entries start at the first record and leave the map context behind.
+TEST_F(MainWindowTest, EachEntryOpensItsWindowInItsContext) {
+    std::vector<int> seen;
+    const auto note = [&seen](int value, QPushButton* cancel) {
+        seen.push_back(value);
+        Click(cancel);
+    };
+    Choose<frmTownMonster>(window->mnuTownMonsters,
+                           [&](auto& d) { note(d.Context * 10 + d.MonstNum, d.cmdCancel); });
+    Choose<frmTownItem>(window->mnuTownItems,
+                        [&](auto& d) { note(d.Context * 10 + d.ItemNum, d.cmdCancel); });
+    for (QAction* entry : {window->mnuOutAreaDesc, window->mnuTownAreaDesc})
+        Choose<frmAreaDesc>(entry, [&](auto& d) { note(d.Context, d.cmdCancel); });
+    for (QAction* entry : {window->mnuOutWandering, window->mnuOutEncounters})
+        Choose<frmOutWandering>(entry, [&](auto& d) { note(d.Context, d.cmdCancel); });
+    Choose<frmTownWandering>(window->mnuTownWandering, [&](auto& d) { note(-1, d.cmdCancel); });
+    Choose<frmVarTownEntry>(window->mnuTownVEntry, [&](auto& d) { note(-2, d.cmdCancel); });
+    EXPECT_EQ(seen, (std::vector<int>{10, 10, 0, 1, 0, 1, -1, -2}));
+    EXPECT_FALSE(SharedForm<frmTownMonster>().Context);
+    EXPECT_FALSE(SharedForm<frmTownItem>().Context);
+
+    Scen.Towns[1].Creatures.clear(); // a town without creature slots has nothing to browse
+    WindowScript none;
+    window->mnuTownMonsters->trigger();
+    EXPECT_TRUE(boxes.Calls().empty());
+}
+
+TEST_F(MainWindowTest, AreaDescriptionsRebuildTheMapOnShow) {
+    const MapState savedMap = Map;
+    Scen.Towns[1].AreaRects.fill(AreaRect{});
+    Scen.Towns[1].AreaRects[0] = {2, 3, 9, 9};
+    window->show();
+    window->mnuTownEdit->trigger();
+    ASSERT_TRUE(window->picMap->isVisible());
+    const auto areaEdges = [] {
+        const auto& edges = Map.MapCells.At(5, 3).Edges; // on the top side
+        return edges[kAreaEdges + kEdgeLeft] + edges[kAreaEdges + kEdgeRight];
+    };
+    EXPECT_NE(areaEdges(), 0);
+    Edit<frmAreaDesc>(window->mnuTownAreaDesc, [](auto& d) { Click(d.cmdDelete[0]); });
+    EXPECT_EQ(areaEdges(), 0) << "the deleted rectangle is gone from the map";
+    EXPECT_EQ(window->focusWidget(), window->picMap);
+    Map = savedMap;
+}
+
+TEST_F(MainWindowTest, PlacementToolsOpenOneRecordInTheMapContext) {
+    ASSERT_NE(window->ToolHostImpl, nullptr);
+    SharedForm<frmTownMonster>().Context = true; // left over from browsing would show arrows
+    std::vector<std::string> seen;
+    const auto note = [&seen](std::string what, int number, QPushButton* cancel) {
+        seen.push_back(what + std::to_string(number));
+        Click(cancel);
+    };
+    WindowScript script;
+    script.When<frmTownMonster>([&](auto& d) {
+        note(d.cmdScrollLeft->isVisible() ? "arrows " : "creature ", d.MonstNum, d.cmdCancel);
+    });
+    script.When<frmTownItem>([&](auto& d) {
+        note("item " + std::to_string(d.ItemNum) + " rows ", d.lstItem->count(), d.cmdCancel);
+    });
+    script.When<frmAreaDesc1>([&](auto& d) { note("area ", d.AreaNum, d.cmdCancel); });
+    const MapState savedMap = Map;
+    Map.EditMode = Scen.Towns[1].Size;
+    Scen.Towns[1].AreaRects[4] = {1, 1, 5, 5};
+    window->ToolHostImpl->EditTownCreature(0);
+    window->ToolHostImpl->EditPresetItem(0);
+    window->ToolHostImpl->EditAreaRect(4);
+    Map = savedMap;
+    EXPECT_EQ(seen, (std::vector<std::string>{"creature 0", "item 0 rows 500", "area 4"}));
+    EXPECT_EQ(Scen.Towns[1].AreaRects[4], AreaRect{}) << "Cancel takes the new rectangle away";
+}
+
+TEST_F(MainWindowTest, ImportingRefreshesTheStatusLineUnlessCancelledOrRefused) {
+    Scenario other = MakeVariedScenario(3, 1, 3, 8);
+    other.Towns[2].Strings[0] = "Harbour";
+    other.OutdoorSections.At(2, 0).Strings[0] = "Dunes";
+    WriteScenario(other, "Other.vrs");
+    StartWith(Scen, "Open.vrs");
+    std::vector<int> contexts;
+    const auto import = [&](QAction* entry, const char* number, const char* file) {
+        window->List1->show();
+        file ? dialogs.Choose(files.File(file)) : dialogs.Cancel();
+        Edit<frmImportTown>(entry, [&](auto& d) {
+            contexts.push_back(d.Context);
+            Type(d.txtSourceNum[0], number);
+            Type(d.txtSourceNum[1], "0");
+        });
+        return State();
+    };
+    window->List1->show();
+    const std::string before = State();
+    EXPECT_EQ(import(window->mnuTownImport, "2", nullptr), before);
+    EXPECT_EQ(import(window->mnuTownImport, "7", "Other.vrs"), before); // it has no town 7
+    EXPECT_EQ(boxes.Texts(), std::vector<std::string>{"The chosen scenario file has no town 7."});
+    const std::string open = "Varno Scenario Editor - Open.vrs | 1111 | Outdoors: 1, 0 - ";
+    EXPECT_EQ(import(window->mnuTownImport, "2", "Other.vrs"), open + "East | Town: 1 - Harbour");
+    EXPECT_EQ(import(window->mnuImportOut, "2", "Other.vrs"), open + "Dunes | Town: 1 - Harbour");
+    EXPECT_EQ(contexts, (std::vector<int>{0, 0, 0, 3}));
+    EXPECT_EQ(boxes.Calls().size(), 1u);
+}
+
+TEST_F(MainWindowTest, WhatIsTypedInEachEditorIsInTheSavedFiles) {
+    Scen.Horses[3] = {-1, 0, 0, 0};
+    Scen.Boats[1] = {0, 4, 4, 0};
+    Scen.ItemTypes[7].Name = "Rope                     ";
+    StartWith(Scen, "Rec.vrs");
+    Edit<frmScenDet>(window->mnuScenDetails, [](auto& d) {
+        Type(d.txtContact, "me@vale");
+        QTest::mouseClick(d.optRating[2], Qt::LeftButton, {}, QPoint(6, 6));
+    });
+    Edit<frmScenIntroText>(window->mnuScenIntroText,
+                           [](auto& d) { Type(d.txtIntroText[2], "Third line"); });
+    Edit<frmEditSaveItem>(window->mnuScenSave, [](auto& d) { Type(d.txtData[3], "200"); });
+    Edit<frmEventTimers>(window->mnuScenEvent, [](auto& d) { Type(d.txtMoves[9], "90"); });
+    Edit<frmEventTimers>(window->mnuTownEvent, [](auto& d) { Type(d.txtMoves[0], "30"); });
+    Edit<frmTransport>(window->mnuScenBoats, [](auto& d) { Type(d.txtXcoord[1], "9"); });
+    Edit<frmTransport>(window->mnuScenHorses, [](auto& d) {
+        d.lstTown[3]->setFocus();
+        QTest::keyClick(d.lstTown[3], Qt::Key_Down); // "Not Assigned" to town 0
+    });
+    window->mnuScenSpecItems->trigger();
+    OpenRow<frmEditSpItem>(4, [](auto& d) {
+        EXPECT_EQ(d.SpItemNum, 4);
+        Type(d.txtSpItemName, "Amulet");
+        QTest::mouseClick(d.cmdOK, Qt::LeftButton);
+    });
+    // A double-clicked item opens its editor; the list shows the edit, the entry selected.
+    window->mnuScenItems->trigger();
+    OpenRow<frmEditItem>(7, [](auto& d) {
+        EXPECT_EQ(std::pair(int(d.ItemNum), d.txtName->text()), std::pair(7, QString("Rope")));
+        Type(d.txtName, "Silk rope");
+        QTest::keyClick(d.txtName, Qt::Key_Return);
+    });
+    EXPECT_EQ(std::pair(List().currentRow(), Entry(7).trimmed()),
+              std::pair(7, QString("7 - Silk rope")));
+    // The flag names: modeless, saved into the flag-name file with the scenario.
+    window->mnuScenStuffDone->trigger();
+    frmStuffDone& names = SharedForm<frmStuffDone>();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&names));
+    Type(names.txtSD2[1], "Opened");
+    QTest::mouseClick(names.cmdOK, Qt::LeftButton);
+
+    const Scenario typed = Scen;
+    window->mnuFileSave->trigger();
+    Scen = Scenario{};
+    OpenFile(ScenFile.ScenFilePath);
+    EXPECT_TRUE(boxes.Calls().empty());
+    EXPECT_EQ(std::tuple(Scen.ScenStrings[3], int(Scen.ScenDifficulty), Scen.ScenStrings[6],
+                         Scen.SavedItemAreas[0].Right, Scen.EventTimerMoves[9],
+                         Scen.Towns[1].TimerMoves[0], Scen.Boats[1].X, Scen.Horses[3].Town,
+                         Scen.ScenStrings[68], Scen.StuffDoneNames[0].ValueNames[1],
+                         Scen.ItemTypes[7].Name),
+              std::tuple(std::string("me@vale"), 2, std::string("Third line"), 200, 90, 30, 9, 0,
+                         std::string("Amulet"), std::string("Opened"),
+                         std::string("Silk rope                ")));
+    EXPECT_TRUE(Scen == typed) << "nothing else changed on the way";
+}
+
 TEST_F(MainWindowTest, BeforeAnyScenarioOnlyFileAndHelpCanBeUsed) {
+    window->Form_Activate();
     const std::string before = "Varno Scenario Editor -  | 0000 | Outdoors: | Town:";
     EXPECT_EQ(State(), before);
     for (QAction* a : {window->mnuFileOpen, window->mnuFileSaveAs, window->mnuFileExit,
                        window->mnuHelp, window->mnuScenButtons, window->mnuTownDelete})
         EXPECT_TRUE(a->isEnabled());
-    EXPECT_EQ((std::tuple(window->picMap->isVisibleTo(window.get()),
-                          window->List1->isVisibleTo(window.get()), window->lblTool[0]->text(),
-                          window->CurrentTool, window->FirstTime)),
-              std::tuple(false, false, QString("Drawing Mode"), 0, false));
+    EXPECT_EQ((std::tuple(window->lblTool[0]->text(), window->CurrentTool, window->FirstTime)),
+              std::tuple(QString("Drawing Mode"), 0, false));
     // Entries whose windows do not exist yet cannot be chosen.
     for (QAction* a : {window->mnuScenItemsShort, window->mnuScenDataDump, window->mnuTownRandItem})
         EXPECT_FALSE(a->isEnabled());
@@ -77,6 +449,8 @@ TEST_F(MainWindowTest, BeforeAnyScenarioOnlyFileAndHelpCanBeUsed) {
 // and giving it back) change nothing. Save writes into the scenario folder, Save As under the
 // new name.
 TEST_F(MainWindowTest, OpeningShowsTheScenarioARejectedFileKeepsItAndSaveWritesIt) {
+    const Scenario quest = Scen;
+    Scen = Scenario{};
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     window->CurrentTool = 7;
@@ -86,23 +460,21 @@ TEST_F(MainWindowTest, OpeningShowsTheScenarioARejectedFileKeepsItAndSaveWritesI
     const std::string noScenario = "Varno Scenario Editor | 0000 | - | -";
     EXPECT_EQ(State(), noScenario);
     QWidget other;
-    other.show();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    ShowActive(other);
     other.close();
-    window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    ShowActive(*window);
     EXPECT_EQ(State(), noScenario);
     EXPECT_EQ(window->CurrentTool, 7);
 
-    const std::string quest =
-        "Varno Scenario Editor - Quest.vrs | 1111 | Outdoors: 1, 0 - Marsh | Town: 2 - Town2";
-    OpenFile(WriteScenario(NamedScenario(3), "Quest.vrs"));
-    EXPECT_EQ(State(), quest);
+    const std::string opened =
+        "Varno Scenario Editor - Quest.vrs | 1111 | Outdoors: 1, 0 - East | Town: 1 - Town1";
+    OpenFile(WriteScenario(quest, "Quest.vrs"));
+    EXPECT_EQ(State(), opened);
     EXPECT_EQ(boxes.Calls().size(), 1u);
 
     OpenFile(files.File("Bad.vrs"));
     EXPECT_EQ(boxes.Calls().size(), 2u);
-    EXPECT_EQ(State(), quest);
+    EXPECT_EQ(State(), opened);
     EXPECT_EQ(ScenFile.ScenFileName, "Quest.vrs");
 
     window->mnuFileSave_Click();
@@ -118,9 +490,8 @@ TEST_F(MainWindowTest, OpeningShowsTheScenarioARejectedFileKeepsItAndSaveWritesI
 }
 
 TEST_F(MainWindowTest, WithAScenarioOpenEveryMenuEntryButTheTwoWithoutAWindowCanBeChosen) {
-    Scenario unlocked = NamedScenario(2);
-    unlocked.ListsLocked = 0;
-    OpenFile(WriteScenario(unlocked, "Quest.vrs"));
+    Scen.ListsLocked = 0;
+    OpenFile(WriteScenario(Scen, "Quest.vrs"));
     const std::set<QAction*> never = {window->mnuScenItemsShort, window->mnuScenDataDump,
                                       window->mnuTownRandItem};
     std::vector<std::string> greyed;
@@ -134,9 +505,8 @@ TEST_F(MainWindowTest, WithAScenarioOpenEveryMenuEntryButTheTwoWithoutAWindowCan
 }
 
 TEST_F(MainWindowTest, DeleteLastTownKeepsOneTownAndMovesOffADeletedCurrentTown) {
-    Scenario s = NamedScenario(3);
-    s.CurrentTown = 0;
-    OpenFile(WriteScenario(s, "Quest.vrs"));
+    Scen.CurrentTown = 0;
+    OpenFile(WriteScenario(Scen, "Quest.vrs"));
     // The town count, the towns and talks held, the current town and the town line.
     const auto towns = [this] {
         return std::to_string(Scen.TownCount) + std::to_string(Scen.Towns.size()) +
@@ -204,4 +574,110 @@ TEST_F(MainWindowTest, HelpShowsTheHelpFileBesideTheProgram) {
     window->mnuHelp_Click();
     ASSERT_EQ(boxes.Calls().size(), 1u);
     EXPECT_EQ(boxes.Calls()[0].style, msgbox::Exclamation);
+}
+
+TEST_F(MainWindowTest, DraggingAnItemOntoAnotherMovesItAndSelectsIt) {
+    OpenLists();
+    window->mnuScenItems->trigger();
+    Drag(5, 2);
+    EXPECT_EQ(Scen.ItemTypes[3].Name.substr(0, 5), "item5");
+    EXPECT_EQ(Entry(3).trimmed(), "3 - item5");
+    EXPECT_EQ(List().currentRow(), 3);
+    Drag(2, 5);
+    EXPECT_EQ(Scen.ItemTypes[5].Name.substr(0, 5), "item2");
+    EXPECT_EQ(List().currentRow(), 5);
+
+    // The right button moves nothing; a locked list refuses silently.
+    const Scenario before = Scen;
+    Drag(6, 1, Qt::RightButton);
+    EXPECT_TRUE(Scen == before);
+    window->mnuScenLockLists->trigger();
+    EXPECT_FALSE(window->mnuScenLockLists->isEnabled()); // locking greys the entry at once
+    Drag(6, 1);
+    EXPECT_EQ(Scen.ItemTypes, before.ItemTypes);
+    EXPECT_TRUE(boxes.Calls().empty());
+
+    // Lists that cannot be reordered ignore the drag.
+    window->mnuScenText->trigger();
+    Drag(6, 1);
+    EXPECT_EQ(Scen.ScenStrings, before.ScenStrings);
+}
+
+// Each list command shows its table; a double click opens the record's editor on the entry and
+// shows the entry selected again; a double click off the entries opens nothing.
+TEST_F(MainWindowTest, EachListShowsItsTableAndADoubleClickOpensTheRecordsEditor) {
+    OpenLists();
+    std::string opened; // the editors opened, with their members, each cancelled
+    SetModalFormHook([&opened](ModalForm& form) {
+        const auto note = [&opened](std::string what, int a, int b) {
+            opened += what + " " + std::to_string(a) + " " + std::to_string(b) + "; ";
+        };
+        if (auto* e = dynamic_cast<frmEditSpNode*>(&form))
+            note("node", e->NodeSet, e->NodeNum);
+        else if (auto* m = dynamic_cast<frmEditMonster*>(&form))
+            note("monster", 0, m->MonstNum);
+        else if (auto* p = dynamic_cast<frmDialog*>(&form))
+            note("personality", 0, p->Personality);
+        else if (auto* d = dynamic_cast<frmDialogNode*>(&form))
+            note("talk", 0, d->DialogNum);
+        else if (auto* t = dynamic_cast<frmEditText*>(&form))
+            note("text", t->TextType, t->TextNum);
+        else if (auto* b = dynamic_cast<frmEditShortText*>(&form))
+            note("label", b->Context, b->TextNum);
+        else
+            note(ClassName(typeid(form)), 0, 0);
+        form.reject();
+    });
+    // The command, the entries it lists and the entry double-clicked.
+    const std::tuple<QAction*, int, int> lists[] = {
+        {window->mnuOutNodes, 60, 3},       {window->mnuScenNodes, 256, 200},
+        {window->mnuTownNodes, 100, 99},    {window->mnuScenMonsters, 255, 0},
+        {window->mnuTownDialogue, 100, 9},  {window->mnuTownDialogue, 100, 10},
+        {window->mnuTownDialogue, 100, 99}, {window->mnuOutText, 108, 107},
+        {window->mnuScenText, 320, 319},    {window->mnuTownText, 190, 20},
+        {window->mnuScenSpecItems, 50, 4},  {window->mnuScenItems, 500, 7},
+        {window->mnuScenButtons, 60, 59}};
+    const Scenario before = Scen;
+    for (const auto& [action, count, row] : lists) {
+        SCOPED_TRACE(action->text().toStdString());
+        ASSERT_TRUE(action->isEnabled());
+        action->trigger();
+        EXPECT_EQ(List().count(), count);
+        List().setCurrentRow(-1);
+        QTest::mouseDClick(List().viewport(), Qt::LeftButton, {}, QPoint(-5, -5));
+        QTest::mouseDClick(List().viewport(), Qt::LeftButton, {}, At(row));
+        EXPECT_TRUE(List().isVisible());
+        EXPECT_EQ(List().currentRow(), row);
+    }
+    EXPECT_EQ(opened, "node 1 3; node 0 200; node 2 99; monster 0 1; personality 0 9; talk 0 0; "
+                      "talk 0 89; text 1 107; text 0 319; text 2 20; frmEditSpItem 0 0; "
+                      "frmEditItem 0 0; label 0 59; ");
+    EXPECT_TRUE(Scen == before);
+    EXPECT_EQ(window->ListMode, 10);
+    EXPECT_EQ(Entry(59), "59 - " + ToQString(Scen.ScenStrings[319]));
+    // The list chosen again shows its first row, none selected.
+    List().setFocus();
+    QTest::keyClick(&List(), Qt::Key_End);
+    ASSERT_GT(List().verticalScrollBar()->value(), 0);
+    window->mnuScenButtons->trigger();
+    QApplication::processEvents(); // the list lays its rows out at the next pass
+    EXPECT_EQ(
+        std::tuple(List().verticalScrollBar()->value(), List().itemAt(2, 2), List().currentRow()),
+        std::tuple(0, List().item(0), -1));
+    window->mnuScenMonsters->trigger();
+    EXPECT_EQ(window->ListMode, 9);
+    EXPECT_EQ(Entry(0), "1 - monster1");
+
+    // A double click whose first press moved the pointer with the button held opens nothing;
+    // the next one, whose press does not move, opens the editor again.
+    opened.clear();
+    window->mnuScenNodes->trigger();
+    const QPoint entry = At(5);
+    Send(QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, entry);
+    Send(QEvent::MouseMove, Qt::NoButton, Qt::LeftButton, entry + QPoint(0, 1));
+    DoubleClickAfterPress(entry);
+    EXPECT_EQ(opened, "");
+    Send(QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, entry);
+    DoubleClickAfterPress(entry);
+    EXPECT_EQ(opened, "node 0 5; ");
 }
