@@ -12,7 +12,6 @@
 #include "dialogs/areas/frmTownLoad.h"
 #include "dialogs/areas/frmTownMonster.h"
 #include "dialogs/areas/frmTownWandering.h"
-#include "dialogs/nodes/frmEditSpNode.h"
 #include "dialogs/pictures/frmSelectIcon.h"
 #include "map/MapState.h"
 #include "platform/core/RuntimeError.h"
@@ -243,12 +242,7 @@ TEST_F(TownDialogsTest, CreatureNewKilledNodeLeftFreeKeepsMinusOne) {
     Monster(false, 0, [](frmTownMonster& d) {
         std::vector<int> offered;
         WindowScript editors;
-        for (Qt::Key key : {Qt::Key_Return, Qt::Key_Escape, Qt::Key_Escape})
-            editors.When<frmEditSpNode>([&offered, key](frmEditSpNode& e) {
-                EXPECT_EQ(e.NodeSet, 2);
-                offered.push_back(e.NodeNum);
-                QTest::keyClick(&e, key);
-            });
+        AnswerNodeEditors(editors, 2, {Qt::Key_Return, Qt::Key_Escape, Qt::Key_Escape}, offered);
         Click(d.cmdButton); // OK on the new node without giving it a type
         EXPECT_EQ(d.txtKilledSpnode->text(), "-1");
         Click(d.cmdButton);
