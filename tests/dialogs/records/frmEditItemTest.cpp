@@ -194,7 +194,7 @@ TEST_F(ItemEditorTest, AbilitiesOpenOnTheCurrentAbilityWhichChecksTheStrengthTyp
     }
     // Stored numbers beyond the name tables show no name.
     for (auto [kind, ability] : {std::pair<std::int16_t, std::uint8_t>{1, 200}, {120, 5}})
-        Abilities(kind, ability, 0, [kind](frmEditItemAbility& a) {
+        Abilities(kind, ability, 0, [kind = kind](frmEditItemAbility& a) {
             EXPECT_EQ(Shown({a.lblType, a.lblSpecAbility}),
                       kind == 1 ? (QStringList{"1-Handed weapon", ""})
                                 : (QStringList{"", "Giant slayer"}));
