@@ -43,10 +43,10 @@ TEST(Startup, TheSequenceRunsOnceAndLeavesOnlyTheMainWindow) {
     // Shown, its one-time set-up done.
     EXPECT_EQ(std::tuple(main.isVisible(), main.FirstTime, int(main.CurrentTool)),
               std::tuple(true, false, 0));
-    int mainWindows = 0;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (dynamic_cast<frmMain*>(w)) ++mainWindows;
-    EXPECT_EQ(mainWindows, 1);
+    EXPECT_EQ(
+        std::ranges::count_if(QApplication::topLevelWidgets(),
+                              [](QWidget* w) { return dynamic_cast<frmMain*>(w) != nullptr; }),
+        1);
     UnloadAllForms();
     EXPECT_FALSE(IsFormLoaded<frmMain>());
     SetInstanceLockPathForTesting(""); // lets go of the lock while its folder is still there

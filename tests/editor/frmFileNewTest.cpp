@@ -2,9 +2,6 @@
 #include "support/MainWindowFixture.h"
 
 #include <QCheckBox>
-#include <QLabel>
-#include <QListWidget>
-#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -27,17 +24,13 @@ class NewScenarioDialogTest : public ::testing::Test {
     static frmFileNew& Run(const std::function<void(frmFileNew&)>& action) {
         return OpenDialog<frmFileNew>([](frmFileNew&) {}, action);
     }
-    // Name, file name, width, height, checked town size, grass.
-    static std::tuple<QString, QString, QString, QString, int, bool> Offered(const frmFileNew& d) {
-        int size = -1;
-        for (int i = 0; i < 3; ++i)
-            if (d.optTownSize[static_cast<std::size_t>(i)]->isChecked()) size = i;
-        return {d.txtScenName->text(),
-                d.txtFileName->text(),
-                d.txtOutWidth->text(),
-                d.txtOutHeight->text(),
-                size,
-                d.chkGrass->isChecked()};
+    // Name, file name, width x height, which town size is checked, and grass.
+    static std::string Offered(const frmFileNew& d) {
+        QString offered = d.txtScenName->text() + "|" + d.txtFileName->text() + "|" +
+                          d.txtOutWidth->text() + "x" + d.txtOutHeight->text() + " ";
+        for (const QRadioButton* size : d.optTownSize)
+            offered += size->isChecked() ? "1" : "0";
+        return offered.toStdString() + (d.chkGrass->isChecked() ? " grass" : "");
     }
     MsgBoxRecorder boxes;
 };
@@ -45,8 +38,13 @@ class NewScenarioDialogTest : public ::testing::Test {
 
 TEST_F(NewScenarioDialogTest, ACreatedScenarioKeepsItsSizesForNextTimeButNotItsNames) {
     frmFileNew& dialog = Run([](frmFileNew& d) {
-        EXPECT_EQ(Offered(d), std::tuple(QString("Scenario name"), QString("filename"),
-                                         QString("1"), QString("1"), 1, false));
+        EXPECT_EQ(Offered(d), "Scenario name|filename|1x1 010");
+        // Places in twips over 15: (1080, 2760, 195, 195) and (4560, 3600 + 240 i, 1200, 195).
+        EXPECT_EQ(
+            (std::vector<QRect>{d.chkGrass->geometry(), d.optTownSize[0]->geometry(),
+                                d.optTownSize[1]->geometry(), d.optTownSize[2]->geometry()}),
+            (std::vector<QRect>{
+                {72, 184, 13, 13}, {304, 240, 80, 13}, {304, 256, 80, 13}, {304, 272, 80, 13}}));
         d.txtScenName->setText("Moor Quest");
         d.txtFileName->setText("moor");
         TypeInto(d.txtOutWidth, "10");
@@ -56,26 +54,24 @@ TEST_F(NewScenarioDialogTest, ACreatedScenarioKeepsItsSizesForNextTimeButNotItsN
         QTest::keyClick(d.txtScenName, Qt::Key_Return);
     });
     ASSERT_EQ(boxes.Calls().size(), 1u);
-    EXPECT_EQ(boxes.Calls()[0].title, "Creating Scenario.");
-    EXPECT_EQ(boxes.Calls()[0].text,
-              "The Scenario Editor is about to create your\r\nnew scenario, which will be ready "
-              "for editing.\r\nThis will take a little while ... be patient.");
-    EXPECT_EQ(boxes.Calls()[0].style, msgbox::Information | msgbox::OkCancel);
-    EXPECT_EQ(dialog.frmCancel, 1);
-    EXPECT_EQ((std::array<int, 3>{Scen.OutdoorWidth, Scen.OutdoorHeight, Scen.Towns.at(0).Size}),
-              (std::array<int, 3>{10, 3, 2}));
-    EXPECT_EQ(Scen.ScenStrings[0], "Moor Quest");
-    EXPECT_EQ(ScenFile.ScenFileName, "moor.vrs");
+    EXPECT_EQ(std::tuple(boxes.Calls()[0].title, boxes.Calls()[0].text, boxes.Calls()[0].style),
+              std::tuple(std::string("Creating Scenario."),
+                         std::string("The Scenario Editor is about to create your\r\nnew scenario, "
+                                     "which will be ready for editing.\r\nThis will take a little "
+                                     "while ... be patient."),
+                         msgbox::Information | msgbox::OkCancel));
+    EXPECT_EQ(std::tuple(int(dialog.frmCancel), Scen.OutdoorWidth, Scen.OutdoorHeight,
+                         int(Scen.Towns.at(0).Size), Scen.ScenStrings[0], ScenFile.ScenFileName),
+              std::tuple(1, 10, 3, 2, std::string("Moor Quest"), std::string("moor.vrs")));
     Run([](frmFileNew& d) {
-        EXPECT_EQ(Offered(d), std::tuple(QString("Scenario name"), QString("filename"),
-                                         QString("10"), QString("3"), 2, false));
+        EXPECT_EQ(Offered(d), "Scenario name|filename|10x3 001");
         QTest::keyClick(d.txtScenName, Qt::Key_Escape);
     });
 }
 
 // Neither Enter nor a click on OK goes on while a refused size is in the box; leaving it puts
-// the last size back.
-TEST_F(NewScenarioDialogTest, AnOutOfRangeSizeIsRefusedUntilTheBoxIsLeft) {
+// the last size back. A file name that is a path is refused and the dialog stays open.
+TEST_F(NewScenarioDialogTest, AnOutOfRangeSizeOrAFileNameThatIsAPathIsRefused) {
     const Scenario earlier = Scen;
     frmFileNew& dialog = Run([](frmFileNew& d) {
         const std::pair<QLineEdit*, const char*> sizes[] = {
@@ -97,84 +93,39 @@ TEST_F(NewScenarioDialogTest, AnOutOfRangeSizeIsRefusedUntilTheBoxIsLeft) {
                 Leave(box);
                 EXPECT_EQ(box->text(), "1");
             }
-        MsgBoxRecorder local; // an empty box holds no size: the last one comes back
+        MsgBoxRecorder quiet; // an empty box holds no size: the last one comes back
         TypeInto(d.txtOutHeight, "");
         EXPECT_EQ(d.txtOutHeight->text(), "1");
+        for (const char* bad : {"", "a/b", "..", "x\\y"}) {
+            MsgBoxRecorder local;
+            d.txtFileName->setText(bad);
+            QTest::keyClick(d.txtFileName, Qt::Key_Return);
+            ASSERT_EQ(local.Calls().size(), 1u) << bad;
+            EXPECT_EQ(std::tuple(local.Calls()[0].title, local.Calls()[0].style, d.isVisible()),
+                      std::tuple(std::string("Error!"), msgbox::Exclamation, true));
+        }
         QTest::keyClick(d.txtScenName, Qt::Key_Escape);
     });
     EXPECT_EQ(dialog.frmCancel, 2);
     EXPECT_TRUE(Scen == earlier);
 }
 
-TEST_F(NewScenarioDialogTest, TheGrassBoxAndTheTownSizesHaveTheirPlaces) {
-    frmFileNew& dialog = SharedForm<frmFileNew>();
-    // Places in twips over 15: (1080, 2760, 195, 195) and (4560, 3600 + 240 i, 1200, 195).
-    EXPECT_EQ(dialog.chkGrass->geometry(), QRect(72, 184, 13, 13));
-    for (int i = 0; i < 3; ++i)
-        EXPECT_EQ(dialog.optTownSize[static_cast<std::size_t>(i)]->geometry(),
-                  QRect(304, 240 + 16 * i, 80, 13))
-            << i;
-}
-
-// Escape and the close box cancel; Enter acts as OK, whose confirmation can be cancelled.
-TEST_F(NewScenarioDialogTest, CancellingTheDialogOrItsConfirmationCreatesNothing) {
+// Enter acts as OK, whose confirmation can be cancelled.
+TEST_F(NewScenarioDialogTest, CancellingTheConfirmationCreatesNothing) {
     const Scenario earlier = Scen;
-    const std::function<void(frmFileNew&)> ways[] = {
-        [](frmFileNew& d) { QTest::keyClick(d.txtScenName, Qt::Key_Escape); },
-        [](frmFileNew& d) { d.close(); },
-        [](frmFileNew& d) {
-            d.txtOutWidth->setFocus();
-            QTest::keyClick(d.txtOutWidth, Qt::Key_Return);
-        },
-        [](frmFileNew& d) { Click(d.cmdOK); }};
+    const std::function<void(frmFileNew&)> ways[] = {[](frmFileNew& d) {
+                                                         d.txtOutWidth->setFocus();
+                                                         QTest::keyClick(d.txtOutWidth,
+                                                                         Qt::Key_Return);
+                                                     },
+                                                     [](frmFileNew& d) { Click(d.cmdOK); }};
     boxes.QueueAnswer(MsgBoxResult::Cancel);
     boxes.QueueAnswer(MsgBoxResult::Cancel);
     for (const auto& way : ways)
         EXPECT_EQ(Run(way).frmCancel, 2);
-    EXPECT_EQ(boxes.Calls().size(), 2u);
+    EXPECT_EQ(boxes.Texts().size(), 2u);
     for (const MsgBoxCall& call : boxes.Calls())
         EXPECT_EQ(call.title, "Creating Scenario.");
     EXPECT_TRUE(Scen == earlier);
     EXPECT_EQ(ScenFile.ScenFileName, "Earlier.vrs");
-}
-
-TEST_F(NewScenarioDialogTest, AFileNameThatIsAPathIsRefusedAndTheDialogStaysOpen) {
-    Run([](frmFileNew& d) {
-        for (const char* bad : {"", "a/b", "..", "x\\y"}) {
-            MsgBoxRecorder local;
-            d.txtFileName->setText(bad);
-            QTest::keyClick(d.txtFileName, Qt::Key_Return);
-            ASSERT_EQ(local.Calls().size(), 1u) << bad;
-            EXPECT_EQ(local.Calls()[0].title, "Error!");
-            EXPECT_EQ(local.Calls()[0].style, msgbox::Exclamation);
-        }
-        QTest::keyClick(d.txtFileName, Qt::Key_Escape);
-    });
-}
-
-TEST_F(NewScenarioDialogTest, FileNewShowsTheNewScenarioAndCancelKeepsTheEarlierOne) {
-    frmMain window;
-    window.FirstTime = true;
-    window.Form_Activate();
-    {
-        WindowScript script;
-        script.When<frmFileNew>([](frmFileNew& d) {
-            d.txtScenName->setText("Fresh");
-            d.txtFileName->setText("fresh");
-            Click(d.cmdOK);
-        });
-        window.mnuFileNew->trigger();
-    }
-    EXPECT_TRUE(window.mnuScen->isEnabled());
-    EXPECT_TRUE(window.mnuFileSave->isEnabled());
-    EXPECT_EQ(window.Label2->text().left(9), "Town: 0 -");
-    EXPECT_EQ(ScenFile.ScenFileName, "fresh.vrs");
-    const Scenario created = Scen;
-    window.List1->show();
-    WindowScript script;
-    script.When<frmFileNew>([](frmFileNew& d) { Click(d.cmdCancel); });
-    window.mnuFileNew->trigger();
-    EXPECT_TRUE(Scen == created);
-    EXPECT_TRUE(window.mnuScen->isEnabled());
-    EXPECT_FALSE(window.List1->isVisibleTo(&window)); // the work area was cleared
 }

@@ -9,6 +9,7 @@
 
 #include <QListWidget>
 #include <QMouseEvent>
+#include <QScrollBar>
 
 namespace {
 class RecordListPanelTest : public MainWindowFixture {
@@ -59,25 +60,6 @@ class RecordListPanelTest : public MainWindowFixture {
     MsgBoxRecorder boxes;
 };
 
-TEST_F(RecordListPanelTest, TheListCommandsShowTheirTables) {
-    const std::pair<QAction*, int> commands[] = {
-        {window->mnuTownDialogue, 100}, {window->mnuScenItems, 500}, {window->mnuOutNodes, 60},
-        {window->mnuOutText, 108},      {window->mnuScenNodes, 256}, {window->mnuScenText, 320},
-        {window->mnuTownNodes, 100},    {window->mnuTownText, 190},  {window->mnuScenSpecItems, 50},
-        {window->mnuScenMonsters, 255}, {window->mnuScenButtons, 60}};
-    for (const auto& [action, count] : commands) {
-        ASSERT_TRUE(action->isEnabled()) << action->text().toStdString();
-        action->trigger();
-        EXPECT_TRUE(List().isVisible());
-        EXPECT_EQ(List().count(), count) << action->text().toStdString();
-    }
-    EXPECT_EQ(window->ListMode, 10);
-    EXPECT_EQ(Entry(59), "59 - " + ToQString(Scen.ScenStrings[319]));
-    window->mnuScenMonsters->trigger();
-    EXPECT_EQ(window->ListMode, 9);
-    EXPECT_EQ(Entry(0), "1 - monster1");
-}
-
 TEST_F(RecordListPanelTest, DraggingAnItemOntoAnotherMovesItAndSelectsIt) {
     window->mnuScenItems->trigger();
     Drag(5, 2);
@@ -93,11 +75,9 @@ TEST_F(RecordListPanelTest, DraggingAnItemOntoAnotherMovesItAndSelectsIt) {
     Drag(6, 1, Qt::RightButton);
     EXPECT_TRUE(Scen == before);
     window->mnuScenLockLists->trigger();
-    Drag(6, 1);
-    window->mnuScenMonsters->trigger();
+    EXPECT_FALSE(window->mnuScenLockLists->isEnabled()); // locking greys the entry at once
     Drag(6, 1);
     EXPECT_EQ(Scen.ItemTypes, before.ItemTypes);
-    EXPECT_EQ(Scen.MonsterTypes, before.MonsterTypes);
     EXPECT_TRUE(boxes.Calls().empty());
 
     // Lists that cannot be reordered ignore the drag.
@@ -106,75 +86,81 @@ TEST_F(RecordListPanelTest, DraggingAnItemOntoAnotherMovesItAndSelectsIt) {
     EXPECT_EQ(Scen.ScenStrings, before.ScenStrings);
 }
 
-// Records which editor a double click opened, with its members, and cancels it.
-struct OpenedEditors {
-    OpenedEditors() {
-        SetModalFormHook([this](ModalForm& form) {
-            if (auto* e = dynamic_cast<frmEditSpNode*>(&form))
-                opened.push_back({"node", e->NodeSet, e->NodeNum});
-            else if (auto* m = dynamic_cast<frmEditMonster*>(&form))
-                opened.push_back({"monster", 0, m->MonstNum});
-            else if (auto* p = dynamic_cast<frmDialog*>(&form))
-                opened.push_back({"personality", 0, p->Personality});
-            else if (auto* d = dynamic_cast<frmDialogNode*>(&form))
-                opened.push_back({"talk", 0, d->DialogNum});
-            else if (auto* t = dynamic_cast<frmEditText*>(&form))
-                opened.push_back({"text", t->TextType, t->TextNum});
-            else if (auto* b = dynamic_cast<frmEditShortText*>(&form))
-                opened.push_back({"label", b->Context, b->TextNum});
-            else
-                opened.push_back({ClassName(typeid(form)), 0, 0});
-            form.reject();
-        });
-    }
-    ~OpenedEditors() { SetModalFormHook({}); }
-    std::vector<std::tuple<std::string, int, int>> opened;
-};
-
-// Each list opens its record's editor on the entry double-clicked, and shows the entry
-// selected again; a double click off the entries opens nothing.
-TEST_F(RecordListPanelTest, ADoubleClickOpensTheRecordsEditorAndSelectsTheEntryAgain) {
-    OpenedEditors editors;
-    const std::pair<QAction*, int> lists[] = {
-        {window->mnuOutNodes, 3},      {window->mnuScenNodes, 200},  {window->mnuTownNodes, 99},
-        {window->mnuScenMonsters, 0},  {window->mnuTownDialogue, 9}, {window->mnuTownDialogue, 10},
-        {window->mnuTownDialogue, 99}, {window->mnuOutText, 107},    {window->mnuScenText, 319},
-        {window->mnuTownText, 20},     {window->mnuScenButtons, 59}, {window->mnuScenSpecItems, 4}};
+// Each list command shows its table; a double click opens the record's editor on the entry and
+// shows the entry selected again; a double click off the entries opens nothing.
+TEST_F(RecordListPanelTest, EachListShowsItsTableAndADoubleClickOpensTheRecordsEditor) {
+    std::string opened; // the editors opened, with their members, each cancelled
+    SetModalFormHook([&opened](ModalForm& form) {
+        const auto note = [&opened](std::string what, int a, int b) {
+            opened += what + " " + std::to_string(a) + " " + std::to_string(b) + "; ";
+        };
+        if (auto* e = dynamic_cast<frmEditSpNode*>(&form))
+            note("node", e->NodeSet, e->NodeNum);
+        else if (auto* m = dynamic_cast<frmEditMonster*>(&form))
+            note("monster", 0, m->MonstNum);
+        else if (auto* p = dynamic_cast<frmDialog*>(&form))
+            note("personality", 0, p->Personality);
+        else if (auto* d = dynamic_cast<frmDialogNode*>(&form))
+            note("talk", 0, d->DialogNum);
+        else if (auto* t = dynamic_cast<frmEditText*>(&form))
+            note("text", t->TextType, t->TextNum);
+        else if (auto* b = dynamic_cast<frmEditShortText*>(&form))
+            note("label", b->Context, b->TextNum);
+        else
+            note(ClassName(typeid(form)), 0, 0);
+        form.reject();
+    });
+    // The command, the entries it lists and the entry double-clicked.
+    const std::tuple<QAction*, int, int> lists[] = {
+        {window->mnuOutNodes, 60, 3},       {window->mnuScenNodes, 256, 200},
+        {window->mnuTownNodes, 100, 99},    {window->mnuScenMonsters, 255, 0},
+        {window->mnuTownDialogue, 100, 9},  {window->mnuTownDialogue, 100, 10},
+        {window->mnuTownDialogue, 100, 99}, {window->mnuOutText, 108, 107},
+        {window->mnuScenText, 320, 319},    {window->mnuTownText, 190, 20},
+        {window->mnuScenSpecItems, 50, 4},  {window->mnuScenItems, 500, 7},
+        {window->mnuScenButtons, 60, 59}};
     const Scenario before = Scen;
-    for (const auto& [action, row] : lists) {
+    for (const auto& [action, count, row] : lists) {
+        SCOPED_TRACE(action->text().toStdString());
+        ASSERT_TRUE(action->isEnabled());
         action->trigger();
+        EXPECT_EQ(List().count(), count);
         List().setCurrentRow(-1);
         QTest::mouseDClick(List().viewport(), Qt::LeftButton, {}, QPoint(-5, -5));
         QTest::mouseDClick(List().viewport(), Qt::LeftButton, {}, At(row));
         EXPECT_TRUE(List().isVisible());
-        EXPECT_EQ(List().currentRow(), row) << action->text().toStdString();
+        EXPECT_EQ(List().currentRow(), row);
     }
-    using Opened = std::tuple<std::string, int, int>;
-    EXPECT_EQ(editors.opened, (std::vector<Opened>{{"node", 1, 3},
-                                                   {"node", 0, 200},
-                                                   {"node", 2, 99},
-                                                   {"monster", 0, 1},
-                                                   {"personality", 0, 9},
-                                                   {"talk", 0, 0},
-                                                   {"talk", 0, 89},
-                                                   {"text", 1, 107},
-                                                   {"text", 0, 319},
-                                                   {"text", 2, 20},
-                                                   {"label", 0, 59},
-                                                   {"frmEditSpItem", 0, 0}}));
+    EXPECT_EQ(opened, "node 1 3; node 0 200; node 2 99; monster 0 1; personality 0 9; talk 0 0; "
+                      "talk 0 89; text 1 107; text 0 319; text 2 20; frmEditSpItem 0 0; "
+                      "frmEditItem 0 0; label 0 59; ");
     EXPECT_TRUE(Scen == before);
+    EXPECT_EQ(window->ListMode, 10);
+    EXPECT_EQ(Entry(59), "59 - " + ToQString(Scen.ScenStrings[319]));
+    // The list chosen again shows its first row, none selected.
+    List().setFocus();
+    QTest::keyClick(&List(), Qt::Key_End);
+    ASSERT_GT(List().verticalScrollBar()->value(), 0);
+    window->mnuScenButtons->trigger();
+    QApplication::processEvents(); // the list lays its rows out at the next pass
+    EXPECT_EQ(
+        std::tuple(List().verticalScrollBar()->value(), List().itemAt(2, 2), List().currentRow()),
+        std::tuple(0, List().item(0), -1));
+    window->mnuScenMonsters->trigger();
+    EXPECT_EQ(window->ListMode, 9);
+    EXPECT_EQ(Entry(0), "1 - monster1");
 
     // A double click whose first press moved the pointer with the button held opens nothing;
     // the next one, whose press does not move, opens the editor again.
-    editors.opened.clear();
+    opened.clear();
     window->mnuScenNodes->trigger();
     const QPoint entry = At(5);
     Send(QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, entry);
     Send(QEvent::MouseMove, Qt::NoButton, Qt::LeftButton, entry + QPoint(0, 1));
     DoubleClickAfterPress(entry);
-    EXPECT_TRUE(editors.opened.empty());
+    EXPECT_EQ(opened, "");
     Send(QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, entry);
     DoubleClickAfterPress(entry);
-    EXPECT_EQ(editors.opened.size(), 1u);
+    EXPECT_EQ(opened, "node 0 5; ");
 }
 } // namespace

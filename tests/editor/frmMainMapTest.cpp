@@ -7,7 +7,6 @@
 #include "dialogs/records/frmEditTerrain.h"
 #include "graphics/GraphicsSheets.h"
 #include "map/MapState.h"
-#include "map/tools/ToolState.h"
 #include "platform/qt/PictureBox.h"
 #include "scenario/NewScenario.h"
 #include "scenario/ScenarioClearing.h"
@@ -22,8 +21,8 @@
 namespace {
 constexpr int kSign = 120; // a terrain outside the walls, made a sign
 
-QImage Solid(QRgb colour) {
-    QImage image(4, 4, QImage::Format_RGB32);
+QImage Solid(QRgb colour, QSize size = {4, 4}) {
+    QImage image(size, QImage::Format_RGB32);
     image.fill(colour);
     return image;
 }
@@ -32,7 +31,7 @@ class MainWindowMapTest : public MainWindowFixture {
   protected:
     void SetUp() override {
         MainWindowFixture::SetUp();
-        savedIcons_ = {frmPics.iconPencil, frmPics.iconBrush};
+        saved_ = {frmPics.iconPencil, frmPics.iconBrush, frmPics.imgTerDisp};
         frmPics.iconPencil = Solid(qRgb(0, 200, 0));
         frmPics.iconBrush = Solid(qRgb(200, 0, 0));
         Map = MapState{};
@@ -51,132 +50,116 @@ class MainWindowMapTest : public MainWindowFixture {
     }
     void TearDown() override {
         MainWindowFixture::TearDown();
-        std::tie(frmPics.iconPencil, frmPics.iconBrush) = savedIcons_;
+        std::tie(frmPics.iconPencil, frmPics.iconBrush, frmPics.imgTerDisp) = saved_;
     }
     // Town 0 in the detail view, all terrain 0, view cell (i, j) showing grid cell (i, j).
     void EditTown() {
         window->mnuTownEdit->trigger();
-        for (int y = 0; y < 64; ++y)
-            for (int x = 0; x < 64; ++x)
-                Map.MapCells.At(x, y).Terrain = Scen.Towns[0].Terrain.At(x, y) = 0;
+        Scen.Towns[0].Terrain.Cells().assign(64 * 64, 0);
+        for (MapCell& cell : Map.MapCells.Cells())
+            cell.Terrain = 0;
         Map.MapCenter = {4, 4};
     }
 
-    bool Shown(const QWidget* w) const { return w->isVisibleTo(window.get()); }
-    std::pair<QString, QString> Labels(int first) const {
-        return {window->lblMapcell[first]->text(), window->lblMapcell[first + 1]->text()};
+    // Whether the map, the palette, the selected terrain, the tools, a cell label, the tool's
+    // caption and the record list are shown, then each tool button: a 1 or 0 each.
+    std::string Parts() const {
+        std::vector<const QWidget*> parts{
+            window->picMap,        window->picTerrain, window->picSelTerrain, window->frmTools,
+            window->lblMapcell[5], window->lblTool[0], window->List1};
+        parts.insert(parts.end(), window->cmdTool.begin(), window->cmdTool.end());
+        std::string shown;
+        for (const QWidget* w : parts)
+            shown += w->isVisibleTo(window.get()) ? '1' : '0';
+        return shown.insert(7, " ");
     }
-    void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::KeypadModifier) {
-        QTest::keyClick(window->picMap, key, modifiers);
+    QString Labels(int first) const {
+        return window->lblMapcell[first]->text() + " " + window->lblMapcell[first + 1]->text();
     }
-    void MoveOver(QWidget* w, QPoint at) {
-        QMouseEvent move(QEvent::MouseMove, at, w->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
-                         Qt::NoModifier);
-        QApplication::sendEvent(w, &move);
-    }
-    void ClickTool(int tool) {
-        QTest::mouseClick(window->cmdTool[static_cast<std::size_t>(tool)], Qt::LeftButton);
-    }
+    void ClickTool(std::size_t tool) { QTest::mouseClick(window->cmdTool[tool], Qt::LeftButton); }
     QRgb CursorColour() const { return window->picMap->cursor().pixmap().toImage().pixel(1, 1); }
-    void Mouse(QEvent::Type type, QPointF at, Qt::MouseButton button, Qt::MouseButtons held) {
-        QMouseEvent event(type, at, window->picMap->mapToGlobal(at), button, held, Qt::NoModifier);
-        QApplication::sendEvent(window->picMap, &event);
+    void Mouse(QEvent::Type type, QPointF at, Qt::MouseButton button = Qt::NoButton,
+               Qt::MouseButtons held = Qt::NoButton, QWidget* w = nullptr) {
+        w = w ? w : window->picMap;
+        QMouseEvent event(type, at, w->mapToGlobal(at), button, held, Qt::NoModifier);
+        QApplication::sendEvent(w, &event);
     }
+    void Move(QPointF at, QWidget* w = nullptr) { Mouse(QEvent::MouseMove, at, {}, {}, w); }
     void Press(QPointF at) { Mouse(QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton); }
     void DragTo(QPointF at) { Mouse(QEvent::MouseMove, at, Qt::NoButton, Qt::LeftButton); }
-    void Release(QPointF at) {
-        Mouse(QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
-    }
     // A click with the tool on grid cell (x, y).
-    void ClickCell(int tool, int x, int y) {
+    void ClickCell(std::size_t tool, int x, int y) {
         ClickTool(tool);
         Press({x * 28 + 5.0, y * 36 + 5.0});
     }
     static int TerrainAt(int x, int y) { return Scen.Towns[0].Terrain.At(x, y); }
 
   private:
-    std::pair<QImage, QImage> savedIcons_;
+    std::tuple<QImage, QImage, QImage> saved_;
 };
 
 TEST_F(MainWindowMapTest, TerrainCommandsShowTheMapPaletteAndTheToolsOfTheArea) {
     Scen.CurrentTown = 1;
     window->mnuTownEdit->trigger();
-    EXPECT_EQ(Map.EditMode, kEditMediumTown);
-    EXPECT_EQ(Map.MapCells.Side(), 48);
-    for (const QWidget* w : std::initializer_list<const QWidget*>{
-             window->picMap, window->picTerrain, window->picSelTerrain, window->frmTools,
-             window->lblMapcell[5], window->lblTool[0]})
-        EXPECT_TRUE(Shown(w));
-    EXPECT_FALSE(Shown(window->List1));
+    EXPECT_EQ(std::pair(int(Map.EditMode), Map.MapCells.Side()),
+              std::pair(int(kEditMediumTown), 48));
+    EXPECT_EQ(Parts(), "1111110 " + std::string(19, '1') + '0' + std::string(33, '1'));
     EXPECT_EQ(window->picMap->size(), QSize(256, 328));
-    EXPECT_EQ(Labels(1), (std::pair<QString, QString>{"X: 24", "Y: 24"}));
-    EXPECT_EQ(window->lblTool[0]->text(), "Drawing Mode");
-    EXPECT_EQ(window->CurrentTool, 0);
-    for (int i = 0; i < kToolButtonCount; ++i)
-        EXPECT_EQ(Shown(window->cmdTool[static_cast<std::size_t>(i)]), i != 19) << i;
+    EXPECT_EQ(Labels(1), "X: 24 Y: 24");
+    EXPECT_EQ(std::pair(window->lblTool[0]->text(), int(window->CurrentTool)),
+              std::pair(QString("Drawing Mode"), 0));
 
     Scen.CurrentOutdoorX = 1;
     window->mnuOutEdit->trigger();
     EXPECT_EQ(Map.EditMode, kEditOutdoors);
-    EXPECT_EQ(Labels(1), (std::pair<QString, QString>{"X: 24", "Y: 24"}));
-    for (int i = 0; i < kToolButtonCount; ++i)
-        EXPECT_EQ(Shown(window->cmdTool[static_cast<std::size_t>(i)]), i <= 19 || i == 49) << i;
+    EXPECT_EQ(Labels(1), "X: 24 Y: 24");
+    EXPECT_EQ(Parts(), "1111110 " + std::string(20, '1') + std::string(29, '0') + "1000");
 
     window->mnuScenTerrain->trigger();
     EXPECT_EQ(window->TerrainEditMode, 1);
-    EXPECT_TRUE(Shown(window->picTerrain));
-    for (const QWidget* w : std::initializer_list<const QWidget*>{
-             window->picMap, window->picSelTerrain, window->frmTools, window->lblTool[0]})
-        EXPECT_FALSE(Shown(w));
+    EXPECT_EQ(Parts(), "0100000 " + std::string(53, '0'));
 }
 
-TEST_F(MainWindowMapTest, TheKeypadScrollsTheDetailViewWithinItsLimits) {
+TEST_F(MainWindowMapTest, TheLabelsFollowThePointerAndTheKeypadScrollsWithinTheLimits) {
+    window->mnuOutEdit->trigger(); // centred on grid cell (25, 25)
+    Move({4 * 28 + 3, 4 * 36 + 3});
+    EXPECT_EQ(Labels(4), "X: 24 Y: 24");
+    window->lblMapcell[4]->setText("unchanged");
+    Move({4 * 28 + 27, 4 * 36 + 35}); // still the same cell
+    EXPECT_EQ(window->lblMapcell[4]->text(), "unchanged");
+
     window->mnuTownEdit->trigger(); // town 0, 64 cells a side
-    Key(Qt::Key_6);
+    QTest::keyClick(window->picMap, Qt::Key_6, Qt::KeypadModifier);
     EXPECT_EQ(Map.MapCenter, (Location{33, 32}));
-    EXPECT_EQ(Labels(1), (std::pair<QString, QString>{"X: 33", "Y: 32"}));
-    Key(Qt::Key_Home); // keypad 7 with Num Lock off
+    EXPECT_EQ(Labels(1), "X: 33 Y: 32");
+    QTest::keyClick(window->picMap, Qt::Key_Home, Qt::KeypadModifier); // keypad 7 with Num Lock off
     EXPECT_EQ(Map.MapCenter, (Location{32, 31}));
-    Key(Qt::Key_6, Qt::KeypadModifier | Qt::ShiftModifier);
-    Key(Qt::Key_6, Qt::NoModifier); // the digit row is not the keypad
+    QTest::keyClick(window->picMap, Qt::Key_6, Qt::KeypadModifier | Qt::ShiftModifier);
+    QTest::keyClick(window->picMap, Qt::Key_6, Qt::NoModifier); // the digit row is not the keypad
     EXPECT_EQ(Map.MapCenter, (Location{32, 31}));
 
     // At the limit nothing moves and nothing is repainted.
     Map.MapCenter = {59, 30};
     window->lblMapcell[1]->setText("unchanged");
-    Key(Qt::Key_6);
+    QTest::keyClick(window->picMap, Qt::Key_6, Qt::KeypadModifier);
     EXPECT_EQ(Map.MapCenter, (Location{59, 30}));
     EXPECT_EQ(window->lblMapcell[1]->text(), "unchanged");
-    Key(Qt::Key_5);
+    QTest::keyClick(window->picMap, Qt::Key_5, Qt::KeypadModifier);
     EXPECT_EQ(Map.MapCenter, (Location{32, 32}));
 
     Map.ZoomView = false; // the whole view does not scroll
-    Key(Qt::Key_4);
+    QTest::keyClick(window->picMap, Qt::Key_4, Qt::KeypadModifier);
     EXPECT_EQ(Map.MapCenter, (Location{32, 32}));
-}
-
-TEST_F(MainWindowMapTest, TheLabelsFollowTheCellUnderThePointer) {
-    window->mnuOutEdit->trigger(); // centred on grid cell (25, 25)
-    MoveOver(window->picMap, {4 * 28 + 3, 4 * 36 + 3});
-    EXPECT_EQ(Labels(4), (std::pair<QString, QString>{"X: 24", "Y: 24"}));
-    window->lblMapcell[4]->setText("unchanged");
-    MoveOver(window->picMap, {4 * 28 + 27, 4 * 36 + 35}); // still the same cell
-    EXPECT_EQ(window->lblMapcell[4]->text(), "unchanged");
-
-    Map.ZoomView = false;
-    MoveOver(window->picMap, {0, 0});
-    EXPECT_EQ(Labels(4), (std::pair<QString, QString>{"X: 0", "Y: 0"}));
-    MoveOver(window->picMap, {6 * 47 + 5, 6 * 3});
-    EXPECT_EQ(Labels(4), (std::pair<QString, QString>{"X: 47", "Y: 3"}));
 }
 
 TEST_F(MainWindowMapTest, PaletteClicksChooseTheTerrainOrMarkItInTerrainEditMode) {
     window->mnuTownEdit->trigger();
     QWidget* palette = window->picTerrain;
+    const auto terrains = [] {
+        return std::array<int, 3>{Map.SelectedTerrain, Map.PaintTerrain, Map.EraseTerrain};
+    };
     QTest::mouseClick(palette, Qt::LeftButton, {}, {40, 20});
-    EXPECT_EQ((std::array<int, 3>{Map.SelectedTerrain, Map.PaintTerrain, Map.EraseTerrain}),
-              (std::array<int, 3>{18, 18, 0}));
-    QTest::mouseClick(palette, Qt::LeftButton, {}, {274, 20}); // the margin after column 15
+    EXPECT_EQ(terrains(), (std::array<int, 3>{18, 18, 0}));
     QTest::mouseClick(palette, Qt::RightButton, {}, {0, 0});
     EXPECT_EQ(Map.SelectedTerrain, 18);
 
@@ -187,7 +170,7 @@ TEST_F(MainWindowMapTest, PaletteClicksChooseTheTerrainOrMarkItInTerrainEditMode
     EXPECT_EQ(window->CurrentTool, 0);
 
     Scen.TerrainTypes[5].Name = "Cave wall" + std::string(21, ' ');
-    MoveOver(palette, {5 * 17 + 8, 8});
+    Move({5 * 17 + 8, 8}, palette);
     EXPECT_EQ(palette->toolTip(), "5: Cave wall");
 
     // In terrain edit mode a click opens the terrain's editor; the palette shows the edit.
@@ -199,20 +182,16 @@ TEST_F(MainWindowMapTest, PaletteClicksChooseTheTerrainOrMarkItInTerrainEditMode
         Scen.TerrainTypes[2].SpecialProperty = 11; // as if saved by the editor
         editor.close();
     });
-    const QImage savedIcons = frmPics.imgTerDisp;
-    frmPics.imgTerDisp = QImage(70, 21, QImage::Format_RGB32);
-    frmPics.imgTerDisp.fill(Qt::red);
+    frmPics.imgTerDisp = Solid(qRgb(255, 0, 0), {70, 21});
     const QRgb beforeIcon = window->picTerrain->surface().Pixel(2 * 17 + 1 + 9, 1 + 9);
     QTest::mouseClick(palette, Qt::LeftButton, {}, {2 * 17 + 5, 5}); // terrain 2
     EXPECT_EQ(opened, 2);
-    EXPECT_EQ((std::array<int, 3>{Map.SelectedTerrain, Map.PaintTerrain, Map.EraseTerrain}),
-              (std::array<int, 3>{2, 40, 0}));
+    EXPECT_EQ(terrains(), (std::array<int, 3>{2, 40, 0}));
     EXPECT_NE(beforeIcon, 0xFFFF0000u);
     EXPECT_EQ(window->picTerrain->surface().Pixel(2 * 17 + 1 + 9, 1 + 9), 0xFFFF0000u);
-    frmPics.imgTerDisp = savedIcons;
 }
 
-TEST_F(MainWindowMapTest, AButtonSelectsItsToolWithCaptionPromptAndCursor) {
+TEST_F(MainWindowMapTest, AButtonSelectsItsToolAndOneShotButtonsLeaveTheToolAlone) {
     EditTown();
     EXPECT_EQ(window->cmdTool[1]->toolTip(), "Lg. Paint");
     ClickTool(1);
@@ -231,27 +210,21 @@ TEST_F(MainWindowMapTest, AButtonSelectsItsToolWithCaptionPromptAndCursor) {
     EXPECT_EQ(window->lblTool[1]->text(), "Select lower right corner.");
     ClickTool(6);
     EXPECT_EQ(window->ClickStep, 0);
-}
 
-TEST_F(MainWindowMapTest, OneShotButtonsLeaveTheCurrentToolAlone) {
-    EditTown();
-    ClickTool(2);
-    ClickTool(8);
+    ClickTool(8); // the whole view, and back
     EXPECT_FALSE(Map.ZoomView);
     EXPECT_EQ(window->picMap->size(), QSize(388, 388));
     EXPECT_EQ(window->lblTool[0]->text(), "");
     ClickTool(8);
     EXPECT_TRUE(Map.ZoomView);
     // The terrain replacement opens its dialog; the map shows the result afterwards.
-    {
-        WindowScript script;
-        script.When<frmReplaceTerrain>([](frmReplaceTerrain& d) {
-            ChooseRow(d.lstTerrain[1], 5);
-            Click(d.cmdOK);
-        });
-        ClickTool(13);
-    }
-    EXPECT_EQ(window->CurrentTool, 2);
+    WindowScript script;
+    script.When<frmReplaceTerrain>([](frmReplaceTerrain& d) {
+        ChooseRow(d.lstTerrain[1], 5);
+        Click(d.cmdOK);
+    });
+    ClickTool(13);
+    EXPECT_EQ(window->CurrentTool, 6);
     EXPECT_EQ(std::pair(int(Scen.Towns[0].Terrain.At(63, 0)), int(Map.MapCells.At(63, 0).Terrain)),
               std::pair(5, 5));
 }
@@ -260,35 +233,27 @@ TEST_F(MainWindowMapTest, PressAndDragPaintTheCellsUnderThePointer) {
     EditTown();
     Map.SelectedTerrain = 3;
     Press({5, 5});
-    DragTo({20, 5});         // the same cell: nothing more
-    DragTo({28 + 5, 5});     // the next cell
-    DragTo({-10, 5});        // out of the picture
-    DragTo({9 * 28 + 2, 5}); // onto the margin
+    DragTo({20, 5});     // the same cell: nothing more
+    DragTo({28 + 5, 5}); // the next cell
     DragTo({2 * 28 + 5, 5});
-    Release({2 * 28 + 5, 5});
-    Mouse(QEvent::MouseMove, {4 * 28 + 5, 5}, Qt::NoButton, Qt::NoButton);
+    Mouse(QEvent::MouseButtonRelease, {2 * 28 + 5, 5}, Qt::LeftButton);
+    Move({4 * 28 + 5, 5});
     EXPECT_EQ(window->lblMapcell[4]->text(), "X: 4");
-    // A press on the margin, just left of the picture or with the right button changes nothing.
-    Press({9 * 28 + 1, 40});
-    Mouse(QEvent::MouseButtonPress, QPointF(-0.4, 80.0), Qt::LeftButton, Qt::LeftButton);
+    // A press with the right button changes nothing.
     Mouse(QEvent::MouseButtonPress, {5, 80}, Qt::RightButton, Qt::RightButton);
     Press({28 + 5, 4 * 36 + 5});
-    DragTo(QPointF(-0.4, 4 * 36 + 5.0)); // rounds down to the cell left of the picture
-    Release(QPointF(-0.4, 4 * 36 + 5.0));
-    EXPECT_EQ(
-        (std::vector<int>{TerrainAt(0, 0), TerrainAt(1, 0), TerrainAt(2, 0), TerrainAt(4, 0),
-                          TerrainAt(1, 4), TerrainAt(0, 4), TerrainAt(9, 1), TerrainAt(0, 2)}),
-        (std::vector<int>{3, 3, 3, 0, 3, 0, 0, 0}));
-    // The large brush from a button, then a press in the middle of the view.
+    DragTo({-0.4, 4 * 36 + 5.0}); // rounds down to the cell left of the picture
+    Mouse(QEvent::MouseButtonRelease, {-0.4, 4 * 36 + 5.0}, Qt::LeftButton);
+    EXPECT_EQ((std::vector<int>{TerrainAt(0, 0), TerrainAt(1, 0), TerrainAt(2, 0), TerrainAt(4, 0),
+                                TerrainAt(1, 4), TerrainAt(0, 4), TerrainAt(0, 2)}),
+              (std::vector<int>{3, 3, 3, 0, 3, 0, 0}));
+    // The large brush from a button, then a press in the middle of the view: the disc around
+    // (4, 4) covers the third of the first cells.
     ClickCell(1, 4, 4);
-    int painted = 0;
-    for (int y = 0; y < 64; ++y)
-        for (int x = 0; x < 64; ++x)
-            painted += TerrainAt(x, y) == 3;
-    EXPECT_EQ(painted, 69 + 2); // the disc around (4, 4) covers the third of the first cells
+    EXPECT_EQ(std::ranges::count(Scen.Towns[0].Terrain.Cells(), 3), 69 + 2);
 }
 
-TEST_F(MainWindowMapTest, SignsAreMadeByTheirTerrainAndEditedWithTheSignTool) {
+TEST_F(MainWindowMapTest, SignsAndSpecialSpotsTakeWhatTheirDialogsChose) {
     EditTown();
     MsgBoxRecorder boxes;
     Map.SelectedTerrain = kSign;
@@ -297,7 +262,7 @@ TEST_F(MainWindowMapTest, SignsAreMadeByTheirTerrainAndEditedWithTheSignTool) {
         EXPECT_EQ(d.SignNum, 0);
         Click(d.cmdOK);
     });
-    ClickCell(0, 2, 3);
+    ClickCell(0, 2, 3); // a sign terrain makes a sign
     EXPECT_EQ(Scen.Towns[0].SignLocs[0], (Location{2, 3}));
     script.When<frmEditSign>([](frmEditSign& d) {
         EXPECT_EQ(d.SignNum, 0);
@@ -306,12 +271,8 @@ TEST_F(MainWindowMapTest, SignsAreMadeByTheirTerrainAndEditedWithTheSignTool) {
     ClickCell(10, 2, 3);
     ClickCell(10, 5, 5); // no sign terrain here
     EXPECT_EQ(boxes.Texts(), std::vector<std::string>{"This space is not a sign."});
-}
 
-TEST_F(MainWindowMapTest, SpecialSpotsTakeTheNodeChosenInTheirDialogs) {
-    EditTown();
     Scen.Towns[0].SpecialNodes[5].Type = 3;
-    WindowScript script;
     script.When<frmEditSpNode>([](frmEditSpNode& d) {
         EXPECT_EQ(d.NodeSet, 2);
         Click(d.cmdCancel);

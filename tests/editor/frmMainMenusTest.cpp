@@ -21,12 +21,14 @@
 #include "dialogs/records/frmStuffDone.h"
 #include "dialogs/records/frmTransport.h"
 #include "editor/MapToolHost.h"
+#include "editor/frmFileNew.h"
 #include "map/MapState.h"
 #include "platform/qt/PictureBox.h"
 #include "support/MainWindowFixture.h"
 
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -47,8 +49,12 @@ class MainWindowMenuTest : public MainWindowFixture {
         SetModalFormHook({});
         MainWindowFixture::TearDown();
     }
-    QString TownLine() const { return window->Label2->text(); }
-    bool ListShown() const { return window->List1->isVisibleTo(window.get()); }
+    // The outdoor and town status lines, and whether the map and the list are shown.
+    std::string Status() const {
+        return (window->Label1->text() + " | " + window->Label2->text()).toStdString() +
+               (window->picMap->isVisibleTo(window.get()) ? " | map" : "") +
+               (window->List1->isVisibleTo(window.get()) ? " | list" : "");
+    }
     // Double-clicks the row of the list shown, the editor it opens answered by the author.
     template <class Form> void OpenRow(int row, std::function<void(Form&)> author) {
         QListWidget& list = *window->List1;
@@ -69,37 +75,42 @@ class MainWindowMenuTest : public MainWindowFixture {
 };
 } // namespace
 
-TEST_F(MainWindowMenuTest, TownChoiceCreationAndDetailsRefreshTheTownLine) {
-    Choose<frmTownLoad>(window->mnuTownLoad, [](frmTownLoad& d) {
-        ChooseRow(d.lstTown, 2);
-        Click(d.cmdOK);
-    });
-    EXPECT_EQ(TownLine(), "Town: 2 - Town2");
-    EXPECT_FALSE(window->picMap->isVisibleTo(window.get()));
+TEST_F(MainWindowMenuTest, ChoosingCreatingAndRenamingAreasRefreshTheStatusLines) {
+    window->picMap->show();
+    Edit<frmTownLoad>(window->mnuTownLoad, [](frmTownLoad& d) { ChooseRow(d.lstTown, 2); });
+    EXPECT_EQ(Status(), "Outdoors: | Town: 2 - Town2");
+    window->Label2->setText("stale");
     Choose<frmCreateTown>(window->mnuTownCreate, [](frmCreateTown& d) { Click(d.cmdCancel); });
     EXPECT_EQ(Scen.TownCount, 3);
-    EXPECT_EQ(TownLine(), "Town: 2 - Town2") << "written after a Cancel too";
-    Choose<frmCreateTown>(window->mnuTownCreate, [](frmCreateTown& d) { Click(d.cmdOK); });
-    EXPECT_EQ(TownLine(), "Town: 3 - Town Name");
-    Choose<frmTownDetails>(window->mnuTownDetails, [](frmTownDetails& d) {
-        TypeInto(d.txtTownName, "Renamed");
-        Click(d.cmdOK);
-    });
-    EXPECT_EQ(TownLine(), "Town: 3 - Renamed");
+    EXPECT_EQ(Status(), "Outdoors: | Town: 2 - Town2") << "written after a Cancel too";
+    Edit<frmCreateTown>(window->mnuTownCreate, [](frmCreateTown&) {});
+    EXPECT_EQ(Status(), "Outdoors: | Town: 3 - Town Name");
+    Edit<frmTownDetails>(window->mnuTownDetails,
+                         [](frmTownDetails& d) { TypeInto(d.txtTownName, "Renamed"); });
+    window->picMap->show();
+    Edit<frmOutLoad>(window->mnuOutLoad, [](frmOutLoad& d) { ChooseRow(d.cmbOutSection, 2); });
+    EXPECT_EQ(Status(), "Outdoors: 1, 0 - East | Town: 3 - Renamed");
+    Edit<frmOutDetails>(window->mnuOutDetails,
+                        [](frmOutDetails& d) { TypeInto(d.txtOutName, "Far East"); });
+    EXPECT_EQ(Status(), "Outdoors: 1, 0 - Far East | Town: 3 - Renamed");
 }
 
-TEST_F(MainWindowMenuTest, SectionChoiceAndRenameRefreshTheOutdoorLine) {
-    Choose<frmOutLoad>(window->mnuOutLoad, [](frmOutLoad& d) {
-        ChooseRow(d.cmbOutSection, 2);
-        Click(d.cmdOK);
+TEST_F(MainWindowMenuTest, FileNewShowsTheNewScenarioAndCancelKeepsIt) {
+    SetProgramFolderForTesting(VARNO_APP_DIR); // where the new scenario's base records are
+    window->Form_Activate();
+    Edit<frmFileNew>(window->mnuFileNew, [](frmFileNew& d) {
+        d.txtScenName->setText("Fresh");
+        d.txtFileName->setText("fresh");
     });
-    EXPECT_EQ(window->Label1->text(), "Outdoors: 1, 0 - East");
-    EXPECT_FALSE(window->picMap->isVisibleTo(window.get()));
-    Choose<frmOutDetails>(window->mnuOutDetails, [](frmOutDetails& d) {
-        TypeInto(d.txtOutName, "Far East");
-        Click(d.cmdOK);
-    });
-    EXPECT_EQ(window->Label1->text(), "Outdoors: 1, 0 - Far East");
+    EXPECT_EQ(std::tuple(window->mnuScen->isEnabled(), window->mnuFileSave->isEnabled(),
+                         window->Label2->text().left(9), ScenFile.ScenFileName),
+              std::tuple(true, true, QString("Town: 0 -"), std::string("fresh.vrs")));
+    const Scenario created = Scen;
+    window->List1->show();
+    Choose<frmFileNew>(window->mnuFileNew, [](frmFileNew& d) { Click(d.cmdCancel); });
+    EXPECT_TRUE(Scen == created);
+    EXPECT_TRUE(window->mnuScen->isEnabled());
+    EXPECT_FALSE(window->List1->isVisibleTo(window.get())); // the work area was cleared
 }
 
 // Each entry opens its own window with the context the entry stands for; the browsing
@@ -135,9 +146,8 @@ TEST_F(MainWindowMenuTest, EachEntryOpensItsWindowInItsContext) {
 
 TEST_F(MainWindowMenuTest, AreaDescriptionsRebuildTheMapOnShow) {
     const MapState savedMap = Map;
-    Town& town = Scen.Towns[1];
-    town.AreaRects.fill(AreaRect{});
-    town.AreaRects[0] = {2, 3, 9, 9};
+    Scen.Towns[1].AreaRects.fill(AreaRect{});
+    Scen.Towns[1].AreaRects[0] = {2, 3, 9, 9};
     window->show();
     window->mnuTownEdit->trigger();
     ASSERT_TRUE(window->picMap->isVisible());
@@ -146,10 +156,7 @@ TEST_F(MainWindowMenuTest, AreaDescriptionsRebuildTheMapOnShow) {
         return edges[kAreaEdges + kEdgeLeft] + edges[kAreaEdges + kEdgeRight];
     };
     EXPECT_NE(areaEdges(), 0);
-    Choose<frmAreaDesc>(window->mnuTownAreaDesc, [](frmAreaDesc& d) {
-        Click(d.cmdDelete[0]);
-        Click(d.cmdOK);
-    });
+    Edit<frmAreaDesc>(window->mnuTownAreaDesc, [](frmAreaDesc& d) { Click(d.cmdDelete[0]); });
     EXPECT_EQ(areaEdges(), 0) << "the deleted rectangle is gone from the map";
     EXPECT_EQ(window->focusWidget(), window->picMap);
     Map = savedMap;
@@ -159,21 +166,18 @@ TEST_F(MainWindowMenuTest, PlacementToolsOpenOneRecordInTheMapContext) {
     ASSERT_NE(window->ToolHostImpl, nullptr);
     SharedForm<frmTownMonster>().Context = true; // left over from browsing would show arrows
     std::vector<std::string> seen;
+    const auto note = [&seen](std::string what, int number, QPushButton* cancel) {
+        seen.push_back(what + std::to_string(number));
+        Click(cancel);
+    };
     WindowScript script;
-    script.When<frmTownMonster>([&seen](frmTownMonster& d) {
-        seen.push_back("creature " + std::to_string(d.MonstNum) +
-                       (d.cmdScrollLeft->isVisible() ? " arrows" : ""));
-        Click(d.cmdCancel);
+    script.When<frmTownMonster>([&](frmTownMonster& d) {
+        note(d.cmdScrollLeft->isVisible() ? "arrows " : "creature ", d.MonstNum, d.cmdCancel);
     });
-    script.When<frmTownItem>([&seen](frmTownItem& d) {
-        seen.push_back("item " + std::to_string(d.ItemNum) + " rows " +
-                       std::to_string(d.lstItem->count()));
-        Click(d.cmdCancel);
+    script.When<frmTownItem>([&](frmTownItem& d) {
+        note("item " + std::to_string(d.ItemNum) + " rows ", d.lstItem->count(), d.cmdCancel);
     });
-    script.When<frmAreaDesc1>([&seen](frmAreaDesc1& d) {
-        seen.push_back("area " + std::to_string(d.AreaNum));
-        Click(d.cmdCancel);
-    });
+    script.When<frmAreaDesc1>([&](frmAreaDesc1& d) { note("area ", d.AreaNum, d.cmdCancel); });
     const MapState savedMap = Map;
     Map.EditMode = Scen.Towns[1].Size;
     Scen.Towns[1].AreaRects[4] = {1, 1, 5, 5};
@@ -186,63 +190,37 @@ TEST_F(MainWindowMenuTest, PlacementToolsOpenOneRecordInTheMapContext) {
 }
 
 TEST_F(MainWindowMenuTest, ImportingRefreshesTheStatusLineUnlessCancelledOrRefused) {
-    Scenario open = MakeVariedScenario(2, 2, 2, 3);
-    open.CurrentTown = 1;
-    open.CurrentOutdoorX = 1;
-    open.CurrentOutdoorY = 0;
     Scenario other = MakeVariedScenario(3, 1, 3, 8);
     other.Towns[2].Strings[0] = "Harbour";
     other.OutdoorSections.At(2, 0).Strings[0] = "Dunes";
     WriteScenario(other, "Other.vrs");
-    window->Form_Activate();
-    OpenFile(WriteScenario(open, "Open.vrs"));
+    Scenario open = MakeVariedScenario(2, 2, 2, 3);
+    open.CurrentTown = 1;
+    open.CurrentOutdoorX = 1;
+    open.CurrentOutdoorY = 0;
+    StartWith(open, "Open.vrs");
     std::vector<int> contexts;
-    const auto import = [&](QAction* entry, const char* number, bool file) {
+    const auto import = [&](QAction* entry, const char* number, const char* file) {
         window->List1->show();
-        if (file)
-            dialogs.Choose(files.File("Other.vrs"));
-        else
-            dialogs.Cancel();
-        Choose<frmImportTown>(entry, [&](frmImportTown& d) {
+        file ? dialogs.Choose(files.File(file)) : dialogs.Cancel();
+        Edit<frmImportTown>(entry, [&](frmImportTown& d) {
             contexts.push_back(d.Context);
             Type(d.txtSourceNum[0], number);
             Type(d.txtSourceNum[1], "0");
-            QTest::mouseClick(d.cmdOK, Qt::LeftButton);
         });
+        return Status();
     };
-    const QString town = TownLine();
-    import(window->mnuTownImport, "2", false);
-    EXPECT_EQ(TownLine(), town);
-    EXPECT_TRUE(ListShown());
-    import(window->mnuTownImport, "7", true); // it has no town 7
-    EXPECT_EQ(TownLine(), town);
-    EXPECT_TRUE(ListShown());
+    window->List1->show();
+    const std::string before = Status();
+    EXPECT_EQ(import(window->mnuTownImport, "2", nullptr), before);
+    EXPECT_EQ(import(window->mnuTownImport, "7", "Other.vrs"), before); // it has no town 7
     EXPECT_EQ(boxes.Texts(), std::vector<std::string>{"The chosen scenario file has no town 7."});
-    import(window->mnuTownImport, "2", true);
-    EXPECT_EQ(TownLine(), "Town: 1 - Harbour");
-    EXPECT_FALSE(ListShown());
-    import(window->mnuImportOut, "2", true);
-    EXPECT_EQ(window->Label1->text(), "Outdoors: 1, 0 - Dunes");
-    EXPECT_FALSE(ListShown());
+    EXPECT_EQ(import(window->mnuTownImport, "2", "Other.vrs"),
+              before.substr(0, before.find(" | ")) + " | Town: 1 - Harbour");
+    EXPECT_EQ(import(window->mnuImportOut, "2", "Other.vrs"),
+              "Outdoors: 1, 0 - Dunes | Town: 1 - Harbour");
     EXPECT_EQ(contexts, (std::vector<int>{0, 0, 0, 3}));
     EXPECT_EQ(boxes.Calls().size(), 1u);
-}
-
-TEST_F(MainWindowMenuTest, DoubleClickOnAnItemOpensItsEditorAndTheListShowsTheEdit) {
-    Scenario s = MakeVariedScenario(1, 1, 1, 3);
-    s.ItemTypes[7].Name = "Rope                     ";
-    StartWith(s);
-    window->mnuScenItems->trigger();
-    OpenRow<frmEditItem>(7, [](frmEditItem& d) {
-        EXPECT_EQ(d.ItemNum, 7);
-        EXPECT_EQ(d.txtName->text(), "Rope");
-        Type(d.txtName, "Silk rope");
-        QTest::keyClick(d.txtName, Qt::Key_Return);
-    });
-    EXPECT_EQ(Scen.ItemTypes[7].Name, "Silk rope                ");
-    EXPECT_TRUE(window->List1->isVisible());
-    EXPECT_EQ(window->List1->currentRow(), 7);
-    EXPECT_TRUE(window->List1->item(7)->text().contains("Silk rope"));
 }
 
 TEST_F(MainWindowMenuTest, WhatIsTypedInEachEditorIsInTheSavedFiles) {
@@ -250,6 +228,7 @@ TEST_F(MainWindowMenuTest, WhatIsTypedInEachEditorIsInTheSavedFiles) {
     s.CurrentTown = 1;
     s.Horses[3] = {-1, 0, 0, 0};
     s.Boats[1] = {0, 4, 4, 0};
+    s.ItemTypes[7].Name = "Rope                     ";
     StartWith(s, "Rec.vrs");
     Edit<frmScenDet>(window->mnuScenDetails, [](frmScenDet& d) {
         Type(d.txtContact, "me@vale");
@@ -274,6 +253,16 @@ TEST_F(MainWindowMenuTest, WhatIsTypedInEachEditorIsInTheSavedFiles) {
         Type(d.txtSpItemName, "Amulet");
         QTest::mouseClick(d.cmdOK, Qt::LeftButton);
     });
+    // A double-clicked item opens its editor; the list shows the edit, the entry selected.
+    window->mnuScenItems->trigger();
+    OpenRow<frmEditItem>(7, [](frmEditItem& d) {
+        EXPECT_EQ(std::pair(int(d.ItemNum), d.txtName->text()), std::pair(7, QString("Rope")));
+        Type(d.txtName, "Silk rope");
+        QTest::keyClick(d.txtName, Qt::Key_Return);
+    });
+    EXPECT_EQ(std::pair(window->List1->currentRow(), window->List1->item(7)->text().trimmed()),
+              std::pair(7, QString("7 - Silk rope")));
+    EXPECT_TRUE(window->List1->isVisible());
     // The flag names: modeless, saved into the flag-name file with the scenario.
     ASSERT_TRUE(window->mnuScenStuffDone->isEnabled());
     window->mnuScenStuffDone->trigger();
@@ -290,8 +279,10 @@ TEST_F(MainWindowMenuTest, WhatIsTypedInEachEditorIsInTheSavedFiles) {
     EXPECT_EQ(std::tuple(Scen.ScenStrings[3], int(Scen.ScenDifficulty), Scen.ScenStrings[6],
                          Scen.SavedItemAreas[0].Right, Scen.EventTimerMoves[9],
                          Scen.Towns[1].TimerMoves[0], Scen.Boats[1].X, Scen.Horses[3].Town,
-                         Scen.ScenStrings[68], Scen.StuffDoneNames[0].ValueNames[1]),
+                         Scen.ScenStrings[68], Scen.StuffDoneNames[0].ValueNames[1],
+                         Scen.ItemTypes[7].Name),
               std::tuple(std::string("me@vale"), 2, std::string("Third line"), 200, 90, 30, 9, 0,
-                         std::string("Amulet"), std::string("Opened")));
+                         std::string("Amulet"), std::string("Opened"),
+                         std::string("Silk rope                ")));
     EXPECT_TRUE(Scen == typed) << "nothing else changed on the way";
 }

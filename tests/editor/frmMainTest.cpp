@@ -1,6 +1,5 @@
 #include "platform/qt/HelpWindow.h"
 #include "platform/qt/PictureBox.h"
-#include "scenario/OwnLayout.h"
 #include "support/MainWindowFixture.h"
 
 #include <QDialog>
@@ -8,7 +7,6 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QScreen>
-#include <QScrollBar>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 #include <set>
@@ -23,19 +21,16 @@ class MainWindowTest : public MainWindowFixture {
         window->Form_Activate();
     }
 
-    // Caption, whether the scenario menus are enabled, and the two status lines if shown.
-    std::tuple<QString, std::array<bool, 4>, QString, QString> State() const {
-        const auto shown = [this](QLabel* l) {
-            return l->isVisibleTo(window.get()) ? l->text() : "-";
-        };
-        return {window->windowTitle(),
-                {window->mnuFileSave->isEnabled(), window->mnuScen->isEnabled(),
-                 window->mnuOut->isEnabled(), window->mnuTown->isEnabled()},
-                shown(window->Label1),
-                shown(window->Label2)};
+    // Caption, whether Save and the scenario menus are enabled, and the status lines if shown.
+    std::string State() const {
+        std::string s = window->windowTitle().toStdString() + " | ";
+        for (QObject* entry : std::initializer_list<QObject*>{window->mnuFileSave, window->mnuScen,
+                                                              window->mnuOut, window->mnuTown})
+            s += entry->property("enabled").toBool() ? '1' : '0';
+        for (QLabel* l : {window->Label1, window->Label2})
+            s += " | " + (l->isVisibleTo(window.get()) ? l->text().toStdString() : "-");
+        return s;
     }
-    static constexpr std::array<bool, 4> kOn{true, true, true, true};
-    static constexpr std::array<bool, 4> kOff{};
 
     static Scenario NamedScenario(int towns) {
         Scenario s = MakeVariedScenario(2, 2, towns, 31);
@@ -53,13 +48,11 @@ class MainWindowTest : public MainWindowFixture {
 } // namespace
 
 TEST_F(MainWindowTest, BeforeAnyScenarioOnlyFileAndHelpCanBeUsed) {
-    const auto before = std::tuple{QString("Varno Scenario Editor - "), kOff, QString("Outdoors:"),
-                                   QString("Town:")};
+    const std::string before = "Varno Scenario Editor -  | 0000 | Outdoors: | Town:";
     EXPECT_EQ(State(), before);
     for (QAction* a : {window->mnuFileOpen, window->mnuFileSaveAs, window->mnuFileExit,
-                       window->mnuScenButtons, window->mnuTownDelete})
+                       window->mnuHelp, window->mnuScenButtons, window->mnuTownDelete})
         EXPECT_TRUE(a->isEnabled());
-    EXPECT_TRUE(window->mnuHelp->isEnabled());
     EXPECT_EQ((std::tuple(window->picMap->isVisibleTo(window.get()),
                           window->List1->isVisibleTo(window.get()), window->lblTool[0]->text(),
                           window->CurrentTool, window->FirstTime)),
@@ -81,16 +74,16 @@ TEST_F(MainWindowTest, BeforeAnyScenarioOnlyFileAndHelpCanBeUsed) {
 }
 
 // Activations after the first showing (a message box or another program taking the activation
-// and giving it back) change nothing.
-TEST_F(MainWindowTest, OpeningShowsTheScenarioAndARejectedFileKeepsTheEarlierOne) {
+// and giving it back) change nothing. Save writes into the scenario folder, Save As under the
+// new name.
+TEST_F(MainWindowTest, OpeningShowsTheScenarioARejectedFileKeepsItAndSaveWritesIt) {
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     window->CurrentTool = 7;
     PutFileText(files.File("Bad.vrs"), "not a scenario");
     dialogs.Choose(files.File("Bad.vrs")); // no earlier scenario: the state without one
     QTest::keyClick(window.get(), Qt::Key_O, Qt::ControlModifier);
-    const auto noScenario =
-        std::tuple(QString("Varno Scenario Editor"), kOff, QString("-"), QString("-"));
+    const std::string noScenario = "Varno Scenario Editor | 0000 | - | -";
     EXPECT_EQ(State(), noScenario);
     QWidget other;
     other.show();
@@ -101,8 +94,8 @@ TEST_F(MainWindowTest, OpeningShowsTheScenarioAndARejectedFileKeepsTheEarlierOne
     EXPECT_EQ(State(), noScenario);
     EXPECT_EQ(window->CurrentTool, 7);
 
-    const auto quest = std::tuple{QString("Varno Scenario Editor - Quest.vrs"), kOn,
-                                  QString("Outdoors: 1, 0 - Marsh"), QString("Town: 2 - Town2")};
+    const std::string quest =
+        "Varno Scenario Editor - Quest.vrs | 1111 | Outdoors: 1, 0 - Marsh | Town: 2 - Town2";
     OpenFile(WriteScenario(NamedScenario(3), "Quest.vrs"));
     EXPECT_EQ(State(), quest);
     EXPECT_EQ(boxes.Calls().size(), 1u);
@@ -111,6 +104,17 @@ TEST_F(MainWindowTest, OpeningShowsTheScenarioAndARejectedFileKeepsTheEarlierOne
     EXPECT_EQ(boxes.Calls().size(), 2u);
     EXPECT_EQ(State(), quest);
     EXPECT_EQ(ScenFile.ScenFileName, "Quest.vrs");
+
+    window->mnuFileSave_Click();
+    EXPECT_TRUE(std::filesystem::exists(program.File("scenario/Quest.vrs")));
+    EXPECT_TRUE(std::filesystem::exists(program.File("scenario/Quest.vrd")));
+    dialogs.Choose("/any/folder/Renamed.vrs");
+    window->mnuFileSaveAs_Click();
+    EXPECT_EQ(boxes.Calls().size(), 2u);
+    EXPECT_EQ(window->windowTitle(), "Varno Scenario Editor - Renamed.vrs");
+    EXPECT_EQ(ScenFile.ScenFilePath, program.File("scenario/Renamed.vrs"));
+    EXPECT_EQ(FileBytes(program.File("scenario/Renamed.vrs")),
+              FileBytes(program.File("scenario/Quest.vrs")));
 }
 
 TEST_F(MainWindowTest, WithAScenarioOpenEveryMenuEntryButTheTwoWithoutAWindowCanBeChosen) {
@@ -129,103 +133,43 @@ TEST_F(MainWindowTest, WithAScenarioOpenEveryMenuEntryButTheTwoWithoutAWindowCan
     EXPECT_EQ(greyed, std::vector<std::string>{});
 }
 
-TEST_F(MainWindowTest, SaveWritesIntoTheScenarioFolderAndSaveAsUnderTheNewName) {
-    OpenFile(WriteScenario(NamedScenario(2), "Quest.vrs"));
-    window->mnuFileSave_Click();
-    EXPECT_TRUE(std::filesystem::exists(program.File("scenario/Quest.vrs")));
-    EXPECT_TRUE(std::filesystem::exists(program.File("scenario/Quest.vrd")));
-
-    dialogs.Choose("/any/folder/Renamed.vrs");
-    window->mnuFileSaveAs_Click();
-    EXPECT_TRUE(boxes.Calls().empty());
-    EXPECT_EQ(window->windowTitle(), "Varno Scenario Editor - Renamed.vrs");
-    EXPECT_EQ(ScenFile.ScenFilePath, program.File("scenario/Renamed.vrs"));
-    EXPECT_EQ(FileBytes(program.File("scenario/Renamed.vrs")),
-              FileBytes(program.File("scenario/Quest.vrs")));
-
-    Scen.ScenStrings[3] = std::string(300, 'x');
-    window->mnuFileSave_Click();
-    ASSERT_EQ(boxes.Calls().size(), 1u);
-    EXPECT_EQ(boxes.Calls()[0].text, "SaveScenarioV2Error encountered!\r\nErr# 6, Overflow");
-}
-
-// The list chosen again shows its first row, none selected.
-TEST_F(MainWindowTest, ButtonCaptionsListSixtyNumberedLabelsAndLockingGreysItsEntry) {
-    OpenFile(WriteScenario(NamedScenario(2), "Quest.vrs"));
-    Scen.ScenStrings[260] = "OK";
-    Scen.ScenStrings[319] = "Leave";
-    window->show();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    window->mnuScenButtons->trigger();
-    QListWidget* list = window->List1;
-    ASSERT_EQ(list->count(), 60);
-    EXPECT_EQ(list->item(0)->text(), "0 - OK");
-    EXPECT_EQ(list->item(59)->text(), "59 - Leave");
-    EXPECT_EQ(window->ListMode, 10);
-    list->setFocus();
-    QTest::keyClick(list, Qt::Key_End);
-    ASSERT_GT(list->verticalScrollBar()->value(), 0);
-    window->mnuScenButtons->trigger();
-    QApplication::processEvents(); // the list lays its rows out at the next pass
-    EXPECT_EQ(list->verticalScrollBar()->value(), 0);
-    EXPECT_EQ(list->itemAt(2, 2), list->item(0));
-    EXPECT_EQ(list->currentRow(), -1);
-
-    Scen.ListsLocked = 0; // locking the lists greys the entry at once
-    window->mnuScenLockLists_Click();
-    EXPECT_EQ(Scen.ListsLocked, 1);
-    EXPECT_FALSE(window->mnuScenLockLists->isEnabled());
-}
-
 TEST_F(MainWindowTest, DeleteLastTownKeepsOneTownAndMovesOffADeletedCurrentTown) {
     Scenario s = NamedScenario(3);
     s.CurrentTown = 0;
     OpenFile(WriteScenario(s, "Quest.vrs"));
-
+    // The town count, the towns and talks held, the current town and the town line.
+    const auto towns = [this] {
+        return std::to_string(Scen.TownCount) + std::to_string(Scen.Towns.size()) +
+               std::to_string(Scen.TownTalks.size()) + std::to_string(Scen.CurrentTown) + " " +
+               window->Label2->text().toStdString();
+    };
     window->mnuTownDelete_Click(); // not the current town: nothing else changes
-    EXPECT_EQ((std::array<std::size_t, 4>{Scen.TownCount, Scen.Towns.size(), Scen.TownTalks.size(),
-                                          Scen.CurrentTown}),
-              (std::array<std::size_t, 4>{2, 2, 2, 0}));
-    EXPECT_EQ(window->Label2->text(), "Town: 0 - Town0");
-
+    EXPECT_EQ(towns(), "2220 Town: 0 - Town0");
     Scen.CurrentTown = 1;
     window->List1->show();
     window->mnuTownDelete_Click(); // the current town: the one before it becomes current
-    EXPECT_EQ((std::array<std::size_t, 2>{Scen.TownCount, Scen.CurrentTown}),
-              (std::array<std::size_t, 2>{1, 0}));
-    EXPECT_EQ(window->Label2->text(), "Town: 0 - Town0");
+    EXPECT_EQ(towns(), "1110 Town: 0 - Town0");
     EXPECT_FALSE(window->List1->isVisibleTo(window.get()));
     EXPECT_TRUE(boxes.Calls().empty());
-
     window->mnuTownDelete_Click(); // the last town stays
-    EXPECT_EQ((std::array<std::size_t, 2>{Scen.TownCount, Scen.Towns.size()}),
-              (std::array<std::size_t, 2>{1, 1}));
+    EXPECT_EQ(towns(), "1110 Town: 0 - Town0");
     ASSERT_EQ(boxes.Calls().size(), 1u);
     EXPECT_EQ(std::pair(boxes.Calls()[0].title, boxes.Calls()[0].style),
               std::pair(std::string("Error!"), msgbox::Exclamation));
 }
 
-namespace {
-class OtherWindow : public ModalForm {};
-} // namespace
-
-TEST_F(MainWindowTest, ClosingTheMainWindowUnloadsEveryOtherWindow) {
-    OtherWindow& other = SharedForm<OtherWindow>();
-    other.show();
-    ASSERT_TRUE(IsFormLoaded<OtherWindow>());
-    window->mnuFileExit_Click();
-    EXPECT_FALSE(IsFormLoaded<OtherWindow>());
-    EXPECT_FALSE(window->isVisible());
-}
-
-TEST_F(MainWindowTest, TheMainWindowKeepsItsSizeAndOffersNoMaximiseButton) {
+TEST_F(MainWindowTest, TheMainWindowKeepsItsSizeAndClosingItUnloadsEveryOtherWindow) {
     window->show();
-    const Qt::WindowFlags flags = window->windowFlags();
     // Without the customise hint a window manager heeds none of the button hints.
-    EXPECT_EQ(flags & (Qt::CustomizeWindowHint | Qt::WindowMaximizeButtonHint |
-                       Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+    EXPECT_EQ(window->windowFlags() & (Qt::CustomizeWindowHint | Qt::WindowMaximizeButtonHint |
+                                       Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
               Qt::CustomizeWindowHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     EXPECT_EQ(window->minimumSize(), window->maximumSize());
+    SharedForm<ModalForm>().show();
+    ASSERT_TRUE(IsFormLoaded<ModalForm>());
+    window->mnuFileExit_Click();
+    EXPECT_FALSE(IsFormLoaded<ModalForm>());
+    EXPECT_FALSE(window->isVisible());
 }
 
 // A dialog never shown before was placed by a default size, near the main window's corner.
@@ -233,16 +177,11 @@ TEST_F(MainWindowTest, ADialogOpensCentredOverTheMainWindow) {
     window->show();
     window->move(40, 30);
     ModalForm dialog;
-    auto* rows = new QVBoxLayout(&dialog);
-    rows->addWidget(new QLabel("Two short lines", &dialog));
-    rows->addWidget(new QLabel("of text", &dialog));
+    (new QVBoxLayout(&dialog))->addWidget(new QLabel("Two short lines\nof text"));
     QRect shown;
-    SetModalFormHook([&](ModalForm& form) {
-        form.show();
-        shown = form.frameGeometry();
-    });
+    WindowScript script;
+    script.When<ModalForm>([&shown](ModalForm& form) { shown = form.frameGeometry(); });
     ShowModal(dialog);
-    SetModalFormHook({});
     const QPoint offset = shown.center() - window->frameGeometry().center();
     EXPECT_LE(offset.manhattanLength(), 4) << offset.x() << "," << offset.y();
 }

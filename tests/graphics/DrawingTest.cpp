@@ -4,9 +4,7 @@
 #include "support/qt/CodedPictureHolders.h"
 
 #include <QLabel>
-#include <functional>
 #include <gtest/gtest.h>
-#include <tuple>
 
 namespace {
 constexpr QRgb kGrey = 0xFF808080u;
@@ -103,17 +101,18 @@ TEST(Drawing, EachPictureKindLandsFromItsSheetOrNotAtAll) {
     // clang-format on
 }
 
-TEST(Drawing, OnlyTheDarkMarbleStylesWhitenTheLabels) {
+TEST(Drawing, OnlyTheDarkMarbleStylesWhitenEveryLabel) {
     CodedSheetsScope sheets;
     Surface window(100, 150, kGrey);
     QWidget labels;
-    auto* label = new QLabel("x", &labels);
-    const QRgb before = label->palette().color(QPalette::WindowText).rgb();
+    QLabel *first = new QLabel("x", &labels), *second = new QLabel("y", &labels);
+    const auto text = [](QLabel* l) { return l->palette().color(QPalette::WindowText).rgb(); };
+    const QRgb before = text(first);
     PaintMarbleBackground(window, 3, &labels);
-    EXPECT_EQ(label->palette().color(QPalette::WindowText).rgb(), before);
+    EXPECT_EQ(text(first), before);
     PaintMarbleBackground(window, 6, &labels);
     EXPECT_EQ(window.Pixel(0, 0), Coded(128, 64, 1));
-    EXPECT_EQ(label->palette().color(QPalette::WindowText).rgb(), kWhite);
+    EXPECT_EQ(std::pair(text(first), text(second)), std::pair(kWhite, kWhite));
 }
 
 TEST(LoadCustomPics, MissingOrUnreadableSheetLeavesTheHolderEmptyAndReportsNothing) {

@@ -1,10 +1,5 @@
-#include "map/MapCells.h"
 
 #include "MapFixture.h"
-
-#include "scenario/ScenarioClearing.h"
-
-#include <array>
 
 namespace {
 class MapCellsTest : public MapFixture {

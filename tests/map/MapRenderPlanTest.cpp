@@ -1,11 +1,7 @@
 #include "map/MapRenderPlan.h"
 
 #include "MapFixture.h"
-#include "map/MapView.h"
 #include "map/TerrainPalette.h"
-
-#include <algorithm>
-#include <tuple>
 
 namespace {
 using D = MapDraw;

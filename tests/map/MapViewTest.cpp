@@ -1,10 +1,6 @@
-#include "map/MapView.h"
 
 #include "MapFixture.h"
 #include "map/TerrainPalette.h"
-
-#include <optional>
-#include <tuple>
 
 namespace {
 using XY = std::pair<int, int>;
@@ -42,10 +38,10 @@ TEST_F(MapViewTest, PixelsToCellsAndTheNumbersOfTheLabels) {
     Map.EditMode = kEditOutdoors;
     Map.MapCenter = {25, 25};
     Map.ZoomView = true;
-    EXPECT_EQ(ViewCellAtPixel(0, 0), (ViewCell{0, 0}));
-    EXPECT_EQ(ViewCellAtPixel(251, 323), (ViewCell{8, 8}));
-    EXPECT_EQ(ViewCellAtPixel(-1, -37), (ViewCell{-1, -2}));     // rounding down
-    EXPECT_EQ(ViewCellAtPixel(-0.25, 35.75), (ViewCell{-1, 0})); // fractions too, never rounded up
+    // Rounding down, fractions too, never up.
+    EXPECT_EQ((std::vector{ViewCellAtPixel(0, 0), ViewCellAtPixel(251, 323),
+                           ViewCellAtPixel(-1, -37), ViewCellAtPixel(-0.25, 35.75)}),
+              (std::vector<ViewCell>{{0, 0}, {8, 8}, {-1, -2}, {-1, 0}}));
     // Grid cell of a view cell, label numbers of the centre and of a view cell, per view.
     const auto labels = [](ViewCell grid, ViewCell mouse) {
         return std::vector<XY>{GridCellOfViewCell(grid), CenterLabelNumbers(),

@@ -1,7 +1,5 @@
 #include "map/MapFixture.h"
 #include "map/objects/AreaObjects.h"
-#include "map/objects/TownObjects.h"
-#include "map/tools/ToolDispatch.h"
 
 namespace {
 using PlacementToolsTest = MapFixture;

@@ -1,8 +1,6 @@
 #include "map/tools/TerrainPainting.h"
 #include "map/MapFixture.h"
 
-#include <tuple>
-
 namespace {
 using TerrainPaintingTest = MapFixture;
 

@@ -1,10 +1,6 @@
 #include "map/tools/TerrainTools.h"
 #include "map/MapFixture.h"
-#include "map/tools/ToolDispatch.h"
 #include "platform/core/Random.h"
-
-#include <random>
-#include <tuple>
 
 namespace {
 class TerrainToolsTest : public MapFixture {

@@ -1,9 +1,6 @@
 #include "map/tools/ToolDispatch.h"
 #include "map/MapFixture.h"
 #include "map/MapView.h"
-#include "map/tools/ToolTable.h"
-
-#include <tuple>
 
 namespace {
 class ToolDispatchTest : public MapFixture {
@@ -114,10 +111,7 @@ TEST_F(ToolDispatchTest, ABusyToolIsNotRunAgainByAClickDuringItsDialog) {
     ViewedTown();
     Scen.TerrainTypes[40].SpecialProperty = 11;
     Map.SelectedTerrain = 40;
-    host.onDialog = [this] {
-        PressCell(6, 6);
-        Drag(7 * 28, 7 * 36);
-    };
+    host.onDialog = [this] { PressCell(6, 6), Drag(7 * 28, 7 * 36); };
     PressCell(3, 3);
     EXPECT_EQ(host.opened, Strings{"sign at 3,3"});
     EXPECT_EQ(PaintedCells(), (CellSet{{3, 3}}));
@@ -139,9 +133,8 @@ TEST_F(ToolDispatchTest, ButtonsVisibilityCursorsAndTheSignRule) {
     EXPECT_EQ(places.size(), 53u);
     for (const auto& empty : {std::pair{2, 7}, std::pair{3, 6}, std::pair{5, 6}})
         EXPECT_FALSE(places.contains(empty));
-    EXPECT_EQ(MapTools()[8].Cursor, ToolCursor::Unchanged);
-    EXPECT_EQ(MapTools()[13].Cursor, ToolCursor::Unchanged);
-    EXPECT_EQ(MapTools()[6].Cursor, ToolCursor::Area1);
+    EXPECT_EQ((std::vector{MapTools()[8].Cursor, MapTools()[13].Cursor, MapTools()[6].Cursor}),
+              (std::vector{ToolCursor::Unchanged, ToolCursor::Unchanged, ToolCursor::Area1}));
     Scen.TerrainTypes[40].SpecialProperty = 21;
     Map.SelectedTerrain = 40;
     for (int tool : {1, 2, 3, 4})

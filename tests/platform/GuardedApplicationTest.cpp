@@ -2,12 +2,8 @@
 #include "platform/core/RuntimeError.h"
 #include "support/MsgBoxRecorder.h"
 
-#include <QEvent>
 #include <QWidget>
-#include <functional>
 #include <gtest/gtest.h>
-#include <new>
-#include <stdexcept>
 
 namespace {
 // A window whose handling of one kind of event fails, as a faulty handler would.

@@ -6,7 +6,6 @@
 
 #include <QBuffer>
 #include <QImageReader>
-#include <QLabel>
 #include <QtEndian>
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -155,23 +154,20 @@ TEST(LoadBitmapFile, GivesThePixelsOrTheErrorOfTheGeneralReader) {
         image.save(&buffer, "BMP");
         return buffer.data();
     };
-    const auto put = [](QByteArray& b, int at, std::int32_t value) {
-        qToLittleEndian(value, b.data() + at);
-    };
-    const auto topDown = [&put](QByteArray& b) {
+    const auto topDown = [](QByteArray& b) {
         const int height = qFromLittleEndian<std::int32_t>(b.constData() + 22);
         const auto stride = (b.size() - 54) / height;
         QByteArray rows;
         for (int r = height; r-- > 0;)
             rows += b.mid(54 + r * stride, stride);
         b = b.left(54) + rows;
-        put(b, 22, -height);
+        qToLittleEndian<std::int32_t>(-height, b.data() + 22);
     };
     // clang-format off
     const std::pair<QByteArray, std::function<void(QByteArray&)>> files[] = {
         {bitmap(1, 2), {}}, {bitmap(2, 3), {}}, {bitmap(3, 2), {}}, {bitmap(4, 1), {}},
         {bitmap(3, 2), topDown},
-        {bitmap(2, 2), [&put](QByteArray& b) { b.insert(54, QByteArray(6, '\xEE')); put(b, 10, 60); }},
+        {bitmap(2, 2), [](QByteArray& b) { b.insert(54, QByteArray(6, '\xEE')); b[10] = 60; }},
         {bitmap(3, 3), [](QByteArray& b) { b.chop(1); }},
         {bitmap(3, 3), [&topDown](QByteArray& b) { topDown(b), b.chop(5); }},
         {bitmap(2, 2), [](QByteArray& b) { b[28] = 32; }}, // claims 32 bits a pixel
@@ -213,13 +209,4 @@ TEST(PictureBox, SizesItsSurfaceAndKeepsDrawingBetweenPaints) {
     const QImage shown = box.grab().toImage();
     EXPECT_EQ(shown.pixel(5, 0) | 0xFF000000u, kRed);
     EXPECT_EQ(shown.pixel(5, 5) | 0xFF000000u, kGrey);
-}
-
-TEST(SetLabelsTextColour, TurnsEveryLabelOfTheWindow) {
-    QWidget window;
-    auto* first = new QLabel("a", &window);
-    auto* second = new QLabel("b", &window);
-    SetLabelsTextColour(window, kWhite);
-    EXPECT_EQ(first->palette().color(QPalette::WindowText).rgb(), kWhite);
-    EXPECT_EQ(second->palette().color(QPalette::WindowText).rgb(), kWhite);
 }

@@ -1,7 +1,6 @@
 #include "platform/core/TextCodec.h"
 #include "platform/qt/QtText.h"
 
-#include <QString>
 #include <gtest/gtest.h>
 
 TEST(TextCodec, MapsTheHighBlockBothWaysAndEveryByteSurvivesARoundTrip) {

@@ -5,11 +5,9 @@
 #include "scenario/tables/CommonTables.h"
 #include "scenario/tables/EditorTables.h"
 #include "support/GameLayoutBuilder.h"
+#include "support/RecordColumns.h"
 
 #include <gtest/gtest.h>
-#include <set>
-#include <stdexcept>
-#include <tuple>
 
 namespace {
 std::string Trim(const std::string& s) {
@@ -163,14 +161,12 @@ TEST_F(BaseScenario, StringsSpecialItemsAndRecordsWithoutTargets) {
               (std::vector<std::string>{"Begin journal strs", "Ferry token", "*Begin special strs",
                                         "*", DialogButtonLabels[0], DialogButtonLabels[52]}));
     EXPECT_FALSE(strings[61].empty());
-    for (const SpecialItem& item : base_->SpecialItems)
-        EXPECT_EQ(item.Node, -1);
-    for (const Transport& boat : base_->Boats)
-        EXPECT_EQ(boat.Town, -1);
-    for (std::int16_t node : base_->EventTimerNodes)
-        EXPECT_EQ(node, -1);
-    for (const SpecialNode& node : base_->ScenSpecialNodes)
-        EXPECT_EQ(node.JumpTo, -1);
+    const auto none = [](std::size_t n) { return std::vector<int>(n, -1); };
+    EXPECT_EQ(Column(base_->SpecialItems, &SpecialItem::Node), none(50));
+    EXPECT_EQ(Column(base_->Boats, &Transport::Town), none(base_->Boats.size()));
+    EXPECT_EQ(std::vector<int>(base_->EventTimerNodes.begin(), base_->EventTimerNodes.end()),
+              none(base_->EventTimerNodes.size()));
+    EXPECT_EQ(Column(base_->ScenSpecialNodes, &SpecialNode::JumpTo), none(256));
 }
 
 TEST(BaseData, MalformedTablesAreRefusedWithTheirPlace) {

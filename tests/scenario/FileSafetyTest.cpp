@@ -1,10 +1,8 @@
 // Saving and loading as an author, an unlucky author and a careful attacker would: a save writes
 // the scenario file, its flag-name file and a temporary copy, and a failed save reports itself
 // and leaves the earlier pair of files as it was.
-#include "platform/core/ByteBuffer.h"
 #include "platform/core/ProgramPaths.h"
 #include "platform/core/StagedFile.h"
-#include "scenario/FlagNameFile.h"
 #include "scenario/ScenarioFileDialog.h"
 #include "scenario/ScenarioLoad.h"
 #include "scenario/ScenarioSave.h"
@@ -15,21 +13,13 @@
 #include "support/TempFolder.h"
 #include "support/WriteFaultScope.h"
 
-#include <algorithm>
-#include <cerrno>
-#include <chrono>
-#include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
 #include <future>
 #include <gtest/gtest.h>
-#include <iostream>
 #include <linux/fs.h>
-#include <optional>
 #include <sys/ioctl.h>
 #include <sys/resource.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 

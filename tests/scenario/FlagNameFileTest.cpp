@@ -4,10 +4,7 @@
 #include "support/TempFolder.h"
 #include "support/WriteFaultScope.h"
 
-#include <cerrno>
 #include <filesystem>
-#include <optional>
-#include <tuple>
 
 #include <gtest/gtest.h>
 
@@ -50,18 +47,17 @@ TEST(FlagNameFile, ReadingKeepsTheNamesOfTheWellFormedLinesBeforeAnyOther) {
     using Names = std::vector<std::tuple<int, int, std::string>>; // flag, value (-1: its name)
     const std::string kept = ">VRD\r\n0,-1,\"kept\"\r\n";
     std::vector<std::pair<std::optional<std::string>, Names>> rows = {
-        {std::nullopt, {{3, -1, ""}, {3, 2, ""}}},
-        {">VRD \r\n1,-1,\"x\"\r\n", {{1, -1, ""}}},
-        {">vrd\r\n1,-1,\"x\"\r\n", {{1, -1, ""}}},
-        {"", {{1, -1, ""}}},
+        // clang-format off
+        {std::nullopt, {{3, -1, ""}, {3, 2, ""}}}, {">VRD \r\n1,-1,\"x\"\r\n", {{1, -1, ""}}},
+        {">vrd\r\n1,-1,\"x\"\r\n", {{1, -1, ""}}}, {"", {{1, -1, ""}}},
+        // clang-format on
         {">VRD\n2,-1,\"Plain\"\n2,0,\"Zero\"\n2, 1 ,Bare words\n",
          {{2, -1, "Plain"}, {2, 0, "Zero"}, {2, 1, "Bare words"}}},
         {">VRD\r\n" + std::string(20 << 20, '\n') + "0,-1,\"Gate\"\r\n", {{0, -1, "Gate"}}}};
     // A line that cannot be read ends the reading.
     for (const char* bad : {"300,-1,\"out of range\"", "1,10,\"value 10\"", "1,-2,\"x\"",
                             "one,-1,\"x\"", "1,-1,\"unclosed", "1;-1;\"x\""})
-        rows.push_back({">VRD\r\n0,-1,\"kept\"\r\n" + std::string(bad) + "\r\n5,-1,\"after\"\r\n",
-                        {{0, -1, "kept"}, {5, -1, ""}}});
+        rows.push_back({kept + bad + "\r\n5,-1,\"after\"\r\n", {{0, -1, "kept"}, {5, -1, ""}}});
     TempFolder dir;
     for (const auto& [contents, names] : rows) {
         SCOPED_TRACE(contents ? contents->substr(0, 40) : "no file");
@@ -80,12 +76,12 @@ TEST(FlagNameFile, ReadingKeepsTheNamesOfTheWellFormedLinesBeforeAnyOther) {
 }
 
 TEST(FlagNameFile, AFailedWriteIsReportedAndLeavesTheOldFile) {
+    const std::string io = "Err# 57, Device I/O error";
+    // clang-format off
     const std::pair<WriteFaults, std::string> cases[] = {
-        {{.bytesBeforeDiskFull = 12}, "Err# 61, Disk full"},
-        {{.createError = EACCES}, "Err# 70, Permission denied"},
-        {{.syncError = EIO}, "Err# 57, Device I/O error"},
-        {{.renameError = EIO}, "Err# 57, Device I/O error"},
-    };
+        {{.bytesBeforeDiskFull = 12}, "Err# 61, Disk full"}, {{.syncError = EIO}, io},
+        {{.createError = EACCES}, "Err# 70, Permission denied"}, {{.renameError = EIO}, io}};
+    // clang-format on
     TempFolder dir;
     const std::string path = dir.File("names.vrd");
     Scenario s;

@@ -1,5 +1,6 @@
 #include "support/GameLayoutFixture.h"
 #include "support/GameRecordLiteral.h"
+#include "support/RecordColumns.h"
 #include "support/SampleScenario.h"
 
 namespace {
@@ -62,10 +63,8 @@ TEST_P(GameHeaderTest, SmallScenarioWideRecordsAndTheFirstTwentyFourBoatsAndHors
     EXPECT_EQ(s.SavedItemAreas,
               (std::array<SavedItemArea, 4>{
                   {{5, 1, 2, 3, 4}, {0, 0, 0, 0, 0}, {-1, 70, 0, 255, 9}, {-1, 0, 0, 0, 0}}}));
-    std::vector<int> flags;
-    for (int i = 0; i < 8; ++i)
-        flags.push_back(10 * s.SpecialItems[i].StartsWith + s.SpecialItems[i].Usable);
-    EXPECT_EQ(flags, Ints(0, 1, 10, 11, 0, 0, 0, 0));
+    EXPECT_EQ(Column(s.SpecialItems, &SpecialItem::StartsWith, 8), Ints(0, 0, 1, 1, 0, 0, 0, 0));
+    EXPECT_EQ(Column(s.SpecialItems, &SpecialItem::Usable, 8), Ints(0, 1, 0, 1, 0, 0, 0, 0));
     EXPECT_EQ(Ints(s.SpecialItems[49].Node, s.EventTimerMoves[19], s.EventTimerNodes[0],
                    s.EventTimerNodes[19], s.ItemPlacementShortcuts[9].Values[20]),
               Ints(255, 1019, -1, 18, -7));
@@ -135,10 +134,9 @@ TEST_P(GameHeaderTest, TerrainConversions) {
                   Ints(special, extra1))
             << "terrain " << number;
     // 82, 83 and 125 show picture 0 but are no longer plain once converted.
-    std::vector<int> transforms, sets;
-    for (int i = 200; i < 208; ++i)
-        transforms.push_back(s.TerrainTypes[i].TransformTo);
-    EXPECT_EQ(transforms, Ints(101, 102, 0, 104, 105, 106, 77, 77));
+    EXPECT_EQ(Column(std::span(s.TerrainTypes).subspan(200, 8), &TerrainType::TransformTo),
+              Ints(101, 102, 0, 104, 105, 106, 77, 77));
+    std::vector<int> sets;
     for (int number : {4, 5, 7, 16, 21, 22, 49, 62, 63})
         sets.push_back(s.TerrainTypes[number].TerrainSet);
     EXPECT_EQ(sets, Ints(-1, 0, -1, -1, 0, 1, 2, 3, -1));

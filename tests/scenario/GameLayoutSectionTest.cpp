@@ -1,4 +1,5 @@
 #include "support/GameLayoutFixture.h"
+#include "support/RecordColumns.h"
 
 namespace {
 class GameSectionTest : public GameLayoutTest {
@@ -96,12 +97,9 @@ TEST_P(GameSectionTest, EncountersAndTheirFlags) {
     EXPECT_EQ(s.Wandering[0],
               (OutdoorEncounter{
                   {250, 251, 252, 253, 254, 255, 250, 251, 252, 253}, 1, -1, 59, 0, 0, 299, 9}));
-    std::vector<int> seen;
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(s.Specials[i], s.Wandering[i]) << i;
-        seen.push_back(10 * s.Wandering[i].CannotFlee + s.Wandering[i].Forced);
-    }
-    EXPECT_EQ(seen, Ints(0, 10, 1, 11));
+    EXPECT_EQ(s.Specials, s.Wandering);
+    EXPECT_EQ(Column(s.Wandering, &OutdoorEncounter::CannotFlee), Ints(0, 1, 0, 1));
+    EXPECT_EQ(Column(s.Wandering, &OutdoorEncounter::Forced), Ints(0, 0, 1, 1));
     // In the little-endian files a special encounter's flag is its first byte only; and no flag
     // survives from the section read before.
     GameLayoutBuilder stray = Builder();

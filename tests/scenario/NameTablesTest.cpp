@@ -3,10 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <string>
-#include <utility>
-#include <vector>
 
 namespace {
 class NameTablesTest : public testing::Test {

@@ -1,8 +1,6 @@
 #include "scenario/NewScenario.h"
 
-#include "platform/core/ByteBuffer.h"
 #include "platform/core/ProgramPaths.h"
-#include "scenario/OwnLayout.h"
 #include "scenario/ScenarioSave.h"
 #include "scenario/tables/CommonTables.h"
 #include "support/Ints.h"
@@ -13,10 +11,6 @@
 
 #include <filesystem>
 #include <gtest/gtest.h>
-#include <optional>
-#include <set>
-#include <sys/stat.h>
-#include <tuple>
 
 namespace {
 // Wall pieces as the shared wall table numbers them, written out here so that a mix-up of
@@ -125,13 +119,10 @@ TEST_F(OutdoorSectionInit, ClearsTheSectionAndSetsEncountersPointsAndStrings) {
     EXPECT_EQ(sec.Wandering, Filled<4>(cleared));
     EXPECT_EQ(sec.Specials, Filled<4>(cleared));
     EXPECT_EQ(sec.WanderingLocs, (std::array<Location, 4>{{{8, 8}, {8, 32}, {32, 32}, {8, 32}}}));
-    ExpectStrings(sec.Strings,
-                  {{0, "Area name"},
-                   {1, "Rectangle 1"},
-                   {8, "Rectangle 8"},
-                   {9, "Comment"},
-                   {10, "*Begin special strs"}},
-                  11, 99, 107);
+    // clang-format off
+    ExpectStrings(sec.Strings, {{0, "Area name"}, {1, "Rectangle 1"}, {8, "Rectangle 8"},
+                                {9, "Comment"}, {10, "*Begin special strs"}}, 11, 99, 107);
+    // clang-format on
     EXPECT_THROW(InitOutdoorSection(s, 2, 0, 0), RuntimeError);
 }
 
@@ -175,14 +166,10 @@ TEST(CreateTown, GivesTheHeaderValuesStringsAndClearedListsAndRefusesABadSizeOrT
     EXPECT_EQ(t.TimerMoves, Filled<8>(std::int16_t{0}));
     EXPECT_EQ(t.TimerNodes, Filled<8>(std::int16_t{-1}));
     EXPECT_EQ(s.TownTalks[2].Personalities[3].Name, "Unused");
-    ExpectStrings(t.Strings,
-                  {{0, "Saltmere"},
-                   {1, "Rectangle 1"},
-                   {16, "Rectangle 16"},
-                   {17, "Comment 1"},
-                   {19, "Comment 3"},
-                   {20, "*Begin special strs"}},
-                  21, 169, 189);
+    // clang-format off
+    ExpectStrings(t.Strings, {{0, "Saltmere"}, {1, "Rectangle 1"}, {16, "Rectangle 16"},
+                  {17, "Comment 1"}, {19, "Comment 3"}, {20, "*Begin special strs"}}, 21, 169, 189);
+    // clang-format on
 }
 
 TEST(NewScenarioFileName, RefusesNamesThatLeaveTheScenarioFolder) {
@@ -287,13 +274,13 @@ TEST_F(NewScenario, BadChoicesAndABaseFileMissingOrNotInTheOwnLayoutAreReportedA
     const std::string invalid = "Not a valid Scenario file.";
     const NewScenarioChoices ok = Choices();
     const std::tuple<NewScenarioChoices, std::optional<Bytes>, std::string> rows[] = {
+        // clang-format off
         {{"N", "../reeds", 3, 2, true, 2}, good, "Err# "},
         {{"N", "reeds", 51, 2, true, 2}, good, "Err# "},
         {{"N", "reeds", 3, 0, true, 2}, good, "Err# "},
-        {{"N", "reeds", 3, 2, true, 3}, good, "Err# "},
-        {ok, Bytes{}, invalid},
-        {ok, Bytes{0x14, 0x28, 0x3C, 0x50, 0, 0}, invalid},
-        {ok, Bytes{'>', 'V', 'R'}, invalid},
+        {{"N", "reeds", 3, 2, true, 3}, good, "Err# "}, {ok, Bytes{}, invalid},
+        {ok, Bytes{0x14, 0x28, 0x3C, 0x50, 0, 0}, invalid}, {ok, Bytes{'>', 'V', 'R'}, invalid},
+        // clang-format on
         {ok, cut, "Err# 62, Input past end of file"},
         {ok, std::nullopt, "Err# 53, File not found"},  // the base file missing
         {ok, std::nullopt, "Err# 76, Path not found"}}; // and then its folder

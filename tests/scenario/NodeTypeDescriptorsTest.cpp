@@ -6,11 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <array>
-#include <string>
-#include <tuple>
-#include <vector>
 
 namespace {
 constexpr const char* kUnused = "Unused";

@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <optional>
-#include <string>
 
 namespace {
 struct ValidationCase {

@@ -1,6 +1,5 @@
 #include "scenario/OwnLayout.h"
 
-#include "platform/core/ByteBuffer.h"
 #include "support/OwnLayoutImage.h"
 #include "support/SampleScenario.h"
 

@@ -1,12 +1,9 @@
 // The own layout byte for byte: every record family is written with a distinct value in each
 // field and compared with the bytes its layout table prescribes, so that a field swapped or
 // mis-sized the same way in the writer and the reader cannot pass.
-#include "scenario/OwnLayout.h"
 #include "support/OwnLayoutImage.h"
 
 #include <gtest/gtest.h>
-#include <sstream>
-#include <tuple>
 
 namespace {
 // "01 0a ff" as bytes.

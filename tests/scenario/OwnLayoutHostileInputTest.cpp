@@ -1,12 +1,10 @@
 #include "scenario/OwnLayout.h"
 
-#include "platform/core/ByteBuffer.h"
 #include "support/ErrorOf.h"
 #include "support/Ints.h"
 #include "support/OwnLayoutImage.h"
 #include "support/SampleScenario.h"
 
-#include <functional>
 #include <gtest/gtest.h>
 
 namespace {

@@ -1,6 +1,5 @@
 #include "scenario/OwnLayout.h"
 
-#include "platform/core/ByteBuffer.h"
 #include "scenario/ScenarioImport.h"
 #include "scenario/ScenarioLoad.h"
 #include "support/ErrorOf.h"

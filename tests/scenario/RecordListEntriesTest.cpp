@@ -5,7 +5,6 @@
 #include "support/SampleScenario.h"
 
 #include <gtest/gtest.h>
-#include <tuple>
 
 namespace {
 class RecordListEntriesTest : public ::testing::Test {
@@ -41,37 +40,22 @@ class RecordListEntriesTest : public ::testing::Test {
 };
 
 TEST_F(RecordListEntriesTest, EachModeListsItsTableInItsFormat) {
-    struct Row {
-        int mode;
-        std::size_t count;
-        std::size_t index;
-        std::string entry;
-    };
-    const Row rows[] = {
-        {0, 100, 3, "Personality 13 - Ada"},
-        {0, 100, 14, "Node 4 - Per.-2 look,xxxx"},
-        {0, 100, 99, "Node 89 - Per.17 gold,  ab"},
-        {1, 500, 7, "7 - Sword                    "},
-        {1, 500, 8, "8 -   Long blade, padded     "},
-        {2, 60, 5, "5 - Set Flag"},
-        {2, 60, 6, "6 - "},
-        {3, 108, 107, "107 - last"},
-        {4, 256, 255, "255 - Increment Flag"},
-        {5, 320, 0, "0 - Name"},
-        {6, 100, 99, "99 - No Special"},
-        {7, 190, 189, "189 - sign"},
-        {8, 50, 3, "3 - Key of Doors"},
-        {9, 255, 0, "1 - Goblin"},
-        {9, 255, 254, "255 - Wyrm"},
-        {10, 60, 0, "0 - OK"},
-        {10, 60, 59, "59 - Leave"},
-        {11, 40, 0, "0 - twenty"},
-        {11, 40, 39, "39 - fifty-nine"},
-    };
-    for (const Row& r : rows) {
-        const auto entries = RecordListEntries(s, r.mode);
-        ASSERT_EQ(entries.size(), r.count) << "mode " << r.mode;
-        EXPECT_EQ(entries[r.index], r.entry) << "mode " << r.mode;
+    // mode, the list's length, an index in it and its entry
+    // clang-format off
+    const std::tuple<int, std::size_t, std::size_t, std::string> rows[] = {
+        {0, 100, 3, "Personality 13 - Ada"}, {0, 100, 14, "Node 4 - Per.-2 look,xxxx"},
+        {0, 100, 99, "Node 89 - Per.17 gold,  ab"}, {1, 500, 7, "7 - Sword                    "},
+        {1, 500, 8, "8 -   Long blade, padded     "}, {2, 60, 5, "5 - Set Flag"},
+        {2, 60, 6, "6 - "}, {3, 108, 107, "107 - last"}, {4, 256, 255, "255 - Increment Flag"},
+        {5, 320, 0, "0 - Name"}, {6, 100, 99, "99 - No Special"}, {7, 190, 189, "189 - sign"},
+        {8, 50, 3, "3 - Key of Doors"}, {9, 255, 0, "1 - Goblin"}, {9, 255, 254, "255 - Wyrm"},
+        {10, 60, 0, "0 - OK"}, {10, 60, 59, "59 - Leave"}, {11, 40, 0, "0 - twenty"},
+        {11, 40, 39, "39 - fifty-nine"}};
+    // clang-format on
+    for (const auto& [mode, count, index, entry] : rows) {
+        const auto entries = RecordListEntries(s, mode);
+        ASSERT_EQ(entries.size(), count) << "mode " << mode;
+        EXPECT_EQ(entries[index], entry) << "mode " << mode;
     }
 }
 

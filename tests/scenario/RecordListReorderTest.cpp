@@ -1,6 +1,7 @@
 #include "scenario/RecordListReorder.h"
 
 #include "support/Ints.h"
+#include "support/RecordColumns.h"
 #include "support/SampleScenario.h"
 
 #include <gtest/gtest.h>
@@ -38,18 +39,6 @@ class RecordListReorderTest : public ::testing::Test {
         s.MonsterTypes[1].ItemDropped = 5;
     }
 
-    static std::vector<int> PlacedItems(const Town& t) {
-        std::vector<int> v;
-        for (const PresetItem& p : t.PresetItems)
-            v.push_back(p.Item);
-        return v;
-    }
-    static std::vector<int> Creatures(const Town& t) {
-        std::vector<int> v;
-        for (const TownCreature& c : t.Creatures)
-            v.push_back(c.Monster);
-        return v;
-    }
     Scenario s;
 };
 
@@ -68,8 +57,8 @@ TEST_F(RecordListReorderTest, TypesMoveAndNoNumberThatNamedThemIsRewritten) {
     EXPECT_EQ(Names(s.MonsterTypes, 0, 6),
               "monster0 monster1 monster2 monster5 monster3 monster4 monster6");
     for (const Town& t : s.Towns) {
-        EXPECT_EQ(PlacedItems(t), Ints(2, 3, 5, 6, -1));
-        EXPECT_EQ(Creatures(t), Ints(0, 2, 5, 7));
+        EXPECT_EQ(Column(t.PresetItems, &PresetItem::Item), Ints(2, 3, 5, 6, -1));
+        EXPECT_EQ(Column(t.Creatures, &TownCreature::Monster), Ints(0, 2, 5, 7));
     }
     EXPECT_EQ(s.MonsterTypes[1].ItemDropped, 5);
 }
@@ -88,10 +77,7 @@ TEST_F(RecordListReorderTest, SpecialNodesMoveAndSpotsAndJumpsKeepTheirNumbers) 
 
     // Node 6 onto node 2 becomes node 3; the moved node's own jump is kept as it was.
     EXPECT_EQ(DropListEntry(s, 6, 6, 2).selectIndex, 3);
-    std::vector<int> order;
-    for (int n = 0; n < 8; ++n)
-        order.push_back(town.SpecialNodes[static_cast<std::size_t>(n)].Extra1a);
-    EXPECT_EQ(order, Ints(0, 1, 2, 6, 3, 4, 5, 7));
+    EXPECT_EQ(Column(town.SpecialNodes, &SpecialNode::Extra1a, 8), Ints(0, 1, 2, 6, 3, 4, 5, 7));
     const auto& nodes = town.SpecialNodes;
     const auto& spots = town.SpecialSpots;
     EXPECT_EQ(Ints(nodes[0].JumpTo, nodes[3].JumpTo, nodes[7].JumpTo, spots[0].Node, spots[1].Node,
@@ -143,19 +129,18 @@ TEST_F(RecordListReorderTest, RefusedDropsChangeNothing) {
                            {10, 1, 5},  {11, 1, 5}, {12, 1, 5},  {1, -1, 5}, {1, 2, 500},
                            {9, 2, 255}, {9, -1, 3}, {6, 2, 100}, {2, 60, 1}, {4, 256, 0}};
     for (const Row& r : refused) {
-        EXPECT_FALSE(DropListEntry(s, r.mode, r.from, r.to).moved)
-            << r.mode << ": " << r.from << " -> " << r.to;
-        EXPECT_TRUE(s == before) << r.mode << ": " << r.from << " -> " << r.to;
+        SCOPED_TRACE(std::to_string(r.mode) + ": " + std::to_string(r.from) + " -> " +
+                     std::to_string(r.to));
+        EXPECT_FALSE(DropListEntry(s, r.mode, r.from, r.to).moved);
+        EXPECT_TRUE(s == before);
     }
     // Locked lists refuse item and monster types silently; nodes still move.
     s.ListsLocked = 1;
     EXPECT_FALSE(DropListEntry(s, 1, 5, 2).moved);
     EXPECT_FALSE(DropListEntry(s, 9, 5, 2).moved);
-    EXPECT_TRUE(s == [&] {
-        Scenario locked = before;
-        locked.ListsLocked = 1;
-        return locked;
-    }());
+    s.ListsLocked = 0;
+    EXPECT_TRUE(s == before);
+    s.ListsLocked = 1;
     EXPECT_TRUE(DropListEntry(s, 6, 5, 2).moved);
 }
 } // namespace

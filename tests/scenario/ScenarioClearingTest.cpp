@@ -4,9 +4,7 @@
 #include "support/Ints.h"
 #include "support/SampleScenario.h"
 
-#include <algorithm>
 #include <gtest/gtest.h>
-#include <tuple>
 
 namespace {
 template <class List, class Value> bool AllAre(const List& list, const Value& value) {

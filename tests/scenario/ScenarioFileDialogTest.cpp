@@ -6,7 +6,6 @@
 #include "support/ShownBoxes.h"
 
 #include <gtest/gtest.h>
-#include <tuple>
 
 TEST(OpenScenFile, OpenAsksForAnExistingScenarioFileSaveAsForAnyInTheScenarioFolder) {
     SetProgramFolderForTesting("/opt/editor");

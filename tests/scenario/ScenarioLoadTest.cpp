@@ -2,26 +2,22 @@
 
 #include "scenario/FlagNameFile.h"
 #include "scenario/GameLayout.h"
-#include "scenario/OwnLayout.h"
 #include "support/GameLayoutBuilder.h"
 #include "support/Ints.h"
 #include "support/OwnLayoutImage.h"
+#include "support/RecordColumns.h"
 #include "support/SampleScenario.h"
 #include "support/ShownBoxes.h"
 #include "support/TempFolder.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
-#include <optional>
 
 namespace {
 using Bytes = std::vector<std::uint8_t>;
 
 std::vector<int> Monsters(const Town& town) {
-    std::vector<int> monsters;
-    for (const auto& c : town.Creatures)
-        monsters.push_back(c.Monster);
-    return monsters;
+    return Column(town.Creatures, &TownCreature::Monster);
 }
 void SetMonsters(Town& town, const std::vector<int>& monsters) {
     town.Creatures.resize(monsters.size());
@@ -105,12 +101,11 @@ TEST_F(LoadScenarioTest, AFailureAtAnyStageKeepsTheEarlierScenario) {
     const std::string pastEnd = "Err# 62, Input past end of file";
     // No file; no known layout; cut in the header, in a section and in the last town.
     const std::pair<std::optional<Bytes>, std::string> rows[] = {
-        {std::nullopt, "Err# 53, File not found"},
-        {Bytes{}, noLayout},
-        {Bytes{'>', 'V', 'S', 'R', ' ', 'a'}, noLayout},
-        {cut(30), pastEnd},
-        {cut(70000), pastEnd},
+        // clang-format off
+        {std::nullopt, "Err# 53, File not found"}, {Bytes{}, noLayout},
+        {Bytes{'>', 'V', 'S', 'R', ' ', 'a'}, noLayout}, {cut(30), pastEnd}, {cut(70000), pastEnd},
         {cut(good.size() - 1), pastEnd}};
+    // clang-format on
     for (const auto& [bytes, message] : rows) {
         SCOPED_TRACE(message);
         MsgBoxRecorder local;

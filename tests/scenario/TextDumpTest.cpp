@@ -6,9 +6,6 @@
 #include "support/TempFolder.h"
 #include "support/WriteFaultScope.h"
 
-#include <cerrno>
-
-#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace {
@@ -137,12 +134,12 @@ TEST_F(TextDumpFile, WritesBesideTheScenarioAndAFailureKeepsWhatWasWrittenAndThe
 }
 
 TEST_F(TextDumpFile, AFailingDiskIsReportedAndLeavesTheEarlierDumpWhole) {
+    const std::string io = "Err# 57, Device I/O error";
+    // clang-format off
     const std::pair<WriteFaults, std::string> cases[] = {
-        {{.bytesBeforeDiskFull = 5000}, "Err# 61, Disk full"},
-        {{.createError = EACCES}, "Err# 70, Permission denied"},
-        {{.syncError = EIO}, "Err# 57, Device I/O error"},
-        {{.renameError = EIO}, "Err# 57, Device I/O error"},
-    };
+        {{.bytesBeforeDiskFull = 5000}, "Err# 61, Disk full"}, {{.syncError = EIO}, io},
+        {{.createError = EACCES}, "Err# 70, Permission denied"}, {{.renameError = EIO}, io}};
+    // clang-format on
     PutFileText(folder_.File("Hill.txt"), "an earlier dump");
     for (const auto& [faults, error] : cases) {
         MsgBoxRecorder boxes;

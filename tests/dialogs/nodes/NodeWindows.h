@@ -1,27 +1,58 @@
 #pragma once
 
-#include "dialogs/nodes/NodeTestScenario.h"
 #include "dialogs/nodes/frmEditSpNode.h"
 #include "map/MapState.h"
+#include "scenario/tables/CommonTables.h"
+#include "scenario/tables/EditorTables.h"
 #include "support/DialogDriver.h"
+#include "support/Ints.h"
 #include "support/MsgBoxRecorder.h"
+#include "support/SampleScenario.h"
 
 #include <QLabel>
 #include <QPushButton>
 
-// Opens the node, talk and text windows as their openers do, through a WindowScript; puts back
-// the map's edit mode, which the sign and special-spot dialogs read.
+// A scenario of one section and two towns whose node families and message tables are all
+// free; the current town is 1 and the current section (0, 0). The name tables are filled
+// afresh for each test, since the node editor rewrites entry 229 of the node types.
+class NodeScenarioTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        InitCommonTables();
+        InitScenEditorTables();
+        Scen = MakeMinimalScenario();
+        Scen.Towns.push_back(Scen.Towns[0]);
+        Scen.TownTalks.push_back(Scen.TownTalks[0]);
+        Scen.TownCount = 2;
+        Scen.CurrentTown = 1;
+        FreeEverything();
+    }
+    static void FreeEverything() {
+        const SpecialNode free{0, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1};
+        Scen.ScenSpecialNodes.fill(free);
+        Scen.OutdoorSections.At(0, 0).SpecialNodes.fill(free);
+        Scen.OutdoorSections.At(0, 0).Strings.fill("*");
+        Scen.ScenStrings.fill("*");
+        for (Town& town : Scen.Towns) {
+            town.SpecialNodes.fill(free);
+            town.Strings.fill("*");
+        }
+    }
+    static void Use(std::int32_t family, int node, std::int16_t type, std::int16_t jumpTo = -1) {
+        FamilyNode(Scen, family, node).Type = type;
+        FamilyNode(Scen, family, node).JumpTo = jumpTo;
+    }
+};
+
+// Opens the node, talk and text windows as their openers do, through a WindowScript, in a small
+// town's edit mode, which the sign and special-spot dialogs read (the test guard puts it back).
 class NodeWindowTest : public NodeScenarioTest {
   protected:
     void SetUp() override {
         NodeScenarioTest::SetUp();
-        editMode_ = Map.EditMode;
         Map.EditMode = kEditSmallTown;
     }
-    void TearDown() override {
-        UnloadAllForms();
-        Map.EditMode = editMode_;
-    }
+    void TearDown() override { UnloadAllForms(); }
     // Sets up the shared Form and shows it modally; any window opening fails the test.
     template <class Form> static Form& NotOpened(const std::function<void(Form&)>& setup) {
         WindowScript none;
@@ -31,10 +62,7 @@ class NodeWindowTest : public NodeScenarioTest {
         return form;
     }
     static std::function<void(frmEditSpNode&)> At(std::int32_t family, std::int16_t node) {
-        return [=](frmEditSpNode& e) {
-            e.NodeSet = family;
-            e.NodeNum = node;
-        };
+        return [=](frmEditSpNode& e) { e.NodeSet = family, e.NodeNum = node; };
     }
     // Opens the node editor on the node; windows it opens follow the script's steps.
     static frmEditSpNode& Edit(std::int32_t family, std::int16_t node,
@@ -48,7 +76,19 @@ class NodeWindowTest : public NodeScenarioTest {
     }
 
     MsgBoxRecorder boxes;
-
-  private:
-    std::int16_t editMode_ = 0;
 };
+
+// A list as the author sees it: hidden, or its size, the entry selected and its text.
+inline QString Seen(const QComboBox* list) {
+    if (list->isHidden()) return "hidden";
+    const int row = list->currentIndex();
+    return QString("%1 #%2 %3").arg(list->count()).arg(row).arg(list->currentText()).trimmed();
+}
+
+// The texts of the boxes or labels, joined with "|".
+template <class Widgets> QString Joined(const Widgets& widgets) {
+    QStringList texts;
+    for (const auto* widget : widgets)
+        texts << widget->text();
+    return texts.join('|');
+}

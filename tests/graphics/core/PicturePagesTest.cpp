@@ -1,8 +1,6 @@
 #include "graphics/core/PicturePages.h"
 
 #include <gtest/gtest.h>
-#include <tuple>
-#include <utility>
 
 namespace {
 TEST(PicturePagesTest, EachKindHasItsRangeCellSizeAndPages) {

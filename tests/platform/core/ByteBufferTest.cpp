@@ -1,10 +1,8 @@
 // Byte order and the cursors are covered through the file layouts' byte images; here are the
 // edges those do not reach.
 #include "platform/core/ByteBuffer.h"
-#include "platform/core/RuntimeError.h"
 #include "support/ErrorOf.h"
 
-#include <functional>
 #include <gtest/gtest.h>
 
 TEST(ByteWriter, WritesAtOneBasedPositionsZeroFillsGapsAndAReusedOneShowsNothingEarlier) {

@@ -2,7 +2,6 @@
 #include "platform/core/ByteSource.h"
 #include "platform/core/ErrorBox.h"
 #include "platform/core/ProgramPaths.h"
-#include "platform/core/RuntimeError.h"
 #include "platform/core/TextFile.h"
 #include "support/ErrorOf.h"
 #include "support/MsgBoxRecorder.h"
@@ -96,11 +95,9 @@ TEST(TextFile, WritesCrLfAndReadsEitherLineEnd) {
     for (const char* line : {"one", "", "three"})
         b.WriteLine(line);
     EXPECT_EQ(b.Contents(), "one\r\n\r\nthree\r\n");
-    using Lines = std::vector<std::string>;
-    EXPECT_EQ(SplitTextLines("a\r\nb\nc"), (Lines{"a", "b", "c"}));
-    EXPECT_EQ(SplitTextLines("a\r\n"), (Lines{"a"}));
-    EXPECT_EQ(SplitTextLines("a\r\r\n"), (Lines{"a\r"}));
-    EXPECT_EQ(SplitTextLines(""), Lines{});
+    EXPECT_EQ((std::vector{SplitTextLines("a\r\nb\nc"), SplitTextLines("a\r\n"),
+                           SplitTextLines("a\r\r\n"), SplitTextLines("")}),
+              (std::vector<std::vector<std::string>>{{"a", "b", "c"}, {"a"}, {"a\r"}, {}}));
 }
 
 TEST(ProgramPaths, MapBackslashPathsUnderTheProgramFolderAndRefuseAllButPlainFileNames) {
