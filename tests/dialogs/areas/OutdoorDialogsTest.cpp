@@ -4,7 +4,6 @@
 #include "dialogs/areas/frmOutWandering.h"
 #include "dialogs/areas/frmSetTown.h"
 #include "dialogs/areas/frmVarTownEntry.h"
-#include "dialogs/nodes/frmEditSpNode.h"
 #include "platform/qt/QtText.h"
 
 namespace {
@@ -208,16 +207,11 @@ TEST_F(OutWanderingTest, NodesAndFlagsTakeMinusOneTo255AndANewNodeLeftFreeIsNone
         ChooseRow(d.lstMonster[3], 9);
         std::vector<int> offered;
         WindowScript editors; // OK without giving the node a type
-        for (int i = 0; i < 2; ++i)
-            editors.When<frmEditSpNode>([&offered](frmEditSpNode& e) {
-                EXPECT_EQ(e.NodeSet, 1);
-                offered.push_back(e.NodeNum);
-                QTest::keyClick(&e, Qt::Key_Return);
-            });
+        AnswerNodeEditors(editors, 1, {Qt::Key_Return, Qt::Key_Return}, offered);
         Click(d.cmdSpNode[1]);
         EXPECT_EQ(d.txtSpNode[1]->text(), "-1") << "a still-free new node is no node";
-        EXPECT_EQ(d.lblEncNumber->text(), "2");
-        EXPECT_EQ(d.lstMonster[3]->currentIndex(), 9);
+        EXPECT_EQ(Ints(d.lblEncNumber->text().toInt(), d.lstMonster[3]->currentIndex()),
+                  Ints(2, 9));
         TypeInto(d.txtSpNode[1], "0");
         Click(d.cmdSpNode[1]);
         EXPECT_EQ(d.txtSpNode[1]->text(), "0") << "an existing node is kept";

@@ -154,23 +154,20 @@ TEST_F(MonsterEditorTest, SizeDialogChecksBothBoxesOnOkAndARefusalDoesNotBlockTh
         Click(s.cmdOK);
         EXPECT_FALSE(s.isVisible());
     });
-    std::vector<int> stored;
-    for (int i = 0; i < 2; ++i) {
-        if (i == 1)
-            PickCustom(5, [](frmMonstPicSize& s) {
-                Type(s.txtPicWidth, "9");
-                Click(s.cmdCancel);
-            });
-        Edit([](frmEditMonster& d) {
-            Click(d.cmdPicCustom);
-            Type(d.txtLevel, "7");
-            Click(d.cmdOK);
-            EXPECT_FALSE(d.isVisible());
-        });
-        stored.push_back(Monster().Picture);
-    }
-    EXPECT_EQ(stored, Ints(1004, 1005));
-    EXPECT_EQ(Monster().Level, 7);
+    const auto edit = [](frmEditMonster& d) {
+        Click(d.cmdPicCustom);
+        Type(d.txtLevel, "7");
+        Click(d.cmdOK);
+        EXPECT_FALSE(d.isVisible());
+    };
+    Edit(edit);
+    EXPECT_EQ(Ints(Monster().Picture, Monster().Level), Ints(1004, 7));
+    PickCustom(5, [](frmMonstPicSize& s) {
+        Type(s.txtPicWidth, "9");
+        Click(s.cmdCancel);
+    });
+    Edit(edit);
+    EXPECT_EQ(Monster().Picture, 1005);
 }
 
 TEST_F(MonsterEditorTest, AbilitiesReachTheRecordOnlyWithTheEditorsSave) {
