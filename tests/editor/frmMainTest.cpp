@@ -34,6 +34,7 @@
 #include "platform/qt/PictureBox.h"
 #include "platform/qt/QtText.h"
 #include "support/MainWindowFixture.h"
+#include "support/ShownBoxes.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -44,7 +45,6 @@
 #include <QScrollBar>
 #include <QTextBrowser>
 #include <QVBoxLayout>
-#include <set>
 
 namespace {
 // Without a file: the scenario set in place, the window not yet activated.
@@ -204,9 +204,11 @@ TEST_F(MainWindowTest, FileNewShowsTheNewScenarioAndKeepsItsSizesForNextTime) {
 }
 
 // Neither Enter nor a click on OK goes on while a refused size is in the box; leaving it puts
-// the last size back. A file name that is a path is refused and the dialog stays open.
+// the last size back. A file name that is a path is refused and the dialog stays open. Enter
+// acts as OK, whose confirmation can be cancelled: then nothing is created.
 TEST_F(MainWindowTest, FileNewRefusesAnOutOfRangeSizeOrAFileNameThatIsAPath) {
     const Scenario earlier = Scen;
+    ScenFile.ScenFileName = "Earlier.vrs";
     Choose<frmFileNew>(window->mnuFileNew, [](auto& d) {
         const std::pair<QLineEdit*, const char*> sizes[] = {
             {d.txtOutWidth, "Outdoor width must be between 1 and 50."},
@@ -216,53 +218,41 @@ TEST_F(MainWindowTest, FileNewRefusesAnOutOfRangeSizeOrAFileNameThatIsAPath) {
                 SCOPED_TRACE(bad);
                 MsgBoxRecorder local;
                 Type(box, bad);
-                EXPECT_EQ(local.Texts(), std::vector<std::string>{message});
-                EXPECT_EQ(local.Calls().at(0).title, "Error!");
                 QTest::keyClick(box, Qt::Key_Return);
-                QTest::mouseClick(d.cmdOK, Qt::LeftButton);
-                EXPECT_EQ(local.Calls().size(), 1u) << "no confirmation while the size is refused";
-                EXPECT_EQ(box->text(), bad);
-                EXPECT_TRUE(d.isVisible());
+                Click(d.cmdOK);
+                EXPECT_EQ(Shown(local), (Boxes{"Error!|48|" + std::string(message)}))
+                    << "no confirmation while the size is refused";
+                EXPECT_EQ(box->text() + (d.isVisible() ? " open" : ""), QString(bad) + " open");
                 box->setFocus();
                 Leave(box);
                 EXPECT_EQ(box->text(), "1");
             }
-        MsgBoxRecorder quiet; // an empty box holds no size: the last one comes back
+        MsgBoxRecorder rest; // an empty box holds no size: the last one comes back
         TypeInto(d.txtOutHeight, "");
         EXPECT_EQ(d.txtOutHeight->text(), "1");
         for (const char* bad : {"", "a/b", "..", "x\\y"}) {
-            MsgBoxRecorder local;
             d.txtFileName->setText(bad);
             QTest::keyClick(d.txtFileName, Qt::Key_Return);
-            ASSERT_EQ(local.Calls().size(), 1u) << bad;
-            EXPECT_EQ(std::tuple(local.Calls()[0].title, local.Calls()[0].style, d.isVisible()),
-                      std::tuple(std::string("Error!"), msgbox::Exclamation, true));
+            EXPECT_TRUE(d.isVisible()) << bad;
         }
-        QTest::keyClick(d.txtScenName, Qt::Key_Escape);
-    });
-    EXPECT_TRUE(Scen == earlier);
-}
-
-// Enter acts as OK, whose confirmation can be cancelled.
-TEST_F(MainWindowTest, CancellingTheNewScenariosConfirmationCreatesNothing) {
-    const Scenario earlier = Scen;
-    ScenFile.ScenFileName = "Earlier.vrs";
-    boxes.QueueAnswer(MsgBoxResult::Cancel);
-    boxes.QueueAnswer(MsgBoxResult::Cancel);
-    Choose<frmFileNew>(window->mnuFileNew, [](auto& d) {
+        const std::string path = "Error!|48|The file name must name a file in the scenario "
+                                 "folder: it may not contain \"/\", \"\\\" or \"..\".";
+        EXPECT_EQ(Shown(rest),
+                  (Boxes{"Error!|48|Outdoor height must be between 1 and 50.",
+                         "Error!|48|Please give the new scenario a file name.", path, path, path}));
+        d.txtFileName->setText("moor");
+        rest.QueueAnswer(MsgBoxResult::Cancel);
         d.txtOutWidth->setFocus();
         QTest::keyClick(d.txtOutWidth, Qt::Key_Return);
+        EXPECT_EQ(Shown(rest).back().substr(0, 21), "Creating Scenario.|65");
     });
-    Choose<frmFileNew>(window->mnuFileNew, [](auto& d) { Click(d.cmdOK); });
-    EXPECT_EQ(boxes.Texts().size(), 2u);
-    for (const MsgBoxCall& call : boxes.Calls())
-        EXPECT_EQ(call.title, "Creating Scenario.");
     EXPECT_TRUE(Scen == earlier);
     EXPECT_EQ(ScenFile.ScenFileName, "Earlier.vrs");
 }
 
 // Each entry opens its own window with the context the entry stands for; the browsing
-// entries start at the first record and leave the map context behind.
+// entries start at the first record and leave the map context behind. The map's placement
+// tools open one record in the map context.
 TEST_F(MainWindowTest, EachEntryOpensItsWindowInItsContext) {
     std::vector<int> seen;
     const auto note = [&seen](int value, QPushButton* cancel) {
@@ -277,11 +267,42 @@ TEST_F(MainWindowTest, EachEntryOpensItsWindowInItsContext) {
         Choose<frmAreaDesc>(entry, [&](auto& d) { note(d.Context, d.cmdCancel); });
     for (QAction* entry : {window->mnuOutWandering, window->mnuOutEncounters})
         Choose<frmOutWandering>(entry, [&](auto& d) { note(d.Context, d.cmdCancel); });
+    for (QAction* entry : {window->mnuScenEvent, window->mnuTownEvent})
+        Choose<frmEventTimers>(entry, [&](auto& d) { note(d.EventType, d.cmdCancel); });
+    for (QAction* entry : {window->mnuScenBoats, window->mnuScenHorses})
+        Choose<frmTransport>(entry, [&](auto& d) { note(d.TransportType, d.cmdCancel); });
     Choose<frmTownWandering>(window->mnuTownWandering, [&](auto& d) { note(-1, d.cmdCancel); });
     Choose<frmVarTownEntry>(window->mnuTownVEntry, [&](auto& d) { note(-2, d.cmdCancel); });
-    EXPECT_EQ(seen, (std::vector<int>{10, 10, 0, 1, 0, 1, -1, -2}));
+    Choose<frmScenDet>(window->mnuScenDetails, [&](auto& d) { note(-3, d.cmdCancel); });
+    Choose<frmScenIntroText>(window->mnuScenIntroText, [&](auto& d) { note(-4, d.cmdCancel); });
+    Choose<frmEditSaveItem>(window->mnuScenSave, [&](auto& d) { note(-5, d.cmdCancel); });
+    EXPECT_EQ(seen, (std::vector<int>{10, 10, 0, 1, 0, 1, 0, 2, 0, 1, -1, -2, -3, -4, -5}));
     EXPECT_FALSE(SharedForm<frmTownMonster>().Context);
     EXPECT_FALSE(SharedForm<frmTownItem>().Context);
+    window->mnuScenStuffDone->trigger(); // modeless
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&SharedForm<frmStuffDone>()));
+
+    std::vector<std::string> placed;
+    const auto place = [&placed](std::string what, int number, QPushButton* cancel) {
+        placed.push_back(what + std::to_string(number));
+        Click(cancel);
+    };
+    SharedForm<frmTownMonster>().Context = true; // left over from browsing would show arrows
+    WindowScript script;
+    script.When<frmTownMonster>([&](auto& d) {
+        place(d.cmdScrollLeft->isVisible() ? "arrows " : "creature ", d.MonstNum, d.cmdCancel);
+    });
+    script.When<frmTownItem>([&](auto& d) {
+        place("item " + std::to_string(d.ItemNum) + " rows ", d.lstItem->count(), d.cmdCancel);
+    });
+    script.When<frmAreaDesc1>([&](auto& d) { place("area ", d.AreaNum, d.cmdCancel); });
+    Map.EditMode = Scen.Towns[1].Size; // the map's state goes back after the test
+    Scen.Towns[1].AreaRects[4] = {1, 1, 5, 5};
+    window->ToolHostImpl->EditTownCreature(0);
+    window->ToolHostImpl->EditPresetItem(0);
+    window->ToolHostImpl->EditAreaRect(4);
+    EXPECT_EQ(placed, (std::vector<std::string>{"creature 0", "item 0 rows 500", "area 4"}));
+    EXPECT_EQ(Scen.Towns[1].AreaRects[4], AreaRect{}) << "Cancel takes the new rectangle away";
 
     Scen.Towns[1].Creatures.clear(); // a town without creature slots has nothing to browse
     WindowScript none;
@@ -290,7 +311,6 @@ TEST_F(MainWindowTest, EachEntryOpensItsWindowInItsContext) {
 }
 
 TEST_F(MainWindowTest, AreaDescriptionsRebuildTheMapOnShow) {
-    const MapState savedMap = Map;
     Scen.Towns[1].AreaRects.fill(AreaRect{});
     Scen.Towns[1].AreaRects[0] = {2, 3, 9, 9};
     window->show();
@@ -304,34 +324,6 @@ TEST_F(MainWindowTest, AreaDescriptionsRebuildTheMapOnShow) {
     Edit<frmAreaDesc>(window->mnuTownAreaDesc, [](auto& d) { Click(d.cmdDelete[0]); });
     EXPECT_EQ(areaEdges(), 0) << "the deleted rectangle is gone from the map";
     EXPECT_EQ(window->focusWidget(), window->picMap);
-    Map = savedMap;
-}
-
-TEST_F(MainWindowTest, PlacementToolsOpenOneRecordInTheMapContext) {
-    ASSERT_NE(window->ToolHostImpl, nullptr);
-    SharedForm<frmTownMonster>().Context = true; // left over from browsing would show arrows
-    std::vector<std::string> seen;
-    const auto note = [&seen](std::string what, int number, QPushButton* cancel) {
-        seen.push_back(what + std::to_string(number));
-        Click(cancel);
-    };
-    WindowScript script;
-    script.When<frmTownMonster>([&](auto& d) {
-        note(d.cmdScrollLeft->isVisible() ? "arrows " : "creature ", d.MonstNum, d.cmdCancel);
-    });
-    script.When<frmTownItem>([&](auto& d) {
-        note("item " + std::to_string(d.ItemNum) + " rows ", d.lstItem->count(), d.cmdCancel);
-    });
-    script.When<frmAreaDesc1>([&](auto& d) { note("area ", d.AreaNum, d.cmdCancel); });
-    const MapState savedMap = Map;
-    Map.EditMode = Scen.Towns[1].Size;
-    Scen.Towns[1].AreaRects[4] = {1, 1, 5, 5};
-    window->ToolHostImpl->EditTownCreature(0);
-    window->ToolHostImpl->EditPresetItem(0);
-    window->ToolHostImpl->EditAreaRect(4);
-    Map = savedMap;
-    EXPECT_EQ(seen, (std::vector<std::string>{"creature 0", "item 0 rows 500", "area 4"}));
-    EXPECT_EQ(Scen.Towns[1].AreaRects[4], AreaRect{}) << "Cancel takes the new rectangle away";
 }
 
 TEST_F(MainWindowTest, ImportingRefreshesTheStatusLineUnlessCancelledOrRefused) {
@@ -363,65 +355,16 @@ TEST_F(MainWindowTest, ImportingRefreshesTheStatusLineUnlessCancelledOrRefused) 
     EXPECT_EQ(boxes.Calls().size(), 1u);
 }
 
-TEST_F(MainWindowTest, WhatIsTypedInEachEditorIsInTheSavedFiles) {
-    Scen.Horses[3] = {-1, 0, 0, 0};
-    Scen.Boats[1] = {0, 4, 4, 0};
-    Scen.ItemTypes[7].Name = "Rope                     ";
-    StartWith(Scen, "Rec.vrs");
-    Edit<frmScenDet>(window->mnuScenDetails, [](auto& d) {
-        Type(d.txtContact, "me@vale");
-        QTest::mouseClick(d.optRating[2], Qt::LeftButton, {}, QPoint(6, 6));
-    });
-    Edit<frmScenIntroText>(window->mnuScenIntroText,
-                           [](auto& d) { Type(d.txtIntroText[2], "Third line"); });
-    Edit<frmEditSaveItem>(window->mnuScenSave, [](auto& d) { Type(d.txtData[3], "200"); });
-    Edit<frmEventTimers>(window->mnuScenEvent, [](auto& d) { Type(d.txtMoves[9], "90"); });
-    Edit<frmEventTimers>(window->mnuTownEvent, [](auto& d) { Type(d.txtMoves[0], "30"); });
-    Edit<frmTransport>(window->mnuScenBoats, [](auto& d) { Type(d.txtXcoord[1], "9"); });
-    Edit<frmTransport>(window->mnuScenHorses, [](auto& d) {
-        d.lstTown[3]->setFocus();
-        QTest::keyClick(d.lstTown[3], Qt::Key_Down); // "Not Assigned" to town 0
-    });
-    window->mnuScenSpecItems->trigger();
-    OpenRow<frmEditSpItem>(4, [](auto& d) {
-        EXPECT_EQ(d.SpItemNum, 4);
-        Type(d.txtSpItemName, "Amulet");
-        QTest::mouseClick(d.cmdOK, Qt::LeftButton);
-    });
-    // A double-clicked item opens its editor; the list shows the edit, the entry selected.
-    window->mnuScenItems->trigger();
-    OpenRow<frmEditItem>(7, [](auto& d) {
-        EXPECT_EQ(std::pair(int(d.ItemNum), d.txtName->text()), std::pair(7, QString("Rope")));
-        Type(d.txtName, "Silk rope");
-        QTest::keyClick(d.txtName, Qt::Key_Return);
-    });
-    EXPECT_EQ(std::pair(List().currentRow(), Entry(7).trimmed()),
-              std::pair(7, QString("7 - Silk rope")));
-    // The flag names: modeless, saved into the flag-name file with the scenario.
-    window->mnuScenStuffDone->trigger();
-    frmStuffDone& names = SharedForm<frmStuffDone>();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&names));
-    Type(names.txtSD2[1], "Opened");
-    QTest::mouseClick(names.cmdOK, Qt::LeftButton);
-
-    const Scenario typed = Scen;
-    window->mnuFileSave->trigger();
-    Scen = Scenario{};
-    OpenFile(ScenFile.ScenFilePath);
-    EXPECT_TRUE(boxes.Calls().empty());
-    EXPECT_EQ(std::tuple(Scen.ScenStrings[3], int(Scen.ScenDifficulty), Scen.ScenStrings[6],
-                         Scen.SavedItemAreas[0].Right, Scen.EventTimerMoves[9],
-                         Scen.Towns[1].TimerMoves[0], Scen.Boats[1].X, Scen.Horses[3].Town,
-                         Scen.ScenStrings[68], Scen.StuffDoneNames[0].ValueNames[1],
-                         Scen.ItemTypes[7].Name),
-              std::tuple(std::string("me@vale"), 2, std::string("Third line"), 200, 90, 30, 9, 0,
-                         std::string("Amulet"), std::string("Opened"),
-                         std::string("Silk rope                ")));
-    EXPECT_TRUE(Scen == typed) << "nothing else changed on the way";
-}
-
-TEST_F(MainWindowTest, BeforeAnyScenarioOnlyFileAndHelpCanBeUsed) {
-    window->Form_Activate();
+// Before any scenario only File and Help can be used: a cancelled open changes nothing, nor
+// does Save As. Activations after the first showing (a message box or another program taking
+// the activation and giving it back) change nothing. With a scenario open every entry can be
+// chosen but the three whose windows do not exist yet; a rejected file keeps the scenario. Save
+// writes into the scenario folder, Save As under the new name.
+TEST_F(MainWindowTest, OpeningShowsTheScenarioARejectedFileKeepsItAndSaveWritesIt) {
+    Scen.ListsLocked = 0;
+    const Scenario quest = Scen;
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     const std::string before = "Varno Scenario Editor -  | 0000 | Outdoors: | Town:";
     EXPECT_EQ(State(), before);
     for (QAction* a : {window->mnuFileOpen, window->mnuFileSaveAs, window->mnuFileExit,
@@ -429,34 +372,16 @@ TEST_F(MainWindowTest, BeforeAnyScenarioOnlyFileAndHelpCanBeUsed) {
         EXPECT_TRUE(a->isEnabled());
     EXPECT_EQ((std::tuple(window->lblTool[0]->text(), window->CurrentTool, window->FirstTime)),
               std::tuple(QString("Drawing Mode"), 0, false));
-    // Entries whose windows do not exist yet cannot be chosen.
-    for (QAction* a : {window->mnuScenItemsShort, window->mnuScenDataDump, window->mnuTownRandItem})
-        EXPECT_FALSE(a->isEnabled());
-    EXPECT_FALSE(window->mnuTownRandItem->isVisible());
-
-    dialogs.Cancel(); // a cancelled open changes nothing
-    window->mnuFileOpen_Click();
-    EXPECT_EQ(State(), before);
-    const std::size_t asked = dialogs.Requests().size();
-    dialogs.Choose("/any/New.vrs"); // nor does Save As without a scenario
-    window->mnuFileSaveAs_Click();
-    EXPECT_EQ(dialogs.Requests().size(), asked);
-    EXPECT_FALSE(std::filesystem::exists(program.File("scenario/New.vrs")));
-    EXPECT_TRUE(boxes.Calls().empty());
-}
-
-// Activations after the first showing (a message box or another program taking the activation
-// and giving it back) change nothing. Save writes into the scenario folder, Save As under the
-// new name.
-TEST_F(MainWindowTest, OpeningShowsTheScenarioARejectedFileKeepsItAndSaveWritesIt) {
-    const Scenario quest = Scen;
-    Scen = Scenario{};
-    window->show();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     window->CurrentTool = 7;
-    PutFileText(files.File("Bad.vrs"), "not a scenario");
-    dialogs.Choose(files.File("Bad.vrs")); // no earlier scenario: the state without one
+    dialogs.Cancel();
     QTest::keyClick(window.get(), Qt::Key_O, Qt::ControlModifier);
+    EXPECT_EQ(State(), before);
+    window->mnuFileSaveAs_Click();
+    EXPECT_EQ(dialogs.Requests().size(), 1u) << "Save As without a scenario asks nothing";
+
+    Scen = Scenario{};
+    PutFileText(files.File("Bad.vrs"), "not a scenario");
+    OpenFile(files.File("Bad.vrs")); // no earlier scenario: the state without one
     const std::string noScenario = "Varno Scenario Editor | 0000 | - | -";
     EXPECT_EQ(State(), noScenario);
     QWidget other;
@@ -470,15 +395,21 @@ TEST_F(MainWindowTest, OpeningShowsTheScenarioARejectedFileKeepsItAndSaveWritesI
         "Varno Scenario Editor - Quest.vrs | 1111 | Outdoors: 1, 0 - East | Town: 1 - Town1";
     OpenFile(WriteScenario(quest, "Quest.vrs"));
     EXPECT_EQ(State(), opened);
-    EXPECT_EQ(boxes.Calls().size(), 1u);
-
+    std::vector<std::string> greyed;
+    for (QMenu* menu : {window->mnuFile, window->mnuScen, window->mnuOut, window->mnuTown})
+        for (QAction* a : menu->actions())
+            if (!a->isSeparator() && !(a->isEnabled() && menu->isEnabled()))
+                greyed.push_back(a->text().toStdString());
+    EXPECT_EQ(greyed, (std::vector<std::string>{"Edit Item Placement Shortcuts",
+                                                "Write Data to Text File", "Add Random Items"}));
+    EXPECT_FALSE(window->mnuTownRandItem->isVisible());
     OpenFile(files.File("Bad.vrs"));
     EXPECT_EQ(boxes.Calls().size(), 2u);
     EXPECT_EQ(State(), opened);
     EXPECT_EQ(ScenFile.ScenFileName, "Quest.vrs");
 
+    const Scenario saved = Scen;
     window->mnuFileSave_Click();
-    EXPECT_TRUE(std::filesystem::exists(program.File("scenario/Quest.vrs")));
     EXPECT_TRUE(std::filesystem::exists(program.File("scenario/Quest.vrd")));
     dialogs.Choose("/any/folder/Renamed.vrs");
     window->mnuFileSaveAs_Click();
@@ -487,21 +418,8 @@ TEST_F(MainWindowTest, OpeningShowsTheScenarioARejectedFileKeepsItAndSaveWritesI
     EXPECT_EQ(ScenFile.ScenFilePath, program.File("scenario/Renamed.vrs"));
     EXPECT_EQ(FileBytes(program.File("scenario/Renamed.vrs")),
               FileBytes(program.File("scenario/Quest.vrs")));
-}
-
-TEST_F(MainWindowTest, WithAScenarioOpenEveryMenuEntryButTheTwoWithoutAWindowCanBeChosen) {
-    Scen.ListsLocked = 0;
-    OpenFile(WriteScenario(Scen, "Quest.vrs"));
-    const std::set<QAction*> never = {window->mnuScenItemsShort, window->mnuScenDataDump,
-                                      window->mnuTownRandItem};
-    std::vector<std::string> greyed;
-    for (QMenu* menu : {window->mnuFile, window->mnuScen, window->mnuOut, window->mnuTown}) {
-        EXPECT_TRUE(menu->isEnabled()) << menu->title().toStdString();
-        for (QAction* a : menu->actions())
-            if (!a->isSeparator() && !never.count(a) && !a->isEnabled())
-                greyed.push_back(a->text().toStdString());
-    }
-    EXPECT_EQ(greyed, std::vector<std::string>{});
+    OpenFile(program.File("scenario/Renamed.vrs"));
+    EXPECT_TRUE(Scen == saved) << "what Save wrote opens as it was";
 }
 
 TEST_F(MainWindowTest, DeleteLastTownKeepsOneTownAndMovesOffADeletedCurrentTown) {
@@ -586,6 +504,13 @@ TEST_F(MainWindowTest, DraggingAnItemOntoAnotherMovesItAndSelectsIt) {
     Drag(2, 5);
     EXPECT_EQ(Scen.ItemTypes[5].Name.substr(0, 5), "item2");
     EXPECT_EQ(List().currentRow(), 5);
+    // A double-clicked item opens its editor; the list shows the edit, the entry selected.
+    OpenRow<frmEditItem>(7, [](auto& d) {
+        Type(d.txtName, "Silk rope");
+        QTest::keyClick(d.txtName, Qt::Key_Return);
+    });
+    EXPECT_EQ(std::pair(List().currentRow(), Entry(7).trimmed()),
+              std::pair(7, QString("7 - Silk rope")));
 
     // The right button moves nothing; a locked list refuses silently.
     const Scenario before = Scen;
@@ -624,6 +549,10 @@ TEST_F(MainWindowTest, EachListShowsItsTableAndADoubleClickOpensTheRecordsEditor
             note("text", t->TextType, t->TextNum);
         else if (auto* b = dynamic_cast<frmEditShortText*>(&form))
             note("label", b->Context, b->TextNum);
+        else if (auto* s = dynamic_cast<frmEditSpItem*>(&form))
+            note("special item", 0, s->SpItemNum);
+        else if (auto* i = dynamic_cast<frmEditItem*>(&form))
+            note("item", 0, i->ItemNum);
         else
             note(ClassName(typeid(form)), 0, 0);
         form.reject();
@@ -650,8 +579,8 @@ TEST_F(MainWindowTest, EachListShowsItsTableAndADoubleClickOpensTheRecordsEditor
         EXPECT_EQ(List().currentRow(), row);
     }
     EXPECT_EQ(opened, "node 1 3; node 0 200; node 2 99; monster 0 1; personality 0 9; talk 0 0; "
-                      "talk 0 89; text 1 107; text 0 319; text 2 20; frmEditSpItem 0 0; "
-                      "frmEditItem 0 0; label 0 59; ");
+                      "talk 0 89; text 1 107; text 0 319; text 2 20; special item 0 4; "
+                      "item 0 7; label 0 59; ");
     EXPECT_TRUE(Scen == before);
     EXPECT_EQ(window->ListMode, 10);
     EXPECT_EQ(Entry(59), "59 - " + ToQString(Scen.ScenStrings[319]));

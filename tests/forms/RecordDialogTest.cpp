@@ -5,7 +5,6 @@
 
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <array>
 #include <stdexcept>
 
 namespace {
@@ -76,6 +75,7 @@ class RecordDialogTest : public ::testing::Test {
     Table table{};
     Record& record = table[0];
     MsgBoxRecorder boxes;
+    SampleDialog dialog{table, LoadOn::EveryOpening};
 };
 } // namespace
 
@@ -98,51 +98,64 @@ TEST_F(RecordDialogTest, LeavingABoxTakesAnAcceptedEntryAndPutsBackARejectedOne)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.typed);
         record = {};
-        SampleDialog dialog(table, LoadOn::EveryOpening);
         MsgBoxRecorder local;
         OpenWindow(dialog, [&] {
-            EXPECT_EQ(dialog.txtLevel->text(), "3");
             TypeInto(dialog.*c.box, c.typed);
             EXPECT_EQ((dialog.*c.box)->text(), c.shownAfterLeaving);
-            QTest::mouseClick(dialog.cmdOK, Qt::LeftButton);
+            Click(dialog.cmdOK);
+            EXPECT_FALSE(dialog.isVisible());
         });
         EXPECT_EQ(local.Texts(), c.messages);
         EXPECT_EQ(record, c.saved);
-        EXPECT_FALSE(dialog.isVisible());
     }
 }
 
 // A mouse click on OK once took the focus from a box holding a rejected entry, which put the
-// last good value back, and the dialog closed with it; the click now acts as Enter does.
+// last good value back, and the dialog closed with it; the click now acts as Enter does. A box
+// checked on leaving is checked by Enter or the click first; a refusal on leaving blocks OK
+// until a box is left accepted.
 TEST_F(RecordDialogTest, NeitherEnterNorAClickOnOkClosesOverARejectedEntry) {
-    for (const bool click : {false, true}) {
-        SCOPED_TRACE(click ? "click" : "Enter");
-        record = {};
-        SampleDialog dialog(table, LoadOn::EveryOpening);
-        const auto press = [&] {
-            if (click) return QTest::mouseClick(dialog.cmdOK, Qt::LeftButton);
-            QTest::keyClick(dialog.txtLevel, Qt::Key_Return);
-        };
-        OpenWindow(dialog, [&] {
-            Type(dialog.txtLevel, "99");
-            press();
-            EXPECT_EQ(dialog.txtLevel->text() + (dialog.isVisible() ? " open" : ""), "99 open");
-            Type(dialog.txtLevel, "40"); // typed just before OK: not lost
-            press();
-        });
-        EXPECT_EQ(record.level, 40);
-        EXPECT_FALSE(dialog.isVisible());
-    }
-    EXPECT_EQ(boxes.Texts(), std::vector<std::string>(2, "Level must be between 0 and 50."));
+    for (QLineEdit* box : {dialog.txtLevel, dialog.txtExtra})
+        for (const bool click : {false, true}) {
+            SCOPED_TRACE(click ? "click" : "Enter");
+            const bool level = box == dialog.txtLevel;
+            record = {};
+            MsgBoxRecorder local;
+            // The box's text, the messages shown and whether the dialog is still open.
+            const auto state = [&] {
+                return QString("%1 %2%3")
+                    .arg(box->text())
+                    .arg(int(local.Calls().size()))
+                    .arg(dialog.isVisible() ? " open" : "");
+            };
+            const auto ok = [&] {
+                click ? Click(dialog.cmdOK) : QTest::keyClick(box, Qt::Key_Return);
+                return state();
+            };
+            OpenWindow(dialog, [&] {
+                if (!level) {
+                    TypeInto(box, "300");
+                    EXPECT_EQ(ok(), "5 1 open");
+                }
+                Type(box, "300");
+                EXPECT_EQ(state(), "300 1 open"); // leaving-checked: nothing while typing
+                EXPECT_EQ(ok(), level ? "300 1 open" : "5 2 open");
+                Type(box, "40"); // typed just before OK: not lost
+                EXPECT_EQ(ok(), level ? "40 1" : "40 2");
+            });
+            EXPECT_EQ(record, (level ? Record{40, 7, 5} : Record{3, 7, 40}));
+            EXPECT_EQ(local.Texts(),
+                      std::vector<std::string>(level ? 1 : 2,
+                                               level ? "Level must be between 0 and 50."
+                                                     : "Extra must be between 0 and 100."));
+        }
 }
 
 // Escape and the close box cancel without saving; each opening loads the record again, silent
 // about a stored value beyond the box's bounds, and clears the error flag.
 TEST_F(RecordDialogTest, CancellingSavesNothingAndOpeningIsSilentAndClearsTheErrorFlag) {
     record.level = 200;
-    SampleDialog dialog(table, LoadOn::EveryOpening);
     OpenWindow(dialog, [&] {
-        EXPECT_EQ(dialog.txtLevel->text(), "200");
         Type(dialog.txtLevel, "77");
         EXPECT_TRUE(dialog.BadInput);
         QTest::keyClick(dialog.txtLevel, Qt::Key_Escape);
@@ -152,65 +165,47 @@ TEST_F(RecordDialogTest, CancellingSavesNothingAndOpeningIsSilentAndClearsTheErr
         Type(dialog.txtLevel, "20");
         dialog.close();
     });
-    EXPECT_EQ(dialog.cancels, 2);
-    EXPECT_EQ(record, (Record{200, 7, 5}));
-    OpenWindow(dialog, [&] { QTest::keyClick(dialog.txtNode, Qt::Key_Return); });
-    EXPECT_EQ(boxes.Texts(), std::vector<std::string>{"Level must be between 0 and 50."});
-    EXPECT_FALSE(dialog.isVisible());
-}
-
-TEST_F(RecordDialogTest, ABoxCheckedOnLeavingIsReplacedAtOnceAndBlocksOkUntilLeftAccepted) {
-    SampleDialog dialog(table, LoadOn::EveryOpening);
+    EXPECT_EQ(std::pair(dialog.cancels, record), std::pair(2, Record{200, 7, 5}));
     OpenWindow(dialog, [&] {
-        Type(dialog.txtExtra, "300");
-        EXPECT_TRUE(boxes.Calls().empty()) << "no check while typing";
-        QTest::keyClick(dialog.txtExtra, Qt::Key_Tab);
-        EXPECT_EQ(dialog.txtExtra->text(), "5");
-        QTest::mouseClick(dialog.cmdOK, Qt::LeftButton);
-        EXPECT_TRUE(dialog.isVisible()) << "the error flag stays until a box is left accepted";
-        Type(dialog.txtExtra, "300");
-        QTest::keyClick(dialog.txtExtra, Qt::Key_Return); // Enter checks the focused box first
-        EXPECT_EQ(dialog.txtExtra->text() + (dialog.isVisible() ? " open" : ""), "5 open");
-        Type(dialog.txtExtra, "60");
-        QTest::keyClick(dialog.txtExtra, Qt::Key_Return);
+        QTest::keyClick(dialog.txtNode, Qt::Key_Return);
+        EXPECT_FALSE(dialog.isVisible());
     });
-    EXPECT_EQ(boxes.Texts(), std::vector<std::string>(2, "Extra must be between 0 and 100."));
-    EXPECT_EQ(record.extra, 60);
+    EXPECT_EQ(boxes.Texts(), std::vector<std::string>{"Level must be between 0 and 50."});
 }
 
 // A dialog that closes on opening is not seen and loads again next time; once open, it keeps
 // its working copy until closed.
 TEST_F(RecordDialogTest, ADialogLoadedOnItsFirstOpeningKeepsItsWorkingCopyUntilClosed) {
-    SampleDialog dialog(table, LoadOn::FirstOpening);
-    dialog.refuse = true;
-    OpenWindow(dialog, [] { ADD_FAILURE() << "a refused dialog was seen"; });
-    EXPECT_FALSE(dialog.isVisible());
-    dialog.refuse = false;
-    OpenWindow(dialog, [&] {
-        Type(dialog.txtLevel, "9");
-        QTest::keyClick(dialog.txtLevel, Qt::Key_Tab);
+    SampleDialog first(table, LoadOn::FirstOpening);
+    first.refuse = true;
+    {
+        WindowScript none; // a window seen fails the test
+        ShowModal(first);
+    }
+    first.refuse = false;
+    OpenWindow(first, [&] {
+        TypeInto(first.txtLevel, "9");
         // A message box or a child window takes the activation and gives it back.
         QWidget other;
         ShowActive(other);
         other.close();
-        ShowActive(dialog);
-        EXPECT_EQ(dialog.txtLevel->text(), "9");
-        QTest::keyClick(dialog.txtLevel, Qt::Key_Escape);
+        ShowActive(first);
+        EXPECT_EQ(first.txtLevel->text(), "9");
+        QTest::keyClick(first.txtLevel, Qt::Key_Escape);
     });
     record.level = 11;
-    OpenWindow(dialog, [&] {
-        EXPECT_EQ(dialog.txtLevel->text(), "11") << "a closed dialog loads afresh";
-        QTest::keyClick(dialog.txtLevel, Qt::Key_Escape);
+    OpenWindow(first, [&] {
+        EXPECT_EQ(first.txtLevel->text(), "11") << "a closed dialog loads afresh";
+        QTest::keyClick(first.txtLevel, Qt::Key_Escape);
     });
-    EXPECT_EQ(dialog.loads, 3);
+    EXPECT_EQ(first.loads, 3);
 }
 
 TEST_F(RecordDialogTest, AnErrorInAHandlerIsReportedWithItsNumberAndTheDialogGoesOn) {
-    SampleDialog dialog(table, LoadOn::EveryOpening);
     OpenWindow(dialog, [&] {
         Type(dialog.txtName, "boom");
         dialog.throwOnSave = true;
-        QTest::mouseClick(dialog.cmdOK, Qt::LeftButton);
+        Click(dialog.cmdOK);
         EXPECT_TRUE(dialog.isVisible());
         dialog.throwOnSave = false;
         Type(dialog.txtLevel, "4");
@@ -222,25 +217,26 @@ TEST_F(RecordDialogTest, AnErrorInAHandlerIsReportedWithItsNumberAndTheDialogGoe
     EXPECT_EQ(record.level, 4);
 }
 
-// The arrows save the record left, wrap at both ends, and a value list selects by value,
-// showing no entry for a value it does not list, which is kept.
+// The arrows save the record left and wrap, and a click on one over a refused entry acts as
+// Enter; a value list selects by value, showing no entry for a value it does not list, which
+// is kept.
 TEST_F(RecordDialogTest, TheArrowsSaveTheEntryLeftAndWrapAndValueListsKeepUnlistedValues) {
     table = {{{1, 7, 5, 0}, {2, 7, 5, 7}, {3, 7, 5, -1}}};
-    SampleDialog dialog(table, LoadOn::FirstOpening);
-    OpenWindow(dialog, [&] {
-        EXPECT_EQ(dialog.lstTown->itemText(0) + " " + dialog.Status(), "Not Assigned 0 1 1");
-        Choose(dialog.lstTown, 0); // the author chooses no town
-        Type(dialog.txtLevel, "9");
-        QTest::mouseClick(dialog.left, Qt::LeftButton); // the click takes the typed value over
-        EXPECT_EQ(dialog.Status(), "2 3 0");
-        QTest::mouseClick(dialog.right, Qt::LeftButton);
-        QTest::mouseClick(dialog.right, Qt::LeftButton);
-        EXPECT_EQ(dialog.Status(), "1 2 -1"); // town 7 is not listed
-        QTest::mouseClick(dialog.left, Qt::LeftButton);
-        Type(dialog.txtLevel, "77");                     // refused as it is typed
-        QTest::mouseClick(dialog.right, Qt::LeftButton); // as Enter: no step, the entry stays
-        EXPECT_EQ(dialog.Status(), "0 77 0");
-        QTest::mouseClick(dialog.cmdCancel, Qt::LeftButton);
+    SampleDialog first(table, LoadOn::FirstOpening);
+    OpenWindow(first, [&] {
+        EXPECT_EQ(first.lstTown->itemText(0) + " " + first.Status(), "Not Assigned 0 1 1");
+        Choose(first.lstTown, 0); // the author chooses no town
+        Type(first.txtLevel, "9");
+        Click(first.left); // the click takes the typed value over
+        EXPECT_EQ(first.Status(), "2 3 0");
+        Click(first.right);
+        Click(first.right);
+        EXPECT_EQ(first.Status(), "1 2 -1"); // town 7 is not listed
+        Click(first.left);
+        Type(first.txtLevel, "77"); // refused as it is typed
+        Click(first.right);         // as Enter: no step, the entry stays
+        EXPECT_EQ(first.Status(), "0 77 0");
+        Click(first.cmdCancel);
     });
     EXPECT_EQ(table, (Table{{{9, 7, 5, -1}, {2, 7, 5, 7}, {3, 7, 5, -1}}}));
     EXPECT_EQ(boxes.Calls().size(), 1u);

@@ -7,15 +7,9 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTest>
-#include <algorithm>
-#include <cstdlib>
 #include <cxxabi.h>
 #include <deque>
-#include <functional>
 #include <gtest/gtest.h>
-#include <memory>
-#include <string>
-#include <typeindex>
 
 // Plays the author on the program's windows: reaches each opened window through a checked
 // cast and works its controls through widget events only.
@@ -47,16 +41,6 @@ inline void ShowActive(QWidget& window) {
     window.show();
     window.activateWindow();
     EXPECT_TRUE(QTest::qWaitForWindowActive(&window)) << ClassName(typeid(window));
-}
-
-// A modal-window hook that expects a Form and runs the action on it.
-template <class Form> ModalFormHook Expect(std::function<void(Form&)> action) {
-    return [action = std::move(action)](ModalForm& shown) {
-        if (Form* form = OpenedAs<Form>(shown)) {
-            ShowActive(*form);
-            action(*form);
-        }
-    };
 }
 
 // Answers the modal windows opened while it lives, in turn, each with the action given for its
@@ -126,14 +110,12 @@ class WindowScript {
 
 // Opens this very window modally, as its opener does, and runs the action while it is shown.
 inline void OpenWindow(ModalForm& form, const std::function<void()>& action) {
-    const ModalFormHook previous = SetModalFormHook([&](ModalForm& shown) {
+    WindowScript script;
+    script.When<ModalForm>([&](ModalForm& shown) {
         EXPECT_EQ(&shown, &form) << "opened " << ClassName(typeid(shown));
-        if (&shown != &form) return;
-        ShowActive(form);
-        action();
+        if (&shown == &form) action();
     });
     ShowModal(form);
-    SetModalFormHook(previous);
 }
 
 // Opens the shared Form as its opener does, after setup, and runs the action on it.

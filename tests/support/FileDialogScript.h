@@ -10,13 +10,24 @@
 // with no answer left is cancelled.
 class FileDialogScript {
   public:
-    FileDialogScript();
-    ~FileDialogScript();
+    FileDialogScript() {
+        previous_ = SetFileDialogHook([this](const FileDialogRequest& request) {
+            requests_.push_back(request);
+            const FileDialogResult answer =
+                answers_.empty() ? FileDialogResult{} : answers_.front();
+            if (!answers_.empty()) answers_.pop_front();
+            return answer;
+        });
+    }
+    ~FileDialogScript() { SetFileDialogHook(std::move(previous_)); }
     FileDialogScript(const FileDialogScript&) = delete;
     FileDialogScript& operator=(const FileDialogScript&) = delete;
 
-    void Choose(const std::string& fullPath);
-    void Cancel();
+    void Choose(const std::string& fullPath) {
+        const std::string name = fullPath.substr(fullPath.find_last_of('/') + 1);
+        answers_.push_back(FileDialogResult{false, name, fullPath});
+    }
+    void Cancel() { answers_.push_back(FileDialogResult{}); }
 
     const std::vector<FileDialogRequest>& Requests() const { return requests_; }
 

@@ -9,8 +9,15 @@
 // Answers every message box while it lives and records what was shown.
 class MsgBoxRecorder {
   public:
-    MsgBoxRecorder();
-    ~MsgBoxRecorder();
+    MsgBoxRecorder() {
+        previous_ = SetMsgBoxHook([this](const MsgBoxCall& call) {
+            calls_.push_back(call);
+            const MsgBoxResult answer = answers_.empty() ? MsgBoxResult::Ok : answers_.front();
+            if (!answers_.empty()) answers_.pop_front();
+            return answer;
+        });
+    }
+    ~MsgBoxRecorder() { SetMsgBoxHook(std::move(previous_)); }
     MsgBoxRecorder(const MsgBoxRecorder&) = delete;
     MsgBoxRecorder& operator=(const MsgBoxRecorder&) = delete;
 

@@ -25,13 +25,9 @@ class Filler {
             c = static_cast<char>(1 + rng_() % 255);
         return s;
     }
-    template <std::size_t N> void Fill(std::array<std::uint8_t, N>& a) {
+    template <class T, std::size_t N> void Fill(std::array<T, N>& a) {
         for (auto& v : a)
-            v = U8();
-    }
-    template <std::size_t N> void Fill(std::array<std::int16_t, N>& a) {
-        for (auto& v : a)
-            v = I16();
+            v = static_cast<T>(rng_());
     }
     Location Loc() { return {U8(), U8()}; }
     AreaRect Rect() { return {U8(), U8(), U8(), U8()}; }
