@@ -127,27 +127,27 @@ TEST_F(MainWindowMapTest, TheLabelsFollowThePointerAndTheKeypadScrollsWithinTheL
     EXPECT_EQ(window->lblMapcell[4]->text(), "unchanged");
 
     window->mnuTownEdit->trigger(); // town 0, 64 cells a side
-    QTest::keyClick(window->picMap, Qt::Key_6, Qt::KeypadModifier);
-    EXPECT_EQ(Map.MapCenter, (Location{33, 32}));
-    EXPECT_EQ(Labels(1), "X: 33 Y: 32");
-    QTest::keyClick(window->picMap, Qt::Key_Home, Qt::KeypadModifier); // keypad 7 with Num Lock off
-    EXPECT_EQ(Map.MapCenter, (Location{32, 31}));
-    QTest::keyClick(window->picMap, Qt::Key_6, Qt::KeypadModifier | Qt::ShiftModifier);
-    QTest::keyClick(window->picMap, Qt::Key_6, Qt::NoModifier); // the digit row is not the keypad
-    EXPECT_EQ(Map.MapCenter, (Location{32, 31}));
-
-    // At the limit nothing moves and nothing is repainted.
+    // The centre and the first label after each key: keypad 7 with Num Lock off is Home, the
+    // digit row is not the keypad; at the limit nothing moves and nothing is repainted; the
+    // whole view does not scroll.
+    std::string shown;
+    const auto key = [&shown, this](Qt::Key key, Qt::KeyboardModifiers held) {
+        QTest::keyClick(window->picMap, key, held);
+        shown += std::to_string(Map.MapCenter.X) + "," + std::to_string(Map.MapCenter.Y) + " " +
+                 Labels(1).toStdString() + "|";
+        window->lblMapcell[1]->setText("-");
+    };
+    key(Qt::Key_6, Qt::KeypadModifier);
+    key(Qt::Key_Home, Qt::KeypadModifier);
+    key(Qt::Key_6, Qt::KeypadModifier | Qt::ShiftModifier);
+    key(Qt::Key_6, Qt::NoModifier);
     Map.MapCenter = {59, 30};
-    window->lblMapcell[1]->setText("unchanged");
-    QTest::keyClick(window->picMap, Qt::Key_6, Qt::KeypadModifier);
-    EXPECT_EQ(Map.MapCenter, (Location{59, 30}));
-    EXPECT_EQ(window->lblMapcell[1]->text(), "unchanged");
-    QTest::keyClick(window->picMap, Qt::Key_5, Qt::KeypadModifier);
-    EXPECT_EQ(Map.MapCenter, (Location{32, 32}));
-
-    Map.ZoomView = false; // the whole view does not scroll
-    QTest::keyClick(window->picMap, Qt::Key_4, Qt::KeypadModifier);
-    EXPECT_EQ(Map.MapCenter, (Location{32, 32}));
+    key(Qt::Key_6, Qt::KeypadModifier);
+    key(Qt::Key_5, Qt::KeypadModifier);
+    Map.ZoomView = false;
+    key(Qt::Key_4, Qt::KeypadModifier);
+    EXPECT_EQ(shown, "33,32 X: 33 Y: 32|32,31 X: 32 Y: 31|32,31 - Y: 31|32,31 - Y: 31|"
+                     "59,30 - Y: 31|32,32 X: 32 Y: 32|32,32 - Y: 32|");
 }
 
 TEST_F(MainWindowMapTest, PaletteClicksChooseTheTerrainOrMarkItInTerrainEditMode) {

@@ -17,19 +17,12 @@ void GlobalStateGuard::OnTestStart(const ::testing::TestInfo&) {
 }
 
 void GlobalStateGuard::OnTestEnd(const ::testing::TestInfo&) {
-    CheckHooksRemoved();
-    RestoreState();
-}
-
-void GlobalStateGuard::CheckHooksRemoved() {
     // Failures added here still count for the test that is ending.
     if (SetMsgBoxHook({})) ADD_FAILURE() << "the test left a message box hook installed";
     if (SetFileDialogHook({})) ADD_FAILURE() << "the test left a file dialog hook installed";
     if (WriteFaultsInstalled()) ADD_FAILURE() << "the test left disk faults installed";
     SetWriteFaultsForTesting({});
-}
-
-void GlobalStateGuard::RestoreState() {
+    CheckWindows();
     Scen = std::move(*scenario_);
     scenario_.reset();
     ScenFile = file_;

@@ -23,10 +23,8 @@ class GlobalStateGuard : public ::testing::EmptyTestEventListener {
     void OnTestEnd(const ::testing::TestInfo& test) override;
 
   protected:
-    // Fails the ending test for each hook it left installed, and removes the hooks.
-    void CheckHooksRemoved();
-    // Puts back the state saved when the test started.
-    void RestoreState();
+    // What a test program of windows checks and puts back besides, before the state goes back.
+    virtual void CheckWindows() {}
 
   private:
     std::unique_ptr<Scenario> scenario_;

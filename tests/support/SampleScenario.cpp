@@ -38,13 +38,12 @@ class Filler {
     OutdoorEncounter Encounter() {
         OutdoorEncounter e;
         Fill(e.Monsters);
-        e.StartNode = I16();
-        e.WinNode = I16();
-        e.FleeNode = I16();
+        for (auto* v : {&e.StartNode, &e.WinNode, &e.FleeNode})
+            *v = I16();
         e.CannotFlee = U8();
         e.Forced = U8();
-        e.StuffDoneA = I16();
-        e.StuffDoneB = I16();
+        for (auto* v : {&e.StuffDoneA, &e.StuffDoneB})
+            *v = I16();
         return e;
     }
     std::uint32_t Below(std::uint32_t n) { return rng_() % n; }
@@ -55,17 +54,13 @@ class Filler {
 
 void FillScenarioWide(Scenario& s, Filler& f) {
     f.Fill(s.ScenVersion);
-    s.ScenRating = f.U8();
-    s.ScenIcon = f.U8();
-    s.ScenDifficulty = f.U8();
-    s.ListsLocked = f.U8();
-    s.StartTown = f.U8();
+    for (auto* v : {&s.ScenRating, &s.ScenIcon, &s.ScenDifficulty, &s.ListsLocked, &s.StartTown})
+        *v = f.U8();
     s.StartTownLoc = f.Loc();
     f.Fill(s.StartOutdoorSection);
     s.StartOutdoorLoc = {f.U8(), s.ListsLocked};
-    s.CurrentTown = f.U8();
-    s.CurrentOutdoorX = f.U8();
-    s.CurrentOutdoorY = f.U8();
+    for (auto* v : {&s.CurrentTown, &s.CurrentOutdoorX, &s.CurrentOutdoorY})
+        *v = f.U8();
 
     for (std::size_t i = 0; i < s.TerrainTypes.size(); ++i) {
         auto& t = s.TerrainTypes[i];
@@ -79,9 +74,8 @@ void FillScenarioWide(Scenario& s, Filler& f) {
     }
     for (auto& m : s.MonsterTypes) {
         m.Name = f.Fixed(20);
-        m.Picture = f.I16();
-        m.Reserved1 = f.I16();
-        m.TalkPicture = f.I16();
+        for (auto* v : {&m.Picture, &m.Reserved1, &m.TalkPicture})
+            *v = f.I16();
         m.Kind = f.U8();
         m.Level = f.U8();
         m.Health = f.I16();
@@ -100,9 +94,8 @@ void FillScenarioWide(Scenario& s, Filler& f) {
     for (auto& it : s.ItemTypes) {
         it.Name = f.Fixed(25);
         it.UnidName = f.Fixed(15);
-        it.Picture = f.I16();
-        it.ItemKind = f.I16();
-        it.Value = f.I16();
+        for (auto* v : {&it.Picture, &it.ItemKind, &it.Value})
+            *v = f.I16();
         for (auto* v : {&it.Weight, &it.Level, &it.Awkwardness, &it.Bonus, &it.Protection,
                         &it.Charges, &it.WeaponType, &it.MagicUse, &it.Ability, &it.AbilityStrength,
                         &it.TypeFlag, &it.Reserved, &it.SpecialClass, &it.TreasureClass,

@@ -1,7 +1,5 @@
 #include "support/GlobalStateGuard.h"
 
-#include <gtest/gtest.h>
-
 // The main of the test programs of the layers without Qt: no application object, no windows.
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);

@@ -1,8 +1,23 @@
 #include "platform/qt/GuardedApplication.h"
 #include "platform/qt/QtPlatform.h"
-#include "support/qt/QtStateGuard.h"
+#include "platform/qt/SharedForms.h"
+#include "platform/qt/SingleInstance.h"
+#include "support/GlobalStateGuard.h"
 
-#include <gtest/gtest.h>
+// The guard of the test programs that open windows: besides what GlobalStateGuard puts back,
+// a test that leaves the modal-window hook installed or a window loaded fails (the guard then
+// removes them), and the single-instance lock goes back to its own path.
+class QtStateGuard : public GlobalStateGuard {
+  protected:
+    void CheckWindows() override {
+        if (SetModalFormHook({})) ADD_FAILURE() << "the test left a modal window hook installed";
+        if (const std::size_t loaded = LoadedFormCount(); loaded > 0) {
+            ADD_FAILURE() << "the test left " << loaded << " window(s) loaded";
+            UnloadAllForms();
+        }
+        SetInstanceLockPathForTesting("");
+    }
+};
 
 // The main of the test programs that open windows.
 int main(int argc, char** argv) {
