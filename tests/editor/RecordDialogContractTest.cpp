@@ -167,7 +167,7 @@ TEST_F(RecordDialogContractTest, EveryRecordDialogKeepsTheContract) {
             for (int record : {row.first, row.last})
                 b.store(record, (b.min + b.max) / 2);
         // The opening shows the record; each box refuses min - 1 and max + 1 with its message
-        // and keeps its value, and takes min; OK stores what the boxes hold.
+        // and keeps its value, and takes min and max; OK stores what the boxes hold.
         row.open(id, [&](RecordDialog& d) {
             for (const BoundBox& b : row.boxes) {
                 SCOPED_TRACE(b.name);
@@ -187,26 +187,20 @@ TEST_F(RecordDialogContractTest, EveryRecordDialogKeepsTheContract) {
                                   wrong < -1 ? "Values less than -1 are not accepted." : refusal));
                     EXPECT_EQ(box->text(), kept) << wrong;
                 }
-                TypeInto(box, QString::number(b.max));
                 TypeInto(box, QString::number(b.min));
+                TypeInto(box, QString::number(b.max));
                 EXPECT_TRUE(NewMessages().empty());
             }
             Click(d.cmdOK);
         });
-        for (const BoundBox& b : row.boxes)
-            EXPECT_EQ(b.stored(id), b.min) << b.name;
-
-        // The largest values are taken too; Cancel stores nothing of them.
-        for (bool ok : {false, true}) {
-            row.open(id, [&](RecordDialog& d) {
-                for (const BoundBox& b : row.boxes)
-                    TypeInto(b.box(d), QString::number(b.max));
-                Click(ok ? d.cmdOK : d.cmdCancel);
-            });
+        // Cancel stores nothing.
+        row.open(id, [&](RecordDialog& d) {
             for (const BoundBox& b : row.boxes)
-                EXPECT_EQ(b.stored(id), ok ? b.max : b.min)
-                    << b.name << (ok ? " after OK" : " after Cancel");
-        }
+                TypeInto(b.box(d), QString::number(b.min));
+            Click(d.cmdCancel);
+        });
+        for (const BoundBox& b : row.boxes)
+            EXPECT_EQ(b.stored(id), b.max) << b.name;
         EXPECT_TRUE(NewMessages().empty());
         if (row.first == row.last) continue;
 

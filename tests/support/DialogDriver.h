@@ -27,15 +27,6 @@ inline std::string ClassName(const std::type_info& type) {
     return status == 0 && name ? std::string(name.get()) : std::string(type.name());
 }
 
-// The opened window as the class the test expects. Another class fails the test with both
-// names and gives null, so that the test goes on (and ends) instead of acting on it.
-template <class Form> Form* OpenedAs(ModalForm& shown) {
-    if (auto* form = dynamic_cast<Form*>(&shown)) return form;
-    ADD_FAILURE() << "expected " << ClassName(typeid(Form)) << " to open, but "
-                  << ClassName(typeid(shown)) << " opened";
-    return nullptr;
-}
-
 // Shows the window as the author sees it and waits until it has the focus.
 inline void ShowActive(QWidget& window) {
     window.show();
@@ -80,9 +71,13 @@ class WindowScript {
         std::string name;
         std::function<void(ModalForm&)> act;
     };
+    // The opened window reached through a checked cast: another class fails the test with both
+    // names, and the test goes on (and ends) without acting on it.
     template <class Form> static Entry Step(std::function<void(Form&)> action) {
         return {ClassName(typeid(Form)), [action = std::move(action)](ModalForm& shown) {
-                    if (Form* form = OpenedAs<Form>(shown)) action(*form);
+                    if (auto* form = dynamic_cast<Form*>(&shown)) return action(*form);
+                    ADD_FAILURE() << "expected " << ClassName(typeid(Form)) << " to open, but "
+                                  << ClassName(typeid(shown)) << " opened";
                 }};
     }
 
