@@ -97,25 +97,25 @@ class MainWindowMapTest : public MainWindowFixture {
 };
 
 TEST_F(MainWindowMapTest, TerrainCommandsShowTheMapPaletteAndTheToolsOfTheArea) {
+    // The edit mode, the grid's side, the first labels, the tool, whether the terrain types
+    // are edited, and the parts shown.
+    const auto view = [this] {
+        return std::to_string(Map.EditMode) + " " + std::to_string(Map.MapCells.Side()) + " " +
+               Labels(1).toStdString() + " " + std::to_string(window->CurrentTool) + " " +
+               std::to_string(window->TerrainEditMode) + " " + Parts();
+    };
     Scen.CurrentTown = 1;
     window->mnuTownEdit->trigger();
-    EXPECT_EQ(std::pair(int(Map.EditMode), Map.MapCells.Side()),
-              std::pair(int(kEditMediumTown), 48));
-    EXPECT_EQ(Parts(), "1111110 " + std::string(19, '1') + '0' + std::string(33, '1'));
+    EXPECT_EQ(view(),
+              "1 48 X: 24 Y: 24 0 0 1111110 " + std::string(19, '1') + '0' + std::string(33, '1'));
     EXPECT_EQ(window->picMap->size(), QSize(256, 328));
-    EXPECT_EQ(Labels(1), "X: 24 Y: 24");
-    EXPECT_EQ(std::pair(window->lblTool[0]->text(), int(window->CurrentTool)),
-              std::pair(QString("Drawing Mode"), 0));
-
+    EXPECT_EQ(window->lblTool[0]->text(), "Drawing Mode");
     Scen.CurrentOutdoorX = 1;
     window->mnuOutEdit->trigger();
-    EXPECT_EQ(Map.EditMode, kEditOutdoors);
-    EXPECT_EQ(Labels(1), "X: 24 Y: 24");
-    EXPECT_EQ(Parts(), "1111110 " + std::string(20, '1') + std::string(29, '0') + "1000");
-
+    EXPECT_EQ(view(), "3 50 X: 24 Y: 24 0 0 1111110 " + std::string(20, '1') +
+                          std::string(29, '0') + "1000");
     window->mnuScenTerrain->trigger();
-    EXPECT_EQ(window->TerrainEditMode, 1);
-    EXPECT_EQ(Parts(), "0100000 " + std::string(53, '0'));
+    EXPECT_EQ(view().substr(view().size() - 63), "1 0100000 " + std::string(53, '0'));
 }
 
 TEST_F(MainWindowMapTest, TheLabelsFollowThePointerAndTheKeypadScrollsWithinTheLimits) {
@@ -255,16 +255,13 @@ TEST_F(MainWindowMapTest, SignsAndSpecialSpotsTakeWhatTheirDialogsChose) {
     MsgBoxRecorder boxes;
     Map.SelectedTerrain = kSign;
     WindowScript script;
-    script.When<frmEditSign>([](auto& d) {
-        EXPECT_EQ(d.SignNum, 0);
-        Click(d.cmdOK);
-    });
+    for (QPushButton* RecordDialog::*button : {&RecordDialog::cmdOK, &RecordDialog::cmdCancel})
+        script.When<frmEditSign>([button](auto& d) {
+            EXPECT_EQ(d.SignNum, 0);
+            Click(d.*button);
+        });
     ClickCell(0, 2, 3); // a sign terrain makes a sign
     EXPECT_EQ(Scen.Towns[0].SignLocs[0], (Location{2, 3}));
-    script.When<frmEditSign>([](auto& d) {
-        EXPECT_EQ(d.SignNum, 0);
-        Click(d.cmdCancel);
-    });
     ClickCell(10, 2, 3);
     ClickCell(10, 5, 5); // no sign terrain here
     EXPECT_EQ(boxes.Texts(), std::vector<std::string>{"This space is not a sign."});
