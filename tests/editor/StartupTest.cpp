@@ -10,7 +10,6 @@
 #include <QApplication>
 #include <QLockFile>
 #include <QProcess>
-#include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>

@@ -6,7 +6,6 @@
 #include "dialogs/nodes/frmEditSpNode.h"
 #include "dialogs/records/frmEditTerrain.h"
 #include "graphics/GraphicsSheets.h"
-#include "map/MapState.h"
 #include "platform/qt/PictureBox.h"
 #include "scenario/NewScenario.h"
 #include "scenario/ScenarioClearing.h"

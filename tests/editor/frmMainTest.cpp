@@ -29,7 +29,6 @@
 #include "dialogs/records/frmTransport.h"
 #include "editor/MapToolHost.h"
 #include "editor/frmFileNew.h"
-#include "map/MapState.h"
 #include "platform/qt/HelpWindow.h"
 #include "platform/qt/PictureBox.h"
 #include "platform/qt/QtText.h"

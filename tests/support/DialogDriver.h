@@ -133,10 +133,7 @@ inline void Click(QWidget* widget) {
 inline void Type(QLineEdit* box, const QString& text) {
     box->setFocus();
     box->selectAll();
-    if (text.isEmpty())
-        QTest::keyClick(box, Qt::Key_Backspace);
-    else
-        QTest::keyClicks(box, text);
+    text.isEmpty() ? QTest::keyClick(box, Qt::Key_Backspace) : QTest::keyClicks(box, text);
 }
 
 // Leaves the focused box for the next control, as Tab does.

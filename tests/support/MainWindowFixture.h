@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editor/frmMain.h"
+#include "map/MapState.h"
 #include "platform/core/ProgramPaths.h"
 #include "scenario/tables/CommonTables.h"
 #include "scenario/tables/EditorTables.h"
@@ -11,8 +12,6 @@
 #include "support/TempFolder.h"
 
 #include <QAction>
-#include <filesystem>
-#include <memory>
 
 // The main window as start-up leaves it, over a program folder and a temporary save folder of
 // the test's own; scenario files are written to another folder of the test and opened through
