@@ -43,7 +43,8 @@ class MainWindowMapTest : public MainWindowFixture {
                 ClearOutdoorSection(Scen, x, y);
         Scen.TerrainTypes[40].SpecialProperty = 11; // sign terrains
         Scen.TerrainTypes[kSign].SpecialProperty = 11;
-        Start();
+        window->show(); // as start-up leaves it
+        window->Form_Activate();
     }
     void TearDown() override {
         MainWindowFixture::TearDown();

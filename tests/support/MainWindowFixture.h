@@ -32,12 +32,6 @@ class MainWindowFixture : public ::testing::Test {
         window.reset();
     }
 
-    // What start-up does once the window is there.
-    void Start() {
-        window->show();
-        window->Form_Activate();
-    }
-
     // The scenario in a file of the editor's own layout, in the test's file folder.
     std::string WriteScenario(const Scenario& s, const std::string& name = "Test.vrs") {
         WriteScenarioFile(files.File(name), s);
