@@ -201,7 +201,7 @@ TEST_F(MapObjectsTest, AHorseReplacesTheBoatOnItsCell) {
     // A full boat list does not cost the cell its horse.
     Scen.Boats.fill({0, 30, 30, 0});
     PlaceBoatOrHorse(6, 7, 0);
-    EXPECT_EQ(Texts().size(), 1u);
+    EXPECT_EQ(boxes.Calls().size(), 1u);
     EXPECT_EQ(Scen.Horses[0], (Transport{0, 6, 7, 0}));
     EXPECT_EQ(Marks(), "6,7:h");
     DeleteBoatOrHorse(6, 7);
