@@ -2,18 +2,7 @@
 #include "MapFixture.h"
 
 namespace {
-class MapCellsTest : public MapFixture {
-  protected:
-    // A cell as a hex digit of the pieces of one edge group: 1 left, 2 up, 4 right, 8 down.
-    static auto Pieces(int group) {
-        return [group](const MapCell& c) {
-            int bits = 0;
-            for (int piece = 0; piece < 4; ++piece)
-                bits |= (c.Edges[group + piece] != 0) << piece;
-            return "0123456789abcdef"[bits];
-        };
-    }
-};
+using MapCellsTest = MapFixture;
 
 TEST_F(MapCellsTest, EachEditModeSetsItsViewAndAFreshGrid) {
     const MapViewSettings views[] = {{63, {32, 32}, {0, 63}, {4, 4, 59, 59}},
@@ -127,7 +116,15 @@ TEST_F(MapCellsTest, OutdoorMarksAreShiftedIntoTheBorderedGrid) {
     section.AreaRects[0] = {0, 0, 2, 2};
     BuildSection(s, 1, 0);
     EXPECT_EQ(Marks(), "1,1:S 49,1:W 5,6:s7 11,12:p2 21,22:e6 48,48:W");
-    EXPECT_EQ(Picture(1, 1, 3, 3, Pieces(kAreaEdges)), "c59/a0a/653");
+    // The area's edge pieces as a hex digit: 1 left, 2 up, 4 right, 8 down.
+    EXPECT_EQ(Picture(1, 1, 3, 3,
+                      [](const MapCell& c) {
+                          int bits = 0;
+                          for (int piece = 0; piece < 4; ++piece)
+                              bits |= (c.Edges[kAreaEdges + piece] != 0) << piece;
+                          return "0123456789abcdef"[bits];
+                      }),
+              "c59/a0a/653");
     // The town-only members stay untouched outdoors.
     for (const MapCell& cell : Map.MapCells.Cells())
         EXPECT_TRUE(cell.FieldIndex == decltype(cell.FieldIndex){} && cell.TransportMark == 0 &&

@@ -4,7 +4,7 @@
 namespace {
 using TerrainPaintingTest = MapFixture;
 
-TEST_F(TerrainPaintingTest, TwoCellTerrainsSetTheirPartnerAndClearItWhenOverpainted) {
+TEST_F(TerrainPaintingTest, TwoCellTerrainsSetTheirPartnerAndNothingWritesTheOutdoorBorder) {
     BlankTown();
     Map.EraseTerrain = 2;
     PaintTerrainAt(85, 10, 10, host);
@@ -27,6 +27,12 @@ TEST_F(TerrainPaintingTest, TwoCellTerrainsSetTheirPartnerAndClearItWhenOverpain
     PaintTerrainAt(89, 1, 5, host);
     EXPECT_TRUE(TerrainAt(49, 5) == 90 && TerrainAt(0, 5) == 90); // the border stays as built
     EXPECT_EQ(Section().Terrain.At(0, 4), 89);
+    // The border counts as joined to a wall and is never written.
+    PaintTerrainAt(Wall(1, 0), 1, 1, host);
+    EXPECT_EQ(TerrainAt(1, 1), Wall(1, 2)); // N and W join (border), E and S do not
+    host = {};
+    PaintTerrainAt(Wall(1, 0), 0, 5, host);
+    EXPECT_TRUE(TerrainAt(0, 1) == 90 && TerrainAt(0, 5) == 90 && host.redrawn.empty());
 }
 
 // Wall figures in every style: the '.' cells of the picture of (9, 9) to (11, 11) are left
@@ -34,7 +40,7 @@ TEST_F(TerrainPaintingTest, TwoCellTerrainsSetTheirPartnerAndClearItWhenOverpain
 TEST_F(TerrainPaintingTest, WallsJoinTheirNeighbours) {
     for (int style = 0; style < 4; ++style)
         for (const std::string figure : {".../.6./...", ".../654/...", ".6./.7./.8.", "64./8../...",
-                                         ".6./6a4/.8.", "654/703/812"}) {
+                                         ".6./6a4/.8.", "654/703/812", "654/7c2/82."}) {
             BlankTown();
             for (std::size_t i = 0; i < figure.size(); ++i)
                 if (figure[i] != '.' && figure[i] != '/')
@@ -88,32 +94,18 @@ TEST_F(TerrainPaintingTest, JoinRulesBetweenStylesAndPictures) {
     }
 }
 
-TEST_F(TerrainPaintingTest, AllButTheSouthEastJoinedGivesShapeTwelveWhateverTheTerrain) {
-    // 23 is an ornament of wall style 1, so its neighbours are pieces of style 1.
-    for (const int centre : {22, 23}) {
-        BlankTown();
-        for (int dx = -1; dx <= 1; ++dx)
-            for (int dy = -1; dy <= 1; ++dy)
-                Map.MapCells.At(10 + dx, 10 + dy).Terrain = 22;
-        // Fully surrounded, 23 keeps itself while another wall becomes the full piece.
-        for (const int southEast : {0, 22}) {
-            Map.MapCells.At(11, 11).Terrain = static_cast<std::uint8_t>(southEast);
-            Map.MapCells.At(10, 10).Terrain = static_cast<std::uint8_t>(centre);
-            AdjustWallTerrainAt(10, 10, host);
-            EXPECT_EQ(TerrainAt(10, 10), southEast == 0 ? Wall(1, 12)
-                                         : centre == 23 ? 23
-                                                        : Wall(1, 0))
-                << centre << " " << southEast;
-        }
+// 23 is an ornament of wall style 1: fully surrounded by style 1 it keeps itself, but with all
+// but the south-east joined it becomes piece 12 like any wall.
+TEST_F(TerrainPaintingTest, AnOrnamentKeepsItselfUnlessAllButTheSouthEastJoin) {
+    BlankTown();
+    for (int dx = -1; dx <= 1; ++dx)
+        for (int dy = -1; dy <= 1; ++dy)
+            Map.MapCells.At(10 + dx, 10 + dy).Terrain = 22;
+    for (const auto& [southEast, shape] : {std::pair{22, 23}, {0, Wall(1, 12)}}) {
+        Map.MapCells.At(11, 11).Terrain = static_cast<std::uint8_t>(southEast);
+        Map.MapCells.At(10, 10).Terrain = 23;
+        AdjustWallTerrainAt(10, 10, host);
+        EXPECT_EQ(TerrainAt(10, 10), shape) << southEast;
     }
-}
-
-TEST_F(TerrainPaintingTest, TheOutdoorBorderCountsAsJoinedAndIsNeverWritten) {
-    BlankSection();
-    PaintTerrainAt(Wall(1, 0), 1, 1, host);
-    EXPECT_EQ(TerrainAt(1, 1), Wall(1, 2)); // N and W join (border), E and S do not
-    PaintTerrainAt(Wall(1, 0), 0, 5, host); // the border itself
-    EXPECT_TRUE(TerrainAt(0, 1) == 90 && TerrainAt(0, 5) == 90);
-    EXPECT_FALSE(host.redrawn.contains({0, 5}));
 }
 } // namespace
