@@ -58,10 +58,8 @@ TEST_F(MapRenderPlanTest, ADetailCellDrawsItsLayersInOrder) {
     // The same grid seen as an outdoor section: marks and lines, none of the town's objects.
     Map.EditMode = kEditOutdoors;
     MapDrawPlan outdoors = expected;
-    std::erase_if(outdoors, [](const MapDrawStep& s) {
-        return s.what == D::Field || s.what == D::Item || s.what == D::Creature ||
-               s.what == D::Horse;
-    });
+    std::erase_if(outdoors,
+                  [](const MapDrawStep& s) { return s.what >= D::Field && s.what <= D::Horse; });
     EXPECT_EQ(PlanOf(28, 36, 10, 10), outdoors);
     // The whole view shows the tiny terrain alone.
     Map.ZoomView = false;
