@@ -8,52 +8,50 @@ using MapObjectsTest = MapFixture;
 // The resizable lists once stopped one growth short of their bound with a run-time error box.
 TEST_F(MapObjectsTest, FullListsShowTheirLimitAndChangeNothing) {
     constexpr std::size_t kMost = 32768; // a signed 16-bit upper bound
-    const struct {
-        char list; // upper case outdoors
-        int most;
-        const char *what, *erase;
-    } rows[] = {{'r', 16, "area rectangles", "areas"},
-                {'R', 8, "area rectangles", "area"},
-                {'s', 16, "locations with signs", "signs"},
-                {'S', 8, "locations with signs", "signs"},
-                {'E', 8, "locations with town entrances", "towns"},
-                {'f', 32768, "fields and objects", "of them"},
-                {'i', 32768, "preset items", "items"},
-                {'c', 32768, "creatures", "creatures"},
-                {'P', 32768, "special spots", "special spots"}};
-    for (const auto& r : rows) {
-        const bool outdoors = std::isupper(r.list);
+    // The list (upper case outdoors), its bound and the words of the message.
+    const std::tuple<char, int, const char*, const char*> rows[] = {
+        {'r', 16, "area rectangles", "areas"},
+        {'R', 8, "area rectangles", "area"},
+        {'s', 16, "locations with signs", "signs"},
+        {'S', 8, "locations with signs", "signs"},
+        {'E', 8, "locations with town entrances", "towns"},
+        {'f', 32768, "fields and objects", "of them"},
+        {'i', 32768, "preset items", "items"},
+        {'c', 32768, "creatures", "creatures"},
+        {'P', 32768, "special spots", "special spots"}};
+    for (const auto& [list, most, what, erase] : rows) {
+        const bool outdoors = std::isupper(list);
         outdoors ? BlankSection() : BlankTown();
         Town& t = CurrentTown();
         OutdoorSection& o = Section();
-        if (r.list == 'r') t.AreaRects.fill({1, 1, 2, 2});
-        if (r.list == 'R') o.AreaRects.fill({1, 1, 2, 2});
-        if (r.list == 's') t.SignLocs.fill({5, 5});
+        if (list == 'r') t.AreaRects.fill({1, 1, 2, 2});
+        if (list == 'R') o.AreaRects.fill({1, 1, 2, 2});
+        if (list == 's') t.SignLocs.fill({5, 5});
         // The section stores 16 sign positions but has texts for the first 8 only.
-        if (r.list == 'S') std::fill_n(o.SignLocs.begin(), 8, Location{5, 5});
-        if (r.list == 'E') o.TownEntrances.fill({0, 5, 5});
-        if (r.list == 'f') t.Fields.assign(kMost, TownField{0, 5, 5});
-        if (r.list == 'i') t.PresetItems.assign(kMost, PresetItem{3, 5, 5});
-        if (r.list == 'c') t.Creatures.assign(kMost, TownCreature{1, 5, 5});
-        if (r.list == 'P') o.SpecialSpots.assign(kMost, SpecialSpot{3, 5, 5});
+        if (list == 'S') std::fill_n(o.SignLocs.begin(), 8, Location{5, 5});
+        if (list == 'E') o.TownEntrances.fill({0, 5, 5});
+        if (list == 'f') t.Fields.assign(kMost, TownField{0, 5, 5});
+        if (list == 'i') t.PresetItems.assign(kMost, PresetItem{3, 5, 5});
+        if (list == 'c') t.Creatures.assign(kMost, TownCreature{1, 5, 5});
+        if (list == 'P') o.SpecialSpots.assign(kMost, SpecialSpot{3, 5, 5});
         BuildMapCells();
         const Scenario before = Scen;
         const MapCellGrid grid = Map.MapCells;
         MsgBoxRecorder recorder;
         AreaRect rect{3, 3, 4, 4};
-        if (std::tolower(r.list) == 'r') PlaceAreaRect(rect, host);
-        if (std::tolower(r.list) == 's') PlaceSign(9, 9, host);
-        if (r.list == 'E') PlaceTownEntrance(9, 9, host);
-        if (r.list == 'f') PlaceField(9, 9, 1);
-        if (r.list == 'i') PlaceItem(9, 9, host);
-        if (r.list == 'c') PlaceMonster(9, 9, host);
-        if (r.list == 'P') PasteSpecial(9, 9, 3);
+        if (std::tolower(list) == 'r') PlaceAreaRect(rect, host);
+        if (std::tolower(list) == 's') PlaceSign(9, 9, host);
+        if (list == 'E') PlaceTownEntrance(9, 9, host);
+        if (list == 'f') PlaceField(9, 9, 1);
+        if (list == 'i') PlaceItem(9, 9, host);
+        if (list == 'c') PlaceMonster(9, 9, host);
+        if (list == 'P') PasteSpecial(9, 9, 3);
         EXPECT_EQ(recorder.Texts(),
                   Strings{std::string(outdoors ? "Each outdoor section" : "Each town") +
-                          " can have at most " + Str(r.most) + "\r\n" + r.what +
-                          ".  You'll need to erase some \r\n" + r.erase +
+                          " can have at most " + Str(most) + "\r\n" + what +
+                          ".  You'll need to erase some \r\n" + erase +
                           " before you can place more."});
-        EXPECT_TRUE(Scen == before && Map.MapCells == grid && host.opened.empty()) << r.what;
+        EXPECT_TRUE(Scen == before && Map.MapCells == grid && host.opened.empty()) << what;
     }
 }
 

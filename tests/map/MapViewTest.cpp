@@ -6,7 +6,7 @@ namespace {
 using XY = std::pair<int, int>;
 using MapViewTest = MapFixture;
 
-TEST_F(MapViewTest, PictureSizeAndCellPlacesOfBothViews) {
+TEST_F(MapViewTest, PictureSizeCellPlacesCellsOfPixelsAndLabelNumbersOfBothViews) {
     // The edit mode, the view and its picture's size.
     const std::tuple<std::int16_t, bool, std::optional<PixelPoint>> sizes[] = {
         {0, true, PixelPoint{256, 328}},  {3, true, PixelPoint{256, 328}},
@@ -32,11 +32,7 @@ TEST_F(MapViewTest, PictureSizeAndCellPlacesOfBothViews) {
         Map.ZoomView = zoom;
         EXPECT_EQ(CellPlaceInView(x, y), place) << x << "," << y;
     }
-}
-
-TEST_F(MapViewTest, PixelsToCellsAndTheNumbersOfTheLabels) {
     Map.EditMode = kEditOutdoors;
-    Map.MapCenter = {25, 25};
     Map.ZoomView = true;
     // Rounding down, fractions too, never up.
     EXPECT_EQ((std::vector{ViewCellAtPixel(0, 0), ViewCellAtPixel(251, 323),
@@ -80,17 +76,15 @@ TEST_F(MapViewTest, KeypadScrollingStaysWithinTheCentreLimitsOfEachMode) {
     }
 }
 
-TEST_F(MapViewTest, PaletteClicksChooseTheTerrainUnderThePixelAndNothingInTheMargin) {
-    const std::tuple<int, int, std::optional<std::uint8_t>> rows[] = {
+TEST_F(MapViewTest, PaletteClicksChooseTheTerrainUnderThePixelAndTellWhichToolsGiveWay) {
+    const std::tuple<int, int, std::optional<std::uint8_t>> places[] = {
         {40, 20, 18},  {0, 0, 0},     {16, 16, 0},     {17, 0, 1},   {271, 0, 15}, {272, 0, {}},
         {276, 16, {}}, {0, 271, 240}, {271, 271, 255}, {0, 272, {}}, {-1, 0, {}}};
-    for (const auto& [x, y, terrain] : rows)
+    for (const auto& [x, y, terrain] : places)
         EXPECT_EQ(PaletteTerrainAt(x, y), terrain) << x << "," << y;
     EXPECT_EQ(PaletteTerrainPlace(18), (PixelPoint{35, 18}));
     EXPECT_EQ(PaletteTerrainPlace(255), (PixelPoint{256, 256}));
-}
-
-TEST_F(MapViewTest, APaletteChoiceSetsTheTerrainsAndTellsWhichToolsGiveWay) {
+    // A choice sets the terrains and tells which tools give way.
     Scen.TerrainTypes[40].SpecialProperty = 11; // sign
     Scen.TerrainTypes[41].SpecialProperty = 21; // town entrance
     Scen.TerrainTypes[42].SpecialProperty = 14;
@@ -99,10 +93,10 @@ TEST_F(MapViewTest, APaletteChoiceSetsTheTerrainsAndTellsWhichToolsGiveWay) {
         {3, 0, false, 2},  {7, 0, false, 2}, {1, 5, true, 0}, {40, 3, true, 0}, {41, 1, true, 0},
         {42, 4, false, 0}, {4, 2, false, 2}, {9, 6, true, 2}, {0, 52, true, 0}, {40, 0, false, 0}};
     for (const auto& [terrain, tool, toDrawTerrain, erase] : rows) {
-        EXPECT_EQ(ChoosePaletteTerrain(terrain, tool), toDrawTerrain)
+        const bool givesWay = ChoosePaletteTerrain(terrain, tool);
+        EXPECT_EQ(std::tuple(givesWay, Map.SelectedTerrain, Map.PaintTerrain, Map.EraseTerrain),
+                  std::tuple(toDrawTerrain, terrain, terrain, erase))
             << int{terrain} << " " << tool;
-        EXPECT_TRUE(Map.SelectedTerrain == terrain && Map.PaintTerrain == terrain);
-        EXPECT_EQ(Map.EraseTerrain, erase) << int{terrain};
     }
     Scen.TerrainTypes[5].Name = "  Cave wall" + std::string(19, ' ');
     Scen.TerrainTypes[6].Name = std::string(30, ' ');
