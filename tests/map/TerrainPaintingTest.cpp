@@ -68,29 +68,25 @@ TEST_F(TerrainPaintingTest, WallsJoinTheirNeighbours) {
     EXPECT_EQ(TerrainAt(10, 10), Wall(0, 6));
 }
 
+// Style 2 joins style 1 but not the other way round; the same style joins; picture 241 joins
+// style 0 but never style 2; picture 193 joins style 1 and stops style 0; picture 405 joins
+// any; pictures 88..120 join style 0, 5..17 style 0 only, 59..66 style 3.
 TEST_F(TerrainPaintingTest, JoinRulesBetweenStylesAndPictures) {
-    // The style of the wall at (10, 10); TerrainSet and picture of terrain 100 west of it; the
-    // wall's shape: 4 when the west cell joins, 6 when not.
-    const std::tuple<const char*, int, int, int, int> cases[] = {
-        {"style 2 joins style 1", 2, 1, 0, 4},
-        {"style 1 does not join style 2", 1, 2, 0, 6},
-        {"picture 241 never joins style 2", 2, 1, 241, 6},
-        {"picture 241 joins style 0", 0, -1, 241, 4},
-        {"picture 193 joins style 1", 1, -1, 193, 4},
-        {"picture 193 stops style 0", 0, -1, 193, 6},
-        {"the same style joins", 3, 3, 0, 4},
-        {"picture 405 joins any", 3, -1, 405, 4},
-        {"pictures 88..120 join style 0", 0, -1, 120, 4},
-        {"pictures 5..17 join style 0 only", 1, -1, 10, 6},
-        {"pictures 59..66 join style 3", 3, -1, 59, 4}};
-    for (const auto& [name, style, westSet, westPicture, shape] : cases) {
-        BlankTown();
+    // The style of the wall at (10, 10); TerrainSet and picture of terrain 100 west of it;
+    // whether they join (the wall's shape 4) or not (6).
+    const std::tuple<int, int, int, bool> cases[] = {
+        {2, 1, 0, true},    {1, 2, 0, false},    {2, 1, 241, false}, {0, -1, 241, true},
+        {1, -1, 193, true}, {0, -1, 193, false}, {3, 3, 0, true},    {3, -1, 405, true},
+        {0, -1, 120, true}, {1, -1, 10, false},  {3, -1, 59, true}};
+    BlankTown();
+    for (const auto& [style, westSet, westPicture, joins] : cases) {
         Scen.TerrainTypes[100].TerrainSet = static_cast<std::int16_t>(westSet);
         Scen.TerrainTypes[100].Picture = static_cast<std::int16_t>(westPicture);
         Map.MapCells.At(9, 10).Terrain = 100;
         Map.MapCells.At(10, 10).Terrain = Wall(style, 0);
         AdjustWallTerrainAt(10, 10, host);
-        EXPECT_EQ(TerrainAt(10, 10), Wall(style, shape)) << name;
+        EXPECT_EQ(TerrainAt(10, 10), Wall(style, joins ? 4 : 6))
+            << style << " " << westSet << " " << westPicture;
     }
 }
 
