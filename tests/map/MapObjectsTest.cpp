@@ -55,7 +55,7 @@ TEST_F(MapObjectsTest, FullListsShowTheirLimitAndChangeNothing) {
     }
 }
 
-TEST_F(MapObjectsTest, AreaRectanglesStoreSectionCellsAndACancelledDescriptionLeavesTheSlotFree) {
+TEST_F(MapObjectsTest, AreaRectanglesAndTownEntrancesStoreSectionCells) {
     BlankSection();
     AreaRect r{1, 1, 48, 48}, cancelled{5, 5, 9, 9}, again{2, 2, 3, 3}, town{1, 1, 48, 48};
     PlaceAreaRect(r, host);
@@ -68,7 +68,26 @@ TEST_F(MapObjectsTest, AreaRectanglesStoreSectionCellsAndACancelledDescriptionLe
     host.answers.erase("area");
     PlaceAreaRect(again, host);
     EXPECT_EQ(Section().AreaRects[0], (AreaRect{1, 1, 2, 2})); // the lowest free slot
-    EXPECT_EQ(host.opened, (Strings{"area 0", "area 1", "area 0"}));
+    // Town entrances record their place in the town assigned last.
+    Scen.TownCount = 2;
+    Scen.Towns.resize(2);
+    const auto place = [this](int town, int x, int y) {
+        host.answers["entrance"] = [town](int slot) { Section().TownEntrances[slot].Town = town; };
+        PlaceTownEntrance(x, y, host);
+        const TownEntrance& e = Section().TownEntrances[0];
+        return Str(e.Town) + "@" + Str(e.X) + "," + Str(e.Y) + " " + Str(Scen.Towns[0].EntranceX) +
+               "," + Str(Scen.Towns[1].EntranceY);
+    };
+    EXPECT_EQ(place(0, 5, 6), "0@4,5 4,0");
+    EXPECT_EQ(place(1, 5, 6), "1@4,5 0,5"); // the same slot, another town
+    EXPECT_EQ(place(-1, 5, 6), "-1@100,0 0,0");
+    // An entrance naming no town is neither marked nor recorded.
+    place(9, 8, 8);
+    EXPECT_EQ(Section().TownEntrances[1].X, 100);
+    EXPECT_EQ(State(), "1,1:W [area 0] [area 1] [area 0] [entrance 0] [entrance 0] [entrance 0] "
+                       "[entrance 0]");
+    Section().TownEntrances[0] = {7, 4, 4};
+    EXPECT_EQ(State(), "1,1:W");
     BlankTown();
     PlaceAreaRect(town, host);
     EXPECT_EQ(CurrentTown().AreaRects[0], (AreaRect{1, 1, 48, 48}));
@@ -139,28 +158,6 @@ TEST_F(MapObjectsTest, SpecialSpotsArePastedReusedAndFollowTheNodeEditor) {
     BlankSection();
     PasteSpecial(1, 48, 2);
     EXPECT_EQ(Section().SpecialSpots[0], (SpecialSpot{2, 0, 47}));
-}
-
-TEST_F(MapObjectsTest, TownEntrancesRecordTheirPlaceInTheTownAssignedLast) {
-    BlankSection();
-    Scen.TownCount = 2;
-    Scen.Towns.resize(2);
-    const auto place = [this](int town, int x, int y) {
-        host.answers["entrance"] = [town](int slot) { Section().TownEntrances[slot].Town = town; };
-        PlaceTownEntrance(x, y, host);
-        const TownEntrance& e = Section().TownEntrances[0];
-        return Str(e.Town) + "@" + Str(e.X) + "," + Str(e.Y) + " " + Str(Scen.Towns[0].EntranceX) +
-               "," + Str(Scen.Towns[1].EntranceY);
-    };
-    EXPECT_EQ(place(0, 5, 6), "0@4,5 4,0");
-    EXPECT_EQ(place(1, 5, 6), "1@4,5 0,5"); // the same slot, another town
-    EXPECT_EQ(place(-1, 5, 6), "-1@100,0 0,0");
-    // An entrance naming no town is neither marked nor recorded.
-    place(9, 8, 8);
-    EXPECT_EQ(Section().TownEntrances[1].X, 100);
-    EXPECT_EQ(State(), "1,1:W [entrance 0] [entrance 0] [entrance 0] [entrance 0]");
-    Section().TownEntrances[0] = {7, 4, 4};
-    EXPECT_EQ(State(), "1,1:W");
 }
 
 TEST_F(MapObjectsTest, CreaturesItemsAndTransportsArePlacedErasedAndDuplicated) {
