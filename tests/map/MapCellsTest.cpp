@@ -95,7 +95,7 @@ TEST_F(MapCellsTest, OutdoorBorderRingShowsTheNeighboursOr90BeyondTheWorld) {
     }
 }
 
-TEST_F(MapCellsTest, OutdoorMarksAreShiftedIntoTheBorderedGrid) {
+TEST_F(MapCellsTest, OutdoorMarksAndTerrainAreShiftedIntoTheBorderedGrid) {
     Scenario s = World(2, 2);
     OutdoorSection& section = s.OutdoorSections.At(1, 0);
     s.StartOutdoorSection = {1, 0};
@@ -122,16 +122,13 @@ TEST_F(MapCellsTest, OutdoorMarksAreShiftedIntoTheBorderedGrid) {
     for (const MapCell& cell : Map.MapCells.Cells())
         EXPECT_TRUE(cell.FieldIndex == decltype(cell.FieldIndex){} && cell.TransportMark == 0 &&
                     cell.ItemIndexes.empty() && cell.CreatureTiles.empty());
-}
-
-TEST_F(MapCellsTest, SetCellTerrainWritesGridAndRecordInsideTheEditBoundsOnly) {
-    BuildSection(World(2, 2), 1, 1);
+    // Terrain is written to grid and record inside the edit bounds only.
     const OutdoorGrid before = Scen.OutdoorSections;
     for (const auto& [x, y] : CellSet{{0, 5}, {49, 5}, {5, 0}, {5, 49}, {50, 5}, {-1, 5}})
         EXPECT_FALSE(SetCellTerrain(200, x, y, host));
     EXPECT_EQ(Scen.OutdoorSections, before);
     EXPECT_TRUE(SetCellTerrain(200, 1, 48, host));
-    EXPECT_TRUE(Scen.OutdoorSections.At(1, 1).Terrain.At(0, 47) == 200 && TerrainAt(1, 48) == 200);
+    EXPECT_TRUE(Scen.OutdoorSections.At(1, 0).Terrain.At(0, 47) == 200 && TerrainAt(1, 48) == 200);
     BuildTown(TownScenario(2));
     EXPECT_TRUE(SetCellTerrain(201, 31, 0, host));
     EXPECT_FALSE(SetCellTerrain(201, 32, 0, host));
