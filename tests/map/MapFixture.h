@@ -1,8 +1,6 @@
 #pragma once
 
 #include "map/MapCells.h"
-#include "map/MapState.h"
-#include "map/ToolHost.h"
 #include "map/objects/ObjectState.h"
 #include "map/tools/ToolState.h"
 #include "map/tools/ToolTable.h"

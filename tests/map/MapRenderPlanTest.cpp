@@ -82,17 +82,15 @@ TEST_F(MapRenderPlanTest, ADetailCellDrawsItsLayersInOrder) {
 TEST_F(MapRenderPlanTest, TheDetailViewShowsNineByNineCellsAroundTheCentre) {
     BuildTown(TownScenario(2));
     // The centre, the cells drawn and the pixel of the first of them.
-    const std::tuple<Location, std::size_t, std::pair<int, int>> rows[] = {{{4, 4}, 81, {0, 0}},
-                                                                           {{0, 0}, 25, {112, 144}},
-                                                                           {{31, 31}, 25, {0, 0}},
-                                                                           {{16, 1}, 54, {0, 108}}};
-    for (const auto& [centre, cells, first] : rows) {
+    const std::tuple<Location, std::size_t, int, int> rows[] = {
+        {{4, 4}, 81, 0, 0}, {{0, 0}, 25, 112, 144}, {{31, 31}, 25, 0, 0}, {{16, 1}, 54, 0, 108}};
+    for (const auto& [centre, cells, px, py] : rows) {
         Map.MapCenter = centre;
         MapDrawPlan plan;
         PlanMapView(plan);
         std::erase_if(plan, [](const MapDrawStep& s) { return s.what != D::Terrain; });
         ASSERT_EQ(plan.size(), cells) << int{centre.X};
-        EXPECT_EQ((std::pair<int, int>(plan.front().x, plan.front().y)), first);
+        EXPECT_EQ((std::pair<int, int>(plan.front().x, plan.front().y)), std::pair(px, py));
         EXPECT_TRUE(std::ranges::all_of(plan, [](const MapDrawStep& s) { return s.x <= 8 * 28; }));
     }
 }
