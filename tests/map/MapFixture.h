@@ -209,14 +209,14 @@ class MapFixture : public ::testing::Test {
         Scen.MonsterTypes[1].Picture = 0;
         Scen.MonsterTypes[4].Picture = 4000;
     }
-    void AnswerCreature(std::uint8_t monster) {
-        host.answers["creature"] = [monster](int i) {
-            CurrentTown().Creatures[static_cast<std::size_t>(i)].Monster = monster;
-        };
-    }
-    void AnswerItem(std::int16_t item) {
-        host.answers["item"] = [item](int i) {
-            CurrentTown().PresetItems[static_cast<std::size_t>(i)].Item = item;
+    // Answers the item or creature dialog by giving the entry it opened that item or monster.
+    void Answer(const std::string& dialog, int value) {
+        host.answers[dialog] = [dialog, value](int i) {
+            const auto index = static_cast<std::size_t>(i);
+            if (dialog == "item")
+                CurrentTown().PresetItems[index].Item = static_cast<std::int16_t>(value);
+            else
+                CurrentTown().Creatures[index].Monster = static_cast<std::uint8_t>(value);
         };
     }
     // The state line of a session: the marks (which a grid built afresh from the records shows

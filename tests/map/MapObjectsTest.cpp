@@ -99,7 +99,7 @@ TEST_F(MapObjectsTest, ListsGrowByEightUpToTheirSignedSixteenBitBound) {
     PlaceItem(3, 3, host); // cancelled: the slot is free again
     EXPECT_TRUE(CurrentTown().PresetItems[0].X == 100 && Objects.LastItemNum == -1);
     EXPECT_EQ(State(), "[item 0]");
-    AnswerItem(7);
+    Answer("item", 7);
     for (int i = 0; i < 9; ++i)
         PlaceItem(3, 3, host);
     EXPECT_EQ(Objects.LastItemNum, 8);
@@ -163,9 +163,9 @@ TEST_F(MapObjectsTest, SpecialSpotsArePastedReusedAndFollowTheNodeEditor) {
 TEST_F(MapObjectsTest, CreaturesItemsAndTransportsArePlacedErasedAndDuplicated) {
     BlankTown();
     MonsterPictures();
-    AnswerCreature(4);
+    Answer("creature", 4);
     PlaceMonster(10, 10, host); // two by two: 10..11 x 10..11
-    AnswerCreature(1);
+    Answer("creature", 1);
     PlaceMonster(11, 11, host); // shares the lower right cell
     DupMonster(62, 62);         // the copy is a one-tile creature
     EXPECT_EQ(State(), "10,10:c0.0 11,10:c0.1 10,11:c0.2 11,11:c0.3c1.0 62,62:c2.0 [creature 0] "
@@ -174,13 +174,13 @@ TEST_F(MapObjectsTest, CreaturesItemsAndTransportsArePlacedErasedAndDuplicated) 
     for (int i : {0, 1})
         EXPECT_TRUE(CurrentTown().Creatures[i].X == 100 &&
                     CurrentTown().Creatures[i].PersonalityNum == -1);
-    AnswerCreature(0); // cancelled
+    Answer("creature", 0); // cancelled
     PlaceMonster(20, 20, host);
     EXPECT_TRUE(CurrentTown().Creatures[0].X == 100 && Objects.LastMonstNum == 2);
     EXPECT_EQ(State(), "62,62:c2.0 [creature 0]");
     // Erasing frees the cell's own items, not the first of the list; the duplicates of erased
     // objects make nothing.
-    AnswerItem(2);
+    Answer("item", 2);
     for (const int xy : {1, 1, 4, 4})
         PlaceItem(xy, xy, host);
     EraseItems(4, 4);

@@ -7,7 +7,7 @@ using PlacementToolsTest = MapFixture;
 TEST_F(PlacementToolsTest, CreaturesAndEntryPointsInATown) {
     BlankTown();
     MonsterPictures();
-    AnswerCreature(1);
+    Answer("creature", 1);
     // Creatures are refused on the outer rows and columns.
     for (const auto& [x, y] : CellSet{{0, 5}, {5, 0}, {63, 5}, {5, 63}})
         Click({{28, x, y}, {30, x, y}});
@@ -16,12 +16,12 @@ TEST_F(PlacementToolsTest, CreaturesAndEntryPointsInATown) {
     Step({{28, 1, 1}}, "1,1:c0.0 [creature 0] tool 28.0");
     EXPECT_EQ(host.views, 1);
     // The edit tools open each object of the cell in turn; the author removes one creature.
-    AnswerItem(1);
+    Answer("item", 1);
     Step({{24, 9, 9}, {24, 9, 9}}, "1,1:c0.0 9,9:i0i1 [item 0] [item 1] tool 24.0");
-    AnswerCreature(4);
+    Answer("creature", 4);
     Step({{28, 10, 10}}, "1,1:c0.0 9,9:i0i1 10,10:c1.0 11,10:c1.1 10,11:c1.2 11,11:c1.3 "
                          "[creature 1] tool 28.0");
-    AnswerCreature(1);
+    Answer("creature", 1);
     Click({{28, 11, 11}});
     host.answers["creature"] = [](int i) {
         if (i == 1) CurrentTown().Creatures[1].Monster = 0;
