@@ -11,12 +11,6 @@ using Pixels = std::vector<QRgb>;
 
 class MapRendererTest : public MapFixture {
   protected:
-    void SetUp() override {
-        MapFixture::SetUp();
-        // Overlays are white but for one dot, so the terrain shows around it.
-        frmPics.imgFieldpics.fill(Qt::white);
-        frmPics.imgFieldpics.setPixel(140 + 3, 4, kDot); // field kind 0, cell 5
-    }
     // The pixels of the surface at the points x0, y0, x1, y1 and so on.
     static Pixels At(const Surface& pic, std::vector<int> points) {
         Pixels pixels;
@@ -28,6 +22,9 @@ class MapRendererTest : public MapFixture {
 };
 
 TEST_F(MapRendererTest, ACellShowsTerrainThenOverlaysThenItsBorderLines) {
+    // Overlays are white but for one dot, so the terrain shows around it.
+    frmPics.imgFieldpics.fill(Qt::white);
+    frmPics.imgFieldpics.setPixel(140 + 3, 4, kDot); // field kind 0, cell 5
     Scenario s = TownScenario(2);
     s.TerrainTypes[1].Picture = 80; // sheet ter2, cell at (0, 108)
     s.Towns[0].Terrain.At(10, 10) = 1;
