@@ -115,7 +115,11 @@ TEST_F(ToolDispatchTest, TheEyedropperPicksAndABusyToolIsNotRunAgainDuringItsDia
     EXPECT_EQ(PaintedCells().size(), 3u);
 }
 
-TEST_F(ToolDispatchTest, ButtonPlacesCursorsAndTheSignRule) {
+TEST_F(ToolDispatchTest, ButtonsVisibilityPlacesCursorsAndTheSignRule) {
+    for (int tool = 0; tool < kMapToolCount; ++tool) {
+        EXPECT_EQ(ToolShownIn(tool, false), tool <= 18 || tool >= 20) << tool;
+        EXPECT_EQ(ToolShownIn(tool, true), tool <= 19 || tool == 49) << tool;
+    }
     // Every place of the 8 x 7 grid holds one button but the three empty ones.
     CellSet places;
     for (const ToolInfo& t : MapTools())
