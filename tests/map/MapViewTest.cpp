@@ -20,11 +20,10 @@ TEST_F(MapViewTest, PictureSizeCellPlacesCellsOfPixelsAndLabelNumbersOfBothViews
     }
     // Outdoors the border ring is not shown in the whole view.
     const std::tuple<std::int16_t, bool, int, int, std::optional<PixelPoint>> places[] = {
-        {3, true, 21, 21, PixelPoint{0, 0}},   {3, true, 29, 29, PixelPoint{224, 288}},
-        {3, true, 30, 25, std::nullopt},       {3, true, 20, 25, std::nullopt},
-        {3, false, 1, 1, PixelPoint{0, 0}},    {3, false, 48, 2, PixelPoint{282, 6}},
-        {3, false, 0, 5, std::nullopt},        {3, false, 49, 5, std::nullopt},
-        {2, false, 0, 31, PixelPoint{0, 186}}, {2, false, 32, 0, std::nullopt}};
+        {3, true, 21, 21, {{0, 0}}}, {3, true, 29, 29, {{224, 288}}}, {3, true, 30, 25, {}},
+        {3, true, 20, 25, {}},       {3, false, 1, 1, {{0, 0}}},      {3, false, 48, 2, {{282, 6}}},
+        {3, false, 0, 5, {}},        {3, false, 49, 5, {}},           {2, false, 0, 31, {{0, 186}}},
+        {2, false, 32, 0, {}}};
     Map.MapCenter = {25, 25};
     for (const auto& [mode, zoom, x, y, place] : places) {
         Map.EditMode = mode;
@@ -58,15 +57,12 @@ TEST_F(MapViewTest, PictureSizeCellPlacesCellsOfPixelsAndLabelNumbersOfBothViews
 TEST_F(MapViewTest, KeypadScrollingStaysWithinTheCentreLimitsOfEachMode) {
     // The edit mode, the centre, the key and the new centre.
     const std::tuple<std::int16_t, Location, int, std::optional<Location>> rows[] = {
-        {0, {59, 30}, 6, std::nullopt},     {0, {59, 30}, 4, Location{58, 30}},
-        {0, {4, 4}, 7, std::nullopt},       {0, {4, 4}, 9, Location{5, 4}},
-        {0, {10, 10}, 5, Location{32, 32}}, {1, {43, 43}, 3, std::nullopt},
-        {1, {43, 4}, 1, Location{42, 5}},   {1, {30, 30}, 5, Location{24, 24}},
-        {2, {27, 27}, 2, std::nullopt},     {2, {26, 4}, 8, std::nullopt},
-        {2, {26, 5}, 8, Location{26, 4}},   {2, {20, 20}, 5, Location{16, 16}},
-        {3, {45, 45}, 3, std::nullopt},     {3, {25, 25}, 5, Location{24, 24}},
-        {3, {4, 45}, 7, Location{4, 44}},   {3, {25, 25}, 0, std::nullopt},
-        {3, {25, 25}, 10, std::nullopt}};
+        {0, {59, 30}, 6, {}},       {0, {59, 30}, 4, {{58, 30}}}, {0, {4, 4}, 7, {}},
+        {0, {4, 4}, 9, {{5, 4}}},   {0, {10, 10}, 5, {{32, 32}}}, {1, {43, 43}, 3, {}},
+        {1, {43, 4}, 1, {{42, 5}}}, {1, {30, 30}, 5, {{24, 24}}}, {2, {27, 27}, 2, {}},
+        {2, {26, 4}, 8, {}},        {2, {26, 5}, 8, {{26, 4}}},   {2, {20, 20}, 5, {{16, 16}}},
+        {3, {45, 45}, 3, {}},       {3, {25, 25}, 5, {{24, 24}}}, {3, {4, 45}, 7, {{4, 44}}},
+        {3, {25, 25}, 0, {}},       {3, {25, 25}, 10, {}}};
     for (const auto& [mode, from, key, to] : rows) {
         Map.EditMode = mode;
         Map.MapCenterLimits = ViewSettingsFor(mode)->MapCenterLimits;
