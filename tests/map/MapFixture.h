@@ -140,16 +140,14 @@ class MapFixture : public ::testing::Test {
     }
     static const MapCell& Cell(int x, int y) { return Map.MapCells.At(x, y); }
     static int TerrainAt(int x, int y) { return Cell(x, y).Terrain; }
-    // The cells of the grid that pass the test.
-    template <class Test> static CellSet CellsWhere(Test test) {
+    // The cells holding the terrain, or any but 0.
+    static CellSet PaintedCells(int terrain = -1) {
         CellSet found;
         for (int y = 0; y < Map.MapCells.Side(); ++y)
             for (int x = 0; x < Map.MapCells.Side(); ++x)
-                if (test(Cell(x, y))) found.emplace(x, y);
+                if (terrain < 0 ? TerrainAt(x, y) != 0 : TerrainAt(x, y) == terrain)
+                    found.emplace(x, y);
         return found;
-    }
-    static CellSet PaintedCells() {
-        return CellsWhere([](const MapCell& c) { return c.Terrain != 0; });
     }
     // One character per cell of [x0, x1] x [y0, y1], rows joined by '/'.
     template <class Char> static std::string Picture(int x0, int y0, int x1, int y1, Char ch) {

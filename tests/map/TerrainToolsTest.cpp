@@ -74,7 +74,7 @@ TEST_F(TerrainToolsTest, SprayDrawsOneNumberPerBareCellAndPaintsOneInAHundred) {
                         expected.emplace(x, y);
         }
         EXPECT_GE(expected.size(), 2u);
-        EXPECT_EQ(CellsWhere([](const MapCell& c) { return c.Terrain == 7; }), expected) << reach;
+        EXPECT_EQ(PaintedCells(7), expected) << reach;
         EXPECT_EQ(RandomGenerator(), replay) << "one number per bare cell";
     }
     // Over cells none of which holds 0 or 1 nothing changes and no number is drawn.

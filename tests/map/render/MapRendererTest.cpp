@@ -114,7 +114,6 @@ TEST_F(MapRendererTest, ViewsLeaveWhatTheyDoNotDraw) {
     Scenario world = World(1, 1);
     world.TerrainTypes[SectionTerrain(0, 0, 0, 0)].Picture = 499; // animated 99: tiny 359
     BuildSection(world, 0, 0);
-    Map.ZoomView = false;
     DrawWholeMap(whole);
     EXPECT_EQ(At(whole, {0, 0, 5, 5, 288, 0}),
               (Pixels{Coded(54, 210, 3), Coded(59, 215, 3), kGrey}));
