@@ -47,6 +47,11 @@ class Filler {
         return e;
     }
     std::uint32_t Below(std::uint32_t n) { return rng_() % n; }
+    // Gives each element what make makes, in turn.
+    template <class C, class T> void Each(C& c, T (Filler::*make)()) {
+        for (auto& v : c)
+            v = (this->*make)();
+    }
 
   private:
     std::mt19937 rng_;
@@ -116,34 +121,23 @@ void FillScenarioWide(Scenario& s, Filler& f) {
         b = {f.I16(), f.U8(), f.U8(), f.U8()};
     for (auto& h : s.Horses)
         h = {f.I16(), f.U8(), f.U8(), f.U8()};
-    for (auto& n : s.ScenSpecialNodes)
-        n = f.Node();
-    for (auto& t : s.ScenStrings)
-        t = f.Text();
+    f.Each(s.ScenSpecialNodes, &Filler::Node);
+    f.Each(s.ScenStrings, &Filler::Text);
 }
 
 void FillSection(OutdoorSection& o, Filler& f) {
-    for (auto& r : o.AreaRects)
-        r = f.Rect();
-    for (auto& l : o.WanderingLocs)
-        l = f.Loc();
-    for (auto& e : o.Wandering)
-        e = f.Encounter();
-    for (auto& e : o.Specials)
-        e = f.Encounter();
-    for (auto& n : o.SpecialNodes)
-        n = f.Node();
-    for (auto& l : o.SignLocs)
-        l = f.Loc();
+    f.Each(o.AreaRects, &Filler::Rect);
+    f.Each(o.WanderingLocs, &Filler::Loc);
+    f.Each(o.Wandering, &Filler::Encounter);
+    f.Each(o.Specials, &Filler::Encounter);
+    f.Each(o.SpecialNodes, &Filler::Node);
+    f.Each(o.SignLocs, &Filler::Loc);
     for (auto& e : o.TownEntrances)
         e = {f.I16(), f.U8(), f.U8()};
     o.SpecialSpots.resize(1 + f.Below(20));
-    for (auto& s : o.SpecialSpots)
-        s = f.Spot();
-    for (auto& t : o.Strings)
-        t = f.Text();
-    for (auto& c : o.Terrain.Cells())
-        c = f.U8();
+    f.Each(o.SpecialSpots, &Filler::Spot);
+    f.Each(o.Strings, &Filler::Text);
+    f.Each(o.Terrain.Cells(), &Filler::U8);
 }
 
 void FillTown(Town& t, TownTalk& talk, int size, Filler& f) {
@@ -153,23 +147,18 @@ void FillTown(Town& t, TownTalk& talk, int size, Filler& f) {
         *v = f.I16();
     f.Fill(t.EntrySpecials);
     f.Fill(t.ExitSpecials);
-    for (auto& r : t.AreaRects)
-        r = f.Rect();
+    f.Each(t.AreaRects, &Filler::Rect);
     t.Boundary = f.Rect();
     for (auto* list : {&t.EntryPoints, &t.ExitLocs, &t.WanderingLocs})
-        for (auto& l : *list)
-            l = f.Loc();
+        f.Each(*list, &Filler::Loc);
     f.Fill(t.TimerMoves);
     f.Fill(t.TimerNodes);
     for (auto& g : t.WanderingGroups)
         f.Fill(g.Monsters);
-    for (auto& n : t.SpecialNodes)
-        n = f.Node();
-    for (auto& l : t.SignLocs)
-        l = f.Loc();
+    f.Each(t.SpecialNodes, &Filler::Node);
+    f.Each(t.SignLocs, &Filler::Loc);
     t.SpecialSpots.resize(1 + f.Below(20));
-    for (auto& s : t.SpecialSpots)
-        s = f.Spot();
+    f.Each(t.SpecialSpots, &Filler::Spot);
     t.Fields.resize(1 + f.Below(20));
     for (auto& x : t.Fields)
         x = {f.I16(), f.U8(), f.U8()};
@@ -180,11 +169,9 @@ void FillTown(Town& t, TownTalk& talk, int size, Filler& f) {
     for (auto& c : t.Creatures)
         c = {f.U8(), f.U8(), f.U8(), f.U8(),  f.U8(),  f.U8(),  f.I16(), f.I16(),
              f.U8(), f.U8(), f.U8(), f.I16(), f.I16(), f.I16(), f.U8()};
-    for (auto& s : t.Strings)
-        s = f.Text();
+    f.Each(t.Strings, &Filler::Text);
     t.Terrain = TerrainGrid(TownSide(size));
-    for (auto& c : t.Terrain.Cells())
-        c = f.U8();
+    f.Each(t.Terrain.Cells(), &Filler::U8);
 
     for (auto& p : talk.Personalities)
         p = {f.Text(), f.Text(), f.Text(), f.Text(), f.Text()};
