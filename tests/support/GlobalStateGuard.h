@@ -3,6 +3,10 @@
 #include "map/MapState.h"
 #include "map/objects/ObjectState.h"
 #include "map/tools/ToolState.h"
+#include "platform/core/BinaryFile.h"
+#include "platform/core/FileDialog.h"
+#include "platform/core/MsgBox.h"
+#include "platform/core/ProgramPaths.h"
 #include "scenario/GameLayout.h"
 #include "scenario/Scenario.h"
 #include "scenario/ScenarioLoad.h"
@@ -19,8 +23,35 @@
 // windows use QtStateGuard, which adds the windows' own state.
 class GlobalStateGuard : public ::testing::EmptyTestEventListener {
   public:
-    void OnTestStart(const ::testing::TestInfo& test) override;
-    void OnTestEnd(const ::testing::TestInfo& test) override;
+    void OnTestStart(const ::testing::TestInfo&) override {
+        scenario_ = std::make_unique<Scenario>(Scen);
+        file_ = ScenFile;
+        map_ = std::make_unique<MapState>(Map);
+        objects_ = Objects;
+        tools_ = Tools;
+        gameTowns_ = GameTowns;
+        sheetLoader_ = SetCustomSheetLoader({});
+        SetCustomSheetLoader(sheetLoader_);
+    }
+    void OnTestEnd(const ::testing::TestInfo&) override {
+        // Failures added here still count for the test that is ending.
+        if (SetMsgBoxHook({})) ADD_FAILURE() << "the test left a message box hook installed";
+        if (SetFileDialogHook({})) ADD_FAILURE() << "the test left a file dialog hook installed";
+        if (WriteFaultsInstalled()) ADD_FAILURE() << "the test left disk faults installed";
+        SetWriteFaultsForTesting({});
+        CheckWindows();
+        Scen = std::move(*scenario_);
+        scenario_.reset();
+        ScenFile = file_;
+        Map = std::move(*map_);
+        map_.reset();
+        Objects = objects_;
+        Tools = tools_;
+        GameTowns = gameTowns_;
+        SetCustomSheetLoader(std::move(sheetLoader_));
+        SetProgramFolderForTesting("");
+        SetTempSaveFolderForTesting("");
+    }
 
   protected:
     // What a test program of windows checks and puts back besides, before the state goes back.
