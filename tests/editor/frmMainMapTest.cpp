@@ -150,7 +150,7 @@ TEST_F(MainWindowMapTest, TheLabelsFollowThePointerAndTheKeypadScrollsWithinTheL
                      "59,30 - Y: 31|32,32 X: 32 Y: 32|32,32 - Y: 32|");
 }
 
-TEST_F(MainWindowMapTest, PaletteClicksChooseTheTerrainOrMarkItInTerrainEditMode) {
+TEST_F(MainWindowMapTest, PaletteClicksChooseTheTerrainAndButtonsTheTool) {
     window->mnuTownEdit->trigger();
     QWidget* palette = window->picTerrain;
     const auto terrains = [] {
@@ -187,10 +187,10 @@ TEST_F(MainWindowMapTest, PaletteClicksChooseTheTerrainOrMarkItInTerrainEditMode
     EXPECT_EQ(terrains(), (std::array<int, 3>{2, 40, 0}));
     EXPECT_NE(beforeIcon, 0xFFFF0000u);
     EXPECT_EQ(window->picTerrain->surface().Pixel(2 * 17 + 1 + 9, 1 + 9), 0xFFFF0000u);
-}
 
-TEST_F(MainWindowMapTest, AButtonSelectsItsToolAndOneShotButtonsLeaveTheToolAlone) {
+    // A button selects its tool, and one-shot buttons leave the tool alone.
     EditTown();
+    Map.SelectedTerrain = 0; // no sign
     EXPECT_EQ(window->cmdTool[1]->toolTip(), "Lg. Paint");
     // The tool, its caption and the cursor.
     const auto tool = [this] {
@@ -215,7 +215,6 @@ TEST_F(MainWindowMapTest, AButtonSelectsItsToolAndOneShotButtonsLeaveTheToolAlon
     ClickTool(8);
     EXPECT_TRUE(Map.ZoomView);
     // The terrain replacement opens its dialog; the map shows the result afterwards.
-    WindowScript script;
     script.When<frmReplaceTerrain>([](auto& d) {
         ChooseRow(d.lstTerrain[1], 5);
         Click(d.cmdOK);
