@@ -1,6 +1,4 @@
 #include "support/GameLayoutFixture.h"
-#include "support/GameRecordLiteral.h"
-#include "support/RecordColumns.h"
 #include "support/SampleScenario.h"
 
 namespace {

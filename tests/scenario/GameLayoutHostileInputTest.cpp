@@ -15,9 +15,9 @@ class GameHostileInputTest : public GameLayoutTest {
         sec.texts[108] = "y";
         GameTownBuilder& town = b.Town(0);
         town.Spot(0, 3, 3, 3);
-        town.Item(0, 4, 4, 5, -1, 0, 0, 0);
-        town.Field(0, 5, 5, 3);
-        town.Creature(0, {.monster = 1});
+        Lay(town.record, town.ItemAt(0), "4 4 5w -1w");
+        Lay(town.record, town.FieldAt(0), "5 5 3w");
+        Lay(town.record, town.CreatureAt(0), "1");
         town.texts[0] = "town";
         town.texts[139] = "sign";
         town.talkTexts[0] = "who";

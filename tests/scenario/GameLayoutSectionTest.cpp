@@ -1,5 +1,4 @@
 #include "support/GameLayoutFixture.h"
-#include "support/RecordColumns.h"
 
 namespace {
 class GameSectionTest : public GameLayoutTest {
@@ -83,15 +82,12 @@ TEST_P(GameSectionTest,
 TEST_P(GameSectionTest, EncountersAndTheirFlags) {
     GameLayoutBuilder b = Builder();
     GameSectionBuilder& sec = b.Section(0, 0);
-    GameEncounter e{.startNode = 1, .winNode = -1, .fleeNode = 59, .flagA = 299, .flagB = 9};
-    for (int m = 0; m < 10; ++m)
-        e.monsters[m] = 250 + m % 6;
-    const int flags[] = {0, 1, 10, 11};
-    for (int i = 0; i < 4; ++i) {
-        e.flags = flags[i];
-        sec.Wandering(i, e);
-        sec.Special(i, e);
-    }
+    const char* const flags[] = {"0w", "1w", "10w", "11w"};
+    for (int i = 0; i < 4; ++i)
+        for (std::size_t at : {sec.WanderingAt(i), sec.SpecialAt(i)})
+            Lay(sec.record, at,
+                std::string("250 251 252 253 254 255 250 251 252 253 1w -1w 59w ") + flags[i] +
+                    " 299w 9w");
     Scenario all = Read(b);
     const OutdoorSection& s = all.OutdoorSections.At(0, 0);
     EXPECT_EQ(s.Wandering[0],
@@ -103,8 +99,8 @@ TEST_P(GameSectionTest, EncountersAndTheirFlags) {
     // In the little-endian files a special encounter's flag is its first byte only; and no flag
     // survives from the section read before.
     GameLayoutBuilder stray = Builder();
-    stray.Section(0, 0).Wandering(0, {.flags = 0x010B});
-    stray.Section(0, 0).Special(0, {.flags = 0x010B});
+    Lay(stray.Section(0, 0).record, sec.WanderingAt(0), "@16 0x010Bw");
+    Lay(stray.Section(0, 0).record, sec.SpecialAt(0), "@16 0x010Bw");
     FilePos pos = static_cast<FilePos>(stray.SectionPos(0, 0));
     ReadOutdoorSectionV1(all, ByteReader(stray.Build()), 0, 0, pos, Format());
     const OutdoorEncounter* w = s.Wandering.data();

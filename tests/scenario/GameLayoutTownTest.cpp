@@ -1,5 +1,4 @@
 #include "support/GameLayoutFixture.h"
-#include "support/GameRecordLiteral.h"
 
 namespace {
 class GameTownTest : public GameLayoutTest {
@@ -23,7 +22,7 @@ TEST_P(GameTownTest, TheSizeCodeDecidesTerrainCreaturesAndWhereTextsStartAndTown
         town.record.Byte(3506 + 1, 21); // column 0, row 1
         town.record.Byte(3506 + n, 22); // column 1, row 0
         town.Terrain(n - 1, n - 2, 23);
-        town.Creature(slots[size] - 1, {.monster = 9});
+        Lay(town.record, town.CreatureAt(slots[size] - 1), "9");
         town.texts[0] = "Town " + std::to_string(size);
         town.texts[139] = "last sign";
         town.talkTexts[169] = std::string(10 * size + 1, 'h');
@@ -102,15 +101,19 @@ TEST_P(GameTownTest, SpotsItemsFieldsAndCreaturesArePackedIntoListsThatGrowByEig
     GameTownBuilder& town = b.Town(0);
     town.Spot(3, 60, 70, 99); // no range test
     town.Spot(49, 0, 0, 1);
-    town.Item(1, 3, 4, 0, -1, 1, 0, 1);
-    town.Item(5, 70, 5, 600, 12, 0, 1, 0); // beyond the editor's ranges but kept
-    town.Item(6, 7, 8, -2, 0, 0, 0, 0);
-    town.Item(9, 1, 2, 3, 4, 5, 6, 7); // every field its own value
-    const int codes[] = {0, 3, -4, 8, 14, 21, 1};
+    // Items: place, item, charges, then always there, property and contained.
+    Lay(town.record, town.ItemAt(1), "3 4 0w -1w @7 1 0 1");
+    Lay(town.record, town.ItemAt(5), "70 5 600w 12w @7 0 1 0"); // beyond the editor's ranges
+    Lay(town.record, town.ItemAt(6), "7 8 -2w");
+    Lay(town.record, town.ItemAt(9), "1 2 3w 4w @7 5 6 7"); // every field its own value
+    const char* const codes[] = {"0w", "3w", "-4w", "8w", "14w", "21w", "1w"};
     for (int i = 0; i < 7; ++i)
-        town.Field(i, i, 2 * i, codes[i]);
-    GameCreature c{200, 3, 10, 11, 1, 7, 299, 9, 10, 20, 21, 13, 99, 1005};
-    town.Creature(4, c);
+        Lay(town.record, town.FieldAt(i), std::to_string(i) + " " + std::to_string(2 * i) + " " +
+                                              codes[i]);
+    // Monster, attitude, place, can move, time flag, flags, group, times, personality, the
+    // node when killed, portrait.
+    const std::string creature = " 3 10 11 1 7 @8 299w 9w 10 @14 20 21 13w 99w 1005w";
+    Lay(town.record, town.CreatureAt(4), "200" + creature);
     Town t = ReadTown(b);
     ASSERT_EQ(Ints(t.MaxSpecialSpot(), t.MaxPresetItem(), t.MaxField(), t.MaxCreature()),
               Ints(7, 7, 7, 15));
@@ -133,12 +136,12 @@ TEST_P(GameTownTest, SpotsItemsFieldsAndCreaturesArePackedIntoListsThatGrowByEig
 
     for (int i = 0; i < 50; ++i)
         town.Spot(i, i, i, i);
-    for (int i = 10; i < 19; ++i)
-        town.Item(i, i, i, i, i, 0, 0, 0);
-    for (int i = 0; i < 17; ++i) {
-        c.monster = i + 1;
-        town.Creature(i, c);
+    for (int i = 10; i < 19; ++i) {
+        const std::string n = std::to_string(i);
+        Lay(town.record, town.ItemAt(i), n + " " + n + " " + n + "w " + n + "w");
     }
+    for (int i = 0; i < 17; ++i)
+        Lay(town.record, town.CreatureAt(i), std::to_string(i + 1) + creature);
     t = ReadTown(b);
     ASSERT_EQ(Ints(t.MaxSpecialSpot(), t.MaxPresetItem(), t.MaxCreature()), Ints(55, 15, 23));
     EXPECT_EQ(t.Creatures[16].Monster, 17);
@@ -151,7 +154,7 @@ TEST_P(GameTownTest, SpotsItemsFieldsAndCreaturesArePackedIntoListsThatGrowByEig
     EXPECT_EQ(std::vector(t.PresetItems.begin() + 11, t.PresetItems.begin() + 13),
               (std::vector<PresetItem>{{18, 18, 18, 18, 0, 0, 0}, {-1, 100, 0, -1, 0, 0, 0}}));
 
-    town.Field(49, 0, 0, 22);
+    Lay(town.record, town.FieldAt(49), "0 0 22w");
     EXPECT_EQ(ReadError(b), 9);
 }
 
@@ -162,10 +165,11 @@ TEST_P(GameTownTest, StringsNodesAndDialogueInTheirOrder) {
         town.texts[j] = "t" + std::to_string(j);
     town.texts[20] = "line|line";
     town.Node(99, {.type = 299, .extra1a = 7, .extra1b = 1, .jumpTo = 3});
-    town.TalkNode(0, {-2, 9, "shop", "buy", {1, 5, 2, 3}});
-    town.TalkNode(1, {5, 8, "name", "abcd", {1, 5, 2, 3}});
-    town.TalkNode(2, {5, 8, "", "a", {}});
-    town.TalkNode(59, {9, 10, "ab", "cd", {0, -40, 0, 0}});
+    // Personality, type, the two keywords, the four extras.
+    Lay(town.talk, town.TalkNodeAt(0), "-2w 9w 'shop 'buy @12 1w 5w 2w 3w");
+    Lay(town.talk, town.TalkNodeAt(1), "5w 8w 'name 'abcd 1w 5w 2w 3w");
+    Lay(town.talk, town.TalkNodeAt(2), "5w 8w @8 'a");
+    Lay(town.talk, town.TalkNodeAt(59), "9w 10w 'ab @8 'cd @14 -40w");
     for (int j = 0; j < 170; ++j)
         town.talkTexts[j] = "d" + std::to_string(j);
     town.talkTexts[45] = "two|lines";
@@ -201,13 +205,13 @@ TEST_P(GameTownTest, ATownReadOverAnotherKeepsNothingOfIt) {
     GameLayoutBuilder full = Builder();
     GameTownBuilder& busy = full.Town(0);
     for (int i = 0; i < 20; ++i) {
-        busy.Creature(i, {.monster = 3});
-        busy.Item(i, 1, 1, 7, 2, 1, 1, 1);
+        Lay(busy.record, busy.CreatureAt(i), "3");
+        Lay(busy.record, busy.ItemAt(i), "1 1 7w 2w @7 1 1 1");
         busy.Spot(i, 2, 2, 2);
-        busy.Field(i, 3, 3, 4);
+        Lay(busy.record, busy.FieldAt(i), "3 3 4w");
     }
     for (int n = 0; n < 60; ++n)
-        busy.TalkNode(n, {1, 2, "word", "word", {1, 2, 3, 4}});
+        Lay(busy.talk, busy.TalkNodeAt(n), "1w 2w 'word 'word 1w 2w 3w 4w");
     busy.talkTexts.fill("said");
     busy.texts.fill("text");
     full.Byte(218, 1);

@@ -88,16 +88,6 @@ void GameSectionBuilder::WanderingLoc(int slot, int x, int y) {
     PutLoc(record, 2574 + 2 * slot, x, y);
 }
 
-void GameSectionBuilder::Encounter(std::size_t offset, const GameEncounter& e) {
-    for (std::size_t m = 0; m < 10; ++m)
-        record.Byte(offset + m, e.monsters[m]);
-    offset += 10;
-    for (int v : {e.startNode, e.winNode, e.fleeNode, e.flags, e.flagA, e.flagB}) {
-        record.Int(offset, v);
-        offset += 2;
-    }
-}
-
 std::vector<std::uint8_t> GameSectionBuilder::Bytes() const {
     return WithTexts(record, 2646, texts);
 }
@@ -124,7 +114,7 @@ GameTownBuilder::GameTownBuilder(int sizeCode, bool bigEndian)
     for (int s = 0; s < 15; ++s)
         Sign(s, 100, 0);
     for (int i = 0; i < 64; ++i)
-        Item(i, 0, 0, -1, 0, 0, 0, 0);
+        record.Int(ItemAt(i) + 2, -1);
 }
 
 void GameTownBuilder::Spot(int slot, int x, int y, int node) {
@@ -134,45 +124,6 @@ void GameTownBuilder::Spot(int slot, int x, int y, int node) {
 
 void GameTownBuilder::Sign(int slot, int x, int y) {
     PutLoc(record, 178 + 2 * slot, x, y);
-}
-
-void GameTownBuilder::Item(int slot, int x, int y, int item, int charges, int always, int property,
-                           int contained) {
-    const std::size_t at = 242 + 10 * slot;
-    PutLoc(record, at, x, y);
-    record.Int(at + 2, item);
-    record.Int(at + 4, charges);
-    record.Byte(at + 7, always);
-    record.Byte(at + 8, property);
-    record.Byte(at + 9, contained);
-}
-
-void GameTownBuilder::Field(int slot, int x, int y, int code) {
-    PutLoc(record, 884 + 4 * slot, x, y);
-    record.Int(884 + 4 * slot + 2, code);
-}
-
-void GameTownBuilder::Creature(int slot, const GameCreature& c) {
-    const std::size_t at = 3506 + side * side + 128 + 22 * slot;
-    const int bytes[][2] = {{0, c.monster}, {1, c.attitude}, {2, c.x},
-                            {3, c.y},       {4, c.canMove},  {5, c.timeFlag},
-                            {12, c.group},  {14, c.time1},   {15, c.time2}};
-    for (auto [offset, value] : bytes)
-        record.Byte(at + offset, value);
-    const int ints[][2] = {
-        {8, c.flagA}, {10, c.flagB}, {16, c.personality}, {18, c.killedNode}, {20, c.portrait}};
-    for (auto [offset, value] : ints)
-        record.Int(at + offset, value);
-}
-
-void GameTownBuilder::TalkNode(int n, const GameTalkNode& node) {
-    const std::size_t at = 200 + 20 * n;
-    talk.Int(at, node.personality);
-    talk.Int(at + 2, node.type);
-    talk.Chars(at + 4, node.word1.substr(0, 4));
-    talk.Chars(at + 8, node.word2.substr(0, 4));
-    for (std::size_t e = 0; e < 4; ++e)
-        talk.Int(at + 12 + 2 * e, node.extra[e]);
 }
 
 std::vector<std::uint8_t> GameTownBuilder::Bytes() const {

@@ -35,13 +35,6 @@ struct GameNode {
 };
 void PutGameNode(GameBytes& bytes, std::size_t offset, const GameNode& node);
 
-struct GameEncounter {
-    std::array<int, 10> monsters{};
-    int startNode = 0, winNode = 0, fleeNode = 0;
-    int flags = 0; // written as a 16-bit integer
-    int flagA = 0, flagB = 0;
-};
-
 struct GameSectionBuilder {
     explicit GameSectionBuilder(bool bigEndian);
 
@@ -53,25 +46,13 @@ struct GameSectionBuilder {
     void Spot(int slot, int x, int y, int node);
     void Entrance(int slot, int x, int y, int town);
     void Sign(int slot, int x, int y);
-    void Wandering(int slot, const GameEncounter& e) { Encounter(2398 + 22 * slot, e); }
-    void Special(int slot, const GameEncounter& e) { Encounter(2486 + 22 * slot, e); }
+    // Where wandering and special encounter slots start.
+    static std::size_t WanderingAt(int slot) { return 2398 + 22 * slot; }
+    static std::size_t SpecialAt(int slot) { return 2486 + 22 * slot; }
     void WanderingLoc(int slot, int x, int y);
     void Rect(int slot, int l, int t, int r, int b) { record.Rect(2582 + 8 * slot, l, t, r, b); }
     void Node(int n, const GameNode& node) { PutGameNode(record, 2826 + 22 * n, node); }
-    void Encounter(std::size_t offset, const GameEncounter& e);
     std::vector<std::uint8_t> Bytes() const;
-};
-
-struct GameCreature {
-    int monster = 0, attitude = 0, x = 0, y = 0, canMove = 0, timeFlag = 0;
-    int flagA = 0, flagB = 0, group = 0, time1 = 0, time2 = 0;
-    int personality = 0, killedNode = 0, portrait = 0;
-};
-
-struct GameTalkNode {
-    int personality = 0, type = 0;
-    std::string word1, word2;
-    std::array<int, 4> extra{};
 };
 
 struct GameTownBuilder {
@@ -93,12 +74,12 @@ struct GameTownBuilder {
     void Rect(int slot, int l, int t, int r, int b) {
         record.Rect(3506 + side * side + 8 * slot, l, t, r, b);
     }
-    void Item(int slot, int x, int y, int item, int charges, int always, int property,
-              int contained);
-    void Field(int slot, int x, int y, int code);
-    void Creature(int slot, const GameCreature& c);
     void Node(int n, const GameNode& node) { PutGameNode(record, 1300 + 22 * n, node); }
-    void TalkNode(int n, const GameTalkNode& node);
+    // Where item, field and creature slots start in the record, and talk nodes in talk.
+    static std::size_t ItemAt(int slot) { return 242 + 10 * slot; }
+    static std::size_t FieldAt(int slot) { return 884 + 4 * slot; }
+    std::size_t CreatureAt(int slot) const { return 3506 + side * side + 128 + 22 * slot; }
+    static std::size_t TalkNodeAt(int n) { return 200 + 20 * n; }
     std::vector<std::uint8_t> Bytes() const;
 };
 
