@@ -74,7 +74,8 @@ TEST(GameLayoutPrimitives, TextsStopAtZeroOrTheirLimitAndTurnBarsIntoLineBreaksI
     for (const auto& [length, converted] : {std::pair{254, true}, std::pair{255, false}}) {
         const auto longText = Bytes(std::string(static_cast<std::size_t>(length) - 1, 'x') + "|");
         const ByteReader longFile(longText);
-        const std::string read = GameLayoutFile(longFile, 0).ReadScenText(1, static_cast<std::uint8_t>(longText.size()));
+        const std::string read =
+            GameLayoutFile(longFile, 0).ReadScenText(1, static_cast<std::uint8_t>(longText.size()));
         EXPECT_EQ(read.size(), static_cast<std::size_t>(length + (converted ? 1 : 0))) << length;
     }
 }

@@ -108,8 +108,8 @@ TEST_P(GameTownTest, SpotsItemsFieldsAndCreaturesArePackedIntoListsThatGrowByEig
     Lay(town.record, town.ItemAt(9), "1 2 3w 4w @7 5 6 7"); // every field its own value
     const char* const codes[] = {"0w", "3w", "-4w", "8w", "14w", "21w", "1w"};
     for (int i = 0; i < 7; ++i)
-        Lay(town.record, town.FieldAt(i), std::to_string(i) + " " + std::to_string(2 * i) + " " +
-                                              codes[i]);
+        Lay(town.record, town.FieldAt(i),
+            std::to_string(i) + " " + std::to_string(2 * i) + " " + codes[i]);
     // Monster, attitude, place, can move, time flag, flags, group, times, personality, the
     // node when killed, portrait.
     const std::string creature = " 3 10 11 1 7 @8 299w 9w 10 @14 20 21 13w 99w 1005w";

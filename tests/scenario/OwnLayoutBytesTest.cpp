@@ -168,15 +168,16 @@ TEST(OwnLayoutBytes, OutdoorSectionRecord) {
 TEST(OwnLayoutBytes, TownRecordAndItsTalk) {
     Scenario s = ZeroScenario();
     Town& t = s.Towns[0];
-    t.Hidden = 0x41;
-    t.Lighting = 0x1301;
-    t.Difficulty = 0x1402;
-    t.DayDies = 0x1503;
-    t.EventStop = 0x1604;
-    t.MaxMonsters = 0x1705;
-    t.EntrySpecials = {0x1806, 0x1907};
-    t.ExitSpecials = {0x1A08, 0x1B09, 0x1C0A, 0x1D0B};
-    t.Boundary = {0x42, 0x43, 0x44, 0x45};
+    // clang-format off
+    t = {.Size = 2, .Hidden = 0x41, .Lighting = 0x1301, .Difficulty = 0x1402, .DayDies = 0x1503,
+         .EventStop = 0x1604, .MaxMonsters = 0x1705, .EntrySpecials = {0x1806, 0x1907},
+         .ExitSpecials = {0x1A08, 0x1B09, 0x1C0A, 0x1D0B}, .Boundary = {0x42, 0x43, 0x44, 0x45},
+         .SpecialSpots = {{0x0A01, 0x21, 0x22}}, .Fields = {{0x0B02, 0x23, 0x24}, {}},
+         .PresetItems = {{0x0C03, 0x25, 0x26, 0x0D04, 0x27, 0x28, 0x29}, {}, {}},
+         .Creatures = {{0x31, 0x32, 0x33, 0x34, 0x35, 0x36, 0x0E05, 0x0F06, 0x37, 0x38, 0x39,
+                        0x1007, 0x1108, 0x1209, 0x3A}, {}, {}, {}},
+         .Strings = {}, .Terrain = TerrainGrid(32)};
+    // clang-format on
     t.AreaRects[15] = {0x46, 0x47, 0x48, 0x49};
     t.EntryPoints[0] = {0x4A, 0x4B};
     t.ExitLocs[3] = {0x4C, 0x4D};
@@ -185,22 +186,12 @@ TEST(OwnLayoutBytes, TownRecordAndItsTalk) {
     t.WanderingGroups[1].Monsters = {0x51, 0x52, 0x53, 0x54};
     t.WanderingLocs[2] = {0x55, 0x56};
     t.SignLocs[15] = {0x57, 0x58};
-    t.SpecialSpots = {{0x0A01, 0x21, 0x22}};
-    t.Fields = {{0x0B02, 0x23, 0x24}, {}};
-    t.PresetItems = {{0x0C03, 0x25, 0x26, 0x0D04, 0x27, 0x28, 0x29}, {}, {}};
-    t.Creatures.resize(4);
-    t.Creatures[0] = {0x31, 0x32, 0x33, 0x34,   0x35,   0x36,   0x0E05, 0x0F06,
-                      0x37, 0x38, 0x39, 0x1007, 0x1108, 0x1209, 0x3A};
     t.SpecialNodes[99] = kNode;
     t.Terrain.At(3, 2) = 0x5A;
     t.Strings[0] = "Keep";
     t.Strings[189] = "Sign";
     TownTalk& talk = s.TownTalks[0];
-    talk.Personalities[2].Name = "N";
-    talk.Personalities[2].HuhResponse = "H";
-    talk.Personalities[2].LookResponse = "L";
-    talk.Personalities[2].NameResponse = "M";
-    talk.Personalities[2].JobResponse = "J";
+    talk.Personalities[2] = {"N", "L", "M", "J", "H"};
     talk.Nodes[1] = {0x2111, 0x2212, "ab", "wxyz", {0x2313, 0x2414, 0x2515, 0x2616}, "t1", "t2x"};
     const auto image = OwnLayoutImage(s);
 

@@ -7,8 +7,8 @@
 
 // Lays one record of a game layout, written as a literal, into a block from offset at on: "12"
 // is one byte, "300w" one 16-bit integer in the block's byte order, "'abc" three characters,
-// "@28" moves to offset 28 of the record, so that a record reads as its layout table lists it. The block is a GameBytes
-// (0-based offsets) or a GameLayoutBuilder (1-based header positions).
+// "@28" moves to offset 28 of the record, so that a record reads as its layout table lists it. The
+// block is a GameBytes (0-based offsets) or a GameLayoutBuilder (1-based header positions).
 template <class Block> void Lay(Block& block, std::size_t at, std::string_view literal) {
     std::istringstream in{std::string(literal)};
     std::size_t offset = 0;
