@@ -6,10 +6,10 @@ std::vector<std::uint8_t> Bytes(std::string_view s) {
     return {s.begin(), s.end()};
 }
 
-// A node written by the test builder in the given byte order, read back by the primitive.
-SpecialNode RoundTripNode(const GameNode& node, bool bigEndian) {
+// A node laid out by the test's literal in the given byte order, read back by the primitive.
+SpecialNode RoundTripNode(const std::string& literal, bool bigEndian) {
     GameBytes bytes(22, bigEndian);
-    PutGameNode(bytes, 0, node);
+    Lay(bytes, 0, literal);
     const ByteReader file(bytes.Bytes());
     return GameLayoutFile(file, bigEndian ? 1 : 0).ReadScenSpecialNode(1);
 }
@@ -83,26 +83,25 @@ TEST(GameLayoutPrimitives, TextsStopAtZeroOrTheirLimitAndTurnBarsIntoLineBreaksI
 class GameNodeTest : public ::testing::TestWithParam<bool> {};
 
 TEST_P(GameNodeTest, FieldsComeInTheGamesOrder) {
-    const SpecialNode n = RoundTripNode({12, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, GetParam());
+    const SpecialNode n = RoundTripNode("12w 1w 2w 3w 4w 5w 6w 7w 8w 9w 10w", GetParam());
     EXPECT_EQ(n, (SpecialNode{12, 1, 2, 4, 5, 3, 6, 7, 8, 9, 10}));
 }
 
 TEST_P(GameNodeTest, SoundPictureAndShopNumbersMoveAndType299SwapsItsFirstExtras) {
-    // type, extra1a, extra1b, extra2b as written; the same three as read
+    // The node as written; its type, extra 1a, extra 1b and extra 2b as read.
     // clang-format off
-    const std::array<int, 7> cases[] = {{57, 0, 0, 3, 0, 0, 3}, {57, 0, 0, 4, 0, 0, 6},
-        {60, 0, 0, 999, 0, 0, 1001}, {57, 0, 0, 1000, 0, 0, 1000}, {58, 0, 0, 4, 0, 0, 4},
-        {99, 5, 0, 0, 35, 0, 0}, {100, -40, 0, 0, -10, 0, 0}, {299, 5, 2, 0, 2, 35, 0},
-        {299, 5, 3, 0, 3, 5, 0},
-        {229, 5, 2, 0, 5, 2, 0}}; // a type of the editor's own: left alone
+    const std::pair<const char*, std::vector<int>> cases[] = {{"57w @18 3w", {57, 0, 0, 3}},
+        {"57w @18 4w", {57, 0, 0, 6}}, {"60w @18 999w", {60, 0, 0, 1001}},
+        {"57w @18 1000w", {57, 0, 0, 1000}}, {"58w @18 4w", {58, 0, 0, 4}},
+        {"99w @12 5w", {99, 35, 0, 0}}, {"100w @12 -40w", {100, -10, 0, 0}},
+        {"299w @12 5w 2w", {299, 2, 35, 0}}, {"299w @12 5w 3w", {299, 3, 5, 0}},
+        {"229w @12 5w 2w", {229, 5, 2, 0}}}; // a type of the editor's own: left alone
     // clang-format on
-    for (const auto& c : cases) {
-        const SpecialNode n = RoundTripNode(
-            {.type = c[0], .extra1a = c[1], .extra1b = c[2], .extra2b = c[3]}, GetParam());
-        EXPECT_EQ(Ints(n.Type, n.Extra1a, n.Extra1b, n.Extra2b), Ints(c[0], c[4], c[5], c[6]))
-            << "type " << c[0];
+    for (const auto& [literal, expected] : cases) {
+        const SpecialNode n = RoundTripNode(literal, GetParam());
+        EXPECT_EQ(Ints(n.Type, n.Extra1a, n.Extra1b, n.Extra2b), expected) << literal;
     }
-    EXPECT_EQ(ErrorOf([&] { RoundTripNode({.type = 100, .extra1a = 32767}, GetParam()); }), 6);
+    EXPECT_EQ(ErrorOf([&] { RoundTripNode("100w @12 32767w", GetParam()); }), 6);
 }
 
 INSTANTIATE_BYTE_ORDERS(GameNodeTest);

@@ -113,7 +113,7 @@ TEST_P(GameSectionTest, EncountersAndTheirFlags) {
 TEST_P(GameSectionTest, NodesTextsSectionsRowByRowAndTheNextPosition) {
     GameLayoutBuilder b(Big(), 3, 2, {2});
     GameSectionBuilder& sec = b.Section(0, 0);
-    sec.Node(59, {.type = 60, .picture = 7, .message1 = 2, .extra2b = 10, .jumpTo = 59});
+    Lay(sec.record, sec.NodeAt(59), "60w 0w 0w 7w 2w @18 10w 59w");
     sec.texts[99] = "a|b";
     sec.texts[107] = std::string(255, 'z');
     for (int y = 0; y < 2; ++y)

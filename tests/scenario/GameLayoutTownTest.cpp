@@ -164,7 +164,7 @@ TEST_P(GameTownTest, StringsNodesAndDialogueInTheirOrder) {
     for (int j = 0; j < 140; ++j)
         town.texts[j] = "t" + std::to_string(j);
     town.texts[20] = "line|line";
-    town.Node(99, {.type = 299, .extra1a = 7, .extra1b = 1, .jumpTo = 3});
+    Lay(town.record, town.NodeAt(99), "299w @12 7w 1w @20 3w");
     // Personality, type, the two keywords, the four extras.
     Lay(town.talk, town.TalkNodeAt(0), "-2w 9w 'shop 'buy @12 1w 5w 2w 3w");
     Lay(town.talk, town.TalkNodeAt(1), "5w 8w 'name 'abcd 1w 5w 2w 3w");

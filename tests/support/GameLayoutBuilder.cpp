@@ -51,14 +51,6 @@ void GameBytes::Rect(std::size_t offset, int left, int top, int right, int botto
         Int(offset + 2 * i, corners[bigEndian_ ? bigOrder[i] : i]);
 }
 
-void PutGameNode(GameBytes& bytes, std::size_t offset, const GameNode& n) {
-    for (int v : {n.type, n.flagA, n.flagB, n.picture, n.message1, n.message2, n.extra1a, n.extra1b,
-                  n.extra2a, n.extra2b, n.jumpTo}) {
-        bytes.Int(offset, v);
-        offset += 2;
-    }
-}
-
 GameSectionBuilder::GameSectionBuilder(bool bigEndian) : record(4146, bigEndian) {
     for (int i = 0; i < 18; ++i)
         Spot(i, 100, 0, 0);

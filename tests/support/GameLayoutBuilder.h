@@ -28,13 +28,6 @@ class GameBytes {
     bool bigEndian_;
 };
 
-// One special node as the game stores it: the picture before the two messages.
-struct GameNode {
-    int type = 0, flagA = 0, flagB = 0, picture = 0, message1 = 0, message2 = 0;
-    int extra1a = 0, extra1b = 0, extra2a = 0, extra2b = 0, jumpTo = 0;
-};
-void PutGameNode(GameBytes& bytes, std::size_t offset, const GameNode& node);
-
 struct GameSectionBuilder {
     explicit GameSectionBuilder(bool bigEndian);
 
@@ -51,7 +44,9 @@ struct GameSectionBuilder {
     static std::size_t SpecialAt(int slot) { return 2486 + 22 * slot; }
     void WanderingLoc(int slot, int x, int y);
     void Rect(int slot, int l, int t, int r, int b) { record.Rect(2582 + 8 * slot, l, t, r, b); }
-    void Node(int n, const GameNode& node) { PutGameNode(record, 2826 + 22 * n, node); }
+    // A special node: type, two flags, the picture before the two messages, the four extras and
+    // the node jumped to, each a 16-bit integer.
+    static std::size_t NodeAt(int n) { return 2826 + 22 * n; }
     std::vector<std::uint8_t> Bytes() const;
 };
 
@@ -74,7 +69,7 @@ struct GameTownBuilder {
     void Rect(int slot, int l, int t, int r, int b) {
         record.Rect(3506 + side * side + 8 * slot, l, t, r, b);
     }
-    void Node(int n, const GameNode& node) { PutGameNode(record, 1300 + 22 * n, node); }
+    static std::size_t NodeAt(int n) { return 1300 + 22 * n; }
     // Where item, field and creature slots start in the record, and talk nodes in talk.
     static std::size_t ItemAt(int slot) { return 242 + 10 * slot; }
     static std::size_t FieldAt(int slot) { return 884 + 4 * slot; }
@@ -99,7 +94,7 @@ class GameLayoutBuilder {
     void Byte(std::size_t pos, int value) { header_.Byte(pos - 1, value); }
     void Int(std::size_t pos, int value) { header_.Int(pos - 1, value); }
     void Chars(std::size_t pos, std::string_view text) { header_.Chars(pos - 1, text); }
-    void ScenNode(int n, const GameNode& node) { PutGameNode(header_, 35562 + 22 * n, node); }
+    static constexpr std::size_t kScenNodes = 35563;
     // Saved-item area i (0..2).
     void SavedItemRect(int i, int l, int t, int r, int b) {
         header_.Rect(2896 + 8 * i, l, t, r, b);
