@@ -13,8 +13,8 @@ class GameSectionTest : public GameLayoutTest {
 constexpr SpecialSpot kFreeSpot{-1, 100, 0};
 } // namespace
 
-TEST_P(GameSectionTest, TerrainByColumnSignsPointsAndRectangles) {
-    GameLayoutBuilder b = Builder();
+TEST_P(GameSectionTest, TerrainSignsPointsRectanglesNodesAndTextsAndSectionsRowByRow) {
+    GameLayoutBuilder b(Big(), 3, 2, {2});
     GameSectionBuilder& sec = b.Section(0, 0);
     sec.record.Byte(1, 11);  // column 0, row 1
     sec.record.Byte(48, 12); // column 1, row 0
@@ -25,7 +25,17 @@ TEST_P(GameSectionTest, TerrainByColumnSignsPointsAndRectangles) {
     sec.WanderingLoc(3, 5, 6);
     sec.Rect(0, 1, 2, 3, 4);
     sec.Rect(7, 0, 47, 255, 70);
-    const OutdoorSection s = ReadSection(b);
+    Lay(sec.record, sec.NodeAt(59), "60w 0w 0w 7w 2w @18 10w 59w");
+    sec.texts[99] = "a|b";
+    sec.texts[107] = std::string(255, 'z');
+    for (int y = 0; y < 2; ++y)
+        for (int x = 0; x < 3; ++x) {
+            b.Section(x, y).texts[0] = std::to_string(x) + "," + std::to_string(y);
+            b.Section(x, y).texts[108] = std::string(x + 3 * y, '.'); // not read
+        }
+    const auto image = b.Build();
+    Scenario all = Read(image);
+    const OutdoorSection& s = all.OutdoorSections.At(0, 0);
     const TerrainGrid& t = s.Terrain;
     EXPECT_EQ(Ints(t.At(0, 1), t.At(1, 0), t.At(47, 46), t.At(46, 47), t.At(0, 0)),
               Ints(11, 12, 13, 14, 0));
@@ -38,6 +48,17 @@ TEST_P(GameSectionTest, TerrainByColumnSignsPointsAndRectangles) {
     // clang-format on
     EXPECT_EQ((std::vector{s.AreaRects[0], s.AreaRects[7]}),
               (std::vector<AreaRect>{{1, 2, 3, 4}, {0, 47, 255, 70}}));
+    EXPECT_EQ(s.SpecialNodes[59], (SpecialNode{60, 0, 0, 2, 0, 7, 0, 0, 0, 12, 59}));
+    EXPECT_EQ(std::pair(s.Strings[99], s.Strings[107]),
+              std::pair(std::string("a\r\nb"), std::string(255, 'z')));
+    ASSERT_EQ(Ints(all.OutdoorSections.Width(), all.OutdoorSections.Height()), Ints(3, 2));
+    for (int y = 0; y < 2; ++y)
+        for (int x = 0; x < 3; ++x)
+            EXPECT_EQ(all.OutdoorSections.At(x, y).Strings[0],
+                      std::to_string(x) + "," + std::to_string(y));
+    FilePos pos = static_cast<FilePos>(b.SectionPos(2, 1));
+    ReadOutdoorSectionV1(all, ByteReader(image), 0, 0, pos, Format());
+    EXPECT_EQ(static_cast<std::size_t>(pos), b.TownPos(0));
 
     b.Section(0, 0).Rect(3, 0, 0, 256, 0);
     EXPECT_EQ(ReadError(b), 6);
@@ -108,34 +129,6 @@ TEST_P(GameSectionTest, EncountersAndTheirFlags) {
     EXPECT_EQ(Ints(w[0].CannotFlee, w[0].Forced, sp[0].CannotFlee, sp[0].Forced, w[3].CannotFlee,
                    w[3].Forced, sp[3].CannotFlee, sp[3].Forced),
               Ints(0, 0, !Big(), !Big(), 0, 0, 0, 0));
-}
-
-TEST_P(GameSectionTest, NodesTextsSectionsRowByRowAndTheNextPosition) {
-    GameLayoutBuilder b(Big(), 3, 2, {2});
-    GameSectionBuilder& sec = b.Section(0, 0);
-    Lay(sec.record, sec.NodeAt(59), "60w 0w 0w 7w 2w @18 10w 59w");
-    sec.texts[99] = "a|b";
-    sec.texts[107] = std::string(255, 'z');
-    for (int y = 0; y < 2; ++y)
-        for (int x = 0; x < 3; ++x) {
-            b.Section(x, y).texts[0] = std::to_string(x) + "," + std::to_string(y);
-            b.Section(x, y).texts[108] = std::string(x + 3 * y, '.'); // not read
-        }
-    const auto image = b.Build();
-    Scenario s = Read(image);
-    const OutdoorSection& o = s.OutdoorSections.At(0, 0);
-    EXPECT_EQ(o.SpecialNodes[59], (SpecialNode{60, 0, 0, 2, 0, 7, 0, 0, 0, 12, 59}));
-    EXPECT_EQ(std::pair(o.Strings[99], o.Strings[107]),
-              std::pair(std::string("a\r\nb"), std::string(255, 'z')));
-    ASSERT_EQ(Ints(s.OutdoorSections.Width(), s.OutdoorSections.Height()), Ints(3, 2));
-    for (int y = 0; y < 2; ++y)
-        for (int x = 0; x < 3; ++x)
-            EXPECT_EQ(s.OutdoorSections.At(x, y).Strings[0],
-                      std::to_string(x) + "," + std::to_string(y));
-
-    FilePos pos = static_cast<FilePos>(b.SectionPos(2, 1));
-    ReadOutdoorSectionV1(s, ByteReader(image), 0, 0, pos, Format());
-    EXPECT_EQ(static_cast<std::size_t>(pos), b.TownPos(0));
 }
 
 TEST_P(GameSectionTest, ASectionOutsideTheWorldIsRefusedAndTheOthersLeftAlone) {

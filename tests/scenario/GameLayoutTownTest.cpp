@@ -46,21 +46,36 @@ TEST_P(GameTownTest, TheSizeCodeDecidesTerrainCreaturesAndWhereTextsStartAndTown
     }
 }
 
-TEST_P(GameTownTest, HeaderFieldsOfATown) {
+TEST_P(GameTownTest, HeaderFieldsStringsNodesAndDialogueOfATownInTheirOrder) {
     GameLayoutBuilder b = Builder();
+    GameTownBuilder& town = b.Town(0);
     // Day, event, the wandering groups by monster then group, wandering places, lighting,
     // entry points, exits, their specials, most monsters, entry specials, timers, difficulty.
     // clang-format off
-    Lay(b.Town(0).record, 0, "-1w 9w 1 11 21 31 2 12 22 32 3 13 23 33 4 14 24 34 5 @27 6 @208 3w "
+    Lay(town.record, 0, "-1w 9w 1 11 21 31 2 12 22 32 3 13 23 33 4 14 24 34 5 @27 6 @208 3w "
         "40 41 42 43 44 45 46 47 250 251 252 253 254 255 250 251 -1w 0w 1w 2w @882 30w @1084 4w "
         "-1w 0w 100w 200w 300w 400w 500w 600w 700w 0w 1w 2w 3w 4w 5w 6w 7w @3504 10w");
     // clang-format on
-    b.Town(0).Sign(0, 1, 2);
-    b.Town(0).Sign(14, 3, 4);
-    b.Town(0).Boundary(1, 2, 31, 30);
-    b.Town(0).Rect(0, 3, 4, 5, 6);
+    town.Sign(0, 1, 2);
+    town.Sign(14, 3, 4);
+    town.Boundary(1, 2, 31, 30);
+    town.Rect(0, 3, 4, 5, 6);
     b.Byte(218, 1);
-    const Town t = ReadTown(b);
+    for (int j = 0; j < 140; ++j)
+        town.texts[j] = "t" + std::to_string(j);
+    town.texts[20] = "line|line";
+    Lay(town.record, town.NodeAt(99), "299w @12 7w 1w @20 3w");
+    // Personality, type, the two keywords, the four extras.
+    Lay(town.talk, town.TalkNodeAt(0), "-2w 9w 'shop 'buy @12 1w 5w 2w 3w");
+    Lay(town.talk, town.TalkNodeAt(1), "5w 8w 'name 'abcd 1w 5w 2w 3w");
+    Lay(town.talk, town.TalkNodeAt(2), "5w 8w @8 'a");
+    Lay(town.talk, town.TalkNodeAt(59), "9w 10w 'ab @8 'cd @14 -40w");
+    for (int j = 0; j < 170; ++j)
+        town.talkTexts[j] = "d" + std::to_string(j);
+    town.talkTexts[45] = "two|lines";
+    const Scenario s = Read(b);
+    const Town& t = s.Towns.at(0);
+    const TownTalk& talk = s.TownTalks.at(0);
     EXPECT_EQ((std::vector{t.Boundary, t.AreaRects[0]}),
               (std::vector<AreaRect>{{1, 2, 31, 30}, {3, 4, 5, 6}}));
 
@@ -78,6 +93,29 @@ TEST_P(GameTownTest, HeaderFieldsOfATown) {
     // clang-format on
     EXPECT_EQ(t.ExitSpecials, (std::array<std::int16_t, 4>{-1, 0, 1, 2}));
     EXPECT_EQ(t.EntrySpecials, (std::array<std::int16_t, 2>{4, -1}));
+
+    // The editor's extra slots 120..169 stay free; the signs follow them.
+    EXPECT_EQ((std::vector{t.Strings[0], t.Strings[20], t.Strings[119], t.Strings[120],
+                           t.Strings[169], t.Strings[170], t.Strings[189]}),
+              (std::vector<std::string>{"t0", "line\r\nline", "t119", "*", "*", "t120", "t139"}));
+    EXPECT_EQ(t.SpecialNodes[99], (SpecialNode{299, 0, 0, 0, 0, 0, 1, 37, 0, 0, 3}));
+
+    EXPECT_EQ(Ints(talk.Nodes[0].PersonalityNum, talk.Nodes[0].NodeType, talk.Nodes[1].Extra[1],
+                   talk.Nodes[59].Extra[1], talk.Nodes[60].PersonalityNum, talk.Nodes[0].Extra[1]),
+              Ints(-2, 9, 5, -10, -1, 35));
+    // Keywords without a terminating zero end after four characters.
+    const TalkingNode* n = talk.Nodes.data();
+    const Personality* p = talk.Personalities.data();
+    // clang-format off
+    const std::vector<std::string> texts = {n[0].Word1, n[0].Word2, n[1].Word1, n[1].Word2,
+        n[2].Word1 + "|" + n[2].Word2, n[89].Word1, p[0].Name, p[9].Name, p[0].LookResponse,
+        p[0].NameResponse, p[0].JobResponse, p[9].JobResponse, n[0].Text1, n[0].Text2, n[2].Text2,
+        n[59].Text2, p[0].HuhResponse, p[9].HuhResponse, n[60].Text1};
+    // clang-format on
+    // A keyword shorter than its four characters is held blank-padded.
+    EXPECT_EQ(texts, (std::vector<std::string>{"shop", "buy ", "name", "abcd", "    |a   ", "xxxx",
+                                               "d0", "d9", "d10", "d20", "d30", "d39", "d40", "d41",
+                                               "two\r\nlines", "d159", "d160", "d169", ""}));
 }
 
 TEST_P(GameTownTest, RectangleCornersAboveAByte) {
@@ -153,49 +191,6 @@ TEST_P(GameTownTest, SpotsItemsFieldsAndCreaturesArePackedIntoListsThatGrowByEig
 
     Lay(town.record, town.FieldAt(49), "0 0 22w");
     EXPECT_EQ(ReadError(b), 9);
-}
-
-TEST_P(GameTownTest, StringsNodesAndDialogueInTheirOrder) {
-    GameLayoutBuilder b = Builder();
-    GameTownBuilder& town = b.Town(0);
-    for (int j = 0; j < 140; ++j)
-        town.texts[j] = "t" + std::to_string(j);
-    town.texts[20] = "line|line";
-    Lay(town.record, town.NodeAt(99), "299w @12 7w 1w @20 3w");
-    // Personality, type, the two keywords, the four extras.
-    Lay(town.talk, town.TalkNodeAt(0), "-2w 9w 'shop 'buy @12 1w 5w 2w 3w");
-    Lay(town.talk, town.TalkNodeAt(1), "5w 8w 'name 'abcd 1w 5w 2w 3w");
-    Lay(town.talk, town.TalkNodeAt(2), "5w 8w @8 'a");
-    Lay(town.talk, town.TalkNodeAt(59), "9w 10w 'ab @8 'cd @14 -40w");
-    for (int j = 0; j < 170; ++j)
-        town.talkTexts[j] = "d" + std::to_string(j);
-    town.talkTexts[45] = "two|lines";
-    const Scenario s = Read(b);
-    const Town& t = s.Towns.at(0);
-    const TownTalk& talk = s.TownTalks.at(0);
-
-    // The editor's extra slots 120..169 stay free; the signs follow them.
-    EXPECT_EQ((std::vector{t.Strings[0], t.Strings[20], t.Strings[119], t.Strings[120],
-                           t.Strings[169], t.Strings[170], t.Strings[189]}),
-              (std::vector<std::string>{"t0", "line\r\nline", "t119", "*", "*", "t120", "t139"}));
-    EXPECT_EQ(t.SpecialNodes[99], (SpecialNode{299, 0, 0, 0, 0, 0, 1, 37, 0, 0, 3}));
-
-    EXPECT_EQ(Ints(talk.Nodes[0].PersonalityNum, talk.Nodes[0].NodeType, talk.Nodes[1].Extra[1],
-                   talk.Nodes[59].Extra[1], talk.Nodes[60].PersonalityNum, talk.Nodes[0].Extra[1]),
-              Ints(-2, 9, 5, -10, -1, 35));
-    // Keywords without a terminating zero end after four characters.
-    const TalkingNode* n = talk.Nodes.data();
-    const Personality* p = talk.Personalities.data();
-    // clang-format off
-    const std::vector<std::string> texts = {n[0].Word1, n[0].Word2, n[1].Word1, n[1].Word2,
-        n[2].Word1 + "|" + n[2].Word2, n[89].Word1, p[0].Name, p[9].Name, p[0].LookResponse,
-        p[0].NameResponse, p[0].JobResponse, p[9].JobResponse, n[0].Text1, n[0].Text2, n[2].Text2,
-        n[59].Text2, p[0].HuhResponse, p[9].HuhResponse, n[60].Text1};
-    // clang-format on
-    // A keyword shorter than its four characters is held blank-padded.
-    EXPECT_EQ(texts, (std::vector<std::string>{"shop", "buy ", "name", "abcd", "    |a   ", "xxxx",
-                                               "d0", "d9", "d10", "d20", "d30", "d39", "d40", "d41",
-                                               "two\r\nlines", "d159", "d160", "d169", ""}));
 }
 
 TEST_P(GameTownTest, ATownReadOverAnotherKeepsNothingOfIt) {

@@ -1,5 +1,3 @@
-#include "scenario/OwnLayout.h"
-
 #include "support/ErrorOf.h"
 #include "support/Ints.h"
 #include "support/OwnLayoutImage.h"

@@ -1,5 +1,3 @@
-#include "scenario/OwnLayout.h"
-
 #include "scenario/ScenarioImport.h"
 #include "scenario/ScenarioLoad.h"
 #include "support/ErrorOf.h"
