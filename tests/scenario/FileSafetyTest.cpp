@@ -147,14 +147,9 @@ TEST_F(FileSafety, AFailedSaveIsReportedAndLeavesTheEarlierPairOfFiles) {
     const auto size = static_cast<std::int64_t>(OwnLayoutImage(Scen).size());
     const std::string flags = FlagPath();
     const WriteFaults noLink{.renameError = EIO, .renameOnto = flags, .linkError = EPERM};
-    struct Case {
-        const char* what;
-        bool names; // the failure falls on the flag-name file, else the scenario file
-        WriteFaults faults;
-        Block block;
-        std::string error;
-    };
-    const Case cases[] = {
+    // What fails; whether it falls on the flag-name file, else the scenario file; the faults of
+    // the disk, what else stands in the save's way; the error shown.
+    const std::tuple<const char*, bool, WriteFaults, Block, std::string> cases[] = {
         {"disk full", false, {.bytesBeforeDiskFull = size / 2}, Block::None, kDiskFull},
         {"unwritable folder", false, {.createError = EACCES}, Block::None, kDenied},
         {"flushing fails", false, {.syncError = EIO}, Block::None, kIo},
@@ -170,18 +165,18 @@ TEST_F(FileSafety, AFailedSaveIsReportedAndLeavesTheEarlierPairOfFiles) {
         {"immutable flag-name file", true, {}, Block::Immutable, kDenied},
         {"folder as flag-name file", true, {}, Block::FolderInPlace, kAccess},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        const std::string path = c.names ? FlagPath() : ScenarioPath();
-        if (!SetBlock(c.block, path, true)) {
-            std::cout << "skipped, this machine cannot make a " << c.what << "\n";
+    for (const auto& [what, names, faults, block, error] : cases) {
+        SCOPED_TRACE(what);
+        const std::string path = names ? FlagPath() : ScenarioPath();
+        if (!SetBlock(block, path, true)) {
+            std::cout << "skipped, this machine cannot make a " << what << "\n";
             continue;
         }
         const mode_t mode = ModeOf(path);
-        const Boxes shown = Save(c.faults);
+        const Boxes shown = Save(faults);
         EXPECT_EQ(ModeOf(path), mode); // a refused file is left alone, folder too
-        SetBlock(c.block, path, false);
-        EXPECT_EQ(shown, Boxes{(c.names ? kNamesBox : kBox) + c.error});
+        SetBlock(block, path, false);
+        EXPECT_EQ(shown, Boxes{(names ? kNamesBox : kBox) + error});
         EXPECT_EQ(FileBytes(ScenarioPath()), earlier);
         EXPECT_EQ(FileBytes(FlagPath()), earlierNames_);
         EXPECT_EQ(FolderEntries(program_.File("scenario")), (Boxes{"Test.vrd", "Test.vrs"}));
