@@ -72,8 +72,7 @@ class FileSafety : public ::testing::Test {
         SetTempSaveFolderForTesting(temp_.File("save"));
         Scen = MakeVariedScenario(2, 2, 2, 5);
         Scen.StuffDoneNames[1].Name = "Lever";
-        ScenFile = {};
-        ScenFile.ScenFileName = "Test.vrs";
+        ScenFile = {"", "Test.vrs"};
     }
     std::string ScenarioPath() const { return program_.File("scenario/Test.vrs"); }
     std::string FlagPath() const { return program_.File("scenario/Test.vrd"); }

@@ -180,10 +180,7 @@ class NewScenario : public ::testing::Test {
         Scen = MakeVariedScenario(2, 1, 2, 12);
         Scen.StuffDoneNames[4].Name = "Bell rung";
         Scen.StuffDoneNames[4].ValueNames[1] = "Once";
-        ScenFile = {};
-        ScenFile.ScenFileName = "Old.vrs";
-        ScenFile.ScenFilePath = "/elsewhere/Old.vrs";
-        ScenFile.ScenFormat = 0;
+        ScenFile = {"/elsewhere/Old.vrs", "Old.vrs"};
     }
     std::string BasePath() const { return program_.File("scenario/fenmarrow/fenmarrow.vrs"); }
 
