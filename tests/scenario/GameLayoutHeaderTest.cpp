@@ -3,16 +3,6 @@
 
 namespace {
 class GameHeaderTest : public GameLayoutTest {};
-
-constexpr std::size_t Monster(int i) {
-    return GameLayoutBuilder::kMonsters + GameLayoutBuilder::kMonsterSize * i;
-}
-constexpr std::size_t Terrain(int i) {
-    return GameLayoutBuilder::kTerrains + GameLayoutBuilder::kTerrainSize * i;
-}
-constexpr std::size_t Item(int i) {
-    return GameLayoutBuilder::kItems + GameLayoutBuilder::kItemSize * i;
-}
 } // namespace
 
 TEST_P(GameHeaderTest, HeaderValuesAndTownTables) {
@@ -68,7 +58,7 @@ TEST_P(GameHeaderTest, SmallScenarioWideRecordsAndTheFirstTwentyFourBoatsAndHors
 TEST_P(GameHeaderTest, MonsterRecordConversions) {
     GameLayoutBuilder b = Builder();
     // Dice 2d10, 0d5 and 25d99; each plain byte its own value.
-    Lay(b, Monster(1),
+    Lay(b, b.MonsterAt(1),
         "@1 12 @28 300w @36 4 5 210w 5w 2599w 7 9 146 147 @49 149 150 151 152 153 154 "
         "155 @60 450w 35w @95 0xC3 0x34 0x12 198 199 200 201 202 @106 4w");
     b.Chars(GameLayoutBuilder::kMonsterNames + 20, "Goblin");
@@ -79,7 +69,7 @@ TEST_P(GameHeaderTest, MonsterRecordConversions) {
         {999, 1001, 0x04, 0, 1, 0, 0},  {1000, 1000, 0x0C, 0, 2, 0, 0},
         {2003, 2003, 0x30, 0, 0, 2, 0}, {5, 7, 0x40, 0, 0, 0, 1}};
     for (int i = 0; i < 6; ++i)
-        Lay(b, Monster(10 + i),
+        Lay(b, b.MonsterAt(10 + i),
             "@95 " + std::to_string(rows[i][2]) + " @106 " + std::to_string(rows[i][0]) + "w");
     const Scenario s = Read(b);
 
@@ -101,8 +91,8 @@ TEST_P(GameHeaderTest, MonsterRecordConversions) {
 TEST_P(GameHeaderTest, TerrainConversions) {
     GameLayoutBuilder b = Builder();
     for (int i = 0; i < 256; ++i)
-        Lay(b, Terrain(i), "300w @5 3"); // nothing plain, nothing represented
-    Lay(b, Terrain(1), "300w 5 6 7 3 9 10 11 12 13 14 103");
+        Lay(b, b.TerrainAt(i), "300w @5 3"); // nothing plain, nothing represented
+    Lay(b, b.TerrainAt(1), "300w 5 6 7 3 9 10 11 12 13 14 103");
     b.Chars(GameLayoutBuilder::kTerrainNames + 30, "Grass");
     // Terrain, picture, special: the last plain terrain with each picture represents it.
     // clang-format off
@@ -110,9 +100,9 @@ TEST_P(GameHeaderTest, TerrainConversions) {
              {100, 0, 0}, {101, 0, 0}, {102, 123, 0}, {103, 157, 1} /* not plain: not remembered */,
              {104, 163, 0}, {105, 2, 0}, {106, 32, 0}})
         // clang-format on
-        Lay(b, Terrain(i), std::to_string(picture) + "w @5 " + std::to_string(special));
+        Lay(b, b.TerrainAt(i), std::to_string(picture) + "w @5 " + std::to_string(special));
     for (int i = 0; i < 8; ++i) // pictures 207..213 and 206
-        Lay(b, Terrain(200 + i), std::to_string(i == 7 ? 206 : 207 + i) + "w @5 3 77");
+        Lay(b, b.TerrainAt(200 + i), std::to_string(i == 7 ? 206 : 207 + i) + "w @5 3 77");
     const Scenario s = Read(b);
 
     EXPECT_EQ(s.TerrainTypes[1], (TerrainType{"Grass" + std::string(25, ' '), 300, 6, 7, 5, 9, 10,
@@ -137,17 +127,17 @@ TEST_P(GameHeaderTest, TerrainConversions) {
 
 TEST_P(GameHeaderTest, ItemRecordsAndTheItemsTheLayoutLacks) {
     GameLayoutBuilder b = Builder();
-    Lay(b, Item(0), "16w 1 @4 40 50 60 70 80 90 100 110 120 130 @16 1500w 18 19 @62 3");
-    b.Chars(Item(0) + 22, "Broadsword of the North");
-    b.Chars(Item(0) + 47, "Sword");
-    b.Chars(Item(399) + 22, "Last");
+    Lay(b, b.ItemAt(0), "16w 1 @4 40 50 60 70 80 90 100 110 120 130 @16 1500w 18 19 @62 3");
+    b.Chars(b.ItemAt(0) + 22, "Broadsword of the North");
+    b.Chars(b.ItemAt(0) + 47, "Sword");
+    b.Chars(b.ItemAt(399) + 22, "Last");
     // Kinds, then all four flags, only the ignored bits, then one flag bit each so that no two
     // flags can trade bits unseen.
     const std::array<int, 7> rows[] = {{17, 0x35, 16, 1, 1, 1, 1},   {15, 0xCA, 15, 0, 0, 0, 0},
                                        {600, 0x01, 599, 1, 0, 0, 0}, {0, 0x04, 0, 0, 1, 0, 0},
                                        {0, 0x10, 0, 0, 0, 1, 0},     {0, 0x20, 0, 0, 0, 0, 1}};
     for (int i = 0; i < 6; ++i)
-        Lay(b, Item(1 + i), std::to_string(rows[i][0]) + "w @63 " + std::to_string(rows[i][1]));
+        Lay(b, b.ItemAt(1 + i), std::to_string(rows[i][0]) + "w @63 " + std::to_string(rows[i][1]));
     const Scenario s = Read(b);
 
     // clang-format off
@@ -206,12 +196,13 @@ TEST_P(GameHeaderTest, NothingOfAnEarlierScenarioSurvives) {
 TEST_P(GameHeaderTest, ImpossibleCountsSizesAndValuesThatDoNotFitTheirFieldsAreRefused) {
     // Town count, world width and height; then byte fields given 16-bit values: the current
     // town, a saved-item area's corners, attack dice, the reserved integer's high byte.
+    const std::size_t monster = GameLayoutBuilder::MonsterAt(3);
     // clang-format off
     const std::tuple<std::size_t, const char*, int> rows[] = {
         {12, "0", 9}, {12, "201", 9}, {12, "255", 9}, {13, "0", 9}, {13, "51", 9}, {14, "0", 9},
         {14, "51", 9}, {41941, "256w", 6}, {41941, "-1w", 6}, {2905, "@4 256w", 6},
-        {2897, "-1w", 6}, {Monster(3) + 38, "25600w", 6}, {Monster(3) + 40, "-50w", 6},
-        {Monster(3) + 42, "25599w", 0}, {Monster(3) + 97, "0x80", 6}};
+        {2897, "-1w", 6}, {monster + 38, "25600w", 6}, {monster + 40, "-50w", 6},
+        {monster + 42, "25599w", 0}, {monster + 97, "0x80", 6}};
     // clang-format on
     for (const auto& [pos, literal, error] : rows) {
         GameLayoutBuilder b = Builder();

@@ -87,6 +87,9 @@ class GameLayoutBuilder {
     static constexpr std::size_t kItems = 41943, kItemSize = 66;
     static constexpr std::size_t kMonsterNames = 68343, kTerrainNames = 73463;
     static constexpr std::size_t kTexts = 81143;
+    static std::size_t MonsterAt(int i) { return kMonsters + kMonsterSize * i; }
+    static std::size_t TerrainAt(int i) { return kTerrains + kTerrainSize * i; }
+    static std::size_t ItemAt(int i) { return kItems + kItemSize * i; }
 
     GameLayoutBuilder(bool bigEndian, int width, int height, const std::vector<int>& townSizes);
 
