@@ -20,11 +20,6 @@ std::vector<std::uint8_t> WithTexts(GameBytes record, std::size_t lengths,
         Append(out, t);
     return out;
 }
-
-void PutLoc(GameBytes& record, std::size_t offset, int x, int y) {
-    record.Byte(offset, x);
-    record.Byte(offset + 1, y);
-}
 } // namespace
 
 void GameBytes::Byte(std::size_t offset, int value) {
@@ -42,6 +37,11 @@ void GameBytes::Int(std::size_t offset, int value) {
 void GameBytes::Chars(std::size_t offset, std::string_view text) {
     for (std::size_t i = 0; i < text.size(); ++i)
         bytes_.at(offset + i) = static_cast<std::uint8_t>(text[i]);
+}
+
+void GameBytes::Loc(std::size_t offset, int x, int y) {
+    Byte(offset, x);
+    Byte(offset + 1, y);
 }
 
 void GameBytes::Rect(std::size_t offset, int left, int top, int right, int bottom) {
@@ -63,21 +63,13 @@ GameSectionBuilder::GameSectionBuilder(bool bigEndian) : record(4146, bigEndian)
 }
 
 void GameSectionBuilder::Spot(int slot, int x, int y, int node) {
-    PutLoc(record, 2304 + 2 * slot, x, y);
+    record.Loc(2304 + 2 * slot, x, y);
     record.Byte(2340 + slot, node);
 }
 
 void GameSectionBuilder::Entrance(int slot, int x, int y, int town) {
-    PutLoc(record, 2358 + 2 * slot, x, y);
+    record.Loc(2358 + 2 * slot, x, y);
     record.Byte(2374 + slot, town);
-}
-
-void GameSectionBuilder::Sign(int slot, int x, int y) {
-    PutLoc(record, 2382 + 2 * slot, x, y);
-}
-
-void GameSectionBuilder::WanderingLoc(int slot, int x, int y) {
-    PutLoc(record, 2574 + 2 * slot, x, y);
 }
 
 std::vector<std::uint8_t> GameSectionBuilder::Bytes() const {
@@ -110,12 +102,8 @@ GameTownBuilder::GameTownBuilder(int sizeCode, bool bigEndian)
 }
 
 void GameTownBuilder::Spot(int slot, int x, int y, int node) {
-    PutLoc(record, 28 + 2 * slot, x, y);
+    record.Loc(28 + 2 * slot, x, y);
     record.Byte(128 + slot, node);
-}
-
-void GameTownBuilder::Sign(int slot, int x, int y) {
-    PutLoc(record, 178 + 2 * slot, x, y);
 }
 
 std::vector<std::uint8_t> GameTownBuilder::Bytes() const {

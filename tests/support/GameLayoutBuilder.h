@@ -19,6 +19,7 @@ class GameBytes {
     void Byte(std::size_t offset, int value);
     void Int(std::size_t offset, int value); // -32768..65535, stored as 16 bits
     void Chars(std::size_t offset, std::string_view text);
+    void Loc(std::size_t offset, int x, int y); // a place: x, then y
     // Four integers in the byte order's own corner order.
     void Rect(std::size_t offset, int left, int top, int right, int bottom);
     const std::vector<std::uint8_t>& Bytes() const { return bytes_; }
@@ -38,11 +39,11 @@ struct GameSectionBuilder {
     void Terrain(int x, int y, int terrain) { record.Byte(48 * x + y, terrain); } // by column
     void Spot(int slot, int x, int y, int node);
     void Entrance(int slot, int x, int y, int town);
-    void Sign(int slot, int x, int y);
+    void Sign(int slot, int x, int y) { record.Loc(2382 + 2 * slot, x, y); }
     // Where wandering and special encounter slots start.
     static std::size_t WanderingAt(int slot) { return 2398 + 22 * slot; }
     static std::size_t SpecialAt(int slot) { return 2486 + 22 * slot; }
-    void WanderingLoc(int slot, int x, int y);
+    void WanderingLoc(int slot, int x, int y) { record.Loc(2574 + 2 * slot, x, y); }
     void Rect(int slot, int l, int t, int r, int b) { record.Rect(2582 + 8 * slot, l, t, r, b); }
     // A special node: type, two flags, the picture before the two messages, the four extras and
     // the node jumped to, each a 16-bit integer.
@@ -64,7 +65,7 @@ struct GameTownBuilder {
 
     void Terrain(int x, int y, int terrain) { record.Byte(3506 + side * x + y, terrain); }
     void Spot(int slot, int x, int y, int node);
-    void Sign(int slot, int x, int y);
+    void Sign(int slot, int x, int y) { record.Loc(178 + 2 * slot, x, y); }
     void Boundary(int l, int t, int r, int b) { record.Rect(234, l, t, r, b); }
     void Rect(int slot, int l, int t, int r, int b) {
         record.Rect(3506 + side * side + 8 * slot, l, t, r, b);
