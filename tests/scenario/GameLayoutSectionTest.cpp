@@ -100,7 +100,7 @@ TEST_P(GameSectionTest,
     EXPECT_EQ(s.SpecialSpots[18], kFreeSpot);
 }
 
-TEST_P(GameSectionTest, EncountersAndTheirFlags) {
+TEST_P(GameSectionTest, EncountersTheirFlagsAndASectionOutsideTheWorld) {
     GameLayoutBuilder b = Builder();
     GameSectionBuilder& sec = b.Section(0, 0);
     const char* const flags[] = {"0w", "1w", "10w", "11w"};
@@ -122,32 +122,27 @@ TEST_P(GameSectionTest, EncountersAndTheirFlags) {
     GameLayoutBuilder stray = Builder();
     Lay(stray.Section(0, 0).record, sec.WanderingAt(0), "@16 0x010Bw");
     Lay(stray.Section(0, 0).record, sec.SpecialAt(0), "@16 0x010Bw");
+    const auto image = stray.Build();
     FilePos pos = static_cast<FilePos>(stray.SectionPos(0, 0));
-    ReadOutdoorSectionV1(all, ByteReader(stray.Build()), 0, 0, pos, Format());
+    ReadOutdoorSectionV1(all, ByteReader(image), 0, 0, pos, Format());
     const OutdoorEncounter* w = s.Wandering.data();
     const OutdoorEncounter* sp = s.Specials.data();
     EXPECT_EQ(Ints(w[0].CannotFlee, w[0].Forced, sp[0].CannotFlee, sp[0].Forced, w[3].CannotFlee,
                    w[3].Forced, sp[3].CannotFlee, sp[3].Forced),
               Ints(0, 0, !Big(), !Big(), 0, 0, 0, 0));
-}
 
-TEST_P(GameSectionTest, ASectionOutsideTheWorldIsRefusedAndTheOthersLeftAlone) {
-    GameLayoutBuilder b = Builder();
-    b.Section(0, 0).texts[0] = "kept";
-    b.Section(0, 0).Spot(0, 4, 5, 6);
-    const auto image = b.Build();
-    Scenario s = Read(image);
-    const OutdoorSection before = s.OutdoorSections.At(0, 0);
-    // 65536 and -65536 are 0 once cut to 16 bits.
+    // A section outside the world is refused and the others are left alone; 65536 and -65536
+    // are 0 once cut to 16 bits.
+    const OutdoorSection before = s;
     for (const auto& place :
          {std::pair{1, 0}, {0, 1}, {-1, 0}, {65536, 0}, {0, 65536}, {-65536, 0}}) {
         const int x = place.first;
         const int y = place.second;
-        FilePos pos = static_cast<FilePos>(b.SectionPos(0, 0));
-        EXPECT_EQ(ErrorOf([&] { ReadOutdoorSectionV1(s, ByteReader(image), x, y, pos, Format()); }),
-                  9)
+        pos = static_cast<FilePos>(stray.SectionPos(0, 0));
+        EXPECT_EQ(
+            ErrorOf([&] { ReadOutdoorSectionV1(all, ByteReader(image), x, y, pos, Format()); }), 9)
             << "section " << x << "," << y;
-        EXPECT_TRUE(s.OutdoorSections.At(0, 0) == before) << "section " << x << "," << y;
+        EXPECT_TRUE(s == before) << "section " << x << "," << y;
     }
 }
 
