@@ -5,7 +5,7 @@ namespace {
 class GameHeaderTest : public GameLayoutTest {};
 } // namespace
 
-TEST_P(GameHeaderTest, HeaderValuesAndTownTables) {
+TEST_P(GameHeaderTest, HeaderValuesTownTablesTextsAndNodes) {
     GameLayoutBuilder b(Big(), 3, 2, {0, 1, 2});
     // Version, rating and icon; the size of town 199 (beyond the count, but kept in the table)
     // and two hidden towns; the starts; the difficulty; the current section and town.
@@ -13,7 +13,14 @@ TEST_P(GameHeaderTest, HeaderValuesAndTownTables) {
     Lay(b, 217, "2 0 1 @200 1 @208 25 26 27 28 29 30 31");
     Lay(b, 3129, "4");
     Lay(b, 41939, "2 1 2w");
-    const Scenario s = Read(b);
+    b.texts[0] = "The Quest";
+    b.texts[4] = "Intro|second line";
+    b.texts[10] = "overwritten";
+    b.texts[259] = std::string(255, 'x');
+    b.texts[260] = "stepped over";
+    Lay(b, GameLayoutBuilder::kScenNodes + 22 * 255, "99w @12 1w @20 -1w");
+    const auto image = b.Build();
+    const Scenario s = Read(image);
     EXPECT_EQ(Ints(s.ScenVersion[0], s.ScenVersion[1], s.ScenVersion[2], s.TownCount,
                    s.OutdoorWidth, s.OutdoorHeight, s.ScenRating, s.ScenIcon, s.ScenDifficulty,
                    s.ListsLocked, s.CurrentOutdoorX, s.CurrentOutdoorY, s.CurrentTown),
@@ -26,6 +33,18 @@ TEST_P(GameHeaderTest, HeaderValuesAndTownTables) {
         Ints(0, 2, 2, 1, 1));
     ASSERT_EQ(s.Towns.size(), 3u);
     EXPECT_EQ(Ints(s.Towns[1].Size, s.Towns[1].Hidden, s.Towns[2].Terrain.Side()), Ints(1, 1, 32));
+
+    const auto& t = s.ScenStrings;
+    EXPECT_EQ((std::vector{t[0], t[4], t[12], t[259], t[313], t[319]}),
+              (std::vector<std::string>{"The Quest", "Intro\r\nsecond line", "Begin journal strs",
+                                        std::string(255, 'x'), "", ""}));
+    EXPECT_EQ(Ints(t[10].size(), t[11].size()), Ints(202, 113));
+    EXPECT_TRUE(std::equal(DialogButtonLabels.begin(), DialogButtonLabels.end(), &t[260]));
+    EXPECT_EQ(s.ScenSpecialNodes[255], (SpecialNode{99, 0, 0, 0, 0, 0, 31, 0, 0, 0, -1}));
+    Scenario header;
+    FilePos pos = 12345; // ignored
+    ReadScenHeaderV1(header, ByteReader(image), pos, Format(), towns);
+    EXPECT_EQ(static_cast<std::size_t>(pos), b.SectionPos(0, 0));
 }
 
 TEST_P(GameHeaderTest, SmallScenarioWideRecordsTheFirstTwentyFourBoatsAndNothingEarlier) {
@@ -163,29 +182,6 @@ TEST_P(GameHeaderTest, ItemRecordsAndTheItemsTheLayoutLacks) {
     empty.WeaponType = 1;
     for (int i = 400; i < 500; ++i)
         ASSERT_EQ(s.ItemTypes[i], empty) << "item " << i;
-}
-
-TEST_P(GameHeaderTest, ScenarioTextsNodesAndFixedStrings) {
-    GameLayoutBuilder b = Builder();
-    b.texts[0] = "The Quest";
-    b.texts[4] = "Intro|second line";
-    b.texts[10] = "overwritten";
-    b.texts[259] = std::string(255, 'x');
-    b.texts[260] = "stepped over";
-    Lay(b, GameLayoutBuilder::kScenNodes + 22 * 255, "99w @12 1w @20 -1w");
-    const auto image = b.Build();
-
-    Scenario s;
-    FilePos pos = 12345; // ignored
-    ReadScenHeaderV1(s, ByteReader(image), pos, Format(), towns);
-    EXPECT_EQ(static_cast<std::size_t>(pos), b.SectionPos(0, 0));
-    const auto& t = s.ScenStrings;
-    EXPECT_EQ((std::vector{t[0], t[4], t[12], t[259], t[313], t[319]}),
-              (std::vector<std::string>{"The Quest", "Intro\r\nsecond line", "Begin journal strs",
-                                        std::string(255, 'x'), "", ""}));
-    EXPECT_EQ(Ints(t[10].size(), t[11].size()), Ints(202, 113));
-    EXPECT_TRUE(std::equal(DialogButtonLabels.begin(), DialogButtonLabels.end(), &t[260]));
-    EXPECT_EQ(s.ScenSpecialNodes[255], (SpecialNode{99, 0, 0, 0, 0, 0, 31, 0, 0, 0, -1}));
 }
 
 TEST_P(GameHeaderTest, ImpossibleCountsSizesAndValuesThatDoNotFitTheirFieldsAreRefused) {
