@@ -63,7 +63,7 @@ class OutdoorSectionInit : public ::testing::Test {
 };
 } // namespace
 
-TEST_F(OutdoorSectionInit, OnlyTheSidesOnTheEdgeOfTheWorldGetWalls) {
+TEST_F(OutdoorSectionInit, OnlyTheSidesOnTheEdgeOfTheWorldGetWallsAndTheRestIsSet) {
     for (const auto& [kind, p] : {std::pair{0, kCave}, std::pair{1, kGrass}}) {
         SCOPED_TRACE(kind);
         Scenario s = MakeVariedScenario(1, 1, 1);
@@ -90,13 +90,10 @@ TEST_F(OutdoorSectionInit, OnlyTheSidesOnTheEdgeOfTheWorldGetWalls) {
               ".....>## .....>## .....>## .....>## .....>## vvvvvc## ######## ########");
     EXPECT_EQ(sketch(0, 2).substr(45, 8), "##dvvvvv");
     EXPECT_EQ(sketch(2, 0).substr(18, 8), "^^^^^b##");
-}
 
-TEST_F(OutdoorSectionInit, ClearsTheSectionAndSetsEncountersPointsAndStrings) {
-    Scenario s = MakeVariedScenario(2, 1, 1, 3);
-    InitOutdoorSection(s, 1, 0, 1);
+    // The section is cleared first; then its encounters, wandering points and strings are set.
     const OutdoorSection& sec = s.OutdoorSections.At(1, 0);
-    EXPECT_EQ(sec.SpecialNodes[0].Type, 7); // cleared first
+    EXPECT_EQ(sec.SpecialNodes[0].Type, 7);
     const OutdoorEncounter cleared{{}, -1, -1, -1, 0, 0, -1, -1};
     EXPECT_EQ(sec.Wandering, Filled<4>(cleared));
     EXPECT_EQ(sec.Specials, Filled<4>(cleared));
@@ -105,29 +102,10 @@ TEST_F(OutdoorSectionInit, ClearsTheSectionAndSetsEncountersPointsAndStrings) {
     ExpectStrings(sec.Strings, {{0, "Area name"}, {1, "Rectangle 1"}, {8, "Rectangle 8"},
                                 {9, "Comment"}, {10, "*Begin special strs"}}, 11, 99, 107);
     // clang-format on
-    EXPECT_THROW(InitOutdoorSection(s, 2, 0, 0), RuntimeError);
+    EXPECT_THROW(InitOutdoorSection(s, 3, 0, 0), RuntimeError);
 }
 
-TEST(CreateTown, SetsBoundaryEntryPointsAndFloorForEachSize) {
-    using Entries = std::array<Location, 4>;
-    const std::tuple<std::int16_t, int, AreaRect, Entries> cases[] = {
-        {0, 63, {3, 3, 60, 60}, {{{32, 4}, {59, 32}, {32, 59}, {4, 32}}}},
-        {1, 47, {3, 3, 44, 44}, {{{24, 4}, {43, 24}, {24, 43}, {4, 24}}}},
-        {2, 31, {3, 3, 28, 28}, {{{16, 4}, {27, 16}, {16, 27}, {4, 16}}}},
-    };
-    for (const auto& [size, mapMax, boundary, entries] : cases) {
-        SCOPED_TRACE(size);
-        Scenario s;
-        EXPECT_EQ(CreateTown(s, 0, "Brackwater", size, 2), mapMax);
-        const Town& t = s.Towns[0];
-        EXPECT_EQ(std::tuple(t.Size, t.Boundary, t.EntryPoints, t.Terrain.Side()),
-                  std::tuple(size, boundary, entries, mapMax + 1));
-        const auto& cells = t.Terrain.Cells();
-        EXPECT_EQ(std::set<std::uint8_t>(cells.begin(), cells.end()), std::set<std::uint8_t>{4});
-    }
-}
-
-TEST(CreateTown, GivesTheHeaderValuesStringsAndClearedListsAndRefusesABadSizeOrTerrain) {
+TEST(CreateTown, GivesTheHeaderValuesStringsClearedListsAndFloorOfEachSizeAndRefusesABadOne) {
     Scenario s = MakeVariedScenario(1, 1, 1, 4);
     const Scenario before = s;
     EXPECT_THROW(CreateTown(s, 2, "x", 3, 0), RuntimeError);
@@ -150,6 +128,24 @@ TEST(CreateTown, GivesTheHeaderValuesStringsAndClearedListsAndRefusesABadSizeOrT
     ExpectStrings(t.Strings, {{0, "Saltmere"}, {1, "Rectangle 1"}, {16, "Rectangle 16"},
                   {17, "Comment 1"}, {19, "Comment 3"}, {20, "*Begin special strs"}}, 21, 169, 189);
     // clang-format on
+
+    // Each size: the map's last index, the boundary and the entry points; the floor of kind 2.
+    using Entries = std::array<Location, 4>;
+    const std::tuple<std::int16_t, int, AreaRect, Entries> cases[] = {
+        {0, 63, {3, 3, 60, 60}, {{{32, 4}, {59, 32}, {32, 59}, {4, 32}}}},
+        {1, 47, {3, 3, 44, 44}, {{{24, 4}, {43, 24}, {24, 43}, {4, 24}}}},
+        {2, 31, {3, 3, 28, 28}, {{{16, 4}, {27, 16}, {16, 27}, {4, 16}}}},
+    };
+    for (const auto& [size, mapMax, boundary, entries] : cases) {
+        SCOPED_TRACE(size);
+        Scenario fresh;
+        EXPECT_EQ(CreateTown(fresh, 0, "Brackwater", size, 2), mapMax);
+        const Town& town = fresh.Towns[0];
+        EXPECT_EQ(std::tuple(town.Size, town.Boundary, town.EntryPoints, town.Terrain.Side()),
+                  std::tuple(size, boundary, entries, mapMax + 1));
+        const auto& cells = town.Terrain.Cells();
+        EXPECT_EQ(std::set<std::uint8_t>(cells.begin(), cells.end()), std::set<std::uint8_t>{4});
+    }
 }
 
 TEST(NewScenarioFileName, RefusesNamesThatLeaveTheScenarioFolder) {
