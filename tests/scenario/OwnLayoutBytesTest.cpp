@@ -136,7 +136,7 @@ TEST(OwnLayoutBytes, ScenarioWideRecords) {
         EXPECT_EQ(Slice(image, pos, bytes.size()), bytes) << family;
 }
 
-TEST(OwnLayoutBytes, OutdoorSectionRecord) {
+TEST(OwnLayoutBytes, OutdoorSectionTownRecordAndItsTalk) {
     Scenario s = ZeroScenario();
     OutdoorSection& o = s.OutdoorSections.At(0, 0);
     o.AreaRects[1] = {0x21, 0x22, 0x23, 0x24};
@@ -152,21 +152,6 @@ TEST(OwnLayoutBytes, OutdoorSectionRecord) {
     o.Terrain.At(5, 1) = 0x5B;
     o.Strings[1] = "Cave";
     o.Strings[107] = "Ford";
-    const auto image = OwnLayoutImage(s);
-
-    // clang-format off
-    const auto expected = Record(4026, {{0, "00 00"}, {6, "21 22 23 24"}, {40, "25 26"},
-        {86, "01 02 03 04 05 06 07 08 09 0a  11 0b 12 0c 13 0d  31 32  14 0e 15 0f"},
-        {213, "33 00 00 17 10"}, {248, "27 28"}, {278, "18 11 29 2a"}, {282, "19 12 2b 2c"},
-        {286 + 59 * 22, kNodeBytes}, {1606 + 5 + 48, "5b"}, {3910 + 1, "04"}, {3910 + 107, "04"},
-        {4018, "43 61 76 65 46 6f 72 64"}});
-    // clang-format on
-    EXPECT_EQ(Slice(image, 69029, expected.size()), expected);
-    EXPECT_EQ(Slice(image, 81 + 400, 4), Hex("5e 1d 01 00")); // the town follows directly
-}
-
-TEST(OwnLayoutBytes, TownRecordAndItsTalk) {
-    Scenario s = ZeroScenario();
     Town& t = s.Towns[0];
     // clang-format off
     t = {.Size = 2, .Hidden = 0x41, .Lighting = 0x1301, .Difficulty = 0x1402, .DayDies = 0x1503,
@@ -214,6 +199,16 @@ TEST(OwnLayoutBytes, TownRecordAndItsTalk) {
     const auto node1 = Hex("11 21 12 22 61 62 20 20 77 78 79 7a 13 23 14 24 15 25 16 26");
     std::copy(node1.begin(), node1.end(), expected.begin() + 3768);
 
-    ASSERT_EQ(image.size(), 73042u + expected.size());
-    EXPECT_EQ(Slice(image, 73043, expected.size()), expected);
+    ASSERT_EQ(image.size(), 73054u + expected.size()); // after the section's 4026 bytes
+    EXPECT_EQ(Slice(image, 73055, expected.size()), expected);
+
+    // clang-format off
+    const auto section = Record(4026, {{0, "00 00"}, {6, "21 22 23 24"}, {40, "25 26"},
+        {86, "01 02 03 04 05 06 07 08 09 0a  11 0b 12 0c 13 0d  31 32  14 0e 15 0f"},
+        {213, "33 00 00 17 10"}, {248, "27 28"}, {278, "18 11 29 2a"}, {282, "19 12 2b 2c"},
+        {286 + 59 * 22, kNodeBytes}, {1606 + 5 + 48, "5b"}, {3910 + 1, "04"}, {3910 + 107, "04"},
+        {4018, "43 61 76 65 46 6f 72 64"}});
+    // clang-format on
+    EXPECT_EQ(Slice(image, 69029, section.size()), section);
+    EXPECT_EQ(Slice(image, 81 + 400, 4), Hex("5e 1d 01 00")); // the town follows directly
 }
