@@ -107,7 +107,7 @@ class FileSafety : public ::testing::Test {
 };
 } // namespace
 
-TEST_F(FileSafety, ASaveWritesTheScenarioFolderFileTheTempCopyAndTheFlagNames) {
+TEST_F(FileSafety, ASaveWritesTheFolderFileTheTempCopyAndTheFlagNamesKeepingModesAndLinks) {
     EXPECT_EQ(Save(), Boxes{});
     EXPECT_EQ(ScenFile.ScenFilePath, ScenarioPath());
     const auto file = FileBytes(ScenarioPath());
@@ -134,6 +134,27 @@ TEST_F(FileSafety, ASaveWritesTheScenarioFolderFileTheTempCopyAndTheFlagNames) {
     EXPECT_EQ(Save(), Boxes{});
     EXPECT_EQ(FileText(elsewhere.File("Test.vrs")), "original");
     EXPECT_EQ(ScenFile.ScenFilePath, ScenarioPath());
+
+    // Saving keeps the file modes, a link in the scenario file's place and the longest names.
+    ::chmod(ScenarioPath().c_str(), 0600);
+    ::chmod(FlagPath().c_str(), 0640);
+    Save();
+    EXPECT_EQ(std::pair(ModeOf(ScenarioPath()), ModeOf(FlagPath())), std::pair(0600u, 0640u));
+
+    TempFolder linked;
+    fs::rename(ScenarioPath(), linked.File("Real.vrs"));
+    fs::create_symlink(linked.File("Real.vrs"), ScenarioPath());
+    Scen.ScenStrings[0] = "through the link";
+    EXPECT_EQ(Save(), Boxes{});
+    EXPECT_TRUE(fs::is_symlink(ScenarioPath()));
+    EXPECT_EQ(FileBytes(linked.File("Real.vrs")), FileBytes(TempPath()));
+    EXPECT_EQ(ModeOf(linked.File("Real.vrs")), 0600u);
+    EXPECT_EQ(FolderEntries(linked.Path()), Boxes{"Real.vrs"});
+
+    ScenFile.ScenFileName = std::string(251, 'n') + ".vrs";
+    EXPECT_EQ(Save(), Boxes{});
+    EXPECT_TRUE(fs::exists(program_.File("scenario/" + ScenFile.ScenFileName)));
+    EXPECT_TRUE(fs::exists(program_.File("scenario/" + std::string(251, 'n') + ".vrd")));
 }
 
 // Every way a save can fail: the box names the failure and the file it fell on, and the
@@ -271,29 +292,6 @@ TEST_F(FileSafety, StagingFilesLeftByACrashAreRemovedByTheNextSaveOrStart) {
         std::sort(expected.begin(), expected.end());
         EXPECT_EQ(FolderEntries(folder), expected) << (atStart ? "at start" : "at save");
     }
-}
-
-TEST_F(FileSafety, SavingKeepsTheFileModesALinkToTheScenarioFileAndTheLongestNames) {
-    Save();
-    ::chmod(ScenarioPath().c_str(), 0600);
-    ::chmod(FlagPath().c_str(), 0640);
-    Save();
-    EXPECT_EQ(std::pair(ModeOf(ScenarioPath()), ModeOf(FlagPath())), std::pair(0600u, 0640u));
-
-    TempFolder elsewhere;
-    fs::rename(ScenarioPath(), elsewhere.File("Real.vrs"));
-    fs::create_symlink(elsewhere.File("Real.vrs"), ScenarioPath());
-    Scen.ScenStrings[0] = "through the link";
-    EXPECT_EQ(Save(), Boxes{});
-    EXPECT_TRUE(fs::is_symlink(ScenarioPath()));
-    EXPECT_EQ(FileBytes(elsewhere.File("Real.vrs")), FileBytes(TempPath()));
-    EXPECT_EQ(ModeOf(elsewhere.File("Real.vrs")), 0600u);
-    EXPECT_EQ(FolderEntries(elsewhere.Path()), Boxes{"Real.vrs"});
-
-    ScenFile.ScenFileName = std::string(251, 'n') + ".vrs";
-    EXPECT_EQ(Save(), Boxes{});
-    EXPECT_TRUE(fs::exists(program_.File("scenario/" + ScenFile.ScenFileName)));
-    EXPECT_TRUE(fs::exists(program_.File("scenario/" + std::string(251, 'n') + ".vrd")));
 }
 
 TEST_F(FileSafety, AnotherUserCannotBlockSavesByMakingTheTempFolderFirst) {
