@@ -26,7 +26,7 @@ TEST(Replace, ReplacesEveryOccurrenceLeftToRight) {
         EXPECT_EQ(Replace(text, find, with), expected) << text << " " << find;
 }
 
-TEST(GameLayoutPrimitives, IntegersInBothByteOrdersAndTheFormatsThatExist) {
+TEST(GameLayoutPrimitives, IntegersInBothByteOrdersTheFormatsThatExistAndTexts) {
     const auto big = Bytes(std::string("\x80\x00\x00\x01\xFF\xFE", 6));
     const ByteReader bigFile(big);
     const GameLayoutFile be(bigFile, 1);
@@ -48,17 +48,16 @@ TEST(GameLayoutPrimitives, IntegersInBothByteOrdersAndTheFormatsThatExist) {
     EXPECT_EQ(Ints(in.ReadScenIntAsByte(1), ErrorOf([&] { in.ReadScenIntAsByte(3); }),
                    ErrorOf([&] { in.ReadScenIntAsByte(5); })),
               Ints(255, 6, 6));
-}
 
-TEST(GameLayoutPrimitives, TextsStopAtZeroOrTheirLimitAndTurnBarsIntoLineBreaksInTheGameLayouts) {
-    const auto bytes = Bytes(std::string("AB\0CDEFG", 8));
-    const ByteReader file(bytes);
-    const GameLayoutFile in(file, 0);
-    EXPECT_EQ((std::vector{in.ReadScenCString(1, 30), in.ReadScenCString(4, 3),
-                           in.ReadScenCString(4, 0)}),
+    // Texts stop at a zero or their limit; the game layouts' bars become line breaks.
+    const auto texts = Bytes(std::string("AB\0CDEFG", 8));
+    const ByteReader textFile(texts);
+    const GameLayoutFile text0(textFile, 0);
+    EXPECT_EQ((std::vector{text0.ReadScenCString(1, 30), text0.ReadScenCString(4, 3),
+                           text0.ReadScenCString(4, 0)}),
               (std::vector<std::string>{"AB", "CDE", ""}));
     // A text that runs to the end of the file without its zero is a read past the end.
-    EXPECT_EQ(ErrorOf([&] { in.ReadScenCString(4, 30); }), 62);
+    EXPECT_EQ(ErrorOf([&] { text0.ReadScenCString(4, 30); }), 62);
 
     const auto bars = Bytes("one|two||");
     const ByteReader barFile(bars);
@@ -82,12 +81,9 @@ TEST(GameLayoutPrimitives, TextsStopAtZeroOrTheirLimitAndTurnBarsIntoLineBreaksI
 
 class GameNodeTest : public ::testing::TestWithParam<bool> {};
 
-TEST_P(GameNodeTest, FieldsComeInTheGamesOrder) {
-    const SpecialNode n = RoundTripNode("12w 1w 2w 3w 4w 5w 6w 7w 8w 9w 10w", GetParam());
-    EXPECT_EQ(n, (SpecialNode{12, 1, 2, 4, 5, 3, 6, 7, 8, 9, 10}));
-}
-
-TEST_P(GameNodeTest, SoundPictureAndShopNumbersMoveAndType299SwapsItsFirstExtras) {
+TEST_P(GameNodeTest, FieldsComeInTheGamesOrderNumbersMoveAndType299SwapsItsFirstExtras) {
+    EXPECT_EQ(RoundTripNode("12w 1w 2w 3w 4w 5w 6w 7w 8w 9w 10w", GetParam()),
+              (SpecialNode{12, 1, 2, 4, 5, 3, 6, 7, 8, 9, 10}));
     // The node as written; its type, extra 1a, extra 1b and extra 2b as read.
     // clang-format off
     const std::pair<const char*, std::vector<int>> cases[] = {{"57w @18 3w", {57, 0, 0, 3}},
