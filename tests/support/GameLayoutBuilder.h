@@ -83,11 +83,11 @@ class GameLayoutBuilder {
   public:
     // Positions of the header, 1-based.
     static constexpr std::size_t kMonsters = 3135, kMonsterSize = 108;
-    static constexpr std::size_t kBoats = 30783, kHorses = 31083, kTransportSize = 10;
+    static constexpr std::size_t kBoats = 30783, kHorses = 31083;
     static constexpr std::size_t kTerrains = 31385, kTerrainSize = 16;
     static constexpr std::size_t kItems = 41943, kItemSize = 66;
     static constexpr std::size_t kMonsterNames = 68343, kTerrainNames = 73463;
-    static constexpr std::size_t kTexts = 81143;
+    static constexpr std::size_t kScenNodes = 35563, kTexts = 81143;
     static std::size_t MonsterAt(int i) { return kMonsters + kMonsterSize * i; }
     static std::size_t TerrainAt(int i) { return kTerrains + kTerrainSize * i; }
     static std::size_t ItemAt(int i) { return kItems + kItemSize * i; }
@@ -98,7 +98,6 @@ class GameLayoutBuilder {
     void Byte(std::size_t pos, int value) { header_.Byte(pos - 1, value); }
     void Int(std::size_t pos, int value) { header_.Int(pos - 1, value); }
     void Chars(std::size_t pos, std::string_view text) { header_.Chars(pos - 1, text); }
-    static constexpr std::size_t kScenNodes = 35563;
     // Saved-item area i (0..2).
     void SavedItemRect(int i, int l, int t, int r, int b) {
         header_.Rect(2896 + 8 * i, l, t, r, b);
