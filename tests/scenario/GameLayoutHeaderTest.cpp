@@ -80,7 +80,7 @@ TEST_P(GameHeaderTest, SmallScenarioWideRecordsTheFirstTwentyFourBoatsAndNothing
     EXPECT_TRUE(reused == s);
 }
 
-TEST_P(GameHeaderTest, MonsterRecordConversions) {
+TEST_P(GameHeaderTest, MonsterAndItemRecordConversionsAndTheItemsTheLayoutLacks) {
     GameLayoutBuilder b = Builder();
     // Dice 2d10, 0d5 and 25d99; each plain byte its own value.
     Lay(b, b.MonsterAt(1),
@@ -96,6 +96,18 @@ TEST_P(GameHeaderTest, MonsterRecordConversions) {
     for (int i = 0; i < 6; ++i)
         Lay(b, b.MonsterAt(10 + i),
             "@95 " + std::to_string(rows[i][2]) + " @106 " + std::to_string(rows[i][0]) + "w");
+    Lay(b, b.ItemAt(0), "16w 1 @4 40 50 60 70 80 90 100 110 120 130 @16 1500w 18 19 @62 3");
+    b.Chars(b.ItemAt(0) + 22, "Broadsword of the North");
+    b.Chars(b.ItemAt(0) + 47, "Sword");
+    b.Chars(b.ItemAt(399) + 22, "Last");
+    // Kinds, then all four flags, only the ignored bits, then one flag bit each so that no two
+    // flags can trade bits unseen.
+    const std::array<int, 7> itemRows[] = {{17, 0x35, 16, 1, 1, 1, 1},   {15, 0xCA, 15, 0, 0, 0, 0},
+                                           {600, 0x01, 599, 1, 0, 0, 0}, {0, 0x04, 0, 0, 1, 0, 0},
+                                           {0, 0x10, 0, 0, 0, 1, 0},     {0, 0x20, 0, 0, 0, 0, 1}};
+    for (int i = 0; i < 6; ++i)
+        Lay(b, b.ItemAt(1 + i),
+            std::to_string(itemRows[i][0]) + "w @63 " + std::to_string(itemRows[i][1]));
     const Scenario s = Read(b);
 
     // The name is held blank-padded to its 20 characters, as the editor's own layout holds it.
@@ -111,6 +123,33 @@ TEST_P(GameHeaderTest, MonsterRecordConversions) {
                   Ints(rows[i][1], rows[i][3], rows[i][4], rows[i][5], rows[i][6]))
             << "picture " << rows[i][0];
     }
+
+    // clang-format off
+    EXPECT_EQ(s.ItemTypes[0], (ItemType{"Broadsword of the North  ", "Sword          ", 100, 12,
+        1500, 18, 1, 40, 50, 60, 70, 80, 90, 110, 120, 130, 0, 19, 3, 0, 0, 0, 0}));
+    // clang-format on
+    for (int i = 0; i < 6; ++i) {
+        const ItemType& one = s.ItemTypes[1 + i];
+        EXPECT_EQ(
+            Ints(one.ItemKind, one.Identified, one.Magical, one.Cursed, one.ConcealAbility),
+            Ints(itemRows[i][2], itemRows[i][3], itemRows[i][4], itemRows[i][5], itemRows[i][6]))
+            << "kind " << itemRows[i][0] << ", flags " << itemRows[i][1];
+    }
+    EXPECT_EQ(s.ItemTypes[399].Name, "Last" + std::string(21, ' '));
+    const ItemType empty{"Empty" + std::string(20, ' '),
+                         "Empty" + std::string(10, ' '),
+                         0,
+                         0,
+                         0,
+                         0,
+                         0,
+                         0,
+                         0,
+                         0,
+                         0,
+                         1}; // a weapon type of 1
+    for (int i = 400; i < 500; ++i)
+        ASSERT_EQ(s.ItemTypes[i], empty) << "item " << i;
 }
 
 TEST_P(GameHeaderTest, TerrainConversions) {
@@ -148,40 +187,6 @@ TEST_P(GameHeaderTest, TerrainConversions) {
               Ints(101, 102, 0, 104, 105, 106, 77, 77));
     const auto& t = s.TerrainTypes; // wall groups derived, as the clearing tests check in full
     EXPECT_EQ(Ints(t[5].TerrainSet, t[62].TerrainSet, t[63].TerrainSet), Ints(0, 3, -1));
-}
-
-TEST_P(GameHeaderTest, ItemRecordsAndTheItemsTheLayoutLacks) {
-    GameLayoutBuilder b = Builder();
-    Lay(b, b.ItemAt(0), "16w 1 @4 40 50 60 70 80 90 100 110 120 130 @16 1500w 18 19 @62 3");
-    b.Chars(b.ItemAt(0) + 22, "Broadsword of the North");
-    b.Chars(b.ItemAt(0) + 47, "Sword");
-    b.Chars(b.ItemAt(399) + 22, "Last");
-    // Kinds, then all four flags, only the ignored bits, then one flag bit each so that no two
-    // flags can trade bits unseen.
-    const std::array<int, 7> rows[] = {{17, 0x35, 16, 1, 1, 1, 1},   {15, 0xCA, 15, 0, 0, 0, 0},
-                                       {600, 0x01, 599, 1, 0, 0, 0}, {0, 0x04, 0, 0, 1, 0, 0},
-                                       {0, 0x10, 0, 0, 0, 1, 0},     {0, 0x20, 0, 0, 0, 0, 1}};
-    for (int i = 0; i < 6; ++i)
-        Lay(b, b.ItemAt(1 + i), std::to_string(rows[i][0]) + "w @63 " + std::to_string(rows[i][1]));
-    const Scenario s = Read(b);
-
-    // clang-format off
-    EXPECT_EQ(s.ItemTypes[0], (ItemType{"Broadsword of the North  ", "Sword          ", 100, 12,
-        1500, 18, 1, 40, 50, 60, 70, 80, 90, 110, 120, 130, 0, 19, 3, 0, 0, 0, 0}));
-    // clang-format on
-    for (int i = 0; i < 6; ++i) {
-        const ItemType& one = s.ItemTypes[1 + i];
-        EXPECT_EQ(Ints(one.ItemKind, one.Identified, one.Magical, one.Cursed, one.ConcealAbility),
-                  Ints(rows[i][2], rows[i][3], rows[i][4], rows[i][5], rows[i][6]))
-            << "kind " << rows[i][0] << ", flags " << rows[i][1];
-    }
-    EXPECT_EQ(s.ItemTypes[399].Name, "Last" + std::string(21, ' '));
-    ItemType empty;
-    empty.Name = "Empty" + std::string(20, ' ');
-    empty.UnidName = "Empty" + std::string(10, ' ');
-    empty.WeaponType = 1;
-    for (int i = 400; i < 500; ++i)
-        ASSERT_EQ(s.ItemTypes[i], empty) << "item " << i;
 }
 
 TEST_P(GameHeaderTest, ImpossibleCountsSizesAndValuesThatDoNotFitTheirFieldsAreRefused) {
