@@ -102,12 +102,12 @@ TEST_P(GameHeaderTest, MonsterAndItemRecordConversionsAndTheItemsTheLayoutLacks)
     b.Chars(b.ItemAt(399) + 22, "Last");
     // Kinds, then all four flags, only the ignored bits, then one flag bit each so that no two
     // flags can trade bits unseen.
-    const std::array<int, 7> itemRows[] = {{17, 0x35, 16, 1, 1, 1, 1},   {15, 0xCA, 15, 0, 0, 0, 0},
-                                           {600, 0x01, 599, 1, 0, 0, 0}, {0, 0x04, 0, 0, 1, 0, 0},
-                                           {0, 0x10, 0, 0, 0, 1, 0},     {0, 0x20, 0, 0, 0, 0, 1}};
+    const std::array<int, 7> items[] = {{17, 0x35, 16, 1, 1, 1, 1},   {15, 0xCA, 15, 0, 0, 0, 0},
+                                        {600, 0x01, 599, 1, 0, 0, 0}, {0, 0x04, 0, 0, 1, 0, 0},
+                                        {0, 0x10, 0, 0, 0, 1, 0},     {0, 0x20, 0, 0, 0, 0, 1}};
     for (int i = 0; i < 6; ++i)
         Lay(b, b.ItemAt(1 + i),
-            std::to_string(itemRows[i][0]) + "w @63 " + std::to_string(itemRows[i][1]));
+            std::to_string(items[i][0]) + "w @63 " + std::to_string(items[i][1]));
     const Scenario s = Read(b);
 
     // The name is held blank-padded to its 20 characters, as the editor's own layout holds it.
@@ -130,24 +130,14 @@ TEST_P(GameHeaderTest, MonsterAndItemRecordConversionsAndTheItemsTheLayoutLacks)
     // clang-format on
     for (int i = 0; i < 6; ++i) {
         const ItemType& one = s.ItemTypes[1 + i];
-        EXPECT_EQ(
-            Ints(one.ItemKind, one.Identified, one.Magical, one.Cursed, one.ConcealAbility),
-            Ints(itemRows[i][2], itemRows[i][3], itemRows[i][4], itemRows[i][5], itemRows[i][6]))
-            << "kind " << itemRows[i][0] << ", flags " << itemRows[i][1];
+        EXPECT_EQ(Ints(one.ItemKind, one.Identified, one.Magical, one.Cursed, one.ConcealAbility),
+                  Ints(items[i][2], items[i][3], items[i][4], items[i][5], items[i][6]))
+            << "kind " << items[i][0] << ", flags " << items[i][1];
     }
     EXPECT_EQ(s.ItemTypes[399].Name, "Last" + std::string(21, ' '));
-    const ItemType empty{"Empty" + std::string(20, ' '),
-                         "Empty" + std::string(10, ' '),
-                         0,
-                         0,
-                         0,
-                         0,
-                         0,
-                         0,
-                         0,
-                         0,
-                         0,
-                         1}; // a weapon type of 1
+    const ItemType empty{.Name = "Empty" + std::string(20, ' '),
+                         .UnidName = "Empty" + std::string(10, ' '),
+                         .WeaponType = 1};
     for (int i = 400; i < 500; ++i)
         ASSERT_EQ(s.ItemTypes[i], empty) << "item " << i;
 }
