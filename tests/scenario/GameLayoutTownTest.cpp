@@ -112,7 +112,7 @@ TEST_P(GameTownTest, HeaderFieldsStringsNodesAndDialogueOfATownInTheirOrder) {
                                                "two\r\nlines", "d159", "d160", "d169", ""}));
 }
 
-TEST_P(GameTownTest, SpotsItemsFieldsAndCreaturesArePackedIntoListsThatGrowByEight) {
+TEST_P(GameTownTest, SpotsItemsFieldsAndCreaturesArePackedIntoListsThatGrowByEightAndAreReadOver) {
     GameLayoutBuilder b = Builder();
     GameTownBuilder& town = b.Town(0);
     town.Spot(3, 60, 70, 99); // no range test
@@ -167,32 +167,22 @@ TEST_P(GameTownTest, SpotsItemsFieldsAndCreaturesArePackedIntoListsThatGrowByEig
     EXPECT_EQ(std::vector(t.PresetItems.begin() + 11, t.PresetItems.begin() + 13),
               (std::vector<PresetItem>{{18, 18, 18, 18, 0, 0, 0}, {-1, 100, 0, -1, 0, 0, 0}}));
 
-    Lay(town.record, town.FieldAt(49), "0 0 22w");
-    EXPECT_EQ(ReadError(b), 9);
-}
-
-TEST_P(GameTownTest, ATownReadOverAnotherKeepsNothingOfIt) {
-    GameLayoutBuilder full = Builder();
-    GameTownBuilder& busy = full.Town(0);
-    for (int i = 0; i < 20; ++i) {
-        Lay(busy.record, busy.CreatureAt(i), "3");
-        Lay(busy.record, busy.ItemAt(i), "1 1 7w 2w @7 1 1 1");
-        busy.Spot(i, 2, 2, 2);
-        Lay(busy.record, busy.FieldAt(i), "3 3 4w");
-    }
+    // A town read over this one keeps nothing of it.
     for (int n = 0; n < 60; ++n)
-        Lay(busy.talk, busy.TalkNodeAt(n), "1w 2w 'word 'word 1w 2w 3w 4w");
-    busy.talkTexts.fill("said");
-    busy.texts.fill("text");
-    full.Byte(218, 1);
-    Scenario s = Read(full);
-
+        Lay(town.talk, town.TalkNodeAt(n), "1w 2w 'word 'word 1w 2w 3w 4w");
+    town.talkTexts.fill("said");
+    town.texts.fill("text");
+    b.Byte(218, 1);
+    Scenario busy = Read(b);
     GameLayoutBuilder plain = Builder();
     plain.Town(0).texts[0] = "plain";
     const Scenario fresh = Read(plain);
     FilePos pos = static_cast<FilePos>(plain.TownPos(0));
-    ReadTownV1(s, ByteReader(plain.Build()), 0, pos, Format(), towns);
-    EXPECT_TRUE(s.Towns[0] == fresh.Towns[0] && s.TownTalks[0] == fresh.TownTalks[0]);
+    ReadTownV1(busy, ByteReader(plain.Build()), 0, pos, Format(), towns);
+    EXPECT_TRUE(busy.Towns[0] == fresh.Towns[0] && busy.TownTalks[0] == fresh.TownTalks[0]);
+
+    Lay(town.record, town.FieldAt(49), "0 0 22w");
+    EXPECT_EQ(ReadError(b), 9);
 }
 
 TEST_P(GameTownTest, RectangleCornersAboveAByteAndImpossibleSizesIndicesAndFormats) {
