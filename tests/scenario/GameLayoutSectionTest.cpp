@@ -13,11 +13,21 @@ class GameSectionTest : public GameLayoutTest {
 constexpr SpecialSpot kFreeSpot{-1, 100, 0};
 } // namespace
 
-TEST_P(GameSectionTest, TerrainSignsPointsRectanglesNodesAndTextsAndSectionsRowByRow) {
-    GameLayoutBuilder b(Big(), 3, 2, {2});
+TEST_P(GameSectionTest, TerrainSignsPointsRectanglesSpotsEntrancesNodesTextsAndSectionsRowByRow) {
+    GameLayoutBuilder b(Big(), 3, 2, {2, 2}); // town numbers 0 and 1 are valid
     GameSectionBuilder& sec = b.Section(0, 0);
-    sec.record.Byte(1, 11);  // column 0, row 1
-    sec.record.Byte(48, 12); // column 1, row 0
+    sec.Spot(2, 5, 7, 33);
+    sec.Spot(3, 60, 3, 34); // in use but off the map
+    sec.Spot(4, 3, 48, 35); // likewise
+    sec.Spot(5, 47, 47, 255);
+    sec.Spot(6, 101, 0, 36);    // above 100 is unused too
+    sec.Entrance(0, 100, 5, 1); // free slot: its town byte means nothing
+    sec.Entrance(1, 10, 20, 1);
+    sec.Entrance(2, 11, 21, 2); // the town count: no such town
+    sec.Entrance(3, 12, 22, 255);
+    sec.Entrance(4, 70, 23, 0); // off the map, but it fits its field
+    sec.record.Byte(1, 11);     // column 0, row 1
+    sec.record.Byte(48, 12);    // column 1, row 0
     sec.Terrain(47, 46, 13);
     sec.Terrain(46, 47, 14);
     sec.Sign(0, 1, 2);
@@ -51,36 +61,6 @@ TEST_P(GameSectionTest, TerrainSignsPointsRectanglesNodesAndTextsAndSectionsRowB
     EXPECT_EQ(s.SpecialNodes[59], (SpecialNode{60, 0, 0, 2, 0, 7, 0, 0, 0, 12, 59}));
     EXPECT_EQ(std::pair(s.Strings[99], s.Strings[107]),
               std::pair(std::string("a\r\nb"), std::string(255, 'z')));
-    ASSERT_EQ(Ints(all.OutdoorSections.Width(), all.OutdoorSections.Height()), Ints(3, 2));
-    for (int y = 0; y < 2; ++y)
-        for (int x = 0; x < 3; ++x)
-            EXPECT_EQ(all.OutdoorSections.At(x, y).Strings[0],
-                      std::to_string(x) + "," + std::to_string(y));
-    FilePos pos = static_cast<FilePos>(b.SectionPos(2, 1));
-    ReadOutdoorSectionV1(all, ByteReader(image), 0, 0, pos, Format());
-    EXPECT_EQ(static_cast<std::size_t>(pos), b.TownPos(0));
-
-    b.Section(0, 0).Rect(3, 0, 0, 256, 0);
-    EXPECT_EQ(ReadError(b), 6);
-    b.Section(0, 0).Rect(3, 0, -1, 0, 0);
-    EXPECT_EQ(ReadError(b), 6);
-}
-
-TEST_P(GameSectionTest,
-       SpecialSpotsArePackedOffMapSlotsStayFreeAndEntrancesOfUnknownTownsAreFreed) {
-    GameLayoutBuilder b = Builder();
-    GameSectionBuilder& sec = b.Section(0, 0);
-    sec.Spot(2, 5, 7, 33);
-    sec.Spot(3, 60, 3, 34); // in use but off the map
-    sec.Spot(4, 3, 48, 35); // likewise
-    sec.Spot(5, 47, 47, 255);
-    sec.Spot(6, 101, 0, 36);    // above 100 is unused too
-    sec.Entrance(0, 100, 5, 1); // free slot: its town byte means nothing
-    sec.Entrance(1, 10, 20, 1);
-    sec.Entrance(2, 11, 21, 2); // the town count: no such town
-    sec.Entrance(3, 12, 22, 255);
-    sec.Entrance(4, 70, 23, 0); // off the map, but it fits its field
-    OutdoorSection s = ReadSection(b);
     // clang-format off
     EXPECT_EQ(s.TownEntrances, (std::array<TownEntrance, 8>{{{-1, 100, 5}, {1, 10, 20},
         {-1, 100, 0}, {-1, 100, 0}, {0, 70, 23}, {-1, 100, 0}, {-1, 100, 0}, {-1, 100, 0}}}));
@@ -90,14 +70,27 @@ TEST_P(GameSectionTest,
     EXPECT_EQ(s.SpecialSpots, (std::vector<SpecialSpot>{{33, 5, 7}, kFreeSpot, kFreeSpot,
         {255, 47, 47}, kFreeSpot, kFreeSpot, kFreeSpot, kFreeSpot}));
     // clang-format on
+    ASSERT_EQ(Ints(all.OutdoorSections.Width(), all.OutdoorSections.Height()), Ints(3, 2));
+    for (int y = 0; y < 2; ++y)
+        for (int x = 0; x < 3; ++x)
+            EXPECT_EQ(all.OutdoorSections.At(x, y).Strings[0],
+                      std::to_string(x) + "," + std::to_string(y));
+    FilePos pos = static_cast<FilePos>(b.SectionPos(2, 1));
+    ReadOutdoorSectionV1(all, ByteReader(image), 0, 0, pos, Format());
+    EXPECT_EQ(static_cast<std::size_t>(pos), b.TownPos(0));
 
     // The list grows by eight as the town's lists do, up to all 18 slots.
     for (int i = 0; i < 18; ++i)
         sec.Spot(i, i, i, i);
-    s = ReadSection(b);
-    ASSERT_EQ(s.MaxSpecialSpot(), 23);
-    EXPECT_EQ(s.SpecialSpots[17], (SpecialSpot{17, 17, 17}));
-    EXPECT_EQ(s.SpecialSpots[18], kFreeSpot);
+    const OutdoorSection grown = ReadSection(b);
+    ASSERT_EQ(grown.MaxSpecialSpot(), 23);
+    EXPECT_EQ(grown.SpecialSpots[17], (SpecialSpot{17, 17, 17}));
+    EXPECT_EQ(grown.SpecialSpots[18], kFreeSpot);
+
+    b.Section(0, 0).Rect(3, 0, 0, 256, 0);
+    EXPECT_EQ(ReadError(b), 6);
+    b.Section(0, 0).Rect(3, 0, -1, 0, 0);
+    EXPECT_EQ(ReadError(b), 6);
 }
 
 TEST_P(GameSectionTest, EncountersTheirFlagsAndASectionOutsideTheWorld) {
