@@ -5,9 +5,6 @@ class GameSectionTest : public GameLayoutTest {
   protected:
     // One section and two towns, so that town numbers 0 and 1 are valid.
     GameLayoutBuilder Builder() const { return GameLayoutTest::Builder({2, 2}); }
-    OutdoorSection ReadSection(const GameLayoutBuilder& b) {
-        return Read(b).OutdoorSections.At(0, 0);
-    }
 };
 
 constexpr SpecialSpot kFreeSpot{-1, 100, 0};
@@ -82,7 +79,7 @@ TEST_P(GameSectionTest, TerrainSignsPointsRectanglesSpotsEntrancesNodesTextsAndS
     // The list grows by eight as the town's lists do, up to all 18 slots.
     for (int i = 0; i < 18; ++i)
         sec.Spot(i, i, i, i);
-    const OutdoorSection grown = ReadSection(b);
+    const OutdoorSection grown = Read(b).OutdoorSections.At(0, 0);
     ASSERT_EQ(grown.MaxSpecialSpot(), 23);
     EXPECT_EQ(grown.SpecialSpots[17], (SpecialSpot{17, 17, 17}));
     EXPECT_EQ(grown.SpecialSpots[18], kFreeSpot);
