@@ -56,14 +56,10 @@ std::string Sketch(const TerrainGrid& t, const Pieces& p) {
     }
     return rows;
 }
-
-class OutdoorSectionInit : public ::testing::Test {
-  protected:
-    void SetUp() override { InitCommonTables(); }
-};
 } // namespace
 
-TEST_F(OutdoorSectionInit, OnlyTheSidesOnTheEdgeOfTheWorldGetWallsAndTheRestIsSet) {
+TEST(OutdoorSectionInit, OnlyTheSidesOnTheEdgeOfTheWorldGetWallsAndTheRestIsSet) {
+    InitCommonTables();
     for (const auto& [kind, p] : {std::pair{0, kCave}, std::pair{1, kGrass}}) {
         SCOPED_TRACE(kind);
         Scenario s = MakeVariedScenario(1, 1, 1);
