@@ -55,7 +55,7 @@ constexpr const char* kNodeBytes =
     "01 0a 02 0b 03 0c 04 0d 05 0e 06 0f 07 10 08 11 09 12 0a 13 ff ff";
 } // namespace
 
-TEST(OwnLayoutBytes, HeaderCountTableAndDirectory) {
+TEST(OwnLayoutBytes, HeaderCountTableDirectoryAndScenarioWideRecords) {
     Scenario s = ZeroScenario();
     s.ScenVersion = {0x51, 0x52, 0x53};
     s.ScenRating = 0x0B;
@@ -69,20 +69,6 @@ TEST(OwnLayoutBytes, HeaderCountTableAndDirectory) {
     s.StartOutdoorSection = {0x14, 0x15};
     s.StartOutdoorLoc = {0x16, 0x17};
     s.ListsLocked = 1;
-    const auto image = OwnLayoutImage(s);
-    // clang-format off
-    EXPECT_EQ(Slice(image, 1, 80), Hex("3e 56 52 53  51 52 53  01 01 01  0b 0c 0d  0e 0f 10  11 12 "
-        "13  14 15  16 01 00  ff 00 3f 01 00 00 00 00 3b 00 6b 00 00 00 0f 00 07 00 00 00 00 00 00 "
-        "00 63 00 bd 00 00 00 0f 00 00 00 00 00 00 00 59 00 00 00 00 00 00 00 00 00 00 00 00 00 00 "
-        "00 00 00"));
-    // clang-format on
-    // The section follows the 320 empty scenario texts; the town follows the section.
-    EXPECT_EQ(Slice(image, 81, 4), Hex("a4 0d 01 00"));
-    EXPECT_EQ(Slice(image, 81 + 400, 4), Hex("52 1d 01 00"));
-}
-
-TEST(OwnLayoutBytes, ScenarioWideRecords) {
-    Scenario s = ZeroScenario();
     // Every field its own value, in the order the records declare them.
     // clang-format off
     s.TerrainTypes[7] = {"Moor", 0x0A01, 0x0B02, -2, 0x11, 0x12, 0x13,
@@ -134,6 +120,15 @@ TEST(OwnLayoutBytes, ScenarioWideRecords) {
     // clang-format on
     for (const auto& [family, pos, bytes] : cases)
         EXPECT_EQ(Slice(image, pos, bytes.size()), bytes) << family;
+    // clang-format off
+    EXPECT_EQ(Slice(image, 1, 80), Hex("3e 56 52 53  51 52 53  01 01 01  0b 0c 0d  0e 0f 10  11 12 "
+        "13  14 15  16 01 00  ff 00 3f 01 00 00 00 00 3b 00 6b 00 00 00 0f 00 07 00 00 00 00 00 00 "
+        "00 63 00 bd 00 00 00 0f 00 00 00 00 00 00 00 59 00 00 00 00 00 00 00 00 00 00 00 00 00 00 "
+        "00 00 00"));
+    // clang-format on
+    // The section follows the 320 scenario texts, seven bytes long; the town follows the section.
+    EXPECT_EQ(Slice(image, 81, 4), Hex("ab 0d 01 00"));
+    EXPECT_EQ(Slice(image, 81 + 400, 4), Hex("59 1d 01 00"));
 }
 
 TEST(OwnLayoutBytes, OutdoorSectionTownRecordAndItsTalk) {
