@@ -80,7 +80,7 @@ TEST_P(GameHeaderTest, SmallScenarioWideRecordsTheFirstTwentyFourBoatsAndNothing
     EXPECT_TRUE(reused == s);
 }
 
-TEST_P(GameHeaderTest, MonsterAndItemRecordConversionsAndTheItemsTheLayoutLacks) {
+TEST_P(GameHeaderTest, MonsterTerrainAndItemRecordConversionsAndTheItemsTheLayoutLacks) {
     GameLayoutBuilder b = Builder();
     // Dice 2d10, 0d5 and 25d99; each plain byte its own value.
     Lay(b, b.MonsterAt(1),
@@ -108,6 +108,19 @@ TEST_P(GameHeaderTest, MonsterAndItemRecordConversionsAndTheItemsTheLayoutLacks)
     for (int i = 0; i < 6; ++i)
         Lay(b, b.ItemAt(1 + i),
             std::to_string(items[i][0]) + "w @63 " + std::to_string(items[i][1]));
+    for (int i = 0; i < 256; ++i)
+        Lay(b, b.TerrainAt(i), "300w @5 3"); // nothing plain, nothing represented
+    Lay(b, b.TerrainAt(1), "300w 5 6 7 3 9 10 11 12 13 14 103");
+    b.Chars(GameLayoutBuilder::kTerrainNames + 30, "Grass");
+    // Terrain, picture, special: the last plain terrain with each picture represents it.
+    // clang-format off
+    for (auto [i, picture, special] : {std::tuple{7, 44, 0}, {82, 0, 0}, {83, 0, 0}, {125, 0, 0},
+             {100, 0, 0}, {101, 0, 0}, {102, 123, 0}, {103, 157, 1} /* not plain: not remembered */,
+             {104, 163, 0}, {105, 2, 0}, {106, 32, 0}})
+        // clang-format on
+        Lay(b, b.TerrainAt(i), std::to_string(picture) + "w @5 " + std::to_string(special));
+    for (int i = 0; i < 8; ++i) // pictures 207..213 and 206
+        Lay(b, b.TerrainAt(200 + i), std::to_string(i == 7 ? 206 : 207 + i) + "w @5 3 77");
     const Scenario s = Read(b);
 
     // The name is held blank-padded to its 20 characters, as the editor's own layout holds it.
@@ -140,24 +153,6 @@ TEST_P(GameHeaderTest, MonsterAndItemRecordConversionsAndTheItemsTheLayoutLacks)
                          .WeaponType = 1};
     for (int i = 400; i < 500; ++i)
         ASSERT_EQ(s.ItemTypes[i], empty) << "item " << i;
-}
-
-TEST_P(GameHeaderTest, TerrainConversions) {
-    GameLayoutBuilder b = Builder();
-    for (int i = 0; i < 256; ++i)
-        Lay(b, b.TerrainAt(i), "300w @5 3"); // nothing plain, nothing represented
-    Lay(b, b.TerrainAt(1), "300w 5 6 7 3 9 10 11 12 13 14 103");
-    b.Chars(GameLayoutBuilder::kTerrainNames + 30, "Grass");
-    // Terrain, picture, special: the last plain terrain with each picture represents it.
-    // clang-format off
-    for (auto [i, picture, special] : {std::tuple{7, 44, 0}, {82, 0, 0}, {83, 0, 0}, {125, 0, 0},
-             {100, 0, 0}, {101, 0, 0}, {102, 123, 0}, {103, 157, 1} /* not plain: not remembered */,
-             {104, 163, 0}, {105, 2, 0}, {106, 32, 0}})
-        // clang-format on
-        Lay(b, b.TerrainAt(i), std::to_string(picture) + "w @5 " + std::to_string(special));
-    for (int i = 0; i < 8; ++i) // pictures 207..213 and 206
-        Lay(b, b.TerrainAt(200 + i), std::to_string(i == 7 ? 206 : 207 + i) + "w @5 3 77");
-    const Scenario s = Read(b);
 
     EXPECT_EQ(s.TerrainTypes[1], (TerrainType{"Grass" + std::string(25, ' '), 300, 6, 7, 5, 9, 10,
                                               11, 12, 13, 14, 3, "g", -1}));
