@@ -5,7 +5,7 @@ namespace {
 class GameHeaderTest : public GameLayoutTest {};
 } // namespace
 
-TEST_P(GameHeaderTest, HeaderValuesTownTablesTextsAndNodes) {
+TEST_P(GameHeaderTest, HeaderValuesTownTablesTextsNodesSmallRecordsAndNothingEarlier) {
     GameLayoutBuilder b(Big(), 3, 2, {0, 1, 2});
     // Version, rating and icon; the size of town 199 (beyond the count, but kept in the table)
     // and two hidden towns; the starts; the difficulty; the current section and town.
@@ -19,6 +19,16 @@ TEST_P(GameHeaderTest, HeaderValuesTownTablesTextsAndNodes) {
     b.texts[259] = std::string(255, 'x');
     b.texts[260] = "stepped over";
     Lay(b, GameLayoutBuilder::kScenNodes + 22 * 255, "99w @12 1w @20 -1w");
+    Lay(b, 2435, "-1w @18 8w 290w 0w @56 299w 9w"); // the towns of entries 0 and 9, their flags
+    b.SavedItemRect(0, 1, 2, 3, 4);
+    b.SavedItemRect(2, 70, 0, 255, 9);
+    // Area towns 0 and 2, then the flags of special items 0..7 and the node of item 49.
+    Lay(b, 2921, "5w 0w -1w @8 0w 1w 10w 11w 2w 12w 100w -1w @206 255w");
+    Lay(b, 35481 + 2 * 19, "1019w @2 -1w @40 18w");
+    Lay(b, 41195 + 44 * 9 + 40, "-7w 99w"); // then the unkept last integer
+    // Boats 0, 23 and 24, which is not read; horse 5.
+    Lay(b, GameLayoutBuilder::kBoats, "10 11 @6 3w @9 1 @230 12 13 @236 -1w @239 0 99 99 @246 99w");
+    Lay(b, GameLayoutBuilder::kHorses + 50, "20 21 @6 4w @9 1");
     const auto image = b.Build();
     const Scenario s = Read(image);
     EXPECT_EQ(Ints(s.ScenVersion[0], s.ScenVersion[1], s.ScenVersion[2], s.TownCount,
@@ -45,21 +55,6 @@ TEST_P(GameHeaderTest, HeaderValuesTownTablesTextsAndNodes) {
     FilePos pos = 12345; // ignored
     ReadScenHeaderV1(header, ByteReader(image), pos, Format(), towns);
     EXPECT_EQ(static_cast<std::size_t>(pos), b.SectionPos(0, 0));
-}
-
-TEST_P(GameHeaderTest, SmallScenarioWideRecordsTheFirstTwentyFourBoatsAndNothingEarlier) {
-    GameLayoutBuilder b = Builder();
-    Lay(b, 2435, "-1w @18 8w 290w 0w @56 299w 9w"); // the towns of entries 0 and 9, their flags
-    b.SavedItemRect(0, 1, 2, 3, 4);
-    b.SavedItemRect(2, 70, 0, 255, 9);
-    // Area towns 0 and 2, then the flags of special items 0..7 and the node of item 49.
-    Lay(b, 2921, "5w 0w -1w @8 0w 1w 10w 11w 2w 12w 100w -1w @206 255w");
-    Lay(b, 35481 + 2 * 19, "1019w @2 -1w @40 18w");
-    Lay(b, 41195 + 44 * 9 + 40, "-7w 99w"); // then the unkept last integer
-    // Boats 0, 23 and 24, which is not read; horse 5.
-    Lay(b, GameLayoutBuilder::kBoats, "10 11 @6 3w @9 1 @230 12 13 @236 -1w @239 0 99 99 @246 99w");
-    Lay(b, GameLayoutBuilder::kHorses + 50, "20 21 @6 4w @9 1");
-    const Scenario s = Read(b);
     EXPECT_EQ((std::vector{s.Boats[0], s.Boats[23], s.Horses[5], s.Horses[0]}),
               (std::vector<Transport>{{3, 10, 11, 1}, {-1, 12, 13, 0}, {4, 20, 21, 1}, {}}));
     EXPECT_EQ((std::vector{s.VarTownEntries[0], s.VarTownEntries[9]}),
@@ -75,7 +70,7 @@ TEST_P(GameHeaderTest, SmallScenarioWideRecordsTheFirstTwentyFourBoatsAndNothing
 
     // Nothing of an earlier scenario survives; the flag names live in their own file.
     Scenario reused = MakeVariedScenario(2, 2, 2, 5);
-    ReadScenarioImageV1(reused, b.Build(), Format(), towns);
+    ReadScenarioImageV1(reused, image, Format(), towns);
     reused.StuffDoneNames = s.StuffDoneNames;
     EXPECT_TRUE(reused == s);
 }
