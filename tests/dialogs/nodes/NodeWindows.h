@@ -101,9 +101,10 @@ inline void Append(QWidget* box, const QString& text) {
     QTest::keyClicks(box, text);
 }
 
-// What a control shows: a list as Seen gives it (a type list its size), a multi-line box its
-// stored text.
+// What a control shows: "hidden", a list as Seen gives it (a type list its size), a multi-line box
+// its stored text.
 inline QString Text(QWidget* w) {
+    if (w->isHidden()) return "hidden";
     if (auto* list = qobject_cast<QComboBox*>(w)) return Seen(list);
     if (auto* list = qobject_cast<QListWidget*>(w)) return QString::number(list->count());
     if (auto* box = dynamic_cast<MultiLineBox*>(w)) return QString::fromStdString(box->ModelText());
@@ -121,13 +122,14 @@ template <class Array> void Name(Controls& controls, const QString& name, const 
 // Plays the steps of a script, separated by spaces, on the window through widget events:
 // "name" clicks the control, "name=text" types the text in place of the box's and leaves it with
 // Tab, "name:text" types it and presses Enter, "name+text" types it at the end of the box's
-// text ("_" stands for a space), "name#n" chooses entry n of a list; "?" notes the window's
+// text ("_" stands for a space), "name#n" chooses entry n of a list with the keyboard and
+// "name@n" picks it with the mouse; "?" notes the window's
 // state line and "?name" what the control shows. The notes come back joined with "|".
 inline QString Play(const Controls& controls, const std::function<QString()>& state,
                     const QString& script) {
     QStringList notes;
     for (const QString& step : script.split(' ', Qt::SkipEmptyParts)) {
-        const qsizetype cut = step.indexOf(QRegularExpression("[=:+#]"), 1);
+        const qsizetype cut = step.indexOf(QRegularExpression("[=:+#@]"), 1);
         const auto found = controls.find(step.left(cut).remove(QRegularExpression("^\\?")));
         QWidget* w = found == controls.end() ? nullptr : found->second;
         const QString arg = cut < 0 ? "" : step.mid(cut + 1).replace('_', ' ');
@@ -140,6 +142,8 @@ inline QString Play(const Controls& controls, const std::function<QString()>& st
             notes << Text(w);
         } else if (cut < 0) {
             Click(w);
+        } else if (auto* list = qobject_cast<QComboBox*>(w); list && step[cut] == '@') {
+            ChooseRow(list, arg.toInt());
         } else if (auto* list = qobject_cast<QComboBox*>(w)) {
             Choose(list, arg.toInt());
         } else if (types) {
