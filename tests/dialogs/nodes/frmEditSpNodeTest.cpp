@@ -1,4 +1,3 @@
-#include "dialogs/nodes/NodeTypePresentation.h"
 #include "dialogs/nodes/NodeWindows.h"
 #include "dialogs/nodes/frmEditText2.h"
 #include "dialogs/pictures/frmSelectIcon.h"
@@ -57,10 +56,9 @@ TEST_F(NodeEditorTest, EachFamilyWrapsItsArrowsSavesOnEnterAndCancelHandsBackThe
     const std::int16_t cancels[][3] = {{7, 1, 8}, {3, 0, 3}, {-1, 0, -1}}; // opened, right, handed
     for (const auto& r : cancels) {
         SCOPED_TRACE(r[0]);
-        frmEditSpNode& editor = Edit(2, r[0], [&r](frmEditSpNode& e) {
-            Play(e, r[1] ? "> d5=3" : "d5=3"); // typed, but the type stays "No Special"
-            QTest::keyClick(e.txtData[0], Qt::Key_Escape);
-        });
+        // Typed, but the type stays "No Special".
+        frmEditSpNode& editor = Edit(
+            2, r[0], [&r](frmEditSpNode& e) { Play(e, r[1] ? "> d5=3 d0!Esc" : "d5=3 d0!Esc"); });
         EXPECT_EQ(editor.NodeNum, r[2]);
     }
     EXPECT_EQ(Scen.Towns[1].SpecialNodes[0].Extra1a, -1);
@@ -93,25 +91,20 @@ TEST_F(NodeEditorTest, EachCategoryListsItsTypesAndAChosenTypeRelabelsTheFields)
         seen = Play(e, "?types c1");
         QTest::keyClick(e.cmdSpType[1], Qt::Key_Tab); // tabs on to the list
         e.lstNodeType->setFocus(Qt::TabFocusReason);
-        seen += Play(e, "?type");
-        QTest::keyClick(e.lstNodeType, Qt::Key_Down);
-        seen += Play(e, "?type");
-        for (int c = 0; c < kNodeTypeCategoryCount; ++c) {
-            const NodeTypeCategory& category = kNodeTypeCategories[static_cast<std::size_t>(c)];
-            const QString n = QString::number(c);
-            Play(e, "c" + n + " types#" + QString::number(category.LastType - category.FirstType));
-            seen += "\n" + Play(e, "?c" + n + " ?type ?p5 ?types") +
-                    (e.cmdMessage->isVisible() ? "|message" : "");
-        }
-        Click(e.cmdOK);
+        seen += "|" + Play(e, "?type types!Down ?type");
+        // Each category's last type.
+        seen += "\n" + Play(e, "c0 types#29 ?c0 ?type ?p5 ?types ?message c1 types#13 ?c1 ?type "
+                               "?p5 ?types ?message c2 types#26 ?c2 ?type ?p5 ?types ?message c3 "
+                               "types#26 ?c3 ?type ?p5 ?types ?message c4 types#48 ?c4 ?type ?p5 "
+                               "?types ?message c5 types#4 ?c5 ?type ?p5 ?types ?message ok");
     });
-    EXPECT_EQ(seen, "0Secret PassageGive Special Item\n"
-                    "General|Display Graphic|Unused|30|message\n"
-                    "One Shots|Trap|Type of Trap|14|message\n"
-                    "Affect PCs|Affect Flying|Amount|27|message\n"
-                    "If-Thens|Item Identified?|Unused|27\n"
-                    "Town Specs|Unlock Rectangle|Top of rectangle|49|message\n"
-                    "Out Specs|Outdoor Store|Type of store|5|message");
+    EXPECT_EQ(seen, "0|Secret Passage|Give Special Item\n"
+                    "General|Display Graphic|Unused|30|Create/Edit|"
+                    "One Shots|Trap|Type of Trap|14|Create/Edit|"
+                    "Affect PCs|Affect Flying|Amount|27|Create/Edit|"
+                    "If-Thens|Item Identified?|Unused|27|hidden|"
+                    "Town Specs|Unlock Rectangle|Top of rectangle|49|Create/Edit|"
+                    "Out Specs|Outdoor Store|Type of store|5|Create/Edit");
     // The fields are not changed by a type.
     EXPECT_EQ(Ints(Scen.ScenSpecialNodes[9].Type, Scen.ScenSpecialNodes[9].JumpTo), Ints(229, -1));
 }

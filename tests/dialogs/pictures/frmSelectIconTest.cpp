@@ -1,10 +1,8 @@
 #include "dialogs/pictures/frmSelectIcon.h"
 #include "graphics/GraphicsSheets.h"
 #include "platform/qt/PictureBox.h"
-#include "support/DialogDriver.h"
 #include "support/Ints.h"
-
-#include <QtWidgets>
+#include "support/ScriptPlayer.h"
 
 namespace {
 class PicturePickerTest : public ::testing::Test {
@@ -46,6 +44,21 @@ class PicturePickerTest : public ::testing::Test {
                     arrows == p.cmdScrollRight->isVisibleTo(&p) ? arrows : -9);
     }
 
+    // Plays the script on the picker: c0..c35 are its cells, o0..o35 their buttons; "?" notes
+    // the page as Page gives it.
+    static QString Play(frmSelectIcon& p, const QString& script) {
+        Controls c{{"<", p.cmdScrollLeft}, {">", p.cmdScrollRight}, {"ok", p.cmdOK}};
+        Name(c, "c", p.picSelect);
+        Name(c, "o", p.optSelect);
+        const auto page = [&p] {
+            QStringList numbers;
+            for (const int n : Page(p))
+                numbers << QString::number(n);
+            return numbers.join(' ');
+        };
+        return ::Play(c, page, script);
+    }
+
   private:
     const PictureHolders savedPics_ = frmPics;
     const std::int16_t savedCustomLoaded_ = CustomPicsLoaded;
@@ -78,23 +91,13 @@ TEST_F(PicturePickerTest, OpensOnThePageOfTheCurrentPictureWithItMarkedAndOkGive
     }
 }
 
+// To the last page and round to page 0; picture 39 by its cell; back and forth; picture 41 by
+// its button.
 TEST_F(PicturePickerTest, ArrowsWrapAndTheSelectionComesBackWithItsPage) {
-    std::vector<int> pages;
-    frmSelectIcon& picker = Pick(6, -1, [&pages](frmSelectIcon& p) {
-        // To the last page and round to page 0; picture 39 by its cell; back and forth;
-        // picture 41 by its button.
-        for (QWidget* w : std::initializer_list<QWidget*>{
-                 p.cmdScrollLeft, p.cmdScrollRight, p.cmdScrollRight, p.picSelect[3],
-                 p.cmdScrollLeft, p.cmdScrollRight, p.optSelect[5]}) {
-            Click(w);
-            const std::vector<int> page = Page(p);
-            pages.insert(pages.end(), page.begin(), page.end());
-        }
-        Click(p.cmdOK);
-    });
-    // Each step's page as Page gives it.
-    EXPECT_EQ(pages, Ints(7, 1, -1, 1, 0, 36, -1, 1, 1, 36, -1, 1, 1, 36, 3, 1, 0, 36, -1, 1, 1, 36,
-                          3, 1, 1, 36, 5, 1));
+    QString seen;
+    frmSelectIcon& picker = Pick(
+        6, -1, [&seen](frmSelectIcon& p) { seen = Play(p, "< ? > ? > c3 ? < ? > ? o5 ? ok"); });
+    EXPECT_EQ(seen, "7 1 -1 1|0 36 -1 1|1 36 3 1|0 36 -1 1|1 36 3 1|1 36 5 1");
     EXPECT_EQ(Ints(picker.PictureSelect, picker.CancelFlag), Ints(41, false));
 }
 
