@@ -30,7 +30,7 @@ inline QString Text(QWidget* w) {
     if (auto* list = qobject_cast<QComboBox*>(w)) return Seen(list);
     if (auto* list = qobject_cast<QListWidget*>(w)) return QString::number(list->count());
     if (auto* box = dynamic_cast<MultiLineBox*>(w)) return QString::fromStdString(box->ModelText());
-    return w->property("text").toString();
+    return w->isWindow() ? w->windowTitle() : w->property("text").toString();
 }
 
 // A window's controls by the names its scripts use.

@@ -61,11 +61,6 @@ class NodeWindowTest : public NodeScenarioTest {
     static std::function<void(frmEditSpNode&)> At(std::int32_t family, std::int16_t node) {
         return [=](frmEditSpNode& e) { e.NodeSet = family, e.NodeNum = node; };
     }
-    // Opens the node editor on the node; windows it opens follow the script's steps.
-    static frmEditSpNode& Edit(std::int32_t family, std::int16_t node,
-                               std::function<void(frmEditSpNode&)> act) {
-        return OpenDialog<frmEditSpNode>(At(family, node), std::move(act));
-    }
     MsgBoxRecorder boxes;
 };
 

@@ -9,21 +9,23 @@ using NodeEditorTest = NodeWindowTest;
 // The node shown, its link field, the depth of the chain and which of Go Back and Cancel show.
 QString Shown(const frmEditSpNode& e) {
     return QString("%1/%2 d%3%4%5")
-        .arg(e.lblNodeNum->text(), e.txtData[9]->text())
-        .arg(e.GoBack.Depth())
-        .arg(e.cmdGoBack->isVisible() ? " back" : "", e.cmdCancel->isVisible() ? " cancel" : "");
+               .arg(e.lblNodeNum->text(), e.txtData[9]->text())
+               .arg(e.GoBack.Depth())
+               .arg(e.cmdGoBack->isVisible() ? " back" : "",
+                    e.cmdCancel->isVisible() ? " cancel" : "") +
+           (e.isVisible() ? "" : " closed");
 }
 
 // Plays the script on the node editor: "<" and ">" are the arrows, d0..d9 the fields, l0..l8
 // their lists, p0..p9 their prompts, c0..c5 the category buttons, "types" the type list, "type"
 // the type shown, b1..b3 the link buttons; "?" notes Shown.
 QString Play(frmEditSpNode& e, const QString& script) {
-    Controls c{{"<", e.cmdScrollLeft},     {">", e.cmdScrollRight},
-               {"types", e.lstNodeType},   {"type", e.lblNodeType},
-               {"num", e.lblNodeNum},      {"head", e.Label1},
-               {"back", e.cmdGoBack},      {"ok", e.cmdOK},
-               {"message", e.cmdMessage},  {"pict", e.cmdPict},
-               {"custom", e.cmdPictCustom}};
+    Controls c{{"title", &e},           {"<", e.cmdScrollLeft},
+               {">", e.cmdScrollRight}, {"types", e.lstNodeType},
+               {"type", e.lblNodeType}, {"num", e.lblNodeNum},
+               {"head", e.Label1},      {"back", e.cmdGoBack},
+               {"ok", e.cmdOK},         {"message", e.cmdMessage},
+               {"pict", e.cmdPict},     {"custom", e.cmdPictCustom}};
     Name(c, "d", e.txtData);
     Name(c, "l", e.lstChoose);
     Name(c, "p", e.lblPrompt);
@@ -33,6 +35,15 @@ QString Play(frmEditSpNode& e, const QString& script) {
         c, [&e] { return Shown(e); }, script);
 }
 
+// Opens the node editor on the node as its openers do, plays the script on it and gives the
+// notes, then the node it hands back.
+QString Edit(std::int32_t family, std::int16_t node, const QString& script) {
+    QString seen;
+    const auto at = [=](frmEditSpNode& e) { e.NodeSet = family, e.NodeNum = node; };
+    const auto play = [&](frmEditSpNode& e) { seen = Play(e, script); };
+    return seen + " -> " + QString::number(OpenDialog<frmEditSpNode>(at, play).NodeNum);
+}
+
 TEST_F(NodeEditorTest, EachFamilyWrapsItsArrowsSavesOnEnterAndCancelHandsBackTheNodeShown) {
     const char* rows[] = {"Scenario special node:|255", "Outdoor special node:|59",
                           "Town special node:|99"};
@@ -40,15 +51,12 @@ TEST_F(NodeEditorTest, EachFamilyWrapsItsArrowsSavesOnEnterAndCancelHandsBackThe
         SCOPED_TRACE(family);
         Use(family, 1, 14); // "Play a Sound": extra 1a offers the sounds
         Use(family, MaxNodeOf(family), 4);
-        QString seen;
-        // The node left is saved; the value typed before Enter is not lost.
-        frmEditSpNode& editor = Edit(family, 0, [&seen](frmEditSpNode& e) {
-            seen = e.windowTitle() + "|" + Play(e, "< ?head ?num d0=4 > > d5:7");
-        });
-        EXPECT_EQ(seen, QString("Varno Scenario Editor|Edit ") + rows[family]);
+        // The node left is saved; the value typed before Enter is not lost, and Enter is OK.
+        EXPECT_EQ(Edit(family, 0, "?title < ?head ?num d0=4 > > d5:7 ?"),
+                  QString("Varno Scenario Editor|Edit ") + rows[family] + "|1/-1 d0 closed -> 0");
         EXPECT_EQ(Ints(FamilyNode(Scen, family, MaxNodeOf(family)).StuffDoneA,
-                       FamilyNode(Scen, family, 1).Extra1a, editor.NodeNum, editor.isVisible()),
-                  Ints(4, 7, 0, false));
+                       FamilyNode(Scen, family, 1).Extra1a),
+                  Ints(4, 7));
     }
 
     // Cancel hands back the node shown, except one taken for a new reference and left free.
@@ -57,9 +65,8 @@ TEST_F(NodeEditorTest, EachFamilyWrapsItsArrowsSavesOnEnterAndCancelHandsBackThe
     for (const auto& r : cancels) {
         SCOPED_TRACE(r[0]);
         // Typed, but the type stays "No Special".
-        frmEditSpNode& editor = Edit(
-            2, r[0], [&r](frmEditSpNode& e) { Play(e, r[1] ? "> d5=3 d0!Esc" : "d5=3 d0!Esc"); });
-        EXPECT_EQ(editor.NodeNum, r[2]);
+        EXPECT_EQ(Edit(2, r[0], r[1] ? "> d5=3 d0!Esc" : "d5=3 d0!Esc"),
+                  QString(" -> %1").arg(r[2]));
     }
     EXPECT_EQ(Scen.Towns[1].SpecialNodes[0].Extra1a, -1);
 }
@@ -68,16 +75,15 @@ TEST_F(NodeEditorTest, MinusOneEditsTheFirstFreeNodeAndNoFreeNodeOrOneBeyondOpen
     for (std::int16_t n = 0; n < 5; ++n)
         Use(2, n, 4);
     Use(2, 5, 0, 3); // type 0, but something jumps on from it
-    frmEditSpNode& editor = Edit(2, -1, [](frmEditSpNode& e) { Play(e, "c0 types#4 ok"); });
-    EXPECT_EQ(Ints(editor.NodeNum, Scen.Towns[1].SpecialNodes[6].Type), Ints(6, 4));
+    EXPECT_EQ(Edit(2, -1, "c0 types#4 ok"), " -> 6");
+    EXPECT_EQ(Scen.Towns[1].SpecialNodes[6].Type, 4);
 
     for (std::int16_t n = 0; n <= 99; ++n)
         Use(2, n, 4);
     EXPECT_EQ(NotOpened(At(2, -1)).NodeNum, -1);
     EXPECT_EQ(NotOpened(At(1, 60)).NodeNum, 60);
-    QString seen; // no free node for the link: the editor stays usable
-    Edit(2, 5, [&seen](frmEditSpNode& e) { seen = Play(e, "b3 ?d9 c1 ?types ok"); });
-    EXPECT_EQ(seen, "-1|14");
+    // No free node for the link: the editor stays usable.
+    EXPECT_EQ(Edit(2, 5, "b3 ?d9 c1 ?types ok"), "-1|14 -> 5");
     EXPECT_EQ(boxes.Calls()[0].title, "Error");
     EXPECT_EQ(boxes.Texts(), (std::vector<std::string>{kNoFreeNodeText, NodeOutOfRangeText(1, 60),
                                                        kNoFreeNodeText}));
@@ -87,7 +93,8 @@ TEST_F(NodeEditorTest, MinusOneEditsTheFirstFreeNodeAndNoFreeNodeOrOneBeyondOpen
 TEST_F(NodeEditorTest, EachCategoryListsItsTypesAndAChosenTypeRelabelsTheFields) {
     Use(0, 9, 4);
     QString seen;
-    Edit(0, 9, [&seen](frmEditSpNode& e) {
+    const auto at = [](frmEditSpNode& e) { e.NodeSet = 0, e.NodeNum = 9; };
+    OpenDialog<frmEditSpNode>(at, [&seen](frmEditSpNode& e) {
         seen = Play(e, "?types c1");
         QTest::keyClick(e.cmdSpType[1], Qt::Key_Tab); // tabs on to the list
         e.lstNodeType->setFocus(Qt::TabFocusReason);
@@ -121,7 +128,8 @@ TEST_F(NodeEditorTest, StoreKindsAndFlagsFillTheirListsAndEmptiedBoxesHoldNone) 
     nodes[3].Picture = nodes[3].Extra2a = 9;
     nodes[3].Extra1a = 123;
     QString seen;
-    Edit(1, 2, [&seen](frmEditSpNode& e) {
+    const auto at = [](frmEditSpNode& e) { e.NodeSet = 1, e.NodeNum = 2; };
+    OpenDialog<frmEditSpNode>(at, [&seen](frmEditSpNode& e) {
         // Beyond the list: no entry, every prompt unused; an unused field still takes a value.
         seen = Play(e, "?p6 ?l6 l5#5 ?d5 ?p6 ?l6 d5=7 ?l5 ?p8") + "|";
         seen += e.lblPrompt[8]->palette().color(QPalette::Window).name() +
@@ -142,16 +150,13 @@ TEST_F(NodeEditorTest, StoreKindsAndFlagsFillTheirListsAndEmptiedBoxesHoldNone) 
 TEST_F(NodeEditorTest, AChainIsCreatedThreeDeepAndUnusedLinksAreUndoneOnTheWayBack) {
     for (std::int16_t n = 0; n <= 2; ++n)
         Use(2, n, 4);
-    QString seen;
     // Node 3 is used, and node 4 gets the link to 5, so it is used too. Back from 5, left
     // unused, 4 loses its link, and is unused as well; 3 has a type: 2 keeps its link.
-    frmEditSpNode& editor = Edit(2, 2, [&seen](frmEditSpNode& e) {
-        seen = Play(e, "b3 ? c0 types#4 b3 b3 ? back ? back ? back ? ok");
-    });
-    EXPECT_EQ(seen, "3/-1 d1 back|5/-1 d3 back|4/-1 d2 back|3/-1 d1 back|2/3 d0 cancel");
+    EXPECT_EQ(Edit(2, 2, "b3 ? c0 types#4 b3 b3 ? back ? back ? back ? ok"),
+              "3/-1 d1 back|5/-1 d3 back|4/-1 d2 back|3/-1 d1 back|2/3 d0 cancel -> 2");
     const auto& nodes = Scen.Towns[1].SpecialNodes;
-    EXPECT_EQ(Ints(editor.NodeNum, nodes[2].JumpTo, IsFreeNode(nodes[4]), IsFreeNode(nodes[5])),
-              Ints(2, 3, true, true));
+    EXPECT_EQ(Ints(nodes[2].JumpTo, IsFreeNode(nodes[4]), IsFreeNode(nodes[5])),
+              Ints(3, true, true));
     EXPECT_EQ(nodes[3], (SpecialNode{4, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1}));
 }
 
@@ -169,7 +174,7 @@ TEST_F(NodeEditorTest, GoBackLeavesAnUnusedChildAsStoredUnlessTheAuthorFreedIt) 
             Use(2, n, 4, n == 2 && kind != Unused ? 3 : -1);
         if (kind != Unused) Use(2, 3, 4);
         const SpecialNode stored = Scen.Towns[1].SpecialNodes[3];
-        Edit(2, 2, [&](frmEditSpNode& e) { EXPECT_EQ(Play(e, scripts[kind]), "3"); });
+        EXPECT_EQ(Edit(2, 2, scripts[kind]), "3 -> 2");
         const SpecialNode& child = Scen.Towns[1].SpecialNodes[3];
         EXPECT_TRUE(kind == Freed ? IsFreeNode(child) : child == stored);
         EXPECT_EQ(Scen.Towns[1].SpecialNodes[2].JumpTo, kind == MovedOn ? 3 : -1);
@@ -180,23 +185,18 @@ TEST_F(NodeEditorTest, GoBackLeavesAnUnusedChildAsStoredUnlessTheAuthorFreedIt) 
 // the bottom of the chain.
 TEST_F(NodeEditorTest, GlobalCallsAndTimersLinkIntoTheScenarioFamily) {
     Use(2, 0, 21);
-    QString seen;
-    frmEditSpNode& editor = Edit(2, 0, [&seen](frmEditSpNode& e) {
-        seen = Play(e, "b3 ?head ? c0 types#13 b1 ?head ? ok"); // "Start General Timer"
-    });
-    EXPECT_EQ(seen, "Edit Scenario special node:|0/-1 d1 back|Edit Scenario special node:|1/-1 "
-                    "d2 back");
-    EXPECT_EQ(Ints(editor.NodeNum, editor.NodeSet, Scen.Towns[1].SpecialNodes[0].JumpTo,
+    EXPECT_EQ(Edit(2, 0, "b3 ?head ? c0 types#13 b1 ?head ? ok"), // "Start General Timer"
+              "Edit Scenario special node:|0/-1 d1 back|Edit Scenario special node:|1/-1 d2 back "
+              "-> 0");
+    EXPECT_EQ(Ints(SharedForm<frmEditSpNode>().NodeSet, Scen.Towns[1].SpecialNodes[0].JumpTo,
                    Scen.ScenSpecialNodes[0].Extra1b),
-              Ints(0, 2, 0, 1));
+              Ints(2, 0, 1));
 }
 
 // The last good value comes back when a box is left; the Go Back stack refuses a 257th link.
 TEST_F(NodeEditorTest, ALinkBeyondItsFamilyOrTheGoBackStackIsNotFollowed) {
     Use(2, 1, 4, 150); // only a damaged file holds such a link
-    QString seen;
-    Edit(2, 1, [&seen](frmEditSpNode& e) { seen = Play(e, "b3 ? d9=5 d9=100 ?d9 d9=99 ok"); });
-    EXPECT_EQ(seen, "1/150 d0 cancel|5");
+    EXPECT_EQ(Edit(2, 1, "b3 ? d9=5 d9=100 ?d9 d9=99 ok"), "1/150 d0 cancel|5 -> 1");
     EXPECT_EQ(boxes.Texts(), (std::vector<std::string>{NodeOutOfRangeText(2, 150),
                                                        "Value must be between -1 and 99."}));
     EXPECT_EQ(Scen.Towns[1].SpecialNodes[1].JumpTo, 99);
@@ -206,8 +206,7 @@ TEST_F(NodeEditorTest, ALinkBeyondItsFamilyOrTheGoBackStackIsNotFollowed) {
     QString links;
     for (int i = 0; i < GoBackStack::kCapacity; ++i)
         links += "b3 ";
-    Edit(0, 0, [&](frmEditSpNode& e) { seen = Play(e, links + "? b3 ? back ?num ok"); });
-    EXPECT_EQ(seen, "0/1 d256 back|0/1 d256 back|255");
+    EXPECT_EQ(Edit(0, 0, links + "? b3 ? back ?num ok"), "0/1 d256 back|0/1 d256 back|255 -> 0");
     EXPECT_EQ(boxes.Calls().size(), 3u);
 }
 
