@@ -46,15 +46,19 @@ template <class Array> void Name(Controls& controls, const QString& name, const 
 // Tab, "name:text" types it and presses Enter, "name+text" types it at the end of the box's
 // text ("_" stands for a space), "name#n" chooses entry n of a list with the keyboard and
 // "name@n" picks it with the mouse, "name!key" presses the key (as "Esc") in the control; "?"
-// notes the window's state line and "?name" what the control shows. The notes come back joined with
+// notes the window's state line and "?name" what the control shows. "focus" names the control
+// that has the focus. The notes come back joined with
 // "|".
 inline QString Play(const Controls& controls, const std::function<QString()>& state,
                     const QString& script) {
     QStringList notes;
     for (const QString& step : script.split(' ', Qt::SkipEmptyParts)) {
         const qsizetype cut = step.indexOf(QRegularExpression("[=:+#@!]"), 1);
-        const auto found = controls.find(step.left(cut).remove(QRegularExpression("^\\?")));
-        QWidget* w = found == controls.end() ? nullptr : found->second;
+        const QString name = step.left(cut).remove(QRegularExpression("^\\?"));
+        const auto found = controls.find(name);
+        QWidget* w = found != controls.end() ? found->second
+                     : name == "focus"       ? QApplication::focusWidget()
+                                             : nullptr;
         const QString arg = cut < 0 ? "" : step.mid(cut + 1).replace('_', ' ');
         auto* types = qobject_cast<QListWidget*>(w);
         if (step == "?") {

@@ -34,6 +34,15 @@ template <class Editor> QString Play(Editor& t, const QString& script) {
     return Play(c, state, script);
 }
 
+// Opens the shared Form as its opener does, after setup, plays the script on it and gives the
+// notes.
+template <class Form>
+QString Session(const std::function<void(Form&)>& setup, const QString& script) {
+    QString seen;
+    OpenDialog<Form>(setup, [&](Form& f) { seen = Play(f, script); });
+    return seen;
+}
+
 class StringEditorTest : public NodeWindowTest {
   protected:
     // A message editor opened as the node editor opens it, for the family given, on the
@@ -55,10 +64,8 @@ class StringEditorTest : public NodeWindowTest {
     }
     // The text window on a string of the table given; it plays the script.
     static QString EditText(std::int32_t type, std::int16_t number, const QString& script) {
-        QString seen;
-        OpenDialog<frmEditText>([=](frmEditText& t) { t.TextType = type, t.TextNum = number; },
-                                [&](frmEditText& t) { seen = Play(t, script); });
-        return seen;
+        return Session<frmEditText>([=](frmEditText& t) { t.TextType = type, t.TextNum = number; },
+                                    script);
     }
 };
 
@@ -142,20 +149,15 @@ TEST_F(StringEditorTest, TextArrowsWrapAtEachTablesEndClearFreesAndTypingIsLimit
 TEST_F(StringEditorTest, ButtonLabelsClearToEmptyHoldThirtyCharactersAndWrap) {
     Scen.ScenStrings[319] = "Leave";
     Scen.ScenStrings[260] = "Enter";
-    QString seen;
-    const auto play = [&seen](const QString& script) {
-        return [&seen, script](frmEditShortText& t) { seen = Play(t, script); };
+    const auto label = [](std::int16_t context, std::int16_t number, const QString& script) {
+        const auto at = [=](frmEditShortText& t) { t.Context = context, t.TextNum = number; };
+        return Session<frmEditShortText>(at, script);
     };
-    const auto at = [](std::int16_t context, std::int16_t number) {
-        return [=](frmEditShortText& t) { t.Context = context, t.TextNum = number; };
-    };
-    OpenDialog<frmEditShortText>(
-        at(0, 59), play("?caption ?text clear > ?num ?text text=" + QString(40, 'b') + " ok"));
-    EXPECT_EQ(seen, "Button Number:|Leave|0|Enter");
+    EXPECT_EQ(label(0, 59, "?caption ?text clear > ?num ?text text=" + QString(40, 'b') + " ok"),
+              "Button Number:|Leave|0|Enter");
     EXPECT_EQ(Scen.ScenStrings[319] + "|" + Scen.ScenStrings[260], "|" + std::string(30, 'b'));
     const Scenario before = Scen;
-    OpenDialog<frmEditShortText>(at(1, 4), play("?num ok"));
-    EXPECT_EQ(seen, "4");
+    EXPECT_EQ(label(1, 4, "?num ok"), "4");
     EXPECT_TRUE(Scen == before);
 }
 
@@ -175,14 +177,11 @@ TEST_F(StringEditorTest, SignsEditTheirSlotOfTheTownOrSection) {
         Map.EditMode = mode;
         if (slot) *slot = "Beware";
         const Scenario before = Scen;
-        const QString script = ok ? "?num ?text ok" : "?num ?text cancel";
-        QString seen;
-        const auto type = [&seen, &script](frmEditSign& s) {
-            Append(QApplication::focusWidget(), " of dogs");
-            seen = Play(s, script);
-        };
-        OpenDialog<frmEditSign>([number = sign](frmEditSign& s) { s.SignNum = number; }, type);
-        EXPECT_EQ(seen, QString::number(sign) + (slot ? "|Beware of dogs" : "|"));
+        const QString script =
+            ok ? "focus+_of_dogs ?num ?text ok" : "focus+_of_dogs ?num ?text cancel";
+        EXPECT_EQ(
+            Session<frmEditSign>([number = sign](frmEditSign& s) { s.SignNum = number; }, script),
+            QString::number(sign) + (slot ? "|Beware of dogs" : "|"));
         EXPECT_TRUE(slot && ok ? *slot == "Beware of dogs" : Scen == before);
     }
 }
@@ -209,14 +208,11 @@ TEST_F(StringEditorTest, SpecialSpotNumbersAreCheckedAgainstTheAreasNodes) {
         const bool outdoors = c.editMode == kEditOutdoors;
         const std::size_t before = boxes.Calls().size();
         const QString typed = QString("?num num=5 num=") + c.rejected + " num:" + c.rejected;
-        QString seen;
-        OpenDialog<frmSetSpecial>(
-            [&](frmSetSpecial& s) { s.Special = c.spot; },
-            [&](frmSetSpecial& s) { seen = Play(s, typed + " ok ?num ? " + c.then); });
-        EXPECT_EQ(seen, QString(c.shown) + "|" + c.rejected + "|open" +
-                            (*c.then == 'c' ? "" : "|closed"));
-        ASSERT_GT(boxes.Calls().size(), before);
-        EXPECT_EQ(boxes.Calls().back().text,
+        EXPECT_EQ(Session<frmSetSpecial>([&](frmSetSpecial& s) { s.Special = c.spot; },
+                                         typed + " ok ?num ? " + c.then),
+                  QString(c.shown) + "|" + c.rejected + "|open" +
+                      (*c.then == 'c' ? "" : "|closed"));
+        EXPECT_EQ(boxes.Calls().size() > before ? boxes.Texts().back() : "none",
                   outdoors ? "Value must be between 0 and 59." : "Value must be between 0 and 99.");
         const auto& spots =
             outdoors ? Scen.OutdoorSections.At(0, 0).SpecialSpots : Scen.Towns[1].SpecialSpots;
