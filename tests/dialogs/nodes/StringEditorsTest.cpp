@@ -13,12 +13,10 @@ namespace {
 template <class Editor> QString Play(Editor& t, const QString& script) {
     Controls c{{"ok", t.cmdOK}, {"cancel", t.cmdCancel}};
     if constexpr (requires { t.txtText.size(); }) Name(c, "t", t.txtText);
-    if constexpr (requires { t.cmdClear; })
-        c.insert({{"text", t.txtText},
-                  {"<", t.cmdScrollLeft},
-                  {">", t.cmdScrollRight},
-                  {"clear", t.cmdClear},
-                  {"caption", t.lblNumberCaption}});
+    if constexpr (requires { t.cmdClear; }) {
+        c.insert({{"text", t.txtText}, {"<", t.cmdScrollLeft}, {">", t.cmdScrollRight}});
+        c.insert({{"clear", t.cmdClear}, {"caption", t.lblNumberCaption}});
+    }
     if constexpr (requires { t.lblTextNum; }) c["num"] = t.lblTextNum;
     if constexpr (requires { t.txtSign; }) c.insert({{"text", t.txtSign}, {"num", t.lblSignNum}});
     if constexpr (requires { t.txtSpecNum; }) c["num"] = t.txtSpecNum;
