@@ -47,26 +47,14 @@ class TalkingNodeEditorTest : public NodeWindowTest {
     }
     static TalkingNode& Node(std::size_t n) { return Scen.TownTalks[1].Nodes[n]; }
     static TalkingNode& Typed(std::size_t n, std::int16_t type, Extras extras = {}) {
-        TalkingNode& node = Node(n);
-        node.PersonalityNum = 12;
-        node.NodeType = type;
-        node.Word1 = "help";
-        node.Word2 = "aid ";
-        node.Extra = extras;
-        return node;
+        return Node(n) = {12, type, "help", "aid ", extras, "", ""};
     }
-    // Opens the talk node editor on node n and plays the script; gives its notes.
-    template <class Form = frmDialogNode>
+    // Opens the talk node editor (or the personality editor) on number n and plays the script;
+    // gives its notes.
+    template <class Form = frmDialogNode, auto Number = &frmDialogNode::DialogNum>
     static QString Open(std::int16_t n, const QString& script) {
         QString seen;
-        OpenDialog<Form>(
-            [n](Form& d) {
-                if constexpr (requires { d.DialogNum; })
-                    d.DialogNum = n;
-                else
-                    d.Personality = n;
-            },
-            [&](Form& d) { seen = Play(d, script); });
+        OpenDialog<Form>([n](Form& d) { d.*Number = n; }, [&](Form& d) { seen = Play(d, script); });
         return seen;
     }
 };
@@ -156,7 +144,7 @@ TEST_F(TalkingNodeEditorTest, CreateEditOpensTheTownOrScenarioNodeOfExtraA) {
         {29, 0, 2, 1, 1}, {29, 17, 2, 1, 17}, {30, 0, 0, 1, 1}, {29, 0, 2, 0, -1}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c[0] * 100 + c[1]);
-        Typed(11, c[0], {c[1], 0, 0, 0}).Text1.clear();
+        Typed(11, c[0], {c[1], 0, 0, 0});
         WindowScript script;
         script.When<frmEditSpNode>([&](frmEditSpNode& e) {
             EXPECT_EQ(Ints(e.NodeSet, e.lblNodeNum->text().toInt()), Ints(c[2], c[3] ? c[4] : 1));
@@ -177,13 +165,14 @@ TEST_F(TalkingNodeEditorTest, CreateEditOpensTheTownOrScenarioNodeOfExtraA) {
 // numbers are town * 10 + slot; Cancel keeps what they saved. Typing is limited, but a longer
 // stored text is kept whole; OK stores the boxes.
 TEST_F(TalkingNodeEditorTest, PersonalityArrowsSaveFirstAndWrapWhileTypingIsLimited) {
+    const auto personality = Open<frmDialog, &frmDialog::Personality>;
     const auto slot = [](std::size_t n) -> Personality& {
         return Scen.TownTalks[1].Personalities[n];
     };
     slot(9).Name = "Person 9";
     slot(9).LookResponse = "A tall man.\r\nHe waves.";
-    EXPECT_EQ(Open<frmDialog>(0, "?num name=First < ? ?look name=Last job+I_bake. > ? "
-                                 "name=Not_kept cancel"),
+    EXPECT_EQ(personality(0, "?num name=First < ? ?look name=Last job+I_bake. > ? "
+                             "name=Not_kept cancel"),
               "10|9 19 Person 9|A tall man.\r\nHe waves.|0 10 First");
     EXPECT_EQ(slot(0).Name + "|" + slot(9).Name + "|" + slot(9).JobResponse, "First|Last|I bake.");
 
@@ -191,9 +180,9 @@ TEST_F(TalkingNodeEditorTest, PersonalityArrowsSaveFirstAndWrapWhileTypingIsLimi
     slot(5).Name = longName;
     slot(6).Name = "";
     // Slot 5 is stored as shown.
-    EXPECT_EQ(Open<frmDialog>(5, "?name > name=" + QString(35, 'x') + " huh+" + QString(260, 'h') +
-                                     " ok"),
-              QString::fromStdString(longName));
+    EXPECT_EQ(
+        personality(5, "?name > name=" + QString(35, 'x') + " huh+" + QString(260, 'h') + " ok"),
+        QString::fromStdString(longName));
     EXPECT_EQ(slot(5).Name + "|" + slot(6).Name + "|" + slot(6).HuhResponse,
               longName + "|" + std::string(30, 'x') + "|" + std::string(255, 'h'));
 }
