@@ -41,7 +41,8 @@ QString Edit(std::int32_t family, std::int16_t node, const QString& script) {
     QString seen;
     const auto at = [=](frmEditSpNode& e) { e.NodeSet = family, e.NodeNum = node; };
     const auto play = [&](frmEditSpNode& e) { seen = Play(e, script); };
-    return seen + " -> " + QString::number(OpenDialog<frmEditSpNode>(at, play).NodeNum);
+    const std::int16_t handed = OpenDialog<frmEditSpNode>(at, play).NodeNum;
+    return seen + " -> " + QString::number(handed);
 }
 
 TEST_F(NodeEditorTest, EachFamilyWrapsItsArrowsSavesOnEnterAndCancelHandsBackTheNodeShown) {
