@@ -4,7 +4,7 @@
 #include "support/ErrorOf.h"
 
 namespace {
-using NodeStorageTest = NodeScenarioTest;
+using NodeStorageTest = NodeWindowTest;
 
 // Each family's nodes and messages lie in its own storage: the town family is the current
 // town's, and a six-line block needs six free slots in a row.

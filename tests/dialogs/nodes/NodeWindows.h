@@ -11,10 +11,13 @@
 
 // A scenario of one section and two towns whose node families and message tables are all
 // free; the current town is 1 and the current section (0, 0). The name tables are filled
-// afresh for each test, since the node editor rewrites entry 229 of the node types.
-class NodeScenarioTest : public ::testing::Test {
+// afresh for each test, since the node editor rewrites entry 229 of the node types. The node,
+// talk and text windows open as their openers do, through a WindowScript, in a small town's edit
+// mode, which the sign and special-spot dialogs read (the test guard puts it back).
+class NodeWindowTest : public ::testing::Test {
   protected:
     void SetUp() override {
+        Map.EditMode = kEditSmallTown;
         InitCommonTables();
         InitScenEditorTables();
         Scen = MakeMinimalScenario();
@@ -38,16 +41,6 @@ class NodeScenarioTest : public ::testing::Test {
     static void Use(std::int32_t family, int node, std::int16_t type, std::int16_t jumpTo = -1) {
         FamilyNode(Scen, family, node).Type = type;
         FamilyNode(Scen, family, node).JumpTo = jumpTo;
-    }
-};
-
-// Opens the node, talk and text windows as their openers do, through a WindowScript, in a small
-// town's edit mode, which the sign and special-spot dialogs read (the test guard puts it back).
-class NodeWindowTest : public NodeScenarioTest {
-  protected:
-    void SetUp() override {
-        NodeScenarioTest::SetUp();
-        Map.EditMode = kEditSmallTown;
     }
     void TearDown() override { UnloadAllForms(); }
     // Sets up the shared Form and shows it modally; any window opening fails the test.
