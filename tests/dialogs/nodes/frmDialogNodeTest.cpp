@@ -64,8 +64,8 @@ class TalkingNodeEditorTest : public NodeWindowTest {
 TEST_F(TalkingNodeEditorTest, ArrowsSaveFirstAndWrapAndPersonalitiesAreNumberedByTown) {
     Typed(0, 0);
     Typed(89, 0).Text1 = "Last node";
-    const QString seen = Open(0, "?pers pers@7 w0= ? w1=ab < ?num ?t0 pers@0 > ? cancel");
-    EXPECT_EQ(seen, "12 #4 12 - Unused|0 xxxx|aid  0|0|0|0|89|Last node|0 xxxx|ab   0|0|0|0");
+    EXPECT_EQ(Open(0, "?pers pers@7 w0= ? w1=ab < ?num ?t0 pers@0 > ? cancel"),
+              "12 #4 12 - Unused|0 xxxx|aid  0|0|0|0|89|Last node|0 xxxx|ab   0|0|0|0");
     const QComboBox* list = SharedForm<frmDialogNode>().lstPersonality;
     EXPECT_EQ(list->itemText(0) + "|" + list->itemText(1) + "|" + list->itemText(7),
               "-2 - Everybody|-1 - Unused|15 - Per5");
@@ -76,11 +76,11 @@ TEST_F(TalkingNodeEditorTest, ArrowsSaveFirstAndWrapAndPersonalitiesAreNumberedB
 // A rejected extra gets its value back and blocks OK until corrected.
 TEST_F(TalkingNodeEditorTest, FlagListsFollowPartAAndRejectedExtrasBlockOk) {
     Typed(5, 1, {12, 3, 7, 0});
-    const QString seen = Open(5, "?p0 ?p3 ?l0 ?l1 l0@40 ?e0 ?l1 e0=300 ? ok ? e2=- ? e0=20 ok ?");
-    EXPECT_EQ(seen, "Stuff Done flag Part A|Unused|300 #12 12 - Flag12|10 #3 3 - F12v3|40|"
-                    "10 #3 3 - F40v3|"
-                    "5 help|aid  40|3|7|0|5 help|aid  40|3|7|0|5 help|aid  40|3|7|0|"
-                    "5 help|aid  20|3|7|0 closed");
+    EXPECT_EQ(Open(5, "?p0 ?p3 ?l0 ?l1 l0@40 ?e0 ?l1 e0=300 ? ok ? e2=- ? e0=20 ok ?"),
+              "Stuff Done flag Part A|Unused|300 #12 12 - Flag12|10 #3 3 - F12v3|40|"
+              "10 #3 3 - F40v3|"
+              "5 help|aid  40|3|7|0|5 help|aid  40|3|7|0|5 help|aid  40|3|7|0|"
+              "5 help|aid  20|3|7|0 closed");
     EXPECT_EQ(SharedForm<frmDialogNode>().lstChoose[0]->itemText(13), "13 - ");
     EXPECT_EQ(boxes.Texts(), (std::vector<std::string>{"Value must be between 0 and 299.",
                                                        "Value must be numeric."}));
@@ -124,10 +124,10 @@ TEST_F(TalkingNodeEditorTest, PickListsSelectOnlyValuesThatHaveAnEntry) {
 TEST_F(TalkingNodeEditorTest, TheNodeTypeDecidesWhichExtrasAreKept) {
     Typed(9, 7, {3, 250, 20, 0});
     Typed(10, 40, {1, 2, 3, 4}).PersonalityNum = 35; // another town's personality
-    const QString seen = Open(9, "?p4 type@1 ? > ?type ?pers < type@0 ? type@8 ?p0 ?p1 ?p2 ?p3 ?p4 "
-                                 "?p5 ?l0 ?l1 ?l2 ?button cancel");
-    EXPECT_EQ(seen, "Name of shop|9 help|aid  3|250|20|0|31 #-1|12 #-1|9 help|aid  0|0|0|0|" +
-                        QString("Unused|").repeated(6) + QString("hidden|").repeated(3) + "hidden");
+    EXPECT_EQ(Open(9, "?p4 type@1 ? > ?type ?pers < type@0 ? type@8 ?p0 ?p1 ?p2 ?p3 ?p4 "
+                      "?p5 ?l0 ?l1 ?l2 ?button cancel"),
+              "Name of shop|9 help|aid  3|250|20|0|31 #-1|12 #-1|9 help|aid  0|0|0|0|" +
+                  QString("Unused|").repeated(6) + QString("hidden|").repeated(3) + "hidden");
     EXPECT_EQ(Ints(Node(9).NodeType, Node(10).NodeType, Node(10).PersonalityNum), Ints(1, 40, 35));
     EXPECT_EQ(std::vector({Node(9).Extra, Node(10).Extra}), // node 10's saved as zero
               (std::vector<Extras>{{3, 250, 20, 0}, {}}));
