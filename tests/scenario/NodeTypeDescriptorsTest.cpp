@@ -89,22 +89,13 @@ std::string Told(int type) {
 }
 
 TEST_F(NodeTypeDescriptorsTest, TellingRowsAndTwinTypesReadExactly) {
-    const std::string flags = "|Stuff Done Flag Part A|Stuff Done Flag Part B";
     const std::string message = "|First part of message|Second part of message";
     const std::string unused3 = "|Unused|Unused|Unused", jump = "|Special to jump to";
     const std::pair<int, std::string> rows[] = {
-        {51, "Give Special Item" + flags + message +
+        {51, "Give Special Item|Stuff Done Flag Part A|Stuff Done Flag Part B" + message +
                  "|Unused|Num. of spec. item to give (0-49)|0 - give item, 1 - take away|Unused|"
                  "Unused" +
                  jump},
-        {55, "Display Dialog (Dialog pic)" + flags +
-                 "|Number of first message in dialog|1 - add 'Leave/OK' button, else no|Dialog "
-                 "picture number|Label of 2nd button (-1 no button)|Special if button 2 pressed|"
-                 "Label of 3rd button (-1 no button)|Special if button 3 pressed" +
-                 jump},
-        {130, "Stuff Done Flag?" + flags + unused3 +
-                  "|If at least this value ...|Call this special ...|If less than this value "
-                  "...|Call this special ...|Otherwise call this special ..."},
         {154, "Text Response?|Unused|Unused" + unused3 +
                   "|Number of a SCENARIO special message|If answer matches, call this special "
                   "...|Number of a SCENARIO special message|If answer matches, call this special "
@@ -159,11 +150,10 @@ TEST_F(NodeTypeDescriptorsTest, OutdoorStoreFollowsTheStoreKindShown) {
         {1, "Number of first spell in store|Number of spells in store (1 - 40)" + cost + "|7"},
         {2, "Number of first spell in store|Number of spells in store (1 - 40)" + cost + "|8"},
         {3, "Number of first recipe in store|Number of recipes in store (1 - 19)" + cost + "|9"},
-        {4, none + cost + "|0"},
-        {5, "Which shop (0 - 4)|Unused" + cost + "|0"},
-        {6, none + "|Unused|0"},
-        {-1, none + "|Unused|0"},
-        {32767, none + "|Unused|0"}};
+        // clang-format off
+        {4, none + cost + "|0"}, {5, "Which shop (0 - 4)|Unused" + cost + "|0"},
+        {6, none + "|Unused|0"}, {-1, none + "|Unused|0"}, {32767, none + "|Unused|0"}};
+    // clang-format on
     const SpecialNodeTypeInfo before = Type(kOutdoorStoreType);
     // Each kind is applied after a different one, so that nothing of the previous kind survives.
     for (const auto& [kind, shown] : rows) {

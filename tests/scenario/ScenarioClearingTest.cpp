@@ -77,14 +77,3 @@ TEST(ClearOutdoorSection, GivesBlockingNodeFreeEntrancesAndSigns) {
     EXPECT_TRUE(AllAre(s.ScenSpecialNodes, FreeSpecialNode()) &&
                 AllAre(s.ScenStrings, std::string()));
 }
-
-TEST(TerrainSet, FollowsTheWallGroupsWithTheirGaps) {
-    const std::pair<int, std::vector<int>> sets[] = {{-1, {7, 10, 13, 16, 0, 4, 63, 255}},
-                                                     {0, {5, 6, 8, 9, 11, 12, 14, 15, 17, 21}},
-                                                     {1, {22, 35}},
-                                                     {2, {36, 49}},
-                                                     {3, {50, 62}}};
-    for (const auto& [set, terrains] : sets)
-        for (int n : terrains)
-            EXPECT_EQ(TerrainSetOf(n), set) << n;
-}
