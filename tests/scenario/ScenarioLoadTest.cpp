@@ -49,13 +49,11 @@ class LoadScenarioTest : public ::testing::Test {
 } // namespace
 
 TEST(ScenFormatOfSignature, RecognisesTheThreeLayoutsOnly) {
+    // clang-format off
     const std::pair<Bytes, int> rows[] = {{{0x14, 0x28, 0x3C, 0x50, 9}, 0},
-                                          {{0x0A, 0x14, 0x1E, 0x28}, 1},
-                                          {{'>', 'V', 'R', 'S'}, 2},
-                                          {{'>', 'V', 'S', 'R'}, -1},
-                                          {{0x50, 0x3C, 0x28, 0x14}, -1},
-                                          {{'>', 'V', 'R'}, -1},
-                                          {{}, -1}};
+        {{0x0A, 0x14, 0x1E, 0x28}, 1}, {{'>', 'V', 'R', 'S'}, 2}, {{'>', 'V', 'S', 'R'}, -1},
+        {{0x50, 0x3C, 0x28, 0x14}, -1}, {{'>', 'V', 'R'}, -1}, {{}, -1}};
+    // clang-format on
     for (const auto& [bytes, format] : rows)
         EXPECT_EQ(ScenFormatOfSignature(bytes), format) << bytes.size();
 }
@@ -141,16 +139,17 @@ TEST_F(LoadScenarioTest, OnlyASuccessfulGameFileLoadSetsTheGameTownTables) {
 
 TEST_F(LoadScenarioTest, OnlyTheLittleEndianGameLayoutRenumbersAndOnlyUnderTheExactName) {
     // After the renumbering, monster type 5 takes picture 4; otherwise it keeps the file's 0.
-    const std::tuple<bool, std::string, int> rows[] = {
-        {false, "Fenmarrow.vrs", 4}, {false, "fenmarrow.vrs", 0}, {true, "Fenmarrow.vrs", 0}};
-    for (const auto& [bigEndian, name, picture] : rows) {
-        Load(name, GameLayoutBuilder(bigEndian, 1, 1, {1}).Build());
+    const std::tuple<Bytes, std::string, int> rows[] = {
+        {GameLayoutBuilder(false, 1, 1, {1}).Build(), "Fenmarrow.vrs", 4},
+        {GameLayoutBuilder(false, 1, 1, {1}).Build(), "fenmarrow.vrs", 0},
+        {GameLayoutBuilder(true, 1, 1, {1}).Build(), "Fenmarrow.vrs", 0},
+        {OwnLayoutImage(MakeMinimalScenario()), "Fenmarrow.vrs", 0}};
+    for (const auto& [bytes, name, picture] : rows) {
+        Load(name, bytes);
         EXPECT_EQ(Ints(ScenFile.FileDialogCancelled, Scen.MonsterTypes[5].Picture),
                   Ints(0, picture))
-            << name << bigEndian;
+            << name << bytes.size();
     }
-    Load("Fenmarrow.vrs", OwnLayoutImage(MakeMinimalScenario()));
-    EXPECT_EQ(Scen.MonsterTypes[5].Picture, 0);
 }
 
 TEST(LinkTownsToSections, TheLastEntranceInOrderWinsAndFreeOrForeignOnesAreSkipped) {
