@@ -9,18 +9,14 @@
 #include <gtest/gtest.h>
 
 namespace {
-// The lines from the first that equals `first`, `count` of them, joined by '|'.
-std::string LinesFrom(const std::vector<std::string>& lines, const std::string& first,
-                      std::ptrdiff_t count) {
-    auto at = std::find(lines.begin(), lines.end(), first);
+// `count` lines from line `from`, or from the first line that equals `first`, joined by '|'.
+std::string Lines(const std::vector<std::string>& lines, std::size_t from, std::size_t count,
+                  const std::string& first = "") {
+    if (!first.empty()) from = std::find(lines.begin(), lines.end(), first) - lines.begin();
     std::string joined;
-    for (; count-- > 0 && at != lines.end(); ++at)
-        joined += *at + "|";
+    for (std::size_t i = from; i < from + count && i < lines.size(); ++i)
+        joined += lines[i] + "|";
     return joined;
-}
-// Lines [from, to) joined by '|'.
-std::string Lines(const std::vector<std::string>& lines, std::size_t from, std::size_t to) {
-    return LinesFrom({lines.begin() + from, lines.begin() + to}, lines[from], to - from);
 }
 
 Scenario SmallScenario() {
@@ -45,30 +41,31 @@ TEST(TextDump, HeadersLineFormsAndOrderForASmallScenario) {
     const auto lines = SplitTextLines(contents);
     ASSERT_EQ(lines.size(), 1136u);
     // Every line ends with CR LF, and nothing else breaks a line.
-    EXPECT_EQ(std::count(contents.begin(), contents.end(), '\n'), 1136);
-    EXPECT_EQ(std::count(contents.begin(), contents.end(), '\r'), 1136);
+    EXPECT_EQ(std::pair(std::count(contents.begin(), contents.end(), '\n'),
+                        std::count(contents.begin(), contents.end(), '\r')),
+              std::pair(1136L, 1136L));
     EXPECT_EQ(contents.substr(contents.size() - 2), "\r\n");
 
     EXPECT_EQ(Lines(lines, 0, 8), "Scenario text for Lantern Hill||Scenario Text:||   Message 0: "
                                   "Lantern Hill|   Message 1: |   Message 2: |   Message 3: "
                                   "m\xE9lanie@example.org|");
-    EXPECT_EQ(lines[323], "   Message 319: ");
-    EXPECT_EQ(Lines(lines, 324, 331), "|Outdoor Sections Text:||  Section X = 0, Y = 0||   "
-                                      "Message 0: Moor|   Message 1: |");
+    EXPECT_EQ(Lines(lines, 323, 8),
+              "   Message 319: ||Outdoor Sections Text:||  Section X = 0, Y = 0||   "
+              "Message 0: Moor|   Message 1: |");
     EXPECT_EQ(lines[429], "   Message 100: Keep out");
-    EXPECT_EQ(Lines(lines, 436, 445), "   Message 107: ||Town Text:|||  Town = 0: Hollow||  Town "
-                                      "Messages:|  Message 0: Hollow|");
+    EXPECT_EQ(Lines(lines, 436, 9), "   Message 107: ||Town Text:|||  Town = 0: Hollow||  Town "
+                                    "Messages:|  Message 0: Hollow|");
     EXPECT_EQ(lines[614], "  Message 170: Inn");
-    EXPECT_EQ(Lines(lines, 633, 637),
+    EXPECT_EQ(Lines(lines, 633, 4),
               "  Message 189: ||  TownDialogue:|  Personality 0 name: Unused|");
-    EXPECT_EQ(LinesFrom(lines, "  Personality 1 name: Odo", 5),
+    EXPECT_EQ(Lines(lines, 0, 5, "  Personality 1 name: Odo"),
               "  Personality 1 name: Odo|  Personality 1 confused: Eh?|  Personality 1 look    : A "
               "miller.|  Personality 1 ask name: \"Odo.\"|  Personality 1 ask job : \"I grind.\"|");
     // A short keyword keeps the filler that completes it to four characters.
-    EXPECT_EQ(LinesFrom(lines, "  Node 2 person  : 1", 5),
+    EXPECT_EQ(Lines(lines, 0, 5, "  Node 2 person  : 1"),
               "  Node 2 person  : 1|  Node 2 keywords: grai mi  |  Node 2 type    : 3|  Node 2 "
               "text0   : Wheat.|  Node 2 text1   : |");
-    EXPECT_EQ(Lines(lines, 686, 688), "  Node 0 person  : -1|  Node 0 keywords: xxxx xxxx|");
+    EXPECT_EQ(Lines(lines, 686, 2), "  Node 0 person  : -1|  Node 0 keywords: xxxx xxxx|");
     EXPECT_EQ(lines.back(), "  Node 89 text1   : ");
 }
 
