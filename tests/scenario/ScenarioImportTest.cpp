@@ -1,6 +1,7 @@
 #include "scenario/ScenarioImport.h"
 
 #include "scenario/GameLayout.h"
+#include "scenario/ScenarioClearing.h"
 #include "scenario/tables/CommonTables.h"
 #include "scenario/tables/EditorTables.h"
 #include "support/GameLayoutBuilder.h"
@@ -13,13 +14,11 @@
 #include <gtest/gtest.h>
 
 namespace {
+// The dialogue of a cleared town.
 TownTalk ClearedTalk() {
-    TownTalk talk;
-    for (Personality& p : talk.Personalities)
-        p = Personality{"Unused", "", "", "", ""};
-    for (TalkingNode& n : talk.Nodes)
-        n = TalkingNode{-1, 0, "xxxx", "xxxx", {0, 0, 0, 0}, "", ""};
-    return talk;
+    Scenario s = MakeMinimalScenario();
+    ClearTown(s, 0);
+    return s.TownTalks[0];
 }
 
 class ImportTest : public ::testing::Test {
@@ -35,11 +34,9 @@ class ImportTest : public ::testing::Test {
                 Scen.OutdoorSections.At(x, y).TownEntrances.fill(TownEntrance{-1, 100, 0});
         Scen.OutdoorSections.At(0, 1).TownEntrances[2] = TownEntrance{1, 5, 6};
         Scen.Towns[0].SectionX = 9; // no entrance says so: it must stay
-        Scen.CurrentTown = 1;
-        Scen.CurrentOutdoorX = 1;
-        Scen.CurrentOutdoorY = 1;
-        ScenFile.ScenFormat = 1;
-        ScenFile.FileDialogCancelled = 0;
+        std::tie(Scen.CurrentTown, Scen.CurrentOutdoorX, Scen.CurrentOutdoorY) =
+            std::tuple(1, 1, 1);
+        std::tie(ScenFile.ScenFormat, ScenFile.FileDialogCancelled) = std::tuple(1, 0);
         GameTowns = {};
         GameTowns.Sizes[1] = 2;
 

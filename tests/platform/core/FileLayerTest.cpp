@@ -15,7 +15,7 @@ namespace {
 const std::vector<std::uint8_t> kBytes{1, 2, 3, 0, 255};
 } // namespace
 
-TEST(RuntimeErrors, CarryTheirStandardDescriptions) {
+TEST(RuntimeErrors, CarryTheirStandardDescriptionsIntoTheBoxOfATrappedProcedure) {
     // clang-format off
     for (const auto& [number, text] : std::vector<std::pair<int, std::string>>{
              {6, "Overflow"}, {9, "Subscript out of range"}, {13, "Type mismatch"},
@@ -23,9 +23,7 @@ TEST(RuntimeErrors, CarryTheirStandardDescriptions) {
              {75, "Path/File access error"}, {76, "Path not found"}})
         EXPECT_EQ(RuntimeError(number).description(), text);
     // clang-format on
-}
-
-TEST(ErrorBox, NamesTheProcedureAndTheError) {
+    // A trapped error's box names the procedure and the error.
     MsgBoxRecorder boxes;
     EXPECT_FALSE(RunTrapped("LoadThing", [] { RaiseError(53); }));
     EXPECT_TRUE(RunTrapped("LoadThing", [] {}));
@@ -37,7 +35,7 @@ TEST(ErrorBox, NamesTheProcedureAndTheError) {
               std::pair(std::string("Error"), static_cast<int>(msgbox::Critical)));
 }
 
-TEST(BinaryFile, MissingFilesFoldersPipesAndOversizedFilesHaveTheirOwnErrors) {
+TEST(BinaryFile, MissingFilesFoldersPipesAndOversizedFilesHaveTheirOwnErrorsAndCaseIsKept) {
     TempFolder dir;
     PutFileText(dir.File("big"), "12345");
     ASSERT_EQ(::mkfifo(dir.File("pipe").c_str(), 0600), 0); // refused at once, not waited on
@@ -50,6 +48,10 @@ TEST(BinaryFile, MissingFilesFoldersPipesAndOversizedFilesHaveTheirOwnErrors) {
     PutFileBytes(dir.File("f"), std::vector<std::uint8_t>(100, 9));
     WriteFileBytes(dir.File("f"), kBytes); // writing empties the file first
     EXPECT_EQ(ReadFileBytes(dir.File("f")), kBytes);
+    // A sibling file is found in another letter case (as loading shows), the exact name winning.
+    PutFileText(dir.File("F"), "x");
+    EXPECT_EQ(FindFileIgnoringCase(dir.File("f")), dir.File("f"));
+    EXPECT_EQ(FindFileIgnoringCase(dir.File("no/none.bmp")), dir.File("no/none.bmp"));
 }
 
 // Parts smaller and larger than what one read from the disk brings, looked ahead at and taken:
@@ -128,14 +130,4 @@ TEST(ProgramPaths, TheTempSaveFolderIsCreatedPrivate) {
     SetTempSaveFolderForTesting(dir.File("no/save"));
     EXPECT_EQ(ErrorOf([] { TempSaveFolder(); }), 76);
     SetTempSaveFolderForTesting("");
-}
-
-TEST(BinaryFile, SiblingFilesAreFoundWhateverTheirLetterCase) {
-    TempFolder dir;
-    PutFileText(dir.File("Quest.VRD"), "x");
-    EXPECT_EQ(FindFileIgnoringCase(dir.File("Quest.vrd")), dir.File("Quest.VRD"));
-    PutFileText(dir.File("Quest.vrd"), "y"); // the exact name wins when it exists
-    EXPECT_EQ(FindFileIgnoringCase(dir.File("Quest.vrd")), dir.File("Quest.vrd"));
-    EXPECT_EQ(FindFileIgnoringCase(dir.File("none.bmp")), dir.File("none.bmp"));
-    EXPECT_EQ(FindFileIgnoringCase(dir.File("no/none.bmp")), dir.File("no/none.bmp"));
 }
