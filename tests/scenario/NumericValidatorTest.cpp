@@ -4,21 +4,15 @@
 
 #include <gtest/gtest.h>
 
-
 namespace {
-struct ValidationCase {
-    std::string value;
-    std::int16_t min, max;
-    std::string message; // empty: accepted
-};
-
 TEST(ValidateNumber, ShowsOneBoxExactlyWhenItRejects) {
     const std::string numeric = "Level must be numeric.";
     const std::string belowMinusOne = "Values less than -1 are not accepted.";
     const std::string aboveMaxInt = "Value larger than MaxInt.";
     const std::string exclamation = std::to_string(msgbox::OkOnly + msgbox::Exclamation) + "|";
     // clang-format off
-    const ValidationCase cases[] = {
+    // the text, the range, and the message shown (none: accepted)
+    const std::tuple<std::string, std::int16_t, std::int16_t, std::string> cases[] = {
         // The empty text and a lone "-" are 0 and -1 in the range test only.
         {"", 1, 10, "Level must be between 1 and 10."}, {"", 0, 10, ""}, {"", 5, 5, ""},
         {"-", -1, 10, ""}, {"-", 0, 0, ""}, {"-", 0, 5, "Level must be between 0 and 5."},
@@ -39,13 +33,12 @@ TEST(ValidateNumber, ShowsOneBoxExactlyWhenItRejects) {
         {".5", 0, 0, numeric}, {"- 5", 0, 0, numeric}, {" -", 0, 0, numeric},
         {"+", 0, 0, numeric}, {"1.2.3", 0, 0, numeric}, {"   ", 0, 0, numeric}};
     // clang-format on
-    for (const ValidationCase& c : cases) {
-        SCOPED_TRACE('"' + c.value + "\" in " + std::to_string(c.min) + ".." +
-                     std::to_string(c.max));
+    for (const auto& [value, min, max, message] : cases) {
         MsgBoxRecorder boxes;
-        EXPECT_EQ(ValidateNumber(c.value, "Level", c.min, c.max), !c.message.empty());
+        EXPECT_EQ(ValidateNumber(value, "Level", min, max), !message.empty()) << value;
         EXPECT_EQ(Shown(boxes),
-                  c.message.empty() ? Boxes{} : Boxes{"Error!|" + exclamation + c.message});
+                  message.empty() ? Boxes{} : Boxes{"Error!|" + exclamation + message})
+            << '"' << value << "\" in " << min << ".." << max;
     }
 }
 
