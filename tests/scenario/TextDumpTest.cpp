@@ -90,62 +90,54 @@ TEST(TextDump, TheFileNameLosesTheLastThreeCharactersWhateverTheyAre) {
     EXPECT_EQ(TextDumpPath("/app/scenario"), "/app/scenatxt");
 }
 
-namespace {
-class TextDumpFile : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        Scen = SmallScenario();
-        ScenFile.ScenFilePath = folder_.File("Hill.vrs");
-    }
-    TempFolder folder_;
-};
-} // namespace
-
-TEST_F(TextDumpFile, WritesBesideTheScenarioAndAFailureKeepsWhatWasWrittenAndTheScenario) {
-    PutFileText(folder_.File("Hill.txt"), std::string(200000, 'x'));
+TEST(TextDump, WritesBesideTheScenarioAndAFailureKeepsTheScenarioAndWhatWasWritten) {
+    TempFolder folder;
+    Scen = SmallScenario();
+    ScenFile.ScenFilePath = folder.File("Hill.vrs");
+    PutFileText(folder.File("Hill.txt"), std::string(200000, 'x'));
     MsgBoxRecorder boxes;
     ScenTextDump();
     const std::string whole = ScenTextDumpContents(Scen);
-    EXPECT_EQ(FileText(folder_.File("Hill.txt")), whole); // overwriting an earlier dump
+    EXPECT_EQ(FileText(folder.File("Hill.txt")), whole); // overwriting an earlier dump
     const Scenario before = Scen;
-    ScenFile.ScenFilePath = folder_.File("missing/Hill.vrs");
+    ScenFile.ScenFilePath = folder.File("missing/Hill.vrs");
     ScenTextDump();
 
     // A town that the count promises but the scenario lacks: everything up to the blank line
     // that opens the missing town is written.
-    ScenFile.ScenFilePath = folder_.File("Hill.vrs");
+    ScenFile.ScenFilePath = folder.File("Hill.vrs");
     Scen.TownCount = 2;
     ScenTextDump();
     Scen.TownCount = 1;
     EXPECT_TRUE(Scen == before);
-    EXPECT_EQ(FileText(folder_.File("Hill.txt")), whole + "\r\n");
+    EXPECT_EQ(FileText(folder.File("Hill.txt")), whole + "\r\n");
     // Section (1, 0) follows section (0, 0): its header lines are written before it is missed.
     Scen.OutdoorWidth = 2;
     ScenTextDump();
     const std::string firstSection = whole.substr(0, whole.find("\r\nTown Text:"));
-    EXPECT_EQ(FileText(folder_.File("Hill.txt")),
+    EXPECT_EQ(FileText(folder.File("Hill.txt")),
               firstSection + "\r\n  Section X = 1, Y = 0\r\n\r\n");
     const std::string box = "Error|16|ScenTextDumpError encountered!\r\nErr# ";
     EXPECT_EQ(Shown(boxes), (Boxes{box + "76, Path not found", box + "9, Subscript out of range",
                                    box + "9, Subscript out of range"}));
-}
 
-TEST_F(TextDumpFile, AFailingDiskIsReportedAndLeavesTheEarlierDumpWhole) {
-    const std::string io = "Err# 57, Device I/O error";
+    // A failing disk is reported and leaves the earlier dump whole.
+    const std::string io = "57, Device I/O error";
     // clang-format off
     const std::pair<WriteFaults, std::string> cases[] = {
-        {{.bytesBeforeDiskFull = 5000}, "Err# 61, Disk full"}, {{.syncError = EIO}, io},
-        {{.createError = EACCES}, "Err# 70, Permission denied"}, {{.renameError = EIO}, io}};
+        {{.bytesBeforeDiskFull = 5000}, "61, Disk full"}, {{.syncError = EIO}, io},
+        {{.createError = EACCES}, "70, Permission denied"}, {{.renameError = EIO}, io}};
     // clang-format on
-    PutFileText(folder_.File("Hill.txt"), "an earlier dump");
+    PutFileText(folder.File("Hill.txt"), "an earlier dump");
+    Scen.OutdoorWidth = 1;
     for (const auto& [faults, error] : cases) {
-        MsgBoxRecorder boxes;
+        MsgBoxRecorder local;
         {
             WriteFaultScope fault(faults);
             ScenTextDump();
         }
-        EXPECT_EQ(Shown(boxes), Boxes{"Error|16|ScenTextDumpError encountered!\r\n" + error});
-        EXPECT_EQ(FileText(folder_.File("Hill.txt")), "an earlier dump") << error;
-        EXPECT_EQ(FolderEntries(folder_.Path()), Boxes{"Hill.txt"}) << error;
+        EXPECT_EQ(Shown(local), Boxes{box + error});
+        EXPECT_EQ(FileText(folder.File("Hill.txt")), "an earlier dump") << error;
+        EXPECT_EQ(FolderEntries(folder.Path()), Boxes{"Hill.txt"}) << error;
     }
 }
