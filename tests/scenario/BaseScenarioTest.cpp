@@ -19,25 +19,21 @@ class BaseScenario : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
         InitCommonTables();
-        static const auto image = BaseScenarioImage();
-        static Scenario base;
-        ReadScenarioImageV2(base, image);
-        image_ = &image;
-        base_ = &base;
+        image_ = BaseScenarioImage();
+        ReadScenarioImageV2(base_, image_);
     }
-    static const TerrainType& Terrain(int n) { return base_->TerrainTypes[n]; }
+    static const TerrainType& Terrain(int n) { return base_.TerrainTypes[n]; }
     static std::string Name(int n) { return Trim(Terrain(n).Name); }
 
-    static inline const std::vector<std::uint8_t>* image_ = nullptr;
-    static inline const Scenario* base_ = nullptr;
+    static inline std::vector<std::uint8_t> image_;
+    static inline Scenario base_;
 };
 } // namespace
 
 TEST_F(BaseScenario, IsAWholeOwnLayoutFileThatReadsBackAsBuilt) {
-    ASSERT_GE(image_->size(), 4u);
-    EXPECT_EQ(std::string(image_->begin(), image_->begin() + 4), ">VRS");
-    EXPECT_TRUE(*base_ == MakeBaseScenario());
-    EXPECT_EQ(std::tuple(base_->ListsLocked, base_->TownCount, base_->ScenStrings[0]),
+    EXPECT_EQ(std::string(image_.begin(), image_.end()).substr(0, 4), ">VRS");
+    EXPECT_TRUE(base_ == MakeBaseScenario());
+    EXPECT_EQ(std::tuple(base_.ListsLocked, base_.TownCount, base_.ScenStrings[0]),
               std::tuple(0, 1, "Fenmarrow"));
 }
 
@@ -125,38 +121,38 @@ TEST_F(BaseScenario, TerrainsReadFromTheGameLayoutUnchanged) {
 
 TEST_F(BaseScenario, MonsterAndItemTablesHoldAStartingSetAndEmptySlots) {
     std::set<std::string> monsters, items; // each holds the empty name too
-    for (const MonsterType& m : base_->MonsterTypes) {
+    for (const MonsterType& m : base_.MonsterTypes) {
         monsters.insert(Trim(m.Name));
         EXPECT_TRUE(Trim(m.Name).empty() ||
                     (m.Picture >= 0 && m.Picture <= 174 && m.Health > 0 && m.AttackDice[0] > 0))
             << m.Name;
     }
-    for (const ItemType& it : base_->ItemTypes) {
+    for (const ItemType& it : base_.ItemTypes) {
         items.insert(Trim(it.Name));
         EXPECT_TRUE(Trim(it.Name).empty() || (it.ItemKind >= 1 && it.ItemKind <= 24 &&
                                               it.Picture <= 122 && it.Identified == !it.Magical))
             << it.Name;
     }
     EXPECT_GE(std::min(monsters.size(), items.size()), 31u);
-    EXPECT_EQ(std::tuple(Trim(base_->MonsterTypes[0].Name), base_->MonsterTypes[0].Health,
-                         Trim(base_->MonsterTypes[255].Name), Trim(base_->ItemTypes[499].Name),
-                         Trim(base_->ItemTypes[0].Name)),
+    EXPECT_EQ(std::tuple(Trim(base_.MonsterTypes[0].Name), base_.MonsterTypes[0].Health,
+                         Trim(base_.MonsterTypes[255].Name), Trim(base_.ItemTypes[499].Name),
+                         Trim(base_.ItemTypes[0].Name)),
               std::tuple("", 0, "", "", "Gold coins"));
 }
 
 TEST_F(BaseScenario, StringsSpecialItemsAndRecordsWithoutTargets) {
-    const auto& strings = base_->ScenStrings;
+    const auto& strings = base_.ScenStrings;
     EXPECT_EQ((std::vector<std::string>{strings[12], strings[60], strings[160], strings[161],
                                         strings[260], strings[312]}),
               (std::vector<std::string>{"Begin journal strs", "Ferry token", "*Begin special strs",
                                         "*", DialogButtonLabels[0], DialogButtonLabels[52]}));
     EXPECT_FALSE(strings[61].empty());
     const auto none = [](std::size_t n) { return std::vector<int>(n, -1); };
-    EXPECT_EQ(Column(base_->SpecialItems, &SpecialItem::Node), none(50));
-    EXPECT_EQ(Column(base_->Boats, &Transport::Town), none(base_->Boats.size()));
-    EXPECT_EQ(std::vector<int>(base_->EventTimerNodes.begin(), base_->EventTimerNodes.end()),
-              none(base_->EventTimerNodes.size()));
-    EXPECT_EQ(Column(base_->ScenSpecialNodes, &SpecialNode::JumpTo), none(256));
+    EXPECT_EQ(Column(base_.SpecialItems, &SpecialItem::Node), none(50));
+    EXPECT_EQ(Column(base_.Boats, &Transport::Town), none(base_.Boats.size()));
+    EXPECT_EQ(std::vector<int>(base_.EventTimerNodes.begin(), base_.EventTimerNodes.end()),
+              none(base_.EventTimerNodes.size()));
+    EXPECT_EQ(Column(base_.ScenSpecialNodes, &SpecialNode::JumpTo), none(256));
 }
 
 TEST(BaseData, MalformedTablesAreRefusedWithTheirPlace) {
