@@ -39,19 +39,16 @@ class ImportTest : public ::testing::Test {
         std::tie(ScenFile.ScenFormat, ScenFile.FileDialogCancelled) = std::tuple(1, 0);
         GameTowns = {};
         GameTowns.Sizes[1] = 2;
-
-        // Another scenario in the editor's layout, two sections wide and four high, whose
-        // directory entries of (1, 0) and (0, 2) are one and the same.
-        source = MakeVariedScenario(2, 4, 5, 99);
-        ownPath = folder.File("Other.vrs");
         PutFileBytes(ownPath, OwnLayoutImage(source, &sourceDirectory));
     }
 
     TempFolder folder;
     MsgBoxRecorder boxes;
-    Scenario source;
+    // Another scenario in the editor's layout, two sections wide and four high, whose directory
+    // entries of (1, 0) and (0, 2) are one and the same.
+    Scenario source = MakeVariedScenario(2, 4, 5, 99);
     SectionDirectoryTable sourceDirectory{};
-    std::string ownPath;
+    std::string ownPath = folder.File("Other.vrs");
 };
 
 TEST_F(ImportTest, ATownOrSectionOfTheEditorsLayoutReplacesTheCurrentOneAndNothingElse) {
@@ -119,15 +116,15 @@ TEST_F(ImportTest, EveryRefusalAndFailureLeavesTheScenarioAsItWasAndReportsIt) {
     const std::string notScenario = folder.File("Note.vrs");
     PutFileText(notScenario, "Just some text, no scenario.");
     // Cut in the middle of town 3, and a game file cut inside section (2, 1).
-    const std::string cutOwn = folder.File("CutOwn.vrs");
-    std::vector<std::uint8_t> own = FileBytes(ownPath);
-    own.resize(static_cast<std::size_t>(sourceDirectory[103]) + 100);
-    PutFileBytes(cutOwn, own);
+    const auto cut = [this](const std::string& name, std::vector<std::uint8_t> bytes,
+                            std::size_t size) {
+        bytes.resize(size);
+        PutFileBytes(folder.File(name), bytes);
+        return folder.File(name);
+    };
+    const std::string cutOwn = cut("CutOwn.vrs", FileBytes(ownPath), sourceDirectory[103] + 100);
     GameLayoutBuilder b(false, 3, 2, {1});
-    const std::string cutGame = folder.File("CutGame.vrs");
-    std::vector<std::uint8_t> game = b.Build();
-    game.resize(b.SectionPos(2, 1) + 10);
-    PutFileBytes(cutGame, game);
+    const std::string cutGame = cut("CutGame.vrs", b.Build(), b.SectionPos(2, 1) + 10);
 
     const auto town = [](int n, std::string path) { return [=] { ImportTown(n, path); }; };
     const auto section = [](int x, int y, std::string path) {
