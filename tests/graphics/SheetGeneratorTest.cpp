@@ -15,21 +15,17 @@ namespace {
 class GeneratedSheets : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
-        folder_ = new TempFolder;
+        folder_ = std::make_unique<TempFolder>();
         std::filesystem::create_directory(folder_->File("Images"));
         for (const GeneratedFile& file : GenerateSheets())
             PutFileBytes(folder_->File("Images/" + file.name), file.bytes);
     }
-    static void TearDownTestSuite() {
-        delete folder_;
-        folder_ = nullptr;
-    }
+    static void TearDownTestSuite() { folder_.reset(); }
     static QImage Load(const std::string& name) {
         return LoadBitmapFile(folder_->File("Images/" + name));
     }
-    static TempFolder* folder_;
+    static inline std::unique_ptr<TempFolder> folder_;
 };
-TempFolder* GeneratedSheets::folder_ = nullptr;
 
 // The 7 x 7 mark whose corner is at (x, y): '#' where a pixel differs from the corner's.
 std::string Mark(const std::function<int(int, int)>& pixel, int x, int y) {
