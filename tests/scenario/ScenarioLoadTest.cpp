@@ -114,39 +114,37 @@ TEST_F(LoadScenarioTest, AFailureAtAnyStageKeepsTheEarlierScenario) {
     }
 }
 
-TEST_F(LoadScenarioTest, OnlyASuccessfulGameFileLoadSetsTheGameTownTables) {
+// Only a game file that loads sets the game town tables; only the little-endian game layout
+// renumbers the monsters, and only under the exact name: monster type 5 then takes picture 4.
+TEST_F(LoadScenarioTest, OnlyASuccessfulGameFileLoadSetsTheTownTablesAndOneLayoutRenumbers) {
     GameTowns.Sizes.fill(9);
     GameTowns.Hidden.fill(9);
-    const auto load = [this](const Bytes& bytes) {
-        Load("T.vrs", bytes);
-        return Ints(GameTowns.Sizes[0], GameTowns.Sizes[1], GameTowns.Sizes[2], GameTowns.Hidden[0],
-                    GameTowns.Hidden[1], ScenFile.ScenFormat);
-    };
-    GameLayoutBuilder little(false, 1, 1, {1, 2});
+    GameLayoutBuilder little(false, 1, 1, {1, 2}), big(true, 1, 1, {0});
     little.Byte(218 + 1, 1);
-    EXPECT_EQ(load(little.Build()), Ints(1, 2, 0, 0, 1, 0));
-    GameLayoutBuilder big(true, 1, 1, {0});
     big.Byte(218, 1);
-    const Bytes bigFile = big.Build();
-    EXPECT_EQ(load(OwnLayoutImage(MakeVariedScenario(2, 1, 1, 3))), Ints(1, 2, 0, 0, 1, 2));
-    EXPECT_EQ(load(Bytes(bigFile.begin(), bigFile.end() - 1)), Ints(1, 2, 0, 0, 1, 2));
-    EXPECT_EQ(boxes.Calls().size(), 1u);
-    EXPECT_EQ(load(bigFile), Ints(0, 0, 0, 1, 0, 1));
-}
-
-TEST_F(LoadScenarioTest, OnlyTheLittleEndianGameLayoutRenumbersAndOnlyUnderTheExactName) {
-    // After the renumbering, monster type 5 takes picture 4; otherwise it keeps the file's 0.
-    const std::tuple<Bytes, std::string, int> rows[] = {
-        {GameLayoutBuilder(false, 1, 1, {1}).Build(), "Fenmarrow.vrs", 4},
-        {GameLayoutBuilder(false, 1, 1, {1}).Build(), "fenmarrow.vrs", 0},
-        {GameLayoutBuilder(true, 1, 1, {1}).Build(), "Fenmarrow.vrs", 0},
-        {OwnLayoutImage(MakeMinimalScenario()), "Fenmarrow.vrs", 0}};
-    for (const auto& [bytes, name, picture] : rows) {
+    const Bytes bigFile = big.Build(), oneTown = GameLayoutBuilder(false, 1, 1, {1}).Build();
+    const Bytes own = OwnLayoutImage(MakeMinimalScenario());
+    // name, bytes; then the sizes of towns 0..2, whether towns 0 and 1 are hidden, the format,
+    // whether the load failed and the picture of monster type 5
+    const std::tuple<std::string, Bytes, std::vector<int>> rows[] = {
+        {"T.vrs", little.Build(), Ints(1, 2, 0, 0, 1, 0, 0, 0)},
+        {"T.vrs", own, Ints(1, 2, 0, 0, 1, 2, 0, 0)},
+        {"T.vrs", Bytes(bigFile.begin(), bigFile.end() - 1), Ints(1, 2, 0, 0, 1, 2, -1, 0)},
+        {"T.vrs", bigFile, Ints(0, 0, 0, 1, 0, 1, 0, 0)},
+        {"Fenmarrow.vrs", oneTown, Ints(1, 0, 0, 0, 0, 0, 0, 4)},
+        {"fenmarrow.vrs", oneTown, Ints(1, 0, 0, 0, 0, 0, 0, 0)},
+        {"Fenmarrow.vrs", GameLayoutBuilder(true, 1, 1, {1}).Build(), Ints(1, 0, 0, 0, 0, 1, 0, 0)},
+        {"Fenmarrow.vrs", own, Ints(1, 0, 0, 0, 0, 2, 0, 0)}};
+    for (const auto& [name, bytes, state] : rows) {
+        ScenFile.FileDialogCancelled = 0;
         Load(name, bytes);
-        EXPECT_EQ(Ints(ScenFile.FileDialogCancelled, Scen.MonsterTypes[5].Picture),
-                  Ints(0, picture))
-            << name << bytes.size();
+        EXPECT_EQ(Ints(GameTowns.Sizes[0], GameTowns.Sizes[1], GameTowns.Sizes[2],
+                       GameTowns.Hidden[0], GameTowns.Hidden[1], ScenFile.ScenFormat,
+                       ScenFile.FileDialogCancelled, Scen.MonsterTypes[5].Picture),
+                  state)
+            << name << " " << bytes.size();
     }
+    EXPECT_EQ(boxes.Calls().size(), 1u);
 }
 
 TEST(LinkTownsToSections, TheLastEntranceInOrderWinsAndFreeOrForeignOnesAreSkipped) {
