@@ -80,16 +80,13 @@ TEST_F(ImportTest, TownsAndSectionsOfBothGameLayouts) {
     for (const bool big : {false, true}) {
         SCOPED_TRACE(big);
         GameLayoutBuilder b(big, 3, 2, {2, 0, 1});
-        for (int y = 0; y < 2; ++y)
-            for (int x = 0; x < 3; ++x) {
-                b.Section(x, y).Terrain(0, 0, 1 + 3 * y + x);
-                b.Section(x, y).texts[0] = "Section " + std::to_string(x) + std::to_string(y);
-            }
-        for (int t = 0; t < 3; ++t) {
-            b.Town(t).Terrain(1, 1, 50 + t);
+        for (int i = 0; i < 6; ++i)
+            b.Section(i % 3, i / 3).texts[0] = "Section " + std::to_string(i % 3 * 10 + i / 3);
+        for (int t = 0; t < 3; ++t)
             b.Town(t).texts[0] = "Town " + std::to_string(t);
-            b.Town(t).talkTexts[0] = "Talker " + std::to_string(t);
-        }
+        b.Section(2, 1).Terrain(0, 0, 6);
+        b.Town(2).Terrain(1, 1, 52);
+        b.Town(2).talkTexts[0] = "Talker";
         b.Byte(218 + 2, 1); // town 2 is hidden
         const std::string path = folder.File(big ? "Big.vrs" : "Little.vrs");
         PutFileBytes(path, b.Build());
