@@ -123,7 +123,7 @@ TEST(CopyBlock, CopiesPixelForPixelOrStretchedWithoutBlendingAndClipsAtEveryEdge
     EXPECT_EQ(small.Pixel(15, 15), Coded(27, 34));
 }
 
-TEST(Surface, DrawsLinesTilesClearsAndResizes) {
+TEST(Surface, DrawsLinesTilesClearsResizesAndShowsInAPictureBox) {
     Surface lines(5, 5, kGrey);
     DrawLine(lines, 3, 2, 0, 2, kRed);
     DrawLine(lines, 4, -3, 4, 6, kBlue); // off both ends of the surface
@@ -141,6 +141,17 @@ TEST(Surface, DrawsLinesTilesClearsAndResizes) {
     DrawLine(surface, 0, 0, 0, 0, kRed);
     surface.Clear();
     EXPECT_EQ(surface.Pixel(0, 0), kWhite);
+
+    // A picture box sizes its surface and keeps the drawing between paints.
+    PictureBox box;
+    box.ResizePixels(28, 36);
+    EXPECT_EQ(std::tuple(box.width(), box.surface().Width(), box.surface().Height()),
+              std::tuple(28, 28, 36));
+    box.SetBackColour(kGrey);
+    DrawLine(box.surface(), 0, 0, 27, 0, kRed);
+    const QImage shown = box.grab().toImage();
+    EXPECT_EQ(shown.pixel(5, 0) | 0xFF000000u, kRed);
+    EXPECT_EQ(shown.pixel(5, 5) | 0xFF000000u, kGrey);
 }
 
 // The sheets' own reader must give what the general picture reader gives, for every row
@@ -197,16 +208,4 @@ TEST(LoadBitmapFile, GivesThePixelsOrTheErrorOfTheGeneralReader) {
                       bytes.isEmpty() ? "53 File not found" : "481 Invalid picture");
         }
     }
-}
-
-TEST(PictureBox, SizesItsSurfaceAndKeepsDrawingBetweenPaints) {
-    PictureBox box;
-    box.ResizePixels(28, 36);
-    EXPECT_EQ(std::tuple(box.width(), box.surface().Width(), box.surface().Height()),
-              std::tuple(28, 28, 36));
-    box.SetBackColour(kGrey);
-    DrawLine(box.surface(), 0, 0, 27, 0, kRed);
-    const QImage shown = box.grab().toImage();
-    EXPECT_EQ(shown.pixel(5, 0) | 0xFF000000u, kRed);
-    EXPECT_EQ(shown.pixel(5, 5) | 0xFF000000u, kGrey);
 }
