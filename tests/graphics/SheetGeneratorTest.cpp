@@ -114,10 +114,9 @@ TEST_F(GeneratedSheets, OverlayCellsAreWhiteAroundTheirFiguresAndTerrainIsOpaque
     // Terrain tiles are opaque: no pure white anywhere on the terrain sheets.
     for (int sheet = 1; sheet <= 6; ++sheet) {
         const QImage terrain = Load("ter" + std::to_string(sheet) + ".bmp");
-        for (int y = 0; y < terrain.height(); ++y)
-            for (int x = 0; x < terrain.width(); ++x)
-                ASSERT_NE(terrain.pixel(x, y) & 0xFFFFFFu, 0xFFFFFFu)
-                    << sheet << ":" << x << "," << y;
+        const auto* pixels = reinterpret_cast<const QRgb*>(terrain.constBits());
+        EXPECT_EQ(std::count(pixels, pixels + terrain.width() * terrain.height(), kWhite), 0)
+            << sheet;
     }
 }
 
