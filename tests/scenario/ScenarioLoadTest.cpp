@@ -79,6 +79,7 @@ TEST_F(LoadScenarioTest, AnOwnLayoutFileReplacesTheScenarioWithItsNamesAndSheet)
 }
 
 TEST_F(LoadScenarioTest, AFailureAtAnyStageKeepsTheEarlierScenario) {
+    EXPECT_EQ(ScenFormatOfSignature(Bytes{'>', 'V', 'R'}), -1); // reads no byte past the end
     const Scenario earlier = Scen;
     const auto good = OwnLayoutImage(MakeVariedScenario(2, 1, 2, 8));
     const auto cut = [&good](std::size_t n) { return Bytes(good.begin(), good.begin() + n); };
