@@ -124,10 +124,9 @@ TEST_F(NodeTypeDescriptorsTest, FieldsThatOfferSomethingAreLabelled) {
             if (offered && !labelled) mislabelled.emplace_back(type, field);
         };
         const bool flags = type != 135 && type != 154;
-        check(flags && info.ChooserKinds[StuffDoneA] == chooser::StuffDoneFlagA, StuffDoneA,
-              prompt[StuffDoneA] == "Stuff Done Flag Part A");
-        check(flags && info.ChooserKinds[StuffDoneB] == chooser::StuffDoneFlagB, StuffDoneB,
-              prompt[StuffDoneB] == "Stuff Done Flag Part B");
+        for (int field : {StuffDoneA, StuffDoneB})
+            check(flags && info.ChooserKinds[field] == chooser::StuffDoneFlagA + field, field,
+                  prompt[field] == std::string("Stuff Done Flag Part ") + char('A' + field));
         for (int field = Message1; field < JumpTo; ++field)
             check(info.ChooserKinds[field] != chooser::None, field, prompt[field] != kUnused);
         check(info.ButtonFlags[nodebutton::Message] != 0, Message1,
