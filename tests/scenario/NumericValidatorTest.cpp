@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-namespace {
 TEST(ValidateNumber, ShowsOneBoxExactlyWhenItRejects) {
     const std::string numeric = "Level must be numeric.";
     const std::string belowMinusOne = "Values less than -1 are not accepted.";
@@ -57,4 +56,3 @@ TEST(NumberFromBoxText, ConvertsWhatTheValidatorAcceptsRoundingHalvesToEven) {
     for (const auto& [text, expected] : cases)
         EXPECT_EQ(NumberFromBoxText(text), expected) << '"' << text << '"';
 }
-} // namespace

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-namespace {
 TEST(PicturePagesTest, EachKindHasItsRangeCellSizeAndPagesCustomOnesByTheSheetHeight) {
     // Kinds 1..8 and -1: the highest picture, the cell size and the last page.
     std::string kinds;
@@ -33,4 +32,3 @@ TEST(PicturePagesTest, PlacesBelowZeroAndPagesBeyondTheKind) {
                                 NextPicturePage(9, 252)}),
               (std::vector<int>{-1, 0, 0, 0, 0}));
 }
-} // namespace
