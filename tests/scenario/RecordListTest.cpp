@@ -120,11 +120,11 @@ TEST_F(RecordListTest, TypesMoveAndNoNumberThatNamedThemIsRewritten) {
 
 TEST_F(RecordListTest, SpecialNodesMoveAndSpotsAndJumpsKeepTheirNumbers) {
     Town& town = s.Towns[1];
-    for (int n = 0; n < 8; ++n)
-        town.SpecialNodes[static_cast<std::size_t>(n)].Extra1a = static_cast<std::int16_t>(n);
-    town.SpecialNodes[0].JumpTo = 6;
-    town.SpecialNodes[6].JumpTo = 3;
-    town.SpecialNodes[7].JumpTo = -1;
+    for (std::size_t n = 0; n < 8; ++n)
+        std::tie(town.SpecialNodes[n].Extra1a, town.SpecialNodes[n].JumpTo) =
+            std::tuple(n, n == 0   ? 6
+                          : n == 6 ? 3
+                                   : -1);
     town.SpecialSpots = {{6, 1, 1}, {2, 2, 2}, {-1, 100, 0}};
     town.Creatures[1].KilledNode = 6;
     s.Towns[0].SpecialSpots = {{6, 1, 1}};
@@ -133,11 +133,10 @@ TEST_F(RecordListTest, SpecialNodesMoveAndSpotsAndJumpsKeepTheirNumbers) {
     // Node 6 onto node 2 becomes node 3; the moved node's own jump is kept as it was.
     EXPECT_EQ(DropListEntry(s, 6, 6, 2).selectIndex, 3);
     EXPECT_EQ(Column(town.SpecialNodes, &SpecialNode::Extra1a, 8), Ints(0, 1, 2, 6, 3, 4, 5, 7));
-    const auto& nodes = town.SpecialNodes;
-    const auto& spots = town.SpecialSpots;
-    EXPECT_EQ(Ints(nodes[0].JumpTo, nodes[3].JumpTo, nodes[7].JumpTo, spots[0].Node, spots[1].Node,
-                   spots[2].Node, town.Creatures[1].KilledNode),
-              Ints(6, 3, -1, 6, 2, -1, 6));
+    EXPECT_EQ(Column(town.SpecialNodes, &SpecialNode::JumpTo, 8),
+              Ints(6, -1, -1, 3, -1, -1, -1, -1));
+    EXPECT_EQ(Column(town.SpecialSpots, &SpecialSpot::Node), Ints(6, 2, -1));
+    EXPECT_EQ(town.Creatures[1].KilledNode, 6);
     EXPECT_TRUE(s.Towns[0] == otherTown);
 
     // The section's nodes and spots, and the scenario's nodes.
