@@ -4,19 +4,14 @@
 #include <gtest/gtest.h>
 
 namespace {
-class NameTablesTest : public testing::Test {
-  protected:
-    void SetUp() override {
-        InitCommonTables();
-        InitScenEditorTables();
-    }
-};
-
 template <typename... Tables> int CountEmpty(const Tables&... tables) {
     return (static_cast<int>(std::count(tables.begin(), tables.end(), std::string())) + ...);
 }
+} // namespace
 
-TEST_F(NameTablesTest, LastAndQuotedEntriesDenseTablesWallShapesAndFieldCodes) {
+TEST(NameTables, QuotedEntriesDenseTablesWallShapesFieldCodesToolsAndAbilityRuns) {
+    InitCommonTables();
+    InitScenEditorTables();
     // clang-format off
     const std::pair<std::string, std::string> entries[] = {
         {AlchemyNames.back(), "Strong Energy Potion"}, {MageSpellNames.back(), "Death Arrows"},
@@ -53,17 +48,13 @@ TEST_F(NameTablesTest, LastAndQuotedEntriesDenseTablesWallShapesAndFieldCodes) {
     std::vector<int> kinds(GameFieldKindMap.begin(), GameFieldKindMap.end());
     EXPECT_EQ(kinds, (std::vector<int>{0, 0, 0, 0, 1, 2, 3, 4,  5,  0,  0,
                                        0, 0, 0, 6, 7, 8, 9, 10, 11, 12, 13}));
-}
-
-TEST_F(NameTablesTest, ToolsEightAndThirteenAreBlankAndTheFirstFiveHaveNoPrompt) {
+    // Tools 8 and 13 are blank, and the first five have no prompt.
     for (int tool = 0; tool < kToolCount; ++tool) {
         const bool blank = tool == 8 || tool == 13;
         EXPECT_EQ(ToolCaptions[tool][kToolCaptionColumn].empty(), blank) << tool;
         EXPECT_EQ(ToolCaptions[tool][kToolPromptColumn].empty(), blank || tool <= 4) << tool;
     }
-}
-
-TEST_F(NameTablesTest, ItemAbilityNamesAreNamedInSixRunsAndEmptyBetweenEvenAfterARefill) {
+    // Item abilities are named in six runs and empty between them, even after a refill.
     ItemAbilityNames[20] = "left over";
     InitScenEditorTables();
     std::string named;
@@ -74,4 +65,3 @@ TEST_F(NameTablesTest, ItemAbilityNamesAreNamedInSixRunsAndEmptyBetweenEvenAfter
                          run(70, 94) + std::string(15, '.') + run(110, 135) + std::string(14, '.') +
                          run(150, 161) + std::string(8, '.') + run(170, 176));
 }
-} // namespace
