@@ -66,17 +66,6 @@ TEST_F(NodeTypeDescriptorsTest, NamesKindsButtonsAndValueListsAsTheTypesNeed) {
                                         "Place Barrels, etc"}));
 }
 
-TEST_F(NodeTypeDescriptorsTest, UndefinedTypesKeepTheDefaultAndReservedOnesAreNamedUnused) {
-    std::array<std::string, 10> unusedPrompts;
-    unusedPrompts.fill(kUnused);
-    unusedPrompts[nodefield::JumpTo] = "Special to jump to";
-    for (const int type : {30, 49, 107, 157, 219, 230, 255, 197, 198, 199}) {
-        EXPECT_EQ(Type(type).Name, type >= 197 && type <= 199 ? kUnused : "") << type;
-        EXPECT_EQ(Type(type).Prompts, unusedPrompts) << type;
-        EXPECT_EQ(Codes(type), Ints(type, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0));
-    }
-}
-
 // The type's name and its ten prompts, joined by '|'.
 std::string Told(int type) {
     std::string told = Type(type).Name;
@@ -85,7 +74,7 @@ std::string Told(int type) {
     return told;
 }
 
-TEST_F(NodeTypeDescriptorsTest, TellingRowsAndTwinTypesReadExactly) {
+TEST_F(NodeTypeDescriptorsTest, TellingTwinUndefinedAndReservedTypesReadExactly) {
     const std::string message = "|First part of message|Second part of message";
     const std::string unused3 = "|Unused|Unused|Unused", jump = "|Special to jump to";
     const std::pair<int, std::string> rows[] = {
@@ -110,6 +99,15 @@ TEST_F(NodeTypeDescriptorsTest, TellingRowsAndTwinTypesReadExactly) {
                      Type(135).Prompts[nodefield::StuffDoneB]}),
         (std::vector<std::string>{"Start General Timer", "Start General Timer", kUnused, kUnused}));
     EXPECT_NE(Type(13).Prompts, Type(195).Prompts);
+    // Undefined types keep the default, and the reserved ones are named "Unused".
+    std::array<std::string, 10> unusedPrompts;
+    unusedPrompts.fill(kUnused);
+    unusedPrompts[nodefield::JumpTo] = "Special to jump to";
+    for (const int type : {30, 49, 107, 157, 219, 230, 255, 197, 198, 199}) {
+        EXPECT_EQ(Type(type).Name, type >= 197 && type <= 199 ? kUnused : "") << type;
+        EXPECT_EQ(Type(type).Prompts, unusedPrompts) << type;
+        EXPECT_EQ(Codes(type), Ints(type, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0));
+    }
 }
 
 // The prompts written for the types without a telling row follow the same rules as the
