@@ -46,12 +46,11 @@ class RecordListTest : public ::testing::Test {
     Scenario s;
 };
 
-TEST_F(RecordListTest, EachModeListsItsTableInItsFormat) {
+TEST_F(RecordListTest, EachModeListsItsTableInItsFormatAndNothingForAMissingArea) {
     TownTalk& talk = s.TownTalks[1];
     talk.Personalities[3].Name = "Ada";
     talk.Nodes[4] = TalkingNode{-2, 1, "look", "xxxx", {0, 0, 0, 0}, "a", "b"};
     talk.Nodes[89] = TalkingNode{17, 2, "gold", "  ab", {0, 0, 0, 0}, "c", "d"};
-    s.ItemTypes[7].Name = "Sword";
     s.ItemTypes[8].Name = "  Long blade, padded     ";
     OutdoorSection& section = s.OutdoorSections.At(1, 0);
     section.SpecialNodes[5].Type = 1;
@@ -73,7 +72,7 @@ TEST_F(RecordListTest, EachModeListsItsTableInItsFormat) {
     // clang-format off
     const std::tuple<int, std::size_t, std::size_t, std::string> rows[] = {
         {0, 100, 3, "Personality 13 - Ada"}, {0, 100, 14, "Node 4 - Per.-2 look,xxxx"},
-        {0, 100, 99, "Node 89 - Per.17 gold,  ab"}, {1, 500, 7, "7 - Sword                    "},
+        {0, 100, 99, "Node 89 - Per.17 gold,  ab"}, {1, 500, 7, "7 - item7                    "},
         {1, 500, 8, "8 -   Long blade, padded     "}, {2, 60, 5, "5 - Set Flag"},
         {2, 60, 6, "6 - "}, {3, 108, 107, "107 - last"}, {4, 256, 255, "255 - Increment Flag"},
         {5, 320, 0, "0 - Name"}, {6, 100, 99, "99 - No Special"}, {7, 190, 189, "189 - sign"},
@@ -86,10 +85,9 @@ TEST_F(RecordListTest, EachModeListsItsTableInItsFormat) {
         ASSERT_EQ(entries.size(), count) << "mode " << mode;
         EXPECT_EQ(entries[index], entry) << "mode " << mode;
     }
-}
-
-TEST_F(RecordListTest, NoEntriesForAnUnknownModeOrAnAreaThatDoesNotExist) {
-    s.CurrentTown = 2; // the town's lists go, the section's stay, and the other way round
+    // No entries for an unknown mode or an area that does not exist: without the town its lists
+    // go and the section's stay, and the other way round.
+    s.CurrentTown = 2;
     for (int mode : {12, -1, 0, 6, 7})
         EXPECT_TRUE(RecordListEntries(s, mode).empty()) << mode;
     EXPECT_EQ(RecordListEntries(s, 2).size(), 60u);
