@@ -69,6 +69,7 @@ TEST(TextDump, HeadersLineFormsAndOrderForASmallScenario) {
     EXPECT_EQ(lines.back(), "  Node 89 text1   : ");
 }
 
+// Sections run x outer, and personalities number on across towns.
 TEST(TextDump, SectionsRunXOuterAndPersonalitiesNumberOnAcrossTowns) {
     Scenario s = MakeVariedScenario(2, 2, 3, 8);
     const auto lines = SplitTextLines(ScenTextDumpContents(s));
@@ -83,14 +84,12 @@ TEST(TextDump, SectionsRunXOuterAndPersonalitiesNumberOnAcrossTowns) {
                   1);
 }
 
-TEST(TextDump, TheFileNameLosesTheLastThreeCharactersWhateverTheyAre) {
-    EXPECT_EQ(TextDumpPath("/app/scenario/Hill.vrs"), "/app/scenario/Hill.txt");
-    EXPECT_EQ(TextDumpPath("/app/scenario"), "/app/scenatxt");
-}
-
 TEST(TextDump, WritesBesideTheScenarioAndAFailureKeepsTheScenarioAndWhatWasWritten) {
     TempFolder folder;
     Scen = SmallScenario();
+    // The file's name loses the last three characters of the scenario's, whatever they are.
+    EXPECT_EQ(TextDumpPath("/app/scenario/Hill.vrs"), "/app/scenario/Hill.txt");
+    EXPECT_EQ(TextDumpPath("/app/scenario"), "/app/scenatxt");
     ScenFile.ScenFilePath = folder.File("Hill.vrs");
     PutFileText(folder.File("Hill.txt"), std::string(200000, 'x'));
     MsgBoxRecorder boxes;
