@@ -1,7 +1,6 @@
 #include "graphics/Drawing.h"
 #include "graphics/GraphicsSheets.h"
 #include "platform/core/ProgramPaths.h"
-#include "sheetgen/Canvas.h"
 #include "sheetgen/Sheets.h"
 #include "sheetgen/TerrainArt.h"
 #include "support/ErrorOf.h"

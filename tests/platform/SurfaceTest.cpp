@@ -65,9 +65,11 @@ TEST(TransparentCopy, KeepsTheDestinationWherePureWhiteAndClipsAtEveryEdge) {
     // clang-format off
     const std::tuple<int, int, int, int, PixelRect, const char*> cases[] = {
         {5, 4, 1, 1, {0, 0, 3, 3}, ".......... ..00..20.. ....1121.. ..fffffffe12fffeffff.."},
-        {4, 4, -1, 0, {9, 1, 4, 4}, "a1...... a2...... ........ ........"}, // the sheet's end, the surface's left
-        {4, 4, 2, 3, {2, 0, 4, 4}, "........ ........ ........ ....2030"}, // the surface's right and bottom
-        {12, 1, 1, 0, {0, 0, 11, 1}, "..00..2030..5060..8090.."}, // long enough to be copied in steps
+        // The sheet's end and the surface's left; the surface's right and bottom; a row long
+        // enough to be copied in steps.
+        {4, 4, -1, 0, {9, 1, 4, 4}, "a1...... a2...... ........ ........"},
+        {4, 4, 2, 3, {2, 0, 4, 4}, "........ ........ ........ ....2030"},
+        {12, 1, 1, 0, {0, 0, 11, 1}, "..00..2030..5060..8090.."},
     };
     // clang-format on
     for (const QImage& sheet : InEveryFormat(Dotted()))
@@ -103,7 +105,8 @@ TEST(CopyBlock, CopiesPixelForPixelOrStretchedWithoutBlendingAndClipsAtEveryEdge
         // Halved: destination offset i shows source offset 2 i + 1.
         {{0, 0, 4, 4}, {4, 4, 8, 8}, "5575.... 5777.... ........ ........"},
         {{0, 0, 4, 4}, {0, -4, 8, 8}, "........ ........ 11315171 13335373"},
-        {{-1000000000, 0, 1000000002, 4}, {0, 0, 4, 4}, "3030.... 3131.... 3232.... 3333...."}, // far off the surface
+        // Far off the surface.
+        {{-1000000000, 0, 1000000002, 4}, {0, 0, 4, 4}, "3030.... 3131.... 3232.... 3333...."},
     };
     // clang-format on
     for (const QImage& sheet : InEveryFormat(CodedSheet(8, 8)))

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(ValidateNumber, ShowsOneBoxExactlyWhenItRejects) {
+TEST(ValidateNumber, ShowsOneBoxExactlyWhenItRejectsAndWhatItAcceptsConverts) {
     const std::string numeric = "Level must be numeric.";
     const std::string belowMinusOne = "Values less than -1 are not accepted.";
     const std::string aboveMaxInt = "Value larger than MaxInt.";
@@ -39,12 +39,10 @@ TEST(ValidateNumber, ShowsOneBoxExactlyWhenItRejects) {
                   message.empty() ? Boxes{} : Boxes{"Error!|" + exclamation + message})
             << '"' << value << "\" in " << min << ".." << max;
     }
-}
-
-TEST(NumberFromBoxText, ConvertsWhatTheValidatorAcceptsRoundingHalvesToEven) {
+    // What it accepts converts to a number, halves rounding to even.
     const auto none = std::nullopt;
     // clang-format off
-    const std::pair<std::string, std::optional<std::int32_t>> cases[] = {
+    const std::pair<std::string, std::optional<std::int32_t>> numbers[] = {
         {"", 0}, {"-1", -1}, {"32767", 32767}, {"32768", 32768}, {" +12 ", 12}, {"-0", 0},
         {"2.5", 2}, {"3.5", 4}, {"0.5", 0}, {"-2.5", -2}, {"-3.5", -4}, {"2.50", 2},
         {"2.5000001", 3}, {"2.4999", 2}, {"2.6", 3}, {"-0.4", 0},
@@ -53,6 +51,6 @@ TEST(NumberFromBoxText, ConvertsWhatTheValidatorAcceptsRoundingHalvesToEven) {
         {"-", none}, {"abc", none}, {"1e3", none}, {"2,5", none}, {" ", none},
         {"2147483648", none}, {"99999999999999999999999", none}};
     // clang-format on
-    for (const auto& [text, expected] : cases)
+    for (const auto& [text, expected] : numbers)
         EXPECT_EQ(NumberFromBoxText(text), expected) << '"' << text << '"';
 }

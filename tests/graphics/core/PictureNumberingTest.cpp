@@ -114,20 +114,7 @@ TEST(PictureNumbering, ItemPortraitAndDialogPictureNumbers) {
         EXPECT_EQ(PictureNumberDispatch(none).kind, K::Nothing) << none;
 }
 
-TEST(PictureNumbering, SpecialTerrainPictures) {
-    for (int p : {61, 66, 90, 93, 102, 115, 187, 197, 200, 212, 215, 232, 236, 239, 244, 401, 402})
-        EXPECT_TRUE(IsSpecialTerrainPicture(p)) << p;
-    for (int p : {60, 67, 94, 101, 116, 198, 205, 213, 214, 216, 245, 400, 403, -1})
-        EXPECT_FALSE(IsSpecialTerrainPicture(p)) << p;
-
-    Scen.TerrainTypes[80].Picture = 90;
-    Scen.TerrainTypes[81].Picture = 94;
-    EXPECT_EQ((std::vector{IsSpecialTerrainPic(80), IsSpecialTerrainPic(81),
-                           IsSpecialTerrainPic(256), IsSpecialTerrainPic(-1)}),
-              (std::vector{true, false, false, false}));
-}
-
-TEST(PictureNumbering, EdgePiecesMarbleTilesCustomSheetPathAndLookupTables) {
+TEST(PictureNumbering, EdgePiecesMarbleTilesCustomSheetPathLookupTablesAndSpecialTerrain) {
     EXPECT_EQ(CellRectEdgeLine(7, 0, 0), (EdgeLine{14, 18, 14, 36, 0xFFFFFF}));
     EXPECT_EQ(CellRectEdgeLine(9, 0, 0), (EdgeLine{12, 16, 12, -1, 0xFFFF00}));
     EXPECT_FALSE(CellRectEdgeLine(12, 0, 0) || CellRectEdgeLine(-1, 0, 0));
@@ -149,4 +136,15 @@ TEST(PictureNumbering, EdgePiecesMarbleTilesCustomSheetPathAndLookupTables) {
     for (const auto& [property, icon] :
          {std::pair{0, -1}, {1, 29}, {10, 26}, {12, -1}, {18, 10}, {26, 24}, {29, -1}})
         EXPECT_EQ(TerDispIcon[static_cast<std::size_t>(property)], icon) << property;
+    // Special terrain pictures, by number and by terrain.
+    for (int p : {61, 66, 90, 93, 102, 115, 187, 197, 200, 212, 215, 232, 236, 239, 244, 401, 402})
+        EXPECT_TRUE(IsSpecialTerrainPicture(p)) << p;
+    for (int p : {60, 67, 94, 101, 116, 198, 205, 213, 214, 216, 245, 400, 403, -1})
+        EXPECT_FALSE(IsSpecialTerrainPicture(p)) << p;
+
+    Scen.TerrainTypes[80].Picture = 90;
+    Scen.TerrainTypes[81].Picture = 94;
+    EXPECT_EQ((std::vector{IsSpecialTerrainPic(80), IsSpecialTerrainPic(81),
+                           IsSpecialTerrainPic(256), IsSpecialTerrainPic(-1)}),
+              (std::vector{true, false, false, false}));
 }

@@ -99,7 +99,7 @@ TEST(TextFile, WritesCrLfAndReadsEitherLineEnd) {
               (std::vector<std::vector<std::string>>{{"a", "b", "c"}, {"a"}, {"a\r"}, {}}));
 }
 
-TEST(ProgramPaths, MapBackslashPathsUnderTheProgramFolderAndRefuseAllButPlainFileNames) {
+TEST(ProgramPaths, MapBackslashPathsRefuseAllButPlainFileNamesAndKeepTheTempFolderPrivate) {
     SetProgramFolderForTesting("/opt/editor");
     EXPECT_EQ(ProgramPath("\\scenario\\fenmarrow\\fenmarrow.vrs"),
               "/opt/editor/scenario/fenmarrow/fenmarrow.vrs");
@@ -110,9 +110,7 @@ TEST(ProgramPaths, MapBackslashPathsUnderTheProgramFolderAndRefuseAllButPlainFil
     for (const std::string& bad : std::vector<std::string>{
              "", ".", "..", "a/b.vrs", "/abs.vrs", "..\\..\\x.vrs", "a\\b", std::string("a\0b", 3)})
         EXPECT_FALSE(IsPlainFileName(bad)) << bad;
-}
-
-TEST(ProgramPaths, TheTempSaveFolderIsCreatedPrivate) {
+    // The temp save folder is created private, and refused when it is not.
     TempFolder dir;
     SetTempSaveFolderForTesting(dir.File("save"));
     EXPECT_EQ(TempSaveFolder(), dir.File("save"));
