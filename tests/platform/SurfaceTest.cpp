@@ -61,26 +61,7 @@ QImage Dotted() {
 }
 } // namespace
 
-TEST(TransparentCopy, KeepsTheDestinationWherePureWhiteAndClipsAtEveryEdge) {
-    // clang-format off
-    const std::tuple<int, int, int, int, PixelRect, const char*> cases[] = {
-        {5, 4, 1, 1, {0, 0, 3, 3}, ".......... ..00..20.. ....1121.. ..fffffffe12fffeffff.."},
-        // The sheet's end and the surface's left; the surface's right and bottom; a row long
-        // enough to be copied in steps.
-        {4, 4, -1, 0, {9, 1, 4, 4}, "a1...... a2...... ........ ........"},
-        {4, 4, 2, 3, {2, 0, 4, 4}, "........ ........ ........ ....2030"},
-        {12, 1, 1, 0, {0, 0, 11, 1}, "..00..2030..5060..8090.."},
-    };
-    // clang-format on
-    for (const QImage& sheet : InEveryFormat(Dotted()))
-        for (const auto& [w, h, x, y, source, shown] : cases) {
-            Surface dest(w, h, kGrey);
-            TransparentCopy(dest, x, y, sheet, source);
-            EXPECT_EQ(Shown(dest), shown) << sheet.format() << " at " << x << "," << y;
-        }
-}
-
-TEST(CopyBlock, CopiesPixelForPixelOrStretchedWithoutBlendingAndClipsAtEveryEdge) {
+TEST(CopyBlock, CopiesPixelForPixelStretchedOrTransparentlyWithoutBlendingAndClipsAtEveryEdge) {
     // clang-format off
     const std::tuple<PixelRect, PixelRect, const char*> cases[] = {
         {{1, 1, 2, 2}, {2, 3, 2, 2}, "........ ..2333.. ..2434.. ........"}, // pixel for pixel
@@ -123,6 +104,24 @@ TEST(CopyBlock, CopiesPixelForPixelOrStretchedWithoutBlendingAndClipsAtEveryEdge
     CopyBlock(small, {0, 0, 16, 16}, CodedSheet(28, 36), {0, 0, 28, 36});
     EXPECT_EQ(Shown(small).substr(0, 32), "012141617191b1d1e1g1i1k1l1n1p1r1");
     EXPECT_EQ(small.Pixel(15, 15), Coded(27, 34));
+    // A transparent copy keeps the destination where the sheet is pure white, and clips at every
+    // edge too.
+    // clang-format off
+    const std::tuple<int, int, int, int, PixelRect, const char*> transparent[] = {
+        {5, 4, 1, 1, {0, 0, 3, 3}, ".......... ..00..20.. ....1121.. ..fffffffe12fffeffff.."},
+        // The sheet's end and the surface's left; the surface's right and bottom; a row long
+        // enough to be copied in steps.
+        {4, 4, -1, 0, {9, 1, 4, 4}, "a1...... a2...... ........ ........"},
+        {4, 4, 2, 3, {2, 0, 4, 4}, "........ ........ ........ ....2030"},
+        {12, 1, 1, 0, {0, 0, 11, 1}, "..00..2030..5060..8090.."},
+    };
+    // clang-format on
+    for (const QImage& sheet : InEveryFormat(Dotted()))
+        for (const auto& [w, h, x, y, source, shown] : transparent) {
+            Surface dest(w, h, kGrey);
+            TransparentCopy(dest, x, y, sheet, source);
+            EXPECT_EQ(Shown(dest), shown) << sheet.format() << " at " << x << "," << y;
+        }
 }
 
 TEST(Surface, DrawsLinesTilesClearsResizesAndShowsInAPictureBox) {

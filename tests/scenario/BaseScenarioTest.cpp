@@ -30,29 +30,7 @@ class BaseScenario : public ::testing::Test {
 };
 } // namespace
 
-TEST_F(BaseScenario, WallPiecesBelongToTheirGroupAndBlock) {
-    std::set<std::string> names;
-    for (int style = 0; style < kWallStyleCount; ++style)
-        for (const int n : WallTerrains[style]) {
-            EXPECT_EQ(std::tuple(Terrain(n).TerrainSet, Terrain(n).Blockage,
-                                 Name(n).rfind(Name(WallTerrains[style][0]), 0)),
-                      std::tuple(style, 5, 0u))
-                << n << " " << Name(n);
-            names.insert(Name(n));
-        }
-    EXPECT_EQ(names.size(), 52u) << "each wall piece has a name of its own";
-    // Wall features among the pieces are walls to look at; 7, 10, 13 and 16 belong to no group,
-    // while 23 and 37 join the stone and dark walls around them. Floors and whatever lies past
-    // the last group belong to none.
-    std::string sets;
-    for (int n : {7, 10, 13, 16, 23, 37, 0, 4, 63, 255}) {
-        sets += std::to_string(Terrain(n).TerrainSet) + " ";
-        EXPECT_TRUE(n < 7 || n > 37 || (Terrain(n).Blockage == 5 && Name(n).find("wall") < 99));
-    }
-    EXPECT_EQ(sets, "-1 -1 -1 -1 1 2 -1 -1 -1 -1 ");
-}
-
-TEST_F(BaseScenario, FloorsTwoCellTerrainsSignsEntrancesDoorsAndTheEdgeOfTheWorld) {
+TEST_F(BaseScenario, WallsFloorsTwoCellTerrainsSignsEntrancesDoorsAndTheEdgeOfTheWorld) {
     // The floors of new areas are open ground; beyond the world's edge the map shows terrain
     // 90, which must not pass for open ground; the two-cell terrains name their halves.
     std::string shown;
@@ -82,6 +60,26 @@ TEST_F(BaseScenario, FloorsTwoCellTerrainsSignsEntrancesDoorsAndTheEdgeOfTheWorl
     }
     EXPECT_GE(signs, 2);
     EXPECT_GE(entrances, 10);
+    // Wall pieces belong to their group and block.
+    std::set<std::string> names;
+    for (int style = 0; style < kWallStyleCount; ++style)
+        for (const int n : WallTerrains[style]) {
+            EXPECT_EQ(std::tuple(Terrain(n).TerrainSet, Terrain(n).Blockage,
+                                 Name(n).rfind(Name(WallTerrains[style][0]), 0)),
+                      std::tuple(style, 5, 0u))
+                << n << " " << Name(n);
+            names.insert(Name(n));
+        }
+    EXPECT_EQ(names.size(), 52u) << "each wall piece has a name of its own";
+    // Wall features among the pieces are walls to look at; 7, 10, 13 and 16 belong to no group,
+    // while 23 and 37 join the stone and dark walls around them. Floors and whatever lies past
+    // the last group belong to none.
+    std::string sets;
+    for (int n : {7, 10, 13, 16, 23, 37, 0, 4, 63, 255}) {
+        sets += std::to_string(Terrain(n).TerrainSet) + " ";
+        EXPECT_TRUE(n < 7 || n > 37 || (Terrain(n).Blockage == 5 && Name(n).find("wall") < 99));
+    }
+    EXPECT_EQ(sets, "-1 -1 -1 -1 1 2 -1 -1 -1 -1 ");
 }
 
 // Reading the game's layouts gives some terrain numbers and pictures a fixed meaning; the base
@@ -109,7 +107,25 @@ TEST_F(BaseScenario, TerrainsReadFromTheGameLayoutUnchanged) {
     }
 }
 
-TEST_F(BaseScenario, MonsterAndItemTablesHoldAStartingSetAndEmptySlots) {
+TEST_F(BaseScenario, ReadsBackAsBuiltWithItsStringsMonstersItemsAndRecordsWithoutTargets) {
+    const auto& strings = base_.ScenStrings;
+    EXPECT_EQ((std::vector<std::string>{strings[12], strings[60], strings[160], strings[161],
+                                        strings[260], strings[312]}),
+              (std::vector<std::string>{"Begin journal strs", "Ferry token", "*Begin special strs",
+                                        "*", DialogButtonLabels[0], DialogButtonLabels[52]}));
+    EXPECT_FALSE(strings[61].empty());
+    const auto none = [](std::size_t n) { return std::vector<int>(n, -1); };
+    EXPECT_EQ(Column(base_.SpecialItems, &SpecialItem::Node), none(50));
+    EXPECT_EQ(Column(base_.Boats, &Transport::Town), none(base_.Boats.size()));
+    EXPECT_EQ(std::vector<int>(base_.EventTimerNodes.begin(), base_.EventTimerNodes.end()),
+              none(base_.EventTimerNodes.size()));
+    EXPECT_EQ(Column(base_.ScenSpecialNodes, &SpecialNode::JumpTo), none(256));
+    // It is a whole own-layout file that reads back as built.
+    EXPECT_EQ(std::string(image_.begin(), image_.end()).substr(0, 4), ">VRS");
+    EXPECT_TRUE(base_ == MakeBaseScenario());
+    EXPECT_EQ(std::tuple(base_.ListsLocked, base_.TownCount, base_.ScenStrings[0]),
+              std::tuple(0, 1, "Fenmarrow"));
+    // The monster and item tables hold a starting set and empty slots.
     std::set<std::string> monsters, items; // each holds the empty name too
     for (const MonsterType& m : base_.MonsterTypes) {
         monsters.insert(Trim(m.Name));
@@ -128,26 +144,6 @@ TEST_F(BaseScenario, MonsterAndItemTablesHoldAStartingSetAndEmptySlots) {
                          Trim(base_.MonsterTypes[255].Name), Trim(base_.ItemTypes[499].Name),
                          Trim(base_.ItemTypes[0].Name)),
               std::tuple("", 0, "", "", "Gold coins"));
-}
-
-TEST_F(BaseScenario, ReadsBackAsBuiltWithItsStringsAndRecordsWithoutTargets) {
-    const auto& strings = base_.ScenStrings;
-    EXPECT_EQ((std::vector<std::string>{strings[12], strings[60], strings[160], strings[161],
-                                        strings[260], strings[312]}),
-              (std::vector<std::string>{"Begin journal strs", "Ferry token", "*Begin special strs",
-                                        "*", DialogButtonLabels[0], DialogButtonLabels[52]}));
-    EXPECT_FALSE(strings[61].empty());
-    const auto none = [](std::size_t n) { return std::vector<int>(n, -1); };
-    EXPECT_EQ(Column(base_.SpecialItems, &SpecialItem::Node), none(50));
-    EXPECT_EQ(Column(base_.Boats, &Transport::Town), none(base_.Boats.size()));
-    EXPECT_EQ(std::vector<int>(base_.EventTimerNodes.begin(), base_.EventTimerNodes.end()),
-              none(base_.EventTimerNodes.size()));
-    EXPECT_EQ(Column(base_.ScenSpecialNodes, &SpecialNode::JumpTo), none(256));
-    // It is a whole own-layout file that reads back as built.
-    EXPECT_EQ(std::string(image_.begin(), image_.end()).substr(0, 4), ">VRS");
-    EXPECT_TRUE(base_ == MakeBaseScenario());
-    EXPECT_EQ(std::tuple(base_.ListsLocked, base_.TownCount, base_.ScenStrings[0]),
-              std::tuple(0, 1, "Fenmarrow"));
 }
 
 TEST(BaseData, MalformedTablesAreRefusedWithTheirPlace) {

@@ -116,7 +116,7 @@ TEST_F(RecordListTest, TypesMoveAndNoNumberThatNamedThemIsRewritten) {
     EXPECT_EQ(s.MonsterTypes[1].ItemDropped, 5);
 }
 
-TEST_F(RecordListTest, SpecialNodesMoveAndSpotsAndJumpsKeepTheirNumbers) {
+TEST_F(RecordListTest, NodesMoveAndSpotsJumpsAndPersonalitiesKeepTheirNumbers) {
     Town& town = s.Towns[1];
     for (std::size_t n = 0; n < 8; ++n)
         std::tie(town.SpecialNodes[n].Extra1a, town.SpecialNodes[n].JumpTo) =
@@ -150,9 +150,7 @@ TEST_F(RecordListTest, SpecialNodesMoveAndSpotsAndJumpsKeepTheirNumbers) {
               Ints(111, 1, 1));
     EXPECT_EQ(DropListEntry(s, 4, 255, 0).selectIndex, 1);
     EXPECT_EQ(Ints(s.ScenSpecialNodes[1].Extra1a, s.ScenSpecialNodes[0].JumpTo), Ints(255, 255));
-}
-
-TEST_F(RecordListTest, TalkingNodesMoveButPersonalitiesDoNot) {
+    // Talking nodes move, but personalities do not.
     TownTalk& talk = s.TownTalks[1];
     for (int n = 0; n < 6; ++n)
         talk.Nodes[static_cast<std::size_t>(n)].Word1 = "w" + std::to_string(n) + "xx";

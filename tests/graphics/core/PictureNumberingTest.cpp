@@ -55,19 +55,7 @@ TEST(PictureNumbering, SingleCopies) {
         EXPECT_FALSE(none[i]) << "row " << i;
 }
 
-TEST(PictureNumbering, MonsterTableFromTheRunningCounter) {
-    // clang-format off
-    const std::pair<int, MonsterPic> rows[] = {{0, {1, 0}}, {50, {1, 50}}, {51, {3, 51}},
-        {52, {3, 53}}, {55, {1, 59}}, {75, {2, 79}}, {78, {3, 83}}, {120, {4, 131}},
-        {140, {4, 155}}, {142, {4, 160}}, {145, {3, 168}}, {174, {1, 198}}};
-    // clang-format on
-    for (const auto& [picture, info] : rows)
-        EXPECT_EQ(MonsterPicInfo[static_cast<std::size_t>(picture)], info) << picture;
-    const MonsterPic& last = MonsterPicInfo.back();
-    EXPECT_EQ(last.firstTile + MonsterTileCount(last.size), 199);
-}
-
-TEST(PictureNumbering, MonsterPreviewTiles) {
+TEST(PictureNumbering, MonsterTableAndPreviewTiles) {
     const auto tile = [](S sheet, int index, int sx, int sy, int dx, int dy) {
         return Copy(sheet, index, {sx, sy, 28, 36}, {dx, dy, 14, 18});
     };
@@ -88,6 +76,16 @@ TEST(PictureNumbering, MonsterPreviewTiles) {
     EXPECT_EQ(MonsterPicCopies(9012).size(), 4u); // every number from 4000 is two by two
     for (int none : {-1, 175, 999})
         EXPECT_TRUE(MonsterPicCopies(none).empty()) << none;
+    // The monster table follows the running tile counter.
+    // clang-format off
+    const std::pair<int, MonsterPic> table[] = {{0, {1, 0}}, {50, {1, 50}}, {51, {3, 51}},
+        {52, {3, 53}}, {55, {1, 59}}, {75, {2, 79}}, {78, {3, 83}}, {120, {4, 131}},
+        {140, {4, 155}}, {142, {4, 160}}, {145, {3, 168}}, {174, {1, 198}}};
+    // clang-format on
+    for (const auto& [picture, info] : table)
+        EXPECT_EQ(MonsterPicInfo[static_cast<std::size_t>(picture)], info) << picture;
+    const MonsterPic& last = MonsterPicInfo.back();
+    EXPECT_EQ(last.firstTile + MonsterTileCount(last.size), 199);
 }
 
 TEST(PictureNumbering, ItemPortraitAndDialogPictureNumbers) {
