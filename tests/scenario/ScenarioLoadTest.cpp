@@ -140,26 +140,7 @@ TEST_F(LoadScenarioTest, OnlyASuccessfulGameFileLoadSetsTheTownTablesAndOneLayou
     EXPECT_EQ(boxes.Calls().size(), 1u);
 }
 
-TEST(LinkTownsToSections, TheLastEntranceInOrderWinsAndFreeOrForeignOnesAreSkipped) {
-    Scenario s = MakeVariedScenario(2, 2, 3, 3);
-    for (int y = 0; y < 2; ++y)
-        for (int x = 0; x < 2; ++x)
-            s.OutdoorSections.At(x, y).TownEntrances.fill(TownEntrance{-1, 100, 0});
-    for (auto& t : s.Towns)
-        t.SectionX = t.SectionY = t.EntranceX = t.EntranceY = 0;
-    s.OutdoorSections.At(1, 0).TownEntrances[7] = {1, 10, 11};
-    s.OutdoorSections.At(0, 1).TownEntrances[0] = {1, 20, 21}; // later: y is the outer order
-    s.OutdoorSections.At(1, 1).TownEntrances[2] = {2, 100, 5}; // free
-    s.OutdoorSections.At(1, 1).TownEntrances[3] = {3, 30, 31}; // no town 3
-    s.Towns[2].EntranceX = 77;
-    LinkTownsToSections(s);
-    const Town& t = s.Towns[1];
-    EXPECT_EQ(Ints(t.SectionX, t.SectionY, t.EntranceX, t.EntranceY, s.Towns[2].EntranceX,
-                   s.Towns[0].EntranceX),
-              Ints(0, 1, 20, 21, 77, 0));
-}
-
-TEST(RenumberGameScenarioMonsters, TheFirstGameScenarioMovesTypesUpByTwoTheSecondSwapsTwo) {
+TEST(LoadFixups, GameScenarioMonstersMoveAndTheLastEntranceInOrderLinksATown) {
     Scenario s = MakeVariedScenario(1, 1, 2, 9);
     for (const char* name : {"fenmarrow.vrs", "Fenmarrow.VRS", "varno.vrs", "Other.vrs"}) {
         RenumberGameScenarioMonsters(s, name); // only the exact names
@@ -183,4 +164,22 @@ TEST(RenumberGameScenarioMonsters, TheFirstGameScenarioMovesTypesUpByTwoTheSecon
     RenumberGameScenarioMonsters(s, "Varno.vrs");
     EXPECT_TRUE(types[210] == before.MonsterTypes[208] && types[211] == before.MonsterTypes[211]);
     EXPECT_EQ(Monsters(s.Towns[1]), Ints(6, 5, 7, 210, 211));
+    // Towns are linked to sections: the last entrance in order wins, and free or foreign ones are
+    // skipped.
+    Scenario linked = MakeVariedScenario(2, 2, 3, 3);
+    for (int y = 0; y < 2; ++y)
+        for (int x = 0; x < 2; ++x)
+            linked.OutdoorSections.At(x, y).TownEntrances.fill(TownEntrance{-1, 100, 0});
+    for (auto& t : linked.Towns)
+        t.SectionX = t.SectionY = t.EntranceX = t.EntranceY = 0;
+    linked.OutdoorSections.At(1, 0).TownEntrances[7] = {1, 10, 11};
+    linked.OutdoorSections.At(0, 1).TownEntrances[0] = {1, 20, 21}; // later: y is the outer order
+    linked.OutdoorSections.At(1, 1).TownEntrances[2] = {2, 100, 5}; // free
+    linked.OutdoorSections.At(1, 1).TownEntrances[3] = {3, 30, 31}; // no town 3
+    linked.Towns[2].EntranceX = 77;
+    LinkTownsToSections(linked);
+    const Town& t = linked.Towns[1];
+    EXPECT_EQ(Ints(t.SectionX, t.SectionY, t.EntranceX, t.EntranceY, linked.Towns[2].EntranceX,
+                   linked.Towns[0].EntranceX),
+              Ints(0, 1, 20, 21, 77, 0));
 }

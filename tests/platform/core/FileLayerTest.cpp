@@ -32,7 +32,7 @@ TEST(RuntimeErrors, CarryTheirStandardDescriptionsIntoTheBoxOfATrappedProcedure)
               std::pair(std::string("Error"), static_cast<int>(msgbox::Critical)));
 }
 
-TEST(BinaryFile, MissingFilesFoldersPipesAndOversizedFilesHaveTheirOwnErrorsAndCaseIsKept) {
+TEST(BinaryFile, ReadsPartByPartAndGivesMissingFilesFoldersPipesAndOversizedFilesTheirErrors) {
     TempFolder dir;
     PutFileText(dir.File("big"), "12345");
     ASSERT_EQ(::mkfifo(dir.File("pipe").c_str(), 0600), 0); // refused at once, not waited on
@@ -49,17 +49,13 @@ TEST(BinaryFile, MissingFilesFoldersPipesAndOversizedFilesHaveTheirOwnErrorsAndC
     PutFileText(dir.File("F"), "x");
     EXPECT_EQ(FindFileIgnoringCase(dir.File("f")), dir.File("f"));
     EXPECT_EQ(FindFileIgnoringCase(dir.File("no/none.bmp")), dir.File("no/none.bmp"));
-}
-
-// Parts smaller and larger than what one read from the disk brings, looked ahead at and taken:
-// each holds the file's own bytes at their positions, and the last is cut where the file ends.
-TEST(BinaryFile, AFileReadPartByPartGivesEveryByteOnceAtItsPosition) {
-    TempFolder dir;
+    // Parts smaller and larger than what one read from the disk brings, looked ahead at and taken:
+    // each holds the file's own bytes at their positions, and the last is cut where the file ends.
     std::vector<std::uint8_t> file(2'600'000);
     for (std::size_t i = 0; i < file.size(); ++i)
         file[i] = static_cast<std::uint8_t>(i * 7 + i / 251);
-    PutFileBytes(dir.File("f"), file);
-    ByteSource source(dir.File("f"));
+    PutFileBytes(dir.File("parts"), file);
+    ByteSource source(dir.File("parts"));
     std::vector<std::uint8_t> read;
     for (const std::size_t size : {3, 1'000'000, 1'500'000, 0, 90'000, 200'000}) {
         EXPECT_EQ(source.Ahead(size).First(), source.Pos());
