@@ -38,7 +38,7 @@ std::string Mark(const std::function<int(int, int)>& pixel, int x, int y) {
 
 // Each file holds at least a cell for every picture number the editor can reach, and the
 // generator gives the same bytes on every run.
-TEST_F(GeneratedSheets, EveryFileExistsLoadsHoldsItsGridAndIsTheSameOnEveryRun) {
+TEST_F(GeneratedSheets, EveryFileHoldsItsGridIsTheSameOnEveryRunAndLoadsFromTheProgramFolder) {
     // clang-format off
     std::map<std::string, QSize> sizes = {{"marble.bmp", {256, 192}}, {"scenpics.bmp", {160, 192}},
         {"dlogpics.bmp", {144, 288}}, {"fields.bmp", {224, 324}}, {"objects.bmp", {140, 324}},
@@ -62,9 +62,7 @@ TEST_F(GeneratedSheets, EveryFileExistsLoadsHoldsItsGridAndIsTheSameOnEveryRun) 
             << file.name << " is " << image.width() << " x " << image.height();
         EXPECT_TRUE(FileBytes(folder_->File("Images/" + file.name)) == file.bytes) << file.name;
     }
-}
-
-TEST_F(GeneratedSheets, LoadGraphicsReadsThemFromTheProgramFolderEveryPictureDrawsAndNoneMayLack) {
+    // The program loads them from its folder, every picture draws, and none may lack.
     SetProgramFolderForTesting(folder_->Path());
     LoadGraphics();
     EXPECT_EQ((std::vector{MarblePic.size(), frmPics.imgTerpics[5].size(),

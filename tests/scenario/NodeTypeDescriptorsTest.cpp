@@ -33,7 +33,7 @@ std::vector<int> Codes(int type) {
 // How many types have a non-zero value in each column, and the sum of each column's codes: a
 // type added to or lost from any list, or given another code, changes a count or a sum; the
 // rows below pin whole entries.
-TEST_F(NodeTypeDescriptorsTest, NamesKindsButtonsAndValueListsAsTheTypesNeed) {
+TEST_F(NodeTypeDescriptorsTest, NamesKindsButtonsAndValueListsAsTheTypesNeedAndLabelled) {
     int named = 0;
     std::vector<int> nonZero(15), sums(15);
     for (int type = 0; type < kSpecialNodeTypeCount; ++type) {
@@ -64,6 +64,30 @@ TEST_F(NodeTypeDescriptorsTest, NamesKindsButtonsAndValueListsAsTheTypesNeed) {
     EXPECT_EQ((std::vector{Type(15).Name, Type(24).Name, Type(211).Name}),
               (std::vector<std::string>{"Change Horse Possesion", "Ritual of Sancify Block",
                                         "Place Barrels, etc"}));
+    // The prompts written for the types without a telling row follow the same rules as the telling
+    // rows: what a field offers or opens, its label says.
+    using namespace nodefield;
+    std::vector<std::pair<int, int>> mislabelled; // type, field
+    for (int type = 0; type < kSpecialNodeTypeCount; ++type) {
+        const SpecialNodeTypeInfo& info = Type(type);
+        const auto& prompt = info.Prompts;
+        const auto check = [&](bool offered, int field, bool labelled) {
+            if (offered && !labelled) mislabelled.emplace_back(type, field);
+        };
+        const bool flags = type != 135 && type != 154;
+        for (int field : {StuffDoneA, StuffDoneB})
+            check(flags && info.ChooserKinds[field] == chooser::StuffDoneFlagA + field, field,
+                  prompt[field] == std::string("Stuff Done Flag Part ") + char('A' + field));
+        for (int field = Message1; field < JumpTo; ++field)
+            check(info.ChooserKinds[field] != chooser::None, field, prompt[field] != kUnused);
+        check(info.ButtonFlags[nodebutton::Message] != 0, Message1,
+              prompt[Message1] == (info.MessageKind == messagekind::Dialog
+                                       ? "Number of first message in dialog"
+                                       : "First part of message"));
+        check(info.ButtonFlags[nodebutton::Extra1b] != 0, Extra1b, prompt[Extra1b] != kUnused);
+        check(info.ButtonFlags[nodebutton::Extra2b] != 0, Extra2b, prompt[Extra2b] != kUnused);
+    }
+    EXPECT_EQ(mislabelled, (std::vector<std::pair<int, int>>{}));
 }
 
 // The type's name and its ten prompts, joined by '|'.
@@ -108,33 +132,6 @@ TEST_F(NodeTypeDescriptorsTest, TellingTwinUndefinedAndReservedTypesReadExactly)
         EXPECT_EQ(Type(type).Prompts, unusedPrompts) << type;
         EXPECT_EQ(Codes(type), Ints(type, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0));
     }
-}
-
-// The prompts written for the types without a telling row follow the same rules as the
-// telling rows: what a field offers or opens, its label says.
-TEST_F(NodeTypeDescriptorsTest, FieldsThatOfferSomethingAreLabelled) {
-    using namespace nodefield;
-    std::vector<std::pair<int, int>> mislabelled; // type, field
-    for (int type = 0; type < kSpecialNodeTypeCount; ++type) {
-        const SpecialNodeTypeInfo& info = Type(type);
-        const auto& prompt = info.Prompts;
-        const auto check = [&](bool offered, int field, bool labelled) {
-            if (offered && !labelled) mislabelled.emplace_back(type, field);
-        };
-        const bool flags = type != 135 && type != 154;
-        for (int field : {StuffDoneA, StuffDoneB})
-            check(flags && info.ChooserKinds[field] == chooser::StuffDoneFlagA + field, field,
-                  prompt[field] == std::string("Stuff Done Flag Part ") + char('A' + field));
-        for (int field = Message1; field < JumpTo; ++field)
-            check(info.ChooserKinds[field] != chooser::None, field, prompt[field] != kUnused);
-        check(info.ButtonFlags[nodebutton::Message] != 0, Message1,
-              prompt[Message1] == (info.MessageKind == messagekind::Dialog
-                                       ? "Number of first message in dialog"
-                                       : "First part of message"));
-        check(info.ButtonFlags[nodebutton::Extra1b] != 0, Extra1b, prompt[Extra1b] != kUnused);
-        check(info.ButtonFlags[nodebutton::Extra2b] != 0, Extra2b, prompt[Extra2b] != kUnused);
-    }
-    EXPECT_EQ(mislabelled, (std::vector<std::pair<int, int>>{}));
 }
 
 TEST_F(NodeTypeDescriptorsTest, OutdoorStoreFollowsTheStoreKindShown) {

@@ -88,31 +88,7 @@ TEST(PictureNumbering, MonsterTableAndPreviewTiles) {
     EXPECT_EQ(last.firstTile + MonsterTileCount(last.size), 199);
 }
 
-TEST(PictureNumbering, ItemPortraitAndDialogPictureNumbers) {
-    EXPECT_FALSE(ItemPicPlan(3).clear || ItemPicPlan(3).whiteFirst);
-    for (int unused : {-1, 123, 149})
-        EXPECT_TRUE(ItemPicPlan(unused).clear && !ItemPicPlan(unused).copy) << unused;
-
-    // Like portrait 0 (drawn by the drawing tests), a negative number is portrait 89.
-    for (const auto& [n, source] : {std::pair<int, PixelRect>{-5, {288, 256, 32, 32}},
-                                    {1, {0, 0, 32, 32}},
-                                    {12, {32, 32, 32, 32}}})
-        EXPECT_EQ(PortraitPicPlan(n, false).copy, Copy(S::TalkPort, 0, source, {0, 0, 36, 36}))
-            << n;
-    // A custom portrait draws only while a custom sheet is loaded (proven by the drawing tests);
-    // the box is cleared either way.
-    EXPECT_TRUE(PortraitPicPlan(1003, true).clear && PortraitPicPlan(1003, false).clear);
-    using K = PictureNumberKind;
-    // clang-format off
-    for (const auto& [n, target] : {std::pair<int, PictureNumberTarget>{816, {K::Dialog, 16}},
-             {400, {K::Monster, 0}}, {572, {K::Monster, 172}}, {252, {K::Terrain, 252}}})
-        // clang-format on
-        EXPECT_EQ(PictureNumberDispatch(n), target) << n;
-    for (int none : {253, 300, 399, 573, 600, 799})
-        EXPECT_EQ(PictureNumberDispatch(none).kind, K::Nothing) << none;
-}
-
-TEST(PictureNumbering, EdgePiecesMarbleTilesCustomSheetPathLookupTablesAndSpecialTerrain) {
+TEST(PictureNumbering, PreviewsPictureNumbersEdgePiecesTilesPathsLookupsAndSpecialTerrain) {
     EXPECT_EQ(CellRectEdgeLine(7, 0, 0), (EdgeLine{14, 18, 14, 36, 0xFFFFFF}));
     EXPECT_EQ(CellRectEdgeLine(9, 0, 0), (EdgeLine{12, 16, 12, -1, 0xFFFF00}));
     EXPECT_FALSE(CellRectEdgeLine(12, 0, 0) || CellRectEdgeLine(-1, 0, 0));
@@ -145,4 +121,26 @@ TEST(PictureNumbering, EdgePiecesMarbleTilesCustomSheetPathLookupTablesAndSpecia
     EXPECT_EQ((std::vector{IsSpecialTerrainPic(80), IsSpecialTerrainPic(81),
                            IsSpecialTerrainPic(256), IsSpecialTerrainPic(-1)}),
               (std::vector{true, false, false, false}));
+    // Item and portrait previews, and dialog picture numbers.
+    EXPECT_FALSE(ItemPicPlan(3).clear || ItemPicPlan(3).whiteFirst);
+    for (int unused : {-1, 123, 149})
+        EXPECT_TRUE(ItemPicPlan(unused).clear && !ItemPicPlan(unused).copy) << unused;
+
+    // Like portrait 0 (drawn by the drawing tests), a negative number is portrait 89.
+    for (const auto& [n, source] : {std::pair<int, PixelRect>{-5, {288, 256, 32, 32}},
+                                    {1, {0, 0, 32, 32}},
+                                    {12, {32, 32, 32, 32}}})
+        EXPECT_EQ(PortraitPicPlan(n, false).copy, Copy(S::TalkPort, 0, source, {0, 0, 36, 36}))
+            << n;
+    // A custom portrait draws only while a custom sheet is loaded (proven by the drawing tests);
+    // the box is cleared either way.
+    EXPECT_TRUE(PortraitPicPlan(1003, true).clear && PortraitPicPlan(1003, false).clear);
+    using K = PictureNumberKind;
+    // clang-format off
+    for (const auto& [n, target] : {std::pair<int, PictureNumberTarget>{816, {K::Dialog, 16}},
+             {400, {K::Monster, 0}}, {572, {K::Monster, 172}}, {252, {K::Terrain, 252}}})
+        // clang-format on
+        EXPECT_EQ(PictureNumberDispatch(n), target) << n;
+    for (int none : {253, 300, 399, 573, 600, 799})
+        EXPECT_EQ(PictureNumberDispatch(none).kind, K::Nothing) << none;
 }
