@@ -173,6 +173,7 @@ TEST_F(OutWanderingTest, ArrowsWrapAndKeepEditsUntilCancel) {
 
 TEST_F(OutWanderingTest, SpecialSetIsTheOneWritten) {
     const auto wandering = section().Wandering;
+    section().Specials[0].FleeNode = 7;
     Edit(1, [](frmOutWandering& d) {
         EXPECT_EQ(d.Label1->text(), "Outdoor Special Encounter:");
         EXPECT_EQ(d.lstMonster[0]->currentIndex(), 50);
