@@ -137,41 +137,37 @@ TEST_F(ScenarioTablesTest, TransportPagesWrapAndCoordinatesFollowTheTownSize) {
     Scen.Horses[20] = {200, 7, 8, 0}; // names no town of the scenario
     const auto stored = Scen.Horses;
     const auto boats = Scen.Boats;
-    Transports([this](frmTransport& d) {
-        EXPECT_TRUE(d.lblLabel2[2]->isVisible() && !d.txtXcoord[0]->isVisible()) << "horse note";
-        Click(d.cmdScrollLeft);
-        EXPECT_EQ(d.lblTransNum[0]->text(), "18");
-        // No entry for a town that does not exist.
-        EXPECT_EQ(Ints(d.lstTown[0]->currentIndex(), d.lstTown[2]->currentIndex()), Ints(2, -1));
-        QStringList kept; // the town sizes make 47 and 31 the largest
-        for (auto [row, typed] : {std::pair{0u, "47"}, {0u, "48"}, {1u, "31"}, {1u, "32"}}) {
-            TypeInto(d.txtXcoord[row], typed);
-            kept += d.txtXcoord[row]->text();
-        }
-        EXPECT_EQ(kept, QStringList({"47", "47", "31", "31"}));
-        EXPECT_EQ(NewMessages().size(), 2u);
-        Choose(d.lstTown[1], 0); // "Not Assigned"
-        EXPECT_FALSE(d.txtXcoord[1]->isVisible());
-        Choose(d.lstTown[1], 3);
-        EXPECT_TRUE(d.txtXcoord[1]->isVisible());
-        EXPECT_EQ(d.txtYcoord[1]->text(), "6");
-        Choose(d.lstTown[1], 0);
-        Click(d.cmdScrollRight);
-        EXPECT_EQ(d.lblTransNum[0]->text(), "0");
-        Click(d.cmdCancel);
-    });
-    EXPECT_EQ(Scen.Horses, stored) << "Cancel writes nothing";
-
-    Transports([](frmTransport& d) {
-        Click(d.cmdScrollLeft);
-        TypeInto(d.txtYcoord[0], "");
-        EXPECT_EQ(d.txtYcoord[0]->text(), "0");
-        Choose(d.lstTown[1], 0);
-        Click(d.cmdOK);
-    });
+    for (bool ok : {false, true}) {
+        Transports([this, ok](frmTransport& d) {
+            EXPECT_TRUE(d.lblLabel2[2]->isVisible() && !d.txtXcoord[0]->isVisible())
+                << "horse note";
+            Click(d.cmdScrollLeft);
+            EXPECT_EQ(d.lblTransNum[0]->text(), "18");
+            // No entry for a town that does not exist.
+            EXPECT_EQ(Ints(d.lstTown[0]->currentIndex(), d.lstTown[2]->currentIndex()),
+                      Ints(2, -1));
+            QStringList kept; // the town sizes make 47 and 31 the largest
+            for (auto [row, typed] : {std::pair{0u, "47"}, {0u, "48"}, {1u, "31"}, {1u, "32"}}) {
+                TypeInto(d.txtXcoord[row], typed);
+                kept += d.txtXcoord[row]->text();
+            }
+            EXPECT_EQ(kept, QStringList({"47", "47", "31", "31"}));
+            EXPECT_EQ(NewMessages().size(), 2u);
+            Choose(d.lstTown[1], 0); // "Not Assigned"
+            EXPECT_FALSE(d.txtXcoord[1]->isVisible());
+            Choose(d.lstTown[1], 3);
+            EXPECT_TRUE(d.txtXcoord[1]->isVisible());
+            EXPECT_EQ(d.txtYcoord[1]->text(), "6");
+            Choose(d.lstTown[1], 0);
+            Click(d.cmdScrollRight);
+            EXPECT_EQ(d.lblTransNum[0]->text(), "0");
+            Click(ok ? d.cmdOK : d.cmdCancel);
+        });
+        EXPECT_TRUE(ok || Scen.Horses == stored) << "Cancel writes nothing";
+    }
     // A stored town without entry is kept.
     EXPECT_EQ(
         (std::vector<Transport>{Scen.Horses[18], Scen.Horses[19], Scen.Horses[20], Scen.Horses[0]}),
-        (std::vector<Transport>{{1, 5, 0, 0}, {-1, 0, 0, 0}, {200, 7, 8, 0}, {-1, 0, 0, 0}}));
+        (std::vector<Transport>{{1, 47, 6, 0}, {-1, 0, 0, 0}, {200, 7, 8, 0}, {-1, 0, 0, 0}}));
     EXPECT_EQ(Scen.Boats, boats);
 }
