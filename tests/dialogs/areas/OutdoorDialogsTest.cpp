@@ -76,7 +76,6 @@ TEST_F(OutdoorDialogsTest, TownEntranceChoiceKeepsAStaleTownUntilAnotherIsChosen
     }
     EXPECT_EQ(shown, Ints(1, 3, 0, -1, -1)) << "-1: none";
     EXPECT_EQ(stored, Ints(2, -1, -1, 7, 0));
-    EXPECT_EQ(SharedForm<frmSetTown>().lstTown->count(), 4);
     EXPECT_EQ(SharedForm<frmSetTown>().lstTown->itemText(0), "Not Assigned");
     EXPECT_EQ(entrances[2].X, 5) << "the place is the opener's to set";
 }
@@ -192,12 +191,10 @@ TEST_F(OutWanderingTest, NodesAndFlagsTakeMinusOneTo255AndANewNodeLeftFreeIsNone
     section().SpecialNodes[0].Type = 5, section().Wandering[2].WinNode = -1;
     Edit(0, [this](frmOutWandering& d) {
         for (QLineEdit* box : {d.txtSpNode[1], d.txtSDFlag[0]}) {
-            const std::size_t shown = boxes.Calls().size();
             TypeInto(box, "256", false);
-            ASSERT_EQ(boxes.Calls().size(), shown + 1);
-            EXPECT_EQ(boxes.Calls().back().text, "Value must be between -1 and 255.");
             TypeInto(box, "-1");
         }
+        EXPECT_EQ(boxes.Texts(), std::vector<std::string>(2, "Value must be between -1 and 255."));
         Click(d.cmdScrollLeft);
         Click(d.cmdScrollLeft); // encounter 2
         ChooseRow(d.lstMonster[3], 9);

@@ -1,9 +1,7 @@
 // The town's windows. For the record dialogs only what they add to the record-dialog contract:
 // their own controls, stale references, free slots, and the node and picture pickers.
 #include "AreaDialogTest.h"
-#include "dialogs/areas/AreaDescCopy.h"
 #include "dialogs/areas/TownChoice.h"
-#include "dialogs/areas/TownCreatureCopy.h"
 #include "dialogs/areas/frmAreaDesc.h"
 #include "dialogs/areas/frmAreaDesc1.h"
 #include "dialogs/areas/frmCreateTown.h"

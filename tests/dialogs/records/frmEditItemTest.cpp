@@ -81,16 +81,6 @@ TEST_F(ItemEditorTest, ShowsTheRecordAndSavesEditsOnOk) {
     EXPECT_EQ(Ints(Item().ItemKind, Item().WeaponType, Item().Protection), Ints(24, 0, 4));
 }
 
-TEST_F(ItemEditorTest, AbilitiesOnlyForKindsThatCanHaveThem) {
-    for (std::int16_t kind : {0, 3, 11})
-        Abilities(kind, 1, 0, {}); // the abilities do not open
-    const std::string food = "Gold and food cannot be given special abilities.";
-    EXPECT_EQ(NewMessages(),
-              (Texts{"You must give the item a type before\r\n you can choose its abilities.", food,
-                     food}));
-    EXPECT_EQ(boxes.Calls().back().title, "Error!");
-}
-
 // Which abilities are used up is the copy's test; here the arrow saves with the same check.
 TEST_F(ItemEditorTest, UsedUpAbilityWithoutChargesCannotBeSaved) {
     Item().Ability = 85, Item().Charges = Item().Bonus = 0;
@@ -129,7 +119,16 @@ TEST_F(ItemEditorTest, AbilityChangesReachTheRecordOnlyWithTheEditorsSave) {
     EXPECT_EQ(Ints(Item().Ability, Item().AbilityStrength, Item().MagicUse), Ints(1, 9, 3));
 }
 
+// Gold, food and an item without a kind have no abilities; the categories fill the list or are
+// refused for the kind.
 TEST_F(ItemEditorTest, AbilityCategoriesFillTheListOrAreRefusedForTheKind) {
+    for (std::int16_t kind : {0, 3, 11})
+        Abilities(kind, 1, 0, {}); // the abilities do not open
+    const std::string food = "Gold and food cannot be given special abilities.";
+    EXPECT_EQ(NewMessages(),
+              (Texts{"You must give the item a type before\r\n you can choose its abilities.", food,
+                     food}));
+    EXPECT_EQ(boxes.Calls().back().title, "Error!");
     struct Case {
         std::int16_t kind;
         int category, entries; // 0: refused

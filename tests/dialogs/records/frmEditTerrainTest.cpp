@@ -60,10 +60,8 @@ TEST_F(TerrainEditorTest, DoorShowsNoSoundAs99AndStoresItAs200) {
         Click(d.cmdOK);
     });
     EXPECT_EQ(Ints(Terrain().SpecialProperty, Terrain().Extra2), Ints(1, 99));
-}
-
-TEST_F(TerrainEditorTest, GameTerrainKeepsEverythingButTheShortcutKey) {
-    TerrainType expected = Terrain(90);
+    // A game terrain keeps everything but the shortcut key.
+    expected = Terrain(90);
     Edit(
         [](frmEditTerrain& d) {
             Type(d.txtName, "Renamed");
