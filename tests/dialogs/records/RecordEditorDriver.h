@@ -63,17 +63,15 @@ class RecordEditorTest : public ::testing::Test {
     }
     // The messages shown since the previous call.
     Texts NewMessages() {
-        Texts texts = boxes.Texts();
-        texts.erase(texts.begin(), texts.begin() + static_cast<std::ptrdiff_t>(seen_));
-        seen_ = boxes.Calls().size();
+        const Texts texts = boxes->Texts();
+        boxes.emplace();
         return texts;
     }
 
-    MsgBoxRecorder boxes;
+    std::optional<MsgBoxRecorder> boxes{std::in_place};
 
   private:
     std::optional<WindowScript> script_;
     const PictureHolders savedPics_ = frmPics;
     const std::int16_t savedCustomLoaded_ = CustomPicsLoaded;
-    std::size_t seen_ = 0;
 };
