@@ -132,7 +132,7 @@ TEST_F(TownDialogsTest, CreatureSession) {
     for (SpecialNode& node : town().SpecialNodes)
         node = SpecialNode{0, -1, 0, -1, -1, -1, 0, 0, 0, 0, -1};
     town().SpecialNodes[15].Type = 5, Creature(0).KilledNode = -1; // 15: the creature's node
-    Monster(false, 0, [this](frmTownMonster& d) {
+    Monster(false, 0, [](frmTownMonster& d) {
         EXPECT_EQ(Ints(d.lblLoc[0]->text().toInt(), d.lstMonster->currentIndex(),
                        d.lstTown->currentIndex(), d.lstPersonality->currentIndex(),
                        d.lstHere->currentIndex(), d.txtExtra[0]->isVisibleTo(&d)),
