@@ -62,6 +62,7 @@
 #include "scenario/tables/EditorTables.h"
 #include "support/SampleScenario.h"
 
+#include "FirstPaint.h"
 #include "LongText.h"
 
 #include <QApplication>
@@ -80,35 +81,6 @@
 
 namespace {
 using Clock = std::chrono::steady_clock;
-
-// Watches every widget's paint events until a widget of a window other than except has
-// painted. Qt paints all the widgets of a window in one pass, so the first paint marks it.
-class FirstPaint : public QObject {
-  public:
-    void Watch(const QWidget* except = nullptr) {
-        except_ = except;
-        painted_ = false;
-        qApp->installEventFilter(this);
-    }
-    void Wait() {
-        for (int pass = 0; pass < 100 && !painted_; ++pass)
-            QCoreApplication::processEvents();
-        qApp->removeEventFilter(this);
-        if (!painted_) throw std::runtime_error("the window was never painted");
-    }
-
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint && watched->isWidgetType() &&
-            static_cast<QWidget*>(watched)->window() != except_)
-            painted_ = true;
-        return false;
-    }
-
-  private:
-    const QWidget* except_ = nullptr;
-    bool painted_ = false;
-};
 
 // The largest scenario, as the loading benchmark builds it: 50 x 50 outdoor sections and 255
 // large towns, every list full, every text at its longest.

@@ -88,20 +88,7 @@ void BM_WriteOwnLayoutToMemory(benchmark::State& state) {
     SetBytes(state);
 }
 
-// Decoding into a scenario that the same file was read into before, as the warm copy below
-// copies into a buffer that exists: neither pays for fresh memory.
-void BM_ReadOwnLayoutFromMemory(benchmark::State& state) {
-    const auto& image = LargestImage();
-    auto s = std::make_unique<Scenario>();
-    ReadScenarioImageV2(*s, image);
-    for (auto _ : state) {
-        ReadScenarioImageV2(*s, image);
-        benchmark::DoNotOptimize(s->TownCount);
-    }
-    SetBytes(state);
-}
-
-// The same into a fresh scenario, as a load does: every text of more than a few characters
+// Decoding into a fresh scenario, as a load does: every text of more than a few characters
 // takes memory of its own.
 void BM_ReadOwnLayoutIntoFreshScenario(benchmark::State& state) {
     const auto& image = LargestImage();
@@ -224,7 +211,6 @@ void BM_FwriteSameBytes(benchmark::State& state) {
 } // namespace
 
 BENCHMARK(BM_WriteOwnLayoutToMemory)->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(BM_ReadOwnLayoutFromMemory)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_ReadOwnLayoutIntoFreshScenario)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_MemcpySameBytes)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_MemcpyIntoWarmBuffer)->Unit(benchmark::kMillisecond)->UseRealTime();

@@ -12,6 +12,7 @@
 #include "map/TerrainPalette.h"
 #include "map/render/MapRenderer.h"
 #include "map/tools/ToolDispatch.h"
+#include "map/tools/ToolTable.h"
 #include "platform/qt/EventPass.h"
 #include "platform/qt/PictureBox.h"
 #include "platform/qt/QtText.h"
@@ -24,10 +25,6 @@
 #include <QPushButton>
 
 namespace {
-constexpr int kOutdoorOnlyTool = 19;
-constexpr int kFirstTownOnlyTool = 20;
-constexpr int kStartLocationTool = 49;
-
 // The keypad key 1..9 of a key press, whether the keypad sends digits or, with Num Lock off,
 // the movement keys printed beside them; 0 for any other key.
 int KeypadDigit(const QKeyEvent& event) {
@@ -179,10 +176,9 @@ void frmMain::picSelTerrain_Click() {
 }
 
 void frmMain::ShowMapEditor(bool outdoors) {
-    // Outdoors the tools are 0 to 19 and 49; in a town 0 to 18 and 20 to 52.
-    cmdTool[kOutdoorOnlyTool]->setVisible(outdoors);
-    for (int i = kFirstTownOnlyTool; i < kToolButtonCount; ++i)
-        cmdTool[static_cast<std::size_t>(i)]->setVisible(!outdoors || i == kStartLocationTool);
+    static_assert(kToolButtonCount == kMapToolCount);
+    for (int i = 0; i < kToolButtonCount; ++i)
+        cmdTool[static_cast<std::size_t>(i)]->setVisible(ToolShownIn(i, outdoors));
     frmTools->show();
     for (QLabel* label : lblMapcell)
         label->show();

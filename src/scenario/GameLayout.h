@@ -75,7 +75,6 @@ class GameLayoutFile {
     std::string ReadScenCString(FilePos pos, std::uint8_t max) const;
     // A fixed-length text field: the text as ReadScenCString reads it, blank-padded to its
     // length, as the editor holds such texts whatever layout they came from.
-    std::string ReadScenFixedText(FilePos pos, std::uint8_t length) const;
     void ReadScenFixedTextInto(std::string& text, FilePos pos, std::uint8_t length) const;
     // Exactly n bytes; in the game layouts each "|" becomes a CR LF line break.
     std::string ReadScenText(FilePos pos, std::uint8_t n) const;

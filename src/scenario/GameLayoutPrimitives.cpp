@@ -45,12 +45,6 @@ std::string GameLayoutFile::ReadScenCString(FilePos pos, std::uint8_t max) const
     return text;
 }
 
-std::string GameLayoutFile::ReadScenFixedText(FilePos pos, std::uint8_t length) const {
-    std::string text;
-    ReadScenFixedTextInto(text, pos, length);
-    return text;
-}
-
 void GameLayoutFile::ReadScenFixedTextInto(std::string& text, FilePos pos,
                                            std::uint8_t length) const {
     std::size_t kept = 0;

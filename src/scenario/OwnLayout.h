@@ -115,8 +115,7 @@ void ReadOutdoorSectionV2(Scenario& scen, const ByteReader& file, int x, int y, 
 void ReadTownV2(Scenario& scen, const ByteReader& file, int town, FilePos& pos);
 
 // Reads a whole file of the own layout into scen: header, then every section and every town,
-// one part at a time from the source. A load reads into a fresh scenario; one that held a world
-// of the same shape before lends this one the storage of its records and texts (what the
-// file's counts leave out of a section then keeps what it held).
+// one part at a time from the source. The sections, towns and dialogue that scen held before
+// are replaced whole, so nothing of an earlier file stays where this file's counts end.
 void ReadScenarioImageV2(Scenario& scen, ByteSource& source);
 void ReadScenarioImageV2(Scenario& scen, std::span<const std::uint8_t> image);

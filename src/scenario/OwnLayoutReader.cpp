@@ -501,15 +501,13 @@ void ReadScenarioImageV2(Scenario& scen, ByteSource& source) {
     const OwnLayoutCounts counts = ReadOwnLayoutCounts(header);
     const int width = scen.OutdoorWidth;
     const int height = scen.OutdoorHeight;
-    // A scenario read before keeps the storage of its sections, towns and texts for this one.
-    if (scen.OutdoorSections.Width() != width || scen.OutdoorSections.Height() != height)
-        scen.OutdoorSections = OutdoorGrid(width, height);
+    scen.OutdoorSections = OutdoorGrid(width, height);
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
             ReadOutdoorSectionV2(scen, source.Take(OutdoorSectionV2Extent(source, counts)), counts,
                                  x, y);
-    scen.Towns.resize(scen.TownCount);
-    scen.TownTalks.resize(scen.TownCount);
+    scen.Towns.assign(scen.TownCount, Town{});
+    scen.TownTalks.assign(scen.TownCount, TownTalk{});
     for (int t = 0; t < scen.TownCount; ++t)
         ReadTownV2(scen, source.Take(TownV2Extent(source, counts)), counts, t);
 }

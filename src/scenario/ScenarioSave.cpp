@@ -1,6 +1,7 @@
 #include "scenario/ScenarioSave.h"
 
 #include "platform/core/ErrorBox.h"
+#include "platform/core/MsgBox.h"
 #include "platform/core/ProgramPaths.h"
 #include "platform/core/StagedFile.h"
 #include "scenario/FlagNameFile.h"
@@ -35,5 +36,10 @@ void SaveScenarioV2() {
     // The scenario file is replaced first, its old file kept aside until the flag names are in
     // place too, so that a failure leaves both files old or both new.
     if (!RunTrapped("SaveScenarioV2", [&] { scenario->CommitKeepingOld(); })) return;
-    if (!RunTrapped("SaveScenData", [&] { names->Commit(); })) scenario->PutOldBack();
+    if (RunTrapped("SaveScenData", [&] { names->Commit(); })) return;
+    const std::string stranded = scenario->PutOldBack();
+    // The error above says the save failed; the author must also learn where the last save is.
+    if (!stranded.empty())
+        MsgBox("The old scenario file could not be put back.\r\nIt is kept as " + stranded,
+               msgbox::Critical, "Error");
 }

@@ -2,18 +2,7 @@
 #include "MapFixture.h"
 
 namespace {
-class MapCellsTest : public MapFixture {
-  protected:
-    // A cell as a hex digit of the pieces of one edge group: 1 left, 2 up, 4 right, 8 down.
-    static auto Pieces(int group) {
-        return [group](const MapCell& c) {
-            int bits = 0;
-            for (int piece = 0; piece < 4; ++piece)
-                bits |= (c.Edges[group + piece] != 0) << piece;
-            return "0123456789abcdef"[bits];
-        };
-    }
-};
+using MapCellsTest = MapFixture;
 
 TEST_F(MapCellsTest, EachEditModeSetsItsViewAndAFreshGrid) {
     const MapViewSettings views[] = {{63, {32, 32}, {0, 63}, {4, 4, 59, 59}},
@@ -57,63 +46,53 @@ TEST_F(MapCellsTest, TownMarksAndObjectsLandOnTheirCellsAndRecordsOffTheGridMark
     s.Horses[5] = {0, 2, 2, 0};
     s.Horses[1] = {1, 4, 4, 0};
     s.Boats[2] = {0, 70, 3, 0};
-    BuildTown(s);
-    std::string all = "10,0:E0E2 47,0:i5 1,1:W 2,2:h 3,3:b 3,4:p2 5,5:f0=2f13=1 5,6:S 8,8:i0i2i3 "
-                      "2,9:s0 47,9:s15 0,10:E1 0,47:W 47,47:p3f4=7";
-    EXPECT_EQ(Marks(), all);
-    EXPECT_EQ(Cell(8, 8).ItemTop(), 2);
-    s.StartTown = 1; // a start elsewhere is not marked here
-    BuildTown(s);
-    EXPECT_EQ(Marks(), all.erase(all.find("5,6:S "), 6));
-}
-
-TEST_F(MapCellsTest, CreaturePicturesCoverTheirCellsAndStopAtTheGridsEdge) {
-    Scenario s = TownScenario(2); // 32 x 32
+    // Creatures two wide or high in the last column or row, or 2 x 2 in the corner, show the
+    // anchor only; a creature without a picture (7) still holds its cell.
     const std::pair<int, int> monsters[] = {{1, 0},    {2, 75},   {3, 51},  {4, 120},
                                             {5, 4012}, {6, 2005}, {7, 300}, {8, 3001}};
     for (const auto& [type, picture] : monsters)
         s.MonsterTypes[static_cast<std::size_t>(type)].Picture = static_cast<std::int16_t>(picture);
-    s.Towns[0].Creatures = {{4, 10, 10}, {1, 10, 10}, {2, 31, 5},  {3, 5, 31},
-                            {4, 31, 31}, {5, 20, 20}, {6, 25, 25}, {7, 15, 15},
-                            {8, 31, 0},  {1, 100, 0}, {1, 40, 3},  {2, 0, 0}};
+    t.Creatures = {{4, 10, 10}, {1, 10, 10}, {2, 47, 5}, {3, 5, 47},  {4, 47, 47}, {5, 20, 20},
+                   {6, 25, 25}, {7, 15, 15}, {8, 47, 0}, {1, 100, 0}, {1, 48, 3},  {2, 0, 0}};
     BuildTown(s);
-    // Two wide or high in the last column or row, 2 x 2 in the corner: the anchor only; no
-    // picture (creature 7): its cell still holds it.
-    std::string all = "0,0:c11.0 1,0:c11.1 31,0:c8.0 31,1:c8.1 31,5:c2.0 10,10:c0.0c1.0 "
-                      "11,10:c0.1 10,11:c0.2 11,11:c0.3 15,15:c7.0 20,20:c5.0 21,20:c5.1 "
-                      "20,21:c5.2 21,21:c5.3 25,25:c6.0 26,25:c6.1 5,31:c3.0 31,31:c4.0";
+    std::string all = "0,0:c11.0 1,0:c11.1 10,0:E0E2 47,0:i5c8.0 1,1:W 47,1:c8.1 2,2:h 3,3:b "
+                      "3,4:p2 5,5:f0=2f13=1 47,5:c2.0 5,6:S 8,8:i0i2i3 2,9:s0 47,9:s15 0,10:E1 "
+                      "10,10:c0.0c1.0 11,10:c0.1 10,11:c0.2 11,11:c0.3 15,15:c7.0 20,20:c5.0 "
+                      "21,20:c5.1 20,21:c5.2 21,21:c5.3 25,25:c6.0 26,25:c6.1 0,47:W 5,47:c3.0 "
+                      "47,47:p3f4=7c4.0";
     EXPECT_EQ(Marks(), all);
+    EXPECT_EQ(Cell(8, 8).ItemTop(), 2);
     EXPECT_EQ(Cell(10, 10).CreatureTop(), 1);
-    // After a creature leaves, placing again leaves no trace of it.
+    // A start elsewhere is not marked here; after a creature leaves, placing the creatures
+    // again leaves no trace of it.
+    s.StartTown = 1;
+    BuildTown(s);
     Scen.Towns[0].Creatures[0].X = 100;
     PlaceTownCreaturesInCells();
-    for (const char* gone : {"c0.0", " 11,10:c0.1 10,11:c0.2 11,11:c0.3"})
+    for (const char* gone : {"5,6:S ", "c0.0", " 11,10:c0.1 10,11:c0.2 11,11:c0.3"})
         all.erase(all.find(gone), std::string(gone).size());
     EXPECT_EQ(Marks(), all);
 }
 
 TEST_F(MapCellsTest, OutdoorBorderRingShowsTheNeighboursOr90BeyondTheWorld) {
     const Scenario world = World(3, 4);
-    // The neighbour's cell, or 90 beyond the world.
-    const auto ring = [](bool inside, int nx, int ny, int x, int y) {
-        return inside ? SectionTerrain(nx, ny, x, y) : 90;
+    // The terrain of the world's cell (x, y) counted across sections, 90 beyond the world.
+    const auto at = [](int x, int y) {
+        const bool beyond = x < 0 || y < 0 || x >= 3 * 48 || y >= 4 * 48;
+        return beyond ? 90 : SectionTerrain(x / 48, y / 48, x % 48, y % 48);
     };
     for (const auto& [sx, sy] : CellSet{{1, 1}, {0, 0}, {2, 0}, {0, 3}, {2, 3}}) {
         BuildSection(world, sx, sy);
-        for (int i = 1; i <= 48; ++i) {
-            SCOPED_TRACE(Str(sx) + "," + Str(sy) + " " + Str(i));
-            EXPECT_EQ(TerrainAt(0, i), ring(sx > 0, sx - 1, sy, 47, i - 1));
-            EXPECT_EQ(TerrainAt(49, i), ring(sx < 2, sx + 1, sy, 0, i - 1));
-            EXPECT_EQ(TerrainAt(i, 0), ring(sy > 0, sx, sy - 1, i - 1, 47));
-            EXPECT_EQ(TerrainAt(i, 49), ring(sy < 3, sx, sy + 1, i - 1, 0));
-            EXPECT_EQ(TerrainAt(i, 48), SectionTerrain(sx, sy, i - 1, 47));
-        }
-        for (const auto& [x, y] : CellSet{{0, 0}, {0, 49}, {49, 0}, {49, 49}})
-            EXPECT_EQ(TerrainAt(x, y), 90);
+        for (int y = 0; y < 50; ++y)
+            for (int x = 0; x < 50; ++x) {
+                const bool corner = x % 49 == 0 && y % 49 == 0;
+                ASSERT_EQ(TerrainAt(x, y), corner ? 90 : at(sx * 48 + x - 1, sy * 48 + y - 1))
+                    << sx << "," << sy << " " << x << "," << y;
+            }
     }
 }
 
-TEST_F(MapCellsTest, OutdoorMarksAreShiftedIntoTheBorderedGrid) {
+TEST_F(MapCellsTest, OutdoorMarksAndTerrainAreShiftedIntoTheBorderedGrid) {
     Scenario s = World(2, 2);
     OutdoorSection& section = s.OutdoorSections.At(1, 0);
     s.StartOutdoorSection = {1, 0};
@@ -127,21 +106,26 @@ TEST_F(MapCellsTest, OutdoorMarksAreShiftedIntoTheBorderedGrid) {
     section.AreaRects[0] = {0, 0, 2, 2};
     BuildSection(s, 1, 0);
     EXPECT_EQ(Marks(), "1,1:S 49,1:W 5,6:s7 11,12:p2 21,22:e6 48,48:W");
-    EXPECT_EQ(Picture(1, 1, 3, 3, Pieces(kAreaEdges)), "c59/a0a/653");
+    // The area's edge pieces as a hex digit: 1 left, 2 up, 4 right, 8 down.
+    EXPECT_EQ(Picture(1, 1, 3, 3,
+                      [](const MapCell& c) {
+                          int bits = 0;
+                          for (int piece = 0; piece < 4; ++piece)
+                              bits |= (c.Edges[kAreaEdges + piece] != 0) << piece;
+                          return "0123456789abcdef"[bits];
+                      }),
+              "c59/a0a/653");
     // The town-only members stay untouched outdoors.
     for (const MapCell& cell : Map.MapCells.Cells())
         EXPECT_TRUE(cell.FieldIndex == decltype(cell.FieldIndex){} && cell.TransportMark == 0 &&
                     cell.ItemIndexes.empty() && cell.CreatureTiles.empty());
-}
-
-TEST_F(MapCellsTest, SetCellTerrainWritesGridAndRecordInsideTheEditBoundsOnly) {
-    BuildSection(World(2, 2), 1, 1);
+    // Terrain is written to grid and record inside the edit bounds only.
     const OutdoorGrid before = Scen.OutdoorSections;
     for (const auto& [x, y] : CellSet{{0, 5}, {49, 5}, {5, 0}, {5, 49}, {50, 5}, {-1, 5}})
         EXPECT_FALSE(SetCellTerrain(200, x, y, host));
     EXPECT_EQ(Scen.OutdoorSections, before);
     EXPECT_TRUE(SetCellTerrain(200, 1, 48, host));
-    EXPECT_TRUE(Scen.OutdoorSections.At(1, 1).Terrain.At(0, 47) == 200 && TerrainAt(1, 48) == 200);
+    EXPECT_TRUE(Scen.OutdoorSections.At(1, 0).Terrain.At(0, 47) == 200 && TerrainAt(1, 48) == 200);
     BuildTown(TownScenario(2));
     EXPECT_TRUE(SetCellTerrain(201, 31, 0, host));
     EXPECT_FALSE(SetCellTerrain(201, 32, 0, host));

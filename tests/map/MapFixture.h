@@ -1,8 +1,6 @@
 #pragma once
 
 #include "map/MapCells.h"
-#include "map/MapState.h"
-#include "map/ToolHost.h"
 #include "map/objects/ObjectState.h"
 #include "map/tools/ToolState.h"
 #include "map/tools/ToolTable.h"
@@ -13,13 +11,10 @@
 #include "support/SampleScenario.h"
 
 #include <algorithm>
-#include <array>
 #include <functional>
 #include <gtest/gtest.h>
 #include <map>
 #include <set>
-#include <string>
-#include <vector>
 
 using CellSet = std::set<std::pair<int, int>>;
 using Strings = std::vector<std::string>;
@@ -48,10 +43,8 @@ struct ScriptedToolHost : ToolHost {
     void SetMapCursor(ToolCursor c) override { cursor = c; }
     void RefreshSelTerrain() override { ++selTerrainRefreshes; }
     void PassEvents() override {}
-    void PlaceSign(int x, int y) override { Open("sign at " + Str(x) + "," + Str(y), kNone); }
-    void PlaceTownEntrance(int x, int y) override {
-        Open("town at " + Str(x) + "," + Str(y), kNone);
-    }
+    void PlaceSign(int x, int y) override { Open("sign at", x, y); }
+    void PlaceTownEntrance(int x, int y) override { Open("town at", x, y); }
     void EditAreaRect(int slot) override { Open("area", slot); }
     void EditPresetItem(int index) override { Open("item", index); }
     void EditTownCreature(int index) override { Open("creature", index); }
@@ -62,12 +55,11 @@ struct ScriptedToolHost : ToolHost {
     }
     void SetSpecial(int spot) override { Open("spot", spot); }
     void SetTownEntrance(int slot) override { Open("entrance", slot); }
-    void ReplaceTerrain() override { Open("replace", kNone); }
+    void ReplaceTerrain() override { Open("replace", 0); }
 
   private:
-    static constexpr int kNone = -99999;
-    void Open(const std::string& dialog, int number) {
-        opened.push_back(number == kNone ? dialog : dialog + " " + Str(number));
+    void Open(const std::string& dialog, int number, int y = -1) {
+        opened.push_back(dialog + " " + Str(number) + (y < 0 ? "" : "," + Str(y)));
         if (auto it = answers.find(dialog); it != answers.end()) it->second(number);
         if (onDialog) onDialog();
     }
@@ -107,21 +99,19 @@ class MapFixture : public ::testing::Test {
     static std::uint8_t SectionTerrain(int sx, int sy, int x, int y) {
         return static_cast<std::uint8_t>((sx * 7 + sy * 31 + x * 3 + y * 5) % 89);
     }
-    // A world whose terrain is SectionTerrain, or `fill` when given.
-    static Scenario World(int width, int height, int fill = -1) {
+    // A world whose terrain is SectionTerrain.
+    static Scenario World(int width, int height) {
         Scenario s = MakeMinimalScenario();
         s.OutdoorWidth = static_cast<std::uint8_t>(width);
         s.OutdoorHeight = static_cast<std::uint8_t>(height);
         s.OutdoorSections = OutdoorGrid(width, height);
-        for (int sx = 0; sx < width; ++sx)
-            for (int sy = 0; sy < height; ++sy) {
-                ClearOutdoorSection(s, static_cast<std::int16_t>(sx),
-                                    static_cast<std::int16_t>(sy));
+        for (std::int16_t sx = 0; sx < width; ++sx)
+            for (std::int16_t sy = 0; sy < height; ++sy) {
+                ClearOutdoorSection(s, sx, sy);
                 for (int y = 0; y < kOutdoorSide; ++y)
                     for (int x = 0; x < kOutdoorSide; ++x)
                         s.OutdoorSections.At(sx, sy).Terrain.At(x, y) =
-                            fill >= 0 ? static_cast<std::uint8_t>(fill)
-                                      : SectionTerrain(sx, sy, x, y);
+                            SectionTerrain(sx, sy, x, y);
             }
         s.StartOutdoorSection = {9, 9};
         return s;
@@ -139,23 +129,25 @@ class MapFixture : public ::testing::Test {
         std::ranges::fill(s.Towns[0].Terrain.Cells(), 0);
         BuildTown(s);
     }
-    static void BlankSection() { BuildSection(World(1, 1, 0), 0, 0); }
+    static void BlankSection() {
+        Scenario s = World(1, 1);
+        std::ranges::fill(s.OutdoorSections.At(0, 0).Terrain.Cells(), 0);
+        BuildSection(s, 0, 0);
+    }
     static Town& CurrentTown() { return Scen.Towns[Scen.CurrentTown]; }
     static OutdoorSection& Section() {
         return Scen.OutdoorSections.At(Scen.CurrentOutdoorX, Scen.CurrentOutdoorY);
     }
     static const MapCell& Cell(int x, int y) { return Map.MapCells.At(x, y); }
     static int TerrainAt(int x, int y) { return Cell(x, y).Terrain; }
-    // The cells of the grid that pass the test.
-    template <class Test> static CellSet CellsWhere(Test test) {
+    // The cells holding the terrain, or any but 0.
+    static CellSet PaintedCells(int terrain = -1) {
         CellSet found;
         for (int y = 0; y < Map.MapCells.Side(); ++y)
             for (int x = 0; x < Map.MapCells.Side(); ++x)
-                if (test(Cell(x, y))) found.emplace(x, y);
+                if (terrain < 0 ? TerrainAt(x, y) != 0 : TerrainAt(x, y) == terrain)
+                    found.emplace(x, y);
         return found;
-    }
-    static CellSet PaintedCells() {
-        return CellsWhere([](const MapCell& c) { return c.Terrain != 0; });
     }
     // One character per cell of [x0, x1] x [y0, y1], rows joined by '/'.
     template <class Char> static std::string Picture(int x0, int y0, int x1, int y1, Char ch) {
@@ -204,6 +196,8 @@ class MapFixture : public ::testing::Test {
     // Applies each {tool, x, y} in turn.
     void Click(std::initializer_list<std::array<int, 3>> clicks) {
         for (const auto& [tool, x, y] : clicks) {
+            // A button forgets the first click of the tool before.
+            if (Tools.CurrentTool != tool) Tools.ClickStep = 0;
             Tools.CurrentTool = static_cast<std::int16_t>(tool);
             MapTools()[static_cast<std::size_t>(tool)].Apply(x, y, host);
         }
@@ -213,26 +207,41 @@ class MapFixture : public ::testing::Test {
         Scen.MonsterTypes[1].Picture = 0;
         Scen.MonsterTypes[4].Picture = 4000;
     }
-    void AnswerCreature(std::uint8_t monster) {
-        host.answers["creature"] = [monster](int i) {
-            CurrentTown().Creatures[static_cast<std::size_t>(i)].Monster = monster;
+    // Answers the item or creature dialog by giving the entry it opened that item or monster.
+    void Answer(const std::string& dialog, int value) {
+        host.answers[dialog] = [dialog, value](int i) {
+            const auto index = static_cast<std::size_t>(i);
+            if (dialog == "item")
+                CurrentTown().PresetItems[index].Item = static_cast<std::int16_t>(value);
+            else
+                CurrentTown().Creatures[index].Monster = static_cast<std::uint8_t>(value);
         };
     }
-    void AnswerItem(std::int16_t item) {
-        host.answers["item"] = [item](int i) {
-            CurrentTown().PresetItems[static_cast<std::size_t>(i)].Item = item;
-        };
-    }
-    // The texts of the error boxes shown so far.
-    Strings Texts() const {
-        Strings texts;
-        for (const MsgBoxCall& call : boxes.Calls()) {
-            EXPECT_EQ(call.title, "Error!");
-            texts.push_back(call.text);
+    // The state line of a session: the marks (which a grid built afresh from the records shows
+    // too), then the dialogs opened, the tool in use with its click step, the prompt and the
+    // error boxes since the last state line.
+    std::string State() {
+        std::string text = Marks();
+        BuildMapCells();
+        EXPECT_EQ(Marks(), text) << "the records differ from the grid";
+        for (const std::string& dialog : std::exchange(host.opened, {}))
+            text += " [" + dialog + "]";
+        if (Tools.CurrentTool)
+            text += " tool " + Str(Tools.CurrentTool) + "." + Str(Tools.ClickStep);
+        if (!host.prompt.empty()) text += " '" + std::exchange(host.prompt, {}) + "'";
+        for (; seenBoxes < boxes.Calls().size(); ++seenBoxes) {
+            EXPECT_EQ(boxes.Calls()[seenBoxes].title, "Error!");
+            text += " !" + boxes.Calls()[seenBoxes].text;
         }
-        return texts;
+        return text.erase(0, text.find_first_not_of(' '));
+    }
+    // Applies the clicks, then checks the state line.
+    void Step(std::initializer_list<std::array<int, 3>> clicks, const std::string& state) {
+        Click(clicks);
+        EXPECT_EQ(State(), state);
     }
 
     ScriptedToolHost host;
     MsgBoxRecorder boxes;
+    std::size_t seenBoxes = 0;
 };

@@ -6,7 +6,7 @@ namespace {
 using XY = std::pair<int, int>;
 using MapViewTest = MapFixture;
 
-TEST_F(MapViewTest, PictureSizeAndCellPlacesOfBothViews) {
+TEST_F(MapViewTest, PictureSizeCellPlacesCellsOfPixelsAndLabelNumbersOfBothViews) {
     // The edit mode, the view and its picture's size.
     const std::tuple<std::int16_t, bool, std::optional<PixelPoint>> sizes[] = {
         {0, true, PixelPoint{256, 328}},  {3, true, PixelPoint{256, 328}},
@@ -20,11 +20,10 @@ TEST_F(MapViewTest, PictureSizeAndCellPlacesOfBothViews) {
     }
     // Outdoors the border ring is not shown in the whole view.
     const std::tuple<std::int16_t, bool, int, int, std::optional<PixelPoint>> places[] = {
-        {3, true, 21, 21, PixelPoint{0, 0}},   {3, true, 29, 29, PixelPoint{224, 288}},
-        {3, true, 30, 25, std::nullopt},       {3, true, 20, 25, std::nullopt},
-        {3, false, 1, 1, PixelPoint{0, 0}},    {3, false, 48, 2, PixelPoint{282, 6}},
-        {3, false, 0, 5, std::nullopt},        {3, false, 49, 5, std::nullopt},
-        {2, false, 0, 31, PixelPoint{0, 186}}, {2, false, 32, 0, std::nullopt}};
+        {3, true, 21, 21, {{0, 0}}}, {3, true, 29, 29, {{224, 288}}}, {3, true, 30, 25, {}},
+        {3, true, 20, 25, {}},       {3, false, 1, 1, {{0, 0}}},      {3, false, 48, 2, {{282, 6}}},
+        {3, false, 0, 5, {}},        {3, false, 49, 5, {}},           {2, false, 0, 31, {{0, 186}}},
+        {2, false, 32, 0, {}}};
     Map.MapCenter = {25, 25};
     for (const auto& [mode, zoom, x, y, place] : places) {
         Map.EditMode = mode;
@@ -32,11 +31,7 @@ TEST_F(MapViewTest, PictureSizeAndCellPlacesOfBothViews) {
         Map.ZoomView = zoom;
         EXPECT_EQ(CellPlaceInView(x, y), place) << x << "," << y;
     }
-}
-
-TEST_F(MapViewTest, PixelsToCellsAndTheNumbersOfTheLabels) {
     Map.EditMode = kEditOutdoors;
-    Map.MapCenter = {25, 25};
     Map.ZoomView = true;
     // Rounding down, fractions too, never up.
     EXPECT_EQ((std::vector{ViewCellAtPixel(0, 0), ViewCellAtPixel(251, 323),
@@ -62,15 +57,12 @@ TEST_F(MapViewTest, PixelsToCellsAndTheNumbersOfTheLabels) {
 TEST_F(MapViewTest, KeypadScrollingStaysWithinTheCentreLimitsOfEachMode) {
     // The edit mode, the centre, the key and the new centre.
     const std::tuple<std::int16_t, Location, int, std::optional<Location>> rows[] = {
-        {0, {59, 30}, 6, std::nullopt},     {0, {59, 30}, 4, Location{58, 30}},
-        {0, {4, 4}, 7, std::nullopt},       {0, {4, 4}, 9, Location{5, 4}},
-        {0, {10, 10}, 5, Location{32, 32}}, {1, {43, 43}, 3, std::nullopt},
-        {1, {43, 4}, 1, Location{42, 5}},   {1, {30, 30}, 5, Location{24, 24}},
-        {2, {27, 27}, 2, std::nullopt},     {2, {26, 4}, 8, std::nullopt},
-        {2, {26, 5}, 8, Location{26, 4}},   {2, {20, 20}, 5, Location{16, 16}},
-        {3, {45, 45}, 3, std::nullopt},     {3, {25, 25}, 5, Location{24, 24}},
-        {3, {4, 45}, 7, Location{4, 44}},   {3, {25, 25}, 0, std::nullopt},
-        {3, {25, 25}, 10, std::nullopt}};
+        {0, {59, 30}, 6, {}},       {0, {59, 30}, 4, {{58, 30}}}, {0, {4, 4}, 7, {}},
+        {0, {4, 4}, 9, {{5, 4}}},   {0, {10, 10}, 5, {{32, 32}}}, {1, {43, 43}, 3, {}},
+        {1, {43, 4}, 1, {{42, 5}}}, {1, {30, 30}, 5, {{24, 24}}}, {2, {27, 27}, 2, {}},
+        {2, {26, 4}, 8, {}},        {2, {26, 5}, 8, {{26, 4}}},   {2, {20, 20}, 5, {{16, 16}}},
+        {3, {45, 45}, 3, {}},       {3, {25, 25}, 5, {{24, 24}}}, {3, {4, 45}, 7, {{4, 44}}},
+        {3, {25, 25}, 0, {}},       {3, {25, 25}, 10, {}}};
     for (const auto& [mode, from, key, to] : rows) {
         Map.EditMode = mode;
         Map.MapCenterLimits = ViewSettingsFor(mode)->MapCenterLimits;
@@ -80,17 +72,15 @@ TEST_F(MapViewTest, KeypadScrollingStaysWithinTheCentreLimitsOfEachMode) {
     }
 }
 
-TEST_F(MapViewTest, PaletteClicksChooseTheTerrainUnderThePixelAndNothingInTheMargin) {
-    const std::tuple<int, int, std::optional<std::uint8_t>> rows[] = {
+TEST_F(MapViewTest, PaletteClicksChooseTheTerrainUnderThePixelAndTellWhichToolsGiveWay) {
+    const std::tuple<int, int, std::optional<std::uint8_t>> places[] = {
         {40, 20, 18},  {0, 0, 0},     {16, 16, 0},     {17, 0, 1},   {271, 0, 15}, {272, 0, {}},
         {276, 16, {}}, {0, 271, 240}, {271, 271, 255}, {0, 272, {}}, {-1, 0, {}}};
-    for (const auto& [x, y, terrain] : rows)
+    for (const auto& [x, y, terrain] : places)
         EXPECT_EQ(PaletteTerrainAt(x, y), terrain) << x << "," << y;
     EXPECT_EQ(PaletteTerrainPlace(18), (PixelPoint{35, 18}));
     EXPECT_EQ(PaletteTerrainPlace(255), (PixelPoint{256, 256}));
-}
-
-TEST_F(MapViewTest, APaletteChoiceSetsTheTerrainsAndTellsWhichToolsGiveWay) {
+    // A choice sets the terrains and tells which tools give way.
     Scen.TerrainTypes[40].SpecialProperty = 11; // sign
     Scen.TerrainTypes[41].SpecialProperty = 21; // town entrance
     Scen.TerrainTypes[42].SpecialProperty = 14;
@@ -99,10 +89,10 @@ TEST_F(MapViewTest, APaletteChoiceSetsTheTerrainsAndTellsWhichToolsGiveWay) {
         {3, 0, false, 2},  {7, 0, false, 2}, {1, 5, true, 0}, {40, 3, true, 0}, {41, 1, true, 0},
         {42, 4, false, 0}, {4, 2, false, 2}, {9, 6, true, 2}, {0, 52, true, 0}, {40, 0, false, 0}};
     for (const auto& [terrain, tool, toDrawTerrain, erase] : rows) {
-        EXPECT_EQ(ChoosePaletteTerrain(terrain, tool), toDrawTerrain)
+        const bool givesWay = ChoosePaletteTerrain(terrain, tool);
+        EXPECT_EQ(std::tuple(givesWay, Map.SelectedTerrain, Map.PaintTerrain, Map.EraseTerrain),
+                  std::tuple(toDrawTerrain, terrain, terrain, erase))
             << int{terrain} << " " << tool;
-        EXPECT_TRUE(Map.SelectedTerrain == terrain && Map.PaintTerrain == terrain);
-        EXPECT_EQ(Map.EraseTerrain, erase) << int{terrain};
     }
     Scen.TerrainTypes[5].Name = "  Cave wall" + std::string(19, ' ');
     Scen.TerrainTypes[6].Name = std::string(30, ' ');

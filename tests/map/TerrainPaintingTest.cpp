@@ -4,7 +4,7 @@
 namespace {
 using TerrainPaintingTest = MapFixture;
 
-TEST_F(TerrainPaintingTest, TwoCellTerrainsSetTheirPartnerAndClearItWhenOverpainted) {
+TEST_F(TerrainPaintingTest, TwoCellTerrainsSetTheirPartnerAndNothingWritesTheOutdoorBorder) {
     BlankTown();
     Map.EraseTerrain = 2;
     PaintTerrainAt(85, 10, 10, host);
@@ -27,6 +27,12 @@ TEST_F(TerrainPaintingTest, TwoCellTerrainsSetTheirPartnerAndClearItWhenOverpain
     PaintTerrainAt(89, 1, 5, host);
     EXPECT_TRUE(TerrainAt(49, 5) == 90 && TerrainAt(0, 5) == 90); // the border stays as built
     EXPECT_EQ(Section().Terrain.At(0, 4), 89);
+    // The border counts as joined to a wall and is never written.
+    PaintTerrainAt(Wall(1, 0), 1, 1, host);
+    EXPECT_EQ(TerrainAt(1, 1), Wall(1, 2)); // N and W join (border), E and S do not
+    host = {};
+    PaintTerrainAt(Wall(1, 0), 0, 5, host);
+    EXPECT_TRUE(TerrainAt(0, 1) == 90 && TerrainAt(0, 5) == 90 && host.redrawn.empty());
 }
 
 // Wall figures in every style: the '.' cells of the picture of (9, 9) to (11, 11) are left
@@ -34,7 +40,7 @@ TEST_F(TerrainPaintingTest, TwoCellTerrainsSetTheirPartnerAndClearItWhenOverpain
 TEST_F(TerrainPaintingTest, WallsJoinTheirNeighbours) {
     for (int style = 0; style < 4; ++style)
         for (const std::string figure : {".../.6./...", ".../654/...", ".6./.7./.8.", "64./8../...",
-                                         ".6./6a4/.8.", "654/703/812"}) {
+                                         ".6./6a4/.8.", "654/703/812", "654/7c2/82."}) {
             BlankTown();
             for (std::size_t i = 0; i < figure.size(); ++i)
                 if (figure[i] != '.' && figure[i] != '/')
@@ -62,58 +68,40 @@ TEST_F(TerrainPaintingTest, WallsJoinTheirNeighbours) {
     EXPECT_EQ(TerrainAt(10, 10), Wall(0, 6));
 }
 
+// Style 2 joins style 1 but not the other way round; the same style joins; picture 241 joins
+// style 0 but never style 2; picture 193 joins style 1 and stops style 0; picture 405 joins
+// any; pictures 88..120 join style 0, 5..17 style 0 only, 59..66 style 3.
 TEST_F(TerrainPaintingTest, JoinRulesBetweenStylesAndPictures) {
-    // The style of the wall at (10, 10); TerrainSet and picture of terrain 100 west of it; the
-    // wall's shape: 4 when the west cell joins, 6 when not.
-    const std::tuple<const char*, int, int, int, int> cases[] = {
-        {"style 2 joins style 1", 2, 1, 0, 4},
-        {"style 1 does not join style 2", 1, 2, 0, 6},
-        {"picture 241 never joins style 2", 2, 1, 241, 6},
-        {"picture 241 joins style 0", 0, -1, 241, 4},
-        {"picture 193 joins style 1", 1, -1, 193, 4},
-        {"picture 193 stops style 0", 0, -1, 193, 6},
-        {"the same style joins", 3, 3, 0, 4},
-        {"picture 405 joins any", 3, -1, 405, 4},
-        {"pictures 88..120 join style 0", 0, -1, 120, 4},
-        {"pictures 5..17 join style 0 only", 1, -1, 10, 6},
-        {"pictures 59..66 join style 3", 3, -1, 59, 4}};
-    for (const auto& [name, style, westSet, westPicture, shape] : cases) {
-        BlankTown();
+    // The style of the wall at (10, 10); TerrainSet and picture of terrain 100 west of it;
+    // whether they join (the wall's shape 4) or not (6).
+    const std::tuple<int, int, int, bool> cases[] = {
+        {2, 1, 0, true},    {1, 2, 0, false},    {2, 1, 241, false}, {0, -1, 241, true},
+        {1, -1, 193, true}, {0, -1, 193, false}, {3, 3, 0, true},    {3, -1, 405, true},
+        {0, -1, 120, true}, {1, -1, 10, false},  {3, -1, 59, true}};
+    BlankTown();
+    for (const auto& [style, westSet, westPicture, joins] : cases) {
         Scen.TerrainTypes[100].TerrainSet = static_cast<std::int16_t>(westSet);
         Scen.TerrainTypes[100].Picture = static_cast<std::int16_t>(westPicture);
         Map.MapCells.At(9, 10).Terrain = 100;
         Map.MapCells.At(10, 10).Terrain = Wall(style, 0);
         AdjustWallTerrainAt(10, 10, host);
-        EXPECT_EQ(TerrainAt(10, 10), Wall(style, shape)) << name;
+        EXPECT_EQ(TerrainAt(10, 10), Wall(style, joins ? 4 : 6))
+            << style << " " << westSet << " " << westPicture;
     }
 }
 
-TEST_F(TerrainPaintingTest, AllButTheSouthEastJoinedGivesShapeTwelveWhateverTheTerrain) {
-    // 23 is an ornament of wall style 1, so its neighbours are pieces of style 1.
-    for (const int centre : {22, 23}) {
-        BlankTown();
-        for (int dx = -1; dx <= 1; ++dx)
-            for (int dy = -1; dy <= 1; ++dy)
-                Map.MapCells.At(10 + dx, 10 + dy).Terrain = 22;
-        // Fully surrounded, 23 keeps itself while another wall becomes the full piece.
-        for (const int southEast : {0, 22}) {
-            Map.MapCells.At(11, 11).Terrain = static_cast<std::uint8_t>(southEast);
-            Map.MapCells.At(10, 10).Terrain = static_cast<std::uint8_t>(centre);
-            AdjustWallTerrainAt(10, 10, host);
-            EXPECT_EQ(TerrainAt(10, 10), southEast == 0 ? Wall(1, 12)
-                                         : centre == 23 ? 23
-                                                        : Wall(1, 0))
-                << centre << " " << southEast;
-        }
+// 23 is an ornament of wall style 1: fully surrounded by style 1 it keeps itself, but with all
+// but the south-east joined it becomes piece 12 like any wall.
+TEST_F(TerrainPaintingTest, AnOrnamentKeepsItselfUnlessAllButTheSouthEastJoin) {
+    BlankTown();
+    for (int dx = -1; dx <= 1; ++dx)
+        for (int dy = -1; dy <= 1; ++dy)
+            Map.MapCells.At(10 + dx, 10 + dy).Terrain = 22;
+    for (const auto& [southEast, shape] : {std::pair{22, 23}, {0, Wall(1, 12)}}) {
+        Map.MapCells.At(11, 11).Terrain = static_cast<std::uint8_t>(southEast);
+        Map.MapCells.At(10, 10).Terrain = 23;
+        AdjustWallTerrainAt(10, 10, host);
+        EXPECT_EQ(TerrainAt(10, 10), shape) << southEast;
     }
-}
-
-TEST_F(TerrainPaintingTest, TheOutdoorBorderCountsAsJoinedAndIsNeverWritten) {
-    BlankSection();
-    PaintTerrainAt(Wall(1, 0), 1, 1, host);
-    EXPECT_EQ(TerrainAt(1, 1), Wall(1, 2)); // N and W join (border), E and S do not
-    PaintTerrainAt(Wall(1, 0), 0, 5, host); // the border itself
-    EXPECT_TRUE(TerrainAt(0, 1) == 90 && TerrainAt(0, 5) == 90);
-    EXPECT_FALSE(host.redrawn.contains({0, 5}));
 }
 } // namespace

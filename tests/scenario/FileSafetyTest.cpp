@@ -316,3 +316,23 @@ TEST_F(FileSafety, AnotherUserCannotBlockSavesByMakingTheTempFolderFirst) {
     EXPECT_EQ(Save(), Boxes{kBox + kDenied});
     EXPECT_FALSE(fs::exists(ScenarioPath()));
 }
+
+// When the flag names fail and the old scenario file cannot be put back either, the author is
+// told where it is kept, and neither a later start nor a later save removes it.
+TEST_F(FileSafety, AnOldScenarioThatCannotBePutBackIsKeptAndNamed) {
+    ASSERT_EQ(Save(), Boxes{});
+    const auto earlier = FileBytes(ScenarioPath());
+    Scen.ScenStrings[0] = "changed";
+    // The spare copy and the scenario file are renamed into place; every rename after fails.
+    const Boxes shown = Save({.renameError = EIO, .renamesBeforeError = 2});
+    const std::string folder = program_.File("scenario");
+    std::string keptPath;
+    for (const std::string& entry : FolderEntries(folder))
+        if (entry.rfind(KeptNamePrefix("Test.vrs"), 0) == 0) keptPath = folder + "/" + entry;
+    ASSERT_FALSE(keptPath.empty());
+    EXPECT_EQ(shown, (Boxes{kNamesBox + kIo, "Error|16|The old scenario file could not be put "
+                                             "back.\r\nIt is kept as " + keptPath}));
+    RemoveStagingLeftovers(folder);
+    EXPECT_EQ(Save(), Boxes{});
+    EXPECT_EQ(FileBytes(keptPath), earlier);
+}

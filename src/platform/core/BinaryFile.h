@@ -59,6 +59,8 @@ struct WriteFaults {
     // When set, only renames onto this path fail with renameError, so that a test can fail the
     // second of two replacements and see the first one undone.
     std::string renameOnto{};
+    // Renames that succeed before renameError applies, so that a test can fail a later one.
+    int renamesBeforeError = 0;
     int linkError = 0; // giving a file a second name
 };
 

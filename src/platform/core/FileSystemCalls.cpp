@@ -67,7 +67,11 @@ int SyncData(int fd) {
 }
 
 int Rename(const char* from, const char* to) {
-    const WriteFaults& faults = InstalledFaults();
+    WriteFaults& faults = InstalledFaults();
+    if (faults.renamesBeforeError > 0) {
+        --faults.renamesBeforeError;
+        return ::rename(from, to);
+    }
     if ((faults.renameOnto.empty() || faults.renameOnto == to) && Fails(faults.renameError))
         return -1;
     return ::rename(from, to);

@@ -152,6 +152,12 @@ std::string StagingNamePrefix(const std::string& fileName) {
     return text;
 }
 
+std::string KeptNamePrefix(const std::string& fileName) {
+    std::string prefix = StagingNamePrefix(fileName);
+    prefix.back() = '~';
+    return prefix;
+}
+
 StagedFile::StagedFile(const std::string& path) : target_(FollowLinks(path)) {
     const std::string folder = FolderOf(target_);
     const std::string name = NameOf(target_);
@@ -202,9 +208,9 @@ void StagedFile::Commit() {
 }
 
 namespace {
-// A flushed copy of the file under a new staging name of its own, for a folder where a file
-// cannot have a second name.
-std::string CopyUnderStagingName(const std::string& path, const std::string& prefix) {
+// A flushed copy of the file under a new name of its own, for a folder where a file cannot have
+// a second name.
+std::string CopyUnderNewName(const std::string& path, const std::string& prefix) {
     const std::vector<std::uint8_t> bytes = ReadFileBytes(path);
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0) RaiseFromErrno(errno);
@@ -223,15 +229,15 @@ std::string CopyUnderStagingName(const std::string& path, const std::string& pre
     return copy;
 }
 
-// The file under a second name, a new staging name beside it; the path keeps the file.
+// The file under a second name, a kept name beside it; the path keeps the file.
 std::string SecondName(const std::string& path) {
-    const std::string prefix = FolderOf(path) + "/" + StagingNamePrefix(NameOf(path));
+    const std::string prefix = FolderOf(path) + "/" + KeptNamePrefix(NameOf(path));
     for (int attempt = 0; attempt < 10; ++attempt) {
         const std::string second = prefix + UniquePart();
         if (Link(path.c_str(), second.c_str()) == 0) return second;
         if (errno != EEXIST) break;
     }
-    return CopyUnderStagingName(path, prefix);
+    return CopyUnderNewName(path, prefix);
 }
 } // namespace
 
@@ -249,14 +255,16 @@ void StagedFile::CommitKeepingOld() {
     committed_ = true;
 }
 
-void StagedFile::PutOldBack() noexcept {
-    if (!committed_) return;
+std::string StagedFile::PutOldBack() noexcept {
+    std::string stranded;
+    if (!committed_) return stranded;
     if (replacedNothing_)
         ::unlink(target_.c_str());
-    else if (!kept_.empty())
-        Rename(kept_.c_str(), target_.c_str());
+    else if (!kept_.empty() && Rename(kept_.c_str(), target_.c_str()) != 0)
+        stranded = std::move(kept_);
     kept_.clear(); // put back, or else left under its second name rather than removed
     replacedNothing_ = false;
+    return stranded;
 }
 
 void RemoveStagingLeftovers(const std::string& folder) {

@@ -33,8 +33,9 @@ class StagedFile {
     // PutOldBack, or until this object goes.
     void CommitKeepingOld();
     // Undoes CommitKeepingOld: the old file takes its place again, or the new one is removed
-    // when there was none. Should even that fail, the old file stays under its second name.
-    void PutOldBack() noexcept;
+    // when there was none. Should even that fail, the old file stays under its second name,
+    // which no cleanup removes, and that name is returned; otherwise the result is empty.
+    std::string PutOldBack() noexcept;
 
     const std::string& TargetPath() const { return target_; }
     const std::string& StagingPath() const { return staging_; }
@@ -65,3 +66,7 @@ void KeepCopyOfStagedFile(const StagedFile& staged, std::span<const std::uint8_t
 // unique: a dot, eight hexadecimal digits drawn from the name, and a dot. Short, so that a name
 // of the longest length the system allows can still be staged beside itself.
 std::string StagingNamePrefix(const std::string& fileName);
+// The same for the old file that a pair's replacement keeps aside, ending in "~" instead of the
+// last dot: the old file may be the only copy of the author's last save, so no cleanup of
+// staging leftovers matches it.
+std::string KeptNamePrefix(const std::string& fileName);

@@ -11,12 +11,6 @@ using Pixels = std::vector<QRgb>;
 
 class MapRendererTest : public MapFixture {
   protected:
-    void SetUp() override {
-        MapFixture::SetUp();
-        // Overlays are white but for one dot, so the terrain shows around it.
-        frmPics.imgFieldpics.fill(Qt::white);
-        frmPics.imgFieldpics.setPixel(140 + 3, 4, kDot); // field kind 0, cell 5
-    }
     // The pixels of the surface at the points x0, y0, x1, y1 and so on.
     static Pixels At(const Surface& pic, std::vector<int> points) {
         Pixels pixels;
@@ -28,6 +22,9 @@ class MapRendererTest : public MapFixture {
 };
 
 TEST_F(MapRendererTest, ACellShowsTerrainThenOverlaysThenItsBorderLines) {
+    // Overlays are white but for one dot, so the terrain shows around it.
+    frmPics.imgFieldpics.fill(Qt::white);
+    frmPics.imgFieldpics.setPixel(140 + 3, 4, kDot); // field kind 0, cell 5
     Scenario s = TownScenario(2);
     s.TerrainTypes[1].Picture = 80; // sheet ter2, cell at (0, 108)
     s.Towns[0].Terrain.At(10, 10) = 1;
@@ -56,7 +53,9 @@ QImage CheckeredSheet(int w, int h, int tag) {
     return image;
 }
 
-TEST_F(MapRendererTest, ACrowdedCellLooksAsIfEachOverlayWereDrawnInTurn) {
+// Drawing a plan at once looks as if each step were drawn in turn: for a crowded cell, whose
+// overlays show through one another, and for the whole view, whose dots on the edge are cut.
+TEST_F(MapRendererTest, PlansLookAsIfEachStepWereDrawnInTurn) {
     frmPics.imgFieldpics = CheckeredSheet(224, 324, 9);
     frmPics.imgObjectpics = CheckeredSheet(140, 324, 6);
     frmPics.imgMonstpics[6] = CheckeredSheet(84, 360, 1);
@@ -68,45 +67,36 @@ TEST_F(MapRendererTest, ACrowdedCellLooksAsIfEachOverlayWereDrawnInTurn) {
     s.MonsterTypes[9].Picture = 120; // tiles 131..134 on the seventh monster sheet
     t.Creatures = {{9, 2, 2}};
     s.Horses[0] = {0, 3, 3, 0};
+    for (int i = 0; i < 256; ++i)
+        s.TerrainTypes[static_cast<std::size_t>(i)].Picture =
+            static_cast<std::int16_t>(i % 3 == 0   ? 400 + i % 100
+                                      : i % 3 == 1 ? i
+                                                   : 1000 + i);
+    for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 32; ++x)
+            t.Terrain.At(x, y) = static_cast<std::uint8_t>((x * 5 + y * 11) % 256);
     BuildTown(s);
-    const auto oneByOne = [] {
-        Surface pic(56, 72, kGrey);
-        MapDrawPlan plan;
-        PlanMapCell(plan, 28, 36, 3, 3);
+    const auto inTurn = [](int width, int height, const MapDrawPlan& plan) {
+        Surface pic(width, height, kGrey);
         for (const MapDrawStep& step : plan)
             DrawMapPlan(pic, {step});
         return pic.Image();
     };
+    MapDrawPlan cell, whole;
+    PlanMapCell(cell, 28, 36, 3, 3);
     Surface pic(56, 72, kGrey);
     DrawMapCell(pic, 28, 36, 3, 3);
-    EXPECT_EQ(pic.Image(), oneByOne());
+    EXPECT_EQ(pic.Image(), inTurn(56, 72, cell));
     // A changed sheet is drawn from, not the composite of the sheet before.
     frmPics.imgFieldpics = CheckeredSheet(224, 324, 4);
     DrawMapCell(pic, 28, 36, 3, 3);
-    EXPECT_EQ(pic.Image(), oneByOne());
-}
-
-TEST_F(MapRendererTest, TheWholeViewDrawsEveryDotAsItsOwnCopyWould) {
-    Scenario s = TownScenario(2);
-    for (int t = 0; t < 256; ++t)
-        s.TerrainTypes[static_cast<std::size_t>(t)].Picture =
-            static_cast<std::int16_t>(t % 3 == 0   ? 400 + t % 100
-                                      : t % 3 == 1 ? t
-                                                   : 1000 + t);
-    for (int y = 0; y < 32; ++y)
-        for (int x = 0; x < 32; ++x)
-            s.Towns[0].Terrain.At(x, y) = static_cast<std::uint8_t>((x * 5 + y * 11) % 256);
-    BuildTown(s);
+    EXPECT_EQ(pic.Image(), inTurn(56, 72, cell));
     Map.ZoomView = false;
-    // A surface smaller than the view: the dots on its edge are cut.
-    Surface whole(100, 99, kGrey), reference(100, 99, kGrey);
-    DrawWholeMap(whole);
-    MapDrawPlan plan;
-    PlanWholeMap(plan);
-    for (const MapDrawStep& step : plan)
-        DrawMapPlan(reference, {step});
-    EXPECT_EQ(whole.Image(), reference.Image());
-    EXPECT_NE(whole.Pixel(99, 98), kGrey);
+    Surface small(100, 99, kGrey); // smaller than the whole view
+    DrawWholeMap(small);
+    PlanWholeMap(whole);
+    EXPECT_EQ(small.Image(), inTurn(100, 99, whole));
+    EXPECT_NE(small.Pixel(99, 98), kGrey);
 }
 
 TEST_F(MapRendererTest, ViewsLeaveWhatTheyDoNotDraw) {
@@ -124,7 +114,6 @@ TEST_F(MapRendererTest, ViewsLeaveWhatTheyDoNotDraw) {
     Scenario world = World(1, 1);
     world.TerrainTypes[SectionTerrain(0, 0, 0, 0)].Picture = 499; // animated 99: tiny 359
     BuildSection(world, 0, 0);
-    Map.ZoomView = false;
     DrawWholeMap(whole);
     EXPECT_EQ(At(whole, {0, 0, 5, 5, 288, 0}),
               (Pixels{Coded(54, 210, 3), Coded(59, 215, 3), kGrey}));
