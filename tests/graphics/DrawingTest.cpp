@@ -118,17 +118,15 @@ TEST(Drawing, OnlyTheDarkMarbleStylesWhitenEveryLabel) {
 TEST(LoadCustomPics, MissingOrUnreadableSheetLeavesTheHolderEmptyAndReportsNothing) {
     TempFolder folder;
     MsgBoxRecorder boxes;
-    QImage sheet(280, 72, QImage::Format_RGB32);
-    sheet.fill(kRed);
-    ASSERT_TRUE(sheet.save(QString::fromStdString(folder.File("Abc.bmp")), "BMP"));
+    ASSERT_TRUE(CodedSheet(280, 72).save(QString::fromStdString(folder.File("Abc.bmp")), "BMP"));
     PutFileText(folder.File("Bad.bmp"), "not a picture");
     for (const char* missing : {"None.bmp", "Bad.bmp"}) {
         LoadCustomPics(folder.File("Abc.bmp"));
-        EXPECT_EQ(CustomPicsLoaded, -1);
-        EXPECT_EQ(frmPics.imgCustomPics.size(), QSize(280, 72));
+        EXPECT_EQ(std::tuple(CustomPicsLoaded, frmPics.imgCustomPics.size()),
+                  std::tuple(-1, QSize(280, 72)));
         LoadCustomPics(folder.File(missing));
-        EXPECT_EQ(CustomPicsLoaded, 0) << missing;
-        EXPECT_TRUE(frmPics.imgCustomPics.isNull()) << missing;
+        EXPECT_EQ(std::tuple(CustomPicsLoaded, frmPics.imgCustomPics.isNull()), std::tuple(0, true))
+            << missing;
     }
     EXPECT_TRUE(boxes.Calls().empty());
 }

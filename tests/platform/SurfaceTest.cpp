@@ -61,29 +61,11 @@ QImage Dotted() {
 }
 } // namespace
 
-TEST(TransparentCopy, KeepsTheDestinationWherePureWhiteAndClipsAtEveryEdge) {
-    // clang-format off
-    const std::tuple<int, int, int, int, PixelRect, const char*> cases[] = {
-        {5, 4, 1, 1, {0, 0, 3, 3}, ".......... ..00..20.. ....1121.. ..fffffffe12fffeffff.."},
-        {4, 4, -1, 0, {9, 1, 4, 4}, "a1...... a2...... ........ ........"}, // the sheet's end, the surface's left
-        {4, 4, 2, 3, {2, 0, 4, 4}, "........ ........ ........ ....2030"}, // the surface's right and bottom
-        {12, 1, 1, 0, {0, 0, 11, 1}, "..00..2030..5060..8090.."}, // long enough to be copied in steps
-    };
-    // clang-format on
-    for (const QImage& sheet : InEveryFormat(Dotted()))
-        for (const auto& [w, h, x, y, source, shown] : cases) {
-            Surface dest(w, h, kGrey);
-            TransparentCopy(dest, x, y, sheet, source);
-            EXPECT_EQ(Shown(dest), shown) << sheet.format() << " at " << x << "," << y;
-        }
-}
-
-TEST(CopyBlock, CopiesPixelForPixelOrStretchedWithoutBlendingAndClipsAtEveryEdge) {
+TEST(CopyBlock, CopiesPixelForPixelStretchedOrTransparentlyWithoutBlendingAndClipsAtEveryEdge) {
     // clang-format off
     const std::tuple<PixelRect, PixelRect, const char*> cases[] = {
         {{1, 1, 2, 2}, {2, 3, 2, 2}, "........ ..2333.. ..2434.. ........"}, // pixel for pixel
         {{0, 0, 4, 2}, {0, 0, 2, 1}, "00001010 00001010 ........ ........"}, // stretched
-        {{0, 0, 4, 4}, {0, 0, 4, 4}, "00102030 01112131 02122232 03132333"},
         // Over each edge of the sheet, then of the surface.
         {{0, 0, 4, 4}, {-2, 0, 4, 4}, "....0010 ....0111 ....0212 ....0313"},
         {{0, 0, 4, 4}, {0, -3, 4, 4}, "........ ........ ........ 00102030"},
@@ -104,7 +86,8 @@ TEST(CopyBlock, CopiesPixelForPixelOrStretchedWithoutBlendingAndClipsAtEveryEdge
         // Halved: destination offset i shows source offset 2 i + 1.
         {{0, 0, 4, 4}, {4, 4, 8, 8}, "5575.... 5777.... ........ ........"},
         {{0, 0, 4, 4}, {0, -4, 8, 8}, "........ ........ 11315171 13335373"},
-        {{-1000000000, 0, 1000000002, 4}, {0, 0, 4, 4}, "3030.... 3131.... 3232.... 3333...."}, // far off the surface
+        // Far off the surface.
+        {{-1000000000, 0, 1000000002, 4}, {0, 0, 4, 4}, "3030.... 3131.... 3232.... 3333...."},
     };
     // clang-format on
     for (const QImage& sheet : InEveryFormat(CodedSheet(8, 8)))
@@ -121,9 +104,27 @@ TEST(CopyBlock, CopiesPixelForPixelOrStretchedWithoutBlendingAndClipsAtEveryEdge
     CopyBlock(small, {0, 0, 16, 16}, CodedSheet(28, 36), {0, 0, 28, 36});
     EXPECT_EQ(Shown(small).substr(0, 32), "012141617191b1d1e1g1i1k1l1n1p1r1");
     EXPECT_EQ(small.Pixel(15, 15), Coded(27, 34));
+    // A transparent copy keeps the destination where the sheet is pure white, and clips at every
+    // edge too.
+    // clang-format off
+    const std::tuple<int, int, int, int, PixelRect, const char*> transparent[] = {
+        {5, 4, 1, 1, {0, 0, 3, 3}, ".......... ..00..20.. ....1121.. ..fffffffe12fffeffff.."},
+        // The sheet's end and the surface's left; the surface's right and bottom; a row long
+        // enough to be copied in steps.
+        {4, 4, -1, 0, {9, 1, 4, 4}, "a1...... a2...... ........ ........"},
+        {4, 4, 2, 3, {2, 0, 4, 4}, "........ ........ ........ ....2030"},
+        {12, 1, 1, 0, {0, 0, 11, 1}, "..00..2030..5060..8090.."},
+    };
+    // clang-format on
+    for (const QImage& sheet : InEveryFormat(Dotted()))
+        for (const auto& [w, h, x, y, source, shown] : transparent) {
+            Surface dest(w, h, kGrey);
+            TransparentCopy(dest, x, y, sheet, source);
+            EXPECT_EQ(Shown(dest), shown) << sheet.format() << " at " << x << "," << y;
+        }
 }
 
-TEST(Surface, DrawsLinesTilesClearsAndResizes) {
+TEST(Surface, DrawsLinesTilesClearsResizesAndShowsInAPictureBox) {
     Surface lines(5, 5, kGrey);
     DrawLine(lines, 3, 2, 0, 2, kRed);
     DrawLine(lines, 4, -3, 4, 6, kBlue); // off both ends of the surface
@@ -141,6 +142,17 @@ TEST(Surface, DrawsLinesTilesClearsAndResizes) {
     DrawLine(surface, 0, 0, 0, 0, kRed);
     surface.Clear();
     EXPECT_EQ(surface.Pixel(0, 0), kWhite);
+
+    // A picture box sizes its surface and keeps the drawing between paints.
+    PictureBox box;
+    box.ResizePixels(28, 36);
+    EXPECT_EQ(std::tuple(box.width(), box.surface().Width(), box.surface().Height()),
+              std::tuple(28, 28, 36));
+    box.SetBackColour(kGrey);
+    DrawLine(box.surface(), 0, 0, 27, 0, kRed);
+    const QImage shown = box.grab().toImage();
+    EXPECT_EQ(shown.pixel(5, 0) | 0xFF000000u, kRed);
+    EXPECT_EQ(shown.pixel(5, 5) | 0xFF000000u, kGrey);
 }
 
 // The sheets' own reader must give what the general picture reader gives, for every row
@@ -197,16 +209,4 @@ TEST(LoadBitmapFile, GivesThePixelsOrTheErrorOfTheGeneralReader) {
                       bytes.isEmpty() ? "53 File not found" : "481 Invalid picture");
         }
     }
-}
-
-TEST(PictureBox, SizesItsSurfaceAndKeepsDrawingBetweenPaints) {
-    PictureBox box;
-    box.ResizePixels(28, 36);
-    EXPECT_EQ(std::tuple(box.width(), box.surface().Width(), box.surface().Height()),
-              std::tuple(28, 28, 36));
-    box.SetBackColour(kGrey);
-    DrawLine(box.surface(), 0, 0, 27, 0, kRed);
-    const QImage shown = box.grab().toImage();
-    EXPECT_EQ(shown.pixel(5, 0) | 0xFF000000u, kRed);
-    EXPECT_EQ(shown.pixel(5, 5) | 0xFF000000u, kGrey);
 }

@@ -1,10 +1,6 @@
 #include "scenario/FlagNameFile.h"
 
-#include "support/ShownBoxes.h"
 #include "support/TempFolder.h"
-#include "support/WriteFaultScope.h"
-
-#include <filesystem>
 
 #include <gtest/gtest.h>
 
@@ -26,82 +22,12 @@ TEST(FlagNameFile, WritesEachNameThatIsSetInFlagThenValueOrderQuotedOnOneLine) {
                                                       "299,-1,\"Last\"\r\n");
 }
 
-TEST(FlagNameFile, NamesSurviveASaveAndALoad) {
-    TempFolder dir;
-    Scenario s, read;
-    s.StuffDoneNames[0].Name = "Gate";
-    s.StuffDoneNames[7].ValueNames[0] = "Not yet";
-    s.StuffDoneNames[7].ValueNames[9] = "Say \"hi\", friend";
-    s.StuffDoneNames[150].Name = "\xC9t\xE9";
-    MsgBoxRecorder boxes;
-    SaveScenData(s, dir.File("a.vrd"));
-    read.StuffDoneNames[1].Name = "left over";
-    LoadScenData(read, dir.File("a.vrd"));
-    EXPECT_EQ(read.StuffDoneNames, s.StuffDoneNames);
-    EXPECT_EQ(Shown(boxes), Boxes{});
-}
-
 // What a load keeps of a file: names before the first line it cannot read, nothing without the
-// marker line or the file, and whatever the earlier scenario's names were, they are gone.
-TEST(FlagNameFile, ReadingKeepsTheNamesOfTheWellFormedLinesBeforeAnyOther) {
+// marker line or the file, and whatever the earlier scenario's names were, they are gone. What
+// it keeps is saved so that it reads back the same.
+TEST(FlagNameFile, ReadingKeepsTheNamesOfTheWellFormedLinesBeforeAnyOtherAndSavesThemBack) {
     using Names = std::vector<std::tuple<int, int, std::string>>; // flag, value (-1: its name)
     const std::string kept = ">VRD\r\n0,-1,\"kept\"\r\n";
-    std::vector<std::pair<std::optional<std::string>, Names>> rows = {
-        // clang-format off
-        {std::nullopt, {{3, -1, ""}, {3, 2, ""}}}, {">VRD \r\n1,-1,\"x\"\r\n", {{1, -1, ""}}},
-        {">vrd\r\n1,-1,\"x\"\r\n", {{1, -1, ""}}}, {"", {{1, -1, ""}}},
-        // clang-format on
-        {">VRD\n2,-1,\"Plain\"\n2,0,\"Zero\"\n2, 1 ,Bare words\n",
-         {{2, -1, "Plain"}, {2, 0, "Zero"}, {2, 1, "Bare words"}}},
-        {">VRD\r\n" + std::string(20 << 20, '\n') + "0,-1,\"Gate\"\r\n", {{0, -1, "Gate"}}}};
-    // A line that cannot be read ends the reading.
-    for (const char* bad : {"300,-1,\"out of range\"", "1,10,\"value 10\"", "1,-2,\"x\"",
-                            "one,-1,\"x\"", "1,-1,\"unclosed", "1;-1;\"x\""})
-        rows.push_back({kept + bad + "\r\n5,-1,\"after\"\r\n", {{0, -1, "kept"}, {5, -1, ""}}});
-    TempFolder dir;
-    for (const auto& [contents, names] : rows) {
-        SCOPED_TRACE(contents ? contents->substr(0, 40) : "no file");
-        std::filesystem::remove(dir.File("f.vrd"));
-        if (contents) PutFileText(dir.File("f.vrd"), *contents);
-        Scenario s;
-        s.StuffDoneNames[3].Name = "old";
-        s.StuffDoneNames[3].ValueNames[2] = "old value";
-        LoadScenData(s, dir.File("f.vrd"));
-        for (const auto& [flag, value, name] : names) {
-            const StuffDoneDescription& d = s.StuffDoneNames[static_cast<std::size_t>(flag)];
-            EXPECT_EQ(value < 0 ? d.Name : d.ValueNames[static_cast<std::size_t>(value)], name)
-                << flag << "," << value;
-        }
-    }
-}
-
-TEST(FlagNameFile, AFailedWriteIsReportedAndLeavesTheOldFile) {
-    const std::string io = "Err# 57, Device I/O error";
-    // clang-format off
-    const std::pair<WriteFaults, std::string> cases[] = {
-        {{.bytesBeforeDiskFull = 12}, "Err# 61, Disk full"}, {{.syncError = EIO}, io},
-        {{.createError = EACCES}, "Err# 70, Permission denied"}, {{.renameError = EIO}, io}};
-    // clang-format on
-    TempFolder dir;
-    const std::string path = dir.File("names.vrd");
-    Scenario s;
-    s.StuffDoneNames[0].Name = "old";
-    SaveScenData(s, path);
-    const auto old = FileBytes(path);
-    s.StuffDoneNames[0].Name = std::string(200, 'n');
-    for (const auto& [faults, error] : cases) {
-        MsgBoxRecorder boxes;
-        {
-            WriteFaultScope fault(faults);
-            SaveScenData(s, path);
-        }
-        EXPECT_EQ(Shown(boxes), Boxes{"Error|16|SaveScenDataError encountered!\r\n" + error});
-        EXPECT_EQ(FileBytes(path), old) << error;
-        EXPECT_EQ(FolderEntries(dir.Path()), Boxes{"names.vrd"}) << error;
-    }
-}
-
-TEST(FlagNameFile, WhatTheReaderKeepsIsSavedSoThatItReadsBackTheSame) {
     // Every name at its box's length, bare and full of quotes, which the writer doubles.
     std::string full = ">VRD\r\n";
     for (int i = 0; i < 300; ++i) {
@@ -111,25 +37,41 @@ TEST(FlagNameFile, WhatTheReaderKeepsIsSavedSoThatItReadsBackTheSame) {
                 std::to_string(i) + "," + std::to_string(j) + ",b" + std::string(49, '"') + "\r\n";
     }
     const std::string quoted = "a" + std::string(29, '"');
-    // The file, a flag whose name is checked, and its name once read.
-    const std::tuple<std::string, int, std::string> cases[] = {
-        {full, 299, quoted}, // every name full of quotes
+    std::vector<std::pair<std::optional<std::string>, Names>> rows = {
+        // clang-format off
+        {std::nullopt, {{3, -1, ""}, {3, 2, ""}}}, {">VRD \r\n1,-1,\"x\"\r\n", {{1, -1, ""}}},
+        {">vrd\r\n1,-1,\"x\"\r\n", {{1, -1, ""}}}, {"", {{1, -1, ""}}},
+        // clang-format on
+        {">VRD\n2,-1,\"Plain\"\n2,0,\"Zero\"\n2, 1 ,Bare words\n",
+         {{2, -1, "Plain"}, {2, 0, "Zero"}, {2, 1, "Bare words"}}},
+        {">VRD\r\n" + std::string(20 << 20, '\n') + "0,-1,\"Gate\"\r\n", {{0, -1, "Gate"}}},
+        {full, {{299, -1, quoted}, {299, 9, "b" + std::string(49, '"')}}},
         // A name past what the names can keep ends the reading.
-        {full + "7,-1,\"" + std::string(31, 'x') + "\"\r\n300,-1,x\r\n", 7, quoted},
+        {full + "7,-1,\"" + std::string(31, 'x') + "\"\r\n300,-1,x\r\n", {{7, -1, quoted}}},
         // A line without an end past any name's length.
-        {">VRD\r\n0,-1,kept\r\n1,-1," + std::string(24 << 20, 'x'), 1, ""},
-        {">VRD\r\n0,-1,a\rb\r\n0,0,\"c\rd\"\r\n", 0, "a b"}, // a carriage return in a name
-    };
+        {">VRD\r\n0,-1,kept\r\n1,-1," + std::string(24 << 20, 'x'), {{0, -1, "kept"}, {1, -1, ""}}},
+        {">VRD\r\n0,-1,a\rb\r\n0,0,\"c\rd\"\r\n", {{0, -1, "a b"}}}, // a carriage return in a name
+        {">VRD\r\n7,9,\"Say \"\"hi\"\", friend\"\r\n150,-1,\"\xC9t\xE9\"\r\n",
+         {{7, 9, "Say \"hi\", friend"}, {150, -1, "\xC9t\xE9"}}}};
+    // A line that cannot be read ends the reading.
+    for (const char* bad : {"300,-1,\"out of range\"", "1,10,\"value 10\"", "1,-2,\"x\"",
+                            "one,-1,\"x\"", "1,-1,\"unclosed", "1;-1;\"x\""})
+        rows.push_back({kept + bad + "\r\n5,-1,\"after\"\r\n", {{0, -1, "kept"}, {5, -1, ""}}});
     TempFolder dir;
-    for (const auto& [file, flag, name] : cases) {
-        SCOPED_TRACE(flag);
-        PutFileText(dir.File("f.vrd"), file);
-        Scenario read, again;
-        LoadScenData(read, dir.File("f.vrd"));
-        EXPECT_EQ(read.StuffDoneNames[static_cast<std::size_t>(flag)].Name, name);
-        EXPECT_NE(read.StuffDoneNames[0], StuffDoneDescription{});
-        SaveScenData(read, dir.File("f.vrd"));
-        LoadScenData(again, dir.File("f.vrd"));
-        EXPECT_EQ(again.StuffDoneNames, read.StuffDoneNames);
+    for (const auto& [contents, names] : rows) {
+        SCOPED_TRACE(contents ? contents->substr(0, 40) : "no file");
+        if (contents) PutFileText(dir.File("f.vrd"), *contents);
+        Scenario s, again;
+        s.StuffDoneNames[3].Name = "old";
+        s.StuffDoneNames[3].ValueNames[2] = "old value";
+        LoadScenData(s, dir.File(contents ? "f.vrd" : "none.vrd"));
+        for (const auto& [flag, value, name] : names) {
+            const StuffDoneDescription& d = s.StuffDoneNames[static_cast<std::size_t>(flag)];
+            EXPECT_EQ(value < 0 ? d.Name : d.ValueNames[static_cast<std::size_t>(value)], name)
+                << flag << "," << value;
+        }
+        SaveScenData(s, dir.File("again.vrd"));
+        LoadScenData(again, dir.File("again.vrd"));
+        EXPECT_EQ(again.StuffDoneNames, s.StuffDoneNames);
     }
 }

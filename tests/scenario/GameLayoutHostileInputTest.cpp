@@ -1,36 +1,31 @@
 #include "support/GameLayoutFixture.h"
 
 namespace {
-class GameHostileInputTest : public GameLayoutTest {
-  protected:
-    // A small world with something in every list and text table.
-    GameLayoutBuilder Sample() const {
-        GameLayoutBuilder b = Builder();
-        b.texts[0] = "name";
-        b.texts[260] = "x";
-        GameSectionBuilder& sec = b.Section(0, 0);
-        sec.Spot(0, 1, 1, 1);
-        sec.Entrance(0, 2, 2, 0);
-        sec.texts[0] = "sec";
-        sec.texts[108] = "y";
-        GameTownBuilder& town = b.Town(0);
-        town.Spot(0, 3, 3, 3);
-        town.Item(0, 4, 4, 5, -1, 0, 0, 0);
-        town.Field(0, 5, 5, 3);
-        town.Creature(0, {.monster = 1});
-        town.texts[0] = "town";
-        town.texts[139] = "sign";
-        town.talkTexts[0] = "who";
-        town.talkTexts[169] = "huh";
-        return b;
-    }
-};
+class GameHostileInputTest : public GameLayoutTest {};
 } // namespace
 
 // Each part is read from its own bytes: one byte short of them, the section, the town and its
 // dialogue fail even where the next part's bytes follow.
 TEST_P(GameHostileInputTest, EveryCutIsAReadPastTheEndAndAPartReadsNothingBeyondItsOwnBytes) {
-    const auto image = Sample().Build();
+    // A small world with something in every list and text table.
+    GameLayoutBuilder b = Builder();
+    b.texts[0] = "name";
+    b.texts[260] = "x";
+    GameSectionBuilder& sec = b.Section(0, 0);
+    sec.Spot(0, 1, 1, 1);
+    sec.Entrance(0, 2, 2, 0);
+    sec.texts[0] = "sec";
+    sec.texts[108] = "y";
+    GameTownBuilder& t = b.Town(0);
+    t.Spot(0, 3, 3, 3);
+    Lay(t.record, t.ItemAt(0), "4 4 5w -1w");
+    Lay(t.record, t.FieldAt(0), "5 5 3w");
+    Lay(t.record, t.CreatureAt(0), "1");
+    t.texts[0] = "town";
+    t.texts[139] = "sign";
+    t.talkTexts[0] = "who";
+    t.talkTexts[169] = "huh";
+    const auto image = b.Build();
     ASSERT_EQ(ReadError(image), 0);
     Scenario s;
     FilePos headerEnd = 1;

@@ -6,10 +6,10 @@ std::vector<std::uint8_t> Bytes(std::string_view s) {
     return {s.begin(), s.end()};
 }
 
-// A node written by the test builder in the given byte order, read back by the primitive.
-SpecialNode RoundTripNode(const GameNode& node, bool bigEndian) {
+// A node laid out by the test's literal in the given byte order, read back by the primitive.
+SpecialNode RoundTripNode(const std::string& literal, bool bigEndian) {
     GameBytes bytes(22, bigEndian);
-    PutGameNode(bytes, 0, node);
+    Lay(bytes, 0, literal);
     const ByteReader file(bytes.Bytes());
     return GameLayoutFile(file, bigEndian ? 1 : 0).ReadScenSpecialNode(1);
 }
@@ -26,7 +26,7 @@ TEST(Replace, ReplacesEveryOccurrenceLeftToRight) {
         EXPECT_EQ(Replace(text, find, with), expected) << text << " " << find;
 }
 
-TEST(GameLayoutPrimitives, IntegersInBothByteOrdersAndTheFormatsThatExist) {
+TEST(GameLayoutPrimitives, IntegersInBothByteOrdersTheFormatsThatExistAndTexts) {
     const auto big = Bytes(std::string("\x80\x00\x00\x01\xFF\xFE", 6));
     const ByteReader bigFile(big);
     const GameLayoutFile be(bigFile, 1);
@@ -48,17 +48,16 @@ TEST(GameLayoutPrimitives, IntegersInBothByteOrdersAndTheFormatsThatExist) {
     EXPECT_EQ(Ints(in.ReadScenIntAsByte(1), ErrorOf([&] { in.ReadScenIntAsByte(3); }),
                    ErrorOf([&] { in.ReadScenIntAsByte(5); })),
               Ints(255, 6, 6));
-}
 
-TEST(GameLayoutPrimitives, TextsStopAtZeroOrTheirLimitAndTurnBarsIntoLineBreaksInTheGameLayouts) {
-    const auto bytes = Bytes(std::string("AB\0CDEFG", 8));
-    const ByteReader file(bytes);
-    const GameLayoutFile in(file, 0);
-    EXPECT_EQ((std::vector{in.ReadScenCString(1, 30), in.ReadScenCString(4, 3),
-                           in.ReadScenCString(4, 0)}),
+    // Texts stop at a zero or their limit; the game layouts' bars become line breaks.
+    const auto texts = Bytes(std::string("AB\0CDEFG", 8));
+    const ByteReader textFile(texts);
+    const GameLayoutFile text0(textFile, 0);
+    EXPECT_EQ((std::vector{text0.ReadScenCString(1, 30), text0.ReadScenCString(4, 3),
+                           text0.ReadScenCString(4, 0)}),
               (std::vector<std::string>{"AB", "CDE", ""}));
     // A text that runs to the end of the file without its zero is a read past the end.
-    EXPECT_EQ(ErrorOf([&] { in.ReadScenCString(4, 30); }), 62);
+    EXPECT_EQ(ErrorOf([&] { text0.ReadScenCString(4, 30); }), 62);
 
     const auto bars = Bytes("one|two||");
     const ByteReader barFile(bars);
@@ -74,34 +73,31 @@ TEST(GameLayoutPrimitives, TextsStopAtZeroOrTheirLimitAndTurnBarsIntoLineBreaksI
     for (const auto& [length, converted] : {std::pair{254, true}, std::pair{255, false}}) {
         const auto longText = Bytes(std::string(static_cast<std::size_t>(length) - 1, 'x') + "|");
         const ByteReader longFile(longText);
-        const std::string read = GameLayoutFile(longFile, 0).ReadScenText(1, static_cast<std::uint8_t>(longText.size()));
+        const std::string read =
+            GameLayoutFile(longFile, 0).ReadScenText(1, static_cast<std::uint8_t>(longText.size()));
         EXPECT_EQ(read.size(), static_cast<std::size_t>(length + (converted ? 1 : 0))) << length;
     }
 }
 
 class GameNodeTest : public ::testing::TestWithParam<bool> {};
 
-TEST_P(GameNodeTest, FieldsComeInTheGamesOrder) {
-    const SpecialNode n = RoundTripNode({12, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, GetParam());
-    EXPECT_EQ(n, (SpecialNode{12, 1, 2, 4, 5, 3, 6, 7, 8, 9, 10}));
-}
-
-TEST_P(GameNodeTest, SoundPictureAndShopNumbersMoveAndType299SwapsItsFirstExtras) {
-    // type, extra1a, extra1b, extra2b as written; the same three as read
+TEST_P(GameNodeTest, FieldsComeInTheGamesOrderNumbersMoveAndType299SwapsItsFirstExtras) {
+    EXPECT_EQ(RoundTripNode("12w 1w 2w 3w 4w 5w 6w 7w 8w 9w 10w", GetParam()),
+              (SpecialNode{12, 1, 2, 4, 5, 3, 6, 7, 8, 9, 10}));
+    // The node as written; its type, extra 1a, extra 1b and extra 2b as read.
     // clang-format off
-    const std::array<int, 7> cases[] = {{57, 0, 0, 3, 0, 0, 3}, {57, 0, 0, 4, 0, 0, 6},
-        {60, 0, 0, 999, 0, 0, 1001}, {57, 0, 0, 1000, 0, 0, 1000}, {58, 0, 0, 4, 0, 0, 4},
-        {99, 5, 0, 0, 35, 0, 0}, {100, -40, 0, 0, -10, 0, 0}, {299, 5, 2, 0, 2, 35, 0},
-        {299, 5, 3, 0, 3, 5, 0},
-        {229, 5, 2, 0, 5, 2, 0}}; // a type of the editor's own: left alone
+    const std::pair<const char*, std::vector<int>> cases[] = {{"57w @18 3w", {57, 0, 0, 3}},
+        {"57w @18 4w", {57, 0, 0, 6}}, {"60w @18 999w", {60, 0, 0, 1001}},
+        {"57w @18 1000w", {57, 0, 0, 1000}}, {"58w @18 4w", {58, 0, 0, 4}},
+        {"99w @12 5w", {99, 35, 0, 0}}, {"100w @12 -40w", {100, -10, 0, 0}},
+        {"299w @12 5w 2w", {299, 2, 35, 0}}, {"299w @12 5w 3w", {299, 3, 5, 0}},
+        {"229w @12 5w 2w", {229, 5, 2, 0}}}; // a type of the editor's own: left alone
     // clang-format on
-    for (const auto& c : cases) {
-        const SpecialNode n = RoundTripNode(
-            {.type = c[0], .extra1a = c[1], .extra1b = c[2], .extra2b = c[3]}, GetParam());
-        EXPECT_EQ(Ints(n.Type, n.Extra1a, n.Extra1b, n.Extra2b), Ints(c[0], c[4], c[5], c[6]))
-            << "type " << c[0];
+    for (const auto& [literal, expected] : cases) {
+        const SpecialNode n = RoundTripNode(literal, GetParam());
+        EXPECT_EQ(Ints(n.Type, n.Extra1a, n.Extra1b, n.Extra2b), expected) << literal;
     }
-    EXPECT_EQ(ErrorOf([&] { RoundTripNode({.type = 100, .extra1a = 32767}, GetParam()); }), 6);
+    EXPECT_EQ(ErrorOf([&] { RoundTripNode("100w @12 32767w", GetParam()); }), 6);
 }
 
 INSTANTIATE_BYTE_ORDERS(GameNodeTest);

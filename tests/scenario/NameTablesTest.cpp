@@ -3,42 +3,31 @@
 
 #include <gtest/gtest.h>
 
-
 namespace {
-class NameTablesTest : public testing::Test {
-  protected:
-    void SetUp() override {
-        InitCommonTables();
-        InitScenEditorTables();
-    }
-};
-
 template <typename... Tables> int CountEmpty(const Tables&... tables) {
     return (static_cast<int>(std::count(tables.begin(), tables.end(), std::string())) + ...);
 }
+} // namespace
 
-TEST_F(NameTablesTest, FirstAndLastEntriesTheGamesSpellingsAndDenseTablesWithoutGaps) {
+TEST(NameTables, QuotedEntriesDenseTablesWallShapesFieldCodesToolsAndAbilityRuns) {
+    InitCommonTables();
+    InitScenEditorTables();
     // clang-format off
     const std::pair<std::string, std::string> entries[] = {
-        {AlchemyNames.front(), "Weak Curing Potion"}, {AlchemyNames.back(), "Strong Energy Potion"},
-        {MageSpellNames.front(), "Weak Light"}, {MageSpellNames.back(), "Death Arrows"},
-        {PriestSpellNames.front(), "Minor Bless"}, {PriestSpellNames.back(), "Major Cleansing"},
-        {SkillNames.front(), "Strength"}, {SkillNames.back(), "Luck"},
-        {DialogButtonLabels.front(), "Done"}, {DialogButtonLabels.back(), "Stand"},
-        {DialogButtonLabels[9], "Leave"}, {DialogButtonLabels[20], "Leave"},
-        {ShopTypeNames.back(), "Magic"}, {SoundNames.front(), "High Beep"},
+        {AlchemyNames.back(), "Strong Energy Potion"}, {MageSpellNames.back(), "Death Arrows"},
+        {PriestSpellNames.back(), "Major Cleansing"}, {SkillNames.back(), "Luck"},
+        {DialogButtonLabels.back(), "Stand"}, {DialogButtonLabels[9], "Leave"},
+        {DialogButtonLabels[20], "Leave"}, {ShopTypeNames.back(), "Magic"},
         {SoundNames.back(), "No sound"}, {EnchantNames.back(), "Blessed"},
         {TrapTypeNames.back(), "Dumbfound party"}, {DamageTypeNames.back(), "Undead"},
-        {ItemKindNames[0], "No item"}, {ItemKindNames[24], "Missile (no ammo)"},
-        {ItemKindNames[25], ""}, {ItemAbilityNames.back(), "Heal target"},
-        {PriestSpellNames[35], "Martyrs Shield"}, {ItemAbilityNames[46], "Occassional bless"},
-        {ItemAbilityNames[47], "Occassional haste"}, {ItemAbilityNames[160], "Ressurection balm"},
-        {ItemAbilityNames[79], "Cure/Cause dumfound"}, {SoundNames[36], "SpiderHello"},
+        {ItemKindNames[24], "Missile (no ammo)"}, {ItemKindNames[25], ""},
+        {ItemAbilityNames.back(), "Heal target"}, {PriestSpellNames[35], "Martyrs Shield"},
+        {ItemAbilityNames[46], "Occassional bless"}, {ItemAbilityNames[47], "Occassional haste"},
+        {ItemAbilityNames[160], "Ressurection balm"}, {ItemAbilityNames[79], "Cure/Cause dumfound"},
+        {SoundNames[36], "SpiderHello"},
         {SoundNames[22], "Opening music (You cant call this sound)"},
-        {ToolCaptions[0][kToolCaptionColumn], "Drawing Mode"},
         {ToolCaptions[12][kToolCaptionColumn], "Place wandering monster arrival points"},
         {ToolCaptions[12][kToolPromptColumn], "First entry point"},
-        {ToolCaptions[31][kToolPromptColumn], "Select creature"},
         {ToolCaptions[52][kToolCaptionColumn], "Erase Boat/Horse"},
         {ToolCaptions[52][kToolPromptColumn], "Select location to clear"}};
     // clang-format on
@@ -51,32 +40,22 @@ TEST_F(NameTablesTest, FirstAndLastEntriesTheGamesSpellingsAndDenseTablesWithout
                          DamageTypeNames),
               0);
     EXPECT_EQ(CountEmpty(ItemKindNames), 1);
-}
-
-TEST_F(NameTablesTest, WallTerrainsMapStyleAndShapeToTerrain) {
     EXPECT_EQ((std::vector{WallTerrains[0][0], WallTerrains[1][0], WallTerrains[3][12]}),
               (std::vector<std::uint8_t>{5, 22, 62}));
-    // Each style's pieces rise, and the terrains that lie among them belong to no style.
-    std::vector<int> pieces;
-    for (const auto& style : WallTerrains) {
+    // Each style's pieces rise with the shape.
+    for (const auto& style : WallTerrains)
         EXPECT_TRUE(std::is_sorted(style.begin(), style.end()));
-        pieces.insert(pieces.end(), style.begin(), style.end());
-    }
-    for (const int notAWall : {7, 10, 13, 16, 23, 37})
-        pieces.push_back(notAWall);
-    std::sort(pieces.begin(), pieces.end());
-    EXPECT_EQ(std::adjacent_find(pieces.begin(), pieces.end()), pieces.end());
-}
-
-TEST_F(NameTablesTest, ToolsEightAndThirteenAreBlankAndTheFirstFiveHaveNoPrompt) {
+    // The game's field codes map onto the editor's in two shifted runs.
+    std::vector<int> kinds(GameFieldKindMap.begin(), GameFieldKindMap.end());
+    EXPECT_EQ(kinds, (std::vector<int>{0, 0, 0, 0, 1, 2, 3, 4,  5,  0,  0,
+                                       0, 0, 0, 6, 7, 8, 9, 10, 11, 12, 13}));
+    // Tools 8 and 13 are blank, and the first five have no prompt.
     for (int tool = 0; tool < kToolCount; ++tool) {
         const bool blank = tool == 8 || tool == 13;
         EXPECT_EQ(ToolCaptions[tool][kToolCaptionColumn].empty(), blank) << tool;
         EXPECT_EQ(ToolCaptions[tool][kToolPromptColumn].empty(), blank || tool <= 4) << tool;
     }
-}
-
-TEST_F(NameTablesTest, ItemAbilityNamesAreNamedInSixRunsAndEmptyBetweenEvenAfterARefill) {
+    // Item abilities are named in six runs and empty between them, even after a refill.
     ItemAbilityNames[20] = "left over";
     InitScenEditorTables();
     std::string named;
@@ -87,10 +66,3 @@ TEST_F(NameTablesTest, ItemAbilityNamesAreNamedInSixRunsAndEmptyBetweenEvenAfter
                          run(70, 94) + std::string(15, '.') + run(110, 135) + std::string(14, '.') +
                          run(150, 161) + std::string(8, '.') + run(170, 176));
 }
-
-TEST_F(NameTablesTest, GameFieldKindMapShiftsTheTwoRunsOfFieldCodes) {
-    std::vector<int> kinds(GameFieldKindMap.begin(), GameFieldKindMap.end());
-    EXPECT_EQ(kinds, (std::vector<int>{0, 0, 0, 0, 1, 2, 3, 4,  5,  0,  0,
-                                       0, 0, 0, 6, 7, 8, 9, 10, 11, 12, 13}));
-}
-} // namespace

@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-
 namespace {
 constexpr const char* kUnused = "Unused";
 
@@ -34,7 +33,7 @@ std::vector<int> Codes(int type) {
 // How many types have a non-zero value in each column, and the sum of each column's codes: a
 // type added to or lost from any list, or given another code, changes a count or a sum; the
 // rows below pin whole entries.
-TEST_F(NodeTypeDescriptorsTest, NamesKindsButtonsAndValueListsAsTheTypesNeed) {
+TEST_F(NodeTypeDescriptorsTest, NamesKindsButtonsAndValueListsAsTheTypesNeedAndLabelled) {
     int named = 0;
     std::vector<int> nonZero(15), sums(15);
     for (int type = 0; type < kSpecialNodeTypeCount; ++type) {
@@ -51,8 +50,6 @@ TEST_F(NodeTypeDescriptorsTest, NamesKindsButtonsAndValueListsAsTheTypesNeed) {
     // type, message kind, picture kind, the three buttons, the nine value lists
     // clang-format off
     const std::vector<std::vector<int>> rows = {
-        {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0},
-        {14, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 4, 0, 0, 0},
         {23, 0, 0, 0, 0, 0, 16, 17, 0, 0, 0, 16, 17, 0, 0},
         {56, 1, 2, 1, 1, 1, 16, 17, 0, 0, 0, 5, 0, 5, 0},
         {60, 1, 3, 1, 0, 1, 16, 17, 0, 14, 0, 1, 0, 0, 0},
@@ -60,7 +57,6 @@ TEST_F(NodeTypeDescriptorsTest, NamesKindsButtonsAndValueListsAsTheTypesNeed) {
         {135, 0, 0, 0, 0, 1, 16, 17, 0, 0, 0, 0, 0, 2, 0},
         {172, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 2, 2},
         {189, 1, 2, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0},
-        {215, 0, 0, 1, 0, 0, 2, 2, 0, 0, 0, 0, 0, 0, 0},
         {229, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 12, 0, 0, 0}};
     // clang-format on
     for (const auto& row : rows)
@@ -68,64 +64,8 @@ TEST_F(NodeTypeDescriptorsTest, NamesKindsButtonsAndValueListsAsTheTypesNeed) {
     EXPECT_EQ((std::vector{Type(15).Name, Type(24).Name, Type(211).Name}),
               (std::vector<std::string>{"Change Horse Possesion", "Ritual of Sancify Block",
                                         "Place Barrels, etc"}));
-}
-
-TEST_F(NodeTypeDescriptorsTest, UndefinedTypesKeepTheDefaultAndReservedOnesAreNamedUnused) {
-    std::array<std::string, 10> unusedPrompts;
-    unusedPrompts.fill(kUnused);
-    unusedPrompts[nodefield::JumpTo] = "Special to jump to";
-    for (const int type : {30, 49, 107, 157, 219, 230, 255, 197, 198, 199}) {
-        EXPECT_EQ(Type(type).Name, type >= 197 && type <= 199 ? kUnused : "") << type;
-        EXPECT_EQ(Type(type).Prompts, unusedPrompts) << type;
-        EXPECT_EQ(Codes(type), Ints(type, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0));
-    }
-}
-
-struct TellingRow {
-    int type;
-    std::string name;
-    std::array<std::string, 10> prompts;
-};
-
-TEST_F(NodeTypeDescriptorsTest, TellingRowsAndTwinTypesReadExactly) {
-    // clang-format off
-    const std::vector<TellingRow> rows = {
-    {1, "Set Flag", {{"Stuff Done Flag Part A", "Stuff Done Flag Part B", "First part of message", "Second part of message", "Unused", "Value to change to", "Unused", "Unused", "Unused", "Special to jump to"}}},
-    {14, "Play a Sound", {{"Unused", "Unused", "Unused", "Unused", "Unused", "Which sound", "Unused", "Unused", "Unused", "Special to jump to"}}},
-    {51, "Give Special Item", {{"Stuff Done Flag Part A", "Stuff Done Flag Part B", "First part of message", "Second part of message", "Unused", "Num. of spec. item to give (0-49)", "0 - give item, 1 - take away", "Unused", "Unused", "Special to jump to"}}},
-    {55, "Display Dialog (Dialog pic)", {{"Stuff Done Flag Part A", "Stuff Done Flag Part B", "Number of first message in dialog", "1 - add 'Leave/OK' button, else no", "Dialog picture number", "Label of 2nd button (-1 no button)", "Special if button 2 pressed", "Label of 3rd button (-1 no button)", "Special if button 3 pressed", "Special to jump to"}}},
-    {58, "Give Item (Dialog pic)", {{"Stuff Done Flag Part A", "Stuff Done Flag Part B", "Number of first message in dialog", "Num. of spec. item to give (-1 none)", "Dialog picture number", "Item to give", "Amount of gold to give", "Amount of food to give", "Special if item is taken", "Special to jump to"}}},
-    {63, "Trap", {{"Stuff Done Flag Part A", "Stuff Done Flag Part B", "First part of message", "Second part of message", "Unused", "Type of Trap", "Trap severity (0-3)", "Penalty (0-100, higher is harder)", "Unused", "Special to jump to"}}},
-    {81, "Do Damage", {{"Unused", "Unused", "First part of message", "Second part of message", "Unused", "Number of dice", "Number of 'sides' on dice", "Amount of extra damage", "Type of damage", "Special to jump to"}}},
-    {98, "Affect Statistic", {{"Unused", "Unused", "First part of message", "Second part of message", "Chance of changing (0 - 100)", "Amount (0 - 10)", "0 - increase, 1 - decrease", "Statistic to adjust", "Unused", "Special to jump to"}}},
-    {130, "Stuff Done Flag?", {{"Stuff Done Flag Part A", "Stuff Done Flag Part B", "Unused", "Unused", "Unused", "If at least this value ...", "Call this special ...", "If less than this value ...", "Call this special ...", "Otherwise call this special ..."}}},
-    {134, "Stuff Done Compare?", {{"Stuff Done Flag Part A", "Stuff Done Flag Part B", "Unused", "Unused", "Unused", "Stuff Done Flag 2 Part A", "Stuff Done Flag 2 Part B", "Unused", "Call this special if second flag lower", "Otherwise call this special ..."}}},
-    {154, "Text Response?", {{"Unused", "Unused", "Unused", "Unused", "Unused", "Number of a SCENARIO special message", "If answer matches, call this special ...", "Number of a SCENARIO special message", "If answer matches, call this special ...", "Otherwise call this special ..."}}},
-    {181, "Place Monster", {{"Unused", "Unused", "First part of message", "Second part of message", "Unused", "X coordinate of space", "Y coordinate of space", "Number of creature to place", "0 - don't force, 1 - force", "Special to jump to"}}},
-    {188, "Lever", {{"Unused", "Unused", "Number of first message in dialog", "Unused", "Unused", "Unused", "If Pulled, call this special ...", "Unused", "Unused", "Special to jump to"}}},
-    {190, "Stairway", {{"Unused", "Unused", "Number of first message in dialog", "Unused", "Unused", "X coordinate to go to", "Y coordinate to go to", "Number of town to place party in", "If 1, always change level", "Special to jump to"}}},
-    {214, "Change Rectangle Terrain", {{"Terrain to change to", "Percent chance of changing (0 - 100)", "First part of message", "Second part of message", "Unused", "Top of rectangle", "Left of rectangle", "Bottom of rectangle", "Right of rectangle", "Special to jump to"}}},
-    {227, "Place Outdoor Encounter", {{"Unused", "Unused", "First part of message", "Second part of message", "Unused", "Number of special encounter (0 - 3)", "Unused", "Unused", "Unused", "Special to jump to"}}},
-    {229, "Outdoor Store", {{"Unused", "Unused", "First part of message", "Second part of message", "Unused", "Type of store", "Unused", "Unused", "Unused", "Special to jump to"}}},
-    };
-    // clang-format on
-    for (const TellingRow& row : rows) {
-        EXPECT_EQ(Type(row.type).Name, row.name);
-        EXPECT_EQ(Type(row.type).Prompts, row.prompts) << row.type;
-    }
-    // Twin types: the two give-spell types differ only in their name and spell list (checked
-    // above); the two general timers share their name only. 135 leaves its flag fields unused.
-    EXPECT_EQ(Type(99).Prompts, Type(100).Prompts);
-    EXPECT_EQ(
-        (std::vector{Type(13).Name, Type(195).Name, Type(135).Prompts[nodefield::StuffDoneA],
-                     Type(135).Prompts[nodefield::StuffDoneB]}),
-        (std::vector<std::string>{"Start General Timer", "Start General Timer", kUnused, kUnused}));
-    EXPECT_NE(Type(13).Prompts, Type(195).Prompts);
-}
-
-// The prompts written for the types without a telling row follow the same rules as the
-// telling rows: what a field offers or opens, its label says.
-TEST_F(NodeTypeDescriptorsTest, FieldsThatOfferSomethingAreLabelled) {
+    // The prompts written for the types without a telling row follow the same rules as the telling
+    // rows: what a field offers or opens, its label says.
     using namespace nodefield;
     std::vector<std::pair<int, int>> mislabelled; // type, field
     for (int type = 0; type < kSpecialNodeTypeCount; ++type) {
@@ -135,10 +75,9 @@ TEST_F(NodeTypeDescriptorsTest, FieldsThatOfferSomethingAreLabelled) {
             if (offered && !labelled) mislabelled.emplace_back(type, field);
         };
         const bool flags = type != 135 && type != 154;
-        check(flags && info.ChooserKinds[StuffDoneA] == chooser::StuffDoneFlagA, StuffDoneA,
-              prompt[StuffDoneA] == "Stuff Done Flag Part A");
-        check(flags && info.ChooserKinds[StuffDoneB] == chooser::StuffDoneFlagB, StuffDoneB,
-              prompt[StuffDoneB] == "Stuff Done Flag Part B");
+        for (int field : {StuffDoneA, StuffDoneB})
+            check(flags && info.ChooserKinds[field] == chooser::StuffDoneFlagA + field, field,
+                  prompt[field] == std::string("Stuff Done Flag Part ") + char('A' + field));
         for (int field = Message1; field < JumpTo; ++field)
             check(info.ChooserKinds[field] != chooser::None, field, prompt[field] != kUnused);
         check(info.ButtonFlags[nodebutton::Message] != 0, Message1,
@@ -151,39 +90,78 @@ TEST_F(NodeTypeDescriptorsTest, FieldsThatOfferSomethingAreLabelled) {
     EXPECT_EQ(mislabelled, (std::vector<std::pair<int, int>>{}));
 }
 
+// The type's name and its ten prompts, joined by '|'.
+std::string Told(int type) {
+    std::string told = Type(type).Name;
+    for (const std::string& prompt : Type(type).Prompts)
+        told += "|" + prompt;
+    return told;
+}
+
+TEST_F(NodeTypeDescriptorsTest, TellingTwinUndefinedAndReservedTypesReadExactly) {
+    const std::string message = "|First part of message|Second part of message";
+    const std::string unused3 = "|Unused|Unused|Unused", jump = "|Special to jump to";
+    const std::pair<int, std::string> rows[] = {
+        {51, "Give Special Item|Stuff Done Flag Part A|Stuff Done Flag Part B" + message +
+                 "|Unused|Num. of spec. item to give (0-49)|0 - give item, 1 - take away|Unused|"
+                 "Unused" +
+                 jump},
+        {154, "Text Response?|Unused|Unused" + unused3 +
+                  "|Number of a SCENARIO special message|If answer matches, call this special "
+                  "...|Number of a SCENARIO special message|If answer matches, call this special "
+                  "...|Otherwise call this special ..."},
+        {229, "Outdoor Store|Unused|Unused" + message + "|Unused|Type of store" + unused3 + jump}};
+    for (const auto& [type, told] : rows)
+        EXPECT_EQ(Told(type), told);
+    // Twin types: the two give-spell types differ only in their name and the spell list of extra
+    // 1a; the two general timers share their name only. 135 leaves its flag fields unused.
+    std::vector<int> mage = Codes(99);
+    std::tie(mage[0], mage[11]) = std::tuple(100, chooser::PriestSpells);
+    EXPECT_EQ(std::tuple(Codes(100), Type(100).Prompts), std::tuple(mage, Type(99).Prompts));
+    EXPECT_EQ(
+        (std::vector{Type(13).Name, Type(195).Name, Type(135).Prompts[nodefield::StuffDoneA],
+                     Type(135).Prompts[nodefield::StuffDoneB]}),
+        (std::vector<std::string>{"Start General Timer", "Start General Timer", kUnused, kUnused}));
+    EXPECT_NE(Type(13).Prompts, Type(195).Prompts);
+    // Undefined types keep the default, and the reserved ones are named "Unused".
+    std::array<std::string, 10> unusedPrompts;
+    unusedPrompts.fill(kUnused);
+    unusedPrompts[nodefield::JumpTo] = "Special to jump to";
+    for (const int type : {30, 49, 107, 157, 219, 230, 255, 197, 198, 199}) {
+        EXPECT_EQ(Type(type).Name, type >= 197 && type <= 199 ? kUnused : "") << type;
+        EXPECT_EQ(Type(type).Prompts, unusedPrompts) << type;
+        EXPECT_EQ(Codes(type), Ints(type, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0));
+    }
+}
+
 TEST_F(NodeTypeDescriptorsTest, OutdoorStoreFollowsTheStoreKindShown) {
     using namespace nodefield;
-    const std::string cost = "Cost adjust (0 - 6, lower = cheaper)", none = kUnused;
-    // store kind; the prompts of extra 1b, 2a and 2b; the value list of extra 1b
-    const std::tuple<int, std::vector<std::string>, int> rows[] = {
-        {0, {"Number of first item in store", "Number of items in store (1 - 40)", cost}, 1},
-        {1, {"Number of first spell in store", "Number of spells in store (1 - 40)", cost}, 7},
-        {2, {"Number of first spell in store", "Number of spells in store (1 - 40)", cost}, 8},
-        {3, {"Number of first recipe in store", "Number of recipes in store (1 - 19)", cost}, 9},
+    const std::string cost = "|Cost adjust (0 - 6, lower = cheaper)", none = "Unused|Unused";
+    // store kind; the prompts of extra 1b, 2a and 2b, and the value list of extra 1b
+    const std::pair<int, std::string> rows[] = {
+        {0, "Number of first item in store|Number of items in store (1 - 40)" + cost + "|1"},
+        {1, "Number of first spell in store|Number of spells in store (1 - 40)" + cost + "|7"},
+        {2, "Number of first spell in store|Number of spells in store (1 - 40)" + cost + "|8"},
+        {3, "Number of first recipe in store|Number of recipes in store (1 - 19)" + cost + "|9"},
         // clang-format off
-        {4, {none, none, cost}, 0}, {5, {"Which shop (0 - 4)", none, cost}, 0},
-        {6, {none, none, none}, 0}, {-1, {none, none, none}, 0}, {32767, {none, none, none}, 0}};
+        {4, none + cost + "|0"}, {5, "Which shop (0 - 4)|Unused" + cost + "|0"},
+        {6, none + "|Unused|0"}, {-1, none + "|Unused|0"}, {32767, none + "|Unused|0"}};
     // clang-format on
     const SpecialNodeTypeInfo before = Type(kOutdoorStoreType);
-    const SpecialNodeTypeInfo neighbour = Type(kOutdoorStoreType - 1);
     // Each kind is applied after a different one, so that nothing of the previous kind survives.
-    for (const auto& [kind, prompts, list] : rows) {
-        const SpecialNodeTypeInfo& store = ApplyOutdoorStoreKind(static_cast<std::int16_t>(kind));
-        EXPECT_EQ(&store, &Type(kOutdoorStoreType));
-        EXPECT_EQ(
-            (std::vector{store.Prompts[Extra1b], store.Prompts[Extra2a], store.Prompts[Extra2b]}),
-            prompts)
-            << kind;
-        EXPECT_EQ(store.ChooserKinds[Extra1b], list) << kind;
+    for (const auto& [kind, shown] : rows) {
+        SpecialNodeTypeInfo store = ApplyOutdoorStoreKind(static_cast<std::int16_t>(kind));
+        EXPECT_EQ(store.Prompts[Extra1b] + "|" + store.Prompts[Extra2a] + "|" +
+                      store.Prompts[Extra2b] + "|" + std::to_string(store.ChooserKinds[Extra1b]),
+                  shown);
         // Only those four parts of entry 229 change.
-        SpecialNodeTypeInfo rest = store;
         for (int field : {Extra1b, Extra2a, Extra2b})
-            rest.Prompts[field] = before.Prompts[field];
-        rest.ChooserKinds[Extra1b] = before.ChooserKinds[Extra1b];
-        EXPECT_EQ(std::tie(rest.Prompts, rest.ChooserKinds, rest.Name),
+            store.Prompts[field] = before.Prompts[field];
+        store.ChooserKinds[Extra1b] = before.ChooserKinds[Extra1b];
+        EXPECT_EQ(std::tie(store.Prompts, store.ChooserKinds, store.Name),
                   std::tie(before.Prompts, before.ChooserKinds, before.Name));
+        EXPECT_EQ(Type(kOutdoorStoreType).Prompts[Extra1b], shown.substr(0, shown.find('|')));
     }
-    EXPECT_EQ(Type(kOutdoorStoreType - 1).Prompts, neighbour.Prompts);
     // A refill of the tables restores the entry.
     ApplyOutdoorStoreKind(0);
     InitScenEditorTables();

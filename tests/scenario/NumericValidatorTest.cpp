@@ -4,21 +4,14 @@
 
 #include <gtest/gtest.h>
 
-
-namespace {
-struct ValidationCase {
-    std::string value;
-    std::int16_t min, max;
-    std::string message; // empty: accepted
-};
-
-TEST(ValidateNumber, ShowsOneBoxExactlyWhenItRejects) {
+TEST(ValidateNumber, ShowsOneBoxExactlyWhenItRejectsAndWhatItAcceptsConverts) {
     const std::string numeric = "Level must be numeric.";
     const std::string belowMinusOne = "Values less than -1 are not accepted.";
     const std::string aboveMaxInt = "Value larger than MaxInt.";
     const std::string exclamation = std::to_string(msgbox::OkOnly + msgbox::Exclamation) + "|";
     // clang-format off
-    const ValidationCase cases[] = {
+    // the text, the range, and the message shown (none: accepted)
+    const std::tuple<std::string, std::int16_t, std::int16_t, std::string> cases[] = {
         // The empty text and a lone "-" are 0 and -1 in the range test only.
         {"", 1, 10, "Level must be between 1 and 10."}, {"", 0, 10, ""}, {"", 5, 5, ""},
         {"-", -1, 10, ""}, {"-", 0, 0, ""}, {"-", 0, 5, "Level must be between 0 and 5."},
@@ -39,20 +32,17 @@ TEST(ValidateNumber, ShowsOneBoxExactlyWhenItRejects) {
         {".5", 0, 0, numeric}, {"- 5", 0, 0, numeric}, {" -", 0, 0, numeric},
         {"+", 0, 0, numeric}, {"1.2.3", 0, 0, numeric}, {"   ", 0, 0, numeric}};
     // clang-format on
-    for (const ValidationCase& c : cases) {
-        SCOPED_TRACE('"' + c.value + "\" in " + std::to_string(c.min) + ".." +
-                     std::to_string(c.max));
+    for (const auto& [value, min, max, message] : cases) {
         MsgBoxRecorder boxes;
-        EXPECT_EQ(ValidateNumber(c.value, "Level", c.min, c.max), !c.message.empty());
+        EXPECT_EQ(ValidateNumber(value, "Level", min, max), !message.empty()) << value;
         EXPECT_EQ(Shown(boxes),
-                  c.message.empty() ? Boxes{} : Boxes{"Error!|" + exclamation + c.message});
+                  message.empty() ? Boxes{} : Boxes{"Error!|" + exclamation + message})
+            << '"' << value << "\" in " << min << ".." << max;
     }
-}
-
-TEST(NumberFromBoxText, ConvertsWhatTheValidatorAcceptsRoundingHalvesToEven) {
+    // What it accepts converts to a number, halves rounding to even.
     const auto none = std::nullopt;
     // clang-format off
-    const std::pair<std::string, std::optional<std::int32_t>> cases[] = {
+    const std::pair<std::string, std::optional<std::int32_t>> numbers[] = {
         {"", 0}, {"-1", -1}, {"32767", 32767}, {"32768", 32768}, {" +12 ", 12}, {"-0", 0},
         {"2.5", 2}, {"3.5", 4}, {"0.5", 0}, {"-2.5", -2}, {"-3.5", -4}, {"2.50", 2},
         {"2.5000001", 3}, {"2.4999", 2}, {"2.6", 3}, {"-0.4", 0},
@@ -61,7 +51,6 @@ TEST(NumberFromBoxText, ConvertsWhatTheValidatorAcceptsRoundingHalvesToEven) {
         {"-", none}, {"abc", none}, {"1e3", none}, {"2,5", none}, {" ", none},
         {"2147483648", none}, {"99999999999999999999999", none}};
     // clang-format on
-    for (const auto& [text, expected] : cases)
+    for (const auto& [text, expected] : numbers)
         EXPECT_EQ(NumberFromBoxText(text), expected) << '"' << text << '"';
 }
-} // namespace

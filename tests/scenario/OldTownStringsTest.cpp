@@ -6,28 +6,20 @@
 #include <gtest/gtest.h>
 
 namespace {
-// A file of the own layout whose towns store count + 1 strings, built from a scenario whose
-// town strings are numbered texts.
+// A file of the own layout whose town stores count + 1 strings, the numbered texts "s<i>".
 std::vector<std::uint8_t> ImageWithTownStringCount(int storedCount) {
-    Scenario s = MakeMinimalScenario();
     SectionDirectoryTable dir{};
-    auto image = OwnLayoutImage(s, &dir);
-    const FilePos town = dir[100] + 1;
-    const FilePos lengths = town + 6113 - 190 - 1800 - 231;
-    // Cut the file at the town strings and write a table of storedCount + 1 texts "s<i>".
-    const FilePos talkFrom = lengths + 190; // every town string is empty
-    const std::vector<std::uint8_t> talk(image.begin() + (talkFrom - 1), image.end());
-    image.resize(static_cast<std::size_t>(lengths - 1));
-    std::vector<std::uint8_t> table;
-    std::string texts;
+    auto image = OwnLayoutImage(MakeMinimalScenario(), &dir);
+    // The town's 190 string lengths, every string being empty, give way to the new table.
+    const auto at = image.begin() + (dir[100] + 6113 - 190 - 1800 - 231);
+    std::vector<std::uint8_t> table, texts;
     for (int i = 0; i <= storedCount; ++i) {
         const std::string t = "s" + std::to_string(i);
         table.push_back(static_cast<std::uint8_t>(t.size()));
-        texts += t;
+        texts.insert(texts.end(), t.begin(), t.end());
     }
-    image.insert(image.end(), table.begin(), table.end());
-    image.insert(image.end(), texts.begin(), texts.end());
-    image.insert(image.end(), talk.begin(), talk.end());
+    table.insert(table.end(), texts.begin(), texts.end());
+    image.insert(image.erase(at, at + 190), table.begin(), table.end());
     image[50] = static_cast<std::uint8_t>(storedCount);
     image[51] = static_cast<std::uint8_t>(storedCount >> 8);
     return image;

@@ -55,7 +55,7 @@ constexpr const char* kNodeBytes =
     "01 0a 02 0b 03 0c 04 0d 05 0e 06 0f 07 10 08 11 09 12 0a 13 ff ff";
 } // namespace
 
-TEST(OwnLayoutBytes, HeaderCountTableAndDirectory) {
+TEST(OwnLayoutBytes, HeaderCountTableDirectoryAndScenarioWideRecords) {
     Scenario s = ZeroScenario();
     s.ScenVersion = {0x51, 0x52, 0x53};
     s.ScenRating = 0x0B;
@@ -69,20 +69,6 @@ TEST(OwnLayoutBytes, HeaderCountTableAndDirectory) {
     s.StartOutdoorSection = {0x14, 0x15};
     s.StartOutdoorLoc = {0x16, 0x17};
     s.ListsLocked = 1;
-    const auto image = OwnLayoutImage(s);
-    // clang-format off
-    EXPECT_EQ(Slice(image, 1, 80), Hex("3e 56 52 53  51 52 53  01 01 01  0b 0c 0d  0e 0f 10  11 12 "
-        "13  14 15  16 01 00  ff 00 3f 01 00 00 00 00 3b 00 6b 00 00 00 0f 00 07 00 00 00 00 00 00 "
-        "00 63 00 bd 00 00 00 0f 00 00 00 00 00 00 00 59 00 00 00 00 00 00 00 00 00 00 00 00 00 00 "
-        "00 00 00"));
-    // clang-format on
-    // The section follows the 320 empty scenario texts; the town follows the section.
-    EXPECT_EQ(Slice(image, 81, 4), Hex("a4 0d 01 00"));
-    EXPECT_EQ(Slice(image, 81 + 400, 4), Hex("52 1d 01 00"));
-}
-
-TEST(OwnLayoutBytes, ScenarioWideRecords) {
-    Scenario s = ZeroScenario();
     // Every field its own value, in the order the records declare them.
     // clang-format off
     s.TerrainTypes[7] = {"Moor", 0x0A01, 0x0B02, -2, 0x11, 0x12, 0x13,
@@ -134,9 +120,18 @@ TEST(OwnLayoutBytes, ScenarioWideRecords) {
     // clang-format on
     for (const auto& [family, pos, bytes] : cases)
         EXPECT_EQ(Slice(image, pos, bytes.size()), bytes) << family;
+    // clang-format off
+    EXPECT_EQ(Slice(image, 1, 80), Hex("3e 56 52 53  51 52 53  01 01 01  0b 0c 0d  0e 0f 10  11 12 "
+        "13  14 15  16 01 00  ff 00 3f 01 00 00 00 00 3b 00 6b 00 00 00 0f 00 07 00 00 00 00 00 00 "
+        "00 63 00 bd 00 00 00 0f 00 00 00 00 00 00 00 59 00 00 00 00 00 00 00 00 00 00 00 00 00 00 "
+        "00 00 00"));
+    // clang-format on
+    // The section follows the 320 scenario texts, seven bytes long; the town follows the section.
+    EXPECT_EQ(Slice(image, 81, 4), Hex("ab 0d 01 00"));
+    EXPECT_EQ(Slice(image, 81 + 400, 4), Hex("59 1d 01 00"));
 }
 
-TEST(OwnLayoutBytes, OutdoorSectionRecord) {
+TEST(OwnLayoutBytes, OutdoorSectionTownRecordAndItsTalk) {
     Scenario s = ZeroScenario();
     OutdoorSection& o = s.OutdoorSections.At(0, 0);
     o.AreaRects[1] = {0x21, 0x22, 0x23, 0x24};
@@ -152,31 +147,17 @@ TEST(OwnLayoutBytes, OutdoorSectionRecord) {
     o.Terrain.At(5, 1) = 0x5B;
     o.Strings[1] = "Cave";
     o.Strings[107] = "Ford";
-    const auto image = OwnLayoutImage(s);
-
-    // clang-format off
-    const auto expected = Record(4026, {{0, "00 00"}, {6, "21 22 23 24"}, {40, "25 26"},
-        {86, "01 02 03 04 05 06 07 08 09 0a  11 0b 12 0c 13 0d  31 32  14 0e 15 0f"},
-        {213, "33 00 00 17 10"}, {248, "27 28"}, {278, "18 11 29 2a"}, {282, "19 12 2b 2c"},
-        {286 + 59 * 22, kNodeBytes}, {1606 + 5 + 48, "5b"}, {3910 + 1, "04"}, {3910 + 107, "04"},
-        {4018, "43 61 76 65 46 6f 72 64"}});
-    // clang-format on
-    EXPECT_EQ(Slice(image, 69029, expected.size()), expected);
-    EXPECT_EQ(Slice(image, 81 + 400, 4), Hex("5e 1d 01 00")); // the town follows directly
-}
-
-TEST(OwnLayoutBytes, TownRecordAndItsTalk) {
-    Scenario s = ZeroScenario();
     Town& t = s.Towns[0];
-    t.Hidden = 0x41;
-    t.Lighting = 0x1301;
-    t.Difficulty = 0x1402;
-    t.DayDies = 0x1503;
-    t.EventStop = 0x1604;
-    t.MaxMonsters = 0x1705;
-    t.EntrySpecials = {0x1806, 0x1907};
-    t.ExitSpecials = {0x1A08, 0x1B09, 0x1C0A, 0x1D0B};
-    t.Boundary = {0x42, 0x43, 0x44, 0x45};
+    // clang-format off
+    t = {.Size = 2, .Hidden = 0x41, .Lighting = 0x1301, .Difficulty = 0x1402, .DayDies = 0x1503,
+         .EventStop = 0x1604, .MaxMonsters = 0x1705, .EntrySpecials = {0x1806, 0x1907},
+         .ExitSpecials = {0x1A08, 0x1B09, 0x1C0A, 0x1D0B}, .Boundary = {0x42, 0x43, 0x44, 0x45},
+         .SpecialSpots = {{0x0A01, 0x21, 0x22}}, .Fields = {{0x0B02, 0x23, 0x24}, {}},
+         .PresetItems = {{0x0C03, 0x25, 0x26, 0x0D04, 0x27, 0x28, 0x29}, {}, {}},
+         .Creatures = {{0x31, 0x32, 0x33, 0x34, 0x35, 0x36, 0x0E05, 0x0F06, 0x37, 0x38, 0x39,
+                        0x1007, 0x1108, 0x1209, 0x3A}, {}, {}, {}},
+         .Strings = {}, .Terrain = TerrainGrid(32)};
+    // clang-format on
     t.AreaRects[15] = {0x46, 0x47, 0x48, 0x49};
     t.EntryPoints[0] = {0x4A, 0x4B};
     t.ExitLocs[3] = {0x4C, 0x4D};
@@ -185,22 +166,12 @@ TEST(OwnLayoutBytes, TownRecordAndItsTalk) {
     t.WanderingGroups[1].Monsters = {0x51, 0x52, 0x53, 0x54};
     t.WanderingLocs[2] = {0x55, 0x56};
     t.SignLocs[15] = {0x57, 0x58};
-    t.SpecialSpots = {{0x0A01, 0x21, 0x22}};
-    t.Fields = {{0x0B02, 0x23, 0x24}, {}};
-    t.PresetItems = {{0x0C03, 0x25, 0x26, 0x0D04, 0x27, 0x28, 0x29}, {}, {}};
-    t.Creatures.resize(4);
-    t.Creatures[0] = {0x31, 0x32, 0x33, 0x34,   0x35,   0x36,   0x0E05, 0x0F06,
-                      0x37, 0x38, 0x39, 0x1007, 0x1108, 0x1209, 0x3A};
     t.SpecialNodes[99] = kNode;
     t.Terrain.At(3, 2) = 0x5A;
     t.Strings[0] = "Keep";
     t.Strings[189] = "Sign";
     TownTalk& talk = s.TownTalks[0];
-    talk.Personalities[2].Name = "N";
-    talk.Personalities[2].HuhResponse = "H";
-    talk.Personalities[2].LookResponse = "L";
-    talk.Personalities[2].NameResponse = "M";
-    talk.Personalities[2].JobResponse = "J";
+    talk.Personalities[2] = {"N", "L", "M", "J", "H"};
     talk.Nodes[1] = {0x2111, 0x2212, "ab", "wxyz", {0x2313, 0x2414, 0x2515, 0x2616}, "t1", "t2x"};
     const auto image = OwnLayoutImage(s);
 
@@ -223,6 +194,16 @@ TEST(OwnLayoutBytes, TownRecordAndItsTalk) {
     const auto node1 = Hex("11 21 12 22 61 62 20 20 77 78 79 7a 13 23 14 24 15 25 16 26");
     std::copy(node1.begin(), node1.end(), expected.begin() + 3768);
 
-    ASSERT_EQ(image.size(), 73042u + expected.size());
-    EXPECT_EQ(Slice(image, 73043, expected.size()), expected);
+    ASSERT_EQ(image.size(), 73054u + expected.size()); // after the section's 4026 bytes
+    EXPECT_EQ(Slice(image, 73055, expected.size()), expected);
+
+    // clang-format off
+    const auto section = Record(4026, {{0, "00 00"}, {6, "21 22 23 24"}, {40, "25 26"},
+        {86, "01 02 03 04 05 06 07 08 09 0a  11 0b 12 0c 13 0d  31 32  14 0e 15 0f"},
+        {213, "33 00 00 17 10"}, {248, "27 28"}, {278, "18 11 29 2a"}, {282, "19 12 2b 2c"},
+        {286 + 59 * 22, kNodeBytes}, {1606 + 5 + 48, "5b"}, {3910 + 1, "04"}, {3910 + 107, "04"},
+        {4018, "43 61 76 65 46 6f 72 64"}});
+    // clang-format on
+    EXPECT_EQ(Slice(image, 69029, section.size()), section);
+    EXPECT_EQ(Slice(image, 81 + 400, 4), Hex("5e 1d 01 00")); // the town follows directly
 }

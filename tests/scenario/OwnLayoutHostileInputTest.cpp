@@ -1,5 +1,3 @@
-#include "scenario/OwnLayout.h"
-
 #include "support/ErrorOf.h"
 #include "support/Ints.h"
 #include "support/OwnLayoutImage.h"
@@ -8,12 +6,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-std::vector<std::uint8_t> SmallImage(SectionDirectoryTable* dirOut = nullptr) {
-    Scenario s = MakeVariedScenario(1, 1, 1, 11);
-    s.Towns[0] = MakeMinimalScenario().Towns[0]; // a small town keeps the file short
-    return OwnLayoutImage(s, dirOut);
-}
-
 // The error number that reading the image raises, or 0 when it reads.
 int ReadError(const std::vector<std::uint8_t>& image) {
     Scenario s;
@@ -24,9 +16,12 @@ int ReadError(const std::vector<std::uint8_t>& image) {
 
 // Each part is read from its own bytes: one byte short of them, the section fails even though
 // the town's bytes follow, and so does the town before the file's end.
-TEST(OwnLayoutHostileInput, EveryTruncationEndsInputPastEndOfFileAndAPartReadsOnlyItsOwnBytes) {
+TEST(OwnLayoutHostileInput,
+     EveryCutAndEveryValueOutsideItsTableIsRefusedAndAPartReadsOnlyItsOwnBytes) {
     SectionDirectoryTable dir{};
-    const auto image = SmallImage(&dir);
+    Scenario small = MakeVariedScenario(1, 1, 1, 11);
+    small.Towns[0] = MakeMinimalScenario().Towns[0]; // a small town keeps the file short
+    const auto image = OwnLayoutImage(small, &dir);
     ASSERT_EQ(ReadError(image), 0);
     const ByteReader file(image);
     const FilePos section = dir[0] + 1, town = dir[100] + 1;
@@ -68,13 +63,8 @@ TEST(OwnLayoutHostileInput, EveryTruncationEndsInputPastEndOfFileAndAPartReadsOn
                                       file.Slice(1, static_cast<std::size_t>(section - 1) - less));
                  })),
             less ? Ints(62, 62, 62) : Ints(0, 0, 0));
-}
 
-TEST(OwnLayoutHostileInput, CountsBoundsSizesAndHeaderValuesOutsideTheirTablesAreRefused) {
-    SectionDirectoryTable dir{};
-    const auto image = SmallImage(&dir);
-    const FilePos section = dir[0] + 1;
-    const FilePos town = dir[100] + 1;
+    // Counts, bounds, sizes and header values outside their tables are refused.
     struct Change {
         FilePos pos;
         int bytes, value, expected;

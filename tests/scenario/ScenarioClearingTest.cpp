@@ -10,16 +10,16 @@ namespace {
 template <class List, class Value> bool AllAre(const List& list, const Value& value) {
     return std::all_of(std::begin(list), std::end(list), [&](const auto& e) { return e == value; });
 }
-SpecialNode BlockingNode(std::int16_t type) {
-    SpecialNode node = FreeSpecialNode();
-    node.Type = type;
-    node.Extra1a = 1;
-    return node;
+// Node 0 blocks the way with the type, and every other node is free.
+template <class Nodes> bool BlockingThenFree(const Nodes& nodes, std::int16_t type) {
+    std::vector<SpecialNode> expected(std::size(nodes), FreeSpecialNode());
+    std::tie(expected[0].Type, expected[0].Extra1a) = std::tuple(type, 1);
+    return std::equal(std::begin(nodes), std::end(nodes), expected.begin(), expected.end());
 }
 } // namespace
 
-TEST(ClearTown, GivesFreeListsBlockingNodeAndUnusedDialogueAndKeepsTheRest) {
-    Scenario s = MakeVariedScenario(1, 1, 3);
+TEST(ClearingAnArea, GivesFreeListsBlockingNodesAndUnusedDialogueAndKeepsTheRest) {
+    Scenario s = MakeVariedScenario(2, 2, 3);
     const Scenario before = s;
     ClearTown(s, 1);
     const Town& t = s.Towns[1];
@@ -33,9 +33,7 @@ TEST(ClearTown, GivesFreeListsBlockingNodeAndUnusedDialogueAndKeepsTheRest) {
         EXPECT_EQ(Ints(c.Monster, c.X, c.CanMove, c.PersonalityNum, c.KilledNode, c.StuffDoneA,
                        c.StuffDoneB),
                   Ints(0, 100, 1, -1, -1, -1, -1));
-    EXPECT_EQ(t.SpecialNodes[0], BlockingNode(8));
-    EXPECT_TRUE(
-        AllAre(std::vector(t.SpecialNodes.begin() + 1, t.SpecialNodes.end()), FreeSpecialNode()));
+    EXPECT_TRUE(BlockingThenFree(t.SpecialNodes, 8));
     EXPECT_TRUE(AllAre(t.SignLocs, Location{100, 0}) && AllAre(t.WanderingLocs, Location{100, 0}));
     EXPECT_TRUE(AllAre(t.WanderingGroups, WanderingGroup{}) && AllAre(t.AreaRects, AreaRect{}));
     EXPECT_TRUE(AllAre(t.Strings, std::string()));
@@ -53,22 +51,18 @@ TEST(ClearTown, GivesFreeListsBlockingNodeAndUnusedDialogueAndKeepsTheRest) {
     EXPECT_TRUE(s.Towns[0] == before.Towns[0] && s.Towns[2] == before.Towns[2]);
     EXPECT_EQ(s.TownTalks[2], before.TownTalks[2]);
     EXPECT_EQ(ErrorOf([&] { ClearTown(s, 3); }), 9);
-}
 
-TEST(ClearOutdoorSection, GivesBlockingNodeFreeEntrancesAndSigns) {
-    Scenario s = MakeVariedScenario(2, 2, 1);
-    const OutdoorSection before = s.OutdoorSections.At(1, 0);
+    // A section gets a blocking node, free entrances and signs.
     ClearOutdoorSection(s, 1, 0);
     const OutdoorSection& o = s.OutdoorSections.At(1, 0);
-    EXPECT_EQ(o.SpecialNodes[0], BlockingNode(7));
-    EXPECT_TRUE(
-        AllAre(std::vector(o.SpecialNodes.begin() + 1, o.SpecialNodes.end()), FreeSpecialNode()));
+    EXPECT_TRUE(BlockingThenFree(o.SpecialNodes, 7));
     EXPECT_TRUE(AllAre(o.TownEntrances, TownEntrance{-1, 100, 0}));
     EXPECT_TRUE(AllAre(o.SignLocs, Location{100, 0}) && AllAre(o.Strings, std::string()));
     EXPECT_EQ(o.SpecialSpots.size(), 8u);
     // What the creation of a section sets stays.
+    const OutdoorSection& was = before.OutdoorSections.At(1, 0);
     EXPECT_EQ(std::tuple(o.Terrain, o.Wandering, o.WanderingLocs),
-              std::tuple(before.Terrain, before.Wandering, before.WanderingLocs));
+              std::tuple(was.Terrain, was.Wandering, was.WanderingLocs));
 
     // The scenario's nodes are freed, its strings emptied and its lists locked.
     s.ListsLocked = 0;
@@ -76,15 +70,4 @@ TEST(ClearOutdoorSection, GivesBlockingNodeFreeEntrancesAndSigns) {
     EXPECT_EQ(s.ListsLocked, 1);
     EXPECT_TRUE(AllAre(s.ScenSpecialNodes, FreeSpecialNode()) &&
                 AllAre(s.ScenStrings, std::string()));
-}
-
-TEST(TerrainSet, FollowsTheWallGroupsWithTheirGaps) {
-    const std::pair<int, std::vector<int>> sets[] = {{-1, {7, 10, 13, 16, 0, 4, 63, 255}},
-                                                     {0, {5, 6, 8, 9, 11, 12, 14, 15, 17, 21}},
-                                                     {1, {22, 35}},
-                                                     {2, {36, 49}},
-                                                     {3, {50, 62}}};
-    for (const auto& [set, terrains] : sets)
-        for (int n : terrains)
-            EXPECT_EQ(TerrainSetOf(n), set) << n;
 }

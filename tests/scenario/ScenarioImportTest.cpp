@@ -1,6 +1,7 @@
 #include "scenario/ScenarioImport.h"
 
 #include "scenario/GameLayout.h"
+#include "scenario/ScenarioClearing.h"
 #include "scenario/tables/CommonTables.h"
 #include "scenario/tables/EditorTables.h"
 #include "support/GameLayoutBuilder.h"
@@ -13,13 +14,11 @@
 #include <gtest/gtest.h>
 
 namespace {
+// The dialogue of a cleared town.
 TownTalk ClearedTalk() {
-    TownTalk talk;
-    for (Personality& p : talk.Personalities)
-        p = Personality{"Unused", "", "", "", ""};
-    for (TalkingNode& n : talk.Nodes)
-        n = TalkingNode{-1, 0, "xxxx", "xxxx", {0, 0, 0, 0}, "", ""};
-    return talk;
+    Scenario s = MakeMinimalScenario();
+    ClearTown(s, 0);
+    return s.TownTalks[0];
 }
 
 class ImportTest : public ::testing::Test {
@@ -35,26 +34,21 @@ class ImportTest : public ::testing::Test {
                 Scen.OutdoorSections.At(x, y).TownEntrances.fill(TownEntrance{-1, 100, 0});
         Scen.OutdoorSections.At(0, 1).TownEntrances[2] = TownEntrance{1, 5, 6};
         Scen.Towns[0].SectionX = 9; // no entrance says so: it must stay
-        Scen.CurrentTown = 1;
-        Scen.CurrentOutdoorX = 1;
-        Scen.CurrentOutdoorY = 1;
-        ScenFile.ScenFormat = 1;
-        ScenFile.FileDialogCancelled = 0;
+        std::tie(Scen.CurrentTown, Scen.CurrentOutdoorX, Scen.CurrentOutdoorY) =
+            std::tuple(1, 1, 1);
+        std::tie(ScenFile.ScenFormat, ScenFile.FileDialogCancelled) = std::tuple(1, 0);
         GameTowns = {};
         GameTowns.Sizes[1] = 2;
-
-        // Another scenario in the editor's layout, two sections wide and four high, whose
-        // directory entries of (1, 0) and (0, 2) are one and the same.
-        source = MakeVariedScenario(2, 4, 5, 99);
-        ownPath = folder.File("Other.vrs");
         PutFileBytes(ownPath, OwnLayoutImage(source, &sourceDirectory));
     }
 
     TempFolder folder;
     MsgBoxRecorder boxes;
-    Scenario source;
+    // Another scenario in the editor's layout, two sections wide and four high, whose directory
+    // entries of (1, 0) and (0, 2) are one and the same.
+    Scenario source = MakeVariedScenario(2, 4, 5, 99);
     SectionDirectoryTable sourceDirectory{};
-    std::string ownPath;
+    std::string ownPath = folder.File("Other.vrs");
 };
 
 TEST_F(ImportTest, ATownOrSectionOfTheEditorsLayoutReplacesTheCurrentOneAndNothingElse) {
@@ -86,16 +80,13 @@ TEST_F(ImportTest, TownsAndSectionsOfBothGameLayouts) {
     for (const bool big : {false, true}) {
         SCOPED_TRACE(big);
         GameLayoutBuilder b(big, 3, 2, {2, 0, 1});
-        for (int y = 0; y < 2; ++y)
-            for (int x = 0; x < 3; ++x) {
-                b.Section(x, y).Terrain(0, 0, 1 + 3 * y + x);
-                b.Section(x, y).texts[0] = "Section " + std::to_string(x) + std::to_string(y);
-            }
-        for (int t = 0; t < 3; ++t) {
-            b.Town(t).Terrain(1, 1, 50 + t);
+        for (int i = 0; i < 6; ++i)
+            b.Section(i % 3, i / 3).texts[0] = "Section " + std::to_string(i % 3 * 10 + i / 3);
+        for (int t = 0; t < 3; ++t)
             b.Town(t).texts[0] = "Town " + std::to_string(t);
-            b.Town(t).talkTexts[0] = "Talker " + std::to_string(t);
-        }
+        b.Section(2, 1).Terrain(0, 0, 6);
+        b.Town(2).Terrain(1, 1, 52);
+        b.Town(2).talkTexts[0] = "Talker";
         b.Byte(218 + 2, 1); // town 2 is hidden
         const std::string path = folder.File(big ? "Big.vrs" : "Little.vrs");
         PutFileBytes(path, b.Build());
@@ -122,15 +113,15 @@ TEST_F(ImportTest, EveryRefusalAndFailureLeavesTheScenarioAsItWasAndReportsIt) {
     const std::string notScenario = folder.File("Note.vrs");
     PutFileText(notScenario, "Just some text, no scenario.");
     // Cut in the middle of town 3, and a game file cut inside section (2, 1).
-    const std::string cutOwn = folder.File("CutOwn.vrs");
-    std::vector<std::uint8_t> own = FileBytes(ownPath);
-    own.resize(static_cast<std::size_t>(sourceDirectory[103]) + 100);
-    PutFileBytes(cutOwn, own);
+    const auto cut = [this](const std::string& name, std::vector<std::uint8_t> bytes,
+                            std::size_t size) {
+        bytes.resize(size);
+        PutFileBytes(folder.File(name), bytes);
+        return folder.File(name);
+    };
+    const std::string cutOwn = cut("CutOwn.vrs", FileBytes(ownPath), sourceDirectory[103] + 100);
     GameLayoutBuilder b(false, 3, 2, {1});
-    const std::string cutGame = folder.File("CutGame.vrs");
-    std::vector<std::uint8_t> game = b.Build();
-    game.resize(b.SectionPos(2, 1) + 10);
-    PutFileBytes(cutGame, game);
+    const std::string cutGame = cut("CutGame.vrs", b.Build(), b.SectionPos(2, 1) + 10);
 
     const auto town = [](int n, std::string path) { return [=] { ImportTown(n, path); }; };
     const auto section = [](int x, int y, std::string path) {

@@ -29,10 +29,7 @@ class LoadScenarioTest : public ::testing::Test {
   protected:
     void SetUp() override {
         Scen = MakeVariedScenario(1, 2, 2, 21);
-        ScenFile.ScenFileName = "Earlier.vrs";
-        ScenFile.ScenFilePath = "/somewhere/Earlier.vrs";
-        ScenFile.ScenFormat = 1;
-        ScenFile.FileDialogCancelled = 0;
+        ScenFile = {"/somewhere/Earlier.vrs", "Earlier.vrs", 1, 0, {}};
         SetCustomSheetLoader([this](const std::string& path) { sheetsLoaded.push_back(path); });
     }
     // Writes the file and loads it under its name.
@@ -48,18 +45,6 @@ class LoadScenarioTest : public ::testing::Test {
 };
 } // namespace
 
-TEST(ScenFormatOfSignature, RecognisesTheThreeLayoutsOnly) {
-    const std::pair<Bytes, int> rows[] = {{{0x14, 0x28, 0x3C, 0x50, 9}, 0},
-                                          {{0x0A, 0x14, 0x1E, 0x28}, 1},
-                                          {{'>', 'V', 'R', 'S'}, 2},
-                                          {{'>', 'V', 'S', 'R'}, -1},
-                                          {{0x50, 0x3C, 0x28, 0x14}, -1},
-                                          {{'>', 'V', 'R'}, -1},
-                                          {{}, -1}};
-    for (const auto& [bytes, format] : rows)
-        EXPECT_EQ(ScenFormatOfSignature(bytes), format) << bytes.size();
-}
-
 TEST_F(LoadScenarioTest, AnOwnLayoutFileReplacesTheScenarioWithItsNamesAndSheet) {
     Scenario saved = MakeVariedScenario(2, 2, 3, 4);
     saved.CurrentTown = 2;
@@ -74,8 +59,8 @@ TEST_F(LoadScenarioTest, AnOwnLayoutFileReplacesTheScenarioWithItsNamesAndSheet)
               std::tuple(0, "Quest.vrs", dir.File("Quest.vrs"), 2));
     EXPECT_EQ(std::tuple(Scen.StuffDoneNames[9].Name, Scen.CurrentTown, Scen.TownCount),
               std::tuple("Bell rung", 2, 3));
-    EXPECT_EQ(Scen.ScenStrings, saved.ScenStrings);
-    EXPECT_EQ(Scen.OutdoorSections.At(1, 1), saved.OutdoorSections.At(1, 1));
+    EXPECT_TRUE(Scen.Towns == saved.Towns &&
+                Scen.OutdoorSections.At(1, 1) == saved.OutdoorSections.At(1, 1));
     EXPECT_EQ(sheetsLoaded, std::vector<std::string>{dir.File("Quest.bmp")});
 
     // A current town or section outside the scenario becomes 0 and (0, 0).
@@ -94,16 +79,19 @@ TEST_F(LoadScenarioTest, AnOwnLayoutFileReplacesTheScenarioWithItsNamesAndSheet)
 }
 
 TEST_F(LoadScenarioTest, AFailureAtAnyStageKeepsTheEarlierScenario) {
+    EXPECT_EQ(ScenFormatOfSignature(Bytes{'>', 'V', 'R'}), -1); // reads no byte past the end
     const Scenario earlier = Scen;
     const auto good = OwnLayoutImage(MakeVariedScenario(2, 1, 2, 8));
     const auto cut = [&good](std::size_t n) { return Bytes(good.begin(), good.begin() + n); };
     const std::string noLayout = "Not a valid Scenario file.";
     const std::string pastEnd = "Err# 62, Input past end of file";
-    // No file; no known layout; cut in the header, in a section and in the last town.
+    // No file; no known layout (a reversed or short signature among them); cut in the header, in
+    // a section and in the last town.
     const std::pair<std::optional<Bytes>, std::string> rows[] = {
         // clang-format off
         {std::nullopt, "Err# 53, File not found"}, {Bytes{}, noLayout},
-        {Bytes{'>', 'V', 'S', 'R', ' ', 'a'}, noLayout}, {cut(30), pastEnd}, {cut(70000), pastEnd},
+        {Bytes{'>', 'V', 'S', 'R', ' ', 'a'}, noLayout}, {Bytes{0x50, 0x3C, 0x28, 0x14}, noLayout},
+        {Bytes{'>', 'V', 'R'}, noLayout}, {cut(30), pastEnd}, {cut(70000), pastEnd},
         {cut(good.size() - 1), pastEnd}};
     // clang-format on
     for (const auto& [bytes, message] : rows) {
@@ -119,60 +107,40 @@ TEST_F(LoadScenarioTest, AFailureAtAnyStageKeepsTheEarlierScenario) {
     }
 }
 
-TEST_F(LoadScenarioTest, OnlyASuccessfulGameFileLoadSetsTheGameTownTables) {
+// Only a game file that loads sets the game town tables; only the little-endian game layout
+// renumbers the monsters, and only under the exact name: monster type 5 then takes picture 4.
+TEST_F(LoadScenarioTest, OnlyASuccessfulGameFileLoadSetsTheTownTablesAndOneLayoutRenumbers) {
     GameTowns.Sizes.fill(9);
     GameTowns.Hidden.fill(9);
-    const auto load = [this](const Bytes& bytes) {
-        Load("T.vrs", bytes);
-        return Ints(GameTowns.Sizes[0], GameTowns.Sizes[1], GameTowns.Sizes[2], GameTowns.Hidden[0],
-                    GameTowns.Hidden[1], ScenFile.ScenFormat);
-    };
-    GameLayoutBuilder little(false, 1, 1, {1, 2});
+    GameLayoutBuilder little(false, 1, 1, {1, 2}), big(true, 1, 1, {0});
     little.Byte(218 + 1, 1);
-    EXPECT_EQ(load(little.Build()), Ints(1, 2, 0, 0, 1, 0));
-    GameLayoutBuilder big(true, 1, 1, {0});
     big.Byte(218, 1);
-    const Bytes bigFile = big.Build();
-    EXPECT_EQ(load(OwnLayoutImage(MakeVariedScenario(2, 1, 1, 3))), Ints(1, 2, 0, 0, 1, 2));
-    EXPECT_EQ(load(Bytes(bigFile.begin(), bigFile.end() - 1)), Ints(1, 2, 0, 0, 1, 2));
-    EXPECT_EQ(boxes.Calls().size(), 1u);
-    EXPECT_EQ(load(bigFile), Ints(0, 0, 0, 1, 0, 1));
-}
-
-TEST_F(LoadScenarioTest, OnlyTheLittleEndianGameLayoutRenumbersAndOnlyUnderTheExactName) {
-    // After the renumbering, monster type 5 takes picture 4; otherwise it keeps the file's 0.
-    const std::tuple<bool, std::string, int> rows[] = {
-        {false, "Fenmarrow.vrs", 4}, {false, "fenmarrow.vrs", 0}, {true, "Fenmarrow.vrs", 0}};
-    for (const auto& [bigEndian, name, picture] : rows) {
-        Load(name, GameLayoutBuilder(bigEndian, 1, 1, {1}).Build());
-        EXPECT_EQ(Ints(ScenFile.FileDialogCancelled, Scen.MonsterTypes[5].Picture),
-                  Ints(0, picture))
-            << name << bigEndian;
+    const Bytes bigFile = big.Build(), oneTown = GameLayoutBuilder(false, 1, 1, {1}).Build();
+    const Bytes own = OwnLayoutImage(MakeMinimalScenario());
+    // name, bytes; then the sizes of towns 0..2, whether towns 0 and 1 are hidden, the format,
+    // whether the load failed and the picture of monster type 5
+    const std::tuple<std::string, Bytes, std::vector<int>> rows[] = {
+        {"T.vrs", little.Build(), Ints(1, 2, 0, 0, 1, 0, 0, 0)},
+        {"T.vrs", own, Ints(1, 2, 0, 0, 1, 2, 0, 0)},
+        {"T.vrs", Bytes(bigFile.begin(), bigFile.end() - 1), Ints(1, 2, 0, 0, 1, 2, -1, 0)},
+        {"T.vrs", bigFile, Ints(0, 0, 0, 1, 0, 1, 0, 0)},
+        {"Fenmarrow.vrs", oneTown, Ints(1, 0, 0, 0, 0, 0, 0, 4)},
+        {"fenmarrow.vrs", oneTown, Ints(1, 0, 0, 0, 0, 0, 0, 0)},
+        {"Fenmarrow.vrs", GameLayoutBuilder(true, 1, 1, {1}).Build(), Ints(1, 0, 0, 0, 0, 1, 0, 0)},
+        {"Fenmarrow.vrs", own, Ints(1, 0, 0, 0, 0, 2, 0, 0)}};
+    for (const auto& [name, bytes, state] : rows) {
+        ScenFile.FileDialogCancelled = 0;
+        Load(name, bytes);
+        EXPECT_EQ(Ints(GameTowns.Sizes[0], GameTowns.Sizes[1], GameTowns.Sizes[2],
+                       GameTowns.Hidden[0], GameTowns.Hidden[1], ScenFile.ScenFormat,
+                       ScenFile.FileDialogCancelled, Scen.MonsterTypes[5].Picture),
+                  state)
+            << name << " " << bytes.size();
     }
-    Load("Fenmarrow.vrs", OwnLayoutImage(MakeMinimalScenario()));
-    EXPECT_EQ(Scen.MonsterTypes[5].Picture, 0);
+    EXPECT_EQ(boxes.Calls().size(), 1u);
 }
 
-TEST(LinkTownsToSections, TheLastEntranceInOrderWinsAndFreeOrForeignOnesAreSkipped) {
-    Scenario s = MakeVariedScenario(2, 2, 3, 3);
-    for (int y = 0; y < 2; ++y)
-        for (int x = 0; x < 2; ++x)
-            s.OutdoorSections.At(x, y).TownEntrances.fill(TownEntrance{-1, 100, 0});
-    for (auto& t : s.Towns)
-        t.SectionX = t.SectionY = t.EntranceX = t.EntranceY = 0;
-    s.OutdoorSections.At(1, 0).TownEntrances[7] = {1, 10, 11};
-    s.OutdoorSections.At(0, 1).TownEntrances[0] = {1, 20, 21}; // later: y is the outer order
-    s.OutdoorSections.At(1, 1).TownEntrances[2] = {2, 100, 5}; // free
-    s.OutdoorSections.At(1, 1).TownEntrances[3] = {3, 30, 31}; // no town 3
-    s.Towns[2].EntranceX = 77;
-    LinkTownsToSections(s);
-    const Town& t = s.Towns[1];
-    EXPECT_EQ(Ints(t.SectionX, t.SectionY, t.EntranceX, t.EntranceY, s.Towns[2].EntranceX,
-                   s.Towns[0].EntranceX),
-              Ints(0, 1, 20, 21, 77, 0));
-}
-
-TEST(RenumberGameScenarioMonsters, TheFirstGameScenarioMovesTypesUpByTwoTheSecondSwapsTwo) {
+TEST(LoadFixups, GameScenarioMonstersMoveAndTheLastEntranceInOrderLinksATown) {
     Scenario s = MakeVariedScenario(1, 1, 2, 9);
     for (const char* name : {"fenmarrow.vrs", "Fenmarrow.VRS", "varno.vrs", "Other.vrs"}) {
         RenumberGameScenarioMonsters(s, name); // only the exact names
@@ -196,4 +164,22 @@ TEST(RenumberGameScenarioMonsters, TheFirstGameScenarioMovesTypesUpByTwoTheSecon
     RenumberGameScenarioMonsters(s, "Varno.vrs");
     EXPECT_TRUE(types[210] == before.MonsterTypes[208] && types[211] == before.MonsterTypes[211]);
     EXPECT_EQ(Monsters(s.Towns[1]), Ints(6, 5, 7, 210, 211));
+    // Towns are linked to sections: the last entrance in order wins, and free or foreign ones are
+    // skipped.
+    Scenario linked = MakeVariedScenario(2, 2, 3, 3);
+    for (int y = 0; y < 2; ++y)
+        for (int x = 0; x < 2; ++x)
+            linked.OutdoorSections.At(x, y).TownEntrances.fill(TownEntrance{-1, 100, 0});
+    for (auto& t : linked.Towns)
+        t.SectionX = t.SectionY = t.EntranceX = t.EntranceY = 0;
+    linked.OutdoorSections.At(1, 0).TownEntrances[7] = {1, 10, 11};
+    linked.OutdoorSections.At(0, 1).TownEntrances[0] = {1, 20, 21}; // later: y is the outer order
+    linked.OutdoorSections.At(1, 1).TownEntrances[2] = {2, 100, 5}; // free
+    linked.OutdoorSections.At(1, 1).TownEntrances[3] = {3, 30, 31}; // no town 3
+    linked.Towns[2].EntranceX = 77;
+    LinkTownsToSections(linked);
+    const Town& t = linked.Towns[1];
+    EXPECT_EQ(Ints(t.SectionX, t.SectionY, t.EntranceX, t.EntranceY, linked.Towns[2].EntranceX,
+                   linked.Towns[0].EntranceX),
+              Ints(0, 1, 20, 21, 77, 0));
 }

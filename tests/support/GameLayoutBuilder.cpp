@@ -20,11 +20,6 @@ std::vector<std::uint8_t> WithTexts(GameBytes record, std::size_t lengths,
         Append(out, t);
     return out;
 }
-
-void PutLoc(GameBytes& record, std::size_t offset, int x, int y) {
-    record.Byte(offset, x);
-    record.Byte(offset + 1, y);
-}
 } // namespace
 
 void GameBytes::Byte(std::size_t offset, int value) {
@@ -44,19 +39,16 @@ void GameBytes::Chars(std::size_t offset, std::string_view text) {
         bytes_.at(offset + i) = static_cast<std::uint8_t>(text[i]);
 }
 
+void GameBytes::Loc(std::size_t offset, int x, int y) {
+    Byte(offset, x);
+    Byte(offset + 1, y);
+}
+
 void GameBytes::Rect(std::size_t offset, int left, int top, int right, int bottom) {
     const int corners[] = {left, top, right, bottom};
     const int bigOrder[] = {1, 0, 3, 2};
     for (int i = 0; i < 4; ++i)
         Int(offset + 2 * i, corners[bigEndian_ ? bigOrder[i] : i]);
-}
-
-void PutGameNode(GameBytes& bytes, std::size_t offset, const GameNode& n) {
-    for (int v : {n.type, n.flagA, n.flagB, n.picture, n.message1, n.message2, n.extra1a, n.extra1b,
-                  n.extra2a, n.extra2b, n.jumpTo}) {
-        bytes.Int(offset, v);
-        offset += 2;
-    }
 }
 
 GameSectionBuilder::GameSectionBuilder(bool bigEndian) : record(4146, bigEndian) {
@@ -71,31 +63,13 @@ GameSectionBuilder::GameSectionBuilder(bool bigEndian) : record(4146, bigEndian)
 }
 
 void GameSectionBuilder::Spot(int slot, int x, int y, int node) {
-    PutLoc(record, 2304 + 2 * slot, x, y);
+    record.Loc(2304 + 2 * slot, x, y);
     record.Byte(2340 + slot, node);
 }
 
 void GameSectionBuilder::Entrance(int slot, int x, int y, int town) {
-    PutLoc(record, 2358 + 2 * slot, x, y);
+    record.Loc(2358 + 2 * slot, x, y);
     record.Byte(2374 + slot, town);
-}
-
-void GameSectionBuilder::Sign(int slot, int x, int y) {
-    PutLoc(record, 2382 + 2 * slot, x, y);
-}
-
-void GameSectionBuilder::WanderingLoc(int slot, int x, int y) {
-    PutLoc(record, 2574 + 2 * slot, x, y);
-}
-
-void GameSectionBuilder::Encounter(std::size_t offset, const GameEncounter& e) {
-    for (std::size_t m = 0; m < 10; ++m)
-        record.Byte(offset + m, e.monsters[m]);
-    offset += 10;
-    for (int v : {e.startNode, e.winNode, e.fleeNode, e.flags, e.flagA, e.flagB}) {
-        record.Int(offset, v);
-        offset += 2;
-    }
 }
 
 std::vector<std::uint8_t> GameSectionBuilder::Bytes() const {
@@ -124,55 +98,12 @@ GameTownBuilder::GameTownBuilder(int sizeCode, bool bigEndian)
     for (int s = 0; s < 15; ++s)
         Sign(s, 100, 0);
     for (int i = 0; i < 64; ++i)
-        Item(i, 0, 0, -1, 0, 0, 0, 0);
+        record.Int(ItemAt(i) + 2, -1);
 }
 
 void GameTownBuilder::Spot(int slot, int x, int y, int node) {
-    PutLoc(record, 28 + 2 * slot, x, y);
+    record.Loc(28 + 2 * slot, x, y);
     record.Byte(128 + slot, node);
-}
-
-void GameTownBuilder::Sign(int slot, int x, int y) {
-    PutLoc(record, 178 + 2 * slot, x, y);
-}
-
-void GameTownBuilder::Item(int slot, int x, int y, int item, int charges, int always, int property,
-                           int contained) {
-    const std::size_t at = 242 + 10 * slot;
-    PutLoc(record, at, x, y);
-    record.Int(at + 2, item);
-    record.Int(at + 4, charges);
-    record.Byte(at + 7, always);
-    record.Byte(at + 8, property);
-    record.Byte(at + 9, contained);
-}
-
-void GameTownBuilder::Field(int slot, int x, int y, int code) {
-    PutLoc(record, 884 + 4 * slot, x, y);
-    record.Int(884 + 4 * slot + 2, code);
-}
-
-void GameTownBuilder::Creature(int slot, const GameCreature& c) {
-    const std::size_t at = 3506 + side * side + 128 + 22 * slot;
-    const int bytes[][2] = {{0, c.monster}, {1, c.attitude}, {2, c.x},
-                            {3, c.y},       {4, c.canMove},  {5, c.timeFlag},
-                            {12, c.group},  {14, c.time1},   {15, c.time2}};
-    for (auto [offset, value] : bytes)
-        record.Byte(at + offset, value);
-    const int ints[][2] = {
-        {8, c.flagA}, {10, c.flagB}, {16, c.personality}, {18, c.killedNode}, {20, c.portrait}};
-    for (auto [offset, value] : ints)
-        record.Int(at + offset, value);
-}
-
-void GameTownBuilder::TalkNode(int n, const GameTalkNode& node) {
-    const std::size_t at = 200 + 20 * n;
-    talk.Int(at, node.personality);
-    talk.Int(at + 2, node.type);
-    talk.Chars(at + 4, node.word1.substr(0, 4));
-    talk.Chars(at + 8, node.word2.substr(0, 4));
-    for (std::size_t e = 0; e < 4; ++e)
-        talk.Int(at + 12 + 2 * e, node.extra[e]);
 }
 
 std::vector<std::uint8_t> GameTownBuilder::Bytes() const {
@@ -204,20 +135,12 @@ std::vector<std::uint8_t> GameLayoutBuilder::Build() const {
     return out;
 }
 
-std::size_t GameLayoutBuilder::SectionPos(int x, int y) const {
+std::size_t GameLayoutBuilder::PartPos(std::size_t part) const {
     std::size_t pos = kTexts;
     for (const auto& t : texts)
         pos += t.size();
-    for (int i = 0; i < y * width_ + x; ++i)
-        pos += sections_.at(i).Bytes().size();
-    return pos;
-}
-
-std::size_t GameLayoutBuilder::TownPos(int t) const {
-    std::size_t pos = SectionPos(0, 0);
-    for (const auto& s : sections_)
-        pos += s.Bytes().size();
-    for (int i = 0; i < t; ++i)
-        pos += towns_.at(i).Bytes().size();
+    for (std::size_t i = 0; i < part; ++i)
+        pos += i < sections_.size() ? sections_[i].Bytes().size()
+                                    : towns_.at(i - sections_.size()).Bytes().size();
     return pos;
 }

@@ -19,6 +19,7 @@ class GameBytes {
     void Byte(std::size_t offset, int value);
     void Int(std::size_t offset, int value); // -32768..65535, stored as 16 bits
     void Chars(std::size_t offset, std::string_view text);
+    void Loc(std::size_t offset, int x, int y); // a place: x, then y
     // Four integers in the byte order's own corner order.
     void Rect(std::size_t offset, int left, int top, int right, int bottom);
     const std::vector<std::uint8_t>& Bytes() const { return bytes_; }
@@ -26,20 +27,6 @@ class GameBytes {
   private:
     std::vector<std::uint8_t> bytes_;
     bool bigEndian_;
-};
-
-// One special node as the game stores it: the picture before the two messages.
-struct GameNode {
-    int type = 0, flagA = 0, flagB = 0, picture = 0, message1 = 0, message2 = 0;
-    int extra1a = 0, extra1b = 0, extra2a = 0, extra2b = 0, jumpTo = 0;
-};
-void PutGameNode(GameBytes& bytes, std::size_t offset, const GameNode& node);
-
-struct GameEncounter {
-    std::array<int, 10> monsters{};
-    int startNode = 0, winNode = 0, fleeNode = 0;
-    int flags = 0; // written as a 16-bit integer
-    int flagA = 0, flagB = 0;
 };
 
 struct GameSectionBuilder {
@@ -52,26 +39,16 @@ struct GameSectionBuilder {
     void Terrain(int x, int y, int terrain) { record.Byte(48 * x + y, terrain); } // by column
     void Spot(int slot, int x, int y, int node);
     void Entrance(int slot, int x, int y, int town);
-    void Sign(int slot, int x, int y);
-    void Wandering(int slot, const GameEncounter& e) { Encounter(2398 + 22 * slot, e); }
-    void Special(int slot, const GameEncounter& e) { Encounter(2486 + 22 * slot, e); }
-    void WanderingLoc(int slot, int x, int y);
+    void Sign(int slot, int x, int y) { record.Loc(2382 + 2 * slot, x, y); }
+    // Where wandering and special encounter slots start.
+    static std::size_t WanderingAt(int slot) { return 2398 + 22 * slot; }
+    static std::size_t SpecialAt(int slot) { return 2486 + 22 * slot; }
+    void WanderingLoc(int slot, int x, int y) { record.Loc(2574 + 2 * slot, x, y); }
     void Rect(int slot, int l, int t, int r, int b) { record.Rect(2582 + 8 * slot, l, t, r, b); }
-    void Node(int n, const GameNode& node) { PutGameNode(record, 2826 + 22 * n, node); }
-    void Encounter(std::size_t offset, const GameEncounter& e);
+    // A special node: type, two flags, the picture before the two messages, the four extras and
+    // the node jumped to, each a 16-bit integer.
+    static std::size_t NodeAt(int n) { return 2826 + 22 * n; }
     std::vector<std::uint8_t> Bytes() const;
-};
-
-struct GameCreature {
-    int monster = 0, attitude = 0, x = 0, y = 0, canMove = 0, timeFlag = 0;
-    int flagA = 0, flagB = 0, group = 0, time1 = 0, time2 = 0;
-    int personality = 0, killedNode = 0, portrait = 0;
-};
-
-struct GameTalkNode {
-    int personality = 0, type = 0;
-    std::string word1, word2;
-    std::array<int, 4> extra{};
 };
 
 struct GameTownBuilder {
@@ -88,17 +65,17 @@ struct GameTownBuilder {
 
     void Terrain(int x, int y, int terrain) { record.Byte(3506 + side * x + y, terrain); }
     void Spot(int slot, int x, int y, int node);
-    void Sign(int slot, int x, int y);
+    void Sign(int slot, int x, int y) { record.Loc(178 + 2 * slot, x, y); }
     void Boundary(int l, int t, int r, int b) { record.Rect(234, l, t, r, b); }
     void Rect(int slot, int l, int t, int r, int b) {
         record.Rect(3506 + side * side + 8 * slot, l, t, r, b);
     }
-    void Item(int slot, int x, int y, int item, int charges, int always, int property,
-              int contained);
-    void Field(int slot, int x, int y, int code);
-    void Creature(int slot, const GameCreature& c);
-    void Node(int n, const GameNode& node) { PutGameNode(record, 1300 + 22 * n, node); }
-    void TalkNode(int n, const GameTalkNode& node);
+    static std::size_t NodeAt(int n) { return 1300 + 22 * n; }
+    // Where item, field and creature slots start in the record, and talk nodes in talk.
+    static std::size_t ItemAt(int slot) { return 242 + 10 * slot; }
+    static std::size_t FieldAt(int slot) { return 884 + 4 * slot; }
+    std::size_t CreatureAt(int slot) const { return 3506 + side * side + 128 + 22 * slot; }
+    static std::size_t TalkNodeAt(int n) { return 200 + 20 * n; }
     std::vector<std::uint8_t> Bytes() const;
 };
 
@@ -106,11 +83,14 @@ class GameLayoutBuilder {
   public:
     // Positions of the header, 1-based.
     static constexpr std::size_t kMonsters = 3135, kMonsterSize = 108;
-    static constexpr std::size_t kBoats = 30783, kHorses = 31083, kTransportSize = 10;
+    static constexpr std::size_t kBoats = 30783, kHorses = 31083;
     static constexpr std::size_t kTerrains = 31385, kTerrainSize = 16;
     static constexpr std::size_t kItems = 41943, kItemSize = 66;
     static constexpr std::size_t kMonsterNames = 68343, kTerrainNames = 73463;
-    static constexpr std::size_t kTexts = 81143;
+    static constexpr std::size_t kScenNodes = 35563, kTexts = 81143;
+    static std::size_t MonsterAt(int i) { return kMonsters + kMonsterSize * i; }
+    static std::size_t TerrainAt(int i) { return kTerrains + kTerrainSize * i; }
+    static std::size_t ItemAt(int i) { return kItems + kItemSize * i; }
 
     GameLayoutBuilder(bool bigEndian, int width, int height, const std::vector<int>& townSizes);
 
@@ -118,7 +98,6 @@ class GameLayoutBuilder {
     void Byte(std::size_t pos, int value) { header_.Byte(pos - 1, value); }
     void Int(std::size_t pos, int value) { header_.Int(pos - 1, value); }
     void Chars(std::size_t pos, std::string_view text) { header_.Chars(pos - 1, text); }
-    void ScenNode(int n, const GameNode& node) { PutGameNode(header_, 35562 + 22 * n, node); }
     // Saved-item area i (0..2).
     void SavedItemRect(int i, int l, int t, int r, int b) {
         header_.Rect(2896 + 8 * i, l, t, r, b);
@@ -132,10 +111,13 @@ class GameLayoutBuilder {
 
     std::vector<std::uint8_t> Build() const;
     // Where section (x, y) and town t start in what Build gives, 1-based.
-    std::size_t SectionPos(int x, int y) const;
-    std::size_t TownPos(int t) const;
+    std::size_t SectionPos(int x, int y) const { return PartPos(y * width_ + x); }
+    std::size_t TownPos(int t) const { return PartPos(sections_.size() + t); }
 
   private:
+    // The sections row by row, then the towns.
+    std::size_t PartPos(std::size_t part) const;
+
     GameBytes header_;
     int width_;
     std::vector<GameSectionBuilder> sections_;

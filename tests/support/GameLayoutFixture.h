@@ -1,19 +1,15 @@
 #pragma once
 
-#include "platform/core/RuntimeError.h"
 #include "scenario/GameLayout.h"
 #include "scenario/tables/CommonTables.h"
 #include "scenario/tables/EditorTables.h"
 #include "support/ErrorOf.h"
 #include "support/GameLayoutBuilder.h"
+#include "support/GameRecordLiteral.h"
+#include "support/Ints.h"
+#include "support/RecordColumns.h"
 
-#include <functional>
 #include <gtest/gtest.h>
-
-// Several fields side by side, so that one comparison shows them all.
-template <class... T> std::vector<int> Ints(T... values) {
-    return {static_cast<int>(values)...};
-}
 
 // The readers' tests run in both byte orders; the parameter says big-endian.
 class GameLayoutTest : public ::testing::TestWithParam<bool> {

@@ -10,7 +10,5 @@
 inline std::vector<std::uint8_t> OwnLayoutImage(const Scenario& s,
                                                 SectionDirectoryTable* directory = nullptr) {
     SectionDirectoryTable dir{};
-    auto image = WriteScenarioImage(s, dir);
-    if (directory) *directory = dir;
-    return image;
+    return WriteScenarioImage(s, directory ? *directory : dir);
 }

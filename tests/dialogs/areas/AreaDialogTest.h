@@ -1,7 +1,6 @@
 #pragma once
 
 #include "dialogs/nodes/frmEditSpNode.h"
-#include "support/DialogDriver.h"
 #include "support/Ints.h"
 #include "support/MsgBoxRecorder.h"
 #include "support/SampleScenario.h"

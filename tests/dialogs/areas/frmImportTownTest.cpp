@@ -36,24 +36,39 @@ class ImportDialogTest : public AreaDialogTest {
     std::string path = folder.File("Other.vrs");
 };
 
-TEST_F(ImportDialogTest, ATownNumberAndAFileReplaceTheCurrentTown) {
-    files.Choose(path);
-    Run(0, [](frmImportTown& d) {
+// A refused number blocks OK and comes back as the last good one; a cancelled file dialog
+// imports nothing; each opening starts at 0; a section's X and Y, then a town number, with a
+// file, replace the current section and town.
+TEST_F(ImportDialogTest, Session) {
+    const Scenario before = Scen;
+    Run(0, [this](frmImportTown& d) {
         EXPECT_EQ(Visible(d), (std::vector<bool>{1, 0, 1, 0, 1, 0, 1, 0, 1}));
         EXPECT_EQ(d.Label1[0]->text(), "Import Town");
-        Type(d.txtSourceNum[0], "3");
+        Type(d.txtSourceNum[0], "2");
+        QTest::keyClicks(d.txtSourceNum[0], "x");
+        EXPECT_EQ(boxes.Texts(), (std::vector<std::string>{"Value must be numeric."}));
         Click(d.cmdOK);
+        QTest::keyClick(d.txtSourceNum[0], Qt::Key_Return);
+        EXPECT_TRUE(files.Requests().empty() && d.isVisible()) << "OK waits for a good entry";
+        Leave(d.txtSourceNum[0]);
+        EXPECT_EQ(d.txtSourceNum[0]->text(), "0");
+        Type(d.txtSourceNum[0], "4");
+        QTest::keyClick(d.txtSourceNum[0], Qt::Key_Escape);
     });
-    EXPECT_TRUE(files.Requests().size() == 1u && files.Requests()[0].open);
-    EXPECT_EQ(Scen.Towns[1].Strings, source.Towns[3].Strings);
-    EXPECT_EQ(Scen.TownTalks[1].Personalities[0].Name, "Unused");
-    EXPECT_TRUE(ScenFile.FileDialogCancelled == 0 && boxes.Calls().empty());
-}
-
-TEST_F(ImportDialogTest, ASectionsXAndYReplaceTheCurrentSection) {
-    files.Choose(path);
+    files.Cancel();
     Run(3, [](frmImportTown& d) {
         EXPECT_EQ(Visible(d), (std::vector<bool>{1, 1, 0, 1, 0, 1, 0, 1, 1}));
+        EXPECT_EQ(d.txtSourceNum[0]->text(), "0") << "after Escape";
+        Type(d.txtSourceNum[0], "1");
+        Type(d.txtSourceNum[1], "1");
+        Click(d.cmdOK);
+        EXPECT_FALSE(d.isVisible());
+    });
+    EXPECT_EQ(ScenFile.FileDialogCancelled, -1);
+    EXPECT_TRUE(Scen == before);
+    files.Choose(path);
+    Run(3, [](frmImportTown& d) {
+        EXPECT_EQ(Shown({d.txtSourceNum[0], d.txtSourceNum[1]}), QStringList({"0", "0"}));
         Type(d.txtSourceNum[0], "1");
         QTest::keyClick(d.txtSourceNum[0], Qt::Key_Tab);
         ASSERT_EQ(QApplication::focusWidget(), d.txtSourceNum[1]);
@@ -62,47 +77,14 @@ TEST_F(ImportDialogTest, ASectionsXAndYReplaceTheCurrentSection) {
     });
     EXPECT_TRUE(Scen.OutdoorSections.At(0, 1) == source.OutdoorSections.At(1, 2) &&
                 ScenFile.FileDialogCancelled == 0);
-}
-
-TEST_F(ImportDialogTest, ARefusedNumberBlocksOkAndComesBackAsTheLastGoodOne) {
-    const Scenario before = Scen;
-    Run(0, [this](frmImportTown& d) {
-        Type(d.txtSourceNum[0], "2");
-        QTest::keyClicks(d.txtSourceNum[0], "x");
-        EXPECT_EQ(boxes.Texts(), (std::vector<std::string>{"Value must be numeric."}));
+    files.Choose(path);
+    Run(0, [](frmImportTown& d) {
+        Type(d.txtSourceNum[0], "3");
         Click(d.cmdOK);
-        QTest::keyClick(d.txtSourceNum[0], Qt::Key_Return);
-        EXPECT_TRUE(files.Requests().empty() && d.isVisible()) << "OK waits for a good entry";
-        // Leaving puts the last good number back; an emptied box becomes 0.
-        Leave(d.txtSourceNum[0]);
-        EXPECT_EQ(d.txtSourceNum[0]->text(), "0");
-        TypeInto(d.txtSourceNum[0], "");
-        EXPECT_EQ(d.txtSourceNum[0]->text(), "0");
-        Click(d.cmdCancel);
     });
-    EXPECT_TRUE(files.Requests().empty() && Scen == before);
-}
-
-TEST_F(ImportDialogTest, ACancelledFileDialogClosesImportsNothingAndTheNextOpeningStartsAtZero) {
-    const Scenario before = Scen;
-    files.Cancel();
-    Run(3, [](frmImportTown& d) {
-        Type(d.txtSourceNum[0], "1");
-        Type(d.txtSourceNum[1], "1");
-        Click(d.cmdOK);
-        EXPECT_FALSE(d.isVisible());
-    });
-    EXPECT_EQ(Ints(files.Requests().size(), ScenFile.FileDialogCancelled), Ints(1, -1));
-    EXPECT_TRUE(Scen == before);
-    Run(3, [](frmImportTown& d) {
-        EXPECT_EQ(Shown({d.txtSourceNum[0], d.txtSourceNum[1]}), QStringList({"0", "0"}));
-        Type(d.txtSourceNum[0], "4");
-        QTest::keyClick(d.txtSourceNum[0], Qt::Key_Escape);
-    });
-    Run(3, [](frmImportTown& d) {
-        EXPECT_EQ(d.txtSourceNum[0]->text(), "0") << "after Escape too";
-        d.close();
-    });
-    EXPECT_EQ(files.Requests().size(), 1u);
+    EXPECT_EQ(Scen.Towns[1].Strings, source.Towns[3].Strings);
+    EXPECT_EQ(Scen.TownTalks[1].Personalities[0].Name, "Unused");
+    EXPECT_EQ(files.Requests().size(), 3u);
+    EXPECT_TRUE(files.Requests()[2].open && boxes.Calls().size() == 1u);
 }
 } // namespace

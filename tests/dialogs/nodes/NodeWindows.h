@@ -4,20 +4,20 @@
 #include "map/MapState.h"
 #include "scenario/tables/CommonTables.h"
 #include "scenario/tables/EditorTables.h"
-#include "support/DialogDriver.h"
 #include "support/Ints.h"
 #include "support/MsgBoxRecorder.h"
 #include "support/SampleScenario.h"
-
-#include <QLabel>
-#include <QPushButton>
+#include "support/ScriptPlayer.h"
 
 // A scenario of one section and two towns whose node families and message tables are all
 // free; the current town is 1 and the current section (0, 0). The name tables are filled
-// afresh for each test, since the node editor rewrites entry 229 of the node types.
-class NodeScenarioTest : public ::testing::Test {
+// afresh for each test, since the node editor rewrites entry 229 of the node types. The node,
+// talk and text windows open as their openers do, through a WindowScript, in a small town's edit
+// mode, which the sign and special-spot dialogs read (the test guard puts it back).
+class NodeWindowTest : public ::testing::Test {
   protected:
     void SetUp() override {
+        Map.EditMode = kEditSmallTown;
         InitCommonTables();
         InitScenEditorTables();
         Scen = MakeMinimalScenario();
@@ -42,16 +42,6 @@ class NodeScenarioTest : public ::testing::Test {
         FamilyNode(Scen, family, node).Type = type;
         FamilyNode(Scen, family, node).JumpTo = jumpTo;
     }
-};
-
-// Opens the node, talk and text windows as their openers do, through a WindowScript, in a small
-// town's edit mode, which the sign and special-spot dialogs read (the test guard puts it back).
-class NodeWindowTest : public NodeScenarioTest {
-  protected:
-    void SetUp() override {
-        NodeScenarioTest::SetUp();
-        Map.EditMode = kEditSmallTown;
-    }
     void TearDown() override { UnloadAllForms(); }
     // Sets up the shared Form and shows it modally; any window opening fails the test.
     template <class Form> static Form& NotOpened(const std::function<void(Form&)>& setup) {
@@ -64,26 +54,8 @@ class NodeWindowTest : public NodeScenarioTest {
     static std::function<void(frmEditSpNode&)> At(std::int32_t family, std::int16_t node) {
         return [=](frmEditSpNode& e) { e.NodeSet = family, e.NodeNum = node; };
     }
-    // Opens the node editor on the node; windows it opens follow the script's steps.
-    static frmEditSpNode& Edit(std::int32_t family, std::int16_t node,
-                               std::function<void(frmEditSpNode&)> act) {
-        return OpenDialog<frmEditSpNode>(At(family, node), std::move(act));
-    }
-    // Types the text in place of the box's and presses Enter in it.
-    static void Enter(QLineEdit* box, const QString& text) {
-        TypeInto(box, text, false);
-        QTest::keyClick(box, Qt::Key_Return);
-    }
-
     MsgBoxRecorder boxes;
 };
-
-// A list as the author sees it: hidden, or its size, the entry selected and its text.
-inline QString Seen(const QComboBox* list) {
-    if (list->isHidden()) return "hidden";
-    const int row = list->currentIndex();
-    return QString("%1 #%2 %3").arg(list->count()).arg(row).arg(list->currentText()).trimmed();
-}
 
 // The texts of the boxes or labels, joined with "|".
 template <class Widgets> QString Joined(const Widgets& widgets) {

@@ -1,10 +1,40 @@
 #include "dialogs/nodes/frmDialogNode.h"
 #include "dialogs/nodes/NodeWindows.h"
 #include "dialogs/nodes/frmDialog.h"
-#include "forms/MultiLineBox.h"
 
 namespace {
 using Extras = std::array<std::int16_t, 4>;
+
+// Plays the script on the talk node editor (w0, w1 the keywords, e0..e3 the extras, l0..l2 their
+// lists, p0..p5 the prompts, t0 and t1 the texts, "pers", "type", "button") or the personality
+// editor ("name", "look", "job", "huh"). "?" notes the node, its keywords and extras, or the
+// personality, its number and name; either with "closed" once the window is.
+template <class Form> QString Play(Form& d, const QString& script) {
+    Controls c{{"ok", d.cmdOK}, {"cancel", d.cmdCancel}, {"<", d.cmdScrollLeft}};
+    c[">"] = d.cmdScrollRight;
+    std::function<QString()> state;
+    if constexpr (requires { d.txtWord; }) {
+        Name(c, "w", d.txtWord);
+        Name(c, "e", d.txtExtra);
+        Name(c, "l", d.lstChoose);
+        Name(c, "p", d.lblPrompt);
+        Name(c, "t", d.txtText);
+        c.insert({{"num", d.lblNodeNum}, {"pers", d.lstPersonality}, {"type", d.lstType}});
+        c["button"] = d.cmdButton;
+        state = [&d] {
+            return d.lblNodeNum->text() + " " + Joined(d.txtWord) + " " + Joined(d.txtExtra);
+        };
+    } else {
+        c.insert({{"num", d.lblPersonality}, {"name", d.txtName}, {"look", d.txtLookResponse}});
+        c.insert({{"job", d.txtJobResponse}, {"huh", d.txtHuhResponse}});
+        state = [&d] {
+            return QString::number(d.Personality) + " " + d.lblPersonality->text() + " " +
+                   d.txtName->text();
+        };
+    }
+    const auto shown = [&] { return state() + (d.isVisible() ? "" : " closed"); };
+    return Play(c, shown, script);
+}
 
 class TalkingNodeEditorTest : public NodeWindowTest {
   protected:
@@ -17,16 +47,15 @@ class TalkingNodeEditorTest : public NodeWindowTest {
     }
     static TalkingNode& Node(std::size_t n) { return Scen.TownTalks[1].Nodes[n]; }
     static TalkingNode& Typed(std::size_t n, std::int16_t type, Extras extras = {}) {
-        TalkingNode& node = Node(n);
-        node.PersonalityNum = 12;
-        node.NodeType = type;
-        node.Word1 = "help";
-        node.Word2 = "aid ";
-        node.Extra = extras;
-        return node;
+        return Node(n) = {12, type, "help", "aid ", extras, "", ""};
     }
-    static void OpenNode(std::int16_t n, std::function<void(frmDialogNode&)> act) {
-        OpenDialog<frmDialogNode>([n](frmDialogNode& d) { d.DialogNum = n; }, std::move(act));
+    // Opens the talk node editor (or the personality editor) on number n and plays the script;
+    // gives its notes.
+    template <class Form = frmDialogNode, auto Number = &frmDialogNode::DialogNum>
+    static QString Open(std::int16_t n, const QString& script) {
+        QString seen;
+        OpenDialog<Form>([n](Form& d) { d.*Number = n; }, [&](Form& d) { seen = Play(d, script); });
+        return seen;
     }
 };
 
@@ -35,21 +64,11 @@ class TalkingNodeEditorTest : public NodeWindowTest {
 TEST_F(TalkingNodeEditorTest, ArrowsSaveFirstAndWrapAndPersonalitiesAreNumberedByTown) {
     Typed(0, 0);
     Typed(89, 0).Text1 = "Last node";
-    OpenNode(0, [](frmDialogNode& d) {
-        EXPECT_EQ(Seen(d.lstPersonality) + "|" + d.lstPersonality->itemText(0) + "|" +
-                      d.lstPersonality->itemText(1) + "|" + d.lstPersonality->itemText(7),
-                  "12 #4 12 - Unused|-2 - Everybody|-1 - Unused|15 - Per5");
-        ChooseRow(d.lstPersonality, 7);
-        TypeInto(d.txtWord[0], "");
-        EXPECT_EQ(Joined(d.txtWord), "xxxx|aid ");
-        TypeInto(d.txtWord[1], "ab");
-        Click(d.cmdScrollLeft);
-        EXPECT_EQ(d.lblNodeNum->text() + d.txtText[0]->ModelText().c_str(), "89Last node");
-        ChooseRow(d.lstPersonality, 0);
-        Click(d.cmdScrollRight);
-        EXPECT_EQ(QString::number(d.DialogNum) + Joined(d.txtWord), "0xxxx|ab  ");
-        Click(d.cmdCancel);
-    });
+    EXPECT_EQ(Open(0, "?pers pers@7 w0= ? w1=ab < ?num ?t0 pers@0 > ? cancel"),
+              "12 #4 12 - Unused|0 xxxx|aid  0|0|0|0|89|Last node|0 xxxx|ab   0|0|0|0");
+    const QComboBox* list = SharedForm<frmDialogNode>().lstPersonality;
+    EXPECT_EQ(list->itemText(0) + "|" + list->itemText(1) + "|" + list->itemText(7),
+              "-2 - Everybody|-1 - Unused|15 - Per5");
     EXPECT_EQ(Node(0).Word1 + Node(0).Word2 + Node(89).Text1, "xxxxab  Last node");
     EXPECT_EQ(Ints(Node(0).PersonalityNum, Node(89).PersonalityNum), Ints(15, -2));
 }
@@ -57,26 +76,14 @@ TEST_F(TalkingNodeEditorTest, ArrowsSaveFirstAndWrapAndPersonalitiesAreNumberedB
 // A rejected extra gets its value back and blocks OK until corrected.
 TEST_F(TalkingNodeEditorTest, FlagListsFollowPartAAndRejectedExtrasBlockOk) {
     Typed(5, 1, {12, 3, 7, 0});
-    OpenNode(5, [this](frmDialogNode& d) {
-        EXPECT_EQ(d.lblPrompt[0]->text() + "|" + d.lblPrompt[3]->text(),
-                  "Stuff Done flag Part A|Unused");
-        EXPECT_EQ(Seen(d.lstChoose[0]) + "|" + Seen(d.lstChoose[1]) + "|" +
-                      d.lstChoose[0]->itemText(13),
-                  "300 #12 12 - Flag12|10 #3 3 - F12v3|13 - ");
-        ChooseRow(d.lstChoose[0], 40);
-        EXPECT_EQ(d.txtExtra[0]->text() + "|" + d.lstChoose[1]->itemText(3), "40|3 - F40v3");
-        TypeInto(d.txtExtra[0], "300");
-        EXPECT_EQ(d.txtExtra[0]->text(), "40");
-        Click(d.cmdOK);
-        EXPECT_TRUE(d.isVisible());
-        TypeInto(d.txtExtra[2], "-");
-        EXPECT_EQ(d.txtExtra[2]->text(), "7");
-        EXPECT_EQ(boxes.Texts(), (std::vector<std::string>{"Value must be between 0 and 299.",
-                                                           "Value must be numeric."}));
-        TypeInto(d.txtExtra[0], "20");
-        Click(d.cmdOK);
-        EXPECT_FALSE(d.isVisible());
-    });
+    EXPECT_EQ(Open(5, "?p0 ?p3 ?l0 ?l1 l0@40 ?e0 ?l1 e0=300 ? ok ? e2=- ? e0=20 ok ?"),
+              "Stuff Done flag Part A|Unused|300 #12 12 - Flag12|10 #3 3 - F12v3|40|"
+              "10 #3 3 - F40v3|"
+              "5 help|aid  40|3|7|0|5 help|aid  40|3|7|0|5 help|aid  40|3|7|0|"
+              "5 help|aid  20|3|7|0 closed");
+    EXPECT_EQ(SharedForm<frmDialogNode>().lstChoose[0]->itemText(13), "13 - ");
+    EXPECT_EQ(boxes.Texts(), (std::vector<std::string>{"Value must be between 0 and 299.",
+                                                       "Value must be numeric."}));
     EXPECT_EQ(Node(5).Extra, (Extras{20, 3, 7, 0}));
 }
 
@@ -84,16 +91,10 @@ TEST_F(TalkingNodeEditorTest, FlagListsFollowPartAAndRejectedExtrasBlockOk) {
 TEST_F(TalkingNodeEditorTest, EnterInAnExtraBoxChecksTheEntryBeforeSaving) {
     Typed(7, 3, {10, 2, 5, 8});
     Scen.Towns[1].Boundary = {5, 8, 40, 30};
-    OpenNode(7, [this](frmDialogNode& d) {
-        const std::pair<std::size_t, const char*> entries[] = {
-            {2, "41"}, {2, "4"}, {3, "31"}, {3, "7"}};
-        for (const auto& entry : entries) {
-            Enter(d.txtExtra[entry.first], entry.second);
-            EXPECT_TRUE(d.isVisible()) << entry.second;
-        }
-        EXPECT_EQ(boxes.Calls().back().text, "Value must be between 8 and 30.");
-        Enter(d.txtExtra[2], "40");
-    });
+    EXPECT_EQ(Open(7, "e2:41 e2:4 e3:31 e3:7 ? e2:40 ?"), "7 help|aid  10|2|5|8|7 help|aid  "
+                                                          "10|2|40|8 closed");
+    EXPECT_EQ(boxes.Calls().size(), 4u);
+    EXPECT_EQ(boxes.Calls().back().text, "Value must be between 8 and 30.");
     EXPECT_EQ(Node(7).Extra, (Extras{10, 2, 40, 8}));
 }
 
@@ -102,51 +103,39 @@ TEST_F(TalkingNodeEditorTest, PickListsSelectOnlyValuesThatHaveAnEntry) {
     Scen.Towns[1].Strings[0] = "Eastwatch";
     // type, extras, list, as seen
     // clang-format off
-    const std::tuple<std::int16_t, Extras, std::size_t, const char*> cases[] = {
-        {22, {49, 0, 0, 0}, 0, "50 #49 *"},      {22, {50, 0, 0, 0}, 0, "50 #-1"},
-        {6, {1, 0, 0, 0}, 0, "2 #1 1- Eastwatch"}, {6, {2, 0, 0, 0}, 0, "2 #-1"}, // 2 towns
-        {24, {0, 5, 0, 0}, 1, "2 #-1"},          {7, {0, 499, 0, 0}, 1, "500 #499 499-"},
-        {9, {0, 61, 0, 0}, 1, "62 #61 61- Death Arrows"},     {17, {-1, 0, 0, 0}, 0, "7 #-1"},
-        {11, {0, 19, 0, 0}, 1, "20 #19 19- Strong Energy Potion"}, {1, {300, 0, 0, 0}, 1, "0 #-1"},
-        {19, {0, 40, 9, 0}, 2, "10 #9 9 -"},     {24, {0, 1, 0, 0}, 1, "2 #1 1- Eastwatch"}};
+    const std::tuple<std::int16_t, Extras, const char*, const char*> cases[] = {
+        {22, {49, 0, 0, 0}, "?l0", "50 #49 *"},      {22, {50, 0, 0, 0}, "?l0", "50 #-1"},
+        {6, {1, 0, 0, 0}, "?l0", "2 #1 1- Eastwatch"}, {6, {2, 0, 0, 0}, "?l0", "2 #-1"}, // 2 towns
+        {24, {0, 5, 0, 0}, "?l1", "2 #-1"},          {7, {0, 499, 0, 0}, "?l1", "500 #499 499-"},
+        {9, {0, 61, 0, 0}, "?l1", "62 #61 61- Death Arrows"},     {17, {-1, 0, 0, 0}, "?l0", "7 #-1"},
+        {11, {0, 19, 0, 0}, "?l1", "20 #19 19- Strong Energy Potion"}, {1, {300, 0, 0, 0}, "?l1", "0 #-1"},
+        {19, {0, 40, 9, 0}, "?l2", "10 #9 9 -"},     {24, {0, 1, 0, 0}, "?l1", "2 #1 1- Eastwatch"}};
     // clang-format on
     for (const auto& [type, extras, list, seen] : cases) {
         SCOPED_TRACE(type);
         Typed(8, type, extras);
-        OpenNode(8, [list = list, seen = seen](frmDialogNode& d) {
-            EXPECT_EQ(Seen(d.lstChoose[list]), seen);
-            Click(d.cmdOK);
-        });
+        EXPECT_EQ(Open(8, QString(list) + " ok"), seen);
         EXPECT_EQ(Node(8).Extra, extras);
     }
 }
 
+// Type 1 takes 0..9, yet stored extras are kept; node 10 has a stored type and personality
+// without an entry; type 8 uses none of the fields.
 TEST_F(TalkingNodeEditorTest, TheNodeTypeDecidesWhichExtrasAreKept) {
     Typed(9, 7, {3, 250, 20, 0});
     Typed(10, 40, {1, 2, 3, 4}).PersonalityNum = 35; // another town's personality
-    OpenNode(9, [](frmDialogNode& d) {
-        EXPECT_EQ(d.lblPrompt[4]->text(), "Name of shop");
-        ChooseRow(d.lstType, 1);
-        EXPECT_EQ(Joined(d.txtExtra), "3|250|20|0"); // kept, although type 1 takes 0..9
-        Click(d.cmdScrollRight); // node 10: a stored type or personality without an entry
-        EXPECT_EQ(Ints(d.lstType->currentIndex(), d.lstPersonality->currentIndex()), Ints(-1, -1));
-        Click(d.cmdScrollLeft);
-        ChooseRow(d.lstType, 0);
-        EXPECT_EQ(Joined(d.txtExtra), "0|0|0|0");
-        ChooseRow(d.lstType, 8);
-        EXPECT_EQ(Joined(d.lblPrompt) + Seen(d.lstChoose[0]) + Seen(d.lstChoose[1]) +
-                      Seen(d.lstChoose[2]) + (d.cmdButton->isHidden() ? "" : " button"),
-                  QString("Unused|").repeated(5) + "Unused" + QString("hidden").repeated(3));
-        Click(d.cmdCancel);
-    });
-    EXPECT_EQ(Node(9).NodeType, 1);
-    EXPECT_EQ(Node(9).Extra, (Extras{3, 250, 20, 0}));
-    EXPECT_EQ(Ints(Node(10).NodeType, Node(10).PersonalityNum), Ints(40, 35));
-    EXPECT_EQ(Node(10).Extra, Extras{}); // saved as zero
+    EXPECT_EQ(Open(9, "?p4 type@1 ? > ?type ?pers < type@0 ? type@8 ?p0 ?p1 ?p2 ?p3 ?p4 "
+                      "?p5 ?l0 ?l1 ?l2 ?button cancel"),
+              "Name of shop|9 help|aid  3|250|20|0|31 #-1|12 #-1|9 help|aid  0|0|0|0|" +
+                  QString("Unused|").repeated(6) + QString("hidden|").repeated(3) + "hidden");
+    EXPECT_EQ(Ints(Node(9).NodeType, Node(10).NodeType, Node(10).PersonalityNum), Ints(1, 40, 35));
+    EXPECT_EQ(std::vector({Node(9).Extra, Node(10).Extra}), // node 10's saved as zero
+              (std::vector<Extras>{{3, 250, 20, 0}, {}}));
 }
 
 // A new node (A = 0) gets the first free node of its family (node 0 is in use) and the node
-// editor's OK hands it back; its Cancel on a node taken for a new call hands back none.
+// editor's OK hands it back; its Cancel on a node taken for a new call hands back none. What
+// was typed is not reloaded on return.
 TEST_F(TalkingNodeEditorTest, CreateEditOpensTheTownOrScenarioNodeOfExtraA) {
     FamilyNode(Scen, 0, 0).Type = 1;
     FamilyNode(Scen, 2, 0).Type = 1;
@@ -155,24 +144,17 @@ TEST_F(TalkingNodeEditorTest, CreateEditOpensTheTownOrScenarioNodeOfExtraA) {
         {29, 0, 2, 1, 1}, {29, 17, 2, 1, 17}, {30, 0, 0, 1, 1}, {29, 0, 2, 0, -1}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c[0] * 100 + c[1]);
-        Typed(11, c[0], {c[1], 0, 0, 0}).Text1.clear();
+        Typed(11, c[0], {c[1], 0, 0, 0});
         WindowScript script;
         script.When<frmEditSpNode>([&](frmEditSpNode& e) {
             EXPECT_EQ(Ints(e.NodeSet, e.lblNodeNum->text().toInt()), Ints(c[2], c[3] ? c[4] : 1));
             Click(c[3] ? e.cmdOK : e.cmdCancel);
         });
-        script.Open<frmDialogNode>([](frmDialogNode& d) { d.DialogNum = 11; },
-                                   [&](frmDialogNode& d) {
-                                       ASSERT_TRUE(d.cmdButton->isVisible());
-                                       d.txtText[0]->setFocus();
-                                       QTest::keyClicks(d.txtText[0], "unsaved");
-                                       Click(d.cmdButton);
-                                       // No reload on return.
-                                       EXPECT_EQ(d.txtExtra[0]->text() + " " +
-                                                     d.txtText[0]->ModelText().c_str(),
-                                                 QString::number(c[4]) + " unsaved");
-                                       Click(d.cmdOK);
-                                   });
+        QString seen;
+        script.Open<frmDialogNode>(
+            [](frmDialogNode& d) { d.DialogNum = 11; },
+            [&](frmDialogNode& d) { seen = Play(d, "t0+unsaved button ?e0 ?t0 ok"); });
+        EXPECT_EQ(seen, QString("%1|unsaved").arg(c[4]));
         EXPECT_EQ(std::to_string(Node(11).Extra[0]) + Node(11).Text1,
                   std::to_string(c[4]) + "unsaved");
     }
@@ -183,42 +165,24 @@ TEST_F(TalkingNodeEditorTest, CreateEditOpensTheTownOrScenarioNodeOfExtraA) {
 // numbers are town * 10 + slot; Cancel keeps what they saved. Typing is limited, but a longer
 // stored text is kept whole; OK stores the boxes.
 TEST_F(TalkingNodeEditorTest, PersonalityArrowsSaveFirstAndWrapWhileTypingIsLimited) {
+    const auto personality = Open<frmDialog, &frmDialog::Personality>;
     const auto slot = [](std::size_t n) -> Personality& {
         return Scen.TownTalks[1].Personalities[n];
     };
     slot(9).Name = "Person 9";
     slot(9).LookResponse = "A tall man.\r\nHe waves.";
-    OpenDialog<frmDialog>(
-        [](frmDialog& d) { d.Personality = 0; },
-        [](frmDialog& d) {
-            EXPECT_EQ(d.lblPersonality->text(), "10");
-            TypeInto(d.txtName, "First");
-            Click(d.cmdScrollLeft);
-            EXPECT_EQ(QString::number(d.Personality) + " " + d.lblPersonality->text() + " " +
-                          d.txtName->text() + " " + d.txtLookResponse->ModelText().c_str(),
-                      "9 19 Person 9 A tall man.\r\nHe waves.");
-            TypeInto(d.txtName, "Last");
-            d.txtJobResponse->setFocus();
-            QTest::keyClicks(d.txtJobResponse, "I bake.");
-            Click(d.cmdScrollRight);
-            EXPECT_EQ(QString::number(d.Personality) + " " + d.txtName->text(), "0 First");
-            TypeInto(d.txtName, "Not kept");
-            Click(d.cmdCancel);
-        });
+    EXPECT_EQ(personality(0, "?num name=First < ? ?look name=Last job+I_bake. > ? "
+                             "name=Not_kept cancel"),
+              "10|9 19 Person 9|A tall man.\r\nHe waves.|0 10 First");
     EXPECT_EQ(slot(0).Name + "|" + slot(9).Name + "|" + slot(9).JobResponse, "First|Last|I bake.");
 
     const std::string longName(40, 'n');
     slot(5).Name = longName;
     slot(6).Name = "";
-    OpenDialog<frmDialog>([](frmDialog& d) { d.Personality = 5; },
-                          [](frmDialog& d) {
-                              EXPECT_EQ(d.txtName->text().size(), 40);
-                              Click(d.cmdScrollRight); // stores slot 5 as shown
-                              Type(d.txtName, QString(35, 'x'));
-                              d.txtHuhResponse->setFocus();
-                              QTest::keyClicks(d.txtHuhResponse, QString(260, 'h'));
-                              Click(d.cmdOK);
-                          });
+    // Slot 5 is stored as shown.
+    EXPECT_EQ(
+        personality(5, "?name > name=" + QString(35, 'x') + " huh+" + QString(260, 'h') + " ok"),
+        QString::fromStdString(longName));
     EXPECT_EQ(slot(5).Name + "|" + slot(6).Name + "|" + slot(6).HuhResponse,
               longName + "|" + std::string(30, 'x') + "|" + std::string(255, 'h'));
 }

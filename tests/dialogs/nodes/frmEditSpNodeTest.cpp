@@ -1,67 +1,71 @@
-#include "dialogs/nodes/NodeTypePresentation.h"
 #include "dialogs/nodes/NodeWindows.h"
 #include "dialogs/nodes/frmEditText2.h"
 #include "dialogs/pictures/frmSelectIcon.h"
-#include "forms/MultiLineBox.h"
 #include "graphics/GraphicsSheets.h"
-
-#include <QListWidget>
-#include <QRadioButton>
 
 namespace {
 using NodeEditorTest = NodeWindowTest;
 
-void ClickType(frmEditSpNode& e, int category, int entry) {
-    Click(e.cmdSpType[static_cast<std::size_t>(category)]);
-    QListWidgetItem* item = e.lstNodeType->item(entry);
-    ASSERT_NE(item, nullptr);
-    e.lstNodeType->scrollToItem(item);
-    QTest::mouseClick(e.lstNodeType->viewport(), Qt::LeftButton, {},
-                      e.lstNodeType->visualItemRect(item).center());
-}
-
 // The node shown, its link field, the depth of the chain and which of Go Back and Cancel show.
 QString Shown(const frmEditSpNode& e) {
     return QString("%1/%2 d%3%4%5")
-        .arg(e.lblNodeNum->text(), e.txtData[9]->text())
-        .arg(e.GoBack.Depth())
-        .arg(e.cmdGoBack->isVisible() ? " back" : "", e.cmdCancel->isVisible() ? " cancel" : "");
+               .arg(e.lblNodeNum->text(), e.txtData[9]->text())
+               .arg(e.GoBack.Depth())
+               .arg(e.cmdGoBack->isVisible() ? " back" : "",
+                    e.cmdCancel->isVisible() ? " cancel" : "") +
+           (e.isVisible() ? "" : " closed");
+}
+
+// Plays the script on the node editor: "<" and ">" are the arrows, d0..d9 the fields, l0..l8
+// their lists, p0..p9 their prompts, c0..c5 the category buttons, "types" the type list, "type"
+// the type shown, b1..b3 the link buttons; "?" notes Shown.
+QString Play(frmEditSpNode& e, const QString& script) {
+    Controls c{{"title", &e},           {"<", e.cmdScrollLeft},
+               {">", e.cmdScrollRight}, {"types", e.lstNodeType},
+               {"type", e.lblNodeType}, {"num", e.lblNodeNum},
+               {"head", e.Label1},      {"back", e.cmdGoBack},
+               {"ok", e.cmdOK},         {"message", e.cmdMessage},
+               {"pict", e.cmdPict},     {"custom", e.cmdPictCustom}};
+    Name(c, "d", e.txtData);
+    Name(c, "l", e.lstChoose);
+    Name(c, "p", e.lblPrompt);
+    Name(c, "c", e.cmdSpType);
+    Name(c, "b", e.cmdButton);
+    return Play(
+        c, [&e] { return Shown(e); }, script);
+}
+
+// Opens the node editor on the node as its openers do, plays the script on it and gives the
+// notes, then the node it hands back.
+QString Edit(std::int32_t family, std::int16_t node, const QString& script) {
+    QString seen;
+    const auto at = [=](frmEditSpNode& e) { e.NodeSet = family, e.NodeNum = node; };
+    const auto play = [&](frmEditSpNode& e) { seen = Play(e, script); };
+    const std::int16_t handed = OpenDialog<frmEditSpNode>(at, play).NodeNum;
+    return seen + " -> " + QString::number(handed);
 }
 
 TEST_F(NodeEditorTest, EachFamilyWrapsItsArrowsSavesOnEnterAndCancelHandsBackTheNodeShown) {
-    const char* rows[] = {"Scenario special node:255", "Outdoor special node:59",
-                          "Town special node:99"};
+    const char* rows[] = {"Scenario special node:|255", "Outdoor special node:|59",
+                          "Town special node:|99"};
     for (const std::int32_t family : {0, 1, 2}) {
         SCOPED_TRACE(family);
         Use(family, 1, 14); // "Play a Sound": extra 1a offers the sounds
         Use(family, MaxNodeOf(family), 4);
-        frmEditSpNode& editor = Edit(family, 0, [&](frmEditSpNode& e) {
-            Click(e.cmdScrollLeft);
-            EXPECT_EQ(e.windowTitle() + "|" + e.Label1->text() + e.lblNodeNum->text(),
-                      QString("Varno Scenario Editor|Edit ") + rows[family]);
-            TypeInto(e.txtData[0], "4");
-            Click(e.cmdScrollRight); // saves the node left
-            Click(e.cmdScrollRight);
-            EXPECT_EQ(e.lblNodeType->text(), "Play a Sound");
-            Enter(e.txtData[5], "7"); // the typed value is not lost
-        });
+        // The node left is saved; the value typed before Enter is not lost, and Enter is OK.
+        EXPECT_EQ(Edit(family, 0, "?title < ?head ?num d0=4 > > d5:7 ?"),
+                  QString("Varno Scenario Editor|Edit ") + rows[family] + "|1/-1 d0 closed -> 0");
         EXPECT_EQ(Ints(FamilyNode(Scen, family, MaxNodeOf(family)).StuffDoneA,
-                       FamilyNode(Scen, family, 1).Extra1a, editor.NodeNum, editor.isVisible()),
-                  Ints(4, 7, 0, false));
+                       FamilyNode(Scen, family, 1).Extra1a),
+                  Ints(4, 7));
     }
 
     // Cancel hands back the node shown, except one taken for a new reference and left free.
     FreeEverything();
-    const std::int16_t cancels[][3] = {{7, 1, 8}, {3, 0, 3}, {-1, 0, -1}}; // opened, right, handed
-    for (const auto& r : cancels) {
-        SCOPED_TRACE(r[0]);
-        frmEditSpNode& editor = Edit(2, r[0], [&](frmEditSpNode& e) {
-            if (r[1]) Click(e.cmdScrollRight);
-            TypeInto(e.txtData[5], "3"); // typed, but the type stays "No Special"
-            QTest::keyClick(e.txtData[0], Qt::Key_Escape);
-        });
-        EXPECT_EQ(editor.NodeNum, r[2]);
-    }
+    // Typed, but the type stays "No Special".
+    EXPECT_EQ(Edit(2, 7, "> d5=3 d0!Esc"), " -> 8");
+    EXPECT_EQ(Edit(2, 3, "d5=3 d0!Esc"), " -> 3");
+    EXPECT_EQ(Edit(2, -1, "d5=3 d0!Esc"), " -> -1");
     EXPECT_EQ(Scen.Towns[1].SpecialNodes[0].Extra1a, -1);
 }
 
@@ -69,24 +73,15 @@ TEST_F(NodeEditorTest, MinusOneEditsTheFirstFreeNodeAndNoFreeNodeOrOneBeyondOpen
     for (std::int16_t n = 0; n < 5; ++n)
         Use(2, n, 4);
     Use(2, 5, 0, 3); // type 0, but something jumps on from it
-    frmEditSpNode& editor = Edit(2, -1, [](frmEditSpNode& e) {
-        EXPECT_EQ(e.lblNodeNum->text(), "6");
-        ClickType(e, 0, 4); // "Secret Passage"
-        Click(e.cmdOK);
-    });
-    EXPECT_EQ(Ints(editor.NodeNum, Scen.Towns[1].SpecialNodes[6].Type), Ints(6, 4));
+    EXPECT_EQ(Edit(2, -1, "c0 types#4 ok"), " -> 6");
+    EXPECT_EQ(Scen.Towns[1].SpecialNodes[6].Type, 4);
 
     for (std::int16_t n = 0; n <= 99; ++n)
         Use(2, n, 4);
     EXPECT_EQ(NotOpened(At(2, -1)).NodeNum, -1);
     EXPECT_EQ(NotOpened(At(1, 60)).NodeNum, 60);
-    Edit(2, 5, [](frmEditSpNode& e) {
-        Click(e.cmdButton[3]); // no free node for the link: the editor stays usable
-        EXPECT_EQ(e.txtData[9]->text(), "-1");
-        Click(e.cmdSpType[1]);
-        EXPECT_GT(e.lstNodeType->count(), 0);
-        Click(e.cmdOK);
-    });
+    // No free node for the link: the editor stays usable.
+    EXPECT_EQ(Edit(2, 5, "b3 ?d9 c1 ?types ok"), "-1|14 -> 5");
     EXPECT_EQ(boxes.Calls()[0].title, "Error");
     EXPECT_EQ(boxes.Texts(), (std::vector<std::string>{kNoFreeNodeText, NodeOutOfRangeText(1, 60),
                                                        kNoFreeNodeText}));
@@ -95,98 +90,71 @@ TEST_F(NodeEditorTest, MinusOneEditsTheFirstFreeNodeAndNoFreeNodeOrOneBeyondOpen
 // Moving the focus onto the type list chooses no type; a choice made with the keyboard counts.
 TEST_F(NodeEditorTest, EachCategoryListsItsTypesAndAChosenTypeRelabelsTheFields) {
     Use(0, 9, 4);
-    Edit(0, 9, [](frmEditSpNode& e) {
-        EXPECT_EQ(e.lstNodeType->count(), 0); // empty until a category is pressed
-        Click(e.cmdSpType[1]);
+    QString seen;
+    const auto at = [](frmEditSpNode& e) { e.NodeSet = 0, e.NodeNum = 9; };
+    OpenDialog<frmEditSpNode>(at, [&seen](frmEditSpNode& e) {
+        seen = Play(e, "?types c1");
         QTest::keyClick(e.cmdSpType[1], Qt::Key_Tab); // tabs on to the list
         e.lstNodeType->setFocus(Qt::TabFocusReason);
-        EXPECT_EQ(e.lblNodeType->text(), "Secret Passage");
-        QTest::keyClick(e.lstNodeType, Qt::Key_Down);
-        EXPECT_EQ(e.lblNodeType->text().toStdString(), SpecialNodeTypes[51].Name);
-        for (int c = 0; c < kNodeTypeCategoryCount; ++c) {
-            SCOPED_TRACE(c);
-            const NodeTypeCategory& category = kNodeTypeCategories[static_cast<std::size_t>(c)];
-            const int count = category.LastType - category.FirstType + 1;
-            ClickType(e, c, count - 1); // the category's last type
-            const SpecialNodeTypeInfo& info = SpecialNodeTypes[category.LastType];
-            EXPECT_EQ((e.cmdSpType[static_cast<std::size_t>(c)]->text() + "|" +
-                       e.lblNodeType->text() + "|" + e.lblPrompt[5]->text())
-                          .toStdString(),
-                      category.Caption + ("|" + info.Name + "|" + info.Prompts[5]));
-            EXPECT_EQ(Ints(e.lstNodeType->count(), e.cmdMessage->isVisible()),
-                      Ints(count, info.ButtonFlags[0] != 0));
-        }
-        Click(e.cmdOK);
+        seen += "|" + Play(e, "?type types!Down ?type");
+        // Each category's last type.
+        seen += "\n" + Play(e, "c0 types#29 ?c0 ?type ?p5 ?types ?message c1 types#13 ?c1 ?type "
+                               "?p5 ?types ?message c2 types#26 ?c2 ?type ?p5 ?types ?message c3 "
+                               "types#26 ?c3 ?type ?p5 ?types ?message c4 types#48 ?c4 ?type ?p5 "
+                               "?types ?message c5 types#4 ?c5 ?type ?p5 ?types ?message ok");
     });
+    EXPECT_EQ(seen, "0|Secret Passage|Give Special Item\n"
+                    "General|Display Graphic|Unused|30|Create/Edit|"
+                    "One Shots|Trap|Type of Trap|14|Create/Edit|"
+                    "Affect PCs|Affect Flying|Amount|27|Create/Edit|"
+                    "If-Thens|Item Identified?|Unused|27|hidden|"
+                    "Town Specs|Unlock Rectangle|Top of rectangle|49|Create/Edit|"
+                    "Out Specs|Outdoor Store|Type of store|5|Create/Edit");
     // The fields are not changed by a type.
     EXPECT_EQ(Ints(Scen.ScenSpecialNodes[9].Type, Scen.ScenSpecialNodes[9].JumpTo), Ints(229, -1));
 }
 
-TEST_F(NodeEditorTest, AStoreKindChosenFromItsListRelabelsTheOutdoorStoreAtOnce) {
+// A store kind chosen from its list relabels the outdoor store at once. A flag chosen fills the
+// part B list with its value names. A click into a box selects its number, so typing replaces
+// it; an emptied picture box holds 0 and any other emptied box -1.
+TEST_F(NodeEditorTest, StoreKindsAndFlagsFillTheirListsAndEmptiedBoxesHoldNone) {
     Use(1, 2, 229);
-    Scen.OutdoorSections.At(0, 0).SpecialNodes[2].Extra1a = 0;
-    Edit(1, 2, [](frmEditSpNode& e) {
-        EXPECT_EQ(e.lblPrompt[6]->text() + Seen(e.lstChoose[6]).left(4),
-                  "Number of first item in store500 ");
-        Choose(e.lstChoose[5], 5);
-        EXPECT_EQ(e.txtData[5]->text() + e.lblPrompt[6]->text() + Seen(e.lstChoose[6]),
-                  "5Which shop (0 - 4)hidden");
-        TypeInto(e.txtData[5], "7"); // beyond the list: no entry, every prompt unused
-        EXPECT_EQ(Seen(e.lstChoose[5]).section(' ', 1, 1) + e.lblPrompt[8]->text(), "#-1Unused");
-        EXPECT_NE(e.lblPrompt[8]->palette().color(QPalette::Window), QColor(0, 255, 255));
-        EXPECT_EQ(e.lblPrompt[5]->palette().color(QPalette::Window), QColor(0, 255, 255));
-        TypeInto(e.txtData[8], "12"); // an unused field still takes a value
-        Click(e.cmdOK);
-    });
-    EXPECT_EQ(Ints(Scen.OutdoorSections.At(0, 0).SpecialNodes[2].Extra1a,
-                   Scen.OutdoorSections.At(0, 0).SpecialNodes[2].Extra2b),
-              Ints(7, 12));
-}
-
-// A flag chosen fills the part B list with its value names. A click into a box selects its
-// number, so typing replaces it; an emptied picture box holds 0 and any other emptied box -1.
-TEST_F(NodeEditorTest, FlagListsAndClickedOrEmptiedBoxes) {
-    Use(0, 1, 55);
+    Use(1, 3, 55);
     Scen.StuffDoneNames[12].ValueNames[3] = "Opened";
-    SpecialNode& node = Scen.ScenSpecialNodes[1];
-    node.Picture = node.Extra2a = 9;
-    node.Extra1a = 123;
-    Edit(0, 1, [](frmEditSpNode& e) {
-        EXPECT_EQ(Seen(e.lstChoose[1]), "0 #-1"); // flag -1 has no values
-        Choose(e.lstChoose[0], 12);
-        TypeInto(e.txtData[1], "3");
-        EXPECT_EQ(Seen(e.lstChoose[1]), "10 #3 3 - Opened");
+    auto& nodes = Scen.OutdoorSections.At(0, 0).SpecialNodes;
+    nodes[2].Extra1a = 0;
+    nodes[3].Picture = nodes[3].Extra2a = 9;
+    nodes[3].Extra1a = 123;
+    QString seen;
+    const auto at = [](frmEditSpNode& e) { e.NodeSet = 1, e.NodeNum = 2; };
+    OpenDialog<frmEditSpNode>(at, [&seen](frmEditSpNode& e) {
+        // Beyond the list: no entry, every prompt unused; an unused field still takes a value.
+        seen = Play(e, "?p6 ?l6 l5#5 ?d5 ?p6 ?l6 d5=7 ?l5 ?p8") + "|";
+        seen += e.lblPrompt[8]->palette().color(QPalette::Window).name() +
+                e.lblPrompt[5]->palette().color(QPalette::Window).name();
+        seen += "|" + Play(e, "d8=12 > ?l1 l0#12 d1=3 ?l1");
         QTest::mouseClick(e.txtData[5], Qt::LeftButton, {}, QPoint(3, 5));
         QCoreApplication::processEvents();
         QTest::keyClicks(e.txtData[5], "8");
-        TypeInto(e.txtData[4], "");
-        TypeInto(e.txtData[7], "");
-        Click(e.cmdOK);
+        Play(e, "d4= d7= ok");
     });
-    EXPECT_EQ(node, (SpecialNode{55, 12, 3, -1, -1, 0, 8, -1, -1, -1, -1}));
+    EXPECT_EQ(seen,
+              "Number of first item in store|500 #-1|5|Which shop (0 - 4)|hidden|6 #-1|Unused|"
+              "#9f9f9f#00ffff|0 #-1|10 #3 3 - Opened");
+    EXPECT_EQ(Ints(nodes[2].Extra1a, nodes[2].Extra2b), Ints(7, 12));
+    EXPECT_EQ(nodes[3], (SpecialNode{55, 12, 3, -1, -1, 0, 8, -1, -1, -1, -1}));
 }
 
 TEST_F(NodeEditorTest, AChainIsCreatedThreeDeepAndUnusedLinksAreUndoneOnTheWayBack) {
     for (std::int16_t n = 0; n <= 2; ++n)
         Use(2, n, 4);
-    frmEditSpNode& editor = Edit(2, 2, [](frmEditSpNode& e) {
-        Click(e.cmdButton[3]);
-        EXPECT_EQ(Shown(e), "3/-1 d1 back");
-        ClickType(e, 0, 4); // node 3 is used
-        Click(e.cmdButton[3]);
-        Click(e.cmdButton[3]); // node 4 gets the link to 5, so it is used too
-        EXPECT_EQ(Shown(e), "5/-1 d3 back");
-        Click(e.cmdGoBack); // 5 was left unused: 4 loses its link
-        EXPECT_EQ(Shown(e), "4/-1 d2 back");
-        Click(e.cmdGoBack); // now 4 is unused as well
-        EXPECT_EQ(Shown(e), "3/-1 d1 back");
-        Click(e.cmdGoBack); // 3 has a type: 2 keeps its link
-        EXPECT_EQ(Shown(e), "2/3 d0 cancel");
-        Click(e.cmdOK);
-    });
+    // Node 3 is used, and node 4 gets the link to 5, so it is used too. Back from 5, left
+    // unused, 4 loses its link, and is unused as well; 3 has a type: 2 keeps its link.
+    EXPECT_EQ(Edit(2, 2, "b3 ? c0 types#4 b3 b3 ? back ? back ? back ? ok"),
+              "3/-1 d1 back|5/-1 d3 back|4/-1 d2 back|3/-1 d1 back|2/3 d0 cancel -> 2");
     const auto& nodes = Scen.Towns[1].SpecialNodes;
-    EXPECT_EQ(Ints(editor.NodeNum, nodes[2].JumpTo, IsFreeNode(nodes[4]), IsFreeNode(nodes[5])),
-              Ints(2, 3, true, true));
+    EXPECT_EQ(Ints(nodes[2].JumpTo, IsFreeNode(nodes[4]), IsFreeNode(nodes[5])),
+              Ints(3, true, true));
     EXPECT_EQ(nodes[3], (SpecialNode{4, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1}));
 }
 
@@ -195,6 +163,8 @@ TEST_F(NodeEditorTest, AChainIsCreatedThreeDeepAndUnusedLinksAreUndoneOnTheWayBa
 // Go Back after the arrows moved on from the child keeps the parent's link.
 TEST_F(NodeEditorTest, GoBackLeavesAnUnusedChildAsStoredUnlessTheAuthorFreedIt) {
     enum Kind { Unused, Freed, MovedOn };
+    // "No Special" frees the node; the arrows move on to node 4, free and left so.
+    const char* scripts[] = {"b3 ?num back ok", "b3 ?num c0 types#0 back ok", "b3 ?num > back ok"};
     for (const Kind kind : {Unused, Freed, MovedOn}) {
         SCOPED_TRACE(kind);
         FreeEverything();
@@ -202,65 +172,40 @@ TEST_F(NodeEditorTest, GoBackLeavesAnUnusedChildAsStoredUnlessTheAuthorFreedIt) 
             Use(2, n, 4, n == 2 && kind != Unused ? 3 : -1);
         if (kind != Unused) Use(2, 3, 4);
         const SpecialNode stored = Scen.Towns[1].SpecialNodes[3];
-        Edit(2, 2, [kind](frmEditSpNode& e) {
-            Click(e.cmdButton[3]);
-            EXPECT_EQ(e.lblNodeNum->text(), "3");
-            if (kind == Freed) ClickType(e, 0, 0);        // "No Special": the author frees the node
-            if (kind == MovedOn) Click(e.cmdScrollRight); // node 4, free and left so
-            Click(e.cmdGoBack);
-            Click(e.cmdOK);
-        });
+        EXPECT_EQ(Edit(2, 2, scripts[kind]), "3 -> 2");
         const SpecialNode& child = Scen.Towns[1].SpecialNodes[3];
         EXPECT_TRUE(kind == Freed ? IsFreeNode(child) : child == stored);
         EXPECT_EQ(Scen.Towns[1].SpecialNodes[2].JumpTo, kind == MovedOn ? 3 : -1);
     }
 }
 
+// Town node 0 is being edited, yet scenario node 0 is free to take; OK at any depth hands back
+// the bottom of the chain.
 TEST_F(NodeEditorTest, GlobalCallsAndTimersLinkIntoTheScenarioFamily) {
     Use(2, 0, 21);
-    frmEditSpNode& editor = Edit(2, 0, [](frmEditSpNode& e) {
-        Click(e.cmdButton[3]);
-        // Town node 0 is being edited, yet scenario node 0 is free to take.
-        EXPECT_EQ(e.Label1->text() + Shown(e), "Edit Scenario special node:0/-1 d1 back");
-        ClickType(e, 0, 13); // "Start General Timer"
-        Click(e.cmdButton[1]);
-        EXPECT_EQ(e.Label1->text() + Shown(e), "Edit Scenario special node:1/-1 d2 back");
-        Click(e.cmdOK); // OK at any depth: the bottom of the chain is handed back
-    });
-    EXPECT_EQ(Ints(editor.NodeNum, editor.NodeSet, Scen.Towns[1].SpecialNodes[0].JumpTo,
+    EXPECT_EQ(Edit(2, 0, "b3 ?head ? c0 types#13 b1 ?head ? ok"), // "Start General Timer"
+              "Edit Scenario special node:|0/-1 d1 back|Edit Scenario special node:|1/-1 d2 back "
+              "-> 0");
+    EXPECT_EQ(Ints(SharedForm<frmEditSpNode>().NodeSet, Scen.Towns[1].SpecialNodes[0].JumpTo,
                    Scen.ScenSpecialNodes[0].Extra1b),
-              Ints(0, 2, 0, 1));
+              Ints(2, 0, 1));
 }
 
+// The last good value comes back when a box is left; the Go Back stack refuses a 257th link.
 TEST_F(NodeEditorTest, ALinkBeyondItsFamilyOrTheGoBackStackIsNotFollowed) {
     Use(2, 1, 4, 150); // only a damaged file holds such a link
-    Edit(2, 1, [this](frmEditSpNode& e) {
-        Click(e.cmdButton[3]);
-        EXPECT_EQ(Ints(e.lblNodeNum->text().toInt(), e.GoBack.Depth()), Ints(1, 0));
-        TypeInto(e.txtData[9], "5");
-        TypeInto(e.txtData[9], "100");
-        EXPECT_EQ(boxes.Texts(), (std::vector<std::string>{NodeOutOfRangeText(2, 150),
-                                                           "Value must be between -1 and 99."}));
-        EXPECT_EQ(e.txtData[9]->text(), "5"); // the last good value comes back when it is left
-        TypeInto(e.txtData[9], "99");
-        Click(e.cmdOK);
-    });
+    EXPECT_EQ(Edit(2, 1, "b3 ? d9=5 d9=100 ?d9 d9=99 ok"), "1/150 d0 cancel|5 -> 1");
+    EXPECT_EQ(boxes.Texts(), (std::vector<std::string>{NodeOutOfRangeText(2, 150),
+                                                       "Value must be between -1 and 99."}));
     EXPECT_EQ(Scen.Towns[1].SpecialNodes[1].JumpTo, 99);
 
-    // The Go Back stack refuses a 257th link.
     for (std::int16_t n = 0; n <= 255; ++n)
         Use(0, n, 4, static_cast<std::int16_t>((n + 1) % 256));
-    Edit(0, 0, [this](frmEditSpNode& e) {
-        for (int i = 0; i < GoBackStack::kCapacity; ++i)
-            Click(e.cmdButton[3]);
-        EXPECT_EQ(Ints(e.GoBack.Depth(), boxes.Calls().size()), Ints(256, 2));
-        Click(e.cmdButton[3]);
-        EXPECT_EQ(Ints(e.GoBack.Depth(), boxes.Calls().size(), e.lblNodeNum->text().toInt()),
-                  Ints(256, 3, 0));
-        Click(e.cmdGoBack);
-        EXPECT_EQ(e.lblNodeNum->text(), "255");
-        Click(e.cmdOK);
-    });
+    QString links;
+    for (int i = 0; i < GoBackStack::kCapacity; ++i)
+        links += "b3 ";
+    EXPECT_EQ(Edit(0, 0, links + "? b3 ? back ?num ok"), "0/1 d256 back|0/1 d256 back|255 -> 0");
+    EXPECT_EQ(boxes.Calls().size(), 3u);
 }
 
 TEST_F(NodeEditorTest, TheMessageAndPictureButtonsHandWhatTheirWindowsChoseToTheNode) {
@@ -271,10 +216,7 @@ TEST_F(NodeEditorTest, TheMessageAndPictureButtonsHandWhatTheirWindowsChoseToThe
         QTest::keyClicks(t.txtText[1], "There");
         Click(t.cmdOK);
     });
-    script.Open<frmEditSpNode>(At(2, 1), [](frmEditSpNode& e) {
-        Click(e.cmdMessage);
-        Click(e.cmdOK);
-    });
+    script.Open<frmEditSpNode>(At(2, 1), [](frmEditSpNode& e) { Play(e, "message ok"); });
     const Town& town = Scen.Towns[1];
     EXPECT_EQ(town.Strings[20] + "|" + town.Strings[21], "Hello|There");
     EXPECT_EQ(Ints(town.SpecialNodes[1].Message1, town.SpecialNodes[1].Message2), Ints(0, 1));
@@ -302,10 +244,8 @@ TEST_F(NodeEditorTest, TheMessageAndPictureButtonsHandWhatTheirWindowsChoseToThe
             Click(p.optSelect[static_cast<std::size_t>(c[5])]);
             Click(p.cmdOK);
         });
-        script.Open<frmEditSpNode>(At(0, 3), [&c](frmEditSpNode& e) {
-            Click(c[2] ? e.cmdPictCustom : e.cmdPict);
-            Click(e.cmdOK);
-        });
+        script.Open<frmEditSpNode>(
+            At(0, 3), [&c](frmEditSpNode& e) { Play(e, c[2] ? "custom ok" : "pict ok"); });
         EXPECT_EQ(Scen.ScenSpecialNodes[3].Picture, c[6]);
     }
     frmPics.imgCustomPics = sheetBefore;

@@ -8,14 +8,15 @@
 #include <gtest/gtest.h>
 
 TEST(ItemCopy, UsedUpAbilitiesNeedACharge) {
-    const std::tuple<int, int, bool> cases[] = {{85, 0, true},  {70, 0, true},  {169, 0, true},
-                                                {85, 1, false}, {69, 0, false}, {170, 0, false}};
-    for (const auto& [ability, charges, refused] : cases) {
+    // Ability and charges: 70 to 169 need a charge.
+    std::vector<int> refused;
+    for (auto [ability, charges] :
+         {std::pair{85, 0}, {70, 0}, {169, 0}, {85, 1}, {69, 0}, {170, 0}}) {
         ItemCopy copy;
-        copy.SpAbility = static_cast<std::uint8_t>(ability);
-        copy.Charges = static_cast<std::uint8_t>(charges);
-        EXPECT_EQ(NeedsCharges(copy), refused) << ability;
+        copy.SpAbility = std::uint8_t(ability), copy.Charges = std::uint8_t(charges);
+        refused.push_back(NeedsCharges(copy));
     }
+    EXPECT_EQ(refused, Ints(1, 1, 1, 0, 0, 0));
 }
 
 TEST(ItemAbilities, CategoriesAcceptTheirKinds) {
@@ -30,7 +31,7 @@ TEST(ItemAbilities, CategoriesAcceptTheirKinds) {
                 << category << " kind " << int(kinds[k]);
 }
 
-TEST(MonsterCopy, SaveWritesEditedFieldsAndKeepsTheOthers) {
+TEST(MonsterCopy, SaveWritesEveryFieldItLoaded) {
     MonsterType original{.Name = "Goblin chief        ", .Reserved1 = 0x1234};
     original.Picture = 42, original.TalkPicture = 7, original.Kind = 6, original.Level = 5;
     original.Health = 30, original.Speed = 4, original.ItemDropped = -1, original.ChanceDrop = 20;
@@ -44,14 +45,6 @@ TEST(MonsterCopy, SaveWritesEditedFieldsAndKeepsTheOthers) {
     LoadMonsterCopy(original, copy);
     SaveMonsterCopy(copy, record);
     EXPECT_EQ(record, original);
-
-    copy.Name = "A name of twenty-five ch";
-    copy.Pict = 2007, copy.AttackDice[1] = 20, copy.CreateExtra = 200;
-    SaveMonsterCopy(copy, record);
-    MonsterType expected = original; // the third attack type has no control
-    expected.Name = "A name of twenty-fiv";
-    expected.Picture = 2007, expected.AttackDice[1] = 20, expected.CreateExtra = 200;
-    EXPECT_EQ(record, expected);
 }
 
 TEST(MonsterPictures, SizesAndPickerSelections) {
@@ -90,23 +83,23 @@ TEST(MonsterAbilities, CreateGenerateEntriesSetThePromptAndTheRule) {
 }
 
 TEST(TerrainCopy, NoSoundIs99InTheEditorOnlyForDoorsAndQuickfire) {
+    TerrainType original;
+    original.Name = "Oak door                      ", original.Picture = 140, original.Extra1 = 12;
+    original.Blockage = 5, original.TransformTo = 131, original.FlyOver = 1, original.Light = 2;
+    original.Sound = 1, original.ShortcutKey = "d", original.TerrainSet = 3;
+    // Property, stored sound, sound shown.
     const std::tuple<int, int, int> cases[] = {
         {24, 200, 99}, {27, 200, 99}, {24, 5, 5}, {1, 200, 200}, {22, 200, 200}};
     for (const auto& [property, stored, shown] : cases) {
-        TerrainType original;
-        original.Name = "Oak door                      ", original.Picture = 140;
-        original.Extra1 = 12, original.Extra2 = static_cast<std::int16_t>(stored);
-        original.Blockage = 5, original.TransformTo = 131, original.FlyOver = 1;
-        original.Light = 2, original.Sound = 1, original.ShortcutKey = "d";
-        original.SpecialProperty = static_cast<std::uint8_t>(property), original.TerrainSet = 3;
+        original.SpecialProperty = std::uint8_t(property), original.Extra2 = std::int16_t(stored);
         const TerrainCopy copy = LoadTerrainCopy(original);
         EXPECT_EQ(copy.Extra[1], shown) << property;
         TerrainType record = original;
         SaveTerrainCopy(copy, 100, record);
         EXPECT_EQ(record, original) << property;
-        record.ShortcutKey = "";
-        EXPECT_EQ(LoadTerrainCopy(record).ShortcutKey, ' ') << "an empty key is a blank";
     }
+    original.ShortcutKey = "";
+    EXPECT_EQ(LoadTerrainCopy(original).ShortcutKey, ' ') << "an empty key is a blank";
 }
 
 TEST(TerrainCopy, ExtraValueRulesAndPickerSelections) {

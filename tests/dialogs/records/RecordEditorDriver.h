@@ -39,13 +39,12 @@ class RecordEditorTest : public ::testing::Test {
     }
     // Opens the shared Form modally after prepare has set its public members.
     template <class Form>
-    Form& Open(const std::function<void(Form&)>& prepare, std::function<void(Form&)> action) {
-        Form& form = script_->Open<Form>(prepare, std::move(action));
+    void Open(const std::function<void(Form&)>& prepare, std::function<void(Form&)> action) {
+        script_->Open<Form>(prepare, std::move(action));
         script_.emplace();
-        return form;
     }
-    template <class Form> Form& Open(std::function<void(Form&)> action) {
-        return Open<Form>([](Form&) {}, std::move(action));
+    template <class Form> void Open(std::function<void(Form&)> action) {
+        Open<Form>([](Form&) {}, std::move(action));
     }
 
     // The picker pages forward to the picture, marks it and closes with OK.
@@ -63,17 +62,15 @@ class RecordEditorTest : public ::testing::Test {
     }
     // The messages shown since the previous call.
     Texts NewMessages() {
-        Texts texts = boxes.Texts();
-        texts.erase(texts.begin(), texts.begin() + static_cast<std::ptrdiff_t>(seen_));
-        seen_ = boxes.Calls().size();
+        const Texts texts = boxes->Texts();
+        boxes.emplace();
         return texts;
     }
 
-    MsgBoxRecorder boxes;
+    std::optional<MsgBoxRecorder> boxes{std::in_place};
 
   private:
     std::optional<WindowScript> script_;
     const PictureHolders savedPics_ = frmPics;
     const std::int16_t savedCustomLoaded_ = CustomPicsLoaded;
-    std::size_t seen_ = 0;
 };

@@ -5,10 +5,8 @@
 #include "dialogs/records/frmStuffDone.h"
 
 namespace {
-class ScenarioDetailsTest : public RecordEditorTest {
-  protected:
-    static std::vector<int> Version() { return {Scen.ScenVersion.begin(), Scen.ScenVersion.end()}; }
-};
+using ScenarioDetailsTest = RecordEditorTest;
+using Version = decltype(Scen.ScenVersion);
 
 // The flag-name window, opened as the menu opens it, and active.
 frmStuffDone& OpenFlagNames() {
@@ -41,21 +39,19 @@ TEST_F(ScenarioDetailsTest, ShowsTheHeaderBytesUnderTheirDialogNamesAndStoresEve
 }
 
 TEST_F(ScenarioDetailsTest, ARefusedVersionKeepsTheDialogOpenUntilCorrected) {
-    for (const char* refused : {"256", "x"}) {
-        SCOPED_TRACE(refused);
-        Scen.ScenVersion = {1, 2, 3};
-        Open<frmScenDet>([&](frmScenDet& d) {
+    Scen.ScenVersion = {1, 2, 3};
+    Open<frmScenDet>([this](frmScenDet& d) {
+        for (const char* refused : {"256", "x"}) {
             Type(d.txtVersion[1], refused);
             QTest::keyClick(d.txtVersion[1], Qt::Key_Return);
-            EXPECT_TRUE(d.isVisible());
-            EXPECT_EQ(d.txtVersion[1]->text(), refused) << "refused text stays in the box";
-            Type(d.txtVersion[1], "25");
-            QTest::keyClick(d.txtVersion[1], Qt::Key_Return);
-            EXPECT_FALSE(d.isVisible());
-        });
-        EXPECT_EQ(NewMessages().size(), 1u);
-        EXPECT_EQ(Version(), Ints(1, 25, 3));
-    }
+            EXPECT_TRUE(d.isVisible() && d.txtVersion[1]->text() == refused) << "it stays";
+            EXPECT_EQ(NewMessages().size(), 1u) << refused;
+        }
+        Type(d.txtVersion[1], "25");
+        QTest::keyClick(d.txtVersion[1], Qt::Key_Return);
+        EXPECT_FALSE(d.isVisible());
+    });
+    EXPECT_EQ(Scen.ScenVersion, (Version{1, 25, 3}));
     // OK checks every box again, not only the last changed.
     Open<frmScenDet>([this](frmScenDet& d) {
         Type(d.txtVersion[0], "300");
@@ -66,35 +62,41 @@ TEST_F(ScenarioDetailsTest, ARefusedVersionKeepsTheDialogOpenUntilCorrected) {
         EXPECT_EQ(NewMessages().size(), 1u) << "the first box is refused again";
         Click(d.cmdCancel);
     });
-    EXPECT_EQ(Version(), Ints(1, 25, 3));
+    EXPECT_EQ(Scen.ScenVersion, (Version{1, 25, 3}));
 }
 
+// A cancelled picker keeps the icon; the one picked is dropped by Cancel and stored by OK.
 TEST_F(ScenarioDetailsTest, IntroIconFromThePickerIsDroppedByCancelAndKeptByOk) {
     Scen.ScenIcon = 3;
     for (bool ok : {false, true}) {
-        ok ? CancelPicker() : PickPicture(12);
+        if (ok) CancelPicker();
+        PickPicture(12);
         Open<frmScenIntroText>([ok](frmScenIntroText& d) {
             EXPECT_EQ(d.lblScenIcon->text(), "3");
-            Click(d.cmdSelectIcon);
-            EXPECT_EQ(d.lblScenIcon->text(), ok ? "3" : "12");
+            if (ok) Click(d.cmdSelectIcon);
+            EXPECT_EQ(ShownAfterClicks(d.lblScenIcon, {d.cmdSelectIcon}), QStringList{"12"});
             Type(d.txtIntroText[ok ? 0 : 5], "Welcome.");
             Click(ok ? d.cmdOK : d.cmdCancel);
         });
-        EXPECT_EQ(Scen.ScenIcon, 3);
+        EXPECT_EQ(Scen.ScenIcon, ok ? 12 : 3);
     }
     EXPECT_TRUE(Scen.ScenStrings[4] == "Welcome." && Scen.ScenStrings[9] != "Welcome.");
 }
 
-TEST_F(ScenarioDetailsTest, FlagNamesWrapSaveOnEachStepAndJumpByNumber) {
+// The flag names wrap, save on each step and jump by number; modeless, they stay usable
+// beside the main window and a modal dialog, and show the stored names when they come back.
+TEST_F(ScenarioDetailsTest, FlagNamesSession) {
     Scen.StuffDoneNames[299].Name = "Last", Scen.StuffDoneNames[5].ValueNames[3] = "three";
+    QWidget mainWindow;
+    mainWindow.show();
     frmStuffDone& names = OpenFlagNames();
+    EXPECT_FALSE(names.isModal());
     EXPECT_EQ(names.lblSD1->text(), "0");
     Type(names.txtSD1, "First");
     Click(names.cmdScrollLeft);
     EXPECT_EQ(Shown({names.lblSD1, names.txtSD1}), (QStringList{"299", "Last"}));
     EXPECT_EQ(Scen.StuffDoneNames[0].Name, "First");
     Click(names.cmdScrollRight);
-    EXPECT_EQ(names.lblSD1->text(), "0");
     Type(names.lblSD1, "300");
     EXPECT_EQ(names.lblSD1->text(), "0") << "a refused number never stays";
     ASSERT_EQ(NewMessages().size(), 1u);
@@ -104,24 +106,10 @@ TEST_F(ScenarioDetailsTest, FlagNamesWrapSaveOnEachStepAndJumpByNumber) {
     EXPECT_TRUE(names.txtSD2[3]->text().isEmpty());
     Click(names.cmdScrollRight);
     Type(names.txtSD1, "not kept");
-    Click(names.cmdCancel);
-    EXPECT_FALSE(names.isVisible());
-    EXPECT_TRUE(Scen.StuffDoneNames[5].ValueNames[3].empty() &&
-                Scen.StuffDoneNames[6].Name.empty());
-    EXPECT_EQ(OpenFlagNames().lblSD1->text(), "0") << "each opening starts at flag 0";
-    Click(names.cmdOK);
-}
-
-TEST_F(ScenarioDetailsTest, FlagNamesStayUsableBesideTheMainWindowAndAModalDialog) {
-    QWidget mainWindow;
-    mainWindow.show();
-    frmStuffDone& names = OpenFlagNames();
-    EXPECT_FALSE(names.isModal());
-    Type(names.txtSD1, "typed, not saved");
     // Another window of the program takes the focus: coming back shows the stored names.
     mainWindow.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&mainWindow));
-    Scen.StuffDoneNames[0].Name = "set elsewhere";
+    Scen.StuffDoneNames[6].Name = "set elsewhere";
     names.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&names));
     EXPECT_EQ(names.txtSD1->text(), "set elsewhere");
@@ -130,10 +118,15 @@ TEST_F(ScenarioDetailsTest, FlagNamesStayUsableBesideTheMainWindowAndAModalDialo
         Type(d.txtData[0], "4");
         Click(d.cmdOK);
     });
-    EXPECT_EQ(Scen.SavedItemAreas[0].Town, 4);
-    EXPECT_TRUE(names.isVisible());
+    EXPECT_TRUE(Scen.SavedItemAreas[0].Town == 4 && names.isVisible());
     names.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&names));
+    Type(names.txtSD1, "not kept");
+    Click(names.cmdCancel);
+    EXPECT_FALSE(names.isVisible());
+    EXPECT_TRUE(Scen.StuffDoneNames[5].ValueNames[3].empty() &&
+                Scen.StuffDoneNames[6].Name == "set elsewhere");
+    EXPECT_EQ(OpenFlagNames().lblSD1->text(), "0") << "each opening starts at flag 0";
     Type(names.txtSD1, "Gate open");
     Click(names.cmdOK);
     EXPECT_EQ(Scen.StuffDoneNames[0].Name, "Gate open");

@@ -19,25 +19,22 @@ class ScenarioTablesTest : public RecordEditorTest {
     void Timers(std::int32_t type, std::function<void(frmEventTimers&)> action) {
         Open<frmEventTimers>([type](frmEventTimers& d) { d.EventType = type; }, std::move(action));
     }
-    // The scenario timers show ten rows under their labels, a town's eight under its own.
-    static void ExpectRows(frmEventTimers& d, int type) {
-        EXPECT_EQ(Ints(d.lblLabel1[0]->isVisible(), d.lblLabel2[0]->isVisible()),
-                  Ints(type == 0, type == 2));
-        for (int i = 0; i < frmEventTimers::kRows; ++i)
-            EXPECT_EQ(d.txtMoves[static_cast<std::size_t>(i)]->isVisible(), i < (type ? 8 : 10));
+    // Which labels head the rows (the scenario's, a town's) and how many rows show.
+    static std::vector<int> Rows(const frmEventTimers& d) {
+        int shown = 0;
+        for (const QLineEdit* box : d.txtMoves)
+            shown += box->isVisible();
+        return Ints(d.lblLabel1[0]->isVisible(), d.lblLabel2[0]->isVisible(), shown);
     }
     void EditSpItem(std::int16_t n, std::function<void(frmEditSpItem&)> action) {
         Open<frmEditSpItem>([n](frmEditSpItem& d) { d.SpItemNum = n; }, std::move(action));
     }
-    void Transports(std::function<void(frmTransport&)> action) {
-        Open<frmTransport>([](frmTransport& d) { d.TransportType = 1; }, std::move(action));
-    }
-    // The node editor for the button's new node in family set: offered notes the node, and
-    // the node is given a type (the editor closes with OK) or left free (Escape).
-    void NewNode(int set, std::int16_t& offered, bool giveType) {
-        When<frmEditSpNode>([set, &offered, giveType](frmEditSpNode& e) {
+    // The node editor for the button's new node in family set, noted in offered; the node is
+    // given a type (the editor closes with OK) or left free (Escape).
+    void NewNode(int set, bool giveType) {
+        When<frmEditSpNode>([this, set, giveType](frmEditSpNode& e) {
             EXPECT_EQ(e.NodeSet, set);
-            offered = e.NodeNum;
+            offered.push_back(e.NodeNum);
             if (!giveType) return QTest::keyClick(&e, Qt::Key_Escape);
             Click(e.cmdSpType[0]);
             e.lstNodeType->setFocus();
@@ -45,6 +42,7 @@ class ScenarioTablesTest : public RecordEditorTest {
             Click(e.cmdOK);
         });
     }
+    std::vector<int> offered;
 };
 } // namespace
 
@@ -57,12 +55,10 @@ TEST_F(ScenarioTablesTest, SavedItemAreasTakeTypedValuesAndRefuseWhatABoxCannotH
             for (std::size_t k = 0; k < 5; ++k)
                 Type(d.txtData[10 + k], typed[k]);
             if (ok) return QTest::keyClick(d.txtData[14], Qt::Key_Return);
-            TypeInto(d.txtData[1], "");
             // A side is a byte: 256 is refused; the box gets its value back.
             for (const char* refused : {"abc", "256"})
                 TypeInto(d.txtData[13], refused);
-            EXPECT_EQ(Shown({d.txtData[0], d.txtData[1], d.txtData[13]}),
-                      QStringList({"-1", "0", "20"}));
+            EXPECT_EQ(Shown({d.txtData[0], d.txtData[13]}), QStringList({"-1", "20"}));
             // One message for each refused key: "a", "ab", "abc", "256".
             EXPECT_EQ(NewMessages().size(), 4u);
             Click(d.cmdCancel);
@@ -76,38 +72,34 @@ TEST_F(ScenarioTablesTest, SavedItemAreasTakeTypedValuesAndRefuseWhatABoxCannotH
 // the node editor) must not be named.
 TEST_F(ScenarioTablesTest, TimerAndSpecialItemNodeButtonsNameOnlyANodeInUse) {
     Scen.CurrentTown = 1, Scen.EventTimerMoves[15] = 77;
+    Scen.EventTimerNodes[2] = Scen.SpecialItems[4].Node = -1;
     const auto scenarioMoves = Scen.EventTimerMoves;
-    std::int16_t offered = -1;
-    Timers(2, [&](frmEventTimers& d) {
-        ExpectRows(d, 2);
+    NewNode(2, true);
+    Timers(2, [](frmEventTimers& d) {
+        EXPECT_EQ(Rows(d), Ints(0, 1, 8));
         Type(d.txtMoves[7], "25"); // not a multiple of 10, stored all the same
         Type(d.txtSpNode[7], "-1");
-        NewNode(2, offered, true);
         Click(d.cmdButton[7]);
-        EXPECT_EQ(d.txtSpNode[7]->text(), QString::number(offered));
+        EXPECT_EQ(d.txtSpNode[7]->text(), "10");
         Click(d.cmdOK);
     });
-    const Town& town = Scen.Towns[1];
-    EXPECT_EQ(Ints(offered, town.TimerMoves[7], town.TimerNodes[7]), Ints(10, 25, 10));
+    EXPECT_EQ(Ints(Scen.Towns[1].TimerMoves[7], Scen.Towns[1].TimerNodes[7]), Ints(25, 10));
     EXPECT_EQ(Scen.EventTimerMoves, scenarioMoves);
-
-    Scen.EventTimerNodes[2] = -1;
-    Timers(0, [&](frmEventTimers& d) {
-        ExpectRows(d, 0);
-        NewNode(0, offered, false);
+    NewNode(0, false);
+    Timers(0, [](frmEventTimers& d) {
+        EXPECT_EQ(Rows(d), Ints(1, 0, 10));
         Click(d.cmdButton[2]);
         EXPECT_EQ(d.txtSpNode[2]->text(), "-1");
         Click(d.cmdOK);
     });
-    EXPECT_EQ(Ints(offered, Scen.EventTimerNodes[2]), Ints(40, -1));
-    Scen.SpecialItems[4].Node = offered = -1;
-    EditSpItem(4, [&](frmEditSpItem& d) {
-        NewNode(0, offered, false);
+    NewNode(0, false);
+    EditSpItem(4, [](frmEditSpItem& d) {
         Click(d.cmdButton);
         EXPECT_EQ(d.txtSpNode->text(), "-1");
         Click(d.cmdOK);
     });
-    EXPECT_EQ(Ints(offered, Scen.SpecialItems[4].Node), Ints(40, -1));
+    EXPECT_EQ(Ints(Scen.EventTimerNodes[2], Scen.SpecialItems[4].Node), Ints(-1, -1));
+    EXPECT_EQ(offered, Ints(10, 40, 40));
 }
 
 TEST_F(ScenarioTablesTest, SpecialItemTextsAreScenarioStringsSavedOnEachStep) {
@@ -137,41 +129,40 @@ TEST_F(ScenarioTablesTest, TransportPagesWrapAndCoordinatesFollowTheTownSize) {
     Scen.Horses[20] = {200, 7, 8, 0}; // names no town of the scenario
     const auto stored = Scen.Horses;
     const auto boats = Scen.Boats;
-    Transports([this](frmTransport& d) {
-        EXPECT_TRUE(d.lblLabel2[2]->isVisible() && !d.txtXcoord[0]->isVisible()) << "horse note";
-        Click(d.cmdScrollLeft);
-        EXPECT_EQ(d.lblTransNum[0]->text(), "18");
-        // No entry for a town that does not exist.
-        EXPECT_EQ(Ints(d.lstTown[0]->currentIndex(), d.lstTown[2]->currentIndex()), Ints(2, -1));
-        QStringList kept; // the town sizes make 47 and 31 the largest
-        for (auto [row, typed] : {std::pair{0u, "47"}, {0u, "48"}, {1u, "31"}, {1u, "32"}}) {
-            TypeInto(d.txtXcoord[row], typed);
-            kept += d.txtXcoord[row]->text();
-        }
-        EXPECT_EQ(kept, QStringList({"47", "47", "31", "31"}));
-        EXPECT_EQ(NewMessages().size(), 2u);
-        Choose(d.lstTown[1], 0); // "Not Assigned"
-        EXPECT_FALSE(d.txtXcoord[1]->isVisible());
-        Choose(d.lstTown[1], 3);
-        EXPECT_TRUE(d.txtXcoord[1]->isVisible());
-        EXPECT_EQ(d.txtYcoord[1]->text(), "6");
-        Choose(d.lstTown[1], 0);
-        Click(d.cmdScrollRight);
-        EXPECT_EQ(d.lblTransNum[0]->text(), "0");
-        Click(d.cmdCancel);
-    });
-    EXPECT_EQ(Scen.Horses, stored) << "Cancel writes nothing";
-
-    Transports([](frmTransport& d) {
-        Click(d.cmdScrollLeft);
-        TypeInto(d.txtYcoord[0], "");
-        EXPECT_EQ(d.txtYcoord[0]->text(), "0");
-        Choose(d.lstTown[1], 0);
-        Click(d.cmdOK);
-    });
+    for (bool ok : {false, true}) {
+        Open<frmTransport>(
+            [](frmTransport& d) { d.TransportType = 1; },
+            [this, ok](frmTransport& d) {
+                EXPECT_TRUE(d.lblLabel2[2]->isVisible() && !d.txtXcoord[0]->isVisible())
+                    << "horse note";
+                Click(d.cmdScrollLeft);
+                EXPECT_EQ(d.lblTransNum[0]->text(), "18");
+                // No entry for a town that does not exist.
+                EXPECT_EQ(Ints(d.lstTown[0]->currentIndex(), d.lstTown[2]->currentIndex()),
+                          Ints(2, -1));
+                QStringList kept; // the town sizes make 47 and 31 the largest
+                for (auto [row, typed] :
+                     {std::pair{0u, "47"}, {0u, "48"}, {1u, "31"}, {1u, "32"}}) {
+                    TypeInto(d.txtXcoord[row], typed);
+                    kept += d.txtXcoord[row]->text();
+                }
+                EXPECT_EQ(kept, QStringList({"47", "47", "31", "31"}));
+                EXPECT_EQ(NewMessages().size(), 2u);
+                Choose(d.lstTown[1], 0); // "Not Assigned"
+                EXPECT_FALSE(d.txtXcoord[1]->isVisible());
+                Choose(d.lstTown[1], 3);
+                EXPECT_TRUE(d.txtXcoord[1]->isVisible());
+                EXPECT_EQ(d.txtYcoord[1]->text(), "6");
+                Choose(d.lstTown[1], 0);
+                Click(d.cmdScrollRight);
+                EXPECT_EQ(d.lblTransNum[0]->text(), "0");
+                Click(ok ? d.cmdOK : d.cmdCancel);
+            });
+        EXPECT_TRUE(ok || Scen.Horses == stored) << "Cancel writes nothing";
+    }
     // A stored town without entry is kept.
     EXPECT_EQ(
         (std::vector<Transport>{Scen.Horses[18], Scen.Horses[19], Scen.Horses[20], Scen.Horses[0]}),
-        (std::vector<Transport>{{1, 5, 0, 0}, {-1, 0, 0, 0}, {200, 7, 8, 0}, {-1, 0, 0, 0}}));
+        (std::vector<Transport>{{1, 47, 6, 0}, {-1, 0, 0, 0}, {200, 7, 8, 0}, {-1, 0, 0, 0}}));
     EXPECT_EQ(Scen.Boats, boats);
 }

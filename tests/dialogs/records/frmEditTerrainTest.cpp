@@ -18,15 +18,11 @@ class TerrainEditorTest : public RecordEditorTest {
         Open<frmEditTerrain>([number](frmEditTerrain& d) { d.TerrNum = number; },
                              std::move(action));
     }
-    // The stored property and extra values.
-    void Property(int property, int extra1, int extra2) {
-        Terrain().SpecialProperty = static_cast<std::uint8_t>(property);
-        Terrain().Extra1 = static_cast<std::int16_t>(extra1);
-        Terrain().Extra2 = static_cast<std::int16_t>(extra2);
-    }
 };
 } // namespace
 
+// A door shows no sound as 99 and stores it as 200; another property maps nothing, and its
+// sound above 99 is refused after the validator.
 TEST_F(TerrainEditorTest, DoorShowsNoSoundAs99AndStoresItAs200) {
     Edit([](frmEditTerrain& d) {
         EXPECT_EQ(Shown({d.txtName, d.lblExtra[1], d.txtExtra[1], d.lstChoose[1], d.lblTerrSet}),
@@ -48,10 +44,24 @@ TEST_F(TerrainEditorTest, DoorShowsNoSoundAs99AndStoresItAs200) {
     });
     expected.Extra2 = 5, expected.TransformTo = 7, expected.Sound = 2, expected.BoatOver = 1;
     EXPECT_EQ(Terrain(), expected);
-}
-
-TEST_F(TerrainEditorTest, GameTerrainKeepsEverythingButTheShortcutKey) {
-    TerrainType expected = Terrain(90);
+    Edit([this](frmEditTerrain& d) {
+        Choose(d.lstSpProperty, 1);
+        EXPECT_EQ(d.lblExtra[1]->text(), "Number of sound (200 - no sound)");
+        Type(d.txtExtra[1], "150");
+        EXPECT_EQ(NewMessages(), Texts{"Sound number must be 0-99."});
+        QTest::keyClick(d.txtExtra[1], Qt::Key_Return);
+        EXPECT_TRUE(d.isVisible());
+        Type(d.txtExtra[1], "250");
+        EXPECT_EQ(NewMessages(),
+                  (Texts{"Sound must be between 0 and 200.", "Sound number must be 0-99."}));
+        Leave(d.txtExtra[1]);
+        EXPECT_EQ(d.txtExtra[1]->text(), "5");
+        Type(d.txtExtra[1], "99");
+        Click(d.cmdOK);
+    });
+    EXPECT_EQ(Ints(Terrain().SpecialProperty, Terrain().Extra2), Ints(1, 99));
+    // A game terrain keeps everything but the shortcut key.
+    expected = Terrain(90);
     Edit(
         [](frmEditTerrain& d) {
             Type(d.txtName, "Renamed");
@@ -64,32 +74,23 @@ TEST_F(TerrainEditorTest, GameTerrainKeepsEverythingButTheShortcutKey) {
     EXPECT_EQ(Terrain(90), expected);
 }
 
-TEST_F(TerrainEditorTest, SoundAbove99IsRefusedAfterTheValidator) {
+// Extra values stay across properties, unused ones are stored as 0; an emptied box takes 0
+// where its rule allows it and gets its value back where not.
+TEST_F(TerrainEditorTest, ExtraValuesFollowThePropertysRules) {
+    Terrain().SpecialProperty = 5, Terrain().Extra1 = 3, Terrain().Extra2 = 100;
     Edit([this](frmEditTerrain& d) {
-        Choose(d.lstSpProperty, 1);
-        EXPECT_EQ(d.lblExtra[1]->text(), "Number of sound (200 - no sound)");
-        Type(d.txtExtra[1], "150");
-        EXPECT_EQ(NewMessages(), Texts{"Sound number must be 0-99."});
-        QTest::keyClick(d.txtExtra[1], Qt::Key_Return);
-        EXPECT_TRUE(d.isVisible());
-        Type(d.txtExtra[1], "250");
-        EXPECT_EQ(NewMessages(),
-                  (Texts{"Sound must be between 0 and 200.", "Sound number must be 0-99."}));
-        Leave(d.txtExtra[1]);
-        EXPECT_EQ(d.txtExtra[1]->text(), "99");
-        Click(d.cmdOK);
-    });
-    // Property 1 maps nothing: the 99 shown is stored as it is.
-    EXPECT_EQ(Ints(Terrain().SpecialProperty, Terrain().Extra2), Ints(1, 99));
-}
-
-TEST_F(TerrainEditorTest, ExtraValuesStayAcrossPropertiesAndUnusedOnesAreStoredAsZero) {
-    Property(5, 3, 100);
-    Edit([](frmEditTerrain& d) {
         EXPECT_FALSE(d.lstChoose[1]->isVisibleTo(&d));
+        for (QLineEdit* box : {d.txtExtra[1], d.txtExtra[0]})
+            TypeInto(box, "");
+        EXPECT_EQ(NewMessages(), Texts{"Strength must be between 1 and 8."});
+        EXPECT_EQ(Shown({d.txtExtra[0], d.txtExtra[1]}), (QStringList{"3", "0"}));
+        Type(d.txtExtra[1], "100");
         Choose(d.lstSpProperty, 1);
         EXPECT_EQ(d.txtExtra[1]->text(), "100");
         EXPECT_TRUE(d.lstChoose[1]->isVisibleTo(&d) && d.lstChoose[1]->currentIndex() == -1);
+        Click(d.cmdCancel);
+    });
+    Edit([](frmEditTerrain& d) {
         Choose(d.lstSpProperty, 11);
         EXPECT_EQ(d.lblExtra[0]->text(), "Unused");
         Type(d.txtExtra[0], "7");
@@ -99,19 +100,7 @@ TEST_F(TerrainEditorTest, ExtraValuesStayAcrossPropertiesAndUnusedOnesAreStoredA
     EXPECT_EQ(Ints(Terrain().SpecialProperty, Terrain().Extra1, Terrain().Extra2), Ints(11, 0, 0));
 }
 
-TEST_F(TerrainEditorTest, EmptyBoxesBecomeZeroOrGetTheirValueBack) {
-    Property(5, 3, 40);
-    Terrain().Light = 2;
-    Edit([this](frmEditTerrain& d) {
-        for (QLineEdit* box : {d.txtLight, d.txtExtra[1], d.txtExtra[0]})
-            TypeInto(box, "");
-        EXPECT_EQ(NewMessages(), Texts{"Strength must be between 1 and 8."});
-        EXPECT_EQ(Shown({d.txtLight, d.txtExtra[0], d.txtExtra[1]}), (QStringList{"0", "3", "0"}));
-        Click(d.cmdOK);
-    });
-    EXPECT_EQ(Ints(Terrain().Light, Terrain().Extra1, Terrain().Extra2), Ints(0, 3, 0));
-}
-
+// A custom picture shows the animation box, which a static custom picture shows unchecked.
 TEST_F(TerrainEditorTest, CustomPictureAnimatedAndBack) {
     PickPicture(7);
     When<frmSelectIcon>([](frmSelectIcon& p) {
@@ -129,9 +118,6 @@ TEST_F(TerrainEditorTest, CustomPictureAnimatedAndBack) {
         Click(d.cmdOK);
     });
     EXPECT_EQ(Terrain().Picture, 30);
-}
-
-TEST_F(TerrainEditorTest, StaticCustomAfterAnimatedShowsTheBoxUnchecked) {
     Terrain(120).Picture = 2003, Terrain(121).Picture = 1004, Terrain(122).Picture = 405;
     When<frmSelectIcon>([](frmSelectIcon& p) {
         EXPECT_EQ(Ints(p.PictureSet, p.PictureSelect), Ints(7, 5));
@@ -144,7 +130,7 @@ TEST_F(TerrainEditorTest, StaticCustomAfterAnimatedShowsTheBoxUnchecked) {
             if (step) Click(d.cmdScrollRight);
             anim.push_back(d.chkAnim->isVisibleTo(&d) * 2 + d.chkAnim->isChecked());
         }
-        EXPECT_TRUE(anim[0] == 3 && anim[1] == 2 && anim[2] < 2) << anim[0] << anim[1] << anim[2];
+        EXPECT_EQ(anim, Ints(3, 2, 0));
         Click(d.cmdPicAnimated);
         EXPECT_EQ(d.lblPict->text(), "405");
         Click(d.cmdCancel);

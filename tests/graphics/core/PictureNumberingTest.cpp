@@ -10,12 +10,6 @@ PicCopy Copy(S sheet, int index, PixelRect source, PixelRect dest) {
 }
 } // namespace
 
-TEST(PictureNumbering, QuotientsRoundDownAndRemaindersKeepTheSign) {
-    EXPECT_EQ(
-        (std::vector{FloorDiv(49, 10), FloorDiv(-1, 10), FloorDiv(-10, 10), SignedMod(-1, 10)}),
-        (std::vector{4, -1, -1, -1}));
-}
-
 // Every field of the copy: sheet, sheet index, source rectangle and destination. The copies the
 // drawing tests prove pixel by pixel (tiny terrain 405, item 45 on the map, dialog picture 16,
 // map icon 6, cell strip 2) are not repeated here.
@@ -61,26 +55,7 @@ TEST(PictureNumbering, SingleCopies) {
         EXPECT_FALSE(none[i]) << "row " << i;
 }
 
-TEST(PictureNumbering, MonsterTableFromTheRunningCounter) {
-    // clang-format off
-    const std::pair<int, MonsterPic> rows[] = {{0, {1, 0}}, {50, {1, 50}}, {51, {3, 51}},
-        {52, {3, 53}}, {55, {1, 59}}, {75, {2, 79}}, {78, {3, 83}}, {120, {4, 131}},
-        {140, {4, 155}}, {142, {4, 160}}, {145, {3, 168}}, {174, {1, 198}}};
-    // clang-format on
-    for (const auto& [picture, info] : rows)
-        EXPECT_EQ(MonsterPicInfo[static_cast<std::size_t>(picture)], info) << picture;
-    const MonsterPic& last = MonsterPicInfo.back();
-    EXPECT_EQ(last.firstTile + MonsterTileCount(last.size), 199);
-}
-
-// Monster tile positions are proven through the creature copies above.
-TEST(PictureNumbering, TerrainSheetPositions) {
-    std::int16_t x = 0, y = 0;
-    TerrainSheetPos(15, x, y);
-    EXPECT_EQ(x * 1000 + y, 140036);
-}
-
-TEST(PictureNumbering, MonsterPreviewTiles) {
+TEST(PictureNumbering, MonsterTableAndPreviewTiles) {
     const auto tile = [](S sheet, int index, int sx, int sy, int dx, int dy) {
         return Copy(sheet, index, {sx, sy, 28, 36}, {dx, dy, 14, 18});
     };
@@ -101,45 +76,41 @@ TEST(PictureNumbering, MonsterPreviewTiles) {
     EXPECT_EQ(MonsterPicCopies(9012).size(), 4u); // every number from 4000 is two by two
     for (int none : {-1, 175, 999})
         EXPECT_TRUE(MonsterPicCopies(none).empty()) << none;
-}
-
-TEST(PictureNumbering, ItemAndPortraitPreviews) {
-    EXPECT_FALSE(ItemPicPlan(3).clear || ItemPicPlan(3).whiteFirst);
-    for (int unused : {-1, 123, 149})
-        EXPECT_TRUE(ItemPicPlan(unused).clear && !ItemPicPlan(unused).copy) << unused;
-
-    // Portrait 0 (and any negative number) is portrait 89.
+    // The monster table follows the running tile counter.
     // clang-format off
-    for (const auto& [n, source] : {std::pair<int, PixelRect>{0, {288, 256, 32, 32}},
-             {-5, {288, 256, 32, 32}}, {1, {0, 0, 32, 32}}, {12, {32, 32, 32, 32}}})
-        // clang-format on
-        EXPECT_EQ(PortraitPicPlan(n, false).copy, Copy(S::TalkPort, 0, source, {0, 0, 36, 36}))
-            << n;
-    // A custom portrait draws only while a custom sheet is loaded (proven by the drawing tests);
-    // the box is cleared either way.
-    EXPECT_TRUE(PortraitPicPlan(1003, true).clear && PortraitPicPlan(1003, false).clear);
+    const std::pair<int, MonsterPic> table[] = {{0, {1, 0}}, {50, {1, 50}}, {51, {3, 51}},
+        {52, {3, 53}}, {55, {1, 59}}, {75, {2, 79}}, {78, {3, 83}}, {120, {4, 131}},
+        {140, {4, 155}}, {142, {4, 160}}, {145, {3, 168}}, {174, {1, 198}}};
+    // clang-format on
+    for (const auto& [picture, info] : table)
+        EXPECT_EQ(MonsterPicInfo[static_cast<std::size_t>(picture)], info) << picture;
+    const MonsterPic& last = MonsterPicInfo.back();
+    EXPECT_EQ(last.firstTile + MonsterTileCount(last.size), 199);
 }
 
-TEST(PictureNumbering, DialogPictureNumbers) {
-    using K = PictureNumberKind;
-    // clang-format off
-    for (const auto& [n, target] : {std::pair<int, PictureNumberTarget>{816, {K::Dialog, 16}},
-             {400, {K::Monster, 0}}, {572, {K::Monster, 172}}, {252, {K::Terrain, 252}}})
-        // clang-format on
-        EXPECT_EQ(PictureNumberDispatch(n), target) << n;
-    for (int none : {253, 300, 399, 573, 600, 799})
-        EXPECT_EQ(PictureNumberDispatch(none).kind, K::Nothing) << none;
-}
+TEST(PictureNumbering, PreviewsPictureNumbersEdgePiecesTilesPathsLookupsAndSpecialTerrain) {
+    EXPECT_EQ(CellRectEdgeLine(7, 0, 0), (EdgeLine{14, 18, 14, 36, 0xFFFFFF}));
+    EXPECT_EQ(CellRectEdgeLine(9, 0, 0), (EdgeLine{12, 16, 12, -1, 0xFFFF00}));
+    EXPECT_FALSE(CellRectEdgeLine(12, 0, 0) || CellRectEdgeLine(-1, 0, 0));
 
-TEST(PictureNumbering, LookupTablesTellingRows) {
+    // Halves round to the even count: 96 and 160 pixels both take two tiles.
+    for (const auto& [extent, tiles] : {std::pair{96, 2}, {160, 2}, {161, 3}, {31, 0}})
+        EXPECT_EQ(MarbleTileCount(extent), tiles) << extent;
+    EXPECT_EQ((std::vector{CustomSheetPathFor("/f/Abc.vrs"), CustomSheetPathFor("/f/Abc.x")}),
+              (std::vector<std::string>{"/f/Abc.bmp", "/f/Abbmp"}));
+    // Quotients round down and remainders keep the sign.
+    EXPECT_EQ(
+        (std::vector{FloorDiv(49, 10), FloorDiv(-1, 10), FloorDiv(-10, 10), SignedMod(-1, 10)}),
+        (std::vector{4, -1, -1, -1}));
+    std::int16_t x = 0, y = 0;
+    TerrainSheetPos(15, x, y);
+    EXPECT_EQ(x * 1000 + y, 140036);
     EXPECT_EQ((std::array{FieldPicMap[0], FieldPicMap[4], FieldPicMap[5]}),
               (std::array<std::int16_t, 3>{5, 18, 15}));
     for (const auto& [property, icon] :
          {std::pair{0, -1}, {1, 29}, {10, 26}, {12, -1}, {18, 10}, {26, 24}, {29, -1}})
         EXPECT_EQ(TerDispIcon[static_cast<std::size_t>(property)], icon) << property;
-}
-
-TEST(PictureNumbering, SpecialTerrainPictures) {
+    // Special terrain pictures, by number and by terrain.
     for (int p : {61, 66, 90, 93, 102, 115, 187, 197, 200, 212, 215, 232, 236, 239, 244, 401, 402})
         EXPECT_TRUE(IsSpecialTerrainPicture(p)) << p;
     for (int p : {60, 67, 94, 101, 116, 198, 205, 213, 214, 216, 245, 400, 403, -1})
@@ -150,19 +121,26 @@ TEST(PictureNumbering, SpecialTerrainPictures) {
     EXPECT_EQ((std::vector{IsSpecialTerrainPic(80), IsSpecialTerrainPic(81),
                            IsSpecialTerrainPic(256), IsSpecialTerrainPic(-1)}),
               (std::vector{true, false, false, false}));
-}
+    // Item and portrait previews, and dialog picture numbers.
+    EXPECT_FALSE(ItemPicPlan(3).clear || ItemPicPlan(3).whiteFirst);
+    for (int unused : {-1, 123, 149})
+        EXPECT_TRUE(ItemPicPlan(unused).clear && !ItemPicPlan(unused).copy) << unused;
 
-TEST(PictureNumbering, EdgePiecesMarbleTilesAndTheCustomSheetPath) {
-    EXPECT_EQ(CellRectEdgeLine(2, 28, 0), (EdgeLine{41, 17, 55, 17, 0xFF0000}));
-    EXPECT_EQ(CellRectEdgeLine(7, 0, 0), (EdgeLine{14, 18, 14, 36, 0xFFFFFF}));
-    EXPECT_EQ(CellRectEdgeLine(9, 0, 0), (EdgeLine{12, 16, 12, -1, 0xFFFF00}));
-    EXPECT_FALSE(CellRectEdgeLine(12, 0, 0) || CellRectEdgeLine(-1, 0, 0));
-
-    EXPECT_EQ(MarbleTileSource(3), (PixelRect{192, 0, 64, 64}));
-    EXPECT_EQ(MarbleTileSource(6), (PixelRect{128, 64, 64, 64}));
-    // Halves round to the even count: 96 and 160 pixels both take two tiles.
-    for (const auto& [extent, tiles] : {std::pair{96, 2}, {160, 2}, {161, 3}, {31, 0}})
-        EXPECT_EQ(MarbleTileCount(extent), tiles) << extent;
-    EXPECT_EQ((std::vector{CustomSheetPathFor("/f/Abc.vrs"), CustomSheetPathFor("/f/Abc.x")}),
-              (std::vector<std::string>{"/f/Abc.bmp", "/f/Abbmp"}));
+    // Like portrait 0 (drawn by the drawing tests), a negative number is portrait 89.
+    for (const auto& [n, source] : {std::pair<int, PixelRect>{-5, {288, 256, 32, 32}},
+                                    {1, {0, 0, 32, 32}},
+                                    {12, {32, 32, 32, 32}}})
+        EXPECT_EQ(PortraitPicPlan(n, false).copy, Copy(S::TalkPort, 0, source, {0, 0, 36, 36}))
+            << n;
+    // A custom portrait draws only while a custom sheet is loaded (proven by the drawing tests);
+    // the box is cleared either way.
+    EXPECT_TRUE(PortraitPicPlan(1003, true).clear && PortraitPicPlan(1003, false).clear);
+    using K = PictureNumberKind;
+    // clang-format off
+    for (const auto& [n, target] : {std::pair<int, PictureNumberTarget>{816, {K::Dialog, 16}},
+             {400, {K::Monster, 0}}, {572, {K::Monster, 172}}, {252, {K::Terrain, 252}}})
+        // clang-format on
+        EXPECT_EQ(PictureNumberDispatch(n), target) << n;
+    for (int none : {253, 300, 399, 573, 600, 799})
+        EXPECT_EQ(PictureNumberDispatch(none).kind, K::Nothing) << none;
 }

@@ -2,31 +2,25 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-TEST(PicturePagesTest, EachKindHasItsRangeCellSizeAndPages) {
-    struct Row {
-        int set, max, width, height, lastPage;
-    };
-    const Row rows[] = {{1, 31, 36, 36, 0}, {2, 122, 28, 36, 3}, {3, 172, 28, 36, 4},
-                        {4, 29, 32, 32, 0}, {5, 83, 36, 36, 2},  {6, 252, 28, 36, 7},
-                        {7, 13, 28, 36, 0}, {8, 0, 0, 0, 0},     {-1, 0, 0, 0, 0}};
-    for (const Row& r : rows) {
-        const PictureKindInfo k = PictureKindOf(r.set, 360);
-        EXPECT_EQ(std::make_tuple(k.MaxPicture, k.CellWidth, k.CellHeight,
-                                  LastPictureKindPage(k.MaxPicture)),
-                  std::make_tuple(r.max, r.width, r.height, r.lastPage))
-            << "kind " << r.set;
+TEST(PicturePagesTest, EachKindHasItsRangeCellSizeAndPagesCustomOnesByTheSheetHeight) {
+    // Kinds 1..8 and -1: the highest picture, the cell size and the last page.
+    std::string kinds;
+    for (int set : {1, 2, 3, 4, 5, 6, 7, 8, -1}) {
+        const PictureKindInfo k = PictureKindOf(set, 360);
+        kinds += std::to_string(k.MaxPicture) + " " + std::to_string(k.CellWidth) + "x" +
+                 std::to_string(k.CellHeight) + " " +
+                 std::to_string(LastPictureKindPage(k.MaxPicture)) + "|";
     }
-}
-
-TEST(PicturePagesTest, CustomSheetHeightGivesTenPicturesARowRoundedHalvesToEven) {
-    // height / 36 * 10 - 1: 108 -> 29, 0 -> -1, 9 -> 1.5 -> 2, 27 -> 6.5 -> 6.
-    const std::pair<int, int> rows[] = {{108, 29}, {0, -1}, {36, 9},   {9, 2},
-                                        {27, 6},   {4, 0},  {144, 39}, {5, 0}};
-    for (const auto& [height, max] : rows)
-        EXPECT_EQ(CustomSheetMaxPicture(height), max) << "height " << height;
-    EXPECT_EQ(PictureKindOf(0, 108).MaxPicture, 29);
-    EXPECT_EQ(PictureKindOf(0, 108).CellWidth, 28);
+    EXPECT_EQ(kinds, "31 36x36 0|122 28x36 3|172 28x36 4|29 32x32 0|83 36x36 2|252 28x36 7|"
+                     "13 28x36 0|0 0x0 0|0 0x0 0|");
+    // Custom pictures, kind 0: height / 36 * 10 - 1 with halves rounded to even: 108 -> 29,
+    // 0 -> -1, 9 -> 1.5 -> 2, 27 -> 6.5 -> 6.
+    std::vector<int> custom;
+    for (int height : {108, 0, 36, 9, 27, 4, 144, 5})
+        custom.push_back(CustomSheetMaxPicture(height));
+    EXPECT_EQ(custom, (std::vector{29, -1, 9, 2, 6, 0, 39, 0}));
+    EXPECT_EQ(std::tuple(PictureKindOf(0, 108).MaxPicture, PictureKindOf(0, 108).CellWidth),
+              std::tuple(29, 28));
 }
 
 // The window test pages through a kind of eight pages; these are the ends it cannot reach.
@@ -38,4 +32,3 @@ TEST(PicturePagesTest, PlacesBelowZeroAndPagesBeyondTheKind) {
                                 NextPicturePage(9, 252)}),
               (std::vector<int>{-1, 0, 0, 0, 0}));
 }
-} // namespace

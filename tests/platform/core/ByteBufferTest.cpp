@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(ByteWriter, WritesAtOneBasedPositionsZeroFillsGapsAndAReusedOneShowsNothingEarlier) {
+TEST(ByteBuffer, WritesAtOneBasedPositionsZeroFillsGapsAndReadsNothingPastItsEnds) {
     ByteWriter w;
     w.Reserve(100);
     w.PutI32(5, -1);
@@ -19,11 +19,9 @@ TEST(ByteWriter, WritesAtOneBasedPositionsZeroFillsGapsAndAReusedOneShowsNothing
     w.PutU8(2, 9);  // the gap before it and
     w.PutU8(12, 8); // the one beyond the old storage read as zeros
     EXPECT_EQ(w.TakeBytes(), (std::vector<std::uint8_t>{0, 9, 0, 0, 0, 0, 0, 0, 0, 0, 0, 8}));
-}
-
-// A part's reader keeps file positions and reaches neither before nor past its own bytes,
-// though the file holds bytes on both sides.
-TEST(ByteReader, EveryReadPastTheEndOrBeforeTheStartIsAnError) {
+    // A part's reader keeps file positions and reaches neither before nor past its own bytes,
+    // though the file holds bytes on both sides: every read past the end or before the start is an
+    // error.
     const std::vector<std::uint8_t> bytes{1, 2, 3, 4, 5, 6};
     const ByteReader r(std::span<const std::uint8_t>(bytes).first(3)),
         empty(std::span<const std::uint8_t>{});
