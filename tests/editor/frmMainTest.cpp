@@ -149,11 +149,16 @@ TEST_F(MainWindowTest, ChoosingCreatingAndRenamingAreasRefreshTheStatusLines) {
     EXPECT_EQ(State(), idle + "Outdoors: 1, 0 - Far East | Town: 3 - Renamed");
 }
 
-// A created scenario is shown; the dialog offers its sizes again next time but not its names,
-// and Cancel keeps the scenario.
-TEST_F(MainWindowTest, FileNewShowsTheNewScenarioAndKeepsItsSizesForNextTime) {
+// Neither Enter nor a click on OK goes on while a refused size is in the box; leaving it puts
+// the last size back. A file name that is a path is refused and the dialog stays open. Enter
+// acts as OK, whose confirmation can be cancelled: then nothing is created. A created scenario
+// is shown; the dialog offers its sizes again next time but not its names, and Cancel keeps
+// the scenario.
+TEST_F(MainWindowTest, FileNewRefusesBadEntriesAndShowsTheNewScenarioKeepingItsSizes) {
     SetProgramFolderForTesting(VARNO_APP_DIR); // where the new scenario's base records are
     window->Form_Activate();
+    const Scenario earlier = Scen;
+    ScenFile.ScenFileName = "Earlier.vrs";
     Choose<frmFileNew>(window->mnuFileNew, [](auto& d) {
         EXPECT_EQ(Offered(d), "Scenario name|filename|1x1 010");
         // Places in twips over 15: (1080, 2760, 195, 195) and (4560, 3600 + 240 i, 1200, 195).
@@ -162,40 +167,6 @@ TEST_F(MainWindowTest, FileNewShowsTheNewScenarioAndKeepsItsSizesForNextTime) {
                                 d.optTownSize[1]->geometry(), d.optTownSize[2]->geometry()}),
             (std::vector<QRect>{
                 {72, 184, 13, 13}, {304, 240, 80, 13}, {304, 256, 80, 13}, {304, 272, 80, 13}}));
-        d.txtScenName->setText("Moor Quest");
-        d.txtFileName->setText("moor");
-        TypeInto(d.txtOutWidth, "10");
-        TypeInto(d.txtOutHeight, "3");
-        QTest::mouseClick(d.optTownSize[2], Qt::LeftButton);
-        d.chkGrass->setChecked(true);
-        QTest::keyClick(d.txtScenName, Qt::Key_Return);
-    });
-    EXPECT_EQ(Shown(boxes), Boxes{"Creating Scenario.|65|The Scenario Editor is about to create "
-                                  "your\r\nnew scenario, which will be ready for editing.\r\n"
-                                  "This will take a little while ... be patient."});
-    EXPECT_EQ(std::tuple(Scen.OutdoorWidth, Scen.OutdoorHeight, int(Scen.Towns.at(0).Size),
-                         Scen.ScenStrings[0]),
-              std::tuple(10, 3, 2, std::string("Moor Quest")));
-    const std::string shown = "Varno Scenario Editor - moor.vrs | 1111 | Outdoors: 0, 0 - Area "
-                              "name | Town: 0 - Town name";
-    EXPECT_EQ(State(), shown);
-    const Scenario created = Scen;
-    window->List1->show();
-    Choose<frmFileNew>(window->mnuFileNew, [](auto& d) {
-        EXPECT_EQ(Offered(d), "Scenario name|filename|10x3 001");
-        Click(d.cmdCancel);
-    });
-    EXPECT_TRUE(Scen == created);
-    EXPECT_EQ(State(), shown); // the work area was cleared
-}
-
-// Neither Enter nor a click on OK goes on while a refused size is in the box; leaving it puts
-// the last size back. A file name that is a path is refused and the dialog stays open. Enter
-// acts as OK, whose confirmation can be cancelled: then nothing is created.
-TEST_F(MainWindowTest, FileNewRefusesAnOutOfRangeSizeOrAFileNameThatIsAPath) {
-    const Scenario earlier = Scen;
-    ScenFile.ScenFileName = "Earlier.vrs";
-    Choose<frmFileNew>(window->mnuFileNew, [](auto& d) {
         const std::pair<QLineEdit*, const char*> sizes[] = {
             {d.txtOutWidth, "Outdoor width must be between 1 and 50."},
             {d.txtOutHeight, "Outdoor height must be between 1 and 50."}};
@@ -234,6 +205,33 @@ TEST_F(MainWindowTest, FileNewRefusesAnOutOfRangeSizeOrAFileNameThatIsAPath) {
     });
     EXPECT_TRUE(Scen == earlier);
     EXPECT_EQ(ScenFile.ScenFileName, "Earlier.vrs");
+
+    Choose<frmFileNew>(window->mnuFileNew, [](auto& d) {
+        d.txtScenName->setText("Moor Quest");
+        d.txtFileName->setText("moor");
+        TypeInto(d.txtOutWidth, "10");
+        TypeInto(d.txtOutHeight, "3");
+        QTest::mouseClick(d.optTownSize[2], Qt::LeftButton);
+        d.chkGrass->setChecked(true);
+        QTest::keyClick(d.txtScenName, Qt::Key_Return);
+    });
+    EXPECT_EQ(Shown(boxes), Boxes{"Creating Scenario.|65|The Scenario Editor is about to create "
+                                  "your\r\nnew scenario, which will be ready for editing.\r\n"
+                                  "This will take a little while ... be patient."});
+    EXPECT_EQ(std::tuple(Scen.OutdoorWidth, Scen.OutdoorHeight, int(Scen.Towns.at(0).Size),
+                         Scen.ScenStrings[0]),
+              std::tuple(10, 3, 2, std::string("Moor Quest")));
+    const std::string shown = "Varno Scenario Editor - moor.vrs | 1111 | Outdoors: 0, 0 - Area "
+                              "name | Town: 0 - Town name";
+    EXPECT_EQ(State(), shown);
+    const Scenario created = Scen;
+    window->List1->show();
+    Choose<frmFileNew>(window->mnuFileNew, [](auto& d) {
+        EXPECT_EQ(Offered(d), "Scenario name|filename|10x3 001");
+        Click(d.cmdCancel);
+    });
+    EXPECT_TRUE(Scen == created);
+    EXPECT_EQ(State(), shown); // the work area was cleared
 }
 
 // Each entry opens its own window with the context the entry stands for; the browsing
