@@ -71,14 +71,11 @@ class GameLayoutFile {
         return GameRecord(file_.At(pos, size), format_ == game_layout::kBigEndian);
     }
     std::int16_t ReadScenInt(FilePos pos) const;
-    // At most max bytes, ending before the first zero byte.
-    std::string ReadScenCString(FilePos pos, std::uint8_t max) const;
-    // A fixed-length text field: the text as ReadScenCString reads it, blank-padded to its
-    // length, as the editor holds such texts whatever layout they came from.
+    // A fixed-length text field: at most length bytes, ending before the first zero byte,
+    // blank-padded to its length, as the editor holds such texts whatever layout they came from.
     void ReadScenFixedTextInto(std::string& text, FilePos pos, std::uint8_t length) const;
-    // Exactly n bytes; in the game layouts each "|" becomes a CR LF line break.
-    std::string ReadScenText(FilePos pos, std::uint8_t n) const;
-    // The same into a text that exists, which keeps its storage when that is large enough.
+    // Exactly n bytes; in the game layouts each "|" becomes a CR LF line break. The text keeps
+    // its storage when that is large enough.
     void ReadScenTextInto(std::string& text, FilePos pos, std::uint8_t n) const;
     // Eleven integers in the game's field order, converted to the editor's node types.
     SpecialNode ReadScenSpecialNode(FilePos pos) const;

@@ -35,16 +35,6 @@ std::int16_t GameLayoutFile::ReadScenInt(FilePos pos) const {
     return format_ == kBigEndian ? file_.GetI16BigEndian(pos) : file_.GetI16(pos);
 }
 
-std::string GameLayoutFile::ReadScenCString(FilePos pos, std::uint8_t max) const {
-    std::string text;
-    for (FilePos p = pos; p < pos + max; ++p) {
-        const std::uint8_t c = file_.GetU8(p);
-        if (c == 0) break;
-        text.push_back(static_cast<char>(c));
-    }
-    return text;
-}
-
 void GameLayoutFile::ReadScenFixedTextInto(std::string& text, FilePos pos,
                                            std::uint8_t length) const {
     std::size_t kept = 0;
@@ -60,12 +50,6 @@ void GameLayoutFile::ReadScenFixedTextInto(std::string& text, FilePos pos,
     }
     text.assign(reinterpret_cast<const char*>(file_.At(pos, kept)), kept);
     text.resize(length, ' ');
-}
-
-std::string GameLayoutFile::ReadScenText(FilePos pos, std::uint8_t n) const {
-    std::string text;
-    ReadScenTextInto(text, pos, n);
-    return text;
 }
 
 void GameLayoutFile::ReadScenTextInto(std::string& text, FilePos pos, std::uint8_t n) const {

@@ -52,29 +52,36 @@ TEST(GameLayoutPrimitives, IntegersInBothByteOrdersTheFormatsThatExistAndTexts) 
     // Texts stop at a zero or their limit; the game layouts' bars become line breaks.
     const auto texts = Bytes(std::string("AB\0CDEFG", 8));
     const ByteReader textFile(texts);
-    const GameLayoutFile text0(textFile, 0);
-    EXPECT_EQ((std::vector{text0.ReadScenCString(1, 30), text0.ReadScenCString(4, 3),
-                           text0.ReadScenCString(4, 0)}),
-              (std::vector<std::string>{"AB", "CDE", ""}));
+    const auto fixed = [&textFile](FilePos pos, int length) {
+        std::string text = "old";
+        GameLayoutFile(textFile, 0)
+            .ReadScenFixedTextInto(text, pos, static_cast<std::uint8_t>(length));
+        return text;
+    };
+    EXPECT_EQ((std::vector{fixed(1, 5), fixed(4, 3), fixed(4, 0)}),
+              (std::vector<std::string>{"AB   ", "CDE", ""}));
     // A text that runs to the end of the file without its zero is a read past the end.
-    EXPECT_EQ(ErrorOf([&] { text0.ReadScenCString(4, 30); }), 62);
+    EXPECT_EQ(ErrorOf([&] { fixed(4, 30); }), 62);
 
     const auto bars = Bytes("one|two||");
     const ByteReader barFile(bars);
     const auto text = [&barFile](int format, FilePos pos, int n) {
-        return GameLayoutFile(barFile, format).ReadScenText(pos, static_cast<std::uint8_t>(n));
+        std::string read = "old";
+        GameLayoutFile(barFile, format).ReadScenTextInto(read, pos, static_cast<std::uint8_t>(n));
+        return read;
     };
     EXPECT_EQ((std::vector{text(0, 1, 9), text(1, 1, 4), text(2, 1, 9), text(0, 5, 0)}),
               (std::vector<std::string>{"one\r\ntwo\r\n\r\n", "one\r\n", "one|two||", ""}));
-    EXPECT_EQ(ErrorOf([&] { GameLayoutFile(barFile, 0).ReadScenText(5, 6); }), 62);
+    EXPECT_EQ(ErrorOf([&] { text(0, 5, 6); }), 62);
 
     // Line breaks that would take a text past 255 characters, which no save could write, are
     // left as bars; 254 characters with one bar still fit.
     for (const auto& [length, converted] : {std::pair{254, true}, std::pair{255, false}}) {
         const auto longText = Bytes(std::string(static_cast<std::size_t>(length) - 1, 'x') + "|");
         const ByteReader longFile(longText);
-        const std::string read =
-            GameLayoutFile(longFile, 0).ReadScenText(1, static_cast<std::uint8_t>(longText.size()));
+        std::string read;
+        GameLayoutFile(longFile, 0)
+            .ReadScenTextInto(read, 1, static_cast<std::uint8_t>(longText.size()));
         EXPECT_EQ(read.size(), static_cast<std::size_t>(length + (converted ? 1 : 0))) << length;
     }
 }

@@ -116,9 +116,6 @@ class ByteReader {
     std::int32_t GetI32(FilePos pos) const { return LittleI32(At(pos, 4)); }
     std::int16_t GetI16BigEndian(FilePos pos) const { return BigI16(At(pos, 2)); }
     std::int32_t GetI32BigEndian(FilePos pos) const { return BigI32(At(pos, 4)); }
-    std::string GetText(FilePos pos, std::size_t count) const {
-        return std::string(reinterpret_cast<const char*>(At(pos, count)), count);
-    }
 
     // Raises the end-of-file error unless count bytes are there from pos on.
     void Require(FilePos pos, std::size_t count) const { At(pos, count); }
