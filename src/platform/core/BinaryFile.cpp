@@ -54,11 +54,9 @@ int file_calls::OpenFileForReading(const std::string& path, std::int64_t largest
 }
 
 std::vector<std::uint8_t> ReadFileBytes(const std::string& path, std::int64_t largest) {
-    struct stat st {};
-    const FileDescriptor fd(OpenRegularFile(path, st));
-    if (st.st_size > largest) RaiseError(err::OutOfMemory);
-
-    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(st.st_size));
+    std::int64_t size = 0;
+    const FileDescriptor fd(file_calls::OpenFileForReading(path, largest, size));
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
     std::size_t done = 0;
     while (done < bytes.size()) {
         const std::size_t n = ReadSome(fd.get(), bytes.data() + done, bytes.size() - done);
