@@ -149,12 +149,8 @@ class RecordDialogContractTest : public ::testing::Test {
     void TearDown() override { UnloadAllForms(); }
 
     // The messages shown since the previous call.
-    std::vector<std::string> NewMessages() {
-        const std::vector<std::string> texts = boxes->Texts();
-        boxes.emplace();
-        return texts;
-    }
-    std::optional<MsgBoxRecorder> boxes{std::in_place};
+    std::vector<std::string> NewMessages() { return boxes.TakeTexts(); }
+    MsgBoxRecorder boxes;
 };
 } // namespace
 

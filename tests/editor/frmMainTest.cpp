@@ -323,7 +323,7 @@ TEST_F(MainWindowTest, ImportingRefreshesTheStatusLineUnlessCancelledOrRefused) 
         Edit<frmImportTown>(entry, [&](auto& d) {
             contexts.push_back(d.Context);
             Type(d.txtSourceNum[0], number);
-            Type(d.txtSourceNum[1], "0");
+            if (d.txtSourceNum[1]->isVisible()) Type(d.txtSourceNum[1], "0"); // outdoors only
         });
         return State();
     };
@@ -360,7 +360,7 @@ TEST_F(MainWindowTest, OpeningShowsTheScenarioARejectedFileKeepsItAndSaveWritesI
     dialogs.Cancel();
     QTest::keyClick(window.get(), Qt::Key_O, Qt::ControlModifier);
     EXPECT_EQ(State(), before);
-    window->mnuFileSaveAs_Click();
+    window->mnuFileSaveAs->trigger();
     EXPECT_EQ(dialogs.Requests().size(), 1u) << "Save As without a scenario asks nothing";
 
     Scen = Scenario{};
@@ -393,10 +393,10 @@ TEST_F(MainWindowTest, OpeningShowsTheScenarioARejectedFileKeepsItAndSaveWritesI
     EXPECT_EQ(ScenFile.ScenFileName, "Quest.vrs");
 
     const Scenario saved = Scen;
-    window->mnuFileSave_Click();
+    window->mnuFileSave->trigger();
     EXPECT_TRUE(std::filesystem::exists(program.File("scenario/Quest.vrd")));
     dialogs.Choose("/any/folder/Renamed.vrs");
-    window->mnuFileSaveAs_Click();
+    window->mnuFileSaveAs->trigger();
     EXPECT_EQ(boxes.Calls().size(), 2u);
     EXPECT_EQ(window->windowTitle(), "Varno Scenario Editor - Renamed.vrs");
     EXPECT_EQ(ScenFile.ScenFilePath, program.File("scenario/Renamed.vrs"));
@@ -412,14 +412,14 @@ TEST_F(MainWindowTest, OpeningShowsTheScenarioARejectedFileKeepsItAndSaveWritesI
                std::to_string(Scen.TownTalks.size()) + std::to_string(Scen.CurrentTown) + " " +
                window->Label2->text().toStdString();
     };
-    window->mnuTownDelete_Click(); // not the current town: nothing else changes
+    window->mnuTownDelete->trigger(); // not the current town: nothing else changes
     EXPECT_EQ(towns(), "2221 Town: 1 - Town1");
     window->List1->show();
-    window->mnuTownDelete_Click(); // the current town: the one before it becomes current
+    window->mnuTownDelete->trigger(); // the current town: the one before it becomes current
     EXPECT_EQ(towns(), "1110 Town: 0 - Town0");
     EXPECT_FALSE(window->List1->isVisibleTo(window.get()));
     EXPECT_EQ(boxes.Calls().size(), 2u);
-    window->mnuTownDelete_Click(); // the last town stays
+    window->mnuTownDelete->trigger(); // the last town stays
     EXPECT_EQ(towns(), "1110 Town: 0 - Town0");
     EXPECT_EQ(Shown(boxes).at(2).substr(0, 9), "Error!|48");
 }
@@ -439,10 +439,11 @@ TEST_F(MainWindowTest, TheMainWindowKeepsItsSizeAndPlacesDialogsAndHelpAndCloses
     OpenWindow(dialog, [&] {
         const QPoint offset = dialog.frameGeometry().center() - window->frameGeometry().center();
         EXPECT_LE(offset.manhattanLength(), 4) << offset.x() << "," << offset.y();
+        QTest::keyClick(&dialog, Qt::Key_Escape);
     });
 
     SetProgramFolderForTesting(VARNO_APP_DIR);
-    window->mnuHelp_Click();
+    window->mnuHelp->trigger();
     EXPECT_TRUE(boxes.Calls().empty());
     QDialog* help = nullptr;
     for (QWidget* w : QApplication::topLevelWidgets())
@@ -453,13 +454,13 @@ TEST_F(MainWindowTest, TheMainWindowKeepsItsSizeAndPlacesDialogsAndHelpAndCloses
               HelpWindowPlace(window->screen()->availableGeometry(), window->frameGeometry()));
     help->close();
     SetProgramFolderForTesting(program.Path()); // no help file there
-    window->mnuHelp_Click();
+    window->mnuHelp->trigger();
     ASSERT_EQ(boxes.Calls().size(), 1u);
     EXPECT_EQ(boxes.Calls()[0].style, msgbox::Exclamation);
 
     SharedForm<ModalForm>().show();
     ASSERT_TRUE(IsFormLoaded<ModalForm>());
-    window->mnuFileExit_Click();
+    window->mnuFileExit->trigger();
     EXPECT_FALSE(IsFormLoaded<ModalForm>());
     EXPECT_FALSE(window->isVisible());
 }

@@ -91,6 +91,9 @@ class WindowScript {
         QWidget* opener = QApplication::activeWindow();
         ShowActive(form);
         step.act(form);
+        // A script ends by closing its window, as the author does; one that is still open
+        // refused its OK or Cancel.
+        EXPECT_FALSE(form.isVisible()) << ClassName(typeid(form)) << " is still open";
         // The opener is the active window again once this one is gone.
         form.hide();
         if (opener && opener->isVisible()) {

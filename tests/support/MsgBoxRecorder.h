@@ -32,6 +32,12 @@ class MsgBoxRecorder {
             texts.push_back(call.text);
         return texts;
     }
+    // The texts shown since the last call, which forgets them; queued answers stay.
+    std::vector<std::string> TakeTexts() {
+        std::vector<std::string> texts = Texts();
+        calls_.clear();
+        return texts;
+    }
 
   private:
     std::vector<MsgBoxCall> calls_;

@@ -165,7 +165,9 @@ TEST_F(TownDialogsTest, CreatureSession) {
         for (int i = 0; i < 3; ++i)
             windows.When<frmSelectIcon>([&offered](frmSelectIcon& p) {
                 offered.push_back(p.PictureSelect);
+                // The picker's own steps are its tests'; here it only gives back picture 5.
                 p.PictureSelect = 5;
+                p.done(QDialog::Accepted);
             });
         QStringList killed;
         for (const char* typed : {"", "", "15"}) {

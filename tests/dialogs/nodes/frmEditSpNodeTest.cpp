@@ -83,8 +83,9 @@ TEST_F(NodeEditorTest, MinusOneEditsTheFirstFreeNodeAndNoFreeNodeOrOneBeyondOpen
     // No free node for the link: the editor stays usable.
     EXPECT_EQ(Edit(2, 5, "b3 ?d9 c1 ?types ok"), "-1|14 -> 5");
     EXPECT_EQ(boxes.Calls()[0].title, "Error");
-    EXPECT_EQ(boxes.Texts(), (std::vector<std::string>{kNoFreeNodeText, NodeOutOfRangeText(1, 60),
-                                                       kNoFreeNodeText}));
+    const std::string noNode60 =
+        "There is no outdoor special node 60.\r\n\r\nThese nodes are numbered 0 to 59.";
+    EXPECT_EQ(boxes.Texts(), (std::vector<std::string>{kNoFreeNodeText, noNode60, kNoFreeNodeText}));
 }
 
 // Moving the focus onto the type list chooses no type; a choice made with the keyboard counts.
@@ -195,8 +196,10 @@ TEST_F(NodeEditorTest, GlobalCallsAndTimersLinkIntoTheScenarioFamily) {
 TEST_F(NodeEditorTest, ALinkBeyondItsFamilyOrTheGoBackStackIsNotFollowed) {
     Use(2, 1, 4, 150); // only a damaged file holds such a link
     EXPECT_EQ(Edit(2, 1, "b3 ? d9=5 d9=100 ?d9 d9=99 ok"), "1/150 d0 cancel|5 -> 1");
-    EXPECT_EQ(boxes.Texts(), (std::vector<std::string>{NodeOutOfRangeText(2, 150),
-                                                       "Value must be between -1 and 99."}));
+    EXPECT_EQ(boxes.Texts(),
+              (std::vector<std::string>{
+                  "There is no town special node 150.\r\n\r\nThese nodes are numbered 0 to 99.",
+                  "Value must be between -1 and 99."}));
     EXPECT_EQ(Scen.Towns[1].SpecialNodes[1].JumpTo, 99);
 
     for (std::int16_t n = 0; n <= 255; ++n)

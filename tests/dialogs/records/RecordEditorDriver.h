@@ -61,13 +61,9 @@ class RecordEditorTest : public ::testing::Test {
         When<frmSelectIcon>([](frmSelectIcon& p) { Click(p.cmdCancel); });
     }
     // The messages shown since the previous call.
-    Texts NewMessages() {
-        const Texts texts = boxes->Texts();
-        boxes.emplace();
-        return texts;
-    }
+    Texts NewMessages() { return boxes.TakeTexts(); }
 
-    std::optional<MsgBoxRecorder> boxes{std::in_place};
+    MsgBoxRecorder boxes;
 
   private:
     std::optional<WindowScript> script_;

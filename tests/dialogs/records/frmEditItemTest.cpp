@@ -125,7 +125,7 @@ TEST_F(ItemEditorTest, AbilityCategoriesFillTheListOrAreRefusedForTheKind) {
     for (std::int16_t kind : {0, 3, 11})
         Abilities(kind, 1, 0, {}); // the abilities do not open
     const std::string food = "Gold and food cannot be given special abilities.";
-    EXPECT_EQ(boxes->Calls().back().title, "Error!");
+    EXPECT_EQ(boxes.Calls().back().title, "Error!");
     EXPECT_EQ(NewMessages(),
               (Texts{"You must give the item a type before\r\n you can choose its abilities.", food,
                      food}));
