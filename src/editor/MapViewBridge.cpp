@@ -39,6 +39,7 @@ bool MapViewBridge::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::KeyPress:
     case QEvent::MouseMove:
     case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
     case QEvent::MouseButtonRelease:
         break;
     default:
@@ -54,6 +55,9 @@ bool MapViewBridge::eventFilter(QObject* watched, QEvent* event) {
         const ViewCell cell = ViewCellAtPixel(mouse->position().x(), mouse->position().y());
         if (event->type() == QEvent::MouseButtonPress)
             RunGuarded([&] { main_.picMap_MouseDown(mouse->buttons(), cell); });
+        // Qt sends the second press of a quick pair as a double click instead of a press.
+        else if (event->type() == QEvent::MouseButtonDblClick)
+            RunGuarded([&] { main_.picMap_DblClick(mouse->button()); });
         else if (event->type() == QEvent::MouseMove)
             main_.picMap_MouseMove(mouse->buttons(), cell);
         return QObject::eventFilter(watched, event);

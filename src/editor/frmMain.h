@@ -70,10 +70,11 @@ class frmMain : public QMainWindow {
     // What the map's code asks of this window.
     MapViewBridge* MapBridge = nullptr;
 
-    // The tool buttons and the presses on the map (frmMainTools.cpp).
+    // The tool buttons and the presses and double clicks on the map (frmMainTools.cpp).
     void SetUpToolButtons();
     void cmdTool_Click(int index);
     void picMap_MouseDown(Qt::MouseButtons buttons, ViewCell cell);
+    void picMap_DblClick(Qt::MouseButton button);
     MapToolHost* ToolHostImpl = nullptr;
 
     // The town dialogs' menu entries (frmMainTown.cpp).

@@ -91,3 +91,7 @@ void frmMain::cmdTool_Click(int index) {
 void frmMain::picMap_MouseDown(Qt::MouseButtons buttons, ViewCell cell) {
     MapMouseDown(buttons == Qt::LeftButton, cell, *ToolHostImpl);
 }
+
+void frmMain::picMap_DblClick(Qt::MouseButton button) {
+    MapDoubleClick(button == Qt::LeftButton, *ToolHostImpl);
+}

@@ -104,11 +104,13 @@ TEST_F(ToolDispatchTest, TheEyedropperPicksAndABusyToolIsNotRunAgainDuringItsDia
     PressCell(2, 2);
     EXPECT_TRUE(Map.SelectedTerrain == 40 && host.selTerrainRefreshes == 1 &&
                 Tools.CurrentTool == 0);
-    // The next click paints: a sign, whose dialog sees a click of its own come to nothing.
-    host.onDialog = [this] { PressCell(6, 6), Drag(7 * 28, 7 * 36); };
+    // The next click paints: a sign, whose dialog sees a click, a drag and a double click of
+    // its own come to nothing; the sign terrain is still what goes down.
+    host.onDialog = [this] { PressCell(6, 6), Drag(7 * 28, 7 * 36), MapDoubleClick(true, host); };
     PressCell(3, 3);
     EXPECT_EQ(host.opened, Strings{"sign at 3,3"});
     EXPECT_EQ(PaintedCells(), (CellSet{{2, 2}, {3, 3}}));
+    EXPECT_EQ(Map.PaintTerrain, 40);
     EXPECT_FALSE(Tools.Busy);
     host.onDialog = nullptr;
     PressCell(6, 6); // free again afterwards

@@ -77,6 +77,13 @@ void MapMouseDown(bool leftAlone, ViewCell cell, ToolHost& host) {
     ApplyToolAtCell(host);
 }
 
+void MapDoubleClick(bool leftButton, ToolHost& host) {
+    // A tool waiting on a dialog keeps the terrain it is putting down.
+    if (!leftButton || Tools.Busy) return;
+    Map.PaintTerrain = Map.EraseTerrain;
+    ApplyToolAtCell(host);
+}
+
 void ContinueStroke(bool leftAlone, ToolHost& host) {
     if (!leftAlone || Tools.CurrentTool < 0 || Tools.CurrentTool > kLastBrushTool) return;
     if (IsSignOrEntrance(Map.SelectedTerrain)) return;

@@ -27,6 +27,12 @@ void ApplyToolAtCell(ToolHost& host);
 // went down. Sets the mouse cell, chooses the stroke's terrain and applies the tool once.
 void MapMouseDown(bool leftAlone, ViewCell cell, ToolHost& host);
 
+// A double click of the left button (leftButton) on the map, which takes the place of the
+// second press: the current tool runs once more on the mouse cell of the first press, putting
+// down the erase terrain. Draw Terrain thus takes back what the first click painted; a tool
+// waiting for its next click takes the same cell.
+void MapDoubleClick(bool leftButton, ToolHost& host);
+
 // After a move onto a new cell (Map.MouseCell already set): the brush tools 0..4 repeat while
 // the left button alone is held, unless the selected terrain is a sign or town entrance.
 void ContinueStroke(bool leftAlone, ToolHost& host);
