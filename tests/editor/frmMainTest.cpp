@@ -598,10 +598,8 @@ TEST_F(MainWindowTest, ADoubleClickRightAfterADragInAnotherListOpensTheEditor) {
     });
     // A list that cannot be reordered, the entry double-clicked and the editor it opens.
     const std::tuple<QAction*, int, std::string> lists[] = {
-        {window->mnuScenText, 4, "text 0 4"},
-        {window->mnuTownText, 7, "text 2 7"},
-        {window->mnuOutText, 2, "text 1 2"},
-        {window->mnuScenSpecItems, 3, "special item 3"},
+        {window->mnuScenText, 4, "text 0 4"},   {window->mnuTownText, 7, "text 2 7"},
+        {window->mnuOutText, 2, "text 1 2"},    {window->mnuScenSpecItems, 3, "special item 3"},
         {window->mnuScenButtons, 6, "label 6"},
     };
     for (const auto& [action, row, editor] : lists) {

@@ -270,8 +270,9 @@ TEST_F(FileSafety, StagingFilesLeftByACrashAreRemovedByTheNextSaveOrStart) {
     const Boxes thisName = {"Test.vrs.saving-AbC123", StagingNamePrefix("Test.vrs") + "Zz9Yy8",
                             "Test.vrd.saving-x1Y2z3", StagingNamePrefix("Test.vrd") + "q0W9e8"};
     const Boxes otherName = {"Other.vrs.saving-AbC123", StagingNamePrefix("Other.vrs") + "Qq1Ww2"};
+    // Our prefixes have lower-case hexadecimal digits only: a user's file with capitals stays.
     const Boxes notOurs = {"Test.vrs.saving-toolong", "Test.vrs.saving-", "notes.txt",
-                           ".0000000g.AbC123", ".00000000.AbC12", ".1234ABCD.Ab12Cd",
+                           ".0000000g.AbC123",        ".00000000.AbC12",  ".1234ABCD.Ab12Cd",
                            ".0123abcD.Zz9Yy8"};
     const std::string folderOfOurs = StagingNamePrefix("Test.vrs") + "Dir123";
     for (const bool atStart : {false, true}) {
@@ -326,7 +327,8 @@ TEST_F(FileSafety, TheSpareCopyFoldersToTidyAreThoseThatExistAndArePrivate) {
     ::chmod(runtime.Path().c_str(), 0700);
     const EnvironmentVariable runtimeDir("XDG_RUNTIME_DIR", runtime.Path());
     const EnvironmentVariable cacheHome("XDG_CACHE_HOME", cache.Path());
-    const std::string inRuntime = runtime.File("varno-editor"), inCache = cache.File("varno-editor");
+    const std::string inRuntime = runtime.File("varno-editor");
+    const std::string inCache = cache.File("varno-editor");
     using Folders = std::vector<std::string>;
     EXPECT_EQ(ExistingTempSaveFolders(), Folders{});
     EXPECT_FALSE(fs::exists(inRuntime) || fs::exists(inCache)) << "none is made";

@@ -120,7 +120,8 @@ std::vector<std::string> ExistingTempSaveFolders() {
         const std::string cache = CacheFolder();
         if (!cache.empty()) candidates.push_back(cache + "/varno-editor");
     }
-    std::erase_if(candidates, [](const std::string& folder) { return !IsOwnPrivateFolder(folder); });
+    std::erase_if(candidates,
+                  [](const std::string& folder) { return !IsOwnPrivateFolder(folder); });
     return candidates;
 }
 
