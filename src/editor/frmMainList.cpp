@@ -111,15 +111,21 @@ void frmMain::List1_DblClick() {
     DoEvents();
 }
 
+// Every left press starts a fresh gesture, also in the lists that cannot be reordered: were a
+// drag's mark kept until the next press in a list that can, a still double click in the others
+// would open nothing, with no word why. A press that moves marks its gesture in every list, so
+// that the double click it begins opens nothing.
 void frmMain::List1_MouseDown(Qt::MouseButton button) {
-    if (button != Qt::LeftButton || !AllowsDragging(ListMode)) return;
+    if (button != Qt::LeftButton) return;
     Dragging = 0;
+    if (!AllowsDragging(ListMode)) return;
     DragFrom = DragTo = static_cast<std::int16_t>(List1->currentRow());
 }
 
 void frmMain::List1_MouseMove(Qt::MouseButtons buttons) {
-    if (!(buttons & Qt::LeftButton) || !AllowsDragging(ListMode)) return;
+    if (!(buttons & Qt::LeftButton)) return;
     Dragging = -1;
+    if (!AllowsDragging(ListMode)) return;
     DragTo = static_cast<std::int16_t>(List1->currentRow());
 }
 

@@ -41,6 +41,10 @@ bool frmSplash::Form_Load() {
     // A save cut short (the program ended mid-save) leaves staged files beside the scenarios;
     // with no other copy running, none of them belongs to a save in progress.
     RemoveStagingLeftovers(ProgramFolder() + "/scenario");
+    // So does one cut short while the spare copy of the scenario took its place; that copy can
+    // be as large as the scenario file, and nothing else would ever remove it.
+    for (const std::string& folder : ExistingTempSaveFolders())
+        RemoveStagingLeftovers(folder);
     try {
         picture_ = LoadBitmapFile(ProgramPath("\\Images\\edstart.bmp"));
     } catch (const RuntimeError&) {

@@ -2,6 +2,7 @@
 
 #include "platform/qt/QtText.h"
 
+#include <QMimeData>
 #include <algorithm>
 
 MultiLineBox::MultiLineBox(int maxLength, QWidget* parent)
@@ -23,6 +24,16 @@ std::string MultiLineBox::ModelText() const {
     QString text = toPlainText();
     text.replace("\n", "\r\n");
     return FromQString(text);
+}
+
+bool MultiLineBox::canInsertFromMimeData(const QMimeData* source) const {
+    return source && source->hasText();
+}
+
+void MultiLineBox::insertFromMimeData(const QMimeData* source) {
+    if (!source || !source->hasText()) return;
+    insertPlainText(source->text());
+    ensureCursorVisible();
 }
 
 namespace {

@@ -578,3 +578,51 @@ TEST_F(MainWindowTest, EachListShowsItsTableAndADoubleClickOpensTheRecordsEditor
     DoubleClickAfterPress(entry);
     EXPECT_EQ(opened, "node 0 5; ");
 }
+
+// A drag leaves its mark only on the gesture it was part of: in every list, also those that
+// cannot be reordered, the next press starts afresh, so a still double click opens the editor
+// right after a drag elsewhere, and one whose first press moved still opens nothing.
+TEST_F(MainWindowTest, ADoubleClickRightAfterADragInAnotherListOpensTheEditor) {
+    OpenLists();
+    std::string opened;
+    SetModalFormHook([&opened](ModalForm& form) {
+        if (auto* t = dynamic_cast<frmEditText*>(&form))
+            opened += "text " + std::to_string(t->TextType) + " " + std::to_string(t->TextNum);
+        else if (auto* s = dynamic_cast<frmEditSpItem*>(&form))
+            opened += "special item " + std::to_string(s->SpItemNum);
+        else if (auto* b = dynamic_cast<frmEditShortText*>(&form))
+            opened += "label " + std::to_string(b->TextNum);
+        else
+            opened += ClassName(typeid(form));
+        form.reject();
+    });
+    // A list that cannot be reordered, the entry double-clicked and the editor it opens.
+    const std::tuple<QAction*, int, std::string> lists[] = {
+        {window->mnuScenText, 4, "text 0 4"},   {window->mnuTownText, 7, "text 2 7"},
+        {window->mnuOutText, 2, "text 1 2"},    {window->mnuScenSpecItems, 3, "special item 3"},
+        {window->mnuScenButtons, 6, "label 6"},
+    };
+    for (const auto& [action, row, editor] : lists) {
+        SCOPED_TRACE(editor);
+        window->mnuScenItems->trigger();
+        const auto items = Scen.ItemTypes;
+        Drag(5, 2);
+        ASSERT_NE(Scen.ItemTypes, items);
+        action->trigger();
+        const QPoint entry = At(row);
+        for (const char* when : {"right after the drag", "a second time"}) {
+            opened.clear();
+            Send(QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, entry);
+            DoubleClickAfterPress(entry);
+            EXPECT_EQ(opened, editor) << when;
+        }
+        opened.clear();
+        Send(QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, entry);
+        Send(QEvent::MouseMove, Qt::NoButton, Qt::LeftButton, entry + QPoint(0, 1));
+        DoubleClickAfterPress(entry);
+        EXPECT_EQ(opened, "") << "the first press moved";
+        Send(QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, entry);
+        DoubleClickAfterPress(entry);
+        EXPECT_EQ(opened, editor) << "a still double click after the moved one";
+    }
+}

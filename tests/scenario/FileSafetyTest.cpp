@@ -270,8 +270,10 @@ TEST_F(FileSafety, StagingFilesLeftByACrashAreRemovedByTheNextSaveOrStart) {
     const Boxes thisName = {"Test.vrs.saving-AbC123", StagingNamePrefix("Test.vrs") + "Zz9Yy8",
                             "Test.vrd.saving-x1Y2z3", StagingNamePrefix("Test.vrd") + "q0W9e8"};
     const Boxes otherName = {"Other.vrs.saving-AbC123", StagingNamePrefix("Other.vrs") + "Qq1Ww2"};
+    // Our prefixes have lower-case hexadecimal digits only: a user's file with capitals stays.
     const Boxes notOurs = {"Test.vrs.saving-toolong", "Test.vrs.saving-", "notes.txt",
-                           ".0000000g.AbC123", ".00000000.AbC12"};
+                           ".0000000g.AbC123",        ".00000000.AbC12",  ".1234ABCD.Ab12Cd",
+                           ".0123abcD.Zz9Yy8"};
     const std::string folderOfOurs = StagingNamePrefix("Test.vrs") + "Dir123";
     for (const bool atStart : {false, true}) {
         for (const auto& names : {thisName, otherName, notOurs})
@@ -315,6 +317,41 @@ TEST_F(FileSafety, AnotherUserCannotBlockSavesByMakingTheTempFolderFirst) {
     fs::remove(ScenarioPath());
     EXPECT_EQ(Save(), Boxes{kBox + kDenied});
     EXPECT_FALSE(fs::exists(ScenarioPath()));
+}
+
+// Start-up tidies the spare-copy folders that exist, wherever an earlier run's environment put
+// them, and makes none; a folder open to others is not taken for ours.
+TEST_F(FileSafety, TheSpareCopyFoldersToTidyAreThoseThatExistAndArePrivate) {
+    SetTempSaveFolderForTesting("");
+    TempFolder runtime, cache;
+    ::chmod(runtime.Path().c_str(), 0700);
+    const EnvironmentVariable runtimeDir("XDG_RUNTIME_DIR", runtime.Path());
+    const EnvironmentVariable cacheHome("XDG_CACHE_HOME", cache.Path());
+    const std::string inRuntime = runtime.File("varno-editor");
+    const std::string inCache = cache.File("varno-editor");
+    using Folders = std::vector<std::string>;
+    EXPECT_EQ(ExistingTempSaveFolders(), Folders{});
+    EXPECT_FALSE(fs::exists(inRuntime) || fs::exists(inCache)) << "none is made";
+    // Which folders exist, and with what mode, and what is tidied.
+    const std::tuple<bool, bool, mode_t, Folders> cases[] = {
+        {true, false, 0700, {inRuntime}},
+        {false, true, 0700, {inCache}},
+        {true, true, 0700, {inRuntime, inCache}},
+        {true, true, 0755, {}},
+    };
+    for (const auto& [runtimeMade, cacheMade, mode, expected] : cases) {
+        fs::remove_all(inRuntime);
+        fs::remove_all(inCache);
+        for (const auto& [made, folder] : {std::pair(runtimeMade, inRuntime), {cacheMade, inCache}})
+            if (made) {
+                ASSERT_EQ(::mkdir(folder.c_str(), mode), 0);
+            }
+        EXPECT_EQ(ExistingTempSaveFolders(), expected) << runtimeMade << cacheMade << mode;
+    }
+    // A runtime folder that is not private is not used for the copy, so not looked into either.
+    ::chmod(inRuntime.c_str(), 0700);
+    ::chmod(runtime.Path().c_str(), 0755);
+    EXPECT_EQ(ExistingTempSaveFolders(), Folders{});
 }
 
 // When the flag names fail and the old scenario file cannot be put back either, the author is

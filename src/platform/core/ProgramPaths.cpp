@@ -78,6 +78,22 @@ std::string ProgramPath(std::string_view backslashPath) {
     return path;
 }
 
+namespace {
+std::string CacheFolder() {
+    std::string cache = AbsoluteEnvironmentFolder("XDG_CACHE_HOME");
+    if (cache.empty()) {
+        const std::string home = AbsoluteEnvironmentFolder("HOME");
+        if (!home.empty()) cache = home + "/.cache";
+    }
+    return cache;
+}
+
+bool IsOwnPrivateFolder(const std::string& folder) {
+    struct stat st {};
+    return ::lstat(folder.c_str(), &st) == 0 && IsOwnPrivateFolder(st);
+}
+} // namespace
+
 std::string TempSaveFolder() {
     if (!TempFolderOverride().empty()) {
         EnsurePrivateFolder(TempFolderOverride());
@@ -86,17 +102,27 @@ std::string TempSaveFolder() {
     // A folder in a shared place such as /tmp could be made first by another user, who could
     // then block every save or read the copies.
     const std::string runtime = AbsoluteEnvironmentFolder("XDG_RUNTIME_DIR");
-    struct stat st {};
-    if (!runtime.empty() && ::lstat(runtime.c_str(), &st) == 0 && IsOwnPrivateFolder(st) &&
-        MadePrivate(runtime + "/varno-editor"))
+    if (!runtime.empty() && IsOwnPrivateFolder(runtime) && MadePrivate(runtime + "/varno-editor"))
         return runtime + "/varno-editor";
-    std::string cache = AbsoluteEnvironmentFolder("XDG_CACHE_HOME");
-    if (cache.empty()) {
-        const std::string home = AbsoluteEnvironmentFolder("HOME");
-        if (!home.empty()) cache = home + "/.cache";
-    }
+    const std::string cache = CacheFolder();
     if (!cache.empty() && MadePrivate(cache + "/varno-editor")) return cache + "/varno-editor";
     RaiseError(err::PermissionDenied);
+}
+
+std::vector<std::string> ExistingTempSaveFolders() {
+    std::vector<std::string> candidates;
+    if (!TempFolderOverride().empty()) {
+        candidates.push_back(TempFolderOverride());
+    } else {
+        const std::string runtime = AbsoluteEnvironmentFolder("XDG_RUNTIME_DIR");
+        if (!runtime.empty() && IsOwnPrivateFolder(runtime))
+            candidates.push_back(runtime + "/varno-editor");
+        const std::string cache = CacheFolder();
+        if (!cache.empty()) candidates.push_back(cache + "/varno-editor");
+    }
+    std::erase_if(candidates,
+                  [](const std::string& folder) { return !IsOwnPrivateFolder(folder); });
+    return candidates;
 }
 
 bool IsPlainFileName(std::string_view name) {

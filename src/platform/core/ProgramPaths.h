@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The program works relative to its own folder: pictures in Images, scenarios in scenario.
 
@@ -18,6 +19,9 @@ std::string ProgramPath(std::string_view backslashPath);
 // folder ($XDG_CACHE_HOME, or .cache in the home folder); created when missing. When neither can
 // be made private, "Permission denied".
 std::string TempSaveFolder();
+// The places TempSaveFolder chooses from, of those that exist already as this user's own private
+// folders; none is made. An earlier run may have used either, as its environment was then.
+std::vector<std::string> ExistingTempSaveFolders();
 
 // A file name from the author or a file must name a file in its folder, not a path: not empty,
 // not "." or "..", and without "/", "\" (which the program's paths turn into "/") or NUL.

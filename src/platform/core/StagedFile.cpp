@@ -4,6 +4,7 @@
 #include "platform/core/FileSystemCalls.h"
 #include "platform/core/RuntimeError.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cstdio>
@@ -82,6 +83,12 @@ bool IsStagingNameOf(std::string_view entry, const std::string& prefix, const st
     return false;
 }
 
+// A hexadecimal digit as StagingNamePrefix writes them: lower case only, so that a file of the
+// user's own that merely looks like a staging name with capitals is never taken for one.
+bool IsPrefixDigit(char c) {
+    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f');
+}
+
 // Any file's staging name: the prefix's dot, eight hexadecimal digits and dot, or an older
 // version's infix, then the unique part.
 bool IsAnyStagingName(std::string_view entry) {
@@ -90,9 +97,8 @@ bool IsAnyStagingName(std::string_view entry) {
         return false;
     const std::string_view start = entry.substr(0, entry.size() - kUniquePartLength);
     if (start.size() == 10 && start.front() == '.' && start.back() == '.') {
-        for (char c : start.substr(1, 8))
-            if (!std::isxdigit(static_cast<unsigned char>(c))) return false;
-        return true;
+        const std::string_view digits = start.substr(1, 8);
+        return std::all_of(digits.begin(), digits.end(), IsPrefixDigit);
     }
     const std::string_view infix(kOldStagingInfix);
     return start.size() > infix.size() && start.substr(start.size() - infix.size()) == infix;
