@@ -1,11 +1,10 @@
-// Loading the largest scenario from a file, in the editor's own layout and in the game's
+// Opening the largest scenario from a file, in the editor's own layout and in the game's
 // little-endian layout, beside one plain read of the same file into a buffer that exists; and
-// the most memory that opening and re-opening it holds at once, beside the file's size.
+// the most memory that opening and re-opening it holds at once, as heap bytes and as the
+// process's resident size, beside the file's size.
 #include "platform/core/BinaryFile.h"
-#include "platform/core/ByteSource.h"
 #include "platform/core/FreedMemory.h"
 #include "platform/core/MsgBox.h"
-#include "scenario/GameLayout.h"
 #include "scenario/OwnLayout.h"
 #include "scenario/ScenarioClearing.h"
 #include "scenario/ScenarioLoad.h"
@@ -16,6 +15,7 @@
 #include "support/TempFolder.h"
 
 #include "LongText.h"
+#include "ResidentMemory.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdio>
@@ -92,8 +92,14 @@ struct Files {
     Files() {
         InitCommonTables();
         InitScenEditorTables();
-        // The own layout: 50 x 50 sections and 255 large towns, every text at its longest, the
-        // talk texts too.
+        WriteOwnLayout();
+        WriteGameLayout();
+        // What building the files freed is not left for the first open to reuse.
+        ReturnFreedMemoryToSystem();
+    }
+
+    void WriteOwnLayout() const {
+        // 50 x 50 sections and 255 large towns, every text at its longest, the talk texts too.
         auto s = std::make_unique<Scenario>(MakeVariedScenario(50, 50, 255, 77));
         for (auto& t : s->ScenStrings)
             t = LongText(1);
@@ -117,7 +123,9 @@ struct Files {
         }
         SectionDirectoryTable dir{};
         PutFileBytes(own, WriteScenarioImage(*s, dir));
+    }
 
+    void WriteGameLayout() const {
         // The game layout holds at most 200 towns.
         GameLayoutBuilder builder(false, 50, 50, std::vector<int>(200, 0));
         for (int y = 0; y < 50; ++y)
@@ -139,17 +147,36 @@ const Files& TheFiles() {
     return files;
 }
 
-// A load as the editor does it: the file read part by part into a fresh scenario, which then
-// goes again.
+// Errors that an open would show end the benchmark with their text instead.
+void SkipOnMessage(benchmark::State& state) {
+    SetMsgBoxHook([&state](const MsgBoxCall& call) {
+        state.SkipWithError(call.text.c_str());
+        return MsgBoxResult::Ok;
+    });
+}
+
+// Closes whatever is open and gives its memory back, as the program does after an open.
+void CloseScenario() {
+    Scen = Scenario();
+    ReturnFreedMemoryToSystem();
+}
+
+// An open as the program does it: the file read part by part into a fresh scenario, which takes
+// the place of the one open before; that one goes, and the memory it held is given back to the
+// system, so that every open builds its scenario on pages the process has to be given anew.
 void Load(benchmark::State& state, const std::string& path, std::int16_t format) {
     const auto size = static_cast<std::int64_t>(std::filesystem::file_size(path));
+    const std::string name = std::filesystem::path(path).filename().string();
+    SkipOnMessage(state);
+    CloseScenario();
     for (auto _ : state) {
-        ByteSource file(path);
-        auto s = std::make_unique<Scenario>();
-        GameTownTables towns;
-        ReadScenarioFile(*s, file, format, "largest.vrs", towns);
-        benchmark::DoNotOptimize(s->TownCount);
+        LoadScenario(name, path);
+        benchmark::DoNotOptimize(Scen.TownCount);
     }
+    SetMsgBoxHook({});
+    if (ScenFile.ScenFormat != format || Scen.TownCount == 0)
+        state.SkipWithError("the file was not opened in its layout");
+    CloseScenario();
     state.SetBytesProcessed(state.iterations() * size);
 }
 
@@ -160,10 +187,15 @@ void BM_LoadGameLayoutFile(benchmark::State& state) {
     Load(state, TheFiles().game, 0);
 }
 
-// The same file read whole into a buffer that exists already and has been written before, so
-// that the baseline pays for reading the bytes and for nothing else.
+// The same file read whole into a buffer that exists already and has been written before, from
+// the system's file cache as every open above reads it, so that the baseline pays for reading
+// the bytes and for nothing else.
 void Fread(benchmark::State& state, const std::string& path) {
     std::vector<char> buffer(std::filesystem::file_size(path), 1);
+    FILE* warm = std::fopen(path.c_str(), "rb");
+    if (!warm || std::fread(buffer.data(), 1, buffer.size(), warm) != buffer.size())
+        state.SkipWithError("cannot read the file");
+    if (warm) std::fclose(warm);
     for (auto _ : state) {
         FILE* f = std::fopen(path.c_str(), "rb");
         const std::size_t got = std::fread(buffer.data(), 1, buffer.size(), f);
@@ -183,32 +215,40 @@ void BM_FreadGameLayoutFile(benchmark::State& state) {
 
 // Opens the file with the editor's own load, over whatever scenario is open, and reports the
 // most memory held at once from before the first of the two scenarios was built, as a multiple
-// of the file's size.
+// of the file's size: the heap bytes the program asked for, and the process's resident size,
+// which adds what the allocator spends on them and keeps of what was freed meanwhile.
 void PeakMemory(benchmark::State& state, const std::string& path, bool reopen) {
     const auto fileSize = static_cast<double>(std::filesystem::file_size(path));
     const std::string name = std::filesystem::path(path).filename().string();
-    const std::string folder = std::filesystem::path(path).parent_path().string();
-    SetMsgBoxHook([&state](const MsgBoxCall& call) {
-        state.SkipWithError(call.text.c_str());
-        return MsgBoxResult::Ok;
-    });
-    double peak = 0;
+    SkipOnMessage(state);
+    double heapPeak = 0;
+    double residentPeak = 0;
+    double residentRise = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        Scen = Scenario();
-        ReturnFreedMemoryToSystem();
+        CloseScenario();
         const std::size_t before = liveBytes;
+        const std::size_t residentBefore = ResidentBytes();
         if (reopen) LoadScenario(name, path);
+        if (!RestartPeakResident()) state.SkipWithError("the resident peak cannot be restarted");
         state.ResumeTiming();
         peakBytes = liveBytes;
         LoadScenario(name, path);
-        peak = static_cast<double>(peakBytes - before);
+        const std::size_t residentMost = PeakResidentBytes();
+        heapPeak = static_cast<double>(peakBytes - before);
+        residentPeak = static_cast<double>(residentMost);
+        residentRise =
+            static_cast<double>(residentMost > residentBefore ? residentMost - residentBefore : 0);
     }
     SetMsgBoxHook({});
-    Scen = Scenario();
+    CloseScenario();
     state.counters["file_MB"] = fileSize / 1e6;
-    state.counters["peak_MB"] = peak / 1e6;
-    state.counters["peak_per_file_size"] = peak / fileSize;
+    state.counters["heap_peak_MB"] = heapPeak / 1e6;
+    state.counters["heap_peak_per_file_size"] = heapPeak / fileSize;
+    // The whole process at its peak, and how far it rose above what it held before the open.
+    state.counters["rss_peak_MB"] = residentPeak / 1e6;
+    state.counters["rss_peak_per_file_size"] = residentPeak / fileSize;
+    state.counters["rss_rise_per_file_size"] = residentRise / fileSize;
 }
 
 void BM_OpenPeakMemory(benchmark::State& state) {
