@@ -609,18 +609,21 @@ TEST_F(MainWindowTest, ADoubleClickRightAfterADragInAnotherListOpensTheEditor) {
         Drag(5, 2);
         ASSERT_NE(Scen.ItemTypes, items);
         action->trigger();
-        const QPoint entry = At(row);
+        // Each opening refills the list, which may scroll it: the entry is found again each time.
         for (const char* when : {"right after the drag", "a second time"}) {
             opened.clear();
+            const QPoint entry = At(row);
             Send(QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, entry);
             DoubleClickAfterPress(entry);
             EXPECT_EQ(opened, editor) << when;
         }
         opened.clear();
+        QPoint entry = At(row);
         Send(QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, entry);
         Send(QEvent::MouseMove, Qt::NoButton, Qt::LeftButton, entry + QPoint(0, 1));
         DoubleClickAfterPress(entry);
         EXPECT_EQ(opened, "") << "the first press moved";
+        entry = At(row);
         Send(QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, entry);
         DoubleClickAfterPress(entry);
         EXPECT_EQ(opened, editor) << "a still double click after the moved one";
