@@ -80,11 +80,13 @@ void frmMain::mnuTownItems_Click() {
     RefreshMapAfterDialog();
 }
 
+// The town's descriptions are edited over an empty work area, which stays so afterwards; the
+// outdoor ones leave the map up and redraw it.
 void frmMain::mnuTownAreaDesc_Click() {
+    HideMapEditor();
     frmAreaDesc& dialog = SharedForm<frmAreaDesc>();
     dialog.Context = 1;
     ShowModal(dialog);
-    RefreshMapAfterDialog();
 }
 
 void frmMain::mnuOutAreaDesc_Click() {

@@ -46,10 +46,10 @@ void NumericBox::PutBack() {
         return;
     }
     // The restored text is checked like any change of the text, so the verdict is the
-    // restored value's.
-    const bool unchanged = box_->text() == good;
+    // restored value's. A box that already shows its value is not changed and not checked: the
+    // verdict then belongs to another box, or to this value as it was shown, and leaving this
+    // box must not lift it.
     box_->setText(good);
-    if (unchanged && !dialog_.Loading) Validate();
 }
 
 bool NumericBox::Commit() {

@@ -294,20 +294,42 @@ TEST_F(MainWindowTest, EachEntryOpensItsWindowInItsContext) {
     EXPECT_TRUE(boxes.Calls().empty());
 }
 
-TEST_F(MainWindowTest, AreaDescriptionsRebuildTheMapOnShow) {
-    Scen.Towns[1].AreaRects.fill(AreaRect{});
-    Scen.Towns[1].AreaRects[0] = {2, 3, 9, 9};
+// The outdoor descriptions are edited over the map, which is rebuilt when they close; a town's
+// are edited over an emptied work area, which stays empty, whether kept or cancelled.
+TEST_F(MainWindowTest, AreaDescriptionsRedrawTheOutdoorMapAndLeaveATownsWorkAreaEmpty) {
+    auto& rects = Scen.OutdoorSections.At(1, 0).AreaRects;
+    rects.fill(AreaRect{});
+    rects[0] = {2, 3, 9, 9}; // one cell in, as the section is drawn within a border
     window->show();
-    window->mnuTownEdit->trigger();
+    window->mnuOutEdit->trigger();
     ASSERT_TRUE(window->picMap->isVisible());
     const auto areaEdges = [] {
-        const auto& edges = Map.MapCells.At(5, 3).Edges; // on the top side
+        const auto& edges = Map.MapCells.At(6, 4).Edges; // on the top side
         return edges[kAreaEdges + kEdgeLeft] + edges[kAreaEdges + kEdgeRight];
     };
     EXPECT_NE(areaEdges(), 0);
-    Edit<frmAreaDesc>(window->mnuTownAreaDesc, [](auto& d) { Click(d.cmdDelete[0]); });
+    Edit<frmAreaDesc>(window->mnuOutAreaDesc, [](auto& d) { Click(d.cmdDelete[0]); });
     EXPECT_EQ(areaEdges(), 0) << "the deleted rectangle is gone from the map";
     EXPECT_EQ(window->focusWidget(), window->picMap);
+
+    const auto workArea = [this] {
+        std::string shown;
+        for (const QWidget* part : std::initializer_list<const QWidget*>{
+                 window->picMap, window->picTerrain, window->picSelTerrain, window->frmTools})
+            shown += part->isVisible() ? '1' : '0';
+        return shown;
+    };
+    for (const bool cancel : {true, false}) {
+        SCOPED_TRACE(cancel);
+        window->mnuTownEdit->trigger();
+        ASSERT_EQ(workArea(), "1111");
+        std::string underDialog;
+        Choose<frmAreaDesc>(window->mnuTownAreaDesc, [&](auto& d) {
+            underDialog = workArea();
+            cancel ? QTest::keyClick(&d, Qt::Key_Escape) : Click(d.cmdOK);
+        });
+        EXPECT_EQ(underDialog + " " + workArea(), "0000 0000");
+    }
 }
 
 TEST_F(MainWindowTest, ImportingRefreshesTheStatusLineUnlessCancelledOrRefused) {

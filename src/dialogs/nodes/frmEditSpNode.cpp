@@ -8,6 +8,7 @@
 #include "graphics/GraphicsSheets.h"
 #include "platform/core/MsgBox.h"
 #include "platform/qt/QtText.h"
+#include "scenario/NumericValidator.h"
 #include "scenario/tables/NodeTypeDescriptors.h"
 
 #include <QComboBox>
@@ -214,6 +215,13 @@ void frmEditSpNode::OpeningLoad() {
     cmdPictCustom->setEnabled(CustomPicsLoaded != 0);
     GoBack.Reset(NodeNum, NodeSet);
     openedForNewNode_ = NodeNum == -1;
+    {
+        // The window opens with empty boxes, so that every value of the first node shown is
+        // checked, as at any other opening.
+        const LoadingScope quiet(Loading);
+        for (QLineEdit* box : txtData)
+            box->clear();
+    }
     if (NodeNum != -1 && !IsNodeOfFamily(NodeSet, NodeNum)) {
         // An opener never passes such a number; loading it would reach outside the family.
         MsgBox(NodeOutOfRangeText(NodeSet, NodeNum), msgbox::Exclamation, "Error");
@@ -237,6 +245,9 @@ std::int16_t frmEditSpNode::FindFreeNode(std::int32_t family) {
 
 void frmEditSpNode::LoadRecord() {
     nodeShown_ = false;
+    // Taken before the boxes are filled with the node, which happens next.
+    for (std::size_t i = 0; i < txtData.size(); ++i)
+        textsBeforeShow_[i] = txtData[i]->text();
     if (NodeNum == -1) {
         NodeNum = FindFreeNode(NodeSet);
         if (NodeNum < 0) return;
@@ -256,6 +267,24 @@ void frmEditSpNode::ShowRecord() {
     Label1->setText(kTitles[NodeSet == 1 ? 1 : NodeSet == 2 ? 2 : 0]);
     lblNodeNum->setText(QString::number(NodeNum));
     lblNodeType->setText(ToQString(TypeInfo().Name));
+    CheckShownFields();
+}
+
+// A box whose text the node changed is checked as if the author had typed its value: a stored
+// value that the check rejects is reported now and keeps OK and the arrows from acting until
+// it is corrected. A later box that passes does not lift that, or the rejected value would be
+// saved back unnoticed.
+void frmEditSpNode::CheckShownFields() {
+    bool checked = false;
+    bool rejected = false;
+    for (std::size_t i = 0; i < txtData.size(); ++i) {
+        const QString text = txtData[i]->text();
+        if (text == textsBeforeShow_[i]) continue;
+        const NumberRule& rule = fields_[i]->rule();
+        checked = true;
+        if (ValidateNumber(FromQString(text), rule.caption, rule.min, rule.max)) rejected = true;
+    }
+    if (checked) BadInput = rejected;
 }
 
 void frmEditSpNode::SaveNode() {

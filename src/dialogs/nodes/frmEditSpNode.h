@@ -5,6 +5,7 @@
 #include "dialogs/nodes/NodeStorage.h"
 #include "forms/RecordDialog.h"
 
+#include <QString>
 #include <array>
 #include <cstdint>
 #include <string>
@@ -89,6 +90,7 @@ class frmEditSpNode : public RecordDialog {
     void FillChooser(int field, std::int16_t kind, std::vector<std::string> entries);
     void txtData_Committed(int field);
     void ShowField(int field);
+    void CheckShownFields();
     void SaveNode();
     void SetChainButtons();
     const SpecialNodeTypeInfo& TypeInfo() const;
@@ -103,4 +105,6 @@ class frmEditSpNode : public RecordDialog {
     // Whether the editor took a free node for a new reference at this opening.
     bool openedForNewNode_ = false;
     bool nodeShown_ = false;
+    // The field boxes' texts before a node was put into them, to tell which boxes it changed.
+    std::array<QString, kNodeFieldCount> textsBeforeShow_;
 };

@@ -85,7 +85,8 @@ TEST_F(NodeEditorTest, MinusOneEditsTheFirstFreeNodeAndNoFreeNodeOrOneBeyondOpen
     EXPECT_EQ(boxes.Calls()[0].title, "Error");
     const std::string noNode60 =
         "There is no outdoor special node 60.\r\n\r\nThese nodes are numbered 0 to 59.";
-    EXPECT_EQ(boxes.Texts(), (std::vector<std::string>{kNoFreeNodeText, noNode60, kNoFreeNodeText}));
+    EXPECT_EQ(boxes.Texts(),
+              (std::vector<std::string>{kNoFreeNodeText, noNode60, kNoFreeNodeText}));
 }
 
 // Moving the focus onto the type list chooses no type; a choice made with the keyboard counts.
@@ -192,12 +193,14 @@ TEST_F(NodeEditorTest, GlobalCallsAndTimersLinkIntoTheScenarioFamily) {
               Ints(2, 0, 1));
 }
 
-// The last good value comes back when a box is left; the Go Back stack refuses a 257th link.
+// The link is refused as it is shown, as a typed one is; the last good value comes back when a
+// box is left; the Go Back stack refuses a 257th link.
 TEST_F(NodeEditorTest, ALinkBeyondItsFamilyOrTheGoBackStackIsNotFollowed) {
     Use(2, 1, 4, 150); // only a damaged file holds such a link
     EXPECT_EQ(Edit(2, 1, "b3 ? d9=5 d9=100 ?d9 d9=99 ok"), "1/150 d0 cancel|5 -> 1");
     EXPECT_EQ(boxes.Texts(),
               (std::vector<std::string>{
+                  "Value must be between -1 and 99.",
                   "There is no town special node 150.\r\n\r\nThese nodes are numbered 0 to 99.",
                   "Value must be between -1 and 99."}));
     EXPECT_EQ(Scen.Towns[1].SpecialNodes[1].JumpTo, 99);
@@ -208,7 +211,44 @@ TEST_F(NodeEditorTest, ALinkBeyondItsFamilyOrTheGoBackStackIsNotFollowed) {
     for (int i = 0; i < GoBackStack::kCapacity; ++i)
         links += "b3 ";
     EXPECT_EQ(Edit(0, 0, links + "? b3 ? back ?num ok"), "0/1 d256 back|0/1 d256 back|255 -> 0");
-    EXPECT_EQ(boxes.Calls().size(), 3u);
+    EXPECT_EQ(boxes.Calls().size(), 4u);
+}
+
+// A stored value that the field check rejects is reported as its node is shown, whether opened,
+// reopened or stepped to, and OK and the arrows do nothing until the author corrects it: neither
+// the boxes after it that pass nor leaving another box lifts that.
+TEST_F(NodeEditorTest, AStoredValueTheCheckRejectsIsReportedAndHoldsOkAndTheArrows) {
+    auto& nodes = Scen.ScenSpecialNodes;
+    const auto store = [&nodes] {
+        FreeEverything();
+        for (std::int16_t n = 0; n <= 2; ++n)
+            Use(0, n, 4); // "Secret Passage"
+        nodes[0].Extra1a = -5;
+        nodes[2].StuffDoneA = -2;
+        nodes[2].Picture = -3;
+    };
+    struct Row {
+        std::int16_t node;
+        const char* script;
+        const char* seen;
+        std::size_t reported;
+        std::vector<int> stored; // node 0's extra 1a, node 2's flag and picture
+    };
+    // The rows run in turn on the one window: the first leaves -5 in the box, and the second
+    // opening on the same node reports it all the same.
+    const Row rows[] = {
+        {0, "?d5 d5!Esc", "-5 -> 0", 1, {-5, -2, -3}},
+        {0, "ok > d5!Return d6 d6!Tab ok ? d5=3 ok", "0/-1 d0 cancel -> 0", 1, {3, -2, -3}},
+        {1, "> ?num < ?num d0=1 d4=0 < ?num ok", "2|2|1 -> 1", 2, {-5, 1, 0}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.script);
+        store();
+        EXPECT_EQ(Edit(0, row.node, row.script), row.seen);
+        EXPECT_EQ(boxes.TakeTexts(),
+                  std::vector<std::string>(row.reported, "Values less than -1 are not accepted."));
+        EXPECT_EQ(Ints(nodes[0].Extra1a, nodes[2].StuffDoneA, nodes[2].Picture), row.stored);
+    }
 }
 
 TEST_F(NodeEditorTest, TheMessageAndPictureButtonsHandWhatTheirWindowsChoseToTheNode) {
