@@ -3,6 +3,7 @@
 #include "dialogs/areas/frmAreaDesc.h"
 #include "dialogs/areas/frmOutDetails.h"
 #include "dialogs/areas/frmTownDetails.h"
+#include "support/LongTextEdits.h"
 
 namespace {
 class LongStoredTextsTest : public AreaDialogTest {
@@ -63,30 +64,11 @@ TEST_F(LongStoredTextsTest, TypingIsHeldToTheLimitWhileALongerStoredTextIsKeptWh
          }},
     };
     const std::string stored = "A long way down the old river road, past";
-    ASSERT_EQ(stored.size(), 40u);
-    for (const Box& box : boxes) {
-        SCOPED_TRACE(box.what);
-        const std::string typed(box.limit + 5, 'x');
-        // The edit, and what OK stores.
-        const std::pair<Edit, std::string> edits[] = {
-            {[](QLineEdit* b) { EXPECT_EQ(b->text().size(), 40); }, stored},
-            {[](QLineEdit* b) {
-                 QTest::mouseClick(b, Qt::LeftButton);
-                 QTest::keyClick(b, Qt::Key_End);
-                 QTest::keyClicks(b, "abc");
-             },
-             stored},
-            {[&](QLineEdit* b) {
-                 QTest::mouseClick(b, Qt::LeftButton);
-                 QTest::keyClick(b, Qt::Key_A, Qt::ControlModifier);
-                 QTest::keyClicks(b, QString::fromStdString(typed));
-             },
-             typed.substr(0, static_cast<std::size_t>(box.limit))},
-        };
-        for (const auto& [edit, saved] : edits) {
+    for (const Box& box : boxes)
+        for (const LongTextEdit& e : LongTextEdits(stored, box.limit)) {
+            SCOPED_TRACE(std::string(box.what) + ", " + e.what);
             box.stored() = stored;
-            box.open(edit);
-            EXPECT_EQ(box.stored(), saved);
+            box.open(e.edit);
+            EXPECT_EQ(box.stored(), e.held);
         }
-    }
 }

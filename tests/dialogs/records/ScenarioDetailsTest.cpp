@@ -1,8 +1,10 @@
 #include "RecordEditorDriver.h"
 #include "dialogs/records/frmEditSaveItem.h"
+#include "dialogs/records/frmEditSpItem.h"
 #include "dialogs/records/frmScenDet.h"
 #include "dialogs/records/frmScenIntroText.h"
 #include "dialogs/records/frmStuffDone.h"
+#include "support/LongTextEdits.h"
 
 namespace {
 using ScenarioDetailsTest = RecordEditorTest;
@@ -130,4 +132,66 @@ TEST_F(ScenarioDetailsTest, FlagNamesSession) {
     Type(names.txtSD1, "Gate open");
     Click(names.cmdOK);
     EXPECT_EQ(Scen.StuffDoneNames[0].Name, "Gate open");
+}
+
+// Names stored longer than their boxes allow, as the game's layouts and the flag-name file can
+// hold them: untouched they are stored again whole, typed over they are held to the limit.
+TEST_F(ScenarioDetailsTest, TypingIsHeldToTheLimitWhileALongerStoredNameIsKeptWhole) {
+    using Edit = std::function<void(QLineEdit*)>;
+    // The box, opened as its menu or list opens it: the edit runs on it, then OK.
+    struct Box {
+        const char* what;
+        int limit;
+        std::function<std::string&()> stored;
+        std::function<void(const Edit&)> open;
+    };
+    const auto flagNames = [](QLineEdit* (*box)(frmStuffDone&)) {
+        return [box](const Edit& edit) {
+            frmStuffDone& names = OpenFlagNames();
+            edit(box(names));
+            Click(names.cmdOK);
+        };
+    };
+    const Box boxes[] = {
+        {"scenario name", 30, []() -> std::string& { return Scen.ScenStrings[0]; },
+         [this](const Edit& edit) {
+             Open<frmScenDet>([&](frmScenDet& d) {
+                 edit(d.txtName);
+                 Click(d.cmdOK);
+             });
+         }},
+        {"flag name", 30, []() -> std::string& { return Scen.StuffDoneNames[0].Name; },
+         flagNames([](frmStuffDone& n) { return n.txtSD1; })},
+        {"value name", 50, []() -> std::string& { return Scen.StuffDoneNames[0].ValueNames[2]; },
+         flagNames([](frmStuffDone& n) { return n.txtSD2[2]; })},
+        {"special item name", 30, []() -> std::string& { return Scen.ScenStrings[66]; },
+         [this](const Edit& edit) {
+             Open<frmEditSpItem>([](frmEditSpItem& d) { d.SpItemNum = 3; },
+                                 [&](frmEditSpItem& d) {
+                                     edit(d.txtSpItemName);
+                                     Click(d.cmdOK);
+                                 });
+         }},
+    };
+    const std::string stored = "Opened the gate in the north wall of the keep, then the well";
+    for (const Box& box : boxes)
+        for (const LongTextEdit& e : LongTextEdits(stored, box.limit)) {
+            SCOPED_TRACE(std::string(box.what) + ", " + e.what);
+            box.stored() = stored;
+            box.open(e.edit);
+            EXPECT_EQ(box.stored(), e.held);
+        }
+}
+
+// A version part of three digits shows whole after its leading blank and is stored unchanged;
+// typing is held to three characters.
+TEST_F(ScenarioDetailsTest, AThreeDigitVersionShowsWholeAndTypingHoldsToThree) {
+    Scen.ScenVersion = {100, 255, 7};
+    Open<frmScenDet>([](frmScenDet& d) {
+        EXPECT_EQ(Shown({d.txtVersion[0], d.txtVersion[1], d.txtVersion[2]}),
+                  (QStringList{" 100", " 255", " 7"}));
+        Type(d.txtVersion[2], "2000");
+        Click(d.cmdOK);
+    });
+    EXPECT_EQ(Scen.ScenVersion, (Version{100, 255, 200}));
 }
