@@ -5,35 +5,40 @@
 #include <QLineEdit>
 #include <functional>
 #include <string>
-#include <vector>
 
-// What the author does to a box whose typing is limited when it shows a stored text longer
-// than the limit, and what the box must then hold: untouched, the stored text whole; typing at
-// its end adds nothing; typing over it after Ctrl+A is held to the limit.
-struct LongTextEdit {
-    const char* what;
-    std::function<void(QLineEdit*)> edit;
-    std::string held;
-};
+using BoxEdit = std::function<void(QLineEdit*)>;
 
-inline std::vector<LongTextEdit> LongTextEdits(const std::string& stored, int limit) {
+// Checks a box whose typing is limited over a stored text longer than the limit, as the game's
+// layouts and the flag-name file can hold it. For each way the author may treat the box, the
+// field gets the long text and open shows the box's dialog, runs the edit on the box and presses
+// OK. Untouched, the field keeps the text whole; typing at its end adds nothing; typing over it
+// after Ctrl+A is held to the limit.
+inline void ExpectTypingHeldToLimit(const char* box, std::string& field, int limit,
+                                    const std::function<void(const BoxEdit&)>& open) {
+    const std::string stored = "A long way down the old river road, past the mill and on";
     const std::string typed(static_cast<std::size_t>(limit) + 5, 'x');
-    const auto clickInto = [](QLineEdit* box) { QTest::mouseClick(box, Qt::LeftButton); };
-    return {
+    const auto typeAfter = [](QKeyCombination key, const std::string& text) {
+        return [=](QLineEdit* b) {
+            QTest::mouseClick(b, Qt::LeftButton);
+            QTest::keyClick(b, key.key(), key.keyboardModifiers());
+            QTest::keyClicks(b, QString::fromStdString(text));
+        };
+    };
+    struct Edit {
+        const char* what;
+        BoxEdit edit;
+        std::string held;
+    };
+    const Edit edits[] = {
         {"untouched", [](QLineEdit*) {}, stored},
-        {"typed at the end",
-         [clickInto](QLineEdit* box) {
-             clickInto(box);
-             QTest::keyClick(box, Qt::Key_End);
-             QTest::keyClicks(box, "abc");
-         },
-         stored},
-        {"typed over all of it",
-         [clickInto, typed](QLineEdit* box) {
-             clickInto(box);
-             QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
-             QTest::keyClicks(box, QString::fromStdString(typed));
-         },
+        {"typed at the end", typeAfter(Qt::Key_End, "abc"), stored},
+        {"typed over all of it", typeAfter(Qt::ControlModifier | Qt::Key_A, typed),
          typed.substr(0, static_cast<std::size_t>(limit))},
     };
+    for (const Edit& e : edits) {
+        SCOPED_TRACE(std::string(box) + ", " + e.what);
+        field = stored;
+        open(e.edit);
+        EXPECT_EQ(field, e.held);
+    }
 }

@@ -192,16 +192,12 @@ TEST_F(TalkingNodeEditorTest, PersonalityArrowsSaveFirstAndWrapWhileTypingIsLimi
 // thirty characters when typed over.
 TEST_F(TalkingNodeEditorTest, TypingOverALongerStoredNameIsHeldToTheLimit) {
     std::string& name = Scen.TownTalks[1].Personalities[5].Name;
-    const std::string stored = "Old Berrin, keeper of the north gate tower";
-    for (const LongTextEdit& e : LongTextEdits(stored, 30)) {
-        SCOPED_TRACE(e.what);
-        name = stored;
+    ExpectTypingHeldToLimit("character name", name, 30, [](const BoxEdit& e) {
         OpenDialog<frmDialog>([](frmDialog& d) { d.Personality = 5; },
                               [&e](frmDialog& d) {
-                                  e.edit(d.txtName);
+                                  e(d.txtName);
                                   Click(d.cmdOK);
                               });
-        EXPECT_EQ(name, e.held);
-    }
+    });
 }
 } // namespace

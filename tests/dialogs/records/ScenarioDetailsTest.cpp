@@ -134,53 +134,34 @@ TEST_F(ScenarioDetailsTest, FlagNamesSession) {
     EXPECT_EQ(Scen.StuffDoneNames[0].Name, "Gate open");
 }
 
-// Names stored longer than their boxes allow, as the game's layouts and the flag-name file can
-// hold them: untouched they are stored again whole, typed over they are held to the limit.
+// Names stored longer than their boxes allow: untouched they are stored again whole, typed
+// over they are held to the limit.
 TEST_F(ScenarioDetailsTest, TypingIsHeldToTheLimitWhileALongerStoredNameIsKeptWhole) {
-    using Edit = std::function<void(QLineEdit*)>;
-    // The box, opened as its menu or list opens it: the edit runs on it, then OK.
-    struct Box {
-        const char* what;
-        int limit;
-        std::function<std::string&()> stored;
-        std::function<void(const Edit&)> open;
-    };
+    ExpectTypingHeldToLimit("scenario name", Scen.ScenStrings[0], 30, [this](const BoxEdit& e) {
+        Open<frmScenDet>([&](frmScenDet& d) {
+            e(d.txtName);
+            Click(d.cmdOK);
+        });
+    });
     const auto flagNames = [](QLineEdit* (*box)(frmStuffDone&)) {
-        return [box](const Edit& edit) {
+        return [box](const BoxEdit& e) {
             frmStuffDone& names = OpenFlagNames();
-            edit(box(names));
+            e(box(names));
             Click(names.cmdOK);
         };
     };
-    const Box boxes[] = {
-        {"scenario name", 30, []() -> std::string& { return Scen.ScenStrings[0]; },
-         [this](const Edit& edit) {
-             Open<frmScenDet>([&](frmScenDet& d) {
-                 edit(d.txtName);
-                 Click(d.cmdOK);
-             });
-         }},
-        {"flag name", 30, []() -> std::string& { return Scen.StuffDoneNames[0].Name; },
-         flagNames([](frmStuffDone& n) { return n.txtSD1; })},
-        {"value name", 50, []() -> std::string& { return Scen.StuffDoneNames[0].ValueNames[2]; },
-         flagNames([](frmStuffDone& n) { return n.txtSD2[2]; })},
-        {"special item name", 30, []() -> std::string& { return Scen.ScenStrings[66]; },
-         [this](const Edit& edit) {
-             Open<frmEditSpItem>([](frmEditSpItem& d) { d.SpItemNum = 3; },
-                                 [&](frmEditSpItem& d) {
-                                     edit(d.txtSpItemName);
-                                     Click(d.cmdOK);
-                                 });
-         }},
-    };
-    const std::string stored = "Opened the gate in the north wall of the keep, then the well";
-    for (const Box& box : boxes)
-        for (const LongTextEdit& e : LongTextEdits(stored, box.limit)) {
-            SCOPED_TRACE(std::string(box.what) + ", " + e.what);
-            box.stored() = stored;
-            box.open(e.edit);
-            EXPECT_EQ(box.stored(), e.held);
-        }
+    StuffDoneDescription& flag = Scen.StuffDoneNames[0];
+    ExpectTypingHeldToLimit("flag name", flag.Name, 30,
+                            flagNames([](frmStuffDone& n) { return n.txtSD1; }));
+    ExpectTypingHeldToLimit("value name", flag.ValueNames[2], 50,
+                            flagNames([](frmStuffDone& n) { return n.txtSD2[2]; }));
+    ExpectTypingHeldToLimit("item name", Scen.ScenStrings[66], 30, [this](const BoxEdit& e) {
+        Open<frmEditSpItem>([](frmEditSpItem& d) { d.SpItemNum = 3; },
+                            [&](frmEditSpItem& d) {
+                                e(d.txtSpItemName);
+                                Click(d.cmdOK);
+                            });
+    });
 }
 
 // A version part of three digits shows whole after its leading blank and is stored unchanged;
