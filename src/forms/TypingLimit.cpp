@@ -12,16 +12,13 @@ namespace {
 class TypingLimitValidator : public QValidator {
   public:
     TypingLimitValidator(QLineEdit* box, int limit)
-        : QValidator(box), box_(box), limit_(limit), before_(box->text()) {
-        connect(box, &QLineEdit::textChanged, this,
-                [this](const QString& text) { before_ = text; });
-    }
+        : QValidator(box), box_(box), limit_(limit), before_(box->text()) {}
 
     State validate(QString& input, int& pos) const override {
         // A text set by code is shown whole. Undo and redo step back to texts that the box has
         // held already; only a redo leaves nothing more to redo, and it repeats an edit that
         // was held to the limit the first time.
-        if (!box_->isModified() || box_->isRedoAvailable()) return Acceptable;
+        if (!box_->isModified() || box_->isRedoAvailable()) return Take(input);
         const qsizetype before = before_.size(), after = input.size();
         // The edit replaced the middle of the text: what follows the cursor and what precedes
         // the replaced part are the same before and after.
@@ -36,21 +33,27 @@ class TypingLimitValidator : public QValidator {
             ++head;
         const qsizetype inserted = after - head - tail;
         const qsizetype room = std::max<qsizetype>(0, limit_ - (head + tail));
-        if (inserted <= room) return Acceptable;
+        if (inserted <= room) return Take(input);
         QString held = input.left(head + room) + input.right(tail);
         // Nothing of it fits and nothing was removed: the box takes back the edit whole, which
         // keeps its undo steps.
         if (held == before_) return Invalid;
         input = std::move(held);
         pos = static_cast<int>(head + room);
-        return Acceptable;
+        return Take(input);
     }
 
   private:
+    // Every change of the text passes here, also one made while the box's signals are blocked.
+    State Take(const QString& text) const {
+        before_ = text;
+        return Acceptable;
+    }
+
     QLineEdit* box_;
     int limit_;
     // The text before the edit under validation: the box already holds the edited one.
-    QString before_;
+    mutable QString before_;
 };
 } // namespace
 
