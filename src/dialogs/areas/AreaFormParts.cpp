@@ -7,7 +7,6 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <algorithm>
 
 namespace area_form {
 QComboBox* MakeValueList(QWidget* parent) {
@@ -30,12 +29,6 @@ void FillValueList(QComboBox* list, const std::vector<std::string>& entries) {
 void SelectRow(QComboBox* list, int row) {
     const QSignalBlocker quiet(list);
     list->setCurrentIndex(row >= 0 && row < list->count() ? row : -1);
-}
-
-void ShowLimitedText(QLineEdit* box, const std::string& text, int limit) {
-    const QString shown = ToQString(text);
-    box->setMaxLength(std::max(limit, static_cast<int>(shown.size())));
-    box->setText(shown);
 }
 
 void CheckOption(const std::vector<QRadioButton*>& options, int index) {

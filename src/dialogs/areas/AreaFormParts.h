@@ -18,10 +18,6 @@ void FillValueList(QComboBox* list, const std::vector<std::string>& entries);
 // Selects the row, or nothing when row is not one of the list's rows (a stale value).
 void SelectRow(QComboBox* list, int row);
 
-// Shows a stored text whole, even when it is longer than the box lets the author type: the
-// limit holds back typing only.
-void ShowLimitedText(QLineEdit* box, const std::string& text, int limit);
-
 // Checks option index of the group, or none of them for an index outside it.
 void CheckOption(const std::vector<QRadioButton*>& options, int index);
 } // namespace area_form

@@ -3,6 +3,7 @@
 #include "dialogs/areas/AreaFormParts.h"
 #include "forms/DialogParts.h"
 #include "forms/FormLayout.h"
+#include "forms/TypingLimit.h"
 #include "platform/qt/PictureBox.h"
 #include "platform/qt/QtText.h"
 #include "scenario/Scenario.h"
@@ -41,7 +42,7 @@ frmAreaDesc::frmAreaDesc() : RecordDialog(LoadOn::EveryOpening) {
         lblArea[row] = new QLabel(this);
         lblArea[row]->setMinimumWidth(110);
         txtArea[row] = new QLineEdit(this);
-        txtArea[row]->setMaxLength(kDescriptionLimit);
+        LimitTyping(txtArea[row], kDescriptionLimit);
         txtArea[row]->setMinimumWidth(260);
         cmdDelete[row] = new QPushButton("Delete", this);
         cmdDelete[row]->setAutoDefault(false);
@@ -84,7 +85,7 @@ void frmAreaDesc::ShowRecord() {
         const std::size_t k = static_cast<std::size_t>(Work.Page) * kAreaRowsPerPage + i;
         lblArea[i]->setText(ToQString(AreaCornerText(Work.AreaRects[k])));
         cmdDelete[i]->setVisible(IsAreaPlaced(Work.AreaRects[k]));
-        ShowLimitedText(txtArea[i], Work.AreaTexts[k], kDescriptionLimit);
+        txtArea[i]->setText(ToQString(Work.AreaTexts[k]));
     }
 }
 

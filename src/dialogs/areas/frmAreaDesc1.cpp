@@ -4,6 +4,7 @@
 #include "dialogs/areas/AreaFormParts.h"
 #include "forms/DialogParts.h"
 #include "forms/FormLayout.h"
+#include "forms/TypingLimit.h"
 #include "map/MapState.h"
 #include "platform/qt/PictureBox.h"
 #include "platform/qt/QtText.h"
@@ -28,6 +29,7 @@ frmAreaDesc1::frmAreaDesc1() : RecordDialog(LoadOn::EveryOpening) {
     picDlogPic = AddDialogPicture(this);
     outer->addLayout(MakeTitleRow(this, picDlogPic, "Enter the area's description:"));
     txtArea = new QLineEdit(this);
+    LimitTyping(txtArea, kTextLimit);
     txtArea->setMinimumWidth(300);
     outer->addWidget(txtArea);
     auto* note = new QLabel("Maximum length of 30 characters. To edit later, select Edit Area "
@@ -42,7 +44,7 @@ frmAreaDesc1::frmAreaDesc1() : RecordDialog(LoadOn::EveryOpening) {
 
 void frmAreaDesc1::ShowRecord() {
     const AreaOwner owner = AreaOwnerOfEditMode(Map.EditMode);
-    ShowLimitedText(txtArea, CurrentAreaText(Scen, owner, AreaNum), kTextLimit);
+    txtArea->setText(ToQString(CurrentAreaText(Scen, owner, AreaNum)));
     txtArea->setFocus();
 }
 

@@ -3,6 +3,7 @@
 #include "dialogs/areas/AreaFormParts.h"
 #include "forms/DialogParts.h"
 #include "forms/FormLayout.h"
+#include "forms/TypingLimit.h"
 #include "platform/qt/PictureBox.h"
 #include "platform/qt/QtText.h"
 #include "scenario/Scenario.h"
@@ -32,7 +33,7 @@ frmOutDetails::frmOutDetails() : RecordDialog(LoadOn::EveryOpening) {
     form->addRow("X  =", lblOutCoord[0]);
     form->addRow("Y  =", lblOutCoord[1]);
     txtOutName = new QLineEdit(this);
-    txtOutName->setMaxLength(kNameLength);
+    LimitTyping(txtOutName, kNameLength);
     txtOutName->setMinimumWidth(220);
     form->addRow("Section Name:", txtOutName);
     outer->addLayout(form);
@@ -49,8 +50,7 @@ void frmOutDetails::LoadRecord() {
 void frmOutDetails::ShowRecord() {
     lblOutCoord[0]->setText(QString::number(SectionX));
     lblOutCoord[1]->setText(QString::number(SectionY));
-    ShowLimitedText(txtOutName, Scen.OutdoorSections.At(SectionX, SectionY).Strings[0],
-                    kNameLength);
+    txtOutName->setText(ToQString(Scen.OutdoorSections.At(SectionX, SectionY).Strings[0]));
 }
 
 bool frmOutDetails::SaveRecord() {

@@ -4,6 +4,7 @@
 #include "forms/DialogParts.h"
 #include "forms/FormControls.h"
 #include "forms/FormLayout.h"
+#include "forms/TypingLimit.h"
 #include "platform/qt/PictureBox.h"
 #include "platform/qt/QtText.h"
 #include "scenario/Scenario.h"
@@ -98,7 +99,7 @@ void frmTownDetails::AddTownFacts(QVBoxLayout* outer) {
 
     auto* nameRow = new QHBoxLayout;
     txtTownName = new QLineEdit(this);
-    txtTownName->setMaxLength(kNameLimit);
+    LimitTyping(txtTownName, kNameLimit);
     nameRow->addWidget(new QLabel("Town Name:", this));
     nameRow->addWidget(txtTownName, 1);
     outer->addLayout(nameRow);
@@ -210,7 +211,7 @@ void frmTownDetails::LoadRecord() {
 
 void frmTownDetails::ShowRecord() {
     lblTownNum->setText(QString::number(Scen.CurrentTown));
-    ShowLimitedText(txtTownName, Work.Name, kNameLimit);
+    txtTownName->setText(ToQString(Work.Name));
     if (const std::string size = TownSizeText(Work.Size); !size.empty())
         lblTownSize->setText(ToQString(size));
     CheckOption({optLight.begin(), optLight.end()}, Work.Lighting);

@@ -3,6 +3,7 @@
 #include "forms/DialogParts.h"
 #include "forms/FormLayout.h"
 #include "forms/MultiLineBox.h"
+#include "forms/TypingLimit.h"
 #include "platform/qt/QtText.h"
 #include "scenario/Scenario.h"
 
@@ -12,7 +13,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <algorithm>
 
 namespace {
 constexpr int kNameLimit = 30;
@@ -34,7 +34,7 @@ frmDialog::frmDialog() : RecordDialog(LoadOn::EveryOpening) {
     auto* fields = new QGridLayout();
     fields->addWidget(new QLabel("Character Name:", this), 0, 0);
     txtName = new QLineEdit(this);
-    txtName->setMaxLength(kNameLimit);
+    LimitTyping(txtName, kNameLimit);
     fields->addWidget(txtName, 0, 1);
     const std::pair<MultiLineBox**, const char*> responses[] = {
         {&txtLookResponse, "Response to 'look'"},
@@ -76,10 +76,7 @@ void frmDialog::LoadRecord() {
 
 void frmDialog::ShowRecord() {
     lblPersonality->setText(QString::number(PersTown * 10 + Personality));
-    const QString name = ToQString(Copy.Name);
-    // The limit holds back typing only: a longer stored name is shown whole.
-    txtName->setMaxLength(std::max(kNameLimit, static_cast<int>(name.size())));
-    txtName->setText(name);
+    txtName->setText(ToQString(Copy.Name));
     txtLookResponse->SetModelText(Copy.LookResponse);
     txtNameResponse->SetModelText(Copy.NameResponse);
     txtJobResponse->SetModelText(Copy.JobResponse);

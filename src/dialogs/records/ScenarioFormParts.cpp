@@ -3,12 +3,9 @@
 #include "platform/qt/QtText.h"
 
 #include <QLineEdit>
-#include <algorithm>
 
-void ShowWholeText(QLineEdit* box, const std::string& text, int limit) {
-    const QString shown = ToQString(text);
-    box->setMaxLength(std::max(limit, static_cast<int>(shown.size())));
-    box->setText(shown);
+void ShowWholeText(QLineEdit* box, const std::string& text) {
+    box->setText(ToQString(text));
     // A long text is shown from its beginning.
     box->setCursorPosition(0);
 }

@@ -9,8 +9,7 @@ class QLineEdit;
 // The longest text a scenario string holds; longer typing is refused as it is typed.
 constexpr int kScenStringLimit = 255;
 
-// Shows a stored text whole, even when it is longer than the box lets the author type: the
-// limit holds back typing only.
-void ShowWholeText(QLineEdit* box, const std::string& text, int limit);
+// Shows a stored text from its beginning.
+void ShowWholeText(QLineEdit* box, const std::string& text);
 // The box's text in the model's bytes.
 std::string BoxText(const QLineEdit* box);

@@ -6,6 +6,7 @@
 #include "dialogs/records/ScenarioFormParts.h"
 #include "forms/DialogParts.h"
 #include "forms/FormLayout.h"
+#include "forms/TypingLimit.h"
 #include "scenario/Scenario.h"
 
 #include <QCheckBox>
@@ -43,9 +44,9 @@ void frmEditSpItem::BuildControls() {
     auto* grid = new QGridLayout;
     lblSpItemNum = new QLabel(this);
     txtSpItemName = new QLineEdit(this);
-    txtSpItemName->setMaxLength(kNameLimit);
+    LimitTyping(txtSpItemName, kNameLimit);
     txtDescription = new QLineEdit(this);
-    txtDescription->setMaxLength(kScenStringLimit);
+    LimitTyping(txtDescription, kScenStringLimit);
     txtDescription->setMinimumWidth(360);
     chkFlag1 = new QCheckBox(this);
     chkFlag2 = new QCheckBox("Special item can be used", this);
@@ -85,8 +86,8 @@ void frmEditSpItem::LoadRecord() {
 
 void frmEditSpItem::ShowRecord() {
     lblSpItemNum->setText(Decimal(SpItemNum));
-    ShowWholeText(txtSpItemName, NameString(SpItemNum), kNameLimit);
-    ShowWholeText(txtDescription, DescriptionString(SpItemNum), kScenStringLimit);
+    ShowWholeText(txtSpItemName, NameString(SpItemNum));
+    ShowWholeText(txtDescription, DescriptionString(SpItemNum));
     chkFlag1->setChecked(Work.StartsWith != 0);
     chkFlag2->setChecked(Work.Usable != 0);
 }

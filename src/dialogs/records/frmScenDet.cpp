@@ -4,6 +4,7 @@
 #include "dialogs/records/ScenarioFormParts.h"
 #include "forms/DialogParts.h"
 #include "forms/FormLayout.h"
+#include "forms/TypingLimit.h"
 #include "platform/qt/QtText.h"
 #include "scenario/NumericValidator.h"
 #include "scenario/Scenario.h"
@@ -62,7 +63,7 @@ void frmScenDet::BuildControls() {
     int row = 0;
     const auto addText = [&](const char* caption, QLineEdit*& box, int limit) {
         box = new QLineEdit(this);
-        box->setMaxLength(limit);
+        LimitTyping(box, limit);
         grid->addWidget(new QLabel(caption, this), row, 0);
         grid->addWidget(box, row++, 1);
     };
@@ -70,7 +71,7 @@ void frmScenDet::BuildControls() {
     auto* versions = new QHBoxLayout;
     for (std::size_t i = 0; i < txtVersion.size(); ++i) {
         txtVersion[i] = new QLineEdit(this);
-        txtVersion[i]->setMaxLength(kVersionLimit);
+        LimitTyping(txtVersion[i], kVersionLimit);
         txtVersion[i]->setMaximumWidth(48);
         versions->addWidget(txtVersion[i]);
         const int index = static_cast<int>(i);
@@ -85,7 +86,7 @@ void frmScenDet::BuildControls() {
     addText("Contact Information:", txtContact, kScenStringLimit);
     addText("Default Death Message", txtDeath[0], kScenStringLimit);
     txtDeath[1] = new QLineEdit(this);
-    txtDeath[1]->setMaxLength(kScenStringLimit);
+    LimitTyping(txtDeath[1], kScenStringLimit);
     grid->addWidget(txtDeath[1], row++, 1);
     outer->addLayout(grid);
 
@@ -109,14 +110,14 @@ void frmScenDet::BuildControls() {
 }
 
 void frmScenDet::ShowRecord() {
-    ShowWholeText(txtName, Scen.ScenStrings[0], kNameLimit);
+    ShowWholeText(txtName, Scen.ScenStrings[0]);
     for (std::size_t i = 0; i < txtVersion.size(); ++i)
         txtVersion[i]->setText(" " + QString::number(Scen.ScenVersion[i]));
-    ShowWholeText(txtCredit1, Scen.ScenStrings[1], kScenStringLimit);
-    ShowWholeText(txtCredit2, Scen.ScenStrings[2], kScenStringLimit);
-    ShowWholeText(txtContact, Scen.ScenStrings[3], kScenStringLimit);
-    ShowWholeText(txtDeath[0], Scen.ScenStrings[10], kScenStringLimit);
-    ShowWholeText(txtDeath[1], Scen.ScenStrings[11], kScenStringLimit);
+    ShowWholeText(txtCredit1, Scen.ScenStrings[1]);
+    ShowWholeText(txtCredit2, Scen.ScenStrings[2]);
+    ShowWholeText(txtContact, Scen.ScenStrings[3]);
+    ShowWholeText(txtDeath[0], Scen.ScenStrings[10]);
+    ShowWholeText(txtDeath[1], Scen.ScenStrings[11]);
     Difficulty = DifficultyByte(Scen);
     Rating = RatingByte(Scen);
     SelectOption(optRating, Rating);

@@ -5,6 +5,7 @@
 #include "dialogs/records/ScenarioFormParts.h"
 #include "forms/DialogParts.h"
 #include "forms/FormLayout.h"
+#include "forms/TypingLimit.h"
 #include "graphics/Drawing.h"
 #include "platform/qt/PictureBox.h"
 #include "scenario/Scenario.h"
@@ -39,7 +40,7 @@ void frmScenIntroText::BuildControls() {
     outer->addWidget(new QLabel("Introductory text:", this));
     for (auto& box : txtIntroText) {
         box = new QLineEdit(this);
-        box->setMaxLength(kScenStringLimit);
+        LimitTyping(box, kScenStringLimit);
         box->setMinimumWidth(420);
         outer->addWidget(box);
     }
@@ -62,7 +63,7 @@ void frmScenIntroText::BuildControls() {
 void frmScenIntroText::ShowRecord() {
     icon_ = Scen.ScenIcon;
     for (std::size_t i = 0; i < txtIntroText.size(); ++i)
-        ShowWholeText(txtIntroText[i], Scen.ScenStrings[kFirstIntroString + i], kScenStringLimit);
+        ShowWholeText(txtIntroText[i], Scen.ScenStrings[kFirstIntroString + i]);
     ShowIcon();
 }
 

@@ -6,6 +6,7 @@
 #include "forms/FormControls.h"
 #include "forms/FormLayout.h"
 #include "forms/HandlerGuard.h"
+#include "forms/TypingLimit.h"
 #include "scenario/NumericValidator.h"
 #include "scenario/Scenario.h"
 
@@ -52,7 +53,7 @@ void frmStuffDone::BuildControls() {
     lblSD1->setMaximumWidth(56);
     cmdScrollRight = MakeArrowButton(this, true);
     txtSD1 = new QLineEdit(this);
-    txtSD1->setMaxLength(kNameLimit);
+    LimitTyping(txtSD1, kNameLimit);
     flagRow->addWidget(cmdScrollLeft);
     flagRow->addWidget(lblSD1);
     flagRow->addWidget(cmdScrollRight);
@@ -64,7 +65,7 @@ void frmStuffDone::BuildControls() {
     for (std::size_t i = 0; i < txtSD2.size(); ++i) {
         const int row = static_cast<int>(i);
         txtSD2[i] = new QLineEdit(this);
-        txtSD2[i]->setMaxLength(kValueNameLimit);
+        LimitTyping(txtSD2[i], kValueNameLimit);
         txtSD2[i]->setMinimumWidth(360);
         cmdDelete[i] = new QPushButton("Delete", this);
         cmdDelete[i]->setAutoDefault(false);
@@ -118,9 +119,9 @@ void frmStuffDone::ShowFlagNames() {
     const bool wasLoading = Loading;
     Loading = true;
     lblSD1->setText(Decimal(FlagNum));
-    ShowWholeText(txtSD1, Work.Name, kNameLimit);
+    ShowWholeText(txtSD1, Work.Name);
     for (std::size_t i = 0; i < txtSD2.size(); ++i)
-        ShowWholeText(txtSD2[i], Work.ValueNames[i], kValueNameLimit);
+        ShowWholeText(txtSD2[i], Work.ValueNames[i]);
     Loading = wasLoading;
 }
 

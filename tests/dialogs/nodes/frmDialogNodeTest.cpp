@@ -1,6 +1,7 @@
 #include "dialogs/nodes/frmDialogNode.h"
 #include "dialogs/nodes/NodeWindows.h"
 #include "dialogs/nodes/frmDialog.h"
+#include "support/LongTextEdits.h"
 
 namespace {
 using Extras = std::array<std::int16_t, 4>;
@@ -185,5 +186,18 @@ TEST_F(TalkingNodeEditorTest, PersonalityArrowsSaveFirstAndWrapWhileTypingIsLimi
         QString::fromStdString(longName));
     EXPECT_EQ(slot(5).Name + "|" + slot(6).Name + "|" + slot(6).HuhResponse,
               longName + "|" + std::string(30, 'x') + "|" + std::string(255, 'h'));
+}
+
+// A character name stored longer than its box is stored again whole when untouched, and held to
+// thirty characters when typed over.
+TEST_F(TalkingNodeEditorTest, TypingOverALongerStoredNameIsHeldToTheLimit) {
+    std::string& name = Scen.TownTalks[1].Personalities[5].Name;
+    ExpectTypingHeldToLimit("character name", name, 30, [](const BoxEdit& e) {
+        OpenDialog<frmDialog>([](frmDialog& d) { d.Personality = 5; },
+                              [&e](frmDialog& d) {
+                                  e(d.txtName);
+                                  Click(d.cmdOK);
+                              });
+    });
 }
 } // namespace

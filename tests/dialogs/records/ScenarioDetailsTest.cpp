@@ -1,8 +1,10 @@
 #include "RecordEditorDriver.h"
 #include "dialogs/records/frmEditSaveItem.h"
+#include "dialogs/records/frmEditSpItem.h"
 #include "dialogs/records/frmScenDet.h"
 #include "dialogs/records/frmScenIntroText.h"
 #include "dialogs/records/frmStuffDone.h"
+#include "support/LongTextEdits.h"
 
 namespace {
 using ScenarioDetailsTest = RecordEditorTest;
@@ -130,4 +132,47 @@ TEST_F(ScenarioDetailsTest, FlagNamesSession) {
     Type(names.txtSD1, "Gate open");
     Click(names.cmdOK);
     EXPECT_EQ(Scen.StuffDoneNames[0].Name, "Gate open");
+}
+
+// Names stored longer than their boxes allow: untouched they are stored again whole, typed
+// over they are held to the limit.
+TEST_F(ScenarioDetailsTest, TypingIsHeldToTheLimitWhileALongerStoredNameIsKeptWhole) {
+    ExpectTypingHeldToLimit("scenario name", Scen.ScenStrings[0], 30, [this](const BoxEdit& e) {
+        Open<frmScenDet>([&](frmScenDet& d) {
+            e(d.txtName);
+            Click(d.cmdOK);
+        });
+    });
+    const auto flagNames = [](QLineEdit* (*box)(frmStuffDone&)) {
+        return [box](const BoxEdit& e) {
+            frmStuffDone& names = OpenFlagNames();
+            e(box(names));
+            Click(names.cmdOK);
+        };
+    };
+    StuffDoneDescription& flag = Scen.StuffDoneNames[0];
+    ExpectTypingHeldToLimit("flag name", flag.Name, 30,
+                            flagNames([](frmStuffDone& n) { return n.txtSD1; }));
+    ExpectTypingHeldToLimit("value name", flag.ValueNames[2], 50,
+                            flagNames([](frmStuffDone& n) { return n.txtSD2[2]; }));
+    ExpectTypingHeldToLimit("item name", Scen.ScenStrings[66], 30, [this](const BoxEdit& e) {
+        Open<frmEditSpItem>([](frmEditSpItem& d) { d.SpItemNum = 3; },
+                            [&](frmEditSpItem& d) {
+                                e(d.txtSpItemName);
+                                Click(d.cmdOK);
+                            });
+    });
+}
+
+// A version part of three digits shows whole after its leading blank and is stored unchanged;
+// typing is held to three characters.
+TEST_F(ScenarioDetailsTest, AThreeDigitVersionShowsWholeAndTypingHoldsToThree) {
+    Scen.ScenVersion = {100, 255, 7};
+    Open<frmScenDet>([](frmScenDet& d) {
+        EXPECT_EQ(Shown({d.txtVersion[0], d.txtVersion[1], d.txtVersion[2]}),
+                  (QStringList{" 100", " 255", " 7"}));
+        Type(d.txtVersion[2], "2000");
+        Click(d.cmdOK);
+    });
+    EXPECT_EQ(Scen.ScenVersion, (Version{100, 255, 200}));
 }
