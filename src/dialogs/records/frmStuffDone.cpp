@@ -6,6 +6,7 @@
 #include "forms/FormControls.h"
 #include "forms/FormLayout.h"
 #include "forms/HandlerGuard.h"
+#include "platform/qt/SharedForms.h"
 #include "scenario/NumericValidator.h"
 #include "scenario/Scenario.h"
 
@@ -89,6 +90,8 @@ void frmStuffDone::ShowModeless() {
         FlagNum = 0;
         cameFromOtherWindow_ = false;
         OnOpening();
+        // Shown without blocking, it opens where every other dialog does.
+        CentreOverMainWindow(*this);
         show();
     }
     raise();
