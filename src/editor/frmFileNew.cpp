@@ -48,10 +48,12 @@ frmFileNew::frmFileNew() : RecordDialog(LoadOn::EveryOpening) {
     SetFormFont(this);
     setFixedSize(TwipsSize(7560, 5115));
 
-    AddGroupFrame(this, Twips(900, 540, 6360, 1140));
-    AddGroupFrame(this, Twips(960, 1740, 6360, 900));
-    AddGroupFrame(this, Twips(960, 2580, 6360, 720));
-    AddGroupFrame(this, Twips(960, 3420, 6360, 1140));
+    // Each frame holds its group whole, inside its lines; the outdoors size and the grass
+    // question lie too close for a gap, so their frames share one line.
+    AddGroupFrame(this, Twips(900, 540, 6420, 1140));
+    AddGroupFrame(this, Twips(900, 1740, 6420, 900));
+    AddGroupFrame(this, Twips(900, 2625, 6420, 675));
+    AddGroupFrame(this, Twips(900, 3420, 6420, 1140));
 
     picDlogPic = new PictureBox(this);
     picDlogPic->setGeometry(Twips(120, 120, 480, 480));

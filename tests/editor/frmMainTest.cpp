@@ -35,6 +35,7 @@
 #include "support/ShownBoxes.h"
 
 #include <QCheckBox>
+#include <QFrame>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -464,6 +465,14 @@ TEST_F(MainWindowTest, TheMainWindowKeepsItsSizeAndPlacesDialogsAndHelpAndCloses
         QTest::keyClick(&dialog, Qt::Key_Escape);
     });
 
+    // The one dialog shown without blocking opens centred too, from its first opening on.
+    window->mnuScenStuffDone->trigger();
+    auto& names = SharedForm<frmStuffDone>();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&names));
+    const QPoint offset = names.geometry().center() - window->geometry().center();
+    EXPECT_LE(offset.manhattanLength(), 1) << offset.x() << "," << offset.y();
+    Click(names.cmdCancel);
+
     SetProgramFolderForTesting(VARNO_APP_DIR);
     window->mnuHelp->trigger();
     EXPECT_TRUE(boxes.Calls().empty());
@@ -472,7 +481,7 @@ TEST_F(MainWindowTest, TheMainWindowKeepsItsSizeAndPlacesDialogsAndHelpAndCloses
         if (auto* dialog = qobject_cast<QDialog*>(w); dialog && dialog->isVisible()) help = dialog;
     ASSERT_NE(help, nullptr);
     EXPECT_TRUE(help->findChild<QTextBrowser*>()->toPlainText().contains("File > Open Scenario"));
-    EXPECT_EQ(QRect(help->pos(), help->size()),
+    EXPECT_EQ(help->frameGeometry(),
               HelpWindowPlace(window->screen()->availableGeometry(), window->frameGeometry()));
     help->close();
     SetProgramFolderForTesting(program.Path()); // no help file there
@@ -485,6 +494,35 @@ TEST_F(MainWindowTest, TheMainWindowKeepsItsSizeAndPlacesDialogsAndHelpAndCloses
     window->mnuFileExit->trigger();
     EXPECT_FALSE(IsFormLoaded<ModalForm>());
     EXPECT_FALSE(window->isVisible());
+}
+
+// A control that stands in one of the new-scenario dialog's group frames stands inside its
+// lines, never under or across one.
+TEST_F(MainWindowTest, TheNewScenarioFramesHoldTheirControlsWhole) {
+    window->show();
+    Choose<frmFileNew>(window->mnuFileNew, [](auto& d) {
+        std::vector<const QFrame*> frames;
+        std::vector<const QWidget*> controls;
+        for (const QWidget* child : d.template findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (child->metaObject() == &QFrame::staticMetaObject)
+                frames.push_back(static_cast<const QFrame*>(child));
+            else
+                controls.push_back(child);
+        ASSERT_EQ(frames.size(), 4u);
+        int framed = 0;
+        for (const QFrame* frame : frames)
+            for (const QWidget* control : controls) {
+                if (!control->geometry().intersects(frame->geometry())) continue;
+                ++framed;
+                const QString text = control->property("text").toString();
+                EXPECT_TRUE(
+                    frame->contentsRect().translated(frame->pos()).contains(control->geometry()))
+                    << control->metaObject()->className() << " \"" << text.left(20).toStdString()
+                    << "\" in the frame at " << frame->y() << " to " << frame->geometry().bottom();
+            }
+        EXPECT_EQ(framed, 16) << "every question and answer stands in a frame";
+        Click(d.cmdCancel);
+    });
 }
 
 TEST_F(MainWindowTest, DraggingAnItemOntoAnotherMovesItAndSelectsIt) {

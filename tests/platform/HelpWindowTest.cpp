@@ -11,7 +11,7 @@
 #include <gtest/gtest.h>
 
 // That the file's text shows without an error box is proven through the main window's Help menu.
-TEST(HelpWindow, StandsBesideTheWindowWhereTheScreenHasRoomAndClosesWithEscapeOrClose) {
+TEST(HelpWindow, StandsBesideTheWindowOrOverItsMiddleAndClosesWithEscapeOrClose) {
     TempFolder folder;
     PutFileText(folder.File("help.hlp"), "<h1>Help</h1><p>Open a scenario.</p>");
     QWidget editor;
@@ -34,15 +34,20 @@ TEST(HelpWindow, StandsBesideTheWindowWhereTheScreenHasRoomAndClosesWithEscapeOr
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         EXPECT_TRUE(help.isNull()) << (byButton ? "Close" : "Esc");
     }
-    // It stands beside the window where the screen has room.
+    // It stands beside the window where the screen has room, else over its middle.
     const QRect fullHd(0, 0, 1920, 1040);
     const std::tuple<const char*, QRect, QRect, QRect> cases[] = {
         {"wide, editor centred", fullHd, {613, 280, 694, 480}, {1307, 280, 613, 560}},
         {"laptop, editor centred", {0, 0, 1366, 728}, {336, 124, 694, 480}, {1030, 124, 336, 560}},
         {"wide, editor at the right edge", fullHd, {1226, 0, 694, 480}, {586, 0, 640, 560}},
         {"second screen", {1920, 0, 1280, 1024}, {2000, 100, 694, 480}, {2694, 100, 506, 560}},
-        // No room on either side: a readable width inside the screen, over the editor.
-        {"small", {0, 0, 800, 600}, {53, 60, 694, 480}, {480, 40, 320, 560}},
+        // No room for a readable width on either side: centred over the editor, on the screen.
+        {"editor centred at 1280 x 1024",
+         {0, 0, 1280, 1024},
+         {292, 273, 695, 476},
+         {319, 230, 640, 560}},
+        {"small", {0, 0, 800, 600}, {53, 60, 694, 480}, {79, 19, 640, 560}},
+        {"small, editor at the bottom", {0, 0, 800, 600}, {53, 400, 694, 480}, {79, 40, 640, 560}},
         {"tiny", {0, 0, 300, 200}, {0, 0, 694, 480}, {0, 0, 300, 200}},
         {"no window to go beside", fullHd, {0, 0, 0, 0}, {0, 0, 640, 560}},
     };

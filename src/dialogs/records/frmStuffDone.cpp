@@ -7,6 +7,7 @@
 #include "forms/FormLayout.h"
 #include "forms/HandlerGuard.h"
 #include "forms/TypingLimit.h"
+#include "platform/qt/SharedForms.h"
 #include "scenario/NumericValidator.h"
 #include "scenario/Scenario.h"
 
@@ -90,6 +91,8 @@ void frmStuffDone::ShowModeless() {
         FlagNum = 0;
         cameFromOtherWindow_ = false;
         OnOpening();
+        // Shown without blocking, it opens where every other dialog does.
+        CentreOverMainWindow(*this);
         show();
     }
     raise();

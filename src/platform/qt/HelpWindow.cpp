@@ -3,6 +3,7 @@
 #include "platform/core/BinaryFile.h"
 #include "platform/core/MsgBox.h"
 #include "platform/core/RuntimeError.h"
+#include "platform/qt/WindowPlace.h"
 
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -41,11 +42,21 @@ QRect HelpWindowPlace(const QRect& available, const QRect& beside) {
     const int roomLeft = beside.left() - available.left();
     const bool right = roomRight >= roomLeft;
     const int widest = std::min(kPreferredWidth, available.width());
-    const int width =
-        std::clamp(right ? roomRight : roomLeft, std::min(kReadableWidth, widest), widest);
+    const int readable = std::min(kReadableWidth, widest);
     const int height = std::min(kPreferredHeight, available.height());
-    const int left = std::clamp(right ? beside.right() + 1 : beside.left() - width,
-                                available.left(), available.right() + 1 - width);
+    const int room = right ? roomRight : roomLeft;
+    if (room < readable) {
+        // Pushed beside a window with no room there, it would cover that window's edge and its
+        // title bar buttons: it opens over the middle of the window instead.
+        const QPoint middle = beside.center();
+        const int left =
+            std::clamp(middle.x() - widest / 2, available.left(), available.right() + 1 - widest);
+        const int top =
+            std::clamp(middle.y() - height / 2, available.top(), available.bottom() + 1 - height);
+        return {left, top, widest, height};
+    }
+    const int width = std::min(room, widest);
+    const int left = right ? beside.right() + 1 : beside.left() - width;
     const int top = std::clamp(beside.top(), available.top(), available.bottom() + 1 - height);
     return {left, top, width, height};
 }
@@ -66,10 +77,12 @@ void ShowHelpFile(const std::string& path, const QWidget* beside) {
         const QScreen* screen = beside ? beside->screen() : QGuiApplication::primaryScreen();
         const QRect available = screen ? screen->availableGeometry() : QRect();
         if (available.isValid()) {
-            const QRect place = HelpWindowPlace(
-                available, beside ? beside->frameGeometry() : QRect(available.topLeft(), QSize()));
-            window->resize(place.size());
-            window->move(place.topLeft());
+            // The place is the help window's frame; it is decorated as the window it opens by.
+            const QMargins frame = beside ? KnownFrameMargins(*beside) : QMargins();
+            const QRect place =
+                HelpWindowPlace(available, beside ? KnownFrameGeometry(*beside)
+                                                  : QRect(available.topLeft(), QSize()));
+            PlaceClientArea(*window, place.marginsRemoved(frame));
         } else {
             window->resize(kPreferredWidth, kPreferredHeight);
         }

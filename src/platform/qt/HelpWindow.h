@@ -11,6 +11,7 @@ class QWidget;
 void ShowHelpFile(const std::string& path, const QWidget* beside = nullptr);
 
 // Where the help window opens on a screen whose free area is available, next to the window at
-// beside: on the side with more room, its preferred width narrowed to that room but never below
-// a readable width, no taller than the area, its top level with the other window's.
+// beside: on the side with more room, its preferred width narrowed to that room, no taller than
+// the area, its top level with the other window's. Where neither side has room for a readable
+// width, it opens centred over the other window, inside the area.
 QRect HelpWindowPlace(const QRect& available, const QRect& beside);

@@ -1,6 +1,7 @@
 #include "platform/qt/SharedForms.h"
 
 #include "platform/qt/EventPass.h"
+#include "platform/qt/WindowPlace.h"
 
 #include <QApplication>
 #include <QLayout>
@@ -31,16 +32,17 @@ QWidget* MainWindow() {
     return QApplication::activeWindow();
 }
 
-// A dialog opens centred over the main window. Its size is known only once its layout has run:
-// a dialog never shown before would otherwise be placed by a default size.
-void CentreOverMainWindow(ModalForm& form) {
+} // namespace
+
+// A dialog's size is known only once its layout has run: a dialog never shown before would
+// otherwise be placed by a default size.
+void CentreOverMainWindow(QDialog& form) {
     const QWidget* main = MainWindow();
     if (!main || main == &form) return;
     if (QLayout* layout = form.layout()) layout->activate();
     if (!form.testAttribute(Qt::WA_Resized)) form.adjustSize();
-    form.move(main->frameGeometry().center() - QPoint(form.width() / 2, form.height() / 2));
+    PlaceCentredOver(form, *main);
 }
-} // namespace
 
 QWidget* FindLoadedForm(std::type_index type) {
     for (const auto& loaded : LoadedForms())

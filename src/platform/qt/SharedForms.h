@@ -55,6 +55,9 @@ class ModalForm : public QDialog {
 // pass so that the windows it covered repaint before the opener reads the results.
 void ShowModal(ModalForm& form);
 
+// Places a dialog centred over the main window, as every opening does.
+void CentreOverMainWindow(QDialog& form);
+
 // Tests act on a modal window instead of a person: while a hook is installed, ShowModal runs
 // OnOpening, then calls the hook with the window (which sets controls and presses buttons),
 // and never blocks. Returns the previous hook.
