@@ -44,7 +44,9 @@ QFrame* AddGroupFrame(QWidget* parent, QRect place) {
 constexpr std::int16_t kDialogPicture = 816;
 } // namespace
 
-frmFileNew::frmFileNew() : RecordDialog(LoadOn::EveryOpening) {
+// A click on OK over a refused size is refused as Enter is: leaving the box would put the last
+// size back and let the click create a scenario of a size the author did not ask for.
+frmFileNew::frmFileNew() : RecordDialog(LoadOn::EveryOpening, ButtonClick::ActsAsEnter) {
     SetFormFont(this);
     setFixedSize(TwipsSize(7560, 5115));
 
