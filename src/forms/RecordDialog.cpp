@@ -88,8 +88,10 @@ void RecordDialog::reject() {
 void RecordDialog::SetClickFocus(QPushButton* button) const {
     // Taking the focus is what lets the box put its last good value back before the button
     // acts; without it the click is refused over a rejected entry, as Enter is.
-    button->setFocusPolicy(buttonClick_ == ButtonClick::TakesFocus ? Qt::StrongFocus
-                                                                   : Qt::TabFocus);
+    if (buttonClick_ == ButtonClick::TakesFocus)
+        TakeFocusOnClick(button);
+    else
+        button->setFocusPolicy(Qt::TabFocus);
 }
 
 void RecordDialog::SetButtons(QPushButton* ok, QPushButton* cancel) {

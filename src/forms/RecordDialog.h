@@ -31,11 +31,12 @@ class QPushButton;
 //   OK (cmdOK_Click, Enter): nothing while BadInput is set; commits the focused box as if it
 //     had lost the focus (a box checked on leaving is checked now, before BadInput); nothing
 //     if that entry was rejected or BadInput is set; SaveRecord (false: stays open); closes;
-//     a mouse click on OK or an arrow first takes the focus, as any click does: a box holding
-//     a rejected entry gets its last good value back on leaving, which clears BadInput, and
-//     the button then acts on that value (Enter leaves the focus in the box, so over a
-//     rejected entry it does nothing); a dialog made with ButtonClick::ActsAsEnter keeps the
-//     focus in the box instead, so that its click is refused there as Enter is;
+//     a mouse click on OK or an arrow first takes the focus (once the click is complete, see
+//     TakeFocusOnClick): a box holding a rejected entry gets its last good value back on
+//     leaving, which clears BadInput, and the button then acts on that value (Enter leaves
+//     the focus in the box, so over a rejected entry it does nothing); a dialog made with
+//     ButtonClick::ActsAsEnter keeps the focus in the box instead, so that its click is
+//     refused there as Enter is;
 //   Cancel (cmdCancel_Click, Esc, the frame's close box): Cancelled, then closes;
 //   the record arrows (SetArrows; cmdScrollLeft_Click, cmdScrollRight_Click): as OK up to
 //     SaveRecord, then the record number steps by one within RecordCount, wrapping around at

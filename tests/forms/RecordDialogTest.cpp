@@ -147,9 +147,15 @@ TEST_F(RecordDialogTest, AClickOnOkTakesTheFocusFirstWhereEnterLeavesARejectedEn
             TypeInto(box, "40"); // the last good value
             for (const Step& step : c.steps) {
                 switch (step.action) {
-                case Reject: Type(box, "300"); break;
-                case Enter: QTest::keyClick(box, Qt::Key_Return); break;
-                case ClickOk: Click(dialog.cmdOK); break;
+                case Reject:
+                    Type(box, "300");
+                    break;
+                case Enter:
+                    QTest::keyClick(box, Qt::Key_Return);
+                    break;
+                case ClickOk:
+                    Click(dialog.cmdOK);
+                    break;
                 case LeaveBox:
                     box->setFocus();
                     Leave(box);
@@ -232,8 +238,8 @@ TEST_F(RecordDialogTest, ADialogLoadedOnItsFirstOpeningKeepsItsWorkingCopyUntilC
 }
 
 // The arrows save the record left and wrap, and a click on one over a refused entry puts the
-// last good value back before it saves and steps; a value list selects by value, showing no entry for a value it does not list, which
-// is kept.
+// last good value back before it saves and steps; a value list selects by value, showing no entry
+// for a value it does not list, which is kept.
 TEST_F(RecordDialogTest, TheArrowsSaveTheEntryLeftAndWrapAndValueListsKeepUnlistedValues) {
     table = {{{1, 7, 5, 0}, {2, 7, 5, 7}, {3, 7, 5, -1}}};
     SampleDialog first(table, LoadOn::FirstOpening);

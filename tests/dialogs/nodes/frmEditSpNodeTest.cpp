@@ -81,6 +81,37 @@ TEST_F(NodeEditorTest, AClickOverARejectedFieldActsOnItsLastGoodValueWhereEnterD
               Ints(3, -1));
 }
 
+// A message shown while the mouse button is still down takes the release, and the click with
+// it, when the press is what leaves the box. A click on an arrow or OK leaves the box once it
+// is complete, so it acts after the message all the same.
+TEST_F(NodeEditorTest, AMessageOnLeavingABoxDoesNotSwallowTheClickThatLeftIt) {
+    Use(2, 1, 4);
+    QPushButton* pressed = nullptr;
+    // The author lets go of the mouse while the message shows.
+    MsgBoxHook answer = SetMsgBoxHook({});
+    SetMsgBoxHook([&](const MsgBoxCall& call) {
+        if (pressed && (QApplication::mouseButtons() & Qt::LeftButton))
+            QTest::mouseRelease(pressed, Qt::LeftButton);
+        return answer(call);
+    });
+    const auto click = [&](QPushButton* button) {
+        pressed = button;
+        QTest::mousePress(button, Qt::LeftButton);
+        if (QApplication::mouseButtons() & Qt::LeftButton)
+            QTest::mouseRelease(button, Qt::LeftButton);
+        EXPECT_FALSE(button->isDown());
+    };
+    OpenDialog<frmEditSpNode>(At(2, 1), [&](frmEditSpNode& e) {
+        Type(e.txtData[5], "-"); // no number, though the check as it is typed lets it through
+        click(e.cmdScrollRight);
+        EXPECT_EQ(e.lblNodeNum->text(), "2");
+        Type(e.txtData[5], "-");
+        click(e.cmdOK);
+    });
+    SetMsgBoxHook(std::move(answer));
+    EXPECT_EQ(boxes.Texts(), std::vector<std::string>(2, "Value must be numeric."));
+}
+
 TEST_F(NodeEditorTest, MinusOneEditsTheFirstFreeNodeAndNoFreeNodeOrOneBeyondOpensNothing) {
     for (std::int16_t n = 0; n < 5; ++n)
         Use(2, n, 4);
