@@ -82,8 +82,8 @@ TEST_F(NodeEditorTest, AClickOverARejectedFieldActsOnItsLastGoodValueWhereEnterD
 }
 
 // A message shown while the mouse button is still down takes the release, and the click with
-// it, when the press is what leaves the box. A click on an arrow or OK leaves the box once it
-// is complete, so it acts after the message all the same.
+// it, when the press is what leaves the box. A click on an arrow, a link button, Go Back or OK
+// leaves the box once it is complete, so it acts after the message all the same.
 TEST_F(NodeEditorTest, AMessageOnLeavingABoxDoesNotSwallowTheClickThatLeftIt) {
     Use(2, 1, 4);
     QPushButton* pressed = nullptr;
@@ -101,15 +101,18 @@ TEST_F(NodeEditorTest, AMessageOnLeavingABoxDoesNotSwallowTheClickThatLeftIt) {
             QTest::mouseRelease(button, Qt::LeftButton);
         EXPECT_FALSE(button->isDown());
     };
+    QStringList notes;
     OpenDialog<frmEditSpNode>(At(2, 1), [&](frmEditSpNode& e) {
-        Type(e.txtData[5], "-"); // no number, though the check as it is typed lets it through
-        click(e.cmdScrollRight);
-        EXPECT_EQ(e.lblNodeNum->text(), "2");
-        Type(e.txtData[5], "-");
-        click(e.cmdOK);
+        // Each button in turn, after a "-" that the check as it is typed lets through.
+        for (QPushButton* button : {e.cmdScrollRight, e.cmdButton[3], e.cmdGoBack, e.cmdOK}) {
+            Type(e.txtData[5], "-");
+            click(button);
+            if (button != e.cmdOK) notes << Shown(e);
+        }
     });
     SetMsgBoxHook(std::move(answer));
-    EXPECT_EQ(boxes.Texts(), std::vector<std::string>(2, "Value must be numeric."));
+    EXPECT_EQ(notes.join('|'), "2/-1 d0 cancel|0/-1 d1 back|2/-1 d0 cancel");
+    EXPECT_EQ(boxes.Texts(), std::vector<std::string>(4, "Value must be numeric."));
 }
 
 TEST_F(NodeEditorTest, MinusOneEditsTheFirstFreeNodeAndNoFreeNodeOrOneBeyondOpensNothing) {
