@@ -101,6 +101,8 @@ void RecordDialog::SetButtons(QPushButton* ok, QPushButton* cancel) {
     ok->setDefault(true);
     ok->setAutoDefault(true);
     cancel->setAutoDefault(false);
+    // Cancel closes even when the box it is clicked away from shows a message on leaving.
+    TakeFocusOnClick(cancel);
     Connect(ok, &QPushButton::clicked, [this] { cmdOK_Click(); });
     Connect(cancel, &QPushButton::clicked, [this] { cmdCancel_Click(); });
 }

@@ -82,8 +82,8 @@ TEST_F(NodeEditorTest, AClickOverARejectedFieldActsOnItsLastGoodValueWhereEnterD
 }
 
 // A message shown while the mouse button is still down takes the release, and the click with
-// it, when the press is what leaves the box. A click on an arrow, a link button, Go Back or OK
-// leaves the box once it is complete, so it acts after the message all the same.
+// it, when the press is what leaves the box. A click on an arrow, a link button, Go Back, OK or
+// Cancel leaves the box once it is complete, so it acts after the message all the same.
 TEST_F(NodeEditorTest, AMessageOnLeavingABoxDoesNotSwallowTheClickThatLeftIt) {
     Use(2, 1, 4);
     QPushButton* pressed = nullptr;
@@ -110,9 +110,13 @@ TEST_F(NodeEditorTest, AMessageOnLeavingABoxDoesNotSwallowTheClickThatLeftIt) {
             if (button != e.cmdOK) notes << Shown(e);
         }
     });
+    OpenDialog<frmEditSpNode>(At(2, 1), [&](frmEditSpNode& e) {
+        Type(e.txtData[5], "-");
+        click(e.cmdCancel);
+    });
     SetMsgBoxHook(std::move(answer));
     EXPECT_EQ(notes.join('|'), "2/-1 d0 cancel|0/-1 d1 back|2/-1 d0 cancel");
-    EXPECT_EQ(boxes.Texts(), std::vector<std::string>(4, "Value must be numeric."));
+    EXPECT_EQ(boxes.Texts(), std::vector<std::string>(5, "Value must be numeric."));
 }
 
 TEST_F(NodeEditorTest, MinusOneEditsTheFirstFreeNodeAndNoFreeNodeOrOneBeyondOpensNothing) {
