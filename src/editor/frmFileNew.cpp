@@ -44,7 +44,10 @@ QFrame* AddGroupFrame(QWidget* parent, QRect place) {
 constexpr std::int16_t kDialogPicture = 816;
 } // namespace
 
-frmFileNew::frmFileNew() : RecordDialog(LoadOn::EveryOpening) {
+// A click on OK over a refused size is refused as Enter is, and the refused size stays in view
+// for the author to correct: leaving the box would put the last size back and the click would
+// go on to create the scenario with it.
+frmFileNew::frmFileNew() : RecordDialog(LoadOn::EveryOpening, ButtonClick::ActsAsEnter) {
     SetFormFont(this);
     setFixedSize(TwipsSize(7560, 5115));
 

@@ -2,10 +2,13 @@
 
 #include "forms/HandlerGuard.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
+#include <utility>
 
 namespace {
 const char* const kLostFocusProperty = "varnoLostFocusHandler";
@@ -33,6 +36,30 @@ class LostFocusFilter : public QObject {
   private:
     std::function<void()> handler_;
 };
+
+class ClickFocusFilter : public QObject {
+  public:
+    explicit ClickFocusFilter(QAbstractButton* button) : QObject(button), button_(button) {
+        connect(button, &QAbstractButton::clicked, this, [this] {
+            if (std::exchange(byMouse_, false)) button_->setFocus(Qt::MouseFocusReason);
+        });
+    }
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        // Seen before the button handles the release that completes its click.
+        if (event->type() == QEvent::MouseButtonRelease) {
+            const auto* release = static_cast<QMouseEvent*>(event);
+            byMouse_ = button_->isDown() && release->button() == Qt::LeftButton &&
+                       button_->rect().contains(release->position().toPoint());
+        }
+        return false;
+    }
+
+  private:
+    QAbstractButton* button_;
+    bool byMouse_ = false;
+};
 } // namespace
 
 void OnLostFocus(QLineEdit* box, std::function<void()> handler) {
@@ -46,4 +73,9 @@ void CommitFocusedBox(QWidget* window) {
     if (!box || box->window() != window) return;
     auto* filter = qobject_cast<QObject*>(box->property(kLostFocusProperty).value<QObject*>());
     if (auto* lostFocus = dynamic_cast<LostFocusFilter*>(filter)) lostFocus->Run();
+}
+
+void TakeFocusOnClick(QAbstractButton* button) {
+    button->setFocusPolicy(Qt::TabFocus);
+    button->installEventFilter(new ClickFocusFilter(button));
 }

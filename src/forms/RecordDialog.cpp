@@ -6,7 +6,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-RecordDialog::RecordDialog(LoadOn loadOn) : loadOn_(loadOn) {
+RecordDialog::RecordDialog(LoadOn loadOn, ButtonClick buttonClick)
+    : loadOn_(loadOn), buttonClick_(buttonClick) {
     setWindowTitle("Varno Scenario Editor");
 }
 
@@ -84,22 +85,24 @@ void RecordDialog::reject() {
     RunGuarded([this] { cmdCancel_Click(); });
 }
 
-namespace {
-// A mouse click on OK or an arrow leaves the focus where it is, so that the click acts as Enter
-// does: a box holding a rejected entry keeps it and the button does nothing, instead of the box
-// getting its last good value back on losing the focus and the button going on with that.
-void KeepFocusOnClick(QPushButton* button) {
-    button->setFocusPolicy(Qt::TabFocus);
+void RecordDialog::SetClickFocus(QPushButton* button) const {
+    // Taking the focus is what lets the box put its last good value back before the button
+    // acts; without it the click is refused over a rejected entry, as Enter is.
+    if (buttonClick_ == ButtonClick::TakesFocus)
+        TakeFocusOnClick(button);
+    else
+        button->setFocusPolicy(Qt::TabFocus);
 }
-} // namespace
 
 void RecordDialog::SetButtons(QPushButton* ok, QPushButton* cancel) {
     cmdOK = ok;
     cmdCancel = cancel;
-    KeepFocusOnClick(ok);
+    SetClickFocus(ok);
     ok->setDefault(true);
     ok->setAutoDefault(true);
     cancel->setAutoDefault(false);
+    // Cancel closes even when the box it is clicked away from shows a message on leaving.
+    TakeFocusOnClick(cancel);
     Connect(ok, &QPushButton::clicked, [this] { cmdOK_Click(); });
     Connect(cancel, &QPushButton::clicked, [this] { cmdCancel_Click(); });
 }
@@ -112,8 +115,8 @@ ValueList& RecordDialog::BindList(QComboBox* list, NumberField field, QString no
 void RecordDialog::SetArrows(QPushButton* left, QPushButton* right) {
     left->setAutoDefault(false);
     right->setAutoDefault(false);
-    KeepFocusOnClick(left);
-    KeepFocusOnClick(right);
+    SetClickFocus(left);
+    SetClickFocus(right);
     Connect(left, &QPushButton::clicked, [this] { cmdScrollLeft_Click(); });
     Connect(right, &QPushButton::clicked, [this] { cmdScrollRight_Click(); });
 }

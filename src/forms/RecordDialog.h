@@ -31,7 +31,12 @@ class QPushButton;
 //   OK (cmdOK_Click, Enter): nothing while BadInput is set; commits the focused box as if it
 //     had lost the focus (a box checked on leaving is checked now, before BadInput); nothing
 //     if that entry was rejected or BadInput is set; SaveRecord (false: stays open); closes;
-//     a mouse click on OK or an arrow takes no focus, so it does exactly what Enter does;
+//     a mouse click on OK or an arrow first takes the focus (once the click is complete, see
+//     TakeFocusOnClick): a box holding a rejected entry gets its last good value back on
+//     leaving, which clears BadInput, and the button then acts on that value (Enter leaves
+//     the focus in the box, so over a rejected entry it does nothing); a dialog made with
+//     ButtonClick::ActsAsEnter keeps the focus in the box instead, so that its click is
+//     refused there as Enter is;
 //   Cancel (cmdCancel_Click, Esc, the frame's close box): Cancelled, then closes;
 //   the record arrows (SetArrows; cmdScrollLeft_Click, cmdScrollRight_Click): as OK up to
 //     SaveRecord, then the record number steps by one within RecordCount, wrapping around at
@@ -62,6 +67,8 @@ class LoadingScope {
 class RecordDialog : public ModalForm {
   public:
     enum class LoadOn { EveryOpening, FirstOpening };
+    // Whether a mouse click on OK or a record arrow takes the focus from the box that has it.
+    enum class ButtonClick { TakesFocus, ActsAsEnter };
 
     // Load the record at the next opening.
     bool NeedLoad = true;
@@ -80,7 +87,7 @@ class RecordDialog : public ModalForm {
     QPushButton* cmdCancel = nullptr;
 
   protected:
-    explicit RecordDialog(LoadOn loadOn);
+    explicit RecordDialog(LoadOn loadOn, ButtonClick buttonClick = ButtonClick::TakesFocus);
 
     virtual void LoadRecord() = 0;
     virtual void ShowRecord() = 0;
@@ -118,7 +125,11 @@ class RecordDialog : public ModalForm {
     bool CommitBeforeAction();
     void StepRecord(int step);
 
+    // Gives OK or an arrow the focus policy that the dialog's click rule asks for.
+    void SetClickFocus(QPushButton* button) const;
+
     LoadOn loadOn_;
+    ButtonClick buttonClick_;
     std::vector<std::unique_ptr<NumericBox>> numbers_;
     std::vector<std::unique_ptr<ValueList>> lists_;
 };

@@ -28,7 +28,14 @@ struct BoundBox {
     std::function<QLineEdit*(RecordDialog&)> box;
     std::function<int(int id)> stored;
     std::function<void(int id, int value)> store;
+    // Checked only when the box is left, where a rejected entry is put back at once.
+    bool checkedOnLeaving = false;
 };
+
+BoundBox CheckedOnLeaving(BoundBox box) {
+    box.checkedOnLeaving = true;
+    return box;
+}
 
 // A dialog opened on record id of the sample scenario; first and last are the ids the record
 // arrows wrap between (equal: the dialog has no arrows).
@@ -59,8 +66,8 @@ template <class T> void Put(T& field, int value) {
 #define TOWN(box, caption, min, max, field)                                                        \
     BOUND(frmTownDetails, box, caption, min, max, Scen.Towns[AT(Scen.CurrentTown + id)].field)
 #define CREATURE(box, min, max, field)                                                             \
-    BOUND(frmTownMonster, box, "Value", min, max,                                                  \
-          Scen.Towns[AT(Scen.CurrentTown)].Creatures[AT(id)].field)
+    CheckedOnLeaving(BOUND(frmTownMonster, box, "Value", min, max,                                 \
+                           Scen.Towns[AT(Scen.CurrentTown)].Creatures[AT(id)].field))
 
 // The dialog of class Form, its record number in num (none: it shows one record), opened in
 // the browsing context where it has one.
@@ -150,6 +157,19 @@ class RecordDialogContractTest : public ::testing::Test {
 
     // The messages shown since the previous call.
     std::vector<std::string> NewMessages() { return boxes.TakeTexts(); }
+    // Whether the messages shown since the previous call are the box's refusal of max + 1,
+    // shown at least once.
+    ::testing::AssertionResult RefusedAboveMax(const BoundBox& b) {
+        const std::vector<std::string> shown = NewMessages();
+        const std::string refusal = b.caption + " must be between " + std::to_string(b.min) +
+                                    " and " + std::to_string(b.max) + ".";
+        if (shown == std::vector<std::string>(std::max<std::size_t>(shown.size(), 1), refusal))
+            return ::testing::AssertionSuccess();
+        auto failure = ::testing::AssertionFailure() << shown.size() << " message(s):";
+        for (const std::string& text : shown)
+            failure << " \"" << text << '"';
+        return failure;
+    }
     MsgBoxRecorder boxes;
 };
 } // namespace
@@ -219,5 +239,60 @@ TEST_F(RecordDialogContractTest, EveryRecordDialogKeepsTheContract) {
             Click(d.cmdCancel);
         });
         EXPECT_TRUE(NewMessages().empty());
+    }
+}
+
+// Enter leaves the focus in a box holding a rejected entry, so OK does nothing. A mouse click
+// on OK or an arrow takes the focus first: a box checked on every change gets its last good
+// value back and the button acts on it (OK saves and closes, an arrow saves and steps); a box
+// checked only on leaving refuses the entry then, and the buttons do nothing until a box is
+// left with an accepted entry.
+TEST_F(RecordDialogContractTest, AClickOnOkOrAnArrowFirstPutsBackTheLastGoodValue) {
+    for (const ContractRow& row : Rows()) {
+        SCOPED_TRACE(row.name);
+        const BoundBox& b = row.boxes.front();
+        const bool leaving = b.checkedOnLeaving;
+        const QString good = QString::number(b.min), rejected = QString::number(b.max + 1);
+        // Stored values that no box refuses on leaving; the first box's differs from min.
+        for (const BoundBox& other : row.boxes)
+            for (int record : {row.first, std::max(row.first, row.last - 1), row.last})
+                other.store(record, &other == &b ? b.max : (other.min + other.max) / 2);
+        row.open(row.last, [&](RecordDialog& d) {
+            QLineEdit* box = b.box(d);
+            TypeInto(box, good); // taken into the working copy, not yet stored
+            Type(box, rejected);
+            QTest::keyClick(box, Qt::Key_Return);
+            EXPECT_TRUE(d.isVisible()) << "Enter over a rejected entry";
+            EXPECT_EQ(box->text(), leaving ? good : rejected);
+            if (leaving) Type(box, rejected); // Enter has put the last good value back
+            Click(d.cmdOK);
+            EXPECT_EQ(box->text(), good);
+            // The box has not been left with an accepted entry since its refusal.
+            if (leaving) Click(d.cmdOK);
+            EXPECT_EQ(d.isVisible(), leaving);
+            if (d.isVisible()) Click(d.cmdCancel);
+        });
+        EXPECT_EQ(b.stored(row.last), leaving ? b.max : b.min);
+        EXPECT_TRUE(RefusedAboveMax(b));
+        if (row.first == row.last) continue;
+
+        // Left from the last record, then right back to it.
+        row.open(row.last, [&](RecordDialog& d) {
+            QLineEdit* box = b.box(d);
+            for (const bool right : {false, true}) {
+                SCOPED_TRACE(right ? "right" : "left");
+                const int from = row.id(d), before = b.stored(from);
+                const int to = leaving ? from : from + (right ? 1 : -1);
+                TypeInto(box, good);
+                Type(box, rejected);
+                Click(row.arrow(d, right));
+                if (leaving) Click(row.arrow(d, right)); // still refused
+                EXPECT_EQ(row.id(d), to);
+                EXPECT_EQ(b.stored(from), leaving ? before : b.min);
+                EXPECT_EQ(box->text(), leaving ? good : QString::number(b.stored(to)));
+            }
+            Click(d.cmdCancel);
+        });
+        EXPECT_TRUE(RefusedAboveMax(b));
     }
 }

@@ -109,45 +109,68 @@ TEST_F(RecordDialogTest, LeavingABoxTakesAnAcceptedEntryAndPutsBackARejectedOne)
     }
 }
 
-// A mouse click on OK once took the focus from a box holding a rejected entry, which put the
-// last good value back, and the dialog closed with it; the click now acts as Enter does. A box
-// checked on leaving is checked by Enter or the click first; a refusal on leaving blocks OK
-// until a box is left accepted.
-TEST_F(RecordDialogTest, NeitherEnterNorAClickOnOkClosesOverARejectedEntry) {
-    for (QLineEdit* box : {dialog.txtLevel, dialog.txtExtra})
-        for (const bool click : {false, true}) {
-            SCOPED_TRACE(click ? "click" : "Enter");
-            const bool level = box == dialog.txtLevel;
-            record = {};
-            MsgBoxRecorder local;
-            // The box's text, the messages shown and whether the dialog is still open.
-            const auto state = [&] {
-                return QString("%1 %2%3")
-                    .arg(box->text())
-                    .arg(int(local.Calls().size()))
-                    .arg(dialog.isVisible() ? " open" : "");
-            };
-            const auto ok = [&] {
-                click ? Click(dialog.cmdOK) : QTest::keyClick(box, Qt::Key_Return);
-                return state();
-            };
-            OpenWindow(dialog, [&] {
-                if (!level) {
-                    TypeInto(box, "300");
-                    EXPECT_EQ(ok(), "5 1 open");
+// Enter leaves the focus in the box, so over a rejected entry it does nothing. A mouse click on
+// OK takes the focus first: a box checked on every change gets its last good value back and OK
+// closes with it; a box checked on leaving refuses then, and OK waits until a box is left
+// with an accepted entry.
+TEST_F(RecordDialogTest, AClickOnOkTakesTheFocusFirstWhereEnterLeavesARejectedEntry) {
+    enum Action { Reject, Enter, ClickOk, LeaveBox };
+    struct Step {
+        Action action;
+        const char* state; // the box's text, the messages so far, and whether still open
+    };
+    struct Case {
+        QLineEdit* SampleDialog::*box;
+        std::vector<Step> steps;
+        Record saved;
+    };
+    const Case cases[] = {
+        {&SampleDialog::txtLevel,
+         {{Reject, "300 1 open"}, {Enter, "300 1 open"}, {ClickOk, "40 1"}},
+         {40, 7, 5}},
+        {&SampleDialog::txtExtra,
+         {{Reject, "300 0 open"},
+          {Enter, "40 1 open"},
+          {Reject, "300 1 open"},
+          {ClickOk, "40 2 open"},
+          {ClickOk, "40 2 open"},
+          {LeaveBox, "40 2 open"},
+          {ClickOk, "40 2"}},
+         {3, 7, 40}},
+    };
+    for (const Case& c : cases) {
+        QLineEdit* box = dialog.*c.box;
+        SCOPED_TRACE(box == dialog.txtLevel ? "checked on change" : "checked on leaving");
+        record = {};
+        MsgBoxRecorder local;
+        OpenWindow(dialog, [&] {
+            TypeInto(box, "40"); // the last good value
+            for (const Step& step : c.steps) {
+                switch (step.action) {
+                case Reject:
+                    Type(box, "300");
+                    break;
+                case Enter:
+                    QTest::keyClick(box, Qt::Key_Return);
+                    break;
+                case ClickOk:
+                    Click(dialog.cmdOK);
+                    break;
+                case LeaveBox:
+                    box->setFocus();
+                    Leave(box);
+                    break;
                 }
-                Type(box, "300");
-                EXPECT_EQ(state(), "300 1 open"); // leaving-checked: nothing while typing
-                EXPECT_EQ(ok(), level ? "300 1 open" : "5 2 open");
-                Type(box, "40"); // typed just before OK: not lost
-                EXPECT_EQ(ok(), level ? "40 1" : "40 2");
-            });
-            EXPECT_EQ(record, (level ? Record{40, 7, 5} : Record{3, 7, 40}));
-            EXPECT_EQ(local.Texts(),
-                      std::vector<std::string>(level ? 1 : 2,
-                                               level ? "Level must be between 0 and 50."
-                                                     : "Extra must be between 0 and 100."));
-        }
+                EXPECT_EQ(QString("%1 %2%3")
+                              .arg(box->text())
+                              .arg(int(local.Calls().size()))
+                              .arg(dialog.isVisible() ? " open" : ""),
+                          QString(step.state))
+                    << "after step " << &step - c.steps.data();
+            }
+        });
+        EXPECT_EQ(record, c.saved);
+    }
 }
 
 // Escape and the close box cancel without saving; each opening loads the record again, silent
@@ -214,9 +237,9 @@ TEST_F(RecordDialogTest, ADialogLoadedOnItsFirstOpeningKeepsItsWorkingCopyUntilC
     EXPECT_EQ(first.loads, 3);
 }
 
-// The arrows save the record left and wrap, and a click on one over a refused entry acts as
-// Enter; a value list selects by value, showing no entry for a value it does not list, which
-// is kept.
+// The arrows save the record left and wrap, and a click on one over a refused entry puts the
+// last good value back before it saves and steps; a value list selects by value, showing no entry
+// for a value it does not list, which is kept.
 TEST_F(RecordDialogTest, TheArrowsSaveTheEntryLeftAndWrapAndValueListsKeepUnlistedValues) {
     table = {{{1, 7, 5, 0}, {2, 7, 5, 7}, {3, 7, 5, -1}}};
     SampleDialog first(table, LoadOn::FirstOpening);
@@ -230,12 +253,13 @@ TEST_F(RecordDialogTest, TheArrowsSaveTheEntryLeftAndWrapAndValueListsKeepUnlist
         Click(first.right);
         EXPECT_EQ(first.Status(), "1 2 -1"); // town 7 is not listed
         Click(first.left);
+        TypeInto(first.txtNode, "12");
         Type(first.txtLevel, "77"); // refused as it is typed
-        Click(first.right);         // as Enter: no step, the entry stays
-        EXPECT_EQ(first.Status(), "0 77 0");
+        Click(first.right);         // 9 comes back, the record is saved with it, and it steps
+        EXPECT_EQ(first.Status(), "1 2 -1");
         Click(first.cmdCancel);
     });
-    EXPECT_EQ(table, (Table{{{9, 7, 5, -1}, {2, 7, 5, 7}, {3, 7, 5, -1}}}));
+    EXPECT_EQ(table, (Table{{{9, 12, 5, -1}, {2, 7, 5, 7}, {3, 7, 5, -1}}}));
     EXPECT_EQ(boxes.Calls().size(), 1u);
 }
 

@@ -4,6 +4,7 @@
 #include "platform/qt/DropDownList.h"
 
 #include "forms/DialogParts.h"
+#include "forms/FormControls.h"
 #include "forms/FormLayout.h"
 #include "graphics/GraphicsSheets.h"
 #include "platform/core/MsgBox.h"
@@ -148,6 +149,7 @@ QGridLayout* frmEditSpNode::BuildFieldGrid() {
 void frmEditSpNode::AddFieldButtons(QGridLayout* grid) {
     const auto addFieldButton = [this, grid](QPushButton* button, int field, int column) {
         button->setAutoDefault(false);
+        TakeFocusOnClick(button); // as OK and the arrows do
         KeepPlaceWhenHidden(button);
         int r = 0, c = 0, rs = 0, cs = 0;
         grid->getItemPosition(grid->indexOf(txtData[static_cast<std::size_t>(field)]), &r, &c, &rs,
@@ -189,6 +191,7 @@ QHBoxLayout* frmEditSpNode::BuildFoot() {
     SetArrows(cmdScrollLeft, cmdScrollRight);
     cmdGoBack = KeepPlaceWhenHidden(new QPushButton("Go Back", this));
     cmdGoBack->setAutoDefault(false);
+    TakeFocusOnClick(cmdGoBack);
     Connect(cmdGoBack, &QPushButton::clicked, [this] { cmdGoBack_Click(); });
     const FootRow foot =
         MakeFootRow(this, Closing::CancelOk, {cmdScrollLeft, cmdScrollRight}, {cmdGoBack});

@@ -165,6 +165,23 @@ TEST_F(OutWanderingTest, ArrowsWrapAndKeepEditsUntilCancel) {
     EXPECT_EQ(section(), before);
 }
 
+// A click on an arrow or on OK takes the focus from a box holding a rejected entry, which gets
+// its last good value back; the arrow then steps and OK stores that value.
+TEST_F(OutWanderingTest, AClickOverARejectedEntryActsOnItsLastGoodValue) {
+    Edit(0, [](frmOutWandering& d) {
+        TypeInto(d.txtSDFlag[1], "255");
+        Type(d.txtSDFlag[1], "256");
+        Click(d.cmdScrollRight);
+        EXPECT_EQ(d.lblEncNumber->text(), "1");
+        Click(d.cmdScrollLeft);
+        EXPECT_EQ(Shown({d.lblEncNumber, d.txtSDFlag[1]}), QStringList({"0", "255"}));
+        Type(d.txtSDFlag[1], "256");
+        Click(d.cmdOK);
+    });
+    EXPECT_EQ(boxes.Texts(), std::vector<std::string>(2, "Value must be between -1 and 255."));
+    EXPECT_EQ(section().Wandering[0].StuffDoneB, 255);
+}
+
 TEST_F(OutWanderingTest, SpecialSetIsTheOneWritten) {
     const auto wandering = section().Wandering;
     section().Specials[0].FleeNode = 7;

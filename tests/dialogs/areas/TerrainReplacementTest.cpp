@@ -103,3 +103,18 @@ TEST_F(TerrainReplacementTest, DialogStartsAtTerrainZeroAndChecksThePercentage) 
     }
     EXPECT_EQ(boxes.Calls().size(), 2u);
 }
+
+// A click on OK takes the focus from a box holding a rejected percentage, which gets its last
+// good value back, and the replacement is made with that.
+TEST_F(TerrainReplacementTest, AClickOnOkOverARejectedPercentageReplacesWithTheLastGoodOne) {
+    Edit(kEditSmallTown);
+    Scen.Towns[1].Terrain.At(2, 2) = 0;
+    Open<frmReplaceTerrain>([](frmReplaceTerrain& d) {
+        ChooseRow(d.lstTerrain[1], kTo);
+        Type(d.txtPct, "101");
+        Click(d.cmdOK);
+        EXPECT_EQ(d.txtPct->text(), "100");
+    });
+    EXPECT_EQ(Scen.Towns[1].Terrain.At(2, 2), kTo);
+    EXPECT_EQ(boxes.Texts(), std::vector<std::string>{"Percentage must be between 0 and 100."});
+}

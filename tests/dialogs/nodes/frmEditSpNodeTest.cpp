@@ -69,6 +69,56 @@ TEST_F(NodeEditorTest, EachFamilyWrapsItsArrowsSavesOnEnterAndCancelHandsBackThe
     EXPECT_EQ(Scen.Towns[1].SpecialNodes[0].Extra1a, -1);
 }
 
+// Enter over a rejected field leaves it in its box and does nothing; a click on an arrow or OK
+// takes the focus first, so the last good value comes back and the button acts on it.
+TEST_F(NodeEditorTest, AClickOverARejectedFieldActsOnItsLastGoodValueWhereEnterDoesNothing) {
+    Use(2, 1, 4);
+    Use(2, 2, 4);
+    EXPECT_EQ(Edit(2, 1, "d5=3 d5+x d5!Return ?d5 ? > ? < ?d5 d5+x ok ?"),
+              "3x|1/-1 d0 cancel|2/-1 d0 cancel|3|1/-1 d0 closed -> 1");
+    EXPECT_EQ(boxes.Texts(), std::vector<std::string>(2, "Value must be numeric."));
+    EXPECT_EQ(Ints(Scen.Towns[1].SpecialNodes[1].Extra1a, Scen.Towns[1].SpecialNodes[2].Extra1a),
+              Ints(3, -1));
+}
+
+// A message shown while the mouse button is still down takes the release, and the click with
+// it, when the press is what leaves the box. A click on an arrow, a link button, Go Back, OK or
+// Cancel leaves the box once it is complete, so it acts after the message all the same.
+TEST_F(NodeEditorTest, AMessageOnLeavingABoxDoesNotSwallowTheClickThatLeftIt) {
+    Use(2, 1, 4);
+    QPushButton* pressed = nullptr;
+    // The author lets go of the mouse while the message shows.
+    MsgBoxHook answer = SetMsgBoxHook({});
+    SetMsgBoxHook([&](const MsgBoxCall& call) {
+        if (pressed && (QApplication::mouseButtons() & Qt::LeftButton))
+            QTest::mouseRelease(pressed, Qt::LeftButton);
+        return answer(call);
+    });
+    const auto click = [&](QPushButton* button) {
+        pressed = button;
+        QTest::mousePress(button, Qt::LeftButton);
+        if (QApplication::mouseButtons() & Qt::LeftButton)
+            QTest::mouseRelease(button, Qt::LeftButton);
+        EXPECT_FALSE(button->isDown());
+    };
+    QStringList notes;
+    OpenDialog<frmEditSpNode>(At(2, 1), [&](frmEditSpNode& e) {
+        // Each button in turn, after a "-" that the check as it is typed lets through.
+        for (QPushButton* button : {e.cmdScrollRight, e.cmdButton[3], e.cmdGoBack, e.cmdOK}) {
+            Type(e.txtData[5], "-");
+            click(button);
+            if (button != e.cmdOK) notes << Shown(e);
+        }
+    });
+    OpenDialog<frmEditSpNode>(At(2, 1), [&](frmEditSpNode& e) {
+        Type(e.txtData[5], "-");
+        click(e.cmdCancel);
+    });
+    SetMsgBoxHook(std::move(answer));
+    EXPECT_EQ(notes.join('|'), "2/-1 d0 cancel|0/-1 d1 back|2/-1 d0 cancel");
+    EXPECT_EQ(boxes.Texts(), std::vector<std::string>(5, "Value must be numeric."));
+}
+
 TEST_F(NodeEditorTest, MinusOneEditsTheFirstFreeNodeAndNoFreeNodeOrOneBeyondOpensNothing) {
     for (std::int16_t n = 0; n < 5; ++n)
         Use(2, n, 4);
