@@ -269,13 +269,13 @@ TEST_F(NodeEditorTest, ALinkBeyondItsFamilyOrTheGoBackStackIsNotFollowed) {
 // the boxes after it that pass nor leaving another box lifts that.
 TEST_F(NodeEditorTest, AStoredValueTheCheckRejectsIsReportedAndHoldsOkAndTheArrows) {
     auto& nodes = Scen.ScenSpecialNodes;
-    const auto store = [&nodes] {
+    const auto store = [] {
         FreeEverything();
         for (std::int16_t n = 0; n <= 2; ++n)
             Use(0, n, 4); // "Secret Passage"
-        nodes[0].Extra1a = -5;
-        nodes[2].StuffDoneA = -2;
-        nodes[2].Picture = -3;
+        Scen.ScenSpecialNodes[0].Extra1a = -5;
+        Scen.ScenSpecialNodes[2].StuffDoneA = -2;
+        Scen.ScenSpecialNodes[2].Picture = -3;
     };
     struct Row {
         std::int16_t node;
