@@ -1,9 +1,11 @@
 #include "forms/MultiLineBox.h"
+#include "support/DialogDriver.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QTest>
+#include <QVBoxLayout>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -16,7 +18,7 @@ struct ClipboardCleared {
 } // namespace
 
 // Ctrl+V in a box takes text only: an empty clipboard or one holding other data inserts
-// nothing (and must not bring the program down), while text is inserted within the limit.
+// nothing (and must not bring the program down), while text is inserted, cut to the limit.
 TEST(MultiLineBox, PastingTakesTextOnlyAndNothingFromAnEmptyClipboard) {
     struct Case {
         const char* what;
@@ -44,7 +46,7 @@ TEST(MultiLineBox, PastingTakesTextOnlyAndNothingFromAnEmptyClipboard) {
          "one\r\ntwo"},
         {"text", [](QClipboard& clipboard) { clipboard.setText("x\ny"); }, "one\r\ntwox\r\ny"},
         {"text beyond the limit", [](QClipboard& clipboard) { clipboard.setText("abcdef"); },
-         "one\r\ntwo"},
+         "one\r\ntwoabcde"},
     };
     for (const Case& c : cases) {
         ClipboardCleared cleared;
@@ -56,4 +58,145 @@ TEST(MultiLineBox, PastingTakesTextOnlyAndNothingFromAnEmptyClipboard) {
         QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
         EXPECT_EQ(box.ModelText(), c.expected) << c.what;
     }
+}
+
+namespace {
+constexpr int kLimit = 30;
+
+// A window with one multi-line box held to thirty bytes of the model, as the author meets it in
+// a dialog.
+class MultiLineBoxLimitTest : public ::testing::Test {
+  public:
+    MultiLineBoxLimitTest() {
+        auto* layout = new QVBoxLayout(&window);
+        layout->addWidget(box = new MultiLineBox(kLimit, &window));
+        ShowActive(window);
+        box->setFocus();
+    }
+
+    void Key(int key, Qt::KeyboardModifiers modifiers = {}) {
+        QTest::keyClick(box, Qt::Key(key), modifiers);
+    }
+    void SelectFromStart(int count) {
+        Key(Qt::Key_Home, Qt::ControlModifier);
+        for (int i = 0; i < count; ++i)
+            Key(Qt::Key_Right, Qt::ShiftModifier);
+    }
+    void Paste(const QString& text) {
+        QGuiApplication::clipboard()->setText(text);
+        Key(Qt::Key_V, Qt::ControlModifier);
+    }
+
+    ClipboardCleared cleared;
+    QWidget window;
+    MultiLineBox* box = nullptr;
+};
+
+std::string Of(int count, char c) {
+    return std::string(static_cast<std::size_t>(count), c);
+}
+} // namespace
+
+// What the author types or pastes is cut to what fits, counting a line break as the two bytes
+// the model holds; into a stored text at or over the limit it inserts nothing, though a
+// selection it replaced goes; deleting always works.
+TEST_F(MultiLineBoxLimitTest, TypingAndPastingAreCutToWhatFitsWithLineBreaksCountingTwo) {
+    struct Case {
+        const char* what;
+        std::string stored;
+        std::function<void(MultiLineBoxLimitTest&)> edit;
+        std::string held;
+    };
+    const Case cases[] = {
+        {"typed over a selection of a long text", Of(40, 'w'),
+         [](MultiLineBoxLimitTest& t) {
+             t.SelectFromStart(5);
+             QTest::keyClicks(t.box, "abcde");
+         },
+         Of(35, 'w')},
+        {"pasted over a selection of a long text", Of(40, 'w'),
+         [](MultiLineBoxLimitTest& t) {
+             t.SelectFromStart(5);
+             t.Paste("abcde");
+         },
+         Of(35, 'w')},
+        {"typed over a line and its break, the rest at the limit by its breaks",
+         "ab\r\ncd\r\nef\r\n" + Of(22, 'w'),
+         [](MultiLineBoxLimitTest& t) {
+             t.SelectFromStart(3);
+             QTest::keyClicks(t.box, "xy");
+         },
+         "cd\r\nef\r\n" + Of(22, 'w')},
+        {"typed over a line and its break, two bytes left", "ab\r\ncd\r\nef\r\n" + Of(20, 'w'),
+         [](MultiLineBoxLimitTest& t) {
+             t.SelectFromStart(3);
+             QTest::keyClicks(t.box, "xyz");
+         },
+         "xycd\r\nef\r\n" + Of(20, 'w')},
+        {"deleted from a long text, then typed", Of(40, 'w'),
+         [](MultiLineBoxLimitTest& t) {
+             t.Key(Qt::Key_End, Qt::ControlModifier);
+             for (int i = 0; i < 12; ++i)
+                 t.Key(Qt::Key_Backspace);
+             QTest::keyClicks(t.box, "abcdef");
+         },
+         Of(28, 'w') + "ab"},
+        {"pasted into the middle, cut where it is put", Of(26, 'w'),
+         [](MultiLineBoxLimitTest& t) {
+             t.Key(Qt::Key_Home, Qt::ControlModifier);
+             t.Key(Qt::Key_Right);
+             t.Paste("abcdef");
+             QTest::keyClicks(t.box, "z");
+         },
+         "wabcd" + Of(25, 'w')},
+        {"pasted lines, a break counting two", Of(25, 'w'),
+         [](MultiLineBoxLimitTest& t) { t.Paste("ab\ncdef"); }, Of(25, 'w') + "ab\r\nc"},
+        {"pasted lines, a break that only half fits", Of(27, 'w'),
+         [](MultiLineBoxLimitTest& t) { t.Paste("ab\ncd"); }, Of(27, 'w') + "ab"},
+        {"Enter with one byte left, then a letter", Of(29, 'w'),
+         [](MultiLineBoxLimitTest& t) {
+             t.Key(Qt::Key_Return);
+             QTest::keyClicks(t.box, "xy");
+         },
+         Of(29, 'w') + "x"},
+        {"Enter with two bytes left", Of(28, 'w'),
+         [](MultiLineBoxLimitTest& t) {
+             t.Key(Qt::Key_Return);
+             QTest::keyClicks(t.box, "xy");
+         },
+         Of(28, 'w') + "\r\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        box->SetModelText(c.stored);
+        box->moveCursor(QTextCursor::End);
+        c.edit(*this);
+        EXPECT_EQ(box->ModelText(), c.held);
+    }
+}
+
+// Undo steps back through what the author did, to the stored text however long it is, and an
+// edit held to the limit takes no undo step away nor adds one that changes nothing.
+TEST_F(MultiLineBoxLimitTest, UndoStepsBackThroughWhatTheAuthorDid) {
+    box->SetModelText(Of(40, 'w'));
+    box->moveCursor(QTextCursor::End);
+    Key(Qt::Key_Backspace);
+    Key(Qt::Key_Left);
+    Key(Qt::Key_Backspace);
+    EXPECT_EQ(box->ModelText(), Of(38, 'w'));
+    QTest::keyClicks(box, "qq");
+    EXPECT_EQ(box->ModelText(), Of(38, 'w'));
+    Key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(box->ModelText(), Of(39, 'w'));
+    Key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(box->ModelText(), Of(40, 'w'));
+
+    box->SetModelText(Of(28, 'a'));
+    Key(Qt::Key_Home, Qt::ControlModifier);
+    QTest::keyClicks(box, "bcd");
+    EXPECT_EQ(box->ModelText(), "bc" + Of(28, 'a'));
+    Key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(box->ModelText(), Of(28, 'a'));
+    Key(Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(box->ModelText(), "bc" + Of(28, 'a'));
 }
