@@ -150,6 +150,42 @@ TEST_F(StringEditorTest, ButtonLabelsClearToEmptyHoldThirtyCharactersAndWrap) {
     EXPECT_TRUE(Scen == before);
 }
 
+// A stored label longer than the box is kept whole while untouched; typing over part of it
+// inserts nothing, and typing over all of it is held to thirty characters.
+TEST_F(StringEditorTest, TypingIntoALongStoredButtonLabelInsertsNothing) {
+    const auto typeOver = [](int selected, const QString& text) {
+        return [=](MultiLineBox* box) {
+            QTest::mouseClick(box->viewport(), Qt::LeftButton);
+            QTest::keyClick(box, Qt::Key_Home, Qt::ControlModifier);
+            for (int i = 0; i < selected; ++i)
+                QTest::keyClick(box, Qt::Key_Right, Qt::ShiftModifier);
+            QTest::keyClicks(box, text);
+        };
+    };
+    const std::string label = "Follow the old river road down to the mill";
+    ASSERT_EQ(label.size(), 42u);
+    struct Case {
+        const char* what;
+        std::function<void(MultiLineBox*)> edit;
+        std::string held;
+    };
+    const Case cases[] = {
+        {"untouched", [](MultiLineBox*) {}, label},
+        {"five characters typed over five", typeOver(5, "Go on"), label.substr(5)},
+        {"typed over all of it", typeOver(42, QString(35, 'x')), std::string(30, 'x')},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Scen.ScenStrings[260] = label;
+        OpenDialog<frmEditShortText>([](frmEditShortText& t) { t.Context = 0, t.TextNum = 0; },
+                                     [&c](frmEditShortText& t) {
+                                         c.edit(t.txtText);
+                                         Click(t.cmdOK);
+                                     });
+        EXPECT_EQ(Scen.ScenStrings[260], c.held);
+    }
+}
+
 // Typed straight away: from the second opening on, the focus once stayed on the button that had
 // closed the editor, and the text was lost.
 TEST_F(StringEditorTest, SignsEditTheirSlotOfTheTownOrSection) {
