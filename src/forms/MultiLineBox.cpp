@@ -3,6 +3,7 @@
 #include "forms/TypingLimit.h"
 #include "platform/qt/QtText.h"
 
+#include <QDropEvent>
 #include <QMimeData>
 #include <QTextDocument>
 
@@ -42,6 +43,12 @@ void MultiLineBox::insertFromMimeData(const QMimeData* source) {
     ensureCursorVisible();
 }
 
+void MultiLineBox::dropEvent(QDropEvent* event) {
+    movingWithin_ = event->source() == viewport() && event->dropAction() == Qt::MoveAction;
+    QPlainTextEdit::dropEvent(event);
+    movingWithin_ = false;
+}
+
 void MultiLineBox::Edited() {
     if (settingText_) return;
     const QString edited = toPlainText();
@@ -49,7 +56,10 @@ void MultiLineBox::Edited() {
                                       kModelLineBreakLength);
     // Undo and redo step back to texts that the box has held already; only a redo leaves
     // nothing more to redo, and it repeats an edit that was held to the limit the first time.
-    if (document()->isRedoAvailable() || edit.fitting == edit.inserted) {
+    // Text moved within the box brings in nothing, and must not be lost from a text that is
+    // over the limit.
+    if (document()->isRedoAvailable() || edit.fitting == edit.inserted ||
+        (movingWithin_ && edited.size() == accepted_.size())) {
         accepted_ = edited;
         return;
     }

@@ -21,12 +21,15 @@ class MultiLineBox : public QPlainTextEdit {
     // clipboard offers before anything has been copied.
     bool canInsertFromMimeData(const QMimeData* source) const override;
     void insertFromMimeData(const QMimeData* source) override;
+    void dropEvent(QDropEvent* event) override;
 
   private:
     void Edited();
 
     int maxLength_;
     bool settingText_ = false;
+    // While text dragged within the box is dropped.
+    bool movingWithin_ = false;
     // The text as it was before the edit being handled.
     QString accepted_;
 };
