@@ -52,8 +52,8 @@ void MultiLineBox::dropEvent(QDropEvent* event) {
 void MultiLineBox::Edited() {
     if (settingText_) return;
     const QString edited = toPlainText();
-    const HeldEdit edit = HoldToLimit(accepted_, edited, textCursor().position(), maxLength_,
-                                      kModelLineBreakLength);
+    const HeldEdit edit =
+        HoldToLimit(accepted_, edited, textCursor().position(), maxLength_, kModelLineBreakLength);
     // Undo and redo step back to texts that the box has held already; only a redo leaves
     // nothing more to redo, and it repeats an edit that was held to the limit the first time.
     // Text moved within the box brings in nothing, and must not be lost from a text that is

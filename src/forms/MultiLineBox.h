@@ -5,8 +5,8 @@
 
 // A multi-line text box. Its length limit holds for typing and pasting only: a text set by code
 // is shown whole. What the author types or pastes is cut to what still fits, one into a text
-// already at or over the limit inserts nothing, and deleting always works. Line breaks are kept in the model as CR LF, as the files hold them; Tab moves
-// on to the next control.
+// already at or over the limit inserts nothing, and deleting always works. Line breaks are kept in
+// the model as CR LF, as the files hold them; Tab moves on to the next control.
 class MultiLineBox : public QPlainTextEdit {
   public:
     MultiLineBox(int maxLength, QWidget* parent);

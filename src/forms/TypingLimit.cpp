@@ -45,8 +45,8 @@ class TypingLimitValidator : public QValidator {
 };
 } // namespace
 
-HeldEdit HoldToLimit(const QString& before, const QString& after, qsizetype cursor,
-                     qsizetype limit, int lineBreakLength) {
+HeldEdit HoldToLimit(const QString& before, const QString& after, qsizetype cursor, qsizetype limit,
+                     int lineBreakLength) {
     HeldEdit edit;
     const qsizetype b = before.size(), a = after.size();
     // What follows the cursor and what precedes the replaced part are the same before and

@@ -26,5 +26,5 @@ struct HeldEdit {
 // Finds the edit that turned `before` into `after` and left the cursor at `cursor`, and how
 // much of what it inserted fits in `limit`. A line break counts `lineBreakLength` towards the
 // limit; where only part of one would fit, the insertion ends before it.
-HeldEdit HoldToLimit(const QString& before, const QString& after, qsizetype cursor,
-                     qsizetype limit, int lineBreakLength = 1);
+HeldEdit HoldToLimit(const QString& before, const QString& after, qsizetype cursor, qsizetype limit,
+                     int lineBreakLength = 1);

