@@ -74,6 +74,7 @@ void MultiLineBox::Edited() {
     }
     const QString undone = toPlainText();
     if (undone != held) {
+        // The change from the text undone to the held one, with nothing to cut.
         const HeldEdit step = HoldToLimit(undone, held, end, held.size());
         QTextCursor cursor(document());
         cursor.setPosition(static_cast<int>(step.head));
