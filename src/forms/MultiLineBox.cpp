@@ -1,9 +1,16 @@
 #include "forms/MultiLineBox.h"
 
+#include "forms/TypingLimit.h"
 #include "platform/qt/QtText.h"
 
+#include <QDropEvent>
 #include <QMimeData>
-#include <algorithm>
+#include <QTextDocument>
+
+namespace {
+// The model holds a line break as CR LF, and the limit counts its bytes.
+constexpr int kModelLineBreakLength = 2;
+} // namespace
 
 MultiLineBox::MultiLineBox(int maxLength, QWidget* parent)
     : QPlainTextEdit(parent), maxLength_(maxLength) {
@@ -36,28 +43,47 @@ void MultiLineBox::insertFromMimeData(const QMimeData* source) {
     ensureCursorVisible();
 }
 
-namespace {
-// The length of a shown text in the model, where a line break takes two bytes.
-qsizetype ModelLength(const QString& shown) {
-    return shown.size() + shown.count('\n');
+void MultiLineBox::dropEvent(QDropEvent* event) {
+    movingWithin_ = event->source() == viewport() && event->dropAction() == Qt::MoveAction;
+    QPlainTextEdit::dropEvent(event);
+    movingWithin_ = false;
 }
-} // namespace
 
 void MultiLineBox::Edited() {
     if (settingText_) return;
-    const qsizetype length = ModelLength(toPlainText());
-    // An edit that does not lengthen the text is taken even beyond the limit, so that a long
-    // text set by code can be shortened.
-    if (length <= maxLength_ || length <= ModelLength(accepted_)) {
-        accepted_ = toPlainText();
+    const QString edited = toPlainText();
+    const HeldEdit edit =
+        HoldToLimit(accepted_, edited, textCursor().position(), maxLength_, kModelLineBreakLength);
+    // Undo and redo step back to texts that the box has held already; only a redo leaves
+    // nothing more to redo, and it repeats an edit that was held to the limit the first time.
+    // Text moved within the box brings in nothing, and must not be lost from a text that is
+    // over the limit.
+    if (document()->isRedoAvailable() || edit.fitting == edit.inserted ||
+        (movingWithin_ && edited.size() == accepted_.size())) {
+        accepted_ = edited;
         return;
     }
-    // Too long: the edit is undone, and the cursor stays where the edit began.
-    const int position = std::min(textCursor().position(), static_cast<int>(accepted_.size()));
+    const qsizetype end = edit.head + edit.fitting;
+    const QString held = edited.left(end) + edited.right(edit.tail);
     settingText_ = true;
-    setPlainText(accepted_);
+    // The edit is taken back and what of it fits is made again as one step, so that undo never
+    // passes through a text too long nor through a step that changed nothing.
+    if (document()->isUndoAvailable()) {
+        document()->undo();
+        document()->clearUndoRedoStacks(QTextDocument::RedoStack);
+    }
+    const QString undone = toPlainText();
+    if (undone != held) {
+        // The change from the text undone to the held one, with nothing to cut.
+        const HeldEdit step = HoldToLimit(undone, held, end, held.size());
+        QTextCursor cursor(document());
+        cursor.setPosition(static_cast<int>(step.head));
+        cursor.setPosition(static_cast<int>(undone.size() - step.tail), QTextCursor::KeepAnchor);
+        cursor.insertText(held.mid(step.head, step.inserted));
+    }
     QTextCursor cursor = textCursor();
-    cursor.setPosition(position);
+    cursor.setPosition(static_cast<int>(end));
     setTextCursor(cursor);
+    accepted_ = toPlainText();
     settingText_ = false;
 }

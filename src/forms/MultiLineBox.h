@@ -4,8 +4,9 @@
 #include <string>
 
 // A multi-line text box. Its length limit holds for typing and pasting only: a text set by code
-// is shown whole. Line breaks are kept in the model as CR LF, as the files hold them; Tab moves
-// on to the next control.
+// is shown whole. What the author types or pastes is cut to what still fits, one into a text
+// already at or over the limit inserts nothing, and deleting always works. Line breaks are kept in
+// the model as CR LF, as the files hold them; Tab moves on to the next control.
 class MultiLineBox : public QPlainTextEdit {
   public:
     MultiLineBox(int maxLength, QWidget* parent);
@@ -20,12 +21,15 @@ class MultiLineBox : public QPlainTextEdit {
     // clipboard offers before anything has been copied.
     bool canInsertFromMimeData(const QMimeData* source) const override;
     void insertFromMimeData(const QMimeData* source) override;
+    void dropEvent(QDropEvent* event) override;
 
   private:
     void Edited();
 
     int maxLength_;
     bool settingText_ = false;
-    // The text as it was before the last edit, put back when an edit makes it too long.
+    // While text dragged within the box is dropped.
+    bool movingWithin_ = false;
+    // The text as it was before the edit being handled.
     QString accepted_;
 };

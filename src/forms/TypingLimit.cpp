@@ -19,27 +19,15 @@ class TypingLimitValidator : public QValidator {
         // held already; only a redo leaves nothing more to redo, and it repeats an edit that
         // was held to the limit the first time.
         if (!box_->isModified() || box_->isRedoAvailable()) return Take(input);
-        const qsizetype before = before_.size(), after = input.size();
-        // The edit replaced the middle of the text: what follows the cursor and what precedes
-        // the replaced part are the same before and after.
-        qsizetype tail = 0;
-        const qsizetype tailMax =
-            std::min({before, after, after - std::clamp<qsizetype>(pos, 0, after)});
-        while (tail < tailMax && before_[before - 1 - tail] == input[after - 1 - tail])
-            ++tail;
-        qsizetype head = 0;
-        const qsizetype headMax = std::min(before, after) - tail;
-        while (head < headMax && before_[head] == input[head])
-            ++head;
-        const qsizetype inserted = after - head - tail;
-        const qsizetype room = std::max<qsizetype>(0, limit_ - (head + tail));
-        if (inserted <= room) return Take(input);
-        QString held = input.left(head + room) + input.right(tail);
+        const HeldEdit edit = HoldToLimit(before_, input, pos, limit_);
+        if (edit.fitting == edit.inserted) return Take(input);
+        const qsizetype end = edit.head + edit.fitting;
+        QString held = input.left(end) + input.right(edit.tail);
         // Nothing of it fits and nothing was removed: the box takes back the edit whole, which
         // keeps its undo steps.
         if (held == before_) return Invalid;
         input = std::move(held);
-        pos = static_cast<int>(head + room);
+        pos = static_cast<int>(end);
         return Take(input);
     }
 
@@ -56,6 +44,33 @@ class TypingLimitValidator : public QValidator {
     mutable QString before_;
 };
 } // namespace
+
+HeldEdit HoldToLimit(const QString& before, const QString& after, qsizetype cursor, qsizetype limit,
+                     int lineBreakLength) {
+    HeldEdit edit;
+    const qsizetype b = before.size(), a = after.size();
+    // What follows the cursor and what precedes the replaced part are the same before and
+    // after; bounding the tail by the cursor places an insertion among equal characters where
+    // the author made it.
+    const qsizetype tailMax = std::min({b, a, a - std::clamp<qsizetype>(cursor, 0, a)});
+    while (edit.tail < tailMax && before[b - 1 - edit.tail] == after[a - 1 - edit.tail])
+        ++edit.tail;
+    const qsizetype headMax = std::min(b, a) - edit.tail;
+    while (edit.head < headMax && before[edit.head] == after[edit.head])
+        ++edit.head;
+    edit.inserted = a - edit.head - edit.tail;
+    const auto length = [lineBreakLength](QChar c) -> qsizetype {
+        return c == u'\n' ? lineBreakLength : 1;
+    };
+    qsizetype room = limit;
+    for (qsizetype i = 0; i < edit.head; ++i)
+        room -= length(after[i]);
+    for (qsizetype i = a - edit.tail; i < a; ++i)
+        room -= length(after[i]);
+    while (edit.fitting < edit.inserted && length(after[edit.head + edit.fitting]) <= room)
+        room -= length(after[edit.head + edit.fitting++]);
+    return edit;
+}
 
 void LimitTyping(QLineEdit* box, int limit) {
     box->setValidator(new TypingLimitValidator(box, limit));
