@@ -23,14 +23,27 @@ void MultiLineBox::SetModelText(const std::string& text) {
     QString shown = ToQString(text);
     shown.replace("\r\n", "\n");
     setPlainText(shown);
-    accepted_ = toPlainText();
+    accepted_ = ShownText();
+    shownAtSet_ = accepted_;
+    modelAtSet_ = text;
     settingText_ = false;
 }
 
 std::string MultiLineBox::ModelText() const {
-    QString text = toPlainText();
+    QString text = ShownText();
+    // A box the author has left as it was gives back the very bytes it was given: showing a
+    // text turns a lone CR or LF into a line break, which would come back as CR LF.
+    if (text == shownAtSet_) return modelAtSet_;
     text.replace("\n", "\r\n");
     return FromQString(text);
+}
+
+QString MultiLineBox::ShownText() const {
+    // The document's plain text would turn a non-breaking space into a blank.
+    QString text = document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, '\n');
+    text.replace(QChar::LineSeparator, '\n');
+    return text;
 }
 
 bool MultiLineBox::canInsertFromMimeData(const QMimeData* source) const {
@@ -51,7 +64,7 @@ void MultiLineBox::dropEvent(QDropEvent* event) {
 
 void MultiLineBox::Edited() {
     if (settingText_) return;
-    const QString edited = toPlainText();
+    const QString edited = ShownText();
     const HeldEdit edit =
         HoldToLimit(accepted_, edited, textCursor().position(), maxLength_, kModelLineBreakLength);
     // Undo and redo step back to texts that the box has held already; only a redo leaves
@@ -72,7 +85,7 @@ void MultiLineBox::Edited() {
         document()->undo();
         document()->clearUndoRedoStacks(QTextDocument::RedoStack);
     }
-    const QString undone = toPlainText();
+    const QString undone = ShownText();
     if (undone != held) {
         // The change from the text undone to the held one, with nothing to cut.
         const HeldEdit step = HoldToLimit(undone, held, end, held.size());
@@ -84,6 +97,6 @@ void MultiLineBox::Edited() {
     QTextCursor cursor = textCursor();
     cursor.setPosition(static_cast<int>(end));
     setTextCursor(cursor);
-    accepted_ = toPlainText();
+    accepted_ = ShownText();
     settingText_ = false;
 }

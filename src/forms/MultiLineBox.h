@@ -25,6 +25,8 @@ class MultiLineBox : public QPlainTextEdit {
 
   private:
     void Edited();
+    // The text as shown, a line break as LF.
+    QString ShownText() const;
 
     int maxLength_;
     bool settingText_ = false;
@@ -32,4 +34,7 @@ class MultiLineBox : public QPlainTextEdit {
     bool movingWithin_ = false;
     // The text as it was before the edit being handled.
     QString accepted_;
+    // The text last set by code, as shown and as the model held it.
+    QString shownAtSet_;
+    std::string modelAtSet_;
 };

@@ -183,3 +183,36 @@ TEST_F(MultiLineBoxLimitTest, TextDraggedWithinTheBoxMovesWholeOverTheLimitToo) 
         EXPECT_EQ(box->ModelText(), "fghij" + Of(10, 'w') + "abcde" + Of(length - 10, 'w'));
     }
 }
+
+// A stored text comes back byte for byte from a box the author leaves alone, and a typed edit
+// changes only what was typed: no non-breaking space turns into a blank, no lone CR or LF into
+// CR LF.
+TEST(MultiLineBox, GivesBackAStoredTextAsItWasAndKeepsWhatAnEditDidNotTouch) {
+    struct Case {
+        std::string stored;
+        const char* typed;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {"a\xA0"
+         "b",
+         "", "a\xA0"
+             "b"},
+        {"one\ntwo", "", "one\ntwo"},
+        {"one\rtwo", "", "one\rtwo"},
+        {"one\r\ntwo", "", "one\r\ntwo"},
+        {"a\xA0"
+         "b\r\nc",
+         "d", "a\xA0"
+              "b\r\ncd"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.stored);
+        MultiLineBox box(255, nullptr);
+        box.SetModelText(c.stored);
+        box.setFocus();
+        box.moveCursor(QTextCursor::End);
+        QTest::keyClicks(&box, c.typed);
+        EXPECT_EQ(box.ModelText(), c.expected);
+    }
+}
