@@ -154,9 +154,16 @@ TEST_F(StringEditorTest, ButtonLabelsClearToEmptyHoldThirtyCharactersAndWrap) {
 // is held to thirty characters.
 TEST_F(StringEditorTest, TypingIntoALongStoredButtonLabelInsertsNothing) {
     const std::string label = "Follow the old river road down to the mill"; // 42 characters
-    const std::tuple<int, QString, std::string> cases[] = {
-        {5, "Go on", label.substr(5)}, {42, QString(35, 'x'), std::string(30, 'x')}};
-    for (const auto& [selected, typed, held] : cases) {
+    struct Case {
+        int selected;
+        QString typed;
+        std::string held;
+    };
+    const Case cases[] = {{5, "Go on", label.substr(5)},
+                          {42, QString(35, 'x'), std::string(30, 'x')}};
+    for (const Case& c : cases) {
+        const int selected = c.selected;
+        const QString& typed = c.typed;
         Scen.ScenStrings[260] = label;
         OpenDialog<frmEditShortText>(
             [](frmEditShortText& t) { t.Context = 0, t.TextNum = 0; },
@@ -168,7 +175,7 @@ TEST_F(StringEditorTest, TypingIntoALongStoredButtonLabelInsertsNothing) {
                 QTest::keyClicks(t.txtText, typed);
                 Click(t.cmdOK);
             });
-        EXPECT_EQ(Scen.ScenStrings[260], held);
+        EXPECT_EQ(Scen.ScenStrings[260], c.held);
     }
 }
 
