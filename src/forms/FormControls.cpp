@@ -8,6 +8,7 @@
 #include <QFocusEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QTimer>
 #include <utility>
 
 namespace {
@@ -52,6 +53,9 @@ class ClickFocusFilter : public QObject {
             const auto* release = static_cast<QMouseEvent*>(event);
             byMouse_ = button_->isDown() && release->button() == Qt::LeftButton &&
                        button_->rect().contains(release->position().toPoint());
+            // A release that completes no click must not leave the mark for a later click by
+            // Enter or Space; a click it completes has taken it by then.
+            if (byMouse_) QTimer::singleShot(0, this, [this] { byMouse_ = false; });
         }
         return false;
     }

@@ -158,8 +158,12 @@ void frmTownMonster::AddTalking(QVBoxLayout* outer) {
     picTalkPic->ResizePixels(kPortraitSide, kPortraitSide);
     cmdTalkPic = new QPushButton("Choose", talking);
     cmdTalkCustom = new QPushButton("Custom", talking);
-    for (QPushButton* b : {cmdTalkPic, cmdTalkCustom})
+    // Leaving a box may show a message while a button is held down; the click must not be lost
+    // to it.
+    for (QPushButton* b : {cmdTalkPic, cmdTalkCustom}) {
         b->setAutoDefault(false);
+        TakeFocusOnClick(b);
+    }
     talkGrid->addWidget(new QLabel("From Town:", talking), 0, 0);
     talkGrid->addWidget(lstTown, 0, 1);
     talkGrid->addWidget(new QLabel("Personality:", talking), 1, 0);
@@ -179,6 +183,7 @@ void frmTownMonster::AddEvents(QVBoxLayout* outer) {
     txtKilledSpnode->setMaximumWidth(60);
     cmdButton = new QPushButton("Create/Edit", this);
     cmdButton->setAutoDefault(false);
+    TakeFocusOnClick(cmdButton);
     events->addWidget(new QLabel("Special Encounter Group", this), 0, 0);
     events->addWidget(lstSpecEncounterGrp, 0, 1);
     events->addWidget(WrappedLabel(this, "Number of special encounter to call when creature is "

@@ -128,6 +128,9 @@ QGridLayout* frmDialogNode::BuildExtraValues() {
     }
     cmdButton = new QPushButton("Create/Edit", this);
     cmdButton->setAutoDefault(false);
+    // Leaving a box may show a message while the button is held down; the click must not be
+    // lost to it.
+    TakeFocusOnClick(cmdButton);
     QSizePolicy keepPlace = cmdButton->sizePolicy();
     keepPlace.setRetainSizeWhenHidden(true);
     cmdButton->setSizePolicy(keepPlace);

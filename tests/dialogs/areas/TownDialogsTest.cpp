@@ -13,6 +13,7 @@
 #include "dialogs/pictures/frmSelectIcon.h"
 #include "map/MapState.h"
 #include "platform/core/RuntimeError.h"
+#include "support/ClickThroughMessage.h"
 
 namespace {
 class TownDialogsTest : public AreaDialogTest {
@@ -194,6 +195,28 @@ TEST_F(TownDialogsTest, CreatureSession) {
         Click(d.cmdOK);
     });
     EXPECT_EQ(Creature(0).PersonalityNum, 95);
+}
+
+// A click on a portrait picker that leaves the killed-node box holding a rejected entry opens
+// the picker all the same, though the message comes up while the mouse button is still down.
+TEST_F(TownDialogsTest, APortraitPickerOpensWhenLeavingABoxShowsAMessage) {
+    ClickThroughMessage author;
+    int pickers = 0;
+    WindowScript script;
+    script.When<frmSelectIcon>([&](frmSelectIcon& picker) {
+        ++pickers;
+        Click(picker.cmdCancel);
+    });
+    script.Open<frmTownMonster>([](frmTownMonster& d) { d.Context = false, d.MonstNum = 0; },
+                                [&](frmTownMonster& d) {
+                                    const QString good = d.txtKilledSpnode->text();
+                                    Type(d.txtKilledSpnode, "200");
+                                    author.Click(d.cmdTalkCustom);
+                                    EXPECT_EQ(d.txtKilledSpnode->text(), good);
+                                    Click(d.cmdCancel);
+                                });
+    EXPECT_EQ(pickers, 1);
+    EXPECT_EQ(boxes.Texts(), std::vector<std::string>{"Value must be between -1 and 99."});
 }
 
 // Type 0 frees the slot on the map, but browsing keeps a free slot free for the map tools.

@@ -1,6 +1,7 @@
 #include "dialogs/nodes/frmDialogNode.h"
 #include "dialogs/nodes/NodeWindows.h"
 #include "dialogs/nodes/frmDialog.h"
+#include "support/ClickThroughMessage.h"
 #include "support/LongTextEdits.h"
 
 namespace {
@@ -160,6 +161,28 @@ TEST_F(TalkingNodeEditorTest, CreateEditOpensTheTownOrScenarioNodeOfExtraA) {
                   std::to_string(c[4]) + "unsaved");
     }
     EXPECT_TRUE(IsFreeNode(Scen.Towns[1].SpecialNodes[1]));
+}
+
+// A click on Create/Edit that leaves an extra box holding a rejected entry opens the node all
+// the same, though the message comes up while the mouse button is still down.
+TEST_F(TalkingNodeEditorTest, CreateEditActsWhenLeavingABoxShowsAMessage) {
+    Typed(11, 29, {17, 0, 0, 0});
+    ClickThroughMessage author;
+    std::int16_t opened = -2;
+    WindowScript script;
+    script.When<frmEditSpNode>([&](frmEditSpNode& e) {
+        opened = e.NodeNum;
+        Click(e.cmdCancel);
+    });
+    script.Open<frmDialogNode>([](frmDialogNode& d) { d.DialogNum = 11; },
+                               [&](frmDialogNode& d) {
+                                   Type(d.txtExtra[1], "x");
+                                   author.Click(d.cmdButton);
+                                   EXPECT_EQ(d.txtExtra[1]->text(), "0");
+                                   Click(d.cmdCancel);
+                               });
+    EXPECT_EQ(opened, 17);
+    EXPECT_EQ(boxes.Texts(), std::vector<std::string>{"Value must be numeric."});
 }
 
 // The personality editor: the arrows save first and wrap within the town's ten slots, whose

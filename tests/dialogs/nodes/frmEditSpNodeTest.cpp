@@ -2,6 +2,7 @@
 #include "dialogs/nodes/frmEditText2.h"
 #include "dialogs/pictures/frmSelectIcon.h"
 #include "graphics/GraphicsSheets.h"
+#include "support/ClickThroughMessage.h"
 
 namespace {
 using NodeEditorTest = NodeWindowTest;
@@ -86,35 +87,20 @@ TEST_F(NodeEditorTest, AClickOverARejectedFieldActsOnItsLastGoodValueWhereEnterD
 // Cancel leaves the box once it is complete, so it acts after the message all the same.
 TEST_F(NodeEditorTest, AMessageOnLeavingABoxDoesNotSwallowTheClickThatLeftIt) {
     Use(2, 1, 4);
-    QPushButton* pressed = nullptr;
-    // The author lets go of the mouse while the message shows.
-    MsgBoxHook answer = SetMsgBoxHook({});
-    SetMsgBoxHook([&](const MsgBoxCall& call) {
-        if (pressed && (QApplication::mouseButtons() & Qt::LeftButton))
-            QTest::mouseRelease(pressed, Qt::LeftButton);
-        return answer(call);
-    });
-    const auto click = [&](QPushButton* button) {
-        pressed = button;
-        QTest::mousePress(button, Qt::LeftButton);
-        if (QApplication::mouseButtons() & Qt::LeftButton)
-            QTest::mouseRelease(button, Qt::LeftButton);
-        EXPECT_FALSE(button->isDown());
-    };
+    ClickThroughMessage author;
     QStringList notes;
     OpenDialog<frmEditSpNode>(At(2, 1), [&](frmEditSpNode& e) {
         // Each button in turn, after a "-" that the check as it is typed lets through.
         for (QPushButton* button : {e.cmdScrollRight, e.cmdButton[3], e.cmdGoBack, e.cmdOK}) {
             Type(e.txtData[5], "-");
-            click(button);
+            author.Click(button);
             if (button != e.cmdOK) notes << Shown(e);
         }
     });
     OpenDialog<frmEditSpNode>(At(2, 1), [&](frmEditSpNode& e) {
         Type(e.txtData[5], "-");
-        click(e.cmdCancel);
+        author.Click(e.cmdCancel);
     });
-    SetMsgBoxHook(std::move(answer));
     EXPECT_EQ(notes.join('|'), "2/-1 d0 cancel|0/-1 d1 back|2/-1 d0 cancel");
     EXPECT_EQ(boxes.Texts(), std::vector<std::string>(5, "Value must be numeric."));
 }
