@@ -1,5 +1,8 @@
 #include "forms/TypingLimit.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QValidator>
 #include <algorithm>
@@ -43,6 +46,37 @@ class TypingLimitValidator : public QValidator {
     // The text before the edit under validation: the box already holds the edited one.
     mutable QString before_;
 };
+
+// A paste that the validator cuts reaches the box as a new text, which takes the box's undo
+// steps with it. A paste by key is cut here instead, before the box takes it, so that it stays
+// one step that undo takes back.
+class PasteHeldToLimit : public QObject {
+  public:
+    PasteHeldToLimit(QLineEdit* box, int limit) : QObject(box), box_(box), limit_(limit) {}
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress || box_->isReadOnly() ||
+            !static_cast<QKeyEvent*>(event)->matches(QKeySequence::Paste))
+            return false;
+        const QString before = box_->text();
+        const qsizetype start =
+            box_->hasSelectedText() ? box_->selectionStart() : box_->cursorPosition();
+        const qsizetype pastedAt = start + box_->selectedText().size();
+        const QString pasted = QGuiApplication::clipboard()->text();
+        const QString after = before.left(start) + pasted + before.mid(pastedAt);
+        const HeldEdit edit = HoldToLimit(before, after, start + pasted.size(), limit_);
+        if (edit.fitting == edit.inserted) return false;
+        box_->setSelection(static_cast<int>(edit.head),
+                           static_cast<int>(before.size() - edit.head - edit.tail));
+        box_->insert(after.mid(edit.head, edit.fitting));
+        return true;
+    }
+
+  private:
+    QLineEdit* box_;
+    int limit_;
+};
 } // namespace
 
 HeldEdit HoldToLimit(const QString& before, const QString& after, qsizetype cursor, qsizetype limit,
@@ -74,4 +108,5 @@ HeldEdit HoldToLimit(const QString& before, const QString& after, qsizetype curs
 
 void LimitTyping(QLineEdit* box, int limit) {
     box->setValidator(new TypingLimitValidator(box, limit));
+    box->installEventFilter(new PasteHeldToLimit(box, limit));
 }

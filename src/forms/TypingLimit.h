@@ -9,7 +9,8 @@ class QLineEdit;
 // or over the limit inserts nothing, and deleting always works. A text set by code is shown
 // whole however long it is, and stays unchanged while the author does not edit it, so that a
 // stored name longer than the box is neither cut by showing it nor lengthened by typing.
-// Undoing restores the texts the box held before.
+// Undoing restores the texts the box held before, also after a paste by key that was cut; a
+// paste or drop cut any other way starts the box's undo steps afresh.
 void LimitTyping(QLineEdit* box, int limit);
 
 // An edit that replaced the middle of a text: its first `head` characters and its last `tail`

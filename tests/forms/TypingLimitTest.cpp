@@ -99,8 +99,8 @@ TEST_F(TypingLimitTest, TypingIsHeldToTheLimitWhateverTheStoredTextHolds) {
     }
 }
 
-// Undo steps back through what the author did, to the stored text however long it is, and
-// typing at the limit takes no undo step away; a text set by code after typing shows whole and
+// Undo steps back through what the author did, to the stored text however long it is, also
+// over a paste that was cut, and typing at the limit takes no undo step away; a text set by code after typing shows whole and
 // holds typing as well.
 TEST_F(TypingLimitTest, UndoRestoresWhatTheBoxHeldAndCodeSetsTextsWhole) {
     box->setText(Of(40, 'w'));
@@ -116,6 +116,14 @@ TEST_F(TypingLimitTest, UndoRestoresWhatTheBoxHeldAndCodeSetsTextsWhole) {
         QTest::keyClicks(box, "qq");
         EXPECT_EQ(box->text(), Of(shown, 'w'));
     }
+
+    // A paste cut to the limit is one step that undo takes back, to the stored text.
+    box->setText(Of(40, 'w'));
+    Key(Qt::Key_A, Qt::ControlModifier);
+    Paste(Of(35, 'p'));
+    EXPECT_EQ(box->text(), Of(30, 'p'));
+    Key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(box->text(), Of(40, 'w'));
 
     box->setText("");
     QTest::keyClicks(box, Of(29, 'a'));
