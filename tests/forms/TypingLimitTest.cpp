@@ -100,8 +100,8 @@ TEST_F(TypingLimitTest, TypingIsHeldToTheLimitWhateverTheStoredTextHolds) {
 }
 
 // Undo steps back through what the author did, to the stored text however long it is, also
-// over a paste that was cut, and typing at the limit takes no undo step away; a text set by code after typing shows whole and
-// holds typing as well.
+// over a paste that was cut, and typing at the limit takes no undo step away; a text set by
+// code after typing shows whole and holds typing as well.
 TEST_F(TypingLimitTest, UndoRestoresWhatTheBoxHeldAndCodeSetsTextsWhole) {
     box->setText(Of(40, 'w'));
     Key(Qt::Key_End);
