@@ -19,7 +19,10 @@ void TouchAndGiveBack(std::size_t size) {
 } // namespace
 
 TEST(ResidentMemory, PeakHoldsWhatWasGivenBackUntilItIsRestarted) {
-    ASSERT_TRUE(RestartPeakResident());
+    // Some containers keep /proc/self/clear_refs from being written; the benchmarks then report
+    // the peak since the process began, and there is nothing of the restart to check.
+    if (!RestartPeakResident())
+        GTEST_SKIP() << "this system does not let a process restart its peak";
     const std::size_t before = ResidentBytes();
     ASSERT_GT(before, 0u);
     TouchAndGiveBack(64 * kMiB);
