@@ -19,8 +19,8 @@ void TouchAndGiveBack(std::size_t size) {
 } // namespace
 
 TEST(ResidentMemory, PeakHoldsWhatWasGivenBackUntilItIsRestarted) {
-    // Some containers keep /proc/self/clear_refs from being written; the benchmarks then report
-    // the peak since the process began, and there is nothing of the restart to check.
+    // Some containers keep /proc/self/clear_refs from being written; the peak-memory benchmarks
+    // then stop with that error, and there is no restart here to check.
     if (!RestartPeakResident())
         GTEST_SKIP() << "this system does not let a process restart its peak";
     const std::size_t before = ResidentBytes();
