@@ -70,18 +70,6 @@ TEST_F(NodeEditorTest, EachFamilyWrapsItsArrowsSavesOnEnterAndCancelHandsBackThe
     EXPECT_EQ(Scen.Towns[1].SpecialNodes[0].Extra1a, -1);
 }
 
-// Enter over a rejected field leaves it in its box and does nothing; a click on an arrow or OK
-// takes the focus first, so the last good value comes back and the button acts on it.
-TEST_F(NodeEditorTest, AClickOverARejectedFieldActsOnItsLastGoodValueWhereEnterDoesNothing) {
-    Use(2, 1, 4);
-    Use(2, 2, 4);
-    EXPECT_EQ(Edit(2, 1, "d5=3 d5+x d5!Return ?d5 ? > ? < ?d5 d5+x ok ?"),
-              "3x|1/-1 d0 cancel|2/-1 d0 cancel|3|1/-1 d0 closed -> 1");
-    EXPECT_EQ(boxes.Texts(), std::vector<std::string>(2, "Value must be numeric."));
-    EXPECT_EQ(Ints(Scen.Towns[1].SpecialNodes[1].Extra1a, Scen.Towns[1].SpecialNodes[2].Extra1a),
-              Ints(3, -1));
-}
-
 // A message shown while the mouse button is still down takes the release, and the click with
 // it, when the press is what leaves the box. A click on an arrow, a link button, Go Back, OK or
 // Cancel leaves the box once it is complete, so it acts after the message all the same.
