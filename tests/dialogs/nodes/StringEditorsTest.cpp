@@ -150,35 +150,6 @@ TEST_F(StringEditorTest, ButtonLabelsClearToEmptyHoldThirtyCharactersAndWrap) {
     EXPECT_TRUE(Scen == before);
 }
 
-// Typing over part of a stored label longer than the box inserts nothing; typing over all of it
-// is held to thirty characters.
-TEST_F(StringEditorTest, TypingIntoALongStoredButtonLabelInsertsNothing) {
-    const std::string label = "Follow the old river road down to the mill"; // 42 characters
-    struct Case {
-        int selected;
-        QString typed;
-        std::string held;
-    };
-    const Case cases[] = {{5, "Go on", label.substr(5)},
-                          {42, QString(35, 'x'), std::string(30, 'x')}};
-    for (const Case& c : cases) {
-        const int selected = c.selected;
-        const QString& typed = c.typed;
-        Scen.ScenStrings[260] = label;
-        OpenDialog<frmEditShortText>(
-            [](frmEditShortText& t) { t.Context = 0, t.TextNum = 0; },
-            [&](frmEditShortText& t) {
-                QTest::mouseClick(t.txtText->viewport(), Qt::LeftButton);
-                QTest::keyClick(t.txtText, Qt::Key_Home, Qt::ControlModifier);
-                for (int i = 0; i < selected; ++i)
-                    QTest::keyClick(t.txtText, Qt::Key_Right, Qt::ShiftModifier);
-                QTest::keyClicks(t.txtText, typed);
-                Click(t.cmdOK);
-            });
-        EXPECT_EQ(Scen.ScenStrings[260], c.held);
-    }
-}
-
 // Typed straight away: from the second opening on, the focus once stayed on the button that had
 // closed the editor, and the text was lost.
 TEST_F(StringEditorTest, SignsEditTheirSlotOfTheTownOrSection) {
