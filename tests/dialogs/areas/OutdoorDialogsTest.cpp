@@ -1,10 +1,13 @@
 #include "AreaDialogTest.h"
+#include "dialogs/areas/frmAreaDesc.h"
 #include "dialogs/areas/frmOutDetails.h"
 #include "dialogs/areas/frmOutLoad.h"
 #include "dialogs/areas/frmOutWandering.h"
 #include "dialogs/areas/frmSetTown.h"
+#include "dialogs/areas/frmTownDetails.h"
 #include "dialogs/areas/frmVarTownEntry.h"
 #include "platform/qt/QtText.h"
+#include "support/LongTextEdits.h"
 
 namespace {
 class OutdoorDialogsTest : public AreaDialogTest {
@@ -118,6 +121,31 @@ TEST_F(OutdoorDialogsTest, VarTownEntriesShowBoxesForTownsAndStoreMinusOneWithou
     EXPECT_EQ(Scen.VarTownEntries, want) << "a stale town is kept";
 }
 
+// The town and outdoor boxes whose typing is limited, over a stored text longer than the limit.
+TEST_F(OutdoorDialogsTest, TypingIsHeldToTheLimitWhileALongerStoredTextIsKeptWhole) {
+    Scen.CurrentTown = 1, Scen.CurrentOutdoorX = Scen.CurrentOutdoorY = 0;
+    ExpectTypingHeldToLimit("town name", Scen.Towns[1].Strings[0], 30, [this](const BoxEdit& e) {
+        Open<frmTownDetails>([&](frmTownDetails& d) {
+            e(d.txtTownName);
+            Click(d.cmdOK);
+        });
+    });
+    OutdoorSection& section = Scen.OutdoorSections.At(0, 0);
+    ExpectTypingHeldToLimit("area", section.Strings[4], 30, [this](const BoxEdit& e) {
+        Open<frmAreaDesc>(
+            [&](frmAreaDesc& d) {
+                e(d.txtArea[3]);
+                Click(d.cmdOK);
+            },
+            [](frmAreaDesc& d) { d.Context = 0; });
+    });
+    ExpectTypingHeldToLimit("section name", section.Strings[0], 30, [this](const BoxEdit& e) {
+        Open<frmOutDetails>([&](frmOutDetails& d) {
+            e(d.txtOutName);
+            Click(d.cmdOK);
+        });
+    });
+}
 // The wandering and special encounters of a section keep edits in a working copy until OK.
 class OutWanderingTest : public OutdoorDialogsTest {
   protected:
