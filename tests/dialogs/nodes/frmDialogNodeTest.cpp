@@ -168,20 +168,14 @@ TEST_F(TalkingNodeEditorTest, CreateEditOpensTheTownOrScenarioNodeOfExtraA) {
 TEST_F(TalkingNodeEditorTest, CreateEditActsWhenLeavingABoxShowsAMessage) {
     Typed(11, 29, {17, 0, 0, 0});
     ClickThroughMessage author;
-    std::int16_t opened = -2;
     WindowScript script;
-    script.When<frmEditSpNode>([&](frmEditSpNode& e) {
-        opened = e.NodeNum;
-        Click(e.cmdCancel);
-    });
+    script.When<frmEditSpNode>([](frmEditSpNode& e) { Click(e.cmdCancel); });
     script.Open<frmDialogNode>([](frmDialogNode& d) { d.DialogNum = 11; },
                                [&](frmDialogNode& d) {
                                    Type(d.txtExtra[1], "x");
                                    author.Click(d.cmdButton);
-                                   EXPECT_EQ(d.txtExtra[1]->text(), "0");
                                    Click(d.cmdCancel);
                                });
-    EXPECT_EQ(opened, 17);
     EXPECT_EQ(boxes.Texts(), std::vector<std::string>{"Value must be numeric."});
 }
 
