@@ -109,34 +109,6 @@ TEST_F(RecordDialogTest, LeavingABoxTakesAnAcceptedEntryAndPutsBackARejectedOne)
     }
 }
 
-// A box checked on leaving refuses a rejected entry when Enter or a click on OK leaves it, and
-// gets its last good value back; OK then waits until a box is left with an accepted entry.
-TEST_F(RecordDialogTest, AfterARefusalOnLeavingOkWaitsUntilABoxIsLeftAccepted) {
-    QLineEdit* box = dialog.txtExtra;
-    // The box's text, the messages so far, and whether the dialog is still open.
-    const auto state = [&] {
-        return QString("%1 %2%3")
-            .arg(box->text())
-            .arg(int(boxes.Calls().size()))
-            .arg(dialog.isVisible() ? " open" : "");
-    };
-    OpenWindow(dialog, [&] {
-        TypeInto(box, "40");
-        Type(box, "300");
-        QTest::keyClick(box, Qt::Key_Return);
-        EXPECT_EQ(state(), "40 1 open");
-        Type(box, "300");
-        Click(dialog.cmdOK);
-        Click(dialog.cmdOK);
-        EXPECT_EQ(state(), "40 2 open");
-        box->setFocus();
-        Leave(box);
-        Click(dialog.cmdOK);
-        EXPECT_EQ(state(), "40 2");
-    });
-    EXPECT_EQ(record, (Record{3, 7, 40}));
-}
-
 // Escape and the close box cancel without saving; each opening loads the record again, silent
 // about a stored value beyond the box's bounds, and clears the error flag. An error in a
 // handler is reported with its number and the dialog goes on.
