@@ -124,28 +124,18 @@ TEST_F(OutdoorDialogsTest, VarTownEntriesShowBoxesForTownsAndStoreMinusOneWithou
 // The town and outdoor boxes whose typing is limited, over a stored text longer than the limit.
 TEST_F(OutdoorDialogsTest, TypingIsHeldToTheLimitWhileALongerStoredTextIsKeptWhole) {
     Scen.CurrentTown = 1, Scen.CurrentOutdoorX = Scen.CurrentOutdoorY = 0;
-    ExpectTypingHeldToLimit("town name", Scen.Towns[1].Strings[0], 30, [this](const BoxEdit& e) {
-        Open<frmTownDetails>([&](frmTownDetails& d) {
-            e(d.txtTownName);
-            Click(d.cmdOK);
-        });
-    });
     OutdoorSection& section = Scen.OutdoorSections.At(0, 0);
-    ExpectTypingHeldToLimit("area", section.Strings[4], 30, [this](const BoxEdit& e) {
-        Open<frmAreaDesc>(
-            [&](frmAreaDesc& d) {
-                e(d.txtArea[3]);
-                Click(d.cmdOK);
-            },
-            [](frmAreaDesc& d) { d.Context = 0; });
-    });
-    ExpectTypingHeldToLimit("section name", section.Strings[0], 30, [this](const BoxEdit& e) {
-        Open<frmOutDetails>([&](frmOutDetails& d) {
-            e(d.txtOutName);
-            Click(d.cmdOK);
-        });
-    });
+    const std::string town = PutLongText(Scen.Towns[1].Strings[0], 30),
+                      area = PutLongText(section.Strings[4], 30),
+                      name = PutLongText(section.Strings[0], 30);
+    Open<frmTownDetails>([](frmTownDetails& d) { TypeOverTheStart(d.txtTownName, d.cmdOK); });
+    Open<frmAreaDesc>([](frmAreaDesc& d) { TypeOverTheStart(d.txtArea[3], d.cmdOK); },
+                      [](frmAreaDesc& d) { d.Context = 0; });
+    Open<frmOutDetails>([](frmOutDetails& d) { TypeOverTheStart(d.txtOutName, d.cmdOK); });
+    EXPECT_EQ(std::tuple(Scen.Towns[1].Strings[0], section.Strings[4], section.Strings[0]),
+              std::tuple(town, area, name));
 }
+
 // The wandering and special encounters of a section keep edits in a working copy until OK.
 class OutWanderingTest : public OutdoorDialogsTest {
   protected:

@@ -209,12 +209,9 @@ TEST_F(TalkingNodeEditorTest, PersonalityArrowsSaveFirstAndWrapWhileTypingIsLimi
 // thirty characters when typed over.
 TEST_F(TalkingNodeEditorTest, TypingOverALongerStoredNameIsHeldToTheLimit) {
     std::string& name = Scen.TownTalks[1].Personalities[5].Name;
-    ExpectTypingHeldToLimit("character name", name, 30, [](const BoxEdit& e) {
-        OpenDialog<frmDialog>([](frmDialog& d) { d.Personality = 5; },
-                              [&e](frmDialog& d) {
-                                  e(d.txtName);
-                                  Click(d.cmdOK);
-                              });
-    });
+    const std::string held = PutLongText(name, 30);
+    OpenDialog<frmDialog>([](frmDialog& d) { d.Personality = 5; },
+                          [](frmDialog& d) { TypeOverTheStart(d.txtName, d.cmdOK); });
+    EXPECT_EQ(name, held);
 }
 } // namespace

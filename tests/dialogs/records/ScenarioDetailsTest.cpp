@@ -137,31 +137,19 @@ TEST_F(ScenarioDetailsTest, FlagNamesSession) {
 // Names stored longer than their boxes allow: untouched they are stored again whole, typed
 // over they are held to the limit.
 TEST_F(ScenarioDetailsTest, TypingIsHeldToTheLimitWhileALongerStoredNameIsKeptWhole) {
-    ExpectTypingHeldToLimit("scenario name", Scen.ScenStrings[0], 30, [this](const BoxEdit& e) {
-        Open<frmScenDet>([&](frmScenDet& d) {
-            e(d.txtName);
-            Click(d.cmdOK);
-        });
-    });
-    const auto flagNames = [](QLineEdit* (*box)(frmStuffDone&)) {
-        return [box](const BoxEdit& e) {
-            frmStuffDone& names = OpenFlagNames();
-            e(box(names));
-            Click(names.cmdOK);
-        };
-    };
     StuffDoneDescription& flag = Scen.StuffDoneNames[0];
-    ExpectTypingHeldToLimit("flag name", flag.Name, 30,
-                            flagNames([](frmStuffDone& n) { return n.txtSD1; }));
-    ExpectTypingHeldToLimit("value name", flag.ValueNames[2], 50,
-                            flagNames([](frmStuffDone& n) { return n.txtSD2[2]; }));
-    ExpectTypingHeldToLimit("item name", Scen.ScenStrings[66], 30, [this](const BoxEdit& e) {
-        Open<frmEditSpItem>([](frmEditSpItem& d) { d.SpItemNum = 3; },
-                            [&](frmEditSpItem& d) {
-                                e(d.txtSpItemName);
-                                Click(d.cmdOK);
-                            });
-    });
+    const std::string scenario = PutLongText(Scen.ScenStrings[0], 30),
+                      item = PutLongText(Scen.ScenStrings[66], 30),
+                      name = PutLongText(flag.Name, 30),
+                      value = PutLongText(flag.ValueNames[2], 50);
+    Open<frmScenDet>([](frmScenDet& d) { TypeOverTheStart(d.txtName, d.cmdOK); });
+    Open<frmEditSpItem>([](frmEditSpItem& d) { d.SpItemNum = 3; },
+                        [](frmEditSpItem& d) { TypeOverTheStart(d.txtSpItemName, d.cmdOK); });
+    frmStuffDone& names = OpenFlagNames();
+    TypeOverTheStart(names.txtSD1);
+    TypeOverTheStart(names.txtSD2[2], names.cmdOK);
+    EXPECT_EQ(std::tuple(Scen.ScenStrings[0], Scen.ScenStrings[66], flag.Name, flag.ValueNames[2]),
+              std::tuple(scenario, item, name, value));
 }
 
 // A version part of three digits shows whole after its leading blank and is stored unchanged;
