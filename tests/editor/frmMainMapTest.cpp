@@ -257,13 +257,15 @@ TEST_F(MainWindowMapTest, PressAndDragPaintTheCellsUnderThePointer) {
 
 TEST_F(MainWindowMapTest, ADoubleClickRunsTheToolOnceMoreWithTheEraseTerrain) {
     // The tool and the button of a double click on cell (3, 2), with terrain 3 chosen in the
-    // palette (erase terrain 2); then the terrain of the cells (2..4, 1..3).
-    const std::tuple<const char*, int, Qt::MouseButton, const char*> rows[] = {
-        {"draw terrain takes back its click", 0, Qt::LeftButton, "000/020/000"},
-        {"a rectangle ends on its first corner", 7, Qt::LeftButton, "000/020/000"},
-        {"the right button does nothing", 0, Qt::RightButton, "000/000/000"},
+    // palette (erase terrain 2); then the terrain of the cells (2..4, 1..3) and the tool after.
+    const std::tuple<const char*, int, Qt::MouseButton, const char*, int> rows[] = {
+        {"draw terrain takes back its click", 0, Qt::LeftButton, "000/020/000", 0},
+        {"a brush clears what it painted", 2, Qt::LeftButton, "222/222/222", 2},
+        {"a rectangle ends on its first corner", 7, Qt::LeftButton, "000/020/000", 0},
+        {"the right button does nothing", 0, Qt::RightButton, "000/000/000", 0},
+        {"the arrival points take a cell twice", 12, Qt::LeftButton, "000/000/000", 12},
     };
-    for (const auto& [name, tool, button, cells] : rows) {
+    for (const auto& [name, tool, button, cells, toolAfter] : rows) {
         EditTown();
         QTest::mouseClick(window->picTerrain, Qt::LeftButton, {}, {3 * 17 + 5, 5});
         ClickTool(static_cast<std::size_t>(tool));
@@ -273,7 +275,13 @@ TEST_F(MainWindowMapTest, ADoubleClickRunsTheToolOnceMoreWithTheEraseTerrain) {
             for (int x = 2; x <= 4; ++x)
                 shown += std::to_string(TerrainAt(x, y)) + (x == 4 && y < 3 ? "/" : "");
         EXPECT_EQ(shown, cells) << name;
+        EXPECT_EQ(window->CurrentTool, toolAfter) << name;
     }
+    // The arrival points: the first two on the cell, the third asked for next.
+    const auto& points = Scen.Towns[0].WanderingLocs;
+    EXPECT_EQ((std::vector{points[0], points[1]}), (std::vector{Location{3, 2}, Location{3, 2}}));
+    EXPECT_EQ(window->ClickStep, 2);
+    EXPECT_EQ(window->lblTool[1]->text(), "Third entry point");
 }
 
 TEST_F(MainWindowMapTest, SignsAndSpecialSpotsTakeWhatTheirDialogsChose) {
