@@ -253,16 +253,19 @@ TEST_F(RecordDialogContractTest, AClickOnOkOrAnArrowFirstPutsBackTheLastGoodValu
         const BoundBox& b = row.boxes.front();
         const bool leaving = b.checkedOnLeaving;
         const QString good = QString::number(b.min), rejected = QString::number(b.max + 1);
-        for (const bool ok : {true, false}) {
+        // OK, then the left arrow (from the last record to the one before) and the right one
+        // (from the last record round to the first).
+        for (const int step : {0, -1, 1}) {
+            const bool ok = step == 0;
             if (!ok && row.first == row.last) continue;
-            SCOPED_TRACE(row.name + (ok ? ", OK" : ", left arrow"));
+            SCOPED_TRACE(row.name + (ok ? ", OK" : step < 0 ? ", left arrow" : ", right arrow"));
             // Stored values that no box refuses on leaving; the first box's differs from min.
             for (const BoundBox& other : row.boxes)
-                for (int record : {std::max(row.first, row.last - 1), row.last})
+                for (int record : {row.first, std::max(row.first, row.last - 1), row.last})
                     other.store(record, &other == &b ? b.max : (other.min + other.max) / 2);
             row.open(row.last, [&](RecordDialog& d) {
                 QLineEdit* box = b.box(d);
-                QPushButton* button = ok ? d.cmdOK : row.arrow(d, false);
+                QPushButton* button = ok ? d.cmdOK : row.arrow(d, step > 0);
                 TypeInto(box, good); // taken into the working copy, not yet stored
                 Type(box, rejected);
                 QTest::keyClick(box, Qt::Key_Return);
@@ -280,7 +283,9 @@ TEST_F(RecordDialogContractTest, AClickOnOkOrAnArrowFirstPutsBackTheLastGoodValu
                 Click(button);
                 EXPECT_EQ(box->text(), ok ? good : QString::number(b.max));
                 EXPECT_EQ(std::tuple(d.isVisible(), row.id(d)),
-                          std::tuple(!ok, ok ? row.last : row.last - 1));
+                          std::tuple(!ok, ok         ? row.last
+                                          : step < 0 ? row.last - 1
+                                                     : row.first));
                 if (!ok) Click(d.cmdCancel);
             });
             EXPECT_EQ(b.stored(row.last), b.min);
