@@ -52,10 +52,12 @@ class NumericBox {
 
     QLineEdit* box() const { return box_; }
     const NumberRule& rule() const { return rule_; }
+    // Checks the box's text by its rule, showing the rule's message for a rejected one, and
+    // sets the dialog's error flag to the verdict. Returns whether the text passed.
+    bool Validate();
 
   private:
     void TextChanged();
-    bool Validate();
     void PutBack();
     std::int32_t FieldValue() const;
     bool Fits(std::int32_t value) const;

@@ -9,7 +9,6 @@
 #include "graphics/GraphicsSheets.h"
 #include "platform/core/MsgBox.h"
 #include "platform/qt/QtText.h"
-#include "scenario/NumericValidator.h"
 #include "scenario/tables/NodeTypeDescriptors.h"
 
 #include <QComboBox>
@@ -281,12 +280,11 @@ void frmEditSpNode::CheckShownFields() {
     bool checked = false;
     bool rejected = false;
     for (std::size_t i = 0; i < txtData.size(); ++i) {
-        const QString text = txtData[i]->text();
-        if (text == textsBeforeShow_[i]) continue;
-        const NumberRule& rule = fields_[i]->rule();
+        if (txtData[i]->text() == textsBeforeShow_[i]) continue;
         checked = true;
-        if (ValidateNumber(FromQString(text), rule.caption, rule.min, rule.max)) rejected = true;
+        if (!fields_[i]->Validate()) rejected = true;
     }
+    // Each check sets the flag to its own verdict; the flag holds any box's rejection.
     if (checked) BadInput = rejected;
 }
 

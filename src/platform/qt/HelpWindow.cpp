@@ -82,7 +82,8 @@ void ShowHelpFile(const std::string& path, const QWidget* beside) {
             const QRect place =
                 HelpWindowPlace(available, beside ? KnownFrameGeometry(*beside)
                                                   : QRect(available.topLeft(), QSize()));
-            PlaceClientArea(*window, place.marginsRemoved(frame));
+            // The geometry is the client area; a move would place the frame.
+            window->setGeometry(place.marginsRemoved(frame));
         } else {
             window->resize(kPreferredWidth, kPreferredHeight);
         }

@@ -28,12 +28,6 @@ QRect KnownFrameGeometry(const QWidget& window) {
     return window.geometry().marginsAdded(KnownFrameMargins(window));
 }
 
-void PlaceClientArea(QWidget& window, const QRect& client) {
-    // A window's geometry is its client area; its position alone (move) would be the frame's,
-    // which is placed by the window's reported decorations.
-    window.setGeometry(client);
-}
-
 void PlaceCentredOver(QWidget& window, const QWidget& over) {
     const QRect under = over.geometry();
     const QSize size = window.size();
@@ -41,6 +35,8 @@ void PlaceCentredOver(QWidget& window, const QWidget& over) {
                          under.top() + (under.height() - size.height()) / 2);
     // Placing it does not fix its size: its layout still sizes it at its next opening.
     const bool sized = window.testAttribute(Qt::WA_Resized);
-    PlaceClientArea(window, QRect(topLeft, size));
+    // The geometry is the client area; a move would place the frame, by the reported
+    // decorations.
+    window.setGeometry(QRect(topLeft, size));
     window.setAttribute(Qt::WA_Resized, sized);
 }

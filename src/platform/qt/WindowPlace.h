@@ -22,9 +22,6 @@ QMargins KnownFrameMargins(const QWidget& window);
 // The window's outer rectangle by those decorations.
 QRect KnownFrameGeometry(const QWidget& window);
 
-// Puts the window's client area at client.
-void PlaceClientArea(QWidget& window, const QRect& client);
-
 // Puts the window's client area centred over the client area of over; both are decorated alike,
 // so their frames are centred too. The window keeps its size as its layout sets it.
 void PlaceCentredOver(QWidget& window, const QWidget& over);
