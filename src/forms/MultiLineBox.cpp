@@ -52,7 +52,31 @@ bool MultiLineBox::canInsertFromMimeData(const QMimeData* source) const {
 
 void MultiLineBox::insertFromMimeData(const QMimeData* source) {
     if (!source || !source->hasText()) return;
-    insertPlainText(source->text());
+    const QString text = source->text();
+    // What does not fit is cut before the box takes it: laying out a long paste only to cut it
+    // afterwards costs time that grows with the square of its length. The box counts a line
+    // break as the document makes it, whichever way the text writes it.
+    QString pasted = text;
+    pasted.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    for (const QChar lineBreak : {QChar(u'\r'), QChar(QChar::LineSeparator),
+                                  QChar(QChar::ParagraphSeparator)})
+        pasted.replace(lineBreak, u'\n');
+    const QString before = ShownText();
+    const QTextCursor cursor = textCursor();
+    const qsizetype start = cursor.selectionStart();
+    const QString after = before.left(start) + pasted + before.mid(cursor.selectionEnd());
+    const HeldEdit edit =
+        HoldToLimit(before, after, start + pasted.size(), maxLength_, kModelLineBreakLength);
+    // Text moved within the box brings in nothing, and goes in whole.
+    if (movingWithin_ || edit.fitting == edit.inserted) {
+        insertPlainText(text);
+    } else {
+        QTextCursor replaced = cursor;
+        replaced.setPosition(static_cast<int>(edit.head));
+        replaced.setPosition(static_cast<int>(before.size() - edit.tail), QTextCursor::KeepAnchor);
+        setTextCursor(replaced);
+        insertPlainText(after.mid(edit.head, edit.fitting));
+    }
     ensureCursorVisible();
 }
 

@@ -16,9 +16,9 @@ class MultiLineBox : public QPlainTextEdit {
     std::string ModelText() const;
 
   protected:
-    // Pasted or dropped data is taken as plain text only. Data that holds no text inserts
-    // nothing: Qt's own handling fails on data of no format, which is what a desktop's
-    // clipboard offers before anything has been copied.
+    // Pasted or dropped data is taken as plain text only, cut to what fits before the box takes
+    // it. Data that holds no text inserts nothing: Qt's own handling fails on data of no format,
+    // which is what a desktop's clipboard offers before anything has been copied.
     bool canInsertFromMimeData(const QMimeData* source) const override;
     void insertFromMimeData(const QMimeData* source) override;
     void dropEvent(QDropEvent* event) override;

@@ -3,10 +3,14 @@
 #include "support/DialogDriver.h"
 
 #include <QClipboard>
+#include <QContextMenuEvent>
+#include <QDropEvent>
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QTimer>
+#include <QTextDocument>
 #include <QVBoxLayout>
+#include <functional>
 
 namespace {
 std::string Of(int count, char c) {
@@ -149,6 +153,65 @@ TEST_F(TypingLimitTest, PastingNoTextIntoTheMultiLineBoxInsertsNothing) {
         Select(lines, -1, 0);
         Key(lines, Qt::Key_V, Qt::ControlModifier);
         EXPECT_EQ(lines->ModelText(), "one") << noFormat;
+    }
+}
+
+// A long paste into the multi-line box, whichever way it comes in, is cut to what fits before
+// the box takes it: the document never takes in more than fits, and undo takes it back in one
+// step. A middle click pastes only where the platform has a selection to paste.
+TEST_F(TypingLimitTest, ALongPasteIntoTheMultiLineBoxIsCutBeforeTheBoxTakesIt) {
+    const QString pasted = "ab\r\n" + QString(200000, u'p');
+    int mostTakenIn = 0;
+    QObject::connect(lines->document(), &QTextDocument::contentsChange,
+                     [&mostTakenIn](int, int, int added) {
+                         mostTakenIn = std::max(mostTakenIn, added);
+                     });
+    // Where the text goes in: after the second character of the stored text.
+    const auto at = [this] {
+        QTextCursor cursor = lines->textCursor();
+        cursor.setPosition(2);
+        return lines->cursorRect(cursor).center();
+    };
+    QClipboard& clipboard = *QGuiApplication::clipboard();
+    const std::pair<const char*, std::function<void()>> ways[] = {
+        {"Ctrl+V", [this] { Key(lines, Qt::Key_V, Qt::ControlModifier); }},
+        {"the context menu's Paste",
+         [this, &at] {
+             QContextMenuEvent menu(QContextMenuEvent::Mouse, at(), lines->mapToGlobal(at()));
+             QApplication::sendEvent(lines->viewport(), &menu);
+             QWidget* popup = QApplication::activePopupWidget();
+             ASSERT_NE(popup, nullptr);
+             QTest::keyClick(popup, Qt::Key_P);
+         }},
+        {"a middle click",
+         [this, &at, &clipboard] {
+             clipboard.setText(clipboard.text(), QClipboard::Selection);
+             QTest::mouseClick(lines->viewport(), Qt::MiddleButton, {}, at());
+         }},
+        {"a drop",
+         [this, &at, &clipboard] {
+             QMimeData data;
+             data.setText(clipboard.text());
+             // A drop goes to the widget that took the drag's entry.
+             QDragEnterEvent enter(at(), Qt::CopyAction, &data, Qt::LeftButton, {});
+             QApplication::sendEvent(lines->viewport(), &enter);
+             QDropEvent drop(at(), Qt::CopyAction, &data, Qt::LeftButton, {});
+             QApplication::sendEvent(lines->viewport(), &drop);
+         }},
+    };
+    for (const auto& [what, paste] : ways) {
+        if (what == std::string("a middle click") && !clipboard.supportsSelection()) continue;
+        SCOPED_TRACE(what);
+        clipboard.setText(pasted);
+        Set(lines, Of(20, 'w'));
+        Select(lines, 2, 0);
+        mostTakenIn = 0;
+        paste();
+        EXPECT_EQ(lines->ModelText(), "wwab\r\n" + Of(6, 'p') + Of(18, 'w'));
+        // Two letters, the line break and six more: the model's 30 bytes.
+        EXPECT_EQ(mostTakenIn, 9);
+        Key(lines, Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(lines->ModelText(), Of(20, 'w'));
     }
 }
 
