@@ -4,7 +4,8 @@
 #include <functional>
 
 // The main window's record list: a list box that reports the author's mouse actions after it
-// has moved its own selection, so that the window sees the entry under the pointer.
+// has moved its own selection, so that the window sees the entry under the pointer. The second
+// click of a double click is reported as the double click only.
 class RecordList : public QListWidget {
   public:
     explicit RecordList(QWidget* parent);
@@ -19,4 +20,10 @@ class RecordList : public QListWidget {
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+  private:
+    // From the second press of a double click to its release. That press is reported as the
+    // double click alone, and the moves and the release that follow it as nothing: the last
+    // drop's entries are kept after it, and a release reported would make that drop again.
+    bool secondClick_ = false;
 };
