@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QWidget>
 #include <benchmark/benchmark.h>
+#include <functional>
 #include <stdexcept>
 
 namespace {
@@ -31,35 +32,36 @@ void PasteByKey(QWidget* box) {
     QApplication::sendEvent(box, &release);
 }
 
-void BM_PasteIntoMultiLineBox(benchmark::State& state) {
+// Pastes the long line into the box by key, the box emptied by `empty` before each paste, and
+// checks that it holds what fits.
+void PasteIntoEmptiedBox(benchmark::State& state, QWidget* box, const std::function<void()>& empty,
+                         const std::function<qsizetype()>& held) {
     QGuiApplication::clipboard()->setText(OneLongLine(state.range(0)));
-    QWidget window;
-    auto* box = new MultiLineBox(kLimit, &window);
-    window.show();
+    box->window()->show();
     box->setFocus();
     for (auto _ : state) {
         state.PauseTiming();
-        box->SetModelText({});
+        empty();
         state.ResumeTiming();
         PasteByKey(box);
     }
-    if (box->ModelText().size() != kLimit) throw std::logic_error("the paste was not held");
+    if (held() != kLimit) throw std::logic_error("the paste was not held");
+}
+
+void BM_PasteIntoMultiLineBox(benchmark::State& state) {
+    QWidget window;
+    auto* box = new MultiLineBox(kLimit, &window);
+    PasteIntoEmptiedBox(
+        state, box, [box] { box->SetModelText({}); },
+        [box] { return static_cast<qsizetype>(box->ModelText().size()); });
 }
 
 void BM_PasteIntoLineBox(benchmark::State& state) {
-    QGuiApplication::clipboard()->setText(OneLongLine(state.range(0)));
     QWidget window;
     auto* box = new QLineEdit(&window);
     LimitTyping(box, kLimit);
-    window.show();
-    box->setFocus();
-    for (auto _ : state) {
-        state.PauseTiming();
-        box->setText({});
-        state.ResumeTiming();
-        PasteByKey(box);
-    }
-    if (box->text().size() != kLimit) throw std::logic_error("the paste was not held");
+    PasteIntoEmptiedBox(
+        state, box, [box] { box->setText({}); }, [box] { return box->text().size(); });
 }
 
 // 64 kB and 1 MB.
