@@ -10,6 +10,17 @@
 namespace {
 // The model holds a line break as CR LF, and the limit counts its bytes.
 constexpr int kModelLineBreakLength = 2;
+
+// The text with each of its line breaks, however written, as one LF, as the box shows it: the
+// document makes a block of CR LF, of a lone CR and of a paragraph separator alike, and keeps a
+// line separator within its block.
+QString WithLfLineBreaks(QString text) {
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    for (const QChar lineBreak :
+         {QChar(u'\r'), QChar(QChar::LineSeparator), QChar(QChar::ParagraphSeparator)})
+        text.replace(lineBreak, u'\n');
+    return text;
+}
 } // namespace
 
 MultiLineBox::MultiLineBox(int maxLength, QWidget* parent)
@@ -40,10 +51,7 @@ std::string MultiLineBox::ModelText() const {
 
 QString MultiLineBox::ShownText() const {
     // The document's plain text would turn a non-breaking space into a blank.
-    QString text = document()->toRawText();
-    text.replace(QChar::ParagraphSeparator, '\n');
-    text.replace(QChar::LineSeparator, '\n');
-    return text;
+    return WithLfLineBreaks(document()->toRawText());
 }
 
 bool MultiLineBox::canInsertFromMimeData(const QMimeData* source) const {
@@ -54,13 +62,8 @@ void MultiLineBox::insertFromMimeData(const QMimeData* source) {
     if (!source || !source->hasText()) return;
     const QString text = source->text();
     // What does not fit is cut before the box takes it: laying out a long paste only to cut it
-    // afterwards costs time that grows with the square of its length. The box counts a line
-    // break as the document makes it, whichever way the text writes it.
-    QString pasted = text;
-    pasted.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    for (const QChar lineBreak : {QChar(u'\r'), QChar(QChar::LineSeparator),
-                                  QChar(QChar::ParagraphSeparator)})
-        pasted.replace(lineBreak, u'\n');
+    // afterwards costs time that grows with the square of its length.
+    const QString pasted = WithLfLineBreaks(text);
     const QString before = ShownText();
     const QTextCursor cursor = textCursor();
     const qsizetype start = cursor.selectionStart();
