@@ -9,46 +9,6 @@
 // The list panel's switch to each list mode: the list is filled and shown in the main window
 // until it has painted itself, beside a plain QListWidget of the same size holding the same
 // entries, filled by one addItems and shown until it has painted itself.
-#include "dialogs/areas/frmAreaDesc.h"
-#include "dialogs/areas/frmAreaDesc1.h"
-#include "dialogs/areas/frmCreateTown.h"
-#include "dialogs/areas/frmImportTown.h"
-#include "dialogs/areas/frmOutDetails.h"
-#include "dialogs/areas/frmOutLoad.h"
-#include "dialogs/areas/frmOutWandering.h"
-#include "dialogs/areas/frmReplaceTerrain.h"
-#include "dialogs/areas/frmSetTown.h"
-#include "dialogs/areas/frmTownDetails.h"
-#include "dialogs/areas/frmTownItem.h"
-#include "dialogs/areas/frmTownLoad.h"
-#include "dialogs/areas/frmTownMonster.h"
-#include "dialogs/areas/frmTownWandering.h"
-#include "dialogs/areas/frmVarTownEntry.h"
-#include "dialogs/nodes/SpotNodeNumberDialog.h"
-#include "dialogs/nodes/StringSlots.h"
-#include "dialogs/nodes/frmDialog.h"
-#include "dialogs/nodes/frmDialogNode.h"
-#include "dialogs/nodes/frmEditShortText.h"
-#include "dialogs/nodes/frmEditSign.h"
-#include "dialogs/nodes/frmEditSpNode.h"
-#include "dialogs/nodes/frmEditText.h"
-#include "dialogs/nodes/frmEditText2.h"
-#include "dialogs/nodes/frmEditText6.h"
-#include "dialogs/pictures/frmSelectIcon.h"
-#include "dialogs/records/frmEditItem.h"
-#include "dialogs/records/frmEditItemAbility.h"
-#include "dialogs/records/frmEditMonstAbility.h"
-#include "dialogs/records/frmEditMonster.h"
-#include "dialogs/records/frmEditSaveItem.h"
-#include "dialogs/records/frmEditSpItem.h"
-#include "dialogs/records/frmEditTerrain.h"
-#include "dialogs/records/frmEventTimers.h"
-#include "dialogs/records/frmMonstPicSize.h"
-#include "dialogs/records/frmScenDet.h"
-#include "dialogs/records/frmScenIntroText.h"
-#include "dialogs/records/frmStuffDone.h"
-#include "dialogs/records/frmTransport.h"
-#include "editor/frmFileNew.h"
 #include "editor/frmMain.h"
 #include "graphics/GraphicsSheets.h"
 #include "map/MapState.h"
@@ -61,6 +21,7 @@
 #include "scenario/tables/CommonTables.h"
 #include "scenario/tables/EditorTables.h"
 #include "support/SampleScenario.h"
+#include "support/qt/EveryDialog.h"
 
 #include "FirstPaint.h"
 #include "LongText.h"
@@ -147,105 +108,6 @@ void InstallOpeningHook() {
     });
 }
 
-struct DialogCase {
-    const char* name;
-    std::function<void()> open;
-    // Opens the windows the dialog is opened from; not timed.
-    std::function<void()> prepare = [] {};
-};
-
-template <class Form> std::function<void()> Modal(std::function<void(Form&)> set = {}) {
-    return [set] {
-        Form& form = SharedForm<Form>();
-        if (set) set(form);
-        ShowModal(form);
-    };
-}
-
-const std::vector<DialogCase>& DialogCases() {
-    static const std::vector<DialogCase> cases = {
-        {"frmAreaDesc", Modal<frmAreaDesc>([](auto& f) { f.Context = 1; })},
-        {"frmAreaDesc1", Modal<frmAreaDesc1>([](auto& f) { f.AreaNum = 0; })},
-        {"frmCreateTown", Modal<frmCreateTown>()},
-        {"frmImportTown", Modal<frmImportTown>([](auto& f) { f.Context = 0; })},
-        {"frmOutDetails", Modal<frmOutDetails>()},
-        {"frmOutLoad", Modal<frmOutLoad>()},
-        {"frmOutWandering", Modal<frmOutWandering>([](auto& f) { f.Context = 0; })},
-        {"frmReplaceTerrain", Modal<frmReplaceTerrain>()},
-        {"frmSetTown", Modal<frmSetTown>([](auto& f) { f.OutTown = 0; })},
-        {"frmTownDetails", Modal<frmTownDetails>()},
-        {"frmTownItem", Modal<frmTownItem>([](auto& f) {
-             f.Context = true;
-             f.ItemNum = 0;
-         })},
-        {"frmTownLoad", Modal<frmTownLoad>()},
-        {"frmTownMonster", Modal<frmTownMonster>([](auto& f) {
-             f.Context = true;
-             f.MonstNum = 0;
-         })},
-        {"frmTownWandering", Modal<frmTownWandering>()},
-        {"frmVarTownEntry", Modal<frmVarTownEntry>()},
-        {"frmDialog", Modal<frmDialog>([](auto& f) { f.Personality = 0; })},
-        {"frmDialogNode", Modal<frmDialogNode>([](auto& f) { f.DialogNum = 0; })},
-        {"frmEditShortText", Modal<frmEditShortText>([](auto& f) {
-             f.Context = 0;
-             f.TextNum = 0;
-         })},
-        {"frmEditSign", Modal<frmEditSign>([](auto& f) { f.SignNum = 0; })},
-        {"frmEditSpNode", Modal<frmEditSpNode>([](auto& f) {
-             f.NodeSet = 0;
-             f.NodeNum = 0;
-         })},
-        {"frmEditText", Modal<frmEditText>([](auto& f) {
-             f.TextType = texttype::Scenario;
-             f.TextNum = 0;
-         })},
-        {"frmEditText2", Modal<frmEditText2>([](auto& f) {
-             f.Mess0 = 0;
-             f.Mess1 = 1;
-         }),
-         Modal<frmEditSpNode>([](auto& f) {
-             f.NodeSet = 0;
-             f.NodeNum = 0;
-         })},
-        {"frmEditText6", Modal<frmEditText6>([](auto& f) { f.Mess0 = 0; }),
-         Modal<frmEditSpNode>([](auto& f) {
-             f.NodeSet = 0;
-             f.NodeNum = 0;
-         })},
-        {"frmSetSpecial", Modal<frmSetSpecial>([](auto& f) { f.Special = 0; })},
-        {"frmSelectIcon", Modal<frmSelectIcon>([](auto& f) {
-             f.PictureSet = 1;
-             f.PictureSelect = 0;
-         })},
-        {"frmEditItem", Modal<frmEditItem>([](auto& f) { f.ItemNum = 0; })},
-        {"frmEditItemAbility", Modal<frmEditItemAbility>(),
-         Modal<frmEditItem>([](auto& f) { f.ItemNum = 0; })},
-        {"frmEditMonster", Modal<frmEditMonster>([](auto& f) { f.MonstNum = 1; })},
-        {"frmEditMonstAbility", Modal<frmEditMonstAbility>(),
-         Modal<frmEditMonster>([](auto& f) { f.MonstNum = 1; })},
-        {"frmMonstPicSize", Modal<frmMonstPicSize>()},
-        {"frmEditSaveItem", Modal<frmEditSaveItem>()},
-        {"frmEditSpItem", Modal<frmEditSpItem>([](auto& f) { f.SpItemNum = 0; })},
-        {"frmEditTerrain", Modal<frmEditTerrain>([](auto& f) { f.TerrNum = 0; })},
-        {"frmEventTimers", Modal<frmEventTimers>([](auto& f) { f.EventType = 0; })},
-        {"frmScenDet", Modal<frmScenDet>()},
-        {"frmScenIntroText", Modal<frmScenIntroText>()},
-        {"frmStuffDone",
-         [] {
-             frmStuffDone& form = SharedForm<frmStuffDone>();
-             form.ShowModeless();
-             Opening& opening = TheOpening();
-             opening.paint.Wait();
-             opening.painted = Clock::now();
-             opening.timing = false;
-         }},
-        {"frmTransport", Modal<frmTransport>([](auto& f) { f.TransportType = 0; })},
-        {"frmFileNew", Modal<frmFileNew>()},
-    };
-    return cases;
-}
-
 // Every entry of every list of the window's dialogs, in one list.
 QStringList EntriesOfLists(const QWidget& window) {
     QStringList entries;
@@ -258,20 +120,30 @@ QStringList EntriesOfLists(const QWidget& window) {
     return entries;
 }
 
-// Times one opening of the case; the windows it leaves are unloaded, untimed.
-double TimeOpening(const DialogCase& c) {
-    c.prepare();
+// Opens the case's dialog and waits until it has painted itself.
+void OpenUntilPainted(const DialogOpening& c) {
     Opening& opening = TheOpening();
     opening.timing = true;
     opening.paint.Watch();
-    const Clock::time_point start = Clock::now();
     c.open();
-    if (opening.timing) throw std::runtime_error("the dialog was never shown");
-    const std::chrono::duration<double> elapsed = opening.painted - start;
+    // A window shown without the modal hook (the stuff-done flags) is waited on here.
+    if (opening.timing) {
+        opening.paint.Wait();
+        opening.painted = Clock::now();
+        opening.timing = false;
+    }
+}
+
+// Times one opening of the case; the windows it leaves are unloaded, untimed.
+double TimeOpening(const DialogOpening& c) {
+    c.prepare();
+    const Clock::time_point start = Clock::now();
+    OpenUntilPainted(c);
+    const std::chrono::duration<double> elapsed = TheOpening().painted - start;
     return elapsed.count();
 }
 
-void BM_FirstOpening(benchmark::State& state, const DialogCase& c) {
+void BM_FirstOpening(benchmark::State& state, const DialogOpening& c) {
     UseLargestScenario();
     InstallOpeningHook();
     for (auto _ : state) {
@@ -286,17 +158,14 @@ void BM_FirstOpening(benchmark::State& state, const DialogCase& c) {
     }
 }
 
-void BM_PlainComboDialog(benchmark::State& state, const DialogCase& c) {
+void BM_PlainComboDialog(benchmark::State& state, const DialogOpening& c) {
     UseLargestScenario();
     InstallOpeningHook();
     // The entries the dialog's lists hold after its opening.
     QStringList entries;
     try {
         c.prepare();
-        Opening& opening = TheOpening();
-        opening.timing = true;
-        opening.paint.Watch();
-        c.open();
+        OpenUntilPainted(c);
         for (QWidget* window : QApplication::topLevelWidgets())
             if (window->isVisible() || window->findChildren<QComboBox*>().size() > 0)
                 entries += EntriesOfLists(*window);
@@ -392,7 +261,7 @@ BENCHMARK(BM_ListModeSwitch)->DenseRange(0, 11)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PlainListWidget)->DenseRange(0, 11)->Unit(benchmark::kMillisecond);
 
 void RegisterDialogs() {
-    for (const DialogCase& c : DialogCases()) {
+    for (const DialogOpening& c : EveryDialog()) {
         benchmark::RegisterBenchmark((std::string("BM_FirstOpening/") + c.name).c_str(),
                                      [&c](benchmark::State& s) { BM_FirstOpening(s, c); })
             ->UseManualTime()

@@ -124,11 +124,6 @@ void frmFileNew::DrawDialogPicture() {
     DrawPictureNumber(picDlogPic->surface(), kDialogPicture);
 }
 
-void frmFileNew::paintEvent(QPaintEvent* event) {
-    ModalForm::paintEvent(event);
-    DrawDialogPicture();
-}
-
 void frmFileNew::optTownSize_Click(int index) {
     TownSize = static_cast<std::int16_t>(index);
 }

@@ -40,7 +40,6 @@ class frmFileNew : public RecordDialog {
     void ShowRecord() override;
     bool SaveRecord() override;
     void Cancelled() override;
-    void paintEvent(QPaintEvent* event) override;
 
   private:
     void DrawDialogPicture();

@@ -14,9 +14,8 @@ DialogPictureBox::DialogPictureBox(QWidget* parent) : PictureBox(parent) {
     ResizePixels(kSide, kSide);
 }
 
-void DialogPictureBox::paintEvent(QPaintEvent* event) {
+void DialogPictureBox::DrawBeforePaint() {
     DrawPictureNumber(surface(), kPictureNumber);
-    PictureBox::paintEvent(event);
 }
 
 DialogPictureBox* AddDialogPicture(QWidget* dialog) {

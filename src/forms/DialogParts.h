@@ -24,7 +24,7 @@ class DialogPictureBox : public PictureBox {
     explicit DialogPictureBox(QWidget* parent);
 
   protected:
-    void paintEvent(QPaintEvent* event) override;
+    void DrawBeforePaint() override;
 };
 
 DialogPictureBox* AddDialogPicture(QWidget* dialog);

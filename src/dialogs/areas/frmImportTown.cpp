@@ -83,11 +83,6 @@ frmImportTown::frmImportTown() {
     ShowMode(0);
 }
 
-void frmImportTown::paintEvent(QPaintEvent* event) {
-    ModalForm::paintEvent(event);
-    DrawPictureNumber(picDlogPic->surface(), kDialogPicture);
-}
-
 void frmImportTown::ShowMode(int mode) {
     for (int i = 0; i < 2; ++i)
         for (auto* labels : {&Label1, &Label2, &Label4})

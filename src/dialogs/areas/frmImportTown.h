@@ -38,7 +38,6 @@ class frmImportTown : public ModalForm {
 
   protected:
     void reject() override; // Escape and the close box are Cancel
-    void paintEvent(QPaintEvent* event) override;
 
   private:
     void ShowMode(int mode);

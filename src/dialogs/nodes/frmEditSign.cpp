@@ -26,10 +26,7 @@ class SignPictureBox : public PictureBox {
     explicit SignPictureBox(QWidget* parent) : PictureBox(parent) { ResizePixels(28, 36); }
 
   protected:
-    void paintEvent(QPaintEvent* event) override {
-        DrawBaseTerrainPic(surface(), kSignPicture, 0, 0, 0);
-        PictureBox::paintEvent(event);
-    }
+    void DrawBeforePaint() override { DrawBaseTerrainPic(surface(), kSignPicture, 0, 0, 0); }
 };
 } // namespace
 

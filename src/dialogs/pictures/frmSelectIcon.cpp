@@ -114,11 +114,6 @@ frmSelectIcon::frmSelectIcon() {
     cmdScrollRight->hide();
 }
 
-void frmSelectIcon::paintEvent(QPaintEvent* event) {
-    ModalForm::paintEvent(event);
-    DrawPictureNumber(picDlogPic->surface(), kDialogPicture);
-}
-
 void frmSelectIcon::Form_Activate() {
     workingSelection_ = PictureSelect;
     const PictureKindInfo kind = PictureKindOf(PictureSet, frmPics.imgCustomPics.height());

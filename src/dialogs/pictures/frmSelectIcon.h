@@ -68,7 +68,6 @@ class frmSelectIcon : public ModalForm {
 
   protected:
     void reject() override; // Escape and the close box are Cancel
-    void paintEvent(QPaintEvent* event) override;
 
   private:
     void DrawIconPage();

@@ -83,8 +83,3 @@ bool frmMonstPicSize::SaveRecord() {
     ReadSize();
     return true;
 }
-
-void frmMonstPicSize::paintEvent(QPaintEvent* event) {
-    RecordDialog::paintEvent(event);
-    DrawPictureNumber(picDlogPic->surface(), kDialogPicture);
-}

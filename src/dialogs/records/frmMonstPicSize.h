@@ -30,5 +30,4 @@ class frmMonstPicSize : public RecordDialog {
     void LoadRecord() override {}
     void ShowRecord() override { ShowSize(); }
     bool SaveRecord() override;
-    void paintEvent(QPaintEvent* event) override;
 };

@@ -7,7 +7,9 @@
 PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
     // The surface paints every pixel, so Qt need not clear behind it.
     setAttribute(Qt::WA_OpaquePaintEvent);
-    surface_.SetChangedHandler([this] { update(); });
+    surface_.SetChangedHandler([this] {
+        if (!drawingForPaint_) update();
+    });
 }
 
 void PictureBox::ResizePixels(int width, int height) {
@@ -16,6 +18,9 @@ void PictureBox::ResizePixels(int width, int height) {
 }
 
 void PictureBox::paintEvent(QPaintEvent*) {
+    drawingForPaint_ = true;
+    DrawBeforePaint();
+    drawingForPaint_ = false;
     QPainter painter(this);
     // Only the part the surface does not cover (while a resize is pending) needs the back colour.
     if (surface_.Width() < width() || surface_.Height() < height())

@@ -22,11 +22,18 @@ class PictureBox : public QWidget {
     void Refresh() { repaint(); }
 
   protected:
+    // Draws what the box shows onto its surface just before each paint, for a box that draws
+    // its picture afresh whenever it is shown.
+    virtual void DrawBeforePaint() {}
+
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
   private:
     Surface surface_;
+    // While the box draws for the paint under way, which shows that drawing already: asking
+    // for another paint then would repaint the box without end.
+    bool drawingForPaint_ = false;
 };
 
 // Gives every label of the window the text colour.
