@@ -34,7 +34,7 @@ void MultiLineBox::SetModelText(const std::string& text) {
     QString shown = ToQString(text);
     shown.replace("\r\n", "\n");
     setPlainText(shown);
-    accepted_ = ShownText();
+    Accept(ShownText());
     shownAtSet_ = accepted_;
     modelAtSet_ = text;
     settingText_ = false;
@@ -89,18 +89,34 @@ void MultiLineBox::dropEvent(QDropEvent* event) {
     movingWithin_ = false;
 }
 
+bool MultiLineBox::SteppedThroughHistory(const QString& text) const {
+    // An undo leaves a step to redo, and so does a redo short of the last one. A redo of the
+    // last one comes back to the text that step left, which may be longer than the limit: a
+    // text moved within the box, or one stored so.
+    return document()->isRedoAvailable() ||
+           (document()->availableUndoSteps() == latestSteps_ && text == latest_);
+}
+
+void MultiLineBox::Accept(const QString& text) {
+    accepted_ = text;
+    if (document()->isRedoAvailable()) return;
+    latest_ = text;
+    latestSteps_ = document()->availableUndoSteps();
+}
+
 void MultiLineBox::Edited() {
     if (settingText_) return;
     const QString edited = ShownText();
+    if (SteppedThroughHistory(edited)) {
+        accepted_ = edited;
+        return;
+    }
     const HeldEdit edit =
         HoldToLimit(accepted_, edited, textCursor().position(), maxLength_, kModelLineBreakLength);
-    // Undo and redo step back to texts that the box has held already; only a redo leaves
-    // nothing more to redo, and it repeats an edit that was held to the limit the first time.
     // Text moved within the box brings in nothing, and must not be lost from a text that is
     // over the limit.
-    if (document()->isRedoAvailable() || edit.fitting == edit.inserted ||
-        (movingWithin_ && edited.size() == accepted_.size())) {
-        accepted_ = edited;
+    if (edit.fitting == edit.inserted || (movingWithin_ && edited.size() == accepted_.size())) {
+        Accept(edited);
         return;
     }
     const qsizetype end = edit.head + edit.fitting;
@@ -124,6 +140,6 @@ void MultiLineBox::Edited() {
     QTextCursor cursor = textCursor();
     cursor.setPosition(static_cast<int>(end));
     setTextCursor(cursor);
-    accepted_ = ShownText();
+    Accept(ShownText());
     settingText_ = false;
 }

@@ -25,6 +25,9 @@ class MultiLineBox : public QPlainTextEdit {
 
   private:
     void Edited();
+    // Whether the text the box now holds is one that undo or redo stepped to.
+    bool SteppedThroughHistory(const QString& text) const;
+    void Accept(const QString& text);
     // The text as shown, a line break as LF.
     QString ShownText() const;
 
@@ -34,6 +37,10 @@ class MultiLineBox : public QPlainTextEdit {
     bool movingWithin_ = false;
     // The text as it was before the edit being handled.
     QString accepted_;
+    // The last text an edit of the author's left, and the undo steps that led there: a redo
+    // that comes back to it steps to a text the box has held, however long.
+    QString latest_;
+    int latestSteps_ = 0;
     // The text last set by code, as shown and as the model held it.
     QString shownAtSet_;
     std::string modelAtSet_;

@@ -7,8 +7,8 @@
 #include <QDropEvent>
 #include <QGuiApplication>
 #include <QMimeData>
-#include <QTimer>
 #include <QTextDocument>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <functional>
 
@@ -162,10 +162,9 @@ TEST_F(TypingLimitTest, PastingNoTextIntoTheMultiLineBoxInsertsNothing) {
 TEST_F(TypingLimitTest, ALongPasteIntoTheMultiLineBoxIsCutBeforeTheBoxTakesIt) {
     const QString pasted = "ab\r\n" + QString(200000, u'p');
     int mostTakenIn = 0;
-    QObject::connect(lines->document(), &QTextDocument::contentsChange,
-                     [&mostTakenIn](int, int, int added) {
-                         mostTakenIn = std::max(mostTakenIn, added);
-                     });
+    QObject::connect(
+        lines->document(), &QTextDocument::contentsChange,
+        [&mostTakenIn](int, int, int added) { mostTakenIn = std::max(mostTakenIn, added); });
     // Where the text goes in: after the second character of the stored text.
     const auto at = [this] {
         QTextCursor cursor = lines->textCursor();
@@ -216,7 +215,8 @@ TEST_F(TypingLimitTest, ALongPasteIntoTheMultiLineBoxIsCutBeforeTheBoxTakesIt) {
 }
 
 // Text dragged to another place in the multi-line box moves there whole, also in a stored text
-// over the limit. The platform runs the drag while the mouse moves and is released.
+// over the limit, and undo and redo step between the two texts whole. The platform runs the
+// drag while the mouse moves and is released.
 TEST_F(TypingLimitTest, TextDraggedWithinTheMultiLineBoxMovesWholeOverTheLimitToo) {
     if (QGuiApplication::platformName() == "offscreen")
         GTEST_SKIP() << "this platform drags nothing; run it under a display server";
@@ -239,5 +239,10 @@ TEST_F(TypingLimitTest, TextDraggedWithinTheMultiLineBoxMovesWholeOverTheLimitTo
     QTest::mousePress(area, Qt::LeftButton, {}, from);
     QTest::mouseMove(area, from + QPoint(QApplication::startDragDistance() + 10, 0));
     QTest::mouseMove(area, to);
-    EXPECT_EQ(lines->ModelText(), "fghij" + Of(10, 'w') + "abcde" + Of(30, 'w'));
+    const std::string moved = "fghij" + Of(10, 'w') + "abcde" + Of(30, 'w');
+    EXPECT_EQ(lines->ModelText(), moved);
+    Key(lines, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(lines->ModelText(), "abcdefghij" + Of(40, 'w'));
+    QTest::keySequence(lines, QKeySequence::Redo);
+    EXPECT_EQ(lines->ModelText(), moved);
 }
