@@ -71,7 +71,8 @@ void MultiLineBox::insertFromMimeData(const QMimeData* source) {
     const HeldEdit edit =
         HoldToLimit(before, after, start + pasted.size(), maxLength_, kModelLineBreakLength);
     // Text moved within the box brings in nothing, and goes in whole.
-    if (movingWithin_ || edit.fitting == edit.inserted) {
+    insertionCut_ = !movingWithin_ && edit.fitting != edit.inserted;
+    if (!insertionCut_) {
         insertPlainText(text);
     } else {
         QTextCursor replaced = cursor;
@@ -85,8 +86,14 @@ void MultiLineBox::insertFromMimeData(const QMimeData* source) {
 
 void MultiLineBox::dropEvent(QDropEvent* event) {
     movingWithin_ = event->source() == viewport() && event->dropAction() == Qt::MoveAction;
+    insertionCut_ = false;
     QPlainTextEdit::dropEvent(event);
     movingWithin_ = false;
+    // Text dragged from another box of the program that this one cuts to what fits stays whole
+    // where it came from: the drop copies it rather than moves it, and no character is lost.
+    // Where the text came from another program, that program decides.
+    if (insertionCut_ && event->source() && event->source() != viewport())
+        event->setDropAction(Qt::CopyAction);
 }
 
 bool MultiLineBox::SteppedThroughHistory(const QString& text) const {

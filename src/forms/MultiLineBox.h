@@ -35,6 +35,8 @@ class MultiLineBox : public QPlainTextEdit {
     bool settingText_ = false;
     // While text dragged within the box is dropped.
     bool movingWithin_ = false;
+    // Whether the last text pasted or dropped was cut to what fits.
+    bool insertionCut_ = false;
     // The text as it was before the edit being handled.
     QString accepted_;
     // The last text an edit of the author's left, and the undo steps that led there: a redo

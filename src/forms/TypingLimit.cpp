@@ -1,9 +1,11 @@
 #include "forms/TypingLimit.h"
 
 #include <QClipboard>
+#include <QDropEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QValidator>
 #include <algorithm>
 
@@ -47,25 +49,47 @@ class TypingLimitValidator : public QValidator {
     mutable QString before_;
 };
 
-// A paste that the validator cuts reaches the box as a new text, which takes the box's undo
-// steps with it. A paste by key is cut here instead, before the box takes it, so that it stays
-// one step that undo takes back.
-class PasteHeldToLimit : public QObject {
+// A paste or drop that the validator cuts reaches the box as a new text, which takes the box's
+// undo steps with it. A paste by key is cut here instead, before the box takes it, so that it
+// stays one step that undo takes back; so is text dragged from another box of the program.
+class InsertionHeldToLimit : public QObject {
   public:
-    PasteHeldToLimit(QLineEdit* box, int limit) : QObject(box), box_(box), limit_(limit) {}
+    InsertionHeldToLimit(QLineEdit* box, int limit) : QObject(box), box_(box), limit_(limit) {}
 
   protected:
     bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() != QEvent::KeyPress || box_->isReadOnly() ||
+        if (box_->isReadOnly()) return false;
+        if (event->type() == QEvent::Drop) return DropHeld(*static_cast<QDropEvent*>(event));
+        if (event->type() != QEvent::KeyPress ||
             !static_cast<QKeyEvent*>(event)->matches(QKeySequence::Paste))
             return false;
-        const QString before = box_->text();
         const qsizetype start =
             box_->hasSelectedText() ? box_->selectionStart() : box_->cursorPosition();
-        const qsizetype pastedAt = start + box_->selectedText().size();
-        const QString pasted = QGuiApplication::clipboard()->text();
-        const QString after = before.left(start) + pasted + before.mid(pastedAt);
-        const HeldEdit edit = HoldToLimit(before, after, start + pasted.size(), limit_);
+        return InsertHeld(start, start + box_->selectedText().size(),
+                          QGuiApplication::clipboard()->text());
+    }
+
+  private:
+    // Text dragged from another box of the program stays whole where it came from when this
+    // box cuts it: the drop copies it rather than moves it, and no character is lost. Where
+    // the text came from another program, that program decides, and the box cuts it as it
+    // cuts any drop.
+    bool DropHeld(QDropEvent& drop) {
+        const QMimeData* data = drop.mimeData();
+        if (!drop.source() || drop.source() == box_ || !data || !data->hasText()) return false;
+        const qsizetype at = box_->cursorPositionAt(drop.position().toPoint());
+        if (!InsertHeld(at, at, data->text())) return false;
+        drop.setDropAction(Qt::CopyAction);
+        drop.accept();
+        return true;
+    }
+
+    // Puts what fits of the text in place of the characters from start to end, as one step.
+    // Where all of it fits, does nothing and returns false: the box takes it as it comes.
+    bool InsertHeld(qsizetype start, qsizetype end, const QString& text) {
+        const QString before = box_->text();
+        const QString after = before.left(start) + text + before.mid(end);
+        const HeldEdit edit = HoldToLimit(before, after, start + text.size(), limit_);
         if (edit.fitting == edit.inserted) return false;
         box_->setSelection(static_cast<int>(edit.head),
                            static_cast<int>(before.size() - edit.head - edit.tail));
@@ -73,7 +97,6 @@ class PasteHeldToLimit : public QObject {
         return true;
     }
 
-  private:
     QLineEdit* box_;
     int limit_;
 };
@@ -108,5 +131,5 @@ HeldEdit HoldToLimit(const QString& before, const QString& after, qsizetype curs
 
 void LimitTyping(QLineEdit* box, int limit) {
     box->setValidator(new TypingLimitValidator(box, limit));
-    box->installEventFilter(new PasteHeldToLimit(box, limit));
+    box->installEventFilter(new InsertionHeldToLimit(box, limit));
 }

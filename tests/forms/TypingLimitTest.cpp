@@ -38,12 +38,14 @@ class TypingLimitTest : public ::testing::Test {
     // The line box is set with its signals blocked: it must follow such a text too.
     void Set(QWidget* box, const std::string& text) {
         const QSignalBlocker quiet(line);
-        box == line ? line->setText(QString::fromStdString(text)) : lines->SetModelText(text);
+        box == line ? line->setText(QString::fromStdString(text))
+                    : static_cast<MultiLineBox*>(box)->SetModelText(text);
         last = line->text();
         box->setFocus();
     }
     std::string Text(QWidget* box) const {
-        return box == line ? line->text().toStdString() : lines->ModelText();
+        return box == line ? line->text().toStdString()
+                           : static_cast<MultiLineBox*>(box)->ModelText();
     }
     void Key(QWidget* box, int key, Qt::KeyboardModifiers modifiers = {}) {
         QTest::keyClick(box, Qt::Key(key), modifiers);
@@ -214,35 +216,75 @@ TEST_F(TypingLimitTest, ALongPasteIntoTheMultiLineBoxIsCutBeforeTheBoxTakesIt) {
     }
 }
 
+// Where the character at `position` of the multi-line box lies.
+QPoint CharacterAt(MultiLineBox* box, int position) {
+    QTextCursor cursor = box->textCursor();
+    cursor.setPosition(position);
+    return box->cursorRect(cursor).center();
+}
+
+// Drags what is selected from `from` on one box's area to `to` on another's, or the same. The
+// platform runs the drag while the mouse moves and is released, in an event loop of its own
+// from the first move on.
+void DragText(QWidget* fromArea, QPoint from, QWidget* toArea, QPoint to) {
+    QTimer::singleShot(50, toArea, [toArea, to] {
+        QTest::mouseMove(toArea, to);
+        QTimer::singleShot(50, toArea,
+                           [toArea, to] { QTest::mouseRelease(toArea, Qt::LeftButton, {}, to); });
+    });
+    QTest::mousePress(fromArea, Qt::LeftButton, {}, from);
+    QTest::mouseMove(fromArea, from + QPoint(QApplication::startDragDistance() + 10, 0));
+    QTest::mouseMove(toArea, to);
+}
+
 // Text dragged to another place in the multi-line box moves there whole, also in a stored text
-// over the limit, and undo and redo step between the two texts whole. The platform runs the
-// drag while the mouse moves and is released.
+// over the limit, and undo and redo step between the two texts whole.
 TEST_F(TypingLimitTest, TextDraggedWithinTheMultiLineBoxMovesWholeOverTheLimitToo) {
     if (QGuiApplication::platformName() == "offscreen")
         GTEST_SKIP() << "this platform drags nothing; run it under a display server";
     window.resize(400, 200);
-    QWidget* area = lines->viewport();
-    const auto at = [this](int position) {
-        QTextCursor cursor = lines->textCursor();
-        cursor.setPosition(position);
-        return lines->cursorRect(cursor).center();
-    };
     Set(lines, "abcdefghij" + Of(40, 'w'));
     Select(lines, 0, 5);
-    const QPoint from = at(2), to = at(20);
-    // The drag runs its own event loop from the first move on.
-    QTimer::singleShot(50, area, [area, to] {
-        QTest::mouseMove(area, to);
-        QTimer::singleShot(50, area,
-                           [area, to] { QTest::mouseRelease(area, Qt::LeftButton, {}, to); });
-    });
-    QTest::mousePress(area, Qt::LeftButton, {}, from);
-    QTest::mouseMove(area, from + QPoint(QApplication::startDragDistance() + 10, 0));
-    QTest::mouseMove(area, to);
+    DragText(lines->viewport(), CharacterAt(lines, 2), lines->viewport(), CharacterAt(lines, 20));
     const std::string moved = "fghij" + Of(10, 'w') + "abcde" + Of(30, 'w');
     EXPECT_EQ(lines->ModelText(), moved);
     Key(lines, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(lines->ModelText(), "abcdefghij" + Of(40, 'w'));
     QTest::keySequence(lines, QKeySequence::Redo);
     EXPECT_EQ(lines->ModelText(), moved);
+}
+
+// Text dragged onto another box that has less room for it loses no character: the box takes
+// what fits and the text stays whole where it came from. A drop that fits moves the text. (Line
+// boxes drag nothing.)
+TEST_F(TypingLimitTest, TextDraggedOntoABoxWithLessRoomStaysWholeWhereItCameFrom) {
+    if (QGuiApplication::platformName() == "offscreen")
+        GTEST_SKIP() << "this platform drags nothing; run it under a display server";
+    auto* small = new MultiLineBox(5, &window);
+    window.layout()->addWidget(small);
+    window.resize(400, 300);
+    const std::string dragged = "abcdefghijklmnopqrst";
+    struct Case {
+        const char* what;
+        QWidget* target;
+        int selected;
+        std::string targetBefore, sourceAfter, targetAfter;
+    };
+    const Case cases[] = {
+        {"a small multi-line box", small, 20, "", dragged + "ww", "abcde"},
+        {"a line box", line, 20, Of(28, 'x'), dragged + "ww", Of(28, 'x') + "ab"},
+        {"a small multi-line box with room", small, 3, "", dragged.substr(3) + "ww", "abc"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Set(c.target, c.targetBefore);
+        Set(lines, dragged + "ww");
+        Select(lines, 0, c.selected);
+        QWidget* to = c.target == line ? line : small->viewport();
+        // Past the end of the target's text.
+        DragText(lines->viewport(), CharacterAt(lines, 1), to,
+                 QPoint(to->width() - 5, to->height() / 2));
+        EXPECT_EQ(Text(lines), c.sourceAfter);
+        EXPECT_EQ(Text(c.target), c.targetAfter);
+    }
 }
