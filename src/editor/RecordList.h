@@ -3,9 +3,12 @@
 #include <QListWidget>
 #include <functional>
 
+class PressWatch;
+
 // The main window's record list: a list box that reports the author's mouse actions after it
 // has moved its own selection, so that the window sees the entry under the pointer. The second
-// click of a double click is reported as the double click only.
+// click of a double click is reported as the double click only; a double click whose first
+// press was not the list's is a press like any other.
 class RecordList : public QListWidget {
   public:
     explicit RecordList(QWidget* parent);
@@ -26,4 +29,5 @@ class RecordList : public QListWidget {
     // double click alone, and the moves and the release that follow it as nothing: the last
     // drop's entries are kept after it, and a release reported would make that drop again.
     bool secondClick_ = false;
+    PressWatch* presses_ = nullptr;
 };
