@@ -237,6 +237,34 @@ void DragText(QWidget* fromArea, QPoint from, QWidget* toArea, QPoint to) {
     QTest::mouseMove(toArea, to);
 }
 
+// In the multi-line box every way of writing a line break in a pasted text is one line break,
+// which counts the model's two bytes; a long paste over a selection takes its place.
+TEST_F(TypingLimitTest, APasteIntoTheMultiLineBoxTakesTheSelectionsPlaceWithTheModelsBreaks) {
+    struct Case {
+        const char* what;
+        std::string stored;
+        int from, selected; // the cursor at the end for a negative start
+        QString pasted;
+        std::string held;
+    };
+    const Case cases[] = {
+        {"breaks of every kind", "", -1, 0, u"a\u2028b\u2029c\rd\r\ne\nf"_qs,
+         "a\r\nb\r\nc\r\nd\r\ne\r\nf"},
+        {"a line separator that only half fits", Of(28, 'w'), -1, 0, u"a\u2028b"_qs,
+         Of(28, 'w') + "a"},
+        {"a long paste over a selection", "abcdef" + Of(14, 'w'), 2, 4,
+         "ab\r\n" + QString(200000, u'p'), "abab\r\n" + Of(10, 'p') + Of(14, 'w')},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Set(lines, c.stored);
+        Select(lines, c.from, c.selected);
+        QGuiApplication::clipboard()->setText(c.pasted);
+        Key(lines, Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(lines->ModelText(), c.held);
+    }
+}
+
 // Text dragged to another place in the multi-line box moves there whole, also in a stored text
 // over the limit, and undo and redo step between the two texts whole.
 TEST_F(TypingLimitTest, TextDraggedWithinTheMultiLineBoxMovesWholeOverTheLimitToo) {
