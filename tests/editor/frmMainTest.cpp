@@ -143,6 +143,13 @@ class MainWindowTest : public MainWindowFixture {
         Send(QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, pos);
     }
     QString Entry(int row) { return List().item(row)->text(); }
+    // Counts the windows opened, each closed at once.
+    void CountOpenings(int& opened) {
+        SetModalFormHook([&opened](ModalForm& form) {
+            ++opened;
+            form.reject();
+        });
+    }
     // Sends a pointer event through the window system's path, where Qt itself tells a double
     // click from two clicks by their times and places; each comes 10 ms after the last.
     void Pointer(QEvent::Type type, QPoint inList, Qt::MouseButtons held) {
@@ -699,10 +706,7 @@ TEST_F(MainWindowTest, ADoubleClickRightAfterADragInAnotherListOpensTheEditor) {
 TEST_F(MainWindowTest, ADoubleClickWhoseFirstPressMovedOpensNothingWhereverItsSecondClickLands) {
     OpenLists();
     int opened = 0;
-    SetModalFormHook([&opened](ModalForm& form) {
-        ++opened;
-        form.reject();
-    });
+    CountOpenings(opened);
     EventCounter doubleClicks(List().viewport(), QEvent::MouseButtonDblClick);
     const auto lowestRow = [this](int row) {
         QApplication::processEvents(); // the list is laid out at the next pass
@@ -740,10 +744,7 @@ TEST_F(MainWindowTest, ADoubleClickWhoseFirstPressMovedOpensNothingWhereverItsSe
 TEST_F(MainWindowTest, APressInTheListRightAfterOneBesideItIsAPressOfItsOwn) {
     OpenLists();
     int opened = 0;
-    SetModalFormHook([&opened](ModalForm& form) {
-        ++opened;
-        form.reject();
-    });
+    CountOpenings(opened);
     EventCounter doubleClicks(List().viewport(), QEvent::MouseButtonDblClick);
     // The list's left edge, and just beside it, at the height of an entry.
     const auto edge = [this](int row) { return QPoint(0, At(row).y()); };

@@ -68,6 +68,11 @@ template <class Form> std::function<void()> Modal(std::function<void(Form&)> set
 
 inline const std::vector<DialogOpening>& EveryDialog() {
     using every_dialog::Modal;
+    // The node editor on the scenario's first node; the two text dialogs open from it.
+    static const std::function<void()> firstNode = Modal<frmEditSpNode>([](auto& f) {
+        f.NodeSet = 0;
+        f.NodeNum = 0;
+    });
     static const std::vector<DialogOpening> dialogs = {
         {"frmAreaDesc", Modal<frmAreaDesc>([](auto& f) { f.Context = 1; })},
         {"frmAreaDesc1", Modal<frmAreaDesc1>([](auto& f) { f.AreaNum = 0; })},
@@ -97,10 +102,7 @@ inline const std::vector<DialogOpening>& EveryDialog() {
              f.TextNum = 0;
          })},
         {"frmEditSign", Modal<frmEditSign>([](auto& f) { f.SignNum = 0; })},
-        {"frmEditSpNode", Modal<frmEditSpNode>([](auto& f) {
-             f.NodeSet = 0;
-             f.NodeNum = 0;
-         })},
+        {"frmEditSpNode", firstNode},
         {"frmEditText", Modal<frmEditText>([](auto& f) {
              f.TextType = texttype::Scenario;
              f.TextNum = 0;
@@ -109,15 +111,8 @@ inline const std::vector<DialogOpening>& EveryDialog() {
              f.Mess0 = 0;
              f.Mess1 = 1;
          }),
-         Modal<frmEditSpNode>([](auto& f) {
-             f.NodeSet = 0;
-             f.NodeNum = 0;
-         })},
-        {"frmEditText6", Modal<frmEditText6>([](auto& f) { f.Mess0 = 0; }),
-         Modal<frmEditSpNode>([](auto& f) {
-             f.NodeSet = 0;
-             f.NodeNum = 0;
-         })},
+         firstNode},
+        {"frmEditText6", Modal<frmEditText6>([](auto& f) { f.Mess0 = 0; }), firstNode},
         {"frmSetSpecial", Modal<frmSetSpecial>([](auto& f) { f.Special = 0; })},
         {"frmSelectIcon", Modal<frmSelectIcon>([](auto& f) {
              f.PictureSet = 1;
