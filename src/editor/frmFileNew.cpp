@@ -117,10 +117,6 @@ void frmFileNew::ShowRecord() {
     optTownSize[static_cast<std::size_t>(TownSize)]->setChecked(true);
     chkGrass->setChecked(false);
     txtScenName->setFocus();
-    DrawDialogPicture();
-}
-
-void frmFileNew::DrawDialogPicture() {
     DrawPictureNumber(picDlogPic->surface(), kDialogPicture);
 }
 

@@ -42,8 +42,6 @@ class frmFileNew : public RecordDialog {
     void Cancelled() override;
 
   private:
-    void DrawDialogPicture();
-
     // The last accepted sizes, offered again at the next opening.
     std::int16_t lastWidth_ = 1;
     std::int16_t lastHeight_ = 1;

@@ -158,6 +158,13 @@ TEST_F(TypingLimitTest, PastingNoTextIntoTheMultiLineBoxInsertsNothing) {
     }
 }
 
+// Where the character at `position` of the multi-line box lies.
+QPoint CharacterAt(MultiLineBox* box, int position) {
+    QTextCursor cursor = box->textCursor();
+    cursor.setPosition(position);
+    return box->cursorRect(cursor).center();
+}
+
 // A long paste into the multi-line box, whichever way it comes in, is cut to what fits before
 // the box takes it: the document never takes in more than fits, and undo takes it back in one
 // step. A middle click pastes only where the platform has a selection to paste.
@@ -168,11 +175,7 @@ TEST_F(TypingLimitTest, ALongPasteIntoTheMultiLineBoxIsCutBeforeTheBoxTakesIt) {
         lines->document(), &QTextDocument::contentsChange,
         [&mostTakenIn](int, int, int added) { mostTakenIn = std::max(mostTakenIn, added); });
     // Where the text goes in: after the second character of the stored text.
-    const auto at = [this] {
-        QTextCursor cursor = lines->textCursor();
-        cursor.setPosition(2);
-        return lines->cursorRect(cursor).center();
-    };
+    const auto at = [this] { return CharacterAt(lines, 2); };
     QClipboard& clipboard = *QGuiApplication::clipboard();
     const std::pair<const char*, std::function<void()>> ways[] = {
         {"Ctrl+V", [this] { Key(lines, Qt::Key_V, Qt::ControlModifier); }},
@@ -214,13 +217,6 @@ TEST_F(TypingLimitTest, ALongPasteIntoTheMultiLineBoxIsCutBeforeTheBoxTakesIt) {
         Key(lines, Qt::Key_Z, Qt::ControlModifier);
         EXPECT_EQ(lines->ModelText(), Of(20, 'w'));
     }
-}
-
-// Where the character at `position` of the multi-line box lies.
-QPoint CharacterAt(MultiLineBox* box, int position) {
-    QTextCursor cursor = box->textCursor();
-    cursor.setPosition(position);
-    return box->cursorRect(cursor).center();
 }
 
 // Drags what is selected from `from` on one box's area to `to` on another's, or the same. The

@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QResizeEvent>
+#include <QScopedValueRollback>
 
 PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
     // The surface paints every pixel, so Qt need not clear behind it.
@@ -18,9 +19,11 @@ void PictureBox::ResizePixels(int width, int height) {
 }
 
 void PictureBox::paintEvent(QPaintEvent*) {
-    drawingForPaint_ = true;
-    DrawBeforePaint();
-    drawingForPaint_ = false;
+    {
+        // Put back also when the drawing fails, or the box would never repaint again.
+        const QScopedValueRollback drawing(drawingForPaint_, true);
+        DrawBeforePaint();
+    }
     QPainter painter(this);
     // Only the part the surface does not cover (while a resize is pending) needs the back colour.
     if (surface_.Width() < width() || surface_.Height() < height())
