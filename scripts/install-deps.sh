@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(build-essential cmake qt6-base-dev libgl1-mesa-dev libgtest-dev libgmock-dev
-          libbenchmark-dev clang libclang-rt-14-dev xvfb xauth)
+          libbenchmark-dev libxtst-dev clang libclang-rt-14-dev xvfb xauth)
 
 missing=()
 for p in "${packages[@]}"; do

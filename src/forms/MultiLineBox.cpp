@@ -4,6 +4,7 @@
 #include "platform/qt/QtText.h"
 
 #include <QDropEvent>
+#include <QGuiApplication>
 #include <QMimeData>
 #include <QTextDocument>
 
@@ -94,6 +95,36 @@ void MultiLineBox::dropEvent(QDropEvent* event) {
     // Where the text came from another program, that program decides.
     if (insertionCut_ && event->source() && event->source() != viewport())
         event->setDropAction(Qt::CopyAction);
+}
+
+namespace {
+// Whether a move reports the left button held while the author has let it go: a move that
+// started a drag whose drop took the release, or one the box's auto-scroll made afterwards.
+bool HeldNoLonger(const QMouseEvent& move) {
+    return (move.buttons() & Qt::LeftButton) &&
+           !(QGuiApplication::mouseButtons() & Qt::LeftButton);
+}
+} // namespace
+
+void MultiLineBox::mouseMoveEvent(QMouseEvent* event) {
+    // The drop takes the release of a drag, so the box never sees it and still takes the button
+    // for held. A move that started the drag outside the box has started its auto-scroll too,
+    // which goes on making moves with the button held: one of them would start a second drag
+    // of the text still selected, which waits for the author's next click and drops the text
+    // there.
+    if (HeldNoLonger(*event)) {
+        EndGesture(*event);
+        return;
+    }
+    QPlainTextEdit::mouseMoveEvent(event);
+    if (HeldNoLonger(*event)) EndGesture(*event);
+}
+
+void MultiLineBox::EndGesture(const QMouseEvent& move) {
+    QMouseEvent release(QEvent::MouseButtonRelease, move.position(), move.scenePosition(),
+                        move.globalPosition(), Qt::LeftButton, Qt::NoButton, move.modifiers(),
+                        move.pointingDevice());
+    QPlainTextEdit::mouseReleaseEvent(&release);
 }
 
 bool MultiLineBox::SteppedThroughHistory(const QString& text) const {

@@ -22,8 +22,12 @@ class MultiLineBox : public QPlainTextEdit {
     bool canInsertFromMimeData(const QMimeData* source) const override;
     void insertFromMimeData(const QMimeData* source) override;
     void dropEvent(QDropEvent* event) override;
+    // A move that still reports the left button after the author let it go ends the gesture.
+    void mouseMoveEvent(QMouseEvent* event) override;
 
   private:
+    // Ends the press the box still takes as held: its drag, its selection and its auto-scroll.
+    void EndGesture(const QMouseEvent& move);
     void Edited();
     // Whether the text the box now holds is one that undo or redo stepped to.
     bool SteppedThroughHistory(const QString& text) const;
