@@ -101,8 +101,7 @@ namespace {
 // Whether a move reports the left button held while the author has let it go: a move that
 // started a drag whose drop took the release, or one the box's auto-scroll made afterwards.
 bool HeldNoLonger(const QMouseEvent& move) {
-    return (move.buttons() & Qt::LeftButton) &&
-           !(QGuiApplication::mouseButtons() & Qt::LeftButton);
+    return (move.buttons() & Qt::LeftButton) && !(QGuiApplication::mouseButtons() & Qt::LeftButton);
 }
 } // namespace
 

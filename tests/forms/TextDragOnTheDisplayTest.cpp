@@ -7,10 +7,6 @@
 #include <QVBoxLayout>
 
 namespace {
-std::string Of(int count, char c) {
-    return std::string(static_cast<std::size_t>(count), c);
-}
-
 // The dialogue editor's boxes as the author meets them: a line box held to 20 characters, and
 // two multi-line boxes held to 255, the text dragged from the lower one.
 class TextDragOnTheDisplayTest : public ::testing::Test {
@@ -55,7 +51,7 @@ class TextDragOnTheDisplayTest : public ::testing::Test {
 TEST_F(TextDragOnTheDisplayTest, AfterADropTheNextClickAndTypingReachTheBoxAndNothingMovesAgain) {
     if (!RealPointer::Available())
         GTEST_SKIP() << "needs an X display with the XTest extension, as ./test.sh starts";
-    const std::string dragged = "abcdefghijklmnopqrst", text = dragged + Of(80, 'J');
+    const std::string dragged = "abcdefghijklmnopqrst", text = dragged + std::string(80, 'J');
     struct Case {
         const char* what;
         QWidget* to;
@@ -64,11 +60,12 @@ TEST_F(TextDragOnTheDisplayTest, AfterADropTheNextClickAndTypingReachTheBoxAndNo
         std::string after, sourceAfter;
     };
     const Case cases[] = {
-        {"cut by a multi-line box", target, Of(250, 'w'), false, Of(250, 'w') + "abcde", text},
-        {"cut by a line box", line, Of(18, 'x'), false, Of(18, 'x') + "ab", text},
-        {"moved whole onto a line box", line, "", false, dragged, Of(80, 'J')},
+        {"cut by a multi-line box", target, std::string(250, 'w'), false,
+         std::string(250, 'w') + "abcde", text},
+        {"cut by a line box", line, std::string(18, 'x'), false, std::string(18, 'x') + "ab", text},
+        {"moved whole onto a line box", line, "", false, dragged, std::string(80, 'J')},
         {"copied with Ctrl held", target, "", true, dragged, text},
-        {"moved whole", target, "", false, dragged, Of(80, 'J')},
+        {"moved whole", target, "", false, dragged, std::string(80, 'J')},
     };
     ShowActive(window);
     for (const Case& c : cases) {
