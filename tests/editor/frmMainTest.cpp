@@ -143,6 +143,16 @@ class MainWindowTest : public MainWindowFixture {
         Send(QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, pos);
     }
     QString Entry(int row) { return List().item(row)->text(); }
+    // Each list command, the entries it lists and an entry to double-click.
+    std::vector<std::tuple<QAction*, int, int>> ListCommands() const {
+        return {{window->mnuOutNodes, 60, 3},       {window->mnuScenNodes, 256, 200},
+                {window->mnuTownNodes, 100, 99},    {window->mnuScenMonsters, 255, 0},
+                {window->mnuTownDialogue, 100, 9},  {window->mnuTownDialogue, 100, 10},
+                {window->mnuTownDialogue, 100, 99}, {window->mnuOutText, 108, 107},
+                {window->mnuScenText, 320, 319},    {window->mnuTownText, 190, 20},
+                {window->mnuScenSpecItems, 50, 4},  {window->mnuScenItems, 500, 7},
+                {window->mnuScenButtons, 60, 59}};
+    }
     // Counts the windows opened, each closed at once.
     void CountOpenings(int& opened) {
         SetModalFormHook([&opened](ModalForm& form) {
@@ -153,10 +163,12 @@ class MainWindowTest : public MainWindowFixture {
     // Sends a pointer event through the window system's path, where Qt itself tells a double
     // click from two clicks by their times and places; each comes 10 ms after the last.
     void Pointer(QEvent::Type type, QPoint inList, Qt::MouseButtons held) {
+        PointerOn(window.get(), type, List().viewport()->mapToGlobal(inList), held);
+    }
+    void PointerOn(QWidget* topLevel, QEvent::Type type, QPoint onScreen, Qt::MouseButtons held) {
         QTest::lastMouseTimestamp += 10;
-        const QPoint at = List().viewport()->mapTo(window.get(), inList);
-        qt_handleMouseEvent(window->windowHandle(), at, window->mapToGlobal(at), held,
-                            type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, type,
+        qt_handleMouseEvent(topLevel->windowHandle(), topLevel->mapFromGlobal(onScreen), onScreen,
+                            held, type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, type,
                             Qt::NoModifier, QTest::lastMouseTimestamp);
     }
     // A press at `from`, a move with the button held to `to` unless that is where it is, a
@@ -627,17 +639,8 @@ TEST_F(MainWindowTest, EachListShowsItsTableAndADoubleClickOpensTheRecordsEditor
             note(ClassName(typeid(form)), 0, 0);
         form.reject();
     });
-    // The command, the entries it lists and the entry double-clicked.
-    const std::tuple<QAction*, int, int> lists[] = {
-        {window->mnuOutNodes, 60, 3},       {window->mnuScenNodes, 256, 200},
-        {window->mnuTownNodes, 100, 99},    {window->mnuScenMonsters, 255, 0},
-        {window->mnuTownDialogue, 100, 9},  {window->mnuTownDialogue, 100, 10},
-        {window->mnuTownDialogue, 100, 99}, {window->mnuOutText, 108, 107},
-        {window->mnuScenText, 320, 319},    {window->mnuTownText, 190, 20},
-        {window->mnuScenSpecItems, 50, 4},  {window->mnuScenItems, 500, 7},
-        {window->mnuScenButtons, 60, 59}};
     const Scenario before = Scen;
-    for (const auto& [action, count, row] : lists) {
+    for (const auto& [action, count, row] : ListCommands()) {
         SCOPED_TRACE(action->text().toStdString());
         ASSERT_TRUE(action->isEnabled());
         action->trigger();
