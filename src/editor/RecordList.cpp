@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QMouseEvent>
+#include <QStyleHints>
+#include <utility>
 
 // Qt pairs two presses into a double click by their times and places alone, across widgets and
 // windows: the press before a double click in the list may have been on a menu or beside the
@@ -42,9 +44,11 @@ RecordList::RecordList(QWidget* parent) : QListWidget(parent), presses_(new Pres
 }
 
 void RecordList::mousePressEvent(QMouseEvent* event) {
-    secondClick_ = false;
-    QListWidget::mousePressEvent(event);
-    if (mouseDown) mouseDown(event->button());
+    const bool pairsItself = std::exchange(pairsItself_, false);
+    if (pairsItself && PairsWithOpener(*event))
+        SecondPress(*event);
+    else
+        FirstPress(*event);
 }
 
 void RecordList::mouseMoveEvent(QMouseEvent* event) {
@@ -65,17 +69,43 @@ void RecordList::mouseDoubleClickEvent(QMouseEvent* event) {
     QMouseEvent press(QEvent::MouseButtonPress, event->position(), event->scenePosition(),
                       event->globalPosition(), event->button(), event->buttons(),
                       event->modifiers(), event->pointingDevice());
-    // The list's double click is two presses in the list; after a press elsewhere, this one
-    // starts a gesture of its own.
-    if (!presses_->PreviousWasTheLists()) {
-        mousePressEvent(&press);
-        return;
-    }
-    // Qt's own handling takes a second press on another entry, or on a list refilled since the
-    // first, for a fresh press and reports it as one: that would start a new gesture and let a
-    // double click whose first press moved open its editor. The entry is selected as a click
-    // would select it, through the list's own press handling alone.
+    press.setTimestamp(event->timestamp());
+    // The list's double click is two presses in the list, the first not already the second of
+    // one; after a press elsewhere, or right after a double click the list paired itself, this
+    // one starts a gesture of its own.
+    pairsItself_ = !presses_->PreviousWasTheLists() || !opener_;
+    if (pairsItself_)
+        FirstPress(press);
+    else
+        SecondPress(press);
+}
+
+void RecordList::FirstPress(QMouseEvent& press) {
+    secondClick_ = false;
+    opener_ = Press{press.timestamp(), press.globalPosition(), press.button()};
+    QListWidget::mousePressEvent(&press);
+    if (mouseDown) mouseDown(press.button());
+}
+
+// Qt's own handling takes a second press on another entry, or on a list refilled since the
+// first, for a fresh press and reports it as one: that would start a new gesture and let a
+// double click whose first press moved open its editor. The entry is selected as a click would
+// select it, through the list's own press handling alone.
+void RecordList::SecondPress(QMouseEvent& press) {
+    opener_.reset();
     QListWidget::mousePressEvent(&press);
     secondClick_ = true;
-    if (event->button() == Qt::LeftButton && doubleClick) doubleClick();
+    if (press.button() == Qt::LeftButton && doubleClick) doubleClick();
+}
+
+// Qt's own rule: the same button again, sooner than the double-click time and no farther on
+// either axis than the double-click distance, with no press elsewhere between.
+bool RecordList::PairsWithOpener(const QMouseEvent& press) const {
+    if (!opener_ || !presses_->PreviousWasTheLists() || press.button() != opener_->button)
+        return false;
+    const QStyleHints* hints = QGuiApplication::styleHints();
+    const QPointF moved = press.globalPosition() - opener_->onScreen;
+    return press.timestamp() - opener_->time < quint64(hints->mouseDoubleClickInterval()) &&
+           qAbs(moved.x()) <= hints->mouseDoubleClickDistance() &&
+           qAbs(moved.y()) <= hints->mouseDoubleClickDistance();
 }
