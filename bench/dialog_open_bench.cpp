@@ -72,6 +72,16 @@ void UseLargestScenario() {
                 n.Text2 = LongText(7);
             }
         }
+        // The node editor opens on the first scenario node and reports a stored value it does
+        // not take, which would end the case before the window is seen. The node keeps its
+        // random values, folded into a type of the table and into 0 to 59, which every field
+        // takes, also a field that names a node of the smallest family.
+        SpecialNode& first = Scen.ScenSpecialNodes[0];
+        first.Type = static_cast<std::int16_t>(first.Type & 0xFF);
+        for (std::int16_t* value : {&first.StuffDoneA, &first.StuffDoneB, &first.Message1,
+                                    &first.Message2, &first.Picture, &first.Extra1a, &first.Extra1b,
+                                    &first.Extra2a, &first.Extra2b, &first.JumpTo})
+            *value = static_cast<std::int16_t>((*value % 60 + 60) % 60);
         Scen.CurrentTown = 0;
         Scen.CurrentOutdoorX = Scen.CurrentOutdoorY = 0;
         Map.EditMode = kEditLargeTown;

@@ -1,7 +1,7 @@
 #include "editor/frmFileNew.h"
 
+#include "forms/DialogParts.h"
 #include "forms/FormLayout.h"
-#include "graphics/Drawing.h"
 #include "graphics/GraphicsSheets.h"
 #include "platform/core/MsgBox.h"
 #include "platform/qt/PictureBox.h"
@@ -40,8 +40,6 @@ QFrame* AddGroupFrame(QWidget* parent, QRect place) {
     frame->lower();
     return frame;
 }
-
-constexpr std::int16_t kDialogPicture = 816;
 } // namespace
 
 // A click on OK over a refused size is refused as Enter is, and the refused size stays in view
@@ -58,9 +56,9 @@ frmFileNew::frmFileNew() : RecordDialog(LoadOn::EveryOpening, ButtonClick::ActsA
     AddGroupFrame(this, Twips(900, 2625, 6420, 675));
     AddGroupFrame(this, Twips(900, 3420, 6420, 1140));
 
-    picDlogPic = new PictureBox(this);
-    picDlogPic->setGeometry(Twips(120, 120, 480, 480));
-    picDlogPic->ResizePixels(picDlogPic->width(), picDlogPic->height());
+    const QRect picturePlace = Twips(120, 120, 480, 480);
+    picDlogPic = AddDialogPicture(this, picturePlace.width());
+    picDlogPic->move(picturePlace.topLeft());
 
     AddLabel(this, "Create a new scenario:", Twips(840, 120, 1980, 195));
     AddLabel(this, "What is the name of your new scenario? (max. length 30 characters)",
@@ -117,7 +115,6 @@ void frmFileNew::ShowRecord() {
     optTownSize[static_cast<std::size_t>(TownSize)]->setChecked(true);
     chkGrass->setChecked(false);
     txtScenName->setFocus();
-    DrawPictureNumber(picDlogPic->surface(), kDialogPicture);
 }
 
 void frmFileNew::optTownSize_Click(int index) {

@@ -10,16 +10,20 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-DialogPictureBox::DialogPictureBox(QWidget* parent) : PictureBox(parent) {
-    ResizePixels(kSide, kSide);
+DialogPictureBox::DialogPictureBox(QWidget* parent, int side) : PictureBox(parent) {
+    ResizePixels(side, side);
+}
+
+void DialogPictureBox::DrawPicture(Surface& surface) {
+    DrawPictureNumber(surface, kPictureNumber);
 }
 
 void DialogPictureBox::DrawBeforePaint() {
-    DrawPictureNumber(surface(), kPictureNumber);
+    DrawPicture(surface());
 }
 
-DialogPictureBox* AddDialogPicture(QWidget* dialog) {
-    return new DialogPictureBox(dialog);
+DialogPictureBox* AddDialogPicture(QWidget* dialog, int side) {
+    return new DialogPictureBox(dialog, side);
 }
 
 QLabel* AddTitleLabel(QWidget* dialog, const char* text) {
@@ -109,7 +113,7 @@ PictureBox* MakePictureBox(QWidget* parent, int width, int height) {
 PictureBox* MakeRecordPicture(QWidget* parent) {
     auto* box = new PictureBox(parent);
     box->ResizePixels(DialogPictureBox::kSide, DialogPictureBox::kSide);
-    DrawPictureNumber(box->surface(), DialogPictureBox::kPictureNumber);
+    DialogPictureBox::DrawPicture(box->surface());
     return box;
 }
 

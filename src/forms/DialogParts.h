@@ -14,20 +14,25 @@ class QWidget;
 // The parts every dialog window shares: its heading with the record number, the record's
 // picture, the record arrows, and OK and Cancel. A dialog builds only what is its own.
 
-// The dialog picture box picDlogPic: it draws dialog picture 16 (picture number 816) whenever
-// it is painted.
+// The dialog picture box picDlogPic: it draws dialog picture 16 whenever it is painted. A few
+// dialogs give it a box smaller than the picture, which shows the picture's top left.
 class DialogPictureBox : public PictureBox {
   public:
-    static constexpr int kPictureNumber = 816;
     static constexpr int kSide = 36;
 
-    explicit DialogPictureBox(QWidget* parent);
+    explicit DialogPictureBox(QWidget* parent, int side = kSide);
+
+    // Draws the picture once, for a box that shows it until something else is drawn there.
+    static void DrawPicture(Surface& surface);
 
   protected:
     void DrawBeforePaint() override;
+
+  private:
+    static constexpr int kPictureNumber = 816;
 };
 
-DialogPictureBox* AddDialogPicture(QWidget* dialog);
+DialogPictureBox* AddDialogPicture(QWidget* dialog, int side = DialogPictureBox::kSide);
 
 // The dialog's own title, a label inside the window (the title bar names the program).
 QLabel* AddTitleLabel(QWidget* dialog, const char* text);

@@ -1,8 +1,8 @@
 #include "dialogs/areas/frmImportTown.h"
 
+#include "forms/DialogParts.h"
 #include "forms/FormControls.h"
 #include "forms/FormLayout.h"
-#include "graphics/Drawing.h"
 #include "platform/qt/PictureBox.h"
 #include "platform/qt/QtText.h"
 #include "scenario/NumericValidator.h"
@@ -15,7 +15,6 @@
 #include <QPushButton>
 
 namespace {
-constexpr std::int16_t kDialogPicture = 816;
 constexpr int kDialogWidth = 420;
 constexpr int kDialogHeight = 250;
 
@@ -33,9 +32,8 @@ frmImportTown::frmImportTown() {
     SetFormFont(this);
     setFixedSize(kDialogWidth, kDialogHeight);
 
-    picDlogPic = new PictureBox(this);
-    picDlogPic->setGeometry(8, 8, 36, 36);
-    picDlogPic->ResizePixels(36, 36);
+    picDlogPic = AddDialogPicture(this);
+    picDlogPic->move(8, 8);
 
     const QRect title(56, 8, 340, 16);
     Label1[0] = AddLabel(this, "Import Town", title);
@@ -101,7 +99,6 @@ void frmImportTown::Form_Activate() {
     if (Context == 3) ShowMode(1);
     txtSourceNum[0]->setFocus();
     txtSourceNum[0]->selectAll();
-    DrawPictureNumber(picDlogPic->surface(), kDialogPicture);
 }
 
 void frmImportTown::txtSourceNum_Change(int index) {

@@ -1,5 +1,6 @@
 #include "dialogs/pictures/frmSelectIcon.h"
 
+#include "forms/DialogParts.h"
 #include "forms/FormLayout.h"
 #include "graphics/Drawing.h"
 #include "graphics/GraphicsSheets.h"
@@ -13,8 +14,6 @@
 #include <QRadioButton>
 
 namespace {
-constexpr std::int16_t kDialogPicture = 816;
-
 // Places of the 36 slots: six rows of six, each an option button and the cell to its right,
 // on a pitch that fits the largest cell (36 x 36 and its border).
 constexpr int kColumns = 6;
@@ -68,9 +67,8 @@ frmSelectIcon::frmSelectIcon() {
     SetFormFont(this);
     setFixedSize(kDialogWidth, kDialogHeight);
 
-    picDlogPic = new PictureBox(this);
-    picDlogPic->setGeometry(kGridLeft, 8, 36, 36);
-    picDlogPic->ResizePixels(36, 36);
+    picDlogPic = AddDialogPicture(this);
+    picDlogPic->move(kGridLeft, 8);
     AddLabel(this, "Select a graphic:", QRect(kGridLeft + 48, 8, 300, 16));
     AddLabel(this, "Click button to left of graphic to select. Use arrows to change pages.",
              QRect(kGridLeft + 48, 26, kDialogWidth - kGridLeft * 2 - 48, 30));
@@ -128,7 +126,6 @@ void frmSelectIcon::Form_Activate() {
     // A choice below -1 is no picture either: it opens on page 0 with nothing marked.
     const PicturePlace place = PlaceOfPicture(workingSelection_);
     selectedCell_ = place.Cell;
-    DrawPictureNumber(picDlogPic->surface(), kDialogPicture);
     ShowPage(place.Page);
 }
 

@@ -3,7 +3,6 @@
 #include "dialogs/records/RecordFormParts.h"
 #include "forms/DialogParts.h"
 #include "forms/FormLayout.h"
-#include "graphics/Drawing.h"
 #include "platform/qt/PictureBox.h"
 #include "platform/qt/QtText.h"
 #include "scenario/NumericValidator.h"
@@ -14,7 +13,6 @@
 #include <QLineEdit>
 
 namespace {
-constexpr std::int16_t kDialogPicture = 816;
 constexpr int kDialogPictureSide = 32;
 
 // A box is checked whenever its text changes; no value is put back when it is left.
@@ -30,7 +28,7 @@ std::int16_t SizeOf(const QLineEdit* box) {
 frmMonstPicSize::frmMonstPicSize() : RecordDialog(LoadOn::EveryOpening) {
     SetFormFont(this);
     auto* page = new QGridLayout(this);
-    picDlogPic = MakePictureBox(this, kDialogPictureSide, kDialogPictureSide);
+    picDlogPic = AddDialogPicture(this, kDialogPictureSide);
     page->addWidget(picDlogPic, 0, 0, 2, 1, Qt::AlignTop);
     page->addWidget(MakeLabel("Custom Monster Picture Size", this), 0, 1, 1, 2);
     page->addWidget(MakeLabel("Enter Width and Height for custom monster picture.", this), 1, 1, 1,
@@ -55,7 +53,6 @@ void frmMonstPicSize::ShowSize() {
         txtPicWidth->setText(Decimal(PicWidth));
         txtPicHeight->setText(Decimal(PicHeight));
     }
-    DrawPictureNumber(picDlogPic->surface(), kDialogPicture);
 }
 
 void frmMonstPicSize::ReadSize() {
