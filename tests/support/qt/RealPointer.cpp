@@ -114,7 +114,8 @@ bool RealPointer::Run(int timeoutMs) {
         // where the test would wait for ever: Esc ends any drag, so that the test fails on
         // what it finds rather than hangs.
         for (int tries = 0; !seen && tries < 20; ++tries) {
-            Pause(500);
+            for (int waited = 0; !seen && waited < 500; waited += 20)
+                Pause(20);
             if (seen) break;
             connection_->Key(XK_Escape, true);
             connection_->Key(XK_Escape, false);
