@@ -178,6 +178,13 @@ class MainWindowTest : public MainWindowFixture {
         PointerOn(topLevel, QEvent::MouseButtonPress, onScreen, Qt::LeftButton);
         PointerOn(topLevel, QEvent::MouseButtonRelease, onScreen, Qt::NoButton);
     }
+    // Clicks just left of the list's fifth entry; gives the screen point of that entry's left
+    // edge.
+    QPoint ClickBesideTheList() {
+        const QPoint entry = List().viewport()->mapToGlobal(QPoint(0, At(4).y()));
+        ClickOn(window.get(), entry - QPoint(List().viewport()->x() + 1, 0));
+        return entry;
+    }
     // A press at `from`, a move with the button held to `to` unless that is where it is, a
     // release there, and a click at `then` right after it.
     void PressThenClick(QPoint from, QPoint to, QPoint then) {
@@ -824,8 +831,7 @@ TEST_F(MainWindowTest, ADoubleClickAtOnceAfterAPressOutsideTheListOpensTheEditor
                 ASSERT_EQ(chosen.count(), 1);
             } else {
                 command->trigger();
-                pointer = List().viewport()->mapToGlobal(QPoint(0, At(4).y()));
-                ClickOn(top, pointer - QPoint(List().viewport()->x() + 1, 0));
+                pointer = ClickBesideTheList();
             }
             const QModelIndex under = List().indexAt(List().viewport()->mapFromGlobal(pointer));
             ASSERT_TRUE(under.isValid());
@@ -849,8 +855,7 @@ TEST_F(MainWindowTest, ADoubleClickAtOnceAfterAPressOutsideTheListOpensTheEditor
                                                     {20, {0, distance + 1}, 0}};
     for (const auto& [time, offset, opens] : seconds) {
         QTest::lastMouseTimestamp += QTest::mouseDoubleClickInterval;
-        const QPoint pointer = List().viewport()->mapToGlobal(QPoint(0, At(4).y()));
-        ClickOn(top, pointer - QPoint(List().viewport()->x() + 1, 0));
+        const QPoint pointer = ClickBesideTheList();
         opened = 0;
         ClickOn(top, pointer);
         QTest::lastMouseTimestamp += time - 20; // less the release and the press

@@ -1,3 +1,4 @@
+#include "forms/CharacterAt.h"
 #include "forms/MultiLineBox.h"
 #include "forms/TypingLimit.h"
 #include "support/DialogDriver.h"
@@ -77,9 +78,7 @@ TEST_F(TextDragOnTheDisplayTest, AfterADropTheNextClickAndTypingReachTheBoxAndNo
         selection.setPosition(0);
         selection.setPosition(static_cast<int>(dragged.size()), QTextCursor::KeepAnchor);
         source->setTextCursor(selection);
-        QTextCursor third = selection;
-        third.setPosition(2);
-        const QPoint pressed = source->viewport()->mapToGlobal(source->cursorRect(third).center());
+        const QPoint pressed = source->viewport()->mapToGlobal(CharacterAt(source, 2));
         // The first move past the drag distance already lies above the box.
         const QPoint above(pressed.x(), source->viewport()->mapToGlobal(QPoint()).y() - 12);
         const QPoint dropped = AfterTheText(c.to);

@@ -1,4 +1,5 @@
 #include "forms/TypingLimit.h"
+#include "forms/CharacterAt.h"
 #include "forms/MultiLineBox.h"
 #include "support/DialogDriver.h"
 
@@ -156,13 +157,6 @@ TEST_F(TypingLimitTest, PastingNoTextIntoTheMultiLineBoxInsertsNothing) {
         Key(lines, Qt::Key_V, Qt::ControlModifier);
         EXPECT_EQ(lines->ModelText(), "one") << noFormat;
     }
-}
-
-// Where the character at `position` of the multi-line box lies.
-QPoint CharacterAt(MultiLineBox* box, int position) {
-    QTextCursor cursor = box->textCursor();
-    cursor.setPosition(position);
-    return box->cursorRect(cursor).center();
 }
 
 // A long paste into the multi-line box, whichever way it comes in, is cut to what fits before
