@@ -6,6 +6,7 @@
 #include <QDropEvent>
 #include <QGuiApplication>
 #include <QMimeData>
+#include <QScrollBar>
 #include <QTextDocument>
 
 namespace {
@@ -120,10 +121,18 @@ void MultiLineBox::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void MultiLineBox::EndGesture(const QMouseEvent& move) {
+    // The text control takes this release for a click in the selection that never dragged, and
+    // would put the caret where the drag started: the author's next key would land there. Only
+    // the gesture ends; the caret, the selection and the scroll stay as the drop left them.
+    const QTextCursor kept = textCursor();
+    const int keptX = horizontalScrollBar()->value(), keptY = verticalScrollBar()->value();
     QMouseEvent release(QEvent::MouseButtonRelease, move.position(), move.scenePosition(),
                         move.globalPosition(), Qt::LeftButton, Qt::NoButton, move.modifiers(),
                         move.pointingDevice());
     QPlainTextEdit::mouseReleaseEvent(&release);
+    setTextCursor(kept);
+    horizontalScrollBar()->setValue(keptX);
+    verticalScrollBar()->setValue(keptY);
 }
 
 bool MultiLineBox::SteppedThroughHistory(const QString& text) const {

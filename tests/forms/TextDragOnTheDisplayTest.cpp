@@ -5,6 +5,7 @@
 #include "support/qt/RealPointer.h"
 
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 namespace {
@@ -36,6 +37,20 @@ class TextDragOnTheDisplayTest : public ::testing::Test {
         box == line ? line->setText(QString::fromStdString(text))
                     : static_cast<MultiLineBox*>(box)->SetModelText(text);
     }
+
+    // A point on the screen at the character at `position` of the box, moved by `by`.
+    static QPoint OnScreen(MultiLineBox* box, int position, QPoint by = {}) {
+        return box->viewport()->mapToGlobal(CharacterAt(box, position) + by);
+    }
+    static void Select(MultiLineBox* box, int from, int to) {
+        box->setFocus();
+        QTextCursor selection = box->textCursor();
+        selection.setPosition(from);
+        selection.setPosition(to, QTextCursor::KeepAnchor);
+        box->setTextCursor(selection);
+    }
+    // The screen's row just above the box's text area.
+    static int Above(MultiLineBox* box) { return box->viewport()->mapToGlobal(QPoint()).y() - 12; }
 
     QWidget window;
     QLineEdit* line = nullptr;
@@ -101,4 +116,129 @@ TEST_F(TextDragOnTheDisplayTest, AfterADropTheNextClickAndTypingReachTheBoxAndNo
         EXPECT_EQ(Text(source), c.sourceAfter + "rrr");
         EXPECT_EQ(Text(c.to), c.after);
     }
+}
+
+// The author drags part of a line to its end within the same box, moved or copied with Ctrl,
+// with the first move inside the box or off its top edge and back, and types at once without a
+// click: the key lands right after the dropped text, where the drop left the caret.
+TEST_F(TextDragOnTheDisplayTest, AfterADragWithinABoxTheNextKeyLandsAfterTheDroppedText) {
+    if (!RealPointer::Available())
+        GTEST_SKIP() << "needs an X display with the XTest extension, as ./test.sh starts";
+    const std::string text = "abcdefghij klmnopqrst uvwxyz";
+    const int end = static_cast<int>(text.size());
+    struct Case {
+        const char* what;
+        bool copy, offTheEdge;
+        std::string after;
+    };
+    const Case cases[] = {
+        {"moved", false, false, "defghij klmnopqrst uvwxyzabcZ"},
+        {"moved, off the edge and back", false, true, "defghij klmnopqrst uvwxyzabcZ"},
+        {"copied", true, false, "abcdefghij klmnopqrst uvwxyzabcZ"},
+        {"copied, off the edge and back", true, true, "abcdefghij klmnopqrst uvwxyzabcZ"},
+    };
+    ShowActive(window);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        source->SetModelText(text);
+        Select(source, 0, 3);
+        const QPoint pressed = OnScreen(source, 1);
+        const QPoint first =
+            c.offTheEdge ? QPoint(pressed.x(), Above(source)) : pressed + QPoint(16, 0);
+        const QPoint dropped = OnScreen(source, end, QPoint(6, 0));
+        RealPointer pointer;
+        pointer.MoveTo(pressed);
+        if (c.copy) pointer.HoldControl(true);
+        pointer.Press().MoveTo(first);
+        for (int step = 1; step <= 3; ++step)
+            pointer.MoveTo(first + (dropped - first) * step / 3);
+        pointer.Release();
+        if (c.copy) pointer.HoldControl(false);
+        pointer.Wait(300).Type("Z").Wait(150);
+        ASSERT_TRUE(pointer.Run());
+        EXPECT_EQ(source->ModelText(), c.after);
+        EXPECT_EQ(target->ModelText(), "");
+    }
+}
+
+// The end of a drag leaves the rest of the author's gestures alone. A drag cancelled with Esc,
+// or dropped where no box takes it, moves nothing, and the author's next click and keys reach
+// the box.
+TEST_F(TextDragOnTheDisplayTest, ACancelledDragOrADropOnNoBoxMovesNothingAndTheNextKeysArrive) {
+    if (!RealPointer::Available())
+        GTEST_SKIP() << "needs an X display with the XTest extension, as ./test.sh starts";
+    const std::string text = "abcdefghij klmnopqrst uvwxyz";
+    const QPoint between = target->mapToGlobal(QPoint(target->width() / 2, target->height() + 10));
+    const QPoint offTheWindow = window.mapToGlobal(QPoint(window.width() + 40, 40));
+    struct Case {
+        const char* what;
+        QPoint to;
+        bool escape;
+    };
+    const Case cases[] = {{"cancelled with Esc", between, true},
+                          {"dropped between the boxes", between, false},
+                          {"dropped off the window", offTheWindow, false}};
+    ShowActive(window);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        source->SetModelText(text);
+        target->SetModelText("");
+        Select(source, 0, 10);
+        const QPoint pressed = OnScreen(source, 2);
+        const QPoint above(pressed.x(), Above(source));
+        RealPointer pointer;
+        pointer.MoveTo(pressed).Press().MoveTo(above);
+        for (int step = 1; step <= 3; ++step)
+            pointer.MoveTo(above + (c.to - above) * step / 3);
+        if (c.escape) pointer.Escape();
+        pointer.Release().Wait(400);
+        pointer.Click(OnScreen(source, static_cast<int>(text.size()), QPoint(6, 0)), 150)
+            .Type("rrR")
+            .Wait(200);
+        ASSERT_TRUE(pointer.Run());
+        EXPECT_EQ(source->ModelText(), text + "rrR");
+        EXPECT_EQ(target->ModelText(), "");
+        EXPECT_EQ(line->text(), "");
+    }
+}
+
+// A selection dragged past the box's bottom edge with the button held scrolls the box and
+// extends the selection for as long as the button is held, and no longer.
+TEST_F(TextDragOnTheDisplayTest, ASelectionHeldPastTheBottomEdgeScrollsUntilTheButtonIsLetGo) {
+    if (!RealPointer::Available())
+        GTEST_SKIP() << "needs an X display with the XTest extension, as ./test.sh starts";
+    std::string lines;
+    for (int n = 0; n < 80; ++n)
+        lines += "line " + std::to_string(n) + "\r\n";
+    source->SetModelText(lines);
+    ShowActive(window);
+    Select(source, 0, 0);
+    const QPoint pressed = OnScreen(source, 1);
+    const QPoint below = source->viewport()->mapToGlobal(
+        QPoint(pressed.x() - source->viewport()->mapToGlobal(QPoint()).x(),
+               source->viewport()->height() + 15));
+    // Where the box stands: its scroll and the end of its selection.
+    const auto state = [this] {
+        return std::pair(source->verticalScrollBar()->value(), source->textCursor().position());
+    };
+    RealPointer pointer;
+    pointer.MoveTo(pressed).Press().MoveTo(pressed + QPoint(0, 8)).MoveTo(below).Wait(500);
+    ASSERT_TRUE(pointer.Run());
+    const auto held = state();
+    pointer.Wait(500);
+    ASSERT_TRUE(pointer.Run());
+    const auto heldLonger = state();
+    EXPECT_GT(held.first, 0);
+    EXPECT_GT(heldLonger.first, held.first) << "the box stopped scrolling while held";
+    EXPECT_GT(heldLonger.second, held.second) << "the selection stopped growing while held";
+    EXPECT_EQ(source->textCursor().anchor(), 1);
+
+    pointer.Release().Wait(150);
+    ASSERT_TRUE(pointer.Run());
+    const auto letGo = state();
+    pointer.Wait(500);
+    ASSERT_TRUE(pointer.Run());
+    EXPECT_EQ(state(), letGo) << "the box went on scrolling after the button was let go";
+    EXPECT_EQ(source->textCursor().anchor(), 1);
+    EXPECT_GE(letGo.second, heldLonger.second);
 }

@@ -6,6 +6,7 @@
 #include <string>
 
 // After Qt: Xlib defines names that Qt's headers use.
+#include <X11/XKBlib.h>
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
@@ -35,6 +36,17 @@ struct RealPointer::Connection {
     void Key(KeySym symbol, bool down) const {
         XTestFakeKeyEvent(display, XKeysymToKeycode(display, symbol), down, CurrentTime);
         XFlush(display);
+    }
+    // Types the symbol, with Shift held where the key gives it only shifted (a capital).
+    void Stroke(KeySym symbol) const {
+        const KeyCode code = XKeysymToKeycode(display, symbol);
+        const bool shifted = XkbKeycodeToKeysym(display, code, 0, 0) != symbol &&
+                             XkbKeycodeToKeysym(display, code, 0, 1) == symbol;
+        if (shifted) Key(XK_Shift_L, true);
+        XTestFakeKeyEvent(display, code, True, CurrentTime);
+        XTestFakeKeyEvent(display, code, False, CurrentTime);
+        XFlush(display);
+        if (shifted) Key(XK_Shift_L, false);
     }
     void Button(bool down) const {
         XTestFakeButtonEvent(display, 1, down, CurrentTime);
@@ -89,12 +101,19 @@ RealPointer& RealPointer::HoldControl(bool held, int pauseMs) {
 
 RealPointer& RealPointer::Type(const char* letters, int pauseMs) {
     steps_.push_back([this, text = std::string(letters), pauseMs] {
+        // A printable ASCII character's keysym is its own code.
         for (const char letter : text) {
-            const KeySym symbol = XStringToKeysym(std::string(1, letter).c_str());
-            connection_->Key(symbol, true);
-            connection_->Key(symbol, false);
+            connection_->Stroke(static_cast<KeySym>(static_cast<unsigned char>(letter)));
             Pause(pauseMs);
         }
+    });
+    return *this;
+}
+
+RealPointer& RealPointer::Escape(int pauseMs) {
+    steps_.push_back([this, pauseMs] {
+        connection_->Stroke(XK_Escape);
+        Pause(pauseMs);
     });
     return *this;
 }

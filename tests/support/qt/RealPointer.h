@@ -29,7 +29,9 @@ class RealPointer {
     RealPointer& Release(int pauseMs = 40);
     RealPointer& Click(QPoint screen, int pauseMs = 40);
     RealPointer& HoldControl(bool held, int pauseMs = 40);
+    // Printable ASCII, capitals typed with Shift.
     RealPointer& Type(const char* letters, int pauseMs = 40);
+    RealPointer& Escape(int pauseMs = 40);
     RealPointer& Wait(int ms);
 
     // Takes the steps given so far, handling the program's events meanwhile; false when they
