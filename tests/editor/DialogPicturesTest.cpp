@@ -1,5 +1,7 @@
 // What the author sees of a dialog's pictures: every picture box puts on the screen what the
-// dialog drew on its surface, and that is a picture, not an empty square.
+// dialog drew on its surface, and that is a picture, not an empty square; a dialog picture box
+// shows the dialog picture at its own size.
+#include "forms/DialogParts.h"
 #include "graphics/GraphicsSheets.h"
 #include "graphics/core/PicturePages.h"
 #include "map/MapState.h"
@@ -16,6 +18,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <optional>
 #include <string>
@@ -79,6 +82,25 @@ std::string UnshownPictures(const QWidget& window, const std::string& when) {
     return faults;
 }
 
+// The dialog picture as the author must see it in a box of `side` pixels: picture 816, the
+// sheet's cell at (0, 144), copied from the box's top-left corner, so that a smaller box shows
+// the picture's top-left corner.
+QImage DialogPicture(int side) {
+    static const QImage sheet = QImage(QString(VARNO_APP_DIR) + "/Images/dlogpics.bmp")
+                                    .convertToFormat(QImage::Format_RGB32);
+    return sheet.copy(0, 144, 36, 36).copy(0, 0, side, side);
+}
+
+// Names each shown dialog picture box that does not show the dialog picture at `side` pixels.
+std::string WrongDialogPictures(const QWidget& window, int side, const std::string& when) {
+    std::string faults;
+    for (PictureBox* box : ShownBoxes(window))
+        if (dynamic_cast<DialogPictureBox*>(box) && OnScreen(*box) != DialogPicture(side))
+            faults += " " + Where(*box) + " does not show the dialog picture at " +
+                      std::to_string(side) + " pixels " + when + ";";
+    return faults;
+}
+
 // Turns every pixel of each shown box's surface into another: the screen must follow.
 void DrawOverEveryPicture(const QWidget& window) {
     for (PictureBox* box : ShownBoxes(window)) {
@@ -103,23 +125,37 @@ void GivePicturesToOpenedRecords(Scenario& s) {
     s.Towns[0].Creatures[0].Portrait = 1;
 }
 
-// Checks the window as the author meets it, after the picker turns a page (counted in
-// pagesTurned), after the window is hidden and shown again, and after its pictures are drawn
-// over.
-std::string UnshownPicturesOf(QWidget& window, int& pagesTurned) {
+// What the checks met besides faults.
+struct Tally {
+    int pagesTurned = 0;
+    // The dialogs that show no dialog picture box.
+    std::string withoutDialogPicture;
+};
+
+// Checks the window as the author meets it, after the picker turns a page, after the window is
+// hidden and shown again, and after its pictures are drawn over. Its dialog picture boxes are
+// `side` pixels square.
+std::string UnshownPicturesOf(QWidget& window, int side, const char* name, Tally& tally) {
     if (!QTest::qWaitForWindowExposed(&window)) return " never shown;";
-    std::string faults = UnshownPictures(window, "when opened");
+    const std::vector<PictureBox*> shown = ShownBoxes(window);
+    if (std::none_of(shown.begin(), shown.end(),
+                     [](PictureBox* box) { return dynamic_cast<DialogPictureBox*>(box); }))
+        tally.withoutDialogPicture += std::string(name) + " ";
+    const auto check = [&window, side](const std::string& when) {
+        return UnshownPictures(window, when) + WrongDialogPictures(window, side, when);
+    };
+    std::string faults = check("when opened");
     auto* picker = dynamic_cast<frmSelectIcon*>(&window);
     if (picker && picker->cmdScrollRight->isVisible()) {
         Click(picker->cmdScrollRight);
         if (picker->CurrentPage() != 1) faults += " the page did not turn;";
-        ++pagesTurned;
-        faults += UnshownPictures(window, "on the next page");
+        ++tally.pagesTurned;
+        faults += check("on the next page");
     }
     window.hide();
     window.show();
     if (!QTest::qWaitForWindowExposed(&window)) return faults + " never shown again;";
-    faults += UnshownPictures(window, "when shown again");
+    faults += check("when shown again");
     DrawOverEveryPicture(window);
     faults += UnshownPictures(window, "after a drawing over it");
     return faults;
@@ -145,24 +181,33 @@ TEST(DialogPictures, EveryPictureBoxShowsWhatItsDialogDrew) {
                             f.PictureSet = kPickItem;
                             f.PictureSelect = 0;
                         })});
-    int pagesTurned = 0;
+    ASSERT_FALSE(DialogPicture(36).isNull()) << "the dialog picture sheet did not load";
+    Tally tally;
     for (const DialogOpening& dialog : openings) {
         SetModalFormHook([](ModalForm&) {});
         dialog.prepare();
+        // The two dialogs whose picture place is 32 pixels square.
+        const std::string name = dialog.name;
+        const int side = name == "frmFileNew" || name == "frmMonstPicSize" ? 32 : 36;
         std::optional<std::string> found;
         SetModalFormHook([&](ModalForm& form) {
             ShowActive(form);
-            found = UnshownPicturesOf(form, pagesTurned);
+            found = UnshownPicturesOf(form, side, dialog.name, tally);
         });
         dialog.open();
         // The window shown without the modal hook.
         for (QWidget* window : QApplication::topLevelWidgets())
-            if (!found && window->isVisible()) found = UnshownPicturesOf(*window, pagesTurned);
+            if (!found && window->isVisible())
+                found = UnshownPicturesOf(*window, side, dialog.name, tally);
         if (found != "")
             faults += std::string(dialog.name) + ":" + found.value_or(" not opened;") + "\n";
         SetModalFormHook({});
         UnloadAllForms();
     }
     EXPECT_EQ(faults, "");
-    EXPECT_EQ(pagesTurned, 1);
+    EXPECT_EQ(tally.pagesTurned, 1);
+    // These show a record's own picture where others show the dialog picture, or none at all.
+    EXPECT_EQ(tally.withoutDialogPicture,
+              "frmTownItem frmTownMonster frmEditSign frmEditItem frmEditItemAbility "
+              "frmEditMonster frmEditMonstAbility frmEditTerrain frmScenIntroText ");
 }
