@@ -49,6 +49,19 @@ class TextDragOnTheDisplayTest : public ::testing::Test {
         selection.setPosition(to, QTextCursor::KeepAnchor);
         box->setTextCursor(selection);
     }
+    // Presses at `pressed`, with Ctrl held for a copy, makes the first move to `first` and goes
+    // on to `to` in `steps`, pressing Esc there when asked, and lets go.
+    static void Drag(RealPointer& pointer, QPoint pressed, QPoint first, QPoint to, bool copy,
+                     int steps = 3, bool escape = false) {
+        pointer.MoveTo(pressed);
+        if (copy) pointer.HoldControl(true);
+        pointer.Press().MoveTo(first);
+        for (int step = 1; step <= steps; ++step)
+            pointer.MoveTo(first + (to - first) * step / steps);
+        if (escape) pointer.Escape();
+        pointer.Release();
+        if (copy) pointer.HoldControl(false);
+    }
     // The screen's row just above the box's text area.
     static int Above(MultiLineBox* box) { return box->viewport()->mapToGlobal(QPoint()).y() - 12; }
 
@@ -88,23 +101,11 @@ TEST_F(TextDragOnTheDisplayTest, AfterADropTheNextClickAndTypingReachTheBoxAndNo
         SCOPED_TRACE(c.what);
         Set(c.to, c.before);
         Set(source, text);
-        source->setFocus();
-        QTextCursor selection = source->textCursor();
-        selection.setPosition(0);
-        selection.setPosition(static_cast<int>(dragged.size()), QTextCursor::KeepAnchor);
-        source->setTextCursor(selection);
-        const QPoint pressed = source->viewport()->mapToGlobal(CharacterAt(source, 2));
+        Select(source, 0, static_cast<int>(dragged.size()));
+        const QPoint pressed = OnScreen(source, 2);
         // The first move past the drag distance already lies above the box.
-        const QPoint above(pressed.x(), source->viewport()->mapToGlobal(QPoint()).y() - 12);
-        const QPoint dropped = AfterTheText(c.to);
         RealPointer pointer;
-        pointer.MoveTo(pressed);
-        if (c.copy) pointer.HoldControl(true);
-        pointer.Press().MoveTo(above);
-        for (int step = 1; step <= 4; ++step)
-            pointer.MoveTo(above + (dropped - above) * step / 4);
-        pointer.Release();
-        if (c.copy) pointer.HoldControl(false);
+        Drag(pointer, pressed, QPoint(pressed.x(), Above(source)), AfterTheText(c.to), c.copy, 4);
         // Longer than the box's auto-scroll takes to come round.
         pointer.Wait(400);
         ASSERT_TRUE(pointer.Run());
@@ -147,13 +148,7 @@ TEST_F(TextDragOnTheDisplayTest, AfterADragWithinABoxTheNextKeyLandsAfterTheDrop
             c.offTheEdge ? QPoint(pressed.x(), Above(source)) : pressed + QPoint(16, 0);
         const QPoint dropped = OnScreen(source, end, QPoint(6, 0));
         RealPointer pointer;
-        pointer.MoveTo(pressed);
-        if (c.copy) pointer.HoldControl(true);
-        pointer.Press().MoveTo(first);
-        for (int step = 1; step <= 3; ++step)
-            pointer.MoveTo(first + (dropped - first) * step / 3);
-        pointer.Release();
-        if (c.copy) pointer.HoldControl(false);
+        Drag(pointer, pressed, first, dropped, c.copy);
         pointer.Wait(300).Type("Z").Wait(150);
         ASSERT_TRUE(pointer.Run());
         EXPECT_EQ(source->ModelText(), c.after);
@@ -185,13 +180,9 @@ TEST_F(TextDragOnTheDisplayTest, ACancelledDragOrADropOnNoBoxMovesNothingAndTheN
         target->SetModelText("");
         Select(source, 0, 10);
         const QPoint pressed = OnScreen(source, 2);
-        const QPoint above(pressed.x(), Above(source));
         RealPointer pointer;
-        pointer.MoveTo(pressed).Press().MoveTo(above);
-        for (int step = 1; step <= 3; ++step)
-            pointer.MoveTo(above + (c.to - above) * step / 3);
-        if (c.escape) pointer.Escape();
-        pointer.Release().Wait(400);
+        Drag(pointer, pressed, QPoint(pressed.x(), Above(source)), c.to, false, 3, c.escape);
+        pointer.Wait(400);
         pointer.Click(OnScreen(source, static_cast<int>(text.size()), QPoint(6, 0)), 150)
             .Type("rrR")
             .Wait(200);
