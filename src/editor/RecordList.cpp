@@ -7,7 +7,9 @@
 
 // Qt pairs two presses into a double click by their times and places alone, across widgets and
 // windows: the press before a double click in the list may have been on a menu or beside the
-// list. This watches every press of the program to tell whether the list had the one before.
+// list. This watches every press of the program to tell whether the list had the one before, and
+// the pointer between presses: Qt pairs no press with one that the pointer has since left by
+// more than the double-click distance, even if it came back.
 class PressWatch : public QObject {
   public:
     explicit PressWatch(RecordList& list) : QObject(&list), list_(list) {
@@ -17,9 +19,27 @@ class PressWatch : public QObject {
 
     // Whether the press before the one being delivered was the list's.
     bool PreviousWasTheLists() const { return previousInList_; }
+    // Whether, between the press before this one and this one, the pointer went farther than the
+    // double-click distance from the earlier press. A press the program sent itself, which no
+    // window had from the window system, has no pointer path to judge by.
+    bool WanderedBefore(const QMouseEvent& press) const {
+        return lastPress_ && lastPress_->wanderedBefore && lastPress_->time == press.timestamp() &&
+               lastPress_->onScreen == press.globalPosition();
+    }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
+        // Qt pairs presses by the window system's pointer as it reaches the windows: widgets get
+        // copies of it, and Qt makes up moves of its own when the pointer enters a widget. The
+        // list, asked at its widget's press, finds the window's press already recorded.
+        if (watched->isWindowType() && event->spontaneous()) {
+            const auto* mouse = static_cast<const QMouseEvent*>(event);
+            if (event->type() == QEvent::MouseMove)
+                Moved(mouse->globalPosition());
+            else if (event->type() == QEvent::MouseButtonPress)
+                lastPress_ = WindowPress{mouse->timestamp(), mouse->globalPosition(),
+                                         std::exchange(wandered_, false)};
+        }
         // A press reaches the window before its widget; only the widget that takes it counts.
         if ((event->type() == QEvent::MouseButtonPress ||
              event->type() == QEvent::MouseButtonDblClick) &&
@@ -31,9 +51,24 @@ class PressWatch : public QObject {
     }
 
   private:
+    struct WindowPress {
+        quint64 time;
+        QPointF onScreen;
+        bool wanderedBefore;
+    };
+    void Moved(QPointF onScreen) {
+        if (!lastPress_) return;
+        const QPointF away = onScreen - lastPress_->onScreen;
+        const int distance = QGuiApplication::styleHints()->mouseDoubleClickDistance();
+        wandered_ |= qAbs(away.x()) > distance || qAbs(away.y()) > distance;
+    }
+
     RecordList& list_;
     bool previousInList_ = false;
     bool lastInList_ = false;
+    std::optional<WindowPress> lastPress_;
+    // The pointer has been farther than the double-click distance from the last press since it.
+    bool wandered_ = false;
 };
 
 RecordList::RecordList(QWidget* parent) : QListWidget(parent), presses_(new PressWatch(*this)) {
@@ -99,9 +134,11 @@ void RecordList::SecondPress(QMouseEvent& press) {
 }
 
 // Qt's own rule: the same button again, sooner than the double-click time and no farther on
-// either axis than the double-click distance, with no press elsewhere between.
+// either axis than the double-click distance, with no press elsewhere between and the pointer
+// never farther than that distance from the first press in between.
 bool RecordList::PairsWithOpener(const QMouseEvent& press) const {
-    if (!opener_ || !presses_->PreviousWasTheLists() || press.button() != opener_->button)
+    if (!opener_ || !presses_->PreviousWasTheLists() || press.button() != opener_->button ||
+        presses_->WanderedBefore(press))
         return false;
     const QStyleHints* hints = QGuiApplication::styleHints();
     const QPointF moved = press.globalPosition() - opener_->onScreen;
