@@ -33,12 +33,13 @@ class PressWatch : public QObject {
         // copies of it, and Qt makes up moves of its own when the pointer enters a widget. The
         // list, asked at its widget's press, finds the window's press already recorded.
         if (watched->isWindowType() && event->spontaneous()) {
-            const auto* mouse = static_cast<const QMouseEvent*>(event);
-            if (event->type() == QEvent::MouseMove)
-                Moved(mouse->globalPosition());
-            else if (event->type() == QEvent::MouseButtonPress)
-                lastPress_ = WindowPress{mouse->timestamp(), mouse->globalPosition(),
+            if (event->type() == QEvent::MouseMove) {
+                Moved(static_cast<const QMouseEvent*>(event)->globalPosition());
+            } else if (event->type() == QEvent::MouseButtonPress) {
+                const auto* press = static_cast<const QMouseEvent*>(event);
+                lastPress_ = WindowPress{press->timestamp(), press->globalPosition(),
                                          std::exchange(wandered_, false)};
+            }
         }
         // A press reaches the window before its widget; only the widget that takes it counts.
         if ((event->type() == QEvent::MouseButtonPress ||
