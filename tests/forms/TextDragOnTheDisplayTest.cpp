@@ -4,8 +4,11 @@
 #include "support/DialogDriver.h"
 #include "support/qt/RealPointer.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QScrollBar>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 namespace {
@@ -232,4 +235,33 @@ TEST_F(TextDragOnTheDisplayTest, ASelectionHeldPastTheBottomEdgeScrollsUntilTheB
     EXPECT_EQ(state(), letGo) << "the box went on scrolling after the button was let go";
     EXPECT_EQ(source->textCursor().anchor(), 1);
     EXPECT_GE(letGo.second, heldLonger.second);
+}
+
+// A drag within a scrolled box whose first move leaves its top edge, dropped on a line in view:
+// the box stays scrolled as it was, the moved word where it was dropped.
+TEST_F(TextDragOnTheDisplayTest, ADragWithinAScrolledBoxLeavesItScrolledAsTheDropLeftIt) {
+    if (!RealPointer::Available())
+        GTEST_SKIP() << "needs an X display with the XTest extension, as ./test.sh starts";
+    std::string lines;
+    for (int n = 10; n < 90; ++n)
+        lines += "line" + std::to_string(n) + "\r\n";
+    source->SetModelText(lines);
+    ShowActive(window);
+    // The word "line" of "line30" selected, that line first in view; dropped at the end of the
+    // line four below.
+    const int first = source->document()->findBlockByNumber(20).position();
+    const int dropLine = source->document()->findBlockByNumber(24).position() + 6;
+    Select(source, first, first + 4);
+    source->verticalScrollBar()->setValue(20);
+    QApplication::processEvents();
+    ASSERT_EQ(source->cursorForPosition(QPoint(2, 2)).block().text(), "line30");
+    const QPoint pressed = OnScreen(source, first + 1);
+    RealPointer pointer;
+    Drag(pointer, pressed, QPoint(pressed.x(), Above(source)),
+         OnScreen(source, dropLine, QPoint(6, 0)), false);
+    pointer.Wait(300);
+    ASSERT_TRUE(pointer.Run());
+    EXPECT_EQ(source->verticalScrollBar()->value(), 20);
+    EXPECT_NE(source->ModelText().find("30\r\n"), std::string::npos);
+    EXPECT_NE(source->ModelText().find("line34line\r\n"), std::string::npos);
 }

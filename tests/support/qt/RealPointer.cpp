@@ -136,8 +136,7 @@ bool RealPointer::Run(int timeoutMs) {
             for (int waited = 0; !seen && waited < 500; waited += 20)
                 Pause(20);
             if (seen) break;
-            connection_->Key(XK_Escape, true);
-            connection_->Key(XK_Escape, false);
+            connection_->Stroke(XK_Escape);
         }
     });
     const bool ended = QTest::qWaitFor([&done] { return done.load(); }, timeoutMs);
